@@ -1,0 +1,38 @@
+# Two entry points for people: `make run` and `make test`. Both install what is
+# missing, configure and build; nothing else is needed on a fresh Debian 12.
+BUILD   ?= build
+TYPE    ?= RelWithDebInfo
+FILE    ?=
+JOBS    ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@bash scripts/deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found: starting under xvfb-run."; \
+	  xvfb-run -a $(BUILD)/brindlewick $(FILE); \
+	else \
+	  $(BUILD)/brindlewick $(FILE); \
+	fi
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bw_bench
+
+clean:
+	rm -rf $(BUILD)

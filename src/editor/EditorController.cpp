@@ -1,0 +1,147 @@
+#include "editor/EditorController.h"
+
+#include "platform/TextUtil.h"
+
+#include <cmath>
+
+EditorController::EditorController(QObject* parent) : QObject(parent) {}
+
+void EditorController::setTextView(EditorTextView* view, QObject* lifetime)
+{
+    m_textView = view;
+    m_textViewLifetime = lifetime;
+    m_textViewTracked = lifetime != nullptr;
+}
+
+EditorTextView* EditorController::textView() const
+{
+    if (m_textViewTracked && !m_textViewLifetime) return nullptr;
+    return m_textView;
+}
+
+void EditorController::setScrollView(EditorScrollView* view, QObject* lifetime)
+{
+    m_scrollView = view;
+    m_scrollViewLifetime = lifetime;
+    m_scrollViewTracked = lifetime != nullptr;
+}
+
+EditorScrollView* EditorController::scrollView() const
+{
+    if (m_scrollViewTracked && !m_scrollViewLifetime) return nullptr;
+    return m_scrollView;
+}
+
+void EditorController::replace(TextRange range, const QString& text, std::optional<TextRange> select)
+{
+    EditorTextView* view = textView();
+    if (!view || range.isNotFound() || range.location < 0 || range.length < 0) return;
+    if (view->textLength() < range.end()) return;
+    if (!view->replaceRange(range, text)) return;
+    if (select) view->setSelectedRange(*select);
+}
+
+void EditorController::replaceSelection(const QString& text)
+{
+    EditorTextView* view = textView();
+    if (!view) return;
+    const TextRange sel = view->selectedRange();
+    replace(sel, text, TextRange(sel.location, int(text.size())));
+    view->focusEditor();
+}
+
+void EditorController::updateCounts()
+{
+    EditorTextView* view = textView();
+    const DocStats s = DocStats::compute(view ? view->text() : QString());
+    m_stats = s;
+    Q_EMIT statsChanged(m_stats);
+}
+
+void EditorController::updateSelectionStats()
+{
+    EditorTextView* view = textView();
+    int words = 0, chars = 0;
+    if (view) {
+        const TextRange sel = view->selectedRange();
+        if (!sel.isNotFound() && sel.length >= 1) {
+            const QString t = view->text().mid(sel.location, sel.length);
+            chars = DocStats::countCharacters(t);
+            words = DocStats::countWords(t);
+        }
+    }
+    if (words == m_selectionWords && chars == m_selectionChars) return;
+    m_selectionWords = words;
+    m_selectionChars = chars;
+    Q_EMIT selectionStatsChanged(words, chars);
+}
+
+double EditorController::clampZoom(double z)
+{
+    if (z <= 0.25) return 0.25;
+    if (z > 5.0) return 5.0;
+    return z;
+}
+
+double EditorController::stepZoom(double z, double delta)
+{
+    // std::round rounds halves away from zero, as the zoom steps require.
+    return clampZoom(std::round((z + delta) / 0.1) * 0.1);
+}
+
+void EditorController::zoomIn()
+{
+    const double z = stepZoom(m_zoom, 0.1);
+    if (auto* sv = scrollView()) sv->setMagnification(z, false);
+    m_zoom = z;
+    Q_EMIT zoomChanged(z);
+}
+
+void EditorController::zoomOut()
+{
+    const double z = stepZoom(m_zoom, -0.1);
+    if (auto* sv = scrollView()) sv->setMagnification(z, false);
+    m_zoom = z;
+    Q_EMIT zoomChanged(z);
+}
+
+void EditorController::setZoom(double factor, bool animated)
+{
+    const double z = clampZoom(factor);
+    if (auto* sv = scrollView()) sv->setMagnification(z, animated);
+    m_zoom = z;
+    Q_EMIT zoomChanged(z);
+}
+
+void EditorController::setZoomFromView(double factor)
+{
+    m_zoom = factor;
+    Q_EMIT zoomChanged(factor);
+}
+
+void EditorController::fitWidth()
+{
+    auto* sv = scrollView();
+    if (!sv) return;
+    const double available = sv->viewportSize().width() - sv->verticalScrollerWidth();
+    if (m_pageFootprint.width() > 0) setZoom(available / m_pageFootprint.width(), true);
+}
+
+void EditorController::fitPage()
+{
+    auto* sv = scrollView();
+    if (!sv) return;
+    const double available = sv->viewportSize().width() - sv->verticalScrollerWidth();
+    if (m_pageFootprint.width() > 0 && m_pageFootprint.height() > 0) {
+        const double wr = available / m_pageFootprint.width();
+        const double hr = sv->viewportSize().height() / m_pageFootprint.height();
+        setZoom(hr < wr ? hr : wr, true);
+    }
+}
+
+TextRange EditorController::selectionLineBlock() const
+{
+    EditorTextView* view = textView();
+    if (!view) return TextRange::notFound();
+    return TextUtil::lineRange(view->text(), view->selectedRange());
+}

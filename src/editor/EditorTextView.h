@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/TextRange.h"
+
+#include <QSizeF>
+#include <QString>
+
+// What the editor controller and every editing operation need of the window's text
+// view. The real editor view implements it; tests use a fake with its own undo stack.
+class EditorTextView {
+public:
+    virtual ~EditorTextView() = default;
+
+    virtual QString text() const = 0;
+    virtual int textLength() const { return int(text().size()); }
+    virtual TextRange selectedRange() const = 0;
+    virtual void setSelectedRange(TextRange range) = 0;
+
+    // One undoable change, made the way typing makes it: the view may refuse it (false,
+    // nothing changed); otherwise the text is replaced, one undo step is recorded and the
+    // text-changed path (restyling, write-back, statistics) runs.
+    virtual bool replaceRange(TextRange range, const QString& replacement) = 0;
+
+    virtual void scrollRangeToVisible(TextRange range) = 0;
+    virtual void focusEditor() {}
+    // Audible "nothing to do" signal.
+    virtual void beep() {}
+};
+
+// What zoom needs of the scroll view that carries the page view.
+class EditorScrollView {
+public:
+    virtual ~EditorScrollView() = default;
+    virtual QSizeF viewportSize() const = 0;       // bounds width and height, points
+    virtual double verticalScrollerWidth() const = 0; // 0 when there is none
+    virtual void setMagnification(double factor, bool animated) = 0;
+};
