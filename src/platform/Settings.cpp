@@ -1,0 +1,137 @@
+#include "platform/Settings.h"
+
+#include <QSettings>
+
+namespace {
+std::unique_ptr<Settings>& globalSettings()
+{
+    static std::unique_ptr<Settings> s;
+    return s;
+}
+
+QString defaultIniPath()
+{
+    QSettings probe(QSettings::IniFormat, QSettings::UserScope, "Brindlewick", "Brindlewick");
+    return probe.fileName();
+}
+
+// QSettings' INI files hand back strings; turn the common ones into the types a
+// default says the key holds.
+QVariant coerce(const QVariant& stored, const QVariant& like)
+{
+    if (!stored.isValid() || !like.isValid() || stored.metaType() == like.metaType())
+        return stored;
+    QVariant v = stored;
+    if (v.convert(like.metaType())) return v;
+    return stored;
+}
+} // namespace
+
+Settings& Settings::instance()
+{
+    auto& s = globalSettings();
+    if (!s) s = std::make_unique<Settings>(defaultIniPath());
+    return *s;
+}
+
+void Settings::useFile(const QString& iniPath)
+{
+    auto& s = globalSettings();
+    QVariantHash defaults;
+    if (s) defaults = s->m_defaults;
+    s = std::make_unique<Settings>(iniPath);
+    s->m_defaults = defaults;
+}
+
+Settings::Settings(const QString& iniPath, QObject* parent)
+    : QObject(parent), m_store(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{
+}
+
+Settings::~Settings() = default;
+
+void Settings::registerDefaults(const QVariantHash& defaults)
+{
+    for (auto it = defaults.begin(); it != defaults.end(); ++it)
+        m_defaults.insert(it.key(), it.value());
+}
+
+QVariant Settings::value(const QString& key) const
+{
+    const QVariant def = m_defaults.value(key);
+    if (m_store->contains(key)) return coerce(m_store->value(key), def);
+    return def;
+}
+
+bool Settings::contains(const QString& key) const
+{
+    return m_store->contains(key) || m_defaults.contains(key);
+}
+
+bool Settings::isStored(const QString& key) const { return m_store->contains(key); }
+
+QString Settings::string(const QString& key, const QString& fallback) const
+{
+    const QVariant v = value(key);
+    return v.isValid() ? v.toString() : fallback;
+}
+
+double Settings::number(const QString& key, double fallback) const
+{
+    const QVariant v = value(key);
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    return ok ? d : fallback;
+}
+
+int Settings::integer(const QString& key, int fallback) const
+{
+    const QVariant v = value(key);
+    bool ok = false;
+    const int i = v.toInt(&ok);
+    return ok ? i : fallback;
+}
+
+bool Settings::boolean(const QString& key, bool fallback) const
+{
+    const QVariant v = value(key);
+    if (!v.isValid()) return fallback;
+    if (v.metaType().id() == QMetaType::QString) {
+        const QString s = v.toString().toLower();
+        if (s == "true" || s == "1") return true;
+        if (s == "false" || s == "0") return false;
+        return fallback;
+    }
+    return v.toBool();
+}
+
+void Settings::setValue(const QString& key, const QVariant& value)
+{
+    m_store->setValue(key, value);
+    m_store->sync();
+    Q_EMIT changed(key, this->value(key));
+}
+
+void Settings::remove(const QString& key)
+{
+    m_store->remove(key);
+    m_store->sync();
+    Q_EMIT changed(key, value(key));
+}
+
+bool Settings::sync()
+{
+    m_store->sync();
+    return m_store->status() == QSettings::NoError;
+}
+
+QString Settings::filePath() const { return m_store->fileName(); }
+
+QMetaObject::Connection Settings::onChange(const QString& key, QObject* context,
+                                           std::function<void(const QVariant&)> f)
+{
+    return connect(this, &Settings::changed, context,
+                   [key, f = std::move(f)](const QString& k, const QVariant& v) {
+                       if (k == key) f(v);
+                   });
+}

@@ -1,0 +1,43 @@
+#include "platform/NotificationBus.h"
+#include "platform/Settings.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(Settings, DefaultsAreFallbacksAndWritesNotifyAndPersist)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("s.ini");
+    {
+        Settings s(path);
+        s.registerDefaults({{"editorPageWidth", 816.0}, {"editorViewMode", "wysiwyg"}, {"flag", true}});
+        EXPECT_DOUBLE_EQ(s.number("editorPageWidth"), 816.0);
+        EXPECT_EQ(s.string("editorViewMode"), "wysiwyg");
+        EXPECT_FALSE(s.value("deepseekAPIKey").isValid());
+        EXPECT_FALSE(s.isStored("editorViewMode"));
+
+        QString seen;
+        QObject ctx;
+        s.onChange("editorViewMode", &ctx, [&](const QVariant& v) { seen = v.toString(); });
+        s.setValue("editorViewMode", "source");
+        EXPECT_EQ(seen, "source");
+        s.setValue("flag", false);
+    }
+    Settings again(path);
+    again.registerDefaults({{"flag", true}});
+    EXPECT_EQ(again.string("editorViewMode"), "source");
+    EXPECT_FALSE(again.boolean("flag", true)); // stored "false" read back as a Boolean
+}
+
+TEST(NotificationBus, DeliversByNameWithObject)
+{
+    QObject ctx;
+    QVariant got;
+    int calls = 0;
+    NotificationBus::instance().observe(NotificationBus::name("openWikiLink"), &ctx,
+                                        [&](const QVariant& o) { got = o; ++calls; });
+    NotificationBus::instance().post("Brindlewick.other");
+    NotificationBus::instance().post("Brindlewick.openWikiLink", QString("x.md"));
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(got.toString(), "x.md");
+}
