@@ -76,7 +76,9 @@ DocStats DocStats::compute(QStringView text)
     qsizetype start = 0;
     while (true) {
         qsizetype nl = text.indexOf(u'\n', start);
-        const QStringView line = text.mid(start, (nl < 0 ? text.size() : nl) - start);
+        QStringView line = text.mid(start, (nl < 0 ? text.size() : nl) - start);
+        // In CR LF text the CR belongs to the line break: a line holding only it is blank.
+        if (line.endsWith(u'\r')) line.chop(1);
         ++lines;
         const bool blank = TextUtil::trimWhitespace(line).isEmpty();
         if (!blank && !inPara) ++s.paragraphs;

@@ -78,6 +78,9 @@ void EditorController::updateSelectionStats()
 
 double EditorController::clampZoom(double z)
 {
+    // A factor that is not a number (a zero-sized view measured against the page) would
+    // otherwise pass both comparisons and reach the view.
+    if (std::isnan(z)) return 1.0;
     if (z <= 0.25) return 0.25;
     if (z > 5.0) return 5.0;
     return z;

@@ -2,6 +2,10 @@
 
 #include <QSettings>
 
+#include <climits>
+#include <cmath>
+#include <optional>
+
 namespace {
 std::unique_ptr<Settings>& globalSettings()
 {
@@ -70,6 +74,36 @@ bool Settings::contains(const QString& key) const
 
 bool Settings::isStored(const QString& key) const { return m_store->contains(key); }
 
+namespace {
+// A typed read tries the stored value, then the registered default (a stored value of
+// the wrong shape, say "abc" for a number, must not hide the default), then `fallback`.
+template <typename T, typename Read>
+T typedRead(const QSettings& store, const QVariantHash& defaults, const QString& key, T fallback, Read read)
+{
+    if (store.contains(key))
+        if (std::optional<T> v = read(store.value(key))) return *v;
+    if (auto it = defaults.constFind(key); it != defaults.cend())
+        if (std::optional<T> v = read(*it)) return *v;
+    return fallback;
+}
+
+std::optional<double> readNumber(const QVariant& v)
+{
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    return ok ? std::optional<double>(d) : std::nullopt;
+}
+
+std::optional<bool> readBool(const QVariant& v)
+{
+    if (v.metaType().id() == QMetaType::Bool) return v.toBool();
+    const QString s = v.toString().trimmed().toLower();
+    if (s == QLatin1String("true") || s == QLatin1String("1")) return true;
+    if (s == QLatin1String("false") || s == QLatin1String("0")) return false;
+    return std::nullopt;
+}
+} // namespace
+
 QString Settings::string(const QString& key, const QString& fallback) const
 {
     const QVariant v = value(key);
@@ -78,31 +112,21 @@ QString Settings::string(const QString& key, const QString& fallback) const
 
 double Settings::number(const QString& key, double fallback) const
 {
-    const QVariant v = value(key);
-    bool ok = false;
-    const double d = v.toDouble(&ok);
-    return ok ? d : fallback;
+    return typedRead<double>(*m_store, m_defaults, key, fallback, readNumber);
 }
 
 int Settings::integer(const QString& key, int fallback) const
 {
-    const QVariant v = value(key);
-    bool ok = false;
-    const int i = v.toInt(&ok);
-    return ok ? i : fallback;
+    return typedRead<int>(*m_store, m_defaults, key, fallback, [](const QVariant& v) -> std::optional<int> {
+        const std::optional<double> d = readNumber(v);
+        if (!d || !std::isfinite(*d) || *d < INT_MIN || *d > INT_MAX) return std::nullopt;
+        return int(*d);
+    });
 }
 
 bool Settings::boolean(const QString& key, bool fallback) const
 {
-    const QVariant v = value(key);
-    if (!v.isValid()) return fallback;
-    if (v.metaType().id() == QMetaType::QString) {
-        const QString s = v.toString().toLower();
-        if (s == "true" || s == "1") return true;
-        if (s == "false" || s == "0") return false;
-        return fallback;
-    }
-    return v.toBool();
+    return typedRead<bool>(*m_store, m_defaults, key, fallback, readBool);
 }
 
 void Settings::setValue(const QString& key, const QVariant& value)

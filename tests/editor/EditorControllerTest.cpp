@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(EditorController, ReplaceIsOneUndoStepAndAppliesSelectionAfterwards)
 {
     FakeTextView view("hello world", {0, 5});
@@ -62,6 +64,8 @@ TEST(EditorController, ZoomStepsRoundAndClamp)
     EXPECT_DOUBLE_EQ(c.zoom(), 5.0);
     c.setZoom(0.1, false);
     EXPECT_DOUBLE_EQ(c.zoom(), 0.25);
+    c.setZoom(std::nan(""), false);
+    EXPECT_DOUBLE_EQ(c.zoom(), 1.0);
 }
 
 namespace {
@@ -92,6 +96,8 @@ TEST(DocStats, CountingRules)
     EXPECT_EQ(s.lines, 2);
     EXPECT_EQ(s.paragraphs, 1);
     EXPECT_EQ(DocStats::compute(u"a\n\n\nb").paragraphs, 2);
+    EXPECT_EQ(DocStats::compute(u"a\r\n\r\nb\r\n").paragraphs, 2); // a blank CR LF line separates
+    EXPECT_EQ(DocStats::compute(u"a\r\n\r\nb\r\n").lines, 4);
     EXPECT_EQ(DocStats::compute(u"two words").sentences, 1);
     EXPECT_EQ(DocStats::compute(u"3.14").sentences, 0);
     EXPECT_EQ(DocStats::compute(u"Wait... what?!").sentences, 2);

@@ -1,6 +1,7 @@
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -40,4 +41,22 @@ TEST(NotificationBus, DeliversByNameWithObject)
     NotificationBus::instance().post("Brindlewick.openWikiLink", QString("x.md"));
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(got.toString(), "x.md");
+}
+
+TEST(Settings, MalformedStoredValuesFallBackToTheRegisteredDefault)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("s.ini");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[General]\neditorFontSize=huge\neditorAutoPair=maybe\ncount=12\nratio=1.5\n");
+    }
+    Settings s(path);
+    s.registerDefaults({{"editorFontSize", 15.0}, {"editorAutoPair", true}});
+    EXPECT_DOUBLE_EQ(s.number("editorFontSize"), 15.0);
+    EXPECT_TRUE(s.boolean("editorAutoPair"));
+    EXPECT_EQ(s.integer("count"), 12);
+    EXPECT_DOUBLE_EQ(s.number("ratio"), 1.5);
+    EXPECT_EQ(s.integer("absent", 7), 7);
 }

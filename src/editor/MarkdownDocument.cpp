@@ -1,0 +1,127 @@
+#include "editor/MarkdownDocument.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+const QByteArray kBom("\xEF\xBB\xBF", 3);
+
+QString tr(const char* s) { return QCoreApplication::translate("MarkdownDocument", s); }
+
+void setError(QString* error, const QString& message)
+{
+    if (error) *error = message;
+}
+
+} // namespace
+
+qsizetype MarkdownDocument::firstInvalidUtf8(QByteArrayView bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char c = p[i];
+        if (c < 0x80) { ++i; continue; }
+        int len;
+        unsigned char lo = 0x80, hi = 0xBF; // allowed range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) len = 2;
+        else if (c == 0xE0) { len = 3; lo = 0xA0; }          // no overlong forms
+        else if (c >= 0xE1 && c <= 0xEC) len = 3;
+        else if (c == 0xED) { len = 3; hi = 0x9F; }          // no surrogates
+        else if (c >= 0xEE && c <= 0xEF) len = 3;
+        else if (c == 0xF0) { len = 4; lo = 0x90; }          // no overlong forms
+        else if (c >= 0xF1 && c <= 0xF3) len = 4;
+        else if (c == 0xF4) { len = 4; hi = 0x8F; }          // nothing above U+10FFFF
+        else return i;
+        if (i + len > n) return i;
+        if (p[i + 1] < lo || p[i + 1] > hi) return i;
+        for (int k = 2; k < len; ++k)
+            if (p[i + k] < 0x80 || p[i + k] > 0xBF) return i;
+        i += len;
+    }
+    return -1;
+}
+
+std::optional<MarkdownDocument> MarkdownDocument::fromBytes(const QByteArray& bytes, QString* error)
+{
+    MarkdownDocument doc;
+    QByteArrayView body(bytes);
+    if (bytes.startsWith(kBom)) {
+        doc.hasByteOrderMark = true;
+        body = body.sliced(kBom.size());
+    }
+    const qsizetype bad = firstInvalidUtf8(body);
+    if (bad >= 0) {
+        const qsizetype at = bad + (doc.hasByteOrderMark ? kBom.size() : 0);
+        const QString hex = QString::number(uchar(bytes[at]), 16).toUpper().rightJustified(2, u'0');
+        setError(error, tr("The file is not valid UTF-8 text (byte 0x%1 at offset %2).").arg(hex).arg(at));
+        return std::nullopt;
+    }
+    // QString::fromUtf8 would drop a second U+FEFF, which is text here, not a mark.
+    QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    doc.text = decode(body);
+    return doc;
+}
+
+QByteArray MarkdownDocument::toBytes() const
+{
+    QByteArray out;
+    if (hasByteOrderMark) out = kBom;
+    out += text.toUtf8();
+    return out;
+}
+
+std::optional<MarkdownDocument> MarkdownDocument::read(const QString& path, QString* error)
+{
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        setError(error, tr("“%1” is a folder, not a text file.").arg(info.fileName()));
+        return std::nullopt;
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        setError(error, tr("“%1” could not be read: %2").arg(info.fileName(), f.errorString()));
+        return std::nullopt;
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        setError(error, tr("“%1” could not be read: %2").arg(info.fileName(), f.errorString()));
+        return std::nullopt;
+    }
+    QString why;
+    auto doc = fromBytes(bytes, &why);
+    if (!doc) setError(error, tr("“%1” could not be opened. %2").arg(info.fileName(), why));
+    return doc;
+}
+
+bool MarkdownDocument::write(const QString& path, QString* error) const
+{
+    const QString name = QFileInfo(path).fileName();
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        setError(error, tr("“%1” could not be saved: %2").arg(name, f.errorString()));
+        return false;
+    }
+    const QByteArray bytes = toBytes();
+    if (f.write(bytes) != bytes.size()) {
+        setError(error, tr("“%1” could not be saved: %2").arg(name, f.errorString()));
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        setError(error, tr("“%1” could not be saved: %2").arg(name, f.errorString()));
+        return false;
+    }
+    return true;
+}
+
+QStringList MarkdownDocument::nameFilters()
+{
+    return {tr("Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)"), tr("Plain text (*.txt *.text)"),
+            tr("All files (*)")};
+}

@@ -1,0 +1,96 @@
+#include "editor/MarkdownDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+TEST(MarkdownDocument, BytesRoundTripExactly)
+{
+    // Empty, plain ASCII, CR LF, multi-byte and 4-byte characters, a BOM, a BOM followed by
+    // a second U+FEFF that belongs to the text, NUL bytes.
+    const QList<QByteArray> cases{
+        "", "abc", "# Title\r\n\r\nline\r\n", "mixed\nends\r\nhere\r",
+        "caf\xC3\xA9 \xF0\x9F\x91\x8D \xE2\x80\xA8", "\xEF\xBB\xBF# with mark\n",
+        "\xEF\xBB\xBF\xEF\xBB\xBFtwo", QByteArray("a\0b", 3)};
+    for (const QByteArray& bytes : cases) {
+        QString err;
+        const auto doc = MarkdownDocument::fromBytes(bytes, &err);
+        ASSERT_TRUE(doc) << bytes.toHex().constData() << " " << err.toStdString();
+        EXPECT_EQ(doc->toBytes(), bytes) << bytes.toHex().constData();
+    }
+    EXPECT_EQ(MarkdownDocument{"abc"}.toBytes(), QByteArray("abc"));
+    const auto bom = MarkdownDocument::fromBytes("\xEF\xBB\xBF---\n");
+    EXPECT_TRUE(bom->hasByteOrderMark);
+    EXPECT_EQ(bom->text, "---\n"); // the mark is not text: a front-matter fence stays at 0
+    EXPECT_EQ(MarkdownDocument::fromBytes("\xEF\xBB\xBF\xEF\xBB\xBFx")->text, QString(QChar(0xFEFF)) + "x");
+}
+
+TEST(MarkdownDocument, InvalidUtf8IsRefusedWithTheOffendingByte)
+{
+    QString err;
+    EXPECT_FALSE(MarkdownDocument::fromBytes("caf\xE9", &err));
+    EXPECT_TRUE(err.contains("0xE9")) << err.toStdString();
+    EXPECT_TRUE(err.contains("offset 3")) << err.toStdString();
+
+    // Overlong, surrogate, beyond U+10FFFF, truncated, stray continuation, 0xFF.
+    for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "ab\xE2\x82",
+                            "\x80", "\xFF"})
+        EXPECT_FALSE(MarkdownDocument::fromBytes(bad)) << QByteArray(bad).toHex().constData();
+    EXPECT_EQ(MarkdownDocument::firstInvalidUtf8("ok\xF0\x9F\x91\x8D\xC3"), 6);
+}
+
+TEST(MarkdownDocument, ReadRefusesLatin1AndFoldersWithoutTouchingTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("latin.md");
+    writeAll(path, "r\xE9sum\xE9\n");
+    QString err;
+    EXPECT_FALSE(MarkdownDocument::read(path, &err));
+    EXPECT_TRUE(err.contains("latin.md")) << err.toStdString();
+    EXPECT_EQ(readAll(path), QByteArray("r\xE9sum\xE9\n"));
+
+    EXPECT_FALSE(MarkdownDocument::read(dir.path(), &err));
+    EXPECT_FALSE(MarkdownDocument::read(dir.filePath("missing.md"), &err));
+    EXPECT_TRUE(err.contains("missing.md"));
+}
+
+TEST(MarkdownDocument, SaveWritesBytesAndAFailedSaveLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.md");
+    MarkdownDocument doc{"line one\r\nline two\r\n"};
+    QString err;
+    ASSERT_TRUE(doc.write(path, &err)) << err.toStdString();
+    EXPECT_EQ(readAll(path), QByteArray("line one\r\nline two\r\n"));
+    EXPECT_EQ(MarkdownDocument::read(path), doc);
+
+    // The temporary file of an atomic save carries a suffix; with the name at the file
+    // system's limit it cannot be created (this holds even for root, unlike permissions).
+    const QString longPath = dir.filePath(QString(250, u'n') + ".md");
+    writeAll(longPath, "old contents\n");
+    ASSERT_EQ(readAll(longPath), QByteArray("old contents\n"));
+    err.clear();
+    EXPECT_FALSE(MarkdownDocument{"new"}.write(longPath, &err));
+    EXPECT_FALSE(err.isEmpty());
+    EXPECT_TRUE(err.contains("could not be saved")) << err.toStdString();
+    EXPECT_EQ(readAll(longPath), QByteArray("old contents\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no stray temporary file
+
+    // Saving into a folder that does not exist fails and says so.
+    EXPECT_FALSE(MarkdownDocument{"x"}.write(dir.filePath("nope/b.md"), &err));
+}
