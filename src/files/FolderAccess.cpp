@@ -1,0 +1,75 @@
+#include "files/FolderAccess.h"
+
+#include "files/FilePaths.h"
+#include "platform/Settings.h"
+
+#include <QFileInfo>
+#include <QVariantMap>
+
+#include <algorithm>
+
+namespace {
+
+QString bookmarkPath(const QVariant& bookmark) { return QString::fromUtf8(bookmark.toByteArray()); }
+
+// A stored value that is not a map of byte data reads as no grants at all.
+QVariantMap readStore()
+{
+    const QVariant stored = Settings::instance().value(QLatin1String(FolderAccess::kStoreKey));
+    if (stored.metaType().id() != QMetaType::QVariantMap) return {};
+    const QVariantMap map = stored.toMap();
+    for (const QVariant& v : map)
+        if (v.metaType().id() != QMetaType::QByteArray) return {};
+    return map;
+}
+
+// The bookmark resolves when it still names an existing folder.
+QString resolve(const QVariant& bookmark)
+{
+    const QString path = bookmarkPath(bookmark);
+    return !path.isEmpty() && QFileInfo(path).isDir() ? path : QString();
+}
+
+} // namespace
+
+namespace FolderAccess {
+
+bool grant(const QString& folder)
+{
+    const QString path = FilePaths::standardized(folder);
+    if (path.isEmpty() || !QFileInfo(path).isDir()) return false;
+    QVariantMap store = readStore();
+    store.insert(path, path.toUtf8());
+    Settings::instance().setValue(QLatin1String(kStoreKey), store);
+    return Settings::instance().sync() && readStore().value(path).toByteArray() == path.toUtf8();
+}
+
+QString resolved(const QString& path)
+{
+    const QString p = FilePaths::standardized(path);
+    if (p.isEmpty()) return {};
+    const QVariantMap store = readStore();
+    QStringList covering;
+    for (auto it = store.begin(); it != store.end(); ++it)
+        if (FilePaths::covers(it.key(), p)) covering.append(it.key());
+    // Most specific folder first; a grant that no longer resolves gives way to the next.
+    std::stable_sort(covering.begin(), covering.end(),
+                     [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    for (const QString& key : covering) {
+        const QString folder = resolve(store.value(key));
+        if (!folder.isEmpty()) return folder;
+    }
+    return {};
+}
+
+bool hasAccess(const QString& path) { return !resolved(path).isEmpty(); }
+
+bool startAccessing(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isReadable();
+}
+
+void stopAccessing(const QString&) {}
+
+} // namespace FolderAccess

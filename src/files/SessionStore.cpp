@@ -1,0 +1,95 @@
+#include "files/SessionStore.h"
+
+#include "files/FilePaths.h"
+#include "platform/Settings.h"
+
+#include <QFileInfo>
+#include <QVariantList>
+
+namespace {
+
+struct State {
+    QStringList open;
+    bool terminating = false;
+    std::function<void(const QString&)> opener;
+};
+
+State& state()
+{
+    static State s;
+    return s;
+}
+
+// A bookmark is the standardized path as UTF-8; resolving it fails for an empty one.
+QByteArray bookmark(const QString& path) { return path.toUtf8(); }
+
+void persist()
+{
+    QVariantList bookmarks;
+    for (const QString& path : state().open) {
+        const QByteArray b = bookmark(path);
+        if (!b.isEmpty()) bookmarks.append(b);
+    }
+    Settings::instance().setValue(QLatin1String(SessionStore::kBookmarksKey), bookmarks);
+}
+
+} // namespace
+
+namespace SessionStore {
+
+bool isEnabled()
+{
+    if (!Settings::instance().isStored(QLatin1String(kEnabledKey))) return true;
+    const QVariant v = Settings::instance().value(QLatin1String(kEnabledKey));
+    if (v.metaType().id() == QMetaType::Bool) return v.toBool();
+    // The settings file keeps Booleans as text.
+    const QString s = v.toString();
+    if (s == QLatin1String("false")) return false;
+    return true;
+}
+
+QStringList savedURLs()
+{
+    const QVariant stored = Settings::instance().value(QLatin1String(kBookmarksKey));
+    if (stored.metaType().id() != QMetaType::QVariantList) return {};
+    const QVariantList list = stored.toList();
+    QStringList paths;
+    for (const QVariant& v : list)
+        if (v.metaType().id() != QMetaType::QByteArray) return {};
+    for (const QVariant& v : list) {
+        const QString path = QString::fromUtf8(v.toByteArray());
+        if (!path.isEmpty() && QFileInfo::exists(path)) paths.append(path);
+    }
+    return paths;
+}
+
+void reopen(const QStringList& paths)
+{
+    if (!state().opener) return;
+    for (const QString& path : paths) state().opener(path);
+}
+
+void setOpener(std::function<void(const QString&)> opener) { state().opener = std::move(opener); }
+
+void markOpen(const QString& path)
+{
+    const QString p = FilePaths::standardized(path);
+    if (p.isEmpty() || state().open.contains(p)) return;
+    state().open.append(p);
+    persist();
+}
+
+void markClosed(const QString& path)
+{
+    const QString p = FilePaths::standardized(path);
+    if (p.isEmpty() || state().terminating) return;
+    if (state().open.removeAll(p) > 0) persist();
+}
+
+void beginTermination() { state().terminating = true; }
+
+QStringList openDocuments() { return state().open; }
+
+void resetForNewLaunch() { state() = State{}; }
+
+} // namespace SessionStore

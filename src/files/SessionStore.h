@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QStringList>
+
+#include <functional>
+
+// Remembers which document files are open, so the next launch can reopen them. Windows
+// report their document when they appear and disappear; the stored list under
+// "openSessionBookmarks" is rewritten whole from the in-memory list on every change and is
+// left alone while the application terminates, so quitting keeps the documents that were
+// open at that moment.
+namespace SessionStore {
+
+inline constexpr auto kBookmarksKey = "openSessionBookmarks";
+inline constexpr auto kEnabledKey = "reopenLastSession";
+
+// "reopenLastSession"; anything but a stored Boolean reads as on.
+bool isEnabled();
+
+// The stored documents that still exist, in stored order.
+QStringList savedURLs();
+
+// Opens each document through the opener the application installed.
+void reopen(const QStringList& paths);
+void setOpener(std::function<void(const QString& path)> opener);
+
+// The file location of a document whose window appeared or disappeared; an empty path (an
+// untitled document) changes nothing.
+void markOpen(const QString& path);
+void markClosed(const QString& path);
+
+// From here on, windows closing because the application quits leave the stored list alone.
+void beginTermination();
+
+// The documents currently reported open, in the order their windows appeared.
+QStringList openDocuments();
+// Forgets the in-memory state (tests simulate a new launch with it).
+void resetForNewLaunch();
+
+} // namespace SessionStore
