@@ -1,0 +1,394 @@
+#include "styling/AttributedText.h"
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+std::uint64_t nextIdentity()
+{
+    static std::atomic<std::uint64_t> counter{0};
+    return ++counter;
+}
+
+constexpr std::size_t kEditHistory = 256;
+
+} // namespace
+
+bool TextAttributes::operator==(const TextAttributes& o) const
+{
+    return underline == o.underline && strikethrough == o.strikethrough && markdownConceal == o.markdownConceal
+        && aiGhost == o.aiGhost && baselineOffset == o.baselineOffset && tableModel == o.tableModel
+        && foreground == o.foreground && background == o.background && wikiLinkTarget == o.wikiLinkTarget
+        && paragraphStyle == o.paragraphStyle && font == o.font;
+}
+
+AttributedText::AttributedText() : AttributedText(QString()) {}
+
+AttributedText::AttributedText(const QString& text, const TextAttributes& attributes) : m_identity(nextIdentity())
+{
+    setText(text, attributes);
+}
+
+void AttributedText::setText(const QString& text, const TextAttributes& attributes)
+{
+    m_text = text;
+    m_len = int(m_text.size());
+    m_runs.clear();
+    m_runs.resize(17);
+    m_runs[0] = Run{0, share(attributes)};
+    m_gapBegin = 1;
+    m_gapEnd = m_runs.size();
+    m_edits.clear();
+    m_historyFloor = ++m_revision;
+    m_changed = TextRange();
+    noteChanged(TextRange(0, m_len));
+}
+
+TextRange AttributedText::clamp(TextRange r) const
+{
+    if (r.isNotFound())
+        return {m_len, 0};
+    const int loc = std::clamp(r.location, 0, m_len);
+    const int end = std::clamp(r.location + std::max(0, r.length), loc, m_len);
+    return {loc, end - loc};
+}
+
+int AttributedText::findRun(int pos) const
+{
+    // Largest i with startOf(i) <= pos; startOf(0) is always 0.
+    int lo = 0, hi = count() - 1;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo + 1) / 2;
+        if (startOf(mid) <= pos)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return lo;
+}
+
+void AttributedText::moveGap(std::size_t to)
+{
+    const std::size_t g = gapSize();
+    if (to < m_gapBegin) {
+        for (std::size_t k = m_gapBegin; k-- > to;) {
+            m_runs[k + g] = std::move(m_runs[k]);
+            m_runs[k + g].start -= m_len;
+        }
+    } else {
+        for (std::size_t k = m_gapBegin; k < to; ++k) {
+            m_runs[k] = std::move(m_runs[k + g]);
+            m_runs[k].start += m_len;
+        }
+    }
+    m_gapBegin = to;
+    m_gapEnd = to + g;
+}
+
+void AttributedText::splice(int first, int last)
+{
+    moveGap(std::size_t(last));
+    for (std::size_t k = std::size_t(first); k < std::size_t(last); ++k)
+        m_runs[k].attrs.reset();
+    m_gapBegin = std::size_t(first);
+    const std::size_t need = m_scratch.size();
+    if (gapSize() < need) {
+        const std::size_t live = m_runs.size() - gapSize();
+        const std::size_t gap = need + std::max<std::size_t>(64, live / 4);
+        std::vector<Run> grown(live + gap);
+        for (std::size_t k = 0; k < m_gapBegin; ++k)
+            grown[k] = std::move(m_runs[k]);
+        const std::size_t tail = m_runs.size() - m_gapEnd;
+        for (std::size_t k = 0; k < tail; ++k)
+            grown[m_gapBegin + gap + k] = std::move(m_runs[m_gapEnd + k]);
+        m_runs = std::move(grown);
+        m_gapEnd = m_gapBegin + gap;
+    }
+    for (Run& r : m_scratch)
+        m_runs[m_gapBegin++] = std::move(r);
+    m_scratch.clear();
+}
+
+void AttributedText::replaceCharacters(TextRange range, QStringView replacement)
+{
+    const TextRange r = clamp(range);
+    const int a = r.location, b = r.end();
+    const int m = int(replacement.size());
+    if (r.length == 0 && m == 0)
+        return;
+    const int delta = m - r.length;
+
+    int i = findRun(a);
+    if (i > 0 && startOf(i) == a)
+        --i; // take in the run before, whose attributes typed text continues
+    const int k = b < m_len ? findRun(b) : count() - 1;
+    const Attrs insertAttrs = run(a > 0 ? i : 0).attrs;
+    const Attrs headAttrs = run(i).attrs;
+    const Attrs tailAttrs = run(k).attrs;
+    const int headStart = startOf(i);
+
+    m_scratch.clear();
+    auto add = [this](int start, const Attrs& at) {
+        if (!m_scratch.empty() && m_scratch.back().start == start)
+            m_scratch.pop_back();
+        if (!m_scratch.empty() && m_scratch.back().attrs == at)
+            return;
+        m_scratch.push_back(Run{start, at});
+    };
+    if (headStart < a)
+        add(headStart, headAttrs);
+    if (m > 0)
+        add(a, insertAttrs);
+    if (b < m_len)
+        add(a + m, tailAttrs);
+    if (m_scratch.empty())
+        add(0, insertAttrs);
+
+    m_text.replace(a, r.length, replacement.data(), replacement.size());
+    const int oldLen = m_len;
+    moveGap(std::size_t(k + 1));
+    m_len = oldLen + delta; // runs after the gap shift with the length
+    splice(i, k + 1);
+
+    if (!m_changed.isNotFound()) {
+        const int s = m_changed.location, e = m_changed.end();
+        if (s >= b)
+            m_changed = TextRange(s + delta, e - s);
+        else if (e > a || s >= a) // overlaps or touches the edit
+            m_changed = TextRange(std::min(s, a), std::max(e + delta, a + m) - std::min(s, a));
+        m_changed = clamp(m_changed);
+    }
+    if (m_batch > 0 && !m_batchRange.isNotFound())
+        m_batchRange = clamp(m_batchRange.united(TextRange(a, m)));
+
+    ++m_revision;
+    m_edits.push_back(Edit{m_revision, a, r.length, m});
+    if (m_edits.size() > kEditHistory) {
+        m_historyFloor = m_edits.front().revision;
+        m_edits.erase(m_edits.begin());
+    }
+    if (m_batch == 0)
+        coalesce(TextRange(a, m));
+}
+
+const TextAttributes& AttributedText::attributesAt(int index, TextRange* effectiveRange) const
+{
+    const int i = findRun(std::clamp(index, 0, std::max(0, m_len - 1)));
+    if (effectiveRange)
+        *effectiveRange = TextRange(startOf(i), endOf(i) - startOf(i));
+    return *run(i).attrs;
+}
+
+void AttributedText::setAttributes(TextRange range, const TextAttributes& attributes)
+{
+    const TextRange r = clamp(range);
+    if (r.length <= 0)
+        return;
+    const int a = r.location, b = r.end();
+    const int i = findRun(a), k = findRun(b - 1);
+    m_scratch.clear();
+    if (startOf(i) < a)
+        m_scratch.push_back(Run{startOf(i), run(i).attrs});
+    m_scratch.push_back(Run{a, share(attributes)});
+    if (endOf(k) > b)
+        m_scratch.push_back(Run{b, run(k).attrs});
+    splice(i, k + 1);
+    noteChanged(r);
+}
+
+void AttributedText::modifyRuns(TextRange range, void (*apply)(void*, TextAttributes&), void* ctx)
+{
+    const TextRange r = clamp(range);
+    if (r.length <= 0)
+        return;
+    const int a = r.location, b = r.end();
+    const int i = findRun(a), k = findRun(b - 1);
+
+    // Runs that shared one attribute set share the result: remember the last few.
+    struct Memo {
+        const TextAttributes* from = nullptr;
+        Attrs to;
+    };
+    Memo memo[4];
+    int memoNext = 0;
+    auto transform = [&](const Attrs& src) -> Attrs {
+        for (const Memo& mm : memo)
+            if (mm.from == src.get())
+                return mm.to;
+        TextAttributes copy = *src;
+        apply(ctx, copy);
+        Attrs out = copy == *src ? src : share(copy);
+        memo[memoNext] = Memo{src.get(), out};
+        memoNext = (memoNext + 1) % 4;
+        return out;
+    };
+
+    m_scratch.clear();
+    auto add = [this](int start, Attrs at) {
+        if (!m_scratch.empty() && m_scratch.back().attrs == at)
+            return;
+        m_scratch.push_back(Run{start, std::move(at)});
+    };
+    for (int j = i; j <= k; ++j) {
+        const int s = startOf(j), e = endOf(j);
+        const Attrs& src = run(j).attrs;
+        if (s < a)
+            add(s, src);
+        add(std::max(s, a), transform(src));
+        if (e > b)
+            add(b, src);
+    }
+    splice(i, k + 1);
+    noteChanged(r);
+}
+
+void AttributedText::removeAttribute(TextRange range, TextAttribute key)
+{
+    modifyAttributes(range, [key](TextAttributes& a) {
+        switch (key) {
+        case TextAttribute::Font: a.font.reset(); break;
+        case TextAttribute::Foreground: a.foreground.reset(); break;
+        case TextAttribute::Background: a.background.reset(); break;
+        case TextAttribute::Underline: a.underline = false; break;
+        case TextAttribute::Strikethrough: a.strikethrough = false; break;
+        case TextAttribute::BaselineOffset: a.baselineOffset = 0; break;
+        case TextAttribute::ParagraphStyle: a.paragraphStyle.reset(); break;
+        case TextAttribute::MarkdownConceal: a.markdownConceal = false; break;
+        case TextAttribute::WikiLinkTarget: a.wikiLinkTarget.reset(); break;
+        case TextAttribute::TableModel: a.tableModel.reset(); break;
+        case TextAttribute::AiGhost: a.aiGhost = false; break;
+        }
+    });
+}
+
+void AttributedText::addFont(TextRange r, const QFont& f)
+{
+    modifyAttributes(r, [&f](TextAttributes& a) { a.font = f; });
+}
+void AttributedText::addForeground(TextRange r, const QColor& c)
+{
+    modifyAttributes(r, [&c](TextAttributes& a) { a.foreground = c; });
+}
+void AttributedText::addBackground(TextRange r, const QColor& c)
+{
+    modifyAttributes(r, [&c](TextAttributes& a) { a.background = c; });
+}
+void AttributedText::addUnderline(TextRange r)
+{
+    modifyAttributes(r, [](TextAttributes& a) { a.underline = true; });
+}
+void AttributedText::addStrikethrough(TextRange r)
+{
+    modifyAttributes(r, [](TextAttributes& a) { a.strikethrough = true; });
+}
+void AttributedText::addBaselineOffset(TextRange r, double offset)
+{
+    modifyAttributes(r, [offset](TextAttributes& a) { a.baselineOffset = offset; });
+}
+void AttributedText::addParagraphStyle(TextRange r, const ParagraphStyle& style)
+{
+    modifyAttributes(r, [&style](TextAttributes& a) { a.paragraphStyle = style; });
+}
+void AttributedText::addMarkdownConceal(TextRange r)
+{
+    modifyAttributes(r, [](TextAttributes& a) { a.markdownConceal = true; });
+}
+void AttributedText::addWikiLinkTarget(TextRange r, const QString& target)
+{
+    modifyAttributes(r, [&target](TextAttributes& a) { a.wikiLinkTarget = target; });
+}
+void AttributedText::addTableModel(TextRange r, const std::shared_ptr<TableModel>& model)
+{
+    modifyAttributes(r, [&model](TextAttributes& a) { a.tableModel = model; });
+}
+void AttributedText::addAiGhost(TextRange r)
+{
+    modifyAttributes(r, [](TextAttributes& a) { a.aiGhost = true; });
+}
+
+void AttributedText::noteChanged(TextRange r)
+{
+    if (r.length <= 0)
+        return;
+    m_changed = m_changed.united(r);
+    if (m_batch > 0)
+        m_batchRange = m_batchRange.united(r);
+    else
+        coalesce(r);
+}
+
+void AttributedText::coalesce(TextRange range)
+{
+    // Look one run beyond each end so that the edited runs merge with their neighbours.
+    const TextRange r = clamp(TextRange(range.location - 1, range.length + 2));
+    if (count() < 2)
+        return;
+    const int i = findRun(r.location);
+    const int k = findRun(std::max(r.location, r.end() - 1));
+    const int last = std::min(k + 1, count() - 1); // include the run after
+    bool any = false;
+    for (int j = i; j < last && !any; ++j)
+        any = run(j).attrs == run(j + 1).attrs || *run(j).attrs == *run(j + 1).attrs;
+    if (!any)
+        return;
+    m_scratch.clear();
+    for (int j = i; j <= last; ++j) {
+        const Attrs& at = run(j).attrs;
+        if (!m_scratch.empty() && (m_scratch.back().attrs == at || *m_scratch.back().attrs == *at))
+            continue;
+        m_scratch.push_back(Run{startOf(j), at});
+    }
+    splice(i, last + 1);
+}
+
+void AttributedText::beginEditing()
+{
+    if (m_batch++ == 0)
+        m_batchRange = TextRange();
+}
+
+void AttributedText::endEditing()
+{
+    if (m_batch == 0 || --m_batch > 0)
+        return;
+    if (!m_batchRange.isNotFound())
+        coalesce(clamp(m_batchRange));
+    m_batchRange = TextRange();
+}
+
+TextRange AttributedText::takeChangedAttributesRange()
+{
+    const TextRange r = m_changed;
+    m_changed = TextRange();
+    return r;
+}
+
+std::optional<AttributedText::TextChange> AttributedText::textChangeSince(std::uint64_t revision) const
+{
+    if (revision == m_revision)
+        return std::nullopt;
+    if (revision < m_historyFloor || revision > m_revision)
+        return TextChange{0, 0, m_len, true};
+    bool have = false;
+    int s = 0, oe = 0, ne = 0;
+    for (const Edit& e : m_edits) {
+        if (e.revision <= revision)
+            continue;
+        if (!have) {
+            s = e.start;
+            oe = e.start + e.removed;
+            ne = e.start + e.inserted;
+            have = true;
+            continue;
+        }
+        const int u0 = std::min(s, e.start);
+        const int u1 = std::max(ne, e.start + e.removed);
+        oe = u1 - (ne - oe);
+        ne = u1 + (e.inserted - e.removed);
+        s = u0;
+    }
+    if (!have)
+        return std::nullopt;
+    return TextChange{s, oe, ne, false};
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/TextRange.h"
+#include "styling/AttributedText.h"
+#include "styling/EditorTheme.h"
+
+#include <QList>
+#include <QStringView>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+// One fenced code block: the whole match (opening line to closing backticks) and
+// the code between the opening line and the closing fence.
+struct FenceMatch {
+    TextRange range;
+    TextRange content;
+    bool operator==(const FenceMatch&) const = default;
+};
+
+// Turns the Markdown of a text into display attributes, in place, after every
+// edit: fonts, colours, dimmed and concealed markers, link targets, grid tables.
+// It never changes the characters. One styler per editor view.
+class MarkdownStyler {
+public:
+    MarkdownStyler();
+
+    EditorTheme theme;
+    bool concealMarkers = false; // WYSIWYG: markers are flagged for hiding, tables drawn as grids
+    TextRange revealRange;       // markers overlapping it stay visible
+    TextRange caretLine;         // for the caller building the window; the passes do not read it
+    double contentWidth = 660;   // width available to grid tables
+
+    // Restyles `storage` and returns the scope it restyled. `window` is the range
+    // that changed (absent: everything); `fences` are the fence matches of the whole
+    // current text, or null to have the styler find them (it keeps them between
+    // calls and rescans only from the edited part).
+    TextRange highlight(AttributedText& storage, std::optional<TextRange> window,
+                        const QList<FenceMatch>* fences = nullptr);
+
+    // Every fenced code block of `text`, in text order.
+    static QList<FenceMatch> findFences(const QString& text, int from = 0);
+
+    // The table pass: finds pipe tables in the scope `full` (whole lines) and either
+    // styles their source or turns them into grids. `inFence` tells whether a line
+    // range lies in fenced code. Lives with the table code (TableStyling.cpp).
+    void styleTables(AttributedText& storage, QStringView ns, TextRange full,
+                     const std::function<bool(TextRange)>& inFence);
+
+private:
+    TextRange styleScope(TextRange window, QStringView ns, const QList<TextRange>& fenceRanges) const;
+    const QList<FenceMatch>& cachedFences(const AttributedText& storage);
+
+    void marker(AttributedText& storage, TextRange range) const;
+    void applyTrait(bool bold, AttributedText& storage, TextRange range) const;
+    void styleMono(AttributedText& storage, TextRange range, bool background) const;
+    void highlightFenceCode(AttributedText& storage, TextRange block, TextRange content, QStringView ns) const;
+
+    // Fence matches kept between calls, valid for one storage at one revision.
+    QList<FenceMatch> m_fences;
+    std::uint64_t m_fenceStorage = 0;
+    std::uint64_t m_fenceRevision = 0;
+};

@@ -1,0 +1,136 @@
+#include "styling/AttributedText.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+TextAttributes fg(int v)
+{
+    TextAttributes a;
+    a.foreground = QColor(v, 0, 0);
+    return a;
+}
+
+// Checks the runs against a per-character model and that they tile the text.
+void expectMatches(const AttributedText& t, const std::vector<TextAttributes>& model)
+{
+    ASSERT_EQ(t.length(), int(model.size()));
+    for (int i = 0; i < t.length(); ++i) {
+        TextRange eff;
+        const TextAttributes& a = t.attributesAt(i, &eff);
+        ASSERT_EQ(a, model[size_t(i)]) << "at " << i;
+        ASSERT_TRUE(eff.contains(i));
+    }
+    int expect = 0;
+    t.forEachRun(TextRange(0, t.length()), [&](TextRange r, const TextAttributes&) {
+        EXPECT_EQ(r.location, expect);
+        expect = r.end();
+        return true;
+    });
+    EXPECT_EQ(expect, t.length());
+}
+
+} // namespace
+
+TEST(AttributedText, RandomEditsAgreeWithPerCharacterModel)
+{
+    std::mt19937 rng(7);
+    AttributedText t(QString(40, QChar('x')), fg(1));
+    std::vector<TextAttributes> model(40, fg(1));
+    for (int step = 0; step < 3000; ++step) {
+        const int len = t.length();
+        const int a = len ? int(rng() % (len + 1)) : 0;
+        const int b = a + (len - a ? int(rng() % (len - a + 1)) : 0);
+        switch (rng() % 5) {
+        case 0: {
+            const TextAttributes v = fg(int(rng() % 4));
+            t.setAttributes(TextRange(a, b - a), v);
+            for (int i = a; i < b; ++i)
+                model[size_t(i)] = v;
+            break;
+        }
+        case 1:
+            t.addMarkdownConceal(TextRange(a, b - a));
+            for (int i = a; i < b; ++i)
+                model[size_t(i)].markdownConceal = true;
+            break;
+        case 2:
+            t.removeAttribute(TextRange(a, b - a), TextAttribute::MarkdownConceal);
+            for (int i = a; i < b; ++i)
+                model[size_t(i)].markdownConceal = false;
+            break;
+        default: {
+            const int ins = int(rng() % 4);
+            if (len > 200 && ins > 0)
+                break;
+            const TextAttributes typed = len == 0 ? t.attributesAt(0) : model[size_t(a > 0 ? a - 1 : 0)];
+            t.replaceCharacters(TextRange(a, b - a), QString(ins, QChar('y')));
+            model.erase(model.begin() + a, model.begin() + b);
+            model.insert(model.begin() + a, size_t(ins), typed);
+            break;
+        }
+        }
+        if (rng() % 7 == 0)
+            t.beginEditing();
+        if (rng() % 7 == 0)
+            t.endEditing();
+        expectMatches(t, model);
+        if (::testing::Test::HasFailure())
+            return;
+    }
+}
+
+TEST(AttributedText, TypedTextContinuesPrecedingRunAndEmptyTextKeepsAttributes)
+{
+    AttributedText t("ab", fg(1));
+    t.setAttributes(TextRange(1, 1), fg(2));
+    t.replaceCharacters(TextRange(1, 0), u"Z"); // after "a": takes "a"'s attributes
+    EXPECT_EQ(t.string(), "aZb");
+    EXPECT_EQ(t.attributesAt(1), fg(1));
+    t.replaceCharacters(TextRange(0, 3), u"");
+    EXPECT_EQ(t.length(), 0);
+    t.replaceCharacters(TextRange(0, 0), u"q");
+    EXPECT_EQ(t.runCount(), 1);
+}
+
+TEST(AttributedText, EqualNeighboursMergeAfterBatch)
+{
+    AttributedText t(QString(10, QChar('x')), fg(1));
+    t.beginEditing();
+    t.addForeground(TextRange(2, 3), QColor(2, 0, 0));
+    t.addForeground(TextRange(2, 3), QColor(1, 0, 0));
+    t.endEditing();
+    EXPECT_EQ(t.runCount(), 1);
+    TextRange eff;
+    t.attributesAt(5, &eff);
+    EXPECT_EQ(eff, TextRange(0, 10));
+}
+
+TEST(AttributedText, TextChangesMergeIntoOneRange)
+{
+    AttributedText t("0123456789");
+    const auto rev = t.textRevision();
+    EXPECT_FALSE(t.textChangeSince(rev).has_value());
+    t.replaceCharacters(TextRange(5, 1), u"ab"); // 01234ab6789
+    t.replaceCharacters(TextRange(1, 0), u"X");  // 0X1234ab6789
+    const auto c = t.textChangeSince(rev);
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(c->start, 1);
+    EXPECT_EQ(c->oldEnd, 6);
+    EXPECT_EQ(c->newEnd, 8);
+    EXPECT_FALSE(c->whole);
+    t.setText("new");
+    EXPECT_TRUE(t.textChangeSince(rev)->whole);
+}
+
+TEST(AttributedText, ChangedRangeFollowsEdits)
+{
+    AttributedText t("0123456789");
+    t.takeChangedAttributesRange();
+    t.addUnderline(TextRange(6, 2));
+    t.replaceCharacters(TextRange(0, 1), u"ab");
+    EXPECT_EQ(t.takeChangedAttributesRange(), TextRange(7, 2));
+    EXPECT_TRUE(t.takeChangedAttributesRange().isNotFound());
+}
