@@ -1,0 +1,111 @@
+#include "assist/ApiKeyStore.h"
+
+#include "platform/Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace {
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+QString storePathBeside(const QString& settingsFile)
+{
+    return QFileInfo(settingsFile).absoluteDir().filePath(QStringLiteral("apikeys.json"));
+}
+} // namespace
+
+ApiKeyStore& ApiKeyStore::instance()
+{
+    static std::unique_ptr<ApiKeyStore> store;
+    static Settings* owner = nullptr;
+    Settings& settings = Settings::instance();
+    const QString path = storePathBeside(settings.filePath());
+    // Tests point the settings at a temporary file; follow them there.
+    if (!store || owner != &settings || store->filePath() != path) {
+        store = std::make_unique<ApiKeyStore>(path, &settings);
+        owner = &settings;
+    }
+    return *store;
+}
+
+ApiKeyStore::ApiKeyStore(QString filePath, Settings* settings, QObject* parent)
+    : QObject(parent), m_path(std::move(filePath)), m_settings(settings)
+{
+    if (!m_settings) return;
+    // A settings page (or anything else) that writes a key into the settings file has it
+    // moved here at once.
+    connect(m_settings, &Settings::changed, this, [this](const QString& name, const QVariant&) {
+        if (name != cloudKeyName() && name != customKeyName()) return;
+        if (!m_settings->isStored(name)) return;
+        migrate(name);
+        Q_EMIT changed(name);
+    });
+}
+
+QJsonObject ApiKeyStore::load() const
+{
+    QFile f(m_path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    // A file that was copied in with looser permissions is tightened before use.
+    constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+        | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (f.permissions() & others) f.setPermissions(kOwnerOnly);
+    const QJsonDocument doc = QJsonDocument::fromJson(f.read(1 << 20));
+    return doc.isObject() ? doc.object() : QJsonObject();
+}
+
+bool ApiKeyStore::save(const QJsonObject& keys)
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSaveFile f(m_path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    // Restrict the new file before a single byte of a key is written into it.
+    if (!f.setPermissions(kOwnerOnly)) {
+        f.cancelWriting();
+        return false;
+    }
+    f.write(QJsonDocument(keys).toJson(QJsonDocument::Compact));
+    return f.commit();
+}
+
+void ApiKeyStore::migrate(const QString& name)
+{
+    if (!m_settings || !m_settings->isStored(name)) return;
+    const QString legacy = m_settings->string(name);
+    QJsonObject keys = load();
+    const bool haveOwn = !keys.value(name).toString().isEmpty();
+    if (!haveOwn && !legacy.isEmpty()) {
+        keys.insert(name, legacy);
+        // Keep the settings copy when the key file cannot be written: a key is never lost.
+        if (!save(keys)) return;
+    }
+    m_settings->remove(name);
+    m_settings->sync();
+}
+
+QString ApiKeyStore::key(const QString& name)
+{
+    migrate(name);
+    return load().value(name).toString();
+}
+
+bool ApiKeyStore::setKey(const QString& name, const QString& value)
+{
+    migrate(name);
+    QJsonObject keys = load();
+    if (keys.value(name).toString() == value && (!value.isEmpty() || !keys.contains(name)))
+        return true;
+    if (value.isEmpty())
+        keys.remove(name);
+    else
+        keys.insert(name, value);
+    if (!save(keys)) return false;
+    Q_EMIT changed(name);
+    return true;
+}

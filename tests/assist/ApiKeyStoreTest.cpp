@@ -1,0 +1,97 @@
+#include "assist/ApiKeyStore.h"
+
+#include "AssistTestSupport.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+int modeOf(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return -1;
+    return int(st.st_mode & 0777);
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+TEST(ApiKeyStore, KeysLiveInAnOwnerOnlyFileNotInSettings)
+{
+    TempConfig env;
+    ApiKeyStore& keys = env.keys();
+    EXPECT_EQ(keys.filePath(), env.path("apikeys.json"));
+    QSignalSpy changed(&keys, &ApiKeyStore::changed);
+
+    ASSERT_TRUE(keys.setKey(ApiKeyStore::cloudKeyName(), "sk-secret-value"));
+    ASSERT_TRUE(keys.setKey(ApiKeyStore::customKeyName(), "other-secret"));
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(keys.key(ApiKeyStore::cloudKeyName()), "sk-secret-value");
+    EXPECT_EQ(keys.key(ApiKeyStore::customKeyName()), "other-secret");
+    EXPECT_EQ(modeOf(keys.filePath()), 0600);
+    env.settings().sync();
+    EXPECT_FALSE(contents(env.settings().filePath()).contains("secret"));
+
+    // A copy with loose permissions is tightened when read.
+    QFile::setPermissions(keys.filePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+    EXPECT_EQ(keys.key(ApiKeyStore::cloudKeyName()), "sk-secret-value");
+    EXPECT_EQ(modeOf(keys.filePath()), 0600);
+
+    ASSERT_TRUE(keys.setKey(ApiKeyStore::customKeyName(), ""));
+    EXPECT_EQ(keys.key(ApiKeyStore::customKeyName()), "");
+    EXPECT_FALSE(contents(keys.filePath()).contains("other-secret"));
+
+    // An unreadable store yields no key and does not crash.
+    QFile f(keys.filePath());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("{not json");
+    f.close();
+    EXPECT_EQ(keys.key(ApiKeyStore::cloudKeyName()), "");
+}
+
+TEST(ApiKeyStore, KeyInSettingsFileIsMovedOut)
+{
+    TempConfig env;
+    {
+        // A settings file written by an earlier version, with the key in plain sight.
+        QSettings legacy(env.settings().filePath(), QSettings::IniFormat);
+        legacy.setValue("deepseekAPIKey", "sk-legacy-key");
+        legacy.setValue("editorFontSize", 15);
+    }
+    Settings::useFile(env.settings().filePath()); // reopen so the store sees the file
+    EXPECT_EQ(env.keys().key(ApiKeyStore::cloudKeyName()), "sk-legacy-key");
+    EXPECT_FALSE(env.settings().isStored("deepseekAPIKey"));
+    EXPECT_FALSE(contents(env.settings().filePath()).contains("sk-legacy-key"));
+    EXPECT_TRUE(env.settings().isStored("editorFontSize"));
+    EXPECT_EQ(modeOf(env.keys().filePath()), 0600);
+
+    // A key written into the settings later (a settings page) moves at once and is announced.
+    QSignalSpy changed(&env.keys(), &ApiKeyStore::changed);
+    env.settings().setValue("deepseekAPIKey", "sk-typed-later");
+    EXPECT_FALSE(env.settings().isStored("deepseekAPIKey"));
+    EXPECT_EQ(changed.count(), 1);
+    // The store's own key wins over a stale copy; the copy is removed either way.
+    EXPECT_EQ(env.keys().key(ApiKeyStore::cloudKeyName()), "sk-legacy-key");
+}
+
+TEST(ApiKeyStore, UnwritableStoreKeepsTheSettingsCopy)
+{
+    TempConfig env;
+    env.settings().setValue("deepseekAPIKey", "sk-keep-me"); // before any store listens
+    // The store's folder is a plain file: nothing can be written there, not even by root.
+    QFile blocker(env.path("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ApiKeyStore store(env.path("blocker/apikeys.json"), &env.settings());
+    EXPECT_EQ(store.key(ApiKeyStore::cloudKeyName()), "");
+    EXPECT_TRUE(env.settings().isStored("deepseekAPIKey")); // not lost
+    EXPECT_FALSE(store.setKey(ApiKeyStore::customKeyName(), "x"));
+}
