@@ -65,7 +65,7 @@ void EditorController::updateSelectionStats()
     if (view) {
         const TextRange sel = view->selectedRange();
         if (!sel.isNotFound() && sel.length >= 1) {
-            const QString t = view->text().mid(sel.location, sel.length);
+            const QString t = view->textInRange(sel);
             chars = DocStats::countCharacters(t);
             words = DocStats::countWords(t);
         }

@@ -13,6 +13,8 @@ public:
 
     virtual QString text() const = 0;
     virtual int textLength() const { return int(text().size()); }
+    // The text of a range (clamped); views override it to avoid copying the whole text.
+    virtual QString textInRange(TextRange range) const { return text().mid(range.location, range.length); }
     virtual TextRange selectedRange() const = 0;
     virtual void setSelectedRange(TextRange range) = 0;
 

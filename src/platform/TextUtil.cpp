@@ -220,3 +220,34 @@ char32_t codePointAt(QStringView s, int index)
 }
 
 } // namespace TextUtil
+
+namespace LineEndings {
+
+QString detect(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n') return QStringLiteral("\n");
+        if (text[i] == u'\r')
+            return (i + 1 < text.size() && text[i + 1] == u'\n') ? QStringLiteral("\r\n") : QStringLiteral("\r");
+    }
+    return QStringLiteral("\n");
+}
+
+QString toLineFeeds(const QString& text)
+{
+    if (!text.contains(u'\r')) return text;
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    out.replace(u'\r', u'\n');
+    return out;
+}
+
+QString fromLineFeeds(const QString& text, const QString& ending)
+{
+    if (ending == QLatin1String("\n")) return text;
+    QString out = text;
+    out.replace(u'\n', ending);
+    return out;
+}
+
+} // namespace LineEndings

@@ -59,3 +59,14 @@ QString joinLines(const QStringList& lines, bool addFinalNewline);
 char32_t codePointAt(QStringView s, int index);
 
 } // namespace TextUtil
+
+// Line endings of a whole file. The editor's text widget keeps lines, not their
+// terminators, so a document's line ending is remembered at load and written back.
+namespace LineEndings {
+// The first terminator in `text` ("\r\n", "\r" or "\n"); "\n" when there is none.
+QString detect(QStringView text);
+// Every CR LF and lone CR becomes LF.
+QString toLineFeeds(const QString& text);
+// LF text with each LF written as `ending`.
+QString fromLineFeeds(const QString& text, const QString& ending);
+} // namespace LineEndings

@@ -1,17 +1,41 @@
 #include "app/ui/AppMain.h"
 
-#include <QApplication>
-#include <QMainWindow>
-#include <QPlainTextEdit>
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "editor/PrefKey.h"
+#include "platform/Settings.h"
 
-// Placeholder shell: replaced by the document controller and its windows.
+#include <QApplication>
+#include <QCommandLineParser>
+
 int brindlewickMain(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Brindlewick");
-    QMainWindow w;
-    w.setCentralWidget(new QPlainTextEdit);
-    w.resize(900, 700);
-    w.show();
+    QApplication::setOrganizationName(QStringLiteral("Brindlewick"));
+    QApplication::setApplicationName(QStringLiteral("Brindlewick"));
+    QApplication::setApplicationVersion(QStringLiteral(BW_VERSION));
+
+    // Defaults first: every setting read from here on sees its registered value.
+    PrefKey::registerAll(Settings::instance());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Markdown editor"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Markdown files to open."),
+                                 QStringLiteral("[FILE...]"));
+    parser.process(app);
+
+    DocumentController& documents = DocumentController::instance();
+    documents.restoreAutosaved();
+    for (const QString& path : parser.positionalArguments()) documents.openDocument(path);
+    // Like any document program: with nothing else to show, start with an empty document.
+    if (documents.windows().isEmpty() && parser.positionalArguments().isEmpty()) documents.newDocument();
+    if (documents.windows().isEmpty()) return 1; // every file named failed to open
+
+    // However the program ends, documents edited since the last pause are written.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+        for (DocumentWindow* w : DocumentController::instance().windows()) w->autosave();
+    });
     return app.exec();
 }

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/AutosaveStore.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+
+class DocumentWindow;
+class QMenu;
+class QWidget;
+
+// Opens, creates and closes the document windows: one window per document, the
+// recent-documents list, autosaved untitled documents brought back at launch, and the
+// quit sequence that writes every document before the windows go.
+class DocumentController : public QObject {
+    Q_OBJECT
+public:
+    static DocumentController& instance();
+
+    // The dialogs the controller and its windows show. Tests replace them.
+    enum class SaveChoice { Save, DontSave, Cancel };
+    struct Prompts {
+        std::function<void(QWidget* parent, const QString& message, const QString& detail)> alert;
+        std::function<SaveChoice(QWidget* parent, const QString& documentName)> askSaveChanges;
+        std::function<QStringList(QWidget* parent)> chooseFilesToOpen;
+        std::function<QString(QWidget* parent, const QString& suggestedPath)> chooseSavePath;
+    };
+    Prompts& prompts() { return m_prompts; }
+    static Prompts defaultPrompts();
+
+    const AutosaveStore& autosaveStore() const { return m_autosave; }
+    void setAutosaveStore(const AutosaveStore& store) { m_autosave = store; }
+
+    // A new untitled document; its text is the pending template text, if any.
+    DocumentWindow* newDocument();
+    // Opens `path` in a new window, or fronts the window that already shows it. A file
+    // that cannot be read (or is not UTF-8) opens nothing: an alert names the file and
+    // the reason, and the file is left as it is.
+    DocumentWindow* openDocument(const QString& path);
+    void openWithDialog(QWidget* parent);
+    // Brings back the untitled documents autosaved by an earlier run (edited, unsaved).
+    int restoreAutosaved();
+
+    QList<DocumentWindow*> windows() const;
+    DocumentWindow* windowForPath(const QString& path) const;
+    // The active document window, if a document window is active.
+    DocumentWindow* activeWindow() const;
+    // The lowest "Untitled" number not shown by another window (1 shows no number).
+    int nextUntitledNumber() const;
+
+    void noteRecent(const QString& path);
+    // Fills an Open Recent menu (existing files, newest first, then "Clear Menu").
+    void populateRecentMenu(QMenu* menu);
+
+    // Writes every document (saved ones in place, untitled ones to the autosave folder)
+    // and closes the windows. False when a write failed and the user cancelled.
+    bool closeAllForQuit();
+
+    void alert(QWidget* parent, const QString& message, const QString& detail) const;
+
+Q_SIGNALS:
+    void windowOpened(DocumentWindow* window);
+
+private:
+    DocumentController();
+    DocumentWindow* show(DocumentWindow* window);
+
+    Prompts m_prompts;
+    AutosaveStore m_autosave;
+    QList<QPointer<DocumentWindow>> m_windows;
+};

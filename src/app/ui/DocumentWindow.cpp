@@ -1,0 +1,324 @@
+#include "app/ui/DocumentWindow.h"
+
+#include "app/ui/DocumentController.h"
+#include "app/ui/EditorHost.h"
+#include "app/ui/SettingsWindow.h"
+#include "editor/EditorController.h"
+#include "editor/MarkdownDocument.h"
+#include "platform/NotificationBus.h"
+#include "platform/Settings.h"
+#include "platform/TextUtil.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTimer>
+
+namespace {
+// Menus of the menu bar in their fixed order; others go before "Help".
+const QStringList kMenuOrder{"File", "Edit", "Format", "Insert", "Tools", "View", "Window", "Help"};
+
+QString menuKey(const QString& title) { return QString(title).remove(u'&'); }
+
+// Position in the fixed order; a menu not in it ranks just before "Help".
+double menuRank(const QString& key)
+{
+    const qsizetype i = kMenuOrder.indexOf(key);
+    return i >= 0 ? double(i) : double(kMenuOrder.indexOf(QStringLiteral("Help"))) - 0.5;
+}
+} // namespace
+
+DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& filePath, QWidget* parent,
+                               const QString& autosaveId)
+    : QMainWindow(parent),
+      m_controller(new EditorController(this)),
+      m_splitter(new QSplitter(Qt::Horizontal, this)),
+      m_autosaveTimer(new QTimer(this)),
+      m_countsTimer(new QTimer(this)),
+      m_filePath(filePath),
+      m_lineEnding(LineEndings::detect(document.text)),
+      m_byteOrderMark(document.hasByteOrderMark)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(960, 820);
+
+    m_editor = createEditorHost(m_splitter);
+    m_splitter->addWidget(m_editor);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setChildrenCollapsible(false);
+    setCentralWidget(m_splitter);
+
+    m_editor->loadText(LineEndings::toLineFeeds(document.text));
+    m_controller->setTextView(m_editor->textView(), m_editor);
+    m_controller->setScrollView(m_editor->scrollView(), m_editor);
+    m_controller->updateCounts();
+
+    if (isUntitled()) {
+        m_untitledNumber = DocumentController::instance().nextUntitledNumber();
+        m_autosaveId = autosaveId.isEmpty() ? AutosaveStore::newId() : autosaveId;
+        m_autosaveLock = DocumentController::instance().autosaveStore().claim(m_autosaveId);
+        // A document brought back from the autosave folder was never saved: it is edited.
+        if (!autosaveId.isEmpty()) m_editor->setModified(true);
+    }
+
+    // Typing restarts two short timers instead of doing whole-text work per keystroke.
+    m_autosaveTimer->setSingleShot(true);
+    m_autosaveTimer->setInterval(autosaveDelayMs);
+    connect(m_autosaveTimer, &QTimer::timeout, this, [this] {
+        QString error;
+        if (!autosave(&error) && !isUntitled())
+            DocumentController::instance().alert(this, tr("The document “%1” could not be autosaved.").arg(displayName()),
+                                                 error);
+    });
+    m_countsTimer->setSingleShot(true);
+    m_countsTimer->setInterval(150);
+    connect(m_countsTimer, &QTimer::timeout, m_controller, &EditorController::updateCounts);
+
+    connect(m_editor, &EditorHost::textEdited, this, [this] {
+        m_countsTimer->start();
+        if (m_editor->isModified()) m_autosaveTimer->start();
+        Q_EMIT documentTextChanged();
+    });
+    connect(m_editor, &EditorHost::selectionMoved, m_controller, &EditorController::updateSelectionStats);
+    connect(m_editor, &EditorHost::modificationChanged, this, [this](bool) { updateTitle(); });
+
+    observeWhenKey(QStringLiteral("toggleDistractionFree"), [](const QVariant&) {
+        Settings& s = Settings::instance();
+        s.setValue(QStringLiteral("distractionFree"), !s.boolean(QStringLiteral("distractionFree"), false));
+    });
+
+    buildMenus();
+    updateTitle();
+    m_editor->setFocus();
+}
+
+DocumentWindow::~DocumentWindow() = default;
+
+QString DocumentWindow::documentText() const
+{
+    return LineEndings::fromLineFeeds(m_editor->textView()->text(), m_lineEnding);
+}
+
+void DocumentWindow::setDocumentText(const QString& text)
+{
+    EditorTextView* view = m_editor->textView();
+    m_controller->replace(TextRange(0, view->textLength()), LineEndings::toLineFeeds(text));
+}
+
+QString DocumentWindow::displayName() const
+{
+    if (!isUntitled()) return QFileInfo(m_filePath).fileName();
+    return m_untitledNumber <= 1 ? tr("Untitled") : tr("Untitled %1").arg(m_untitledNumber);
+}
+
+QString DocumentWindow::suggestedName() const
+{
+    return isUntitled() ? tr("Untitled") : QFileInfo(m_filePath).completeBaseName();
+}
+
+bool DocumentWindow::isDocumentEdited() const { return m_editor->isModified(); }
+
+void DocumentWindow::updateTitle()
+{
+    setWindowTitle(displayName() + QStringLiteral("[*]"));
+    setWindowFilePath(m_filePath);
+    setWindowModified(isDocumentEdited());
+}
+
+void DocumentWindow::setFilePath(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (absolute == m_filePath) return;
+    const bool wasUntitled = isUntitled();
+    m_filePath = absolute;
+    if (wasUntitled) dropAutosave();
+    updateTitle();
+    Q_EMIT filePathChanged(m_filePath);
+}
+
+QMenu* DocumentWindow::menu(const QString& title)
+{
+    const QString key = menuKey(title);
+    if (QMenu* m = m_menus.value(key)) return m;
+    auto* m = new QMenu(title, this);
+    m_menus.insert(key, m);
+    // Insert before the first existing menu that comes later in the fixed order.
+    QAction* before = nullptr;
+    for (QAction* a : menuBar()->actions()) {
+        if (menuRank(menuKey(a->text())) > menuRank(key)) {
+            before = a;
+            break;
+        }
+    }
+    menuBar()->insertMenu(before, m);
+    return m;
+}
+
+void DocumentWindow::buildMenus()
+{
+    DocumentController& dc = DocumentController::instance();
+    auto anchor = [this](QMenu* m, const QString& name) { m_anchors.insert(name, m->addSeparator()); };
+
+    QMenu* file = menu(tr("&File"));
+    file->addAction(tr("&New"), QKeySequence::New, &dc, [] { DocumentController::instance().newDocument(); });
+    file->addAction(tr("&Open…"), QKeySequence::Open, this, [this] { DocumentController::instance().openWithDialog(this); });
+    QMenu* recent = file->addMenu(tr("Open &Recent"));
+    connect(recent, &QMenu::aboutToShow, this, [recent] { DocumentController::instance().populateRecentMenu(recent); });
+    DocumentController::instance().populateRecentMenu(recent);
+    anchor(file, QStringLiteral("file.new"));
+    file->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
+    file->addAction(tr("&Save"), QKeySequence::Save, this, &DocumentWindow::save);
+    file->addAction(tr("Save &As…"), QKeySequence::SaveAs, this, &DocumentWindow::saveAs);
+    anchor(file, QStringLiteral("file.importExport"));
+    anchor(file, QStringLiteral("file.print"));
+    QAction* quit = file->addAction(tr("&Quit"), QKeySequence::Quit, qApp, [] {
+        if (DocumentController::instance().closeAllForQuit()) QApplication::quit();
+    });
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* edit = menu(tr("&Edit"));
+    QAction* undo = edit->addAction(tr("&Undo"), QKeySequence::Undo, m_editor, &EditorHost::undo);
+    QAction* redo = edit->addAction(tr("&Redo"), QKeySequence::Redo, m_editor, &EditorHost::redo);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(m_editor, &EditorHost::undoAvailable, undo, &QAction::setEnabled);
+    connect(m_editor, &EditorHost::redoAvailable, redo, &QAction::setEnabled);
+    edit->addSeparator();
+    edit->addAction(tr("Cu&t"), QKeySequence::Cut, m_editor, &EditorHost::cut);
+    edit->addAction(tr("&Copy"), QKeySequence::Copy, m_editor, &EditorHost::copy);
+    edit->addAction(tr("&Paste"), QKeySequence::Paste, m_editor, &EditorHost::paste);
+    edit->addAction(tr("Select &All"), QKeySequence::SelectAll, m_editor, &EditorHost::selectAll);
+    anchor(edit, QStringLiteral("edit.pasteboard"));
+    anchor(edit, QStringLiteral("edit.end"));
+    QAction* prefs = edit->addAction(tr("Se&ttings…"), QKeySequence::Preferences, this, [] { SettingsWindow::showShared(); });
+    prefs->setMenuRole(QAction::PreferencesRole);
+}
+
+void DocumentWindow::setLeftSidebar(QWidget* sidebar)
+{
+    if (m_sidebar == sidebar) return;
+    if (m_sidebar) m_sidebar->deleteLater();
+    m_sidebar = sidebar;
+    if (!sidebar) return;
+    m_splitter->insertWidget(0, sidebar);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+}
+
+bool DocumentWindow::isKeyWindow() const { return isActiveWindow(); }
+
+void DocumentWindow::observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler)
+{
+    NotificationBus::instance().observe(NotificationBus::name(request), this,
+                                        [this, handler = std::move(handler)](const QVariant& object) {
+                                            if (isKeyWindow()) handler(object);
+                                        });
+}
+
+bool DocumentWindow::save()
+{
+    if (isUntitled()) return saveAs();
+    QString error;
+    if (saveTo(m_filePath, &error)) return true;
+    DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()), error);
+    return false;
+}
+
+bool DocumentWindow::saveAs()
+{
+    auto& prompts = DocumentController::instance().prompts();
+    if (!prompts.chooseSavePath) return false;
+    const QString folder = isUntitled() ? QDir::homePath() : QFileInfo(m_filePath).absolutePath();
+    const QString suggested = QDir(folder).filePath(suggestedName() + u'.' + MarkdownDocument::defaultSuffix());
+    const QString path = prompts.chooseSavePath(this, suggested);
+    if (path.isEmpty()) return false;
+    QString error;
+    if (saveTo(path, &error)) return true;
+    DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(QFileInfo(path).fileName()),
+                                         error);
+    return false;
+}
+
+bool DocumentWindow::saveTo(const QString& path, QString* error)
+{
+    const MarkdownDocument doc{documentText(), m_byteOrderMark};
+    if (!doc.write(path, error)) return false;
+    m_autosaveTimer->stop();
+    m_editor->setModified(false);
+    setFilePath(path);
+    DocumentController::instance().noteRecent(m_filePath);
+    updateTitle();
+    Q_EMIT documentSaved(m_filePath);
+    return true;
+}
+
+bool DocumentWindow::autosave(QString* error)
+{
+    m_autosaveTimer->stop();
+    if (!isDocumentEdited()) return true;
+    if (isUntitled())
+        return DocumentController::instance().autosaveStore().save(m_autosaveId, documentText(), error);
+    const MarkdownDocument doc{documentText(), m_byteOrderMark};
+    if (!doc.write(m_filePath, error)) return false;
+    m_editor->setModified(false);
+    Q_EMIT documentSaved(m_filePath);
+    return true;
+}
+
+void DocumentWindow::dropAutosave()
+{
+    if (m_autosaveId.isEmpty()) return;
+    DocumentController::instance().autosaveStore().remove(m_autosaveId);
+    m_autosaveLock.reset();
+    m_autosaveId.clear();
+}
+
+bool DocumentWindow::confirmClose()
+{
+    if (!isDocumentEdited()) return true;
+    if (!isUntitled()) {
+        // A saved document is written in place; ask only when that fails.
+        QString error;
+        if (autosave(&error)) return true;
+        DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()), error);
+    }
+    auto& prompts = DocumentController::instance().prompts();
+    const auto choice = prompts.askSaveChanges ? prompts.askSaveChanges(this, displayName())
+                                               : DocumentController::SaveChoice::Cancel;
+    switch (choice) {
+    case DocumentController::SaveChoice::Save: return saveAs();
+    case DocumentController::SaveChoice::DontSave: return true;
+    case DocumentController::SaveChoice::Cancel: return false;
+    }
+    return false;
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_closingForQuit) {
+        // Quitting keeps an untitled document's text for the next launch instead of asking.
+        QString error;
+        if (isUntitled() && !isDocumentEdited()) {
+            dropAutosave();
+        } else if (!autosave(&error)) {
+            DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()),
+                                                 error);
+            if (!confirmClose()) {
+                event->ignore();
+                return;
+            }
+        }
+        event->accept();
+        return;
+    }
+    if (!confirmClose()) {
+        event->ignore();
+        return;
+    }
+    if (isUntitled()) dropAutosave();
+    event->accept();
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class EditorController;
+class EditorHost;
+class QLockFile;
+class QMenu;
+class QSplitter;
+class QTimer;
+struct MarkdownDocument;
+
+// One window per document: the editor, a left sidebar slot, the menu bar and the
+// document's file state (path, line ending, byte-order mark, edited flag, autosave).
+//
+// Other parts extend the window through:
+//  - editorController(): every editing operation;
+//  - documentText() / setDocumentText(): the document text binding;
+//  - menu(title) and menuAnchor(name): menus and items;
+//  - setLeftSidebar(): the sidebar beside the editor;
+//  - observeWhenKey(): notifications that only the active document window acts on.
+class DocumentWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // `autosaveId` names the autosaved copy of an untitled document (a new one when empty).
+    DocumentWindow(const MarkdownDocument& document, const QString& filePath, QWidget* parent = nullptr,
+                   const QString& autosaveId = QString());
+    ~DocumentWindow() override;
+
+    EditorController* editorController() const { return m_controller; }
+    EditorHost* editorHost() const { return m_editor; }
+
+    // The document text, with the file's own line endings.
+    QString documentText() const;
+    // Replaces the whole text as one undoable change, like an edit from outside.
+    void setDocumentText(const QString& text);
+
+    QString filePath() const { return m_filePath; }
+    bool isUntitled() const { return m_filePath.isEmpty(); }
+    // The file name, or "Untitled" (numbered when several are open).
+    QString displayName() const;
+    // The file name without extension, "Untitled" without a file.
+    QString suggestedName() const;
+    bool isDocumentEdited() const;
+    int untitledNumber() const { return m_untitledNumber; }
+
+    // A menu of the menu bar, created on first request in the order
+    // File, Edit, Format, Insert, Tools, View, Window, Help (others before Help).
+    QMenu* menu(const QString& title);
+    // A separator that marks a group: insert items before it with QMenu::insertAction.
+    // Names: "file.new" (after New/Open), "file.importExport", "file.print",
+    // "edit.pasteboard" (after Paste/Select All), "edit.end".
+    QAction* menuAnchor(const QString& name) const { return m_anchors.value(name); }
+
+    QSplitter* splitter() const { return m_splitter; }
+    void setLeftSidebar(QWidget* sidebar);
+    QWidget* leftSidebar() const { return m_sidebar; }
+
+    // True when this is the active document window.
+    bool isKeyWindow() const;
+    // Observes "Brindlewick." + request; `handler` runs only while this window is key.
+    void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler);
+
+    // Saving. Failures are shown in an alert built from the error; false on failure or
+    // when the user cancels a save panel.
+    bool save();
+    bool saveAs();
+    bool saveTo(const QString& path, QString* error = nullptr);
+    // Writes the document where it belongs without asking: saved documents in place,
+    // untitled ones into the autosave folder. Does nothing when not edited.
+    bool autosave(QString* error = nullptr);
+
+    // Set while the program quits: closing autosaves instead of asking.
+    void setClosingForQuit(bool quitting) { m_closingForQuit = quitting; }
+
+    static constexpr int autosaveDelayMs = 2000;
+
+Q_SIGNALS:
+    void documentTextChanged();
+    void filePathChanged(const QString& path);
+    void documentSaved(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void updateTitle();
+    void setFilePath(const QString& path);
+    bool confirmClose();
+    void dropAutosave();
+
+    EditorController* m_controller;
+    EditorHost* m_editor;
+    QSplitter* m_splitter;
+    QPointer<QWidget> m_sidebar;
+    QTimer* m_autosaveTimer;
+    QTimer* m_countsTimer;
+    QHash<QString, QMenu*> m_menus;
+    QHash<QString, QAction*> m_anchors;
+
+    QString m_filePath;
+    QString m_lineEnding;
+    bool m_byteOrderMark = false;
+    QString m_autosaveId;
+    std::unique_ptr<QLockFile> m_autosaveLock;
+    int m_untitledNumber = 0;
+    bool m_closingForQuit = false;
+};

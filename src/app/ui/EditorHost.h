@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+class EditorTextView;
+class EditorScrollView;
+struct EditorConfig;
+
+// The editor widget of a document window, seen from the window. The window talks to the
+// editor only through this seam and through the window's EditorController (which
+// reaches the text through `textView()`), so the editor widget can be swapped without
+// touching the window: `createEditorHost` is the one place that picks it.
+//
+// Text crosses this seam with LF line breaks only; the window keeps the file's own line
+// ending and restores it when the document is written.
+class EditorHost : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    virtual EditorTextView* textView() = 0;
+    // Nothing when the editor has no scroll view that zoom can act on.
+    virtual EditorScrollView* scrollView() = 0;
+
+    // Replaces the whole text as a fresh load: not undoable, undo history cleared,
+    // not modified. Only for loading; later whole-text changes go through the
+    // controller's replace primitive so that they can be undone.
+    virtual void loadText(const QString& text) = 0;
+
+    // The edited flag: set by every change, cleared when the document is saved, and
+    // cleared again by undoing back to the saved state.
+    virtual bool isModified() const = 0;
+    virtual void setModified(bool modified) = 0;
+
+    virtual void applyConfig(const EditorConfig& config) { Q_UNUSED(config); }
+
+    // The standard Edit menu actions.
+    virtual void undo() = 0;
+    virtual void redo() = 0;
+    virtual void cut() = 0;
+    virtual void copy() = 0;
+    virtual void paste() = 0;
+    virtual void selectAll() = 0;
+
+Q_SIGNALS:
+    // After every change of the text: typing, undo and redo, programmatic replacement.
+    void textEdited();
+    void selectionMoved();
+    void modificationChanged(bool modified);
+    void undoAvailable(bool available);
+    void redoAvailable(bool available);
+    void copyAvailable(bool available);
+};
+
+// Creates the editor widget for a new document window.
+EditorHost* createEditorHost(QWidget* parent);

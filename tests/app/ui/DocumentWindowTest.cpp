@@ -1,0 +1,289 @@
+#include "app/TemplateStore.h"
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "app/ui/EditorHost.h"
+#include "app/ui/PlainEditorHost.h"
+#include "editor/EditorController.h"
+#include "editor/PrefKey.h"
+#include "platform/NotificationBus.h"
+#include "platform/RecentDocuments.h"
+#include "platform/Settings.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+}
+
+// Every test gets its own settings file, autosave folder and recorded dialogs.
+class DocumentWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        Settings::useFile(dir.filePath("settings.ini"));
+        PrefKey::registerAll(Settings::instance());
+        auto& dc = DocumentController::instance();
+        dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
+        auto& p = dc.prompts();
+        p.alert = [this](QWidget*, const QString& message, const QString& detail) { alerts << message + " " + detail; };
+        p.askSaveChanges = [this](QWidget*, const QString& name) {
+            asked << name;
+            return saveChoice;
+        };
+        p.chooseFilesToOpen = [this](QWidget*) { return filesToOpen; };
+        p.chooseSavePath = [this](QWidget*, const QString& suggested) {
+            suggestedPaths << suggested;
+            return savePath;
+        };
+        TemplateStore::pending.reset();
+    }
+
+    void TearDown() override
+    {
+        saveChoice = DocumentController::SaveChoice::DontSave;
+        for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DocumentController::instance().prompts() = DocumentController::defaultPrompts();
+    }
+
+    static QPlainTextEdit* edit(DocumentWindow* w)
+    {
+        return static_cast<PlainEditorHost*>(w->editorHost())->textEdit();
+    }
+    static void typeAtEnd(DocumentWindow* w, const QString& text)
+    {
+        QPlainTextEdit* e = edit(w);
+        e->moveCursor(QTextCursor::End);
+        QTest::keyClicks(e, text);
+    }
+
+    QTemporaryDir dir;
+    QStringList alerts, asked, suggestedPaths, filesToOpen;
+    QString savePath;
+    DocumentController::SaveChoice saveChoice = DocumentController::SaveChoice::Cancel;
+};
+
+} // namespace
+
+TEST_F(DocumentWindowTest, TypingAndSavingKeepsMarkAndLineEndingsByteForByte)
+{
+    const QString path = dir.filePath("notes.md");
+    writeAll(path, "\xEF\xBB\xBF# Notes\r\n\r\nbody\xC2\xA0text\r\n");
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->windowTitle(), "notes.md[*]");
+    EXPECT_FALSE(w->isWindowModified());
+
+    typeAtEnd(w, "more");
+    QTest::keyClick(edit(w), Qt::Key_Return);
+    QTest::keyClicks(edit(w), "line");
+    EXPECT_TRUE(w->isWindowModified());
+    EXPECT_EQ(w->documentText(), QString::fromUtf8("# Notes\r\n\r\nbody\u00A0text\r\nmore\r\nline"));
+
+    ASSERT_TRUE(w->save());
+    EXPECT_EQ(readAll(path), QByteArray("\xEF\xBB\xBF# Notes\r\n\r\nbody\xC2\xA0text\r\nmore\r\nline"));
+    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_TRUE(alerts.isEmpty()) << alerts.join("|").toStdString();
+    EXPECT_EQ(RecentDocuments::paths(Settings::instance()).value(0), path);
+
+    // Undoing back to the saved text clears the edited mark again.
+    QTest::keyClicks(edit(w), "!");
+    EXPECT_TRUE(w->isWindowModified());
+    w->editorHost()->undo();
+    EXPECT_FALSE(w->isWindowModified());
+}
+
+TEST_F(DocumentWindowTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy)
+{
+    // The atomic save's temporary name does not fit beside a name at the length limit.
+    const QString path = dir.filePath(QString(250, u'x') + ".md");
+    writeAll(path, "old\n");
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    ASSERT_TRUE(w);
+    typeAtEnd(w, "new");
+    EXPECT_FALSE(w->save());
+    EXPECT_EQ(readAll(path), QByteArray("old\n"));
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_TRUE(alerts.first().contains("could not be saved")) << alerts.first().toStdString();
+    EXPECT_TRUE(w->isWindowModified());
+
+    // Closing tries the in-place write, reports it, then asks; Cancel keeps the window.
+    saveChoice = DocumentController::SaveChoice::Cancel;
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(DocumentController::instance().windows().size(), 1);
+}
+
+TEST_F(DocumentWindowTest, InvalidUtf8OpensNoWindowAndLeavesTheFile)
+{
+    const QString path = dir.filePath("latin1.md");
+    writeAll(path, "caf\xE9\n");
+    EXPECT_EQ(DocumentController::instance().openDocument(path), nullptr);
+    EXPECT_TRUE(DocumentController::instance().windows().isEmpty());
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_TRUE(alerts.first().contains("latin1.md"));
+    EXPECT_TRUE(alerts.first().contains("UTF-8"));
+    EXPECT_EQ(readAll(path), QByteArray("caf\xE9\n"));
+}
+
+TEST_F(DocumentWindowTest, OpeningAFileTwiceFrontsItsWindowAndTheDialogOpensEach)
+{
+    writeAll(dir.filePath("a.md"), "a");
+    writeAll(dir.filePath("b.md"), "b");
+    auto& dc = DocumentController::instance();
+    DocumentWindow* a = dc.openDocument(dir.filePath("a.md"));
+    EXPECT_EQ(dc.openDocument(dir.filePath("./a.md")), a);
+    filesToOpen = {dir.filePath("a.md"), dir.filePath("b.md")};
+    dc.openWithDialog(a);
+    ASSERT_EQ(dc.windows().size(), 2);
+    EXPECT_EQ(dc.windowForPath(dir.filePath("b.md"))->documentText(), "b");
+}
+
+TEST_F(DocumentWindowTest, WholeTextReplacementIsOneUndoStep)
+{
+    DocumentWindow* w = DocumentController::instance().newDocument();
+    typeAtEnd(w, "first");
+    w->setDocumentText("one\ntwo\nthree");
+    EXPECT_EQ(w->documentText(), "one\ntwo\nthree");
+    w->editorHost()->undo();
+    EXPECT_EQ(w->documentText(), "first");
+
+    // The controller edits through the same view, with the selection applied afterwards.
+    EditorController* c = w->editorController();
+    c->replace({0, 5}, "second", TextRange(0, 6));
+    EXPECT_EQ(w->documentText(), "second");
+    EXPECT_EQ(c->textView()->selectedRange(), TextRange(0, 6));
+    c->updateSelectionStats();
+    EXPECT_EQ(c->selectionChars(), 6);
+    c->updateCounts();
+    EXPECT_EQ(c->stats().words, 1);
+}
+
+TEST_F(DocumentWindowTest, PendingTemplateTextGoesToTheNextNewDocumentOnly)
+{
+    auto& dc = DocumentController::instance();
+    EXPECT_EQ(dc.newDocument()->documentText(), "");
+    TemplateStore::pending = "abc";
+    writeAll(dir.filePath("c.md"), "c");
+    dc.openDocument(dir.filePath("c.md")); // opening a file leaves the pending text
+    DocumentWindow* withText = dc.newDocument();
+    EXPECT_EQ(withText->documentText(), "abc");
+    EXPECT_FALSE(withText->isWindowModified());
+    EXPECT_EQ(dc.newDocument()->documentText(), "");
+    // Untitled windows are numbered so that their titles differ.
+    QStringList titles;
+    for (DocumentWindow* w : dc.windows())
+        if (w->isUntitled()) titles << w->windowTitle();
+    EXPECT_EQ(titles, (QStringList{"Untitled[*]", "Untitled 2[*]", "Untitled 3[*]"}));
+}
+
+TEST_F(DocumentWindowTest, UntitledTextSurvivesQuitAndComesBackEdited)
+{
+    auto& dc = DocumentController::instance();
+    DocumentWindow* w = dc.newDocument();
+    typeAtEnd(w, "draft");
+    // The autosave runs after a pause in typing.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dc.autosaveStore().entries().size() == 1; },
+                                DocumentWindow::autosaveDelayMs + 2000));
+    EXPECT_EQ(dc.autosaveStore().entries().first().text, "draft");
+    typeAtEnd(w, " more");
+
+    EXPECT_TRUE(dc.closeAllForQuit()); // no question asked when quitting
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_TRUE(dc.windows().isEmpty());
+    ASSERT_EQ(dc.autosaveStore().entries().size(), 1);
+    EXPECT_EQ(dc.autosaveStore().entries().first().text, "draft more");
+
+    EXPECT_EQ(dc.restoreAutosaved(), 1);
+    ASSERT_EQ(dc.windows().size(), 1);
+    DocumentWindow* back = dc.windows().first();
+    EXPECT_EQ(back->documentText(), "draft more");
+    EXPECT_TRUE(back->isWindowModified());
+    EXPECT_EQ(dc.restoreAutosaved(), 0); // already shown
+
+    // Closing the window on purpose asks; "Don't Save" discards the autosaved copy.
+    saveChoice = DocumentController::SaveChoice::DontSave;
+    EXPECT_TRUE(back->close());
+    EXPECT_EQ(asked, QStringList{"Untitled"});
+    EXPECT_TRUE(dc.autosaveStore().entries().isEmpty());
+}
+
+TEST_F(DocumentWindowTest, SaveAsFromTheClosePromptWritesTheFileAndDropsTheAutosave)
+{
+    auto& dc = DocumentController::instance();
+    DocumentWindow* w = dc.newDocument();
+    typeAtEnd(w, "keep me");
+    ASSERT_TRUE(w->autosave());
+    ASSERT_EQ(dc.autosaveStore().entries().size(), 1);
+    saveChoice = DocumentController::SaveChoice::Save;
+    savePath = dir.filePath("kept.md");
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(suggestedPaths.value(0).section('/', -1), "Untitled.md");
+    EXPECT_EQ(readAll(savePath), QByteArray("keep me"));
+    EXPECT_TRUE(dc.autosaveStore().entries().isEmpty());
+}
+
+TEST_F(DocumentWindowTest, SavedDocumentsAreWrittenInPlaceAfterAPauseAndOnClose)
+{
+    const QString path = dir.filePath("live.md");
+    writeAll(path, "start\n");
+    auto& dc = DocumentController::instance();
+    DocumentWindow* w = dc.openDocument(path);
+    typeAtEnd(w, "typed");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readAll(path) == "start\ntyped"; }, DocumentWindow::autosaveDelayMs + 2000));
+    EXPECT_FALSE(w->isWindowModified());
+    typeAtEnd(w, "!");
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_EQ(readAll(path), QByteArray("start\ntyped!"));
+}
+
+TEST_F(DocumentWindowTest, MenusKeepTheirOrderAndKeyWindowObserversActOnlyWhenActive)
+{
+    DocumentWindow* w = DocumentController::instance().newDocument();
+    w->menu("Tools");
+    w->menu("Help");
+    w->menu("Custom");
+    w->menu("&Format");
+    EXPECT_EQ(w->menu("Tools"), w->menu("&Tools"));
+    QStringList titles;
+    for (QAction* a : w->menuBar()->actions()) titles << a->text().remove('&');
+    EXPECT_EQ(titles, (QStringList{"File", "Edit", "Format", "Tools", "Custom", "Help"}));
+    ASSERT_TRUE(w->menuAnchor("file.importExport"));
+
+    // A file menu reaches New, Open, Save, Save As and Close by their standard keys.
+    QList<QKeySequence> keys;
+    for (QAction* a : w->menu("File")->actions()) keys << a->shortcut();
+    for (auto std : {QKeySequence::New, QKeySequence::Open, QKeySequence::Save, QKeySequence::SaveAs,
+                     QKeySequence::Close})
+        EXPECT_TRUE(keys.contains(QKeySequence(std))) << QKeySequence(std).toString().toStdString();
+
+    int calls = 0;
+    w->observeWhenKey("testRequest", [&](const QVariant&) { ++calls; });
+    QApplication::setActiveWindow(w);
+    NotificationBus::instance().post("Brindlewick.testRequest");
+    EXPECT_EQ(calls, w->isActiveWindow() ? 1 : 0);
+    DocumentWindow* other = DocumentController::instance().newDocument();
+    QApplication::setActiveWindow(other);
+    ASSERT_FALSE(w->isActiveWindow());
+    NotificationBus::instance().post("Brindlewick.testRequest");
+    EXPECT_LE(calls, 1);
+}
