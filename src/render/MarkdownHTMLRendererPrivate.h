@@ -1,14 +1,42 @@
 #pragma once
 
+#include "render/MarkdownHTMLRenderer.h"
+
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QString>
+
+#include <functional>
 
 // Helpers the renderer's translation units share; not for callers outside the renderer.
 namespace MarkdownHTMLRenderer::detail {
 
+// Quotes and nested lists deeper than this are not nested further, so that hostile
+// input cannot exhaust the stack.
+constexpr int kMaxNesting = 48;
+
 // "&", "<", ">" and the double quote as entities; the apostrophe is left alone.
-QString escapeHtml(const QString& text);
+QString escapeHtml(QStringView text);
+// The reverse for the five entities the renderer itself writes (and "&#39;").
+QString unescapeHtml(QString text);
+
+// Trimmed as the block pass means it: tab and Unicode space separators, not line breaks.
+QString trimmed(QStringView line);
+
+// A pattern compiled the renderer's way: case-sensitive, "\s" and friends Unicode.
+QRegularExpression pattern(const char* re);
+
+// Every match of `re` in `text` replaced by `f(groups)`; groups that took no part in a
+// match are empty strings.
+QString replaceRegex(const QString& text, const QRegularExpression& re,
+                     const std::function<QString(const QRegularExpressionMatch&)>& f);
+
+// `javascript:` and `vbscript:` targets (as a browser would read the scheme) become "#".
+QString safeUrl(const QString& url);
+
+// The code and language given to the highlighter; the result is escaped HTML.
+QString highlightCode(const QString& code, const QString& language);
 
 // Hands out heading ids: a repeated slug gets "-1", "-2", ... and no id is ever handed
 // out twice, even when a suffixed form is also a heading's own slug ("a", "a", "a-1").
@@ -20,5 +48,9 @@ private:
     QHash<QString, int> m_counts; // next suffix to try, per base slug
     QSet<QString> m_used;         // every id handed out
 };
+
+// The block pass and the list collector, with the nesting depth of the call.
+QString renderBlocks(const QString& text, int depth);
+ListResult collectList(int start, const QStringList& lines, int depth);
 
 } // namespace MarkdownHTMLRenderer::detail

@@ -1,0 +1,238 @@
+#include "render/MarkdownHTMLRenderer.h"
+#include "render/MarkdownHTMLRendererPrivate.h"
+
+#include "platform/TextUtil.h"
+
+#include <QUrl>
+
+namespace MarkdownHTMLRenderer {
+namespace detail {
+
+QString escapeHtml(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'&': out += QLatin1String("&amp;"); break;
+        case u'<': out += QLatin1String("&lt;"); break;
+        case u'>': out += QLatin1String("&gt;"); break;
+        case u'"': out += QLatin1String("&quot;"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+QString unescapeHtml(QString text)
+{
+    if (!text.contains(u'&'))
+        return text;
+    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    text.replace(QLatin1String("&#39;"), QLatin1String("'"));
+    return text;
+}
+
+QString trimmed(QStringView line)
+{
+    // Most lines have nothing to trim; skip the copy through the helper then.
+    if (line.isEmpty() || (!TextUtil::isHorizontalWhitespace(line.front().unicode())
+                           && !TextUtil::isHorizontalWhitespace(line.back().unicode())))
+        return line.toString();
+    return TextUtil::trimWhitespace(line);
+}
+
+QRegularExpression pattern(const char* re)
+{
+    QRegularExpression r(QString::fromLatin1(re), QRegularExpression::UseUnicodePropertiesOption);
+    Q_ASSERT(r.isValid());
+    return r;
+}
+
+QString replaceRegex(const QString& text, const QRegularExpression& re,
+                     const std::function<QString(const QRegularExpressionMatch&)>& f)
+{
+    QRegularExpressionMatchIterator it = re.globalMatch(text);
+    if (!it.hasNext())
+        return text;
+    QString out;
+    out.reserve(text.size() + text.size() / 4);
+    qsizetype last = 0;
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        out += QStringView(text).mid(last, m.capturedStart() - last);
+        out += f(m);
+        last = m.capturedEnd();
+    }
+    out += QStringView(text).mid(last);
+    return out;
+}
+
+QString safeUrl(const QString& url)
+{
+    // Browsers skip leading controls and spaces and ignore tabs and line breaks inside
+    // the scheme, so look at the scheme the way they do.
+    QString scheme;
+    for (const QChar c : url) {
+        if (c == u':')
+            break;
+        if (c.unicode() <= 0x20)
+            continue;
+        scheme += c.toLower();
+        if (scheme.size() > 10)
+            break;
+    }
+    if (url.contains(u':') && (scheme == QLatin1String("javascript") || scheme == QLatin1String("vbscript")))
+        return QStringLiteral("#");
+    return url;
+}
+
+} // namespace detail
+
+using namespace detail;
+
+namespace {
+
+// Placeholders for pieces no later pass may touch: code ("\0C<k>\0"), math
+// ("\0M<k>\0") and tags made by the link passes ("<\0T<k>>"). A tag placeholder begins
+// with "<" and ends with ">" like the tag it stands for, so the bare-address pass sees
+// the same neighbours it would see in the real markup.
+struct Stash {
+    QStringList code, math, tags;
+
+    QString codeToken(const QString& html) { return token(u'C', code, html, QStringLiteral("\0")); }
+    QString mathToken(const QString& html) { return token(u'M', math, html, QStringLiteral("\0")); }
+    QString tagToken(const QString& html)
+    {
+        return QStringLiteral("<") + token(u'T', tags, html, QStringLiteral(">"));
+    }
+
+    // Puts every placeholder back in one sweep (math may hold code placeholders).
+    QString restore(const QString& text) const
+    {
+        if (!text.contains(QChar(0)))
+            return text;
+        QString out;
+        out.reserve(text.size() * 2);
+        const qsizetype n = text.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            const QChar c = text.at(i);
+            if (c == u'<' && i + 1 < n && text.at(i + 1).unicode() == 0)
+                continue; // the "<" that opens a tag placeholder
+            if (c.unicode() != 0 || i + 1 >= n) {
+                out += c;
+                continue;
+            }
+            const QChar kind = text.at(i + 1);
+            qsizetype j = i + 2;
+            int k = 0;
+            while (j < n && text.at(j).isDigit())
+                k = k * 10 + text.at(j++).digitValue();
+            const QStringList& list = kind == u'C' ? code : kind == u'M' ? math : tags;
+            out += kind == u'M' ? restore(list.value(k)) : list.value(k);
+            i = j; // the closing NUL or ">"
+        }
+        return out;
+    }
+
+private:
+    static QString token(QChar kind, QStringList& list, const QString& html, const QString& close)
+    {
+        list << html;
+        return QChar(0) + QString(kind) + QString::number(list.size() - 1) + close;
+    }
+};
+
+QString attr(const char* name, const QString& value)
+{
+    return QLatin1Char(' ') + QLatin1String(name) + QLatin1String("=\"") + value + QLatin1Char('"');
+}
+
+QString wikiHref(const QString& target)
+{
+    // The characters a URL path may hold as they are; everything else percent-encoded.
+    const QByteArray encoded = QUrl::toPercentEncoding(target, "!$&'()*+,/:;=@");
+    return QString::fromLatin1(encoded) + QLatin1String(".md");
+}
+
+} // namespace
+
+QString renderInline(const QString& input)
+{
+    static const QRegularExpression codeSpan = pattern("`+([^`]+?)`+");
+    static const QRegularExpression displayMath = pattern("\\$\\$[\\s\\S]+?\\$\\$");
+    static const QRegularExpression inlineMath = pattern("(?<!\\$)\\$(?!\\$)([^$\\n]+?)\\$(?!\\$)");
+    static const QRegularExpression wikiLink = pattern("\\[\\[([^\\]|]+?)(?:\\|([^\\]]+?))?\\]\\]");
+    static const QRegularExpression image = pattern(
+        "!\\[([^\\]]*)\\]\\(([^)\\s]+)(?:\\s+&quot;([^&]*)&quot;)?\\)(?:\\{\\.(left|right|center)\\})?");
+    static const QRegularExpression link = pattern("\\[([^\\]]+)\\]\\(([^)\\s]+)(?:\\s+&quot;([^&]*)&quot;)?\\)");
+    static const QRegularExpression bareUrl = pattern("(?<![\"=>])(https?://[^\\s<]+)");
+    static const QRegularExpression strongEm = pattern("\\*\\*\\*(.+?)\\*\\*\\*");
+    static const QRegularExpression strong = pattern("(\\*\\*|__)(.+?)\\1");
+    static const QRegularExpression em = pattern("(?<![\\*_])(\\*|_)(?![\\s\\*_])(.+?)(?<![\\s\\*_])\\1(?![\\*_])");
+    static const QRegularExpression strike = pattern("~~(.+?)~~");
+
+    Stash stash;
+    // A NUL in the text could pose as a placeholder.
+    QString s = input.contains(QChar(0)) ? QString(input).replace(QChar(0), QChar(0xFFFD)) : input;
+
+    s = replaceRegex(s, codeSpan, [&](const QRegularExpressionMatch& m) {
+        return stash.codeToken(QLatin1String("<code>") + escapeHtml(m.capturedView(1)) + QLatin1String("</code>"));
+    });
+    // Math is delivered as written for the page's math script, but escaped: the script
+    // reads the decoded text, so typesetting is the same and no markup slips through.
+    const auto toMath = [&](const QRegularExpressionMatch& m) { return stash.mathToken(escapeHtml(m.capturedView(0))); };
+    s = replaceRegex(s, displayMath, toMath);
+    s = replaceRegex(s, inlineMath, toMath);
+    s = escapeHtml(s);
+
+    // Tags made from here on are stashed whole, so that the emphasis passes cannot reach
+    // into their attributes; the texts between them stay open to emphasis.
+    s = replaceRegex(s, wikiLink, [&](const QRegularExpressionMatch& m) {
+        const QString target = TextUtil::trimWhitespace(m.capturedView(1));
+        const QString label = m.capturedView(2).isEmpty() ? m.captured(1) : m.captured(2);
+        return stash.tagToken(QLatin1String("<a class=\"wikilink\" href=\"") + safeUrl(wikiHref(target))
+                              + QLatin1String("\">"))
+            + label + QLatin1String("</a>");
+    });
+    s = replaceRegex(s, image, [&](const QRegularExpressionMatch& m) {
+        QString tag = QLatin1String("<img") + attr("src", safeUrl(m.captured(2))) + attr("alt", m.captured(1));
+        if (!m.capturedView(3).isEmpty())
+            tag += attr("title", m.captured(3));
+        if (!m.capturedView(4).isEmpty())
+            tag += attr("class", QLatin1String("float-") + m.captured(4));
+        return stash.tagToken(tag + QLatin1Char('>'));
+    });
+    s = replaceRegex(s, link, [&](const QRegularExpressionMatch& m) {
+        QString tag = QLatin1String("<a") + attr("href", safeUrl(m.captured(2)));
+        if (!m.capturedView(3).isEmpty())
+            tag += attr("title", m.captured(3));
+        return stash.tagToken(tag + QLatin1Char('>')) + m.captured(1) + QLatin1String("</a>");
+    });
+    s = replaceRegex(s, bareUrl, [&](const QRegularExpressionMatch& m) {
+        // An address is shown as written: its text is no place for emphasis either.
+        const QString url = m.captured(1);
+        return stash.tagToken(QLatin1String("<a href=\"") + url + QLatin1String("\">") + url + QLatin1String("</a>"));
+    });
+
+    s = replaceRegex(s, strongEm, [](const QRegularExpressionMatch& m) {
+        return QLatin1String("<strong><em>") + m.captured(1) + QLatin1String("</em></strong>");
+    });
+    s = replaceRegex(s, strong, [](const QRegularExpressionMatch& m) {
+        return QLatin1String("<strong>") + m.captured(2) + QLatin1String("</strong>");
+    });
+    s = replaceRegex(s, em, [](const QRegularExpressionMatch& m) {
+        return QLatin1String("<em>") + m.captured(2) + QLatin1String("</em>");
+    });
+    s = replaceRegex(s, strike, [](const QRegularExpressionMatch& m) {
+        return QLatin1String("<del>") + m.captured(1) + QLatin1String("</del>");
+    });
+    if (s.contains(u'\n'))
+        s.replace(QLatin1String("\n"), QLatin1String("<br>\n"));
+    return stash.restore(s);
+}
+
+} // namespace MarkdownHTMLRenderer
