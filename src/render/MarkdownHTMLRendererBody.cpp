@@ -138,7 +138,7 @@ QString addHeadingIds(const QString& html)
     static const QRegularExpression heading = pattern("<h([1-6])>(.*?)</h\\1>");
     static const QRegularExpression tag = pattern("<[^>]+>");
     SlugRegistry registry;
-    return replaceRegex(html, heading, [&](const QRegularExpressionMatch& m) {
+    return replaceMatches(html, heading, [&](const QRegularExpressionMatch& m) {
         QString text = m.captured(2);
         if (text.contains(u'<'))
             text.remove(tag);

@@ -36,13 +36,26 @@ QString unescapeHtml(QString text)
     return text;
 }
 
+static bool isBlank(QChar c)
+{
+    if (c.unicode() < 0x80)
+        return c == u' ' || c == u'\t';
+    return TextUtil::isHorizontalWhitespace(c.unicode()); // Zs are all in the BMP
+}
+
+QStringView trimmedView(QStringView line)
+{
+    qsizetype b = 0, e = line.size();
+    while (b < e && isBlank(line.at(b)))
+        ++b;
+    while (e > b && isBlank(line.at(e - 1)))
+        --e;
+    return line.mid(b, e - b);
+}
+
 QString trimmed(QStringView line)
 {
-    // Most lines have nothing to trim; skip the copy through the helper then.
-    if (line.isEmpty() || (!TextUtil::isHorizontalWhitespace(line.front().unicode())
-                           && !TextUtil::isHorizontalWhitespace(line.back().unicode())))
-        return line.toString();
-    return TextUtil::trimWhitespace(line);
+    return trimmedView(line).toString();
 }
 
 QRegularExpression pattern(const char* re)
@@ -50,25 +63,6 @@ QRegularExpression pattern(const char* re)
     QRegularExpression r(QString::fromLatin1(re), QRegularExpression::UseUnicodePropertiesOption);
     Q_ASSERT(r.isValid());
     return r;
-}
-
-QString replaceRegex(const QString& text, const QRegularExpression& re,
-                     const std::function<QString(const QRegularExpressionMatch&)>& f)
-{
-    QRegularExpressionMatchIterator it = re.globalMatch(text);
-    if (!it.hasNext())
-        return text;
-    QString out;
-    out.reserve(text.size() + text.size() / 4);
-    qsizetype last = 0;
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        out += QStringView(text).mid(last, m.capturedStart() - last);
-        out += f(m);
-        last = m.capturedEnd();
-    }
-    out += QStringView(text).mid(last);
-    return out;
 }
 
 QString safeUrl(const QString& url)
@@ -179,26 +173,26 @@ QString renderInline(const QString& input)
     // A NUL in the text could pose as a placeholder.
     QString s = input.contains(QChar(0)) ? QString(input).replace(QChar(0), QChar(0xFFFD)) : input;
 
-    s = replaceRegex(s, codeSpan, [&](const QRegularExpressionMatch& m) {
+    s = replaceMatches(s, codeSpan, [&](const QRegularExpressionMatch& m) {
         return stash.codeToken(QLatin1String("<code>") + escapeHtml(m.capturedView(1)) + QLatin1String("</code>"));
     });
     // Math is delivered as written for the page's math script, but escaped: the script
     // reads the decoded text, so typesetting is the same and no markup slips through.
     const auto toMath = [&](const QRegularExpressionMatch& m) { return stash.mathToken(escapeHtml(m.capturedView(0))); };
-    s = replaceRegex(s, displayMath, toMath);
-    s = replaceRegex(s, inlineMath, toMath);
+    s = replaceMatches(s, displayMath, toMath);
+    s = replaceMatches(s, inlineMath, toMath);
     s = escapeHtml(s);
 
     // Tags made from here on are stashed whole, so that the emphasis passes cannot reach
     // into their attributes; the texts between them stay open to emphasis.
-    s = replaceRegex(s, wikiLink, [&](const QRegularExpressionMatch& m) {
+    s = replaceMatches(s, wikiLink, [&](const QRegularExpressionMatch& m) {
         const QString target = TextUtil::trimWhitespace(m.capturedView(1));
         const QString label = m.capturedView(2).isEmpty() ? m.captured(1) : m.captured(2);
         return stash.tagToken(QLatin1String("<a class=\"wikilink\" href=\"") + safeUrl(wikiHref(target))
                               + QLatin1String("\">"))
             + label + QLatin1String("</a>");
     });
-    s = replaceRegex(s, image, [&](const QRegularExpressionMatch& m) {
+    s = replaceMatches(s, image, [&](const QRegularExpressionMatch& m) {
         QString tag = QLatin1String("<img") + attr("src", safeUrl(m.captured(2))) + attr("alt", m.captured(1));
         if (!m.capturedView(3).isEmpty())
             tag += attr("title", m.captured(3));
@@ -206,28 +200,28 @@ QString renderInline(const QString& input)
             tag += attr("class", QLatin1String("float-") + m.captured(4));
         return stash.tagToken(tag + QLatin1Char('>'));
     });
-    s = replaceRegex(s, link, [&](const QRegularExpressionMatch& m) {
+    s = replaceMatches(s, link, [&](const QRegularExpressionMatch& m) {
         QString tag = QLatin1String("<a") + attr("href", safeUrl(m.captured(2)));
         if (!m.capturedView(3).isEmpty())
             tag += attr("title", m.captured(3));
         return stash.tagToken(tag + QLatin1Char('>')) + m.captured(1) + QLatin1String("</a>");
     });
-    s = replaceRegex(s, bareUrl, [&](const QRegularExpressionMatch& m) {
+    s = replaceMatches(s, bareUrl, [&](const QRegularExpressionMatch& m) {
         // An address is shown as written: its text is no place for emphasis either.
         const QString url = m.captured(1);
         return stash.tagToken(QLatin1String("<a href=\"") + url + QLatin1String("\">") + url + QLatin1String("</a>"));
     });
 
-    s = replaceRegex(s, strongEm, [](const QRegularExpressionMatch& m) {
+    s = replaceMatches(s, strongEm, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<strong><em>") + m.captured(1) + QLatin1String("</em></strong>");
     });
-    s = replaceRegex(s, strong, [](const QRegularExpressionMatch& m) {
+    s = replaceMatches(s, strong, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<strong>") + m.captured(2) + QLatin1String("</strong>");
     });
-    s = replaceRegex(s, em, [](const QRegularExpressionMatch& m) {
+    s = replaceMatches(s, em, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<em>") + m.captured(2) + QLatin1String("</em>");
     });
-    s = replaceRegex(s, strike, [](const QRegularExpressionMatch& m) {
+    s = replaceMatches(s, strike, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<del>") + m.captured(1) + QLatin1String("</del>");
     });
     if (s.contains(u'\n'))

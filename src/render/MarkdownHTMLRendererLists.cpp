@@ -43,7 +43,7 @@ ListResult collectList(int start, const QStringList& lines, int depth)
 
     int j = start;
     for (; j < lines.size(); ++j) {
-        const QString t = trimmed(lines.at(j));
+        const QStringView t = trimmedView(lines.at(j));
         if (t.isEmpty() || !item.match(t).hasMatch())
             break;
         const int d = leadingSpaces(lines.at(j));
@@ -52,7 +52,7 @@ ListResult collectList(int start, const QStringList& lines, int depth)
         // Past the nesting limit deeper lines become items of this list.
         if (d == base || depth >= kMaxNesting) {
             attachPending();
-            QString text = t;
+            QString text = t.toString();
             text.remove(marker);
             QString box;
             if (text.startsWith(QLatin1String("[ ] "))) {

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "render/MarkdownHTMLRenderer.h"
+#include "render/RegexReplace.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 #include <QString>
-
-#include <functional>
 
 // Helpers the renderer's translation units share; not for callers outside the renderer.
 namespace MarkdownHTMLRenderer::detail {
@@ -23,14 +21,10 @@ QString unescapeHtml(QString text);
 
 // Trimmed as the block pass means it: tab and Unicode space separators, not line breaks.
 QString trimmed(QStringView line);
+QStringView trimmedView(QStringView line);
 
 // A pattern compiled the renderer's way: case-sensitive, "\s" and friends Unicode.
 QRegularExpression pattern(const char* re);
-
-// Every match of `re` in `text` replaced by `f(groups)`; groups that took no part in a
-// match are empty strings.
-QString replaceRegex(const QString& text, const QRegularExpression& re,
-                     const std::function<QString(const QRegularExpressionMatch&)>& f);
 
 // `javascript:` and `vbscript:` targets (as a browser would read the scheme) become "#".
 QString safeUrl(const QString& url);

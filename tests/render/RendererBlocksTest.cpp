@@ -1,0 +1,143 @@
+#include "render/MarkdownHTMLRenderer.h"
+
+#include <gtest/gtest.h>
+
+using namespace MarkdownHTMLRenderer;
+
+static std::string body(const char* s) { return renderBody(QString::fromUtf8(s)).toStdString(); }
+static std::string blocks(const char* s) { return renderBlocks(QString::fromUtf8(s)).toStdString(); }
+
+TEST(RenderBlocks, EmptyTextGivesEmptyBody)
+{
+    EXPECT_EQ(body(""), "");
+    EXPECT_EQ(body("\n\n  \n"), "");
+}
+
+TEST(RenderBlocks, Headings)
+{
+    EXPECT_EQ(parseHeading("# Title ##").text, "Title");
+    EXPECT_EQ(parseHeading("# C#").text, "C#");
+    EXPECT_EQ(parseHeading("###### six").level, 6);
+    EXPECT_EQ(parseHeading("####### seven").level, 0);
+    EXPECT_EQ(parseHeading("#hashtag").level, 0);
+    EXPECT_EQ(blocks("#hashtag"), "<p>#hashtag</p>");
+    EXPECT_EQ(blocks("## A *b*"), "<h2>A <em>b</em></h2>");
+}
+
+TEST(RenderBlocks, ThematicBreaksAndParagraphs)
+{
+    EXPECT_EQ(blocks("***\n- - -\n___"), "<hr>\n<hr>\n<hr>");
+    EXPECT_EQ(blocks("**bold**"), "<p><strong>bold</strong></p>");
+    EXPECT_EQ(blocks("- "), "<p>-</p>");
+    EXPECT_EQ(blocks("    indented\ntext"), "<p>indented<br>\ntext</p>");
+    EXPECT_EQ(blocks("a\nb"), "<p>a<br>\nb</p>");
+    // A table directly under a paragraph line belongs to the paragraph.
+    EXPECT_EQ(blocks("a\n| x | y |\n|---|---|"), "<p>a<br>\n| x | y |<br>\n|---|---|</p>");
+    EXPECT_EQ(blocks("a\n# h\nb"), "<p>a</p>\n<h1>h</h1>\n<p>b</p>");
+}
+
+TEST(RenderBlocks, FrontMatterIsRulesAndAParagraph)
+{
+    EXPECT_EQ(body("---\ntitle: x\ntags: y\n---\n"), "<hr>\n<p>title: x<br>\ntags: y</p>\n<hr>");
+}
+
+TEST(RenderBlocks, AlignmentDirectives)
+{
+    EXPECT_EQ(blocks("{.center}\n# H\n\npara"), "<h1>H</h1>\n<p style=\"text-align:center\">para</p>");
+    EXPECT_EQ(blocks("{.right}\n| a | b |\n|---|---|\n| 1 | 2 |"),
+              "<div class=\"float-right\"><table>\n<thead><tr><th>a</th><th>b</th></tr></thead>\n<tbody>\n"
+              "<tr><td>1</td><td>2</td></tr>\n</tbody>\n</table></div>");
+    EXPECT_EQ(blocks("{.center}\n| a | b |\n|---|---|"),
+              "<table>\n<thead><tr><th>a</th><th>b</th></tr></thead>\n<tbody>\n\n</tbody>\n</table>");
+    EXPECT_EQ(blocks("{.left}\np\n\nq"), "<p style=\"text-align:left\">p</p>\n<p>q</p>");
+}
+
+TEST(RenderBlocks, QuotesAndCallouts)
+{
+    EXPECT_EQ(blocks("> [!warning] Mind the gap\n> text"),
+              "<div class=\"callout callout-warning\"><p class=\"callout-title\">Mind the gap</p><p>text</p></div>");
+    EXPECT_EQ(blocks("> [!NOTE]"), "<div class=\"callout callout-note\"><p class=\"callout-title\">Note</p></div>");
+    EXPECT_EQ(blocks("> [!INFO]"), "<blockquote><p>[!INFO]</p></blockquote>");
+    EXPECT_EQ(blocks(">  [!NOTE]"), "<blockquote><p>[!NOTE]</p></blockquote>");
+    EXPECT_EQ(blocks("> [!TIP] a <b>"),
+              "<div class=\"callout callout-tip\"><p class=\"callout-title\">a &lt;b&gt;</p></div>");
+    EXPECT_EQ(blocks("> a\n> > b"), "<blockquote><p>a</p>\n<blockquote><p>b</p></blockquote></blockquote>");
+}
+
+TEST(RenderBlocks, FencedCode)
+{
+    EXPECT_EQ(blocks("```\na < b\n  c\n```\nafter"), "<pre><code>a &lt; b\n  c</code></pre>\n<p>after</p>");
+    EXPECT_EQ(blocks("```\nx\n```python"), "<pre><code>x</code></pre>");
+    EXPECT_EQ(blocks("```\nunclosed\n# no heading"), "<pre><code>unclosed\n# no heading</code></pre>");
+    const std::string html = blocks("```c\"x\nint a;\n```");
+    EXPECT_EQ(html.rfind("<pre><code class=\"language-c&quot;x\">", 0), 0u);
+}
+
+TEST(RenderBlocks, MermaidIsEscaped)
+{
+    // The diagram source reads the same to the diagram script; markup in it stays text.
+    EXPECT_EQ(blocks("```Mermaid\ngraph TD; A-->B & C\n<img src=x onerror=alert(1)>\n```"),
+              "<div class=\"mermaid\">graph TD; A--&gt;B &amp; C\n&lt;img src=x onerror=alert(1)&gt;</div>");
+}
+
+TEST(RenderBlocks, DefinitionLists)
+{
+    EXPECT_EQ(blocks("Term\n: one\n: *two*\nNext\n: three\n\nafter"),
+              "<dl><dt>Term</dt><dd>one</dd><dd><em>two</em></dd><dt>Next</dt><dd>three</dd></dl>\n<p>after</p>");
+}
+
+TEST(RenderBlocks, CrLfTextRendersLikeLf)
+{
+    EXPECT_EQ(body("# A\r\n\r\nb\r\nc\r\n"), "<h1 id=\"a\">A</h1>\n<p>b<br>\nc</p>");
+}
+
+TEST(RenderLists, ItemsNestingAndTasks)
+{
+    EXPECT_EQ(blocks("- a\n- b"), "<ul>\n<li>a</li>\n<li>b</li>\n</ul>");
+    EXPECT_EQ(blocks("- a\n  - b"), "<ul>\n<li>a<ul>\n<li>b</li>\n</ul></li>\n</ul>");
+    EXPECT_EQ(blocks("1. x\n- y"), "<ol>\n<li>x</li>\n<li>y</li>\n</ol>");
+    EXPECT_EQ(blocks("3) three"), "<ol>\n<li>three</li>\n</ol>");
+    EXPECT_EQ(blocks("- a\nmore text"), "<ul>\n<li>a</li>\n</ul>\n<p>more text</p>");
+    EXPECT_EQ(blocks("- a\n\n- b"), "<ul>\n<li>a</li>\n</ul>\n<ul>\n<li>b</li>\n</ul>");
+    EXPECT_EQ(blocks("- a\n\t- b"), "<ul>\n<li>a</li>\n<li>b</li>\n</ul>");
+    EXPECT_EQ(blocks("  - a\n- b"), "<ul>\n<li>a</li>\n</ul>\n<ul>\n<li>b</li>\n</ul>");
+    EXPECT_EQ(blocks("- [ ] call back"), "<ul>\n<li><input type=\"checkbox\" disabled> call back</li>\n</ul>");
+    EXPECT_EQ(blocks("* [X] done"), "<ul>\n<li><input type=\"checkbox\" checked disabled> done</li>\n</ul>");
+    EXPECT_EQ(blocks("- [ ]"), "<ul>\n<li>[ ]</li>\n</ul>");
+    EXPECT_EQ(blocks("- a\n  1. b\n- c"), "<ul>\n<li>a<ol>\n<li>b</li>\n</ol></li>\n<li>c</li>\n</ul>");
+    EXPECT_EQ(leadingSpaces("  \t x"), 2);
+}
+
+TEST(RenderLists, DeepNestedLineKeepsExtraIndentAsNestedBase)
+{
+    // Indented by 8 under a base of 0: two characters go, six stay as the nested base.
+    EXPECT_EQ(blocks("- a\n        - b\n        - c"), "<ul>\n<li>a<ul>\n<li>b</li>\n<li>c</li>\n</ul></li>\n</ul>");
+}
+
+TEST(RenderLists, LinesAfterAShallowerIndentAreRendered)
+{
+    EXPECT_EQ(blocks("- a\n    - b\n  - c\n- d"),
+              "<ul>\n<li>a<ul>\n<li>b</li>\n</ul><ul>\n<li>c</li>\n</ul></li>\n<li>d</li>\n</ul>");
+}
+
+TEST(RenderTables, RowsCellsAndAlignment)
+{
+    EXPECT_EQ(blocks("| a | b |\n|:--|--:|\n| 1 | 2 |"),
+              "<table>\n<thead><tr><th style=\"text-align:left\">a</th><th style=\"text-align:right\">b</th></tr>"
+              "</thead>\n<tbody>\n<tr><td style=\"text-align:left\">1</td><td style=\"text-align:right\">2</td></tr>"
+              "\n</tbody>\n</table>");
+    EXPECT_EQ(blocks("a | b | c\n:-:|---|-\n**x** | y"),
+              "<table>\n<thead><tr><th style=\"text-align:center\">a</th><th>b</th><th>c</th></tr></thead>\n"
+              "<tbody>\n<tr><td style=\"text-align:center\"><strong>x</strong></td><td>y</td></tr>\n</tbody>\n</table>");
+    EXPECT_EQ(splitRow("a \\| b"), QStringList{"a \\| b"});
+    EXPECT_EQ(splitRow("| x |"), QStringList{" x "});
+    EXPECT_EQ(splitRow("a||b"), QStringList({"a", "", "b"}));
+    EXPECT_EQ(splitRow("|"), QStringList{""});
+}
+
+TEST(RenderTables, RowsStopAtBlankOrPipelessLine)
+{
+    EXPECT_EQ(blocks("| a | b |\n|---|---|\n| 1 | 2 | 3 |\nafter"),
+              "<table>\n<thead><tr><th>a</th><th>b</th></tr></thead>\n<tbody>\n"
+              "<tr><td>1</td><td>2</td><td>3</td></tr>\n</tbody>\n</table>\n<p>after</p>");
+}

@@ -1,0 +1,96 @@
+#include "render/MarkdownHTMLRenderer.h"
+
+#include <gtest/gtest.h>
+
+using MarkdownHTMLRenderer::renderInline;
+
+static std::string inl(const char* s) { return renderInline(QString::fromUtf8(s)).toStdString(); }
+
+TEST(RenderInline, EscapesTextButNotApostrophes)
+{
+    EXPECT_EQ(inl("a < b & c"), "a &lt; b &amp; c");
+    EXPECT_EQ(inl("say \"hi\" it's"), "say &quot;hi&quot; it's");
+    EXPECT_EQ(inl("a\nb"), "a<br>\nb");
+}
+
+TEST(RenderInline, CodeSpansAreEscapedAndUntouchedByLaterPasses)
+{
+    EXPECT_EQ(inl("`<b>`"), "<code>&lt;b&gt;</code>");
+    EXPECT_EQ(inl("``a`b``"), "<code>a</code>b``");
+    EXPECT_EQ(inl("`**x**`"), "<code>**x**</code>");
+    EXPECT_EQ(inl("`a\nb`"), "<code>a\nb</code>");
+    // Eleven spans: the tenth and eleventh placeholders must not be confused with the second.
+    EXPECT_EQ(inl("`0` `1` `2` `3` `4` `5` `6` `7` `8` `9` `10`"),
+              "<code>0</code> <code>1</code> <code>2</code> <code>3</code> <code>4</code> <code>5</code> "
+              "<code>6</code> <code>7</code> <code>8</code> <code>9</code> <code>10</code>");
+}
+
+TEST(RenderInline, MathComesBackAsWrittenButEscaped)
+{
+    EXPECT_EQ(inl("$x^2$"), "$x^2$");
+    EXPECT_EQ(inl("$$\n\\int f\n$$"), "$$\n\\int f\n$$");
+    EXPECT_EQ(inl("$5 and $6"), "$5 and $6");
+    EXPECT_EQ(inl("$$"), "$$");
+    EXPECT_EQ(inl("$a_1 * b_2 * c$"), "$a_1 * b_2 * c$"); // no emphasis inside math
+    // Markup inside math must not reach the page as markup.
+    EXPECT_EQ(inl("$a<b>c$"), "$a&lt;b&gt;c$");
+    EXPECT_EQ(inl("$$x</p><script>y$$"), "$$x&lt;/p&gt;&lt;script&gt;y$$");
+}
+
+TEST(RenderInline, WikiLinksImagesAndLinks)
+{
+    EXPECT_EQ(inl("[[Some Page]]"), "<a class=\"wikilink\" href=\"Some%20Page.md\">Some Page</a>");
+    EXPECT_EQ(inl("[[Page|label]]"), "<a class=\"wikilink\" href=\"Page.md\">label</a>");
+    EXPECT_EQ(inl("![cat](cat.png \"A cat\"){.right}"),
+              "<img src=\"cat.png\" alt=\"cat\" title=\"A cat\" class=\"float-right\">");
+    EXPECT_EQ(inl("[x](y \"T\")"), "<a href=\"y\" title=\"T\">x</a>");
+    EXPECT_EQ(inl("[x](a b)"), "[x](a b)");
+    EXPECT_EQ(inl("[**x**](y)"), "<a href=\"y\"><strong>x</strong></a>");
+}
+
+TEST(RenderInline, BareAddresses)
+{
+    EXPECT_EQ(inl("see http://a.com."), "see <a href=\"http://a.com.\">http://a.com.</a>");
+    EXPECT_EQ(inl("<https://a.com>"), "&lt;<a href=\"https://a.com&gt;\">https://a.com&gt;</a>");
+    EXPECT_EQ(inl("[https://a.com](https://a.com)"), "<a href=\"https://a.com\">https://a.com</a>");
+    EXPECT_EQ(inl("[t](https://a.com)https://b.com"), "<a href=\"https://a.com\">t</a>https://b.com");
+}
+
+TEST(RenderInline, Emphasis)
+{
+    EXPECT_EQ(inl("***a***"), "<strong><em>a</em></strong>");
+    EXPECT_EQ(inl("__a__"), "<strong>a</strong>");
+    EXPECT_EQ(inl("snake_case_name"), "snake<em>case</em>name");
+    EXPECT_EQ(inl("2 * 3 * 4"), "2 * 3 * 4");
+    EXPECT_EQ(inl("~~gone~~"), "<del>gone</del>");
+}
+
+TEST(RenderInline, EmphasisNeverReachesIntoAttributes)
+{
+    EXPECT_EQ(inl("http://x.com/_b_/c"), "<a href=\"http://x.com/_b_/c\">http://x.com/_b_/c</a>");
+    EXPECT_EQ(inl("[*t*](http://x.com/_b_ \"a_b_c\")"),
+              "<a href=\"http://x.com/_b_\" title=\"a_b_c\"><em>t</em></a>");
+    EXPECT_EQ(inl("![a_b_c](x_y_z.png) and ~~s~~"), "<img src=\"x_y_z.png\" alt=\"a_b_c\"> and <del>s</del>");
+    EXPECT_EQ(inl("[[my_page_x]]"), "<a class=\"wikilink\" href=\"my_page_x.md\">my<em>page</em>x</a>");
+}
+
+TEST(RenderInline, ScriptTargetsAreNeutralised)
+{
+    EXPECT_EQ(inl("[x](javascript:alert(1\\))"), "<a href=\"#\">x</a>)");
+    EXPECT_EQ(inl("[x](JavaScript:alert)"), "<a href=\"#\">x</a>");
+    EXPECT_EQ(inl("[x](vbscript:msgbox)"), "<a href=\"#\">x</a>");
+    EXPECT_EQ(inl("![x](javascript:alert)"), "<img src=\"#\" alt=\"x\">");
+    EXPECT_EQ(inl("[x](\x01javascript:alert)"), "<a href=\"#\">x</a>");
+    EXPECT_EQ(inl("[[javascript:alert(1)]]"), "<a class=\"wikilink\" href=\"#\">javascript:alert(1)</a>");
+    EXPECT_EQ(inl("[x](notjavascript:y)"), "<a href=\"notjavascript:y\">x</a>");
+    EXPECT_EQ(inl("[x](page.html#javascript:y)"), "<a href=\"page.html#javascript:y\">x</a>");
+}
+
+TEST(RenderInline, NulCannotPoseAsPlaceholder)
+{
+    const QString text = QString(QChar(0)) + "C0" + QChar(0) + " `x`";
+    const QString html = renderInline(text);
+    EXPECT_TRUE(html.contains(QChar(0xFFFD)));
+    EXPECT_FALSE(html.contains(QChar(0)));
+    EXPECT_EQ(html.count("<code>"), 1);
+}
