@@ -1,6 +1,8 @@
 #include "render/MarkdownHTMLRenderer.h"
 #include "render/MarkdownHTMLRendererPrivate.h"
 
+#include "styling/MarkdownCleaner.h"
+
 #include <QList>
 
 namespace MarkdownHTMLRenderer {
@@ -8,14 +10,6 @@ namespace MarkdownHTMLRenderer {
 using namespace detail;
 
 namespace {
-
-// Line ends and tables repaired before rendering; the block pass relies on "\n" only.
-QString cleanForRendering(const QString& text)
-{
-    QString s = text;
-    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return s;
-}
 
 struct Footnotes {
     QHash<QString, QString> text; // id -> definition text
@@ -163,7 +157,8 @@ QString highlightCode(const QString& code, const QString& language)
 
 QString renderBody(const QString& markdown)
 {
-    const QString text = cleanForRendering(markdown);
+    // Line ends and tables repaired first; the block pass relies on "\n" only.
+    const QString text = MarkdownCleaner::repairingTables(markdown);
     Footnotes notes;
     const QString body = takeDefinitions(text.split(u'\n'), notes).join(u'\n');
     QString html = linkReferences(detail::renderBlocks(body, 0), notes);

@@ -141,3 +141,11 @@ TEST(RenderTables, RowsStopAtBlankOrPipelessLine)
               "<table>\n<thead><tr><th>a</th><th>b</th></tr></thead>\n<tbody>\n"
               "<tr><td>1</td><td>2</td><td>3</td></tr>\n</tbody>\n</table>\n<p>after</p>");
 }
+
+TEST(RenderBlocks, TablesAreRepairedBeforeRendering)
+{
+    // A table without an alignment row still renders as a table; code keeps its pipes.
+    EXPECT_EQ(body("| a | b |\r\n| 1 | 2 |\r\n\r\n```\n| x | y |\n| 1 | 2 |\n```"),
+              "<table>\n<thead><tr><th>a</th><th>b</th></tr></thead>\n<tbody>\n<tr><td>1</td><td>2</td></tr>\n"
+              "</tbody>\n</table>\n<pre><code>| x | y |\n| 1 | 2 |</code></pre>");
+}

@@ -1,0 +1,62 @@
+#include "render/HtmlToMarkdown.h"
+
+#include <gtest/gtest.h>
+
+static std::string md(const char* html) { return HtmlToMarkdown::convert(QString::fromUtf8(html)).toStdString(); }
+
+TEST(HtmlToMarkdown, EmptyAndWhiteSpace)
+{
+    EXPECT_EQ(md(""), "");
+    EXPECT_EQ(md(" \n\t "), "");
+}
+
+TEST(HtmlToMarkdown, BlocksAndHeadings)
+{
+    EXPECT_EQ(md("<p>One</p><p>Two</p>"), "One\n\nTwo");
+    EXPECT_EQ(md("<h2 class=\"x\">Title</h2>"), "## Title");
+    EXPECT_EQ(md("<H1>Big</H1>"), "# Big");
+    EXPECT_EQ(md("a<br>b<BR/>c"), "a\nb\nc");
+    EXPECT_EQ(md("<ul><li>One</li><li>Two</li></ul>"), "- One\n- Two");
+    EXPECT_EQ(md("<ol><li>One</li></ol>"), "- One");
+    EXPECT_EQ(md("<blockquote>q</blockquote>"), "> q");
+    EXPECT_EQ(md("<head><title>T</title></head><p>body</p><script>x()</script><style>p{}</style>"), "body");
+}
+
+TEST(HtmlToMarkdown, InlineMarkup)
+{
+    EXPECT_EQ(md("<b>bold</b> and <i>it</i>"), "**bold** and *it*");
+    EXPECT_EQ(md("<strong>s</strong> <em>e</em>"), "**s** *e*");
+    EXPECT_EQ(md("<pre><code>x = 1</code></pre>"), "```\n`x = 1`\n```");
+    EXPECT_EQ(md("<a href=\"/go\"><b>Go</b></a>"), "[**Go**](/go)");
+}
+
+TEST(HtmlToMarkdown, LinksAndImages)
+{
+    EXPECT_EQ(md("<a href=\"/docs\"><span>Docs</span></a>"), "[Docs](/docs)");
+    EXPECT_EQ(md("<a href='/docs'>Docs</a>"), "Docs");
+    EXPECT_EQ(md("<img alt=\"A cat\" src=\"cat.png\">"), "![A cat](cat.png)");
+    EXPECT_EQ(md("<img src=\"cat.png\" alt=\"A cat\">"), "![](cat.png)");
+    EXPECT_EQ(md("<img src=\"cat.png\" />"), "![](cat.png)");
+    EXPECT_EQ(md("<a href=\"/x\"><img alt=\"i\" src=\"i.png\"></a>"), "[![i](i.png)](/x)");
+    EXPECT_EQ(md("<abbr title=\"t\">A</abbr>"), "A");
+}
+
+TEST(HtmlToMarkdown, TagNamesMustEndWhereThePatternSays)
+{
+    // Pasted images survive bold and italic; body and blockquote are no b elements.
+    EXPECT_EQ(md("<i>x</i> <img alt=\"p\" src=\"p.png\">"), "*x* ![p](p.png)");
+    EXPECT_EQ(md("<body>Hello <b>x</b></body>"), "Hello **x**");
+    EXPECT_EQ(md("<blockquote>q <b>x</b></blockquote>"), "> q **x**");
+    EXPECT_EQ(md("<ul><li>a</li></ul><link rel=\"x\"><p>b</p><li>c</li>"), "- a\n\nb\n\n- c");
+}
+
+TEST(HtmlToMarkdown, CharacterReferencesDecodeOnce)
+{
+    EXPECT_EQ(md("a &amp;lt; b"), "a &lt; b");
+    EXPECT_EQ(md("&sect; x&nbsp;y &mdash; &ndash; &quot;&#39;&apos;"), "&sect; x y \xE2\x80\x94 \xE2\x80\x93 \"''");
+}
+
+TEST(HtmlToMarkdown, WhiteSpaceClean)
+{
+    EXPECT_EQ(md("a \t\nb\n\n\n\nc"), "a\nb\n\nc");
+}
