@@ -8,6 +8,11 @@
 #include <QPointer>
 #include <QSizeF>
 
+#include <QDate>
+#include <QLocale>
+#include <QStringList>
+
+#include <functional>
 #include <optional>
 
 // The per-window object through which everything outside the text view edits the
@@ -59,6 +64,86 @@ public:
     TextRange selectionLineBlock() const;
 
     // ---- Editing operations are declared below this line, grouped by kind. ----
+
+    // Line and block operations. Each is one undoable edit through `replace` on the
+    // selection's line block; lines are cut at line feeds, and a CR before a line feed
+    // stays part of the line break, so CR LF text behaves like LF text.
+    void heading(int level); // 0 removes the marker; the level the lines carry toggles it off
+    int currentHeadingLevel() const;
+    void toggleNumbered();
+    void toggleTaskList();
+    void toggleTaskDone();
+    void indent();
+    void outdent();
+    // Bulleted list: ("- ", {"* ", "+ "}); quote: ("> ", {}).
+    void toggleLinePrefix(const QString& prefix, const QStringList& alternates = {});
+    void moveLineUp();
+    void moveLineDown();
+    void duplicateLine();
+    void deleteLine();
+    void selectLine();
+    void sortLines(bool ascending);
+    void removeDuplicateLines();
+    // Paragraph alignment as a directive line ("{.center}") above the caret's line;
+    // left removes the directive.
+    void alignLeft();
+    void alignCenter();
+    void alignRight();
+    void alignJustify();
+    // Applies a case transform to the selection, or to the word at the caret.
+    void transformSelection(const std::function<QString(const QString&)>& transform);
+
+    // The run of letters and digits around `index` (the word just before it when it
+    // stands right after one); empty at `index` when there is none. Characters outside
+    // the Basic Multilingual Plane never belong to a word.
+    static TextRange rangeOfWord(QStringView text, int index);
+
+    // The edit that writes the alignment directive `kind` ("left", "center", "right",
+    // "justify") for the paragraph holding `selectionStart`: the range to replace, its
+    // replacement and the caret afterwards. Shared with the text view's own alignment
+    // actions.
+    struct TextEdit {
+        TextRange range;
+        QString replacement;
+        int caret = 0;
+    };
+    static TextEdit alignmentDirectiveEdit(QStringView text, int selectionStart, QStringView kind);
+
+    // What Return continues in a list or quote, from the text of the caret's line up to
+    // the caret: the marker of the new line and whether the item holds no text (then
+    // Return ends the list instead). None when the line is no list item or quote.
+    // A number too large for 64 bits, or one whose successor would be, continues as 1.
+    struct ListContinuation {
+        QString marker;
+        bool itemIsEmpty = false;
+    };
+    static std::optional<ListContinuation> listContinuation(QStringView lineBeforeCaret);
+
+    // Insertions and wrapping. Each replaces the selection (which may be empty) as one
+    // undoable edit, unless said otherwise.
+    void wrap(const QString& opening, const std::optional<QString>& closing = std::nullopt);
+    void insertLinkTemplate();
+    void insertLink(const QString& text, const QString& url);
+    void insertImageMarkdown(const QString& alt, const QString& path);
+    void insertCodeBlock(const QString& language);
+    void insertTable(int rows, int cols);
+    void insertHorizontalRule();
+    // A reference "[^n]" at the selection and its definition at the end of the text;
+    // the definition is only appended when the reference went in.
+    void insertFootnote();
+    void insertTableOfContents();
+    void insertDate();
+    // Replaces the whole text with `text` as one undoable edit that spans only the part
+    // that differs, so undo history and the caret's surroundings survive. Used where a
+    // whole new document text is handed back (the Document Info form).
+    void replaceDocumentText(const QString& text);
+
+    // The line break the text uses: CR LF when its first line break is one, else LF.
+    // Inserted line structure follows it, so a CR LF document stays CR LF.
+    static QString lineBreakOf(QStringView text);
+
+    // Today's date in the locale's medium style ("Dec 7, 2026" in English).
+    static QString mediumDate(const QDate& date, const QLocale& locale);
 
 Q_SIGNALS:
     void statsChanged(const DocStats& stats);

@@ -1,0 +1,140 @@
+#include "EditorControllerOpsFixture.h"
+
+TEST(EditorControllerInsertOps, WrapAndUnwrap)
+{
+    OpsEditor e("x **bold** y", {2, 8});
+    e.c.wrap("**");
+    EXPECT_EQ(e.text(), "x bold y");
+    EXPECT_EQ(e.sel(), TextRange(2, 4));
+    e.c.wrap("**");
+    EXPECT_EQ(e.text(), "x **bold** y");
+    EXPECT_EQ(e.sel(), TextRange(4, 4));
+    e.expectUndoRestores("x bold y", TextRange(2, 4));
+
+    OpsEditor stars("**", {0, 2}); // too short to unwrap: wrapped
+    stars.c.wrap("**");
+    EXPECT_EQ(stars.text(), "******");
+
+    OpsEditor comment("", {0, 0});
+    comment.c.wrap("<!-- ", QString(" -->"));
+    EXPECT_EQ(comment.text(), "<!--  -->");
+    EXPECT_EQ(comment.sel(), TextRange(5, 0));
+
+    // A non-BMP selection is wrapped whole, and the selection stays on it.
+    OpsEditor emoji(QString::fromUtf8("\xF0\x9F\x98\x80"), {0, 2});
+    emoji.c.wrap("~~");
+    EXPECT_EQ(emoji.text(), QString::fromUtf8("~~\xF0\x9F\x98\x80~~"));
+    EXPECT_EQ(emoji.sel(), TextRange(2, 2));
+}
+
+TEST(EditorControllerInsertOps, LinksImagesAndCode)
+{
+    OpsEditor e("", {0, 0});
+    e.c.insertLinkTemplate();
+    EXPECT_EQ(e.text(), "[text](https://)");
+    EXPECT_EQ(e.sel(), TextRange(7, 8));
+
+    OpsEditor label("see docs", {4, 4});
+    label.c.insertLinkTemplate();
+    EXPECT_EQ(label.text(), "see [docs](https://)");
+    EXPECT_EQ(label.sel(), TextRange(11, 8));
+
+    OpsEditor link("", {0, 0});
+    link.c.insertLink("", "https://a.example");
+    EXPECT_EQ(link.text(), "[https://a.example](https://a.example)");
+    EXPECT_EQ(link.sel(), TextRange(int(link.text().size()), 0));
+
+    OpsEditor img("ab", {2, 0}); // caret at the very end
+    img.c.insertImageMarkdown("alt", "pic.png");
+    EXPECT_EQ(img.text(), "ab![alt](pic.png)");
+
+    OpsEditor code("", {0, 0});
+    code.c.insertCodeBlock("");
+    EXPECT_EQ(code.text(), "```\n\n```");
+    EXPECT_EQ(code.sel(), TextRange(4, 0));
+
+    OpsEditor wrapped("let x", {0, 5});
+    wrapped.c.insertCodeBlock("swift");
+    EXPECT_EQ(wrapped.text(), "```swift\nlet x\n```");
+    EXPECT_EQ(wrapped.sel(), TextRange(9, 5));
+}
+
+TEST(EditorControllerInsertOps, TablesAndRules)
+{
+    OpsEditor e("", {0, 0});
+    e.c.insertTable(0, 2);
+    EXPECT_EQ(e.text(), "\n| Column 1 | Column 2 |\n| --- | --- |\n|      |      |\n");
+    EXPECT_EQ(e.sel(), TextRange(int(e.text().size()), 0));
+
+    OpsEditor two("", {0, 0});
+    two.c.insertTable(2, 1);
+    EXPECT_EQ(two.text(), "\n| Column 1 |\n| --- |\n|      |\n|      |\n");
+
+    // A CR LF document gets CR LF structure.
+    OpsEditor crlf("a\r\nb", {4, 0});
+    crlf.c.insertHorizontalRule();
+    EXPECT_EQ(crlf.text(), "a\r\nb\r\n---\r\n");
+    OpsEditor lf("a", {1, 0});
+    lf.c.insertHorizontalRule();
+    EXPECT_EQ(lf.text(), "a\n---\n");
+}
+
+TEST(EditorControllerInsertOps, FootnotesNumberAndDefine)
+{
+    OpsEditor e("", {0, 0});
+    e.c.insertFootnote();
+    EXPECT_EQ(e.text(), "[^1]\n\n[^1]: ");
+    EXPECT_EQ(e.sel(), TextRange(int(e.text().size()), 0));
+    EXPECT_EQ(e.view.undoDepth(), 2); // reference and definition are two steps
+    ASSERT_TRUE(e.view.undo());
+    EXPECT_EQ(e.text(), "[^1]");
+
+    OpsEditor next("a[^1] b[^2]\n", {1, 0});
+    next.c.insertFootnote();
+    EXPECT_EQ(next.text(), "a[^3][^1] b[^2]\n\n[^3]: ");
+}
+
+TEST(EditorControllerInsertOps, RefusedFootnoteReferenceAddsNoDefinition)
+{
+    OpsEditor e("text", {4, 0});
+    e.view.refuseChanges = 1;
+    e.c.insertFootnote();
+    EXPECT_EQ(e.text(), "text");
+    EXPECT_EQ(e.view.changeRequests, 1);
+    EXPECT_EQ(e.sel(), TextRange(4, 0));
+
+    // A selection beyond the text (a stale range) is no reference either.
+    OpsEditor stale("ab", {5, 0});
+    stale.c.insertFootnote();
+    EXPECT_EQ(stale.text(), "ab");
+}
+
+TEST(EditorControllerInsertOps, MediumDate)
+{
+    const QDate d(2026, 12, 7);
+    EXPECT_EQ(EditorController::mediumDate(d, QLocale(QLocale::English, QLocale::UnitedStates)), "Dec 7, 2026");
+    const QString german = EditorController::mediumDate(d, QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_TRUE(german.contains("2026"));
+    EXPECT_FALSE(german.contains("Montag"));
+}
+
+TEST(EditorControllerInsertOps, ReplaceDocumentTextIsOneMinimalUndoableEdit)
+{
+    OpsEditor e("---\ntitle: A\n---\n\nBody text", {20, 3});
+    e.c.replaceDocumentText("---\ntitle: B\n---\n\nBody text");
+    EXPECT_EQ(e.text(), "---\ntitle: B\n---\n\nBody text");
+    EXPECT_EQ(e.sel(), TextRange(20, 3)); // after the change: untouched
+    EXPECT_EQ(e.view.undoDepth(), 1);
+    e.expectUndoRestores("---\ntitle: A\n---\n\nBody text", TextRange(20, 3));
+
+    // Never cuts a surrogate pair: 😀 -> 😁 share their high surrogate.
+    OpsEditor pair(QString::fromUtf8("\xF0\x9F\x98\x80"), {0, 0});
+    pair.c.replaceDocumentText(QString::fromUtf8("\xF0\x9F\x98\x81"));
+    EXPECT_EQ(pair.text(), QString::fromUtf8("\xF0\x9F\x98\x81"));
+    ASSERT_TRUE(pair.view.undo());
+    EXPECT_EQ(pair.text(), QString::fromUtf8("\xF0\x9F\x98\x80"));
+
+    OpsEditor same("abc", {1, 0});
+    same.c.replaceDocumentText("abc");
+    EXPECT_EQ(same.view.changeRequests, 0);
+}

@@ -1,0 +1,274 @@
+#include "EditorControllerOpsFixture.h"
+
+#include "app/CaseTransform.h"
+
+#include <limits>
+
+TEST(EditorControllerLineOps, HeadingReplacesTogglesAndRemoves)
+{
+    OpsEditor e("### Title\nnext", {4, 0});
+    e.c.heading(2);
+    EXPECT_EQ(e.text(), "## Title\nnext");
+    EXPECT_EQ(e.sel(), TextRange(0, 9)); // the whole new block, with its line feed
+    EXPECT_EQ(e.view.focusCount, 1);
+    e.c.heading(2);
+    EXPECT_EQ(e.text(), "Title\nnext");
+    e.expectUndoRestores("## Title\nnext", TextRange(0, 9));
+    e.c.heading(0);
+    EXPECT_EQ(e.text(), "Title\nnext");
+
+    OpsEditor multi("a\n\nb", {0, 4});
+    multi.c.heading(1);
+    EXPECT_EQ(multi.text(), "# a\n# \n# b");
+
+    // A caret on an empty line decides "already a heading": no edit, no undo step.
+    OpsEditor empty("", {0, 0});
+    empty.c.heading(3);
+    EXPECT_EQ(empty.text(), "");
+    EXPECT_EQ(empty.view.undoDepth(), 0);
+}
+
+TEST(EditorControllerLineOps, CurrentHeadingLevel)
+{
+    OpsEditor e("intro\n#### Four\n#tag", {8, 0});
+    EXPECT_EQ(e.c.currentHeadingLevel(), 4);
+    e.view.setSelectedRange({17, 0});
+    EXPECT_EQ(e.c.currentHeadingLevel(), 0); // "#tag" has no space after the marker
+    EditorController none;
+    EXPECT_EQ(none.currentHeadingLevel(), 0);
+}
+
+TEST(EditorControllerLineOps, NumberingSkipsBlankLinesAndToggles)
+{
+    OpsEditor e("one\n  \ntwo", {0, 10});
+    e.c.toggleNumbered();
+    EXPECT_EQ(e.text(), "1. one\n  \n2. two");
+    // The line of spaces is not empty, so the decision is "not numbered": numbers again.
+    e.c.toggleNumbered();
+    EXPECT_EQ(e.text(), "1. 1. one\n  \n2. 2. two");
+
+    OpsEditor mixed("3) a\n4. b", {0, 9});
+    mixed.c.toggleNumbered();
+    EXPECT_EQ(mixed.text(), "a\nb");
+}
+
+TEST(EditorControllerLineOps, TaskListAndTaskDone)
+{
+    OpsEditor e("  - item\n3. num\nplain\n", {0, 22});
+    e.c.toggleTaskList();
+    EXPECT_EQ(e.text(), "  - [ ] item\n- [ ] num\n- [ ] plain\n");
+
+    OpsEditor back("- [x] done\n- [ ] open", {0, 21});
+    back.c.toggleTaskList();
+    EXPECT_EQ(back.text(), "done\nopen");
+
+    OpsEditor done("- [ ] a [ ] b", {2, 0});
+    done.c.toggleTaskDone();
+    EXPECT_EQ(done.text(), "- [x] a [x] b");
+    OpsEditor undone("* [X] a", {0, 0});
+    undone.c.toggleTaskDone();
+    EXPECT_EQ(undone.text(), "* [ ] a");
+}
+
+TEST(EditorControllerLineOps, IndentOutdentAndPrefixes)
+{
+    OpsEditor e("a\n\tb\n   c", {0, 9});
+    e.c.indent();
+    EXPECT_EQ(e.text(), "  a\n  \tb\n     c");
+    e.c.outdent();
+    e.c.outdent();
+    EXPECT_EQ(e.text(), "a\nb\n c");
+
+    const QStringList bulletAlternates{"* ", "+ "};
+    OpsEditor bullets("+ x\ny", {0, 5});
+    bullets.c.toggleLinePrefix("- ", bulletAlternates);
+    EXPECT_EQ(bullets.text(), "- x\n- y");
+    bullets.c.toggleLinePrefix("- ", bulletAlternates);
+    EXPECT_EQ(bullets.text(), "x\ny");
+
+    OpsEditor quote("", {0, 0});
+    quote.c.toggleLinePrefix("> ");
+    EXPECT_EQ(quote.text(), "> ");
+}
+
+TEST(EditorControllerLineOps, CrLfLinesKeepTheirBreaks)
+{
+    // A selection spanning CR LF lines: rules never see the CR ("\s+" after "#" would
+    // eat it), and it stays in place.
+    OpsEditor e("#\r\nb\r\nc", {0, 7});
+    e.c.heading(2);
+    EXPECT_EQ(e.text(), "## #\r\n## b\r\n## c");
+    e.expectUndoRestores("#\r\nb\r\nc", TextRange(0, 7));
+
+    OpsEditor sort("b\r\na\r\n", {0, 6});
+    sort.c.sortLines(true);
+    EXPECT_EQ(sort.text(), "a\r\nb\r\n");
+
+    // The last line moves up and takes the CR LF break with it.
+    OpsEditor move("a\r\nb", {3, 1});
+    move.c.moveLineUp();
+    EXPECT_EQ(move.text(), "b\r\na");
+    EXPECT_EQ(move.sel(), TextRange(0, 1));
+
+    OpsEditor down("a\r\nb", {0, 0});
+    down.c.moveLineDown();
+    EXPECT_EQ(down.text(), "b\r\na");
+    EXPECT_EQ(down.sel(), TextRange(3, 0));
+
+    OpsEditor dup("a\r\nb", {3, 0});
+    dup.c.duplicateLine();
+    EXPECT_EQ(dup.text(), "a\r\nb\r\nb");
+}
+
+TEST(EditorControllerLineOps, MoveLinesAtTheEdges)
+{
+    OpsEditor e("first\nsecond", {9, 2});
+    e.c.moveLineUp();
+    EXPECT_EQ(e.text(), "second\nfirst");
+    EXPECT_EQ(e.sel(), TextRange(3, 2));
+    e.expectUndoRestores("first\nsecond", TextRange(9, 2));
+
+    e.view.setSelectedRange({0, 0});
+    e.c.moveLineUp(); // first line: nothing
+    e.view.setSelectedRange({8, 0});
+    e.c.moveLineDown(); // last line: nothing
+    EXPECT_EQ(e.text(), "first\nsecond");
+    EXPECT_EQ(e.view.undoDepth(), 0);
+
+    OpsEditor down("a\nb\nc\n", {0, 0});
+    down.c.moveLineDown();
+    EXPECT_EQ(down.text(), "b\na\nc\n");
+    EXPECT_EQ(down.sel(), TextRange(2, 0));
+    down.view.setSelectedRange({6, 0}); // caret at the very end, after the last line feed
+    down.c.moveLineDown();
+    EXPECT_EQ(down.text(), "b\na\nc\n");
+}
+
+TEST(EditorControllerLineOps, DuplicateDeleteSelect)
+{
+    OpsEditor e("ab\ncd", {4, 1});
+    e.c.duplicateLine();
+    EXPECT_EQ(e.text(), "ab\ncd\ncd");
+    EXPECT_EQ(e.sel(), TextRange(7, 1)); // the lower copy
+    e.expectUndoRestores("ab\ncd", TextRange(4, 1));
+
+    e.c.selectLine();
+    EXPECT_EQ(e.sel(), TextRange(3, 2));
+    EXPECT_EQ(e.view.changes, 1); // selecting is no edit
+
+    OpsEditor only("only", {2, 0});
+    only.c.deleteLine();
+    EXPECT_EQ(only.text(), "");
+    EXPECT_EQ(only.sel(), TextRange(0, 0));
+
+    OpsEditor last("a\nb\n", {4, 0}); // caret at the very end: its (empty) line goes
+    last.c.deleteLine();
+    EXPECT_EQ(last.text(), "a\nb\n");
+
+    OpsEditor emptyDoc("", {0, 0});
+    emptyDoc.c.duplicateLine();
+    EXPECT_EQ(emptyDoc.text(), "\n");
+}
+
+TEST(EditorControllerLineOps, SortIsStableAndCaseInsensitiveDedupeCanonical)
+{
+    OpsEditor e("b\nB\na", {0, 5});
+    e.c.sortLines(true);
+    EXPECT_EQ(e.text(), "a\nb\nB");
+    EXPECT_EQ(e.sel(), TextRange(0, 5));
+    EXPECT_EQ(e.view.focusCount, 0);
+
+    OpsEditor d("b\nB\na", {0, 5});
+    d.c.sortLines(false);
+    EXPECT_EQ(d.text(), "b\nB\na");
+    EXPECT_EQ(d.view.undoDepth(), 0); // already in order: no edit
+
+    const QString composed = QString::fromUtf8("\xC3\xA9");   // é
+    const QString decomposed = QString::fromUtf8("e\xCC\x81"); // e + combining acute
+    OpsEditor dup(composed + "\nx\n" + decomposed + "\nx\n", {0, 10});
+    dup.c.removeDuplicateLines();
+    EXPECT_EQ(dup.text(), composed + "\nx\n");
+}
+
+TEST(EditorControllerLineOps, AlignmentDirectiveLines)
+{
+    OpsEditor e("intro\npara", {8, 0});
+    e.c.alignCenter();
+    EXPECT_EQ(e.text(), "intro\n{.center}\npara");
+    EXPECT_EQ(e.sel(), TextRange(18, 0));
+    e.c.alignRight();
+    EXPECT_EQ(e.text(), "intro\n{.right}\npara");
+    EXPECT_EQ(e.sel(), TextRange(17, 0));
+    e.c.alignLeft();
+    EXPECT_EQ(e.text(), "intro\npara");
+    EXPECT_EQ(e.sel(), TextRange(8, 0));
+
+    OpsEditor blanks("  {.center}  \nx", {14, 0});
+    blanks.c.alignJustify();
+    EXPECT_EQ(blanks.text(), "{.justify}\nx");
+
+    OpsEditor first("x", {0, 0});
+    first.c.alignCenter();
+    EXPECT_EQ(first.text(), "{.center}\nx");
+}
+
+TEST(EditorControllerLineOps, TransformSelectionOrWordAtCaret)
+{
+    OpsEditor e("say hello there", {6, 0});
+    e.c.transformSelection(CaseTransform::upper);
+    EXPECT_EQ(e.text(), "say HELLO there");
+    EXPECT_EQ(e.sel(), TextRange(4, 5));
+
+    OpsEditor after("word ", {4, 0}); // caret right after the word
+    after.c.transformSelection(CaseTransform::upper);
+    EXPECT_EQ(after.text(), "WORD ");
+
+    OpsEditor between("a  b", {2, 0});
+    between.c.transformSelection(CaseTransform::upper);
+    EXPECT_EQ(between.view.changeRequests, 0);
+
+    // The result may be longer than the target; the selection follows it.
+    OpsEditor longer(QString::fromUtf8("stra\xC3\x9F" "e"), {0, 6});
+    longer.c.transformSelection(CaseTransform::upper);
+    EXPECT_EQ(longer.text(), "STRASSE");
+    EXPECT_EQ(longer.sel(), TextRange(0, 7));
+}
+
+TEST(EditorControllerLineOps, RangeOfWordLeavesNonBmpOut)
+{
+    EXPECT_EQ(EditorController::rangeOfWord(u"", 0), TextRange(0, 0));
+    EXPECT_EQ(EditorController::rangeOfWord(u"don't", 1), TextRange(0, 3));
+    EXPECT_EQ(EditorController::rangeOfWord(u"abc", 3), TextRange(0, 3)); // at the very end
+    const QString withEmoji = QString::fromUtf8("ab\xF0\x9F\x98\x80" "cd"); // ab😀cd
+    EXPECT_EQ(EditorController::rangeOfWord(withEmoji, 5), TextRange(4, 2));
+    EXPECT_EQ(EditorController::rangeOfWord(withEmoji, 3), TextRange(3, 0));
+}
+
+TEST(EditorControllerLineOps, RefusedChangeLeavesTextAndSelection)
+{
+    OpsEditor e("a\nb", {2, 1});
+    e.view.refuseChanges = 1;
+    e.c.moveLineUp();
+    EXPECT_EQ(e.text(), "a\nb");
+    EXPECT_EQ(e.sel(), TextRange(2, 1));
+    EditorController none; // no view: every operation is a no-op
+    none.heading(1);
+    none.moveLineDown();
+    none.sortLines(true);
+    none.alignCenter();
+}
+
+TEST(EditorControllerLineOps, ListContinuationSurvivesThe64BitLimit)
+{
+    auto marker = [](QStringView line) { return EditorController::listContinuation(line).value().marker; };
+    EXPECT_EQ(marker(u"  - [x] done"), "  - [ ] ");
+    EXPECT_EQ(marker(u"007. item"), "8. ");
+    EXPECT_EQ(marker(u"* b"), "* ");
+    EXPECT_EQ(marker(u">quote"), "> ");
+    const QString max = QString::number(std::numeric_limits<qint64>::max());
+    EXPECT_EQ(marker(QString(max + ". x")), "1. ");
+    EXPECT_EQ(marker(QString(max + "9) x")), "1) ");
+    EXPECT_EQ(marker(QString::number(std::numeric_limits<qint64>::max() - 1) + ". x"), max + ". ");
+    EXPECT_TRUE(EditorController::listContinuation(u"3. ")->itemIsEmpty);
+    EXPECT_FALSE(EditorController::listContinuation(u"plain"));
+}
