@@ -1,0 +1,107 @@
+#include "editor/FrontMatter.h"
+
+#include <gtest/gtest.h>
+
+TEST(FrontMatter, ParsesKeysQuotesTagsAndExtras)
+{
+    const QString text = "---\nTitle: \"My Doc\"\nauthor: 'Ann\"\ndate: 2026-07-06\ntags: [a, b]\n# comment\n"
+                         "Mode: source\nurl: https://x.example/a:b\nmode: wysiwyg\n---\nBody";
+    const auto [fm, range] = FrontMatter::parse(text);
+    EXPECT_EQ(fm.title, "My Doc");
+    EXPECT_EQ(fm.author, "Ann");
+    EXPECT_EQ(fm.date, "2026-07-06");
+    EXPECT_EQ(fm.tags, "a, b");
+    ASSERT_EQ(fm.extra.size(), 3);
+    EXPECT_EQ(fm.extra[0], qMakePair(QString("mode"), QString("source")));
+    EXPECT_EQ(fm.extra[1].second, "https://x.example/a:b"); // only the first colon separates
+    EXPECT_EQ(range, TextRange(0, int(text.indexOf("Body"))));
+    EXPECT_EQ(fm.overrides().mode, QString("wysiwyg")); // the last value wins
+}
+
+TEST(FrontMatter, BlockBoundaries)
+{
+    EXPECT_EQ(FrontMatter::parse(u"---\ntitle: x\n").second, TextRange(0, 0)); // no closing line
+    EXPECT_TRUE(FrontMatter::parse(u"---\ntitle: x\n").first.isEmpty());
+    EXPECT_EQ(FrontMatter::parse(u"text\n---\n").second, TextRange(0, 0));
+    EXPECT_EQ(FrontMatter::parse(u"").second, TextRange(0, 0));
+
+    const QString lf = "---\ntitle: T\ntags: x\n  ---  \nrest";
+    const QString crlf = "---\r\ntitle: T\r\ntags: x\r\n---\r\nrest";
+    const auto [a, ra] = FrontMatter::parse(lf);
+    const auto [b, rb] = FrontMatter::parse(crlf);
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(rb, TextRange(0, int(crlf.indexOf("rest"))));
+    EXPECT_EQ(ra, TextRange(0, int(lf.indexOf("rest"))));
+
+    const QString atEnd = "---\ntitle: T\n---";
+    EXPECT_EQ(FrontMatter::parse(atEnd).second, TextRange(0, int(atEnd.size())));
+}
+
+TEST(FrontMatter, SerializesInFieldOrder)
+{
+    FrontMatter fm;
+    EXPECT_EQ(fm.serialized(), "---\n---\n");
+    fm.tags = " , ,";
+    EXPECT_FALSE(fm.isEmpty());
+    EXPECT_EQ(fm.serialized(), "---\n---\n");
+
+    const auto bracketed = FrontMatter::parse(u"---\ntags: [x, y]\n---\n").first;
+    const auto bare = FrontMatter::parse(u"---\ntags: x,y\n---\n").first;
+    EXPECT_EQ(bracketed.serialized(), "---\ntags: [x, y]\n---\n");
+    EXPECT_EQ(bare.serialized(), "---\ntags: [x, y]\n---\n");
+
+    // A block-style list gives empty tags; its items are dropped on rewriting.
+    const auto list = FrontMatter::parse(u"---\ntags:\n  - a\n  - b\nauthor: me\n---\n").first;
+    EXPECT_EQ(list.tags, "");
+    EXPECT_EQ(list.serialized(), "---\nauthor: me\n---\n");
+}
+
+TEST(FrontMatter, LineBreaksInValuesCannotInjectKeys)
+{
+    FrontMatter fm;
+    fm.title = "Plan\nmode: source\r\nwidth: 10";
+    fm.tags = "a\nb, c";
+    fm.extra.append({"note", QString("x\u2028y")});
+    const QString block = fm.serialized();
+    EXPECT_EQ(block, "---\ntitle: Plan mode: source width: 10\ntags: [a b, c]\nnote: x y\n---\n");
+    const auto back = FrontMatter::parse(block).first;
+    EXPECT_EQ(back.title, "Plan mode: source width: 10");
+    EXPECT_FALSE(back.overrides().mode.has_value());
+    EXPECT_EQ(back.extra.size(), 1);
+}
+
+TEST(FrontMatter, AppliedToText)
+{
+    FrontMatter fm;
+    fm.title = "T";
+    const QString doc = "# Heading\n";
+    EXPECT_EQ(fm.appliedTo(doc, FrontMatter::parse(doc).second), "---\ntitle: T\n---\n\n# Heading\n");
+
+    // Clearing every field removes the block; the empty line after it stays.
+    const QString withBlock = "---\ntitle: A\nauthor: B\n---\n\nText";
+    const auto [old, range] = FrontMatter::parse(withBlock);
+    EXPECT_EQ(FrontMatter{}.appliedTo(withBlock, range), "\nText");
+    EXPECT_EQ(FrontMatter{}.appliedTo(doc, TextRange(0, 0)), doc);
+
+    // Other pairs survive after the four fields; keys are written lower case.
+    const QString mixed = "---\nTitle: 'x'\nMode: source\n---\n\nbody";
+    const auto [m, r] = FrontMatter::parse(mixed);
+    EXPECT_EQ(m.appliedTo(mixed, r), "---\ntitle: x\nmode: source\n---\n\nbody");
+
+    // An unclosed block counts as none: a new block goes in front of the old lines.
+    const QString unclosed = "---\nold: 1\n";
+    EXPECT_EQ(fm.appliedTo(unclosed, FrontMatter::parse(unclosed).second), "---\ntitle: T\n---\n\n---\nold: 1\n");
+}
+
+TEST(FrontMatter, WidthOverrideMustBeAFinitePositiveNumber)
+{
+    auto width = [](const char* v) {
+        return FrontMatter::parse(QString("---\nwidth: %1\n---\n").arg(v)).first.overrides().width;
+    };
+    EXPECT_EQ(width("640"), 640.0);
+    EXPECT_FALSE(width("wide").has_value());
+    EXPECT_FALSE(width("inf").has_value());
+    EXPECT_FALSE(width("nan").has_value());
+    EXPECT_FALSE(width("-5").has_value());
+    EXPECT_FALSE(width("640px").has_value());
+}
