@@ -1,0 +1,420 @@
+#include "files/ui/VersionHistoryView.h"
+
+#include <QButtonGroup>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTextBlock>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kGreen(52, 168, 83);
+const QColor kRed(219, 68, 55);
+
+QFrame* divider(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setForegroundRole(QPalette::Mid);
+    return line;
+}
+
+QLabel* secondary(const QString& text, QWidget* parent, double scale = 1.0)
+{
+    auto* label = new QLabel(text, parent);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    if (scale != 1.0) {
+        QFont f = label->font();
+        f.setPointSizeF(f.pointSizeF() * scale);
+        label->setFont(f);
+    }
+    return label;
+}
+
+QColor withAlpha(QColor c, double alpha)
+{
+    c.setAlphaF(float(alpha));
+    return c;
+}
+
+QFont monospace()
+{
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPointSizeF(QFont().pointSizeF());
+    return f;
+}
+
+QString formatDate(const QDateTime& dt)
+{
+    const QLocale locale;
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QLatin1Char('t'));
+    return locale.toString(dt.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(dt.time(), timeFormat.trimmed());
+}
+
+// A centred notice: big icon, a line of text, a caption, and an optional button.
+QWidget* notice(QStyle::StandardPixmap icon, const QString& text, const QString& caption, int spacing,
+                QPushButton* button, QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    auto* column = new QVBoxLayout(page);
+    column->setSpacing(spacing);
+    column->addStretch();
+    auto* image = new QLabel(page);
+    image->setAlignment(Qt::AlignCenter);
+    image->setPixmap(page->style()->standardIcon(icon).pixmap(30, 30));
+    column->addWidget(image);
+    column->addWidget(secondary(text, page));
+    auto* small = secondary(caption, page, 0.85);
+    small->setMaximumWidth(360);
+    column->addWidget(small, 0, Qt::AlignHCenter);
+    if (button) column->addWidget(button, 0, Qt::AlignHCenter);
+    column->addStretch();
+    return page;
+}
+
+} // namespace
+
+VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& currentText,
+                                       std::function<bool(const QString&)> onRestore, std::function<void()> onClose,
+                                       QWidget* parent)
+    : QDialog(parent), m_model(filePath, currentText), m_onRestore(std::move(onRestore)), m_onClose(std::move(onClose))
+{
+    setWindowTitle(tr("Version History"));
+    setFixedSize(720, 460);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(12, 12, 12, 12);
+    auto* clock = new QLabel(this);
+    clock->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(16, 16));
+    header->addWidget(clock);
+    auto* title = new QLabel(tr("Version History"), this);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    header->addWidget(title);
+    header->addStretch();
+    auto* name = new QLabel(m_model.fileName(), this);
+    name->setForegroundRole(QPalette::PlaceholderText);
+    header->addWidget(name);
+    column->addLayout(header);
+    column->addWidget(divider(this));
+
+    m_body = new QStackedWidget(this);
+    m_body->addWidget(notice(QStyle::SP_DriveHDIcon, tr("Save this document first"),
+                             tr("Version history is kept per file, so an untitled document has no history until it "
+                                "is saved."),
+                             8, nullptr, m_body));
+    auto* emptySnapshot = new QPushButton(tr("Snapshot Now"));
+    connect(emptySnapshot, &QPushButton::clicked, this, &VersionHistoryView::snapshotNow);
+    m_body->addWidget(notice(QStyle::SP_MessageBoxQuestion, tr("No versions saved yet"),
+                             tr("Brindlewick snapshots this document as you edit. Use “Snapshot Now” to capture one "
+                                "immediately."),
+                             10, emptySnapshot, m_body));
+
+    auto* split = new QSplitter(Qt::Horizontal, m_body);
+    split->setChildrenCollapsible(false);
+    m_list = new QListWidget(split);
+    m_list->setMinimumWidth(220);
+    m_list->setMaximumWidth(300);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_list, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (m_filling) return;
+        m_model.select(item ? std::optional<QString>(item->data(Qt::UserRole).toString()) : std::nullopt);
+        showPreview();
+        updateButtons();
+    });
+
+    m_preview = new QStackedWidget(split);
+    m_preview->setMinimumWidth(340);
+    m_preview->addWidget(secondary(tr("Select a version to preview"), m_preview));
+    auto* content = new QWidget(m_preview);
+    auto* contentColumn = new QVBoxLayout(content);
+    contentColumn->setContentsMargins(0, 0, 0, 0);
+    contentColumn->setSpacing(0);
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(12, 8, 12, 8);
+    bar->setSpacing(10);
+    auto* modes = new QButtonGroup(this);
+    const auto modeButton = [&](VersionHistoryModel::PreviewMode mode) {
+        auto* b = new QToolButton(content);
+        b->setText(VersionHistoryModel::modeTitle(mode));
+        b->setCheckable(true);
+        b->setMinimumWidth(120);
+        modes->addButton(b);
+        bar->addWidget(b);
+        connect(b, &QToolButton::clicked, this, [this, mode] { setMode(mode); });
+        return b;
+    };
+    m_diffMode = modeButton(VersionHistoryModel::PreviewMode::Diff);
+    m_fullMode = modeButton(VersionHistoryModel::PreviewMode::Full);
+    m_diffMode->setChecked(true);
+    bar->addStretch();
+    m_noChanges = secondary(tr("No changes"), content, 0.85);
+    bar->addWidget(m_noChanges);
+    m_added = new QLabel(content);
+    m_removed = new QLabel(content);
+    for (auto [label, colour] : {std::pair{m_added, kGreen}, std::pair{m_removed, kRed}}) {
+        QFont f = monospace();
+        f.setWeight(QFont::Medium);
+        label->setFont(f);
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, colour);
+        label->setPalette(p);
+        bar->addWidget(label);
+    }
+    contentColumn->addLayout(bar);
+    contentColumn->addWidget(divider(content));
+    auto* texts = new QStackedWidget(content);
+    for (QPlainTextEdit** edit : {&m_diffText, &m_fullText}) {
+        *edit = new QPlainTextEdit(texts);
+        (*edit)->setReadOnly(true);
+        (*edit)->setFont(monospace());
+        (*edit)->setFrameShape(QFrame::NoFrame);
+        (*edit)->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        texts->addWidget(*edit);
+    }
+    m_diffText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_fullText->document()->setDocumentMargin(12);
+    contentColumn->addWidget(texts, 1);
+    m_preview->addWidget(content);
+    split->addWidget(m_list);
+    split->addWidget(m_preview);
+    split->setSizes({240, 480});
+    m_body->addWidget(split);
+    column->addWidget(m_body, 1);
+    column->addWidget(divider(this));
+
+    auto* footer = new QHBoxLayout;
+    footer->setContentsMargins(12, 12, 12, 12);
+    m_snapshot = new QPushButton(tr("Snapshot Now"), this);
+    m_snapshot->setAutoDefault(false);
+    connect(m_snapshot, &QPushButton::clicked, this, &VersionHistoryView::snapshotNow);
+    footer->addWidget(m_snapshot);
+    footer->addStretch();
+    m_delete = new QPushButton(tr("Delete"), this);
+    m_delete->setAutoDefault(false);
+    connect(m_delete, &QPushButton::clicked, this, &VersionHistoryView::deleteSelected);
+    footer->addWidget(m_delete);
+    m_restore = new QPushButton(tr("Restore This Version"), this);
+    m_restore->setDefault(true);
+    connect(m_restore, &QPushButton::clicked, this, &VersionHistoryView::restoreSelected);
+    footer->addWidget(m_restore);
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &VersionHistoryView::reject);
+    footer->addWidget(close);
+    column->addLayout(footer);
+
+    m_snapshot->setEnabled(!m_model.isUntitled());
+    reload();
+}
+
+int VersionHistoryView::bodyIndex() const { return m_body->currentIndex(); }
+
+int VersionHistoryView::previewIndex() const
+{
+    if (m_preview->currentIndex() == 0) return 0;
+    return m_model.mode() == VersionHistoryModel::PreviewMode::Diff ? 1 : 2;
+}
+
+QString VersionHistoryView::previewText() const
+{
+    switch (previewIndex()) {
+    case 1: return m_diffText->toPlainText();
+    case 2: return m_fullText->toPlainText();
+    default: return {};
+    }
+}
+
+QString VersionHistoryView::countsText() const
+{
+    if (previewIndex() != 1) return {};
+    return !m_noChanges->isHidden() ? m_noChanges->text() : m_added->text() + ' ' + m_removed->text();
+}
+
+void VersionHistoryView::reload()
+{
+    m_model.reload();
+    fillList();
+}
+
+void VersionHistoryView::fillList()
+{
+    m_body->setCurrentIndex(m_model.isUntitled() ? 0 : m_model.snapshots().isEmpty() ? 1 : 2);
+    m_filling = true;
+    m_list->clear();
+    const QLocale locale;
+    for (const Snapshot& s : m_model.snapshots()) {
+        auto* item = new QListWidgetItem(m_list);
+        item->setData(Qt::UserRole, s.id);
+        auto* row = new QWidget;
+        auto* lines = new QVBoxLayout(row);
+        lines->setContentsMargins(6, 4, 6, 4);
+        lines->setSpacing(2);
+        auto* date = new QLabel(formatDate(s.dateTime()), row);
+        QFont f = date->font();
+        f.setWeight(QFont::Medium);
+        date->setFont(f);
+        lines->addWidget(date);
+        QStringList facts{tr("%1 words").arg(s.words), QStringLiteral("·"),
+                          locale.formattedDataSize(s.bytes, 0, QLocale::DataSizeSIFormat)};
+        const QString delta = m_model.deltaLabel(s);
+        if (!delta.isEmpty()) facts << delta;
+        auto* detail = new QLabel(facts.join(QStringLiteral("  ")), row);
+        detail->setForegroundRole(QPalette::PlaceholderText);
+        QFont caption = detail->font();
+        caption.setPointSizeF(caption.pointSizeF() * 0.85);
+        detail->setFont(caption);
+        lines->addWidget(detail);
+        item->setSizeHint(row->sizeHint());
+        m_list->setItemWidget(item, row);
+        if (m_model.selection() == s.id) m_list->setCurrentItem(item);
+    }
+    m_filling = false;
+    showPreview();
+    updateButtons();
+}
+
+void VersionHistoryView::setMode(VersionHistoryModel::PreviewMode mode)
+{
+    m_model.setMode(mode);
+    (mode == VersionHistoryModel::PreviewMode::Diff ? m_diffMode : m_fullMode)->setChecked(true);
+    showPreview();
+}
+
+void VersionHistoryView::showPreview()
+{
+    const auto snapshot = m_model.selected();
+    const auto text = snapshot ? VersionStore::text(*snapshot, m_model.filePath()) : std::nullopt;
+    if (!text) {
+        m_preview->setCurrentIndex(0);
+        return;
+    }
+    m_preview->setCurrentIndex(1);
+    auto* texts = qobject_cast<QStackedWidget*>(m_diffText->parentWidget());
+    const bool diffMode = m_model.mode() == VersionHistoryModel::PreviewMode::Diff;
+    m_noChanges->setVisible(false);
+    m_added->setVisible(false);
+    m_removed->setVisible(false);
+    if (!diffMode) {
+        texts->setCurrentWidget(m_fullText);
+        m_fullText->setPlainText(*text);
+        return;
+    }
+    texts->setCurrentWidget(m_diffText);
+    const QList<DiffLine> lines = m_model.diff(*text);
+    const auto counts = LineDiff::counts(lines);
+    if (counts.added == 0 && counts.removed == 0) {
+        m_noChanges->setVisible(true);
+    } else {
+        m_added->setText(QStringLiteral("+%1").arg(counts.added));
+        m_removed->setText(QStringLiteral("\u2212%1").arg(counts.removed));
+        m_added->setVisible(true);
+        m_removed->setVisible(true);
+    }
+
+    QStringList rows;
+    rows.reserve(lines.size());
+    for (const DiffLine& l : lines) {
+        const QChar prefix = l.kind == DiffLine::Kind::Insert ? QLatin1Char('+')
+                             : l.kind == DiffLine::Kind::Delete ? QChar(0x2212)
+                                                                : QLatin1Char(' ');
+        rows << QString(prefix) + QStringLiteral("  ") + (l.text.isEmpty() ? QStringLiteral(" ") : l.text);
+    }
+    m_diffText->setPlainText(rows.join(QLatin1Char('\n')));
+    QList<QTextEdit::ExtraSelection> marks;
+    QTextBlock block = m_diffText->document()->firstBlock();
+    for (const DiffLine& l : lines) {
+        if (l.kind != DiffLine::Kind::Equal) {
+            const QColor colour = l.kind == DiffLine::Kind::Insert ? kGreen : kRed;
+            QTextEdit::ExtraSelection row;
+            row.cursor = QTextCursor(block);
+            row.format.setBackground(withAlpha(colour, 0.14));
+            row.format.setProperty(QTextFormat::FullWidthSelection, true);
+            marks << row;
+            QTextEdit::ExtraSelection sign;
+            sign.cursor = QTextCursor(block);
+            sign.cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            sign.format.setForeground(withAlpha(colour, 0.9));
+            marks << sign;
+        }
+        block = block.next();
+    }
+    m_diffText->setExtraSelections(marks);
+}
+
+void VersionHistoryView::updateButtons()
+{
+    const bool hasSelection = m_model.selected().has_value();
+    m_delete->setEnabled(hasSelection);
+    m_restore->setEnabled(hasSelection);
+}
+
+void VersionHistoryView::showError(const QString& message)
+{
+    m_lastError = message;
+    if (message.isEmpty()) return;
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Version History"), message, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void VersionHistoryView::snapshotNow()
+{
+    QString error;
+    m_model.snapshotNow(QDateTime::currentDateTime(), &error);
+    fillList();
+    showError(error);
+}
+
+void VersionHistoryView::deleteSelected()
+{
+    QString error;
+    m_model.deleteSelected(&error);
+    fillList();
+    showError(error);
+}
+
+void VersionHistoryView::restoreSelected()
+{
+    if (!m_model.selected()) return;
+    QString error;
+    const auto text = m_model.textToRestore(QDateTime::currentDateTime(), &error);
+    if (!text) {
+        showError(error);
+        if (!error.isEmpty()) reload(); // a safety copy may have been taken back; show the list as stored
+        return;
+    }
+    if (m_onRestore && !m_onRestore(*text)) {
+        showError(tr("The document could not be changed, so the version was not restored."));
+        reload();
+        return;
+    }
+    m_lastError.clear();
+    reject();
+}
+
+void VersionHistoryView::reject()
+{
+    if (m_onClose) m_onClose();
+    QDialog::reject();
+}

@@ -1,0 +1,125 @@
+#include "files/FilesTestSupport.h"
+
+#include "editor/EditorController.h"
+#include "editor/FakeTextView.h"
+#include "files/FileBrowserModel.h"
+#include "files/FolderAccess.h"
+#include "files/ui/FileBrowserSidebar.h"
+#include "files/ui/VersionHistoryView.h"
+
+#include <QFont>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+const QDateTime kT0 = QDateTime::fromSecsSinceEpoch(1'700'000'000);
+}
+
+using VersionHistoryViewTest = FilesTest;
+
+TEST_F(VersionHistoryViewTest, UntitledShowsTheNoticeAndOnlyCloseWorks)
+{
+    int closed = 0;
+    VersionHistoryView view({}, "text", nullptr, [&] { ++closed; });
+    EXPECT_EQ(view.bodyIndex(), 0);
+    EXPECT_FALSE(view.snapshotButton()->isEnabled());
+    EXPECT_FALSE(view.deleteButton()->isEnabled());
+    EXPECT_FALSE(view.restoreButton()->isEnabled());
+    view.reject();
+    EXPECT_EQ(closed, 1);
+}
+
+TEST_F(VersionHistoryViewTest, EmptyHistorySnapshotsThenPreviewsDiffAndFullText)
+{
+    const QString doc = makeFile("n.md");
+    VersionHistoryView view(doc, "a\nb\nc", nullptr, nullptr);
+    EXPECT_EQ(view.bodyIndex(), 1);
+    view.snapshotNow();
+    EXPECT_EQ(view.bodyIndex(), 2);
+    EXPECT_EQ(view.list()->count(), 1);
+    EXPECT_EQ(view.previewIndex(), 1);
+    EXPECT_EQ(view.countsText(), "No changes");
+
+    VersionStore::snapshot("a\nB", doc, kT0);
+    VersionHistoryView other(doc, "a\nb\nc", nullptr, nullptr);
+    other.list()->setCurrentRow(1); // the older one
+    EXPECT_EQ(other.countsText(), QString("+2 \u22121"));
+    EXPECT_EQ(other.previewText(), QString("   a\n\u2212  B\n+  b\n+  c"));
+    other.setMode(VersionHistoryModel::PreviewMode::Full);
+    EXPECT_EQ(other.previewIndex(), 2);
+    EXPECT_EQ(other.previewText(), "a\nB");
+
+    // Deleting every version leads back to the empty state.
+    other.deleteSelected();
+    other.deleteSelected();
+    EXPECT_EQ(other.bodyIndex(), 1);
+    EXPECT_FALSE(other.deleteButton()->isEnabled());
+}
+
+TEST_F(VersionHistoryViewTest, RestoreIsOneUndoableEditAfterASafetyCopy)
+{
+    const QString doc = makeFile("n.md");
+    ASSERT_TRUE(VersionStore::snapshot("old", doc, kT0));
+    FakeTextView text("new text");
+    EditorController controller;
+    controller.setTextView(&text);
+    int closed = 0;
+    const auto restore = [&](const QString& t) {
+        const int before = text.changes;
+        controller.replace(TextRange(0, int(text.text().size())), t);
+        return text.changes == before + 1;
+    };
+    VersionHistoryView view(doc, text.text(), restore, [&] { ++closed; });
+    view.restoreSelected();
+    EXPECT_EQ(text.text(), "old");
+    EXPECT_EQ(text.undoDepth(), 1);
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(VersionStore::list(doc).size(), 2);
+    ASSERT_TRUE(text.undo());
+    EXPECT_EQ(text.text(), "new text");
+
+    // The safety copy fails: the user is told and the document is left alone.
+    const QString manifest = VersionStore::folder(doc) + "/manifest.json";
+    ASSERT_TRUE(QFile::remove(manifest));
+    ASSERT_TRUE(QDir().mkpath(manifest + "/blocker"));
+    VersionStore::snapshot("other", doc, kT0.addSecs(1)); // cannot be stored either
+    VersionHistoryView failing(doc, "unsaved work", restore, [&] { ++closed; });
+    ASSERT_TRUE(failing.restoreButton()->isEnabled());
+    failing.restoreSelected();
+    EXPECT_FALSE(failing.lastError().isEmpty());
+    EXPECT_EQ(text.text(), "new text");
+    EXPECT_EQ(closed, 1);
+}
+
+using FileBrowserSidebarTest = FilesTest;
+
+TEST_F(FileBrowserSidebarTest, ShowsStatesAndOpensClickedFiles)
+{
+    FileBrowserModel model;
+    QStringList opened;
+    FileBrowserSidebar sidebar(&model, nullptr, [&](const QString& p) { opened << p; });
+    EXPECT_EQ(sidebar.contentIndex(), 0);
+    EXPECT_EQ(sidebar.title(), "Files");
+    EXPECT_FALSE(sidebar.refreshButton()->isEnabled());
+
+    QDir().mkpath(path("empty"));
+    FileBrowserModel::adoptFolder(path("empty"), &model);
+    EXPECT_EQ(sidebar.contentIndex(), 1);
+    EXPECT_TRUE(sidebar.refreshButton()->isEnabled());
+    EXPECT_EQ(sidebar.title(), "empty");
+
+    const QString current = makeFile("empty/b.md");
+    makeFile("empty/a.txt");
+    sidebar.setCurrentPath(path("empty/./b.md"));
+    sidebar.refreshButton()->click();
+    ASSERT_EQ(sidebar.contentIndex(), 2);
+    ASSERT_EQ(sidebar.tree()->topLevelItemCount(), 2);
+    QTreeWidgetItem* b = sidebar.tree()->topLevelItem(1);
+    EXPECT_EQ(b->text(0), "b");
+    EXPECT_EQ(b->font(0).weight(), QFont::DemiBold);
+    EXPECT_EQ(sidebar.tree()->topLevelItem(0)->font(0).weight(), QFont::Normal);
+    emit sidebar.tree()->itemClicked(b, 0);
+    EXPECT_EQ(opened, QStringList{current});
+}
