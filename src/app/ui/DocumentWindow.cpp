@@ -30,6 +30,13 @@ double menuRank(const QString& key)
     const qsizetype i = kMenuOrder.indexOf(key);
     return i >= 0 ? double(i) : double(kMenuOrder.indexOf(QStringLiteral("Help"))) - 0.5;
 }
+// The platform's key for a standard action; some platforms define none for Save As
+// and Settings, and those get the common one.
+QKeySequence standardKey(QKeySequence::StandardKey key, const char* fallback)
+{
+    const QKeySequence k(key);
+    return k.isEmpty() ? QKeySequence(QString::fromLatin1(fallback)) : k;
+}
 } // namespace
 
 DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& filePath, QWidget* parent,
@@ -172,7 +179,7 @@ void DocumentWindow::buildMenus()
     anchor(file, QStringLiteral("file.new"));
     file->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
     file->addAction(tr("&Save"), QKeySequence::Save, this, &DocumentWindow::save);
-    file->addAction(tr("Save &As…"), QKeySequence::SaveAs, this, &DocumentWindow::saveAs);
+    file->addAction(tr("Save &As…"), standardKey(QKeySequence::SaveAs, "Ctrl+Shift+S"), this, &DocumentWindow::saveAs);
     anchor(file, QStringLiteral("file.importExport"));
     anchor(file, QStringLiteral("file.print"));
     QAction* quit = file->addAction(tr("&Quit"), QKeySequence::Quit, qApp, [] {
@@ -194,7 +201,7 @@ void DocumentWindow::buildMenus()
     edit->addAction(tr("Select &All"), QKeySequence::SelectAll, m_editor, &EditorHost::selectAll);
     anchor(edit, QStringLiteral("edit.pasteboard"));
     anchor(edit, QStringLiteral("edit.end"));
-    QAction* prefs = edit->addAction(tr("Se&ttings…"), QKeySequence::Preferences, this, [] { SettingsWindow::showShared(); });
+    QAction* prefs = edit->addAction(tr("Se&ttings…"), standardKey(QKeySequence::Preferences, "Ctrl+,"), this, [] { SettingsWindow::showShared(); });
     prefs->setMenuRole(QAction::PreferencesRole);
 }
 

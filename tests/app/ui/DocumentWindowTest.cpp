@@ -277,13 +277,14 @@ TEST_F(DocumentWindowTest, MenusKeepTheirOrderAndKeyWindowObserversActOnlyWhenAc
         EXPECT_TRUE(keys.contains(QKeySequence(std))) << QKeySequence(std).toString().toStdString();
 
     int calls = 0;
-    w->observeWhenKey("testRequest", [&](const QVariant&) { ++calls; });
-    QApplication::setActiveWindow(w);
-    NotificationBus::instance().post("Brindlewick.testRequest");
-    EXPECT_EQ(calls, w->isActiveWindow() ? 1 : 0);
+    w->observeWhenKey("testRequest", [&](const QVariant& o) { calls += o.toInt(); });
     DocumentWindow* other = DocumentController::instance().newDocument();
+    QApplication::setActiveWindow(w);
+    ASSERT_TRUE(w->isKeyWindow());
+    EXPECT_EQ(DocumentController::instance().activeWindow(), w);
+    NotificationBus::instance().post("Brindlewick.testRequest", 1);
     QApplication::setActiveWindow(other);
-    ASSERT_FALSE(w->isActiveWindow());
-    NotificationBus::instance().post("Brindlewick.testRequest");
-    EXPECT_LE(calls, 1);
+    ASSERT_FALSE(w->isKeyWindow());
+    NotificationBus::instance().post("Brindlewick.testRequest", 10);
+    EXPECT_EQ(calls, 1);
 }
