@@ -1,0 +1,326 @@
+#include "styling/TableGrid.h"
+
+#include "platform/TextUtil.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace TableGridRenderer {
+
+namespace {
+
+constexpr double heightLimit = 100000;
+
+// Measures cell texts in one font. Short Latin texts that fit on one line all have
+// the font's own line height, so only the others are laid out for their height.
+class Measurer {
+public:
+    explicit Measurer(const QFont& font)
+        : m_metrics(font)
+        , m_base(std::ceil(m_metrics.ascent() + m_metrics.descent()))
+        , m_oneLine(std::ceil(measureWrapped(QStringLiteral("Xg"), 1e6)))
+    {
+    }
+
+    double width(const QString& s) const { return m_metrics.horizontalAdvance(s); }
+    double baseHeight() const { return m_base; }
+
+    double wrappedHeight(const QString& s, double wrap) const
+    {
+        if (s.isEmpty())
+            return 0;
+        if (isPlainLatin(s) && width(s) <= wrap)
+            return m_oneLine;
+        return std::ceil(measureWrapped(s, wrap));
+    }
+
+private:
+    static bool isPlainLatin(const QString& s)
+    {
+        return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x250; });
+    }
+    double measureWrapped(const QString& s, double wrap) const
+    {
+        return m_metrics.boundingRect(QRectF(0, 0, wrap, heightLimit), Qt::TextWordWrap, s).height();
+    }
+
+    QFontMetricsF m_metrics;
+    double m_base;
+    double m_oneLine;
+};
+
+Qt::Alignment alignmentOf(const TableModel& m, int column)
+{
+    const Qt::Alignment a = column < m.aligns.size() ? m.aligns[column] : Qt::AlignLeft;
+    return a & Qt::AlignHorizontal_Mask ? (a & Qt::AlignHorizontal_Mask) : Qt::AlignLeft;
+}
+
+} // namespace
+
+QString displayText(QStringView cell)
+{
+    QString s = cell.toString();
+    s.remove(QStringLiteral("**"));
+    s.remove(QStringLiteral("__"));
+    s.remove(QStringLiteral("~~"));
+    s.remove(u'`');
+    return TextUtil::trimBlanks(s);
+}
+
+QFont bodyFont(const QFont& font)
+{
+    QFont f = font;
+    f.setBold(false);
+    f.setItalic(false);
+    return f;
+}
+
+QFont boldFont(const QFont& body)
+{
+    QFont f = body;
+    f.setBold(true);
+    return f;
+}
+
+QList<double> rowHeights(const QList<TableModel::Row>& rows, int columns, const QFont& body, const QFont& bold,
+                         const QList<double>& widths)
+{
+    const Measurer regular(body);
+    const Measurer heavy(bold);
+    QList<double> out;
+    out.reserve(rows.size());
+    for (const TableModel::Row& row : rows) {
+        const Measurer& m = row.isHeader ? heavy : regular;
+        double h = m.baseHeight();
+        const int n = std::min(columns, int(row.cells.size()));
+        for (int c = 0; c < n; ++c) {
+            const double wrap = std::max(1.0, c < widths.size() ? widths[c] - horizontalMargin : fallbackWrapWidth);
+            h = std::max(h, m.wrappedHeight(displayText(row.cells[c]), wrap));
+        }
+        out.append(h + verticalMargin);
+    }
+    return out;
+}
+
+Layout layout(const QList<TableModel::Row>& rows, int columns, const QFont& body, double available,
+              const std::optional<QList<double>>& explicitWidths)
+{
+    const QFont bold = boldFont(body);
+    Layout out;
+    if (explicitWidths) {
+        const qsizetype wanted = columns > 1 ? columns : 1;
+        if (explicitWidths->size() == wanted) {
+            out.widths = *explicitWidths;
+            out.rowHeights = rowHeights(rows, columns, body, bold, out.widths);
+            return out;
+        }
+    }
+
+    const int n = std::max(columns, 1);
+    QList<double> natural(n, minimumMeasuredWidth);
+    QList<double> header(n, minimumMeasuredWidth);
+    const Measurer regular(body);
+    const Measurer heavy(bold);
+    for (const TableModel::Row& row : rows) {
+        const Measurer& m = row.isHeader ? heavy : regular;
+        const int cells = std::min(columns, int(row.cells.size()));
+        for (int c = 0; c < cells; ++c) {
+            const double w = m.width(displayText(row.cells[c])) + horizontalMargin;
+            natural[c] = std::max(natural[c], w);
+            if (row.isHeader)
+                header[c] = std::max(header[c], w);
+        }
+    }
+
+    double total = 0;
+    for (double w : natural)
+        total += w;
+    out.widths = natural;
+    if (available < total && total > 0) {
+        double headerTotal = 0;
+        for (double w : header)
+            headerTotal += w;
+        for (int c = 0; c < n; ++c) {
+            if (available <= headerTotal)
+                out.widths[c] = std::max(natural[c] * available / total, minimumShrunkWidth);
+            else
+                out.widths[c] = header[c] + (available - headerTotal) / (total - headerTotal) * (natural[c] - header[c]);
+        }
+    }
+    out.rowHeights = rowHeights(rows, columns, body, bold, out.widths);
+    return out;
+}
+
+std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int textLength)
+{
+    if (model.columns < 1 || model.rows.isEmpty() || model.rows.first().range.location >= textLength)
+        return std::nullopt;
+
+    Geometry g;
+    const qsizetype rowCount = model.rows.size();
+    g.rowHeights = model.rowHeights.size() == rowCount ? model.rowHeights : QList<double>(rowCount, fallbackRowHeight);
+    const QList<double> widths = model.columnWidths.size() == model.columns
+        ? model.columnWidths
+        : QList<double>(model.columns, fallbackColumnWidth);
+
+    double tableWidth = 0;
+    for (double w : widths)
+        tableWidth += w;
+
+    const double left = origin.x();
+    double y = origin.y();
+    g.cellRects.reserve(rowCount * model.columns);
+    for (qsizetype r = 0; r < rowCount; ++r) {
+        const TableModel::Row& row = model.rows[r];
+        const double h = g.rowHeights[r];
+        g.rowTops.append(y);
+        double x = left;
+        for (int c = 0; c < model.columns; ++c) {
+            const QRectF cell(x, y, widths[c], h);
+            g.cellRects.append(cell);
+            if (c < row.cellRanges.size())
+                g.hits.append(TableCellHit{cell, row.cellRanges[c], row.cells.value(c)});
+            x += widths[c];
+        }
+        y += h;
+    }
+
+    TableFrame& f = g.frame;
+    f.rect = QRectF(left, origin.y(), tableWidth, y - origin.y());
+    f.headerRect = QRectF(left, origin.y(), tableWidth, g.rowHeights.first());
+    double x = left;
+    for (int c = 0; c + 1 < model.columns; ++c) {
+        x += widths[c];
+        f.dividerXs.append(x);
+    }
+    f.widths = widths;
+    f.sourceStart = model.rows.first().range.location;
+    f.columns = model.columns;
+    f.hasBody = rowCount > 1;
+    return g;
+}
+
+QRectF sortGlyphRect(const QRectF& cell)
+{
+    const double cx = cell.right() - 9;
+    const double cy = cell.center().y();
+    return QRectF(cx - 3.5, cy - 5.2, 7, 10.4);
+}
+
+QRectF sortGlyphArea(const TableFrame& frame, int column)
+{
+    double right = frame.rect.left();
+    for (int c = 0; c <= column && c < frame.widths.size(); ++c)
+        right += frame.widths[c];
+    const double w = std::min(frame.widths.value(column, fallbackColumnWidth), sortGlyphAreaWidth);
+    return QRectF(right - w, frame.headerRect.top(), w, frame.headerRect.height());
+}
+
+Colors Colors::forText(const QColor& text)
+{
+    auto shade = [&](double alpha) {
+        QColor c = text;
+        c.setAlphaF(float(text.alphaF() * alpha));
+        return c;
+    };
+    // Secondary label at 10 % for the header band; separator and tertiary label shades.
+    return Colors{text, shade(0.5 * 0.1), shade(0.2), shade(0.3)};
+}
+
+Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFont& font, const Colors& colors,
+           int textLength)
+{
+    Drawn out;
+    const std::optional<Geometry> g = geometry(model, origin, textLength);
+    if (!g)
+        return out;
+    const QFont body = bodyFont(font);
+    const QFont bold = boldFont(body);
+
+    painter.save();
+    QPen border(colors.separator);
+    border.setWidthF(0.75);
+    for (qsizetype r = 0; r < model.rows.size(); ++r) {
+        const TableModel::Row& row = model.rows[r];
+        if (row.isHeader)
+            painter.fillRect(QRectF(g->frame.rect.left(), g->rowTops[r], g->frame.rect.width(), g->rowHeights[r]),
+                             colors.headerFill);
+        painter.setFont(row.isHeader ? bold : body);
+        for (int c = 0; c < model.columns; ++c) {
+            const QRectF cell = g->cellRects[r * model.columns + c];
+            painter.setPen(border);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(cell);
+            painter.setPen(colors.text);
+            painter.drawText(cell.adjusted(9, 3, -9, -3), int(alignmentOf(model, c) | Qt::AlignTop | Qt::TextWordWrap),
+                             displayText(row.cells.value(c)));
+            if (row.isHeader && model.rows.size() >= 2 && cell.width() > sortGlyphMinimumColumn) {
+                const QRectF gr = sortGlyphRect(cell);
+                const double cx = gr.center().x();
+                const double cy = gr.center().y();
+                QPainterPath path;
+                path.addPolygon(QPolygonF({{cx - 3.5, cy + 1.2}, {cx + 3.5, cy + 1.2}, {cx, cy + 5.2}}));
+                path.closeSubpath();
+                path.addPolygon(QPolygonF({{cx - 3.5, cy - 1.2}, {cx + 3.5, cy - 1.2}, {cx, cy - 5.2}}));
+                path.closeSubpath();
+                painter.fillPath(path, colors.glyph);
+            }
+        }
+    }
+    painter.restore();
+    out.hits = g->hits;
+    out.frame = g->frame;
+    return out;
+}
+
+std::optional<DividerHit> dividerAt(const QList<TableFrame>& frames, QPointF p)
+{
+    for (int f = 0; f < frames.size(); ++f) {
+        const TableFrame& t = frames[f];
+        if (p.y() < t.rect.top() - dividerVerticalTolerance || p.y() > t.rect.bottom() + dividerVerticalTolerance)
+            continue;
+        for (int d = 0; d < t.dividerXs.size(); ++d)
+            if (std::abs(p.x() - t.dividerXs[d]) <= dividerGrabDistance)
+                return DividerHit{f, d};
+    }
+    return std::nullopt;
+}
+
+std::optional<ColumnHit> sortGlyphAt(const QList<TableFrame>& frames, QPointF p)
+{
+    for (int f = 0; f < frames.size(); ++f) {
+        const TableFrame& t = frames[f];
+        if (!t.hasBody || p.y() < t.headerRect.top() || p.y() > t.headerRect.bottom())
+            continue;
+        for (int c = 0; c < t.columns; ++c)
+            if (sortGlyphArea(t, c).contains(p))
+                return ColumnHit{f, c};
+    }
+    return std::nullopt;
+}
+
+int cellAt(const QList<TableCellHit>& hits, QPointF p)
+{
+    for (int i = 0; i < hits.size(); ++i)
+        if (hits[i].rect.contains(p))
+            return i;
+    return -1;
+}
+
+QList<double> resizedWidths(const QList<double>& start, int divider, double delta)
+{
+    if (divider < 0 || divider + 1 >= start.size())
+        return start;
+    delta = std::max(delta, minimumResizedWidth - start[divider]);
+    delta = std::min(delta, start[divider + 1] - minimumResizedWidth);
+    QList<double> w = start;
+    w[divider] += delta;
+    w[divider + 1] -= delta;
+    return w;
+}
+
+} // namespace TableGridRenderer
