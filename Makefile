@@ -5,7 +5,7 @@ TYPE    ?= RelWithDebInfo
 FILE    ?=
 JOBS    ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench bench-deps clean
 
 all: build
 
@@ -31,7 +31,10 @@ run: build
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-bench: build
+bench-deps:
+	@bash scripts/bench-deps.sh
+
+bench: bench-deps build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bw_bench
 
 clean:

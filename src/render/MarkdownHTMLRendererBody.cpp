@@ -61,11 +61,16 @@ QString linkReferences(const QString& html, Footnotes& notes)
     out.reserve(html.size() + html.size() / 8);
     const qsizetype n = html.size();
     qsizetype i = 0;
+    // The next tag and the next "[^" at or after i, each searched for again only once
+    // i has passed it, so that the sweep stays linear.
+    qsizetype tagAt = -1, refAt = -1;
+    const auto from = [&](qsizetype found) { return found < 0 ? n : found; };
     while (i < n) {
-        const qsizetype next = [&] {
-            const qsizetype a = html.indexOf(u'<', i), b = html.indexOf(QLatin1String("[^"), i);
-            return a < 0 ? b : b < 0 ? a : qMin(a, b);
-        }();
+        if (tagAt < i)
+            tagAt = from(html.indexOf(u'<', i));
+        if (refAt < i)
+            refAt = from(html.indexOf(QLatin1String("[^"), i));
+        const qsizetype next = qMin(tagAt, refAt) == n ? -1 : qMin(tagAt, refAt);
         if (next < 0) {
             out += QStringView(html).mid(i);
             break;

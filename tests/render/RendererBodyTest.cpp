@@ -121,6 +121,8 @@ TEST(RenderAdversarial, HostileInputsStayFast)
     for (int i = 0; i < 5000; ++i)
         notes += QString("[^n%1]: note %1\n").arg(i);
     EXPECT_LT(timed(notes), 1000);
+    // Plenty of markup after the last reference.
+    EXPECT_LT(timed(notes + QString("*a* `b` [c](d)\n\n").repeated(20000)), 1000);
 
     EXPECT_LT(timed(QString("# Same\n").repeated(10000)), 1000);
     EXPECT_LT(timed("| a | b |\n|---|---|\n" + QString("| 1 | 2 |\n").repeated(10000)), 1000);
