@@ -3,6 +3,7 @@
 #include "editor/DocStats.h"
 #include "editor/EditorTextView.h"
 #include "platform/TextRange.h"
+#include "styling/TableTools.h"
 
 #include <QObject>
 #include <QPointer>
@@ -131,8 +132,16 @@ public:
     // A reference "[^n]" at the selection and its definition at the end of the text;
     // the definition is only appended when the reference went in.
     void insertFootnote();
+    // A list of links to every heading, indented by level; the anchors are the heading
+    // ids the HTML renderer writes, so the links reach their headings in exports.
     void insertTableOfContents();
     void insertDate();
+    // The table commands act on the pipe table holding the caret; outside a table they
+    // only beep.
+    void tableOp(TableTools::Op op);
+    // Rewrites the whole document through the Markdown clean-up as one undoable edit;
+    // beeps and changes nothing when the text is already clean.
+    void cleanUpMarkdown();
     // Replaces the whole text with `text` as one undoable edit that spans only the part
     // that differs, so undo history and the caret's surroundings survive. Used where a
     // whole new document text is handed back (the Document Info form).

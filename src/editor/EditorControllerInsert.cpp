@@ -4,6 +4,8 @@
 #include "editor/EditorController.h"
 
 #include "platform/TextUtil.h"
+#include "render/MarkdownHTMLRenderer.h"
+#include "styling/MarkdownCleaner.h"
 
 #include <QRegularExpression>
 
@@ -28,6 +30,41 @@ QString tableRow(int cols, const std::function<QString(int)>& cell)
     QStringList cells;
     for (int i = 1; i <= cols; ++i) cells.append(cell(i));
     return u"| "_s + cells.join(u" | "_s) + u" |"_s;
+}
+
+// The ids the exported HTML gives the headings on `lines` (whose plain titles are
+// `titles`). The body derives a heading's id from its rendered text, which differs from
+// the plain title when the title holds inline Markdown ("a_b_c" renders as emphasis and
+// gets the id "abc"), so each line is matched, in order, to the rendered heading of the
+// same level and content, and takes that heading's id. A line the body renders as no
+// heading (inside fenced code, "#" with nothing after it) keeps the slug of its title.
+QStringList headingAnchors(const QString& text, const QStringList& lines, const QStringList& titles)
+{
+    static const QRegularExpression renderedRE(u"<h([1-6]) id=\"([^\"]*)\">(.*?)</h\\1>"_s);
+    struct Rendered {
+        int level;
+        QString inner, id;
+    };
+    QList<Rendered> rendered;
+    auto it = renderedRE.globalMatch(MarkdownHTMLRenderer::renderBody(text));
+    while (it.hasNext()) {
+        const auto m = it.next();
+        rendered.append({m.captured(1).toInt(), m.captured(3), m.captured(2)});
+    }
+    QStringList anchors = MarkdownHTMLRenderer::uniqueSlugs(titles);
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto heading = MarkdownHTMLRenderer::parseHeading(TextUtil::trimBlanks(lines[i]));
+        if (heading.level == 0) continue;
+        const QString inner = MarkdownHTMLRenderer::renderInline(heading.text);
+        for (qsizetype k = next; k < rendered.size(); ++k) {
+            if (rendered[k].level != heading.level || rendered[k].inner != inner) continue;
+            anchors[i] = rendered[k].id;
+            next = k + 1;
+            break;
+        }
+    }
+    return anchors;
 }
 
 } // namespace
@@ -133,6 +170,60 @@ void EditorController::insertFootnote()
     const QString definition = (before.endsWith(u'\n') ? br : br + br) + ref + u": "_s;
     const int end = view->textLength();
     replace(TextRange(end, 0), definition, TextRange(end + int(definition.size()), 0));
+    view->focusEditor();
+}
+
+void EditorController::insertTableOfContents()
+{
+    EditorTextView* view = textView();
+    if (!view) return;
+    static const QRegularExpression headingRE(u"^#{1,6}(?=\\s)"_s, QRegularExpression::UseUnicodePropertiesOption);
+    const QString text = view->text();
+    QList<int> levels;
+    QStringList titles, lines;
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        // A CR before the line feed is part of the line break, not of the title.
+        if (line.endsWith(u'\r')) line.chop(1);
+        const auto m = headingRE.match(line);
+        if (!m.hasMatch()) continue;
+        levels.append(int(m.capturedLength()));
+        titles.append(TextUtil::trimBlanks(line.mid(m.capturedLength())));
+        lines.append(line.toString());
+    }
+    if (titles.isEmpty()) return;
+    const QStringList anchors = headingAnchors(text, lines, titles);
+    const QString br = lineBreakOf(text);
+    QStringList entries;
+    for (qsizetype i = 0; i < titles.size(); ++i)
+        entries.append(QString(2 * (levels[i] - 1), u' ') + u"- ["_s + titles[i] + u"](#"_s + anchors.value(i) + u')');
+    insertAtSelection(*this, br + entries.join(br) + br);
+}
+
+void EditorController::tableOp(TableTools::Op op)
+{
+    EditorTextView* view = textView();
+    if (!view) return;
+    const auto edit = TableTools::apply(op, view->text(), view->selectedRange().location);
+    if (!edit) {
+        view->beep();
+        return;
+    }
+    replace(edit->range, edit->replacement, TextRange(edit->caret, 0));
+    view->focusEditor();
+}
+
+void EditorController::cleanUpMarkdown()
+{
+    EditorTextView* view = textView();
+    if (!view) return;
+    const QString text = view->text();
+    const QString cleaned = MarkdownCleaner::clean(text);
+    if (cleaned == text) {
+        view->beep();
+        return;
+    }
+    const int caret = std::min(int(cleaned.size()), view->selectedRange().location);
+    replace(TextRange(0, int(text.size())), cleaned, TextRange(caret, 0));
     view->focusEditor();
 }
 

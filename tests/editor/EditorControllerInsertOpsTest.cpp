@@ -1,5 +1,10 @@
 #include "EditorControllerOpsFixture.h"
 
+#include "render/MarkdownHTMLRenderer.h"
+#include "styling/MarkdownCleaner.h"
+
+#include <QRegularExpression>
+
 TEST(EditorControllerInsertOps, WrapAndUnwrap)
 {
     OpsEditor e("x **bold** y", {2, 8});
@@ -137,4 +142,67 @@ TEST(EditorControllerInsertOps, ReplaceDocumentTextIsOneMinimalUndoableEdit)
     OpsEditor same("abc", {1, 0});
     same.c.replaceDocumentText("abc");
     EXPECT_EQ(same.view.changeRequests, 0);
+}
+
+namespace {
+// Every "(#anchor)" link of a table of contents must name an id of the exported body.
+void expectLinksReachHeadings(const QString& document)
+{
+    const QString html = MarkdownHTMLRenderer::renderBody(document);
+    static const QRegularExpression link("\\]\\(#([^)]*)\\)");
+    auto it = link.globalMatch(document);
+    int links = 0;
+    while (it.hasNext()) {
+        const QString anchor = it.next().captured(1);
+        ++links;
+        EXPECT_TRUE(html.contains("id=\"" + anchor + "\"")) << anchor.toStdString();
+    }
+    EXPECT_GT(links, 0);
+}
+} // namespace
+
+TEST(EditorControllerInsertOps, TableOfContentsIndentsAndUsesRendererIds)
+{
+    OpsEditor e("# Intro\ntext\n## Intro\n### Deep One ##\n", {0, 0});
+    e.c.insertTableOfContents();
+    EXPECT_EQ(e.text(), "\n- [Intro](#intro)\n  - [Intro](#intro-1)\n    - [Deep One ##](#deep-one)\n"
+                        "# Intro\ntext\n## Intro\n### Deep One ##\n");
+    expectLinksReachHeadings(e.text());
+
+    // Inline Markdown in a title: the body's id comes from the rendered text.
+    OpsEditor inlineMarkup("# a_b_c\r\n## See [Docs](https://x.example)\r\n", {0, 0});
+    inlineMarkup.c.insertTableOfContents();
+    EXPECT_TRUE(inlineMarkup.text().startsWith("\r\n- [a_b_c](#"));
+    expectLinksReachHeadings(inlineMarkup.text());
+
+    OpsEditor none("no headings\n#tag", {3, 0});
+    none.c.insertTableOfContents();
+    EXPECT_EQ(none.view.changeRequests, 0);
+    EXPECT_EQ(none.view.focusCount, 0);
+}
+
+TEST(EditorControllerInsertOps, TableCommandsAndCleanUp)
+{
+    OpsEditor e("| a | b |\n|---|---|\n| 1 | 2 |", {2, 0});
+    e.c.tableOp(TableTools::Op::insertRowBelow);
+    EXPECT_EQ(e.text().count('\n'), 3);
+    EXPECT_EQ(e.view.undoDepth(), 1);
+    EXPECT_EQ(e.view.focusCount, 1);
+
+    OpsEditor outside("plain", {1, 0});
+    outside.c.tableOp(TableTools::Op::format);
+    EXPECT_EQ(outside.view.beeps, 1);
+    EXPECT_EQ(outside.view.changeRequests, 0);
+
+    OpsEditor messy("a  \n\n\n\nb", {9, 0}); // caret at the very end
+    messy.c.cleanUpMarkdown();
+    EXPECT_EQ(messy.text(), MarkdownCleaner::clean("a  \n\n\n\nb"));
+    EXPECT_EQ(messy.sel(), TextRange(std::min(9, int(messy.text().size())), 0));
+    messy.expectUndoRestores("a  \n\n\n\nb", TextRange(9, 0));
+
+    const QString clean = MarkdownCleaner::clean("a\n");
+    OpsEditor tidy(clean, {0, 0});
+    tidy.c.cleanUpMarkdown();
+    EXPECT_EQ(tidy.view.beeps, 1);
+    EXPECT_EQ(tidy.view.undoDepth(), 0);
 }
