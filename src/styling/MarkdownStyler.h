@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // One fenced code block: the whole match (opening line to closing backticks) and
 // the code between the opening line and the closing fence.
@@ -49,15 +50,27 @@ public:
                      const std::function<bool(TextRange)>& inFence);
 
 private:
-    TextRange styleScope(TextRange window, QStringView ns, const QList<TextRange>& fenceRanges) const;
+    TextRange styleScope(TextRange window, QStringView ns, const QList<FenceMatch>& fences) const;
     const QList<FenceMatch>& cachedFences(const AttributedText& storage);
+    void preparePaint();
 
     void marker(AttributedText& storage, TextRange range) const;
     void applyTrait(bool bold, AttributedText& storage, TextRange range) const;
     void styleMono(AttributedText& storage, TextRange range, bool background) const;
     void highlightFenceCode(AttributedText& storage, TextRange block, TextRange content, QStringView ns) const;
 
-    // Fence matches kept between calls, valid for one storage at one revision.
+    // Colours and fonts of one restyle, derived from the theme once per call.
+    struct Paint {
+        QColor text, marker, faint, rule, codeBackground, focusDim, link, code;
+        QColor tokenComment, tokenString, tokenNumber, tokenKeyword;
+        QFont baseFont, codeFont;
+        QFont headingFonts[7];
+    };
+    Paint m_paint;
+
+    // Fence matches kept between calls, valid for one storage at one revision,
+    // with the positions of the "```" line starts they are paired from.
+    std::vector<int> m_ticks;
     QList<FenceMatch> m_fences;
     std::uint64_t m_fenceStorage = 0;
     std::uint64_t m_fenceRevision = 0;

@@ -1,0 +1,552 @@
+#include "styling/MarkdownStyler.h"
+
+#include "platform/TextUtil.h"
+#include "render/SyntaxHighlighter.h"
+#include "styling/MarkdownCleaner.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+// The patterns of the passes, compiled once for every styler. "(*ANY)" makes "^",
+// "$" and "." treat every Unicode line break as one, CR LF included (a "$" matches
+// before "\r\n", "." never eats a CR), and UCP makes \s and \d Unicode-aware.
+struct Patterns {
+    QRegularExpression heading, quote, ul, ol, hr, inlineCode, boldItalic, bold, italic, strike, link,
+        floatDirective, alignDirective, wikiLink, footnote;
+};
+
+QRegularExpression compile(const char* pattern, bool lines)
+{
+    QRegularExpression::PatternOptions opts = QRegularExpression::UseUnicodePropertiesOption;
+    if (lines)
+        opts |= QRegularExpression::MultilineOption;
+    QRegularExpression re(QLatin1String("(*ANY)") + QString::fromUtf8(pattern), opts);
+    Q_ASSERT(re.isValid());
+    re.optimize();
+    return re;
+}
+
+const Patterns& patterns()
+{
+    static const Patterns p{
+        compile(R"(^(#{1,6})\s+(.*)$)", true),
+        compile(R"(^(>\s?)(.*)$)", true),
+        compile(R"(^(\s*)([-*+])(\s+))", true),
+        compile(R"(^(\s*)(\d+[.)])(\s+))", true),
+        compile(R"(^(\s*)([-*_])(\s*\2){2,}\s*$)", true),
+        compile(R"((`+)([^`\n]+?)(\1))", false),
+        compile(R"((\*\*\*)(.+?)(\*\*\*))", false),
+        compile(R"((\*\*|__)(.+?)(\1))", false),
+        compile(R"((?<![\*_])(\*|_)(?![\*_\s])(.+?)(?<![\*_\s])(\1)(?![\*_]))", false),
+        compile(R"((~~)(.+?)(~~))", false),
+        compile(R"((!?\[)([^\]\n]*)(\]\()([^)\n]+)(\)))", false),
+        compile(R"(\{\.(?:left|right|center|justify)\})", false),
+        compile(R"(^\{\.(left|right|center|justify)\}$)", true),
+        compile(R"(\[\[([^\]|\n]+?)(\|([^\]\n]+?))?\]\])", false),
+        compile(R"((\[\^)([^\]\s]+)(\]))", false),
+    };
+    return p;
+}
+
+// Group `n` of a match over a slice that starts at `offset`; not-found when the
+// group did not take part.
+TextRange group(const QRegularExpressionMatch& m, int n, int offset)
+{
+    const qsizetype s = m.capturedStart(n);
+    if (s < 0)
+        return TextRange::notFound();
+    return {int(s) + offset, int(m.capturedLength(n))};
+}
+
+bool usable(TextRange r) { return !r.isNotFound() && r.length >= 1; }
+
+// Calls `fn(match, offset)` for every match of `re` inside `scope` only: the slice
+// bounds act as the text's ends, as in the original engine's range matching.
+template <typename Fn>
+void eachMatch(const QRegularExpression& re, QStringView text, TextRange scope, Fn&& fn)
+{
+    if (scope.length <= 0)
+        return;
+    QRegularExpressionMatchIterator it = re.globalMatch(text.mid(scope.location, scope.length));
+    while (it.hasNext())
+        fn(it.next(), scope.location);
+}
+
+bool isBlankLine(QStringView line) { return TextUtil::trimWhitespaceAndNewlines(line).isEmpty(); }
+
+// A table row for the scope rule; the line is taken without its terminator.
+bool rowLike(QStringView text, TextRange line)
+{
+    if (line.length <= 0)
+        return false;
+    const TextRange content = TextUtil::lineContentRange(text, line);
+    return MarkdownCleaner::rowLike(text.mid(content.location, content.length));
+}
+
+// Positions of "```" at a line start (any Unicode line break, CR LF as one).
+bool isBreakUnit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u'\n' || u == u'\r' || u == 0x0B || u == 0x0C || u == 0x85 || u == 0x2028 || u == 0x2029;
+}
+
+bool fenceTickAt(QStringView s, int p)
+{
+    return p + 3 <= s.size() && (p == 0 || isBreakUnit(s[p - 1])) && s[p] == u'`' && s[p + 1] == u'`'
+        && s[p + 2] == u'`';
+}
+
+void collectTicks(QStringView s, int from, int to, std::vector<int>& out)
+{
+    from = std::max(0, from);
+    to = std::min(int(s.size()) - 3, to);
+    for (int p = from; p <= to; ++p) {
+        const int q = int(s.mid(p, to + 3 - p).indexOf(QLatin1String("```")));
+        if (q < 0)
+            break;
+        p += q;
+        if (fenceTickAt(s, p))
+            out.push_back(p);
+    }
+}
+
+// The fenced blocks, paired from the tick lines exactly as the fence pattern
+// "^```[^\n]*\n([\s\S]*?)^```" (lines mode) finds them scanning left to right: an
+// opener needs a line feed after its backticks; its block closes at the first tick
+// that begins after that line feed. An opener without a closer ends the search, as
+// every later opener would lack one too.
+QList<FenceMatch> pairTicks(QStringView s, const std::vector<int>& ticks)
+{
+    QList<FenceMatch> out;
+    size_t i = 0;
+    while (i < ticks.size()) {
+        const int p = ticks[i];
+        const qsizetype lf = s.indexOf(u'\n', p + 3);
+        if (lf < 0)
+            break;
+        const auto close = std::lower_bound(ticks.begin() + long(i) + 1, ticks.end(), int(lf) + 1);
+        if (close == ticks.end())
+            break;
+        out.append(FenceMatch{TextRange(p, *close + 3 - p), TextRange(int(lf) + 1, *close - int(lf) - 1)});
+        i = size_t(close - ticks.begin()) + 1;
+    }
+    return out;
+}
+
+} // namespace
+
+MarkdownStyler::MarkdownStyler()
+{
+    patterns(); // compile up front, not on the first keystroke
+}
+
+QList<FenceMatch> MarkdownStyler::findFences(const QString& text, int from)
+{
+    std::vector<int> ticks;
+    collectTicks(text, from, int(text.size()), ticks);
+    return pairTicks(text, ticks);
+}
+
+const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& storage)
+{
+    const QString& s = storage.string();
+    std::optional<AttributedText::TextChange> change;
+    if (storage.identity() != m_fenceStorage)
+        change = AttributedText::TextChange{0, 0, storage.length(), true};
+    else
+        change = storage.textChangeSince(m_fenceRevision);
+    if (!change)
+        return m_fences;
+
+    if (change->whole) {
+        m_ticks.clear();
+        collectTicks(s, 0, int(s.size()), m_ticks);
+    } else {
+        // Whether "```" starts at a line start depends on the unit before it and
+        // its three units: only positions near the edit can change.
+        const int delta = change->newEnd - change->oldEnd;
+        const auto lo = std::lower_bound(m_ticks.begin(), m_ticks.end(), change->start - 3);
+        const auto hi = std::upper_bound(lo, m_ticks.end(), change->oldEnd + 1);
+        std::vector<int> fresh;
+        collectTicks(s, change->start - 3, change->newEnd + 1, fresh);
+        std::vector<int> updated(m_ticks.begin(), lo);
+        updated.insert(updated.end(), fresh.begin(), fresh.end());
+        for (auto it = hi; it != m_ticks.end(); ++it)
+            updated.push_back(*it + delta);
+        m_ticks = std::move(updated);
+    }
+    m_fences = pairTicks(s, m_ticks);
+    m_fenceStorage = storage.identity();
+    m_fenceRevision = storage.textRevision();
+    return m_fences;
+}
+
+TextRange MarkdownStyler::styleScope(TextRange window, QStringView ns, const QList<FenceMatch>& fences) const
+{
+    const int L = int(ns.size());
+    if (L < 1)
+        return {0, 0};
+    const int lo = std::clamp(window.isNotFound() ? L : window.location, 0, L);
+    const int hi = std::max(window.isNotFound() ? lo : window.location + window.length, lo);
+    int start = TextUtil::lineRange(ns, lo).location;
+    int end = hi >= L ? L : TextUtil::lineRange(ns, hi).end();
+
+    auto lineText = [&](TextRange r) { return ns.mid(r.location, r.length); };
+
+    // Upwards: whole paragraphs, and across one blank line between table rows.
+    while (true) {
+        while (start > 0) {
+            const TextRange above = TextUtil::lineRange(ns, start - 1);
+            if (isBlankLine(lineText(above)))
+                break;
+            start = above.location;
+        }
+        if (start == 0)
+            break;
+        const TextRange b = TextUtil::lineRange(ns, start - 1);
+        const TextRange a = b.location > 0 ? TextUtil::lineRange(ns, b.location - 1) : TextRange(0, 0);
+        const TextRange c = TextUtil::lineRange(ns, start);
+        if (!(rowLike(ns, a) && rowLike(ns, c)))
+            break;
+        start = b.location;
+    }
+    // Downwards likewise.
+    while (end < L) {
+        const TextRange d = TextUtil::lineRange(ns, end);
+        if (isBlankLine(lineText(d))) {
+            const TextRange a = TextUtil::lineRange(ns, std::clamp(end - 1, 0, L - 1));
+            const TextRange c = d.end() < L ? TextUtil::lineRange(ns, d.end()) : TextRange(L, 0);
+            if (!(rowLike(ns, a) && rowLike(ns, c)))
+                break;
+        }
+        if (d.end() <= end)
+            break;
+        end = d.end();
+    }
+    // Over every fence the scope overlaps (fences are sorted and disjoint).
+    bool moved = true;
+    while (moved) {
+        moved = false;
+        auto it = std::lower_bound(fences.begin(), fences.end(), start,
+                                   [](const FenceMatch& f, int pos) { return f.range.end() <= pos; });
+        for (; it != fences.end() && it->range.location < end; ++it) {
+            if (!it->range.intersects(TextRange(start, end - start)))
+                continue;
+            if (it->range.location < start || it->range.end() > end) {
+                start = std::min(start, it->range.location);
+                end = std::max(end, it->range.end());
+                moved = true;
+            }
+        }
+    }
+    return {start, end - start};
+}
+
+void MarkdownStyler::marker(AttributedText& storage, TextRange range) const
+{
+    if (!usable(range))
+        return;
+    storage.addForeground(range, m_paint.marker);
+    if (!concealMarkers)
+        return;
+    if (!revealRange.isNotFound() && range.intersects(revealRange))
+        return;
+    storage.addMarkdownConceal(range);
+}
+
+void MarkdownStyler::applyTrait(bool bold, AttributedText& storage, TextRange range) const
+{
+    if (!usable(range) || range.end() > storage.length())
+        return;
+    storage.modifyAttributes(range, [&](TextAttributes& a) {
+        QFont f = a.font ? *a.font : m_paint.baseFont;
+        if (bold)
+            f.setBold(true);
+        else
+            f.setItalic(true);
+        a.font = f;
+    });
+}
+
+void MarkdownStyler::styleMono(AttributedText& storage, TextRange range, bool background) const
+{
+    if (!usable(range))
+        return;
+    storage.modifyAttributes(range, [&](TextAttributes& a) {
+        a.font = m_paint.codeFont;
+        a.foreground = m_paint.code;
+        if (background)
+            a.background = m_paint.codeBackground;
+    });
+}
+
+void MarkdownStyler::highlightFenceCode(AttributedText& storage, TextRange block, TextRange content,
+                                        QStringView ns) const
+{
+    if (content.isNotFound() || content.length < 1)
+        return;
+    const int langStart = block.location + 3;
+    if (langStart > ns.size())
+        return;
+    QStringView lang = ns.mid(langStart, std::max(0, content.location - 1 - langStart));
+    // The opening line's CR of a CR LF is not part of the language name.
+    if (lang.endsWith(u'\r'))
+        lang.chop(1);
+    const QString language = TextUtil::trimBlanks(lang);
+    if (language.isEmpty() || language.compare(QLatin1String("mermaid"), Qt::CaseInsensitive) == 0)
+        return;
+    const QString code = ns.mid(content.location, content.length).toString();
+    for (const SyntaxHighlighter::Token& t : SyntaxHighlighter::scan(code, language)) {
+        const TextRange r(content.location + t.range.location, t.range.length);
+        if (r.end() > storage.length())
+            continue;
+        switch (t.kind) {
+        case SyntaxHighlighter::Kind::Comment: storage.addForeground(r, m_paint.tokenComment); break;
+        case SyntaxHighlighter::Kind::String: storage.addForeground(r, m_paint.tokenString); break;
+        case SyntaxHighlighter::Kind::Number: storage.addForeground(r, m_paint.tokenNumber); break;
+        default: storage.addForeground(r, m_paint.tokenKeyword); break;
+        }
+    }
+}
+
+void MarkdownStyler::preparePaint()
+{
+    m_paint.text = theme.textColor();
+    auto dim = [this](double a) {
+        QColor c = m_paint.text;
+        c.setAlphaF(float(a));
+        return c;
+    };
+    m_paint.marker = dim(0.35);
+    m_paint.faint = dim(0.6);
+    m_paint.rule = dim(0.25);
+    m_paint.codeBackground = dim(0.06);
+    m_paint.focusDim = dim(0.28);
+    m_paint.link = theme.linkColor();
+    m_paint.code = theme.codeColor();
+    m_paint.baseFont = theme.scaledFont(theme.baseSize);
+    m_paint.codeFont = theme.codeFont();
+    for (int level = 0; level < 7; ++level)
+        m_paint.headingFonts[level] = theme.headingFont(level);
+    m_paint.tokenComment = EditorTheme::systemColor(EditorTheme::SystemColor::SecondaryLabel);
+    m_paint.tokenString = EditorTheme::systemColor(EditorTheme::SystemColor::Green);
+    m_paint.tokenNumber = EditorTheme::systemColor(EditorTheme::SystemColor::Teal);
+    m_paint.tokenKeyword = EditorTheme::systemColor(EditorTheme::SystemColor::Pink);
+}
+
+TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextRange> window,
+                                    const QList<FenceMatch>* fences)
+{
+    const QString& S = storage.string();
+    const QStringView ns(S);
+    const int L = storage.length();
+    const Patterns& re = patterns();
+
+    const QList<FenceMatch>& fm = fences ? *fences : cachedFences(storage);
+    const TextRange scope = (!window || theme.focusMode) ? TextRange(0, L) : styleScope(*window, ns, fm);
+
+    // Whether a range overlaps a fence with a positive length (touching is not enough).
+    auto inFence = [&fm](TextRange r) {
+        if (fm.isEmpty() || r.length <= 0)
+            return false;
+        auto it = std::upper_bound(fm.begin(), fm.end(), r.location,
+                                   [](int pos, const FenceMatch& f) { return pos < f.range.location; });
+        if (it != fm.begin() && std::prev(it)->range.intersects(r))
+            return true;
+        return it != fm.end() && it->range.intersects(r);
+    };
+
+    preparePaint();
+    storage.beginEditing();
+
+    // Base attributes: a set, dropping everything earlier restyles left in the scope.
+    TextAttributes base;
+    base.font = m_paint.baseFont;
+    base.foreground = m_paint.text;
+    ParagraphStyle para;
+    para.lineSpacing = theme.lineSpacing;
+    para.paragraphSpacing = 4;
+    base.paragraphStyle = para;
+    storage.setAttributes(scope, base);
+
+    // Fenced code blocks.
+    for (const FenceMatch& f : fm) {
+        if (!f.range.intersects(scope))
+            continue;
+        styleMono(storage, f.range, true);
+        const qsizetype firstLf = ns.mid(f.range.location, f.range.length).indexOf(u'\n');
+        if (firstLf >= 0)
+            marker(storage, TextRange(f.range.location, int(firstLf) + 1));
+        const qsizetype lastLf = ns.mid(f.range.location, f.range.length).lastIndexOf(u'\n');
+        if (lastLf >= 0)
+            marker(storage, TextRange(f.range.location + int(lastLf), f.range.length - int(lastLf)));
+        highlightFenceCode(storage, f.range, f.content, ns);
+    }
+
+    // Every pass below skips matches that overlap fenced code.
+    auto pass = [&](const QRegularExpression& pattern, auto&& apply) {
+        eachMatch(pattern, ns, scope, [&](const QRegularExpressionMatch& m, int off) {
+            const TextRange whole = group(m, 0, off);
+            if (!inFence(whole))
+                apply(m, off, whole);
+        });
+    };
+
+    pass(re.hr, [&](const QRegularExpressionMatch&, int, TextRange whole) {
+        storage.addForeground(whole, m_paint.rule);
+    });
+    pass(re.heading, [&](const QRegularExpressionMatch& m, int off, TextRange whole) {
+        const TextRange hashes = group(m, 1, off), title = group(m, 2, off);
+        storage.addFont(whole, m_paint.headingFonts[std::clamp(hashes.length, 0, 6)]);
+        if (usable(title))
+            storage.addForeground(title, m_paint.text);
+        if (!title.isNotFound())
+            marker(storage, TextRange(whole.location, title.location - whole.location));
+    });
+    pass(re.quote, [&](const QRegularExpressionMatch& m, int off, TextRange) {
+        const TextRange text = group(m, 2, off);
+        if (usable(text)) {
+            storage.addForeground(text, m_paint.faint);
+            applyTrait(false, storage, text);
+        }
+        marker(storage, group(m, 1, off));
+    });
+    for (const QRegularExpression* list : {&re.ul, &re.ol}) {
+        pass(*list, [&](const QRegularExpressionMatch& m, int off, TextRange) {
+            const TextRange bullet = group(m, 2, off);
+            if (usable(bullet)) {
+                storage.addForeground(bullet, m_paint.link);
+                applyTrait(true, storage, bullet);
+            }
+        });
+    }
+    pass(re.inlineCode, [&](const QRegularExpressionMatch& m, int off, TextRange) {
+        styleMono(storage, group(m, 2, off), true);
+        marker(storage, group(m, 1, off));
+        marker(storage, group(m, 3, off));
+    });
+    pass(re.link, [&](const QRegularExpressionMatch& m, int off, TextRange) {
+        const TextRange text = group(m, 2, off);
+        if (usable(text)) {
+            storage.modifyAttributes(text, [&](TextAttributes& a) {
+                a.foreground = m_paint.link;
+                a.underline = true;
+            });
+        }
+        for (int g : {1, 3, 4, 5})
+            marker(storage, group(m, g, off));
+    });
+    // Emphasis: the content gets its traits, the delimiters are markers.
+    auto emphasis = [&](const QRegularExpression& pattern, bool bold, bool italic) {
+        pass(pattern, [&](const QRegularExpressionMatch& m, int off, TextRange) {
+            const TextRange text = group(m, 2, off);
+            if (bold)
+                applyTrait(true, storage, text);
+            if (italic)
+                applyTrait(false, storage, text);
+            marker(storage, group(m, 1, off));
+            marker(storage, group(m, 3, off));
+        });
+    };
+    emphasis(re.boldItalic, true, true);
+    emphasis(re.bold, true, false);
+    emphasis(re.italic, false, true);
+    pass(re.strike, [&](const QRegularExpressionMatch& m, int off, TextRange) {
+        const TextRange text = group(m, 2, off);
+        if (usable(text)) {
+            storage.modifyAttributes(text, [&](TextAttributes& a) {
+                a.strikethrough = true;
+                a.foreground = m_paint.faint;
+            });
+        }
+        marker(storage, group(m, 1, off));
+        marker(storage, group(m, 3, off));
+    });
+
+    // Footnote references (small, raised when concealing) and definition labels.
+    {
+        const QFont& baseFont = m_paint.baseFont;
+        QFont refFont = baseFont;
+        if (baseFont.pointSizeF() > 0)
+            refFont.setPointSizeF(baseFont.pointSizeF() * 0.72);
+        pass(re.footnote, [&](const QRegularExpressionMatch& m, int off, TextRange whole) {
+            if (whole.end() < L && S[whole.end()] == u':') {
+                storage.addForeground(TextRange(whole.location, whole.length + 1), m_paint.marker);
+                return;
+            }
+            const TextRange id = group(m, 2, off);
+            storage.addForeground(id, m_paint.link);
+            if (concealMarkers && (revealRange.isNotFound() || !whole.intersects(revealRange))) {
+                storage.modifyAttributes(id, [&](TextAttributes& a) {
+                    a.font = refFont;
+                    a.baselineOffset = 0.32 * baseFont.pointSizeF();
+                });
+            }
+            marker(storage, group(m, 1, off));
+            marker(storage, group(m, 3, off));
+        });
+    }
+
+    // Wiki links: the label (or target) in the link colour, carrying the target.
+    pass(re.wikiLink, [&](const QRegularExpressionMatch& m, int off, TextRange whole) {
+        const TextRange target = group(m, 1, off), label = group(m, 3, off);
+        const QString targetText = TextUtil::trimBlanks(ns.mid(target.location, target.length));
+        const TextRange shown = label.isNotFound() ? target : label;
+        if (usable(shown)) {
+            storage.modifyAttributes(shown, [&](TextAttributes& a) {
+                a.foreground = m_paint.link;
+                a.wikiLinkTarget = targetText;
+            });
+        }
+        marker(storage, TextRange(whole.location, 2));
+        marker(storage, TextRange(whole.end() - 2, 2));
+        if (!label.isNotFound())
+            marker(storage, TextRange(target.location, label.location - target.location));
+    });
+
+    pass(re.floatDirective, [&](const QRegularExpressionMatch&, int, TextRange whole) { marker(storage, whole); });
+
+    // Tables. The seam to the table code: it gets the scope and the fence test.
+    styleTables(storage, ns, scope, inFence);
+
+    // Alignment directives set the alignment of the line below them.
+    eachMatch(re.alignDirective, ns, scope, [&](const QRegularExpressionMatch& m, int off) {
+        const TextRange whole = group(m, 0, off);
+        const QStringView word = m.capturedView(1);
+        ParagraphStyle::Alignment align = ParagraphStyle::Alignment::Left;
+        if (word == u"right")
+            align = ParagraphStyle::Alignment::Right;
+        else if (word == u"center")
+            align = ParagraphStyle::Alignment::Center;
+        else if (word == u"justify")
+            align = ParagraphStyle::Alignment::Justified;
+        // Step over the directive's line break, CR LF counted whole.
+        int next = whole.end();
+        if (next + 1 < L && S[next] == u'\r' && S[next + 1] == u'\n')
+            next += 2;
+        else if (next < L && S[next] == u'\n')
+            next += 1;
+        if (next >= L)
+            return;
+        const TextRange line = TextUtil::lineRange(ns, next);
+        ParagraphStyle style = storage.attributesAt(line.location).paragraphStyle.value_or(ParagraphStyle());
+        style.alignment = align;
+        storage.addParagraphStyle(line, style);
+    });
+
+    // Focus dimming: everything outside the focus range, over every earlier colour.
+    if (theme.focusMode && !theme.focusRange.isNotFound()) {
+        const int fs = std::clamp(theme.focusRange.location, 0, L);
+        const int fe = std::clamp(theme.focusRange.location + theme.focusRange.length, fs, L);
+        if (fs > 0)
+            storage.addForeground(TextRange(0, fs), m_paint.focusDim);
+        if (L - fe > 0)
+            storage.addForeground(TextRange(fe, L - fe), m_paint.focusDim);
+    }
+
+    storage.endEditing();
+    return scope;
+}

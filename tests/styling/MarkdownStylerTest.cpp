@@ -1,0 +1,271 @@
+#include "styling/MarkdownStyler.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+struct Styled {
+    MarkdownStyler styler;
+    AttributedText text;
+
+    explicit Styled(const QString& s, bool wysiwyg = false, TextRange reveal = TextRange::notFound())
+        : text(s)
+    {
+        styler.theme.appearanceMode = "light";
+        styler.concealMarkers = wysiwyg;
+        styler.revealRange = reveal;
+        styler.highlight(text, std::nullopt);
+    }
+    int at(const QString& needle, int from = 0) const { return int(text.string().indexOf(needle, from)); }
+    const TextAttributes& attrs(int i) const { return text.attributesAt(i); }
+    bool concealed(int i) const { return attrs(i).markdownConceal; }
+    double alpha(int i) const { return attrs(i).foreground ? attrs(i).foreground->alphaF() : -1; }
+    // Concealment of every unit as a string of 'x' (hidden) and '.' (shown).
+    QString hidden() const
+    {
+        QString out;
+        for (int i = 0; i < text.length(); ++i)
+            out += concealed(i) ? 'x' : '.';
+        return out;
+    }
+};
+
+bool near(double a, double b) { return std::abs(a - b) < 0.01; }
+
+} // namespace
+
+TEST(MarkdownStylerFences, PairingAgreesWithThePatternOnRandomText)
+{
+    // The fence pattern as the original engine reads it (lines mode, any line break).
+    const QRegularExpression fenceRE("(*ANY)^```[^\\n]*\\n([\\s\\S]*?)^```",
+                                     QRegularExpression::MultilineOption
+                                         | QRegularExpression::UseUnicodePropertiesOption);
+    const QStringList pieces{"```", "```js", "\n", "\r\n", "\r", "x", "`", " ", QString(QChar(0x2028))};
+    std::mt19937 rng(11);
+    for (int round = 0; round < 3000; ++round) {
+        QString s;
+        const int n = int(rng() % 14);
+        for (int k = 0; k < n; ++k)
+            s += pieces[int(rng() % pieces.size())];
+        QList<FenceMatch> expected;
+        auto it = fenceRE.globalMatch(s);
+        while (it.hasNext()) {
+            const auto m = it.next();
+            expected.append({TextRange(int(m.capturedStart()), int(m.capturedLength())),
+                             TextRange(int(m.capturedStart(1)), int(m.capturedLength(1)))});
+        }
+        ASSERT_EQ(MarkdownStyler::findFences(s), expected) << s.toStdString();
+    }
+}
+
+TEST(MarkdownStylerFences, KeptFencesFollowEditsLikeAFullScan)
+{
+    std::mt19937 rng(5);
+    const QStringList pieces{"```", "```py\n", "\n", "\r\n", "a", "``", "# h\n"};
+    AttributedText text;
+    QString seed;
+    for (int k = 0; k < 60; ++k)
+        seed += pieces[int(rng() % pieces.size())];
+    text.setText(seed);
+    MarkdownStyler styler;
+    for (int step = 0; step < 400; ++step) {
+        const int len = text.length();
+        const int a = int(rng() % (len + 1));
+        const int b = a + int(rng() % (std::min(len - a, 6) + 1));
+        text.replaceCharacters(TextRange(a, b - a), pieces[int(rng() % pieces.size())].left(int(rng() % 7)));
+        if (rng() % 3 == 0)
+            continue; // several edits between restyles
+        const TextRange scope = styler.highlight(text, TextRange(a, 0));
+        const QList<FenceMatch> full = MarkdownStyler::findFences(text.string());
+        // Restyling with the fences given must give the same scope as with the kept ones.
+        MarkdownStyler fresh;
+        AttributedText copy(text.string());
+        ASSERT_EQ(fresh.highlight(copy, TextRange(a, 0), &full), scope) << step;
+        for (const FenceMatch& f : full)
+            ASSERT_TRUE(scope.location >= f.range.end() || scope.end() <= f.range.location
+                        || (scope.location <= f.range.location && scope.end() >= f.range.end()));
+    }
+}
+
+TEST(MarkdownStylerScope, WideningRules)
+{
+    MarkdownStyler styler;
+    AttributedText empty;
+    EXPECT_EQ(styler.highlight(empty, TextRange(0, 0)), TextRange(0, 0));
+
+    // A window inside a paragraph covers the paragraph up to the blank lines.
+    AttributedText para("intro\n\none\ntwo\nthree\n\nend");
+    EXPECT_EQ(styler.highlight(para, TextRange(12, 1)), TextRange(7, 14));
+
+    // Table rows across one blank line stay together; a blank line before text stops.
+    AttributedText table("| a | b |\n|---|---|\n\n| 1 | 2 |\n\nafter");
+    EXPECT_EQ(styler.highlight(table, TextRange(22, 0)), TextRange(0, 31));
+
+    // A line inside a fence restyles the whole block, across blank lines.
+    AttributedText fence("text\n\n```\ncode\n\nmore\n```\n\ntail");
+    EXPECT_EQ(styler.highlight(fence, TextRange(16, 0)), TextRange(6, 19));
+
+    // Focus mode restyles everything whatever the window.
+    styler.theme.focusMode = true;
+    EXPECT_EQ(styler.highlight(fence, TextRange(16, 0)), TextRange(0, fence.length()));
+}
+
+TEST(MarkdownStylerScope, OpeningAFenceAboveExistingTextReachesTheNextFence)
+{
+    MarkdownStyler styler;
+    AttributedText text("para\n\n# Head\n\nbody\n\n```\nold\n```\n");
+    styler.highlight(text, std::nullopt);
+    text.replaceCharacters(TextRange(0, 0), u"```\n");
+    const TextRange scope = styler.highlight(text, TextRange(0, 4));
+    EXPECT_EQ(scope.location, 0);
+    EXPECT_EQ(scope.end(), int(text.string().indexOf("```", 4)) + 3); // runs to the next fence line
+    EXPECT_TRUE(text.attributesAt(int(text.string().indexOf("# Head"))).background.has_value()); // now code
+}
+
+TEST(MarkdownStylerMarkers, SourceModeDimsAndWysiwygHidesUnlessRevealed)
+{
+    Styled source("a **bold** b");
+    EXPECT_FALSE(source.concealed(2));
+    EXPECT_TRUE(near(source.alpha(2), 0.35));
+    EXPECT_TRUE(source.attrs(4).font->bold());
+    EXPECT_TRUE(near(source.alpha(4), 1));
+
+    EXPECT_EQ(Styled("a **bold** b", true).hidden(), "..xx....xx..");
+    // Each marker is revealed as a whole when the reveal range overlaps it by one unit.
+    EXPECT_EQ(Styled("a **bold** b", true, TextRange(3, 1)).hidden(), "........xx..");
+    EXPECT_EQ(Styled("x\na **bold** b", true, TextRange(0, 2)).hidden(), "....xx....xx..");
+}
+
+TEST(MarkdownStylerMarkers, LinksHeadingsRulesAndLists)
+{
+    const Styled link("see [text](notes.md) and ![alt](p.png)", true);
+    EXPECT_EQ(link.hidden(), "....x....xxxxxxxxxxx.....xx...xxxxxxxx");
+    EXPECT_TRUE(link.attrs(6).underline);
+
+    const Styled heading("# Title\n###### Six");
+    EXPECT_TRUE(heading.concealed(0) == false && near(heading.alpha(0), 0.35));
+    EXPECT_DOUBLE_EQ(heading.attrs(2).font->pointSizeF(), 28.5);
+    EXPECT_TRUE(heading.attrs(2).font->bold());
+    EXPECT_DOUBLE_EQ(heading.attrs(heading.at("Six")).font->pointSizeF(), 15);
+
+    const Styled rule("- - -\n");
+    EXPECT_TRUE(near(rule.alpha(2), 0.25));
+    EXPECT_TRUE(rule.attrs(0).font->bold()); // the first hyphen is also a bullet
+    EXPECT_EQ(rule.attrs(0).foreground->rgb(), rule.styler.theme.linkColor().rgb());
+
+    EXPECT_EQ(Styled("- item\n12. x", true).hidden(), "............");
+}
+
+TEST(MarkdownStylerMarkers, NestedEmphasisAndCodeSpans)
+{
+    const Styled both("***x***", true);
+    EXPECT_EQ(both.hidden(), "xxx.xxx");
+    EXPECT_TRUE(both.attrs(3).font->bold() && both.attrs(3).font->italic());
+
+    const Styled inBold("**a *b* c**");
+    EXPECT_TRUE(inBold.attrs(5).font->bold() && inBold.attrs(5).font->italic());
+    EXPECT_FALSE(inBold.attrs(2).font->italic());
+
+    // Code spans do not shield their content from the emphasis passes.
+    const Styled code("`**x**`", true);
+    EXPECT_EQ(code.hidden(), "xxx.xxx");
+    EXPECT_TRUE(code.attrs(3).background.has_value());
+
+    const Styled heading("## a **b**");
+    EXPECT_DOUBLE_EQ(heading.attrs(7).font->pointSizeF(), 15 * 1.55); // bold keeps the heading size
+}
+
+TEST(MarkdownStylerMarkers, FencedTextIsNotMarkdown)
+{
+    const Styled s("```\n# not\n**x**\n```\n", true);
+    EXPECT_EQ(s.hidden(), "xxxx...........xxxx.");
+    EXPECT_FALSE(s.attrs(4).font->bold());
+    EXPECT_TRUE(s.attrs(4).background.has_value());
+}
+
+TEST(MarkdownStylerCode, LanguagesDecideTokenColours)
+{
+    const QColor code = EditorTheme().codeColor();
+    auto fg = [](const Styled& s, const QString& needle) { return s.attrs(s.at(needle)).foreground->rgb(); };
+    const Styled none("```\nreturn 1\n```");
+    EXPECT_EQ(fg(none, "return"), code.rgb());
+    const Styled mermaid("```Mermaid\nreturn 1\n```");
+    EXPECT_EQ(fg(mermaid, "return"), code.rgb());
+    const Styled js("```js   \nreturn 1\n```");
+    EXPECT_EQ(fg(js, "return"), EditorTheme::systemColor(EditorTheme::SystemColor::Pink).rgb());
+    EXPECT_EQ(fg(js, "1"), EditorTheme::systemColor(EditorTheme::SystemColor::Teal).rgb());
+    // The CR of a CR LF opening line is not part of the language name.
+    const Styled crlf("```python\r\n# c\r\n```\r\n");
+    EXPECT_EQ(fg(crlf, "# c"), EditorTheme::systemColor(EditorTheme::SystemColor::SecondaryLabel).rgb());
+    // An empty block: code rule and both fence lines as markers, nothing else.
+    EXPECT_EQ(Styled("```\n```", true).hidden(), "xxxxxxx");
+}
+
+TEST(MarkdownStylerExtras, FootnotesWikiLinksAndDirectives)
+{
+    const Styled ref("see[^1]", true);
+    EXPECT_EQ(ref.hidden(), "...xx.x");
+    EXPECT_TRUE(near(ref.attrs(5).font->pointSizeF(), 15 * 0.72));
+    EXPECT_TRUE(near(ref.attrs(5).baselineOffset, 0.32 * 15));
+    const Styled revealed("see[^1]", true, TextRange(0, 7));
+    EXPECT_EQ(revealed.hidden(), ".......");
+    EXPECT_DOUBLE_EQ(revealed.attrs(5).font->pointSizeF(), 15);
+
+    const Styled def("[^1]: text", true);
+    EXPECT_EQ(def.hidden(), "..........");
+    EXPECT_TRUE(near(def.alpha(4), 0.35));
+
+    const Styled wiki("[[Notes|my notes]] [[ Notes ]]", true);
+    EXPECT_EQ(wiki.hidden(), "xxxxxxxx........xx.xx.......xx");
+    EXPECT_EQ(wiki.attrs(9).wikiLinkTarget, "Notes");
+    EXPECT_EQ(wiki.attrs(wiki.at(" Notes ")).wikiLinkTarget, "Notes");
+    EXPECT_FALSE(wiki.attrs(2).wikiLinkTarget.has_value());
+
+    const Styled center("{.center}\ntext\n", true);
+    EXPECT_EQ(center.attrs(10).paragraphStyle->alignment, ParagraphStyle::Alignment::Center);
+    EXPECT_TRUE(center.concealed(0));
+    const Styled centerCrLf("{.right}\r\ntext\r\n");
+    EXPECT_EQ(centerCrLf.attrs(10).paragraphStyle->alignment, ParagraphStyle::Alignment::Right);
+    EXPECT_EQ(centerCrLf.attrs(0).paragraphStyle->alignment, ParagraphStyle::Alignment::Natural);
+    const Styled last("{.center}");
+    EXPECT_TRUE(near(last.alpha(0), 0.35));
+    EXPECT_EQ(Styled("![i](a.png){.left}", true).hidden(), "xx.xxxxxxxxxxxxxxx");
+}
+
+TEST(MarkdownStylerExtras, FocusDimsEverythingOutsideTheCaretLines)
+{
+    MarkdownStyler styler;
+    styler.theme.appearanceMode = "light";
+    styler.theme.focusMode = true;
+    styler.theme.focusRange = TextRange(7, 7);
+    AttributedText text("# Head\n[l](u)\ntail");
+    styler.highlight(text, TextRange(8, 0));
+    EXPECT_TRUE(near(text.attributesAt(2).foreground->alphaF(), 0.28));
+    EXPECT_TRUE(near(text.attributesAt(15).foreground->alphaF(), 0.28));
+    EXPECT_EQ(text.attributesAt(8).foreground->rgb(), styler.theme.linkColor().rgb());
+    EXPECT_DOUBLE_EQ(text.attributesAt(2).font->pointSizeF(), 28.5); // fonts stay
+}
+
+TEST(MarkdownStylerText, CrLfAndNonBmpOffsets)
+{
+    // "$" before CR LF: the heading text ends before the CR; the next line is untouched.
+    const Styled crlf("# A\r\nplain\r\n", true);
+    EXPECT_EQ(crlf.hidden(), "xx..........");
+    EXPECT_FALSE(crlf.attrs(3).font->bold());
+    EXPECT_FALSE(crlf.attrs(5).font->bold());
+
+    // A character outside the BMP shifts every later offset by two units.
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const Styled s(emoji + " **b** " + emoji + " [[t]]", true);
+    EXPECT_EQ(s.hidden(), "...xx.xx....xx.xx");
+
+    // Restyling keeps nothing from the previous look of the scope.
+    Styled again("**x**", true);
+    again.text.replaceCharacters(TextRange(0, 2), u"");
+    again.styler.highlight(again.text, TextRange(0, 0));
+    EXPECT_EQ(again.hidden(), "...");
+}
