@@ -1,0 +1,272 @@
+#include "editor/ConcealFont.h"
+
+#include <QFontDatabase>
+#include <QList>
+#include <QtEndian>
+
+#include <fontconfig/fontconfig.h>
+
+#include <map>
+
+namespace {
+
+class Writer {
+public:
+    QByteArray bytes;
+    void u8(quint8 v) { bytes.append(char(v)); }
+    void u16(quint16 v) { u8(quint8(v >> 8)); u8(quint8(v)); }
+    void u32(quint32 v) { u16(quint16(v >> 16)); u16(quint16(v)); }
+    void zeros(int n) { bytes.append(QByteArray(n, '\0')); }
+};
+
+quint32 checksum(const QByteArray& table)
+{
+    QByteArray padded = table;
+    while (padded.size() % 4)
+        padded.append('\0');
+    quint32 sum = 0;
+    for (qsizetype i = 0; i < padded.size(); i += 4)
+        sum += qFromBigEndian<quint32>(padded.constData() + i);
+    return sum;
+}
+
+constexpr quint16 kUnitsPerEm = 1000;
+
+QByteArray headTable()
+{
+    Writer w;
+    w.u32(0x00010000); // version
+    w.u32(0x00010000); // font revision
+    w.u32(0);          // checksum adjustment, patched at the end
+    w.u32(0x5F0F3CF5); // magic
+    w.u16(0x000B);     // flags: baseline at y 0, integer ppem, lsb at x 0
+    w.u16(kUnitsPerEm);
+    w.zeros(16);       // created, modified
+    w.zeros(8);        // bounding box
+    w.u16(0);          // mac style
+    w.u16(1);          // lowest readable size
+    w.u16(2);          // direction hint
+    w.u16(0);          // short loca offsets
+    w.u16(0);          // glyph data format
+    return w.bytes;
+}
+
+QByteArray hheaTable()
+{
+    Writer w;
+    w.u32(0x00010000);
+    w.u16(kUnitsPerEm); // ascender: 1 em
+    w.u16(0);           // descender
+    w.u16(0);           // line gap
+    w.u16(0);           // advance width max
+    w.zeros(6);         // min lsb, min rsb, x max extent
+    w.u16(1);           // caret slope rise
+    w.u16(0);           // caret slope run
+    w.u16(0);           // caret offset
+    w.zeros(8);         // reserved
+    w.u16(0);           // metric data format
+    w.u16(1);           // one long metric shared by every glyph
+    return w.bytes;
+}
+
+QByteArray maxpTable()
+{
+    Writer w;
+    w.u32(0x00010000);
+    w.u16(2); // .notdef and the empty glyph
+    w.zeros(8);
+    w.u16(2); // max zones
+    w.zeros(16);
+    return w.bytes;
+}
+
+QByteArray hmtxTable()
+{
+    Writer w;
+    w.u16(0); // advance 0
+    w.u16(0); // lsb
+    w.u16(0); // lsb of glyph 1
+    return w.bytes;
+}
+
+QByteArray locaTable()
+{
+    Writer w;
+    w.zeros(6); // both glyphs empty
+    return w.bytes;
+}
+
+QByteArray cmapTable()
+{
+    Writer sub;
+    sub.u16(13); // many-to-one ranges
+    sub.u16(0);
+    sub.u32(28);
+    sub.u32(0);
+    sub.u32(1);
+    sub.u32(0);
+    sub.u32(0x10FFFF);
+    sub.u32(1);
+    Writer w;
+    w.u16(0);
+    w.u16(2);
+    w.u16(0); w.u16(4); w.u32(20);  // Unicode, full repertoire
+    w.u16(3); w.u16(10); w.u32(20); // Windows, full repertoire
+    w.bytes.append(sub.bytes);
+    return w.bytes;
+}
+
+QByteArray nameTable(const QString& family)
+{
+    const QList<std::pair<quint16, QString>> names = {
+        {1, family}, {2, QStringLiteral("Regular")}, {4, family}, {6, family}};
+    Writer strings;
+    Writer w;
+    w.u16(0);
+    w.u16(quint16(names.size()));
+    w.u16(quint16(6 + 12 * names.size()));
+    for (const auto& [id, text] : names) {
+        const int offset = int(strings.bytes.size());
+        for (QChar c : text)
+            strings.u16(c.unicode());
+        w.u16(3); w.u16(1); w.u16(0x409); w.u16(id);
+        w.u16(quint16(text.size() * 2));
+        w.u16(quint16(offset));
+    }
+    w.bytes.append(strings.bytes);
+    return w.bytes;
+}
+
+QByteArray os2Table()
+{
+    Writer w;
+    w.u16(4);   // version
+    w.u16(0);   // average width
+    w.u16(400); // weight
+    w.u16(5);   // width class
+    w.u16(0);   // embedding: installable
+    w.zeros(20); // sub/superscript and strike-out metrics
+    w.u16(0);   // family class
+    w.zeros(10); // panose
+    w.zeros(16); // unicode ranges
+    w.bytes.append("NONE", 4);
+    w.u16(0x40); // regular
+    w.u16(0);
+    w.u16(0xFFFF);
+    w.u16(kUnitsPerEm); // typo ascender
+    w.u16(0);           // typo descender
+    w.u16(0);           // typo line gap
+    w.u16(kUnitsPerEm); // win ascent
+    w.u16(0);           // win descent
+    w.zeros(8);         // code pages
+    w.u16(0); w.u16(0); // x height, cap height
+    w.u16(0); w.u16(32); w.u16(0);
+    return w.bytes;
+}
+
+QByteArray postTable()
+{
+    Writer w;
+    w.u32(0x00030000); // no glyph names
+    w.zeros(28);
+    return w.bytes;
+}
+
+// Empties the charset and language set of the registered pattern so fontconfig never
+// offers this font as a fallback for text in another font.
+void removeFromFallback(const QString& family)
+{
+    FcFontSet* set = FcConfigGetFonts(nullptr, FcSetApplication);
+    if (!set)
+        return;
+    const QByteArray name = family.toUtf8();
+    for (int i = 0; i < set->nfont; ++i) {
+        FcPattern* p = set->fonts[i];
+        FcChar8* fam = nullptr;
+        if (FcPatternGetString(p, FC_FAMILY, 0, &fam) != FcResultMatch || !fam)
+            continue;
+        if (qstrcmp(reinterpret_cast<const char*>(fam), name.constData()) != 0)
+            continue;
+        FcCharSet* empty = FcCharSetCreate();
+        FcPatternDel(p, FC_CHARSET);
+        FcPatternAddCharSet(p, FC_CHARSET, empty);
+        FcCharSetDestroy(empty);
+        FcLangSet* noLang = FcLangSetCreate();
+        FcPatternDel(p, FC_LANG);
+        FcPatternAddLangSet(p, FC_LANG, noLang);
+        FcLangSetDestroy(noLang);
+    }
+}
+
+} // namespace
+
+namespace ConcealFont {
+
+QString familyName()
+{
+    return QStringLiteral("BrindlewickConceal");
+}
+
+QByteArray fontData()
+{
+    std::map<QByteArray, QByteArray> tables = {
+        {"OS/2", os2Table()}, {"cmap", cmapTable()}, {"glyf", QByteArray()},
+        {"head", headTable()}, {"hhea", hheaTable()}, {"hmtx", hmtxTable()},
+        {"loca", locaTable()}, {"maxp", maxpTable()}, {"name", nameTable(familyName())},
+        {"post", postTable()}};
+    const quint16 count = quint16(tables.size());
+    quint16 power = 1, log2 = 0;
+    while (power * 2 <= count) {
+        power *= 2;
+        ++log2;
+    }
+    Writer dir;
+    dir.u32(0x00010000);
+    dir.u16(count);
+    dir.u16(quint16(power * 16));
+    dir.u16(log2);
+    dir.u16(quint16(count * 16 - power * 16));
+    quint32 offset = 12 + 16 * count;
+    QByteArray body;
+    int headOffset = -1;
+    for (const auto& [tag, data] : tables) { // std::map keeps the tags sorted
+        dir.bytes.append(tag);
+        dir.u32(checksum(data));
+        dir.u32(offset);
+        dir.u32(quint32(data.size()));
+        if (tag == "head")
+            headOffset = int(offset);
+        QByteArray padded = data;
+        while (padded.size() % 4)
+            padded.append('\0');
+        body.append(padded);
+        offset += quint32(padded.size());
+    }
+    QByteArray file = dir.bytes + body;
+    const quint32 adjustment = 0xB1B0AFBA - checksum(file);
+    qToBigEndian(adjustment, file.data() + headOffset + 8);
+    return file;
+}
+
+bool ensureRegistered()
+{
+    static const bool ok = [] {
+        if (QFontDatabase::addApplicationFontFromData(fontData()) < 0)
+            return false;
+        removeFromFallback(familyName());
+        return true;
+    }();
+    return ok;
+}
+
+QFont font()
+{
+    ensureRegistered();
+    QFont f(familyName());
+    f.setPixelSize(1);
+    f.setStyleStrategy(QFont::NoFontMerging);
+    f.setKerning(false);
+    return f;
+}
+
+} // namespace ConcealFont
