@@ -1,0 +1,124 @@
+#include "editor/StyledBlocks.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+size_t hashCombine(size_t seed, size_t v)
+{
+    return seed ^ (v + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
+}
+
+size_t formatHash(const QTextCharFormat& f)
+{
+    // QTextFormat has no qHash; its properties map does.
+    size_t h = 0;
+    const auto props = f.properties();
+    for (auto it = props.cbegin(); it != props.cend(); ++it) {
+        h = hashCombine(h, size_t(it.key()));
+        h = hashCombine(h, std::hash<QString>{}(it.value().toString()));
+        h = hashCombine(h, size_t(it.value().typeId()));
+        if (it.value().canConvert<QColor>())
+            h = hashCombine(h, size_t(it.value().value<QColor>().rgba64()));
+    }
+    return h;
+}
+
+size_t paragraphHash(const ParagraphStyle& p)
+{
+    size_t h = std::hash<double>{}(p.lineSpacing);
+    h = hashCombine(h, std::hash<double>{}(p.spacingAfter));
+    h = hashCombine(h, size_t(int(p.alignment)));
+    return hashCombine(h, std::hash<double>{}(p.rowHeight));
+}
+
+} // namespace
+
+namespace StyledBlocks {
+
+int apply(QTextDocument* doc, const StyleResult& result)
+{
+    if (!doc || result.scope.isNotFound())
+        return 0;
+    QTextBlock block = doc->findBlock(std::max(0, result.scope.location));
+    const int scopeEnd = result.scope.end();
+    // Runs and paragraphs are sorted; walk them alongside the blocks.
+    qsizetype runIndex = 0;
+    qsizetype paraIndex = 0;
+    int changed = 0;
+    int dirtyFrom = -1, dirtyTo = -1;
+    auto flush = [&] {
+        if (dirtyFrom >= 0)
+            doc->markContentsDirty(dirtyFrom, dirtyTo - dirtyFrom);
+        dirtyFrom = dirtyTo = -1;
+    };
+    while (block.isValid() && block.position() <= scopeEnd) {
+        const int bStart = block.position();
+        const int bEnd = bStart + block.length() - 1; // without the separator
+        while (runIndex < result.runs.size() && result.runs[runIndex].start + result.runs[runIndex].length <= bStart
+               && !(result.runs[runIndex].length == 0 && result.runs[runIndex].start == bStart))
+            ++runIndex;
+        QList<QTextLayout::FormatRange> ranges;
+        for (qsizetype i = runIndex; i < result.runs.size() && result.runs[i].start < std::max(bEnd, bStart + 1); ++i) {
+            const StyleRun& r = result.runs[i];
+            const int s = std::max(r.start, bStart);
+            const int e = std::min(r.start + r.length, bEnd);
+            if (e > s)
+                ranges.append({s - bStart, e - s, r.format});
+        }
+        ParagraphStyle para;
+        while (paraIndex < result.paragraphs.size()
+               && result.paragraphs[paraIndex].start + std::max(result.paragraphs[paraIndex].length, 1) <= bStart)
+            ++paraIndex;
+        for (qsizetype i = paraIndex; i < result.paragraphs.size() && result.paragraphs[i].start <= bStart; ++i) {
+            const ParagraphRun& p = result.paragraphs[i];
+            if (bStart >= p.start && bStart < p.start + std::max(p.length, 1))
+                para = p.style;
+        }
+        size_t h = paragraphHash(para);
+        for (const auto& r : ranges) {
+            h = hashCombine(h, size_t(r.start));
+            h = hashCombine(h, size_t(r.length));
+            h = hashCombine(h, formatHash(r.format));
+        }
+        auto* data = static_cast<BlockStyleData*>(block.userData());
+        if (!data) {
+            data = new BlockStyleData;
+            block.setUserData(data);
+        }
+        if (!data->styled || data->runsHash != h || block.layout()->formats().size() != ranges.size()) {
+            data->styled = true;
+            data->runsHash = h;
+            data->paragraph = para;
+            block.layout()->setFormats(ranges);
+            ++changed;
+            if (dirtyFrom >= 0 && dirtyTo != bStart)
+                flush();
+            if (dirtyFrom < 0)
+                dirtyFrom = bStart;
+            dirtyTo = bStart + block.length();
+        } else {
+            flush();
+        }
+        block = block.next();
+    }
+    flush();
+    return changed;
+}
+
+QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block)
+{
+    return block.isValid() ? block.layout()->formats() : QList<QTextLayout::FormatRange>{};
+}
+
+ParagraphStyle paragraphOf(const QTextBlock& block)
+{
+    const auto* data = static_cast<const BlockStyleData*>(block.userData());
+    return data ? data->paragraph : ParagraphStyle{};
+}
+
+} // namespace StyledBlocks

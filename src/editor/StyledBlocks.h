@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/TextRange.h"
+
+#include <QList>
+#include <QTextBlockUserData>
+#include <QTextCharFormat>
+#include <QTextLayout>
+
+class QTextDocument;
+
+// Paragraph attributes of one block, kept as block user data so that styling never
+// becomes a document format (which would enter the undo stack and the modified flag).
+// Lengths are in points; the layout multiplies them by its zoom factor.
+struct ParagraphStyle {
+    double lineSpacing = 0;   // extra space between the lines of the block
+    double spacingAfter = 0;  // space below the block
+    Qt::Alignment alignment = Qt::AlignLeading;
+    double rowHeight = -1;    // grid table row: exactly this height (0 hides the row); −1 none
+    bool operator==(const ParagraphStyle&) const = default;
+};
+
+class BlockStyleData : public QTextBlockUserData {
+public:
+    ParagraphStyle paragraph;
+    size_t runsHash = 0; // hash of the character runs last applied to the block
+    bool styled = false;
+};
+
+// One character run of the styler's output, in document offsets.
+struct StyleRun {
+    int start = 0;
+    int length = 0;
+    QTextCharFormat format;
+};
+
+// A paragraph attribute for every block that starts inside [start, start + length).
+struct ParagraphRun {
+    int start = 0;
+    int length = 0;
+    ParagraphStyle style;
+};
+
+// What one restyle produced: the scope it covers (whole blocks) and the runs inside it,
+// sorted by start. Blocks of the scope without runs go back to plain text.
+struct StyleResult {
+    TextRange scope;
+    QList<StyleRun> runs;
+    QList<ParagraphRun> paragraphs;
+};
+
+namespace StyledBlocks {
+
+// Applies a result as additional layout formats and block data, touching only the blocks
+// whose styling changed, and marks them for relayout. Returns the number of blocks changed.
+int apply(QTextDocument* doc, const StyleResult& result);
+
+// The additional formats of a block (block-relative), as last applied.
+QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block);
+
+// The paragraph attributes of a block (defaults when it was never styled).
+ParagraphStyle paragraphOf(const QTextBlock& block);
+
+} // namespace StyledBlocks

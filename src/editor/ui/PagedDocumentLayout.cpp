@@ -1,0 +1,340 @@
+#include "editor/ui/PagedDocumentLayout.h"
+
+#include "editor/StyledBlocks.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
+PagedDocumentLayout::PagedDocumentLayout(QTextDocument* doc)
+    : QAbstractTextDocumentLayout(doc)
+{
+    m_metrics = PageMetrics::compute(m_geo.sheetHeight, m_geo.pageGap, m_geo.vInset);
+    m_lastPageSize = doc->pageSize();
+}
+
+void PagedDocumentLayout::setGeometry(const Geometry& g)
+{
+    const bool rebreak = g.pageWidth != m_geo.pageWidth || g.hInset != m_geo.hInset || g.scale != m_geo.scale;
+    m_geo = g;
+    m_metrics = PageMetrics::compute(g.sheetHeight * g.scale, g.pageGap * g.scale, g.vInset * g.scale, g.scale);
+    if (rebreak) {
+        relayoutAll();
+    } else {
+        paginateFrom(document()->begin(), document()->begin());
+        updateExtent();
+    }
+}
+
+void PagedDocumentLayout::setColors(const Colors& c)
+{
+    m_colors = c;
+    emit update(QRectF(QPointF(0, 0), documentSize()));
+}
+
+void PagedDocumentLayout::setTextDirection(Qt::LayoutDirection dir)
+{
+    if (dir == m_direction)
+        return;
+    m_direction = dir;
+    relayoutAll();
+}
+
+void PagedDocumentLayout::setViewportWidth(double w)
+{
+    if (w == m_viewportWidth)
+        return;
+    m_viewportWidth = w;
+    // Only the sheets' horizontal position depends on it: no line is broken again.
+    emit documentSizeChanged(documentSize());
+    emit update(QRectF(QPointF(0, 0), documentSize()));
+}
+
+double PagedDocumentLayout::sheetLeft() const
+{
+    const double s = m_geo.scale;
+    return PageMetrics::sheetLeft(m_viewportWidth, m_geo.pageWidth * s, m_geo.deskPad * s);
+}
+
+QRectF PagedDocumentLayout::sheetRect(int page) const
+{
+    const double s = m_geo.scale;
+    return {sheetLeft(), m_geo.deskPad * s + m_metrics.stride * page, m_geo.pageWidth * s, m_geo.sheetHeight * s};
+}
+
+QPointF PagedDocumentLayout::textOrigin() const
+{
+    const double s = m_geo.scale;
+    return {sheetLeft() + m_geo.hInset * s, (m_geo.deskPad + m_geo.vInset) * s};
+}
+
+double PagedDocumentLayout::textWidth() const
+{
+    return std::max(1.0, (m_geo.pageWidth - 2 * m_geo.hInset) * m_geo.scale);
+}
+
+void PagedDocumentLayout::relayoutAll()
+{
+    QTextDocument* doc = document();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        breakLines(b);
+    paginateFrom(doc->begin(), doc->lastBlock());
+    updateExtent();
+}
+
+void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsAdded)
+{
+    QTextDocument* doc = document();
+    const QSizeF pageSize = doc->pageSize();
+    if (pageSize != m_lastPageSize) {
+        m_lastPageSize = pageSize;
+        // The text edit announces a resize as a change of the whole text; the lines
+        // depend on the page, not on the view, so only the sheets move.
+        if (from == 0 && charsRemoved == 0 && charsAdded == doc->characterCount()) {
+            setViewportWidth(pageSize.width());
+            return;
+        }
+    }
+    QTextBlock first = doc->findBlock(std::max(0, from));
+    if (!first.isValid())
+        first = doc->begin();
+    const int end = from + charsAdded;
+    QTextBlock last = end >= doc->characterCount() ? doc->lastBlock() : doc->findBlock(end);
+    if (!last.isValid() || last.blockNumber() < first.blockNumber())
+        last = first;
+    for (QTextBlock b = first; b.isValid(); b = b.next()) {
+        breakLines(b);
+        if (b == last)
+            break;
+    }
+    paginateFrom(first, last);
+    updateExtent();
+}
+
+void PagedDocumentLayout::breakLines(const QTextBlock& block)
+{
+    QTextLayout* tl = block.layout();
+    const ParagraphStyle para = StyledBlocks::paragraphOf(block);
+    QTextOption opt = document()->defaultTextOption();
+    opt.setAlignment(para.alignment);
+    opt.setTextDirection(m_direction);
+    opt.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    tl->setTextOption(opt);
+    const double width = textWidth();
+    tl->beginLayout();
+    for (;;) {
+        QTextLine line = tl->createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(width);
+    }
+    tl->endLayout();
+}
+
+double PagedDocumentLayout::placeBlock(const QTextBlock& block, double y)
+{
+    QTextLayout* tl = block.layout();
+    const ParagraphStyle para = StyledBlocks::paragraphOf(block);
+    const double s = m_geo.scale;
+    if (para.rowHeight >= 0) {
+        // A grid row reserves exactly the row's height; its hidden source lines stack at the top.
+        const double h = para.rowHeight * s;
+        y += h > 0 ? m_metrics.lineShift(y, h) : 0;
+        tl->setPosition(QPointF(0, y));
+        for (int i = 0; i < tl->lineCount(); ++i)
+            tl->lineAt(i).setPosition(QPointF(0, 0));
+        return y + h;
+    }
+    tl->setPosition(QPointF(0, y));
+    double ly = 0;
+    const int n = tl->lineCount();
+    for (int i = 0; i < n; ++i) {
+        QTextLine line = tl->lineAt(i);
+        const double h = line.height();
+        ly += m_metrics.lineShift(y + ly, h);
+        line.setPosition(QPointF(0, ly));
+        ly += h;
+        if (i + 1 < n)
+            ly += para.lineSpacing * s;
+    }
+    return y + ly + para.spacingAfter * s;
+}
+
+double PagedDocumentLayout::blockBottom(const QTextBlock& block) const
+{
+    const QTextLayout* tl = block.layout();
+    const ParagraphStyle para = StyledBlocks::paragraphOf(block);
+    const double y = tl->position().y();
+    const double s = m_geo.scale;
+    if (para.rowHeight >= 0)
+        return y + para.rowHeight * s;
+    if (tl->lineCount() == 0)
+        return y;
+    const QTextLine last = tl->lineAt(tl->lineCount() - 1);
+    return y + last.y() + last.height() + para.spacingAfter * s;
+}
+
+void PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& lastDirty)
+{
+    if (!block.isValid())
+        return;
+    double y = block.previous().isValid() ? blockBottom(block.previous()) : 0;
+    bool pastDirty = false;
+    for (; block.isValid(); block = block.next()) {
+        // Past the re-broken blocks, a block that starts where it started before keeps
+        // every line where it was, and so does everything after it.
+        if (pastDirty && block.layout()->position().y() == y && block.layout()->lineCount() > 0)
+            break;
+        y = placeBlock(block, y);
+        if (block == lastDirty)
+            pastDirty = true;
+    }
+}
+
+void PagedDocumentLayout::updateExtent()
+{
+    const QTextBlock last = document()->lastBlock();
+    m_usedBottom = last.isValid() ? blockBottom(last) : 0;
+    const int pages = m_metrics.pageCount(m_usedBottom);
+    if (pages != m_pageCount)
+        emit pageCountChanged(pages);
+    m_pageCount = pages;
+    emit documentSizeChanged(documentSize());
+    emit update(QRectF(QPointF(0, 0), documentSize()));
+}
+
+QSizeF PagedDocumentLayout::documentSize() const
+{
+    const double s = m_geo.scale;
+    const double w = std::max(m_viewportWidth, (m_geo.pageWidth + 2 * m_geo.deskPad) * s);
+    const double h = 2 * m_geo.deskPad * s + m_pageCount * m_geo.sheetHeight * s + (m_pageCount - 1) * m_geo.pageGap * s;
+    return {w, h};
+}
+
+QRectF PagedDocumentLayout::frameBoundingRect(QTextFrame*) const
+{
+    return {QPointF(0, 0), documentSize()};
+}
+
+QRectF PagedDocumentLayout::blockBoundingRect(const QTextBlock& block) const
+{
+    if (!block.isValid())
+        return {};
+    const QPointF o = textOrigin();
+    const double top = block.layout()->position().y();
+    return {o.x(), o.y() + top, textWidth(), std::max(0.0, blockBottom(block) - top)};
+}
+
+QTextBlock PagedDocumentLayout::blockAtY(double y) const
+{
+    const QTextDocument* doc = document();
+    int lo = 0, hi = doc->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (doc->findBlockByNumber(mid).layout()->position().y() <= y)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return doc->findBlockByNumber(lo);
+}
+
+int PagedDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accuracy) const
+{
+    const QPointF o = textOrigin();
+    const double tx = point.x() - o.x();
+    const double ty = point.y() - o.y();
+    const QTextBlock b = blockAtY(ty);
+    if (!b.isValid())
+        return -1;
+    const QTextLayout* tl = b.layout();
+    const double by = tl->position().y();
+    const int n = tl->lineCount();
+    if (n == 0)
+        return b.position();
+    int index = n - 1;
+    for (int i = 0; i < n; ++i) {
+        const QTextLine line = tl->lineAt(i);
+        if (ty < by + line.y() + line.height()) {
+            index = i;
+            break;
+        }
+    }
+    const QTextLine line = tl->lineAt(index);
+    if (accuracy == Qt::ExactHit) {
+        const QRectF r = line.naturalTextRect().translated(0, by);
+        if (!r.contains(QPointF(tx, ty)))
+            return -1;
+    }
+    return b.position() + line.xToCursor(tx, QTextLine::CursorBetweenCharacters);
+}
+
+void PagedDocumentLayout::drawSheets(QPainter* p, const QRectF& clip) const
+{
+    const double s = m_geo.scale;
+    const int first = std::max(0, int(std::floor((clip.top() - m_geo.deskPad * s) / m_metrics.stride)));
+    QFont caption;
+    caption.setPixelSize(std::max(1, int(std::lround(9 * s))));
+    caption.setWeight(QFont::Medium);
+    p->setFont(caption);
+    for (int i = first; i < m_pageCount; ++i) {
+        const QRectF r = sheetRect(i);
+        if (r.top() > clip.bottom() + 20 * s)
+            break;
+        // A soft shadow: a few widening translucent outlines below the sheet.
+        p->setPen(Qt::NoPen);
+        for (int k = 4; k >= 1; --k) {
+            p->setBrush(QColor(0, 0, 0, 14));
+            p->drawRoundedRect(r.adjusted(-k * s, (2 - k) * s, k * s, (2 + k) * s), 2 + k * s, 2 + k * s);
+        }
+        p->setBrush(m_colors.page);
+        p->drawRoundedRect(r, 2, 2);
+        const double band = m_geo.marginBand * s;
+        p->setPen(m_colors.caption);
+        p->drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 + 4 * s), QStringLiteral("Header"));
+        p->drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 + 4 * s), QStringLiteral("Footer"));
+        QColor line = m_colors.caption;
+        line.setAlphaF(line.alphaF() * 0.6);
+        p->setPen(QPen(line, 0.5));
+        p->drawLine(QPointF(r.left() + 24 * s, r.top() + band), QPointF(r.right() - 24 * s, r.top() + band));
+        p->drawLine(QPointF(r.left() + 24 * s, r.bottom() - band), QPointF(r.right() - 24 * s, r.bottom() - band));
+    }
+}
+
+void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
+{
+    const QRectF clip = context.clip.isValid() ? context.clip : QRectF(QPointF(0, 0), documentSize());
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->fillRect(clip, m_colors.desk);
+    drawSheets(painter, clip);
+    painter->restore();
+
+    const QPointF o = textOrigin();
+    const int cursorWidth = std::max(1, property("cursorWidth").toInt());
+    painter->setPen(context.palette.color(QPalette::Text));
+    for (QTextBlock b = blockAtY(clip.top() - o.y()); b.isValid(); b = b.next()) {
+        QTextLayout* tl = b.layout();
+        if (o.y() + tl->position().y() > clip.bottom())
+            break;
+        const int bpos = b.position();
+        const int blen = b.length();
+        QList<QTextLayout::FormatRange> selections;
+        for (const Selection& sel : context.selections) {
+            const int s0 = std::max(sel.cursor.selectionStart(), bpos);
+            const int s1 = std::min(sel.cursor.selectionEnd(), bpos + blen);
+            if (s1 > s0 || (s1 == s0 && sel.format.boolProperty(QTextFormat::FullWidthSelection)
+                            && sel.cursor.block() == b))
+                selections.append({s0 - bpos, std::max(s1 - s0, 0), sel.format});
+        }
+        tl->draw(painter, o, selections, clip);
+        if (context.cursorPosition >= bpos && context.cursorPosition < bpos + blen)
+            tl->drawCursor(painter, o, context.cursorPosition - bpos, cursorWidth);
+    }
+    if (overlay)
+        overlay(painter, clip);
+}

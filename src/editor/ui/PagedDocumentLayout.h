@@ -1,0 +1,92 @@
+#pragma once
+
+#include "editor/PageMetrics.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QColor>
+#include <QTextBlock>
+
+#include <functional>
+
+// Lays the editor's Markdown out on paper sheets lying on a desk. Each block is broken
+// into lines with its own QTextLayout (the styler's runs are additional formats, its
+// paragraph attributes block data); lines that would straddle the end of a page's text
+// area move to the top of the next. After an edit only the changed blocks are broken
+// again and positions are carried forward until they converge with the previous pass.
+// All geometry is in pixels: the page sizes in points times the zoom factor.
+class PagedDocumentLayout : public QAbstractTextDocumentLayout {
+    Q_OBJECT
+public:
+    struct Geometry {
+        double pageWidth = 816;
+        double sheetHeight = 1056;
+        double pageGap = 22;
+        double deskPad = 28;
+        double marginBand = 64; // header and footer bands
+        double hInset = 72;     // page margin left and right
+        double vInset = 64;     // text inset at the top and bottom of each sheet
+        double scale = 1.0;     // zoom
+    };
+    struct Colors {
+        QColor desk{230, 230, 230};
+        QColor page{255, 255, 255};
+        QColor caption{0, 0, 0, 90};
+        QColor text{25, 25, 25};
+    };
+
+    explicit PagedDocumentLayout(QTextDocument* doc);
+
+    void setGeometry(const Geometry& g);
+    const Geometry& geometry() const { return m_geo; }
+    void setColors(const Colors& c);
+    const Colors& colors() const { return m_colors; }
+    void setTextDirection(Qt::LayoutDirection dir);
+    // Width of the visible area; the sheets are centred in it.
+    void setViewportWidth(double w);
+
+    PageMetrics metrics() const { return m_metrics; }
+    double sheetLeft() const;
+    QRectF sheetRect(int page) const;
+    // Document x of the text column's left edge and y of the first text area's top.
+    QPointF textOrigin() const;
+    double textWidth() const;
+
+    // Painted after the text, in document coordinates (grids, ghost text, guides).
+    std::function<void(QPainter*, const QRectF& clip)> overlay;
+
+    // Lays out everything again (zoom, page size, fonts).
+    void relayoutAll();
+
+    // QAbstractTextDocumentLayout
+    void draw(QPainter* painter, const PaintContext& context) override;
+    int hitTest(const QPointF& point, Qt::HitTestAccuracy accuracy) const override;
+    int pageCount() const override { return m_pageCount; }
+    QSizeF documentSize() const override;
+    QRectF frameBoundingRect(QTextFrame* frame) const override;
+    QRectF blockBoundingRect(const QTextBlock& block) const override;
+
+    // Block whose laid-out area holds text-area y (nearest block when between blocks).
+    QTextBlock blockAtY(double y) const;
+    // Laid-out bottom of a block in text-area coordinates, spacing below included.
+    double blockBottom(const QTextBlock& block) const;
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override;
+
+private:
+    void breakLines(const QTextBlock& block);
+    // Places the block's lines starting at y; returns its bottom.
+    double placeBlock(const QTextBlock& block, double y);
+    void paginateFrom(QTextBlock block, const QTextBlock& lastDirty);
+    void updateExtent();
+    void drawSheets(QPainter* p, const QRectF& clip) const;
+
+    Geometry m_geo;
+    Colors m_colors;
+    PageMetrics m_metrics;
+    Qt::LayoutDirection m_direction = Qt::LayoutDirectionAuto;
+    double m_viewportWidth = 0;
+    int m_pageCount = 1;
+    double m_usedBottom = 0;
+    QSizeF m_lastPageSize;
+};
