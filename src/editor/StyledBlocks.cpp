@@ -94,6 +94,7 @@ int apply(QTextDocument* doc, const StyleResult& result)
             data->styled = true;
             data->runsHash = h;
             data->paragraph = para;
+            data->ranges = ranges;
             block.layout()->setFormats(ranges);
             ++changed;
             if (dirtyFrom >= 0 && dirtyTo != bStart)
@@ -112,13 +113,45 @@ int apply(QTextDocument* doc, const StyleResult& result)
 
 QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block)
 {
-    return block.isValid() ? block.layout()->formats() : QList<QTextLayout::FormatRange>{};
+    const auto* data = block.isValid() ? static_cast<const BlockStyleData*>(block.userData()) : nullptr;
+    return data ? data->ranges : QList<QTextLayout::FormatRange>{};
 }
 
 ParagraphStyle paragraphOf(const QTextBlock& block)
 {
     const auto* data = static_cast<const BlockStyleData*>(block.userData());
     return data ? data->paragraph : ParagraphStyle{};
+}
+
+} // namespace StyledBlocks
+
+#include "editor/ConcealFont.h"
+
+namespace StyledBlocks {
+
+QTextCharFormat concealFormat()
+{
+    QTextCharFormat f;
+    f.setFont(ConcealFont::font(), QTextCharFormat::FontPropertiesAll);
+    f.setForeground(Qt::transparent);
+    f.setProperty(ConcealProperty, true);
+    return f;
+}
+
+bool isConcealed(const QTextCharFormat& f)
+{
+    return f.boolProperty(ConcealProperty);
+}
+
+bool isConcealedAt(const QTextBlock& block, int index)
+{
+    if (!block.isValid() || index < 0 || index >= block.length() - 1)
+        return false;
+    bool concealed = false;
+    for (const auto& r : block.layout()->formats())
+        if (index >= r.start && index < r.start + r.length)
+            concealed = isConcealed(r.format); // later ranges win, as in drawing
+    return concealed;
 }
 
 } // namespace StyledBlocks

@@ -24,6 +24,7 @@ class BlockStyleData : public QTextBlockUserData {
 public:
     ParagraphStyle paragraph;
     size_t runsHash = 0; // hash of the character runs last applied to the block
+    QList<QTextLayout::FormatRange> ranges; // those runs, block-relative
     bool styled = false;
 };
 
@@ -60,5 +61,19 @@ QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block);
 
 // The paragraph attributes of a block (defaults when it was never styled).
 ParagraphStyle paragraphOf(const QTextBlock& block);
+
+} // namespace StyledBlocks
+
+namespace StyledBlocks {
+
+// Format property that marks concealed characters (their glyphs take no space).
+constexpr int ConcealProperty = QTextFormat::UserProperty + 1;
+
+// The format of a concealed run: the zero-advance font, no pen.
+QTextCharFormat concealFormat();
+bool isConcealed(const QTextCharFormat& f);
+
+// Whether the character at block-relative `index` is concealed.
+bool isConcealedAt(const QTextBlock& block, int index);
 
 } // namespace StyledBlocks

@@ -1,0 +1,199 @@
+#include "editor/ui/EditorCoordinator.h"
+
+#include "editor/EditorController.h"
+#include "editor/TypingRules.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "editor/ui/PagedDocumentLayout.h"
+#include "platform/TextUtil.h"
+
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace {
+
+QString documentText(QTextDocument* doc, int from, int length)
+{
+    QTextCursor c(doc);
+    c.setPosition(from);
+    c.setPosition(from + length, QTextCursor::KeepAnchor);
+    QString s = c.selectedText();
+    s.replace(QChar::ParagraphSeparator, u'\n');
+    return s;
+}
+
+} // namespace
+
+EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
+    : QObject(view)
+    , m_view(view)
+{
+    QTextDocument* doc = view->document();
+    connect(doc, &QTextDocument::contentsChange, this, &EditorCoordinator::onContentsChange, Qt::DirectConnection);
+    connect(view, &QTextEdit::cursorPositionChanged, this, &EditorCoordinator::onSelectionChanged);
+    connect(view, &QTextEdit::selectionChanged, this, &EditorCoordinator::onSelectionChanged);
+    // Statistics cover the whole text: count after a pause, not on every keystroke.
+    m_countsTimer.setSingleShot(true);
+    m_countsTimer.setInterval(250);
+    connect(&m_countsTimer, &QTimer::timeout, this, [this] {
+        if (m_controller)
+            m_controller->updateCounts();
+    });
+}
+
+void EditorCoordinator::setController(EditorController* c)
+{
+    m_controller = c;
+}
+
+void EditorCoordinator::setConfig(const EditorConfig& config)
+{
+    m_config = config;
+    m_state.concealMarkers = config.viewMode == u"wysiwyg";
+    m_state.focusMode = config.focusMode;
+}
+
+TextRange EditorCoordinator::clampToText(TextRange r) const
+{
+    const int n = int(m_text.size());
+    if (r.isNotFound())
+        return {0, 0};
+    const int loc = std::clamp(r.location, 0, n);
+    return {loc, std::clamp(r.length, 0, n - loc)};
+}
+
+void EditorCoordinator::prepare()
+{
+    const TextRange sel = m_view->selectedRange();
+    m_state.caretLine = TextUtil::lineRange(m_text, sel);
+    const bool reveal = m_config && m_config->revealMarkers;
+    m_state.revealRange = m_state.concealMarkers && reveal ? m_state.caretLine : TextRange::notFound();
+    m_state.focusRange = m_state.focusMode ? m_state.caretLine : TextRange::notFound();
+    m_state.contentWidth = m_view->pagedLayout()->textWidth() / m_view->pagedLayout()->geometry().scale;
+    m_state.scale = m_view->pagedLayout()->geometry().scale;
+}
+
+void EditorCoordinator::restyle(std::optional<TextRange> changed)
+{
+    prepare();
+    std::optional<TextRange> window;
+    if (changed && !m_state.focusMode)
+        window = clampToText(*changed).united(clampToText(m_state.caretLine));
+    StyleResult result;
+    if (m_style) {
+        result = m_style(m_text, window, m_state);
+    } else {
+        // No styler: the blocks of the window go back to plain text.
+        result.scope = window ? TextUtil::lineRange(m_text, *window) : TextRange(0, int(m_text.size()));
+    }
+    StyledBlocks::apply(m_view->document(), result);
+    m_view->viewport()->update();
+}
+
+void EditorCoordinator::onContentsChange(int from, int removed, int added)
+{
+    // Mirror the edit. The document's last paragraph separator is not part of the text.
+    const int n = int(m_text.size());
+    const int docLen = m_view->document()->characterCount() - 1;
+    from = std::clamp(from, 0, n);
+    removed = std::clamp(removed, 0, n - from);
+    added = std::clamp(added, 0, std::max(0, docLen - from));
+    m_text.replace(from, removed, documentText(m_view->document(), from, added));
+
+    m_view->textWillChangeByEdit();
+    // Restyle now, before Qt lays the changed blocks out, so each is laid out once.
+    m_isEditing = true;
+    restyle(TextRange(from, std::max(removed, added)));
+    m_isEditing = false;
+    if (!m_afterEditQueued) {
+        m_afterEditQueued = true;
+        // The rest runs once the edit (and the text edit's own bookkeeping) is complete.
+        QMetaObject::invokeMethod(this, &EditorCoordinator::afterEdit, Qt::QueuedConnection);
+    }
+    Q_EMIT textEdited();
+}
+
+void EditorCoordinator::afterEdit()
+{
+    m_afterEditQueued = false;
+    m_countsTimer.start();
+    centerCaret();
+    m_view->scheduleAutoSuggest();
+}
+
+void EditorCoordinator::onSelectionChanged()
+{
+    if (m_controller)
+        m_controller->updateSelectionStats();
+    if (m_isEditing)
+        return;
+    centerCaret();
+    if (!m_state.concealMarkers && !m_state.focusMode)
+        return;
+    const TextRange line = TextUtil::lineRange(m_text, m_view->selectedRange());
+    if (line != m_lastCaretLine || m_state.focusMode) {
+        const TextRange previous = m_lastCaretLine.isNotFound() ? line : m_lastCaretLine;
+        m_lastCaretLine = line;
+        restyle(clampToText(previous).united(line));
+    }
+}
+
+void EditorCoordinator::centerCaret()
+{
+    if (!m_config || !m_config->typewriter)
+        return;
+    const QRect caret = m_view->cursorRect();
+    QScrollBar* bar = m_view->verticalScrollBar();
+    const int target = bar->value() + caret.center().y() - m_view->viewport()->height() / 2;
+    bar->setValue(std::max(0, target));
+}
+
+bool EditorCoordinator::handleNewline()
+{
+    const TextRange sel = m_view->selectedRange();
+    if (sel.length != 0)
+        return false;
+    const TextRange line = TextUtil::lineRange(m_text, sel.location);
+    const QString prefix = m_text.mid(line.location, sel.location - line.location);
+    const TypingRules::Newline nl = TypingRules::continueList(prefix);
+    switch (nl.kind) {
+    case TypingRules::Newline::Plain:
+        return false;
+    case TypingRules::Newline::Continue:
+        if (m_view->replaceRange(sel, nl.insert))
+            m_view->setSelectedRange({sel.location + int(nl.insert.size()), 0});
+        return true;
+    case TypingRules::Newline::EndList:
+        if (m_view->replaceRange({line.location, int(prefix.size())}, QString()))
+            m_view->setSelectedRange({line.location, 0});
+        return true;
+    }
+    return false;
+}
+
+bool EditorCoordinator::replaceSelectionSpecially(const QString& s, bool typed)
+{
+    const TextRange sel = m_view->selectedRange();
+    if (sel.length == 0 || s.isEmpty())
+        return false;
+    const QString selected = m_text.mid(sel.location, sel.length);
+    if (TypingRules::isLinkAddress(s)) {
+        const auto link = TypingRules::linkOverSelection(selected, s);
+        if (!link)
+            return false;
+        if (m_view->replaceRange(sel, *link))
+            m_view->setSelectedRange({sel.location + int(link->size()), 0});
+        return true;
+    }
+    if (!typed || !m_config || !m_config->autoPair)
+        return false;
+    const auto closing = TypingRules::closingMark(s);
+    if (!closing)
+        return false;
+    if (m_view->replaceRange(sel, s + selected + *closing))
+        m_view->setSelectedRange({sel.location + 1, sel.length});
+    return true;
+}

@@ -1,0 +1,205 @@
+#include "editor/ui/MarkdownEditorView.h"
+
+#include "editor/EditorController.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "editor/ui/MinimapView.h"
+#include "editor/ui/PageRulerView.h"
+#include "editor/ui/PagedDocumentLayout.h"
+#include "platform/Settings.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QTextDocument>
+
+namespace {
+
+QColor fromRGBA(const RGBA& c)
+{
+    return QColor::fromRgbF(float(c.r), float(c.g), float(c.b), float(c.a));
+}
+
+QColor grey(double white)
+{
+    return QColor::fromRgbF(float(white), float(white), float(white));
+}
+
+} // namespace
+
+MarkdownEditorView::MarkdownEditorView(QWidget* parent)
+    : QWidget(parent)
+{
+    m_text = new MarkdownTextView(this);
+    m_ruler = new PageRulerView(m_text, this);
+    m_minimap = new MinimapView(m_text, this);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    grid->addWidget(m_ruler, 0, 0);
+    grid->addWidget(m_text, 1, 0);
+    grid->addWidget(m_minimap, 0, 1, 2, 1);
+    m_ruler->hide();
+    setFocusProxy(m_text);
+
+    // The minimap reads the whole text: refresh it after a pause, not on every key.
+    m_minimapTimer.setSingleShot(true);
+    m_minimapTimer.setInterval(300);
+    connect(&m_minimapTimer, &QTimer::timeout, this, [this] { m_minimap->setText(m_text->text()); });
+    connect(m_text->coordinator(), &EditorCoordinator::textEdited, this, [this] {
+        if (m_minimap->isVisible())
+            m_minimapTimer.start();
+        Q_EMIT textEdited();
+    });
+    Settings& settings = Settings::instance();
+    setMinimapVisible(settings.boolean(QStringLiteral("editorShowMinimap")));
+    settings.onChange(QStringLiteral("editorShowMinimap"), this,
+                      [this](const QVariant& v) { setMinimapVisible(v.toBool()); });
+}
+
+void MarkdownEditorView::setMinimapVisible(bool on)
+{
+    m_minimap->setVisible(on);
+    if (on)
+        m_minimap->setText(m_text->text());
+}
+
+void MarkdownEditorView::setController(EditorController* controller)
+{
+    m_controller = controller;
+    m_text->coordinator()->setController(controller);
+    if (!controller)
+        return;
+    controller->setTextView(m_text, m_text);
+    controller->setScrollView(m_text, m_text);
+    controller->setPageFootprint({872, 1112});
+    controller->updateCounts();
+    connect(m_text, &MarkdownTextView::magnificationChanged, controller, [this](double z) {
+        if (m_controller && m_controller->zoom() != z)
+            m_controller->setZoomFromView(z);
+    });
+}
+
+void MarkdownEditorView::setStyleFunction(StyleFunction f)
+{
+    m_text->coordinator()->setStyleFunction(std::move(f));
+    m_text->coordinator()->restyle(std::nullopt);
+}
+
+void MarkdownEditorView::loadText(const QString& text)
+{
+    m_text->setDocumentText(text);
+    m_text->document()->setModified(false);
+    if (m_minimap->isVisible())
+        m_minimap->setText(m_text->text());
+    if (m_controller)
+        m_controller->updateCounts();
+}
+
+void MarkdownEditorView::setText(const QString& text)
+{
+    if (m_text->coordinator()->isEditing() || text == m_text->text())
+        return;
+    const int caret = m_text->selectedRange().location;
+    m_text->setDocumentText(text);
+    m_text->setSelectedRange({std::min(caret, int(text.size())), 0});
+    if (m_controller)
+        m_controller->updateCounts();
+}
+
+QString MarkdownEditorView::text() const
+{
+    return m_text->text();
+}
+
+EditorConfig MarkdownEditorView::configFromSettings()
+{
+    const Settings& s = Settings::instance();
+    EditorConfig c;
+    c.fontSize = s.number(QStringLiteral("editorFontSize"), 15);
+    c.fontFamily = s.string(QStringLiteral("editorFontFamily"), QStringLiteral("system"));
+    c.lineSpacing = s.number(QStringLiteral("editorLineSpacing"), 3);
+    c.spellCheck = s.boolean(QStringLiteral("editorSpellCheck"));
+    c.autoPair = s.boolean(QStringLiteral("editorAutoPair"), true);
+    c.viewMode = s.string(QStringLiteral("editorViewMode"), QStringLiteral("wysiwyg"));
+    c.showRuler = s.boolean(QStringLiteral("editorShowRuler"));
+    c.revealMarkers = s.boolean(QStringLiteral("revealActiveLineMarkers"));
+    c.appearanceMode = s.string(QStringLiteral("editorAppearance"), QStringLiteral("system"));
+    c.pageWidth = s.number(QStringLiteral("editorPageWidth"), 816);
+    c.pageMargin = s.number(QStringLiteral("editorPageMargin"), 72);
+    c.focusMode = s.boolean(QStringLiteral("editorFocusMode"));
+    c.typewriter = s.boolean(QStringLiteral("editorTypewriter"));
+    c.textDirection = s.string(QStringLiteral("editorTextDirection"), QStringLiteral("natural"));
+    c.spellLanguage = s.string(QStringLiteral("editorSpellLanguage"), QStringLiteral("auto"));
+    return c;
+}
+
+void MarkdownEditorView::applyColors(const EditorConfig& config)
+{
+    PagedDocumentLayout::Colors colors;
+    const QPalette pal = palette();
+    if (config.customTheme) {
+        colors.text = fromRGBA(config.customTheme->text);
+        colors.page = fromRGBA(config.customTheme->page);
+        colors.desk = fromRGBA(config.customTheme->desk);
+    } else if (config.appearanceMode == u"light") {
+        colors.text = grey(0.1);
+        colors.page = Qt::white;
+        colors.desk = grey(0.9);
+    } else if (config.appearanceMode == u"dark") {
+        colors.text = grey(0.88);
+        colors.page = grey(0.13);
+        colors.desk = grey(0.08);
+    } else if (config.appearanceMode == u"sepia") {
+        colors.text = QColor::fromRgbF(0.36f, 0.27f, 0.21f);
+        colors.page = QColor::fromRgbF(0.96f, 0.93f, 0.85f);
+        colors.desk = QColor::fromRgbF(0.85f, 0.80f, 0.69f);
+    } else {
+        colors.text = pal.color(QPalette::Text);
+        colors.page = pal.color(QPalette::Base);
+        colors.desk = pal.color(QPalette::Window).darker(110);
+    }
+    colors.caption = colors.text;
+    colors.caption.setAlphaF(0.35f);
+    m_text->pagedLayout()->setColors(colors);
+    QPalette p = m_text->palette();
+    p.setColor(QPalette::Text, colors.text);
+    p.setColor(QPalette::Base, colors.page);
+    m_text->setPalette(p);
+}
+
+void MarkdownEditorView::applyConfig(const EditorConfig& config)
+{
+    EditorCoordinator* coord = m_text->coordinator();
+    if (coord->appliedConfig() && *coord->appliedConfig() == config)
+        return;
+    const TextRange sel = m_text->selectedRange();
+    coord->setConfig(config);
+    applyColors(config);
+
+    PagedDocumentLayout* layout = m_text->pagedLayout();
+    const double scale = layout->geometry().scale;
+    QFont body = config.fontFamily == u"mono" ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QFont();
+    if (config.fontFamily == u"serif") {
+        body.setStyleHint(QFont::Serif);
+        body.setFamilies({QStringLiteral("serif")});
+    }
+    body.setPixelSize(std::max(1, int(std::lround(config.fontSize * scale))));
+    QTextOption opt = m_text->document()->defaultTextOption();
+    opt.setTabStopDistance(QFontMetricsF(body).horizontalAdvance(u' ') * 4);
+    m_text->document()->setDefaultTextOption(opt);
+    m_text->document()->setDefaultFont(body);
+
+    Qt::LayoutDirection dir = Qt::LayoutDirectionAuto;
+    if (config.textDirection == u"ltr")
+        dir = Qt::LeftToRight;
+    else if (config.textDirection == u"rtl")
+        dir = Qt::RightToLeft;
+    layout->setTextDirection(dir);
+    auto g = layout->geometry();
+    g.pageWidth = config.pageWidth > 0 ? config.pageWidth : 816;
+    g.hInset = std::clamp(config.pageMargin, 0.0, g.pageWidth / 2 - 1);
+    layout->setGeometry(g);
+    m_ruler->setVisible(config.showRuler);
+    m_ruler->update();
+    coord->restyle(std::nullopt);
+    m_text->setSelectedRange(sel);
+}

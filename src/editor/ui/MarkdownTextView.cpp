@@ -1,0 +1,368 @@
+#include "editor/ui/MarkdownTextView.h"
+
+#include "editor/StyledBlocks.h"
+#include "editor/ui/EditorCoordinator.h"
+#include "editor/ui/PagedDocumentLayout.h"
+#include "platform/NotificationBus.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+
+MarkdownTextView::MarkdownTextView(QWidget* parent)
+    : QTextEdit(parent)
+{
+    setAcceptRichText(false);
+    setUndoRedoEnabled(true);
+    setFrameShape(QFrame::NoFrame);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setAccessibleName(tr("Markdown editor"));
+    viewport()->setAutoFillBackground(false);
+    QTextDocument* doc = document();
+    doc->setDocumentMargin(0);
+    m_layout = new PagedDocumentLayout(doc);
+    doc->setDocumentLayout(m_layout);
+    m_layout->setViewportWidth(viewport()->width());
+    m_layout->relayoutAll();
+    m_layout->overlay = [this](QPainter* p, const QRectF&) { paintGhost(p); };
+    m_coordinator = new EditorCoordinator(this);
+    m_autoTimer.setSingleShot(true);
+    m_autoTimer.setInterval(1500);
+    connect(&m_autoTimer, &QTimer::timeout, this, [this] { requestSuggestion(false); });
+}
+
+MarkdownTextView::~MarkdownTextView() = default;
+
+void MarkdownTextView::setDocumentText(const QString& text)
+{
+    dismissGhost();
+    setPlainText(text);
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+QString MarkdownTextView::text() const
+{
+    return m_coordinator->text();
+}
+
+int MarkdownTextView::textLength() const
+{
+    return int(m_coordinator->text().size());
+}
+
+TextRange MarkdownTextView::selectedRange() const
+{
+    const QTextCursor c = textCursor();
+    return {c.selectionStart(), c.selectionEnd() - c.selectionStart()};
+}
+
+void MarkdownTextView::setSelectedRange(TextRange range)
+{
+    const int n = textLength();
+    const int a = std::clamp(range.location, 0, n);
+    const int b = std::clamp(range.end(), a, n);
+    QTextCursor c(document());
+    c.setPosition(a);
+    c.setPosition(b, QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+bool MarkdownTextView::replaceRange(TextRange range, const QString& replacement)
+{
+    if (isReadOnly() || range.isNotFound() || range.location < 0 || range.end() > textLength())
+        return false;
+    dismissGhost();
+    QTextCursor c(document());
+    c.setPosition(range.location);
+    c.setPosition(range.end(), QTextCursor::KeepAnchor);
+    c.beginEditBlock();
+    c.insertText(replacement);
+    c.endEditBlock();
+    return true;
+}
+
+void MarkdownTextView::scrollRangeToVisible(TextRange range)
+{
+    QTextCursor c(document());
+    c.setPosition(std::clamp(range.location, 0, textLength()));
+    const QRect r = cursorRect(c);
+    if (r.top() < 0 || r.bottom() > viewport()->height())
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + r.center().y() - viewport()->height() / 2);
+}
+
+void MarkdownTextView::focusEditor()
+{
+    setFocus(Qt::OtherFocusReason);
+}
+
+void MarkdownTextView::beep()
+{
+    QApplication::beep();
+}
+
+QSizeF MarkdownTextView::viewportSize() const
+{
+    return viewport()->size();
+}
+
+double MarkdownTextView::verticalScrollerWidth() const
+{
+    return verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0;
+}
+
+double MarkdownTextView::magnification() const
+{
+    return m_layout->geometry().scale;
+}
+
+void MarkdownTextView::setMagnification(double factor, bool)
+{
+    factor = std::clamp(factor, 0.25, 5.0);
+    if (factor == magnification())
+        return;
+    // Keep the point at the top of the view in place.
+    const double ratio = factor / magnification();
+    const int top = verticalScrollBar()->value();
+    auto g = m_layout->geometry();
+    g.scale = factor;
+    QFont base = document()->defaultFont();
+    if (base.pixelSize() > 0)
+        base.setPixelSize(std::max(1, int(std::lround(base.pixelSize() * ratio))));
+    document()->setDefaultFont(base);
+    m_layout->setGeometry(g);
+    m_coordinator->restyle(std::nullopt);
+    verticalScrollBar()->setValue(int(top * ratio));
+    emit magnificationChanged(factor);
+}
+
+void MarkdownTextView::resizeEvent(QResizeEvent* e)
+{
+    QTextEdit::resizeEvent(e);
+    m_layout->setViewportWidth(viewport()->width());
+}
+
+bool MarkdownTextView::isInsideConcealed(int pos) const
+{
+    const QTextBlock b = document()->findBlock(pos);
+    const int rel = pos - b.position();
+    return rel > 0 && StyledBlocks::isConcealedAt(b, rel - 1) && StyledBlocks::isConcealedAt(b, rel);
+}
+
+void MarkdownTextView::stepOverConcealed(bool forward, bool extend)
+{
+    QTextCursor c = textCursor();
+    bool moved = false;
+    while (isInsideConcealed(c.position())) {
+        if (!c.movePosition(forward ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter,
+                            extend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor))
+            break;
+        moved = true;
+    }
+    if (moved)
+        setTextCursor(c);
+}
+
+void MarkdownTextView::keyPressEvent(QKeyEvent* e)
+{
+    const bool plainMods = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (hasGhost()) {
+        if (e->key() == Qt::Key_Tab && plainMods && !(e->modifiers() & Qt::ShiftModifier)) {
+            acceptGhost();
+            return;
+        }
+        if (e->key() == Qt::Key_Escape) {
+            dismissGhost();
+            return;
+        }
+        if (e->key() != Qt::Key_Shift && e->key() != Qt::Key_Control && e->key() != Qt::Key_Alt
+            && e->key() != Qt::Key_Meta)
+            dismissGhost();
+    }
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+        if (m_coordinator->handleNewline())
+            return;
+    }
+    if (plainMods && !e->text().isEmpty() && e->text().at(0).isPrint() && textCursor().hasSelection()) {
+        if (m_coordinator->replaceSelectionSpecially(e->text(), true))
+            return;
+    }
+    QTextEdit::keyPressEvent(e);
+    if ((e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) && plainMods)
+        stepOverConcealed(e->key() == Qt::Key_Right, e->modifiers() & Qt::ShiftModifier);
+}
+
+void MarkdownTextView::inputMethodEvent(QInputMethodEvent* e)
+{
+    dismissGhost();
+    QTextEdit::inputMethodEvent(e);
+    remergeStyling();
+}
+
+void MarkdownTextView::remergeStyling()
+{
+    // During composition Qt replaces the block's additional formats with the preedit
+    // formats; put the styling back underneath them so hidden markers stay hidden.
+    const QTextBlock b = textCursor().block();
+    if (!b.isValid())
+        return;
+    QTextLayout* tl = b.layout();
+    const int preeditPos = tl->preeditAreaPosition();
+    const int preeditLen = int(tl->preeditAreaText().size());
+    QList<QTextLayout::FormatRange> merged;
+    for (QTextLayout::FormatRange r : StyledBlocks::formatsOf(b)) {
+        if (preeditLen > 0 && r.start >= preeditPos)
+            r.start += preeditLen;
+        merged.append(r);
+    }
+    const QList<QTextLayout::FormatRange> current = tl->formats();
+    for (const auto& r : current)
+        if (preeditLen > 0 && r.start >= preeditPos && r.start < preeditPos + preeditLen)
+            merged.append(r);
+    tl->setFormats(merged);
+    document()->markContentsDirty(b.position(), b.length());
+}
+
+void MarkdownTextView::mousePressEvent(QMouseEvent* e)
+{
+    dismissGhost();
+    QTextEdit::mousePressEvent(e);
+}
+
+void MarkdownTextView::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    const QPointF p = e->position() + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const double band = m_layout->geometry().marginBand * m_layout->geometry().scale;
+    for (int i = 0; i < m_layout->pageCount(); ++i) {
+        const QRectF r = m_layout->sheetRect(i);
+        if (p.y() < r.top())
+            break;
+        if (p.x() < r.left() || p.x() > r.right())
+            continue;
+        if ((p.y() >= r.top() && p.y() <= r.top() + band) || (p.y() >= r.bottom() - band && p.y() <= r.bottom())) {
+            NotificationBus::instance().post(NotificationBus::name(QStringLiteral("editHeaderFooter")));
+            return;
+        }
+    }
+    QTextEdit::mouseDoubleClickEvent(e);
+}
+
+bool MarkdownTextView::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source->hasText() || QTextEdit::canInsertFromMimeData(source);
+}
+
+void MarkdownTextView::insertFromMimeData(const QMimeData* source)
+{
+    dismissGhost();
+    if (!source->hasText())
+        return;
+    const QString s = source->text();
+    if (m_coordinator->replaceSelectionSpecially(s, false))
+        return;
+    textCursor().insertText(s);
+}
+
+// ---- Inline continuation ----------------------------------------------------------
+
+void MarkdownTextView::textWillChangeByEdit()
+{
+    // Any edit ends a shown suggestion; it is painted, never stored, so there is
+    // nothing to remove from the text.
+    m_ghostText.clear();
+    m_ghostAnchor = -1;
+}
+
+void MarkdownTextView::scheduleAutoSuggest()
+{
+    m_autoTimer.stop();
+    if (autoSuggestEnabled && autoSuggestEnabled() && suggestionProvider)
+        m_autoTimer.start();
+}
+
+void MarkdownTextView::requestSuggestion(bool manual)
+{
+    m_autoTimer.stop();
+    if (!suggestionProvider) {
+        if (manual)
+            beep();
+        return;
+    }
+    if (textCursor().hasSelection() || hasGhost())
+        return;
+    suggestionProvider(this, manual);
+}
+
+void MarkdownTextView::showGhost(const QString& suggestion)
+{
+    dismissGhost();
+    if (suggestion.isEmpty() || textLength() == 0 || textCursor().hasSelection())
+        return;
+    m_ghostText = suggestion;
+    m_ghostAnchor = textCursor().position();
+    viewport()->update();
+}
+
+bool MarkdownTextView::dismissGhost()
+{
+    if (!hasGhost())
+        return false;
+    m_ghostText.clear();
+    m_ghostAnchor = -1;
+    viewport()->update();
+    return true;
+}
+
+void MarkdownTextView::acceptGhost()
+{
+    if (!hasGhost())
+        return;
+    const QString text = m_ghostText;
+    const int at = std::min(m_ghostAnchor, textLength());
+    dismissGhost();
+    if (replaceRange({at, 0}, text))
+        setSelectedRange({at + int(text.size()), 0});
+}
+
+void MarkdownTextView::paintGhost(QPainter* p)
+{
+    if (!hasGhost() || textCursor().position() != m_ghostAnchor)
+        return;
+    QTextCursor c(document());
+    c.setPosition(std::min(m_ghostAnchor, textLength()));
+    const QTextBlock b = c.block();
+    const QTextLine line = b.layout()->lineForTextPosition(c.positionInBlock());
+    if (!line.isValid())
+        return;
+    const QRectF blockRect = m_layout->blockBoundingRect(b);
+    const double x0 = line.cursorToX(c.positionInBlock());
+    const double width = m_layout->textWidth();
+    QFont font = document()->defaultFont();
+    QTextLayout ghost(m_ghostText, font);
+    ghost.beginLayout();
+    double y = 0;
+    bool first = true;
+    for (;;) {
+        QTextLine l = ghost.createLine();
+        if (!l.isValid())
+            break;
+        l.setLineWidth(first ? std::max(1.0, width - x0) : width);
+        l.setPosition(QPointF(first ? x0 : 0, y));
+        y += first ? line.height() : l.height();
+        first = false;
+    }
+    ghost.endLayout();
+    QColor dim = palette().color(QPalette::Text);
+    dim.setAlphaF(0.4);
+    p->save();
+    p->setPen(dim);
+    ghost.draw(p, QPointF(blockRect.left(), blockRect.top() + line.y() + (line.ascent() - QFontMetricsF(font).ascent())));
+    p->restore();
+}

@@ -1,0 +1,314 @@
+#include "EditorTestStyle.h"
+
+#include "editor/EditorController.h"
+#include "editor/StyledBlocks.h"
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "editor/ui/MinimapView.h"
+#include "editor/ui/PageRulerView.h"
+#include "editor/ui/PagedDocumentLayout.h"
+#include "platform/NotificationBus.h"
+#include "platform/Settings.h"
+
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EditorViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        Settings::useFile(dir.filePath("settings.ini"));
+        view = std::make_unique<MarkdownEditorView>();
+        view->resize(1000, 800);
+        view->setController(&controller);
+        view->setStyleFunction(testStyle);
+        EditorConfig c = MarkdownEditorView::configFromSettings();
+        view->applyConfig(c);
+        view->show();
+    }
+    MarkdownTextView* tv() { return view->textView(); }
+    PagedDocumentLayout* layout() { return tv()->pagedLayout(); }
+    void setConfig(auto&& change)
+    {
+        EditorConfig c = *tv()->coordinator()->appliedConfig();
+        change(c);
+        view->applyConfig(c);
+    }
+    // x of a caret position inside its line
+    double xAt(int pos)
+    {
+        const QTextBlock b = tv()->document()->findBlock(pos);
+        const QTextLine line = b.layout()->lineForTextPosition(pos - b.position());
+        return line.cursorToX(pos - b.position());
+    }
+
+    QTemporaryDir dir;
+    EditorController controller;
+    std::unique_ptr<MarkdownEditorView> view;
+};
+
+} // namespace
+
+TEST_F(EditorViewTest, HiddenMarkersTakeNoWidthAndSourceModeShowsThem)
+{
+    view->loadText("a **bold** b\nnext line");
+    tv()->setSelectedRange({20, 0}); // caret on the other line
+    EXPECT_DOUBLE_EQ(xAt(2), xAt(3));
+    EXPECT_DOUBLE_EQ(xAt(2), xAt(4));
+    EXPECT_DOUBLE_EQ(xAt(8), xAt(10));
+    EXPECT_GT(xAt(8), xAt(4));
+    setConfig([](EditorConfig& c) { c.viewMode = "source"; });
+    EXPECT_GT(xAt(4), xAt(2));
+    EXPECT_FALSE(StyledBlocks::isConcealedAt(tv()->document()->firstBlock(), 2));
+}
+
+TEST_F(EditorViewTest, CaretLineRevealsMarkersOnlyWhenAskedTo)
+{
+    view->loadText("a **bold** b\nnext line");
+    setConfig([](EditorConfig& c) { c.revealMarkers = true; });
+    tv()->setSelectedRange({20, 0});
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(tv()->document()->firstBlock(), 2));
+    tv()->setSelectedRange({1, 0});
+    EXPECT_FALSE(StyledBlocks::isConcealedAt(tv()->document()->firstBlock(), 2));
+    tv()->setSelectedRange({20, 0});
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(tv()->document()->firstBlock(), 2));
+    setConfig([](EditorConfig& c) { c.revealMarkers = false; });
+    tv()->setSelectedRange({1, 0});
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(tv()->document()->firstBlock(), 2));
+}
+
+TEST_F(EditorViewTest, UndoAfterStylingRestoresTextAndModifiedFlag)
+{
+    view->loadText("hello\n");
+    EXPECT_FALSE(tv()->document()->isModified());
+    tv()->setSelectedRange({5, 0});
+    QTest::keyClicks(tv(), " **x**");
+    EXPECT_EQ(view->text(), "hello **x**\n");
+    EXPECT_TRUE(tv()->document()->isModified());
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(tv()->document()->firstBlock(), 6) == false
+                || tv()->selectedRange().location == 11);
+    while (tv()->document()->isUndoAvailable())
+        tv()->undo();
+    EXPECT_EQ(view->text(), "hello\n");
+    EXPECT_EQ(tv()->document()->toPlainText(), "hello\n");
+    EXPECT_FALSE(tv()->document()->isModified());
+    tv()->redo();
+    EXPECT_TRUE(tv()->document()->isModified());
+}
+
+TEST_F(EditorViewTest, ControllerEditsAreOneUndoStepAndRestyled)
+{
+    view->loadText("plain\nline two");
+    tv()->setSelectedRange({14, 0});
+    controller.replace({0, 5}, "**plain**");
+    EXPECT_EQ(view->text(), "**plain**\nline two");
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(tv()->document()->firstBlock(), 0));
+    tv()->undo();
+    EXPECT_EQ(view->text(), "plain\nline two");
+    EXPECT_FALSE(tv()->document()->isUndoAvailable());
+}
+
+TEST_F(EditorViewTest, NoLineStraddlesAPageAndIncrementalLayoutConverges)
+{
+    QString doc;
+    for (int i = 0; i < 400; ++i)
+        doc += QStringLiteral("# Heading %1\nSome **text** that is long enough to wrap over the line once it has "
+                              "a few more words in it, like this sentence does. %1\n\n").arg(i);
+    view->loadText(doc);
+    ASSERT_GT(layout()->pageCount(), 5);
+    auto check = [&] {
+        const PageMetrics m = layout()->metrics();
+        int straddling = 0;
+        for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next()) {
+            const double by = b.layout()->position().y();
+            for (int i = 0; i < b.layout()->lineCount(); ++i) {
+                const QTextLine l = b.layout()->lineAt(i);
+                const double top = by + l.y();
+                const double page = std::floor(top / m.stride);
+                if (top + l.height() > page * m.stride + m.contentPerPage + 1e-6 || top < page * m.stride)
+                    ++straddling;
+            }
+        }
+        return straddling;
+    };
+    EXPECT_EQ(check(), 0);
+    // Edits of every kind, then compare with a full relayout.
+    for (int i = 0; i < 30; ++i) {
+        tv()->setSelectedRange({(i * 7919) % (tv()->textLength() - 1), 0});
+        if (i % 3 == 0)
+            QTest::keyClick(tv(), Qt::Key_Return);
+        else if (i % 3 == 1)
+            QTest::keyClicks(tv(), "word ");
+        else
+            QTest::keyClick(tv(), Qt::Key_Backspace);
+    }
+    QList<double> incremental;
+    for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next())
+        incremental.append(b.layout()->position().y());
+    layout()->relayoutAll();
+    int differing = 0;
+    int i = 0;
+    for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next(), ++i)
+        differing += b.layout()->position().y() != incremental[i];
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(check(), 0);
+}
+
+TEST_F(EditorViewTest, EmptyDocumentShowsOneSheetCentredOrAtTheDeskPad)
+{
+    view->loadText("");
+    EXPECT_EQ(layout()->pageCount(), 1);
+    view->resize(500, 600);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(layout()->sheetLeft(), 28);
+    EXPECT_DOUBLE_EQ(layout()->textWidth(), 672);
+}
+
+TEST_F(EditorViewTest, ZoomScalesPagesAndText)
+{
+    view->loadText("some text\n");
+    const double w = layout()->documentSize().height();
+    tv()->setMagnification(2.0, false);
+    EXPECT_DOUBLE_EQ(layout()->geometry().scale, 2.0);
+    EXPECT_NEAR(layout()->documentSize().height(), 2 * w, 1.0);
+    EXPECT_DOUBLE_EQ(layout()->textWidth(), 1344);
+    tv()->setMagnification(9.0, false);
+    EXPECT_DOUBLE_EQ(layout()->geometry().scale, 5.0);
+    controller.setZoom(0.1, false);
+    EXPECT_DOUBLE_EQ(layout()->geometry().scale, 0.25);
+}
+
+TEST_F(EditorViewTest, ArrowKeysStepOverHiddenMarkers)
+{
+    view->loadText("ab **cd** ef\nx");
+    tv()->setSelectedRange({3, 0}); // before "**"
+    QTest::keyClick(tv(), Qt::Key_Right);
+    EXPECT_EQ(tv()->selectedRange().location, 5); // over both hidden asterisks at once... then into "cd"
+    tv()->setSelectedRange({9, 0}); // after the closing "**"
+    QTest::keyClick(tv(), Qt::Key_Left);
+    EXPECT_EQ(tv()->selectedRange().location, 7);
+}
+
+TEST_F(EditorViewTest, CompositionKeepsTheStyling)
+{
+    view->loadText("**bold** text\nx");
+    tv()->setSelectedRange({13, 0});
+    tv()->setFocus();
+    QInputMethodEvent preedit(QStringLiteral("ka"), {});
+    QApplication::sendEvent(tv(), &preedit);
+    const QTextBlock b = tv()->document()->firstBlock();
+    bool concealed = false;
+    for (const auto& r : b.layout()->formats())
+        concealed |= r.start == 0 && StyledBlocks::isConcealed(r.format);
+    EXPECT_TRUE(concealed);
+    QInputMethodEvent cancel;
+    QApplication::sendEvent(tv(), &cancel);
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(tv()->document()->firstBlock(), 0));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("か"));
+    QApplication::sendEvent(tv(), &commit);
+    EXPECT_EQ(view->text(), "**bold** textか\nx");
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(tv()->document()->firstBlock(), 0));
+}
+
+TEST_F(EditorViewTest, ReturnContinuesAndEndsLists)
+{
+    view->loadText("- [x] done");
+    tv()->setSelectedRange({10, 0});
+    QTest::keyClick(tv(), Qt::Key_Return);
+    EXPECT_EQ(view->text(), "- [x] done\n- [ ] ");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(17, 0));
+    QTest::keyClick(tv(), Qt::Key_Return);
+    EXPECT_EQ(view->text(), "- [x] done\n");
+    tv()->undo();
+    EXPECT_EQ(view->text(), "- [x] done\n- [ ] ");
+}
+
+TEST_F(EditorViewTest, SelectionsWrapInPairsAndAddressesBecomeLinks)
+{
+    view->loadText("abc site");
+    tv()->setSelectedRange({0, 3});
+    QTest::keyClicks(tv(), "(");
+    EXPECT_EQ(view->text(), "(abc) site");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(1, 3));
+    tv()->undo();
+    EXPECT_EQ(view->text(), "abc site");
+    setConfig([](EditorConfig& c) { c.autoPair = false; });
+    tv()->setSelectedRange({0, 3});
+    QTest::keyClicks(tv(), "(");
+    EXPECT_EQ(view->text(), "( site");
+    tv()->setSelectedRange({2, 4});
+    QApplication::clipboard()->setText("https://example.org/x");
+    tv()->paste();
+    EXPECT_EQ(view->text(), "( [site](https://example.org/x)");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(31, 0));
+}
+
+TEST_F(EditorViewTest, GhostTextIsPaintedButNeverInTheDocument)
+{
+    view->loadText("Hello");
+    tv()->setSelectedRange({5, 0});
+    tv()->showGhost(" world");
+    EXPECT_TRUE(tv()->hasGhost());
+    EXPECT_EQ(view->text(), "Hello");
+    EXPECT_EQ(tv()->document()->toPlainText(), "Hello");
+    EXPECT_FALSE(tv()->document()->isModified());
+    QTest::keyClick(tv(), Qt::Key_Escape);
+    EXPECT_FALSE(tv()->hasGhost());
+    tv()->showGhost(" world");
+    QTest::keyClick(tv(), Qt::Key_Tab);
+    EXPECT_EQ(view->text(), "Hello world");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(11, 0));
+    tv()->undo();
+    EXPECT_EQ(view->text(), "Hello");
+    tv()->showGhost(" world");
+    QTest::keyClicks(tv(), "!");
+    EXPECT_EQ(view->text(), "Hello!");
+    EXPECT_FALSE(tv()->hasGhost());
+}
+
+TEST_F(EditorViewTest, DoubleClickInABandAsksForHeaderAndFooter)
+{
+    view->loadText("text");
+    int posts = 0;
+    QObject ctx;
+    NotificationBus::instance().observe(NotificationBus::name("editHeaderFooter"), &ctx,
+                                        [&](const QVariant&) { ++posts; });
+    tv()->verticalScrollBar()->setValue(0);
+    const QRectF sheet = layout()->sheetRect(0);
+    const QPoint header = (sheet.topLeft() + QPointF(100, 20)).toPoint();
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, header);
+    EXPECT_EQ(posts, 0);
+    QTest::mouseDClick(tv()->viewport(), Qt::LeftButton, {}, header);
+    EXPECT_EQ(posts, 1);
+    QTest::mouseDClick(tv()->viewport(), Qt::LeftButton, {}, QPoint(5, 5)); // desk
+    EXPECT_EQ(posts, 1);
+}
+
+TEST_F(EditorViewTest, SettingsAreAppliedWhenTheyChange)
+{
+    view->loadText("text");
+    setConfig([](EditorConfig& c) { c.showRuler = true; c.pageMargin = 96; c.appearanceMode = "dark"; });
+    EXPECT_TRUE(view->ruler()->isVisible());
+    EXPECT_DOUBLE_EQ(layout()->textWidth(), 816 - 192);
+    EXPECT_LT(layout()->colors().page.lightnessF(), 0.2);
+    Settings::instance().setValue("editorShowMinimap", true);
+    EXPECT_TRUE(view->minimap()->isVisible());
+    if (const char* dirName = std::getenv("BW_SHOT_DIR")) {
+        QString doc = "# A heading\n\nSome **bold** text and more words to fill the line. "
+                      "Another sentence follows here.\n\n- item one\n- item two\n\n";
+        view->loadText(doc.repeated(30));
+        setConfig([](EditorConfig& c) { c.appearanceMode = "light"; });
+        view->grab().save(QString::fromLocal8Bit(dirName) + "/editor.png");
+    }
+}
