@@ -1,5 +1,6 @@
 #include "render/MarkdownHTMLRenderer.h"
 #include "render/MarkdownHTMLRendererPrivate.h"
+#include "render/SyntaxHighlighter.h"
 
 namespace MarkdownHTMLRenderer {
 
@@ -42,7 +43,7 @@ int renderFence(const QStringList& lines, int i, const QString& t, QStringList& 
         blocks << QLatin1String("<pre><code>") + escapeHtml(text) + QLatin1String("</code></pre>");
     } else {
         blocks << QLatin1String("<pre><code class=\"language-") + escapeHtml(info) + QLatin1String("\">")
-                + highlightCode(text, info) + QLatin1String("</code></pre>");
+                + SyntaxHighlighter::highlight(text, info) + QLatin1String("</code></pre>");
     }
     return j < lines.size() ? j + 1 : j;
 }

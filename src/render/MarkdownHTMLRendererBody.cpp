@@ -150,16 +150,6 @@ QString addHeadingIds(const QString& html)
 
 } // namespace
 
-namespace detail {
-
-QString highlightCode(const QString& code, const QString& language)
-{
-    Q_UNUSED(language);
-    return escapeHtml(code);
-}
-
-} // namespace detail
-
 QString renderBody(const QString& markdown)
 {
     // Line ends and tables repaired first; the block pass relies on "\n" only.

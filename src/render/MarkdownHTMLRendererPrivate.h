@@ -29,9 +29,6 @@ QRegularExpression pattern(const char* re);
 // `javascript:` and `vbscript:` targets (as a browser would read the scheme) become "#".
 QString safeUrl(const QString& url);
 
-// The code and language given to the highlighter; the result is escaped HTML.
-QString highlightCode(const QString& code, const QString& language);
-
 // Hands out heading ids: a repeated slug gets "-1", "-2", ... and no id is ever handed
 // out twice, even when a suffixed form is also a heading's own slug ("a", "a", "a-1").
 class SlugRegistry {

@@ -71,6 +71,11 @@ TEST(RenderBlocks, FencedCode)
     EXPECT_EQ(blocks("```\nunclosed\n# no heading"), "<pre><code>unclosed\n# no heading</code></pre>");
     const std::string html = blocks("```c\"x\nint a;\n```");
     EXPECT_EQ(html.rfind("<pre><code class=\"language-c&quot;x\">", 0), 0u);
+    // A language gets the highlighter's escaped, token-wrapped HTML.
+    const std::string py = blocks("```python\nx = 1 < 2\n```");
+    EXPECT_EQ(py.rfind("<pre><code class=\"language-python\">", 0), 0u);
+    EXPECT_NE(py.find("<span class=\"hl-num\">1</span> &lt; "), std::string::npos);
+    EXPECT_EQ(py.substr(py.size() - 13), "</code></pre>");
 }
 
 TEST(RenderBlocks, MermaidIsEscaped)
