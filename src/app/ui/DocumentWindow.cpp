@@ -226,6 +226,19 @@ void DocumentWindow::observeWhenKey(const QString& request, std::function<void(c
                                         });
 }
 
+void DocumentWindow::openInPlace(const QString& path)
+{
+    DocumentController& dc = DocumentController::instance();
+    if (!isUntitled() && dc.windowForPath(path) == this) return;
+    const QRect frame = geometry();
+    DocumentWindow* opened = dc.openDocument(path);
+    if (!opened || opened == this) return;
+    opened->setGeometry(frame);
+    opened->raise();
+    opened->activateWindow();
+    if (!isDocumentEdited()) close();
+}
+
 bool DocumentWindow::save()
 {
     if (isUntitled()) return saveAs();

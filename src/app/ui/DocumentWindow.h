@@ -66,6 +66,12 @@ public:
     // Observes "Brindlewick." + request; `handler` runs only while this window is key.
     void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler);
 
+    // Shows another file in this window's place (a file chosen in the sidebar, a wiki
+    // link): nothing when it is this window's file; otherwise the file opens in this
+    // window's frame and this window closes, unless its document is edited, in which
+    // case it stays open beside the new one. A file that fails to open changes nothing.
+    void openInPlace(const QString& path);
+
     // Saving. Failures are shown in an alert built from the error; false on failure or
     // when the user cancels a save panel.
     bool save();

@@ -288,3 +288,28 @@ TEST_F(DocumentWindowTest, MenusKeepTheirOrderAndKeyWindowObserversActOnlyWhenAc
     NotificationBus::instance().post("Brindlewick.testRequest", 10);
     EXPECT_EQ(calls, 1);
 }
+
+TEST_F(DocumentWindowTest, OpenInPlaceReplacesAnUneditedWindowAndKeepsAnEditedOne)
+{
+    writeAll(dir.filePath("one.md"), "1");
+    writeAll(dir.filePath("two.md"), "2");
+    writeAll(dir.filePath("three.md"), "3");
+    auto& dc = DocumentController::instance();
+    QPointer<DocumentWindow> one = dc.openDocument(dir.filePath("one.md"));
+    one->openInPlace(dir.filePath("one.md"));
+    EXPECT_EQ(dc.windows().size(), 1);
+
+    one->openInPlace(dir.filePath("two.md"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(one.isNull());
+    ASSERT_EQ(dc.windows().size(), 1);
+    DocumentWindow* two = dc.windows().first();
+    EXPECT_EQ(two->documentText(), "2");
+
+    typeAtEnd(two, "edited");
+    two->openInPlace(dir.filePath("three.md"));
+    EXPECT_EQ(dc.windows().size(), 2); // the edited window stays beside the new one
+    two->openInPlace(dir.filePath("missing.md"));
+    EXPECT_EQ(dc.windows().size(), 2);
+    EXPECT_EQ(alerts.size(), 1);
+}
