@@ -63,7 +63,7 @@ int PlainEditorHost::textLength() const
     return m_edit->document()->characterCount() - 1;
 }
 
-QString PlainEditorHost::textInRange(TextRange range) const
+QTextCursor PlainEditorHost::cursorFor(TextRange range) const
 {
     const int n = textLength();
     const int from = qBound(0, range.location, n);
@@ -71,8 +71,10 @@ QString PlainEditorHost::textInRange(TextRange range) const
     QTextCursor c(m_edit->document());
     c.setPosition(from);
     c.setPosition(to, QTextCursor::KeepAnchor);
-    return fromRaw(c.selectedText());
+    return c;
 }
+
+QString PlainEditorHost::textInRange(TextRange range) const { return fromRaw(cursorFor(range).selectedText()); }
 
 TextRange PlainEditorHost::selectedRange() const
 {
@@ -83,13 +85,7 @@ TextRange PlainEditorHost::selectedRange() const
 void PlainEditorHost::setSelectedRange(TextRange range)
 {
     if (range.isNotFound()) return;
-    const int n = textLength();
-    const int from = qBound(0, range.location, n);
-    const int to = qBound(from, range.location + qMax(0, range.length), n);
-    QTextCursor c(m_edit->document());
-    c.setPosition(from);
-    c.setPosition(to, QTextCursor::KeepAnchor);
-    m_edit->setTextCursor(c);
+    m_edit->setTextCursor(cursorFor(range));
 }
 
 bool PlainEditorHost::replaceRange(TextRange range, const QString& replacement)

@@ -3,6 +3,8 @@
 #include "app/ui/EditorHost.h"
 #include "editor/EditorTextView.h"
 
+#include <QTextCursor>
+
 class QPlainTextEdit;
 
 // A plain editable text view: no styling, no pages. It stands in until the styled
@@ -44,6 +46,9 @@ public:
     void setMagnification(double factor, bool animated) override;
 
 private:
+    // A cursor selecting `range`, clamped to the text.
+    QTextCursor cursorFor(TextRange range) const;
+
     QPlainTextEdit* m_edit;
     double m_baseFontSize;
 };
