@@ -60,3 +60,22 @@ TEST(Settings, MalformedStoredValuesFallBackToTheRegisteredDefault)
     EXPECT_DOUBLE_EQ(s.number("ratio"), 1.5);
     EXPECT_EQ(s.integer("absent", 7), 7);
 }
+
+TEST(Settings, JsonAndOddStringsRoundTripThroughTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("s.ini");
+    const QStringList values{
+        R"([{"id":"a,b","name":"Night; \"quoted\"","text":{"r":0.1,"g":0,"b":1,"a":1}}])",
+        "  leading and trailing blanks  ", "line\nbreaks\r\nand\ttabs", "caf\u00e9 \u2014 \U0001F44D", "",
+        "true", "a,b,c", "@Variant(odd)", "#not a comment", "[section]"};
+    {
+        Settings s(path);
+        for (int i = 0; i < values.size(); ++i) s.setValue(QString("k%1").arg(i), values[i]);
+    }
+    Settings again(path);
+    again.registerDefaults({{"k0", "[]"}});
+    for (int i = 0; i < values.size(); ++i)
+        EXPECT_EQ(again.string(QString("k%1").arg(i)), values[i]) << i;
+    EXPECT_EQ(again.string("k5"), "true");
+}

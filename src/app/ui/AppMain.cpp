@@ -33,9 +33,11 @@ int brindlewickMain(int argc, char** argv)
     if (documents.windows().isEmpty() && parser.positionalArguments().isEmpty()) documents.newDocument();
     if (documents.windows().isEmpty()) return 1; // every file named failed to open
 
-    // However the program ends, documents edited since the last pause are written.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+    // However the program ends (quit, logout), documents edited since the last pause are written.
+    const auto autosaveAll = [] {
         for (DocumentWindow* w : DocumentController::instance().windows()) w->autosave();
-    });
+    };
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, autosaveAll);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, autosaveAll);
     return app.exec();
 }
