@@ -4,6 +4,7 @@
 #include "app/ui/EditorHost.h"
 #include "app/ui/SettingsWindow.h"
 #include "editor/EditorController.h"
+#include "editor/ui/FrontMatterEditor.h"
 #include "editor/MarkdownDocument.h"
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
@@ -97,6 +98,9 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
         Settings& s = Settings::instance();
         s.setValue(QStringLiteral("distractionFree"), !s.boolean(QStringLiteral("distractionFree"), false));
     });
+
+    observeWhenKey(QStringLiteral("editFrontMatter"),
+                   [this](const QVariant&) { FrontMatterEditor::showFor(this, m_controller); });
 
     buildMenus();
     updateTitle();
