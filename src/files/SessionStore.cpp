@@ -10,7 +10,6 @@ namespace {
 
 struct State {
     QStringList open;
-    bool terminating = false;
     std::function<void(const QString&)> opener;
 };
 
@@ -82,11 +81,9 @@ void markOpen(const QString& path)
 void markClosed(const QString& path)
 {
     const QString p = FilePaths::standardized(path);
-    if (p.isEmpty() || state().terminating) return;
+    if (p.isEmpty()) return;
     if (state().open.removeAll(p) > 0) persist();
 }
-
-void beginTermination() { state().terminating = true; }
 
 QStringList openDocuments() { return state().open; }
 

@@ -5,10 +5,9 @@
 #include <functional>
 
 // Remembers which document files are open, so the next launch can reopen them. Windows
-// report their document when they appear and disappear; the stored list under
-// "openSessionBookmarks" is rewritten whole from the in-memory list on every change and is
-// left alone while the application terminates, so quitting keeps the documents that were
-// open at that moment.
+// report their document when they appear and when the user closes them (not when they go
+// because the program quits, so quitting keeps the documents open at that moment); the
+// stored list under "openSessionBookmarks" is rewritten whole on every change.
 namespace SessionStore {
 
 inline constexpr auto kBookmarksKey = "openSessionBookmarks";
@@ -28,9 +27,6 @@ void setOpener(std::function<void(const QString& path)> opener);
 // untitled document) changes nothing.
 void markOpen(const QString& path);
 void markClosed(const QString& path);
-
-// From here on, windows closing because the application quits leave the stored list alone.
-void beginTermination();
 
 // The documents currently reported open, in the order their windows appeared.
 QStringList openDocuments();

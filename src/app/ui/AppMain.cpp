@@ -3,6 +3,7 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "editor/PrefKey.h"
+#include "files/ui/DocumentFiles.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
@@ -27,11 +28,13 @@ int brindlewickMain(int argc, char** argv)
     parser.process(app);
 
     DocumentController& documents = DocumentController::instance();
+    DocumentFiles::install();
     documents.restoreAutosaved();
     for (const QString& path : parser.positionalArguments()) documents.openDocument(path);
     // Like any document program: with nothing else to show, start with an empty document.
     if (documents.windows().isEmpty() && parser.positionalArguments().isEmpty()) documents.newDocument();
     if (documents.windows().isEmpty()) return 1; // every file named failed to open
+    DocumentFiles::scheduleSessionReopen();
 
     // However the program ends (quit, logout), documents edited since the last pause are written.
     const auto autosaveAll = [] {

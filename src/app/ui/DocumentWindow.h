@@ -83,6 +83,7 @@ public:
 
     // Set while the program quits: closing autosaves instead of asking.
     void setClosingForQuit(bool quitting) { m_closingForQuit = quitting; }
+    bool isClosingForQuit() const { return m_closingForQuit; }
 
     static constexpr int autosaveDelayMs = 2000;
 

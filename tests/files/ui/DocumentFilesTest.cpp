@@ -1,0 +1,116 @@
+#include "files/FilesTestSupport.h"
+
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "editor/PrefKey.h"
+#include "files/FileBrowserModel.h"
+#include "files/SessionStore.h"
+#include "files/ui/DocumentFiles.h"
+#include "files/ui/FileBrowserSidebar.h"
+#include "files/ui/VersionHistoryView.h"
+#include "platform/NotificationBus.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+
+class DocumentFilesTest : public FilesTest {
+protected:
+    void SetUp() override
+    {
+        FilesTest::SetUp();
+        PrefKey::registerAll(Settings::instance());
+        SessionStore::resetForNewLaunch();
+        auto& dc = DocumentController::instance();
+        dc.setAutosaveStore(AutosaveStore(path("Autosave")));
+        dc.prompts().alert = [this](QWidget*, const QString& m, const QString& d) { alerts << m + " " + d; };
+        dc.prompts().askSaveChanges = [](QWidget*, const QString&) { return DocumentController::SaveChoice::DontSave; };
+    }
+    void TearDown() override
+    {
+        for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DocumentController::instance().prompts() = DocumentController::defaultPrompts();
+        SessionStore::resetForNewLaunch();
+        FilesTest::TearDown();
+    }
+    DocumentWindow* open(const QString& file)
+    {
+        DocumentWindow* w = DocumentController::instance().openDocument(file);
+        DocumentFiles::attach(w);
+        return w;
+    }
+    static void makeKey(DocumentWindow* w)
+    {
+        QApplication::setActiveWindow(w);
+        ASSERT_TRUE(w->isKeyWindow());
+    }
+    QStringList alerts;
+};
+
+TEST_F(DocumentFilesTest, ClosingByHandSnapshotsAndLeavesTheSessionQuittingStays)
+{
+    const QString a = makeFile("a.md", "alpha"), b = makeFile("b.md", "beta");
+    DocumentWindow* wa = open(a);
+    open(b);
+    EXPECT_EQ(SessionStore::openDocuments(), (QStringList{a, b}));
+
+    wa->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(SessionStore::openDocuments(), QStringList{b});
+    ASSERT_EQ(VersionStore::list(a).size(), 1);
+    EXPECT_EQ(VersionStore::text(VersionStore::list(a).first(), a), QString("alpha"));
+
+    ASSERT_TRUE(DocumentController::instance().closeAllForQuit());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(SessionStore::savedURLs(), QStringList{b});
+    EXPECT_EQ(VersionStore::list(b).size(), 1);
+    EXPECT_TRUE(alerts.isEmpty());
+}
+
+TEST_F(DocumentFilesTest, SnapshotNowAndRestoreThroughTheHistorySheet)
+{
+    const QString a = makeFile("a.md", "first");
+    DocumentWindow* w = open(a);
+    makeKey(w);
+    NotificationBus::instance().post("Brindlewick.snapshotNow");
+    ASSERT_EQ(VersionStore::list(a).size(), 1);
+
+    w->setDocumentText("second");
+    NotificationBus::instance().post("Brindlewick.showVersionHistory");
+    auto* sheet = w->findChild<VersionHistoryView*>();
+    ASSERT_TRUE(sheet);
+    sheet->restoreSelected();
+    EXPECT_EQ(w->documentText(), "first");
+    EXPECT_EQ(VersionStore::list(a).size(), 2); // the safety copy of "second"
+    EXPECT_TRUE(alerts.isEmpty());
+
+    // A failing store is reported, not swallowed.
+    makeFile("Versions/" + VersionStore::key(makeFile("c.md", "c")), "not a folder");
+    DocumentWindow* wc = open(path("c.md"));
+    makeKey(wc);
+    NotificationBus::instance().post("Brindlewick.snapshotNow");
+    EXPECT_EQ(alerts.size(), 1);
+}
+
+TEST_F(DocumentFilesTest, SidebarFollowsTheSettingAndOpensInPlace)
+{
+    const QString a = makeFile("docs/a.md", "a"), b = makeFile("docs/b.md", "b");
+    FileBrowserModel::adoptFolder(path("docs"), nullptr);
+    DocumentWindow* w = open(a);
+    auto* sidebar = qobject_cast<FileBrowserSidebar*>(w->leftSidebar());
+    ASSERT_TRUE(sidebar);
+    EXPECT_FALSE(sidebar->isVisibleTo(w));
+    Settings::instance().setValue("showFileBrowser", true);
+    EXPECT_TRUE(sidebar->isVisibleTo(w));
+    Settings::instance().setValue("distractionFree", true);
+    EXPECT_FALSE(sidebar->isVisibleTo(w));
+    Settings::instance().setValue("distractionFree", false);
+
+    ASSERT_EQ(sidebar->tree()->topLevelItemCount(), 2);
+    emit sidebar->tree()->itemClicked(sidebar->tree()->topLevelItem(1), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const auto windows = DocumentController::instance().windows();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_EQ(windows.first()->filePath(), b);
+    EXPECT_FALSE(Settings::instance().boolean("showFileBrowser", true));
+}
