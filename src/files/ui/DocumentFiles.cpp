@@ -16,7 +16,10 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPointer>
+#include <QSplitter>
 #include <QTimer>
+
+#include <numeric>
 
 namespace {
 
@@ -87,7 +90,17 @@ private:
     void updateSidebar()
     {
         const Settings& s = Settings::instance();
-        m_sidebar->setVisible(s.boolean(kShowFileBrowser, false) && !s.boolean(kDistractionFree, false));
+        const bool show = s.boolean(kShowFileBrowser, false) && !s.boolean(kDistractionFree, false);
+        m_sidebar->setVisible(show);
+        // The sidebar has a fixed width: give it exactly that, the editor the rest.
+        QSplitter* split = m_window->splitter();
+        const int index = split->indexOf(m_sidebar);
+        if (!show || index < 0 || split->count() < 2) return;
+        QList<int> sizes = split->sizes();
+        const int total = std::accumulate(sizes.begin(), sizes.end(), 0);
+        sizes[index] = FileBrowserSidebar::kWidth;
+        sizes[index + 1 < sizes.size() ? index + 1 : index - 1] += total - std::accumulate(sizes.begin(), sizes.end(), 0);
+        split->setSizes(sizes);
     }
 
     void snapshot(Report report)
