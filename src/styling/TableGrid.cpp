@@ -29,11 +29,12 @@ public:
     double width(const QString& s) const { return m_metrics.horizontalAdvance(s); }
     double baseHeight() const { return m_base; }
 
-    double wrappedHeight(const QString& s, double wrap) const
+    // `knownWidth` is the text's single-line width when already measured (else < 0).
+    double wrappedHeight(const QString& s, double wrap, double knownWidth = -1) const
     {
         if (s.isEmpty())
             return 0;
-        if (isPlainLatin(s) && width(s) <= wrap)
+        if (isPlainLatin(s) && (knownWidth >= 0 ? knownWidth : width(s)) <= wrap)
             return m_oneLine;
         return std::ceil(measureWrapped(s, wrap));
     }
@@ -86,36 +87,49 @@ QFont boldFont(const QFont& body)
     return f;
 }
 
-QList<double> rowHeights(const QList<TableModel::Row>& rows, int columns, const QFont& body, const QFont& bold,
-                         const QList<double>& widths)
+namespace {
+
+// Row heights; `singleWidths` (row-major, `columns` per row) are the cells' single-line
+// widths when the caller measured them already.
+QList<double> heightsOf(const QList<TableModel::Row>& rows, int columns, const Measurer& regular,
+                        const Measurer& heavy, const QList<double>& widths, const QList<double>* singleWidths)
 {
-    const Measurer regular(body);
-    const Measurer heavy(bold);
     QList<double> out;
     out.reserve(rows.size());
-    for (const TableModel::Row& row : rows) {
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const TableModel::Row& row = rows[r];
         const Measurer& m = row.isHeader ? heavy : regular;
         double h = m.baseHeight();
         const int n = std::min(columns, int(row.cells.size()));
         for (int c = 0; c < n; ++c) {
             const double wrap = std::max(1.0, c < widths.size() ? widths[c] - horizontalMargin : fallbackWrapWidth);
-            h = std::max(h, m.wrappedHeight(displayText(row.cells[c]), wrap));
+            const double known = singleWidths ? (*singleWidths)[r * columns + c] : -1;
+            h = std::max(h, m.wrappedHeight(displayText(row.cells[c]), wrap, known));
         }
         out.append(h + verticalMargin);
     }
     return out;
 }
 
+} // namespace
+
+QList<double> rowHeights(const QList<TableModel::Row>& rows, int columns, const QFont& body, const QFont& bold,
+                         const QList<double>& widths)
+{
+    return heightsOf(rows, columns, Measurer(body), Measurer(bold), widths, nullptr);
+}
+
 Layout layout(const QList<TableModel::Row>& rows, int columns, const QFont& body, double available,
               const std::optional<QList<double>>& explicitWidths)
 {
-    const QFont bold = boldFont(body);
+    const Measurer regular(body);
+    const Measurer heavy(boldFont(body));
     Layout out;
     if (explicitWidths) {
         const qsizetype wanted = columns > 1 ? columns : 1;
         if (explicitWidths->size() == wanted) {
             out.widths = *explicitWidths;
-            out.rowHeights = rowHeights(rows, columns, body, bold, out.widths);
+            out.rowHeights = heightsOf(rows, columns, regular, heavy, out.widths, nullptr);
             return out;
         }
     }
@@ -123,13 +137,14 @@ Layout layout(const QList<TableModel::Row>& rows, int columns, const QFont& body
     const int n = std::max(columns, 1);
     QList<double> natural(n, minimumMeasuredWidth);
     QList<double> header(n, minimumMeasuredWidth);
-    const Measurer regular(body);
-    const Measurer heavy(bold);
-    for (const TableModel::Row& row : rows) {
+    QList<double> single(rows.size() * std::max(columns, 0), -1.0);
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const TableModel::Row& row = rows[r];
         const Measurer& m = row.isHeader ? heavy : regular;
         const int cells = std::min(columns, int(row.cells.size()));
         for (int c = 0; c < cells; ++c) {
-            const double w = m.width(displayText(row.cells[c])) + horizontalMargin;
+            single[r * columns + c] = m.width(displayText(row.cells[c]));
+            const double w = single[r * columns + c] + horizontalMargin;
             natural[c] = std::max(natural[c], w);
             if (row.isHeader)
                 header[c] = std::max(header[c], w);
@@ -151,7 +166,7 @@ Layout layout(const QList<TableModel::Row>& rows, int columns, const QFont& body
                 out.widths[c] = header[c] + (available - headerTotal) / (total - headerTotal) * (natural[c] - header[c]);
         }
     }
-    out.rowHeights = rowHeights(rows, columns, body, bold, out.widths);
+    out.rowHeights = heightsOf(rows, columns, regular, heavy, out.widths, &single);
     return out;
 }
 

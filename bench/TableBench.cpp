@@ -1,0 +1,82 @@
+#include "styling/MarkdownCleaner.h"
+#include "styling/TableGrid.h"
+#include "styling/TableTools.h"
+
+#include <QFont>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A 10,000-row pipe table with unaligned cells and keys in scrambled order.
+QString tenThousandRows()
+{
+    QString t = QStringLiteral("Intro paragraph.\n\n| id | name | price |\n|---|:---:|--:|\n");
+    for (int i = 0; i < 10000; ++i)
+        t += QStringLiteral("| %1 | item number %2 | %3.%4 |\n").arg((i * 7919) % 10000).arg(i).arg(i % 97).arg(i % 10);
+    return t + QStringLiteral("\nOutro.\n");
+}
+
+void BM_TableFormat10k(benchmark::State& state)
+{
+    const QString text = tenThousandRows();
+    const int caret = int(text.indexOf(QStringLiteral("| 5000 ")));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TableTools::apply(TableTools::Op::format, text, caret));
+}
+BENCHMARK(BM_TableFormat10k)->Unit(benchmark::kMillisecond);
+
+void BM_TableInsertRow10k(benchmark::State& state)
+{
+    const QString text = tenThousandRows();
+    const int caret = int(text.indexOf(QStringLiteral("| 5000 ")));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TableTools::apply(TableTools::Op::insertRowBelow, text, caret));
+}
+BENCHMARK(BM_TableInsertRow10k)->Unit(benchmark::kMillisecond);
+
+void BM_TableSortNumeric10k(benchmark::State& state)
+{
+    const QString text = tenThousandRows();
+    const int start = int(text.indexOf(QStringLiteral("| id")));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TableTools::sortTable(text, start, 0));
+}
+BENCHMARK(BM_TableSortNumeric10k)->Unit(benchmark::kMillisecond);
+
+void BM_TableSortText10k(benchmark::State& state)
+{
+    const QString text = tenThousandRows();
+    const int start = int(text.indexOf(QStringLiteral("| id")));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TableTools::sortTable(text, start, 1));
+}
+BENCHMARK(BM_TableSortText10k)->Unit(benchmark::kMillisecond);
+
+void BM_CleanUp10k(benchmark::State& state)
+{
+    const QString text = tenThousandRows();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MarkdownCleaner::clean(text));
+}
+BENCHMARK(BM_CleanUp10k)->Unit(benchmark::kMillisecond);
+
+void BM_GridLayout10k(benchmark::State& state)
+{
+    const QString text = tenThousandRows();
+    const auto block = TableTools::tableRange(text, int(text.indexOf(QStringLiteral("| id"))));
+    QList<TableModel::Row> rows;
+    int start = block->range.location;
+    for (const QString& l : block->lines) {
+        if (!TableTools::isAlignmentRow(l))
+            rows.append(TableModel::row(start, l, rows.isEmpty()));
+        start += int(l.size()) + 1;
+    }
+    QFont font;
+    font.setPointSizeF(15);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TableGridRenderer::layout(rows, 3, font, 660));
+}
+BENCHMARK(BM_GridLayout10k)->Unit(benchmark::kMillisecond);
+
+} // namespace
