@@ -31,8 +31,9 @@ run: build
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The reference renderers the Markdown benchmark compares against; the product never links them.
 bench-deps:
-	@bash scripts/bench-deps.sh
+	@bash scripts/deps.sh libmd4c-dev libmd4c-html0-dev libcmark-gfm-dev libcmark-gfm-extensions-dev
 
 bench: bench-deps build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bw_bench

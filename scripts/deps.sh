@@ -11,6 +11,9 @@ PKGS=(
   xvfb xauth fonts-dejavu-core poppler-utils
   qt6-qpa-plugins libxkbcommon-x11-0
 )
+# Packages named on the command line replace the list (`make bench` installs its
+# reference renderers this way).
+[ $# -gt 0 ] && PKGS=("$@")
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -14,9 +14,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     const bool page = args.removeAll(QStringLiteral("--page")) > 0;
-    const bool offline = args.removeAll(QStringLiteral("--offline")) > 0;
     if (args.size() != 1 || args.first().startsWith(QLatin1String("--"))) {
-        std::fprintf(stderr, "usage: bw-render [--page [--offline]] FILE.md\n");
+        std::fprintf(stderr, "usage: bw-render [--page] FILE.md\n");
         return 2;
     }
     QFile file(args.first());
@@ -26,7 +25,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString body = MarkdownHTMLRenderer::renderBody(QString::fromUtf8(file.readAll()));
-    const QString out = page ? Exporter::htmlDocument(body, QFileInfo(file).completeBaseName(), {}, {}, offline)
+    const QString out = page ? Exporter::htmlDocument(body, QFileInfo(file).completeBaseName(), {}, {}, false)
                              : body;
     const QByteArray bytes = out.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);

@@ -5,7 +5,7 @@
 
 // The Markdown-to-HTML renderer: a line-oriented dialect of its own, decided by fixed
 // tests in a fixed order. No raw HTML passes through; every text is escaped.
-// Stateless; every function may be called from any thread.
+// Keeps no state between calls.
 namespace MarkdownHTMLRenderer {
 
 // The whole pipeline: a document's text to an HTML body. Never fails.
