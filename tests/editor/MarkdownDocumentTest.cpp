@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -93,4 +94,19 @@ TEST(MarkdownDocument, SaveWritesBytesAndAFailedSaveLeavesTheOldFileWhole)
 
     // Saving into a folder that does not exist fails and says so.
     EXPECT_FALSE(MarkdownDocument{"x"}.write(dir.filePath("nope/b.md"), &err));
+}
+
+TEST(MarkdownDocument, SaveThroughASymlinkWritesTheTargetAndKeepsPermissions)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("real.md");
+    writeAll(target, "old");
+    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ASSERT_TRUE(QFile::link(target, dir.filePath("link.md")));
+    ASSERT_TRUE(MarkdownDocument{"new"}.write(dir.filePath("link.md")));
+    EXPECT_TRUE(QFileInfo(dir.filePath("link.md")).isSymLink());
+    EXPECT_EQ(readAll(target), QByteArray("new"));
+    const auto perms = QFile::permissions(target);
+    EXPECT_TRUE(perms & QFileDevice::ReadOwner);
+    EXPECT_FALSE(perms & (QFileDevice::ReadGroup | QFileDevice::ReadOther)); // a private file stays private
 }
