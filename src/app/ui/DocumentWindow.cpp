@@ -3,6 +3,7 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/EditorHost.h"
 #include "app/ui/SettingsWindow.h"
+#include "assist/ui/AssistWindow.h"
 #include "editor/EditorController.h"
 #include "editor/ui/FrontMatterEditor.h"
 #include "editor/MarkdownDocument.h"
@@ -103,6 +104,7 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
                    [this](const QVariant&) { FrontMatterEditor::showFor(this, m_controller); });
 
     buildMenus();
+    installAssistFeatures(this);
     updateTitle();
     m_editor->setFocus();
 }

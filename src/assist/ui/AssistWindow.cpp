@@ -1,0 +1,59 @@
+#include "assist/ui/AssistWindow.h"
+
+#include "app/ApplyResults.h"
+#include "app/ui/DocumentWindow.h"
+#include "assist/ui/AIAssistSheet.h"
+#include "assist/ui/TranslateSheet.h"
+#include "editor/EditorController.h"
+#include "platform/NotificationBus.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+bool hasSelection(DocumentWindow* window)
+{
+    const EditorTextView* view = window->editorController()->textView();
+    return view && view->selectedRange().length > 0 && !view->selectedRange().isNotFound();
+}
+
+// A sheet is opened window-modal and goes away when it closes.
+void present(AssistSheet* sheet)
+{
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
+}
+} // namespace
+
+void installAssistFeatures(DocumentWindow* window)
+{
+    auto* runner = new AssistRunner(window->editorController(), window);
+
+    window->observeWhenKey(QStringLiteral("showTranslate"), [window, runner](const QVariant&) {
+        present(new TranslateSheet(
+            hasSelection(window),
+            [runner](const QString& language, bool whole, AssistDone done) {
+                return runner->performTranslation(language, whole, std::move(done));
+            },
+            window));
+    });
+    window->observeWhenKey(QStringLiteral("showAIAssist"), [window, runner](const QVariant&) {
+        present(new AIAssistSheet(
+            hasSelection(window),
+            [runner](const AIAction& action, const QString& instruction, bool whole, AssistDone done) {
+                return runner->performAIAssist(action, instruction, whole, std::move(done));
+            },
+            window));
+    });
+
+    QMenu* tools = window->menu(QObject::tr("&Tools"));
+    tools->addSeparator();
+    QAction* assist = tools->addAction(QObject::tr("AI Assist…"), [] {
+        NotificationBus::instance().post(NotificationBus::name(QStringLiteral("showAIAssist")));
+    });
+    assist->setShortcut(QKeySequence(QStringLiteral("Ctrl+Meta+I")));
+    QAction* translate = tools->addAction(QObject::tr("Translate…"), [] {
+        NotificationBus::instance().post(NotificationBus::name(QStringLiteral("showTranslate")));
+    });
+    translate->setShortcut(QKeySequence(QStringLiteral("Ctrl+Meta+T")));
+}
