@@ -56,8 +56,20 @@ TextRange AttributedText::clamp(TextRange r) const
 
 int AttributedText::findRun(int pos) const
 {
-    // Largest i with startOf(i) <= pos; startOf(0) is always 0.
-    int lo = 0, hi = count() - 1;
+    // Largest i with startOf(i) <= pos; startOf(0) is always 0. Edits move forward
+    // through the text and leave the gap behind them, so gallop from the gap first.
+    const int n = count();
+    int lo = 0, hi = n - 1;
+    const int g = int(m_gapBegin) - 1;
+    if (g >= 0 && g < n && startOf(g) <= pos) {
+        lo = g;
+        int step = 1;
+        while (lo + step < n && startOf(lo + step) <= pos) {
+            lo += step;
+            step *= 2;
+        }
+        hi = std::min(n - 1, lo + step - 1);
+    }
     while (lo < hi) {
         const int mid = lo + (hi - lo + 1) / 2;
         if (startOf(mid) <= pos)
