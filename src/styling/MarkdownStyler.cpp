@@ -3,6 +3,7 @@
 #include "platform/TextUtil.h"
 #include "render/SyntaxHighlighter.h"
 #include "styling/MarkdownCleaner.h"
+#include "styling/MarkdownEmphasis.h"
 
 #include <QRegularExpression>
 
@@ -14,7 +15,7 @@ namespace {
 // "$" and "." treat every Unicode line break as one, CR LF included (a "$" matches
 // before "\r\n", "." never eats a CR), and UCP makes \s and \d Unicode-aware.
 struct Patterns {
-    QRegularExpression heading, quote, ul, ol, hr, inlineCode, boldItalic, bold, italic, strike, link,
+    QRegularExpression heading, quote, ul, ol, hr, inlineCode, boldItalic, bold, strike, link,
         floatDirective, alignDirective, wikiLink, footnote;
 };
 
@@ -40,7 +41,6 @@ const Patterns& patterns()
         compile(R"((`+)([^`\n]+?)(\1))", false),
         compile(R"((\*\*\*)(.+?)(\*\*\*))", false),
         compile(R"((\*\*|__)(.+?)(\1))", false),
-        compile(R"((?<![\*_])(\*|_)(?![\*_\s])(.+?)(?<![\*_\s])(\1)(?![\*_]))", false),
         compile(R"((~~)(.+?)(~~))", false),
         compile(R"((!?\[)([^\]\n]*)(\]\()([^)\n]+)(\)))", false),
         compile(R"(\{\.(?:left|right|center|justify)\})", false),
@@ -86,12 +86,7 @@ bool rowLike(QStringView text, TextRange line)
     return MarkdownCleaner::rowLike(text.mid(content.location, content.length));
 }
 
-// Positions of "```" at a line start (any Unicode line break, CR LF as one).
-bool isBreakUnit(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == u'\n' || u == u'\r' || u == 0x0B || u == 0x0C || u == 0x85 || u == 0x2028 || u == 0x2029;
-}
+using MarkdownEmphasis::isBreakUnit;
 
 bool fenceTickAt(QStringView s, int p)
 {
@@ -453,7 +448,13 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     };
     emphasis(re.boldItalic, true, true);
     emphasis(re.bold, true, false);
-    emphasis(re.italic, false, true);
+    for (const MarkdownEmphasis::Match& m : MarkdownEmphasis::singleMarkerMatches(ns, scope)) {
+        if (inFence(m.whole))
+            continue;
+        applyTrait(false, storage, m.text);
+        marker(storage, m.open);
+        marker(storage, m.close);
+    }
     pass(re.strike, [&](const QRegularExpressionMatch& m, int off, TextRange) {
         const TextRange text = group(m, 2, off);
         if (usable(text)) {

@@ -1,5 +1,7 @@
+#include "styling/MarkdownEmphasis.h"
 #include "styling/MarkdownStyler.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -268,4 +270,39 @@ TEST(MarkdownStylerText, CrLfAndNonBmpOffsets)
     again.text.replaceCharacters(TextRange(0, 2), u"");
     again.styler.highlight(again.text, TextRange(0, 0));
     EXPECT_EQ(again.hidden(), "...");
+}
+
+TEST(MarkdownStylerMarkers, SingleMarkerEmphasisAgreesWithThePatternAndStaysLinear)
+{
+    const QRegularExpression italicRE("(*ANY)(?<![\\*_])(\\*|_)(?![\\*_\\s])(.+?)(?<![\\*_\\s])(\\1)(?![\\*_])",
+                                      QRegularExpression::UseUnicodePropertiesOption);
+    const QStringList pieces{"*", "_", " ", "a", "\n", "\r\n", QString::fromUtf8("\xF0\x9F\x98\x80"),
+                             QString(QChar(0x3000)), "\t"};
+    std::mt19937 rng(3);
+    for (int round = 0; round < 4000; ++round) {
+        QString s;
+        const int n = int(rng() % 16);
+        for (int k = 0; k < n; ++k)
+            s += pieces[int(rng() % pieces.size())];
+        int from = s.isEmpty() ? 0 : int(rng() % s.size());
+        if (from < s.size() && s[from].isLowSurrogate())
+            ++from; // scopes are whole lines: never half a character
+        const TextRange scope(from, int(s.size()) - from);
+        QList<MarkdownEmphasis::Match> expected;
+        auto it = italicRE.globalMatch(QStringView(s).mid(from));
+        while (it.hasNext()) {
+            const auto m = it.next();
+            auto g = [&](int k) { return TextRange(from + int(m.capturedStart(k)), int(m.capturedLength(k))); };
+            expected.append({g(0), g(1), g(2), g(3)});
+        }
+        ASSERT_EQ(MarkdownEmphasis::singleMarkerMatches(s, scope), expected) << s.toStdString();
+    }
+    // One long line of unclosed openers: the pattern took seconds here.
+    QString hostile;
+    while (hostile.size() < 200000)
+        hostile += "*a _a ";
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(MarkdownEmphasis::singleMarkerMatches(hostile, TextRange(0, int(hostile.size()))).isEmpty());
+    EXPECT_LT(timer.elapsed(), 1000);
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/TextRange.h"
+
+#include <QList>
+#include <QStringView>
+
+// Emphasis with a single "*" or "_", found without a regular expression.
+namespace MarkdownEmphasis {
+
+struct Match {
+    TextRange whole, open, text, close;
+    bool operator==(const Match&) const = default;
+};
+
+// The matches of (?<![\*_])(\*|_)(?![\*_\s])(.+?)(?<![\*_\s])(\1)(?![\*_]) over
+// `scope` of `text` (the scope's ends act as the text's ends; "." stops at every
+// line break), left to right, in linear time. The pattern itself retries every
+// unclosed opener up to the end of its line: seconds on one long line of "*a *a".
+QList<Match> singleMarkerMatches(QStringView text, TextRange scope);
+
+// The units that end a line for "^", "$" and "." (CR LF is two of them in a row).
+bool isBreakUnit(QChar c);
+
+} // namespace MarkdownEmphasis
