@@ -172,27 +172,33 @@ QString renderInline(const QString& input)
     Stash stash;
     // A NUL in the text could pose as a placeholder.
     QString s = input.contains(QChar(0)) ? QString(input).replace(QChar(0), QChar(0xFFFD)) : input;
+    // A pass runs only when the text holds the characters it needs.
+    const auto apply = [&s](bool needed, const QRegularExpression& re,
+                            const std::function<QString(const QRegularExpressionMatch&)>& f) {
+        if (needed)
+            s = replaceMatches(s, re, f);
+    };
 
-    s = replaceMatches(s, codeSpan, [&](const QRegularExpressionMatch& m) {
+    apply(s.contains(u'`'), codeSpan, [&](const QRegularExpressionMatch& m) {
         return stash.codeToken(QLatin1String("<code>") + escapeHtml(m.capturedView(1)) + QLatin1String("</code>"));
     });
     // Math is delivered as written for the page's math script, but escaped: the script
     // reads the decoded text, so typesetting is the same and no markup slips through.
     const auto toMath = [&](const QRegularExpressionMatch& m) { return stash.mathToken(escapeHtml(m.capturedView(0))); };
-    s = replaceMatches(s, displayMath, toMath);
-    s = replaceMatches(s, inlineMath, toMath);
+    apply(s.contains(u'$'), displayMath, toMath);
+    apply(s.contains(u'$'), inlineMath, toMath);
     s = escapeHtml(s);
 
     // Tags made from here on are stashed whole, so that the emphasis passes cannot reach
     // into their attributes; the texts between them stay open to emphasis.
-    s = replaceMatches(s, wikiLink, [&](const QRegularExpressionMatch& m) {
+    apply(s.contains(QLatin1String("[[")), wikiLink, [&](const QRegularExpressionMatch& m) {
         const QString target = TextUtil::trimWhitespace(m.capturedView(1));
         const QString label = m.capturedView(2).isEmpty() ? m.captured(1) : m.captured(2);
         return stash.tagToken(QLatin1String("<a class=\"wikilink\" href=\"") + safeUrl(wikiHref(target))
                               + QLatin1String("\">"))
             + label + QLatin1String("</a>");
     });
-    s = replaceMatches(s, image, [&](const QRegularExpressionMatch& m) {
+    apply(s.contains(QLatin1String("![")), image, [&](const QRegularExpressionMatch& m) {
         QString tag = QLatin1String("<img") + attr("src", safeUrl(m.captured(2))) + attr("alt", m.captured(1));
         if (!m.capturedView(3).isEmpty())
             tag += attr("title", m.captured(3));
@@ -200,28 +206,28 @@ QString renderInline(const QString& input)
             tag += attr("class", QLatin1String("float-") + m.captured(4));
         return stash.tagToken(tag + QLatin1Char('>'));
     });
-    s = replaceMatches(s, link, [&](const QRegularExpressionMatch& m) {
+    apply(s.contains(QLatin1String("](")), link, [&](const QRegularExpressionMatch& m) {
         QString tag = QLatin1String("<a") + attr("href", safeUrl(m.captured(2)));
         if (!m.capturedView(3).isEmpty())
             tag += attr("title", m.captured(3));
         return stash.tagToken(tag + QLatin1Char('>')) + m.captured(1) + QLatin1String("</a>");
     });
-    s = replaceMatches(s, bareUrl, [&](const QRegularExpressionMatch& m) {
+    apply(s.contains(QLatin1String("://")), bareUrl, [&](const QRegularExpressionMatch& m) {
         // An address is shown as written: its text is no place for emphasis either.
         const QString url = m.captured(1);
         return stash.tagToken(QLatin1String("<a href=\"") + url + QLatin1String("\">") + url + QLatin1String("</a>"));
     });
 
-    s = replaceMatches(s, strongEm, [](const QRegularExpressionMatch& m) {
+    apply(s.contains(QLatin1String("***")), strongEm, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<strong><em>") + m.captured(1) + QLatin1String("</em></strong>");
     });
-    s = replaceMatches(s, strong, [](const QRegularExpressionMatch& m) {
+    apply(s.contains(QLatin1String("**")) || s.contains(QLatin1String("__")), strong, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<strong>") + m.captured(2) + QLatin1String("</strong>");
     });
-    s = replaceMatches(s, em, [](const QRegularExpressionMatch& m) {
+    apply(s.contains(u'*') || s.contains(u'_'), em, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<em>") + m.captured(2) + QLatin1String("</em>");
     });
-    s = replaceMatches(s, strike, [](const QRegularExpressionMatch& m) {
+    apply(s.contains(QLatin1String("~~")), strike, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<del>") + m.captured(1) + QLatin1String("</del>");
     });
     if (s.contains(u'\n'))
