@@ -1,5 +1,7 @@
+#include "styling/AttributedText.h"
 #include "styling/MarkdownCleaner.h"
 #include "styling/TableGrid.h"
+#include "styling/TableStyling.h"
 #include "styling/TableTools.h"
 
 #include <QFont>
@@ -78,5 +80,21 @@ void BM_GridLayout10k(benchmark::State& state)
         benchmark::DoNotOptimize(TableGridRenderer::layout(rows, 3, font, 660));
 }
 BENCHMARK(BM_GridLayout10k)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+void BM_TableStylingGrid10k(benchmark::State& state)
+{
+    const QString text = tenThousandRows();
+    EditorTheme theme;
+    for (auto _ : state) {
+        AttributedText storage(text);
+        TableStyling::styleTables(storage, storage.string(), TextRange(0, storage.length()), {}, theme, true, 660);
+        benchmark::DoNotOptimize(storage.runCount());
+    }
+}
+BENCHMARK(BM_TableStylingGrid10k)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "styling/TableGrid.h"
 
 #include "platform/TextUtil.h"
+#include "styling/AttributedText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -289,6 +290,34 @@ Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFo
     painter.restore();
     out.hits = g->hits;
     out.frame = g->frame;
+    return out;
+}
+
+DrawnAll drawAll(QPainter& painter, const AttributedText& text,
+                 const std::function<std::optional<QPointF>(int offset)>& originOf, const QFont& fallbackFont,
+                 const Colors& colors)
+{
+    DrawnAll out;
+    const int length = text.length();
+    const TableModel* previous = nullptr;
+    text.forEachRun(TextRange(0, length), [&](TextRange, const TextAttributes& a) {
+        const TableModel* model = a.tableModel.get();
+        if (!model || model == previous)
+            return true;
+        previous = model;
+        if (model->rows.isEmpty() || model->rows.first().range.location >= length)
+            return true;
+        const int start = model->rows.first().range.location;
+        const std::optional<QPointF> origin = originOf(start);
+        if (!origin)
+            return true;
+        const std::optional<QFont>& font = text.attributesAt(std::min(start, length - 1)).font;
+        Drawn d = draw(painter, *model, *origin, font ? *font : fallbackFont, colors, length);
+        out.hits.append(d.hits);
+        if (d.frame)
+            out.frames.append(*d.frame);
+        return true;
+    });
     return out;
 }
 

@@ -10,8 +10,10 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
+class AttributedText;
 class QPainter;
 
 // The drawn geometry of one grid table (view coordinates, y grows downwards).
@@ -107,6 +109,18 @@ struct Drawn {
 // `font` is the text's font at the table (reduced to regular and bold here).
 Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFont& font, const Colors& colors,
            int textLength);
+
+// Draws every grid table of a styled text (each run of its tableModel attribute), in
+// text order, and gathers their cell hits and frames. `originOf` gives the top-left of
+// the line starting at an offset (nothing when it is not laid out: that table is
+// skipped); a table's font is the text's font at its first row, else `fallbackFont`.
+struct DrawnAll {
+    QList<TableCellHit> hits;
+    QList<TableFrame> frames;
+};
+DrawnAll drawAll(QPainter& painter, const AttributedText& text,
+                 const std::function<std::optional<QPointF>(int offset)>& originOf, const QFont& fallbackFont,
+                 const Colors& colors);
 
 // Pointer helpers for the view.
 struct DividerHit {

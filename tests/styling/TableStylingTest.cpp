@@ -2,6 +2,9 @@
 #include "styling/TableModel.h"
 #include "styling/TableStyling.h"
 
+#include <QImage>
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -146,4 +149,34 @@ TEST(TableStyling, SeparatorTestIsLooserThanTheEditors)
     EXPECT_TRUE(TableStyling::isSeparatorLine(u"|---|"));
     EXPECT_FALSE(TableStyling::isSeparatorLine(u"| : |"));
     EXPECT_FALSE(TableStyling::isSeparatorLine(u"| a |"));
+}
+
+TEST(TableStyling, DrawAllDrawsEveryGridOfTheStyledText)
+{
+    const QString t = "| a | b |\n|---|---|\n| 1 | 2 |\n\ntext\n\n| c |\n|---|\n| 3 |";
+    const Styled s(t, true);
+    QImage img(400, 400, QImage::Format_ARGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    const auto drawn = TableGridRenderer::drawAll(
+        p, s.storage,
+        [](int offset) -> std::optional<QPointF> {
+            if (offset > 30)
+                return QPointF(5, 200);
+            return QPointF(5, 5);
+        },
+        QFont(), TableGridRenderer::Colors::forText(Qt::black));
+    p.end();
+    ASSERT_EQ(drawn.frames.size(), 2);
+    EXPECT_EQ(drawn.frames[0].sourceStart, 0);
+    EXPECT_EQ(drawn.frames[1].sourceStart, int(t.indexOf("| c")));
+    EXPECT_EQ(drawn.frames[1].rect.top(), 200);
+    EXPECT_EQ(drawn.hits.size(), 6);
+    EXPECT_EQ(drawn.hits[4].text, "c");
+    // A table whose line is not laid out is skipped.
+    QPainter p2(&img);
+    const auto none = TableGridRenderer::drawAll(
+        p2, s.storage, [](int) -> std::optional<QPointF> { return std::nullopt; }, QFont(),
+        TableGridRenderer::Colors::forText(Qt::black));
+    EXPECT_TRUE(none.frames.isEmpty());
 }
