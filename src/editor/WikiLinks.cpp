@@ -1,5 +1,7 @@
 #include "editor/WikiLinks.h"
 
+#include "platform/RecentDocuments.h"
+#include "platform/Settings.h"
 #include "platform/TextUtil.h"
 
 #include <QCollator>
@@ -87,6 +89,16 @@ QStringList candidates(const QString& documentPath, const QStringList& recentPat
         return c != 0 ? c < 0 : a < b;
     });
     return sorted;
+}
+
+QStringList candidates(const QString& documentPath)
+{
+    return candidates(documentPath, RecentDocuments::paths(Settings::instance()));
+}
+
+QStringList matches(QStringView partial, const QString& documentPath)
+{
+    return matches(partial, documentPath, RecentDocuments::paths(Settings::instance()));
 }
 
 QStringList matches(QStringView partial, const QString& documentPath, const QStringList& recentPaths)

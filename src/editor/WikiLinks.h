@@ -27,14 +27,18 @@ QString resolve(QStringView name, const QString& documentPath);
 // and among `recentPaths`, without the document itself, in localised case-insensitive
 // order.
 QStringList candidates(const QString& documentPath, const QStringList& recentPaths);
+// The same with the program's recent documents.
+QStringList candidates(const QString& documentPath);
 
 // The candidates that contain the typed text (case-insensitively): those starting with
 // it first, shorter names first within each group, alphabetical otherwise. An empty
 // query gives all candidates.
 QStringList matches(QStringView partial, const QString& documentPath, const QStringList& recentPaths);
+QStringList matches(QStringView partial, const QString& documentPath);
 
 // The text typed after an unclosed "[[" on the caret's line, as the range completion
 // replaces (from just after "[[" to the caret); not-found when the caret is not in one.
+// A found range is also the signal to open the completion list while typing.
 TextRange completionRange(QStringView text, int caret);
 
 // The trimmed target of the wiki link whose visible text (the label, or the target

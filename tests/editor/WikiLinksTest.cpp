@@ -1,4 +1,6 @@
 #include "editor/WikiLinks.h"
+#include "platform/RecentDocuments.h"
+#include "platform/Settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,4 +70,16 @@ TEST(WikiLinks, CompletionRangeAndLinkAtIndex)
     EXPECT_EQ(WikiLinks::targetAt(text, 15), "Plan"); // on the label
     EXPECT_EQ(WikiLinks::targetAt(text, 30), "Other");
     EXPECT_EQ(WikiLinks::targetAt(text, 1), QString());
+}
+
+TEST(WikiLinks, RecentDocumentsComeFromTheStore)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Settings::useFile(dir.filePath("settings.ini"));
+    RecentDocuments::add(Settings::instance(), "/elsewhere/Journal.md");
+    RecentDocuments::add(Settings::instance(), "/elsewhere/photo.jpg");
+    EXPECT_EQ(WikiLinks::candidates(QString()), QStringList{"Journal"});
+    EXPECT_EQ(WikiLinks::matches(u"jour", QString()), QStringList{"Journal"});
+    RecentDocuments::clear(Settings::instance());
 }
