@@ -110,16 +110,6 @@ public:
     };
     static TextEdit alignmentDirectiveEdit(QStringView text, int selectionStart, QStringView kind);
 
-    // What Return continues in a list or quote, from the text of the caret's line up to
-    // the caret: the marker of the new line and whether the item holds no text (then
-    // Return ends the list instead). None when the line is no list item or quote.
-    // A number too large for 64 bits, or one whose successor would be, continues as 1.
-    struct ListContinuation {
-        QString marker;
-        bool itemIsEmpty = false;
-    };
-    static std::optional<ListContinuation> listContinuation(QStringView lineBeforeCaret);
-
     // Insertions and wrapping. Each replaces the selection (which may be empty) as one
     // undoable edit, unless said otherwise.
     void wrap(const QString& opening, const std::optional<QString>& closing = std::nullopt);

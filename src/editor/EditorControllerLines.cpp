@@ -10,7 +10,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -399,31 +398,6 @@ TextRange EditorController::rangeOfWord(QStringView text, int index)
     while (isWord(start - 1)) --start;
     while (isWord(end)) ++end;
     return TextRange(start, end - start);
-}
-
-std::optional<EditorController::ListContinuation> EditorController::listContinuation(QStringView line)
-{
-    static const QRegularExpression task = unicodeRE(QRegularExpression::anchoredPattern(u"(\\s*)([-*+]) \\[( |x|X)\\] (.*)"_s));
-    static const QRegularExpression ordered = unicodeRE(QRegularExpression::anchoredPattern(u"(\\s*)(\\d+)([.)]) (.*)"_s));
-    static const QRegularExpression bullet = unicodeRE(QRegularExpression::anchoredPattern(u"(\\s*)([-*+]) (.*)"_s));
-    static const QRegularExpression quote = unicodeRE(QRegularExpression::anchoredPattern(u"(\\s*)> ?(.*)"_s));
-
-    auto result = [](const QString& marker, QStringView rest) {
-        return ListContinuation{marker, TextUtil::trimWhitespace(rest).isEmpty()};
-    };
-    if (const auto m = task.match(line); m.hasMatch())
-        return result(m.captured(1) + m.captured(2) + u" [ ] "_s, m.capturedView(4));
-    if (const auto m = ordered.match(line); m.hasMatch()) {
-        bool ok = false;
-        const qint64 n = m.capturedView(2).toLongLong(&ok);
-        // A number beyond 64 bits, or the largest one, would overflow: start again at 1.
-        const qint64 next = (ok && n < std::numeric_limits<qint64>::max()) ? n + 1 : 1;
-        return result(m.captured(1) + QString::number(next) + m.captured(3) + u' ', m.capturedView(4));
-    }
-    if (const auto m = bullet.match(line); m.hasMatch())
-        return result(m.captured(1) + m.captured(2) + u' ', m.capturedView(3));
-    if (const auto m = quote.match(line); m.hasMatch()) return result(m.captured(1) + u"> "_s, m.capturedView(2));
-    return std::nullopt;
 }
 
 QString EditorController::lineBreakOf(QStringView text)

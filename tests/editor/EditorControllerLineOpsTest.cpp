@@ -2,7 +2,6 @@
 
 #include "app/CaseTransform.h"
 
-#include <limits>
 
 TEST(EditorControllerLineOps, HeadingReplacesTogglesAndRemoves)
 {
@@ -256,19 +255,4 @@ TEST(EditorControllerLineOps, RefusedChangeLeavesTextAndSelection)
     none.moveLineDown();
     none.sortLines(true);
     none.alignCenter();
-}
-
-TEST(EditorControllerLineOps, ListContinuationSurvivesThe64BitLimit)
-{
-    auto marker = [](QStringView line) { return EditorController::listContinuation(line).value().marker; };
-    EXPECT_EQ(marker(u"  - [x] done"), "  - [ ] ");
-    EXPECT_EQ(marker(u"007. item"), "8. ");
-    EXPECT_EQ(marker(u"* b"), "* ");
-    EXPECT_EQ(marker(u">quote"), "> ");
-    const QString max = QString::number(std::numeric_limits<qint64>::max());
-    EXPECT_EQ(marker(QString(max + ". x")), "1. ");
-    EXPECT_EQ(marker(QString(max + "9) x")), "1) ");
-    EXPECT_EQ(marker(QString::number(std::numeric_limits<qint64>::max() - 1) + ". x"), max + ". ");
-    EXPECT_TRUE(EditorController::listContinuation(u"3. ")->itemIsEmpty);
-    EXPECT_FALSE(EditorController::listContinuation(u"plain"));
 }
