@@ -1,5 +1,7 @@
 #include "render/SyntaxHighlighter.h"
 
+#include "render/MarkdownHTMLRendererPrivate.h"
+
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -281,20 +283,9 @@ QList<Token> scan(const QString& code, const QString& language)
 
 QString highlight(const QString& code, const QString& language)
 {
+    // Text between and inside tokens is escaped alike; the apostrophe stays.
     auto esc = [&code](int from, int to) {
-        QString out;
-        out.reserve(to - from);
-        for (int k = from; k < to; ++k) {
-            const QChar c = code[k];
-            switch (c.unicode()) {
-            case u'&': out += QLatin1String("&amp;"); break;
-            case u'<': out += QLatin1String("&lt;"); break;
-            case u'>': out += QLatin1String("&gt;"); break;
-            case u'"': out += QLatin1String("&quot;"); break;
-            default: out += c;
-            }
-        }
-        return out;
+        return MarkdownHTMLRenderer::detail::escapeHtml(QStringView(code).mid(from, to - from));
     };
     QString html;
     int p = 0;

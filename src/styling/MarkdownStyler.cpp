@@ -244,12 +244,13 @@ void MarkdownStyler::marker(AttributedText& storage, TextRange range) const
 {
     if (!usable(range))
         return;
-    storage.addForeground(range, m_paint.marker);
-    if (!concealMarkers)
-        return;
-    if (!revealRange.isNotFound() && range.intersects(revealRange))
-        return;
-    storage.addMarkdownConceal(range);
+    // Dimmed always; hidden in WYSIWYG unless it overlaps the reveal range (one edit).
+    const bool conceal = concealMarkers && (revealRange.isNotFound() || !range.intersects(revealRange));
+    storage.modifyAttributes(range, [&](TextAttributes& a) {
+        a.foreground = m_paint.marker;
+        if (conceal)
+            a.markdownConceal = true;
+    });
 }
 
 void MarkdownStyler::applyTrait(bool bold, AttributedText& storage, TextRange range) const
