@@ -180,3 +180,25 @@ TEST(TableStyling, DrawAllDrawsEveryGridOfTheStyledText)
         TableGridRenderer::Colors::forText(Qt::black));
     EXPECT_TRUE(none.frames.isEmpty());
 }
+
+TEST(TableStyling, ThroughTheStylerPipelineWithCrLfAndEdits)
+{
+    MarkdownStyler styler;
+    styler.concealMarkers = true;
+    AttributedText storage("para\r\n\r\n| a | b |\r\n|---|---|\r\n| 1 | 2 |\r\n");
+    styler.highlight(storage, std::nullopt);
+    const auto m = storage.attributesAt(8).tableModel;
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->rows.size(), 2);
+    EXPECT_EQ(m->rows[1].range, TextRange(30, 9));
+    EXPECT_EQ(m->rows[1].cells, QStringList({"1", "2"}));
+    // An edit in a body cell restyles the whole table: a new model with the new text.
+    storage.replaceCharacters(TextRange(32, 1), u"42");
+    styler.highlight(storage, TextRange(32, 2));
+    const auto edited = storage.attributesAt(8).tableModel;
+    ASSERT_TRUE(edited);
+    EXPECT_NE(edited, m);
+    EXPECT_EQ(edited->rows[1].cells, QStringList({"42", "2"}));
+    EXPECT_TRUE(storage.attributesAt(8).markdownConceal);
+    EXPECT_FALSE(storage.attributesAt(0).markdownConceal);
+}
