@@ -43,14 +43,18 @@ QList<Line> linesOf(QStringView text, TextRange scope)
 
 enum class Kind { content, separator, blank };
 
+// A grid column is centred or right-aligned as its alignment cell says, else left.
 Qt::Alignment gridAlignment(QStringView cell)
 {
-    const bool lead = cell.startsWith(u':');
-    const bool trail = cell.endsWith(u':');
-    if (lead && trail)
+    switch (TableTools::alignOf(cell)) {
+    case TableTools::Align::center:
         return Qt::AlignHCenter;
-    if (trail)
+    case TableTools::Align::right:
         return Qt::AlignRight;
+    case TableTools::Align::none:
+    case TableTools::Align::left:
+        break;
+    }
     return Qt::AlignLeft;
 }
 

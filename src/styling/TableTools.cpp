@@ -131,17 +131,7 @@ QList<int> pipePositions(QStringView line)
 
 int pipeCount(QStringView line)
 {
-    int n = 0;
-    bool escaped = false;
-    for (QChar c : line) {
-        if (escaped)
-            escaped = false;
-        else if (c == u'\\')
-            escaped = true;
-        else if (c == u'|')
-            ++n;
-    }
-    return n;
+    return line.contains(u'|') ? int(pipePositions(line).size()) : 0;
 }
 
 bool looksLikeRow(QStringView line)
