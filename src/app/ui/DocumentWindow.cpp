@@ -79,9 +79,12 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     m_autosaveTimer->setInterval(autosaveDelayMs);
     connect(m_autosaveTimer, &QTimer::timeout, this, [this] {
         QString error;
-        if (!autosave(&error) && !isUntitled())
+        const bool ok = autosave(&error);
+        // Say so once, not after every pause in typing; the edited mark stays until a write works.
+        if (!ok && !isUntitled() && !m_autosaveFailed)
             DocumentController::instance().alert(this, tr("The document “%1” could not be autosaved.").arg(displayName()),
                                                  error);
+        m_autosaveFailed = !ok;
     });
     m_countsTimer->setSingleShot(true);
     m_countsTimer->setInterval(150);

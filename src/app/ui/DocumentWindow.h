@@ -118,4 +118,5 @@ private:
     std::unique_ptr<QLockFile> m_autosaveLock;
     int m_untitledNumber = 0;
     bool m_closingForQuit = false;
+    bool m_autosaveFailed = false;
 };

@@ -124,6 +124,14 @@ TEST_F(DocumentWindowTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy)
     EXPECT_TRUE(alerts.first().contains("could not be saved")) << alerts.first().toStdString();
     EXPECT_TRUE(w->isWindowModified());
 
+    // The autosave after a pause fails too: it is reported once, not after every pause.
+    QTest::keyClicks(edit(w), "x");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alerts.size() == 2; }, DocumentWindow::autosaveDelayMs + 2000));
+    QTest::keyClicks(edit(w), "y");
+    QTest::qWait(DocumentWindow::autosaveDelayMs + 500);
+    EXPECT_EQ(alerts.size(), 2);
+    EXPECT_EQ(readAll(path), QByteArray("old\n"));
+
     // Closing tries the in-place write, reports it, then asks; Cancel keeps the window.
     saveChoice = DocumentController::SaveChoice::Cancel;
     EXPECT_FALSE(w->close());
