@@ -3,7 +3,6 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "files/FileBrowserModel.h"
-#include "files/FilePaths.h"
 #include "files/SessionStore.h"
 #include "files/VersionStore.h"
 #include "files/ui/FileBrowserSidebar.h"
@@ -137,15 +136,7 @@ private:
 
     void openInPlace(const QString& path)
     {
-        if (FilePaths::standardized(path) == FilePaths::standardized(m_window->filePath())) return;
-        QPointer<DocumentWindow> asking(m_window);
-        DocumentWindow* opened = DocumentController::instance().openDocument(path);
-        if (opened && asking && opened != asking) {
-            opened->setGeometry(asking->geometry());
-            opened->raise();
-            opened->activateWindow();
-            if (!asking->isDocumentEdited()) asking->close();
-        }
+        m_window->openInPlace(path);
         Settings::instance().setValue(kShowFileBrowser, false);
     }
 
