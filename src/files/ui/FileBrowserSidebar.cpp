@@ -1,4 +1,5 @@
 #include "files/ui/FileBrowserSidebar.h"
+#include "files/ui/FilesWidgets.h"
 
 #include "files/FileBrowserModel.h"
 #include "files/FilePaths.h"
@@ -30,24 +31,6 @@ QIcon tinted(const QIcon& icon, const QColor& colour)
     return QIcon(pm);
 }
 
-QFrame* divider(QWidget* parent)
-{
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    line->setForegroundRole(QPalette::Mid);
-    return line;
-}
-
-QLabel* secondaryLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
-}
-
 } // namespace
 
 FileBrowserSidebar::FileBrowserSidebar(FileBrowserModel* model, std::function<QWidget*()> windowOf,
@@ -55,9 +38,7 @@ FileBrowserSidebar::FileBrowserSidebar(FileBrowserModel* model, std::function<QW
     : QWidget(parent), m_model(model), m_window(std::move(windowOf)), m_onOpen(std::move(onOpen))
 {
     setFixedWidth(kWidth);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    auto* column = FilesWidgets::flushColumn(this);
 
     auto* header = new QHBoxLayout;
     header->setContentsMargins(10, 7, 10, 7);
@@ -90,7 +71,7 @@ FileBrowserSidebar::FileBrowserSidebar(FileBrowserModel* model, std::function<QW
     connect(open, &QToolButton::clicked, this, chooseHere);
     header->addWidget(open);
     column->addLayout(header);
-    column->addWidget(divider(this));
+    column->addWidget(FilesWidgets::divider(this));
 
     m_content = new QStackedWidget(this);
     auto* noFolder = new QWidget(m_content);
@@ -101,7 +82,7 @@ FileBrowserSidebar::FileBrowserSidebar(FileBrowserModel* model, std::function<QW
     bigIcon->setAlignment(Qt::AlignCenter);
     bigIcon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogNewFolder).pixmap(28, 28));
     noFolderColumn->addWidget(bigIcon);
-    noFolderColumn->addWidget(secondaryLabel(tr("No folder open"), noFolder));
+    noFolderColumn->addWidget(FilesWidgets::secondaryLabel(tr("No folder open"), noFolder));
     auto* openButton = new QPushButton(tr("Open Folder…"), noFolder);
     openButton->setAttribute(Qt::WA_MacSmallSize);
     connect(openButton, &QPushButton::clicked, this, chooseHere);
@@ -109,11 +90,7 @@ FileBrowserSidebar::FileBrowserSidebar(FileBrowserModel* model, std::function<QW
     noFolderColumn->addStretch();
     m_content->addWidget(noFolder);
 
-    auto* empty = secondaryLabel(tr("No Markdown files here"), m_content);
-    QFont caption = empty->font();
-    caption.setPointSizeF(caption.pointSizeF() * 0.85);
-    empty->setFont(caption);
-    m_content->addWidget(empty);
+    m_content->addWidget(FilesWidgets::secondaryLabel(tr("No Markdown files here"), m_content, 0.85));
 
     m_tree = new QTreeWidget(m_content);
     m_tree->setHeaderHidden(true);

@@ -1,5 +1,7 @@
 #include "files/ui/VersionHistoryView.h"
 
+#include "files/ui/FilesWidgets.h"
+
 #include <QButtonGroup>
 #include <QFontDatabase>
 #include <QFrame>
@@ -21,29 +23,6 @@ namespace {
 
 const QColor kGreen(52, 168, 83);
 const QColor kRed(219, 68, 55);
-
-QFrame* divider(QWidget* parent)
-{
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    line->setForegroundRole(QPalette::Mid);
-    return line;
-}
-
-QLabel* secondary(const QString& text, QWidget* parent, double scale = 1.0)
-{
-    auto* label = new QLabel(text, parent);
-    label->setForegroundRole(QPalette::PlaceholderText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    if (scale != 1.0) {
-        QFont f = label->font();
-        f.setPointSizeF(f.pointSizeF() * scale);
-        label->setFont(f);
-    }
-    return label;
-}
 
 QColor withAlpha(QColor c, double alpha)
 {
@@ -79,8 +58,8 @@ QWidget* notice(QStyle::StandardPixmap icon, const QString& text, const QString&
     image->setAlignment(Qt::AlignCenter);
     image->setPixmap(page->style()->standardIcon(icon).pixmap(30, 30));
     column->addWidget(image);
-    column->addWidget(secondary(text, page));
-    auto* small = secondary(caption, page, 0.85);
+    column->addWidget(FilesWidgets::secondaryLabel(text, page));
+    auto* small = FilesWidgets::secondaryLabel(caption, page, 0.85);
     small->setMaximumWidth(360);
     column->addWidget(small, 0, Qt::AlignHCenter);
     if (button) column->addWidget(button, 0, Qt::AlignHCenter);
@@ -97,9 +76,7 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
 {
     setWindowTitle(tr("Version History"));
     setFixedSize(720, 460);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    auto* column = FilesWidgets::flushColumn(this);
 
     auto* header = new QHBoxLayout;
     header->setContentsMargins(12, 12, 12, 12);
@@ -116,7 +93,7 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
     name->setForegroundRole(QPalette::PlaceholderText);
     header->addWidget(name);
     column->addLayout(header);
-    column->addWidget(divider(this));
+    column->addWidget(FilesWidgets::divider(this));
 
     m_body = new QStackedWidget(this);
     m_body->addWidget(notice(QStyle::SP_DriveHDIcon, tr("Save this document first"),
@@ -145,11 +122,9 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
 
     m_preview = new QStackedWidget(split);
     m_preview->setMinimumWidth(340);
-    m_preview->addWidget(secondary(tr("Select a version to preview"), m_preview));
+    m_preview->addWidget(FilesWidgets::secondaryLabel(tr("Select a version to preview"), m_preview));
     auto* content = new QWidget(m_preview);
-    auto* contentColumn = new QVBoxLayout(content);
-    contentColumn->setContentsMargins(0, 0, 0, 0);
-    contentColumn->setSpacing(0);
+    auto* contentColumn = FilesWidgets::flushColumn(content);
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(12, 8, 12, 8);
     bar->setSpacing(10);
@@ -168,7 +143,7 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
     m_fullMode = modeButton(VersionHistoryModel::PreviewMode::Full);
     m_diffMode->setChecked(true);
     bar->addStretch();
-    m_noChanges = secondary(tr("No changes"), content, 0.85);
+    m_noChanges = FilesWidgets::secondaryLabel(tr("No changes"), content, 0.85);
     bar->addWidget(m_noChanges);
     m_added = new QLabel(content);
     m_removed = new QLabel(content);
@@ -182,7 +157,7 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
         bar->addWidget(label);
     }
     contentColumn->addLayout(bar);
-    contentColumn->addWidget(divider(content));
+    contentColumn->addWidget(FilesWidgets::divider(content));
     auto* texts = new QStackedWidget(content);
     for (QPlainTextEdit** edit : {&m_diffText, &m_fullText}) {
         *edit = new QPlainTextEdit(texts);
@@ -201,7 +176,7 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
     split->setSizes({240, 480});
     m_body->addWidget(split);
     column->addWidget(m_body, 1);
-    column->addWidget(divider(this));
+    column->addWidget(FilesWidgets::divider(this));
 
     auto* footer = new QHBoxLayout;
     footer->setContentsMargins(12, 12, 12, 12);

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace {
@@ -72,7 +73,8 @@ TEST_F(VersionHistoryViewTest, RestoreIsOneUndoableEditAfterASafetyCopy)
         return text.changes == before + 1;
     };
     VersionHistoryView view(doc, text.text(), restore, [&] { ++closed; });
-    view.restoreSelected();
+    view.show();
+    QTest::keyClick(&view, Qt::Key_Return); // Return restores
     EXPECT_EQ(text.text(), "old");
     EXPECT_EQ(text.undoDepth(), 1);
     EXPECT_EQ(closed, 1);
