@@ -28,7 +28,7 @@ size_t formatHash(const QTextCharFormat& f)
     return h;
 }
 
-size_t paragraphHash(const ParagraphStyle& p)
+size_t paragraphHash(const BlockParagraph& p)
 {
     size_t h = std::hash<double>{}(p.lineSpacing);
     h = hashCombine(h, std::hash<double>{}(p.spacingAfter));
@@ -70,7 +70,7 @@ int apply(QTextDocument* doc, const StyleResult& result)
             if (e > s)
                 ranges.append({s - bStart, e - s, r.format});
         }
-        ParagraphStyle para;
+        BlockParagraph para;
         while (paraIndex < result.paragraphs.size()
                && result.paragraphs[paraIndex].start + std::max(result.paragraphs[paraIndex].length, 1) <= bStart)
             ++paraIndex;
@@ -117,10 +117,10 @@ QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block)
     return data ? data->ranges : QList<QTextLayout::FormatRange>{};
 }
 
-ParagraphStyle paragraphOf(const QTextBlock& block)
+BlockParagraph paragraphOf(const QTextBlock& block)
 {
     const auto* data = static_cast<const BlockStyleData*>(block.userData());
-    return data ? data->paragraph : ParagraphStyle{};
+    return data ? data->paragraph : BlockParagraph{};
 }
 
 } // namespace StyledBlocks

@@ -12,17 +12,17 @@ class QTextDocument;
 // Paragraph attributes of one block, kept as block user data so that styling never
 // becomes a document format (which would enter the undo stack and the modified flag).
 // Lengths are in points; the layout multiplies them by its zoom factor.
-struct ParagraphStyle {
+struct BlockParagraph {
     double lineSpacing = 0;   // extra space between the lines of the block
     double spacingAfter = 0;  // space below the block
     Qt::Alignment alignment = Qt::AlignLeading;
     double rowHeight = -1;    // grid table row: exactly this height (0 hides the row); −1 none
-    bool operator==(const ParagraphStyle&) const = default;
+    bool operator==(const BlockParagraph&) const = default;
 };
 
 class BlockStyleData : public QTextBlockUserData {
 public:
-    ParagraphStyle paragraph;
+    BlockParagraph paragraph;
     size_t runsHash = 0; // hash of the character runs last applied to the block
     QList<QTextLayout::FormatRange> ranges; // those runs, block-relative
     bool styled = false;
@@ -39,7 +39,7 @@ struct StyleRun {
 struct ParagraphRun {
     int start = 0;
     int length = 0;
-    ParagraphStyle style;
+    BlockParagraph style;
 };
 
 // What one restyle produced: the scope it covers (whole blocks) and the runs inside it,
@@ -60,7 +60,7 @@ int apply(QTextDocument* doc, const StyleResult& result);
 QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block);
 
 // The paragraph attributes of a block (defaults when it was never styled).
-ParagraphStyle paragraphOf(const QTextBlock& block);
+BlockParagraph paragraphOf(const QTextBlock& block);
 
 } // namespace StyledBlocks
 

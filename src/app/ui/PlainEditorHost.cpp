@@ -17,8 +17,6 @@ QString fromRaw(QString raw)
 }
 } // namespace
 
-EditorHost* createEditorHost(QWidget* parent) { return new PlainEditorHost(parent); }
-
 PlainEditorHost::PlainEditorHost(QWidget* parent) : EditorHost(parent), m_edit(new QPlainTextEdit(this))
 {
     auto* layout = new QVBoxLayout(this);

@@ -52,13 +52,19 @@ void EditorCoordinator::setController(EditorController* c)
 void EditorCoordinator::setConfig(const EditorConfig& config)
 {
     m_config = config;
-    m_state.concealMarkers = config.viewMode == u"wysiwyg";
-    m_state.focusMode = config.focusMode;
+    EditorTheme& theme = m_styler.theme;
+    theme.baseSize = config.fontSize;
+    theme.fontFamily = config.fontFamily;
+    theme.lineSpacing = config.lineSpacing;
+    theme.appearanceMode = config.appearanceMode;
+    theme.custom = config.customTheme;
+    theme.focusMode = config.focusMode;
+    m_styler.concealMarkers = config.viewMode == u"wysiwyg";
 }
 
 TextRange EditorCoordinator::clampToText(TextRange r) const
 {
-    const int n = int(m_text.size());
+    const int n = m_storage.length();
     if (r.isNotFound())
         return {0, 0};
     const int loc = std::clamp(r.location, 0, n);
@@ -68,27 +74,27 @@ TextRange EditorCoordinator::clampToText(TextRange r) const
 void EditorCoordinator::prepare()
 {
     const TextRange sel = m_view->selectedRange();
-    m_state.caretLine = TextUtil::lineRange(m_text, sel);
+    m_styler.caretLine = TextUtil::lineRange(text(), sel);
     const bool reveal = m_config && m_config->revealMarkers;
-    m_state.revealRange = m_state.concealMarkers && reveal ? m_state.caretLine : TextRange::notFound();
-    m_state.focusRange = m_state.focusMode ? m_state.caretLine : TextRange::notFound();
-    m_state.contentWidth = m_view->pagedLayout()->textWidth() / m_view->pagedLayout()->geometry().scale;
-    m_state.scale = m_view->pagedLayout()->geometry().scale;
+    m_styler.revealRange = m_styler.concealMarkers && reveal ? m_styler.caretLine : TextRange::notFound();
+    m_styler.theme.focusRange = m_styler.theme.focusMode ? m_styler.caretLine : TextRange::notFound();
+    const PagedDocumentLayout* layout = m_view->pagedLayout();
+    m_styler.contentWidth = layout->textWidth() / layout->geometry().scale;
 }
 
 void EditorCoordinator::restyle(std::optional<TextRange> changed)
 {
     prepare();
     std::optional<TextRange> window;
-    if (changed && !m_state.focusMode)
-        window = clampToText(*changed).united(clampToText(m_state.caretLine));
-    StyleResult result;
-    if (m_style) {
-        result = m_style(m_text, window, m_state);
-    } else {
-        // No styler: the blocks of the window go back to plain text.
-        result.scope = window ? TextUtil::lineRange(m_text, *window) : TextRange(0, int(m_text.size()));
-    }
+    if (changed && !m_styler.theme.focusMode)
+        window = clampToText(*changed).united(clampToText(m_styler.caretLine));
+    const TextRange scope = m_styler.highlight(m_storage, window);
+    // Some passes write beyond the scope (directives, focus dimming): mirror those too,
+    // in whole lines, since a block's formats are replaced as a whole.
+    const TextRange touched = m_storage.takeChangedAttributesRange();
+    const TextRange mirror = TextUtil::lineRange(text(), clampToText(scope).united(
+                                                             touched.isNotFound() ? scope : clampToText(touched)));
+    const StyleResult result = m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale);
     StyledBlocks::apply(m_view->document(), result);
     m_view->viewport()->update();
 }
@@ -96,12 +102,12 @@ void EditorCoordinator::restyle(std::optional<TextRange> changed)
 void EditorCoordinator::onContentsChange(int from, int removed, int added)
 {
     // Mirror the edit. The document's last paragraph separator is not part of the text.
-    const int n = int(m_text.size());
+    const int n = m_storage.length();
     const int docLen = m_view->document()->characterCount() - 1;
     from = std::clamp(from, 0, n);
     removed = std::clamp(removed, 0, n - from);
     added = std::clamp(added, 0, std::max(0, docLen - from));
-    m_text.replace(from, removed, documentText(m_view->document(), from, added));
+    m_storage.replaceCharacters({from, removed}, documentText(m_view->document(), from, added));
 
     m_view->textWillChangeByEdit();
     // Restyle now, before Qt lays the changed blocks out, so each is laid out once.
@@ -131,10 +137,10 @@ void EditorCoordinator::onSelectionChanged()
     if (m_isEditing)
         return;
     centerCaret();
-    if (!m_state.concealMarkers && !m_state.focusMode)
+    if (!m_styler.concealMarkers && !m_styler.theme.focusMode)
         return;
-    const TextRange line = TextUtil::lineRange(m_text, m_view->selectedRange());
-    if (line != m_lastCaretLine || m_state.focusMode) {
+    const TextRange line = TextUtil::lineRange(text(), m_view->selectedRange());
+    if (line != m_lastCaretLine || m_styler.theme.focusMode) {
         const TextRange previous = m_lastCaretLine.isNotFound() ? line : m_lastCaretLine;
         m_lastCaretLine = line;
         restyle(clampToText(previous).united(line));
@@ -156,8 +162,8 @@ bool EditorCoordinator::handleNewline()
     const TextRange sel = m_view->selectedRange();
     if (sel.length != 0)
         return false;
-    const TextRange line = TextUtil::lineRange(m_text, sel.location);
-    const QString prefix = m_text.mid(line.location, sel.location - line.location);
+    const TextRange line = TextUtil::lineRange(text(), sel.location);
+    const QString prefix = text().mid(line.location, sel.location - line.location);
     const TypingRules::Newline nl = TypingRules::continueList(prefix);
     switch (nl.kind) {
     case TypingRules::Newline::Plain:
@@ -179,7 +185,7 @@ bool EditorCoordinator::replaceSelectionSpecially(const QString& s, bool typed)
     const TextRange sel = m_view->selectedRange();
     if (sel.length == 0 || s.isEmpty())
         return false;
-    const QString selected = m_text.mid(sel.location, sel.length);
+    const QString selected = text().mid(sel.location, sel.length);
     if (TypingRules::isLinkAddress(s)) {
         const auto link = TypingRules::linkOverSelection(selected, s);
         if (!link)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "editor/EditorConfig.h"
-#include "editor/StyledBlocks.h"
+#include "editor/StyleBridge.h"
 #include "platform/TextRange.h"
+#include "styling/AttributedText.h"
+#include "styling/MarkdownStyler.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,24 +16,8 @@
 class EditorController;
 class MarkdownTextView;
 
-// What the styler is told before each restyle.
-struct StylerState {
-    bool concealMarkers = false;
-    TextRange revealRange;  // markers overlapping it stay visible
-    TextRange caretLine;
-    TextRange focusRange;   // focus mode: the range left undimmed
-    bool focusMode = false;
-    double contentWidth = 672; // points available to grid tables
-    double scale = 1.0;        // zoom: fonts in the result are multiplied by it
-};
-
-// Styles `text` around `window` (absent: everything) and returns the runs of the scope
-// it restyled.
-using StyleFunction =
-    std::function<StyleResult(const QString& text, std::optional<TextRange> window, const StylerState&)>;
-
-// Every change of the text passes through here: the edit is mirrored into a plain
-// string (so that nothing on the keystroke path copies the document), the widened scope
+// Every change of the text passes through here: the edit is mirrored into the styler's
+// attributed text (so that nothing on the keystroke path copies the document), the widened scope
 // is restyled synchronously before Qt lays the blocks out, and the change is reported.
 // Caret moves restyle the lines the caret left and entered so markers can be revealed.
 class EditorCoordinator : public QObject {
@@ -39,14 +25,14 @@ class EditorCoordinator : public QObject {
 public:
     explicit EditorCoordinator(MarkdownTextView* view);
 
-    void setStyleFunction(StyleFunction f) { m_style = std::move(f); }
     void setController(EditorController* c);
     void setConfig(const EditorConfig& config);
     const std::optional<EditorConfig>& appliedConfig() const { return m_config; }
-    StylerState& stylerState() { return m_state; }
+    MarkdownStyler& styler() { return m_styler; }
+    const AttributedText& storage() const { return m_storage; }
 
     // The document's text with "\n" line breaks, kept in step with every change.
-    const QString& text() const { return m_text; }
+    const QString& text() const { return m_storage.string(); }
 
     // Restyles the window around `changed`, or the whole text.
     void restyle(std::optional<TextRange> changed);
@@ -73,10 +59,10 @@ private:
 
     MarkdownTextView* m_view;
     QPointer<EditorController> m_controller;
-    StyleFunction m_style;
-    StylerState m_state;
+    MarkdownStyler m_styler;
+    AttributedText m_storage;
+    StyleBridge m_bridge;
     std::optional<EditorConfig> m_config;
-    QString m_text;
     bool m_isEditing = false;
     bool m_afterEditQueued = false;
     TextRange m_lastCaretLine;

@@ -11,22 +11,13 @@
 #include <QGridLayout>
 #include <QTextDocument>
 
-namespace {
-
-QColor fromRGBA(const RGBA& c)
+EditorHost* createEditorHost(QWidget* parent)
 {
-    return QColor::fromRgbF(float(c.r), float(c.g), float(c.b), float(c.a));
+    return new MarkdownEditorView(parent);
 }
-
-QColor grey(double white)
-{
-    return QColor::fromRgbF(float(white), float(white), float(white));
-}
-
-} // namespace
 
 MarkdownEditorView::MarkdownEditorView(QWidget* parent)
-    : QWidget(parent)
+    : EditorHost(parent)
 {
     m_text = new MarkdownTextView(this);
     m_ruler = new PageRulerView(m_text, this);
@@ -49,11 +40,59 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
             m_minimapTimer.start();
         Q_EMIT textEdited();
     });
+    QTextDocument* doc = m_text->document();
+    connect(doc, &QTextDocument::modificationChanged, this, &EditorHost::modificationChanged);
+    connect(m_text, &QTextEdit::cursorPositionChanged, this, &EditorHost::selectionMoved);
+    connect(m_text, &QTextEdit::selectionChanged, this, &EditorHost::selectionMoved);
+    connect(m_text, &QTextEdit::undoAvailable, this, &EditorHost::undoAvailable);
+    connect(m_text, &QTextEdit::redoAvailable, this, &EditorHost::redoAvailable);
+    connect(m_text, &QTextEdit::copyAvailable, this, &EditorHost::copyAvailable);
+
     Settings& settings = Settings::instance();
     setMinimapVisible(settings.boolean(QStringLiteral("editorShowMinimap")));
     settings.onChange(QStringLiteral("editorShowMinimap"), this,
                       [this](const QVariant& v) { setMinimapVisible(v.toBool()); });
+    // Until the window hands over a configuration of its own, the editor follows the
+    // settings store; several keys changing at once are applied together.
+    m_settingsTimer.setSingleShot(true);
+    m_settingsTimer.setInterval(0);
+    connect(&m_settingsTimer, &QTimer::timeout, this, [this] {
+        if (!m_configFromWindow)
+            applyConfigInternal(configFromSettings());
+    });
+    connect(&settings, &Settings::changed, this, [this](const QString& key) {
+        if (key.startsWith(u"editor") || key == u"revealActiveLineMarkers")
+            m_settingsTimer.start();
+    });
+    applyConfigInternal(configFromSettings());
 }
+
+EditorTextView* MarkdownEditorView::textView()
+{
+    return m_text;
+}
+
+EditorScrollView* MarkdownEditorView::scrollView()
+{
+    return m_text;
+}
+
+bool MarkdownEditorView::isModified() const
+{
+    return m_text->document()->isModified();
+}
+
+void MarkdownEditorView::setModified(bool modified)
+{
+    m_text->document()->setModified(modified);
+}
+
+void MarkdownEditorView::undo() { m_text->undo(); }
+void MarkdownEditorView::redo() { m_text->redo(); }
+void MarkdownEditorView::cut() { m_text->cut(); }
+void MarkdownEditorView::copy() { m_text->copy(); }
+void MarkdownEditorView::paste() { m_text->paste(); }
+void MarkdownEditorView::selectAll() { m_text->selectAll(); }
 
 void MarkdownEditorView::setMinimapVisible(bool on)
 {
@@ -76,12 +115,6 @@ void MarkdownEditorView::setController(EditorController* controller)
         if (m_controller && m_controller->zoom() != z)
             m_controller->setZoomFromView(z);
     });
-}
-
-void MarkdownEditorView::setStyleFunction(StyleFunction f)
-{
-    m_text->coordinator()->setStyleFunction(std::move(f));
-    m_text->coordinator()->restyle(std::nullopt);
 }
 
 void MarkdownEditorView::loadText(const QString& text)
@@ -132,33 +165,14 @@ EditorConfig MarkdownEditorView::configFromSettings()
     return c;
 }
 
-void MarkdownEditorView::applyColors(const EditorConfig& config)
+void MarkdownEditorView::applyColors()
 {
+    const EditorTheme& theme = m_text->coordinator()->styler().theme;
     PagedDocumentLayout::Colors colors;
-    const QPalette pal = palette();
-    if (config.customTheme) {
-        colors.text = fromRGBA(config.customTheme->text);
-        colors.page = fromRGBA(config.customTheme->page);
-        colors.desk = fromRGBA(config.customTheme->desk);
-    } else if (config.appearanceMode == u"light") {
-        colors.text = grey(0.1);
-        colors.page = Qt::white;
-        colors.desk = grey(0.9);
-    } else if (config.appearanceMode == u"dark") {
-        colors.text = grey(0.88);
-        colors.page = grey(0.13);
-        colors.desk = grey(0.08);
-    } else if (config.appearanceMode == u"sepia") {
-        colors.text = QColor::fromRgbF(0.36f, 0.27f, 0.21f);
-        colors.page = QColor::fromRgbF(0.96f, 0.93f, 0.85f);
-        colors.desk = QColor::fromRgbF(0.85f, 0.80f, 0.69f);
-    } else {
-        colors.text = pal.color(QPalette::Text);
-        colors.page = pal.color(QPalette::Base);
-        colors.desk = pal.color(QPalette::Window).darker(110);
-    }
-    colors.caption = colors.text;
-    colors.caption.setAlphaF(0.35f);
+    colors.text = theme.textColor();
+    colors.page = theme.pageColor();
+    colors.desk = theme.deskColor();
+    colors.caption = theme.textColor(0.35);
     m_text->pagedLayout()->setColors(colors);
     QPalette p = m_text->palette();
     p.setColor(QPalette::Text, colors.text);
@@ -168,21 +182,22 @@ void MarkdownEditorView::applyColors(const EditorConfig& config)
 
 void MarkdownEditorView::applyConfig(const EditorConfig& config)
 {
+    m_configFromWindow = true;
+    applyConfigInternal(config);
+}
+
+void MarkdownEditorView::applyConfigInternal(const EditorConfig& config)
+{
     EditorCoordinator* coord = m_text->coordinator();
     if (coord->appliedConfig() && *coord->appliedConfig() == config)
         return;
     const TextRange sel = m_text->selectedRange();
     coord->setConfig(config);
-    applyColors(config);
+    applyColors();
 
     PagedDocumentLayout* layout = m_text->pagedLayout();
-    const double scale = layout->geometry().scale;
-    QFont body = config.fontFamily == u"mono" ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QFont();
-    if (config.fontFamily == u"serif") {
-        body.setStyleHint(QFont::Serif);
-        body.setFamilies({QStringLiteral("serif")});
-    }
-    body.setPixelSize(std::max(1, int(std::lround(config.fontSize * scale))));
+    const EditorTheme& theme = coord->styler().theme;
+    const QFont body = StyleBridge::scaledFont(theme.scaledFont(theme.baseSize), layout->geometry().scale);
     QTextOption opt = m_text->document()->defaultTextOption();
     opt.setTabStopDistance(QFontMetricsF(body).horizontalAdvance(u' ') * 4);
     m_text->document()->setDefaultTextOption(opt);

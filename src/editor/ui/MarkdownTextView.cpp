@@ -1,5 +1,6 @@
 #include "editor/ui/MarkdownTextView.h"
 
+#include "editor/StyleBridge.h"
 #include "editor/StyledBlocks.h"
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/PagedDocumentLayout.h"
@@ -133,10 +134,8 @@ void MarkdownTextView::setMagnification(double factor, bool)
     const int top = verticalScrollBar()->value();
     auto g = m_layout->geometry();
     g.scale = factor;
-    QFont base = document()->defaultFont();
-    if (base.pixelSize() > 0)
-        base.setPixelSize(std::max(1, int(std::lround(base.pixelSize() * ratio))));
-    document()->setDefaultFont(base);
+    const EditorTheme& theme = m_coordinator->styler().theme;
+    document()->setDefaultFont(StyleBridge::scaledFont(theme.scaledFont(theme.baseSize), factor));
     m_layout->setGeometry(g);
     m_coordinator->restyle(std::nullopt);
     verticalScrollBar()->setValue(int(top * ratio));

@@ -118,7 +118,7 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
 void PagedDocumentLayout::breakLines(const QTextBlock& block)
 {
     QTextLayout* tl = block.layout();
-    const ParagraphStyle para = StyledBlocks::paragraphOf(block);
+    const BlockParagraph para = StyledBlocks::paragraphOf(block);
     QTextOption opt = document()->defaultTextOption();
     opt.setAlignment(para.alignment);
     opt.setTextDirection(m_direction);
@@ -138,7 +138,7 @@ void PagedDocumentLayout::breakLines(const QTextBlock& block)
 double PagedDocumentLayout::placeBlock(const QTextBlock& block, double y)
 {
     QTextLayout* tl = block.layout();
-    const ParagraphStyle para = StyledBlocks::paragraphOf(block);
+    const BlockParagraph para = StyledBlocks::paragraphOf(block);
     const double s = m_geo.scale;
     if (para.rowHeight >= 0) {
         // A grid row reserves exactly the row's height; its hidden source lines stack at the top.
@@ -167,7 +167,7 @@ double PagedDocumentLayout::placeBlock(const QTextBlock& block, double y)
 double PagedDocumentLayout::blockBottom(const QTextBlock& block) const
 {
     const QTextLayout* tl = block.layout();
-    const ParagraphStyle para = StyledBlocks::paragraphOf(block);
+    const BlockParagraph para = StyledBlocks::paragraphOf(block);
     const double y = tl->position().y();
     const double s = m_geo.scale;
     if (para.rowHeight >= 0)

@@ -2,7 +2,8 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/EditorHost.h"
-#include "app/ui/PlainEditorHost.h"
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
 #include "editor/EditorController.h"
 #include "editor/PrefKey.h"
 #include "platform/NotificationBus.h"
@@ -63,13 +64,13 @@ protected:
         DocumentController::instance().prompts() = DocumentController::defaultPrompts();
     }
 
-    static QPlainTextEdit* edit(DocumentWindow* w)
+    static QTextEdit* edit(DocumentWindow* w)
     {
-        return static_cast<PlainEditorHost*>(w->editorHost())->textEdit();
+        return static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
     }
     static void typeAtEnd(DocumentWindow* w, const QString& text)
     {
-        QPlainTextEdit* e = edit(w);
+        QTextEdit* e = edit(w);
         e->moveCursor(QTextCursor::End);
         QTest::keyClicks(e, text);
     }

@@ -1,5 +1,3 @@
-#include "EditorTestStyle.h"
-
 #include "editor/EditorController.h"
 #include "editor/StyledBlocks.h"
 #include "editor/ui/MarkdownEditorView.h"
@@ -31,12 +29,11 @@ protected:
         view = std::make_unique<MarkdownEditorView>();
         view->resize(1000, 800);
         view->setController(&controller);
-        view->setStyleFunction(testStyle);
         EditorConfig c = MarkdownEditorView::configFromSettings();
         view->applyConfig(c);
         view->show();
     }
-    MarkdownTextView* tv() { return view->textView(); }
+    MarkdownTextView* tv() { return view->markdownTextView(); }
     PagedDocumentLayout* layout() { return tv()->pagedLayout(); }
     void setConfig(auto&& change)
     {
