@@ -1,5 +1,6 @@
 #include "platform/Settings.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include <climits>
@@ -13,9 +14,14 @@ std::unique_ptr<Settings>& globalSettings()
     return s;
 }
 
+// Named after the running application, so a test program (which names itself
+// differently) never reads or writes the user's real configuration.
 QString defaultIniPath()
 {
-    QSettings probe(QSettings::IniFormat, QSettings::UserScope, "Brindlewick", "Brindlewick");
+    const QString org = QCoreApplication::organizationName();
+    const QString app = QCoreApplication::applicationName();
+    QSettings probe(QSettings::IniFormat, QSettings::UserScope, org.isEmpty() ? QStringLiteral("Brindlewick") : org,
+                    app.isEmpty() ? QStringLiteral("Brindlewick") : app);
     return probe.fileName();
 }
 
