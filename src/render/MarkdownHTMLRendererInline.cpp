@@ -84,6 +84,54 @@ QString safeUrl(const QString& url)
     return url;
 }
 
+static bool isDelimiter(QChar c) { return c == u'*' || c == u'_'; }
+
+// Single-marker emphasis, as the pattern
+//   (?<![*_])([*_])(?![\s*_])(.+?)(?<![\s*_])\1(?![*_])
+// would find it, in one linear sweep: the lazy search for a closer runs from every
+// opener to the end of its line, which on a long line full of unmatched openers costs
+// quadratic time. A closer's validity does not depend on its opener, so the nearest
+// valid closer of each kind is precomputed from the right.
+QString replaceEmphasis(const QString& s)
+{
+    const qsizetype n = s.size();
+    const auto closes = [&](qsizetype q, QChar c) {
+        return s.at(q) == c && q > 0 && !s.at(q - 1).isSpace() && !isDelimiter(s.at(q - 1))
+            && (q + 1 >= n || !isDelimiter(s.at(q + 1)));
+    };
+    // nextStar[q] / nextUnderscore[q]: the first valid closer at or after q on q's line, or -1.
+    QList<qsizetype> nextStar(n + 1, -1), nextUnderscore(n + 1, -1);
+    for (qsizetype q = n - 1; q >= 0; --q) {
+        if (s.at(q) == u'\n')
+            continue; // a closer never lies beyond the line's end
+        nextStar[q] = closes(q, u'*') ? q : nextStar[q + 1];
+        nextUnderscore[q] = closes(q, u'_') ? q : nextUnderscore[q + 1];
+    }
+    QString out;
+    qsizetype copied = 0;
+    for (qsizetype p = 0; p + 2 < n; ++p) {
+        const QChar c = s.at(p);
+        if (!isDelimiter(c) || (p > 0 && isDelimiter(s.at(p - 1))) || s.at(p + 1).isSpace()
+            || isDelimiter(s.at(p + 1)) || s.at(p + 1) == u'\n')
+            continue;
+        const qsizetype q = (c == u'*' ? nextStar : nextUnderscore)[p + 2];
+        if (q < 0)
+            continue;
+        if (out.isEmpty())
+            out.reserve(n + 64);
+        out += QStringView(s).mid(copied, p - copied);
+        out += QLatin1String("<em>");
+        out += QStringView(s).mid(p + 1, q - p - 1);
+        out += QLatin1String("</em>");
+        copied = q + 1;
+        p = q;
+    }
+    if (copied == 0)
+        return s;
+    out += QStringView(s).mid(copied);
+    return out;
+}
+
 } // namespace detail
 
 using namespace detail;
@@ -166,7 +214,6 @@ QString renderInline(const QString& input)
     static const QRegularExpression bareUrl = pattern("(?<![\"=>])(https?://[^\\s<]+)");
     static const QRegularExpression strongEm = pattern("\\*\\*\\*(.+?)\\*\\*\\*");
     static const QRegularExpression strong = pattern("(\\*\\*|__)(.+?)\\1");
-    static const QRegularExpression em = pattern("(?<![\\*_])(\\*|_)(?![\\s\\*_])(.+?)(?<![\\s\\*_])\\1(?![\\*_])");
     static const QRegularExpression strike = pattern("~~(.+?)~~");
 
     Stash stash;
@@ -224,9 +271,8 @@ QString renderInline(const QString& input)
     apply(s.contains(QLatin1String("**")) || s.contains(QLatin1String("__")), strong, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<strong>") + m.captured(2) + QLatin1String("</strong>");
     });
-    apply(s.contains(u'*') || s.contains(u'_'), em, [](const QRegularExpressionMatch& m) {
-        return QLatin1String("<em>") + m.captured(2) + QLatin1String("</em>");
-    });
+    if (s.contains(u'*') || s.contains(u'_'))
+        s = replaceEmphasis(s);
     apply(s.contains(QLatin1String("~~")), strike, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<del>") + m.captured(1) + QLatin1String("</del>");
     });

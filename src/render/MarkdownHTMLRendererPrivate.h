@@ -26,6 +26,9 @@ QStringView trimmedView(QStringView line);
 // A pattern compiled the renderer's way: case-sensitive, "\s" and friends Unicode.
 QRegularExpression pattern(const char* re);
 
+// Single-marker emphasis ("*a*", "_a_") turned into <em> elements.
+QString replaceEmphasis(const QString& s);
+
 // `javascript:` and `vbscript:` targets (as a browser would read the scheme) become "#".
 QString safeUrl(const QString& url);
 

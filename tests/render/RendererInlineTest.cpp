@@ -1,5 +1,7 @@
 #include "render/MarkdownHTMLRenderer.h"
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 using MarkdownHTMLRenderer::renderInline;
@@ -93,4 +95,33 @@ TEST(RenderInline, NulCannotPoseAsPlaceholder)
     EXPECT_TRUE(html.contains(QChar(0xFFFD)));
     EXPECT_FALSE(html.contains(QChar(0)));
     EXPECT_EQ(html.count("<code>"), 1);
+}
+
+#include "render/MarkdownHTMLRendererPrivate.h"
+#include "render/RegexReplace.h"
+
+#include <random>
+
+TEST(RenderInline, EmphasisSweepAgreesWithItsPatternAndStaysLinear)
+{
+    static const QRegularExpression em("(?<![\\*_])(\\*|_)(?![\\s\\*_])(.+?)(?<![\\s\\*_])\\1(?![\\*_])",
+                                       QRegularExpression::UseUnicodePropertiesOption);
+    std::mt19937 rng(7);
+    const QString alphabet = QStringLiteral("*_a \n\r\t");
+    for (int round = 0; round < 20000; ++round) {
+        QString s;
+        const int len = int(rng() % 14);
+        for (int i = 0; i < len; ++i)
+            s += alphabet.at(int(rng() % alphabet.size()));
+        const QString expected = replaceMatches(s, em, [](const QRegularExpressionMatch& m) {
+            return "<em>" + m.captured(2) + "</em>";
+        });
+        ASSERT_EQ(MarkdownHTMLRenderer::detail::replaceEmphasis(s).toStdString(), expected.toStdString())
+            << "input: " << QString(s).replace("\n", "\\n").replace("\r", "\\r").toStdString();
+    }
+    QElapsedTimer t;
+    t.start();
+    EXPECT_EQ(renderInline(QString("*a ").repeated(20000)).count("<em>"), 0);
+    EXPECT_EQ(renderInline(QString("_a ").repeated(20000)).count("<em>"), 0);
+    EXPECT_LT(t.elapsed(), 500);
 }
