@@ -4,11 +4,13 @@
 #include "styling/AttributedText.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace TableGridRenderer {
 
@@ -16,18 +18,52 @@ namespace {
 
 constexpr double heightLimit = 100000;
 
+// Measurements of cell texts in one font, kept between restyles: typing in a large
+// table restyles all of it, and all but the edited cell measure as before.
+struct MeasureCache {
+    QHash<QString, double> widths;
+    QHash<QString, std::pair<double, double>> heights; // text -> (wrap width, height)
+};
+
+// Shared, so that a measurer keeps its cache alive whatever happens to the table.
+std::shared_ptr<MeasureCache> cacheFor(const QString& fontKey)
+{
+    constexpr qsizetype maxFonts = 8;
+    constexpr qsizetype maxEntries = 100000;
+    thread_local QHash<QString, std::shared_ptr<MeasureCache>> caches;
+    if (!caches.contains(fontKey) && caches.size() >= maxFonts)
+        caches.clear();
+    std::shared_ptr<MeasureCache>& c = caches[fontKey];
+    if (!c)
+        c = std::make_shared<MeasureCache>();
+    if (c->widths.size() > maxEntries)
+        c->widths.clear();
+    if (c->heights.size() > maxEntries)
+        c->heights.clear();
+    return c;
+}
+
 // Measures cell texts in one font. Short Latin texts that fit on one line all have
 // the font's own line height, so only the others are laid out for their height.
 class Measurer {
 public:
     explicit Measurer(const QFont& font)
         : m_metrics(font)
+        , m_cache(cacheFor(font.key()))
         , m_base(std::ceil(m_metrics.ascent() + m_metrics.descent()))
         , m_oneLine(std::ceil(measureWrapped(QStringLiteral("Xg"), 1e6)))
     {
     }
 
-    double width(const QString& s) const { return m_metrics.horizontalAdvance(s); }
+    double width(const QString& s) const
+    {
+        const auto it = m_cache->widths.constFind(s);
+        if (it != m_cache->widths.cend())
+            return *it;
+        const double w = m_metrics.horizontalAdvance(s);
+        m_cache->widths.insert(s, w);
+        return w;
+    }
     double baseHeight() const { return m_base; }
 
     // `knownWidth` is the text's single-line width when already measured (else < 0).
@@ -37,7 +73,12 @@ public:
             return 0;
         if (isPlainLatin(s) && (knownWidth >= 0 ? knownWidth : width(s)) <= wrap)
             return m_oneLine;
-        return std::ceil(measureWrapped(s, wrap));
+        const auto it = m_cache->heights.constFind(s);
+        if (it != m_cache->heights.cend() && it->first == wrap)
+            return it->second;
+        const double h = std::ceil(measureWrapped(s, wrap));
+        m_cache->heights.insert(s, {wrap, h});
+        return h;
     }
 
 private:
@@ -51,6 +92,7 @@ private:
     }
 
     QFontMetricsF m_metrics;
+    std::shared_ptr<MeasureCache> m_cache;
     double m_base;
     double m_oneLine;
 };
