@@ -50,14 +50,20 @@ ApiKeyStore::ApiKeyStore(QString filePath, Settings* settings, QObject* parent)
 
 QJsonObject ApiKeyStore::load() const
 {
-    QFile f(m_path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    // A file that was copied in with looser permissions is tightened before use.
+    const QFileInfo info(m_path);
+    if (!info.exists()) return {};
+    // A file that was copied in, or opened up, is tightened before use.
     constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
         | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
-    if (f.permissions() & others) f.setPermissions(kOwnerOnly);
+    if (info.permissions() & others) QFile::setPermissions(m_path, kOwnerOnly);
+    if (m_cacheSize == info.size() && m_cacheStamp == info.lastModified()) return m_cache;
+    QFile f(m_path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
     const QJsonDocument doc = QJsonDocument::fromJson(f.read(1 << 20));
-    return doc.isObject() ? doc.object() : QJsonObject();
+    m_cache = doc.isObject() ? doc.object() : QJsonObject();
+    m_cacheStamp = info.lastModified();
+    m_cacheSize = info.size();
+    return m_cache;
 }
 
 bool ApiKeyStore::save(const QJsonObject& keys)
@@ -71,6 +77,7 @@ bool ApiKeyStore::save(const QJsonObject& keys)
         return false;
     }
     f.write(QJsonDocument(keys).toJson(QJsonDocument::Compact));
+    m_cacheSize = -1; // read back once, with the new file's stamp
     return f.commit();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -44,4 +45,9 @@ private:
 
     QString m_path;
     Settings* m_settings;
+    // The file's contents as last read or written, reused while its time stamp and size
+    // stay the same (the key is read on every request and by continuation checks).
+    mutable QJsonObject m_cache;
+    mutable QDateTime m_cacheStamp;
+    mutable qint64 m_cacheSize = -1;
 };
