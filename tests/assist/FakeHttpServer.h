@@ -48,6 +48,8 @@ public:
         m_silent = false;
     }
     void beSilent() { m_silent = true; }
+    // Further response header lines, each ending in CR LF.
+    QByteArray extraHeaders;
 
     QList<Request> requests;
 
@@ -81,7 +83,8 @@ private:
         m_buffers.remove(s);
         if (m_silent) return;
         QByteArray out = "HTTP/1.1 " + QByteArray::number(m_status) + " Status\r\nContent-Type: " + m_type
-            + "\r\nContent-Length: " + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" + m_body;
+            + "\r\nContent-Length: " + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n" + extraHeaders
+            + "\r\n" + m_body;
         s->write(out);
         s->disconnectFromHost();
     }

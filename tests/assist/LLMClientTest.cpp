@@ -293,3 +293,19 @@ TEST(LLMClientCall, KeyNeverInErrorTextAndAbortSilencesTheCallback)
     spinUntil([&] { return early; }, 2000);
     EXPECT_TRUE(early);
 }
+
+TEST(LLMClientCall, KeyDoesNotFollowARedirectToAnotherServer)
+{
+    TempConfig env;
+    FakeHttpServer first, elsewhere;
+    elsewhere.respond(200, reply("stolen"));
+    first.respond(307, "");
+    first.extraHeaders = "Location: " + elsewhere.url().toEncoded() + "\r\n";
+    env.keys().setKey(ApiKeyStore::cloudKeyName(), kCloudKey);
+    auto c = LLMClient::config();
+    c->endpoint = first.url();
+    const ChatResult r = ask(c);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(first.requests.size(), 1);
+    EXPECT_TRUE(elsewhere.requests.isEmpty());
+}
