@@ -1,5 +1,7 @@
 #include "assist/ui/AIAssistSheet.h"
 
+#include "platform/ui/Icons.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFormLayout>
@@ -7,13 +9,13 @@
 #include <QPushButton>
 
 AIAssistSheet::AIAssistSheet(bool hasSelection, Perform perform, QWidget* parent)
-    : AssistSheet(tr("AI Assist"),
+    : AssistSheet(tr("AI Assist"), QStringLiteral("sparkles"),
                   tr("Add your DeepSeek API key in the AI tab of Settings to enable the assist actions."),
                   tr("Working…"), tr("Run"), 440, parent),
       m_hasSelection(hasSelection), m_perform(std::move(perform))
 {
     m_action = new QComboBox(this);
-    for (const AIAction& a : AIActions::all()) m_action->addItem(tr(qPrintable(a.title)), a.id);
+    for (const AIAction& a : AIActions::all()) m_action->addItem(Icons::icon(a.symbol), a.title, a.id);
     m_action->setCurrentIndex(m_action->findData(QStringLiteral("improve")));
     form()->addRow(tr("Action"), m_action);
 

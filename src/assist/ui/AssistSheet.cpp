@@ -2,6 +2,7 @@
 
 #include "assist/ApiKeyStore.h"
 #include "platform/Settings.h"
+#include "platform/ui/Icons.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -24,7 +25,7 @@ QLabel* wrappingLabel(const QString& text, QWidget* parent)
 }
 } // namespace
 
-AssistSheet::AssistSheet(const QString& title, const QString& keyHint, const QString& busyText,
+AssistSheet::AssistSheet(const QString& title, const QString& symbol, const QString& keyHint, const QString& busyText,
                          const QString& runTitle, int width, QWidget* parent)
     : QDialog(parent)
 {
@@ -36,17 +37,25 @@ AssistSheet::AssistSheet(const QString& title, const QString& keyHint, const QSt
     m_layout->setSpacing(14);
     m_layout->setContentsMargins(18, 18, 18, 18);
 
+    auto* headingRow = new QHBoxLayout;
+    if (!symbol.isEmpty()) {
+        auto* mark = new QLabel(this);
+        mark->setPixmap(Icons::icon(symbol).pixmap(16, 16));
+        headingRow->addWidget(mark);
+    }
     auto* heading = new QLabel(title, this);
     QFont hf = heading->font();
     hf.setBold(true);
     heading->setFont(hf);
-    m_layout->addWidget(heading);
+    headingRow->addWidget(heading, 1);
+    m_layout->addLayout(headingRow);
 
     // The hint: a warning icon and an orange line that wraps.
     auto* hintRow = new QWidget(this);
     auto* hintLayout = new QHBoxLayout(hintRow);
     hintLayout->setContentsMargins(0, 0, 0, 0);
     auto* icon = new QLabel(hintRow);
+    // The style's own warning sign; the symbol table's fallback for it is a plain glyph.
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
     icon->setAlignment(Qt::AlignTop);
     m_keyHint = wrappingLabel(keyHint, hintRow);

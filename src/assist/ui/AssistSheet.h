@@ -38,7 +38,8 @@ public Q_SLOTS:
     void reject() override;
 
 protected:
-    AssistSheet(const QString& title, const QString& keyHint, const QString& busyText, const QString& runTitle,
+    // `symbol` names an icon shown before the title (none when empty).
+    AssistSheet(const QString& title, const QString& symbol, const QString& keyHint, const QString& busyText, const QString& runTitle,
                 int width, QWidget* parent);
 
     QFormLayout* form() const { return m_form; }

@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 TranslateSheet::TranslateSheet(bool hasSelection, Perform perform, QWidget* parent)
-    : AssistSheet(tr("Translate"),
+    : AssistSheet(tr("Translate"), QString(),
                   tr("Add your DeepSeek API key in the AI tab of Settings to enable translation."),
                   tr("Translating…"), tr("Translate"), 420, parent),
       m_hasSelection(hasSelection), m_perform(std::move(perform))
