@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <atomic>
 
-namespace {
-
-std::uint64_t nextIdentity()
+std::uint64_t AttributedText::Identity::next()
 {
     static std::atomic<std::uint64_t> counter{0};
     return ++counter;
 }
+
+namespace {
 
 constexpr std::size_t kEditHistory = 256;
 
@@ -25,7 +25,7 @@ bool TextAttributes::operator==(const TextAttributes& o) const
 
 AttributedText::AttributedText() : AttributedText(QString()) {}
 
-AttributedText::AttributedText(const QString& text, const TextAttributes& attributes) : m_identity(nextIdentity())
+AttributedText::AttributedText(const QString& text, const TextAttributes& attributes)
 {
     setText(text, attributes);
 }

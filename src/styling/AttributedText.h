@@ -143,7 +143,7 @@ public:
     // std::nullopt when nothing changed since `revision`.
     std::optional<TextChange> textChangeSince(std::uint64_t revision) const;
     // Distinguishes storages whose revisions would otherwise compare equal.
-    std::uint64_t identity() const { return m_identity; }
+    std::uint64_t identity() const { return m_identity.value; }
 
 private:
     struct Run {
@@ -180,7 +180,19 @@ private:
     TextRange m_batchRange;
     TextRange m_changed;
     std::uint64_t m_revision = 0;
-    std::uint64_t m_identity = 0;
+    // A copy is a different storage: it gets an identity of its own.
+    struct Identity {
+        std::uint64_t value = next();
+        Identity() = default;
+        Identity(const Identity&) : value(next()) {}
+        Identity& operator=(const Identity&)
+        {
+            value = next();
+            return *this;
+        }
+        static std::uint64_t next();
+    };
+    Identity m_identity;
     std::vector<Edit> m_edits; // recent edits, oldest first, bounded
     std::uint64_t m_historyFloor = 0; // edits at or before this revision are forgotten
 };

@@ -306,3 +306,16 @@ TEST(MarkdownStylerMarkers, SingleMarkerEmphasisAgreesWithThePatternAndStaysLine
     EXPECT_TRUE(MarkdownEmphasis::singleMarkerMatches(hostile, TextRange(0, int(hostile.size()))).isEmpty());
     EXPECT_LT(timer.elapsed(), 1000);
 }
+
+TEST(MarkdownStylerFences, ACopiedStorageIsNotMistakenForTheOriginal)
+{
+    MarkdownStyler styler;
+    AttributedText text("```\ncode\n```\n");
+    styler.highlight(text, std::nullopt);
+    AttributedText copy = text;
+    text.replaceCharacters(TextRange(13, 0), u"y"); // both now one edit further
+    styler.highlight(text, TextRange(13, 0));
+    copy.replaceCharacters(TextRange(0, 1), u"x"); // the copy lost its fence
+    styler.highlight(copy, TextRange(0, 0));
+    EXPECT_FALSE(copy.attributesAt(5).background.has_value());
+}
