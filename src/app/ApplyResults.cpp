@@ -154,6 +154,13 @@ ChatCall* AssistRunner::performAIAssist(const AIAction& action, const QString& i
                           });
 }
 
+std::optional<Edit> AssistRunner::applyMetadata(const QString& json, const QString& document)
+{
+    const std::optional<Metadata> metadata = parseMetadata(json);
+    if (!metadata) return std::nullopt;
+    return metadataEdit(document, *metadata);
+}
+
 std::optional<TranslationError> AssistRunner::apply(const Source& source, Apply how, const QString& title,
                                                     const QString& answer)
 {
@@ -173,9 +180,9 @@ std::optional<TranslationError> AssistRunner::apply(const Source& source, Apply 
         edit = {TextRange(int(current.size()), 0), sectionSuffix(current, title, answer)};
         break;
     case Apply::FrontMatter: {
-        const std::optional<Metadata> metadata = parseMetadata(answer);
-        if (!metadata) return std::nullopt; // no JSON object: dropped without a message
-        edit = metadataEdit(current, *metadata);
+        const std::optional<Edit> merged = applyMetadata(answer, current);
+        if (!merged) return std::nullopt;
+        edit = *merged;
         break;
     }
     }

@@ -79,6 +79,9 @@ private:
     enum class Apply { Replace, AppendSection, FrontMatter };
     std::optional<TranslationError> apply(const ApplyResults::Source& source, Apply how, const QString& title,
                                           const QString& answer);
+    // The edit that merges a metadata answer into the front matter; none when the answer
+    // holds no JSON object (it is then dropped without a message).
+    static std::optional<ApplyResults::Edit> applyMetadata(const QString& json, const QString& document);
     ChatCall* failNow(Done done);
 
     QPointer<EditorController> m_controller;
