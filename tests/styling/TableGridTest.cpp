@@ -196,3 +196,25 @@ TEST(TableGrid, ColumnWidthCommentRoundTrip)
     EXPECT_FALSE(TableColumnWidths::parse(u"<!-- bwk:colwidths=0.5 --> tail"));
     EXPECT_FALSE(TableColumnWidths::parse(u"| a | b |"));
 }
+
+TEST(TableGrid, SortGlyphOnlyWithABodyAndRoom)
+{
+    auto glyphInk = [](const TableModel& m) {
+        QImage img(300, 120, QImage::Format_ARGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        draw(p, m, QPointF(0, 0), testFont(), Colors::forText(Qt::black), 100);
+        p.end();
+        const QRectF cell(0, 0, m.columnWidths[0], m.rowHeights[0]);
+        const QRect g = sortGlyphRect(cell).toAlignedRect();
+        int ink = 0;
+        for (int y = g.top(); y <= g.bottom(); ++y)
+            for (int x = g.left(); x <= g.right(); ++x)
+                ink += qGray(img.pixel(x, y)) < 240;
+        return ink;
+    };
+    // Empty header cells, so only the glyph can ink its rectangle.
+    EXPECT_GT(glyphInk(modelOf({"|  |", "| 1 |"}, {100}, {30, 30})), 4);
+    EXPECT_EQ(glyphInk(modelOf({"|  |"}, {100}, {30})), 0);
+    EXPECT_EQ(glyphInk(modelOf({"|  |", "| 1 |"}, {22}, {30, 30})), 0);
+}
