@@ -179,11 +179,12 @@ private:
 
 namespace DocumentFiles {
 
-void install()
+QMetaObject::Connection install()
 {
-    QObject::connect(&DocumentController::instance(), &DocumentController::windowOpened, &DocumentController::instance(),
-                     [](DocumentWindow* window) { attach(window); });
     SessionStore::setOpener([](const QString& path) { DocumentController::instance().openDocument(path); });
+    DocumentController& documents = DocumentController::instance();
+    return QObject::connect(&documents, &DocumentController::windowOpened, &documents,
+                            [](DocumentWindow* window) { attach(window); });
 }
 
 void attach(DocumentWindow* window)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMetaObject>
+
 class DocumentWindow;
 
 // What the files subsystem adds to every document window: the file-browser sidebar, the
@@ -10,8 +12,9 @@ namespace DocumentFiles {
 inline constexpr int kAutoSnapshotSeconds = 180;
 
 // Attaches to every document window the document controller opens from now on, and lets
-// the session store open documents through the controller.
-void install();
+// the session store open documents through the controller. Disconnecting the returned
+// connection stops attaching.
+QMetaObject::Connection install();
 void attach(DocumentWindow* window);
 
 // At launch: when reopening is on and documents of the last session still exist, reopens

@@ -16,11 +16,13 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr int kPathRole = Qt::UserRole + 1;
+constexpr int kPathRole = Qt::UserRole + 1;   // a file row's path
+constexpr int kFolderRole = Qt::UserRole + 2; // a folder row's path
 
 QIcon tinted(const QIcon& icon, const QColor& colour)
 {
@@ -139,6 +141,13 @@ void FileBrowserSidebar::rebuild()
     const bool hasRoot = m_model && !m_model->rootPath().isEmpty();
     m_refresh->setEnabled(hasRoot);
     updateTitle();
+    // A rebuilt tree keeps the folders the user had open.
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        const QString folder = (*it)->data(0, kFolderRole).toString();
+        if (folder.isEmpty()) continue;
+        if ((*it)->isExpanded()) m_expanded.insert(folder);
+        else m_expanded.remove(folder);
+    }
     m_tree->clear();
     if (!hasRoot) {
         m_content->setCurrentIndex(0);
@@ -162,7 +171,9 @@ void FileBrowserSidebar::addNodes(QTreeWidgetItem* parent, const QList<FileNode>
         if (node.isDir) {
             item->setText(0, info.fileName());
             item->setIcon(0, folderIcon);
+            item->setData(0, kFolderRole, node.path);
             addNodes(item, node.children);
+            item->setExpanded(m_expanded.contains(node.path));
             continue;
         }
         item->setText(0, info.completeBaseName());

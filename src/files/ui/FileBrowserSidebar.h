@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -47,6 +48,7 @@ private:
     std::function<QWidget*()> m_window;
     std::function<void(const QString&)> m_onOpen;
     QString m_currentPath;
+    QSet<QString> m_expanded;
     QLabel* m_title = nullptr;
     QToolButton* m_refresh = nullptr;
     QStackedWidget* m_content = nullptr;

@@ -11,6 +11,7 @@
 #include "platform/NotificationBus.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QTreeWidget>
 
 class DocumentFilesTest : public FilesTest {
@@ -27,6 +28,7 @@ protected:
     }
     void TearDown() override
     {
+        QObject::disconnect(attaching); // later tests' windows must not write into the user's folders
         for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         DocumentController::instance().prompts() = DocumentController::defaultPrompts();
@@ -45,6 +47,7 @@ protected:
         ASSERT_TRUE(w->isKeyWindow());
     }
     QStringList alerts;
+    QMetaObject::Connection attaching;
 };
 
 TEST_F(DocumentFilesTest, ClosingByHandSnapshotsAndLeavesTheSessionQuittingStays)
@@ -113,4 +116,25 @@ TEST_F(DocumentFilesTest, SidebarFollowsTheSettingAndOpensInPlace)
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(windows.first()->filePath(), b);
     EXPECT_FALSE(Settings::instance().boolean("showFileBrowser", true));
+}
+
+TEST_F(DocumentFilesTest, LaunchReopensTheStoredSessionAndDropsTheEmptyStartWindow)
+{
+    const QString a = makeFile("a.md", "a");
+    SessionStore::markOpen(a);
+    SessionStore::markOpen(path("gone.md"));
+    SessionStore::resetForNewLaunch();
+    attaching = DocumentFiles::install();
+    DocumentController::instance().newDocument();
+
+    Settings::instance().setValue("reopenLastSession", false);
+    EXPECT_FALSE(DocumentFiles::scheduleSessionReopen());
+    Settings::instance().setValue("reopenLastSession", true);
+    ASSERT_TRUE(DocumentFiles::scheduleSessionReopen());
+    QTest::qWait(300);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const auto windows = DocumentController::instance().windows();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_EQ(windows.first()->filePath(), a);
+    EXPECT_EQ(SessionStore::openDocuments(), QStringList{a});
 }

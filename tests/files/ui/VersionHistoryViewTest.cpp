@@ -124,4 +124,12 @@ TEST_F(FileBrowserSidebarTest, ShowsStatesAndOpensClickedFiles)
     EXPECT_EQ(sidebar.tree()->topLevelItem(0)->font(0).weight(), QFont::Normal);
     emit sidebar.tree()->itemClicked(b, 0);
     EXPECT_EQ(opened, QStringList{current});
+
+    // Open folders stay open across a refresh.
+    makeFile("empty/sub/c.md");
+    sidebar.refreshButton()->click();
+    ASSERT_EQ(sidebar.tree()->topLevelItemCount(), 3);
+    sidebar.tree()->topLevelItem(0)->setExpanded(true);
+    sidebar.refreshButton()->click();
+    EXPECT_TRUE(sidebar.tree()->topLevelItem(0)->isExpanded());
 }
