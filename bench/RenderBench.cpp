@@ -208,6 +208,9 @@ BENCHMARK(BM_CmarkGfm) SIZES;
 #endif
 #undef SIZES
 BENCHMARK_CAPTURE(BM_Hostile, densePara1MiB, [] { return repeatedTo(densePara(), kMiB); })->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Hostile, unmatchedMarkers1MiB, [] {
+    return repeatedTo(QByteArray("*a _b ").repeated(8000) + "\n\n", kMiB);
+})->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Hostile, footnotes5000, footnotes)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Hostile, headings10000, headings)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Hostile, tableRows10000, bigTable)->Unit(benchmark::kMillisecond);
