@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <vector>
 
 namespace SyntaxHighlighter {
@@ -173,9 +174,17 @@ QList<Token> scan(const QString& code, const QString& language)
 
     Chars cs{code, {0}};
     cs.offset.reserve(size_t(code.size()) + 1);
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, code);
-    for (qsizetype b = finder.toNextBoundary(); b > 0; b = finder.toNextBoundary())
-        cs.offset.push_back(int(b));
+    // Below U+0300 and without CR every unit is a character of its own; otherwise
+    // ask for the grapheme boundaries.
+    const bool simple = std::none_of(code.begin(), code.end(), [](QChar c) { return c.unicode() >= 0x300 || c == u'\r'; });
+    if (simple) {
+        for (int k = 1; k <= code.size(); ++k)
+            cs.offset.push_back(k);
+    } else {
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, code);
+        for (qsizetype b = finder.toNextBoundary(); b > 0; b = finder.toNextBoundary())
+            cs.offset.push_back(int(b));
+    }
     const int n = cs.size();
 
     auto addToken = [&](int a, int b, Kind k) {

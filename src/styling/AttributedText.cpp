@@ -107,7 +107,7 @@ void AttributedText::splice(int first, int last)
     const std::size_t need = m_scratch.size();
     if (gapSize() < need) {
         const std::size_t live = m_runs.size() - gapSize();
-        const std::size_t gap = need + std::max<std::size_t>(64, live / 4);
+        const std::size_t gap = need + std::max<std::size_t>(64, live / 2);
         std::vector<Run> grown(live + gap);
         for (std::size_t k = 0; k < m_gapBegin; ++k)
             grown[k] = std::move(m_runs[k]);
@@ -339,19 +339,25 @@ void AttributedText::coalesce(TextRange range)
     const int i = findRun(r.location);
     const int k = findRun(std::max(r.location, r.end() - 1));
     const int last = std::min(k + 1, count() - 1); // include the run after
-    bool any = false;
-    for (int j = i; j < last && !any; ++j)
-        any = run(j).attrs == run(j + 1).attrs || *run(j).attrs == *run(j + 1).attrs;
-    if (!any)
+    auto same = [](const Attrs& a, const Attrs& b) { return a == b || *a == *b; };
+    int first = -1;
+    for (int j = i; j < last && first < 0; ++j)
+        if (same(run(j).attrs, run(j + 1).attrs))
+            first = j;
+    if (first < 0)
         return;
-    m_scratch.clear();
-    for (int j = i; j <= last; ++j) {
-        const Attrs& at = run(j).attrs;
-        if (!m_scratch.empty() && (m_scratch.back().attrs == at || *m_scratch.back().attrs == *at))
+    // Compact in place: with the gap after `last`, runs [first, last] are contiguous.
+    moveGap(std::size_t(last) + 1);
+    std::size_t w = std::size_t(first);
+    for (std::size_t j = std::size_t(first) + 1; j <= std::size_t(last); ++j) {
+        if (same(m_runs[w].attrs, m_runs[j].attrs))
             continue;
-        m_scratch.push_back(Run{startOf(j), at});
+        if (++w != j)
+            m_runs[w] = std::move(m_runs[j]);
     }
-    splice(i, last + 1);
+    for (std::size_t j = w + 1; j <= std::size_t(last); ++j)
+        m_runs[j].attrs.reset();
+    m_gapBegin = w + 1;
 }
 
 void AttributedText::beginEditing()
