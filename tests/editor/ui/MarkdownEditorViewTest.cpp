@@ -302,9 +302,11 @@ TEST_F(EditorViewTest, SettingsAreAppliedWhenTheyChange)
     Settings::instance().setValue("editorShowMinimap", true);
     EXPECT_TRUE(view->minimap()->isVisible());
     if (const char* dirName = std::getenv("BW_SHOT_DIR")) {
-        QString doc = "# A heading\n\nSome **bold** text and more words to fill the line. "
-                      "Another sentence follows here.\n\n- item one\n- item two\n\n";
-        view->loadText(doc.repeated(30));
+        QString doc = "# A heading\n\nSome **bold** and *italic* text with `code` and a [link](https://x.org). "
+                      "Another sentence follows here, long enough to wrap onto a second line of the page.\n\n"
+                      "> A quoted line\n\n- item one\n- [ ] task two\n1. first\n\n```cpp\nint main() { return 0; }\n```\n\n"
+                      "| Name | Qty |\n|------|----:|\n| apples | 3 |\n| pears | 10 |\n\n## Second level\n\n";
+        view->loadText(doc.repeated(12));
         setConfig([](EditorConfig& c) { c.appearanceMode = "light"; });
         view->grab().save(QString::fromLocal8Bit(dirName) + "/editor.png");
     }
