@@ -12,7 +12,7 @@ QFont StyleBridge::scaledFont(QFont f, double scale)
 
 namespace {
 
-BlockParagraph blockParagraph(const ParagraphStyle& p)
+BlockParagraph blockParagraph(const ParagraphStyle& p, double gridUnit)
 {
     BlockParagraph b;
     b.lineSpacing = p.lineSpacing;
@@ -25,7 +25,7 @@ BlockParagraph blockParagraph(const ParagraphStyle& p)
     case ParagraphStyle::Alignment::Justified: b.alignment = Qt::AlignJustify; break;
     }
     if (p.minimumLineHeight > 0 && p.minimumLineHeight == p.maximumLineHeight)
-        b.rowHeight = p.minimumLineHeight;
+        b.rowHeight = p.minimumLineHeight * gridUnit;
     return b;
 }
 
@@ -51,7 +51,7 @@ QTextCharFormat charFormat(const TextAttributes& a, double scale)
 
 } // namespace
 
-StyleResult StyleBridge::convert(const AttributedText& storage, TextRange range, double scale)
+StyleResult StyleBridge::convert(const AttributedText& storage, TextRange range, double scale, double gridUnit)
 {
     if (scale != m_scale) {
         m_cache.clear();
@@ -70,7 +70,7 @@ StyleResult StyleBridge::convert(const AttributedText& storage, TextRange range,
         if (!it->second.format.isEmpty())
             r.runs.append({run.location, run.length, it->second.format});
         if (a.paragraphStyle)
-            r.paragraphs.append({run.location, run.length, blockParagraph(*a.paragraphStyle)});
+            r.paragraphs.append({run.location, run.length, blockParagraph(*a.paragraphStyle, gridUnit)});
         return true;
     });
     return r;

@@ -11,8 +11,9 @@
 // document shares a few dozen of them over hundreds of thousands of runs.
 class StyleBridge {
 public:
-    // The runs of `range` (whole lines) at zoom `scale`.
-    StyleResult convert(const AttributedText& storage, TextRange range, double scale);
+    // The runs of `range` (whole lines) at zoom `scale`. Grid row heights are measured
+    // with point-sized fonts; `gridUnit` turns them into points.
+    StyleResult convert(const AttributedText& storage, TextRange range, double scale, double gridUnit = 1.0);
 
     static QFont scaledFont(QFont f, double scale);
 

@@ -79,7 +79,7 @@ void EditorCoordinator::prepare()
     m_styler.revealRange = m_styler.concealMarkers && reveal ? m_styler.caretLine : TextRange::notFound();
     m_styler.theme.focusRange = m_styler.theme.focusMode ? m_styler.caretLine : TextRange::notFound();
     const PagedDocumentLayout* layout = m_view->pagedLayout();
-    m_styler.contentWidth = layout->textWidth() / layout->geometry().scale;
+    m_styler.contentWidth = layout->textWidth() / m_view->gridScale();
 }
 
 void EditorCoordinator::restyle(std::optional<TextRange> changed)
@@ -94,7 +94,8 @@ void EditorCoordinator::restyle(std::optional<TextRange> changed)
     const TextRange touched = m_storage.takeChangedAttributesRange();
     const TextRange mirror = TextUtil::lineRange(text(), clampToText(scope).united(
                                                              touched.isNotFound() ? scope : clampToText(touched)));
-    const StyleResult result = m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale);
+    const StyleResult result = m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale,
+                                                    m_view->gridUnit());
     StyledBlocks::apply(m_view->document(), result);
     m_view->viewport()->update();
 }

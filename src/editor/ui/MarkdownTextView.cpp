@@ -1,13 +1,16 @@
 #include "editor/ui/MarkdownTextView.h"
 
+#include "editor/GridEditing.h"
 #include "editor/StyleBridge.h"
 #include "editor/StyledBlocks.h"
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/PagedDocumentLayout.h"
 #include "platform/NotificationBus.h"
+#include "platform/TextUtil.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -15,7 +18,10 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include "styling/TableTools.h"
+
 #include <algorithm>
+#include <numeric>
 
 MarkdownTextView::MarkdownTextView(QWidget* parent)
     : QTextEdit(parent)
@@ -32,7 +38,10 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     doc->setDocumentLayout(m_layout);
     m_layout->setViewportWidth(viewport()->width());
     m_layout->relayoutAll();
-    m_layout->overlay = [this](QPainter* p, const QRectF&) { paintGhost(p); };
+    m_layout->overlay = [this](QPainter* p, const QRectF&) {
+        paintTables(p);
+        paintGhost(p);
+    };
     m_coordinator = new EditorCoordinator(this);
     m_autoTimer.setSingleShot(true);
     m_autoTimer.setInterval(1500);
@@ -232,7 +241,221 @@ void MarkdownTextView::remergeStyling()
 void MarkdownTextView::mousePressEvent(QMouseEvent* e)
 {
     dismissGhost();
+    if (e->button() == Qt::LeftButton && !m_tableFrames.isEmpty()) {
+        const QPointF g = toGrid(e->position());
+        if (const auto d = TableGridRenderer::dividerAt(m_tableFrames, g)) {
+            endCellEdit(true);
+            const TableFrame& f = m_tableFrames[d->frame];
+            if (d->divider + 1 < f.widths.size()) {
+                const double guide = f.rect.left()
+                    + std::accumulate(f.widths.begin(), f.widths.begin() + d->divider + 1, 0.0);
+                m_resize = Resize{f, d->divider, g.x(), f.widths, guide};
+                viewport()->update();
+            }
+            return;
+        }
+        if (const auto c = TableGridRenderer::sortGlyphAt(m_tableFrames, g)) {
+            sortTable(m_tableFrames[c->frame], c->column);
+            return;
+        }
+        if (const int i = TableGridRenderer::cellAt(m_tableHits, g); i >= 0) {
+            beginCellEdit(m_tableHits[i]);
+            return;
+        }
+    }
     QTextEdit::mousePressEvent(e);
+}
+
+void MarkdownTextView::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPointF g = toGrid(e->position());
+    if (m_resize) {
+        m_resize->widths = TableGridRenderer::resizedWidths(m_resize->frame.widths, m_resize->divider, g.x() - m_resize->pressX);
+        m_resize->guideX = m_resize->frame.rect.left()
+            + std::accumulate(m_resize->widths.begin(), m_resize->widths.begin() + m_resize->divider + 1, 0.0);
+        viewport()->update();
+        return;
+    }
+    if (e->buttons() == Qt::NoButton && !m_tableFrames.isEmpty()) {
+        if (TableGridRenderer::dividerAt(m_tableFrames, g))
+            viewport()->setCursor(Qt::SplitHCursor);
+        else if (TableGridRenderer::sortGlyphAt(m_tableFrames, g))
+            viewport()->setCursor(Qt::PointingHandCursor);
+        else
+            viewport()->setCursor(Qt::IBeamCursor);
+    }
+    QTextEdit::mouseMoveEvent(e);
+}
+
+void MarkdownTextView::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (m_resize) {
+        const Resize r = *m_resize;
+        m_resize.reset();
+        writeColumnWidths(r.widths, r.frame.sourceStart);
+        viewport()->update();
+        return;
+    }
+    QTextEdit::mouseReleaseEvent(e);
+}
+
+void MarkdownTextView::scrollContentsBy(int dx, int dy)
+{
+    QTextEdit::scrollContentsBy(dx, dy);
+    placeCellEditor();
+}
+
+// ---- Grid tables -------------------------------------------------------------------
+
+double MarkdownTextView::gridUnit() const
+{
+    return 72.0 / std::max(1, logicalDpiY());
+}
+
+double MarkdownTextView::gridScale() const
+{
+    return magnification() * gridUnit();
+}
+
+QPointF MarkdownTextView::toGrid(QPointF viewportPos) const
+{
+    const QPointF doc = viewportPos + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    return doc / gridScale();
+}
+
+void MarkdownTextView::paintTables(QPainter* p)
+{
+    const AttributedText& storage = m_coordinator->storage();
+    QList<TableCellHit> hits;
+    QList<TableFrame> frames;
+    const int length = storage.length();
+    if (length > 0 && m_coordinator->styler().concealMarkers) {
+        // Only the tables on screen: the hit lists describe what the user can click.
+        const QPointF scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        const int first = std::max(0, m_layout->hitTest(scroll, Qt::FuzzyHit));
+        const int last = std::max(first, m_layout->hitTest(scroll + QPointF(viewport()->width(), viewport()->height()),
+                                                           Qt::FuzzyHit));
+        const double gs = gridScale();
+        const EditorTheme& theme = m_coordinator->styler().theme;
+        const auto colors = TableGridRenderer::Colors::forText(theme.textColor());
+        const QFont fallback = theme.scaledFont(theme.baseSize);
+        const TableModel* previous = nullptr;
+        storage.forEachRun(TextRange(first, std::min(last + 1, length) - first), [&](TextRange, const TextAttributes& a) {
+            const TableModel* model = a.tableModel.get();
+            if (!model || model == previous || model->rows.isEmpty())
+                return true;
+            previous = model;
+            const int start = model->rows.first().range.location;
+            if (start >= length)
+                return true;
+            const QPointF origin = m_layout->blockBoundingRect(document()->findBlock(start)).topLeft() / gs;
+            const std::optional<QFont>& font = storage.attributesAt(start).font;
+            p->save();
+            p->scale(gs, gs);
+            TableGridRenderer::Drawn d = TableGridRenderer::draw(*p, *model, origin, font ? *font : fallback, colors, length);
+            p->restore();
+            hits.append(d.hits);
+            if (d.frame)
+                frames.append(*d.frame);
+            return true;
+        });
+    }
+    m_tableHits = hits;
+    m_tableFrames = frames;
+    if (m_resize) {
+        const double gs = gridScale();
+        QPen pen(palette().color(QPalette::Highlight), 1.5);
+        pen.setDashPattern({4, 3});
+        p->save();
+        p->setPen(pen);
+        p->drawLine(QPointF(m_resize->guideX * gs, m_resize->frame.rect.top() * gs),
+                    QPointF(m_resize->guideX * gs, m_resize->frame.rect.bottom() * gs));
+        p->restore();
+    }
+}
+
+void MarkdownTextView::beginCellEdit(const TableCellHit& hit)
+{
+    TextRange source = hit.source;
+    // Writing the open cell back moves the cells after it: follow that edit.
+    if (const auto written = endCellEdit(true); written && source.location >= written->range.end())
+        source.location += int(written->replacement.size()) - written->range.length;
+    const QString& text = m_coordinator->text();
+    if (source.location < 0 || source.end() > text.size())
+        return;
+    const QString original = TextUtil::trimBlanks(QStringView(text).mid(source.location, source.length));
+    // A hit from an older drawing that no longer names this cell's text opens nothing.
+    if (original != TextUtil::trimBlanks(hit.text))
+        return;
+    m_cellSource = source;
+    m_cellOriginal = original;
+    m_cellRect = hit.rect;
+    auto* field = new QLineEdit(viewport());
+    field->setFrame(true);
+    field->setText(m_cellOriginal);
+    const EditorTheme& theme = m_coordinator->styler().theme;
+    field->setFont(StyleBridge::scaledFont(theme.scaledFont(theme.baseSize), magnification()));
+    connect(field, &QLineEdit::editingFinished, this, [this] { endCellEdit(true); });
+    m_cellEditor = field;
+    placeCellEditor();
+    field->show();
+    field->setFocus(Qt::MouseFocusReason);
+    field->selectAll();
+}
+
+void MarkdownTextView::placeCellEditor()
+{
+    if (!m_cellEditor)
+        return;
+    const double gs = gridScale();
+    const QPointF scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QRectF r(m_cellRect.topLeft() * gs - scroll, m_cellRect.size() * gs);
+    m_cellEditor->setGeometry(r.adjusted(1, 1, -1, -1).toRect());
+}
+
+std::optional<GridEditing::Edit> MarkdownTextView::endCellEdit(bool commit)
+{
+    if (!m_cellEditor)
+        return std::nullopt;
+    // Clear the state first: removing the field ends its editing, which calls back here.
+    QLineEdit* field = m_cellEditor;
+    const TextRange source = m_cellSource;
+    const QString original = m_cellOriginal;
+    m_cellEditor = nullptr;
+    m_cellSource = TextRange::notFound();
+    const QString edited = field->text();
+    field->disconnect(this);
+    field->hide();
+    field->deleteLater();
+    std::optional<GridEditing::Edit> written;
+    if (commit) {
+        if (const auto e = GridEditing::cellText(m_coordinator->text(), source, original, edited);
+            e && e->replacement != m_coordinator->text().mid(e->range.location, e->range.length)
+            && replaceRange(e->range, e->replacement))
+            written = e;
+    }
+    setFocus(Qt::OtherFocusReason);
+    viewport()->update();
+    return written;
+}
+
+void MarkdownTextView::sortTable(const TableFrame& frame, int column)
+{
+    endCellEdit(true);
+    const QString& text = m_coordinator->text();
+    if (const auto e = TableTools::sortTable(text, std::min<int>(frame.sourceStart, int(text.size())), column))
+        replaceRange(e->range, e->replacement);
+    viewport()->update();
+}
+
+void MarkdownTextView::writeColumnWidths(const QList<double>& widths, int tableStart)
+{
+    const double container = std::max(1.0, m_layout->textWidth() / gridScale());
+    QList<double> fractions;
+    for (double w : widths)
+        fractions.append(w / container);
+    if (const auto e = GridEditing::columnWidths(m_coordinator->text(), tableStart, fractions))
+        replaceRange(e->range, e->replacement);
 }
 
 void MarkdownTextView::mouseDoubleClickEvent(QMouseEvent* e)

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "editor/EditorTextView.h"
+#include "editor/GridEditing.h"
+#include "styling/TableGrid.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QTextEdit>
 #include <QTimer>
@@ -10,6 +13,7 @@
 
 class EditorCoordinator;
 class PagedDocumentLayout;
+
 
 // The editor text view: QTextEdit for caret, selection, input methods, undo and
 // scrolling, over a document that holds only the Markdown. Pages, styling and grids
@@ -59,6 +63,21 @@ public:
     // Called by the coordinator before it handles any change of the text.
     void textWillChangeByEdit();
 
+    // Grid tables are measured with point-sized fonts: one grid unit is `gridUnit`
+    // points and `gridScale` pixels on screen.
+    double gridUnit() const;
+    double gridScale() const;
+    const QList<TableFrame>& tableFrames() const { return m_tableFrames; }
+    const QList<TableCellHit>& tableHits() const { return m_tableHits; }
+    // Point in viewport pixels to grid units.
+    QPointF toGrid(QPointF viewportPos) const;
+    void beginCellEdit(const TableCellHit& hit);
+    // Returns the edit written back, if any.
+    std::optional<GridEditing::Edit> endCellEdit(bool commit);
+    QLineEdit* cellEditor() const { return m_cellEditor; }
+    void sortTable(const TableFrame& frame, int column);
+    void writeColumnWidths(const QList<double>& widths, int tableStart);
+
 Q_SIGNALS:
     void magnificationChanged(double factor);
 
@@ -66,6 +85,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -75,6 +97,8 @@ private:
     void stepOverConcealed(bool forward, bool extend);
     bool isInsideConcealed(int pos) const;
     void paintGhost(QPainter* p);
+    void paintTables(QPainter* p);
+    void placeCellEditor();
     void remergeStyling();
 
     PagedDocumentLayout* m_layout = nullptr;
@@ -82,4 +106,19 @@ private:
     QString m_ghostText;
     int m_ghostAnchor = -1;
     QTimer m_autoTimer;
+
+    QList<TableCellHit> m_tableHits;
+    QList<TableFrame> m_tableFrames;
+    struct Resize {
+        TableFrame frame;
+        int divider = 0;
+        double pressX = 0;
+        QList<double> widths;
+        double guideX = 0;
+    };
+    std::optional<Resize> m_resize;
+    QPointer<QLineEdit> m_cellEditor;
+    TextRange m_cellSource;
+    QString m_cellOriginal;
+    QRectF m_cellRect; // grid units
 };

@@ -311,3 +311,90 @@ TEST_F(EditorViewTest, SettingsAreAppliedWhenTheyChange)
         view->grab().save(QString::fromLocal8Bit(dirName) + "/editor.png");
     }
 }
+
+namespace {
+
+const char* kTableDoc = "intro\n\n| Name | Qty |\n|------|----:|\n| apples | 3 |\n| pears | 10 |\n\nafter";
+
+QPoint toViewport(MarkdownTextView* v, QPointF grid)
+{
+    const QPointF doc = grid * v->gridScale();
+    return (doc - QPointF(v->horizontalScrollBar()->value(), v->verticalScrollBar()->value())).toPoint();
+}
+
+int hitIndex(MarkdownTextView* v, const QString& text)
+{
+    for (int i = 0; i < v->tableHits().size(); ++i)
+        if (v->tableHits()[i].text == text)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+TEST_F(EditorViewTest, GridCellsAreEditedInPlaceAndNeverWrittenElsewhere)
+{
+    view->loadText(kTableDoc);
+    view->grab();
+    ASSERT_FALSE(tv()->tableFrames().isEmpty());
+    const int apples = hitIndex(tv(), "apples");
+    ASSERT_GE(apples, 0);
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->tableHits()[apples].rect.center()));
+    ASSERT_TRUE(tv()->cellEditor());
+    EXPECT_EQ(tv()->cellEditor()->text(), "apples");
+    tv()->cellEditor()->setText("  kiwis  ");
+    // Clicking another cell writes the first back before the second opens.
+    const int pears = hitIndex(tv(), "pears");
+    ASSERT_GE(pears, 0);
+    tv()->beginCellEdit(tv()->tableHits()[pears]);
+    EXPECT_EQ(view->text(), "intro\n\n| Name | Qty |\n|------|----:|\n| kiwis | 3 |\n| pears | 10 |\n\nafter");
+    ASSERT_TRUE(tv()->cellEditor());
+    EXPECT_EQ(tv()->cellEditor()->text(), "pears");
+    // The source changes under the open editor: the edit is dropped, nothing is lost.
+    controller.replace({int(view->text().indexOf("pears")), 5}, "plums");
+    tv()->cellEditor()->setText("figs");
+    tv()->endCellEdit(true);
+    EXPECT_TRUE(view->text().contains("| plums | 10 |"));
+    EXPECT_FALSE(view->text().contains("figs"));
+    tv()->undo();
+    tv()->undo();
+    EXPECT_EQ(view->text(), kTableDoc);
+}
+
+TEST_F(EditorViewTest, DraggingADividerPersistsTheWidths)
+{
+    view->loadText(kTableDoc);
+    view->grab();
+    ASSERT_FALSE(tv()->tableFrames().isEmpty());
+    const TableFrame frame = tv()->tableFrames().first();
+    ASSERT_EQ(frame.widths.size(), 2);
+    const QPointF grip(frame.dividerXs[0], frame.rect.center().y());
+    const QPoint press = toViewport(tv(), grip);
+    QTest::mousePress(tv()->viewport(), Qt::LeftButton, {}, press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(press + QPoint(-20, 0)), tv()->viewport()->mapToGlobal(QPointF(press + QPoint(-20, 0))),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tv()->viewport(), &move);
+    QTest::mouseRelease(tv()->viewport(), Qt::LeftButton, {}, press + QPoint(-20, 0));
+    EXPECT_TRUE(view->text().startsWith("intro\n\n<!-- bwk:colwidths=")) << view->text().toStdString();
+    view->grab();
+    ASSERT_FALSE(tv()->tableFrames().isEmpty());
+    const TableFrame after = tv()->tableFrames().first();
+    EXPECT_NEAR(after.widths[0], frame.widths[0] - 20 / tv()->gridScale(), 1.0);
+    EXPECT_NEAR(after.widths[0] + after.widths[1], frame.widths[0] + frame.widths[1], 1.0);
+    // A second drag replaces the comment instead of adding one.
+    const QPoint press2 = toViewport(tv(), QPointF(after.dividerXs[0], after.rect.center().y()));
+    QTest::mousePress(tv()->viewport(), Qt::LeftButton, {}, press2);
+    QTest::mouseRelease(tv()->viewport(), Qt::LeftButton, {}, press2);
+    EXPECT_EQ(view->text().count("bwk:colwidths"), 1);
+}
+
+TEST_F(EditorViewTest, SortGlyphSortsTheBodyRows)
+{
+    view->loadText(kTableDoc);
+    view->grab();
+    ASSERT_FALSE(tv()->tableFrames().isEmpty());
+    const QRectF area = TableGridRenderer::sortGlyphArea(tv()->tableFrames().first(), 1);
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), area.center()));
+    // 3 and 10 were ascending: the first sort turns them round.
+    EXPECT_LT(view->text().indexOf("pears"), view->text().indexOf("apples")) << view->text().toStdString();
+}
