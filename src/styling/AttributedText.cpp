@@ -209,7 +209,15 @@ void AttributedText::setAttributes(TextRange range, const TextAttributes& attrib
     noteChanged(r);
 }
 
-void AttributedText::modifyRuns(TextRange range, void (*apply)(void*, TextAttributes&), void* ctx)
+std::uint64_t AttributedText::newEditKeys()
+{
+    const std::uint64_t base = m_nextKeys;
+    m_nextKeys += 256;
+    return base;
+}
+
+void AttributedText::modifyRuns(TextRange range, void (*apply)(void*, TextAttributes&), void* ctx,
+                                std::uint64_t key)
 {
     const TextRange r = clamp(range);
     if (r.length <= 0)
@@ -217,22 +225,30 @@ void AttributedText::modifyRuns(TextRange range, void (*apply)(void*, TextAttrib
     const int a = r.location, b = r.end();
     const int i = findRun(a), k = findRun(b - 1);
 
-    // Runs that shared one attribute set share the result: remember the last few.
+    // Runs that shared one attribute set share the result: remember the last few,
+    // and within a batch every result of a keyed edit.
     struct Memo {
         const TextAttributes* from = nullptr;
         Attrs to;
     };
     Memo memo[4];
     int memoNext = 0;
+    std::vector<KeyedResult>* keyed = key != 0 && m_batch > 0 ? &m_keyed[key] : nullptr;
     auto transform = [&](const Attrs& src) -> Attrs {
         for (const Memo& mm : memo)
             if (mm.from == src.get())
                 return mm.to;
+        if (keyed)
+            for (const KeyedResult& kr : *keyed)
+                if (kr.from == src)
+                    return kr.to;
         TextAttributes copy = *src;
         apply(ctx, copy);
         Attrs out = copy == *src ? src : share(copy);
         memo[memoNext] = Memo{src.get(), out};
         memoNext = (memoNext + 1) % 4;
+        if (keyed && keyed->size() < 64)
+            keyed->push_back(KeyedResult{src, out});
         return out;
     };
 
@@ -373,6 +389,7 @@ void AttributedText::endEditing()
     if (!m_batchRange.isNotFound())
         coalesce(clamp(m_batchRange));
     m_batchRange = TextRange();
+    m_keyed.clear();
 }
 
 TextRange AttributedText::takeChangedAttributesRange()

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 // Defined with the grid tables; the text only carries a shared pointer to it.
@@ -100,6 +101,13 @@ public:
     // set of attributes before share the result.
     template <typename Fn>
     void modifyAttributes(TextRange range, Fn&& fn);
+    // The same for an edit that a caller repeats many times in one batch: the result
+    // for one attribute set is computed once per `key` and shared. `key` must stand
+    // for everything `fn` depends on besides the attributes; take keys from
+    // newEditKeys(), which hands out 256 fresh ones (base + 0..255) per call.
+    template <typename Fn>
+    void modifyAttributes(TextRange range, std::uint64_t key, Fn&& fn);
+    std::uint64_t newEditKeys();
     void removeAttribute(TextRange range, TextAttribute key);
 
     // Convenience forms of modifyAttributes for the single attributes.
@@ -165,7 +173,7 @@ private:
     // Replaces runs [first, last) with m_scratch (absolute starts, text already
     // at its new length) and merges equal neighbours when outside a batch.
     void splice(int first, int last);
-    void modifyRuns(TextRange range, void (*apply)(void* ctx, TextAttributes&), void* ctx);
+    void modifyRuns(TextRange range, void (*apply)(void* ctx, TextAttributes&), void* ctx, std::uint64_t key = 0);
     void noteChanged(TextRange r);
     void coalesce(TextRange r);
     TextRange clamp(TextRange r) const;
@@ -194,6 +202,11 @@ private:
     };
     Identity m_identity;
     std::vector<Edit> m_edits; // recent edits, oldest first, bounded
+    struct KeyedResult {
+        Attrs from, to; // `from` is held so its address is not reused while remembered
+    };
+    std::unordered_map<std::uint64_t, std::vector<KeyedResult>> m_keyed; // by key, within a batch
+    std::uint64_t m_nextKeys = 1;
     std::uint64_t m_historyFloor = 0; // edits at or before this revision are forgotten
 };
 
@@ -204,6 +217,15 @@ void AttributedText::modifyAttributes(TextRange range, Fn&& fn)
     modifyRuns(
         range, [](void* ctx, TextAttributes& a) { (*static_cast<F*>(ctx))(a); },
         const_cast<void*>(static_cast<const void*>(&fn)));
+}
+
+template <typename Fn>
+void AttributedText::modifyAttributes(TextRange range, std::uint64_t key, Fn&& fn)
+{
+    using F = std::remove_reference_t<Fn>;
+    modifyRuns(
+        range, [](void* ctx, TextAttributes& a) { (*static_cast<F*>(ctx))(a); },
+        const_cast<void*>(static_cast<const void*>(&fn)), key);
 }
 
 template <typename Fn>

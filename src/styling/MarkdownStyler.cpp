@@ -246,7 +246,7 @@ void MarkdownStyler::marker(AttributedText& storage, TextRange range) const
         return;
     // Dimmed always; hidden in WYSIWYG unless it overlaps the reveal range (one edit).
     const bool conceal = concealMarkers && (revealRange.isNotFound() || !range.intersects(revealRange));
-    storage.modifyAttributes(range, [&](TextAttributes& a) {
+    storage.modifyAttributes(range, key(conceal ? Op::HiddenMarker : Op::Marker), [&](TextAttributes& a) {
         a.foreground = m_paint.marker;
         if (conceal)
             a.markdownConceal = true;
@@ -257,7 +257,7 @@ void MarkdownStyler::applyTrait(bool bold, AttributedText& storage, TextRange ra
 {
     if (!usable(range) || range.end() > storage.length())
         return;
-    storage.modifyAttributes(range, [&](TextAttributes& a) {
+    storage.modifyAttributes(range, key(bold ? Op::Bold : Op::Italic), [&](TextAttributes& a) {
         QFont f = a.font ? *a.font : m_paint.baseFont;
         if (bold)
             f.setBold(true);
@@ -271,12 +271,17 @@ void MarkdownStyler::styleMono(AttributedText& storage, TextRange range, bool ba
 {
     if (!usable(range))
         return;
-    storage.modifyAttributes(range, [&](TextAttributes& a) {
+    storage.modifyAttributes(range, key(background ? Op::CodeWithBackground : Op::Code), [&](TextAttributes& a) {
         a.font = m_paint.codeFont;
         a.foreground = m_paint.code;
         if (background)
             a.background = m_paint.codeBackground;
     });
+}
+
+void MarkdownStyler::colour(AttributedText& storage, TextRange range, int op, const QColor& c) const
+{
+    storage.modifyAttributes(range, key(op), [&c](TextAttributes& a) { a.foreground = c; });
 }
 
 void MarkdownStyler::highlightFenceCode(AttributedText& storage, TextRange block, TextRange content,
@@ -300,10 +305,10 @@ void MarkdownStyler::highlightFenceCode(AttributedText& storage, TextRange block
         if (r.end() > storage.length())
             continue;
         switch (t.kind) {
-        case SyntaxHighlighter::Kind::Comment: storage.addForeground(r, m_paint.tokenComment); break;
-        case SyntaxHighlighter::Kind::String: storage.addForeground(r, m_paint.tokenString); break;
-        case SyntaxHighlighter::Kind::Number: storage.addForeground(r, m_paint.tokenNumber); break;
-        default: storage.addForeground(r, m_paint.tokenKeyword); break;
+        case SyntaxHighlighter::Kind::Comment: colour(storage, r, Op::TokenComment, m_paint.tokenComment); break;
+        case SyntaxHighlighter::Kind::String: colour(storage, r, Op::TokenString, m_paint.tokenString); break;
+        case SyntaxHighlighter::Kind::Number: colour(storage, r, Op::TokenNumber, m_paint.tokenNumber); break;
+        default: colour(storage, r, Op::TokenKeyword, m_paint.tokenKeyword); break;
         }
     }
 }
@@ -356,6 +361,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     };
 
     preparePaint();
+    m_keys = storage.newEditKeys();
     storage.beginEditing();
 
     // Base attributes: a set, dropping everything earlier restyles left in the scope.
@@ -392,20 +398,22 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     };
 
     pass(re.hr, [&](const QRegularExpressionMatch&, int, TextRange whole) {
-        storage.addForeground(whole, m_paint.rule);
+        colour(storage, whole, Op::Rule, m_paint.rule);
     });
     pass(re.heading, [&](const QRegularExpressionMatch& m, int off, TextRange whole) {
         const TextRange hashes = group(m, 1, off), title = group(m, 2, off);
-        storage.addFont(whole, m_paint.headingFonts[std::clamp(hashes.length, 0, 6)]);
+        const int level = std::clamp(hashes.length, 0, 6);
+        storage.modifyAttributes(whole, key(Op::Heading0 + level),
+                                 [&](TextAttributes& a) { a.font = m_paint.headingFonts[level]; });
         if (usable(title))
-            storage.addForeground(title, m_paint.text);
+            colour(storage, title, Op::Title, m_paint.text);
         if (!title.isNotFound())
             marker(storage, TextRange(whole.location, title.location - whole.location));
     });
     pass(re.quote, [&](const QRegularExpressionMatch& m, int off, TextRange) {
         const TextRange text = group(m, 2, off);
         if (usable(text)) {
-            storage.addForeground(text, m_paint.faint);
+            colour(storage, text, Op::Faint, m_paint.faint);
             applyTrait(false, storage, text);
         }
         marker(storage, group(m, 1, off));
@@ -414,7 +422,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         pass(*list, [&](const QRegularExpressionMatch& m, int off, TextRange) {
             const TextRange bullet = group(m, 2, off);
             if (usable(bullet)) {
-                storage.addForeground(bullet, m_paint.link);
+                colour(storage, bullet, Op::Link, m_paint.link);
                 applyTrait(true, storage, bullet);
             }
         });
@@ -427,7 +435,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     pass(re.link, [&](const QRegularExpressionMatch& m, int off, TextRange) {
         const TextRange text = group(m, 2, off);
         if (usable(text)) {
-            storage.modifyAttributes(text, [&](TextAttributes& a) {
+            storage.modifyAttributes(text, key(Op::LinkText), [&](TextAttributes& a) {
                 a.foreground = m_paint.link;
                 a.underline = true;
             });
@@ -459,7 +467,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     pass(re.strike, [&](const QRegularExpressionMatch& m, int off, TextRange) {
         const TextRange text = group(m, 2, off);
         if (usable(text)) {
-            storage.modifyAttributes(text, [&](TextAttributes& a) {
+            storage.modifyAttributes(text, key(Op::Strike), [&](TextAttributes& a) {
                 a.strikethrough = true;
                 a.foreground = m_paint.faint;
             });
@@ -476,13 +484,13 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
             refFont.setPointSizeF(baseFont.pointSizeF() * 0.72);
         pass(re.footnote, [&](const QRegularExpressionMatch& m, int off, TextRange whole) {
             if (whole.end() < L && S[whole.end()] == u':') {
-                storage.addForeground(TextRange(whole.location, whole.length + 1), m_paint.marker);
+                colour(storage, TextRange(whole.location, whole.length + 1), Op::Marker, m_paint.marker);
                 return;
             }
             const TextRange id = group(m, 2, off);
-            storage.addForeground(id, m_paint.link);
+            colour(storage, id, Op::Link, m_paint.link);
             if (concealMarkers && (revealRange.isNotFound() || !whole.intersects(revealRange))) {
-                storage.modifyAttributes(id, [&](TextAttributes& a) {
+                storage.modifyAttributes(id, key(Op::FootnoteReference), [&](TextAttributes& a) {
                     a.font = refFont;
                     a.baselineOffset = 0.32 * baseFont.pointSizeF();
                 });
@@ -544,9 +552,9 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         const int fs = std::clamp(theme.focusRange.location, 0, L);
         const int fe = std::clamp(theme.focusRange.location + theme.focusRange.length, fs, L);
         if (fs > 0)
-            storage.addForeground(TextRange(0, fs), m_paint.focusDim);
+            colour(storage, TextRange(0, fs), Op::FocusDim, m_paint.focusDim);
         if (L - fe > 0)
-            storage.addForeground(TextRange(fe, L - fe), m_paint.focusDim);
+            colour(storage, TextRange(fe, L - fe), Op::FocusDim, m_paint.focusDim);
     }
 
     storage.endEditing();

@@ -59,6 +59,15 @@ private:
     void styleMono(AttributedText& storage, TextRange range, bool background) const;
     void highlightFenceCode(AttributedText& storage, TextRange block, TextRange content, QStringView ns) const;
 
+    // The repeated attribute edits of one restyle; each result depends only on the
+    // run's attributes and the restyle's paint, so the text shares it between runs.
+    enum Op {
+        Marker = 1, HiddenMarker, Bold, Italic, Code, CodeWithBackground, Rule, Title, Faint, Link, LinkText, Strike,
+        FootnoteReference, TokenComment, TokenString, TokenNumber, TokenKeyword, FocusDim, Heading0,
+    };
+    std::uint64_t key(int op) const { return m_keys + std::uint64_t(op); }
+    void colour(AttributedText& storage, TextRange range, int op, const QColor& c) const;
+
     // Colours and fonts of one restyle, derived from the theme once per call.
     struct Paint {
         QColor text, marker, faint, rule, codeBackground, focusDim, link, code;
@@ -67,6 +76,7 @@ private:
         QFont headingFonts[7];
     };
     Paint m_paint;
+    std::uint64_t m_keys = 0;
 
     // Fence matches kept between calls, valid for one storage at one revision,
     // with the positions of the "```" line starts they are paired from.

@@ -39,11 +39,17 @@ TEST(AttributedText, RandomEditsAgreeWithPerCharacterModel)
     std::mt19937 rng(7);
     AttributedText t(QString(40, QChar('x')), fg(1));
     std::vector<TextAttributes> model(40, fg(1));
+    const std::uint64_t underlineKey = t.newEditKeys();
     for (int step = 0; step < 3000; ++step) {
         const int len = t.length();
         const int a = len ? int(rng() % (len + 1)) : 0;
         const int b = a + (len - a ? int(rng() % (len - a + 1)) : 0);
-        switch (rng() % 5) {
+        switch (rng() % 6) {
+        case 5:
+            t.modifyAttributes(TextRange(a, b - a), underlineKey, [](TextAttributes& x) { x.underline = true; });
+            for (int i = a; i < b; ++i)
+                model[size_t(i)].underline = true;
+            break;
         case 0: {
             const TextAttributes v = fg(int(rng() % 4));
             t.setAttributes(TextRange(a, b - a), v);
@@ -58,8 +64,11 @@ TEST(AttributedText, RandomEditsAgreeWithPerCharacterModel)
             break;
         case 2:
             t.removeAttribute(TextRange(a, b - a), TextAttribute::MarkdownConceal);
-            for (int i = a; i < b; ++i)
+            t.removeAttribute(TextRange(a, b - a), TextAttribute::Underline);
+            for (int i = a; i < b; ++i) {
                 model[size_t(i)].markdownConceal = false;
+                model[size_t(i)].underline = false;
+            }
             break;
         default: {
             const int ins = int(rng() % 4);
