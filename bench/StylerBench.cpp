@@ -87,13 +87,19 @@ const QString& document()
     return doc;
 }
 
-// The start of a paragraph line near the middle of the document.
-int middleParagraphLine(const QString& s)
+// A place to type near the middle of the document: inside a paragraph line, a
+// table row or a fenced block's code.
+int middleEditPoint(const QString& s, int kind)
 {
-    int at = int(s.indexOf("\n\n", s.size() / 2)) + 2;
+    const int mid = int(s.size() / 2);
+    if (kind == 1)
+        return int(s.indexOf("\n| ", mid)) + 3;
+    if (kind == 2)
+        return int(s.indexOf("    # twice", mid)) + 6;
+    int at = int(s.indexOf("\n\n", mid)) + 2;
     while (!s.at(at).isLetter())
         at = int(s.indexOf("\n\n", at)) + 2;
-    return at;
+    return at + 10;
 }
 
 void BM_StylerFullDocument(benchmark::State& state)
@@ -121,30 +127,40 @@ void BM_StylerKeystroke(benchmark::State& state)
     MarkdownStyler styler;
     styler.concealMarkers = true;
     styler.highlight(text, std::nullopt);
-    const int line = middleParagraphLine(doc) + 10;
-    std::vector<double> samples;
+    const int line = middleEditPoint(doc, int(state.range(0)));
+    std::vector<double> samples, restyles;
     bool typed = false;
+    using Clock = std::chrono::steady_clock;
     for (auto _ : state) {
-        const auto t0 = std::chrono::steady_clock::now();
+        const auto t0 = Clock::now();
         if (typed)
             text.replaceCharacters(TextRange(line, 1), u"");
         else
             text.replaceCharacters(TextRange(line, 0), u"x");
         typed = !typed;
+        const auto t1 = Clock::now();
         styler.revealRange = TextRange(line, 1);
         const TextRange scope = styler.highlight(text, TextRange(line, typed ? 1 : 0));
         benchmark::DoNotOptimize(scope);
-        const double sec = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        const auto t2 = Clock::now();
+        const double sec = std::chrono::duration<double>(t2 - t0).count();
         state.SetIterationTime(sec);
         samples.push_back(sec);
+        restyles.push_back(std::chrono::duration<double>(t2 - t1).count());
     }
-    std::sort(samples.begin(), samples.end());
+    auto median = [](std::vector<double>& v) {
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0.0 : v[v.size() / 2] * 1e3;
+    };
     if (!samples.empty()) {
-        state.counters["median_ms"] = samples[samples.size() / 2] * 1e3;
+        state.counters["median_ms"] = median(samples);
         state.counters["p99_ms"] = samples[samples.size() * 99 / 100] * 1e3;
+        state.counters["restyle_median_ms"] = median(restyles);
     }
+    static const char* const kinds[] = {"paragraph", "table row", "fenced code"};
+    state.SetLabel(kinds[state.range(0)]);
 }
-BENCHMARK(BM_StylerKeystroke)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(2000);
+BENCHMARK(BM_StylerKeystroke)->Arg(0)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(2000);
 
 #ifdef BW_HAVE_MD4C
 // The yardstick: md4c turning the same document into HTML (output discarded).
