@@ -47,8 +47,8 @@ QStringList takeDefinitions(const QStringList& lines, Footnotes& notes)
 }
 
 // Numbers the references in the rendered HTML in order of first appearance and turns
-// them into links. Code (and diagram source) is left alone: a reference written there
-// is text, not a reference.
+// them into links. Code (and diagram source) and attribute values are left alone: a
+// reference written there is text, not a reference.
 QString linkReferences(const QString& html, Footnotes& notes)
 {
     static const QLatin1String codeOpen("<code"), codeClose("</code>");
@@ -85,8 +85,12 @@ QString linkReferences(const QString& html, Footnotes& notes)
                 out += QStringView(html).mid(i, stop - i);
                 i = stop;
             } else {
-                out += u'<';
-                ++i;
+                // Any other tag is copied whole: a reference written in a link target or
+                // title is part of an attribute value, where markup cannot go.
+                const qsizetype end = html.indexOf(u'>', i);
+                const qsizetype stop = end < 0 ? n : end + 1;
+                out += QStringView(html).mid(i, stop - i);
+                i = stop;
             }
             continue;
         }

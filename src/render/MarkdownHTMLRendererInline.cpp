@@ -144,16 +144,30 @@ namespace {
 // the same neighbours it would see in the real markup.
 struct Stash {
     QStringList code, math, tags;
+    QStringList codeText; // each code span's escaped text, without its element
 
-    QString codeToken(const QString& html) { return token(u'C', code, html, QStringLiteral("\0")); }
+    QString codeToken(const QString& escapedText)
+    {
+        codeText << escapedText;
+        return token(u'C', code, QLatin1String("<code>") + escapedText + QLatin1String("</code>"),
+                     QStringLiteral("\0"));
+    }
     QString mathToken(const QString& html) { return token(u'M', math, html, QStringLiteral("\0")); }
+    // A tag's attributes cannot hold markup: code and math placeholders in it (a code
+    // span written in a link target, say) become their plain escaped text.
     QString tagToken(const QString& html)
     {
-        return QStringLiteral("<") + token(u'T', tags, html, QStringLiteral(">"));
+        return QStringLiteral("<") + token(u'T', tags, plain(html), QStringLiteral(">"));
     }
 
-    // Puts every placeholder back in one sweep (math may hold code placeholders).
-    QString restore(const QString& text) const
+    // Code and math as plain escaped text, for attribute values.
+    QString plain(const QString& text) const { return expand(text, true); }
+    // Puts every placeholder back.
+    QString restore(const QString& text) const { return expand(text, false); }
+
+private:
+    // Every placeholder replaced in one sweep (math may hold code placeholders).
+    QString expand(const QString& text, bool asText) const
     {
         if (!text.contains(QChar(0)))
             return text;
@@ -173,14 +187,17 @@ struct Stash {
             int k = 0;
             while (j < n && text.at(j).isDigit())
                 k = k * 10 + text.at(j++).digitValue();
-            const QStringList& list = kind == u'C' ? code : kind == u'M' ? math : tags;
-            out += kind == u'M' ? restore(list.value(k)) : list.value(k);
+            if (kind == u'C')
+                out += (asText ? codeText : code).value(k);
+            else if (kind == u'M')
+                out += expand(math.value(k), asText);
+            else
+                out += tags.value(k);
             i = j; // the closing NUL or ">"
         }
         return out;
     }
 
-private:
     static QString token(QChar kind, QStringList& list, const QString& html, const QString& close)
     {
         list << html;
@@ -227,7 +244,7 @@ QString renderInline(const QString& input)
     };
 
     apply(s.contains(u'`'), codeSpan, [&](const QRegularExpressionMatch& m) {
-        return stash.codeToken(QLatin1String("<code>") + escapeHtml(m.capturedView(1)) + QLatin1String("</code>"));
+        return stash.codeToken(escapeHtml(m.capturedView(1)));
     });
     // Math is delivered as written for the page's math script, but escaped: the script
     // reads the decoded text, so typesetting is the same and no markup slips through.
@@ -239,14 +256,15 @@ QString renderInline(const QString& input)
     // Tags made from here on are stashed whole, so that the emphasis passes cannot reach
     // into their attributes; the texts between them stay open to emphasis.
     apply(s.contains(QLatin1String("[[")), wikiLink, [&](const QRegularExpressionMatch& m) {
-        const QString target = TextUtil::trimWhitespace(m.capturedView(1));
+        const QString target = TextUtil::trimWhitespace(stash.plain(m.captured(1)));
         const QString label = m.capturedView(2).isEmpty() ? m.captured(1) : m.captured(2);
         return stash.tagToken(QLatin1String("<a class=\"wikilink\" href=\"") + safeUrl(wikiHref(target))
                               + QLatin1String("\">"))
             + label + QLatin1String("</a>");
     });
     apply(s.contains(QLatin1String("![")), image, [&](const QRegularExpressionMatch& m) {
-        QString tag = QLatin1String("<img") + attr("src", safeUrl(m.captured(2))) + attr("alt", m.captured(1));
+        QString tag = QLatin1String("<img") + attr("src", safeUrl(stash.plain(m.captured(2))))
+            + attr("alt", m.captured(1));
         if (!m.capturedView(3).isEmpty())
             tag += attr("title", m.captured(3));
         if (!m.capturedView(4).isEmpty())
@@ -254,7 +272,7 @@ QString renderInline(const QString& input)
         return stash.tagToken(tag + QLatin1Char('>'));
     });
     apply(s.contains(QLatin1String("](")), link, [&](const QRegularExpressionMatch& m) {
-        QString tag = QLatin1String("<a") + attr("href", safeUrl(m.captured(2)));
+        QString tag = QLatin1String("<a") + attr("href", safeUrl(stash.plain(m.captured(2))));
         if (!m.capturedView(3).isEmpty())
             tag += attr("title", m.captured(3));
         return stash.tagToken(tag + QLatin1Char('>')) + m.captured(1) + QLatin1String("</a>");

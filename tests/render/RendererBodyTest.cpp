@@ -62,6 +62,14 @@ TEST(RenderFootnotes, CodeIsLeftAlone)
     EXPECT_EQ(body("`[^1]`\n[^1]: only in code"), "<p><code>[^1]</code></p>");
 }
 
+TEST(RenderFootnotes, ReferencesInsideAttributesStayText)
+{
+    // A footnote link cannot go inside a link's target or title.
+    EXPECT_EQ(body("[x](http://a/[^1]) [y](u \"see [^1]\") z[^1]\n[^1]: n"),
+              "<p><a href=\"http://a/[^1]\">x</a> <a href=\"u\" title=\"see [^1]\">y</a> z" + ref(1) + "</p>"
+                  + section(item(1, "n")));
+}
+
 TEST(RenderHeadingIds, BodyHeadingsGetUniqueIds)
 {
     EXPECT_EQ(body("# Hello World\n## Hello World\n### Hello World"),

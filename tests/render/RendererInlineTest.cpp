@@ -88,6 +88,21 @@ TEST(RenderInline, ScriptTargetsAreNeutralised)
     EXPECT_EQ(inl("[x](page.html#javascript:y)"), "<a href=\"page.html#javascript:y\">x</a>");
 }
 
+TEST(RenderInline, CodeAndMathInAttributesBecomeTheirText)
+{
+    // An attribute cannot hold markup, and no placeholder may leak into the page.
+    EXPECT_EQ(inl("[x](`a<b`)"), "<a href=\"a&lt;b\">x</a>");
+    EXPECT_EQ(inl("![i](`b`)"), "<img src=\"b\" alt=\"i\">");
+    EXPECT_EQ(inl("![`i`](p.png)"), "<img src=\"p.png\" alt=\"i\">");
+    EXPECT_EQ(inl("[[`c`]]"), "<a class=\"wikilink\" href=\"c.md\"><code>c</code></a>");
+    EXPECT_EQ(inl("[y]($m$)"), "<a href=\"$m$\">y</a>");
+    EXPECT_EQ(inl("http://x.com/`d`"), "<a href=\"http://x.com/d\">http://x.com/d</a>");
+    // The scheme is judged on the target as the browser will read it.
+    EXPECT_EQ(inl("[x](`javascript:alert(1)`)"), "<a href=\"#\">x</a>");
+    EXPECT_EQ(inl("[[`javascript:q`]]"), "<a class=\"wikilink\" href=\"#\"><code>javascript:q</code></a>");
+    EXPECT_FALSE(renderInline("[a](`x`) ![b](`y`) [[`z`]] $`w`$").contains(QChar(0)));
+}
+
 TEST(RenderInline, NulCannotPoseAsPlaceholder)
 {
     const QString text = QString(QChar(0)) + "C0" + QChar(0) + " `x`";
