@@ -255,9 +255,17 @@ QString renderInline(const QString& input)
 
     // Tags made from here on are stashed whole, so that the emphasis passes cannot reach
     // into their attributes; the texts between them stay open to emphasis.
+    // An address in a link's text stays text: an anchor cannot hold another anchor.
+    const auto keepAddresses = [&](const QString& label) {
+        if (!label.contains(QLatin1String("://")))
+            return label;
+        return replaceMatches(label, bareUrl, [&](const QRegularExpressionMatch& m) {
+            return stash.tagToken(m.captured(0));
+        });
+    };
     apply(s.contains(QLatin1String("[[")), wikiLink, [&](const QRegularExpressionMatch& m) {
         const QString target = TextUtil::trimWhitespace(stash.plain(m.captured(1)));
-        const QString label = m.capturedView(2).isEmpty() ? m.captured(1) : m.captured(2);
+        const QString label = keepAddresses(m.capturedView(2).isEmpty() ? m.captured(1) : m.captured(2));
         return stash.tagToken(QLatin1String("<a class=\"wikilink\" href=\"") + safeUrl(wikiHref(target))
                               + QLatin1String("\">"))
             + label + QLatin1String("</a>");
@@ -275,7 +283,7 @@ QString renderInline(const QString& input)
         QString tag = QLatin1String("<a") + attr("href", safeUrl(stash.plain(m.captured(2))));
         if (!m.capturedView(3).isEmpty())
             tag += attr("title", m.captured(3));
-        return stash.tagToken(tag + QLatin1Char('>')) + m.captured(1) + QLatin1String("</a>");
+        return stash.tagToken(tag + QLatin1Char('>')) + keepAddresses(m.captured(1)) + QLatin1String("</a>");
     });
     apply(s.contains(QLatin1String("://")), bareUrl, [&](const QRegularExpressionMatch& m) {
         // An address is shown as written: its text is no place for emphasis either.

@@ -58,6 +58,15 @@ TEST(RenderInline, BareAddresses)
     EXPECT_EQ(inl("[t](https://a.com)https://b.com"), "<a href=\"https://a.com\">t</a>https://b.com");
 }
 
+TEST(RenderInline, AddressesInLinkTextsAreNotLinkedAgain)
+{
+    // An anchor inside an anchor would end the outer link early in a browser.
+    EXPECT_EQ(inl("[see http://a.com now](u)"), "<a href=\"u\">see http://a.com now</a>");
+    EXPECT_EQ(inl("[[x|go to https://b.com]]"), "<a class=\"wikilink\" href=\"x.md\">go to https://b.com</a>");
+    EXPECT_EQ(inl("[http://a_b_c](u) http://d.com"),
+              "<a href=\"u\">http://a_b_c</a> <a href=\"http://d.com\">http://d.com</a>");
+}
+
 TEST(RenderInline, Emphasis)
 {
     EXPECT_EQ(inl("***a***"), "<strong><em>a</em></strong>");
