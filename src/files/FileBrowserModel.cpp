@@ -60,6 +60,9 @@ QList<FileNode> FileBrowserModel::build(const QString& folder, int depth)
     QList<FileNode> folders, files;
     for (const QFileInfo& info : entries) {
         const QString path = info.filePath();
+        // A link is not followed into a folder: links back up the tree would list the same
+        // files again at every level (and many times over with several such links).
+        if (info.isSymLink() && info.isDir()) continue;
         if (info.isDir()) {
             QList<FileNode> children = build(path, depth + 1);
             if (!children.isEmpty()) folders.append(FileNode{path, true, std::move(children)});

@@ -152,6 +152,20 @@ TEST_F(FileBrowserTest, BuildListsMarkdownFoldersFirstWithinDepth)
     EXPECT_TRUE(FileBrowserModel::build(path("missing"), 0).isEmpty());
 }
 
+TEST_F(FileBrowserTest, LinkedFoldersAreNotFollowed)
+{
+    makeFile("root/a.md");
+    makeFile("elsewhere/b.md");
+    // Links back up the tree would otherwise repeat the folder at every level below it.
+    ASSERT_TRUE(QFile::link(path("root"), path("root/up")));
+    ASSERT_TRUE(QFile::link(path("root"), path("root/again")));
+    ASSERT_TRUE(QFile::link(path("elsewhere"), path("root/side")));
+    ASSERT_TRUE(QFile::link(path("elsewhere/b.md"), path("root/linked.md")));
+    QStringList names;
+    for (const FileNode& n : FileBrowserModel::build(path("root"), 0)) names << QFileInfo(n.path).fileName();
+    EXPECT_EQ(names, (QStringList{"a.md", "linked.md"}));
+}
+
 TEST_F(FileBrowserTest, RootIsRememberedAndRestoredOnlyWithAGrant)
 {
     makeFile("docs/a.md");

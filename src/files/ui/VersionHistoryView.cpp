@@ -21,6 +21,7 @@
 
 namespace {
 
+constexpr int kRowSpacing = 8;
 const QColor kGreen(52, 168, 83);
 const QColor kRed(219, 68, 55);
 
@@ -80,6 +81,8 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
 
     auto* header = new QHBoxLayout;
     header->setContentsMargins(12, 12, 12, 12);
+    // Rows inside the flush column would inherit its zero spacing.
+    header->setSpacing(kRowSpacing);
     auto* clock = new QLabel(this);
     clock->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(16, 16));
     header->addWidget(clock);
@@ -180,6 +183,7 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
 
     auto* footer = new QHBoxLayout;
     footer->setContentsMargins(12, 12, 12, 12);
+    footer->setSpacing(kRowSpacing);
     m_snapshot = new QPushButton(tr("Snapshot Now"), this);
     m_snapshot->setAutoDefault(false);
     connect(m_snapshot, &QPushButton::clicked, this, &VersionHistoryView::snapshotNow);

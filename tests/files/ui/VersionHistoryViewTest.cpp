@@ -95,6 +95,17 @@ TEST_F(VersionHistoryViewTest, RestoreIsOneUndoableEditAfterASafetyCopy)
     EXPECT_EQ(closed, 1);
 }
 
+TEST_F(VersionHistoryViewTest, FooterButtonsStandApart)
+{
+    const QString doc = makeFile("n.md");
+    ASSERT_TRUE(VersionStore::snapshot("old", doc, kT0));
+    VersionHistoryView view(doc, "new", nullptr, nullptr);
+    view.show();
+    QCoreApplication::processEvents();
+    const QRect del = view.deleteButton()->geometry(), restore = view.restoreButton()->geometry();
+    EXPECT_GE(restore.left() - del.right(), 6);
+}
+
 using FileBrowserSidebarTest = FilesTest;
 
 TEST_F(FileBrowserSidebarTest, ShowsStatesAndOpensClickedFiles)
