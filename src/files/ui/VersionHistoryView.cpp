@@ -61,7 +61,10 @@ QWidget* notice(QStyle::StandardPixmap icon, const QString& text, const QString&
     column->addWidget(image);
     column->addWidget(FilesWidgets::secondaryLabel(text, page));
     auto* small = FilesWidgets::secondaryLabel(caption, page, 0.85);
-    small->setMaximumWidth(360);
+    // A wrapped label placed by alignment gets its narrow preferred width and the height of
+    // one line: give it its width and the height its lines need at that width.
+    small->setFixedWidth(360);
+    small->setMinimumHeight(small->heightForWidth(360));
     column->addWidget(small, 0, Qt::AlignHCenter);
     if (button) column->addWidget(button, 0, Qt::AlignHCenter);
     column->addStretch();

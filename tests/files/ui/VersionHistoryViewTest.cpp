@@ -8,6 +8,7 @@
 #include "files/ui/VersionHistoryView.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
@@ -104,6 +105,24 @@ TEST_F(VersionHistoryViewTest, FooterButtonsStandApart)
     QCoreApplication::processEvents();
     const QRect del = view.deleteButton()->geometry(), restore = view.restoreButton()->geometry();
     EXPECT_GE(restore.left() - del.right(), 6);
+}
+
+TEST_F(VersionHistoryViewTest, NoticeCaptionsShowAllTheirLines)
+{
+    VersionHistoryView untitled({}, "text", nullptr, nullptr);
+    VersionHistoryView empty(makeFile("n.md"), "text", nullptr, nullptr);
+    for (VersionHistoryView* view : {&untitled, &empty}) {
+        view->show();
+        QCoreApplication::processEvents();
+        int captions = 0;
+        for (QLabel* label : view->findChildren<QLabel*>()) {
+            if (!label->isVisible() || !label->wordWrap() || label->text().size() < 60) continue;
+            ++captions;
+            EXPECT_GE(label->width(), 300) << label->text().toStdString();
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+        }
+        EXPECT_EQ(captions, 1);
+    }
 }
 
 using FileBrowserSidebarTest = FilesTest;
