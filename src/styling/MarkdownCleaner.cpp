@@ -27,7 +27,9 @@ const QRegularExpression& nbspRE()
 // The fence a line opens or closes: "```" or "~~~", else empty.
 QStringView fenceMarker(QStringView line)
 {
-    const QString t = TextUtil::trimWhitespace(line);
+    // Only spaces and tabs are trimmed: a decoded no-break space before "```" must not
+    // turn a prose line into a fence the next time the text is cleaned.
+    const QString t = TextUtil::trimBlanksLeading(line);
     if (t.startsWith(u"```"))
         return u"```";
     if (t.startsWith(u"~~~"))
@@ -81,9 +83,19 @@ qsizetype firstAlignmentRow(const QStringList& lines, const QList<qsizetype>& ro
     return -1;
 }
 
+// True when the run of rows starting at `from` (up to the next blank or non-row line)
+// holds an alignment row below its first line: those rows are a table of their own.
+bool rowsStartATable(const QStringList& lines, qsizetype from)
+{
+    for (qsizetype k = from + 1; k < lines.size() && rowLike(lines[k]); ++k)
+        if (TableTools::isAlignmentRow(lines[k]))
+            return true;
+    return false;
+}
+
 // Finds pipe-table blocks and re-renders them aligned, inserting an alignment row where
 // one is missing. Blank lines between rows of one table are dropped; a blank line before
-// a new table (a row followed by its own alignment row) keeps the tables apart.
+// rows that hold their own header and alignment row keeps the tables apart.
 QStringList repairTables(const QStringList& lines)
 {
     const qsizetype n = lines.size();
@@ -106,8 +118,7 @@ QStringList repairTables(const QStringList& lines)
                 continue;
             }
             const bool rowFollows = end + 1 < n && rowLike(lines[end + 1]);
-            const bool newTable = end + 2 < n && TableTools::isAlignmentRow(lines[end + 2]);
-            if (!rowFollows || newTable)
+            if (!rowFollows || rowsStartATable(lines, end + 1))
                 break;
             ++end;
         }
@@ -123,9 +134,18 @@ QStringList repairTables(const QStringList& lines)
             continue;
         }
         if (align >= 2) {
-            // The table starts at the line above its alignment row; the pipe lines
-            // before it are not part of it and stay as they are.
-            while (i < rows[align - 1])
+            // The table starts at the line above its alignment row. Rows before the last
+            // blank line above it are repaired on their own; the pipe lines directly
+            // above its header are not part of it and stay as they are.
+            const qsizetype header = rows[align - 1];
+            qsizetype blank = header;
+            while (blank > i && !TextUtil::isBlank(lines[blank - 1]))
+                --blank;
+            if (blank > i) {
+                out.append(repairTables(lines.mid(i, blank - 1 - i)));
+                i = blank - 1;
+            }
+            while (i < header)
                 out.append(lines[i++]);
             continue;
         }
@@ -175,7 +195,10 @@ QStringList cleanProse(const QStringList& lines)
     tidy.reserve(lines.size());
     for (const QString& l : lines)
         tidy.append(decodeSpacingEntities(TextUtil::trimBlanksTrailing(l)));
-    return collapseBlankRuns(repairTables(tidy));
+    // Blank runs are collapsed before the tables are repaired: a run of blank lines
+    // between two rows would otherwise end the table on this pass and, collapsed to one
+    // blank line, join it on the next, so cleaning twice would change the text again.
+    return repairTables(collapseBlankRuns(tidy));
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 #include "styling/MarkdownCleaner.h"
 
+#include "platform/TextUtil.h"
+
 #include <QElapsedTimer>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -112,4 +116,76 @@ TEST(MarkdownCleaner, TenThousandRowTableIsLinear)
     const QString out = clean(t);
     EXPECT_LT(timer.elapsed(), 1000);
     EXPECT_EQ(out.count(u'\n'), 10002);
+}
+
+TEST(MarkdownCleaner, CleaningTwiceChangesNothing)
+{
+    // Two blank lines between rows: collapsed and the rows joined in one pass.
+    const QString gap = "| a | b |\n|---|---|\n| 1 | 2 |\n\n\n| 3 | 4 |";
+    EXPECT_EQ(cleaned(gap), "| a   | b   |\n| --- | --- |\n| 1   | 2   |\n| 3   | 4   |\n");
+    // A decoded no-break space before "~~~" or "```" opens no fence next time.
+    const QString nbspFence = "&nbsp;~~~\n&nbsp;x\n~~~\n&nbsp;y";
+    EXPECT_EQ(clean(nbspFence), clean(clean(nbspFence)));
+    EXPECT_EQ(clean(nbspFence), QString(QChar(0x00A0)) + "~~~\n" + QChar(0x00A0) + "x\n~~~\n&nbsp;y\n");
+    // Rows above a blank line are a table of their own even when the table below has its
+    // alignment row after a blank line.
+    const QString split = "| a | b |\n| c | d |\n\n| h | i |\n\n| :-- | --: |";
+    EXPECT_EQ(repaired(split), "| a   | b   |\n| --- | --- |\n| c   | d   |\n\n| h   |   i |\n| :-- | --: |");
+    EXPECT_EQ(repairingTables(repairingTables(split)), repairingTables(split));
+    // A table, a blank line, a pipe paragraph line and a second table: the paragraph
+    // line stays as written and neither table swallows the other.
+    const QString two = "| a | b |\n| 1 | 2 |\n\nP|Q|\n| h | i |\n|---|---|";
+    const QString once = repairingTables(two);
+    EXPECT_EQ(once.toStdString(), "| a   | b   |\n| --- | --- |\n| 1   | 2   |\n\nP|Q|\n| h   | i   |\n| --- | --- |");
+    EXPECT_EQ(repairingTables(once), once);
+}
+
+// Random Markdown-ish text: cleaning and repairing are idempotent, never lose a cell's
+// characters, and leave every line that is not a table row as it was.
+TEST(MarkdownCleaner, RandomTextPropertiesHold)
+{
+    static const QStringList bits = {"a", "b", " ", "|", "|", "|", "-", "---", ":", ":-:", "\\|", "\\", "`",
+                                     "```", "~~~", ">", "&nbsp;", "\t", "日本", "😀", "**", "x y", "1.5", "#"};
+    static const QStringList lines = {"", "   ", "| a | b |", "|---|---|", "| :-- | --: |", "a | b", "--|--",
+                                      "> | q | r |", "```", "~~~", "| 1 | 2 | 3 |", "text", "- i | x | y", "||"};
+    auto cellChars = [](const QString& s) {
+        QString c;
+        for (QChar ch : s)
+            if (!QStringView(u" \t|-:\r\n").contains(ch))
+                c += ch;
+        std::sort(c.begin(), c.end());
+        return c;
+    };
+    quint32 seed = 12345;
+    auto roll = [&](int n) {
+        seed = seed * 1664525u + 1013904223u;
+        return int((seed >> 8) % quint32(n));
+    };
+    for (int round = 0; round < 3000; ++round) {
+        QStringList in;
+        for (int l = 1 + roll(9); l > 0; --l) {
+            QString s;
+            if (roll(3) == 0)
+                s = lines[roll(int(lines.size()))];
+            else
+                for (int k = roll(8); k > 0; --k)
+                    s += bits[roll(int(bits.size()))];
+            in << s;
+        }
+        const QString text = in.join(roll(4) == 0 ? "\r\n" : "\n");
+        const QString once = repairingTables(text);
+        ASSERT_EQ(repairingTables(once), once) << text.toStdString();
+        ASSERT_EQ(clean(clean(text)), clean(text)) << text.toStdString();
+        ASSERT_EQ(cellChars(once), cellChars(text)) << text.toStdString();
+        // Every line that is not a row comes through unchanged and in order.
+        const QStringList out = once.split(u'\n');
+        qsizetype at = 0;
+        for (const QString& l : in) {
+            if (rowLike(l) || TextUtil::isBlank(l))
+                continue;
+            at = out.indexOf(l, at);
+            ASSERT_GE(at, 0) << text.toStdString();
+            ++at;
+        }
+    }
 }
