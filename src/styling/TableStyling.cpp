@@ -138,7 +138,8 @@ void styleGrid(AttributedText& storage, const QList<Line>& lines, const QList<Ki
 
 bool isSeparatorLine(QStringView line)
 {
-    static const QRegularExpression re(QStringLiteral(R"(^\s*\|?[ :|-]+\|?\s*$)"),
+    // Possessive runs: the same lines match, in linear time on long runs of blanks.
+    static const QRegularExpression re(QStringLiteral(R"(^\s*+\|?[ :|-]++\|?\s*+$)"),
                                        QRegularExpression::UseUnicodePropertiesOption);
     return line.contains(u'-') && re.match(line).hasMatch();
 }

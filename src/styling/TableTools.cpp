@@ -99,8 +99,11 @@ int startOfLine(QStringView s, int index)
 
 const QRegularExpression& separatorRE()
 {
+    // Possessive runs match exactly what the plain ones would (no run can give back a
+    // character the next token takes), without the backtracking that made a long line of
+    // blanks quadratic.
     static const QRegularExpression re(
-        QStringLiteral(R"(^\s*\|?\s*:?-{1,}:?\s*(\|\s*:?-{1,}:?\s*)*\|?\s*$)"),
+        QStringLiteral(R"(^\s*+\|?\s*+:?-{1,}+:?\s*+(\|\s*+:?-{1,}+:?\s*+)*+\|?\s*+$)"),
         QRegularExpression::UseUnicodePropertiesOption);
     return re;
 }

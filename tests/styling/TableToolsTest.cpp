@@ -1,3 +1,4 @@
+#include "styling/TableStyling.h"
 #include "styling/TableTools.h"
 
 #include <QElapsedTimer>
@@ -52,6 +53,18 @@ TEST(TableTools, AlignmentRows)
     EXPECT_FALSE(isAlignmentRow(u"| a | b |"));
     EXPECT_FALSE(isAlignmentRow(u"| - | x |"));
     EXPECT_FALSE(isAlignmentRow(u"| : |"));
+    EXPECT_TRUE(isAlignmentRow(u" \t| --- |\t:-- \u00a0"));
+    EXPECT_FALSE(isAlignmentRow(u"| --- | - -- |"));
+    // Long runs of blanks that end in something else are rejected in linear time
+    // (this took a quadratic backtrack: seconds on a line of a few hundred thousand).
+    const QString blanks(200000, u' ');
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(isAlignmentRow(QString("| -" + blanks + "::")));
+    EXPECT_FALSE(isAlignmentRow(QString("-" + blanks + "x")));
+    EXPECT_FALSE(TableStyling::isSeparatorLine(QString("| -" + blanks + "x")));
+    EXPECT_TRUE(TableStyling::isSeparatorLine(QString("| -" + blanks + "|")));
+    EXPECT_LT(timer.elapsed(), 200);
     const auto m = parse({"a|b|c|d", ":--|--:|:-:|---"});
     ASSERT_TRUE(m);
     EXPECT_EQ(m->aligns, QList<Align>({Align::left, Align::right, Align::center, Align::none}));
