@@ -1,6 +1,7 @@
 #include "editor/StyleBridge.h"
 
 #include <cmath>
+#include <functional>
 
 QFont StyleBridge::scaledFont(QFont f, double scale)
 {
@@ -11,6 +12,36 @@ QFont StyleBridge::scaledFont(QFont f, double scale)
 }
 
 namespace {
+
+size_t mix(size_t seed, size_t v)
+{
+    return seed ^ (v + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
+}
+
+size_t attributesHash(const TextAttributes& a)
+{
+    size_t h = size_t(a.markdownConceal) | size_t(a.underline) << 1 | size_t(a.strikethrough) << 2;
+    if (a.font)
+        h = mix(mix(mix(h, std::hash<QString>{}(a.font->family())), std::hash<double>{}(a.font->pointSizeF())),
+                size_t(a.font->weight()) << 1 | size_t(a.font->italic()));
+    if (a.foreground)
+        h = mix(h, size_t(a.foreground->rgba64()));
+    if (a.background)
+        h = mix(h, size_t(a.background->rgba64()) + 1);
+    h = mix(h, std::hash<double>{}(a.baselineOffset));
+    if (a.paragraphStyle)
+        h = mix(mix(h, std::hash<double>{}(a.paragraphStyle->minimumLineHeight)),
+                std::hash<double>{}(a.paragraphStyle->lineSpacing) + size_t(a.paragraphStyle->alignment));
+    return h;
+}
+
+// Only what the layout shows: link targets and table models do not change the look.
+bool sameLook(const TextAttributes& x, const TextAttributes& y)
+{
+    return x.markdownConceal == y.markdownConceal && x.underline == y.underline && x.strikethrough == y.strikethrough
+        && x.baselineOffset == y.baselineOffset && x.foreground == y.foreground && x.background == y.background
+        && x.paragraphStyle == y.paragraphStyle && x.font == y.font;
+}
 
 BlockParagraph blockParagraph(const ParagraphStyle& p, double gridUnit)
 {
@@ -51,26 +82,54 @@ QTextCharFormat charFormat(const TextAttributes& a, double scale)
 
 } // namespace
 
+const StyleBridge::Look& StyleBridge::lookFor(const TextAttributes& a)
+{
+    QList<Look>& bucket = m_looks[attributesHash(a)];
+    for (const Look& l : bucket)
+        if (sameLook(l.attrs, a))
+            return l;
+    TextAttributes key = a;
+    key.tableModel.reset();
+    key.wikiLinkTarget.reset();
+    bucket.append(Look{key, charFormat(a, m_scale), m_nextId++});
+    return bucket.last();
+}
+
 StyleResult StyleBridge::convert(const AttributedText& storage, TextRange range, double scale, double gridUnit)
 {
-    if (scale != m_scale) {
-        m_cache.clear();
+    if (scale != m_scale || gridUnit != m_gridUnit || m_looks.size() > 20000) {
+        m_looks.clear();
         m_scale = scale;
+        m_gridUnit = gridUnit;
     }
-    if (m_cache.size() > 4096)
-        m_cache.clear();
     StyleResult r;
     r.scope = range;
+    // Within one call the storage does not change, so an attribute set's address names
+    // it; the last few are remembered to skip the lookup for the common repeats.
+    const TextAttributes* lastAttrs = nullptr;
+    const Look* lastLook = nullptr;
+    const TextAttributes* lastPara = nullptr;
     storage.forEachRun(range, [&](TextRange run, const TextAttributes& a) {
-        auto it = m_cache.find(&a);
-        // The address identifies a shared attribute set; the comparison guards against
-        // an address reused after the set it named was freed.
-        if (it == m_cache.end() || !(it->second.attrs == a))
-            it = m_cache.insert_or_assign(&a, Cached{a, charFormat(a, scale)}).first;
-        if (!it->second.format.isEmpty())
-            r.runs.append({run.location, run.length, it->second.format});
-        if (a.paragraphStyle)
-            r.paragraphs.append({run.location, run.length, blockParagraph(*a.paragraphStyle, gridUnit)});
+        if (&a != lastAttrs) {
+            lastLook = &lookFor(a);
+            lastAttrs = &a;
+        }
+        const Look& look = *lastLook;
+        if (!look.format.isEmpty()) {
+            if (!r.runs.isEmpty() && r.runs.last().formatId == look.id
+                && r.runs.last().start + r.runs.last().length == run.location)
+                r.runs.last().length += run.length;
+            else
+                r.runs.append({run.location, run.length, look.format, look.id});
+        }
+        if (a.paragraphStyle) {
+            if (&a == lastPara && !r.paragraphs.isEmpty()
+                && r.paragraphs.last().start + r.paragraphs.last().length == run.location)
+                r.paragraphs.last().length += run.length;
+            else
+                r.paragraphs.append({run.location, run.length, blockParagraph(*a.paragraphStyle, gridUnit)});
+            lastPara = &a;
+        }
         return true;
     });
     return r;

@@ -3,12 +3,15 @@
 #include "editor/StyledBlocks.h"
 #include "styling/AttributedText.h"
 
+#include <QHash>
+
 #include <unordered_map>
 
 // Turns the styler's attribute runs into what the layout applies: character formats
 // (fonts scaled by the zoom, hidden markers in the zero-advance font) and paragraph
-// attributes per block. Formats are cached per distinct attribute set, since a styled
-// document shares a few dozen of them over hundreds of thousands of runs.
+// attributes per block. A styled document shares a few dozen distinct looks over
+// hundreds of thousands of runs, so each look becomes one format with a number, and
+// neighbouring runs of one look are merged.
 class StyleBridge {
 public:
     // The runs of `range` (whole lines) at zoom `scale`. Grid row heights are measured
@@ -18,10 +21,17 @@ public:
     static QFont scaledFont(QFont f, double scale);
 
 private:
-    struct Cached {
-        TextAttributes attrs;
+    struct Look {
+        TextAttributes attrs; // what the format was made from
         QTextCharFormat format;
+        int id = 0;
     };
-    std::unordered_map<const TextAttributes*, Cached> m_cache;
+    const Look& lookFor(const TextAttributes& a);
+
+    // Looks by a hash of their visible attributes; ids are stable for the bridge's life
+    // at one zoom.
+    QHash<size_t, QList<Look>> m_looks;
+    int m_nextId = 1;
     double m_scale = 0;
+    double m_gridUnit = 1.0;
 };

@@ -50,12 +50,9 @@ int apply(QTextDocument* doc, const StyleResult& result)
     qsizetype runIndex = 0;
     qsizetype paraIndex = 0;
     int changed = 0;
+    // One relayout request for the whole changed span: a request per block would make
+    // the layout carry positions forward once per block.
     int dirtyFrom = -1, dirtyTo = -1;
-    auto flush = [&] {
-        if (dirtyFrom >= 0)
-            doc->markContentsDirty(dirtyFrom, dirtyTo - dirtyFrom);
-        dirtyFrom = dirtyTo = -1;
-    };
     while (block.isValid() && block.position() <= scopeEnd) {
         const int bStart = block.position();
         const int bEnd = bStart + block.length() - 1; // without the separator
@@ -63,12 +60,17 @@ int apply(QTextDocument* doc, const StyleResult& result)
                && !(result.runs[runIndex].length == 0 && result.runs[runIndex].start == bStart))
             ++runIndex;
         QList<QTextLayout::FormatRange> ranges;
+        size_t h = 0;
         for (qsizetype i = runIndex; i < result.runs.size() && result.runs[i].start < std::max(bEnd, bStart + 1); ++i) {
             const StyleRun& r = result.runs[i];
             const int s = std::max(r.start, bStart);
             const int e = std::min(r.start + r.length, bEnd);
-            if (e > s)
+            if (e > s) {
                 ranges.append({s - bStart, e - s, r.format});
+                h = hashCombine(h, size_t(s - bStart));
+                h = hashCombine(h, size_t(e - s));
+                h = hashCombine(h, r.formatId ? size_t(r.formatId) : formatHash(r.format));
+            }
         }
         BlockParagraph para;
         while (paraIndex < result.paragraphs.size()
@@ -79,12 +81,7 @@ int apply(QTextDocument* doc, const StyleResult& result)
             if (bStart >= p.start && bStart < p.start + std::max(p.length, 1))
                 para = p.style;
         }
-        size_t h = paragraphHash(para);
-        for (const auto& r : ranges) {
-            h = hashCombine(h, size_t(r.start));
-            h = hashCombine(h, size_t(r.length));
-            h = hashCombine(h, formatHash(r.format));
-        }
+        h = hashCombine(h, paragraphHash(para));
         auto* data = static_cast<BlockStyleData*>(block.userData());
         if (!data) {
             data = new BlockStyleData;
@@ -97,17 +94,14 @@ int apply(QTextDocument* doc, const StyleResult& result)
             data->ranges = ranges;
             block.layout()->setFormats(ranges);
             ++changed;
-            if (dirtyFrom >= 0 && dirtyTo != bStart)
-                flush();
             if (dirtyFrom < 0)
                 dirtyFrom = bStart;
             dirtyTo = bStart + block.length();
-        } else {
-            flush();
         }
         block = block.next();
     }
-    flush();
+    if (dirtyFrom >= 0)
+        doc->markContentsDirty(dirtyFrom, dirtyTo - dirtyFrom);
     return changed;
 }
 

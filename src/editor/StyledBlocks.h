@@ -33,6 +33,7 @@ struct StyleRun {
     int start = 0;
     int length = 0;
     QTextCharFormat format;
+    int formatId = 0; // equal ids mean equal formats (0: compare the formats themselves)
 };
 
 // A paragraph attribute for every block that starts inside [start, start + length).

@@ -192,10 +192,11 @@ void MarkdownEditorView::applyConfigInternal(const EditorConfig& config)
     if (coord->appliedConfig() && *coord->appliedConfig() == config)
         return;
     const TextRange sel = m_text->selectedRange();
+    PagedDocumentLayout* layout = m_text->pagedLayout();
+    layout->beginBatch();
     coord->setConfig(config);
     applyColors();
 
-    PagedDocumentLayout* layout = m_text->pagedLayout();
     const EditorTheme& theme = coord->styler().theme;
     const QFont body = StyleBridge::scaledFont(theme.scaledFont(theme.baseSize), layout->geometry().scale);
     QTextOption opt = m_text->document()->defaultTextOption();
@@ -216,5 +217,6 @@ void MarkdownEditorView::applyConfigInternal(const EditorConfig& config)
     m_ruler->setVisible(config.showRuler);
     m_ruler->update();
     coord->restyle(std::nullopt);
+    layout->endBatch();
     m_text->setSelectedRange(sel);
 }

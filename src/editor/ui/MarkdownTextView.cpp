@@ -144,9 +144,11 @@ void MarkdownTextView::setMagnification(double factor, bool)
     auto g = m_layout->geometry();
     g.scale = factor;
     const EditorTheme& theme = m_coordinator->styler().theme;
+    m_layout->beginBatch();
     document()->setDefaultFont(StyleBridge::scaledFont(theme.scaledFont(theme.baseSize), factor));
     m_layout->setGeometry(g);
     m_coordinator->restyle(std::nullopt);
+    m_layout->endBatch();
     verticalScrollBar()->setValue(int(top * ratio));
     emit magnificationChanged(factor);
 }

@@ -2,6 +2,7 @@
 
 #include "editor/StyledBlocks.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextDocument>
@@ -15,6 +16,10 @@ PagedDocumentLayout::PagedDocumentLayout(QTextDocument* doc)
 {
     m_metrics = PageMetrics::compute(m_geo.sheetHeight, m_geo.pageGap, m_geo.vInset);
     m_lastPageSize = doc->pageSize();
+    m_idle = new QTimer(this);
+    m_idle->setInterval(0);
+    m_idle->setSingleShot(true);
+    connect(m_idle, &QTimer::timeout, this, [this] { continueLayout(12); });
 }
 
 void PagedDocumentLayout::setGeometry(const Geometry& g)
@@ -22,7 +27,7 @@ void PagedDocumentLayout::setGeometry(const Geometry& g)
     const bool rebreak = g.pageWidth != m_geo.pageWidth || g.hInset != m_geo.hInset || g.scale != m_geo.scale;
     m_geo = g;
     m_metrics = PageMetrics::compute(g.sheetHeight * g.scale, g.pageGap * g.scale, g.vInset * g.scale, g.scale);
-    if (rebreak) {
+    if (rebreak || m_batch > 0) {
         relayoutAll();
     } else {
         paginateFrom(document()->begin(), document()->begin());
@@ -77,12 +82,55 @@ double PagedDocumentLayout::textWidth() const
     return std::max(1.0, (m_geo.pageWidth - 2 * m_geo.hInset) * m_geo.scale);
 }
 
+void PagedDocumentLayout::beginBatch()
+{
+    ++m_batch;
+}
+
+void PagedDocumentLayout::endBatch()
+{
+    if (m_batch > 0 && --m_batch == 0 && m_batchDirty) {
+        m_batchDirty = false;
+        relayoutAll();
+    }
+}
+
 void PagedDocumentLayout::relayoutAll()
 {
-    QTextDocument* doc = document();
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+    if (m_batch > 0) {
+        m_batchDirty = true;
+        return;
+    }
+    m_pendingPos = 0;
+    continueLayout(120);
+}
+
+void PagedDocumentLayout::finishLayout()
+{
+    if (m_pendingPos >= 0)
+        continueLayout(1e9);
+}
+
+void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& until)
+{
+    if (m_pendingPos < 0)
+        return;
+    QElapsedTimer t;
+    t.start();
+    QTextBlock b = document()->findBlock(m_pendingPos);
+    if (b.position() != m_pendingPos && b.isValid())
+        b = b.next();
+    double y = b.previous().isValid() ? blockBottom(b.previous()) : 0;
+    int n = 0;
+    for (; b.isValid(); b = b.next()) {
+        if (++n % 32 == 0 && t.elapsed() > budgetMs && !(until.isValid() && until.position() >= b.position()))
+            break;
         breakLines(b);
-    paginateFrom(doc->begin(), doc->lastBlock());
+        y = placeBlock(b, y);
+    }
+    m_pendingPos = b.isValid() ? b.position() : -1;
+    if (m_pendingPos >= 0)
+        m_idle->start();
     updateExtent();
 }
 
@@ -99,6 +147,17 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
             return;
         }
     }
+    if (m_batch > 0) {
+        m_batchDirty = true;
+        return;
+    }
+    if (m_pendingPos >= 0) {
+        if (from >= m_pendingPos) {
+            updateExtent(); // the edit lies in the part still to be laid out
+            return;
+        }
+        m_pendingPos = std::max(from, m_pendingPos + charsAdded - charsRemoved);
+    }
     QTextBlock first = doc->findBlock(std::max(0, from));
     if (!first.isValid())
         first = doc->begin();
@@ -106,11 +165,20 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
     QTextBlock last = end >= doc->characterCount() ? doc->lastBlock() : doc->findBlock(end);
     if (!last.isValid() || last.blockNumber() < first.blockNumber())
         last = first;
+    if (last.blockNumber() - first.blockNumber() > 1000) {
+        // A large change (a new text, a restyle of everything): lay out its start now
+        // and the rest in slices.
+        m_pendingPos = first.position();
+        continueLayout(120);
+        return;
+    }
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
         breakLines(b);
         if (b == last)
             break;
     }
+    if (m_pendingPos >= 0 && last.position() >= m_pendingPos)
+        m_pendingPos = last.next().isValid() ? last.next().position() : -1;
     paginateFrom(first, last);
     updateExtent();
 }
@@ -185,6 +253,8 @@ void PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& lastD
     double y = block.previous().isValid() ? blockBottom(block.previous()) : 0;
     bool pastDirty = false;
     for (; block.isValid(); block = block.next()) {
+        if (isPending(block) && !(block.position() <= lastDirty.position()))
+            break;
         // Past the re-broken blocks, a block that starts where it started before keeps
         // every line where it was, and so does everything after it.
         if (pastDirty && block.layout()->position().y() == y && block.layout()->lineCount() > 0)
@@ -197,8 +267,16 @@ void PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& lastD
 
 void PagedDocumentLayout::updateExtent()
 {
-    const QTextBlock last = document()->lastBlock();
-    m_usedBottom = last.isValid() ? blockBottom(last) : 0;
+    QTextDocument* doc = document();
+    if (m_pendingPos >= 0) {
+        // Until the rest is laid out, estimate its height from the part that is.
+        const QTextBlock lastDone = doc->findBlock(m_pendingPos).previous();
+        const double done = lastDone.isValid() ? blockBottom(lastDone) : 0;
+        m_usedBottom = m_pendingPos > 0 ? done * doc->characterCount() / m_pendingPos : done;
+    } else {
+        const QTextBlock last = doc->lastBlock();
+        m_usedBottom = last.isValid() ? blockBottom(last) : 0;
+    }
     const int pages = m_metrics.pageCount(m_usedBottom);
     if (pages != m_pageCount)
         emit pageCountChanged(pages);
@@ -224,6 +302,9 @@ QRectF PagedDocumentLayout::blockBoundingRect(const QTextBlock& block) const
 {
     if (!block.isValid())
         return {};
+    // The text edit asks for a block's rectangle before it uses its lines.
+    if (isPending(block))
+        const_cast<PagedDocumentLayout*>(this)->continueLayout(0, block);
     const QPointF o = textOrigin();
     const double top = block.layout()->position().y();
     return {o.x(), o.y() + top, textWidth(), std::max(0.0, blockBottom(block) - top)};
@@ -233,6 +314,8 @@ QTextBlock PagedDocumentLayout::blockAtY(double y) const
 {
     const QTextDocument* doc = document();
     int lo = 0, hi = doc->blockCount() - 1;
+    if (m_pendingPos > 0)
+        hi = std::max(0, doc->findBlock(m_pendingPos).blockNumber() - 1);
     while (lo < hi) {
         const int mid = (lo + hi + 1) / 2;
         if (doc->findBlockByNumber(mid).layout()->position().y() <= y)
@@ -319,7 +402,7 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
     painter->setPen(context.palette.color(QPalette::Text));
     for (QTextBlock b = blockAtY(clip.top() - o.y()); b.isValid(); b = b.next()) {
         QTextLayout* tl = b.layout();
-        if (o.y() + tl->position().y() > clip.bottom())
+        if (o.y() + tl->position().y() > clip.bottom() || isPending(b))
             break;
         const int bpos = b.position();
         const int blen = b.length();

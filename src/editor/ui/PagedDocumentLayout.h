@@ -5,6 +5,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QTextBlock>
+#include <QTimer>
 
 #include <functional>
 
@@ -56,6 +57,14 @@ public:
 
     // Lays out everything again (zoom, page size, fonts).
     void relayoutAll();
+    // Between the two, changes only note that a full relayout is due; the end does it
+    // once (applying settings changes fonts, options and styling together).
+    void beginBatch();
+    void endBatch();
+    // A long document is laid out in slices: the start at once, the rest when the
+    // event loop is idle. Lays out everything still pending now.
+    void finishLayout();
+    bool isLayoutPending() const { return m_pendingPos >= 0; }
 
     // QAbstractTextDocumentLayout
     void draw(QPainter* painter, const PaintContext& context) override;
@@ -78,6 +87,9 @@ private:
     // Places the block's lines starting at y; returns its bottom.
     double placeBlock(const QTextBlock& block, double y);
     void paginateFrom(QTextBlock block, const QTextBlock& lastDirty);
+    // Lays out pending blocks for about `budgetMs` (or up to `until`, when valid).
+    void continueLayout(double budgetMs, const QTextBlock& until = {});
+    bool isPending(const QTextBlock& b) const { return m_pendingPos >= 0 && b.position() >= m_pendingPos; }
     void updateExtent();
     void drawSheets(QPainter* p, const QRectF& clip) const;
 
@@ -89,4 +101,8 @@ private:
     int m_pageCount = 1;
     double m_usedBottom = 0;
     QSizeF m_lastPageSize;
+    int m_batch = 0;
+    bool m_batchDirty = false;
+    int m_pendingPos = -1; // position of the first block not laid out yet; −1 none
+    QTimer* m_idle = nullptr;
 };

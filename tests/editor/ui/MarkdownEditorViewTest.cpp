@@ -122,6 +122,7 @@ TEST_F(EditorViewTest, NoLineStraddlesAPageAndIncrementalLayoutConverges)
         doc += QStringLiteral("# Heading %1\nSome **text** that is long enough to wrap over the line once it has "
                               "a few more words in it, like this sentence does. %1\n\n").arg(i);
     view->loadText(doc);
+    layout()->finishLayout();
     ASSERT_GT(layout()->pageCount(), 5);
     auto check = [&] {
         const PageMetrics m = layout()->metrics();
@@ -152,7 +153,13 @@ TEST_F(EditorViewTest, NoLineStraddlesAPageAndIncrementalLayoutConverges)
     QList<double> incremental;
     for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next())
         incremental.append(b.layout()->position().y());
+    layout()->finishLayout();
+    QList<double> incremental2;
+    for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next())
+        incremental2.append(b.layout()->position().y());
+    EXPECT_EQ(incremental, incremental2);
     layout()->relayoutAll();
+    layout()->finishLayout();
     int differing = 0;
     int i = 0;
     for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next(), ++i)

@@ -1,0 +1,212 @@
+// The editor view on a deterministic 1 MiB Markdown document: opening to the first
+// painted page, keystroke to painted frame (median and 99th percentile), switching
+// between WYSIWYG and source and between themes, and the process's peak memory.
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "editor/ui/PagedDocumentLayout.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTextDocument>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Mixed Markdown from a fixed linear congruential sequence, up to 1 MiB of UTF-16 units.
+QString editorDocument()
+{
+    static const QString doc = [] {
+        quint32 seed = 12345;
+        auto next = [&](int n) {
+            seed = seed * 1103515245u + 12345u;
+            return int((seed >> 16) % quint32(n));
+        };
+        static const char* const words[] = {"paper", "margin", "ruler", "sheet", "desk", "ink", "column",
+                                            "caret", "folio", "gutter", "serif", "quire"};
+        auto sentence = [&](int n) {
+            QString s;
+            for (int i = 0; i < n; ++i) {
+                QString w = QString::fromLatin1(words[next(12)]);
+                const int k = next(12);
+                if (k == 0) w = "**" + w + "**";
+                else if (k == 1) w = "_" + w + "_";
+                else if (k == 2) w = "`" + w + "`";
+                else if (k == 3) w = "[" + w + "](https://example.net/" + w + ")";
+                s += (i ? " " : "") + w;
+            }
+            return s;
+        };
+        QString s;
+        for (int i = 0; s.size() < (1 << 20); ++i) {
+            switch (i % 8) {
+            case 0: s += "## Section " + QString::number(i) + "\n\n"; break;
+            case 1: case 2: s += sentence(40) + "\n\n"; break;
+            case 3: s += "- " + sentence(6) + "\n- " + sentence(5) + "\n1. " + sentence(4) + "\n\n"; break;
+            case 4: s += "> " + sentence(20) + "\n\n"; break;
+            case 5: s += "```js\nlet x = 1; // note\nconsole.log(\"x\", x);\n```\n\n"; break;
+            case 6:
+                s += "| a | b |\n|---|--:|\n";
+                for (int r = 0; r < 4; ++r)
+                    s += "| " + sentence(2) + " | " + QString::number(next(999)) + " |\n";
+                s += "\n";
+                break;
+            default: s += sentence(25) + "\n" + sentence(15) + "\n\n"; break;
+            }
+        }
+        return s;
+    }();
+    return doc;
+}
+
+double peakMegabytes()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+struct Editor {
+    MarkdownEditorView view;
+    MarkdownTextView* text() { return view.markdownTextView(); }
+    void paint() { text()->viewport()->repaint(); }
+};
+
+Editor& openEditor(double* openMs = nullptr, double* restMs = nullptr)
+{
+    static Editor* editor = nullptr;
+    if (!editor) {
+        QElapsedTimer t;
+        t.start();
+        editor = new Editor;
+        editor->view.resize(1100, 900);
+        editor->view.show();
+        editor->view.loadText(editorDocument());
+        editor->paint();
+        if (openMs)
+            *openMs = double(t.nsecsElapsed()) / 1e6;
+        // What the idle slices do after the first page: the rest of the layout.
+        t.start();
+        editor->text()->pagedLayout()->finishLayout();
+        if (restMs)
+            *restMs = double(t.nsecsElapsed()) / 1e6;
+    }
+    return *editor;
+}
+
+void report(benchmark::State& state, std::vector<double>& ms)
+{
+    std::sort(ms.begin(), ms.end());
+    if (ms.empty())
+        return;
+    state.counters["median_ms"] = ms[ms.size() / 2];
+    state.counters["p99_ms"] = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
+    state.counters["max_ms"] = ms.back();
+}
+
+void key(MarkdownTextView* v, int k, const QString& text = {})
+{
+    QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, text);
+    QApplication::sendEvent(v, &press);
+}
+
+void BM_EditorOpenToFirstPage(benchmark::State& state)
+{
+    double openMs = 0, restMs = 0;
+    for (auto _ : state)
+        openEditor(&openMs, &restMs);
+    state.counters["open_ms"] = openMs;
+    state.counters["rest_of_layout_ms"] = restMs;
+    state.counters["chars"] = double(editorDocument().size());
+    state.counters["pages"] = openEditor().text()->document()->pageCount();
+    state.counters["peak_MB"] = peakMegabytes();
+}
+BENCHMARK(BM_EditorOpenToFirstPage)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Typing in the middle of the document: a letter, then Backspace, each to a painted frame.
+void BM_EditorKeystrokeToFrame(benchmark::State& state)
+{
+    Editor& e = openEditor();
+    MarkdownTextView* v = e.text();
+    v->setSelectedRange({v->textLength() / 2, 0});
+    v->ensureCursorVisible();
+    e.paint();
+    std::vector<double> ms;
+    QElapsedTimer t;
+    int i = 0;
+    for (auto _ : state) {
+        t.start();
+        if (i++ % 2 == 0)
+            key(v, Qt::Key_A, QStringLiteral("a"));
+        else
+            key(v, Qt::Key_Backspace);
+        e.paint();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    report(state, ms);
+}
+BENCHMARK(BM_EditorKeystrokeToFrame)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// Return near the top moves every later line: the worst case of the incremental layout.
+void BM_EditorReturnNearTopToFrame(benchmark::State& state)
+{
+    Editor& e = openEditor();
+    MarkdownTextView* v = e.text();
+    v->setSelectedRange({200, 0});
+    v->ensureCursorVisible();
+    std::vector<double> ms;
+    QElapsedTimer t;
+    int i = 0;
+    for (auto _ : state) {
+        t.start();
+        if (i++ % 2 == 0)
+            key(v, Qt::Key_Return);
+        else
+            key(v, Qt::Key_Backspace);
+        e.paint();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    report(state, ms);
+}
+BENCHMARK(BM_EditorReturnNearTopToFrame)->Iterations(200)->Unit(benchmark::kMicrosecond);
+
+void BM_EditorSwitchModeAndTheme(benchmark::State& state)
+{
+    Editor& e = openEditor();
+    EditorConfig c = MarkdownEditorView::configFromSettings();
+    std::vector<double> mode, theme;
+    QElapsedTimer t;
+    int i = 0;
+    for (auto _ : state) {
+        t.start();
+        c.viewMode = i % 2 ? QStringLiteral("wysiwyg") : QStringLiteral("source");
+        e.view.applyConfig(c);
+        e.paint();
+        mode.push_back(double(t.nsecsElapsed()) / 1e6);
+        e.text()->pagedLayout()->finishLayout();
+        t.start();
+        c.appearanceMode = i % 2 ? QStringLiteral("light") : QStringLiteral("dark");
+        e.view.applyConfig(c);
+        e.paint();
+        theme.push_back(double(t.nsecsElapsed()) / 1e6);
+        e.text()->pagedLayout()->finishLayout();
+        ++i;
+    }
+    std::sort(mode.begin(), mode.end());
+    std::sort(theme.begin(), theme.end());
+    state.counters["mode_max_ms"] = mode.back();
+    state.counters["theme_max_ms"] = theme.back();
+    state.counters["peak_MB"] = peakMegabytes();
+}
+BENCHMARK(BM_EditorSwitchModeAndTheme)->Iterations(4)->Unit(benchmark::kMillisecond);
+
+} // namespace
