@@ -84,11 +84,16 @@ bool ApiKeyStore::save(const QJsonObject& keys)
 void ApiKeyStore::migrate(const QString& name)
 {
     if (!m_settings || !m_settings->isStored(name)) return;
-    const QString legacy = m_settings->string(name);
+    // A copy in the settings file is always newer than the key file's entry: every move
+    // removes it, so it can only have been written since. A settings page that stores
+    // the key as it is typed, or clears it, is followed keystroke by keystroke.
+    const QString fromSettings = m_settings->string(name);
     QJsonObject keys = load();
-    const bool haveOwn = !keys.value(name).toString().isEmpty();
-    if (!haveOwn && !legacy.isEmpty()) {
-        keys.insert(name, legacy);
+    if (keys.value(name).toString() != fromSettings || (fromSettings.isEmpty() && keys.contains(name))) {
+        if (fromSettings.isEmpty())
+            keys.remove(name);
+        else
+            keys.insert(name, fromSettings);
         // Keep the settings copy when the key file cannot be written: a key is never lost.
         if (!save(keys)) return;
     }

@@ -78,8 +78,26 @@ TEST(ApiKeyStore, KeyInSettingsFileIsMovedOut)
     env.settings().setValue("deepseekAPIKey", "sk-typed-later");
     EXPECT_FALSE(env.settings().isStored("deepseekAPIKey"));
     EXPECT_EQ(changed.count(), 1);
-    // The store's own key wins over a stale copy; the copy is removed either way.
-    EXPECT_EQ(env.keys().key(ApiKeyStore::cloudKeyName()), "sk-legacy-key");
+    // The copy is the newer value: it replaces the stored key.
+    EXPECT_EQ(env.keys().key(ApiKeyStore::cloudKeyName()), "sk-typed-later");
+}
+
+TEST(ApiKeyStore, KeyTypedIntoTheSettingsFollowsEveryKeystroke)
+{
+    TempConfig env;
+    ApiKeyStore& keys = env.keys();
+    ASSERT_TRUE(keys.setKey(ApiKeyStore::cloudKeyName(), "sk-old-key"));
+    // A settings page that writes the field on every change: each write moves at once,
+    // and the last one is the key (the first keystroke must not freeze it).
+    for (const QString typed : {"s", "sk", "sk-", "sk-new-key"}) env.settings().setValue("deepseekAPIKey", typed);
+    EXPECT_EQ(keys.key(ApiKeyStore::cloudKeyName()), "sk-new-key");
+    EXPECT_FALSE(env.settings().isStored("deepseekAPIKey"));
+    env.settings().sync();
+    EXPECT_FALSE(contents(env.settings().filePath()).contains("sk-new-key"));
+    // Clearing the field removes the key.
+    env.settings().setValue("deepseekAPIKey", "");
+    EXPECT_EQ(keys.key(ApiKeyStore::cloudKeyName()), "");
+    EXPECT_FALSE(contents(keys.filePath()).contains("sk-"));
 }
 
 TEST(ApiKeyStore, UnwritableStoreKeepsTheSettingsCopy)
