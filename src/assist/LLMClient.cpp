@@ -27,6 +27,11 @@ QString TranslationError::invalidKeyText()
         "TranslationError", "The API key contains line breaks or control characters. Check Settings ▸ AI.");
 }
 
+QString TranslationError::timedOutText()
+{
+    return QCoreApplication::translate("TranslationError", "The request timed out.");
+}
+
 QString TranslationError::description() const
 {
     switch (m_kind) {
@@ -254,10 +259,13 @@ ChatCall* send(const std::optional<Config>& cfg, const QString& system, const QS
         // Codes below 200 are the connection's own failures (refused, reset, timed out,
         // proxy); HTTP 4xx/5xx arrive as higher codes together with a status.
         if ((error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied) || !status.isValid()) {
-            ChatCallAccess::finish(call, {{},
-                                          error != QNetworkReply::NoError
-                                              ? TranslationError::transport(reply->errorString())
-                                              : TranslationError::badResponse()});
+            // The network layer ends a transfer that ran into its time limit as
+            // "cancelled"; an abort of ours never gets here, so say what happened.
+            const TranslationError e = error == QNetworkReply::OperationCanceledError
+                ? TranslationError::transport(TranslationError::timedOutText())
+                : error != QNetworkReply::NoError ? TranslationError::transport(reply->errorString())
+                                                  : TranslationError::badResponse();
+            ChatCallAccess::finish(call, {{}, e});
             return;
         }
         const int code = status.toInt();

@@ -37,6 +37,8 @@ public:
     // The fixed texts, exposed so that callers and tests compare against one source.
     static QString invalidEndpointText();
     static QString invalidKeyText();
+    // A transfer that ran into its inactivity limit.
+    static QString timedOutText();
 
 private:
     TranslationError(Kind k, QString m) : m_kind(k), m_message(std::move(m)) {}

@@ -165,6 +165,8 @@ TEST_P(ProviderTest, RefusedSilentAndLargeAnswers)
     r = ask(c, 300);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error->kind(), TranslationError::Kind::Transport);
+    // Not the network layer's "Operation canceled": the user cancelled nothing.
+    EXPECT_EQ(r.error->description(), "The request timed out.");
 
     // Nobody listening: the connection is refused.
     QTcpServer probe;
