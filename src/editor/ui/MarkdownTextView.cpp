@@ -1,15 +1,18 @@
 #include "editor/ui/MarkdownTextView.h"
 
+#include "editor/EditorController.h"
 #include "editor/GridEditing.h"
 #include "editor/StyleBridge.h"
 #include "editor/StyledBlocks.h"
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/PagedDocumentLayout.h"
 #include "platform/NotificationBus.h"
+#include "platform/Settings.h"
 #include "platform/TextUtil.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
@@ -44,7 +47,7 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     };
     m_coordinator = new EditorCoordinator(this);
     m_autoTimer.setSingleShot(true);
-    m_autoTimer.setInterval(1500);
+    m_autoTimer.setInterval(Autocomplete::kPauseMs);
     connect(&m_autoTimer, &QTimer::timeout, this, [this] { requestSuggestion(false); });
 }
 
@@ -301,6 +304,19 @@ void MarkdownTextView::mouseReleaseEvent(QMouseEvent* e)
     QTextEdit::mouseReleaseEvent(e);
 }
 
+void MarkdownTextView::wheelEvent(QWheelEvent* e)
+{
+    // Control with the wheel zooms the pages, not the text edit's own font.
+    if (e->modifiers() & Qt::ControlModifier) {
+        const double steps = e->angleDelta().y() / 120.0;
+        if (steps != 0)
+            setMagnification(EditorController::stepZoom(magnification(), 0.1 * steps), false);
+        e->accept();
+        return;
+    }
+    QTextEdit::wheelEvent(e);
+}
+
 void MarkdownTextView::scrollContentsBy(int dx, int dy)
 {
     QTextEdit::scrollContentsBy(dx, dy);
@@ -507,21 +523,39 @@ void MarkdownTextView::textWillChangeByEdit()
 void MarkdownTextView::scheduleAutoSuggest()
 {
     m_autoTimer.stop();
-    if (autoSuggestEnabled && autoSuggestEnabled() && suggestionProvider)
+    if (Settings::instance().boolean(QStringLiteral("aiAutocomplete")) && LLMClient::config())
         m_autoTimer.start();
 }
 
 void MarkdownTextView::requestSuggestion(bool manual)
 {
     m_autoTimer.stop();
-    if (!suggestionProvider) {
+    if (!LLMClient::config()) {
         if (manual)
             beep();
         return;
     }
     if (textCursor().hasSelection() || hasGhost())
         return;
-    suggestionProvider(this, manual);
+    const int caret = textCursor().position();
+    const Autocomplete::Context ctx = Autocomplete::context(text(), caret, Autocomplete::kContextChars);
+    if (!Autocomplete::hasEnoughContext(ctx.before)) {
+        if (manual)
+            beep();
+        return;
+    }
+    if (m_suggestCall)
+        m_suggestCall->abort();
+    // The document's revision stands for its text: any edit changes it.
+    const int revision = document()->revision();
+    auto onSuggestion = [this, revision, caret](const QString& suggestion) {
+        if (document()->revision() != revision || textCursor().hasSelection() || textCursor().position() != caret
+            || !window()->isActiveWindow())
+            return;
+        showGhost(suggestion);
+    };
+    m_suggestCall = sendSuggestion ? sendSuggestion(ctx, this, onSuggestion)
+                                   : Autocomplete::request(ctx, this, onSuggestion);
 }
 
 void MarkdownTextView::showGhost(const QString& suggestion)

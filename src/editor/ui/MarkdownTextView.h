@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assist/Autocomplete.h"
+#include "assist/LLMClient.h"
 #include "editor/EditorTextView.h"
 #include "editor/GridEditing.h"
 #include "styling/TableGrid.h"
@@ -48,11 +50,15 @@ public:
     void setMagnification(double factor, bool animated) override;
     double magnification() const;
 
-    // Inline continuation. The provider is asked after a pause in typing (when
-    // `autoSuggestEnabled` says so) or on request, and answers through `showGhost`.
-    std::function<bool()> autoSuggestEnabled;
-    std::function<void(MarkdownTextView*, bool manual)> suggestionProvider;
+    // Inline continuation: asked for after a pause in typing (with "aiAutocomplete" on
+    // and a usable provider) or on request; the answer is shown with `showGhost` only
+    // if nothing moved meanwhile. `sendSuggestion` sends the request (the language-model
+    // client by default; tests replace it).
+    using SuggestionSender =
+        std::function<ChatCall*(const Autocomplete::Context&, QObject*, std::function<void(const QString&)>)>;
+    SuggestionSender sendSuggestion;
     void scheduleAutoSuggest();
+    bool isSuggestionScheduled() const { return m_autoTimer.isActive(); }
     void requestSuggestion(bool manual);
     void showGhost(const QString& suggestion);
     bool dismissGhost();
@@ -88,6 +94,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -106,6 +113,7 @@ private:
     QString m_ghostText;
     int m_ghostAnchor = -1;
     QTimer m_autoTimer;
+    QPointer<ChatCall> m_suggestCall;
 
     QList<TableCellHit> m_tableHits;
     QList<TableFrame> m_tableFrames;

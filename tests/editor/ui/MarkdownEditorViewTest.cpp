@@ -405,3 +405,75 @@ TEST_F(EditorViewTest, SortGlyphSortsTheBodyRows)
     // 3 and 10 were ascending: the first sort turns them round.
     EXPECT_LT(view->text().indexOf("pears"), view->text().indexOf("apples")) << view->text().toStdString();
 }
+
+TEST_F(EditorViewTest, ContinuationIsRequestedAfterAPauseAndDroppedWhenTheCaretMoved)
+{
+    view->loadText("");
+    QApplication::setActiveWindow(view.get());
+    tv()->setFocus();
+    int requests = 0;
+    Autocomplete::Context sent;
+    std::function<void(const QString&)> answer;
+    tv()->sendSuggestion = [&](const Autocomplete::Context& ctx, QObject*, std::function<void(const QString&)> done) {
+        ++requests;
+        sent = ctx;
+        answer = done;
+        return nullptr;
+    };
+    Settings::instance().setValue("aiProvider", "ollama");
+    QTest::keyClicks(tv(), "Hello");
+    QApplication::processEvents();
+    EXPECT_FALSE(tv()->isSuggestionScheduled()); // "aiAutocomplete" is off
+    Settings::instance().setValue("aiAutocomplete", true);
+    QTest::keyClicks(tv(), " there");
+    QApplication::processEvents();
+    EXPECT_TRUE(tv()->isSuggestionScheduled());
+    tv()->requestSuggestion(false);
+    ASSERT_EQ(requests, 1);
+    EXPECT_EQ(sent.before, "Hello there");
+    ASSERT_TRUE(answer);
+    answer(" world");
+    EXPECT_EQ(tv()->ghostText(), " world");
+    EXPECT_EQ(view->text(), "Hello there");
+    QTest::keyClick(tv(), Qt::Key_Escape);
+
+    // A reply that arrives after the caret moved is not shown.
+    tv()->requestSuggestion(true);
+    ASSERT_EQ(requests, 2);
+    tv()->setSelectedRange({2, 0});
+    answer(" late");
+    EXPECT_FALSE(tv()->hasGhost());
+    // Too little context: nothing is sent.
+    view->loadText("ab");
+    tv()->setSelectedRange({2, 0});
+    tv()->requestSuggestion(true);
+    EXPECT_EQ(requests, 2);
+}
+
+TEST_F(EditorViewTest, TypewriterKeepsTheCaretLineCentredAndSettingsKeepTheSelection)
+{
+    QString doc;
+    for (int i = 0; i < 300; ++i)
+        doc += QStringLiteral("line %1\n").arg(i);
+    view->loadText(doc);
+    layout()->finishLayout();
+    tv()->setSelectedRange({3, 4});
+    setConfig([](EditorConfig& c) { c.showRuler = true; });
+    EXPECT_EQ(tv()->selectedRange(), TextRange(3, 4));
+    setConfig([](EditorConfig& c) { c.typewriter = true; });
+    tv()->setSelectedRange({int(doc.indexOf("line 150")), 0});
+    QTest::keyClicks(tv(), "x");
+    QApplication::processEvents();
+    EXPECT_NEAR(tv()->cursorRect().center().y(), tv()->viewport()->height() / 2, 2);
+}
+
+TEST_F(EditorViewTest, ControlWheelZoomsThePagesNotTheFont)
+{
+    view->loadText("text");
+    const QFont before = tv()->document()->defaultFont();
+    QWheelEvent wheel(QPointF(50, 50), tv()->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(tv()->viewport(), &wheel);
+    EXPECT_NEAR(tv()->magnification(), 1.1, 1e-9);
+    EXPECT_EQ(tv()->document()->defaultFont().pixelSize(), std::lround(before.pixelSize() * 1.1));
+}
