@@ -116,6 +116,11 @@ QString AssistRunner::changedMeanwhileText()
         "AssistRunner", "The text changed while the answer was on its way, so nothing was changed. Run it again.");
 }
 
+QString AssistRunner::emptyAnswerText()
+{
+    return QCoreApplication::translate("AssistRunner", "The answer was empty, so nothing was changed.");
+}
+
 QString AssistRunner::refusedText()
 {
     return QCoreApplication::translate("AssistRunner", "The editor did not accept the change.");
@@ -173,6 +178,9 @@ std::optional<TranslationError> AssistRunner::apply(const Source& source, Apply 
     std::optional<TextRange> select;
     switch (how) {
     case Apply::Replace:
+        // An empty reply (a filtered or failed generation) would delete the text it was
+        // meant to rewrite.
+        if (answer.isEmpty()) return TranslationError::api(emptyAnswerText());
         edit = {source.range, answer};
         select = source.selection ? TextRange(source.range.location, int(answer.size())) : TextRange(0, 0);
         break;

@@ -74,6 +74,7 @@ public:
 
     static QString changedMeanwhileText();
     static QString refusedText();
+    static QString emptyAnswerText();
 
 private:
     enum class Apply { Replace, AppendSection, FrontMatter };

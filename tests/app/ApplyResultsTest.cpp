@@ -174,6 +174,17 @@ TEST(AssistRunner, AssistModesErrorsAbortAndRefusal)
     EXPECT_TRUE(body["messages"].toArray()[0].toObject()["content"].toString().endsWith(
         "Additional instruction from the user: in French."));
 
+    // An empty answer never replaces the text it was meant to rewrite.
+    w.server.respond(200, answer(" \n "));
+    err = w.wait([&](auto d) { return w.runner.performAIAssist(AIActions::byId("improve"), "", true, d); });
+    ASSERT_TRUE(err);
+    EXPECT_EQ(err->description(), AssistRunner::emptyAnswerText());
+    EXPECT_EQ(w.view.text(), "Body");
+    w.view.setSelectedRange(TextRange(1, 2));
+    err = w.wait([&](auto d) { return w.runner.performTranslation("French", false, d); });
+    ASSERT_TRUE(err);
+    EXPECT_EQ(w.view.text(), "Body");
+
     // A refused edit is reported, not shown as success.
     w.server.respond(200, answer("Better body"));
     w.view.refuseChanges = 1;
@@ -187,7 +198,7 @@ TEST(AssistRunner, AssistModesErrorsAbortAndRefusal)
     QPointer<ChatCall> call = w.runner.performAIAssist(AIActions::byId("improve"), "", true,
                                                        [&](const std::optional<TranslationError>&) { reported = true; });
     call->abort();
-    spinUntil([&] { return w.server.requests.size() == 5; }, 2000);
+    spinUntil([&] { return w.server.requests.size() == 7; }, 2000);
     spinUntil([] { return false; }, 100);
     EXPECT_FALSE(reported);
     EXPECT_EQ(w.view.text(), "Body");
