@@ -20,20 +20,6 @@ QRegularExpression pattern(const QString& re)
 // or "<br>", "<i" none of "<img>", "<li" none of "<link>".
 #define NAME_END "(?=[\\s/>])"
 
-QString replaceTemplate(const QString& text, const QRegularExpression& re, const QString& templ)
-{
-    return replaceMatches(text, re, [&](const QRegularExpressionMatch& m) {
-        QString out;
-        for (qsizetype i = 0; i < templ.size(); ++i) {
-            if (templ.at(i) == u'$' && i + 1 < templ.size() && templ.at(i + 1).isDigit())
-                out += m.captured(templ.at(++i).digitValue());
-            else
-                out += templ.at(i);
-        }
-        return out;
-    });
-}
-
 QString stripTags(const QString& text)
 {
     static const QRegularExpression tag = pattern(QStringLiteral("<[^>]+>"));
@@ -44,40 +30,44 @@ QString stripTags(const QString& text)
 
 QString convert(const QString& html)
 {
-    struct Pass {
-        QRegularExpression re;
-        QString templ;
+    // An element pass: the opening tag (group 1 names the element when the end tag is
+    // not given), and the text put before and after the element's content.
+    struct ElementPass {
+        QRegularExpression open;
+        QString endTag;
+        QString before, after;
     };
-    static const std::array<Pass, 9> early{{
-        {pattern(QStringLiteral("<(script|style|head)" NAME_END "[^>]*>[\\s\\S]*?</\\1>")), QString()},
-        {pattern(QStringLiteral("<br\\s*/?>")), QStringLiteral("\n")},
-        {pattern(QStringLiteral("</(p|div|section|article)>")), QStringLiteral("\n\n")},
-        {pattern(QStringLiteral("<h1[^>]*>([\\s\\S]*?)</h1>")), QStringLiteral("\n# $1\n")},
-        {pattern(QStringLiteral("<h2[^>]*>([\\s\\S]*?)</h2>")), QStringLiteral("\n## $1\n")},
-        {pattern(QStringLiteral("<h3[^>]*>([\\s\\S]*?)</h3>")), QStringLiteral("\n### $1\n")},
-        {pattern(QStringLiteral("<h4[^>]*>([\\s\\S]*?)</h4>")), QStringLiteral("\n#### $1\n")},
-        {pattern(QStringLiteral("<h5[^>]*>([\\s\\S]*?)</h5>")), QStringLiteral("\n##### $1\n")},
-        {pattern(QStringLiteral("<h6[^>]*>([\\s\\S]*?)</h6>")), QStringLiteral("\n###### $1\n")},
+    const auto element = [](const char* open, const char* endTag, const char* before, const char* after) {
+        return ElementPass{pattern(QString::fromLatin1(open)), QString::fromLatin1(endTag),
+                           QString::fromLatin1(before), QString::fromLatin1(after)};
+    };
+    static const QRegularExpression removed = pattern(QStringLiteral("<(script|style|head)" NAME_END "[^>]*>"));
+    static const QRegularExpression lineBreak = pattern(QStringLiteral("<br\\s*/?>"));
+    static const QRegularExpression blockEnd = pattern(QStringLiteral("</(p|div|section|article)>"));
+    static const std::array<ElementPass, 6> headings{{
+        element("<h1[^>]*>", "</h1>", "\n# ", "\n"),
+        element("<h2[^>]*>", "</h2>", "\n## ", "\n"),
+        element("<h3[^>]*>", "</h3>", "\n### ", "\n"),
+        element("<h4[^>]*>", "</h4>", "\n#### ", "\n"),
+        element("<h5[^>]*>", "</h5>", "\n##### ", "\n"),
+        element("<h6[^>]*>", "</h6>", "\n###### ", "\n"),
     }};
-    static const std::array<Pass, 5> inlinePasses{{
-        {pattern(QStringLiteral("<(strong|b)" NAME_END "[^>]*>([\\s\\S]*?)</\\1>")), QStringLiteral("**$2**")},
-        {pattern(QStringLiteral("<(em|i)" NAME_END "[^>]*>([\\s\\S]*?)</\\1>")), QStringLiteral("*$2*")},
-        {pattern(QStringLiteral("<code" NAME_END "[^>]*>([\\s\\S]*?)</code>")), QStringLiteral("`$1`")},
-        {pattern(QStringLiteral("<pre" NAME_END "[^>]*>([\\s\\S]*?)</pre>")), QStringLiteral("\n```\n$1\n```\n")},
-        {pattern(QStringLiteral("<blockquote" NAME_END "[^>]*>([\\s\\S]*?)</blockquote>")), QStringLiteral("\n> $1\n")},
+    static const std::array<ElementPass, 5> inlinePasses{{
+        element("<(strong|b)" NAME_END "[^>]*>", "", "**", "**"),
+        element("<(em|i)" NAME_END "[^>]*>", "", "*", "*"),
+        element("<code" NAME_END "[^>]*>", "</code>", "`", "`"),
+        element("<pre" NAME_END "[^>]*>", "</pre>", "\n```\n", "\n```\n"),
+        element("<blockquote" NAME_END "[^>]*>", "</blockquote>", "\n> ", "\n"),
     }};
     // Images and links: attribute values in double quotes only. An image whose alt comes
     // before its src keeps the alt text; any other image gets an empty one.
     static const QRegularExpression imageWithAlt =
         pattern(QStringLiteral("<img" NAME_END "[^>]*?\\salt=\"([^\"]*)\"[^>]*?\\ssrc=\"([^\"]*)\"[^>]*>"));
     static const QRegularExpression image = pattern(QStringLiteral("<img" NAME_END "[^>]*?\\ssrc=\"([^\"]*)\"[^>]*>"));
-    static const QRegularExpression link =
-        pattern(QStringLiteral("<a" NAME_END "[^>]*?\\shref=\"([^\"]*)\"[^>]*>([\\s\\S]*?)</a>"));
-    static const std::array<Pass, 3> late{{
-        {pattern(QStringLiteral("<li" NAME_END "[^>]*>([\\s\\S]*?)</li>")), QStringLiteral("- $1\n")},
-        {pattern(QStringLiteral("</?(ul|ol)" NAME_END "[^>]*>")), QStringLiteral("\n")},
-        {pattern(QStringLiteral("<[^>]+>")), QString()},
-    }};
+    static const QRegularExpression linkOpen = pattern(QStringLiteral("<a" NAME_END "[^>]*?\\shref=\"([^\"]*)\"[^>]*>"));
+    static const ElementPass listItem = element("<li" NAME_END "[^>]*>", "</li>", "- ", "\n");
+    static const QRegularExpression listTag = pattern(QStringLiteral("</?(ul|ol)" NAME_END "[^>]*>"));
+    static const QRegularExpression anyTag = pattern(QStringLiteral("<[^>]+>"));
     static const QRegularExpression blanksBeforeBreak = pattern(QStringLiteral("[ \\t]+\n"));
     static const QRegularExpression manyBreaks = pattern(QStringLiteral("\n{3,}"));
     static const std::array<std::pair<QLatin1String, QString>, 9> references{{
@@ -91,23 +81,34 @@ QString convert(const QString& html)
         {QLatin1String("&ndash;"), QString(QChar(0x2013))},
         {QLatin1String("&amp;"), QStringLiteral("&")},
     }};
+    const auto apply = [](const QString& text, const ElementPass& p) {
+        return replaceElements(text, p.open, p.endTag, [&p](const QRegularExpressionMatch&, QStringView content) {
+            QString out = p.before;
+            out += content;
+            return out + p.after;
+        });
+    };
 
-    QString s = html;
-    for (const Pass& p : early)
-        s = replaceTemplate(s, p.re, p.templ);
-    for (const Pass& p : inlinePasses)
-        s = replaceTemplate(s, p.re, p.templ);
+    // Scripts, style sheets and the head go with their content.
+    QString s = replaceElements(html, removed, {}, [](const QRegularExpressionMatch&, QStringView) { return QString(); });
+    s.replace(lineBreak, QStringLiteral("\n"));
+    s.replace(blockEnd, QStringLiteral("\n\n"));
+    for (const ElementPass& p : headings)
+        s = apply(s, p);
+    for (const ElementPass& p : inlinePasses)
+        s = apply(s, p);
     s = replaceMatches(s, imageWithAlt, [](const QRegularExpressionMatch& m) {
         return QLatin1String("![") + m.captured(1) + QLatin1String("](") + m.captured(2) + u')';
     });
     s = replaceMatches(s, image, [](const QRegularExpressionMatch& m) {
         return QLatin1String("![](") + m.captured(1) + u')';
     });
-    s = replaceMatches(s, link, [](const QRegularExpressionMatch& m) {
-        return u'[' + stripTags(m.captured(2)) + QLatin1String("](") + m.captured(1) + u')';
+    s = replaceElements(s, linkOpen, QStringLiteral("</a>"), [](const QRegularExpressionMatch& m, QStringView text) {
+        return u'[' + stripTags(text.toString()) + QLatin1String("](") + m.captured(1) + u')';
     });
-    for (const Pass& p : late)
-        s = replaceTemplate(s, p.re, p.templ);
+    s = apply(s, listItem);
+    s.replace(listTag, QStringLiteral("\n"));
+    s.remove(anyTag);
     for (const auto& [reference, text] : references)
         s.replace(reference, text);
     s.replace(blanksBeforeBreak, QStringLiteral("\n"));

@@ -60,3 +60,52 @@ TEST(HtmlToMarkdown, WhiteSpaceClean)
 {
     EXPECT_EQ(md("a \t\nb\n\n\n\nc"), "a\nb\n\nc");
 }
+
+#include "render/RegexReplace.h"
+
+#include <QElapsedTimer>
+
+#include <random>
+
+TEST(HtmlToMarkdown, ElementSearchAgreesWithItsPattern)
+{
+    // The element passes find what  OPEN([\s\S]*?)END  finds, also for stray, unclosed,
+    // upper-case and mismatched tags.
+    const auto ci = QRegularExpression::CaseInsensitiveOption;
+    const QRegularExpression namedOpen("<(strong|b)(?=[\\s/>])[^>]*>", ci);
+    const QRegularExpression named("<(strong|b)(?=[\\s/>])[^>]*>([\\s\\S]*?)</\\1>", ci);
+    const QRegularExpression linkOpen("<a(?=[\\s/>])[^>]*?\\shref=\"([^\"]*)\"[^>]*>", ci);
+    const QRegularExpression link("<a(?=[\\s/>])[^>]*?\\shref=\"([^\"]*)\"[^>]*>([\\s\\S]*?)</a>", ci);
+    const QStringList pieces{"<b>", "</b>", "<B x>", "</B>", "<strong>", "</strong>", "<br>", "<a href=\"u\">",
+                             "<a  href=\"<b>\">", "</a>", "<A>", "x", " ", "\n", "<", ">", "/"};
+    std::mt19937 rng(11);
+    for (int round = 0; round < 5000; ++round) {
+        QString s;
+        for (int i = int(rng() % 12); i > 0; --i)
+            s += pieces.at(int(rng() % pieces.size()));
+        const auto wrap = [](const QRegularExpressionMatch& m) { return "[" + m.captured(1) + "|" + m.captured(2) + "]"; };
+        const auto wrapElement = [](const QRegularExpressionMatch& m, QStringView content) {
+            return "[" + m.captured(1) + "|" + content.toString() + "]";
+        };
+        ASSERT_EQ(replaceElements(s, namedOpen, {}, wrapElement).toStdString(),
+                  replaceMatches(s, named, wrap).toStdString())
+            << s.toStdString();
+        ASSERT_EQ(replaceElements(s, linkOpen, "</a>", wrapElement).toStdString(),
+                  replaceMatches(s, link, wrap).toStdString())
+            << s.toStdString();
+    }
+}
+
+TEST(HtmlToMarkdown, UnclosedTagsStayFast)
+{
+    // A paste of many tags that are never closed once took seconds per kind of tag.
+    QString html;
+    for (const char* tag : {"<b>", "<i>", "<code>", "<pre>", "<blockquote>", "<li>", "<h2>", "<script>", "<a href=\"x\">"})
+        html += QString::fromLatin1(tag).append(" w ").repeated(5000);
+    QElapsedTimer t;
+    t.start();
+    const QString markdown = HtmlToMarkdown::convert(html);
+    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_EQ(markdown.count(u'w'), 9 * 5000);
+    EXPECT_FALSE(markdown.contains(u'<'));
+}
