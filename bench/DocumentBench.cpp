@@ -34,4 +34,18 @@ void BM_DocumentDecodeOneMiB(benchmark::State& state)
 }
 BENCHMARK(BM_DocumentDecodeOneMiB)->Unit(benchmark::kMillisecond);
 
+// Saving a 1 MiB file whose line breaks are mixed, after one line was edited: each line is
+// written with its own break. Runs on each autosave of such a file, never per keystroke.
+void BM_MixedLineEndingsOneMiB(benchmark::State& state)
+{
+    const QString lineFeeds = sampleMarkdown();
+    QString original = lineFeeds;
+    original.replace(u'\n', QStringLiteral("\r\n"));
+    original.replace(original.indexOf(QStringLiteral("\r\n")), 2, QStringLiteral("\n"));
+    QString edited = lineFeeds;
+    edited.insert(edited.size() / 2, QStringLiteral("edit"));
+    for (auto _ : state) benchmark::DoNotOptimize(MarkdownDocument::withLineEndingsOf(edited, original));
+}
+BENCHMARK(BM_MixedLineEndingsOneMiB)->Unit(benchmark::kMillisecond);
+
 } // namespace

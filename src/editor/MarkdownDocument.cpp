@@ -1,10 +1,15 @@
 #include "editor/MarkdownDocument.h"
 
+#include "files/LineDiff.h"
+#include "platform/TextUtil.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <vector>
 
 namespace {
 
@@ -118,6 +123,102 @@ bool MarkdownDocument::write(const QString& path, QString* error) const
         return false;
     }
     return true;
+}
+
+namespace {
+
+// Length of the line break at `i` (CR LF, CR, LF or U+2029), 0 when there is none.
+qsizetype breakAt(QStringView text, qsizetype i)
+{
+    const QChar c = text[i];
+    if (c == u'\r') return i + 1 < text.size() && text[i + 1] == u'\n' ? 2 : 1;
+    return c == u'\n' || c == QChar::ParagraphSeparator ? 1 : 0;
+}
+
+} // namespace
+
+bool MarkdownDocument::hasUniformLineEndings(QStringView text)
+{
+    QStringView first;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = breakAt(text, i);
+        if (n == 0) {
+            ++i;
+            continue;
+        }
+        const QStringView brk = text.sliced(i, n);
+        if (brk[0] == QChar::ParagraphSeparator) return false;
+        if (first.isEmpty()) first = brk;
+        else if (brk != first) return false;
+        i += n;
+    }
+    return true;
+}
+
+QString MarkdownDocument::withLineEndingsOf(const QString& lineFeedText, const QString& original)
+{
+    // The original cut into lines the way the editor shows it, each with its own break.
+    QString originalLines;
+    originalLines.reserve(original.size());
+    std::vector<QStringView> breaks;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < original.size();) {
+        const qsizetype n = breakAt(original, i);
+        if (n == 0) {
+            ++i;
+            continue;
+        }
+        originalLines += QStringView(original).sliced(start, i - start);
+        originalLines += u'\n';
+        breaks.push_back(QStringView(original).sliced(i, n));
+        i += n;
+        start = i;
+    }
+    originalLines += QStringView(original).sliced(start);
+    breaks.emplace_back(); // the last line ends the text
+
+    // A new line takes the break of the line before it; a paragraph separator is a break
+    // of its own line only, never one to copy.
+    const QString firstEnding = LineEndings::detect(original);
+    QStringView previous = firstEnding;
+    QString out;
+    out.reserve(lineFeedText.size() + lineFeedText.size() / 32);
+    qsizetype pos = 0;
+    const auto writeLine = [&](QStringView brk) {
+        const qsizetype lf = lineFeedText.indexOf(u'\n', pos);
+        if (lf < 0) {
+            out += QStringView(lineFeedText).sliced(pos);
+            pos = lineFeedText.size();
+            return;
+        }
+        out += QStringView(lineFeedText).sliced(pos, lf - pos);
+        if (brk.isEmpty()) brk = previous;
+        out += brk;
+        if (brk[0] != QChar::ParagraphSeparator) previous = brk;
+        pos = lf + 1;
+    };
+
+    // Unchanged lines keep their break; within a changed stretch the n-th new line takes
+    // the break of the n-th line it replaced.
+    std::vector<QStringView> replaced;
+    size_t used = 0;
+    size_t o = 0;
+    for (const DiffLine& d : LineDiff::compute(originalLines, lineFeedText)) {
+        switch (d.kind) {
+        case DiffLine::Kind::Equal:
+            replaced.clear();
+            used = 0;
+            writeLine(breaks[o++]);
+            break;
+        case DiffLine::Kind::Delete:
+            replaced.push_back(breaks[o++]);
+            break;
+        case DiffLine::Kind::Insert:
+            writeLine(used < replaced.size() ? replaced[used++] : QStringView());
+            break;
+        }
+    }
+    return out;
 }
 
 QStringList MarkdownDocument::nameFilters()

@@ -35,6 +35,15 @@ struct MarkdownDocument {
     static QStringList nameFilters();
     static QString defaultSuffix() { return QStringLiteral("md"); }
 
+    // True when every line break of `text` is the same one of LF, CR LF and CR (or there is
+    // none). A paragraph separator (U+2029) makes it false: an editor shows it as a break.
+    static bool hasUniformLineEndings(QStringView text);
+    // `lineFeedText` (breaks as LF only, as the editor holds the text) written with the line
+    // breaks of `original`, an earlier version of the same text whose breaks may be mixed:
+    // a line that is still there keeps its own break, a changed line the break of the line it
+    // replaced, and a new line the break of the line before it.
+    static QString withLineEndingsOf(const QString& lineFeedText, const QString& original);
+
     // Offset of the first byte that is not part of a well-formed UTF-8 sequence (overlong
     // forms, surrogates and values above U+10FFFF included), or -1 when all are valid.
     static qsizetype firstInvalidUtf8(QByteArrayView bytes);

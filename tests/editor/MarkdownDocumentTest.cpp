@@ -110,3 +110,31 @@ TEST(MarkdownDocument, SaveThroughASymlinkWritesTheTargetAndKeepsPermissions)
     EXPECT_TRUE(perms & QFileDevice::ReadOwner);
     EXPECT_FALSE(perms & (QFileDevice::ReadGroup | QFileDevice::ReadOther)); // a private file stays private
 }
+
+TEST(MarkdownDocument, MixedLineEndingsAreKeptPerLine)
+{
+    EXPECT_TRUE(MarkdownDocument::hasUniformLineEndings(u"a\r\nb\r\n"));
+    EXPECT_TRUE(MarkdownDocument::hasUniformLineEndings(u"no break"));
+    EXPECT_FALSE(MarkdownDocument::hasUniformLineEndings(u"a\r\nb\n"));
+    EXPECT_FALSE(MarkdownDocument::hasUniformLineEndings(u"a\rb\r\n"));
+    EXPECT_FALSE(MarkdownDocument::hasUniformLineEndings(u"a\u2029b"));
+
+    const QString original = "one\r\ntwo\nthree\rfour\u2029five\r\n";
+    const auto with = [&](const QString& lf) { return MarkdownDocument::withLineEndingsOf(lf, original); };
+    // Unedited: byte for byte.
+    EXPECT_EQ(with("one\ntwo\nthree\nfour\nfive\n"), original);
+    // An edited line keeps its own break; lines after an inserted or removed one keep theirs.
+    EXPECT_EQ(with("one\nTWO!\nthree\nfour\nfive\n"), "one\r\nTWO!\nthree\rfour\u2029five\r\n");
+    EXPECT_EQ(with("zero\none\ntwo\nthree\nfour\nfive\n"), "zero\r\none\r\ntwo\nthree\rfour\u2029five\r\n");
+    EXPECT_EQ(with("one\nthree\nfour\nfive\n"), "one\r\nthree\rfour\u2029five\r\n");
+    // Two separate insertions leave the lines between them alone.
+    EXPECT_EQ(with("one\nnew\ntwo\nthree\nfour\nnewer\nfive\n"),
+              "one\r\nnew\r\ntwo\nthree\rfour\u2029newer\rfive\r\n");
+    // A split line: the first half keeps the break, the new half copies it.
+    EXPECT_EQ(with("one\ntw\no\nthree\nfour\nfive\n"), "one\r\ntw\no\nthree\rfour\u2029five\r\n");
+    // The last line of the original gains a break when text is typed after it.
+    EXPECT_EQ(MarkdownDocument::withLineEndingsOf("a\nb\nc", "a\r\nb\nc"), "a\r\nb\nc");
+    EXPECT_EQ(MarkdownDocument::withLineEndingsOf("a\nb\nc\nd", "a\r\nb\nc"), "a\r\nb\nc\nd");
+    EXPECT_EQ(MarkdownDocument::withLineEndingsOf("", "a\r\nb\n"), "");
+    EXPECT_EQ(MarkdownDocument::withLineEndingsOf("x\ny", ""), "x\ny");
+}

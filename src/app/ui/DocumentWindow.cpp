@@ -49,7 +49,6 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
       m_autosaveTimer(new QTimer(this)),
       m_countsTimer(new QTimer(this)),
       m_filePath(filePath),
-      m_lineEnding(LineEndings::detect(document.text)),
       m_byteOrderMark(document.hasByteOrderMark)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,6 +60,7 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     m_splitter->setChildrenCollapsible(false);
     setCentralWidget(m_splitter);
 
+    noteLineEndings(document.text);
     m_editor->loadText(LineEndings::toLineFeeds(document.text));
     m_controller->setTextView(m_editor->textView(), m_editor);
     m_controller->setScrollView(m_editor->scrollView(), m_editor);
@@ -116,7 +116,21 @@ DocumentWindow::~DocumentWindow() = default;
 
 QString DocumentWindow::documentText() const
 {
-    return LineEndings::fromLineFeeds(m_editor->textView()->text(), m_lineEnding);
+    const QString text = m_editor->textView()->text();
+    return m_mixedEndingsText.isEmpty() ? LineEndings::fromLineFeeds(text, m_lineEnding)
+                                        : MarkdownDocument::withLineEndingsOf(text, m_mixedEndingsText);
+}
+
+void DocumentWindow::noteLineEndings(const QString& text)
+{
+    if (!MarkdownDocument::hasUniformLineEndings(text)) {
+        m_lineEnding = LineEndings::detect(text);
+        m_mixedEndingsText = text;
+        return;
+    }
+    m_mixedEndingsText.clear();
+    // A text without any break keeps the ending it had, for the lines typed later.
+    if (m_lineEnding.isEmpty() || text.contains(u'\n') || text.contains(u'\r')) m_lineEnding = LineEndings::detect(text);
 }
 
 void DocumentWindow::setDocumentText(const QString& text)
@@ -276,6 +290,7 @@ bool DocumentWindow::saveTo(const QString& path, QString* error)
 {
     const MarkdownDocument doc{documentText(), m_byteOrderMark};
     if (!doc.write(path, error)) return false;
+    noteLineEndings(doc.text);
     m_autosaveTimer->stop();
     m_editor->setModified(false);
     setFilePath(path);
@@ -293,6 +308,7 @@ bool DocumentWindow::autosave(QString* error)
         return DocumentController::instance().autosaveStore().save(m_autosaveId, documentText(), error);
     const MarkdownDocument doc{documentText(), m_byteOrderMark};
     if (!doc.write(m_filePath, error)) return false;
+    noteLineEndings(doc.text);
     m_editor->setModified(false);
     Q_EMIT documentSaved(m_filePath);
     return true;

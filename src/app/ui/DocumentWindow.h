@@ -101,6 +101,8 @@ private:
     void setFilePath(const QString& path);
     bool confirmClose();
     void dropAutosave();
+    // Remembers the line breaks of the text as read or last written.
+    void noteLineEndings(const QString& text);
 
     EditorController* m_controller;
     EditorHost* m_editor;
@@ -113,6 +115,9 @@ private:
 
     QString m_filePath;
     QString m_lineEnding;
+    // The text as read or last written, kept only when its line breaks are mixed, so that
+    // each line is written back with its own break.
+    QString m_mixedEndingsText;
     bool m_byteOrderMark = false;
     QString m_autosaveId;
     std::unique_ptr<QLockFile> m_autosaveLock;
