@@ -1,10 +1,14 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "TestFolders.h"
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir userFolders;
+    redirectUserFolders(userFolders);
     QApplication app(argc, argv);
     QApplication::setOrganizationName("BrindlewickTests");
     QApplication::setApplicationName("BrindlewickTests");

@@ -1,7 +1,10 @@
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -78,4 +81,18 @@ TEST(Settings, JsonAndOddStringsRoundTripThroughTheFile)
     for (int i = 0; i < values.size(); ++i)
         EXPECT_EQ(again.string(QString("k%1").arg(i)), values[i]) << i;
     EXPECT_EQ(again.string("k5"), "true");
+}
+
+TEST(Settings, TestProgramsKeepOutOfTheUsersFolders)
+{
+    // The test programs point the user's configuration, data and cache folders into a
+    // temporary folder before anything reads them.
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    ASSERT_FALSE(config.isEmpty());
+    ASSERT_FALSE(data.isEmpty());
+    EXPECT_TRUE(config.startsWith(QDir::tempPath()));
+    EXPECT_TRUE(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).startsWith(config));
+    EXPECT_TRUE(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).startsWith(data));
+    EXPECT_TRUE(QSettings(QSettings::IniFormat, QSettings::UserScope, "x", "y").fileName().startsWith(config));
 }
