@@ -331,12 +331,20 @@ bool DocumentWindow::confirmClose()
         if (autosave(&error)) return true;
         DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()), error);
     }
+    return askToSave();
+}
+
+bool DocumentWindow::askToSave()
+{
     auto& prompts = DocumentController::instance().prompts();
     const auto choice = prompts.askSaveChanges ? prompts.askSaveChanges(this, displayName())
                                                : DocumentController::SaveChoice::Cancel;
     switch (choice) {
     case DocumentController::SaveChoice::Save: return saveAs();
-    case DocumentController::SaveChoice::DontSave: return true;
+    case DocumentController::SaveChoice::DontSave:
+        // An older autosaved copy must not come back after the user discarded the changes.
+        dropAutosave();
+        return true;
     case DocumentController::SaveChoice::Cancel: return false;
     }
     return false;
@@ -352,7 +360,7 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
         } else if (!autosave(&error)) {
             DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()),
                                                  error);
-            if (!confirmClose()) {
+            if (!askToSave()) {
                 event->ignore();
                 return;
             }

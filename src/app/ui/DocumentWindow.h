@@ -99,7 +99,11 @@ private:
     void buildMenus();
     void updateTitle();
     void setFilePath(const QString& path);
+    // Before closing an edited document: writes a saved one in place, and asks what to do
+    // when that fails or the document is untitled. False when the window must stay.
     bool confirmClose();
+    // Save / Don't Save / Cancel; "Don't Save" also drops the autosaved copy.
+    bool askToSave();
     void dropAutosave();
     // Remembers the line breaks of the text as read or last written.
     void noteLineEndings(const QString& text);

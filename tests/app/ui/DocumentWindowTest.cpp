@@ -167,6 +167,36 @@ TEST_F(DocumentWindowTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy)
     EXPECT_FALSE(w->close());
     EXPECT_EQ(asked.size(), 1);
     EXPECT_EQ(DocumentController::instance().windows().size(), 1);
+
+    // Quitting reports the failed write once, asks, and Cancel stops the quit.
+    const qsizetype alertsBefore = alerts.size();
+    EXPECT_FALSE(DocumentController::instance().closeAllForQuit());
+    EXPECT_EQ(alerts.size(), alertsBefore + 1);
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_EQ(DocumentController::instance().windows().size(), 1);
+    EXPECT_EQ(readAll(path), QByteArray("old\n"));
+}
+
+TEST_F(DocumentWindowTest, DontSaveDiscardsTheAutosavedDraftEvenWhenQuitting)
+{
+    auto& dc = DocumentController::instance();
+    DocumentWindow* w = dc.newDocument();
+    typeAtEnd(w, "older draft");
+    ASSERT_TRUE(w->autosave());
+    ASSERT_EQ(dc.autosaveStore().entries().size(), 1);
+    typeAtEnd(w, " and more");
+
+    // The draft stops taking writes: it now leads into a folder where no file can be made.
+    const QString draft = dc.autosaveStore().folder() + "/" + dc.autosaveStore().entries().first().id + ".md";
+    ASSERT_TRUE(QFile::remove(draft));
+    ASSERT_TRUE(QFile::link("/proc/version", draft));
+    ASSERT_EQ(dc.autosaveStore().entries().size(), 1);
+
+    saveChoice = DocumentController::SaveChoice::DontSave;
+    EXPECT_TRUE(dc.closeAllForQuit());
+    EXPECT_EQ(alerts.size(), 1);
+    EXPECT_EQ(asked, QStringList{"Untitled"});
+    EXPECT_TRUE(dc.autosaveStore().entries().isEmpty()); // nothing comes back at the next launch
 }
 
 TEST_F(DocumentWindowTest, InvalidUtf8OpensNoWindowAndLeavesTheFile)
