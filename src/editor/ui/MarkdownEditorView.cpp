@@ -36,7 +36,7 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
     m_minimapTimer.setInterval(300);
     connect(&m_minimapTimer, &QTimer::timeout, this, [this] { m_minimap->setText(m_text->text()); });
     connect(m_text->coordinator(), &EditorCoordinator::textEdited, this, [this] {
-        if (m_minimap->isVisible())
+        if (!m_minimap->isHidden())
             m_minimapTimer.start();
         Q_EMIT textEdited();
     });
@@ -121,7 +121,7 @@ void MarkdownEditorView::loadText(const QString& text)
 {
     m_text->setDocumentText(text);
     m_text->document()->setModified(false);
-    if (m_minimap->isVisible())
+    if (!m_minimap->isHidden())
         m_minimap->setText(m_text->text());
     if (m_controller)
         m_controller->updateCounts();
