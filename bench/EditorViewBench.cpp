@@ -132,12 +132,12 @@ void BM_EditorOpenToFirstPage(benchmark::State& state)
 }
 BENCHMARK(BM_EditorOpenToFirstPage)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Typing in the middle of the document: a letter, then Backspace, each to a painted frame.
-void BM_EditorKeystrokeToFrame(benchmark::State& state)
+// Alternates `first` and Backspace at `caret`, each to a painted frame.
+void typeAndErase(benchmark::State& state, int caret, int first, const QString& text)
 {
     Editor& e = openEditor();
     MarkdownTextView* v = e.text();
-    v->setSelectedRange({v->textLength() / 2, 0});
+    v->setSelectedRange({caret, 0});
     v->ensureCursorVisible();
     e.paint();
     std::vector<double> ms;
@@ -146,7 +146,7 @@ void BM_EditorKeystrokeToFrame(benchmark::State& state)
     for (auto _ : state) {
         t.start();
         if (i++ % 2 == 0)
-            key(v, Qt::Key_A, QStringLiteral("a"));
+            key(v, first, text);
         else
             key(v, Qt::Key_Backspace);
         e.paint();
@@ -154,28 +154,18 @@ void BM_EditorKeystrokeToFrame(benchmark::State& state)
     }
     report(state, ms);
 }
+
+// Typing in the middle of the document.
+void BM_EditorKeystrokeToFrame(benchmark::State& state)
+{
+    typeAndErase(state, int(editorDocument().size() / 2), Qt::Key_A, QStringLiteral("a"));
+}
 BENCHMARK(BM_EditorKeystrokeToFrame)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 // Return near the top moves every later line: the worst case of the incremental layout.
 void BM_EditorReturnNearTopToFrame(benchmark::State& state)
 {
-    Editor& e = openEditor();
-    MarkdownTextView* v = e.text();
-    v->setSelectedRange({200, 0});
-    v->ensureCursorVisible();
-    std::vector<double> ms;
-    QElapsedTimer t;
-    int i = 0;
-    for (auto _ : state) {
-        t.start();
-        if (i++ % 2 == 0)
-            key(v, Qt::Key_Return);
-        else
-            key(v, Qt::Key_Backspace);
-        e.paint();
-        ms.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    report(state, ms);
+    typeAndErase(state, 200, Qt::Key_Return, QStringLiteral("\r"));
 }
 BENCHMARK(BM_EditorReturnNearTopToFrame)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
