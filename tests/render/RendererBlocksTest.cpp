@@ -21,6 +21,7 @@ TEST(RenderBlocks, Headings)
     EXPECT_EQ(parseHeading("####### seven").level, 0);
     EXPECT_EQ(parseHeading("#hashtag").level, 0);
     EXPECT_EQ(blocks("#hashtag"), "<p>#hashtag</p>");
+    EXPECT_EQ(blocks("####### seven"), "<p>####### seven</p>");
     EXPECT_EQ(blocks("## A *b*"), "<h2>A <em>b</em></h2>");
 }
 
@@ -135,6 +136,8 @@ TEST(RenderTables, RowsCellsAndAlignment)
               "<table>\n<thead><tr><th style=\"text-align:center\">a</th><th>b</th><th>c</th></tr></thead>\n"
               "<tbody>\n<tr><td style=\"text-align:center\"><strong>x</strong></td><td>y</td></tr>\n</tbody>\n</table>");
     EXPECT_EQ(splitRow("a \\| b"), QStringList{"a \\| b"});
+    EXPECT_EQ(blocks("| a \\| b | c |\n|---|---|"),
+              "<table>\n<thead><tr><th>a \\| b</th><th>c</th></tr></thead>\n<tbody>\n\n</tbody>\n</table>");
     EXPECT_EQ(splitRow("| x |"), QStringList{" x "});
     EXPECT_EQ(splitRow("a||b"), QStringList({"a", "", "b"}));
     EXPECT_EQ(splitRow("|"), QStringList{""});
