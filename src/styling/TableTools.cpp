@@ -95,6 +95,16 @@ int startOfLine(QStringView s, int index)
     return pos;
 }
 
+// The rendered table with the block's own line break: a table in a CR LF document
+// stays CR LF instead of getting bare LFs in the middle of the text.
+QString withBlockLineBreaks(QStringView text, const Block& block, QString rendered)
+{
+    const int firstEnd = block.range.location + int(block.lines.value(0).size());
+    if (firstEnd + 1 < text.size() && text[firstEnd] == u'\r' && text[firstEnd + 1] == u'\n')
+        rendered.replace(u'\n', QStringLiteral("\r\n"));
+    return rendered;
+}
+
 } // namespace
 
 const QRegularExpression& separatorRE()
@@ -386,7 +396,7 @@ std::optional<Edit> apply(Op op, QStringView text, int caret)
 
     Edit e;
     e.range = range;
-    e.replacement = render(m);
+    e.replacement = withBlockLineBreaks(text, *block, render(m));
     const int lineCount = int(e.replacement.count(u'\n')) + 1;
     const int target = std::min(line, std::max(lineCount, 1) - 1);
     e.caret = range.location + startOfLine(e.replacement, target);
@@ -470,7 +480,7 @@ std::optional<Edit> sortTable(QStringView text, int tableStart, int column)
     std::optional<Model> m = parse(block->lines);
     if (!m || !sortRows(*m, column))
         return std::nullopt;
-    return Edit{block->range, render(*m), block->range.location};
+    return Edit{block->range, withBlockLineBreaks(text, *block, render(*m)), block->range.location};
 }
 
 } // namespace TableTools

@@ -107,6 +107,14 @@ TEST(TableTools, TableRangeHandlesCrLfAndOtherTerminators)
     ASSERT_TRUE(b);
     EXPECT_EQ(b->range, TextRange(0, 31));
     EXPECT_EQ(b->lines.last(), "| 1 | 2 |");
+    // Operations and the sort keep a CR LF table CR LF; the caret lands after the CR LF.
+    int caret = -1;
+    EXPECT_EQ(applied(Op::insertRowBelow, t, 25, &caret),
+              "| a   | b   |\r\n| --- | --- |\r\n| 1   | 2   |\r\n|     |     |\r\n");
+    EXPECT_EQ(caret, 30); // start of its old row, after two CR LF lines
+    const auto sorted = sortTable(t + "| 0 | 9 |\r\n", 0, 0);
+    ASSERT_TRUE(sorted);
+    EXPECT_EQ(sorted->replacement, "| a   | b   |\r\n| --- | --- |\r\n| 0   | 9   |\r\n| 1   | 2   |");
     const QString u = QString("| a |") + QChar(0x2028) + "|---|";
     const auto bu = tableRange(u, 0);
     ASSERT_TRUE(bu);
