@@ -1,5 +1,6 @@
 #include "styling/AttributedText.h"
 #include "styling/MarkdownCleaner.h"
+#include "styling/MarkdownStyler.h"
 #include "styling/TableGrid.h"
 #include "styling/TableStyling.h"
 #include "styling/TableTools.h"
@@ -103,5 +104,34 @@ void BM_TableStylingGrid10k(benchmark::State& state)
     }
 }
 BENCHMARK(BM_TableStylingGrid10k)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// One character typed into (then deleted from) a cell in the middle of a 10,000-row grid
+// table: the whole restyle the editor runs after that keystroke, table pass included.
+// Arg 0 types into a narrow cell (column widths stay), arg 1 into the widest cell of
+// its column (the column widens and narrows again).
+void BM_TableKeystroke10k(benchmark::State& state)
+{
+    const QString doc = tenThousandRows();
+    AttributedText text(doc);
+    MarkdownStyler styler;
+    styler.concealMarkers = true;
+    styler.highlight(text, std::nullopt);
+    const int at = state.range(0) ? int(doc.indexOf(QStringLiteral("item number 5000 "))) + 5
+                                  : int(doc.indexOf(QStringLiteral("\n| 5 |"))) + 4;
+    bool typed = false;
+    for (auto _ : state) {
+        if (typed)
+            text.replaceCharacters(TextRange(at, 1), u"");
+        else
+            text.replaceCharacters(TextRange(at, 0), u"x");
+        typed = !typed;
+        benchmark::DoNotOptimize(styler.highlight(text, TextRange(at, typed ? 1 : 0)));
+    }
+}
+BENCHMARK(BM_TableKeystroke10k)->Arg(0)->Arg(1)->ArgName("widest")->Unit(benchmark::kMillisecond);
 
 } // namespace

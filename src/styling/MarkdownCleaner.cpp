@@ -205,8 +205,11 @@ QStringList cleanProse(const QStringList& lines)
 
 bool rowLike(QStringView line)
 {
-    const QString t = TextUtil::trimBlanks(line);
-    return !t.isEmpty() && !t.startsWith(u'>') && TableTools::pipeCount(t) >= 2;
+    qsizetype first = 0;
+    while (first < line.size() && (line[first] == u' ' || line[first] == u'\t'))
+        ++first;
+    // Blanks never hold a pipe, so counting over the untrimmed line is the same.
+    return first < line.size() && line[first] != u'>' && TableTools::pipeCount(line.mid(first)) >= 2;
 }
 
 QString decodeSpacingEntities(const QString& line)

@@ -132,26 +132,29 @@ QFont boldFont(const QFont& body)
 
 namespace {
 
-// Row heights; `singleWidths` (row-major, `columns` per row) are the cells' single-line
-// widths when the caller measured them already.
-QList<double> heightsOf(const QList<TableModel::Row>& rows, int columns, const Measurer& regular,
-                        const Measurer& heavy, const QList<double>& widths, const QList<double>* singleWidths)
+double wrapWidth(const QList<double>& widths, int column)
 {
-    QList<double> out;
-    out.reserve(rows.size());
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        const TableModel::Row& row = rows[r];
-        const Measurer& m = row.isHeader ? heavy : regular;
-        double h = m.baseHeight();
-        const int n = std::min(columns, int(row.cells.size()));
-        for (int c = 0; c < n; ++c) {
-            const double wrap = std::max(1.0, c < widths.size() ? widths[c] - horizontalMargin : fallbackWrapWidth);
-            const double known = singleWidths ? (*singleWidths)[r * columns + c] : -1;
-            h = std::max(h, m.wrappedHeight(displayText(row.cells[c]), wrap, known));
-        }
-        out.append(h + verticalMargin);
+    return std::max(1.0, column < widths.size() ? widths[column] - horizontalMargin : fallbackWrapWidth);
+}
+
+// One row's height. `single` holds the row's single-line cell widths when the caller
+// measured them already; `cellHeights`, when given, receives each cell's text height;
+// a cell whose `keep` flag is set takes its height from `before` instead of measuring.
+double rowHeight(const TableModel::Row& row, int columns, const Measurer& m, const QList<double>& widths,
+                 const double* single, double* cellHeights = nullptr, const double* before = nullptr,
+                 const QList<bool>& keep = {})
+{
+    double h = m.baseHeight();
+    const int n = std::min(columns, int(row.cells.size()));
+    for (int c = 0; c < n; ++c) {
+        const double cell = before && keep.value(c)
+            ? before[c]
+            : m.wrappedHeight(displayText(row.cells[c]), wrapWidth(widths, c), single ? single[c] : -1);
+        if (cellHeights)
+            cellHeights[c] = cell;
+        h = std::max(h, cell);
     }
-    return out;
+    return h + verticalMargin;
 }
 
 } // namespace
@@ -159,57 +162,109 @@ QList<double> heightsOf(const QList<TableModel::Row>& rows, int columns, const M
 QList<double> rowHeights(const QList<TableModel::Row>& rows, int columns, const QFont& body, const QFont& bold,
                          const QList<double>& widths)
 {
-    return heightsOf(rows, columns, Measurer(body), Measurer(bold), widths, nullptr);
+    const Measurer regular(body);
+    const Measurer heavy(bold);
+    QList<double> out;
+    out.reserve(rows.size());
+    for (const TableModel::Row& row : rows)
+        out.append(rowHeight(row, columns, row.isHeader ? heavy : regular, widths, nullptr));
+    return out;
 }
 
 Layout layout(const QList<TableModel::Row>& rows, int columns, const QFont& body, double available,
               const std::optional<QList<double>>& explicitWidths)
 {
+    Measurements unused;
+    return relayout(rows, columns, body, available, explicitWidths, Measurements(), {}, unused);
+}
+
+Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& body, double available,
+                const std::optional<QList<double>>& explicitWidths, const Measurements& previous,
+                const QList<qsizetype>& previousRow, Measurements& kept)
+{
     const Measurer regular(body);
     const Measurer heavy(boldFont(body));
-    Layout out;
-    if (explicitWidths) {
-        const qsizetype wanted = columns > 1 ? columns : 1;
-        if (explicitWidths->size() == wanted) {
-            out.widths = *explicitWidths;
-            out.rowHeights = heightsOf(rows, columns, regular, heavy, out.widths, nullptr);
-            return out;
-        }
+    const int stride = std::max(columns, 0);
+    const qsizetype rowCount = rows.size();
+
+    // Rows whose cells, font and column count are as they were measured before.
+    const bool comparable = previous.fontKey == body.key() && previous.columns == columns;
+    QList<qsizetype> from(rowCount, -1);
+    for (qsizetype r = 0; comparable && r < rowCount && r < previousRow.size(); ++r) {
+        const qsizetype p = previousRow[r];
+        if (p >= 0 && p < previous.header.size() && previous.header[p] == rows[r].isHeader)
+            from[r] = p;
     }
 
-    const int n = std::max(columns, 1);
-    QList<double> natural(n, minimumMeasuredWidth);
-    QList<double> header(n, minimumMeasuredWidth);
-    QList<double> single(rows.size() * std::max(columns, 0), -1.0);
-    for (qsizetype r = 0; r < rows.size(); ++r) {
+    Measurements m;
+    m.fontKey = body.key();
+    m.columns = columns;
+    m.header.reserve(rowCount);
+    m.single = QList<double>(rowCount * stride, -1.0);
+    for (qsizetype r = 0; r < rowCount; ++r) {
         const TableModel::Row& row = rows[r];
-        const Measurer& m = row.isHeader ? heavy : regular;
+        m.header.append(row.isHeader);
+        double* single = m.single.data() + r * stride;
+        if (from[r] >= 0) {
+            std::copy_n(previous.single.constData() + from[r] * stride, stride, single);
+            continue;
+        }
+        const Measurer& measurer = row.isHeader ? heavy : regular;
         const int cells = std::min(columns, int(row.cells.size()));
-        for (int c = 0; c < cells; ++c) {
-            single[r * columns + c] = m.width(displayText(row.cells[c]));
-            const double w = single[r * columns + c] + horizontalMargin;
-            natural[c] = std::max(natural[c], w);
-            if (row.isHeader)
-                header[c] = std::max(header[c], w);
+        for (int c = 0; c < cells; ++c)
+            single[c] = measurer.width(displayText(row.cells[c]));
+    }
+
+    Layout out;
+    const qsizetype wanted = columns > 1 ? columns : 1;
+    if (explicitWidths && explicitWidths->size() == wanted) {
+        out.widths = *explicitWidths;
+    } else {
+        const int n = std::max(columns, 1);
+        QList<double> natural(n, minimumMeasuredWidth);
+        QList<double> header(n, minimumMeasuredWidth);
+        for (qsizetype r = 0; r < rowCount; ++r) {
+            const double* single = m.single.constData() + r * stride;
+            for (int c = 0; c < stride; ++c) {
+                if (single[c] < 0)
+                    continue;
+                const double w = single[c] + horizontalMargin;
+                natural[c] = std::max(natural[c], w);
+                if (rows[r].isHeader)
+                    header[c] = std::max(header[c], w);
+            }
+        }
+        double total = 0;
+        for (double w : natural)
+            total += w;
+        out.widths = natural;
+        if (available < total && total > 0) {
+            double headerTotal = 0;
+            for (double w : header)
+                headerTotal += w;
+            for (int c = 0; c < n; ++c) {
+                if (available <= headerTotal)
+                    out.widths[c] = std::max(natural[c] * available / total, minimumShrunkWidth);
+                else
+                    out.widths[c] = header[c] + (available - headerTotal) / (total - headerTotal) * (natural[c] - header[c]);
+            }
         }
     }
 
-    double total = 0;
-    for (double w : natural)
-        total += w;
-    out.widths = natural;
-    if (available < total && total > 0) {
-        double headerTotal = 0;
-        for (double w : header)
-            headerTotal += w;
-        for (int c = 0; c < n; ++c) {
-            if (available <= headerTotal)
-                out.widths[c] = std::max(natural[c] * available / total, minimumShrunkWidth);
-            else
-                out.widths[c] = header[c] + (available - headerTotal) / (total - headerTotal) * (natural[c] - header[c]);
-        }
+    // An unchanged row keeps the text height of each cell whose column kept its width.
+    QList<bool> sameWidth(stride, false);
+    for (int c = 0; comparable && c < stride; ++c)
+        sameWidth[c] = c < previous.widths.size() && c < out.widths.size() && previous.widths[c] == out.widths[c];
+    m.cellHeights = QList<double>(rowCount * stride, -1.0);
+    out.rowHeights.reserve(rowCount);
+    for (qsizetype r = 0; r < rowCount; ++r) {
+        const double* before = from[r] >= 0 ? previous.cellHeights.constData() + from[r] * stride : nullptr;
+        out.rowHeights.append(rowHeight(rows[r], columns, rows[r].isHeader ? heavy : regular, out.widths,
+                                        m.single.constData() + r * stride, m.cellHeights.data() + r * stride,
+                                        before, sameWidth));
     }
-    out.rowHeights = heightsOf(rows, columns, regular, heavy, out.widths, &single);
+    m.widths = out.widths;
+    kept = std::move(m);
     return out;
 }
 

@@ -75,6 +75,24 @@ Layout layout(const QList<TableModel::Row>& rows, int columns, const QFont& body
 QList<double> rowHeights(const QList<TableModel::Row>& rows, int columns, const QFont& bodyFont,
                          const QFont& boldFont, const QList<double>& widths);
 
+// What one layout measured, kept by the styler so that laying the same table out again
+// after an edit measures only the rows the edit changed.
+struct Measurements {
+    QString fontKey;
+    int columns = -1;
+    QList<double> single;     // single-line cell widths, row-major, `columns` per row (-1: no cell)
+    QList<bool> header;       // the row was measured in the bold font
+    QList<double> cellHeights; // wrapped text height of each cell, row-major (-1: no cell)
+    QList<double> widths;      // the layout's column widths
+};
+// layout() reusing earlier measurements: row r with previousRow[r] >= 0 holds the same
+// cells as that row of `previous`, so its cell widths, and the heights of its cells in
+// columns whose width came out unchanged, are taken from there. `kept` receives this layout's
+// measurements (it must not be `previous`). The result is exactly layout()'s.
+Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bodyFont, double available,
+                const std::optional<QList<double>>& explicitWidths, const Measurements& previous,
+                const QList<qsizetype>& previousRow, Measurements& kept);
+
 // Where a table stands: its frame, clickable cells (row by row, left to right) and the
 // rectangle of every cell (row-major, `columns` per row). `origin` is the top-left of
 // the first row (from the layout of its line). Nothing when the model has no column or

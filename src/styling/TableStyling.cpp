@@ -9,6 +9,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace TableStyling {
@@ -88,10 +90,79 @@ void styleSource(AttributedText& storage, const QList<Line>& lines, const QList<
     }
 }
 
-void styleGrid(AttributedText& storage, const QList<Line>& lines, const QList<Kind>& kinds,
+// The grid tables built last. Typing in a table restyles all of it; with these, only
+// the rows of lines the edit touched are split and measured again. A row depends on
+// nothing but its line's text (and where it stands), so a line found unchanged in an
+// earlier table's text gives the same row. Small tables are cheap and not kept.
+struct GridMemo {
+    QString source; // the table's text, first line start to last line end
+    int start = 0;  // where it stood
+    QList<TableModel::Row> rows;
+    TableGridRenderer::Measurements measured;
+};
+constexpr qsizetype memoMinimumRows = 64;
+constexpr qsizetype memoEntries = 4;
+
+QList<GridMemo>& gridMemos()
+{
+    thread_local QList<GridMemo> memos; // most recent first
+    return memos;
+}
+
+// How much of `now` equals an earlier table's text: a common prefix and a common suffix
+// that do not overlap.
+struct Overlap {
+    qsizetype prefix = 0;
+    qsizetype suffix = 0;
+};
+Overlap overlapOf(QStringView now, QStringView before)
+{
+    const qsizetype most = std::min(now.size(), before.size());
+    Overlap o;
+    o.prefix = std::mismatch(now.begin(), now.begin() + most, before.begin()).first - now.begin();
+    const auto rnow = std::make_reverse_iterator(now.end());
+    o.suffix = std::mismatch(rnow, rnow + (most - o.prefix), std::make_reverse_iterator(before.end())).first - rnow;
+    return o;
+}
+
+TableModel::Row shifted(const TableModel::Row& row, int by, bool isHeader)
+{
+    TableModel::Row out = row;
+    out.isHeader = isHeader;
+    if (by != 0) {
+        out.range.location += by;
+        for (TextRange& r : out.cellRanges)
+            r.location += by;
+    }
+    return out;
+}
+
+void styleGrid(AttributedText& storage, QStringView text, const QList<Line>& lines, const QList<Kind>& kinds,
                const Line* comment, const EditorTheme& theme, double contentWidth)
 {
+    const TextRange whole(lines.first().range.location, lines.last().range.end() - lines.first().range.location);
+    const QStringView source = text.mid(whole.location, whole.length);
+    const qsizetype contentCount = std::count(kinds.cbegin(), kinds.cend(), Kind::content);
+
+    // The earlier table that shares the most text with this one, if any.
+    QList<GridMemo>& memos = gridMemos();
+    qsizetype best = -1;
+    Overlap overlap;
+    if (contentCount >= memoMinimumRows) {
+        for (qsizetype m = 0; m < memos.size(); ++m) {
+            const Overlap o = overlapOf(source, memos[m].source);
+            if (o.prefix + o.suffix > overlap.prefix + overlap.suffix) {
+                overlap = o;
+                best = m;
+            }
+        }
+    }
+    const GridMemo* memo = best >= 0 ? &memos[best] : nullptr;
+
     auto model = std::make_shared<TableModel>();
+    model->rows.reserve(contentCount);
+    QList<qsizetype> previousRow;
+    previousRow.reserve(contentCount);
     QStringList alignCells;
     bool haveAligns = false;
     for (qsizetype k = 0; k < lines.size(); ++k) {
@@ -99,7 +170,28 @@ void styleGrid(AttributedText& storage, const QList<Line>& lines, const QList<Ki
             alignCells = TableModel::cells(lines[k].text);
             haveAligns = true;
         } else if (kinds[k] == Kind::content) {
-            model->rows.append(TableModel::row(lines[k].range.location, lines[k].text, model->rows.isEmpty()));
+            const qsizetype index = model->rows.size();
+            const bool isHeader = index == 0;
+            const qsizetype a = lines[k].range.location - whole.location;
+            const qsizetype b = a + lines[k].range.length;
+            qsizetype from = -1;
+            int by = 0;
+            if (memo && b < overlap.prefix) {
+                // Everything up to here, this line's end included, is as it was.
+                from = index;
+                by = whole.location - memo->start;
+            } else if (memo && a > source.size() - overlap.suffix) {
+                // Everything from the line break before this line on is as it was.
+                from = memo->rows.size() - (contentCount - index);
+                by = int(whole.end() - (memo->start + memo->source.size()));
+            }
+            if (from >= 0 && from < memo->rows.size()) {
+                model->rows.append(shifted(memo->rows[from], by, isHeader));
+                previousRow.append(from);
+            } else {
+                model->rows.append(TableModel::row(lines[k].range.location, lines[k].text, isHeader));
+                previousRow.append(-1);
+            }
             model->columns = std::max(model->columns, int(model->rows.last().cells.size()));
         }
     }
@@ -115,12 +207,21 @@ void styleGrid(AttributedText& storage, const QList<Line>& lines, const QList<Ki
             explicitWidths = w;
         }
     }
-    const TableGridRenderer::Layout layout = TableGridRenderer::layout(
-        model->rows, model->columns, theme.scaledFont(theme.baseSize), contentWidth, explicitWidths);
+    TableGridRenderer::Measurements measured;
+    const TableGridRenderer::Layout layout = TableGridRenderer::relayout(
+        model->rows, model->columns, theme.scaledFont(theme.baseSize), contentWidth, explicitWidths,
+        memo ? memo->measured : TableGridRenderer::Measurements(), previousRow, measured);
     model->columnWidths = layout.widths;
     model->rowHeights = layout.rowHeights;
 
-    const TextRange whole(lines.first().range.location, lines.last().range.end() - lines.first().range.location);
+    if (contentCount >= memoMinimumRows) {
+        if (best >= 0)
+            memos.removeAt(best);
+        memos.prepend(GridMemo{source.toString(), whole.location, model->rows, std::move(measured)});
+        if (memos.size() > memoEntries)
+            memos.removeLast();
+    }
+
     storage.addTableModel(whole, model);
     int row = 0;
     for (qsizetype k = 0; k < lines.size(); ++k) {
@@ -195,7 +296,7 @@ void styleTables(AttributedText& storage, QStringView text, TextRange scope,
 
         if (grid) {
             const Line* comment = (i > 0 && !TextUtil::isBlank(lines[i - 1].text)) ? &lines[i - 1] : nullptr;
-            styleGrid(storage, block, kinds, comment, theme, contentWidth);
+            styleGrid(storage, text, block, kinds, comment, theme, contentWidth);
         } else {
             styleSource(storage, block, kinds, theme);
         }

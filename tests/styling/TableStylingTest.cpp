@@ -1,3 +1,4 @@
+#include "styling/MarkdownCleaner.h"
 #include "styling/TableGrid.h"
 #include "styling/TableModel.h"
 #include "styling/TableStyling.h"
@@ -201,4 +202,76 @@ TEST(TableStyling, ThroughTheStylerPipelineWithCrLfAndEdits)
     EXPECT_EQ(edited->rows[1].cells, QStringList({"42", "2"}));
     EXPECT_TRUE(storage.attributesAt(8).markdownConceal);
     EXPECT_FALSE(storage.attributesAt(0).markdownConceal);
+}
+
+namespace {
+
+// The grid model of `text`'s only table, built from scratch: every content line split
+// and every cell measured, as the first styling of a table does.
+TableModel freshModel(const QString& text, double contentWidth)
+{
+    TableModel m;
+    int start = 0;
+    while (start <= text.size()) {
+        int end = int(text.indexOf(u'\n', start));
+        if (end < 0)
+            end = int(text.size());
+        const int contentEnd = end > start && text[end - 1] == u'\r' ? end - 1 : end;
+        const QStringView line = QStringView(text).mid(start, contentEnd - start);
+        if (MarkdownCleaner::rowLike(line) && !TableStyling::isSeparatorLine(line)) {
+            m.rows.append(TableModel::row(start, line, m.rows.isEmpty()));
+            m.columns = std::max(m.columns, int(m.rows.last().cells.size()));
+        }
+        start = end + 1;
+    }
+    EditorTheme theme;
+    theme.appearanceMode = "light";
+    const auto layout = TableGridRenderer::layout(m.rows, m.columns, theme.scaledFont(theme.baseSize), contentWidth);
+    m.columnWidths = layout.widths;
+    m.rowHeights = layout.rowHeights;
+    return m;
+}
+
+} // namespace
+
+// Restyling a large table after an edit reuses the rows and measurements of the lines
+// the edit left alone; the model must come out exactly as if built from scratch.
+TEST(TableStyling, RestyleAfterAnEditEqualsAFreshBuild)
+{
+    for (const QString& br : {QStringLiteral("\n"), QStringLiteral("\r\n")}) {
+        QString t = "Intro" + br + br + "| id | name | note |" + br + "|---|:-:|--:|" + br;
+        for (int i = 0; i < 150; ++i)
+            t += QStringLiteral("| %1 | item %2 | %3 |").arg(i).arg(i * 37 % 101).arg(i % 7 ? "x" : "日本 😀") + br;
+        t += br + "after" + br;
+
+        const QList<std::pair<QString, QString>> edits = {
+            {"| 70 |", "| 7x0 |"},                              // a narrow cell: widths stay
+            {"item 99 ", "item 99 and a much longer name "},    // the widest cell widens its column
+            {"item 99 and a much longer name ", "item 99 "},    // ...and narrows it again
+            {"| 3 | item", "| 3 | a long cell that has to wrap over more than one line of the grid | item"},
+            {"| id | name | note |" + br, ""},                  // the first body row becomes the header
+            {"| 0 | item 0", "| id | item 0"},
+            {"Intro", "Intro with more words"},                 // the whole table moves
+            {"| 149 |", "| 149 | extra |"},                     // a wider last row adds a column
+            {"| 20 |", "| 20 |" + br + "| new | row | here |"}, // a row inserted
+            {"| 40 |", "| 40 \\| x |"},                         // an escaped pipe
+            {"|" + br + "| 61 |", "|| 61 |"},                   // two rows joined...
+            {"|| 61 |", "|" + br + "| 61 |"},                   // ...and split again
+        };
+        for (const auto& [from, to] : edits) {
+            const qsizetype at = t.indexOf(from);
+            ASSERT_GE(at, 0) << from.toStdString();
+            t.replace(at, from.size(), to);
+            for (double width : {660.0, 300.0}) {
+                const Styled s(t, true, width);
+                const auto m = s.model(int(t.indexOf(u'|')));
+                ASSERT_TRUE(m) << to.toStdString();
+                const TableModel fresh = freshModel(t, width);
+                EXPECT_EQ(m->rows, fresh.rows) << to.toStdString();
+                EXPECT_EQ(m->columns, fresh.columns) << to.toStdString();
+                EXPECT_EQ(m->columnWidths, fresh.columnWidths) << to.toStdString();
+                EXPECT_EQ(m->rowHeights, fresh.rowHeights) << to.toStdString();
+            }
+        }
+    }
 }
