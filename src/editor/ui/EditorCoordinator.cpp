@@ -128,6 +128,7 @@ void EditorCoordinator::afterEdit()
     m_afterEditQueued = false;
     m_countsTimer.start();
     centerCaret();
+    m_view->maybeComplete();
     m_view->scheduleAutoSuggest();
 }
 

@@ -1,9 +1,11 @@
 #include "editor/ui/MarkdownTextView.h"
 
 #include "editor/EditorController.h"
+#include "editor/Emoji.h"
 #include "editor/GridEditing.h"
 #include "editor/StyleBridge.h"
 #include "editor/StyledBlocks.h"
+#include "editor/WikiLinks.h"
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/PagedDocumentLayout.h"
 #include "platform/NotificationBus.h"
@@ -11,6 +13,7 @@
 #include "platform/TextUtil.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QWheelEvent>
 #include <QLineEdit>
@@ -46,6 +49,18 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
         paintGhost(p);
     };
     m_coordinator = new EditorCoordinator(this);
+    documentPath = [this] { return window() ? window()->windowFilePath() : QString(); };
+    m_completions = new QStringListModel(this);
+    m_completer = new QCompleter(m_completions, this);
+    m_completer->setWidget(this);
+    m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_completer->setCaseSensitivity(Qt::CaseSensitive);
+    connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this, [this](const QString& chosen) {
+        const TextRange r = m_completionRange;
+        m_completionRange = TextRange::notFound();
+        if (!r.isNotFound() && r.end() <= textLength() && replaceRange(r, chosen))
+            setSelectedRange({r.location + int(chosen.size()), 0});
+    });
     m_autoTimer.setSingleShot(true);
     m_autoTimer.setInterval(Autocomplete::kPauseMs);
     connect(&m_autoTimer, &QTimer::timeout, this, [this] { requestSuggestion(false); });
@@ -183,8 +198,65 @@ void MarkdownTextView::stepOverConcealed(bool forward, bool extend)
         setTextCursor(c);
 }
 
+void MarkdownTextView::maybeComplete(bool explicitly)
+{
+    const QTextCursor c = textCursor();
+    const QString& all = text();
+    QStringList entries;
+    TextRange range = TextRange::notFound();
+    if (!c.hasSelection()) {
+        const int caret = c.position();
+        const TextRange word = Emoji::completionRange(all, caret);
+        if (!word.isNotFound()) {
+            const QStringView w = QStringView(all).mid(word.location, word.length);
+            if (explicitly || Emoji::opensListWhileTyping(w)) {
+                entries = Emoji::matches(w.mid(1));
+                range = word;
+            }
+        }
+        if (entries.isEmpty()) {
+            const TextRange partial = WikiLinks::completionRange(all, caret);
+            if (!partial.isNotFound()) {
+                for (const QString& name :
+                     WikiLinks::matches(QStringView(all).mid(partial.location, partial.length), documentPath()))
+                    entries.append(name + QStringLiteral("]]"));
+                range = partial;
+            }
+        }
+    }
+    if (entries.isEmpty()) {
+        m_completionRange = TextRange::notFound();
+        m_completer->popup()->hide();
+        return;
+    }
+    m_completionRange = range;
+    m_completions->setStringList(entries);
+    QRect r = cursorRect();
+    r.setWidth(std::max(200, m_completer->popup()->sizeHintForColumn(0) + 30));
+    m_completer->complete(r);
+    m_completer->popup()->setCurrentIndex(m_completions->index(0));
+}
+
 void MarkdownTextView::keyPressEvent(QKeyEvent* e)
 {
+    if (m_completer->popup()->isVisible()) {
+        // The list takes these keys itself.
+        switch (e->key()) {
+        case Qt::Key_Enter:
+        case Qt::Key_Return:
+        case Qt::Key_Escape:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            e->ignore();
+            return;
+        default:
+            break;
+        }
+    }
+    if (e->key() == Qt::Key_Space && e->modifiers() == Qt::ControlModifier) {
+        maybeComplete(true);
+        return;
+    }
     const bool plainMods = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (hasGhost()) {
         if (e->key() == Qt::Key_Tab && plainMods && !(e->modifiers() & Qt::ShiftModifier)) {
@@ -246,6 +318,18 @@ void MarkdownTextView::remergeStyling()
 void MarkdownTextView::mousePressEvent(QMouseEvent* e)
 {
     dismissGhost();
+    // Control-click follows a wiki link to the file beside the document.
+    if (e->button() == Qt::LeftButton && e->modifiers() == Qt::ControlModifier) {
+        const QPointF doc = e->position() + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        const int index = m_layout->hitTest(doc, Qt::ExactHit);
+        const QString target = index >= 0 ? WikiLinks::targetAt(text(), index) : QString();
+        if (!target.isEmpty()) {
+            const QString path = WikiLinks::resolve(target, documentPath());
+            if (!path.isEmpty())
+                NotificationBus::instance().post(QString::fromUtf16(WikiLinks::openWikiLinkNotification), path);
+            return;
+        }
+    }
     if (e->button() == Qt::LeftButton && !m_tableFrames.isEmpty()) {
         const QPointF g = toGrid(e->position());
         if (const auto d = TableGridRenderer::dividerAt(m_tableFrames, g)) {

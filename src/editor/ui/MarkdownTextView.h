@@ -7,7 +7,9 @@
 #include "styling/TableGrid.h"
 
 #include <QLineEdit>
+#include <QCompleter>
 #include <QPointer>
+#include <QStringListModel>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -69,6 +71,14 @@ public:
     // Called by the coordinator before it handles any change of the text.
     void textWillChangeByEdit();
 
+    // The document's file ("" while untitled): the window's file path by default.
+    std::function<QString()> documentPath;
+    // Emoji after ":" and file names after "[[": opens the completion list when the text
+    // before the caret asks for it (`explicitly`: also for a single name letter).
+    void maybeComplete(bool explicitly = false);
+    QCompleter* completer() const { return m_completer; }
+    TextRange completionRange() const { return m_completionRange; }
+
     // Grid tables are measured with point-sized fonts: one grid unit is `gridUnit`
     // points and `gridScale` pixels on screen.
     double gridUnit() const;
@@ -113,6 +123,9 @@ private:
     QString m_ghostText;
     int m_ghostAnchor = -1;
     QTimer m_autoTimer;
+    QCompleter* m_completer = nullptr;
+    QStringListModel* m_completions = nullptr;
+    TextRange m_completionRange;
     QPointer<ChatCall> m_suggestCall;
 
     QList<TableCellHit> m_tableHits;

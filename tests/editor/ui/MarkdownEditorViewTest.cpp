@@ -8,7 +8,9 @@
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -476,4 +478,50 @@ TEST_F(EditorViewTest, ControlWheelZoomsThePagesNotTheFont)
     QApplication::sendEvent(tv()->viewport(), &wheel);
     EXPECT_NEAR(tv()->magnification(), 1.1, 1e-9);
     EXPECT_EQ(tv()->document()->defaultFont().pixelSize(), std::lround(before.pixelSize() * 1.1));
+}
+
+TEST_F(EditorViewTest, EmojiAndWikiLinkCompletionOpenWhileTyping)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"Notes.md", "No.md", "Another note.md", "me.md"}) {
+        QFile f(folder.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    tv()->documentPath = [&] { return folder.filePath("me.md"); };
+    view->loadText("");
+    QApplication::setActiveWindow(view.get());
+    tv()->setFocus();
+    QTest::keyClicks(tv(), ":a");
+    QApplication::processEvents();
+    EXPECT_FALSE(tv()->completer()->popup()->isVisible()); // one name letter
+    QTest::keyClicks(tv(), "pp");
+    QApplication::processEvents();
+    ASSERT_TRUE(tv()->completer()->popup()->isVisible());
+    EXPECT_EQ(tv()->completer()->completionModel()->index(0, 0).data().toString(), QString::fromUtf8("🍎"));
+    QTest::keyClick(tv()->completer()->popup(), Qt::Key_Return);
+    EXPECT_EQ(view->text(), QString::fromUtf8("🍎"));
+
+    view->loadText("");
+    QTest::keyClicks(tv(), "see [[no");
+    QApplication::processEvents();
+    ASSERT_TRUE(tv()->completer()->popup()->isVisible());
+    QStringList shown;
+    for (int i = 0; i < tv()->completer()->completionModel()->rowCount(); ++i)
+        shown << tv()->completer()->completionModel()->index(i, 0).data().toString();
+    EXPECT_EQ(shown, (QStringList{"No]]", "Notes]]", "Another note]]"}));
+    QTest::keyClick(tv()->completer()->popup(), Qt::Key_Return);
+    EXPECT_EQ(view->text(), "see [[No]]");
+    QApplication::processEvents();
+    EXPECT_FALSE(tv()->completer()->popup()->isVisible());
+
+    // Control-click on the link asks the window to open the file.
+    QString opened;
+    QObject ctx;
+    NotificationBus::instance().observe("Brindlewick.openWikiLink", &ctx,
+                                        [&](const QVariant& v) { opened = v.toString(); });
+    QTextCursor c(tv()->document());
+    c.setPosition(7);
+    const QPoint at = tv()->cursorRect(c).center() + QPoint(2, 0);
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+    EXPECT_EQ(opened, folder.filePath("No.md"));
 }
