@@ -8,6 +8,42 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// A polite request to end (a plain `kill`, the session manager, Ctrl+C in a terminal) quits
+// like File > Quit, so what was typed since the last pause is written too. The handler only
+// wakes the event loop; the quitting itself runs there.
+int terminateSockets[2] = {-1, -1};
+
+void onTerminateSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(terminateSockets[0], &byte, 1);
+}
+
+void quitOnTerminateSignals(QApplication& app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminateSockets) != 0) return;
+    auto* notifier = new QSocketNotifier(terminateSockets[1], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
+        char byte;
+        [[maybe_unused]] const ssize_t n = ::read(terminateSockets[1], &byte, 1);
+        DocumentController::instance().quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminateSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(sig, &action, nullptr);
+}
+
+} // namespace
 
 int brindlewickMain(int argc, char** argv)
 {
@@ -42,5 +78,6 @@ int brindlewickMain(int argc, char** argv)
     };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, autosaveAll);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, autosaveAll);
+    quitOnTerminateSignals(app);
     return app.exec();
 }

@@ -192,3 +192,8 @@ bool DocumentController::closeAllForQuit()
     }
     return true;
 }
+
+void DocumentController::quit()
+{
+    if (closeAllForQuit()) QApplication::quit();
+}

@@ -59,6 +59,8 @@ public:
     // Writes every document (saved ones in place, untitled ones to the autosave folder)
     // and closes the windows. False when a write failed and the user cancelled.
     bool closeAllForQuit();
+    // Quits the program after closeAllForQuit(); stays when the user cancelled.
+    void quit();
 
     void alert(QWidget* parent, const QString& message, const QString& detail) const;
 

@@ -205,9 +205,7 @@ void DocumentWindow::buildMenus()
     file->addAction(tr("Save &As…"), standardKey(QKeySequence::SaveAs, "Ctrl+Shift+S"), this, &DocumentWindow::saveAs);
     anchor(file, QStringLiteral("file.importExport"));
     anchor(file, QStringLiteral("file.print"));
-    QAction* quit = file->addAction(tr("&Quit"), QKeySequence::Quit, qApp, [] {
-        if (DocumentController::instance().closeAllForQuit()) QApplication::quit();
-    });
+    QAction* quit = file->addAction(tr("&Quit"), QKeySequence::Quit, &dc, &DocumentController::quit);
     quit->setMenuRole(QAction::QuitRole);
 
     QMenu* edit = menu(tr("&Edit"));

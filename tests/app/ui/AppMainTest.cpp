@@ -1,0 +1,37 @@
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// The program itself, run as a user would start it.
+TEST(AppMain, APoliteTerminationQuitsLikeFileQuit)
+{
+    const QString program = QCoreApplication::applicationDirPath() + "/../brindlewick";
+    if (!QFileInfo(program).isExecutable()) GTEST_SKIP() << "no program beside the tests";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("doc.md");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("text\r\n");
+    f.close();
+
+    QProcess app;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("XDG_DATA_HOME", dir.filePath("data"));
+    app.setProcessEnvironment(env);
+    app.start(program, {path});
+    ASSERT_TRUE(app.waitForStarted());
+    ASSERT_FALSE(app.waitForFinished(1500)); // it runs until told to stop
+    app.terminate();                         // SIGTERM
+    ASSERT_TRUE(app.waitForFinished(5000));
+    // Quit through the event loop, not killed by the signal.
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(app.exitCode(), 0);
+    QFile back(path);
+    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+    EXPECT_EQ(back.readAll(), QByteArray("text\r\n"));
+}
