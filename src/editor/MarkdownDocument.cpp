@@ -52,7 +52,10 @@ qsizetype MarkdownDocument::firstInvalidUtf8(QByteArrayView bytes)
     return -1;
 }
 
-std::optional<MarkdownDocument> MarkdownDocument::fromBytes(const QByteArray& bytes, QString* error)
+namespace {
+
+// Strict decoding; `subject` names the bytes in the reason given for invalid UTF-8.
+std::optional<MarkdownDocument> decodeStrict(const QByteArray& bytes, const QString& subject, QString* error)
 {
     MarkdownDocument doc;
     QByteArrayView body(bytes);
@@ -60,17 +63,24 @@ std::optional<MarkdownDocument> MarkdownDocument::fromBytes(const QByteArray& by
         doc.hasByteOrderMark = true;
         body = body.sliced(kBom.size());
     }
-    const qsizetype bad = firstInvalidUtf8(body);
+    const qsizetype bad = MarkdownDocument::firstInvalidUtf8(body);
     if (bad >= 0) {
         const qsizetype at = bad + (doc.hasByteOrderMark ? kBom.size() : 0);
         const QString hex = QString::number(uchar(bytes[at]), 16).toUpper().rightJustified(2, u'0');
-        setError(error, tr("The file is not valid UTF-8 text (byte 0x%1 at offset %2).").arg(hex).arg(at));
+        setError(error, tr("%1 is not valid UTF-8 text (byte 0x%2 at offset %3).").arg(subject, hex).arg(at));
         return std::nullopt;
     }
     // QString::fromUtf8 would drop a second U+FEFF, which is text here, not a mark.
     QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     doc.text = decode(body);
     return doc;
+}
+
+} // namespace
+
+std::optional<MarkdownDocument> MarkdownDocument::fromBytes(const QByteArray& bytes, QString* error)
+{
+    return decodeStrict(bytes, tr("The file"), error);
 }
 
 QByteArray MarkdownDocument::toBytes() const
@@ -98,10 +108,7 @@ std::optional<MarkdownDocument> MarkdownDocument::read(const QString& path, QStr
         setError(error, tr("“%1” could not be read: %2").arg(info.fileName(), f.errorString()));
         return std::nullopt;
     }
-    QString why;
-    auto doc = fromBytes(bytes, &why);
-    if (!doc) setError(error, tr("“%1” could not be opened. %2").arg(info.fileName(), why));
-    return doc;
+    return decodeStrict(bytes, tr("“%1”").arg(info.fileName()), error);
 }
 
 bool MarkdownDocument::write(const QString& path, QString* error) const
