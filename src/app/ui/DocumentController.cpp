@@ -169,9 +169,18 @@ void DocumentController::noteRecent(const QString& path) { RecentDocuments::add(
 void DocumentController::populateRecentMenu(QMenu* menu)
 {
     menu->clear();
-    for (const QString& path : RecentDocuments::paths(Settings::instance())) {
-        if (!QFileInfo::exists(path)) continue;
-        QAction* a = menu->addAction(QFileInfo(path).fileName());
+    QStringList shown;
+    for (const QString& path : RecentDocuments::paths(Settings::instance()))
+        if (QFileInfo::exists(path)) shown.append(path);
+    QStringList names;
+    for (const QString& path : shown) names.append(QFileInfo(path).fileName());
+    for (const QString& path : shown) {
+        const QFileInfo info(path);
+        // Files of the same name in different folders are told apart by their folder.
+        const QString label = names.count(info.fileName()) > 1
+                                  ? tr("%1 — %2").arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()))
+                                  : info.fileName();
+        QAction* a = menu->addAction(QString(label).replace(u'&', QStringLiteral("&&"))); // no mnemonics
         a->setToolTip(QDir::toNativeSeparators(path));
         connect(a, &QAction::triggered, this, [this, path] { openDocument(path); });
     }

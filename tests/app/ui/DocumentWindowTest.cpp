@@ -11,7 +11,9 @@
 #include "platform/Settings.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -381,4 +383,31 @@ TEST_F(DocumentWindowTest, OpenInPlaceReplacesAnUneditedWindowAndKeepsAnEditedOn
     two->openInPlace(dir.filePath("missing.md"));
     EXPECT_EQ(dc.windows().size(), 2);
     EXPECT_EQ(alerts.size(), 1);
+}
+
+TEST_F(DocumentWindowTest, OpenRecentListsExistingFilesNewestFirstAndOpensThem)
+{
+    QDir(dir.path()).mkpath("x");
+    QDir(dir.path()).mkpath("y");
+    for (const char* name : {"x/notes.md", "y/notes.md", "R&D.md", "gone.md"}) writeAll(dir.filePath(name), "t");
+    auto& dc = DocumentController::instance();
+    for (const char* name : {"gone.md", "x/notes.md", "y/notes.md", "R&D.md"}) dc.noteRecent(dir.filePath(name));
+    QFile::remove(dir.filePath("gone.md"));
+
+    QMenu menu;
+    dc.populateRecentMenu(&menu);
+    QStringList labels;
+    for (QAction* a : menu.actions())
+        if (!a->isSeparator()) labels << a->text();
+    const QString x = QDir::toNativeSeparators(dir.filePath("x")), y = QDir::toNativeSeparators(dir.filePath("y"));
+    EXPECT_EQ(labels, (QStringList{"R&&D.md", "notes.md — " + y, "notes.md — " + x, "Clear Menu"}));
+
+    menu.actions().at(1)->trigger();
+    ASSERT_EQ(dc.windows().size(), 1);
+    EXPECT_EQ(dc.windows().first()->filePath(), dir.filePath("y/notes.md"));
+
+    menu.actions().last()->trigger(); // Clear Menu
+    dc.populateRecentMenu(&menu);
+    ASSERT_EQ(menu.actions().size(), 1);
+    EXPECT_FALSE(menu.actions().first()->isEnabled());
 }
