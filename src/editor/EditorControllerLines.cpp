@@ -69,15 +69,15 @@ bool allMatch(const QStringList& lines, const std::function<bool(const QString&)
     return std::all_of(lines.begin(), lines.end(), test);
 }
 
-// Replaces the block and selects the whole new block; an edit that would change
-// nothing is not made, so no empty undo step or modified mark appears.
-bool replaceBlock(EditorController& c, const LineBlock& block, const QStringList& newLines)
+// Replaces the block and selects the whole new block. An edit that would change nothing
+// is not made, so no empty undo step or modified mark appears; the block is still
+// selected, as it would be after the edit.
+void replaceBlock(EditorController& c, const LineBlock& block, const QStringList& newLines)
 {
     const QString newText = block.write(newLines);
     EditorTextView* view = c.textView();
-    if (view->text().mid(block.range.location, block.range.length) == newText) return false;
-    c.replace(block.range, newText, TextRange(block.range.location, int(newText.size())));
-    return true;
+    if (view->textInRange(block.range) == newText) view->setSelectedRange(block.range);
+    else c.replace(block.range, newText, TextRange(block.range.location, int(newText.size())));
 }
 
 // The line transform shared by the toggles: `rule` sees each line (without its break)
@@ -117,8 +117,10 @@ void setAlignment(EditorController& c, QStringView kind)
     EditorTextView* view = c.textView();
     if (!view) return;
     const auto edit = EditorController::alignmentDirectiveEdit(view->text(), view->selectedRange().location, kind);
-    if (view->text().mid(edit.range.location, edit.range.length) != edit.replacement)
-        c.replace(edit.range, edit.replacement, TextRange(edit.caret, 0));
+    // Without a change to make (left alignment where there is no directive) no edit is
+    // made, but the caret still collapses to where the edit would have put it.
+    if (view->textInRange(edit.range) == edit.replacement) view->setSelectedRange(TextRange(edit.caret, 0));
+    else c.replace(edit.range, edit.replacement, TextRange(edit.caret, 0));
     view->focusEditor();
 }
 

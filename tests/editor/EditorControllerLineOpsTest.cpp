@@ -256,3 +256,27 @@ TEST(EditorControllerLineOps, RefusedChangeLeavesTextAndSelection)
     none.sortLines(true);
     none.alignCenter();
 }
+
+TEST(EditorControllerLineOps, UnchangedBlockIsStillSelectedWithoutAnUndoStep)
+{
+    // Nothing to flip on a plain line: no edit, yet the line is selected as after any
+    // line operation.
+    OpsEditor plain("- [ ] a\nplain\n", {10, 0});
+    plain.c.toggleTaskDone();
+    EXPECT_EQ(plain.text(), "- [ ] a\nplain\n");
+    EXPECT_EQ(plain.sel(), TextRange(8, 6));
+    EXPECT_EQ(plain.view.undoDepth(), 0);
+    EXPECT_EQ(plain.view.focusCount, 1);
+
+    OpsEditor sorted("a\nb\nc", {2, 3});
+    sorted.c.sortLines(true);
+    EXPECT_EQ(sorted.sel(), TextRange(2, 3));
+    EXPECT_EQ(sorted.view.undoDepth(), 0);
+
+    // Left alignment without a directive: no edit, the selection collapses to its start.
+    OpsEditor left("intro\npara", {7, 2});
+    left.c.alignLeft();
+    EXPECT_EQ(left.text(), "intro\npara");
+    EXPECT_EQ(left.sel(), TextRange(7, 0));
+    EXPECT_EQ(left.view.undoDepth(), 0);
+}
