@@ -43,19 +43,21 @@ std::pair<FrontMatter, TextRange> FrontMatter::parse(QStringView text)
 {
     if (!text.startsWith(u"---\n"_s) && !text.startsWith(u"---\r\n"_s)) return {FrontMatter{}, TextRange(0, 0)};
 
-    // Lines cut at line feeds; a CR that ends a line belongs to its line break.
+    // Lines cut at line feeds, up to the closing line only (the block is at the top; the
+    // rest of a long document is never split). A CR that ends a line belongs to its line
+    // break.
     QList<QStringView> lines;
+    auto content = [](QStringView l) { return l.endsWith(u'\r') ? l.chopped(1) : l; };
+    qsizetype closing = -1;
     for (qsizetype start = 0;;) {
         const qsizetype lf = text.indexOf(u'\n', start);
         lines.append(text.mid(start, (lf < 0 ? text.size() : lf) - start));
+        if (lines.size() > 1 && TextUtil::trimWhitespace(content(lines.last())) == u"---"_s) {
+            closing = lines.size() - 1;
+            break;
+        }
         if (lf < 0) break;
         start = lf + 1;
-    }
-    auto content = [](QStringView l) { return l.endsWith(u'\r') ? l.chopped(1) : l; };
-
-    qsizetype closing = -1;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (TextUtil::trimWhitespace(content(lines[i])) == u"---"_s) { closing = i; break; }
     }
     if (closing < 0) return {FrontMatter{}, TextRange(0, 0)};
 
