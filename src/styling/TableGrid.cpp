@@ -159,18 +159,6 @@ double rowHeight(const TableModel::Row& row, int columns, const Measurer& m, con
 
 } // namespace
 
-QList<double> rowHeights(const QList<TableModel::Row>& rows, int columns, const QFont& body, const QFont& bold,
-                         const QList<double>& widths)
-{
-    const Measurer regular(body);
-    const Measurer heavy(bold);
-    QList<double> out;
-    out.reserve(rows.size());
-    for (const TableModel::Row& row : rows)
-        out.append(rowHeight(row, columns, row.isHeader ? heavy : regular, widths, nullptr));
-    return out;
-}
-
 Layout layout(const QList<TableModel::Row>& rows, int columns, const QFont& body, double available,
               const std::optional<QList<double>>& explicitWidths)
 {

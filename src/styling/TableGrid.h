@@ -72,9 +72,6 @@ struct Layout {
 // explicit widths when their count fits the columns; heights from the wrapped cells.
 Layout layout(const QList<TableModel::Row>& rows, int columns, const QFont& bodyFont, double available,
               const std::optional<QList<double>>& explicitWidths = std::nullopt);
-QList<double> rowHeights(const QList<TableModel::Row>& rows, int columns, const QFont& bodyFont,
-                         const QFont& boldFont, const QList<double>& widths);
-
 // What one layout measured, kept by the styler so that laying the same table out again
 // after an edit measures only the rows the edit changed.
 struct Measurements {
