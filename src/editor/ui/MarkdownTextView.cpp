@@ -46,9 +46,13 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     m_layout->relayoutAll();
     m_layout->overlay = [this](QPainter* p, const QRectF&) {
         paintTables(p);
-        paintGhost(p);
     };
     m_coordinator = new EditorCoordinator(this);
+    // A suggestion belongs to the caret where it was shown.
+    connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
+        if (hasGhost() && textCursor().position() != m_ghostAnchor)
+            dismissGhost();
+    });
     documentPath = [this] { return window() ? window()->windowFilePath() : QString(); };
     m_completions = new QStringListModel(this);
     m_completer = new QCompleter(m_completions, this);
@@ -598,10 +602,35 @@ void MarkdownTextView::insertFromMimeData(const QMimeData* source)
 
 void MarkdownTextView::textWillChangeByEdit()
 {
-    // Any edit ends a shown suggestion; it is painted, never stored, so there is
-    // nothing to remove from the text.
-    m_ghostText.clear();
-    m_ghostAnchor = -1;
+    // Any edit ends a shown suggestion. It lives only in the layout, so removing it
+    // changes nothing in the text.
+    dismissGhost();
+}
+
+// The block-relative styling of `block` with `length` units of inserted display text
+// at `at` (the suggestion), and the suggestion's own dimmed look over them.
+static QList<QTextLayout::FormatRange> formatsAroundGhost(const QTextBlock& block, int at, int length, const QColor& dim)
+{
+    QList<QTextLayout::FormatRange> out;
+    for (QTextLayout::FormatRange r : StyledBlocks::formatsOf(block)) {
+        if (r.start >= at) {
+            r.start += length;
+            out.append(r);
+        } else if (r.start + r.length > at) {
+            QTextLayout::FormatRange tail = r;
+            r.length = at - r.start;
+            tail.start = at + length;
+            tail.length -= r.length;
+            out.append(r);
+            out.append(tail);
+        } else {
+            out.append(r);
+        }
+    }
+    QTextLayout::FormatRange ghost{at, length, {}};
+    ghost.format.setForeground(dim);
+    out.append(ghost);
+    return out;
 }
 
 void MarkdownTextView::scheduleAutoSuggest()
@@ -648,7 +677,17 @@ void MarkdownTextView::showGhost(const QString& suggestion)
     if (suggestion.isEmpty() || textLength() == 0 || textCursor().hasSelection())
         return;
     m_ghostText = suggestion;
-    m_ghostAnchor = textCursor().position();
+    m_ghostCursor = textCursor();
+    m_ghostAnchor = m_ghostCursor.position();
+    // Shown as display text of the caret's line (the layout's pre-edit area), so the
+    // rest of the line moves aside; the document never holds it.
+    const QTextBlock b = m_ghostCursor.block();
+    const int at = m_ghostAnchor - b.position();
+    QColor dim = palette().color(QPalette::Text);
+    dim.setAlphaF(0.4f);
+    b.layout()->setPreeditArea(at, suggestion);
+    b.layout()->setFormats(formatsAroundGhost(b, at, int(suggestion.size()), dim));
+    document()->markContentsDirty(b.position(), b.length());
     viewport()->update();
 }
 
@@ -658,6 +697,13 @@ bool MarkdownTextView::dismissGhost()
         return false;
     m_ghostText.clear();
     m_ghostAnchor = -1;
+    const QTextBlock b = m_ghostCursor.block();
+    m_ghostCursor = QTextCursor();
+    if (b.isValid()) {
+        b.layout()->setPreeditArea(-1, QString());
+        b.layout()->setFormats(StyledBlocks::formatsOf(b));
+        document()->markContentsDirty(b.position(), b.length());
+    }
     viewport()->update();
     return true;
 }
@@ -673,38 +719,3 @@ void MarkdownTextView::acceptGhost()
         setSelectedRange({at + int(text.size()), 0});
 }
 
-void MarkdownTextView::paintGhost(QPainter* p)
-{
-    if (!hasGhost() || textCursor().position() != m_ghostAnchor)
-        return;
-    QTextCursor c(document());
-    c.setPosition(std::min(m_ghostAnchor, textLength()));
-    const QTextBlock b = c.block();
-    const QTextLine line = b.layout()->lineForTextPosition(c.positionInBlock());
-    if (!line.isValid())
-        return;
-    const QRectF blockRect = m_layout->blockBoundingRect(b);
-    const double x0 = line.cursorToX(c.positionInBlock());
-    const double width = m_layout->textWidth();
-    QFont font = document()->defaultFont();
-    QTextLayout ghost(m_ghostText, font);
-    ghost.beginLayout();
-    double y = 0;
-    bool first = true;
-    for (;;) {
-        QTextLine l = ghost.createLine();
-        if (!l.isValid())
-            break;
-        l.setLineWidth(first ? std::max(1.0, width - x0) : width);
-        l.setPosition(QPointF(first ? x0 : 0, y));
-        y += first ? line.height() : l.height();
-        first = false;
-    }
-    ghost.endLayout();
-    QColor dim = palette().color(QPalette::Text);
-    dim.setAlphaF(0.4);
-    p->save();
-    p->setPen(dim);
-    ghost.draw(p, QPointF(blockRect.left(), blockRect.top() + line.y() + (line.ascent() - QFontMetricsF(font).ascent())));
-    p->restore();
-}

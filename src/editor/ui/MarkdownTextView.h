@@ -113,7 +113,6 @@ protected:
 private:
     void stepOverConcealed(bool forward, bool extend);
     bool isInsideConcealed(int pos) const;
-    void paintGhost(QPainter* p);
     void paintTables(QPainter* p);
     void placeCellEditor();
     void remergeStyling();
@@ -122,6 +121,7 @@ private:
     EditorCoordinator* m_coordinator = nullptr;
     QString m_ghostText;
     int m_ghostAnchor = -1;
+    QTextCursor m_ghostCursor; // follows the anchor through edits, to find its block
     QTimer m_autoTimer;
     QCompleter* m_completer = nullptr;
     QStringListModel* m_completions = nullptr;

@@ -40,7 +40,9 @@ TEST(EditorScreenshot, DocumentWindowWithTheStyledEditor)
     QTest::keyClicks(tv, "typed ");
     for (int i = 0; i < 20; ++i)
         QApplication::processEvents();
+    tv->showGhost(QStringLiteral("suggested words "));
     w->grab().save(dirName + "/window.png");
+    tv->dismissGhost();
     Settings::instance().setValue("editorViewMode", "source");
     Settings::instance().setValue("editorAppearance", "dark");
     for (int i = 0; i < 20; ++i)

@@ -281,6 +281,20 @@ TEST_F(EditorViewTest, GhostTextIsPaintedButNeverInTheDocument)
     QTest::keyClicks(tv(), "!");
     EXPECT_EQ(view->text(), "Hello!");
     EXPECT_FALSE(tv()->hasGhost());
+
+    // Shown in the middle of a line, the suggestion moves the rest of the line aside
+    // and leaves nothing behind when it goes.
+    view->loadText("Hello there");
+    tv()->setSelectedRange({5, 0});
+    const QTextBlock b = tv()->document()->firstBlock();
+    const double before = b.layout()->lineAt(0).naturalTextWidth();
+    tv()->showGhost(" big");
+    EXPECT_GT(b.layout()->lineAt(0).naturalTextWidth(), before + 10);
+    EXPECT_EQ(view->text(), "Hello there");
+    tv()->setSelectedRange({0, 0});
+    EXPECT_FALSE(tv()->hasGhost());
+    EXPECT_TRUE(b.layout()->preeditAreaText().isEmpty());
+    EXPECT_DOUBLE_EQ(b.layout()->lineAt(0).naturalTextWidth(), before);
 }
 
 TEST_F(EditorViewTest, DoubleClickInABandAsksForHeaderAndFooter)
