@@ -15,7 +15,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QTextBlock>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -174,6 +174,7 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
         texts->addWidget(*edit);
     }
     m_diffText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_diffText->setUndoRedoEnabled(false);
     m_fullText->document()->setDocumentMargin(12);
     contentColumn->addWidget(texts, 1);
     m_preview->addWidget(content);
@@ -314,34 +315,31 @@ void VersionHistoryView::showPreview()
         m_removed->setVisible(true);
     }
 
-    QStringList rows;
-    rows.reserve(lines.size());
+    // Rows are written with their colours as block and character formats in one pass:
+    // overlay marks would keep a cursor per row, and every later change of the text would
+    // move all of them (seconds for a few thousand rows).
+    m_diffText->clear();
+    QTextCursor cursor(m_diffText->document());
+    cursor.beginEditBlock();
+    const QTextCharFormat plain;
+    bool first = true;
     for (const DiffLine& l : lines) {
+        const bool changed = l.kind != DiffLine::Kind::Equal;
+        const QColor colour = l.kind == DiffLine::Kind::Insert ? kGreen : kRed;
+        QTextBlockFormat row;
+        if (changed) row.setBackground(withAlpha(colour, 0.14));
+        if (first) cursor.setBlockFormat(row);
+        else cursor.insertBlock(row, plain);
+        first = false;
+        QTextCharFormat sign;
+        if (changed) sign.setForeground(withAlpha(colour, 0.9));
         const QChar prefix = l.kind == DiffLine::Kind::Insert ? QLatin1Char('+')
                              : l.kind == DiffLine::Kind::Delete ? QChar(0x2212)
                                                                 : QLatin1Char(' ');
-        rows << QString(prefix) + QStringLiteral("  ") + (l.text.isEmpty() ? QStringLiteral(" ") : l.text);
+        cursor.insertText(QString(prefix), sign);
+        cursor.insertText(QStringLiteral("  ") + (l.text.isEmpty() ? QStringLiteral(" ") : l.text), plain);
     }
-    m_diffText->setPlainText(rows.join(QLatin1Char('\n')));
-    QList<QTextEdit::ExtraSelection> marks;
-    QTextBlock block = m_diffText->document()->firstBlock();
-    for (const DiffLine& l : lines) {
-        if (l.kind != DiffLine::Kind::Equal) {
-            const QColor colour = l.kind == DiffLine::Kind::Insert ? kGreen : kRed;
-            QTextEdit::ExtraSelection row;
-            row.cursor = QTextCursor(block);
-            row.format.setBackground(withAlpha(colour, 0.14));
-            row.format.setProperty(QTextFormat::FullWidthSelection, true);
-            marks << row;
-            QTextEdit::ExtraSelection sign;
-            sign.cursor = QTextCursor(block);
-            sign.cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-            sign.format.setForeground(withAlpha(colour, 0.9));
-            marks << sign;
-        }
-        block = block.next();
-    }
-    m_diffText->setExtraSelections(marks);
+    cursor.endEditBlock();
 }
 
 void VersionHistoryView::updateButtons()

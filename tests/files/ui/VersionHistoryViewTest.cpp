@@ -7,10 +7,13 @@
 #include "files/ui/FileBrowserSidebar.h"
 #include "files/ui/VersionHistoryView.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QToolButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -123,6 +126,46 @@ TEST_F(VersionHistoryViewTest, NoticeCaptionsShowAllTheirLines)
         }
         EXPECT_EQ(captions, 1);
     }
+}
+
+TEST_F(VersionHistoryViewTest, LargeDiffsRedrawQuicklyWithTintedRows)
+{
+    const QString doc = makeFile("n.md");
+    QStringList oldLines, newLines;
+    for (int i = 0; i < 3000; ++i) {
+        oldLines << QString("old line %1").arg(i);
+        newLines << QString("new line %1").arg(i);
+    }
+    ASSERT_TRUE(VersionStore::snapshot(oldLines.join('\n') + "\nsame", doc, kT0));
+    VersionHistoryView view(doc, newLines.join('\n') + "\nsame", nullptr, nullptr);
+    view.show();
+    // Switching the preview rebuilds 6,000 diff rows each time; this took seconds when every
+    // row kept an overlay cursor into the text.
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 2; ++i) {
+        view.setMode(VersionHistoryModel::PreviewMode::Full);
+        view.setMode(VersionHistoryModel::PreviewMode::Diff);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_LT(timer.elapsed(), 3000);
+
+    ASSERT_EQ(view.previewIndex(), 1);
+    QPlainTextEdit* diff = nullptr;
+    for (auto* edit : view.findChildren<QPlainTextEdit*>())
+        if (edit->isVisible()) diff = edit;
+    ASSERT_TRUE(diff);
+    ASSERT_EQ(diff->blockCount(), 6001);
+    const QTextBlock deleted = diff->document()->findBlockByNumber(0);
+    const QTextBlock inserted = diff->document()->findBlockByNumber(3000);
+    EXPECT_TRUE(deleted.text().startsWith(QChar(0x2212)));
+    EXPECT_TRUE(inserted.text().startsWith('+'));
+    EXPECT_EQ(deleted.blockFormat().background().color().red(), 219);
+    EXPECT_EQ(inserted.blockFormat().background().color().green(), 168);
+    EXPECT_NEAR(inserted.blockFormat().background().color().alphaF(), 0.14, 0.01);
+    EXPECT_EQ(inserted.begin().fragment().text(), "+");
+    EXPECT_EQ(inserted.begin().fragment().charFormat().foreground().color().green(), 168);
+    EXPECT_EQ(diff->document()->findBlockByNumber(6000).blockFormat().background().style(), Qt::NoBrush); // "same"
 }
 
 using FileBrowserSidebarTest = FilesTest;
