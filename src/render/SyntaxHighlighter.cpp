@@ -64,7 +64,7 @@ const QString kDqAp = QStringLiteral("\"'");
 const QString kDqApBt = QStringLiteral("\"'`");
 
 // Every rule set, built once; names are matched exactly after lower-casing.
-const Lang& spec(const QString& lowerName)
+const Lang& languageRules(const QString& lowerName)
 {
     struct Table {
         QHash<QString, Lang> byName;
@@ -170,7 +170,7 @@ QList<Token> scan(const QString& code, const QString& language)
     QList<Token> out;
     if (code.isEmpty())
         return out;
-    const Lang& lang = spec(language.toLower());
+    const Lang& lang = languageRules(language.toLower());
 
     Chars cs{code, {0}};
     cs.offset.reserve(size_t(code.size()) + 1);
