@@ -22,7 +22,7 @@ struct TextRange {
     // True when the two ranges share at least one unit (empty ranges never intersect).
     constexpr bool intersects(TextRange o) const
     {
-        if (isNotFound() || o.isNotFound()) return false;
+        if (isNotFound() || o.isNotFound() || length <= 0 || o.length <= 0) return false;
         return location < o.end() && o.location < end();
     }
     constexpr TextRange intersection(TextRange o) const

@@ -533,11 +533,12 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
             align = ParagraphStyle::Alignment::Center;
         else if (word == u"justify")
             align = ParagraphStyle::Alignment::Justified;
-        // Step over the directive's line break, CR LF counted whole.
+        // Step over the directive's line break, whichever it is (CR LF counted
+        // whole): "$" also matches before a lone CR or a line separator.
         int next = whole.end();
         if (next + 1 < L && S[next] == u'\r' && S[next + 1] == u'\n')
             next += 2;
-        else if (next < L && S[next] == u'\n')
+        else if (next < L && TextUtil::isLineTerminator(S[next]))
             next += 1;
         if (next >= L)
             return;

@@ -140,6 +140,8 @@ TEST(MarkdownStylerMarkers, SourceModeDimsAndWysiwygHidesUnlessRevealed)
     // Each marker is revealed as a whole when the reveal range overlaps it by one unit.
     EXPECT_EQ(Styled("a **bold** b", true, TextRange(3, 1)).hidden(), "........xx..");
     EXPECT_EQ(Styled("x\na **bold** b", true, TextRange(0, 2)).hidden(), "....xx....xx..");
+    // An empty reveal range overlaps nothing, not even a marker around it.
+    EXPECT_EQ(Styled("a **bold** b", true, TextRange(3, 0)).hidden(), "..xx....xx..");
 }
 
 TEST(MarkdownStylerMarkers, LinksHeadingsRulesAndLists)
@@ -233,6 +235,12 @@ TEST(MarkdownStylerExtras, FootnotesWikiLinksAndDirectives)
     const Styled centerCrLf("{.right}\r\ntext\r\n");
     EXPECT_EQ(centerCrLf.attrs(10).paragraphStyle->alignment, ParagraphStyle::Alignment::Right);
     EXPECT_EQ(centerCrLf.attrs(0).paragraphStyle->alignment, ParagraphStyle::Alignment::Natural);
+    // A lone CR or a line separator ends the directive's line as well: the next line aligns.
+    for (const QChar brk : {QChar(u'\r'), QChar(0x2028)}) {
+        const Styled other(QString("{.center}") + brk + "text");
+        EXPECT_EQ(other.attrs(11).paragraphStyle->alignment, ParagraphStyle::Alignment::Center);
+        EXPECT_EQ(other.attrs(0).paragraphStyle->alignment, ParagraphStyle::Alignment::Natural);
+    }
     const Styled last("{.center}");
     EXPECT_TRUE(near(last.alpha(0), 0.35));
     EXPECT_EQ(Styled("![i](a.png){.left}", true).hidden(), "xx.xxxxxxxxxxxxxxx");
