@@ -32,19 +32,26 @@ CustomTheme CustomTheme::seeded(const QString& name, const EditorTheme& from)
     CustomTheme t;
     t.id = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     t.name = name;
+    if (from.custom) {
+        // Copied as stored: a trip through QColor would round every component
+        // and clamp those outside 0...1.
+        const CustomTheme& c = *from.custom;
+        t.text = c.text;
+        t.page = c.page;
+        t.desk = c.desk;
+        t.link = c.link;
+        t.code = c.code;
+        return t;
+    }
     t.text = RGBA(from.textColor());
     t.page = RGBA(from.pageColor());
     t.desk = RGBA(from.deskColor());
-    const bool sepia = !from.custom && from.appearanceMode == QLatin1String("sepia");
-    if (from.custom)
-        t.link = from.custom->link;
-    else if (sepia)
+    const bool sepia = from.appearanceMode == QLatin1String("sepia");
+    if (sepia)
         t.link = RGBA(0.51, 0.33, 0.16, 1);
     else
         t.link = RGBA(EditorTheme::systemColor(EditorTheme::SystemColor::Accent));
-    if (from.custom)
-        t.code = from.custom->code;
-    else if (sepia)
+    if (sepia)
         t.code = RGBA(0.6, 0.3, 0.3, 1);
     else
         t.code = RGBA(EditorTheme::systemColor(EditorTheme::SystemColor::Pink));

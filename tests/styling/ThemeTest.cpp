@@ -113,5 +113,10 @@ TEST(CustomTheme, SeededFromSepiaAndColourConversion)
     EXPECT_EQ(RGBA(QColor()), RGBA(0, 0, 0, 1)); // no sRGB form: opaque black
     EditorTheme custom;
     custom.custom = sample("c", "C");
-    EXPECT_EQ(CustomTheme::seeded("x", custom).code, RGBA(1.5, -0.25, 0, 1));
+    // Seeding from a custom theme copies all five colours unrounded and unclamped.
+    const CustomTheme copy = CustomTheme::seeded("x", custom);
+    EXPECT_EQ(copy.text, RGBA(0.1, 0.2, 0.3, 0.4));
+    EXPECT_EQ(copy.desk, RGBA(0.5, 0.5, 0.5, 1));
+    EXPECT_EQ(copy.code, RGBA(1.5, -0.25, 0, 1));
+    EXPECT_NE(copy.id, "c");
 }
