@@ -145,16 +145,58 @@ QList<FenceMatch> MarkdownStyler::findFences(const QString& text, int from)
     return pairTicks(text, ticks);
 }
 
-const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& storage)
+namespace {
+
+// The part of the current text where `before` (fences of the text before `change`)
+// and `after` differ, old ranges carried over the edit; not-found when they agree.
+TextRange fenceDifference(const QList<FenceMatch>& before, const QList<FenceMatch>& after,
+                          const AttributedText::TextChange& change)
+{
+    const int delta = change.newEnd - change.oldEnd;
+    // Fences wholly before the edit, or wholly after it and only shifted, keep their styling.
+    qsizetype head = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head]
+           && before[head].range.end() <= change.start)
+        ++head;
+    qsizetype oldTail = before.size(), newTail = after.size();
+    while (oldTail > head && newTail > head) {
+        const FenceMatch& o = before[oldTail - 1];
+        const FenceMatch& n = after[newTail - 1];
+        if (o.range.location < change.oldEnd || n.range != TextRange(o.range.location + delta, o.range.length))
+            break;
+        --oldTail;
+        --newTail;
+    }
+    TextRange out;
+    auto carry = [&](int p, bool isEnd) {
+        if (p <= change.start)
+            return p;
+        return p >= change.oldEnd ? p + delta : (isEnd ? change.newEnd : change.start);
+    };
+    for (qsizetype i = head; i < oldTail; ++i) {
+        const int a = carry(before[i].range.location, false), b = carry(before[i].range.end(), true);
+        out = out.united(TextRange(a, std::max(0, b - a)));
+    }
+    for (qsizetype i = head; i < newTail; ++i)
+        out = out.united(after[i].range);
+    return out;
+}
+
+} // namespace
+
+const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& storage, TextRange* changed)
 {
     const QString& s = storage.string();
+    *changed = TextRange::notFound();
     std::optional<AttributedText::TextChange> change;
-    if (storage.identity() != m_fenceStorage)
+    const bool sameStorage = storage.identity() == m_fenceStorage;
+    if (!sameStorage)
         change = AttributedText::TextChange{0, 0, storage.length(), true};
     else
         change = storage.textChangeSince(m_fenceRevision);
     if (!change)
         return m_fences;
+    const QList<FenceMatch> before = m_fences;
 
     if (change->whole) {
         m_ticks.clear();
@@ -176,6 +218,10 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
     m_fences = pairTicks(s, m_ticks);
     m_fenceStorage = storage.identity();
     m_fenceRevision = storage.textRevision();
+    if (sameStorage && change->whole)
+        *changed = TextRange(0, storage.length()); // the old fences cannot be carried over
+    else if (sameStorage)
+        *changed = fenceDifference(before, m_fences, *change);
     return m_fences;
 }
 
@@ -346,8 +392,13 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     const int L = storage.length();
     const Patterns& re = patterns();
 
-    const QList<FenceMatch>& fm = fences ? *fences : cachedFences(storage);
-    const TextRange scope = (!window || theme.focusMode) ? TextRange(0, L) : styleScope(*window, ns, fm);
+    // Restyling also covers every block whose fence status the edits changed, which
+    // reaches beyond the edited lines when a fence line is typed or broken.
+    TextRange fenceChange;
+    const QList<FenceMatch>& fm = fences ? *fences : cachedFences(storage, &fenceChange);
+    TextRange scope(0, L);
+    if (window && !theme.focusMode)
+        scope = styleScope(fenceChange.isNotFound() ? *window : window->united(fenceChange), ns, fm);
 
     // Whether a range overlaps a fence with a positive length (touching is not enough).
     auto inFence = [&fm](TextRange r) {

@@ -51,7 +51,10 @@ public:
 
 private:
     TextRange styleScope(TextRange window, QStringView ns, const QList<FenceMatch>& fences) const;
-    const QList<FenceMatch>& cachedFences(const AttributedText& storage);
+    // The kept fences brought up to date with the storage's text. `changed` gets the
+    // part of the text (current offsets) whose fence status the text edits changed,
+    // also far from the edit: opening or closing one block re-pairs those below it.
+    const QList<FenceMatch>& cachedFences(const AttributedText& storage, TextRange* changed);
     void preparePaint();
 
     void marker(AttributedText& storage, TextRange range) const;

@@ -81,12 +81,17 @@ TEST(MarkdownStylerFences, KeptFencesFollowEditsLikeAFullScan)
         text.replaceCharacters(TextRange(a, b - a), pieces[int(rng() % pieces.size())].left(int(rng() % 7)));
         if (rng() % 3 == 0)
             continue; // several edits between restyles
+        const TextRange widened = styler.highlight(text, TextRange(a, 0));
+        // With no edit since, the scope comes from the kept fences alone: it must be
+        // the scope of the fences given by a full scan.
         const TextRange scope = styler.highlight(text, TextRange(a, 0));
         const QList<FenceMatch> full = MarkdownStyler::findFences(text.string());
-        // Restyling with the fences given must give the same scope as with the kept ones.
         MarkdownStyler fresh;
         AttributedText copy(text.string());
         ASSERT_EQ(fresh.highlight(copy, TextRange(a, 0), &full), scope) << step;
+        // The restyle right after the edits covers at least that (and every block the
+        // edits opened, closed or re-paired).
+        ASSERT_TRUE(widened.location <= scope.location && widened.end() >= scope.end()) << step;
         for (const FenceMatch& f : full)
             ASSERT_TRUE(scope.location >= f.range.end() || scope.end() <= f.range.location
                         || (scope.location <= f.range.location && scope.end() >= f.range.end()));
@@ -124,8 +129,38 @@ TEST(MarkdownStylerScope, OpeningAFenceAboveExistingTextReachesTheNextFence)
     text.replaceCharacters(TextRange(0, 0), u"```\n");
     const TextRange scope = styler.highlight(text, TextRange(0, 4));
     EXPECT_EQ(scope.location, 0);
-    EXPECT_EQ(scope.end(), int(text.string().indexOf("```", 4)) + 3); // runs to the next fence line
+    // The new block runs to the next fence line, the old block's opener; the old
+    // block's code and closer are no longer code and are restyled with it.
+    EXPECT_EQ(scope.end(), text.length());
     EXPECT_TRUE(text.attributesAt(int(text.string().indexOf("# Head"))).background.has_value()); // now code
+    EXPECT_FALSE(text.attributesAt(int(text.string().indexOf("old"))).background.has_value());
+}
+
+TEST(MarkdownStylerScope, BreakingAFenceRestylesEveryBlockItRepairs)
+{
+    // Three blocks; breaking the first opener makes its closer open a block that
+    // runs to the second block's opener, and so on down the text.
+    const QString doc = "```\none\n```\n\ntext\n\n```\ntwo\n```\n\nmore\n\n```\nthree\n```\n";
+    MarkdownStyler styler;
+    AttributedText text(doc);
+    styler.highlight(text, std::nullopt);
+    text.replaceCharacters(TextRange(0, 1), u"");
+    styler.highlight(text, TextRange(0, 0));
+
+    MarkdownStyler fresh;
+    AttributedText full(text.string());
+    fresh.highlight(full, std::nullopt);
+    for (int i = 0; i < text.length(); ++i)
+        ASSERT_EQ(text.attributesAt(i).background.has_value(), full.attributesAt(i).background.has_value()) << i;
+    EXPECT_FALSE(text.attributesAt(int(text.string().indexOf("three"))).background.has_value());
+    EXPECT_TRUE(text.attributesAt(int(text.string().indexOf("more"))).background.has_value());
+
+    // A keystroke that re-pairs no fence widens nothing beyond the usual rule.
+    const int at = int(text.string().indexOf("three"));
+    text.replaceCharacters(TextRange(at, 0), u"x");
+    const QList<FenceMatch> fences = MarkdownStyler::findFences(text.string());
+    AttributedText copy(text.string());
+    EXPECT_EQ(styler.highlight(text, TextRange(at, 1)), fresh.highlight(copy, TextRange(at, 1), &fences));
 }
 
 TEST(MarkdownStylerMarkers, SourceModeDimsAndWysiwygHidesUnlessRevealed)
