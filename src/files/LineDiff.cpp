@@ -16,10 +16,11 @@ struct Side {
 // lines pay for normalisation.
 class Interner {
 public:
-    int id(QStringView raw)
+    int id(QStringView raw, bool withCr = false)
     {
         const bool ascii = std::all_of(raw.begin(), raw.end(), [](QChar c) { return c.unicode() < 0x80; });
         QString key = ascii ? raw.toString() : raw.toString().normalized(QString::NormalizationForm_C);
+        if (withCr) key += QLatin1Char('\r');
         auto it = m_ids.constFind(key);
         if (it == m_ids.constEnd()) it = m_ids.insert(key, int(m_ids.size()));
         return it.value();
@@ -33,15 +34,19 @@ Side split(const QString& text, Interner& interner)
 {
     Side side;
     qsizetype start = 0;
+    bool previousCrlf = false;
     for (;;) {
         const qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
         const qsizetype end = lf < 0 ? text.size() : lf;
-        // Lines are compared with the CR of a CR LF break, so LF and CR LF lines differ.
+        // Lines are compared with the CR of a CR LF break, so LF and CR LF lines differ. The
+        // last line has no break of its own: it counts as ending like the line before it, so
+        // a line typed after it in a CR LF text does not show the old last line as changed.
         const QStringView raw = QStringView(text).mid(start, end - start);
         const bool crlf = lf > start && text.at(lf - 1) == QLatin1Char('\r');
         side.shown.push_back(crlf ? raw.chopped(1) : raw);
-        side.ids.push_back(interner.id(raw));
+        side.ids.push_back(interner.id(raw, lf < 0 && previousCrlf));
         if (lf < 0) break;
+        previousCrlf = crlf;
         start = lf + 1;
     }
     return side;

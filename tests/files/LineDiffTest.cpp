@@ -46,8 +46,14 @@ TEST(LineDiff, CrLfLinesAreLinesAndLineEndingsCount)
 {
     // Each CR LF line is its own line, shown without the CR.
     EXPECT_EQ(render(LineDiff::compute("a\r\nb\r\nc", "a\r\nB\r\nc")), "=a|-b|+B|=c|");
-    // The same words with other line endings are changed lines, not "no changes".
-    EXPECT_EQ(render(LineDiff::compute("a\r\nb", "a\nb")), "-a|+a|=b|");
+    // The same words with other line endings are changed lines, not "no changes" (the last
+    // line, which has no break of its own, ends like the one before it).
+    EXPECT_EQ(render(LineDiff::compute("a\r\nb", "a\nb")), "-a|-b|+a|+b|");
+    EXPECT_EQ(render(LineDiff::compute("a\r\nb\r\nc", "a\nb\r\nc")), "-a|+a|=b|=c|");
+    // Lines added after the last line of a CR LF text leave that line equal.
+    EXPECT_EQ(render(LineDiff::compute("a\r\nb", "a\r\nb\r\nc")), "=a|=b|+c|");
+    EXPECT_EQ(render(LineDiff::compute("a\r\nb", "a\r\nb\r\n")), "=a|=b|+|");
+    EXPECT_EQ(render(LineDiff::compute("a\r\nb\r\nc", "a\r\nb")), "=a|=b|-c|");
     // A lone CR is an ordinary character.
     EXPECT_EQ(render(LineDiff::compute("a\rb", "a\rb")), "=a\rb|");
 }
