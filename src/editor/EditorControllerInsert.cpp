@@ -32,37 +32,44 @@ QString tableRow(int cols, const std::function<QString(int)>& cell)
     return u"| "_s + cells.join(u" | "_s) + u" |"_s;
 }
 
-// The ids the exported HTML gives the headings on `lines` (whose plain titles are
-// `titles`). The body derives a heading's id from its rendered text, which differs from
-// the plain title when the title holds inline Markdown ("a_b_c" renders as emphasis and
-// gets the id "abc"), so each line is matched, in order, to the rendered heading of the
-// same level and content, and takes that heading's id. A line the body renders as no
-// heading (inside fenced code, "#" with nothing after it) keeps the slug of its title.
-QStringList headingAnchors(const QString& text, const QStringList& lines, const QStringList& titles)
+// The ids the exported HTML gives the headings on the text's lines `headingLines`
+// (indices of the lines cut at line feeds; `titles` are their plain titles). The body
+// derives an id from the rendered heading text and numbers repeats over every heading it
+// renders: also headings a line scan does not list (inside quotes, indented) and none of
+// the lines inside fenced code. So the text is rendered twice, as it is for the ids and
+// with a private-use marker that numbers each listed heading appended to its line; the
+// n-th rendered heading of the second rendering names the listed heading that owns the
+// n-th id of the first. A marker adds text only to lines that already carry some, so both
+// renderings hold the same headings. A line that renders as no heading keeps the slug of
+// its title.
+QStringList headingAnchors(const QString& text, const QList<int>& headingLines, const QStringList& titles)
 {
     static const QRegularExpression renderedRE(u"<h([1-6]) id=\"([^\"]*)\">(.*?)</h\\1>"_s);
-    struct Rendered {
-        int level;
-        QString inner, id;
+    // The last marker of a heading is the appended one, whatever the title itself holds.
+    static const QRegularExpression markerRE(u".*\uE000(\\d+)\uE001"_s);
+    const auto rendered = [](const QString& markdown) {
+        QList<QRegularExpressionMatch> headings;
+        auto it = renderedRE.globalMatch(MarkdownHTMLRenderer::renderBody(markdown));
+        while (it.hasNext()) headings.append(it.next());
+        return headings;
     };
-    QList<Rendered> rendered;
-    auto it = renderedRE.globalMatch(MarkdownHTMLRenderer::renderBody(text));
-    while (it.hasNext()) {
-        const auto m = it.next();
-        rendered.append({m.captured(1).toInt(), m.captured(3), m.captured(2)});
+
+    QStringList lines = text.split(u'\n');
+    for (qsizetype i = 0; i < headingLines.size(); ++i) {
+        if (TextUtil::trimWhitespaceAndNewlines(titles[i]).isEmpty()) continue;
+        QString& line = lines[headingLines[i]];
+        line.insert(line.endsWith(u'\r') ? line.size() - 1 : line.size(),
+                    u" \uE000"_s + QString::number(i) + u'\uE001');
     }
+    const auto ids = rendered(text);
+    const auto marked = rendered(lines.join(u'\n'));
+
     QStringList anchors = MarkdownHTMLRenderer::uniqueSlugs(titles);
-    qsizetype next = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const auto heading = MarkdownHTMLRenderer::parseHeading(TextUtil::trimBlanks(lines[i]));
-        if (heading.level == 0) continue;
-        const QString inner = MarkdownHTMLRenderer::renderInline(heading.text);
-        for (qsizetype k = next; k < rendered.size(); ++k) {
-            if (rendered[k].level != heading.level || rendered[k].inner != inner) continue;
-            anchors[i] = rendered[k].id;
-            next = k + 1;
-            break;
-        }
+    if (ids.size() != marked.size()) return anchors;
+    for (qsizetype k = 0; k < marked.size(); ++k) {
+        const auto m = markerRE.match(marked[k].capturedView(3));
+        const int heading = m.hasMatch() ? m.captured(1).toInt() : -1;
+        if (heading >= 0 && heading < anchors.size()) anchors[heading] = ids[k].captured(2);
     }
     return anchors;
 }
@@ -179,19 +186,21 @@ void EditorController::insertTableOfContents()
     if (!view) return;
     static const QRegularExpression headingRE(u"^#{1,6}(?=\\s)"_s, QRegularExpression::UseUnicodePropertiesOption);
     const QString text = view->text();
-    QList<int> levels;
-    QStringList titles, lines;
+    QList<int> levels, headingLines;
+    QStringList titles;
+    int index = 0;
     for (QStringView line : QStringView(text).split(u'\n')) {
+        const int lineIndex = index++;
         // A CR before the line feed is part of the line break, not of the title.
         if (line.endsWith(u'\r')) line.chop(1);
         const auto m = headingRE.match(line);
         if (!m.hasMatch()) continue;
         levels.append(int(m.capturedLength()));
         titles.append(TextUtil::trimBlanks(line.mid(m.capturedLength())));
-        lines.append(line.toString());
+        headingLines.append(lineIndex);
     }
     if (titles.isEmpty()) return;
-    const QStringList anchors = headingAnchors(text, lines, titles);
+    const QStringList anchors = headingAnchors(text, headingLines, titles);
     const QString br = lineBreakOf(text);
     QStringList entries;
     for (qsizetype i = 0; i < titles.size(); ++i)

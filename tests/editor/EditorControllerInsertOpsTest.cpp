@@ -206,3 +206,23 @@ TEST(EditorControllerInsertOps, TableCommandsAndCleanUp)
     EXPECT_EQ(tidy.view.beeps, 1);
     EXPECT_EQ(tidy.view.undoDepth(), 0);
 }
+
+TEST(EditorControllerInsertOps, TableOfContentsLinksTheHeadingsTheBodyRenders)
+{
+    // The body numbers repeated titles over the headings it renders: a "# Intro" inside
+    // fenced code is none, a quoted or indented one is one the line scan does not list.
+    OpsEditor fenced("```\n# Intro\n```\n\n# Intro\n", {25, 0});
+    fenced.c.insertTableOfContents();
+    EXPECT_TRUE(fenced.text().endsWith("\n- [Intro](#intro)\n- [Intro](#intro)\n"));
+    expectLinksReachHeadings(fenced.text());
+
+    OpsEditor quoted("> # Intro\n\n    # Intro\n# Intro\r\n", {32, 0});
+    quoted.c.insertTableOfContents();
+    EXPECT_TRUE(quoted.text().endsWith("\r\n\n- [Intro](#intro-2)\n"));
+
+    // A title holding the private-use characters the lookup appends still gets its id.
+    const QString odd = QString("# \uE0009\uE001 y\n");
+    OpsEditor own(odd, {int(odd.size()), 0});
+    own.c.insertTableOfContents();
+    expectLinksReachHeadings(own.text());
+}
