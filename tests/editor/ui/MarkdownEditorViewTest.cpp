@@ -539,3 +539,20 @@ TEST_F(EditorViewTest, EmojiAndWikiLinkCompletionOpenWhileTyping)
     QTest::mouseClick(tv()->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
     EXPECT_EQ(opened, folder.filePath("No.md"));
 }
+
+TEST_F(EditorViewTest, FocusModeDimsEverythingButTheCaretParagraph)
+{
+    view->loadText("first paragraph\n\nsecond paragraph");
+    setConfig([](EditorConfig& c) { c.focusMode = true; });
+    auto alphaAt = [&](int blockNumber) {
+        double alpha = 1;
+        for (const auto& r : tv()->document()->findBlockByNumber(blockNumber).layout()->formats())
+            if (r.start == 0 && r.format.hasProperty(QTextFormat::ForegroundBrush))
+                alpha = r.format.foreground().color().alphaF();
+        return alpha;
+    };
+    tv()->setSelectedRange({2, 0});
+    EXPECT_LT(alphaAt(2), alphaAt(0));
+    tv()->setSelectedRange({20, 0});
+    EXPECT_LT(alphaAt(0), alphaAt(2));
+}

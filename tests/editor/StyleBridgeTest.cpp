@@ -1,0 +1,60 @@
+#include "editor/StyleBridge.h"
+#include "editor/StyledBlocks.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TextAttributes bold()
+{
+    TextAttributes a;
+    QFont f;
+    f.setPointSizeF(15);
+    f.setBold(true);
+    a.font = f;
+    return a;
+}
+
+} // namespace
+
+TEST(StyleBridge, RunsBecomeNumberedFormatsAndRowsKeepTheirHeight)
+{
+    AttributedText t("ab **cd**\n| x |\nz");
+    t.setAttributes({5, 2}, bold());
+    t.addMarkdownConceal({3, 2});
+    t.addMarkdownConceal({7, 2});
+    ParagraphStyle row;
+    row.minimumLineHeight = row.maximumLineHeight = 24;
+    t.addParagraphStyle({10, 6}, row);
+    StyleBridge bridge;
+    const StyleResult r = bridge.convert(t, {0, t.length()}, 2.0, 0.75);
+    ASSERT_EQ(r.runs.size(), 3);
+    EXPECT_TRUE(StyledBlocks::isConcealed(r.runs[0].format));
+    EXPECT_EQ(r.runs[0].formatId, r.runs[2].formatId); // the two marker runs share one look
+    EXPECT_EQ(r.runs[1].format.font().pixelSize(), 30); // 15 points at zoom 2
+    ASSERT_FALSE(r.paragraphs.isEmpty());
+    EXPECT_DOUBLE_EQ(r.paragraphs.last().style.rowHeight, 18);
+}
+
+TEST(StyledBlocks, OnlyChangedBlocksAreTouchedAndFormatsAreBlockRelative)
+{
+    QTextDocument doc;
+    doc.setPlainText("one\ntwo **x**\nthree");
+    doc.setModified(false);
+    StyleResult r;
+    r.scope = {0, int(doc.characterCount() - 1)};
+    r.runs.append({8, 2, StyledBlocks::concealFormat(), 1});
+    EXPECT_EQ(StyledBlocks::apply(&doc, r), 3);
+    EXPECT_EQ(StyledBlocks::apply(&doc, r), 0);
+    const QTextBlock two = doc.findBlockByNumber(1);
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(two, 4));
+    EXPECT_FALSE(StyledBlocks::isConcealedAt(two, 3));
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_FALSE(doc.isUndoAvailable());
+    r.runs.clear();
+    EXPECT_EQ(StyledBlocks::apply(&doc, r), 1);
+    EXPECT_FALSE(StyledBlocks::isConcealedAt(two, 4));
+}
