@@ -131,6 +131,27 @@ QList<FenceMatch> pairTicks(QStringView s, const std::vector<int>& ticks)
     return out;
 }
 
+// `scope` grown over the grid-table model runs on either side of its ends.
+TextRange acrossGrids(const AttributedText& storage, TextRange scope)
+{
+    const int L = storage.length();
+    int start = scope.location, end = scope.end();
+    TextRange run;
+    if (start > 0) {
+        if (const auto model = storage.attributesAt(start - 1).tableModel) {
+            while (start > 0 && storage.attributesAt(start - 1, &run).tableModel == model)
+                start = run.location;
+        }
+    }
+    if (end < L) {
+        if (const auto model = storage.attributesAt(end).tableModel) {
+            while (end < L && storage.attributesAt(end, &run).tableModel == model)
+                end = run.end();
+        }
+    }
+    return {start, end - start};
+}
+
 } // namespace
 
 MarkdownStyler::MarkdownStyler()
@@ -397,8 +418,15 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     TextRange fenceChange;
     const QList<FenceMatch>& fm = fences ? *fences : cachedFences(storage, &fenceChange);
     TextRange scope(0, L);
-    if (window && !theme.focusMode)
+    if (window && !theme.focusMode) {
         scope = styleScope(fenceChange.isNotFound() ? *window : window->united(fenceChange), ns, fm);
+        // A grid that reaches out of the scope (its rows joined across a blank line
+        // that no longer stands between two rows) is restyled whole: left alone, its
+        // stale model would go on drawing rows the text no longer has.
+        // (The scope's last unit, not its end, names its last line.)
+        for (TextRange grown = acrossGrids(storage, scope); grown != scope; grown = acrossGrids(storage, scope))
+            scope = styleScope(TextRange(grown.location, std::max(0, grown.length - 1)), ns, fm);
+    }
 
     // Whether a range overlaps a fence with a positive length (touching is not enough).
     auto inFence = [&fm](TextRange r) {

@@ -1,5 +1,6 @@
 #include "styling/MarkdownEmphasis.h"
 #include "styling/MarkdownStyler.h"
+#include "styling/TableModel.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
@@ -161,6 +162,25 @@ TEST(MarkdownStylerScope, BreakingAFenceRestylesEveryBlockItRepairs)
     const QList<FenceMatch> fences = MarkdownStyler::findFences(text.string());
     AttributedText copy(text.string());
     EXPECT_EQ(styler.highlight(text, TextRange(at, 1)), fresh.highlight(copy, TextRange(at, 1), &fences));
+}
+
+TEST(MarkdownStylerScope, AGridCutByTheScopeIsRestyledWhole)
+{
+    // A grid whose last row stands after a blank line; that row stops being a row,
+    // so the scope rule no longer reaches the rows above the blank line.
+    MarkdownStyler styler;
+    styler.concealMarkers = true;
+    AttributedText text("| a | b |\n|---|---|\n| 1 | 2 |\n\n| 3 | 4 |\n\ntail\n");
+    styler.highlight(text, std::nullopt);
+    ASSERT_TRUE(text.attributesAt(0).tableModel);
+    ASSERT_EQ(text.attributesAt(0).tableModel->rows.size(), 3);
+    const int at = int(text.string().indexOf("| 3 |"));
+    text.replaceCharacters(TextRange(at, 1), u"");
+    text.replaceCharacters(TextRange(at + 3, 1), u"");
+    EXPECT_EQ(styler.highlight(text, TextRange(at, 0)), TextRange(0, at + 8)); // through " 3  4 |"
+    ASSERT_TRUE(text.attributesAt(0).tableModel);
+    EXPECT_EQ(text.attributesAt(0).tableModel->rows.size(), 2);
+    EXPECT_FALSE(text.attributesAt(at - 1).tableModel); // the blank line is no part of it now
 }
 
 TEST(MarkdownStylerMarkers, SourceModeDimsAndWysiwygHidesUnlessRevealed)
