@@ -284,8 +284,38 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
             return;
     }
     QTextEdit::keyPressEvent(e);
+    const bool extend = e->modifiers() & Qt::ShiftModifier;
     if ((e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) && plainMods)
-        stepOverConcealed(e->key() == Qt::Key_Right, e->modifiers() & Qt::ShiftModifier);
+        stepOverConcealed(e->key() == Qt::Key_Right, extend);
+    switch (e->key()) {
+    case Qt::Key_Left: case Qt::Key_Up: case Qt::Key_PageUp:
+        skipGridRows(false, extend);
+        break;
+    case Qt::Key_Right: case Qt::Key_Down: case Qt::Key_PageDown:
+        skipGridRows(true, extend);
+        break;
+    default:
+        break;
+    }
+}
+
+void MarkdownTextView::skipGridRows(bool forward, bool extend)
+{
+    // A grid's source rows are hidden under the drawing, so a caret there would be
+    // invisible: the keys carry it past the table (cells are edited by clicking them).
+    QTextCursor c = textCursor();
+    const auto mode = extend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+    bool moved = false;
+    while (StyledBlocks::paragraphOf(c.block()).rowHeight >= 0) {
+        if (!c.movePosition(forward ? QTextCursor::NextBlock : QTextCursor::PreviousBlock, mode))
+            break;
+        moved = true;
+    }
+    if (!moved)
+        return;
+    if (!forward)
+        c.movePosition(QTextCursor::EndOfBlock, mode);
+    setTextCursor(c);
 }
 
 void MarkdownTextView::inputMethodEvent(QInputMethodEvent* e)

@@ -112,6 +112,7 @@ protected:
 
 private:
     void stepOverConcealed(bool forward, bool extend);
+    void skipGridRows(bool forward, bool extend);
     bool isInsideConcealed(int pos) const;
     void paintTables(QPainter* p);
     void placeCellEditor();

@@ -556,3 +556,21 @@ TEST_F(EditorViewTest, FocusModeDimsEverythingButTheCaretParagraph)
     tv()->setSelectedRange({20, 0});
     EXPECT_LT(alphaAt(0), alphaAt(2));
 }
+
+TEST_F(EditorViewTest, ArrowKeysCarryTheCaretPastAGrid)
+{
+    view->loadText(kTableDoc);
+    tv()->setSelectedRange({0, 0});
+    QTest::keyClick(tv(), Qt::Key_Down); // to the blank line
+    QTest::keyClick(tv(), Qt::Key_Down); // into the table: carried past it
+    const QTextBlock b = tv()->textCursor().block();
+    EXPECT_LT(StyledBlocks::paragraphOf(b).rowHeight, 0);
+    EXPECT_GT(tv()->selectedRange().location, int(QString(kTableDoc).indexOf("| pears")));
+    QTest::keyClick(tv(), Qt::Key_Up);
+    EXPECT_LT(tv()->selectedRange().location, int(QString(kTableDoc).indexOf("| Name")));
+    // In source mode the rows are ordinary lines.
+    setConfig([](EditorConfig& c) { c.viewMode = "source"; });
+    tv()->setSelectedRange({6, 0});
+    QTest::keyClick(tv(), Qt::Key_Down);
+    EXPECT_EQ(tv()->textCursor().block().blockNumber(), 2);
+}
