@@ -159,10 +159,10 @@ MarkdownStyler::MarkdownStyler()
     patterns(); // compile up front, not on the first keystroke
 }
 
-QList<FenceMatch> MarkdownStyler::findFences(const QString& text, int from)
+QList<FenceMatch> MarkdownStyler::findFences(const QString& text)
 {
     std::vector<int> ticks;
-    collectTicks(text, from, int(text.size()), ticks);
+    collectTicks(text, 0, int(text.size()), ticks);
     return pairTicks(text, ticks);
 }
 

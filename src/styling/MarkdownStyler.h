@@ -41,7 +41,7 @@ public:
                         const QList<FenceMatch>* fences = nullptr);
 
     // Every fenced code block of `text`, in text order.
-    static QList<FenceMatch> findFences(const QString& text, int from = 0);
+    static QList<FenceMatch> findFences(const QString& text);
 
     // The table pass: finds pipe tables in the scope `full` (whole lines) and either
     // styles their source or turns them into grids. `inFence` tells whether a line
