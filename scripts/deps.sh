@@ -8,6 +8,7 @@ PKGS=(
   qt6-base-dev qt6-base-dev-tools qt6-pdf-dev qt6-svg-dev qt6-webengine-dev
   libqpdf-dev libzip-dev libfontconfig-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libhunspell-dev hunspell-en-us
   xvfb xauth fonts-dejavu-core poppler-utils
   qt6-qpa-plugins libxkbcommon-x11-0
 )

@@ -1,6 +1,7 @@
 #include "editor/ui/EditorCoordinator.h"
 
 #include "editor/EditorController.h"
+#include "editor/SpellChecker.h"
 #include "editor/TypingRules.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/PagedDocumentLayout.h"
@@ -60,6 +61,8 @@ void EditorCoordinator::setConfig(const EditorConfig& config)
     theme.custom = config.customTheme;
     theme.focusMode = config.focusMode;
     m_styler.concealMarkers = config.viewMode == u"wysiwyg";
+    if (config.spellCheck)
+        SpellChecker::shared().setLanguage(config.spellLanguage);
 }
 
 TextRange EditorCoordinator::clampToText(TextRange r) const
@@ -94,10 +97,30 @@ void EditorCoordinator::restyle(std::optional<TextRange> changed)
     const TextRange touched = m_storage.takeChangedAttributesRange();
     const TextRange mirror = TextUtil::lineRange(text(), clampToText(scope).united(
                                                              touched.isNotFound() ? scope : clampToText(touched)));
-    const StyleResult result = m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale,
+    StyleResult result = m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale,
                                                     m_view->gridUnit());
+    if (m_config && m_config->spellCheck)
+        addSpellingMarks(result, mirror);
     StyledBlocks::apply(m_view->document(), result);
     m_view->viewport()->update();
+}
+
+void EditorCoordinator::addSpellingMarks(StyleResult& result, TextRange range)
+{
+    const QList<TextRange> bad = SpellChecker::shared().misspelled(text(), range, m_view->selectedRange().location);
+    if (bad.isEmpty())
+        return;
+    static const QTextCharFormat mark = [] {
+        QTextCharFormat f;
+        f.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
+        f.setUnderlineColor(Qt::red);
+        return f;
+    }();
+    constexpr int spellingFormatId = -1; // never a look's number
+    for (const TextRange& r : bad)
+        result.runs.append({r.location, r.length, mark, spellingFormatId});
+    std::stable_sort(result.runs.begin(), result.runs.end(),
+                     [](const StyleRun& a, const StyleRun& b) { return a.start < b.start; });
 }
 
 void EditorCoordinator::onContentsChange(int from, int removed, int added)

@@ -56,6 +56,8 @@ private:
     void afterEdit();
     TextRange clampToText(TextRange r) const;
     void prepare();
+    // Underlines the misspelled words of `range` (continuous spell checking).
+    void addSpellingMarks(StyleResult& result, TextRange range);
 
     MarkdownTextView* m_view;
     QPointer<EditorController> m_controller;

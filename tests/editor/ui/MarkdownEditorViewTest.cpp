@@ -1,4 +1,5 @@
 #include "editor/EditorController.h"
+#include "editor/SpellChecker.h"
 #include "editor/StyledBlocks.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
@@ -573,4 +574,25 @@ TEST_F(EditorViewTest, ArrowKeysCarryTheCaretPastAGrid)
     tv()->setSelectedRange({6, 0});
     QTest::keyClick(tv(), Qt::Key_Down);
     EXPECT_EQ(tv()->textCursor().block().blockNumber(), 2);
+}
+
+TEST_F(EditorViewTest, ContinuousSpellCheckingUnderlinesWhenOn)
+{
+    view->loadText("A wrongg word\nnext");
+    tv()->setSelectedRange({16, 0});
+    auto underlined = [&] {
+        for (const auto& r : tv()->document()->firstBlock().layout()->formats())
+            if (r.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                return r.start == 2 && r.length == 6;
+        return false;
+    };
+    EXPECT_FALSE(underlined());
+    setConfig([](EditorConfig& c) { c.spellCheck = true; c.spellLanguage = "en_US"; });
+    if (!SpellChecker::shared().isAvailable())
+        GTEST_SKIP() << "no dictionary";
+    EXPECT_TRUE(underlined());
+    EXPECT_EQ(view->text(), "A wrongg word\nnext");
+    EXPECT_FALSE(tv()->document()->isModified());
+    setConfig([](EditorConfig& c) { c.spellCheck = false; });
+    EXPECT_FALSE(underlined());
 }
