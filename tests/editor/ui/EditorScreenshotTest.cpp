@@ -10,6 +10,7 @@
 #include "platform/Settings.h"
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,6 +50,16 @@ TEST(EditorScreenshot, DocumentWindowWithTheStyledEditor)
         QApplication::processEvents();
     w->grab().save(dirName + "/window-source-dark.png");
     editor->ruler()->grab().save(dirName + "/ruler.png");
+    // Several sheets at half size: page breaks, bands and captions.
+    Settings::instance().setValue("editorViewMode", "wysiwyg");
+    Settings::instance().setValue("editorAppearance", "light");
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    tv->setMagnification(0.5, false);
+    tv->verticalScrollBar()->setValue(0);
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    w->grab().save(dirName + "/window-zoomed.png");
     w->setWindowModified(false);
     editor->setModified(false);
     w->close();
