@@ -1,6 +1,7 @@
 // The editor view on a deterministic 1 MiB Markdown document: opening to the first
 // painted page, keystroke to painted frame (median and 99th percentile), switching
 // between WYSIWYG and source and between themes, and the process's peak memory.
+#include "editor/SpellChecker.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/PagedDocumentLayout.h"
@@ -197,5 +198,34 @@ void BM_EditorSwitchModeAndTheme(benchmark::State& state)
     state.counters["peak_MB"] = peakMegabytes();
 }
 BENCHMARK(BM_EditorSwitchModeAndTheme)->Iterations(4)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// Continuous spell checking over the whole document (what a full restyle adds when
+// "editorSpellCheck" is on) and over one paragraph (what a keystroke adds).
+void BM_EditorSpellCheck(benchmark::State& state)
+{
+    SpellChecker& sc = SpellChecker::shared();
+    sc.setLanguage(QStringLiteral("en_US"));
+    if (!sc.isAvailable()) {
+        state.SkipWithError("no dictionary");
+        return;
+    }
+    const QString& doc = editorDocument();
+    const TextRange all(0, int(doc.size()));
+    const TextRange paragraph(int(doc.size() / 2), 400);
+    double wholeMs = 0;
+    for (auto _ : state) {
+        QElapsedTimer t;
+        t.start();
+        benchmark::DoNotOptimize(sc.misspelled(doc, all));
+        wholeMs = double(t.nsecsElapsed()) / 1e6;
+        benchmark::DoNotOptimize(sc.misspelled(doc, paragraph));
+    }
+    state.counters["whole_document_ms"] = wholeMs;
+}
+BENCHMARK(BM_EditorSpellCheck)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
