@@ -191,6 +191,8 @@ void MarkdownEditorView::applyConfigInternal(const EditorConfig& config)
     EditorCoordinator* coord = m_text->coordinator();
     if (coord->appliedConfig() && *coord->appliedConfig() == config)
         return;
+    // Restyling everything would take the suggestion's look from its line.
+    m_text->dismissGhost();
     const TextRange sel = m_text->selectedRange();
     PagedDocumentLayout* layout = m_text->pagedLayout();
     layout->beginBatch();

@@ -160,6 +160,7 @@ void MarkdownTextView::setMagnification(double factor, bool)
     factor = std::clamp(factor, 0.25, 5.0);
     if (factor == magnification())
         return;
+    dismissGhost();
     // Keep the point at the top of the view in place.
     const double ratio = factor / magnification();
     const int top = verticalScrollBar()->value();
