@@ -198,7 +198,9 @@ ChatResult parseAnswer(int status, const QByteArray& body, const QString& host)
     if (status != 200) {
         const QJsonDocument doc = QJsonDocument::fromJson(body);
         const QJsonValue message = doc.object().value(QStringLiteral("error")).toObject().value(QStringLiteral("message"));
-        if (doc.isObject() && message.isString()) return {{}, TranslationError::api(message.toString())};
+        // A blank message would leave the user with an empty error line: fall back to the status.
+        if (doc.isObject() && message.isString() && !message.toString().trimmed().isEmpty())
+            return {{}, TranslationError::api(message.toString())};
         return {{},
                 TranslationError::api(QStringLiteral("HTTP %1 from %2")
                                           .arg(status)

@@ -141,7 +141,9 @@ TEST_P(ProviderTest, AnswerShapesAndHttpErrorsGiveTheirTexts)
     server.respond(500, R"({"error":{"message":""}})");
     r = ask(c);
     EXPECT_EQ(r.error->kind(), TranslationError::Kind::Api);
-    EXPECT_EQ(r.error->description(), "");
+    EXPECT_EQ(r.error->description(), "HTTP 500 from 127.0.0.1"); // never an empty error line
+    server.respond(500, R"({"error":{"message":"  "}})");
+    EXPECT_EQ(ask(c).error->description(), "HTTP 500 from 127.0.0.1");
     server.respond(500, R"({"error":"boom"})");
     EXPECT_EQ(ask(c).error->description(), "HTTP 500 from 127.0.0.1");
     server.respond(201, reply("fine"));
