@@ -124,7 +124,14 @@ int DocumentController::restoreAutosaved()
     int restored = 0;
     for (const AutosaveStore::Entry& e : m_autosave.entries()) {
         // Another running instance holds it: that window is still open.
-        if (!m_autosave.claim(e.id)) continue;
+        auto lock = m_autosave.claim(e.id);
+        if (!lock) continue;
+        // A draft whose text was all deleted again holds nothing worth an "edited" window.
+        if (e.text.isEmpty()) {
+            m_autosave.remove(e.id);
+            continue;
+        }
+        lock.reset();
         show(new DocumentWindow(MarkdownDocument{e.text}, QString(), nullptr, e.id));
         ++restored;
     }

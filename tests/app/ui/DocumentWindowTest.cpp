@@ -289,6 +289,10 @@ TEST_F(DocumentWindowTest, UntitledTextSurvivesQuitAndComesBackEdited)
     EXPECT_EQ(back->documentText(), "draft more");
     EXPECT_TRUE(back->isWindowModified());
     EXPECT_EQ(dc.restoreAutosaved(), 0); // already shown
+    // A draft whose text was deleted again does not come back as an empty edited window.
+    ASSERT_TRUE(dc.autosaveStore().save(AutosaveStore::newId(), ""));
+    EXPECT_EQ(dc.restoreAutosaved(), 0);
+    EXPECT_EQ(dc.autosaveStore().entries().size(), 1);
 
     // Closing the window on purpose asks; "Don't Save" discards the autosaved copy.
     saveChoice = DocumentController::SaveChoice::DontSave;
