@@ -53,7 +53,13 @@ int apply(QTextDocument* doc, const StyleResult& result)
     // One relayout request for the whole changed span: a request per block would make
     // the layout carry positions forward once per block.
     int dirtyFrom = -1, dirtyTo = -1;
-    while (block.isValid() && block.position() <= scopeEnd) {
+    // The scope is whole lines: a block starting at its end lies outside it, unless the
+    // scope is empty or reaches the end of the text (the empty last line).
+    const QTextBlock last = doc->lastBlock();
+    auto inScope = [&](const QTextBlock& b) {
+        return b.position() < scopeEnd || (b.position() == scopeEnd && (result.scope.length == 0 || b == last));
+    };
+    while (block.isValid() && inScope(block)) {
         const int bStart = block.position();
         const int bEnd = bStart + block.length() - 1; // without the separator
         while (runIndex < result.runs.size() && result.runs[runIndex].start + result.runs[runIndex].length <= bStart

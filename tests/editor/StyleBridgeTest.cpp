@@ -58,3 +58,26 @@ TEST(StyledBlocks, OnlyChangedBlocksAreTouchedAndFormatsAreBlockRelative)
     EXPECT_EQ(StyledBlocks::apply(&doc, r), 1);
     EXPECT_FALSE(StyledBlocks::isConcealedAt(two, 4));
 }
+
+TEST(StyledBlocks, TheBlockAfterTheScopeKeepsItsParagraph)
+{
+    QTextDocument doc;
+    doc.setPlainText("a\n\nb\n\nc\n");
+    StyleResult all;
+    all.scope = {0, 8};
+    all.paragraphs.append({0, 8, BlockParagraph{3, 4}});
+    StyledBlocks::apply(&doc, all);
+    // Restyling the first two lines leaves the blank line that starts at the scope's end alone.
+    StyleResult top;
+    top.scope = {0, 5};
+    top.paragraphs.append({0, 5, BlockParagraph{3, 4}});
+    StyledBlocks::apply(&doc, top);
+    for (QTextBlock b = doc.begin(); b != doc.lastBlock(); b = b.next())
+        EXPECT_DOUBLE_EQ(StyledBlocks::paragraphOf(b).spacingAfter, 4) << b.blockNumber();
+    // The empty last line is in a scope that reaches the end of the text.
+    StyleResult end;
+    end.scope = {6, 2};
+    end.paragraphs.append({6, 2, BlockParagraph{1, 2}});
+    end.paragraphs.append({8, 0, BlockParagraph{1, 2}});
+    EXPECT_EQ(StyledBlocks::apply(&doc, end), 2);
+}
