@@ -1,7 +1,11 @@
 #include "editor/GridEditing.h"
 
+#include "editor/EditorController.h"
 #include "platform/TextUtil.h"
+#include "styling/AttributedText.h"
 #include "styling/ColumnWidths.h"
+#include "styling/TableModel.h"
+#include "styling/TableStyling.h"
 
 namespace GridEditing {
 
@@ -16,7 +20,35 @@ std::optional<Edit> columnWidths(QStringView text, int tableStart, const QList<d
         if (TableColumnWidths::parse(text.mid(above.location, above.length)))
             return Edit{above, comment};
     }
-    return Edit{TextRange(line.location, 0), comment + u'\n'};
+    return Edit{TextRange(line.location, 0), comment + EditorController::lineBreakOf(text)};
+}
+
+int tableModelShift(const AttributedText& storage, int index)
+{
+    if (index < 0 || index >= storage.length())
+        return 0;
+    TextRange run;
+    const TableModel* model = storage.attributesAt(index, &run).tableModel.get();
+    if (!model || model->rows.isEmpty())
+        return 0;
+    // The model covers the table's lines from its first one on.
+    int start = run.location;
+    while (start > 0) {
+        TextRange before;
+        if (storage.attributesAt(start - 1, &before).tableModel.get() != model)
+            break;
+        start = before.location;
+    }
+    // Its first row is the first line there that is no alignment row.
+    const QStringView text(storage.string());
+    while (start < text.size()) {
+        const TextRange line = TextUtil::lineRange(text, start);
+        const TextRange content = TextUtil::lineContentRange(text, TextRange(start, 0));
+        if (!TableStyling::isSeparatorLine(text.mid(content.location, content.length)) || line.end() <= start)
+            break;
+        start = line.end();
+    }
+    return start - model->rows.first().range.location;
 }
 
 std::optional<Edit> cellText(QStringView text, TextRange source, const QString& original, const QString& edited)

@@ -23,6 +23,13 @@ TEST(GridEditing, ColumnWidthCommentIsInsertedOrReplaced)
     ASSERT_TRUE(e);
     EXPECT_EQ(e->range, TextRange(6, 0));
     EXPECT_FALSE(GridEditing::columnWidths(table, 999, {0.5}));
+
+    // The new line ends like the document's lines.
+    const QString crlf = "intro\r\n| a | b |\r\n|---|---|\r\n";
+    e = GridEditing::columnWidths(crlf, 7, {0.5, 0.5});
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->range, TextRange(7, 0));
+    EXPECT_EQ(e->replacement, "<!-- bwk:colwidths=0.5000,0.5000 -->\r\n");
 }
 
 TEST(GridEditing, CellWritesOnlyWhereTheSourceIsUnchanged)

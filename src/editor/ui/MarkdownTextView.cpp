@@ -477,23 +477,30 @@ void MarkdownTextView::paintTables(QPainter* p)
         const auto colors = TableGridRenderer::Colors::forText(theme.textColor());
         const QFont fallback = theme.scaledFont(theme.baseSize);
         const TableModel* previous = nullptr;
-        storage.forEachRun(TextRange(first, std::min(last + 1, length) - first), [&](TextRange, const TextAttributes& a) {
+        storage.forEachRun(TextRange(first, std::min(last + 1, length) - first), [&](TextRange run, const TextAttributes& a) {
             const TableModel* model = a.tableModel.get();
             if (!model || model == previous || model->rows.isEmpty())
                 return true;
             previous = model;
-            const int start = model->rows.first().range.location;
-            if (start >= length)
+            // The model's offsets are those of its last styling; the text may have moved since.
+            const int shift = GridEditing::tableModelShift(storage, run.location);
+            const int start = model->rows.first().range.location + shift;
+            if (start < 0 || start >= length)
                 return true;
             const QPointF origin = m_layout->blockBoundingRect(document()->findBlock(start)).topLeft() / gs;
             const std::optional<QFont>& font = storage.attributesAt(start).font;
             p->save();
             p->scale(gs, gs);
-            TableGridRenderer::Drawn d = TableGridRenderer::draw(*p, *model, origin, font ? *font : fallback, colors, length);
+            TableGridRenderer::Drawn d =
+                TableGridRenderer::draw(*p, *model, origin, font ? *font : fallback, colors, length - shift);
             p->restore();
+            for (TableCellHit& h : d.hits)
+                h.source.location += shift;
             hits.append(d.hits);
-            if (d.frame)
+            if (d.frame) {
+                d.frame->sourceStart += shift;
                 frames.append(*d.frame);
+            }
             return true;
         });
     }
@@ -533,11 +540,26 @@ void MarkdownTextView::beginCellEdit(const TableCellHit& hit)
     const EditorTheme& theme = m_coordinator->styler().theme;
     field->setFont(StyleBridge::scaledFont(theme.scaledFont(theme.baseSize), magnification()));
     connect(field, &QLineEdit::editingFinished, this, [this] { endCellEdit(true); });
+    field->installEventFilter(this);
     m_cellEditor = field;
     placeCellEditor();
     field->show();
     field->setFocus(Qt::MouseFocusReason);
     field->selectAll();
+}
+
+bool MarkdownTextView::eventFilter(QObject* watched, QEvent* e)
+{
+    // Return commits the cell here: a line edit passes the key on to its parent, where it
+    // would also break the line at the text view's caret.
+    if (watched == m_cellEditor && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            endCellEdit(true);
+            return true;
+        }
+    }
+    return QTextEdit::eventFilter(watched, e);
 }
 
 void MarkdownTextView::placeCellEditor()

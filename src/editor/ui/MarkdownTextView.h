@@ -109,6 +109,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void stepOverConcealed(bool forward, bool extend);

@@ -8,6 +8,7 @@
 #include "editor/ui/PagedDocumentLayout.h"
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
+#include "platform/TextUtil.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -383,6 +384,51 @@ TEST_F(EditorViewTest, GridCellsAreEditedInPlaceAndNeverWrittenElsewhere)
     tv()->undo();
     tv()->undo();
     EXPECT_EQ(view->text(), kTableDoc);
+}
+
+TEST_F(EditorViewTest, ReturnInACellCommitsItAndBreaksNoLine)
+{
+    view->loadText(kTableDoc);
+    tv()->setSelectedRange({0, 0});
+    view->grab();
+    const int apples = hitIndex(tv(), "apples");
+    ASSERT_GE(apples, 0);
+    tv()->beginCellEdit(tv()->tableHits()[apples]);
+    ASSERT_TRUE(tv()->cellEditor());
+    tv()->cellEditor()->setText("kiwis");
+    QTest::keyClick(tv()->cellEditor(), Qt::Key_Return);
+    EXPECT_FALSE(tv()->cellEditor());
+    EXPECT_EQ(view->text(), "intro\n\n| Name | Qty |\n|------|----:|\n| kiwis | 3 |\n| pears | 10 |\n\nafter");
+}
+
+TEST_F(EditorViewTest, GridsFollowTheirTextWhenLinesAboveChange)
+{
+    view->loadText(QStringLiteral("top\n\nA paragraph.\n\n") + kTableDoc);
+    view->grab();
+    ASSERT_FALSE(tv()->tableFrames().isEmpty());
+    const double top = tv()->tableFrames().first().rect.top();
+    // Lines typed above the table move it without restyling it.
+    tv()->setSelectedRange({0, 0});
+    QTest::keyClicks(tv(), "more ");
+    QTest::keyClick(tv(), Qt::Key_Return);
+    view->grab();
+    ASSERT_FALSE(tv()->tableFrames().isEmpty());
+    const TableFrame frame = tv()->tableFrames().first();
+    EXPECT_EQ(frame.sourceStart, int(view->text().indexOf("| Name")));
+    EXPECT_GT(frame.rect.top(), top);
+    for (const TableCellHit& h : tv()->tableHits())
+        EXPECT_EQ(TextUtil::trimBlanks(QStringView(view->text()).mid(h.source.location, h.source.length)), h.text);
+    const int pears = hitIndex(tv(), "pears");
+    ASSERT_GE(pears, 0);
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->tableHits()[pears].rect.center()));
+    ASSERT_TRUE(tv()->cellEditor());
+    tv()->cellEditor()->setText("plums");
+    tv()->endCellEdit(true);
+    EXPECT_TRUE(view->text().contains("| plums | 10 |"));
+    // The width comment goes right above the table.
+    tv()->writeColumnWidths(frame.widths, tv()->tableFrames().first().sourceStart);
+    EXPECT_TRUE(view->text().contains("\n\n<!-- bwk:colwidths=")) << view->text().toStdString();
+    EXPECT_TRUE(view->text().contains(" -->\n| Name"));
 }
 
 TEST_F(EditorViewTest, DraggingADividerPersistsTheWidths)
