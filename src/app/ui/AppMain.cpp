@@ -66,7 +66,7 @@ int brindlewickMain(int argc, char** argv)
     DocumentController& documents = DocumentController::instance();
     DocumentFiles::install();
     documents.restoreAutosaved();
-    for (const QString& path : parser.positionalArguments()) documents.openDocument(path);
+    for (const QString& path : parser.positionalArguments()) documents.openOrCreateDocument(path);
     // Like any document program: with nothing else to show, start with an empty document.
     if (documents.windows().isEmpty() && parser.positionalArguments().isEmpty()) documents.newDocument();
     if (documents.windows().isEmpty()) return 1; // every file named failed to open

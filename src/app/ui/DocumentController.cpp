@@ -14,6 +14,7 @@
 #include <QLockFile>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace {
@@ -70,6 +71,27 @@ DocumentController::Prompts DocumentController::defaultPrompts()
                    ? dialog.selectedFiles().first()
                    : QString();
     };
+    p.resolveExternalChange = [](QWidget* parent, const QString& name, bool deleted) {
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+                        deleted ? QObject::tr("The file of the document “%1” was moved or deleted by another program.").arg(name)
+                                : QObject::tr("The document “%1” was changed by another program.").arg(name),
+                        QMessageBox::Cancel, parent);
+        box.setInformativeText(
+            deleted ? QObject::tr("Save your version to write the file again, or save it under another name.")
+                    : QObject::tr("Keep your version to overwrite the file, reload the version on disk (your changes "
+                                  "can be undone), or save your version under another name."));
+        QAbstractButton* keep = box.addButton(deleted ? QObject::tr("Save") : QObject::tr("Keep Mine"),
+                                              QMessageBox::AcceptRole);
+        QAbstractButton* reload = deleted ? nullptr : box.addButton(QObject::tr("Reload"), QMessageBox::DestructiveRole);
+        QAbstractButton* saveAs = box.addButton(QObject::tr("Save As…"), QMessageBox::ActionRole);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.exec();
+        const QAbstractButton* clicked = box.clickedButton();
+        if (clicked == keep) return ExternalChangeChoice::KeepMine;
+        if (reload && clicked == reload) return ExternalChangeChoice::Reload;
+        if (clicked == saveAs) return ExternalChangeChoice::SaveAs;
+        return ExternalChangeChoice::Cancel;
+    };
     return p;
 }
 
@@ -111,6 +133,15 @@ DocumentWindow* DocumentController::openDocument(const QString& path)
     }
     noteRecent(path);
     return show(new DocumentWindow(*doc, QFileInfo(path).absoluteFilePath()));
+}
+
+DocumentWindow* DocumentController::openOrCreateDocument(const QString& path)
+{
+    const QFileInfo info(path);
+    // A dangling symlink "does not exist" but is not a free name: reading it reports why.
+    if (windowForPath(path) || info.exists() || info.isSymLink() || !info.absoluteDir().exists())
+        return openDocument(path);
+    return show(new DocumentWindow(MarkdownDocument{}, info.absoluteFilePath()));
 }
 
 void DocumentController::openWithDialog(QWidget* parent)

@@ -23,11 +23,18 @@ public:
 
     // The dialogs the controller and its windows show. Tests replace them.
     enum class SaveChoice { Save, DontSave, Cancel };
+    // What to do with edited text whose file another program changed, moved or deleted:
+    // write it over the file, replace it with the file's text (undoably), save it under
+    // another name, or decide later (nothing is written in place meanwhile).
+    enum class ExternalChangeChoice { KeepMine, Reload, SaveAs, Cancel };
     struct Prompts {
         std::function<void(QWidget* parent, const QString& message, const QString& detail)> alert;
         std::function<SaveChoice(QWidget* parent, const QString& documentName)> askSaveChanges;
         std::function<QStringList(QWidget* parent)> chooseFilesToOpen;
         std::function<QString(QWidget* parent, const QString& suggestedPath)> chooseSavePath;
+        // `deleted`: the file is gone (Reload is not offered then).
+        std::function<ExternalChangeChoice(QWidget* parent, const QString& documentName, bool deleted)>
+            resolveExternalChange;
     };
     Prompts& prompts() { return m_prompts; }
     static Prompts defaultPrompts();
@@ -41,6 +48,10 @@ public:
     // that cannot be read (or is not UTF-8) opens nothing: an alert names the file and
     // the reason, and the file is left as it is.
     DocumentWindow* openDocument(const QString& path);
+    // Like openDocument, for a path named on the command line: a file that does not exist
+    // yet, in a folder that does, opens as an empty window for that path whose first save
+    // creates the file.
+    DocumentWindow* openOrCreateDocument(const QString& path);
     void openWithDialog(QWidget* parent);
     // Brings back the untitled documents autosaved by an earlier run (edited, unsaved).
     int restoreAutosaved();

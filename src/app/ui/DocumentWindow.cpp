@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLockFile>
 #include <QMenuBar>
 #include <QSplitter>
@@ -49,7 +50,9 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
       m_autosaveTimer(new QTimer(this)),
       m_countsTimer(new QTimer(this)),
       m_filePath(filePath),
-      m_byteOrderMark(document.hasByteOrderMark)
+      m_byteOrderMark(document.hasByteOrderMark),
+      m_watcher(new QFileSystemWatcher(this)),
+      m_diskCheckTimer(new QTimer(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     resize(960, 820);
@@ -66,6 +69,10 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     m_controller->setScrollView(m_editor->scrollView(), m_editor);
     m_controller->updateCounts();
 
+    if (!isUntitled()) {
+        m_diskStamp.remember(m_filePath, document.toBytes());
+        watchFile();
+    }
     if (isUntitled()) {
         m_untitledNumber = DocumentController::instance().nextUntitledNumber();
         m_autosaveId = autosaveId.isEmpty() ? AutosaveStore::newId() : autosaveId;
@@ -79,9 +86,9 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     m_autosaveTimer->setInterval(autosaveDelayMs);
     connect(m_autosaveTimer, &QTimer::timeout, this, [this] {
         QString error;
-        const bool ok = autosave(&error);
+        const bool ok = autosaveAsking(Ask::UnlessPutOff, &error);
         // Say so once, not after every pause in typing; the edited mark stays until a write works.
-        if (!ok && !isUntitled() && !m_autosaveFailed)
+        if (!ok && !isUntitled() && !m_autosaveFailed && !error.isEmpty())
             DocumentController::instance().alert(this, tr("The document “%1” could not be autosaved.").arg(displayName()),
                                                  error);
         m_autosaveFailed = !ok;
@@ -89,6 +96,11 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     m_countsTimer->setSingleShot(true);
     m_countsTimer->setInterval(150);
     connect(m_countsTimer, &QTimer::timeout, m_controller, &EditorController::updateCounts);
+    // A writer may take several steps (truncate, write, rename): look once it has settled.
+    m_diskCheckTimer->setSingleShot(true);
+    m_diskCheckTimer->setInterval(250);
+    connect(m_diskCheckTimer, &QTimer::timeout, this, &DocumentWindow::checkFileOnDisk);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, m_diskCheckTimer, qOverload<>(&QTimer::start));
 
     connect(m_editor, &EditorHost::textEdited, this, [this] {
         m_countsTimer->start();
@@ -166,6 +178,7 @@ void DocumentWindow::setFilePath(const QString& path)
     const bool wasUntitled = isUntitled();
     m_filePath = absolute;
     if (wasUntitled) dropAutosave();
+    watchFile();
     updateTitle();
     Q_EMIT filePathChanged(m_filePath);
 }
@@ -263,9 +276,14 @@ void DocumentWindow::openInPlace(const QString& path)
 bool DocumentWindow::save()
 {
     if (isUntitled()) return saveAs();
+    // Saving writes even an unedited document: it creates the file of a new one.
     QString error;
-    if (saveTo(m_filePath, &error)) return true;
-    DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()), error);
+    if (writeInPlace(Ask::Always, &error)) {
+        DocumentController::instance().noteRecent(m_filePath);
+        return true;
+    }
+    if (!error.isEmpty())
+        DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()), error);
     return false;
 }
 
@@ -286,11 +304,15 @@ bool DocumentWindow::saveAs()
 
 bool DocumentWindow::saveTo(const QString& path, QString* error)
 {
-    const MarkdownDocument doc{documentText(), m_byteOrderMark};
-    if (!doc.write(path, error)) return false;
-    noteLineEndings(doc.text);
-    m_autosaveTimer->stop();
-    m_editor->setModified(false);
+    // Two windows on one file would overwrite each other's text with every autosave.
+    const DocumentWindow* other = DocumentController::instance().windowForPath(path);
+    if (other && other != this) {
+        if (error)
+            *error = tr("“%1” is open in another window. Close that window first, or choose another name.")
+                         .arg(QFileInfo(path).fileName());
+        return false;
+    }
+    if (!writeFile(path, error)) return false;
     setFilePath(path);
     DocumentController::instance().noteRecent(m_filePath);
     updateTitle();
@@ -298,18 +320,114 @@ bool DocumentWindow::saveTo(const QString& path, QString* error)
     return true;
 }
 
-bool DocumentWindow::autosave(QString* error)
+bool DocumentWindow::writeFile(const QString& path, QString* error)
+{
+    const MarkdownDocument doc{documentText(), m_byteOrderMark};
+    const QByteArray bytes = doc.toBytes();
+    if (!doc.write(path, error)) return false;
+    m_diskStamp.remember(path, bytes);
+    m_externalChangePutOff = false;
+    noteLineEndings(doc.text);
+    m_autosaveTimer->stop();
+    m_editor->setModified(false);
+    watchFile();
+    return true;
+}
+
+bool DocumentWindow::autosave(QString* error) { return autosaveAsking(Ask::Never, error); }
+
+bool DocumentWindow::autosaveAsking(Ask ask, QString* error)
 {
     m_autosaveTimer->stop();
     if (!isDocumentEdited()) return true;
     if (isUntitled())
         return DocumentController::instance().autosaveStore().save(m_autosaveId, documentText(), error);
-    const MarkdownDocument doc{documentText(), m_byteOrderMark};
-    if (!doc.write(m_filePath, error)) return false;
-    noteLineEndings(doc.text);
-    m_editor->setModified(false);
+    return writeInPlace(ask, error);
+}
+
+bool DocumentWindow::writeInPlace(Ask ask, QString* error)
+{
+    m_autosaveTimer->stop();
+    const DiskStamp::State disk = m_diskStamp.check(m_filePath);
+    if (disk != DiskStamp::State::Unchanged) {
+        const bool deleted = disk == DiskStamp::State::Missing;
+        if (ask == Ask::UnlessPutOff && m_externalChangePutOff) {
+            if (error) error->clear();
+            return false;
+        }
+        auto& prompts = DocumentController::instance().prompts();
+        if (ask == Ask::Never || !prompts.resolveExternalChange) {
+            if (error)
+                *error = deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.")
+                                       .arg(displayName())
+                                 : tr("“%1” was changed by another program; it was not overwritten.").arg(displayName());
+            return false;
+        }
+        using Choice = DocumentController::ExternalChangeChoice;
+        switch (prompts.resolveExternalChange(this, displayName(), deleted)) {
+        case Choice::KeepMine: break;
+        case Choice::Reload:
+            if (!deleted) return reloadFromDisk(error);
+            [[fallthrough]];
+        case Choice::Cancel:
+            m_externalChangePutOff = true;
+            if (error) error->clear();
+            return false;
+        case Choice::SaveAs:
+            if (error) error->clear(); // the save panel reports its own failures
+            return saveAs();
+        }
+    }
+    if (!writeFile(m_filePath, error)) return false;
     Q_EMIT documentSaved(m_filePath);
     return true;
+}
+
+bool DocumentWindow::reloadFromDisk(QString* error)
+{
+    const auto doc = MarkdownDocument::read(m_filePath, error);
+    if (!doc) return false;
+    EditorTextView* view = m_editor->textView();
+    const QString text = LineEndings::toLineFeeds(doc->text);
+    if (text != view->text()) {
+        const int caret = std::min(view->selectedRange().location, int(text.size()));
+        m_controller->replace(TextRange(0, view->textLength()), text, TextRange(caret, 0));
+        // A view that refuses the edit still gets the file's text, without undo.
+        if (view->text() != text) m_editor->loadText(text);
+    }
+    m_byteOrderMark = doc->hasByteOrderMark;
+    noteLineEndings(doc->text);
+    m_diskStamp.remember(m_filePath, doc->toBytes());
+    m_externalChangePutOff = false;
+    m_autosaveTimer->stop();
+    m_editor->setModified(false);
+    watchFile();
+    return true;
+}
+
+void DocumentWindow::checkFileOnDisk()
+{
+    if (isUntitled()) return;
+    watchFile();
+    const DiskStamp::State disk = m_diskStamp.check(m_filePath);
+    if (disk == DiskStamp::State::Unchanged || isDocumentEdited()) return;
+    QString error;
+    if (disk == DiskStamp::State::Changed && reloadFromDisk(&error)) return;
+    // Gone, or no longer readable: the text in the window is now the only copy.
+    m_editor->setModified(true);
+}
+
+void DocumentWindow::watchFile()
+{
+    if (!m_watcher->files().isEmpty()) m_watcher->removePaths(m_watcher->files());
+    if (!isUntitled() && QFileInfo::exists(m_filePath)) m_watcher->addPath(m_filePath);
+}
+
+void DocumentWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Coming back from another program is when its changes are most likely.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) checkFileOnDisk();
 }
 
 void DocumentWindow::dropAutosave()
@@ -326,7 +444,8 @@ bool DocumentWindow::confirmClose()
     if (!isUntitled()) {
         // A saved document is written in place; ask only when that fails.
         QString error;
-        if (autosave(&error)) return true;
+        if (autosaveAsking(Ask::Always, &error)) return true;
+        if (error.isEmpty()) return false; // the user cancelled
         DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()), error);
     }
     return askToSave();
@@ -355,7 +474,11 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
         QString error;
         if (isUntitled() && !isDocumentEdited()) {
             dropAutosave();
-        } else if (!autosave(&error)) {
+        } else if (!autosaveAsking(Ask::Always, &error)) {
+            if (error.isEmpty()) { // the user cancelled
+                event->ignore();
+                return;
+            }
             DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()),
                                                  error);
             if (!askToSave()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DiskStamp.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
@@ -10,6 +12,7 @@
 class EditorController;
 class EditorHost;
 class QLockFile;
+class QFileSystemWatcher;
 class QMenu;
 class QSplitter;
 class QTimer;
@@ -78,8 +81,17 @@ public:
     bool saveAs();
     bool saveTo(const QString& path, QString* error = nullptr);
     // Writes the document where it belongs without asking: saved documents in place,
-    // untitled ones into the autosave folder. Does nothing when not edited.
+    // untitled ones into the autosave folder. Does nothing when not edited. A file that
+    // another program changed, moved or deleted since it was read or last written is not
+    // overwritten: false with `error` saying so.
     bool autosave(QString* error = nullptr);
+
+    // Compares the file on disk with the one last read or written (one stat; runs when the
+    // file watcher reports a change and when the window becomes active). A file changed by
+    // another program replaces an unedited document's text (undoably); a file gone, or one
+    // that can no longer be read, leaves the text as it is and marks it edited. An edited
+    // document is left alone: its next write in place asks what to do.
+    void checkFileOnDisk();
 
     // Set while the program quits: closing autosaves instead of asking.
     void setClosingForQuit(bool quitting) { m_closingForQuit = quitting; }
@@ -94,8 +106,25 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Whether a write in place may ask about a file changed by another program: never
+    // (writes without a person watching), unless the user put the question off (autosave
+    // after a pause), or always (Save, Close, Quit).
+    enum class Ask { Never, UnlessPutOff, Always };
+    bool autosaveAsking(Ask ask, QString* error);
+    // Writes a saved document in place after checking that its file is still the one last
+    // read or written; if not, asks (per `ask`) instead of overwriting it. True when the text
+    // is safe: written, replaced by the file's text, or saved under another name. False with
+    // `error` set when a write failed or was not allowed, with `error` empty when cancelled.
+    bool writeInPlace(Ask ask, QString* error);
+    // Writes the text to `path` and takes it as the state on disk (not edited any more).
+    bool writeFile(const QString& path, QString* error);
+    // Replaces the text with the file's, as one undoable change; the result is not edited.
+    bool reloadFromDisk(QString* error);
+    // Watches the current file (again: an atomic save replaces the watched file).
+    void watchFile();
     void buildMenus();
     void updateTitle();
     void setFilePath(const QString& path);
@@ -128,4 +157,9 @@ private:
     int m_untitledNumber = 0;
     bool m_closingForQuit = false;
     bool m_autosaveFailed = false;
+    // The file as last read or written, and the user's "decide later" about a change to it.
+    DiskStamp m_diskStamp;
+    bool m_externalChangePutOff = false;
+    QFileSystemWatcher* m_watcher;
+    QTimer* m_diskCheckTimer;
 };

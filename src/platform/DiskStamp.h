@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// What a file looked like when this program last read or wrote it, so that a change made
+// by another program can be told apart from our own writes before the file is overwritten.
+//
+// A check costs one stat(): size, modification time (nanoseconds), inode and device. Only
+// when those differ is the file read and its content compared with the bytes remembered,
+// so a `touch` or a rewrite with the same bytes is not taken for a change.
+class DiskStamp {
+public:
+    enum class State { Unchanged, Changed, Missing };
+
+    // After reading or writing `bytes` at `path`. For a path without a file yet (a new
+    // document named on the command line), a file created there later is a change.
+    void remember(const QString& path, const QByteArray& bytes);
+
+    // How the file at `path` compares with what was remembered. Missing: there is no file
+    // (deleted or moved away) where one was remembered.
+    State check(const QString& path);
+
+private:
+    struct Stat {
+        bool exists = false;
+        qint64 size = -1;
+        qint64 modifiedNs = 0;
+        quint64 inode = 0;
+        quint64 device = 0;
+        bool operator==(const Stat&) const = default;
+    };
+    static Stat statOf(const QString& path);
+    static QByteArray hashOf(const QByteArray& bytes);
+
+    Stat m_stat;
+    QByteArray m_hash;
+};
