@@ -35,3 +35,25 @@ TEST(AppMain, APoliteTerminationQuitsLikeFileQuit)
     ASSERT_TRUE(back.open(QIODevice::ReadOnly));
     EXPECT_EQ(back.readAll(), QByteArray("text\r\n"));
 }
+
+// A file named on the command line that does not exist yet opens as a new document for
+// that path; it is created by the first save, not by just looking at it.
+TEST(AppMain, AMissingFileOnTheCommandLineOpensAWindowForIt)
+{
+    const QString program = QCoreApplication::applicationDirPath() + "/../brindlewick";
+    if (!QFileInfo(program).isExecutable()) GTEST_SKIP() << "no program beside the tests";
+    QTemporaryDir dir;
+    QProcess app;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("XDG_DATA_HOME", dir.filePath("data"));
+    app.setProcessEnvironment(env);
+    app.start(program, {dir.filePath("missing.md")});
+    ASSERT_TRUE(app.waitForStarted());
+    EXPECT_FALSE(app.waitForFinished(1500)) << app.readAllStandardError().toStdString(); // a window, not an error
+    app.terminate();
+    ASSERT_TRUE(app.waitForFinished(5000));
+    EXPECT_EQ(app.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(dir.filePath("missing.md")));
+}

@@ -55,12 +55,17 @@ protected:
             suggestedPaths << suggested;
             return savePath;
         };
+        p.resolveExternalChange = [this](QWidget*, const QString& name, bool deleted) {
+            externalAsked << name + (deleted ? " (gone)" : "");
+            return externalChoice;
+        };
         TemplateStore::pending.reset();
     }
 
     void TearDown() override
     {
         saveChoice = DocumentController::SaveChoice::DontSave;
+        DocumentController::instance().prompts().resolveExternalChange = nullptr;
         for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         DocumentController::instance().prompts() = DocumentController::defaultPrompts();
@@ -78,9 +83,10 @@ protected:
     }
 
     QTemporaryDir dir;
-    QStringList alerts, asked, suggestedPaths, filesToOpen;
+    QStringList alerts, asked, suggestedPaths, filesToOpen, externalAsked;
     QString savePath;
     DocumentController::SaveChoice saveChoice = DocumentController::SaveChoice::Cancel;
+    DocumentController::ExternalChangeChoice externalChoice = DocumentController::ExternalChangeChoice::Cancel;
 };
 
 } // namespace
@@ -414,4 +420,148 @@ TEST_F(DocumentWindowTest, OpenRecentListsExistingFilesNewestFirstAndOpensThem)
     dc.populateRecentMenu(&menu);
     ASSERT_EQ(menu.actions().size(), 1);
     EXPECT_FALSE(menu.actions().first()->isEnabled());
+}
+
+TEST_F(DocumentWindowTest, SaveAsOntoAFileOpenInAnotherWindowIsRefused)
+{
+    const QString path = dir.filePath("shared.md");
+    writeAll(path, "theirs\n");
+    auto& dc = DocumentController::instance();
+    DocumentWindow* owner = dc.openDocument(path);
+    DocumentWindow* other = dc.newDocument();
+    typeAtEnd(other, "mine");
+    savePath = dir.filePath("./shared.md");
+    EXPECT_FALSE(other->saveAs());
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_TRUE(alerts.first().contains("“shared.md” is open in another window")) << alerts.first().toStdString();
+    EXPECT_EQ(readAll(path), QByteArray("theirs\n"));
+    EXPECT_TRUE(other->isUntitled());
+    EXPECT_TRUE(other->isWindowModified());
+
+    // A window may save over its own file, and then others may not.
+    savePath = path;
+    EXPECT_TRUE(owner->saveAs());
+    savePath = dir.filePath("elsewhere.md");
+    ASSERT_TRUE(other->saveAs());
+    EXPECT_FALSE(other->saveTo(path));
+    EXPECT_EQ(readAll(path), QByteArray("theirs\n"));
+    EXPECT_EQ(dc.windowForPath(path), owner);
+}
+
+TEST_F(DocumentWindowTest, AFileChangedByAnotherProgramIsNotOverwrittenWithoutAsking)
+{
+    using Choice = DocumentController::ExternalChangeChoice;
+    const QString path = dir.filePath("live.md");
+    writeAll(path, "start\n");
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    typeAtEnd(w, "mine");
+    writeAll(path, "theirs\n");
+
+    // The autosave after the pause asks instead of writing; "decide later" stops writes in place.
+    externalChoice = Choice::Cancel;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !externalAsked.isEmpty(); }, DocumentWindow::autosaveDelayMs + 2000));
+    EXPECT_EQ(externalAsked, QStringList{"live.md"});
+    typeAtEnd(w, "!");
+    QTest::qWait(DocumentWindow::autosaveDelayMs + 300);
+    EXPECT_EQ(externalAsked.size(), 1); // not asked again after every pause
+    QString error;
+    EXPECT_FALSE(w->autosave(&error)); // writes nobody watches never overwrite
+    EXPECT_TRUE(error.contains("changed by another program")) << error.toStdString();
+    EXPECT_EQ(readAll(path), QByteArray("theirs\n"));
+    EXPECT_TRUE(alerts.isEmpty()) << alerts.join("|").toStdString();
+    EXPECT_TRUE(w->isWindowModified());
+
+    // Saving asks again; Reload takes their text as one undoable step.
+    externalChoice = Choice::Reload;
+    EXPECT_TRUE(w->save());
+    EXPECT_EQ(w->documentText(), "theirs\n");
+    EXPECT_FALSE(w->isWindowModified());
+    w->editorHost()->undo();
+    EXPECT_EQ(w->documentText(), "start\nmine!");
+    EXPECT_TRUE(w->isWindowModified());
+
+    // Keep Mine overwrites; after that the file is ours again and saves quietly.
+    writeAll(path, "third\n");
+    externalChoice = Choice::KeepMine;
+    EXPECT_TRUE(w->save());
+    EXPECT_EQ(readAll(path), QByteArray("start\nmine!"));
+    EXPECT_EQ(externalAsked.size(), 3);
+    typeAtEnd(w, "?");
+    EXPECT_TRUE(w->save());
+    EXPECT_EQ(externalAsked.size(), 3);
+
+    // Save As keeps both: theirs in place, mine under the new name.
+    writeAll(path, "fourth\n");
+    typeAtEnd(w, "+");
+    externalChoice = Choice::SaveAs;
+    savePath = dir.filePath("mine.md");
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(readAll(path), QByteArray("fourth\n"));
+    EXPECT_EQ(readAll(savePath), QByteArray("start\nmine!?+"));
+}
+
+TEST_F(DocumentWindowTest, AnUneditedDocumentFollowsItsFileAndKeepsItsTextWhenTheFileGoes)
+{
+    const QString path = dir.filePath("follow.md");
+    writeAll(path, "old\r\n");
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+
+    // Rewriting the same bytes is no change.
+    writeAll(path, "old\r\n");
+    w->checkFileOnDisk();
+    EXPECT_FALSE(w->isWindowModified());
+
+    // The watcher notices another program's write and the text follows it, undoably.
+    writeAll(path, "new\r\ntext\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->documentText() == "new\r\ntext\r\n"; }, 3000));
+    EXPECT_FALSE(w->isWindowModified());
+    w->editorHost()->undo();
+    EXPECT_EQ(w->documentText(), "old\r\n");
+    w->editorHost()->redo();
+    EXPECT_FALSE(w->isWindowModified());
+
+    // The file is moved away: the text stays, now edited, and is not written back unasked.
+    ASSERT_TRUE(QFile::rename(path, dir.filePath("moved.md")));
+    w->checkFileOnDisk();
+    EXPECT_EQ(w->documentText(), "new\r\ntext\r\n");
+    EXPECT_TRUE(w->isWindowModified());
+    EXPECT_FALSE(w->autosave());
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(externalAsked.isEmpty());
+
+    // Closing asks; saving writes the file again.
+    externalChoice = DocumentController::ExternalChangeChoice::KeepMine;
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(externalAsked, QStringList{"follow.md (gone)"});
+    EXPECT_EQ(readAll(path), QByteArray("new\r\ntext\r\n"));
+}
+
+TEST_F(DocumentWindowTest, AMissingFileNamedToOpenGetsAWindowWhoseFirstSaveCreatesIt)
+{
+    auto& dc = DocumentController::instance();
+    TemplateStore::pending = "template";
+    const QString path = dir.filePath("new.md");
+    DocumentWindow* w = dc.openOrCreateDocument(path);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->windowTitle(), "new.md[*]");
+    EXPECT_EQ(w->documentText(), "");
+    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_EQ(TemplateStore::pending, "template"); // not a New document
+    EXPECT_EQ(dc.openOrCreateDocument(dir.filePath("./new.md")), w);
+    EXPECT_TRUE(w->close()); // nothing typed: nothing created, nothing asked
+    EXPECT_FALSE(QFile::exists(path));
+
+    w = dc.openOrCreateDocument(path);
+    typeAtEnd(w, "hello");
+    EXPECT_TRUE(w->save());
+    EXPECT_EQ(readAll(path), QByteArray("hello"));
+    EXPECT_TRUE(externalAsked.isEmpty());
+
+    // Without its folder the path stays an error, as does a dangling symlink.
+    EXPECT_EQ(dc.openOrCreateDocument(dir.filePath("nofolder/x.md")), nullptr);
+    ASSERT_TRUE(QFile::link(dir.filePath("nowhere.md"), dir.filePath("dangling.md")));
+    EXPECT_EQ(dc.openOrCreateDocument(dir.filePath("dangling.md")), nullptr);
+    EXPECT_EQ(alerts.size(), 2);
+    EXPECT_TRUE(alerts.value(0).contains("x.md")) << alerts.value(0).toStdString();
+    EXPECT_EQ(dc.windows().size(), 1);
 }
