@@ -77,18 +77,21 @@ DocumentController::Prompts DocumentController::defaultPrompts()
                                 : QObject::tr("The document “%1” was changed by another program.").arg(name),
                         QMessageBox::Cancel, parent);
         box.setInformativeText(
-            deleted ? QObject::tr("Save your version to write the file again, or save it under another name.")
+            deleted ? QObject::tr("Save your version to write the file again, save it under another name, or leave "
+                                  "the file removed.")
                     : QObject::tr("Keep your version to overwrite the file, reload the version on disk (your changes "
                                   "can be undone), or save your version under another name."));
         QAbstractButton* keep = box.addButton(deleted ? QObject::tr("Save") : QObject::tr("Keep Mine"),
                                               QMessageBox::AcceptRole);
-        QAbstractButton* reload = deleted ? nullptr : box.addButton(QObject::tr("Reload"), QMessageBox::DestructiveRole);
+        // For a gone file, "Don't Save" lets the removal stand (it closes a closing window).
+        QAbstractButton* reload = box.addButton(deleted ? QObject::tr("Don’t Save") : QObject::tr("Reload"),
+                                                QMessageBox::DestructiveRole);
         QAbstractButton* saveAs = box.addButton(QObject::tr("Save As…"), QMessageBox::ActionRole);
         box.setDefaultButton(QMessageBox::Cancel);
         box.exec();
         const QAbstractButton* clicked = box.clickedButton();
         if (clicked == keep) return ExternalChangeChoice::KeepMine;
-        if (reload && clicked == reload) return ExternalChangeChoice::Reload;
+        if (clicked == reload) return ExternalChangeChoice::Reload;
         if (clicked == saveAs) return ExternalChangeChoice::SaveAs;
         return ExternalChangeChoice::Cancel;
     };

@@ -32,7 +32,7 @@ public:
         std::function<SaveChoice(QWidget* parent, const QString& documentName)> askSaveChanges;
         std::function<QStringList(QWidget* parent)> chooseFilesToOpen;
         std::function<QString(QWidget* parent, const QString& suggestedPath)> chooseSavePath;
-        // `deleted`: the file is gone (Reload is not offered then).
+        // `deleted`: the file is gone; Reload then means "Don't Save" (leave it removed).
         std::function<ExternalChangeChoice(QWidget* parent, const QString& documentName, bool deleted)>
             resolveExternalChange;
     };

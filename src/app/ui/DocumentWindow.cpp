@@ -320,11 +320,22 @@ bool DocumentWindow::saveTo(const QString& path, QString* error)
     return true;
 }
 
+void DocumentWindow::keepAside()
+{
+    const AutosaveStore& store = DocumentController::instance().autosaveStore();
+    if (m_autosaveId.isEmpty()) {
+        m_autosaveId = AutosaveStore::newId();
+        m_autosaveLock = store.claim(m_autosaveId);
+    }
+    store.save(m_autosaveId, documentText());
+}
+
 bool DocumentWindow::writeFile(const QString& path, QString* error)
 {
     const MarkdownDocument doc{documentText(), m_byteOrderMark};
     const QByteArray bytes = doc.toBytes();
     if (!doc.write(path, error)) return false;
+    if (!isUntitled()) dropAutosave(); // a copy kept aside (an untitled draft goes with setFilePath)
     m_diskStamp.remember(path, bytes);
     m_externalChangePutOff = false;
     noteLineEndings(doc.text);
@@ -357,6 +368,7 @@ bool DocumentWindow::writeInPlace(Ask ask, QString* error)
         }
         auto& prompts = DocumentController::instance().prompts();
         if (ask == Ask::Never || !prompts.resolveExternalChange) {
+            if (ask == Ask::Never) keepAside();
             if (error)
                 *error = deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.")
                                        .arg(displayName())
@@ -368,6 +380,8 @@ bool DocumentWindow::writeInPlace(Ask ask, QString* error)
         case Choice::KeepMine: break;
         case Choice::Reload:
             if (!deleted) return reloadFromDisk(error);
+            // Let the removal stand: closing gives the text up, otherwise it stays unwritten.
+            if (ask == Ask::Closing) return true;
             [[fallthrough]];
         case Choice::Cancel:
             m_externalChangePutOff = true;
@@ -396,6 +410,7 @@ bool DocumentWindow::reloadFromDisk(QString* error)
         if (view->text() != text) m_editor->loadText(text);
     }
     m_byteOrderMark = doc->hasByteOrderMark;
+    dropAutosave();
     noteLineEndings(doc->text);
     m_diskStamp.remember(m_filePath, doc->toBytes());
     m_externalChangePutOff = false;
@@ -444,7 +459,7 @@ bool DocumentWindow::confirmClose()
     if (!isUntitled()) {
         // A saved document is written in place; ask only when that fails.
         QString error;
-        if (autosaveAsking(Ask::Always, &error)) return true;
+        if (autosaveAsking(Ask::Closing, &error)) return true;
         if (error.isEmpty()) return false; // the user cancelled
         DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()), error);
     }
@@ -474,7 +489,7 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
         QString error;
         if (isUntitled() && !isDocumentEdited()) {
             dropAutosave();
-        } else if (!autosaveAsking(Ask::Always, &error)) {
+        } else if (!autosaveAsking(Ask::Closing, &error)) {
             if (error.isEmpty()) { // the user cancelled
                 event->ignore();
                 return;
@@ -486,6 +501,7 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
                 return;
             }
         }
+        if (!isUntitled()) dropAutosave(); // settled: a copy kept aside is not needed
         event->accept();
         return;
     }
@@ -493,6 +509,6 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (isUntitled()) dropAutosave();
+    dropAutosave(); // an untitled draft, or a copy kept aside
     event->accept();
 }

@@ -111,17 +111,22 @@ protected:
 private:
     // Whether a write in place may ask about a file changed by another program: never
     // (writes without a person watching), unless the user put the question off (autosave
-    // after a pause), or always (Save, Close, Quit).
-    enum class Ask { Never, UnlessPutOff, Always };
+    // after a pause), always (Save), or always, with the window about to close (Close, Quit).
+    enum class Ask { Never, UnlessPutOff, Always, Closing };
     bool autosaveAsking(Ask ask, QString* error);
     // Writes a saved document in place after checking that its file is still the one last
     // read or written; if not, asks (per `ask`) instead of overwriting it. True when the text
     // is safe: written, replaced by the file's text, or saved under another name. False with
     // `error` set when a write failed or was not allowed, with `error` empty when cancelled.
     bool writeInPlace(Ask ask, QString* error);
+    // Keeps the text of a document that may not be written in place in the autosave folder,
+    // so that it comes back (untitled) at the next launch if the program ends before the user
+    // decides.
+    void keepAside();
     // Writes the text to `path` and takes it as the state on disk (not edited any more).
     bool writeFile(const QString& path, QString* error);
     // Replaces the text with the file's, as one undoable change; the result is not edited.
+    // Also drops a copy kept aside.
     bool reloadFromDisk(QString* error);
     // Watches the current file (again: an atomic save replaces the watched file).
     void watchFile();

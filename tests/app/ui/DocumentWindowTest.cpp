@@ -525,15 +525,34 @@ TEST_F(DocumentWindowTest, AnUneditedDocumentFollowsItsFileAndKeepsItsTextWhenTh
     w->checkFileOnDisk();
     EXPECT_EQ(w->documentText(), "new\r\ntext\r\n");
     EXPECT_TRUE(w->isWindowModified());
+    auto& dc = DocumentController::instance();
     EXPECT_FALSE(w->autosave());
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_TRUE(externalAsked.isEmpty());
+    // Should the program end now, the text comes back at the next launch.
+    ASSERT_EQ(dc.autosaveStore().entries().size(), 1);
+    EXPECT_EQ(dc.autosaveStore().entries().first().text, "new\r\ntext\r\n");
 
-    // Closing asks; saving writes the file again.
+    // Saving asks; "Don't Save" writes nothing and keeps the window.
+    externalChoice = DocumentController::ExternalChangeChoice::Reload; // shown as "Don't Save" for a gone file
+    EXPECT_FALSE(w->save());
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(w->isWindowModified());
+    // Closing asks again; saving writes the file again and the copy kept aside goes.
     externalChoice = DocumentController::ExternalChangeChoice::KeepMine;
     EXPECT_TRUE(w->close());
-    EXPECT_EQ(externalAsked, QStringList{"follow.md (gone)"});
+    EXPECT_EQ(externalAsked, (QStringList{"follow.md (gone)", "follow.md (gone)"}));
     EXPECT_EQ(readAll(path), QByteArray("new\r\ntext\r\n"));
+    EXPECT_TRUE(dc.autosaveStore().entries().isEmpty());
+
+    // A window whose file was deleted on purpose closes with "Don't Save", leaving nothing.
+    DocumentWindow* again = dc.openDocument(path);
+    ASSERT_TRUE(QFile::remove(path));
+    again->checkFileOnDisk();
+    externalChoice = DocumentController::ExternalChangeChoice::Reload;
+    EXPECT_TRUE(again->close());
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(dc.autosaveStore().entries().isEmpty());
 }
 
 TEST_F(DocumentWindowTest, AMissingFileNamedToOpenGetsAWindowWhoseFirstSaveCreatesIt)
