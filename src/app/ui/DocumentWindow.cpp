@@ -297,7 +297,7 @@ bool DocumentWindow::saveAs()
     if (path.isEmpty()) return false;
     QString error;
     if (saveTo(path, &error)) return true;
-    DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(QFileInfo(path).fileName()),
+    DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()),
                                          error);
     return false;
 }
