@@ -5,6 +5,18 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace {
+// Headless, with its settings and data inside `dir`.
+QProcessEnvironment programEnvironment(const QTemporaryDir& dir)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("XDG_DATA_HOME", dir.filePath("data"));
+    return env;
+}
+} // namespace
+
 // The program itself, run as a user would start it.
 TEST(AppMain, APoliteTerminationQuitsLikeFileQuit)
 {
@@ -18,11 +30,7 @@ TEST(AppMain, APoliteTerminationQuitsLikeFileQuit)
     f.close();
 
     QProcess app;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-    env.insert("XDG_DATA_HOME", dir.filePath("data"));
-    app.setProcessEnvironment(env);
+    app.setProcessEnvironment(programEnvironment(dir));
     app.start(program, {path});
     ASSERT_TRUE(app.waitForStarted());
     ASSERT_FALSE(app.waitForFinished(1500)); // it runs until told to stop
@@ -44,11 +52,7 @@ TEST(AppMain, AMissingFileOnTheCommandLineOpensAWindowForIt)
     if (!QFileInfo(program).isExecutable()) GTEST_SKIP() << "no program beside the tests";
     QTemporaryDir dir;
     QProcess app;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-    env.insert("XDG_DATA_HOME", dir.filePath("data"));
-    app.setProcessEnvironment(env);
+    app.setProcessEnvironment(programEnvironment(dir));
     app.start(program, {dir.filePath("missing.md")});
     ASSERT_TRUE(app.waitForStarted());
     EXPECT_FALSE(app.waitForFinished(1500)) << app.readAllStandardError().toStdString(); // a window, not an error
