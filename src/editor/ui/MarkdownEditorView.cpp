@@ -172,7 +172,9 @@ void MarkdownEditorView::applyColors()
     colors.text = theme.textColor();
     colors.page = theme.pageColor();
     colors.desk = theme.deskColor();
-    colors.caption = theme.textColor(0.35);
+    // Tertiary label shade for the captions; a separator shade at 40 % for the band lines.
+    colors.caption = theme.textColor(0.26);
+    colors.bandLine = theme.textColor(0.1 * 0.4);
     m_text->pagedLayout()->setColors(colors);
     QPalette p = m_text->palette();
     p.setColor(QPalette::Text, colors.text);

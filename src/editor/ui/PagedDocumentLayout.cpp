@@ -3,6 +3,7 @@
 #include "editor/StyledBlocks.h"
 
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextDocument>
@@ -364,6 +365,7 @@ void PagedDocumentLayout::drawSheets(QPainter* p, const QRectF& clip) const
     caption.setPixelSize(std::max(1, int(std::lround(9 * s))));
     caption.setWeight(QFont::Medium);
     p->setFont(caption);
+    const double ascent = QFontMetricsF(caption).ascent();
     for (int i = first; i < m_pageCount; ++i) {
         const QRectF r = sheetRect(i);
         if (r.top() > clip.bottom() + 20 * s)
@@ -376,13 +378,13 @@ void PagedDocumentLayout::drawSheets(QPainter* p, const QRectF& clip) const
         }
         p->setBrush(m_colors.page);
         p->drawRoundedRect(r, 2, 2);
+        // Captions name the bands where printed pages carry their header and footer: the
+        // caption's line box starts 6 points above the band's middle.
         const double band = m_geo.marginBand * s;
         p->setPen(m_colors.caption);
-        p->drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 + 4 * s), QStringLiteral("Header"));
-        p->drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 + 4 * s), QStringLiteral("Footer"));
-        QColor line = m_colors.caption;
-        line.setAlphaF(line.alphaF() * 0.6);
-        p->setPen(QPen(line, 0.5));
+        p->drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 - 6 * s + ascent), QStringLiteral("Header"));
+        p->drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 - 6 * s + ascent), QStringLiteral("Footer"));
+        p->setPen(QPen(m_colors.bandLine, 0.5));
         p->drawLine(QPointF(r.left() + 24 * s, r.top() + band), QPointF(r.right() - 24 * s, r.top() + band));
         p->drawLine(QPointF(r.left() + 24 * s, r.bottom() - band), QPointF(r.right() - 24 * s, r.bottom() - band));
     }

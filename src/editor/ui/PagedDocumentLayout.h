@@ -31,7 +31,8 @@ public:
     struct Colors {
         QColor desk{230, 230, 230};
         QColor page{255, 255, 255};
-        QColor caption{0, 0, 0, 90};
+        QColor caption{0, 0, 0, 66};  // "Header" and "Footer"
+        QColor bandLine{0, 0, 0, 10}; // the band edges
         QColor text{25, 25, 25};
     };
 
