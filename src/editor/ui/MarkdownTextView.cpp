@@ -12,6 +12,7 @@
 #include "platform/Settings.h"
 #include "platform/TextUtil.h"
 
+#include <QAbstractUndoItem>
 #include <QApplication>
 #include <QAbstractItemView>
 #include <QKeyEvent>
@@ -107,18 +108,88 @@ void MarkdownTextView::setSelectedRange(TextRange range)
     setTextCursor(c);
 }
 
+namespace {
+
+// Brackets the commands of one replaceRange step in the undo stack. Undo runs them
+// backwards: the closing mark first, while the text still is as the step left it, so it
+// notes the selection to give back on redo; the opening mark last, giving back the
+// selection the step started from.
+class SelectionMark : public QAbstractUndoItem {
+public:
+    SelectionMark(MarkdownTextView* view, std::optional<TextRange> before)
+        : m_view(view)
+        , m_before(before)
+    {
+    }
+    void undo() override
+    {
+        if (!m_view)
+            return;
+        if (m_before)
+            m_view->restoreSelectionAfterStep(*m_before);
+        else
+            m_after = m_view->selectedRange();
+    }
+    void redo() override
+    {
+        if (m_view && !m_before && m_after)
+            m_view->restoreSelectionAfterStep(*m_after);
+    }
+
+private:
+    QPointer<MarkdownTextView> m_view;
+    std::optional<TextRange> m_before; // set on the opening mark only
+    std::optional<TextRange> m_after;
+};
+
+} // namespace
+
 bool MarkdownTextView::replaceRange(TextRange range, const QString& replacement)
 {
     if (isReadOnly() || range.isNotFound() || range.location < 0 || range.end() > textLength())
         return false;
     dismissGhost();
+    if (range.length == 0 && replacement.isEmpty())
+        return true; // nothing changes: no undo step
     QTextCursor c(document());
     c.setPosition(range.location);
     c.setPosition(range.end(), QTextCursor::KeepAnchor);
     c.beginEditBlock();
+    document()->appendUndoItem(new SelectionMark(this, selectedRange()));
     c.insertText(replacement);
+    document()->appendUndoItem(new SelectionMark(this, std::nullopt));
     c.endEditBlock();
     return true;
+}
+
+void MarkdownTextView::undo()
+{
+    QTextEdit::undo();
+    applyRestoredSelection();
+}
+
+void MarkdownTextView::redo()
+{
+    QTextEdit::redo();
+    applyRestoredSelection();
+}
+
+void MarkdownTextView::restoreSelectionAfterStep(TextRange range)
+{
+    const bool queued = m_restoreSelection.has_value();
+    m_restoreSelection = range;
+    // Steps undone from elsewhere (the context menu) get theirs once control returns.
+    if (!queued)
+        QMetaObject::invokeMethod(this, &MarkdownTextView::applyRestoredSelection, Qt::QueuedConnection);
+}
+
+void MarkdownTextView::applyRestoredSelection()
+{
+    if (!m_restoreSelection)
+        return;
+    const TextRange r = *m_restoreSelection;
+    m_restoreSelection.reset();
+    setSelectedRange(r);
 }
 
 void MarkdownTextView::scrollRangeToVisible(TextRange range)
@@ -257,6 +328,14 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
         default:
             break;
         }
+    }
+    if (!isReadOnly() && (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo))) {
+        dismissGhost();
+        if (e->matches(QKeySequence::Undo))
+            undo();
+        else
+            redo();
+        return;
     }
     if (e->key() == Qt::Key_Space && e->modifiers() == Qt::ControlModifier) {
         maybeComplete(true);

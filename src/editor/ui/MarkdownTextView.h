@@ -36,6 +36,14 @@ public:
     // Replaces the whole text (not undoable; the undo history starts afresh).
     void setDocumentText(const QString& text);
 
+    // Undo and redo as the text edit does them; a step made by replaceRange also brings
+    // back its selection: undo the one it started from, redo the one it was undone from.
+    void undo();
+    void redo();
+    // Called by those steps while Qt undoes or redoes them (Qt places the caret itself
+    // afterwards, so the selection is set once the step is complete).
+    void restoreSelectionAfterStep(TextRange range);
+
     // EditorTextView
     QString text() const override;
     int textLength() const override;
@@ -118,6 +126,7 @@ private:
     void paintTables(QPainter* p);
     void placeCellEditor();
     void remergeStyling();
+    void applyRestoredSelection();
 
     PagedDocumentLayout* m_layout = nullptr;
     EditorCoordinator* m_coordinator = nullptr;
@@ -129,6 +138,7 @@ private:
     QStringListModel* m_completions = nullptr;
     TextRange m_completionRange;
     QPointer<ChatCall> m_suggestCall;
+    std::optional<TextRange> m_restoreSelection;
 
     QList<TableCellHit> m_tableHits;
     QList<TableFrame> m_tableFrames;

@@ -119,6 +119,36 @@ TEST_F(EditorViewTest, ControllerEditsAreOneUndoStepAndRestyled)
     EXPECT_FALSE(tv()->document()->isUndoAvailable());
 }
 
+TEST_F(EditorViewTest, UndoOfAnEditingCommandGivesBackItsSelection)
+{
+    view->loadText("one two\nthree\n");
+    tv()->setSelectedRange({4, 3});
+    controller.wrap("**");
+    EXPECT_EQ(view->text(), "one **two**\nthree\n");
+    const TextRange after = tv()->selectedRange();
+    controller.moveLineDown();
+    const TextRange moved = tv()->selectedRange();
+    // By key, as a user undoes: text and selection exactly as before each step.
+    QTest::keyClick(tv(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(view->text(), "one **two**\nthree\n");
+    EXPECT_EQ(tv()->selectedRange(), after);
+    view->undo();
+    EXPECT_EQ(view->text(), "one two\nthree\n");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(4, 3));
+    // Redo gives back the selection each step was undone from.
+    view->redo();
+    EXPECT_EQ(tv()->selectedRange(), after);
+    QTest::keyClick(tv(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(view->text(), "three\none **two**\n");
+    EXPECT_EQ(tv()->selectedRange(), moved);
+    // Typing keeps Qt's own steps, and text typed after a command is a step of its own.
+    tv()->setSelectedRange({0, 0});
+    QTest::keyClicks(tv(), "ab");
+    view->undo();
+    EXPECT_EQ(view->text(), "three\none **two**\n");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(0, 0));
+}
+
 TEST_F(EditorViewTest, NoLineStraddlesAPageAndIncrementalLayoutConverges)
 {
     QString doc;
