@@ -170,6 +170,42 @@ void BM_EditorReturnNearTopToFrame(benchmark::State& state)
 }
 BENCHMARK(BM_EditorReturnNearTopToFrame)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
+// Focus mode: the caret moving to another line (Down and Up in turn) and a keystroke,
+// each to a painted frame; only the lines whose dimming changes are restyled.
+void BM_EditorFocusModeCaretMoveToFrame(benchmark::State& state)
+{
+    Editor& e = openEditor();
+    MarkdownTextView* v = e.text();
+    EditorConfig c = MarkdownEditorView::configFromSettings();
+    c.focusMode = true;
+    e.view.applyConfig(c);
+    v->pagedLayout()->finishLayout();
+    v->setSelectedRange({int(editorDocument().size() / 2), 0});
+    v->ensureCursorVisible();
+    e.paint();
+    std::vector<double> moves, keys;
+    QElapsedTimer t;
+    int i = 0;
+    for (auto _ : state) {
+        t.start();
+        key(v, i++ % 2 == 0 ? Qt::Key_Down : Qt::Key_Up);
+        e.paint();
+        moves.push_back(double(t.nsecsElapsed()) / 1e6);
+        t.start();
+        key(v, Qt::Key_A, QStringLiteral("a"));
+        key(v, Qt::Key_Backspace);
+        e.paint();
+        keys.push_back(double(t.nsecsElapsed()) / 1e6 / 2);
+    }
+    report(state, moves);
+    std::sort(keys.begin(), keys.end());
+    state.counters["key_median_ms"] = keys[keys.size() / 2];
+    c.focusMode = false;
+    e.view.applyConfig(c);
+    v->pagedLayout()->finishLayout();
+}
+BENCHMARK(BM_EditorFocusModeCaretMoveToFrame)->Iterations(200)->Unit(benchmark::kMicrosecond);
+
 void BM_EditorSwitchModeAndTheme(benchmark::State& state)
 {
     Editor& e = openEditor();

@@ -418,7 +418,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     TextRange fenceChange;
     const QList<FenceMatch>& fm = fences ? *fences : cachedFences(storage, &fenceChange);
     TextRange scope(0, L);
-    if (window && !theme.focusMode) {
+    if (window && (!theme.focusMode || focusWindowed)) {
         scope = styleScope(fenceChange.isNotFound() ? *window : window->united(fenceChange), ns, fm);
         // A grid that reaches out of the scope (its rows joined across a blank line
         // that no longer stands between two rows) is restyled whole: left alone, its
@@ -631,10 +631,14 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     if (theme.focusMode && !theme.focusRange.isNotFound()) {
         const int fs = std::clamp(theme.focusRange.location, 0, L);
         const int fe = std::clamp(theme.focusRange.location + theme.focusRange.length, fs, L);
-        if (fs > 0)
-            colour(storage, TextRange(0, fs), Op::FocusDim, m_paint.focusDim);
-        if (L - fe > 0)
-            colour(storage, TextRange(fe, L - fe), Op::FocusDim, m_paint.focusDim);
+        const int from = scope.location;
+        const int to = scope.end();
+        const int before = std::min(fs, to);
+        const int after = std::max(fe, from);
+        if (before > from)
+            colour(storage, TextRange(from, before - from), Op::FocusDim, m_paint.focusDim);
+        if (to > after)
+            colour(storage, TextRange(after, to - after), Op::FocusDim, m_paint.focusDim);
     }
 
     storage.endEditing();

@@ -32,6 +32,11 @@ public:
     TextRange revealRange;       // markers overlapping it stay visible
     TextRange caretLine;         // for the caller building the window; the passes do not read it
     double contentWidth = 660;   // width available to grid tables
+    // In focus mode a window normally restyles the whole text. A caller whose window holds
+    // every line whose dimming changes (the previous and the current focus range) sets
+    // this: the window is then honoured like outside focus mode, and the dimming covers
+    // the restyled scope only (the text outside it is dimmed already).
+    bool focusWindowed = false;
 
     // Restyles `storage` and returns the scope it restyled. `window` is the range
     // that changed (absent: everything); `fences` are the fence matches of the whole

@@ -26,12 +26,28 @@ QString documentText(QTextDocument* doc, int from, int length)
     return s;
 }
 
+// Follows a range through the replacement of `removed` units at `from` by `added`: after
+// the edit it moves, before it stays, and across it it grows to cover the new text.
+void followEdit(TextRange& r, int from, int removed, int added)
+{
+    if (r.isNotFound() || r.end() < from)
+        return;
+    if (r.location > from + removed) {
+        r.location += added - removed;
+        return;
+    }
+    const int start = std::min(r.location, from);
+    const int end = std::max(r.end() + added - removed, from + added);
+    r = TextRange(start, std::max(0, end - start));
+}
+
 } // namespace
 
 EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
     : QObject(view)
     , m_view(view)
 {
+    m_styler.focusWindowed = true; // restyle() puts the old and the new focus lines in its window
     QTextDocument* doc = view->document();
     connect(doc, &QTextDocument::contentsChange, this, &EditorCoordinator::onContentsChange, Qt::DirectConnection);
     connect(view, &QTextEdit::cursorPositionChanged, this, &EditorCoordinator::onSelectionChanged);
@@ -89,9 +105,18 @@ void EditorCoordinator::restyle(std::optional<TextRange> changed)
 {
     prepare();
     std::optional<TextRange> window;
-    if (changed && !m_styler.theme.focusMode)
+    if (changed)
         window = clampToText(*changed).united(clampToText(m_styler.caretLine));
+    const bool focus = m_styler.theme.focusMode;
+    if (window && focus) {
+        // Dimming changes only where the focus was and where it is now.
+        if (m_focusShown.isNotFound())
+            window.reset();
+        else
+            window = window->united(clampToText(m_focusShown));
+    }
     const TextRange scope = m_styler.highlight(m_storage, window);
+    m_focusShown = focus ? clampToText(m_styler.theme.focusRange) : TextRange::notFound();
     // Some passes write beyond the scope (directives, focus dimming): mirror those too,
     // in whole lines, since a block's formats are replaced as a whole.
     const TextRange touched = m_storage.takeChangedAttributesRange();
@@ -132,6 +157,8 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     removed = std::clamp(removed, 0, n - from);
     added = std::clamp(added, 0, std::max(0, docLen - from));
     m_storage.replaceCharacters({from, removed}, documentText(m_view->document(), from, added));
+    followEdit(m_focusShown, from, removed, added);
+    followEdit(m_lastCaretLine, from, removed, added);
 
     m_view->textWillChangeByEdit();
     // Restyle now, before Qt lays the changed blocks out, so each is laid out once.
@@ -165,7 +192,7 @@ void EditorCoordinator::onSelectionChanged()
     if (!m_styler.concealMarkers && !m_styler.theme.focusMode)
         return;
     const TextRange line = TextUtil::lineRange(text(), m_view->selectedRange());
-    if (line != m_lastCaretLine || m_styler.theme.focusMode) {
+    if (line != m_lastCaretLine || (m_styler.theme.focusMode && line != m_focusShown)) {
         const TextRange previous = m_lastCaretLine.isNotFound() ? line : m_lastCaretLine;
         m_lastCaretLine = line;
         restyle(clampToText(previous).united(line));

@@ -68,5 +68,9 @@ private:
     bool m_isEditing = false;
     bool m_afterEditQueued = false;
     TextRange m_lastCaretLine;
+    // In focus mode: the lines left undimmed by the last restyle (followed through edits).
+    // Only they and the new focus lines change their dimming, so a restyle covers both
+    // instead of the whole text.
+    TextRange m_focusShown;
     QTimer m_countsTimer;
 };

@@ -634,6 +634,46 @@ TEST_F(EditorViewTest, FocusModeDimsEverythingButTheCaretParagraph)
     EXPECT_LT(alphaAt(0), alphaAt(2));
 }
 
+TEST_F(EditorViewTest, FocusModeRestylesOnlyWhereTheDimmingChanges)
+{
+    QString doc;
+    for (int i = 0; i < 12; ++i)
+        doc += QStringLiteral("# Part %1\n\nSome **bold** text and a [link](https://x.org) here.\n"
+                              "- item\n- item two\n\n```\ncode %1\n```\n\n| a | b |\n|---|---|\n| 1 | 2 |\n\n").arg(i);
+    view->loadText(doc);
+    setConfig([](EditorConfig& c) { c.focusMode = true; });
+    auto looks = [&] {
+        QList<QList<QTextLayout::FormatRange>> formats;
+        for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next())
+            formats.append(b.layout()->formats());
+        return formats;
+    };
+    auto sameAsFullRestyle = [&] {
+        const auto incremental = looks();
+        tv()->coordinator()->restyle(std::nullopt);
+        return incremental == looks();
+    };
+    // Caret moves: a line, then far away, then within the line.
+    for (const int pos : {30, 31, 700, 705, 2, 1500, int(doc.size()) - 3}) {
+        tv()->setSelectedRange({pos, 0});
+        EXPECT_TRUE(sameAsFullRestyle()) << pos;
+    }
+    // Edits on the focus line, above it and elsewhere, and a selection over several lines.
+    tv()->setSelectedRange({40, 0});
+    QTest::keyClicks(tv(), "typed ");
+    EXPECT_TRUE(sameAsFullRestyle());
+    QTest::keyClick(tv(), Qt::Key_Return);
+    EXPECT_TRUE(sameAsFullRestyle());
+    controller.replace({0, 9}, QString());
+    EXPECT_TRUE(sameAsFullRestyle());
+    tv()->setSelectedRange({200, 300});
+    EXPECT_TRUE(sameAsFullRestyle());
+    QTest::keyClick(tv(), Qt::Key_Backspace);
+    EXPECT_TRUE(sameAsFullRestyle());
+    tv()->undo();
+    EXPECT_TRUE(sameAsFullRestyle());
+}
+
 TEST_F(EditorViewTest, ArrowKeysCarryTheCaretPastAGrid)
 {
     view->loadText(kTableDoc);
