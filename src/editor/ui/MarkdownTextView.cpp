@@ -253,18 +253,26 @@ void MarkdownTextView::resizeEvent(QResizeEvent* e)
     m_layout->setViewportWidth(viewport()->width());
 }
 
-bool MarkdownTextView::isInsideConcealed(int pos) const
+bool MarkdownTextView::allConcealed(int from, int to) const
 {
-    const QTextBlock b = document()->findBlock(pos);
-    const int rel = pos - b.position();
-    return rel > 0 && StyledBlocks::isConcealedAt(b, rel - 1) && StyledBlocks::isConcealedAt(b, rel);
+    for (int i = std::min(from, to); i < std::max(from, to); ++i) {
+        const QTextBlock b = document()->findBlock(i);
+        if (!StyledBlocks::isConcealedAt(b, i - b.position()))
+            return false;
+    }
+    return true;
 }
 
-void MarkdownTextView::stepOverConcealed(bool forward, bool extend)
+void MarkdownTextView::stepOverConcealed(int from, bool forward, bool extend)
 {
+    // Every position around a hidden run shows at the same x: a step that passed only
+    // hidden characters moved nothing the user can see, so it goes on until it has
+    // passed a visible one (or the line break).
     QTextCursor c = textCursor();
+    int previous = from;
     bool moved = false;
-    while (isInsideConcealed(c.position())) {
+    while (c.position() != previous && allConcealed(previous, c.position())) {
+        previous = c.position();
         if (!c.movePosition(forward ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter,
                             extend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor))
             break;
@@ -363,10 +371,11 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
         if (m_coordinator->replaceSelectionSpecially(e->text(), true))
             return;
     }
+    const int caretBefore = textCursor().position();
     QTextEdit::keyPressEvent(e);
     const bool extend = e->modifiers() & Qt::ShiftModifier;
     if ((e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) && plainMods)
-        stepOverConcealed(e->key() == Qt::Key_Right, extend);
+        stepOverConcealed(caretBefore, e->key() == Qt::Key_Right, extend);
     switch (e->key()) {
     case Qt::Key_Left: case Qt::Key_Up: case Qt::Key_PageUp:
         skipGridRows(false, extend);

@@ -120,9 +120,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    void stepOverConcealed(bool forward, bool extend);
+    void stepOverConcealed(int from, bool forward, bool extend);
     void skipGridRows(bool forward, bool extend);
-    bool isInsideConcealed(int pos) const;
+    bool allConcealed(int from, int to) const;
     void paintTables(QPainter* p);
     void placeCellEditor();
     void remergeStyling();

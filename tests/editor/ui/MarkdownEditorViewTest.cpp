@@ -231,10 +231,27 @@ TEST_F(EditorViewTest, ArrowKeysStepOverHiddenMarkers)
     view->loadText("ab **cd** ef\nx");
     tv()->setSelectedRange({3, 0}); // before "**"
     QTest::keyClick(tv(), Qt::Key_Right);
-    EXPECT_EQ(tv()->selectedRange().location, 5); // over both hidden asterisks at once... then into "cd"
+    // Over both hidden asterisks and past "c": every press moves the caret visibly.
+    EXPECT_EQ(tv()->selectedRange().location, 6);
+    QTest::keyClick(tv(), Qt::Key_Right);
+    EXPECT_EQ(tv()->selectedRange().location, 7);
+    QTest::keyClick(tv(), Qt::Key_Right);
+    EXPECT_EQ(tv()->selectedRange().location, 10); // past "**" and the space
     tv()->setSelectedRange({9, 0}); // after the closing "**"
     QTest::keyClick(tv(), Qt::Key_Left);
-    EXPECT_EQ(tv()->selectedRange().location, 7);
+    EXPECT_EQ(tv()->selectedRange().location, 6);
+    QTest::keyClick(tv(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(tv()->selectedRange(), TextRange(5, 1));
+    QTest::keyClick(tv(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(tv()->selectedRange(), TextRange(2, 4)); // the selection extends the same way
+    std::vector<double> xs;
+    tv()->setSelectedRange({0, 0});
+    for (int i = 0; i < 9; ++i) {
+        QTest::keyClick(tv(), Qt::Key_Right);
+        xs.push_back(tv()->cursorRect().x());
+    }
+    for (size_t i = 1; i < xs.size(); ++i)
+        EXPECT_NE(xs[i], xs[i - 1]) << i; // no press leaves the caret where it was
 }
 
 TEST_F(EditorViewTest, CompositionKeepsTheStyling)
