@@ -26,6 +26,10 @@ public:
     size_t runsHash = 0; // hash of the character runs last applied to the block
     QList<QTextLayout::FormatRange> ranges; // those runs, block-relative
     bool styled = false;
+    // Height of the block's lines as last placed when none of them was moved to a next
+    // page (−1 otherwise, or once its lines are broken again): placing it again where it
+    // fits on one page then needs only its position.
+    double placedHeight = -1;
 };
 
 // One character run of the styler's output, in document offsets.

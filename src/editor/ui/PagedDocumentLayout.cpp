@@ -187,6 +187,8 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
 void PagedDocumentLayout::breakLines(const QTextBlock& block)
 {
     QTextLayout* tl = block.layout();
+    if (auto* data = static_cast<BlockStyleData*>(block.userData()))
+        data->placedHeight = -1;
     const BlockParagraph para = StyledBlocks::paragraphOf(block);
     QTextOption opt = document()->defaultTextOption();
     opt.setAlignment(para.alignment);
@@ -219,17 +221,28 @@ double PagedDocumentLayout::placeBlock(const QTextBlock& block, double y)
         return y + h;
     }
     tl->setPosition(QPointF(0, y));
+    // A block moved by an edit above it keeps its lines where they are relative to it
+    // as long as it still fits on one page: only its position changes.
+    auto* data = static_cast<BlockStyleData*>(block.userData());
+    if (data && data->placedHeight >= 0 && data->placedHeight < m_metrics.contentPerPage
+        && m_metrics.lineShift(y, data->placedHeight) == 0)
+        return y + data->placedHeight + para.spacingAfter * s;
     double ly = 0;
+    bool moved = false;
     const int n = tl->lineCount();
     for (int i = 0; i < n; ++i) {
         QTextLine line = tl->lineAt(i);
         const double h = line.height();
-        ly += m_metrics.lineShift(y + ly, h);
+        const double shift = m_metrics.lineShift(y + ly, h);
+        moved |= shift != 0;
+        ly += shift;
         line.setPosition(QPointF(0, ly));
         ly += h;
         if (i + 1 < n)
             ly += para.lineSpacing * s;
     }
+    if (data)
+        data->placedHeight = moved || n == 0 ? -1 : ly;
     return y + ly + para.spacingAfter * s;
 }
 
