@@ -263,7 +263,7 @@ bool MarkdownTextView::allConcealed(int from, int to) const
     return true;
 }
 
-void MarkdownTextView::stepOverConcealed(int from, bool forward, bool extend)
+void MarkdownTextView::stepOverConcealed(int from, QTextCursor::MoveOperation step, bool extend)
 {
     // Every position around a hidden run shows at the same x: a step that passed only
     // hidden characters moved nothing the user can see, so it goes on until it has
@@ -273,8 +273,7 @@ void MarkdownTextView::stepOverConcealed(int from, bool forward, bool extend)
     bool moved = false;
     while (c.position() != previous && allConcealed(previous, c.position())) {
         previous = c.position();
-        if (!c.movePosition(forward ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter,
-                            extend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor))
+        if (!c.movePosition(step, extend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor))
             break;
         moved = true;
     }
@@ -375,7 +374,12 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
     QTextEdit::keyPressEvent(e);
     const bool extend = e->modifiers() & Qt::ShiftModifier;
     if ((e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) && plainMods)
-        stepOverConcealed(caretBefore, e->key() == Qt::Key_Right, extend);
+        stepOverConcealed(caretBefore, e->key() == Qt::Key_Right ? QTextCursor::NextCharacter
+                                                                 : QTextCursor::PreviousCharacter, extend);
+    else if (e->matches(QKeySequence::MoveToNextWord) || e->matches(QKeySequence::SelectNextWord))
+        stepOverConcealed(caretBefore, QTextCursor::NextWord, extend);
+    else if (e->matches(QKeySequence::MoveToPreviousWord) || e->matches(QKeySequence::SelectPreviousWord))
+        stepOverConcealed(caretBefore, QTextCursor::PreviousWord, extend);
     switch (e->key()) {
     case Qt::Key_Left: case Qt::Key_Up: case Qt::Key_PageUp:
         skipGridRows(false, extend);

@@ -120,7 +120,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    void stepOverConcealed(int from, bool forward, bool extend);
+    void stepOverConcealed(int from, QTextCursor::MoveOperation step, bool extend);
     void skipGridRows(bool forward, bool extend);
     bool allConcealed(int from, int to) const;
     void paintTables(QPainter* p);

@@ -252,6 +252,15 @@ TEST_F(EditorViewTest, ArrowKeysStepOverHiddenMarkers)
     }
     for (size_t i = 1; i < xs.size(); ++i)
         EXPECT_NE(xs[i], xs[i - 1]) << i; // no press leaves the caret where it was
+
+    // Word steps too: one press takes the caret past a hidden link target.
+    view->loadText("see [link](http://x.y) gh\nx");
+    tv()->setSelectedRange({9, 0}); // after "link"
+    QTest::keyClick(tv(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(tv()->selectedRange().location, 23); // before "gh"
+    const int x = tv()->cursorRect().x();
+    QTest::keyClick(tv(), Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_LT(tv()->cursorRect().x(), x);
 }
 
 TEST_F(EditorViewTest, CompositionKeepsTheStyling)
