@@ -457,6 +457,10 @@ void MarkdownTextView::mousePressEvent(QMouseEvent* e)
             return;
         }
     }
+    // The click may have ended a cell edit (the focus moves first) and moved the grid
+    // since it was drawn: hit-test the grid as it stands now.
+    if (e->button() == Qt::LeftButton && m_hitsRevision != document()->revision())
+        paintTables(nullptr);
     if (e->button() == Qt::LeftButton && !m_tableFrames.isEmpty()) {
         const QPointF g = toGrid(e->position());
         if (const auto d = TableGridRenderer::dividerAt(m_tableFrames, g)) {
@@ -581,11 +585,16 @@ void MarkdownTextView::paintTables(QPainter* p)
                 return true;
             const QPointF origin = m_layout->blockBoundingRect(document()->findBlock(start)).topLeft() / gs;
             const std::optional<QFont>& font = storage.attributesAt(start).font;
-            p->save();
-            p->scale(gs, gs);
-            TableGridRenderer::Drawn d =
-                TableGridRenderer::draw(*p, *model, origin, font ? *font : fallback, colors, length - shift);
-            p->restore();
+            TableGridRenderer::Drawn d;
+            if (p) {
+                p->save();
+                p->scale(gs, gs);
+                d = TableGridRenderer::draw(*p, *model, origin, font ? *font : fallback, colors, length - shift);
+                p->restore();
+            } else if (const auto g = TableGridRenderer::geometry(*model, origin, length - shift)) {
+                d.hits = g->hits;
+                d.frame = g->frame;
+            }
             for (TableCellHit& h : d.hits)
                 h.source.location += shift;
             hits.append(d.hits);
@@ -598,7 +607,8 @@ void MarkdownTextView::paintTables(QPainter* p)
     }
     m_tableHits = hits;
     m_tableFrames = frames;
-    if (m_resize) {
+    m_hitsRevision = document()->revision();
+    if (m_resize && p) {
         const double gs = gridScale();
         QPen pen(palette().color(QPalette::Highlight), 1.5);
         pen.setDashPattern({4, 3});

@@ -123,6 +123,8 @@ private:
     void stepOverConcealed(int from, QTextCursor::MoveOperation step, bool extend);
     void skipGridRows(bool forward, bool extend);
     bool allConcealed(int from, int to) const;
+    // Draws the grid tables on screen and rebuilds the hit lists; without a painter it
+    // only rebuilds the hit lists.
     void paintTables(QPainter* p);
     void placeCellEditor();
     void remergeStyling();
@@ -142,6 +144,7 @@ private:
 
     QList<TableCellHit> m_tableHits;
     QList<TableFrame> m_tableFrames;
+    int m_hitsRevision = -1; // document revision the hit lists were drawn from
     struct Resize {
         TableFrame frame;
         int divider = 0;

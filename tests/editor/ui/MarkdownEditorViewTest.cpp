@@ -457,6 +457,26 @@ TEST_F(EditorViewTest, ReturnInACellCommitsItAndBreaksNoLine)
     EXPECT_EQ(view->text(), "intro\n\n| Name | Qty |\n|------|----:|\n| kiwis | 3 |\n| pears | 10 |\n\nafter");
 }
 
+TEST_F(EditorViewTest, ClickingAnotherCellWritesTheFirstAndOpensTheSecond)
+{
+    view->loadText(kTableDoc);
+    QApplication::setActiveWindow(view.get());
+    view->grab();
+    const int apples = hitIndex(tv(), "apples");
+    const int pears = hitIndex(tv(), "pears");
+    ASSERT_GE(apples, 0);
+    ASSERT_GE(pears, 0);
+    const QPoint second = toViewport(tv(), tv()->tableHits()[pears].rect.center());
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->tableHits()[apples].rect.center()));
+    ASSERT_TRUE(tv()->cellEditor());
+    tv()->cellEditor()->setText("green apples");
+    // The click moves the focus first, which writes the first cell back and moves the rows.
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, second);
+    EXPECT_TRUE(view->text().contains("| green apples | 3 |"));
+    ASSERT_TRUE(tv()->cellEditor());
+    EXPECT_EQ(tv()->cellEditor()->text(), "pears");
+}
+
 TEST_F(EditorViewTest, GridsFollowTheirTextWhenLinesAboveChange)
 {
     view->loadText(QStringLiteral("top\n\nA paragraph.\n\n") + kTableDoc);
