@@ -141,12 +141,20 @@ TEST_F(EditorViewTest, UndoOfAnEditingCommandGivesBackItsSelection)
     QTest::keyClick(tv(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(view->text(), "three\none **two**\n");
     EXPECT_EQ(tv()->selectedRange(), moved);
-    // Typing keeps Qt's own steps, and text typed after a command is a step of its own.
+    // Typing keeps Qt's own steps, and text typed right after a command's insertion is a
+    // step of its own.
     tv()->setSelectedRange({0, 0});
     QTest::keyClicks(tv(), "ab");
     view->undo();
     EXPECT_EQ(view->text(), "three\none **two**\n");
     EXPECT_EQ(tv()->selectedRange(), TextRange(0, 0));
+    controller.replace({0, 0}, "new ");
+    tv()->setSelectedRange({4, 0});
+    QTest::keyClicks(tv(), "xy");
+    view->undo();
+    EXPECT_EQ(view->text(), "new three\none **two**\n");
+    view->undo();
+    EXPECT_EQ(view->text(), "three\none **two**\n");
 }
 
 TEST_F(EditorViewTest, NoLineStraddlesAPageAndIncrementalLayoutConverges)
