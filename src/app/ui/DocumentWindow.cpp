@@ -68,6 +68,10 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     m_controller->setTextView(m_editor->textView(), m_editor);
     m_controller->setScrollView(m_editor->scrollView(), m_editor);
     m_controller->updateCounts();
+    // Zooming with the wheel happens in the view; the controller must step on from there.
+    connect(m_editor, &EditorHost::magnificationChanged, m_controller, [this](double z) {
+        if (m_controller->zoom() != z) m_controller->setZoomFromView(z);
+    });
 
     if (!isUntitled()) {
         m_diskStamp.remember(m_filePath, document.toBytes());

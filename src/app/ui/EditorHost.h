@@ -50,6 +50,8 @@ Q_SIGNALS:
     void undoAvailable(bool available);
     void redoAvailable(bool available);
     void copyAvailable(bool available);
+    // The editor changed its own magnification (Control with the wheel).
+    void magnificationChanged(double factor);
 };
 
 // Creates the editor widget for a new document window.

@@ -47,6 +47,7 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
     connect(m_text, &QTextEdit::undoAvailable, this, &EditorHost::undoAvailable);
     connect(m_text, &QTextEdit::redoAvailable, this, &EditorHost::redoAvailable);
     connect(m_text, &QTextEdit::copyAvailable, this, &EditorHost::copyAvailable);
+    connect(m_text, &MarkdownTextView::magnificationChanged, this, &EditorHost::magnificationChanged);
 
     Settings& settings = Settings::instance();
     setMinimapVisible(settings.boolean(QStringLiteral("editorShowMinimap")));

@@ -213,7 +213,8 @@ void MarkdownTextView::beep()
 
 QSizeF MarkdownTextView::viewportSize() const
 {
-    return viewport()->size();
+    // The scroll view's bounds, scroll bars included: fitting subtracts the vertical one.
+    return size();
 }
 
 double MarkdownTextView::verticalScrollerWidth() const

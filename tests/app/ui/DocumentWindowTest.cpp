@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -251,6 +252,30 @@ TEST_F(DocumentWindowTest, WholeTextReplacementIsOneUndoStep)
     EXPECT_EQ(c->selectionChars(), 6);
     c->updateCounts();
     EXPECT_EQ(c->stats().words, 1);
+}
+
+TEST_F(DocumentWindowTest, WheelZoomKeepsTheControllerInStepAndFitWidthFillsTheView)
+{
+    DocumentWindow* w = DocumentController::instance().newDocument();
+    w->resize(1000, 800);
+    w->show();
+    auto* view = static_cast<MarkdownTextView*>(edit(w));
+    EditorController* c = w->editorController();
+
+    // Control with the wheel zooms in the view; the menu's next step starts from there.
+    QWheelEvent wheel(QPointF(50, 50), view->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 240),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->viewport(), &wheel);
+    EXPECT_DOUBLE_EQ(view->magnification(), 1.2);
+    EXPECT_DOUBLE_EQ(c->zoom(), 1.2);
+    c->zoomIn();
+    EXPECT_DOUBLE_EQ(c->zoom(), 1.3);
+    EXPECT_DOUBLE_EQ(view->magnification(), 1.3);
+
+    // Fit width: the page footprint spans the width left of the vertical scroll bar.
+    c->fitWidth();
+    const double available = view->width() - c->scrollView()->verticalScrollerWidth();
+    EXPECT_NEAR(c->zoom() * c->pageFootprint().width(), available, 0.5);
 }
 
 TEST_F(DocumentWindowTest, PendingTemplateTextGoesToTheNextNewDocumentOnly)
