@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 // Menus of the menu bar in their fixed order; others go before "Help".
@@ -117,6 +118,14 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     observeWhenKey(QStringLiteral("toggleDistractionFree"), [](const QVariant&) {
         Settings& s = Settings::instance();
         s.setValue(QStringLiteral("distractionFree"), !s.boolean(QStringLiteral("distractionFree"), false));
+    });
+
+    // A followed wiki link names a file beside the document: it replaces this one like a sidebar click.
+    observeWhenKey(QStringLiteral("openWikiLink"), [this](const QVariant& object) {
+        const QString path = object.typeId() == QMetaType::QUrl       ? object.toUrl().toLocalFile()
+                             : object.typeId() == QMetaType::QString ? object.toString()
+                                                                     : QString();
+        if (!path.isEmpty()) openInPlace(path);
     });
 
     observeWhenKey(QStringLiteral("editFrontMatter"),

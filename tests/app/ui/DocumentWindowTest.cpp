@@ -609,3 +609,24 @@ TEST_F(DocumentWindowTest, AMissingFileNamedToOpenGetsAWindowWhoseFirstSaveCreat
     EXPECT_TRUE(alerts.value(0).contains("x.md")) << alerts.value(0).toStdString();
     EXPECT_EQ(dc.windows().size(), 1);
 }
+
+// Control-click on a wiki link opens the file it names in the clicked window.
+TEST_F(DocumentWindowTest, ControlClickOnAWikiLinkOpensItsFileInPlace)
+{
+    writeAll(dir.filePath("one.md"), "See [[two]] here\n");
+    writeAll(dir.filePath("two.md"), "second");
+    auto& dc = DocumentController::instance();
+    QPointer<DocumentWindow> one = dc.openDocument(dir.filePath("one.md"));
+    ASSERT_TRUE(one);
+    QApplication::setActiveWindow(one);
+    ASSERT_TRUE(one->isKeyWindow());
+    QTextEdit* e = edit(one);
+    QTextCursor c(e->document());
+    c.setPosition(QStringLiteral("See [[t").size());
+    const QPoint at = e->cursorRect(c).center();
+    QTest::mouseClick(e->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(one.isNull()); // the unedited window gave way to the linked file
+    ASSERT_EQ(dc.windows().size(), 1);
+    EXPECT_EQ(dc.windows().first()->documentText(), "second");
+}
