@@ -109,7 +109,9 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
 
     connect(m_editor, &EditorHost::textEdited, this, [this] {
         m_countsTimer->start();
-        if (m_editor->isModified()) m_autosaveTimer->start();
+        // Not only when edited already: an undo past the last save marks the text edited
+        // only after this signal, and it must be written too. The timer checks again.
+        m_autosaveTimer->start();
         Q_EMIT documentTextChanged();
     });
     connect(m_editor, &EditorHost::selectionMoved, m_controller, &EditorController::updateSelectionStats);

@@ -630,3 +630,22 @@ TEST_F(DocumentWindowTest, ControlClickOnAWikiLinkOpensItsFileInPlace)
     ASSERT_EQ(dc.windows().size(), 1);
     EXPECT_EQ(dc.windows().first()->documentText(), "second");
 }
+
+// Undo past the last save edits the document like typing does: it is written after the same pause.
+TEST_F(DocumentWindowTest, AnUndoPastTheLastSaveIsWrittenAfterAPause)
+{
+    const QString path = dir.filePath("undo.md");
+    writeAll(path, "text");
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    ASSERT_TRUE(w);
+    typeAtEnd(w, "XY");
+    ASSERT_TRUE(w->save());
+    EXPECT_EQ(readAll(path), QByteArray("textXY"));
+
+    QTest::keyClick(edit(w), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(w->documentText(), "text");
+    EXPECT_TRUE(w->isDocumentEdited());
+    QTest::qWait(DocumentWindow::autosaveDelayMs + 400);
+    EXPECT_EQ(readAll(path), QByteArray("text"));
+    EXPECT_FALSE(w->isDocumentEdited());
+}
