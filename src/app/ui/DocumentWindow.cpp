@@ -460,6 +460,17 @@ void DocumentWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) checkFileOnDisk();
 }
 
+bool DocumentWindow::event(QEvent* event)
+{
+    // A sheet that closed hands the keyboard back to its window (and so to the editor), also
+    // where no window manager does: otherwise menu keys and key-window requests go nowhere.
+    if (event->type() == QEvent::WindowUnblocked && isVisible()) {
+        const QWidget* active = QApplication::activeWindow();
+        if (!active || !active->isVisible()) activateWindow();
+    }
+    return QMainWindow::event(event);
+}
+
 void DocumentWindow::dropAutosave()
 {
     if (m_autosaveId.isEmpty()) return;

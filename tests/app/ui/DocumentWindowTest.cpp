@@ -11,6 +11,7 @@
 #include "platform/Settings.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -648,4 +649,24 @@ TEST_F(DocumentWindowTest, AnUndoPastTheLastSaveIsWrittenAfterAPause)
     QTest::qWait(DocumentWindow::autosaveDelayMs + 400);
     EXPECT_EQ(readAll(path), QByteArray("text"));
     EXPECT_FALSE(w->isDocumentEdited());
+}
+
+// When a sheet closes its window is the key window again, with the keyboard in the editor,
+// even where no window manager hands it back: menu keys and key-window requests reach it.
+TEST_F(DocumentWindowTest, ClosingASheetGivesTheKeyboardBackToItsWindowAndEditor)
+{
+    DocumentWindow* w = DocumentController::instance().newDocument();
+    QApplication::setActiveWindow(w);
+    ASSERT_EQ(QApplication::focusWidget(), edit(w));
+    NotificationBus::instance().post("Brindlewick.editFrontMatter");
+    auto* sheet = w->findChild<QDialog*>();
+    ASSERT_TRUE(sheet && sheet->isVisible());
+    QApplication::setActiveWindow(sheet);
+    sheet->reject();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), w);
+    EXPECT_EQ(QApplication::focusWidget(), edit(w));
+    const bool before = Settings::instance().boolean("distractionFree", false);
+    NotificationBus::instance().post("Brindlewick.toggleDistractionFree");
+    EXPECT_NE(Settings::instance().boolean("distractionFree", false), before);
 }
