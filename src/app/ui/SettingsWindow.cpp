@@ -16,6 +16,8 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QDialog(parent), m_tabs(new QT
         page->setObjectName(title);
         m_tabs->addTab(page, title);
     }
+    // Every tab title stays readable: the window is at least as wide as the row of tabs.
+    m_tabs->setUsesScrollButtons(false);
     resize(520, 420);
 }
 

@@ -2,7 +2,9 @@
 #include "platform/ui/Icons.h"
 
 #include <QDirIterator>
+#include <QCoreApplication>
 #include <QFile>
+#include <QTabBar>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -28,5 +30,16 @@ TEST(SettingsWindow, OneSharedWindowWithItsPages)
     EXPECT_EQ(w->tabs()->count(), 8);
     EXPECT_EQ(w->tabs()->tabText(0), "Editor");
     EXPECT_NE(w->page("Shortcuts"), nullptr);
+    w->close();
+}
+
+// Every tab title is shown whole: none is pushed behind scroll arrows or cut at the edge.
+TEST(SettingsWindow, EveryTabTitleFitsTheWindow)
+{
+    SettingsWindow* w = SettingsWindow::showShared();
+    QCoreApplication::processEvents();
+    const QTabBar* bar = w->tabs()->tabBar();
+    for (int i = 0; i < bar->count(); ++i)
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << bar->tabText(i).toStdString();
     w->close();
 }
