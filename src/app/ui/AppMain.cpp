@@ -65,12 +65,13 @@ int brindlewickMain(int argc, char** argv)
 
     DocumentController& documents = DocumentController::instance();
     DocumentFiles::install();
+    // The last session is read before any window opens: each opened file rewrites the stored session.
+    DocumentFiles::scheduleSessionReopen();
     documents.restoreAutosaved();
     for (const QString& path : parser.positionalArguments()) documents.openOrCreateDocument(path);
     // Like any document program: with nothing else to show, start with an empty document.
     if (documents.windows().isEmpty() && parser.positionalArguments().isEmpty()) documents.newDocument();
     if (documents.windows().isEmpty()) return 1; // every file named failed to open
-    DocumentFiles::scheduleSessionReopen();
 
     // However the program ends (quit, logout), documents edited since the last pause are written.
     const auto autosaveAll = [] {

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -60,4 +61,39 @@ TEST(AppMain, AMissingFileOnTheCommandLineOpensAWindowForIt)
     ASSERT_TRUE(app.waitForFinished(5000));
     EXPECT_EQ(app.exitCode(), 0);
     EXPECT_FALSE(QFile::exists(dir.filePath("missing.md")));
+}
+
+// A file named at launch joins the last session instead of replacing it: the documents that were
+// open when the program last quit come back beside it.
+TEST(AppMain, AFileNamedAtLaunchJoinsTheLastSession)
+{
+    const QString program = QCoreApplication::applicationDirPath() + "/../brindlewick";
+    if (!QFileInfo(program).isExecutable()) GTEST_SKIP() << "no program beside the tests";
+    QTemporaryDir dir;
+    QStringList paths;
+    for (const char* name : {"kept.md", "named.md"}) {
+        paths << dir.filePath(name);
+        QFile f(paths.last());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(name);
+    }
+    const QString ini = dir.filePath("config/Brindlewick/Brindlewick.ini");
+    {
+        QSettings stored(ini, QSettings::IniFormat);
+        stored.setValue("openSessionBookmarks", QVariantList{paths[0].toUtf8()});
+    }
+
+    QProcess app;
+    app.setProcessEnvironment(programEnvironment(dir));
+    app.start(program, {paths[1]});
+    ASSERT_TRUE(app.waitForStarted());
+    ASSERT_FALSE(app.waitForFinished(2000)); // the session is reopened 0.2 s after launch
+    app.terminate(); // quitting keeps the open documents as the session
+    ASSERT_TRUE(app.waitForFinished(5000));
+
+    QSettings after(ini, QSettings::IniFormat);
+    QStringList session;
+    for (const QVariant& v : after.value("openSessionBookmarks").toList()) session << QString::fromUtf8(v.toByteArray());
+    session.sort();
+    EXPECT_EQ(session.join(" ").toStdString(), paths.join(" ").toStdString());
 }
