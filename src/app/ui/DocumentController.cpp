@@ -108,7 +108,9 @@ DocumentWindow* DocumentController::show(DocumentWindow* window)
     // Cascade each new window from the active one.
     if (DocumentWindow* from = activeWindow()) window->move(from->pos() + QPoint(28, 28));
     m_windows.append(window);
-    connect(window, &QObject::destroyed, this, [this] { m_windows.removeAll(nullptr); });
+    connect(window, &QObject::destroyed, this, [this](QObject* gone) {
+        m_windows.removeIf([gone](const QPointer<QObject>& w) { return w.isNull() || w.data() == gone; });
+    });
     window->show();
     window->raise();
     window->activateWindow();
@@ -176,7 +178,7 @@ QList<DocumentWindow*> DocumentController::windows() const
 {
     QList<DocumentWindow*> out;
     for (const auto& w : m_windows)
-        if (w) out.append(w);
+        if (w) out.append(static_cast<DocumentWindow*>(w.data()));
     return out;
 }
 

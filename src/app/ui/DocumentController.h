@@ -84,5 +84,7 @@ private:
 
     Prompts m_prompts;
     AutosaveStore m_autosave;
-    QList<QPointer<DocumentWindow>> m_windows;
+    // Held as QObject: a window's entry goes when its destruction starts, and looking at
+    // a guard of the derived type then would cast an object that is no longer one.
+    QList<QPointer<QObject>> m_windows;
 };

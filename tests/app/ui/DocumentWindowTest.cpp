@@ -333,6 +333,20 @@ TEST_F(DocumentWindowTest, UntitledTextSurvivesQuitAndComesBackEdited)
     EXPECT_TRUE(dc.autosaveStore().entries().isEmpty());
 }
 
+// Code that runs while a window is being torn down (its children's handlers, observers
+// of its destruction) must not find it among the open windows any more.
+TEST_F(DocumentWindowTest, AWindowBeingDestroyedIsNoLongerListed)
+{
+    auto& dc = DocumentController::instance();
+    DocumentWindow* kept = dc.newDocument();
+    DocumentWindow* gone = dc.newDocument();
+    QList<DocumentWindow*> seen;
+    QObject::connect(gone, &QObject::destroyed, [&] { seen = dc.windows(); });
+    delete gone;
+    EXPECT_EQ(seen, QList<DocumentWindow*>{kept});
+    EXPECT_EQ(dc.windows(), QList<DocumentWindow*>{kept});
+}
+
 TEST_F(DocumentWindowTest, SaveAsFromTheClosePromptWritesTheFileAndDropsTheAutosave)
 {
     auto& dc = DocumentController::instance();
