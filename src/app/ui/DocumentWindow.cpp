@@ -18,6 +18,7 @@
 #include <QFileSystemWatcher>
 #include <QLockFile>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSplitter>
 #include <QTimer>
 #include <QUrl>
@@ -41,6 +42,8 @@ QKeySequence standardKey(QKeySequence::StandardKey key, const char* fallback)
     const QKeySequence k(key);
     return k.isEmpty() ? QKeySequence(QString::fromLatin1(fallback)) : k;
 }
+// The document window that was key most recently, to give the keyboard back to after a prompt.
+QPointer<DocumentWindow> lastKeyWindow;
 } // namespace
 
 DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& filePath, QWidget* parent,
@@ -456,15 +459,20 @@ void DocumentWindow::watchFile()
 void DocumentWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    // Coming back from another program is when its changes are most likely.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) checkFileOnDisk();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        lastKeyWindow = this;
+        // Coming back from another program is when its changes are most likely.
+        checkFileOnDisk();
+    }
 }
 
 bool DocumentWindow::event(QEvent* event)
 {
-    // A sheet that closed hands the keyboard back to its window (and so to the editor), also
-    // where no window manager does: otherwise menu keys and key-window requests go nowhere.
-    if (event->type() == QEvent::WindowUnblocked && isVisible()) {
+    // A sheet or prompt that closed hands the keyboard back to the window that was key before
+    // it (and so to the editor), also where no window manager does: otherwise menu keys and
+    // key-window requests go nowhere. A prompt that blocked every window unblocks them all; only
+    // that one window takes the keyboard.
+    if (event->type() == QEvent::WindowUnblocked && isVisible() && lastKeyWindow == this) {
         const QWidget* active = QApplication::activeWindow();
         if (!active || !active->isVisible()) activateWindow();
     }

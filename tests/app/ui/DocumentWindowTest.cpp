@@ -16,8 +16,10 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -683,4 +685,16 @@ TEST_F(DocumentWindowTest, ClosingASheetGivesTheKeyboardBackToItsWindowAndEditor
     const bool before = Settings::instance().boolean("distractionFree", false);
     NotificationBus::instance().post("Brindlewick.toggleDistractionFree");
     EXPECT_NE(Settings::instance().boolean("distractionFree", false), before);
+
+    // A prompt that blocks every window gives the keyboard back to its own window only.
+    DocumentWindow* other = DocumentController::instance().newDocument();
+    QApplication::setActiveWindow(other);
+    QMessageBox box(QMessageBox::Warning, "Brindlewick", "prompt", QMessageBox::Ok, other);
+    QTimer::singleShot(0, &box, [&box] {
+        QApplication::setActiveWindow(&box);
+        box.accept();
+    });
+    box.exec();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), other);
 }
