@@ -1,5 +1,6 @@
 #include "styling/MarkdownEmphasis.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace MarkdownEmphasis {
@@ -62,6 +63,43 @@ QList<Match> singleMarkerMatches(QStringView text, TextRange scope)
             p = q; // the search goes on after the closing marker
         }
         lineStart = lineEnd + 1;
+    }
+    return out;
+}
+
+QList<Match> codeSpanMatches(QStringView text, TextRange scope)
+{
+    QList<Match> out;
+    if (scope.length <= 0)
+        return out;
+    const QStringView s = text.mid(scope.location, scope.length);
+    const int n = int(s.size()), off = scope.location;
+    const auto runEnd = [&](int i) {
+        while (i < n && s[i] == u'`')
+            ++i;
+        return i;
+    };
+    int i = 0;
+    while (i < n) {
+        if (s[i] != u'`') {
+            ++i;
+            continue;
+        }
+        const int e = runEnd(i);
+        int q = e;
+        while (q < n && s[q] != u'`' && s[q] != u'\n')
+            ++q;
+        // No text, or a line feed or the end before the next backtick: no start inside
+        // this run can match, and the next start worth trying is the next backtick.
+        if (q == e || q == n || s[q] == u'\n') {
+            i = q;
+            continue;
+        }
+        const int len = std::min(e - i, runEnd(q) - q);
+        const int p = e - len;
+        out.append(Match{TextRange(off + p, q + len - p), TextRange(off + p, len), TextRange(off + e, q - e),
+                         TextRange(off + q, len)});
+        i = q + len;
     }
     return out;
 }

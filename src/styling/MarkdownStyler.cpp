@@ -15,7 +15,7 @@ namespace {
 // "$" and "." treat every Unicode line break as one, CR LF included (a "$" matches
 // before "\r\n", "." never eats a CR), and UCP makes \s and \d Unicode-aware.
 struct Patterns {
-    QRegularExpression heading, quote, ul, ol, hr, inlineCode, boldItalic, bold, strike, link,
+    QRegularExpression heading, quote, ul, ol, hr, boldItalic, bold, strike, link,
         floatDirective, alignDirective, wikiLink, footnote;
 };
 
@@ -38,7 +38,6 @@ const Patterns& patterns()
         compile(R"(^(\s*)([-*+])(\s+))", true),
         compile(R"(^(\s*)(\d+[.)])(\s+))", true),
         compile(R"(^(\s*)([-*_])(\s*\2){2,}\s*$)", true),
-        compile(R"((`+)([^`\n]+?)(\1))", false),
         compile(R"((\*\*\*)(.+?)(\*\*\*))", false),
         compile(R"((\*\*|__)(.+?)(\1))", false),
         compile(R"((~~)(.+?)(~~))", false),
@@ -506,11 +505,13 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
             }
         });
     }
-    pass(re.inlineCode, [&](const QRegularExpressionMatch& m, int off, TextRange) {
-        styleMono(storage, group(m, 2, off), true);
-        marker(storage, group(m, 1, off));
-        marker(storage, group(m, 3, off));
-    });
+    for (const MarkdownEmphasis::Match& m : MarkdownEmphasis::codeSpanMatches(ns, scope)) {
+        if (inFence(m.whole))
+            continue;
+        styleMono(storage, m.text, true);
+        marker(storage, m.open);
+        marker(storage, m.close);
+    }
     pass(re.link, [&](const QRegularExpressionMatch& m, int off, TextRange) {
         const TextRange text = group(m, 2, off);
         if (usable(text)) {

@@ -382,3 +382,39 @@ TEST(MarkdownStylerFences, ACopiedStorageIsNotMistakenForTheOriginal)
     styler.highlight(copy, TextRange(0, 0));
     EXPECT_FALSE(copy.attributesAt(5).background.has_value());
 }
+
+TEST(MarkdownStylerMarkers, CodeSpansAgreeWithThePatternAndStayLinear)
+{
+    const QRegularExpression codeRE("(*ANY)(`+)([^`\\n]+?)(\\1)", QRegularExpression::UseUnicodePropertiesOption);
+    const QStringList pieces{"`", "``", "```", "a", " ", "\n", "\r\n", "\r", QString(QChar(0x2028)),
+                             QString::fromUtf8("\xF0\x9F\x98\x80")};
+    std::mt19937 rng(5);
+    for (int round = 0; round < 4000; ++round) {
+        QString s;
+        const int n = int(rng() % 14);
+        for (int k = 0; k < n; ++k)
+            s += pieces[int(rng() % pieces.size())];
+        int from = s.isEmpty() ? 0 : int(rng() % s.size());
+        if (from < s.size() && s[from].isLowSurrogate())
+            ++from;
+        const TextRange scope(from, int(s.size()) - from);
+        QList<MarkdownEmphasis::Match> expected;
+        auto it = codeRE.globalMatch(QStringView(s).mid(from));
+        while (it.hasNext()) {
+            const auto m = it.next();
+            auto g = [&](int k) { return TextRange(from + int(m.capturedStart(k)), int(m.capturedLength(k))); };
+            expected.append({g(0), g(1), g(2), g(3)});
+        }
+        ASSERT_EQ(MarkdownEmphasis::codeSpanMatches(s, scope), expected) << s.toStdString();
+    }
+    // The shorter run decides: the opener is the end of a longer run.
+    const Styled uneven("``a` b");
+    EXPECT_EQ(uneven.attrs(0).font, uneven.attrs(5).font);
+    EXPECT_NE(uneven.attrs(2).font, uneven.attrs(5).font);
+    // One long run of backticks: the pattern backtracked through it from every position.
+    QElapsedTimer timer;
+    timer.start();
+    const Styled hostile(QString(200000, u'`') + " tail");
+    EXPECT_LT(timer.elapsed(), 1500);
+    EXPECT_EQ(hostile.attrs(0).font, hostile.attrs(200001).font);
+}
