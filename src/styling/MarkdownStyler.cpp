@@ -64,12 +64,28 @@ bool usable(TextRange r) { return !r.isNotFound() && r.length >= 1; }
 
 // Calls `fn(match, offset)` for every match of `re` inside `scope` only: the slice
 // bounds act as the text's ends, as in the original engine's range matching.
+// A subject that is not valid UTF-16 matches nothing at all, so one lone surrogate
+// would leave its whole scope unstyled: such units are matched as U+FFFD (same length,
+// so every offset stays).
 template <typename Fn>
 void eachMatch(const QRegularExpression& re, QStringView text, TextRange scope, Fn&& fn)
 {
     if (scope.length <= 0)
         return;
-    QRegularExpressionMatchIterator it = re.globalMatch(text.mid(scope.location, scope.length));
+    QStringView subject = text.mid(scope.location, scope.length);
+    QString repaired;
+    if (!subject.isValidUtf16()) {
+        repaired = subject.toString();
+        for (qsizetype i = 0; i < repaired.size(); ++i) {
+            const QChar c = repaired.at(i);
+            if (c.isHighSurrogate() && i + 1 < repaired.size() && repaired.at(i + 1).isLowSurrogate())
+                ++i;
+            else if (c.isSurrogate())
+                repaired[i] = QChar::ReplacementCharacter;
+        }
+        subject = repaired;
+    }
+    QRegularExpressionMatchIterator it = re.globalMatch(subject);
     while (it.hasNext())
         fn(it.next(), scope.location);
 }

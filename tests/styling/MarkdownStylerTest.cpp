@@ -418,3 +418,16 @@ TEST(MarkdownStylerMarkers, CodeSpansAgreeWithThePatternAndStayLinear)
     EXPECT_LT(timer.elapsed(), 1500);
     EXPECT_EQ(hostile.attrs(0).font, hostile.attrs(200001).font);
 }
+
+TEST(MarkdownStylerText, ALoneSurrogateLeavesTheRestStyled)
+{
+    const Styled clean("# Head\n\n**b** [l](u)\n\nx");
+    for (const QChar odd : {QChar(0xD800), QChar(0xDC00)}) {
+        const Styled s(QString("# Head\n\n**b** [l](u)\n\n") + odd);
+        EXPECT_EQ(s.attrs(2).font, clean.attrs(2).font);
+        EXPECT_EQ(s.attrs(10).font, clean.attrs(10).font);
+        EXPECT_EQ(s.attrs(15).foreground, clean.attrs(15).foreground);
+        EXPECT_EQ(Styled(QString("# Head\n\n**b** [l](u)\n\n") + odd, true).hidden(),
+                  Styled("# Head\n\n**b** [l](u)\n\nx", true).hidden());
+    }
+}
