@@ -33,11 +33,11 @@ QRegularExpression compile(const char* pattern, bool lines)
 const Patterns& patterns()
 {
     static const Patterns p{
-        compile(R"(^(#{1,6})\s+(.*)$)", true),
-        compile(R"(^(>\s?)(.*)$)", true),
+        compile(R"(^(#{1,6})\h+(.*)$)", true),
+        compile(R"(^(>\h?)(.*)$)", true),
         compile(R"(^(\s*)([-*+])(\s+))", true),
         compile(R"(^(\s*)(\d+[.)])(\s+))", true),
-        compile(R"(^(\s*)([-*_])(\s*\2){2,}\s*$)", true),
+        compile(R"(^(\h*)([-*_])(\h*\2){2,}\h*$)", true),
         compile(R"((\*\*\*)(.+?)(\*\*\*))", false),
         compile(R"((\*\*|__)(.+?)(\1))", false),
         compile(R"((~~)(.+?)(~~))", false),

@@ -431,3 +431,18 @@ TEST(MarkdownStylerText, ALoneSurrogateLeavesTheRestStyled)
                   Styled("# Head\n\n**b** [l](u)\n\nx", true).hidden());
     }
 }
+
+// Headings, quotes and rules are line patterns: the blank after a marker may not run on
+// into the next line, or a whole restyle and a keystroke's restyle would disagree.
+TEST(MarkdownStylerMarkers, LinePatternsStayOnTheirLine)
+{
+    const Styled plain("x");
+    const Styled heading("#\n\nx");
+    EXPECT_EQ(heading.attrs(3).font, plain.attrs(0).font);
+    const Styled quote(">\nfoo");
+    EXPECT_EQ(quote.attrs(2).foreground, plain.attrs(0).foreground);
+    // Blanks on the line itself still count.
+    const Styled real("#\tTitle\n>  q\n* * *\n");
+    EXPECT_NE(real.attrs(2).font, plain.attrs(0).font);
+    EXPECT_NE(real.attrs(11).foreground, plain.attrs(0).foreground);
+}
