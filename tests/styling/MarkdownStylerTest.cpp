@@ -335,16 +335,18 @@ TEST(MarkdownStylerText, CrLfAndNonBmpOffsets)
     EXPECT_EQ(again.hidden(), "...");
 }
 
-TEST(MarkdownStylerMarkers, SingleMarkerEmphasisAgreesWithThePatternAndStaysLinear)
+namespace {
+
+// Random texts of `pieces` and random scope starts: `scan` must find exactly the matches
+// of `re` over the scope, with its four groups.
+template <typename Scan>
+void expectAgreesWithPattern(const QRegularExpression& re, const QStringList& pieces, unsigned seed, int maxPieces,
+                             Scan&& scan)
 {
-    const QRegularExpression italicRE("(*ANY)(?<![\\*_])(\\*|_)(?![\\*_\\s])(.+?)(?<![\\*_\\s])(\\1)(?![\\*_])",
-                                      QRegularExpression::UseUnicodePropertiesOption);
-    const QStringList pieces{"*", "_", " ", "a", "\n", "\r\n", QString::fromUtf8("\xF0\x9F\x98\x80"),
-                             QString(QChar(0x3000)), "\t"};
-    std::mt19937 rng(3);
+    std::mt19937 rng(seed);
     for (int round = 0; round < 4000; ++round) {
         QString s;
-        const int n = int(rng() % 16);
+        const int n = int(rng() % unsigned(maxPieces));
         for (int k = 0; k < n; ++k)
             s += pieces[int(rng() % pieces.size())];
         int from = s.isEmpty() ? 0 : int(rng() % s.size());
@@ -352,14 +354,25 @@ TEST(MarkdownStylerMarkers, SingleMarkerEmphasisAgreesWithThePatternAndStaysLine
             ++from; // scopes are whole lines: never half a character
         const TextRange scope(from, int(s.size()) - from);
         QList<MarkdownEmphasis::Match> expected;
-        auto it = italicRE.globalMatch(QStringView(s).mid(from));
+        auto it = re.globalMatch(QStringView(s).mid(from));
         while (it.hasNext()) {
             const auto m = it.next();
             auto g = [&](int k) { return TextRange(from + int(m.capturedStart(k)), int(m.capturedLength(k))); };
             expected.append({g(0), g(1), g(2), g(3)});
         }
-        ASSERT_EQ(MarkdownEmphasis::singleMarkerMatches(s, scope), expected) << s.toStdString();
+        ASSERT_EQ(scan(s, scope), expected) << s.toStdString();
     }
+}
+
+} // namespace
+
+TEST(MarkdownStylerMarkers, SingleMarkerEmphasisAgreesWithThePatternAndStaysLinear)
+{
+    const QRegularExpression italicRE("(*ANY)(?<![\\*_])(\\*|_)(?![\\*_\\s])(.+?)(?<![\\*_\\s])(\\1)(?![\\*_])",
+                                      QRegularExpression::UseUnicodePropertiesOption);
+    const QStringList pieces{"*", "_", " ", "a", "\n", "\r\n", QString::fromUtf8("\xF0\x9F\x98\x80"),
+                             QString(QChar(0x3000)), "\t"};
+    expectAgreesWithPattern(italicRE, pieces, 3, 16, MarkdownEmphasis::singleMarkerMatches);
     // One long line of unclosed openers: the pattern took seconds here.
     QString hostile;
     while (hostile.size() < 200000)
@@ -388,25 +401,7 @@ TEST(MarkdownStylerMarkers, CodeSpansAgreeWithThePatternAndStayLinear)
     const QRegularExpression codeRE("(*ANY)(`+)([^`\\n]+?)(\\1)", QRegularExpression::UseUnicodePropertiesOption);
     const QStringList pieces{"`", "``", "```", "a", " ", "\n", "\r\n", "\r", QString(QChar(0x2028)),
                              QString::fromUtf8("\xF0\x9F\x98\x80")};
-    std::mt19937 rng(5);
-    for (int round = 0; round < 4000; ++round) {
-        QString s;
-        const int n = int(rng() % 14);
-        for (int k = 0; k < n; ++k)
-            s += pieces[int(rng() % pieces.size())];
-        int from = s.isEmpty() ? 0 : int(rng() % s.size());
-        if (from < s.size() && s[from].isLowSurrogate())
-            ++from;
-        const TextRange scope(from, int(s.size()) - from);
-        QList<MarkdownEmphasis::Match> expected;
-        auto it = codeRE.globalMatch(QStringView(s).mid(from));
-        while (it.hasNext()) {
-            const auto m = it.next();
-            auto g = [&](int k) { return TextRange(from + int(m.capturedStart(k)), int(m.capturedLength(k))); };
-            expected.append({g(0), g(1), g(2), g(3)});
-        }
-        ASSERT_EQ(MarkdownEmphasis::codeSpanMatches(s, scope), expected) << s.toStdString();
-    }
+    expectAgreesWithPattern(codeRE, pieces, 5, 14, MarkdownEmphasis::codeSpanMatches);
     // The shorter run decides: the opener is the end of a longer run.
     const Styled uneven("``a` b");
     EXPECT_EQ(uneven.attrs(0).font, uneven.attrs(5).font);
