@@ -4,6 +4,7 @@
 #include "render/SyntaxHighlighter.h"
 #include "styling/MarkdownCleaner.h"
 #include "styling/MarkdownEmphasis.h"
+#include "styling/TableStyling.h"
 
 #include <QRegularExpression>
 
@@ -261,7 +262,8 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
     return m_fences;
 }
 
-TextRange MarkdownStyler::styleScope(TextRange window, QStringView ns, const QList<FenceMatch>& fences) const
+TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QStringView ns,
+                                     const QList<FenceMatch>& fences) const
 {
     const int L = int(ns.size());
     if (L < 1)
@@ -272,6 +274,20 @@ TextRange MarkdownStyler::styleScope(TextRange window, QStringView ns, const QLi
     int end = hi >= L ? L : TextUtil::lineRange(ns, hi).end();
 
     auto lineText = [&](TextRange r) { return ns.mid(r.location, r.length); };
+
+    // Rows on both sides of one blank line form one table, so an edited line next to
+    // such a blank line that stops being a row can turn the rows across it into no
+    // table at all: there a row on the far side is enough to reach over, unless that
+    // side's two nearest lines are a table whatever joins them. Every other line keeps
+    // its text (`edited` holds every change), so the current text decides the join.
+    const int editLo = edited.location, editHi = edited.end();
+    auto tableAlone = [&](TextRange near, TextRange next) {
+        auto separator = [&](TextRange r) {
+            const TextRange content = TextUtil::lineContentRange(ns, r);
+            return TableStyling::isSeparatorLine(ns.mid(content.location, content.length));
+        };
+        return !isBlankLine(lineText(next)) && rowLike(ns, next) && !(separator(near) && separator(next));
+    };
 
     // Upwards: whole paragraphs, and across one blank line between table rows.
     while (true) {
@@ -286,7 +302,9 @@ TextRange MarkdownStyler::styleScope(TextRange window, QStringView ns, const QLi
         const TextRange b = TextUtil::lineRange(ns, start - 1);
         const TextRange a = b.location > 0 ? TextUtil::lineRange(ns, b.location - 1) : TextRange(0, 0);
         const TextRange c = TextUtil::lineRange(ns, start);
-        if (!(rowLike(ns, a) && rowLike(ns, c)))
+        const bool cEdited = c.end() > editLo && c.location <= editHi;
+        if (!(rowLike(ns, a) && (rowLike(ns, c)
+                                 || (cEdited && !(a.location > 0 && tableAlone(a, TextUtil::lineRange(ns, a.location - 1)))))))
             break;
         start = b.location;
     }
@@ -296,7 +314,8 @@ TextRange MarkdownStyler::styleScope(TextRange window, QStringView ns, const QLi
         if (isBlankLine(lineText(d))) {
             const TextRange a = TextUtil::lineRange(ns, std::clamp(end - 1, 0, L - 1));
             const TextRange c = d.end() < L ? TextUtil::lineRange(ns, d.end()) : TextRange(L, 0);
-            if (!(rowLike(ns, a) && rowLike(ns, c)))
+            const bool aEdited = a.end() > editLo && a.location <= editHi;
+            if (!(rowLike(ns, c) && (rowLike(ns, a) || (aEdited && !(c.end() < L && tableAlone(c, TextUtil::lineRange(ns, c.end())))))))
                 break;
         }
         if (d.end() <= end)
@@ -434,13 +453,13 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     const QList<FenceMatch>& fm = fences ? *fences : cachedFences(storage, &fenceChange);
     TextRange scope(0, L);
     if (window && (!theme.focusMode || focusWindowed)) {
-        scope = styleScope(fenceChange.isNotFound() ? *window : window->united(fenceChange), ns, fm);
+        scope = styleScope(fenceChange.isNotFound() ? *window : window->united(fenceChange), *window, ns, fm);
         // A grid that reaches out of the scope (its rows joined across a blank line
         // that no longer stands between two rows) is restyled whole: left alone, its
         // stale model would go on drawing rows the text no longer has.
         // (The scope's last unit, not its end, names its last line.)
         for (TextRange grown = acrossGrids(storage, scope); grown != scope; grown = acrossGrids(storage, scope))
-            scope = styleScope(TextRange(grown.location, std::max(0, grown.length - 1)), ns, fm);
+            scope = styleScope(TextRange(grown.location, std::max(0, grown.length - 1)), *window, ns, fm);
     }
 
     // Whether a range overlaps a fence with a positive length (touching is not enough).

@@ -55,7 +55,9 @@ public:
                      const std::function<bool(TextRange)>& inFence);
 
 private:
-    TextRange styleScope(TextRange window, QStringView ns, const QList<FenceMatch>& fences) const;
+    // `window` grown to whole paragraphs, tables and fences; `edited` is the part whose
+    // text changed (within `window`).
+    TextRange styleScope(TextRange window, TextRange edited, QStringView ns, const QList<FenceMatch>& fences) const;
     // The kept fences brought up to date with the storage's text. `changed` gets the
     // part of the text (current offsets) whose fence status the text edits changed,
     // also far from the edit: opening or closing one block re-pairs those below it.

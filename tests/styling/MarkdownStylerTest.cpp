@@ -441,3 +441,43 @@ TEST(MarkdownStylerMarkers, LinePatternsStayOnTheirLine)
     EXPECT_NE(real.attrs(2).font, plain.attrs(0).font);
     EXPECT_NE(real.attrs(11).foreground, plain.attrs(0).foreground);
 }
+
+TEST(MarkdownStylerScope, RowsJoinedAcrossABlankLineAreRestyledWhenTheJoinBreaks)
+{
+    // Two rows across a blank line make a table; an edit that turns either of them into
+    // plain text leaves the other a lone row, which is no table, on the far side of the
+    // blank line from the edit.
+    auto afterEdit = [](const QString& doc, const QString& row, const QString& replacement) {
+        MarkdownStyler styler;
+        AttributedText text(doc);
+        styler.highlight(text, std::nullopt);
+        const int at = int(doc.indexOf(row));
+        text.replaceCharacters(TextRange(at, int(row.size())), replacement);
+        const TextRange scope = styler.highlight(text, TextRange(at, int(replacement.size())));
+        MarkdownStyler fresh;
+        AttributedText full(text.string());
+        fresh.highlight(full, std::nullopt);
+        int differing = 0;
+        for (int i = 0; i < text.length(); ++i) {
+            const TextAttributes &a = text.attributesAt(i), &b = full.attributesAt(i);
+            differing += !(a.foreground == b.foreground && a.background == b.background && a.font == b.font);
+        }
+        EXPECT_EQ(differing, 0) << qPrintable(text.string());
+        return scope;
+    };
+    for (const QString eol : {"\n", "\r\n"}) {
+        const QString doc = "| a |" + eol + eol + "| b |" + eol;
+        afterEdit(doc, "| b |", "b");            // the row below the blank line stops being one
+        afterEdit(doc, "| a |", "a");            // the row above likewise
+        afterEdit(doc, "| b |", "b |\n| c |"); // and when the edit adds lines
+    }
+    // Only the edited line next to the blank line reaches over it: an edit further down
+    // the paragraph keeps to the paragraph.
+    const QString doc = "| a |\n\ntext\nmore\n";
+    EXPECT_EQ(afterEdit(doc, "more", "mor"), TextRange(7, 9));
+    EXPECT_EQ(afterEdit(doc, "text", "tex"), TextRange(0, 16));
+    // Rows that are a table on their own stay one whatever follows: typing below them
+    // does not restyle them.
+    const QString table = "| a |\n|---|\n\ntext\n";
+    EXPECT_EQ(afterEdit(table, "text", "tex"), TextRange(13, 4));
+}
