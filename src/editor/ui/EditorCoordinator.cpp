@@ -1,6 +1,5 @@
 #include "editor/ui/EditorCoordinator.h"
 
-#include "editor/EditorController.h"
 #include "editor/SpellChecker.h"
 #include "editor/TypingRules.h"
 #include "editor/ui/MarkdownTextView.h"
@@ -52,18 +51,6 @@ EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
     connect(doc, &QTextDocument::contentsChange, this, &EditorCoordinator::onContentsChange, Qt::DirectConnection);
     connect(view, &QTextEdit::cursorPositionChanged, this, &EditorCoordinator::onSelectionChanged);
     connect(view, &QTextEdit::selectionChanged, this, &EditorCoordinator::onSelectionChanged);
-    // Statistics cover the whole text: count after a pause, not on every keystroke.
-    m_countsTimer.setSingleShot(true);
-    m_countsTimer.setInterval(250);
-    connect(&m_countsTimer, &QTimer::timeout, this, [this] {
-        if (m_controller)
-            m_controller->updateCounts();
-    });
-}
-
-void EditorCoordinator::setController(EditorController* c)
-{
-    m_controller = c;
 }
 
 void EditorCoordinator::setConfig(const EditorConfig& config)
@@ -176,7 +163,6 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
 void EditorCoordinator::afterEdit()
 {
     m_afterEditQueued = false;
-    m_countsTimer.start();
     centerCaret();
     m_view->maybeComplete();
     m_view->scheduleAutoSuggest();
@@ -184,8 +170,6 @@ void EditorCoordinator::afterEdit()
 
 void EditorCoordinator::onSelectionChanged()
 {
-    if (m_controller)
-        m_controller->updateSelectionStats();
     if (m_isEditing)
         return;
     centerCaret();

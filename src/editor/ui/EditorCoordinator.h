@@ -7,13 +7,10 @@
 #include "styling/MarkdownStyler.h"
 
 #include <QObject>
-#include <QPointer>
-#include <QTimer>
 
 #include <functional>
 #include <optional>
 
-class EditorController;
 class MarkdownTextView;
 
 // Every change of the text passes through here: the edit is mirrored into the styler's
@@ -25,7 +22,6 @@ class EditorCoordinator : public QObject {
 public:
     explicit EditorCoordinator(MarkdownTextView* view);
 
-    void setController(EditorController* c);
     void setConfig(const EditorConfig& config);
     const std::optional<EditorConfig>& appliedConfig() const { return m_config; }
     MarkdownStyler& styler() { return m_styler; }
@@ -60,7 +56,6 @@ private:
     void addSpellingMarks(StyleResult& result, TextRange range);
 
     MarkdownTextView* m_view;
-    QPointer<EditorController> m_controller;
     MarkdownStyler m_styler;
     AttributedText m_storage;
     StyleBridge m_bridge;
@@ -72,5 +67,4 @@ private:
     // Only they and the new focus lines change their dimming, so a restyle covers both
     // instead of the whole text.
     TextRange m_focusShown;
-    QTimer m_countsTimer;
 };

@@ -105,7 +105,6 @@ void MarkdownEditorView::setMinimapVisible(bool on)
 void MarkdownEditorView::setController(EditorController* controller)
 {
     m_controller = controller;
-    m_text->coordinator()->setController(controller);
     if (!controller)
         return;
     controller->setTextView(m_text, m_text);

@@ -26,7 +26,8 @@ public:
     PageRulerView* ruler() const { return m_ruler; }
     MinimapView* minimap() const { return m_minimap; }
 
-    // Connects the window's controller: it reaches the text and the zoom through here.
+    // Connects a controller when the view stands alone (the document window wires its own
+    // controller through the EditorHost seam and counts statistics itself).
     void setController(EditorController* controller);
 
     // Replaces the whole text as a fresh load (not undoable, not modified).
