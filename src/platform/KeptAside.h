@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class Settings;
+
+// A stored value that a store could not read is the user's data all the same: before the
+// store replaces it (with its defaults, or with the next edit), the raw value is written to
+// a file of its own beside the settings, so nothing is lost to a bug, a newer version's
+// format or a hand edit gone wrong.
+namespace KeptAside {
+
+// Writes `raw` to "<settings folder>/Kept aside/<key> <date and time>.txt" and returns that
+// path, or an empty string when it could not be written. The same raw value kept again
+// returns the earlier file instead of writing another.
+QString keep(const Settings& settings, const QString& key, const QByteArray& raw);
+QString keep(const QString& key, const QByteArray& raw); // beside the process-wide store
+
+// The folder the copies go to, beside the settings' own file.
+QString folder(const Settings& settings);
+
+} // namespace KeptAside

@@ -1,0 +1,112 @@
+#include "render/BatchExport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace BatchExport {
+
+namespace {
+constexpr qint64 kMaxSourceBytes = 256LL * 1024 * 1024;
+}
+
+bool isSourceName(const QString& fileName)
+{
+    static const QStringList kExtensions{QStringLiteral("md"),  QStringLiteral("markdown"),
+                                         QStringLiteral("mdown"), QStringLiteral("mkd"),
+                                         QStringLiteral("mdtext"), QStringLiteral("txt")};
+    return kExtensions.contains(QFileInfo(fileName).suffix().toLower());
+}
+
+QStringList markdownFiles(const QString& folder)
+{
+    QStringList out;
+    const QDir dir(folder);
+    const auto entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& info : entries) {
+        if (!isSourceName(info.fileName())) continue;
+        // Only regular files (a link counts as what it points to): a FIFO or device would
+        // block or never end.
+        const QFileInfo target(info.canonicalFilePath());
+        if (!target.exists() || !target.isFile()) continue;
+        out.append(info.absoluteFilePath());
+    }
+    std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) { return a.compare(b) < 0; });
+    return out;
+}
+
+QList<PlannedFile> plan(const QStringList& sources, ExportFormat format)
+{
+    QList<PlannedFile> out;
+    const QString ext = ExportFormats::extension(format);
+    if (ext.isEmpty()) return out; // copyHTML writes no files
+    QSet<QString> taken;
+    for (const QString& source : sources) {
+        PlannedFile p{source, {}, {}};
+        const QFileInfo info(source);
+        const QString output = info.absolutePath() + u'/' + info.completeBaseName() + u'.' + ext;
+        if (taken.contains(output)) {
+            p.skipReason =
+                QObject::tr("Another file of the folder is exported as “%1”.").arg(QFileInfo(output).fileName());
+        } else {
+            taken.insert(output);
+            p.output = output;
+        }
+        out.append(p);
+    }
+    return out;
+}
+
+QStringList existingOutputs(const QList<PlannedFile>& plan)
+{
+    QStringList out;
+    for (const PlannedFile& p : plan)
+        if (!p.output.isEmpty() && QFileInfo::exists(p.output)) out.append(p.output);
+    return out;
+}
+
+std::optional<QString> readSource(const QString& path, QString* error)
+{
+    const auto fail = [error](const QString& why) -> std::optional<QString> {
+        if (error) *error = why;
+        return std::nullopt;
+    };
+    const QFileInfo info(QFileInfo(path).canonicalFilePath());
+    if (!info.exists() || !info.isFile()) return fail(QObject::tr("It is not a regular file."));
+    if (info.size() > kMaxSourceBytes) return fail(QObject::tr("It is larger than 256 MB."));
+    QFile file(info.absoluteFilePath());
+    if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
+    const QByteArray bytes = file.read(kMaxSourceBytes + 1);
+    if (bytes.size() > kMaxSourceBytes) return fail(QObject::tr("It is larger than 256 MB."));
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) return fail(QObject::tr("It is not valid UTF-8 text."));
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    return text;
+}
+
+ReportText reportText(const Report& report, const QString& folderName)
+{
+    const QString savedTo = QObject::tr("Saved to %1.").arg(folderName);
+    if (report.written <= 0 && report.failures.isEmpty())
+        return {QObject::tr("Nothing to export"), QObject::tr("No Markdown files found in that folder.")};
+    const int attempted = report.written + int(report.failures.size());
+    if (report.failures.isEmpty() && !report.cancelled)
+        return {report.written == 1 ? QObject::tr("Exported 1 file")
+                                    : QObject::tr("Exported %1 files").arg(report.written),
+                savedTo};
+    const int total = std::max(report.sources, attempted);
+    QString info = report.written > 0 ? savedTo : QString();
+    if (report.cancelled) info += (info.isEmpty() ? QString() : QStringLiteral(" ")) + QObject::tr("Cancelled.");
+    if (!report.failures.isEmpty()) {
+        info += (info.isEmpty() ? QString() : QStringLiteral("\n\n")) + QObject::tr("Not exported:");
+        for (const Failure& f : report.failures) info += QStringLiteral("\n• %1: %2").arg(f.file, f.reason);
+    }
+    return {QObject::tr("Exported %1 of %2 files").arg(report.written).arg(total), info};
+}
+
+} // namespace BatchExport
