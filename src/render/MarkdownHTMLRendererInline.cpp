@@ -142,9 +142,17 @@ namespace {
 // ("\0M<k>\0") and tags made by the link passes ("<\0T<k>>"). A tag placeholder begins
 // with "<" and ends with ">" like the tag it stands for, so the bare-address pass sees
 // the same neighbours it would see in the real markup.
+//
+// A later pass may find a placeholder inside what becomes an attribute value (an image
+// written in a link's title, a wiki link in an image's source). An attribute holds text
+// only, so there every placeholder becomes the text it was made from: code and math their
+// escaped text, a tag the (escaped) Markdown it replaced. Every tag a link pass writes is
+// a placeholder, closing tags included, so that nothing of a link survives into an
+// attribute as markup.
 struct Stash {
     QStringList code, math, tags;
-    QStringList codeText; // each code span's escaped text, without its element
+    QStringList codeText;  // each code span's escaped text, without its element
+    QStringList tagSource; // the escaped Markdown each tag placeholder replaced
 
     QString codeToken(const QString& escapedText)
     {
@@ -153,20 +161,23 @@ struct Stash {
                      QStringLiteral("\0"));
     }
     QString mathToken(const QString& html) { return token(u'M', math, html, QStringLiteral("\0")); }
-    // A tag's attributes cannot hold markup: code and math placeholders in it (a code
-    // span written in a link target, say) become their plain escaped text.
-    QString tagToken(const QString& html)
+    // `source` is the Markdown the tag stands for, as it reads in the escaped text (it may
+    // hold placeholders itself). The tag's own attribute values are made plain here.
+    QString tagToken(const QString& html, const QString& source)
     {
+        tagSource << source;
         return QStringLiteral("<") + token(u'T', tags, plain(html), QStringLiteral(">"));
     }
 
-    // Code and math as plain escaped text, for attribute values.
+    // Every placeholder as plain escaped text, for attribute values.
     QString plain(const QString& text) const { return expand(text, true); }
     // Puts every placeholder back.
     QString restore(const QString& text) const { return expand(text, false); }
 
 private:
-    // Every placeholder replaced in one sweep (math may hold code placeholders).
+    // Every placeholder replaced in one sweep. Math may hold code placeholders, and a tag's
+    // source those of earlier passes only (a pass never matches across its own results),
+    // so the recursion is as deep as the passes are many.
     QString expand(const QString& text, bool asText) const
     {
         if (!text.contains(QChar(0)))
@@ -191,8 +202,10 @@ private:
                 out += (asText ? codeText : code).value(k);
             else if (kind == u'M')
                 out += expand(math.value(k), asText);
+            else if (asText)
+                out += expand(tagSource.value(k), true);
             else
-                out += tags.value(k);
+                out += tags.value(k); // made plain when it was stashed
             i = j; // the closing NUL or ">"
         }
         return out;
@@ -260,15 +273,19 @@ QString renderInline(const QString& input)
         if (!label.contains(QLatin1String("://")))
             return label;
         return replaceMatches(label, bareUrl, [&](const QRegularExpressionMatch& m) {
-            return stash.tagToken(m.captured(0));
+            return stash.tagToken(m.captured(0), m.captured(0));
         });
     };
     apply(s.contains(QLatin1String("[[")), wikiLink, [&](const QRegularExpressionMatch& m) {
         const QString target = TextUtil::trimWhitespace(stash.plain(m.captured(1)));
-        const QString label = keepAddresses(m.capturedView(2).isEmpty() ? m.captured(1) : m.captured(2));
+        const bool labelled = !m.capturedView(2).isEmpty();
+        const QString label = keepAddresses(labelled ? m.captured(2) : m.captured(1));
+        const QString opening = labelled ? m.captured(0).left(m.capturedStart(2) - m.capturedStart(0))
+                                         : QStringLiteral("[[");
         return stash.tagToken(QLatin1String("<a class=\"wikilink\" href=\"") + safeUrl(wikiHref(target))
-                              + QLatin1String("\">"))
-            + label + QLatin1String("</a>");
+                                  + QLatin1String("\">"),
+                              opening)
+            + label + stash.tagToken(QStringLiteral("</a>"), QStringLiteral("]]"));
     });
     apply(s.contains(QLatin1String("![")), image, [&](const QRegularExpressionMatch& m) {
         QString tag = QLatin1String("<img") + attr("src", safeUrl(stash.plain(m.captured(2))))
@@ -277,18 +294,21 @@ QString renderInline(const QString& input)
             tag += attr("title", m.captured(3));
         if (!m.capturedView(4).isEmpty())
             tag += attr("class", QLatin1String("float-") + m.captured(4));
-        return stash.tagToken(tag + QLatin1Char('>'));
+        return stash.tagToken(tag + QLatin1Char('>'), m.captured(0));
     });
     apply(s.contains(QLatin1String("](")), link, [&](const QRegularExpressionMatch& m) {
         QString tag = QLatin1String("<a") + attr("href", safeUrl(stash.plain(m.captured(2))));
         if (!m.capturedView(3).isEmpty())
             tag += attr("title", m.captured(3));
-        return stash.tagToken(tag + QLatin1Char('>')) + keepAddresses(m.captured(1)) + QLatin1String("</a>");
+        const QString closing = m.captured(0).mid(m.capturedEnd(1) - m.capturedStart(0));
+        return stash.tagToken(tag + QLatin1Char('>'), QStringLiteral("[")) + keepAddresses(m.captured(1))
+            + stash.tagToken(QStringLiteral("</a>"), closing);
     });
     apply(s.contains(QLatin1String("://")), bareUrl, [&](const QRegularExpressionMatch& m) {
         // An address is shown as written: its text is no place for emphasis either.
         const QString url = m.captured(1);
-        return stash.tagToken(QLatin1String("<a href=\"") + url + QLatin1String("\">") + url + QLatin1String("</a>"));
+        return stash.tagToken(QLatin1String("<a href=\"") + url + QLatin1String("\">") + url + QLatin1String("</a>"),
+                              url);
     });
 
     apply(s.contains(QLatin1String("***")), strongEm, [](const QRegularExpressionMatch& m) {
