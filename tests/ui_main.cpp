@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFolders.h"
+#include "app/ui/Features.h"
 
 int main(int argc, char** argv)
 {
@@ -12,6 +13,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName("BrindlewickTests");
     QApplication::setApplicationName("BrindlewickTests");
+    // Every document window gets its features, as in the program.
+    installWindowFeatures();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -2,8 +2,8 @@
 
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
+#include "app/ui/Features.h"
 #include "editor/PrefKey.h"
-#include "files/ui/DocumentFiles.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
@@ -64,9 +64,9 @@ int brindlewickMain(int argc, char** argv)
     parser.process(app);
 
     DocumentController& documents = DocumentController::instance();
-    DocumentFiles::install();
+    installWindowFeatures();
     // The last session is read before any window opens: each opened file rewrites the stored session.
-    DocumentFiles::scheduleSessionReopen();
+    documents.scheduleSessionReopen();
     documents.restoreAutosaved();
     for (const QString& path : parser.positionalArguments()) documents.openOrCreateDocument(path);
     // Like any document program: with nothing else to show, start with an empty document.

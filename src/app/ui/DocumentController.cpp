@@ -3,6 +3,7 @@
 #include "app/TemplateStore.h"
 #include "app/ui/DocumentWindow.h"
 #include "editor/MarkdownDocument.h"
+#include "files/SessionStore.h"
 #include "platform/RecentDocuments.h"
 #include "platform/Settings.h"
 
@@ -16,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 QString canonical(const QString& path)
@@ -248,4 +250,20 @@ bool DocumentController::closeAllForQuit()
 void DocumentController::quit()
 {
     if (closeAllForQuit()) QApplication::quit();
+}
+
+bool DocumentController::scheduleSessionReopen()
+{
+    if (!SessionStore::isEnabled()) return false;
+    const QStringList paths = SessionStore::savedURLs();
+    if (paths.isEmpty()) return false;
+    QTimer::singleShot(200, this, [this, paths] {
+        const QList<DocumentWindow*> before = windows();
+        SessionStore::reopen(paths);
+        // Close the empty start-up windows only now: closing the last window first would
+        // end the program before anything was reopened.
+        for (DocumentWindow* w : before)
+            if (w->isUntitled() && !w->isDocumentEdited() && windows().size() > 1) w->close();
+    });
+    return true;
 }

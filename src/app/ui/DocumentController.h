@@ -55,6 +55,10 @@ public:
     void openWithDialog(QWidget* parent);
     // Brings back the untitled documents autosaved by an earlier run (edited, unsaved).
     int restoreAutosaved();
+    // At launch: when reopening is on and documents of the last session still exist, reopens
+    // them 0.2 s later and then closes the untitled, unedited windows. True when scheduled (the
+    // welcome window is then not shown).
+    bool scheduleSessionReopen();
 
     QList<DocumentWindow*> windows() const;
     DocumentWindow* windowForPath(const QString& path) const;

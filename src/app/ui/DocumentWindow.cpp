@@ -1,11 +1,9 @@
 #include "app/ui/DocumentWindow.h"
 
 #include "app/ui/DocumentController.h"
-#include "app/ui/EditorHost.h"
+#include "editor/ui/EditorHost.h"
 #include "app/ui/SettingsWindow.h"
-#include "assist/ui/AssistWindow.h"
 #include "editor/EditorController.h"
-#include "editor/ui/FrontMatterEditor.h"
 #include "editor/MarkdownDocument.h"
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
@@ -20,8 +18,12 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QUrl>
+
+#include <numeric>
 
 namespace {
 // Menus of the menu bar in their fixed order; others go before "Help".
@@ -51,6 +53,7 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     : QMainWindow(parent),
       m_controller(new EditorController(this)),
       m_splitter(new QSplitter(Qt::Horizontal, this)),
+      m_events(new DocumentEvents(this)),
       m_autosaveTimer(new QTimer(this)),
       m_countsTimer(new QTimer(this)),
       m_filePath(filePath),
@@ -115,7 +118,7 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
         // Not only when edited already: an undo past the last save marks the text edited
         // only after this signal, and it must be written too. The timer checks again.
         m_autosaveTimer->start();
-        Q_EMIT documentTextChanged();
+        Q_EMIT m_events->textChanged();
     });
     connect(m_editor, &EditorHost::selectionMoved, m_controller, &EditorController::updateSelectionStats);
     connect(m_editor, &EditorHost::modificationChanged, this, [this](bool) { updateTitle(); });
@@ -133,11 +136,8 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
         if (!path.isEmpty()) openInPlace(path);
     });
 
-    observeWhenKey(QStringLiteral("editFrontMatter"),
-                   [this](const QVariant&) { FrontMatterEditor::showFor(this, m_controller); });
-
     buildMenus();
-    installAssistFeatures(this);
+    DocumentHost::attachFeatures(*this);
     updateTitle();
     m_editor->setFocus();
 }
@@ -198,7 +198,7 @@ void DocumentWindow::setFilePath(const QString& path)
     if (wasUntitled) dropAutosave();
     watchFile();
     updateTitle();
-    Q_EMIT filePathChanged(m_filePath);
+    Q_EMIT m_events->filePathChanged(m_filePath);
 }
 
 QMenu* DocumentWindow::menu(const QString& title)
@@ -257,15 +257,65 @@ void DocumentWindow::buildMenus()
     prefs->setMenuRole(QAction::PreferencesRole);
 }
 
-void DocumentWindow::setLeftSidebar(QWidget* sidebar)
+void DocumentWindow::setPanel(Panel panel, QWidget* widget)
 {
-    if (m_sidebar == sidebar) return;
-    if (m_sidebar) m_sidebar->deleteLater();
-    m_sidebar = sidebar;
-    if (!sidebar) return;
-    m_splitter->insertWidget(0, sidebar);
-    m_splitter->setStretchFactor(0, 0);
-    m_splitter->setStretchFactor(1, 1);
+    QPointer<QWidget>& held = m_panels[panel];
+    if (held == widget) return;
+    if (held) held->deleteLater();
+    held = widget;
+    if (!widget) return;
+    switch (panel) {
+    case Panel::Toolbar: {
+        auto* bar = qobject_cast<QToolBar*>(widget);
+        if (!bar) {
+            bar = new QToolBar(this);
+            bar->setMovable(false);
+            bar->setFloatable(false);
+            bar->addWidget(widget);
+            connect(widget, &QObject::destroyed, bar, &QObject::deleteLater);
+        }
+        addToolBar(Qt::TopToolBarArea, bar);
+        return;
+    }
+    case Panel::StatusBar:
+        if (auto* bar = qobject_cast<QStatusBar*>(widget)) setStatusBar(bar);
+        else statusBar()->addWidget(widget, 1);
+        return;
+    case Panel::LeftSidebar:
+    case Panel::Outline:
+    case Panel::RightSidebar: {
+        // Side panels sit in the splitter in a fixed order around the editor.
+        int index = 0;
+        for (Panel before : {Panel::LeftSidebar, Panel::Outline})
+            if (before != panel && m_panels.value(before) && m_splitter->indexOf(m_panels.value(before)) >= 0) ++index;
+        if (panel == Panel::RightSidebar) index = m_splitter->count();
+        m_splitter->insertWidget(index, widget);
+        for (int i = 0; i < m_splitter->count(); ++i)
+            m_splitter->setStretchFactor(i, m_splitter->widget(i) == m_editor ? 1 : 0);
+        return;
+    }
+    }
+}
+
+void DocumentWindow::showPanel(Panel panel, bool shown)
+{
+    QWidget* widget = m_panels.value(panel);
+    if (!widget) return;
+    widget->setVisible(shown);
+    // A side panel that appears gets its own width, the editor the rest.
+    const int index = m_splitter->indexOf(widget);
+    const int editor = m_splitter->indexOf(m_editor);
+    if (!shown || index < 0 || editor < 0 || m_splitter->count() < 2) return;
+    QList<int> sizes = m_splitter->sizes();
+    const int total = std::accumulate(sizes.begin(), sizes.end(), 0);
+    sizes[index] = widget->maximumWidth() < QWIDGETSIZE_MAX ? widget->maximumWidth() : widget->sizeHint().width();
+    sizes[editor] += total - std::accumulate(sizes.begin(), sizes.end(), 0);
+    m_splitter->setSizes(sizes);
+}
+
+void DocumentWindow::alert(const QString& message, const QString& detail)
+{
+    DocumentController::instance().alert(this, message, detail);
 }
 
 bool DocumentWindow::isKeyWindow() const { return isActiveWindow(); }
@@ -334,7 +384,7 @@ bool DocumentWindow::saveTo(const QString& path, QString* error)
     setFilePath(path);
     DocumentController::instance().noteRecent(m_filePath);
     updateTitle();
-    Q_EMIT documentSaved(m_filePath);
+    Q_EMIT m_events->saved(m_filePath);
     return true;
 }
 
@@ -411,7 +461,7 @@ bool DocumentWindow::writeInPlace(Ask ask, QString* error)
         }
     }
     if (!writeFile(m_filePath, error)) return false;
-    Q_EMIT documentSaved(m_filePath);
+    Q_EMIT m_events->saved(m_filePath);
     return true;
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "editor/ui/DocumentHost.h"
 #include "platform/DiskStamp.h"
 
 #include <QHash>
+#include <QMap>
 #include <QMainWindow>
 #include <QPointer>
 
 #include <functional>
 #include <memory>
 
-class EditorController;
-class EditorHost;
 class QLockFile;
 class QFileSystemWatcher;
 class QMenu;
@@ -18,16 +18,12 @@ class QSplitter;
 class QTimer;
 struct MarkdownDocument;
 
-// One window per document: the editor, a left sidebar slot, the menu bar and the
+// One window per document: the editor, the panels beside it, the menu bar and the
 // document's file state (path, line ending, byte-order mark, edited flag, autosave).
 //
-// Other parts extend the window through:
-//  - editorController(): every editing operation;
-//  - documentText() / setDocumentText(): the document text binding;
-//  - menu(title) and menuAnchor(name): menus and items;
-//  - setLeftSidebar(): the sidebar beside the editor;
-//  - observeWhenKey(): notifications that only the active document window acts on.
-class DocumentWindow : public QMainWindow {
+// Features extend the window only through DocumentHost: each registered feature runs on
+// every window at the end of its construction.
+class DocumentWindow : public QMainWindow, public DocumentHost {
     Q_OBJECT
 public:
     // `autosaveId` names the autosaved copy of an untitled document (a new one when empty).
@@ -35,45 +31,37 @@ public:
                    const QString& autosaveId = QString());
     ~DocumentWindow() override;
 
-    EditorController* editorController() const { return m_controller; }
-    EditorHost* editorHost() const { return m_editor; }
-
-    // The document text, with the file's own line endings.
-    QString documentText() const;
-    // Replaces the whole text as one undoable change, like an edit from outside.
-    void setDocumentText(const QString& text);
-
-    QString filePath() const { return m_filePath; }
-    bool isUntitled() const { return m_filePath.isEmpty(); }
-    // The file name, or "Untitled" (numbered when several are open).
-    QString displayName() const;
-    // The file name without extension, "Untitled" without a file.
-    QString suggestedName() const;
-    bool isDocumentEdited() const;
-    int untitledNumber() const { return m_untitledNumber; }
-
-    // A menu of the menu bar, created on first request in the order
-    // File, Edit, Format, Insert, Tools, View, Window, Help (others before Help).
-    QMenu* menu(const QString& title);
-    // A separator that marks a group: insert items before it with QMenu::insertAction.
+    // DocumentHost
+    QWidget* window() const override { return const_cast<DocumentWindow*>(this); }
+    EditorController* editorController() const override { return m_controller; }
+    EditorHost* editorHost() const override { return m_editor; }
+    QString documentText() const override;
+    void setDocumentText(const QString& text) override;
+    QString filePath() const override { return m_filePath; }
+    QString displayName() const override;
+    QString suggestedName() const override;
+    bool isDocumentEdited() const override;
+    bool isKeyWindow() const override;
+    bool isClosingForQuit() const override { return m_closingForQuit; }
+    // Observes "Brindlewick." + request.
+    void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler) override;
+    // Menus in the order File, Edit, Format, Insert, Tools, View, Window, Help (others
+    // before Help).
+    QMenu* menu(const QString& title) override;
     // Names: "file.new" (after New/Open), "file.importExport", "file.print",
     // "edit.pasteboard" (after Paste/Select All), "edit.end".
-    QAction* menuAnchor(const QString& name) const { return m_anchors.value(name); }
-
-    QSplitter* splitter() const { return m_splitter; }
-    void setLeftSidebar(QWidget* sidebar);
-    QWidget* leftSidebar() const { return m_sidebar; }
-
-    // True when this is the active document window.
-    bool isKeyWindow() const;
-    // Observes "Brindlewick." + request; `handler` runs only while this window is key.
-    void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler);
-
-    // Shows another file in this window's place (a file chosen in the sidebar, a wiki
-    // link): nothing when it is this window's file; otherwise the file opens in this
+    QAction* menuAnchor(const QString& name) const override { return m_anchors.value(name); }
+    void setPanel(Panel panel, QWidget* widget) override;
+    QWidget* panel(Panel panel) const override { return m_panels.value(panel); }
+    void showPanel(Panel panel, bool shown) override;
+    // Nothing when `path` is this window's file; otherwise the file opens in this
     // window's frame and this window closes, unless its document is edited, in which
     // case it stays open beside the new one. A file that fails to open changes nothing.
-    void openInPlace(const QString& path);
+    void openInPlace(const QString& path) override;
+    void alert(const QString& message, const QString& detail) override;
+    DocumentEvents* events() override { return m_events; }
+
+    int untitledNumber() const { return m_untitledNumber; }
 
     // Saving. Failures are shown in an alert built from the error; false on failure or
     // when the user cancels a save panel.
@@ -95,14 +83,8 @@ public:
 
     // Set while the program quits: closing autosaves instead of asking.
     void setClosingForQuit(bool quitting) { m_closingForQuit = quitting; }
-    bool isClosingForQuit() const { return m_closingForQuit; }
 
     static constexpr int autosaveDelayMs = 2000;
-
-Q_SIGNALS:
-    void documentTextChanged();
-    void filePathChanged(const QString& path);
-    void documentSaved(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -146,7 +128,8 @@ private:
     EditorController* m_controller;
     EditorHost* m_editor;
     QSplitter* m_splitter;
-    QPointer<QWidget> m_sidebar;
+    DocumentEvents* m_events;
+    QMap<Panel, QPointer<QWidget>> m_panels;
     QTimer* m_autosaveTimer;
     QTimer* m_countsTimer;
     QHash<QString, QMenu*> m_menus;

@@ -1,19 +1,19 @@
 #include "assist/ui/AssistWindow.h"
 
 #include "app/ApplyResults.h"
-#include "app/ui/DocumentWindow.h"
 #include "assist/ui/AIAssistSheet.h"
 #include "assist/ui/TranslateSheet.h"
 #include "editor/EditorController.h"
+#include "editor/ui/DocumentHost.h"
 #include "platform/NotificationBus.h"
 
 #include <QAction>
 #include <QMenu>
 
 namespace {
-bool hasSelection(DocumentWindow* window)
+bool hasSelection(const DocumentHost& host)
 {
-    const EditorTextView* view = window->editorController()->textView();
+    const EditorTextView* view = host.editorController()->textView();
     return view && view->selectedRange().length > 0 && !view->selectedRange().isNotFound();
 }
 
@@ -25,28 +25,29 @@ void present(AssistSheet* sheet)
 }
 } // namespace
 
-void installAssistFeatures(DocumentWindow* window)
+void installAssistFeatures(DocumentHost& host)
 {
-    auto* runner = new AssistRunner(window->editorController(), window);
+    QWidget* window = host.window();
+    auto* runner = new AssistRunner(host.editorController(), window);
 
-    window->observeWhenKey(QStringLiteral("showTranslate"), [window, runner](const QVariant&) {
+    host.observeWhenKey(QStringLiteral("showTranslate"), [&host, window, runner](const QVariant&) {
         present(new TranslateSheet(
-            hasSelection(window),
+            hasSelection(host),
             [runner](const QString& language, bool whole, AssistDone done) {
                 return runner->performTranslation(language, whole, std::move(done));
             },
             window));
     });
-    window->observeWhenKey(QStringLiteral("showAIAssist"), [window, runner](const QVariant&) {
+    host.observeWhenKey(QStringLiteral("showAIAssist"), [&host, window, runner](const QVariant&) {
         present(new AIAssistSheet(
-            hasSelection(window),
+            hasSelection(host),
             [runner](const AIAction& action, const QString& instruction, bool whole, AssistDone done) {
                 return runner->performAIAssist(action, instruction, whole, std::move(done));
             },
             window));
     });
 
-    QMenu* tools = window->menu(QObject::tr("&Tools"));
+    QMenu* tools = host.menu(QObject::tr("&Tools"));
     tools->addSeparator();
     QAction* assist = tools->addAction(QObject::tr("AI Assist…"), [] {
         NotificationBus::instance().post(NotificationBus::name(QStringLiteral("showAIAssist")));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/EditorHost.h"
+#include "editor/ui/EditorHost.h"
 #include "editor/EditorConfig.h"
 #include "editor/ui/EditorCoordinator.h"
 

@@ -1,7 +1,7 @@
 #include "app/TemplateStore.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "app/ui/EditorHost.h"
+#include "editor/ui/EditorHost.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/EditorController.h"

@@ -1,5 +1,5 @@
 #include "app/ui/DocumentWindow.h"
-#include "app/ui/EditorHost.h"
+#include "editor/ui/EditorHost.h"
 #include "assist/ui/AIAssistSheet.h"
 #include "assist/ui/TranslateSheet.h"
 #include "editor/EditorController.h"

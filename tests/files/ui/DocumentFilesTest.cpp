@@ -28,7 +28,6 @@ protected:
     }
     void TearDown() override
     {
-        QObject::disconnect(attaching); // later tests' windows must not write into the user's folders
         for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         DocumentController::instance().prompts() = DocumentController::defaultPrompts();
@@ -38,7 +37,7 @@ protected:
     DocumentWindow* open(const QString& file)
     {
         DocumentWindow* w = DocumentController::instance().openDocument(file);
-        DocumentFiles::attach(w);
+        if (w) DocumentFiles::attach(*w); // attached already: a second attach changes nothing
         return w;
     }
     static void makeKey(DocumentWindow* w)
@@ -47,7 +46,6 @@ protected:
         ASSERT_TRUE(w->isKeyWindow());
     }
     QStringList alerts;
-    QMetaObject::Connection attaching;
 };
 
 TEST_F(DocumentFilesTest, ClosingByHandSnapshotsAndLeavesTheSessionQuittingStays)
@@ -100,7 +98,7 @@ TEST_F(DocumentFilesTest, SidebarFollowsTheSettingAndOpensInPlace)
     const QString a = makeFile("docs/a.md", "a"), b = makeFile("docs/b.md", "b");
     FileBrowserModel::adoptFolder(path("docs"), nullptr);
     DocumentWindow* w = open(a);
-    auto* sidebar = qobject_cast<FileBrowserSidebar*>(w->leftSidebar());
+    auto* sidebar = qobject_cast<FileBrowserSidebar*>(w->panel(DocumentHost::Panel::LeftSidebar));
     ASSERT_TRUE(sidebar);
     EXPECT_FALSE(sidebar->isVisibleTo(w));
     Settings::instance().setValue("showFileBrowser", true);
@@ -124,13 +122,14 @@ TEST_F(DocumentFilesTest, LaunchReopensTheStoredSessionAndDropsTheEmptyStartWind
     SessionStore::markOpen(a);
     SessionStore::markOpen(path("gone.md"));
     SessionStore::resetForNewLaunch();
-    attaching = DocumentFiles::install();
+    // A new launch: the program hands the store its way of opening documents.
+    SessionStore::setOpener([](const QString& p) { DocumentController::instance().openDocument(p); });
     DocumentController::instance().newDocument();
 
     Settings::instance().setValue("reopenLastSession", false);
-    EXPECT_FALSE(DocumentFiles::scheduleSessionReopen());
+    EXPECT_FALSE(DocumentController::instance().scheduleSessionReopen());
     Settings::instance().setValue("reopenLastSession", true);
-    ASSERT_TRUE(DocumentFiles::scheduleSessionReopen());
+    ASSERT_TRUE(DocumentController::instance().scheduleSessionReopen());
     QTest::qWait(300);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const auto windows = DocumentController::instance().windows();

@@ -1,0 +1,27 @@
+#include "app/ui/Features.h"
+
+#include "app/ui/DocumentController.h"
+#include "assist/ui/AssistWindow.h"
+#include "editor/ui/DocumentHost.h"
+#include "editor/ui/FrontMatterEditor.h"
+#include "files/SessionStore.h"
+#include "files/ui/DocumentFiles.h"
+
+// The one list of what every document window gets. A new feature is a function taking a
+// DocumentHost&, registered here; the window itself never names one.
+void installWindowFeatures()
+{
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+
+    SessionStore::setOpener([](const QString& path) { DocumentController::instance().openDocument(path); });
+
+    DocumentHost::registerFeature(&DocumentFiles::attach);
+    DocumentHost::registerFeature(&installAssistFeatures);
+    DocumentHost::registerFeature([](DocumentHost& host) {
+        host.observeWhenKey(QStringLiteral("editFrontMatter"), [&host](const QVariant&) {
+            FrontMatterEditor::showFor(host.window(), host.editorController());
+        });
+    });
+}
