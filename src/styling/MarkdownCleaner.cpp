@@ -24,7 +24,9 @@ const QRegularExpression& nbspRE()
     return re;
 }
 
-// The fence a line opens or closes: "```" or "~~~", else empty.
+// The fence a line opens or closes: "```", else empty. Only backticks make a fence, as
+// for the styler and the renderer: a "~~~" line is prose, and clean-up may not leave the
+// rest of the document alone because of it.
 QStringView fenceMarker(QStringView line)
 {
     // Only spaces and tabs are trimmed: a decoded no-break space before "```" must not
@@ -32,8 +34,6 @@ QStringView fenceMarker(QStringView line)
     const QString t = TextUtil::trimBlanksLeading(line);
     if (t.startsWith(u"```"))
         return u"```";
-    if (t.startsWith(u"~~~"))
-        return u"~~~";
     return {};
 }
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QStringView>
 
-// Normalises Markdown text. Fenced code (``` or ~~~) is never touched, and anything the
+// Normalises Markdown text. Fenced code (```) is never touched, and anything the
 // clean-up cannot repair is left exactly as it was: it rewrites the user's own document.
 namespace MarkdownCleaner {
 

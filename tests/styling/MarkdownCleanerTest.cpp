@@ -60,14 +60,20 @@ TEST(MarkdownCleaner, FencedCodeIsUntouched)
     const QString fenced = "```\n| a | b |\n| 1 | 2 |\ntrail   \n&nbsp;\n\n\n\n```\n";
     EXPECT_EQ(cleaned(fenced), fenced.toStdString());
     EXPECT_EQ(repaired(fenced), fenced.toStdString());
-    const QString tilde = "~~~\n| a | b |\n| 1 | 2 |\n~~~\n";
-    EXPECT_EQ(cleaned(tilde), tilde.toStdString());
     // An unclosed fence protects everything to the end.
     const QString open = "text  \n```js\n| a | b |\n| 1 | 2 |   \nx";
     EXPECT_EQ(cleaned(open), "text\n```js\n| a | b |\n| 1 | 2 |   \nx\n");
     // Outside the fence the table is repaired, inside it is not.
     EXPECT_EQ(repaired("| a | b |\n| 1 | 2 |\n```\n| a | b |\n| 1 | 2 |\n```"),
               "| a   | b   |\n| --- | --- |\n| 1   | 2   |\n```\n| a | b |\n| 1 | 2 |\n```");
+}
+
+TEST(MarkdownCleaner, TildeLinesAreProseLikeForTheStylerAndRenderer)
+{
+    // A prose line beginning with "~~~" leaves the table below it open to repair...
+    EXPECT_EQ(repaired("~~~ a note\n| a | b |\n| 1 | 2 |"), "~~~ a note\n| a   | b   |\n| --- | --- |\n| 1   | 2   |");
+    // ...and an unpaired one protects nothing after it from clean-up.
+    EXPECT_EQ(cleaned("~~~\ntrail   \n&nbsp;\n\n\n~~~ x"), "~~~\ntrail\n\u00A0\n\n~~~ x\n");
 }
 
 TEST(MarkdownCleaner, SpacingEntitiesOutsideCodeSpans)
@@ -123,10 +129,10 @@ TEST(MarkdownCleaner, CleaningTwiceChangesNothing)
     // Two blank lines between rows: collapsed and the rows joined in one pass.
     const QString gap = "| a | b |\n|---|---|\n| 1 | 2 |\n\n\n| 3 | 4 |";
     EXPECT_EQ(cleaned(gap), "| a   | b   |\n| --- | --- |\n| 1   | 2   |\n| 3   | 4   |\n");
-    // A decoded no-break space before "~~~" or "```" opens no fence next time.
-    const QString nbspFence = "&nbsp;~~~\n&nbsp;x\n~~~\n&nbsp;y";
+    // A decoded no-break space before "```" opens no fence next time.
+    const QString nbspFence = "&nbsp;```\n&nbsp;x\n```\n&nbsp;y";
     EXPECT_EQ(clean(nbspFence), clean(clean(nbspFence)));
-    EXPECT_EQ(clean(nbspFence), QString(QChar(0x00A0)) + "~~~\n" + QChar(0x00A0) + "x\n~~~\n&nbsp;y\n");
+    EXPECT_EQ(clean(nbspFence), QString(QChar(0x00A0)) + "```\n" + QChar(0x00A0) + "x\n```\n&nbsp;y\n");
     // Rows above a blank line are a table of their own even when the table below has its
     // alignment row after a blank line.
     const QString split = "| a | b |\n| c | d |\n\n| h | i |\n\n| :-- | --: |";
