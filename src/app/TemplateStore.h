@@ -1,13 +1,25 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <optional>
+
+// A built-in starting text for a new document.
+struct DocumentTemplate {
+    QString id;     // stable key
+    QString name;   // title shown to the user
+    QString symbol; // name of the template's symbol image
+    QString body;   // the document text (no date or other value filled in)
+};
 
 // The text for the next new document. Producers (templates, the cheat sheet, the URL
 // scheme) set `pending` and then ask the document controller for a new document; the
 // document factory takes the text and clears it, so exactly one document receives it.
 namespace TemplateStore {
+
+// The seven built-in templates, in the order lists show them.
+const QList<DocumentTemplate>& all();
 
 inline std::optional<QString> pending;
 

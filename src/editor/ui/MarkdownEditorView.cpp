@@ -1,6 +1,7 @@
 #include "editor/ui/MarkdownEditorView.h"
 
 #include "editor/EditorController.h"
+#include "editor/WindowConfig.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/MinimapView.h"
 #include "editor/ui/PageRulerView.h"
@@ -145,24 +146,7 @@ QString MarkdownEditorView::text() const
 
 EditorConfig MarkdownEditorView::configFromSettings()
 {
-    const Settings& s = Settings::instance();
-    EditorConfig c;
-    c.fontSize = s.number(QStringLiteral("editorFontSize"), 15);
-    c.fontFamily = s.string(QStringLiteral("editorFontFamily"), QStringLiteral("system"));
-    c.lineSpacing = s.number(QStringLiteral("editorLineSpacing"), 3);
-    c.spellCheck = s.boolean(QStringLiteral("editorSpellCheck"));
-    c.autoPair = s.boolean(QStringLiteral("editorAutoPair"), true);
-    c.viewMode = s.string(QStringLiteral("editorViewMode"), QStringLiteral("wysiwyg"));
-    c.showRuler = s.boolean(QStringLiteral("editorShowRuler"));
-    c.revealMarkers = s.boolean(QStringLiteral("revealActiveLineMarkers"));
-    c.appearanceMode = s.string(QStringLiteral("editorAppearance"), QStringLiteral("system"));
-    c.pageWidth = s.number(QStringLiteral("editorPageWidth"), 816);
-    c.pageMargin = s.number(QStringLiteral("editorPageMargin"), 72);
-    c.focusMode = s.boolean(QStringLiteral("editorFocusMode"));
-    c.typewriter = s.boolean(QStringLiteral("editorTypewriter"));
-    c.textDirection = s.string(QStringLiteral("editorTextDirection"), QStringLiteral("natural"));
-    c.spellLanguage = s.string(QStringLiteral("editorSpellLanguage"), QStringLiteral("auto"));
-    return c;
+    return WindowConfig::fromSettings(Settings::instance());
 }
 
 void MarkdownEditorView::applyColors()
@@ -215,8 +199,10 @@ void MarkdownEditorView::applyConfigInternal(const EditorConfig& config)
         dir = Qt::RightToLeft;
     layout->setTextDirection(dir);
     auto g = layout->geometry();
-    g.pageWidth = config.pageWidth > 0 ? config.pageWidth : 816;
-    g.hInset = std::clamp(config.pageMargin, 0.0, g.pageWidth / 2 - 1);
+    // Whoever built the configuration, the layout only ever gets a page it can lay out.
+    g.pageWidth = config.pageWidth;
+    g.hInset = config.pageMargin;
+    WindowConfig::boundPage(g.pageWidth, g.hInset);
     layout->setGeometry(g);
     m_ruler->setVisible(config.showRuler);
     m_ruler->update();

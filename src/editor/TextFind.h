@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/TextRange.h"
+
+#include <QList>
+#include <QString>
+#include <QStringMatcher>
+#include <QStringView>
+
+#include <optional>
+
+// Literal, case-insensitive search over the document text, in UTF-16 offsets. Matches
+// never begin or end inside a surrogate pair, and do not overlap (a search goes on after
+// the end of the previous match).
+class TextFind {
+public:
+    explicit TextFind(const QString& needle);
+
+    const QString& needle() const { return m_needle; }
+    bool isEmpty() const { return m_needle.isEmpty(); }
+
+    // The first match starting at or after `from`.
+    std::optional<TextRange> findForward(QStringView text, int from) const;
+    // The last match starting before `before`.
+    std::optional<TextRange> findBackward(QStringView text, int before) const;
+
+    // The match after (or before) the selection, wrapping around the ends of the text.
+    std::optional<TextRange> next(QStringView text, TextRange selection) const;
+    std::optional<TextRange> previous(QStringView text, TextRange selection) const;
+
+    // Number of matches in the whole text, counted as `findForward` steps through it.
+    int count(QStringView text) const;
+
+    // True when `candidate` is the needle, ignoring case.
+    bool matches(QStringView candidate) const;
+
+    // Replace All as one edit: the span from the first match to the end of the last one,
+    // rebuilt with every match replaced. `count` 0 means nothing to do.
+    struct Edit {
+        TextRange range;
+        QString replacement;
+        int count = 0;
+    };
+    Edit replaceAll(QStringView text, const QString& replacement) const;
+
+private:
+    // A match at `at` that does not split a surrogate pair at either end.
+    bool onCharacterBoundaries(QStringView text, qsizetype at) const;
+
+    QString m_needle;
+    QStringMatcher m_matcher;
+};

@@ -1,0 +1,81 @@
+#include "editor/WindowConfig.h"
+
+#include "editor/FrontMatter.h"
+#include "platform/Settings.h"
+#include "styling/CustomThemeStore.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace WindowConfig {
+
+bool isAcceptedPageWidth(double width)
+{
+    return std::isfinite(width) && width >= kMinPageWidth && width <= kMaxPageWidth;
+}
+
+void boundPage(double& width, double& margin)
+{
+    if (!isAcceptedPageWidth(width)) width = kDefaultPageWidth;
+    const double widest = (width - kMinTextColumn) / 2;
+    if (!std::isfinite(margin) || margin < 0 || margin > widest) margin = std::min(kDefaultPageMargin, widest);
+}
+
+EditorConfig fromSettings(const Settings& s)
+{
+    EditorConfig c;
+    c.fontSize = s.number(u"editorFontSize"_s, 15);
+    c.fontFamily = s.string(u"editorFontFamily"_s, u"system"_s);
+    c.lineSpacing = s.number(u"editorLineSpacing"_s, 3);
+    c.spellCheck = s.boolean(u"editorSpellCheck"_s);
+    c.autoPair = s.boolean(u"editorAutoPair"_s, true);
+    c.viewMode = s.string(u"editorViewMode"_s, u"wysiwyg"_s);
+    c.showRuler = s.boolean(u"editorShowRuler"_s);
+    c.revealMarkers = s.boolean(u"revealActiveLineMarkers"_s);
+    c.appearanceMode = s.string(u"editorAppearance"_s, u"system"_s);
+    c.pageWidth = s.number(u"editorPageWidth"_s, kDefaultPageWidth);
+    c.pageMargin = s.number(u"editorPageMargin"_s, kDefaultPageMargin);
+    c.focusMode = s.boolean(u"editorFocusMode"_s);
+    c.typewriter = s.boolean(u"editorTypewriter"_s);
+    c.textDirection = s.string(u"editorTextDirection"_s, u"natural"_s);
+    c.spellLanguage = s.string(u"editorSpellLanguage"_s, u"auto"_s);
+    boundPage(c.pageWidth, c.pageMargin);
+    return c;
+}
+
+bool mayHaveFrontMatter(QStringView text) { return text.startsWith(u"---\n") || text.startsWith(u"---\r\n"); }
+
+EditorConfig withOverrides(EditorConfig c, QStringView text, const QString& customThemesJson)
+{
+    if (mayHaveFrontMatter(text)) {
+        const FrontMatter::Overrides o = FrontMatter::parse(text).first.overrides();
+        if (o.mode) c.viewMode = *o.mode;
+        if (o.theme) c.appearanceMode = *o.theme;
+        if (o.direction) c.textDirection = *o.direction;
+        if (o.font) c.fontFamily = *o.font;
+        if (o.width && isAcceptedPageWidth(*o.width)) {
+            c.pageWidth = *o.width;
+            boundPage(c.pageWidth, c.pageMargin);
+        }
+    }
+    c.customTheme = CustomThemeStore::resolve(c.appearanceMode, customThemesJson);
+    return c;
+}
+
+EditorConfig forDocument(const Settings& s, QStringView text)
+{
+    return withOverrides(fromSettings(s), text, s.string(u"editorCustomThemes"_s, u"[]"_s));
+}
+
+std::optional<ColorScheme> colorScheme(const EditorConfig& c)
+{
+    if (c.customTheme) {
+        const RGBA& p = c.customTheme->page;
+        return 0.2126 * p.r + 0.7152 * p.g + 0.0722 * p.b < 0.5 ? ColorScheme::Dark : ColorScheme::Light;
+    }
+    if (c.appearanceMode == u"system"_s) return std::nullopt;
+    return c.appearanceMode == u"dark"_s ? ColorScheme::Dark : ColorScheme::Light;
+}
+
+} // namespace WindowConfig

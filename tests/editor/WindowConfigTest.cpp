@@ -1,0 +1,63 @@
+#include "editor/WindowConfig.h"
+#include "platform/Settings.h"
+#include "styling/CustomThemeStore.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <limits>
+
+TEST(WindowConfig, FrontMatterOverridesThisWindowOnly)
+{
+    QTemporaryDir dir;
+    Settings s(dir.filePath("prefs.ini"));
+    s.setValue("editorViewMode", "wysiwyg");
+    const RGBA black(0, 0, 0), white(1, 1, 1);
+    s.setValue("editorCustomThemes",
+               CustomThemeStore::encode({CustomTheme{"N", "Night", white, RGBA(0.1, 0.1, 0.1), black, black, black},
+                                         CustomTheme{"P", "Paper", black, white, white, black, black}}));
+    using WindowConfig::ColorScheme;
+
+    auto c = WindowConfig::forDocument(s, u"---\nMode: source\nwidth: 640\nfont: mono\nmode: source\n---\nText");
+    EXPECT_EQ(c.viewMode, "source");
+    EXPECT_EQ(c.fontFamily, "mono");
+    EXPECT_DOUBLE_EQ(c.pageWidth, 640);
+    EXPECT_EQ(WindowConfig::forDocument(s, u"Text").viewMode, "wysiwyg"); // the setting is untouched
+
+    for (const char* width : {"640px", "wide", "", "0", "-5", "inf", "nan", "1e308", "199", "4001"})
+        EXPECT_DOUBLE_EQ(WindowConfig::forDocument(s, QString("---\nwidth: %1\n---\n").arg(width)).pageWidth, 816)
+            << width;
+    EXPECT_DOUBLE_EQ(WindowConfig::forDocument(s, u"---\nwidth: 200\n---\n").pageWidth, 200);
+    EXPECT_DOUBLE_EQ(WindowConfig::forDocument(s, u"---\nwidth: 200\n---\n").pageMargin, 50); // column of 100 pt
+
+    EXPECT_EQ(WindowConfig::colorScheme(WindowConfig::forDocument(s, u"")), std::nullopt);
+    EXPECT_EQ(WindowConfig::colorScheme(WindowConfig::forDocument(s, u"---\ntheme: dark\n---\n")), ColorScheme::Dark);
+    EXPECT_EQ(WindowConfig::colorScheme(WindowConfig::forDocument(s, u"---\ntheme: sepia\n---\n")), ColorScheme::Light);
+    EXPECT_EQ(WindowConfig::colorScheme(WindowConfig::forDocument(s, u"---\ntheme: night\n---\n")), ColorScheme::Dark);
+    EXPECT_EQ(WindowConfig::colorScheme(WindowConfig::forDocument(s, u"---\ntheme: custom:P\n---\n")),
+              ColorScheme::Light);
+    EXPECT_EQ(WindowConfig::colorScheme(WindowConfig::forDocument(s, u"---\ntheme: custom:gone\n---\n")),
+              ColorScheme::Light);
+}
+
+TEST(WindowConfig, StoredPageSettingsAreBounded)
+{
+    QTemporaryDir dir;
+    Settings s(dir.filePath("prefs.ini"));
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double width, margin, expectWidth, expectMargin;
+    } cases[] = {
+        {816, 72, 816, 72},   {inf, 72, 816, 72},    {nan, nan, 816, 72}, {0, 0, 816, 0},
+        {300, 150, 300, 72},  {300, 100, 300, 100},  {816, -1, 816, 72},  {5000, 1e9, 816, 72},
+        {200, 72, 200, 50},   {4000, 1900, 4000, 1900},
+    };
+    for (const Case& k : cases) {
+        s.setValue("editorPageWidth", k.width);
+        s.setValue("editorPageMargin", k.margin);
+        const EditorConfig c = WindowConfig::fromSettings(s);
+        EXPECT_DOUBLE_EQ(c.pageWidth, k.expectWidth) << k.width << " " << k.margin;
+        EXPECT_DOUBLE_EQ(c.pageMargin, k.expectMargin) << k.width << " " << k.margin;
+    }
+}
