@@ -93,6 +93,11 @@ public:
     void alignJustify();
     // Applies a case transform to the selection, or to the word at the caret.
     void transformSelection(const std::function<QString(const QString&)>& transform);
+    // Asks for an inline continuation at the caret, as the user asking for one: through
+    // whoever offers continuations for this editor; nothing when no one does or when the
+    // view is gone.
+    void requestContinuation();
+    void setContinuationRequester(std::function<void()> requester) { m_continuationRequester = std::move(requester); }
 
     // The run of letters and digits around `index` (the word just before it when it
     // stands right after one); empty at `index` when there is none. Characters outside
@@ -156,6 +161,8 @@ private:
     EditorScrollView* m_scrollView = nullptr;
     QPointer<QObject> m_scrollViewLifetime;
     bool m_scrollViewTracked = false;
+
+    std::function<void()> m_continuationRequester;
 
     QSizeF m_pageFootprint{872, 1112};
     DocStats m_stats;

@@ -384,6 +384,11 @@ void EditorController::transformSelection(const std::function<QString(const QStr
     view->focusEditor();
 }
 
+void EditorController::requestContinuation()
+{
+    if (textView() && m_continuationRequester) m_continuationRequester();
+}
+
 TextRange EditorController::rangeOfWord(QStringView text, int index)
 {
     const int n = int(text.size());

@@ -1,6 +1,6 @@
 #include "EditorControllerOpsFixture.h"
 
-#include "app/CaseTransform.h"
+#include "editor/CaseTransform.h"
 
 
 TEST(EditorControllerLineOps, HeadingReplacesTogglesAndRemoves)

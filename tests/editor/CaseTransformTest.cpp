@@ -1,4 +1,4 @@
-#include "app/CaseTransform.h"
+#include "editor/CaseTransform.h"
 #include "app/CheatSheet.h"
 
 #include <QStringList>

@@ -1,0 +1,154 @@
+#include "commands/PasteRules.h"
+
+#include "commands/MarkdownPathHelper.h"
+#include "editor/TypingRules.h"
+#include "render/HtmlToMarkdown.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QMimeData>
+#include <QMimeDatabase>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+using namespace Qt::StringLiterals;
+
+namespace PasteRules {
+
+namespace {
+
+// The non-empty lines of `text`, cut at LF, CR LF or a lone CR (spreadsheets copy rows
+// with CR LF; a CR left in a row would end up in its last cell).
+QList<QStringView> lines(QStringView text)
+{
+    QList<QStringView> out;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i <= n; ++i) {
+        if (i < n && text[i] != u'\n' && text[i] != u'\r') continue;
+        if (i > start) out.append(text.sliced(start, i - start));
+        if (i < n && text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    return out;
+}
+
+void appendRow(QString& out, const QList<QStringView>& cells, qsizetype columns)
+{
+    out += u"| "_s;
+    for (qsizetype c = 0; c < columns; ++c) {
+        if (c > 0) out += u" | "_s;
+        if (c < cells.size()) out += cells[c];
+    }
+    out += u" |\n"_s;
+}
+
+} // namespace
+
+QString makeTable(const QString& text)
+{
+    const QList<QStringView> rows = lines(text);
+    if (rows.isEmpty()) return text;
+    const QList<QStringView> header = rows.first().split(u'\t');
+    const qsizetype n = header.size();
+    QString out;
+    out.reserve(text.size() + rows.size() * (n * 3 + 4));
+    appendRow(out, header, n);
+    out += u"| "_s;
+    for (qsizetype c = 0; c < n; ++c) out += c == 0 ? u"---"_s : u" | ---"_s;
+    out += u" |\n"_s;
+    for (qsizetype r = 1; r < rows.size(); ++r) appendRow(out, rows[r].split(u'\t'), n);
+    return out;
+}
+
+bool isTabSeparated(const QString& text)
+{
+    const QList<QStringView> rows = lines(text);
+    if (rows.size() < 2) return false;
+    for (QStringView r : rows)
+        if (!r.contains(u'\t')) return false;
+    return true;
+}
+
+QByteArray pngFrom(const QMimeData& mime)
+{
+    const QByteArray png = mime.data(u"image/png"_s);
+    if (!png.isEmpty()) return png;
+    if (!mime.hasImage()) return {};
+    const QImage image = qvariant_cast<QImage>(mime.imageData());
+    if (image.isNull()) return {};
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return {};
+    return out;
+}
+
+Decision decide(const QMimeData& mime, const QString& selectedText, bool skipImage)
+{
+    const bool hasText = mime.hasText();
+    if (!skipImage && !hasText) {
+        const QByteArray png = pngFrom(mime);
+        if (!png.isEmpty()) return {Kind::image, {}, png};
+    }
+    const QString plain = hasText ? mime.text() : QString();
+    if (!selectedText.isEmpty() && hasText) {
+        const QString address = plain.trimmed();
+        if (TypingRules::isLinkAddress(address))
+            if (const auto link = TypingRules::linkOverSelection(selectedText, address))
+                return {Kind::text, *link, {}};
+    }
+    if (mime.hasHtml()) {
+        const QByteArray bytes = mime.data(u"text/html"_s);
+        if (!bytes.isEmpty() && bytes.size() <= maxHtmlBytes) {
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString html = utf8(bytes);
+            if (!utf8.hasError()) {
+                const QString markdown = HtmlToMarkdown::convert(html);
+                if (!markdown.isEmpty()) return {Kind::text, markdown, {}};
+            }
+        }
+    }
+    if (hasText && isTabSeparated(plain)) return {Kind::text, makeTable(plain), {}};
+    return {};
+}
+
+QString pastedImageName(qint64 seconds, int attempt)
+{
+    QString name = u"pasted-"_s + QString::number(seconds);
+    if (attempt > 0) name += u'-' + QString::number(attempt);
+    return name + u".png"_s;
+}
+
+QString dropLinks(const QStringList& filePaths, const QString& documentPath)
+{
+    static const QMimeDatabase db;
+    QStringList links;
+    for (const QString& path : filePaths) {
+        const QFileInfo info(path);
+        const QString target = MarkdownPathHelper::relativePath(path, documentPath);
+        if (db.mimeTypeForFile(info).name().startsWith(u"image/"_s))
+            links.append(u"!["_s + info.completeBaseName() + u"]("_s + target + u')');
+        else
+            links.append(u'[' + info.fileName() + u"]("_s + target + u')');
+    }
+    return links.join(u'\n');
+}
+
+std::optional<CheckboxToggle> checkboxToggleAt(QStringView text, int index)
+{
+    if (index < 0 || index >= text.size()) return std::nullopt;
+    qsizetype lineStart = index;
+    while (lineStart > 0 && text[lineStart - 1] != u'\n') --lineStart;
+    qsizetype lineEnd = index;
+    while (lineEnd < text.size() && text[lineEnd] != u'\n') ++lineEnd;
+    static const QRegularExpression box(u"^[^\\S\\n]*[-*+] \\[([ xX])\\]"_s,
+                                        QRegularExpression::UseUnicodePropertiesOption);
+    const auto m = box.match(text.sliced(lineStart, lineEnd - lineStart).toString());
+    if (!m.hasMatch() || index > lineStart + m.capturedEnd(0)) return std::nullopt;
+    const int position = int(lineStart + m.capturedStart(1));
+    return CheckboxToggle{position, text[position] == u' ' ? u'x' : u' '};
+}
+
+} // namespace PasteRules
