@@ -1,6 +1,7 @@
 #include "editor/MarkdownDocument.h"
 
 #include "files/LineDiff.h"
+#include "platform/OpenableFile.h"
 #include "platform/TextUtil.h"
 
 #include <QCoreApplication>
@@ -93,22 +94,13 @@ QByteArray MarkdownDocument::toBytes() const
 
 std::optional<MarkdownDocument> MarkdownDocument::read(const QString& path, QString* error)
 {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        setError(error, tr("“%1” is a folder, not a text file.").arg(info.fileName()));
+    OpenableFile::Verdict why;
+    const std::optional<QByteArray> bytes = OpenableFile::read(path, &why);
+    if (!bytes) {
+        setError(error, OpenableFile::message(path, why));
         return std::nullopt;
     }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        setError(error, tr("“%1” could not be read: %2").arg(info.fileName(), f.errorString()));
-        return std::nullopt;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        setError(error, tr("“%1” could not be read: %2").arg(info.fileName(), f.errorString()));
-        return std::nullopt;
-    }
-    return decodeStrict(bytes, tr("“%1”").arg(info.fileName()), error);
+    return decodeStrict(*bytes, tr("“%1”").arg(QFileInfo(path).fileName()), error);
 }
 
 bool MarkdownDocument::write(const QString& path, QString* error) const

@@ -2,6 +2,7 @@
 
 #include "files/FilePaths.h"
 #include "files/FolderAccess.h"
+#include "platform/OpenableFile.h"
 #include "platform/Settings.h"
 
 #include <QCollator>
@@ -66,7 +67,7 @@ QList<FileNode> FileBrowserModel::build(const QString& folder, int depth)
         if (info.isDir()) {
             QList<FileNode> children = build(path, depth + 1);
             if (!children.isEmpty()) folders.append(FileNode{path, true, std::move(children)});
-        } else if (exts().contains(info.suffix().toLower())) {
+        } else if (exts().contains(info.suffix().toLower()) && OpenableFile::isOpenable(path)) {
             files.append(FileNode{path, false, {}});
         }
     }

@@ -1,6 +1,7 @@
 #include "files/SessionStore.h"
 
 #include "files/FilePaths.h"
+#include "platform/OpenableFile.h"
 #include "platform/Settings.h"
 
 #include <QFileInfo>
@@ -57,7 +58,7 @@ QStringList savedURLs()
         if (v.metaType().id() != QMetaType::QByteArray) return {};
     for (const QVariant& v : list) {
         const QString path = QString::fromUtf8(v.toByteArray());
-        if (!path.isEmpty() && QFileInfo::exists(path)) paths.append(path);
+        if (OpenableFile::isOpenable(path)) paths.append(path);
     }
     return paths;
 }

@@ -16,7 +16,8 @@ inline constexpr auto kEnabledKey = "reopenLastSession";
 // "reopenLastSession"; anything but a stored Boolean reads as on.
 bool isEnabled();
 
-// The stored documents that still exist, in stored order.
+// The stored documents that can still be opened, in stored order: one that is gone, or is
+// now a folder, a pipe, a device or too large, is skipped without a word.
 QStringList savedURLs();
 
 // Opens each document through the opener the application installed.

@@ -1,6 +1,7 @@
 #include "files/VersionStore.h"
 
 #include "files/FilePaths.h"
+#include "platform/OpenableFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -68,9 +69,9 @@ std::optional<QString> decodeUtf8(const QByteArray& data)
 std::optional<QString> readText(const QString& folder, const QString& id)
 {
     if (!VersionStore::isValidId(id)) return std::nullopt;
-    QFile file(snapshotPath(folder, id));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return decodeUtf8(file.readAll());
+    const std::optional<QByteArray> data = OpenableFile::read(snapshotPath(folder, id));
+    if (!data) return std::nullopt;
+    return decodeUtf8(*data);
 }
 
 bool sameText(const QString& a, const QString& b)
@@ -84,20 +85,30 @@ void sortNewestFirst(QList<Snapshot>& list)
     std::stable_sort(list.begin(), list.end(), [](const Snapshot& a, const Snapshot& b) { return a.date > b.date; });
 }
 
-bool isIntegral(const QJsonValue& v)
+// A count as the manifest may hold it: a whole number that a double holds exactly, so that
+// it converts to qint64 without overflow.
+bool isCount(const QJsonValue& v)
 {
     if (!v.isDouble()) return false;
     const double d = v.toDouble();
-    return std::isfinite(d) && d == std::floor(d);
+    return d >= 0 && d <= 9007199254740992.0 && d == std::floor(d);
+}
+
+// A date whose milliseconds fit a qint64 with room to spare (a few hundred thousand years).
+bool isDate(const QJsonValue& v)
+{
+    if (!v.isDouble()) return false;
+    const double d = v.toDouble();
+    return std::isfinite(d) && std::abs(d) <= 1e13;
 }
 
 // The manifest as stored, or none when it is missing or any entry is malformed.
 std::optional<QList<Snapshot>> decodeManifest(const QString& folder)
 {
-    QFile file(folder + QLatin1Char('/') + kManifest);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const std::optional<QByteArray> data = OpenableFile::read(folder + QLatin1Char('/') + kManifest);
+    if (!data) return std::nullopt;
     QJsonParseError err;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &err);
+    const QJsonDocument doc = QJsonDocument::fromJson(*data, &err);
     if (err.error != QJsonParseError::NoError || !doc.isArray()) return std::nullopt;
     QList<Snapshot> list;
     for (const QJsonValue& v : doc.array()) {
@@ -107,8 +118,8 @@ std::optional<QList<Snapshot>> decodeManifest(const QString& folder)
         const QJsonValue date = o.value(QLatin1String("date"));
         const QJsonValue bytes = o.value(QLatin1String("bytes"));
         const QJsonValue words = o.value(QLatin1String("words"));
-        if (!id.isString() || !VersionStore::isValidId(id.toString()) || !date.isDouble() || !isIntegral(bytes) ||
-            !isIntegral(words))
+        if (!id.isString() || !VersionStore::isValidId(id.toString()) || !isDate(date) || !isCount(bytes) ||
+            !isCount(words))
             return std::nullopt;
         list.append(Snapshot{id.toString(), date.toDouble() + kReferenceDateOffset, qint64(bytes.toDouble()),
                              qint64(words.toDouble())});
@@ -126,9 +137,9 @@ QList<Snapshot> rebuildFromFiles(const QString& folder)
     for (const QString& name : names) {
         const QString id = name.left(name.size() - kSuffix.size());
         if (!VersionStore::isValidId(id)) continue;
-        QFile file(snapshotPath(folder, id));
-        if (!file.open(QIODevice::ReadOnly)) continue;
-        const QByteArray data = file.readAll();
+        const std::optional<QByteArray> read = OpenableFile::read(snapshotPath(folder, id));
+        if (!read) continue;
+        const QByteArray& data = *read;
         const QString text = decodeUtf8(data).value_or(QString::fromUtf8(data));
         list.append(Snapshot{id, double(id.toLongLong()) / 1000.0, qint64(data.size()), VersionStore::wordCount(text)});
     }

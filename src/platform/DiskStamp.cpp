@@ -1,5 +1,7 @@
 #include "platform/DiskStamp.h"
 
+#include "platform/OpenableFile.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -31,9 +33,9 @@ DiskStamp::State DiskStamp::check(const QString& path)
     if (now == m_stat) return State::Unchanged;
     if (!now.exists) return State::Missing;
     if (!m_stat.exists) return State::Changed; // created by someone else since
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return State::Changed;
-    if (hashOf(f.readAll()) != m_hash) return State::Changed;
+    // Read only as a document would be: a file replaced by a pipe or a device is a change.
+    const std::optional<QByteArray> bytes = OpenableFile::read(path);
+    if (!bytes || hashOf(*bytes) != m_hash) return State::Changed;
     m_stat = now; // same bytes: only touched or rewritten unchanged
     return State::Unchanged;
 }

@@ -1,7 +1,8 @@
 #include "render/BatchExport.h"
 
+#include "platform/OpenableFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
@@ -9,10 +10,6 @@
 #include <algorithm>
 
 namespace BatchExport {
-
-namespace {
-constexpr qint64 kMaxSourceBytes = 256LL * 1024 * 1024;
-}
 
 bool isSourceName(const QString& fileName)
 {
@@ -31,8 +28,7 @@ QStringList markdownFiles(const QString& folder)
         if (!isSourceName(info.fileName())) continue;
         // Only regular files (a link counts as what it points to): a FIFO or device would
         // block or never end.
-        const QFileInfo target(info.canonicalFilePath());
-        if (!target.exists() || !target.isFile()) continue;
+        if (!OpenableFile::isOpenable(info.absoluteFilePath())) continue;
         out.append(info.absoluteFilePath());
     }
     std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) { return a.compare(b) < 0; });
@@ -75,15 +71,11 @@ std::optional<QString> readSource(const QString& path, QString* error)
         if (error) *error = why;
         return std::nullopt;
     };
-    const QFileInfo info(QFileInfo(path).canonicalFilePath());
-    if (!info.exists() || !info.isFile()) return fail(QObject::tr("It is not a regular file."));
-    if (info.size() > kMaxSourceBytes) return fail(QObject::tr("It is larger than 256 MB."));
-    QFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
-    const QByteArray bytes = file.read(kMaxSourceBytes + 1);
-    if (bytes.size() > kMaxSourceBytes) return fail(QObject::tr("It is larger than 256 MB."));
+    OpenableFile::Verdict why;
+    const std::optional<QByteArray> bytes = OpenableFile::read(path, &why);
+    if (!bytes) return fail(OpenableFile::reason(why));
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
+    QString text = decoder.decode(*bytes);
     if (decoder.hasError()) return fail(QObject::tr("It is not valid UTF-8 text."));
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     return text;

@@ -6,6 +6,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 QByteArray readAll(const QString& path)
 {
@@ -68,6 +74,27 @@ TEST(MarkdownDocument, ReadRefusesLatin1AndFoldersWithoutTouchingTheFile)
     EXPECT_FALSE(MarkdownDocument::read(dir.path(), &err));
     EXPECT_FALSE(MarkdownDocument::read(dir.filePath("missing.md"), &err));
     EXPECT_TRUE(err.contains("missing.md"));
+}
+
+TEST(MarkdownDocument, PipesAndDevicesAreRefusedWithoutReading)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.md");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QString err;
+    auto reading = std::async(std::launch::async, [&] { return MarkdownDocument::read(fifo, &err); });
+    if (reading.wait_for(std::chrono::seconds(3)) != std::future_status::ready) {
+        ADD_FAILURE() << "reading a pipe blocked";
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK); // let it end
+        if (fd >= 0) ::close(fd);
+    }
+    EXPECT_FALSE(reading.get());
+    EXPECT_EQ(err, QString("“pipe.md” is a pipe, not a text file."));
+
+    const QString zero = dir.filePath("zero.md");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    EXPECT_FALSE(MarkdownDocument::read(zero, &err));
+    EXPECT_EQ(err, QString("“zero.md” is a device, not a text file."));
 }
 
 TEST(MarkdownDocument, SaveWritesBytesAndAFailedSaveLeavesTheOldFileWhole)

@@ -3,9 +3,12 @@
 #include "files/FileBrowserModel.h"
 #include "files/FolderAccess.h"
 #include "files/SessionStore.h"
+#include "platform/OpenableFile.h"
 
 #include <QFileInfo>
 #include <QVariantMap>
+
+#include <sys/stat.h>
 
 class SessionStoreTest : public FilesTest {
 protected:
@@ -46,6 +49,18 @@ TEST_F(SessionStoreTest, RoundTripSkipsMovedAndDeletedFiles)
     SessionStore::setOpener([&](const QString& p) { opened << p; });
     SessionStore::reopen(SessionStore::savedURLs());
     EXPECT_EQ(opened, QStringList{a});
+}
+
+TEST_F(SessionStoreTest, WhatCannotBeOpenedIsNotReopened)
+{
+    // A stored path that now leads to a pipe, a device or a huge file must not hang or
+    // exhaust the next launch: it is skipped like a deleted file.
+    const QString a = makeFile("a.md"), fifo = path("pipe.md"), zero = path("zero.md"), big = makeFile("big.md");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    ASSERT_TRUE(QFile::resize(big, OpenableFile::kMaxBytes + 1));
+    for (const QString& p : {fifo, a, zero, big}) SessionStore::markOpen(p);
+    EXPECT_EQ(relaunch(), QStringList{a});
 }
 
 TEST_F(SessionStoreTest, ClosingRemovesOnlyWhatWasOpen)
@@ -162,6 +177,13 @@ TEST_F(FileBrowserTest, LinkedFoldersAreNotFollowed)
     ASSERT_TRUE(QFile::link(path("elsewhere"), path("root/side")));
     ASSERT_TRUE(QFile::link(path("elsewhere/b.md"), path("root/linked.md")));
     QStringList names;
+    for (const FileNode& n : FileBrowserModel::build(path("root"), 0)) names << QFileInfo(n.path).fileName();
+    EXPECT_EQ(names, (QStringList{"a.md", "linked.md"}));
+
+    // Nor are pipes and devices listed, however they are named.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("root/pipe.md")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", path("root/zero.md")));
+    names.clear();
     for (const FileNode& n : FileBrowserModel::build(path("root"), 0)) names << QFileInfo(n.path).fileName();
     EXPECT_EQ(names, (QStringList{"a.md", "linked.md"}));
 }

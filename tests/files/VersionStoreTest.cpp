@@ -145,7 +145,11 @@ TEST_F(VersionStoreTest, CorruptManifestIsRebuiltFromTheFiles)
     ASSERT_TRUE(VersionStore::snapshot("one two three", doc, kT0 + 10));
     for (const QByteArray& bad : {QByteArray("{not json"), QByteArray(R"({"id":"1"})"),
                                   QByteArray(R"([{"id":"1700000000000","date":"x","bytes":1,"words":1}])"),
-                                  QByteArray(R"([{"id":"1700000000000","date":1,"bytes":1.5,"words":1}])")}) {
+                                  QByteArray(R"([{"id":"1700000000000","date":1,"bytes":1.5,"words":1}])"),
+                                  // Numbers no qint64 or date can hold are as unreadable.
+                                  QByteArray(R"([{"id":"1700000000000","date":1,"bytes":1e300,"words":1}])"),
+                                  QByteArray(R"([{"id":"1700000000000","date":1,"bytes":1,"words":-1e19}])"),
+                                  QByteArray(R"([{"id":"1700000000000","date":1e300,"bytes":1,"words":1}])")}) {
         QFile m(dir + "/manifest.json");
         ASSERT_TRUE(m.open(QIODevice::WriteOnly));
         m.write(bad);
