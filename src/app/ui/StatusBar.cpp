@@ -1,0 +1,195 @@
+#include "app/ui/StatusBar.h"
+
+#include "app/StatusFormat.h"
+#include "app/ui/ChromeStyle.h"
+#include "editor/EditorController.h"
+#include "platform/Settings.h"
+#include "platform/ui/Icons.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+
+constexpr const char* kGoalKey = "writingGoal";
+const QColor kGoalGreen(0x2E, 0xA0, 0x43);
+
+QToolButton* plainButton(QWidget* parent)
+{
+    auto* b = new QToolButton(parent);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+} // namespace
+
+StatsPopover::StatsPopover(EditorController* controller, QWidget* parent) : QFrame(parent, Qt::Popup)
+{
+    // The click that closes the popover is not passed on: on the statistics button it would
+    // open the popover again instead of toggling it shut.
+    setAttribute(Qt::WA_NoMouseReplay);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(14, 14, 14, 14);
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(6);
+    const QFont callout = ChromeStyle::callout(font());
+    QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    digits.setPointSizeF(callout.pointSizeF());
+    const QStringList labels{tr("Words"),      tr("Characters"), tr("No spaces"),   tr("Sentences"),
+                             tr("Paragraphs"), tr("Lines"),      tr("Reading time")};
+    for (int row = 0; row < labels.size(); ++row) {
+        auto* label = new QLabel(labels[row], this);
+        label->setFont(callout);
+        auto* value = new QLabel(this);
+        value->setFont(digits);
+        grid->addWidget(label, row, 0, Qt::AlignLeading);
+        grid->addWidget(value, row, 1, Qt::AlignLeading);
+        m_values.append(value);
+    }
+    if (controller) {
+        update(controller->stats());
+        connect(controller, &EditorController::statsChanged, this, &StatsPopover::update);
+    }
+}
+
+void StatsPopover::update(const DocStats& s)
+{
+    const QList<qint64> numbers{s.words, s.characters, s.charactersNoSpaces, s.sentences, s.paragraphs, s.lines};
+    for (int i = 0; i < numbers.size(); ++i) m_values[i]->setText(QString::number(numbers[i]));
+    m_values[6]->setText(tr("~%1 min").arg(s.readingMinutes));
+}
+
+QStringList StatsPopover::values() const
+{
+    QStringList out;
+    for (const QLabel* l : m_values) out.append(l->text());
+    return out;
+}
+
+void StatsPopover::hideEvent(QHideEvent* event)
+{
+    QFrame::hideEvent(event);
+    Q_EMIT closed();
+}
+
+StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* parent)
+    : QWidget(parent), m_controller(controller), m_settings(settings)
+{
+    setFont(ChromeStyle::caption(font()));
+    ChromeStyle::setTextColor(this, ChromeStyle::secondary(palette()));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(14, 5, 14, 5);
+    row->setSpacing(14);
+
+    m_words = plainButton(this);
+    m_words->setIcon(Icons::icon(QStringLiteral("chart.bar.doc.horizontal")));
+    m_words->setIconSize(QSize(14, 14));
+    m_words->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_words->setCheckable(true);
+    connect(m_words, &QToolButton::clicked, this, [this](bool on) { setStatsShown(on); });
+    row->addWidget(m_words);
+
+    m_characters = new QLabel(this);
+    m_reading = new QLabel(this);
+    m_selection = new QLabel(this);
+    ChromeStyle::setTextColor(m_selection, ChromeStyle::accent(palette()));
+    m_goal = new QLabel(this);
+    for (QLabel* l : {m_characters, m_reading, m_selection, m_goal}) row->addWidget(l);
+    row->addStretch(1);
+
+    auto* zoom = new QHBoxLayout;
+    zoom->setSpacing(4);
+    m_zoomOut = plainButton(this);
+    m_zoomOut->setIcon(Icons::icon(QStringLiteral("minus.magnifyingglass")));
+    m_zoomOut->setToolTip(tr("Zoom Out (Ctrl+\u2212)"));
+    m_zoomMenu = plainButton(this);
+    m_zoomMenu->setPopupMode(QToolButton::InstantPopup);
+    m_zoomMenu->setMinimumWidth(46);
+    m_zoomMenu->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
+    auto* menu = new QMenu(m_zoomMenu);
+    menu->addAction(tr("Fit Width"), this, [this] { if (m_controller) m_controller->fitWidth(); });
+    menu->addAction(tr("Fit Page"), this, [this] { if (m_controller) m_controller->fitPage(); });
+    menu->addSeparator();
+    for (const double z : {0.5, 1.0, 1.25, 1.5, 2.0})
+        menu->addAction(StatusFormat::zoomTitle(z), this, [this, z] {
+            if (m_controller) m_controller->setZoom(z, true);
+        });
+    m_zoomMenu->setMenu(menu);
+    m_zoomIn = plainButton(this);
+    m_zoomIn->setIcon(Icons::icon(QStringLiteral("plus.magnifyingglass")));
+    m_zoomIn->setToolTip(tr("Zoom In (Ctrl++)"));
+    connect(m_zoomOut, &QToolButton::clicked, this, [this] { if (m_controller) m_controller->zoomOut(); });
+    connect(m_zoomIn, &QToolButton::clicked, this, [this] { if (m_controller) m_controller->zoomIn(); });
+    zoom->addWidget(m_zoomOut);
+    zoom->addWidget(m_zoomMenu);
+    zoom->addWidget(m_zoomIn);
+    row->addLayout(zoom);
+
+    if (controller) {
+        connect(controller, &EditorController::statsChanged, this, &StatusBar::refreshCounts);
+        connect(controller, &EditorController::selectionStatsChanged, this, &StatusBar::refreshCounts);
+        connect(controller, &EditorController::zoomChanged, this, &StatusBar::refreshZoom);
+    }
+    settings.onChange(QString::fromLatin1(kGoalKey), this, [this](const QVariant&) { refreshCounts(); });
+    refreshCounts();
+    refreshZoom();
+}
+
+void StatusBar::refreshCounts()
+{
+    const DocStats s = m_controller ? m_controller->stats() : DocStats{};
+    m_words->setText(tr("%1 words").arg(s.words));
+    m_characters->setText(tr("%1 characters").arg(s.characters));
+    m_reading->setText(tr("~%1 min read").arg(s.readingMinutes));
+    const int selected = m_controller ? m_controller->selectionWords() : 0;
+    m_selection->setVisible(selected > 0);
+    m_selection->setText(QStringLiteral("· ") + tr("%1 selected").arg(selected));
+    const std::optional<qint64> goal = StatusFormat::writingGoal(m_settings.number(QString::fromLatin1(kGoalKey)));
+    m_goal->setVisible(goal.has_value());
+    if (goal) {
+        m_goalReached = s.words >= *goal;
+        m_goal->setText(QStringLiteral("· ") + tr("Goal %1/%2").arg(s.words).arg(*goal));
+        ChromeStyle::setTextColor(m_goal, m_goalReached ? kGoalGreen : ChromeStyle::secondary(palette()));
+    } else {
+        m_goalReached = false;
+    }
+}
+
+void StatusBar::refreshZoom() { m_zoomMenu->setText(StatusFormat::zoomTitle(m_controller ? m_controller->zoom() : 1.0)); }
+
+void StatusBar::setStatsShown(bool shown)
+{
+    m_words->setChecked(shown);
+    if (shown == isStatsShown()) return;
+    if (!shown) {
+        m_popover->close();
+        return;
+    }
+    m_popover = new StatsPopover(m_controller, this);
+    connect(m_popover, &StatsPopover::closed, this, [this] { m_words->setChecked(false); });
+    m_popover->adjustSize();
+    // Above the button: the bar sits at the bottom of the window.
+    const QPoint topLeft = m_words->mapToGlobal(QPoint(0, 0));
+    m_popover->move(topLeft.x(), topLeft.y() - m_popover->height() - 2);
+    m_popover->show();
+}
+
+QString StatusBar::wordsText() const { return m_words->text(); }
+QString StatusBar::charactersText() const { return m_characters->text(); }
+QString StatusBar::readingText() const { return m_reading->text(); }
+QString StatusBar::selectionText() const { return m_selection->isVisibleTo(this) ? m_selection->text() : QString(); }
+QString StatusBar::goalText() const { return m_goal->isVisibleTo(this) ? m_goal->text() : QString(); }
+
+void StatusBar::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), ChromeStyle::bar(palette()));
+}

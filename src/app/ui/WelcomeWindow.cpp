@@ -1,0 +1,331 @@
+#include "app/ui/WelcomeWindow.h"
+
+#include "app/CheatSheet.h"
+#include "app/TemplateStore.h"
+#include "app/WindowPicks.h"
+#include "app/ui/ChromeStyle.h"
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "app/ui/RecentOpen.h"
+#include "app/ui/WhatsNewWindow.h"
+#include "platform/RecentDocuments.h"
+#include "platform/Settings.h"
+#include "platform/ui/Icons.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr const char* kShowKey = "showWelcomeOnLaunch";
+
+WindowPicks::Window factsOf(const DocumentWindow* w)
+{
+    return {!w->isUntitled(), w->isDocumentEdited(), w->documentText().isEmpty()};
+}
+
+QPushButton* linkButton(const QString& title, const QString& symbol, QWidget* parent)
+{
+    auto* b = new QPushButton(Icons::icon(symbol), title, parent);
+    b->setFlat(true);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setStyleSheet(QStringLiteral("QPushButton { text-align: left; border: none; padding: 6px 0px; }"));
+    ChromeStyle::setTextColor(b, ChromeStyle::accent(b->palette()));
+    return b;
+}
+
+// A recent document: its name without the extension, and below it its folder, cut in the middle.
+class RecentRow : public QPushButton {
+public:
+    RecentRow(const QString& path, QWidget* parent) : QPushButton(parent), m_path(path)
+    {
+        setFlat(true);
+        setCursor(Qt::PointingHandCursor);
+        setToolTip(QDir::toNativeSeparators(path));
+        const QFileInfo info(path);
+        setText(info.completeBaseName().isEmpty() ? info.fileName() : info.completeBaseName());
+        setMinimumHeight(QFontMetrics(font()).height() + QFontMetrics(ChromeStyle::caption(font())).height() + 13);
+    }
+    QString folder() const { return QDir::toNativeSeparators(QFileInfo(m_path).absolutePath()); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QRect inner = rect().adjusted(8, 6, -8, -6);
+        if (underMouse()) p.fillRect(rect(), ChromeStyle::mix(ChromeStyle::underPage(palette()), palette().color(QPalette::Highlight), 0.1));
+        Icons::icon(QStringLiteral("doc.text")).paint(&p, QRect(inner.left(), inner.center().y() - 8, 16, 16));
+        const QRect text = inner.adjusted(26, 0, 0, 0);
+        const QFontMetrics nameMetrics(font());
+        p.setPen(ChromeStyle::primary(palette()));
+        p.drawText(QRect(text.left(), text.top(), text.width(), nameMetrics.height()), Qt::AlignLeading | Qt::AlignVCenter,
+                   nameMetrics.elidedText(this->text(), Qt::ElideRight, text.width()));
+        const QFont caption = ChromeStyle::caption(font());
+        const QFontMetrics captionMetrics(caption);
+        p.setFont(caption);
+        p.setPen(ChromeStyle::secondary(palette()));
+        p.drawText(QRect(text.left(), text.top() + nameMetrics.height() + 1, text.width(), captionMetrics.height()),
+                   Qt::AlignLeading | Qt::AlignVCenter, captionMetrics.elidedText(folder(), Qt::ElideMiddle, text.width()));
+    }
+
+private:
+    QString m_path;
+};
+
+} // namespace
+
+WelcomeWindow& WelcomeWindow::shared()
+{
+    static QPointer<WelcomeWindow> window;
+    if (!window) window = new WelcomeWindow;
+    return *window;
+}
+
+WelcomeWindow::WelcomeWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_quit([] { QCoreApplication::quit(); })
+{
+    setWindowTitle(tr("Welcome to Brindlewick"));
+    setFixedSize(740, 460);
+    // It decides itself whether closing it ends the program (see closeEvent).
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+
+    auto* left = new QWidget(this);
+    left->setFixedWidth(340);
+    auto* column = new QVBoxLayout(left);
+    column->setContentsMargins(30, 30, 30, 30);
+    column->setSpacing(0);
+    auto* icon = new QLabel(left);
+    const QIcon appIcon = QApplication::windowIcon().isNull() ? Icons::icon(QStringLiteral("doc.text"))
+                                                              : QApplication::windowIcon();
+    icon->setPixmap(appIcon.pixmap(82, 82));
+    icon->setFixedSize(82, 92);
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(icon);
+    auto* name = new QLabel(QStringLiteral("Brindlewick"), left);
+    name->setFont(ChromeStyle::sized(font(), 30, QFont::Bold));
+    column->addWidget(name);
+    auto* version = new QLabel(tr("Version %1").arg(WhatsNewWindow::currentVersion()), left);
+    ChromeStyle::setTextColor(version, ChromeStyle::secondary(palette()));
+    column->addWidget(version);
+    auto* tagline = new QLabel(tr("A clean, native Markdown editor."), left);
+    tagline->setFont(ChromeStyle::callout(font()));
+    tagline->setContentsMargins(0, 2, 0, 0);
+    ChromeStyle::setTextColor(tagline, ChromeStyle::secondary(palette()));
+    column->addWidget(tagline);
+    column->addSpacing(22);
+    column->addStretch(1);
+
+    auto* actions = new QVBoxLayout;
+    actions->setSpacing(4);
+    auto* newDoc = linkButton(tr("New Document"), QStringLiteral("doc.badge.plus"), left);
+    connect(newDoc, &QPushButton::clicked, this, [this] { act(&WelcomeWindow::newDocument); });
+    m_templateButton = new QToolButton(left);
+    m_templateButton->setText(tr("New from Template…"));
+    m_templateButton->setIcon(Icons::icon(QStringLiteral("square.grid.2x2")));
+    m_templateButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_templateButton->setAutoRaise(true);
+    m_templateButton->setPopupMode(QToolButton::InstantPopup);
+    m_templateButton->setCursor(Qt::PointingHandCursor);
+    ChromeStyle::setTextColor(m_templateButton, ChromeStyle::accent(palette()));
+    m_templateButton->setMenu(new QMenu(m_templateButton));
+    auto* open = linkButton(tr("Open…"), QStringLiteral("folder"), left);
+    connect(open, &QPushButton::clicked, this, [this] {
+        act([] {
+            discardLaunchUntitled();
+            DocumentController::instance().openWithDialog(nullptr);
+        });
+    });
+    auto* cheat = linkButton(tr("Markdown Cheat Sheet"), QStringLiteral("character.book.closed"), left);
+    connect(cheat, &QPushButton::clicked, this, [this] {
+        act([] {
+            discardLaunchUntitled();
+            TemplateStore::pending = CheatSheet::text();
+            DocumentController::instance().newDocument();
+        });
+    });
+    m_actions = {newDoc, nullptr, open, cheat};
+    actions->addWidget(newDoc);
+    actions->addWidget(m_templateButton);
+    actions->addWidget(open);
+    actions->addWidget(cheat);
+    column->addLayout(actions);
+    column->addStretch(1);
+    m_showAtLaunch = new QCheckBox(tr("Show this window when Brindlewick opens"), left);
+    m_showAtLaunch->setFont(ChromeStyle::caption(font()));
+    ChromeStyle::setTextColor(m_showAtLaunch, ChromeStyle::secondary(palette()));
+    connect(m_showAtLaunch, &QCheckBox::toggled, this,
+            [](bool on) { Settings::instance().setValue(QString::fromLatin1(kShowKey), on); });
+    column->addWidget(m_showAtLaunch);
+    row->addWidget(left);
+
+    auto* divider = new QFrame(this);
+    divider->setFrameShape(QFrame::VLine);
+    divider->setFrameShadow(QFrame::Plain);
+    divider->setFixedWidth(1);
+    ChromeStyle::setTextColor(divider, ChromeStyle::tertiary(palette()));
+    row->addWidget(divider);
+
+    m_recentPanel = new QWidget(this);
+    m_recentColumn = new QVBoxLayout(m_recentPanel);
+    m_recentColumn->setContentsMargins(0, 0, 0, 0);
+    m_recentColumn->setSpacing(0);
+    auto* recentTitle = new QLabel(tr("Recent"), m_recentPanel);
+    recentTitle->setFont(ChromeStyle::headline(font()));
+    recentTitle->setContentsMargins(20, 20, 20, 8);
+    m_recentColumn->addWidget(recentTitle);
+    row->addWidget(m_recentPanel, 1);
+}
+
+void WelcomeWindow::showWindow()
+{
+    rebuildTemplates();
+    rebuildRecents();
+    {
+        const QSignalBlocker block(m_showAtLaunch);
+        m_showAtLaunch->setChecked(Settings::instance().boolean(QString::fromLatin1(kShowKey), true));
+    }
+    if (!isVisible())
+        if (const QScreen* screen = QApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void WelcomeWindow::rebuildTemplates()
+{
+    QMenu* menu = m_templateButton->menu();
+    menu->clear();
+    const QList<Template> templates = m_templates ? m_templates() : QList<Template>();
+    for (const Template& t : templates) {
+        QAction* a = menu->addAction(t.name);
+        a->setData(t.id);
+        const QString body = t.body;
+        connect(a, &QAction::triggered, this, [this, body] {
+            act([body] {
+                discardLaunchUntitled();
+                TemplateStore::pending = body;
+                DocumentController::instance().newDocument();
+            });
+        });
+    }
+    m_templateButton->setEnabled(!templates.isEmpty());
+}
+
+void WelcomeWindow::rebuildRecents()
+{
+    if (m_recentContent) {
+        m_recentColumn->removeWidget(m_recentContent);
+        delete m_recentContent;
+    }
+    const QStringList paths = RecentDocuments::paths(Settings::instance());
+    if (paths.isEmpty()) {
+        auto* empty = new QLabel(tr("No recent documents"), m_recentPanel);
+        empty->setObjectName(QStringLiteral("recentEmpty"));
+        empty->setAlignment(Qt::AlignCenter);
+        ChromeStyle::setTextColor(empty, ChromeStyle::tertiary(palette()));
+        m_recentContent = empty;
+    } else {
+        auto* scroll = new QScrollArea(m_recentPanel);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        scroll->viewport()->setAutoFillBackground(false);
+        auto* list = new QWidget(scroll);
+        list->setAutoFillBackground(false);
+        auto* rows = new QVBoxLayout(list);
+        rows->setContentsMargins(12, 0, 12, 0);
+        rows->setSpacing(2);
+        for (const QString& path : paths) {
+            auto* r = new RecentRow(path, list);
+            connect(r, &QPushButton::clicked, this, [this, path] { act([path] { RecentOpen::open(path); }); });
+            rows->addWidget(r);
+        }
+        rows->addStretch(1);
+        scroll->setWidget(list);
+        m_recentContent = scroll;
+    }
+    m_recentColumn->addWidget(m_recentContent, 1);
+}
+
+void WelcomeWindow::act(const std::function<void()>& action)
+{
+    m_acting = true;
+    close();
+    m_acting = false;
+    action();
+}
+
+void WelcomeWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    // As Linux programs do: closing the only window ends the program.
+    if (!m_acting && DocumentController::instance().windows().isEmpty() && m_quit) m_quit();
+}
+
+void WelcomeWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    if (m_recentPanel) p.fillRect(m_recentPanel->geometry(), ChromeStyle::underPage(palette()));
+}
+
+void WelcomeWindow::newDocument()
+{
+    const QList<DocumentWindow*> windows = DocumentController::instance().windows();
+    QList<WindowPicks::Window> facts;
+    for (const DocumentWindow* w : windows) facts.append(factsOf(w));
+    const int reuse = WindowPicks::windowToReuse(facts);
+    if (reuse < 0) {
+        DocumentController::instance().newDocument();
+        return;
+    }
+    DocumentWindow* w = windows[reuse];
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void WelcomeWindow::discardLaunchUntitled()
+{
+    const QList<DocumentWindow*> windows = DocumentController::instance().windows();
+    QList<WindowPicks::Window> facts;
+    for (const DocumentWindow* w : windows) facts.append(factsOf(w));
+    QList<QPointer<DocumentWindow>> doomed;
+    for (int i : WindowPicks::windowsToDiscard(facts)) doomed.append(windows[i]);
+    for (const QPointer<DocumentWindow>& w : doomed)
+        if (w) w->close();
+}
+
+QPushButton* WelcomeWindow::actionButton(int row) const { return m_actions.value(row); }
+
+QList<QPushButton*> WelcomeWindow::recentRows() const
+{
+    return m_recentContent ? m_recentContent->findChildren<QPushButton*>() : QList<QPushButton*>();
+}
+
+QString WelcomeWindow::recentEmptyText() const
+{
+    const auto* label = qobject_cast<QLabel*>(m_recentContent);
+    return label ? label->text() : QString();
+}
