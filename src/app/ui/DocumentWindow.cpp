@@ -2,7 +2,7 @@
 
 #include "app/ui/DocumentController.h"
 #include "editor/ui/EditorHost.h"
-#include "app/ui/SettingsWindow.h"
+#include "app/ui/MenuBar.h"
 #include "editor/EditorController.h"
 #include "editor/MarkdownDocument.h"
 #include "platform/NotificationBus.h"
@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLockFile>
-#include <QMenuBar>
 #include <QPointer>
 #include <QSplitter>
 #include <QStatusBar>
@@ -26,24 +25,6 @@
 #include <numeric>
 
 namespace {
-// Menus of the menu bar in their fixed order; others go before "Help".
-const QStringList kMenuOrder{"File", "Edit", "Format", "Insert", "Tools", "View", "Window", "Help"};
-
-QString menuKey(const QString& title) { return QString(title).remove(u'&'); }
-
-// Position in the fixed order; a menu not in it ranks just before "Help".
-double menuRank(const QString& key)
-{
-    const qsizetype i = kMenuOrder.indexOf(key);
-    return i >= 0 ? double(i) : double(kMenuOrder.indexOf(QStringLiteral("Help"))) - 0.5;
-}
-// The platform's key for a standard action; some platforms define none for Save As
-// and Settings, and those get the common one.
-QKeySequence standardKey(QKeySequence::StandardKey key, const char* fallback)
-{
-    const QKeySequence k(key);
-    return k.isEmpty() ? QKeySequence(QString::fromLatin1(fallback)) : k;
-}
 // The document window that was key most recently, to give the keyboard back to after a prompt.
 QPointer<DocumentWindow> lastKeyWindow;
 } // namespace
@@ -136,7 +117,7 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
         if (!path.isEmpty()) openInPlace(path);
     });
 
-    buildMenus();
+    m_menuBar = new MenuBar(this);
     DocumentHost::attachFeatures(*this);
     updateTitle();
     m_editor->setFocus();
@@ -201,61 +182,9 @@ void DocumentWindow::setFilePath(const QString& path)
     Q_EMIT m_events->filePathChanged(m_filePath);
 }
 
-QMenu* DocumentWindow::menu(const QString& title)
-{
-    const QString key = menuKey(title);
-    if (QMenu* m = m_menus.value(key)) return m;
-    auto* m = new QMenu(title, this);
-    m_menus.insert(key, m);
-    // Insert before the first existing menu that comes later in the fixed order.
-    QAction* before = nullptr;
-    for (QAction* a : menuBar()->actions()) {
-        if (menuRank(menuKey(a->text())) > menuRank(key)) {
-            before = a;
-            break;
-        }
-    }
-    menuBar()->insertMenu(before, m);
-    return m;
-}
+QMenu* DocumentWindow::menu(const QString& title) { return m_menuBar->menu(title); }
 
-void DocumentWindow::buildMenus()
-{
-    DocumentController& dc = DocumentController::instance();
-    auto anchor = [this](QMenu* m, const QString& name) { m_anchors.insert(name, m->addSeparator()); };
-
-    QMenu* file = menu(tr("&File"));
-    file->addAction(tr("&New"), QKeySequence::New, &dc, [] { DocumentController::instance().newDocument(); });
-    file->addAction(tr("&Open…"), QKeySequence::Open, this, [this] { DocumentController::instance().openWithDialog(this); });
-    QMenu* recent = file->addMenu(tr("Open &Recent"));
-    connect(recent, &QMenu::aboutToShow, this, [recent] { DocumentController::instance().populateRecentMenu(recent); });
-    DocumentController::instance().populateRecentMenu(recent);
-    anchor(file, QStringLiteral("file.new"));
-    file->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
-    file->addAction(tr("&Save"), QKeySequence::Save, this, &DocumentWindow::save);
-    file->addAction(tr("Save &As…"), standardKey(QKeySequence::SaveAs, "Ctrl+Shift+S"), this, &DocumentWindow::saveAs);
-    anchor(file, QStringLiteral("file.importExport"));
-    anchor(file, QStringLiteral("file.print"));
-    QAction* quit = file->addAction(tr("&Quit"), QKeySequence::Quit, &dc, &DocumentController::quit);
-    quit->setMenuRole(QAction::QuitRole);
-
-    QMenu* edit = menu(tr("&Edit"));
-    QAction* undo = edit->addAction(tr("&Undo"), QKeySequence::Undo, m_editor, &EditorHost::undo);
-    QAction* redo = edit->addAction(tr("&Redo"), QKeySequence::Redo, m_editor, &EditorHost::redo);
-    undo->setEnabled(false);
-    redo->setEnabled(false);
-    connect(m_editor, &EditorHost::undoAvailable, undo, &QAction::setEnabled);
-    connect(m_editor, &EditorHost::redoAvailable, redo, &QAction::setEnabled);
-    edit->addSeparator();
-    edit->addAction(tr("Cu&t"), QKeySequence::Cut, m_editor, &EditorHost::cut);
-    edit->addAction(tr("&Copy"), QKeySequence::Copy, m_editor, &EditorHost::copy);
-    edit->addAction(tr("&Paste"), QKeySequence::Paste, m_editor, &EditorHost::paste);
-    edit->addAction(tr("Select &All"), QKeySequence::SelectAll, m_editor, &EditorHost::selectAll);
-    anchor(edit, QStringLiteral("edit.pasteboard"));
-    anchor(edit, QStringLiteral("edit.end"));
-    QAction* prefs = edit->addAction(tr("Se&ttings…"), standardKey(QKeySequence::Preferences, "Ctrl+,"), this, [] { SettingsWindow::showShared(); });
-    prefs->setMenuRole(QAction::PreferencesRole);
-}
+QAction* DocumentWindow::menuAnchor(const QString& name) const { return m_menuBar->anchor(name); }
 
 void DocumentWindow::setPanel(Panel panel, QWidget* widget)
 {

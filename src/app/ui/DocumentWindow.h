@@ -3,7 +3,6 @@
 #include "editor/ui/DocumentHost.h"
 #include "platform/DiskStamp.h"
 
-#include <QHash>
 #include <QMap>
 #include <QMainWindow>
 #include <QPointer>
@@ -11,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class MenuBar;
 class QLockFile;
 class QFileSystemWatcher;
 class QMenu;
@@ -45,12 +45,9 @@ public:
     bool isClosingForQuit() const override { return m_closingForQuit; }
     // Observes "Brindlewick." + request.
     void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler) override;
-    // Menus in the order File, Edit, Format, Insert, Tools, View, Window, Help (others
-    // before Help).
+    // The menus, their order and the anchor names: see MenuBar.
     QMenu* menu(const QString& title) override;
-    // Names: "file.new" (after New/Open), "file.importExport", "file.print",
-    // "edit.pasteboard" (after Paste/Select All), "edit.end".
-    QAction* menuAnchor(const QString& name) const override { return m_anchors.value(name); }
+    QAction* menuAnchor(const QString& name) const override;
     void setPanel(Panel panel, QWidget* widget) override;
     QWidget* panel(Panel panel) const override { return m_panels.value(panel); }
     void showPanel(Panel panel, bool shown) override;
@@ -113,7 +110,6 @@ private:
     bool reloadFromDisk(QString* error);
     // Watches the current file (again: an atomic save replaces the watched file).
     void watchFile();
-    void buildMenus();
     void updateTitle();
     void setFilePath(const QString& path);
     // Before closing an edited document: writes a saved one in place, and asks what to do
@@ -132,8 +128,7 @@ private:
     QMap<Panel, QPointer<QWidget>> m_panels;
     QTimer* m_autosaveTimer;
     QTimer* m_countsTimer;
-    QHash<QString, QMenu*> m_menus;
-    QHash<QString, QAction*> m_anchors;
+    MenuBar* m_menuBar = nullptr;
 
     QString m_filePath;
     QString m_lineEnding;

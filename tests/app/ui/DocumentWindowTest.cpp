@@ -410,6 +410,18 @@ TEST_F(DocumentWindowTest, MenusKeepTheirOrderAndKeyWindowObserversActOnlyWhenAc
     ASSERT_FALSE(w->isKeyWindow());
     NotificationBus::instance().post("Brindlewick.testRequest", 10);
     EXPECT_EQ(calls, 1);
+
+    // Every named anchor is there to insert at, in its own menu, which it brings along.
+    const QList<std::pair<const char*, const char*>> anchors{
+        {"file.new", "File"},        {"file.importExport", "File"}, {"file.export", "File"}, {"file.print", "File"},
+        {"edit.pasteboard", "Edit"}, {"edit.find", "Edit"},         {"edit.end", "Edit"},    {"tools", "Tools"},
+        {"view.toolbar", "View"},    {"window", "Window"},          {"help", "Help"}};
+    for (const auto& [name, menu] : anchors) {
+        QAction* anchor = other->menuAnchor(name);
+        ASSERT_TRUE(anchor) << name;
+        EXPECT_TRUE(other->menu(menu)->actions().contains(anchor)) << name;
+    }
+    EXPECT_EQ(other->menuAnchor("no.such.group"), nullptr);
 }
 
 TEST_F(DocumentWindowTest, OpenInPlaceReplacesAnUneditedWindowAndKeepsAnEditedOne)

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QHash>
+#include <QKeySequence>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class DocumentWindow;
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The menu bar of a document window: its menus in a fixed order, the named anchors where
+// other subsystems insert their items, and the window's own File and Edit items.
+//
+// Menus appear in the order File, Edit, Format, Insert, Tools, View, Window, Help; a menu
+// not in that list goes just before Help. A menu is created when first asked for.
+//
+// An anchor is a separator that ends a group: insert items before it (QMenu::insertAction)
+// to put them at the end of that group. Separators collapse, so an empty group shows
+// nothing. The anchors, by menu:
+//   File:  "file.new"          after New, Open and Open Recent (templates, quick open)
+//          "file.importExport" after Save As (version history, snapshots)
+//          "file.export"       the Export submenu
+//          "file.print"        page setup and printing, before Quit
+//   Edit:  "edit.pasteboard"   after Cut, Copy, Paste and Select All
+//          "edit.find"         the Find submenu
+//          "edit.end"          before Settings
+//   Tools: "tools"   View: "view.toolbar"   Window: "window"   Help: "help"
+//          (each the end of its menu, made with the menu)
+class MenuBar : public QObject {
+    Q_OBJECT
+public:
+    // One row of a menu table: an item (title set), a named anchor (anchor set), or a plain
+    // divider (neither). `keys` is used when the platform defines no `standardKey`.
+    struct Row {
+        const char* menu;
+        const char* title = nullptr;
+        QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
+        const char* keys = nullptr;
+        const char* anchor = nullptr;
+        // Runs when the item is chosen; `setUp` (optional) finishes the action once made.
+        void (*run)(DocumentWindow& window) = nullptr;
+        void (*setUp)(QAction* action, DocumentWindow& window) = nullptr;
+    };
+
+    // Builds the menu bar of `window` with its File and Edit items.
+    explicit MenuBar(DocumentWindow* window);
+
+    QMenu* menu(const QString& title);
+    // Null for an unknown name; creates the anchor's menu if it has none yet.
+    QAction* anchor(const QString& name);
+    // Adds the rows, in order, at the end of their menus.
+    void addRows(const QList<Row>& rows);
+
+    static const QStringList& menuOrder();
+
+private:
+    QString menuTitleOfAnchor(const QString& name) const;
+
+    DocumentWindow* m_window;
+    QMenuBar* m_bar;
+    QHash<QString, QMenu*> m_menus;
+    QHash<QString, QAction*> m_anchors;
+};
