@@ -5,9 +5,13 @@
 #include "app/ui/Features.h"
 #include "editor/PrefKey.h"
 #include "platform/Settings.h"
+#include "settings/SettingsModel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -54,6 +58,14 @@ int brindlewickMain(int argc, char** argv)
 
     // Defaults first: every setting read from here on sees its registered value.
     PrefKey::registerAll(Settings::instance());
+    // The language picked in Settings takes effect from the next start, read once here.
+    if (const QString language = SettingsModel::preferredLanguage(Settings::instance()); !language.isEmpty()) {
+        QLocale::setDefault(QLocale(language));
+        auto* qtTexts = new QTranslator(&app);
+        if (qtTexts->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(qtTexts);
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Markdown editor"));

@@ -2,7 +2,7 @@
 
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "app/ui/SettingsWindow.h"
+#include "settings/ui/SettingsWindow.h"
 #include "editor/ui/EditorHost.h"
 
 #include <QMenu>

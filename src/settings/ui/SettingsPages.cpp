@@ -1,0 +1,264 @@
+#include "settings/ui/SettingsPages.h"
+
+#include "assist/ApiKeyStore.h"
+#include "platform/Settings.h"
+#include "settings/SettingsModel.h"
+#include "settings/ui/CustomThemesEditor.h"
+#include "settings/ui/SettingsControls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+using namespace SettingsControls;
+using SettingsModel::Choice;
+
+namespace {
+
+Settings& store() { return Settings::instance(); }
+
+QString points(double v) { return SettingsModel::valueLabel(QObject::tr("%1 pt"), v); }
+QString plain(double v) { return SettingsModel::valueLabel(QStringLiteral("%1"), v); }
+
+// A password field over one of the provider keys, which live in their own owner-only file,
+// never in the settings file.
+QLineEdit* keyField(const QString& keyName, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setEchoMode(QLineEdit::Password);
+    field->setText(ApiKeyStore::instance().key(keyName));
+    QObject::connect(field, &QLineEdit::textEdited, field,
+                     [keyName](const QString& text) { ApiKeyStore::instance().setKey(keyName, text); });
+    QObject::connect(&ApiKeyStore::instance(), &ApiKeyStore::changed, field, [field, keyName](const QString& name) {
+        if (name != keyName) return;
+        const QString now = ApiKeyStore::instance().key(keyName);
+        if (field->text() != now) field->setText(now);
+    });
+    return field;
+}
+
+// The Theme control: segmented over the four looks while there is no custom theme, a pop-up
+// with the custom themes after a divider once there is one; rebuilt when the list changes.
+QWidget* themePicker(QWidget* parent)
+{
+    auto* holder = new QWidget(parent);
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto shown = std::make_shared<QList<QString>>();
+    const auto build = [holder, layout, shown] {
+        const auto choices = SettingsModel::themeChoices(SettingsModel::customThemes(store()));
+        QList<QString> titles;
+        for (const Choice& c : choices.builtIn + choices.custom) titles.append(c.title + u'\x1f' + c.value);
+        if (titles == *shown && layout->count()) return;
+        *shown = titles;
+        while (QLayoutItem* item = layout->takeAt(0)) {
+            if (QWidget* w = item->widget()) w->deleteLater();
+            delete item;
+        }
+        const QString key = QStringLiteral("editorAppearance");
+        if (choices.segmented()) {
+            layout->addWidget(segmented(key, QStringLiteral("system"), choices.builtIn, holder));
+        } else {
+            QComboBox* combo = popup(key, QStringLiteral("system"), choices.builtIn + choices.custom, holder);
+            const QSignalBlocker block(combo);
+            combo->insertSeparator(int(choices.builtIn.size()));
+            combo->setCurrentIndex(combo->findData(store().string(key, QStringLiteral("system"))));
+            layout->addWidget(combo);
+        }
+    };
+    build();
+    store().onChange(QStringLiteral("editorCustomThemes"), holder, [build](const QVariant&) { build(); });
+    return holder;
+}
+
+} // namespace
+
+namespace SettingsPages {
+
+QWidget* editor(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    QFormLayout* form = formPage(page);
+    form->addRow(QObject::tr("Language"),
+                 popup(QStringLiteral("appLanguageOverride"), QStringLiteral("system"), SettingsModel::languages(),
+                       page, [](const QString& code) { SettingsModel::setApplicationLanguage(store(), code); }));
+    form->addRow(caption(QObject::tr("Relaunch Brindlewick to apply a new language."), page));
+    form->addRow(divider(page));
+    form->addRow(QObject::tr("Editing mode"),
+                 segmented(QStringLiteral("editorViewMode"), QStringLiteral("wysiwyg"),
+                           {{QObject::tr("WYSIWYG"), QStringLiteral("wysiwyg")},
+                            {QObject::tr("Markdown Source"), QStringLiteral("source")}},
+                           page));
+    form->addRow(QObject::tr("Font"), segmented(QStringLiteral("editorFontFamily"), QStringLiteral("system"),
+                                                {{QObject::tr("System"), QStringLiteral("system")},
+                                                 {QObject::tr("Serif"), QStringLiteral("serif")},
+                                                 {QObject::tr("Monospaced"), QStringLiteral("mono")}},
+                                                page));
+    form->addRow(QObject::tr("Text size"), slider(QStringLiteral("editorFontSize"), 15, 11, 26, 1, points, 46, page));
+    form->addRow(QObject::tr("Line spacing"),
+                 slider(QStringLiteral("editorLineSpacing"), 3, 0, 10, 1, plain, 46, page));
+    form->addRow(QObject::tr("Writing goal"), slider(QStringLiteral("writingGoal"), 0, 0, 2000, 50,
+                                                     SettingsModel::writingGoalLabel, 80, page));
+    return page;
+}
+
+QWidget* appearance(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    QFormLayout* form = formPage(page);
+    form->addRow(QObject::tr("Theme"), themePicker(page));
+    form->addRow(new CustomThemesEditor(page));
+    form->addRow(QObject::tr("Page width"),
+                 slider(QStringLiteral("editorPageWidth"), 816, 560, 1100, 20, points, 60, page));
+    form->addRow(QObject::tr("Page margin"),
+                 slider(QStringLiteral("editorPageMargin"), 72, 32, 140, 4, points, 60, page));
+    form->addRow(toggle(QObject::tr("Focus mode (dim inactive paragraphs)"), QStringLiteral("editorFocusMode"), false,
+                        page));
+    form->addRow(toggle(QObject::tr("Typewriter scrolling (keep caret centered)"), QStringLiteral("editorTypewriter"),
+                        false, page));
+    form->addRow(QObject::tr("Text direction"),
+                 popup(QStringLiteral("editorTextDirection"), QStringLiteral("natural"),
+                       {{QObject::tr("Automatic"), QStringLiteral("natural")},
+                        {QObject::tr("Left-to-Right"), QStringLiteral("ltr")},
+                        {QObject::tr("Right-to-Left"), QStringLiteral("rtl")}},
+                       page));
+    form->addRow(QObject::tr("Spelling language"),
+                 popup(QStringLiteral("editorSpellLanguage"), QStringLiteral("auto"),
+                       {{QObject::tr("Automatic"), QStringLiteral("auto")},
+                        {QStringLiteral("English"), QStringLiteral("en")},
+                        {QStringLiteral("Español"), QStringLiteral("es")},
+                        {QStringLiteral("Français"), QStringLiteral("fr")},
+                        {QStringLiteral("Deutsch"), QStringLiteral("de")},
+                        {QStringLiteral("Italiano"), QStringLiteral("it")},
+                        {QStringLiteral("Português"), QStringLiteral("pt")}},
+                       page));
+    return page;
+}
+
+QWidget* behavior(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    QFormLayout* form = formPage(page);
+    form->addRow(toggle(QObject::tr("Reveal Markdown syntax on the active line"),
+                        QStringLiteral("revealActiveLineMarkers"), false, page));
+    form->addRow(caption(QObject::tr("When on, the raw markdown (**, #, `) appears on the line your cursor is on. "
+                                     "Off keeps it hidden while you edit."),
+                         page));
+    form->addRow(divider(page));
+    form->addRow(toggle(QObject::tr("Check spelling while typing"), QStringLiteral("editorSpellCheck"), false, page));
+    form->addRow(
+        toggle(QObject::tr("Auto-pair markers around selection"), QStringLiteral("editorAutoPair"), true, page));
+    form->addRow(caption(QObject::tr("Auto-pair wraps the selected text when you type * _ ` or [."), page));
+    form->addRow(divider(page));
+    form->addRow(toggle(QObject::tr("Reopen documents from last session on launch"),
+                        QStringLiteral("reopenLastSession"), true, page));
+    form->addRow(caption(QObject::tr("Files you had open are reopened the next time you start Brindlewick."), page));
+    return page;
+}
+
+QWidget* ai(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    QFormLayout* form = formPage(page);
+    const QString providerKey = QStringLiteral("aiProvider");
+    form->addRow(QObject::tr("Provider"),
+                 popup(providerKey, QStringLiteral("deepseek"),
+                       {{QObject::tr("DeepSeek (cloud)"), QStringLiteral("deepseek")},
+                        {QObject::tr("Ollama (local)"), QStringLiteral("ollama")},
+                        {QObject::tr("Custom (OpenAI-compatible)"), QStringLiteral("custom")}},
+                       page));
+
+    auto* fields = new QStackedWidget(page);
+    fields->setObjectName(QStringLiteral("providerFields"));
+    auto* cloud = new QWidget(fields);
+    auto* cloudForm = new QFormLayout(cloud);
+    cloudForm->setContentsMargins(0, 0, 0, 0);
+    cloudForm->addRow(QObject::tr("DeepSeek API Key (sk-…)"), keyField(ApiKeyStore::cloudKeyName(), cloud));
+    cloudForm->addRow(caption(QObject::tr("Stored locally; sent only to DeepSeek. Get one at %1.")
+                                  .arg(QStringLiteral("platform.deepseek.com")),
+                              cloud));
+    auto* local = new QWidget(fields);
+    auto* localForm = new QFormLayout(local);
+    localForm->setContentsMargins(0, 0, 0, 0);
+    const QString ollamaDefault = store().defaultValue(QStringLiteral("ollamaBaseURL")).toString();
+    localForm->addRow(QObject::tr("Base URL"),
+                      textField(QStringLiteral("ollamaBaseURL"), ollamaDefault, ollamaDefault, local));
+    localForm->addRow(QObject::tr("Model"), textField(QStringLiteral("ollamaModel"), QStringLiteral("llama3.2"),
+                                                      QStringLiteral("llama3.2"), local));
+    localForm->addRow(caption(QObject::tr("Runs entirely on this computer — no key, nothing leaves the device. "
+                                          "Requires Ollama installed and running."),
+                              local));
+    auto* custom = new QWidget(fields);
+    auto* customForm = new QFormLayout(custom);
+    customForm->setContentsMargins(0, 0, 0, 0);
+    customForm->addRow(QObject::tr("Endpoint URL"), textField(QStringLiteral("customEndpoint"), QString(),
+                                                              QStringLiteral("https://…/v1/chat/completions"), custom));
+    customForm->addRow(QObject::tr("Model"), textField(QStringLiteral("customModel"), QString(), QString(), custom));
+    customForm->addRow(QObject::tr("API Key (optional)"), keyField(ApiKeyStore::customKeyName(), custom));
+    fields->addWidget(cloud);
+    fields->addWidget(local);
+    fields->addWidget(custom);
+    const auto showProvider = [fields, providerKey] {
+        const QString p = store().string(providerKey, QStringLiteral("deepseek"));
+        fields->setCurrentIndex(p == u"ollama" ? 1 : p == u"custom" ? 2 : 0);
+    };
+    showProvider();
+    store().onChange(providerKey, fields, [showProvider](const QVariant&) { showProvider(); });
+    form->addRow(fields);
+    form->addRow(divider(page));
+    form->addRow(toggle(QObject::tr("Automatic inline suggestions"), QStringLiteral("aiAutocomplete"), false, page));
+    form->addRow(caption(QObject::tr("When on, Brindlewick asks your AI provider to continue your text after you pause "
+                                     "typing — one request per pause, so it may incur cost on cloud providers. Press "
+                                     "Tab to accept a suggestion, Esc to dismiss. You can also trigger one manually "
+                                     "from Tools ▸ Suggest Continuation."),
+                         page));
+    return page;
+}
+
+QWidget* exportPage(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    QFormLayout* form = formPage(page);
+    form->addRow(new QLabel(QObject::tr("Custom CSS for HTML/PDF export"), page));
+    QPlainTextEdit* css = textEditor(QStringLiteral("exportCSS"), page);
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setPointSizeF(QFont().pointSizeF() * 0.85);
+    css->setFont(mono);
+    css->setMinimumHeight(120);
+    css->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid rgba(128,128,128,0.3); }"));
+    form->addRow(css);
+    // Math typesets in exported pages only for display math ("$$", "\(" or "\["): say so.
+    form->addRow(caption(QObject::tr("Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid "
+                                     "(```mermaid) in exported HTML."),
+                         page));
+    return page;
+}
+
+QWidget* toolbar(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    QFormLayout* form = formPage(page);
+    auto* heading = new QLabel(QObject::tr("Toolbar groups"), page);
+    heading->setForegroundRole(QPalette::PlaceholderText);
+    form->addRow(heading);
+    form->addRow(toggle(QObject::tr("Formatting (headings, bold, italic…)"), QStringLiteral("toolbarShowFormat"), true,
+                        page));
+    form->addRow(toggle(QObject::tr("Links & media"), QStringLiteral("toolbarShowMedia"), true, page));
+    form->addRow(toggle(QObject::tr("Lists & blocks"), QStringLiteral("toolbarShowLists"), true, page));
+    form->addRow(toggle(QObject::tr("Indent / outdent"), QStringLiteral("toolbarShowIndent"), true, page));
+    return page;
+}
+
+QWidget* snippets(QWidget* parent)
+{
+    // Filled by the snippets view once the snippet store exists.
+    return new QWidget(parent);
+}
+
+} // namespace SettingsPages

@@ -1,0 +1,98 @@
+#include "settings/ui/SettingsWindow.h"
+
+#include "platform/ui/Icons.h"
+#include "settings/ui/SettingsPages.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+QPointer<SettingsWindow> sharedWindow;
+QHash<QString, SettingsWindow::PageFactory>& factories()
+{
+    static QHash<QString, SettingsWindow::PageFactory> f;
+    return f;
+}
+
+// Form pages scroll when the window is shorter than their content.
+QWidget* scrolling(QWidget* content, QWidget* parent)
+{
+    auto* area = new QScrollArea(parent);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(content);
+    return area;
+}
+} // namespace
+
+void SettingsWindow::setPageFactory(const QString& title, PageFactory factory) { factories().insert(title, factory); }
+
+SettingsWindow::SettingsWindow(QWidget* parent) : QDialog(parent), m_tabs(new QTabWidget(this))
+{
+    setWindowTitle(tr("Settings"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_tabs);
+    struct Tab {
+        QString title;
+        const char* symbol;
+        PageFactory build;
+        bool form;
+    };
+    const Tab tabs[] = {
+        {tr("Editor"), "textformat", &SettingsPages::editor, true},
+        {tr("Appearance"), "paintpalette", &SettingsPages::appearance, true},
+        {tr("Behavior"), "slider.horizontal.3", &SettingsPages::behavior, true},
+        {tr("AI"), "character.bubble", &SettingsPages::ai, true},
+        {tr("Export"), "square.and.arrow.up", &SettingsPages::exportPage, true},
+        {tr("Snippets"), "text.badge.plus", &SettingsPages::snippets, false},
+        {tr("Toolbar"), "slider.horizontal.below.rectangle", &SettingsPages::toolbar, true},
+        {tr("Shortcuts"), "keyboard", nullptr, false},
+    };
+    for (const Tab& tab : tabs) {
+        // A page without a builder here is another subsystem's, built by its registered factory.
+        const PageFactory f = tab.build ? tab.build : factories().value(QStringLiteral("Shortcuts"));
+        QWidget* page = f ? f(m_tabs) : new QWidget(m_tabs);
+        if (tab.form) page = scrolling(page, m_tabs);
+        page->setObjectName(tab.title);
+        m_tabs->addTab(page, Icons::icon(QString::fromLatin1(tab.symbol)), tab.title);
+    }
+    // Every tab title stays readable: the window is at least as wide as the row of tabs.
+    m_tabs->setUsesScrollButtons(false);
+    resize(520, 420);
+}
+
+SettingsWindow* SettingsWindow::shared() { return sharedWindow; }
+
+void SettingsWindow::closeEvent(QCloseEvent* event)
+{
+    // Built anew at the next opening, on its first page; a window closing is no longer
+    // the one to show.
+    if (sharedWindow == this) sharedWindow.clear();
+    deleteLater();
+    QDialog::closeEvent(event);
+}
+
+SettingsWindow* SettingsWindow::showShared()
+{
+    if (!sharedWindow) sharedWindow = new SettingsWindow;
+    if (!sharedWindow->isVisible()) sharedWindow->m_tabs->setCurrentIndex(0); // hidden by Escape
+    sharedWindow->show();
+    sharedWindow->raise();
+    sharedWindow->activateWindow();
+    return sharedWindow;
+}
+
+QWidget* SettingsWindow::page(const QString& title) const
+{
+    for (int i = 0; i < m_tabs->count(); ++i)
+        if (m_tabs->tabText(i) == title) {
+            QWidget* w = m_tabs->widget(i);
+            if (auto* area = qobject_cast<QScrollArea*>(w)) return area->widget();
+            return w;
+        }
+    return nullptr;
+}

@@ -1,0 +1,159 @@
+#include "settings/ui/SettingsWindow.h"
+#include "platform/ui/Icons.h"
+
+#include <QDirIterator>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTabBar>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+TEST(Icons, EverySymbolHasABundledFallbackThatLoads)
+{
+    for (const char* symbol : {"doc.text", "folder.badge.plus", "magnifyingglass", "sparkles", "tablecells",
+                               "no.such.symbol"}) {
+        const Icons::Entry e = Icons::entry(symbol);
+        const QString path = QString(":/icons/%1.svg").arg(e.fallback);
+        EXPECT_TRUE(QFile::exists(path)) << symbol;
+        EXPECT_FALSE(Icons::icon(symbol).pixmap(16, 16).isNull()) << symbol;
+    }
+    EXPECT_TRUE(Icons::isKnown("clock.arrow.circlepath"));
+    EXPECT_FALSE(Icons::isKnown("no.such.symbol"));
+    EXPECT_STREQ(Icons::entry("plus.magnifyingglass").themeName, "zoom-in");
+}
+
+TEST(SettingsWindow, OneSharedWindowWithItsPages)
+{
+    SettingsWindow* w = SettingsWindow::showShared();
+    EXPECT_EQ(SettingsWindow::showShared(), w);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->tabs()->count(), 8);
+    EXPECT_EQ(w->tabs()->tabText(0), "Editor");
+    EXPECT_NE(w->page("Shortcuts"), nullptr);
+    w->close();
+}
+
+// Every tab title is shown whole: none is pushed behind scroll arrows or cut at the edge.
+TEST(SettingsWindow, EveryTabTitleFitsTheWindow)
+{
+    SettingsWindow* w = SettingsWindow::showShared();
+    QCoreApplication::processEvents();
+    const QTabBar* bar = w->tabs()->tabBar();
+    for (int i = 0; i < bar->count(); ++i)
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << bar->tabText(i).toStdString();
+    w->close();
+}
+
+#include "assist/ApiKeyStore.h"
+#include "platform/Settings.h"
+#include "settings/SettingsModel.h"
+#include "settings/ui/CustomThemesEditor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <sys/stat.h>
+
+namespace {
+QByteArray settingsBytes()
+{
+    Settings::instance().sync();
+    QFile f(Settings::instance().filePath());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+QToolButton* segment(QWidget* page, const QString& text)
+{
+    for (auto* b : page->findChildren<QToolButton*>())
+        if (b->text() == text) return b;
+    return nullptr;
+}
+} // namespace
+
+TEST(SettingsWindow, OpeningWritesNothingAndEachPageStoresWhatTheUserChanges)
+{
+    Settings& s = Settings::instance();
+    s.setValue("editorFontSize", 15.0);
+    const QByteArray before = settingsBytes();
+    SettingsWindow* w = SettingsWindow::showShared();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(settingsBytes(), before);
+
+    // Editor: labels from the registered defaults, a segment and a slider step.
+    QWidget* editor = w->page("Editor");
+    QStringList labels;
+    for (auto* l : editor->findChildren<QLabel*>()) labels << l->text();
+    EXPECT_TRUE(labels.contains("15 pt") && labels.contains("3") && labels.contains("Off"));
+    segment(editor, "Markdown Source")->click();
+    EXPECT_EQ(s.string("editorViewMode"), "source");
+    s.setValue("editorViewMode", "wysiwyg"); // a menu switching back shows on the page
+    EXPECT_TRUE(segment(editor, "WYSIWYG")->isChecked());
+    QSlider* size = editor->findChildren<QSlider*>().first();
+    QTest::keyClick(size, Qt::Key_Right);
+    EXPECT_EQ(s.number("editorFontSize"), 16);
+
+    // Export: the CSS is stored as typed.
+    auto* css = w->page("Export")->findChild<QPlainTextEdit*>();
+    QTest::keyClicks(css, "h1{}");
+    EXPECT_EQ(s.string("exportCSS"), "h1{}");
+
+    // Behavior: a toggle.
+    QCheckBox* reveal = w->page("Behavior")->findChildren<QCheckBox*>().first();
+    reveal->click();
+    EXPECT_EQ(s.boolean("revealActiveLineMarkers"), reveal->isChecked());
+    w->close();
+}
+
+TEST(SettingsWindow, AddingAThemeUsesItAndTurnsTheThemeControlIntoAMenu)
+{
+    Settings& s = Settings::instance();
+    s.remove("editorCustomThemes");
+    s.setValue("editorAppearance", "dark");
+    SettingsWindow* w = SettingsWindow::showShared();
+    QWidget* page = w->page("Appearance");
+    EXPECT_NE(segment(page, "Dark"), nullptr); // segmented while there is no custom theme
+    page->findChild<CustomThemesEditor*>()->addTheme();
+    const auto themes = SettingsModel::customThemes(s);
+    ASSERT_EQ(themes.size(), 1);
+    EXPECT_EQ(themes[0].name, "My Theme 1");
+    EXPECT_EQ(s.string("editorAppearance"), "custom:" + themes[0].id);
+    QCoreApplication::processEvents(QEventLoop::AllEvents); // the old control is deleted later
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto combos = page->findChildren<QComboBox*>();
+    ASSERT_FALSE(combos.isEmpty());
+    EXPECT_EQ(combos.first()->currentText(), "My Theme 1");
+    page->findChild<CustomThemesEditor*>()->remove(themes[0].id);
+    EXPECT_EQ(s.string("editorAppearance"), "system");
+    w->close();
+}
+
+TEST(SettingsWindow, ProviderKeysGoToTheKeyFileOnly)
+{
+    Settings& s = Settings::instance();
+    s.setValue("aiProvider", "custom");
+    SettingsWindow* w = SettingsWindow::showShared();
+    QWidget* page = w->page("AI");
+    auto* fields = page->findChild<QStackedWidget*>("providerFields");
+    EXPECT_EQ(fields->currentIndex(), 2);
+    QLineEdit* key = nullptr;
+    for (auto* e : fields->currentWidget()->findChildren<QLineEdit*>())
+        if (e->echoMode() == QLineEdit::Password) key = e;
+    ASSERT_NE(key, nullptr);
+    QTest::keyClicks(key, "sk-secret-123");
+    EXPECT_EQ(ApiKeyStore::instance().key(ApiKeyStore::customKeyName()), "sk-secret-123");
+    EXPECT_FALSE(settingsBytes().contains("sk-secret"));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(ApiKeyStore::instance().filePath()).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    s.setValue("aiProvider", "ollama");
+    EXPECT_EQ(fields->currentIndex(), 1);
+    w->close();
+}
