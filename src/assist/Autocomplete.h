@@ -7,9 +7,9 @@
 class ChatCall;
 class QObject;
 
-// The text side of inline continuation. The editor view asks for a continuation of the
-// text at the caret and paints the answer over the text as ghost text; nothing here
-// touches a view or the document. Typical use by the view, after a pause or on request:
+// The text side of inline continuation. InlineContinuation (assist/ui) asks for a
+// continuation of the text at the caret and shows the answer as the editor's ghost text;
+// nothing here touches a view or the document. Typical use, after a pause or on request:
 //
 //     if (!LLMClient::config()) { if (manual) beep(); return; }
 //     const auto ctx = Autocomplete::context(text, caret, Autocomplete::kContextChars);

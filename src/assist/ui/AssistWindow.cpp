@@ -2,9 +2,12 @@
 
 #include "app/ApplyResults.h"
 #include "assist/ui/AIAssistSheet.h"
+#include "assist/ui/InlineContinuation.h"
 #include "assist/ui/TranslateSheet.h"
 #include "editor/EditorController.h"
 #include "editor/ui/DocumentHost.h"
+#include "editor/ui/EditorHost.h"
+#include "editor/ui/GhostText.h"
 #include "platform/NotificationBus.h"
 
 #include <QAction>
@@ -29,6 +32,9 @@ void installAssistFeatures(DocumentHost& host)
 {
     QWidget* window = host.window();
     auto* runner = new AssistRunner(host.editorController(), window);
+    // Suggestions at the caret, where the editor shows them.
+    if (GhostText* ghost = host.editorHost()->ghostText())
+        new InlineContinuation(ghost, ghost);
 
     host.observeWhenKey(QStringLiteral("showTranslate"), [&host, window, runner](const QVariant&) {
         present(new TranslateSheet(

@@ -164,8 +164,7 @@ void EditorCoordinator::afterEdit()
 {
     m_afterEditQueued = false;
     centerCaret();
-    m_view->maybeComplete();
-    m_view->scheduleAutoSuggest();
+    m_view->editSettled();
 }
 
 void EditorCoordinator::onSelectionChanged()

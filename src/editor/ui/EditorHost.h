@@ -4,6 +4,7 @@
 
 class EditorTextView;
 class EditorScrollView;
+class GhostText;
 struct EditorConfig;
 
 // The editor widget of a document window, seen from the window. The window talks to the
@@ -21,6 +22,8 @@ public:
     virtual EditorTextView* textView() = 0;
     // Nothing when the editor has no scroll view that zoom can act on.
     virtual EditorScrollView* scrollView() = 0;
+    // Where a suggestion is shown at the caret; nothing when the editor cannot show one.
+    virtual GhostText* ghostText() { return nullptr; }
 
     // Replaces the whole text as a fresh load: not undoable, undo history cleared,
     // not modified. Only for loading; later whole-text changes go through the

@@ -2,6 +2,7 @@
 
 #include "editor/EditorController.h"
 #include "editor/WindowConfig.h"
+#include "editor/ui/GhostText.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/MinimapView.h"
 #include "editor/ui/PageRulerView.h"
@@ -77,6 +78,11 @@ EditorTextView* MarkdownEditorView::textView()
 EditorScrollView* MarkdownEditorView::scrollView()
 {
     return m_text;
+}
+
+GhostText* MarkdownEditorView::ghostText()
+{
+    return m_text->ghost();
 }
 
 bool MarkdownEditorView::isModified() const
@@ -178,7 +184,7 @@ void MarkdownEditorView::applyConfigInternal(const EditorConfig& config)
     if (coord->appliedConfig() && *coord->appliedConfig() == config)
         return;
     // Restyling everything would take the suggestion's look from its line.
-    m_text->dismissGhost();
+    m_text->ghost()->dismiss();
     const TextRange sel = m_text->selectedRange();
     PagedDocumentLayout* layout = m_text->pagedLayout();
     layout->beginBatch();

@@ -23,6 +23,7 @@ public:
     MarkdownTextView* markdownTextView() const { return m_text; }
     EditorTextView* textView() override;
     EditorScrollView* scrollView() override;
+    GhostText* ghostText() override;
     PageRulerView* ruler() const { return m_ruler; }
     MinimapView* minimap() const { return m_minimap; }
 

@@ -1,29 +1,25 @@
 #pragma once
 
-#include "assist/Autocomplete.h"
-#include "assist/LLMClient.h"
 #include "editor/EditorTextView.h"
-#include "editor/GridEditing.h"
-#include "styling/TableGrid.h"
 
-#include <QLineEdit>
-#include <QCompleter>
-#include <QPointer>
-#include <QStringListModel>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <functional>
+#include <optional>
 
+class CompletionPopup;
 class EditorCoordinator;
+class GhostText;
+class GridTableInteraction;
 class PagedDocumentLayout;
 
 
 // The editor text view: QTextEdit for caret, selection, input methods, undo and
 // scrolling, over a document that holds only the Markdown. Pages, styling and grids
 // come from PagedDocumentLayout; the view adds the typing behaviours, caret movement
-// over hidden markers, the header/footer band double-click, zoom, and the inline
-// continuation, which it paints itself and never puts into the document.
+// over hidden markers, the header/footer band double-click, wiki-link clicks and zoom.
+// Grid tables are drawn and handled by its GridTableInteraction, the completion list by
+// its CompletionPopup; suggestions are shown as its GhostText, never in the document.
 class MarkdownTextView : public QTextEdit, public EditorTextView, public EditorScrollView {
     Q_OBJECT
 public:
@@ -60,47 +56,25 @@ public:
     void setMagnification(double factor, bool animated) override;
     double magnification() const;
 
-    // Inline continuation: asked for after a pause in typing (with "aiAutocomplete" on
-    // and a usable provider) or on request; the answer is shown with `showGhost` only
-    // if nothing moved meanwhile. `sendSuggestion` sends the request (the language-model
-    // client by default; tests replace it).
-    using SuggestionSender =
-        std::function<ChatCall*(const Autocomplete::Context&, QObject*, std::function<void(const QString&)>)>;
-    SuggestionSender sendSuggestion;
-    void scheduleAutoSuggest();
-    bool isSuggestionScheduled() const { return m_autoTimer.isActive(); }
-    void requestSuggestion(bool manual);
-    void showGhost(const QString& suggestion);
-    bool dismissGhost();
-    void acceptGhost();
-    bool hasGhost() const { return !m_ghostText.isEmpty(); }
-    QString ghostText() const { return m_ghostText; }
+    // The suggestion shown at the caret (the inline continuation drives it).
+    GhostText* ghost() const { return m_ghost; }
 
     // Called by the coordinator before it handles any change of the text.
     void textWillChangeByEdit();
 
+    // Called by the coordinator once an edit is complete (the caret placed).
+    void editSettled();
+
     // The document's file ("" while untitled): the window's file path by default.
     std::function<QString()> documentPath;
-    // Emoji after ":" and file names after "[[": opens the completion list when the text
-    // before the caret asks for it (`explicitly`: also for a single name letter).
-    void maybeComplete(bool explicitly = false);
-    QCompleter* completer() const { return m_completer; }
-    TextRange completionRange() const { return m_completionRange; }
+    // Emoji after ":" and file names after "[[".
+    CompletionPopup* completion() const { return m_completion; }
 
     // Grid tables are measured with point-sized fonts: one grid unit is `gridUnit`
     // points and `gridScale` pixels on screen.
     double gridUnit() const;
     double gridScale() const;
-    const QList<TableFrame>& tableFrames() const { return m_tableFrames; }
-    const QList<TableCellHit>& tableHits() const { return m_tableHits; }
-    // Point in viewport pixels to grid units.
-    QPointF toGrid(QPointF viewportPos) const;
-    void beginCellEdit(const TableCellHit& hit);
-    // Returns the edit written back, if any.
-    std::optional<GridEditing::Edit> endCellEdit(bool commit);
-    QLineEdit* cellEditor() const { return m_cellEditor; }
-    void sortTable(const TableFrame& frame, int column);
-    void writeColumnWidths(const QList<double>& widths, int tableStart);
+    GridTableInteraction* grid() const { return m_grid; }
 
 Q_SIGNALS:
     void magnificationChanged(double factor);
@@ -108,9 +82,6 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
     void wheelEvent(QWheelEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -121,40 +92,15 @@ protected:
 
 private:
     void stepOverConcealed(int from, QTextCursor::MoveOperation step, bool extend);
-    void skipGridRows(bool forward, bool extend);
     bool allConcealed(int from, int to) const;
-    // Draws the grid tables on screen and rebuilds the hit lists; without a painter it
-    // only rebuilds the hit lists.
-    void paintTables(QPainter* p);
-    void placeCellEditor();
+    bool followWikiLink(QMouseEvent* e);
     void remergeStyling();
     void applyRestoredSelection();
 
     PagedDocumentLayout* m_layout = nullptr;
     EditorCoordinator* m_coordinator = nullptr;
-    QString m_ghostText;
-    int m_ghostAnchor = -1;
-    QTextCursor m_ghostCursor; // follows the anchor through edits, to find its block
-    QTimer m_autoTimer;
-    QCompleter* m_completer = nullptr;
-    QStringListModel* m_completions = nullptr;
-    TextRange m_completionRange;
-    QPointer<ChatCall> m_suggestCall;
+    GhostText* m_ghost = nullptr;
+    CompletionPopup* m_completion = nullptr;
+    GridTableInteraction* m_grid = nullptr;
     std::optional<TextRange> m_restoreSelection;
-
-    QList<TableCellHit> m_tableHits;
-    QList<TableFrame> m_tableFrames;
-    int m_hitsRevision = -1; // document revision the hit lists were drawn from
-    struct Resize {
-        TableFrame frame;
-        int divider = 0;
-        double pressX = 0;
-        QList<double> widths;
-        double guideX = 0;
-    };
-    std::optional<Resize> m_resize;
-    QPointer<QLineEdit> m_cellEditor;
-    TextRange m_cellSource;
-    QString m_cellOriginal;
-    QRectF m_cellRect; // grid units
 };

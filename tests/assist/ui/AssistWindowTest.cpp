@@ -4,6 +4,7 @@
 #include "assist/ui/TranslateSheet.h"
 #include "editor/EditorController.h"
 #include "editor/MarkdownDocument.h"
+#include "editor/ui/GhostText.h"
 #include "platform/NotificationBus.h"
 
 #include "assist/AssistTestSupport.h"
@@ -17,6 +18,7 @@
 #include <QJsonObject>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 
 // A user's path through a real document window: the Tools menu item opens the sheet in
 // the key window, Translate sends the selection, the answer replaces it, Undo restores.
@@ -59,6 +61,33 @@ TEST(AssistWindow, TranslateFromTheToolsMenuThenUndo)
     auto* assist = w->findChild<AIAssistSheet*>();
     ASSERT_TRUE(assist);
     assist->cancelButton()->click();
+    w->editorHost()->setModified(false);
+    w->close();
+}
+
+// Every document window's editor gets inline continuation: after a pause in typing the
+// model's answer shows at the caret, outside the document.
+TEST(AssistWindow, APauseInTypingShowsTheContinuationInTheWindowsEditor)
+{
+    TempConfig env;
+    FakeHttpServer server;
+    env.settings().setValue("aiProvider", "custom");
+    env.settings().setValue("customEndpoint", server.url().toString());
+    env.settings().setValue("aiAutocomplete", true);
+    const QJsonObject choice{{"message", QJsonObject{{"content", " world"}}}};
+    server.respond(200, QJsonDocument(QJsonObject{{"choices", QJsonArray{choice}}}).toJson());
+
+    auto* w = new DocumentWindow(MarkdownDocument{"", false}, env.path("doc.md"));
+    w->show();
+    QApplication::setActiveWindow(w);
+    auto* ghost = w->editorHost()->ghostText();
+    ASSERT_TRUE(ghost);
+    auto* editor = qobject_cast<QWidget*>(ghost->parent());
+    ASSERT_TRUE(editor);
+    QTest::keyClicks(editor, "Hello");
+    ASSERT_TRUE(spinUntil([&] { return ghost->isShown(); }, 5000));
+    EXPECT_EQ(ghost->text(), " world");
+    EXPECT_EQ(w->documentText(), "Hello");
     w->editorHost()->setModified(false);
     w->close();
 }

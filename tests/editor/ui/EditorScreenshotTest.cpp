@@ -4,6 +4,7 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "editor/PrefKey.h"
+#include "editor/ui/GhostText.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/PageRulerView.h"
@@ -41,9 +42,9 @@ TEST(EditorScreenshot, DocumentWindowWithTheStyledEditor)
     QTest::keyClicks(tv, "typed ");
     for (int i = 0; i < 20; ++i)
         QApplication::processEvents();
-    tv->showGhost(QStringLiteral("suggested words "));
+    tv->ghost()->show(QStringLiteral("suggested words "));
     w->grab().save(dirName + "/window.png");
-    tv->dismissGhost();
+    tv->ghost()->dismiss();
     Settings::instance().setValue("editorViewMode", "source");
     Settings::instance().setValue("editorAppearance", "dark");
     for (int i = 0; i < 20; ++i)

@@ -1,6 +1,9 @@
 #include "editor/EditorController.h"
 #include "editor/SpellChecker.h"
 #include "editor/StyledBlocks.h"
+#include "editor/ui/GhostText.h"
+#include "editor/ui/GridTableInteraction.h"
+#include "editor/ui/CompletionPopup.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/MinimapView.h"
@@ -12,6 +15,7 @@
 
 #include <QAbstractItemView>
 #include <QClipboard>
+#include <QCompleter>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QScrollBar>
@@ -330,23 +334,23 @@ TEST_F(EditorViewTest, GhostTextIsPaintedButNeverInTheDocument)
 {
     view->loadText("Hello");
     tv()->setSelectedRange({5, 0});
-    tv()->showGhost(" world");
-    EXPECT_TRUE(tv()->hasGhost());
+    tv()->ghost()->show(" world");
+    EXPECT_TRUE(tv()->ghost()->isShown());
     EXPECT_EQ(view->text(), "Hello");
     EXPECT_EQ(tv()->document()->toPlainText(), "Hello");
     EXPECT_FALSE(tv()->document()->isModified());
     QTest::keyClick(tv(), Qt::Key_Escape);
-    EXPECT_FALSE(tv()->hasGhost());
-    tv()->showGhost(" world");
+    EXPECT_FALSE(tv()->ghost()->isShown());
+    tv()->ghost()->show(" world");
     QTest::keyClick(tv(), Qt::Key_Tab);
     EXPECT_EQ(view->text(), "Hello world");
     EXPECT_EQ(tv()->selectedRange(), TextRange(11, 0));
     tv()->undo();
     EXPECT_EQ(view->text(), "Hello");
-    tv()->showGhost(" world");
+    tv()->ghost()->show(" world");
     QTest::keyClicks(tv(), "!");
     EXPECT_EQ(view->text(), "Hello!");
-    EXPECT_FALSE(tv()->hasGhost());
+    EXPECT_FALSE(tv()->ghost()->isShown());
 
     // Shown in the middle of a line, the suggestion moves the rest of the line aside
     // and leaves nothing behind when it goes.
@@ -354,11 +358,11 @@ TEST_F(EditorViewTest, GhostTextIsPaintedButNeverInTheDocument)
     tv()->setSelectedRange({5, 0});
     const QTextBlock b = tv()->document()->firstBlock();
     const double before = b.layout()->lineAt(0).naturalTextWidth();
-    tv()->showGhost(" big");
+    tv()->ghost()->show(" big");
     EXPECT_GT(b.layout()->lineAt(0).naturalTextWidth(), before + 10);
     EXPECT_EQ(view->text(), "Hello there");
     tv()->setSelectedRange({0, 0});
-    EXPECT_FALSE(tv()->hasGhost());
+    EXPECT_FALSE(tv()->ghost()->isShown());
     EXPECT_TRUE(b.layout()->preeditAreaText().isEmpty());
     EXPECT_DOUBLE_EQ(b.layout()->lineAt(0).naturalTextWidth(), before);
 }
@@ -413,8 +417,8 @@ QPoint toViewport(MarkdownTextView* v, QPointF grid)
 
 int hitIndex(MarkdownTextView* v, const QString& text)
 {
-    for (int i = 0; i < v->tableHits().size(); ++i)
-        if (v->tableHits()[i].text == text)
+    for (int i = 0; i < v->grid()->tableHits().size(); ++i)
+        if (v->grid()->tableHits()[i].text == text)
             return i;
     return -1;
 }
@@ -425,24 +429,24 @@ TEST_F(EditorViewTest, GridCellsAreEditedInPlaceAndNeverWrittenElsewhere)
 {
     view->loadText(kTableDoc);
     view->grab();
-    ASSERT_FALSE(tv()->tableFrames().isEmpty());
+    ASSERT_FALSE(tv()->grid()->tableFrames().isEmpty());
     const int apples = hitIndex(tv(), "apples");
     ASSERT_GE(apples, 0);
-    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->tableHits()[apples].rect.center()));
-    ASSERT_TRUE(tv()->cellEditor());
-    EXPECT_EQ(tv()->cellEditor()->text(), "apples");
-    tv()->cellEditor()->setText("  kiwis  ");
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->grid()->tableHits()[apples].rect.center()));
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    EXPECT_EQ(tv()->grid()->cellEditor()->text(), "apples");
+    tv()->grid()->cellEditor()->setText("  kiwis  ");
     // Clicking another cell writes the first back before the second opens.
     const int pears = hitIndex(tv(), "pears");
     ASSERT_GE(pears, 0);
-    tv()->beginCellEdit(tv()->tableHits()[pears]);
+    tv()->grid()->beginCellEdit(tv()->grid()->tableHits()[pears]);
     EXPECT_EQ(view->text(), "intro\n\n| Name | Qty |\n|------|----:|\n| kiwis | 3 |\n| pears | 10 |\n\nafter");
-    ASSERT_TRUE(tv()->cellEditor());
-    EXPECT_EQ(tv()->cellEditor()->text(), "pears");
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    EXPECT_EQ(tv()->grid()->cellEditor()->text(), "pears");
     // The source changes under the open editor: the edit is dropped, nothing is lost.
     controller.replace({int(view->text().indexOf("pears")), 5}, "plums");
-    tv()->cellEditor()->setText("figs");
-    tv()->endCellEdit(true);
+    tv()->grid()->cellEditor()->setText("figs");
+    tv()->grid()->endCellEdit(true);
     EXPECT_TRUE(view->text().contains("| plums | 10 |"));
     EXPECT_FALSE(view->text().contains("figs"));
     tv()->undo();
@@ -457,11 +461,11 @@ TEST_F(EditorViewTest, ReturnInACellCommitsItAndBreaksNoLine)
     view->grab();
     const int apples = hitIndex(tv(), "apples");
     ASSERT_GE(apples, 0);
-    tv()->beginCellEdit(tv()->tableHits()[apples]);
-    ASSERT_TRUE(tv()->cellEditor());
-    tv()->cellEditor()->setText("kiwis");
-    QTest::keyClick(tv()->cellEditor(), Qt::Key_Return);
-    EXPECT_FALSE(tv()->cellEditor());
+    tv()->grid()->beginCellEdit(tv()->grid()->tableHits()[apples]);
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    tv()->grid()->cellEditor()->setText("kiwis");
+    QTest::keyClick(tv()->grid()->cellEditor(), Qt::Key_Return);
+    EXPECT_FALSE(tv()->grid()->cellEditor());
     EXPECT_EQ(view->text(), "intro\n\n| Name | Qty |\n|------|----:|\n| kiwis | 3 |\n| pears | 10 |\n\nafter");
 }
 
@@ -474,43 +478,43 @@ TEST_F(EditorViewTest, ClickingAnotherCellWritesTheFirstAndOpensTheSecond)
     const int pears = hitIndex(tv(), "pears");
     ASSERT_GE(apples, 0);
     ASSERT_GE(pears, 0);
-    const QPoint second = toViewport(tv(), tv()->tableHits()[pears].rect.center());
-    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->tableHits()[apples].rect.center()));
-    ASSERT_TRUE(tv()->cellEditor());
-    tv()->cellEditor()->setText("green apples");
+    const QPoint second = toViewport(tv(), tv()->grid()->tableHits()[pears].rect.center());
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->grid()->tableHits()[apples].rect.center()));
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    tv()->grid()->cellEditor()->setText("green apples");
     // The click moves the focus first, which writes the first cell back and moves the rows.
     QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, second);
     EXPECT_TRUE(view->text().contains("| green apples | 3 |"));
-    ASSERT_TRUE(tv()->cellEditor());
-    EXPECT_EQ(tv()->cellEditor()->text(), "pears");
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    EXPECT_EQ(tv()->grid()->cellEditor()->text(), "pears");
 }
 
 TEST_F(EditorViewTest, GridsFollowTheirTextWhenLinesAboveChange)
 {
     view->loadText(QStringLiteral("top\n\nA paragraph.\n\n") + kTableDoc);
     view->grab();
-    ASSERT_FALSE(tv()->tableFrames().isEmpty());
-    const double top = tv()->tableFrames().first().rect.top();
+    ASSERT_FALSE(tv()->grid()->tableFrames().isEmpty());
+    const double top = tv()->grid()->tableFrames().first().rect.top();
     // Lines typed above the table move it without restyling it.
     tv()->setSelectedRange({0, 0});
     QTest::keyClicks(tv(), "more ");
     QTest::keyClick(tv(), Qt::Key_Return);
     view->grab();
-    ASSERT_FALSE(tv()->tableFrames().isEmpty());
-    const TableFrame frame = tv()->tableFrames().first();
+    ASSERT_FALSE(tv()->grid()->tableFrames().isEmpty());
+    const TableFrame frame = tv()->grid()->tableFrames().first();
     EXPECT_EQ(frame.sourceStart, int(view->text().indexOf("| Name")));
     EXPECT_GT(frame.rect.top(), top);
-    for (const TableCellHit& h : tv()->tableHits())
+    for (const TableCellHit& h : tv()->grid()->tableHits())
         EXPECT_EQ(TextUtil::trimBlanks(QStringView(view->text()).mid(h.source.location, h.source.length)), h.text);
     const int pears = hitIndex(tv(), "pears");
     ASSERT_GE(pears, 0);
-    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->tableHits()[pears].rect.center()));
-    ASSERT_TRUE(tv()->cellEditor());
-    tv()->cellEditor()->setText("plums");
-    tv()->endCellEdit(true);
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->grid()->tableHits()[pears].rect.center()));
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    tv()->grid()->cellEditor()->setText("plums");
+    tv()->grid()->endCellEdit(true);
     EXPECT_TRUE(view->text().contains("| plums | 10 |"));
     // The width comment goes right above the table.
-    tv()->writeColumnWidths(frame.widths, tv()->tableFrames().first().sourceStart);
+    tv()->grid()->writeColumnWidths(frame.widths, tv()->grid()->tableFrames().first().sourceStart);
     EXPECT_TRUE(view->text().contains("\n\n<!-- bwk:colwidths=")) << view->text().toStdString();
     EXPECT_TRUE(view->text().contains(" -->\n| Name"));
 }
@@ -519,8 +523,8 @@ TEST_F(EditorViewTest, DraggingADividerPersistsTheWidths)
 {
     view->loadText(kTableDoc);
     view->grab();
-    ASSERT_FALSE(tv()->tableFrames().isEmpty());
-    const TableFrame frame = tv()->tableFrames().first();
+    ASSERT_FALSE(tv()->grid()->tableFrames().isEmpty());
+    const TableFrame frame = tv()->grid()->tableFrames().first();
     ASSERT_EQ(frame.widths.size(), 2);
     const QPointF grip(frame.dividerXs[0], frame.rect.center().y());
     const QPoint press = toViewport(tv(), grip);
@@ -531,8 +535,8 @@ TEST_F(EditorViewTest, DraggingADividerPersistsTheWidths)
     QTest::mouseRelease(tv()->viewport(), Qt::LeftButton, {}, press + QPoint(-20, 0));
     EXPECT_TRUE(view->text().startsWith("intro\n\n<!-- bwk:colwidths=")) << view->text().toStdString();
     view->grab();
-    ASSERT_FALSE(tv()->tableFrames().isEmpty());
-    const TableFrame after = tv()->tableFrames().first();
+    ASSERT_FALSE(tv()->grid()->tableFrames().isEmpty());
+    const TableFrame after = tv()->grid()->tableFrames().first();
     EXPECT_NEAR(after.widths[0], frame.widths[0] - 20 / tv()->gridScale(), 1.0);
     EXPECT_NEAR(after.widths[0] + after.widths[1], frame.widths[0] + frame.widths[1], 1.0);
     // A second drag replaces the comment instead of adding one.
@@ -546,55 +550,11 @@ TEST_F(EditorViewTest, SortGlyphSortsTheBodyRows)
 {
     view->loadText(kTableDoc);
     view->grab();
-    ASSERT_FALSE(tv()->tableFrames().isEmpty());
-    const QRectF area = TableGridRenderer::sortGlyphArea(tv()->tableFrames().first(), 1);
+    ASSERT_FALSE(tv()->grid()->tableFrames().isEmpty());
+    const QRectF area = TableGridRenderer::sortGlyphArea(tv()->grid()->tableFrames().first(), 1);
     QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), area.center()));
     // 3 and 10 were ascending: the first sort turns them round.
     EXPECT_LT(view->text().indexOf("pears"), view->text().indexOf("apples")) << view->text().toStdString();
-}
-
-TEST_F(EditorViewTest, ContinuationIsRequestedAfterAPauseAndDroppedWhenTheCaretMoved)
-{
-    view->loadText("");
-    QApplication::setActiveWindow(view.get());
-    tv()->setFocus();
-    int requests = 0;
-    Autocomplete::Context sent;
-    std::function<void(const QString&)> answer;
-    tv()->sendSuggestion = [&](const Autocomplete::Context& ctx, QObject*, std::function<void(const QString&)> done) {
-        ++requests;
-        sent = ctx;
-        answer = done;
-        return nullptr;
-    };
-    Settings::instance().setValue("aiProvider", "ollama");
-    QTest::keyClicks(tv(), "Hello");
-    QApplication::processEvents();
-    EXPECT_FALSE(tv()->isSuggestionScheduled()); // "aiAutocomplete" is off
-    Settings::instance().setValue("aiAutocomplete", true);
-    QTest::keyClicks(tv(), " there");
-    QApplication::processEvents();
-    EXPECT_TRUE(tv()->isSuggestionScheduled());
-    tv()->requestSuggestion(false);
-    ASSERT_EQ(requests, 1);
-    EXPECT_EQ(sent.before, "Hello there");
-    ASSERT_TRUE(answer);
-    answer(" world");
-    EXPECT_EQ(tv()->ghostText(), " world");
-    EXPECT_EQ(view->text(), "Hello there");
-    QTest::keyClick(tv(), Qt::Key_Escape);
-
-    // A reply that arrives after the caret moved is not shown.
-    tv()->requestSuggestion(true);
-    ASSERT_EQ(requests, 2);
-    tv()->setSelectedRange({2, 0});
-    answer(" late");
-    EXPECT_FALSE(tv()->hasGhost());
-    // Too little context: nothing is sent.
-    view->loadText("ab");
-    tv()->setSelectedRange({2, 0});
-    tv()->requestSuggestion(true);
-    EXPECT_EQ(requests, 2);
 }
 
 TEST_F(EditorViewTest, TypewriterKeepsTheCaretLineCentredAndSettingsKeepTheSelection)
@@ -638,26 +598,26 @@ TEST_F(EditorViewTest, EmojiAndWikiLinkCompletionOpenWhileTyping)
     tv()->setFocus();
     QTest::keyClicks(tv(), ":a");
     QApplication::processEvents();
-    EXPECT_FALSE(tv()->completer()->popup()->isVisible()); // one name letter
+    EXPECT_FALSE(tv()->completion()->completer()->popup()->isVisible()); // one name letter
     QTest::keyClicks(tv(), "pp");
     QApplication::processEvents();
-    ASSERT_TRUE(tv()->completer()->popup()->isVisible());
-    EXPECT_EQ(tv()->completer()->completionModel()->index(0, 0).data().toString(), QString::fromUtf8("🍎"));
-    QTest::keyClick(tv()->completer()->popup(), Qt::Key_Return);
+    ASSERT_TRUE(tv()->completion()->completer()->popup()->isVisible());
+    EXPECT_EQ(tv()->completion()->completer()->completionModel()->index(0, 0).data().toString(), QString::fromUtf8("🍎"));
+    QTest::keyClick(tv()->completion()->completer()->popup(), Qt::Key_Return);
     EXPECT_EQ(view->text(), QString::fromUtf8("🍎"));
 
     view->loadText("");
     QTest::keyClicks(tv(), "see [[no");
     QApplication::processEvents();
-    ASSERT_TRUE(tv()->completer()->popup()->isVisible());
+    ASSERT_TRUE(tv()->completion()->completer()->popup()->isVisible());
     QStringList shown;
-    for (int i = 0; i < tv()->completer()->completionModel()->rowCount(); ++i)
-        shown << tv()->completer()->completionModel()->index(i, 0).data().toString();
+    for (int i = 0; i < tv()->completion()->completer()->completionModel()->rowCount(); ++i)
+        shown << tv()->completion()->completer()->completionModel()->index(i, 0).data().toString();
     EXPECT_EQ(shown, (QStringList{"No]]", "Notes]]", "Another note]]"}));
-    QTest::keyClick(tv()->completer()->popup(), Qt::Key_Return);
+    QTest::keyClick(tv()->completion()->completer()->popup(), Qt::Key_Return);
     EXPECT_EQ(view->text(), "see [[No]]");
     QApplication::processEvents();
-    EXPECT_FALSE(tv()->completer()->popup()->isVisible());
+    EXPECT_FALSE(tv()->completion()->completer()->popup()->isVisible());
 
     // Control-click on the link asks the window to open the file.
     QString opened;

@@ -1,0 +1,25 @@
+#include "editor/ui/SelectionMark.h"
+
+#include "editor/ui/MarkdownTextView.h"
+
+SelectionMark::SelectionMark(MarkdownTextView* view, std::optional<TextRange> before)
+    : m_view(view)
+    , m_before(before)
+{
+}
+
+void SelectionMark::undo()
+{
+    if (!m_view)
+        return;
+    if (m_before)
+        m_view->restoreSelectionAfterStep(*m_before);
+    else
+        m_after = m_view->selectedRange();
+}
+
+void SelectionMark::redo()
+{
+    if (m_view && !m_before && m_after)
+        m_view->restoreSelectionAfterStep(*m_after);
+}
