@@ -1,5 +1,8 @@
 #include "app/ui/AppMain.h"
 
+#include "app/Launch.h"
+#include "app/SingleInstance.h"
+#include "app/ui/AppShell.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/Features.h"
@@ -9,10 +12,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QSocketNotifier>
+#include <QTranslator>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -51,10 +56,44 @@ void quitOnTerminateSignals(QApplication& app)
 
 int brindlewickMain(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Markdown editor"));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Markdown files or brindlewick: links to open."),
+                                 QStringLiteral("[FILE|URL...]"));
+    if (!parser.parse(arguments) || parser.isSet(help) || parser.isSet(version)) {
+        // Help, version and usage errors need no display.
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("brindlewick"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(BW_VERSION));
+        parser.process(app);
+        return 0;
+    }
+
+    // A program already running takes what this launch names, and this launch ends. That is
+    // asked before the GUI starts, so handing over is quick and needs no display.
+    const QList<Launch::Item> items = Launch::classify(parser.positionalArguments(), QDir::currentPath());
+    const QStringList message = Launch::toStrings(items);
+    const QString instanceFolder = SingleInstance::defaultDirectory();
+    const auto handOver = SingleInstance::handOver(instanceFolder, message, SingleInstance::kAnswerTimeoutMs);
+    if (handOver == SingleInstance::HandOver::Delivered) return 0;
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brindlewick"));
     QApplication::setApplicationName(QStringLiteral("Brindlewick"));
     QApplication::setApplicationVersion(QStringLiteral(BW_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("brindlewick"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/brindlewick.svg")));
+
+    // Without an answer from a running program this one runs on its own, without a server.
+    SingleInstance instance(instanceFolder);
+    if (handOver == SingleInstance::HandOver::NoServer
+        && instance.start(message) == SingleInstance::Outcome::HandedOver)
+        return 0;
+    QObject::connect(&instance, &SingleInstance::messageReceived, &app, &AppShell::handleMessage);
 
     // Defaults first: every setting read from here on sees its registered value.
     PrefKey::registerAll(Settings::instance());
@@ -67,23 +106,16 @@ int brindlewickMain(int argc, char** argv)
             QApplication::installTranslator(qtTexts);
     }
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Markdown editor"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Markdown files to open."),
-                                 QStringLiteral("[FILE...]"));
-    parser.process(app);
-
     DocumentController& documents = DocumentController::instance();
     installWindowFeatures();
     // The last session is read before any window opens: each opened file rewrites the stored session.
-    documents.scheduleSessionReopen();
+    const bool reopensSession = documents.scheduleSessionReopen();
     documents.restoreAutosaved();
-    for (const QString& path : parser.positionalArguments()) documents.openOrCreateDocument(path);
+    AppShell::openItems(items);
     // Like any document program: with nothing else to show, start with an empty document.
-    if (documents.windows().isEmpty() && parser.positionalArguments().isEmpty()) documents.newDocument();
-    if (documents.windows().isEmpty()) return 1; // every file named failed to open
+    if (documents.windows().isEmpty() && items.isEmpty()) AppShell::markStartWindow(documents.newDocument());
+    if (documents.windows().isEmpty()) return 1; // nothing named could be opened
+    AppShell::runLaunchSequence(!items.isEmpty(), reopensSession);
 
     // However the program ends (quit, logout), documents edited since the last pause are written.
     const auto autosaveAll = [] {

@@ -1,6 +1,7 @@
 #include "app/ui/DocumentController.h"
 
 #include "app/TemplateStore.h"
+#include "app/ui/AppShell.h"
 #include "app/ui/DocumentWindow.h"
 #include "editor/MarkdownDocument.h"
 #include "files/SessionStore.h"
@@ -258,12 +259,14 @@ bool DocumentController::scheduleSessionReopen()
     const QStringList paths = SessionStore::savedURLs();
     if (paths.isEmpty()) return false;
     QTimer::singleShot(200, this, [this, paths] {
-        const QList<DocumentWindow*> before = windows();
+        QList<QPointer<DocumentWindow>> before;
+        for (DocumentWindow* w : windows()) before.append(w);
         SessionStore::reopen(paths);
-        // Close the empty start-up windows only now: closing the last window first would
-        // end the program before anything was reopened.
+        // Close the launch's empty start window only now: closing the last window first would
+        // end the program before anything was reopened. Documents opened from a link or a
+        // template meanwhile are the user's and stay.
         for (DocumentWindow* w : before)
-            if (w->isUntitled() && !w->isDocumentEdited() && windows().size() > 1) w->close();
+            if (w && AppShell::closedByLaunchPass(w) && windows().size() > 1) w->close();
     });
     return true;
 }

@@ -1,5 +1,6 @@
 #include "files/FilesTestSupport.h"
 
+#include "app/ui/AppShell.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "editor/PrefKey.h"
@@ -124,7 +125,7 @@ TEST_F(DocumentFilesTest, LaunchReopensTheStoredSessionAndDropsTheEmptyStartWind
     SessionStore::resetForNewLaunch();
     // A new launch: the program hands the store its way of opening documents.
     SessionStore::setOpener([](const QString& p) { DocumentController::instance().openDocument(p); });
-    DocumentController::instance().newDocument();
+    AppShell::markStartWindow(DocumentController::instance().newDocument());
 
     Settings::instance().setValue("reopenLastSession", false);
     EXPECT_FALSE(DocumentController::instance().scheduleSessionReopen());

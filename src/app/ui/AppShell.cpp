@@ -1,0 +1,147 @@
+#include "app/ui/AppShell.h"
+
+#include "app/TemplateStore.h"
+#include "app/UrlScheme.h"
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "editor/EditorController.h"
+#include "platform/Settings.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
+
+namespace AppShell {
+
+namespace {
+
+const char* const kStartWindowProperty = "bwLaunchStartWindow";
+
+// Notices the first key press or click anywhere in the program while the launch settles.
+class UserActionWatch : public QObject {
+public:
+    using QObject::QObject;
+    bool acted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+        case QEvent::ShortcutOverride: acted = true; break;
+        default: break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void closeStartWindows()
+{
+    for (DocumentWindow* w : DocumentController::instance().windows())
+        if (closedByLaunchPass(w)) w->close();
+}
+
+void showWelcomeRun(int attempt, QPointer<UserActionWatch> watch)
+{
+    QTimer::singleShot(Launch::kWelcomeDelayMs, qApp, [attempt, watch] {
+        if (!watch || watch->acted) {
+            delete watch.data();
+            return;
+        }
+        // Shown before the start window goes: closing the last window first would quit.
+        launchWindows().showWelcome();
+        closeStartWindows();
+        if (attempt + 1 < Launch::kWelcomeRuns) showWelcomeRun(attempt + 1, watch);
+        else delete watch.data();
+    });
+}
+
+} // namespace
+
+DocumentWindow* newDocumentWithText(const std::optional<QString>& text)
+{
+    if (text) TemplateStore::pending = *text;
+    return DocumentController::instance().newDocument();
+}
+
+void openUrls(const QStringList& urls)
+{
+    for (const QString& url : urls) {
+        const auto request = UrlScheme::parse(url);
+        if (!request) continue;
+        newDocumentWithText(request->text);
+    }
+}
+
+void openItems(const QList<Launch::Item>& items)
+{
+    DocumentController& documents = DocumentController::instance();
+    for (const Launch::Item& item : items) {
+        if (item.kind == Launch::Item::Kind::File) documents.openOrCreateDocument(item.value);
+        else openUrls({item.value});
+    }
+}
+
+void front()
+{
+    DocumentController& documents = DocumentController::instance();
+    DocumentWindow* window = documents.activeWindow();
+    if (!window && !documents.windows().isEmpty()) window = documents.windows().last();
+    if (!window) {
+        documents.newDocument();
+        return;
+    }
+    if (window->isMinimized()) window->showNormal();
+    window->raise();
+    window->activateWindow();
+}
+
+void handleMessage(const QStringList& strings)
+{
+    const QList<Launch::Item> items = Launch::fromStrings(strings);
+    if (items.isEmpty()) {
+        front();
+        return;
+    }
+    openItems(items);
+}
+
+LaunchWindows& launchWindows()
+{
+    static LaunchWindows windows;
+    return windows;
+}
+
+void markStartWindow(DocumentWindow* window)
+{
+    if (window) window->setProperty(kStartWindowProperty, true);
+}
+
+Launch::WindowFacts factsOf(const DocumentWindow* window)
+{
+    Launch::WindowFacts facts;
+    facts.origin = window->property(kStartWindowProperty).toBool() ? Launch::Origin::StartWindow
+                                                                    : Launch::Origin::Other;
+    facts.hasFile = !window->isUntitled();
+    facts.edited = window->isDocumentEdited();
+    const EditorTextView* view = window->editorController()->textView();
+    facts.empty = !view || view->textLength() == 0;
+    return facts;
+}
+
+bool closedByLaunchPass(const DocumentWindow* window) { return Launch::closedByLaunchPass(factsOf(window)); }
+
+void runLaunchSequence(bool namedItems, bool reopens)
+{
+    if (launchWindows().showWhatsNewIfNewVersion) launchWindows().showWhatsNewIfNewVersion();
+    const bool welcome = Settings::instance().boolean(QStringLiteral("showWelcomeOnLaunch"), true);
+    if (!Launch::showsWelcome(welcome, reopens, namedItems) || !launchWindows().showWelcome) return;
+    auto* watch = new UserActionWatch(qApp);
+    qApp->installEventFilter(watch);
+    showWelcomeRun(0, watch);
+}
+
+} // namespace AppShell

@@ -1,0 +1,196 @@
+#include "app/SingleInstance.h"
+#include "app/TemplateStore.h"
+#include "app/ui/AppShell.h"
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "editor/EditorController.h"
+#include "editor/PrefKey.h"
+#include "files/SessionStore.h"
+#include "platform/Settings.h"
+
+#include <QElapsedTimer>
+#include <iostream>
+#include <QFile>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+class AppShellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        Settings::useFile(dir.filePath("settings.ini"));
+        PrefKey::registerAll(Settings::instance());
+        auto& dc = DocumentController::instance();
+        dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
+        dc.prompts().alert = [this](QWidget*, const QString& m, const QString&) { alerts << m; };
+        dc.prompts().askSaveChanges = [](QWidget*, const QString&) { return DocumentController::SaveChoice::DontSave; };
+        TemplateStore::pending.reset();
+        SessionStore::resetForNewLaunch();
+    }
+    void TearDown() override
+    {
+        for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DocumentController::instance().prompts() = DocumentController::defaultPrompts();
+        SessionStore::resetForNewLaunch();
+    }
+    static QStringList texts()
+    {
+        QStringList out;
+        for (DocumentWindow* w : DocumentController::instance().windows()) out << w->documentText();
+        return out;
+    }
+
+    QTemporaryDir dir;
+    QStringList alerts;
+};
+
+// A socket file nobody listens on, as a program that died leaves it.
+void makeStaleSocket(const QString& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    const QByteArray p = QFile::encodeName(path);
+    std::memcpy(addr.sun_path, p.constData(), std::min<size_t>(p.size(), sizeof(addr.sun_path) - 1));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFile::exists(path));
+}
+
+} // namespace
+
+TEST_F(AppShellTest, UrlsOpenOneDocumentEachInOrderAndForeignOnesNothing)
+{
+    AppShell::openUrls({"brindlewick://new?text=one", "other://new?text=x", "brindlewick://open?text=y",
+                        "brindlewick://new?text=100%25", "brindlewick://new"});
+    EXPECT_EQ(texts(), QStringList({"one", "100%", ""}));
+    EXPECT_FALSE(TemplateStore::pending.has_value());
+}
+
+TEST_F(AppShellTest, TheLaunchPassClosesTheEmptyStartWindowAndKeepsLinkedDocuments)
+{
+    auto& dc = DocumentController::instance();
+    const QString saved = dir.filePath("saved.md");
+    QFile f(saved);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("saved");
+    f.close();
+    SessionStore::markOpen(saved);
+    SessionStore::resetForNewLaunch();
+    SessionStore::setOpener([](const QString& p) { DocumentController::instance().openDocument(p); });
+
+    ASSERT_TRUE(dc.scheduleSessionReopen());
+    DocumentWindow* start = dc.newDocument();
+    AppShell::markStartWindow(start);
+    EXPECT_TRUE(AppShell::closedByLaunchPass(start));
+    // A link followed while the program starts, and a template chosen: untitled, unedited, kept.
+    AppShell::openUrls({"brindlewick://new?text=from%20a%20link"});
+    AppShell::newDocumentWithText(TemplateStore::all()[5].body);
+    AppShell::newDocumentWithText(std::nullopt); // a plain New: not the launch's either
+    QTest::qWait(350);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(texts(), QStringList({"from a link", TemplateStore::all()[5].body, "", "saved"}));
+
+    // A start window the user typed into is no longer the launch's to close.
+    DocumentWindow* typed = dc.newDocument();
+    AppShell::markStartWindow(typed);
+    typed->editorController()->replace({0, 0}, "x");
+    EXPECT_FALSE(AppShell::closedByLaunchPass(typed));
+}
+
+TEST_F(AppShellTest, OpenInPlaceThatFailsKeepsTheWindow)
+{
+    auto& dc = DocumentController::instance();
+    DocumentWindow* w = dc.newDocument();
+    w->openInPlace(dir.filePath("missing/none.md"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dc.windows(), QList<DocumentWindow*>{w});
+    EXPECT_EQ(alerts.size(), 1);
+}
+
+TEST_F(AppShellTest, ASecondLaunchHandsItsLinkToTheRunningProgramAndExits)
+{
+    QTemporaryDir runtime; // private to this user, like the runtime folder
+    SingleInstance server(runtime.path());
+    makeStaleSocket(SingleInstance::socketPath(runtime.path())); // left by a program that died
+    ASSERT_EQ(server.start({}), SingleInstance::Outcome::Server);
+    QObject::connect(&server, &SingleInstance::messageReceived, &AppShell::handleMessage);
+    EXPECT_EQ(QFile::permissions(SingleInstance::socketPath(runtime.path())) & (QFile::ReadOther | QFile::WriteOther
+                                                                                 | QFile::ReadGroup | QFile::WriteGroup),
+              QFile::Permissions());
+
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    second.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    second.start(BW_APP_BINARY, {"brindlewick://new?text=Handed%20over%20%F0%9F%98%80"});
+    ASSERT_TRUE(second.waitForStarted());
+    // The running program answers from its event loop.
+    while (second.state() != QProcess::NotRunning && clock.elapsed() < 10000) QTest::qWait(5);
+    std::cout << "[ hand-off ] second launch ended after " << clock.elapsed() << " ms\n";
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    QTest::qWait(20);
+    EXPECT_EQ(texts(), QStringList{QString::fromUtf8("Handed over 😀")});
+}
+
+TEST_F(AppShellTest, MalformedOversizedAndUnansweredMessagesAreDropped)
+{
+    QTemporaryDir runtime;
+    SingleInstance server(runtime.path());
+    ASSERT_EQ(server.start({}), SingleInstance::Outcome::Server);
+    QSignalSpy received(&server, &SingleInstance::messageReceived);
+
+    const auto send = [&](const QByteArray& bytes) {
+        QLocalSocket client;
+        client.connectToServer(SingleInstance::socketPath(runtime.path()));
+        EXPECT_TRUE(client.waitForConnected(1000));
+        client.write(bytes);
+        client.flush();
+        QByteArray answer;
+        for (int i = 0; i < 50 && client.state() == QLocalSocket::ConnectedState && answer.isEmpty(); ++i) {
+            QTest::qWait(10);
+            answer += client.readAll();
+        }
+        return answer;
+    };
+    const auto frame = [](quint32 size, const QByteArray& payload) {
+        char header[8] = {'B', 'W', 'K', '1'};
+        qToBigEndian(size, header + 4);
+        return QByteArray(header, 8) + payload;
+    };
+    EXPECT_EQ(send(frame(SingleInstance::kMaxMessageBytes + 1, "[")), ""); // refused before it is read
+    EXPECT_EQ(send(frame(1, "{")), "");
+    EXPECT_EQ(send(frame(5, "[1,2]")), "");
+    EXPECT_EQ(send("HTTP/1.1 GET /\r\n\r\n"), "");
+    EXPECT_EQ(received.size(), 0);
+    EXPECT_EQ(send(SingleInstance::encode({"/a.md"})), "OK");
+    ASSERT_EQ(received.size(), 1);
+    EXPECT_EQ(received[0][0].toStringList(), QStringList{"/a.md"});
+
+    // A server that takes the connection but never answers: the launch runs alone in time.
+    QTemporaryDir silentDir;
+    QLocalServer silent;
+    ASSERT_TRUE(silent.listen(SingleInstance::socketPath(silentDir.path())));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(SingleInstance::handOver(silentDir.path(), {}, 300), SingleInstance::HandOver::NoAnswer);
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(SingleInstance::handOver(dir.filePath("nobody"), {}, 300), SingleInstance::HandOver::NoServer);
+}
