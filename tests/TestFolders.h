@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -10,4 +11,10 @@ inline void redirectUserFolders(const QTemporaryDir& dir)
 {
     for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
         qputenv(var, QFile::encodeName(dir.filePath(QString::fromLatin1(var))));
+    // The runtime folder holds the running program's socket: a program a test starts must
+    // never hand its files to the user's own running program, nor to another test's.
+    const QString runtime = dir.filePath(QStringLiteral("XDG_RUNTIME_DIR"));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
 }

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -14,6 +15,11 @@ QProcessEnvironment programEnvironment(const QTemporaryDir& dir)
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
     env.insert("XDG_DATA_HOME", dir.filePath("data"));
+    // Its own runtime folder: a program running already elsewhere would take the launch over.
+    const QString runtime = dir.filePath("runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert("XDG_RUNTIME_DIR", runtime);
     return env;
 }
 } // namespace
