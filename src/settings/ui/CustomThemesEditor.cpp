@@ -252,7 +252,6 @@ void CustomThemesEditor::addTheme()
     seed.custom = CustomThemeStore::resolve(seed.appearanceMode, store().string(kThemes));
     const CustomTheme theme = CustomTheme::seeded(SettingsModel::defaultThemeName(themes), seed);
     themes.append(theme);
-    m_expanded.insert(theme.id);
     if (SettingsModel::storeCustomThemes(store(), themes)) use(theme.id);
 }
 
