@@ -1,5 +1,6 @@
 #include "settings/SnippetStore.h"
 
+#include "platform/KeptAside.h"
 #include "platform/Settings.h"
 
 #include <QJsonArray>
@@ -56,6 +57,29 @@ QList<Snippet> load()
     const QByteArray bytes = v.metaType().id() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
     if (const auto list = decode(bytes)) return *list;
     return seed();
+}
+
+QByteArray encode(const QList<Snippet>& snippets)
+{
+    QJsonArray array;
+    for (const Snippet& s : snippets)
+        array.append(QJsonObject{{u"id"_s, s.id.toString(QUuid::WithoutBraces).toUpper()},
+                                 {u"trigger"_s, s.trigger},
+                                 {u"body"_s, s.body}});
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+void save(const QList<Snippet>& snippets)
+{
+    Settings& settings = Settings::instance();
+    const QString key = QString::fromLatin1(kKey);
+    const QVariant v = settings.value(key);
+    if (v.isValid()) {
+        const QByteArray bytes =
+            v.metaType().id() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
+        if (!decode(bytes)) KeptAside::keep(settings, key, bytes);
+    }
+    settings.setValue(key, encode(snippets));
 }
 
 std::optional<QString> expansion(const QString& trigger)

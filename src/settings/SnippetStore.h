@@ -25,6 +25,11 @@ inline constexpr auto kKey = "userSnippets";
 const QList<Snippet>& seed();
 // The stored list, or the defaults when nothing readable is stored.
 QList<Snippet> load();
+// Stores the list as compact JSON with upper-case ids. A stored value that could not be
+// read is kept aside first, so the user's own snippets are never lost to the defaults.
+void save(const QList<Snippet>& snippets);
+QByteArray encode(const QList<Snippet>& snippets);
+
 // The body of the first snippet whose trigger equals `trigger` exactly.
 std::optional<QString> expansion(const QString& trigger);
 

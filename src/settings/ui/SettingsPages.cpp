@@ -5,6 +5,7 @@
 #include "settings/SettingsModel.h"
 #include "settings/ui/CustomThemesEditor.h"
 #include "settings/ui/SettingsControls.h"
+#include "settings/ui/SnippetsSettingsView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -255,10 +256,6 @@ QWidget* toolbar(QWidget* parent)
     return page;
 }
 
-QWidget* snippets(QWidget* parent)
-{
-    // Filled by the snippets view once the snippet store exists.
-    return new QWidget(parent);
-}
+QWidget* snippets(QWidget* parent) { return new SnippetsSettingsView(parent); }
 
 } // namespace SettingsPages
