@@ -1,32 +1,10 @@
 #pragma once
 
-#include "platform/TextRange.h"
-
-#include <QList>
 #include <QString>
 
-#include <optional>
-
-// Splits the code of a fenced block into comment, string, number and keyword
-// tokens by a small rule set chosen from the block's language name; no grammar
-// and no state between calls.
+// Code of a fenced block as HTML: the tokens CodeTokenizer finds, each wrapped in
+// <span class="hl-KIND"> ("com", "str", "num", "kw").
 namespace SyntaxHighlighter {
-
-enum class Kind { Comment, String, Number, Keyword };
-
-// "com", "str", "num", "kw".
-QString rawValue(Kind kind);
-std::optional<Kind> kindFromRawValue(const QString& raw);
-
-struct Token {
-    TextRange range; // UTF-16 units from the start of the scanned code
-    Kind kind;
-    bool operator==(const Token&) const = default;
-};
-
-// The tokens of `code` under the rules of `language` (lower-cased here; an
-// unknown or empty name gets the generic rules), in text order, never overlapping.
-QList<Token> scan(const QString& code, const QString& language);
 
 // `code` as escaped HTML with every token wrapped in <span class="hl-KIND">.
 QString highlight(const QString& code, const QString& language);

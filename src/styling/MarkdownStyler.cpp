@@ -1,7 +1,7 @@
 #include "styling/MarkdownStyler.h"
 
 #include "platform/TextUtil.h"
-#include "render/SyntaxHighlighter.h"
+#include "styling/CodeTokenizer.h"
 #include "styling/MarkdownCleaner.h"
 #include "styling/MarkdownEmphasis.h"
 #include "styling/TableStyling.h"
@@ -401,14 +401,14 @@ void MarkdownStyler::highlightFenceCode(AttributedText& storage, TextRange block
     if (language.isEmpty() || language.compare(QLatin1String("mermaid"), Qt::CaseInsensitive) == 0)
         return;
     const QString code = ns.mid(content.location, content.length).toString();
-    for (const SyntaxHighlighter::Token& t : SyntaxHighlighter::scan(code, language)) {
+    for (const CodeTokenizer::Token& t : CodeTokenizer::scan(code, language)) {
         const TextRange r(content.location + t.range.location, t.range.length);
         if (r.end() > storage.length())
             continue;
         switch (t.kind) {
-        case SyntaxHighlighter::Kind::Comment: colour(storage, r, Op::TokenComment, m_paint.tokenComment); break;
-        case SyntaxHighlighter::Kind::String: colour(storage, r, Op::TokenString, m_paint.tokenString); break;
-        case SyntaxHighlighter::Kind::Number: colour(storage, r, Op::TokenNumber, m_paint.tokenNumber); break;
+        case CodeTokenizer::Kind::Comment: colour(storage, r, Op::TokenComment, m_paint.tokenComment); break;
+        case CodeTokenizer::Kind::String: colour(storage, r, Op::TokenString, m_paint.tokenString); break;
+        case CodeTokenizer::Kind::Number: colour(storage, r, Op::TokenNumber, m_paint.tokenNumber); break;
         default: colour(storage, r, Op::TokenKeyword, m_paint.tokenKeyword); break;
         }
     }
