@@ -13,6 +13,15 @@ InlineContinuation::InlineContinuation(GhostText* ghost, QObject* parent)
     m_timer.setInterval(Autocomplete::kPauseMs);
     connect(&m_timer, &QTimer::timeout, this, [this] { request(false); });
     connect(ghost, &GhostText::edited, this, &InlineContinuation::schedule);
+    connect(ghost, &GhostText::escapePressed, this, &InlineContinuation::cancel);
+}
+
+void InlineContinuation::cancel()
+{
+    m_timer.stop();
+    ++m_requests;
+    if (m_call)
+        m_call->abort();
 }
 
 void InlineContinuation::schedule()
@@ -45,9 +54,10 @@ void InlineContinuation::request(bool manual)
         m_call->abort();
     // The document's revision stands for its text: any edit changes it.
     const int revision = m_ghost->revision();
-    auto onSuggestion = [this, revision, caret](const QString& suggestion) {
+    const int number = ++m_requests;
+    auto onSuggestion = [this, revision, caret, number](const QString& suggestion) {
         const TextRange now = m_ghost->textView()->selectedRange();
-        if (m_ghost->revision() != revision || now.length > 0 || now.location != caret || !m_ghost->isInActiveWindow())
+        if (number != m_requests || m_ghost->revision() != revision || now.length > 0 || now.location != caret || !m_ghost->isInActiveWindow())
             return;
         m_ghost->show(suggestion);
     };

@@ -30,9 +30,12 @@ public:
     bool isScheduled() const { return m_timer.isActive(); }
     // Asks now; `manual` beeps when nothing can be asked.
     void request(bool manual);
+    // Drops the pause and the request under way (Escape in the view): nothing is shown.
+    void cancel();
 
 private:
     GhostText* m_ghost;
     QTimer m_timer;
     QPointer<ChatCall> m_call;
+    int m_requests = 0; // counts requests and cancellations: an answer shows only for the latest
 };

@@ -78,3 +78,37 @@ TEST_F(InlineContinuationTest, ContinuationIsRequestedAfterAPauseAndDroppedWhenT
     cont.request(true);
     EXPECT_EQ(requests, 2);
 }
+
+TEST_F(InlineContinuationTest, EscapeDuringThePauseOrTheRequestCancelsIt)
+{
+    view->loadText("");
+    QApplication::setActiveWindow(view.get());
+    tv()->setFocus();
+    InlineContinuation cont(tv()->ghost());
+    int requests = 0;
+    std::function<void(const QString&)> answer;
+    cont.sendSuggestion = [&](const Autocomplete::Context&, QObject*, std::function<void(const QString&)> done) {
+        ++requests;
+        answer = done;
+        return nullptr;
+    };
+    Settings::instance().setValue("aiProvider", "ollama");
+    Settings::instance().setValue("aiAutocomplete", true);
+    QTest::keyClicks(tv(), "Hello there");
+    QApplication::processEvents();
+    ASSERT_TRUE(cont.isScheduled());
+    QTest::keyClick(tv(), Qt::Key_Escape);
+    EXPECT_FALSE(cont.isScheduled());
+    EXPECT_EQ(requests, 0);
+
+    // Sent, then Escape before the answer: the answer is not shown.
+    cont.request(false);
+    ASSERT_EQ(requests, 1);
+    QTest::keyClick(tv(), Qt::Key_Escape);
+    answer(" world");
+    EXPECT_FALSE(tv()->ghost()->isShown());
+    // A later request shows its answer as before.
+    cont.request(false);
+    answer(" world");
+    EXPECT_EQ(tv()->ghost()->text(), " world");
+}
