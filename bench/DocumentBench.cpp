@@ -1,5 +1,5 @@
 #include "editor/DocStats.h"
-#include "editor/MarkdownDocument.h"
+#include "files/MarkdownDocument.h"
 
 #include <QString>
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
 #include "app/TemplateStore.h"
-#include "platform/AutosaveStore.h"
+#include "files/AutosaveStore.h"
 #include "platform/RecentDocuments.h"
 #include "platform/Settings.h"
 #include "platform/TextUtil.h"

@@ -3,7 +3,7 @@
 #include "app/TemplateStore.h"
 #include "app/ui/AppShell.h"
 #include "app/ui/DocumentWindow.h"
-#include "editor/MarkdownDocument.h"
+#include "files/MarkdownDocument.h"
 #include "files/SessionStore.h"
 #include "platform/RecentDocuments.h"
 #include "platform/Settings.h"

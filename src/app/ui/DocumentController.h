@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AutosaveStore.h"
+#include "files/AutosaveStore.h"
 
 #include <QList>
 #include <QObject>

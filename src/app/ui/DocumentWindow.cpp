@@ -4,7 +4,7 @@
 #include "editor/ui/EditorHost.h"
 #include "app/ui/MenuBar.h"
 #include "editor/EditorController.h"
-#include "editor/MarkdownDocument.h"
+#include "files/DocumentFile.h"
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
 #include "platform/TextUtil.h"
@@ -13,8 +13,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
-#include <QLockFile>
 #include <QPointer>
 #include <QSplitter>
 #include <QStatusBar>
@@ -37,10 +35,7 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
       m_events(new DocumentEvents(this)),
       m_autosaveTimer(new QTimer(this)),
       m_countsTimer(new QTimer(this)),
-      m_filePath(filePath),
-      m_byteOrderMark(document.hasByteOrderMark),
-      m_watcher(new QFileSystemWatcher(this)),
-      m_diskCheckTimer(new QTimer(this))
+      m_file(new DocumentFile(document, filePath, DocumentController::instance().autosaveStore(), autosaveId, this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     resize(960, 820);
@@ -51,7 +46,6 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     m_splitter->setChildrenCollapsible(false);
     setCentralWidget(m_splitter);
 
-    noteLineEndings(document.text);
     m_editor->loadText(LineEndings::toLineFeeds(document.text));
     m_controller->setTextView(m_editor->textView(), m_editor);
     m_controller->setScrollView(m_editor->scrollView(), m_editor);
@@ -61,14 +55,8 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
         if (m_controller->zoom() != z) m_controller->setZoomFromView(z);
     });
 
-    if (!isUntitled()) {
-        m_diskStamp.remember(m_filePath, document.toBytes());
-        watchFile();
-    }
     if (isUntitled()) {
         m_untitledNumber = DocumentController::instance().nextUntitledNumber();
-        m_autosaveId = autosaveId.isEmpty() ? AutosaveStore::newId() : autosaveId;
-        m_autosaveLock = DocumentController::instance().autosaveStore().claim(m_autosaveId);
         // A document brought back from the autosave folder was never saved: it is edited.
         if (!autosaveId.isEmpty()) m_editor->setModified(true);
     }
@@ -78,21 +66,16 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     m_autosaveTimer->setInterval(autosaveDelayMs);
     connect(m_autosaveTimer, &QTimer::timeout, this, [this] {
         QString error;
-        const bool ok = autosaveAsking(Ask::UnlessPutOff, &error);
+        const SaveOutcome outcome = autosaveAsking(Ask::UnlessPutOff, &error);
         // Say so once, not after every pause in typing; the edited mark stays until a write works.
-        if (!ok && !isUntitled() && !m_autosaveFailed && !error.isEmpty())
-            DocumentController::instance().alert(this, tr("The document “%1” could not be autosaved.").arg(displayName()),
-                                                 error);
-        m_autosaveFailed = !ok;
+        if (outcome == SaveOutcome::Failed && !isUntitled() && !m_autosaveFailed)
+            alert(tr("The document “%1” could not be autosaved.").arg(displayName()), error);
+        m_autosaveFailed = outcome != SaveOutcome::Saved;
     });
     m_countsTimer->setSingleShot(true);
     m_countsTimer->setInterval(150);
     connect(m_countsTimer, &QTimer::timeout, m_controller, &EditorController::updateCounts);
-    // A writer may take several steps (truncate, write, rename): look once it has settled.
-    m_diskCheckTimer->setSingleShot(true);
-    m_diskCheckTimer->setInterval(250);
-    connect(m_diskCheckTimer, &QTimer::timeout, this, &DocumentWindow::checkFileOnDisk);
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, m_diskCheckTimer, qOverload<>(&QTimer::start));
+    connect(m_file, &DocumentFile::changedOnDisk, this, &DocumentWindow::checkFileOnDisk);
 
     connect(m_editor, &EditorHost::textEdited, this, [this] {
         m_countsTimer->start();
@@ -125,24 +108,9 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
 
 DocumentWindow::~DocumentWindow() = default;
 
-QString DocumentWindow::documentText() const
-{
-    const QString text = m_editor->textView()->text();
-    return m_mixedEndingsText.isEmpty() ? LineEndings::fromLineFeeds(text, m_lineEnding)
-                                        : MarkdownDocument::withLineEndingsOf(text, m_mixedEndingsText);
-}
+QString DocumentWindow::documentText() const { return m_file->fileText(m_editor->textView()->text()); }
 
-void DocumentWindow::noteLineEndings(const QString& text)
-{
-    if (!MarkdownDocument::hasUniformLineEndings(text)) {
-        m_lineEnding = LineEndings::detect(text);
-        m_mixedEndingsText = text;
-        return;
-    }
-    m_mixedEndingsText.clear();
-    // A text without any break keeps the ending it had, for the lines typed later.
-    if (m_lineEnding.isEmpty() || text.contains(u'\n') || text.contains(u'\r')) m_lineEnding = LineEndings::detect(text);
-}
+QString DocumentWindow::filePath() const { return m_file->path(); }
 
 void DocumentWindow::setDocumentText(const QString& text)
 {
@@ -152,13 +120,13 @@ void DocumentWindow::setDocumentText(const QString& text)
 
 QString DocumentWindow::displayName() const
 {
-    if (!isUntitled()) return QFileInfo(m_filePath).fileName();
+    if (!isUntitled()) return QFileInfo(filePath()).fileName();
     return m_untitledNumber <= 1 ? tr("Untitled") : tr("Untitled %1").arg(m_untitledNumber);
 }
 
 QString DocumentWindow::suggestedName() const
 {
-    return isUntitled() ? tr("Untitled") : QFileInfo(m_filePath).completeBaseName();
+    return isUntitled() ? tr("Untitled") : QFileInfo(filePath()).completeBaseName();
 }
 
 bool DocumentWindow::isDocumentEdited() const { return m_editor->isModified(); }
@@ -166,20 +134,15 @@ bool DocumentWindow::isDocumentEdited() const { return m_editor->isModified(); }
 void DocumentWindow::updateTitle()
 {
     setWindowTitle(displayName() + QStringLiteral("[*]"));
-    setWindowFilePath(m_filePath);
+    setWindowFilePath(filePath());
     setWindowModified(isDocumentEdited());
 }
 
 void DocumentWindow::setFilePath(const QString& path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (absolute == m_filePath) return;
-    const bool wasUntitled = isUntitled();
-    m_filePath = absolute;
-    if (wasUntitled) dropAutosave();
-    watchFile();
+    if (!m_file->setPath(path)) return;
     updateTitle();
-    Q_EMIT m_events->filePathChanged(m_filePath);
+    Q_EMIT m_events->filePathChanged(filePath());
 }
 
 QMenu* DocumentWindow::menu(const QString& title) { return m_menuBar->menu(title); }
@@ -275,12 +238,11 @@ bool DocumentWindow::save()
     if (isUntitled()) return saveAs();
     // Saving writes even an unedited document: it creates the file of a new one.
     QString error;
-    if (writeInPlace(Ask::Always, &error)) {
-        DocumentController::instance().noteRecent(m_filePath);
-        return true;
+    switch (writeInPlace(Ask::Always, &error)) {
+    case SaveOutcome::Saved: DocumentController::instance().noteRecent(filePath()); return true;
+    case SaveOutcome::Failed: alert(tr("The document “%1” could not be saved.").arg(displayName()), error); return false;
+    case SaveOutcome::Cancelled: return false;
     }
-    if (!error.isEmpty())
-        DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()), error);
     return false;
 }
 
@@ -288,14 +250,13 @@ bool DocumentWindow::saveAs()
 {
     auto& prompts = DocumentController::instance().prompts();
     if (!prompts.chooseSavePath) return false;
-    const QString folder = isUntitled() ? QDir::homePath() : QFileInfo(m_filePath).absolutePath();
+    const QString folder = isUntitled() ? QDir::homePath() : QFileInfo(filePath()).absolutePath();
     const QString suggested = QDir(folder).filePath(suggestedName() + u'.' + MarkdownDocument::defaultSuffix());
     const QString path = prompts.chooseSavePath(this, suggested);
     if (path.isEmpty()) return false;
     QString error;
     if (saveTo(path, &error)) return true;
-    DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()),
-                                         error);
+    alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
     return false;
 }
 
@@ -311,92 +272,74 @@ bool DocumentWindow::saveTo(const QString& path, QString* error)
     }
     if (!writeFile(path, error)) return false;
     setFilePath(path);
-    DocumentController::instance().noteRecent(m_filePath);
+    DocumentController::instance().noteRecent(filePath());
     updateTitle();
-    Q_EMIT m_events->saved(m_filePath);
+    Q_EMIT m_events->saved(filePath());
     return true;
-}
-
-void DocumentWindow::keepAside()
-{
-    const AutosaveStore& store = DocumentController::instance().autosaveStore();
-    if (m_autosaveId.isEmpty()) {
-        m_autosaveId = AutosaveStore::newId();
-        m_autosaveLock = store.claim(m_autosaveId);
-    }
-    store.save(m_autosaveId, documentText());
 }
 
 bool DocumentWindow::writeFile(const QString& path, QString* error)
 {
-    const MarkdownDocument doc{documentText(), m_byteOrderMark};
-    const QByteArray bytes = doc.toBytes();
-    if (!doc.write(path, error)) return false;
-    if (!isUntitled()) dropAutosave(); // a copy kept aside (an untitled draft goes with setFilePath)
-    m_diskStamp.remember(path, bytes);
-    m_externalChangePutOff = false;
-    noteLineEndings(doc.text);
-    m_autosaveTimer->stop();
-    m_editor->setModified(false);
-    watchFile();
+    if (!m_file->write(path, m_editor->textView()->text(), error)) return false;
+    settle();
     return true;
 }
 
-bool DocumentWindow::autosave(QString* error) { return autosaveAsking(Ask::Never, error); }
-
-bool DocumentWindow::autosaveAsking(Ask ask, QString* error)
+void DocumentWindow::settle()
 {
     m_autosaveTimer->stop();
-    if (!isDocumentEdited()) return true;
+    m_editor->setModified(false);
+}
+
+bool DocumentWindow::autosave(QString* error) { return autosaveAsking(Ask::Never, error) == SaveOutcome::Saved; }
+
+SaveOutcome DocumentWindow::autosaveAsking(Ask ask, QString* error)
+{
+    m_autosaveTimer->stop();
+    if (!isDocumentEdited()) return SaveOutcome::Saved;
     if (isUntitled())
-        return DocumentController::instance().autosaveStore().save(m_autosaveId, documentText(), error);
+        return m_file->saveDraft(m_editor->textView()->text(), error) ? SaveOutcome::Saved : SaveOutcome::Failed;
     return writeInPlace(ask, error);
 }
 
-bool DocumentWindow::writeInPlace(Ask ask, QString* error)
+SaveOutcome DocumentWindow::writeInPlace(Ask ask, QString* error)
 {
     m_autosaveTimer->stop();
-    const DiskStamp::State disk = m_diskStamp.check(m_filePath);
+    const DiskStamp::State disk = m_file->diskState();
     if (disk != DiskStamp::State::Unchanged) {
         const bool deleted = disk == DiskStamp::State::Missing;
-        if (ask == Ask::UnlessPutOff && m_externalChangePutOff) {
-            if (error) error->clear();
-            return false;
-        }
+        if (ask == Ask::UnlessPutOff && m_file->isExternalChangePutOff()) return SaveOutcome::Cancelled;
         auto& prompts = DocumentController::instance().prompts();
         if (ask == Ask::Never || !prompts.resolveExternalChange) {
-            if (ask == Ask::Never) keepAside();
+            if (ask == Ask::Never) m_file->keepAside(m_editor->textView()->text());
             if (error)
                 *error = deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.")
                                        .arg(displayName())
                                  : tr("“%1” was changed by another program; it was not overwritten.").arg(displayName());
-            return false;
+            return SaveOutcome::Failed;
         }
         using Choice = DocumentController::ExternalChangeChoice;
         switch (prompts.resolveExternalChange(this, displayName(), deleted)) {
         case Choice::KeepMine: break;
         case Choice::Reload:
-            if (!deleted) return reloadFromDisk(error);
+            if (!deleted) return reloadFromDisk(error) ? SaveOutcome::Saved : SaveOutcome::Failed;
             // Let the removal stand: closing gives the text up, otherwise it stays unwritten.
-            if (ask == Ask::Closing) return true;
+            if (ask == Ask::Closing) return SaveOutcome::Saved;
             [[fallthrough]];
-        case Choice::Cancel:
-            m_externalChangePutOff = true;
-            if (error) error->clear();
-            return false;
+        case Choice::Cancel: m_file->putOffExternalChange(); return SaveOutcome::Cancelled;
         case Choice::SaveAs:
-            if (error) error->clear(); // the save panel reports its own failures
-            return saveAs();
+            // The save panel reports its own failures.
+            return saveAs() ? SaveOutcome::Saved : SaveOutcome::Cancelled;
         }
     }
-    if (!writeFile(m_filePath, error)) return false;
-    Q_EMIT m_events->saved(m_filePath);
-    return true;
+    if (!writeFile(filePath(), error)) return SaveOutcome::Failed;
+    Q_EMIT m_events->saved(filePath());
+    return SaveOutcome::Saved;
 }
 
 bool DocumentWindow::reloadFromDisk(QString* error)
 {
-    const auto doc = MarkdownDocument::read(m_filePath, error);
+    const auto doc = m_file->reload(error);
     if (!doc) return false;
     EditorTextView* view = m_editor->textView();
     const QString text = LineEndings::toLineFeeds(doc->text);
@@ -406,33 +349,18 @@ bool DocumentWindow::reloadFromDisk(QString* error)
         // A view that refuses the edit still gets the file's text, without undo.
         if (view->text() != text) m_editor->loadText(text);
     }
-    m_byteOrderMark = doc->hasByteOrderMark;
-    dropAutosave();
-    noteLineEndings(doc->text);
-    m_diskStamp.remember(m_filePath, doc->toBytes());
-    m_externalChangePutOff = false;
-    m_autosaveTimer->stop();
-    m_editor->setModified(false);
-    watchFile();
+    settle();
     return true;
 }
 
 void DocumentWindow::checkFileOnDisk()
 {
-    if (isUntitled()) return;
-    watchFile();
-    const DiskStamp::State disk = m_diskStamp.check(m_filePath);
+    const DiskStamp::State disk = m_file->checkDisk();
     if (disk == DiskStamp::State::Unchanged || isDocumentEdited()) return;
     QString error;
     if (disk == DiskStamp::State::Changed && reloadFromDisk(&error)) return;
     // Gone, or no longer readable: the text in the window is now the only copy.
     m_editor->setModified(true);
-}
-
-void DocumentWindow::watchFile()
-{
-    if (!m_watcher->files().isEmpty()) m_watcher->removePaths(m_watcher->files());
-    if (!isUntitled() && QFileInfo::exists(m_filePath)) m_watcher->addPath(m_filePath);
 }
 
 void DocumentWindow::changeEvent(QEvent* event)
@@ -458,23 +386,17 @@ bool DocumentWindow::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-void DocumentWindow::dropAutosave()
-{
-    if (m_autosaveId.isEmpty()) return;
-    DocumentController::instance().autosaveStore().remove(m_autosaveId);
-    m_autosaveLock.reset();
-    m_autosaveId.clear();
-}
-
 bool DocumentWindow::confirmClose()
 {
     if (!isDocumentEdited()) return true;
     if (!isUntitled()) {
         // A saved document is written in place; ask only when that fails.
         QString error;
-        if (autosaveAsking(Ask::Closing, &error)) return true;
-        if (error.isEmpty()) return false; // the user cancelled
-        DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()), error);
+        switch (autosaveAsking(Ask::Closing, &error)) {
+        case SaveOutcome::Saved: return true;
+        case SaveOutcome::Cancelled: return false;
+        case SaveOutcome::Failed: alert(tr("The document “%1” could not be saved.").arg(displayName()), error); break;
+        }
     }
     return askToSave();
 }
@@ -488,7 +410,7 @@ bool DocumentWindow::askToSave()
     case DocumentController::SaveChoice::Save: return saveAs();
     case DocumentController::SaveChoice::DontSave:
         // An older autosaved copy must not come back after the user discarded the changes.
-        dropAutosave();
+        m_file->dropDraft();
         return true;
     case DocumentController::SaveChoice::Cancel: return false;
     }
@@ -501,20 +423,22 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
         // Quitting keeps an untitled document's text for the next launch instead of asking.
         QString error;
         if (isUntitled() && !isDocumentEdited()) {
-            dropAutosave();
-        } else if (!autosaveAsking(Ask::Closing, &error)) {
-            if (error.isEmpty()) { // the user cancelled
+            m_file->dropDraft();
+        } else {
+            const SaveOutcome outcome = autosaveAsking(Ask::Closing, &error);
+            if (outcome == SaveOutcome::Cancelled) {
                 event->ignore();
                 return;
             }
-            DocumentController::instance().alert(this, tr("The document “%1” could not be saved.").arg(displayName()),
-                                                 error);
-            if (!askToSave()) {
-                event->ignore();
-                return;
+            if (outcome == SaveOutcome::Failed) {
+                alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
+                if (!askToSave()) {
+                    event->ignore();
+                    return;
+                }
             }
         }
-        if (!isUntitled()) dropAutosave(); // settled: a copy kept aside is not needed
+        if (!isUntitled()) m_file->dropDraft(); // settled: a copy kept aside is not needed
         event->accept();
         return;
     }
@@ -522,6 +446,6 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    dropAutosave(); // an untitled draft, or a copy kept aside
+    m_file->dropDraft(); // an untitled draft, or a copy kept aside
     event->accept();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/ui/DocumentHost.h"
-#include "platform/DiskStamp.h"
+#include "files/DocumentFile.h"
 
 #include <QMap>
 #include <QMainWindow>
@@ -11,15 +11,14 @@
 #include <memory>
 
 class MenuBar;
-class QLockFile;
-class QFileSystemWatcher;
 class QMenu;
 class QSplitter;
 class QTimer;
 struct MarkdownDocument;
 
-// One window per document: the editor, the panels beside it, the menu bar and the
-// document's file state (path, line ending, byte-order mark, edited flag, autosave).
+// One window per document: the editor, the panels beside it and the menu bar. The file
+// behind the document is a DocumentFile; the window decides what to do with it: when to
+// write, when to ask the user, and whether it may close.
 //
 // Features extend the window only through DocumentHost: each registered feature runs on
 // every window at the end of its construction.
@@ -37,7 +36,7 @@ public:
     EditorHost* editorHost() const override { return m_editor; }
     QString documentText() const override;
     void setDocumentText(const QString& text) override;
-    QString filePath() const override { return m_filePath; }
+    QString filePath() const override;
     QString displayName() const override;
     QString suggestedName() const override;
     bool isDocumentEdited() const override;
@@ -93,23 +92,19 @@ private:
     // (writes without a person watching), unless the user put the question off (autosave
     // after a pause), always (Save), or always, with the window about to close (Close, Quit).
     enum class Ask { Never, UnlessPutOff, Always, Closing };
-    bool autosaveAsking(Ask ask, QString* error);
+    SaveOutcome autosaveAsking(Ask ask, QString* error);
     // Writes a saved document in place after checking that its file is still the one last
-    // read or written; if not, asks (per `ask`) instead of overwriting it. True when the text
-    // is safe: written, replaced by the file's text, or saved under another name. False with
-    // `error` set when a write failed or was not allowed, with `error` empty when cancelled.
-    bool writeInPlace(Ask ask, QString* error);
-    // Keeps the text of a document that may not be written in place in the autosave folder,
-    // so that it comes back (untitled) at the next launch if the program ends before the user
-    // decides.
-    void keepAside();
+    // read or written; if not, asks (per `ask`) instead of overwriting it. Saved when the
+    // text is safe: written, replaced by the file's text, or saved under another name;
+    // Failed with `error` set when a write failed or was not allowed.
+    SaveOutcome writeInPlace(Ask ask, QString* error);
     // Writes the text to `path` and takes it as the state on disk (not edited any more).
     bool writeFile(const QString& path, QString* error);
     // Replaces the text with the file's, as one undoable change; the result is not edited.
     // Also drops a copy kept aside.
     bool reloadFromDisk(QString* error);
-    // Watches the current file (again: an atomic save replaces the watched file).
-    void watchFile();
+    // After the text was written or read: not edited, nothing left to autosave.
+    void settle();
     void updateTitle();
     void setFilePath(const QString& path);
     // Before closing an edited document: writes a saved one in place, and asks what to do
@@ -117,9 +112,6 @@ private:
     bool confirmClose();
     // Save / Don't Save / Cancel; "Don't Save" also drops the autosaved copy.
     bool askToSave();
-    void dropAutosave();
-    // Remembers the line breaks of the text as read or last written.
-    void noteLineEndings(const QString& text);
 
     EditorController* m_controller;
     EditorHost* m_editor;
@@ -130,20 +122,8 @@ private:
     QTimer* m_countsTimer;
     MenuBar* m_menuBar = nullptr;
 
-    QString m_filePath;
-    QString m_lineEnding;
-    // The text as read or last written, kept only when its line breaks are mixed, so that
-    // each line is written back with its own break.
-    QString m_mixedEndingsText;
-    bool m_byteOrderMark = false;
-    QString m_autosaveId;
-    std::unique_ptr<QLockFile> m_autosaveLock;
+    DocumentFile* m_file;
     int m_untitledNumber = 0;
     bool m_closingForQuit = false;
     bool m_autosaveFailed = false;
-    // The file as last read or written, and the user's "decide later" about a change to it.
-    DiskStamp m_diskStamp;
-    bool m_externalChangePutOff = false;
-    QFileSystemWatcher* m_watcher;
-    QTimer* m_diskCheckTimer;
 };

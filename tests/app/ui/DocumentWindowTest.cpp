@@ -123,35 +123,6 @@ TEST_F(DocumentWindowTest, TypingAndSavingKeepsMarkAndLineEndingsByteForByte)
     EXPECT_FALSE(w->isWindowModified());
 }
 
-TEST_F(DocumentWindowTest, MixedLineEndingsSurviveEditsOfOtherLines)
-{
-    const QString path = dir.filePath("mixed.md");
-    writeAll(path, "# Mixed\r\nlf line\ncr line\rpara\xE2\x80\xA9graph\r\nend");
-    DocumentWindow* w = DocumentController::instance().openDocument(path);
-    ASSERT_TRUE(w);
-    ASSERT_TRUE(w->saveTo(path)); // unedited: byte for byte
-    EXPECT_EQ(readAll(path), QByteArray("# Mixed\r\nlf line\ncr line\rpara\xE2\x80\xA9graph\r\nend"));
-
-    // Edit the third line, add a line after the first: every other line keeps its break,
-    // the edited one too, and the new line takes the break of the line before it.
-    QTextCursor c(edit(w)->document());
-    c.movePosition(QTextCursor::NextBlock, QTextCursor::MoveAnchor, 2);
-    c.movePosition(QTextCursor::EndOfBlock);
-    c.insertText("!");
-    c.movePosition(QTextCursor::Start);
-    c.movePosition(QTextCursor::EndOfBlock);
-    c.insertText("\nadded");
-    ASSERT_TRUE(w->save());
-    EXPECT_EQ(readAll(path),
-              QByteArray("# Mixed\r\nadded\r\nlf line\ncr line!\rpara\xE2\x80\xA9graph\r\nend"));
-
-    // The written text is the new reference: a later save still knows each line's break.
-    typeAtEnd(w, "ing");
-    ASSERT_TRUE(w->save());
-    EXPECT_EQ(readAll(path),
-              QByteArray("# Mixed\r\nadded\r\nlf line\ncr line!\rpara\xE2\x80\xA9graph\r\nending"));
-}
-
 TEST_F(DocumentWindowTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy)
 {
     // The atomic save's temporary name does not fit beside a name at the length limit.

@@ -3,8 +3,8 @@
 #include "assist/ui/AIAssistSheet.h"
 #include "assist/ui/TranslateSheet.h"
 #include "editor/EditorController.h"
-#include "editor/MarkdownDocument.h"
 #include "editor/ui/GhostText.h"
+#include "files/MarkdownDocument.h"
 #include "platform/NotificationBus.h"
 
 #include "assist/AssistTestSupport.h"

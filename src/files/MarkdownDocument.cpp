@@ -1,4 +1,4 @@
-#include "editor/MarkdownDocument.h"
+#include "files/MarkdownDocument.h"
 
 #include "files/LineDiff.h"
 #include "platform/OpenableFile.h"

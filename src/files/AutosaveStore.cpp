@@ -1,6 +1,6 @@
-#include "platform/AutosaveStore.h"
+#include "files/AutosaveStore.h"
 
-#include "editor/MarkdownDocument.h"
+#include "files/MarkdownDocument.h"
 
 #include <QDir>
 #include <QFileInfo>

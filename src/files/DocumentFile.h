@@ -1,0 +1,107 @@
+#pragma once
+
+#include "files/AutosaveStore.h"
+#include "files/MarkdownDocument.h"
+#include "platform/DiskStamp.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QFileSystemWatcher;
+class QLockFile;
+class QTimer;
+
+// How an attempt to write a document ended: written (or otherwise made safe), failed with
+// a reason for the user, or given up by the user (nothing to report).
+enum class SaveOutcome { Saved, Failed, Cancelled };
+
+// The file behind one open document: its path, byte-order mark and line breaks, what the
+// file looked like when last read or written, the watcher that notices other programs'
+// writes, and the document's copy in the autosave folder (the draft of an untitled
+// document, or a copy kept aside when a file may not be written in place).
+//
+// It holds no text of its own: the editor holds the text with LF breaks only, and this
+// object turns it into the file's text (each line with its own break) and back. It decides
+// nothing either: asking the user, closing and quitting are the window's.
+class DocumentFile : public QObject {
+    Q_OBJECT
+public:
+    // `document` as read from `path` (empty `path`: an untitled document). `draftId` names
+    // the autosaved copy of an untitled document brought back at launch; a new untitled
+    // document gets a new one. The draft's lock is claimed for this process.
+    DocumentFile(const MarkdownDocument& document, const QString& path, const AutosaveStore& store,
+                 const QString& draftId = QString(), QObject* parent = nullptr);
+    ~DocumentFile() override;
+
+    QString path() const { return m_path; }
+    bool isUntitled() const { return m_path.isEmpty(); }
+    // Takes `path` (made absolute) as the document's file; an untitled document's draft
+    // goes. False when it already was the file.
+    bool setPath(const QString& path);
+    bool hasByteOrderMark() const { return m_byteOrderMark; }
+
+    // The editor's text (LF breaks) with the file's breaks: the file's one break, or, for a
+    // file whose breaks are mixed, each kept line's own (see MarkdownDocument).
+    QString fileText(const QString& lineFeedText) const;
+
+    // Writes the text (LF breaks) to `path` atomically and takes it as the state on disk; a
+    // copy kept aside goes. The watcher follows the document's own path, not `path`: a
+    // Save As renames with setPath afterwards. False with `error` set on failure.
+    bool write(const QString& path, const QString& lineFeedText, QString* error);
+    // Reads the file again and takes it as the state on disk; a copy kept aside goes.
+    // Nothing (with `error` set) when it cannot be read.
+    std::optional<MarkdownDocument> reload(QString* error);
+
+    // How the file compares with what was last read or written (one stat; reads the file
+    // only when that differs). Unchanged for an untitled document.
+    DiskStamp::State diskState();
+    // The same, after watching the file again (an atomic save by another program replaces
+    // the watched file).
+    DiskStamp::State checkDisk();
+
+    // The user's "decide later" about a change on disk; cleared when the file is next taken
+    // as the state on disk.
+    bool isExternalChangePutOff() const { return m_externalChangePutOff; }
+    void putOffExternalChange() { m_externalChangePutOff = true; }
+
+    // The untitled document's draft in the autosave folder.
+    bool saveDraft(const QString& lineFeedText, QString* error);
+    // Keeps the text in the autosave folder, so that it comes back (untitled) at the next
+    // launch if the program ends before the user decides what to do with it.
+    bool keepAside(const QString& lineFeedText, QString* error = nullptr);
+    // Removes the draft or the copy kept aside, with its lock.
+    void dropDraft();
+    QString draftId() const { return m_draftId; }
+
+    // How long a writer is given to settle (truncate, write, rename) before a look.
+    static constexpr int kSettleDelayMs = 250;
+
+Q_SIGNALS:
+    // Another program (or this one) wrote, moved or removed the file; sent once the writer
+    // has had time to settle. Compare with checkDisk().
+    void changedOnDisk();
+
+private:
+    // Takes `document` at `path` as what is on disk: remembers its bytes and breaks, drops
+    // the "decide later" and watches the file again.
+    void takeAsOnDisk(const QString& path, const MarkdownDocument& document);
+    void noteLineEndings(const QString& text);
+    void watch();
+
+    AutosaveStore m_store;
+    QString m_path;
+    bool m_byteOrderMark = false;
+    QString m_lineEnding;
+    // The text as read or last written, kept only when its line breaks are mixed, so that
+    // each line is written back with its own break.
+    QString m_mixedEndingsText;
+    DiskStamp m_diskStamp;
+    bool m_externalChangePutOff = false;
+    QString m_draftId;
+    std::unique_ptr<QLockFile> m_draftLock;
+    QFileSystemWatcher* m_watcher;
+    QTimer* m_settleTimer;
+};

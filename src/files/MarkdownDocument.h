@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One Markdown file held whole in memory as text. It only converts between the file's
+// bytes and that text: UTF-8 both ways, line endings untouched, and a leading byte-order
+// mark remembered so that the file is written back exactly as it was read.
+struct MarkdownDocument {
+    QString text;
+    // The file began with the UTF-8 byte-order mark; it is not part of `text` (so a
+    // front-matter fence at the top is still at offset 0) and is written back on save.
+    bool hasByteOrderMark = false;
+
+    bool operator==(const MarkdownDocument&) const = default;
+
+    // Decodes strictly: any byte sequence that is not valid UTF-8 is refused, with a
+    // reason naming the first bad byte and its offset.
+    static std::optional<MarkdownDocument> fromBytes(const QByteArray& bytes, QString* error = nullptr);
+    QByteArray toBytes() const;
+
+    // Reads a file; on failure returns nothing and sets `error` to a sentence for the user
+    // ("…" is not a folder, cannot be read, is not valid UTF-8 text). The file is never touched.
+    static std::optional<MarkdownDocument> read(const QString& path, QString* error = nullptr);
+    // Atomic save: the bytes go to a temporary file that replaces `path` only once it is
+    // complete, so a failed write leaves the previous file whole. False with `error` set
+    // on failure.
+    bool write(const QString& path, QString* error = nullptr) const;
+
+    // File dialog filters: Markdown first (the type new documents are saved as), then plain text.
+    static QStringList nameFilters();
+    static QString defaultSuffix() { return QStringLiteral("md"); }
+
+    // True when every line break of `text` is the same one of LF, CR LF and CR (or there is
+    // none). A paragraph separator (U+2029) makes it false: an editor shows it as a break.
+    static bool hasUniformLineEndings(QStringView text);
+    // `lineFeedText` (breaks as LF only, as the editor holds the text) written with the line
+    // breaks of `original`, an earlier version of the same text whose breaks may be mixed:
+    // a line that is still there keeps its own break, a changed line the break of the line it
+    // replaced, and a new line the break of the line before it.
+    static QString withLineEndingsOf(const QString& lineFeedText, const QString& original);
+
+    // Offset of the first byte that is not part of a well-formed UTF-8 sequence (overlong
+    // forms, surrogates and values above U+10FFFF included), or -1 when all are valid.
+    static qsizetype firstInvalidUtf8(QByteArrayView bytes);
+};

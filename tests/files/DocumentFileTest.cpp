@@ -1,0 +1,99 @@
+#include "files/FilesTestSupport.h"
+
+#include "files/DocumentFile.h"
+#include "platform/TextUtil.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class DocumentFileTest : public FilesTest {
+protected:
+    // The file at `rel` with `bytes`, opened as a document is.
+    std::unique_ptr<DocumentFile> open(const QString& rel, const QByteArray& bytes)
+    {
+        const QString p = makeFile(rel, bytes);
+        const auto doc = MarkdownDocument::read(p);
+        if (!doc) return nullptr;
+        return std::make_unique<DocumentFile>(*doc, p, store());
+    }
+    AutosaveStore store() const { return AutosaveStore(path("Autosave")); }
+};
+
+} // namespace
+
+// The editor holds LF breaks only; a file whose breaks are mixed is written back with each
+// line's own break, an edited line too, and a new line takes the break of the line before it.
+TEST_F(DocumentFileTest, MixedLineEndingsSurviveEditsOfOtherLines)
+{
+    auto file = open("mixed.md", "# Mixed\r\nlf line\ncr line\rpara\xE2\x80\xA9graph\r\nend");
+    ASSERT_TRUE(file);
+    // The editor shows a paragraph separator as a break too.
+    const QString lf = LineEndings::toLineFeeds(QString::fromUtf8(read(path("mixed.md")))).replace(QChar(0x2029), u'\n');
+    QString error;
+    ASSERT_TRUE(file->write(file->path(), lf, &error)) << error.toStdString(); // unedited: byte for byte
+    EXPECT_EQ(read(path("mixed.md")), QByteArray("# Mixed\r\nlf line\ncr line\rpara\xE2\x80\xA9graph\r\nend"));
+
+    QString edited = lf;
+    edited.replace("cr line", "cr line!");
+    edited.replace("# Mixed\n", "# Mixed\nadded\n");
+    ASSERT_TRUE(file->write(file->path(), edited, &error));
+    EXPECT_EQ(read(path("mixed.md")), QByteArray("# Mixed\r\nadded\r\nlf line\ncr line!\rpara\xE2\x80\xA9graph\r\nend"));
+
+    // The written text is the new reference: a later save still knows each line's break.
+    ASSERT_TRUE(file->write(file->path(), edited + "ing", &error));
+    EXPECT_EQ(read(path("mixed.md")),
+              QByteArray("# Mixed\r\nadded\r\nlf line\ncr line!\rpara\xE2\x80\xA9graph\r\nending"));
+}
+
+// Our own writes and a rewrite with the same bytes are no change; another program's write is
+// reported once it settled, and a reload is the new state on disk.
+TEST_F(DocumentFileTest, TellsOtherProgramsWritesFromItsOwn)
+{
+    auto file = open("follow.md", "\xEF\xBB\xBFold\r\n");
+    ASSERT_TRUE(file);
+    QSignalSpy changed(file.get(), &DocumentFile::changedOnDisk);
+    QString error;
+    ASSERT_TRUE(file->write(file->path(), "old\nmine\n", &error));
+    EXPECT_EQ(read(file->path()), QByteArray("\xEF\xBB\xBFold\r\nmine\r\n"));
+    makeFile("follow.md", "\xEF\xBB\xBFold\r\nmine\r\n");
+    EXPECT_EQ(file->checkDisk(), DiskStamp::State::Unchanged);
+
+    makeFile("follow.md", "theirs\n");
+    ASSERT_TRUE(changed.wait(3000));
+    EXPECT_EQ(file->checkDisk(), DiskStamp::State::Changed);
+    const auto doc = file->reload(&error);
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->text, "theirs\n");
+    EXPECT_FALSE(file->hasByteOrderMark());
+    EXPECT_EQ(file->checkDisk(), DiskStamp::State::Unchanged);
+    EXPECT_EQ(file->fileText("theirs\nmore\n"), "theirs\nmore\n");
+
+    ASSERT_TRUE(QFile::rename(file->path(), path("moved.md")));
+    EXPECT_EQ(file->checkDisk(), DiskStamp::State::Missing);
+}
+
+// An untitled document's draft goes when it gets a file; a copy kept aside goes with the
+// next good write; both hold the text with the file's breaks.
+TEST_F(DocumentFileTest, DraftsAndCopiesKeptAsideGoOnceTheTextIsSafe)
+{
+    DocumentFile untitled(MarkdownDocument{}, QString(), store());
+    QString error;
+    ASSERT_TRUE(untitled.saveDraft("draft", &error));
+    ASSERT_EQ(store().entries().size(), 1);
+    EXPECT_EQ(store().entries().first().id, untitled.draftId());
+    ASSERT_TRUE(untitled.write(path("named.md"), "draft", &error));
+    EXPECT_TRUE(untitled.setPath(path("named.md")));
+    EXPECT_FALSE(untitled.setPath(path("./named.md")));
+    EXPECT_TRUE(store().entries().isEmpty());
+
+    auto file = open("crlf.md", "a\r\n");
+    ASSERT_TRUE(file);
+    EXPECT_TRUE(file->draftId().isEmpty());
+    ASSERT_TRUE(file->keepAside("a\nb\n"));
+    ASSERT_EQ(store().entries().size(), 1);
+    EXPECT_EQ(store().entries().first().text, "a\r\nb\r\n");
+    ASSERT_TRUE(file->write(file->path(), "a\nb\n", &error));
+    EXPECT_TRUE(store().entries().isEmpty());
+}
