@@ -1,8 +1,10 @@
 #include "app/ui/Features.h"
 
 #include "app/ui/DocumentController.h"
+#include "app/ui/WindowSettings.h"
 #include "assist/ui/AssistWindow.h"
 #include "editor/ui/DocumentHost.h"
+#include "editor/ui/FindBar.h"
 #include "editor/ui/FrontMatterEditor.h"
 #include "files/SessionStore.h"
 #include "files/ui/DocumentFiles.h"
@@ -17,6 +19,8 @@ void installWindowFeatures()
 
     SessionStore::setOpener([](const QString& path) { DocumentController::instance().openDocument(path); });
 
+    DocumentHost::registerFeature(&WindowSettings::attach);
+    DocumentHost::registerFeature(&FindBar::attach);
     DocumentHost::registerFeature(&DocumentFiles::attach);
     DocumentHost::registerFeature(&installAssistFeatures);
     DocumentHost::registerFeature([](DocumentHost& host) {

@@ -3,11 +3,15 @@
 #include "app/ui/AppShell.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
+#include "app/ui/WindowSettings.h"
 #include "editor/EditorController.h"
 #include "editor/PrefKey.h"
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
 #include "files/SessionStore.h"
 #include "platform/Settings.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <iostream>
 #include <QFile>
@@ -193,4 +197,39 @@ TEST_F(AppShellTest, MalformedOversizedAndUnansweredMessagesAreDropped)
     EXPECT_EQ(SingleInstance::handOver(silentDir.path(), {}, 300), SingleInstance::HandOver::NoAnswer);
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(SingleInstance::handOver(dir.filePath("nobody"), {}, 300), SingleInstance::HandOver::NoServer);
+}
+
+TEST_F(AppShellTest, EachWindowFollowsItsFrontMatterAndTheSettings)
+{
+    const auto configOf = [](DocumentWindow* w) {
+        auto* view = static_cast<MarkdownEditorView*>(w->editorHost());
+        return *view->markdownTextView()->coordinator()->appliedConfig();
+    };
+    const auto isDark = [](const QWidget* w) { return w->palette().color(QPalette::Window).lightness() < 128; };
+    DocumentWindow* themed = AppShell::newDocumentWithText(QString("---\nMode: source\ntheme: dark\nwidth: 1e9\n---\nText"));
+    DocumentWindow* plain = AppShell::newDocumentWithText(QString("Text"));
+    EXPECT_EQ(configOf(themed).viewMode, "source");
+    EXPECT_DOUBLE_EQ(configOf(themed).pageWidth, 816); // an unusable width is ignored
+    EXPECT_EQ(configOf(plain).viewMode, "wysiwyg");
+    EXPECT_TRUE(isDark(themed));
+    auto* sheet = new QDialog(themed);
+    sheet->show();
+    EXPECT_TRUE(isDark(sheet));
+    delete sheet;
+
+    // Toggling the mode changes the setting: the window whose front matter names a mode keeps it.
+    Settings::instance().setValue("editorViewMode", "source");
+    QTest::qWait(10);
+    EXPECT_EQ(configOf(plain).viewMode, "source");
+    Settings::instance().setValue("editorViewMode", "wysiwyg");
+    QTest::qWait(10);
+    EXPECT_EQ(configOf(plain).viewMode, "wysiwyg");
+    EXPECT_EQ(configOf(themed).viewMode, "source");
+
+    // An edited front matter counts after a pause in typing.
+    themed->setDocumentText("---\ntheme: sepia\n---\nText");
+    EXPECT_TRUE(isDark(themed));
+    QTest::qWait(WindowSettings::kFrontMatterPauseMs + 100);
+    EXPECT_FALSE(isDark(themed));
+    EXPECT_EQ(configOf(themed).viewMode, "wysiwyg");
 }

@@ -1,0 +1,130 @@
+#include "app/ui/WindowSettings.h"
+
+#include "editor/EditorController.h"
+#include "editor/ui/DocumentHost.h"
+#include "editor/ui/EditorHost.h"
+#include "platform/Settings.h"
+
+#include <QApplication>
+#include <QChildEvent>
+#include <QPalette>
+#include <QPointer>
+#include <QStyle>
+#include <QTimer>
+
+namespace WindowSettings {
+
+namespace {
+
+bool affectsConfig(const QString& key)
+{
+    return key.startsWith(u"editor") || key == u"revealActiveLineMarkers";
+}
+
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(0x2b, 0x2b, 0x2e), base(0x1e, 0x1e, 0x20), text(0xe8, 0xe8, 0xea);
+    const QColor disabled(0x80, 0x80, 0x84), highlight(0x3a, 0x6e, 0xa5);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window.lighter(110));
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, disabled);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window.lighter(115));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::white);
+    p.setColor(QPalette::Light, window.lighter(150));
+    p.setColor(QPalette::Midlight, window.lighter(125));
+    p.setColor(QPalette::Mid, window.darker(120));
+    p.setColor(QPalette::Dark, window.darker(150));
+    p.setColor(QPalette::Shadow, Qt::black);
+    p.setColor(QPalette::Highlight, highlight);
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x6c, 0xa8, 0xf0));
+    p.setColor(QPalette::LinkVisited, QColor(0xb0, 0x8c, 0xf0));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabled);
+    return p;
+}
+
+// Keeps one window's configuration and palette in step with the settings and its text.
+class WindowSettingsFollower : public QObject {
+public:
+    explicit WindowSettingsFollower(DocumentHost& host) : QObject(host.window()), m_host(host)
+    {
+        m_pause.setSingleShot(true);
+        m_pause.setInterval(kFrontMatterPauseMs);
+        connect(&m_pause, &QTimer::timeout, this, [this] {
+            // Only a text that has (or had) a front-matter block can change the overrides.
+            const EditorTextView* view = m_host.editorController()->textView();
+            if (!view) return;
+            if (m_hadFrontMatter || WindowConfig::mayHaveFrontMatter(view->textInRange({0, 5}))) apply();
+        });
+        connect(host.events(), &DocumentEvents::textChanged, &m_pause, qOverload<>(&QTimer::start));
+        // Several keys changing at once (a theme, a reset) are applied together.
+        m_settingsChanged.setSingleShot(true);
+        m_settingsChanged.setInterval(0);
+        connect(&m_settingsChanged, &QTimer::timeout, this, &WindowSettingsFollower::apply);
+        connect(&Settings::instance(), &Settings::changed, this, [this](const QString& key) {
+            if (affectsConfig(key)) m_settingsChanged.start();
+        });
+        host.window()->installEventFilter(this);
+        apply();
+    }
+
+    void apply()
+    {
+        const EditorTextView* view = m_host.editorController()->textView();
+        const QString text = view ? view->text() : QString();
+        m_hadFrontMatter = WindowConfig::mayHaveFrontMatter(text);
+        const EditorConfig config = WindowConfig::forDocument(Settings::instance(), text);
+        m_host.editorHost()->applyConfig(config);
+        const auto scheme = WindowConfig::colorScheme(config);
+        if (scheme == m_scheme) return;
+        m_scheme = scheme;
+        // Following the system means no palette of the window's own (an empty one resets it).
+        const QPalette palette = scheme ? paletteFor(scheme) : QPalette();
+        QWidget* window = m_host.window();
+        window->setPalette(palette);
+        for (QWidget* sheet : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (sheet->isWindow()) sheet->setPalette(palette);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // A sheet opened on the window takes the window's palette.
+        if (watched == m_host.window() && event->type() == QEvent::ChildPolished) {
+            auto* child = static_cast<QChildEvent*>(event)->child();
+            if (m_scheme && child->isWidgetType() && static_cast<QWidget*>(child)->isWindow())
+                static_cast<QWidget*>(child)->setPalette(m_host.window()->palette());
+        }
+        return false;
+    }
+
+private:
+    DocumentHost& m_host;
+    QTimer m_pause;
+    QTimer m_settingsChanged;
+    bool m_hadFrontMatter = false;
+    std::optional<WindowConfig::ColorScheme> m_scheme;
+};
+
+} // namespace
+
+QPalette paletteFor(std::optional<WindowConfig::ColorScheme> scheme)
+{
+    if (!scheme) return QApplication::palette();
+    if (*scheme == WindowConfig::ColorScheme::Dark) return darkPalette();
+    const QPalette standard = QApplication::style()->standardPalette();
+    // A light request on a dark desktop still gets light colours.
+    return standard.color(QPalette::Window).lightness() >= 128 ? standard : QPalette(QColor(0xef, 0xef, 0xef));
+}
+
+void attach(DocumentHost& host) { new WindowSettingsFollower(host); }
+
+} // namespace WindowSettings
