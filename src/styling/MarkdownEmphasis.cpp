@@ -87,11 +87,11 @@ QList<Match> codeSpanMatches(QStringView text, TextRange scope)
         }
         const int e = runEnd(i);
         int q = e;
-        while (q < n && s[q] != u'`' && s[q] != u'\n')
+        while (q < n && s[q] != u'`' && !isBreakUnit(s[q]))
             ++q;
-        // No text, or a line feed or the end before the next backtick: no start inside
+        // No text, or a line break or the end before the next backtick: no start inside
         // this run can match, and the next start worth trying is the next backtick.
-        if (q == e || q == n || s[q] == u'\n') {
+        if (q == e || q == n || isBreakUnit(s[q])) {
             i = q;
             continue;
         }

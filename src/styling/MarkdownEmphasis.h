@@ -19,11 +19,12 @@ struct Match {
 // unclosed opener up to the end of its line: seconds on one long line of "*a *a".
 QList<Match> singleMarkerMatches(QStringView text, TextRange scope);
 
-// The matches of (`+)([^`\n]+?)(\1) over `scope` of `text`, left to right, in linear
+// The matches of (`+)([^`\n\r\v\f\x85\x{2028}\x{2029}]+?)(\1) over `scope` of `text`
+// (a code span stays on its line, whatever breaks it), left to right, in linear
 // time. The pattern retries every position inside a run of backticks and scans the rest
 // of the line from each: seconds on one long run. Its result is the same as taking, for
 // each run, the last min(run, closing run) backticks as the opener, where the closing
-// run is the first one after at least one unit and before the next line feed.
+// run is the first one after at least one unit and before the next line break.
 QList<Match> codeSpanMatches(QStringView text, TextRange scope);
 
 // The units that end a line for "^", "$" and "." (CR LF is two of them in a row).

@@ -36,16 +36,16 @@ const Patterns& patterns()
     static const Patterns p{
         compile(R"(^(#{1,6})\h+(.*)$)", true),
         compile(R"(^(>\h?)(.*)$)", true),
-        compile(R"(^(\s*)([-*+])(\s+))", true),
-        compile(R"(^(\s*)(\d+[.)])(\s+))", true),
+        compile(R"(^(\h*)([-*+])(?=\s))", true),
+        compile(R"(^(\h*)(\d+[.)])(?=\s))", true),
         compile(R"(^(\h*)([-*_])(\h*\2){2,}\h*$)", true),
         compile(R"((\*\*\*)(.+?)(\*\*\*))", false),
         compile(R"((\*\*|__)(.+?)(\1))", false),
         compile(R"((~~)(.+?)(~~))", false),
-        compile(R"((!?\[)([^\]\n]*)(\]\()([^)\n]+)(\)))", false),
+        compile(R"((!?\[)([^\]\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]*)(\]\()([^)\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+)(\)))", false),
         compile(R"(\{\.(?:left|right|center|justify)\})", false),
         compile(R"(^\{\.(left|right|center|justify)\}$)", true),
-        compile(R"(\[\[([^\]|\n]+?)(\|([^\]\n]+?))?\]\])", false),
+        compile(R"(\[\[([^\]|\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+?)(\|([^\]\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+?))?\]\])", false),
         compile(R"((\[\^)([^\]\s]+)(\]))", false),
     };
     return p;
@@ -289,52 +289,85 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
         return !isBlankLine(lineText(next)) && rowLike(ns, next) && !(separator(near) && separator(next));
     };
 
-    // Upwards: whole paragraphs, and across one blank line between table rows.
-    while (true) {
+    // Every pass but the table and the alignment passes matches within one line, so
+    // the scope grows only as far as those constructs reach from the edited lines: the
+    // rows of a table (across one blank line between rows), the line above a table (its
+    // column-width comment), the alignment directives above the first line, the line
+    // below the last (which a directive there aligns) and every fence it overlaps.
+    // A blank-line-free text (a list, a log) thus restyles a few lines, not a paragraph.
+    auto startsDirective = [&](TextRange r) { return lineText(r).startsWith(QLatin1String("{.")); };
+    auto rowsUp = [&] {
         while (start > 0) {
+            const TextRange b = TextUtil::lineRange(ns, start - 1);
+            if (!isBlankLine(lineText(b))) {
+                if (!rowLike(ns, b))
+                    break;
+                start = b.location;
+                continue;
+            }
+            const TextRange a = b.location > 0 ? TextUtil::lineRange(ns, b.location - 1) : TextRange(0, 0);
+            const TextRange c = TextUtil::lineRange(ns, start);
+            const bool cEdited = c.end() > editLo && c.location <= editHi;
+            if (!(rowLike(ns, a)
+                  && (rowLike(ns, c)
+                      || (cEdited && !(a.location > 0 && tableAlone(a, TextUtil::lineRange(ns, a.location - 1)))))))
+                break;
+            start = b.location;
+        }
+    };
+    auto rowsDown = [&] {
+        while (end < L) {
+            const TextRange d = TextUtil::lineRange(ns, end);
+            if (d.end() <= end)
+                break;
+            if (isBlankLine(lineText(d))) {
+                const TextRange a = TextUtil::lineRange(ns, std::clamp(end - 1, 0, L - 1));
+                const TextRange c = d.end() < L ? TextUtil::lineRange(ns, d.end()) : TextRange(L, 0);
+                const bool aEdited = a.end() > editLo && a.location <= editHi;
+                if (!(rowLike(ns, c)
+                      && (rowLike(ns, a)
+                          || (aEdited && !(c.end() < L && tableAlone(c, TextUtil::lineRange(ns, c.end())))))))
+                    break;
+            } else if (!rowLike(ns, d)) {
+                break;
+            }
+            end = d.end();
+        }
+    };
+    // The rules run again only on a side that a fence moved.
+    for (bool up = true, down = true; up || down;) {
+        if (up)
+            rowsUp();
+        if (up && start > 0) {
             const TextRange above = TextUtil::lineRange(ns, start - 1);
-            if (isBlankLine(lineText(above)))
-                break;
-            start = above.location;
+            if (!isBlankLine(lineText(above)))
+                start = above.location;
         }
-        if (start == 0)
-            break;
-        const TextRange b = TextUtil::lineRange(ns, start - 1);
-        const TextRange a = b.location > 0 ? TextUtil::lineRange(ns, b.location - 1) : TextRange(0, 0);
-        const TextRange c = TextUtil::lineRange(ns, start);
-        const bool cEdited = c.end() > editLo && c.location <= editHi;
-        if (!(rowLike(ns, a) && (rowLike(ns, c)
-                                 || (cEdited && !(a.location > 0 && tableAlone(a, TextUtil::lineRange(ns, a.location - 1)))))))
-            break;
-        start = b.location;
-    }
-    // Downwards likewise.
-    while (end < L) {
-        const TextRange d = TextUtil::lineRange(ns, end);
-        if (isBlankLine(lineText(d))) {
-            const TextRange a = TextUtil::lineRange(ns, std::clamp(end - 1, 0, L - 1));
-            const TextRange c = d.end() < L ? TextUtil::lineRange(ns, d.end()) : TextRange(L, 0);
-            const bool aEdited = a.end() > editLo && a.location <= editHi;
-            if (!(rowLike(ns, c) && (rowLike(ns, a) || (aEdited && !(c.end() < L && tableAlone(c, TextUtil::lineRange(ns, c.end())))))))
-                break;
+        while (up && start > 0 && startsDirective(TextUtil::lineRange(ns, start - 1)))
+            start = TextUtil::lineRange(ns, start - 1).location;
+        if (down)
+            rowsDown();
+        if (down && end < L && end > 0) {
+            const TextRange below = TextUtil::lineRange(ns, end);
+            if (!isBlankLine(lineText(below)) || startsDirective(TextUtil::lineRange(ns, end - 1))) {
+                end = std::max(end, below.end());
+                rowsDown(); // the line below may be the width comment of a table under it
+            }
         }
-        if (d.end() <= end)
-            break;
-        end = d.end();
-    }
-    // Over every fence the scope overlaps (fences are sorted and disjoint).
-    bool moved = true;
-    while (moved) {
-        moved = false;
+        // Over every fence the scope overlaps (fences are sorted and disjoint), in whole lines.
+        up = down = false;
         auto it = std::lower_bound(fences.begin(), fences.end(), start,
                                    [](const FenceMatch& f, int pos) { return f.range.end() <= pos; });
         for (; it != fences.end() && it->range.location < end; ++it) {
             if (!it->range.intersects(TextRange(start, end - start)))
                 continue;
-            if (it->range.location < start || it->range.end() > end) {
-                start = std::min(start, it->range.location);
-                end = std::max(end, it->range.end());
-                moved = true;
+            if (it->range.location < start) {
+                start = TextUtil::lineRange(ns, it->range.location).location;
+                up = true;
+            }
+            if (it->range.end() > end) {
+                end = it->range.end() >= L ? L : TextUtil::lineRange(ns, it->range.end() - 1).end();
+                down = true;
             }
         }
     }
@@ -486,6 +519,14 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     para.paragraphSpacing = 4;
     base.paragraphStyle = para;
     storage.setAttributes(scope, base);
+    // A blank line right below the scope takes its alignment from the scope's last line
+    // (a directive there, or one the edit removed): it goes back to the base paragraph,
+    // and the directive pass below aligns it again if a directive still stands above it.
+    if (scope.end() < L && scope.end() > 0 && TextUtil::isLineTerminator(S[scope.end() - 1])) {
+        const TextRange below = TextUtil::lineRange(ns, scope.end());
+        if (isBlankLine(ns.mid(below.location, below.length)))
+            storage.addParagraphStyle(below, para);
+    }
 
     // Fenced code blocks.
     for (const FenceMatch& f : fm) {

@@ -398,7 +398,8 @@ TEST(MarkdownStylerFences, ACopiedStorageIsNotMistakenForTheOriginal)
 
 TEST(MarkdownStylerMarkers, CodeSpansAgreeWithThePatternAndStayLinear)
 {
-    const QRegularExpression codeRE("(*ANY)(`+)([^`\\n]+?)(\\1)", QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpression codeRE("(*ANY)(`+)([^`\\n\\r\\x{0B}\\x{0C}\\x{85}\\x{2028}\\x{2029}]+?)(\\1)",
+                                    QRegularExpression::UseUnicodePropertiesOption);
     const QStringList pieces{"`", "``", "```", "a", " ", "\n", "\r\n", "\r", QString(QChar(0x2028)),
                              QString::fromUtf8("\xF0\x9F\x98\x80")};
     expectAgreesWithPattern(codeRE, pieces, 5, 14, MarkdownEmphasis::codeSpanMatches);
@@ -480,4 +481,66 @@ TEST(MarkdownStylerScope, RowsJoinedAcrossABlankLineAreRestyledWhenTheJoinBreaks
     // does not restyle them.
     const QString table = "| a |\n|---|\n\ntext\n";
     EXPECT_EQ(afterEdit(table, "text", "tex"), TextRange(13, 4));
+}
+
+// Typing anywhere in a text without blank lines (a list, a log) restyles a few lines, and
+// the result equals styling the whole text, whatever breaks its lines: random edits of
+// random blank-line-free texts with tables, directives, fences, lists and inline markup.
+TEST(MarkdownStylerScope, KeystrokeRestylesEqualAWholeRestyleInTextWithoutBlankLines)
+{
+    const QStringList breaks{"\n", "\r\n", "\r", QString(QChar(0x2028))};
+    const QStringList lines{"- [ ] task **bold** and `code`", "12. item [l](u) ~~s~~", "| a | b |", "|---|:-:|",
+                            "{.center}", "# Head *it*", "> quote", "```js", "```", "plain [[wiki|label]] x[^1]",
+                            "* * *", "<!-- widths: 40,60 -->", "`a", "b`", "[x", "](y)", "**", "-", "  - sub",
+                            "\t1) n", ""};
+    const QStringList typed{"|", "`", "*", "-", " ", "x", "{.left}", "```", "\n", "\r", QString(QChar(0x2028)), ""};
+    std::mt19937 rng(17);
+    for (int round = 0; round < 60; ++round) {
+        for (const bool grid : {false, true}) {
+            const QString& br = breaks[round % breaks.size()];
+            QString doc;
+            for (int k = 0; k < 30; ++k) {
+                QString line = lines[int(rng() % lines.size())];
+                if (line.isEmpty())
+                    line = "x"; // no blank line
+                doc += line + (rng() % 5 == 0 ? breaks[int(rng() % breaks.size())] : br);
+            }
+            MarkdownStyler styler;
+            styler.concealMarkers = grid;
+            AttributedText text(doc);
+            styler.highlight(text, std::nullopt);
+            for (int step = 0; step < 12; ++step) {
+                const int len = text.length();
+                const int a = int(rng() % (len + 1));
+                const int b = a + int(rng() % (std::min(len - a, 4) + 1));
+                const QString insert = typed[int(rng() % typed.size())];
+                text.replaceCharacters(TextRange(a, b - a), insert);
+                styler.highlight(text, TextRange(a, int(insert.size())));
+                MarkdownStyler fresh;
+                fresh.concealMarkers = grid;
+                AttributedText full(text.string());
+                fresh.highlight(full, std::nullopt);
+                for (int i = 0; i < text.length(); ++i) {
+                    const TextAttributes &x = text.attributesAt(i), &y = full.attributesAt(i);
+                    ASSERT_TRUE(x.foreground == y.foreground && x.background == y.background && x.font == y.font
+                                && x.markdownConceal == y.markdownConceal && x.underline == y.underline
+                                && x.strikethrough == y.strikethrough && x.paragraphStyle == y.paragraphStyle
+                                && bool(x.tableModel) == bool(y.tableModel))
+                        << "round " << round << " step " << step << " at " << i << ": "
+                        << qPrintable(QString(text.string()).replace('\r', "\\r").replace(QChar(0x2028), "\\u2028"));
+                }
+            }
+        }
+    }
+    // The scope of a keystroke in the middle of a long list is the edited line and its
+    // neighbours.
+    QString list;
+    for (int i = 0; i < 2000; ++i)
+        list += QStringLiteral("- [ ] task %1 with **bold** words\n").arg(i);
+    MarkdownStyler styler;
+    AttributedText text(list);
+    styler.highlight(text, std::nullopt);
+    const int at = int(list.size() / 2);
+    text.replaceCharacters(TextRange(at, 0), u"x");
+    EXPECT_LT(styler.highlight(text, TextRange(at, 1)).length, 200);
 }
