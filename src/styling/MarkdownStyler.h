@@ -45,6 +45,15 @@ public:
     TextRange highlight(AttributedText& storage, std::optional<TextRange> window,
                         const QList<FenceMatch>* fences = nullptr);
 
+    // Brings the kept fences up to date with `storage` without restyling: a caller that
+    // styles a new text in slices keeps the next slice from widening over every block
+    // the new text re-paired.
+    void refreshFences(const AttributedText& storage)
+    {
+        TextRange ignored;
+        cachedFences(storage, &ignored);
+    }
+
     // Every fenced code block of `text`, in text order.
     static QList<FenceMatch> findFences(const QString& text);
 

@@ -40,6 +40,12 @@ void followEdit(TextRange& r, int from, int removed, int added)
     r = TextRange(start, std::max(0, end - start));
 }
 
+// A change larger than this is styled in slices: the first screen at once, the rest
+// when idle (a slice takes a few milliseconds).
+constexpr int progressiveUnits = 256 * 1024;
+constexpr int firstSliceUnits = 24 * 1024;
+constexpr int sliceUnits = 48 * 1024;
+
 } // namespace
 
 EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
@@ -51,6 +57,10 @@ EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
     connect(doc, &QTextDocument::contentsChange, this, &EditorCoordinator::onContentsChange, Qt::DirectConnection);
     connect(view, &QTextEdit::cursorPositionChanged, this, &EditorCoordinator::onSelectionChanged);
     connect(view, &QTextEdit::selectionChanged, this, &EditorCoordinator::onSelectionChanged);
+    m_sliceTimer = new QTimer(this);
+    m_sliceTimer->setSingleShot(true);
+    m_sliceTimer->setInterval(0);
+    connect(m_sliceTimer, &QTimer::timeout, this, [this] { styleSlice(sliceUnits); });
 }
 
 void EditorCoordinator::setConfig(const EditorConfig& config)
@@ -114,7 +124,40 @@ void EditorCoordinator::restyle(std::optional<TextRange> changed)
     if (m_config && m_config->spellCheck)
         addSpellingMarks(result, mirror);
     StyledBlocks::apply(m_view->document(), result);
-    m_view->viewport()->update();
+    // The layout repaints the blocks whose styling changed; a whole restyle (settings)
+    // repaints everything.
+    if (!changed)
+        m_view->viewport()->update();
+}
+
+void EditorCoordinator::styleSlice(int units)
+{
+    const int n = m_storage.length();
+    if (m_unstyledFrom < 0 || m_unstyledFrom >= n) {
+        m_unstyledFrom = -1;
+        return;
+    }
+    const int from = m_unstyledFrom;
+    prepare();
+    const TextRange scope = m_styler.highlight(m_storage, TextRange(from, std::min(units, n - from)));
+    const TextRange touched = m_storage.takeChangedAttributesRange();
+    const TextRange mirror = TextUtil::lineRange(text(), clampToText(scope).united(
+                                                             touched.isNotFound() ? scope : clampToText(touched)));
+    StyleResult result = m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale,
+                                          m_view->gridUnit());
+    if (m_config && m_config->spellCheck)
+        addSpellingMarks(result, mirror);
+    StyledBlocks::apply(m_view->document(), result);
+    m_unstyledFrom = std::max(scope.end(), from + 1) < n ? std::max(scope.end(), from + 1) : -1;
+    if (m_unstyledFrom >= 0)
+        m_sliceTimer->start();
+}
+
+void EditorCoordinator::finishStyling()
+{
+    while (m_unstyledFrom >= 0)
+        styleSlice(1 << 30);
+    m_sliceTimer->stop();
 }
 
 void EditorCoordinator::addSpellingMarks(StyleResult& result, TextRange range)
@@ -147,10 +190,23 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     followEdit(m_focusShown, from, removed, added);
     followEdit(m_lastCaretLine, from, removed, added);
 
+    if (m_unstyledFrom >= 0 && from <= m_unstyledFrom)
+        m_unstyledFrom = std::max(from, m_unstyledFrom + added - removed);
+
     m_view->textWillChangeByEdit();
     // Restyle now, before Qt lays the changed blocks out, so each is laid out once.
     m_isEditing = true;
-    restyle(TextRange(from, std::max(removed, added)));
+    if (added > progressiveUnits && !m_styler.theme.focusMode) {
+        // A new text (opening a file): its first screen now, the rest in slices, so the
+        // window shows the document before the whole of it is styled.
+        m_styler.refreshFences(m_storage);
+        restyle(TextRange(from, std::min(added, firstSliceUnits)));
+        const int styledTo = clampToText(TextRange(from, std::min(added, firstSliceUnits))).end();
+        m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, styledTo) : styledTo;
+        m_sliceTimer->start();
+    } else {
+        restyle(TextRange(from, std::max(removed, added)));
+    }
     m_isEditing = false;
     if (!m_afterEditQueued) {
         m_afterEditQueued = true;

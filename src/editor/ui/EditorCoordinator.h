@@ -7,6 +7,7 @@
 #include "styling/MarkdownStyler.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -32,6 +33,10 @@ public:
 
     // Restyles the window around `changed`, or the whole text.
     void restyle(std::optional<TextRange> changed);
+    // A large new text is styled from its start for the first screen, the rest in slices
+    // while the event loop is idle; this styles whatever is left now.
+    void finishStyling();
+    bool isStylingPending() const { return m_unstyledFrom >= 0; }
 
     // Return with an empty selection; true when it continued or ended a list.
     bool handleNewline();
@@ -54,6 +59,8 @@ private:
     void prepare();
     // Underlines the misspelled words of `range` (continuous spell checking).
     void addSpellingMarks(StyleResult& result, TextRange range);
+    // Styles about `units` of the text not styled yet after a large change.
+    void styleSlice(int units);
 
     MarkdownTextView* m_view;
     MarkdownStyler m_styler;
@@ -67,4 +74,7 @@ private:
     // Only they and the new focus lines change their dimming, so a restyle covers both
     // instead of the whole text.
     TextRange m_focusShown;
+    // Start of the text that a large change left unstyled (−1: none), styled by slices.
+    int m_unstyledFrom = -1;
+    QTimer* m_sliceTimer = nullptr;
 };

@@ -122,6 +122,7 @@ void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& unti
     if (b.position() != m_pendingPos && b.isValid())
         b = b.next();
     double y = b.previous().isValid() ? blockBottom(b.previous()) : 0;
+    const double top = y;
     int n = 0;
     for (; b.isValid(); b = b.next()) {
         if (++n % 32 == 0 && t.elapsed() > budgetMs && !(until.isValid() && until.position() >= b.position()))
@@ -132,7 +133,8 @@ void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& unti
     m_pendingPos = b.isValid() ? b.position() : -1;
     if (m_pendingPos >= 0)
         m_idle->start();
-    updateExtent();
+    // What was laid out, and below it the part still estimated (or no longer there).
+    updateExtent(top, -1);
 }
 
 void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsAdded)
@@ -154,7 +156,7 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
     }
     if (m_pendingPos >= 0) {
         if (from >= m_pendingPos) {
-            updateExtent(); // the edit lies in the part still to be laid out
+            updateExtent(blockBottom(doc->findBlock(m_pendingPos).previous()), -1); // the edit lies in the part still to be laid out
             return;
         }
         m_pendingPos = std::max(from, m_pendingPos + charsAdded - charsRemoved);
@@ -180,8 +182,10 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
     }
     if (m_pendingPos >= 0 && last.position() >= m_pendingPos)
         m_pendingPos = last.next().isValid() ? last.next().position() : -1;
-    paginateFrom(first, last);
-    updateExtent();
+    // Only the blocks from the edited one down to where positions converged change on screen.
+    const double top = first.previous().isValid() ? blockBottom(first.previous()) : 0;
+    const double settled = paginateFrom(first, last);
+    updateExtent(top, settled);
 }
 
 void PagedDocumentLayout::breakLines(const QTextBlock& block)
@@ -260,10 +264,10 @@ double PagedDocumentLayout::blockBottom(const QTextBlock& block) const
     return y + last.y() + last.height() + para.spacingAfter * s;
 }
 
-void PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& lastDirty)
+double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& lastDirty)
 {
     if (!block.isValid())
-        return;
+        return -1;
     double y = block.previous().isValid() ? blockBottom(block.previous()) : 0;
     bool pastDirty = false;
     for (; block.isValid(); block = block.next()) {
@@ -272,14 +276,15 @@ void PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& lastD
         // Past the re-broken blocks, a block that starts where it started before keeps
         // every line where it was, and so does everything after it.
         if (pastDirty && block.layout()->position().y() == y && block.layout()->lineCount() > 0)
-            break;
+            return y;
         y = placeBlock(block, y);
         if (block == lastDirty)
             pastDirty = true;
     }
+    return -1;
 }
 
-void PagedDocumentLayout::updateExtent()
+void PagedDocumentLayout::updateExtent(double from, double to)
 {
     QTextDocument* doc = document();
     if (m_pendingPos >= 0) {
@@ -294,9 +299,19 @@ void PagedDocumentLayout::updateExtent()
     const int pages = m_metrics.pageCount(m_usedBottom);
     if (pages != m_pageCount)
         emit pageCountChanged(pages);
+    const bool samePages = pages == m_pageCount;
     m_pageCount = pages;
     emit documentSizeChanged(documentSize());
-    emit update(QRectF(QPointF(0, 0), documentSize()));
+    if (!samePages || (from <= 0 && to < 0)) {
+        emit update(QRectF(QPointF(0, 0), documentSize()));
+        return;
+    }
+    // Lines moved to a next page leave the rest of their page blank, and a shorter text
+    // leaves its old end: the repainted band reaches the end when nothing settled.
+    const double o = textOrigin().y();
+    const double top = o + from - 2;
+    const double bottom = to < 0 ? documentSize().height() : o + std::max(to, 0.0) + 2;
+    emit update(QRectF(0, top, documentSize().width(), std::max(0.0, bottom - top)));
 }
 
 QSizeF PagedDocumentLayout::documentSize() const
@@ -370,36 +385,68 @@ int PagedDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accur
     return b.position() + line.xToCursor(tx, QTextLine::CursorBetweenCharacters);
 }
 
+const QPixmap& PagedDocumentLayout::sheetPixmap(double dpr, QPointF* offset) const
+{
+    const double s = m_geo.scale;
+    const double pad = 6 * s + 2; // room for the shadow on every side
+    *offset = QPointF(pad, pad);
+    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
+                            .arg(m_geo.pageWidth).arg(m_geo.sheetHeight).arg(s).arg(dpr).arg(m_geo.marginBand)
+                            .arg(m_colors.page.rgba()).arg(m_colors.caption.rgba()).arg(m_colors.bandLine.rgba());
+    if (key == m_sheetKey && !m_sheet.isNull())
+        return m_sheet;
+    const QRectF r(pad, pad, m_geo.pageWidth * s, m_geo.sheetHeight * s);
+    const QSize size(int(std::ceil((r.width() + 2 * pad) * dpr)), int(std::ceil((r.height() + 2 * pad) * dpr)));
+    m_sheet = QPixmap(size);
+    m_sheet.setDevicePixelRatio(dpr);
+    m_sheet.fill(Qt::transparent);
+    QPainter p(&m_sheet);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A soft shadow: a few widening translucent outlines below the sheet.
+    p.setPen(Qt::NoPen);
+    for (int k = 4; k >= 1; --k) {
+        p.setBrush(QColor(0, 0, 0, 14));
+        p.drawRoundedRect(r.adjusted(-k * s, (2 - k) * s, k * s, (2 + k) * s), 2 + k * s, 2 + k * s);
+    }
+    p.setBrush(m_colors.page);
+    p.drawRoundedRect(r, 2, 2);
+    // Captions name the bands where printed pages carry their header and footer: the
+    // caption's line box starts 6 points above the band's middle.
+    QFont caption;
+    caption.setPixelSize(std::max(1, int(std::lround(9 * s))));
+    caption.setWeight(QFont::Medium);
+    p.setFont(caption);
+    const double ascent = QFontMetricsF(caption).ascent();
+    const double band = m_geo.marginBand * s;
+    p.setPen(m_colors.caption);
+    p.drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 - 6 * s + ascent), QStringLiteral("Header"));
+    p.drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 - 6 * s + ascent), QStringLiteral("Footer"));
+    p.setPen(QPen(m_colors.bandLine, 0.5));
+    p.drawLine(QPointF(r.left() + 24 * s, r.top() + band), QPointF(r.right() - 24 * s, r.top() + band));
+    p.drawLine(QPointF(r.left() + 24 * s, r.bottom() - band), QPointF(r.right() - 24 * s, r.bottom() - band));
+    p.end();
+    m_sheetKey = key;
+    return m_sheet;
+}
+
 void PagedDocumentLayout::drawSheets(QPainter* p, const QRectF& clip) const
 {
     const double s = m_geo.scale;
     const int first = std::max(0, int(std::floor((clip.top() - m_geo.deskPad * s) / m_metrics.stride)));
-    QFont caption;
-    caption.setPixelSize(std::max(1, int(std::lround(9 * s))));
-    caption.setWeight(QFont::Medium);
-    p->setFont(caption);
-    const double ascent = QFontMetricsF(caption).ascent();
+    const double dpr = p->device() ? p->device()->devicePixelRatioF() : 1.0;
+    QPointF offset;
+    const QPixmap& sheet = sheetPixmap(dpr, &offset);
+    const QSizeF logical(sheet.width() / dpr, sheet.height() / dpr);
     for (int i = first; i < m_pageCount; ++i) {
         const QRectF r = sheetRect(i);
         if (r.top() > clip.bottom() + 20 * s)
             break;
-        // A soft shadow: a few widening translucent outlines below the sheet.
-        p->setPen(Qt::NoPen);
-        for (int k = 4; k >= 1; --k) {
-            p->setBrush(QColor(0, 0, 0, 14));
-            p->drawRoundedRect(r.adjusted(-k * s, (2 - k) * s, k * s, (2 + k) * s), 2 + k * s, 2 + k * s);
-        }
-        p->setBrush(m_colors.page);
-        p->drawRoundedRect(r, 2, 2);
-        // Captions name the bands where printed pages carry their header and footer: the
-        // caption's line box starts 6 points above the band's middle.
-        const double band = m_geo.marginBand * s;
-        p->setPen(m_colors.caption);
-        p->drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 - 6 * s + ascent), QStringLiteral("Header"));
-        p->drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 - 6 * s + ascent), QStringLiteral("Footer"));
-        p->setPen(QPen(m_colors.bandLine, 0.5));
-        p->drawLine(QPointF(r.left() + 24 * s, r.top() + band), QPointF(r.right() - 24 * s, r.top() + band));
-        p->drawLine(QPointF(r.left() + 24 * s, r.bottom() - band), QPointF(r.right() - 24 * s, r.bottom() - band));
+        // Whole device pixels, so the sheet is copied, not resampled; only the clipped part.
+        const QPointF at(std::round((r.left() - offset.x()) * dpr) / dpr, std::round((r.top() - offset.y()) * dpr) / dpr);
+        const QRectF target = QRectF(at, logical).intersected(clip);
+        if (target.isEmpty())
+            continue;
+        p->drawPixmap(target, sheet, QRectF((target.topLeft() - at) * dpr, target.size() * dpr));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
+#include <QPixmap>
 #include <QTextBlock>
 #include <QTimer>
 
@@ -87,12 +88,18 @@ private:
     void breakLines(const QTextBlock& block);
     // Places the block's lines starting at y; returns its bottom.
     double placeBlock(const QTextBlock& block, double y);
-    void paginateFrom(QTextBlock block, const QTextBlock& lastDirty);
+    // Places blocks from `block` on; returns the text-area y from which nothing moved (the
+    // top of the first block found where it was), or −1 when it went on to the end.
+    double paginateFrom(QTextBlock block, const QTextBlock& lastDirty);
     // Lays out pending blocks for about `budgetMs` (or up to `until`, when valid).
     void continueLayout(double budgetMs, const QTextBlock& until = {});
     bool isPending(const QTextBlock& b) const { return m_pendingPos >= 0 && b.position() >= m_pendingPos; }
-    void updateExtent();
+    // Document size and page count after a change; repaints `dirty` (text-area y range,
+    // to the end when `to` < 0), or everything when the number of pages changed.
+    void updateExtent(double from = 0, double to = -1);
     void drawSheets(QPainter* p, const QRectF& clip) const;
+    // One sheet with its shadow, captions and band lines, drawn once per look and size.
+    const QPixmap& sheetPixmap(double dpr, QPointF* offset) const;
 
     Geometry m_geo;
     Colors m_colors;
@@ -106,4 +113,6 @@ private:
     bool m_batchDirty = false;
     int m_pendingPos = -1; // position of the first block not laid out yet; −1 none
     QTimer* m_idle = nullptr;
+    mutable QPixmap m_sheet;
+    mutable QString m_sheetKey;
 };

@@ -1,0 +1,287 @@
+// How the editor's costs grow with the document: a keystroke in a 1 MiB task list without
+// blank lines (restyle alone and to the painted frame), CPU per key when typing with a
+// pause after every key (the work the pauses start), and opening, typing and memory at
+// 1, 20 and 100 MB. The 100 MB case takes about a minute: it runs when BW_BENCH_HUGE is set.
+#include "BenchEditor.h"
+
+#include "editor/EditorController.h"
+#include "editor/ui/EditorCoordinator.h"
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "editor/ui/PagedDocumentLayout.h"
+#include "styling/MarkdownStyler.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+quint32 g_seed = 2024;
+int roll(int n)
+{
+    g_seed = g_seed * 1103515245u + 12345u;
+    return int((g_seed >> 16) % quint32(n));
+}
+
+QString words(int n)
+{
+    static const char* const vocab[] = {"paper", "margin", "ruler", "sheet", "desk", "ink", "column",
+                                        "caret", "folio", "gutter", "serif", "quire"};
+    QString s;
+    for (int i = 0; i < n; ++i) {
+        QString w = QString::fromLatin1(vocab[roll(12)]);
+        switch (roll(12)) {
+        case 0: w = "**" + w + "**"; break;
+        case 1: w = "_" + w + "_"; break;
+        case 2: w = "`" + w + "`"; break;
+        case 3: w = "[" + w + "](https://example.net/" + w + ")"; break;
+        default: break;
+        }
+        s += (i ? " " : "") + w;
+    }
+    return s;
+}
+
+// One task per line and not one blank line: the shape that made every keystroke restyle
+// the whole text as one paragraph.
+QString taskList(qsizetype units)
+{
+    g_seed = 7;
+    QString s;
+    s.reserve(units + 200);
+    for (int i = 0; s.size() < units; ++i)
+        s += QStringLiteral("- [%1] Task %2: ").arg(i % 3 ? ' ' : 'x').arg(i) + words(6) + '\n';
+    return s;
+}
+
+// Mixed Markdown (headings, paragraphs, lists, quotes, fenced code, tables).
+QString mixedDocument(qsizetype units)
+{
+    g_seed = 12345;
+    QString s;
+    s.reserve(units + 4096);
+    for (int i = 0; s.size() < units; ++i) {
+        switch (i % 8) {
+        case 0: s += "## Section " + QString::number(i) + "\n\n"; break;
+        case 1: case 2: s += words(40) + "\n\n"; break;
+        case 3: s += "- " + words(6) + "\n- " + words(5) + "\n1. " + words(4) + "\n\n"; break;
+        case 4: s += "> " + words(20) + "\n\n"; break;
+        case 5: s += "```js\nlet x = 1; // note\nconsole.log(\"x\", x);\n```\n\n"; break;
+        case 6:
+            s += "| a | b |\n|---|--:|\n";
+            for (int r = 0; r < 4; ++r)
+                s += "| " + words(2) + " | " + QString::number(roll(999)) + " |\n";
+            s += "\n";
+            break;
+        default: s += words(25) + "\n" + words(15) + "\n\n"; break;
+        }
+    }
+    return s;
+}
+
+void press(QWidget* w, int k, const QString& text = {})
+{
+    QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &e);
+}
+
+double median(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// An editor view as a document window holds it: with its controller and the statistics
+// recount that a pause in typing starts.
+struct Window {
+    MarkdownEditorView view;
+    EditorController controller;
+    QTimer counts;
+    PaintCounter painted;
+
+    Window()
+    {
+        view.resize(1100, 900);
+        view.setController(&controller);
+        counts.setSingleShot(true);
+        counts.setInterval(150);
+        QObject::connect(&counts, &QTimer::timeout, &controller, &EditorController::updateCounts);
+        QObject::connect(&view, &EditorHost::textEdited, &counts, qOverload<>(&QTimer::start));
+    }
+    MarkdownTextView* text() { return view.markdownTextView(); }
+    // Opens `doc` and returns the time to the first painted screen.
+    double open(const QString& doc)
+    {
+        QElapsedTimer t;
+        t.start();
+        view.loadText(doc);
+        deliverFrame();
+        return double(t.nsecsElapsed()) / 1e6;
+    }
+    // Styling and layout that the idle slices do after the first screen.
+    double finish()
+    {
+        QElapsedTimer t;
+        t.start();
+        text()->coordinator()->finishStyling();
+        text()->pagedLayout()->finishLayout();
+        deliverFrame();
+        return double(t.nsecsElapsed()) / 1e6;
+    }
+    // Typing `a` and Backspace in turn at `caret`, each to its painted frame.
+    std::vector<double> type(int caret, int keys)
+    {
+        text()->setSelectedRange({caret, 0});
+        text()->ensureCursorVisible();
+        deliverFrame();
+        painted.reset();
+        std::vector<double> ms;
+        QElapsedTimer t;
+        for (int i = 0; i < keys; ++i) {
+            t.start();
+            if (i % 2 == 0)
+                press(text(), Qt::Key_A, QStringLiteral("a"));
+            else
+                press(text(), Qt::Key_Backspace);
+            deliverFrame();
+            ms.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+        return ms;
+    }
+};
+
+// The styler alone: one character typed and erased in the middle of the task list.
+void BM_StylerKeystrokeTaskList(benchmark::State& state)
+{
+    const QString doc = taskList(1 << 20);
+    AttributedText text(doc);
+    MarkdownStyler styler;
+    styler.concealMarkers = true;
+    styler.highlight(text, std::nullopt);
+    const int at = int(doc.indexOf(u'\n', doc.size() / 2)) - 3;
+    std::vector<double> ms;
+    bool typed = false;
+    int scope = 0;
+    for (auto _ : state) {
+        text.replaceCharacters(TextRange(at, typed ? 1 : 0), typed ? u"" : u"x");
+        typed = !typed;
+        QElapsedTimer t;
+        t.start();
+        scope = styler.highlight(text, TextRange(at, typed ? 1 : 0)).length;
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    state.counters["restyle_median_ms"] = median(ms);
+    state.counters["scope_chars"] = scope;
+    state.counters["chars"] = double(doc.size());
+}
+BENCHMARK(BM_StylerKeystrokeTaskList)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// The whole editor: keystroke to painted frame in the middle of the task list.
+void BM_EditorTaskListKeystrokeToFrame(benchmark::State& state)
+{
+    Window w;
+    if (!showExposed(&w.view)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
+    w.painted.watch(w.text()->viewport());
+    const QString doc = taskList(1 << 20);
+    w.open(doc);
+    w.finish();
+    const int at = int(doc.indexOf(u'\n', doc.size() / 2)) - 3;
+    std::vector<double> ms;
+    for (auto _ : state)
+        ms = w.type(at, 400);
+    state.counters["median_ms"] = median(ms);
+    std::sort(ms.begin(), ms.end());
+    state.counters["p99_ms"] = ms[ms.size() * 99 / 100];
+    reportPaints(state, w.painted, int(ms.size()));
+}
+BENCHMARK(BM_EditorTaskListKeystrokeToFrame)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Typing with a pause after every key (one key per 200 ms, the event loop running in
+// between, the minimap shown): the process's CPU time per key, whatever runs.
+void BM_EditorPacedTypingCpuPerKey(benchmark::State& state)
+{
+    const qsizetype units = qsizetype(state.range(0)) << 20;
+    Window w;
+    if (!showExposed(&w.view)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
+    w.painted.watch(w.text()->viewport());
+    w.view.setMinimapVisible(true);
+    const QString doc = mixedDocument(units);
+    w.open(doc);
+    w.finish();
+    QApplication::processEvents();
+    w.text()->setSelectedRange({int(doc.indexOf("\n\n", doc.size() / 2)) - 5, 0});
+    w.text()->ensureCursorVisible();
+    constexpr int keys = 12;
+    double cpuPerKey = 0;
+    for (auto _ : state) {
+        w.painted.reset();
+        const double cpu0 = processCpuMs();
+        for (int i = 0; i < keys; ++i) {
+            if (i % 2 == 0)
+                press(w.text(), Qt::Key_A, QStringLiteral("a"));
+            else
+                press(w.text(), Qt::Key_Backspace);
+            QEventLoop pause;
+            QTimer::singleShot(200, &pause, &QEventLoop::quit);
+            pause.exec();
+        }
+        cpuPerKey = (processCpuMs() - cpu0) / keys;
+    }
+    state.counters["cpu_ms_per_key"] = cpuPerKey;
+    state.counters["MiB"] = double(state.range(0));
+    reportPaints(state, w.painted, keys);
+}
+BENCHMARK(BM_EditorPacedTypingCpuPerKey)->Arg(1)->Arg(5)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Opening to the first painted screen, the styling and layout left to the idle slices,
+// a keystroke to its frame in the middle, and the memory the document took (resident
+// set after the open and full layout, against the file's UTF-8 size).
+void BM_EditorDocumentSize(benchmark::State& state)
+{
+    const qsizetype units = qsizetype(state.range(0)) * 1000 * 1000;
+    if (state.range(0) >= 100 && qEnvironmentVariableIsEmpty("BW_BENCH_HUGE")) {
+        state.SkipWithError("set BW_BENCH_HUGE=1 to run the 100 MB case");
+        return;
+    }
+    const QString doc = mixedDocument(units);
+    const double fileMB = double(doc.toUtf8().size()) / 1e6;
+    const double rss0 = residentMegabytes();
+    auto w = std::make_unique<Window>();
+    if (!showExposed(&w->view)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
+    w->painted.watch(w->text()->viewport());
+    double openMs = 0, restMs = 0;
+    std::vector<double> keys;
+    for (auto _ : state) {
+        openMs = w->open(doc);
+        restMs = w->finish();
+        keys = w->type(int(doc.indexOf("\n\n", doc.size() / 2)) - 5, 200);
+    }
+    const double rss = residentMegabytes() - rss0;
+    state.counters["open_to_first_screen_ms"] = openMs;
+    state.counters["rest_styled_and_laid_out_ms"] = restMs;
+    state.counters["key_median_ms"] = median(keys);
+    state.counters["file_MB"] = fileMB;
+    state.counters["rss_MB"] = rss;
+    state.counters["rss_per_file_byte"] = rss / fileMB;
+    reportPaints(state, w->painted, int(keys.size()));
+}
+BENCHMARK(BM_EditorDocumentSize)->Arg(1)->Arg(20)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
