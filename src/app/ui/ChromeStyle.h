@@ -9,10 +9,11 @@
 // welcome and What's New), derived from the application's font and palette.
 namespace ChromeStyle {
 
+// Sizes are given in the interface's points, one point to one device-independent pixel.
 inline QFont sized(const QFont& base, double points, QFont::Weight weight = QFont::Normal)
 {
     QFont f = base;
-    f.setPointSizeF(points);
+    f.setPixelSize(qRound(points));
     f.setWeight(weight);
     return f;
 }

@@ -39,6 +39,7 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
 {
     setAttribute(Qt::WA_DeleteOnClose);
     resize(960, 820);
+    setMinimumSize(640, 400);
 
     m_editor = createEditorHost(m_splitter);
     m_splitter->addWidget(m_editor);
@@ -84,9 +85,18 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
         m_autosaveTimer->start();
         Q_EMIT m_events->textChanged();
     });
-    connect(m_editor, &EditorHost::selectionMoved, m_controller, &EditorController::updateSelectionStats);
+    // The selection is counted after a pause too: select-all in a long text must not stall.
+    auto* selectionTimer = new QTimer(this);
+    selectionTimer->setSingleShot(true);
+    selectionTimer->setInterval(150);
+    connect(selectionTimer, &QTimer::timeout, m_controller, &EditorController::updateSelectionStats);
+    connect(m_editor, &EditorHost::selectionMoved, selectionTimer, qOverload<>(&QTimer::start));
     connect(m_editor, &EditorHost::modificationChanged, this, [this](bool) { updateTitle(); });
 
+    // Distraction-free mode leaves only the editor, in every window at once.
+    Settings::instance().onChange(QStringLiteral("distractionFree"), this, [this](const QVariant&) {
+        for (auto it = m_panels.cbegin(); it != m_panels.cend(); ++it) applyPanelVisibility(it.key());
+    });
     observeWhenKey(QStringLiteral("toggleDistractionFree"), [](const QVariant&) {
         Settings& s = Settings::instance();
         s.setValue(QStringLiteral("distractionFree"), !s.boolean(QStringLiteral("distractionFree"), false));
@@ -167,11 +177,13 @@ void DocumentWindow::setPanel(Panel panel, QWidget* widget)
             connect(widget, &QObject::destroyed, bar, &QObject::deleteLater);
         }
         addToolBar(Qt::TopToolBarArea, bar);
+        applyPanelVisibility(panel);
         return;
     }
     case Panel::StatusBar:
         if (auto* bar = qobject_cast<QStatusBar*>(widget)) setStatusBar(bar);
         else statusBar()->addWidget(widget, 1);
+        applyPanelVisibility(panel);
         return;
     case Panel::LeftSidebar:
     case Panel::Outline:
@@ -184,6 +196,7 @@ void DocumentWindow::setPanel(Panel panel, QWidget* widget)
         m_splitter->insertWidget(index, widget);
         for (int i = 0; i < m_splitter->count(); ++i)
             m_splitter->setStretchFactor(i, m_splitter->widget(i) == m_editor ? 1 : 0);
+        applyPanelVisibility(panel);
         return;
     }
     }
@@ -191,9 +204,33 @@ void DocumentWindow::setPanel(Panel panel, QWidget* widget)
 
 void DocumentWindow::showPanel(Panel panel, bool shown)
 {
+    m_panelWanted[panel] = shown;
+    applyPanelVisibility(panel);
+}
+
+QWidget* DocumentWindow::panelFrame(Panel panel) const
+{
     QWidget* widget = m_panels.value(panel);
-    if (!widget) return;
-    widget->setVisible(shown);
+    if (!widget) return nullptr;
+    switch (panel) {
+    case Panel::Toolbar:
+        for (QWidget* w = widget; w; w = w->parentWidget())
+            if (auto* bar = qobject_cast<QToolBar*>(w)) return bar;
+        return widget;
+    case Panel::StatusBar: return statusBar();
+    default: return widget;
+    }
+}
+
+void DocumentWindow::applyPanelVisibility(Panel panel)
+{
+    QWidget* widget = m_panels.value(panel);
+    QWidget* frame = panelFrame(panel);
+    if (!widget || !frame) return;
+    const bool shown = m_panelWanted.value(panel, true) &&
+                       !Settings::instance().boolean(QStringLiteral("distractionFree"), false);
+    if (frame != widget) widget->setVisible(true);
+    frame->setVisible(shown);
     // A side panel that appears gets its own width, the editor the rest.
     const int index = m_splitter->indexOf(widget);
     const int editor = m_splitter->indexOf(m_editor);

@@ -112,12 +112,17 @@ private:
     bool confirmClose();
     // Save / Don't Save / Cancel; "Don't Save" also drops the autosaved copy.
     bool askToSave();
+    // What shows or hides a panel: the toolbar or status bar around it, or the panel itself.
+    QWidget* panelFrame(Panel panel) const;
+    // Shows a panel when its feature wants it and distraction-free mode is off.
+    void applyPanelVisibility(Panel panel);
 
     EditorController* m_controller;
     EditorHost* m_editor;
     QSplitter* m_splitter;
     DocumentEvents* m_events;
     QMap<Panel, QPointer<QWidget>> m_panels;
+    QMap<Panel, bool> m_panelWanted;
     QTimer* m_autosaveTimer;
     QTimer* m_countsTimer;
     MenuBar* m_menuBar = nullptr;

@@ -1,6 +1,7 @@
 #include "app/ui/Features.h"
 
 #include "app/ui/DocumentController.h"
+#include "app/ui/WindowChrome.h"
 #include "app/ui/WindowSettings.h"
 #include "assist/ui/AssistWindow.h"
 #include "editor/ui/DocumentHost.h"
@@ -22,6 +23,7 @@ void installWindowFeatures()
     DocumentHost::registerFeature(&WindowSettings::attach);
     DocumentHost::registerFeature(&FindBar::attach);
     DocumentHost::registerFeature(&DocumentFiles::attach);
+    DocumentHost::registerFeature(&WindowChrome::attach);
     DocumentHost::registerFeature(&installAssistFeatures);
     DocumentHost::registerFeature([](DocumentHost& host) {
         host.observeWhenKey(QStringLiteral("editFrontMatter"), [&host](const QVariant&) {

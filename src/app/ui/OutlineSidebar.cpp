@@ -78,7 +78,7 @@ OutlineSidebar::OutlineSidebar(std::function<void(const OutlineItem&)> onSelect,
     column->setSpacing(0);
 
     auto* header = new QLabel(tr("Outline"), this);
-    header->setFont(ChromeStyle::sized(ChromeStyle::caption(font()), ChromeStyle::caption(font()).pointSizeF(),
+    header->setFont(ChromeStyle::sized(font(), 10,
                                        QFont::DemiBold));
     ChromeStyle::setTextColor(header, ChromeStyle::secondary(palette()));
     header->setContentsMargins(14, 12, 14, 6);
@@ -100,7 +100,7 @@ OutlineSidebar::OutlineSidebar(std::function<void(const OutlineItem&)> onSelect,
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setContentsMargins(0, 0, 0, 8);
     m_list->viewport()->setAutoFillBackground(false);
     m_list->setAutoFillBackground(false);

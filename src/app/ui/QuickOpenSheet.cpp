@@ -81,14 +81,13 @@ private:
 
 QuickOpenSheet::QuickOpenSheet(std::function<QStringList()> recents, std::function<void(const QString&)> open,
                                QWidget* parent)
-    : QDialog(parent), m_recents(std::move(recents)), m_open(std::move(open)), m_model(new QStringListModel(this))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_recents(std::move(recents)), m_open(std::move(open)), m_model(new QStringListModel(this))
 {
     setWindowTitle(tr("Open Recent"));
     setFixedWidth(kWidth);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->setSizeConstraint(QLayout::SetFixedSize);
 
     auto* search = new QHBoxLayout;
     search->setContentsMargins(12, 12, 12, 12);
@@ -131,7 +130,7 @@ QuickOpenSheet::QuickOpenSheet(std::function<QStringList()> recents, std::functi
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(m_list, &QListView::clicked, this, [this](const QModelIndex& index) {
         if (index.isValid() && index.row() < m_results.size()) openPath(m_results[index.row()]);
     });
@@ -162,6 +161,7 @@ void QuickOpenSheet::refresh()
         m_content->setFixedHeight(m_list->height());
     }
     setSelected(std::min(m_selected, std::max(0, int(m_results.size()) - 1)));
+    setFixedHeight(sizeHint().height());
 }
 
 void QuickOpenSheet::setSelected(int index)

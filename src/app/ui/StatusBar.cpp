@@ -19,6 +19,20 @@ namespace {
 constexpr const char* kGoalKey = "writingGoal";
 const QColor kGoalGreen(0x2E, 0xA0, 0x43);
 
+// The zoom icons: the desktop's own when it has them, else the magnifier with a minus or plus
+// drawn on, so the two buttons can be told apart.
+QIcon zoomIcon(const QString& symbol, bool plus)
+{
+    if (QIcon::hasThemeIcon(QString::fromLatin1(Icons::entry(symbol).themeName))) return Icons::icon(symbol);
+    QPixmap pm = Icons::icon(symbol).pixmap(32, 32);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(7.5, 12.5), QPointF(17.5, 12.5));
+    if (plus) p.drawLine(QPointF(12.5, 7.5), QPointF(12.5, 17.5));
+    return QIcon(pm);
+}
+
 QToolButton* plainButton(QWidget* parent)
 {
     auto* b = new QToolButton(parent);
@@ -42,7 +56,7 @@ StatsPopover::StatsPopover(EditorController* controller, QWidget* parent) : QFra
     grid->setVerticalSpacing(6);
     const QFont callout = ChromeStyle::callout(font());
     QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    digits.setPointSizeF(callout.pointSizeF());
+    digits.setPixelSize(callout.pixelSize());
     const QStringList labels{tr("Words"),      tr("Characters"), tr("No spaces"),   tr("Sentences"),
                              tr("Paragraphs"), tr("Lines"),      tr("Reading time")};
     for (int row = 0; row < labels.size(); ++row) {
@@ -108,7 +122,7 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
     auto* zoom = new QHBoxLayout;
     zoom->setSpacing(4);
     m_zoomOut = plainButton(this);
-    m_zoomOut->setIcon(Icons::icon(QStringLiteral("minus.magnifyingglass")));
+    m_zoomOut->setIcon(zoomIcon(QStringLiteral("minus.magnifyingglass"), false));
     m_zoomOut->setToolTip(tr("Zoom Out (Ctrl+\u2212)"));
     m_zoomMenu = plainButton(this);
     m_zoomMenu->setPopupMode(QToolButton::InstantPopup);
@@ -124,7 +138,7 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
         });
     m_zoomMenu->setMenu(menu);
     m_zoomIn = plainButton(this);
-    m_zoomIn->setIcon(Icons::icon(QStringLiteral("plus.magnifyingglass")));
+    m_zoomIn->setIcon(zoomIcon(QStringLiteral("plus.magnifyingglass"), true));
     m_zoomIn->setToolTip(tr("Zoom In (Ctrl++)"));
     connect(m_zoomOut, &QToolButton::clicked, this, [this] { if (m_controller) m_controller->zoomOut(); });
     connect(m_zoomIn, &QToolButton::clicked, this, [this] { if (m_controller) m_controller->zoomIn(); });

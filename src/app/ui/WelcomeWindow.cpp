@@ -99,6 +99,11 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_quit([] { QCoreApplication::quit(); })
 {
+    m_templates = [] {
+        QList<Template> out;
+        for (const DocumentTemplate& t : TemplateStore::all()) out.append({t.id, t.name, t.body});
+        return out;
+    };
     setWindowTitle(tr("Welcome to Brindlewick"));
     setFixedSize(740, 460);
     // It decides itself whether closing it ends the program (see closeEvent).
@@ -249,8 +254,9 @@ void WelcomeWindow::rebuildRecents()
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setWidgetResizable(true);
         scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        scroll->viewport()->setAutoFillBackground(false);
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // The column's own background shows through.
+        scroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
         auto* list = new QWidget(scroll);
         list->setAutoFillBackground(false);
         auto* rows = new QVBoxLayout(list);

@@ -25,7 +25,8 @@ public:
     static WelcomeWindow& shared();
     explicit WelcomeWindow(QWidget* parent = nullptr);
 
-    // The templates the "New from Template…" menu lists (read each time the window shows).
+    // The templates the "New from Template…" menu lists (read each time the window shows);
+    // the built-in ones unless replaced.
     void setTemplates(std::function<QList<Template>()> templates) { m_templates = std::move(templates); }
     // What closing the window with no document open does (quits the program by default).
     void setQuit(std::function<void()> quit) { m_quit = std::move(quit); }

@@ -104,7 +104,7 @@ WhatsNewWindow::WhatsNewWindow(Settings& store, Scheduler schedule, QWidget* par
         auto* texts = new QVBoxLayout;
         texts->setSpacing(2);
         auto* entryTitle = new QLabel(e.title, list);
-        entryTitle->setFont(ChromeStyle::sized(font(), font().pointSizeF(), QFont::DemiBold));
+        entryTitle->setFont(ChromeStyle::sized(font(), 13, QFont::DemiBold));
         auto* entryText = new QLabel(e.text, list);
         entryText->setWordWrap(true);
         entryText->setFont(ChromeStyle::callout(font()));

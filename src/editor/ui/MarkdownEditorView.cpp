@@ -52,9 +52,15 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
     connect(m_text, &MarkdownTextView::magnificationChanged, this, &EditorHost::magnificationChanged);
 
     Settings& settings = Settings::instance();
-    setMinimapVisible(settings.boolean(QStringLiteral("editorShowMinimap")));
-    settings.onChange(QStringLiteral("editorShowMinimap"), this,
-                      [this](const QVariant& v) { setMinimapVisible(v.toBool()); });
+    // The minimap follows its setting, and gives way to distraction-free mode.
+    const auto updateMinimap = [this] {
+        const Settings& s = Settings::instance();
+        setMinimapVisible(s.boolean(QStringLiteral("editorShowMinimap")) &&
+                          !s.boolean(QStringLiteral("distractionFree")));
+    };
+    updateMinimap();
+    settings.onChange(QStringLiteral("editorShowMinimap"), this, [updateMinimap](const QVariant&) { updateMinimap(); });
+    settings.onChange(QStringLiteral("distractionFree"), this, [updateMinimap](const QVariant&) { updateMinimap(); });
     // Until the window hands over a configuration of its own, the editor follows the
     // settings store; several keys changing at once are applied together.
     m_settingsTimer.setSingleShot(true);

@@ -1,0 +1,139 @@
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "app/ui/OutlineSidebar.h"
+#include "app/ui/QuickOpenSheet.h"
+#include "app/ui/StatusBar.h"
+#include "app/ui/WelcomeWindow.h"
+#include "editor/EditorController.h"
+#include "editor/PrefKey.h"
+#include "editor/ui/EditorHost.h"
+#include "editor/ui/MinimapView.h"
+#include "platform/NotificationBus.h"
+#include "platform/Settings.h"
+
+#include <QApplication>
+#include <QListView>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WindowChromeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        Settings::useFile(dir.filePath("settings.ini"));
+        PrefKey::registerAll(Settings::instance());
+        DocumentController::instance().setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
+        DocumentController::instance().prompts().askSaveChanges = [](QWidget*, const QString&) {
+            return DocumentController::SaveChoice::DontSave;
+        };
+    }
+    void TearDown() override
+    {
+        for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DocumentController::instance().prompts() = DocumentController::defaultPrompts();
+    }
+    static DocumentWindow* open(const QString& text)
+    {
+        DocumentWindow* w = DocumentController::instance().newDocument();
+        w->setDocumentText(text);
+        return w;
+    }
+    // What the window shows besides the editor.
+    static QStringList chrome(DocumentWindow* w)
+    {
+        QStringList shown;
+        if (w->statusBar()->isVisibleTo(w)) shown << "status";
+        if (w->panel(DocumentHost::Panel::Outline)->isVisibleTo(w)) shown << "outline";
+        if (w->panel(DocumentHost::Panel::LeftSidebar)->isVisibleTo(w)) shown << "files";
+        if (w->findChild<MinimapView*>()->isVisibleTo(w)) shown << "minimap";
+        return shown;
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(WindowChromeTest, DistractionFreeLeavesOnlyTheEditorInEveryWindowAndPanelsFollowTheirSettings)
+{
+    DocumentWindow* a = open("# A");
+    DocumentWindow* b = open("# B");
+    EXPECT_EQ(chrome(a), QStringList{"status"});
+    Settings& s = Settings::instance();
+    for (const char* key : {"showOutline", "showFileBrowser", "editorShowMinimap"}) s.setValue(key, true);
+    const QStringList all{"status", "outline", "files", "minimap"};
+    EXPECT_EQ(chrome(a), all);
+    EXPECT_EQ(chrome(b), all);
+    EXPECT_EQ(a->panel(DocumentHost::Panel::Outline)->width(), OutlineSidebar::kWidth);
+
+    QApplication::setActiveWindow(a);
+    NotificationBus::instance().post(NotificationBus::name("toggleDistractionFree"));
+    EXPECT_EQ(chrome(a), QStringList{});
+    EXPECT_EQ(chrome(b), QStringList{});
+    // A panel turned on meanwhile stays out of sight until the mode ends.
+    s.setValue("showOutline", false);
+    s.setValue("showOutline", true);
+    EXPECT_EQ(chrome(b), QStringList{});
+    NotificationBus::instance().post(NotificationBus::name("toggleDistractionFree"));
+    EXPECT_EQ(chrome(a), all);
+    EXPECT_EQ(chrome(b), all);
+    s.setValue("editorShowMinimap", false);
+    EXPECT_EQ(chrome(b), (QStringList{"status", "outline", "files"}));
+    EXPECT_GE(a->minimumSize().width(), 640);
+    EXPECT_GE(a->minimumSize().height(), 400);
+}
+
+TEST_F(WindowChromeTest, OnlyTheKeyDocumentWindowHandlesARequest)
+{
+    DocumentWindow* a = open("");
+    DocumentWindow* b = open("");
+    const auto sheetOf = [](DocumentWindow* w) { return w->findChild<QuickOpenSheet*>(); };
+    QApplication::setActiveWindow(b);
+    NotificationBus::instance().post(NotificationBus::name("showQuickOpen"));
+    EXPECT_FALSE(sheetOf(a));
+    ASSERT_TRUE(sheetOf(b));
+    EXPECT_EQ(sheetOf(b)->windowModality(), Qt::WindowModal);
+    // A second request while the sheet is up shows no second sheet.
+    QApplication::setActiveWindow(b);
+    NotificationBus::instance().post(NotificationBus::name("showQuickOpen"));
+    EXPECT_EQ(b->findChildren<QuickOpenSheet*>().size(), 1);
+    sheetOf(b)->reject();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(sheetOf(b));
+
+    // With the welcome window in front, the request is dropped.
+    WelcomeWindow welcome;
+    welcome.setQuit([] {});
+    welcome.show();
+    QApplication::setActiveWindow(&welcome);
+    NotificationBus::instance().post(NotificationBus::name("showQuickOpen"));
+    EXPECT_FALSE(sheetOf(a));
+    EXPECT_FALSE(sheetOf(b));
+}
+
+TEST_F(WindowChromeTest, AnOutlineClickPlacesTheCaretAtTheClampedOffsetAndFocusesTheEditor)
+{
+    Settings::instance().setValue("showOutline", true);
+    DocumentWindow* w = open("intro\n\n# One\n\ntext\n\n## Two\n");
+    QApplication::setActiveWindow(w);
+    auto* outline = static_cast<OutlineSidebar*>(w->panel(DocumentHost::Panel::Outline));
+    QTest::qWait(350); // the outline is parsed after a pause in typing
+    ASSERT_EQ(outline->model()->rowCount(), 2);
+    QListView* list = outline->list();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+    EditorTextView* view = w->editorController()->textView();
+    EXPECT_EQ(view->selectedRange(), TextRange(20, 0));
+    // The text shrank since the list was made: the caret goes to the end.
+    w->setDocumentText("short");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+    EXPECT_EQ(view->selectedRange(), TextRange(5, 0));
+    EXPECT_TRUE(w->editorHost()->hasFocus() || w->editorHost()->focusWidget() == QApplication::focusWidget());
+    QTest::qWait(350);
+    EXPECT_TRUE(outline->showsEmptyState());
+}
