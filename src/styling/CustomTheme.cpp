@@ -46,15 +46,10 @@ CustomTheme CustomTheme::seeded(const QString& name, const EditorTheme& from)
     t.text = RGBA(from.textColor());
     t.page = RGBA(from.pageColor());
     t.desk = RGBA(from.deskColor());
+    // The built-in colours as the seed's own look shows them.
     const bool sepia = from.appearanceMode == QLatin1String("sepia");
-    if (sepia)
-        t.link = RGBA(0.51, 0.33, 0.16, 1);
-    else
-        t.link = RGBA(EditorTheme::systemColor(EditorTheme::SystemColor::Accent));
-    if (sepia)
-        t.code = RGBA(0.6, 0.3, 0.3, 1);
-    else
-        t.code = RGBA(EditorTheme::systemColor(EditorTheme::SystemColor::Pink));
+    t.link = sepia ? RGBA(0.51, 0.33, 0.16, 1) : RGBA(from.linkColor());
+    t.code = sepia ? RGBA(0.6, 0.3, 0.3, 1) : RGBA(from.codeColor());
     return t;
 }
 

@@ -4,6 +4,9 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QColor grey(double white) { return QColor::fromRgbF(float(white), float(white), float(white), 1.f); }
@@ -23,6 +26,32 @@ Mode modeOf(const EditorTheme& t)
     return Mode::System;
 }
 
+QColor opaque(QColor c)
+{
+    c.setAlphaF(1.f);
+    return c;
+}
+
+// `fg` painted over the opaque `bg`.
+QColor over(const QColor& fg, const QColor& bg)
+{
+    const double a = fg.alphaF();
+    const auto mix = [a](double f, double b) { return float(f * a + b * (1 - a)); };
+    return QColor::fromRgbF(mix(fg.redF(), bg.redF()), mix(fg.greenF(), bg.greenF()), mix(fg.blueF(), bg.blueF()), 1.f);
+}
+
+double luminance(const QColor& c)
+{
+    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
 QFont sized(QFont f, double size)
 {
     if (size > 0)
@@ -37,25 +66,49 @@ bool EditorTheme::systemLooksDark()
     return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
 }
 
-QColor EditorTheme::systemColor(SystemColor c)
+QColor EditorTheme::systemColor(SystemColor c, bool dark)
 {
-    const QPalette pal = QGuiApplication::palette();
-    const bool dark = systemLooksDark();
+    if (dark == systemLooksDark()) {
+        const QPalette pal = QGuiApplication::palette();
+        switch (c) {
+        case SystemColor::Label: return pal.color(QPalette::Text);
+        case SystemColor::SecondaryLabel: {
+            QColor t = pal.color(QPalette::Text);
+            t.setAlphaF(dark ? 0.55f : 0.5f);
+            return t;
+        }
+        case SystemColor::TextBackground: return pal.color(QPalette::Base);
+        case SystemColor::UnderPageBackground: return pal.color(QPalette::Window);
+        case SystemColor::Accent: return pal.color(QPalette::Highlight);
+        default: break;
+        }
+    }
+    // The hues are the darker shades on the light look, so that code tokens keep a 3:1
+    // contrast on a white or sepia page too.
     switch (c) {
-    case SystemColor::Label: return pal.color(QPalette::Text);
-    case SystemColor::SecondaryLabel: {
-        QColor t = pal.color(QPalette::Text);
-        t.setAlphaF(dark ? 0.55f : 0.5f);
-        return t;
+    case SystemColor::Label: return dark ? QColor(255, 255, 255, 217) : QColor(0, 0, 0, 217);
+    case SystemColor::SecondaryLabel: return dark ? QColor(255, 255, 255, 140) : QColor(0, 0, 0, 128);
+    case SystemColor::TextBackground: return dark ? QColor(30, 30, 30) : QColor(Qt::white);
+    case SystemColor::UnderPageBackground: return dark ? QColor(40, 40, 40) : QColor(229, 229, 229);
+    case SystemColor::Accent: return dark ? QColor(10, 132, 255) : QColor(0, 122, 255);
+    case SystemColor::Pink: return dark ? QColor(255, 55, 95) : QColor(211, 15, 69);
+    case SystemColor::Green: return dark ? QColor(48, 209, 88) : QColor(36, 138, 61);
+    case SystemColor::Teal: return dark ? QColor(64, 200, 224) : QColor(0, 122, 138);
     }
-    case SystemColor::TextBackground: return pal.color(QPalette::Base);
-    case SystemColor::UnderPageBackground: return pal.color(QPalette::Window);
-    case SystemColor::Accent: return pal.color(QPalette::Highlight);
-    case SystemColor::Pink: return dark ? QColor(255, 55, 95) : QColor(255, 45, 85);
-    case SystemColor::Green: return dark ? QColor(48, 209, 88) : QColor(52, 199, 89);
-    case SystemColor::Teal: return dark ? QColor(64, 200, 224) : QColor(48, 176, 199);
+    return dark ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+bool EditorTheme::looksDark() const
+{
+    if (custom) {
+        const QColor page = custom->page.toColor();
+        return 0.2126 * page.redF() + 0.7152 * page.greenF() + 0.0722 * page.blueF() < 0.5;
     }
-    return pal.color(QPalette::Text);
+    switch (modeOf(*this)) {
+    case Mode::Dark: return true;
+    case Mode::System: return systemLooksDark();
+    default: return false;
+    }
 }
 
 QColor EditorTheme::textColor() const
@@ -76,6 +129,31 @@ QColor EditorTheme::textColor(double alpha) const
     QColor c = textColor();
     c.setAlphaF(float(alpha));
     return c;
+}
+
+QColor EditorTheme::codeBackgroundColor() const
+{
+    return over(textColor(0.06), pageColor());
+}
+
+QColor EditorTheme::legibleTextColor(double alpha) const
+{
+    const QColor page = opaque(pageColor());
+    const QColor code = codeBackgroundColor();
+    const auto legible = [&](double a) {
+        const QColor c = textColor(a);
+        return contrast(over(c, page), page) >= 3 && contrast(over(c, code), code) >= 3;
+    };
+    if (legible(alpha))
+        return textColor(alpha);
+    // The contrast grows with the alpha: search for the least one that is enough (the
+    // styler asks on every restyle, so in a few steps).
+    double low = alpha, high = 1;
+    for (int step = 0; step < 10; ++step) {
+        const double mid = (low + high) / 2;
+        (legible(mid) ? high : low) = mid;
+    }
+    return textColor(high);
 }
 
 QColor EditorTheme::pageColor() const
@@ -108,14 +186,14 @@ QColor EditorTheme::linkColor() const
 {
     if (custom)
         return custom->link.toColor();
-    return modeOf(*this) == Mode::Sepia ? srgb(0.51, 0.33, 0.16) : systemColor(SystemColor::Accent);
+    return modeOf(*this) == Mode::Sepia ? srgb(0.51, 0.33, 0.16) : resolved(SystemColor::Accent);
 }
 
 QColor EditorTheme::codeColor() const
 {
     if (custom)
         return custom->code.toColor();
-    return modeOf(*this) == Mode::Sepia ? srgb(0.6, 0.3, 0.3) : systemColor(SystemColor::Pink);
+    return modeOf(*this) == Mode::Sepia ? srgb(0.6, 0.3, 0.3) : resolved(SystemColor::Pink);
 }
 
 QFont EditorTheme::scaledFont(double size) const

@@ -34,12 +34,28 @@ struct EditorTheme {
 
     // Text colour with its alpha replaced by `alpha` (dimmed markers and the like).
     QColor textColor(double alpha) const;
+    // Text colour at `alpha` or, where that would fall below a 3:1 contrast against the
+    // page or the code background, just as much more opaque as that contrast needs:
+    // dimmed text that must still be read (markers, quotes).
+    QColor legibleTextColor(double alpha) const;
+    // The background of code: the text colour at 6 % over the page.
+    QColor codeBackgroundColor() const;
 
-    // Stand-ins for the platform's dynamic system colours, which follow the
-    // application palette's light or dark look (Qt 6.4 has no accent role).
+    // Stand-ins for the platform's dynamic system colours (Qt 6.4 has no accent role).
     enum class SystemColor { Label, SecondaryLabel, TextBackground, UnderPageBackground, Accent, Pink, Green, Teal };
-    static QColor systemColor(SystemColor c);
+    // A system colour as it looks in the light or the dark look. Where the application
+    // has that look its palette decides the colours a palette has (text, backgrounds,
+    // accent); otherwise, and for hues no palette has, fixed shades for that look.
+    static QColor systemColor(SystemColor c, bool dark);
+    // As the application looks.
+    static QColor systemColor(SystemColor c) { return systemColor(c, systemLooksDark()); }
     static bool systemLooksDark();
+
+    // Whether the editor is drawn in the dark look: a custom theme by the luminance of its
+    // page, "dark" always, "system" as the application looks, every other mode light.
+    // System colours in the editor resolve for this look, not the application's.
+    bool looksDark() const;
+    QColor resolved(SystemColor c) const { return systemColor(c, looksDark()); }
 
     bool operator==(const EditorTheme&) const = default;
 };

@@ -455,8 +455,9 @@ void MarkdownStyler::preparePaint()
         c.setAlphaF(float(a));
         return c;
     };
-    m_paint.marker = dim(0.35);
-    m_paint.faint = dim(0.6);
+    // Markers and quoted or struck text are dimmed, but stay legible on every page.
+    m_paint.marker = theme.legibleTextColor(0.35);
+    m_paint.faint = theme.legibleTextColor(0.6);
     m_paint.rule = dim(0.25);
     m_paint.codeBackground = dim(0.06);
     m_paint.focusDim = dim(0.28);
@@ -466,10 +467,11 @@ void MarkdownStyler::preparePaint()
     m_paint.codeFont = theme.codeFont();
     for (int level = 0; level < 7; ++level)
         m_paint.headingFonts[level] = theme.headingFont(level);
-    m_paint.tokenComment = EditorTheme::systemColor(EditorTheme::SystemColor::SecondaryLabel);
-    m_paint.tokenString = EditorTheme::systemColor(EditorTheme::SystemColor::Green);
-    m_paint.tokenNumber = EditorTheme::systemColor(EditorTheme::SystemColor::Teal);
-    m_paint.tokenKeyword = EditorTheme::systemColor(EditorTheme::SystemColor::Pink);
+    // In the editor's own look, which need not be the application's.
+    m_paint.tokenComment = theme.resolved(EditorTheme::SystemColor::SecondaryLabel);
+    m_paint.tokenString = theme.resolved(EditorTheme::SystemColor::Green);
+    m_paint.tokenNumber = theme.resolved(EditorTheme::SystemColor::Teal);
+    m_paint.tokenKeyword = theme.resolved(EditorTheme::SystemColor::Pink);
 }
 
 TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextRange> window,

@@ -74,7 +74,7 @@ void holdLine(AttributedText& storage, const Line& line, double height)
 
 void styleSource(AttributedText& storage, const QList<Line>& lines, const QList<Kind>& kinds, const EditorTheme& theme)
 {
-    const QColor dim = theme.textColor(0.35);
+    const QColor dim = theme.legibleTextColor(0.35);
     const QColor band = theme.textColor(0.04);
     for (qsizetype k = 0; k < lines.size(); ++k) {
         const Line& l = lines[k];

@@ -134,10 +134,10 @@ TEST(TableStyling, SourceModeDimsPipesAndAlignmentRows)
     const Styled s("| a | b |\n|---|---|\n| 1 | 2 |\n", false);
     EXPECT_TRUE(s.models().isEmpty());
     EXPECT_FALSE(s.at(0).markdownConceal);
-    EXPECT_EQ(s.at(0).foreground, theme.textColor(0.35));
+    EXPECT_EQ(s.at(0).foreground, theme.legibleTextColor(0.35));
     EXPECT_EQ(s.at(2).foreground, std::nullopt);
     EXPECT_EQ(s.at(2).background, theme.textColor(0.04));
-    EXPECT_EQ(s.at(12).foreground, theme.textColor(0.35));
+    EXPECT_EQ(s.at(12).foreground, theme.legibleTextColor(0.35));
     EXPECT_EQ(s.at(12).background, std::nullopt);
     // An escaped pipe is cell text, not dimmed.
     const Styled esc("| a \\| b | c |\n| 1 | 2 |", false);

@@ -171,6 +171,7 @@ void MarkdownEditorView::applyColors()
     // Tertiary label shade for the captions; a separator shade at 40 % for the band lines.
     colors.caption = theme.textColor(0.26);
     colors.bandLine = theme.textColor(0.1 * 0.4);
+    colors.accent = theme.resolved(EditorTheme::SystemColor::Accent);
     m_text->pagedLayout()->setColors(colors);
     QPalette p = m_text->palette();
     p.setColor(QPalette::Text, colors.text);

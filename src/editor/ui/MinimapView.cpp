@@ -51,7 +51,7 @@ void MinimapView::paintEvent(QPaintEvent* e)
         return;
     const double top = std::max(m_view->verticalScrollBar()->value() / D, 0.0);
     const double share = std::min(m_view->viewport()->height() / D, 1.0);
-    QColor accent = palette().color(QPalette::Highlight);
+    QColor accent = colors.accent;
     QColor fill = accent;
     fill.setAlphaF(0.14);
     accent.setAlphaF(0.5);

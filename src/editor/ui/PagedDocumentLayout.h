@@ -35,6 +35,7 @@ public:
         QColor caption{0, 0, 0, 66};  // "Header" and "Footer"
         QColor bandLine{0, 0, 0, 10}; // the band edges
         QColor text{25, 25, 25};
+        QColor accent{0, 122, 255}; // the accent in the editor's own look (the minimap's box)
     };
 
     explicit PagedDocumentLayout(QTextDocument* doc);
