@@ -36,6 +36,9 @@ public:
     virtual void setModified(bool modified) = 0;
 
     virtual void applyConfig(const EditorConfig& config) { Q_UNUSED(config); }
+    // For configurations that follow settings while they change (a slider being dragged):
+    // applied at most once per short interval, the latest winning.
+    virtual void applyConfigThrottled(const EditorConfig& config) { applyConfig(config); }
 
     // The standard Edit menu actions.
     virtual void undo() = 0;

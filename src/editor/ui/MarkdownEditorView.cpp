@@ -64,16 +64,19 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
     // Until the window hands over a configuration of its own, the editor follows the
     // settings store; several keys changing at once are applied together.
     m_settingsTimer.setSingleShot(true);
-    m_settingsTimer.setInterval(0);
     connect(&m_settingsTimer, &QTimer::timeout, this, [this] {
-        if (!m_configFromWindow)
+        if (m_pendingConfig)
+            applyConfigInternal(*std::exchange(m_pendingConfig, std::nullopt));
+        else if (!m_configFromWindow)
             applyConfigInternal(configFromSettings());
+        m_lastApply.start();
     });
     connect(&settings, &Settings::changed, this, [this](const QString& key) {
-        if (key.startsWith(u"editor") || key == u"revealActiveLineMarkers")
-            m_settingsTimer.start();
+        if (!m_configFromWindow && (key.startsWith(u"editor") || key == u"revealActiveLineMarkers"))
+            scheduleApply();
     });
     applyConfigInternal(configFromSettings());
+    m_lastApply.start();
 }
 
 EditorTextView* MarkdownEditorView::textView()
@@ -182,7 +185,27 @@ void MarkdownEditorView::applyColors()
 void MarkdownEditorView::applyConfig(const EditorConfig& config)
 {
     m_configFromWindow = true;
+    m_pendingConfig.reset();
+    m_settingsTimer.stop();
     applyConfigInternal(config);
+    m_lastApply.start();
+}
+
+void MarkdownEditorView::applyConfigThrottled(const EditorConfig& config)
+{
+    m_configFromWindow = true;
+    m_pendingConfig = config;
+    scheduleApply();
+}
+
+// A slider or a colour drag stores every step; restyling the whole document for each one
+// would stall typing, so the latest look is applied at most once per interval.
+void MarkdownEditorView::scheduleApply()
+{
+    if (m_settingsTimer.isActive())
+        return;
+    const qint64 since = m_lastApply.isValid() ? m_lastApply.elapsed() : kApplyIntervalMs;
+    m_settingsTimer.start(int(std::max<qint64>(0, kApplyIntervalMs - since)));
 }
 
 void MarkdownEditorView::applyConfigInternal(const EditorConfig& config)

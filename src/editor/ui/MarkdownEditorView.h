@@ -5,7 +5,10 @@
 #include "editor/ui/EditorCoordinator.h"
 
 #include <QPointer>
+#include <QElapsedTimer>
 #include <QTimer>
+
+#include <optional>
 
 class EditorController;
 class MarkdownTextView;
@@ -48,6 +51,10 @@ public:
 
     // Applies the settings when they differ from the last applied, then restyles all.
     void applyConfig(const EditorConfig& config) override;
+    // For a configuration that follows a stream of settings changes (a slider being
+    // dragged): the latest is applied at once when the last one is older than the
+    // interval, else when the interval has passed.
+    void applyConfigThrottled(const EditorConfig& config) override;
     static EditorConfig configFromSettings();
 
     void setMinimapVisible(bool on);
@@ -55,6 +62,8 @@ public:
 private:
     void applyColors();
     void applyConfigInternal(const EditorConfig& config);
+    void scheduleApply();
+    static constexpr qint64 kApplyIntervalMs = 200;
 
     MarkdownTextView* m_text;
     PageRulerView* m_ruler;
@@ -62,5 +71,7 @@ private:
     QPointer<EditorController> m_controller;
     QTimer m_minimapTimer;
     QTimer m_settingsTimer;
+    QElapsedTimer m_lastApply;
+    std::optional<EditorConfig> m_pendingConfig;
     bool m_configFromWindow = false;
 };
