@@ -68,7 +68,9 @@ public:
         // Several keys changing at once (a theme, a reset) are applied together.
         m_settingsChanged.setSingleShot(true);
         m_settingsChanged.setInterval(0);
-        connect(&m_settingsChanged, &QTimer::timeout, this, &WindowSettingsFollower::apply);
+        // A slider being dragged stores every step: the editor applies the latest at a
+        // bounded rate instead of restyling the whole document per step.
+        connect(&m_settingsChanged, &QTimer::timeout, this, [this] { apply(true); });
         connect(&Settings::instance(), &Settings::changed, this, [this](const QString& key) {
             if (affectsConfig(key)) m_settingsChanged.start();
         });
@@ -76,13 +78,16 @@ public:
         apply();
     }
 
-    void apply()
+    void apply(bool fromSettings = false)
     {
         const EditorTextView* view = m_host.editorController()->textView();
         const QString text = view ? view->text() : QString();
         m_hadFrontMatter = WindowConfig::mayHaveFrontMatter(text);
         const EditorConfig config = WindowConfig::forDocument(Settings::instance(), text);
-        m_host.editorHost()->applyConfig(config);
+        if (fromSettings)
+            m_host.editorHost()->applyConfigThrottled(config);
+        else
+            m_host.editorHost()->applyConfig(config);
         const auto scheme = WindowConfig::colorScheme(config);
         if (scheme == m_scheme) return;
         m_scheme = scheme;
