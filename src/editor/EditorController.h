@@ -146,9 +146,6 @@ public:
     // Inserted line structure follows it, so a CR LF document stays CR LF.
     static QString lineBreakOf(QStringView text);
 
-    // Today's date in the locale's medium style ("Dec 7, 2026" in English).
-    static QString mediumDate(const QDate& date, const QLocale& locale);
-
 Q_SIGNALS:
     void statsChanged(const DocStats& stats);
     void zoomChanged(double zoom);

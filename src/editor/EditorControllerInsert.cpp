@@ -3,6 +3,7 @@
 
 #include "editor/EditorController.h"
 
+#include "platform/DateText.h"
 #include "platform/TextUtil.h"
 #include "render/MarkdownHTMLRenderer.h"
 #include "styling/MarkdownCleaner.h"
@@ -238,20 +239,7 @@ void EditorController::cleanUpMarkdown()
 
 void EditorController::insertDate()
 {
-    insertAtSelection(*this, mediumDate(QDate::currentDate(), QLocale()));
-}
-
-QString EditorController::mediumDate(const QDate& date, const QLocale& locale)
-{
-    // Qt offers long and short date formats only; the medium style is the long one
-    // without the weekday and with abbreviated month names.
-    static const QRegularExpression weekdayFirst(u"^\\s*dddd[\\s,]*"_s);
-    static const QRegularExpression weekdayElsewhere(u"[\\s,]*dddd"_s);
-    QString format = locale.dateFormat(QLocale::LongFormat);
-    format.remove(weekdayFirst);
-    format.remove(weekdayElsewhere);
-    format.replace(u"MMMM"_s, u"MMM"_s);
-    return locale.toString(date, format);
+    insertAtSelection(*this, DateText::mediumDate(QDate::currentDate(), QLocale()));
 }
 
 void EditorController::replaceDocumentText(const QString& newText)

@@ -114,15 +114,6 @@ TEST(EditorControllerInsertOps, RefusedFootnoteReferenceAddsNoDefinition)
     EXPECT_EQ(stale.text(), "ab");
 }
 
-TEST(EditorControllerInsertOps, MediumDate)
-{
-    const QDate d(2026, 12, 7);
-    EXPECT_EQ(EditorController::mediumDate(d, QLocale(QLocale::English, QLocale::UnitedStates)), "Dec 7, 2026");
-    const QString german = EditorController::mediumDate(d, QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_TRUE(german.contains("2026"));
-    EXPECT_FALSE(german.contains("Montag"));
-}
-
 TEST(EditorControllerInsertOps, ReplaceDocumentTextIsOneMinimalUndoableEdit)
 {
     OpsEditor e("---\ntitle: A\n---\n\nBody text", {20, 3});

@@ -63,3 +63,20 @@ TEST(PageTemplate, BodyIsInsertedUnchangedAndPageHasNoFinalLineFeed)
     EXPECT_TRUE(has(p, "<body>\n<p>a & b</p>\n\n</body>\n</html>"));
     EXPECT_EQ(p.back(), '>');
 }
+
+TEST(ExportFormat, UnknownIdsGiveHtml)
+{
+    EXPECT_EQ(ExportFormats::fromId("docx"), ExportFormat::docx);
+    EXPECT_EQ(ExportFormats::fromId("copyHTML"), ExportFormat::copyHTML);
+    for (const char* id : {"HTML", "", "PDF", "copyhtml", "markdown"})
+        EXPECT_EQ(ExportFormats::fromId(id), ExportFormat::html) << id;
+    EXPECT_EQ(ExportFormats::extension(ExportFormat::copyHTML), "");
+}
+
+TEST(ExportFormat, TheNameLosesNoSecondExtension)
+{
+    // The window already took ".md" off "v1.2 notes.md".
+    EXPECT_EQ(Exporter::exportName("v1.2 notes"), "v1.2 notes");
+    EXPECT_EQ(Exporter::exportName(""), "Untitled");
+    EXPECT_EQ(Exporter::userCSS(QString()), "") << "a present empty CSS is not replaced by the setting";
+}

@@ -1,0 +1,46 @@
+// The file formats of an export that need no web engine: HTML, Rich Text, Word and
+// OpenDocument.
+#include "render/Exporter.h"
+
+#include "render/MarkdownHTMLRenderer.h"
+#include "render/export/DocxWriter.h"
+#include "render/export/OdtWriter.h"
+#include "render/export/RichText.h"
+#include "render/export/RtfWriter.h"
+
+#include <QCoreApplication>
+
+std::optional<QByteArray> Exporter::convert(ExportFormat format, const QString& markdown, const QString& title,
+                                            const QString& baseDir, const QString& themeCSS, const QString& userCSS,
+                                            QString* error)
+{
+    auto fail = [error](const QString& why) -> std::optional<QByteArray> {
+        if (error) *error = why;
+        return std::nullopt;
+    };
+    const QString body = MarkdownHTMLRenderer::renderBody(markdown);
+    switch (format) {
+    case ExportFormat::html:
+    case ExportFormat::copyHTML:
+        return htmlDocument(body, title, themeCSS, userCSS, false).toUtf8();
+    case ExportFormat::pdf:
+        return fail(QCoreApplication::translate("Exporter", "PDF pages are made by the page renderer."));
+    case ExportFormat::rtf:
+    case ExportFormat::docx:
+    case ExportFormat::odt:
+        break;
+    }
+    const QString page = htmlDocument(body, title, themeCSS, userCSS, true);
+    // No folder grant is needed here: reading the document's folder is never sandboxed on
+    // this platform, and the conversion may run off the main thread, away from the settings.
+    auto doc = RichText::textDocument(page, baseDir);
+    QByteArray bytes;
+    QString why;
+    if (format == ExportFormat::rtf) bytes = RtfWriter::write(RichText::blocks(*doc));
+    else if (format == ExportFormat::docx) bytes = DocxWriter::write(RichText::blocks(*doc), title, &why);
+    else bytes = OdtWriter::write(*doc);
+    if (bytes.isEmpty())
+        return fail(why.isEmpty() ? QCoreApplication::translate("Exporter", "The document could not be converted.")
+                                  : why);
+    return bytes;
+}

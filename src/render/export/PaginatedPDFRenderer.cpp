@@ -1,0 +1,246 @@
+#include "render/export/PaginatedPDFRenderer.h"
+
+#include "platform/Settings.h"
+#include "render/Exporter.h"
+#include "render/MarkdownHTMLRenderer.h"
+#include "render/export/PDFStamper.h"
+#include "render/export/RichText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+// Chromium prints one CSS pixel as 0.75 point. Scaling the page by 4/3 on paper lays it
+// out 468 CSS pixels wide across the 468 points between the margins, so a 16-pixel body
+// font prints at 16 points. The zoom factor of the view does not reach printing; CSS does.
+const char kPrintScale[] = "<style>@media print { html { zoom: 1.3333333; } }</style>\n";
+
+// The two script addresses of the page template, and what they load next to them.
+const char* const kScriptRoots[] = {
+    "https://cdn.jsdelivr.net/npm/mathjax@3/es5/",
+    "https://cdn.jsdelivr.net/npm/mermaid@10/dist/",
+};
+
+class RequestGate : public QWebEngineUrlRequestInterceptor {
+public:
+    RequestGate(QString folder, QString pageFile, QObject* parent)
+        : QWebEngineUrlRequestInterceptor(parent)
+        , m_folder(std::move(folder))
+        , m_pageFile(std::move(pageFile))
+    {
+    }
+
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override
+    {
+        if (!allowed(info.requestUrl())) info.block(true);
+    }
+
+private:
+    bool allowed(const QUrl& url) const
+    {
+        const QString scheme = url.scheme();
+        if (scheme == QLatin1String("data")) return true;
+        if (scheme == QLatin1String("file")) {
+            const QString path = url.toLocalFile();
+            if (!m_pageFile.isEmpty() && QFileInfo(path).absoluteFilePath() == m_pageFile) return true;
+            return !m_folder.isEmpty() && RichText::isInsideFolder(path, m_folder);
+        }
+        if (scheme == QLatin1String("https") && url.query().isEmpty()) {
+            const QString s = url.toString();
+            for (const char* root : kScriptRoots)
+                if (s.startsWith(QLatin1String(root)) && !s.contains(QLatin1String(".."))) return true;
+        }
+        return false;
+    }
+
+    QString m_folder;
+    QString m_pageFile;
+};
+
+// Whether the typesetting scripts have done their work (true when there are none).
+const char kScriptsReady[] = R"((function () {
+  var math = document.querySelector('script[src*="mathjax@"]');
+  var mathOk = !math || (window.MathJax && MathJax.startup && MathJax.startup.promise &&
+      (window.__bwMathDone || (MathJax.startup.promise.then(function () { window.__bwMathDone = true; }), false)));
+  var diagrams = document.querySelectorAll('.mermaid');
+  var diagramsOk = Array.prototype.every.call(diagrams, function (e) {
+      return e.getAttribute('data-processed') === 'true' || e.querySelector('svg'); });
+  return !!(mathOk && diagramsOk);
+})())";
+
+} // namespace
+
+PaginatedPDFRenderer::PaginatedPDFRenderer(QObject* parent)
+    : QObject(parent)
+{
+}
+
+PaginatedPDFRenderer::~PaginatedPDFRenderer()
+{
+    delete m_page;
+}
+
+QWebEngineProfile* PaginatedPDFRenderer::profile()
+{
+    // A profile without a storage name is off the record: no cache, cookies or history
+    // reach the disk.
+    static QWebEngineProfile* shared = [] {
+        auto* p = new QWebEngineProfile(QCoreApplication::instance());
+        p->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+        p->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+        return p;
+    }();
+    return shared;
+}
+
+QString PaginatedPDFRenderer::pdfPage(const PdfRequest& request, const QString& userCSS)
+{
+    const QString body = MarkdownHTMLRenderer::renderBody(request.text);
+    QString page = Exporter::htmlDocument(body, request.title, request.themeCSS, userCSS, false);
+    const qsizetype head = page.indexOf(QLatin1String("</head>"));
+    if (head >= 0) page.insert(head, QLatin1String(kPrintScale));
+    return page;
+}
+
+void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
+{
+    m_request = request;
+    m_done = std::move(done);
+    Settings& settings = Settings::instance();
+    m_header = settings.string(QStringLiteral("printHeaderTemplate"), QStringLiteral("{title}"));
+    m_footer = settings.string(QStringLiteral("printFooterTemplate"), QStringLiteral("Page {page} of {pages}"));
+    const QString userCSS =
+        request.extraCSS.isEmpty() ? settings.string(QStringLiteral("exportCSS")) : request.extraCSS;
+    QString page = pdfPage(request, userCSS);
+
+    const QString folder = request.baseDir.isEmpty() ? QString() : QFileInfo(request.baseDir).canonicalFilePath();
+    const QUrl base = folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder + u'/');
+    const QByteArray bytes = page.toUtf8();
+    QString pageFile;
+    if (bytes.size() > inlinePageLimit) {
+        // setHtml refuses pages of about 2 MB: such a page loads from a file, with a <base>
+        // so its images still resolve against the document's folder.
+        if (base.isValid()) {
+            const qsizetype head = page.indexOf(QLatin1String("<head>"));
+            if (head >= 0)
+                page.insert(head + 6, QStringLiteral("\n<base href=\"%1\">").arg(base.toString(QUrl::FullyEncoded)));
+        }
+        m_file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/brindlewick-page-XXXXXX.html"));
+        const QByteArray fileBytes = page.toUtf8();
+        if (!m_file->open() || m_file->write(fileBytes) != fileBytes.size() || !m_file->flush()) {
+            QTimer::singleShot(0, this, [this] { finish({}); });
+            return;
+        }
+        pageFile = QFileInfo(m_file->fileName()).absoluteFilePath();
+        m_file->close();
+    }
+
+    m_page = new QWebEnginePage(profile());
+    m_page->setUrlRequestInterceptor(new RequestGate(folder, pageFile, m_page));
+    QWebEngineSettings* s = m_page->settings();
+    const bool scripts = page.contains(QLatin1String("<script"));
+    s->setAttribute(QWebEngineSettings::JavascriptEnabled, scripts);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, scripts); // the gate decides what loads
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    s->setAttribute(QWebEngineSettings::AutoLoadImages, true);
+    s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    s->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
+    s->setAttribute(QWebEngineSettings::PrintElementBackgrounds, true);
+    connect(m_page, &QWebEnginePage::loadFinished, this, &PaginatedPDFRenderer::onLoadFinished);
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this, [this] { finish({}); });
+
+    m_timeout = new QTimer(this);
+    m_timeout->setSingleShot(true);
+    connect(m_timeout, &QTimer::timeout, this, [this] { finish({}); });
+    m_timeout->start(loadTimeoutMs);
+
+    if (pageFile.isEmpty()) m_page->setHtml(page, base);
+    else m_page->load(QUrl::fromLocalFile(pageFile));
+}
+
+void PaginatedPDFRenderer::onLoadFinished(bool ok)
+{
+    if (m_finished) return;
+    if (!ok) {
+        finish({});
+        return;
+    }
+    m_timeout->start(printTimeoutMs);
+    waitForScripts(0);
+}
+
+void PaginatedPDFRenderer::waitForScripts(int waitedMs)
+{
+    if (m_finished) return;
+    if (!m_page->settings()->testAttribute(QWebEngineSettings::JavascriptEnabled) || waitedMs >= scriptWaitMs) {
+        print();
+        return;
+    }
+    QPointer<PaginatedPDFRenderer> self(this);
+    m_page->runJavaScript(QLatin1String(kScriptsReady), [self, waitedMs](const QVariant& ready) {
+        if (!self || self->m_finished) return;
+        if (ready.toBool()) {
+            self->print();
+            return;
+        }
+        QTimer::singleShot(100, self, [self, waitedMs] {
+            if (self) self->waitForScripts(waitedMs + 100);
+        });
+    });
+}
+
+void PaginatedPDFRenderer::print()
+{
+    if (m_finished) return;
+    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(72, 72, 72, 72),
+                             QPageLayout::Point);
+    QPointer<PaginatedPDFRenderer> self(this);
+    m_page->printToPdf(
+        [self](const QByteArray& pdf) {
+            if (!self || self->m_finished) return;
+            if (pdf.isEmpty()) {
+                self->finish({});
+                return;
+            }
+            // Stamping a long document takes a while: off the main thread.
+            auto* watcher = new QFutureWatcher<QByteArray>(self);
+            QObject::connect(watcher, &QFutureWatcher<QByteArray>::finished, self, [self, watcher, pdf] {
+                const QByteArray stamped = watcher->result();
+                watcher->deleteLater();
+                // Stamping that fails leaves the pages as the engine made them.
+                self->finish(stamped.isEmpty() ? pdf : stamped);
+            });
+            watcher->setFuture(QtConcurrent::run([pdf, title = self->m_request.title, header = self->m_header,
+                                                  footer = self->m_footer] {
+                return PDFStamper::stamp(pdf, title, header, footer);
+            }));
+        },
+        letter);
+}
+
+void PaginatedPDFRenderer::finish(const QByteArray& pdf)
+{
+    if (m_finished) return;
+    m_finished = true;
+    if (m_timeout) m_timeout->stop();
+    Completion done = std::move(m_done);
+    m_done = nullptr;
+    if (m_page) {
+        m_page->deleteLater();
+        m_page = nullptr;
+    }
+    m_file.reset();
+    if (done) done(pdf);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QTemporaryFile;
+class QTimer;
+class QWebEnginePage;
+class QWebEngineProfile;
+
+// What one PDF is made of.
+struct PdfRequest {
+    QString text;     // Markdown
+    QString title;    // the page title and "{title}"
+    QString baseDir;  // the folder relative images resolve against; empty for none
+    QString themeCSS;
+    QString extraCSS; // empty: the "exportCSS" setting applies
+};
+
+// One PDF: the document's page laid out by the web engine on Letter pages with 72-point
+// margins, 468 points of text width, and stamped with the header and footer templates.
+//
+// The page may load only files inside the document's folder, data: URLs and the math
+// and diagram scripts the page template names; those scripts get a bounded time to
+// typeset, so an export without network still finishes. Completes exactly once: with the
+// stamped PDF, or with no bytes when the page cannot be laid out or printed.
+class PaginatedPDFRenderer : public QObject {
+    Q_OBJECT
+public:
+    using Completion = std::function<void(const QByteArray& pdf)>;
+
+    static constexpr int scriptWaitMs = 4000;    // longest wait for math and diagrams
+    static constexpr int loadTimeoutMs = 60000;   // a page that never finishes loading fails
+    static constexpr int printTimeoutMs = 300000; // as does one the engine never prints
+    static constexpr qsizetype inlinePageLimit = 2 * 1024 * 1024; // larger pages load from a file
+
+    explicit PaginatedPDFRenderer(QObject* parent = nullptr);
+    ~PaginatedPDFRenderer() override;
+
+    // Starts the request; `done` is called later on this thread. Once per renderer.
+    void render(const PdfRequest& request, Completion done);
+
+    // The page the web engine prints: the export page (with its scripts) plus the print
+    // scale that makes one CSS pixel one point on paper.
+    static QString pdfPage(const PdfRequest& request, const QString& userCSS);
+
+    // The off-the-record profile every renderer shares.
+    static QWebEngineProfile* profile();
+
+private:
+    void onLoadFinished(bool ok);
+    void waitForScripts(int waitedMs);
+    void print();
+    void finish(const QByteArray& pdf);
+
+    PdfRequest m_request;
+    QString m_header;
+    QString m_footer;
+    Completion m_done;
+    QWebEnginePage* m_page = nullptr;
+    QTimer* m_timeout = nullptr;
+    std::unique_ptr<QTemporaryFile> m_file;
+    bool m_finished = false;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QTextDocument>
+
+#include <memory>
+
+// The exported page as word-processing structure: what the Rich Text and Word writers
+// need of a QTextDocument, read once so both write the same blocks.
+
+struct RichRun {
+    QString text; // U+2028 stands for a line break inside the block
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool mono = false;
+    bool superscript = false;
+    QString href;
+    QByteArray png;  // an image run when not empty; `text` is unused then
+    QSize imageSize; // in CSS pixels (1/96 inch)
+};
+
+struct RichTable;
+
+struct RichBlock {
+    enum Kind { Paragraph, Heading, ListItem, Code, Rule, Quote, Table };
+    Kind kind = Paragraph;
+    int headingLevel = 0; // 1..6 for headings
+    int listLevel = 0;    // 1-based nesting depth of a list item
+    bool ordered = false;
+    int number = 0; // an ordered item's number
+    int listId = 0; // the same for every item of one list
+    QList<RichRun> runs;
+    std::shared_ptr<RichTable> table;
+};
+
+struct RichTable {
+    QList<QList<QList<RichBlock>>> rows; // row -> cell -> blocks
+    int columns = 0;
+    int headerRows = 0;
+};
+
+// A QTextDocument that loads images only from regular files inside one folder, each at
+// most maxImageBytes; anything else (other folders, devices, pipes, the network) loads
+// nothing and the image is left out.
+class ExportTextDocument : public QTextDocument {
+public:
+    static constexpr qint64 maxImageBytes = 32 * 1024 * 1024;
+    explicit ExportTextDocument(const QString& baseDir);
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    QString m_baseDir; // canonical, empty when the document has no folder
+};
+
+namespace RichText {
+
+// The export page read as rich text: task boxes become ☐ and ☑ (Qt drops <input>), the
+// page is parsed with `baseDir` as its base, and the result is ready for the writers.
+std::unique_ptr<ExportTextDocument> textDocument(const QString& page, const QString& baseDir);
+
+// The blocks of `doc` in order, tables with their cells.
+QList<RichBlock> blocks(const QTextDocument& doc);
+
+// True when `path` is a regular file inside `dir` (both resolved through links).
+bool isInsideFolder(const QString& path, const QString& dir);
+
+} // namespace RichText

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "render/export/RichText.h"
+
+#include <QByteArray>
+
+namespace RtfWriter {
+
+// A Rich Text file of the blocks: headings, lists, code, tables, links and PNG images.
+// Every character outside ASCII is written as a Unicode escape, so the file is 7-bit.
+QByteArray write(const QList<RichBlock>& blocks);
+
+} // namespace RtfWriter

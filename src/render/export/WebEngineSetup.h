@@ -1,0 +1,6 @@
+#pragma once
+
+// Before the application object exists: what the web engine that makes PDFs needs. Its
+// sandbox is dropped only when running as root, where Chromium refuses to start with it;
+// contexts are shared because the engine asks for that before any window exists.
+void prepareWebEngine();

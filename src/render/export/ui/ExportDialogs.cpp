@@ -1,0 +1,57 @@
+#include "render/export/ui/ExportDialogs.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+
+QString ExportDialogs::nameFilter(ExportFormat format)
+{
+    auto tr = [](const char* s) { return QCoreApplication::translate("Exporter", s); };
+    switch (format) {
+    case ExportFormat::html: return tr("HTML Page (*.html)");
+    case ExportFormat::pdf: return tr("PDF Document (*.pdf)");
+    case ExportFormat::rtf: return tr("Rich Text Document (*.rtf)");
+    case ExportFormat::docx: return tr("Word Document (*.docx)");
+    case ExportFormat::odt: return tr("OpenDocument Text (*.odt)");
+    case ExportFormat::copyHTML: break;
+    }
+    return {};
+}
+
+ExportDialogs::Hooks ExportDialogs::defaults()
+{
+    Hooks h;
+    h.chooseSavePath = [](QWidget* window, const QString& fileName, const QString& folder, ExportFormat format,
+                          std::function<void(const QString&)> done) {
+        auto* dialog = new QFileDialog(window);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilter(nameFilter(format));
+        dialog->setDefaultSuffix(ExportFormats::extension(format));
+        if (!folder.isEmpty()) dialog->setDirectory(folder);
+        dialog->selectFile(fileName);
+        dialog->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
+        QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
+            const QStringList files = dialog->selectedFiles();
+            done(result == QDialog::Accepted && !files.isEmpty() ? files.first() : QString());
+        });
+        dialog->open();
+    };
+    h.alert = [](QWidget* window, const QString& message, const QString& detail) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), message,
+                                    QMessageBox::Ok, window);
+        box->setInformativeText(detail);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
+        box->open();
+    };
+    return h;
+}
+
+ExportDialogs::Hooks& ExportDialogs::hooks()
+{
+    static Hooks current = defaults();
+    return current;
+}

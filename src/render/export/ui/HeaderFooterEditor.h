@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLineEdit;
+
+// The page header and footer sheet: edits the two templates stamped on every printed and
+// exported page ("printHeaderTemplate", "printFooterTemplate"). Edits are stored as they
+// are typed; there is no cancel.
+class HeaderFooterEditor : public QDialog {
+    Q_OBJECT
+public:
+    explicit HeaderFooterEditor(std::function<void()> onDone, QWidget* parent = nullptr);
+
+    // Shows the sheet window-modally over `window`; closing it deletes it.
+    static HeaderFooterEditor* showFor(QWidget* window);
+
+    // The request that asks the key document window to show this sheet.
+    static QString editHeaderFooterNotification() { return QStringLiteral("Brindlewick.editHeaderFooter"); }
+
+    static QString defaultHeader() { return QStringLiteral("{title}"); }
+    static QString defaultFooter() { return QStringLiteral("Page {page} of {pages}"); }
+
+    QLineEdit* headerField() const { return m_header; }
+    QLineEdit* footerField() const { return m_footer; }
+
+    void resetToDefault();
+
+public Q_SLOTS:
+    void done(int result) override;
+
+private:
+    std::function<void()> m_onDone;
+    QLineEdit* m_header;
+    QLineEdit* m_footer;
+};

@@ -1,0 +1,85 @@
+#include "render/export/ui/PrintJob.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QTimer>
+
+PrintJob::PrintJob(const QByteArray& pdf, QObject* parent)
+    : QObject(parent)
+    , m_bytes(pdf)
+    , m_buffer(std::make_unique<QBuffer>(&m_bytes))
+    , m_doc(std::make_unique<QPdfDocument>())
+{
+    m_buffer->open(QIODevice::ReadOnly);
+    m_doc->load(m_buffer.get());
+}
+
+PrintJob::~PrintJob()
+{
+    if (m_progress) m_progress->deleteLater();
+}
+
+int PrintJob::pageCount() const
+{
+    return m_doc->status() == QPdfDocument::Status::Ready ? m_doc->pageCount() : 0;
+}
+
+void PrintJob::start(QPrinter& printer, QWidget* window)
+{
+    m_printer = &printer;
+    const int count = pageCount();
+    const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
+    m_next = range ? std::clamp(printer.fromPage(), 1, count) - 1 : 0;
+    m_last = range ? std::clamp(printer.toPage() > 0 ? printer.toPage() : count, m_next + 1, count) - 1 : count - 1;
+    setParent(nullptr);
+    m_painter = std::make_unique<QPainter>();
+    if (count < 1 || !m_painter->begin(&printer)) {
+        end(false);
+        return;
+    }
+    m_progress = new QProgressDialog(tr("Printing…"), tr("Cancel"), 0, m_last - m_next + 1, window);
+    m_progress->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
+    m_progress->setMinimumDuration(500);
+    m_progress->setAutoReset(false);
+    QTimer::singleShot(0, this, &PrintJob::printNext);
+}
+
+void PrintJob::printNext()
+{
+    if (m_progress && m_progress->wasCanceled()) {
+        m_printer->abort();
+        end(false);
+        return;
+    }
+    const QSizeF pagePoints = m_doc->pagePointSize(m_next);
+    const int dpi = std::min(maxDpi, m_printer->resolution());
+    const QSize pixels = (pagePoints * dpi / 72.0).toSize();
+    const QImage image = m_doc->render(m_next, pixels);
+    const QRectF paper = m_printer->paperRect(QPrinter::DevicePixel);
+    // Fitted and centred: the PDF's own margins stay as they are.
+    QSizeF target = pagePoints;
+    target.scale(paper.size(), Qt::KeepAspectRatio);
+    const QRectF where(paper.left() + (paper.width() - target.width()) / 2,
+                       paper.top() + (paper.height() - target.height()) / 2, target.width(), target.height());
+    m_painter->drawImage(where, image);
+    ++m_printed;
+    if (m_progress) m_progress->setValue(m_printed);
+    if (m_next >= m_last) {
+        end(true);
+        return;
+    }
+    ++m_next;
+    m_printer->newPage();
+    QTimer::singleShot(0, this, &PrintJob::printNext);
+}
+
+void PrintJob::end(bool completed)
+{
+    if (m_painter && m_painter->isActive()) m_painter->end();
+    if (m_progress) m_progress->close();
+    Q_EMIT finished(completed);
+    deleteLater();
+}

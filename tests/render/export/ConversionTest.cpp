@@ -1,0 +1,65 @@
+#include "ExportTestSupport.h"
+#include "render/Exporter.h"
+#include "render/export/DocxWriter.h"
+#include "render/export/RichText.h"
+#include "render/export/RtfWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+TEST(ExportConversion, ImagesLoadOnlyFromRegularFilesInsideTheDocumentFolder)
+{
+    QTemporaryDir root;
+    QDir(root.path()).mkdir("doc");
+    writeFile(root.filePath("doc/inside.png"), solidPng(Qt::red));
+    writeFile(root.filePath("outside.png"), solidPng(Qt::blue));
+    ASSERT_EQ(::symlink("/dev/zero", QFile::encodeName(root.filePath("doc/device.png")).constData()), 0);
+    ASSERT_EQ(::symlink("../outside.png", QFile::encodeName(root.filePath("doc/escape.png")).constData()), 0);
+    const QString page = QStringLiteral("<p><img src=\"inside.png\"><img src=\"../outside.png\"><img src=\"device.png\">"
+                                        "<img src=\"escape.png\"><img src=\"%1\"></p>")
+                             .arg(QUrl::fromLocalFile(root.filePath("outside.png")).toString());
+    auto doc = RichText::textDocument(page, root.filePath("doc"));
+    int images = 0;
+    for (const RichBlock& b : RichText::blocks(*doc))
+        for (const RichRun& r : b.runs) images += r.png.isEmpty() ? 0 : 1;
+    EXPECT_EQ(images, 1);
+
+    // A document never saved has no folder: no image resolves at all.
+    auto untitled = RichText::textDocument(QStringLiteral("<img src=\"%1\">").arg(root.filePath("doc/inside.png")), {});
+    for (const RichBlock& b : RichText::blocks(*untitled))
+        for (const RichRun& r : b.runs) EXPECT_TRUE(r.png.isEmpty());
+}
+
+TEST(ExportConversion, RichTextEscapesMarkupAndEveryNonAsciiCharacter)
+{
+    RichBlock b;
+    RichRun run;
+    run.text = QStringLiteral("{a}\\ é 😀");
+    b.runs = {run};
+    const QByteArray rtf = RtfWriter::write({b});
+    EXPECT_TRUE(rtf.contains("\\{a\\}\\\\ \\u233? \\u-10179?\\u-8704?")) << rtf.toStdString();
+    for (char c : rtf) EXPECT_LT(static_cast<unsigned char>(c), 0x80) << "7-bit output";
+}
+
+TEST(ExportConversion, WordAndOpenDocumentFilesAreArchivesAndTasksBecomeBoxes)
+{
+    const QString md = QStringLiteral("# Title\n\n- [ ] open\n- [x] done\n\n| a | b |\n|---|---|\n| 1 | 2 |\n");
+    for (ExportFormat f : {ExportFormat::docx, ExportFormat::odt}) {
+        const auto bytes = Exporter::convert(f, md, "t", {}, {}, {});
+        ASSERT_TRUE(bytes.has_value());
+        EXPECT_TRUE(bytes->startsWith("PK")) << ExportFormats::id(f).toStdString();
+    }
+    auto doc = RichText::textDocument(
+        Exporter::htmlDocument(QStringLiteral("<ul><li><input type=\"checkbox\" disabled> open</li>"
+                                              "<li><input type=\"checkbox\" checked disabled> done</li></ul>"),
+                               "t", {}, {}, true),
+        {});
+    EXPECT_TRUE(doc->toPlainText().contains(QStringLiteral("☐ open")));
+    EXPECT_TRUE(doc->toPlainText().contains(QStringLiteral("☑ done")));
+    // XML cannot carry controls or lone surrogates: they are left out, not written broken.
+    EXPECT_EQ(DocxWriter::xmlText(QStringLiteral("a\x01<b>&") + QChar(0xD800) + QStringLiteral("😀")),
+              QStringLiteral("a&lt;b&gt;&amp;😀"));
+}

@@ -1,0 +1,132 @@
+#include "ExportTestSupport.h"
+#include "render/export/PrintController.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray renderNow(const PdfRequest& request)
+{
+    QByteArray result;
+    bool done = false;
+    PrintController::render(request, nullptr, [&](const QByteArray& pdf) {
+        result = pdf;
+        done = true;
+    });
+    EXPECT_TRUE(waitFor([&] { return done; }));
+    return result;
+}
+
+} // namespace
+
+TEST(PaginatedPDFRenderer, EmptyDocumentIsOneLetterPageWithHeaderAndFooter)
+{
+    ScopedSettings settings;
+    PdfReader pdf(renderNow({QString(), QStringLiteral("Notes"), {}, {}, {}}));
+    ASSERT_EQ(pdf.pages(), 1);
+    EXPECT_EQ(pdf.doc.pagePointSize(0).toSize(), QSize(612, 792));
+    const QString text = pdf.text(0);
+    EXPECT_TRUE(text.contains("Notes")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Page 1 of 1")) << text.toStdString();
+}
+
+TEST(PaginatedPDFRenderer, LongTextIsPaginatedWithEveryLineOnceAndEveryPageNumbered)
+{
+    ScopedSettings settings;
+    Settings::instance().setValue("printHeaderTemplate", "{title} {date}");
+    QString text;
+    for (int i = 1; i <= 150; ++i) text += QStringLiteral("Line%1 of the body\n\n").arg(i, 4, 10, QLatin1Char('0'));
+    PdfReader pdf(renderNow({text, QStringLiteral("Long {page}"), {}, {}, {}}));
+    const int n = pdf.pages();
+    ASSERT_GT(n, 3);
+    QString all;
+    for (int p = 0; p < n; ++p) {
+        const QString t = pdf.text(p);
+        EXPECT_TRUE(t.contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(n))) << p;
+        EXPECT_TRUE(t.contains("Long {page}")) << "a title is not filled again";
+        all += t;
+    }
+    // A line cut between two pages would be missing from both or appear on both.
+    for (int i = 1; i <= 150; ++i)
+        EXPECT_EQ(all.count(QStringLiteral("Line%1 of the body").arg(i, 4, 10, QLatin1Char('0'))), 1) << i;
+}
+
+TEST(PaginatedPDFRenderer, QueuedRequestsCompleteOnceEachInOrderAndSkipGoneCallers)
+{
+    ScopedSettings settings;
+    QList<int> order;
+    QList<int> pages;
+    auto gone = std::make_unique<QObject>();
+    for (int i = 0; i < 4; ++i) {
+        QObject* context = i == 2 ? gone.get() : nullptr;
+        PrintController::render({QStringLiteral("# Request %1").arg(i), QStringLiteral("t"), {}, {}, {}}, context,
+                                [&order, &pages, i](const QByteArray& pdf) {
+                                    order.append(i);
+                                    pages.append(PdfReader(pdf).pages());
+                                });
+    }
+    gone.reset(); // the window of request 2 closes while it waits
+    ASSERT_TRUE(waitFor([&] { return order.size() == 3 && PrintController::pendingRequests() == 0; }));
+    QTest::qWait(300);
+    EXPECT_EQ(order, (QList<int>{0, 1, 3}));
+    EXPECT_EQ(pages, (QList<int>{1, 1, 1}));
+}
+
+TEST(PaginatedPDFRenderer, LoadsImagesOnlyFromInsideTheDocumentFolder)
+{
+    ScopedSettings settings;
+    QTemporaryDir root;
+    QDir(root.path()).mkdir("doc");
+    writeFile(root.filePath("doc/inside.png"), solidPng(Qt::red));
+    writeFile(root.filePath("outside.png"), solidPng(Qt::blue));
+    const QString text = QStringLiteral("![a](inside.png)\n\n![b](../outside.png)\n\n![c](%1)\n")
+                             .arg(QUrl::fromLocalFile(root.filePath("outside.png")).toString());
+    PdfReader pdf(renderNow({text, QStringLiteral("t"), root.filePath("doc"), {}, {}}));
+    ASSERT_EQ(pdf.pages(), 1);
+    const QImage page = pdf.image(0);
+    EXPECT_TRUE(hasColor(page, Qt::red));
+    EXPECT_FALSE(hasColor(page, Qt::blue));
+}
+
+TEST(PaginatedPDFRenderer, AFailedPdfLeavesTheOldFileAndAPageOverTwoMegabytesStillPrints)
+{
+    ScopedSettings settings;
+    QTemporaryDir dir;
+    writeFile(dir.filePath("pic.png"), solidPng(Qt::red));
+    // The page is large, its print short: the bulk is the image's alternative text.
+    const QString big = QStringLiteral("Before\n\n![%1](pic.png)\n\nAfter\n").arg(QString(2'300'000, u'a'));
+    const QString target = writeFile(dir.filePath("out.pdf"), "the good old file");
+
+    // With a file where the temporary folder should be, the large page cannot load.
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(writeFile(dir.filePath("not-a-folder"), "x")));
+    bool ok = true;
+    bool done = false;
+    PrintController::writePDF({big, "big", dir.path(), {}, {}}, target, nullptr, [&](bool written, const QString&) {
+        ok = written;
+        done = true;
+    });
+    EXPECT_TRUE(waitFor([&] { return done; }));
+    if (oldTmp.isEmpty()) qunsetenv("TMPDIR");
+    else qputenv("TMPDIR", oldTmp);
+    EXPECT_FALSE(ok);
+    QFile f(target);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "the good old file");
+    f.close();
+
+    done = false;
+    PrintController::writePDF({big, "big", dir.path(), {}, {}}, target, nullptr, [&](bool written, const QString&) {
+        ok = written;
+        done = true;
+    });
+    EXPECT_TRUE(waitFor([&] { return done; }));
+    EXPECT_TRUE(ok);
+    QFile written(target);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    PdfReader pdf(written.readAll());
+    EXPECT_EQ(pdf.pages(), 1);
+    EXPECT_TRUE(hasColor(pdf.image(0), Qt::red)) << "the large page still resolves its images in its folder";
+}

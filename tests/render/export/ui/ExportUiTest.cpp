@@ -1,0 +1,156 @@
+#include "../ExportTestSupport.h"
+#include "render/Exporter.h"
+#include "render/export/PrintController.h"
+#include "render/export/ui/ExportDialogs.h"
+#include "render/export/ui/HeaderFooterEditor.h"
+#include "render/export/ui/PrintJob.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPrinter>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Answers every save panel with `path` and records alerts.
+struct FakeDialogs {
+    explicit FakeDialogs(QString answer)
+        : saved(ExportDialogs::hooks())
+    {
+        ExportDialogs::hooks().chooseSavePath = [this, answer](QWidget*, const QString& name, const QString&,
+                                                               ExportFormat, std::function<void(const QString&)> done) {
+            proposed.append(name);
+            done(answer);
+        };
+        ExportDialogs::hooks().alert = [this](QWidget*, const QString& message, const QString& detail) {
+            alerts.append(message + u'\n' + detail);
+        };
+    }
+    ~FakeDialogs() { ExportDialogs::hooks() = saved; }
+    ExportDialogs::Hooks saved;
+    QStringList proposed;
+    QStringList alerts;
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(ExportDocument, WritesTheFileUnderTheNameWithOneExtensionRemoved)
+{
+    ScopedSettings settings;
+    QTemporaryDir dir;
+    const QString target = dir.filePath("out.docx");
+    FakeDialogs dialogs(target);
+    QWidget window;
+    Exporter::exportDocument(ExportFormat::docx, "# Hello", &window, "v1.2 notes", dir.path(), {}, std::nullopt);
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(target); }));
+    EXPECT_EQ(dialogs.proposed, QStringList{"v1.2 notes.docx"});
+    EXPECT_TRUE(readAll(target).startsWith("PK"));
+    EXPECT_TRUE(dialogs.alerts.isEmpty());
+}
+
+TEST(ExportDocument, AFailedWriteAlertsNamingTheFileAndKeepsWhatWasThere)
+{
+    ScopedSettings settings;
+    QTemporaryDir dir;
+    // A path whose folder is a file cannot be written.
+    const QString blocker = writeFile(dir.filePath("blocker"), "keep");
+    FakeDialogs dialogs(dir.filePath("blocker/out.rtf"));
+    Exporter::exportDocument(ExportFormat::rtf, "text", nullptr, "n", {}, {}, std::nullopt);
+    ASSERT_TRUE(waitFor([&] { return !dialogs.alerts.isEmpty(); }));
+    EXPECT_TRUE(dialogs.alerts.first().contains("blocker/out.rtf")) << dialogs.alerts.first().toStdString();
+    EXPECT_EQ(readAll(blocker), "keep");
+}
+
+TEST(ExportDocument, AFailedPdfAlertsAndACancelledPanelWritesNothing)
+{
+    ScopedSettings settings;
+    QTemporaryDir dir;
+    const QString target = writeFile(dir.filePath("old.pdf"), "old");
+    {
+        FakeDialogs cancel{QString()};
+        Exporter::exportDocument(ExportFormat::pdf, "text", nullptr, "n", {}, {}, std::nullopt);
+        QTest::qWait(50);
+        EXPECT_EQ(PrintController::pendingRequests(), 0);
+    }
+    FakeDialogs dialogs(target);
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(writeFile(dir.filePath("not-a-folder"), "x")));
+    Exporter::exportDocument(ExportFormat::pdf, QString(2'200'000, u'x'), nullptr, "n", dir.path(), {}, std::nullopt);
+    const bool alerted = waitFor([&] { return !dialogs.alerts.isEmpty(); });
+    if (oldTmp.isEmpty()) qunsetenv("TMPDIR");
+    else qputenv("TMPDIR", oldTmp);
+    ASSERT_TRUE(alerted);
+    EXPECT_TRUE(dialogs.alerts.first().contains("old.pdf"));
+    EXPECT_EQ(readAll(target), "old");
+}
+
+TEST(ExportDocument, CopyAsHtmlPutsThePageOnTheClipboardAsHtmlAndText)
+{
+    ScopedSettings settings;
+    Settings::instance().setValue("exportCSS", "p { color: red; }");
+    Exporter::exportDocument(ExportFormat::copyHTML, "Formula $$x$$", nullptr, "", {}, {}, std::nullopt);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data);
+    EXPECT_TRUE(data->html().contains("<title>Untitled</title>"));
+    EXPECT_TRUE(data->html().contains("/* user CSS */\np { color: red; }"));
+    EXPECT_TRUE(data->html().contains("mathjax@3"));
+    EXPECT_EQ(data->text(), data->html());
+}
+
+TEST(HeaderFooterEditor, StoresAsTypedAndResetRestoresBoth)
+{
+    ScopedSettings settings;
+    int doneCalls = 0;
+    HeaderFooterEditor editor([&] { ++doneCalls; });
+    EXPECT_EQ(editor.headerField()->text(), "{title}");
+    EXPECT_EQ(editor.footerField()->text(), "Page {page} of {pages}");
+    editor.headerField()->selectAll();
+    QTest::keyClick(editor.headerField(), Qt::Key_Delete);
+    EXPECT_TRUE(Settings::instance().isStored("printHeaderTemplate"));
+    EXPECT_EQ(Settings::instance().string("printHeaderTemplate", "x"), "") << "an empty field stores the empty text";
+    QTest::keyClicks(editor.footerField(), " ({date})");
+    EXPECT_EQ(Settings::instance().string("printFooterTemplate"), "Page {page} of {pages} ({date})");
+    editor.resetToDefault();
+    EXPECT_EQ(Settings::instance().string("printHeaderTemplate"), "{title}");
+    EXPECT_EQ(Settings::instance().string("printFooterTemplate"), "Page {page} of {pages}");
+    EXPECT_EQ(editor.headerField()->text(), "{title}");
+    editor.show();
+    QTest::keyClick(editor.footerField(), Qt::Key_Return);
+    EXPECT_EQ(doneCalls, 1);
+}
+
+TEST(PrintJob, PrintsEveryPageOnceToAPdfPrinterWithNoBlankPage)
+{
+    ScopedSettings settings;
+    QString text;
+    for (int i = 0; i < 120; ++i) text += QStringLiteral("Paragraph %1\n\n").arg(i);
+    QByteArray pdf;
+    PrintController::render({text, "t", {}, {}, {}}, nullptr, [&](const QByteArray& b) { pdf = b; });
+    ASSERT_TRUE(waitFor([&] { return !pdf.isEmpty(); }));
+    const int pages = PdfReader(pdf).pages();
+    ASSERT_GT(pages, 2);
+
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    printer.setFullPage(true);
+    printer.setResolution(150);
+    auto* job = new PrintJob(pdf);
+    bool completed = false;
+    QObject::connect(job, &PrintJob::finished, [&](bool ok) { completed = ok; });
+    job->start(printer, nullptr);
+    ASSERT_TRUE(waitFor([&] { return completed; }));
+    PdfReader printed(readAll(dir.filePath("printed.pdf")));
+    ASSERT_EQ(printed.pages(), pages);
+    for (int p = 0; p < pages; ++p) EXPECT_TRUE(hasColor(printed.image(p, 18), QColor(29, 29, 31))) << "page " << p;
+}
