@@ -1,23 +1,13 @@
 #pragma once
 
+#include "render/ExportFormat.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 
 class QWidget;
-
-// The export targets. The id of each is its name; presets store formats by id.
-enum class ExportFormat { html, pdf, rtf, docx, odt, copyHTML };
-
-namespace ExportFormats {
-// "pdf", "rtf", "docx", "odt" and "copyHTML" (exact case) give their format; any other
-// text gives html. Never fails.
-ExportFormat fromId(const QString& id);
-QString id(ExportFormat format);
-// The file extension without its dot; empty for copyHTML, which writes no file.
-QString extension(ExportFormat format);
-} // namespace ExportFormats
 
 // Everything that leaves the program as a document passes through one page.
 //

@@ -64,16 +64,7 @@ TEST(PageTemplate, BodyIsInsertedUnchangedAndPageHasNoFinalLineFeed)
     EXPECT_EQ(p.back(), '>');
 }
 
-TEST(ExportFormat, UnknownIdsGiveHtml)
-{
-    EXPECT_EQ(ExportFormats::fromId("docx"), ExportFormat::docx);
-    EXPECT_EQ(ExportFormats::fromId("copyHTML"), ExportFormat::copyHTML);
-    for (const char* id : {"HTML", "", "PDF", "copyhtml", "markdown"})
-        EXPECT_EQ(ExportFormats::fromId(id), ExportFormat::html) << id;
-    EXPECT_EQ(ExportFormats::extension(ExportFormat::copyHTML), "");
-}
-
-TEST(ExportFormat, TheNameLosesNoSecondExtension)
+TEST(Exporter, TheNameLosesNoSecondExtension)
 {
     // The window already took ".md" off "v1.2 notes.md".
     EXPECT_EQ(Exporter::exportName("v1.2 notes"), "v1.2 notes");
