@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +18,28 @@ namespace TableGridRenderer {
 namespace {
 
 constexpr double heightLimit = 100000;
+
+// Breaks `tl`'s text into lines at most `width` wide: at word boundaries, inside a word
+// only when that word alone is wider. Returns the height of the lines, each with the
+// font's leading above it. Cells are measured and drawn through this one function, so a
+// cell's text always takes the lines its row height was measured for.
+double breakCellText(QTextLayout& tl, double width, Qt::Alignment align = Qt::AlignLeft)
+{
+    QTextOption option(align);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    tl.setTextOption(option);
+    const double leading = QFontMetricsF(tl.font()).leading();
+    double y = 0;
+    tl.beginLayout();
+    for (QTextLine line = tl.createLine(); line.isValid() && y < heightLimit; line = tl.createLine()) {
+        line.setLineWidth(width);
+        y += leading;
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    tl.endLayout();
+    return y;
+}
 
 // Measurements of cell texts in one font, kept between restyles: typing in a large
 // table restyles all of it, and all but the edited cell measure as before.
@@ -48,7 +71,8 @@ std::shared_ptr<MeasureCache> cacheFor(const QString& fontKey)
 class Measurer {
 public:
     explicit Measurer(const QFont& font)
-        : m_metrics(font)
+        : m_font(font)
+        , m_metrics(font)
         , m_cache(cacheFor(font.key()))
         , m_base(std::ceil(m_metrics.ascent() + m_metrics.descent()))
         , m_oneLine(std::ceil(measureWrapped(QStringLiteral("Xg"), 1e6)))
@@ -88,9 +112,11 @@ private:
     }
     double measureWrapped(const QString& s, double wrap) const
     {
-        return m_metrics.boundingRect(QRectF(0, 0, wrap, heightLimit), Qt::TextWordWrap, s).height();
+        QTextLayout tl(s, m_font);
+        return breakCellText(tl, wrap);
     }
 
+    QFont m_font;
     QFontMetricsF m_metrics;
     std::shared_ptr<MeasureCache> m_cache;
     double m_base;
@@ -132,24 +158,33 @@ QFont boldFont(const QFont& body)
 
 namespace {
 
-double wrapWidth(const QList<double>& widths, int column)
+// A header cell with a sort glyph keeps room for it beside its text.
+bool showsSortGlyph(bool header, qsizetype rowCount, double width)
 {
-    return std::max(1.0, column < widths.size() ? widths[column] - horizontalMargin : fallbackWrapWidth);
+    return header && rowCount >= 2 && width > sortGlyphMinimumColumn;
+}
+
+double wrapWidth(const QList<double>& widths, int column, double glyphRoom)
+{
+    if (column >= widths.size())
+        return std::max(1.0, fallbackWrapWidth);
+    return std::max(1.0, widths[column] - horizontalMargin - glyphRoom);
 }
 
 // One row's height. `single` holds the row's single-line cell widths when the caller
 // measured them already; `cellHeights`, when given, receives each cell's text height;
 // a cell whose `keep` flag is set takes its height from `before` instead of measuring.
-double rowHeight(const TableModel::Row& row, int columns, const Measurer& m, const QList<double>& widths,
-                 const double* single, double* cellHeights = nullptr, const double* before = nullptr,
-                 const QList<bool>& keep = {})
+double rowHeight(const TableModel::Row& row, qsizetype rowCount, int columns, const Measurer& m,
+                 const QList<double>& widths, const double* single, double* cellHeights = nullptr,
+                 const double* before = nullptr, const QList<bool>& keep = {})
 {
     double h = m.baseHeight();
     const int n = std::min(columns, int(row.cells.size()));
     for (int c = 0; c < n; ++c) {
+        const double room = showsSortGlyph(row.isHeader, rowCount, widths.value(c)) ? sortGlyphTextRoom : 0;
         const double cell = before && keep.value(c)
             ? before[c]
-            : m.wrappedHeight(displayText(row.cells[c]), wrapWidth(widths, c), single ? single[c] : -1);
+            : m.wrappedHeight(displayText(row.cells[c]), wrapWidth(widths, c, room), single ? single[c] : -1);
         if (cellHeights)
             cellHeights[c] = cell;
         h = std::max(h, cell);
@@ -175,8 +210,10 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
     const int stride = std::max(columns, 0);
     const qsizetype rowCount = rows.size();
 
-    // Rows whose cells, font and column count are as they were measured before.
-    const bool comparable = previous.fontKey == body.key() && previous.columns == columns;
+    // Rows whose cells, font and column count are as they were measured before (and
+    // whose header showed a sort glyph then as now).
+    const bool comparable = previous.fontKey == body.key() && previous.columns == columns
+        && (previous.header.size() >= 2) == (rowCount >= 2);
     QList<qsizetype> from(rowCount, -1);
     for (qsizetype r = 0; comparable && r < rowCount && r < previousRow.size(); ++r) {
         const qsizetype p = previousRow[r];
@@ -216,7 +253,9 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
             for (int c = 0; c < stride; ++c) {
                 if (single[c] < 0)
                     continue;
-                const double w = single[c] + horizontalMargin;
+                double w = single[c] + horizontalMargin;
+                if (rows[r].isHeader && rowCount >= 2)
+                    w += sortGlyphTextRoom;
                 natural[c] = std::max(natural[c], w);
                 if (rows[r].isHeader)
                     header[c] = std::max(header[c], w);
@@ -247,7 +286,7 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
     out.rowHeights.reserve(rowCount);
     for (qsizetype r = 0; r < rowCount; ++r) {
         const double* before = from[r] >= 0 ? previous.cellHeights.constData() + from[r] * stride : nullptr;
-        out.rowHeights.append(rowHeight(rows[r], columns, rows[r].isHeader ? heavy : regular, out.widths,
+        out.rowHeights.append(rowHeight(rows[r], rowCount, columns, rows[r].isHeader ? heavy : regular, out.widths,
                                         m.single.constData() + r * stride, m.cellHeights.data() + r * stride,
                                         before, sameWidth));
     }
@@ -256,7 +295,7 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
     return out;
 }
 
-std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int textLength)
+std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int textLength, const QList<double>& rowTops)
 {
     if (model.columns < 1 || model.rows.isEmpty() || model.rows.first().range.location >= textLength)
         return std::nullopt;
@@ -273,11 +312,21 @@ std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int te
         tableWidth += w;
 
     const double left = origin.x();
-    double y = origin.y();
+    const bool placed = rowTops.size() == rowCount;
+    const double top = placed ? rowTops.first() : origin.y();
+    double y = top;
+    TableFrame& f = g.frame;
     g.cellRects.reserve(rowCount * model.columns);
     for (qsizetype r = 0; r < rowCount; ++r) {
         const TableModel::Row& row = model.rows[r];
         const double h = g.rowHeights[r];
+        // A row laid out well below the previous one (past a page end) starts another
+        // part of the grid; the others stack (the hidden delimiter line between the
+        // header and the body keeps 1 unit of its own, which the grid does not show).
+        if (placed && (r == 0 || std::abs(rowTops[r] - y) > 2)) {
+            y = rowTops[r];
+            f.parts.append(QRectF(left, y, tableWidth, 0));
+        }
         g.rowTops.append(y);
         double x = left;
         for (int c = 0; c < model.columns; ++c) {
@@ -288,11 +337,14 @@ std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int te
             x += widths[c];
         }
         y += h;
+        if (placed)
+            f.parts.last().setBottom(y);
     }
 
-    TableFrame& f = g.frame;
-    f.rect = QRectF(left, origin.y(), tableWidth, y - origin.y());
-    f.headerRect = QRectF(left, origin.y(), tableWidth, g.rowHeights.first());
+    f.rect = QRectF(left, top, tableWidth, y - top);
+    if (!placed)
+        f.parts = {f.rect};
+    f.headerRect = QRectF(left, top, tableWidth, g.rowHeights.first());
     double x = left;
     for (int c = 0; c + 1 < model.columns; ++c) {
         x += widths[c];
@@ -333,10 +385,10 @@ Colors Colors::forText(const QColor& text)
 }
 
 Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFont& font, const Colors& colors,
-           int textLength)
+           int textLength, const QList<double>& rowTops)
 {
     Drawn out;
-    const std::optional<Geometry> g = geometry(model, origin, textLength);
+    const std::optional<Geometry> g = geometry(model, origin, textLength, rowTops);
     if (!g)
         return out;
     const QFont body = bodyFont(font);
@@ -345,8 +397,12 @@ Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFo
     painter.save();
     QPen border(colors.separator);
     border.setWidthF(0.75);
+    const QRectF visible = painter.hasClipping() ? painter.clipBoundingRect() : QRectF();
     for (qsizetype r = 0; r < model.rows.size(); ++r) {
         const TableModel::Row& row = model.rows[r];
+        if (visible.isValid()
+            && !visible.intersects(QRectF(g->frame.rect.left(), g->rowTops[r], g->frame.rect.width(), g->rowHeights[r])))
+            continue;
         if (row.isHeader)
             painter.fillRect(QRectF(g->frame.rect.left(), g->rowTops[r], g->frame.rect.width(), g->rowHeights[r]),
                              colors.headerFill);
@@ -356,10 +412,21 @@ Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFo
             painter.setPen(border);
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(cell);
-            painter.setPen(colors.text);
-            painter.drawText(cell.adjusted(9, 3, -9, -3), int(alignmentOf(model, c) | Qt::AlignTop | Qt::TextWordWrap),
-                             displayText(row.cells.value(c)));
-            if (row.isHeader && model.rows.size() >= 2 && cell.width() > sortGlyphMinimumColumn) {
+            const bool glyph = showsSortGlyph(row.isHeader, model.rows.size(), cell.width());
+            const double margin = horizontalMargin / 2;
+            const QRectF inner = cell.adjusted(margin, verticalMargin / 2, -(margin + (glyph ? sortGlyphTextRoom : 0)),
+                                               -verticalMargin / 2);
+            const QString text = displayText(row.cells.value(c));
+            if (!text.isEmpty() && inner.width() > 0 && inner.height() > 0) {
+                QTextLayout tl(text, row.isHeader ? bold : body);
+                breakCellText(tl, inner.width(), alignmentOf(model, c));
+                painter.save();
+                painter.setClipRect(inner, Qt::IntersectClip);
+                painter.setPen(colors.text);
+                tl.draw(&painter, inner.topLeft());
+                painter.restore();
+            }
+            if (glyph) {
                 const QRectF gr = sortGlyphRect(cell);
                 const double cx = gr.center().x();
                 const double cy = gr.center().y();
@@ -410,7 +477,10 @@ std::optional<DividerHit> dividerAt(const QList<TableFrame>& frames, QPointF p)
 {
     for (int f = 0; f < frames.size(); ++f) {
         const TableFrame& t = frames[f];
-        if (p.y() < t.rect.top() - dividerVerticalTolerance || p.y() > t.rect.bottom() + dividerVerticalTolerance)
+        const QList<QRectF> parts = t.parts.isEmpty() ? QList<QRectF>{t.rect} : t.parts;
+        if (std::none_of(parts.cbegin(), parts.cend(), [&](const QRectF& part) {
+                return p.y() >= part.top() - dividerVerticalTolerance && p.y() <= part.bottom() + dividerVerticalTolerance;
+            }))
             continue;
         for (int d = 0; d < t.dividerXs.size(); ++d)
             if (std::abs(p.x() - t.dividerXs[d]) <= dividerGrabDistance)
@@ -440,12 +510,12 @@ int cellAt(const QList<TableCellHit>& hits, QPointF p)
     return -1;
 }
 
-QList<double> resizedWidths(const QList<double>& start, int divider, double delta)
+QList<double> resizedWidths(const QList<double>& start, int divider, double delta, double minimum)
 {
     if (divider < 0 || divider + 1 >= start.size())
         return start;
-    delta = std::max(delta, minimumResizedWidth - start[divider]);
-    delta = std::min(delta, start[divider + 1] - minimumResizedWidth);
+    delta = std::max(delta, minimum - start[divider]);
+    delta = std::min(delta, start[divider + 1] - minimum);
     QList<double> w = start;
     w[divider] += delta;
     w[divider + 1] -= delta;

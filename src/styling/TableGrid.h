@@ -19,6 +19,9 @@ class QPainter;
 // The drawn geometry of one grid table (view coordinates, y grows downwards).
 struct TableFrame {
     QRectF rect;               // the whole grid
+    // The grid's rectangle on each page it is drawn on: one, unless its rows are split at
+    // page ends (then `rect` also spans the gaps between them).
+    QList<QRectF> parts;
     QRectF headerRect;         // the header row's band, full grid width
     QList<double> dividerXs;   // x of each boundary between two columns (columns - 1)
     QList<double> widths;      // column widths used for drawing
@@ -48,9 +51,12 @@ inline constexpr double fallbackRowHeight = 24;
 inline constexpr double fallbackColumnWidth = 40;
 inline constexpr double fallbackWrapWidth = 22;
 // Sort glyph: drawn 9 points from a header cell's right edge, clickable over the
-// rightmost min(column width, 16) points; only in columns wider than 22.
+// rightmost min(column width, 16) points; only in columns wider than 22. A header cell
+// that shows it keeps its text 16 points from its right edge, clear of the glyph, and is
+// measured that much wider.
 inline constexpr double sortGlyphAreaWidth = 16;
 inline constexpr double sortGlyphMinimumColumn = 22;
+inline constexpr double sortGlyphTextRoom = sortGlyphAreaWidth - horizontalMargin / 2;
 // Pointer handling around dividers.
 inline constexpr double dividerGrabDistance = 6;
 inline constexpr double dividerVerticalTolerance = 2;
@@ -69,7 +75,8 @@ struct Layout {
 
 // Widths from the cells' single-line widths (header texts always fit when there is
 // room for them; otherwise every column shrinks in proportion, not below 38), or the
-// explicit widths when their count fits the columns; heights from the wrapped cells.
+// explicit widths when their count fits the columns; heights from the wrapped cells
+// (lines break at word boundaries, inside a word only when it alone is too wide).
 Layout layout(const QList<TableModel::Row>& rows, int columns, const QFont& bodyFont, double available,
               const std::optional<QList<double>>& explicitWidths = std::nullopt);
 // What one layout measured, kept by the styler so that laying the same table out again
@@ -92,8 +99,10 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
 
 // Where a table stands: its frame, clickable cells (row by row, left to right) and the
 // rectangle of every cell (row-major, `columns` per row). `origin` is the top-left of
-// the first row (from the layout of its line). Nothing when the model has no column or
-// row, or its first row does not lie before `textLength`.
+// the first row (from the layout of its line). `rowTops`, when it holds one y per row,
+// places each row where its own line is laid out, so that a grid pushed past a page end
+// splits there like text; otherwise the rows stack from `origin`. Nothing when the model
+// has no column or row, or its first row does not lie before `textLength`.
 struct Geometry {
     TableFrame frame;
     QList<TableCellHit> hits;
@@ -101,7 +110,8 @@ struct Geometry {
     QList<double> rowTops;
     QList<double> rowHeights;
 };
-std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int textLength);
+std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int textLength,
+                                 const QList<double>& rowTops = {});
 
 // The glyph's rectangle and the clickable area of column `column`'s sort glyph.
 QRectF sortGlyphRect(const QRectF& headerCell);
@@ -121,9 +131,10 @@ struct Drawn {
     std::optional<TableFrame> frame;
 };
 // Draws one grid: header band, cell borders, wrapped cell texts and sort glyphs.
-// `font` is the text's font at the table (reduced to regular and bold here).
+// `font` is the text's font at the table (reduced to regular and bold here); `rowTops`
+// as for `geometry`. Rows outside the painter's clip are not drawn.
 Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFont& font, const Colors& colors,
-           int textLength);
+           int textLength, const QList<double>& rowTops = {});
 
 // Draws every grid table of a styled text (each run of its tableModel attribute), in
 // text order, and gathers their cell hits and frames. `originOf` gives the top-left of
@@ -148,14 +159,17 @@ struct ColumnHit {
     int column = 0;
     bool operator==(const ColumnHit&) const = default;
 };
-// The first frame (vertically within 2 points) and divider within 6 points of `p`.
+// The first frame (vertically within 2 points of one of its parts) and divider within 6
+// points of `p`.
 std::optional<DividerHit> dividerAt(const QList<TableFrame>& frames, QPointF p);
 // The first frame with a body whose header holds `p`, and the column whose sort area does.
 std::optional<ColumnHit> sortGlyphAt(const QList<TableFrame>& frames, QPointF p);
 // Index of the first hit whose rectangle holds `p`, or -1.
 int cellAt(const QList<TableCellHit>& hits, QPointF p);
 // Widths after dragging divider `divider` by `delta`: the two neighbours trade width,
-// neither below 40 (the right one wins when both cannot hold); the total stays.
-QList<double> resizedWidths(const QList<double>& start, int divider, double delta);
+// neither below `minimum` (the right one wins when both cannot hold); the total stays.
+// The minimum is 40 points: in grid units that is 40 / (points per grid unit).
+QList<double> resizedWidths(const QList<double>& start, int divider, double delta,
+                            double minimum = minimumResizedWidth);
 
 } // namespace TableGridRenderer

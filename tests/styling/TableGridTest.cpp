@@ -71,14 +71,15 @@ TEST(TableGrid, LayoutKeepsNaturalWidthsWhenTheyFit)
     ASSERT_EQ(natural.widths.size(), 2);
     const double total = natural.widths[0] + natural.widths[1];
     const QFontMetricsF bold(boldFont(f));
-    EXPECT_DOUBLE_EQ(natural.widths[0], std::max(28.0, bold.horizontalAdvance("Name") + 18));
+    // Header cells (of a table with a body) are measured with room for the sort glyph.
+    EXPECT_DOUBLE_EQ(natural.widths[0], std::max(28.0, bold.horizontalAdvance("Name") + 18 + sortGlyphTextRoom));
     // Exactly as wide as the room: unchanged.
     EXPECT_EQ(layout(rows, 2, f, total).widths, natural.widths);
     // Between the header total and the natural total: headers still fit.
-    const double headerTotal = std::max(28.0, bold.horizontalAdvance("Name") + 18) +
-        std::max(28.0, bold.horizontalAdvance("Description") + 18);
+    const double headerTotal = std::max(28.0, bold.horizontalAdvance("Name") + 18 + sortGlyphTextRoom) +
+        std::max(28.0, bold.horizontalAdvance("Description") + 18 + sortGlyphTextRoom);
     const Layout squeezed = layout(rows, 2, f, (headerTotal + total) / 2);
-    EXPECT_GE(squeezed.widths[0] + 1e-9, std::max(28.0, bold.horizontalAdvance("Name") + 18));
+    EXPECT_GE(squeezed.widths[0] + 1e-9, std::max(28.0, bold.horizontalAdvance("Name") + 18 + sortGlyphTextRoom));
     EXPECT_NEAR(squeezed.widths[0] + squeezed.widths[1], (headerTotal + total) / 2, 1e-6);
     // Below the header total everything shrinks proportionally, never under 38.
     const Layout tiny = layout(rows, 2, f, 50);
@@ -217,4 +218,64 @@ TEST(TableGrid, SortGlyphOnlyWithABodyAndRoom)
     EXPECT_GT(glyphInk(modelOf({"|  |", "| 1 |"}, {100}, {30, 30})), 4);
     EXPECT_EQ(glyphInk(modelOf({"|  |"}, {100}, {30})), 0);
     EXPECT_EQ(glyphInk(modelOf({"|  |", "| 1 |"}, {22}, {30, 30})), 0);
+}
+
+TEST(TableGrid, CellTextBreaksAtWordsAndInsideAWordOnlyWhenItCannotFit)
+{
+    const QFont f = testFont();
+    const QFontMetricsF fm(f);
+    // Room for "Downgraded" but not for both words: two lines, the word whole on the first.
+    const double fits = fm.horizontalAdvance("Downgraded") + 18 + 4;
+    const auto rows = rowsOf({"| h |", "| Downgraded item |", "| Downgradedagain |"});
+    const Layout l = layout(rows, 1, f, 1000, QList<double>({fits}));
+    const double oneLine = layout(rowsOf({"| h |", "| x |"}), 1, f, 1000, QList<double>({fits})).rowHeights[1];
+    EXPECT_GT(l.rowHeights[1], oneLine + fm.height() * 0.8);
+    // A word wider than its cell is broken over lines instead of being cut off.
+    EXPECT_GT(l.rowHeights[2], oneLine + fm.height() * 0.8);
+
+    TableModel m = modelOf({"| h |", "| Downgraded item |", "| Downgradedagain |"}, l.widths, l.rowHeights);
+    QImage img(int(fits) + 20, int(l.rowHeights[0] + l.rowHeights[1] + l.rowHeights[2]) + 20, QImage::Format_ARGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    Colors colors = Colors::forText(Qt::black);
+    colors.separator = Qt::white;
+    colors.headerFill = Qt::white;
+    colors.glyph = Qt::white;
+    draw(p, m, QPointF(0, 0), f, colors, 1000);
+    p.end();
+    // The broken word's second line is drawn inside the third row.
+    const double secondLine = l.rowHeights[0] + l.rowHeights[1] + 3 + fm.height() * 1.5;
+    int ink = 0;
+    for (int x = 0; x < img.width(); ++x)
+        ink += qGray(img.pixel(x, int(secondLine))) < 128;
+    EXPECT_GT(ink, 0);
+}
+
+TEST(TableGrid, HeaderTextKeepsClearOfTheSortGlyph)
+{
+    const QFont f = testFont();
+    const auto rows = rowsOf({"| WWWWWW | MMMM |", "| 1 | 2 |"});
+    const Layout l = layout(rows, 2, f, 100000);
+    TableModel m = modelOf({"| WWWWWW | MMMM |", "| 1 | 2 |"}, l.widths, l.rowHeights);
+    QImage img(int(l.widths[0] + l.widths[1]) + 10, int(l.rowHeights[0]) + 10, QImage::Format_ARGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    Colors colors = Colors::forText(Qt::red);
+    colors.separator = Qt::white;
+    colors.headerFill = Qt::white;
+    colors.glyph = Qt::blue;
+    draw(p, m, QPointF(0, 0), f, colors, 1000);
+    p.end();
+    double x = 0;
+    for (double w : l.widths) {
+        const QRect glyph = sortGlyphRect(QRectF(x, 0, w, l.rowHeights[0])).toAlignedRect();
+        int textInk = 0;
+        for (int py = glyph.top(); py <= glyph.bottom(); ++py)
+            for (int px = glyph.left(); px <= glyph.right(); ++px) {
+                const QColor c = img.pixelColor(px, py);
+                textInk += c.red() > 128 && c.green() < 128 && c.blue() < 128;
+            }
+        EXPECT_EQ(textInk, 0) << "column at " << x;
+        x += w;
+    }
 }

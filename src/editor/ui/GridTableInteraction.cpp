@@ -12,11 +12,13 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 GridTableInteraction::GridTableInteraction(MarkdownTextView* view)
@@ -32,7 +34,47 @@ QPointF GridTableInteraction::toGrid(QPointF viewportPos) const
     return doc / m_view->gridScale();
 }
 
-void GridTableInteraction::paint(QPainter* p)
+QList<double> GridTableInteraction::rowTops(const TableModel& model, int shift) const
+{
+    PagedDocumentLayout* layout = m_view->pagedLayout();
+    const double gs = m_view->gridScale();
+    QList<double> tops;
+    tops.reserve(model.rows.size());
+    QTextBlock b = m_view->document()->findBlock(model.rows.first().range.location + shift);
+    for (const TableModel::Row& row : model.rows) {
+        const int at = row.range.location + shift;
+        while (b.isValid() && b.position() + b.length() <= at)
+            b = b.next();
+        // Rows that are not each a line of their own are stacked from the first.
+        if (!b.isValid() || b.position() != at)
+            return {};
+        tops.append(layout->blockBoundingRect(b).top() / gs);
+    }
+    return tops;
+}
+
+QRegion GridTableInteraction::textAreas(const QRectF& clip) const
+{
+    // Grids are drawn only in the text areas of the sheets, never in the bands, the
+    // margins above and below or the gaps between sheets.
+    PagedDocumentLayout* layout = m_view->pagedLayout();
+    const PageMetrics m = layout->metrics();
+    const QRect all = clip.toAlignedRect();
+    if (!m.paginates())
+        return QRegion(all);
+    const double top = layout->textOrigin().y();
+    const int first = std::max(0, int(std::floor((clip.top() - top) / m.stride)));
+    const int last = std::max(first, int(std::floor((clip.bottom() - top) / m.stride)));
+    QRegion region;
+    for (int i = first; i <= last; ++i) {
+        const int y0 = int(std::lround(top + i * m.stride));
+        const int y1 = int(std::lround(top + i * m.stride + m.contentPerPage));
+        region += QRect(all.left(), y0, all.width(), y1 - y0);
+    }
+    return region.intersected(all);
+}
+
+void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
 {
     EditorCoordinator* coordinator = m_view->coordinator();
     PagedDocumentLayout* layout = m_view->pagedLayout();
@@ -52,6 +94,10 @@ void GridTableInteraction::paint(QPainter* p)
         const auto colors = TableGridRenderer::Colors::forText(theme.textColor());
         const QFont fallback = theme.scaledFont(theme.baseSize);
         const TableModel* previous = nullptr;
+        if (p) {
+            p->save();
+            p->setClipRegion(textAreas(clip.isValid() ? clip : QRectF(scroll, QSizeF(viewport))), Qt::IntersectClip);
+        }
         storage.forEachRun(TextRange(first, std::min(last + 1, length) - first), [&](TextRange run, const TextAttributes& a) {
             const TableModel* model = a.tableModel.get();
             if (!model || model == previous || model->rows.isEmpty())
@@ -63,14 +109,15 @@ void GridTableInteraction::paint(QPainter* p)
             if (start < 0 || start >= length)
                 return true;
             const QPointF origin = layout->blockBoundingRect(m_view->document()->findBlock(start)).topLeft() / gs;
+            const QList<double> tops = rowTops(*model, shift);
             const std::optional<QFont>& font = storage.attributesAt(start).font;
             TableGridRenderer::Drawn d;
             if (p) {
                 p->save();
                 p->scale(gs, gs);
-                d = TableGridRenderer::draw(*p, *model, origin, font ? *font : fallback, colors, length - shift);
+                d = TableGridRenderer::draw(*p, *model, origin, font ? *font : fallback, colors, length - shift, tops);
                 p->restore();
-            } else if (const auto g = TableGridRenderer::geometry(*model, origin, length - shift)) {
+            } else if (const auto g = TableGridRenderer::geometry(*model, origin, length - shift, tops)) {
                 d.hits = g->hits;
                 d.frame = g->frame;
             }
@@ -83,6 +130,8 @@ void GridTableInteraction::paint(QPainter* p)
             }
             return true;
         });
+        if (p)
+            p->restore();
     }
     m_tableHits = hits;
     m_tableFrames = frames;
@@ -93,8 +142,8 @@ void GridTableInteraction::paint(QPainter* p)
         pen.setDashPattern({4, 3});
         p->save();
         p->setPen(pen);
-        p->drawLine(QPointF(m_resize->guideX * gs, m_resize->frame.rect.top() * gs),
-                    QPointF(m_resize->guideX * gs, m_resize->frame.rect.bottom() * gs));
+        for (const QRectF& part : m_resize->frame.parts)
+            p->drawLine(QPointF(m_resize->guideX * gs, part.top() * gs), QPointF(m_resize->guideX * gs, part.bottom() * gs));
         p->restore();
     }
 }
@@ -161,7 +210,10 @@ bool GridTableInteraction::mouseMove(QMouseEvent* e)
 {
     const QPointF g = toGrid(e->position());
     if (m_resize) {
-        m_resize->widths = TableGridRenderer::resizedWidths(m_resize->frame.widths, m_resize->divider, g.x() - m_resize->pressX);
+        // The frame is in grid units; the 40-point minimum is in points.
+        const double minimum = TableGridRenderer::minimumResizedWidth / m_view->gridUnit();
+        m_resize->widths = TableGridRenderer::resizedWidths(m_resize->frame.widths, m_resize->divider,
+                                                            g.x() - m_resize->pressX, minimum);
         m_resize->guideX = m_resize->frame.rect.left()
             + std::accumulate(m_resize->widths.begin(), m_resize->widths.begin() + m_resize->divider + 1, 0.0);
         m_view->viewport()->update();

@@ -15,6 +15,7 @@
 class MarkdownTextView;
 class QMouseEvent;
 class QPainter;
+class QRegion;
 
 // Grid tables in the text view: draws them over their hidden source rows (the paint
 // step the page layout calls), keeps the lists of what was drawn where, and handles the
@@ -26,9 +27,9 @@ class GridTableInteraction : public QObject {
 public:
     explicit GridTableInteraction(MarkdownTextView* view);
 
-    // Draws the grid tables on screen and rebuilds the hit lists; without a painter it
-    // only rebuilds the hit lists.
-    void paint(QPainter* p);
+    // Draws the grid tables on screen (within `clip`, document pixels) and rebuilds the
+    // hit lists; without a painter it only rebuilds the hit lists.
+    void paint(QPainter* p, const QRectF& clip = {});
 
     const QList<TableFrame>& tableFrames() const { return m_tableFrames; }
     const QList<TableCellHit>& tableHits() const { return m_tableHits; }
@@ -50,6 +51,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // Grid-unit y of each row's line as laid out; empty when the rows are not one line each.
+    QList<double> rowTops(const TableModel& model, int shift) const;
+    // The sheets' text areas within `clip` (document pixels).
+    QRegion textAreas(const QRectF& clip) const;
     bool mousePress(QMouseEvent* e);
     bool mouseMove(QMouseEvent* e);
     bool mouseRelease();

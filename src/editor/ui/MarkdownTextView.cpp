@@ -43,7 +43,7 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     documentPath = [this] { return window() ? window()->windowFilePath() : QString(); };
     m_completion = new CompletionPopup(this, this, [this] { return documentPath(); });
     m_grid = new GridTableInteraction(this);
-    m_layout->overlay = [this](QPainter* p, const QRectF&) { m_grid->paint(p); };
+    m_layout->overlay = [this](QPainter* p, const QRectF& clip) { m_grid->paint(p, clip); };
     // Installed after the grid's filter, so it sees a press first: a click ends a
     // suggestion, and Control-click follows a wiki link even over a grid.
     viewport()->installEventFilter(this);

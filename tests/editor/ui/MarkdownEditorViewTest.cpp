@@ -1,4 +1,5 @@
 #include "editor/EditorController.h"
+#include "editor/PageMetrics.h"
 #include "editor/SpellChecker.h"
 #include "editor/StyledBlocks.h"
 #include "editor/ui/GhostText.h"
@@ -544,6 +545,80 @@ TEST_F(EditorViewTest, DraggingADividerPersistsTheWidths)
     QTest::mousePress(tv()->viewport(), Qt::LeftButton, {}, press2);
     QTest::mouseRelease(tv()->viewport(), Qt::LeftButton, {}, press2);
     EXPECT_EQ(view->text().count("bwk:colwidths"), 1);
+}
+
+TEST_F(EditorViewTest, AGridCrossingAPageEndSplitsThereAndItsCellsFollow)
+{
+    // Lines up to a few before the end of the first page's text area, then a long table.
+    view->loadText("x");
+    layout()->finishLayout();
+    const double lineHeight = layout()->blockBoundingRect(tv()->document()->firstBlock()).height();
+    const PageMetrics m = layout()->metrics();
+    ASSERT_TRUE(m.paginates());
+    QString doc;
+    for (int i = 0, n = int(m.contentPerPage / lineHeight) - 4; i < n; ++i)
+        doc += QStringLiteral("line %1\n").arg(i);
+    doc += "\n| Name | Qty |\n|------|----:|\n";
+    for (int i = 0; i < 12; ++i)
+        doc += QStringLiteral("| row%1 | %1 |\n").arg(i);
+    view->loadText(doc + "\nafter");
+    layout()->finishLayout();
+    const double gs = tv()->gridScale();
+    const double top = layout()->textOrigin().y();
+    tv()->verticalScrollBar()->setValue(int(top + m.contentPerPage - tv()->viewport()->height() / 2));
+    const QImage shot = tv()->viewport()->grab().toImage();
+
+    ASSERT_EQ(tv()->grid()->tableFrames().size(), 1);
+    const TableFrame frame = tv()->grid()->tableFrames().first();
+    ASSERT_EQ(frame.parts.size(), 2);
+    EXPECT_LE(frame.parts[0].bottom() * gs, top + m.contentPerPage + 0.5);
+    EXPECT_GE(frame.parts[1].top() * gs, top + m.stride - 0.5);
+    // Every cell lies in a sheet's text area, none in the bands or the gap.
+    auto inTextArea = [&](const QRectF& r) {
+        const int page = int(std::floor((r.top() * gs - top) / m.stride));
+        const double areaTop = top + page * m.stride;
+        return r.top() * gs >= areaTop - 0.5 && r.bottom() * gs <= areaTop + m.contentPerPage + 0.5;
+    };
+    for (const TableCellHit& h : tv()->grid()->tableHits())
+        EXPECT_TRUE(inTextArea(h.rect)) << h.text.toStdString();
+    // Nothing of the grid is painted between the sheets.
+    const QColor desk = layout()->colors().desk;
+    const int gapY = int(top - layout()->geometry().vInset * layout()->geometry().scale + m.stride - 8)
+        - tv()->verticalScrollBar()->value();
+    for (double x = frame.rect.left() * gs + 2; x < frame.rect.right() * gs - 2; x += 3)
+        EXPECT_EQ(shot.pixelColor(int(x) - tv()->horizontalScrollBar()->value(), gapY), desk) << "x " << x;
+    // A divider is grabbed on each part, not in the gap.
+    const double dx = frame.dividerXs[0];
+    EXPECT_TRUE(TableGridRenderer::dividerAt({frame}, QPointF(dx, frame.parts[1].center().y())));
+    EXPECT_FALSE(TableGridRenderer::dividerAt({frame}, QPointF(dx, (frame.parts[0].bottom() + frame.parts[1].top()) / 2)));
+    // A cell on the next page opens its editor over itself.
+    const int last = hitIndex(tv(), "row11");
+    ASSERT_GE(last, 0);
+    const QRectF cell = tv()->grid()->tableHits()[last].rect;
+    EXPECT_GE(cell.top(), frame.parts[1].top());
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), cell.center()));
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    EXPECT_EQ(tv()->grid()->cellEditor()->text(), "row11");
+    EXPECT_TRUE(tv()->grid()->cellEditor()->geometry().contains(toViewport(tv(), cell.center())));
+}
+
+TEST_F(EditorViewTest, ADividerDragStopsAtFortyPoints)
+{
+    view->loadText(kTableDoc);
+    view->grab();
+    ASSERT_FALSE(tv()->grid()->tableFrames().isEmpty());
+    const TableFrame frame = tv()->grid()->tableFrames().first();
+    const QPoint press = toViewport(tv(), QPointF(frame.dividerXs[0], frame.rect.center().y()));
+    const QPoint far = press - QPoint(400, 0);
+    QTest::mousePress(tv()->viewport(), Qt::LeftButton, {}, press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(far), tv()->viewport()->mapToGlobal(QPointF(far)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tv()->viewport(), &move);
+    QTest::mouseRelease(tv()->viewport(), Qt::LeftButton, {}, far);
+    view->grab();
+    ASSERT_FALSE(tv()->grid()->tableFrames().isEmpty());
+    // Grid units to points: the narrowed column is 40 points wide, not 40 grid units.
+    EXPECT_NEAR(tv()->grid()->tableFrames().first().widths[0] * tv()->gridUnit(), 40, 0.5);
 }
 
 TEST_F(EditorViewTest, SortGlyphSortsTheBodyRows)
