@@ -108,6 +108,7 @@ int brindlewickMain(int argc, char** argv)
 
     DocumentController& documents = DocumentController::instance();
     installWindowFeatures();
+    AppShell::installLaunchWindows();
     // The last session is read before any window opens: each opened file rewrites the stored session.
     const bool reopensSession = documents.scheduleSessionReopen();
     documents.restoreAutosaved();

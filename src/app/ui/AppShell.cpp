@@ -4,6 +4,8 @@
 #include "app/UrlScheme.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
+#include "app/ui/WelcomeWindow.h"
+#include "app/ui/WhatsNewWindow.h"
 #include "editor/EditorController.h"
 #include "platform/Settings.h"
 
@@ -113,6 +115,17 @@ LaunchWindows& launchWindows()
 {
     static LaunchWindows windows;
     return windows;
+}
+
+void installLaunchWindows()
+{
+    launchWindows().showWhatsNewIfNewVersion = [] { WhatsNewWindow::shared().showIfNewVersion(); };
+    launchWindows().showWelcome = [] { WelcomeWindow::shared().showWindow(); };
+    WelcomeWindow::shared().setTemplates([] {
+        QList<WelcomeWindow::Template> templates;
+        for (const DocumentTemplate& t : TemplateStore::all()) templates.append({t.id, t.name, t.body});
+        return templates;
+    });
 }
 
 void markStartWindow(DocumentWindow* window)

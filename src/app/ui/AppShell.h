@@ -37,6 +37,9 @@ struct LaunchWindows {
     std::function<void()> showWelcome;
 };
 LaunchWindows& launchWindows();
+// Points the launch at the program's welcome and What's New windows, and gives the welcome
+// window the built-in templates.
+void installLaunchWindows();
 
 // The empty document opened because the launch named nothing: the only window the launch
 // may close on its own, and only while it stays untitled, unedited and empty.

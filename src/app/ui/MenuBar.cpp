@@ -30,56 +30,6 @@ QKeySequence keysOf(const MenuBar::Row& row)
     return QKeySequence(QString::fromLatin1(row.keys));
 }
 
-void enableWith(QAction* action, EditorHost* editor, void (EditorHost::*available)(bool))
-{
-    action->setEnabled(false);
-    QObject::connect(editor, available, action, &QAction::setEnabled);
-}
-
-// The window's own items, in menu order.
-const QList<MenuBar::Row>& windowRows()
-{
-    using W = DocumentWindow;
-    using K = QKeySequence;
-    static const QList<MenuBar::Row> rows{
-        {"&File", "&New", K::New, nullptr, nullptr, [](W&) { DocumentController::instance().newDocument(); }},
-        {"&File", "&Open…", K::Open, nullptr, nullptr, [](W& w) { DocumentController::instance().openWithDialog(&w); }},
-        // A row with no action but a set-up is a submenu.
-        {"&File", "Open &Recent", K::UnknownKey, nullptr, nullptr, nullptr,
-         [](QAction* a, W& w) {
-             auto* recent = a->menu<QMenu*>();
-             QObject::connect(recent, &QMenu::aboutToShow, &w,
-                              [recent] { DocumentController::instance().populateRecentMenu(recent); });
-             DocumentController::instance().populateRecentMenu(recent);
-         }},
-        {"&File", nullptr, K::UnknownKey, nullptr, "file.new"},
-        {"&File", "&Close", K::Close, nullptr, nullptr, [](W& w) { w.close(); }},
-        {"&File", "&Save", K::Save, nullptr, nullptr, [](W& w) { w.save(); }},
-        {"&File", "Save &As…", K::SaveAs, "Ctrl+Shift+S", nullptr, [](W& w) { w.saveAs(); }},
-        {"&File", nullptr, K::UnknownKey, nullptr, "file.importExport"},
-        {"&File", nullptr, K::UnknownKey, nullptr, "file.export"},
-        {"&File", nullptr, K::UnknownKey, nullptr, "file.print"},
-        {"&File", "&Quit", K::Quit, nullptr, nullptr, [](W&) { DocumentController::instance().quit(); },
-         [](QAction* a, W&) { a->setMenuRole(QAction::QuitRole); }},
-
-        {"&Edit", "&Undo", K::Undo, nullptr, nullptr, [](W& w) { w.editorHost()->undo(); },
-         [](QAction* a, W& w) { enableWith(a, w.editorHost(), &EditorHost::undoAvailable); }},
-        {"&Edit", "&Redo", K::Redo, nullptr, nullptr, [](W& w) { w.editorHost()->redo(); },
-         [](QAction* a, W& w) { enableWith(a, w.editorHost(), &EditorHost::redoAvailable); }},
-        {"&Edit"},
-        {"&Edit", "Cu&t", K::Cut, nullptr, nullptr, [](W& w) { w.editorHost()->cut(); }},
-        {"&Edit", "&Copy", K::Copy, nullptr, nullptr, [](W& w) { w.editorHost()->copy(); }},
-        {"&Edit", "&Paste", K::Paste, nullptr, nullptr, [](W& w) { w.editorHost()->paste(); }},
-        {"&Edit", "Select &All", K::SelectAll, nullptr, nullptr, [](W& w) { w.editorHost()->selectAll(); }},
-        {"&Edit", nullptr, K::UnknownKey, nullptr, "edit.pasteboard"},
-        {"&Edit", nullptr, K::UnknownKey, nullptr, "edit.find"},
-        {"&Edit", nullptr, K::UnknownKey, nullptr, "edit.end"},
-        {"&Edit", "Se&ttings…", K::Preferences, "Ctrl+,", nullptr, [](W&) { SettingsWindow::showShared(); },
-         [](QAction* a, W&) { a->setMenuRole(QAction::PreferencesRole); }},
-    };
-    return rows;
-}
-
 } // namespace
 
 const QStringList& MenuBar::menuOrder()
@@ -90,7 +40,7 @@ const QStringList& MenuBar::menuOrder()
 
 MenuBar::MenuBar(DocumentWindow* window) : QObject(window), m_window(window), m_bar(window->menuBar())
 {
-    addRows(windowRows());
+    addRows(table());
 }
 
 QMenu* MenuBar::menu(const QString& title)
@@ -126,10 +76,24 @@ QAction* MenuBar::anchor(const QString& name)
     return m_anchors.value(name);
 }
 
+QMenu* MenuBar::menuAt(const QString& path)
+{
+    const QStringList titles = path.split(u'/');
+    QMenu* m = menu(tr(titles.first().toUtf8().constData()));
+    for (qsizetype i = 1; i < titles.size(); ++i) {
+        const QString title = tr(titles[i].toUtf8().constData());
+        QMenu* sub = nullptr;
+        for (QAction* a : m->actions())
+            if (a->menu() && a->text() == title) sub = a->menu();
+        m = sub ? sub : m->addMenu(title);
+    }
+    return m;
+}
+
 void MenuBar::addRows(const QList<Row>& rows)
 {
     for (const Row& row : rows) {
-        QMenu* m = menu(tr(row.menu));
+        QMenu* m = menuAt(QString::fromUtf8(row.menu));
         if (row.anchor) {
             m_anchors.insert(QLatin1String(row.anchor), m->addSeparator());
             continue;
@@ -147,5 +111,10 @@ void MenuBar::addRows(const QList<Row>& rows)
         if (row.run)
             connect(action, &QAction::triggered, m_window, [run = row.run, w = m_window] { run(*w); });
         if (row.setUp) row.setUp(action, *m_window);
+        if (row.enabled) {
+            action->setEnabled(row.enabled(*m_window));
+            connect(m, &QMenu::aboutToShow, action,
+                    [action, enabled = row.enabled, w = m_window] { action->setEnabled(enabled(*w)); });
+        }
     }
 }

@@ -35,7 +35,9 @@ class MenuBar : public QObject {
     Q_OBJECT
 public:
     // One row of a menu table: an item (title set), a named anchor (anchor set), or a plain
-    // divider (neither). `keys` is used when the platform defines no `standardKey`.
+    // divider (neither). `keys` is used when the platform defines no `standardKey`. `menu`
+    // names a menu of the bar, or a submenu as a path ("&Format/Heading"): a submenu is
+    // made where its first row stands.
     struct Row {
         const char* menu;
         const char* title = nullptr;
@@ -45,12 +47,21 @@ public:
         // Runs when the item is chosen; `setUp` (optional) finishes the action once made.
         void (*run)(DocumentWindow& window) = nullptr;
         void (*setUp)(QAction* action, DocumentWindow& window) = nullptr;
+        // Whether the item can be chosen, checked when it is made and each time its menu
+        // opens; always when not given.
+        bool (*enabled)(DocumentWindow& window) = nullptr;
     };
 
-    // Builds the menu bar of `window` with its File and Edit items.
+    // Builds the menu bar of `window` with every item of the table.
     explicit MenuBar(DocumentWindow* window);
 
+    // The menu bar's items in menu order (see MenuTable.cpp). A key is bound to one item
+    // only: where two items would share one, the first in menu order has it.
+    static const QList<Row>& table();
+
     QMenu* menu(const QString& title);
+    // The menu or submenu at a path of titles separated by "/".
+    QMenu* menuAt(const QString& path);
     // Null for an unknown name; creates the anchor's menu if it has none yet.
     QAction* anchor(const QString& name);
     // Adds the rows, in order, at the end of their menus.

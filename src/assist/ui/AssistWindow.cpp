@@ -52,15 +52,4 @@ void installAssistFeatures(DocumentHost& host)
             },
             window));
     });
-
-    QMenu* tools = host.menu(QObject::tr("&Tools"));
-    tools->addSeparator();
-    QAction* assist = tools->addAction(QObject::tr("AI Assist…"), [] {
-        NotificationBus::instance().post(NotificationBus::name(QStringLiteral("showAIAssist")));
-    });
-    assist->setShortcut(QKeySequence(QStringLiteral("Ctrl+Meta+I")));
-    QAction* translate = tools->addAction(QObject::tr("Translate…"), [] {
-        NotificationBus::instance().post(NotificationBus::name(QStringLiteral("showTranslate")));
-    });
-    translate->setShortcut(QKeySequence(QStringLiteral("Ctrl+Meta+T")));
 }

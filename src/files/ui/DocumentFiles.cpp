@@ -59,7 +59,6 @@ public:
         host.observeWhenKey(QStringLiteral("openFileBrowserFolder"), [this](const QVariant&) {
             FileBrowserSidebar::chooseFolder(m_model, m_window);
         });
-        addMenuItems();
         m_window->installEventFilter(this);
     }
 
@@ -125,32 +124,6 @@ private:
     {
         m_host.openInPlace(path);
         Settings::instance().setValue(kShowFileBrowser, false);
-    }
-
-    void addMenuItems()
-    {
-        QMenu* file = m_host.menu(tr("&File"));
-        QAction* before = m_host.menuAnchor(QStringLiteral("file.new"));
-        const auto add = [&](const QString& title, const QKeySequence& keys, auto action) {
-            auto* a = new QAction(title, file);
-            a->setShortcut(keys);
-            connect(a, &QAction::triggered, this, action);
-            file->insertAction(before, a);
-        };
-        const auto post = [](const char* request) {
-            NotificationBus::instance().post(NotificationBus::name(QLatin1String(request)));
-        };
-        add(tr("Open Folder…"), {}, [post] {
-            Settings::instance().setValue(kShowFileBrowser, true);
-            post("openFileBrowserFolder");
-        });
-        add(tr("Allow Access to Folder…"), {}, [this] {
-            const QString folder = m_host.isUntitled() ? QString() : QFileInfo(m_host.filePath()).absolutePath();
-            FolderAccess::requestAccess(folder, m_window, nullptr);
-        });
-        before = m_host.menuAnchor(QStringLiteral("file.importExport"));
-        add(tr("Version History…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), [post] { post("showVersionHistory"); });
-        add(tr("Snapshot Now"), QKeySequence(Qt::CTRL | Qt::META | Qt::Key_S), [post] { post("snapshotNow"); });
     }
 
     DocumentHost& m_host;

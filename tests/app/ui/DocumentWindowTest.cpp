@@ -360,7 +360,7 @@ TEST_F(DocumentWindowTest, MenusKeepTheirOrderAndKeyWindowObserversActOnlyWhenAc
     EXPECT_EQ(w->menu("Tools"), w->menu("&Tools"));
     QStringList titles;
     for (QAction* a : w->menuBar()->actions()) titles << a->text().remove('&');
-    EXPECT_EQ(titles, (QStringList{"File", "Edit", "Format", "Tools", "Custom", "Help"}));
+    EXPECT_EQ(titles, (QStringList{"File", "Edit", "Format", "Insert", "Tools", "View", "Custom", "Help"}));
     ASSERT_TRUE(w->menuAnchor("file.importExport"));
 
     // A file menu reaches New, Open, Save, Save As and Close by their standard keys.

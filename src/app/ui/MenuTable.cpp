@@ -1,0 +1,383 @@
+#include "app/ui/MenuBar.h"
+
+#include "app/CheatSheet.h"
+#include "app/TemplateStore.h"
+#include "app/ui/AppShell.h"
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "app/ui/MenuServices.h"
+#include "app/ui/WelcomeWindow.h"
+#include "app/ui/WhatsNewWindow.h"
+#include "assist/ui/InlineContinuation.h"
+#include "commands/CommandContext.h"
+#include "editor/CaseTransform.h"
+#include "editor/EditorController.h"
+#include "editor/ui/EditorHost.h"
+#include "editor/ui/FindBar.h"
+#include "editor/ui/GhostText.h"
+#include "files/ui/FolderAccessPanel.h"
+#include "platform/NotificationBus.h"
+#include "platform/Settings.h"
+#include "render/ExportPresets.h"
+#include "settings/ui/SettingsWindow.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QPageSetupDialog>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using W = DocumentWindow;
+using K = QKeySequence;
+using Row = MenuBar::Row;
+
+// ---- How items act ----
+
+void post(const char* request) { NotificationBus::instance().post(NotificationBus::name(QLatin1String(request))); }
+
+void flip(const char* key)
+{
+    Settings& s = Settings::instance();
+    s.setValue(QLatin1String(key), !s.boolean(QLatin1String(key)));
+}
+
+// What the export and print items read of the window, each when the item runs.
+ExportContext exportContext(W& w)
+{
+    ExportContext c;
+    c.text = [&w] { return w.documentText(); };
+    c.window = [&w]() -> QWidget* { return &w; };
+    c.suggestedName = [&w] { return w.suggestedName(); };
+    c.filePath = [&w] { return w.filePath(); };
+    return c;
+}
+
+QString folderOf(const QString& filePath) { return filePath.isEmpty() ? QString() : QFileInfo(filePath).absolutePath(); }
+
+void exportAs(W& w, ExportFormat format, const QString& themeCSS = {}, std::optional<QString> extraCSS = {})
+{
+    const auto& run = MenuServices::exports().exportDocument;
+    if (!run) return;
+    const ExportContext c = exportContext(w);
+    MenuServices::ExportRequest r;
+    r.format = format;
+    r.text = c.text();
+    r.window = c.window();
+    r.suggestedName = c.suggestedName();
+    r.baseDir = folderOf(c.filePath());
+    r.themeCSS = themeCSS;
+    r.extraCSS = std::move(extraCSS);
+    run(r);
+}
+
+void exportPreset(W& w, const ExportPreset& preset)
+{
+    // A preset's custom CSS is given even when empty: it replaces the stored export CSS.
+    exportAs(w, ExportFormats::fromId(preset.formatID), ExportThemes::cssFor(preset.themeID), preset.customCSS);
+}
+
+void batchExport(W& w, ExportFormat format)
+{
+    if (const auto& run = MenuServices::exports().batchExport) run(format, &w);
+}
+
+bool canExport(W&) { return bool(MenuServices::exports().exportDocument); }
+bool canBatchExport(W&) { return bool(MenuServices::exports().batchExport); }
+bool canPrint(W&) { return bool(MenuServices::exports().print); }
+
+void print(W& w)
+{
+    const auto& run = MenuServices::exports().print;
+    if (!run) return;
+    const ExportContext c = exportContext(w);
+    const QString text = c.text();
+    const QString title = c.suggestedName();
+    const QString baseDir = folderOf(c.filePath());
+    run(text, title, baseDir, c.window());
+}
+
+void pageSetup(W& w)
+{
+    // Window-modal on the document window, on the printer printing uses.
+    auto* dialog = new QPageSetupDialog(&MenuServices::printer(), &w);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->open();
+}
+
+void findAction(W& w, int action)
+{
+    if (FindBar* bar = FindBar::of(&w)) bar->perform(action);
+}
+
+EditorController& editor(W& w) { return *w.editorController(); }
+
+void toggleViewMode()
+{
+    Settings& s = Settings::instance();
+    s.setValue(u"editorViewMode"_s, CommandContexts::toggledViewMode(s.string(u"editorViewMode"_s, u"wysiwyg"_s)));
+}
+
+// A Show/Hide item: its title follows the setting each time its menu opens.
+template <const char* Key, const char* What> void showHideTitle(QAction* a, W&)
+{
+    const auto update = [a] {
+        const bool on = Settings::instance().boolean(QLatin1String(Key));
+        a->setText((on ? QObject::tr("Hide %1") : QObject::tr("Show %1")).arg(QObject::tr(What)));
+    };
+    update();
+    QObject::connect(qobject_cast<QMenu*>(a->parent()), &QMenu::aboutToShow, a, update);
+}
+constexpr char kShowFileBrowser[] = "showFileBrowser", kFileBrowser[] = "File Browser";
+constexpr char kShowOutline[] = "showOutline", kOutline[] = "Outline";
+constexpr char kShowMinimap[] = "editorShowMinimap", kMinimap[] = "Minimap";
+constexpr char kShowRuler[] = "editorShowRuler", kRuler[] = "Ruler";
+
+void viewModeTitle(QAction* a, W&)
+{
+    const auto update = [a] {
+        const bool wysiwyg = Settings::instance().string(u"editorViewMode"_s, u"wysiwyg"_s) == u"wysiwyg"_s;
+        a->setText(wysiwyg ? QObject::tr("Show Markdown Source") : QObject::tr("Show WYSIWYG"));
+    };
+    update();
+    QObject::connect(qobject_cast<QMenu*>(a->parent()), &QMenu::aboutToShow, a, update);
+}
+
+void templatesMenu(QAction* a, W&)
+{
+    QMenu* menu = a->menu<QMenu*>();
+    for (const DocumentTemplate& t : TemplateStore::all()) {
+        const QString body = t.body;
+        menu->addAction(QObject::tr(t.name.toUtf8().constData()), [body] { AppShell::newDocumentWithText(body); });
+    }
+}
+
+// The presets are read again each time the menu opens after they were saved.
+void presetsMenu(QAction* a, W& w)
+{
+    QMenu* menu = a->menu<QMenu*>();
+    const auto rebuild = [menu, &w] {
+        const qint64 rev = ExportPresetStore::revision(Settings::instance());
+        const QVariant built = menu->property("bwPresetsRev");
+        if (built.isValid() && built.toLongLong() == rev) return;
+        menu->setProperty("bwPresetsRev", rev);
+        menu->clear();
+        const bool enabled = canExport(w);
+        for (const ExportPreset& preset : ExportPresetStore::all()) {
+            QAction* item = menu->addAction(preset.name, &w, [&w, preset] { exportPreset(w, preset); });
+            item->setEnabled(enabled);
+        }
+        menu->addSeparator();
+        menu->addAction(QObject::tr("Manage Export Presets…"), [] { post("showExportPresets"); });
+    };
+    rebuild();
+    QObject::connect(menu, &QMenu::aboutToShow, menu, rebuild);
+}
+
+void zoomInKeys(QAction* a, W&) { a->setShortcuts({K(u"Ctrl++"_s), K(u"Ctrl+="_s)}); }
+
+void suggestContinuation(W& w)
+{
+    GhostText* ghost = w.editorHost()->ghostText();
+    InlineContinuation* continuation = ghost ? ghost->findChild<InlineContinuation*>() : nullptr;
+    if (continuation) continuation->request(true);
+}
+
+constexpr auto UK = K::UnknownKey;
+
+} // namespace
+
+// Titles are the exact ones (single ellipsis, ×, →); "&&" shows one ampersand. Keys are the
+// Linux names: Command is Ctrl, Option is Alt, Control is Meta.
+const QList<Row>& MenuBar::table()
+{
+    static const QList<Row> rows{
+        // File
+        {"&File", "&New", K::New, nullptr, nullptr, [](W&) { DocumentController::instance().newDocument(); }},
+        {"&File", "&Open…", K::Open, nullptr, nullptr, [](W& w) { DocumentController::instance().openWithDialog(&w); }},
+        // A row with no action but a set-up is a submenu.
+        {"&File", "Open &Recent", UK, nullptr, nullptr, nullptr,
+         [](QAction* a, W& w) {
+             auto* recent = a->menu<QMenu*>();
+             QObject::connect(recent, &QMenu::aboutToShow, &w,
+                              [recent] { DocumentController::instance().populateRecentMenu(recent); });
+             DocumentController::instance().populateRecentMenu(recent);
+         }},
+        {"&File", "New from Template", UK, nullptr, nullptr, nullptr, &templatesMenu},
+        {"&File", "Quick Open…", UK, "Ctrl+Shift+O", nullptr, [](W&) { post("showQuickOpen"); }},
+        {"&File", nullptr, UK, nullptr, "file.new"},
+        {"&File", "&Close", K::Close, nullptr, nullptr, [](W& w) { w.close(); }},
+        {"&File", "&Save", K::Save, nullptr, nullptr, [](W& w) { w.save(); }},
+        {"&File", "Save &As…", K::SaveAs, "Ctrl+Shift+S", nullptr, [](W& w) { w.saveAs(); }},
+        {"&File", nullptr, UK, nullptr, "file.importExport"},
+        {"&File/Export", "As HTML…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::html); }, nullptr, &canExport},
+        {"&File/Export", "As PDF…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::pdf); }, nullptr, &canExport},
+        {"&File/Export", "As Word…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::docx); }, nullptr, &canExport},
+        {"&File/Export", "As OpenDocument…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::odt); }, nullptr, &canExport},
+        {"&File/Export", "As Rich Text…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::rtf); }, nullptr, &canExport},
+        {"&File/Export"},
+        {"&File/Export", "Copy as HTML", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::copyHTML); }, nullptr, &canExport},
+        {"&File/Export"},
+        {"&File/Export", "Presets", UK, nullptr, nullptr, nullptr, &presetsMenu},
+        {"&File/Export"},
+        {"&File/Export/Batch Export Folder", "As HTML…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::html); }, nullptr, &canBatchExport},
+        {"&File/Export/Batch Export Folder", "As PDF…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::pdf); }, nullptr, &canBatchExport},
+        {"&File/Export/Batch Export Folder", "As Word…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::docx); }, nullptr, &canBatchExport},
+        {"&File/Export/Batch Export Folder", "As OpenDocument…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::odt); }, nullptr, &canBatchExport},
+        {"&File/Export/Batch Export Folder", "As Rich Text…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::rtf); }, nullptr, &canBatchExport},
+        {"&File", nullptr, UK, nullptr, "file.export"},
+        {"&File", "Header && Footer…", UK, nullptr, nullptr, [](W&) { post("editHeaderFooter"); }},
+        {"&File", "Page Setup…", UK, nullptr, nullptr, &pageSetup},
+        {"&File", "Print…", UK, "Ctrl+P", nullptr, &print, nullptr, &canPrint},
+        {"&File", "Allow Access to Folder…", UK, nullptr, nullptr,
+         [](W& w) { FolderAccess::requestAccess(folderOf(w.filePath()), &w, nullptr); }},
+        {"&File", nullptr, UK, nullptr, "file.print"},
+        {"&File", "&Quit", K::Quit, nullptr, nullptr, [](W&) { DocumentController::instance().quit(); },
+         [](QAction* a, W&) { a->setMenuRole(QAction::QuitRole); }},
+
+        // Edit
+        {"&Edit", "&Undo", K::Undo, nullptr, nullptr, [](W& w) { w.editorHost()->undo(); },
+         [](QAction* a, W& w) {
+             a->setEnabled(false);
+             QObject::connect(w.editorHost(), &EditorHost::undoAvailable, a, &QAction::setEnabled);
+         }},
+        {"&Edit", "&Redo", K::Redo, nullptr, nullptr, [](W& w) { w.editorHost()->redo(); },
+         [](QAction* a, W& w) {
+             a->setEnabled(false);
+             QObject::connect(w.editorHost(), &EditorHost::redoAvailable, a, &QAction::setEnabled);
+         }},
+        {"&Edit"},
+        {"&Edit", "Cu&t", K::Cut, nullptr, nullptr, [](W& w) { w.editorHost()->cut(); }},
+        {"&Edit", "&Copy", K::Copy, nullptr, nullptr, [](W& w) { w.editorHost()->copy(); }},
+        {"&Edit", "&Paste", K::Paste, nullptr, nullptr, [](W& w) { w.editorHost()->paste(); }},
+        {"&Edit", "Select &All", K::SelectAll, nullptr, nullptr, [](W& w) { w.editorHost()->selectAll(); }},
+        {"&Edit", nullptr, UK, nullptr, "edit.pasteboard"},
+        {"&Edit/Find", "Find…", UK, "Ctrl+F", nullptr, [](W& w) { findAction(w, FindBar::ShowFind); }},
+        {"&Edit/Find", "Find && Replace…", UK, "Ctrl+Alt+F", nullptr, [](W& w) { findAction(w, FindBar::ShowReplace); }},
+        {"&Edit/Find", "Find Next", UK, "Ctrl+G", nullptr, [](W& w) { findAction(w, FindBar::Next); }},
+        {"&Edit/Find", "Find Previous", UK, "Ctrl+Shift+G", nullptr, [](W& w) { findAction(w, FindBar::Previous); }},
+        {"&Edit/Find", "Use Selection for Find", UK, "Ctrl+E", nullptr,
+         [](W& w) { findAction(w, FindBar::SetSearchFromSelection); }},
+        {"&Edit", nullptr, UK, nullptr, "edit.find"},
+        {"&Edit", nullptr, UK, nullptr, "edit.end"},
+        {"&Edit", "Se&ttings…", K::Preferences, "Ctrl+,", nullptr, [](W&) { SettingsWindow::showShared(); },
+         [](QAction* a, W&) { a->setMenuRole(QAction::PreferencesRole); }},
+
+        // Format
+        {"F&ormat", "Bold", UK, "Ctrl+B", nullptr, [](W& w) { editor(w).wrap(u"**"_s); }},
+        {"F&ormat", "Italic", UK, "Ctrl+I", nullptr, [](W& w) { editor(w).wrap(u"*"_s); }},
+        {"F&ormat", "Strikethrough", UK, "Ctrl+Shift+X", nullptr, [](W& w) { editor(w).wrap(u"~~"_s); }},
+        // Ctrl+E belongs to "Use Selection for Find", earlier in menu order.
+        {"F&ormat", "Inline Code", UK, nullptr, nullptr, [](W& w) { editor(w).wrap(u"`"_s); }},
+        {"F&ormat"},
+        {"F&ormat/Heading", "Heading 1", UK, "Ctrl+1", nullptr, [](W& w) { editor(w).heading(1); }},
+        {"F&ormat/Heading", "Heading 2", UK, "Ctrl+2", nullptr, [](W& w) { editor(w).heading(2); }},
+        {"F&ormat/Heading", "Heading 3", UK, "Ctrl+3", nullptr, [](W& w) { editor(w).heading(3); }},
+        {"F&ormat/Heading", "Heading 4", UK, "Ctrl+4", nullptr, [](W& w) { editor(w).heading(4); }},
+        {"F&ormat/Heading", "Heading 5", UK, "Ctrl+5", nullptr, [](W& w) { editor(w).heading(5); }},
+        {"F&ormat/Heading", "Heading 6", UK, "Ctrl+6", nullptr, [](W& w) { editor(w).heading(6); }},
+        {"F&ormat/Heading"},
+        {"F&ormat/Heading", "Body Text", UK, "Ctrl+0", nullptr, [](W& w) { editor(w).heading(0); }},
+        {"F&ormat/Lists", "Bulleted List", UK, "Ctrl+Shift+7", nullptr,
+         [](W& w) { editor(w).toggleLinePrefix(u"- "_s, {u"* "_s, u"+ "_s}); }},
+        {"F&ormat/Lists", "Numbered List", UK, "Ctrl+Shift+8", nullptr, [](W& w) { editor(w).toggleNumbered(); }},
+        {"F&ormat/Lists", "Task List", UK, "Ctrl+Shift+9", nullptr, [](W& w) { editor(w).toggleTaskList(); }},
+        {"F&ormat/Lists", "Toggle Task Done", UK, nullptr, nullptr, [](W& w) { editor(w).toggleTaskDone(); }},
+        {"F&ormat/Lists"},
+        {"F&ormat/Lists", "Indent", UK, "Ctrl+]", nullptr, [](W& w) { editor(w).indent(); }},
+        {"F&ormat/Lists", "Outdent", UK, "Ctrl+[", nullptr, [](W& w) { editor(w).outdent(); }},
+        {"F&ormat", "Blockquote", UK, "Ctrl+Shift+'", nullptr, [](W& w) { editor(w).toggleLinePrefix(u"> "_s); }},
+        {"F&ormat"},
+        {"F&ormat/Align", "Left", UK, "Ctrl+{", nullptr, [](W& w) { editor(w).alignLeft(); }},
+        {"F&ormat/Align", "Center", UK, "Ctrl+|", nullptr, [](W& w) { editor(w).alignCenter(); }},
+        {"F&ormat/Align", "Right", UK, "Ctrl+}", nullptr, [](W& w) { editor(w).alignRight(); }},
+        {"F&ormat/Align", "Justify", UK, nullptr, nullptr, [](W& w) { editor(w).alignJustify(); }},
+        {"F&ormat"},
+        {"F&ormat/Transform", "UPPERCASE", UK, nullptr, nullptr, [](W& w) { editor(w).transformSelection(&CaseTransform::upper); }},
+        {"F&ormat/Transform", "lowercase", UK, nullptr, nullptr, [](W& w) { editor(w).transformSelection(&CaseTransform::lower); }},
+        {"F&ormat/Transform", "Title Case", UK, nullptr, nullptr, [](W& w) { editor(w).transformSelection(&CaseTransform::title); }},
+        {"F&ormat/Transform"},
+        {"F&ormat/Transform", "Sort Lines A→Z", UK, nullptr, nullptr, [](W& w) { editor(w).sortLines(true); }},
+        {"F&ormat/Transform", "Sort Lines Z→A", UK, nullptr, nullptr, [](W& w) { editor(w).sortLines(false); }},
+        {"F&ormat/Transform", "Remove Duplicate Lines", UK, nullptr, nullptr, [](W& w) { editor(w).removeDuplicateLines(); }},
+        {"F&ormat/Lines", "Move Line Up", UK, "Ctrl+Alt+Up", nullptr, [](W& w) { editor(w).moveLineUp(); }},
+        {"F&ormat/Lines", "Move Line Down", UK, "Ctrl+Alt+Down", nullptr, [](W& w) { editor(w).moveLineDown(); }},
+        {"F&ormat/Lines", "Duplicate Line", UK, "Ctrl+Shift+D", nullptr, [](W& w) { editor(w).duplicateLine(); }},
+        {"F&ormat/Lines", "Delete Line", UK, "Ctrl+Shift+K", nullptr, [](W& w) { editor(w).deleteLine(); }},
+        {"F&ormat/Lines", "Select Line", UK, "Ctrl+L", nullptr, [](W& w) { editor(w).selectLine(); }},
+
+        // Insert
+        {"&Insert", "Link…", UK, "Ctrl+K", nullptr, [](W& w) { editor(w).insertLinkTemplate(); }},
+        {"&Insert", "Code Block", UK, nullptr, nullptr, [](W& w) { editor(w).insertCodeBlock(QString()); }},
+        {"&Insert/Table", "Insert 3×3", UK, nullptr, nullptr, [](W& w) { editor(w).insertTable(3, 3); }},
+        {"&Insert/Table"},
+        {"&Insert/Table", "Format Table", UK, "Ctrl+Meta+T", nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::format); }},
+        {"&Insert/Table"},
+        {"&Insert/Table", "Insert Row Above", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::insertRowAbove); }},
+        {"&Insert/Table", "Insert Row Below", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::insertRowBelow); }},
+        {"&Insert/Table", "Delete Row", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::deleteRow); }},
+        {"&Insert/Table"},
+        {"&Insert/Table", "Insert Column Left", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::insertColumnLeft); }},
+        {"&Insert/Table", "Insert Column Right", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::insertColumnRight); }},
+        {"&Insert/Table", "Delete Column", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::deleteColumn); }},
+        {"&Insert/Table"},
+        {"&Insert/Table", "Align Column Left", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::alignLeft); }},
+        {"&Insert/Table", "Align Column Center", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::alignCenter); }},
+        {"&Insert/Table", "Align Column Right", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::alignRight); }},
+        {"&Insert", "Horizontal Rule", UK, nullptr, nullptr, [](W& w) { editor(w).insertHorizontalRule(); }},
+        {"&Insert"},
+        {"&Insert", "Footnote", UK, nullptr, nullptr, [](W& w) { editor(w).insertFootnote(); }},
+        {"&Insert", "Table of Contents", UK, nullptr, nullptr, [](W& w) { editor(w).insertTableOfContents(); }},
+        {"&Insert", "Today's Date", UK, nullptr, nullptr, [](W& w) { editor(w).insertDate(); }},
+        {"&Insert", "Comment", UK, nullptr, nullptr, [](W& w) { editor(w).wrap(u"<!-- "_s, u" -->"_s); }},
+
+        // Tools
+        {"&Tools", "Document Info…", UK, nullptr, nullptr, [](W&) { post("editFrontMatter"); }},
+        {"&Tools"},
+        {"&Tools", "AI Assist…", UK, "Ctrl+Meta+I", nullptr, [](W&) { post("showAIAssist"); }},
+        // Ctrl+Meta+T belongs to "Format Table", earlier in menu order.
+        {"&Tools", "Translate…", UK, nullptr, nullptr, [](W&) { post("showTranslate"); }},
+        {"&Tools"},
+        {"&Tools", "Suggest Continuation", UK, "Ctrl+Meta+/", nullptr, &suggestContinuation},
+        // Ctrl+Shift+K belongs to "Delete Line", earlier in menu order.
+        {"&Tools", "Clean Up Markdown", UK, nullptr, nullptr, [](W& w) { editor(w).cleanUpMarkdown(); }},
+        {"&Tools"},
+        {"&Tools", "Version History…", UK, "Ctrl+Shift+H", nullptr, [](W&) { post("showVersionHistory"); }},
+        {"&Tools", "Snapshot Now", UK, "Ctrl+Meta+S", nullptr, [](W&) { post("snapshotNow"); }},
+        {"&Tools", nullptr, UK, nullptr, "tools"},
+
+        // View
+        {"&View", "Zoom In", UK, "Ctrl++", nullptr, [](W& w) { editor(w).zoomIn(); }, &zoomInKeys},
+        {"&View", "Zoom Out", UK, "Ctrl+-", nullptr, [](W& w) { editor(w).zoomOut(); }},
+        {"&View", "Actual Size", UK, "Ctrl+Shift+0", nullptr, [](W& w) { editor(w).setZoom(1.0, true); }},
+        {"&View", "Fit Width", UK, "Ctrl+Meta+9", nullptr, [](W& w) { editor(w).fitWidth(); }},
+        {"&View", "Fit Page", UK, nullptr, nullptr, [](W& w) { editor(w).fitPage(); }},
+        {"&View"},
+        {"&View", "Show File Browser", UK, "Ctrl+Meta+B", nullptr, [](W&) { flip(kShowFileBrowser); },
+         &showHideTitle<kShowFileBrowser, kFileBrowser>},
+        {"&View", "Open Folder…", UK, "Ctrl+Shift+B", nullptr,
+         [](W&) {
+             Settings::instance().setValue(QLatin1String(kShowFileBrowser), true);
+             post("openFileBrowserFolder");
+         }},
+        {"&View", "Show Outline", UK, "Ctrl+Meta+O", nullptr, [](W&) { flip(kShowOutline); },
+         &showHideTitle<kShowOutline, kOutline>},
+        {"&View", "Show Minimap", UK, "Ctrl+Meta+M", nullptr, [](W&) { flip(kShowMinimap); },
+         &showHideTitle<kShowMinimap, kMinimap>},
+        {"&View", "Toggle Distraction-Free", UK, "Ctrl+Meta+D", nullptr, [](W&) { post("toggleDistractionFree"); }},
+        {"&View", "Show Ruler", UK, "Ctrl+Meta+R", nullptr, [](W&) { flip(kShowRuler); },
+         &showHideTitle<kShowRuler, kRuler>},
+        {"&View", "Show Markdown Source", UK, "Ctrl+Shift+M", nullptr, [](W&) { toggleViewMode(); }, &viewModeTitle},
+        {"&View", "Command Palette…", UK, "Ctrl+Shift+P", nullptr, [](W&) { post("showCommandPalette"); }},
+        {"&View", nullptr, UK, nullptr, "view.toolbar"},
+
+        // Help
+        {"&Help", "Welcome to Brindlewick", UK, nullptr, nullptr, [](W&) { WelcomeWindow::shared().showWindow(); }},
+        {"&Help", "What's New", UK, nullptr, nullptr, [](W&) { WhatsNewWindow::shared().showWindow(); }},
+        {"&Help", "Markdown Cheat Sheet", UK, nullptr, nullptr, [](W&) { AppShell::newDocumentWithText(CheatSheet::text()); }},
+        {"&Help", nullptr, UK, nullptr, "help"},
+    };
+    return rows;
+}

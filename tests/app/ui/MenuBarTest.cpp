@@ -1,0 +1,194 @@
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "app/ui/MenuServices.h"
+#include "editor/EditorController.h"
+#include "editor/PrefKey.h"
+#include "editor/ui/FindBar.h"
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "platform/NotificationBus.h"
+#include "platform/Settings.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+QString plainTitle(const QAction* a)
+{
+    QString t = a->text();
+    t.replace(u"&&"_qs, QChar(1));
+    t.remove(u'&');
+    return t.replace(QChar(1), u'&');
+}
+
+// Every item of the menu bar by its path ("Format/Align/Left"), submenus included.
+void walk(QMenu* menu, const QString& path, std::map<QString, QAction*>& out)
+{
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) continue;
+        const QString p = path + u'/' + plainTitle(a);
+        out[p] = a;
+        if (a->menu()) walk(a->menu(), p, out);
+    }
+}
+
+class MenuBarTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        Settings::useFile(dir.filePath("settings.ini"));
+        PrefKey::registerAll(Settings::instance());
+        DocumentController::instance().setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
+        DocumentController::instance().prompts().askSaveChanges = [](QWidget*, const QString&) {
+            return DocumentController::SaveChoice::DontSave;
+        };
+        window = DocumentController::instance().newDocument();
+        for (QAction* top : window->menuBar()->actions()) walk(top->menu(), plainTitle(top), items);
+    }
+    void TearDown() override
+    {
+        MenuServices::exports() = {};
+        for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DocumentController::instance().prompts() = DocumentController::defaultPrompts();
+    }
+    QAction* item(const QString& path)
+    {
+        const auto it = items.find(path);
+        return it == items.end() ? nullptr : it->second;
+    }
+    QTemporaryDir dir;
+    DocumentWindow* window = nullptr;
+    std::map<QString, QAction*> items;
+};
+
+} // namespace
+
+TEST_F(MenuBarTest, EveryItemHasItsTitleAndLinuxKey)
+{
+    // Path -> key ("" for none), in menu order.
+    const QList<std::pair<QString, QString>> expected{
+        {"File/New from Template/Blank", ""}, {"File/New from Template/To-Do List", ""},
+        {"File/New from Template/Table Starter", ""}, {"File/Quick Open…", "Ctrl+Shift+O"},
+        {"File/Export/As HTML…", ""}, {"File/Export/As PDF…", ""}, {"File/Export/As Word…", ""},
+        {"File/Export/As OpenDocument…", ""}, {"File/Export/As Rich Text…", ""}, {"File/Export/Copy as HTML", ""},
+        {"File/Export/Presets/Manage Export Presets…", ""}, {"File/Export/Batch Export Folder/As Rich Text…", ""},
+        {"File/Header & Footer…", ""}, {"File/Page Setup…", ""}, {"File/Print…", "Ctrl+P"},
+        {"File/Allow Access to Folder…", ""},
+        {"Edit/Find/Find…", "Ctrl+F"}, {"Edit/Find/Find & Replace…", "Ctrl+Alt+F"}, {"Edit/Find/Find Next", "Ctrl+G"},
+        {"Edit/Find/Find Previous", "Ctrl+Shift+G"}, {"Edit/Find/Use Selection for Find", "Ctrl+E"},
+        {"Edit/Settings…", "Ctrl+,"},
+        {"Format/Bold", "Ctrl+B"}, {"Format/Italic", "Ctrl+I"}, {"Format/Strikethrough", "Ctrl+Shift+X"},
+        {"Format/Inline Code", ""}, {"Format/Heading/Heading 1", "Ctrl+1"}, {"Format/Heading/Heading 6", "Ctrl+6"},
+        {"Format/Heading/Body Text", "Ctrl+0"}, {"Format/Lists/Bulleted List", "Ctrl+Shift+7"},
+        {"Format/Lists/Numbered List", "Ctrl+Shift+8"}, {"Format/Lists/Task List", "Ctrl+Shift+9"},
+        {"Format/Lists/Toggle Task Done", ""}, {"Format/Lists/Indent", "Ctrl+]"}, {"Format/Lists/Outdent", "Ctrl+["},
+        {"Format/Blockquote", "Ctrl+Shift+'"}, {"Format/Align/Left", "Ctrl+{"}, {"Format/Align/Center", "Ctrl+|"},
+        {"Format/Align/Right", "Ctrl+}"}, {"Format/Align/Justify", ""}, {"Format/Transform/UPPERCASE", ""},
+        {"Format/Transform/lowercase", ""}, {"Format/Transform/Title Case", ""},
+        {"Format/Transform/Sort Lines A→Z", ""}, {"Format/Transform/Sort Lines Z→A", ""},
+        {"Format/Transform/Remove Duplicate Lines", ""}, {"Format/Lines/Move Line Up", "Ctrl+Alt+Up"},
+        {"Format/Lines/Move Line Down", "Ctrl+Alt+Down"}, {"Format/Lines/Duplicate Line", "Ctrl+Shift+D"},
+        {"Format/Lines/Delete Line", "Ctrl+Shift+K"}, {"Format/Lines/Select Line", "Ctrl+L"},
+        {"Insert/Link…", "Ctrl+K"}, {"Insert/Code Block", ""}, {"Insert/Table/Insert 3×3", ""},
+        {"Insert/Table/Format Table", "Ctrl+Meta+T"}, {"Insert/Table/Insert Row Above", ""},
+        {"Insert/Table/Delete Column", ""}, {"Insert/Table/Align Column Right", ""}, {"Insert/Horizontal Rule", ""},
+        {"Insert/Footnote", ""}, {"Insert/Table of Contents", ""}, {"Insert/Today's Date", ""}, {"Insert/Comment", ""},
+        {"Tools/Document Info…", ""}, {"Tools/AI Assist…", "Ctrl+Meta+I"}, {"Tools/Translate…", ""},
+        {"Tools/Suggest Continuation", "Ctrl+Meta+/"}, {"Tools/Clean Up Markdown", ""},
+        {"Tools/Version History…", "Ctrl+Shift+H"}, {"Tools/Snapshot Now", "Ctrl+Meta+S"},
+        {"View/Zoom In", "Ctrl++"}, {"View/Zoom Out", "Ctrl+-"}, {"View/Actual Size", "Ctrl+Shift+0"},
+        {"View/Fit Width", "Ctrl+Meta+9"}, {"View/Fit Page", ""}, {"View/Show File Browser", "Ctrl+Meta+B"},
+        {"View/Open Folder…", "Ctrl+Shift+B"}, {"View/Show Outline", "Ctrl+Meta+O"},
+        {"View/Show Minimap", "Ctrl+Meta+M"}, {"View/Toggle Distraction-Free", "Ctrl+Meta+D"},
+        {"View/Show Ruler", "Ctrl+Meta+R"}, {"View/Show Markdown Source", "Ctrl+Shift+M"},
+        {"View/Command Palette…", "Ctrl+Shift+P"}, {"Help/Welcome to Brindlewick", ""}, {"Help/What's New", ""},
+        {"Help/Markdown Cheat Sheet", ""},
+    };
+    for (const auto& [path, keys] : expected) {
+        QAction* a = item(path);
+        ASSERT_TRUE(a) << path.toStdString();
+        EXPECT_EQ(a->shortcut(), QKeySequence(keys)) << path.toStdString() << ": " << a->shortcut().toString().toStdString();
+    }
+    EXPECT_EQ(item("View/Zoom In")->shortcuts().value(1), QKeySequence("Ctrl+="));
+    // Items that moved to their own menus are found only there.
+    for (const char* gone : {"File/Open Folder…", "File/Version History…", "File/Snapshot Now"})
+        EXPECT_FALSE(item(gone)) << gone;
+    EXPECT_EQ(window->menuBar()->actions().size(), 7); // File Edit Format Insert Tools View Help
+
+    // Show/Hide titles follow their settings when the menu opens.
+    QMenu* view = window->menu("View");
+    Settings::instance().setValue("showOutline", true);
+    Settings::instance().setValue("editorViewMode", "source");
+    Q_EMIT view->aboutToShow();
+    EXPECT_EQ(item("View/Show Outline")->text(), "Hide Outline");
+    EXPECT_EQ(item("View/Show Markdown Source")->text(), "Show WYSIWYG");
+    item("View/Show Markdown Source")->trigger();
+    EXPECT_EQ(Settings::instance().string("editorViewMode"), "wysiwyg");
+    item("View/Show Outline")->trigger();
+    EXPECT_FALSE(Settings::instance().boolean("showOutline"));
+
+    // Without an export service the export and print items are shown disabled.
+    EXPECT_FALSE(item("File/Print…")->isEnabled());
+    EXPECT_FALSE(item("File/Export/As PDF…")->isEnabled());
+}
+
+TEST_F(MenuBarTest, NoKeyIsBoundTwiceAndEachKeyFiresItsItem)
+{
+    // Every service present, so that every item is enabled.
+    MenuServices::exports().exportDocument = [](const MenuServices::ExportRequest&) {};
+    MenuServices::exports().print = [](const QString&, const QString&, const QString&, QWidget*) {};
+    MenuServices::exports().batchExport = [](ExportFormat, QWidget*) {};
+    DocumentWindow* w = DocumentController::instance().newDocument();
+    w->show();
+    QApplication::setActiveWindow(w);
+    QWidget* editor = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
+    editor->setFocus();
+
+    std::map<QString, QString> owner; // key -> item
+    QList<QAction*> withKeys;
+    for (QAction* a : w->findChildren<QAction*>()) {
+        if (a->shortcuts().isEmpty()) continue;
+        withKeys << a;
+        for (const QKeySequence& k : a->shortcuts()) {
+            const auto [it, fresh] = owner.emplace(k.toString(), plainTitle(a));
+            EXPECT_TRUE(fresh) << k.toString().toStdString() << " is bound to " << it->second.toStdString()
+                               << " and " << plainTitle(a).toStdString();
+        }
+    }
+    EXPECT_GE(withKeys.size(), 50);
+
+    // The key as a person presses it in the editor reaches the item, and only that item.
+    int fired = 0;
+    QAction* last = nullptr;
+    for (QAction* a : withKeys) {
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        QObject::connect(a, &QAction::triggered, [&fired, &last, a] {
+            ++fired;
+            last = a;
+        });
+    }
+    // The text view answers its own editing keys (undo, redo, the clipboard, select all) before
+    // any menu item, with the same effect.
+    QList<QKeySequence> editorKeys;
+    for (auto std : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Copy,
+                     QKeySequence::Paste, QKeySequence::SelectAll})
+        editorKeys += QKeySequence::keyBindings(std);
+    for (QAction* a : withKeys) {
+        for (const QKeySequence& k : a->shortcuts()) {
+            if (editorKeys.contains(k)) continue;
+            fired = 0;
+            QTest::keySequence(editor, k);
+            EXPECT_EQ(fired, 1) << k.toString().toStdString();
+            EXPECT_EQ(last, a) << k.toString().toStdString();
+        }
+    }
+}
