@@ -25,9 +25,10 @@
 
 namespace {
 
-// A polite request to end (a plain `kill`, the session manager, Ctrl+C in a terminal) quits
-// like File > Quit, so what was typed since the last pause is written too. The handler only
-// wakes the event loop; the quitting itself runs there.
+// A polite request to end (a plain `kill`, the session manager, Ctrl+C in a terminal) writes
+// every document where it belongs, what was typed since the last pause included, and quits
+// without asking: nobody may be there to answer. The handler only wakes the event loop; the
+// quitting itself runs there.
 int terminateSockets[2] = {-1, -1};
 
 void onTerminateSignal(int)
@@ -43,7 +44,7 @@ void quitOnTerminateSignals(QApplication& app)
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
         char byte;
         [[maybe_unused]] const ssize_t n = ::read(terminateSockets[1], &byte, 1);
-        DocumentController::instance().quit();
+        DocumentController::instance().terminate();
     });
     struct sigaction action = {};
     action.sa_handler = onTerminateSignal;

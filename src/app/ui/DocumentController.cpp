@@ -20,6 +20,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <optional>
+#include <utility>
+
 namespace {
 QString canonical(const QString& path)
 {
@@ -37,66 +40,85 @@ DocumentController& DocumentController::instance()
 
 DocumentController::DocumentController() : m_prompts(defaultPrompts()) {}
 
+namespace {
+// Shows `box` window-modally (application-modally without a parent); it deletes itself.
+void present(QDialog* box)
+{
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+} // namespace
+
 DocumentController::Prompts DocumentController::defaultPrompts()
 {
     Prompts p;
     p.alert = [](QWidget* parent, const QString& message, const QString& detail) {
-        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), message, QMessageBox::Ok, parent);
-        box.setInformativeText(detail);
-        box.exec();
+        auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(), message, QMessageBox::Ok, parent);
+        box->setInformativeText(detail);
+        present(box);
     };
-    p.askSaveChanges = [](QWidget* parent, const QString& name) {
-        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
-                        QObject::tr("Do you want to save the changes made to the document “%1”?").arg(name),
-                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-        box.setInformativeText(QObject::tr("Your changes will be lost if you don’t save them."));
-        box.button(QMessageBox::Discard)->setText(QObject::tr("Don’t Save"));
-        box.setDefaultButton(QMessageBox::Save);
-        switch (box.exec()) {
-        case QMessageBox::Save: return SaveChoice::Save;
-        case QMessageBox::Discard: return SaveChoice::DontSave;
-        default: return SaveChoice::Cancel;
-        }
+    p.askSaveChanges = [](QWidget* parent, const QString& name, std::function<void(SaveChoice)> answer) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(),
+                                    QObject::tr("Do you want to save the changes made to the document “%1”?").arg(name),
+                                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box->setInformativeText(QObject::tr("Your changes will be lost if you don’t save them."));
+        box->button(QMessageBox::Discard)->setText(QObject::tr("Don’t Save"));
+        box->setDefaultButton(QMessageBox::Save);
+        QObject::connect(box, &QMessageBox::finished, box, [box, answer](int) {
+            const auto clicked = box->standardButton(box->clickedButton());
+            answer(clicked == QMessageBox::Save      ? SaveChoice::Save
+                   : clicked == QMessageBox::Discard ? SaveChoice::DontSave
+                                                     : SaveChoice::Cancel);
+        });
+        present(box);
     };
-    p.chooseFilesToOpen = [](QWidget* parent) {
-        QFileDialog dialog(parent, QObject::tr("Open"));
-        dialog.setFileMode(QFileDialog::ExistingFiles);
-        dialog.setNameFilters(MarkdownDocument::nameFilters());
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    p.chooseFilesToOpen = [](QWidget* parent, std::function<void(const QStringList&)> answer) {
+        auto* dialog = new QFileDialog(parent, QObject::tr("Open"));
+        dialog->setFileMode(QFileDialog::ExistingFiles);
+        dialog->setNameFilters(MarkdownDocument::nameFilters());
+        QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, answer](int result) {
+            answer(result == QDialog::Accepted ? dialog->selectedFiles() : QStringList());
+        });
+        present(dialog);
     };
-    p.chooseSavePath = [](QWidget* parent, const QString& suggested) {
-        QFileDialog dialog(parent, QObject::tr("Save As"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters(MarkdownDocument::nameFilters());
-        dialog.setDefaultSuffix(MarkdownDocument::defaultSuffix());
-        dialog.selectFile(suggested);
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-                   ? dialog.selectedFiles().first()
-                   : QString();
+    p.chooseSavePath = [](QWidget* parent, const QString& suggested, std::function<void(const QString&)> answer) {
+        auto* dialog = new QFileDialog(parent, QObject::tr("Save As"));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setNameFilters(MarkdownDocument::nameFilters());
+        dialog->setDefaultSuffix(MarkdownDocument::defaultSuffix());
+        dialog->selectFile(suggested);
+        QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, answer](int result) {
+            const QStringList files = dialog->selectedFiles();
+            answer(result == QDialog::Accepted && !files.isEmpty() ? files.first() : QString());
+        });
+        present(dialog);
     };
-    p.resolveExternalChange = [](QWidget* parent, const QString& name, bool deleted) {
-        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
-                        deleted ? QObject::tr("The file of the document “%1” was moved or deleted by another program.").arg(name)
-                                : QObject::tr("The document “%1” was changed by another program.").arg(name),
-                        QMessageBox::Cancel, parent);
-        box.setInformativeText(
+    p.resolveExternalChange = [](QWidget* parent, const QString& name, bool deleted,
+                                 std::function<void(ExternalChangeChoice)> answer) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(),
+                                    deleted ? QObject::tr("The file of the document “%1” was moved or deleted by another program.").arg(name)
+                                            : QObject::tr("The document “%1” was changed by another program.").arg(name),
+                                    QMessageBox::Cancel, parent);
+        box->setInformativeText(
             deleted ? QObject::tr("Save your version to write the file again, save it under another name, or leave "
                                   "the file removed.")
                     : QObject::tr("Keep your version to overwrite the file, reload the version on disk (your changes "
                                   "can be undone), or save your version under another name."));
-        QAbstractButton* keep = box.addButton(deleted ? QObject::tr("Save") : QObject::tr("Keep Mine"),
-                                              QMessageBox::AcceptRole);
+        QAbstractButton* keep = box->addButton(deleted ? QObject::tr("Save") : QObject::tr("Keep Mine"),
+                                               QMessageBox::AcceptRole);
         // For a gone file, "Don't Save" lets the removal stand (it closes a closing window).
-        QAbstractButton* reload = box.addButton(deleted ? QObject::tr("Don’t Save") : QObject::tr("Reload"),
-                                                QMessageBox::DestructiveRole);
-        QAbstractButton* saveAs = box.addButton(QObject::tr("Save As…"), QMessageBox::ActionRole);
-        box.setDefaultButton(QMessageBox::Cancel);
-        box.exec();
-        const QAbstractButton* clicked = box.clickedButton();
-        if (clicked == keep) return ExternalChangeChoice::KeepMine;
-        if (clicked == reload) return ExternalChangeChoice::Reload;
-        if (clicked == saveAs) return ExternalChangeChoice::SaveAs;
-        return ExternalChangeChoice::Cancel;
+        QAbstractButton* reload = box->addButton(deleted ? QObject::tr("Don’t Save") : QObject::tr("Reload"),
+                                                 QMessageBox::DestructiveRole);
+        QAbstractButton* saveAs = box->addButton(QObject::tr("Save As…"), QMessageBox::ActionRole);
+        box->setDefaultButton(QMessageBox::Cancel);
+        QObject::connect(box, &QMessageBox::finished, box, [box, keep, reload, saveAs, answer](int) {
+            const QAbstractButton* clicked = box->clickedButton();
+            answer(clicked == keep     ? ExternalChangeChoice::KeepMine
+                   : clicked == reload ? ExternalChangeChoice::Reload
+                   : clicked == saveAs ? ExternalChangeChoice::SaveAs
+                                       : ExternalChangeChoice::Cancel);
+        });
+        present(box);
     };
     return p;
 }
@@ -155,7 +177,9 @@ DocumentWindow* DocumentController::openOrCreateDocument(const QString& path)
 void DocumentController::openWithDialog(QWidget* parent)
 {
     if (!m_prompts.chooseFilesToOpen) return;
-    for (const QString& path : m_prompts.chooseFilesToOpen(parent)) openDocument(path);
+    m_prompts.chooseFilesToOpen(parent, [this](const QStringList& paths) {
+        for (const QString& path : paths) openDocument(path);
+    });
 }
 
 int DocumentController::restoreAutosaved()
@@ -236,21 +260,79 @@ void DocumentController::populateRecentMenu(QMenu* menu)
     connect(clear, &QAction::triggered, this, [] { RecentDocuments::clear(Settings::instance()); });
 }
 
+void DocumentController::closeAllForQuit(std::function<void(bool)> done)
+{
+    if (m_quitting) return; // a second Quit while one asks does nothing
+    m_quitting = true;
+    m_quitDone = std::move(done);
+    m_quitQueue.clear();
+    for (DocumentWindow* w : windows()) m_quitQueue.append(w);
+    closeNextForQuit();
+}
+
+void DocumentController::closeNextForQuit()
+{
+    while (!m_quitQueue.isEmpty()) {
+        const QPointer<QObject> next = m_quitQueue.takeFirst();
+        // Closed (or closing) meanwhile: nothing to ask.
+        if (!next || !windows().contains(static_cast<DocumentWindow*>(next.data()))) continue;
+        auto* w = static_cast<DocumentWindow*>(next.data());
+        w->setClosingForQuit(true);
+        // The window answers once, now or after its prompt; a window destroyed while it asks
+        // counts as closed, so the quit is never left waiting.
+        auto answered = std::make_shared<bool>(false);
+        auto* watch = new QObject(this);
+        const auto proceed = [this, answered, watch](bool closed) {
+            if (*answered) return;
+            *answered = true;
+            watch->deleteLater();
+            if (closed) closeNextForQuit();
+            else finishQuit(false);
+        };
+        connect(w, &QObject::destroyed, watch, [proceed] { proceed(true); });
+        w->closeThen([proceed, guard = QPointer<QObject>(next)](bool closed) {
+            if (!closed && guard) static_cast<DocumentWindow*>(guard.data())->setClosingForQuit(false);
+            proceed(closed);
+        });
+        return;
+    }
+    finishQuit(true);
+}
+
+void DocumentController::finishQuit(bool allClosed)
+{
+    m_quitQueue.clear();
+    m_quitting = false;
+    if (auto done = std::exchange(m_quitDone, nullptr)) done(allClosed);
+}
+
 bool DocumentController::closeAllForQuit()
 {
-    for (DocumentWindow* w : windows()) {
-        w->setClosingForQuit(true);
-        if (!w->close()) {
-            w->setClosingForQuit(false);
-            return false;
-        }
-    }
-    return true;
+    if (m_quitting) return false;
+    auto result = std::make_shared<std::optional<bool>>();
+    closeAllForQuit([result](bool allClosed) { *result = allClosed; });
+    return result->value_or(false);
 }
 
 void DocumentController::quit()
 {
-    if (closeAllForQuit()) QApplication::quit();
+    closeAllForQuit([](bool allClosed) {
+        if (allClosed) QApplication::quit();
+    });
+}
+
+void DocumentController::closeAllWithoutAsking()
+{
+    // A quit that waits for an answer is overtaken: its prompts go with their windows.
+    m_quitQueue.clear();
+    for (DocumentWindow* w : windows()) w->closeWithoutAsking();
+    finishQuit(true);
+}
+
+void DocumentController::terminate()
+{
+    closeAllWithoutAsking();
+    QApplication::quit();
 }
 
 bool DocumentController::scheduleSessionReopen()

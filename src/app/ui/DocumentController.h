@@ -27,13 +27,20 @@ public:
     // write it over the file, replace it with the file's text (undoably), save it under
     // another name, or decide later (nothing is written in place meanwhile).
     enum class ExternalChangeChoice { KeepMine, Reload, SaveAs, Cancel };
+    // Every prompt is window-modal over `parent` (application-modal without one): it returns
+    // at once and calls `answer` once the user has answered; tests answer at once. `answer` is
+    // never called after `parent` is gone (the prompt goes with its window).
     struct Prompts {
         std::function<void(QWidget* parent, const QString& message, const QString& detail)> alert;
-        std::function<SaveChoice(QWidget* parent, const QString& documentName)> askSaveChanges;
-        std::function<QStringList(QWidget* parent)> chooseFilesToOpen;
-        std::function<QString(QWidget* parent, const QString& suggestedPath)> chooseSavePath;
+        std::function<void(QWidget* parent, const QString& documentName, std::function<void(SaveChoice)> answer)>
+            askSaveChanges;
+        std::function<void(QWidget* parent, std::function<void(const QStringList&)> answer)> chooseFilesToOpen;
+        // An empty path when the user cancelled.
+        std::function<void(QWidget* parent, const QString& suggestedPath, std::function<void(const QString&)> answer)>
+            chooseSavePath;
         // `deleted`: the file is gone; Reload then means "Don't Save" (leave it removed).
-        std::function<ExternalChangeChoice(QWidget* parent, const QString& documentName, bool deleted)>
+        std::function<void(QWidget* parent, const QString& documentName, bool deleted,
+                           std::function<void(ExternalChangeChoice)> answer)>
             resolveExternalChange;
     };
     Prompts& prompts() { return m_prompts; }
@@ -71,11 +78,23 @@ public:
     // Fills an Open Recent menu (existing files, newest first, then "Clear Menu").
     void populateRecentMenu(QMenu* menu);
 
-    // Writes every document (saved ones in place, untitled ones to the autosave folder)
-    // and closes the windows. False when a write failed and the user cancelled.
+    // Closes every window for quitting: saved documents are written in place and untitled
+    // ones kept in the autosave folder, without asking. A window whose text cannot be written
+    // asks; the windows ask one at a time, each after the one before has its answer. Cancel
+    // stops there and leaves that window and the rest open; a window closed meanwhile is
+    // skipped. `done` gets whether every window closed. A second call while one runs does
+    // nothing (`done` is not called).
+    void closeAllForQuit(std::function<void(bool allClosed)> done);
+    // As above; true when every window closed before this returns (no answer outstanding).
     bool closeAllForQuit();
-    // Quits the program after closeAllForQuit(); stays when the user cancelled.
+    bool isQuitting() const { return m_quitting; }
+    // File > Quit: quits the program once every window has closed; stays when cancelled.
     void quit();
+    // Every document is written where it belongs (a text that may not be written in place is
+    // kept in the autosave folder) and every window closes; nothing is asked.
+    void closeAllWithoutAsking();
+    // A request to end from outside (SIGTERM): closeAllWithoutAsking(), then the program quits.
+    void terminate();
 
     void alert(QWidget* parent, const QString& message, const QString& detail) const;
 
@@ -86,8 +105,15 @@ private:
     DocumentController();
     DocumentWindow* show(DocumentWindow* window);
 
+    void closeNextForQuit();
+    void finishQuit(bool allClosed);
+
     Prompts m_prompts;
     AutosaveStore m_autosave;
+    // The quit in progress: the windows still to close, and what to do at the end.
+    bool m_quitting = false;
+    QList<QPointer<QObject>> m_quitQueue;
+    std::function<void(bool)> m_quitDone;
     // Held as QObject: a window's entry goes when its destruction starts, and looking at
     // a guard of the derived type then would cast an object that is no longer one.
     QList<QPointer<QObject>> m_windows;

@@ -20,6 +20,8 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <optional>
+
 #include <numeric>
 
 namespace {
@@ -66,12 +68,12 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     m_autosaveTimer->setSingleShot(true);
     m_autosaveTimer->setInterval(autosaveDelayMs);
     connect(m_autosaveTimer, &QTimer::timeout, this, [this] {
-        QString error;
-        const SaveOutcome outcome = autosaveAsking(Ask::UnlessPutOff, &error);
-        // Say so once, not after every pause in typing; the edited mark stays until a write works.
-        if (outcome == SaveOutcome::Failed && !isUntitled() && !m_autosaveFailed)
-            alert(tr("The document “%1” could not be autosaved.").arg(displayName()), error);
-        m_autosaveFailed = outcome != SaveOutcome::Saved;
+        autosaveAsking(Ask::UnlessPutOff, [this](SaveOutcome outcome, const QString& error) {
+            // Say so once, not after every pause in typing; the edited mark stays until a write works.
+            if (outcome == SaveOutcome::Failed && !isUntitled() && !m_autosaveFailed)
+                alert(tr("The document “%1” could not be autosaved.").arg(displayName()), error);
+            m_autosaveFailed = outcome != SaveOutcome::Saved;
+        });
     });
     m_countsTimer->setSingleShot(true);
     m_countsTimer->setInterval(150);
@@ -270,31 +272,59 @@ void DocumentWindow::openInPlace(const QString& path)
     if (!isDocumentEdited()) close();
 }
 
+void DocumentWindow::saveThen(Done done)
+{
+    if (isUntitled()) {
+        saveAsThen(std::move(done));
+        return;
+    }
+    // Saving writes even an unedited document: it creates the file of a new one.
+    writeInPlace(Ask::Always, [this, done = std::move(done)](SaveOutcome outcome, const QString& error) {
+        if (outcome == SaveOutcome::Saved) DocumentController::instance().noteRecent(filePath());
+        if (outcome == SaveOutcome::Failed) alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
+        if (done) done(outcome == SaveOutcome::Saved);
+    });
+}
+
+void DocumentWindow::saveAsThen(Done done)
+{
+    auto& prompts = DocumentController::instance().prompts();
+    if (!prompts.chooseSavePath) {
+        if (done) done(false);
+        return;
+    }
+    const QString folder = isUntitled() ? QDir::homePath() : QFileInfo(filePath()).absolutePath();
+    const QString suggested = QDir(folder).filePath(suggestedName() + u'.' + MarkdownDocument::defaultSuffix());
+    prompts.chooseSavePath(this, suggested, whileAlive([this, done](const QString& path) {
+        if (path.isEmpty()) {
+            if (done) done(false);
+            return;
+        }
+        QString error;
+        const bool ok = saveTo(path, &error);
+        if (!ok) alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
+        if (done) done(ok);
+    }));
+}
+
+namespace {
+// Runs `start` with a continuation and tells whether it finished, successfully, before returning.
+bool finishedAtOnce(const std::function<void(DocumentWindow::Done)>& start)
+{
+    auto result = std::make_shared<bool>(false);
+    start([result](bool ok) { *result = ok; });
+    return *result;
+}
+} // namespace
+
 bool DocumentWindow::save()
 {
-    if (isUntitled()) return saveAs();
-    // Saving writes even an unedited document: it creates the file of a new one.
-    QString error;
-    switch (writeInPlace(Ask::Always, &error)) {
-    case SaveOutcome::Saved: DocumentController::instance().noteRecent(filePath()); return true;
-    case SaveOutcome::Failed: alert(tr("The document “%1” could not be saved.").arg(displayName()), error); return false;
-    case SaveOutcome::Cancelled: return false;
-    }
-    return false;
+    return finishedAtOnce([this](Done done) { saveThen(std::move(done)); });
 }
 
 bool DocumentWindow::saveAs()
 {
-    auto& prompts = DocumentController::instance().prompts();
-    if (!prompts.chooseSavePath) return false;
-    const QString folder = isUntitled() ? QDir::homePath() : QFileInfo(filePath()).absolutePath();
-    const QString suggested = QDir(folder).filePath(suggestedName() + u'.' + MarkdownDocument::defaultSuffix());
-    const QString path = prompts.chooseSavePath(this, suggested);
-    if (path.isEmpty()) return false;
-    QString error;
-    if (saveTo(path, &error)) return true;
-    alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
-    return false;
+    return finishedAtOnce([this](Done done) { saveAsThen(std::move(done)); });
 }
 
 bool DocumentWindow::saveTo(const QString& path, QString* error)
@@ -328,50 +358,95 @@ void DocumentWindow::settle()
     m_editor->setModified(false);
 }
 
-bool DocumentWindow::autosave(QString* error) { return autosaveAsking(Ask::Never, error) == SaveOutcome::Saved; }
-
-SaveOutcome DocumentWindow::autosaveAsking(Ask ask, QString* error)
+bool DocumentWindow::autosave(QString* error)
 {
-    m_autosaveTimer->stop();
-    if (!isDocumentEdited()) return SaveOutcome::Saved;
-    if (isUntitled())
-        return m_file->saveDraft(m_editor->textView()->text(), error) ? SaveOutcome::Saved : SaveOutcome::Failed;
-    return writeInPlace(ask, error);
+    // Never asks, so the outcome is known at once.
+    SaveOutcome result = SaveOutcome::Failed;
+    autosaveAsking(Ask::Never, [&result, error](SaveOutcome outcome, const QString& message) {
+        result = outcome;
+        if (error) *error = message;
+    });
+    return result == SaveOutcome::Saved;
 }
 
-SaveOutcome DocumentWindow::writeInPlace(Ask ask, QString* error)
+void DocumentWindow::autosaveAsking(Ask ask, Outcome done)
+{
+    m_autosaveTimer->stop();
+    if (!isDocumentEdited()) {
+        done(SaveOutcome::Saved, {});
+        return;
+    }
+    if (isUntitled()) {
+        QString error;
+        const bool ok = m_file->saveDraft(m_editor->textView()->text(), &error);
+        done(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
+        return;
+    }
+    writeInPlace(ask, std::move(done));
+}
+
+void DocumentWindow::writeInPlace(Ask ask, Outcome done)
 {
     m_autosaveTimer->stop();
     const DiskStamp::State disk = m_file->diskState();
     if (disk != DiskStamp::State::Unchanged) {
         const bool deleted = disk == DiskStamp::State::Missing;
-        if (ask == Ask::UnlessPutOff && m_file->isExternalChangePutOff()) return SaveOutcome::Cancelled;
+        if (ask == Ask::UnlessPutOff && m_file->isExternalChangePutOff()) {
+            done(SaveOutcome::Cancelled, {});
+            return;
+        }
         auto& prompts = DocumentController::instance().prompts();
         if (ask == Ask::Never || !prompts.resolveExternalChange) {
             if (ask == Ask::Never) m_file->keepAside(m_editor->textView()->text());
-            if (error)
-                *error = deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.")
-                                       .arg(displayName())
-                                 : tr("“%1” was changed by another program; it was not overwritten.").arg(displayName());
-            return SaveOutcome::Failed;
+            done(SaveOutcome::Failed,
+                 deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.")
+                               .arg(displayName())
+                         : tr("“%1” was changed by another program; it was not overwritten.").arg(displayName()));
+            return;
         }
         using Choice = DocumentController::ExternalChangeChoice;
-        switch (prompts.resolveExternalChange(this, displayName(), deleted)) {
-        case Choice::KeepMine: break;
-        case Choice::Reload:
-            if (!deleted) return reloadFromDisk(error) ? SaveOutcome::Saved : SaveOutcome::Failed;
-            // Let the removal stand: closing gives the text up, otherwise it stays unwritten.
-            if (ask == Ask::Closing) return SaveOutcome::Saved;
-            [[fallthrough]];
-        case Choice::Cancel: m_file->putOffExternalChange(); return SaveOutcome::Cancelled;
-        case Choice::SaveAs:
-            // The save panel reports its own failures.
-            return saveAs() ? SaveOutcome::Saved : SaveOutcome::Cancelled;
-        }
+        prompts.resolveExternalChange(this, displayName(), deleted, whileAlive([this, ask, deleted, done](Choice choice) {
+            QString error;
+            switch (choice) {
+            case Choice::KeepMine:
+                if (!writeFile(filePath(), &error)) {
+                    done(SaveOutcome::Failed, error);
+                    return;
+                }
+                Q_EMIT m_events->saved(filePath());
+                done(SaveOutcome::Saved, {});
+                return;
+            case Choice::Reload:
+                if (!deleted) {
+                    const bool ok = reloadFromDisk(&error);
+                    done(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
+                    return;
+                }
+                // Let the removal stand: closing gives the text up, otherwise it stays unwritten.
+                if (ask == Ask::Closing) {
+                    done(SaveOutcome::Saved, {});
+                    return;
+                }
+                [[fallthrough]];
+            case Choice::Cancel:
+                m_file->putOffExternalChange();
+                done(SaveOutcome::Cancelled, {});
+                return;
+            case Choice::SaveAs:
+                // The save panel reports its own failures.
+                saveAsThen([done](bool ok) { done(ok ? SaveOutcome::Saved : SaveOutcome::Cancelled, {}); });
+                return;
+            }
+        }));
+        return;
     }
-    if (!writeFile(filePath(), error)) return SaveOutcome::Failed;
+    QString error;
+    if (!writeFile(filePath(), &error)) {
+        done(SaveOutcome::Failed, error);
+        return;
+    }
     Q_EMIT m_events->saved(filePath());
-    return SaveOutcome::Saved;
+    done(SaveOutcome::Saved, {});
 }
 
 bool DocumentWindow::reloadFromDisk(QString* error)
@@ -423,66 +498,130 @@ bool DocumentWindow::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-bool DocumentWindow::confirmClose()
+void DocumentWindow::decideClose(Done done)
 {
-    if (!isDocumentEdited()) return true;
-    if (!isUntitled()) {
-        // A saved document is written in place; ask only when that fails.
-        QString error;
-        switch (autosaveAsking(Ask::Closing, &error)) {
-        case SaveOutcome::Saved: return true;
-        case SaveOutcome::Cancelled: return false;
-        case SaveOutcome::Failed: alert(tr("The document “%1” could not be saved.").arg(displayName()), error); break;
+    const QString couldNotSave = tr("The document “%1” could not be saved.").arg(displayName());
+    if (m_closingForQuit) {
+        // Quitting keeps an untitled document's text for the next launch instead of asking.
+        if (isUntitled() && !isDocumentEdited()) {
+            m_file->dropDraft();
+            done(true);
+            return;
         }
+        autosaveAsking(Ask::Closing, [this, done, couldNotSave](SaveOutcome outcome, const QString& error) {
+            switch (outcome) {
+            case SaveOutcome::Saved:
+                if (!isUntitled()) m_file->dropDraft(); // settled: a copy kept aside is not needed
+                done(true);
+                return;
+            case SaveOutcome::Cancelled: done(false); return;
+            case SaveOutcome::Failed:
+                alert(couldNotSave, error);
+                askToSave(done);
+                return;
+            }
+        });
+        return;
     }
-    return askToSave();
+    const auto settled = [this, done](bool ok) {
+        if (ok) m_file->dropDraft(); // an untitled draft, or a copy kept aside
+        done(ok);
+    };
+    if (!isDocumentEdited()) {
+        settled(true);
+        return;
+    }
+    if (isUntitled()) {
+        askToSave(settled);
+        return;
+    }
+    // A saved document is written in place; ask only when that fails.
+    autosaveAsking(Ask::Closing, [this, settled, couldNotSave](SaveOutcome outcome, const QString& error) {
+        switch (outcome) {
+        case SaveOutcome::Saved: settled(true); return;
+        case SaveOutcome::Cancelled: settled(false); return;
+        case SaveOutcome::Failed:
+            alert(couldNotSave, error);
+            askToSave(settled);
+            return;
+        }
+    });
 }
 
-bool DocumentWindow::askToSave()
+void DocumentWindow::askToSave(Done done)
 {
     auto& prompts = DocumentController::instance().prompts();
-    const auto choice = prompts.askSaveChanges ? prompts.askSaveChanges(this, displayName())
-                                               : DocumentController::SaveChoice::Cancel;
-    switch (choice) {
-    case DocumentController::SaveChoice::Save: return saveAs();
-    case DocumentController::SaveChoice::DontSave:
-        // An older autosaved copy must not come back after the user discarded the changes.
-        m_file->dropDraft();
-        return true;
-    case DocumentController::SaveChoice::Cancel: return false;
+    if (!prompts.askSaveChanges) {
+        done(false);
+        return;
     }
-    return false;
+    prompts.askSaveChanges(this, displayName(), whileAlive([this, done](DocumentController::SaveChoice choice) {
+        switch (choice) {
+        case DocumentController::SaveChoice::Save: saveAsThen(done); return;
+        case DocumentController::SaveChoice::DontSave:
+            // An older autosaved copy must not come back after the user discarded the changes.
+            m_file->dropDraft();
+            done(true);
+            return;
+        case DocumentController::SaveChoice::Cancel: done(false); return;
+        }
+    }));
+}
+
+void DocumentWindow::closeThen(Done done)
+{
+    if (m_closeAsking) {
+        if (done) done(false);
+        return;
+    }
+    m_closeAsking = true;
+    decideClose(whileAlive([this, done](bool ok) {
+        m_closeAsking = false;
+        if (ok) {
+            m_closeDecided = true;
+            ok = close();
+            m_closeDecided = false;
+        }
+        if (done) done(ok);
+    }));
+}
+
+void DocumentWindow::closeWithoutAsking()
+{
+    m_autosaveTimer->stop();
+    // Never asks: a text that may not be written in place is kept in the autosave folder.
+    if (isUntitled() && !isDocumentEdited()) m_file->dropDraft();
+    else autosave();
+    m_closingForQuit = true;
+    m_closeDecided = true;
+    close();
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_closingForQuit) {
-        // Quitting keeps an untitled document's text for the next launch instead of asking.
-        QString error;
-        if (isUntitled() && !isDocumentEdited()) {
-            m_file->dropDraft();
-        } else {
-            const SaveOutcome outcome = autosaveAsking(Ask::Closing, &error);
-            if (outcome == SaveOutcome::Cancelled) {
-                event->ignore();
-                return;
-            }
-            if (outcome == SaveOutcome::Failed) {
-                alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
-                if (!askToSave()) {
-                    event->ignore();
-                    return;
-                }
-            }
-        }
-        if (!isUntitled()) m_file->dropDraft(); // settled: a copy kept aside is not needed
+    // Decided already (by closeThen or closeWithoutAsking): the window goes.
+    if (m_closeDecided) {
         event->accept();
         return;
     }
-    if (!confirmClose()) {
-        event->ignore();
-        return;
-    }
-    m_file->dropDraft(); // an untitled draft, or a copy kept aside
-    event->accept();
+    // Not yet decided: decide, and close again once the answers are in. With no question
+    // asked (or answered at once) the window closes within this event.
+    event->ignore();
+    if (m_closeAsking) return; // its question is already out
+    auto closedNow = std::make_shared<std::optional<bool>>();
+    m_closeAsking = true;
+    m_closeInEvent = true;
+    decideClose(whileAlive([this, closedNow](bool ok) {
+        m_closeAsking = false;
+        if (m_closeInEvent) {
+            *closedNow = ok;
+            return;
+        }
+        if (!ok) return;
+        m_closeDecided = true;
+        close();
+        m_closeDecided = false;
+    }));
+    m_closeInEvent = false;
+    if (closedNow->value_or(false)) event->accept();
 }

@@ -59,8 +59,16 @@ public:
 
     int untitledNumber() const { return m_untitledNumber; }
 
-    // Saving. Failures are shown in an alert built from the error; false on failure or
-    // when the user cancels a save panel.
+    // Called once with the outcome, after any prompt was answered (possibly before the call
+    // that started the work returns); never after the window is gone.
+    using Done = std::function<void(bool ok)>;
+
+    // Saving. Failures are shown in an alert built from the error. Prompts (the save panel,
+    // the question about a file another program changed) are window-modal: `done` follows
+    // their answer; false on failure or when the user cancels.
+    void saveThen(Done done);
+    void saveAsThen(Done done);
+    // As above; true when saved before this returns (false while a prompt is still open).
     bool save();
     bool saveAs();
     bool saveTo(const QString& path, QString* error = nullptr);
@@ -79,6 +87,12 @@ public:
 
     // Set while the program quits: closing autosaves instead of asking.
     void setClosingForQuit(bool quitting) { m_closingForQuit = quitting; }
+    // Closes the window once what it asks (if anything) is answered; `done` says whether it
+    // closed. A close already waiting for an answer is not started again (`done` gets false).
+    void closeThen(Done done);
+    // Writes the text where it belongs without asking (kept in the autosave folder when it may
+    // not be written in place) and closes the window.
+    void closeWithoutAsking();
 
     static constexpr int autosaveDelayMs = 2000;
 
@@ -92,12 +106,20 @@ private:
     // (writes without a person watching), unless the user put the question off (autosave
     // after a pause), always (Save), or always, with the window about to close (Close, Quit).
     enum class Ask { Never, UnlessPutOff, Always, Closing };
-    SaveOutcome autosaveAsking(Ask ask, QString* error);
+    using Outcome = std::function<void(SaveOutcome outcome, const QString& error)>;
+    void autosaveAsking(Ask ask, Outcome done);
     // Writes a saved document in place after checking that its file is still the one last
     // read or written; if not, asks (per `ask`) instead of overwriting it. Saved when the
     // text is safe: written, replaced by the file's text, or saved under another name;
-    // Failed with `error` set when a write failed or was not allowed.
-    SaveOutcome writeInPlace(Ask ask, QString* error);
+    // Failed with the error when a write failed or was not allowed.
+    void writeInPlace(Ask ask, Outcome done);
+    // Wraps a continuation so that it runs only while this window exists.
+    template <typename F> auto whileAlive(F f) const
+    {
+        return [alive = std::weak_ptr<bool>(m_alive), f = std::move(f)](auto&&... args) {
+            if (alive.lock()) f(std::forward<decltype(args)>(args)...);
+        };
+    }
     // Writes the text to `path` and takes it as the state on disk (not edited any more).
     bool writeFile(const QString& path, QString* error);
     // Replaces the text with the file's, as one undoable change; the result is not edited.
@@ -107,11 +129,12 @@ private:
     void settle();
     void updateTitle();
     void setFilePath(const QString& path);
-    // Before closing an edited document: writes a saved one in place, and asks what to do
-    // when that fails or the document is untitled. False when the window must stay.
-    bool confirmClose();
+    // Before closing: writes an edited saved document in place, and asks what to do when that
+    // fails or the document is untitled (when quitting, an untitled one is kept for the next
+    // launch instead). `done(true)` when the window may close.
+    void decideClose(Done done);
     // Save / Don't Save / Cancel; "Don't Save" also drops the autosaved copy.
-    bool askToSave();
+    void askToSave(Done done);
     // What shows or hides a panel: the toolbar or status bar around it, or the panel itself.
     QWidget* panelFrame(Panel panel) const;
     // Shows a panel when its feature wants it and distraction-free mode is off.
@@ -130,5 +153,10 @@ private:
     DocumentFile* m_file;
     int m_untitledNumber = 0;
     bool m_closingForQuit = false;
+    // A close whose question is out, and a close already decided (the next close event goes through).
+    bool m_closeAsking = false;
+    bool m_closeDecided = false;
+    bool m_closeInEvent = false;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     bool m_autosaveFailed = false;
 };

@@ -198,10 +198,6 @@ void FileBrowserSidebar::chooseFolder(FileBrowserModel* model, QWidget* window)
     if (model && !model->rootPath().isEmpty()) panel->setDirectory(model->rootPath());
     connect(panel, &QFileDialog::fileSelected, panel,
             [target](const QString& folder) { FileBrowserModel::adoptFolder(folder, target.data()); });
-    if (window) {
-        panel->setWindowModality(Qt::WindowModal);
-        panel->show();
-    } else {
-        panel->exec();
-    }
+    // Window-modal over its window; application-modal (still without a nested loop) with none.
+    panel->open();
 }

@@ -24,12 +24,8 @@ void requestAccess(const QString& defaultFolder, QWidget* window, std::function<
     QObject::connect(panel, &QFileDialog::rejected, panel, [completion, done] {
         if (!*done && completion) completion(false);
     });
-    if (window) {
-        panel->setWindowModality(Qt::WindowModal);
-        panel->show();
-    } else {
-        panel->exec();
-    }
+    // Window-modal over its window; application-modal (still without a nested loop) with none.
+    panel->open();
 }
 
 } // namespace FolderAccess

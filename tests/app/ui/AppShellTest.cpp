@@ -39,7 +39,7 @@ protected:
         auto& dc = DocumentController::instance();
         dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
         dc.prompts().alert = [this](QWidget*, const QString& m, const QString&) { alerts << m; };
-        dc.prompts().askSaveChanges = [](QWidget*, const QString&) { return DocumentController::SaveChoice::DontSave; };
+        dc.prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) { answer(DocumentController::SaveChoice::DontSave); };
         TemplateStore::pending.reset();
         SessionStore::resetForNewLaunch();
     }

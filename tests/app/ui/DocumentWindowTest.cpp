@@ -50,18 +50,19 @@ protected:
         dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
         auto& p = dc.prompts();
         p.alert = [this](QWidget*, const QString& message, const QString& detail) { alerts << message + " " + detail; };
-        p.askSaveChanges = [this](QWidget*, const QString& name) {
+        // The prompts answer at once, as a user answering a window-modal sheet would later.
+        p.askSaveChanges = [this](QWidget*, const QString& name, auto answer) {
             asked << name;
-            return saveChoice;
+            answer(saveChoice);
         };
-        p.chooseFilesToOpen = [this](QWidget*) { return filesToOpen; };
-        p.chooseSavePath = [this](QWidget*, const QString& suggested) {
+        p.chooseFilesToOpen = [this](QWidget*, auto answer) { answer(filesToOpen); };
+        p.chooseSavePath = [this](QWidget*, const QString& suggested, auto answer) {
             suggestedPaths << suggested;
-            return savePath;
+            answer(savePath);
         };
-        p.resolveExternalChange = [this](QWidget*, const QString& name, bool deleted) {
+        p.resolveExternalChange = [this](QWidget*, const QString& name, bool deleted, auto answer) {
             externalAsked << name + (deleted ? " (gone)" : "");
-            return externalChoice;
+            answer(externalChoice);
         };
         TemplateStore::pending.reset();
     }

@@ -28,7 +28,7 @@ protected:
         auto& dc = DocumentController::instance();
         dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
         dc.prompts().alert = [this](QWidget*, const QString& message, const QString&) { alerts << message; };
-        dc.prompts().askSaveChanges = [](QWidget*, const QString&) { return DocumentController::SaveChoice::DontSave; };
+        dc.prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) { answer(DocumentController::SaveChoice::DontSave); };
         TemplateStore::pending.reset();
         welcome.setQuit([this] { ++quits; });
         welcome.setTemplates([] { return QList<WelcomeWindow::Template>{{"t1", "Meeting", "# Meeting\n"}}; });

@@ -25,7 +25,7 @@ protected:
         auto& dc = DocumentController::instance();
         dc.setAutosaveStore(AutosaveStore(path("Autosave")));
         dc.prompts().alert = [this](QWidget*, const QString& m, const QString& d) { alerts << m + " " + d; };
-        dc.prompts().askSaveChanges = [](QWidget*, const QString&) { return DocumentController::SaveChoice::DontSave; };
+        dc.prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) { answer(DocumentController::SaveChoice::DontSave); };
     }
     void TearDown() override
     {
