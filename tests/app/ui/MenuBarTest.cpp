@@ -47,8 +47,8 @@ protected:
         Settings::useFile(dir.filePath("settings.ini"));
         PrefKey::registerAll(Settings::instance());
         DocumentController::instance().setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
-        DocumentController::instance().prompts().askSaveChanges = [](QWidget*, const QString&) {
-            return DocumentController::SaveChoice::DontSave;
+        DocumentController::instance().prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) {
+            answer(DocumentController::SaveChoice::DontSave);
         };
         window = DocumentController::instance().newDocument();
         for (QAction* top : window->menuBar()->actions()) walk(top->menu(), plainTitle(top), items);
