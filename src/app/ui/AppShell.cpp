@@ -42,8 +42,13 @@ protected:
 
 void closeStartWindows()
 {
+    // The welcome window takes the start window's place: closing the last document window
+    // under it must not end the program (the welcome window does not count as one).
+    const bool quitOnLast = QGuiApplication::quitOnLastWindowClosed();
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     for (DocumentWindow* w : DocumentController::instance().windows())
         if (closedByLaunchPass(w)) w->close();
+    QGuiApplication::setQuitOnLastWindowClosed(quitOnLast);
 }
 
 void showWelcomeRun(int attempt, QPointer<UserActionWatch> watch)

@@ -1,0 +1,213 @@
+// The application shell: typing in a window whose 1 MiB document starts with a front-matter
+// block that never closes, re-reading that front matter after a pause, the find bar's count
+// for a new search over 1 MiB, Replace All of 10,000 matches, and a second launch handing a
+// link to the running program.
+#include "app/SingleInstance.h"
+#include "app/ui/AppShell.h"
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "app/ui/Features.h"
+#include "editor/EditorController.h"
+#include "editor/PrefKey.h"
+#include "editor/TextFind.h"
+#include "editor/WindowConfig.h"
+#include "editor/ui/FindBar.h"
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "platform/Settings.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "BenchEditor.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// About 1 MiB of prose whose every line holds `needle` `perLine` times.
+QString prose(int lines, const QString& needle, int perLine)
+{
+    QString s;
+    for (int i = 0; s.size() < (1 << 20) && i < lines; ++i) {
+        s += QStringLiteral("Line %1 of the sample text, with words to search through").arg(i);
+        for (int k = 0; k < perLine; ++k) s += u' ' + needle;
+        s += QStringLiteral(" and some more words after them.\n");
+    }
+    return s;
+}
+
+QString unclosedFrontMatterDocument()
+{
+    QString s = QStringLiteral("---\ntitle: Never closed\nmode: source\n");
+    while (s.size() < (1 << 20)) s += QStringLiteral("key: value line that looks like front matter but never ends\n");
+    return s;
+}
+
+QTemporaryDir& folders()
+{
+    static QTemporaryDir dir;
+    static bool ready = [] {
+        Settings::useFile(dir.filePath(QStringLiteral("settings.ini")));
+        PrefKey::registerAll(Settings::instance());
+        Settings::instance().setValue(QStringLiteral("reopenLastSession"), false);
+        DocumentController::instance().setAutosaveStore(AutosaveStore(dir.filePath(QStringLiteral("Autosave"))));
+        installWindowFeatures();
+        return true;
+    }();
+    (void)ready;
+    return dir;
+}
+
+DocumentWindow* window(const QString& text)
+{
+    folders();
+    DocumentWindow* w = AppShell::newDocumentWithText(text);
+    w->resize(1100, 900);
+    showExposed(w);
+    static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView()->pagedLayout();
+    deliverFrame();
+    return w;
+}
+
+void closeWindows()
+{
+    for (DocumentWindow* w : DocumentController::instance().windows()) {
+        w->editorHost()->setModified(false);
+        w->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void report(benchmark::State& state, std::vector<double>& ms)
+{
+    std::sort(ms.begin(), ms.end());
+    if (ms.empty()) return;
+    state.counters["median_ms"] = ms[ms.size() / 2];
+    state.counters["p99_ms"] = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
+    state.counters["max_ms"] = ms.back();
+}
+
+// Typing in the middle of a window (every feature attached) whose document starts with "---"
+// and never closes it: nothing on the keystroke path may read the front matter.
+void BM_ShellKeystrokeUnclosedFrontMatter(benchmark::State& state)
+{
+    DocumentWindow* w = window(unclosedFrontMatterDocument());
+    MarkdownTextView* v = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
+    PaintCounter painted;
+    painted.watch(v->viewport());
+    v->setSelectedRange({v->textLength() / 2, 0});
+    v->ensureCursorVisible();
+    deliverFrame();
+    std::vector<double> ms;
+    QElapsedTimer t;
+    int i = 0;
+    for (auto _ : state) {
+        t.start();
+        QKeyEvent press(QEvent::KeyPress, i % 2 == 0 ? Qt::Key_A : Qt::Key_Backspace, Qt::NoModifier,
+                        i % 2 == 0 ? QStringLiteral("a") : QString());
+        ++i;
+        QApplication::sendEvent(v, &press);
+        deliverFrame();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    report(state, ms);
+    reportPaints(state, painted, i);
+    closeWindows();
+}
+BENCHMARK(BM_ShellKeystrokeUnclosedFrontMatter)->Iterations(1000)->Unit(benchmark::kMicrosecond);
+
+// The work after a pause in typing in that document: its configuration built again.
+void BM_ShellFrontMatterAfterPause(benchmark::State& state)
+{
+    folders();
+    const QString text = unclosedFrontMatterDocument();
+    for (auto _ : state) benchmark::DoNotOptimize(WindowConfig::forDocument(Settings::instance(), text));
+}
+BENCHMARK(BM_ShellFrontMatterAfterPause)->Unit(benchmark::kMillisecond);
+
+// A new search typed into the find bar over 1 MiB: the text read from the editor and every
+// match counted.
+void BM_ShellFindCountNewSearch(benchmark::State& state)
+{
+    DocumentWindow* w = window(prose(1 << 20, QStringLiteral("Needle"), 1));
+    FindBar* bar = FindBar::of(w);
+    int n = 0;
+    for (auto _ : state) {
+        bar->searchField()->setText(n++ % 2 ? QStringLiteral("needle") : QStringLiteral("NEEDLE"));
+        bar->showBar(false); // counts
+    }
+    state.counters["chars"] = double(w->editorController()->textView()->textLength());
+    state.counters["matches"] = TextFind(QStringLiteral("needle")).count(w->editorController()->textView()->text());
+    closeWindows();
+}
+BENCHMARK(BM_ShellFindCountNewSearch)->Unit(benchmark::kMillisecond);
+
+// Replace All of 10,000 matches in the editor, to the painted frame; one undo step restores
+// the text.
+void BM_ShellReplaceAll10000(benchmark::State& state)
+{
+    const QString original = prose(2500, QStringLiteral("cat"), 4);
+    DocumentWindow* w = window(original);
+    FindBar* bar = FindBar::of(w);
+    bar->showBar(true);
+    EditorTextView* view = w->editorController()->textView();
+    std::vector<double> ms;
+    bool oneStep = true;
+    for (auto _ : state) {
+        bar->searchField()->setText(QStringLiteral("cat"));
+        bar->replaceField()->setText(QStringLiteral("dog"));
+        QElapsedTimer t;
+        t.start();
+        bar->replaceAll();
+        deliverFrame();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+        state.PauseTiming();
+        w->editorHost()->undo();
+        oneStep = oneStep && view->text() == original;
+        deliverFrame();
+        state.ResumeTiming();
+    }
+    report(state, ms);
+    state.counters["matches"] = TextFind(QStringLiteral("cat")).count(original);
+    state.counters["undone_in_one_step"] = oneStep ? 1 : 0;
+    closeWindows();
+}
+BENCHMARK(BM_ShellReplaceAll10000)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// A second launch of the built program handing a link over: process start to its exit, with
+// this process answering as the running program.
+void BM_ShellSecondLaunchHandOff(benchmark::State& state)
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../brindlewick");
+    QTemporaryDir runtime;
+    SingleInstance server(runtime.path());
+    if (server.start({}) != SingleInstance::Outcome::Server) {
+        state.SkipWithError("could not listen");
+        return;
+    }
+    int received = 0;
+    QObject::connect(&server, &SingleInstance::messageReceived, [&received](const QStringList&) { ++received; });
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    std::vector<double> ms;
+    for (auto _ : state) {
+        QProcess second;
+        second.setProcessEnvironment(env);
+        QElapsedTimer t;
+        t.start();
+        second.start(program, {QStringLiteral("brindlewick://new?text=Hi")});
+        while (second.state() != QProcess::NotRunning && t.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+        if (second.exitCode() != 0) state.SkipWithError("the second launch did not hand over");
+    }
+    report(state, ms);
+    state.counters["handed_over"] = received;
+}
+BENCHMARK(BM_ShellSecondLaunchHandOff)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+} // namespace
