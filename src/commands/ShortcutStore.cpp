@@ -1,16 +1,13 @@
 #include "commands/ShortcutStore.h"
 
+#include "platform/KeptAside.h"
 #include "platform/Settings.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QHash>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QPointer>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -84,18 +81,6 @@ Cache& current()
     return c;
 }
 
-// Keeps an unreadable stored value beside the configuration file before it is replaced.
-void keepAside(const QByteArray& raw)
-{
-    const QString dir = QFileInfo(Settings::instance().filePath()).absolutePath();
-    QDir().mkpath(dir);
-    const QString path = dir + u"/customShortcuts-unreadable-"_s
-                         + QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmss-zzz"_s) + u".json"_s;
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(raw) != raw.size() || !f.commit())
-        qCWarning(lcShortcuts, "could not keep the unreadable stored shortcuts aside");
-}
-
 } // namespace
 
 Decoded decode(const QByteArray& json)
@@ -131,7 +116,8 @@ Combos all() { return current().decoded.combos; }
 bool save(const Combos& combos)
 {
     Cache& c = current();
-    if (c.decoded.wholeUnreadable) keepAside(c.raw);
+    if (c.decoded.wholeUnreadable && KeptAside::keep(QString::fromLatin1(kKey), c.raw).isEmpty())
+        qCWarning(lcShortcuts, "could not keep the unreadable stored shortcuts aside");
     Settings::instance().setValue(QString::fromLatin1(kKey), encode(combos, c.decoded.unreadable));
     return Settings::instance().sync();
 }

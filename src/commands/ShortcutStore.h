@@ -17,7 +17,7 @@ class QKeyEvent;
 // An entry that cannot be read (a member missing or of the wrong type) is skipped on its
 // own and kept as it was: saving writes it back unchanged, so one bad entry neither turns
 // off the others nor gets lost. A stored value that is not a JSON object at all reads as
-// no shortcuts and is copied into the configuration folder before a save replaces it.
+// no shortcuts and is kept aside (KeptAside) before a save replaces it.
 //
 // Reads are cached until the setting's change signal, so a key press costs a hash lookup.
 namespace ShortcutStore {

@@ -1,5 +1,6 @@
 #include "commands/KeyCombo.h"
 #include "commands/ShortcutStore.h"
+#include "platform/KeptAside.h"
 #include "platform/Settings.h"
 
 #include <QDir>
@@ -98,9 +99,10 @@ TEST_F(ShortcutStoreTest, AnUnreadableValueReadsEmptyAndIsKeptAsideBeforeASave)
     EXPECT_TRUE(ShortcutStore::all().isEmpty());
     EXPECT_FALSE(ShortcutStore::commandID(Qt::Key_B, Qt::ControlModifier));
     ShortcutStore::save({{u"bold"_s, KeyCombo{u"b"_s, KeyCombo::commandBit}}});
-    const QStringList aside = QDir(dir.path()).entryList({u"customShortcuts-unreadable-*"_s}, QDir::Files);
+    const QDir folder(KeptAside::folder(Settings::instance()));
+    const QStringList aside = folder.entryList({u"customShortcuts*"_s}, QDir::Files);
     ASSERT_EQ(aside.size(), 1);
-    QFile f(dir.filePath(aside.first()));
+    QFile f(folder.filePath(aside.first()));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "{not json");
     EXPECT_EQ(ShortcutStore::commandID(Qt::Key_B, Qt::ControlModifier), u"bold"_s);
