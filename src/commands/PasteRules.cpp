@@ -128,7 +128,8 @@ QString dropLinks(const QStringList& filePaths, const QString& documentPath)
     for (const QString& path : filePaths) {
         const QFileInfo info(path);
         const QString target = MarkdownPathHelper::relativePath(path, documentPath);
-        if (db.mimeTypeForFile(info).name().startsWith(u"image/"_s))
+        // By name only: reading a dropped file (a pipe, a device) to sniff its type could block.
+        if (db.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).name().startsWith(u"image/"_s))
             links.append(u"!["_s + info.completeBaseName() + u"]("_s + target + u')');
         else
             links.append(u'[' + info.fileName() + u"]("_s + target + u')');

@@ -4,6 +4,7 @@
 #include "app/ui/WindowChrome.h"
 #include "app/ui/WindowSettings.h"
 #include "assist/ui/AssistWindow.h"
+#include "commands/ui/CommandsFeature.h"
 #include "editor/ui/DocumentHost.h"
 #include "editor/ui/FindBar.h"
 #include "editor/ui/FrontMatterEditor.h"
@@ -25,6 +26,7 @@ void installWindowFeatures()
     DocumentHost::registerFeature(&DocumentFiles::attach);
     DocumentHost::registerFeature(&WindowChrome::attach);
     DocumentHost::registerFeature(&installAssistFeatures);
+    DocumentHost::registerFeature(&CommandsFeature::attach);
     DocumentHost::registerFeature([](DocumentHost& host) {
         host.observeWhenKey(QStringLiteral("editFrontMatter"), [&host](const QVariant&) {
             FrontMatterEditor::showFor(host.window(), host.editorController());

@@ -11,6 +11,7 @@
 #include "platform/NotificationBus.h"
 
 #include <QAction>
+#include <QPointer>
 #include <QMenu>
 
 namespace {
@@ -33,8 +34,13 @@ void installAssistFeatures(DocumentHost& host)
     QWidget* window = host.window();
     auto* runner = new AssistRunner(host.editorController(), window);
     // Suggestions at the caret, where the editor shows them.
-    if (GhostText* ghost = host.editorHost()->ghostText())
-        new InlineContinuation(ghost, ghost);
+    if (GhostText* ghost = host.editorHost()->ghostText()) {
+        QPointer<InlineContinuation> continuation = new InlineContinuation(ghost, ghost);
+        // "Suggest Continuation" asks here, from the menu, the palette or a user shortcut.
+        host.editorController()->setContinuationRequester([continuation] {
+            if (continuation) continuation->request(true);
+        });
+    }
 
     host.observeWhenKey(QStringLiteral("showTranslate"), [&host, window, runner](const QVariant&) {
         present(new TranslateSheet(

@@ -390,18 +390,30 @@ void MarkdownTextView::mouseDoubleClickEvent(QMouseEvent* e)
 
 bool MarkdownTextView::canInsertFromMimeData(const QMimeData* source) const
 {
-    return source->hasText() || QTextEdit::canInsertFromMimeData(source);
+    return source->hasText() || (insertHook && (source->hasImage() || source->hasUrls()))
+        || QTextEdit::canInsertFromMimeData(source);
 }
 
 void MarkdownTextView::insertFromMimeData(const QMimeData* source)
 {
     m_ghost->dismiss();
+    if (insertHook && insertHook(source))
+        return;
     if (!source->hasText())
         return;
     const QString s = source->text();
     if (m_coordinator->replaceSelectionSpecially(s, false))
         return;
     textCursor().insertText(s);
+}
+
+QMimeData* MarkdownTextView::createMimeDataFromSelection() const
+{
+    // Only the Markdown itself: Qt's HTML of the styled text would be pasted back as
+    // something else (blank lines added, no-break spaces lost).
+    auto* data = new QMimeData;
+    data->setText(textInRange(selectedRange()));
+    return data;
 }
 
 void MarkdownTextView::textWillChangeByEdit()

@@ -67,6 +67,9 @@ public:
 
     // The document's file ("" while untitled): the window's file path by default.
     std::function<QString()> documentPath;
+    // Offered what is pasted or dropped before the view inserts it as text; true when it
+    // took it (the commands turn images, links, HTML and tables into Markdown).
+    std::function<bool(const QMimeData* source)> insertHook;
     // Emoji after ":" and file names after "[[".
     CompletionPopup* completion() const { return m_completion; }
 
@@ -88,6 +91,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
+    QMimeData* createMimeDataFromSelection() const override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:

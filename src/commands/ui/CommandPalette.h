@@ -1,0 +1,57 @@
+#pragma once
+
+#include "commands/CommandContext.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPointer>
+
+struct EditorCommand;
+class QLabel;
+class QLineEdit;
+class QListView;
+class PaletteModel;
+
+// The command palette: a window-modal sheet over a document window where the user types
+// a few letters and runs one of the registry's commands on that window. Up and Down move
+// the highlight (and stop at the ends), Return or a click closes the sheet and runs the
+// command a moment later, Escape closes it without running anything.
+class CommandPalette : public QDialog {
+    Q_OBJECT
+public:
+    // The delay between closing and running, so the command never acts under the sheet.
+    static constexpr int runDelayMs = 50;
+
+    CommandPalette(CommandContext context, QWidget* window);
+    // Builds a fresh palette over `window` and opens it window-modal; it deletes itself
+    // once closed.
+    static CommandPalette* present(QWidget* window, CommandContext context);
+
+    QString query() const;
+    int selectedIndex() const { return m_selected; }
+    QList<const EditorCommand*> results() const { return m_results; }
+    QLineEdit* searchField() const { return m_search; }
+    QListView* list() const { return m_list; }
+
+    void setSelectedIndex(int index);
+    void runSelected();
+    // Closes the sheet and schedules the command. The run is dropped when the window
+    // has closed (or lost its editor) by then.
+    void run(const EditorCommand& command);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void refresh();
+
+    CommandContext m_context;
+    QPointer<QWidget> m_window;
+    QLineEdit* m_search;
+    QListView* m_list;
+    QLabel* m_empty;
+    PaletteModel* m_model;
+    QList<const EditorCommand*> m_results;
+    int m_selected = 0;
+};

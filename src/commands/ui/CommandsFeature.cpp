@@ -1,0 +1,77 @@
+#include "commands/ui/CommandsFeature.h"
+
+#include "commands/CommandRegistry.h"
+#include "commands/ui/CommandPalette.h"
+#include "commands/ui/EditorToolbar.h"
+#include "commands/ui/TextViewCommands.h"
+#include "editor/EditorController.h"
+#include "editor/ui/DocumentHost.h"
+#include "editor/ui/EditorHost.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "platform/Settings.h"
+
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+
+namespace CommandsFeature {
+
+namespace {
+Exporter& exporter()
+{
+    static Exporter e;
+    return e;
+}
+} // namespace
+
+void setExporter(Exporter e) { exporter() = std::move(e); }
+
+CommandContext contextFor(DocumentHost& host)
+{
+    CommandContext c;
+    c.editor = host.editorController();
+    // The host lives as long as its window; the window's editor guards every call.
+    QPointer<QWidget> window = host.window();
+    DocumentHost* h = &host;
+    c.window = [window] { return window.data(); };
+    c.filePath = [window, h] { return window ? h->filePath() : QString(); };
+    c.text = [window, h] { return window ? h->documentText() : QString(); };
+    c.toggleMode = [] {
+        Settings& s = Settings::instance();
+        s.setValue(u"editorViewMode"_s, CommandContexts::toggledViewMode(s.string(u"editorViewMode"_s, u"wysiwyg"_s)));
+    };
+    c.exportAs = [window, h](ExportFormat format) {
+        if (window && exporter()) exporter()(*h, format);
+    };
+    return c;
+}
+
+void attach(DocumentHost& host)
+{
+    QWidget* window = host.window();
+    auto openPalette = [&host, window] { CommandPalette::present(window, contextFor(host)); };
+
+    host.setPanel(DocumentHost::Panel::Toolbar,
+                  new EditorToolbar([&host] { return contextFor(host); }, host.editorController(), openPalette));
+    if (auto* toolbar = qobject_cast<EditorToolbar*>(host.panel(DocumentHost::Panel::Toolbar))) {
+        // The heading label follows the caret; it reads only the caret's line.
+        QObject::connect(host.editorHost(), &EditorHost::selectionMoved, toolbar, &EditorToolbar::refreshHeading);
+        QObject::connect(host.editorHost(), &EditorHost::textEdited, toolbar, &EditorToolbar::refreshHeading);
+    }
+
+    host.observeWhenKey(u"showCommandPalette"_s, [openPalette](const QVariant&) { openPalette(); });
+    host.observeWhenKey(u"runCommand"_s, [&host](const QVariant& object) {
+        if (object.metaType().id() != QMetaType::QString) return;
+        if (!host.editorController() || !host.editorController()->textView()) return;
+        if (const EditorCommand* command = CommandRegistry::command(object.toString()))
+            command->run(contextFor(host));
+    });
+
+    if (auto* view = dynamic_cast<MarkdownTextView*>(host.editorHost()->textView())) {
+        DocumentHost* h = &host;
+        QPointer<QWidget> guard = window;
+        new TextViewCommands(view, [guard, h] { return guard ? h->filePath() : QString(); });
+    }
+}
+
+} // namespace CommandsFeature

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "commands/CommandContext.h"
+
+#include <functional>
+
+class DocumentHost;
+
+// The commands in every document window: the formatting toolbar, the command palette
+// ("showCommandPalette"), commands run by name ("runCommand", from user key
+// combinations) and the text view's keys, clicks, paste and drop.
+namespace CommandsFeature {
+
+void attach(DocumentHost& host);
+
+// The window's context for running a command, read afresh on each call.
+CommandContext contextFor(DocumentHost& host);
+
+// How the export commands export a window's document. Installed once at start-up by
+// whatever provides exporting; until then they do nothing.
+using Exporter = std::function<void(DocumentHost& host, ExportFormat format)>;
+void setExporter(Exporter exporter);
+
+} // namespace CommandsFeature

@@ -1,0 +1,184 @@
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "commands/ShortcutStore.h"
+#include "commands/ui/TextViewCommands.h"
+#include "editor/EditorController.h"
+#include "editor/PrefKey.h"
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "files/AutosaveStore.h"
+#include "platform/NotificationBus.h"
+#include "platform/Settings.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct TextViewCommandsTest : ::testing::Test {
+    QTemporaryDir dir;
+    EditorController controller;
+    std::unique_ptr<MarkdownEditorView> editor;
+    TextViewCommands* commands = nullptr;
+    QString documentPath;
+    void SetUp() override
+    {
+        Settings::useFile(dir.filePath(u"settings.ini"_s));
+        editor = std::make_unique<MarkdownEditorView>();
+        editor->resize(900, 700);
+        editor->setController(&controller);
+        editor->applyConfig(MarkdownEditorView::configFromSettings());
+        editor->show();
+        commands = new TextViewCommands(tv(), [this] { return documentPath; });
+        commands->now = [] { return qint64(100); };
+    }
+    MarkdownTextView* tv() { return editor->markdownTextView(); }
+    void paste(QMimeData* data)
+    {
+        QApplication::clipboard()->setMimeData(data);
+        tv()->paste();
+    }
+};
+} // namespace
+
+TEST_F(TextViewCommandsTest, TabExpandsASnippetAsOneUndoStepElseTypesATab)
+{
+    editor->loadText(u"x sig"_s);
+    tv()->setSelectedRange({5, 0});
+    QTest::keyClick(tv(), Qt::Key_Tab);
+    EXPECT_EQ(tv()->text(), u"x Best regards,\n");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(16, 0));
+    tv()->undo();
+    EXPECT_EQ(tv()->text(), u"x sig");
+    editor->loadText(u"Sig"_s);
+    tv()->setSelectedRange({3, 0});
+    QTest::keyClick(tv(), Qt::Key_Tab);
+    EXPECT_EQ(tv()->text(), u"Sig\t");
+}
+
+TEST_F(TextViewCommandsTest, ACheckboxClickTogglesItAndLeavesTheCaret)
+{
+    editor->loadText(u"- [ ] task\nnext line"_s);
+    tv()->setSelectedRange({14, 0});
+    QTextCursor c(tv()->document());
+    c.setPosition(3);
+    const QPoint box = tv()->cursorRect(c).center();
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, box);
+    EXPECT_EQ(tv()->text(), u"- [x] task\nnext line");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(14, 0));
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, box + QPoint(0, 1));
+    EXPECT_EQ(tv()->text(), u"- [ ] task\nnext line");
+    tv()->undo();
+    EXPECT_EQ(tv()->text(), u"- [x] task\nnext line");
+}
+
+TEST_F(TextViewCommandsTest, CopyCarriesOnlyTheMarkdownAndPastesBackByteForByte)
+{
+    const QString text = u"# T\u00a0itle\n\n\n  a\u00a0\u00a0b  \n> q\n\n| x | y |\n|---|---|\n\t`c`\n"_s;
+    editor->loadText(text);
+    tv()->selectAll();
+    tv()->copy();
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    EXPECT_EQ(copied->formats(), QStringList{u"text/plain"_s});
+    editor->loadText(QString());
+    tv()->paste();
+    EXPECT_EQ(tv()->text().toUtf8(), text.toUtf8());
+}
+
+TEST_F(TextViewCommandsTest, PasteConvertsHtmlAndSpreadsheetRowsAsOneUndoStep)
+{
+    editor->loadText(u"start "_s);
+    tv()->setSelectedRange({6, 0});
+    auto* html = new QMimeData;
+    html->setHtml(u"<p><b>bold</b></p>"_s);
+    html->setText(u"bold"_s);
+    paste(html);
+    EXPECT_EQ(tv()->text(), u"start **bold**");
+    editor->loadText(QString());
+    auto* rows = new QMimeData;
+    rows->setText(u"a\tb\r\nc\td\r\n"_s);
+    paste(rows);
+    EXPECT_EQ(tv()->text(), u"| a | b |\n| --- | --- |\n| c | d |\n");
+    tv()->undo();
+    EXPECT_EQ(tv()->text(), u"");
+}
+
+TEST_F(TextViewCommandsTest, APastedImageNeverReplacesAFileAndLinksTheNameWritten)
+{
+    documentPath = dir.filePath(u"doc.md"_s);
+    QFile old(dir.filePath(u"pasted-100.png"_s));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("earlier");
+    old.close();
+    editor->loadText(QString());
+    auto* image = new QMimeData;
+    QImage img(3, 3, QImage::Format_RGB32);
+    img.fill(Qt::blue);
+    image->setImageData(img);
+    paste(image);
+    EXPECT_EQ(tv()->text(), u"![](pasted-100-1.png)");
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "earlier");
+    EXPECT_FALSE(QImage(dir.filePath(u"pasted-100-1.png"_s)).isNull());
+}
+
+TEST_F(TextViewCommandsTest, DroppedFilesBecomeLinksAtTheDropPoint)
+{
+    documentPath = dir.filePath(u"doc.md"_s);
+    editor->loadText(u"ab"_s);
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(dir.filePath(u"name.png"_s)), QUrl::fromLocalFile(dir.filePath(u"report (1).pdf"_s))});
+    QTextCursor c(tv()->document());
+    c.setPosition(1);
+    const QPoint at = tv()->cursorRect(c).center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tv()->viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tv()->viewport(), &move);
+    QDropEvent drop(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tv()->viewport(), &drop);
+    EXPECT_EQ(tv()->text(), u"a![name](name.png)\n[report (1).pdf](report%20%281%29.pdf)b");
+}
+
+TEST(UserShortcuts, RunOnlyInTheKeyWindow)
+{
+    QTemporaryDir dir;
+    Settings::useFile(dir.filePath(u"settings.ini"_s));
+    PrefKey::registerAll(Settings::instance());
+    DocumentController::instance().setAutosaveStore(AutosaveStore(dir.filePath(u"Autosave"_s)));
+    ShortcutStore::save({{u"upper"_s, KeyCombo{u"u"_s, KeyCombo::commandBit | KeyCombo::shiftBit}}});
+    DocumentWindow* a = DocumentController::instance().newDocument();
+    DocumentWindow* b = DocumentController::instance().newDocument();
+    auto view = [](DocumentWindow* w) { return static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView(); };
+    for (DocumentWindow* w : {a, b}) {
+        w->editorHost()->loadText(u"word"_s);
+        view(w)->setSelectedRange({0, 4});
+    }
+    QApplication::setActiveWindow(a);
+    ASSERT_TRUE(a->isKeyWindow());
+    QTest::keyClick(view(a), Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(view(a)->text(), u"WORD");
+    EXPECT_EQ(view(b)->text(), u"word");
+    // With the other window key, the same request runs there only.
+    QApplication::setActiveWindow(b);
+    view(a)->setSelectedRange({0, 4});
+    NotificationBus::instance().post(u"Brindlewick.runCommand"_s, u"lower"_s);
+    EXPECT_EQ(view(a)->text(), u"WORD");
+    EXPECT_EQ(view(b)->text(), u"word");
+    NotificationBus::instance().post(u"Brindlewick.runCommand"_s, u"upper"_s);
+    EXPECT_EQ(view(b)->text(), u"WORD");
+    NotificationBus::instance().post(u"Brindlewick.runCommand"_s, 7); // not a name: nothing
+    for (DocumentWindow* w : {a, b}) {
+        w->editorHost()->setModified(false);
+        w->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
