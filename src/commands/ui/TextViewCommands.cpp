@@ -7,6 +7,7 @@
 #include "editor/ui/CompletionPopup.h"
 #include "editor/ui/GhostText.h"
 #include "editor/ui/MarkdownTextView.h"
+#include "platform/DateText.h"
 #include "platform/NotificationBus.h"
 #include "settings/SnippetStore.h"
 
@@ -81,7 +82,7 @@ bool TextViewCommands::expandSnippet()
     MarkdownTextView* view = m_view.data();
     const TextRange sel = view->selectedRange();
     if (sel.length != 0 || sel.location <= 0) return false;
-    const QString date = EditorController::mediumDate(QDate::currentDate(), QLocale());
+    const QString date = DateText::mediumDate(QDate::currentDate(), QLocale());
     const auto edit = SnippetStore::tabEdit(view->text(), sel.location, date);
     if (!edit) return false;
     // A refused edit inserts nothing, not even the tab.
