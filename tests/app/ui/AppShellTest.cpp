@@ -3,6 +3,7 @@
 #include "app/ui/AppShell.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
+#include "app/ui/WelcomeWindow.h"
 #include "app/ui/WindowSettings.h"
 #include "editor/EditorController.h"
 #include "editor/PrefKey.h"
@@ -16,6 +17,8 @@
 #include <iostream>
 #include <QFile>
 #include <QLocalSocket>
+#include <QMenu>
+#include <QToolButton>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -231,4 +234,60 @@ TEST_F(AppShellTest, EachWindowFollowsItsFrontMatterAndTheSettings)
     QTest::qWait(WindowSettings::kFrontMatterPauseMs + 100);
     EXPECT_FALSE(isDark(themed));
     EXPECT_EQ(configOf(themed).viewMode, "wysiwyg");
+}
+
+TEST_F(AppShellTest, TheWelcomeWindowReplacesTheStartWindowUntilTheUserActs)
+{
+    auto& dc = DocumentController::instance();
+    const AppShell::LaunchWindows saved = AppShell::launchWindows();
+    int whatsNew = 0, welcome = 0;
+    AppShell::launchWindows() = {[&whatsNew] { ++whatsNew; }, [&welcome] { ++welcome; }};
+
+    // Files or links named at launch: no welcome window, nothing closed.
+    AppShell::markStartWindow(dc.newDocument());
+    AppShell::runLaunchSequence(true, false);
+    QTest::qWait(300);
+    EXPECT_EQ(whatsNew, 1);
+    EXPECT_EQ(welcome, 0);
+    EXPECT_EQ(dc.windows().size(), 1);
+    for (DocumentWindow* w : dc.windows()) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Nothing named: the welcome window comes every 0.2 s, five times, in the start window's place.
+    AppShell::markStartWindow(dc.newDocument());
+    AppShell::runLaunchSequence(false, false);
+    QTest::qWait(300);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(welcome, 1);
+    EXPECT_TRUE(dc.windows().isEmpty());
+    QTest::qWait(1000);
+    EXPECT_EQ(welcome, 5);
+
+    // Once the user acts, it stops coming back.
+    welcome = 0;
+    AppShell::runLaunchSequence(false, false);
+    QTest::qWait(300);
+    EXPECT_EQ(welcome, 1);
+    DocumentWindow* typed = dc.newDocument();
+    QTest::keyClick(typed->editorHost()->focusProxy() ? typed->editorHost()->focusProxy() : typed, Qt::Key_A);
+    QTest::qWait(1000);
+    EXPECT_EQ(welcome, 1);
+    EXPECT_EQ(dc.windows(), QList<DocumentWindow*>{typed});
+    AppShell::launchWindows() = saved;
+}
+
+TEST_F(AppShellTest, TheWelcomeWindowListsTheBuiltInTemplatesAndOpensOne)
+{
+    const AppShell::LaunchWindows saved = AppShell::launchWindows();
+    AppShell::installLaunchWindows();
+    WelcomeWindow& welcome = WelcomeWindow::shared();
+    welcome.showWindow();
+    const QList<QAction*> items = welcome.templateButton()->menu()->actions();
+    ASSERT_EQ(items.size(), 7);
+    EXPECT_EQ(items[5]->text(), "To-Do List");
+    items[5]->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(DocumentController::instance().windows().size(), 1);
+    EXPECT_TRUE(DocumentController::instance().windows().first()->documentText().startsWith("# To-Do\n"));
+    AppShell::launchWindows() = saved;
 }
