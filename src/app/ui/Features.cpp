@@ -1,6 +1,7 @@
 #include "app/ui/Features.h"
 
 #include "app/ui/DocumentController.h"
+#include "app/ui/MenuServices.h"
 #include "app/ui/WindowChrome.h"
 #include "app/ui/WindowSettings.h"
 #include "assist/ui/AssistWindow.h"
@@ -10,6 +11,8 @@
 #include "editor/ui/FrontMatterEditor.h"
 #include "files/SessionStore.h"
 #include "files/ui/DocumentFiles.h"
+
+#include <QFileInfo>
 
 // The one list of what every document window gets. A new feature is a function taking a
 // DocumentHost&, registered here; the window itself never names one.
@@ -27,6 +30,18 @@ void installWindowFeatures()
     DocumentHost::registerFeature(&WindowChrome::attach);
     DocumentHost::registerFeature(&installAssistFeatures);
     DocumentHost::registerFeature(&CommandsFeature::attach);
+    // The export commands export the way the Export menu does: no theme, the stored CSS.
+    CommandsFeature::setExporter([](DocumentHost& host, ExportFormat format) {
+        const auto& run = MenuServices::exports().exportDocument;
+        if (!run) return;
+        MenuServices::ExportRequest r;
+        r.format = format;
+        r.text = host.documentText();
+        r.window = host.window();
+        r.suggestedName = host.suggestedName();
+        r.baseDir = host.isUntitled() ? QString() : QFileInfo(host.filePath()).absolutePath();
+        run(r);
+    });
     DocumentHost::registerFeature([](DocumentHost& host) {
         host.observeWhenKey(QStringLiteral("editFrontMatter"), [&host](const QVariant&) {
             FrontMatterEditor::showFor(host.window(), host.editorController());

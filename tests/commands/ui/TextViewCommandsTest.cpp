@@ -1,5 +1,6 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
+#include "app/ui/MenuServices.h"
 #include "commands/ShortcutStore.h"
 #include "commands/ui/TextViewCommands.h"
 #include "editor/EditorController.h"
@@ -176,6 +177,19 @@ TEST(UserShortcuts, RunOnlyInTheKeyWindow)
     NotificationBus::instance().post(u"Brindlewick.runCommand"_s, u"upper"_s);
     EXPECT_EQ(view(b)->text(), u"WORD");
     NotificationBus::instance().post(u"Brindlewick.runCommand"_s, 7); // not a name: nothing
+
+    // Export commands go to the export service with the key window's document.
+    std::optional<MenuServices::ExportRequest> asked;
+    auto saved = MenuServices::exports().exportDocument;
+    MenuServices::exports().exportDocument = [&](const MenuServices::ExportRequest& r) { asked = r; };
+    NotificationBus::instance().post(u"Brindlewick.runCommand"_s, u"exportPDF"_s);
+    MenuServices::exports().exportDocument = saved;
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->format, ExportFormat::pdf);
+    EXPECT_EQ(asked->text, u"WORD");
+    EXPECT_EQ(asked->window, b);
+    EXPECT_TRUE(asked->baseDir.isEmpty());
+    EXPECT_FALSE(asked->extraCSS.has_value());
     for (DocumentWindow* w : {a, b}) {
         w->editorHost()->setModified(false);
         w->close();
