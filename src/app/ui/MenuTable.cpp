@@ -154,25 +154,26 @@ void templatesMenu(QAction* a, W&)
     }
 }
 
-// The presets are read again each time the menu opens after they were saved.
+// The presets are read when the menu first opens, and again each time it opens after they
+// were saved.
 void presetsMenu(QAction* a, W& w)
 {
     QMenu* menu = a->menu<QMenu*>();
     const auto rebuild = [menu, &w] {
         const qint64 rev = ExportPresetStore::revision(Settings::instance());
         const QVariant built = menu->property("bwPresetsRev");
-        if (built.isValid() && built.toLongLong() == rev) return;
-        menu->setProperty("bwPresetsRev", rev);
-        menu->clear();
-        const bool enabled = canExport(w);
-        for (const ExportPreset& preset : ExportPresetStore::all()) {
-            QAction* item = menu->addAction(preset.name, &w, [&w, preset] { exportPreset(w, preset); });
-            item->setEnabled(enabled);
+        if (!built.isValid() || built.toLongLong() != rev) {
+            menu->setProperty("bwPresetsRev", rev);
+            menu->clear();
+            for (const ExportPreset& preset : ExportPresetStore::all())
+                // A user's name is shown as written: "&" is no mnemonic marker here.
+                menu->addAction(QString(preset.name).replace(u'&', u"&&"_s), &w, [&w, preset] { exportPreset(w, preset); })->setData(true);
+            menu->addSeparator();
+            menu->addAction(QObject::tr("Manage Export Presets…"), [] { post("showExportPresets"); });
         }
-        menu->addSeparator();
-        menu->addAction(QObject::tr("Manage Export Presets…"), [] { post("showExportPresets"); });
+        for (QAction* item : menu->actions())
+            if (item->data().toBool()) item->setEnabled(canExport(w));
     };
-    rebuild();
     QObject::connect(menu, &QMenu::aboutToShow, menu, rebuild);
 }
 
@@ -232,7 +233,7 @@ const QList<Row>& MenuBar::table()
         {"&File", "Page Setup…", UK, nullptr, nullptr, &pageSetup},
         {"&File", "Print…", UK, "Ctrl+P", nullptr, &print, nullptr, &canPrint},
         {"&File", "Allow Access to Folder…", UK, nullptr, nullptr,
-         [](W& w) { FolderAccess::requestAccess(folderOf(w.filePath()), &w, nullptr); }},
+         [](W& w) { FolderAccess::requestAccess(folderOf(w.filePath()), &w, [](bool) {}); }},
         {"&File", nullptr, UK, nullptr, "file.print"},
         {"&File", "&Quit", K::Quit, nullptr, nullptr, [](W&) { DocumentController::instance().quit(); },
          [](QAction* a, W&) { a->setMenuRole(QAction::QuitRole); }},

@@ -8,6 +8,7 @@
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
+#include "render/ExportPresets.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -80,7 +81,7 @@ TEST_F(MenuBarTest, EveryItemHasItsTitleAndLinuxKey)
         {"File/New from Template/Table Starter", ""}, {"File/Quick Open…", "Ctrl+Shift+O"},
         {"File/Export/As HTML…", ""}, {"File/Export/As PDF…", ""}, {"File/Export/As Word…", ""},
         {"File/Export/As OpenDocument…", ""}, {"File/Export/As Rich Text…", ""}, {"File/Export/Copy as HTML", ""},
-        {"File/Export/Presets/Manage Export Presets…", ""}, {"File/Export/Batch Export Folder/As Rich Text…", ""},
+        {"File/Export/Presets", ""}, {"File/Export/Batch Export Folder/As Rich Text…", ""},
         {"File/Header & Footer…", ""}, {"File/Page Setup…", ""}, {"File/Print…", "Ctrl+P"},
         {"File/Allow Access to Folder…", ""},
         {"Edit/Find/Find…", "Ctrl+F"}, {"Edit/Find/Find & Replace…", "Ctrl+Alt+F"}, {"Edit/Find/Find Next", "Ctrl+G"},
@@ -191,4 +192,33 @@ TEST_F(MenuBarTest, NoKeyIsBoundTwiceAndEachKeyFiresItsItem)
             EXPECT_EQ(last, a) << k.toString().toStdString();
         }
     }
+}
+
+TEST_F(MenuBarTest, ThePresetsSubmenuIsReadAgainAfterThePresetsAreSaved)
+{
+    QMenu* presets = item("File/Export/Presets")->menu();
+    const auto titles = [presets] {
+        Q_EMIT presets->aboutToShow();
+        QStringList out;
+        for (QAction* a : presets->actions()) out << (a->isSeparator() ? u"-"_qs : plainTitle(a));
+        return out;
+    };
+    const QStringList seeded = titles();
+    ASSERT_GE(seeded.size(), 3);
+    EXPECT_EQ(seeded.mid(seeded.size() - 2), QStringList({"-", "Manage Export Presets…"}));
+    ExportPresetStore::save({});
+    EXPECT_EQ(titles(), QStringList({"-", "Manage Export Presets…"}));
+    ExportPresetStore::save({ExportPreset{"p1", "Mine", "pdf", "dark", ""}});
+    EXPECT_EQ(titles(), QStringList({"Mine", "-", "Manage Export Presets…"}));
+
+    // A preset exports with its format, its theme's CSS and its (empty, but given) custom CSS.
+    MenuServices::ExportRequest seen;
+    MenuServices::exports().exportDocument = [&seen](const MenuServices::ExportRequest& r) { seen = r; };
+    Q_EMIT presets->aboutToShow();
+    presets->actions().first()->trigger();
+    EXPECT_EQ(seen.format, ExportFormat::pdf);
+    EXPECT_EQ(seen.themeCSS, ExportThemes::cssFor("dark"));
+    EXPECT_EQ(seen.extraCSS, std::optional<QString>(QString()));
+    EXPECT_EQ(seen.suggestedName, "Untitled");
+    EXPECT_EQ(seen.baseDir, "");
 }
