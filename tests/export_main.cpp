@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFolders.h"
+#include "app/ui/Features.h"
 #include "render/export/WebEngineSetup.h"
 
 int main(int argc, char** argv)
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName("BrindlewickTests");
     QApplication::setApplicationName("BrindlewickTests");
+    installWindowFeatures();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -11,6 +11,9 @@
 #include "editor/ui/FrontMatterEditor.h"
 #include "files/SessionStore.h"
 #include "files/ui/DocumentFiles.h"
+#include "render/Exporter.h"
+#include "render/export/PrintController.h"
+#include "render/export/ui/ExportFeature.h"
 
 #include <QFileInfo>
 
@@ -23,6 +26,14 @@ void installWindowFeatures()
     installed = true;
 
     SessionStore::setOpener([](const QString& path) { DocumentController::instance().openDocument(path); });
+
+    // The menu bar's export and print items, and the printer its Page Setup edits.
+    MenuServices::Exports& exports = MenuServices::exports();
+    exports.exportDocument = [](const MenuServices::ExportRequest& r) {
+        Exporter::exportDocument(r.format, r.text, r.window, r.suggestedName, r.baseDir, r.themeCSS, r.extraCSS);
+    };
+    exports.print = &PrintController::print;
+    exports.printer = &PrintController::sharedPrinter;
 
     DocumentHost::registerFeature(&WindowSettings::attach);
     DocumentHost::registerFeature(&FindBar::attach);
@@ -42,6 +53,7 @@ void installWindowFeatures()
         r.baseDir = host.isUntitled() ? QString() : QFileInfo(host.filePath()).absolutePath();
         run(r);
     });
+    DocumentHost::registerFeature(&ExportFeature::attach);
     DocumentHost::registerFeature([](DocumentHost& host) {
         host.observeWhenKey(QStringLiteral("editFrontMatter"), [&host](const QVariant&) {
             FrontMatterEditor::showFor(host.window(), host.editorController());

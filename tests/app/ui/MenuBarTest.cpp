@@ -48,6 +48,10 @@ protected:
         Settings::useFile(dir.filePath("settings.ini"));
         PrefKey::registerAll(Settings::instance());
         DocumentController::instance().setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
+        // Each test starts without export services and installs those it needs (start-up
+        // installs the real ones).
+        saved = MenuServices::exports();
+        MenuServices::exports() = {};
         DocumentController::instance().prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) {
             answer(DocumentController::SaveChoice::DontSave);
         };
@@ -56,7 +60,7 @@ protected:
     }
     void TearDown() override
     {
-        MenuServices::exports() = {};
+        MenuServices::exports() = saved;
         for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         DocumentController::instance().prompts() = DocumentController::defaultPrompts();
@@ -67,6 +71,7 @@ protected:
         return it == items.end() ? nullptr : it->second;
     }
     QTemporaryDir dir;
+    MenuServices::Exports saved;
     DocumentWindow* window = nullptr;
     std::map<QString, QAction*> items;
 };
