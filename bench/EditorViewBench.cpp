@@ -178,6 +178,46 @@ void BM_EditorReturnNearTopToFrame(benchmark::State& state)
 }
 BENCHMARK(BM_EditorReturnNearTopToFrame)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
+// A key typed in the line above a 10,000-row grid that fills the screen, to a painted
+// frame: the grid's rows are placed from their lines and only those in the painted
+// region are drawn.
+void BM_EditorKeystrokeAboveALargeGridToFrame(benchmark::State& state)
+{
+    static Editor* editor = nullptr;
+    if (!editor) {
+        editor = new Editor;
+        editor->view.resize(1100, 900);
+        showExposed(&editor->view);
+        editor->painted.watch(editor->text()->viewport());
+        QString doc = QStringLiteral("A line above the grid.\n\n| Item | Count | Note |\n|---|--:|---|\n");
+        for (int r = 0; r < 10000; ++r)
+            doc += QStringLiteral("| item %1 | %2 | a note about item %1 |\n").arg(r).arg(r * 7 % 1000);
+        editor->view.loadText(doc);
+        editor->text()->pagedLayout()->finishLayout();
+        editor->paint();
+    }
+    MarkdownTextView* v = editor->text();
+    v->setSelectedRange({10, 0});
+    v->ensureCursorVisible();
+    editor->paint();
+    std::vector<double> ms;
+    QElapsedTimer t;
+    int i = 0;
+    editor->painted.reset();
+    for (auto _ : state) {
+        t.start();
+        if (i++ % 2 == 0)
+            key(v, Qt::Key_X, QStringLiteral("x"));
+        else
+            key(v, Qt::Key_Backspace);
+        editor->paint();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    report(state, ms);
+    reportPaints(state, editor->painted, i);
+}
+BENCHMARK(BM_EditorKeystrokeAboveALargeGridToFrame)->Iterations(200)->Unit(benchmark::kMicrosecond);
+
 // Focus mode: the caret moving to another line (Down and Up in turn) and a keystroke,
 // each to a painted frame; only the lines whose dimming changes are restyled.
 void BM_EditorFocusModeCaretMoveToFrame(benchmark::State& state)

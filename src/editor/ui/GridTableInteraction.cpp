@@ -38,17 +38,24 @@ QList<double> GridTableInteraction::rowTops(const TableModel& model, int shift) 
 {
     PagedDocumentLayout* layout = m_view->pagedLayout();
     const double gs = m_view->gridScale();
+    QTextDocument* doc = m_view->document();
+    // Laying out the last row's line lays out all before it.
+    layout->blockBoundingRect(doc->findBlock(model.rows.last().range.location + shift));
+    const double originY = layout->textOrigin().y();
     QList<double> tops;
     tops.reserve(model.rows.size());
-    QTextBlock b = m_view->document()->findBlock(model.rows.first().range.location + shift);
+    QTextBlock b = doc->findBlock(model.rows.first().range.location + shift);
+    int position = b.position(); // followed along: asking each block for it costs a search
     for (const TableModel::Row& row : model.rows) {
         const int at = row.range.location + shift;
-        while (b.isValid() && b.position() + b.length() <= at)
+        while (b.isValid() && position + b.length() <= at) {
+            position += b.length();
             b = b.next();
+        }
         // Rows that are not each a line of their own are stacked from the first.
-        if (!b.isValid() || b.position() != at)
+        if (!b.isValid() || position != at)
             return {};
-        tops.append(layout->blockBoundingRect(b).top() / gs);
+        tops.append((originY + b.layout()->position().y()) / gs);
     }
     return tops;
 }
