@@ -19,7 +19,9 @@ void requestAccess(const QString& defaultFolder, QWidget* window, std::function<
     auto done = std::make_shared<bool>(false);
     QObject::connect(panel, &QFileDialog::fileSelected, panel, [completion, done](const QString& folder) {
         *done = true;
-        if (completion) completion(grant(folder));
+        // The grant is stored whether or not the caller wants to hear about it.
+        const bool granted = grant(folder);
+        if (completion) completion(granted);
     });
     QObject::connect(panel, &QFileDialog::rejected, panel, [completion, done] {
         if (!*done && completion) completion(false);

@@ -6,11 +6,15 @@
 #include "editor/ui/FindBar.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
+#include "files/FolderAccess.h"
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -226,4 +230,17 @@ TEST_F(MenuBarTest, ThePresetsSubmenuIsReadAgainAfterThePresetsAreSaved)
     EXPECT_EQ(seen.extraCSS, std::optional<QString>(QString()));
     EXPECT_EQ(seen.suggestedName, "Untitled");
     EXPECT_EQ(seen.baseDir, "");
+}
+
+TEST_F(MenuBarTest, AllowAccessToFolderStoresTheGrant)
+{
+    QDir(dir.path()).mkpath("images");
+    const QString folder = QFileInfo(dir.filePath("images")).canonicalFilePath();
+    item("File/Allow Access to Folder…")->trigger();
+    auto* panel = window->findChild<QFileDialog*>();
+    ASSERT_TRUE(panel);
+    EXPECT_TRUE(panel->isModal());
+    Q_EMIT panel->fileSelected(folder);
+    EXPECT_TRUE(FolderAccess::hasAccess(folder + "/figure.png"));
+    panel->close();
 }
