@@ -164,7 +164,7 @@ ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> on
     connect(m_duplicate, &QToolButton::clicked, this,
             [this] { change([](ExportPresetList& l) { l.duplicate(); }); });
     connect(m_export, &QPushButton::clicked, this, &ExportPresetsView::exportSelected);
-    connect(doneButton, &QPushButton::clicked, this, &ExportPresetsView::done);
+    connect(doneButton, &QPushButton::clicked, this, &ExportPresetsView::finish);
     connect(m_rows, &QListWidget::currentRowChanged, this, [this](int row) {
         if (m_showing || row < 0 || row >= m_list.presets.size()) return;
         m_list.selection = m_list.presets[row].id;
@@ -268,7 +268,7 @@ void ExportPresetsView::showSelection()
     m_showing = false;
 }
 
-void ExportPresetsView::done()
+void ExportPresetsView::finish()
 {
     save();
     if (m_onClose)
@@ -277,7 +277,7 @@ void ExportPresetsView::done()
         QDialog::reject();
 }
 
-void ExportPresetsView::reject() { done(); }
+void ExportPresetsView::reject() { finish(); }
 
 void ExportPresetsView::exportSelected()
 {

@@ -40,7 +40,7 @@ private:
     void reloadFromStore();
     void showList();
     void showSelection();
-    void done();
+    void finish();
     void exportSelected();
 
     std::function<void(const ExportPreset&)> m_onExport;
