@@ -13,7 +13,9 @@
 #include "files/ui/DocumentFiles.h"
 #include "render/Exporter.h"
 #include "render/export/PrintController.h"
+#include "render/export/ui/BatchExporter.h"
 #include "render/export/ui/ExportFeature.h"
+#include "render/export/ui/PresetsFeature.h"
 
 #include <QFileInfo>
 
@@ -33,6 +35,7 @@ void installWindowFeatures()
         Exporter::exportDocument(r.format, r.text, r.window, r.suggestedName, r.baseDir, r.themeCSS, r.extraCSS);
     };
     exports.print = &PrintController::print;
+    exports.batchExport = &BatchExporter::run;
     exports.printer = &PrintController::sharedPrinter;
 
     DocumentHost::registerFeature(&WindowSettings::attach);
@@ -54,6 +57,7 @@ void installWindowFeatures()
         run(r);
     });
     DocumentHost::registerFeature(&ExportFeature::attach);
+    DocumentHost::registerFeature(&PresetsFeature::attach);
     DocumentHost::registerFeature([](DocumentHost& host) {
         host.observeWhenKey(QStringLiteral("editFrontMatter"), [&host](const QVariant&) {
             FrontMatterEditor::showFor(host.window(), host.editorController());
