@@ -95,8 +95,12 @@ void openItems(const QList<Launch::Item>& items)
 void front()
 {
     DocumentController& documents = DocumentController::instance();
-    DocumentWindow* window = documents.activeWindow();
+    QWidget* window = documents.activeWindow();
     if (!window && !documents.windows().isEmpty()) window = documents.windows().last();
+    // With no document open, the window that is (the welcome window, say) comes forward.
+    if (!window)
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && !top->parentWidget()) window = top;
     if (!window) {
         documents.newDocument();
         return;

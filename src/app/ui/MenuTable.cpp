@@ -22,7 +22,9 @@
 #include "settings/ui/SettingsWindow.h"
 
 #include <QFileInfo>
+#include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 
 using namespace Qt::StringLiterals;
@@ -184,6 +186,18 @@ void suggestContinuation(W& w)
     GhostText* ghost = w.editorHost()->ghostText();
     InlineContinuation* continuation = ghost ? ghost->findChild<InlineContinuation*>() : nullptr;
     if (continuation) continuation->request(true);
+}
+
+void about(W& w)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QObject::tr("About Brindlewick"),
+                                QObject::tr("Brindlewick %1").arg(QCoreApplication::applicationVersion()),
+                                QMessageBox::Ok, &w);
+    box->setInformativeText(QObject::tr("A Markdown editor."));
+    box->setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
 }
 
 constexpr auto UK = K::UnknownKey;
@@ -379,6 +393,8 @@ const QList<Row>& MenuBar::table()
         {"&Help", "What's New", UK, nullptr, nullptr, [](W&) { WhatsNewWindow::shared().showWindow(); }},
         {"&Help", "Markdown Cheat Sheet", UK, nullptr, nullptr, [](W&) { AppShell::newDocumentWithText(CheatSheet::text()); }},
         {"&Help", nullptr, UK, nullptr, "help"},
+        {"&Help", "About Brindlewick", UK, nullptr, nullptr, &about,
+         [](QAction* a, W&) { a->setMenuRole(QAction::AboutRole); }},
     };
     return rows;
 }

@@ -121,7 +121,7 @@ TEST_F(MenuBarTest, EveryItemHasItsTitleAndLinuxKey)
         {"View/Show Minimap", "Ctrl+Meta+M"}, {"View/Toggle Distraction-Free", "Ctrl+Meta+D"},
         {"View/Show Ruler", "Ctrl+Meta+R"}, {"View/Show Markdown Source", "Ctrl+Shift+M"},
         {"View/Command Palette…", "Ctrl+Shift+P"}, {"Help/Welcome to Brindlewick", ""}, {"Help/What's New", ""},
-        {"Help/Markdown Cheat Sheet", ""},
+        {"Help/Markdown Cheat Sheet", ""}, {"Help/About Brindlewick", ""},
     };
     for (const auto& [path, keys] : expected) {
         QAction* a = item(path);
