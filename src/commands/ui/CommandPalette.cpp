@@ -141,7 +141,8 @@ CommandPalette::CommandPalette(CommandContext context, QWidget* window)
     small.setPointSizeF(small.pointSizeF() * 0.8);
     esc->setFont(small);
     esc->setContentsMargins(5, 2, 5, 2);
-    esc->setStyleSheet(u"QLabel { color: palette(mid); background: rgba(128,128,128,0.16); border-radius: 4px; }"_s);
+    esc->setForegroundRole(QPalette::PlaceholderText);
+    esc->setStyleSheet(u"QLabel { background: rgba(128,128,128,0.16); border-radius: 4px; }"_s);
     header->addWidget(esc);
     layout->addLayout(header);
 

@@ -7,6 +7,7 @@
 #include "editor/EditorController.h"
 #include "editor/FakeTextView.h"
 #include "platform/Settings.h"
+#include "settings/ui/SettingsWindow.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -245,4 +246,13 @@ TEST_F(CommandsWidgetsTest, RecorderTakesEveryKeyAndMarksConflicts)
     EXPECT_TRUE(pane.conflictLabel(u"dupLine"_s)->text().isEmpty());
     EXPECT_EQ(pane.recorder(u"taskDone"_s)->text(), u"Record");
     EXPECT_TRUE(pane.clearButton(u"taskDone"_s)->isHidden());
+}
+
+TEST_F(CommandsWidgetsTest, TheSettingsWindowShowsTheShortcutsPane)
+{
+    SettingsWindow* settings = SettingsWindow::showShared();
+    auto* pane = qobject_cast<ShortcutsSettingsView*>(settings->page(u"Shortcuts"_s));
+    ASSERT_TRUE(pane);
+    EXPECT_EQ(pane->rowCount(), 58);
+    settings->close();
 }
