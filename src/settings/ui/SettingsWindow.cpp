@@ -1,9 +1,9 @@
 #include "settings/ui/SettingsWindow.h"
 
+#include "commands/ui/ShortcutsSettingsView.h"
 #include "platform/ui/Icons.h"
 #include "settings/ui/SettingsPages.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -11,11 +11,7 @@
 
 namespace {
 QPointer<SettingsWindow> sharedWindow;
-QHash<QString, SettingsWindow::PageFactory>& factories()
-{
-    static QHash<QString, SettingsWindow::PageFactory> f;
-    return f;
-}
+QWidget* shortcutsPage(QWidget* parent) { return new ShortcutsSettingsView(parent); }
 
 // Form pages scroll when the window is shorter than their content.
 QWidget* scrolling(QWidget* content, QWidget* parent)
@@ -28,8 +24,6 @@ QWidget* scrolling(QWidget* content, QWidget* parent)
 }
 } // namespace
 
-void SettingsWindow::setPageFactory(const QString& title, PageFactory factory) { factories().insert(title, factory); }
-
 SettingsWindow::SettingsWindow(QWidget* parent) : QDialog(parent), m_tabs(new QTabWidget(this))
 {
     setWindowTitle(tr("Settings"));
@@ -39,7 +33,7 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QDialog(parent), m_tabs(new QT
     struct Tab {
         QString title;
         const char* symbol;
-        PageFactory build;
+        QWidget* (*build)(QWidget*);
         bool form;
     };
     const Tab tabs[] = {
@@ -50,12 +44,10 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QDialog(parent), m_tabs(new QT
         {tr("Export"), "square.and.arrow.up", &SettingsPages::exportPage, true},
         {tr("Snippets"), "text.badge.plus", &SettingsPages::snippets, false},
         {tr("Toolbar"), "slider.horizontal.below.rectangle", &SettingsPages::toolbar, true},
-        {tr("Shortcuts"), "keyboard", nullptr, false},
+        {tr("Shortcuts"), "keyboard", &shortcutsPage, false},
     };
     for (const Tab& tab : tabs) {
-        // A page without a builder here is another subsystem's, built by its registered factory.
-        const PageFactory f = tab.build ? tab.build : factories().value(QStringLiteral("Shortcuts"));
-        QWidget* page = f ? f(m_tabs) : new QWidget(m_tabs);
+        QWidget* page = tab.build(m_tabs);
         if (tab.form) page = scrolling(page, m_tabs);
         page->setObjectName(tab.title);
         m_tabs->addTab(page, Icons::icon(QString::fromLatin1(tab.symbol)), tab.title);

@@ -18,11 +18,6 @@ public:
     // The page with this title ("Editor", "Appearance", …); nothing when there is none.
     QWidget* page(const QString& title) const;
 
-    // Another subsystem's page ("Shortcuts") is built by a factory registered at start-up,
-    // so the window needs no knowledge of it.
-    using PageFactory = QWidget* (*)(QWidget* parent);
-    static void setPageFactory(const QString& title, PageFactory factory);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -1,4 +1,5 @@
 #include "settings/ui/SettingsWindow.h"
+#include "commands/ui/ShortcutsSettingsView.h"
 #include "platform/ui/Icons.h"
 
 #include <QDirIterator>
@@ -29,7 +30,7 @@ TEST(SettingsWindow, OneSharedWindowWithItsPages)
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->tabs()->count(), 8);
     EXPECT_EQ(w->tabs()->tabText(0), "Editor");
-    EXPECT_NE(w->page("Shortcuts"), nullptr);
+    EXPECT_NE(qobject_cast<ShortcutsSettingsView*>(w->page("Shortcuts")), nullptr);
     w->close();
 }
 
