@@ -291,3 +291,36 @@ TEST_F(AppShellTest, TheWelcomeWindowListsTheBuiltInTemplatesAndOpensOne)
     EXPECT_TRUE(DocumentController::instance().windows().first()->documentText().startsWith("# To-Do\n"));
     AppShell::launchWindows() = saved;
 }
+
+TEST_F(AppShellTest, SimultaneousLaunchesElectOneProgram)
+{
+    QTemporaryDir runtime;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("XDG_DATA_HOME", dir.filePath("data"));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    std::vector<std::unique_ptr<QProcess>> launches;
+    for (int i = 0; i < 3; ++i) {
+        launches.push_back(std::make_unique<QProcess>());
+        launches.back()->setProcessEnvironment(env);
+        launches.back()->start(BW_APP_BINARY, {QString("brindlewick://new?text=%1").arg(i)});
+    }
+    const auto ended = [&launches] {
+        return std::count_if(launches.begin(), launches.end(),
+                             [](const auto& p) { return p->state() == QProcess::NotRunning; });
+    };
+    QElapsedTimer clock;
+    clock.start();
+    while (ended() < 2 && clock.elapsed() < 8000) QTest::qWait(20);
+    QTest::qWait(300); // the one left runs on: it is the program the others handed over to
+    EXPECT_EQ(ended(), 2);
+    for (const auto& p : launches) {
+        if (p->state() == QProcess::NotRunning) {
+            EXPECT_EQ(p->exitCode(), 0);
+            continue;
+        }
+        p->terminate();
+        EXPECT_TRUE(p->waitForFinished(5000));
+    }
+}
