@@ -5,7 +5,7 @@ TYPE    ?= RelWithDebInfo
 FILE    ?=
 JOBS    ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench bench-deps clean
+.PHONY: all deps configure build run test check-exports bench bench-deps clean
 
 all: build
 
@@ -30,6 +30,11 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Exported PDF, Word, OpenDocument, Rich Text and HTML read back by poppler, LibreOffice and
+# the web engine (also part of `make test`).
+check-exports: build
+	bash scripts/check-exports.sh $(BUILD)/bw-export
 
 # The reference renderers the Markdown benchmark compares against; the product never links them.
 bench-deps:

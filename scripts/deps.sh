@@ -9,7 +9,8 @@ PKGS=(
   libqpdf-dev libzip-dev libfontconfig-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libhunspell-dev hunspell-en-us
-  xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils
+  xvfb xauth fonts-dejavu-core poppler-utils
+  libreoffice-writer-nogui python3 desktop-file-utils
   qt6-qpa-plugins libxkbcommon-x11-0
 )
 # Packages named on the command line replace the list (`make bench` installs its

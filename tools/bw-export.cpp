@@ -1,6 +1,8 @@
 // Developer tool: exports a Markdown file the way the program does, without dialogs.
 //   bw-export FILE.md --format html|pdf|rtf|docx|odt --out PATH [--css FILE]
 // The header and footer templates and "exportCSS" come from the user's settings.
+//   bw-export --page-text FILE.html
+// prints the text of an exported page as the web engine lays it out (the export checks).
 #include "editor/PrefKey.h"
 #include "platform/Settings.h"
 #include "render/Exporter.h"
@@ -12,6 +14,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
 
 #include <cstdio>
 
@@ -29,8 +34,30 @@ int main(int argc, char** argv)
     parser.addOption({QStringLiteral("format"), QStringLiteral("html, pdf, rtf, docx or odt."), QStringLiteral("F")});
     parser.addOption({QStringLiteral("out"), QStringLiteral("The file to write."), QStringLiteral("PATH")});
     parser.addOption({QStringLiteral("css"), QStringLiteral("User CSS instead of the stored one."), QStringLiteral("F")});
+    parser.addOption({QStringLiteral("page-text"), QStringLiteral("Print the text of an HTML page.")});
     parser.addHelpOption();
     parser.process(app);
+    if (parser.isSet(QStringLiteral("page-text"))) {
+        if (parser.positionalArguments().size() != 1) return 2;
+        auto* profile = new QWebEngineProfile(&app); // off the record
+        QWebEnginePage page(profile);
+        int status = 1;
+        QObject::connect(&page, &QWebEnginePage::loadFinished, &app, [&](bool ok) {
+            if (!ok) {
+                QCoreApplication::exit(1);
+                return;
+            }
+            page.toPlainText([&](const QString& text) {
+                std::fputs(text.toUtf8().constData(), stdout);
+                status = 0;
+                QCoreApplication::exit(0);
+            });
+        });
+        QTimer::singleShot(60000, &app, [] { QCoreApplication::exit(1); });
+        page.load(QUrl::fromLocalFile(QFileInfo(parser.positionalArguments().first()).absoluteFilePath()));
+        app.exec();
+        return status;
+    }
     const QStringList files = parser.positionalArguments();
     const QString formatId = parser.value(QStringLiteral("format"));
     const QString out = parser.value(QStringLiteral("out"));

@@ -1,0 +1,163 @@
+#!/usr/bin/env bash
+# Checks exported files with the programs that read them: poppler for PDF, LibreOffice
+# (headless, with a private profile) for Word, OpenDocument and Rich Text, and the web
+# engine for HTML. Usage: check-exports.sh BW_EXPORT_BINARY [--quick]
+# --quick leaves out the 1 MiB document. Exits non-zero on the first failed check.
+set -euo pipefail
+BW_EXPORT=$(readlink -f "$1")
+QUICK=${2:-}
+HERE=$(cd "$(dirname "$0")" && pwd)
+FIXTURES="$HERE/../tests/fixtures/export"
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+export QT_QPA_PLATFORM=offscreen
+# The settings of the person running the checks stay out of it.
+export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_CACHE_HOME="$WORK/cache"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+for tool in pdfinfo pdftotext pdfimages python3; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/deps.sh installs it)"
+done
+SOFFICE=$(command -v soffice || command -v libreoffice || true)
+[ -n "$SOFFICE" ] || fail "LibreOffice is missing (scripts/deps.sh installs libreoffice-writer-nogui)"
+
+export_to() { # markdown format out
+  "$BW_EXPORT" "$1" --format "$2" --out "$3" 2>"$WORK/stderr.log" || { cat "$WORK/stderr.log" >&2; fail "bw-export $2 of $1"; }
+}
+
+# The fixture folder: the sample, its picture, an empty document, a page over 2 MB and,
+# unless quick, 1 MiB of Markdown.
+DOC="$WORK/doc"
+mkdir -p "$DOC"
+cp "$FIXTURES/sample.md" "$DOC/sample.md"
+python3 - "$DOC" "$QUICK" <<'PY'
+import struct, sys, zlib
+doc, quick = sys.argv[1], sys.argv[2]
+def png(w, h, rgb):
+    raw = b"".join(b"\0" + bytes(rgb) * w for _ in range(h))
+    chunk = lambda t, d: struct.pack(">I", len(d)) + t + d + struct.pack(">I", zlib.crc32(t + d))
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0)) + \
+        chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b"")
+open(f"{doc}/picture.png", "wb").write(png(90, 60, (200, 30, 30)))
+open(f"{doc}/empty.md", "w").write("")
+# Over 2 MB of page, a few pages of print: the bulk is the picture's alternative text.
+open(f"{doc}/large page.md", "w").write("Large 1\n\n![" + "a" * 2_200_000 + "](picture.png)\n\nLarge 2\n")
+if quick != "--quick":
+    parts, n = [], 0
+    size = 0
+    while size < 1024 * 1024:
+        n += 1
+        p = f"Body{n:06d} is one numbered paragraph of the long document, with some *emphasis* and words.\n\n"
+        if n % 50 == 0: p = f"## Section {n}\n\n" + p
+        parts.append(p); size += len(p.encode())
+    open(f"{doc}/long.md", "w").write("".join(parts))
+    open(f"{doc}/long.count", "w").write(str(n))
+PY
+
+# ---- PDF ----
+check_pdf() { # pdf title [expected-lines-file]
+  python3 - "$@" <<'PY'
+import re, subprocess, sys, html
+pdf, title = sys.argv[1], sys.argv[2]
+info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+pages = int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
+size = re.search(r"^Page size:\s+([\d.]+) x ([\d.]+) pts", info, re.M)
+assert (float(size.group(1)), float(size.group(2))) == (612, 792), f"{pdf}: not Letter: {size.group(0)}"
+bbox = subprocess.run(["pdftotext", "-bbox", pdf, "-"], capture_output=True, text=True, check=True).stdout
+page_blocks = re.findall(r"<page [^>]*>(.*?)</page>", bbox, re.S)
+assert len(page_blocks) == pages, f"{pdf}: {len(page_blocks)} text pages of {pages}"
+word = re.compile(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*?)</word>')
+first_title = title.split()[0]
+for i, block in enumerate(page_blocks, 1):
+    words = [(float(a), float(b), float(c), float(d), html.unescape(t)) for a, b, c, d, t in word.findall(block)]
+    head = [w for w in words if w[3] <= 45]
+    assert head and abs(head[0][0] - 72) < 2 and head[0][4] == first_title, f"{pdf} page {i}: header {head[:3]}"
+    foot = [w for w in words if w[1] >= 792 - 45]
+    text = " ".join(w[4] for w in foot)
+    assert text == f"Page {i} of {pages}", f"{pdf} page {i}: footer '{text}'"
+    centre = (min(w[0] for w in foot) + max(w[2] for w in foot)) / 2
+    assert abs(centre - 306) < 2, f"{pdf} page {i}: footer centred at {centre}"
+if len(sys.argv) > 3:
+    body = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
+    for tag in open(sys.argv[3]).read().split():
+        n = body.count(tag)
+        assert n == 1, f"{pdf}: '{tag}' found {n} times"
+print(f"ok {pdf}: {pages} Letter pages, header and footer on each")
+PY
+}
+
+
+export_to "$DOC/sample.md" pdf "$WORK/sample.pdf"
+pdftotext "$WORK/sample.pdf" - | tr -s ' \n' ' ' >"$WORK/sample-pdf.txt"
+for i in $(seq -w 1 15); do
+  n=$(grep -o "Line $i" "$WORK/sample-pdf.txt" | wc -l)
+  [ "$n" -eq 1 ] || fail "sample.pdf: 'Line $i' found $n times"
+done
+check_pdf "$WORK/sample.pdf" "sample"
+pdfimages -list "$WORK/sample.pdf" | awk 'NR > 2 && $3 == "image" && $4 == 90 && $5 == 60 { found = 1 } END { exit !found }' \
+  || fail "sample.pdf: the picture is missing"
+for word in Grüße 東京 CellA1 CellB2; do grep -q "$word" "$WORK/sample-pdf.txt" || fail "sample.pdf: '$word' missing"; done
+
+export_to "$DOC/empty.md" pdf "$WORK/empty.pdf"
+[ "$(pdfinfo "$WORK/empty.pdf" | awk '/^Pages:/ { print $2 }')" = 1 ] || fail "empty.pdf: not one page"
+check_pdf "$WORK/empty.pdf" "empty"
+
+export_to "$DOC/large page.md" pdf "$WORK/large.pdf"
+check_pdf "$WORK/large.pdf" "large page"
+pdfimages -list "$WORK/large.pdf" | awk 'NR > 2 && $3 == "image" { found = 1 } END { exit !found }' \
+  || fail "large.pdf: the picture of a page over 2 MB is missing"
+
+if [ -f "$DOC/long.md" ]; then
+  export_to "$DOC/long.md" pdf "$WORK/long.pdf"
+  python3 -c "print('\n'.join(f'Body{i:06d}' for i in range(1, int(open('$DOC/long.count').read()) + 1)))" >"$WORK/long.tags"
+  check_pdf "$WORK/long.pdf" "long" "$WORK/long.tags"
+fi
+
+# ---- Word, OpenDocument, Rich Text through LibreOffice ----
+PROFILE="file://$WORK/lo-profile"
+for fmt in docx odt rtf; do
+  export_to "$DOC/sample.md" "$fmt" "$WORK/sample.$fmt"
+  mkdir -p "$WORK/lo-$fmt"
+  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to txt:Text --outdir "$WORK/lo-$fmt" "$WORK/sample.$fmt" >/dev/null 2>&1 \
+    || fail "LibreOffice cannot read sample.$fmt"
+  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to html --outdir "$WORK/lo-$fmt" "$WORK/sample.$fmt" >/dev/null 2>&1 \
+    || fail "LibreOffice cannot convert sample.$fmt to HTML"
+  python3 - "$WORK/lo-$fmt/sample.txt" "$WORK/lo-$fmt/sample.html" "$fmt" <<'PY'
+import re, sys
+text, page, fmt = open(sys.argv[1], encoding="utf-8-sig").read(), open(sys.argv[2], encoding="utf-8", errors="replace").read(), sys.argv[3]
+order = ["Export Sample"] + [f"Line {i:02d}" for i in range(1, 16)]
+pos = -1
+for tag in order:
+    p = text.find(tag)
+    assert p > pos, f"{fmt}: '{tag}' missing or out of order"
+    assert text.count(tag) == 1, f"{fmt}: '{tag}' more than once"
+    pos = p
+for cell in ["Column A", "Column B", "CellA1", "CellB1", "CellA2", "CellB2", "Grüße", "東京", "😀", "☐", "☑"]:
+    assert cell in text, f"{fmt}: '{cell}' missing"
+assert re.search(r"<img[^>]+width=\"90\"", page), f"{fmt}: the picture is missing"
+print(f"ok sample.{fmt}: every block in order, the table cells and the picture")
+PY
+done
+
+if [ -f "$DOC/long.md" ]; then
+  for fmt in docx odt rtf; do
+    export_to "$DOC/long.md" "$fmt" "$WORK/long.$fmt"
+    "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to txt:Text --outdir "$WORK/lo-$fmt" "$WORK/long.$fmt" >/dev/null 2>&1 \
+      || fail "LibreOffice cannot read long.$fmt"
+    python3 - "$WORK/lo-$fmt/long.txt" "$DOC/long.count" "$fmt" <<'PY'
+import re, sys
+found = re.findall(r"Body(\d{6})", open(sys.argv[1], encoding="utf-8-sig").read())
+n = int(open(sys.argv[2]).read())
+assert [int(x) for x in found] == list(range(1, n + 1)), f"{sys.argv[3]}: 1 MiB document: paragraphs lost, repeated or out of order"
+print(f"ok long.{sys.argv[3]}: all {n} paragraphs of 1 MiB in order")
+PY
+  done
+fi
+
+# ---- HTML through the web engine ----
+export_to "$DOC/sample.md" html "$WORK/sample.html"
+"$BW_EXPORT" --page-text "$WORK/sample.html" >"$WORK/html.txt" 2>/dev/null || fail "the web engine cannot load sample.html"
+for i in $(seq -w 1 15); do grep -q "Line $i" "$WORK/html.txt" || fail "sample.html: 'Line $i' missing"; done
+grep -q "CellB2" "$WORK/html.txt" || fail "sample.html: table missing"
+echo "ok sample.html: every block as the web engine lays it out"
+echo "all export checks passed"
