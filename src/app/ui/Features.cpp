@@ -6,7 +6,6 @@
 #include "app/ui/WindowSettings.h"
 #include "assist/ui/AssistWindow.h"
 #include "commands/ui/CommandsFeature.h"
-#include "commands/ui/ShortcutsSettingsView.h"
 #include "editor/ui/DocumentHost.h"
 #include "editor/ui/FindBar.h"
 #include "editor/ui/FrontMatterEditor.h"
@@ -17,7 +16,6 @@
 #include "render/export/ui/BatchExporter.h"
 #include "render/export/ui/ExportFeature.h"
 #include "render/export/ui/PresetsFeature.h"
-#include "settings/ui/SettingsWindow.h"
 
 #include <QFileInfo>
 
@@ -46,8 +44,6 @@ void installWindowFeatures()
     DocumentHost::registerFeature(&WindowChrome::attach);
     DocumentHost::registerFeature(&installAssistFeatures);
     DocumentHost::registerFeature(&CommandsFeature::attach);
-    SettingsWindow::setPageFactory(QStringLiteral("Shortcuts"),
-                                   [](QWidget* parent) -> QWidget* { return new ShortcutsSettingsView(parent); });
     // The export commands export the way the Export menu does: no theme, the stored CSS.
     CommandsFeature::setExporter([](DocumentHost& host, ExportFormat format) {
         const auto& run = MenuServices::exports().exportDocument;
