@@ -160,4 +160,49 @@ export_to "$DOC/sample.md" html "$WORK/sample.html"
 for i in $(seq -w 1 15); do grep -q "Line $i" "$WORK/html.txt" || fail "sample.html: 'Line $i' missing"; done
 grep -q "CellB2" "$WORK/html.txt" || fail "sample.html: table missing"
 echo "ok sample.html: every block as the web engine lays it out"
+# ---- Batch export of a folder ----
+# Sources in both spellings of an extension, a subfolder, text that is not UTF-8, two
+# sources with one output name and an output that cannot be written (a folder in its way).
+BATCH="$WORK/batch"
+mkdir -p "$BATCH/sub" "$BATCH/stuck.pdf" "$BATCH/stuck.docx" "$BATCH/stuck.odt" "$BATCH/stuck.rtf" "$BATCH/stuck.html"
+printf '# Alpha Title\n\nAlpha body.\n' >"$BATCH/Alpha.MD"
+printf 'Beta plain text.\n' >"$BATCH/beta.txt"
+printf '# Gamma one\n' >"$BATCH/gamma.md"
+printf '# Gamma two\n' >"$BATCH/gamma.markdown"
+printf 'caf\xe9\n' >"$BATCH/latin1.md"
+printf '# Inner\n' >"$BATCH/sub/inner.md"
+printf '# Stuck\n' >"$BATCH/stuck.md"
+for fmt in pdf docx odt rtf html; do
+  "$BW_EXPORT" --batch "$BATCH" --format "$fmt" >"$WORK/batch-$fmt.txt" 2>/dev/null || fail "batch $fmt did not finish"
+  python3 - "$WORK/batch-$fmt.txt" "$fmt" <<'PY'
+import sys
+report, fmt = open(sys.argv[1]).read(), sys.argv[2]
+assert report.startswith("Exported 3 of 6 files"), f"batch {fmt}: {report!r}"
+for name in ["gamma.md", "latin1.md", "stuck.md"]:
+    assert name in report, f"batch {fmt}: {name} not reported: {report!r}"
+print(f"ok batch {fmt}: 3 of 6 written, each failure named")
+PY
+  [ ! -e "$BATCH/sub/inner.$fmt" ] || fail "batch $fmt went into a subfolder"
+done
+for name in Alpha beta gamma; do check_pdf "$BATCH/$name.pdf" "$name"; done
+pdftotext "$BATCH/gamma.pdf" - | grep -q "Gamma two" || fail "batch: gamma.pdf is not from gamma.markdown, the first in path order"
+for fmt in docx odt rtf; do
+  mkdir -p "$WORK/lo-batch-$fmt"
+  for name in Alpha beta gamma; do
+    "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to txt:Text --outdir "$WORK/lo-batch-$fmt" "$BATCH/$name.$fmt" >/dev/null 2>&1 \
+      || fail "LibreOffice cannot read batch $name.$fmt"
+  done
+  grep -q "Alpha body" "$WORK/lo-batch-$fmt/Alpha.txt" || fail "batch Alpha.$fmt: body missing"
+  grep -q "Beta plain text" "$WORK/lo-batch-$fmt/beta.txt" || fail "batch beta.$fmt: body missing"
+done
+"$BW_EXPORT" --page-text "$BATCH/Alpha.html" | grep -q "Alpha body" || fail "batch Alpha.html: body missing"
+echo "ok batch: PDFs stamped with each source's name, Word, OpenDocument, Rich Text and HTML read back"
+
+# ---- The seed presets: GitHub HTML carries its theme, Academic PDF is stamped ----
+export_to_theme() { "$BW_EXPORT" "$1" --format "$2" --out "$3" --theme "$4" 2>/dev/null || fail "bw-export $2 with theme $4"; }
+export_to_theme "$DOC/sample.md" html "$WORK/github.html" github
+grep -q "/\* theme \*/" "$WORK/github.html" && grep -q "#0969da" "$WORK/github.html" || fail "GitHub HTML: theme CSS missing"
+export_to_theme "$DOC/sample.md" pdf "$WORK/academic.pdf" academic
+check_pdf "$WORK/academic.pdf" "sample"
+echo "ok presets: GitHub HTML has its theme, Academic PDF is stamped"
 echo "all export checks passed"

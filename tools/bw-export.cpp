@@ -3,9 +3,15 @@
 // The header and footer templates and "exportCSS" come from the user's settings.
 //   bw-export --page-text FILE.html
 // prints the text of an exported page as the web engine lays it out (the export checks).
+//   bw-export --batch FOLDER --format F
+// exports every Markdown file of FOLDER as the File menu's batch export does, replacing
+// existing outputs, and prints the report.
+//   --theme standard|github|academic|dark|compact adds an export theme's CSS.
 #include "editor/PrefKey.h"
 #include "platform/Settings.h"
+#include "render/ExportPresets.h"
 #include "render/Exporter.h"
+#include "render/export/ui/BatchExporter.h"
 #include "render/export/PrintController.h"
 #include "render/export/WebEngineSetup.h"
 
@@ -35,6 +41,8 @@ int main(int argc, char** argv)
     parser.addOption({QStringLiteral("out"), QStringLiteral("The file to write."), QStringLiteral("PATH")});
     parser.addOption({QStringLiteral("css"), QStringLiteral("User CSS instead of the stored one."), QStringLiteral("F")});
     parser.addOption({QStringLiteral("page-text"), QStringLiteral("Print the text of an HTML page.")});
+    parser.addOption({QStringLiteral("batch"), QStringLiteral("Export every Markdown file of a folder.")});
+    parser.addOption({QStringLiteral("theme"), QStringLiteral("An export theme."), QStringLiteral("ID")});
     parser.addHelpOption();
     parser.process(app);
     if (parser.isSet(QStringLiteral("page-text"))) {
@@ -60,6 +68,19 @@ int main(int argc, char** argv)
     }
     const QStringList files = parser.positionalArguments();
     const QString formatId = parser.value(QStringLiteral("format"));
+    if (parser.isSet(QStringLiteral("batch"))) {
+        if (files.size() != 1) return 2;
+        BatchExporter::hooks().confirmReplace = [](QWidget*, const QStringList&, std::function<void(bool)> done) {
+            done(true);
+        };
+        BatchExporter::hooks().report = [](QWidget*, const BatchExport::ReportText& text) {
+            std::printf("%s\n%s\n", qPrintable(text.message), qPrintable(text.informative));
+        };
+        BatchExporter::exportFolder(files.first(), ExportFormats::fromId(formatId), nullptr,
+                                    [](const BatchExport::Report&) { QCoreApplication::exit(0); });
+        return app.exec();
+    }
+    const QString themeCSS = ExportThemes::cssFor(parser.value(QStringLiteral("theme")));
     const QString out = parser.value(QStringLiteral("out"));
     static const QStringList known = {"html", "pdf", "rtf", "docx", "odt"};
     if (files.size() != 1 || out.isEmpty() || !known.contains(formatId)) {
@@ -88,7 +109,7 @@ int main(int argc, char** argv)
 
     if (format == ExportFormat::pdf) {
         int status = 1;
-        PrintController::writePDF({text, title, baseDir, QString(), Exporter::userCSS(css)}, out, nullptr,
+        PrintController::writePDF({text, title, baseDir, themeCSS, Exporter::userCSS(css)}, out, nullptr,
                                   [&status](bool ok, const QString& error) {
                                       if (!ok) std::fprintf(stderr, "bw-export: %s\n", qPrintable(error));
                                       status = ok ? 0 : 1;
@@ -99,7 +120,7 @@ int main(int argc, char** argv)
     }
     QString error;
     const std::optional<QByteArray> bytes =
-        Exporter::convert(format, text, title, baseDir, QString(), Exporter::userCSS(css), &error);
+        Exporter::convert(format, text, title, baseDir, themeCSS, Exporter::userCSS(css), &error);
     if (!bytes) {
         std::fprintf(stderr, "bw-export: %s\n", qPrintable(error));
         return 1;
