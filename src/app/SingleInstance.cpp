@@ -28,9 +28,24 @@ QString SingleInstance::defaultDirectory()
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
+QString SingleInstance::sessionName()
+{
+    // One program per display: a launch on another display (another session of the same
+    // user) runs its own program instead of opening its files where nobody looks.
+    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
+    QString name = QStringLiteral("brindlewick");
+    if (!display.isEmpty()) {
+        for (QChar& c : display)
+            if (!c.isLetterOrNumber() && c != u'.' && c != u'-') c = u'_';
+        name += u'-' + display.left(64);
+    }
+    return name;
+}
+
 QString SingleInstance::socketPath(const QString& directory)
 {
-    return QDir(directory).filePath(QStringLiteral("brindlewick.socket"));
+    return QDir(directory).filePath(sessionName() + QStringLiteral(".socket"));
 }
 
 QByteArray SingleInstance::encode(const QStringList& items)
@@ -94,7 +109,7 @@ SingleInstance::Outcome SingleInstance::start(const QStringList& items, int time
     QElapsedTimer clock;
     clock.start();
     QDir().mkpath(m_directory);
-    m_lock = std::make_unique<QLockFile>(QDir(m_directory).filePath(QStringLiteral("brindlewick.lock")));
+    m_lock = std::make_unique<QLockFile>(QDir(m_directory).filePath(sessionName() + QStringLiteral(".lock")));
     // The server holds the lock for as long as it runs: never take a live server's lock for
     // an old one. A lock whose process is gone is taken over at once.
     m_lock->setStaleLockTime(0);

@@ -27,7 +27,9 @@ public:
 
     // The user's runtime folder (XDG_RUNTIME_DIR, made private by Qt when it makes one).
     static QString defaultDirectory();
+    // The socket of the program for this display ("brindlewick-_0.socket" on ":0").
     static QString socketPath(const QString& directory);
+    static QString sessionName();
 
     // The wire form: "BWK1", the payload's size (32 bits, big-endian), then the payload, a
     // UTF-8 JSON array of strings. `decode` takes the payload only; nullopt when malformed.

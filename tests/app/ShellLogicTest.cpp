@@ -1,4 +1,5 @@
 #include "app/Launch.h"
+#include "app/SingleInstance.h"
 #include "app/TemplateStore.h"
 #include "app/UrlScheme.h"
 
@@ -99,4 +100,19 @@ TEST(Launch, ArgumentsBecomeAbsolutePathsOrUrls)
     ASSERT_EQ(back.size(), 2);
     EXPECT_EQ(back[0].value, "/abs/c.md");
     EXPECT_EQ(back[1].kind, Kind::Url);
+}
+
+TEST(SingleInstance, EachDisplayHasItsOwnProgram)
+{
+    const QByteArray display = qgetenv("DISPLAY"), wayland = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("DISPLAY", ":0");
+    const QString first = SingleInstance::socketPath("/run/user/1");
+    qputenv("DISPLAY", "host/../:1.0");
+    const QString second = SingleInstance::socketPath("/run/user/1");
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(second.startsWith("/run/user/1/brindlewick-")) << second.toStdString();
+    EXPECT_FALSE(second.mid(12).contains('/')); // a display name never leaves the folder
+    display.isNull() ? qunsetenv("DISPLAY") : qputenv("DISPLAY", display);
+    if (!wayland.isNull()) qputenv("WAYLAND_DISPLAY", wayland);
 }
