@@ -25,9 +25,9 @@ void boundPage(double& width, double& margin)
 EditorConfig fromSettings(const Settings& s)
 {
     EditorConfig c;
-    c.fontSize = s.number(u"editorFontSize"_s, 15);
+    c.fontSize = s.number(u"editorFontSize"_s, 15, kMinFontSize, kMaxFontSize);
     c.fontFamily = s.string(u"editorFontFamily"_s, u"system"_s);
-    c.lineSpacing = s.number(u"editorLineSpacing"_s, 3);
+    c.lineSpacing = s.number(u"editorLineSpacing"_s, 3, 0, kMaxLineSpacing);
     c.spellCheck = s.boolean(u"editorSpellCheck"_s);
     c.autoPair = s.boolean(u"editorAutoPair"_s, true);
     c.viewMode = s.string(u"editorViewMode"_s, u"wysiwyg"_s);

@@ -22,12 +22,18 @@ inline constexpr double kMinTextColumn = 100;
 inline constexpr double kDefaultPageWidth = 816;
 inline constexpr double kDefaultPageMargin = 72;
 
+// Text settings the layout can work with; a stored value outside them reads as the default.
+inline constexpr double kMinFontSize = 6;
+inline constexpr double kMaxFontSize = 144;
+inline constexpr double kMaxLineSpacing = 72;
+
 bool isAcceptedPageWidth(double width);
 // `width` and `margin` made usable: an unacceptable width becomes the default width; an
 // unusable margin becomes the default margin, narrowed as far as the column needs.
 void boundPage(double& width, double& margin);
 
-// The sixteen editor settings as stored (the custom theme left absent), page bounded.
+// The sixteen editor settings as stored (the custom theme left absent), numbers finite and
+// within their ranges, page bounded.
 EditorConfig fromSettings(const Settings& settings);
 
 // The window's configuration for a document holding `text`: `fromSettings`, then the front

@@ -93,11 +93,12 @@ T typedRead(const QSettings& store, const QVariantHash& defaults, const QString&
     return fallback;
 }
 
+// Only finite numbers: a hand-edited "nan" or "inf" reads as no number at all.
 std::optional<double> readNumber(const QVariant& v)
 {
     bool ok = false;
     const double d = v.toDouble(&ok);
-    return ok ? std::optional<double>(d) : std::nullopt;
+    return ok && std::isfinite(d) ? std::optional<double>(d) : std::nullopt;
 }
 
 std::optional<bool> readBool(const QVariant& v)
@@ -119,6 +120,15 @@ QString Settings::string(const QString& key, const QString& fallback) const
 double Settings::number(const QString& key, double fallback) const
 {
     return typedRead<double>(*m_store, m_defaults, key, fallback, readNumber);
+}
+
+double Settings::number(const QString& key, double fallback, double minimum, double maximum) const
+{
+    return typedRead<double>(*m_store, m_defaults, key, fallback, [=](const QVariant& v) -> std::optional<double> {
+        const std::optional<double> d = readNumber(v);
+        if (!d || *d < minimum || *d > maximum) return std::nullopt;
+        return d;
+    });
 }
 
 int Settings::integer(const QString& key, int fallback) const

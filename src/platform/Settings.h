@@ -32,7 +32,10 @@ public:
     bool isStored(const QString& key) const;
 
     QString string(const QString& key, const QString& fallback = {}) const;
+    // Numbers are always finite: a stored NaN or infinity counts as malformed.
     double number(const QString& key, double fallback = 0) const;
+    // The same, with a stored value outside minimum...maximum counting as malformed too.
+    double number(const QString& key, double fallback, double minimum, double maximum) const;
     int integer(const QString& key, int fallback = 0) const;
     bool boolean(const QString& key, bool fallback = false) const;
 

@@ -2,9 +2,11 @@
 #include "platform/Settings.h"
 #include "styling/CustomThemeStore.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 TEST(WindowConfig, FrontMatterOverridesThisWindowOnly)
@@ -59,5 +61,22 @@ TEST(WindowConfig, StoredPageSettingsAreBounded)
         const EditorConfig c = WindowConfig::fromSettings(s);
         EXPECT_DOUBLE_EQ(c.pageWidth, k.expectWidth) << k.width << " " << k.margin;
         EXPECT_DOUBLE_EQ(c.pageMargin, k.expectMargin) << k.width << " " << k.margin;
+    }
+}
+
+TEST(WindowConfig, StoredTextSettingsAreFiniteAndInRange)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("prefs.ini");
+    for (const char* bad : {"nan", "inf", "-inf", "1e999", "0", "-4", "1e6"}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("[General]\neditorFontSize=") + bad + "\neditorLineSpacing=" + bad + "\n");
+        f.close();
+        Settings s(path);
+        const EditorConfig c = WindowConfig::fromSettings(s);
+        EXPECT_DOUBLE_EQ(c.fontSize, 15) << bad;
+        EXPECT_DOUBLE_EQ(c.lineSpacing, std::string(bad) == "0" ? 0 : 3) << bad;
+        EXPECT_TRUE(std::isfinite(s.number("editorFontSize", 1))) << bad;
     }
 }
