@@ -244,3 +244,32 @@ TEST_F(MenuBarTest, AllowAccessToFolderStoresTheGrant)
     EXPECT_TRUE(FolderAccess::hasAccess(folder + "/figure.png"));
     panel->close();
 }
+
+TEST_F(MenuBarTest, ItemsReachTheirWindowTheFinderAndTheSettings)
+{
+    item("Edit/Find/Find & Replace…")->trigger();
+    FindBar* bar = FindBar::of(window);
+    ASSERT_TRUE(bar);
+    EXPECT_TRUE(bar->isReplaceShown());
+    item("Edit/Find/Find…")->trigger();
+    EXPECT_FALSE(bar->isReplaceShown());
+
+    QStringList posted;
+    QObject::connect(&NotificationBus::instance(), &NotificationBus::posted, window,
+                     [&posted](const QString& name, const QVariant&) { posted << name; });
+    Settings::instance().setValue("showFileBrowser", true);
+    item("View/Open Folder…")->trigger();
+    EXPECT_TRUE(Settings::instance().boolean("showFileBrowser")); // stays shown
+    EXPECT_EQ(posted, QStringList{"Brindlewick.openFileBrowserFolder"});
+
+    window->editorController()->setZoom(2.0, false);
+    item("View/Actual Size")->trigger();
+    EXPECT_DOUBLE_EQ(window->editorController()->zoom(), 1.0);
+
+    item("Help/Markdown Cheat Sheet")->trigger();
+    item("Help/Markdown Cheat Sheet")->trigger();
+    const auto windows = DocumentController::instance().windows();
+    ASSERT_EQ(windows.size(), 3);
+    EXPECT_TRUE(windows[1]->documentText().startsWith("# Markdown Cheat Sheet\n"));
+    EXPECT_TRUE(windows[2]->documentText().endsWith("\n---"));
+}
