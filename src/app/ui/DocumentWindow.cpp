@@ -21,6 +21,7 @@
 #include <QUrl>
 
 #include <optional>
+#include <utility>
 
 #include <numeric>
 
@@ -570,20 +571,23 @@ void DocumentWindow::askToSave(Done done)
 
 void DocumentWindow::closeThen(Done done)
 {
-    if (m_closeAsking) {
-        if (done) done(false);
-        return;
-    }
+    if (done) m_closeWaiters.append(std::move(done));
+    // A close whose question is already out: its answer serves this request too.
+    if (m_closeAsking) return;
     m_closeAsking = true;
-    decideClose(whileAlive([this, done](bool ok) {
-        m_closeAsking = false;
-        if (ok) {
-            m_closeDecided = true;
-            ok = close();
-            m_closeDecided = false;
-        }
-        if (done) done(ok);
-    }));
+    decideClose(whileAlive([this](bool ok) { finishClose(ok); }));
+}
+
+void DocumentWindow::finishClose(bool ok)
+{
+    m_closeAsking = false;
+    if (ok && !m_closeInEvent) {
+        m_closeDecided = true;
+        ok = close();
+        m_closeDecided = false;
+    }
+    m_closeApproved = ok;
+    for (const Done& waiter : std::exchange(m_closeWaiters, {})) waiter(ok);
 }
 
 void DocumentWindow::closeWithoutAsking()
@@ -608,20 +612,9 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
     // asked (or answered at once) the window closes within this event.
     event->ignore();
     if (m_closeAsking) return; // its question is already out
-    auto closedNow = std::make_shared<std::optional<bool>>();
-    m_closeAsking = true;
+    m_closeApproved = false;
     m_closeInEvent = true;
-    decideClose(whileAlive([this, closedNow](bool ok) {
-        m_closeAsking = false;
-        if (m_closeInEvent) {
-            *closedNow = ok;
-            return;
-        }
-        if (!ok) return;
-        m_closeDecided = true;
-        close();
-        m_closeDecided = false;
-    }));
+    closeThen({});
     m_closeInEvent = false;
-    if (closedNow->value_or(false)) event->accept();
+    if (!m_closeAsking && m_closeApproved) event->accept();
 }

@@ -88,7 +88,8 @@ public:
     // Set while the program quits: closing autosaves instead of asking.
     void setClosingForQuit(bool quitting) { m_closingForQuit = quitting; }
     // Closes the window once what it asks (if anything) is answered; `done` says whether it
-    // closed. A close already waiting for an answer is not started again (`done` gets false).
+    // closed. A close already waiting for an answer is not started again: `done` follows
+    // that answer.
     void closeThen(Done done);
     // Writes the text where it belongs without asking (kept in the autosave folder when it may
     // not be written in place) and closes the window.
@@ -135,6 +136,8 @@ private:
     void decideClose(Done done);
     // Save / Don't Save / Cancel; "Don't Save" also drops the autosaved copy.
     void askToSave(Done done);
+    // The answer of a close: closes the window when allowed and tells everyone waiting.
+    void finishClose(bool ok);
     // What shows or hides a panel: the toolbar or status bar around it, or the panel itself.
     QWidget* panelFrame(Panel panel) const;
     // Shows a panel when its feature wants it and distraction-free mode is off.
@@ -157,6 +160,8 @@ private:
     bool m_closeAsking = false;
     bool m_closeDecided = false;
     bool m_closeInEvent = false;
+    bool m_closeApproved = false;
+    QList<Done> m_closeWaiters;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     bool m_autosaveFailed = false;
 };

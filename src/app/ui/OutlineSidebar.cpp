@@ -2,6 +2,7 @@
 
 #include "app/ui/ChromeStyle.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
@@ -77,18 +78,16 @@ OutlineSidebar::OutlineSidebar(std::function<void(const OutlineItem&)> onSelect,
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    auto* header = new QLabel(tr("Outline"), this);
+    auto* header = m_header = new QLabel(tr("Outline"), this);
     header->setFont(ChromeStyle::sized(font(), 10,
                                        QFont::DemiBold));
-    ChromeStyle::setTextColor(header, ChromeStyle::secondary(palette()));
     header->setContentsMargins(14, 12, 14, 6);
     column->addWidget(header);
 
     m_content = new QStackedWidget(this);
-    auto* empty = new QLabel(tr("No headings"), m_content);
+    auto* empty = m_empty = new QLabel(tr("No headings"), m_content);
     empty->setAlignment(Qt::AlignCenter);
     empty->setFont(ChromeStyle::caption(font()));
-    ChromeStyle::setTextColor(empty, ChromeStyle::tertiary(palette()));
     m_content->addWidget(empty);
 
     m_list = new QListView(m_content);
@@ -112,6 +111,21 @@ OutlineSidebar::OutlineSidebar(std::function<void(const OutlineItem&)> onSelect,
     m_content->addWidget(m_list);
     column->addWidget(m_content, 1);
     setItems({});
+    applyColours();
+}
+
+void OutlineSidebar::applyColours()
+{
+    m_applyingColours = true;
+    ChromeStyle::setTextColor(m_header, ChromeStyle::secondary(palette()));
+    ChromeStyle::setTextColor(m_empty, ChromeStyle::tertiary(palette()));
+    m_applyingColours = false;
+}
+
+void OutlineSidebar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !m_applyingColours) applyColours();
 }
 
 void OutlineSidebar::setItems(QList<OutlineItem> items)

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QLabel;
 class QListView;
 class QStackedWidget;
 
@@ -45,10 +46,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The text colours come from the window's palette: set again whenever it changes.
+    void applyColours();
+
     std::function<void(const OutlineItem&)> m_onSelect;
     OutlineModel* m_model;
     QListView* m_list;
     QStackedWidget* m_content;
+    QLabel* m_header;
+    QLabel* m_empty;
+    bool m_applyingColours = false;
 };

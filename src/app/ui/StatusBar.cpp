@@ -6,6 +6,7 @@
 #include "platform/Settings.h"
 #include "platform/ui/Icons.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -98,7 +99,6 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
     : QWidget(parent), m_controller(controller), m_settings(settings)
 {
     setFont(ChromeStyle::caption(font()));
-    ChromeStyle::setTextColor(this, ChromeStyle::secondary(palette()));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(14, 5, 14, 5);
     row->setSpacing(14);
@@ -114,7 +114,6 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
     m_characters = new QLabel(this);
     m_reading = new QLabel(this);
     m_selection = new QLabel(this);
-    ChromeStyle::setTextColor(m_selection, ChromeStyle::accent(palette()));
     m_goal = new QLabel(this);
     for (QLabel* l : {m_characters, m_reading, m_selection, m_goal}) row->addWidget(l);
     row->addStretch(1);
@@ -153,8 +152,26 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
         connect(controller, &EditorController::zoomChanged, this, &StatusBar::refreshZoom);
     }
     settings.onChange(QString::fromLatin1(kGoalKey), this, [this](const QVariant&) { refreshCounts(); });
-    refreshCounts();
+    applyColours();
     refreshZoom();
+}
+
+void StatusBar::applyColours()
+{
+    m_applyingColours = true;
+    const QPalette& pal = window()->palette();
+    for (QWidget* w : {static_cast<QWidget*>(m_words), static_cast<QWidget*>(m_characters),
+                       static_cast<QWidget*>(m_reading), static_cast<QWidget*>(m_zoomMenu)})
+        ChromeStyle::setTextColor(w, ChromeStyle::secondary(pal));
+    ChromeStyle::setTextColor(m_selection, ChromeStyle::accent(pal));
+    m_applyingColours = false;
+    refreshCounts();
+}
+
+void StatusBar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !m_applyingColours) applyColours();
 }
 
 void StatusBar::refreshCounts()
@@ -171,7 +188,9 @@ void StatusBar::refreshCounts()
     if (goal) {
         m_goalReached = s.words >= *goal;
         m_goal->setText(QStringLiteral("· ") + tr("Goal %1/%2").arg(s.words).arg(*goal));
-        ChromeStyle::setTextColor(m_goal, m_goalReached ? kGoalGreen : ChromeStyle::secondary(palette()));
+        m_applyingColours = true;
+        ChromeStyle::setTextColor(m_goal, m_goalReached ? kGoalGreen : ChromeStyle::secondary(window()->palette()));
+        m_applyingColours = false;
     } else {
         m_goalReached = false;
     }

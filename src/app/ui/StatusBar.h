@@ -59,8 +59,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The text colours come from the window's palette: set again whenever it changes.
+    void applyColours();
     void refreshCounts();
     void refreshZoom();
 
@@ -76,4 +79,5 @@ private:
     QToolButton* m_zoomIn;
     QPointer<StatsPopover> m_popover;
     bool m_goalReached = false;
+    bool m_applyingColours = false;
 };

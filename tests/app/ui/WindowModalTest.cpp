@@ -209,3 +209,19 @@ TEST_F(WindowModalTest, AnEndRequestWritesEverythingWithoutAsking)
     EXPECT_EQ(back.readAll(), "written");
     EXPECT_EQ(AutosaveStore(dir.filePath("Autosave")).entries().size(), 1); // the untitled draft
 }
+
+TEST_F(WindowModalTest, AQuitDuringAClosePromptWaitsForThatAnswer)
+{
+    auto& dc = DocumentController::instance();
+    DocumentWindow* a = edited("a");
+    EXPECT_FALSE(a->close());
+    ASSERT_EQ(questions.size(), 1);
+    bool allClosed = false;
+    dc.closeAllForQuit([&](bool all) { allClosed = all; });
+    EXPECT_EQ(questions.size(), 1); // no second question
+    EXPECT_TRUE(dc.isQuitting());
+    questions.takeFirst().answer(Choice::DontSave);
+    settle();
+    EXPECT_TRUE(allClosed);
+    EXPECT_EQ(count(), 0);
+}
