@@ -120,6 +120,26 @@ void BM_ChromeWindowKeystrokeToFrame(benchmark::State& state)
 }
 BENCHMARK(BM_ChromeWindowKeystrokeToFrame)->Iterations(1000)->Unit(benchmark::kMicrosecond);
 
+// Select-all and back to a caret, each to a painted frame: the selection is counted after a
+// pause, never on the way to the frame.
+void BM_ChromeWindowSelectAllToFrame(benchmark::State& state)
+{
+    ChromeWindow& w = openWindow();
+    MarkdownTextView* v = w.text();
+    std::vector<double> ms;
+    QElapsedTimer t;
+    int i = 0;
+    for (auto _ : state) {
+        t.start();
+        if (i++ % 2 == 0) v->selectAll();
+        else v->setSelectedRange({int(headingDocument().size() / 2), 0});
+        deliverFrame();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    report(state, ms);
+}
+BENCHMARK(BM_ChromeWindowSelectAllToFrame)->Iterations(40)->Unit(benchmark::kMillisecond);
+
 // What the pause after typing costs while the outline is shown: the parse and the new rows.
 void BM_OutlineReparseAfterPause(benchmark::State& state)
 {
