@@ -1,3 +1,5 @@
+#include "render/export/WebEngineSetup.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -5,6 +7,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareWebEngine(); // the export benchmarks make PDFs
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -105,6 +105,14 @@ QWebEngineProfile* PaginatedPDFRenderer::profile()
     return shared;
 }
 
+bool PaginatedPDFRenderer::fitsInline(const QByteArray& utf8Page)
+{
+    // Every byte becomes one to three characters: count before encoding the whole page.
+    if (utf8Page.size() * 3 < inlinePageLimit - 64) return true;
+    if (utf8Page.size() > inlinePageLimit) return false;
+    return utf8Page.toPercentEncoding().size() + 64 <= inlinePageLimit;
+}
+
 QString PaginatedPDFRenderer::pdfPage(const PdfRequest& request, const QString& userCSS)
 {
     const QString body = MarkdownHTMLRenderer::renderBody(request.text);
@@ -113,6 +121,47 @@ QString PaginatedPDFRenderer::pdfPage(const PdfRequest& request, const QString& 
     if (head >= 0) page.insert(head, QLatin1String(kPrintScale));
     return page;
 }
+
+// The page as the engine will load it: inline, or from a temporary file.
+struct PaginatedPDFRenderer::PreparedPage {
+    QString html;                          // for setHtml when `file` is null
+    std::unique_ptr<QTemporaryFile> file;  // holds the page when it is too large to go inline
+    bool scripts = false;
+    bool failed = false;
+};
+
+namespace {
+
+using PreparedPage = PaginatedPDFRenderer::PreparedPage;
+
+PreparedPage preparePage(const PdfRequest& request, const QString& userCSS, const QUrl& base)
+{
+    PreparedPage prepared;
+    QString page = PaginatedPDFRenderer::pdfPage(request, userCSS);
+    prepared.scripts = page.contains(QLatin1String("<script"));
+    if (PaginatedPDFRenderer::fitsInline(page.toUtf8())) {
+        prepared.html = std::move(page);
+        return prepared;
+    }
+    // Such a page loads from a file, with a <base> so its images still resolve against the
+    // document's folder.
+    if (base.isValid()) {
+        const qsizetype head = page.indexOf(QLatin1String("<head>"));
+        if (head >= 0) page.insert(head + 6, QStringLiteral("\n<base href=\"%1\">").arg(base.toString(QUrl::FullyEncoded)));
+    }
+    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/brindlewick-page-XXXXXX.html"));
+    const QByteArray bytes = page.toUtf8();
+    if (!file->open() || file->write(bytes) != bytes.size() || !file->flush()) {
+        prepared.failed = true;
+        return prepared;
+    }
+    file->close();
+    file->moveToThread(QCoreApplication::instance()->thread());
+    prepared.file = std::move(file);
+    return prepared;
+}
+
+} // namespace
 
 void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
 {
@@ -123,36 +172,35 @@ void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
     m_footer = settings.string(QStringLiteral("printFooterTemplate"), QStringLiteral("Page {page} of {pages}"));
     const QString userCSS =
         request.extraCSS.isEmpty() ? settings.string(QStringLiteral("exportCSS")) : request.extraCSS;
-    QString page = pdfPage(request, userCSS);
-
     const QString folder = request.baseDir.isEmpty() ? QString() : QFileInfo(request.baseDir).canonicalFilePath();
     const QUrl base = folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder + u'/');
-    const QByteArray bytes = page.toUtf8();
-    QString pageFile;
-    if (bytes.size() > inlinePageLimit) {
-        // setHtml refuses pages of about 2 MB: such a page loads from a file, with a <base>
-        // so its images still resolve against the document's folder.
-        if (base.isValid()) {
-            const qsizetype head = page.indexOf(QLatin1String("<head>"));
-            if (head >= 0)
-                page.insert(head + 6, QStringLiteral("\n<base href=\"%1\">").arg(base.toString(QUrl::FullyEncoded)));
-        }
-        m_file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/brindlewick-page-XXXXXX.html"));
-        const QByteArray fileBytes = page.toUtf8();
-        if (!m_file->open() || m_file->write(fileBytes) != fileBytes.size() || !m_file->flush()) {
-            QTimer::singleShot(0, this, [this] { finish({}); });
+
+    // Rendering a long text and writing its page take a while: off the main thread.
+    auto* watcher = new QFutureWatcher<std::shared_ptr<PreparedPage>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, folder, base] {
+        std::shared_ptr<PreparedPage> prepared = watcher->result();
+        watcher->deleteLater();
+        if (m_finished) return;
+        if (prepared->failed) {
+            finish({});
             return;
         }
-        pageFile = QFileInfo(m_file->fileName()).absoluteFilePath();
-        m_file->close();
-    }
+        m_file = std::move(prepared->file);
+        load(*prepared, folder, base);
+    });
+    watcher->setFuture(QtConcurrent::run([request, userCSS, base] {
+        return std::make_shared<PreparedPage>(preparePage(request, userCSS, base));
+    }));
+}
 
+void PaginatedPDFRenderer::load(const PreparedPage& prepared, const QString& folder, const QUrl& base)
+{
+    const QString pageFile = m_file ? QFileInfo(m_file->fileName()).absoluteFilePath() : QString();
     m_page = new QWebEnginePage(profile());
     m_page->setUrlRequestInterceptor(new RequestGate(folder, pageFile, m_page));
     QWebEngineSettings* s = m_page->settings();
-    const bool scripts = page.contains(QLatin1String("<script"));
-    s->setAttribute(QWebEngineSettings::JavascriptEnabled, scripts);
-    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, scripts); // the gate decides what loads
+    s->setAttribute(QWebEngineSettings::JavascriptEnabled, prepared.scripts);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, prepared.scripts); // the gate decides
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     s->setAttribute(QWebEngineSettings::AutoLoadImages, true);
     s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
@@ -166,7 +214,7 @@ void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
     connect(m_timeout, &QTimer::timeout, this, [this] { finish({}); });
     m_timeout->start(loadTimeoutMs);
 
-    if (pageFile.isEmpty()) m_page->setHtml(page, base);
+    if (pageFile.isEmpty()) m_page->setHtml(prepared.html, base);
     else m_page->load(QUrl::fromLocalFile(pageFile));
 }
 

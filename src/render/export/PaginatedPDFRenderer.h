@@ -9,6 +9,7 @@
 #include <memory>
 
 class QTemporaryFile;
+class QUrl;
 class QTimer;
 class QWebEnginePage;
 class QWebEngineProfile;
@@ -37,7 +38,10 @@ public:
     static constexpr int scriptWaitMs = 4000;    // longest wait for math and diagrams
     static constexpr int loadTimeoutMs = 60000;   // a page that never finishes loading fails
     static constexpr int printTimeoutMs = 300000; // as does one the engine never prints
-    static constexpr qsizetype inlinePageLimit = 2 * 1024 * 1024; // larger pages load from a file
+    // setHtml hands the page over as a percent-encoded data: URL, which may not exceed
+    // 2 MiB; a page that would loads from a temporary file instead.
+    static constexpr qsizetype inlinePageLimit = 2 * 1024 * 1024;
+    static bool fitsInline(const QByteArray& utf8Page);
 
     explicit PaginatedPDFRenderer(QObject* parent = nullptr);
     ~PaginatedPDFRenderer() override;
@@ -52,7 +56,11 @@ public:
     // The off-the-record profile every renderer shares.
     static QWebEngineProfile* profile();
 
+    // The page ready to load, made off the main thread.
+    struct PreparedPage;
+
 private:
+    void load(const PreparedPage& prepared, const QString& folder, const QUrl& base);
     void onLoadFinished(bool ok);
     void waitForScripts(int waitedMs);
     void print();

@@ -130,3 +130,14 @@ TEST(PaginatedPDFRenderer, AFailedPdfLeavesTheOldFileAndAPageOverTwoMegabytesSti
     EXPECT_EQ(pdf.pages(), 1);
     EXPECT_TRUE(hasColor(pdf.image(0), Qt::red)) << "the large page still resolves its images in its folder";
 }
+
+TEST(PaginatedPDFRenderer, APageUnderTwoMegabytesWhoseEncodingIsLargerStillPrints)
+{
+    ScopedSettings settings;
+    // 1.4 MB of page, more than 2 MiB once percent-encoded for setHtml.
+    const QString text = QStringLiteral("Before\n\n[After](https://example.org/%1)\n").arg(QString(700'000, QChar(0xE9)));
+    EXPECT_FALSE(PaginatedPDFRenderer::fitsInline(PaginatedPDFRenderer::pdfPage({text, "t", {}, {}, {}}, {}).toUtf8()));
+    PdfReader pdf(renderNow({text, QStringLiteral("t"), {}, {}, {}}));
+    ASSERT_EQ(pdf.pages(), 1);
+    EXPECT_TRUE(pdf.text(0).contains("After"));
+}

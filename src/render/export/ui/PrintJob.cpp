@@ -1,6 +1,9 @@
 #include "render/export/ui/PrintJob.h"
 
 #include <QBuffer>
+#include <QFutureWatcher>
+#include <QImage>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPrinter>
@@ -47,6 +50,31 @@ void PrintJob::start(QPrinter& printer, QWidget* window)
     QTimer::singleShot(0, this, &PrintJob::printNext);
 }
 
+namespace {
+
+// The pages rendered off the main thread, one at a time, from a document of their own.
+struct PageRenderer {
+    explicit PageRenderer(QByteArray pdf)
+        : bytes(std::move(pdf))
+    {
+    }
+    QImage render(int page, QSize pixels)
+    {
+        if (!doc) {
+            buffer = std::make_unique<QBuffer>(&bytes);
+            buffer->open(QIODevice::ReadOnly);
+            doc = std::make_unique<QPdfDocument>();
+            doc->load(buffer.get());
+        }
+        return doc->render(page, pixels);
+    }
+    QByteArray bytes;
+    std::unique_ptr<QBuffer> buffer;
+    std::unique_ptr<QPdfDocument> doc;
+};
+
+} // namespace
+
 void PrintJob::printNext()
 {
     if (m_progress && m_progress->wasCanceled()) {
@@ -57,7 +85,27 @@ void PrintJob::printNext()
     const QSizeF pagePoints = m_doc->pagePointSize(m_next);
     const int dpi = std::min(maxDpi, m_printer->resolution());
     const QSize pixels = (pagePoints * dpi / 72.0).toSize();
-    const QImage image = m_doc->render(m_next, pixels);
+    if (!m_renderer) m_renderer = std::make_shared<PageRenderer>(m_bytes);
+    auto* watcher = new QFutureWatcher<QImage>(this);
+    connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher, pagePoints] {
+        const QImage image = watcher->result();
+        watcher->deleteLater();
+        drawPage(image, pagePoints);
+    });
+    // One page at a time: the next starts only after this one is drawn.
+    watcher->setFuture(QtConcurrent::run(
+        [renderer = std::static_pointer_cast<PageRenderer>(m_renderer), page = m_next, pixels] {
+            return renderer->render(page, pixels);
+        }));
+}
+
+void PrintJob::drawPage(const QImage& image, QSizeF pagePoints)
+{
+    if (m_progress && m_progress->wasCanceled()) {
+        m_printer->abort();
+        end(false);
+        return;
+    }
     const QRectF paper = m_printer->paperRect(QPrinter::DevicePixel);
     // Fitted and centred: the PDF's own margins stay as they are.
     QSizeF target = pagePoints;

@@ -3,11 +3,13 @@
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
+#include <QSizeF>
 
 #include <functional>
 #include <memory>
 
 class QBuffer;
+class QImage;
 class QPainter;
 class QPdfDocument;
 class QPrinter;
@@ -39,6 +41,7 @@ Q_SIGNALS:
 
 private:
     void printNext();
+    void drawPage(const QImage& image, QSizeF pagePoints);
     void end(bool completed);
 
     QByteArray m_bytes;
@@ -47,6 +50,7 @@ private:
     std::unique_ptr<QPainter> m_painter;
     QPrinter* m_printer = nullptr;
     QPointer<QProgressDialog> m_progress;
+    std::shared_ptr<void> m_renderer; // renders pages on a worker thread
     int m_next = 0;
     int m_last = 0;
     int m_printed = 0;
