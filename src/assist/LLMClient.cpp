@@ -12,7 +12,9 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSet>
 #include <QThreadPool>
+#include <QTimer>
 
 // ---- TranslationError --------------------------------------------------------------
 
@@ -83,11 +85,10 @@ void ChatCall::finish(ChatResult result)
     if (m_done) return;
     m_done = true;
     if (m_reply && m_reply->isRunning()) m_reply->abort();
-    // A service may echo the key it was sent; it never reaches the screen.
+    // A service may echo the key it was sent, whole or in part; none of it reaches the screen.
     const QString secret = TextUtil::trimWhitespaceAndNewlines(m_secret);
-    if (result.error && secret.size() >= 6 && result.error->message().contains(secret)) {
-        QString masked = result.error->message();
-        masked.replace(secret, QStringLiteral("•••"));
+    const QString masked = result.error ? LLMClient::masked(result.error->message(), secret) : QString();
+    if (result.error && masked != result.error->message()) {
         switch (result.error->kind()) {
         case TranslationError::Kind::Transport: result.error = TranslationError::transport(masked); break;
         case TranslationError::Kind::Json: result.error = TranslationError::json(masked); break;
@@ -221,11 +222,41 @@ ChatResult parseAnswer(int status, const QByteArray& body, const QString& host)
 ChatCall* chat(const QString& system, const QString& user, double temperature, QObject* receiver,
                std::function<void(const ChatResult&)> done)
 {
-    return send(config(), system, user, temperature, receiver, std::move(done), kTimeoutMs);
+    return send(config(), system, user, temperature, receiver, std::move(done), kTimeoutMs, kDeadlineMs);
+}
+
+QString masked(const QString& text, const QString& secret)
+{
+    constexpr qsizetype kRun = 4;
+    if (secret.size() < kRun || text.size() < kRun)
+        return text;
+    QSet<QStringView> pieces; // every run of four of the secret
+    for (qsizetype i = 0; i + kRun <= secret.size(); ++i)
+        pieces.insert(QStringView(secret).mid(i, kRun));
+    // Units covered by a run of four that stands in the secret; overlapping runs join up.
+    QList<bool> hidden(text.size(), false);
+    bool any = false;
+    for (qsizetype i = 0; i + kRun <= text.size(); ++i) {
+        if (pieces.contains(QStringView(text).mid(i, kRun))) {
+            for (qsizetype k = i; k < i + kRun; ++k)
+                hidden[k] = true;
+            any = true;
+        }
+    }
+    if (!any)
+        return text;
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!hidden[i])
+            out += text.at(i);
+        else if (i == 0 || !hidden[i - 1])
+            out += QStringLiteral("•••");
+    }
+    return out;
 }
 
 ChatCall* send(const std::optional<Config>& cfg, const QString& system, const QString& user, double temperature,
-               QObject* receiver, std::function<void(const ChatResult&)> done, int timeoutMs)
+               QObject* receiver, std::function<void(const ChatResult&)> done, int timeoutMs, int deadlineMs)
 {
     ChatCall* call = ChatCallAccess::make(receiver);
     ChatCallAccess::setCallback(call, std::move(done));
@@ -249,6 +280,10 @@ ChatCall* send(const std::optional<Config>& cfg, const QString& system, const QS
                                .post(request, requestBody(cfg->model, system, user, temperature));
     ChatCallAccess::setReply(call, reply);
     ChatCallAccess::setSecret(call, cfg->apiKey);
+    // The transfer's own limit only notices silence; this one ends the request as a whole.
+    QTimer::singleShot(deadlineMs, call, [call] {
+        ChatCallAccess::finish(call, {{}, TranslationError::transport(TranslationError::timedOutText())});
+    });
 
     QObject::connect(reply, &QNetworkReply::downloadProgress, call, [call](qint64 received, qint64) {
         if (received > kMaxReplyBytes) ChatCallAccess::finish(call, {{}, TranslationError::badResponse()});

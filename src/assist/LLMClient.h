@@ -99,6 +99,9 @@ inline constexpr char kOllamaDefaultBase[] = "http://localhost:11434";
 inline constexpr char kOllamaDefaultModel[] = "llama3.2";
 // Inactivity limit of a transfer.
 inline constexpr int kTimeoutMs = 120000;
+// Limit of a whole request, however steadily the server sends: one that trickles a byte
+// now and then never runs into the inactivity limit.
+inline constexpr int kDeadlineMs = 300000;
 // Answers larger than this are refused (a chat reply is text; this only guards memory).
 inline constexpr qint64 kMaxReplyBytes = 64LL * 1024 * 1024;
 
@@ -112,11 +115,15 @@ std::optional<Config> config();
 ChatCall* chat(const QString& system, const QString& user, double temperature,
                QObject* receiver, std::function<void(const ChatResult&)> done);
 
-// The same with an explicit configuration and inactivity limit; `chat` uses it with
-// `config()` and `kTimeoutMs`.
+// The same with an explicit configuration, inactivity limit and overall deadline; `chat`
+// uses it with `config()`, `kTimeoutMs` and `kDeadlineMs`.
 ChatCall* send(const std::optional<Config>& config, const QString& system, const QString& user,
                double temperature, QObject* receiver, std::function<void(const ChatResult&)> done,
-               int timeoutMs = kTimeoutMs);
+               int timeoutMs = kTimeoutMs, int deadlineMs = kDeadlineMs);
+
+// `text` with every run of four or more characters that also stands in `secret` replaced
+// by "•••": a server that echoes the key, whole or in part, shows none of it.
+QString masked(const QString& text, const QString& secret);
 
 // The pieces of a request and of an answer, exposed for tests.
 QByteArray requestBody(const QString& model, const QString& system, const QString& user,

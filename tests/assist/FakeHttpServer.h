@@ -48,6 +48,13 @@ public:
         m_silent = false;
     }
     void beSilent() { m_silent = true; }
+    // Answers with a long body sent one byte every `everyMs`, for as long as the client
+    // stays connected: never silent long enough for an inactivity limit.
+    void trickle(int everyMs)
+    {
+        m_silent = false;
+        m_trickleMs = everyMs;
+    }
     // Further response header lines, each ending in CR LF.
     QByteArray extraHeaders;
 
@@ -82,6 +89,13 @@ private:
         requests.append(r);
         m_buffers.remove(s);
         if (m_silent) return;
+        if (m_trickleMs > 0) {
+            s->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: 100000000\r\n\r\n");
+            auto* timer = new QTimer(s);
+            connect(timer, &QTimer::timeout, s, [s] { s->write(" "); });
+            timer->start(m_trickleMs);
+            return;
+        }
         QByteArray out = "HTTP/1.1 " + QByteArray::number(m_status) + " Status\r\nContent-Type: " + m_type
             + "\r\nContent-Length: " + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n" + extraHeaders
             + "\r\n" + m_body;
@@ -96,6 +110,7 @@ private:
     QByteArray m_body;
     QByteArray m_type = "application/json";
     bool m_silent = false;
+    int m_trickleMs = 0;
 };
 
 // Runs the event loop until `done()` is true or `ms` elapse (tests never hang).

@@ -279,6 +279,13 @@ TEST(LLMClientCall, KeyNeverInErrorTextAndAbortSilencesTheCallback)
     EXPECT_FALSE(r.error->description().contains(kCloudKey));
     EXPECT_TRUE(r.error->description().startsWith("Incorrect API key provided: "));
 
+    // Echoed in part, as services do to show which key was wrong: no run of four of its
+    // characters is shown either.
+    server.respond(401, R"({"error":{"message":"Incorrect API key provided: sk-clou*********6789. Check it."}})");
+    const ChatResult partly = ask(c);
+    ASSERT_FALSE(partly.ok());
+    EXPECT_EQ(partly.error->description(), "Incorrect API key provided: •••*********•••. Check it.");
+
     // An aborted call never calls back, even when the answer arrives.
     server.beSilent();
     QObject receiver;
@@ -296,6 +303,21 @@ TEST(LLMClientCall, KeyNeverInErrorTextAndAbortSilencesTheCallback)
     EXPECT_FALSE(early);
     spinUntil([&] { return early; }, 2000);
     EXPECT_TRUE(early);
+}
+
+TEST(LLMClientCall, ATricklingServerRunsIntoTheDeadline)
+{
+    TempConfig env;
+    FakeHttpServer server;
+    env.keys().setKey(ApiKeyStore::cloudKeyName(), kCloudKey);
+    auto c = LLMClient::config();
+    c->endpoint = server.url();
+    server.trickle(50); // a byte every 50 ms: the 300 ms inactivity limit never fires
+    const ChatResult r = waitFor([&](QObject* receiver, auto done) {
+        return LLMClient::send(c, "s", "u", 1.0, receiver, std::move(done), 300, 1000);
+    }, 5000);
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error->description(), TranslationError::timedOutText());
 }
 
 TEST(LLMClientCall, KeyDoesNotFollowARedirectToAnotherServer)
