@@ -228,7 +228,10 @@ void EditorCoordinator::onSelectionChanged()
     if (m_isEditing)
         return;
     centerCaret();
-    if (!m_styler.concealMarkers && !m_styler.theme.focusMode)
+    // Only revealed markers and the focus dimming depend on where the selection is; without
+    // them a selection change restyles nothing (select-all would restyle the whole text).
+    const bool reveals = m_styler.concealMarkers && m_config && m_config->revealMarkers;
+    if (!reveals && !m_styler.theme.focusMode)
         return;
     const TextRange line = TextUtil::lineRange(text(), m_view->selectedRange());
     if (line != m_lastCaretLine || (m_styler.theme.focusMode && line != m_focusShown)) {
