@@ -45,6 +45,8 @@ void followEdit(TextRange& r, int from, int removed, int added)
 constexpr int progressiveUnits = 256 * 1024;
 constexpr int firstSliceUnits = 24 * 1024;
 constexpr int sliceUnits = 48 * 1024;
+// Text between the change and the caret's line beyond which the two are styled apart.
+constexpr int farUnits = 4 * 1024;
 
 } // namespace
 
@@ -98,13 +100,24 @@ void EditorCoordinator::prepare()
     m_styler.contentWidth = layout->textWidth() / m_view->gridScale();
 }
 
-void EditorCoordinator::restyle(std::optional<TextRange> changed)
+TextRange EditorCoordinator::restyle(std::optional<TextRange> changed)
 {
     prepare();
     std::optional<TextRange> window;
-    if (changed)
-        window = clampToText(*changed).united(clampToText(m_styler.caretLine));
     const bool focus = m_styler.theme.focusMode;
+    if (changed) {
+        const TextRange edit = clampToText(*changed);
+        const TextRange caret = clampToText(m_styler.caretLine);
+        window = edit.united(caret);
+        // A caret line far from the change (at the end of a long paste) is styled on its
+        // own: one window over both would take in all the text between them at once.
+        if (!focus && window->length > edit.length + caret.length + farUnits) {
+            const TextRange styled = styleWindow(edit);
+            // A construct around the change (a long table) may already hold the caret.
+            if (caret.location >= styled.location && caret.end() <= styled.end()) return styled;
+            return styled.united(styleWindow(caret));
+        }
+    }
     if (window && focus) {
         // Dimming changes only where the focus was and where it is now.
         if (m_focusShown.isNotFound())
@@ -112,8 +125,18 @@ void EditorCoordinator::restyle(std::optional<TextRange> changed)
         else
             window = window->united(clampToText(m_focusShown));
     }
+    const TextRange styled = styleWindow(window);
+    // The layout repaints the blocks whose styling changed; a whole restyle (settings)
+    // repaints everything.
+    if (!changed)
+        m_view->viewport()->update();
+    return styled;
+}
+
+TextRange EditorCoordinator::styleWindow(std::optional<TextRange> window)
+{
     const TextRange scope = m_styler.highlight(m_storage, window);
-    m_focusShown = focus ? clampToText(m_styler.theme.focusRange) : TextRange::notFound();
+    m_focusShown = m_styler.theme.focusMode ? clampToText(m_styler.theme.focusRange) : TextRange::notFound();
     // Some passes write beyond the scope (directives, focus dimming): mirror those too,
     // in whole lines, since a block's formats are replaced as a whole.
     const TextRange touched = m_storage.takeChangedAttributesRange();
@@ -124,10 +147,7 @@ void EditorCoordinator::restyle(std::optional<TextRange> changed)
     if (m_config && m_config->spellCheck)
         addSpellingMarks(result, mirror);
     StyledBlocks::apply(m_view->document(), result);
-    // The layout repaints the blocks whose styling changed; a whole restyle (settings)
-    // repaints everything.
-    if (!changed)
-        m_view->viewport()->update();
+    return mirror;
 }
 
 void EditorCoordinator::styleSlice(int units)
@@ -199,9 +219,14 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     if (added > progressiveUnits && !m_styler.theme.focusMode) {
         // A new text (opening a file): its first screen now, the rest in slices, so the
         // window shows the document before the whole of it is styled.
+        // The first screen is the one at the caret: the start of an opened file, the end
+        // of a long paste. (Styling from the start would reach the caret's line at the end
+        // of the paste and so style everything at once.)
         m_styler.refreshFences(m_storage);
-        restyle(TextRange(from, std::min(added, firstSliceUnits)));
-        const int styledTo = clampToText(TextRange(from, std::min(added, firstSliceUnits))).end();
+        const int caret = std::clamp(m_view->selectedRange().location, from, from + added);
+        const int firstFrom = std::max(from, caret - firstSliceUnits);
+        restyle(TextRange(firstFrom, std::min(from + added - firstFrom, firstSliceUnits)));
+        const int styledTo = firstFrom > from ? from : clampToText(TextRange(from, std::min(added, firstSliceUnits))).end();
         m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, styledTo) : styledTo;
         m_sliceTimer->start();
     } else {
@@ -235,9 +260,18 @@ void EditorCoordinator::onSelectionChanged()
         return;
     const TextRange line = TextUtil::lineRange(text(), m_view->selectedRange());
     if (line != m_lastCaretLine || (m_styler.theme.focusMode && line != m_focusShown)) {
-        const TextRange previous = m_lastCaretLine.isNotFound() ? line : m_lastCaretLine;
+        TextRange previous = clampToText(m_lastCaretLine.isNotFound() ? line : m_lastCaretLine);
         m_lastCaretLine = line;
-        restyle(clampToText(previous).united(line));
+        // The caret's old line has grown around a long paste: its own text is only at the
+        // two ends (the paste between is styled by the edit), so those are restyled.
+        if (previous.length > farUnits && !m_styler.theme.focusMode) {
+            const TextRange styled = restyle(TextUtil::lineRange(text(), TextRange(previous.location, 0)));
+            previous = TextUtil::lineRange(text(), TextRange(previous.end(), 0)).united(line);
+            if (previous.location >= styled.location && previous.end() <= styled.end()) return;
+            restyle(previous);
+            return;
+        }
+        restyle(previous.united(line));
     }
 }
 

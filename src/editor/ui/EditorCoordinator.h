@@ -32,9 +32,11 @@ public:
     const QString& text() const { return m_storage.string(); }
 
     // Restyles the window around `changed`, or the whole text.
-    void restyle(std::optional<TextRange> changed);
-    // A large new text is styled from its start for the first screen, the rest in slices
-    // while the event loop is idle; this styles whatever is left now.
+    // Returns the range whose styling was applied.
+    TextRange restyle(std::optional<TextRange> changed);
+    // A large new text is styled first around the caret (the first screen of an opened
+    // file, the end of a long paste), the rest in slices while the event loop is idle;
+    // this styles whatever is left now.
     void finishStyling();
     bool isStylingPending() const { return m_unstyledFrom >= 0; }
 
@@ -61,6 +63,8 @@ private:
     void addSpellingMarks(StyleResult& result, TextRange range);
     // Styles about `units` of the text not styled yet after a large change.
     void styleSlice(int units);
+    // Styles `window` (everything when none) and applies the result to the document.
+    TextRange styleWindow(std::optional<TextRange> window);
 
     MarkdownTextView* m_view;
     MarkdownStyler m_styler;

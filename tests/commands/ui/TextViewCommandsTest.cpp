@@ -6,6 +6,8 @@
 #include "editor/EditorController.h"
 #include "editor/PrefKey.h"
 #include "editor/ui/MarkdownEditorView.h"
+#include "editor/StyledBlocks.h"
+#include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "files/AutosaveStore.h"
 #include "platform/NotificationBus.h"
@@ -18,6 +20,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -110,6 +113,27 @@ TEST_F(TextViewCommandsTest, PasteConvertsHtmlAndSpreadsheetRowsAsOneUndoStep)
     EXPECT_EQ(tv()->text(), u"| a | b |\n| --- | --- |\n| c | d |\n");
     tv()->undo();
     EXPECT_EQ(tv()->text(), u"");
+}
+
+TEST_F(TextViewCommandsTest, ALongPasteIsStyledAtTheCaretFirstAndTheRestLater)
+{
+    QString text;
+    for (int i = 0; text.size() < 400 * 1024; ++i) text += u"## Part %1\n\nSome **bold** words.\n\n"_s.arg(i);
+    editor->loadText(QString());
+    auto* data = new QMimeData;
+    data->setText(text);
+    paste(data); // no HTML, no tabs: inserted as it is
+    ASSERT_EQ(tv()->text(), text);
+    QTextDocument* doc = tv()->document();
+    const QTextBlock middle = doc->findBlock(int(text.size() / 2));
+    const QTextBlock last = doc->findBlock(int(text.size()) - 30);
+    ASSERT_TRUE(middle.text().startsWith(u"## ") || middle.text().startsWith(u"Some"));
+    // The paste's end, where the caret is, is styled at once; the middle waits for idle time
+    // instead of holding up the paste.
+    EXPECT_FALSE(StyledBlocks::formatsOf(last).isEmpty());
+    EXPECT_TRUE(StyledBlocks::formatsOf(middle).isEmpty());
+    tv()->coordinator()->finishStyling();
+    EXPECT_FALSE(StyledBlocks::formatsOf(middle).isEmpty());
 }
 
 TEST_F(TextViewCommandsTest, APastedImageNeverReplacesAFileAndLinksTheNameWritten)
