@@ -19,6 +19,7 @@
 #include <QSocketNotifier>
 #include <QTranslator>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -65,22 +66,32 @@ int brindlewickMain(int argc, char** argv)
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Markdown files or brindlewick: links to open."),
                                  QStringLiteral("[FILE|URL...]"));
-    if (!parser.parse(arguments) || parser.isSet(help) || parser.isSet(version)) {
-        // Help, version and usage errors need no display.
-        QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("brindlewick"));
-        QCoreApplication::setApplicationVersion(QStringLiteral(BW_VERSION));
-        parser.process(app);
-        return 0;
-    }
 
-    // A program already running takes what this launch names, and this launch ends. That is
-    // asked before the GUI starts, so handing over is quick and needs no display.
-    const QList<Launch::Item> items = Launch::classify(parser.positionalArguments(), QDir::currentPath());
-    const QStringList message = Launch::toStrings(items);
-    const QString instanceFolder = SingleInstance::defaultDirectory();
-    const auto handOver = SingleInstance::handOver(instanceFolder, message, SingleInstance::kAnswerTimeoutMs);
-    if (handOver == SingleInstance::HandOver::Delivered) return 0;
+    // Options of the toolkit (-style, -platform, …) are known only to the application object,
+    // which takes them out of the arguments; with none of them the launch can be handed to a
+    // running program before the GUI starts, which is quick and needs no display.
+    const bool toolkitOptions = std::any_of(arguments.begin() + 1, arguments.end(), [](const QString& a) {
+        static const QStringList ours{"-h", "--help", "-?", "--help-all", "-v", "--version"};
+        return a.startsWith(u'-') && a != u"--" && !ours.contains(a);
+    });
+    auto handOver = SingleInstance::HandOver::NoServer;
+    QString instanceFolder;
+    QList<Launch::Item> items;
+    if (!toolkitOptions) {
+        if (!parser.parse(arguments) || parser.isSet(help) || parser.isSet(version)
+            || arguments.contains(QStringLiteral("--help-all"))) {
+            // Help, version and usage errors need no display.
+            QCoreApplication app(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("brindlewick"));
+            QCoreApplication::setApplicationVersion(QStringLiteral(BW_VERSION));
+            parser.process(app);
+            return 0;
+        }
+        items = Launch::classify(parser.positionalArguments(), QDir::currentPath());
+        instanceFolder = SingleInstance::defaultDirectory();
+        handOver = SingleInstance::handOver(instanceFolder, Launch::toStrings(items), SingleInstance::kAnswerTimeoutMs);
+        if (handOver == SingleInstance::HandOver::Delivered) return 0;
+    }
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brindlewick"));
@@ -88,6 +99,12 @@ int brindlewickMain(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(BW_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("brindlewick"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/brindlewick.svg")));
+    if (toolkitOptions) {
+        parser.process(app);
+        items = Launch::classify(parser.positionalArguments(), QDir::currentPath());
+        instanceFolder = SingleInstance::defaultDirectory();
+    }
+    const QStringList message = Launch::toStrings(items);
 
     // Without an answer from a running program this one runs on its own, without a server.
     SingleInstance instance(instanceFolder);

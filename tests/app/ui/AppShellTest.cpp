@@ -155,6 +155,17 @@ TEST_F(AppShellTest, ASecondLaunchHandsItsLinkToTheRunningProgramAndExits)
     EXPECT_EQ(second.exitCode(), 0);
     QTest::qWait(20);
     EXPECT_EQ(texts(), QStringList{QString::fromUtf8("Handed over 😀")});
+
+    // With toolkit options the launch hands over too, once the application object took them.
+    QProcess styled;
+    styled.setProcessEnvironment(env);
+    styled.start(BW_APP_BINARY, {"-style", "fusion", "brindlewick://new?text=styled"});
+    ASSERT_TRUE(styled.waitForStarted());
+    clock.restart();
+    while (styled.state() != QProcess::NotRunning && clock.elapsed() < 10000) QTest::qWait(5);
+    EXPECT_EQ(styled.exitCode(), 0) << styled.readAllStandardError().toStdString();
+    QTest::qWait(20);
+    EXPECT_EQ(texts().value(1), "styled");
 }
 
 TEST_F(AppShellTest, MalformedOversizedAndUnansweredMessagesAreDropped)
