@@ -64,6 +64,7 @@ private:
 
     void step()
     {
+        if (m_progress && m_progress->wasCanceled()) m_cancelled = true;
         if (m_cancelled || m_index >= m_plan.size()) return finish();
         m_progress->setLabelText(tr("%1 of %2").arg(m_index + 1).arg(m_plan.size()));
         m_progress->setValue(int(m_index));
