@@ -45,6 +45,9 @@ QIcon tinted(const QIcon& icon, const QColor& color)
     return QIcon(pm);
 }
 
+// Menus read "&" as a mnemonic mark ("Lists & Blocks" would lose it).
+QString menuText(QString title) { return title.replace(u'&', u"&&"_s); }
+
 QWidget* emptyCell(QWidget* parent)
 {
     auto* w = new QWidget(parent);
@@ -274,15 +277,15 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
     for (CommandCategory category : CommandCategories::all()) {
         const QList<EditorCommand> commands = CommandRegistry::inCategory(category);
         if (commands.isEmpty()) continue;
-        m_allTools->addSection(CommandCategories::title(category));
+        m_allTools->addSection(menuText(CommandCategories::title(category)));
         for (const EditorCommand& c : commands)
-            m_allTools->addAction(Icons::icon(c.symbol), c.title, this, [this, id = c.id] {
+            m_allTools->addAction(Icons::icon(c.symbol), menuText(c.title), this, [this, id = c.id] {
                 if (const EditorCommand* cmd = CommandRegistry::command(id); cmd && m_context) cmd->run(m_context());
             });
     }
     m_export = new QMenu(this);
     for (const EditorCommand& c : CommandRegistry::inCategory(CommandCategory::exportAs))
-        m_export->addAction(Icons::icon(c.symbol), c.title, this, [this, id = c.id] {
+        m_export->addAction(Icons::icon(c.symbol), menuText(c.title), this, [this, id = c.id] {
             if (const EditorCommand* cmd = CommandRegistry::command(id); cmd && m_context) cmd->run(m_context());
         });
 
