@@ -50,9 +50,14 @@ public:
         }
         const QFileInfo info(index.data().toString());
         const QRect inner = row.adjusted(10, 6, -10, -6);
-        const QIcon icon = Icons::icon(QStringLiteral("doc.text"));
-        const QRect iconRect(inner.left(), inner.center().y() - 8, 16, 16);
-        icon.paint(p, iconRect);
+        // The symbol in white on the highlighted row, in the accent colour elsewhere.
+        QPixmap symbol = Icons::icon(QStringLiteral("doc.text")).pixmap(16, 16);
+        {
+            QPainter tint(&symbol);
+            tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            tint.fillRect(symbol.rect(), selected ? QColor(Qt::white) : ChromeStyle::accent(pal));
+        }
+        p->drawPixmap(QRect(inner.left(), inner.center().y() - 8, 16, 16), symbol);
         const QRect text = inner.adjusted(16 + 10, 0, 0, 0);
         const QFont captionFont = ChromeStyle::caption(option.font);
         const QFontMetrics nameMetrics(option.font);
