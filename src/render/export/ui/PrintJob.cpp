@@ -66,7 +66,13 @@ struct PageRenderer {
             doc = std::make_unique<QPdfDocument>();
             doc->load(buffer.get());
         }
-        return doc->render(page, pixels);
+        // The engine leaves the margins transparent: paper is white, and an opaque image
+        // needs no soft mask in the print stream.
+        QImage paper(pixels, QImage::Format_RGB32);
+        paper.fill(Qt::white);
+        QPainter painter(&paper);
+        painter.drawImage(0, 0, doc->render(page, pixels));
+        return paper;
     }
     QByteArray bytes;
     std::unique_ptr<QBuffer> buffer;
