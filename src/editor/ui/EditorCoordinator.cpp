@@ -226,6 +226,9 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
         const int caret = std::clamp(m_view->selectedRange().location, from, from + added);
         const int firstFrom = std::max(from, caret - firstSliceUnits);
         restyle(TextRange(firstFrom, std::min(from + added - firstFrom, firstSliceUnits)));
+        // That styled the caret's line as well: the selection change that follows has
+        // nothing left to reveal or hide (in a long table it would restyle all of it).
+        m_lastCaretLine = m_styler.caretLine;
         const int styledTo = firstFrom > from ? from : clampToText(TextRange(from, std::min(added, firstSliceUnits))).end();
         m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, styledTo) : styledTo;
         m_sliceTimer->start();
