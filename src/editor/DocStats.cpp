@@ -33,6 +33,54 @@ int DocStats::countWords(QStringView text)
     return words;
 }
 
+DocStats DocStats::countLines(QStringView text)
+{
+    DocStats s;
+    int chars = 0, noSpace = 0, words = 0;
+    bool inWord = false;
+    TextUtil::forEachGrapheme(text, [&](TextRange r) {
+        ++chars;
+        const bool ws = TextUtil::isWhitespace(TextUtil::codePointAt(text, r.location));
+        if (!ws) ++noSpace;
+        if (!ws && !inWord) ++words;
+        inWord = !ws;
+        return true;
+    });
+    s.characters = chars;
+    s.charactersNoSpaces = noSpace;
+    s.words = words;
+    s.lines = int(text.count(u'\n'));
+    return s;
+}
+
+DocStats& DocStats::operator+=(const DocStats& o)
+{
+    words += o.words;
+    characters += o.characters;
+    charactersNoSpaces += o.charactersNoSpaces;
+    lines += o.lines;
+    return *this;
+}
+
+DocStats& DocStats::operator-=(const DocStats& o)
+{
+    words -= o.words;
+    characters -= o.characters;
+    charactersNoSpaces -= o.charactersNoSpaces;
+    lines -= o.lines;
+    return *this;
+}
+
+DocStats DocStats::summed() const
+{
+    DocStats s = *this;
+    s.sentences = 0;
+    s.paragraphs = 0;
+    s.lines = characters == 0 ? 0 : lines + 1;
+    s.readingMinutes = words == 0 ? 0 : qMax(1, (words + 199) / 200);
+    return s;
+}
+
 DocStats DocStats::compute(QStringView text)
 {
     DocStats s;

@@ -53,9 +53,26 @@ void EditorController::replaceSelection(const QString& text)
 void EditorController::updateCounts()
 {
     EditorTextView* view = textView();
-    const DocStats s = DocStats::compute(view ? view->text() : QString());
-    m_stats = s;
-    Q_EMIT statsChanged(m_stats);
+    const std::optional<DocStats> running = view ? view->runningCounts() : std::nullopt;
+    if (running) {
+        m_counts = *running;
+        m_statsStale = true;
+    } else {
+        m_stats = DocStats::compute(view ? view->text() : QString());
+        m_counts = m_stats;
+        m_statsStale = false;
+    }
+    Q_EMIT statsChanged(m_counts);
+}
+
+const DocStats& EditorController::stats() const
+{
+    if (m_statsStale) {
+        EditorTextView* view = textView();
+        m_stats = DocStats::compute(view ? view->text() : QString());
+        m_statsStale = false;
+    }
+    return m_stats;
 }
 
 void EditorController::updateSelectionStats()

@@ -35,7 +35,12 @@ public:
     QSizeF pageFootprint() const { return m_pageFootprint; }
     void setPageFootprint(QSizeF size) { m_pageFootprint = size; }
 
-    const DocStats& stats() const { return m_stats; }
+    // Every figure; sentences and paragraphs are counted over the whole text when asked
+    // for after a change, so only a caller that shows them pays for them.
+    const DocStats& stats() const;
+    // Words, characters, lines and reading time as of the last updateCounts(): what the
+    // status bar shows, kept by the view without a whole-text count.
+    const DocStats& counts() const { return m_counts; }
     double zoom() const { return m_zoom; }
     int selectionWords() const { return m_selectionWords; }
     int selectionChars() const { return m_selectionChars; }
@@ -162,7 +167,9 @@ private:
     std::function<void()> m_continuationRequester;
 
     QSizeF m_pageFootprint{872, 1112};
-    DocStats m_stats;
+    mutable DocStats m_stats;
+    mutable bool m_statsStale = false;
+    DocStats m_counts;
     double m_zoom = 1.0;
     int m_selectionWords = 0;
     int m_selectionChars = 0;

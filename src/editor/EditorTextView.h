@@ -1,9 +1,12 @@
 #pragma once
 
+#include "editor/DocStats.h"
 #include "platform/TextRange.h"
 
 #include <QSizeF>
 #include <QString>
+
+#include <optional>
 
 // What the editor controller and every editing operation need of the window's text
 // view. The real editor view implements it; tests use a fake with its own undo stack.
@@ -27,6 +30,9 @@ public:
     virtual void focusEditor() {}
     // Audible "nothing to do" signal.
     virtual void beep() {}
+    // Words, characters, lines and reading time kept up to date edit by edit (sentences
+    // and paragraphs left at 0), when the view keeps them: no whole-text count then.
+    virtual std::optional<DocStats> runningCounts() const { return std::nullopt; }
 };
 
 // What zoom needs of the scroll view that carries the page view.

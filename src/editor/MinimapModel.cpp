@@ -21,6 +21,18 @@ QList<int> lineLengths(QStringView text)
     return out;
 }
 
+void replaceLines(QList<int>& lengths, int first, int oldCount, QStringView newLines)
+{
+    const QList<int> fresh = lineLengths(newLines);
+    const qsizetype common = std::min<qsizetype>(oldCount, fresh.size());
+    std::copy(fresh.begin(), fresh.begin() + common, lengths.begin() + first);
+    if (fresh.size() > oldCount)
+        lengths.insert(first + common, fresh.size() - common, 0);
+    else if (fresh.size() < oldCount)
+        lengths.remove(first + common, oldCount - common);
+    std::copy(fresh.begin() + common, fresh.end(), lengths.begin() + first + common);
+}
+
 QList<double> rows(const QList<int>& lengths, double height)
 {
     const qsizetype lines = std::max<qsizetype>(lengths.size(), 1);

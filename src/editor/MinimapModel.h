@@ -14,6 +14,10 @@ constexpr double FullLine = 70;       // characters of a full-length bar
 // entry than there are line feeds.
 QList<int> lineLengths(QStringView text);
 
+// After an edit: entries [first, first + oldCount) replaced by the line lengths of
+// `newLines`, the text of the whole lines the edit left there.
+void replaceLines(QList<int>& lengths, int first, int oldCount, QStringView newLines);
+
 // Bar length (0…1) of each drawn row for a strip `height` points high.
 QList<double> rows(const QList<int>& lengths, double height);
 

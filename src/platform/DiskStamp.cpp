@@ -2,7 +2,6 @@
 
 #include "platform/OpenableFile.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -16,15 +15,10 @@ DiskStamp::Stat DiskStamp::statOf(const QString& path)
             quint64(st.st_ino), quint64(st.st_dev)};
 }
 
-QByteArray DiskStamp::hashOf(const QByteArray& bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
-}
-
 void DiskStamp::remember(const QString& path, const QByteArray& bytes)
 {
     m_stat = statOf(path);
-    m_hash = hashOf(bytes);
+    m_bytes = bytes;
 }
 
 DiskStamp::State DiskStamp::check(const QString& path)
@@ -35,7 +29,7 @@ DiskStamp::State DiskStamp::check(const QString& path)
     if (!m_stat.exists) return State::Changed; // created by someone else since
     // Read only as a document would be: a file replaced by a pipe or a device is a change.
     const std::optional<QByteArray> bytes = OpenableFile::read(path);
-    if (!bytes || hashOf(*bytes) != m_hash) return State::Changed;
+    if (!bytes || *bytes != m_bytes) return State::Changed;
     m_stat = now; // same bytes: only touched or rewritten unchanged
     return State::Unchanged;
 }

@@ -31,8 +31,9 @@ private:
         bool operator==(const Stat&) const = default;
     };
     static Stat statOf(const QString& path);
-    static QByteArray hashOf(const QByteArray& bytes);
 
     Stat m_stat;
-    QByteArray m_hash;
+    // The bytes themselves (shared with the caller's copy, not hashed): remembering after
+    // every autosave costs nothing, and the rare comparison is one pass over both.
+    QByteArray m_bytes;
 };

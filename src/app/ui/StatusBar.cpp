@@ -71,7 +71,9 @@ StatsPopover::StatsPopover(EditorController* controller, QWidget* parent) : QFra
     }
     if (controller) {
         update(controller->stats());
-        connect(controller, &EditorController::statsChanged, this, &StatsPopover::update);
+        // Sentences and paragraphs are counted only while this is shown.
+        connect(controller, &EditorController::statsChanged, this,
+                [this, controller] { update(controller->stats()); });
     }
 }
 
@@ -176,7 +178,7 @@ void StatusBar::changeEvent(QEvent* event)
 
 void StatusBar::refreshCounts()
 {
-    const DocStats s = m_controller ? m_controller->stats() : DocStats{};
+    const DocStats s = m_controller ? m_controller->counts() : DocStats{};
     m_words->setText(tr("%1 words").arg(s.words));
     m_characters->setText(tr("%1 characters").arg(s.characters));
     m_reading->setText(tr("~%1 min read").arg(s.readingMinutes));

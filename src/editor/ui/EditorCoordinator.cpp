@@ -180,6 +180,15 @@ void EditorCoordinator::finishStyling()
     m_sliceTimer->stop();
 }
 
+DocStats EditorCoordinator::counts()
+{
+    if (!m_countsValid) {
+        m_counts = DocStats::countLines(text());
+        m_countsValid = true;
+    }
+    return m_counts.summed();
+}
+
 void EditorCoordinator::addSpellingMarks(StyleResult& result, TextRange range)
 {
     const QList<TextRange> bad = SpellChecker::shared().misspelled(text(), range, m_view->selectedRange().location);
@@ -206,7 +215,21 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     from = std::clamp(from, 0, n);
     removed = std::clamp(removed, 0, n - from);
     added = std::clamp(added, 0, std::max(0, docLen - from));
+    // The counts change by those of the whole lines the edit replaced and wrote; a new
+    // text is counted when the counts are next asked for.
+    const bool recount = m_countsValid && std::max(removed, added) < progressiveUnits;
+    auto touchedLines = [this](int a, int b) {
+        const QString& t = text();
+        const int start = a > 0 ? int(t.lastIndexOf(u'\n', a - 1)) + 1 : 0;
+        const qsizetype lf = t.indexOf(u'\n', b);
+        return QStringView(t).mid(start, (lf < 0 ? t.size() : lf + 1) - start);
+    };
+    if (recount)
+        m_counts -= DocStats::countLines(touchedLines(from, from + removed));
+    m_countsValid = recount;
     m_storage.replaceCharacters({from, removed}, documentText(m_view->document(), from, added));
+    if (recount)
+        m_counts += DocStats::countLines(touchedLines(from, from + added));
     followEdit(m_focusShown, from, removed, added);
     followEdit(m_lastCaretLine, from, removed, added);
 

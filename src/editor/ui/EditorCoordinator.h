@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/DocStats.h"
 #include "editor/EditorConfig.h"
 #include "editor/StyleBridge.h"
 #include "platform/TextRange.h"
@@ -46,6 +47,8 @@ public:
     bool replaceSelectionSpecially(const QString& s, bool typed);
 
     bool isEditing() const { return m_isEditing; }
+    // Words, characters, lines and reading time of the text, kept edit by edit.
+    DocStats counts();
     // Keeps the caret's line centred when typewriter scrolling is on.
     void centerCaret();
 
@@ -80,5 +83,8 @@ private:
     TextRange m_focusShown;
     // Start of the text that a large change left unstyled (−1: none), styled by slices.
     int m_unstyledFrom = -1;
+    // Sums of DocStats::countLines over the text; counted whole only when invalid.
+    DocStats m_counts;
+    bool m_countsValid = false;
     QTimer* m_sliceTimer = nullptr;
 };

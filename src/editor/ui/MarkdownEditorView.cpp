@@ -33,10 +33,10 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
     m_ruler->hide();
     setFocusProxy(m_text);
 
-    // The minimap reads the whole text: refresh it after a pause, not on every key.
+    // The minimap follows each edit's lines; it is repainted after a pause, not on every key.
     m_minimapTimer.setSingleShot(true);
     m_minimapTimer.setInterval(300);
-    connect(&m_minimapTimer, &QTimer::timeout, this, [this] { m_minimap->setText(m_text->text()); });
+    connect(&m_minimapTimer, &QTimer::timeout, m_minimap, &MinimapView::refresh);
     connect(m_text->coordinator(), &EditorCoordinator::textEdited, this, [this] {
         if (!m_minimap->isHidden())
             m_minimapTimer.start();

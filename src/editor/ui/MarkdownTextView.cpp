@@ -64,6 +64,11 @@ QString MarkdownTextView::text() const
     return m_coordinator->text();
 }
 
+std::optional<DocStats> MarkdownTextView::runningCounts() const
+{
+    return m_coordinator->counts();
+}
+
 int MarkdownTextView::textLength() const
 {
     return int(m_coordinator->text().size());

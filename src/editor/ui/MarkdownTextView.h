@@ -49,6 +49,7 @@ public:
     void scrollRangeToVisible(TextRange range) override;
     void focusEditor() override;
     void beep() override;
+    std::optional<DocStats> runningCounts() const override;
 
     // EditorScrollView
     QSizeF viewportSize() const override;

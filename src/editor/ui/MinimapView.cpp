@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 
 MinimapView::MinimapView(MarkdownTextView* view, QWidget* parent)
     : QWidget(parent)
@@ -15,16 +17,50 @@ MinimapView::MinimapView(MarkdownTextView* view, QWidget* parent)
     setFixedWidth(84);
     connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
     connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, this, qOverload<>(&QWidget::update));
+    connect(view->document(), &QTextDocument::contentsChange, this, &MinimapView::noteEdit);
 }
 
 void MinimapView::setText(const QString& text)
 {
-    if (text == m_text)
-        return;
-    m_text = text;
     m_lineLengths = MinimapModel::lineLengths(text);
+    m_blocks = m_view ? m_view->document()->blockCount() : int(m_lineLengths.size());
+    m_stale = false;
     m_rowsBuiltForHeight = -1;
     update();
+}
+
+void MinimapView::refresh()
+{
+    if (m_stale && m_view)
+        setText(m_view->text());
+    else
+        update();
+}
+
+void MinimapView::noteEdit(int from, int removed, int added)
+{
+    Q_UNUSED(removed);
+    if (!m_view || isHidden() || m_stale) {
+        m_stale = true;
+        return;
+    }
+    QTextDocument* doc = m_view->document();
+    const int blocks = doc->blockCount();
+    const QTextBlock first = doc->findBlock(from);
+    QTextBlock last = doc->findBlock(from + added);
+    if (!last.isValid())
+        last = doc->lastBlock();
+    const int b0 = first.blockNumber(), b1 = last.blockNumber();
+    const int oldCount = b1 - b0 + 1 - (blocks - m_blocks);
+    m_blocks = blocks;
+    if (!first.isValid() || oldCount < 0 || b0 + oldCount > m_lineLengths.size()) {
+        m_stale = true;
+        return;
+    }
+    const QString text = m_view->text();
+    const int a = first.position(), e = std::min<int>(last.position() + last.length() - 1, int(text.size()));
+    MinimapModel::replaceLines(m_lineLengths, b0, oldCount, QStringView(text).mid(a, std::max(0, e - a)));
+    m_rowsBuiltForHeight = -1;
 }
 
 void MinimapView::paintEvent(QPaintEvent* e)

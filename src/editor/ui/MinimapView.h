@@ -14,7 +14,11 @@ public:
     QSize sizeHint() const override { return {84, 200}; }
 
     void setText(const QString& text);
+    // After a pause in typing: repaints, counting the lines again only when edits were
+    // made while hidden.
+    void refresh();
     const QList<double>& rows() const { return m_rows; }
+    const QList<int>& lineLengths() const { return m_lineLengths; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -23,10 +27,13 @@ protected:
 
 private:
     void scrollTo(double y);
+    // Keeps the line lengths in step with each edit, from the lines it touched.
+    void noteEdit(int from, int removed, int added);
 
     QPointer<MarkdownTextView> m_view;
     QList<int> m_lineLengths{0};
     QList<double> m_rows;
     double m_rowsBuiltForHeight = -1;
-    QString m_text;
+    int m_blocks = 1;
+    bool m_stale = true; // the lengths no longer follow the text
 };

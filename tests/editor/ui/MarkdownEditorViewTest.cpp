@@ -1,4 +1,5 @@
 #include "editor/EditorController.h"
+#include "editor/MinimapModel.h"
 #include "editor/PageMetrics.h"
 #include "editor/SpellChecker.h"
 #include "editor/StyledBlocks.h"
@@ -26,6 +27,8 @@
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -800,4 +803,33 @@ TEST_F(EditorViewTest, ContinuousSpellCheckingUnderlinesWhenOn)
     EXPECT_FALSE(tv()->document()->isModified());
     setConfig([](EditorConfig& c) { c.spellCheck = false; });
     EXPECT_FALSE(underlined());
+}
+
+// The words, characters and lines the status bar shows, and the minimap's line lengths,
+// follow each edit from the lines it touched; after random edits (typing, Return, pasted
+// lines, deleted ranges across lines, undo) they equal a count of the whole text.
+TEST_F(EditorViewTest, RunningCountsAndMinimapLinesFollowEditsLikeAWholeCount)
+{
+    view->setMinimapVisible(true);
+    view->loadText(QStringLiteral("# Title\n\nsome words here\r\nand 😀 more\n- item\n"));
+    std::mt19937 rng(3);
+    const QStringList inserts{"x", " ", "\n", "two words\nnext line ", "é\u0301", "\r\n", ""};
+    for (int step = 0; step < 120; ++step) {
+        const int n = tv()->textLength();
+        const int a = int(rng() % (n + 1));
+        const int b = a + int(rng() % (std::min(n - a, 12) + 1));
+        if (step % 17 == 16)
+            tv()->undo();
+        else
+            controller.replace({a, b - a}, inserts[int(rng() % inserts.size())]);
+        controller.updateCounts();
+        const DocStats whole = DocStats::compute(tv()->text());
+        const DocStats& shown = controller.counts();
+        ASSERT_EQ(shown.words, whole.words) << step;
+        ASSERT_EQ(shown.characters, whole.characters) << step;
+        ASSERT_EQ(shown.charactersNoSpaces, whole.charactersNoSpaces) << step;
+        ASSERT_EQ(shown.lines, whole.lines) << step;
+        ASSERT_EQ(controller.stats(), whole) << step;
+        ASSERT_EQ(view->findChild<MinimapView*>()->lineLengths(), MinimapModel::lineLengths(tv()->text())) << step;
+    }
 }
