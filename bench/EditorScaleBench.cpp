@@ -184,6 +184,35 @@ void BM_StylerKeystrokeTaskList(benchmark::State& state)
 }
 BENCHMARK(BM_StylerKeystrokeTaskList)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
+// The styler alone: one character typed and erased in the middle of a 512 KiB fenced
+// block of code.
+void BM_StylerKeystrokeInLargeFence(benchmark::State& state)
+{
+    QString doc = "Some text\n\n```js\n";
+    for (int i = 0; doc.size() < (512 << 10); ++i)
+        doc += QStringLiteral("let value%1 = compute(%1, 'label'); /* step */ // note\n").arg(i);
+    doc += "```\n\nAfter.\n";
+    AttributedText text(doc);
+    MarkdownStyler styler;
+    styler.highlight(text, std::nullopt);
+    const int at = int(doc.indexOf(u'\n', doc.size() / 2)) - 3;
+    std::vector<double> ms;
+    bool typed = false;
+    int scope = 0;
+    for (auto _ : state) {
+        text.replaceCharacters(TextRange(at, typed ? 1 : 0), typed ? u"" : u"x");
+        typed = !typed;
+        QElapsedTimer t;
+        t.start();
+        scope = styler.highlight(text, TextRange(at, typed ? 1 : 0)).length;
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    state.counters["restyle_median_ms"] = median(ms);
+    state.counters["scope_chars"] = scope;
+    state.counters["block_chars"] = double(doc.size());
+}
+BENCHMARK(BM_StylerKeystrokeInLargeFence)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
 // The whole editor: keystroke to painted frame in the middle of the task list.
 void BM_EditorTaskListKeystrokeToFrame(benchmark::State& state)
 {

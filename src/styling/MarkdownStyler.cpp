@@ -191,9 +191,17 @@ TextRange fenceDifference(const QList<FenceMatch>& before, const QList<FenceMatc
 {
     const int delta = change.newEnd - change.oldEnd;
     // Fences wholly before the edit, or wholly after it and only shifted, keep their styling.
+    // A block whose code alone was edited (same opening line, its end moved by the edit)
+    // keeps its status too: only the edited lines of it change.
+    auto editedInside = [&](const FenceMatch& o, const FenceMatch& n) {
+        return o.range.location == n.range.location && o.content.location == n.content.location
+            && change.start >= o.content.location && change.oldEnd <= o.content.end()
+            && n.content.end() == o.content.end() + delta && n.range.end() == o.range.end() + delta;
+    };
     qsizetype head = 0;
-    while (head < before.size() && head < after.size() && before[head] == after[head]
-           && before[head].range.end() <= change.start)
+    while (head < before.size() && head < after.size()
+           && ((before[head] == after[head] && before[head].range.end() <= change.start)
+               || editedInside(before[head], after[head])))
         ++head;
     qsizetype oldTail = before.size(), newTail = after.size();
     while (oldTail > head && newTail > head) {
@@ -354,12 +362,13 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
                 rowsDown(); // the line below may be the width comment of a table under it
             }
         }
-        // Over every fence the scope overlaps (fences are sorted and disjoint), in whole lines.
+        // Over every small fence the scope overlaps (fences are sorted and disjoint), in
+        // whole lines; a large one is restyled in part (highlight).
         up = down = false;
         auto it = std::lower_bound(fences.begin(), fences.end(), start,
                                    [](const FenceMatch& f, int pos) { return f.range.end() <= pos; });
         for (; it != fences.end() && it->range.location < end; ++it) {
-            if (!it->range.intersects(TextRange(start, end - start)))
+            if (!it->range.intersects(TextRange(start, end - start)) || it->content.length > wholeFenceLimit)
                 continue;
             if (it->range.location < start) {
                 start = TextUtil::lineRange(ns, it->range.location).location;
@@ -374,12 +383,17 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
     return {start, end - start};
 }
 
-void MarkdownStyler::marker(AttributedText& storage, TextRange range) const
+void MarkdownStyler::marker(AttributedText& storage, TextRange range, TextRange clip) const
 {
     if (!usable(range))
         return;
     // Dimmed always; hidden in WYSIWYG unless it overlaps the reveal range (one edit).
     const bool conceal = concealMarkers && (revealRange.isNotFound() || !range.intersects(revealRange));
+    if (!clip.isNotFound()) {
+        range = range.intersection(clip);
+        if (!usable(range))
+            return;
+    }
     storage.modifyAttributes(range, key(conceal ? Op::HiddenMarker : Op::Marker), [&](TextAttributes& a) {
         a.foreground = m_paint.marker;
         if (conceal)
@@ -418,33 +432,146 @@ void MarkdownStyler::colour(AttributedText& storage, TextRange range, int op, co
     storage.modifyAttributes(range, key(op), [&c](TextAttributes& a) { a.foreground = c; });
 }
 
-void MarkdownStyler::highlightFenceCode(AttributedText& storage, TextRange block, TextRange content,
-                                        QStringView ns) const
+QString MarkdownStyler::fenceLanguage(QStringView ns, const FenceMatch& f)
 {
-    if (content.isNotFound() || content.length < 1)
-        return;
-    const int langStart = block.location + 3;
-    if (langStart > ns.size())
-        return;
-    QStringView lang = ns.mid(langStart, std::max(0, content.location - 1 - langStart));
+    const int langStart = f.range.location + 3;
+    if (f.content.isNotFound() || langStart > ns.size())
+        return {};
+    QStringView lang = ns.mid(langStart, std::max(0, f.content.location - 1 - langStart));
     // The opening line's CR of a CR LF is not part of the language name.
     if (lang.endsWith(u'\r'))
         lang.chop(1);
     const QString language = TextUtil::trimBlanks(lang);
-    if (language.isEmpty() || language.compare(QLatin1String("mermaid"), Qt::CaseInsensitive) == 0)
+    if (language.compare(QLatin1String("mermaid"), Qt::CaseInsensitive) == 0)
+        return {};
+    return language;
+}
+
+namespace {
+
+using Tokens = QList<CodeTokenizer::Token>;
+
+Tokens scanAt(QStringView s, int from, int to, const QString& language)
+{
+    Tokens out = CodeTokenizer::scan(s.mid(from, to - from).toString(), language);
+    for (CodeTokenizer::Token& t : out)
+        t.range.location += from;
+    return out;
+}
+
+// Whether a scan is between tokens at `p` (a line start inside the code): no token runs
+// over it. A token ending exactly at a line start took the line feed before it, which
+// only a comment or string running to the end of the scanned code does.
+bool freshAt(const Tokens& tokens, int p)
+{
+    auto it = std::lower_bound(tokens.begin(), tokens.end(), p,
+                               [](const CodeTokenizer::Token& t, int pos) { return t.range.end() < pos; });
+    return it == tokens.end() || it->range.location >= p;
+}
+
+int lineEndAfter(QStringView s, int p, int limit)
+{
+    const qsizetype lf = s.indexOf(u'\n', p);
+    return lf < 0 || lf + 1 > limit ? limit : int(lf) + 1;
+}
+
+} // namespace
+
+const QList<CodeTokenizer::Token>& MarkdownStyler::fenceTokens(const AttributedText& storage, const FenceMatch& f,
+                                                               const QString& language, TextRange* changed)
+{
+    const QStringView s(storage.string());
+    const TextRange content = f.content;
+    *changed = TextRange::notFound();
+    FenceTokens& k = m_tokens;
+    const bool same = k.storage == storage.identity() && k.language == language && !k.content.isNotFound();
+    if (same && k.revision == storage.textRevision() && k.content == content)
+        return k.tokens;
+    const auto change = same ? storage.textChangeSince(k.revision) : std::nullopt;
+    const int delta = change ? change->newEnd - change->oldEnd : 0;
+    if (change && !change->whole && change->start >= k.content.location && change->oldEnd <= k.content.end()
+        && content.location == k.content.location && content.end() == k.content.end() + delta) {
+        const int cs = content.location, ce = content.end();
+        // From the edited line's start, or the start of a kept token running over it:
+        // the scan there is between tokens, as it was.
+        int from = change->start > cs ? int(s.mid(cs, change->start - cs).lastIndexOf(u'\n')) : -1;
+        from = from < 0 ? cs : cs + from + 1;
+        auto over = std::lower_bound(k.tokens.begin(), k.tokens.end(), from,
+                                     [](const CodeTokenizer::Token& t, int pos) { return t.range.end() <= pos; });
+        if (over != k.tokens.end() && over->range.location < from)
+            from = over->range.location;
+        // To a line start where both the new scan and the kept one are between tokens:
+        // from there on the text and so the tokens are the kept ones, shifted.
+        int to = lineEndAfter(s, std::max(change->newEnd, from), ce);
+        Tokens fresh;
+        for (;;) {
+            fresh = scanAt(s, from, to, language);
+            if (to >= ce)
+                break;
+            const bool newFresh = fresh.isEmpty() || fresh.last().range.end() < to;
+            if (newFresh && to - delta > change->oldEnd && freshAt(k.tokens, to - delta))
+                break;
+            to = lineEndAfter(s, std::min(ce, to + std::max(64, to - from)), ce);
+        }
+        Tokens merged;
+        merged.reserve(k.tokens.size() + fresh.size());
+        auto tail = k.tokens.begin();
+        for (; tail != k.tokens.end() && tail->range.end() <= from; ++tail)
+            merged.append(*tail);
+        merged.append(fresh);
+        if (to < ce) {
+            tail = std::lower_bound(tail, k.tokens.end(), to - delta,
+                                    [](const CodeTokenizer::Token& t, int pos) { return t.range.location < pos; });
+            for (; tail != k.tokens.end(); ++tail)
+                merged.append({TextRange(tail->range.location + delta, tail->range.length), tail->kind});
+        }
+        k.tokens = std::move(merged);
+        k.revision = storage.textRevision();
+        k.content = content;
+        *changed = TextRange(from, to - from);
+        return k.tokens;
+    }
+    k.storage = storage.identity();
+    k.revision = storage.textRevision();
+    k.content = content;
+    k.language = language;
+    k.tokens = scanAt(s, content.location, content.end(), language);
+    *changed = content;
+    return k.tokens;
+}
+
+void MarkdownStyler::highlightFenceCode(AttributedText& storage, const FenceMatch& f, TextRange scope, QStringView ns)
+{
+    const TextRange content = f.content;
+    if (content.isNotFound() || content.length < 1)
         return;
-    const QString code = ns.mid(content.location, content.length).toString();
-    for (const CodeTokenizer::Token& t : CodeTokenizer::scan(code, language)) {
-        const TextRange r(content.location + t.range.location, t.range.length);
-        if (r.end() > storage.length())
-            continue;
+    const QString language = fenceLanguage(ns, f);
+    if (language.isEmpty())
+        return;
+    auto paint = [&](const CodeTokenizer::Token& t, TextRange r) {
+        if (r.end() > storage.length() || r.length <= 0)
+            return;
         switch (t.kind) {
         case CodeTokenizer::Kind::Comment: colour(storage, r, Op::TokenComment, m_paint.tokenComment); break;
         case CodeTokenizer::Kind::String: colour(storage, r, Op::TokenString, m_paint.tokenString); break;
         case CodeTokenizer::Kind::Number: colour(storage, r, Op::TokenNumber, m_paint.tokenNumber); break;
         default: colour(storage, r, Op::TokenKeyword, m_paint.tokenKeyword); break;
         }
+    };
+    if (content.length <= wholeFenceLimit) {
+        const QString code = ns.mid(content.location, content.length).toString();
+        for (const CodeTokenizer::Token& t : CodeTokenizer::scan(code, language))
+            paint(t, TextRange(content.location + t.range.location, t.range.length));
+        return;
     }
+    // A large block: its kept tokens, only where they meet the scope (those running out
+    // of it are unchanged and coloured already outside it).
+    TextRange ignored;
+    const Tokens& tokens = fenceTokens(storage, f, language, &ignored);
+    auto it = std::lower_bound(tokens.begin(), tokens.end(), scope.location,
+                               [](const CodeTokenizer::Token& t, int pos) { return t.range.end() <= pos; });
+    for (; it != tokens.end() && it->range.location < scope.end(); ++it)
+        paint(*it, it->range.intersection(scope));
 }
 
 void MarkdownStyler::preparePaint()
@@ -495,6 +622,28 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         // (The scope's last unit, not its end, names its last line.)
         for (TextRange grown = acrossGrids(storage, scope); grown != scope; grown = acrossGrids(storage, scope))
             scope = styleScope(TextRange(grown.location, std::max(0, grown.length - 1)), *window, ns, fm);
+        // A large block partly in the scope: where an edit changed its code tokens (a
+        // comment or string opened or closed runs on below the edit) the scope follows.
+        for (bool grew = true; grew;) {
+            grew = false;
+            for (const FenceMatch& f : fm) {
+                if (f.range.location >= scope.end())
+                    break;
+                if (!f.range.intersects(scope) || f.content.length <= wholeFenceLimit
+                    || (scope.location <= f.range.location && scope.end() >= f.range.end()))
+                    continue;
+                const QString language = fenceLanguage(ns, f);
+                if (language.isEmpty())
+                    continue;
+                TextRange changed;
+                fenceTokens(storage, f, language, &changed);
+                if (!changed.isNotFound() && (changed.location < scope.location || changed.end() > scope.end())) {
+                    scope = styleScope(scope.united(changed), *window, ns, fm);
+                    grew = true;
+                    break;
+                }
+            }
+        }
     }
 
     // Whether a range overlaps a fence with a positive length (touching is not enough).
@@ -530,18 +679,19 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
             storage.addParagraphStyle(below, para);
     }
 
-    // Fenced code blocks.
+    // Fenced code blocks (a large one may lie partly outside the scope: only its part
+    // inside is styled again).
     for (const FenceMatch& f : fm) {
         if (!f.range.intersects(scope))
             continue;
-        styleMono(storage, f.range, true);
+        styleMono(storage, f.range.intersection(scope), true);
         const qsizetype firstLf = ns.mid(f.range.location, f.range.length).indexOf(u'\n');
         if (firstLf >= 0)
-            marker(storage, TextRange(f.range.location, int(firstLf) + 1));
+            marker(storage, TextRange(f.range.location, int(firstLf) + 1), scope);
         const qsizetype lastLf = ns.mid(f.range.location, f.range.length).lastIndexOf(u'\n');
         if (lastLf >= 0)
-            marker(storage, TextRange(f.range.location + int(lastLf), f.range.length - int(lastLf)));
-        highlightFenceCode(storage, f.range, f.content, ns);
+            marker(storage, TextRange(f.range.location + int(lastLf), f.range.length - int(lastLf)), scope);
+        highlightFenceCode(storage, f, scope, ns);
     }
 
     // Every pass below skips matches that overlap fenced code.

@@ -2,6 +2,7 @@
 
 #include "platform/TextRange.h"
 #include "styling/AttributedText.h"
+#include "styling/CodeTokenizer.h"
 #include "styling/EditorTheme.h"
 
 #include <QList>
@@ -37,6 +38,9 @@ public:
     // this: the window is then honoured like outside focus mode, and the dimming covers
     // the restyled scope only (the text outside it is dimmed already).
     bool focusWindowed = false;
+    // A fenced block with more code than this is restyled in part, around the edit, its
+    // code tokens brought up to date from the edited lines on; smaller blocks whole.
+    int wholeFenceLimit = 4096;
 
     // Restyles `storage` and returns the scope it restyled. `window` is the range
     // that changed (absent: everything); `fences` are the fence matches of the whole
@@ -73,10 +77,20 @@ private:
     const QList<FenceMatch>& cachedFences(const AttributedText& storage, TextRange* changed);
     void preparePaint();
 
-    void marker(AttributedText& storage, TextRange range) const;
+    // `clip`: the part restyled, when only part of the marker lies in the scope (whether
+    // it hides is still decided by the whole marker).
+    void marker(AttributedText& storage, TextRange range, TextRange clip = TextRange::notFound()) const;
     void applyTrait(bool bold, AttributedText& storage, TextRange range) const;
     void styleMono(AttributedText& storage, TextRange range, bool background) const;
-    void highlightFenceCode(AttributedText& storage, TextRange block, TextRange content, QStringView ns) const;
+    void highlightFenceCode(AttributedText& storage, const FenceMatch& f, TextRange scope, QStringView ns);
+    // The language named on a block's opening line, trimmed; empty for none.
+    static QString fenceLanguage(QStringView ns, const FenceMatch& f);
+    // The code tokens of a large block, in text offsets, kept between calls for the block
+    // last typed in: after an edit inside its code only the part from the edited line to
+    // where the tokens agree again with the kept ones is scanned. `changed` gets the part
+    // whose tokens may differ from the styling in place (not-found: none).
+    const QList<CodeTokenizer::Token>& fenceTokens(const AttributedText& storage, const FenceMatch& f,
+                                                   const QString& language, TextRange* changed);
 
     // The repeated attribute edits of one restyle; each result depends only on the
     // run's attributes and the restyle's paint, so the text shares it between runs.
@@ -103,4 +117,13 @@ private:
     QList<FenceMatch> m_fences;
     std::uint64_t m_fenceStorage = 0;
     std::uint64_t m_fenceRevision = 0;
+
+    struct FenceTokens {
+        std::uint64_t storage = 0;
+        std::uint64_t revision = 0;
+        TextRange content = TextRange::notFound();
+        QString language;
+        QList<CodeTokenizer::Token> tokens; // text offsets
+    };
+    FenceTokens m_tokens;
 };

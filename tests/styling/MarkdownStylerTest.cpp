@@ -499,11 +499,14 @@ TEST(MarkdownStylerScope, KeystrokeRestylesEqualAWholeRestyleInTextWithoutBlankL
     const QStringList lines{"- [ ] task **bold** and `code`", "12. item [l](u) ~~s~~", "| a | b |", "|---|:-:|",
                             "{.center}", "# Head *it*", "> quote", "```js", "```", "plain [[wiki|label]] x[^1]",
                             "* * *", "<!-- widths: 40,60 -->", "`a", "b`", "[x", "](y)", "**", "-", "  - sub",
-                            "\t1) n", ""};
-    const QStringList typed{"|", "`", "*", "-", " ", "x", "{.left}", "```", "\n", "\r", QString(QChar(0x2028)), ""};
+                            "\t1) n", "/* c", "*/ x", "`t", "let s = 'q' // n", "```c", ""};
+    const QStringList typed{"|", "`", "*", "-", " ", "x", "{.left}", "```", "\n", "\r", QString(QChar(0x2028)), "/*",
+                            "*/", "'", ""};
     std::mt19937 rng(17);
     for (int round = 0; round < 60; ++round) {
         for (const bool grid : {false, true}) {
+            // Every block restyled in part (its kept tokens followed through the edits), or whole.
+            const int fenceLimit = grid ? 0 : 4096;
             const QString& br = breaks[round % breaks.size()];
             QString doc;
             for (int k = 0; k < 30; ++k) {
@@ -514,6 +517,7 @@ TEST(MarkdownStylerScope, KeystrokeRestylesEqualAWholeRestyleInTextWithoutBlankL
             }
             MarkdownStyler styler;
             styler.concealMarkers = grid;
+            styler.wholeFenceLimit = fenceLimit;
             AttributedText text(doc);
             styler.highlight(text, std::nullopt);
             for (int step = 0; step < 12; ++step) {
@@ -550,4 +554,19 @@ TEST(MarkdownStylerScope, KeystrokeRestylesEqualAWholeRestyleInTextWithoutBlankL
     const int at = int(list.size() / 2);
     text.replaceCharacters(TextRange(at, 0), u"x");
     EXPECT_LT(styler.highlight(text, TextRange(at, 1)).length, 200);
+
+    // Likewise inside a large fenced block; opening a comment there reaches as far as the
+    // comment runs.
+    QString code = "```js\n";
+    for (int i = 0; i < 4000; ++i)
+        code += QStringLiteral("let x%1 = 'v'; // note\n").arg(i);
+    code += "```\n";
+    AttributedText block(code);
+    styler.highlight(block, std::nullopt);
+    const int mid = int(code.indexOf("let x2000"));
+    block.replaceCharacters(TextRange(mid, 0), u"y");
+    EXPECT_LT(styler.highlight(block, TextRange(mid, 1)).length, 200);
+    block.replaceCharacters(TextRange(mid, 0), u"/*");
+    EXPECT_GT(styler.highlight(block, TextRange(mid, 2)).end(), int(code.size()) - 10);
+    EXPECT_EQ(block.attributesAt(int(code.size()) - 20).foreground, block.attributesAt(mid).foreground);
 }
