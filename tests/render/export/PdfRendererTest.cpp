@@ -2,6 +2,7 @@
 #include "render/export/PrintController.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -140,4 +141,16 @@ TEST(PaginatedPDFRenderer, APageUnderTwoMegabytesWhoseEncodingIsLargerStillPrint
     PdfReader pdf(renderNow({text, QStringLiteral("t"), {}, {}, {}}));
     ASSERT_EQ(pdf.pages(), 1);
     EXPECT_TRUE(pdf.text(0).contains("After"));
+}
+
+TEST(PaginatedPDFRenderer, MathAndDiagramsWaitABoundedTimeForTheirScripts)
+{
+    ScopedSettings settings;
+    // Reachable or not (an offline machine), the scripts get a bounded time and the PDF is made.
+    QElapsedTimer clock;
+    clock.start();
+    PdfReader pdf(renderNow({QStringLiteral("Formula $$x^2$$\n\n```mermaid\ngraph TD; A-->B\n```\n"),
+                             QStringLiteral("t"), {}, {}, {}}));
+    EXPECT_EQ(pdf.pages(), 1);
+    EXPECT_LT(clock.elapsed(), PaginatedPDFRenderer::scriptWaitMs + 10000);
 }
