@@ -2,6 +2,7 @@
 #include "render/Exporter.h"
 
 #include "render/export/PrintController.h"
+#include "render/export/ui/BusyCursor.h"
 #include "render/export/ui/ExportDialogs.h"
 
 #include <QApplication>
@@ -58,7 +59,7 @@ void Exporter::exportDocument(ExportFormat format, const QString& markdown, QWid
                 if (path.isEmpty()) return;
                 // The file is written even when the window closes meanwhile: the user asked for it.
                 PrintController::writePDF({markdown, name, baseDir, themeCSS, css}, path, nullptr,
-                                          [=](bool ok, const QString& error) {
+                                          [=, busy = BusyCursor::start()](bool ok, const QString& error) {
                                               if (ok) return;
                                               alert(guard, hadWindow,
                                                     tr("The document “%1” could not be exported as PDF.").arg(name),

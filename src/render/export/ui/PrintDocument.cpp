@@ -1,5 +1,6 @@
 // Printing: the same stamped PDF that export writes, put on paper page by page.
 #include "render/export/PrintController.h"
+#include "render/export/ui/BusyCursor.h"
 #include "render/export/ui/PrintJob.h"
 
 #include <QBuffer>
@@ -25,7 +26,7 @@ void PrintController::print(const QString& text, const QString& title, const QSt
     const QPointer<QWidget> guard(window);
     const bool hadWindow = window != nullptr;
     // The renderer's own fallback applies: an empty extra CSS means the "exportCSS" setting.
-    render({text, title, baseDir, QString(), QString()}, window, [=](const QByteArray& pdf) {
+    render({text, title, baseDir, QString(), QString()}, window, [=, busy = BusyCursor::start()](const QByteArray& pdf) {
         if (pdf.isEmpty() || (hadWindow && !guard)) return;
         QPrinter& printer = sharedPrinter();
         auto* dialog = new QPrintDialog(&printer, guard);

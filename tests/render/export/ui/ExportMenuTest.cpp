@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -95,6 +96,8 @@ TEST_F(ExportMenuTest, EachFileFormatItemWritesItsFileUnderTheDocumentsOwnName)
         ASSERT_TRUE(a) << t.toStdString();
         a->trigger();
     }
+    ASSERT_TRUE(QGuiApplication::overrideCursor());
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor) << "the PDF is under way";
     ASSERT_TRUE(waitFor([&] {
         for (const QString& n : names)
             if (!QFile::exists(dir.filePath("out/" + n))) return false;
@@ -104,6 +107,7 @@ TEST_F(ExportMenuTest, EachFileFormatItemWritesItsFileUnderTheDocumentsOwnName)
     for (const QString& f : folders) EXPECT_EQ(f, QFileInfo(dir.path()).absoluteFilePath());
     for (QWidget* w : sheetParents) EXPECT_EQ(w, window) << "panels are sheets on the window";
     EXPECT_TRUE(alerts.isEmpty()) << alerts.join('\n').toStdString();
+    EXPECT_FALSE(QGuiApplication::overrideCursor());
 
     QFile html(dir.filePath("out/v1.2 notes.html"));
     ASSERT_TRUE(html.open(QIODevice::ReadOnly));
