@@ -3,7 +3,9 @@
 #include "commands/MarkdownPathHelper.h"
 #include "platform/ui/Icons.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImageReader>
@@ -177,6 +179,41 @@ void ImageInsertView::chooseFile()
 namespace {
 constexpr int cellSize = 18;
 constexpr int cellGap = 3;
+
+class GridCell : public QAbstractButton {
+public:
+    GridCell(TableGridPicker* picker, int row, int col, QWidget* parent)
+        : QAbstractButton(parent), m_picker(picker), m_row(row), m_col(col)
+    {
+        setFixedSize(cellSize, cellSize);
+        setAccessibleName(TableGridPicker::tr("%1 by %2 table").arg(row).arg(col));
+        setFocusPolicy(Qt::TabFocus);
+    }
+
+protected:
+    void enterEvent(QEnterEvent*) override { m_picker->hover(m_row, m_col); }
+    void focusInEvent(QFocusEvent* e) override
+    {
+        QAbstractButton::focusInEvent(e);
+        m_picker->hover(m_row, m_col);
+    }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        QColor on = palette().color(QPalette::Highlight);
+        on.setAlphaF(0.75);
+        QColor off = palette().color(QPalette::WindowText);
+        off.setAlphaF(0.12);
+        QPainterPath path;
+        path.addRoundedRect(QRectF(rect()), 2, 2);
+        p.fillPath(path, m_picker->isHighlighted(m_row, m_col) ? on : off);
+    }
+
+private:
+    TableGridPicker* m_picker;
+    int m_row, m_col;
+};
 } // namespace
 
 TableGridPicker::TableGridPicker(int maxRows, int maxCols, OnPick onPick, QWidget* parent)
@@ -189,12 +226,19 @@ TableGridPicker::TableGridPicker(int maxRows, int maxCols, OnPick onPick, QWidge
     m_label->setAlignment(Qt::AlignCenter);
     m_label->setForegroundRole(QPalette::PlaceholderText);
     layout->addWidget(m_label);
-    m_grid = new QWidget(this);
-    m_grid->setFixedSize(m_maxCols * cellSize + (m_maxCols - 1) * cellGap, m_maxRows * cellSize + (m_maxRows - 1) * cellGap);
-    m_grid->setMouseTracking(true);
-    m_grid->installEventFilter(this);
-    m_grid->setAccessibleName(tr("Table size"));
-    layout->addWidget(m_grid, 0, Qt::AlignHCenter);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(cellGap);
+    for (int r = 1; r <= m_maxRows; ++r)
+        for (int c = 1; c <= m_maxCols; ++c) {
+            auto* cell = new GridCell(this, r, c, this);
+            // A click picks the cell's own size, whatever is highlighted.
+            connect(cell, &QAbstractButton::clicked, this, [this, r, c] {
+                if (m_onPick) m_onPick(r, c);
+            });
+            grid->addWidget(cell, r - 1, c - 1);
+            m_cells.append(cell);
+        }
+    layout->addLayout(grid);
     m_label->setText(label());
 }
 
@@ -204,50 +248,18 @@ QString TableGridPicker::label() const
     return tr("%1 × %2 table").arg(m_hoverRows).arg(m_hoverCols);
 }
 
-QPoint TableGridPicker::cellAt(QPoint p) const
+QAbstractButton* TableGridPicker::cell(int row, int col) const
 {
-    const int step = cellSize + cellGap;
-    if (p.x() < 0 || p.y() < 0) return {};
-    const int col = p.x() / step, row = p.y() / step;
-    if (col >= m_maxCols || row >= m_maxRows || p.x() % step >= cellSize || p.y() % step >= cellSize) return {};
-    return {col + 1, row + 1};
+    if (row < 1 || col < 1 || row > m_maxRows || col > m_maxCols) return nullptr;
+    return m_cells.value((row - 1) * m_maxCols + (col - 1));
 }
 
-bool TableGridPicker::eventFilter(QObject* watched, QEvent* event)
+void TableGridPicker::hover(int row, int col)
 {
-    if (watched != m_grid) return Popover::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseMove: {
-        const QPoint c = cellAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        if (c.x() > 0 && (c.y() != m_hoverRows || c.x() != m_hoverCols)) {
-            m_hoverRows = c.y();
-            m_hoverCols = c.x();
-            m_label->setText(label());
-            m_grid->update();
-        }
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        const QPoint c = cellAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        if (c.x() > 0 && m_onPick) m_onPick(c.y(), c.x());
-        return true;
-    }
-    case QEvent::Paint: {
-        QPainter p(m_grid);
-        p.setRenderHint(QPainter::Antialiasing);
-        QColor on = palette().color(QPalette::Highlight);
-        on.setAlphaF(0.75);
-        QColor off = palette().color(QPalette::WindowText);
-        off.setAlphaF(0.12);
-        for (int r = 1; r <= m_maxRows; ++r)
-            for (int c = 1; c <= m_maxCols; ++c) {
-                QPainterPath path;
-                path.addRoundedRect(QRectF((c - 1) * (cellSize + cellGap), (r - 1) * (cellSize + cellGap), cellSize, cellSize), 2, 2);
-                p.fillPath(path, r <= m_hoverRows && c <= m_hoverCols ? on : off);
-            }
-        return true;
-    }
-    default:
-        return Popover::eventFilter(watched, event);
-    }
+    // Leaving the grid changes nothing: the last size stays named until another cell.
+    if (row == m_hoverRows && col == m_hoverCols) return;
+    m_hoverRows = row;
+    m_hoverCols = col;
+    m_label->setText(label());
+    for (QAbstractButton* c : m_cells) c->update();
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -64,7 +65,8 @@ private:
 };
 
 // A grid of cells; pointing at one names the size, clicking picks it (rows of the body,
-// columns).
+// columns). Each cell is a button of its own ("2 by 3 table"), so it can be reached and
+// pressed without a pointer too.
 class TableGridPicker : public Popover {
     Q_OBJECT
 public:
@@ -73,17 +75,16 @@ public:
     QString label() const;
     int hoverRows() const { return m_hoverRows; }
     int hoverCols() const { return m_hoverCols; }
-    // The cell under a point of the grid widget: (row, col) from 1, or (0, 0).
-    QPoint cellAt(QPoint gridPos) const;
-    QWidget* grid() const { return m_grid; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The cell button at (row, col), counted from 1.
+    QAbstractButton* cell(int row, int col) const;
+    // Highlights the size from the first cell to (row, col) and names it.
+    void hover(int row, int col);
+    bool isHighlighted(int row, int col) const { return row <= m_hoverRows && col <= m_hoverCols; }
 
 private:
     int m_maxRows, m_maxCols;
     int m_hoverRows = 0, m_hoverCols = 0;
     OnPick m_onPick;
     QLabel* m_label;
-    QWidget* m_grid;
+    QList<QAbstractButton*> m_cells;
 };

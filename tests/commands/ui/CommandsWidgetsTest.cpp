@@ -9,6 +9,8 @@
 #include "platform/Settings.h"
 #include "settings/ui/SettingsWindow.h"
 
+#include <QAbstractButton>
+#include <QEnterEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -202,12 +204,13 @@ TEST_F(CommandsWidgetsTest, PopoversInsertThroughTheEditor)
     auto* table = qobject_cast<TableGridPicker*>(bar.openPopover());
     ASSERT_TRUE(table);
     EXPECT_EQ(table->label(), u"Insert Table");
-    const QPoint last((6 - 1) * 21 + 9, (6 - 1) * 21 + 9);
-    QMouseEvent move(QEvent::MouseMove, QPointF(30, 9), table->grid()->mapToGlobal(QPointF(30, 9)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(table->grid(), &move);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(table->cell(1, 2), &enter);
     EXPECT_EQ(table->label(), u"1 × 2 table");
-    QTest::mouseClick(table->grid(), Qt::LeftButton, {}, last);
+    EXPECT_TRUE(table->isHighlighted(1, 1));
+    EXPECT_FALSE(table->isHighlighted(2, 1));
+    EXPECT_EQ(table->cell(6, 6)->accessibleName(), u"6 by 6 table");
+    QTest::mouseClick(table->cell(6, 6), Qt::LeftButton);
     EXPECT_EQ(view.text().count(u'\n'), 1 + 2 + 6);
     EXPECT_TRUE(view.text().contains(u"Column 6"));
 }
