@@ -47,6 +47,7 @@ ExportDialogs::Hooks ExportDialogs::defaults()
         box->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
         box->open();
     };
+    h.convert = &Exporter::convert;
     return h;
 }
 

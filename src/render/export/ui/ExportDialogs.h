@@ -8,7 +8,8 @@
 
 class QWidget;
 
-// The panels an export shows, replaceable so tests can answer them.
+// What an interactive export calls outside itself (its panels and its conversion),
+// replaceable so tests can answer the panels and make a conversion fail.
 namespace ExportDialogs {
 
 struct Hooks {
@@ -20,6 +21,11 @@ struct Hooks {
         chooseSavePath;
     // An alert naming what failed and why.
     std::function<void(QWidget* window, const QString& message, const QString& detail)> alert;
+    // The conversion to file bytes (Exporter::convert); runs on a worker thread.
+    std::function<std::optional<QByteArray>(ExportFormat format, const QString& markdown, const QString& title,
+                                            const QString& baseDir, const QString& themeCSS, const QString& userCSS,
+                                            QString* error)>
+        convert;
 };
 
 Hooks& hooks();

@@ -88,7 +88,8 @@ void Exporter::exportDocument(ExportFormat format, const QString& markdown, QWid
                       failure(path, file.errorString()));
         });
     });
-    watcher->setFuture(QtConcurrent::run([=]() -> std::pair<std::optional<QByteArray>, QString> {
+    watcher->setFuture(QtConcurrent::run([=, convert = ExportDialogs::hooks().convert]()
+                                             -> std::pair<std::optional<QByteArray>, QString> {
         QString error;
         std::optional<QByteArray> bytes = convert(format, markdown, name, baseDir, themeCSS, css, &error);
         return {bytes, error};

@@ -70,6 +70,25 @@ TEST(ExportDocument, AFailedWriteAlertsNamingTheFileAndKeepsWhatWasThere)
     EXPECT_EQ(readAll(blocker), "keep");
 }
 
+TEST(ExportDocument, AFailedConversionAlertsAndShowsNoPanel)
+{
+    ScopedSettings settings;
+    FakeDialogs dialogs("/nowhere");
+    ExportDialogs::hooks().convert = [](ExportFormat, const QString&, const QString&, const QString&, const QString&,
+                                        const QString&, QString* error) -> std::optional<QByteArray> {
+        *error = "the converter gave up";
+        return std::nullopt;
+    };
+    for (ExportFormat f : {ExportFormat::rtf, ExportFormat::docx, ExportFormat::odt})
+        Exporter::exportDocument(f, "text", nullptr, "Notes", {}, {}, std::nullopt);
+    ASSERT_TRUE(waitFor([&] { return dialogs.alerts.size() == 3; }));
+    for (const QString& a : dialogs.alerts) {
+        EXPECT_TRUE(a.contains("Notes")) << a.toStdString();
+        EXPECT_TRUE(a.contains("the converter gave up")) << a.toStdString();
+    }
+    EXPECT_TRUE(dialogs.proposed.isEmpty());
+}
+
 TEST(ExportDocument, AFailedPdfAlertsAndACancelledPanelWritesNothing)
 {
     ScopedSettings settings;
