@@ -13,6 +13,8 @@
 #include <QListView>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPropertyAnimation>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -205,7 +207,20 @@ void CommandPalette::setSelectedIndex(int index)
     if (index < m_results.size()) {
         const QModelIndex mi = m_model->index(index);
         m_list->setCurrentIndex(mi);
+        // The highlighted row glides to the middle of the list.
+        QScrollBar* bar = m_list->verticalScrollBar();
+        if (m_glide) m_glide->stop(); // a faster key press starts from where the last one got
+        const int from = bar->value();
         m_list->scrollTo(mi, QAbstractItemView::PositionAtCenter);
+        const int to = bar->value();
+        if (from != to && isVisible()) {
+            bar->setValue(from);
+            m_glide = new QPropertyAnimation(bar, "value", bar);
+            m_glide->setDuration(100);
+            m_glide->setEasingCurve(QEasingCurve::OutCubic);
+            m_glide->setEndValue(to);
+            m_glide->start(QAbstractAnimation::DeleteWhenStopped);
+        }
     }
 }
 

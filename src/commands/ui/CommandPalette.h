@@ -10,6 +10,7 @@ struct EditorCommand;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QPropertyAnimation;
 class PaletteModel;
 
 // The command palette: a window-modal sheet over a document window where the user types
@@ -54,4 +55,5 @@ private:
     PaletteModel* m_model;
     QList<const EditorCommand*> m_results;
     int m_selected = 0;
+    QPointer<QPropertyAnimation> m_glide;
 };
