@@ -106,8 +106,8 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     };
     setWindowTitle(tr("Welcome to Brindlewick"));
     setFixedSize(740, 460);
-    // It decides itself whether closing it ends the program (see closeEvent).
-    setAttribute(Qt::WA_QuitOnClose, false);
+    // Like a document window it keeps the program running while it is shown; closing it with
+    // no document window open ends the program (see closeEvent).
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -276,8 +276,10 @@ void WelcomeWindow::rebuildRecents()
 
 void WelcomeWindow::act(const std::function<void()>& action)
 {
+    // Hidden, not closed: closing the last window would end the program before the action
+    // opens its document.
     m_acting = true;
-    close();
+    hide();
     m_acting = false;
     action();
 }
