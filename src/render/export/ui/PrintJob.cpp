@@ -107,18 +107,32 @@ void PrintJob::printNext()
 
 void PrintJob::drawPage(const QImage& image, QSizeF pagePoints)
 {
-    if (m_progress && m_progress->wasCanceled()) {
-        m_printer->abort();
-        end(false);
-        return;
-    }
     const QRectF paper = m_printer->paperRect(QPrinter::DevicePixel);
     // Fitted and centred: the PDF's own margins stay as they are.
     QSizeF target = pagePoints;
     target.scale(paper.size(), Qt::KeepAspectRatio);
     const QRectF where(paper.left() + (paper.width() - target.width()) / 2,
                        paper.top() + (paper.height() - target.height()) / 2, target.width(), target.height());
-    m_painter->drawImage(where, image);
+    drawStrip(image, where, 0);
+}
+
+void PrintJob::drawStrip(const QImage& image, const QRectF& where, int firstRow)
+{
+    if (m_progress && m_progress->wasCanceled()) {
+        m_printer->abort();
+        end(false);
+        return;
+    }
+    // The print engine compresses what it is given at once: a whole 300 dpi page held the
+    // main thread for well over 100 ms, so the page goes in bands, one per turn of the loop.
+    const int rows = std::min(stripRows, image.height() - firstRow);
+    const double scale = where.height() / std::max(1, image.height());
+    const QRectF band(where.left(), where.top() + firstRow * scale, where.width(), rows * scale);
+    m_painter->drawImage(band, image.copy(0, firstRow, image.width(), rows));
+    if (firstRow + rows < image.height()) {
+        QTimer::singleShot(0, this, [this, image, where, next = firstRow + rows] { drawStrip(image, where, next); });
+        return;
+    }
     ++m_printed;
     if (m_progress) m_progress->setValue(m_printed);
     if (m_next >= m_last) {

@@ -14,6 +14,7 @@ class QPainter;
 class QPdfDocument;
 class QPrinter;
 class QProgressDialog;
+class QRectF;
 class QWidget;
 
 // Puts the pages of a PDF on a printer, one page per turn of the event loop, each
@@ -23,6 +24,7 @@ class PrintJob : public QObject {
     Q_OBJECT
 public:
     static constexpr int maxDpi = 300;
+    static constexpr int stripRows = 600; // rows of a page image handed to the printer at once
 
     explicit PrintJob(const QByteArray& pdf, QObject* parent = nullptr);
     ~PrintJob() override;
@@ -42,6 +44,7 @@ Q_SIGNALS:
 private:
     void printNext();
     void drawPage(const QImage& image, QSizeF pagePoints);
+    void drawStrip(const QImage& image, const QRectF& where, int firstRow);
     void end(bool completed);
 
     QByteArray m_bytes;
