@@ -54,10 +54,12 @@ int apply(QTextDocument* doc, const StyleResult& result)
     // the layout carry positions forward once per block.
     int dirtyFrom = -1, dirtyTo = -1;
     // The scope is whole lines: a block starting at its end lies outside it, unless the
-    // scope is empty or reaches the end of the text (the empty last line).
+    // scope is empty or the block is the empty last line. (A last line with text that
+    // starts where the scope ends is not in it: given no runs, it would lose its styling.)
     const QTextBlock last = doc->lastBlock();
     auto inScope = [&](const QTextBlock& b) {
-        return b.position() < scopeEnd || (b.position() == scopeEnd && (result.scope.length == 0 || b == last));
+        return b.position() < scopeEnd
+            || (b.position() == scopeEnd && (result.scope.length == 0 || (b == last && b.length() <= 1)));
     };
     while (block.isValid() && inScope(block)) {
         const int bStart = block.position();

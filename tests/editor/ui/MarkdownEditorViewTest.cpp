@@ -726,6 +726,30 @@ TEST_F(EditorViewTest, FocusModeDimsEverythingButTheCaretParagraph)
     EXPECT_LT(alphaAt(0), alphaAt(2));
 }
 
+TEST_F(EditorViewTest, FocusModeDimsTheLastLineFromTheStart)
+{
+    // Focus mode is on before the document arrives, as at launch. The restyle after the
+    // caret settles ends where the last line begins; that line must keep its dimming (and
+    // a heading there its look) without waiting for the caret to visit it.
+    setConfig([](EditorConfig& c) { c.focusMode = true; });
+    view->loadText("first paragraph\n\nsecond paragraph\n\n# third");
+    QCoreApplication::processEvents();
+    const auto alphaAt = [&](int blockNumber) {
+        double alpha = 1;
+        for (const auto& r : tv()->document()->findBlockByNumber(blockNumber).layout()->formats())
+            if (r.start == 0 && r.format.hasProperty(QTextFormat::ForegroundBrush))
+                alpha = r.format.foreground().color().alphaF();
+        return alpha;
+    };
+    ASSERT_EQ(tv()->selectedRange().location, 0);
+    EXPECT_LT(alphaAt(2), alphaAt(0));
+    EXPECT_LT(alphaAt(4), alphaAt(0));
+    setConfig([](EditorConfig& c) { c.focusMode = false; });
+    view->loadText("first paragraph\n\nsecond paragraph\n\n# third");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(tv()->document()->lastBlock().layout()->formats().isEmpty());
+}
+
 TEST_F(EditorViewTest, FocusModeRestylesOnlyWhereTheDimmingChanges)
 {
     QString doc;
