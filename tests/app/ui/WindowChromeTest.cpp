@@ -10,6 +10,7 @@
 #include "editor/ui/MinimapView.h"
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
+#include "settings/ui/SettingsWindow.h"
 
 #include <QApplication>
 #include <QListView>
@@ -107,12 +108,16 @@ TEST_F(WindowChromeTest, OnlyTheKeyDocumentWindowHandlesARequest)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(sheetOf(b));
 
-    // With the welcome window in front, the request is dropped.
+    // With the welcome or the settings window in front, the request is dropped.
     WelcomeWindow welcome;
     welcome.setQuit([] {});
     welcome.show();
     QApplication::setActiveWindow(&welcome);
     NotificationBus::instance().post(NotificationBus::name("showQuickOpen"));
+    SettingsWindow* settings = SettingsWindow::showShared();
+    QApplication::setActiveWindow(settings);
+    NotificationBus::instance().post(NotificationBus::name("showQuickOpen"));
+    settings->close();
     EXPECT_FALSE(sheetOf(a));
     EXPECT_FALSE(sheetOf(b));
 }
