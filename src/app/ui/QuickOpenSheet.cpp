@@ -122,7 +122,6 @@ QuickOpenSheet::QuickOpenSheet(std::function<QStringList()> recents, std::functi
     m_content = new QStackedWidget(this);
     m_empty = new QLabel(m_content);
     m_empty->setContentsMargins(24, 24, 24, 24);
-    ChromeStyle::setTextColor(m_empty, ChromeStyle::secondary(palette()));
     m_content->addWidget(m_empty);
     m_list = new QListView(m_content);
     m_list->setModel(m_model);
@@ -159,6 +158,8 @@ void QuickOpenSheet::refresh()
     m_model->setStringList(m_results);
     if (m_results.isEmpty()) {
         m_empty->setText(all.isEmpty() ? tr("No recent documents") : tr("No matches"));
+        // From the sheet's palette as it is now: the window may have given it its own.
+        ChromeStyle::setTextColor(m_empty, ChromeStyle::secondary(palette()));
         m_content->setCurrentWidget(m_empty);
         m_content->setFixedHeight(m_empty->sizeHint().height());
     } else {
