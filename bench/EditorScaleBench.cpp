@@ -126,12 +126,14 @@ struct Window {
         deliverFrame();
         return double(t.nsecsElapsed()) / 1e6;
     }
+    double rssStyled = 0;
     // Styling and layout that the idle slices do after the first screen.
     double finish()
     {
         QElapsedTimer t;
         t.start();
         text()->coordinator()->finishStyling();
+        rssStyled = residentMegabytes();
         text()->pagedLayout()->finishLayout();
         deliverFrame();
         return double(t.nsecsElapsed()) / 1e6;
@@ -297,8 +299,10 @@ void BM_EditorDocumentSize(benchmark::State& state)
     w->painted.watch(w->text()->viewport());
     double openMs = 0, restMs = 0;
     std::vector<double> keys;
+    double rssOpen = 0;
     for (auto _ : state) {
         openMs = w->open(doc);
+        rssOpen = residentMegabytes() - rss0;
         restMs = w->finish();
         keys = w->type(int(doc.indexOf("\n\n", doc.size() / 2)) - 5, 200);
     }
@@ -308,6 +312,8 @@ void BM_EditorDocumentSize(benchmark::State& state)
     state.counters["key_median_ms"] = median(keys);
     state.counters["file_MB"] = fileMB;
     state.counters["rss_MB"] = rss;
+    state.counters["rss_at_first_screen_MB"] = rssOpen;
+    state.counters["rss_styled_MB"] = w->rssStyled - rss0;
     state.counters["rss_per_file_byte"] = rss / fileMB;
     reportPaints(state, w->painted, int(keys.size()));
 }

@@ -102,47 +102,55 @@ bool rowLike(QStringView text, TextRange line)
     return MarkdownCleaner::rowLike(text.mid(content.location, content.length));
 }
 
-using MarkdownEmphasis::isBreakUnit;
-
-bool fenceTickAt(QStringView s, int p)
+// A fence line is split at line feeds, like the HTML renderer reads the text: after its
+// leading blanks (spaces, tabs, other space separators) it begins with three backticks.
+bool isFenceBlank(QChar c)
 {
-    return p + 3 <= s.size() && (p == 0 || isBreakUnit(s[p - 1])) && s[p] == u'`' && s[p + 1] == u'`'
-        && s[p + 2] == u'`';
+    return c == u' ' || c == u'\t' || (c.unicode() >= 0x80 && TextUtil::isHorizontalWhitespace(c.unicode()));
 }
 
+// The backticks of every fence line starting in [from, to] (a line start at or before
+// `from` counts from that line).
 void collectTicks(QStringView s, int from, int to, std::vector<int>& out)
 {
-    from = std::max(0, from);
-    to = std::min(int(s.size()) - 3, to);
-    for (int p = from; p <= to; ++p) {
-        const int q = int(s.mid(p, to + 3 - p).indexOf(QLatin1String("```")));
-        if (q < 0)
-            break;
-        p += q;
-        if (fenceTickAt(s, p))
+    const int n = int(s.size());
+    from = std::clamp(from, 0, n);
+    int ls = from > 0 ? int(s.mid(0, from).lastIndexOf(u'\n')) + 1 : 0;
+    while (ls <= to && ls <= n) {
+        int p = ls;
+        while (p < n && isFenceBlank(s[p]))
+            ++p;
+        if (p + 3 <= n && s[p] == u'`' && s[p + 1] == u'`' && s[p + 2] == u'`')
             out.push_back(p);
+        const qsizetype lf = s.indexOf(u'\n', ls);
+        if (lf < 0)
+            break;
+        ls = int(lf) + 1;
     }
 }
 
-// The fenced blocks, paired from the tick lines exactly as the fence pattern
-// "^```[^\n]*\n([\s\S]*?)^```" (lines mode) finds them scanning left to right: an
-// opener needs a line feed after its backticks; its block closes at the first tick
-// that begins after that line feed. An opener without a closer ends the search, as
-// every later opener would lack one too.
+// The fenced blocks, paired from the fence lines as the HTML renderer pairs them: a
+// fence line opens a block whose code is the lines after it up to the next fence line,
+// which closes it (whatever follows its backticks); a block left open runs to the end of
+// the text, and so does an opening line that ends the text.
 QList<FenceMatch> pairTicks(QStringView s, const std::vector<int>& ticks)
 {
     QList<FenceMatch> out;
-    size_t i = 0;
-    while (i < ticks.size()) {
+    const int n = int(s.size());
+    for (size_t i = 0; i < ticks.size(); i += 2) {
         const int p = ticks[i];
         const qsizetype lf = s.indexOf(u'\n', p + 3);
-        if (lf < 0)
+        if (lf < 0) {
+            out.append(FenceMatch{TextRange(p, n - p), TextRange(n, 0)});
             break;
-        const auto close = std::lower_bound(ticks.begin() + long(i) + 1, ticks.end(), int(lf) + 1);
-        if (close == ticks.end())
+        }
+        if (i + 1 == ticks.size()) {
+            out.append(FenceMatch{TextRange(p, n - p), TextRange(int(lf) + 1, n - int(lf) - 1)});
             break;
-        out.append(FenceMatch{TextRange(p, *close + 3 - p), TextRange(int(lf) + 1, *close - int(lf) - 1)});
-        i = size_t(close - ticks.begin()) + 1;
+        }
+        const int close = ticks[i + 1];
+        const int closeLine = int(s.mid(0, close).lastIndexOf(u'\n')) + 1;
+        out.append(FenceMatch{TextRange(p, close + 3 - p), TextRange(int(lf) + 1, closeLine - int(lf) - 1)});
     }
     return out;
 }
@@ -247,13 +255,19 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
         m_ticks.clear();
         collectTicks(s, 0, int(s.size()), m_ticks);
     } else {
-        // Whether "```" starts at a line start depends on the unit before it and
-        // its three units: only positions near the edit can change.
+        // Whether a line is a fence line depends on its own text: only the lines the
+        // edit touched are read again (from the edited line's start to the line that
+        // holds the edit's end); the fence lines below keep their place, shifted.
         const int delta = change->newEnd - change->oldEnd;
-        const auto lo = std::lower_bound(m_ticks.begin(), m_ticks.end(), change->start - 3);
-        const auto hi = std::upper_bound(lo, m_ticks.end(), change->oldEnd + 1);
+        const int lineStart = change->start > 0 ? int(QStringView(s).mid(0, change->start).lastIndexOf(u'\n')) + 1 : 0;
+        const auto lo = std::lower_bound(m_ticks.begin(), m_ticks.end(), lineStart);
+        auto hi = std::upper_bound(lo, m_ticks.end(), change->oldEnd);
+        // A fence line below the edit whose line began inside it (only blanks between
+        // the edit's end and its backticks) was read again with the touched lines.
+        while (hi != m_ticks.end() && !QStringView(s).mid(change->newEnd, *hi + delta - change->newEnd).contains(u'\n'))
+            ++hi;
         std::vector<int> fresh;
-        collectTicks(s, change->start - 3, change->newEnd + 1, fresh);
+        collectTicks(s, lineStart, change->newEnd, fresh);
         std::vector<int> updated(m_ticks.begin(), lo);
         updated.insert(updated.end(), fresh.begin(), fresh.end());
         for (auto it = hi; it != m_ticks.end(); ++it)
