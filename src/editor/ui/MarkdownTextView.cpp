@@ -287,7 +287,32 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
         break;
     default:
         break;
-    }
+    }    showSheetEdge(e);
+}
+
+void MarkdownTextView::showSheetEdge(QKeyEvent* e)
+{
+    // The text edit scrolls only as far as the caret, which leaves the first sheet's top
+    // margin (and the last one's bottom) out of view. A key that takes the caret to the
+    // first or last line of the document scrolls on to that edge.
+    const bool toStart = e->matches(QKeySequence::MoveToStartOfDocument)
+        || e->matches(QKeySequence::SelectStartOfDocument) || e->key() == Qt::Key_PageUp;
+    const bool toEnd = e->matches(QKeySequence::MoveToEndOfDocument) || e->matches(QKeySequence::SelectEndOfDocument)
+        || e->key() == Qt::Key_PageDown;
+    if (!toStart && !toEnd)
+        return;
+    const std::optional<EditorConfig>& config = m_coordinator->appliedConfig();
+    if (config && config->typewriter)
+        return; // the caret stays centred there
+    const QTextCursor c = textCursor();
+    const QTextBlock b = c.block();
+    const QTextLayout* tl = b.layout();
+    const QTextLine line = tl ? tl->lineForTextPosition(c.positionInBlock()) : QTextLine();
+    const int lineNumber = line.isValid() ? line.lineNumber() : 0;
+    if (toStart && b == document()->firstBlock() && lineNumber == 0)
+        verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    else if (toEnd && b == document()->lastBlock() && (!tl || lineNumber >= tl->lineCount() - 1))
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
 void MarkdownTextView::inputMethodEvent(QInputMethodEvent* e)

@@ -96,6 +96,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // After a key: at the document's first or last line, the whole first or last sheet.
+    void showSheetEdge(QKeyEvent* e);
     void stepOverConcealed(int from, QTextCursor::MoveOperation step, bool extend);
     bool allConcealed(int from, int to) const;
     bool followWikiLink(QMouseEvent* e);

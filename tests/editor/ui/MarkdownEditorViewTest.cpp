@@ -652,6 +652,32 @@ TEST_F(EditorViewTest, TypewriterKeepsTheCaretLineCentredAndSettingsKeepTheSelec
     EXPECT_NEAR(tv()->cursorRect().center().y(), tv()->viewport()->height() / 2, 2);
 }
 
+TEST_F(EditorViewTest, DocumentEndsShowTheWholeFirstAndLastSheet)
+{
+    QString doc;
+    for (int i = 0; i < 200; ++i)
+        doc += QStringLiteral("Line %1 of a document long enough for several sheets.\n\n").arg(i);
+    view->loadText(doc);
+    QCoreApplication::processEvents();
+    QScrollBar* bar = tv()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    // Ctrl+End and Ctrl+Home go past the caret to the sheet's bottom and top edges.
+    QTest::keyClick(tv(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(tv(), Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), bar->minimum());
+    // Page Down until the caret reaches the last line shows the last sheet's bottom too;
+    // Page Up back to the first line shows the first sheet's top.
+    for (int i = 0; i < 100 && !tv()->textCursor().atEnd(); ++i)
+        QTest::keyClick(tv(), Qt::Key_PageDown);
+    ASSERT_TRUE(tv()->textCursor().atEnd());
+    EXPECT_EQ(bar->value(), bar->maximum());
+    for (int i = 0; i < 100 && !tv()->textCursor().atStart(); ++i)
+        QTest::keyClick(tv(), Qt::Key_PageUp);
+    ASSERT_TRUE(tv()->textCursor().atStart());
+    EXPECT_EQ(bar->value(), bar->minimum());
+}
+
 TEST_F(EditorViewTest, ControlWheelZoomsThePagesNotTheFont)
 {
     view->loadText("text");
