@@ -1,5 +1,6 @@
 #include "assist/ApiKeyStore.h"
 
+#include "platform/Logging.h"
 #include "platform/Settings.h"
 
 #include <QDir>
@@ -60,6 +61,8 @@ QJsonObject ApiKeyStore::load() const
     QFile f(m_path);
     if (!f.open(QIODevice::ReadOnly)) return {};
     const QJsonDocument doc = QJsonDocument::fromJson(f.read(1 << 20));
+    // Never say more than that: the file holds the keys.
+    if (!doc.isObject()) qCWarning(lcAssist) << "the key file" << m_path << "cannot be read; no provider key is set";
     m_cache = doc.isObject() ? doc.object() : QJsonObject();
     m_cacheStamp = info.lastModified();
     m_cacheSize = info.size();

@@ -1,6 +1,7 @@
 #include "assist/LLMClient.h"
 
 #include "assist/ApiKeyStore.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "platform/TextUtil.h"
 
@@ -157,21 +158,21 @@ QUrl cloudEndpoint() { return QUrl(QStringLiteral("https://api.deepseek.com/chat
 std::optional<Config> config()
 {
     Settings& s = Settings::instance();
-    const QString provider = s.string(QStringLiteral("aiProvider"), QStringLiteral("deepseek"));
+    const QString provider = s.string(PrefKey::aiProvider, QStringLiteral("deepseek"));
     if (provider == u"ollama") {
         const QString base = TextUtil::trimBlanks(
-            s.string(QStringLiteral("ollamaBaseURL"), QString::fromLatin1(kOllamaDefaultBase)));
+            s.string(PrefKey::ollamaBaseURL, QString::fromLatin1(kOllamaDefaultBase)));
         const QUrl url(base + QStringLiteral("/v1/chat/completions"), QUrl::StrictMode);
         if (!usableEndpoint(url)) return std::nullopt;
-        return Config{url, s.string(QStringLiteral("ollamaModel"), QString::fromLatin1(kOllamaDefaultModel)),
+        return Config{url, s.string(PrefKey::ollamaModel, QString::fromLatin1(kOllamaDefaultModel)),
                       QString(), false};
     }
     if (provider == u"custom") {
-        const QVariant stored = s.value(QStringLiteral("customEndpoint"));
+        const QVariant stored = s.value(PrefKey::customEndpoint);
         if (!stored.isValid()) return std::nullopt;
         const QUrl url(TextUtil::trimBlanks(stored.toString()), QUrl::StrictMode);
         if (!usableEndpoint(url)) return std::nullopt;
-        return Config{url, s.string(QStringLiteral("customModel")),
+        return Config{url, s.string(PrefKey::customModel),
                       ApiKeyStore::instance().key(ApiKeyStore::customKeyName()), false};
     }
     return Config{cloudEndpoint(), QString::fromLatin1(kCloudModel),

@@ -12,9 +12,6 @@
 // an untitled document has an empty path.
 namespace WikiLinks {
 
-// Posted with the resolved file path as object when a wiki link is followed.
-inline constexpr char16_t openWikiLinkNotification[] = u"Brindlewick.openWikiLink";
-
 // "md", "markdown", "mdown", "mkd", "txt": the order in which resolving tries them.
 const QStringList& markdownExtensions();
 

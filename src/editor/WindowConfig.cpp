@@ -1,6 +1,7 @@
 #include "editor/WindowConfig.h"
 
 #include "editor/FrontMatter.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "styling/CustomThemeStore.h"
 
@@ -25,21 +26,21 @@ void boundPage(double& width, double& margin)
 EditorConfig fromSettings(const Settings& s)
 {
     EditorConfig c;
-    c.fontSize = s.number(u"editorFontSize"_s, 15, kMinFontSize, kMaxFontSize);
-    c.fontFamily = s.string(u"editorFontFamily"_s, u"system"_s);
-    c.lineSpacing = s.number(u"editorLineSpacing"_s, 3, 0, kMaxLineSpacing);
-    c.spellCheck = s.boolean(u"editorSpellCheck"_s);
-    c.autoPair = s.boolean(u"editorAutoPair"_s, true);
-    c.viewMode = s.string(u"editorViewMode"_s, u"wysiwyg"_s);
-    c.showRuler = s.boolean(u"editorShowRuler"_s);
-    c.revealMarkers = s.boolean(u"revealActiveLineMarkers"_s);
-    c.appearanceMode = s.string(u"editorAppearance"_s, u"system"_s);
-    c.pageWidth = s.number(u"editorPageWidth"_s, kDefaultPageWidth);
-    c.pageMargin = s.number(u"editorPageMargin"_s, kDefaultPageMargin);
-    c.focusMode = s.boolean(u"editorFocusMode"_s);
-    c.typewriter = s.boolean(u"editorTypewriter"_s);
-    c.textDirection = s.string(u"editorTextDirection"_s, u"natural"_s);
-    c.spellLanguage = s.string(u"editorSpellLanguage"_s, u"auto"_s);
+    c.fontSize = s.number(PrefKey::editorFontSize, 15, kMinFontSize, kMaxFontSize);
+    c.fontFamily = s.string(PrefKey::editorFontFamily, u"system"_s);
+    c.lineSpacing = s.number(PrefKey::editorLineSpacing, 3, 0, kMaxLineSpacing);
+    c.spellCheck = s.boolean(PrefKey::editorSpellCheck);
+    c.autoPair = s.boolean(PrefKey::editorAutoPair, true);
+    c.viewMode = s.string(PrefKey::editorViewMode, u"wysiwyg"_s);
+    c.showRuler = s.boolean(PrefKey::editorShowRuler);
+    c.revealMarkers = s.boolean(PrefKey::revealActiveLineMarkers);
+    c.appearanceMode = s.string(PrefKey::editorAppearance, u"system"_s);
+    c.pageWidth = s.number(PrefKey::editorPageWidth, kDefaultPageWidth);
+    c.pageMargin = s.number(PrefKey::editorPageMargin, kDefaultPageMargin);
+    c.focusMode = s.boolean(PrefKey::editorFocusMode);
+    c.typewriter = s.boolean(PrefKey::editorTypewriter);
+    c.textDirection = s.string(PrefKey::editorTextDirection, u"natural"_s);
+    c.spellLanguage = s.string(PrefKey::editorSpellLanguage, u"auto"_s);
     boundPage(c.pageWidth, c.pageMargin);
     return c;
 }
@@ -65,7 +66,7 @@ EditorConfig withOverrides(EditorConfig c, QStringView text, const QString& cust
 
 EditorConfig forDocument(const Settings& s, QStringView text)
 {
-    return withOverrides(fromSettings(s), text, s.string(u"editorCustomThemes"_s, u"[]"_s));
+    return withOverrides(fromSettings(s), text, s.string(PrefKey::editorCustomThemes, u"[]"_s));
 }
 
 std::optional<ColorScheme> colorScheme(const EditorConfig& c)

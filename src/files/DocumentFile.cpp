@@ -1,5 +1,6 @@
 #include "files/DocumentFile.h"
 
+#include "platform/Logging.h"
 #include "platform/TextUtil.h"
 
 #include <QFileInfo>
@@ -104,7 +105,16 @@ DiskStamp::State DocumentFile::checkDisk()
 
 bool DocumentFile::saveDraft(const QString& lineFeedText, QString* error)
 {
-    return m_store.save(m_draftId, fileText(lineFeedText), error);
+    return saveAside(lineFeedText, error);
+}
+
+bool DocumentFile::saveAside(const QString& lineFeedText, QString* error)
+{
+    QString reason;
+    if (m_store.save(m_draftId, fileText(lineFeedText), &reason)) return true;
+    qCWarning(lcFiles) << "the autosaved copy" << m_draftId << "could not be written:" << reason;
+    if (error) *error = reason;
+    return false;
 }
 
 bool DocumentFile::keepAside(const QString& lineFeedText, QString* error)
@@ -113,7 +123,7 @@ bool DocumentFile::keepAside(const QString& lineFeedText, QString* error)
         m_draftId = AutosaveStore::newId();
         m_draftLock = m_store.claim(m_draftId);
     }
-    return m_store.save(m_draftId, fileText(lineFeedText), error);
+    return saveAside(lineFeedText, error);
 }
 
 void DocumentFile::dropDraft()

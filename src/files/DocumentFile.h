@@ -89,6 +89,7 @@ private:
     // the "decide later" and watches the file again.
     void takeAsOnDisk(const QString& path, const MarkdownDocument& document);
     void noteLineEndings(const QString& text);
+    bool saveAside(const QString& lineFeedText, QString* error);
     void watch();
 
     AutosaveStore m_store;

@@ -1,6 +1,7 @@
 #include "files/FolderAccess.h"
 
 #include "files/FilePaths.h"
+#include "platform/Logging.h"
 #include "platform/Settings.h"
 
 #include <QFileInfo>
@@ -16,11 +17,13 @@ QString bookmarkPath(const QVariant& bookmark) { return QString::fromUtf8(bookma
 QVariantMap readStore()
 {
     const QVariant stored = Settings::instance().value(QLatin1String(FolderAccess::kStoreKey));
-    if (stored.metaType().id() != QMetaType::QVariantMap) return {};
     const QVariantMap map = stored.toMap();
-    for (const QVariant& v : map)
-        if (v.metaType().id() != QMetaType::QByteArray) return {};
-    return map;
+    const bool readable = stored.metaType().id() == QMetaType::QVariantMap
+                          && std::all_of(map.begin(), map.end(),
+                                         [](const QVariant& v) { return v.metaType().id() == QMetaType::QByteArray; });
+    if (readable) return map;
+    if (stored.isValid()) qCWarning(lcFiles) << "the stored folder grants cannot be read; none are in effect";
+    return {};
 }
 
 // The bookmark resolves when it still names an existing folder.
@@ -58,6 +61,7 @@ QString resolved(const QString& path)
     for (const QString& key : covering) {
         const QString folder = resolve(store.value(key));
         if (!folder.isEmpty()) return folder;
+        qCWarning(lcFiles) << "the folder grant for" << key << "no longer resolves";
     }
     return {};
 }

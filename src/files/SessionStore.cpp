@@ -1,11 +1,14 @@
 #include "files/SessionStore.h"
 
 #include "files/FilePaths.h"
+#include "platform/Logging.h"
 #include "platform/OpenableFile.h"
 #include "platform/Settings.h"
 
 #include <QFileInfo>
 #include <QVariantList>
+
+#include <algorithm>
 
 namespace {
 
@@ -51,11 +54,15 @@ bool isEnabled()
 QStringList savedURLs()
 {
     const QVariant stored = Settings::instance().value(QLatin1String(kBookmarksKey));
-    if (stored.metaType().id() != QMetaType::QVariantList) return {};
     const QVariantList list = stored.toList();
+    const bool readable = stored.metaType().id() == QMetaType::QVariantList
+                          && std::all_of(list.begin(), list.end(),
+                                         [](const QVariant& v) { return v.metaType().id() == QMetaType::QByteArray; });
+    if (!readable) {
+        if (stored.isValid()) qCWarning(lcFiles) << "the stored session cannot be read; no documents are reopened";
+        return {};
+    }
     QStringList paths;
-    for (const QVariant& v : list)
-        if (v.metaType().id() != QMetaType::QByteArray) return {};
     for (const QVariant& v : list) {
         const QString path = QString::fromUtf8(v.toByteArray());
         if (OpenableFile::isOpenable(path)) paths.append(path);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PrefKey.h"
+
 #include <QStringList>
 
 #include <functional>
@@ -11,7 +13,7 @@
 namespace SessionStore {
 
 inline constexpr auto kBookmarksKey = "openSessionBookmarks";
-inline constexpr auto kEnabledKey = "reopenLastSession";
+inline constexpr QLatin1String kEnabledKey = PrefKey::reopenLastSession;
 
 // "reopenLastSession"; anything but a stored Boolean reads as on.
 bool isEnabled();

@@ -1,6 +1,7 @@
 #include "files/VersionStore.h"
 
 #include "files/FilePaths.h"
+#include "platform/Logging.h"
 #include "platform/OpenableFile.h"
 
 #include <QCoreApplication>
@@ -107,12 +108,16 @@ std::optional<QList<Snapshot>> decodeManifest(const QString& folder)
 {
     const std::optional<QByteArray> data = OpenableFile::read(folder + QLatin1Char('/') + kManifest);
     if (!data) return std::nullopt;
+    const auto unreadable = [&folder] {
+        qCWarning(lcFiles) << "the version list in" << folder << "cannot be read; it is made again from the versions";
+        return std::nullopt;
+    };
     QJsonParseError err;
     const QJsonDocument doc = QJsonDocument::fromJson(*data, &err);
-    if (err.error != QJsonParseError::NoError || !doc.isArray()) return std::nullopt;
+    if (err.error != QJsonParseError::NoError || !doc.isArray()) return unreadable();
     QList<Snapshot> list;
     for (const QJsonValue& v : doc.array()) {
-        if (!v.isObject()) return std::nullopt;
+        if (!v.isObject()) return unreadable();
         const QJsonObject o = v.toObject();
         const QJsonValue id = o.value(QLatin1String("id"));
         const QJsonValue date = o.value(QLatin1String("date"));
@@ -120,7 +125,7 @@ std::optional<QList<Snapshot>> decodeManifest(const QString& folder)
         const QJsonValue words = o.value(QLatin1String("words"));
         if (!id.isString() || !VersionStore::isValidId(id.toString()) || !isDate(date) || !isCount(bytes) ||
             !isCount(words))
-            return std::nullopt;
+            return unreadable();
         list.append(Snapshot{id.toString(), date.toDouble() + kReferenceDateOffset, qint64(bytes.toDouble()),
                              qint64(words.toDouble())});
     }

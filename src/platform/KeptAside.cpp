@@ -50,6 +50,8 @@ QString keep(const Settings& settings, const QString& key, const QByteArray& raw
         qCWarning(lcKeptAside) << "cannot write" << path << out.errorString();
         return {};
     }
+    // Every store that falls back from a value it cannot read comes through here.
+    qCWarning(lcKeptAside) << "the stored value of" << key << "could not be read; it was kept aside in" << path;
     return path;
 }
 

@@ -1,6 +1,10 @@
 #include "platform/Settings.h"
 
+#include "platform/Logging.h"
+
 #include <QCoreApplication>
+#include <QMutex>
+#include <QSet>
 #include <QSettings>
 
 #include <climits>
@@ -81,13 +85,26 @@ bool Settings::contains(const QString& key) const
 bool Settings::isStored(const QString& key) const { return m_store->contains(key); }
 
 namespace {
+// Said once per key and run: a setting is read again and again.
+void warnUnreadable(const QString& key)
+{
+    static QMutex mutex;
+    static QSet<QString> warned;
+    const QMutexLocker lock(&mutex);
+    if (warned.contains(key)) return;
+    warned.insert(key);
+    qCWarning(lcSettings) << "the stored value of" << key << "cannot be read; its default applies";
+}
+
 // A typed read tries the stored value, then the registered default (a stored value of
 // the wrong shape, say "abc" for a number, must not hide the default), then `fallback`.
 template <typename T, typename Read>
 T typedRead(const QSettings& store, const QVariantHash& defaults, const QString& key, T fallback, Read read)
 {
-    if (store.contains(key))
+    if (store.contains(key)) {
         if (std::optional<T> v = read(store.value(key))) return *v;
+        warnUnreadable(key);
+    }
     if (auto it = defaults.constFind(key); it != defaults.cend())
         if (std::optional<T> v = read(*it)) return *v;
     return fallback;

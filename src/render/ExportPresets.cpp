@@ -1,6 +1,7 @@
 #include "render/ExportPresets.h"
 
 #include "platform/KeptAside.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QJsonArray>
@@ -12,7 +13,7 @@ Q_LOGGING_CATEGORY(lcPresets, "brindlewick.render.presets")
 
 namespace {
 const QString kPresetsKey = QStringLiteral("exportPresets");
-const QString kRevisionKey = QStringLiteral("exportPresetsRev");
+const QString kRevisionKey = PrefKey::exportPresetsRev;
 
 const char* const kGithubCSS =
     "body { font-family: -apple-system, \"Segoe UI\", Helvetica, Arial, sans-serif; color: #24292f; max-width: "

@@ -1,6 +1,7 @@
 #include "settings/SettingsModel.h"
 
 #include "platform/KeptAside.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "styling/CustomThemeStore.h"
 
@@ -16,10 +17,10 @@ Q_LOGGING_CATEGORY(lcSettingsModel, "brindlewick.settings")
 namespace SettingsModel {
 
 namespace {
-const QString kThemesKey = QStringLiteral("editorCustomThemes");
-const QString kAppearanceKey = QStringLiteral("editorAppearance");
-const QString kLanguageKey = QStringLiteral("appLanguageOverride");
-const QString kPreferredKey = QStringLiteral("preferredLanguages");
+const QString kThemesKey = PrefKey::editorCustomThemes;
+const QString kAppearanceKey = PrefKey::editorAppearance;
+const QString kLanguageKey = PrefKey::appLanguageOverride;
+const QString kPreferredKey = PrefKey::preferredLanguages;
 
 // True for a stored theme list that is not an array of themes (an empty array is readable).
 bool unreadableThemes(const QString& raw)

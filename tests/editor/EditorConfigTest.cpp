@@ -1,5 +1,5 @@
 #include "editor/EditorConfig.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QTemporaryDir>

@@ -6,7 +6,7 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/Features.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "settings/SettingsModel.h"
 

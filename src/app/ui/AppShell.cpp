@@ -7,6 +7,7 @@
 #include "app/ui/WelcomeWindow.h"
 #include "app/ui/WhatsNewWindow.h"
 #include "editor/EditorController.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
@@ -159,7 +160,7 @@ bool closedByLaunchPass(const DocumentWindow* window) { return Launch::closedByL
 void runLaunchSequence(bool namedItems, bool reopens)
 {
     if (launchWindows().showWhatsNewIfNewVersion) launchWindows().showWhatsNewIfNewVersion();
-    const bool welcome = Settings::instance().boolean(QStringLiteral("showWelcomeOnLaunch"), true);
+    const bool welcome = Settings::instance().boolean(PrefKey::showWelcomeOnLaunch, true);
     if (!Launch::showsWelcome(welcome, reopens, namedItems) || !launchWindows().showWelcome) return;
     auto* watch = new UserActionWatch(qApp);
     qApp->installEventFilter(watch);

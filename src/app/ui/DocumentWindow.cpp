@@ -6,6 +6,8 @@
 #include "editor/EditorController.h"
 #include "files/DocumentFile.h"
 #include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
+#include "platform/Requests.h"
 #include "platform/Settings.h"
 #include "platform/TextUtil.h"
 
@@ -97,16 +99,16 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     connect(m_editor, &EditorHost::modificationChanged, this, [this](bool) { updateTitle(); });
 
     // Distraction-free mode leaves only the editor, in every window at once.
-    Settings::instance().onChange(QStringLiteral("distractionFree"), this, [this](const QVariant&) {
+    Settings::instance().onChange(PrefKey::distractionFree, this, [this](const QVariant&) {
         for (auto it = m_panels.cbegin(); it != m_panels.cend(); ++it) applyPanelVisibility(it.key());
     });
-    observeWhenKey(QStringLiteral("toggleDistractionFree"), [](const QVariant&) {
+    observeWhenKey(Requests::toggleDistractionFree, [](const QVariant&) {
         Settings& s = Settings::instance();
-        s.setValue(QStringLiteral("distractionFree"), !s.boolean(QStringLiteral("distractionFree"), false));
+        s.setValue(PrefKey::distractionFree, !s.boolean(PrefKey::distractionFree, false));
     });
 
     // A followed wiki link names a file beside the document: it replaces this one like a sidebar click.
-    observeWhenKey(QStringLiteral("openWikiLink"), [this](const QVariant& object) {
+    observeWhenKey(Requests::openWikiLink, [this](const QVariant& object) {
         const QString path = object.typeId() == QMetaType::QUrl       ? object.toUrl().toLocalFile()
                              : object.typeId() == QMetaType::QString ? object.toString()
                                                                      : QString();
@@ -231,7 +233,7 @@ void DocumentWindow::applyPanelVisibility(Panel panel)
     QWidget* frame = panelFrame(panel);
     if (!widget || !frame) return;
     const bool shown = m_panelWanted.value(panel, true) &&
-                       !Settings::instance().boolean(QStringLiteral("distractionFree"), false);
+                       !Settings::instance().boolean(PrefKey::distractionFree, false);
     if (frame != widget) widget->setVisible(true);
     frame->setVisible(shown);
     // A side panel that appears gets its own width, the editor the rest.

@@ -11,6 +11,7 @@
 #include "editor/ui/FrontMatterEditor.h"
 #include "files/SessionStore.h"
 #include "files/ui/DocumentFiles.h"
+#include "platform/Requests.h"
 #include "render/Exporter.h"
 #include "render/export/PrintController.h"
 #include "render/export/ui/BatchExporter.h"
@@ -59,7 +60,7 @@ void installWindowFeatures()
     DocumentHost::registerFeature(&ExportFeature::attach);
     DocumentHost::registerFeature(&PresetsFeature::attach);
     DocumentHost::registerFeature([](DocumentHost& host) {
-        host.observeWhenKey(QStringLiteral("editFrontMatter"), [&host](const QVariant&) {
+        host.observeWhenKey(Requests::editFrontMatter, [&host](const QVariant&) {
             FrontMatterEditor::showFor(host.window(), host.editorController());
         });
     });

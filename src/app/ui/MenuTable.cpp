@@ -17,6 +17,8 @@
 #include "editor/ui/GhostText.h"
 #include "files/ui/FolderAccessPanel.h"
 #include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
+#include "platform/Requests.h"
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
 #include "settings/ui/SettingsWindow.h"
@@ -37,7 +39,7 @@ using Row = MenuBar::Row;
 
 // ---- How items act ----
 
-void post(const char* request) { NotificationBus::instance().post(NotificationBus::name(QLatin1String(request))); }
+void post(QLatin1String request) { NotificationBus::instance().post(NotificationBus::name(request)); }
 
 void flip(const char* key)
 {
@@ -119,7 +121,7 @@ EditorController& editor(W& w) { return *w.editorController(); }
 void toggleViewMode()
 {
     Settings& s = Settings::instance();
-    s.setValue(u"editorViewMode"_s, CommandContexts::toggledViewMode(s.string(u"editorViewMode"_s, u"wysiwyg"_s)));
+    s.setValue(PrefKey::editorViewMode, CommandContexts::toggledViewMode(s.string(PrefKey::editorViewMode, u"wysiwyg"_s)));
 }
 
 // A Show/Hide item: its title follows the setting each time its menu opens.
@@ -140,7 +142,7 @@ constexpr char kShowRuler[] = "editorShowRuler", kRuler[] = "Ruler";
 void viewModeTitle(QAction* a, W&)
 {
     const auto update = [a] {
-        const bool wysiwyg = Settings::instance().string(u"editorViewMode"_s, u"wysiwyg"_s) == u"wysiwyg"_s;
+        const bool wysiwyg = Settings::instance().string(PrefKey::editorViewMode, u"wysiwyg"_s) == u"wysiwyg"_s;
         a->setText(wysiwyg ? QObject::tr("Show Markdown Source") : QObject::tr("Show WYSIWYG"));
     };
     update();
@@ -171,7 +173,7 @@ void presetsMenu(QAction* a, W& w)
                 // A user's name is shown as written: "&" is no mnemonic marker here.
                 menu->addAction(QString(preset.name).replace(u'&', u"&&"_s), &w, [&w, preset] { exportPreset(w, preset); })->setData(true);
             menu->addSeparator();
-            menu->addAction(QObject::tr("Manage Export Presets…"), [] { post("showExportPresets"); });
+            menu->addAction(QObject::tr("Manage Export Presets…"), [] { post(Requests::showExportPresets); });
         }
         for (QAction* item : menu->actions())
             if (item->data().toBool()) item->setEnabled(canExport(w));
@@ -221,7 +223,7 @@ const QList<Row>& MenuBar::table()
              DocumentController::instance().populateRecentMenu(recent);
          }},
         {"&File", "New from Template", UK, nullptr, nullptr, nullptr, &templatesMenu},
-        {"&File", "Quick Open…", UK, "Ctrl+Shift+O", nullptr, [](W&) { post("showQuickOpen"); }},
+        {"&File", "Quick Open…", UK, "Ctrl+Shift+O", nullptr, [](W&) { post(Requests::showQuickOpen); }},
         {"&File", nullptr, UK, nullptr, "file.new"},
         {"&File", "&Close", K::Close, nullptr, nullptr, [](W& w) { w.close(); }},
         {"&File", "&Save", K::Save, nullptr, nullptr, [](W& w) { w.save(); }},
@@ -243,7 +245,7 @@ const QList<Row>& MenuBar::table()
         {"&File/Export/Batch Export Folder", "As OpenDocument…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::odt); }, nullptr, &canBatchExport},
         {"&File/Export/Batch Export Folder", "As Rich Text…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::rtf); }, nullptr, &canBatchExport},
         {"&File", nullptr, UK, nullptr, "file.export"},
-        {"&File", "Header && Footer…", UK, nullptr, nullptr, [](W&) { post("editHeaderFooter"); }},
+        {"&File", "Header && Footer…", UK, nullptr, nullptr, [](W&) { post(Requests::editHeaderFooter); }},
         {"&File", "Page Setup…", UK, nullptr, nullptr, &pageSetup},
         {"&File", "Print…", UK, "Ctrl+P", nullptr, &print, nullptr, &canPrint},
         {"&File", "Allow Access to Folder…", UK, nullptr, nullptr,
@@ -349,18 +351,18 @@ const QList<Row>& MenuBar::table()
         {"&Insert", "Comment", UK, nullptr, nullptr, [](W& w) { editor(w).wrap(u"<!-- "_s, u" -->"_s); }},
 
         // Tools
-        {"&Tools", "Document Info…", UK, nullptr, nullptr, [](W&) { post("editFrontMatter"); }},
+        {"&Tools", "Document Info…", UK, nullptr, nullptr, [](W&) { post(Requests::editFrontMatter); }},
         {"&Tools"},
-        {"&Tools", "AI Assist…", UK, "Ctrl+Meta+I", nullptr, [](W&) { post("showAIAssist"); }},
+        {"&Tools", "AI Assist…", UK, "Ctrl+Meta+I", nullptr, [](W&) { post(Requests::showAIAssist); }},
         // Ctrl+Meta+T belongs to "Format Table", earlier in menu order.
-        {"&Tools", "Translate…", UK, nullptr, nullptr, [](W&) { post("showTranslate"); }},
+        {"&Tools", "Translate…", UK, nullptr, nullptr, [](W&) { post(Requests::showTranslate); }},
         {"&Tools"},
         {"&Tools", "Suggest Continuation", UK, "Ctrl+Meta+/", nullptr, &suggestContinuation},
         // Ctrl+Shift+K belongs to "Delete Line", earlier in menu order.
         {"&Tools", "Clean Up Markdown", UK, nullptr, nullptr, [](W& w) { editor(w).cleanUpMarkdown(); }},
         {"&Tools"},
-        {"&Tools", "Version History…", UK, "Ctrl+Shift+H", nullptr, [](W&) { post("showVersionHistory"); }},
-        {"&Tools", "Snapshot Now", UK, "Ctrl+Meta+S", nullptr, [](W&) { post("snapshotNow"); }},
+        {"&Tools", "Version History…", UK, "Ctrl+Shift+H", nullptr, [](W&) { post(Requests::showVersionHistory); }},
+        {"&Tools", "Snapshot Now", UK, "Ctrl+Meta+S", nullptr, [](W&) { post(Requests::snapshotNow); }},
         {"&Tools", nullptr, UK, nullptr, "tools"},
 
         // View
@@ -375,17 +377,17 @@ const QList<Row>& MenuBar::table()
         {"&View", "Open Folder…", UK, "Ctrl+Shift+B", nullptr,
          [](W&) {
              Settings::instance().setValue(QLatin1String(kShowFileBrowser), true);
-             post("openFileBrowserFolder");
+             post(Requests::openFileBrowserFolder);
          }},
         {"&View", "Show Outline", UK, "Ctrl+Meta+O", nullptr, [](W&) { flip(kShowOutline); },
          &showHideTitle<kShowOutline, kOutline>},
         {"&View", "Show Minimap", UK, "Ctrl+Meta+M", nullptr, [](W&) { flip(kShowMinimap); },
          &showHideTitle<kShowMinimap, kMinimap>},
-        {"&View", "Toggle Distraction-Free", UK, "Ctrl+Meta+D", nullptr, [](W&) { post("toggleDistractionFree"); }},
+        {"&View", "Toggle Distraction-Free", UK, "Ctrl+Meta+D", nullptr, [](W&) { post(Requests::toggleDistractionFree); }},
         {"&View", "Show Ruler", UK, "Ctrl+Meta+R", nullptr, [](W&) { flip(kShowRuler); },
          &showHideTitle<kShowRuler, kRuler>},
         {"&View", "Show Markdown Source", UK, "Ctrl+Shift+M", nullptr, [](W&) { toggleViewMode(); }, &viewModeTitle},
-        {"&View", "Command Palette…", UK, "Ctrl+Shift+P", nullptr, [](W&) { post("showCommandPalette"); }},
+        {"&View", "Command Palette…", UK, "Ctrl+Shift+P", nullptr, [](W&) { post(Requests::showCommandPalette); }},
         {"&View", nullptr, UK, nullptr, "view.toolbar"},
 
         // Help

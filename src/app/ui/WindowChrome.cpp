@@ -7,7 +7,9 @@
 #include "editor/EditorController.h"
 #include "editor/OutlineParser.h"
 #include "editor/ui/DocumentHost.h"
+#include "platform/PrefKey.h"
 #include "platform/RecentDocuments.h"
+#include "platform/Requests.h"
 #include "platform/Settings.h"
 
 #include <QPointer>
@@ -16,7 +18,7 @@
 
 namespace {
 
-const QString kShowOutline = QStringLiteral("showOutline");
+const QString kShowOutline = PrefKey::showOutline;
 
 // Per-window state, owned by the window.
 class Chrome : public QObject {
@@ -45,18 +47,18 @@ public:
             if (outlineWanted()) m_outlineTimer.start();
         });
         Settings::instance().onChange(kShowOutline, this, [this](const QVariant&) { updateOutline(); });
-        Settings::instance().onChange(QStringLiteral("distractionFree"), this,
+        Settings::instance().onChange(PrefKey::distractionFree, this,
                                       [this](const QVariant&) { updateOutline(); });
         updateOutline();
 
-        host.observeWhenKey(QStringLiteral("showQuickOpen"), [this](const QVariant&) { showQuickOpen(); });
+        host.observeWhenKey(Requests::showQuickOpen, [this](const QVariant&) { showQuickOpen(); });
     }
 
 private:
     bool outlineWanted() const
     {
         const Settings& s = Settings::instance();
-        return s.boolean(kShowOutline, false) && !s.boolean(QStringLiteral("distractionFree"), false);
+        return s.boolean(kShowOutline, false) && !s.boolean(PrefKey::distractionFree, false);
     }
 
     void updateOutline()

@@ -9,6 +9,7 @@
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/GhostText.h"
 #include "platform/NotificationBus.h"
+#include "platform/Requests.h"
 
 #include <QAction>
 #include <QPointer>
@@ -42,7 +43,7 @@ void installAssistFeatures(DocumentHost& host)
         });
     }
 
-    host.observeWhenKey(QStringLiteral("showTranslate"), [&host, window, runner](const QVariant&) {
+    host.observeWhenKey(Requests::showTranslate, [&host, window, runner](const QVariant&) {
         present(new TranslateSheet(
             hasSelection(host),
             [runner](const QString& language, bool whole, AssistDone done) {
@@ -50,7 +51,7 @@ void installAssistFeatures(DocumentHost& host)
             },
             window));
     });
-    host.observeWhenKey(QStringLiteral("showAIAssist"), [&host, window, runner](const QVariant&) {
+    host.observeWhenKey(Requests::showAIAssist, [&host, window, runner](const QVariant&) {
         present(new AIAssistSheet(
             hasSelection(host),
             [runner](const AIAction& action, const QString& instruction, bool whole, AssistDone done) {

@@ -3,6 +3,7 @@
 #include "assist/LLMClient.h"
 #include "editor/EditorTextView.h"
 #include "editor/ui/GhostText.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 InlineContinuation::InlineContinuation(GhostText* ghost, QObject* parent)
@@ -27,7 +28,7 @@ void InlineContinuation::cancel()
 void InlineContinuation::schedule()
 {
     m_timer.stop();
-    if (Settings::instance().boolean(QStringLiteral("aiAutocomplete")) && LLMClient::config())
+    if (Settings::instance().boolean(PrefKey::aiAutocomplete) && LLMClient::config())
         m_timer.start();
 }
 

@@ -24,7 +24,6 @@ public:
     static FrontMatterEditor* showFor(QWidget* window, EditorController* controller);
 
     // The notification that asks the key document window to show this sheet.
-    static QString editFrontMatterNotification() { return QStringLiteral("Brindlewick.editFrontMatter"); }
 
     const FrontMatter& frontMatter() const { return m_fm; }
     QLineEdit* titleField() const { return m_title; }

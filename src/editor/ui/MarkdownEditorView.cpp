@@ -7,6 +7,7 @@
 #include "editor/ui/MinimapView.h"
 #include "editor/ui/PageRulerView.h"
 #include "editor/ui/PagedDocumentLayout.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QFontDatabase>
@@ -55,12 +56,12 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
     // The minimap follows its setting, and gives way to distraction-free mode.
     const auto updateMinimap = [this] {
         const Settings& s = Settings::instance();
-        setMinimapVisible(s.boolean(QStringLiteral("editorShowMinimap")) &&
-                          !s.boolean(QStringLiteral("distractionFree")));
+        setMinimapVisible(s.boolean(PrefKey::editorShowMinimap) &&
+                          !s.boolean(PrefKey::distractionFree));
     };
     updateMinimap();
-    settings.onChange(QStringLiteral("editorShowMinimap"), this, [updateMinimap](const QVariant&) { updateMinimap(); });
-    settings.onChange(QStringLiteral("distractionFree"), this, [updateMinimap](const QVariant&) { updateMinimap(); });
+    settings.onChange(PrefKey::editorShowMinimap, this, [updateMinimap](const QVariant&) { updateMinimap(); });
+    settings.onChange(PrefKey::distractionFree, this, [updateMinimap](const QVariant&) { updateMinimap(); });
     // Until the window hands over a configuration of its own, the editor follows the
     // settings store; several keys changing at once are applied together.
     m_settingsTimer.setSingleShot(true);

@@ -11,6 +11,7 @@
 #include "editor/ui/PagedDocumentLayout.h"
 #include "editor/ui/SelectionMark.h"
 #include "platform/NotificationBus.h"
+#include "platform/Requests.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -367,7 +368,7 @@ bool MarkdownTextView::followWikiLink(QMouseEvent* e)
         return false;
     const QString path = WikiLinks::resolve(target, documentPath());
     if (!path.isEmpty())
-        NotificationBus::instance().post(QString::fromUtf16(WikiLinks::openWikiLinkNotification), path);
+        NotificationBus::instance().post(NotificationBus::name(Requests::openWikiLink), path);
     return true;
 }
 
@@ -411,7 +412,7 @@ void MarkdownTextView::mouseDoubleClickEvent(QMouseEvent* e)
         if (p.x() < r.left() || p.x() > r.right())
             continue;
         if ((p.y() >= r.top() && p.y() <= r.top() + band) || (p.y() >= r.bottom() - band && p.y() <= r.bottom())) {
-            NotificationBus::instance().post(NotificationBus::name(QStringLiteral("editHeaderFooter")));
+            NotificationBus::instance().post(NotificationBus::name(Requests::editHeaderFooter));
             return;
         }
     }

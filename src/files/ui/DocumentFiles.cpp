@@ -8,6 +8,8 @@
 #include "files/ui/FolderAccessPanel.h"
 #include "files/ui/VersionHistoryView.h"
 #include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
+#include "platform/Requests.h"
 #include "platform/Settings.h"
 
 #include <QCloseEvent>
@@ -18,8 +20,6 @@
 
 namespace {
 
-const QString kShowFileBrowser = QStringLiteral("showFileBrowser");
-const QString kDistractionFree = QStringLiteral("distractionFree");
 
 // Per-window state, owned by the window.
 class WindowFiles : public QObject {
@@ -36,8 +36,8 @@ public:
         m_sidebar->setCurrentPath(host.filePath());
         host.setPanel(DocumentHost::Panel::LeftSidebar, m_sidebar);
         updateSidebar();
-        Settings::instance().onChange(kShowFileBrowser, this, [this](const QVariant&) { updateSidebar(); });
-        Settings::instance().onChange(kDistractionFree, this, [this](const QVariant&) { updateSidebar(); });
+        Settings::instance().onChange(PrefKey::showFileBrowser, this, [this](const QVariant&) { updateSidebar(); });
+        Settings::instance().onChange(PrefKey::distractionFree, this, [this](const QVariant&) { updateSidebar(); });
 
         m_path = host.filePath();
         SessionStore::markOpen(m_path);
@@ -54,9 +54,9 @@ public:
         connect(timer, &QTimer::timeout, this, [this] { snapshot(Report::OnceUntilFixed); });
         timer->start();
 
-        host.observeWhenKey(QStringLiteral("showVersionHistory"), [this](const QVariant&) { showHistory(); });
-        host.observeWhenKey(QStringLiteral("snapshotNow"), [this](const QVariant&) { snapshot(Report::Always); });
-        host.observeWhenKey(QStringLiteral("openFileBrowserFolder"), [this](const QVariant&) {
+        host.observeWhenKey(Requests::showVersionHistory, [this](const QVariant&) { showHistory(); });
+        host.observeWhenKey(Requests::snapshotNow, [this](const QVariant&) { snapshot(Report::Always); });
+        host.observeWhenKey(Requests::openFileBrowserFolder, [this](const QVariant&) {
             FileBrowserSidebar::chooseFolder(m_model, m_window);
         });
         m_window->installEventFilter(this);
@@ -84,7 +84,7 @@ private:
     void updateSidebar()
     {
         const Settings& s = Settings::instance();
-        const bool show = s.boolean(kShowFileBrowser, false) && !s.boolean(kDistractionFree, false);
+        const bool show = s.boolean(PrefKey::showFileBrowser, false) && !s.boolean(PrefKey::distractionFree, false);
         m_host.showPanel(DocumentHost::Panel::LeftSidebar, show);
     }
 
@@ -123,7 +123,7 @@ private:
     void openInPlace(const QString& path)
     {
         m_host.openInPlace(path);
-        Settings::instance().setValue(kShowFileBrowser, false);
+        Settings::instance().setValue(PrefKey::showFileBrowser, false);
     }
 
     DocumentHost& m_host;

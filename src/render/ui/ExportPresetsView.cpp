@@ -1,5 +1,6 @@
 #include "render/ui/ExportPresetsView.h"
 
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "platform/ui/Icons.h"
 #include "render/ExportFormat.h"
@@ -187,7 +188,7 @@ ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> on
             [this, editField] { editField(&ExportPreset::customCSS, m_css->toPlainText()); });
 
     // Another sheet (another window) saved: show its list, keeping the selection by id.
-    Settings::instance().onChange(QStringLiteral("exportPresetsRev"), this, [this](const QVariant&) {
+    Settings::instance().onChange(PrefKey::exportPresetsRev, this, [this](const QVariant&) {
         if (!m_saving) reloadFromStore();
     });
 

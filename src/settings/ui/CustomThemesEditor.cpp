@@ -1,5 +1,6 @@
 #include "settings/ui/CustomThemesEditor.h"
 
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "platform/ui/Icons.h"
 #include "settings/SettingsModel.h"
@@ -20,8 +21,8 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kThemes = QStringLiteral("editorCustomThemes");
-const QString kAppearance = QStringLiteral("editorAppearance");
+const QString kThemes = PrefKey::editorCustomThemes;
+const QString kAppearance = PrefKey::editorAppearance;
 
 Settings& store() { return Settings::instance(); }
 QString inUseValue(const QString& id) { return QStringLiteral("custom:") + id; }

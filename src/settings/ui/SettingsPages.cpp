@@ -1,6 +1,7 @@
 #include "settings/ui/SettingsPages.h"
 
 #include "assist/ApiKeyStore.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "settings/SettingsModel.h"
 #include "settings/ui/CustomThemesEditor.h"
@@ -74,7 +75,7 @@ QWidget* themePicker(QWidget* parent)
         }
     };
     build();
-    store().onChange(QStringLiteral("editorCustomThemes"), holder, [build](const QVariant&) { build(); });
+    store().onChange(PrefKey::editorCustomThemes, holder, [build](const QVariant&) { build(); });
     return holder;
 }
 

@@ -6,10 +6,10 @@
 #include "app/ui/WelcomeWindow.h"
 #include "app/ui/WindowSettings.h"
 #include "editor/EditorController.h"
-#include "editor/PrefKey.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "files/SessionStore.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QDialog>

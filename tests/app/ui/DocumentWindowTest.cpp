@@ -5,7 +5,7 @@
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/EditorController.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "platform/NotificationBus.h"
 #include "platform/RecentDocuments.h"
 #include "platform/Settings.h"

@@ -2,7 +2,7 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/WelcomeWindow.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "platform/RecentDocuments.h"
 #include "platform/Settings.h"
 

@@ -5,7 +5,7 @@
 #include "app/ui/StatusBar.h"
 #include "app/ui/WelcomeWindow.h"
 #include "editor/EditorController.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/MinimapView.h"
 #include "platform/NotificationBus.h"

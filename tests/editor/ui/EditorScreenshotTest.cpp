@@ -3,7 +3,7 @@
 // xvfb-run -a bw_ui_tests --gtest_filter='EditorScreenshot*'. Skipped otherwise.
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "editor/ui/GhostText.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"

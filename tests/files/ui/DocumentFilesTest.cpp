@@ -3,7 +3,7 @@
 #include "app/ui/AppShell.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "files/FileBrowserModel.h"
 #include "files/SessionStore.h"
 #include "files/ui/DocumentFiles.h"
