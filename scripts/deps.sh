@@ -11,6 +11,7 @@ PKGS=(
   libhunspell-dev hunspell-en-us
   xvfb xauth fonts-dejavu-core poppler-utils
   libreoffice-writer-nogui python3 desktop-file-utils
+  clang-format
   qt6-qpa-plugins libxkbcommon-x11-0
 )
 # Packages named on the command line replace the list (`make bench` installs its
