@@ -192,6 +192,9 @@ QString MarkdownDocument::withLineEndingsOf(const QString& lineFeedText, const Q
         }
         out += QStringView(lineFeedText).sliced(pos, lf - pos);
         if (brk.isEmpty()) brk = previous;
+        // An empty line's LF right after a lone CR would read back as one CR LF break and the
+        // line would be gone: it takes the CR of the line before it instead.
+        if (lf == pos && brk == u"\n" && out.endsWith(u'\r')) brk = u"\r";
         out += brk;
         if (brk[0] != QChar::ParagraphSeparator) previous = brk;
         pos = lf + 1;

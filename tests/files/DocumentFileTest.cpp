@@ -97,3 +97,20 @@ TEST_F(DocumentFileTest, DraftsAndCopiesKeptAsideGoOnceTheTextIsSafe)
     ASSERT_TRUE(file->write(file->path(), "a\nb\n", &error));
     EXPECT_TRUE(store().entries().isEmpty());
 }
+
+// Every line the user keeps survives the save, whatever the breaks around it: an emptied line
+// between a CR line and an LF line must not turn the two breaks into one CR LF.
+TEST_F(DocumentFileTest, AnEmptiedLineBetweenCrAndLfBreaksIsKept)
+{
+    auto file = open("cr.md", "first\rsecond\nthird\n");
+    ASSERT_TRUE(file);
+    QString error;
+    for (const QString& edited : {QString("first\n\nthird\n"), QString("first\n\n\nthird\n"), QString("first\n\n")}) {
+        ASSERT_TRUE(file->write(file->path(), edited, &error)) << error.toStdString();
+        const auto back = MarkdownDocument::read(file->path());
+        ASSERT_TRUE(back);
+        EXPECT_EQ(LineEndings::toLineFeeds(back->text), edited) << back->text.toStdString();
+        makeFile("cr.md", "first\rsecond\nthird\n");
+        ASSERT_TRUE(file->reload(&error));
+    }
+}
