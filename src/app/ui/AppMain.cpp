@@ -133,7 +133,14 @@ int brindlewickMain(int argc, char** argv)
     AppShell::openItems(items);
     // Like any document program: with nothing else to show, start with an empty document.
     if (documents.windows().isEmpty() && items.isEmpty()) AppShell::markStartWindow(documents.newDocument());
-    if (documents.windows().isEmpty()) return 1; // nothing named could be opened
+    if (documents.windows().isEmpty() && !reopensSession) {
+        // Nothing named could be opened and nothing else will open. The alerts that say
+        // why are read before the program ends: it ends when the last of them is closed.
+        // (With the last session coming back, the program runs on as usual.)
+        const auto topLevels = QApplication::topLevelWidgets();
+        if (std::any_of(topLevels.begin(), topLevels.end(), [](QWidget* w) { return w->isVisible(); })) app.exec();
+        return 1;
+    }
     AppShell::runLaunchSequence(!items.isEmpty(), reopensSession);
 
     // However the program ends (quit, logout), documents edited since the last pause are written.

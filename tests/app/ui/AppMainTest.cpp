@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 // Headless, with its settings and data inside `dir`.
 QProcessEnvironment programEnvironment(const QTemporaryDir& dir)
@@ -67,6 +69,28 @@ TEST(AppMain, AMissingFileOnTheCommandLineOpensAWindowForIt)
     ASSERT_TRUE(app.waitForFinished(5000));
     EXPECT_EQ(app.exitCode(), 0);
     EXPECT_FALSE(QFile::exists(dir.filePath("missing.md")));
+}
+
+// A pipe named on the command line is neither read (which would block for ever) nor
+// dropped without a word: the program shows its alert and waits for it to be read.
+TEST(AppMain, APipeOnTheCommandLineIsRefusedWithAnAlert)
+{
+    const QString program = QCoreApplication::applicationDirPath() + "/../brindlewick";
+    if (!QFileInfo(program).isExecutable()) GTEST_SKIP() << "no program beside the tests";
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.md");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QProcess app;
+    app.setProcessEnvironment(programEnvironment(dir));
+    app.start(program, {pipe});
+    ASSERT_TRUE(app.waitForStarted());
+    EXPECT_FALSE(app.waitForFinished(1500)) << app.readAllStandardError().toStdString(); // the alert is up
+    app.terminate();
+    EXPECT_TRUE(app.waitForFinished(5000)); // and the program answers: nothing blocks it
+    if (app.state() != QProcess::NotRunning) {
+        app.kill();
+        app.waitForFinished();
+    }
 }
 
 // A file named at launch joins the last session instead of replacing it: the documents that were
