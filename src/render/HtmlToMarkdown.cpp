@@ -17,7 +17,9 @@ QRegularExpression pattern(const QString& re)
 }
 
 // An opening tag's name must end where the pattern says: "<b" is no prefix of "<body>"
-// or "<br>", "<i" none of "<img>", "<li" none of "<link>".
+// or "<br>", "<i" none of "<img>", "<li" none of "<link>". A tag's attributes never run
+// past another "<": pasted text full of unclosed tags would otherwise be searched to its
+// end from every one of them (minutes for a megabyte of "<a href=").
 #define NAME_END "(?=[\\s/>])"
 
 QString stripTags(const QString& text)
@@ -41,32 +43,32 @@ QString convert(const QString& html)
         return ElementPass{pattern(QString::fromLatin1(open)), QString::fromLatin1(endTag),
                            QString::fromLatin1(before), QString::fromLatin1(after)};
     };
-    static const QRegularExpression removed = pattern(QStringLiteral("<(script|style|head)" NAME_END "[^>]*>"));
+    static const QRegularExpression removed = pattern(QStringLiteral("<(script|style|head)" NAME_END "[^<>]*>"));
     static const QRegularExpression lineBreak = pattern(QStringLiteral("<br\\s*/?>"));
     static const QRegularExpression blockEnd = pattern(QStringLiteral("</(p|div|section|article)>"));
     static const std::array<ElementPass, 6> headings{{
-        element("<h1[^>]*>", "</h1>", "\n# ", "\n"),
-        element("<h2[^>]*>", "</h2>", "\n## ", "\n"),
-        element("<h3[^>]*>", "</h3>", "\n### ", "\n"),
-        element("<h4[^>]*>", "</h4>", "\n#### ", "\n"),
-        element("<h5[^>]*>", "</h5>", "\n##### ", "\n"),
-        element("<h6[^>]*>", "</h6>", "\n###### ", "\n"),
+        element("<h1[^<>]*>", "</h1>", "\n# ", "\n"),
+        element("<h2[^<>]*>", "</h2>", "\n## ", "\n"),
+        element("<h3[^<>]*>", "</h3>", "\n### ", "\n"),
+        element("<h4[^<>]*>", "</h4>", "\n#### ", "\n"),
+        element("<h5[^<>]*>", "</h5>", "\n##### ", "\n"),
+        element("<h6[^<>]*>", "</h6>", "\n###### ", "\n"),
     }};
     static const std::array<ElementPass, 5> inlinePasses{{
-        element("<(strong|b)" NAME_END "[^>]*>", "", "**", "**"),
-        element("<(em|i)" NAME_END "[^>]*>", "", "*", "*"),
-        element("<code" NAME_END "[^>]*>", "</code>", "`", "`"),
-        element("<pre" NAME_END "[^>]*>", "</pre>", "\n```\n", "\n```\n"),
-        element("<blockquote" NAME_END "[^>]*>", "</blockquote>", "\n> ", "\n"),
+        element("<(strong|b)" NAME_END "[^<>]*>", "", "**", "**"),
+        element("<(em|i)" NAME_END "[^<>]*>", "", "*", "*"),
+        element("<code" NAME_END "[^<>]*>", "</code>", "`", "`"),
+        element("<pre" NAME_END "[^<>]*>", "</pre>", "\n```\n", "\n```\n"),
+        element("<blockquote" NAME_END "[^<>]*>", "</blockquote>", "\n> ", "\n"),
     }};
     // Images and links: attribute values in double quotes only. An image whose alt comes
     // before its src keeps the alt text; any other image gets an empty one.
     static const QRegularExpression imageWithAlt =
-        pattern(QStringLiteral("<img" NAME_END "[^>]*?\\salt=\"([^\"]*)\"[^>]*?\\ssrc=\"([^\"]*)\"[^>]*>"));
-    static const QRegularExpression image = pattern(QStringLiteral("<img" NAME_END "[^>]*?\\ssrc=\"([^\"]*)\"[^>]*>"));
-    static const QRegularExpression linkOpen = pattern(QStringLiteral("<a" NAME_END "[^>]*?\\shref=\"([^\"]*)\"[^>]*>"));
-    static const ElementPass listItem = element("<li" NAME_END "[^>]*>", "</li>", "- ", "\n");
-    static const QRegularExpression listTag = pattern(QStringLiteral("</?(ul|ol)" NAME_END "[^>]*>"));
+        pattern(QStringLiteral("<img" NAME_END "[^<>]*?\\salt=\"([^\"]*)\"[^<>]*?\\ssrc=\"([^\"]*)\"[^<>]*>"));
+    static const QRegularExpression image = pattern(QStringLiteral("<img" NAME_END "[^<>]*?\\ssrc=\"([^\"]*)\"[^<>]*>"));
+    static const QRegularExpression linkOpen = pattern(QStringLiteral("<a" NAME_END "[^<>]*?\\shref=\"([^\"]*)\"[^<>]*>"));
+    static const ElementPass listItem = element("<li" NAME_END "[^<>]*>", "</li>", "- ", "\n");
+    static const QRegularExpression listTag = pattern(QStringLiteral("</?(ul|ol)" NAME_END "[^<>]*>"));
     static const QRegularExpression anyTag = pattern(QStringLiteral("<[^>]+>"));
     static const QRegularExpression blanksBeforeBreak = pattern(QStringLiteral("[ \\t]+\n"));
     static const QRegularExpression manyBreaks = pattern(QStringLiteral("\n{3,}"));

@@ -108,4 +108,12 @@ TEST(HtmlToMarkdown, UnclosedTagsStayFast)
     EXPECT_LT(t.elapsed(), 1000);
     EXPECT_EQ(markdown.count(u'w'), 9 * 5000);
     EXPECT_FALSE(markdown.contains(u'<'));
+
+    // Tags whose ">" never comes: each was searched for its attributes to the end of the text.
+    QString open;
+    for (const char* tag : {"<a href=\"", "<img alt=\"x\" src=\"", "<h1 ", "<b "})
+        open += QString::fromLatin1(tag).repeated(20000);
+    t.restart();
+    HtmlToMarkdown::convert(open);
+    EXPECT_LT(t.elapsed(), 1000);
 }
