@@ -304,7 +304,7 @@ void BM_EditorDocumentSize(benchmark::State& state)
         openMs = w->open(doc);
         rssOpen = residentMegabytes() - rss0;
         restMs = w->finish();
-        keys = w->type(int(doc.indexOf("\n\n", doc.size() / 2)) - 5, 200);
+        keys = w->type(int(doc.indexOf("\n\n", doc.size() / 2)) - 5, qEnvironmentVariableIntValue("BWKEYS") > 0 ? qEnvironmentVariableIntValue("BWKEYS") : 200);
     }
     const double rss = residentMegabytes() - rss0;
     state.counters["open_to_first_screen_ms"] = openMs;

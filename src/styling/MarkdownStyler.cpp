@@ -133,24 +133,28 @@ void collectTicks(QStringView s, int from, int to, std::vector<int>& out)
 // fence line opens a block whose code is the lines after it up to the next fence line,
 // which closes it (whatever follows its backticks); a block left open runs to the end of
 // the text, and so does an opening line that ends the text.
+// The block opened by fence line `i` (an even index).
+FenceMatch fenceAt(QStringView s, const std::vector<int>& ticks, size_t i)
+{
+    const int n = int(s.size());
+    const int p = ticks[i];
+    const qsizetype lf = s.indexOf(u'\n', p + 3);
+    if (lf < 0)
+        return FenceMatch{TextRange(p, n - p), TextRange(n, 0)};
+    if (i + 1 == ticks.size())
+        return FenceMatch{TextRange(p, n - p), TextRange(int(lf) + 1, n - int(lf) - 1)};
+    const int close = ticks[i + 1];
+    const int closeLine = int(s.mid(0, close).lastIndexOf(u'\n')) + 1;
+    return FenceMatch{TextRange(p, close + 3 - p), TextRange(int(lf) + 1, closeLine - int(lf) - 1)};
+}
+
 QList<FenceMatch> pairTicks(QStringView s, const std::vector<int>& ticks)
 {
     QList<FenceMatch> out;
-    const int n = int(s.size());
     for (size_t i = 0; i < ticks.size(); i += 2) {
-        const int p = ticks[i];
-        const qsizetype lf = s.indexOf(u'\n', p + 3);
-        if (lf < 0) {
-            out.append(FenceMatch{TextRange(p, n - p), TextRange(n, 0)});
+        out.append(fenceAt(s, ticks, i));
+        if (out.last().range.end() >= s.size() && i + 1 >= ticks.size())
             break;
-        }
-        if (i + 1 == ticks.size()) {
-            out.append(FenceMatch{TextRange(p, n - p), TextRange(int(lf) + 1, n - int(lf) - 1)});
-            break;
-        }
-        const int close = ticks[i + 1];
-        const int closeLine = int(s.mid(0, close).lastIndexOf(u'\n')) + 1;
-        out.append(FenceMatch{TextRange(p, close + 3 - p), TextRange(int(lf) + 1, closeLine - int(lf) - 1)});
     }
     return out;
 }
@@ -268,11 +272,40 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
             ++hi;
         std::vector<int> fresh;
         collectTicks(s, lineStart, change->newEnd, fresh);
+        const size_t first = size_t(lo - m_ticks.begin());
+        const bool sameCount = fresh.size() == size_t(hi - lo);
         std::vector<int> updated(m_ticks.begin(), lo);
         updated.insert(updated.end(), fresh.begin(), fresh.end());
         for (auto it = hi; it != m_ticks.end(); ++it)
             updated.push_back(*it + delta);
         m_ticks = std::move(updated);
+        if (sameCount) {
+            // As many fence lines as before: every line pairs with the same partner, so
+            // only the blocks with a touched fence line are paired again; the block
+            // around the edit grows by it and those below move.
+            const size_t touchedEnd = first + fresh.size();
+            QList<FenceMatch> fences = m_fences;
+            for (qsizetype k = 0; k < fences.size(); ++k) {
+                const size_t open = size_t(2 * k), close = open + 1;
+                const bool touched = (open >= first && open < touchedEnd) || (close >= first && close < touchedEnd);
+                FenceMatch& f = fences[k];
+                if (touched) {
+                    f = fenceAt(s, m_ticks, open);
+                } else if (open >= touchedEnd) {
+                    f.range.location += delta;
+                    f.content.location += delta;
+                } else if (close >= touchedEnd || close >= m_ticks.size()) {
+                    f.range.length += delta;
+                    f.content.length += delta;
+                }
+            }
+            m_fences = std::move(fences);
+            m_fenceStorage = storage.identity();
+            m_fenceRevision = storage.textRevision();
+            if (sameStorage)
+                *changed = fenceDifference(before, m_fences, *change);
+            return m_fences;
+        }
     }
     m_fences = pairTicks(s, m_ticks);
     m_fenceStorage = storage.identity();
