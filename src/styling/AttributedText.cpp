@@ -157,7 +157,10 @@ void AttributedText::replaceCharacters(TextRange range, QStringView replacement)
     if (m_scratch.empty())
         add(0, insertAttrs);
 
-    m_text.replace(a, r.length, replacement.data(), replacement.size());
+    if (a == 0 && r.length == m_len)
+        m_text = replacement.toString(); // a new text: no room reserved for growth
+    else
+        m_text.replace(a, r.length, replacement.data(), replacement.size());
     const int oldLen = m_len;
     moveGap(std::size_t(k + 1));
     m_len = oldLen + delta; // runs after the gap shift with the length

@@ -175,8 +175,10 @@ void EditorCoordinator::styleSlice(int units)
 
 void EditorCoordinator::finishStyling()
 {
+    // Slice by slice all the same: one result for the whole rest would hold every run
+    // of it at once.
     while (m_unstyledFrom >= 0)
-        styleSlice(1 << 30);
+        styleSlice(sliceUnits);
     m_sliceTimer->stop();
 }
 
