@@ -1,11 +1,14 @@
 // Commands on the keystroke path and big pastes: a palette search over the 58 commands, a
 // user-shortcut lookup with 58 stored combinations, the toolbar's heading label on a 1 MiB
-// document, and pasting 1 MiB of HTML or 10,000 tab-separated rows into the editor.
+// document, pasting 1 MiB of HTML or 10,000 tab-separated rows into the editor, and caret
+// jumps across 1 MiB.
 #include "commands/CommandRegistry.h"
 #include "commands/PasteRules.h"
 #include "commands/ShortcutStore.h"
 #include "commands/ui/TextViewCommands.h"
 #include "editor/EditorController.h"
+#include "editor/EditorConfig.h"
+#include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/Settings.h"
@@ -170,4 +173,28 @@ void BM_InsertConverted1MiBHtmlOnly(benchmark::State& state)
     }
 }
 BENCHMARK(BM_InsertConverted1MiBHtmlOnly)->Unit(benchmark::kMillisecond)->Iterations(5);
+} // namespace
+
+namespace {
+// Jumping between the two ends of a 1 MiB text with markers revealed on the caret's line:
+// only the two lines are restyled, not the megabyte between them.
+void BM_CaretJumpOn1MiBWithRevealedMarkers(benchmark::State& state)
+{
+    PasteFixture f;
+    EditorConfig c = MarkdownEditorView::configFromSettings();
+    c.revealMarkers = true;
+    f.editor.applyConfig(c);
+    const QString text =
+        megabyteOf(QStringLiteral("Some **bold** paragraph with [a link](https://x.org) text.\n\n## Heading\n\n"));
+    f.editor.loadText(text);
+    MarkdownTextView* view = f.editor.markdownTextView();
+    view->coordinator()->finishStyling();
+    view->setSelectedRange(TextRange(int(text.size()) - 5, 0)); // lays the whole text out once
+    bool end = false;
+    for (auto _ : state) {
+        end = !end;
+        view->setSelectedRange(TextRange(end ? 2 : int(text.size()) - 5, 0));
+    }
+}
+BENCHMARK(BM_CaretJumpOn1MiBWithRevealedMarkers)->Unit(benchmark::kMillisecond)->Iterations(6);
 } // namespace

@@ -299,6 +299,12 @@ void EditorCoordinator::onSelectionChanged()
             restyle(previous);
             return;
         }
+        // A jump (to the end of the text): the old line and the new one are restyled each
+        // on its own, not everything between them.
+        if (!m_styler.theme.focusMode && previous.united(line).length > previous.length + line.length + farUnits) {
+            restyle(previous); // styles the caret's far line apart
+            return;
+        }
         restyle(previous.united(line));
     }
 }

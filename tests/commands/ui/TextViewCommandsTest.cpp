@@ -3,6 +3,7 @@
 #include "app/ui/MenuServices.h"
 #include "commands/ShortcutStore.h"
 #include "commands/ui/TextViewCommands.h"
+#include "editor/EditorConfig.h"
 #include "editor/EditorController.h"
 #include "editor/PrefKey.h"
 #include "editor/ui/MarkdownEditorView.h"
@@ -134,6 +135,29 @@ TEST_F(TextViewCommandsTest, ALongPasteIsStyledAtTheCaretFirstAndTheRestLater)
     EXPECT_TRUE(StyledBlocks::formatsOf(middle).isEmpty());
     tv()->coordinator()->finishStyling();
     EXPECT_FALSE(StyledBlocks::formatsOf(middle).isEmpty());
+}
+
+TEST_F(TextViewCommandsTest, AJumpFarAwayHidesTheOldLinesMarkersAndRevealsTheNewOnes)
+{
+    EditorConfig c = MarkdownEditorView::configFromSettings();
+    c.revealMarkers = true;
+    editor->applyConfig(c);
+    QString text = u"a **b** c\n"_s;
+    while (text.size() < 20000) text += u"plain filler line\n"_s;
+    const int last = int(text.size());
+    text += u"d **e** f"_s;
+    editor->loadText(text);
+    tv()->coordinator()->finishStyling();
+    tv()->setSelectedRange({1, 0});
+    QTextDocument* doc = tv()->document();
+    EXPECT_FALSE(StyledBlocks::isConcealedAt(doc->firstBlock(), 2));
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(doc->lastBlock(), 2));
+    tv()->setSelectedRange({last + 1, 0});
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(doc->firstBlock(), 2));
+    EXPECT_FALSE(StyledBlocks::isConcealedAt(doc->lastBlock(), 2));
+    tv()->setSelectedRange({1, 0});
+    EXPECT_FALSE(StyledBlocks::isConcealedAt(doc->firstBlock(), 2));
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(doc->lastBlock(), 2));
 }
 
 TEST_F(TextViewCommandsTest, APastedImageNeverReplacesAFileAndLinksTheNameWritten)
