@@ -11,6 +11,7 @@
 #include <memory>
 
 class MenuBar;
+class WindowPanels;
 class QMenu;
 class QSplitter;
 class QTimer;
@@ -48,7 +49,7 @@ public:
     QMenu* menu(const QString& title) override;
     QAction* menuAnchor(const QString& name) const override;
     void setPanel(Panel panel, QWidget* widget) override;
-    QWidget* panel(Panel panel) const override { return m_panels.value(panel); }
+    QWidget* panel(Panel panel) const override;
     void showPanel(Panel panel, bool shown) override;
     // Nothing when `path` is this window's file; otherwise the file opens in this
     // window's frame and this window closes, unless its document is edited, in which
@@ -138,17 +139,12 @@ private:
     void askToSave(Done done);
     // The answer of a close: closes the window when allowed and tells everyone waiting.
     void finishClose(bool ok);
-    // What shows or hides a panel: the toolbar or status bar around it, or the panel itself.
-    QWidget* panelFrame(Panel panel) const;
-    // Shows a panel when its feature wants it and distraction-free mode is off.
-    void applyPanelVisibility(Panel panel);
 
     EditorController* m_controller;
     EditorHost* m_editor;
     QSplitter* m_splitter;
     DocumentEvents* m_events;
-    QMap<Panel, QPointer<QWidget>> m_panels;
-    QMap<Panel, bool> m_panelWanted;
+    WindowPanels* m_panels;
     QTimer* m_autosaveTimer;
     QTimer* m_countsTimer;
     MenuBar* m_menuBar = nullptr;

@@ -1,0 +1,287 @@
+// The window's decisions about its file: saving, writing in place after a pause, what to do
+// when another program changed the file, and whether the window may close. The file state
+// itself is the DocumentFile's.
+#include "app/ui/DocumentWindow.h"
+
+#include "app/ui/DocumentController.h"
+#include "editor/EditorController.h"
+#include "editor/ui/EditorHost.h"
+#include "files/DocumentFile.h"
+#include "platform/TextUtil.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+void DocumentWindow::saveThen(Done done)
+{
+    if (isUntitled()) {
+        saveAsThen(std::move(done));
+        return;
+    }
+    // Saving writes even an unedited document: it creates the file of a new one.
+    writeInPlace(Ask::Always, [this, done = std::move(done)](SaveOutcome outcome, const QString& error) {
+        if (outcome == SaveOutcome::Saved) DocumentController::instance().noteRecent(filePath());
+        if (outcome == SaveOutcome::Failed) alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
+        if (done) done(outcome == SaveOutcome::Saved);
+    });
+}
+
+void DocumentWindow::saveAsThen(Done done)
+{
+    auto& prompts = DocumentController::instance().prompts();
+    if (!prompts.chooseSavePath) {
+        if (done) done(false);
+        return;
+    }
+    const QString folder = isUntitled() ? QDir::homePath() : QFileInfo(filePath()).absolutePath();
+    const QString suggested = QDir(folder).filePath(suggestedName() + u'.' + MarkdownDocument::defaultSuffix());
+    prompts.chooseSavePath(this, suggested, whileAlive([this, done](const QString& path) {
+        if (path.isEmpty()) {
+            if (done) done(false);
+            return;
+        }
+        QString error;
+        const bool ok = saveTo(path, &error);
+        if (!ok) alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
+        if (done) done(ok);
+    }));
+}
+
+namespace {
+// Runs `start` with a continuation and tells whether it finished, successfully, before returning.
+bool finishedAtOnce(const std::function<void(DocumentWindow::Done)>& start)
+{
+    auto result = std::make_shared<bool>(false);
+    start([result](bool ok) { *result = ok; });
+    return *result;
+}
+} // namespace
+
+bool DocumentWindow::save()
+{
+    return finishedAtOnce([this](Done done) { saveThen(std::move(done)); });
+}
+
+bool DocumentWindow::saveAs()
+{
+    return finishedAtOnce([this](Done done) { saveAsThen(std::move(done)); });
+}
+
+bool DocumentWindow::saveTo(const QString& path, QString* error)
+{
+    // Two windows on one file would overwrite each other's text with every autosave.
+    const DocumentWindow* other = DocumentController::instance().windowForPath(path);
+    if (other && other != this) {
+        if (error)
+            *error = tr("“%1” is open in another window. Close that window first, or choose another name.")
+                         .arg(QFileInfo(path).fileName());
+        return false;
+    }
+    if (!writeFile(path, error)) return false;
+    setFilePath(path);
+    DocumentController::instance().noteRecent(filePath());
+    updateTitle();
+    Q_EMIT m_events->saved(filePath());
+    return true;
+}
+
+bool DocumentWindow::writeFile(const QString& path, QString* error)
+{
+    if (!m_file->write(path, m_editor->textView()->text(), error)) return false;
+    settle();
+    return true;
+}
+
+void DocumentWindow::settle()
+{
+    m_autosaveTimer->stop();
+    m_editor->setModified(false);
+}
+
+bool DocumentWindow::autosave(QString* error)
+{
+    // Never asks, so the outcome is known at once.
+    SaveOutcome result = SaveOutcome::Failed;
+    autosaveAsking(Ask::Never, [&result, error](SaveOutcome outcome, const QString& message) {
+        result = outcome;
+        if (error) *error = message;
+    });
+    return result == SaveOutcome::Saved;
+}
+
+void DocumentWindow::autosaveAsking(Ask ask, Outcome done)
+{
+    m_autosaveTimer->stop();
+    if (!isDocumentEdited()) {
+        done(SaveOutcome::Saved, {});
+        return;
+    }
+    if (isUntitled()) {
+        QString error;
+        const bool ok = m_file->saveDraft(m_editor->textView()->text(), &error);
+        done(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
+        return;
+    }
+    writeInPlace(ask, std::move(done));
+}
+
+void DocumentWindow::writeInPlace(Ask ask, Outcome done)
+{
+    m_autosaveTimer->stop();
+    const DiskStamp::State disk = m_file->diskState();
+    if (disk != DiskStamp::State::Unchanged) {
+        const bool deleted = disk == DiskStamp::State::Missing;
+        if (ask == Ask::UnlessPutOff && m_file->isExternalChangePutOff()) {
+            done(SaveOutcome::Cancelled, {});
+            return;
+        }
+        auto& prompts = DocumentController::instance().prompts();
+        if (ask == Ask::Never || !prompts.resolveExternalChange) {
+            if (ask == Ask::Never) m_file->keepAside(m_editor->textView()->text());
+            done(SaveOutcome::Failed,
+                 deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.")
+                               .arg(displayName())
+                         : tr("“%1” was changed by another program; it was not overwritten.").arg(displayName()));
+            return;
+        }
+        using Choice = DocumentController::ExternalChangeChoice;
+        prompts.resolveExternalChange(this, displayName(), deleted, whileAlive([this, ask, deleted, done](Choice choice) {
+            QString error;
+            switch (choice) {
+            case Choice::KeepMine:
+                if (!writeFile(filePath(), &error)) {
+                    done(SaveOutcome::Failed, error);
+                    return;
+                }
+                Q_EMIT m_events->saved(filePath());
+                done(SaveOutcome::Saved, {});
+                return;
+            case Choice::Reload:
+                if (!deleted) {
+                    const bool ok = reloadFromDisk(&error);
+                    done(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
+                    return;
+                }
+                // Let the removal stand: closing gives the text up, otherwise it stays unwritten.
+                if (ask == Ask::Closing) {
+                    done(SaveOutcome::Saved, {});
+                    return;
+                }
+                [[fallthrough]];
+            case Choice::Cancel:
+                m_file->putOffExternalChange();
+                done(SaveOutcome::Cancelled, {});
+                return;
+            case Choice::SaveAs:
+                // The save panel reports its own failures.
+                saveAsThen([done](bool ok) { done(ok ? SaveOutcome::Saved : SaveOutcome::Cancelled, {}); });
+                return;
+            }
+        }));
+        return;
+    }
+    QString error;
+    if (!writeFile(filePath(), &error)) {
+        done(SaveOutcome::Failed, error);
+        return;
+    }
+    Q_EMIT m_events->saved(filePath());
+    done(SaveOutcome::Saved, {});
+}
+
+bool DocumentWindow::reloadFromDisk(QString* error)
+{
+    const auto doc = m_file->reload(error);
+    if (!doc) return false;
+    EditorTextView* view = m_editor->textView();
+    const QString text = LineEndings::toLineFeeds(doc->text);
+    if (text != view->text()) {
+        const int caret = std::min(view->selectedRange().location, int(text.size()));
+        m_controller->replace(TextRange(0, view->textLength()), text, TextRange(caret, 0));
+        // A view that refuses the edit still gets the file's text, without undo.
+        if (view->text() != text) m_editor->loadText(text);
+    }
+    settle();
+    return true;
+}
+
+void DocumentWindow::checkFileOnDisk()
+{
+    const DiskStamp::State disk = m_file->checkDisk();
+    if (disk == DiskStamp::State::Unchanged || isDocumentEdited()) return;
+    QString error;
+    if (disk == DiskStamp::State::Changed && reloadFromDisk(&error)) return;
+    // Gone, or no longer readable: the text in the window is now the only copy.
+    m_editor->setModified(true);
+}
+
+void DocumentWindow::decideClose(Done done)
+{
+    const QString couldNotSave = tr("The document “%1” could not be saved.").arg(displayName());
+    if (m_closingForQuit) {
+        // Quitting keeps an untitled document's text for the next launch instead of asking.
+        if (isUntitled() && !isDocumentEdited()) {
+            m_file->dropDraft();
+            done(true);
+            return;
+        }
+        autosaveAsking(Ask::Closing, [this, done, couldNotSave](SaveOutcome outcome, const QString& error) {
+            switch (outcome) {
+            case SaveOutcome::Saved:
+                if (!isUntitled()) m_file->dropDraft(); // settled: a copy kept aside is not needed
+                done(true);
+                return;
+            case SaveOutcome::Cancelled: done(false); return;
+            case SaveOutcome::Failed:
+                alert(couldNotSave, error);
+                askToSave(done);
+                return;
+            }
+        });
+        return;
+    }
+    const auto settled = [this, done](bool ok) {
+        if (ok) m_file->dropDraft(); // an untitled draft, or a copy kept aside
+        done(ok);
+    };
+    if (!isDocumentEdited()) {
+        settled(true);
+        return;
+    }
+    if (isUntitled()) {
+        askToSave(settled);
+        return;
+    }
+    // A saved document is written in place; ask only when that fails.
+    autosaveAsking(Ask::Closing, [this, settled, couldNotSave](SaveOutcome outcome, const QString& error) {
+        switch (outcome) {
+        case SaveOutcome::Saved: settled(true); return;
+        case SaveOutcome::Cancelled: settled(false); return;
+        case SaveOutcome::Failed:
+            alert(couldNotSave, error);
+            askToSave(settled);
+            return;
+        }
+    });
+}
+
+void DocumentWindow::askToSave(Done done)
+{
+    auto& prompts = DocumentController::instance().prompts();
+    if (!prompts.askSaveChanges) {
+        done(false);
+        return;
+    }
+    prompts.askSaveChanges(this, displayName(), whileAlive([this, done](DocumentController::SaveChoice choice) {
+        switch (choice) {
+        case DocumentController::SaveChoice::Save: saveAsThen(done); return;
+        case DocumentController::SaveChoice::DontSave:
+            // An older autosaved copy must not come back after the user discarded the changes.
+            m_file->dropDraft();
+            done(true);
+            return;
+        case DocumentController::SaveChoice::Cancel: done(false); return;
+        }
+    }));
+}
