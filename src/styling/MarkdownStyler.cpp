@@ -629,9 +629,16 @@ void MarkdownStyler::preparePaint()
         c.setAlphaF(float(a));
         return c;
     };
-    // Markers and quoted or struck text are dimmed, but stay legible on every page.
-    m_paint.marker = theme.legibleTextColor(0.35);
-    m_paint.faint = theme.legibleTextColor(0.6);
+    // Markers and quoted or struck text are dimmed, but stay legible on every page. The
+    // search for that alpha is redone only when the text or page colour changes.
+    const QColor page = theme.pageColor();
+    if (m_legibleFor != std::pair{m_paint.text, page}) {
+        m_legibleFor = {m_paint.text, page};
+        m_legibleMarker = theme.legibleTextColor(0.35);
+        m_legibleFaint = theme.legibleTextColor(0.6);
+    }
+    m_paint.marker = m_legibleMarker;
+    m_paint.faint = m_legibleFaint;
     m_paint.rule = dim(0.25);
     m_paint.codeBackground = dim(0.06);
     m_paint.focusDim = dim(0.28);

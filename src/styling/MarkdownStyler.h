@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // One fenced code block: the whole match (opening line to closing backticks) and
@@ -109,6 +110,9 @@ private:
         QFont headingFonts[7];
     };
     Paint m_paint;
+    // The legible marker and faint colours, for the text and page colours they were found for.
+    std::pair<QColor, QColor> m_legibleFor;
+    QColor m_legibleMarker, m_legibleFaint;
     std::uint64_t m_keys = 0;
 
     // Fence matches kept between calls, valid for one storage at one revision,
