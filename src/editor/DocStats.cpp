@@ -4,6 +4,8 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace {
 
 bool isLetterCp(char32_t c) { return QChar::isLetter(c) || QChar::category(c) == QChar::Letter_Other; }
@@ -12,6 +14,38 @@ bool isAlphabetic(char32_t c)
 {
     // Unicode Alphabetic: letters plus letter numbers and the marks that count as alphabetic.
     return isLetterCp(c) || QChar::category(c) == QChar::Number_Letter;
+}
+
+// Characters, characters that are not whitespace, and words of `text`. A grapheme never
+// runs past a line feed, so the text is taken line by line: a line of units below U+0300
+// without a CR is one grapheme per unit and needs no boundary search.
+void countGraphemes(QStringView text, int& chars, int& noSpace, int& words)
+{
+    bool inWord = false;
+    auto unit = [&](char32_t cp) {
+        ++chars;
+        const bool ws = TextUtil::isWhitespace(cp);
+        if (!ws) ++noSpace;
+        if (!ws && !inWord) ++words;
+        inWord = !ws;
+    };
+    const qsizetype n = text.size();
+    for (qsizetype ls = 0; ls < n;) {
+        const qsizetype lf = text.indexOf(u'\n', ls);
+        const qsizetype end = lf < 0 ? n : lf + 1;
+        const QStringView line = text.mid(ls, end - ls);
+        const bool simple = std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x300 && c != u'\r'; });
+        if (simple) {
+            for (QChar c : line)
+                unit(c.unicode());
+        } else {
+            TextUtil::forEachGrapheme(line, [&](TextRange r) {
+                unit(TextUtil::codePointAt(line, r.location));
+                return true;
+            });
+        }
+        ls = end;
+    }
 }
 
 } // namespace
@@ -36,19 +70,7 @@ int DocStats::countWords(QStringView text)
 DocStats DocStats::countLines(QStringView text)
 {
     DocStats s;
-    int chars = 0, noSpace = 0, words = 0;
-    bool inWord = false;
-    TextUtil::forEachGrapheme(text, [&](TextRange r) {
-        ++chars;
-        const bool ws = TextUtil::isWhitespace(TextUtil::codePointAt(text, r.location));
-        if (!ws) ++noSpace;
-        if (!ws && !inWord) ++words;
-        inWord = !ws;
-        return true;
-    });
-    s.characters = chars;
-    s.charactersNoSpaces = noSpace;
-    s.words = words;
+    countGraphemes(text, s.characters, s.charactersNoSpaces, s.words);
     s.lines = int(text.count(u'\n'));
     return s;
 }
@@ -86,19 +108,7 @@ DocStats DocStats::compute(QStringView text)
     DocStats s;
     if (text.isEmpty()) return s;
 
-    int chars = 0, noSpace = 0, words = 0;
-    bool inWord = false;
-    TextUtil::forEachGrapheme(text, [&](TextRange r) {
-        ++chars;
-        const bool ws = TextUtil::isWhitespace(TextUtil::codePointAt(text, r.location));
-        if (!ws) ++noSpace;
-        if (!ws && !inWord) ++words;
-        inWord = !ws;
-        return true;
-    });
-    s.characters = chars;
-    s.charactersNoSpaces = noSpace;
-    s.words = words;
+    countGraphemes(text, s.characters, s.charactersNoSpaces, s.words);
 
     // Sentences: pieces between ".", "!" and "?" that hold at least one letter.
     bool pieceHasLetter = false;
