@@ -20,11 +20,14 @@ namespace SettingsControls {
 
 namespace {
 Settings& store() { return Settings::instance(); }
+
+// Buttons read "&" as a mnemonic marker; these titles are plain text ("Links & media").
+QString plain(QString title) { return title.replace(u'&', QStringLiteral("&&")); }
 } // namespace
 
 QCheckBox* toggle(const QString& title, const QString& key, bool fallback, QWidget* parent)
 {
-    auto* box = new QCheckBox(title, parent);
+    auto* box = new QCheckBox(plain(title), parent);
     box->setChecked(store().boolean(key, fallback));
     // `clicked` comes only from the user; `toggled` would also fire when set from the store.
     QObject::connect(box, &QCheckBox::clicked, box, [key](bool on) { store().setValue(key, on); });
@@ -68,7 +71,7 @@ QWidget* segmented(const QString& key, const QString& fallback, const QList<Sett
     group->setExclusive(true);
     for (const auto& c : choices) {
         auto* b = new QToolButton(row);
-        b->setText(c.title);
+        b->setText(plain(c.title));
         b->setCheckable(true);
         b->setProperty("settingValue", c.value);
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);

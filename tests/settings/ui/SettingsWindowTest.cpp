@@ -2,7 +2,9 @@
 #include "commands/ui/ShortcutsSettingsView.h"
 #include "platform/ui/Icons.h"
 
+#include <QAbstractButton>
 #include <QDirIterator>
+#include <QKeySequence>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTabBar>
@@ -42,6 +44,20 @@ TEST(SettingsWindow, EveryTabTitleFitsTheWindow)
     const QTabBar* bar = w->tabs()->tabBar();
     for (int i = 0; i < bar->count(); ++i)
         EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << bar->tabText(i).toStdString();
+    w->close();
+}
+
+// A title holding "&" ("Links & media") is shown as written, not as a mnemonic with its "&" dropped.
+TEST(SettingsWindow, AmpersandsInControlTitlesAreShownAsText)
+{
+    SettingsWindow* w = SettingsWindow::showShared();
+    int withAmpersand = 0;
+    for (int i = 0; i < w->tabs()->count(); ++i)
+        for (const QAbstractButton* b : w->tabs()->widget(i)->findChildren<QAbstractButton*>()) {
+            EXPECT_TRUE(QKeySequence::mnemonic(b->text()).isEmpty()) << b->text().toStdString();
+            withAmpersand += b->text().contains(u'&');
+        }
+    EXPECT_GE(withAmpersand, 2);
     w->close();
 }
 
