@@ -2,6 +2,7 @@
 
 #include "files/MarkdownDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -50,11 +51,19 @@ std::unique_ptr<QLockFile> AutosaveStore::claim(const QString& id) const
 
 bool AutosaveStore::save(const QString& id, const QString& text, QString* error) const
 {
+    // The reason names the folder, never the copy's own file name, which means nothing to the user.
     if (!QDir().mkpath(m_folder)) {
-        if (error) *error = QStringLiteral("The folder “%1” could not be created.").arg(m_folder);
+        if (error)
+            *error = QCoreApplication::translate("AutosaveStore", "The autosave folder “%1” could not be created.")
+                         .arg(m_folder);
         return false;
     }
-    return MarkdownDocument{text}.write(path(id), error);
+    QString reason;
+    if (MarkdownDocument{text}.write(path(id), nullptr, &reason)) return true;
+    if (error)
+        *error = QCoreApplication::translate("AutosaveStore", "The autosave folder “%1” cannot be written: %2")
+                     .arg(m_folder, reason);
+    return false;
 }
 
 void AutosaveStore::remove(const QString& id) const { QFile::remove(path(id)); }

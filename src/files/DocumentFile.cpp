@@ -75,6 +75,10 @@ void DocumentFile::takeAsOnDisk(const QString& path, const MarkdownDocument& doc
 bool DocumentFile::write(const QString& path, const QString& lineFeedText, QString* error)
 {
     const MarkdownDocument doc{fileText(lineFeedText), m_byteOrderMark};
+    // A file with several hard links is written over in place, which a crash can leave half
+    // written: the new text goes to the autosave folder first, and comes back at the next
+    // launch if the write does not complete. (A failed write keeps that copy.)
+    if (MarkdownDocument::hasOtherLinks(path)) keepAside(lineFeedText);
     if (!doc.write(path, error)) return false;
     if (!isUntitled()) dropDraft(); // a copy kept aside (an untitled draft goes with setPath)
     takeAsOnDisk(path, doc);

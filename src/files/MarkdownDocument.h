@@ -27,9 +27,14 @@ struct MarkdownDocument {
     // ("…" is not a folder, cannot be read, is not valid UTF-8 text). The file is never touched.
     static std::optional<MarkdownDocument> read(const QString& path, QString* error = nullptr);
     // Atomic save: the bytes go to a temporary file that replaces `path` only once it is
-    // complete, so a failed write leaves the previous file whole. False with `error` set
-    // on failure.
-    bool write(const QString& path, QString* error = nullptr) const;
+    // complete, so a failed write leaves the previous file whole; the new file keeps the old
+    // one's owner, group and mode where permitted. A file with several hard links is written
+    // in place instead (see hasOtherLinks). False with `error` saying what happened, and
+    // `reason` the same without the file's name ("the disk is full.").
+    bool write(const QString& path, QString* error = nullptr, QString* reason = nullptr) const;
+    // True when `path` is a regular file with more than one hard link: a save writes it in
+    // place, which is not atomic, so the caller keeps the text aside first.
+    static bool hasOtherLinks(const QString& path);
 
     // File dialog filters: Markdown first (the type new documents are saved as), then plain text.
     static QStringList nameFilters();

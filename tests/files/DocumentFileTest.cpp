@@ -6,6 +6,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class DocumentFileTest : public FilesTest {
@@ -113,4 +116,53 @@ TEST_F(DocumentFileTest, AnEmptiedLineBetweenCrAndLfBreaksIsKept)
         makeFile("cr.md", "first\rsecond\nthird\n");
         ASSERT_TRUE(file->reload(&error));
     }
+}
+
+// Saving replaces the file atomically, but it stays the user's: owner, group and mode carry
+// over, and a file with several hard links is written in place so that every name sees the
+// new text.
+TEST_F(DocumentFileTest, ASaveKeepsOwnerGroupModeAndHardLinks)
+{
+    auto file = open("shared.md", "old\n");
+    ASSERT_TRUE(file);
+    const QByteArray p = QFile::encodeName(file->path());
+    ASSERT_EQ(::chmod(p.constData(), 0640), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(p.constData(), 4242, 4343), 0);
+    }
+    QString error;
+    ASSERT_TRUE(file->write(file->path(), "new\n", &error)) << error.toStdString();
+    struct stat st{};
+    ASSERT_EQ(::stat(p.constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(st.st_uid, 4242u);
+        EXPECT_EQ(st.st_gid, 4343u);
+    }
+
+    const QString other = path("other-name.md");
+    ASSERT_EQ(::link(p.constData(), QFile::encodeName(other).constData()), 0);
+    ASSERT_TRUE(file->write(file->path(), "newer\n", &error)) << error.toStdString();
+    EXPECT_EQ(read(other), QByteArray("newer\n"));
+    ASSERT_EQ(::stat(p.constData(), &st), 0);
+    EXPECT_EQ(st.st_nlink, 2u);
+    EXPECT_TRUE(store().entries().isEmpty()); // the copy kept aside for the write goes with it
+}
+
+// A failed write says what happened in words the user can act on, not the system's errno.
+TEST_F(DocumentFileTest, AFailedWriteSaysWhatHappened)
+{
+    auto file = open("a.md", "a\n");
+    ASSERT_TRUE(file);
+    QString error;
+    EXPECT_FALSE(file->write(path("gone/b.md"), "a\n", &error));
+    EXPECT_TRUE(error.contains("the folder") && error.contains("does not exist")) << error.toStdString();
+
+    // The autosave folder's failures name the folder, never the copy's internal file name.
+    makeFile("Autosave", "a file where the folder should be");
+    DocumentFile untitled(MarkdownDocument{}, QString(), store());
+    EXPECT_FALSE(untitled.saveDraft("text", &error));
+    EXPECT_TRUE(error.contains(path("Autosave"))) << error.toStdString();
+    EXPECT_FALSE(error.contains(untitled.draftId())) << error.toStdString();
 }

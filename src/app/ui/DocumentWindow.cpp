@@ -70,7 +70,10 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     connect(m_autosaveTimer, &QTimer::timeout, this, [this] {
         autosaveAsking(Ask::UnlessPutOff, [this](SaveOutcome outcome, const QString& error) {
             // Say so once, not after every pause in typing; the edited mark stays until a write works.
-            if (outcome == SaveOutcome::Failed && !isUntitled() && !m_autosaveFailed)
+            // A draft that cannot be written is told once for the whole program.
+            if (isUntitled() && outcome != SaveOutcome::Cancelled)
+                noteAutosaveFolder(outcome == SaveOutcome::Saved, error);
+            else if (outcome == SaveOutcome::Failed && !m_autosaveFailed)
                 alert(tr("The document “%1” could not be autosaved.").arg(displayName()), error);
             m_autosaveFailed = outcome != SaveOutcome::Saved;
         });

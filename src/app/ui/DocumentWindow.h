@@ -129,6 +129,10 @@ private:
     bool reloadFromDisk(QString* error);
     // After the text was written or read: not edited, nothing left to autosave.
     void settle();
+    // A write in place failed: keeps the text in the autosave folder for the next launch.
+    void keepAsideAfterFailedWrite();
+    // Whether a copy could be written to the autosave folder; a failure is told once.
+    void noteAutosaveFolder(bool written, const QString& error);
     void updateTitle();
     void setFilePath(const QString& path);
     // Before closing: writes an edited saved document in place, and asks what to do when that

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <utility>
+
 void DocumentWindow::saveThen(Done done)
 {
     if (isUntitled()) {
@@ -93,6 +95,30 @@ bool DocumentWindow::writeFile(const QString& path, QString* error)
     return true;
 }
 
+namespace {
+// Set once the user was told that the autosave folder cannot be written; cleared by the next
+// copy written there, so that a later failure is told again.
+bool autosaveFolderReported = false;
+} // namespace
+
+void DocumentWindow::noteAutosaveFolder(bool written, const QString& error)
+{
+    if (written) {
+        autosaveFolderReported = false;
+        return;
+    }
+    if (std::exchange(autosaveFolderReported, true)) return;
+    alert(tr("Unsaved text cannot be kept for the next launch."), error);
+}
+
+void DocumentWindow::keepAsideAfterFailedWrite()
+{
+    // A crash or a kill before the next good write would lose every edit since the last one:
+    // the text waits in the autosave folder and comes back at the next launch.
+    QString error;
+    noteAutosaveFolder(m_file->keepAside(m_editor->textView()->text(), &error), error);
+}
+
 void DocumentWindow::settle()
 {
     m_autosaveTimer->stop();
@@ -151,6 +177,7 @@ void DocumentWindow::writeInPlace(Ask ask, Outcome done)
             switch (choice) {
             case Choice::KeepMine:
                 if (!writeFile(filePath(), &error)) {
+                    keepAsideAfterFailedWrite();
                     done(SaveOutcome::Failed, error);
                     return;
                 }
@@ -183,6 +210,7 @@ void DocumentWindow::writeInPlace(Ask ask, Outcome done)
     }
     QString error;
     if (!writeFile(filePath(), &error)) {
+        keepAsideAfterFailedWrite();
         done(SaveOutcome::Failed, error);
         return;
     }

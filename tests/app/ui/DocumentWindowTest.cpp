@@ -137,6 +137,9 @@ TEST_F(DocumentWindowTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy)
     ASSERT_EQ(alerts.size(), 1);
     EXPECT_TRUE(alerts.first().contains("could not be saved")) << alerts.first().toStdString();
     EXPECT_TRUE(w->isWindowModified());
+    // Until a write works, the text waits in the autosave folder for the next launch.
+    ASSERT_EQ(DocumentController::instance().autosaveStore().entries().size(), 1);
+    EXPECT_EQ(DocumentController::instance().autosaveStore().entries().first().text, "old\nnew");
 
     // The autosave after a pause fails too: it is reported once, not after every pause.
     QTest::keyClicks(edit(w), "x");
@@ -159,6 +162,24 @@ TEST_F(DocumentWindowTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy)
     EXPECT_EQ(asked.size(), 2);
     EXPECT_EQ(DocumentController::instance().windows().size(), 1);
     EXPECT_EQ(readAll(path), QByteArray("old\n"));
+}
+
+// Drafts that cannot be written are told once for the whole program, naming the folder.
+TEST_F(DocumentWindowTest, AnAutosaveFolderThatCannotBeWrittenIsToldOnce)
+{
+    writeAll(dir.filePath("NotAFolder"), "a file where the autosave folder should be");
+    auto& dc = DocumentController::instance();
+    dc.setAutosaveStore(AutosaveStore(dir.filePath("NotAFolder")));
+    DocumentWindow* a = dc.newDocument();
+    DocumentWindow* b = dc.newDocument();
+    typeAtEnd(a, "one");
+    typeAtEnd(b, "two");
+    QTest::qWait(DocumentWindow::autosaveDelayMs + 500);
+    typeAtEnd(a, "!");
+    QTest::qWait(DocumentWindow::autosaveDelayMs + 500);
+    ASSERT_EQ(alerts.size(), 1) << alerts.join("|").toStdString();
+    EXPECT_TRUE(alerts.first().contains(dir.filePath("NotAFolder"))) << alerts.first().toStdString();
+    EXPECT_FALSE(alerts.first().contains(".md")) << alerts.first().toStdString();
 }
 
 TEST_F(DocumentWindowTest, DontSaveDiscardsTheAutosavedDraftEvenWhenQuitting)
