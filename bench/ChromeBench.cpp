@@ -8,7 +8,7 @@
 #include "app/ui/OutlineSidebar.h"
 #include "app/ui/QuickOpenSheet.h"
 #include "editor/OutlineParser.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"

@@ -8,7 +8,7 @@
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/Features.h"
 #include "editor/EditorController.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "editor/TextFind.h"
 #include "editor/WindowConfig.h"
 #include "editor/ui/FindBar.h"

@@ -7,7 +7,7 @@
 // exports every Markdown file of FOLDER as the File menu's batch export does, replacing
 // existing outputs, and prints the report.
 //   --theme standard|github|academic|dark|compact adds an export theme's CSS.
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
 #include "render/Exporter.h"

@@ -1,6 +1,6 @@
 #include "assist/ui/AssistWindow.h"
 
-#include "app/ApplyResults.h"
+#include "assist/ApplyResults.h"
 #include "assist/ui/AIAssistSheet.h"
 #include "assist/ui/InlineContinuation.h"
 #include "assist/ui/TranslateSheet.h"

@@ -2,7 +2,7 @@
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/MenuServices.h"
 #include "editor/EditorController.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "editor/ui/FindBar.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"

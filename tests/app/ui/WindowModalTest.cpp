@@ -1,6 +1,6 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"

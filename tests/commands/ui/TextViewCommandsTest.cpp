@@ -5,7 +5,7 @@
 #include "commands/ui/TextViewCommands.h"
 #include "editor/EditorConfig.h"
 #include "editor/EditorController.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/StyledBlocks.h"
 #include "editor/ui/EditorCoordinator.h"

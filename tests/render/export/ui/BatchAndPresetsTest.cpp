@@ -1,7 +1,7 @@
 #include "../ExportTestSupport.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"

@@ -2,7 +2,7 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/MenuServices.h"
-#include "editor/PrefKey.h"
+#include "platform/PrefKey.h"
 #include "platform/NotificationBus.h"
 #include "render/export/PrintController.h"
 #include "render/export/ui/ExportDialogs.h"

@@ -1,4 +1,4 @@
-#include "app/ApplyResults.h"
+#include "assist/ApplyResults.h"
 
 #include "editor/EditorController.h"
 #include "editor/FrontMatter.h"
