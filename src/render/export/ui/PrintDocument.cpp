@@ -4,6 +4,8 @@
 #include "render/export/ui/PrintJob.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QPdfDocument>
 #include <QPointer>
 #include <QPrintDialog>
@@ -29,6 +31,14 @@ void PrintController::print(const QString& text, const QString& title, const QSt
     render({text, title, baseDir, QString(), QString()}, window, [=, busy = BusyCursor::start()](const QByteArray& pdf) {
         if (pdf.isEmpty() || (hadWindow && !guard)) return;
         QPrinter& printer = sharedPrinter();
+        // Set before the dialog is built: it proposes its output file from these.
+        printer.setDocName(title);
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+            // The printer is shared: printing to a file again proposes this document's name in the
+            // folder used last, not the previous document's file.
+            const QFileInfo last(printer.outputFileName());
+            printer.setOutputFileName(last.dir().filePath(title + QStringLiteral(".pdf")));
+        }
         auto* dialog = new QPrintDialog(&printer, guard);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         // The job belongs to the dialog until printing starts, so a cancelled dialog takes it along.
@@ -37,7 +47,6 @@ void PrintController::print(const QString& text, const QString& title, const QSt
             delete dialog;
             return;
         }
-        printer.setDocName(title);
         printer.setFullPage(true);
         printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
         printer.setFromTo(0, 0);

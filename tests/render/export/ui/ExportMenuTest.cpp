@@ -143,14 +143,18 @@ TEST_F(ExportMenuTest, CopyAsHtmlHeaderFooterAndPrintItems)
     QAction* print = item("Print…");
     ASSERT_TRUE(print);
     EXPECT_EQ(print->shortcut(), QKeySequence(QKeySequence::Print));
+    // An earlier job printed another document to a file: this one is offered under its own name.
+    PrintController::sharedPrinter().setOutputFileName(dir.filePath("earlier.pdf"));
     print->trigger();
     QPrintDialog* dialog = nullptr;
     ASSERT_TRUE(waitFor([&] { return (dialog = window->findChild<QPrintDialog*>()) != nullptr; }));
     EXPECT_EQ(PrintController::sharedPrinter().docName(), "v1.2 notes");
+    EXPECT_EQ(PrintController::sharedPrinter().outputFileName(), dir.filePath("v1.2 notes.pdf"));
     EXPECT_TRUE(PrintController::sharedPrinter().fullPage());
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
     EXPECT_EQ(&MenuServices::printer(), &PrintController::sharedPrinter()) << "Page Setup edits the printer printing uses";
     dialog->reject();
+    PrintController::sharedPrinter().setOutputFileName(QString());
 }
 
 TEST_F(ExportMenuTest, OnlyTheKeyWindowShowsTheHeaderFooterSheet)
