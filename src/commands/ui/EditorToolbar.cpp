@@ -70,8 +70,14 @@ public:
         setAttribute(Qt::WA_Hover);
         setMinimumHeight(QFontMetrics(f).height() + 8);
     }
-    QSize sizeHint() const override { return {170, QFontMetrics(font()).height() + 8}; }
-
+    // Wide enough for the title in its heading's size, a gap and the key: "Heading 1" at 15 pt ran into "Ctrl+1".
+    QSize sizeHint() const override
+    {
+        const int width = 8 + QFontMetrics(font()).horizontalAdvance(text()) + 16 +
+                          QFontMetrics(hintFont()).horizontalAdvance(m_hint) + 8;
+        return {std::max(170, width), QFontMetrics(font()).height() + 8};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
 protected:
     void paintEvent(QPaintEvent*) override
     {
@@ -87,10 +93,7 @@ protected:
         const QRect r = rect().adjusted(8, 4, -8, -4);
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(r, Qt::AlignVCenter | Qt::AlignLeft, text());
-        QFont small = QWidget::font();
-        small.setPointSizeF(9);
-        small.setWeight(QFont::Normal);
-        p.setFont(small);
+        p.setFont(hintFont());
         QColor dim = palette().color(QPalette::WindowText);
         dim.setAlphaF(0.4);
         p.setPen(dim);
@@ -98,6 +101,13 @@ protected:
     }
 
 private:
+    QFont hintFont() const
+    {
+        QFont small = QWidget::font();
+        small.setPointSizeF(9);
+        small.setWeight(QFont::Normal);
+        return small;
+    }
     QString m_hint;
 };
 
@@ -364,7 +374,8 @@ void EditorToolbar::openHeadingPopover()
     auto* box = new QVBoxLayout(pop);
     box->setContentsMargins(10, 10, 10, 10);
     box->setSpacing(1);
-    pop->setFixedWidth(190);
+    // 190 wide at the least; wider when the heading fonts at this screen's resolution need it.
+    pop->setMinimumWidth(190);
     struct Row {
         int level;
         const char* title;

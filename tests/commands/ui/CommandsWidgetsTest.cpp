@@ -178,6 +178,22 @@ TEST_F(CommandsWidgetsTest, PopoversInsertThroughTheEditor)
 {
     view = FakeTextView(u"see here now"_s, {4, 4});
     EditorToolbar bar([this] { return context(); }, &editor, {});
+    // Each heading row is wide enough for its title, in its own size, and its key beside it, inside
+    // the row's 8-pixel insets and with a gap between them.
+    bar.openHeadingPopover();
+    ASSERT_TRUE(bar.openPopover());
+    QFont keyFont = bar.openPopover()->font();
+    keyFont.setPointSizeF(9);
+    int rows = 0;
+    for (QAbstractButton* row : bar.openPopover()->findChildren<QAbstractButton*>()) {
+        const int needed = QFontMetrics(row->font()).horizontalAdvance(row->text()) +
+                           QFontMetrics(keyFont).horizontalAdvance(u"Ctrl+0"_s) + 2 * 8 + 8;
+        EXPECT_GT(row->width(), needed) << row->text().toStdString();
+        ++rows;
+    }
+    EXPECT_EQ(rows, 7);
+    bar.openPopover()->close();
+
     bar.openLinkPopover();
     auto* link = qobject_cast<LinkEditorView*>(bar.openPopover());
     ASSERT_TRUE(link);
