@@ -45,7 +45,7 @@ QIcon tinted(const QIcon& icon, const QColor& color)
     return QIcon(pm);
 }
 
-// Menus read "&" as a mnemonic mark ("Lists & Blocks" would lose it).
+// Menu items read "&" as a mnemonic mark ("Text & Data" would lose it).
 QString menuText(QString title) { return title.replace(u'&', u"&&"_s); }
 
 QWidget* emptyCell(QWidget* parent)
@@ -287,7 +287,8 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
     for (CommandCategory category : CommandCategories::all()) {
         const QList<EditorCommand> commands = CommandRegistry::inCategory(category);
         if (commands.isEmpty()) continue;
-        m_allTools->addSection(menuText(CommandCategories::title(category)));
+        // A section's title is drawn as written, with no mnemonic: "&&" would show both.
+        m_allTools->addSection(CommandCategories::title(category));
         for (const EditorCommand& c : commands)
             m_allTools->addAction(Icons::icon(c.symbol), menuText(c.title), this, [this, id = c.id] {
                 if (const EditorCommand* cmd = CommandRegistry::command(id); cmd && m_context) cmd->run(m_context());
