@@ -41,10 +41,10 @@ using Row = MenuBar::Row;
 
 void post(QLatin1String request) { NotificationBus::instance().post(NotificationBus::name(request)); }
 
-void flip(const char* key)
+void flip(QLatin1String key)
 {
     Settings& s = Settings::instance();
-    s.setValue(QLatin1String(key), !s.boolean(QLatin1String(key)));
+    s.setValue(key, !s.boolean(key));
 }
 
 // What the export and print items read of the window, each when the item runs.
@@ -125,19 +125,20 @@ void toggleViewMode()
 }
 
 // A Show/Hide item: its title follows the setting each time its menu opens.
-template <const char* Key, const char* What> void showHideTitle(QAction* a, W&)
+template <const QLatin1String& Key, const char* What> void showHideTitle(QAction* a, W&)
 {
     const auto update = [a] {
-        const bool on = Settings::instance().boolean(QLatin1String(Key));
+        const bool on = Settings::instance().boolean(Key);
         a->setText((on ? QObject::tr("Hide %1") : QObject::tr("Show %1")).arg(QObject::tr(What)));
     };
     update();
     QObject::connect(qobject_cast<QMenu*>(a->parent()), &QMenu::aboutToShow, a, update);
 }
-constexpr char kShowFileBrowser[] = "showFileBrowser", kFileBrowser[] = "File Browser";
-constexpr char kShowOutline[] = "showOutline", kOutline[] = "Outline";
-constexpr char kShowMinimap[] = "editorShowMinimap", kMinimap[] = "Minimap";
-constexpr char kShowRuler[] = "editorShowRuler", kRuler[] = "Ruler";
+constexpr const QLatin1String& kShowFileBrowser = PrefKey::showFileBrowser;
+constexpr const QLatin1String& kShowOutline = PrefKey::showOutline;
+constexpr const QLatin1String& kShowMinimap = PrefKey::editorShowMinimap;
+constexpr const QLatin1String& kShowRuler = PrefKey::editorShowRuler;
+constexpr char kFileBrowser[] = "File Browser", kOutline[] = "Outline", kMinimap[] = "Minimap", kRuler[] = "Ruler";
 
 void viewModeTitle(QAction* a, W&)
 {
@@ -373,19 +374,19 @@ const QList<Row>& MenuBar::table()
         {"&View", "Fit Page", UK, nullptr, nullptr, [](W& w) { editor(w).fitPage(); }},
         {"&View"},
         {"&View", "Show File Browser", UK, "Ctrl+Meta+B", nullptr, [](W&) { flip(kShowFileBrowser); },
-         &showHideTitle<kShowFileBrowser, kFileBrowser>},
+         &showHideTitle<PrefKey::showFileBrowser, kFileBrowser>},
         {"&View", "Open Folder…", UK, "Ctrl+Shift+B", nullptr,
          [](W&) {
-             Settings::instance().setValue(QLatin1String(kShowFileBrowser), true);
+             Settings::instance().setValue(kShowFileBrowser, true);
              post(Requests::openFileBrowserFolder);
          }},
         {"&View", "Show Outline", UK, "Ctrl+Meta+O", nullptr, [](W&) { flip(kShowOutline); },
-         &showHideTitle<kShowOutline, kOutline>},
+         &showHideTitle<PrefKey::showOutline, kOutline>},
         {"&View", "Show Minimap", UK, "Ctrl+Meta+M", nullptr, [](W&) { flip(kShowMinimap); },
-         &showHideTitle<kShowMinimap, kMinimap>},
+         &showHideTitle<PrefKey::editorShowMinimap, kMinimap>},
         {"&View", "Toggle Distraction-Free", UK, "Ctrl+Meta+D", nullptr, [](W&) { post(Requests::toggleDistractionFree); }},
         {"&View", "Show Ruler", UK, "Ctrl+Meta+R", nullptr, [](W&) { flip(kShowRuler); },
-         &showHideTitle<kShowRuler, kRuler>},
+         &showHideTitle<PrefKey::editorShowRuler, kRuler>},
         {"&View", "Show Markdown Source", UK, "Ctrl+Shift+M", nullptr, [](W&) { toggleViewMode(); }, &viewModeTitle},
         {"&View", "Command Palette…", UK, "Ctrl+Shift+P", nullptr, [](W&) { post(Requests::showCommandPalette); }},
         {"&View", nullptr, UK, nullptr, "view.toolbar"},

@@ -8,6 +8,7 @@
 #include "editor/ui/DocumentHost.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/MarkdownTextView.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QPointer>
@@ -38,7 +39,7 @@ CommandContext contextFor(DocumentHost& host)
     c.text = [window, h] { return window ? h->documentText() : QString(); };
     c.toggleMode = [] {
         Settings& s = Settings::instance();
-        s.setValue(u"editorViewMode"_s, CommandContexts::toggledViewMode(s.string(u"editorViewMode"_s, u"wysiwyg"_s)));
+        s.setValue(PrefKey::editorViewMode, CommandContexts::toggledViewMode(s.string(PrefKey::editorViewMode, u"wysiwyg"_s)));
     };
     c.exportAs = [window, h](ExportFormat format) {
         if (window && exporter()) exporter()(*h, format);

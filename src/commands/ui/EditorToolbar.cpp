@@ -4,6 +4,7 @@
 #include "commands/ui/InsertPopovers.h"
 #include "editor/EditorController.h"
 #include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "platform/ui/Icons.h"
 
@@ -232,12 +233,12 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
          iconButton(u"wand.and.stars"_s, tr("Clean Up Markdown"), QString(),
                     ed([](EditorController& e) { e.cleanUpMarkdown(); })),
          iconButton(u"clock.arrow.circlepath"_s, tr("Version History…"), u"⇧⌘H"_s, post("showVersionHistory"))},
-        {toggleButton(u"sidebar.squares.left"_s, tr("Files"), u"⌃⌘B"_s, u"showFileBrowser"_s),
-         toggleButton(u"sidebar.left"_s, tr("Outline"), u"⌃⌘O"_s, u"showOutline"_s),
-         toggleButton(u"ruler"_s, tr("Ruler"), u"⌃⌘R"_s, u"editorShowRuler"_s),
+        {toggleButton(u"sidebar.squares.left"_s, tr("Files"), u"⌃⌘B"_s, PrefKey::showFileBrowser),
+         toggleButton(u"sidebar.left"_s, tr("Outline"), u"⌃⌘O"_s, PrefKey::showOutline),
+         toggleButton(u"ruler"_s, tr("Ruler"), u"⌃⌘R"_s, PrefKey::editorShowRuler),
          m_viewMode = iconButton(u"eye"_s, QString(), QString(), [] {
              Settings& s = Settings::instance();
-             s.setValue(u"editorViewMode"_s, CommandContexts::toggledViewMode(s.string(u"editorViewMode"_s, u"wysiwyg"_s)));
+             s.setValue(PrefKey::editorViewMode, CommandContexts::toggledViewMode(s.string(PrefKey::editorViewMode, u"wysiwyg"_s)));
          })},
     };
     for (int i = 0; i < groups.size(); ++i) {
@@ -315,7 +316,7 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
     bar->addWidget(trailing);
 
     Settings& s = Settings::instance();
-    for (const QString& key : {u"showFileBrowser"_s, u"showOutline"_s, u"editorShowRuler"_s, u"editorViewMode"_s})
+    for (const QLatin1String key : {PrefKey::showFileBrowser, PrefKey::showOutline, PrefKey::editorShowRuler, PrefKey::editorViewMode})
         s.onChange(key, this, [this](const QVariant&) { refreshSettings(); });
     refreshSettings();
     refreshHeading();
@@ -346,7 +347,7 @@ void EditorToolbar::refreshSettings()
         t.button->setIcon(on ? tinted(Icons::icon(t.symbol), accent) : Icons::icon(t.symbol));
         t.button->setProperty("active", on);
     }
-    const QString mode = s.string(u"editorViewMode"_s, u"wysiwyg"_s);
+    const QString mode = s.string(PrefKey::editorViewMode, u"wysiwyg"_s);
     const bool wysiwyg = mode == u"wysiwyg";
     const QString title = wysiwyg ? tr("Switch to Markdown source") : tr("Switch to WYSIWYG");
     const QIcon icon = Icons::icon(wysiwyg ? u"eye"_s : u"chevron.left.forwardslash.chevron.right"_s);

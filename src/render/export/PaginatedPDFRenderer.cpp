@@ -1,5 +1,6 @@
 #include "render/export/PaginatedPDFRenderer.h"
 
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "render/Exporter.h"
 #include "render/MarkdownHTMLRenderer.h"
@@ -168,8 +169,8 @@ void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
     m_request = request;
     m_done = std::move(done);
     Settings& settings = Settings::instance();
-    m_header = settings.string(QStringLiteral("printHeaderTemplate"), QStringLiteral("{title}"));
-    m_footer = settings.string(QStringLiteral("printFooterTemplate"), QStringLiteral("Page {page} of {pages}"));
+    m_header = settings.string(PrefKey::printHeaderTemplate, QStringLiteral("{title}"));
+    m_footer = settings.string(PrefKey::printFooterTemplate, QStringLiteral("Page {page} of {pages}"));
     const QString userCSS =
         request.extraCSS.isEmpty() ? settings.string(QStringLiteral("exportCSS")) : request.extraCSS;
     const QString folder = request.baseDir.isEmpty() ? QString() : QFileInfo(request.baseDir).canonicalFilePath();

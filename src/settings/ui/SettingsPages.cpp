@@ -63,7 +63,7 @@ QWidget* themePicker(QWidget* parent)
             if (QWidget* w = item->widget()) w->deleteLater();
             delete item;
         }
-        const QString key = QStringLiteral("editorAppearance");
+        const QString key = PrefKey::editorAppearance;
         if (choices.segmented()) {
             layout->addWidget(segmented(key, QStringLiteral("system"), choices.builtIn, holder));
         } else {
@@ -88,23 +88,23 @@ QWidget* editor(QWidget* parent)
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
     form->addRow(QObject::tr("Language"),
-                 popup(QStringLiteral("appLanguageOverride"), QStringLiteral("system"), SettingsModel::languages(),
+                 popup(PrefKey::appLanguageOverride, QStringLiteral("system"), SettingsModel::languages(),
                        page, [](const QString& code) { SettingsModel::setApplicationLanguage(store(), code); }));
     form->addRow(caption(QObject::tr("Relaunch Brindlewick to apply a new language."), page));
     form->addRow(divider(page));
     form->addRow(QObject::tr("Editing mode"),
-                 segmented(QStringLiteral("editorViewMode"), QStringLiteral("wysiwyg"),
+                 segmented(PrefKey::editorViewMode, QStringLiteral("wysiwyg"),
                            {{QObject::tr("WYSIWYG"), QStringLiteral("wysiwyg")},
                             {QObject::tr("Markdown Source"), QStringLiteral("source")}},
                            page));
-    form->addRow(QObject::tr("Font"), segmented(QStringLiteral("editorFontFamily"), QStringLiteral("system"),
+    form->addRow(QObject::tr("Font"), segmented(PrefKey::editorFontFamily, QStringLiteral("system"),
                                                 {{QObject::tr("System"), QStringLiteral("system")},
                                                  {QObject::tr("Serif"), QStringLiteral("serif")},
                                                  {QObject::tr("Monospaced"), QStringLiteral("mono")}},
                                                 page));
-    form->addRow(QObject::tr("Text size"), slider(QStringLiteral("editorFontSize"), 15, 11, 26, 1, points, 46, page));
+    form->addRow(QObject::tr("Text size"), slider(PrefKey::editorFontSize, 15, 11, 26, 1, points, 46, page));
     form->addRow(QObject::tr("Line spacing"),
-                 slider(QStringLiteral("editorLineSpacing"), 3, 0, 10, 1, plain, 46, page));
+                 slider(PrefKey::editorLineSpacing, 3, 0, 10, 1, plain, 46, page));
     form->addRow(QObject::tr("Writing goal"), slider(QStringLiteral("writingGoal"), 0, 0, 2000, 50,
                                                      SettingsModel::writingGoalLabel, 80, page));
     return page;
@@ -117,21 +117,21 @@ QWidget* appearance(QWidget* parent)
     form->addRow(QObject::tr("Theme"), themePicker(page));
     form->addRow(new CustomThemesEditor(page));
     form->addRow(QObject::tr("Page width"),
-                 slider(QStringLiteral("editorPageWidth"), 816, 560, 1100, 20, points, 60, page));
+                 slider(PrefKey::editorPageWidth, 816, 560, 1100, 20, points, 60, page));
     form->addRow(QObject::tr("Page margin"),
-                 slider(QStringLiteral("editorPageMargin"), 72, 32, 140, 4, points, 60, page));
-    form->addRow(toggle(QObject::tr("Focus mode (dim inactive paragraphs)"), QStringLiteral("editorFocusMode"), false,
+                 slider(PrefKey::editorPageMargin, 72, 32, 140, 4, points, 60, page));
+    form->addRow(toggle(QObject::tr("Focus mode (dim inactive paragraphs)"), PrefKey::editorFocusMode, false,
                         page));
-    form->addRow(toggle(QObject::tr("Typewriter scrolling (keep caret centered)"), QStringLiteral("editorTypewriter"),
+    form->addRow(toggle(QObject::tr("Typewriter scrolling (keep caret centered)"), PrefKey::editorTypewriter,
                         false, page));
     form->addRow(QObject::tr("Text direction"),
-                 popup(QStringLiteral("editorTextDirection"), QStringLiteral("natural"),
+                 popup(PrefKey::editorTextDirection, QStringLiteral("natural"),
                        {{QObject::tr("Automatic"), QStringLiteral("natural")},
                         {QObject::tr("Left-to-Right"), QStringLiteral("ltr")},
                         {QObject::tr("Right-to-Left"), QStringLiteral("rtl")}},
                        page));
     form->addRow(QObject::tr("Spelling language"),
-                 popup(QStringLiteral("editorSpellLanguage"), QStringLiteral("auto"),
+                 popup(PrefKey::editorSpellLanguage, QStringLiteral("auto"),
                        {{QObject::tr("Automatic"), QStringLiteral("auto")},
                         {QStringLiteral("English"), QStringLiteral("en")},
                         {QStringLiteral("Español"), QStringLiteral("es")},
@@ -148,18 +148,18 @@ QWidget* behavior(QWidget* parent)
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
     form->addRow(toggle(QObject::tr("Reveal Markdown syntax on the active line"),
-                        QStringLiteral("revealActiveLineMarkers"), false, page));
+                        PrefKey::revealActiveLineMarkers, false, page));
     form->addRow(caption(QObject::tr("When on, the raw markdown (**, #, `) appears on the line your cursor is on. "
                                      "Off keeps it hidden while you edit."),
                          page));
     form->addRow(divider(page));
-    form->addRow(toggle(QObject::tr("Check spelling while typing"), QStringLiteral("editorSpellCheck"), false, page));
+    form->addRow(toggle(QObject::tr("Check spelling while typing"), PrefKey::editorSpellCheck, false, page));
     form->addRow(
-        toggle(QObject::tr("Auto-pair markers around selection"), QStringLiteral("editorAutoPair"), true, page));
+        toggle(QObject::tr("Auto-pair markers around selection"), PrefKey::editorAutoPair, true, page));
     form->addRow(caption(QObject::tr("Auto-pair wraps the selected text when you type * _ ` or [."), page));
     form->addRow(divider(page));
     form->addRow(toggle(QObject::tr("Reopen documents from last session on launch"),
-                        QStringLiteral("reopenLastSession"), true, page));
+                        PrefKey::reopenLastSession, true, page));
     form->addRow(caption(QObject::tr("Files you had open are reopened the next time you start Brindlewick."), page));
     return page;
 }
@@ -168,7 +168,7 @@ QWidget* ai(QWidget* parent)
 {
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
-    const QString providerKey = QStringLiteral("aiProvider");
+    const QString providerKey = PrefKey::aiProvider;
     form->addRow(QObject::tr("Provider"),
                  popup(providerKey, QStringLiteral("deepseek"),
                        {{QObject::tr("DeepSeek (cloud)"), QStringLiteral("deepseek")},
@@ -188,10 +188,10 @@ QWidget* ai(QWidget* parent)
     auto* local = new QWidget(fields);
     auto* localForm = new QFormLayout(local);
     localForm->setContentsMargins(0, 0, 0, 0);
-    const QString ollamaDefault = store().defaultValue(QStringLiteral("ollamaBaseURL")).toString();
+    const QString ollamaDefault = store().defaultValue(PrefKey::ollamaBaseURL).toString();
     localForm->addRow(QObject::tr("Base URL"),
-                      textField(QStringLiteral("ollamaBaseURL"), ollamaDefault, ollamaDefault, local));
-    localForm->addRow(QObject::tr("Model"), textField(QStringLiteral("ollamaModel"), QStringLiteral("llama3.2"),
+                      textField(PrefKey::ollamaBaseURL, ollamaDefault, ollamaDefault, local));
+    localForm->addRow(QObject::tr("Model"), textField(PrefKey::ollamaModel, QStringLiteral("llama3.2"),
                                                       QStringLiteral("llama3.2"), local));
     localForm->addRow(caption(QObject::tr("Runs entirely on this computer — no key, nothing leaves the device. "
                                           "Requires Ollama installed and running."),
@@ -199,9 +199,9 @@ QWidget* ai(QWidget* parent)
     auto* custom = new QWidget(fields);
     auto* customForm = new QFormLayout(custom);
     customForm->setContentsMargins(0, 0, 0, 0);
-    customForm->addRow(QObject::tr("Endpoint URL"), textField(QStringLiteral("customEndpoint"), QString(),
+    customForm->addRow(QObject::tr("Endpoint URL"), textField(PrefKey::customEndpoint, QString(),
                                                               QStringLiteral("https://…/v1/chat/completions"), custom));
-    customForm->addRow(QObject::tr("Model"), textField(QStringLiteral("customModel"), QString(), QString(), custom));
+    customForm->addRow(QObject::tr("Model"), textField(PrefKey::customModel, QString(), QString(), custom));
     customForm->addRow(QObject::tr("API Key (optional)"), keyField(ApiKeyStore::customKeyName(), custom));
     fields->addWidget(cloud);
     fields->addWidget(local);
@@ -214,7 +214,7 @@ QWidget* ai(QWidget* parent)
     store().onChange(providerKey, fields, [showProvider](const QVariant&) { showProvider(); });
     form->addRow(fields);
     form->addRow(divider(page));
-    form->addRow(toggle(QObject::tr("Automatic inline suggestions"), QStringLiteral("aiAutocomplete"), false, page));
+    form->addRow(toggle(QObject::tr("Automatic inline suggestions"), PrefKey::aiAutocomplete, false, page));
     form->addRow(caption(QObject::tr("When on, Brindlewick asks your AI provider to continue your text after you pause "
                                      "typing — one request per pause, so it may incur cost on cloud providers. Press "
                                      "Tab to accept a suggestion, Esc to dismiss. You can also trigger one manually "
@@ -249,11 +249,11 @@ QWidget* toolbar(QWidget* parent)
     auto* heading = new QLabel(QObject::tr("Toolbar groups"), page);
     heading->setForegroundRole(QPalette::PlaceholderText);
     form->addRow(heading);
-    form->addRow(toggle(QObject::tr("Formatting (headings, bold, italic…)"), QStringLiteral("toolbarShowFormat"), true,
+    form->addRow(toggle(QObject::tr("Formatting (headings, bold, italic…)"), PrefKey::toolbarShowFormat, true,
                         page));
-    form->addRow(toggle(QObject::tr("Links & media"), QStringLiteral("toolbarShowMedia"), true, page));
-    form->addRow(toggle(QObject::tr("Lists & blocks"), QStringLiteral("toolbarShowLists"), true, page));
-    form->addRow(toggle(QObject::tr("Indent / outdent"), QStringLiteral("toolbarShowIndent"), true, page));
+    form->addRow(toggle(QObject::tr("Links & media"), PrefKey::toolbarShowMedia, true, page));
+    form->addRow(toggle(QObject::tr("Lists & blocks"), PrefKey::toolbarShowLists, true, page));
+    form->addRow(toggle(QObject::tr("Indent / outdent"), PrefKey::toolbarShowIndent, true, page));
     return page;
 }
 

@@ -1,6 +1,7 @@
 #include "render/export/ui/ExportFeature.h"
 
 #include "editor/ui/DocumentHost.h"
+#include "platform/Requests.h"
 #include "render/export/ui/HeaderFooterEditor.h"
 
 #include <QPointer>
@@ -11,7 +12,7 @@ void ExportFeature::attach(DocumentHost& host)
 
     // One sheet per window: a second request while it is open brings it forward.
     auto sheet = std::make_shared<QPointer<HeaderFooterEditor>>();
-    host.observeWhenKey(QStringLiteral("editHeaderFooter"), [h, sheet](const QVariant&) {
+    host.observeWhenKey(Requests::editHeaderFooter, [h, sheet](const QVariant&) {
         if (*sheet) {
             (*sheet)->raise();
             (*sheet)->activateWindow();

@@ -1,6 +1,7 @@
 #include "render/export/ui/PresetsFeature.h"
 
 #include "editor/ui/DocumentHost.h"
+#include "platform/Requests.h"
 #include "render/ExportPresets.h"
 #include "render/Exporter.h"
 #include "render/ui/ExportPresetsView.h"
@@ -14,7 +15,7 @@ void attach(DocumentHost& host)
 {
     DocumentHost* h = &host;
     auto sheet = std::make_shared<QPointer<ExportPresetsView>>();
-    host.observeWhenKey(QStringLiteral("showExportPresets"), [h, sheet](const QVariant&) {
+    host.observeWhenKey(Requests::showExportPresets, [h, sheet](const QVariant&) {
         if (*sheet) {
             (*sheet)->raise();
             (*sheet)->activateWindow();
