@@ -100,7 +100,6 @@ OutlineSidebar::OutlineSidebar(std::function<void(const OutlineItem&)> onSelect,
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_list->setContentsMargins(0, 0, 0, 8);
     m_list->viewport()->setAutoFillBackground(false);
     m_list->setAutoFillBackground(false);
     connect(m_list, &QListView::clicked, this, [this](const QModelIndex& index) {
@@ -109,6 +108,7 @@ OutlineSidebar::OutlineSidebar(std::function<void(const OutlineItem&)> onSelect,
         if (m_onSelect) m_onSelect(item);
     });
     m_content->addWidget(m_list);
+    m_list->setContentsMargins(0, 0, 0, 8); // after adding: the stacked widget clears a page's margins
     column->addWidget(m_content, 1);
     setItems({});
     applyColours();

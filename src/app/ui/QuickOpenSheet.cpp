@@ -121,15 +121,15 @@ QuickOpenSheet::QuickOpenSheet(std::function<QStringList()> recents, std::functi
 
     m_content = new QStackedWidget(this);
     m_empty = new QLabel(m_content);
-    m_empty->setContentsMargins(24, 24, 24, 24);
     m_content->addWidget(m_empty);
+    // Margins are set after adding: the stacked widget clears those of the pages it takes.
+    m_empty->setContentsMargins(24, 24, 24, 24);
     m_list = new QListView(m_content);
     m_list->setModel(m_model);
     m_list->setItemDelegate(new RecentRowDelegate(&m_selected, m_list));
     m_list->setUniformItemSizes(true);
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setSpacing(0);
-    m_list->setContentsMargins(6, 6, 6, 6);
     m_list->setFixedHeight(300);
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
@@ -139,6 +139,7 @@ QuickOpenSheet::QuickOpenSheet(std::function<QStringList()> recents, std::functi
         if (index.isValid() && index.row() < m_results.size()) openPath(m_results[index.row()]);
     });
     m_content->addWidget(m_list);
+    m_list->setContentsMargins(6, 6, 6, 6);
     column->addWidget(m_content);
     refresh();
 }

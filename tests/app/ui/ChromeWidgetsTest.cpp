@@ -6,6 +6,7 @@
 #include "editor/FakeTextView.h"
 #include "platform/Settings.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -119,6 +120,16 @@ TEST(QuickOpenSheet, KeysClampEscapeClosesAndTheSheetClosesBeforeOpening)
     EXPECT_EQ(sheet.selectedIndex(), 1);
     QTest::keyClicks(field, "zz");
     EXPECT_EQ(sheet.emptyText(), "No matches");
+    {
+        // Shown whole, inside its 24-point margins, within the sheet.
+        QCoreApplication::processEvents();
+        QLabel* empty = nullptr;
+        for (QLabel* l : sheet.findChildren<QLabel*>())
+            if (l->text() == "No matches") empty = l;
+        ASSERT_TRUE(empty);
+        EXPECT_GE(empty->height(), QFontMetrics(empty->font()).height() + 48);
+        EXPECT_TRUE(sheet.rect().contains(QRect(empty->mapTo(&sheet, QPoint(0, 0)), empty->size())));
+    }
     QTest::keyClick(field, Qt::Key_Down);
     EXPECT_EQ(sheet.selectedIndex(), 0);
     QTest::keyClick(field, Qt::Key_Return); // nothing to open: the sheet stays
