@@ -50,6 +50,21 @@ constexpr int farUnits = 4 * 1024;
 
 } // namespace
 
+TextRange EditorCoordinator::withoutBreak(TextRange line) const
+{
+    // A window ending after a line's break ends where the next line starts, and so takes
+    // in that line too (and, when it is blank, a whole table below it): the caret's line
+    // is its text.
+    const QString& t = text();
+    int end = line.end();
+    if (end > line.location && end <= t.size() && TextUtil::isLineTerminator(t[end - 1])) {
+        --end;
+        if (end > line.location && t[end] == u'\n' && t[end - 1] == u'\r')
+            --end;
+    }
+    return TextRange(line.location, end - line.location);
+}
+
 EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
     : QObject(view)
     , m_view(view)
@@ -107,7 +122,7 @@ TextRange EditorCoordinator::restyle(std::optional<TextRange> changed)
     const bool focus = m_styler.theme.focusMode;
     if (changed) {
         const TextRange edit = clampToText(*changed);
-        const TextRange caret = clampToText(m_styler.caretLine);
+        const TextRange caret = withoutBreak(clampToText(m_styler.caretLine));
         window = edit.united(caret);
         // A caret line far from the change (at the end of a long paste) is styled on its
         // own: one window over both would take in all the text between them at once.
@@ -302,10 +317,10 @@ void EditorCoordinator::onSelectionChanged()
         // A jump (to the end of the text): the old line and the new one are restyled each
         // on its own, not everything between them.
         if (!m_styler.theme.focusMode && previous.united(line).length > previous.length + line.length + farUnits) {
-            restyle(previous); // styles the caret's far line apart
+            restyle(withoutBreak(previous)); // styles the caret's far line apart
             return;
         }
-        restyle(previous.united(line));
+        restyle(withoutBreak(previous).united(withoutBreak(line)));
     }
 }
 

@@ -61,6 +61,8 @@ private:
     void onSelectionChanged();
     void afterEdit();
     TextRange clampToText(TextRange r) const;
+    // A line range without its line break.
+    TextRange withoutBreak(TextRange line) const;
     void prepare();
     // Underlines the misspelled words of `range` (continuous spell checking).
     void addSpellingMarks(StyleResult& result, TextRange range);
