@@ -1,0 +1,341 @@
+// Fenced code in the styler: pairing the fence lines like the renderer does, keeping that
+// pairing across edits, and colouring a block's code with the tokens it keeps between them.
+#include "styling/MarkdownStyler.h"
+
+#include "platform/TextUtil.h"
+#include "styling/CodeTokenizer.h"
+
+#include <algorithm>
+
+namespace {
+
+// A fence line is split at line feeds, like the HTML renderer reads the text: after its
+// leading blanks (spaces, tabs, other space separators) it begins with three backticks.
+bool isFenceBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || (c.unicode() >= 0x80 && TextUtil::isHorizontalWhitespace(c.unicode()));
+}
+
+// The backticks of every fence line starting in [from, to] (a line start at or before
+// `from` counts from that line).
+void collectTicks(QStringView s, int from, int to, std::vector<int>& out)
+{
+    const int n = int(s.size());
+    from = std::clamp(from, 0, n);
+    int ls = from > 0 ? int(s.mid(0, from).lastIndexOf(u'\n')) + 1 : 0;
+    while (ls <= to && ls <= n) {
+        int p = ls;
+        while (p < n && isFenceBlank(s[p]))
+            ++p;
+        if (p + 3 <= n && s[p] == u'`' && s[p + 1] == u'`' && s[p + 2] == u'`')
+            out.push_back(p);
+        const qsizetype lf = s.indexOf(u'\n', ls);
+        if (lf < 0)
+            break;
+        ls = int(lf) + 1;
+    }
+}
+
+// The fenced blocks, paired from the fence lines as the HTML renderer pairs them: a
+// fence line opens a block whose code is the lines after it up to the next fence line,
+// which closes it (whatever follows its backticks); a block left open runs to the end of
+// the text, and so does an opening line that ends the text.
+// The block opened by fence line `i` (an even index).
+FenceMatch fenceAt(QStringView s, const std::vector<int>& ticks, size_t i)
+{
+    const int n = int(s.size());
+    const int p = ticks[i];
+    const qsizetype lf = s.indexOf(u'\n', p + 3);
+    if (lf < 0)
+        return FenceMatch{TextRange(p, n - p), TextRange(n, 0)};
+    if (i + 1 == ticks.size())
+        return FenceMatch{TextRange(p, n - p), TextRange(int(lf) + 1, n - int(lf) - 1)};
+    const int close = ticks[i + 1];
+    const int closeLine = int(s.mid(0, close).lastIndexOf(u'\n')) + 1;
+    return FenceMatch{TextRange(p, close + 3 - p), TextRange(int(lf) + 1, closeLine - int(lf) - 1)};
+}
+
+QList<FenceMatch> pairTicks(QStringView s, const std::vector<int>& ticks)
+{
+    QList<FenceMatch> out;
+    for (size_t i = 0; i < ticks.size(); i += 2) {
+        out.append(fenceAt(s, ticks, i));
+        if (out.last().range.end() >= s.size() && i + 1 >= ticks.size())
+            break;
+    }
+    return out;
+}
+
+} // namespace
+
+QList<FenceMatch> MarkdownStyler::findFences(const QString& text)
+{
+    std::vector<int> ticks;
+    collectTicks(text, 0, int(text.size()), ticks);
+    return pairTicks(text, ticks);
+}
+
+namespace {
+
+// The part of the current text where `before` (fences of the text before `change`)
+// and `after` differ, old ranges carried over the edit; not-found when they agree.
+TextRange fenceDifference(const QList<FenceMatch>& before, const QList<FenceMatch>& after,
+                          const AttributedText::TextChange& change)
+{
+    const int delta = change.newEnd - change.oldEnd;
+    // Fences wholly before the edit, or wholly after it and only shifted, keep their styling.
+    // A block whose code alone was edited (same opening line, its end moved by the edit)
+    // keeps its status too: only the edited lines of it change.
+    auto editedInside = [&](const FenceMatch& o, const FenceMatch& n) {
+        return o.range.location == n.range.location && o.content.location == n.content.location
+            && change.start >= o.content.location && change.oldEnd <= o.content.end()
+            && n.content.end() == o.content.end() + delta && n.range.end() == o.range.end() + delta;
+    };
+    qsizetype head = 0;
+    while (head < before.size() && head < after.size()
+           && ((before[head] == after[head] && before[head].range.end() <= change.start)
+               || editedInside(before[head], after[head])))
+        ++head;
+    qsizetype oldTail = before.size(), newTail = after.size();
+    while (oldTail > head && newTail > head) {
+        const FenceMatch& o = before[oldTail - 1];
+        const FenceMatch& n = after[newTail - 1];
+        if (o.range.location < change.oldEnd || n.range != TextRange(o.range.location + delta, o.range.length))
+            break;
+        --oldTail;
+        --newTail;
+    }
+    TextRange out;
+    auto carry = [&](int p, bool isEnd) {
+        if (p <= change.start)
+            return p;
+        return p >= change.oldEnd ? p + delta : (isEnd ? change.newEnd : change.start);
+    };
+    for (qsizetype i = head; i < oldTail; ++i) {
+        const int a = carry(before[i].range.location, false), b = carry(before[i].range.end(), true);
+        out = out.united(TextRange(a, std::max(0, b - a)));
+    }
+    for (qsizetype i = head; i < newTail; ++i)
+        out = out.united(after[i].range);
+    return out;
+}
+
+} // namespace
+
+const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& storage, TextRange* changed)
+{
+    const QString& s = storage.string();
+    *changed = TextRange::notFound();
+    std::optional<AttributedText::TextChange> change;
+    const bool sameStorage = storage.identity() == m_fenceStorage;
+    if (!sameStorage)
+        change = AttributedText::TextChange{0, 0, storage.length(), true};
+    else
+        change = storage.textChangeSince(m_fenceRevision);
+    if (!change)
+        return m_fences;
+    const QList<FenceMatch> before = m_fences;
+
+    if (change->whole) {
+        m_ticks.clear();
+        collectTicks(s, 0, int(s.size()), m_ticks);
+    } else {
+        // Whether a line is a fence line depends on its own text: only the lines the
+        // edit touched are read again (from the edited line's start to the line that
+        // holds the edit's end); the fence lines below keep their place, shifted.
+        const int delta = change->newEnd - change->oldEnd;
+        const int lineStart = change->start > 0 ? int(QStringView(s).mid(0, change->start).lastIndexOf(u'\n')) + 1 : 0;
+        const auto lo = std::lower_bound(m_ticks.begin(), m_ticks.end(), lineStart);
+        auto hi = std::upper_bound(lo, m_ticks.end(), change->oldEnd);
+        // A fence line below the edit whose line began inside it (only blanks between
+        // the edit's end and its backticks) was read again with the touched lines.
+        while (hi != m_ticks.end() && !QStringView(s).mid(change->newEnd, *hi + delta - change->newEnd).contains(u'\n'))
+            ++hi;
+        std::vector<int> fresh;
+        collectTicks(s, lineStart, change->newEnd, fresh);
+        const size_t first = size_t(lo - m_ticks.begin());
+        const bool sameCount = fresh.size() == size_t(hi - lo);
+        std::vector<int> updated(m_ticks.begin(), lo);
+        updated.insert(updated.end(), fresh.begin(), fresh.end());
+        for (auto it = hi; it != m_ticks.end(); ++it)
+            updated.push_back(*it + delta);
+        m_ticks = std::move(updated);
+        if (sameCount) {
+            // As many fence lines as before: every line pairs with the same partner, so
+            // only the blocks with a touched fence line are paired again; the block
+            // around the edit grows by it and those below move.
+            const size_t touchedEnd = first + fresh.size();
+            QList<FenceMatch> fences = m_fences;
+            for (qsizetype k = 0; k < fences.size(); ++k) {
+                const size_t open = size_t(2 * k), close = open + 1;
+                const bool touched = (open >= first && open < touchedEnd) || (close >= first && close < touchedEnd);
+                FenceMatch& f = fences[k];
+                if (touched) {
+                    f = fenceAt(s, m_ticks, open);
+                } else if (open >= touchedEnd) {
+                    f.range.location += delta;
+                    f.content.location += delta;
+                } else if (close >= touchedEnd || close >= m_ticks.size()) {
+                    f.range.length += delta;
+                    f.content.length += delta;
+                }
+            }
+            m_fences = std::move(fences);
+            m_fenceStorage = storage.identity();
+            m_fenceRevision = storage.textRevision();
+            if (sameStorage)
+                *changed = fenceDifference(before, m_fences, *change);
+            return m_fences;
+        }
+    }
+    m_fences = pairTicks(s, m_ticks);
+    m_fenceStorage = storage.identity();
+    m_fenceRevision = storage.textRevision();
+    if (sameStorage && change->whole)
+        *changed = TextRange(0, storage.length()); // the old fences cannot be carried over
+    else if (sameStorage)
+        *changed = fenceDifference(before, m_fences, *change);
+    return m_fences;
+}
+
+QString MarkdownStyler::fenceLanguage(QStringView ns, const FenceMatch& f)
+{
+    const int langStart = f.range.location + 3;
+    if (f.content.isNotFound() || langStart > ns.size())
+        return {};
+    QStringView lang = ns.mid(langStart, std::max(0, f.content.location - 1 - langStart));
+    // The opening line's CR of a CR LF is not part of the language name.
+    if (lang.endsWith(u'\r'))
+        lang.chop(1);
+    const QString language = TextUtil::trimBlanks(lang);
+    if (language.compare(QLatin1String("mermaid"), Qt::CaseInsensitive) == 0)
+        return {};
+    return language;
+}
+
+namespace {
+
+using Tokens = QList<CodeTokenizer::Token>;
+
+Tokens scanAt(QStringView s, int from, int to, const QString& language)
+{
+    Tokens out = CodeTokenizer::scan(s.mid(from, to - from).toString(), language);
+    for (CodeTokenizer::Token& t : out)
+        t.range.location += from;
+    return out;
+}
+
+// Whether a scan is between tokens at `p` (a line start inside the code): no token runs
+// over it. A token ending exactly at a line start took the line feed before it, which
+// only a comment or string running to the end of the scanned code does.
+bool freshAt(const Tokens& tokens, int p)
+{
+    auto it = std::lower_bound(tokens.begin(), tokens.end(), p,
+                               [](const CodeTokenizer::Token& t, int pos) { return t.range.end() < pos; });
+    return it == tokens.end() || it->range.location >= p;
+}
+
+int lineEndAfter(QStringView s, int p, int limit)
+{
+    const qsizetype lf = s.indexOf(u'\n', p);
+    return lf < 0 || lf + 1 > limit ? limit : int(lf) + 1;
+}
+
+} // namespace
+
+const QList<CodeTokenizer::Token>& MarkdownStyler::fenceTokens(const AttributedText& storage, const FenceMatch& f,
+                                                               const QString& language, TextRange* changed)
+{
+    const QStringView s(storage.string());
+    const TextRange content = f.content;
+    *changed = TextRange::notFound();
+    FenceTokens& k = m_tokens;
+    const bool same = k.storage == storage.identity() && k.language == language && !k.content.isNotFound();
+    if (same && k.revision == storage.textRevision() && k.content == content)
+        return k.tokens;
+    const auto change = same ? storage.textChangeSince(k.revision) : std::nullopt;
+    const int delta = change ? change->newEnd - change->oldEnd : 0;
+    if (change && !change->whole && change->start >= k.content.location && change->oldEnd <= k.content.end()
+        && content.location == k.content.location && content.end() == k.content.end() + delta) {
+        const int cs = content.location, ce = content.end();
+        // From the edited line's start, or the start of a kept token running over it:
+        // the scan there is between tokens, as it was.
+        int from = change->start > cs ? int(s.mid(cs, change->start - cs).lastIndexOf(u'\n')) : -1;
+        from = from < 0 ? cs : cs + from + 1;
+        auto over = std::lower_bound(k.tokens.begin(), k.tokens.end(), from,
+                                     [](const CodeTokenizer::Token& t, int pos) { return t.range.end() <= pos; });
+        if (over != k.tokens.end() && over->range.location < from)
+            from = over->range.location;
+        // To a line start where both the new scan and the kept one are between tokens:
+        // from there on the text and so the tokens are the kept ones, shifted.
+        int to = lineEndAfter(s, std::max(change->newEnd, from), ce);
+        Tokens fresh;
+        for (;;) {
+            fresh = scanAt(s, from, to, language);
+            if (to >= ce)
+                break;
+            const bool newFresh = fresh.isEmpty() || fresh.last().range.end() < to;
+            if (newFresh && to - delta > change->oldEnd && freshAt(k.tokens, to - delta))
+                break;
+            to = lineEndAfter(s, std::min(ce, to + std::max(64, to - from)), ce);
+        }
+        Tokens merged;
+        merged.reserve(k.tokens.size() + fresh.size());
+        auto tail = k.tokens.begin();
+        for (; tail != k.tokens.end() && tail->range.end() <= from; ++tail)
+            merged.append(*tail);
+        merged.append(fresh);
+        if (to < ce) {
+            tail = std::lower_bound(tail, k.tokens.end(), to - delta,
+                                    [](const CodeTokenizer::Token& t, int pos) { return t.range.location < pos; });
+            for (; tail != k.tokens.end(); ++tail)
+                merged.append({TextRange(tail->range.location + delta, tail->range.length), tail->kind});
+        }
+        k.tokens = std::move(merged);
+        k.revision = storage.textRevision();
+        k.content = content;
+        *changed = TextRange(from, to - from);
+        return k.tokens;
+    }
+    k.storage = storage.identity();
+    k.revision = storage.textRevision();
+    k.content = content;
+    k.language = language;
+    k.tokens = scanAt(s, content.location, content.end(), language);
+    *changed = content;
+    return k.tokens;
+}
+
+void MarkdownStyler::highlightFenceCode(AttributedText& storage, const FenceMatch& f, TextRange scope, QStringView ns)
+{
+    const TextRange content = f.content;
+    if (content.isNotFound() || content.length < 1)
+        return;
+    const QString language = fenceLanguage(ns, f);
+    if (language.isEmpty())
+        return;
+    auto paint = [&](const CodeTokenizer::Token& t, TextRange r) {
+        if (r.end() > storage.length() || r.length <= 0)
+            return;
+        switch (t.kind) {
+        case CodeTokenizer::Kind::Comment: colour(storage, r, Op::TokenComment, m_paint.tokenComment); break;
+        case CodeTokenizer::Kind::String: colour(storage, r, Op::TokenString, m_paint.tokenString); break;
+        case CodeTokenizer::Kind::Number: colour(storage, r, Op::TokenNumber, m_paint.tokenNumber); break;
+        default: colour(storage, r, Op::TokenKeyword, m_paint.tokenKeyword); break;
+        }
+    };
+    if (content.length <= wholeFenceLimit) {
+        const QString code = ns.mid(content.location, content.length).toString();
+        for (const CodeTokenizer::Token& t : CodeTokenizer::scan(code, language))
+            paint(t, TextRange(content.location + t.range.location, t.range.length));
+        return;
+    }
+    // A large block: its kept tokens, only where they meet the scope (those running out
+    // of it are unchanged and coloured already outside it).
+    TextRange ignored;
+    const Tokens& tokens = fenceTokens(storage, f, language, &ignored);
+    auto it = std::lower_bound(tokens.begin(), tokens.end(), scope.location,
+                               [](const CodeTokenizer::Token& t, int pos) { return t.range.end() <= pos; });
+    for (; it != tokens.end() && it->range.location < scope.end(); ++it)
+        paint(*it, it->range.intersection(scope));
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+// The editor view fixture shared by the view tests: one MarkdownEditorView with its
+// controller, and short ways to reach the text view and its layout.
+#include "editor/EditorController.h"
+#include "editor/MinimapModel.h"
+#include "editor/PageMetrics.h"
+#include "editor/SpellChecker.h"
+#include "editor/StyledBlocks.h"
+#include "editor/ui/GhostText.h"
+#include "editor/ui/GridTableInteraction.h"
+#include "editor/ui/CompletionPopup.h"
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "editor/ui/MinimapView.h"
+#include "editor/ui/PageRulerView.h"
+#include "editor/ui/PagedDocumentLayout.h"
+#include "platform/NotificationBus.h"
+#include "platform/Settings.h"
+#include "platform/TextUtil.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QCompleter>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+class EditorViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        Settings::useFile(dir.filePath("settings.ini"));
+        view = std::make_unique<MarkdownEditorView>();
+        view->resize(1000, 800);
+        view->setController(&controller);
+        EditorConfig c = MarkdownEditorView::configFromSettings();
+        view->applyConfig(c);
+        view->show();
+    }
+    MarkdownTextView* tv() { return view->markdownTextView(); }
+    PagedDocumentLayout* layout() { return tv()->pagedLayout(); }
+    void setConfig(auto&& change)
+    {
+        EditorConfig c = *tv()->coordinator()->appliedConfig();
+        change(c);
+        view->applyConfig(c);
+    }
+    // x of a caret position inside its line
+    double xAt(int pos)
+    {
+        const QTextBlock b = tv()->document()->findBlock(pos);
+        const QTextLine line = b.layout()->lineForTextPosition(pos - b.position());
+        return line.cursorToX(pos - b.position());
+    }
+
+    QTemporaryDir dir;
+    EditorController controller;
+    std::unique_ptr<MarkdownEditorView> view;
+};
