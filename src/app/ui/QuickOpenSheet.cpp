@@ -121,9 +121,10 @@ QuickOpenSheet::QuickOpenSheet(std::function<QStringList()> recents, std::functi
 
     m_content = new QStackedWidget(this);
     m_empty = new QLabel(m_content);
+    // The label's own margin: contents margins of a frame are reset when it is polished at a
+    // size smaller than they are, which left the text clipped at the sheet's foot.
+    m_empty->setMargin(24);
     m_content->addWidget(m_empty);
-    // Margins are set after adding: the stacked widget clears those of the pages it takes.
-    m_empty->setContentsMargins(24, 24, 24, 24);
     m_list = new QListView(m_content);
     m_list->setModel(m_model);
     m_list->setItemDelegate(new RecentRowDelegate(&m_selected, m_list));

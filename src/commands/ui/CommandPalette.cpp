@@ -171,7 +171,9 @@ CommandPalette::CommandPalette(CommandContext context, QWidget* window)
     layout->addWidget(m_list);
     m_empty = new QLabel(tr("No matching commands"), m_list->viewport());
     m_empty->setForegroundRole(QPalette::PlaceholderText);
-    m_empty->setContentsMargins(24, 24, 24, 24);
+    // The label's own margin: contents margins of a frame are reset when it is polished at a
+    // size smaller than they are, which left the text in the corner.
+    m_empty->setMargin(24);
     m_empty->hide();
 
     connect(m_search, &QLineEdit::textChanged, this, &CommandPalette::refresh);

@@ -64,6 +64,18 @@ TEST_F(CommandsWidgetsTest, PaletteKeysClampRunLaterAndEscapeRunsNothing)
     EXPECT_EQ(p->selectedIndex(), 5);
     QTest::keyClicks(field, u"x"_s); // no results: the index stays at 0
     EXPECT_EQ(p->selectedIndex(), 0);
+    {
+        // "No matching commands" stands inset by 24 points, whole.
+        QLabel* empty = nullptr;
+        for (QLabel* l : p->findChildren<QLabel*>())
+            if (l->text() == u"No matching commands") empty = l;
+        ASSERT_TRUE(empty);
+        EXPECT_TRUE(empty->isVisible());
+        const QFontMetrics metrics(empty->font());
+        EXPECT_GE(empty->width(), metrics.horizontalAdvance(empty->text()) + 48);
+        EXPECT_GE(empty->height(), metrics.height() + 48);
+        EXPECT_TRUE(p->list()->viewport()->rect().contains(empty->geometry()));
+    }
     key(field, Qt::Key_Down);
     EXPECT_EQ(p->selectedIndex(), 0);
     key(field, Qt::Key_Return); // nothing to run: stays open
