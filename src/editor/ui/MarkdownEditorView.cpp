@@ -177,6 +177,7 @@ void MarkdownEditorView::applyColors()
     colors.bandLine = theme.textColor(0.1 * 0.4);
     colors.accent = theme.resolved(EditorTheme::SystemColor::Accent);
     m_text->pagedLayout()->setColors(colors);
+    if (m_minimap) m_minimap->update();
     QPalette p = m_text->palette();
     p.setColor(QPalette::Text, colors.text);
     p.setColor(QPalette::Base, colors.page);

@@ -8,10 +8,13 @@
 #include "editor/EditorController.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
+#include "editor/ui/MinimapView.h"
+#include "editor/ui/PagedDocumentLayout.h"
 #include "files/SessionStore.h"
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <iostream>
@@ -245,6 +248,36 @@ TEST_F(AppShellTest, EachWindowFollowsItsFrontMatterAndTheSettings)
     QTest::qWait(WindowSettings::kFrontMatterPauseMs + 100);
     EXPECT_FALSE(isDark(themed));
     EXPECT_EQ(configOf(themed).viewMode, "wysiwyg");
+}
+
+// Leaving the dark theme for the system's light one: the minimap is painted again, in light
+// colours (it kept the dark ones when the editor took its colours before the window's palette).
+TEST_F(AppShellTest, LeavingTheDarkThemeForTheSystemsRepaintsTheMinimapLight)
+{
+    ASSERT_GE(QApplication::palette().color(QPalette::Window).lightness(), 128);
+    Settings::instance().setValue("editorShowMinimap", true);
+    DocumentWindow* w = AppShell::newDocumentWithText(QString("Text"));
+    w->show();
+    auto* editor = static_cast<MarkdownEditorView*>(w->editorHost());
+    PagedDocumentLayout* layout = editor->markdownTextView()->pagedLayout();
+    struct PaintWatch : QObject {
+        PagedDocumentLayout* layout;
+        QColor lastDesk;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint) lastDesk = layout->colors().desk;
+            return false;
+        }
+    } watch;
+    watch.layout = layout;
+    editor->minimap()->installEventFilter(&watch);
+    Settings::instance().setValue("editorAppearance", "dark");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watch.lastDesk.isValid() && watch.lastDesk.lightness() < 128; }, 1000));
+    Settings::instance().setValue("editorAppearance", "system");
+    QTest::qWait(600);
+    EXPECT_GE(layout->colors().desk.lightness(), 128);
+    EXPECT_GE(watch.lastDesk.lightness(), 128) << "the minimap still shows the dark desk";
+    editor->minimap()->removeEventFilter(&watch);
 }
 
 TEST_F(AppShellTest, TheWelcomeWindowReplacesTheStartWindowUntilTheUserActs)
