@@ -33,7 +33,8 @@ void writeFolder(const QString& folder)
             else if (p % 6 == 3)
                 text += QStringLiteral("- item **%1**\n- item _two_\n\n").arg(p);
             else
-                text += QStringLiteral("A paragraph of plain words with `code` and a [link](x.md) number %1.\n\n").arg(p);
+                text +=
+                    QStringLiteral("A paragraph of plain words with `code` and a [link](x.md) number %1.\n\n").arg(p);
         }
         QFile f(QStringLiteral("%1/doc%2.md").arg(folder).arg(i, 3, 10, QLatin1Char('0')));
         f.open(QIODevice::WriteOnly);
@@ -90,11 +91,26 @@ void runBatch(benchmark::State& state, ExportFormat format)
     state.counters["worst_stall_ms"] = worstStall;
 }
 
-void BM_BatchExport200_HTML(benchmark::State& s) { runBatch(s, ExportFormat::html); }
-void BM_BatchExport200_RTF(benchmark::State& s) { runBatch(s, ExportFormat::rtf); }
-void BM_BatchExport200_DOCX(benchmark::State& s) { runBatch(s, ExportFormat::docx); }
-void BM_BatchExport200_ODT(benchmark::State& s) { runBatch(s, ExportFormat::odt); }
-void BM_BatchExport200_PDF(benchmark::State& s) { runBatch(s, ExportFormat::pdf); }
+void BM_BatchExport200_HTML(benchmark::State& s)
+{
+    runBatch(s, ExportFormat::html);
+}
+void BM_BatchExport200_RTF(benchmark::State& s)
+{
+    runBatch(s, ExportFormat::rtf);
+}
+void BM_BatchExport200_DOCX(benchmark::State& s)
+{
+    runBatch(s, ExportFormat::docx);
+}
+void BM_BatchExport200_ODT(benchmark::State& s)
+{
+    runBatch(s, ExportFormat::odt);
+}
+void BM_BatchExport200_PDF(benchmark::State& s)
+{
+    runBatch(s, ExportFormat::pdf);
+}
 BENCHMARK(BM_BatchExport200_HTML)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_BatchExport200_RTF)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_BatchExport200_DOCX)->Unit(benchmark::kSecond)->Iterations(1);

@@ -41,7 +41,11 @@ inline void deliverFrame()
 class PaintCounter : public QObject {
 public:
     void watch(QWidget* w) { w->installEventFilter(this); }
-    void reset() { paints = 0; pixels = 0; }
+    void reset()
+    {
+        paints = 0;
+        pixels = 0;
+    }
     int paints = 0;
     double pixels = 0;
 
@@ -50,8 +54,7 @@ protected:
     {
         if (e->type() == QEvent::Paint) {
             ++paints;
-            for (const QRect& r : static_cast<QPaintEvent*>(e)->region())
-                pixels += double(r.width()) * r.height();
+            for (const QRect& r : static_cast<QPaintEvent*>(e)->region()) pixels += double(r.width()) * r.height();
         }
         return QObject::eventFilter(o, e);
     }
@@ -61,25 +64,25 @@ protected:
 // frame at all and fails.
 inline void reportPaints(benchmark::State& state, const PaintCounter& c, int frames)
 {
-    if (frames <= 0)
-        return;
+    if (frames <= 0) return;
     state.counters["paints_per_frame"] = double(c.paints) / frames;
     state.counters["painted_kpx_per_frame"] = c.pixels / frames / 1000.0;
-    if (c.paints == 0)
-        state.SkipWithError("no frame was painted: the window is not exposed");
+    if (c.paints == 0) state.SkipWithError("no frame was painted: the window is not exposed");
 }
 
 inline double statusMegabytes(const char* field)
 {
     QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
+    if (!f.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& line : f.readAll().split('\n'))
         if (line.startsWith(field))
             return line.mid(int(qstrlen(field))).trimmed().split(' ').first().toDouble() / 1024.0;
     return 0;
 }
-inline double residentMegabytes() { return statusMegabytes("VmRSS:"); }
+inline double residentMegabytes()
+{
+    return statusMegabytes("VmRSS:");
+}
 
 // CPU time of the whole process so far, in milliseconds.
 inline double processCpuMs()

@@ -8,12 +8,12 @@
 #include "app/ui/OutlineSidebar.h"
 #include "app/ui/QuickOpenSheet.h"
 #include "editor/OutlineParser.h"
-#include "platform/PrefKey.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/PagedDocumentLayout.h"
 #include "files/MarkdownDocument.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
@@ -38,9 +38,10 @@ QString headingDocument()
         QString s;
         for (int i = 0; s.size() < (1 << 20); ++i) {
             s += QString(i % 7 == 0 ? "# " : i % 3 == 0 ? "### " : "## ") + "Heading " + QString::number(i) + "\n\n";
-            s += "Some text about item " + QString::number(i) + " with **strong** words, a [link](https://x.net) and "
-                 "plain prose that fills the line to a usual length. A second sentence follows."
-                 "\n\n";
+            s += "Some text about item " + QString::number(i)
+                 + " with **strong** words, a [link](https://x.net) and "
+                   "plain prose that fills the line to a usual length. A second sentence follows."
+                   "\n\n";
             if (i % 50 == 0) s += "```\n# not a heading\n```\n\n";
         }
         return s;
@@ -108,8 +109,10 @@ void BM_ChromeWindowKeystrokeToFrame(benchmark::State& state)
     w.painted.reset();
     for (auto _ : state) {
         t.start();
-        if (i++ % 2 == 0) key(v, Qt::Key_A, QStringLiteral("a"));
-        else key(v, Qt::Key_Backspace);
+        if (i++ % 2 == 0)
+            key(v, Qt::Key_A, QStringLiteral("a"));
+        else
+            key(v, Qt::Key_Backspace);
         deliverFrame();
         ms.push_back(double(t.nsecsElapsed()) / 1e6);
     }
@@ -131,8 +134,10 @@ void BM_ChromeWindowSelectAllToFrame(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         t.start();
-        if (i++ % 2 == 0) v->selectAll();
-        else v->setSelectedRange({int(headingDocument().size() / 2), 0});
+        if (i++ % 2 == 0)
+            v->selectAll();
+        else
+            v->setSelectedRange({int(headingDocument().size() / 2), 0});
         deliverFrame();
         ms.push_back(double(t.nsecsElapsed()) / 1e6);
     }
@@ -175,7 +180,7 @@ void BM_QuickOpenKeystroke10k(benchmark::State& state)
     QuickOpenSheet sheet([&paths] { return paths; }, [](const QString&) {});
     sheet.show();
     QLineEdit* field = sheet.field();
-    static const QString queries[] = {QStringLiteral("r"), QStringLiteral("rd"), QStringLiteral("rdm"),
+    static const QString queries[] = {QStringLiteral("r"),    QStringLiteral("rd"),  QStringLiteral("rdm"),
                                       QStringLiteral("rdm1"), QStringLiteral("rdm"), QStringLiteral("rd")};
     std::vector<double> ms;
     QElapsedTimer t;

@@ -6,8 +6,8 @@
 #include "commands/PasteRules.h"
 #include "commands/ShortcutStore.h"
 #include "commands/ui/TextViewCommands.h"
-#include "editor/EditorController.h"
 #include "editor/EditorConfig.h"
+#include "editor/EditorController.h"
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
@@ -38,7 +38,7 @@ void BM_ShortcutLookupWith58Stored(benchmark::State& state)
     for (const EditorCommand& c : CommandRegistry::all()) {
         const QChar key = QChar(u'a' + i % 26);
         combos.insert(c.id, KeyCombo{QString(key), KeyCombo::commandBit | (i >= 26 ? KeyCombo::controlBit : 0)
-                                                      | (i >= 52 ? KeyCombo::optionBit : 0)});
+                                                       | (i >= 52 ? KeyCombo::optionBit : 0)});
         ++i;
     }
     ShortcutStore::save(combos);
@@ -109,8 +109,7 @@ BENCHMARK(BM_Paste1MiBHtml)->Unit(benchmark::kMillisecond)->Iterations(5);
 void BM_Paste10000TabSeparatedRows(benchmark::State& state)
 {
     QString rows;
-    for (int r = 0; r < 10000; ++r)
-        rows += QStringLiteral("cell %1\t%2\tsome longer text\t42.5\r\n").arg(r).arg(r * 7);
+    for (int r = 0; r < 10000; ++r) rows += QStringLiteral("cell %1\t%2\tsome longer text\t42.5\r\n").arg(r).arg(r * 7);
     QMimeData data;
     data.setText(rows);
     pasteBench(state, data);
@@ -145,8 +144,7 @@ BENCHMARK(BM_PasteRulesOnly1MiBHtml)->Unit(benchmark::kMillisecond)->Iterations(
 void BM_PasteRulesOnly10000Rows(benchmark::State& state)
 {
     QString rows;
-    for (int r = 0; r < 10000; ++r)
-        rows += QStringLiteral("cell %1\t%2\tsome longer text\t42.5\r\n").arg(r).arg(r * 7);
+    for (int r = 0; r < 10000; ++r) rows += QStringLiteral("cell %1\t%2\tsome longer text\t42.5\r\n").arg(r).arg(r * 7);
     QMimeData data;
     data.setText(rows);
     for (auto _ : state) benchmark::DoNotOptimize(PasteRules::decide(data, QString()));

@@ -12,8 +12,8 @@
 #include "styling/MarkdownStyler.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -31,8 +31,8 @@ int roll(int n)
 
 QString words(int n)
 {
-    static const char* const vocab[] = {"paper", "margin", "ruler", "sheet", "desk", "ink", "column",
-                                        "caret", "folio", "gutter", "serif", "quire"};
+    static const char* const vocab[] = {"paper",  "margin", "ruler", "sheet",  "desk",  "ink",
+                                        "column", "caret",  "folio", "gutter", "serif", "quire"};
     QString s;
     for (int i = 0; i < n; ++i) {
         QString w = QString::fromLatin1(vocab[roll(12)]);
@@ -69,14 +69,14 @@ QString mixedDocument(qsizetype units)
     for (int i = 0; s.size() < units; ++i) {
         switch (i % 8) {
         case 0: s += "## Section " + QString::number(i) + "\n\n"; break;
-        case 1: case 2: s += words(40) + "\n\n"; break;
+        case 1:
+        case 2: s += words(40) + "\n\n"; break;
         case 3: s += "- " + words(6) + "\n- " + words(5) + "\n1. " + words(4) + "\n\n"; break;
         case 4: s += "> " + words(20) + "\n\n"; break;
         case 5: s += "```js\nlet x = 1; // note\nconsole.log(\"x\", x);\n```\n\n"; break;
         case 6:
             s += "| a | b |\n|---|--:|\n";
-            for (int r = 0; r < 4; ++r)
-                s += "| " + words(2) + " | " + QString::number(roll(999)) + " |\n";
+            for (int r = 0; r < 4; ++r) s += "| " + words(2) + " | " + QString::number(roll(999)) + " |\n";
             s += "\n";
             break;
         default: s += words(25) + "\n" + words(15) + "\n\n"; break;
@@ -93,8 +93,7 @@ void press(QWidget* w, int k, const QString& text = {})
 
 double median(std::vector<double> v)
 {
-    if (v.empty())
-        return 0;
+    if (v.empty()) return 0;
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
 }
@@ -229,8 +228,7 @@ void BM_EditorTaskListKeystrokeToFrame(benchmark::State& state)
     w.finish();
     const int at = int(doc.indexOf(u'\n', doc.size() / 2)) - 3;
     std::vector<double> ms;
-    for (auto _ : state)
-        ms = w.type(at, 400);
+    for (auto _ : state) ms = w.type(at, 400);
     state.counters["median_ms"] = median(ms);
     std::sort(ms.begin(), ms.end());
     state.counters["p99_ms"] = ms[ms.size() * 99 / 100];
@@ -308,7 +306,8 @@ void BM_EditorDocumentSize(benchmark::State& state)
         openMs = w->open(doc);
         rssOpen = residentMegabytes() - rss0;
         restMs = w->finish();
-        keys = w->type(int(doc.indexOf("\n\n", doc.size() / 2)) - 5, qEnvironmentVariableIntValue("BWKEYS") > 0 ? qEnvironmentVariableIntValue("BWKEYS") : 200);
+        keys = w->type(int(doc.indexOf("\n\n", doc.size() / 2)) - 5,
+                       qEnvironmentVariableIntValue("BWKEYS") > 0 ? qEnvironmentVariableIntValue("BWKEYS") : 200);
     }
     const double rss = residentMegabytes() - rss0;
     state.counters["open_to_first_screen_ms"] = openMs;

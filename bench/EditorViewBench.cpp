@@ -30,17 +30,21 @@ QString editorDocument()
             seed = seed * 1103515245u + 12345u;
             return int((seed >> 16) % quint32(n));
         };
-        static const char* const words[] = {"paper", "margin", "ruler", "sheet", "desk", "ink", "column",
-                                            "caret", "folio", "gutter", "serif", "quire"};
+        static const char* const words[] = {"paper",  "margin", "ruler", "sheet",  "desk",  "ink",
+                                            "column", "caret",  "folio", "gutter", "serif", "quire"};
         auto sentence = [&](int n) {
             QString s;
             for (int i = 0; i < n; ++i) {
                 QString w = QString::fromLatin1(words[next(12)]);
                 const int k = next(12);
-                if (k == 0) w = "**" + w + "**";
-                else if (k == 1) w = "_" + w + "_";
-                else if (k == 2) w = "`" + w + "`";
-                else if (k == 3) w = "[" + w + "](https://example.net/" + w + ")";
+                if (k == 0)
+                    w = "**" + w + "**";
+                else if (k == 1)
+                    w = "_" + w + "_";
+                else if (k == 2)
+                    w = "`" + w + "`";
+                else if (k == 3)
+                    w = "[" + w + "](https://example.net/" + w + ")";
                 s += (i ? " " : "") + w;
             }
             return s;
@@ -49,14 +53,14 @@ QString editorDocument()
         for (int i = 0; s.size() < (1 << 20); ++i) {
             switch (i % 8) {
             case 0: s += "## Section " + QString::number(i) + "\n\n"; break;
-            case 1: case 2: s += sentence(40) + "\n\n"; break;
+            case 1:
+            case 2: s += sentence(40) + "\n\n"; break;
             case 3: s += "- " + sentence(6) + "\n- " + sentence(5) + "\n1. " + sentence(4) + "\n\n"; break;
             case 4: s += "> " + sentence(20) + "\n\n"; break;
             case 5: s += "```js\nlet x = 1; // note\nconsole.log(\"x\", x);\n```\n\n"; break;
             case 6:
                 s += "| a | b |\n|---|--:|\n";
-                for (int r = 0; r < 4; ++r)
-                    s += "| " + sentence(2) + " | " + QString::number(next(999)) + " |\n";
+                for (int r = 0; r < 4; ++r) s += "| " + sentence(2) + " | " + QString::number(next(999)) + " |\n";
                 s += "\n";
                 break;
             default: s += sentence(25) + "\n" + sentence(15) + "\n\n"; break;
@@ -70,11 +74,9 @@ QString editorDocument()
 double peakMegabytes()
 {
     QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
+    if (!f.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
     return 0;
 }
 
@@ -99,13 +101,11 @@ Editor& openEditor(double* openMs = nullptr, double* restMs = nullptr)
         editor->painted.watch(editor->text()->viewport());
         editor->view.loadText(editorDocument());
         editor->paint();
-        if (openMs)
-            *openMs = double(t.nsecsElapsed()) / 1e6;
+        if (openMs) *openMs = double(t.nsecsElapsed()) / 1e6;
         // What the idle slices do after the first page: the rest of the layout.
         t.start();
         editor->text()->pagedLayout()->finishLayout();
-        if (restMs)
-            *restMs = double(t.nsecsElapsed()) / 1e6;
+        if (restMs) *restMs = double(t.nsecsElapsed()) / 1e6;
     }
     return *editor;
 }
@@ -113,8 +113,7 @@ Editor& openEditor(double* openMs = nullptr, double* restMs = nullptr)
 void report(benchmark::State& state, std::vector<double>& ms)
 {
     std::sort(ms.begin(), ms.end());
-    if (ms.empty())
-        return;
+    if (ms.empty()) return;
     state.counters["median_ms"] = ms[ms.size() / 2];
     state.counters["p99_ms"] = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
     state.counters["max_ms"] = ms.back();
@@ -129,8 +128,7 @@ void key(MarkdownTextView* v, int k, const QString& text = {})
 void BM_EditorOpenToFirstPage(benchmark::State& state)
 {
     double openMs = 0, restMs = 0;
-    for (auto _ : state)
-        openEditor(&openMs, &restMs);
+    for (auto _ : state) openEditor(&openMs, &restMs);
     state.counters["open_ms"] = openMs;
     state.counters["rest_of_layout_ms"] = restMs;
     state.counters["chars"] = double(editorDocument().size());

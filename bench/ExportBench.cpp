@@ -33,7 +33,8 @@ QString corpus(qsizetype bytes)
         text += QStringLiteral("Paragraph %1 has **bold**, *italic* and `code` words, long enough to wrap "
                                "across the width of a Letter page at least once or twice.\n\n")
                     .arg(n);
-        if (n % 25 == 0) text += QStringLiteral("- item one\n- item two\n  - nested\n\n| a | b |\n|---|---|\n| 1 | 2 |\n\n");
+        if (n % 25 == 0)
+            text += QStringLiteral("- item one\n- item two\n  - nested\n\n| a | b |\n|---|---|\n| 1 | 2 |\n\n");
     }
     return text;
 }
@@ -83,15 +84,13 @@ double engineMegabytes()
 struct Watch {
     double maxStallMs = 0;
     double peakEngineMb = 0;
-    template <typename F>
-    void until(F done)
+    template <typename F> void until(F done)
     {
         QElapsedTimer tick;
         tick.start();
         QTimer ticker;
-        QObject::connect(&ticker, &QTimer::timeout, [&] {
-            maxStallMs = std::max(maxStallMs, double(tick.restart()) - 10);
-        });
+        QObject::connect(&ticker, &QTimer::timeout,
+                         [&] { maxStallMs = std::max(maxStallMs, double(tick.restart()) - 10); });
         ticker.start(10);
         // Sampled on a thread of its own: reading /proc must not stall the thread measured.
         std::atomic<bool> stop = false;

@@ -24,18 +24,21 @@ namespace {
 
 struct Lcg {
     uint32_t s = 12345;
-    uint32_t next(uint32_t n) { s = s * 1103515245u + 12345u; return (s >> 16) % n; }
+    uint32_t next(uint32_t n)
+    {
+        s = s * 1103515245u + 12345u;
+        return (s >> 16) % n;
+    }
 };
 
-const char* const kWords[] = {"alpha", "beta", "gamma", "delta", "render", "markdown", "table", "quote",
-                              "list", "code", "line", "page", "simple", "text", "editor", "window"};
+const char* const kWords[] = {"alpha", "beta", "gamma", "delta", "render", "markdown", "table",  "quote",
+                              "list",  "code", "line",  "page",  "simple", "text",     "editor", "window"};
 
 QByteArray words(Lcg& r, int n)
 {
     QByteArray out;
     for (int i = 0; i < n; ++i) {
-        if (i)
-            out += ' ';
+        if (i) out += ' ';
         const char* w = kWords[r.next(16)];
         switch (r.next(12)) {
         case 0: out += QByteArray("*") + w + '*'; break;
@@ -62,8 +65,7 @@ QByteArray corpus(qsizetype bytes)
         case 0: out += "## Section " + QByteArray::number(section) + "\n\n"; break;
         case 1: out += words(r, 60) + "\n" + words(r, 40) + "\n\n"; break;
         case 2:
-            for (int i = 0; i < 5; ++i)
-                out += (i % 2 ? "- [ ] " : "- ") + words(r, 8) + "\n";
+            for (int i = 0; i < 5; ++i) out += (i % 2 ? "- [ ] " : "- ") + words(r, 8) + "\n";
             out += "\n";
             break;
         case 3: out += "> " + words(r, 30) + "\n\n"; break;
@@ -85,20 +87,21 @@ const QByteArray& corpusOf(qsizetype bytes)
 {
     static std::map<qsizetype, QByteArray> cache;
     auto it = cache.find(bytes);
-    if (it == cache.end())
-        it = cache.emplace(bytes, corpus(bytes)).first;
+    if (it == cache.end()) it = cache.emplace(bytes, corpus(bytes)).first;
     return it->second;
 }
 
 void renderBodyOn(benchmark::State& state, const QByteArray& md)
 {
     const QString text = QString::fromUtf8(md);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(MarkdownHTMLRenderer::renderBody(text));
+    for (auto _ : state) benchmark::DoNotOptimize(MarkdownHTMLRenderer::renderBody(text));
     state.SetBytesProcessed(int64_t(state.iterations()) * md.size());
 }
 
-void BM_RenderBody(benchmark::State& state) { renderBodyOn(state, corpusOf(state.range(0))); }
+void BM_RenderBody(benchmark::State& state)
+{
+    renderBodyOn(state, corpusOf(state.range(0)));
+}
 
 #ifdef BW_HAVE_MD4C
 void BM_Md4cHtml(benchmark::State& state)
@@ -106,9 +109,10 @@ void BM_Md4cHtml(benchmark::State& state)
     const QByteArray& md = corpusOf(state.range(0));
     for (auto _ : state) {
         QByteArray html;
-        md_html(md.constData(), MD_SIZE(md.size()),
-                [](const MD_CHAR* s, MD_SIZE n, void* out) { static_cast<QByteArray*>(out)->append(s, qsizetype(n)); },
-                &html, MD_DIALECT_GITHUB, 0);
+        md_html(
+            md.constData(), MD_SIZE(md.size()),
+            [](const MD_CHAR* s, MD_SIZE n, void* out) { static_cast<QByteArray*>(out)->append(s, qsizetype(n)); },
+            &html, MD_DIALECT_GITHUB, 0);
         benchmark::DoNotOptimize(html);
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * md.size());
@@ -141,8 +145,7 @@ constexpr qsizetype kMiB = 1024 * 1024;
 QByteArray repeatedTo(const QByteArray& unit, qsizetype bytes)
 {
     QByteArray out;
-    while (out.size() < bytes)
-        out += unit;
+    while (out.size() < bytes) out += unit;
     return out;
 }
 
@@ -150,8 +153,7 @@ QByteArray densePara()
 {
     QByteArray p;
     const char* pieces[] = {"*a ", "_b ", "$c ", "`d ", "**e ", "__f ", "x* ", "y_ ", "$ ", "` "};
-    for (int i = 0; p.size() < 50000; ++i)
-        p += pieces[(i * 7) % 10];
+    for (int i = 0; p.size() < 50000; ++i) p += pieces[(i * 7) % 10];
     return p + "\n\n";
 }
 
@@ -161,7 +163,7 @@ QByteArray footnotes()
     for (int i = 0; i < 5000; ++i) {
         refs += "Claim number " + QByteArray::number(i) + " needs support[^n" + QByteArray::number(i) + "] here.\n";
         defs += "[^n" + QByteArray::number(i) + "]: Source " + QByteArray::number(i)
-            + " with a long enough explanation to make the document big, and then some more words.\n";
+                + " with a long enough explanation to make the document big, and then some more words.\n";
     }
     return refs + "\n" + defs + repeatedTo("Filler paragraph text.\n\n", kMiB - refs.size() - defs.size());
 }
@@ -169,8 +171,7 @@ QByteArray footnotes()
 QByteArray headings()
 {
     QByteArray out;
-    for (int i = 0; i < 10000; ++i)
-        out += "## Same Heading\n\n" + QByteArray(80, 'x') + "\n\n";
+    for (int i = 0; i < 10000; ++i) out += "## Same Heading\n\n" + QByteArray(80, 'x') + "\n\n";
     return out;
 }
 
@@ -186,8 +187,7 @@ QByteArray deepNesting()
 {
     QByteArray quotes = QByteArray("> ").repeated(10000) + "deep\n";
     QByteArray lists;
-    for (int i = 0; i < 1000; ++i)
-        lists += QByteArray(i, ' ') + "- item\n";
+    for (int i = 0; i < 1000; ++i) lists += QByteArray(i, ' ') + "- item\n";
     return repeatedTo(quotes + "\n" + lists + "\n", kMiB);
 }
 
@@ -207,7 +207,9 @@ BENCHMARK(BM_Md4cHtml) SIZES;
 BENCHMARK(BM_CmarkGfm) SIZES;
 #endif
 #undef SIZES
-BENCHMARK_CAPTURE(BM_Hostile, densePara1MiB, [] { return repeatedTo(densePara(), kMiB); })->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Hostile, densePara1MiB, [] {
+    return repeatedTo(densePara(), kMiB);
+})->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Hostile, unmatchedMarkers1MiB, [] {
     return repeatedTo(QByteArray("*a _b ").repeated(8000) + "\n\n", kMiB);
 })->Unit(benchmark::kMillisecond);

@@ -1,12 +1,12 @@
 // The settings window: opening it, a Tab expansion over a long snippet list, and dragging
 // the text size across its range with a 1 MiB document open (the longest stall of the
 // main thread while dragging, and how long after the last step the final look shows).
+#include "editor/ui/EditorCoordinator.h"
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
 #include "platform/Settings.h"
 #include "settings/SnippetStore.h"
 #include "settings/ui/SettingsWindow.h"
-#include "editor/ui/MarkdownEditorView.h"
-#include "editor/ui/EditorCoordinator.h"
-#include "editor/ui/MarkdownTextView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -85,8 +85,8 @@ void BM_TextSizeDragWithMegabyteOpen(benchmark::State& state)
         const auto* coordinator = static_cast<MarkdownTextView*>(view.textView())->coordinator();
         QElapsedTimer after;
         after.start();
-        while (after.elapsed() < 3000 &&
-               !(coordinator->appliedConfig() && coordinator->appliedConfig()->fontSize == 26)) {
+        while (after.elapsed() < 3000
+               && !(coordinator->appliedConfig() && coordinator->appliedConfig()->fontSize == 26)) {
             QElapsedTimer slice;
             slice.start();
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -8,12 +8,12 @@
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/Features.h"
 #include "editor/EditorController.h"
-#include "platform/PrefKey.h"
 #include "editor/TextFind.h"
 #include "editor/WindowConfig.h"
 #include "editor/ui/FindBar.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QKeyEvent>

@@ -30,13 +30,12 @@ struct Dice {
 
 QString phrase(Dice& d, int words)
 {
-    static const char* const vocab[] = {"style", "scope", "marker", "glyph", "caret", "fence", "table", "pixel",
-                                        "ledger", "harbour", "lantern", "meadow", "quill", "saffron"};
+    static const char* const vocab[] = {"style", "scope",  "marker",  "glyph",   "caret",  "fence", "table",
+                                        "pixel", "ledger", "harbour", "lantern", "meadow", "quill", "saffron"};
     QString out;
     for (int i = 0; i < words; ++i) {
         const QString w = QString::fromLatin1(vocab[d.roll(14)]);
-        if (i)
-            out += ' ';
+        if (i) out += ' ';
         switch (d.roll(14)) {
         case 0: out += "**" + w + "**"; break;
         case 1: out += "*" + w + "*"; break;
@@ -66,8 +65,7 @@ const QString& document()
             case 1:
             case 2: s += phrase(d, 45) + "\n" + phrase(d, 30) + "\n\n"; break;
             case 3:
-                for (int i = 0; i < 4; ++i)
-                    s += (i % 2 ? "1. " : "- ") + phrase(d, 7) + "\n";
+                for (int i = 0; i < 4; ++i) s += (i % 2 ? "1. " : "- ") + phrase(d, 7) + "\n";
                 s += "\n";
                 break;
             case 4: s += "> " + phrase(d, 25) + "\n\n"; break;
@@ -92,13 +90,10 @@ const QString& document()
 int middleEditPoint(const QString& s, int kind)
 {
     const int mid = int(s.size() / 2);
-    if (kind == 1)
-        return int(s.indexOf("\n| ", mid)) + 3;
-    if (kind == 2)
-        return int(s.indexOf("    # twice", mid)) + 6;
+    if (kind == 1) return int(s.indexOf("\n| ", mid)) + 3;
+    if (kind == 2) return int(s.indexOf("    # twice", mid)) + 6;
     int at = int(s.indexOf("\n\n", mid)) + 2;
-    while (!s.at(at).isLetter())
-        at = int(s.indexOf("\n\n", at)) + 2;
+    while (!s.at(at).isLetter()) at = int(s.indexOf("\n\n", at)) + 2;
     return at + 10;
 }
 
@@ -169,9 +164,9 @@ void BM_Md4cSameDocument(benchmark::State& state)
     const QByteArray utf8 = document().toUtf8();
     for (auto _ : state) {
         int sink = 0;
-        md_html(utf8.constData(), MD_SIZE(utf8.size()), [](const MD_CHAR*, MD_SIZE n, void* u) {
-            *static_cast<int*>(u) += int(n);
-        }, &sink, MD_DIALECT_GITHUB, 0);
+        md_html(
+            utf8.constData(), MD_SIZE(utf8.size()),
+            [](const MD_CHAR*, MD_SIZE n, void* u) { *static_cast<int*>(u) += int(n); }, &sink, MD_DIALECT_GITHUB, 0);
         benchmark::DoNotOptimize(sink);
     }
 }

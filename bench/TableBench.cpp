@@ -24,8 +24,7 @@ void BM_TableFormat10k(benchmark::State& state)
 {
     const QString text = tenThousandRows();
     const int caret = int(text.indexOf(QStringLiteral("| 5000 ")));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(TableTools::apply(TableTools::Op::format, text, caret));
+    for (auto _ : state) benchmark::DoNotOptimize(TableTools::apply(TableTools::Op::format, text, caret));
 }
 BENCHMARK(BM_TableFormat10k)->Unit(benchmark::kMillisecond);
 
@@ -33,8 +32,7 @@ void BM_TableInsertRow10k(benchmark::State& state)
 {
     const QString text = tenThousandRows();
     const int caret = int(text.indexOf(QStringLiteral("| 5000 ")));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(TableTools::apply(TableTools::Op::insertRowBelow, text, caret));
+    for (auto _ : state) benchmark::DoNotOptimize(TableTools::apply(TableTools::Op::insertRowBelow, text, caret));
 }
 BENCHMARK(BM_TableInsertRow10k)->Unit(benchmark::kMillisecond);
 
@@ -42,8 +40,7 @@ void BM_TableSortNumeric10k(benchmark::State& state)
 {
     const QString text = tenThousandRows();
     const int start = int(text.indexOf(QStringLiteral("| id")));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(TableTools::sortTable(text, start, 0));
+    for (auto _ : state) benchmark::DoNotOptimize(TableTools::sortTable(text, start, 0));
 }
 BENCHMARK(BM_TableSortNumeric10k)->Unit(benchmark::kMillisecond);
 
@@ -51,16 +48,14 @@ void BM_TableSortText10k(benchmark::State& state)
 {
     const QString text = tenThousandRows();
     const int start = int(text.indexOf(QStringLiteral("| id")));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(TableTools::sortTable(text, start, 1));
+    for (auto _ : state) benchmark::DoNotOptimize(TableTools::sortTable(text, start, 1));
 }
 BENCHMARK(BM_TableSortText10k)->Unit(benchmark::kMillisecond);
 
 void BM_CleanUp10k(benchmark::State& state)
 {
     const QString text = tenThousandRows();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(MarkdownCleaner::clean(text));
+    for (auto _ : state) benchmark::DoNotOptimize(MarkdownCleaner::clean(text));
 }
 BENCHMARK(BM_CleanUp10k)->Unit(benchmark::kMillisecond);
 
@@ -71,8 +66,7 @@ void BM_GridLayout10k(benchmark::State& state)
     QList<TableModel::Row> rows;
     int start = block->range.location;
     for (const QString& l : block->lines) {
-        if (!TableTools::isAlignmentRow(l))
-            rows.append(TableModel::row(start, l, rows.isEmpty()));
+        if (!TableTools::isAlignmentRow(l)) rows.append(TableModel::row(start, l, rows.isEmpty()));
         start += int(l.size()) + 1;
     }
     // Cold: a new font size every time, so nothing is measured before. Warm: the
@@ -82,8 +76,7 @@ void BM_GridLayout10k(benchmark::State& state)
     font.setPointSizeF(15);
     double size = 15;
     for (auto _ : state) {
-        if (cold)
-            font.setPointSizeF(size += 0.01);
+        if (cold) font.setPointSizeF(size += 0.01);
         benchmark::DoNotOptimize(TableGridRenderer::layout(rows, 3, font, 660));
     }
 }

@@ -38,15 +38,8 @@ const QHash<QString, int>& coreRanks()
 const QHash<QString, int>& uiRanks()
 {
     static const QHash<QString, int> ranks{
-        {"platform/ui", 0},
-        {"styling/ui", 1},
-        {"editor/ui", 2},
-        {"files/ui", 3},
-        {"render/ui", 3},
-        {"assist/ui", 4},
-        {"commands/ui", 5},
-        {"settings/ui", 6},
-        {"app/ui", 7},
+        {"platform/ui", 0}, {"styling/ui", 1},  {"editor/ui", 2},   {"files/ui", 3}, {"render/ui", 3},
+        {"assist/ui", 4},   {"commands/ui", 5}, {"settings/ui", 6}, {"app/ui", 7},
     };
     return ranks;
 }
@@ -67,25 +60,19 @@ bool isUi(const QString& folder)
 // Why `from` may not include a file of `to`; empty when it may.
 QString violation(const QString& from, const QString& to)
 {
-    if (from == to)
-        return {};
-    if (!coreRanks().contains(to) && !uiRanks().contains(to))
-        return QStringLiteral("\"%1\" has no rank").arg(to);
+    if (from == to) return {};
+    if (!coreRanks().contains(to) && !uiRanks().contains(to)) return QStringLiteral("\"%1\" has no rank").arg(to);
     if (isUi(from)) {
-        if (!isUi(to))
-            return {};
-        if (uiRanks().value(to) < uiRanks().value(from))
-            return {};
+        if (!isUi(to)) return {};
+        if (uiRanks().value(to) < uiRanks().value(from)) return {};
         return QStringLiteral("%1 (rank %2) may not include %3 (rank %4)")
             .arg(from)
             .arg(uiRanks().value(from))
             .arg(to)
             .arg(uiRanks().value(to));
     }
-    if (isUi(to))
-        return QStringLiteral("core folder %1 may not include widget folder %2").arg(from, to);
-    if (coreRanks().value(to) < coreRanks().value(from))
-        return {};
+    if (isUi(to)) return QStringLiteral("core folder %1 may not include widget folder %2").arg(from, to);
+    if (coreRanks().value(to) < coreRanks().value(from)) return {};
     return QStringLiteral("%1 (rank %2) may not include %3 (rank %4)")
         .arg(from)
         .arg(coreRanks().value(from))
@@ -119,11 +106,11 @@ TEST(Layering, EveryIncludePointsDownTheLayers)
             const QString text = QString::fromUtf8(f.readLine());
             ++line;
             const QRegularExpressionMatch m = include.match(text);
-            if (!m.hasMatch() || entry)
-                continue;
+            if (!m.hasMatch() || entry) continue;
             const QString target = layerOf(QFileInfo(m.captured(1)).path());
             if (const QString why = violation(folder, target); !why.isEmpty())
-                faults << QStringLiteral("src/%1:%2: #include \"%3\": %4").arg(relative).arg(line).arg(m.captured(1), why);
+                faults
+                    << QStringLiteral("src/%1:%2: #include \"%3\": %4").arg(relative).arg(line).arg(m.captured(1), why);
         }
     }
     EXPECT_GT(files, 100) << "no sources found under " << src.toStdString();

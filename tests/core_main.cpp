@@ -6,8 +6,7 @@
 // Headless tests still need a GUI application for fonts, colours and QPainter on images.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const QTemporaryDir userFolders;
     redirectUserFolders(userFolders);
     QGuiApplication app(argc, argv);

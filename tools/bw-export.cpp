@@ -11,9 +11,9 @@
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
 #include "render/Exporter.h"
-#include "render/export/ui/BatchExporter.h"
 #include "render/export/PrintController.h"
 #include "render/export/WebEngineSetup.h"
+#include "render/export/ui/BatchExporter.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -39,7 +39,8 @@ int main(int argc, char** argv)
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The Markdown file."));
     parser.addOption({QStringLiteral("format"), QStringLiteral("html, pdf, rtf, docx or odt."), QStringLiteral("F")});
     parser.addOption({QStringLiteral("out"), QStringLiteral("The file to write."), QStringLiteral("PATH")});
-    parser.addOption({QStringLiteral("css"), QStringLiteral("User CSS instead of the stored one."), QStringLiteral("F")});
+    parser.addOption(
+        {QStringLiteral("css"), QStringLiteral("User CSS instead of the stored one."), QStringLiteral("F")});
     parser.addOption({QStringLiteral("page-text"), QStringLiteral("Print the text of an HTML page.")});
     parser.addOption({QStringLiteral("batch"), QStringLiteral("Export every Markdown file of a folder.")});
     parser.addOption({QStringLiteral("theme"), QStringLiteral("An export theme."), QStringLiteral("ID")});

@@ -25,11 +25,9 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString body = MarkdownHTMLRenderer::renderBody(QString::fromUtf8(file.readAll()));
-    const QString out = page ? Exporter::htmlDocument(body, QFileInfo(file).completeBaseName(), {}, {}, false)
-                             : body;
+    const QString out = page ? Exporter::htmlDocument(body, QFileInfo(file).completeBaseName(), {}, {}, false) : body;
     const QByteArray bytes = out.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    if (!page)
-        std::fputc('\n', stdout);
+    if (!page) std::fputc('\n', stdout);
     return 0;
 }

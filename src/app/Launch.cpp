@@ -25,8 +25,7 @@ bool looksLikeUrl(const QString& s)
     const QRegularExpressionMatch m = scheme.match(s);
     if (!m.hasMatch()) return false;
     const QString name = m.captured().chopped(1).toLower();
-    return s.mid(m.capturedLength()).startsWith(QStringLiteral("//")) || name == u"file"
-           || name == u"brindlewick";
+    return s.mid(m.capturedLength()).startsWith(QStringLiteral("//")) || name == u"file" || name == u"brindlewick";
 }
 
 } // namespace
@@ -64,8 +63,10 @@ QList<Item> fromStrings(const QStringList& strings)
 {
     QList<Item> items;
     for (const QString& s : strings) {
-        if (s.startsWith(u'/')) items.append({Item::Kind::File, QDir::cleanPath(s)});
-        else if (looksLikeUrl(s) && !QUrl(s).isLocalFile()) items.append({Item::Kind::Url, s});
+        if (s.startsWith(u'/'))
+            items.append({Item::Kind::File, QDir::cleanPath(s)});
+        else if (looksLikeUrl(s) && !QUrl(s).isLocalFile())
+            items.append({Item::Kind::Url, s});
     }
     return items;
 }

@@ -93,7 +93,8 @@ SingleInstance::HandOver SingleInstance::handOver(const QString& directory, cons
 }
 
 SingleInstance::SingleInstance(const QString& directory, QObject* parent)
-    : QObject(parent), m_directory(directory)
+    : QObject(parent),
+      m_directory(directory)
 {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::accept);

@@ -37,9 +37,9 @@ public:
     static std::optional<QStringList> decode(const QByteArray& payload);
 
     enum class HandOver {
-        Delivered,  // the running program took the message: this launch ends
-        NoServer,   // nobody listens (no socket, or a stale one)
-        NoAnswer,   // something listens but did not answer in time: run alone
+        Delivered, // the running program took the message: this launch ends
+        NoServer,  // nobody listens (no socket, or a stale one)
+        NoAnswer,  // something listens but did not answer in time: run alone
     };
     // Tries to hand `items` to a running program, within `timeoutMs`. Needs no event loop
     // (and no application object), so it can run before the GUI starts.

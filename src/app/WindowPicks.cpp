@@ -1,6 +1,9 @@
 #include "app/WindowPicks.h"
 
-bool WindowPicks::isBlank(const Window& w) { return !w.hasFile && !w.edited && w.empty; }
+bool WindowPicks::isBlank(const Window& w)
+{
+    return !w.hasFile && !w.edited && w.empty;
+}
 
 int WindowPicks::windowToReuse(const QList<Window>& windows)
 {

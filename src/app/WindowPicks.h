@@ -7,9 +7,9 @@
 namespace WindowPicks {
 
 struct Window {
-    bool hasFile = false;  // shows a file (not untitled)
-    bool edited = false;   // has unsaved changes
-    bool empty = true;     // its text is empty
+    bool hasFile = false; // shows a file (not untitled)
+    bool edited = false;  // has unsaved changes
+    bool empty = true;    // its text is empty
 };
 
 // A window that holds nothing the user could lose: untitled, unedited and empty. A window

@@ -29,8 +29,8 @@ const QList<AIAction>& all()
               "Make the text more concise, keeping the key points. ", M::replace),
             a("longer", "Make Longer", "arrow.up.left.and.arrow.down.right",
               "Expand the text with more detail and useful examples. ", M::replace),
-            a("professional", "Professional Tone", "briefcase",
-              "Rewrite the text in a polished, professional tone. ", M::replace),
+            a("professional", "Professional Tone", "briefcase", "Rewrite the text in a polished, professional tone. ",
+              M::replace),
             a("casual", "Casual Tone", "face.smiling", "Rewrite the text in a friendly, casual tone. ", M::replace),
             a("summarize", "Summarize", "text.line.first.and.arrowtriangle.forward",
               "Write a concise Markdown summary of the key points as a bulleted list. ", M::appendSection),
@@ -39,8 +39,7 @@ const QList<AIAction>& all()
               "headings and paragraphs. ",
               M::appendSection),
             a("explain", "Explain", "questionmark.circle",
-              "Explain the following text clearly and concisely for a general reader, in Markdown. ",
-              M::appendSection),
+              "Explain the following text clearly and concisely for a general reader, in Markdown. ", M::appendSection),
             AIAction{QStringLiteral("metadata"), QStringLiteral("Suggest Title & Tags"), QStringLiteral("tag"),
                      QStringLiteral("Analyze the Markdown document. Respond with ONLY compact JSON of the form "
                                     "{\"title\": \"…\", \"tags\": [\"…\", \"…\"]} — a concise title and 3-6 short "

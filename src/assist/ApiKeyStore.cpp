@@ -36,7 +36,9 @@ ApiKeyStore& ApiKeyStore::instance()
 }
 
 ApiKeyStore::ApiKeyStore(QString filePath, Settings* settings, QObject* parent)
-    : QObject(parent), m_path(std::move(filePath)), m_settings(settings)
+    : QObject(parent),
+      m_path(std::move(filePath)),
+      m_settings(settings)
 {
     if (!m_settings) return;
     // A settings page (or anything else) that writes a key into the settings file has it
@@ -54,8 +56,9 @@ QJsonObject ApiKeyStore::load() const
     const QFileInfo info(m_path);
     if (!info.exists()) return {};
     // A file that was copied in, or opened up, is tightened before use.
-    constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
-        | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                                | QFileDevice::ReadOther | QFileDevice::WriteOther
+                                                | QFileDevice::ExeOther;
     if (info.permissions() & others) QFile::setPermissions(m_path, kOwnerOnly);
     if (m_cacheSize == info.size() && m_cacheStamp == info.lastModified()) return m_cache;
     QFile f(m_path);
@@ -114,8 +117,7 @@ bool ApiKeyStore::setKey(const QString& name, const QString& value)
 {
     migrate(name);
     QJsonObject keys = load();
-    if (keys.value(name).toString() == value && (!value.isEmpty() || !keys.contains(name)))
-        return true;
+    if (keys.value(name).toString() == value && (!value.isEmpty() || !keys.contains(name))) return true;
     if (value.isEmpty())
         keys.remove(name);
     else

@@ -14,9 +14,10 @@ namespace ApplyResults {
 QString translationPrompt(const QString& language)
 {
     return QStringLiteral("You are a professional translator. Translate the user's Markdown document into ") + language
-        + QStringLiteral(". Preserve every piece of Markdown syntax, structure, tables, links, and formatting exactly. "
-                         "Do NOT translate text inside fenced code blocks or inline code. Keep URLs unchanged. Output "
-                         "only the translated Markdown with no commentary or code fences around it.");
+           + QStringLiteral(
+               ". Preserve every piece of Markdown syntax, structure, tables, links, and formatting exactly. "
+               "Do NOT translate text inside fenced code blocks or inline code. Keep URLs unchanged. Output "
+               "only the translated Markdown with no commentary or code fences around it.");
 }
 
 Source chooseSource(const EditorTextView& view, bool wholeDocument)
@@ -46,7 +47,7 @@ bool sourceUnchanged(const Source& source, const QString& current)
 QString sectionSuffix(const QString& document, const QString& title, const QString& answer)
 {
     return (document.endsWith(u'\n') ? QString() : QStringLiteral("\n")) + QStringLiteral("\n---\n\n## ") + title
-        + QStringLiteral("\n\n") + answer + u'\n';
+           + QStringLiteral("\n\n") + answer + u'\n';
 }
 
 namespace {
@@ -82,7 +83,10 @@ std::optional<Metadata> parseMetadata(const QString& answer)
         QStringList pieces;
         bool allStrings = true;
         for (const QJsonValue& v : tags.toArray()) {
-            if (!v.isString()) { allStrings = false; break; }
+            if (!v.isString()) {
+                allStrings = false;
+                break;
+            }
             const QString t = foldToOneLine(v.toString());
             if (!t.isEmpty()) pieces.append(t);
         }
@@ -106,9 +110,9 @@ Edit metadataEdit(const QString& document, const Metadata& metadata)
 using namespace ApplyResults;
 
 AssistRunner::AssistRunner(EditorController* controller, QObject* parent)
-    : QObject(parent), m_controller(controller)
-{
-}
+    : QObject(parent),
+      m_controller(controller)
+{}
 
 QString AssistRunner::changedMeanwhileText()
 {
@@ -129,7 +133,11 @@ QString AssistRunner::refusedText()
 ChatCall* AssistRunner::failNow(Done done)
 {
     QMetaObject::invokeMethod(
-        this, [done = std::move(done)] { if (done) done(TranslationError::api(refusedText())); }, Qt::QueuedConnection);
+        this,
+        [done = std::move(done)] {
+            if (done) done(TranslationError::api(refusedText()));
+        },
+        Qt::QueuedConnection);
     return nullptr;
 }
 
@@ -150,9 +158,9 @@ ChatCall* AssistRunner::performAIAssist(const AIAction& action, const QString& i
     EditorTextView* view = m_controller ? m_controller->textView() : nullptr;
     if (!view) return failNow(std::move(done));
     const Source source = chooseSource(*view, wholeDocument);
-    const Apply how = action.mode == AIAction::Mode::replace ? Apply::Replace
-        : action.mode == AIAction::Mode::appendSection       ? Apply::AppendSection
-                                                             : Apply::FrontMatter;
+    const Apply how = action.mode == AIAction::Mode::replace         ? Apply::Replace
+                      : action.mode == AIAction::Mode::appendSection ? Apply::AppendSection
+                                                                     : Apply::FrontMatter;
     return AIService::run(action.system, instruction, source.text, this,
                           [this, source, how, title = action.title, done = std::move(done)](const ChatResult& r) {
                               if (done) done(r.ok() ? apply(source, how, title, r.text) : r.error);
@@ -184,9 +192,7 @@ std::optional<TranslationError> AssistRunner::apply(const Source& source, Apply 
         edit = {source.range, answer};
         select = source.selection ? TextRange(source.range.location, int(answer.size())) : TextRange(0, 0);
         break;
-    case Apply::AppendSection:
-        edit = {TextRange(int(current.size()), 0), sectionSuffix(current, title, answer)};
-        break;
+    case Apply::AppendSection: edit = {TextRange(int(current.size()), 0), sectionSuffix(current, title, answer)}; break;
     case Apply::FrontMatter: {
         const std::optional<Edit> merged = applyMetadata(answer, current);
         if (!merged) return std::nullopt;

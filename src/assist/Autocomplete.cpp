@@ -77,8 +77,7 @@ QString clean(const QString& reply, const QString& before, int maxChars)
     // The model often repeats the word it was asked to continue.
     static const QRegularExpression wordSeparators(QStringLiteral("[ \n]"));
     QString lastWord;
-    for (const QString& piece : before.split(wordSeparators, Qt::SkipEmptyParts))
-        lastWord = piece;
+    for (const QString& piece : before.split(wordSeparators, Qt::SkipEmptyParts)) lastWord = piece;
     if (!lastWord.isEmpty() && text.toLower().startsWith(lastWord.toLower() + u' '))
         text = dropGraphemes(text, TextUtil::graphemeCount(lastWord));
 
@@ -101,7 +100,7 @@ QString systemPrompt()
 QString userMessage(const Context& context)
 {
     return QStringLiteral("TEXT BEFORE CURSOR:\n") + context.before
-        + QStringLiteral("\n\n<<CURSOR>>\n\nTEXT AFTER CURSOR:\n") + context.after;
+           + QStringLiteral("\n\n<<CURSOR>>\n\nTEXT AFTER CURSOR:\n") + context.after;
 }
 
 ChatCall* request(const Context& ctx, QObject* receiver, std::function<void(const QString&)> onSuggestion)

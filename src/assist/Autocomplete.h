@@ -22,9 +22,9 @@ namespace Autocomplete {
 // The attribute name that marks suggestion characters, for views that keep such a mark.
 inline constexpr char kGhostKey[] = "Brindlewick.aiGhost";
 
-inline constexpr int kPauseMs = 1500;       // automatic request after this long without edits
-inline constexpr int kContextChars = 800;   // UTF-16 units before the caret
-inline constexpr int kAfterChars = 120;     // UTF-16 units after the caret (fixed)
+inline constexpr int kPauseMs = 1500;        // automatic request after this long without edits
+inline constexpr int kContextChars = 800;    // UTF-16 units before the caret
+inline constexpr int kAfterChars = 120;      // UTF-16 units after the caret (fixed)
 inline constexpr int kSuggestionChars = 240; // characters (grapheme clusters) at most
 inline constexpr double kTemperature = 0.4;
 

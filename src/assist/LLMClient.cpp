@@ -26,8 +26,8 @@ QString TranslationError::invalidEndpointText()
 
 QString TranslationError::invalidKeyText()
 {
-    return QCoreApplication::translate(
-        "TranslationError", "The API key contains line breaks or control characters. Check Settings ▸ AI.");
+    return QCoreApplication::translate("TranslationError",
+                                       "The API key contains line breaks or control characters. Check Settings ▸ AI.");
 }
 
 QString TranslationError::timedOutText()
@@ -39,15 +39,14 @@ QString TranslationError::description() const
 {
     switch (m_kind) {
     case Kind::MissingKey:
-        return QCoreApplication::translate(
-            "TranslationError", "Add your DeepSeek API key in the AI tab of Settings first.");
+        return QCoreApplication::translate("TranslationError",
+                                           "Add your DeepSeek API key in the AI tab of Settings first.");
     case Kind::BadResponse:
-        return QCoreApplication::translate(
-            "TranslationError", "The translation service returned an unexpected response.");
+        return QCoreApplication::translate("TranslationError",
+                                           "The translation service returned an unexpected response.");
     case Kind::Api:
     case Kind::Transport:
-    case Kind::Json:
-        break;
+    case Kind::Json: break;
     }
     return m_message;
 }
@@ -63,7 +62,9 @@ struct ChatCallAccess {
     static void finish(ChatCall* c, ChatResult r) { c->finish(std::move(r)); }
 };
 
-ChatCall::ChatCall(QObject* receiver) : QObject(receiver) {}
+ChatCall::ChatCall(QObject* receiver)
+    : QObject(receiver)
+{}
 
 ChatCall::~ChatCall()
 {
@@ -145,7 +146,11 @@ QNetworkAccessManager& manager(bool loopback)
 ChatCall* failLater(ChatCall* call, const TranslationError& error)
 {
     QMetaObject::invokeMethod(
-        call, [call, error] { ChatCallAccess::finish(call, ChatResult{{}, error}); }, Qt::QueuedConnection);
+        call,
+        [call, error] {
+            ChatCallAccess::finish(call, ChatResult{{}, error});
+        },
+        Qt::QueuedConnection);
     return call;
 }
 
@@ -153,27 +158,29 @@ ChatCall* failLater(ChatCall* call, const TranslationError& error)
 
 namespace LLMClient {
 
-QUrl cloudEndpoint() { return QUrl(QStringLiteral("https://api.deepseek.com/chat/completions")); }
+QUrl cloudEndpoint()
+{
+    return QUrl(QStringLiteral("https://api.deepseek.com/chat/completions"));
+}
 
 std::optional<Config> config()
 {
     Settings& s = Settings::instance();
     const QString provider = s.string(PrefKey::aiProvider, QStringLiteral("deepseek"));
     if (provider == u"ollama") {
-        const QString base = TextUtil::trimBlanks(
-            s.string(PrefKey::ollamaBaseURL, QString::fromLatin1(kOllamaDefaultBase)));
+        const QString base =
+            TextUtil::trimBlanks(s.string(PrefKey::ollamaBaseURL, QString::fromLatin1(kOllamaDefaultBase)));
         const QUrl url(base + QStringLiteral("/v1/chat/completions"), QUrl::StrictMode);
         if (!usableEndpoint(url)) return std::nullopt;
-        return Config{url, s.string(PrefKey::ollamaModel, QString::fromLatin1(kOllamaDefaultModel)),
-                      QString(), false};
+        return Config{url, s.string(PrefKey::ollamaModel, QString::fromLatin1(kOllamaDefaultModel)), QString(), false};
     }
     if (provider == u"custom") {
         const QVariant stored = s.value(PrefKey::customEndpoint);
         if (!stored.isValid()) return std::nullopt;
         const QUrl url(TextUtil::trimBlanks(stored.toString()), QUrl::StrictMode);
         if (!usableEndpoint(url)) return std::nullopt;
-        return Config{url, s.string(PrefKey::customModel),
-                      ApiKeyStore::instance().key(ApiKeyStore::customKeyName()), false};
+        return Config{url, s.string(PrefKey::customModel), ApiKeyStore::instance().key(ApiKeyStore::customKeyName()),
+                      false};
     }
     return Config{cloudEndpoint(), QString::fromLatin1(kCloudModel),
                   ApiKeyStore::instance().key(ApiKeyStore::cloudKeyName()), true};
@@ -199,20 +206,22 @@ ChatResult parseAnswer(int status, const QByteArray& body, const QString& host)
     if (status <= 0) return {{}, TranslationError::badResponse()};
     if (status != 200) {
         const QJsonDocument doc = QJsonDocument::fromJson(body);
-        const QJsonValue message = doc.object().value(QStringLiteral("error")).toObject().value(QStringLiteral("message"));
+        const QJsonValue message =
+            doc.object().value(QStringLiteral("error")).toObject().value(QStringLiteral("message"));
         // A blank message would leave the user with an empty error line: fall back to the status.
         if (doc.isObject() && message.isString() && !message.toString().trimmed().isEmpty())
             return {{}, TranslationError::api(message.toString())};
-        return {{},
-                TranslationError::api(QStringLiteral("HTTP %1 from %2")
-                                          .arg(status)
-                                          .arg(host.isEmpty() ? QStringLiteral("server") : host))};
+        return {
+            {},
+            TranslationError::api(
+                QStringLiteral("HTTP %1 from %2").arg(status).arg(host.isEmpty() ? QStringLiteral("server") : host))};
     }
     QJsonParseError parseError{};
     const QJsonDocument doc = QJsonDocument::fromJson(body, &parseError);
     if (parseError.error != QJsonParseError::NoError) return {{}, TranslationError::json(parseError.errorString())};
     const QJsonValue choices = doc.object().value(QStringLiteral("choices"));
-    if (!doc.isObject() || !choices.isArray() || choices.toArray().isEmpty()) return {{}, TranslationError::badResponse()};
+    if (!doc.isObject() || !choices.isArray() || choices.toArray().isEmpty())
+        return {{}, TranslationError::badResponse()};
     const QJsonValue first = choices.toArray().at(0);
     const QJsonValue message = first.toObject().value(QStringLiteral("message"));
     const QJsonValue content = message.toObject().value(QStringLiteral("content"));
@@ -229,23 +238,19 @@ ChatCall* chat(const QString& system, const QString& user, double temperature, Q
 QString masked(const QString& text, const QString& secret)
 {
     constexpr qsizetype kRun = 4;
-    if (secret.size() < kRun || text.size() < kRun)
-        return text;
+    if (secret.size() < kRun || text.size() < kRun) return text;
     QSet<QStringView> pieces; // every run of four of the secret
-    for (qsizetype i = 0; i + kRun <= secret.size(); ++i)
-        pieces.insert(QStringView(secret).mid(i, kRun));
+    for (qsizetype i = 0; i + kRun <= secret.size(); ++i) pieces.insert(QStringView(secret).mid(i, kRun));
     // Units covered by a run of four that stands in the secret; overlapping runs join up.
     QList<bool> hidden(text.size(), false);
     bool any = false;
     for (qsizetype i = 0; i + kRun <= text.size(); ++i) {
         if (pieces.contains(QStringView(text).mid(i, kRun))) {
-            for (qsizetype k = i; k < i + kRun; ++k)
-                hidden[k] = true;
+            for (qsizetype k = i; k < i + kRun; ++k) hidden[k] = true;
             any = true;
         }
     }
-    if (!any)
-        return text;
+    if (!any) return text;
     QString out;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (!hidden[i])
@@ -267,7 +272,8 @@ ChatCall* send(const std::optional<Config>& cfg, const QString& system, const QS
         return failLater(call, TranslationError::api(TranslationError::invalidEndpointText()));
     if (cfg->requiresKey && TextUtil::trimBlanks(cfg->apiKey).isEmpty())
         return failLater(call, TranslationError::missingKey());
-    if (hasControlCharacters(cfg->apiKey)) return failLater(call, TranslationError::api(TranslationError::invalidKeyText()));
+    if (hasControlCharacters(cfg->apiKey))
+        return failLater(call, TranslationError::api(TranslationError::invalidKeyText()));
 
     QNetworkRequest request(cfg->endpoint);
     request.setTransferTimeout(timeoutMs);
@@ -277,8 +283,8 @@ ChatCall* send(const std::optional<Config>& cfg, const QString& system, const QS
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
 
     const QString host = cfg->endpoint.host();
-    QNetworkReply* reply = manager(isLoopback(cfg->endpoint))
-                               .post(request, requestBody(cfg->model, system, user, temperature));
+    QNetworkReply* reply =
+        manager(isLoopback(cfg->endpoint)).post(request, requestBody(cfg->model, system, user, temperature));
     ChatCallAccess::setReply(call, reply);
     ChatCallAccess::setSecret(call, cfg->apiKey);
     // The transfer's own limit only notices silence; this one ends the request as a whole.
@@ -300,9 +306,10 @@ ChatCall* send(const std::optional<Config>& cfg, const QString& system, const QS
             // The network layer ends a transfer that ran into its time limit as
             // "cancelled"; an abort of ours never gets here, so say what happened.
             const TranslationError e = error == QNetworkReply::OperationCanceledError
-                ? TranslationError::transport(TranslationError::timedOutText())
-                : error != QNetworkReply::NoError ? TranslationError::transport(reply->errorString())
-                                                  : TranslationError::badResponse();
+                                           ? TranslationError::transport(TranslationError::timedOutText())
+                                       : error != QNetworkReply::NoError
+                                           ? TranslationError::transport(reply->errorString())
+                                           : TranslationError::badResponse();
             ChatCallAccess::finish(call, {{}, e});
             return;
         }

@@ -41,7 +41,10 @@ public:
     static QString timedOutText();
 
 private:
-    TranslationError(Kind k, QString m) : m_kind(k), m_message(std::move(m)) {}
+    TranslationError(Kind k, QString m)
+        : m_kind(k),
+          m_message(std::move(m))
+    {}
     Kind m_kind;
     QString m_message;
 };
@@ -85,9 +88,9 @@ private:
 namespace LLMClient {
 
 struct Config {
-    QUrl endpoint;      // the complete URL the request is posted to
-    QString model;      // the request's "model"
-    QString apiKey;     // sent as a bearer token when non-empty
+    QUrl endpoint;            // the complete URL the request is posted to
+    QString model;            // the request's "model"
+    QString apiKey;           // sent as a bearer token when non-empty
     bool requiresKey = false; // the cloud provider refuses to send without a key
 };
 
@@ -112,22 +115,21 @@ std::optional<Config> config();
 
 // Sends the request with the current configuration. `done` runs once on the main
 // thread unless the call is aborted or `receiver` is destroyed first.
-ChatCall* chat(const QString& system, const QString& user, double temperature,
-               QObject* receiver, std::function<void(const ChatResult&)> done);
+ChatCall* chat(const QString& system, const QString& user, double temperature, QObject* receiver,
+               std::function<void(const ChatResult&)> done);
 
 // The same with an explicit configuration, inactivity limit and overall deadline; `chat`
 // uses it with `config()`, `kTimeoutMs` and `kDeadlineMs`.
-ChatCall* send(const std::optional<Config>& config, const QString& system, const QString& user,
-               double temperature, QObject* receiver, std::function<void(const ChatResult&)> done,
-               int timeoutMs = kTimeoutMs, int deadlineMs = kDeadlineMs);
+ChatCall* send(const std::optional<Config>& config, const QString& system, const QString& user, double temperature,
+               QObject* receiver, std::function<void(const ChatResult&)> done, int timeoutMs = kTimeoutMs,
+               int deadlineMs = kDeadlineMs);
 
 // `text` with every run of four or more characters that also stands in `secret` replaced
 // by "•••": a server that echoes the key, whole or in part, shows none of it.
 QString masked(const QString& text, const QString& secret);
 
 // The pieces of a request and of an answer, exposed for tests.
-QByteArray requestBody(const QString& model, const QString& system, const QString& user,
-                       double temperature);
+QByteArray requestBody(const QString& model, const QString& system, const QString& user, double temperature);
 // The answer of a finished transfer: `status` is the HTTP status (0 when the answer was
 // not HTTP), `host` the endpoint's host.
 ChatResult parseAnswer(int status, const QByteArray& body, const QString& host);

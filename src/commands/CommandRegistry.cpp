@@ -16,8 +16,8 @@ namespace CommandCategories {
 const QList<CommandCategory>& all()
 {
     static const QList<CommandCategory> list{
-        CommandCategory::headings, CommandCategory::format, CommandCategory::lists, CommandCategory::insert,
-        CommandCategory::transform, CommandCategory::lines, CommandCategory::view, CommandCategory::exportAs,
+        CommandCategory::headings,  CommandCategory::format, CommandCategory::lists, CommandCategory::insert,
+        CommandCategory::transform, CommandCategory::lines,  CommandCategory::view,  CommandCategory::exportAs,
     };
     return list;
 }
@@ -51,8 +51,7 @@ namespace {
 using Action = std::function<void(const CommandContext&)>;
 
 // An action on the context's editor; nothing once the editor is gone.
-template <typename F>
-Action onEditor(F f)
+template <typename F> Action onEditor(F f)
 {
     return [f](const CommandContext& ctx) {
         if (EditorController* e = ctx.editor.data()) f(*e);
@@ -105,8 +104,9 @@ QList<EditorCommand> buildAll()
     add(u"code", t("Inline Code"), C::format, u"chevron.left.forwardslash.chevron.right", u"", wrapWith(u"`"_s));
     add(u"comment", t("Comment (HTML)"), C::format, u"text.bubble", u"", wrapWith(u"<!-- "_s, u" -->"_s));
 
-    add(u"bullet", t("Bulleted List"), C::lists, u"list.bullet", u"⇧⌘7",
-        onEditor([](EditorController& e) { e.toggleLinePrefix(u"- "_s, {u"* "_s, u"+ "_s}); }));
+    add(u"bullet", t("Bulleted List"), C::lists, u"list.bullet", u"⇧⌘7", onEditor([](EditorController& e) {
+            e.toggleLinePrefix(u"- "_s, {u"* "_s, u"+ "_s});
+        }));
     add(u"numbered", t("Numbered List"), C::lists, u"list.number", u"⇧⌘8",
         onEditor([](EditorController& e) { e.toggleNumbered(); }));
     add(u"task", t("Task List"), C::lists, u"checklist", u"⇧⌘9",
@@ -117,8 +117,7 @@ QList<EditorCommand> buildAll()
         onEditor([](EditorController& e) { e.toggleLinePrefix(u"> "_s, {}); }));
     add(u"codeBlock", t("Code Block"), C::lists, u"curlybraces", u"",
         onEditor([](EditorController& e) { e.insertCodeBlock(QString()); }));
-    add(u"indent", t("Indent"), C::lists, u"increase.indent", u"⌘]",
-        onEditor([](EditorController& e) { e.indent(); }));
+    add(u"indent", t("Indent"), C::lists, u"increase.indent", u"⌘]", onEditor([](EditorController& e) { e.indent(); }));
     add(u"outdent", t("Outdent"), C::lists, u"decrease.indent", u"⌘[",
         onEditor([](EditorController& e) { e.outdent(); }));
 
@@ -128,8 +127,7 @@ QList<EditorCommand> buildAll()
         onEditor([](EditorController& e) { e.insertFootnote(); }));
     add(u"toc", t("Table of Contents"), C::insert, u"list.bullet.indent", u"",
         onEditor([](EditorController& e) { e.insertTableOfContents(); }));
-    add(u"date", t("Today's Date"), C::insert, u"calendar", u"",
-        onEditor([](EditorController& e) { e.insertDate(); }));
+    add(u"date", t("Today's Date"), C::insert, u"calendar", u"", onEditor([](EditorController& e) { e.insertDate(); }));
     add(u"table22", t("Table (2×2)"), C::insert, u"tablecells", u"",
         onEditor([](EditorController& e) { e.insertTable(2, 2); }));
     add(u"table33", t("Table (3×3)"), C::insert, u"tablecells.fill", u"",
@@ -140,7 +138,8 @@ QList<EditorCommand> buildAll()
     add(u"tblrowabove", t("Table: Insert Row Above"), C::insert, u"arrow.up.to.line", u"", table(Op::insertRowAbove));
     add(u"tblrowbelow", t("Table: Insert Row Below"), C::insert, u"arrow.down.to.line", u"", table(Op::insertRowBelow));
     add(u"tbldelrow", t("Table: Delete Row"), C::insert, u"trash", u"", table(Op::deleteRow));
-    add(u"tblcolleft", t("Table: Insert Column Left"), C::insert, u"arrow.left.to.line", u"", table(Op::insertColumnLeft));
+    add(u"tblcolleft", t("Table: Insert Column Left"), C::insert, u"arrow.left.to.line", u"",
+        table(Op::insertColumnLeft));
     add(u"tblcolright", t("Table: Insert Column Right"), C::insert, u"arrow.right.to.line", u"",
         table(Op::insertColumnRight));
     add(u"tbldelcol", t("Table: Delete Column"), C::insert, u"trash", u"", table(Op::deleteColumn));
@@ -172,10 +171,9 @@ QList<EditorCommand> buildAll()
     add(u"selLine", t("Select Line"), C::lines, u"selection.pin.in.out", u"⌘L",
         onEditor([](EditorController& e) { e.selectLine(); }));
 
-    add(u"toggleMode", t("Toggle WYSIWYG / Markdown Source"), C::view, u"eye", u"⇧⌘M",
-        [](const CommandContext& ctx) {
-            if (ctx.isAlive() && ctx.toggleMode) ctx.toggleMode();
-        });
+    add(u"toggleMode", t("Toggle WYSIWYG / Markdown Source"), C::view, u"eye", u"⇧⌘M", [](const CommandContext& ctx) {
+        if (ctx.isAlive() && ctx.toggleMode) ctx.toggleMode();
+    });
     add(u"aisuggest", t("Suggest Continuation"), C::view, u"sparkles", u"⌃⌘/",
         onEditor([](EditorController& e) { e.requestContinuation(); }));
     add(u"cleanup", t("Clean Up Markdown"), C::view, u"wand.and.stars", u"",
@@ -248,7 +246,10 @@ const QList<Searchable>& searchables()
 
 } // namespace
 
-QString EditorCommand::linuxHint() const { return CommandRegistry::linuxKeys(shortcutHint); }
+QString EditorCommand::linuxHint() const
+{
+    return CommandRegistry::linuxKeys(shortcutHint);
+}
 
 void EditorCommand::run(const CommandContext& context) const
 {
@@ -295,11 +296,16 @@ QList<const EditorCommand*> search(const QString& query)
     QList<const EditorCommand*> ranks[4];
     for (int i = 0; i < commands.size(); ++i) {
         int score;
-        if (startsWith(s[i].title, q)) score = 0;
-        else if (containsRun(s[i].title, q)) score = 1;
-        else if (containsRun(s[i].category, q)) score = 2;
-        else if (isSubsequence(s[i].title, q)) score = 3;
-        else continue;
+        if (startsWith(s[i].title, q))
+            score = 0;
+        else if (containsRun(s[i].title, q))
+            score = 1;
+        else if (containsRun(s[i].category, q))
+            score = 2;
+        else if (isSubsequence(s[i].title, q))
+            score = 3;
+        else
+            continue;
         ranks[score].append(&commands[i]);
     }
     for (const auto& r : ranks) out.append(r);
@@ -313,15 +319,22 @@ QString linuxKeys(const QString& glyphHint)
     int i = 0;
     for (; i < glyphHint.size(); ++i) {
         const QChar c = glyphHint[i];
-        if (c == u'⌃') mods |= KeyCombo::controlBit;
-        else if (c == u'⌥') mods |= KeyCombo::optionBit;
-        else if (c == u'⇧') mods |= KeyCombo::shiftBit;
-        else if (c == u'⌘') mods |= KeyCombo::commandBit;
-        else break;
+        if (c == u'⌃')
+            mods |= KeyCombo::controlBit;
+        else if (c == u'⌥')
+            mods |= KeyCombo::optionBit;
+        else if (c == u'⇧')
+            mods |= KeyCombo::shiftBit;
+        else if (c == u'⌘')
+            mods |= KeyCombo::commandBit;
+        else
+            break;
     }
     QString key = glyphHint.mid(i);
-    if (key == u"↑") key = u"up"_s;
-    else if (key == u"↓") key = u"down"_s;
+    if (key == u"↑")
+        key = u"up"_s;
+    else if (key == u"↓")
+        key = u"down"_s;
     return KeyCombo{key.toLower(), mods}.display();
 }
 

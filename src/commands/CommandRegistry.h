@@ -23,11 +23,11 @@ std::optional<CommandCategory> fromTitle(const QString& title);
 
 // One named editor command: static data plus the action that runs it on a window.
 struct EditorCommand {
-    QString id;            // stable; the key of user shortcuts and of "runCommand"
+    QString id; // stable; the key of user shortcuts and of "runCommand"
     QString title;
     CommandCategory category;
-    QString symbol;        // icon name
-    QString shortcutHint;  // the menu's key in glyphs ("⇧⌘7"), display only; empty for none
+    QString symbol;       // icon name
+    QString shortcutHint; // the menu's key in glyphs ("⇧⌘7"), display only; empty for none
     std::function<void(const CommandContext&)> action;
 
     // The hint in Linux key names ("Ctrl+Shift+7"); empty for none.

@@ -31,16 +31,14 @@ QString KeyCombo::keyText(int qtKey)
     case Qt::Key_Super_R:
     case Qt::Key_Hyper_L:
     case Qt::Key_Hyper_R:
-    case 0:
-        return {};
+    case 0: return {};
     case Qt::Key_Escape: return u"\x1b"_s;
     case Qt::Key_Return:
     case Qt::Key_Enter: return u"\r"_s;
     case Qt::Key_Tab:
     case Qt::Key_Backtab: return u"\t"_s;
     case Qt::Key_Space: return u" "_s;
-    default:
-        break;
+    default: break;
     }
     // Printable keys carry their character as the code (letters in upper case).
     if (qtKey > 0x20 && qtKey < 0x01000000) {

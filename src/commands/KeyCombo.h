@@ -19,8 +19,8 @@ struct KeyCombo {
     // The stored bits. Ctrl is stored as "command" and Meta as "control", so a stored
     // value means the same physical keys wherever the store was written.
     static constexpr quint64 shiftBit = 0x20000;
-    static constexpr quint64 controlBit = 0x40000; // Meta
-    static constexpr quint64 optionBit = 0x80000;  // Alt
+    static constexpr quint64 controlBit = 0x40000;  // Meta
+    static constexpr quint64 optionBit = 0x80000;   // Alt
     static constexpr quint64 commandBit = 0x100000; // Ctrl
     static constexpr quint64 modifierMask = shiftBit | controlBit | optionBit | commandBit;
 

@@ -18,8 +18,8 @@ QString escapeParentheses(QString s)
 
 QString relativePath(const QString& filePath, const QString& documentPath)
 {
-    const QString absolute = escapeParentheses(QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath())
-                                                   .toString(QUrl::FullyEncoded));
+    const QString absolute =
+        escapeParentheses(QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()).toString(QUrl::FullyEncoded));
     if (documentPath.isEmpty()) return absolute;
     QString folder = FilePaths::standardized(QFileInfo(documentPath).absolutePath());
     if (!folder.endsWith(u'/')) folder += u'/';

@@ -96,8 +96,7 @@ Decision decide(const QMimeData& mime, const QString& selectedText, bool skipIma
     if (!selectedText.isEmpty() && hasText) {
         const QString address = plain.trimmed();
         if (TypingRules::isLinkAddress(address))
-            if (const auto link = TypingRules::linkOverSelection(selectedText, address))
-                return {Kind::text, *link, {}};
+            if (const auto link = TypingRules::linkOverSelection(selectedText, address)) return {Kind::text, *link, {}};
     }
     if (mime.hasHtml()) {
         const QByteArray bytes = mime.data(u"text/html"_s);

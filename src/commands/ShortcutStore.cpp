@@ -46,7 +46,10 @@ Cache& cache()
     return c;
 }
 
-QString comboKey(const QString& key, quint64 mods) { return QString::number(mods) + u':' + key; }
+QString comboKey(const QString& key, quint64 mods)
+{
+    return QString::number(mods) + u':' + key;
+}
 
 QByteArray storedBytes(const QVariant& v)
 {
@@ -111,7 +114,10 @@ QByteArray encode(const Combos& combos, const QJsonObject& keep)
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
-Combos all() { return current().decoded.combos; }
+Combos all()
+{
+    return current().decoded.combos;
+}
 
 bool save(const Combos& combos)
 {
@@ -132,7 +138,10 @@ std::optional<QString> commandID(int qtKey, Qt::KeyboardModifiers modifiers)
     return *it;
 }
 
-std::optional<QString> commandID(const QKeyEvent& event) { return commandID(event.key(), event.modifiers()); }
+std::optional<QString> commandID(const QKeyEvent& event)
+{
+    return commandID(event.key(), event.modifiers());
+}
 
 std::optional<QString> conflict(const KeyCombo& combo, const QString& excluding)
 {

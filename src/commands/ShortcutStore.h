@@ -29,7 +29,7 @@ using Combos = QMap<QString, KeyCombo>;
 
 struct Decoded {
     Combos combos;
-    QJsonObject unreadable; // entries kept as stored, by id
+    QJsonObject unreadable;       // entries kept as stored, by id
     bool wholeUnreadable = false; // not a JSON object (an absent value is readable: empty)
 };
 Decoded decode(const QByteArray& json);

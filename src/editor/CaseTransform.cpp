@@ -6,8 +6,14 @@ namespace CaseTransform {
 
 // QString's case mappings are locale-independent and use the full (special-casing)
 // mappings, so a result may be longer than its source.
-QString upper(const QString& s) { return s.toUpper(); }
-QString lower(const QString& s) { return s.toLower(); }
+QString upper(const QString& s)
+{
+    return s.toUpper();
+}
+QString lower(const QString& s)
+{
+    return s.toLower();
+}
 
 QString title(const QString& s)
 {

@@ -14,19 +14,25 @@ class Writer {
 public:
     QByteArray bytes;
     void u8(quint8 v) { bytes.append(char(v)); }
-    void u16(quint16 v) { u8(quint8(v >> 8)); u8(quint8(v)); }
-    void u32(quint32 v) { u16(quint16(v >> 16)); u16(quint16(v)); }
+    void u16(quint16 v)
+    {
+        u8(quint8(v >> 8));
+        u8(quint8(v));
+    }
+    void u32(quint32 v)
+    {
+        u16(quint16(v >> 16));
+        u16(quint16(v));
+    }
     void zeros(int n) { bytes.append(QByteArray(n, '\0')); }
 };
 
 quint32 checksum(const QByteArray& table)
 {
     QByteArray padded = table;
-    while (padded.size() % 4)
-        padded.append('\0');
+    while (padded.size() % 4) padded.append('\0');
     quint32 sum = 0;
-    for (qsizetype i = 0; i < padded.size(); i += 4)
-        sum += qFromBigEndian<quint32>(padded.constData() + i);
+    for (qsizetype i = 0; i < padded.size(); i += 4) sum += qFromBigEndian<quint32>(padded.constData() + i);
     return sum;
 }
 
@@ -41,13 +47,13 @@ QByteArray headTable()
     w.u32(0x5F0F3CF5); // magic
     w.u16(0x000B);     // flags: baseline at y 0, integer ppem, lsb at x 0
     w.u16(kUnitsPerEm);
-    w.zeros(16);       // created, modified
-    w.zeros(8);        // bounding box
-    w.u16(0);          // mac style
-    w.u16(1);          // lowest readable size
-    w.u16(2);          // direction hint
-    w.u16(0);          // short loca offsets
-    w.u16(0);          // glyph data format
+    w.zeros(16); // created, modified
+    w.zeros(8);  // bounding box
+    w.u16(0);    // mac style
+    w.u16(1);    // lowest readable size
+    w.u16(2);    // direction hint
+    w.u16(0);    // short loca offsets
+    w.u16(0);    // glyph data format
     return w.bytes;
 }
 
@@ -110,8 +116,12 @@ QByteArray cmapTable()
     Writer w;
     w.u16(0);
     w.u16(2);
-    w.u16(0); w.u16(4); w.u32(20);  // Unicode, full repertoire
-    w.u16(3); w.u16(10); w.u32(20); // Windows, full repertoire
+    w.u16(0);
+    w.u16(4);
+    w.u32(20); // Unicode, full repertoire
+    w.u16(3);
+    w.u16(10);
+    w.u32(20); // Windows, full repertoire
     w.bytes.append(sub.bytes);
     return w.bytes;
 }
@@ -127,9 +137,11 @@ QByteArray nameTable(const QString& family)
     w.u16(quint16(6 + 12 * names.size()));
     for (const auto& [id, text] : names) {
         const int offset = int(strings.bytes.size());
-        for (QChar c : text)
-            strings.u16(c.unicode());
-        w.u16(3); w.u16(1); w.u16(0x409); w.u16(id);
+        for (QChar c : text) strings.u16(c.unicode());
+        w.u16(3);
+        w.u16(1);
+        w.u16(0x409);
+        w.u16(id);
         w.u16(quint16(text.size() * 2));
         w.u16(quint16(offset));
     }
@@ -140,13 +152,13 @@ QByteArray nameTable(const QString& family)
 QByteArray os2Table()
 {
     Writer w;
-    w.u16(4);   // version
-    w.u16(0);   // average width
-    w.u16(400); // weight
-    w.u16(5);   // width class
-    w.u16(0);   // embedding: installable
+    w.u16(4);    // version
+    w.u16(0);    // average width
+    w.u16(400);  // weight
+    w.u16(5);    // width class
+    w.u16(0);    // embedding: installable
     w.zeros(20); // sub/superscript and strike-out metrics
-    w.u16(0);   // family class
+    w.u16(0);    // family class
     w.zeros(10); // panose
     w.zeros(16); // unicode ranges
     w.bytes.append("NONE", 4);
@@ -159,8 +171,11 @@ QByteArray os2Table()
     w.u16(kUnitsPerEm); // win ascent
     w.u16(0);           // win descent
     w.zeros(8);         // code pages
-    w.u16(0); w.u16(0); // x height, cap height
-    w.u16(0); w.u16(32); w.u16(0);
+    w.u16(0);
+    w.u16(0); // x height, cap height
+    w.u16(0);
+    w.u16(32);
+    w.u16(0);
     return w.bytes;
 }
 
@@ -177,16 +192,13 @@ QByteArray postTable()
 void removeFromFallback(const QString& family)
 {
     FcFontSet* set = FcConfigGetFonts(nullptr, FcSetApplication);
-    if (!set)
-        return;
+    if (!set) return;
     const QByteArray name = family.toUtf8();
     for (int i = 0; i < set->nfont; ++i) {
         FcPattern* p = set->fonts[i];
         FcChar8* fam = nullptr;
-        if (FcPatternGetString(p, FC_FAMILY, 0, &fam) != FcResultMatch || !fam)
-            continue;
-        if (qstrcmp(reinterpret_cast<const char*>(fam), name.constData()) != 0)
-            continue;
+        if (FcPatternGetString(p, FC_FAMILY, 0, &fam) != FcResultMatch || !fam) continue;
+        if (qstrcmp(reinterpret_cast<const char*>(fam), name.constData()) != 0) continue;
         FcCharSet* empty = FcCharSetCreate();
         FcPatternDel(p, FC_CHARSET);
         FcPatternAddCharSet(p, FC_CHARSET, empty);
@@ -210,7 +222,7 @@ QString familyName()
 QByteArray fontData()
 {
     std::map<QByteArray, QByteArray> tables = {
-        {"OS/2", os2Table()}, {"cmap", cmapTable()}, {"glyf", QByteArray()},
+        {"OS/2", os2Table()},  {"cmap", cmapTable()}, {"glyf", QByteArray()},
         {"head", headTable()}, {"hhea", hheaTable()}, {"hmtx", hmtxTable()},
         {"loca", locaTable()}, {"maxp", maxpTable()}, {"name", nameTable(familyName())},
         {"post", postTable()}};
@@ -234,11 +246,9 @@ QByteArray fontData()
         dir.u32(checksum(data));
         dir.u32(offset);
         dir.u32(quint32(data.size()));
-        if (tag == "head")
-            headOffset = int(offset);
+        if (tag == "head") headOffset = int(offset);
         QByteArray padded = data;
-        while (padded.size() % 4)
-            padded.append('\0');
+        while (padded.size() % 4) padded.append('\0');
         body.append(padded);
         offset += quint32(padded.size());
     }
@@ -251,8 +261,7 @@ QByteArray fontData()
 bool ensureRegistered()
 {
     static const bool ok = [] {
-        if (QFontDatabase::addApplicationFontFromData(fontData()) < 0)
-            return false;
+        if (QFontDatabase::addApplicationFontFromData(fontData()) < 0) return false;
         removeFromFallback(familyName());
         return true;
     }();

@@ -8,7 +8,10 @@
 
 namespace {
 
-bool isLetterCp(char32_t c) { return QChar::isLetter(c) || QChar::category(c) == QChar::Letter_Other; }
+bool isLetterCp(char32_t c)
+{
+    return QChar::isLetter(c) || QChar::category(c) == QChar::Letter_Other;
+}
 
 bool isAlphabetic(char32_t c)
 {
@@ -34,10 +37,10 @@ void countGraphemes(QStringView text, int& chars, int& noSpace, int& words)
         const qsizetype lf = text.indexOf(u'\n', ls);
         const qsizetype end = lf < 0 ? n : lf + 1;
         const QStringView line = text.mid(ls, end - ls);
-        const bool simple = std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x300 && c != u'\r'; });
+        const bool simple =
+            std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x300 && c != u'\r'; });
         if (simple) {
-            for (QChar c : line)
-                unit(c.unicode());
+            for (QChar c : line) unit(c.unicode());
         } else {
             TextUtil::forEachGrapheme(line, [&](TextRange r) {
                 unit(TextUtil::codePointAt(line, r.location));
@@ -50,7 +53,10 @@ void countGraphemes(QStringView text, int& chars, int& noSpace, int& words)
 
 } // namespace
 
-int DocStats::countCharacters(QStringView text) { return TextUtil::graphemeCount(text); }
+int DocStats::countCharacters(QStringView text)
+{
+    return TextUtil::graphemeCount(text);
+}
 
 int DocStats::countWords(QStringView text)
 {

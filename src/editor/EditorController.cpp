@@ -4,7 +4,9 @@
 
 #include <cmath>
 
-EditorController::EditorController(QObject* parent) : QObject(parent) {}
+EditorController::EditorController(QObject* parent)
+    : QObject(parent)
+{}
 
 void EditorController::setTextView(EditorTextView* view, QObject* lifetime)
 {

@@ -252,8 +252,7 @@ void EditorController::replaceDocumentText(const QString& newText)
     qsizetype prefix = 0;
     while (prefix < shorter && old[prefix] == newText[prefix]) ++prefix;
     qsizetype suffix = 0;
-    while (suffix < shorter - prefix && old[old.size() - 1 - suffix] == newText[newText.size() - 1 - suffix])
-        ++suffix;
+    while (suffix < shorter - prefix && old[old.size() - 1 - suffix] == newText[newText.size() - 1 - suffix]) ++suffix;
     // Never cut a surrogate pair: the edit covers whole code points.
     if (prefix > 0 && old[prefix - 1].isHighSurrogate()) --prefix;
     if (suffix > 0 && old[old.size() - suffix].isLowSurrogate()) --suffix;
@@ -263,7 +262,9 @@ void EditorController::replaceDocumentText(const QString& newText)
     const int delta = int(inserted.size()) - changed.length;
     const TextRange sel = view->selectedRange();
     TextRange after(changed.location + int(inserted.size()), 0);
-    if (sel.end() <= changed.location) after = sel;
-    else if (sel.location >= changed.end()) after = TextRange(sel.location + delta, sel.length);
+    if (sel.end() <= changed.location)
+        after = sel;
+    else if (sel.location >= changed.end())
+        after = TextRange(sel.location + delta, sel.length);
     replace(changed, inserted, after);
 }

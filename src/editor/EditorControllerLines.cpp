@@ -30,7 +30,8 @@ struct LineBlock {
     QList<bool> crBeforeLf;
     bool endsWithLf = false;
 
-    LineBlock(QStringView text, TextRange blockRange) : range(blockRange)
+    LineBlock(QStringView text, TextRange blockRange)
+        : range(blockRange)
     {
         lines = TextUtil::splitLines(text.mid(blockRange.location, blockRange.length), &endsWithLf);
         for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -76,8 +77,10 @@ void replaceBlock(EditorController& c, const LineBlock& block, const QStringList
 {
     const QString newText = block.write(newLines);
     EditorTextView* view = c.textView();
-    if (view->textInRange(block.range) == newText) view->setSelectedRange(block.range);
-    else c.replace(block.range, newText, TextRange(block.range.location, int(newText.size())));
+    if (view->textInRange(block.range) == newText)
+        view->setSelectedRange(block.range);
+    else
+        c.replace(block.range, newText, TextRange(block.range.location, int(newText.size())));
 }
 
 // The line transform shared by the toggles: `rule` sees each line (without its break)
@@ -94,7 +97,10 @@ void transformLines(EditorController& c, const std::function<QString(const QStri
     view->focusEditor();
 }
 
-LineBlock currentBlock(const EditorController& c) { return LineBlock(c.textView()->text(), c.selectionLineBlock()); }
+LineBlock currentBlock(const EditorController& c)
+{
+    return LineBlock(c.textView()->text(), c.selectionLineBlock());
+}
 
 // The line break that ends a whole-line range (a line or a line block); empty when its
 // last line is unterminated.
@@ -119,8 +125,10 @@ void setAlignment(EditorController& c, QStringView kind)
     const auto edit = EditorController::alignmentDirectiveEdit(view->text(), view->selectedRange().location, kind);
     // Without a change to make (left alignment where there is no directive) no edit is
     // made, but the caret still collapses to where the edit would have put it.
-    if (view->textInRange(edit.range) == edit.replacement) view->setSelectedRange(TextRange(edit.caret, 0));
-    else c.replace(edit.range, edit.replacement, TextRange(edit.caret, 0));
+    if (view->textInRange(edit.range) == edit.replacement)
+        view->setSelectedRange(TextRange(edit.caret, 0));
+    else
+        c.replace(edit.range, edit.replacement, TextRange(edit.caret, 0));
     view->focusEditor();
 }
 
@@ -159,8 +167,8 @@ void EditorController::toggleNumbered()
     if (!view) return;
     static const QRegularExpression number = unicodeRE(u"^\\d+[.)]\\s+"_s);
     const QStringList decisive = currentBlock(*this).nonEmptyLines();
-    const bool has = !decisive.isEmpty()
-        && allMatch(decisive, [&](const QString& l) { return number.match(l).hasMatch(); });
+    const bool has =
+        !decisive.isEmpty() && allMatch(decisive, [&](const QString& l) { return number.match(l).hasMatch(); });
     qint64 counter = 0;
     transformLines(*this, [&](const QString& line) -> QString {
         if (TextUtil::trimWhitespace(line).isEmpty()) return line;
@@ -180,8 +188,8 @@ void EditorController::toggleTaskList()
     static const QRegularExpression task = unicodeRE(u"^(\\s*)[-*+] \\[( |x|X)\\] "_s);
     static const QRegularExpression listItem = unicodeRE(u"^(\\s*)([-*+]|\\d+[.)])\\s+"_s);
     const QStringList decisive = currentBlock(*this).nonEmptyLines();
-    const bool has = !decisive.isEmpty()
-        && allMatch(decisive, [&](const QString& l) { return task.match(l).hasMatch(); });
+    const bool has =
+        !decisive.isEmpty() && allMatch(decisive, [&](const QString& l) { return task.match(l).hasMatch(); });
     transformLines(*this, [&](const QString& line) -> QString {
         if (TextUtil::trimWhitespace(line).isEmpty()) return line;
         if (has) {
@@ -232,12 +240,10 @@ void EditorController::toggleLinePrefix(const QString& prefix, const QStringList
     if (!view) return;
     const QStringList markers = QStringList{prefix} + alternates;
     const QStringList decisive = currentBlock(*this).nonEmptyLines();
-    const bool has = !decisive.isEmpty()
-        && allMatch(decisive, [&](const QString& l) { return l.startsWith(prefix); });
+    const bool has = !decisive.isEmpty() && allMatch(decisive, [&](const QString& l) { return l.startsWith(prefix); });
     transformLines(*this, [&](const QString& line) -> QString {
-        const auto m = std::find_if(markers.begin(), markers.end(), [&](const QString& mk) {
-            return !mk.isEmpty() && line.startsWith(mk);
-        });
+        const auto m = std::find_if(markers.begin(), markers.end(),
+                                    [&](const QString& mk) { return !mk.isEmpty() && line.startsWith(mk); });
         if (has) return m == markers.end() ? line : line.mid(m->size());
         return prefix + (m == markers.end() ? line : line.mid(m->size()));
     });
@@ -348,10 +354,22 @@ void EditorController::removeDuplicateLines()
     replaceBlock(*this, block, kept);
 }
 
-void EditorController::alignLeft() { setAlignment(*this, u"left"_s); }
-void EditorController::alignCenter() { setAlignment(*this, u"center"_s); }
-void EditorController::alignRight() { setAlignment(*this, u"right"_s); }
-void EditorController::alignJustify() { setAlignment(*this, u"justify"_s); }
+void EditorController::alignLeft()
+{
+    setAlignment(*this, u"left"_s);
+}
+void EditorController::alignCenter()
+{
+    setAlignment(*this, u"center"_s);
+}
+void EditorController::alignRight()
+{
+    setAlignment(*this, u"right"_s);
+}
+void EditorController::alignJustify()
+{
+    setAlignment(*this, u"justify"_s);
+}
 
 EditorController::TextEdit EditorController::alignmentDirectiveEdit(QStringView text, int selectionStart,
                                                                     QStringView kind)

@@ -39,7 +39,7 @@ public:
 class EditorScrollView {
 public:
     virtual ~EditorScrollView() = default;
-    virtual QSizeF viewportSize() const = 0;       // bounds width and height, points
+    virtual QSizeF viewportSize() const = 0;          // bounds width and height, points
     virtual double verticalScrollerWidth() const = 0; // 0 when there is none
     virtual void setMagnification(double factor, bool animated) = 0;
 };

@@ -26,8 +26,10 @@ QString foldLineBreaks(const QString& s)
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s[i];
         if (c == u'\r' && i + 1 < s.size() && s[i + 1] == u'\n') continue; // the LF writes the space
-        if (TextUtil::isLineTerminator(c) || c == u'\v' || c == u'\f') out += u' ';
-        else out += c;
+        if (TextUtil::isLineTerminator(c) || c == u'\v' || c == u'\f')
+            out += u' ';
+        else
+            out += c;
     }
     return out;
 }
@@ -68,11 +70,16 @@ std::pair<FrontMatter, TextRange> FrontMatter::parse(QStringView text)
         if (colon < 0) continue;
         const QString key = TextUtil::trimWhitespace(line.left(colon)).toLower();
         const QString value = trimChars(TextUtil::trimWhitespace(line.mid(colon + 1)), u"\"'"_s);
-        if (key == u"title"_s) fm.title = value;
-        else if (key == u"author"_s) fm.author = value;
-        else if (key == u"date"_s) fm.date = value;
-        else if (key == u"tags"_s) fm.tags = trimChars(value, u"[]"_s);
-        else fm.extra.append({key, value});
+        if (key == u"title"_s)
+            fm.title = value;
+        else if (key == u"author"_s)
+            fm.author = value;
+        else if (key == u"date"_s)
+            fm.date = value;
+        else if (key == u"tags"_s)
+            fm.tags = trimChars(value, u"[]"_s);
+        else
+            fm.extra.append({key, value});
     }
 
     qsizetype length = 0;
@@ -116,10 +123,14 @@ FrontMatter::Overrides FrontMatter::overrides() const
     Overrides o;
     for (const auto& [key, value] : extra) {
         const QString k = key.toLower();
-        if (k == u"mode"_s) o.mode = value;
-        else if (k == u"theme"_s) o.theme = value;
-        else if (k == u"direction"_s) o.direction = value;
-        else if (k == u"font"_s) o.font = value;
+        if (k == u"mode"_s)
+            o.mode = value;
+        else if (k == u"theme"_s)
+            o.theme = value;
+        else if (k == u"direction"_s)
+            o.direction = value;
+        else if (k == u"font"_s)
+            o.font = value;
         else if (k == u"width"_s) {
             bool ok = false;
             const double w = value.toDouble(&ok);

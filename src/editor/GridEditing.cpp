@@ -11,32 +11,27 @@ namespace GridEditing {
 
 std::optional<Edit> columnWidths(QStringView text, int tableStart, const QList<double>& fractions)
 {
-    if (tableStart < 0 || tableStart > text.size())
-        return std::nullopt;
+    if (tableStart < 0 || tableStart > text.size()) return std::nullopt;
     const QString comment = TableColumnWidths::directive(fractions);
     const TextRange line = TextUtil::lineRange(text, tableStart);
     if (line.location > 0) {
         const TextRange above = TextUtil::lineContentRange(text, TextRange(line.location - 1, 0));
-        if (TableColumnWidths::parse(text.mid(above.location, above.length)))
-            return Edit{above, comment};
+        if (TableColumnWidths::parse(text.mid(above.location, above.length))) return Edit{above, comment};
     }
     return Edit{TextRange(line.location, 0), comment + EditorController::lineBreakOf(text)};
 }
 
 int tableModelShift(const AttributedText& storage, int index)
 {
-    if (index < 0 || index >= storage.length())
-        return 0;
+    if (index < 0 || index >= storage.length()) return 0;
     TextRange run;
     const TableModel* model = storage.attributesAt(index, &run).tableModel.get();
-    if (!model || model->rows.isEmpty())
-        return 0;
+    if (!model || model->rows.isEmpty()) return 0;
     // The model covers the table's lines from its first one on.
     int start = run.location;
     while (start > 0) {
         TextRange before;
-        if (storage.attributesAt(start - 1, &before).tableModel.get() != model)
-            break;
+        if (storage.attributesAt(start - 1, &before).tableModel.get() != model) break;
         start = before.location;
     }
     // Its first row is the first line there that is no alignment row.
@@ -44,8 +39,7 @@ int tableModelShift(const AttributedText& storage, int index)
     while (start < text.size()) {
         const TextRange line = TextUtil::lineRange(text, start);
         const TextRange content = TextUtil::lineContentRange(text, TextRange(start, 0));
-        if (!TableStyling::isSeparatorLine(text.mid(content.location, content.length)) || line.end() <= start)
-            break;
+        if (!TableStyling::isSeparatorLine(text.mid(content.location, content.length)) || line.end() <= start) break;
         start = line.end();
     }
     return start - model->rows.first().range.location;
@@ -53,14 +47,14 @@ int tableModelShift(const AttributedText& storage, int index)
 
 std::optional<Edit> cellText(QStringView text, TextRange source, const QString& original, const QString& edited)
 {
-    if (source.isNotFound() || source.location < 0 || source.end() > text.size())
-        return std::nullopt;
-    if (TextUtil::trimBlanks(text.mid(source.location, source.length)) != original)
-        return std::nullopt;
+    if (source.isNotFound() || source.location < 0 || source.end() > text.size()) return std::nullopt;
+    if (TextUtil::trimBlanks(text.mid(source.location, source.length)) != original) return std::nullopt;
     const QString cleaned = TextUtil::trimBlanks(edited);
     // A pipe or line break typed into a cell would split the row.
     if (cleaned.contains(u'|') || cleaned.contains(u'\n') || cleaned.contains(u'\r'))
-        return Edit{source, u' ' + QString(cleaned).replace(u'|', QStringLiteral("\\|")).remove(u'\r').replace(u'\n', u' ') + u' '};
+        return Edit{source,
+                    u' ' + QString(cleaned).replace(u'|', QStringLiteral("\\|")).remove(u'\r').replace(u'\n', u' ')
+                        + u' '};
     return Edit{source, u' ' + cleaned + u' '};
 }
 

@@ -40,8 +40,7 @@ QList<double> rows(const QList<int>& lengths, double height)
     count = count < 1 ? 1 : std::min(lines, count);
     QList<double> out(count, 0.0);
     for (qsizetype i = 0; i < lengths.size(); ++i) {
-        if (lengths[i] < 1)
-            continue;
+        if (lengths[i] < 1) continue;
         const qsizetype r = std::min(i * count / lines, count - 1);
         out[r] = std::max(out[r], std::min(lengths[i] / FullLine, 1.0));
     }
@@ -57,8 +56,7 @@ double barHeight(int rowCount, double height)
 
 double scrollTarget(double y, double stripHeight, double clipHeight, double docHeight)
 {
-    if (stripHeight <= 0)
-        return 0;
+    if (stripHeight <= 0) return 0;
     const double f = std::clamp(y / stripHeight, 0.0, 1.0);
     return std::clamp(f * docHeight - clipHeight / 2, 0.0, std::max(docHeight - clipHeight, 0.0));
 }

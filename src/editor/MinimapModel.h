@@ -7,8 +7,8 @@
 // group's longest line.
 namespace MinimapModel {
 
-constexpr double RowPitch = 1.2;      // points per drawn row at most
-constexpr double FullLine = 70;       // characters of a full-length bar
+constexpr double RowPitch = 1.2; // points per drawn row at most
+constexpr double FullLine = 70;  // characters of a full-length bar
 
 // Characters (Unicode scalar values) per line, split at line feeds: always one more
 // entry than there are line feeds.

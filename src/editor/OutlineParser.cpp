@@ -12,7 +12,10 @@ bool isHorizontalSpace(QChar c)
 }
 
 // What the heading pattern accepts after the markers: any white space, line breaks included.
-bool isSpaceAfterMarkers(QChar c) { return c.isSpace(); }
+bool isSpaceAfterMarkers(QChar c)
+{
+    return c.isSpace();
+}
 
 QStringView trimmedHorizontal(QStringView s)
 {

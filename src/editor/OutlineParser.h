@@ -8,14 +8,11 @@
 struct OutlineItem {
     // Distinct for every item of every parse (a new parse makes new ids).
     quint64 id = 0;
-    int level = 0;       // 1 to 6: the number of opening "#"
-    QString title;       // the rest of the line, without surrounding blanks or line break
+    int level = 0;        // 1 to 6: the number of opening "#"
+    QString title;        // the rest of the line, without surrounding blanks or line break
     qsizetype offset = 0; // UTF-16 offset of the start of the heading's line
 
-    bool operator==(const OutlineItem& o) const
-    {
-        return level == o.level && title == o.title && offset == o.offset;
-    }
+    bool operator==(const OutlineItem& o) const { return level == o.level && title == o.title && offset == o.offset; }
 };
 
 namespace OutlineParser {

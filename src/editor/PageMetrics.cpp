@@ -13,19 +13,16 @@ PageMetrics PageMetrics::compute(double sheetHeight, double pageGap, double vMar
 
 double PageMetrics::lineShift(double top, double height) const
 {
-    if (!paginates() || height >= contentPerPage)
-        return 0;
+    if (!paginates() || height >= contentPerPage) return 0;
     const double page = std::floor(top / stride);
     const double areaEnd = page * stride + contentPerPage;
-    if (areaEnd < top + height)
-        return (page + 1) * stride - top;
+    if (areaEnd < top + height) return (page + 1) * stride - top;
     return 0;
 }
 
 int PageMetrics::pageCount(double usedBottom) const
 {
-    if (stride <= 0)
-        return 1;
+    if (stride <= 0) return 1;
     return std::max(1, int(std::ceil(usedBottom / stride)));
 }
 

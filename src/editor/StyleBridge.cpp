@@ -24,10 +24,8 @@ size_t attributesHash(const TextAttributes& a)
     if (a.font)
         h = mix(mix(mix(h, std::hash<QString>{}(a.font->family())), std::hash<double>{}(a.font->pointSizeF())),
                 size_t(a.font->weight()) << 1 | size_t(a.font->italic()));
-    if (a.foreground)
-        h = mix(h, size_t(a.foreground->rgba64()));
-    if (a.background)
-        h = mix(h, size_t(a.background->rgba64()) + 1);
+    if (a.foreground) h = mix(h, size_t(a.foreground->rgba64()));
+    if (a.background) h = mix(h, size_t(a.background->rgba64()) + 1);
     h = mix(h, std::hash<double>{}(a.baselineOffset));
     if (a.paragraphStyle)
         h = mix(mix(h, std::hash<double>{}(a.paragraphStyle->minimumLineHeight)),
@@ -39,8 +37,8 @@ size_t attributesHash(const TextAttributes& a)
 bool sameLook(const TextAttributes& x, const TextAttributes& y)
 {
     return x.markdownConceal == y.markdownConceal && x.underline == y.underline && x.strikethrough == y.strikethrough
-        && x.baselineOffset == y.baselineOffset && x.foreground == y.foreground && x.background == y.background
-        && x.paragraphStyle == y.paragraphStyle && x.font == y.font;
+           && x.baselineOffset == y.baselineOffset && x.foreground == y.foreground && x.background == y.background
+           && x.paragraphStyle == y.paragraphStyle && x.font == y.font;
 }
 
 BlockParagraph blockParagraph(const ParagraphStyle& p, double gridUnit)
@@ -62,19 +60,13 @@ BlockParagraph blockParagraph(const ParagraphStyle& p, double gridUnit)
 
 QTextCharFormat charFormat(const TextAttributes& a, double scale)
 {
-    if (a.markdownConceal)
-        return StyledBlocks::concealFormat();
+    if (a.markdownConceal) return StyledBlocks::concealFormat();
     QTextCharFormat f;
-    if (a.font)
-        f.setFont(StyleBridge::scaledFont(*a.font, scale), QTextCharFormat::FontPropertiesAll);
-    if (a.foreground)
-        f.setForeground(*a.foreground);
-    if (a.background)
-        f.setBackground(*a.background);
-    if (a.underline)
-        f.setFontUnderline(true);
-    if (a.strikethrough)
-        f.setFontStrikeOut(true);
+    if (a.font) f.setFont(StyleBridge::scaledFont(*a.font, scale), QTextCharFormat::FontPropertiesAll);
+    if (a.foreground) f.setForeground(*a.foreground);
+    if (a.background) f.setBackground(*a.background);
+    if (a.underline) f.setFontUnderline(true);
+    if (a.strikethrough) f.setFontStrikeOut(true);
     if (a.baselineOffset != 0 && a.font && a.font->pointSizeF() > 0)
         f.setBaselineOffset(100.0 * a.baselineOffset / a.font->pointSizeF());
     return f;
@@ -86,8 +78,7 @@ const StyleBridge::Look& StyleBridge::lookFor(const TextAttributes& a)
 {
     QList<Look>& bucket = m_looks[attributesHash(a)];
     for (const Look& l : bucket)
-        if (sameLook(l.attrs, a))
-            return l;
+        if (sameLook(l.attrs, a)) return l;
     TextAttributes key = a;
     key.tableModel.reset();
     key.wikiLinkTarget.reset();

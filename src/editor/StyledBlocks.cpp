@@ -22,8 +22,7 @@ size_t formatHash(const QTextCharFormat& f)
         h = hashCombine(h, size_t(it.key()));
         h = hashCombine(h, std::hash<QString>{}(it.value().toString()));
         h = hashCombine(h, size_t(it.value().typeId()));
-        if (it.value().canConvert<QColor>())
-            h = hashCombine(h, size_t(it.value().value<QColor>().rgba64()));
+        if (it.value().canConvert<QColor>()) h = hashCombine(h, size_t(it.value().value<QColor>().rgba64()));
     }
     return h;
 }
@@ -42,8 +41,7 @@ namespace StyledBlocks {
 
 int apply(QTextDocument* doc, const StyleResult& result)
 {
-    if (!doc || result.scope.isNotFound())
-        return 0;
+    if (!doc || result.scope.isNotFound()) return 0;
     QTextBlock block = doc->findBlock(std::max(0, result.scope.location));
     const int scopeEnd = result.scope.end();
     // Runs and paragraphs are sorted; walk them alongside the blocks.
@@ -59,7 +57,7 @@ int apply(QTextDocument* doc, const StyleResult& result)
     const QTextBlock last = doc->lastBlock();
     auto inScope = [&](const QTextBlock& b) {
         return b.position() < scopeEnd
-            || (b.position() == scopeEnd && (result.scope.length == 0 || (b == last && b.length() <= 1)));
+               || (b.position() == scopeEnd && (result.scope.length == 0 || (b == last && b.length() <= 1)));
     };
     while (block.isValid() && inScope(block)) {
         const int bStart = block.position();
@@ -86,8 +84,7 @@ int apply(QTextDocument* doc, const StyleResult& result)
             ++paraIndex;
         for (qsizetype i = paraIndex; i < result.paragraphs.size() && result.paragraphs[i].start <= bStart; ++i) {
             const ParagraphRun& p = result.paragraphs[i];
-            if (bStart >= p.start && bStart < p.start + std::max(p.length, 1))
-                para = p.style;
+            if (bStart >= p.start && bStart < p.start + std::max(p.length, 1)) para = p.style;
         }
         h = hashCombine(h, paragraphHash(para));
         auto* data = static_cast<BlockStyleData*>(block.userData());
@@ -102,14 +99,12 @@ int apply(QTextDocument* doc, const StyleResult& result)
             data->ranges = ranges;
             block.layout()->setFormats(ranges);
             ++changed;
-            if (dirtyFrom < 0)
-                dirtyFrom = bStart;
+            if (dirtyFrom < 0) dirtyFrom = bStart;
             dirtyTo = bStart + block.length();
         }
         block = block.next();
     }
-    if (dirtyFrom >= 0)
-        doc->markContentsDirty(dirtyFrom, dirtyTo - dirtyFrom);
+    if (dirtyFrom >= 0) doc->markContentsDirty(dirtyFrom, dirtyTo - dirtyFrom);
     return changed;
 }
 
@@ -147,8 +142,7 @@ bool isConcealed(const QTextCharFormat& f)
 
 bool isConcealedAt(const QTextBlock& block, int index)
 {
-    if (!block.isValid() || index < 0 || index >= block.length() - 1)
-        return false;
+    if (!block.isValid() || index < 0 || index >= block.length() - 1) return false;
     bool concealed = false;
     for (const auto& r : block.layout()->formats())
         if (index >= r.start && index < r.start + r.length)

@@ -13,17 +13,17 @@ class QTextDocument;
 // becomes a document format (which would enter the undo stack and the modified flag).
 // Lengths are in points; the layout multiplies them by its zoom factor.
 struct BlockParagraph {
-    double lineSpacing = 0;   // extra space between the lines of the block
-    double spacingAfter = 0;  // space below the block
+    double lineSpacing = 0;  // extra space between the lines of the block
+    double spacingAfter = 0; // space below the block
     Qt::Alignment alignment = Qt::AlignLeading;
-    double rowHeight = -1;    // grid table row: exactly this height (0 hides the row); −1 none
+    double rowHeight = -1; // grid table row: exactly this height (0 hides the row); −1 none
     bool operator==(const BlockParagraph&) const = default;
 };
 
 class BlockStyleData : public QTextBlockUserData {
 public:
     BlockParagraph paragraph;
-    size_t runsHash = 0; // hash of the character runs last applied to the block
+    size_t runsHash = 0;                    // hash of the character runs last applied to the block
     QList<QTextLayout::FormatRange> ranges; // those runs, block-relative
     bool styled = false;
     // Height of the block's lines as last placed when none of them was moved to a next

@@ -10,9 +10,9 @@ bool splitsPair(QStringView text, qsizetype at)
 } // namespace
 
 TextFind::TextFind(const QString& needle)
-    : m_needle(needle), m_matcher(needle, Qt::CaseInsensitive)
-{
-}
+    : m_needle(needle),
+      m_matcher(needle, Qt::CaseInsensitive)
+{}
 
 bool TextFind::onCharacterBoundaries(QStringView text, qsizetype at) const
 {

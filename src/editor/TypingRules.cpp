@@ -10,12 +10,9 @@ namespace TypingRules {
 
 std::optional<QString> closingMark(const QString& typed)
 {
-    if (typed == u"*" || typed == u"_" || typed == u"`" || typed == u"\"")
-        return typed;
-    if (typed == u"[")
-        return QStringLiteral("]");
-    if (typed == u"(")
-        return QStringLiteral(")");
+    if (typed == u"*" || typed == u"_" || typed == u"`" || typed == u"\"") return typed;
+    if (typed == u"[") return QStringLiteral("]");
+    if (typed == u"(") return QStringLiteral(")");
     return std::nullopt;
 }
 
@@ -28,8 +25,7 @@ bool isLinkAddress(const QString& s)
 
 std::optional<QString> linkOverSelection(const QString& selected, const QString& address)
 {
-    if (selected.contains(u'\n') || selected.contains(u'\r'))
-        return std::nullopt;
+    if (selected.contains(u'\n') || selected.contains(u'\r')) return std::nullopt;
     return u'[' + selected + QStringLiteral("](") + address + u')';
 }
 
@@ -63,8 +59,7 @@ Newline continueList(const QString& prefix)
     } else {
         return {};
     }
-    if (TextUtil::trimWhitespace(rest).isEmpty())
-        return {Newline::EndList, {}};
+    if (TextUtil::trimWhitespace(rest).isEmpty()) return {Newline::EndList, {}};
     return {Newline::Continue, u'\n' + marker};
 }
 

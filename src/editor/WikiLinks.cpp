@@ -40,7 +40,10 @@ bool hasMarkdownExtension(QStringView fileName)
     return markdownExtensions().contains(extensionOf(fileName).toLower());
 }
 
-bool isRegularFile(const QString& path) { return QFileInfo(path).isFile(); }
+bool isRegularFile(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
 
 } // namespace
 
@@ -140,7 +143,8 @@ QString targetAt(QStringView text, int index)
         const auto m = it.next();
         const int group = m.capturedStart(3) >= 0 ? 3 : 1;
         const int start = line.location + int(m.capturedStart(group));
-        if (index >= start && index < start + int(m.capturedLength(group))) return TextUtil::trimBlanks(m.capturedView(1));
+        if (index >= start && index < start + int(m.capturedLength(group)))
+            return TextUtil::trimBlanks(m.capturedView(1));
     }
     return {};
 }

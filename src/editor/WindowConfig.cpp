@@ -45,7 +45,10 @@ EditorConfig fromSettings(const Settings& s)
     return c;
 }
 
-bool mayHaveFrontMatter(QStringView text) { return text.startsWith(u"---\n") || text.startsWith(u"---\r\n"); }
+bool mayHaveFrontMatter(QStringView text)
+{
+    return text.startsWith(u"---\n") || text.startsWith(u"---\r\n");
+}
 
 EditorConfig withOverrides(EditorConfig c, QStringView text, const QString& customThemesJson)
 {

@@ -18,11 +18,19 @@ QString AutosaveStore::defaultFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Autosave");
 }
 
-AutosaveStore::AutosaveStore(QString folder) : m_folder(std::move(folder)) {}
+AutosaveStore::AutosaveStore(QString folder)
+    : m_folder(std::move(folder))
+{}
 
-QString AutosaveStore::newId() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
+QString AutosaveStore::newId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
 
-QString AutosaveStore::path(const QString& id) const { return m_folder + u'/' + id + QStringLiteral(".md"); }
+QString AutosaveStore::path(const QString& id) const
+{
+    return m_folder + u'/' + id + QStringLiteral(".md");
+}
 
 QList<AutosaveStore::Entry> AutosaveStore::entries() const
 {
@@ -32,8 +40,7 @@ QList<AutosaveStore::Entry> AutosaveStore::entries() const
     for (const QFileInfo& f : files) {
         const QString id = f.completeBaseName();
         if (!idPattern.match(id).hasMatch()) continue;
-        if (auto doc = MarkdownDocument::read(f.absoluteFilePath()))
-            out.append({id, doc->text, f.lastModified()});
+        if (auto doc = MarkdownDocument::read(f.absoluteFilePath())) out.append({id, doc->text, f.lastModified()});
     }
     std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return a.modified < b.modified; });
     return out;
@@ -66,4 +73,7 @@ bool AutosaveStore::save(const QString& id, const QString& text, QString* error)
     return false;
 }
 
-void AutosaveStore::remove(const QString& id) const { QFile::remove(path(id)); }
+void AutosaveStore::remove(const QString& id) const
+{
+    QFile::remove(path(id));
+}

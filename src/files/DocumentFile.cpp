@@ -61,7 +61,8 @@ void DocumentFile::noteLineEndings(const QString& text)
     }
     m_mixedEndingsText.clear();
     // A text without any break keeps the ending it had, for the lines typed later.
-    if (m_lineEnding.isEmpty() || text.contains(u'\n') || text.contains(u'\r')) m_lineEnding = LineEndings::detect(text);
+    if (m_lineEnding.isEmpty() || text.contains(u'\n') || text.contains(u'\r'))
+        m_lineEnding = LineEndings::detect(text);
 }
 
 void DocumentFile::takeAsOnDisk(const QString& path, const MarkdownDocument& document)

@@ -11,7 +11,11 @@
 
 #include <algorithm>
 
-FileBrowserModel::FileBrowserModel(QObject* parent) : QObject(parent) { restore(); }
+FileBrowserModel::FileBrowserModel(QObject* parent)
+    : QObject(parent)
+{
+    restore();
+}
 
 const QSet<QString>& FileBrowserModel::exts()
 {

@@ -7,9 +7,9 @@
 
 // One entry of the file browser's tree.
 struct FileNode {
-    QString path;               // the parent folder's path with the entry's name appended
+    QString path; // the parent folder's path with the entry's name appended
     bool isDir = false;
-    QList<FileNode> children;   // a folder's visible content (never empty); none for a file
+    QList<FileNode> children; // a folder's visible content (never empty); none for a file
 
     const QString& id() const { return path; }
     bool operator==(const FileNode&) const = default;

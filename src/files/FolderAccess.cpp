@@ -11,7 +11,10 @@
 
 namespace {
 
-QString bookmarkPath(const QVariant& bookmark) { return QString::fromUtf8(bookmark.toByteArray()); }
+QString bookmarkPath(const QVariant& bookmark)
+{
+    return QString::fromUtf8(bookmark.toByteArray());
+}
 
 // A stored value that is not a map of byte data reads as no grants at all.
 QVariantMap readStore()
@@ -66,7 +69,10 @@ QString resolved(const QString& path)
     return {};
 }
 
-bool hasAccess(const QString& path) { return !resolved(path).isEmpty(); }
+bool hasAccess(const QString& path)
+{
+    return !resolved(path).isEmpty();
+}
 
 bool startAccessing(const QString& folder)
 {

@@ -28,8 +28,7 @@ void stopAccessing(const QString& folder);
 
 // Runs `action` inside the scope of the granted folder that covers `path`, or without a
 // scope when none does, and returns its value.
-template <typename F>
-auto withAccess(const QString& path, F&& action)
+template <typename F> auto withAccess(const QString& path, F&& action)
 {
     const QString folder = resolved(path);
     const bool started = !folder.isEmpty() && startAccessing(folder);

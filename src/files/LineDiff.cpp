@@ -54,7 +54,10 @@ Side split(const QString& text, Interner& interner)
 
 class Differ {
 public:
-    Differ(const Side& a, const Side& b) : m_a(a), m_b(b) {}
+    Differ(const Side& a, const Side& b)
+        : m_a(a),
+          m_b(b)
+    {}
 
     QList<DiffLine> run()
     {
@@ -112,7 +115,7 @@ private:
         for (int i = n - 1; i >= 0; --i)
             for (int j = m - 1; j >= 0; --j)
                 at(i, j) = m_a.ids[a0 + i] == m_b.ids[b0 + j] ? quint16(at(i + 1, j + 1) + 1)
-                                                               : std::max(at(i + 1, j), at(i, j + 1));
+                                                              : std::max(at(i + 1, j), at(i, j + 1));
         int i = 0, j = 0;
         while (i < n && j < m) {
             if (m_a.ids[a0 + i] == m_b.ids[b0 + j]) {
@@ -162,8 +165,10 @@ private:
             const auto it = std::lower_bound(tails.begin(), tails.end(), pairs[size_t(k)].second,
                                              [&](int t, int v) { return pairs[size_t(t)].second < v; });
             if (it != tails.begin()) prev[size_t(k)] = *(it - 1);
-            if (it == tails.end()) tails.push_back(k);
-            else *it = k;
+            if (it == tails.end())
+                tails.push_back(k);
+            else
+                *it = k;
         }
         std::vector<int> chain;
         for (int k = tails.back(); k >= 0; k = prev[size_t(k)]) chain.push_back(k);
@@ -202,8 +207,10 @@ Counts counts(const QList<DiffLine>& lines)
 {
     Counts c;
     for (const DiffLine& line : lines) {
-        if (line.kind == DiffLine::Kind::Insert) ++c.added;
-        else if (line.kind == DiffLine::Kind::Delete) ++c.removed;
+        if (line.kind == DiffLine::Kind::Insert)
+            ++c.added;
+        else if (line.kind == DiffLine::Kind::Delete)
+            ++c.removed;
     }
     return c;
 }

@@ -20,7 +20,10 @@ namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF", 3);
 
-QString tr(const char* s) { return QCoreApplication::translate("MarkdownDocument", s); }
+QString tr(const char* s)
+{
+    return QCoreApplication::translate("MarkdownDocument", s);
+}
 
 void setError(QString* error, const QString& message)
 {
@@ -36,18 +39,38 @@ qsizetype MarkdownDocument::firstInvalidUtf8(QByteArrayView bytes)
     qsizetype i = 0;
     while (i < n) {
         const unsigned char c = p[i];
-        if (c < 0x80) { ++i; continue; }
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
         int len;
         unsigned char lo = 0x80, hi = 0xBF; // allowed range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) len = 2;
-        else if (c == 0xE0) { len = 3; lo = 0xA0; }          // no overlong forms
-        else if (c >= 0xE1 && c <= 0xEC) len = 3;
-        else if (c == 0xED) { len = 3; hi = 0x9F; }          // no surrogates
-        else if (c >= 0xEE && c <= 0xEF) len = 3;
-        else if (c == 0xF0) { len = 4; lo = 0x90; }          // no overlong forms
-        else if (c >= 0xF1 && c <= 0xF3) len = 4;
-        else if (c == 0xF4) { len = 4; hi = 0x8F; }          // nothing above U+10FFFF
-        else return i;
+        if (c >= 0xC2 && c <= 0xDF)
+            len = 2;
+        else if (c == 0xE0) {
+            len = 3;
+            lo = 0xA0;
+        } // no overlong forms
+        else if (c >= 0xE1 && c <= 0xEC)
+            len = 3;
+        else if (c == 0xED) {
+            len = 3;
+            hi = 0x9F;
+        } // no surrogates
+        else if (c >= 0xEE && c <= 0xEF)
+            len = 3;
+        else if (c == 0xF0) {
+            len = 4;
+            lo = 0x90;
+        } // no overlong forms
+        else if (c >= 0xF1 && c <= 0xF3)
+            len = 4;
+        else if (c == 0xF4) {
+            len = 4;
+            hi = 0x8F;
+        } // nothing above U+10FFFF
+        else
+            return i;
         if (i + len > n) return i;
         if (p[i + 1] < lo || p[i + 1] > hi) return i;
         for (int k = 2; k < len; ++k)
@@ -116,17 +139,14 @@ QString failureReason(const QString& path, qint64 bytes, const QString& systemRe
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     const QString name = file.fileName();
-    if (!folder.exists())
-        return tr("the folder “%1” does not exist.").arg(folder.absoluteFilePath());
+    if (!folder.exists()) return tr("the folder “%1” does not exist.").arg(folder.absoluteFilePath());
     if (!folder.isWritable() && !(file.exists() && file.isWritable()))
         return tr("the folder “%1” is read-only.").arg(folder.absoluteFilePath());
-    if (file.exists() && !file.isWritable())
-        return tr("“%1” is read-only.").arg(name);
+    if (file.exists() && !file.isWritable()) return tr("“%1” is read-only.").arg(name);
     const QStorageInfo volume(folder.absoluteFilePath());
     if (volume.isValid() && volume.bytesAvailable() >= 0 && volume.bytesAvailable() < bytes + 4096)
         return tr("the disk is full.");
-    if (volume.isValid() && volume.isReadOnly())
-        return tr("the disk is read-only.");
+    if (volume.isValid() && volume.isReadOnly()) return tr("the disk is read-only.");
     return systemReason;
 }
 
@@ -152,14 +172,14 @@ bool writeInPlace(const QString& path, const QByteArray& bytes, QString* error, 
 
 bool MarkdownDocument::hasOtherLinks(const QString& path)
 {
-    struct stat st{};
+    struct stat st {};
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink > 1;
 }
 
 bool MarkdownDocument::write(const QString& path, QString* error, QString* reason) const
 {
     const QByteArray bytes = toBytes();
-    struct stat old{};
+    struct stat old {};
     const bool exists = ::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode);
     // Replacing a file with several hard links would leave its other names on the old text.
     if (exists && old.st_nlink > 1) return writeInPlace(path, bytes, error, reason);
@@ -211,8 +231,10 @@ bool MarkdownDocument::hasUniformLineEndings(QStringView text)
         }
         const QStringView brk = text.sliced(i, n);
         if (brk[0] == QChar::ParagraphSeparator) return false;
-        if (first.isEmpty()) first = brk;
-        else if (brk != first) return false;
+        if (first.isEmpty())
+            first = brk;
+        else if (brk != first)
+            return false;
         i += n;
     }
     return true;
@@ -276,12 +298,8 @@ QString MarkdownDocument::withLineEndingsOf(const QString& lineFeedText, const Q
             used = 0;
             writeLine(breaks[o++]);
             break;
-        case DiffLine::Kind::Delete:
-            replaced.push_back(breaks[o++]);
-            break;
-        case DiffLine::Kind::Insert:
-            writeLine(used < replaced.size() ? replaced[used++] : QStringView());
-            break;
+        case DiffLine::Kind::Delete: replaced.push_back(breaks[o++]); break;
+        case DiffLine::Kind::Insert: writeLine(used < replaced.size() ? replaced[used++] : QStringView()); break;
         }
     }
     return out;

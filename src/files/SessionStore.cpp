@@ -24,7 +24,10 @@ State& state()
 }
 
 // A bookmark is the standardized path as UTF-8; resolving it fails for an empty one.
-QByteArray bookmark(const QString& path) { return path.toUtf8(); }
+QByteArray bookmark(const QString& path)
+{
+    return path.toUtf8();
+}
 
 void persist()
 {
@@ -76,7 +79,10 @@ void reopen(const QStringList& paths)
     for (const QString& path : paths) state().opener(path);
 }
 
-void setOpener(std::function<void(const QString&)> opener) { state().opener = std::move(opener); }
+void setOpener(std::function<void(const QString&)> opener)
+{
+    state().opener = std::move(opener);
+}
 
 void markOpen(const QString& path)
 {
@@ -93,8 +99,14 @@ void markClosed(const QString& path)
     if (state().open.removeAll(p) > 0) persist();
 }
 
-QStringList openDocuments() { return state().open; }
+QStringList openDocuments()
+{
+    return state().open;
+}
 
-void resetForNewLaunch() { state() = State{}; }
+void resetForNewLaunch()
+{
+    state() = State{};
+}
 
 } // namespace SessionStore

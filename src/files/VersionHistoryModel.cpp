@@ -12,8 +12,7 @@ VersionHistoryModel::VersionHistoryModel(QString filePath, QString currentText)
     : m_filePath(std::move(filePath)),
       m_currentText(std::move(currentText)),
       m_currentWords(VersionStore::wordCount(m_currentText))
-{
-}
+{}
 
 QString VersionHistoryModel::fileName() const
 {

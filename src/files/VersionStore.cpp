@@ -38,7 +38,10 @@ QString saveFailed(const QString& filePath, const QString& why)
 }
 
 // Only ever called with an id that passed isValidId.
-QString snapshotPath(const QString& folder, const QString& id) { return folder + QLatin1Char('/') + id + kSuffix; }
+QString snapshotPath(const QString& folder, const QString& id)
+{
+    return folder + QLatin1Char('/') + id + kSuffix;
+}
 
 bool writeAtomically(const QString& path, const QByteArray& data, QString* why)
 {
@@ -123,8 +126,8 @@ std::optional<QList<Snapshot>> decodeManifest(const QString& folder)
         const QJsonValue date = o.value(QLatin1String("date"));
         const QJsonValue bytes = o.value(QLatin1String("bytes"));
         const QJsonValue words = o.value(QLatin1String("words"));
-        if (!id.isString() || !VersionStore::isValidId(id.toString()) || !isDate(date) || !isCount(bytes) ||
-            !isCount(words))
+        if (!id.isString() || !VersionStore::isValidId(id.toString()) || !isDate(date) || !isCount(bytes)
+            || !isCount(words))
             return unreadable();
         list.append(Snapshot{id.toString(), date.toDouble() + kReferenceDateOffset, qint64(bytes.toDouble()),
                              qint64(words.toDouble())});
@@ -200,7 +203,10 @@ bool isSeparator(const QString& text, qsizetype i)
 
 } // namespace
 
-QDateTime Snapshot::dateTime() const { return QDateTime::fromMSecsSinceEpoch(qint64(std::floor(date * 1000.0))); }
+QDateTime Snapshot::dateTime() const
+{
+    return QDateTime::fromMSecsSinceEpoch(qint64(std::floor(date * 1000.0)));
+}
 
 namespace VersionStore {
 
@@ -210,7 +216,10 @@ QString root()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Versions");
 }
 
-void setRoot(const QString& folder) { rootOverride() = folder; }
+void setRoot(const QString& folder)
+{
+    rootOverride() = folder;
+}
 
 QString key(const QString& filePath)
 {
@@ -274,8 +283,8 @@ std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, d
     qint64 ms = std::max<qint64>(0, qint64(date * 1000.0));
     const auto taken = [&](qint64 candidate) {
         const QString id = QString::number(candidate);
-        return QFileInfo::exists(snapshotPath(dir, id)) ||
-               std::any_of(list.begin(), list.end(), [&](const Snapshot& s) { return s.id == id; });
+        return QFileInfo::exists(snapshotPath(dir, id))
+               || std::any_of(list.begin(), list.end(), [&](const Snapshot& s) { return s.id == id; });
     };
     while (taken(ms)) ++ms;
     const QString id = QString::number(ms);

@@ -8,10 +8,10 @@
 
 // One stored version of a document's text.
 struct Snapshot {
-    QString id;        // snapshot time in whole milliseconds since 1970, decimal; the file's stem
-    double date = 0;   // seconds since 1970-01-01 UTC, as handed in by the caller
-    qint64 bytes = 0;  // UTF-8 length of the text
-    qint64 words = 0;  // VersionStore::wordCount of the text
+    QString id;       // snapshot time in whole milliseconds since 1970, decimal; the file's stem
+    double date = 0;  // seconds since 1970-01-01 UTC, as handed in by the caller
+    qint64 bytes = 0; // UTF-8 length of the text
+    qint64 words = 0; // VersionStore::wordCount of the text
 
     QDateTime dateTime() const;
     bool operator==(const Snapshot&) const = default;
@@ -42,8 +42,7 @@ QString folder(const QString& filePath);
 // Stores `text` as a new version unless it is empty or equal to the newest version.
 std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, const QDateTime& date,
                                  QString* error = nullptr);
-std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, double date,
-                                 QString* error = nullptr);
+std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, double date, QString* error = nullptr);
 
 // The snapshot's text; none when it is missing, not valid UTF-8 or the id is not a valid id.
 std::optional<QString> text(const Snapshot& snapshot, const QString& filePath);

@@ -26,15 +26,13 @@ QList<Piece> split(const QString& format)
         const QChar c = format.at(i);
         if (c == u'd' || c == u'M' || c == u'y') {
             qsizetype j = i;
-            while (j < format.size() && format.at(j) == c)
-                ++j;
+            while (j < format.size() && format.at(j) == c) ++j;
             pieces.append({format.mid(i, j - i), c});
             i = j;
         } else if (c == u'\'') {
             // Quoted text runs to the next lone quote ("''" is a quote character).
             qsizetype j = i + 1;
-            while (j < format.size() && format.at(j) != u'\'')
-                ++j;
+            while (j < format.size() && format.at(j) != u'\'') ++j;
             addLiteral(QStringView(format).mid(i, std::min(j + 1, format.size()) - i));
             i = j + 1;
         } else {
@@ -63,35 +61,29 @@ QString DateText::mediumDate(const QDate& date, const QLocale& locale)
     qsizetype first = -1, last = -1;
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         if (pieces[i].isDatePart()) {
-            if (first < 0)
-                first = i;
+            if (first < 0) first = i;
             last = i;
         }
     }
-    if (first < 0)
-        return locale.toString(date, QLocale::ShortFormat);
+    if (first < 0) return locale.toString(date, QLocale::ShortFormat);
     bool leadingWeekday = false;
-    for (qsizetype i = 0; i < first; ++i)
-        leadingWeekday = leadingWeekday || pieces[i].isWeekday();
+    for (qsizetype i = 0; i < first; ++i) leadingWeekday = leadingWeekday || pieces[i].isWeekday();
     QString format;
     for (qsizetype i = leadingWeekday ? first : 0; i <= last; ++i) {
         const Piece& p = pieces[i];
         if (p.isWeekday()) {
             // Between other fields: dropped with the text that follows it.
-            if (i + 1 <= last && pieces[i + 1].field.isNull())
-                ++i;
+            if (i + 1 <= last && pieces[i + 1].field.isNull()) ++i;
             continue;
         }
         format += p.field == u'M' && p.raw.size() == 4 ? QStringLiteral("MMM") : p.raw;
     }
     bool trailingWeekday = false;
-    for (qsizetype i = last + 1; i < pieces.size(); ++i)
-        trailingWeekday = trailingWeekday || pieces[i].isWeekday();
+    for (qsizetype i = last + 1; i < pieces.size(); ++i) trailingWeekday = trailingWeekday || pieces[i].isWeekday();
     if (last + 1 < pieces.size()) {
         QString tail = pieces[last + 1].field.isNull() ? pieces[last + 1].raw : QString();
         if (trailingWeekday) {
-            while (!tail.isEmpty() && isSeparator(tail.back()))
-                tail.chop(1);
+            while (!tail.isEmpty() && isSeparator(tail.back())) tail.chop(1);
             format += tail;
         } else {
             for (qsizetype i = last + 1; i < pieces.size(); ++i)

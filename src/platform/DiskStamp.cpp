@@ -11,8 +11,8 @@ DiskStamp::Stat DiskStamp::statOf(const QString& path)
     struct stat st;
     // Follows a symlink: the document is the file it leads to.
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) return {};
-    return {true, qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-            quint64(st.st_ino), quint64(st.st_dev)};
+    return {true, qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, quint64(st.st_ino),
+            quint64(st.st_dev)};
 }
 
 void DiskStamp::remember(const QString& path, const QByteArray& bytes)

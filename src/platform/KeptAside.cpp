@@ -20,7 +20,10 @@ QString folder(const Settings& settings)
     return QFileInfo(settings.filePath()).absolutePath() + QStringLiteral("/Kept aside");
 }
 
-QString keep(const QString& key, const QByteArray& raw) { return keep(Settings::instance(), key, raw); }
+QString keep(const QString& key, const QByteArray& raw)
+{
+    return keep(Settings::instance(), key, raw);
+}
 
 QString keep(const Settings& settings, const QString& key, const QByteArray& raw)
 {
@@ -37,8 +40,8 @@ QString keep(const Settings& settings, const QString& key, const QByteArray& raw
     QDirIterator it(dir, {safeKey + QStringLiteral(" *.txt")}, QDir::Files);
     while (it.hasNext()) {
         QFile earlier(it.next());
-        if (earlier.size() == raw.size() && earlier.open(QIODevice::ReadOnly) &&
-            QCryptographicHash::hash(earlier.readAll(), QCryptographicHash::Sha1) == digest)
+        if (earlier.size() == raw.size() && earlier.open(QIODevice::ReadOnly)
+            && QCryptographicHash::hash(earlier.readAll(), QCryptographicHash::Sha1) == digest)
             return earlier.fileName();
     }
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));

@@ -13,90 +13,79 @@ namespace OpenableFile {
 
 namespace {
 
-QString tr(const char* s) { return QCoreApplication::translate("OpenableFile", s); }
+QString tr(const char* s)
+{
+    return QCoreApplication::translate("OpenableFile", s);
+}
 
 Verdict judge(const struct stat& st)
 {
-    if (S_ISDIR(st.st_mode))
-        return {Problem::Folder, {}};
-    if (S_ISFIFO(st.st_mode))
-        return {Problem::Special, tr("a pipe")};
-    if (S_ISSOCK(st.st_mode))
-        return {Problem::Special, tr("a socket")};
-    if (!S_ISREG(st.st_mode))
-        return {Problem::Special, tr("a device")};
-    if (qint64(st.st_size) > kMaxBytes)
-        return {Problem::TooLarge, {}};
+    if (S_ISDIR(st.st_mode)) return {Problem::Folder, {}};
+    if (S_ISFIFO(st.st_mode)) return {Problem::Special, tr("a pipe")};
+    if (S_ISSOCK(st.st_mode)) return {Problem::Special, tr("a socket")};
+    if (!S_ISREG(st.st_mode)) return {Problem::Special, tr("a device")};
+    if (qint64(st.st_size) > kMaxBytes) return {Problem::TooLarge, {}};
     return {};
 }
 
 Verdict failure(int error)
 {
-    if (error == ENOENT || error == ENOTDIR)
-        return {Problem::Missing, {}};
+    if (error == ENOENT || error == ENOTDIR) return {Problem::Missing, {}};
     return {Problem::Unreadable, qt_error_string(error)};
 }
 
-QString sizeText(qint64 bytes) { return QString::number(bytes / (1024 * 1024)); }
+QString sizeText(qint64 bytes)
+{
+    return QString::number(bytes / (1024 * 1024));
+}
 
 } // namespace
 
 Verdict check(const QString& path)
 {
-    if (path.isEmpty())
-        return {Problem::Missing, {}};
+    if (path.isEmpty()) return {Problem::Missing, {}};
     struct stat st;
     // stat follows links: what counts is the file a link leads to.
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return failure(errno);
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return failure(errno);
     return judge(st);
 }
 
 std::optional<QByteArray> read(const QString& path, Verdict* why)
 {
     const auto refuse = [why](Verdict v) -> std::optional<QByteArray> {
-        if (why)
-            *why = std::move(v);
+        if (why) *why = std::move(v);
         return std::nullopt;
     };
-    if (Verdict v = check(path); !v.ok())
-        return refuse(v);
+    if (Verdict v = check(path); !v.ok()) return refuse(v);
     // Non-blocking, so that a file swapped for a pipe since the check cannot hold the
     // open; it changes nothing for a regular file.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return refuse(failure(errno));
+    if (fd < 0) return refuse(failure(errno));
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
     struct stat st;
-    if (::fstat(fd, &st) != 0)
-        return refuse(failure(errno));
-    if (Verdict v = judge(st); !v.ok())
-        return refuse(v);
+    if (::fstat(fd, &st) != 0) return refuse(failure(errno));
+    if (Verdict v = judge(st); !v.ok()) return refuse(v);
 
     QByteArray bytes;
     bytes.resize(qsizetype(st.st_size) + 1); // one more: a file that grew is read on
     qsizetype filled = 0;
     for (;;) {
         if (filled == bytes.size()) {
-            if (filled > kMaxBytes)
-                return refuse({Problem::TooLarge, {}});
+            if (filled > kMaxBytes) return refuse({Problem::TooLarge, {}});
             bytes.resize(qMin<qint64>(kMaxBytes + 1, qMax<qint64>(filled * 2, 64 * 1024)));
         }
         const ssize_t n = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return refuse(failure(errno));
         }
-        if (n == 0)
-            break;
+        if (n == 0) break;
         filled += n;
     }
-    if (filled > kMaxBytes)
-        return refuse({Problem::TooLarge, {}});
+    if (filled > kMaxBytes) return refuse({Problem::TooLarge, {}});
     bytes.truncate(filled);
     return bytes;
 }
@@ -109,8 +98,7 @@ QString message(const QString& path, const Verdict& verdict)
     case Problem::Missing: return tr("“%1” does not exist.").arg(name);
     case Problem::Folder: return tr("“%1” is a folder, not a text file.").arg(name);
     case Problem::Special: return tr("“%1” is %2, not a text file.").arg(name, verdict.detail);
-    case Problem::TooLarge:
-        return tr("“%1” is larger than %2 MB and is not opened.").arg(name, sizeText(kMaxBytes));
+    case Problem::TooLarge: return tr("“%1” is larger than %2 MB and is not opened.").arg(name, sizeText(kMaxBytes));
     case Problem::Unreadable: return tr("“%1” could not be read: %2").arg(name, verdict.detail);
     }
     return {};

@@ -26,7 +26,10 @@ struct Verdict {
 
 // What `path` leads to, judged from its metadata alone: the file is never opened.
 Verdict check(const QString& path);
-inline bool isOpenable(const QString& path) { return check(path).ok(); }
+inline bool isOpenable(const QString& path)
+{
+    return check(path).ok();
+}
 
 // The whole file when `check` accepts it. The opened file is judged again (it may have been
 // replaced in between) and never read past the limit, even if it grows while being read.

@@ -40,6 +40,9 @@ const QVariantHash& defaults()
     return table;
 }
 
-void registerAll(Settings& settings) { settings.registerDefaults(defaults()); }
+void registerAll(Settings& settings)
+{
+    settings.registerDefaults(defaults());
+}
 
 } // namespace PrefKey

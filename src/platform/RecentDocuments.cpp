@@ -9,7 +9,10 @@
 namespace RecentDocuments {
 
 namespace {
-QString normalized(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString normalized(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
 
 void store(Settings& settings, const QStringList& list)
 {
@@ -47,6 +50,9 @@ void remove(Settings& settings, const QString& path)
     if (list.removeAll(normalized(path)) > 0) store(settings, list);
 }
 
-void clear(Settings& settings) { store(settings, {}); }
+void clear(Settings& settings)
+{
+    store(settings, {});
+}
 
 } // namespace RecentDocuments

@@ -33,8 +33,7 @@ QString defaultIniPath()
 // default says the key holds.
 QVariant coerce(const QVariant& stored, const QVariant& like)
 {
-    if (!stored.isValid() || !like.isValid() || stored.metaType() == like.metaType())
-        return stored;
+    if (!stored.isValid() || !like.isValid() || stored.metaType() == like.metaType()) return stored;
     QVariant v = stored;
     if (v.convert(like.metaType())) return v;
     return stored;
@@ -58,16 +57,15 @@ void Settings::useFile(const QString& iniPath)
 }
 
 Settings::Settings(const QString& iniPath, QObject* parent)
-    : QObject(parent), m_store(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
-{
-}
+    : QObject(parent),
+      m_store(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{}
 
 Settings::~Settings() = default;
 
 void Settings::registerDefaults(const QVariantHash& defaults)
 {
-    for (auto it = defaults.begin(); it != defaults.end(); ++it)
-        m_defaults.insert(it.key(), it.value());
+    for (auto it = defaults.begin(); it != defaults.end(); ++it) m_defaults.insert(it.key(), it.value());
 }
 
 QVariant Settings::value(const QString& key) const
@@ -82,7 +80,10 @@ bool Settings::contains(const QString& key) const
     return m_store->contains(key) || m_defaults.contains(key);
 }
 
-bool Settings::isStored(const QString& key) const { return m_store->contains(key); }
+bool Settings::isStored(const QString& key) const
+{
+    return m_store->contains(key);
+}
 
 namespace {
 // Said once per key and run: a setting is read again and again.
@@ -182,13 +183,14 @@ bool Settings::sync()
     return m_store->status() == QSettings::NoError;
 }
 
-QString Settings::filePath() const { return m_store->fileName(); }
-
-QMetaObject::Connection Settings::onChange(const QString& key, QObject* context,
-                                           std::function<void(const QVariant&)> f)
+QString Settings::filePath() const
 {
-    return connect(this, &Settings::changed, context,
-                   [key, f = std::move(f)](const QString& k, const QVariant& v) {
-                       if (k == key) f(v);
-                   });
+    return m_store->fileName();
+}
+
+QMetaObject::Connection Settings::onChange(const QString& key, QObject* context, std::function<void(const QVariant&)> f)
+{
+    return connect(this, &Settings::changed, context, [key, f = std::move(f)](const QString& k, const QVariant& v) {
+        if (k == key) f(v);
+    });
 }

@@ -47,8 +47,7 @@ public:
     QString filePath() const;
 
     // Calls `f` whenever `key` changes, for as long as `context` lives.
-    QMetaObject::Connection onChange(const QString& key, QObject* context,
-                                     std::function<void(const QVariant&)> f);
+    QMetaObject::Connection onChange(const QString& key, QObject* context, std::function<void(const QVariant&)> f);
 
 Q_SIGNALS:
     void changed(const QString& key, const QVariant& value);

@@ -12,7 +12,10 @@ struct TextRange {
     int length = 0;
 
     constexpr TextRange() = default;
-    constexpr TextRange(int loc, int len) : location(loc), length(len) {}
+    constexpr TextRange(int loc, int len)
+        : location(loc),
+          length(len)
+    {}
 
     static constexpr TextRange notFound() { return {}; }
     constexpr bool isNotFound() const { return location == NotFound; }

@@ -18,8 +18,7 @@ static bool isParagraphTerminator(QChar c)
 static TextRange clampRange(QStringView text, TextRange r)
 {
     const int n = int(text.size());
-    if (r.isNotFound())
-        return {n, 0};
+    if (r.isNotFound()) return {n, 0};
     const int loc = qBound(0, r.location, n);
     const int end = qBound(loc, r.location + qMax(0, r.length), n);
     return {loc, end - loc};
@@ -34,24 +33,19 @@ static TextRange wholeLines(QStringView text, TextRange range, IsBreak isBreak, 
 
     int start = r.location;
     // An index on the LF of a CR LF still belongs to the CR's line.
-    if (start > 0 && start < n && text[start] == u'\n' && text[start - 1] == u'\r')
-        --start;
-    while (start > 0 && !isBreak(text[start - 1]))
-        --start;
+    if (start > 0 && start < n && text[start] == u'\n' && text[start - 1] == u'\r') --start;
+    while (start > 0 && !isBreak(text[start - 1])) --start;
 
     const int last = r.length > 0 ? r.end() - 1 : r.location;
-    if (last >= n)
-        return {start, n - start};
+    if (last >= n) return {start, n - start};
     int e = last;
     if (text[e] == u'\n' && e > 0 && text[e - 1] == u'\r' && e - 1 >= start) {
         // Last unit is the LF of a CR LF: the line's content ends at the CR.
         return contentOnly ? TextRange(start, e - 1 - start) : TextRange(start, e + 1 - start);
     }
-    while (e < n && !isBreak(text[e]))
-        ++e;
+    while (e < n && !isBreak(text[e])) ++e;
     const int contentEnd = e;
-    if (e < n)
-        e += (text[e] == u'\r' && e + 1 < n && text[e + 1] == u'\n') ? 2 : 1;
+    if (e < n) e += (text[e] == u'\r' && e + 1 < n && text[e + 1] == u'\n') ? 2 : 1;
     return contentOnly ? TextRange(start, contentEnd - start) : TextRange(start, e - start);
 }
 
@@ -70,7 +64,10 @@ TextRange paragraphRange(QStringView text, TextRange range)
     return wholeLines(text, range, isParagraphTerminator, false);
 }
 
-static bool isBlankChar(QChar c) { return c == u' ' || c == u'\t'; }
+static bool isBlankChar(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
 
 QString trimBlanks(QStringView s)
 {
@@ -109,16 +106,25 @@ bool isHorizontalWhitespace(char32_t c)
 bool isWhitespace(char32_t c)
 {
     switch (c) {
-    case 0x09: case 0x0A: case 0x0B: case 0x0C: case 0x0D: case 0x20: case 0x85: case 0xA0:
-    case 0x1680: case 0x2028: case 0x2029: case 0x202F: case 0x205F: case 0x3000:
-        return true;
-    default:
-        return c >= 0x2000 && c <= 0x200A;
+    case 0x09:
+    case 0x0A:
+    case 0x0B:
+    case 0x0C:
+    case 0x0D:
+    case 0x20:
+    case 0x85:
+    case 0xA0:
+    case 0x1680:
+    case 0x2028:
+    case 0x2029:
+    case 0x202F:
+    case 0x205F:
+    case 0x3000: return true;
+    default: return c >= 0x2000 && c <= 0x200A;
     }
 }
 
-template <typename Pred>
-static QString trimBy(QStringView s, Pred pred)
+template <typename Pred> static QString trimBy(QStringView s, Pred pred)
 {
     qsizetype b = 0, e = s.size();
     while (b < e) {
@@ -135,8 +141,14 @@ static QString trimBy(QStringView s, Pred pred)
     return s.mid(b, e - b).toString();
 }
 
-QString trimWhitespace(QStringView s) { return trimBy(s, isHorizontalWhitespace); }
-QString trimWhitespaceAndNewlines(QStringView s) { return trimBy(s, isWhitespace); }
+QString trimWhitespace(QStringView s)
+{
+    return trimBy(s, isHorizontalWhitespace);
+}
+QString trimWhitespaceAndNewlines(QStringView s)
+{
+    return trimBy(s, isWhitespace);
+}
 
 void forEachGrapheme(QStringView s, const std::function<bool(TextRange)>& f)
 {
@@ -156,7 +168,10 @@ void forEachGrapheme(QStringView s, const std::function<bool(TextRange)>& f)
 QList<TextRange> graphemeRanges(QStringView s)
 {
     QList<TextRange> out;
-    forEachGrapheme(s, [&](TextRange r) { out.append(r); return true; });
+    forEachGrapheme(s, [&](TextRange r) {
+        out.append(r);
+        return true;
+    });
     return out;
 }
 
@@ -166,11 +181,17 @@ int graphemeCount(QStringView s)
     bool simple = true;
     for (QChar c : s) {
         const char16_t u = c.unicode();
-        if (u >= 0x0300 || u == u'\r') { simple = false; break; }
+        if (u >= 0x0300 || u == u'\r') {
+            simple = false;
+            break;
+        }
     }
     if (simple) return int(s.size());
     int n = 0;
-    forEachGrapheme(s, [&](TextRange) { ++n; return true; });
+    forEachGrapheme(s, [&](TextRange) {
+        ++n;
+        return true;
+    });
     return n;
 }
 

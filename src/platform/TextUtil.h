@@ -19,7 +19,10 @@ bool isLineTerminator(QChar c);
 // last line (CR LF counted whole). An empty range gives its line. The range is clamped
 // to the text.
 TextRange lineRange(QStringView text, TextRange range);
-inline TextRange lineRange(QStringView text, int index) { return lineRange(text, TextRange(index, 0)); }
+inline TextRange lineRange(QStringView text, int index)
+{
+    return lineRange(text, TextRange(index, 0));
+}
 
 // Like lineRange, but the content only: the last line's terminator is left out.
 TextRange lineContentRange(QStringView text, TextRange range);

@@ -13,9 +13,8 @@ namespace BatchExport {
 
 bool isSourceName(const QString& fileName)
 {
-    static const QStringList kExtensions{QStringLiteral("md"),  QStringLiteral("markdown"),
-                                         QStringLiteral("mdown"), QStringLiteral("mkd"),
-                                         QStringLiteral("mdtext"), QStringLiteral("txt")};
+    static const QStringList kExtensions{QStringLiteral("md"),  QStringLiteral("markdown"), QStringLiteral("mdown"),
+                                         QStringLiteral("mkd"), QStringLiteral("mdtext"),   QStringLiteral("txt")};
     return kExtensions.contains(QFileInfo(fileName).suffix().toLower());
 }
 

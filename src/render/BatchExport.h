@@ -22,8 +22,8 @@ QStringList markdownFiles(const QString& folder);
 
 struct PlannedFile {
     QString source;
-    QString output;      // empty: this source is not exported (see `skipReason`)
-    QString skipReason;  // why it is not, for the report
+    QString output;     // empty: this source is not exported (see `skipReason`)
+    QString skipReason; // why it is not, for the report
 };
 
 // One entry per source, in order. Two sources with one base name ("a.md", "a.markdown")

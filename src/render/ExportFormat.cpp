@@ -17,8 +17,8 @@ QString id(ExportFormat format)
 
 ExportFormat fromId(const QString& id)
 {
-    for (ExportFormat f : {ExportFormat::pdf, ExportFormat::rtf, ExportFormat::docx, ExportFormat::odt,
-                           ExportFormat::copyHTML})
+    for (ExportFormat f :
+         {ExportFormat::pdf, ExportFormat::rtf, ExportFormat::docx, ExportFormat::odt, ExportFormat::copyHTML})
         if (id == ExportFormats::id(f)) return f;
     return ExportFormat::html;
 }

@@ -64,8 +64,7 @@ namespace ExportThemes {
 
 QList<ExportTheme> all()
 {
-    return {ExportTheme::standard, ExportTheme::github, ExportTheme::academic, ExportTheme::dark,
-            ExportTheme::compact};
+    return {ExportTheme::standard, ExportTheme::github, ExportTheme::academic, ExportTheme::dark, ExportTheme::compact};
 }
 
 QString rawValue(ExportTheme theme)
@@ -117,7 +116,10 @@ QString cssFor(const QString& themeID)
     return theme ? css(*theme) : QString();
 }
 
-QString titleFor(const QString& themeID) { return title(fromRawValue(themeID).value_or(ExportTheme::standard)); }
+QString titleFor(const QString& themeID)
+{
+    return title(fromRawValue(themeID).value_or(ExportTheme::standard));
+}
 
 } // namespace ExportThemes
 
@@ -140,9 +142,9 @@ QByteArray encode(const QList<ExportPreset>& presets)
     for (qsizetype i = 0; i < presets.size(); ++i) {
         const ExportPreset& p = presets[i];
         if (i) out += ',';
-        out += "{\"id\":" + jsonString(p.id) + ",\"name\":" + jsonString(p.name) +
-               ",\"formatID\":" + jsonString(p.formatID) + ",\"themeID\":" + jsonString(p.themeID) +
-               ",\"customCSS\":" + jsonString(p.customCSS) + '}';
+        out += "{\"id\":" + jsonString(p.id) + ",\"name\":" + jsonString(p.name)
+               + ",\"formatID\":" + jsonString(p.formatID) + ",\"themeID\":" + jsonString(p.themeID)
+               + ",\"customCSS\":" + jsonString(p.customCSS) + '}';
     }
     return out + ']';
 }
@@ -168,7 +170,10 @@ std::optional<QList<ExportPreset>> decode(const QByteArray& json)
     return out;
 }
 
-qint64 revision(const Settings& settings) { return settings.value(kRevisionKey).toLongLong(); }
+qint64 revision(const Settings& settings)
+{
+    return settings.value(kRevisionKey).toLongLong();
+}
 
 void save(const QList<ExportPreset>& presets, Settings& settings)
 {
@@ -178,7 +183,10 @@ void save(const QList<ExportPreset>& presets, Settings& settings)
     settings.setValue(kRevisionKey, rev == std::numeric_limits<qint64>::max() ? qint64(0) : rev + 1);
 }
 
-void save(const QList<ExportPreset>& presets) { save(presets, Settings::instance()); }
+void save(const QList<ExportPreset>& presets)
+{
+    save(presets, Settings::instance());
+}
 
 QList<ExportPreset> all(Settings& settings)
 {
@@ -196,7 +204,10 @@ QList<ExportPreset> all(Settings& settings)
     return s;
 }
 
-QList<ExportPreset> all() { return all(Settings::instance()); }
+QList<ExportPreset> all()
+{
+    return all(Settings::instance());
+}
 
 } // namespace ExportPresetStore
 

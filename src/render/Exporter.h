@@ -36,8 +36,8 @@ public:
     // the document's relative images resolve against (empty: none). No value when a
     // conversion fails, with the reason in `error`.
     static std::optional<QByteArray> convert(ExportFormat format, const QString& markdown, const QString& title,
-                                             const QString& baseDir, const QString& themeCSS,
-                                             const QString& userCSS, QString* error = nullptr);
+                                             const QString& baseDir, const QString& themeCSS, const QString& userCSS,
+                                             QString* error = nullptr);
 
     // The interactive export of one document: a save panel (window-modal on `window`,
     // application-modal without), then the file written atomically, or the page put on

@@ -91,15 +91,13 @@ const char kMathScripts[] =
     "<script>window.MathJax={tex:{inlineMath:[['$','$']],displayMath:[['$$','$$']]}};</script>\n"
     "<script src=\"https://cdn.jsdelivr.net/npm/mathjax@3/es5/tex-mml-chtml.js\" async></script>";
 
-const char kDiagramScript[] =
-    "<script type=\"module\">import mermaid from "
-    "'https://cdn.jsdelivr.net/npm/mermaid@10/dist/mermaid.esm.min.mjs';"
-    "mermaid.initialize({startOnLoad:true});</script>";
+const char kDiagramScript[] = "<script type=\"module\">import mermaid from "
+                              "'https://cdn.jsdelivr.net/npm/mermaid@10/dist/mermaid.esm.min.mjs';"
+                              "mermaid.initialize({startOnLoad:true});</script>";
 
 void appendCssSection(QString& page, const char* comment, const QString& css)
 {
-    if (css.isEmpty())
-        return;
+    if (css.isEmpty()) return;
     page += u'\n' + QLatin1String(comment) + u'\n' + css + u'\n';
 }
 
@@ -117,10 +115,10 @@ QString Exporter::htmlDocument(const QString& body, const QString& title, const 
     appendCssSection(page, "/* user CSS */", extraCSS);
     page += QLatin1String("\n</style>\n");
     if (!offline) {
-        if (body.contains(QLatin1String("$$")) || body.contains(QLatin1String("\\(")) || body.contains(QLatin1String("\\[")))
+        if (body.contains(QLatin1String("$$")) || body.contains(QLatin1String("\\("))
+            || body.contains(QLatin1String("\\[")))
             page += QLatin1String(kMathScripts);
-        if (body.contains(QLatin1String("class=\"mermaid\"")))
-            page += QLatin1String(kDiagramScript);
+        if (body.contains(QLatin1String("class=\"mermaid\""))) page += QLatin1String(kDiagramScript);
     }
     page += QLatin1String("\n</head>\n<body>\n");
     page += body;

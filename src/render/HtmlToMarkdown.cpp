@@ -40,8 +40,8 @@ QString convert(const QString& html)
         QString before, after;
     };
     const auto element = [](const char* open, const char* endTag, const char* before, const char* after) {
-        return ElementPass{pattern(QString::fromLatin1(open)), QString::fromLatin1(endTag),
-                           QString::fromLatin1(before), QString::fromLatin1(after)};
+        return ElementPass{pattern(QString::fromLatin1(open)), QString::fromLatin1(endTag), QString::fromLatin1(before),
+                           QString::fromLatin1(after)};
     };
     static const QRegularExpression removed = pattern(QStringLiteral("<(script|style|head)" NAME_END "[^<>]*>"));
     static const QRegularExpression lineBreak = pattern(QStringLiteral("<br\\s*/?>"));
@@ -65,8 +65,10 @@ QString convert(const QString& html)
     // before its src keeps the alt text; any other image gets an empty one.
     static const QRegularExpression imageWithAlt =
         pattern(QStringLiteral("<img" NAME_END "[^<>]*?\\salt=\"([^\"]*)\"[^<>]*?\\ssrc=\"([^\"]*)\"[^<>]*>"));
-    static const QRegularExpression image = pattern(QStringLiteral("<img" NAME_END "[^<>]*?\\ssrc=\"([^\"]*)\"[^<>]*>"));
-    static const QRegularExpression linkOpen = pattern(QStringLiteral("<a" NAME_END "[^<>]*?\\shref=\"([^\"]*)\"[^<>]*>"));
+    static const QRegularExpression image =
+        pattern(QStringLiteral("<img" NAME_END "[^<>]*?\\ssrc=\"([^\"]*)\"[^<>]*>"));
+    static const QRegularExpression linkOpen =
+        pattern(QStringLiteral("<a" NAME_END "[^<>]*?\\shref=\"([^\"]*)\"[^<>]*>"));
     static const ElementPass listItem = element("<li" NAME_END "[^<>]*>", "</li>", "- ", "\n");
     static const QRegularExpression listTag = pattern(QStringLiteral("</?(ul|ol)" NAME_END "[^<>]*>"));
     static const QRegularExpression anyTag = pattern(QStringLiteral("<[^>]+>"));
@@ -92,27 +94,24 @@ QString convert(const QString& html)
     };
 
     // Scripts, style sheets and the head go with their content.
-    QString s = replaceElements(html, removed, {}, [](const QRegularExpressionMatch&, QStringView) { return QString(); });
+    QString s =
+        replaceElements(html, removed, {}, [](const QRegularExpressionMatch&, QStringView) { return QString(); });
     s.replace(lineBreak, QStringLiteral("\n"));
     s.replace(blockEnd, QStringLiteral("\n\n"));
-    for (const ElementPass& p : headings)
-        s = apply(s, p);
-    for (const ElementPass& p : inlinePasses)
-        s = apply(s, p);
+    for (const ElementPass& p : headings) s = apply(s, p);
+    for (const ElementPass& p : inlinePasses) s = apply(s, p);
     s = replaceMatches(s, imageWithAlt, [](const QRegularExpressionMatch& m) {
         return QLatin1String("![") + m.captured(1) + QLatin1String("](") + m.captured(2) + u')';
     });
-    s = replaceMatches(s, image, [](const QRegularExpressionMatch& m) {
-        return QLatin1String("![](") + m.captured(1) + u')';
-    });
+    s = replaceMatches(s, image,
+                       [](const QRegularExpressionMatch& m) { return QLatin1String("![](") + m.captured(1) + u')'; });
     s = replaceElements(s, linkOpen, QStringLiteral("</a>"), [](const QRegularExpressionMatch& m, QStringView text) {
         return u'[' + stripTags(text.toString()) + QLatin1String("](") + m.captured(1) + u')';
     });
     s = apply(s, listItem);
     s.replace(listTag, QStringLiteral("\n"));
     s.remove(anyTag);
-    for (const auto& [reference, text] : references)
-        s.replace(reference, text);
+    for (const auto& [reference, text] : references) s.replace(reference, text);
     s.replace(blanksBeforeBreak, QStringLiteral("\n"));
     s.replace(manyBreaks, QStringLiteral("\n\n"));
     return TextUtil::trimWhitespaceAndNewlines(s);

@@ -32,8 +32,7 @@ int renderFence(const QStringList& lines, int i, const QString& t, QStringList& 
     const QString info = trimmed(QStringView(t).mid(3));
     int j = i + 1;
     QStringList code;
-    while (j < lines.size() && !trimmed(lines.at(j)).startsWith(QLatin1String("```")))
-        code << lines.at(j++);
+    while (j < lines.size() && !trimmed(lines.at(j)).startsWith(QLatin1String("```"))) code << lines.at(j++);
     const QString text = code.join(u'\n');
     if (info.toLower() == QLatin1String("mermaid")) {
         // The diagram script reads the element's text, so escaping changes nothing for it
@@ -43,7 +42,7 @@ int renderFence(const QStringList& lines, int i, const QString& t, QStringList& 
         blocks << QLatin1String("<pre><code>") + escapeHtml(text) + QLatin1String("</code></pre>");
     } else {
         blocks << QLatin1String("<pre><code class=\"language-") + escapeHtml(info) + QLatin1String("\">")
-                + SyntaxHighlighter::highlight(text, info) + QLatin1String("</code></pre>");
+                      + SyntaxHighlighter::highlight(text, info) + QLatin1String("</code></pre>");
     }
     return j < lines.size() ? j + 1 : j;
 }
@@ -56,25 +55,23 @@ int renderQuote(const QStringList& lines, int i, int depth, QStringList& blocks)
     int j = i;
     for (; j < lines.size(); ++j) {
         const QString u = trimmed(lines.at(j));
-        if (!u.startsWith(u'>'))
-            break;
+        if (!u.startsWith(u'>')) break;
         QStringView rest = QStringView(u).mid(1);
-        if (!rest.isEmpty() && (rest.front() == u' ' || rest.front() == u'\t'))
-            rest = rest.mid(1);
+        if (!rest.isEmpty() && (rest.front() == u' ' || rest.front() == u'\t')) rest = rest.mid(1);
         inner << rest.toString();
     }
     const QRegularExpressionMatch callout = calloutRe.match(inner.first());
     if (callout.hasMatch()) {
         const QString kind = callout.captured(1).toLower();
         QString title = trimmed(QStringView(inner.first()).mid(callout.capturedEnd()));
-        if (title.isEmpty())
-            title = kind.left(1).toUpper() + kind.mid(1);
+        if (title.isEmpty()) title = kind.left(1).toUpper() + kind.mid(1);
         const QString body = renderBlocks(inner.mid(1).join(u'\n'), depth + 1);
-        blocks << QLatin1String("<div class=\"callout callout-") + kind + QLatin1String("\"><p class=\"callout-title\">")
-                + escapeHtml(title) + QLatin1String("</p>") + body + QLatin1String("</div>");
+        blocks << QLatin1String("<div class=\"callout callout-") + kind
+                      + QLatin1String("\"><p class=\"callout-title\">") + escapeHtml(title) + QLatin1String("</p>")
+                      + body + QLatin1String("</div>");
     } else {
         blocks << QLatin1String("<blockquote>") + renderBlocks(inner.join(u'\n'), depth + 1)
-                + QLatin1String("</blockquote>");
+                      + QLatin1String("</blockquote>");
     }
     return j;
 }
@@ -85,8 +82,7 @@ int renderDefinitionList(const QStringList& lines, const QStringList& trims, int
     int j = i;
     for (; j < lines.size(); ++j) {
         const QString& u = trims.at(j);
-        if (u.isEmpty())
-            break;
+        if (u.isEmpty()) break;
         if (u.startsWith(QLatin1String(": ")))
             html += QLatin1String("<dd>") + renderInline(u.mid(2)) + QLatin1String("</dd>");
         else if (j + 1 < lines.size() && trims.at(j + 1).startsWith(QLatin1String(": ")))
@@ -110,8 +106,7 @@ QString renderBlocks(const QString& text, int depth)
     const QStringList lines = text.split(u'\n');
     QStringList trims;
     trims.reserve(lines.size());
-    for (const QString& l : lines)
-        trims << trimmed(l);
+    for (const QString& l : lines) trims << trimmed(l);
 
     const auto isHeading = [](const QString& t) { return t.startsWith(u'#') && parseHeading(t).level > 0; };
 
@@ -140,13 +135,12 @@ QString renderBlocks(const QString& text, int depth)
         } else if (line.contains(u'|') && i + 1 < lines.size() && lines.at(i + 1).contains(u'-')
                    && matches(separatorRe, lines.at(i + 1))) {
             int j = i + 2;
-            while (j < lines.size() && lines.at(j).contains(u'|') && !trims.at(j).isEmpty())
-                ++j;
+            while (j < lines.size() && lines.at(j).contains(u'|') && !trims.at(j).isEmpty()) ++j;
             const QString table = renderTable(line, lines.at(i + 1), lines.mid(i + 2, j - i - 2));
             if (alignment == QLatin1String("left") || alignment == QLatin1String("right")
                 || alignment == QLatin1String("justify"))
                 blocks << QLatin1String("<div class=\"float-") + alignment + QLatin1String("\">") + table
-                        + QLatin1String("</div>");
+                              + QLatin1String("</div>");
             else
                 blocks << table;
             alignment.clear();
@@ -172,7 +166,7 @@ QString renderBlocks(const QString& text, int depth)
                 blocks << QLatin1String("<p>") + content + QLatin1String("</p>");
             else
                 blocks << QLatin1String("<p style=\"text-align:") + alignment + QLatin1String("\">") + content
-                        + QLatin1String("</p>");
+                              + QLatin1String("</p>");
             alignment.clear();
             i = j;
         }
@@ -192,11 +186,9 @@ Heading parseHeading(const QString& trimmedLine)
     static const QRegularExpression open = pattern("^(#{1,6})\\s+");
     static const QRegularExpression closing = pattern("\\s+#+\\s*$");
     const QRegularExpressionMatch m = open.match(trimmedLine);
-    if (!m.hasMatch())
-        return {};
+    if (!m.hasMatch()) return {};
     QString text = trimmed(QStringView(trimmedLine).mid(m.capturedEnd()));
-    if (text.contains(u'#'))
-        text.remove(closing);
+    if (text.contains(u'#')) text.remove(closing);
     return {int(m.capturedLength(1)), text};
 }
 

@@ -28,8 +28,7 @@ QStringList takeDefinitions(const QStringList& lines, Footnotes& notes)
     bool inFence = false;
     for (int i = 0; i < lines.size(); ++i) {
         const QString& line = lines.at(i);
-        if (line.contains(QLatin1String("```")) && trimmed(line).startsWith(QLatin1String("```")))
-            inFence = !inFence;
+        if (line.contains(QLatin1String("```")) && trimmed(line).startsWith(QLatin1String("```"))) inFence = !inFence;
         if (inFence || !line.startsWith(QLatin1String("[^")) || !definition.match(line).hasMatch()) {
             kept << line;
             continue;
@@ -53,8 +52,7 @@ QString linkReferences(const QString& html, Footnotes& notes)
 {
     static const QLatin1String codeOpen("<code"), codeClose("</code>");
     static const QLatin1String diagramOpen("<div class=\"mermaid\">"), diagramClose("</div>");
-    if (notes.text.isEmpty() || !html.contains(QLatin1String("[^")))
-        return html;
+    if (notes.text.isEmpty() || !html.contains(QLatin1String("[^"))) return html;
     // An id is at most as long as its escaped form; each character escapes to six at most.
     const qsizetype maxEscaped = notes.longestId * 6;
     QString out;
@@ -66,10 +64,8 @@ QString linkReferences(const QString& html, Footnotes& notes)
     qsizetype tagAt = -1, refAt = -1;
     const auto from = [&](qsizetype found) { return found < 0 ? n : found; };
     while (i < n) {
-        if (tagAt < i)
-            tagAt = from(html.indexOf(u'<', i));
-        if (refAt < i)
-            refAt = from(html.indexOf(QLatin1String("[^"), i));
+        if (tagAt < i) tagAt = from(html.indexOf(u'<', i));
+        if (refAt < i) refAt = from(html.indexOf(QLatin1String("[^"), i));
         const qsizetype next = qMin(tagAt, refAt) == n ? -1 : qMin(tagAt, refAt);
         if (next < 0) {
             out += QStringView(html).mid(i);
@@ -99,8 +95,8 @@ QString linkReferences(const QString& html, Footnotes& notes)
                && html.at(close) != u'<')
             ++close;
         // The inline pass has escaped the id ("a&b" reads "a&amp;b" here).
-        const QString id = close < n && html.at(close) == u']' ? unescapeHtml(html.mid(i + 2, close - i - 2))
-                                                              : QString();
+        const QString id =
+            close < n && html.at(close) == u']' ? unescapeHtml(html.mid(i + 2, close - i - 2)) : QString();
         if (id.isEmpty() || !notes.text.contains(id)) {
             out += u'[';
             ++i;
@@ -114,7 +110,7 @@ QString linkReferences(const QString& html, Footnotes& notes)
         }
         const QString k = QString::number(num);
         out += QLatin1String("<sup class=\"footnote-ref\" id=\"fnref-") + k + QLatin1String("\"><a href=\"#fn-") + k
-            + QLatin1String("\">") + k + QLatin1String("</a></sup>");
+               + QLatin1String("\">") + k + QLatin1String("</a></sup>");
         i = close + 1;
     }
     return out;
@@ -122,18 +118,17 @@ QString linkReferences(const QString& html, Footnotes& notes)
 
 QString footnoteSection(const Footnotes& notes)
 {
-    if (notes.numbered.isEmpty())
-        return {};
+    if (notes.numbered.isEmpty()) return {};
     QString items;
     for (int k = 1; k <= notes.numbered.size(); ++k) {
         const QString n = QString::number(k);
-        items += QLatin1String("<li id=\"fn-") + n + QLatin1String("\">") + renderInline(notes.text.value(notes.numbered.at(k - 1)))
-            + QLatin1String(" <a href=\"#fnref-") + n
-            + QLatin1String("\" class=\"footnote-backref\" aria-label=\"Back to content\">") + QChar(0x21A9)
-            + QLatin1String("</a></li>\n");
+        items += QLatin1String("<li id=\"fn-") + n + QLatin1String("\">")
+                 + renderInline(notes.text.value(notes.numbered.at(k - 1))) + QLatin1String(" <a href=\"#fnref-") + n
+                 + QLatin1String("\" class=\"footnote-backref\" aria-label=\"Back to content\">") + QChar(0x21A9)
+                 + QLatin1String("</a></li>\n");
     }
     return QLatin1String("\n<section class=\"footnotes\" role=\"doc-endnotes\">\n<hr>\n<ol>\n") + items
-        + QLatin1String("</ol>\n</section>");
+           + QLatin1String("</ol>\n</section>");
 }
 
 QString addHeadingIds(const QString& html)
@@ -143,12 +138,11 @@ QString addHeadingIds(const QString& html)
     SlugRegistry registry;
     return replaceMatches(html, heading, [&](const QRegularExpressionMatch& m) {
         QString text = m.captured(2);
-        if (text.contains(u'<'))
-            text.remove(tag);
+        if (text.contains(u'<')) text.remove(tag);
         const QString id = registry.take(slug(unescapeHtml(text)));
         const QString level = m.captured(1);
         return QLatin1String("<h") + level + QLatin1String(" id=\"") + id + QLatin1String("\">") + m.captured(2)
-            + QLatin1String("</h") + level + u'>';
+               + QLatin1String("</h") + level + u'>';
     });
 }
 

@@ -26,8 +26,7 @@ QString escapeHtml(QStringView text)
 
 QString unescapeHtml(QString text)
 {
-    if (!text.contains(u'&'))
-        return text;
+    if (!text.contains(u'&')) return text;
     text.replace(QLatin1String("&amp;"), QLatin1String("&"));
     text.replace(QLatin1String("&lt;"), QLatin1String("<"));
     text.replace(QLatin1String("&gt;"), QLatin1String(">"));
@@ -38,18 +37,15 @@ QString unescapeHtml(QString text)
 
 static bool isBlank(QChar c)
 {
-    if (c.unicode() < 0x80)
-        return c == u' ' || c == u'\t';
+    if (c.unicode() < 0x80) return c == u' ' || c == u'\t';
     return TextUtil::isHorizontalWhitespace(c.unicode()); // Zs are all in the BMP
 }
 
 QStringView trimmedView(QStringView line)
 {
     qsizetype b = 0, e = line.size();
-    while (b < e && isBlank(line.at(b)))
-        ++b;
-    while (e > b && isBlank(line.at(e - 1)))
-        --e;
+    while (b < e && isBlank(line.at(b))) ++b;
+    while (e > b && isBlank(line.at(e - 1))) --e;
     return line.mid(b, e - b);
 }
 
@@ -71,20 +67,20 @@ QString safeUrl(const QString& url)
     // the scheme, so look at the scheme the way they do.
     QString scheme;
     for (const QChar c : url) {
-        if (c == u':')
-            break;
-        if (c.unicode() <= 0x20)
-            continue;
+        if (c == u':') break;
+        if (c.unicode() <= 0x20) continue;
         scheme += c.toLower();
-        if (scheme.size() > 10)
-            break;
+        if (scheme.size() > 10) break;
     }
     if (url.contains(u':') && (scheme == QLatin1String("javascript") || scheme == QLatin1String("vbscript")))
         return QStringLiteral("#");
     return url;
 }
 
-static bool isDelimiter(QChar c) { return c == u'*' || c == u'_'; }
+static bool isDelimiter(QChar c)
+{
+    return c == u'*' || c == u'_';
+}
 
 // Single-marker emphasis, as the pattern
 //   (?<![*_])([*_])(?![\s*_])(.+?)(?<![\s*_])\1(?![*_])
@@ -97,13 +93,12 @@ QString replaceEmphasis(const QString& s)
     const qsizetype n = s.size();
     const auto closes = [&](qsizetype q, QChar c) {
         return s.at(q) == c && q > 0 && !s.at(q - 1).isSpace() && !isDelimiter(s.at(q - 1))
-            && (q + 1 >= n || !isDelimiter(s.at(q + 1)));
+               && (q + 1 >= n || !isDelimiter(s.at(q + 1)));
     };
     // nextStar[q] / nextUnderscore[q]: the first valid closer at or after q on q's line, or -1.
     QList<qsizetype> nextStar(n + 1, -1), nextUnderscore(n + 1, -1);
     for (qsizetype q = n - 1; q >= 0; --q) {
-        if (s.at(q) == u'\n')
-            continue; // a closer never lies beyond the line's end
+        if (s.at(q) == u'\n') continue; // a closer never lies beyond the line's end
         nextStar[q] = closes(q, u'*') ? q : nextStar[q + 1];
         nextUnderscore[q] = closes(q, u'_') ? q : nextUnderscore[q + 1];
     }
@@ -111,14 +106,12 @@ QString replaceEmphasis(const QString& s)
     qsizetype copied = 0;
     for (qsizetype p = 0; p + 2 < n; ++p) {
         const QChar c = s.at(p);
-        if (!isDelimiter(c) || (p > 0 && isDelimiter(s.at(p - 1))) || s.at(p + 1).isSpace()
-            || isDelimiter(s.at(p + 1)) || s.at(p + 1) == u'\n')
+        if (!isDelimiter(c) || (p > 0 && isDelimiter(s.at(p - 1))) || s.at(p + 1).isSpace() || isDelimiter(s.at(p + 1))
+            || s.at(p + 1) == u'\n')
             continue;
         const qsizetype q = (c == u'*' ? nextStar : nextUnderscore)[p + 2];
-        if (q < 0)
-            continue;
-        if (out.isEmpty())
-            out.reserve(n + 64);
+        if (q < 0) continue;
+        if (out.isEmpty()) out.reserve(n + 64);
         out += QStringView(s).mid(copied, p - copied);
         out += QLatin1String("<em>");
         out += QStringView(s).mid(p + 1, q - p - 1);
@@ -126,8 +119,7 @@ QString replaceEmphasis(const QString& s)
         copied = q + 1;
         p = q;
     }
-    if (copied == 0)
-        return s;
+    if (copied == 0) return s;
     out += QStringView(s).mid(copied);
     return out;
 }
@@ -180,8 +172,7 @@ private:
     // so the recursion is as deep as the passes are many.
     QString expand(const QString& text, bool asText) const
     {
-        if (!text.contains(QChar(0)))
-            return text;
+        if (!text.contains(QChar(0))) return text;
         QString out;
         out.reserve(text.size() * 2);
         const qsizetype n = text.size();
@@ -196,8 +187,7 @@ private:
             const QChar kind = text.at(i + 1);
             qsizetype j = i + 2;
             int k = 0;
-            while (j < n && text.at(j).isDigit())
-                k = k * 10 + text.at(j++).digitValue();
+            while (j < n && text.at(j).isDigit()) k = k * 10 + text.at(j++).digitValue();
             if (kind == u'C')
                 out += (asText ? codeText : code).value(k);
             else if (kind == u'M')
@@ -206,7 +196,7 @@ private:
                 out += expand(tagSource.value(k), true);
             else
                 out += tags.value(k); // made plain when it was stashed
-            i = j; // the closing NUL or ">"
+            i = j;                    // the closing NUL or ">"
         }
         return out;
     }
@@ -238,8 +228,8 @@ QString renderInline(const QString& input)
     static const QRegularExpression displayMath = pattern("\\$\\$[\\s\\S]+?\\$\\$");
     static const QRegularExpression inlineMath = pattern("(?<!\\$)\\$(?!\\$)([^$\\n]+?)\\$(?!\\$)");
     static const QRegularExpression wikiLink = pattern("\\[\\[([^\\]|]+?)(?:\\|([^\\]]+?))?\\]\\]");
-    static const QRegularExpression image = pattern(
-        "!\\[([^\\]]*)\\]\\(([^)\\s]+)(?:\\s+&quot;([^&]*)&quot;)?\\)(?:\\{\\.(left|right|center)\\})?");
+    static const QRegularExpression image =
+        pattern("!\\[([^\\]]*)\\]\\(([^)\\s]+)(?:\\s+&quot;([^&]*)&quot;)?\\)(?:\\{\\.(left|right|center)\\})?");
     static const QRegularExpression link = pattern("\\[([^\\]]+)\\]\\(([^)\\s]+)(?:\\s+&quot;([^&]*)&quot;)?\\)");
     static const QRegularExpression bareUrl = pattern("(?<![\"=>])(https?://[^\\s<]+)");
     static const QRegularExpression strongEm = pattern("\\*\\*\\*(.+?)\\*\\*\\*");
@@ -252,16 +242,16 @@ QString renderInline(const QString& input)
     // A pass runs only when the text holds the characters it needs.
     const auto apply = [&s](bool needed, const QRegularExpression& re,
                             const std::function<QString(const QRegularExpressionMatch&)>& f) {
-        if (needed)
-            s = replaceMatches(s, re, f);
+        if (needed) s = replaceMatches(s, re, f);
     };
 
-    apply(s.contains(u'`'), codeSpan, [&](const QRegularExpressionMatch& m) {
-        return stash.codeToken(escapeHtml(m.capturedView(1)));
-    });
+    apply(s.contains(u'`'), codeSpan,
+          [&](const QRegularExpressionMatch& m) { return stash.codeToken(escapeHtml(m.capturedView(1))); });
     // Math is delivered as written for the page's math script, but escaped: the script
     // reads the decoded text, so typesetting is the same and no markup slips through.
-    const auto toMath = [&](const QRegularExpressionMatch& m) { return stash.mathToken(escapeHtml(m.capturedView(0))); };
+    const auto toMath = [&](const QRegularExpressionMatch& m) {
+        return stash.mathToken(escapeHtml(m.capturedView(0)));
+    };
     apply(s.contains(u'$'), displayMath, toMath);
     apply(s.contains(u'$'), inlineMath, toMath);
     s = escapeHtml(s);
@@ -270,8 +260,7 @@ QString renderInline(const QString& input)
     // into their attributes; the texts between them stay open to emphasis.
     // An address in a link's text stays text: an anchor cannot hold another anchor.
     const auto keepAddresses = [&](const QString& label) {
-        if (!label.contains(QLatin1String("://")))
-            return label;
+        if (!label.contains(QLatin1String("://"))) return label;
         return replaceMatches(label, bareUrl, [&](const QRegularExpressionMatch& m) {
             return stash.tagToken(m.captured(0), m.captured(0));
         });
@@ -280,29 +269,26 @@ QString renderInline(const QString& input)
         const QString target = TextUtil::trimWhitespace(stash.plain(m.captured(1)));
         const bool labelled = !m.capturedView(2).isEmpty();
         const QString label = keepAddresses(labelled ? m.captured(2) : m.captured(1));
-        const QString opening = labelled ? m.captured(0).left(m.capturedStart(2) - m.capturedStart(0))
-                                         : QStringLiteral("[[");
+        const QString opening =
+            labelled ? m.captured(0).left(m.capturedStart(2) - m.capturedStart(0)) : QStringLiteral("[[");
         return stash.tagToken(QLatin1String("<a class=\"wikilink\" href=\"") + safeUrl(wikiHref(target))
                                   + QLatin1String("\">"),
                               opening)
-            + label + stash.tagToken(QStringLiteral("</a>"), QStringLiteral("]]"));
+               + label + stash.tagToken(QStringLiteral("</a>"), QStringLiteral("]]"));
     });
     apply(s.contains(QLatin1String("![")), image, [&](const QRegularExpressionMatch& m) {
-        QString tag = QLatin1String("<img") + attr("src", safeUrl(stash.plain(m.captured(2))))
-            + attr("alt", m.captured(1));
-        if (!m.capturedView(3).isEmpty())
-            tag += attr("title", m.captured(3));
-        if (!m.capturedView(4).isEmpty())
-            tag += attr("class", QLatin1String("float-") + m.captured(4));
+        QString tag =
+            QLatin1String("<img") + attr("src", safeUrl(stash.plain(m.captured(2)))) + attr("alt", m.captured(1));
+        if (!m.capturedView(3).isEmpty()) tag += attr("title", m.captured(3));
+        if (!m.capturedView(4).isEmpty()) tag += attr("class", QLatin1String("float-") + m.captured(4));
         return stash.tagToken(tag + QLatin1Char('>'), m.captured(0));
     });
     apply(s.contains(QLatin1String("](")), link, [&](const QRegularExpressionMatch& m) {
         QString tag = QLatin1String("<a") + attr("href", safeUrl(stash.plain(m.captured(2))));
-        if (!m.capturedView(3).isEmpty())
-            tag += attr("title", m.captured(3));
+        if (!m.capturedView(3).isEmpty()) tag += attr("title", m.captured(3));
         const QString closing = m.captured(0).mid(m.capturedEnd(1) - m.capturedStart(0));
         return stash.tagToken(tag + QLatin1Char('>'), QStringLiteral("[")) + keepAddresses(m.captured(1))
-            + stash.tagToken(QStringLiteral("</a>"), closing);
+               + stash.tagToken(QStringLiteral("</a>"), closing);
     });
     apply(s.contains(QLatin1String("://")), bareUrl, [&](const QRegularExpressionMatch& m) {
         // An address is shown as written: its text is no place for emphasis either.
@@ -314,16 +300,15 @@ QString renderInline(const QString& input)
     apply(s.contains(QLatin1String("***")), strongEm, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<strong><em>") + m.captured(1) + QLatin1String("</em></strong>");
     });
-    apply(s.contains(QLatin1String("**")) || s.contains(QLatin1String("__")), strong, [](const QRegularExpressionMatch& m) {
-        return QLatin1String("<strong>") + m.captured(2) + QLatin1String("</strong>");
-    });
-    if (s.contains(u'*') || s.contains(u'_'))
-        s = replaceEmphasis(s);
+    apply(s.contains(QLatin1String("**")) || s.contains(QLatin1String("__")), strong,
+          [](const QRegularExpressionMatch& m) {
+              return QLatin1String("<strong>") + m.captured(2) + QLatin1String("</strong>");
+          });
+    if (s.contains(u'*') || s.contains(u'_')) s = replaceEmphasis(s);
     apply(s.contains(QLatin1String("~~")), strike, [](const QRegularExpressionMatch& m) {
         return QLatin1String("<del>") + m.captured(1) + QLatin1String("</del>");
     });
-    if (s.contains(u'\n'))
-        s.replace(QLatin1String("\n"), QLatin1String("<br>\n"));
+    if (s.contains(u'\n')) s.replace(QLatin1String("\n"), QLatin1String("<br>\n"));
     return stash.restore(s);
 }
 

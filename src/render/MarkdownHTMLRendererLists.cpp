@@ -8,8 +8,7 @@ using namespace detail;
 int leadingSpaces(const QString& line)
 {
     int n = 0;
-    while (n < line.size() && line.at(n) == u' ')
-        ++n;
+    while (n < line.size() && line.at(n) == u' ') ++n;
     return n;
 }
 
@@ -22,8 +21,8 @@ ListResult collectList(int start, const QStringList& lines, int depth)
     static const QRegularExpression numbered = pattern("^\\d+[.)]");
 
     const int base = leadingSpaces(lines.at(start));
-    const QString tag = numbered.match(trimmed(lines.at(start))).hasMatch() ? QStringLiteral("ol")
-                                                                                : QStringLiteral("ul");
+    const QString tag =
+        numbered.match(trimmed(lines.at(start))).hasMatch() ? QStringLiteral("ol") : QStringLiteral("ul");
     QStringList items;
     QStringList pending;
 
@@ -34,8 +33,7 @@ ListResult collectList(int start, const QStringList& lines, int depth)
         int k = 0;
         while (k < pending.size()) {
             const ListResult nested = collectList(k, pending, depth + 1);
-            if (!items.isEmpty())
-                items.last() += nested.html;
+            if (!items.isEmpty()) items.last() += nested.html;
             k = qMax(nested.next, k + 1);
         }
         pending.clear();
@@ -44,11 +42,9 @@ ListResult collectList(int start, const QStringList& lines, int depth)
     int j = start;
     for (; j < lines.size(); ++j) {
         const QStringView t = trimmedView(lines.at(j));
-        if (t.isEmpty() || !item.match(t).hasMatch())
-            break;
+        if (t.isEmpty() || !item.match(t).hasMatch()) break;
         const int d = leadingSpaces(lines.at(j));
-        if (d < base)
-            break;
+        if (d < base) break;
         // Past the nesting limit deeper lines become items of this list.
         if (d == base || depth >= kMaxNesting) {
             attachPending();
@@ -68,8 +64,8 @@ ListResult collectList(int start, const QStringList& lines, int depth)
         }
     }
     attachPending();
-    return {u'<' + tag + QLatin1String(">\n") + items.join(QLatin1String("</li>\n")) + QLatin1String("</li>\n</")
-                + tag + u'>',
+    return {u'<' + tag + QLatin1String(">\n") + items.join(QLatin1String("</li>\n")) + QLatin1String("</li>\n</") + tag
+                + u'>',
             j};
 }
 
@@ -83,10 +79,8 @@ ListResult collectList(int start, const QStringList& lines)
 QStringList splitRow(const QString& row)
 {
     QString s = trimmed(row);
-    if (s.startsWith(u'|'))
-        s.remove(0, 1);
-    if (s.endsWith(u'|'))
-        s.chop(1);
+    if (s.startsWith(u'|')) s.remove(0, 1);
+    if (s.endsWith(u'|')) s.chop(1);
     QStringList cells;
     QString cell;
     bool escaped = false;
@@ -114,7 +108,10 @@ QString renderTable(const QString& header, const QString& separator, const QStri
     for (const QString& cell : splitRow(separator)) {
         const QString c = trimmed(cell);
         const bool l = c.startsWith(u':'), r = c.endsWith(u':');
-        alignments << (l && r ? QStringLiteral("center") : l ? QStringLiteral("left") : r ? QStringLiteral("right") : QString());
+        alignments << (l && r ? QStringLiteral("center")
+                       : l    ? QStringLiteral("left")
+                       : r    ? QStringLiteral("right")
+                              : QString());
     }
     const auto cells = [&](const QString& row, QLatin1String name) {
         QString out;
@@ -132,7 +129,7 @@ QString renderTable(const QString& header, const QString& separator, const QStri
     for (const QString& row : rows)
         body << QLatin1String("<tr>") + cells(row, QLatin1String("td")) + QLatin1String("</tr>");
     return QLatin1String("<table>\n<thead><tr>") + cells(header, QLatin1String("th"))
-        + QLatin1String("</tr></thead>\n<tbody>\n") + body.join(u'\n') + QLatin1String("\n</tbody>\n</table>");
+           + QLatin1String("</tr></thead>\n<tbody>\n") + body.join(u'\n') + QLatin1String("\n</tbody>\n</table>");
 }
 
 } // namespace MarkdownHTMLRenderer

@@ -19,13 +19,10 @@ QString slug(const QString& text)
             out += g;
         return true;
     });
-    while (out.contains(QLatin1String("--")))
-        out.replace(QLatin1String("--"), QLatin1String("-"));
+    while (out.contains(QLatin1String("--"))) out.replace(QLatin1String("--"), QLatin1String("-"));
     qsizetype b = 0, e = out.size();
-    while (b < e && out.at(b) == u'-')
-        ++b;
-    while (e > b && out.at(e - 1) == u'-')
-        --e;
+    while (b < e && out.at(b) == u'-') ++b;
+    while (e > b && out.at(e - 1) == u'-') --e;
     out = out.mid(b, e - b);
     return out.isEmpty() ? QStringLiteral("section") : out;
 }
@@ -35,8 +32,7 @@ QStringList uniqueSlugs(const QStringList& headings)
     detail::SlugRegistry registry;
     QStringList out;
     out.reserve(headings.size());
-    for (const QString& h : headings)
-        out << registry.take(slug(h));
+    for (const QString& h : headings) out << registry.take(slug(h));
     return out;
 }
 
@@ -50,8 +46,7 @@ QString SlugRegistry::take(const QString& slug)
         return slug;
     }
     int& next = m_counts[slug];
-    if (next < 1)
-        next = 1; // a slug first seen as another heading's suffixed id
+    if (next < 1) next = 1; // a slug first seen as another heading's suffixed id
     QString id;
     do {
         id = slug + u'-' + QString::number(next++);

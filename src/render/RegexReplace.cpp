@@ -6,8 +6,7 @@ QString replaceMatches(const QString& text, const QRegularExpression& re,
                        const std::function<QString(const QRegularExpressionMatch&)>& f)
 {
     QRegularExpressionMatchIterator it = re.globalMatch(text);
-    if (!it.hasNext())
-        return text;
+    if (!it.hasNext()) return text;
     QString out;
     out.reserve(text.size() + text.size() / 4);
     qsizetype last = 0;
@@ -33,16 +32,14 @@ QString replaceElements(const QString& text, const QRegularExpression& open, con
     QHash<QString, Search> searches;
     // The subject is checked once here, not by every match from a new offset (that check
     // reads the whole text). A pattern never matches invalid UTF-16.
-    if (!QStringView(text).isValidUtf16())
-        return text;
+    if (!QStringView(text).isValidUtf16()) return text;
     QString out;
     qsizetype copied = 0, from = 0;
     bool replaced = false;
     for (;;) {
-        const QRegularExpressionMatch m =
-            open.match(text, from, QRegularExpression::NormalMatch, QRegularExpression::DontCheckSubjectStringMatchOption);
-        if (!m.hasMatch())
-            break;
+        const QRegularExpressionMatch m = open.match(text, from, QRegularExpression::NormalMatch,
+                                                     QRegularExpression::DontCheckSubjectStringMatchOption);
+        if (!m.hasMatch()) break;
         const QString end = endTag.isEmpty() ? QLatin1String("</") + m.captured(1).toLower() + u'>' : endTag;
         const qsizetype contentStart = m.capturedEnd();
         auto it = searches.find(end);
@@ -57,8 +54,7 @@ QString replaceElements(const QString& text, const QRegularExpression& open, con
         copied = from = it->at + end.size();
         replaced = true;
     }
-    if (!replaced)
-        return text;
+    if (!replaced) return text;
     out += QStringView(text).mid(copied);
     return out;
 }

@@ -16,15 +16,13 @@ QString highlight(const QString& code, const QString& language)
     QString html;
     int p = 0;
     for (const Token& t : CodeTokenizer::scan(code, language)) {
-        if (p < t.range.location)
-            html += esc(p, t.range.location);
+        if (p < t.range.location) html += esc(p, t.range.location);
         html += QLatin1String("<span class=\"hl-") + CodeTokenizer::rawValue(t.kind) + QLatin1String("\">");
         html += esc(t.range.location, t.range.end());
         html += QLatin1String("</span>");
         p = t.range.end();
     }
-    if (p < code.size())
-        html += esc(p, int(code.size()));
+    if (p < code.size()) html += esc(p, int(code.size()));
     return html;
 }
 

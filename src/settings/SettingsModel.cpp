@@ -66,7 +66,10 @@ int sliderSteps(double value, double minimum, double maximum, double step)
     return int(std::lround((clamped - minimum) / step));
 }
 
-double valueAtStep(int steps, double minimum, double step) { return minimum + steps * step; }
+double valueAtStep(int steps, double minimum, double step)
+{
+    return minimum + steps * step;
+}
 
 ThemeChoices themeChoices(const QList<CustomTheme>& themes)
 {

@@ -63,9 +63,8 @@ QByteArray encode(const QList<Snippet>& snippets)
 {
     QJsonArray array;
     for (const Snippet& s : snippets)
-        array.append(QJsonObject{{u"id"_s, s.id.toString(QUuid::WithoutBraces).toUpper()},
-                                 {u"trigger"_s, s.trigger},
-                                 {u"body"_s, s.body}});
+        array.append(QJsonObject{
+            {u"id"_s, s.id.toString(QUuid::WithoutBraces).toUpper()}, {u"trigger"_s, s.trigger}, {u"body"_s, s.body}});
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
 }
 
@@ -75,8 +74,7 @@ void save(const QList<Snippet>& snippets)
     const QString key = QString::fromLatin1(kKey);
     const QVariant v = settings.value(key);
     if (v.isValid()) {
-        const QByteArray bytes =
-            v.metaType().id() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
+        const QByteArray bytes = v.metaType().id() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
         if (!decode(bytes)) KeptAside::keep(settings, key, bytes);
     }
     settings.setValue(key, encode(snippets));

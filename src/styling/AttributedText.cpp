@@ -18,12 +18,14 @@ constexpr std::size_t kEditHistory = 256;
 bool TextAttributes::operator==(const TextAttributes& o) const
 {
     return underline == o.underline && strikethrough == o.strikethrough && markdownConceal == o.markdownConceal
-        && aiGhost == o.aiGhost && baselineOffset == o.baselineOffset && tableModel == o.tableModel
-        && foreground == o.foreground && background == o.background && wikiLinkTarget == o.wikiLinkTarget
-        && paragraphStyle == o.paragraphStyle && font == o.font;
+           && aiGhost == o.aiGhost && baselineOffset == o.baselineOffset && tableModel == o.tableModel
+           && foreground == o.foreground && background == o.background && wikiLinkTarget == o.wikiLinkTarget
+           && paragraphStyle == o.paragraphStyle && font == o.font;
 }
 
-AttributedText::AttributedText() : AttributedText(QString()) {}
+AttributedText::AttributedText()
+    : AttributedText(QString())
+{}
 
 AttributedText::AttributedText(const QString& text, const TextAttributes& attributes)
 {
@@ -47,8 +49,7 @@ void AttributedText::setText(const QString& text, const TextAttributes& attribut
 
 TextRange AttributedText::clamp(TextRange r) const
 {
-    if (r.isNotFound())
-        return {m_len, 0};
+    if (r.isNotFound()) return {m_len, 0};
     const int loc = std::clamp(r.location, 0, m_len);
     const int end = std::clamp(r.location + std::max(0, r.length), loc, m_len);
     return {loc, end - loc};
@@ -101,24 +102,20 @@ void AttributedText::moveGap(std::size_t to)
 void AttributedText::splice(int first, int last)
 {
     moveGap(std::size_t(last));
-    for (std::size_t k = std::size_t(first); k < std::size_t(last); ++k)
-        m_runs[k].attrs.reset();
+    for (std::size_t k = std::size_t(first); k < std::size_t(last); ++k) m_runs[k].attrs.reset();
     m_gapBegin = std::size_t(first);
     const std::size_t need = m_scratch.size();
     if (gapSize() < need) {
         const std::size_t live = m_runs.size() - gapSize();
         const std::size_t gap = need + std::max<std::size_t>(64, live / 2);
         std::vector<Run> grown(live + gap);
-        for (std::size_t k = 0; k < m_gapBegin; ++k)
-            grown[k] = std::move(m_runs[k]);
+        for (std::size_t k = 0; k < m_gapBegin; ++k) grown[k] = std::move(m_runs[k]);
         const std::size_t tail = m_runs.size() - m_gapEnd;
-        for (std::size_t k = 0; k < tail; ++k)
-            grown[m_gapBegin + gap + k] = std::move(m_runs[m_gapEnd + k]);
+        for (std::size_t k = 0; k < tail; ++k) grown[m_gapBegin + gap + k] = std::move(m_runs[m_gapEnd + k]);
         m_runs = std::move(grown);
         m_gapEnd = m_gapBegin + gap;
     }
-    for (Run& r : m_scratch)
-        m_runs[m_gapBegin++] = std::move(r);
+    for (Run& r : m_scratch) m_runs[m_gapBegin++] = std::move(r);
     m_scratch.clear();
 }
 
@@ -127,13 +124,11 @@ void AttributedText::replaceCharacters(TextRange range, QStringView replacement)
     const TextRange r = clamp(range);
     const int a = r.location, b = r.end();
     const int m = int(replacement.size());
-    if (r.length == 0 && m == 0)
-        return;
+    if (r.length == 0 && m == 0) return;
     const int delta = m - r.length;
 
     int i = findRun(a);
-    if (i > 0 && startOf(i) == a)
-        --i; // take in the run before, whose attributes typed text continues
+    if (i > 0 && startOf(i) == a) --i; // take in the run before, whose attributes typed text continues
     const int k = b < m_len ? findRun(b) : count() - 1;
     const Attrs insertAttrs = run(a > 0 ? i : 0).attrs;
     const Attrs headAttrs = run(i).attrs;
@@ -142,20 +137,14 @@ void AttributedText::replaceCharacters(TextRange range, QStringView replacement)
 
     m_scratch.clear();
     auto add = [this](int start, const Attrs& at) {
-        if (!m_scratch.empty() && m_scratch.back().start == start)
-            m_scratch.pop_back();
-        if (!m_scratch.empty() && m_scratch.back().attrs == at)
-            return;
+        if (!m_scratch.empty() && m_scratch.back().start == start) m_scratch.pop_back();
+        if (!m_scratch.empty() && m_scratch.back().attrs == at) return;
         m_scratch.push_back(Run{start, at});
     };
-    if (headStart < a)
-        add(headStart, headAttrs);
-    if (m > 0)
-        add(a, insertAttrs);
-    if (b < m_len)
-        add(a + m, tailAttrs);
-    if (m_scratch.empty())
-        add(0, insertAttrs);
+    if (headStart < a) add(headStart, headAttrs);
+    if (m > 0) add(a, insertAttrs);
+    if (b < m_len) add(a + m, tailAttrs);
+    if (m_scratch.empty()) add(0, insertAttrs);
 
     if (a == 0 && r.length == m_len)
         m_text = replacement.toString(); // a new text: no room reserved for growth
@@ -174,8 +163,7 @@ void AttributedText::replaceCharacters(TextRange range, QStringView replacement)
             m_changed = TextRange(std::min(s, a), std::max(e + delta, a + m) - std::min(s, a));
         m_changed = clamp(m_changed);
     }
-    if (m_batch > 0 && !m_batchRange.isNotFound())
-        m_batchRange = clamp(m_batchRange.united(TextRange(a, m)));
+    if (m_batch > 0 && !m_batchRange.isNotFound()) m_batchRange = clamp(m_batchRange.united(TextRange(a, m)));
 
     ++m_revision;
     m_edits.push_back(Edit{m_revision, a, r.length, m});
@@ -183,31 +171,26 @@ void AttributedText::replaceCharacters(TextRange range, QStringView replacement)
         m_historyFloor = m_edits.front().revision;
         m_edits.erase(m_edits.begin());
     }
-    if (m_batch == 0)
-        coalesce(TextRange(a, m));
+    if (m_batch == 0) coalesce(TextRange(a, m));
 }
 
 const TextAttributes& AttributedText::attributesAt(int index, TextRange* effectiveRange) const
 {
     const int i = findRun(std::clamp(index, 0, std::max(0, m_len - 1)));
-    if (effectiveRange)
-        *effectiveRange = TextRange(startOf(i), endOf(i) - startOf(i));
+    if (effectiveRange) *effectiveRange = TextRange(startOf(i), endOf(i) - startOf(i));
     return *run(i).attrs;
 }
 
 void AttributedText::setAttributes(TextRange range, const TextAttributes& attributes)
 {
     const TextRange r = clamp(range);
-    if (r.length <= 0)
-        return;
+    if (r.length <= 0) return;
     const int a = r.location, b = r.end();
     const int i = findRun(a), k = findRun(b - 1);
     m_scratch.clear();
-    if (startOf(i) < a)
-        m_scratch.push_back(Run{startOf(i), run(i).attrs});
+    if (startOf(i) < a) m_scratch.push_back(Run{startOf(i), run(i).attrs});
     m_scratch.push_back(Run{a, share(attributes)});
-    if (endOf(k) > b)
-        m_scratch.push_back(Run{b, run(k).attrs});
+    if (endOf(k) > b) m_scratch.push_back(Run{b, run(k).attrs});
     splice(i, k + 1);
     noteChanged(r);
 }
@@ -219,12 +202,10 @@ std::uint64_t AttributedText::newEditKeys()
     return base;
 }
 
-void AttributedText::modifyRuns(TextRange range, void (*apply)(void*, TextAttributes&), void* ctx,
-                                std::uint64_t key)
+void AttributedText::modifyRuns(TextRange range, void (*apply)(void*, TextAttributes&), void* ctx, std::uint64_t key)
 {
     const TextRange r = clamp(range);
-    if (r.length <= 0)
-        return;
+    if (r.length <= 0) return;
     const int a = r.location, b = r.end();
     const int i = findRun(a), k = findRun(b - 1);
 
@@ -239,36 +220,30 @@ void AttributedText::modifyRuns(TextRange range, void (*apply)(void*, TextAttrib
     std::vector<KeyedResult>* keyed = key != 0 && m_batch > 0 ? &m_keyed[key] : nullptr;
     auto transform = [&](const Attrs& src) -> Attrs {
         for (const Memo& mm : memo)
-            if (mm.from == src.get())
-                return mm.to;
+            if (mm.from == src.get()) return mm.to;
         if (keyed)
             for (const KeyedResult& kr : *keyed)
-                if (kr.from == src)
-                    return kr.to;
+                if (kr.from == src) return kr.to;
         TextAttributes copy = *src;
         apply(ctx, copy);
         Attrs out = copy == *src ? src : share(copy);
         memo[memoNext] = Memo{src.get(), out};
         memoNext = (memoNext + 1) % 4;
-        if (keyed && keyed->size() < 64)
-            keyed->push_back(KeyedResult{src, out});
+        if (keyed && keyed->size() < 64) keyed->push_back(KeyedResult{src, out});
         return out;
     };
 
     m_scratch.clear();
     auto add = [this](int start, Attrs at) {
-        if (!m_scratch.empty() && m_scratch.back().attrs == at)
-            return;
+        if (!m_scratch.empty() && m_scratch.back().attrs == at) return;
         m_scratch.push_back(Run{start, std::move(at)});
     };
     for (int j = i; j <= k; ++j) {
         const int s = startOf(j), e = endOf(j);
         const Attrs& src = run(j).attrs;
-        if (s < a)
-            add(s, src);
+        if (s < a) add(s, src);
         add(std::max(s, a), transform(src));
-        if (e > b)
-            add(b, src);
+        if (e > b) add(b, src);
     }
     splice(i, k + 1);
     noteChanged(r);
@@ -340,8 +315,7 @@ void AttributedText::addAiGhost(TextRange r)
 
 void AttributedText::noteChanged(TextRange r)
 {
-    if (r.length <= 0)
-        return;
+    if (r.length <= 0) return;
     m_changed = m_changed.united(r);
     if (m_batch > 0)
         m_batchRange = m_batchRange.united(r);
@@ -353,44 +327,35 @@ void AttributedText::coalesce(TextRange range)
 {
     // Look one run beyond each end so that the edited runs merge with their neighbours.
     const TextRange r = clamp(TextRange(range.location - 1, range.length + 2));
-    if (count() < 2)
-        return;
+    if (count() < 2) return;
     const int i = findRun(r.location);
     const int k = findRun(std::max(r.location, r.end() - 1));
     const int last = std::min(k + 1, count() - 1); // include the run after
     auto same = [](const Attrs& a, const Attrs& b) { return a == b || *a == *b; };
     int first = -1;
     for (int j = i; j < last && first < 0; ++j)
-        if (same(run(j).attrs, run(j + 1).attrs))
-            first = j;
-    if (first < 0)
-        return;
+        if (same(run(j).attrs, run(j + 1).attrs)) first = j;
+    if (first < 0) return;
     // Compact in place: with the gap after `last`, runs [first, last] are contiguous.
     moveGap(std::size_t(last) + 1);
     std::size_t w = std::size_t(first);
     for (std::size_t j = std::size_t(first) + 1; j <= std::size_t(last); ++j) {
-        if (same(m_runs[w].attrs, m_runs[j].attrs))
-            continue;
-        if (++w != j)
-            m_runs[w] = std::move(m_runs[j]);
+        if (same(m_runs[w].attrs, m_runs[j].attrs)) continue;
+        if (++w != j) m_runs[w] = std::move(m_runs[j]);
     }
-    for (std::size_t j = w + 1; j <= std::size_t(last); ++j)
-        m_runs[j].attrs.reset();
+    for (std::size_t j = w + 1; j <= std::size_t(last); ++j) m_runs[j].attrs.reset();
     m_gapBegin = w + 1;
 }
 
 void AttributedText::beginEditing()
 {
-    if (m_batch++ == 0)
-        m_batchRange = TextRange();
+    if (m_batch++ == 0) m_batchRange = TextRange();
 }
 
 void AttributedText::endEditing()
 {
-    if (m_batch == 0 || --m_batch > 0)
-        return;
-    if (!m_batchRange.isNotFound())
-        coalesce(clamp(m_batchRange));
+    if (m_batch == 0 || --m_batch > 0) return;
+    if (!m_batchRange.isNotFound()) coalesce(clamp(m_batchRange));
     m_batchRange = TextRange();
     m_keyed.clear();
 }
@@ -404,15 +369,12 @@ TextRange AttributedText::takeChangedAttributesRange()
 
 std::optional<AttributedText::TextChange> AttributedText::textChangeSince(std::uint64_t revision) const
 {
-    if (revision == m_revision)
-        return std::nullopt;
-    if (revision < m_historyFloor || revision > m_revision)
-        return TextChange{0, 0, m_len, true};
+    if (revision == m_revision) return std::nullopt;
+    if (revision < m_historyFloor || revision > m_revision) return TextChange{0, 0, m_len, true};
     bool have = false;
     int s = 0, oe = 0, ne = 0;
     for (const Edit& e : m_edits) {
-        if (e.revision <= revision)
-            continue;
+        if (e.revision <= revision) continue;
         if (!have) {
             s = e.start;
             oe = e.start + e.removed;
@@ -426,7 +388,6 @@ std::optional<AttributedText::TextChange> AttributedText::textChangeSince(std::u
         ne = u1 + (e.inserted - e.removed);
         s = u0;
     }
-    if (!have)
-        return std::nullopt;
+    if (!have) return std::nullopt;
     return TextChange{s, oe, ne, false};
 }

@@ -99,14 +99,12 @@ public:
     // Changes the attributes of every run over `range` with `fn(TextAttributes&)`.
     // `fn` must depend only on the attributes it is given: runs that shared one
     // set of attributes before share the result.
-    template <typename Fn>
-    void modifyAttributes(TextRange range, Fn&& fn);
+    template <typename Fn> void modifyAttributes(TextRange range, Fn&& fn);
     // The same for an edit that a caller repeats many times in one batch: the result
     // for one attribute set is computed once per `key` and shared. `key` must stand
     // for everything `fn` depends on besides the attributes; take keys from
     // newEditKeys(), which hands out 256 fresh ones (base + 0..255) per call.
-    template <typename Fn>
-    void modifyAttributes(TextRange range, std::uint64_t key, Fn&& fn);
+    template <typename Fn> void modifyAttributes(TextRange range, std::uint64_t key, Fn&& fn);
     std::uint64_t newEditKeys();
     void removeAttribute(TextRange range, TextAttribute key);
 
@@ -125,8 +123,7 @@ public:
 
     // Calls `fn(TextRange, const TextAttributes&)` for every run over `range`, the
     // run ranges clipped to it, in text order. Return false from `fn` to stop.
-    template <typename Fn>
-    void forEachRun(TextRange range, Fn&& fn) const;
+    template <typename Fn> void forEachRun(TextRange range, Fn&& fn) const;
     int runCount() const { return int(m_runs.size() - gapSize()); }
 
     // A batch of attribute edits: adjacent equal runs are merged once, at the end,
@@ -142,9 +139,9 @@ public:
     // positions): every edit raises the revision; textChangeSince(rev) merges the
     // edits made after `rev` into one replaced range.
     struct TextChange {
-        int start = 0;   // first changed unit (same in old and new text)
-        int oldEnd = 0;  // end of the replaced part in the old text
-        int newEnd = 0;  // end of the replacement in the current text
+        int start = 0;      // first changed unit (same in old and new text)
+        int oldEnd = 0;     // end of the replaced part in the old text
+        int newEnd = 0;     // end of the replacement in the current text
         bool whole = false; // the history does not reach back: treat all as changed
     };
     std::uint64_t textRevision() const { return m_revision; }
@@ -165,7 +162,10 @@ private:
 
     std::size_t gapSize() const { return m_gapEnd - m_gapBegin; }
     int count() const { return int(m_runs.size() - gapSize()); }
-    const Run& run(int i) const { return m_runs[std::size_t(i) < m_gapBegin ? std::size_t(i) : std::size_t(i) + gapSize()]; }
+    const Run& run(int i) const
+    {
+        return m_runs[std::size_t(i) < m_gapBegin ? std::size_t(i) : std::size_t(i) + gapSize()];
+    }
     int startOf(int i) const { return std::size_t(i) < m_gapBegin ? run(i).start : run(i).start + m_len; }
     int endOf(int i) const { return i + 1 < count() ? startOf(i + 1) : m_len; }
     int findRun(int pos) const; // the run holding `pos` (the last run for pos == length)
@@ -192,7 +192,9 @@ private:
     struct Identity {
         std::uint64_t value = next();
         Identity() = default;
-        Identity(const Identity&) : value(next()) {}
+        Identity(const Identity&)
+            : value(next())
+        {}
         Identity& operator=(const Identity&)
         {
             value = next();
@@ -210,8 +212,7 @@ private:
     std::uint64_t m_historyFloor = 0; // edits at or before this revision are forgotten
 };
 
-template <typename Fn>
-void AttributedText::modifyAttributes(TextRange range, Fn&& fn)
+template <typename Fn> void AttributedText::modifyAttributes(TextRange range, Fn&& fn)
 {
     using F = std::remove_reference_t<Fn>;
     modifyRuns(
@@ -219,8 +220,7 @@ void AttributedText::modifyAttributes(TextRange range, Fn&& fn)
         const_cast<void*>(static_cast<const void*>(&fn)));
 }
 
-template <typename Fn>
-void AttributedText::modifyAttributes(TextRange range, std::uint64_t key, Fn&& fn)
+template <typename Fn> void AttributedText::modifyAttributes(TextRange range, std::uint64_t key, Fn&& fn)
 {
     using F = std::remove_reference_t<Fn>;
     modifyRuns(
@@ -228,19 +228,15 @@ void AttributedText::modifyAttributes(TextRange range, std::uint64_t key, Fn&& f
         const_cast<void*>(static_cast<const void*>(&fn)), key);
 }
 
-template <typename Fn>
-void AttributedText::forEachRun(TextRange range, Fn&& fn) const
+template <typename Fn> void AttributedText::forEachRun(TextRange range, Fn&& fn) const
 {
     const TextRange r = clamp(range);
-    if (r.length <= 0 || count() == 0)
-        return;
+    if (r.length <= 0 || count() == 0) return;
     const int n = count();
     for (int i = findRun(r.location); i < n; ++i) {
         const int s = std::max(startOf(i), r.location);
         const int e = std::min(endOf(i), r.end());
-        if (s >= r.end())
-            break;
-        if (e > s && !fn(TextRange(s, e - s), *run(i).attrs))
-            break;
+        if (s >= r.end()) break;
+        if (e > s && !fn(TextRange(s, e - s), *run(i).attrs)) break;
     }
 }

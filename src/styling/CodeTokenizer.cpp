@@ -23,38 +23,45 @@ struct Lang {
 QSet<QString> kw(const char* words)
 {
     QSet<QString> out;
-    for (const QString& w : QString::fromLatin1(words).split(u' ', Qt::SkipEmptyParts))
-        out.insert(w);
+    for (const QString& w : QString::fromLatin1(words).split(u' ', Qt::SkipEmptyParts)) out.insert(w);
     return out;
 }
 
-const char* const kSwift = "func var let class struct enum protocol extension import if else guard switch case default for "
-                           "while repeat return break continue in do try catch throw throws rethrows defer as is nil true "
-                           "false self super init deinit static public private internal fileprivate open final lazy weak "
-                           "unowned mutating nonmutating some any associatedtype typealias where inout @escaping async "
-                           "await actor";
-const char* const kJs = "var let const function return if else for while do switch case default break continue new delete "
-                        "typeof instanceof in of class extends super this import export from as async await yield try "
-                        "catch finally throw void null undefined true false interface type enum implements public "
-                        "private readonly static get set";
-const char* const kPython = "def class return if elif else for while break continue in is not and or pass import from as "
-                            "with try except finally raise lambda yield global nonlocal del assert None True False self "
-                            "async await match case";
-const char* const kGo = "func var const type struct interface map chan package import return if else for range switch case "
-                        "default break continue go defer select nil true false iota make new len cap append error string "
-                        "int int64 float64 bool byte rune";
-const char* const kRust = "fn let mut const struct enum trait impl for while loop if else match return break continue use "
-                          "mod pub crate self super where as ref move dyn async await unsafe Some None Ok Err Result "
-                          "Option Vec String str true false";
-const char* const kC = "int long short char float double void bool struct class enum union public private protected static "
-                       "const final return if else for while do switch case default break continue new delete this super "
-                       "import package namespace template typename virtual override try catch throw true false null "
-                       "nullptr auto var val fun";
-const char* const kBash = "if then elif else fi for while until do done case esac function in return break continue local "
-                          "export readonly declare echo printf cd exit source alias set unset";
-const char* const kSql = "select from where insert into update delete set values create table drop alter add column primary "
-                         "key foreign references index join inner left right outer on group by order having limit offset "
-                         "union all as distinct and or not null default unique constraint begin commit rollback";
+const char* const kSwift =
+    "func var let class struct enum protocol extension import if else guard switch case default for "
+    "while repeat return break continue in do try catch throw throws rethrows defer as is nil true "
+    "false self super init deinit static public private internal fileprivate open final lazy weak "
+    "unowned mutating nonmutating some any associatedtype typealias where inout @escaping async "
+    "await actor";
+const char* const kJs =
+    "var let const function return if else for while do switch case default break continue new delete "
+    "typeof instanceof in of class extends super this import export from as async await yield try "
+    "catch finally throw void null undefined true false interface type enum implements public "
+    "private readonly static get set";
+const char* const kPython =
+    "def class return if elif else for while break continue in is not and or pass import from as "
+    "with try except finally raise lambda yield global nonlocal del assert None True False self "
+    "async await match case";
+const char* const kGo =
+    "func var const type struct interface map chan package import return if else for range switch case "
+    "default break continue go defer select nil true false iota make new len cap append error string "
+    "int int64 float64 bool byte rune";
+const char* const kRust =
+    "fn let mut const struct enum trait impl for while loop if else match return break continue use "
+    "mod pub crate self super where as ref move dyn async await unsafe Some None Ok Err Result "
+    "Option Vec String str true false";
+const char* const kC =
+    "int long short char float double void bool struct class enum union public private protected static "
+    "const final return if else for while do switch case default break continue new delete this super "
+    "import package namespace template typename virtual override try catch throw true false null "
+    "nullptr auto var val fun";
+const char* const kBash =
+    "if then elif else fi for while until do done case esac function in return break continue local "
+    "export readonly declare echo printf cd exit source alias set unset";
+const char* const kSql =
+    "select from where insert into update delete set values create table drop alter add column primary "
+    "key foreign references index join inner left right outer on group by order having limit offset "
+    "union all as distinct and or not null default unique constraint begin commit rollback";
 const char* const kDefault = "if else for while return function class import export true false null";
 
 const QString kDq = QStringLiteral("\"");
@@ -72,8 +79,7 @@ const Lang& languageRules(const QString& lowerName)
         Table t;
         const auto cBlock = std::make_pair(QStringLiteral("/*"), QStringLiteral("*/"));
         auto add = [&t](std::initializer_list<const char*> names, const Lang& lang) {
-            for (const char* n : names)
-                t.byName.insert(QString::fromLatin1(n), lang);
+            for (const char* n : names) t.byName.insert(QString::fromLatin1(n), lang);
         };
         add({"swift"}, {{"//"}, cBlock, kDqAp, kw(kSwift), false});
         add({"js", "javascript", "jsx", "ts", "typescript", "tsx"}, {{"//"}, cBlock, kDqApBt, kw(kJs), false});
@@ -106,8 +112,7 @@ struct Chars {
     char32_t first(int i) const
     {
         const QStringView c = at(i);
-        if (c.size() >= 2 && c[0].isHighSurrogate() && c[1].isLowSurrogate())
-            return QChar::surrogateToUcs4(c[0], c[1]);
+        if (c.size() >= 2 && c[0].isHighSurrogate() && c[1].isLowSurrogate()) return QChar::surrogateToUcs4(c[0], c[1]);
         return c[0].unicode();
     }
     bool is(int i, char16_t ch) const { return at(i).size() == 1 && at(i)[0] == QChar(ch); }
@@ -119,11 +124,9 @@ struct Chars {
     {
         int j = i;
         for (qsizetype k = 0; k < s.size(); ++j) {
-            if (j >= size())
-                return false;
+            if (j >= size()) return false;
             const QStringView c = at(j);
-            if (s.mid(k, c.size()) != c)
-                return false;
+            if (s.mid(k, c.size()) != c) return false;
             k += c.size();
         }
         return true;
@@ -134,13 +137,18 @@ int graphemes(const QString& s)
 {
     QTextBoundaryFinder f(QTextBoundaryFinder::Grapheme, s);
     int n = 0;
-    while (f.toNextBoundary() > 0)
-        ++n;
+    while (f.toNextBoundary() > 0) ++n;
     return n;
 }
 
-bool isNumeric(char32_t c) { return QChar::isNumber(c); }
-bool isAlphabetic(char32_t c) { return QChar::isLetter(c) || QChar::category(c) == QChar::Number_Letter; }
+bool isNumeric(char32_t c)
+{
+    return QChar::isNumber(c);
+}
+bool isAlphabetic(char32_t c)
+{
+    return QChar::isLetter(c) || QChar::category(c) == QChar::Number_Letter;
+}
 
 } // namespace
 
@@ -158,30 +166,27 @@ QString rawValue(Kind kind)
 std::optional<Kind> kindFromRawValue(const QString& raw)
 {
     for (Kind k : {Kind::Comment, Kind::String, Kind::Number, Kind::Keyword})
-        if (rawValue(k) == raw)
-            return k;
+        if (rawValue(k) == raw) return k;
     return std::nullopt;
 }
 
 QList<Token> scan(const QString& code, const QString& language)
 {
     QList<Token> out;
-    if (code.isEmpty())
-        return out;
+    if (code.isEmpty()) return out;
     const Lang& lang = languageRules(language.toLower());
 
     Chars cs{code, {0}};
     cs.offset.reserve(size_t(code.size()) + 1);
     // Below U+0300 and without CR every unit is a character of its own; otherwise
     // ask for the grapheme boundaries.
-    const bool simple = std::none_of(code.begin(), code.end(), [](QChar c) { return c.unicode() >= 0x300 || c == u'\r'; });
+    const bool simple =
+        std::none_of(code.begin(), code.end(), [](QChar c) { return c.unicode() >= 0x300 || c == u'\r'; });
     if (simple) {
-        for (int k = 1; k <= code.size(); ++k)
-            cs.offset.push_back(k);
+        for (int k = 1; k <= code.size(); ++k) cs.offset.push_back(k);
     } else {
         QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, code);
-        for (qsizetype b = finder.toNextBoundary(); b > 0; b = finder.toNextBoundary())
-            cs.offset.push_back(int(b));
+        for (qsizetype b = finder.toNextBoundary(); b > 0; b = finder.toNextBoundary()) cs.offset.push_back(int(b));
     }
     const int n = cs.size();
 
@@ -215,18 +220,15 @@ QList<Token> scan(const QString& code, const QString& language)
         // 2. Line comment, up to the line break.
         bool lineComment = false;
         for (const QString& prefix : lang.lineComments) {
-            if (!cs.matches(prefix, i))
-                continue;
+            if (!cs.matches(prefix, i)) continue;
             int j = i + graphemes(prefix);
-            while (j < n && !cs.isLineBreak(j))
-                ++j;
+            while (j < n && !cs.isLineBreak(j)) ++j;
             addToken(i, j, Kind::Comment);
             i = j;
             lineComment = true;
             break;
         }
-        if (lineComment)
-            continue;
+        if (lineComment) continue;
         const QStringView c = cs.at(i);
         // 3. String.
         if (c.size() == 1 && lang.strings.contains(c[0])) {
@@ -273,13 +275,10 @@ QList<Token> scan(const QString& code, const QString& language)
         const char32_t f = cs.first(i);
         if (isAlphabetic(f) || cs.is(i, u'_') || cs.is(i, u'$')) {
             int j = i;
-            while (j < n && (isAlphabetic(cs.first(j)) || isNum(j) || cs.is(j, u'_') || cs.is(j, u'$')))
-                ++j;
+            while (j < n && (isAlphabetic(cs.first(j)) || isNum(j) || cs.is(j, u'_') || cs.is(j, u'$'))) ++j;
             QString word = code.mid(cs.offset[size_t(i)], cs.offset[size_t(j)] - cs.offset[size_t(i)]);
-            if (lang.caseInsensitiveKeywords)
-                word = word.toLower();
-            if (lang.keywords.contains(word))
-                addToken(i, j, Kind::Keyword);
+            if (lang.caseInsensitiveKeywords) word = word.toLower();
+            if (lang.keywords.contains(word)) addToken(i, j, Kind::Keyword);
             i = j;
             continue;
         }

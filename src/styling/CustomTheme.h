@@ -11,7 +11,12 @@ struct RGBA {
     double r = 0, g = 0, b = 0, a = 1;
 
     RGBA() = default;
-    RGBA(double red, double green, double blue, double alpha = 1) : r(red), g(green), b(blue), a(alpha) {}
+    RGBA(double red, double green, double blue, double alpha = 1)
+        : r(red),
+          g(green),
+          b(blue),
+          a(alpha)
+    {}
     // The colour's sRGB components; a colour with no sRGB form becomes opaque black.
     explicit RGBA(const QColor& colour);
 

@@ -14,15 +14,13 @@ const char* const kColourKeys[] = {"text", "page", "desk", "link", "code"};
 
 bool readRGBA(const QJsonValue& v, RGBA& out)
 {
-    if (!v.isObject())
-        return false;
+    if (!v.isObject()) return false;
     const QJsonObject o = v.toObject();
     double* parts[] = {&out.r, &out.g, &out.b, &out.a};
     const char* names[] = {"r", "g", "b", "a"};
     for (int i = 0; i < 4; ++i) {
         const QJsonValue c = o.value(QLatin1String(names[i]));
-        if (!c.isDouble())
-            return false;
+        if (!c.isDouble()) return false;
         *parts[i] = c.toDouble();
     }
     return true;
@@ -37,22 +35,18 @@ QList<CustomTheme> decode(const QString& json)
 {
     QJsonParseError err{};
     const QJsonDocument doc = QJsonDocument::fromJson(json.toUtf8(), &err);
-    if (err.error != QJsonParseError::NoError || !doc.isArray())
-        return {};
+    if (err.error != QJsonParseError::NoError || !doc.isArray()) return {};
     QList<CustomTheme> out;
     for (const QJsonValue& v : doc.array()) {
-        if (!v.isObject())
-            return {};
+        if (!v.isObject()) return {};
         const QJsonObject o = v.toObject();
         const QJsonValue id = o.value(QLatin1String("id")), name = o.value(QLatin1String("name"));
-        if (!id.isString() || !name.isString())
-            return {};
+        if (!id.isString() || !name.isString()) return {};
         CustomTheme t;
         t.id = id.toString();
         t.name = name.toString();
         for (int i = 0; i < 5; ++i)
-            if (!readRGBA(o.value(QLatin1String(kColourKeys[i])), t.*kColourMembers[i]))
-                return {};
+            if (!readRGBA(o.value(QLatin1String(kColourKeys[i])), t.*kColourMembers[i])) return {};
         out.append(t);
     }
     return out;
@@ -68,10 +62,8 @@ QString encode(const QList<CustomTheme>& themes)
         for (int i = 0; i < 5; ++i) {
             const RGBA& c = t.*kColourMembers[i];
             for (double v : {c.r, c.g, c.b, c.a})
-                if (!std::isfinite(v))
-                    return QStringLiteral("[]"); // JSON has no NaN or infinity
-            o.insert(QLatin1String(kColourKeys[i]),
-                     QJsonObject{{"r", c.r}, {"g", c.g}, {"b", c.b}, {"a", c.a}});
+                if (!std::isfinite(v)) return QStringLiteral("[]"); // JSON has no NaN or infinity
+            o.insert(QLatin1String(kColourKeys[i]), QJsonObject{{"r", c.r}, {"g", c.g}, {"b", c.b}, {"a", c.a}});
         }
         arr.append(o);
     }
@@ -84,13 +76,11 @@ std::optional<CustomTheme> resolve(const QString& mode, const QString& json)
     if (mode.startsWith(QLatin1String("custom:"))) {
         const QString id = mode.mid(7);
         for (const CustomTheme& t : themes)
-            if (t.id == id)
-                return t;
+            if (t.id == id) return t;
         return std::nullopt;
     }
     for (const CustomTheme& t : themes)
-        if (t.name.compare(mode, Qt::CaseInsensitive) == 0)
-            return t;
+        if (t.name.compare(mode, Qt::CaseInsensitive) == 0) return t;
     return std::nullopt;
 }
 

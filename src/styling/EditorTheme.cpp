@@ -9,20 +9,23 @@
 
 namespace {
 
-QColor grey(double white) { return QColor::fromRgbF(float(white), float(white), float(white), 1.f); }
-QColor srgb(double r, double g, double b) { return QColor::fromRgbF(float(r), float(g), float(b), 1.f); }
+QColor grey(double white)
+{
+    return QColor::fromRgbF(float(white), float(white), float(white), 1.f);
+}
+QColor srgb(double r, double g, double b)
+{
+    return QColor::fromRgbF(float(r), float(g), float(b), 1.f);
+}
 
 // The colour columns of the built-in modes; anything unknown is the system column.
 enum class Mode { System, Light, Dark, Sepia };
 
 Mode modeOf(const EditorTheme& t)
 {
-    if (t.appearanceMode == QLatin1String("light"))
-        return Mode::Light;
-    if (t.appearanceMode == QLatin1String("dark"))
-        return Mode::Dark;
-    if (t.appearanceMode == QLatin1String("sepia"))
-        return Mode::Sepia;
+    if (t.appearanceMode == QLatin1String("light")) return Mode::Light;
+    if (t.appearanceMode == QLatin1String("dark")) return Mode::Dark;
+    if (t.appearanceMode == QLatin1String("sepia")) return Mode::Sepia;
     return Mode::System;
 }
 
@@ -54,8 +57,7 @@ double contrast(const QColor& a, const QColor& b)
 
 QFont sized(QFont f, double size)
 {
-    if (size > 0)
-        f.setPointSizeF(size);
+    if (size > 0) f.setPointSizeF(size);
     return f;
 }
 
@@ -113,8 +115,7 @@ bool EditorTheme::looksDark() const
 
 QColor EditorTheme::textColor() const
 {
-    if (custom)
-        return custom->text.toColor();
+    if (custom) return custom->text.toColor();
     switch (modeOf(*this)) {
     case Mode::Light: return grey(0.1);
     case Mode::Dark: return grey(0.88);
@@ -144,8 +145,7 @@ QColor EditorTheme::legibleTextColor(double alpha) const
         const QColor c = textColor(a);
         return contrast(over(c, page), page) >= 3 && contrast(over(c, code), code) >= 3;
     };
-    if (legible(alpha))
-        return textColor(alpha);
+    if (legible(alpha)) return textColor(alpha);
     // The contrast grows with the alpha: search for the least one that is enough (the
     // styler asks on every restyle, so in a few steps).
     double low = alpha, high = 1;
@@ -158,8 +158,7 @@ QColor EditorTheme::legibleTextColor(double alpha) const
 
 QColor EditorTheme::pageColor() const
 {
-    if (custom)
-        return custom->page.toColor();
+    if (custom) return custom->page.toColor();
     switch (modeOf(*this)) {
     case Mode::Light: return QColor(Qt::white);
     case Mode::Dark: return grey(0.13);
@@ -171,8 +170,7 @@ QColor EditorTheme::pageColor() const
 
 QColor EditorTheme::deskColor() const
 {
-    if (custom)
-        return custom->desk.toColor();
+    if (custom) return custom->desk.toColor();
     switch (modeOf(*this)) {
     case Mode::Light: return grey(0.9);
     case Mode::Dark: return grey(0.08);
@@ -184,15 +182,13 @@ QColor EditorTheme::deskColor() const
 
 QColor EditorTheme::linkColor() const
 {
-    if (custom)
-        return custom->link.toColor();
+    if (custom) return custom->link.toColor();
     return modeOf(*this) == Mode::Sepia ? srgb(0.51, 0.33, 0.16) : resolved(SystemColor::Accent);
 }
 
 QColor EditorTheme::codeColor() const
 {
-    if (custom)
-        return custom->code.toColor();
+    if (custom) return custom->code.toColor();
     return modeOf(*this) == Mode::Sepia ? srgb(0.6, 0.3, 0.3) : resolved(SystemColor::Pink);
 }
 

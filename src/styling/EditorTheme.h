@@ -13,13 +13,13 @@
 // appearance mode, an optional user colour theme and the focus-mode state. Every
 // colour and font is derived from these fields on request.
 struct EditorTheme {
-    double baseSize = 15;                 // points
-    QString fontFamily = "system";        // "system", "mono" or "serif"
-    double lineSpacing = 3;               // points between the lines of a paragraph
-    QString appearanceMode = "system";    // "system", "light", "dark" or "sepia"
-    std::optional<CustomTheme> custom;    // decides all five colours when present
+    double baseSize = 15;              // points
+    QString fontFamily = "system";     // "system", "mono" or "serif"
+    double lineSpacing = 3;            // points between the lines of a paragraph
+    QString appearanceMode = "system"; // "system", "light", "dark" or "sepia"
+    std::optional<CustomTheme> custom; // decides all five colours when present
     bool focusMode = false;
-    TextRange focusRange;                 // undimmed in focus mode
+    TextRange focusRange; // undimmed in focus mode
 
     QColor textColor() const;
     QColor pageColor() const;

@@ -32,15 +32,13 @@ QStringView fenceMarker(QStringView line)
     // Only spaces and tabs are trimmed: a decoded no-break space before "```" must not
     // turn a prose line into a fence the next time the text is cleaned.
     const QString t = TextUtil::trimBlanksLeading(line);
-    if (t.startsWith(u"```"))
-        return u"```";
+    if (t.startsWith(u"```")) return u"```";
     return {};
 }
 
 // Splits the text into lines (CR LF as LF), hands every run of lines outside fenced
 // code to `process`, copies fenced blocks unchanged, and joins the result with LF.
-template <typename Process>
-QString fenceWalk(const QString& text, Process process)
+template <typename Process> QString fenceWalk(const QString& text, Process process)
 {
     QString t = text;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -66,8 +64,7 @@ QString fenceWalk(const QString& text, Process process)
         while (i < lines.size()) {
             const bool closes = fenceMarker(lines[i]) == open;
             out.append(lines[i++]);
-            if (closes)
-                break;
+            if (closes) break;
         }
     }
     flush();
@@ -78,8 +75,7 @@ QString fenceWalk(const QString& text, Process process)
 qsizetype firstAlignmentRow(const QStringList& lines, const QList<qsizetype>& rows)
 {
     for (qsizetype k = 0; k < rows.size(); ++k)
-        if (TableTools::isAlignmentRow(lines[rows[k]]))
-            return k;
+        if (TableTools::isAlignmentRow(lines[rows[k]])) return k;
     return -1;
 }
 
@@ -88,8 +84,7 @@ qsizetype firstAlignmentRow(const QStringList& lines, const QList<qsizetype>& ro
 bool rowsStartATable(const QStringList& lines, qsizetype from)
 {
     for (qsizetype k = from + 1; k < lines.size() && rowLike(lines[k]); ++k)
-        if (TableTools::isAlignmentRow(lines[k]))
-            return true;
+        if (TableTools::isAlignmentRow(lines[k])) return true;
     return false;
 }
 
@@ -112,14 +107,12 @@ QStringList repairTables(const QStringList& lines)
         while (end < n) {
             const QString& l = lines[end];
             if (!TextUtil::isBlank(l)) {
-                if (!rowLike(l))
-                    break;
+                if (!rowLike(l)) break;
                 rows.append(end++);
                 continue;
             }
             const bool rowFollows = end + 1 < n && rowLike(lines[end + 1]);
-            if (!rowFollows || rowsStartATable(lines, end + 1))
-                break;
+            if (!rowFollows || rowsStartATable(lines, end + 1)) break;
             ++end;
         }
         if (rows.size() < 2) {
@@ -139,33 +132,28 @@ QStringList repairTables(const QStringList& lines)
             // above its header are not part of it and stay as they are.
             const qsizetype header = rows[align - 1];
             qsizetype blank = header;
-            while (blank > i && !TextUtil::isBlank(lines[blank - 1]))
-                --blank;
+            while (blank > i && !TextUtil::isBlank(lines[blank - 1])) --blank;
             if (blank > i) {
                 out.append(repairTables(lines.mid(i, blank - 1 - i)));
                 i = blank - 1;
             }
-            while (i < header)
-                out.append(lines[i++]);
+            while (i < header) out.append(lines[i++]);
             continue;
         }
 
         QStringList block;
         block.reserve(rows.size() + 1);
-        for (qsizetype r : rows)
-            block.append(lines[r]);
+        for (qsizetype r : rows) block.append(lines[r]);
         if (align < 0) {
             qsizetype k = 1;
-            for (const QString& r : std::as_const(block))
-                k = std::max(k, TableTools::splitCells(r).size());
+            for (const QString& r : std::as_const(block)) k = std::max(k, TableTools::splitCells(r).size());
             QStringList dashes(k, QStringLiteral("---"));
             block.insert(1, QStringLiteral("| ") + dashes.join(QStringLiteral(" | ")) + QStringLiteral(" |"));
         }
         if (const std::optional<TableTools::Model> m = TableTools::parse(block)) {
             out.append(TableTools::render(*m).split(u'\n'));
         } else {
-            for (qsizetype r = i; r < end; ++r)
-                out.append(lines[r]);
+            for (qsizetype r = i; r < end; ++r) out.append(lines[r]);
         }
         i = end;
     }
@@ -193,8 +181,7 @@ QStringList cleanProse(const QStringList& lines)
 {
     QStringList tidy;
     tidy.reserve(lines.size());
-    for (const QString& l : lines)
-        tidy.append(decodeSpacingEntities(TextUtil::trimBlanksTrailing(l)));
+    for (const QString& l : lines) tidy.append(decodeSpacingEntities(TextUtil::trimBlanksTrailing(l)));
     // Blank runs are collapsed before the tables are repaired: a run of blank lines
     // between two rows would otherwise end the table on this pass and, collapsed to one
     // blank line, join it on the next, so cleaning twice would change the text again.
@@ -206,16 +193,14 @@ QStringList cleanProse(const QStringList& lines)
 bool rowLike(QStringView line)
 {
     qsizetype first = 0;
-    while (first < line.size() && (line[first] == u' ' || line[first] == u'\t'))
-        ++first;
+    while (first < line.size() && (line[first] == u' ' || line[first] == u'\t')) ++first;
     // Blanks never hold a pipe, so counting over the untrimmed line is the same.
     return first < line.size() && line[first] != u'>' && TableTools::pipeCount(line.mid(first)) >= 2;
 }
 
 QString decodeSpacingEntities(const QString& line)
 {
-    if (!line.contains(u'&'))
-        return line;
+    if (!line.contains(u'&')) return line;
     QList<std::pair<qsizetype, qsizetype>> spans;
     for (auto it = codeSpanRE().globalMatch(line); it.hasNext();) {
         const auto m = it.next();
@@ -228,11 +213,9 @@ QString decodeSpacingEntities(const QString& line)
     }
     QString out = line;
     for (auto e = entities.crbegin(); e != entities.crend(); ++e) {
-        const bool inCode = std::any_of(spans.cbegin(), spans.cend(), [&](const auto& s) {
-            return s.first < e->second && e->first < s.second;
-        });
-        if (!inCode)
-            out.replace(e->first, e->second - e->first, QChar(0x00A0));
+        const bool inCode = std::any_of(spans.cbegin(), spans.cend(),
+                                        [&](const auto& s) { return s.first < e->second && e->first < s.second; });
+        if (!inCode) out.replace(e->first, e->second - e->first, QChar(0x00A0));
     }
     return out;
 }
@@ -240,10 +223,8 @@ QString decodeSpacingEntities(const QString& line)
 QString clean(const QString& text)
 {
     QString result = fenceWalk(text, cleanProse);
-    while (result.endsWith(u"\n\n"))
-        result.chop(1);
-    if (!result.isEmpty() && !result.endsWith(u'\n'))
-        result.append(u'\n');
+    while (result.endsWith(u"\n\n")) result.chop(1);
+    if (!result.isEmpty() && !result.endsWith(u'\n')) result.append(u'\n');
     return result;
 }
 

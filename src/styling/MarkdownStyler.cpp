@@ -16,15 +16,14 @@ namespace {
 // "$" and "." treat every Unicode line break as one, CR LF included (a "$" matches
 // before "\r\n", "." never eats a CR), and UCP makes \s and \d Unicode-aware.
 struct Patterns {
-    QRegularExpression heading, quote, ul, ol, hr, boldItalic, bold, strike, link,
-        floatDirective, alignDirective, wikiLink, footnote;
+    QRegularExpression heading, quote, ul, ol, hr, boldItalic, bold, strike, link, floatDirective, alignDirective,
+        wikiLink, footnote;
 };
 
 QRegularExpression compile(const char* pattern, bool lines)
 {
     QRegularExpression::PatternOptions opts = QRegularExpression::UseUnicodePropertiesOption;
-    if (lines)
-        opts |= QRegularExpression::MultilineOption;
+    if (lines) opts |= QRegularExpression::MultilineOption;
     QRegularExpression re(QLatin1String("(*ANY)") + QString::fromUtf8(pattern), opts);
     Q_ASSERT(re.isValid());
     re.optimize();
@@ -42,10 +41,14 @@ const Patterns& patterns()
         compile(R"((\*\*\*)(.+?)(\*\*\*))", false),
         compile(R"((\*\*|__)(.+?)(\1))", false),
         compile(R"((~~)(.+?)(~~))", false),
-        compile(R"((!?\[)([^\]\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]*)(\]\()([^)\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+)(\)))", false),
+        compile(
+            R"((!?\[)([^\]\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]*)(\]\()([^)\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+)(\)))",
+            false),
         compile(R"(\{\.(?:left|right|center|justify)\})", false),
         compile(R"(^\{\.(left|right|center|justify)\}$)", true),
-        compile(R"(\[\[([^\]|\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+?)(\|([^\]\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+?))?\]\])", false),
+        compile(
+            R"(\[\[([^\]|\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+?)(\|([^\]\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+?))?\]\])",
+            false),
         compile(R"((\[\^)([^\]\s]+)(\]))", false),
     };
     return p;
@@ -56,23 +59,23 @@ const Patterns& patterns()
 TextRange group(const QRegularExpressionMatch& m, int n, int offset)
 {
     const qsizetype s = m.capturedStart(n);
-    if (s < 0)
-        return TextRange::notFound();
+    if (s < 0) return TextRange::notFound();
     return {int(s) + offset, int(m.capturedLength(n))};
 }
 
-bool usable(TextRange r) { return !r.isNotFound() && r.length >= 1; }
+bool usable(TextRange r)
+{
+    return !r.isNotFound() && r.length >= 1;
+}
 
 // Calls `fn(match, offset)` for every match of `re` inside `scope` only: the slice
 // bounds act as the text's ends, as in the original engine's range matching.
 // A subject that is not valid UTF-16 matches nothing at all, so one lone surrogate
 // would leave its whole scope unstyled: such units are matched as U+FFFD (same length,
 // so every offset stays).
-template <typename Fn>
-void eachMatch(const QRegularExpression& re, QStringView text, TextRange scope, Fn&& fn)
+template <typename Fn> void eachMatch(const QRegularExpression& re, QStringView text, TextRange scope, Fn&& fn)
 {
-    if (scope.length <= 0)
-        return;
+    if (scope.length <= 0) return;
     QStringView subject = text.mid(scope.location, scope.length);
     QString repaired;
     if (!subject.isValidUtf16()) {
@@ -87,21 +90,21 @@ void eachMatch(const QRegularExpression& re, QStringView text, TextRange scope, 
         subject = repaired;
     }
     QRegularExpressionMatchIterator it = re.globalMatch(subject);
-    while (it.hasNext())
-        fn(it.next(), scope.location);
+    while (it.hasNext()) fn(it.next(), scope.location);
 }
 
-bool isBlankLine(QStringView line) { return TextUtil::trimWhitespaceAndNewlines(line).isEmpty(); }
+bool isBlankLine(QStringView line)
+{
+    return TextUtil::trimWhitespaceAndNewlines(line).isEmpty();
+}
 
 // A table row for the scope rule; the line is taken without its terminator.
 bool rowLike(QStringView text, TextRange line)
 {
-    if (line.length <= 0)
-        return false;
+    if (line.length <= 0) return false;
     const TextRange content = TextUtil::lineContentRange(text, line);
     return MarkdownCleaner::rowLike(text.mid(content.location, content.length));
 }
-
 
 // `scope` grown over the grid-table model runs on either side of its ends.
 TextRange acrossGrids(const AttributedText& storage, TextRange scope)
@@ -111,14 +114,12 @@ TextRange acrossGrids(const AttributedText& storage, TextRange scope)
     TextRange run;
     if (start > 0) {
         if (const auto model = storage.attributesAt(start - 1).tableModel) {
-            while (start > 0 && storage.attributesAt(start - 1, &run).tableModel == model)
-                start = run.location;
+            while (start > 0 && storage.attributesAt(start - 1, &run).tableModel == model) start = run.location;
         }
     }
     if (end < L) {
         if (const auto model = storage.attributesAt(end).tableModel) {
-            while (end < L && storage.attributesAt(end, &run).tableModel == model)
-                end = run.end();
+            while (end < L && storage.attributesAt(end, &run).tableModel == model) end = run.end();
         }
     }
     return {start, end - start};
@@ -131,13 +132,11 @@ MarkdownStyler::MarkdownStyler()
     patterns(); // compile up front, not on the first keystroke
 }
 
-
 TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QStringView ns,
                                      const QList<FenceMatch>& fences) const
 {
     const int L = int(ns.size());
-    if (L < 1)
-        return {0, 0};
+    if (L < 1) return {0, 0};
     const int lo = std::clamp(window.isNotFound() ? L : window.location, 0, L);
     const int hi = std::max(window.isNotFound() ? lo : window.location + window.length, lo);
     int start = TextUtil::lineRange(ns, lo).location;
@@ -170,8 +169,7 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
         while (start > 0) {
             const TextRange b = TextUtil::lineRange(ns, start - 1);
             if (!isBlankLine(lineText(b))) {
-                if (!rowLike(ns, b))
-                    break;
+                if (!rowLike(ns, b)) break;
                 start = b.location;
                 continue;
             }
@@ -188,8 +186,7 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
     auto rowsDown = [&] {
         while (end < L) {
             const TextRange d = TextUtil::lineRange(ns, end);
-            if (d.end() <= end)
-                break;
+            if (d.end() <= end) break;
             if (isBlankLine(lineText(d))) {
                 const TextRange a = TextUtil::lineRange(ns, std::clamp(end - 1, 0, L - 1));
                 const TextRange c = d.end() < L ? TextUtil::lineRange(ns, d.end()) : TextRange(L, 0);
@@ -206,17 +203,14 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
     };
     // The rules run again only on a side that a fence moved.
     for (bool up = true, down = true; up || down;) {
-        if (up)
-            rowsUp();
+        if (up) rowsUp();
         if (up && start > 0) {
             const TextRange above = TextUtil::lineRange(ns, start - 1);
-            if (!isBlankLine(lineText(above)))
-                start = above.location;
+            if (!isBlankLine(lineText(above))) start = above.location;
         }
         while (up && start > 0 && startsDirective(TextUtil::lineRange(ns, start - 1)))
             start = TextUtil::lineRange(ns, start - 1).location;
-        if (down)
-            rowsDown();
+        if (down) rowsDown();
         if (down && end < L && end > 0) {
             const TextRange below = TextUtil::lineRange(ns, end);
             if (!isBlankLine(lineText(below)) || startsDirective(TextUtil::lineRange(ns, end - 1))) {
@@ -230,8 +224,7 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
         auto it = std::lower_bound(fences.begin(), fences.end(), start,
                                    [](const FenceMatch& f, int pos) { return f.range.end() <= pos; });
         for (; it != fences.end() && it->range.location < end; ++it) {
-            if (!it->range.intersects(TextRange(start, end - start)) || it->content.length > wholeFenceLimit)
-                continue;
+            if (!it->range.intersects(TextRange(start, end - start)) || it->content.length > wholeFenceLimit) continue;
             if (it->range.location < start) {
                 start = TextUtil::lineRange(ns, it->range.location).location;
                 up = true;
@@ -247,26 +240,22 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
 
 void MarkdownStyler::marker(AttributedText& storage, TextRange range, TextRange clip) const
 {
-    if (!usable(range))
-        return;
+    if (!usable(range)) return;
     // Dimmed always; hidden in WYSIWYG unless it overlaps the reveal range (one edit).
     const bool conceal = concealMarkers && (revealRange.isNotFound() || !range.intersects(revealRange));
     if (!clip.isNotFound()) {
         range = range.intersection(clip);
-        if (!usable(range))
-            return;
+        if (!usable(range)) return;
     }
     storage.modifyAttributes(range, key(conceal ? Op::HiddenMarker : Op::Marker), [&](TextAttributes& a) {
         a.foreground = m_paint.marker;
-        if (conceal)
-            a.markdownConceal = true;
+        if (conceal) a.markdownConceal = true;
     });
 }
 
 void MarkdownStyler::applyTrait(bool bold, AttributedText& storage, TextRange range) const
 {
-    if (!usable(range) || range.end() > storage.length())
-        return;
+    if (!usable(range) || range.end() > storage.length()) return;
     storage.modifyAttributes(range, key(bold ? Op::Bold : Op::Italic), [&](TextAttributes& a) {
         QFont f = a.font ? *a.font : m_paint.baseFont;
         if (bold)
@@ -279,13 +268,11 @@ void MarkdownStyler::applyTrait(bool bold, AttributedText& storage, TextRange ra
 
 void MarkdownStyler::styleMono(AttributedText& storage, TextRange range, bool background) const
 {
-    if (!usable(range))
-        return;
+    if (!usable(range)) return;
     storage.modifyAttributes(range, key(background ? Op::CodeWithBackground : Op::Code), [&](TextAttributes& a) {
         a.font = m_paint.codeFont;
         a.foreground = m_paint.code;
-        if (background)
-            a.background = m_paint.codeBackground;
+        if (background) a.background = m_paint.codeBackground;
     });
 }
 
@@ -293,7 +280,6 @@ void MarkdownStyler::colour(AttributedText& storage, TextRange range, int op, co
 {
     storage.modifyAttributes(range, key(op), [&c](TextAttributes& a) { a.foreground = c; });
 }
-
 
 void MarkdownStyler::preparePaint()
 {
@@ -320,8 +306,7 @@ void MarkdownStyler::preparePaint()
     m_paint.code = theme.codeColor();
     m_paint.baseFont = theme.scaledFont(theme.baseSize);
     m_paint.codeFont = theme.codeFont();
-    for (int level = 0; level < 7; ++level)
-        m_paint.headingFonts[level] = theme.headingFont(level);
+    for (int level = 0; level < 7; ++level) m_paint.headingFonts[level] = theme.headingFont(level);
     // In the editor's own look, which need not be the application's.
     m_paint.tokenComment = theme.resolved(EditorTheme::SystemColor::SecondaryLabel);
     m_paint.tokenString = theme.resolved(EditorTheme::SystemColor::Green);
@@ -355,14 +340,12 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         for (bool grew = true; grew;) {
             grew = false;
             for (const FenceMatch& f : fm) {
-                if (f.range.location >= scope.end())
-                    break;
+                if (f.range.location >= scope.end()) break;
                 if (!f.range.intersects(scope) || f.content.length <= wholeFenceLimit
                     || (scope.location <= f.range.location && scope.end() >= f.range.end()))
                     continue;
                 const QString language = fenceLanguage(ns, f);
-                if (language.isEmpty())
-                    continue;
+                if (language.isEmpty()) continue;
                 TextRange changed;
                 fenceTokens(storage, f, language, &changed);
                 if (!changed.isNotFound() && (changed.location < scope.location || changed.end() > scope.end())) {
@@ -376,12 +359,10 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
 
     // Whether a range overlaps a fence with a positive length (touching is not enough).
     auto inFence = [&fm](TextRange r) {
-        if (fm.isEmpty() || r.length <= 0)
-            return false;
+        if (fm.isEmpty() || r.length <= 0) return false;
         auto it = std::upper_bound(fm.begin(), fm.end(), r.location,
                                    [](int pos, const FenceMatch& f) { return pos < f.range.location; });
-        if (it != fm.begin() && std::prev(it)->range.intersects(r))
-            return true;
+        if (it != fm.begin() && std::prev(it)->range.intersects(r)) return true;
         return it != fm.end() && it->range.intersects(r);
     };
 
@@ -403,19 +384,16 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     // and the directive pass below aligns it again if a directive still stands above it.
     if (scope.end() < L && scope.end() > 0 && TextUtil::isLineTerminator(S[scope.end() - 1])) {
         const TextRange below = TextUtil::lineRange(ns, scope.end());
-        if (isBlankLine(ns.mid(below.location, below.length)))
-            storage.addParagraphStyle(below, para);
+        if (isBlankLine(ns.mid(below.location, below.length))) storage.addParagraphStyle(below, para);
     }
 
     // Fenced code blocks (a large one may lie partly outside the scope: only its part
     // inside is styled again).
     for (const FenceMatch& f : fm) {
-        if (!f.range.intersects(scope))
-            continue;
+        if (!f.range.intersects(scope)) continue;
         styleMono(storage, f.range.intersection(scope), true);
         const qsizetype firstLf = ns.mid(f.range.location, f.range.length).indexOf(u'\n');
-        if (firstLf >= 0)
-            marker(storage, TextRange(f.range.location, int(firstLf) + 1), scope);
+        if (firstLf >= 0) marker(storage, TextRange(f.range.location, int(firstLf) + 1), scope);
         const qsizetype lastLf = ns.mid(f.range.location, f.range.length).lastIndexOf(u'\n');
         if (lastLf >= 0)
             marker(storage, TextRange(f.range.location + int(lastLf), f.range.length - int(lastLf)), scope);
@@ -426,23 +404,19 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     auto pass = [&](const QRegularExpression& pattern, auto&& apply) {
         eachMatch(pattern, ns, scope, [&](const QRegularExpressionMatch& m, int off) {
             const TextRange whole = group(m, 0, off);
-            if (!inFence(whole))
-                apply(m, off, whole);
+            if (!inFence(whole)) apply(m, off, whole);
         });
     };
 
-    pass(re.hr, [&](const QRegularExpressionMatch&, int, TextRange whole) {
-        colour(storage, whole, Op::Rule, m_paint.rule);
-    });
+    pass(re.hr,
+         [&](const QRegularExpressionMatch&, int, TextRange whole) { colour(storage, whole, Op::Rule, m_paint.rule); });
     pass(re.heading, [&](const QRegularExpressionMatch& m, int off, TextRange whole) {
         const TextRange hashes = group(m, 1, off), title = group(m, 2, off);
         const int level = std::clamp(hashes.length, 0, 6);
         storage.modifyAttributes(whole, key(Op::Heading0 + level),
                                  [&](TextAttributes& a) { a.font = m_paint.headingFonts[level]; });
-        if (usable(title))
-            colour(storage, title, Op::Title, m_paint.text);
-        if (!title.isNotFound())
-            marker(storage, TextRange(whole.location, title.location - whole.location));
+        if (usable(title)) colour(storage, title, Op::Title, m_paint.text);
+        if (!title.isNotFound()) marker(storage, TextRange(whole.location, title.location - whole.location));
     });
     pass(re.quote, [&](const QRegularExpressionMatch& m, int off, TextRange) {
         const TextRange text = group(m, 2, off);
@@ -462,8 +436,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         });
     }
     for (const MarkdownEmphasis::Match& m : MarkdownEmphasis::codeSpanMatches(ns, scope)) {
-        if (inFence(m.whole))
-            continue;
+        if (inFence(m.whole)) continue;
         styleMono(storage, m.text, true);
         marker(storage, m.open);
         marker(storage, m.close);
@@ -476,17 +449,14 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
                 a.underline = true;
             });
         }
-        for (int g : {1, 3, 4, 5})
-            marker(storage, group(m, g, off));
+        for (int g : {1, 3, 4, 5}) marker(storage, group(m, g, off));
     });
     // Emphasis: the content gets its traits, the delimiters are markers.
     auto emphasis = [&](const QRegularExpression& pattern, bool bold, bool italic) {
         pass(pattern, [&](const QRegularExpressionMatch& m, int off, TextRange) {
             const TextRange text = group(m, 2, off);
-            if (bold)
-                applyTrait(true, storage, text);
-            if (italic)
-                applyTrait(false, storage, text);
+            if (bold) applyTrait(true, storage, text);
+            if (italic) applyTrait(false, storage, text);
             marker(storage, group(m, 1, off));
             marker(storage, group(m, 3, off));
         });
@@ -494,8 +464,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     emphasis(re.boldItalic, true, true);
     emphasis(re.bold, true, false);
     for (const MarkdownEmphasis::Match& m : MarkdownEmphasis::singleMarkerMatches(ns, scope)) {
-        if (inFence(m.whole))
-            continue;
+        if (inFence(m.whole)) continue;
         applyTrait(false, storage, m.text);
         marker(storage, m.open);
         marker(storage, m.close);
@@ -516,8 +485,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     {
         const QFont& baseFont = m_paint.baseFont;
         QFont refFont = baseFont;
-        if (baseFont.pointSizeF() > 0)
-            refFont.setPointSizeF(baseFont.pointSizeF() * 0.72);
+        if (baseFont.pointSizeF() > 0) refFont.setPointSizeF(baseFont.pointSizeF() * 0.72);
         pass(re.footnote, [&](const QRegularExpressionMatch& m, int off, TextRange whole) {
             if (whole.end() < L && S[whole.end()] == u':') {
                 colour(storage, TextRange(whole.location, whole.length + 1), Op::Marker, m_paint.marker);
@@ -549,8 +517,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         }
         marker(storage, TextRange(whole.location, 2));
         marker(storage, TextRange(whole.end() - 2, 2));
-        if (!label.isNotFound())
-            marker(storage, TextRange(target.location, label.location - target.location));
+        if (!label.isNotFound()) marker(storage, TextRange(target.location, label.location - target.location));
     });
 
     pass(re.floatDirective, [&](const QRegularExpressionMatch&, int, TextRange whole) { marker(storage, whole); });
@@ -576,8 +543,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
             next += 2;
         else if (next < L && TextUtil::isLineTerminator(S[next]))
             next += 1;
-        if (next >= L)
-            return;
+        if (next >= L) return;
         const TextRange line = TextUtil::lineRange(ns, next);
         ParagraphStyle style = storage.attributesAt(line.location).paragraphStyle.value_or(ParagraphStyle());
         style.alignment = align;
@@ -592,10 +558,8 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         const int to = scope.end();
         const int before = std::min(fs, to);
         const int after = std::max(fe, from);
-        if (before > from)
-            colour(storage, TextRange(from, before - from), Op::FocusDim, m_paint.focusDim);
-        if (to > after)
-            colour(storage, TextRange(after, to - after), Op::FocusDim, m_paint.focusDim);
+        if (before > from) colour(storage, TextRange(from, before - from), Op::FocusDim, m_paint.focusDim);
+        if (to > after) colour(storage, TextRange(after, to - after), Op::FocusDim, m_paint.focusDim);
     }
 
     storage.endEditing();

@@ -96,8 +96,25 @@ private:
     // The repeated attribute edits of one restyle; each result depends only on the
     // run's attributes and the restyle's paint, so the text shares it between runs.
     enum Op {
-        Marker = 1, HiddenMarker, Bold, Italic, Code, CodeWithBackground, Rule, Title, Faint, Link, LinkText, Strike,
-        FootnoteReference, TokenComment, TokenString, TokenNumber, TokenKeyword, FocusDim, Heading0,
+        Marker = 1,
+        HiddenMarker,
+        Bold,
+        Italic,
+        Code,
+        CodeWithBackground,
+        Rule,
+        Title,
+        Faint,
+        Link,
+        LinkText,
+        Strike,
+        FootnoteReference,
+        TokenComment,
+        TokenString,
+        TokenNumber,
+        TokenKeyword,
+        FocusDim,
+        Heading0,
     };
     std::uint64_t key(int op) const { return m_keys + std::uint64_t(op); }
     void colour(AttributedText& storage, TextRange range, int op, const QColor& c) const;

@@ -25,13 +25,10 @@ void collectTicks(QStringView s, int from, int to, std::vector<int>& out)
     int ls = from > 0 ? int(s.mid(0, from).lastIndexOf(u'\n')) + 1 : 0;
     while (ls <= to && ls <= n) {
         int p = ls;
-        while (p < n && isFenceBlank(s[p]))
-            ++p;
-        if (p + 3 <= n && s[p] == u'`' && s[p + 1] == u'`' && s[p + 2] == u'`')
-            out.push_back(p);
+        while (p < n && isFenceBlank(s[p])) ++p;
+        if (p + 3 <= n && s[p] == u'`' && s[p + 1] == u'`' && s[p + 2] == u'`') out.push_back(p);
         const qsizetype lf = s.indexOf(u'\n', ls);
-        if (lf < 0)
-            break;
+        if (lf < 0) break;
         ls = int(lf) + 1;
     }
 }
@@ -46,10 +43,8 @@ FenceMatch fenceAt(QStringView s, const std::vector<int>& ticks, size_t i)
     const int n = int(s.size());
     const int p = ticks[i];
     const qsizetype lf = s.indexOf(u'\n', p + 3);
-    if (lf < 0)
-        return FenceMatch{TextRange(p, n - p), TextRange(n, 0)};
-    if (i + 1 == ticks.size())
-        return FenceMatch{TextRange(p, n - p), TextRange(int(lf) + 1, n - int(lf) - 1)};
+    if (lf < 0) return FenceMatch{TextRange(p, n - p), TextRange(n, 0)};
+    if (i + 1 == ticks.size()) return FenceMatch{TextRange(p, n - p), TextRange(int(lf) + 1, n - int(lf) - 1)};
     const int close = ticks[i + 1];
     const int closeLine = int(s.mid(0, close).lastIndexOf(u'\n')) + 1;
     return FenceMatch{TextRange(p, close + 3 - p), TextRange(int(lf) + 1, closeLine - int(lf) - 1)};
@@ -60,8 +55,7 @@ QList<FenceMatch> pairTicks(QStringView s, const std::vector<int>& ticks)
     QList<FenceMatch> out;
     for (size_t i = 0; i < ticks.size(); i += 2) {
         out.append(fenceAt(s, ticks, i));
-        if (out.last().range.end() >= s.size() && i + 1 >= ticks.size())
-            break;
+        if (out.last().range.end() >= s.size() && i + 1 >= ticks.size()) break;
     }
     return out;
 }
@@ -88,8 +82,8 @@ TextRange fenceDifference(const QList<FenceMatch>& before, const QList<FenceMatc
     // keeps its status too: only the edited lines of it change.
     auto editedInside = [&](const FenceMatch& o, const FenceMatch& n) {
         return o.range.location == n.range.location && o.content.location == n.content.location
-            && change.start >= o.content.location && change.oldEnd <= o.content.end()
-            && n.content.end() == o.content.end() + delta && n.range.end() == o.range.end() + delta;
+               && change.start >= o.content.location && change.oldEnd <= o.content.end()
+               && n.content.end() == o.content.end() + delta && n.range.end() == o.range.end() + delta;
     };
     qsizetype head = 0;
     while (head < before.size() && head < after.size()
@@ -100,23 +94,20 @@ TextRange fenceDifference(const QList<FenceMatch>& before, const QList<FenceMatc
     while (oldTail > head && newTail > head) {
         const FenceMatch& o = before[oldTail - 1];
         const FenceMatch& n = after[newTail - 1];
-        if (o.range.location < change.oldEnd || n.range != TextRange(o.range.location + delta, o.range.length))
-            break;
+        if (o.range.location < change.oldEnd || n.range != TextRange(o.range.location + delta, o.range.length)) break;
         --oldTail;
         --newTail;
     }
     TextRange out;
     auto carry = [&](int p, bool isEnd) {
-        if (p <= change.start)
-            return p;
+        if (p <= change.start) return p;
         return p >= change.oldEnd ? p + delta : (isEnd ? change.newEnd : change.start);
     };
     for (qsizetype i = head; i < oldTail; ++i) {
         const int a = carry(before[i].range.location, false), b = carry(before[i].range.end(), true);
         out = out.united(TextRange(a, std::max(0, b - a)));
     }
-    for (qsizetype i = head; i < newTail; ++i)
-        out = out.united(after[i].range);
+    for (qsizetype i = head; i < newTail; ++i) out = out.united(after[i].range);
     return out;
 }
 
@@ -132,8 +123,7 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
         change = AttributedText::TextChange{0, 0, storage.length(), true};
     else
         change = storage.textChangeSince(m_fenceRevision);
-    if (!change)
-        return m_fences;
+    if (!change) return m_fences;
     const QList<FenceMatch> before = m_fences;
 
     if (change->whole) {
@@ -157,8 +147,7 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
         const bool sameCount = fresh.size() == size_t(hi - lo);
         std::vector<int> updated(m_ticks.begin(), lo);
         updated.insert(updated.end(), fresh.begin(), fresh.end());
-        for (auto it = hi; it != m_ticks.end(); ++it)
-            updated.push_back(*it + delta);
+        for (auto it = hi; it != m_ticks.end(); ++it) updated.push_back(*it + delta);
         m_ticks = std::move(updated);
         if (sameCount) {
             // As many fence lines as before: every line pairs with the same partner, so
@@ -183,8 +172,7 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
             m_fences = std::move(fences);
             m_fenceStorage = storage.identity();
             m_fenceRevision = storage.textRevision();
-            if (sameStorage)
-                *changed = fenceDifference(before, m_fences, *change);
+            if (sameStorage) *changed = fenceDifference(before, m_fences, *change);
             return m_fences;
         }
     }
@@ -201,15 +189,12 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
 QString MarkdownStyler::fenceLanguage(QStringView ns, const FenceMatch& f)
 {
     const int langStart = f.range.location + 3;
-    if (f.content.isNotFound() || langStart > ns.size())
-        return {};
+    if (f.content.isNotFound() || langStart > ns.size()) return {};
     QStringView lang = ns.mid(langStart, std::max(0, f.content.location - 1 - langStart));
     // The opening line's CR of a CR LF is not part of the language name.
-    if (lang.endsWith(u'\r'))
-        lang.chop(1);
+    if (lang.endsWith(u'\r')) lang.chop(1);
     const QString language = TextUtil::trimBlanks(lang);
-    if (language.compare(QLatin1String("mermaid"), Qt::CaseInsensitive) == 0)
-        return {};
+    if (language.compare(QLatin1String("mermaid"), Qt::CaseInsensitive) == 0) return {};
     return language;
 }
 
@@ -220,8 +205,7 @@ using Tokens = QList<CodeTokenizer::Token>;
 Tokens scanAt(QStringView s, int from, int to, const QString& language)
 {
     Tokens out = CodeTokenizer::scan(s.mid(from, to - from).toString(), language);
-    for (CodeTokenizer::Token& t : out)
-        t.range.location += from;
+    for (CodeTokenizer::Token& t : out) t.range.location += from;
     return out;
 }
 
@@ -251,8 +235,7 @@ const QList<CodeTokenizer::Token>& MarkdownStyler::fenceTokens(const AttributedT
     *changed = TextRange::notFound();
     FenceTokens& k = m_tokens;
     const bool same = k.storage == storage.identity() && k.language == language && !k.content.isNotFound();
-    if (same && k.revision == storage.textRevision() && k.content == content)
-        return k.tokens;
+    if (same && k.revision == storage.textRevision() && k.content == content) return k.tokens;
     const auto change = same ? storage.textChangeSince(k.revision) : std::nullopt;
     const int delta = change ? change->newEnd - change->oldEnd : 0;
     if (change && !change->whole && change->start >= k.content.location && change->oldEnd <= k.content.end()
@@ -264,26 +247,22 @@ const QList<CodeTokenizer::Token>& MarkdownStyler::fenceTokens(const AttributedT
         from = from < 0 ? cs : cs + from + 1;
         auto over = std::lower_bound(k.tokens.begin(), k.tokens.end(), from,
                                      [](const CodeTokenizer::Token& t, int pos) { return t.range.end() <= pos; });
-        if (over != k.tokens.end() && over->range.location < from)
-            from = over->range.location;
+        if (over != k.tokens.end() && over->range.location < from) from = over->range.location;
         // To a line start where both the new scan and the kept one are between tokens:
         // from there on the text and so the tokens are the kept ones, shifted.
         int to = lineEndAfter(s, std::max(change->newEnd, from), ce);
         Tokens fresh;
         for (;;) {
             fresh = scanAt(s, from, to, language);
-            if (to >= ce)
-                break;
+            if (to >= ce) break;
             const bool newFresh = fresh.isEmpty() || fresh.last().range.end() < to;
-            if (newFresh && to - delta > change->oldEnd && freshAt(k.tokens, to - delta))
-                break;
+            if (newFresh && to - delta > change->oldEnd && freshAt(k.tokens, to - delta)) break;
             to = lineEndAfter(s, std::min(ce, to + std::max(64, to - from)), ce);
         }
         Tokens merged;
         merged.reserve(k.tokens.size() + fresh.size());
         auto tail = k.tokens.begin();
-        for (; tail != k.tokens.end() && tail->range.end() <= from; ++tail)
-            merged.append(*tail);
+        for (; tail != k.tokens.end() && tail->range.end() <= from; ++tail) merged.append(*tail);
         merged.append(fresh);
         if (to < ce) {
             tail = std::lower_bound(tail, k.tokens.end(), to - delta,
@@ -309,14 +288,11 @@ const QList<CodeTokenizer::Token>& MarkdownStyler::fenceTokens(const AttributedT
 void MarkdownStyler::highlightFenceCode(AttributedText& storage, const FenceMatch& f, TextRange scope, QStringView ns)
 {
     const TextRange content = f.content;
-    if (content.isNotFound() || content.length < 1)
-        return;
+    if (content.isNotFound() || content.length < 1) return;
     const QString language = fenceLanguage(ns, f);
-    if (language.isEmpty())
-        return;
+    if (language.isEmpty()) return;
     auto paint = [&](const CodeTokenizer::Token& t, TextRange r) {
-        if (r.end() > storage.length() || r.length <= 0)
-            return;
+        if (r.end() > storage.length() || r.length <= 0) return;
         switch (t.kind) {
         case CodeTokenizer::Kind::Comment: colour(storage, r, Op::TokenComment, m_paint.tokenComment); break;
         case CodeTokenizer::Kind::String: colour(storage, r, Op::TokenString, m_paint.tokenString); break;
@@ -336,6 +312,5 @@ void MarkdownStyler::highlightFenceCode(AttributedText& storage, const FenceMatc
     const Tokens& tokens = fenceTokens(storage, f, language, &ignored);
     auto it = std::lower_bound(tokens.begin(), tokens.end(), scope.location,
                                [](const CodeTokenizer::Token& t, int pos) { return t.range.end() <= pos; });
-    for (; it != tokens.end() && it->range.location < scope.end(); ++it)
-        paint(*it, it->range.intersection(scope));
+    for (; it != tokens.end() && it->range.location < scope.end(); ++it) paint(*it, it->range.intersection(scope));
 }

@@ -54,15 +54,11 @@ std::shared_ptr<MeasureCache> cacheFor(const QString& fontKey)
     constexpr qsizetype maxFonts = 8;
     constexpr qsizetype maxEntries = 100000;
     thread_local QHash<QString, std::shared_ptr<MeasureCache>> caches;
-    if (!caches.contains(fontKey) && caches.size() >= maxFonts)
-        caches.clear();
+    if (!caches.contains(fontKey) && caches.size() >= maxFonts) caches.clear();
     std::shared_ptr<MeasureCache>& c = caches[fontKey];
-    if (!c)
-        c = std::make_shared<MeasureCache>();
-    if (c->widths.size() > maxEntries)
-        c->widths.clear();
-    if (c->heights.size() > maxEntries)
-        c->heights.clear();
+    if (!c) c = std::make_shared<MeasureCache>();
+    if (c->widths.size() > maxEntries) c->widths.clear();
+    if (c->heights.size() > maxEntries) c->heights.clear();
     return c;
 }
 
@@ -71,19 +67,17 @@ std::shared_ptr<MeasureCache> cacheFor(const QString& fontKey)
 class Measurer {
 public:
     explicit Measurer(const QFont& font)
-        : m_font(font)
-        , m_metrics(font)
-        , m_cache(cacheFor(font.key()))
-        , m_base(std::ceil(m_metrics.ascent() + m_metrics.descent()))
-        , m_oneLine(std::ceil(measureWrapped(QStringLiteral("Xg"), 1e6)))
-    {
-    }
+        : m_font(font),
+          m_metrics(font),
+          m_cache(cacheFor(font.key())),
+          m_base(std::ceil(m_metrics.ascent() + m_metrics.descent())),
+          m_oneLine(std::ceil(measureWrapped(QStringLiteral("Xg"), 1e6)))
+    {}
 
     double width(const QString& s) const
     {
         const auto it = m_cache->widths.constFind(s);
-        if (it != m_cache->widths.cend())
-            return *it;
+        if (it != m_cache->widths.cend()) return *it;
         const double w = m_metrics.horizontalAdvance(s);
         m_cache->widths.insert(s, w);
         return w;
@@ -93,13 +87,10 @@ public:
     // `knownWidth` is the text's single-line width when already measured (else < 0).
     double wrappedHeight(const QString& s, double wrap, double knownWidth = -1) const
     {
-        if (s.isEmpty())
-            return 0;
-        if (isPlainLatin(s) && (knownWidth >= 0 ? knownWidth : width(s)) <= wrap)
-            return m_oneLine;
+        if (s.isEmpty()) return 0;
+        if (isPlainLatin(s) && (knownWidth >= 0 ? knownWidth : width(s)) <= wrap) return m_oneLine;
         const auto it = m_cache->heights.constFind(s);
-        if (it != m_cache->heights.cend() && it->first == wrap)
-            return it->second;
+        if (it != m_cache->heights.cend() && it->first == wrap) return it->second;
         const double h = std::ceil(measureWrapped(s, wrap));
         m_cache->heights.insert(s, {wrap, h});
         return h;
@@ -166,8 +157,7 @@ bool showsSortGlyph(bool header, qsizetype rowCount, double width)
 
 double wrapWidth(const QList<double>& widths, int column, double glyphRoom)
 {
-    if (column >= widths.size())
-        return std::max(1.0, fallbackWrapWidth);
+    if (column >= widths.size()) return std::max(1.0, fallbackWrapWidth);
     return std::max(1.0, widths[column] - horizontalMargin - glyphRoom);
 }
 
@@ -182,11 +172,11 @@ double rowHeight(const TableModel::Row& row, qsizetype rowCount, int columns, co
     const int n = std::min(columns, int(row.cells.size()));
     for (int c = 0; c < n; ++c) {
         const double room = showsSortGlyph(row.isHeader, rowCount, widths.value(c)) ? sortGlyphTextRoom : 0;
-        const double cell = before && keep.value(c)
-            ? before[c]
-            : m.wrappedHeight(displayText(row.cells[c]), wrapWidth(widths, c, room), single ? single[c] : -1);
-        if (cellHeights)
-            cellHeights[c] = cell;
+        const double cell =
+            before && keep.value(c)
+                ? before[c]
+                : m.wrappedHeight(displayText(row.cells[c]), wrapWidth(widths, c, room), single ? single[c] : -1);
+        if (cellHeights) cellHeights[c] = cell;
         h = std::max(h, cell);
     }
     return h + verticalMargin;
@@ -213,12 +203,11 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
     // Rows whose cells, font and column count are as they were measured before (and
     // whose header showed a sort glyph then as now).
     const bool comparable = previous.fontKey == body.key() && previous.columns == columns
-        && (previous.header.size() >= 2) == (rowCount >= 2);
+                            && (previous.header.size() >= 2) == (rowCount >= 2);
     QList<qsizetype> from(rowCount, -1);
     for (qsizetype r = 0; comparable && r < rowCount && r < previousRow.size(); ++r) {
         const qsizetype p = previousRow[r];
-        if (p >= 0 && p < previous.header.size() && previous.header[p] == rows[r].isHeader)
-            from[r] = p;
+        if (p >= 0 && p < previous.header.size() && previous.header[p] == rows[r].isHeader) from[r] = p;
     }
 
     Measurements m;
@@ -236,8 +225,7 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
         }
         const Measurer& measurer = row.isHeader ? heavy : regular;
         const int cells = std::min(columns, int(row.cells.size()));
-        for (int c = 0; c < cells; ++c)
-            single[c] = measurer.width(displayText(row.cells[c]));
+        for (int c = 0; c < cells; ++c) single[c] = measurer.width(displayText(row.cells[c]));
     }
 
     Layout out;
@@ -251,29 +239,25 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
         for (qsizetype r = 0; r < rowCount; ++r) {
             const double* single = m.single.constData() + r * stride;
             for (int c = 0; c < stride; ++c) {
-                if (single[c] < 0)
-                    continue;
+                if (single[c] < 0) continue;
                 double w = single[c] + horizontalMargin;
-                if (rows[r].isHeader && rowCount >= 2)
-                    w += sortGlyphTextRoom;
+                if (rows[r].isHeader && rowCount >= 2) w += sortGlyphTextRoom;
                 natural[c] = std::max(natural[c], w);
-                if (rows[r].isHeader)
-                    header[c] = std::max(header[c], w);
+                if (rows[r].isHeader) header[c] = std::max(header[c], w);
             }
         }
         double total = 0;
-        for (double w : natural)
-            total += w;
+        for (double w : natural) total += w;
         out.widths = natural;
         if (available < total && total > 0) {
             double headerTotal = 0;
-            for (double w : header)
-                headerTotal += w;
+            for (double w : header) headerTotal += w;
             for (int c = 0; c < n; ++c) {
                 if (available <= headerTotal)
                     out.widths[c] = std::max(natural[c] * available / total, minimumShrunkWidth);
                 else
-                    out.widths[c] = header[c] + (available - headerTotal) / (total - headerTotal) * (natural[c] - header[c]);
+                    out.widths[c] =
+                        header[c] + (available - headerTotal) / (total - headerTotal) * (natural[c] - header[c]);
             }
         }
     }
@@ -287,8 +271,8 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
     for (qsizetype r = 0; r < rowCount; ++r) {
         const double* before = from[r] >= 0 ? previous.cellHeights.constData() + from[r] * stride : nullptr;
         out.rowHeights.append(rowHeight(rows[r], rowCount, columns, rows[r].isHeader ? heavy : regular, out.widths,
-                                        m.single.constData() + r * stride, m.cellHeights.data() + r * stride,
-                                        before, sameWidth));
+                                        m.single.constData() + r * stride, m.cellHeights.data() + r * stride, before,
+                                        sameWidth));
     }
     m.widths = out.widths;
     kept = std::move(m);
@@ -304,12 +288,11 @@ std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int te
     const qsizetype rowCount = model.rows.size();
     g.rowHeights = model.rowHeights.size() == rowCount ? model.rowHeights : QList<double>(rowCount, fallbackRowHeight);
     const QList<double> widths = model.columnWidths.size() == model.columns
-        ? model.columnWidths
-        : QList<double>(model.columns, fallbackColumnWidth);
+                                     ? model.columnWidths
+                                     : QList<double>(model.columns, fallbackColumnWidth);
 
     double tableWidth = 0;
-    for (double w : widths)
-        tableWidth += w;
+    for (double w : widths) tableWidth += w;
 
     const double left = origin.x();
     const bool placed = rowTops.size() == rowCount;
@@ -332,18 +315,15 @@ std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int te
         for (int c = 0; c < model.columns; ++c) {
             const QRectF cell(x, y, widths[c], h);
             g.cellRects.append(cell);
-            if (c < row.cellRanges.size())
-                g.hits.append(TableCellHit{cell, row.cellRanges[c], row.cells.value(c)});
+            if (c < row.cellRanges.size()) g.hits.append(TableCellHit{cell, row.cellRanges[c], row.cells.value(c)});
             x += widths[c];
         }
         y += h;
-        if (placed)
-            f.parts.last().setBottom(y);
+        if (placed) f.parts.last().setBottom(y);
     }
 
     f.rect = QRectF(left, top, tableWidth, y - top);
-    if (!placed)
-        f.parts = {f.rect};
+    if (!placed) f.parts = {f.rect};
     f.headerRect = QRectF(left, top, tableWidth, g.rowHeights.first());
     double x = left;
     for (int c = 0; c + 1 < model.columns; ++c) {
@@ -367,8 +347,7 @@ QRectF sortGlyphRect(const QRectF& cell)
 QRectF sortGlyphArea(const TableFrame& frame, int column)
 {
     double right = frame.rect.left();
-    for (int c = 0; c <= column && c < frame.widths.size(); ++c)
-        right += frame.widths[c];
+    for (int c = 0; c <= column && c < frame.widths.size(); ++c) right += frame.widths[c];
     const double w = std::min(frame.widths.value(column, fallbackColumnWidth), sortGlyphAreaWidth);
     return QRectF(right - w, frame.headerRect.top(), w, frame.headerRect.height());
 }
@@ -389,8 +368,7 @@ Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFo
 {
     Drawn out;
     const std::optional<Geometry> g = geometry(model, origin, textLength, rowTops);
-    if (!g)
-        return out;
+    if (!g) return out;
     const QFont body = bodyFont(font);
     const QFont bold = boldFont(body);
 
@@ -401,7 +379,8 @@ Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFo
     for (qsizetype r = 0; r < model.rows.size(); ++r) {
         const TableModel::Row& row = model.rows[r];
         if (visible.isValid()
-            && !visible.intersects(QRectF(g->frame.rect.left(), g->rowTops[r], g->frame.rect.width(), g->rowHeights[r])))
+            && !visible.intersects(
+                QRectF(g->frame.rect.left(), g->rowTops[r], g->frame.rect.width(), g->rowHeights[r])))
             continue;
         if (row.isHeader)
             painter.fillRect(QRectF(g->frame.rect.left(), g->rowTops[r], g->frame.rect.width(), g->rowHeights[r]),
@@ -454,20 +433,16 @@ DrawnAll drawAll(QPainter& painter, const AttributedText& text,
     const TableModel* previous = nullptr;
     text.forEachRun(TextRange(0, length), [&](TextRange, const TextAttributes& a) {
         const TableModel* model = a.tableModel.get();
-        if (!model || model == previous)
-            return true;
+        if (!model || model == previous) return true;
         previous = model;
-        if (model->rows.isEmpty() || model->rows.first().range.location >= length)
-            return true;
+        if (model->rows.isEmpty() || model->rows.first().range.location >= length) return true;
         const int start = model->rows.first().range.location;
         const std::optional<QPointF> origin = originOf(start);
-        if (!origin)
-            return true;
+        if (!origin) return true;
         const std::optional<QFont>& font = text.attributesAt(std::min(start, length - 1)).font;
         Drawn d = draw(painter, *model, *origin, font ? *font : fallbackFont, colors, length);
         out.hits.append(d.hits);
-        if (d.frame)
-            out.frames.append(*d.frame);
+        if (d.frame) out.frames.append(*d.frame);
         return true;
     });
     return out;
@@ -479,12 +454,12 @@ std::optional<DividerHit> dividerAt(const QList<TableFrame>& frames, QPointF p)
         const TableFrame& t = frames[f];
         const QList<QRectF> parts = t.parts.isEmpty() ? QList<QRectF>{t.rect} : t.parts;
         if (std::none_of(parts.cbegin(), parts.cend(), [&](const QRectF& part) {
-                return p.y() >= part.top() - dividerVerticalTolerance && p.y() <= part.bottom() + dividerVerticalTolerance;
+                return p.y() >= part.top() - dividerVerticalTolerance
+                       && p.y() <= part.bottom() + dividerVerticalTolerance;
             }))
             continue;
         for (int d = 0; d < t.dividerXs.size(); ++d)
-            if (std::abs(p.x() - t.dividerXs[d]) <= dividerGrabDistance)
-                return DividerHit{f, d};
+            if (std::abs(p.x() - t.dividerXs[d]) <= dividerGrabDistance) return DividerHit{f, d};
     }
     return std::nullopt;
 }
@@ -493,11 +468,9 @@ std::optional<ColumnHit> sortGlyphAt(const QList<TableFrame>& frames, QPointF p)
 {
     for (int f = 0; f < frames.size(); ++f) {
         const TableFrame& t = frames[f];
-        if (!t.hasBody || p.y() < t.headerRect.top() || p.y() > t.headerRect.bottom())
-            continue;
+        if (!t.hasBody || p.y() < t.headerRect.top() || p.y() > t.headerRect.bottom()) continue;
         for (int c = 0; c < t.columns; ++c)
-            if (sortGlyphArea(t, c).contains(p))
-                return ColumnHit{f, c};
+            if (sortGlyphArea(t, c).contains(p)) return ColumnHit{f, c};
     }
     return std::nullopt;
 }
@@ -505,15 +478,13 @@ std::optional<ColumnHit> sortGlyphAt(const QList<TableFrame>& frames, QPointF p)
 int cellAt(const QList<TableCellHit>& hits, QPointF p)
 {
     for (int i = 0; i < hits.size(); ++i)
-        if (hits[i].rect.contains(p))
-            return i;
+        if (hits[i].rect.contains(p)) return i;
     return -1;
 }
 
 QList<double> resizedWidths(const QList<double>& start, int divider, double delta, double minimum)
 {
-    if (divider < 0 || divider + 1 >= start.size())
-        return start;
+    if (divider < 0 || divider + 1 >= start.size()) return start;
     delta = std::max(delta, minimum - start[divider]);
     delta = std::min(delta, start[divider + 1] - minimum);
     QList<double> w = start;

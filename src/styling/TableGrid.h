@@ -18,24 +18,24 @@ class QPainter;
 
 // The drawn geometry of one grid table (view coordinates, y grows downwards).
 struct TableFrame {
-    QRectF rect;               // the whole grid
+    QRectF rect; // the whole grid
     // The grid's rectangle on each page it is drawn on: one, unless its rows are split at
     // page ends (then `rect` also spans the gaps between them).
     QList<QRectF> parts;
-    QRectF headerRect;         // the header row's band, full grid width
-    QList<double> dividerXs;   // x of each boundary between two columns (columns - 1)
-    QList<double> widths;      // column widths used for drawing
-    int sourceStart = 0;       // source offset of the first row's line
+    QRectF headerRect;       // the header row's band, full grid width
+    QList<double> dividerXs; // x of each boundary between two columns (columns - 1)
+    QList<double> widths;    // column widths used for drawing
+    int sourceStart = 0;     // source offset of the first row's line
     int columns = 0;
-    bool hasBody = false;      // more than one row
+    bool hasBody = false; // more than one row
     bool operator==(const TableFrame&) const = default;
 };
 
 // A clickable cell of a drawn grid.
 struct TableCellHit {
-    QRectF rect;        // the cell's rectangle
-    TextRange source;   // the cell's source range (between its pipes, spaces included)
-    QString text;       // the cell's trimmed text
+    QRectF rect;      // the cell's rectangle
+    TextRange source; // the cell's source range (between its pipes, spaces included)
+    QString text;     // the cell's trimmed text
     bool operator==(const TableCellHit&) const = default;
 };
 
@@ -84,8 +84,8 @@ Layout layout(const QList<TableModel::Row>& rows, int columns, const QFont& body
 struct Measurements {
     QString fontKey;
     int columns = -1;
-    QList<double> single;     // single-line cell widths, row-major, `columns` per row (-1: no cell)
-    QList<bool> header;       // the row was measured in the bold font
+    QList<double> single;      // single-line cell widths, row-major, `columns` per row (-1: no cell)
+    QList<bool> header;        // the row was measured in the bold font
     QList<double> cellHeights; // wrapped text height of each cell, row-major (-1: no cell)
     QList<double> widths;      // the layout's column widths
 };

@@ -13,16 +13,12 @@ QList<TextRange> TableModel::cellRanges(int lineStart, QStringView line)
     // split at unescaped pipes.
     int b = 0;
     int e = int(line.size());
-    while (b < e && (line[b] == u' ' || line[b] == u'\t'))
-        ++b;
-    while (e > b && (line[e - 1] == u' ' || line[e - 1] == u'\t'))
-        --e;
+    while (b < e && (line[b] == u' ' || line[b] == u'\t')) ++b;
+    while (e > b && (line[e - 1] == u' ' || line[e - 1] == u'\t')) --e;
     int segStart = b;
-    if (segStart < e && line[segStart] == u'|')
-        ++segStart;
+    if (segStart < e && line[segStart] == u'|') ++segStart;
     int segEnd = e;
-    if (segEnd > segStart && line[segEnd - 1] == u'|')
-        --segEnd;
+    if (segEnd > segStart && line[segEnd - 1] == u'|') --segEnd;
 
     QList<TextRange> out;
     int from = segStart;

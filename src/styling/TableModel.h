@@ -13,18 +13,18 @@
 class TableModel {
 public:
     struct Row {
-        TextRange range;              // the source line, without its terminator
-        QStringList cells;            // trimmed cell texts
-        QList<TextRange> cellRanges;  // source range of each cell, spaces around it included
+        TextRange range;             // the source line, without its terminator
+        QStringList cells;           // trimmed cell texts
+        QList<TextRange> cellRanges; // source range of each cell, spaces around it included
         bool isHeader = false;
         bool operator==(const Row&) const = default;
     };
 
-    QList<Row> rows;            // content lines in source order; the first is the header
+    QList<Row> rows;             // content lines in source order; the first is the header
     QList<Qt::Alignment> aligns; // one per column: AlignLeft, AlignHCenter or AlignRight
-    int columns = 0;            // the largest cell count of any row
-    QList<double> columnWidths; // drawn width of each column, cell margins included
-    QList<double> rowHeights;   // drawn height of each row, cell margins included
+    int columns = 0;             // the largest cell count of any row
+    QList<double> columnWidths;  // drawn width of each column, cell margins included
+    QList<double> rowHeights;    // drawn height of each row, cell margins included
 
     // The cells of a row line, split as TableTools::splitCells does.
     static QStringList cells(QStringView line);

@@ -18,7 +18,7 @@ namespace TableStyling {
 namespace {
 
 struct Line {
-    TextRange range;   // without terminator
+    TextRange range;    // without terminator
     int terminator = 0; // length of its terminator (0 for the text's last line)
     QStringView text;
 };
@@ -30,15 +30,12 @@ QList<Line> linesOf(QStringView text, TextRange scope)
     int s = std::max(scope.location, 0);
     while (s < end) {
         int e = s;
-        while (e < end && !TextUtil::isLineTerminator(text[e]))
-            ++e;
+        while (e < end && !TextUtil::isLineTerminator(text[e])) ++e;
         int term = 0;
-        if (e < int(text.size()))
-            term = (text[e] == u'\r' && e + 1 < int(text.size()) && text[e + 1] == u'\n') ? 2 : 1;
+        if (e < int(text.size())) term = (text[e] == u'\r' && e + 1 < int(text.size()) && text[e + 1] == u'\n') ? 2 : 1;
         out.append(Line{TextRange(s, e - s), term, text.mid(s, e - s)});
         s = e + term;
-        if (term == 0)
-            break;
+        if (term == 0) break;
     }
     return out;
 }
@@ -49,13 +46,10 @@ enum class Kind { content, separator, blank };
 Qt::Alignment gridAlignment(QStringView cell)
 {
     switch (TableTools::alignOf(cell)) {
-    case TableTools::Align::center:
-        return Qt::AlignHCenter;
-    case TableTools::Align::right:
-        return Qt::AlignRight;
+    case TableTools::Align::center: return Qt::AlignHCenter;
+    case TableTools::Align::right: return Qt::AlignRight;
     case TableTools::Align::none:
-    case TableTools::Align::left:
-        break;
+    case TableTools::Align::left: break;
     }
     return Qt::AlignLeft;
 }
@@ -78,15 +72,13 @@ void styleSource(AttributedText& storage, const QList<Line>& lines, const QList<
     const QColor band = theme.textColor(0.04);
     for (qsizetype k = 0; k < lines.size(); ++k) {
         const Line& l = lines[k];
-        if (kinds[k] == Kind::blank)
-            continue;
+        if (kinds[k] == Kind::blank) continue;
         if (kinds[k] == Kind::separator) {
             storage.addForeground(l.range, dim);
             continue;
         }
         storage.addBackground(l.range, band);
-        for (int p : TableTools::pipePositions(l.text))
-            storage.addForeground(TextRange(l.range.location + p, 1), dim);
+        for (int p : TableTools::pipePositions(l.text)) storage.addForeground(TextRange(l.range.location + p, 1), dim);
     }
 }
 
@@ -131,8 +123,7 @@ TableModel::Row shifted(const TableModel::Row& row, int by, bool isHeader)
     out.isHeader = isHeader;
     if (by != 0) {
         out.range.location += by;
-        for (TextRange& r : out.cellRanges)
-            r.location += by;
+        for (TextRange& r : out.cellRanges) r.location += by;
     }
     return out;
 }
@@ -200,10 +191,10 @@ void styleGrid(AttributedText& storage, QStringView text, const QList<Line>& lin
 
     std::optional<QList<double>> explicitWidths;
     if (comment) {
-        if (const auto fractions = TableColumnWidths::parse(comment->text); fractions && fractions->size() == model->columns) {
+        if (const auto fractions = TableColumnWidths::parse(comment->text);
+            fractions && fractions->size() == model->columns) {
             QList<double> w;
-            for (double f : *fractions)
-                w.append(f * contentWidth);
+            for (double f : *fractions) w.append(f * contentWidth);
             explicitWidths = w;
         }
     }
@@ -215,11 +206,9 @@ void styleGrid(AttributedText& storage, QStringView text, const QList<Line>& lin
     model->rowHeights = layout.rowHeights;
 
     if (contentCount >= memoMinimumRows) {
-        if (best >= 0)
-            memos.removeAt(best);
+        if (best >= 0) memos.removeAt(best);
         memos.prepend(GridMemo{source.toString(), whole.location, model->rows, std::move(measured)});
-        if (memos.size() > memoEntries)
-            memos.removeLast();
+        if (memos.size() > memoEntries) memos.removeLast();
     }
 
     storage.addTableModel(whole, model);
@@ -231,8 +220,7 @@ void styleGrid(AttributedText& storage, QStringView text, const QList<Line>& lin
             holdLine(storage, lines[k], 1.0);
         }
     }
-    if (comment && explicitWidths)
-        holdLine(storage, *comment, 1.0);
+    if (comment && explicitWidths) holdLine(storage, *comment, 1.0);
 }
 
 } // namespace
@@ -254,7 +242,8 @@ void styleTables(AttributedText& storage, QStringView text, TextRange scope,
     qsizetype i = 0;
     while (i < n) {
         const Line& first = lines[i];
-        if (TextUtil::isBlank(first.text) || !MarkdownCleaner::rowLike(first.text) || (inFence && inFence(first.range))) {
+        if (TextUtil::isBlank(first.text) || !MarkdownCleaner::rowLike(first.text)
+            || (inFence && inFence(first.range))) {
             ++i;
             continue;
         }
@@ -262,15 +251,13 @@ void styleTables(AttributedText& storage, QStringView text, TextRange scope,
         while (end < n) {
             const QStringView l = lines[end].text;
             if (!TextUtil::isBlank(l)) {
-                if (!MarkdownCleaner::rowLike(l))
-                    break;
+                if (!MarkdownCleaner::rowLike(l)) break;
                 ++end;
                 continue;
             }
             const bool rowFollows = end + 1 < n && MarkdownCleaner::rowLike(lines[end + 1].text);
             const bool newTable = end + 2 < n && isSeparatorLine(lines[end + 2].text);
-            if (!rowFollows || newTable)
-                break;
+            if (!rowFollows || newTable) break;
             ++end;
         }
 

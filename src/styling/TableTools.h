@@ -23,9 +23,9 @@ namespace TableTools {
 enum class Align { none = 0, left = 1, center = 2, right = 3 };
 
 struct Model {
-    QStringList header;       // trimmed header cells
-    QList<Align> aligns;      // one per column
-    QList<QStringList> rows;  // trimmed body cells
+    QStringList header;      // trimmed header cells
+    QList<Align> aligns;     // one per column
+    QList<QStringList> rows; // trimmed body cells
     bool operator==(const Model&) const = default;
 };
 

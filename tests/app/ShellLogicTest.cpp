@@ -24,7 +24,7 @@ TEST(UrlScheme, NewDocumentTextIsDecodedTwiceWhereItCanBe)
     EXPECT_EQ(textOf("brindlewick://new?title=x&text=a&text=b"), "a");
     EXPECT_EQ(textOf("brindlewick://new?text=a+b"), "a+b");
     EXPECT_EQ(textOf("brindlewick://new?text=%F0%9F%98%80%0A%C3%A9"), QString::fromUtf8("😀\né"));
-    EXPECT_EQ(textOf("brindlewick://new?text=%25C3"), "%C3"); // a lone UTF-8 lead byte is no text
+    EXPECT_EQ(textOf("brindlewick://new?text=%25C3"), "%C3");      // a lone UTF-8 lead byte is no text
     EXPECT_EQ(textOf("brindlewick://new?text"), std::nullopt);     // an item without a value
     EXPECT_EQ(textOf("brindlewick://new?text=%zz"), std::nullopt); // malformed query: a plain new document
     EXPECT_EQ(textOf("brindlewick://new/?text=x#frag"), "x");
@@ -54,8 +54,9 @@ TEST(TemplateStore, SevenTemplatesWithTheirExactBodies)
                            "## Discussion\n-\n\n## Action Items\n- [ ]\n- [ ]\n\n## Next Steps\n-");
     EXPECT_EQ(all[2].body, "# Project Name\n\nOne-line description of what this project does.\n\n## Features\n-\n-\n\n"
                            "## Installation\n```bash\n\n```\n\n## Usage\n```bash\n\n```\n\n## License\nMIT");
-    EXPECT_EQ(all[3].body, "# Post Title\n\n*Published \n*\n\nOpening hook that draws the reader in.\n\n## Section One"
-                           "\n\nBody copy.\n\n## Section Two\n\nBody copy.\n\n## Conclusion\n\nWrap-up and call to action.");
+    EXPECT_EQ(all[3].body,
+              "# Post Title\n\n*Published \n*\n\nOpening hook that draws the reader in.\n\n## Section One"
+              "\n\nBody copy.\n\n## Section Two\n\nBody copy.\n\n## Conclusion\n\nWrap-up and call to action.");
     EXPECT_EQ(all[4].body, QString::fromUtf8("# Journal — \n\n\n## Highlights\n-\n\n## What I worked on\n-\n\n"
                                              "## Grateful for\n-\n\n## Tomorrow\n- [ ]"));
     EXPECT_EQ(all[5].body, "# To-Do\n\n## Today\n- [ ]\n- [ ]\n\n## This Week\n- [ ]\n\n## Someday\n- [ ]");
@@ -66,16 +67,16 @@ TEST(Launch, TheClosingPassTakesOnlyAnEmptyUntouchedStartWindow)
 {
     using Launch::Origin;
     EXPECT_TRUE(Launch::closedByLaunchPass({Origin::StartWindow, false, false, true}));
-    EXPECT_FALSE(Launch::closedByLaunchPass({Origin::StartWindow, true, false, true}));  // has a file
-    EXPECT_FALSE(Launch::closedByLaunchPass({Origin::StartWindow, false, true, true}));  // typed into
+    EXPECT_FALSE(Launch::closedByLaunchPass({Origin::StartWindow, true, false, true}));   // has a file
+    EXPECT_FALSE(Launch::closedByLaunchPass({Origin::StartWindow, false, true, true}));   // typed into
     EXPECT_FALSE(Launch::closedByLaunchPass({Origin::StartWindow, false, false, false})); // holds text
     // A URL's or a template's untitled, unedited document is the user's: never closed.
     EXPECT_FALSE(Launch::closedByLaunchPass({Origin::Other, false, false, false}));
     EXPECT_FALSE(Launch::closedByLaunchPass({Origin::Other, false, false, true}));
 
     EXPECT_TRUE(Launch::showsWelcome(true, false, false));
-    EXPECT_FALSE(Launch::showsWelcome(true, true, false));  // the session reopens instead
-    EXPECT_FALSE(Launch::showsWelcome(true, false, true));  // files or URLs were named
+    EXPECT_FALSE(Launch::showsWelcome(true, true, false)); // the session reopens instead
+    EXPECT_FALSE(Launch::showsWelcome(true, false, true)); // files or URLs were named
     EXPECT_FALSE(Launch::showsWelcome(false, false, false));
 }
 

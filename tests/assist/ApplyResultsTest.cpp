@@ -28,7 +28,8 @@ struct Window {
     EditorController controller;
     AssistRunner runner{&controller};
 
-    Window(const QString& text, TextRange sel) : view(text, sel)
+    Window(const QString& text, TextRange sel)
+        : view(text, sel)
     {
         controller.setTextView(&view);
         env.settings().setValue("aiProvider", "custom");
@@ -39,7 +40,10 @@ struct Window {
     {
         bool finished = false;
         std::optional<TranslationError> error;
-        start([&](const std::optional<TranslationError>& e) { finished = true; error = e; });
+        start([&](const std::optional<TranslationError>& e) {
+            finished = true;
+            error = e;
+        });
         EXPECT_TRUE(spinUntil([&] { return finished; }));
         return error;
     }
@@ -48,8 +52,9 @@ struct Window {
 
 TEST(ApplyResults, PromptSectionAndMetadataParsing)
 {
-    EXPECT_TRUE(translationPrompt(" French ").startsWith(
-        "You are a professional translator. Translate the user's Markdown document into  French . Preserve every"));
+    EXPECT_TRUE(translationPrompt(" French ")
+                    .startsWith("You are a professional translator. Translate the user's Markdown document into  "
+                                "French . Preserve every"));
     EXPECT_EQ("Body" + sectionSuffix("Body", "Draft from Outline", "Draft"),
               "Body\n\n---\n\n## Draft from Outline\n\nDraft\n");
     EXPECT_EQ("Body\n" + sectionSuffix("Body\n", "Draft from Outline", "Draft"),
@@ -166,7 +171,8 @@ TEST(AssistRunner, AssistModesErrorsAbortAndRefusal)
 
     // The instruction reaches the system prompt; a service error is passed on unchanged.
     w.server.respond(500, R"({"error":{"message":"overloaded"}})");
-    auto err = w.wait([&](auto d) { return w.runner.performAIAssist(AIActions::byId("shorter"), "in French", true, d); });
+    auto err =
+        w.wait([&](auto d) { return w.runner.performAIAssist(AIActions::byId("shorter"), "in French", true, d); });
     ASSERT_TRUE(err);
     EXPECT_EQ(err->description(), "overloaded");
     EXPECT_EQ(w.view.text(), "Body");
@@ -195,8 +201,8 @@ TEST(AssistRunner, AssistModesErrorsAbortAndRefusal)
 
     // An aborted request changes nothing and never reports.
     bool reported = false;
-    QPointer<ChatCall> call = w.runner.performAIAssist(AIActions::byId("improve"), "", true,
-                                                       [&](const std::optional<TranslationError>&) { reported = true; });
+    QPointer<ChatCall> call = w.runner.performAIAssist(
+        AIActions::byId("improve"), "", true, [&](const std::optional<TranslationError>&) { reported = true; });
     call->abort();
     spinUntil([&] { return w.server.requests.size() == 7; }, 2000);
     spinUntil([] { return false; }, 100);

@@ -34,7 +34,9 @@ inline ChatResult waitFor(const std::function<ChatCall*(QObject*, std::function<
     send(&receiver, [&](const ChatResult& r) { got = r; });
     QEventLoop loop;
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, &loop, [&] { if (got) loop.quit(); });
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (got) loop.quit();
+    });
     tick.start(5);
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();

@@ -1,5 +1,5 @@
-#include "assist/AIActions.h"
 #include "assist/Autocomplete.h"
+#include "assist/AIActions.h"
 
 #include <gtest/gtest.h>
 

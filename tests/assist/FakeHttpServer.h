@@ -2,13 +2,13 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QTimer>
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
 // A tiny HTTP/1.1 server on 127.0.0.1 inside the test process. It records every request
@@ -65,7 +65,10 @@ private:
     {
         QByteArray& buf = m_buffers[s];
         buf += s->readAll();
-        if (buf.size() > (8 << 20)) { s->abort(); return; }
+        if (buf.size() > (8 << 20)) {
+            s->abort();
+            return;
+        }
         const qsizetype headerEnd = buf.indexOf("\r\n\r\n");
         if (headerEnd < 0) return;
         Request r;
@@ -97,8 +100,8 @@ private:
             return;
         }
         QByteArray out = "HTTP/1.1 " + QByteArray::number(m_status) + " Status\r\nContent-Type: " + m_type
-            + "\r\nContent-Length: " + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n" + extraHeaders
-            + "\r\n" + m_body;
+                         + "\r\nContent-Length: " + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n"
+                         + extraHeaders + "\r\n" + m_body;
         s->write(out);
         s->disconnectFromHost();
     }
@@ -114,13 +117,14 @@ private:
 };
 
 // Runs the event loop until `done()` is true or `ms` elapse (tests never hang).
-template <typename F>
-inline bool spinUntil(F done, int ms = 10000)
+template <typename F> inline bool spinUntil(F done, int ms = 10000)
 {
     if (done()) return true;
     QEventLoop loop;
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, &loop, [&] { if (done()) loop.quit(); });
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+    });
     tick.start(5);
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();

@@ -1,5 +1,5 @@
-#include "assist/ApiKeyStore.h"
 #include "assist/LLMClient.h"
+#include "assist/ApiKeyStore.h"
 
 #include "AssistTestSupport.h"
 #include "FakeHttpServer.h"
@@ -103,9 +103,9 @@ TEST_P(ProviderTest, SendsExactRequestAndReturnsTrimmedContent)
     const QJsonObject body = QJsonDocument::fromJson(req.body, &err).object();
     ASSERT_EQ(err.error, QJsonParseError::NoError);
     EXPECT_EQ(body.keys(), (QStringList{"messages", "model", "stream", "temperature"}));
-    const char* model = GetParam() == Provider::Cloud ? "deepseek-chat"
-        : GetParam() == Provider::Ollama             ? "llama3.2"
-                                                     : "my-model";
+    const char* model = GetParam() == Provider::Cloud    ? "deepseek-chat"
+                        : GetParam() == Provider::Ollama ? "llama3.2"
+                                                         : "my-model";
     EXPECT_EQ(body.value("model").toString(), model);
     EXPECT_EQ(body.value("stream"), QJsonValue(false));
     EXPECT_DOUBLE_EQ(body.value("temperature").toDouble(), 0.4);
@@ -180,7 +180,8 @@ TEST_P(ProviderTest, RefusedSilentAndLargeAnswers)
     r = ask(refused);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error->kind(), TranslationError::Kind::Transport);
-    EXPECT_TRUE(r.error->description().contains("refused", Qt::CaseInsensitive)) << r.error->description().toStdString();
+    EXPECT_TRUE(r.error->description().contains("refused", Qt::CaseInsensitive))
+        << r.error->description().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(AllProviders, ProviderTest,
@@ -313,9 +314,10 @@ TEST(LLMClientCall, ATricklingServerRunsIntoTheDeadline)
     auto c = LLMClient::config();
     c->endpoint = server.url();
     server.trickle(50); // a byte every 50 ms: the 300 ms inactivity limit never fires
-    const ChatResult r = waitFor([&](QObject* receiver, auto done) {
-        return LLMClient::send(c, "s", "u", 1.0, receiver, std::move(done), 300, 1000);
-    }, 5000);
+    const ChatResult r =
+        waitFor([&](QObject* receiver,
+                    auto done) { return LLMClient::send(c, "s", "u", 1.0, receiver, std::move(done), 300, 1000); },
+                5000);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error->description(), TranslationError::timedOutText());
 }

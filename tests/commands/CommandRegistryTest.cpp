@@ -69,9 +69,8 @@ TEST(CommandRegistry, SearchRanksPrefixThenContainsThenCategoryThenSubsequence)
     EXPECT_EQ(titles(CommandRegistry::search(u"EXPORT"_s)),
               (QStringList{u"Export as HTML…"_s, u"Export as PDF…"_s, u"Export as Rich Text…"_s, u"Export as Word…"_s,
                            u"Export as OpenDocument…"_s, u"Copy as HTML"_s}));
-    EXPECT_EQ(titles(CommandRegistry::search(u"hd"_s)),
-              (QStringList{u"Heading 1"_s, u"Heading 2"_s, u"Heading 3"_s, u"Heading 4"_s, u"Heading 5"_s,
-                           u"Heading 6"_s}));
+    EXPECT_EQ(titles(CommandRegistry::search(u"hd"_s)), (QStringList{u"Heading 1"_s, u"Heading 2"_s, u"Heading 3"_s,
+                                                                     u"Heading 4"_s, u"Heading 5"_s, u"Heading 6"_s}));
     EXPECT_TRUE(CommandRegistry::search(u"xyz"_s).isEmpty());
     // Whole characters: an "e" does not match the first half of a decomposed "é".
     EXPECT_TRUE(CommandRegistry::search(u"e\u0301"_s).isEmpty());

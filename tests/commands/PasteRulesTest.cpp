@@ -1,5 +1,5 @@
-#include "commands/MarkdownPathHelper.h"
 #include "commands/PasteRules.h"
+#include "commands/MarkdownPathHelper.h"
 
 #include <QImage>
 #include <QMimeData>
@@ -86,7 +86,7 @@ TEST(PasteRules, CheckboxToggle)
     ASSERT_TRUE(on);
     EXPECT_EQ(on->position, 11);
     EXPECT_EQ(on->mark, u'x');
-    EXPECT_TRUE(PasteRules::checkboxToggleAt(t, 6)); // before the bullet
+    EXPECT_TRUE(PasteRules::checkboxToggleAt(t, 6));   // before the bullet
     EXPECT_FALSE(PasteRules::checkboxToggleAt(t, 14)); // on "task"
     const auto off = PasteRules::checkboxToggleAt(t, 19 + 3);
     ASSERT_TRUE(off);

@@ -1,5 +1,5 @@
-#include "commands/KeyCombo.h"
 #include "commands/ShortcutStore.h"
+#include "commands/KeyCombo.h"
 #include "platform/KeptAside.h"
 #include "platform/Settings.h"
 

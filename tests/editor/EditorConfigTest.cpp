@@ -8,8 +8,8 @@
 namespace {
 EditorConfig sample()
 {
-    return EditorConfig{15, "system", 3, false, true, "wysiwyg", false, false, "system",
-                        816, 72, false, false, "natural", "auto", std::nullopt};
+    return EditorConfig{15,       "system", 3,  false, true,  "wysiwyg", false,  false,
+                        "system", 816,      72, false, false, "natural", "auto", std::nullopt};
 }
 } // namespace
 
@@ -46,6 +46,7 @@ TEST(PrefKey, RegistersTheDefaultsWithoutWritingThem)
     EXPECT_FALSE(QFile::exists(s.filePath())); // registration wrote nothing
     for (auto it = PrefKey::defaults().begin(); it != PrefKey::defaults().end(); ++it) {
         const int t = it.value().metaType().id();
-        EXPECT_TRUE(t == QMetaType::Double || t == QMetaType::QString || t == QMetaType::Bool) << it.key().toStdString();
+        EXPECT_TRUE(t == QMetaType::Double || t == QMetaType::QString || t == QMetaType::Bool)
+            << it.key().toStdString();
     }
 }

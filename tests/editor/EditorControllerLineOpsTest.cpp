@@ -2,7 +2,6 @@
 
 #include "editor/CaseTransform.h"
 
-
 TEST(EditorControllerLineOps, HeadingReplacesTogglesAndRemoves)
 {
     OpsEditor e("### Title\nnext", {4, 0});
@@ -182,7 +181,7 @@ TEST(EditorControllerLineOps, SortIsStableAndCaseInsensitiveDedupeCanonical)
     EXPECT_EQ(d.text(), "b\nB\na");
     EXPECT_EQ(d.view.undoDepth(), 0); // already in order: no edit
 
-    const QString composed = QString::fromUtf8("\xC3\xA9");   // é
+    const QString composed = QString::fromUtf8("\xC3\xA9");    // é
     const QString decomposed = QString::fromUtf8("e\xCC\x81"); // e + combining acute
     OpsEditor dup(composed + "\nx\n" + decomposed + "\nx\n", {0, 10});
     dup.c.removeDuplicateLines();
@@ -227,7 +226,9 @@ TEST(EditorControllerLineOps, TransformSelectionOrWordAtCaret)
     EXPECT_EQ(between.view.changeRequests, 0);
 
     // The result may be longer than the target; the selection follows it.
-    OpsEditor longer(QString::fromUtf8("stra\xC3\x9F" "e"), {0, 6});
+    OpsEditor longer(QString::fromUtf8("stra\xC3\x9F"
+                                       "e"),
+                     {0, 6});
     longer.c.transformSelection(CaseTransform::upper);
     EXPECT_EQ(longer.text(), "STRASSE");
     EXPECT_EQ(longer.sel(), TextRange(0, 7));
@@ -238,7 +239,8 @@ TEST(EditorControllerLineOps, RangeOfWordLeavesNonBmpOut)
     EXPECT_EQ(EditorController::rangeOfWord(u"", 0), TextRange(0, 0));
     EXPECT_EQ(EditorController::rangeOfWord(u"don't", 1), TextRange(0, 3));
     EXPECT_EQ(EditorController::rangeOfWord(u"abc", 3), TextRange(0, 3)); // at the very end
-    const QString withEmoji = QString::fromUtf8("ab\xF0\x9F\x98\x80" "cd"); // ab😀cd
+    const QString withEmoji = QString::fromUtf8("ab\xF0\x9F\x98\x80"
+                                                "cd"); // ab😀cd
     EXPECT_EQ(EditorController::rangeOfWord(withEmoji, 5), TextRange(4, 2));
     EXPECT_EQ(EditorController::rangeOfWord(withEmoji, 3), TextRange(3, 0));
 }

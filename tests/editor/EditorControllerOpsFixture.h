@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/EditorController.h"
 #include "FakeTextView.h"
+#include "editor/EditorController.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,11 @@ struct OpsEditor {
     FakeTextView view;
     EditorController c;
 
-    explicit OpsEditor(const QString& text, TextRange sel = {0, 0}) : view(text, sel) { c.setTextView(&view); }
+    explicit OpsEditor(const QString& text, TextRange sel = {0, 0})
+        : view(text, sel)
+    {
+        c.setTextView(&view);
+    }
 
     QString text() const { return view.text(); }
     TextRange sel() const { return view.selectedRange(); }

@@ -120,13 +120,21 @@ TEST(DocStats, CountingRules)
 // whatever the mix, the figures equal those of the grapheme count.
 TEST(DocStats, PlainLinesCountLikeGraphemes)
 {
-    const QStringList pieces{"a", " ", "\n", "\r\n", "\r", "e\u0301", QString::fromUtf8("\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"),
-                             "\u1100\u1161", "\t", "\u00A0", "x\u200D"};
+    const QStringList pieces{"a",
+                             " ",
+                             "\n",
+                             "\r\n",
+                             "\r",
+                             "e\u0301",
+                             QString::fromUtf8("\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"),
+                             "\u1100\u1161",
+                             "\t",
+                             "\u00A0",
+                             "x\u200D"};
     std::mt19937 rng(9);
     for (int round = 0; round < 2000; ++round) {
         QString t;
-        for (int k = int(rng() % 12); k > 0; --k)
-            t += pieces[int(rng() % pieces.size())];
+        for (int k = int(rng() % 12); k > 0; --k) t += pieces[int(rng() % pieces.size())];
         const DocStats s = DocStats::compute(t);
         ASSERT_EQ(s.characters, DocStats::countCharacters(t)) << qPrintable(t);
         ASSERT_EQ(s.words, DocStats::countWords(t)) << qPrintable(t);

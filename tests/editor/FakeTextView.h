@@ -9,7 +9,10 @@
 // restores text and selection exactly, and a switch to refuse changes.
 class FakeTextView : public EditorTextView {
 public:
-    explicit FakeTextView(QString text = {}, TextRange sel = {0, 0}) : m_text(std::move(text)), m_sel(sel) {}
+    explicit FakeTextView(QString text = {}, TextRange sel = {0, 0})
+        : m_text(std::move(text)),
+          m_sel(sel)
+    {}
 
     QString text() const override { return m_text; }
     TextRange selectedRange() const override { return m_sel; }
@@ -18,7 +21,10 @@ public:
     bool replaceRange(TextRange range, const QString& replacement) override
     {
         ++changeRequests;
-        if (refuseChanges > 0) { --refuseChanges; return false; }
+        if (refuseChanges > 0) {
+            --refuseChanges;
+            return false;
+        }
         if (range.location < 0 || range.end() > m_text.size()) return false;
         m_undo.append({m_text, m_sel});
         m_redo.clear();
@@ -38,7 +44,8 @@ public:
         if (m_undo.isEmpty()) return false;
         m_redo.append({m_text, m_sel});
         const auto s = m_undo.takeLast();
-        m_text = s.text; m_sel = s.sel;
+        m_text = s.text;
+        m_sel = s.sel;
         return true;
     }
     bool redo()
@@ -46,7 +53,8 @@ public:
         if (m_redo.isEmpty()) return false;
         m_undo.append({m_text, m_sel});
         const auto s = m_redo.takeLast();
-        m_text = s.text; m_sel = s.sel;
+        m_text = s.text;
+        m_sel = s.sel;
         return true;
     }
     int undoDepth() const { return int(m_undo.size()); }
@@ -59,7 +67,10 @@ public:
     TextRange lastScrolled = TextRange::notFound();
 
 private:
-    struct State { QString text; TextRange sel; };
+    struct State {
+        QString text;
+        TextRange sel;
+    };
     QString m_text;
     TextRange m_sel;
     QList<State> m_undo, m_redo;

@@ -30,10 +30,14 @@ TEST(MarkdownDocument, BytesRoundTripExactly)
 {
     // Empty, plain ASCII, CR LF, multi-byte and 4-byte characters, a BOM, a BOM followed by
     // a second U+FEFF that belongs to the text, NUL bytes.
-    const QList<QByteArray> cases{
-        "", "abc", "# Title\r\n\r\nline\r\n", "mixed\nends\r\nhere\r",
-        "caf\xC3\xA9 \xF0\x9F\x91\x8D \xE2\x80\xA8", "\xEF\xBB\xBF# with mark\n",
-        "\xEF\xBB\xBF\xEF\xBB\xBFtwo", QByteArray("a\0b", 3)};
+    const QList<QByteArray> cases{"",
+                                  "abc",
+                                  "# Title\r\n\r\nline\r\n",
+                                  "mixed\nends\r\nhere\r",
+                                  "caf\xC3\xA9 \xF0\x9F\x91\x8D \xE2\x80\xA8",
+                                  "\xEF\xBB\xBF# with mark\n",
+                                  "\xEF\xBB\xBF\xEF\xBB\xBFtwo",
+                                  QByteArray("a\0b", 3)};
     for (const QByteArray& bytes : cases) {
         QString err;
         const auto doc = MarkdownDocument::fromBytes(bytes, &err);
@@ -55,8 +59,8 @@ TEST(MarkdownDocument, InvalidUtf8IsRefusedWithTheOffendingByte)
     EXPECT_TRUE(err.contains("offset 3")) << err.toStdString();
 
     // Overlong, surrogate, beyond U+10FFFF, truncated, stray continuation, 0xFF.
-    for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "ab\xE2\x82",
-                            "\x80", "\xFF"})
+    for (const char* bad :
+         {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "ab\xE2\x82", "\x80", "\xFF"})
         EXPECT_FALSE(MarkdownDocument::fromBytes(bad)) << QByteArray(bad).toHex().constData();
     EXPECT_EQ(MarkdownDocument::firstInvalidUtf8("ok\xF0\x9F\x91\x8D\xC3"), 6);
 }
@@ -155,8 +159,7 @@ TEST(MarkdownDocument, MixedLineEndingsAreKeptPerLine)
     EXPECT_EQ(with("zero\none\ntwo\nthree\nfour\nfive\n"), "zero\r\none\r\ntwo\nthree\rfour\u2029five\r\n");
     EXPECT_EQ(with("one\nthree\nfour\nfive\n"), "one\r\nthree\rfour\u2029five\r\n");
     // Two separate insertions leave the lines between them alone.
-    EXPECT_EQ(with("one\nnew\ntwo\nthree\nfour\nnewer\nfive\n"),
-              "one\r\nnew\r\ntwo\nthree\rfour\u2029newer\rfive\r\n");
+    EXPECT_EQ(with("one\nnew\ntwo\nthree\nfour\nnewer\nfive\n"), "one\r\nnew\r\ntwo\nthree\rfour\u2029newer\rfive\r\n");
     // A split line: the first half keeps the break, the new half copies it.
     EXPECT_EQ(with("one\ntw\no\nthree\nfour\nfive\n"), "one\r\ntw\no\nthree\rfour\u2029five\r\n");
     // The last line of the original gains a break when text is typed after it.

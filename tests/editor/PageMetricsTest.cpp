@@ -16,7 +16,7 @@ TEST(PageMetrics, LinesThatWouldStraddleMoveToTheNextPage)
 {
     const PageMetrics m{928, 1078};
     EXPECT_DOUBLE_EQ(m.lineShift(920, 20), 1078 - 920);
-    EXPECT_DOUBLE_EQ(m.lineShift(900, 20), 0); // bottom exactly at the end stays
+    EXPECT_DOUBLE_EQ(m.lineShift(900, 20), 0);  // bottom exactly at the end stays
     EXPECT_DOUBLE_EQ(m.lineShift(1070, 20), 8); // in the gap: to the next text area
     EXPECT_DOUBLE_EQ(m.lineShift(1080, 20), 0);
     EXPECT_DOUBLE_EQ(m.lineShift(2000, 20), 2156 - 2000);

@@ -6,8 +6,7 @@ TEST(SpellChecker, FindsMisspelledWordsButNotTheOneBeingTyped)
 {
     SpellChecker& sc = SpellChecker::shared();
     sc.setLanguage("en-US");
-    if (!sc.isAvailable())
-        GTEST_SKIP() << "no Hunspell dictionary for en_US";
+    if (!sc.isAvailable()) GTEST_SKIP() << "no Hunspell dictionary for en_US";
     const QString text = "Thiss is a sentence with wrongg words and R2D2 and snake_case.";
     const QList<TextRange> bad = sc.misspelled(text, {0, int(text.size())});
     EXPECT_EQ(bad, (QList<TextRange>{{0, 5}, {25, 6}}));

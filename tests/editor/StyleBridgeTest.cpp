@@ -33,7 +33,7 @@ TEST(StyleBridge, RunsBecomeNumberedFormatsAndRowsKeepTheirHeight)
     const StyleResult r = bridge.convert(t, {0, t.length()}, 2.0, 0.75);
     ASSERT_EQ(r.runs.size(), 3);
     EXPECT_TRUE(StyledBlocks::isConcealed(r.runs[0].format));
-    EXPECT_EQ(r.runs[0].formatId, r.runs[2].formatId); // the two marker runs share one look
+    EXPECT_EQ(r.runs[0].formatId, r.runs[2].formatId);  // the two marker runs share one look
     EXPECT_EQ(r.runs[1].format.font().pixelSize(), 30); // 15 points at zoom 2
     ASSERT_FALSE(r.paragraphs.isEmpty());
     EXPECT_DOUBLE_EQ(r.paragraphs.last().style.rowHeight, 18);

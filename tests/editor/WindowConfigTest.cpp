@@ -51,9 +51,8 @@ TEST(WindowConfig, StoredPageSettingsAreBounded)
     struct Case {
         double width, margin, expectWidth, expectMargin;
     } cases[] = {
-        {816, 72, 816, 72},   {inf, 72, 816, 72},    {nan, nan, 816, 72}, {0, 0, 816, 0},
-        {300, 150, 300, 72},  {300, 100, 300, 100},  {816, -1, 816, 72},  {5000, 1e9, 816, 72},
-        {200, 72, 200, 50},   {4000, 1900, 4000, 1900},
+        {816, 72, 816, 72},   {inf, 72, 816, 72}, {nan, nan, 816, 72},  {0, 0, 816, 0},     {300, 150, 300, 72},
+        {300, 100, 300, 100}, {816, -1, 816, 72}, {5000, 1e9, 816, 72}, {200, 72, 200, 50}, {4000, 1900, 4000, 1900},
     };
     for (const Case& k : cases) {
         s.setValue("editorPageWidth", k.width);

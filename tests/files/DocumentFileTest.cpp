@@ -33,7 +33,8 @@ TEST_F(DocumentFileTest, MixedLineEndingsSurviveEditsOfOtherLines)
     auto file = open("mixed.md", "# Mixed\r\nlf line\ncr line\rpara\xE2\x80\xA9graph\r\nend");
     ASSERT_TRUE(file);
     // The editor shows a paragraph separator as a break too.
-    const QString lf = LineEndings::toLineFeeds(QString::fromUtf8(read(path("mixed.md")))).replace(QChar(0x2029), u'\n');
+    const QString lf =
+        LineEndings::toLineFeeds(QString::fromUtf8(read(path("mixed.md")))).replace(QChar(0x2029), u'\n');
     QString error;
     ASSERT_TRUE(file->write(file->path(), lf, &error)) << error.toStdString(); // unedited: byte for byte
     EXPECT_EQ(read(path("mixed.md")), QByteArray("# Mixed\r\nlf line\ncr line\rpara\xE2\x80\xA9graph\r\nend"));
@@ -42,7 +43,8 @@ TEST_F(DocumentFileTest, MixedLineEndingsSurviveEditsOfOtherLines)
     edited.replace("cr line", "cr line!");
     edited.replace("# Mixed\n", "# Mixed\nadded\n");
     ASSERT_TRUE(file->write(file->path(), edited, &error));
-    EXPECT_EQ(read(path("mixed.md")), QByteArray("# Mixed\r\nadded\r\nlf line\ncr line!\rpara\xE2\x80\xA9graph\r\nend"));
+    EXPECT_EQ(read(path("mixed.md")),
+              QByteArray("# Mixed\r\nadded\r\nlf line\ncr line!\rpara\xE2\x80\xA9graph\r\nend"));
 
     // The written text is the new reference: a later save still knows each line's break.
     ASSERT_TRUE(file->write(file->path(), edited + "ing", &error));
@@ -133,7 +135,7 @@ TEST_F(DocumentFileTest, ASaveKeepsOwnerGroupModeAndHardLinks)
     }
     QString error;
     ASSERT_TRUE(file->write(file->path(), "new\n", &error)) << error.toStdString();
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(p.constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     if (root) {

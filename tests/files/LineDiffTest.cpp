@@ -8,8 +8,7 @@ using K = DiffLine::Kind;
 QString render(const QList<DiffLine>& lines)
 {
     QString out;
-    for (const DiffLine& l : lines)
-        out += (l.kind == K::Equal ? "=" : l.kind == K::Insert ? "+" : "-") + l.text + "|";
+    for (const DiffLine& l : lines) out += (l.kind == K::Equal ? "=" : l.kind == K::Insert ? "+" : "-") + l.text + "|";
     return out;
 }
 

@@ -21,11 +21,13 @@ TEST(DateText, TheWeekdayLeavesNoWordsOrSeparatorsBehind)
     EXPECT_EQ(DateText::mediumDate(d, QLocale(QLocale::Thai, QLocale::Thailand)), QString::fromUtf8("7 ธ.ค. 2026"));
     EXPECT_EQ(DateText::mediumDate(d, QLocale(QLocale::Hungarian)), "2026. dec. 7.");
     // Every locale: no weekday, nothing dangling at either end.
-    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
         const QString text = DateText::mediumDate(d, locale);
         const QString weekday = locale.dayName(1);
         ASSERT_FALSE(text.isEmpty()) << locale.name().toStdString();
-        EXPECT_FALSE(weekday.size() > 1 && text.contains(weekday)) << locale.name().toStdString() << ": " << text.toStdString();
+        EXPECT_FALSE(weekday.size() > 1 && text.contains(weekday))
+            << locale.name().toStdString() << ": " << text.toStdString();
         for (const QChar end : {text.front(), text.back()})
             EXPECT_FALSE(end.isSpace() || end == u',' || end == QChar(0x060C) || end == u'-')
                 << locale.name().toStdString() << ": " << text.toStdString();

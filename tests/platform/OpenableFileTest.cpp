@@ -1,5 +1,5 @@
-#include "platform/DiskStamp.h"
 #include "platform/OpenableFile.h"
+#include "platform/DiskStamp.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,15 +25,13 @@ QString makeFifo(const QTemporaryDir& dir, const char* name)
 
 // Runs `f`, which must not block on `fifo`. Should it block, a writer opened and closed
 // on the pipe lets it finish, so the test fails instead of hanging.
-template <typename F>
-auto withoutBlocking(const QString& fifo, F f)
+template <typename F> auto withoutBlocking(const QString& fifo, F f)
 {
     auto result = std::async(std::launch::async, f);
     if (result.wait_for(std::chrono::seconds(3)) != std::future_status::ready) {
         ADD_FAILURE() << "blocked on " << fifo.toStdString();
         const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
-        if (fd >= 0)
-            ::close(fd);
+        if (fd >= 0) ::close(fd);
     }
     return result.get();
 }

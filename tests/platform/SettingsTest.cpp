@@ -1,5 +1,5 @@
-#include "platform/NotificationBus.h"
 #include "platform/Settings.h"
+#include "platform/NotificationBus.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,8 +38,10 @@ TEST(NotificationBus, DeliversByNameWithObject)
     QObject ctx;
     QVariant got;
     int calls = 0;
-    NotificationBus::instance().observe(NotificationBus::name("openWikiLink"), &ctx,
-                                        [&](const QVariant& o) { got = o; ++calls; });
+    NotificationBus::instance().observe(NotificationBus::name("openWikiLink"), &ctx, [&](const QVariant& o) {
+        got = o;
+        ++calls;
+    });
     NotificationBus::instance().post("Brindlewick.other");
     NotificationBus::instance().post("Brindlewick.openWikiLink", QString("x.md"));
     EXPECT_EQ(calls, 1);
@@ -68,18 +70,23 @@ TEST(Settings, JsonAndOddStringsRoundTripThroughTheFile)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("s.ini");
-    const QStringList values{
-        R"([{"id":"a,b","name":"Night; \"quoted\"","text":{"r":0.1,"g":0,"b":1,"a":1}}])",
-        "  leading and trailing blanks  ", "line\nbreaks\r\nand\ttabs", "caf\u00e9 \u2014 \U0001F44D", "",
-        "true", "a,b,c", "@Variant(odd)", "#not a comment", "[section]"};
+    const QStringList values{R"([{"id":"a,b","name":"Night; \"quoted\"","text":{"r":0.1,"g":0,"b":1,"a":1}}])",
+                             "  leading and trailing blanks  ",
+                             "line\nbreaks\r\nand\ttabs",
+                             "caf\u00e9 \u2014 \U0001F44D",
+                             "",
+                             "true",
+                             "a,b,c",
+                             "@Variant(odd)",
+                             "#not a comment",
+                             "[section]"};
     {
         Settings s(path);
         for (int i = 0; i < values.size(); ++i) s.setValue(QString("k%1").arg(i), values[i]);
     }
     Settings again(path);
     again.registerDefaults({{"k0", "[]"}});
-    for (int i = 0; i < values.size(); ++i)
-        EXPECT_EQ(again.string(QString("k%1").arg(i)), values[i]) << i;
+    for (int i = 0; i < values.size(); ++i) EXPECT_EQ(again.string(QString("k%1").arg(i)), values[i]) << i;
     EXPECT_EQ(again.string("k5"), "true");
 }
 

@@ -29,7 +29,8 @@ TEST(TextUtil, TrimBlanksKeepsLineBreaks)
 
 TEST(TextUtil, GraphemesCountUserCharacters)
 {
-    const QString family = QString::fromUtf8("\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7");
+    const QString family =
+        QString::fromUtf8("\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7");
     EXPECT_EQ(graphemeCount(family), 1);
     EXPECT_EQ(graphemeCount(QString("e\u0301x")), 2);
     EXPECT_EQ(nextGraphemeBoundary(family, 0), family.size());

@@ -1,7 +1,7 @@
+#include "render/ExportPresets.h"
 #include "platform/KeptAside.h"
 #include "platform/Settings.h"
 #include "render/BatchExport.h"
-#include "render/ExportPresets.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
-static std::string md(const char* html) { return HtmlToMarkdown::convert(QString::fromUtf8(html)).toStdString(); }
+static std::string md(const char* html)
+{
+    return HtmlToMarkdown::convert(QString::fromUtf8(html)).toStdString();
+}
 
 TEST(HtmlToMarkdown, EmptyAndWhiteSpace)
 {
@@ -76,14 +79,16 @@ TEST(HtmlToMarkdown, ElementSearchAgreesWithItsPattern)
     const QRegularExpression named("<(strong|b)(?=[\\s/>])[^>]*>([\\s\\S]*?)</\\1>", ci);
     const QRegularExpression linkOpen("<a(?=[\\s/>])[^>]*?\\shref=\"([^\"]*)\"[^>]*>", ci);
     const QRegularExpression link("<a(?=[\\s/>])[^>]*?\\shref=\"([^\"]*)\"[^>]*>([\\s\\S]*?)</a>", ci);
-    const QStringList pieces{"<b>", "</b>", "<B x>", "</B>", "<strong>", "</strong>", "<br>", "<a href=\"u\">",
-                             "<a  href=\"<b>\">", "</a>", "<A>", "x", " ", "\n", "<", ">", "/"};
+    const QStringList pieces{
+        "<b>", "</b>", "<B x>", "</B>", "<strong>", "</strong>", "<br>", "<a href=\"u\">", "<a  href=\"<b>\">", "</a>",
+        "<A>", "x",    " ",     "\n",   "<",        ">",         "/"};
     std::mt19937 rng(11);
     for (int round = 0; round < 5000; ++round) {
         QString s;
-        for (int i = int(rng() % 12); i > 0; --i)
-            s += pieces.at(int(rng() % pieces.size()));
-        const auto wrap = [](const QRegularExpressionMatch& m) { return "[" + m.captured(1) + "|" + m.captured(2) + "]"; };
+        for (int i = int(rng() % 12); i > 0; --i) s += pieces.at(int(rng() % pieces.size()));
+        const auto wrap = [](const QRegularExpressionMatch& m) {
+            return "[" + m.captured(1) + "|" + m.captured(2) + "]";
+        };
         const auto wrapElement = [](const QRegularExpressionMatch& m, QStringView content) {
             return "[" + m.captured(1) + "|" + content.toString() + "]";
         };
@@ -100,7 +105,8 @@ TEST(HtmlToMarkdown, UnclosedTagsStayFast)
 {
     // A paste of many tags that are never closed once took seconds per kind of tag.
     QString html;
-    for (const char* tag : {"<b>", "<i>", "<code>", "<pre>", "<blockquote>", "<li>", "<h2>", "<script>", "<a href=\"x\">"})
+    for (const char* tag :
+         {"<b>", "<i>", "<code>", "<pre>", "<blockquote>", "<li>", "<h2>", "<script>", "<a href=\"x\">"})
         html += QString::fromLatin1(tag).append(" w ").repeated(5000);
     QElapsedTimer t;
     t.start();

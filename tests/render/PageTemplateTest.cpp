@@ -8,7 +8,10 @@ static std::string page(const QString& body, const QString& title = {}, const QS
     return Exporter::htmlDocument(body, title, theme, user, offline).toStdString();
 }
 
-static bool has(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+static bool has(const std::string& s, const std::string& part)
+{
+    return s.find(part) != std::string::npos;
+}
 
 static const std::string kHead = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
                                  "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>";

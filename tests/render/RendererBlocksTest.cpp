@@ -4,8 +4,14 @@
 
 using namespace MarkdownHTMLRenderer;
 
-static std::string body(const char* s) { return renderBody(QString::fromUtf8(s)).toStdString(); }
-static std::string blocks(const char* s) { return renderBlocks(QString::fromUtf8(s)).toStdString(); }
+static std::string body(const char* s)
+{
+    return renderBody(QString::fromUtf8(s)).toStdString();
+}
+static std::string blocks(const char* s)
+{
+    return renderBlocks(QString::fromUtf8(s)).toStdString();
+}
 
 TEST(RenderBlocks, EmptyTextGivesEmptyBody)
 {
@@ -132,9 +138,10 @@ TEST(RenderTables, RowsCellsAndAlignment)
               "<table>\n<thead><tr><th style=\"text-align:left\">a</th><th style=\"text-align:right\">b</th></tr>"
               "</thead>\n<tbody>\n<tr><td style=\"text-align:left\">1</td><td style=\"text-align:right\">2</td></tr>"
               "\n</tbody>\n</table>");
-    EXPECT_EQ(blocks("a | b | c\n:-:|---|-\n**x** | y"),
-              "<table>\n<thead><tr><th style=\"text-align:center\">a</th><th>b</th><th>c</th></tr></thead>\n"
-              "<tbody>\n<tr><td style=\"text-align:center\"><strong>x</strong></td><td>y</td></tr>\n</tbody>\n</table>");
+    EXPECT_EQ(
+        blocks("a | b | c\n:-:|---|-\n**x** | y"),
+        "<table>\n<thead><tr><th style=\"text-align:center\">a</th><th>b</th><th>c</th></tr></thead>\n"
+        "<tbody>\n<tr><td style=\"text-align:center\"><strong>x</strong></td><td>y</td></tr>\n</tbody>\n</table>");
     EXPECT_EQ(splitRow("a \\| b"), QStringList{"a \\| b"});
     EXPECT_EQ(blocks("| a \\| b | c |\n|---|---|"),
               "<table>\n<thead><tr><th>a \\| b</th><th>c</th></tr></thead>\n<tbody>\n\n</tbody>\n</table>");

@@ -6,7 +6,10 @@
 
 using namespace MarkdownHTMLRenderer;
 
-static std::string body(const char* s) { return renderBody(QString::fromUtf8(s)).toStdString(); }
+static std::string body(const char* s)
+{
+    return renderBody(QString::fromUtf8(s)).toStdString();
+}
 
 static std::string ref(int n)
 {
@@ -18,7 +21,7 @@ static std::string item(int n, const std::string& html)
 {
     const std::string k = std::to_string(n);
     return "<li id=\"fn-" + k + "\">" + html + " <a href=\"#fnref-" + k
-        + "\" class=\"footnote-backref\" aria-label=\"Back to content\">\xE2\x86\xA9</a></li>\n";
+           + "\" class=\"footnote-backref\" aria-label=\"Back to content\">\xE2\x86\xA9</a></li>\n";
 }
 
 static std::string section(const std::string& items)
@@ -86,11 +89,9 @@ TEST(RenderHeadingIds, TableOfContentsMatchesBody)
 {
     const QStringList texts{"Intro", "Intro", "Intro-1", "???", "Ünïcödé"};
     QString md;
-    for (const QString& t : texts)
-        md += "## " + t + "\n";
+    for (const QString& t : texts) md += "## " + t + "\n";
     const QString html = renderBody(md);
-    for (const QString& id : uniqueSlugs(texts))
-        EXPECT_TRUE(html.contains("id=\"" + id + "\"")) << id.toStdString();
+    for (const QString& id : uniqueSlugs(texts)) EXPECT_TRUE(html.contains("id=\"" + id + "\"")) << id.toStdString();
 }
 
 TEST(RenderNesting, DeepQuotesAndListsDoNotOverflow)
@@ -101,8 +102,7 @@ TEST(RenderNesting, DeepQuotesAndListsDoNotOverflow)
     EXPECT_LT(html.count("<blockquote>"), 100);
 
     QString list;
-    for (int i = 0; i < 3000; ++i)
-        list += QString(i, u' ') + "- x\n";
+    for (int i = 0; i < 3000; ++i) list += QString(i, u' ') + "- x\n";
     const QString lhtml = renderBody(list);
     EXPECT_EQ(lhtml.count("<li>"), 3000);
     EXPECT_EQ(lhtml.count("<ul>"), lhtml.count("</ul>"));
@@ -119,15 +119,12 @@ TEST(RenderAdversarial, HostileInputsStayFast)
     };
     QString dense;
     const char* pieces[] = {"*a ", "_b ", "$c ", "`d ", "**e ", "__f ", "~~g ", "[h](", "![i](", "http://j_"};
-    for (int i = 0; dense.size() < 50000; ++i)
-        dense += QString::fromLatin1(pieces[(i * 7) % 10]);
+    for (int i = 0; dense.size() < 50000; ++i) dense += QString::fromLatin1(pieces[(i * 7) % 10]);
     EXPECT_LT(timed(dense), 1000);
 
     QString notes;
-    for (int i = 0; i < 5000; ++i)
-        notes += QString("Text[^n%1] more.\n").arg(i);
-    for (int i = 0; i < 5000; ++i)
-        notes += QString("[^n%1]: note %1\n").arg(i);
+    for (int i = 0; i < 5000; ++i) notes += QString("Text[^n%1] more.\n").arg(i);
+    for (int i = 0; i < 5000; ++i) notes += QString("[^n%1]: note %1\n").arg(i);
     EXPECT_LT(timed(notes), 1000);
     // Plenty of markup after the last reference.
     EXPECT_LT(timed(notes + QString("*a* `b` [c](d)\n\n").repeated(20000)), 1000);

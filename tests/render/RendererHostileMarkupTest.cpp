@@ -17,7 +17,10 @@ struct Tag {
     QList<std::pair<QString, QString>> attributes;
 };
 
-bool isSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f'; }
+bool isSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
 
 // Reads `html` the way a browser's tokenizer does (data, tag, attribute name and value
 // states). Returns the start tags; a "<" in text that a browser would take as text is
@@ -29,8 +32,7 @@ QList<Tag> tokenize(const QString& html, QStringList& problems)
     qsizetype i = 0;
     while (i < n) {
         const qsizetype lt = html.indexOf(u'<', i);
-        if (lt < 0)
-            break;
+        if (lt < 0) break;
         i = lt + 1;
         if (i < n && html.at(i) == u'/') {
             const qsizetype gt = html.indexOf(u'>', i);
@@ -45,8 +47,7 @@ QList<Tag> tokenize(const QString& html, QStringList& problems)
         while (i < n && !isSpace(html.at(i)) && html.at(i) != u'/' && html.at(i) != u'>')
             tag.name += html.at(i++).toLower();
         for (;;) {
-            while (i < n && (isSpace(html.at(i)) || html.at(i) == u'/'))
-                ++i;
+            while (i < n && (isSpace(html.at(i)) || html.at(i) == u'/')) ++i;
             if (i >= n || html.at(i) == u'>') {
                 ++i;
                 break;
@@ -54,21 +55,18 @@ QList<Tag> tokenize(const QString& html, QStringList& problems)
             QString name(html.at(i++)); // a first "=" belongs to the name
             while (i < n && !isSpace(html.at(i)) && html.at(i) != u'/' && html.at(i) != u'>' && html.at(i) != u'=')
                 name += html.at(i++).toLower();
-            while (i < n && isSpace(html.at(i)))
-                ++i;
+            while (i < n && isSpace(html.at(i))) ++i;
             QString value;
             if (i < n && html.at(i) == u'=') {
                 ++i;
-                while (i < n && isSpace(html.at(i)))
-                    ++i;
+                while (i < n && isSpace(html.at(i))) ++i;
                 if (i < n && (html.at(i) == u'"' || html.at(i) == u'\'')) {
                     const QChar quote = html.at(i++);
                     const qsizetype end = html.indexOf(quote, i);
                     value = html.mid(i, (end < 0 ? n : end) - i);
                     i = end < 0 ? n : end + 1;
                 } else {
-                    while (i < n && !isSpace(html.at(i)) && html.at(i) != u'>')
-                        value += html.at(i++);
+                    while (i < n && !isSpace(html.at(i)) && html.at(i) != u'>') value += html.at(i++);
                 }
             }
             tag.attributes.append({name.toLower(), value});
@@ -81,23 +79,19 @@ QList<Tag> tokenize(const QString& html, QStringList& problems)
 // Empty when the body is sound, else what is wrong with it.
 QStringList problemsOf(const QString& html)
 {
-    static const QSet<QString> tagNames{"a",  "blockquote", "br", "code", "dd",    "del",   "div",   "dl",
-                                        "dt", "em",         "h1", "h2",   "h3",    "h4",    "h5",    "h6",
-                                        "hr", "img",        "input", "li", "ol",   "p",     "pre",   "section",
-                                        "span", "strong",   "sup", "table", "tbody", "td",  "th",    "thead",
-                                        "tr", "ul"};
-    static const QSet<QString> attributeNames{"alt",  "aria-label", "checked", "class", "disabled", "href",
-                                              "id",   "role",       "src",     "style", "title",    "type"};
+    static const QSet<QString> tagNames{
+        "a",    "blockquote", "br",  "code",  "dd",    "del", "div",   "dl",    "dt", "em", "h1",  "h2",
+        "h3",   "h4",         "h5",  "h6",    "hr",    "img", "input", "li",    "ol", "p",  "pre", "section",
+        "span", "strong",     "sup", "table", "tbody", "td",  "th",    "thead", "tr", "ul"};
+    static const QSet<QString> attributeNames{"alt", "aria-label", "checked", "class", "disabled", "href",
+                                              "id",  "role",       "src",     "style", "title",    "type"};
     QStringList problems;
     for (const Tag& tag : tokenize(html, problems)) {
-        if (!tagNames.contains(tag.name))
-            problems << QStringLiteral("element <%1>").arg(tag.name);
+        if (!tagNames.contains(tag.name)) problems << QStringLiteral("element <%1>").arg(tag.name);
         QSet<QString> seen;
         for (const auto& [name, value] : tag.attributes) {
-            if (!attributeNames.contains(name))
-                problems << QStringLiteral("attribute %1 on <%2>").arg(name, tag.name);
-            if (seen.contains(name))
-                problems << QStringLiteral("attribute %1 twice on <%2>").arg(name, tag.name);
+            if (!attributeNames.contains(name)) problems << QStringLiteral("attribute %1 on <%2>").arg(name, tag.name);
+            if (seen.contains(name)) problems << QStringLiteral("attribute %1 twice on <%2>").arg(name, tag.name);
             seen.insert(name);
             if (value.contains(u'<') || value.contains(u'>') || value.contains(QChar(0)))
                 problems << QStringLiteral("markup in %1=\"%2\"").arg(name, value);
@@ -129,9 +123,8 @@ TEST(RenderHostileMarkup, ConstructsNestedInAttributePositionsStayText)
 {
     // Inline constructs, "%" standing for what they hold.
     const QStringList constructs{
-        "`%`",       "$%$",         "$$%$$",       "[[%]]",          "[[%|%]]",  "![%](%)",
-        "![%](% \"%\")", "![%](%){.left}", "[%](%)", "[%](% \"%\")",    "http://%", "**%**",
-        "*%*",       "_%_",         "~~%~~",       "[^1]%",
+        "`%`",    "$%$",          "$$%$$",    "[[%]]", "[[%|%]]", "![%](%)", "![%](% \"%\")", "![%](%){.left}",
+        "[%](%)", "[%](% \"%\")", "http://%", "**%**", "*%*",     "_%_",     "~~%~~",         "[^1]%",
     };
     // Positions whose text becomes an attribute value.
     const QStringList positions{
@@ -142,7 +135,10 @@ TEST(RenderHostileMarkup, ConstructsNestedInAttributePositionsStayText)
         "%", "# %", "- %", "- [ ] %", "| a | % |\n|---|---|\n| % | b |", "x[^1]\n\n[^1]: %", "> %", "%\n: %",
     };
     const QStringList payloads{
-        "onmouseover=alert(1)//", "x\"onmouseover=alert(1)", "'onerror=alert(1)", "<script>alert(1)</script>",
+        "onmouseover=alert(1)//",
+        "x\"onmouseover=alert(1)",
+        "'onerror=alert(1)",
+        "<script>alert(1)</script>",
     };
 
     int checked = 0;
@@ -161,12 +157,10 @@ TEST(RenderHostileMarkup, ConstructsNestedInAttributePositionsStayText)
             for (const QString& outer : constructs) {
                 const QString inner = fill(position, fill(outer, payload));
                 for (const QString& block : blocks)
-                    if (!check(fill(block, inner)))
-                        return;
+                    if (!check(fill(block, inner))) return;
                 // One level deeper, in a paragraph.
                 for (const QString& deeper : constructs)
-                    if (!check(fill(position, fill(outer, fill(deeper, payload)))))
-                        return;
+                    if (!check(fill(position, fill(outer, fill(deeper, payload))))) return;
             }
     EXPECT_GT(checked, 10000);
 }
@@ -174,7 +168,9 @@ TEST(RenderHostileMarkup, ConstructsNestedInAttributePositionsStayText)
 TEST(RenderHostileMarkup, AnImageInALinkTitleIsItsText)
 {
     // The case that ran a handler on hover: the image became a tag inside the title.
-    const auto inl = [](const char* s) { return MarkdownHTMLRenderer::renderInline(QString::fromUtf8(s)).toStdString(); };
+    const auto inl = [](const char* s) {
+        return MarkdownHTMLRenderer::renderInline(QString::fromUtf8(s)).toStdString();
+    };
     EXPECT_EQ(inl("[x](http://example.com \"![y](onmouseover=document.title='P'//)\")"),
               "<a href=\"http://example.com\" title=\"![y](onmouseover=document.title='P'//)\">x</a>");
     EXPECT_EQ(inl("![a]([[b|c]])"), "<img src=\"[[b|c]]\" alt=\"a\">");

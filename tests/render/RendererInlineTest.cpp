@@ -6,7 +6,10 @@
 
 using MarkdownHTMLRenderer::renderInline;
 
-static std::string inl(const char* s) { return renderInline(QString::fromUtf8(s)).toStdString(); }
+static std::string inl(const char* s)
+{
+    return renderInline(QString::fromUtf8(s)).toStdString();
+}
 
 TEST(RenderInline, EscapesTextButNotApostrophes)
 {
@@ -79,8 +82,7 @@ TEST(RenderInline, Emphasis)
 TEST(RenderInline, EmphasisNeverReachesIntoAttributes)
 {
     EXPECT_EQ(inl("http://x.com/_b_/c"), "<a href=\"http://x.com/_b_/c\">http://x.com/_b_/c</a>");
-    EXPECT_EQ(inl("[*t*](http://x.com/_b_ \"a_b_c\")"),
-              "<a href=\"http://x.com/_b_\" title=\"a_b_c\"><em>t</em></a>");
+    EXPECT_EQ(inl("[*t*](http://x.com/_b_ \"a_b_c\")"), "<a href=\"http://x.com/_b_\" title=\"a_b_c\"><em>t</em></a>");
     EXPECT_EQ(inl("![a_b_c](x_y_z.png) and ~~s~~"), "<img src=\"x_y_z.png\" alt=\"a_b_c\"> and <del>s</del>");
     EXPECT_EQ(inl("[[my_page_x]]"), "<a class=\"wikilink\" href=\"my_page_x.md\">my<em>page</em>x</a>");
 }
@@ -135,11 +137,9 @@ TEST(RenderInline, EmphasisSweepAgreesWithItsPatternAndStaysLinear)
     for (int round = 0; round < 20000; ++round) {
         QString s;
         const int len = int(rng() % 14);
-        for (int i = 0; i < len; ++i)
-            s += alphabet.at(int(rng() % alphabet.size()));
-        const QString expected = replaceMatches(s, em, [](const QRegularExpressionMatch& m) {
-            return "<em>" + m.captured(2) + "</em>";
-        });
+        for (int i = 0; i < len; ++i) s += alphabet.at(int(rng() % alphabet.size()));
+        const QString expected =
+            replaceMatches(s, em, [](const QRegularExpressionMatch& m) { return "<em>" + m.captured(2) + "</em>"; });
         ASSERT_EQ(MarkdownHTMLRenderer::detail::replaceEmphasis(s).toStdString(), expected.toStdString())
             << "input: " << QString(s).replace("\n", "\\n").replace("\r", "\\r").toStdString();
     }

@@ -1,6 +1,6 @@
+#include "settings/SettingsModel.h"
 #include "platform/KeptAside.h"
 #include "platform/Settings.h"
-#include "settings/SettingsModel.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -47,20 +47,17 @@ TEST(AttributedText, RandomEditsAgreeWithPerCharacterModel)
         switch (rng() % 6) {
         case 5:
             t.modifyAttributes(TextRange(a, b - a), underlineKey, [](TextAttributes& x) { x.underline = true; });
-            for (int i = a; i < b; ++i)
-                model[size_t(i)].underline = true;
+            for (int i = a; i < b; ++i) model[size_t(i)].underline = true;
             break;
         case 0: {
             const TextAttributes v = fg(int(rng() % 4));
             t.setAttributes(TextRange(a, b - a), v);
-            for (int i = a; i < b; ++i)
-                model[size_t(i)] = v;
+            for (int i = a; i < b; ++i) model[size_t(i)] = v;
             break;
         }
         case 1:
             t.addMarkdownConceal(TextRange(a, b - a));
-            for (int i = a; i < b; ++i)
-                model[size_t(i)].markdownConceal = true;
+            for (int i = a; i < b; ++i) model[size_t(i)].markdownConceal = true;
             break;
         case 2:
             t.removeAttribute(TextRange(a, b - a), TextAttribute::MarkdownConceal);
@@ -72,8 +69,7 @@ TEST(AttributedText, RandomEditsAgreeWithPerCharacterModel)
             break;
         default: {
             const int ins = int(rng() % 4);
-            if (len > 200 && ins > 0)
-                break;
+            if (len > 200 && ins > 0) break;
             const TextAttributes typed = len == 0 ? t.attributesAt(0) : model[size_t(a > 0 ? a - 1 : 0)];
             t.replaceCharacters(TextRange(a, b - a), QString(ins, QChar('y')));
             model.erase(model.begin() + a, model.begin() + b);
@@ -81,13 +77,10 @@ TEST(AttributedText, RandomEditsAgreeWithPerCharacterModel)
             break;
         }
         }
-        if (rng() % 7 == 0)
-            t.beginEditing();
-        if (rng() % 7 == 0)
-            t.endEditing();
+        if (rng() % 7 == 0) t.beginEditing();
+        if (rng() % 7 == 0) t.endEditing();
         expectMatches(t, model);
-        if (::testing::Test::HasFailure())
-            return;
+        if (::testing::Test::HasFailure()) return;
     }
 }
 

@@ -10,8 +10,7 @@ namespace {
 QStringList tokens(const QString& code, const QString& lang)
 {
     QStringList out;
-    for (const Token& t : scan(code, lang))
-        out << rawValue(t.kind) + ":" + code.mid(t.range.location, t.range.length);
+    for (const Token& t : scan(code, lang)) out << rawValue(t.kind) + ":" + code.mid(t.range.location, t.range.length);
     return out;
 }
 
@@ -40,8 +39,7 @@ TEST(CodeTokenizer, NumbersAndWords)
 TEST(CodeTokenizer, CommentsAndStrings)
 {
     EXPECT_EQ(tokens("a /* b */ c /*/ d", "c"), QStringList({"com:/* b */", "com:/*/ d"}));
-    EXPECT_EQ(tokens("'a\nb `c\\\nd` \"e\\\"f\"", "js"),
-              QStringList({"str:'a", "str:`c\\\nd`", "str:\"e\\\"f\""}));
+    EXPECT_EQ(tokens("'a\nb `c\\\nd` \"e\\\"f\"", "js"), QStringList({"str:'a", "str:`c\\\nd`", "str:\"e\\\"f\""}));
     EXPECT_EQ(tokens("x = \"", "c"), QStringList({"str:\""}));
     EXPECT_EQ(tokens("<p>it's here\nnext</p> <!-- c", "html"), QStringList({"str:'s here", "com:<!-- c"}));
     EXPECT_EQ(tokens("-- note\nselect", "sql"), QStringList({"com:-- note", "kw:select"}));

@@ -11,8 +11,14 @@
 using namespace MarkdownCleaner;
 
 namespace {
-std::string cleaned(const QString& s) { return clean(s).toStdString(); }
-std::string repaired(const QString& s) { return repairingTables(s).toStdString(); }
+std::string cleaned(const QString& s)
+{
+    return clean(s).toStdString();
+}
+std::string repaired(const QString& s)
+{
+    return repairingTables(s).toStdString();
+}
 } // namespace
 
 TEST(MarkdownCleaner, InsertsMissingAlignmentRowAndAligns)
@@ -27,7 +33,8 @@ TEST(MarkdownCleaner, NoCellLostToAShortHeaderOrAlignmentRow)
 {
     EXPECT_EQ(cleaned("| a |\n| 1 | 2 | 3 |"), "| a   |     |     |\n| --- | --- | --- |\n| 1   | 2   | 3   |\n");
     // An existing alignment row shorter than a body row widens the table.
-    EXPECT_EQ(cleaned("| a | b |\n|---|---|\n| 1 | 2 | 3 |"), "| a   | b   |     |\n| --- | --- | --- |\n| 1   | 2   | 3   |\n");
+    EXPECT_EQ(cleaned("| a | b |\n|---|---|\n| 1 | 2 | 3 |"),
+              "| a   | b   |     |\n| --- | --- | --- |\n| 1   | 2   | 3   |\n");
 }
 
 TEST(MarkdownCleaner, BlankLinesBetweenRowsAndTables)
@@ -115,8 +122,7 @@ TEST(MarkdownCleaner, RowLike)
 TEST(MarkdownCleaner, TenThousandRowTableIsLinear)
 {
     QString t = "| a | b |\n";
-    for (int i = 0; i < 10000; ++i)
-        t += QStringLiteral("| %1 | x |\n").arg(i);
+    for (int i = 0; i < 10000; ++i) t += QStringLiteral("| %1 | x |\n").arg(i);
     QElapsedTimer timer;
     timer.start();
     const QString out = clean(t);
@@ -150,15 +156,15 @@ TEST(MarkdownCleaner, CleaningTwiceChangesNothing)
 // characters, and leave every line that is not a table row as it was.
 TEST(MarkdownCleaner, RandomTextPropertiesHold)
 {
-    static const QStringList bits = {"a", "b", " ", "|", "|", "|", "-", "---", ":", ":-:", "\\|", "\\", "`",
-                                     "```", "~~~", ">", "&nbsp;", "\t", "日本", "😀", "**", "x y", "1.5", "#"};
-    static const QStringList lines = {"", "   ", "| a | b |", "|---|---|", "| :-- | --: |", "a | b", "--|--",
-                                      "> | q | r |", "```", "~~~", "| 1 | 2 | 3 |", "text", "- i | x | y", "||"};
+    static const QStringList bits = {"a", "b",   " ",   "|", "|",      "|",  "-",    "---", ":",  ":-:", "\\|", "\\",
+                                     "`", "```", "~~~", ">", "&nbsp;", "\t", "日本", "😀",   "**", "x y", "1.5", "#"};
+    static const QStringList lines = {
+        "",    "   ", "| a | b |",     "|---|---|", "| :-- | --: |", "a | b", "--|--", "> | q | r |",
+        "```", "~~~", "| 1 | 2 | 3 |", "text",      "- i | x | y",   "||"};
     auto cellChars = [](const QString& s) {
         QString c;
         for (QChar ch : s)
-            if (!QStringView(u" \t|-:\r\n").contains(ch))
-                c += ch;
+            if (!QStringView(u" \t|-:\r\n").contains(ch)) c += ch;
         std::sort(c.begin(), c.end());
         return c;
     };
@@ -174,8 +180,7 @@ TEST(MarkdownCleaner, RandomTextPropertiesHold)
             if (roll(3) == 0)
                 s = lines[roll(int(lines.size()))];
             else
-                for (int k = roll(8); k > 0; --k)
-                    s += bits[roll(int(bits.size()))];
+                for (int k = roll(8); k > 0; --k) s += bits[roll(int(bits.size()))];
             in << s;
         }
         const QString text = in.join(roll(4) == 0 ? "\r\n" : "\n");
@@ -187,8 +192,7 @@ TEST(MarkdownCleaner, RandomTextPropertiesHold)
         const QStringList out = once.split(u'\n');
         qsizetype at = 0;
         for (const QString& l : in) {
-            if (rowLike(l) || TextUtil::isBlank(l))
-                continue;
+            if (rowLike(l) || TextUtil::isBlank(l)) continue;
             at = out.indexOf(l, at);
             ASSERT_GE(at, 0) << text.toStdString();
             ++at;

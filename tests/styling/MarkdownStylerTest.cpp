@@ -1,5 +1,5 @@
-#include "styling/MarkdownEmphasis.h"
 #include "styling/MarkdownStyler.h"
+#include "styling/MarkdownEmphasis.h"
 #include "styling/TableModel.h"
 
 #include <QElapsedTimer>
@@ -31,13 +31,15 @@ struct Styled {
     QString hidden() const
     {
         QString out;
-        for (int i = 0; i < text.length(); ++i)
-            out += concealed(i) ? 'x' : '.';
+        for (int i = 0; i < text.length(); ++i) out += concealed(i) ? 'x' : '.';
         return out;
     }
 };
 
-bool near(double a, double b) { return std::abs(a - b) < 0.01; }
+bool near(double a, double b)
+{
+    return std::abs(a - b) < 0.01;
+}
 // Markers are the text colour at 35 %, raised where a page needs it for a 3:1 contrast.
 double markerAlpha()
 {
@@ -57,22 +59,18 @@ TEST(MarkdownStylerFences, PairingAgreesWithTheRendererOnRandomText)
         QList<FenceMatch> out;
         QList<int> starts{0};
         for (int i = 0; i < s.size(); ++i)
-            if (s[i] == u'\n')
-                starts.append(i + 1);
+            if (s[i] == u'\n') starts.append(i + 1);
         auto tickOf = [&](int line) {
             int p = starts[line];
-            while (p < s.size() && (s[p] == u' ' || s[p] == u'\t'))
-                ++p;
+            while (p < s.size() && (s[p] == u' ' || s[p] == u'\t')) ++p;
             return s.mid(p, 3) == "```" ? p : -1;
         };
         for (int line = 0; line < starts.size(); ++line) {
             const int open = tickOf(line);
-            if (open < 0)
-                continue;
+            if (open < 0) continue;
             const int code = line + 1 < starts.size() ? starts[line + 1] : int(s.size());
             int close = line + 1;
-            while (close < starts.size() && tickOf(close) < 0)
-                ++close;
+            while (close < starts.size() && tickOf(close) < 0) ++close;
             if (close == starts.size()) {
                 out.append({TextRange(open, int(s.size()) - open), TextRange(code, int(s.size()) - code)});
                 break;
@@ -87,8 +85,7 @@ TEST(MarkdownStylerFences, PairingAgreesWithTheRendererOnRandomText)
     for (int round = 0; round < 3000; ++round) {
         QString s;
         const int n = int(rng() % 14);
-        for (int k = 0; k < n; ++k)
-            s += pieces[int(rng() % pieces.size())];
+        for (int k = 0; k < n; ++k) s += pieces[int(rng() % pieces.size())];
         ASSERT_EQ(MarkdownStyler::findFences(s), rendererBlocks(s)) << s.toStdString();
     }
     // After a block left open, everything below is code, as rendered; an indented fence
@@ -107,8 +104,7 @@ TEST(MarkdownStylerFences, KeptFencesFollowEditsLikeAFullScan)
     const QStringList pieces{"```", "```py\n", "\n", "\r\n", "a", "``", "# h\n"};
     AttributedText text;
     QString seed;
-    for (int k = 0; k < 60; ++k)
-        seed += pieces[int(rng() % pieces.size())];
+    for (int k = 0; k < 60; ++k) seed += pieces[int(rng() % pieces.size())];
     text.setText(seed);
     MarkdownStyler styler;
     for (int step = 0; step < 400; ++step) {
@@ -116,8 +112,7 @@ TEST(MarkdownStylerFences, KeptFencesFollowEditsLikeAFullScan)
         const int a = int(rng() % (len + 1));
         const int b = a + int(rng() % (std::min(len - a, 6) + 1));
         text.replaceCharacters(TextRange(a, b - a), pieces[int(rng() % pieces.size())].left(int(rng() % 7)));
-        if (rng() % 3 == 0)
-            continue; // several edits between restyles
+        if (rng() % 3 == 0) continue; // several edits between restyles
         const TextRange widened = styler.highlight(text, TextRange(a, 0));
         // With no edit since, the scope comes from the kept fences alone: it must be
         // the scope of the fences given by a full scan.
@@ -383,11 +378,9 @@ void expectAgreesWithPattern(const QRegularExpression& re, const QStringList& pi
     for (int round = 0; round < 4000; ++round) {
         QString s;
         const int n = int(rng() % unsigned(maxPieces));
-        for (int k = 0; k < n; ++k)
-            s += pieces[int(rng() % pieces.size())];
+        for (int k = 0; k < n; ++k) s += pieces[int(rng() % pieces.size())];
         int from = s.isEmpty() ? 0 : int(rng() % s.size());
-        if (from < s.size() && s[from].isLowSurrogate())
-            ++from; // scopes are whole lines: never half a character
+        if (from < s.size() && s[from].isLowSurrogate()) ++from; // scopes are whole lines: never half a character
         const TextRange scope(from, int(s.size()) - from);
         QList<MarkdownEmphasis::Match> expected;
         auto it = re.globalMatch(QStringView(s).mid(from));
@@ -406,13 +399,12 @@ TEST(MarkdownStylerMarkers, SingleMarkerEmphasisAgreesWithThePatternAndStaysLine
 {
     const QRegularExpression italicRE("(*ANY)(?<![\\*_])(\\*|_)(?![\\*_\\s])(.+?)(?<![\\*_\\s])(\\1)(?![\\*_])",
                                       QRegularExpression::UseUnicodePropertiesOption);
-    const QStringList pieces{"*", "_", " ", "a", "\n", "\r\n", QString::fromUtf8("\xF0\x9F\x98\x80"),
-                             QString(QChar(0x3000)), "\t"};
+    const QStringList pieces{
+        "*", "_", " ", "a", "\n", "\r\n", QString::fromUtf8("\xF0\x9F\x98\x80"), QString(QChar(0x3000)), "\t"};
     expectAgreesWithPattern(italicRE, pieces, 3, 16, MarkdownEmphasis::singleMarkerMatches);
     // One long line of unclosed openers: the pattern took seconds here.
     QString hostile;
-    while (hostile.size() < 200000)
-        hostile += "*a _a ";
+    while (hostile.size() < 200000) hostile += "*a _a ";
     QElapsedTimer timer;
     timer.start();
     EXPECT_TRUE(MarkdownEmphasis::singleMarkerMatches(hostile, TextRange(0, int(hostile.size()))).isEmpty());
@@ -436,8 +428,8 @@ TEST(MarkdownStylerMarkers, CodeSpansAgreeWithThePatternAndStayLinear)
 {
     const QRegularExpression codeRE("(*ANY)(`+)([^`\\n\\r\\x{0B}\\x{0C}\\x{85}\\x{2028}\\x{2029}]+?)(\\1)",
                                     QRegularExpression::UseUnicodePropertiesOption);
-    const QStringList pieces{"`", "``", "```", "a", " ", "\n", "\r\n", "\r", QString(QChar(0x2028)),
-                             QString::fromUtf8("\xF0\x9F\x98\x80")};
+    const QStringList pieces{
+        "`", "``", "```", "a", " ", "\n", "\r\n", "\r", QString(QChar(0x2028)), QString::fromUtf8("\xF0\x9F\x98\x80")};
     expectAgreesWithPattern(codeRE, pieces, 5, 14, MarkdownEmphasis::codeSpanMatches);
     // The shorter run decides: the opener is the end of a longer run.
     const Styled uneven("``a` b");
@@ -504,8 +496,8 @@ TEST(MarkdownStylerScope, RowsJoinedAcrossABlankLineAreRestyledWhenTheJoinBreaks
     };
     for (const QString eol : {"\n", "\r\n"}) {
         const QString doc = "| a |" + eol + eol + "| b |" + eol;
-        afterEdit(doc, "| b |", "b");            // the row below the blank line stops being one
-        afterEdit(doc, "| a |", "a");            // the row above likewise
+        afterEdit(doc, "| b |", "b");          // the row below the blank line stops being one
+        afterEdit(doc, "| a |", "a");          // the row above likewise
         afterEdit(doc, "| b |", "b |\n| c |"); // and when the edit adds lines
     }
     // Only the edited line next to the blank line reaches over it: an edit further down
@@ -525,12 +517,34 @@ TEST(MarkdownStylerScope, RowsJoinedAcrossABlankLineAreRestyledWhenTheJoinBreaks
 TEST(MarkdownStylerScope, KeystrokeRestylesEqualAWholeRestyleInTextWithoutBlankLines)
 {
     const QStringList breaks{"\n", "\r\n", "\r", QString(QChar(0x2028))};
-    const QStringList lines{"- [ ] task **bold** and `code`", "12. item [l](u) ~~s~~", "| a | b |", "|---|:-:|",
-                            "{.center}", "# Head *it*", "> quote", "```js", "```", "plain [[wiki|label]] x[^1]",
-                            "* * *", "<!-- widths: 40,60 -->", "`a", "b`", "[x", "](y)", "**", "-", "  - sub",
-                            "\t1) n", "/* c", "*/ x", "`t", "let s = 'q' // n", "```c", ""};
-    const QStringList typed{"|", "`", "*", "-", " ", "x", "{.left}", "```", "\n", "\r", QString(QChar(0x2028)), "/*",
-                            "*/", "'", ""};
+    const QStringList lines{"- [ ] task **bold** and `code`",
+                            "12. item [l](u) ~~s~~",
+                            "| a | b |",
+                            "|---|:-:|",
+                            "{.center}",
+                            "# Head *it*",
+                            "> quote",
+                            "```js",
+                            "```",
+                            "plain [[wiki|label]] x[^1]",
+                            "* * *",
+                            "<!-- widths: 40,60 -->",
+                            "`a",
+                            "b`",
+                            "[x",
+                            "](y)",
+                            "**",
+                            "-",
+                            "  - sub",
+                            "\t1) n",
+                            "/* c",
+                            "*/ x",
+                            "`t",
+                            "let s = 'q' // n",
+                            "```c",
+                            ""};
+    const QStringList typed{"|",  "`",  "*", "-", " ", "x", "{.left}", "```", "\n", "\r", QString(QChar(0x2028)),
+                            "/*", "*/", "'", ""};
     std::mt19937 rng(17);
     for (int round = 0; round < 60; ++round) {
         for (const bool grid : {false, true}) {
@@ -540,8 +554,7 @@ TEST(MarkdownStylerScope, KeystrokeRestylesEqualAWholeRestyleInTextWithoutBlankL
             QString doc;
             for (int k = 0; k < 30; ++k) {
                 QString line = lines[int(rng() % lines.size())];
-                if (line.isEmpty())
-                    line = "x"; // no blank line
+                if (line.isEmpty()) line = "x"; // no blank line
                 doc += line + (rng() % 5 == 0 ? breaks[int(rng() % breaks.size())] : br);
             }
             MarkdownStyler styler;
@@ -575,8 +588,7 @@ TEST(MarkdownStylerScope, KeystrokeRestylesEqualAWholeRestyleInTextWithoutBlankL
     // The scope of a keystroke in the middle of a long list is the edited line and its
     // neighbours.
     QString list;
-    for (int i = 0; i < 2000; ++i)
-        list += QStringLiteral("- [ ] task %1 with **bold** words\n").arg(i);
+    for (int i = 0; i < 2000; ++i) list += QStringLiteral("- [ ] task %1 with **bold** words\n").arg(i);
     MarkdownStyler styler;
     AttributedText text(list);
     styler.highlight(text, std::nullopt);
@@ -587,8 +599,7 @@ TEST(MarkdownStylerScope, KeystrokeRestylesEqualAWholeRestyleInTextWithoutBlankL
     // Likewise inside a large fenced block; opening a comment there reaches as far as the
     // comment runs.
     QString code = "```js\n";
-    for (int i = 0; i < 4000; ++i)
-        code += QStringLiteral("let x%1 = 'v'; // note\n").arg(i);
+    for (int i = 0; i < 4000; ++i) code += QStringLiteral("let x%1 = 'v'; // note\n").arg(i);
     code += "```\n";
     AttributedText block(code);
     styler.highlight(block, std::nullopt);

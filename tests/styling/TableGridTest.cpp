@@ -1,5 +1,5 @@
-#include "styling/ColumnWidths.h"
 #include "styling/TableGrid.h"
+#include "styling/ColumnWidths.h"
 #include "styling/TableModel.h"
 
 #include <QFontMetricsF>
@@ -27,8 +27,7 @@ TableModel modelOf(const QStringList& lines, QList<double> widths, QList<double>
 {
     TableModel m;
     m.rows = rowsOf(lines);
-    for (const auto& r : m.rows)
-        m.columns = std::max(m.columns, int(r.cells.size()));
+    for (const auto& r : m.rows) m.columns = std::max(m.columns, int(r.cells.size()));
     m.aligns = QList<Qt::Alignment>(m.columns, Qt::AlignLeft);
     m.columnWidths = widths;
     m.rowHeights = heights;
@@ -76,8 +75,8 @@ TEST(TableGrid, LayoutKeepsNaturalWidthsWhenTheyFit)
     // Exactly as wide as the room: unchanged.
     EXPECT_EQ(layout(rows, 2, f, total).widths, natural.widths);
     // Between the header total and the natural total: headers still fit.
-    const double headerTotal = std::max(28.0, bold.horizontalAdvance("Name") + 18 + sortGlyphTextRoom) +
-        std::max(28.0, bold.horizontalAdvance("Description") + 18 + sortGlyphTextRoom);
+    const double headerTotal = std::max(28.0, bold.horizontalAdvance("Name") + 18 + sortGlyphTextRoom)
+                               + std::max(28.0, bold.horizontalAdvance("Description") + 18 + sortGlyphTextRoom);
     const Layout squeezed = layout(rows, 2, f, (headerTotal + total) / 2);
     EXPECT_GE(squeezed.widths[0] + 1e-9, std::max(28.0, bold.horizontalAdvance("Name") + 18 + sortGlyphTextRoom));
     EXPECT_NEAR(squeezed.widths[0] + squeezed.widths[1], (headerTotal + total) / 2, 1e-6);
@@ -163,14 +162,14 @@ TEST(TableGrid, DrawsGridWithDividersWhereTheGeometrySays)
     auto dark = [&](int x, int y) { return qGray(img.pixel(x, y)) < 250; };
     int inked = 0;
     for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            inked += dark(x, y);
+        for (int x = 0; x < img.width(); ++x) inked += dark(x, y);
     EXPECT_GT(inked, 200);
 
     // A divider line stands at each x the frame reports, down the whole table height,
     // and there is no line halfway between two dividers.
     for (double dx : d.frame->dividerXs) {
-        for (int y : {int(d.frame->rect.top()) + 25, int(d.frame->rect.center().y()) + 12, int(d.frame->rect.bottom()) - 2}) {
+        for (int y :
+             {int(d.frame->rect.top()) + 25, int(d.frame->rect.center().y()) + 12, int(d.frame->rect.bottom()) - 2}) {
             const int x = int(std::round(dx));
             EXPECT_TRUE(dark(x, y) || dark(x - 1, y)) << "divider at " << dx << " y " << y;
         }
@@ -210,8 +209,7 @@ TEST(TableGrid, SortGlyphOnlyWithABodyAndRoom)
         const QRect g = sortGlyphRect(cell).toAlignedRect();
         int ink = 0;
         for (int y = g.top(); y <= g.bottom(); ++y)
-            for (int x = g.left(); x <= g.right(); ++x)
-                ink += qGray(img.pixel(x, y)) < 240;
+            for (int x = g.left(); x <= g.right(); ++x) ink += qGray(img.pixel(x, y)) < 240;
         return ink;
     };
     // Empty header cells, so only the glyph can ink its rectangle.
@@ -246,8 +244,7 @@ TEST(TableGrid, CellTextBreaksAtWordsAndInsideAWordOnlyWhenItCannotFit)
     // The broken word's second line is drawn inside the third row.
     const double secondLine = l.rowHeights[0] + l.rowHeights[1] + 3 + fm.height() * 1.5;
     int ink = 0;
-    for (int x = 0; x < img.width(); ++x)
-        ink += qGray(img.pixel(x, int(secondLine))) < 128;
+    for (int x = 0; x < img.width(); ++x) ink += qGray(img.pixel(x, int(secondLine))) < 128;
     EXPECT_GT(ink, 0);
 }
 

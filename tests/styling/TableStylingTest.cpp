@@ -1,7 +1,7 @@
+#include "styling/TableStyling.h"
 #include "styling/MarkdownCleaner.h"
 #include "styling/TableGrid.h"
 #include "styling/TableModel.h"
-#include "styling/TableStyling.h"
 
 #include <QImage>
 #include <QPainter>
@@ -28,8 +28,7 @@ struct Styled {
     {
         QList<std::shared_ptr<TableModel>> out;
         storage.forEachRun(TextRange(0, storage.length()), [&](TextRange, const TextAttributes& a) {
-            if (a.tableModel && (out.isEmpty() || out.last() != a.tableModel))
-                out.append(a.tableModel);
+            if (a.tableModel && (out.isEmpty() || out.last() != a.tableModel)) out.append(a.tableModel);
             return true;
         });
         return out;
@@ -162,8 +161,7 @@ TEST(TableStyling, DrawAllDrawsEveryGridOfTheStyledText)
     const auto drawn = TableGridRenderer::drawAll(
         p, s.storage,
         [](int offset) -> std::optional<QPointF> {
-            if (offset > 30)
-                return QPointF(5, 200);
+            if (offset > 30) return QPointF(5, 200);
             return QPointF(5, 5);
         },
         QFont(), TableGridRenderer::Colors::forText(Qt::black));
@@ -214,8 +212,7 @@ TableModel freshModel(const QString& text, double contentWidth)
     int start = 0;
     while (start <= text.size()) {
         int end = int(text.indexOf(u'\n', start));
-        if (end < 0)
-            end = int(text.size());
+        if (end < 0) end = int(text.size());
         const int contentEnd = end > start && text[end - 1] == u'\r' ? end - 1 : end;
         const QStringView line = QStringView(text).mid(start, contentEnd - start);
         if (MarkdownCleaner::rowLike(line) && !TableStyling::isSeparatorLine(line)) {
@@ -245,11 +242,11 @@ TEST(TableStyling, RestyleAfterAnEditEqualsAFreshBuild)
         t += br + "after" + br;
 
         const QList<std::pair<QString, QString>> edits = {
-            {"| 70 |", "| 7x0 |"},                              // a narrow cell: widths stay
-            {"item 99 ", "item 99 and a much longer name "},    // the widest cell widens its column
-            {"item 99 and a much longer name ", "item 99 "},    // ...and narrows it again
+            {"| 70 |", "| 7x0 |"},                           // a narrow cell: widths stay
+            {"item 99 ", "item 99 and a much longer name "}, // the widest cell widens its column
+            {"item 99 and a much longer name ", "item 99 "}, // ...and narrows it again
             {"| 3 | item", "| 3 | a long cell that has to wrap over more than one line of the grid | item"},
-            {"| id | name | note |" + br, ""},                  // the first body row becomes the header
+            {"| id | name | note |" + br, ""}, // the first body row becomes the header
             {"| 0 | item 0", "| id | item 0"},
             {"Intro", "Intro with more words"},                 // the whole table moves
             {"| 149 |", "| 149 | extra |"},                     // a wider last row adds a column

@@ -1,5 +1,5 @@
-#include "styling/TableStyling.h"
 #include "styling/TableTools.h"
+#include "styling/TableStyling.h"
 
 #include <QElapsedTimer>
 
@@ -13,10 +13,8 @@ namespace {
 std::string applied(Op op, const QString& text, int caret, int* newCaret = nullptr)
 {
     const auto e = apply(op, text, caret);
-    if (!e)
-        return "<none>";
-    if (newCaret)
-        *newCaret = e->caret;
+    if (!e) return "<none>";
+    if (newCaret) *newCaret = e->caret;
     QString out = text;
     out.replace(e->range.location, e->range.length, e->replacement);
     return out.toStdString();
@@ -25,8 +23,7 @@ std::string applied(Op op, const QString& text, int caret, int* newCaret = nullp
 QString bigTable(int rows)
 {
     QString t = QStringLiteral("| id | name |\n|---|---|\n");
-    for (int i = 0; i < rows; ++i)
-        t += QStringLiteral("| %1 | item %2 |\n").arg((i * 7919) % rows).arg(i);
+    for (int i = 0; i < rows; ++i) t += QStringLiteral("| %1 | item %2 |\n").arg((i * 7919) % rows).arg(i);
     return t;
 }
 
@@ -42,7 +39,8 @@ TEST(TableTools, SplitCellsOuterPipesEscapesAndBlanks)
     EXPECT_EQ(splitCells(u"| a \\| b | c |"), QStringList({"a \\| b", "c"}));
     EXPECT_EQ(splitCells(u"| a \\\\| b |"), QStringList({"a \\\\", "b"}));
     // Only spaces and tabs are trimmed; an ideographic space is content.
-    EXPECT_EQ(splitCells(QString::fromUtf8("|\t\xE3\x80\x80x | y |")), QStringList({QString::fromUtf8("\xE3\x80\x80x"), "y"}));
+    EXPECT_EQ(splitCells(QString::fromUtf8("|\t\xE3\x80\x80x | y |")),
+              QStringList({QString::fromUtf8("\xE3\x80\x80x"), "y"}));
 }
 
 TEST(TableTools, AlignmentRows)
@@ -77,8 +75,11 @@ TEST(TableTools, RenderAlignsAndPads)
     Model c{{"a"}, {Align::center}, {{"abcdefg"}, {"xy"}}};
     EXPECT_EQ(render(c), "|    a    |\n| :-----: |\n| abcdefg |\n|   xy    |");
     // Widths are UTF-16 units: an emoji outside the BMP counts two, a CJK character one.
-    Model u{{QString::fromUtf8("\xF0\x9F\x98\x80"), QString::fromUtf8("\xE6\xBC\xA2\xE5\xAD\x97\xE8\xA1\xA8")}, {Align::none, Align::none}, {}};
-    EXPECT_EQ(render(u), QString::fromUtf8("| \xF0\x9F\x98\x80  | \xE6\xBC\xA2\xE5\xAD\x97\xE8\xA1\xA8 |\n| --- | --- |"));
+    Model u{{QString::fromUtf8("\xF0\x9F\x98\x80"), QString::fromUtf8("\xE6\xBC\xA2\xE5\xAD\x97\xE8\xA1\xA8")},
+            {Align::none, Align::none},
+            {}};
+    EXPECT_EQ(render(u),
+              QString::fromUtf8("| \xF0\x9F\x98\x80  | \xE6\xBC\xA2\xE5\xAD\x97\xE8\xA1\xA8 |\n| --- | --- |"));
 }
 
 TEST(TableTools, TableRangeFindsBlockAroundCaret)
@@ -94,7 +95,7 @@ TEST(TableTools, TableRangeFindsBlockAroundCaret)
     EXPECT_EQ(b2->lines, QStringList({"| c | d |", "|---|---|"}));
     // Caret at the very end after the final line break still finds the last table.
     EXPECT_TRUE(tableRange(t, int(t.size())));
-    EXPECT_FALSE(tableRange(t, 2));           // caret in "intro"
+    EXPECT_FALSE(tableRange(t, 2)); // caret in "intro"
     EXPECT_FALSE(tableRange(u"", 0));
     // A paragraph line with a pipe right above the header hides the table.
     EXPECT_FALSE(tableRange(u"x | y\n| a |\n|---|", 8));
@@ -131,14 +132,17 @@ TEST(TableTools, RowOperationsAndCaret)
     const QString t = "| a | b |\n|---|---|\n| 1 | 2 |\n| 3 | 4 |";
     int caret = -1;
     // Caret on the alignment row: both inserts add the first body row.
-    EXPECT_EQ(applied(Op::insertRowAbove, t, 12), "| a   | b   |\n| --- | --- |\n|     |     |\n| 1   | 2   |\n| 3   | 4   |");
-    EXPECT_EQ(applied(Op::insertRowBelow, t, 12), "| a   | b   |\n| --- | --- |\n|     |     |\n| 1   | 2   |\n| 3   | 4   |");
+    EXPECT_EQ(applied(Op::insertRowAbove, t, 12),
+              "| a   | b   |\n| --- | --- |\n|     |     |\n| 1   | 2   |\n| 3   | 4   |");
+    EXPECT_EQ(applied(Op::insertRowBelow, t, 12),
+              "| a   | b   |\n| --- | --- |\n|     |     |\n| 1   | 2   |\n| 3   | 4   |");
     // deleteRow on the alignment row only formats.
     EXPECT_EQ(applied(Op::deleteRow, t, 12), "| a   | b   |\n| --- | --- |\n| 1   | 2   |\n| 3   | 4   |");
     const int row3 = int(t.indexOf("| 3"));
     EXPECT_EQ(applied(Op::deleteRow, t, row3 + 2, &caret), "| a   | b   |\n| --- | --- |\n| 1   | 2   |");
     EXPECT_EQ(caret, 28); // start of the new last line
-    EXPECT_EQ(applied(Op::insertRowBelow, t, row3 - 3, &caret), "| a   | b   |\n| --- | --- |\n| 1   | 2   |\n|     |     |\n| 3   | 4   |");
+    EXPECT_EQ(applied(Op::insertRowBelow, t, row3 - 3, &caret),
+              "| a   | b   |\n| --- | --- |\n| 1   | 2   |\n|     |     |\n| 3   | 4   |");
     EXPECT_EQ(caret, 28); // stays on its old row
     // A header-only table gets its first body row.
     EXPECT_EQ(applied(Op::insertRowBelow, "| a |\n| --- |", 1), "| a   |\n| --- |\n|     |");
@@ -185,7 +189,7 @@ TEST(TableTools, EscapedPipesSurviveFormatting)
 
 TEST(TableTools, CjkAndEmojiCellsKeptIntact)
 {
-    const QString cjk = QString::fromUtf8("\xE5\x90\x8D\xE5\x89\x8D");              // 2 units
+    const QString cjk = QString::fromUtf8("\xE5\x90\x8D\xE5\x89\x8D");                        // 2 units
     const QString family = QString::fromUtf8("\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9"); // 5 units
     const QString t = "| " + cjk + " | x |\n|---|---|\n| " + family + " | y |";
     EXPECT_EQ(applied(Op::format, t, 0),
@@ -253,6 +257,7 @@ TEST(TableTools, TenThousandRowsStayLinear)
     const qint64 ms = timer.elapsed();
     ASSERT_TRUE(e && s);
     EXPECT_EQ(e->replacement.count(u'\n'), 10002);
-    EXPECT_EQ(s->replacement.left(62).toStdString(), "| id   | name      |\n| ---- | --------- |\n| 0    | item 0    |");
+    EXPECT_EQ(s->replacement.left(62).toStdString(),
+              "| id   | name      |\n| ---- | --------- |\n| 0    | item 0    |");
     EXPECT_LT(ms, 1000); // generous for loaded machines; the benchmark tracks the real figure
 }

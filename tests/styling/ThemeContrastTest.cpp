@@ -79,15 +79,14 @@ void expectReadable(const EditorTheme& theme, const char* look)
     const QString& s = text.string();
     for (int i = 0; i < text.length(); ++i) {
         const std::optional<QColor>& fg = text.attributesAt(i).foreground;
-        if (!fg || s.at(i).isSpace())
-            continue;
+        if (!fg || s.at(i).isSpace()) continue;
         for (const auto& [background, name] : {std::pair{page, "page"}, std::pair{code, "code background"}}) {
             const double ratio = contrast(*fg, background);
             EXPECT_GE(ratio, 3.0) << "mode " << theme.appearanceMode.toStdString() << " in the " << look
-                                  << " application: '" << s.mid(i, 12).toStdString() << "' " << fg->name(QColor::HexArgb).toStdString()
-                                  << " on the " << name << " " << background.name().toStdString();
-            if (ratio < 3.0)
-                return; // one report per theme is enough
+                                  << " application: '" << s.mid(i, 12).toStdString() << "' "
+                                  << fg->name(QColor::HexArgb).toStdString() << " on the " << name << " "
+                                  << background.name().toStdString();
+            if (ratio < 3.0) return; // one report per theme is enough
         }
     }
 }

@@ -24,7 +24,7 @@ CustomTheme sample(const QString& id, const QString& name)
 bool near(const QColor& c, double r, double g, double b, double a = 1)
 {
     return qAbs(c.redF() - r) < 1e-3 && qAbs(c.greenF() - g) < 1e-3 && qAbs(c.blueF() - b) < 1e-3
-        && qAbs(c.alphaF() - a) < 1e-3;
+           && qAbs(c.alphaF() - a) < 1e-3;
 }
 
 } // namespace
@@ -88,12 +88,12 @@ TEST(CustomThemeStore, DecodeRejectsWholeListOnAnyBadElement)
 
 TEST(CustomThemeStore, ResolveByIdOrCaseInsensitiveName)
 {
-    const QString json = CustomThemeStore::encode(
-        {sample("id1", "My Theme"), sample("", "Dark"), sample("id3", "my theme")});
+    const QString json =
+        CustomThemeStore::encode({sample("id1", "My Theme"), sample("", "Dark"), sample("id3", "my theme")});
     EXPECT_EQ(CustomThemeStore::resolve("my theme", json)->id, "id1"); // first of equal names
     EXPECT_EQ(CustomThemeStore::resolve("dark", json)->name, "Dark");
     EXPECT_EQ(CustomThemeStore::resolve("custom:id3", json)->name, "my theme");
-    EXPECT_EQ(CustomThemeStore::resolve("custom:", json)->name, "Dark"); // empty id only
+    EXPECT_EQ(CustomThemeStore::resolve("custom:", json)->name, "Dark");          // empty id only
     EXPECT_FALSE(CustomThemeStore::resolve("custom:My Theme", json).has_value()); // no name fallback
     EXPECT_FALSE(CustomThemeStore::resolve("custom:gone", json).has_value());
     EXPECT_FALSE(CustomThemeStore::resolve("dark", "garbage").has_value());
@@ -107,9 +107,8 @@ TEST(CustomTheme, SeededFromSepiaAndColourConversion)
     EXPECT_EQ(t.link, RGBA(0.51, 0.33, 0.16, 1));
     EXPECT_EQ(t.code, RGBA(0.6, 0.3, 0.3, 1));
     EXPECT_TRUE(near(t.text.toColor(), 0.36, 0.27, 0.21));
-    EXPECT_TRUE(QRegularExpression("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$")
-                    .match(t.id)
-                    .hasMatch());
+    EXPECT_TRUE(
+        QRegularExpression("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$").match(t.id).hasMatch());
     EXPECT_EQ(RGBA(QColor()), RGBA(0, 0, 0, 1)); // no sRGB form: opaque black
     EditorTheme custom;
     custom.custom = sample("c", "C");

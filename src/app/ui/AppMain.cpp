@@ -64,7 +64,8 @@ int brindlewickMain(int argc, char** argv)
     parser.setApplicationDescription(QStringLiteral("Markdown editor"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Markdown files or brindlewick: links to open."),
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QStringLiteral("Markdown files or brindlewick: links to open."),
                                  QStringLiteral("[FILE|URL...]"));
 
     // Options of the toolkit (-style, -platform, …) are known only to the application object,

@@ -62,8 +62,10 @@ void showWelcomeRun(int attempt, QPointer<UserActionWatch> watch)
         // Shown before the start window goes: closing the last window first would quit.
         launchWindows().showWelcome();
         closeStartWindows();
-        if (attempt + 1 < Launch::kWelcomeRuns) showWelcomeRun(attempt + 1, watch);
-        else delete watch.data();
+        if (attempt + 1 < Launch::kWelcomeRuns)
+            showWelcomeRun(attempt + 1, watch);
+        else
+            delete watch.data();
     });
 }
 
@@ -88,8 +90,10 @@ void openItems(const QList<Launch::Item>& items)
 {
     DocumentController& documents = DocumentController::instance();
     for (const Launch::Item& item : items) {
-        if (item.kind == Launch::Item::Kind::File) documents.openOrCreateDocument(item.value);
-        else openUrls({item.value});
+        if (item.kind == Launch::Item::Kind::File)
+            documents.openOrCreateDocument(item.value);
+        else
+            openUrls({item.value});
     }
 }
 
@@ -146,8 +150,8 @@ void markStartWindow(DocumentWindow* window)
 Launch::WindowFacts factsOf(const DocumentWindow* window)
 {
     Launch::WindowFacts facts;
-    facts.origin = window->property(kStartWindowProperty).toBool() ? Launch::Origin::StartWindow
-                                                                    : Launch::Origin::Other;
+    facts.origin =
+        window->property(kStartWindowProperty).toBool() ? Launch::Origin::StartWindow : Launch::Origin::Other;
     facts.hasFile = !window->isUntitled();
     facts.edited = window->isDocumentEdited();
     const EditorTextView* view = window->editorController()->textView();
@@ -155,7 +159,10 @@ Launch::WindowFacts factsOf(const DocumentWindow* window)
     return facts;
 }
 
-bool closedByLaunchPass(const DocumentWindow* window) { return Launch::closedByLaunchPass(factsOf(window)); }
+bool closedByLaunchPass(const DocumentWindow* window)
+{
+    return Launch::closedByLaunchPass(factsOf(window));
+}
 
 void runLaunchSequence(bool namedItems, bool reopens)
 {

@@ -17,23 +17,50 @@ inline QFont sized(const QFont& base, double points, QFont::Weight weight = QFon
     f.setWeight(weight);
     return f;
 }
-inline QFont caption(const QFont& base) { return sized(base, 10); }
-inline QFont callout(const QFont& base) { return sized(base, 11.5); }
-inline QFont headline(const QFont& base) { return sized(base, 12.5, QFont::DemiBold); }
+inline QFont caption(const QFont& base)
+{
+    return sized(base, 10);
+}
+inline QFont callout(const QFont& base)
+{
+    return sized(base, 11.5);
+}
+inline QFont headline(const QFont& base)
+{
+    return sized(base, 12.5, QFont::DemiBold);
+}
 
 inline QColor mix(const QColor& a, const QColor& b, double t)
 {
     return QColor::fromRgbF(float(a.redF() * (1 - t) + b.redF() * t), float(a.greenF() * (1 - t) + b.greenF() * t),
                             float(a.blueF() * (1 - t) + b.blueF() * t));
 }
-inline QColor primary(const QPalette& p) { return p.color(QPalette::WindowText); }
-inline QColor secondary(const QPalette& p) { return mix(p.color(QPalette::WindowText), p.color(QPalette::Window), 0.4); }
-inline QColor tertiary(const QPalette& p) { return mix(p.color(QPalette::WindowText), p.color(QPalette::Window), 0.62); }
-inline QColor accent(const QPalette& p) { return p.color(QPalette::Highlight); }
+inline QColor primary(const QPalette& p)
+{
+    return p.color(QPalette::WindowText);
+}
+inline QColor secondary(const QPalette& p)
+{
+    return mix(p.color(QPalette::WindowText), p.color(QPalette::Window), 0.4);
+}
+inline QColor tertiary(const QPalette& p)
+{
+    return mix(p.color(QPalette::WindowText), p.color(QPalette::Window), 0.62);
+}
+inline QColor accent(const QPalette& p)
+{
+    return p.color(QPalette::Highlight);
+}
 // The slightly darker background of side columns.
-inline QColor underPage(const QPalette& p) { return p.color(QPalette::Window).darker(106); }
+inline QColor underPage(const QPalette& p)
+{
+    return p.color(QPalette::Window).darker(106);
+}
 // The status bar's background.
-inline QColor bar(const QPalette& p) { return mix(p.color(QPalette::Window), p.color(QPalette::Base), 0.5); }
+inline QColor bar(const QPalette& p)
+{
+    return mix(p.color(QPalette::Window), p.color(QPalette::Base), 0.5);
+}
 
 inline void setTextColor(QWidget* w, const QColor& c)
 {

@@ -38,7 +38,9 @@ DocumentController& DocumentController::instance()
     return *controller;
 }
 
-DocumentController::DocumentController() : m_prompts(defaultPrompts()) {}
+DocumentController::DocumentController()
+    : m_prompts(defaultPrompts())
+{}
 
 namespace {
 // Shows `box` window-modally (application-modally without a parent); it deletes itself.
@@ -53,7 +55,8 @@ DocumentController::Prompts DocumentController::defaultPrompts()
 {
     Prompts p;
     p.alert = [](QWidget* parent, const QString& message, const QString& detail) {
-        auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(), message, QMessageBox::Ok, parent);
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, QApplication::applicationName(), message, QMessageBox::Ok, parent);
         box->setInformativeText(detail);
         present(box);
     };
@@ -95,20 +98,21 @@ DocumentController::Prompts DocumentController::defaultPrompts()
     };
     p.resolveExternalChange = [](QWidget* parent, const QString& name, bool deleted,
                                  std::function<void(ExternalChangeChoice)> answer) {
-        auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(),
-                                    deleted ? QObject::tr("The file of the document “%1” was moved or deleted by another program.").arg(name)
-                                            : QObject::tr("The document “%1” was changed by another program.").arg(name),
-                                    QMessageBox::Cancel, parent);
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, QApplication::applicationName(),
+            deleted ? QObject::tr("The file of the document “%1” was moved or deleted by another program.").arg(name)
+                    : QObject::tr("The document “%1” was changed by another program.").arg(name),
+            QMessageBox::Cancel, parent);
         box->setInformativeText(
             deleted ? QObject::tr("Save your version to write the file again, save it under another name, or leave "
                                   "the file removed.")
                     : QObject::tr("Keep your version to overwrite the file, reload the version on disk (your changes "
                                   "can be undone), or save your version under another name."));
-        QAbstractButton* keep = box->addButton(deleted ? QObject::tr("Save") : QObject::tr("Keep Mine"),
-                                               QMessageBox::AcceptRole);
+        QAbstractButton* keep =
+            box->addButton(deleted ? QObject::tr("Save") : QObject::tr("Keep Mine"), QMessageBox::AcceptRole);
         // For a gone file, "Don't Save" lets the removal stand (it closes a closing window).
-        QAbstractButton* reload = box->addButton(deleted ? QObject::tr("Don’t Save") : QObject::tr("Reload"),
-                                                 QMessageBox::DestructiveRole);
+        QAbstractButton* reload =
+            box->addButton(deleted ? QObject::tr("Don’t Save") : QObject::tr("Reload"), QMessageBox::DestructiveRole);
         QAbstractButton* saveAs = box->addButton(QObject::tr("Save As…"), QMessageBox::ActionRole);
         box->setDefaultButton(QMessageBox::Cancel);
         QObject::connect(box, &QMessageBox::finished, box, [box, keep, reload, saveAs, answer](int) {
@@ -234,7 +238,10 @@ int DocumentController::nextUntitledNumber() const
     return n;
 }
 
-void DocumentController::noteRecent(const QString& path) { RecentDocuments::add(Settings::instance(), path); }
+void DocumentController::noteRecent(const QString& path)
+{
+    RecentDocuments::add(Settings::instance(), path);
+}
 
 void DocumentController::populateRecentMenu(QMenu* menu)
 {
@@ -286,8 +293,10 @@ void DocumentController::closeNextForQuit()
             if (*answered) return;
             *answered = true;
             watch->deleteLater();
-            if (closed) closeNextForQuit();
-            else finishQuit(false);
+            if (closed)
+                closeNextForQuit();
+            else
+                finishQuit(false);
         };
         connect(w, &QObject::destroyed, watch, [proceed] { proceed(true); });
         w->closeThen([proceed, guard = QPointer<QObject>(next)](bool closed) {

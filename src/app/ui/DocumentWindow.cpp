@@ -105,7 +105,7 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
 
     // A followed wiki link names a file beside the document: it replaces this one like a sidebar click.
     observeWhenKey(Requests::openWikiLink, [this](const QVariant& object) {
-        const QString path = object.typeId() == QMetaType::QUrl       ? object.toUrl().toLocalFile()
+        const QString path = object.typeId() == QMetaType::QUrl      ? object.toUrl().toLocalFile()
                              : object.typeId() == QMetaType::QString ? object.toString()
                                                                      : QString();
         if (!path.isEmpty()) openInPlace(path);
@@ -119,9 +119,15 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
 
 DocumentWindow::~DocumentWindow() = default;
 
-QString DocumentWindow::documentText() const { return m_file->fileText(m_editor->textView()->text()); }
+QString DocumentWindow::documentText() const
+{
+    return m_file->fileText(m_editor->textView()->text());
+}
 
-QString DocumentWindow::filePath() const { return m_file->path(); }
+QString DocumentWindow::filePath() const
+{
+    return m_file->path();
+}
 
 void DocumentWindow::setDocumentText(const QString& text)
 {
@@ -140,7 +146,10 @@ QString DocumentWindow::suggestedName() const
     return isUntitled() ? tr("Untitled") : QFileInfo(filePath()).completeBaseName();
 }
 
-bool DocumentWindow::isDocumentEdited() const { return m_editor->isModified(); }
+bool DocumentWindow::isDocumentEdited() const
+{
+    return m_editor->isModified();
+}
 
 void DocumentWindow::updateTitle()
 {
@@ -156,22 +165,40 @@ void DocumentWindow::setFilePath(const QString& path)
     Q_EMIT m_events->filePathChanged(filePath());
 }
 
-QMenu* DocumentWindow::menu(const QString& title) { return m_menuBar->menu(title); }
+QMenu* DocumentWindow::menu(const QString& title)
+{
+    return m_menuBar->menu(title);
+}
 
-QAction* DocumentWindow::menuAnchor(const QString& name) const { return m_menuBar->anchor(name); }
+QAction* DocumentWindow::menuAnchor(const QString& name) const
+{
+    return m_menuBar->anchor(name);
+}
 
-void DocumentWindow::setPanel(Panel panel, QWidget* widget) { m_panels->set(panel, widget); }
+void DocumentWindow::setPanel(Panel panel, QWidget* widget)
+{
+    m_panels->set(panel, widget);
+}
 
-QWidget* DocumentWindow::panel(Panel panel) const { return m_panels->get(panel); }
+QWidget* DocumentWindow::panel(Panel panel) const
+{
+    return m_panels->get(panel);
+}
 
-void DocumentWindow::showPanel(Panel panel, bool shown) { m_panels->show(panel, shown); }
+void DocumentWindow::showPanel(Panel panel, bool shown)
+{
+    m_panels->show(panel, shown);
+}
 
 void DocumentWindow::alert(const QString& message, const QString& detail)
 {
     DocumentController::instance().alert(this, message, detail);
 }
 
-bool DocumentWindow::isKeyWindow() const { return isActiveWindow(); }
+bool DocumentWindow::isKeyWindow() const
+{
+    return isActiveWindow();
+}
 
 void DocumentWindow::observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler)
 {
@@ -242,8 +269,10 @@ void DocumentWindow::closeWithoutAsking()
 {
     m_autosaveTimer->stop();
     // Never asks: a text that may not be written in place is kept in the autosave folder.
-    if (isUntitled() && !isDocumentEdited()) m_file->dropDraft();
-    else autosave();
+    if (isUntitled() && !isDocumentEdited())
+        m_file->dropDraft();
+    else
+        autosave();
     m_closingForQuit = true;
     m_closeDecided = true;
     close();

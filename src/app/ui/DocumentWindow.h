@@ -3,8 +3,8 @@
 #include "editor/ui/DocumentHost.h"
 #include "files/DocumentFile.h"
 
-#include <QMap>
 #include <QMainWindow>
+#include <QMap>
 #include <QPointer>
 
 #include <functional>

@@ -24,7 +24,8 @@ void DocumentWindow::saveThen(Done done)
     // Saving writes even an unedited document: it creates the file of a new one.
     writeInPlace(Ask::Always, [this, done = std::move(done)](SaveOutcome outcome, const QString& error) {
         if (outcome == SaveOutcome::Saved) DocumentController::instance().noteRecent(filePath());
-        if (outcome == SaveOutcome::Failed) alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
+        if (outcome == SaveOutcome::Failed)
+            alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
         if (done) done(outcome == SaveOutcome::Saved);
     });
 }
@@ -39,15 +40,15 @@ void DocumentWindow::saveAsThen(Done done)
     const QString folder = isUntitled() ? QDir::homePath() : QFileInfo(filePath()).absolutePath();
     const QString suggested = QDir(folder).filePath(suggestedName() + u'.' + MarkdownDocument::defaultSuffix());
     prompts.chooseSavePath(this, suggested, whileAlive([this, done](const QString& path) {
-        if (path.isEmpty()) {
-            if (done) done(false);
-            return;
-        }
-        QString error;
-        const bool ok = saveTo(path, &error);
-        if (!ok) alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
-        if (done) done(ok);
-    }));
+                               if (path.isEmpty()) {
+                                   if (done) done(false);
+                                   return;
+                               }
+                               QString error;
+                               const bool ok = saveTo(path, &error);
+                               if (!ok) alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
+                               if (done) done(ok);
+                           }));
 }
 
 namespace {
@@ -172,40 +173,41 @@ void DocumentWindow::writeInPlace(Ask ask, Outcome done)
             return;
         }
         using Choice = DocumentController::ExternalChangeChoice;
-        prompts.resolveExternalChange(this, displayName(), deleted, whileAlive([this, ask, deleted, done](Choice choice) {
-            QString error;
-            switch (choice) {
-            case Choice::KeepMine:
-                if (!writeFile(filePath(), &error)) {
-                    keepAsideAfterFailedWrite();
-                    done(SaveOutcome::Failed, error);
-                    return;
-                }
-                Q_EMIT m_events->saved(filePath());
-                done(SaveOutcome::Saved, {});
-                return;
-            case Choice::Reload:
-                if (!deleted) {
-                    const bool ok = reloadFromDisk(&error);
-                    done(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
-                    return;
-                }
-                // Let the removal stand: closing gives the text up, otherwise it stays unwritten.
-                if (ask == Ask::Closing) {
+        prompts.resolveExternalChange(
+            this, displayName(), deleted, whileAlive([this, ask, deleted, done](Choice choice) {
+                QString error;
+                switch (choice) {
+                case Choice::KeepMine:
+                    if (!writeFile(filePath(), &error)) {
+                        keepAsideAfterFailedWrite();
+                        done(SaveOutcome::Failed, error);
+                        return;
+                    }
+                    Q_EMIT m_events->saved(filePath());
                     done(SaveOutcome::Saved, {});
                     return;
+                case Choice::Reload:
+                    if (!deleted) {
+                        const bool ok = reloadFromDisk(&error);
+                        done(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
+                        return;
+                    }
+                    // Let the removal stand: closing gives the text up, otherwise it stays unwritten.
+                    if (ask == Ask::Closing) {
+                        done(SaveOutcome::Saved, {});
+                        return;
+                    }
+                    [[fallthrough]];
+                case Choice::Cancel:
+                    m_file->putOffExternalChange();
+                    done(SaveOutcome::Cancelled, {});
+                    return;
+                case Choice::SaveAs:
+                    // The save panel reports its own failures.
+                    saveAsThen([done](bool ok) { done(ok ? SaveOutcome::Saved : SaveOutcome::Cancelled, {}); });
+                    return;
                 }
-                [[fallthrough]];
-            case Choice::Cancel:
-                m_file->putOffExternalChange();
-                done(SaveOutcome::Cancelled, {});
-                return;
-            case Choice::SaveAs:
-                // The save panel reports its own failures.
-                saveAsThen([done](bool ok) { done(ok ? SaveOutcome::Saved : SaveOutcome::Cancelled, {}); });
-                return;
-            }
-        }));
+            }));
         return;
     }
     QString error;
@@ -302,14 +304,14 @@ void DocumentWindow::askToSave(Done done)
         return;
     }
     prompts.askSaveChanges(this, displayName(), whileAlive([this, done](DocumentController::SaveChoice choice) {
-        switch (choice) {
-        case DocumentController::SaveChoice::Save: saveAsThen(done); return;
-        case DocumentController::SaveChoice::DontSave:
-            // An older autosaved copy must not come back after the user discarded the changes.
-            m_file->dropDraft();
-            done(true);
-            return;
-        case DocumentController::SaveChoice::Cancel: done(false); return;
-        }
-    }));
+                               switch (choice) {
+                               case DocumentController::SaveChoice::Save: saveAsThen(done); return;
+                               case DocumentController::SaveChoice::DontSave:
+                                   // An older autosaved copy must not come back after the user discarded the changes.
+                                   m_file->dropDraft();
+                                   done(true);
+                                   return;
+                               case DocumentController::SaveChoice::Cancel: done(false); return;
+                               }
+                           }));
 }

@@ -2,15 +2,18 @@
 
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "settings/ui/SettingsWindow.h"
 #include "editor/ui/EditorHost.h"
+#include "settings/ui/SettingsWindow.h"
 
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
 
-QString menuKey(const QString& title) { return QString(title).remove(u'&'); }
+QString menuKey(const QString& title)
+{
+    return QString(title).remove(u'&');
+}
 
 // Anchors of menus that have no items of the window's own: made with their menu, which
 // is titled as here when an anchor asks for it first.
@@ -38,7 +41,10 @@ const QStringList& MenuBar::menuOrder()
     return order;
 }
 
-MenuBar::MenuBar(DocumentWindow* window) : QObject(window), m_window(window), m_bar(window->menuBar())
+MenuBar::MenuBar(DocumentWindow* window)
+    : QObject(window),
+      m_window(window),
+      m_bar(window->menuBar())
 {
     addRows(table());
 }
@@ -64,7 +70,8 @@ QMenu* MenuBar::menu(const QString& title)
     }
     m_bar->insertMenu(before, m);
     for (const LateAnchor& late : kLateAnchors)
-        if (menuKey(QLatin1String(late.menuTitle)) == key) m_anchors.insert(QLatin1String(late.name), m->addSeparator());
+        if (menuKey(QLatin1String(late.menuTitle)) == key)
+            m_anchors.insert(QLatin1String(late.name), m->addSeparator());
     return m;
 }
 
@@ -108,8 +115,7 @@ void MenuBar::addRows(const QList<Row>& rows)
         }
         QAction* action = m->addAction(tr(row.title));
         action->setShortcut(keysOf(row));
-        if (row.run)
-            connect(action, &QAction::triggered, m_window, [run = row.run, w = m_window] { run(*w); });
+        if (row.run) connect(action, &QAction::triggered, m_window, [run = row.run, w = m_window] { run(*w); });
         if (row.setUp) row.setUp(action, *m_window);
         if (row.enabled) {
             action->setEnabled(row.enabled(*m_window));

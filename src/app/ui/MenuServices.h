@@ -19,9 +19,9 @@ struct ExportRequest {
     ExportFormat format = ExportFormat::html;
     QString text;
     QWidget* window = nullptr;
-    QString suggestedName; // "Untitled" for a document never saved
-    QString baseDir;       // the folder holding the document; empty when unsaved
-    QString themeCSS;      // empty: no theme
+    QString suggestedName;           // "Untitled" for a document never saved
+    QString baseDir;                 // the folder holding the document; empty when unsaved
+    QString themeCSS;                // empty: no theme
     std::optional<QString> extraCSS; // none: the stored "exportCSS" setting applies
 };
 

@@ -23,8 +23,8 @@
 #include "render/ExportPresets.h"
 #include "settings/ui/SettingsWindow.h"
 
-#include <QFileInfo>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -39,7 +39,10 @@ using Row = MenuBar::Row;
 
 // ---- How items act ----
 
-void post(QLatin1String request) { NotificationBus::instance().post(NotificationBus::name(request)); }
+void post(QLatin1String request)
+{
+    NotificationBus::instance().post(NotificationBus::name(request));
+}
 
 void flip(QLatin1String key)
 {
@@ -58,7 +61,10 @@ ExportContext exportContext(W& w)
     return c;
 }
 
-QString folderOf(const QString& filePath) { return filePath.isEmpty() ? QString() : QFileInfo(filePath).absolutePath(); }
+QString folderOf(const QString& filePath)
+{
+    return filePath.isEmpty() ? QString() : QFileInfo(filePath).absolutePath();
+}
 
 void exportAs(W& w, ExportFormat format, const QString& themeCSS = {}, std::optional<QString> extraCSS = {})
 {
@@ -87,9 +93,18 @@ void batchExport(W& w, ExportFormat format)
     if (const auto& run = MenuServices::exports().batchExport) run(format, &w);
 }
 
-bool canExport(W&) { return bool(MenuServices::exports().exportDocument); }
-bool canBatchExport(W&) { return bool(MenuServices::exports().batchExport); }
-bool canPrint(W&) { return bool(MenuServices::exports().print); }
+bool canExport(W&)
+{
+    return bool(MenuServices::exports().exportDocument);
+}
+bool canBatchExport(W&)
+{
+    return bool(MenuServices::exports().batchExport);
+}
+bool canPrint(W&)
+{
+    return bool(MenuServices::exports().print);
+}
 
 void print(W& w)
 {
@@ -116,12 +131,16 @@ void findAction(W& w, int action)
     if (FindBar* bar = FindBar::of(&w)) bar->perform(action);
 }
 
-EditorController& editor(W& w) { return *w.editorController(); }
+EditorController& editor(W& w)
+{
+    return *w.editorController();
+}
 
 void toggleViewMode()
 {
     Settings& s = Settings::instance();
-    s.setValue(PrefKey::editorViewMode, CommandContexts::toggledViewMode(s.string(PrefKey::editorViewMode, u"wysiwyg"_s)));
+    s.setValue(PrefKey::editorViewMode,
+               CommandContexts::toggledViewMode(s.string(PrefKey::editorViewMode, u"wysiwyg"_s)));
 }
 
 // A Show/Hide item: its title follows the setting each time its menu opens.
@@ -172,7 +191,9 @@ void presetsMenu(QAction* a, W& w)
             menu->clear();
             for (const ExportPreset& preset : ExportPresetStore::all())
                 // A user's name is shown as written: "&" is no mnemonic marker here.
-                menu->addAction(QString(preset.name).replace(u'&', u"&&"_s), &w, [&w, preset] { exportPreset(w, preset); })->setData(true);
+                menu->addAction(QString(preset.name).replace(u'&', u"&&"_s), &w,
+                                [&w, preset] { exportPreset(w, preset); })
+                    ->setData(true);
             menu->addSeparator();
             menu->addAction(QObject::tr("Manage Export Presets…"), [] { post(Requests::showExportPresets); });
         }
@@ -182,7 +203,10 @@ void presetsMenu(QAction* a, W& w)
     QObject::connect(menu, &QMenu::aboutToShow, menu, rebuild);
 }
 
-void zoomInKeys(QAction* a, W&) { a->setShortcuts({K(u"Ctrl++"_s), K(u"Ctrl+="_s)}); }
+void zoomInKeys(QAction* a, W&)
+{
+    a->setShortcuts({K(u"Ctrl++"_s), K(u"Ctrl+="_s)});
+}
 
 void suggestContinuation(W& w)
 {
@@ -193,9 +217,9 @@ void suggestContinuation(W& w)
 
 void about(W& w)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QObject::tr("About Brindlewick"),
-                                QObject::tr("Brindlewick %1").arg(QCoreApplication::applicationVersion()),
-                                QMessageBox::Ok, &w);
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, QObject::tr("About Brindlewick"),
+                        QObject::tr("Brindlewick %1").arg(QCoreApplication::applicationVersion()), QMessageBox::Ok, &w);
     box->setInformativeText(QObject::tr("A Markdown editor."));
     box->setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -230,21 +254,32 @@ const QList<Row>& MenuBar::table()
         {"&File", "&Save", K::Save, nullptr, nullptr, [](W& w) { w.save(); }},
         {"&File", "Save &As…", K::SaveAs, "Ctrl+Shift+S", nullptr, [](W& w) { w.saveAs(); }},
         {"&File", nullptr, UK, nullptr, "file.importExport"},
-        {"&File/Export", "As HTML…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::html); }, nullptr, &canExport},
-        {"&File/Export", "As PDF…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::pdf); }, nullptr, &canExport},
-        {"&File/Export", "As Word…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::docx); }, nullptr, &canExport},
-        {"&File/Export", "As OpenDocument…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::odt); }, nullptr, &canExport},
-        {"&File/Export", "As Rich Text…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::rtf); }, nullptr, &canExport},
+        {"&File/Export", "As HTML…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::html); }, nullptr,
+         &canExport},
+        {"&File/Export", "As PDF…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::pdf); }, nullptr,
+         &canExport},
+        {"&File/Export", "As Word…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::docx); }, nullptr,
+         &canExport},
+        {"&File/Export", "As OpenDocument…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::odt); },
+         nullptr, &canExport},
+        {"&File/Export", "As Rich Text…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::rtf); }, nullptr,
+         &canExport},
         {"&File/Export"},
-        {"&File/Export", "Copy as HTML", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::copyHTML); }, nullptr, &canExport},
+        {"&File/Export", "Copy as HTML", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::copyHTML); },
+         nullptr, &canExport},
         {"&File/Export"},
         {"&File/Export", "Presets", UK, nullptr, nullptr, nullptr, &presetsMenu},
         {"&File/Export"},
-        {"&File/Export/Batch Export Folder", "As HTML…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::html); }, nullptr, &canBatchExport},
-        {"&File/Export/Batch Export Folder", "As PDF…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::pdf); }, nullptr, &canBatchExport},
-        {"&File/Export/Batch Export Folder", "As Word…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::docx); }, nullptr, &canBatchExport},
-        {"&File/Export/Batch Export Folder", "As OpenDocument…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::odt); }, nullptr, &canBatchExport},
-        {"&File/Export/Batch Export Folder", "As Rich Text…", UK, nullptr, nullptr, [](W& w) { batchExport(w, ExportFormat::rtf); }, nullptr, &canBatchExport},
+        {"&File/Export/Batch Export Folder", "As HTML…", UK, nullptr, nullptr,
+         [](W& w) { batchExport(w, ExportFormat::html); }, nullptr, &canBatchExport},
+        {"&File/Export/Batch Export Folder", "As PDF…", UK, nullptr, nullptr,
+         [](W& w) { batchExport(w, ExportFormat::pdf); }, nullptr, &canBatchExport},
+        {"&File/Export/Batch Export Folder", "As Word…", UK, nullptr, nullptr,
+         [](W& w) { batchExport(w, ExportFormat::docx); }, nullptr, &canBatchExport},
+        {"&File/Export/Batch Export Folder", "As OpenDocument…", UK, nullptr, nullptr,
+         [](W& w) { batchExport(w, ExportFormat::odt); }, nullptr, &canBatchExport},
+        {"&File/Export/Batch Export Folder", "As Rich Text…", UK, nullptr, nullptr,
+         [](W& w) { batchExport(w, ExportFormat::rtf); }, nullptr, &canBatchExport},
         {"&File", nullptr, UK, nullptr, "file.export"},
         {"&File", "Header && Footer…", UK, nullptr, nullptr, [](W&) { post(Requests::editHeaderFooter); }},
         {"&File", "Page Setup…", UK, nullptr, nullptr, &pageSetup},
@@ -273,7 +308,8 @@ const QList<Row>& MenuBar::table()
         {"&Edit", "Select &All", K::SelectAll, nullptr, nullptr, [](W& w) { w.editorHost()->selectAll(); }},
         {"&Edit", nullptr, UK, nullptr, "edit.pasteboard"},
         {"&Edit/Find", "Find…", UK, "Ctrl+F", nullptr, [](W& w) { findAction(w, FindBar::ShowFind); }},
-        {"&Edit/Find", "Find && Replace…", UK, "Ctrl+Alt+F", nullptr, [](W& w) { findAction(w, FindBar::ShowReplace); }},
+        {"&Edit/Find", "Find && Replace…", UK, "Ctrl+Alt+F", nullptr,
+         [](W& w) { findAction(w, FindBar::ShowReplace); }},
         {"&Edit/Find", "Find Next", UK, "Ctrl+G", nullptr, [](W& w) { findAction(w, FindBar::Next); }},
         {"&Edit/Find", "Find Previous", UK, "Ctrl+Shift+G", nullptr, [](W& w) { findAction(w, FindBar::Previous); }},
         {"&Edit/Find", "Use Selection for Find", UK, "Ctrl+E", nullptr,
@@ -299,7 +335,9 @@ const QList<Row>& MenuBar::table()
         {"F&ormat/Heading"},
         {"F&ormat/Heading", "Body Text", UK, "Ctrl+0", nullptr, [](W& w) { editor(w).heading(0); }},
         {"F&ormat/Lists", "Bulleted List", UK, "Ctrl+Shift+7", nullptr,
-         [](W& w) { editor(w).toggleLinePrefix(u"- "_s, {u"* "_s, u"+ "_s}); }},
+         [](W& w) {
+             editor(w).toggleLinePrefix(u"- "_s, {u"* "_s, u"+ "_s});
+         }},
         {"F&ormat/Lists", "Numbered List", UK, "Ctrl+Shift+8", nullptr, [](W& w) { editor(w).toggleNumbered(); }},
         {"F&ormat/Lists", "Task List", UK, "Ctrl+Shift+9", nullptr, [](W& w) { editor(w).toggleTaskList(); }},
         {"F&ormat/Lists", "Toggle Task Done", UK, nullptr, nullptr, [](W& w) { editor(w).toggleTaskDone(); }},
@@ -313,13 +351,17 @@ const QList<Row>& MenuBar::table()
         {"F&ormat/Align", "Right", UK, "Ctrl+}", nullptr, [](W& w) { editor(w).alignRight(); }},
         {"F&ormat/Align", "Justify", UK, nullptr, nullptr, [](W& w) { editor(w).alignJustify(); }},
         {"F&ormat"},
-        {"F&ormat/Transform", "UPPERCASE", UK, nullptr, nullptr, [](W& w) { editor(w).transformSelection(&CaseTransform::upper); }},
-        {"F&ormat/Transform", "lowercase", UK, nullptr, nullptr, [](W& w) { editor(w).transformSelection(&CaseTransform::lower); }},
-        {"F&ormat/Transform", "Title Case", UK, nullptr, nullptr, [](W& w) { editor(w).transformSelection(&CaseTransform::title); }},
+        {"F&ormat/Transform", "UPPERCASE", UK, nullptr, nullptr,
+         [](W& w) { editor(w).transformSelection(&CaseTransform::upper); }},
+        {"F&ormat/Transform", "lowercase", UK, nullptr, nullptr,
+         [](W& w) { editor(w).transformSelection(&CaseTransform::lower); }},
+        {"F&ormat/Transform", "Title Case", UK, nullptr, nullptr,
+         [](W& w) { editor(w).transformSelection(&CaseTransform::title); }},
         {"F&ormat/Transform"},
         {"F&ormat/Transform", "Sort Lines A→Z", UK, nullptr, nullptr, [](W& w) { editor(w).sortLines(true); }},
         {"F&ormat/Transform", "Sort Lines Z→A", UK, nullptr, nullptr, [](W& w) { editor(w).sortLines(false); }},
-        {"F&ormat/Transform", "Remove Duplicate Lines", UK, nullptr, nullptr, [](W& w) { editor(w).removeDuplicateLines(); }},
+        {"F&ormat/Transform", "Remove Duplicate Lines", UK, nullptr, nullptr,
+         [](W& w) { editor(w).removeDuplicateLines(); }},
         {"F&ormat/Lines", "Move Line Up", UK, "Ctrl+Alt+Up", nullptr, [](W& w) { editor(w).moveLineUp(); }},
         {"F&ormat/Lines", "Move Line Down", UK, "Ctrl+Alt+Down", nullptr, [](W& w) { editor(w).moveLineDown(); }},
         {"F&ormat/Lines", "Duplicate Line", UK, "Ctrl+Shift+D", nullptr, [](W& w) { editor(w).duplicateLine(); }},
@@ -331,19 +373,29 @@ const QList<Row>& MenuBar::table()
         {"&Insert", "Code Block", UK, nullptr, nullptr, [](W& w) { editor(w).insertCodeBlock(QString()); }},
         {"&Insert/Table", "Insert 3×3", UK, nullptr, nullptr, [](W& w) { editor(w).insertTable(3, 3); }},
         {"&Insert/Table"},
-        {"&Insert/Table", "Format Table", UK, "Ctrl+Meta+T", nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::format); }},
+        {"&Insert/Table", "Format Table", UK, "Ctrl+Meta+T", nullptr,
+         [](W& w) { editor(w).tableOp(TableTools::Op::format); }},
         {"&Insert/Table"},
-        {"&Insert/Table", "Insert Row Above", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::insertRowAbove); }},
-        {"&Insert/Table", "Insert Row Below", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::insertRowBelow); }},
-        {"&Insert/Table", "Delete Row", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::deleteRow); }},
+        {"&Insert/Table", "Insert Row Above", UK, nullptr, nullptr,
+         [](W& w) { editor(w).tableOp(TableTools::Op::insertRowAbove); }},
+        {"&Insert/Table", "Insert Row Below", UK, nullptr, nullptr,
+         [](W& w) { editor(w).tableOp(TableTools::Op::insertRowBelow); }},
+        {"&Insert/Table", "Delete Row", UK, nullptr, nullptr,
+         [](W& w) { editor(w).tableOp(TableTools::Op::deleteRow); }},
         {"&Insert/Table"},
-        {"&Insert/Table", "Insert Column Left", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::insertColumnLeft); }},
-        {"&Insert/Table", "Insert Column Right", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::insertColumnRight); }},
-        {"&Insert/Table", "Delete Column", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::deleteColumn); }},
+        {"&Insert/Table", "Insert Column Left", UK, nullptr, nullptr,
+         [](W& w) { editor(w).tableOp(TableTools::Op::insertColumnLeft); }},
+        {"&Insert/Table", "Insert Column Right", UK, nullptr, nullptr,
+         [](W& w) { editor(w).tableOp(TableTools::Op::insertColumnRight); }},
+        {"&Insert/Table", "Delete Column", UK, nullptr, nullptr,
+         [](W& w) { editor(w).tableOp(TableTools::Op::deleteColumn); }},
         {"&Insert/Table"},
-        {"&Insert/Table", "Align Column Left", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::alignLeft); }},
-        {"&Insert/Table", "Align Column Center", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::alignCenter); }},
-        {"&Insert/Table", "Align Column Right", UK, nullptr, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::alignRight); }},
+        {"&Insert/Table", "Align Column Left", UK, nullptr, nullptr,
+         [](W& w) { editor(w).tableOp(TableTools::Op::alignLeft); }},
+        {"&Insert/Table", "Align Column Center", UK, nullptr, nullptr,
+         [](W& w) { editor(w).tableOp(TableTools::Op::alignCenter); }},
+        {"&Insert/Table", "Align Column Right", UK, nullptr, nullptr,
+         [](W& w) { editor(w).tableOp(TableTools::Op::alignRight); }},
         {"&Insert", "Horizontal Rule", UK, nullptr, nullptr, [](W& w) { editor(w).insertHorizontalRule(); }},
         {"&Insert"},
         {"&Insert", "Footnote", UK, nullptr, nullptr, [](W& w) { editor(w).insertFootnote(); }},
@@ -384,7 +436,8 @@ const QList<Row>& MenuBar::table()
          &showHideTitle<PrefKey::showOutline, kOutline>},
         {"&View", "Show Minimap", UK, "Ctrl+Meta+M", nullptr, [](W&) { flip(kShowMinimap); },
          &showHideTitle<PrefKey::editorShowMinimap, kMinimap>},
-        {"&View", "Toggle Distraction-Free", UK, "Ctrl+Meta+D", nullptr, [](W&) { post(Requests::toggleDistractionFree); }},
+        {"&View", "Toggle Distraction-Free", UK, "Ctrl+Meta+D", nullptr,
+         [](W&) { post(Requests::toggleDistractionFree); }},
         {"&View", "Show Ruler", UK, "Ctrl+Meta+R", nullptr, [](W&) { flip(kShowRuler); },
          &showHideTitle<PrefKey::editorShowRuler, kRuler>},
         {"&View", "Show Markdown Source", UK, "Ctrl+Shift+M", nullptr, [](W&) { toggleViewMode(); }, &viewModeTitle},
@@ -394,7 +447,8 @@ const QList<Row>& MenuBar::table()
         // Help
         {"&Help", "Welcome to Brindlewick", UK, nullptr, nullptr, [](W&) { WelcomeWindow::shared().showWindow(); }},
         {"&Help", "What's New", UK, nullptr, nullptr, [](W&) { WhatsNewWindow::shared().showWindow(); }},
-        {"&Help", "Markdown Cheat Sheet", UK, nullptr, nullptr, [](W&) { AppShell::newDocumentWithText(CheatSheet::text()); }},
+        {"&Help", "Markdown Cheat Sheet", UK, nullptr, nullptr,
+         [](W&) { AppShell::newDocumentWithText(CheatSheet::text()); }},
         {"&Help", nullptr, UK, nullptr, "help"},
         {"&Help", "About Brindlewick", UK, nullptr, nullptr, &about,
          [](QAction* a, W&) { a->setMenuRole(QAction::AboutRole); }},

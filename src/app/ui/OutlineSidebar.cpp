@@ -36,7 +36,8 @@ public:
         const int level = index.data(OutlineModel::LevelRole).toInt();
         const QPalette& pal = option.palette;
         if (option.state & QStyle::State_MouseOver)
-            p->fillRect(option.rect, ChromeStyle::mix(ChromeStyle::underPage(pal), pal.color(QPalette::Highlight), 0.12));
+            p->fillRect(option.rect,
+                        ChromeStyle::mix(ChromeStyle::underPage(pal), pal.color(QPalette::Highlight), 0.12));
         const QFont font = fontFor(option.font, level);
         p->setFont(font);
         p->setPen(level <= 2 ? ChromeStyle::primary(pal) : ChromeStyle::secondary(pal));
@@ -55,7 +56,10 @@ void OutlineModel::setItems(QList<OutlineItem> items)
     endResetModel();
 }
 
-int OutlineModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_items.size()); }
+int OutlineModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_items.size());
+}
 
 QVariant OutlineModel::data(const QModelIndex& index, int role) const
 {
@@ -71,7 +75,9 @@ QVariant OutlineModel::data(const QModelIndex& index, int role) const
 }
 
 OutlineSidebar::OutlineSidebar(std::function<void(const OutlineItem&)> onSelect, QWidget* parent)
-    : QWidget(parent), m_onSelect(std::move(onSelect)), m_model(new OutlineModel(this))
+    : QWidget(parent),
+      m_onSelect(std::move(onSelect)),
+      m_model(new OutlineModel(this))
 {
     setFixedWidth(kWidth);
     auto* column = new QVBoxLayout(this);
@@ -79,8 +85,7 @@ OutlineSidebar::OutlineSidebar(std::function<void(const OutlineItem&)> onSelect,
     column->setSpacing(0);
 
     auto* header = m_header = new QLabel(tr("Outline"), this);
-    header->setFont(ChromeStyle::sized(font(), 10,
-                                       QFont::DemiBold));
+    header->setFont(ChromeStyle::sized(font(), 10, QFont::DemiBold));
     header->setContentsMargins(14, 12, 14, 6);
     column->addWidget(header);
 
@@ -135,7 +140,10 @@ void OutlineSidebar::setItems(QList<OutlineItem> items)
     m_content->setCurrentIndex(empty ? 0 : 1);
 }
 
-bool OutlineSidebar::showsEmptyState() const { return m_content->currentIndex() == 0; }
+bool OutlineSidebar::showsEmptyState() const
+{
+    return m_content->currentIndex() == 0;
+}
 
 void OutlineSidebar::paintEvent(QPaintEvent*)
 {

@@ -27,7 +27,10 @@ constexpr int kSelectedRole = Qt::UserRole + 1;
 // cut in the middle; the highlighted row on an accent-coloured rounded rectangle.
 class RecentRowDelegate : public QStyledItemDelegate {
 public:
-    RecentRowDelegate(const int* selected, QObject* parent) : QStyledItemDelegate(parent), m_selected(selected) {}
+    RecentRowDelegate(const int* selected, QObject* parent)
+        : QStyledItemDelegate(parent),
+          m_selected(selected)
+    {}
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
     {
@@ -63,18 +66,18 @@ public:
         const QFontMetrics nameMetrics(option.font);
         p->setFont(option.font);
         p->setPen(selected ? QColor(Qt::white) : ChromeStyle::primary(pal));
-        p->drawText(QRect(text.left(), text.top(), text.width(), nameMetrics.height()),
-                    Qt::AlignLeading | Qt::AlignVCenter,
-                    nameMetrics.elidedText(info.completeBaseName().isEmpty() ? info.fileName() : info.completeBaseName(),
-                                           Qt::ElideRight, text.width()));
+        p->drawText(
+            QRect(text.left(), text.top(), text.width(), nameMetrics.height()), Qt::AlignLeading | Qt::AlignVCenter,
+            nameMetrics.elidedText(info.completeBaseName().isEmpty() ? info.fileName() : info.completeBaseName(),
+                                   Qt::ElideRight, text.width()));
         p->setFont(captionFont);
         QColor folderColour = selected ? QColor(255, 255, 255, 204) : ChromeStyle::secondary(pal);
         p->setPen(folderColour);
         const QFontMetrics captionMetrics(captionFont);
-        p->drawText(QRect(text.left(), text.top() + nameMetrics.height() + 1, text.width(), captionMetrics.height()),
-                    Qt::AlignLeading | Qt::AlignVCenter,
-                    captionMetrics.elidedText(QDir::toNativeSeparators(info.absolutePath()), Qt::ElideMiddle,
-                                              text.width()));
+        p->drawText(
+            QRect(text.left(), text.top() + nameMetrics.height() + 1, text.width(), captionMetrics.height()),
+            Qt::AlignLeading | Qt::AlignVCenter,
+            captionMetrics.elidedText(QDir::toNativeSeparators(info.absolutePath()), Qt::ElideMiddle, text.width()));
         p->restore();
     }
 
@@ -86,7 +89,10 @@ private:
 
 QuickOpenSheet::QuickOpenSheet(std::function<QStringList()> recents, std::function<void(const QString&)> open,
                                QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_recents(std::move(recents)), m_open(std::move(open)), m_model(new QStringListModel(this))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_recents(std::move(recents)),
+      m_open(std::move(open)),
+      m_model(new QStringListModel(this))
 {
     setWindowTitle(tr("Open Recent"));
     setFixedWidth(kWidth);
@@ -179,7 +185,10 @@ void QuickOpenSheet::setSelected(int index)
     if (index < m_results.size()) m_list->scrollTo(m_model->index(index), QAbstractItemView::PositionAtCenter);
 }
 
-QString QuickOpenSheet::emptyText() const { return m_content->currentWidget() == m_empty ? m_empty->text() : QString(); }
+QString QuickOpenSheet::emptyText() const
+{
+    return m_content->currentWidget() == m_empty ? m_empty->text() : QString();
+}
 
 void QuickOpenSheet::openSelected()
 {

@@ -44,7 +44,8 @@ QToolButton* plainButton(QWidget* parent)
 
 } // namespace
 
-StatsPopover::StatsPopover(EditorController* controller, QWidget* parent) : QFrame(parent, Qt::Popup)
+StatsPopover::StatsPopover(EditorController* controller, QWidget* parent)
+    : QFrame(parent, Qt::Popup)
 {
     // The click that closes the popover is not passed on: on the statistics button it would
     // open the popover again instead of toggling it shut.
@@ -72,8 +73,7 @@ StatsPopover::StatsPopover(EditorController* controller, QWidget* parent) : QFra
     if (controller) {
         update(controller->stats());
         // Sentences and paragraphs are counted only while this is shown.
-        connect(controller, &EditorController::statsChanged, this,
-                [this, controller] { update(controller->stats()); });
+        connect(controller, &EditorController::statsChanged, this, [this, controller] { update(controller->stats()); });
     }
 }
 
@@ -98,7 +98,9 @@ void StatsPopover::hideEvent(QHideEvent* event)
 }
 
 StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* parent)
-    : QWidget(parent), m_controller(controller), m_settings(settings)
+    : QWidget(parent),
+      m_controller(controller),
+      m_settings(settings)
 {
     setFont(ChromeStyle::caption(font()));
     auto* row = new QHBoxLayout(this);
@@ -130,8 +132,12 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
     m_zoomMenu->setMinimumWidth(46);
     m_zoomMenu->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
     auto* menu = new QMenu(m_zoomMenu);
-    menu->addAction(tr("Fit Width"), this, [this] { if (m_controller) m_controller->fitWidth(); });
-    menu->addAction(tr("Fit Page"), this, [this] { if (m_controller) m_controller->fitPage(); });
+    menu->addAction(tr("Fit Width"), this, [this] {
+        if (m_controller) m_controller->fitWidth();
+    });
+    menu->addAction(tr("Fit Page"), this, [this] {
+        if (m_controller) m_controller->fitPage();
+    });
     menu->addSeparator();
     for (const double z : {0.5, 1.0, 1.25, 1.5, 2.0})
         menu->addAction(StatusFormat::zoomTitle(z), this, [this, z] {
@@ -141,8 +147,12 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
     m_zoomIn = plainButton(this);
     m_zoomIn->setIcon(zoomIcon(QStringLiteral("plus.magnifyingglass"), true));
     m_zoomIn->setToolTip(tr("Zoom In (Ctrl++)"));
-    connect(m_zoomOut, &QToolButton::clicked, this, [this] { if (m_controller) m_controller->zoomOut(); });
-    connect(m_zoomIn, &QToolButton::clicked, this, [this] { if (m_controller) m_controller->zoomIn(); });
+    connect(m_zoomOut, &QToolButton::clicked, this, [this] {
+        if (m_controller) m_controller->zoomOut();
+    });
+    connect(m_zoomIn, &QToolButton::clicked, this, [this] {
+        if (m_controller) m_controller->zoomIn();
+    });
     zoom->addWidget(m_zoomOut);
     zoom->addWidget(m_zoomMenu);
     zoom->addWidget(m_zoomIn);
@@ -198,7 +208,10 @@ void StatusBar::refreshCounts()
     }
 }
 
-void StatusBar::refreshZoom() { m_zoomMenu->setText(StatusFormat::zoomTitle(m_controller ? m_controller->zoom() : 1.0)); }
+void StatusBar::refreshZoom()
+{
+    m_zoomMenu->setText(StatusFormat::zoomTitle(m_controller ? m_controller->zoom() : 1.0));
+}
 
 void StatusBar::setStatsShown(bool shown)
 {
@@ -217,11 +230,26 @@ void StatusBar::setStatsShown(bool shown)
     m_popover->show();
 }
 
-QString StatusBar::wordsText() const { return m_words->text(); }
-QString StatusBar::charactersText() const { return m_characters->text(); }
-QString StatusBar::readingText() const { return m_reading->text(); }
-QString StatusBar::selectionText() const { return m_selection->isVisibleTo(this) ? m_selection->text() : QString(); }
-QString StatusBar::goalText() const { return m_goal->isVisibleTo(this) ? m_goal->text() : QString(); }
+QString StatusBar::wordsText() const
+{
+    return m_words->text();
+}
+QString StatusBar::charactersText() const
+{
+    return m_characters->text();
+}
+QString StatusBar::readingText() const
+{
+    return m_reading->text();
+}
+QString StatusBar::selectionText() const
+{
+    return m_selection->isVisibleTo(this) ? m_selection->text() : QString();
+}
+QString StatusBar::goalText() const
+{
+    return m_goal->isVisibleTo(this) ? m_goal->text() : QString();
+}
 
 void StatusBar::paintEvent(QPaintEvent*)
 {

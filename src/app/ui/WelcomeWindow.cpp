@@ -51,7 +51,9 @@ QPushButton* linkButton(const QString& title, const QString& symbol, QWidget* pa
 // A recent document: its name without the extension, and below it its folder, cut in the middle.
 class RecentRow : public QPushButton {
 public:
-    RecentRow(const QString& path, QWidget* parent) : QPushButton(parent), m_path(path)
+    RecentRow(const QString& path, QWidget* parent)
+        : QPushButton(parent),
+          m_path(path)
     {
         setFlat(true);
         setCursor(Qt::PointingHandCursor);
@@ -67,19 +69,23 @@ protected:
     {
         QPainter p(this);
         const QRect inner = rect().adjusted(8, 6, -8, -6);
-        if (underMouse()) p.fillRect(rect(), ChromeStyle::mix(ChromeStyle::underPage(palette()), palette().color(QPalette::Highlight), 0.1));
+        if (underMouse())
+            p.fillRect(rect(),
+                       ChromeStyle::mix(ChromeStyle::underPage(palette()), palette().color(QPalette::Highlight), 0.1));
         Icons::icon(QStringLiteral("doc.text")).paint(&p, QRect(inner.left(), inner.center().y() - 8, 16, 16));
         const QRect text = inner.adjusted(26, 0, 0, 0);
         const QFontMetrics nameMetrics(font());
         p.setPen(ChromeStyle::primary(palette()));
-        p.drawText(QRect(text.left(), text.top(), text.width(), nameMetrics.height()), Qt::AlignLeading | Qt::AlignVCenter,
+        p.drawText(QRect(text.left(), text.top(), text.width(), nameMetrics.height()),
+                   Qt::AlignLeading | Qt::AlignVCenter,
                    nameMetrics.elidedText(this->text(), Qt::ElideRight, text.width()));
         const QFont caption = ChromeStyle::caption(font());
         const QFontMetrics captionMetrics(caption);
         p.setFont(caption);
         p.setPen(ChromeStyle::secondary(palette()));
         p.drawText(QRect(text.left(), text.top() + nameMetrics.height() + 1, text.width(), captionMetrics.height()),
-                   Qt::AlignLeading | Qt::AlignVCenter, captionMetrics.elidedText(folder(), Qt::ElideMiddle, text.width()));
+                   Qt::AlignLeading | Qt::AlignVCenter,
+                   captionMetrics.elidedText(folder(), Qt::ElideMiddle, text.width()));
     }
 
 private:
@@ -119,8 +125,8 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     column->setContentsMargins(30, 30, 30, 30);
     column->setSpacing(0);
     auto* icon = new QLabel(left);
-    const QIcon appIcon = QApplication::windowIcon().isNull() ? Icons::icon(QStringLiteral("doc.text"))
-                                                              : QApplication::windowIcon();
+    const QIcon appIcon =
+        QApplication::windowIcon().isNull() ? Icons::icon(QStringLiteral("doc.text")) : QApplication::windowIcon();
     icon->setPixmap(appIcon.pixmap(82, 82));
     icon->setFixedSize(82, 92);
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -256,7 +262,8 @@ void WelcomeWindow::rebuildRecents()
         scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         // The column's own background shows through.
-        scroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+        scroll->setStyleSheet(
+            QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
         auto* list = new QWidget(scroll);
         list->setAutoFillBackground(false);
         auto* rows = new QVBoxLayout(list);
@@ -325,7 +332,10 @@ void WelcomeWindow::discardLaunchUntitled()
         if (w) w->close();
 }
 
-QPushButton* WelcomeWindow::actionButton(int row) const { return m_actions.value(row); }
+QPushButton* WelcomeWindow::actionButton(int row) const
+{
+    return m_actions.value(row);
+}
 
 QList<QPushButton*> WelcomeWindow::recentRows() const
 {

@@ -45,7 +45,8 @@ const QList<WhatsNewWindow::Entry>& WhatsNewWindow::entries()
          "PDF (paginated with headers), Word (.docx), OpenDocument, HTML with math & Mermaid diagrams."},
         {"paintpalette", "Themes & focus",
          "Light / Dark / Sepia, adjustable page width, focus mode, and typewriter scrolling."},
-        {"sidebar.left", "Navigate faster", "Document outline, quick-open (Ctrl+Shift+O), command palette, and snippets."},
+        {"sidebar.left", "Navigate faster",
+         "Document outline, quick-open (Ctrl+Shift+O), command palette, and snippets."},
         {"character.book.closed", "Multi-language UI", "The whole interface localized into 8 languages."},
     };
     return list;
@@ -53,7 +54,8 @@ const QList<WhatsNewWindow::Entry>& WhatsNewWindow::entries()
 
 WhatsNewWindow::WhatsNewWindow(Settings& store, Scheduler schedule, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_store(store), m_schedule(std::move(schedule))
+      m_store(store),
+      m_schedule(std::move(schedule))
 {
     setWindowTitle(tr("What's New"));
     setFixedSize(440, 520);
@@ -68,8 +70,8 @@ WhatsNewWindow::WhatsNewWindow(Settings& store, Scheduler schedule, QWidget* par
     header->setContentsMargins(0, 24, 0, 16);
     header->setSpacing(6);
     auto* icon = new QLabel(this);
-    const QIcon appIcon = QApplication::windowIcon().isNull() ? Icons::icon(QStringLiteral("doc.text"))
-                                                              : QApplication::windowIcon();
+    const QIcon appIcon =
+        QApplication::windowIcon().isNull() ? Icons::icon(QStringLiteral("doc.text")) : QApplication::windowIcon();
     icon->setPixmap(appIcon.pixmap(64, 64));
     icon->setAlignment(Qt::AlignCenter);
     header->addWidget(icon);

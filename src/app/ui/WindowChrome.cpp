@@ -23,7 +23,9 @@ const QString kShowOutline = PrefKey::showOutline;
 // Per-window state, owned by the window.
 class Chrome : public QObject {
 public:
-    explicit Chrome(DocumentHost& host) : QObject(host.window()), m_host(host)
+    explicit Chrome(DocumentHost& host)
+        : QObject(host.window()),
+          m_host(host)
     {
         setObjectName(QStringLiteral("bwWindowChrome"));
         EditorController* controller = host.editorController();
@@ -47,8 +49,7 @@ public:
             if (outlineWanted()) m_outlineTimer.start();
         });
         Settings::instance().onChange(kShowOutline, this, [this](const QVariant&) { updateOutline(); });
-        Settings::instance().onChange(PrefKey::distractionFree, this,
-                                      [this](const QVariant&) { updateOutline(); });
+        Settings::instance().onChange(PrefKey::distractionFree, this, [this](const QVariant&) { updateOutline(); });
         updateOutline();
 
         host.observeWhenKey(Requests::showQuickOpen, [this](const QVariant&) { showQuickOpen(); });
@@ -112,4 +113,7 @@ private:
 
 } // namespace
 
-void WindowChrome::attach(DocumentHost& host) { new Chrome(host); }
+void WindowChrome::attach(DocumentHost& host)
+{
+    new Chrome(host);
+}

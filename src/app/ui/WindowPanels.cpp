@@ -44,8 +44,10 @@ void WindowPanels::set(Panel panel, QWidget* widget)
         return;
     }
     case Panel::StatusBar:
-        if (auto* bar = qobject_cast<QStatusBar*>(widget)) m_window->setStatusBar(bar);
-        else m_window->statusBar()->addWidget(widget, 1);
+        if (auto* bar = qobject_cast<QStatusBar*>(widget))
+            m_window->setStatusBar(bar);
+        else
+            m_window->statusBar()->addWidget(widget, 1);
         apply(panel);
         return;
     case Panel::LeftSidebar:
@@ -90,8 +92,7 @@ void WindowPanels::apply(Panel panel)
     QWidget* widget = m_panels.value(panel);
     QWidget* frame = frameOf(panel);
     if (!widget || !frame) return;
-    const bool shown = m_wanted.value(panel, true) &&
-                       !Settings::instance().boolean(PrefKey::distractionFree, false);
+    const bool shown = m_wanted.value(panel, true) && !Settings::instance().boolean(PrefKey::distractionFree, false);
     if (frame != widget) widget->setVisible(true);
     frame->setVisible(shown);
     // A side panel that appears gets its own width, the editor the rest.

@@ -54,7 +54,9 @@ QPalette darkPalette()
 // Keeps one window's configuration and palette in step with the settings and its text.
 class WindowSettingsFollower : public QObject {
 public:
-    explicit WindowSettingsFollower(DocumentHost& host) : QObject(host.window()), m_host(host)
+    explicit WindowSettingsFollower(DocumentHost& host)
+        : QObject(host.window()),
+          m_host(host)
     {
         m_pause.setSingleShot(true);
         m_pause.setInterval(kFrontMatterPauseMs);
@@ -130,6 +132,9 @@ QPalette paletteFor(std::optional<WindowConfig::ColorScheme> scheme)
     return standard.color(QPalette::Window).lightness() >= 128 ? standard : QPalette(QColor(0xef, 0xef, 0xef));
 }
 
-void attach(DocumentHost& host) { new WindowSettingsFollower(host); }
+void attach(DocumentHost& host)
+{
+    new WindowSettingsFollower(host);
+}
 
 } // namespace WindowSettings

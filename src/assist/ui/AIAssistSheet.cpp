@@ -12,7 +12,8 @@ AIAssistSheet::AIAssistSheet(bool hasSelection, Perform perform, QWidget* parent
     : AssistSheet(tr("AI Assist"), QStringLiteral("sparkles"),
                   tr("Add your DeepSeek API key in the AI tab of Settings to enable the assist actions."),
                   tr("Working…"), tr("Run"), 440, parent),
-      m_hasSelection(hasSelection), m_perform(std::move(perform))
+      m_hasSelection(hasSelection),
+      m_perform(std::move(perform))
 {
     m_action = new QComboBox(this);
     for (const AIAction& a : AIActions::all()) m_action->addItem(Icons::icon(a.symbol), a.title, a.id);
@@ -32,9 +33,15 @@ AIAssistSheet::AIAssistSheet(bool hasSelection, Perform perform, QWidget* parent
     updateRunButton();
 }
 
-const AIAction& AIAssistSheet::currentAction() const { return AIActions::byId(m_action->currentData().toString()); }
+const AIAction& AIAssistSheet::currentAction() const
+{
+    return AIActions::byId(m_action->currentData().toString());
+}
 
-bool AIAssistSheet::effectiveWholeDocument() const { return !m_hasSelection || scopeValue(m_scope); }
+bool AIAssistSheet::effectiveWholeDocument() const
+{
+    return !m_hasSelection || scopeValue(m_scope);
+}
 
 void AIAssistSheet::run()
 {

@@ -113,7 +113,10 @@ AssistSheet::~AssistSheet()
     if (m_call) m_call->abort();
 }
 
-QString AssistSheet::errorText() const { return m_error->isVisible() || !m_error->text().isEmpty() ? m_error->text() : QString(); }
+QString AssistSheet::errorText() const
+{
+    return m_error->isVisible() || !m_error->text().isEmpty() ? m_error->text() : QString();
+}
 
 bool AssistSheet::keyMissing() const
 {
@@ -157,7 +160,10 @@ bool AssistSheet::scopeValue(const QButtonGroup* group)
     return b && b->property("scopeValue").toBool();
 }
 
-void AssistSheet::updateRunButton() { m_run->setEnabled(!m_busy && !keyMissing() && readyToRun()); }
+void AssistSheet::updateRunButton()
+{
+    m_run->setEnabled(!m_busy && !keyMissing() && readyToRun());
+}
 
 void AssistSheet::setBusy(bool busy)
 {

@@ -39,8 +39,8 @@ public Q_SLOTS:
 
 protected:
     // `symbol` names an icon shown before the title (none when empty).
-    AssistSheet(const QString& title, const QString& symbol, const QString& keyHint, const QString& busyText, const QString& runTitle,
-                int width, QWidget* parent);
+    AssistSheet(const QString& title, const QString& symbol, const QString& keyHint, const QString& busyText,
+                const QString& runTitle, int width, QWidget* parent);
 
     QFormLayout* form() const { return m_form; }
     // A segmented "Scope" row; `segments` are (label, value) pairs, the first checked

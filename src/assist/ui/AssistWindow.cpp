@@ -12,8 +12,8 @@
 #include "platform/Requests.h"
 
 #include <QAction>
-#include <QPointer>
 #include <QMenu>
+#include <QPointer>
 
 namespace {
 bool hasSelection(const DocumentHost& host)

@@ -7,8 +7,8 @@
 #include "platform/Settings.h"
 
 InlineContinuation::InlineContinuation(GhostText* ghost, QObject* parent)
-    : QObject(parent)
-    , m_ghost(ghost)
+    : QObject(parent),
+      m_ghost(ghost)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(Autocomplete::kPauseMs);
@@ -21,15 +21,13 @@ void InlineContinuation::cancel()
 {
     m_timer.stop();
     ++m_requests;
-    if (m_call)
-        m_call->abort();
+    if (m_call) m_call->abort();
 }
 
 void InlineContinuation::schedule()
 {
     m_timer.stop();
-    if (Settings::instance().boolean(PrefKey::aiAutocomplete) && LLMClient::config())
-        m_timer.start();
+    if (Settings::instance().boolean(PrefKey::aiAutocomplete) && LLMClient::config()) m_timer.start();
 }
 
 void InlineContinuation::request(bool manual)
@@ -37,28 +35,25 @@ void InlineContinuation::request(bool manual)
     m_timer.stop();
     EditorTextView* view = m_ghost->textView();
     if (!LLMClient::config()) {
-        if (manual)
-            view->beep();
+        if (manual) view->beep();
         return;
     }
     const TextRange sel = view->selectedRange();
-    if (sel.length > 0 || m_ghost->isShown())
-        return;
+    if (sel.length > 0 || m_ghost->isShown()) return;
     const int caret = sel.location;
     const Autocomplete::Context ctx = Autocomplete::context(view->text(), caret, Autocomplete::kContextChars);
     if (!Autocomplete::hasEnoughContext(ctx.before)) {
-        if (manual)
-            view->beep();
+        if (manual) view->beep();
         return;
     }
-    if (m_call)
-        m_call->abort();
+    if (m_call) m_call->abort();
     // The document's revision stands for its text: any edit changes it.
     const int revision = m_ghost->revision();
     const int number = ++m_requests;
     auto onSuggestion = [this, revision, caret, number](const QString& suggestion) {
         const TextRange now = m_ghost->textView()->selectedRange();
-        if (number != m_requests || m_ghost->revision() != revision || now.length > 0 || now.location != caret || !m_ghost->isInActiveWindow())
+        if (number != m_requests || m_ghost->revision() != revision || now.length > 0 || now.location != caret
+            || !m_ghost->isInActiveWindow())
             return;
         m_ghost->show(suggestion);
     };

@@ -10,9 +10,10 @@
 
 TranslateSheet::TranslateSheet(bool hasSelection, Perform perform, QWidget* parent)
     : AssistSheet(tr("Translate"), QString(),
-                  tr("Add your DeepSeek API key in the AI tab of Settings to enable translation."),
-                  tr("Translating…"), tr("Translate"), 420, parent),
-      m_hasSelection(hasSelection), m_perform(std::move(perform))
+                  tr("Add your DeepSeek API key in the AI tab of Settings to enable translation."), tr("Translating…"),
+                  tr("Translate"), 420, parent),
+      m_hasSelection(hasSelection),
+      m_perform(std::move(perform))
 {
     m_language = new QComboBox(this);
     m_language->addItems(languages()); // names shown as they are
@@ -33,9 +34,28 @@ TranslateSheet::TranslateSheet(bool hasSelection, Perform perform, QWidget* pare
 const QStringList& TranslateSheet::languages()
 {
     static const QStringList names{
-        "Spanish", "French", "German",   "Italian", "Portuguese", "Dutch",      "Simplified Chinese", "Traditional Chinese",
-        "Japanese", "Korean", "Russian", "Arabic",  "Hindi",      "Turkish",    "Polish",             "Swedish",
-        "Vietnamese", "Thai", "Indonesian", "Greek", "Hebrew",    "English",
+        "Spanish",
+        "French",
+        "German",
+        "Italian",
+        "Portuguese",
+        "Dutch",
+        "Simplified Chinese",
+        "Traditional Chinese",
+        "Japanese",
+        "Korean",
+        "Russian",
+        "Arabic",
+        "Hindi",
+        "Turkish",
+        "Polish",
+        "Swedish",
+        "Vietnamese",
+        "Thai",
+        "Indonesian",
+        "Greek",
+        "Hebrew",
+        "English",
     };
     return names;
 }
@@ -45,11 +65,20 @@ QString TranslateSheet::targetLanguage(const QString& picked, const QString& typ
     return TextUtil::isBlank(typed) ? picked : typed;
 }
 
-QString TranslateSheet::currentTarget() const { return targetLanguage(m_language->currentText(), m_custom->text()); }
+QString TranslateSheet::currentTarget() const
+{
+    return targetLanguage(m_language->currentText(), m_custom->text());
+}
 
-bool TranslateSheet::effectiveWholeDocument() const { return !m_hasSelection || scopeValue(m_scope); }
+bool TranslateSheet::effectiveWholeDocument() const
+{
+    return !m_hasSelection || scopeValue(m_scope);
+}
 
-bool TranslateSheet::readyToRun() const { return !currentTarget().isEmpty(); }
+bool TranslateSheet::readyToRun() const
+{
+    return !currentTarget().isEmpty();
+}
 
 void TranslateSheet::run()
 {

@@ -34,7 +34,10 @@ public:
         m_commands = commands;
         endResetModel();
     }
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_commands.size()); }
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_commands.size());
+    }
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (!index.isValid() || index.row() >= m_commands.size()) return {};
@@ -115,7 +118,9 @@ public:
 } // namespace
 
 CommandPalette::CommandPalette(CommandContext context, QWidget* window)
-    : QDialog(window), m_context(std::move(context)), m_window(window)
+    : QDialog(window),
+      m_context(std::move(context)),
+      m_window(window)
 {
     setWindowModality(Qt::WindowModal);
     setWindowTitle(tr("Command Palette"));
@@ -188,7 +193,10 @@ CommandPalette* CommandPalette::present(QWidget* window, CommandContext context)
     return palette;
 }
 
-QString CommandPalette::query() const { return m_search->text(); }
+QString CommandPalette::query() const
+{
+    return m_search->text();
+}
 
 void CommandPalette::refresh()
 {

@@ -25,7 +25,10 @@ Exporter& exporter()
 }
 } // namespace
 
-void setExporter(Exporter e) { exporter() = std::move(e); }
+void setExporter(Exporter e)
+{
+    exporter() = std::move(e);
+}
 
 CommandContext contextFor(DocumentHost& host)
 {
@@ -39,7 +42,8 @@ CommandContext contextFor(DocumentHost& host)
     c.text = [window, h] { return window ? h->documentText() : QString(); };
     c.toggleMode = [] {
         Settings& s = Settings::instance();
-        s.setValue(PrefKey::editorViewMode, CommandContexts::toggledViewMode(s.string(PrefKey::editorViewMode, u"wysiwyg"_s)));
+        s.setValue(PrefKey::editorViewMode,
+                   CommandContexts::toggledViewMode(s.string(PrefKey::editorViewMode, u"wysiwyg"_s)));
     };
     c.exportAs = [window, h](ExportFormat format) {
         if (window && exporter()) exporter()(*h, format);
@@ -64,8 +68,7 @@ void attach(DocumentHost& host)
     host.observeWhenKey(u"runCommand"_s, [&host](const QVariant& object) {
         if (object.metaType().id() != QMetaType::QString) return;
         if (!host.editorController() || !host.editorController()->textView()) return;
-        if (const EditorCommand* command = CommandRegistry::command(object.toString()))
-            command->run(contextFor(host));
+        if (const EditorCommand* command = CommandRegistry::command(object.toString())) command->run(contextFor(host));
     });
 
     if (auto* view = dynamic_cast<MarkdownTextView*>(host.editorHost()->textView())) {

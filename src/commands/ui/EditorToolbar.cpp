@@ -47,7 +47,10 @@ QIcon tinted(const QIcon& icon, const QColor& color)
 }
 
 // Menu items read "&" as a mnemonic mark ("Text & Data" would lose it).
-QString menuText(QString title) { return title.replace(u'&', u"&&"_s); }
+QString menuText(QString title)
+{
+    return title.replace(u'&', u"&&"_s);
+}
 
 QWidget* emptyCell(QWidget* parent)
 {
@@ -60,7 +63,8 @@ QWidget* emptyCell(QWidget* parent)
 class HeadingRow : public QAbstractButton {
 public:
     HeadingRow(const QString& title, const QString& hint, int pointSize, QFont::Weight weight, QWidget* parent)
-        : QAbstractButton(parent), m_hint(hint)
+        : QAbstractButton(parent),
+          m_hint(hint)
     {
         setText(title);
         setAccessibleName(title);
@@ -74,11 +78,12 @@ public:
     // Wide enough for the title in its heading's size, a gap and the key: "Heading 1" at 15 pt ran into "Ctrl+1".
     QSize sizeHint() const override
     {
-        const int width = 8 + QFontMetrics(font()).horizontalAdvance(text()) + 16 +
-                          QFontMetrics(hintFont()).horizontalAdvance(m_hint) + 8;
+        const int width = 8 + QFontMetrics(font()).horizontalAdvance(text()) + 16
+                          + QFontMetrics(hintFont()).horizontalAdvance(m_hint) + 8;
         return {std::max(170, width), QFontMetrics(font()).height() + 8};
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
+
 protected:
     void paintEvent(QPaintEvent*) override
     {
@@ -167,7 +172,10 @@ QToolButton* EditorToolbar::toggleButton(const QString& symbol, const QString& t
 
 EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorController* editor,
                              std::function<void()> showPalette, QWidget* parent)
-    : QWidget(parent), m_context(std::move(context)), m_editor(editor), m_showPalette(std::move(showPalette))
+    : QWidget(parent),
+      m_context(std::move(context)),
+      m_editor(editor),
+      m_showPalette(std::move(showPalette))
 {
     setAccessibleName(tr("Formatting"));
     auto ed = [this](auto f) {
@@ -200,28 +208,34 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
     auto linkButton = iconButton(u"link"_s, tr("Insert Link"), QString(), [this] { openLinkPopover(); });
     linkButton->setToolTip(tr("Insert Link") + u"  "_s + CommandRegistry::linuxKeys(u"⌘K"_s));
     const QList<QList<QWidget*>> groups{
-        {m_heading, iconButton(u"text.quote"_s, tr("Blockquote"), u"⇧⌘'"_s,
-                               ed([](EditorController& e) { e.toggleLinePrefix(u"> "_s, {}); })),
+        {m_heading, iconButton(u"text.quote"_s, tr("Blockquote"), u"⇧⌘'"_s, ed([](EditorController& e) {
+                                   e.toggleLinePrefix(u"> "_s, {});
+                               })),
          iconButton(u"curlybraces"_s, tr("Code Block"), QString(),
                     ed([](EditorController& e) { e.insertCodeBlock(QString()); }))},
         {iconButton(u"bold"_s, tr("Bold"), u"⌘B"_s, ed([](EditorController& e) { e.wrap(u"**"_s); })),
          iconButton(u"italic"_s, tr("Italic"), u"⌘I"_s, ed([](EditorController& e) { e.wrap(u"*"_s); })),
-         iconButton(u"strikethrough"_s, tr("Strikethrough"), QString(), ed([](EditorController& e) { e.wrap(u"~~"_s); })),
+         iconButton(u"strikethrough"_s, tr("Strikethrough"), QString(),
+                    ed([](EditorController& e) { e.wrap(u"~~"_s); })),
          iconButton(u"chevron.left.forwardslash.chevron.right"_s, tr("Inline Code"), QString(),
                     ed([](EditorController& e) { e.wrap(u"`"_s); }))},
-        {iconButton(u"list.bullet"_s, tr("Bulleted List"), QString(),
-                    ed([](EditorController& e) { e.toggleLinePrefix(u"- "_s, {u"* "_s, u"+ "_s}); })),
-         iconButton(u"list.number"_s, tr("Numbered List"), QString(), ed([](EditorController& e) { e.toggleNumbered(); })),
+        {iconButton(u"list.bullet"_s, tr("Bulleted List"), QString(), ed([](EditorController& e) {
+                        e.toggleLinePrefix(u"- "_s, {u"* "_s, u"+ "_s});
+                    })),
+         iconButton(u"list.number"_s, tr("Numbered List"), QString(),
+                    ed([](EditorController& e) { e.toggleNumbered(); })),
          iconButton(u"checklist"_s, tr("Task List"), QString(), ed([](EditorController& e) { e.toggleTaskList(); }))},
         {iconButton(u"text.alignleft"_s, tr("Align Left"), u"⌘{"_s, ed([](EditorController& e) { e.alignLeft(); })),
-         iconButton(u"text.aligncenter"_s, tr("Align Center"), u"⌘|"_s, ed([](EditorController& e) { e.alignCenter(); })),
+         iconButton(u"text.aligncenter"_s, tr("Align Center"), u"⌘|"_s,
+                    ed([](EditorController& e) { e.alignCenter(); })),
          iconButton(u"text.alignright"_s, tr("Align Right"), u"⌘}"_s, ed([](EditorController& e) { e.alignRight(); })),
          iconButton(u"text.justify"_s, tr("Justify"), QString(), ed([](EditorController& e) { e.alignJustify(); })),
          iconButton(u"decrease.indent"_s, tr("Outdent"), QString(), ed([](EditorController& e) { e.outdent(); })),
          iconButton(u"increase.indent"_s, tr("Indent"), QString(), ed([](EditorController& e) { e.indent(); }))},
         {linkButton, iconButton(u"photo"_s, tr("Insert Image"), QString(), [this] { openImagePopover(); }),
          iconButton(u"tablecells"_s, tr("Insert Table"), QString(), [this] { openTablePopover(); }),
-         iconButton(u"minus"_s, tr("Horizontal Rule"), QString(), ed([](EditorController& e) { e.insertHorizontalRule(); })),
+         iconButton(u"minus"_s, tr("Horizontal Rule"), QString(),
+                    ed([](EditorController& e) { e.insertHorizontalRule(); })),
          iconButton(u"x.squareroot"_s, tr("Inline Math"), QString(), ed([](EditorController& e) { e.wrap(u"$"_s); })),
          iconButton(u"text.append"_s, tr("Footnote"), QString(), ed([](EditorController& e) { e.insertFootnote(); })),
          iconButton(u"list.bullet.indent"_s, tr("Table of Contents"), QString(),
@@ -236,17 +250,20 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
         {toggleButton(u"sidebar.squares.left"_s, tr("Files"), u"⌃⌘B"_s, PrefKey::showFileBrowser),
          toggleButton(u"sidebar.left"_s, tr("Outline"), u"⌃⌘O"_s, PrefKey::showOutline),
          toggleButton(u"ruler"_s, tr("Ruler"), u"⌃⌘R"_s, PrefKey::editorShowRuler),
-         m_viewMode = iconButton(u"eye"_s, QString(), QString(), [] {
-             Settings& s = Settings::instance();
-             s.setValue(PrefKey::editorViewMode, CommandContexts::toggledViewMode(s.string(PrefKey::editorViewMode, u"wysiwyg"_s)));
-         })},
+         m_viewMode = iconButton(u"eye"_s, QString(), QString(),
+                                 [] {
+                                     Settings& s = Settings::instance();
+                                     s.setValue(PrefKey::editorViewMode, CommandContexts::toggledViewMode(s.string(
+                                                                             PrefKey::editorViewMode, u"wysiwyg"_s)));
+                                 })},
     };
     for (int i = 0; i < groups.size(); ++i) {
         if (i > 0) {
             auto* sep = new QFrame(content);
             sep->setFixedSize(1 + 4, 40);
-            sep->setStyleSheet(u"QFrame { border: none; border-left: 2px solid transparent; border-right: 2px solid transparent;"
-                               " background: rgba(128,128,128,0.2); background-clip: content; }"_s);
+            sep->setStyleSheet(
+                u"QFrame { border: none; border-left: 2px solid transparent; border-right: 2px solid transparent;"
+                " background: rgba(128,128,128,0.2); background-clip: content; }"_s);
             row->addWidget(sep);
         }
         row->addWidget(group(groups[i], content));
@@ -316,7 +333,8 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
     bar->addWidget(trailing);
 
     Settings& s = Settings::instance();
-    for (const QLatin1String key : {PrefKey::showFileBrowser, PrefKey::showOutline, PrefKey::editorShowRuler, PrefKey::editorViewMode})
+    for (const QLatin1String key :
+         {PrefKey::showFileBrowser, PrefKey::showOutline, PrefKey::editorShowRuler, PrefKey::editorViewMode})
         s.onChange(key, this, [this](const QVariant&) { refreshSettings(); });
     refreshSettings();
     refreshHeading();
@@ -329,7 +347,10 @@ QToolButton* EditorToolbar::button(const QString& title) const
     return nullptr;
 }
 
-QString EditorToolbar::headingLabel() const { return m_heading->text(); }
+QString EditorToolbar::headingLabel() const
+{
+    return m_heading->text();
+}
 
 void EditorToolbar::refreshHeading()
 {
@@ -384,8 +405,8 @@ void EditorToolbar::openHeadingPopover()
         int size;
         QFont::Weight weight;
     };
-    const Row rows[] = {{0, "Body", 10, QFont::Normal},      {1, "Heading 1", 15, QFont::Bold},
-                        {2, "Heading 2", 13, QFont::Bold},   {3, "Heading 3", 11, QFont::DemiBold},
+    const Row rows[] = {{0, "Body", 10, QFont::Normal},        {1, "Heading 1", 15, QFont::Bold},
+                        {2, "Heading 2", 13, QFont::Bold},     {3, "Heading 3", 11, QFont::DemiBold},
                         {4, "Heading 4", 10, QFont::DemiBold}, {5, "Heading 5", 9, QFont::DemiBold},
                         {6, "Heading 6", 8, QFont::DemiBold}};
     for (const Row& r : rows) {
@@ -417,10 +438,13 @@ void EditorToolbar::openLinkPopover()
         if (!sel.isNotFound() && sel.length > 0) selected = v->textInRange(sel);
     }
     auto self = std::make_shared<QPointer<QWidget>>();
-    auto* pop = new LinkEditorView(selected, u"https://"_s, [this, self](const QString& text, const QString& url) {
-        if (m_editor) m_editor->insertLink(text, url);
-        if (*self) (*self)->close();
-    }, this);
+    auto* pop = new LinkEditorView(
+        selected, u"https://"_s,
+        [this, self](const QString& text, const QString& url) {
+            if (m_editor) m_editor->insertLink(text, url);
+            if (*self) (*self)->close();
+        },
+        this);
     *self = pop;
     showPopover(pop, button(tr("Insert Link")));
 }
@@ -429,10 +453,13 @@ void EditorToolbar::openImagePopover()
 {
     const QString document = m_context ? (m_context().filePath ? m_context().filePath() : QString()) : QString();
     auto self = std::make_shared<QPointer<QWidget>>();
-    auto* pop = new ImageInsertView(document, [this, self](const QString& alt, const QString& path) {
-        if (m_editor) m_editor->insertImageMarkdown(alt, path);
-        if (*self) (*self)->close();
-    }, this);
+    auto* pop = new ImageInsertView(
+        document,
+        [this, self](const QString& alt, const QString& path) {
+            if (m_editor) m_editor->insertImageMarkdown(alt, path);
+            if (*self) (*self)->close();
+        },
+        this);
     *self = pop;
     showPopover(pop, button(tr("Insert Image")));
 }
@@ -440,10 +467,13 @@ void EditorToolbar::openImagePopover()
 void EditorToolbar::openTablePopover()
 {
     auto self = std::make_shared<QPointer<QWidget>>();
-    auto* pop = new TableGridPicker(6, 6, [this, self](int rows, int cols) {
-        if (m_editor) m_editor->insertTable(rows, cols);
-        if (*self) (*self)->close();
-    }, this);
+    auto* pop = new TableGridPicker(
+        6, 6,
+        [this, self](int rows, int cols) {
+            if (m_editor) m_editor->insertTable(rows, cols);
+            if (*self) (*self)->close();
+        },
+        this);
     *self = pop;
     showPopover(pop, button(tr("Insert Table")));
 }

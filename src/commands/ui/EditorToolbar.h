@@ -21,8 +21,8 @@ class QToolButton;
 class EditorToolbar : public QWidget {
     Q_OBJECT
 public:
-    EditorToolbar(std::function<CommandContext()> context, EditorController* editor,
-                  std::function<void()> showPalette, QWidget* parent = nullptr);
+    EditorToolbar(std::function<CommandContext()> context, EditorController* editor, std::function<void()> showPalette,
+                  QWidget* parent = nullptr);
 
     // The button whose accessible name is `title` ("Bold", "Files", "Paragraph style"…).
     QToolButton* button(const QString& title) const;

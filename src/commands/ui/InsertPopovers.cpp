@@ -5,8 +5,8 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
@@ -42,7 +42,8 @@ QPushButton* defaultButton(const QString& title, QWidget* parent, QVBoxLayout* l
 }
 } // namespace
 
-Popover::Popover(QWidget* parent) : QFrame(parent, Qt::Popup)
+Popover::Popover(QWidget* parent)
+    : QFrame(parent, Qt::Popup)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFrameShape(QFrame::StyledPanel);
@@ -62,7 +63,8 @@ void Popover::showBelow(QWidget* anchor)
 }
 
 LinkEditorView::LinkEditorView(const QString& text, const QString& url, OnInsert onInsert, QWidget* parent)
-    : Popover(parent), m_onInsert(std::move(onInsert))
+    : Popover(parent),
+      m_onInsert(std::move(onInsert))
 {
     setFixedWidth(300);
     auto* layout = new QVBoxLayout(this);
@@ -93,7 +95,9 @@ void LinkEditorView::insert()
 }
 
 ImageInsertView::ImageInsertView(const QString& documentPath, OnInsert onInsert, QWidget* parent)
-    : Popover(parent), m_documentPath(documentPath), m_onInsert(std::move(onInsert))
+    : Popover(parent),
+      m_documentPath(documentPath),
+      m_onInsert(std::move(onInsert))
 {
     setFixedWidth(300);
     auto* layout = new QVBoxLayout(this);
@@ -183,7 +187,10 @@ constexpr int cellGap = 3;
 class GridCell : public QAbstractButton {
 public:
     GridCell(TableGridPicker* picker, int row, int col, QWidget* parent)
-        : QAbstractButton(parent), m_picker(picker), m_row(row), m_col(col)
+        : QAbstractButton(parent),
+          m_picker(picker),
+          m_row(row),
+          m_col(col)
     {
         setFixedSize(cellSize, cellSize);
         setAccessibleName(TableGridPicker::tr("%1 by %2 table").arg(row).arg(col));
@@ -217,7 +224,10 @@ private:
 } // namespace
 
 TableGridPicker::TableGridPicker(int maxRows, int maxCols, OnPick onPick, QWidget* parent)
-    : Popover(parent), m_maxRows(std::max(maxRows, 1)), m_maxCols(std::max(maxCols, 1)), m_onPick(std::move(onPick))
+    : Popover(parent),
+      m_maxRows(std::max(maxRows, 1)),
+      m_maxCols(std::max(maxCols, 1)),
+      m_onPick(std::move(onPick))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);

@@ -13,7 +13,8 @@
 
 using namespace Qt::StringLiterals;
 
-ShortcutRecorder::ShortcutRecorder(QWidget* parent) : QPushButton(parent)
+ShortcutRecorder::ShortcutRecorder(QWidget* parent)
+    : QPushButton(parent)
 {
     setFlat(true);
     setFixedWidth(96);
@@ -31,8 +32,10 @@ void ShortcutRecorder::setRecording(bool recording)
     m_recording = recording;
     // Only a recording button takes the keyboard.
     setFocusPolicy(recording ? Qt::StrongFocus : Qt::NoFocus);
-    if (recording) setFocus(Qt::OtherFocusReason);
-    else if (hasFocus()) clearFocus();
+    if (recording)
+        setFocus(Qt::OtherFocusReason);
+    else if (hasFocus())
+        clearFocus();
     updateText();
 }
 
@@ -56,8 +59,10 @@ bool ShortcutRecorder::event(QEvent* event)
         // press then comes here, Tab included.
         key->accept();
         if (event->type() == QEvent::KeyPress) {
-            if (key->key() == Qt::Key_Escape) Q_EMIT cancelled();
-            else if (const auto combo = KeyCombo::fromEvent(*key)) Q_EMIT recorded(*combo);
+            if (key->key() == Qt::Key_Escape)
+                Q_EMIT cancelled();
+            else if (const auto combo = KeyCombo::fromEvent(*key))
+                Q_EMIT recorded(*combo);
         }
         return true;
     }
@@ -77,7 +82,8 @@ void ShortcutRecorder::paintEvent(QPaintEvent*)
     p.drawText(rect(), Qt::AlignCenter, text());
 }
 
-ShortcutsSettingsView::ShortcutsSettingsView(QWidget* parent) : QWidget(parent)
+ShortcutsSettingsView::ShortcutsSettingsView(QWidget* parent)
+    : QWidget(parent)
 {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(16, 16, 16, 16);
@@ -135,8 +141,10 @@ ShortcutsSettingsView::ShortcutsSettingsView(QWidget* parent) : QWidget(parent)
             const QString id = c.id;
             m_rows.insert(id, {recorder, clear, conflict});
             connect(recorder, &QPushButton::clicked, this, [this, id] {
-                if (m_recording == id) stopRecording();
-                else startRecording(id);
+                if (m_recording == id)
+                    stopRecording();
+                else
+                    startRecording(id);
             });
             connect(recorder, &ShortcutRecorder::cancelled, this, &ShortcutsSettingsView::stopRecording);
             connect(recorder, &ShortcutRecorder::recorded, this, [this, id](const KeyCombo& combo) {
@@ -180,8 +188,10 @@ void ShortcutsSettingsView::stopRecording()
 
 void ShortcutsSettingsView::setCombo(const QString& id, const std::optional<KeyCombo>& combo)
 {
-    if (combo) m_combos.insert(id, *combo);
-    else m_combos.remove(id);
+    if (combo)
+        m_combos.insert(id, *combo);
+    else
+        m_combos.remove(id);
     ShortcutStore::save(m_combos);
     refreshRows();
 }
@@ -190,14 +200,14 @@ void ShortcutsSettingsView::refreshRows()
 {
     for (auto it = m_rows.begin(); it != m_rows.end(); ++it) {
         const auto found = m_combos.constFind(it.key());
-        const std::optional<KeyCombo> combo =
-            found == m_combos.cend() ? std::nullopt : std::optional<KeyCombo>(*found);
+        const std::optional<KeyCombo> combo = found == m_combos.cend() ? std::nullopt : std::optional<KeyCombo>(*found);
         it->recorder->setCombo(combo);
         it->clear->setVisible(combo.has_value());
         QString caption;
         if (combo)
             if (const auto other = ShortcutStore::conflict(*combo, it.key()))
-                if (const EditorCommand* c = CommandRegistry::command(*other)) caption = tr("conflicts with ") + c->title;
+                if (const EditorCommand* c = CommandRegistry::command(*other))
+                    caption = tr("conflicts with ") + c->title;
         it->conflict->setText(caption);
         it->conflict->setVisible(!caption.isEmpty());
     }

@@ -30,7 +30,9 @@ using namespace Qt::StringLiterals;
 Q_LOGGING_CATEGORY(lcPaste, "brindlewick.commands.paste")
 
 TextViewCommands::TextViewCommands(MarkdownTextView* view, std::function<QString()> documentPath)
-    : QObject(view), m_view(view), m_documentPath(std::move(documentPath))
+    : QObject(view),
+      m_view(view),
+      m_documentPath(std::move(documentPath))
 {
     now = [] { return QDateTime::currentSecsSinceEpoch(); };
     view->installEventFilter(this);
@@ -72,8 +74,7 @@ bool TextViewCommands::eventFilter(QObject* watched, QEvent* event)
         m_dropping = true;
         QTimer::singleShot(0, this, [this] { m_dropping = false; });
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -134,11 +135,8 @@ bool TextViewCommands::insert(const QMimeData* source)
         askWhereToSave(d.png, source);
         return true;
     }
-    case PasteRules::Kind::text:
-        replaceSelection(d.text);
-        return true;
-    case PasteRules::Kind::platform:
-        return false;
+    case PasteRules::Kind::text: replaceSelection(d.text); return true;
+    case PasteRules::Kind::platform: return false;
     }
     return false;
 }
@@ -205,8 +203,10 @@ void TextViewCommands::askWhereToSave(const QByteArray& png, const QMimeData* so
         }
         // Nothing saved: the paste goes on with the other rules.
         const PasteRules::Decision d = PasteRules::decide(*kept, selected, true);
-        if (d.kind == PasteRules::Kind::text) self->replaceSelection(d.text);
-        else if (kept->hasText()) self->replaceSelection(kept->text());
+        if (d.kind == PasteRules::Kind::text)
+            self->replaceSelection(d.text);
+        else if (kept->hasText())
+            self->replaceSelection(kept->text());
     });
     dialog->open();
 }

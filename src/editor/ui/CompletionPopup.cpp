@@ -12,10 +12,10 @@
 #include <algorithm>
 
 CompletionPopup::CompletionPopup(QTextEdit* view, EditorTextView* text, std::function<QString()> documentPath)
-    : QObject(view)
-    , m_view(view)
-    , m_text(text)
-    , m_documentPath(std::move(documentPath))
+    : QObject(view),
+      m_view(view),
+      m_text(text),
+      m_documentPath(std::move(documentPath))
 {
     m_model = new QStringListModel(this);
     m_completer = new QCompleter(m_model, this);

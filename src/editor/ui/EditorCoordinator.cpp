@@ -29,8 +29,7 @@ QString documentText(QTextDocument* doc, int from, int length)
 // the edit it moves, before it stays, and across it it grows to cover the new text.
 void followEdit(TextRange& r, int from, int removed, int added)
 {
-    if (r.isNotFound() || r.end() < from)
-        return;
+    if (r.isNotFound() || r.end() < from) return;
     if (r.location > from + removed) {
         r.location += added - removed;
         return;
@@ -59,15 +58,14 @@ TextRange EditorCoordinator::withoutBreak(TextRange line) const
     int end = line.end();
     if (end > line.location && end <= t.size() && TextUtil::isLineTerminator(t[end - 1])) {
         --end;
-        if (end > line.location && t[end] == u'\n' && t[end - 1] == u'\r')
-            --end;
+        if (end > line.location && t[end] == u'\n' && t[end - 1] == u'\r') --end;
     }
     return TextRange(line.location, end - line.location);
 }
 
 EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
-    : QObject(view)
-    , m_view(view)
+    : QObject(view),
+      m_view(view)
 {
     m_styler.focusWindowed = true; // restyle() puts the old and the new focus lines in its window
     QTextDocument* doc = view->document();
@@ -91,15 +89,13 @@ void EditorCoordinator::setConfig(const EditorConfig& config)
     theme.custom = config.customTheme;
     theme.focusMode = config.focusMode;
     m_styler.concealMarkers = config.viewMode == u"wysiwyg";
-    if (config.spellCheck)
-        SpellChecker::shared().setLanguage(config.spellLanguage);
+    if (config.spellCheck) SpellChecker::shared().setLanguage(config.spellLanguage);
 }
 
 TextRange EditorCoordinator::clampToText(TextRange r) const
 {
     const int n = m_storage.length();
-    if (r.isNotFound())
-        return {0, 0};
+    if (r.isNotFound()) return {0, 0};
     const int loc = std::clamp(r.location, 0, n);
     return {loc, std::clamp(r.length, 0, n - loc)};
 }
@@ -143,8 +139,7 @@ TextRange EditorCoordinator::restyle(std::optional<TextRange> changed)
     const TextRange styled = styleWindow(window);
     // The layout repaints the blocks whose styling changed; a whole restyle (settings)
     // repaints everything.
-    if (!changed)
-        m_view->viewport()->update();
+    if (!changed) m_view->viewport()->update();
     return styled;
 }
 
@@ -155,12 +150,11 @@ TextRange EditorCoordinator::styleWindow(std::optional<TextRange> window)
     // Some passes write beyond the scope (directives, focus dimming): mirror those too,
     // in whole lines, since a block's formats are replaced as a whole.
     const TextRange touched = m_storage.takeChangedAttributesRange();
-    const TextRange mirror = TextUtil::lineRange(text(), clampToText(scope).united(
-                                                             touched.isNotFound() ? scope : clampToText(touched)));
-    StyleResult result = m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale,
-                                                    m_view->gridUnit());
-    if (m_config && m_config->spellCheck)
-        addSpellingMarks(result, mirror);
+    const TextRange mirror =
+        TextUtil::lineRange(text(), clampToText(scope).united(touched.isNotFound() ? scope : clampToText(touched)));
+    StyleResult result =
+        m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale, m_view->gridUnit());
+    if (m_config && m_config->spellCheck) addSpellingMarks(result, mirror);
     StyledBlocks::apply(m_view->document(), result);
     return mirror;
 }
@@ -176,24 +170,21 @@ void EditorCoordinator::styleSlice(int units)
     prepare();
     const TextRange scope = m_styler.highlight(m_storage, TextRange(from, std::min(units, n - from)));
     const TextRange touched = m_storage.takeChangedAttributesRange();
-    const TextRange mirror = TextUtil::lineRange(text(), clampToText(scope).united(
-                                                             touched.isNotFound() ? scope : clampToText(touched)));
-    StyleResult result = m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale,
-                                          m_view->gridUnit());
-    if (m_config && m_config->spellCheck)
-        addSpellingMarks(result, mirror);
+    const TextRange mirror =
+        TextUtil::lineRange(text(), clampToText(scope).united(touched.isNotFound() ? scope : clampToText(touched)));
+    StyleResult result =
+        m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale, m_view->gridUnit());
+    if (m_config && m_config->spellCheck) addSpellingMarks(result, mirror);
     StyledBlocks::apply(m_view->document(), result);
     m_unstyledFrom = std::max(scope.end(), from + 1) < n ? std::max(scope.end(), from + 1) : -1;
-    if (m_unstyledFrom >= 0)
-        m_sliceTimer->start();
+    if (m_unstyledFrom >= 0) m_sliceTimer->start();
 }
 
 void EditorCoordinator::finishStyling()
 {
     // Slice by slice all the same: one result for the whole rest would hold every run
     // of it at once.
-    while (m_unstyledFrom >= 0)
-        styleSlice(sliceUnits);
+    while (m_unstyledFrom >= 0) styleSlice(sliceUnits);
     m_sliceTimer->stop();
 }
 
@@ -209,8 +200,7 @@ DocStats EditorCoordinator::counts()
 void EditorCoordinator::addSpellingMarks(StyleResult& result, TextRange range)
 {
     const QList<TextRange> bad = SpellChecker::shared().misspelled(text(), range, m_view->selectedRange().location);
-    if (bad.isEmpty())
-        return;
+    if (bad.isEmpty()) return;
     static const QTextCharFormat mark = [] {
         QTextCharFormat f;
         f.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
@@ -218,8 +208,7 @@ void EditorCoordinator::addSpellingMarks(StyleResult& result, TextRange range)
         return f;
     }();
     constexpr int spellingFormatId = -1; // never a look's number
-    for (const TextRange& r : bad)
-        result.runs.append({r.location, r.length, mark, spellingFormatId});
+    for (const TextRange& r : bad) result.runs.append({r.location, r.length, mark, spellingFormatId});
     std::stable_sort(result.runs.begin(), result.runs.end(),
                      [](const StyleRun& a, const StyleRun& b) { return a.start < b.start; });
 }
@@ -241,12 +230,10 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
         const qsizetype lf = t.indexOf(u'\n', b);
         return QStringView(t).mid(start, (lf < 0 ? t.size() : lf + 1) - start);
     };
-    if (recount)
-        m_counts -= DocStats::countLines(touchedLines(from, from + removed));
+    if (recount) m_counts -= DocStats::countLines(touchedLines(from, from + removed));
     m_countsValid = recount;
     m_storage.replaceCharacters({from, removed}, documentText(m_view->document(), from, added));
-    if (recount)
-        m_counts += DocStats::countLines(touchedLines(from, from + added));
+    if (recount) m_counts += DocStats::countLines(touchedLines(from, from + added));
     followEdit(m_focusShown, from, removed, added);
     followEdit(m_lastCaretLine, from, removed, added);
 
@@ -269,7 +256,8 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
         // That styled the caret's line as well: the selection change that follows has
         // nothing left to reveal or hide (in a long table it would restyle all of it).
         m_lastCaretLine = m_styler.caretLine;
-        const int styledTo = firstFrom > from ? from : clampToText(TextRange(from, std::min(added, firstSliceUnits))).end();
+        const int styledTo =
+            firstFrom > from ? from : clampToText(TextRange(from, std::min(added, firstSliceUnits))).end();
         m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, styledTo) : styledTo;
         m_sliceTimer->start();
     } else {
@@ -293,14 +281,12 @@ void EditorCoordinator::afterEdit()
 
 void EditorCoordinator::onSelectionChanged()
 {
-    if (m_isEditing)
-        return;
+    if (m_isEditing) return;
     centerCaret();
     // Only revealed markers and the focus dimming depend on where the selection is; without
     // them a selection change restyles nothing (select-all would restyle the whole text).
     const bool reveals = m_styler.concealMarkers && m_config && m_config->revealMarkers;
-    if (!reveals && !m_styler.theme.focusMode)
-        return;
+    if (!reveals && !m_styler.theme.focusMode) return;
     const TextRange line = TextUtil::lineRange(text(), m_view->selectedRange());
     if (line != m_lastCaretLine || (m_styler.theme.focusMode && line != m_focusShown)) {
         TextRange previous = clampToText(m_lastCaretLine.isNotFound() ? line : m_lastCaretLine);
@@ -326,8 +312,7 @@ void EditorCoordinator::onSelectionChanged()
 
 void EditorCoordinator::centerCaret()
 {
-    if (!m_config || !m_config->typewriter)
-        return;
+    if (!m_config || !m_config->typewriter) return;
     const QRect caret = m_view->cursorRect();
     QScrollBar* bar = m_view->verticalScrollBar();
     const int target = bar->value() + caret.center().y() - m_view->viewport()->height() / 2;
@@ -337,17 +322,14 @@ void EditorCoordinator::centerCaret()
 bool EditorCoordinator::handleNewline()
 {
     const TextRange sel = m_view->selectedRange();
-    if (sel.length != 0)
-        return false;
+    if (sel.length != 0) return false;
     const TextRange line = TextUtil::lineRange(text(), sel.location);
     const QString prefix = text().mid(line.location, sel.location - line.location);
     const TypingRules::Newline nl = TypingRules::continueList(prefix);
     switch (nl.kind) {
-    case TypingRules::Newline::Plain:
-        return false;
+    case TypingRules::Newline::Plain: return false;
     case TypingRules::Newline::Continue:
-        if (m_view->replaceRange(sel, nl.insert))
-            m_view->setSelectedRange({sel.location + int(nl.insert.size()), 0});
+        if (m_view->replaceRange(sel, nl.insert)) m_view->setSelectedRange({sel.location + int(nl.insert.size()), 0});
         return true;
     case TypingRules::Newline::EndList:
         if (m_view->replaceRange({line.location, int(prefix.size())}, QString()))
@@ -360,23 +342,17 @@ bool EditorCoordinator::handleNewline()
 bool EditorCoordinator::replaceSelectionSpecially(const QString& s, bool typed)
 {
     const TextRange sel = m_view->selectedRange();
-    if (sel.length == 0 || s.isEmpty())
-        return false;
+    if (sel.length == 0 || s.isEmpty()) return false;
     const QString selected = text().mid(sel.location, sel.length);
     if (TypingRules::isLinkAddress(s)) {
         const auto link = TypingRules::linkOverSelection(selected, s);
-        if (!link)
-            return false;
-        if (m_view->replaceRange(sel, *link))
-            m_view->setSelectedRange({sel.location + int(link->size()), 0});
+        if (!link) return false;
+        if (m_view->replaceRange(sel, *link)) m_view->setSelectedRange({sel.location + int(link->size()), 0});
         return true;
     }
-    if (!typed || !m_config || !m_config->autoPair)
-        return false;
+    if (!typed || !m_config || !m_config->autoPair) return false;
     const auto closing = TypingRules::closingMark(s);
-    if (!closing)
-        return false;
-    if (m_view->replaceRange(sel, s + selected + *closing))
-        m_view->setSelectedRange({sel.location + 1, sel.length});
+    if (!closing) return false;
+    if (m_view->replaceRange(sel, s + selected + *closing)) m_view->setSelectedRange({sel.location + 1, sel.length});
     return true;
 }

@@ -14,8 +14,13 @@
 #include <QTimer>
 
 FindBar::FindBar(EditorController* controller, QWidget* editor)
-    : QWidget(editor), m_controller(controller), m_search(new QLineEdit(this)), m_replace(new QLineEdit(this)),
-      m_count(new QLabel(this)), m_replaceRow(new QWidget(this)), m_recount(new QTimer(this))
+    : QWidget(editor),
+      m_controller(controller),
+      m_search(new QLineEdit(this)),
+      m_replace(new QLineEdit(this)),
+      m_count(new QLabel(this)),
+      m_replaceRow(new QWidget(this)),
+      m_recount(new QTimer(this))
 {
     setObjectName(QStringLiteral("FindBar"));
     setAutoFillBackground(true);
@@ -53,9 +58,8 @@ FindBar::FindBar(EditorController* controller, QWidget* editor)
     connect(done, &QPushButton::clicked, this, &FindBar::closeBar);
     connect(replaceOne, &QPushButton::clicked, this, &FindBar::replaceCurrent);
     connect(replaceEvery, &QPushButton::clicked, this, &FindBar::replaceAll);
-    connect(m_search, &QLineEdit::returnPressed, this, [this] {
-        (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) ? findPrevious() : findNext();
-    });
+    connect(m_search, &QLineEdit::returnPressed, this,
+            [this] { (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) ? findPrevious() : findNext(); });
     connect(m_replace, &QLineEdit::returnPressed, this, &FindBar::replaceCurrent);
     // Typing in the field selects the first match from where the selection starts.
     connect(m_search, &QLineEdit::textEdited, this, [this] {
@@ -113,7 +117,10 @@ void FindBar::showBar(bool withReplace)
     updateCount();
 }
 
-bool FindBar::isReplaceShown() const { return !m_replaceRow->isHidden(); }
+bool FindBar::isReplaceShown() const
+{
+    return !m_replaceRow->isHidden();
+}
 
 void FindBar::place()
 {
@@ -161,8 +168,14 @@ void FindBar::step(bool forward)
     if (isVisible()) updateCount();
 }
 
-void FindBar::findNext() { step(true); }
-void FindBar::findPrevious() { step(false); }
+void FindBar::findNext()
+{
+    step(true);
+}
+void FindBar::findPrevious()
+{
+    step(false);
+}
 
 void FindBar::replaceCurrent()
 {
@@ -223,9 +236,15 @@ void FindBar::updateCount()
         ++total;
         if (r->location == sel.location && r->length == sel.length) current = total;
     }
-    if (total == 0) m_count->setText(tr("No matches"));
-    else if (current > 0) m_count->setText(tr("%1 of %2").arg(current).arg(total));
-    else m_count->setText(total == 1 ? tr("1 match") : tr("%1 matches").arg(total));
+    if (total == 0)
+        m_count->setText(tr("No matches"));
+    else if (current > 0)
+        m_count->setText(tr("%1 of %2").arg(current).arg(total));
+    else
+        m_count->setText(total == 1 ? tr("1 match") : tr("%1 matches").arg(total));
 }
 
-QString FindBar::countText() const { return m_count->text(); }
+QString FindBar::countText() const
+{
+    return m_count->text();
+}

@@ -13,7 +13,10 @@
 
 FrontMatterEditor::FrontMatterEditor(const QString& initialText, std::function<void(const QString&)> onApply,
                                      std::function<void()> onClose, QWidget* parent)
-    : QDialog(parent), m_initialText(initialText), m_onApply(std::move(onApply)), m_onClose(std::move(onClose))
+    : QDialog(parent),
+      m_initialText(initialText),
+      m_onApply(std::move(onApply)),
+      m_onClose(std::move(onClose))
 {
     setWindowTitle(tr("Document Info"));
     const auto [fm, range] = FrontMatter::parse(m_initialText);

@@ -42,14 +42,13 @@ QList<QTextLayout::FormatRange> formatsAroundGhost(const QTextBlock& block, int 
 } // namespace
 
 GhostText::GhostText(QTextEdit* view, EditorTextView* text)
-    : QObject(view)
-    , m_view(view)
-    , m_textView(text)
+    : QObject(view),
+      m_view(view),
+      m_textView(text)
 {
     // A suggestion belongs to the caret where it was shown.
     connect(view, &QTextEdit::cursorPositionChanged, this, [this] {
-        if (isShown() && m_view->textCursor().position() != m_anchor)
-            dismiss();
+        if (isShown() && m_view->textCursor().position() != m_anchor) dismiss();
     });
 }
 
@@ -66,8 +65,7 @@ bool GhostText::isInActiveWindow() const
 void GhostText::show(const QString& suggestion)
 {
     dismiss();
-    if (suggestion.isEmpty() || m_textView->textLength() == 0 || m_view->textCursor().hasSelection())
-        return;
+    if (suggestion.isEmpty() || m_textView->textLength() == 0 || m_view->textCursor().hasSelection()) return;
     m_text = suggestion;
     m_cursor = m_view->textCursor();
     m_anchor = m_cursor.position();
@@ -85,8 +83,7 @@ void GhostText::show(const QString& suggestion)
 
 bool GhostText::dismiss()
 {
-    if (!isShown())
-        return false;
+    if (!isShown()) return false;
     m_text.clear();
     m_anchor = -1;
     const QTextBlock b = m_cursor.block();
@@ -102,21 +99,18 @@ bool GhostText::dismiss()
 
 void GhostText::accept()
 {
-    if (!isShown())
-        return;
+    if (!isShown()) return;
     const QString text = m_text;
     const int at = std::min(m_anchor, m_textView->textLength());
     dismiss();
-    if (m_textView->replaceRange({at, 0}, text))
-        m_textView->setSelectedRange({at + int(text.size()), 0});
+    if (m_textView->replaceRange({at, 0}, text)) m_textView->setSelectedRange({at + int(text.size()), 0});
 }
 
 bool GhostText::handleKey(QKeyEvent* e)
 {
     const int key = e->key();
     if (!isShown()) {
-        if (key == Qt::Key_Escape)
-            Q_EMIT escapePressed();
+        if (key == Qt::Key_Escape) Q_EMIT escapePressed();
         return false;
     }
     const bool plainMods = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -128,7 +122,6 @@ bool GhostText::handleKey(QKeyEvent* e)
         dismiss();
         return true;
     }
-    if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
-        dismiss();
+    if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta) dismiss();
     return false;
 }

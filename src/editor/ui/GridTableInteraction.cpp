@@ -22,15 +22,16 @@
 #include <numeric>
 
 GridTableInteraction::GridTableInteraction(MarkdownTextView* view)
-    : QObject(view)
-    , m_view(view)
+    : QObject(view),
+      m_view(view)
 {
     view->viewport()->installEventFilter(this);
 }
 
 QPointF GridTableInteraction::toGrid(QPointF viewportPos) const
 {
-    const QPointF doc = viewportPos + QPointF(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value());
+    const QPointF doc =
+        viewportPos + QPointF(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value());
     return doc / m_view->gridScale();
 }
 
@@ -53,8 +54,7 @@ QList<double> GridTableInteraction::rowTops(const TableModel& model, int shift) 
             b = b.next();
         }
         // Rows that are not each a line of their own are stacked from the first.
-        if (!b.isValid() || position != at)
-            return {};
+        if (!b.isValid() || position != at) return {};
         tops.append((originY + b.layout()->position().y()) / gs);
     }
     return tops;
@@ -67,8 +67,7 @@ QRegion GridTableInteraction::textAreas(const QRectF& clip) const
     PagedDocumentLayout* layout = m_view->pagedLayout();
     const PageMetrics m = layout->metrics();
     const QRect all = clip.toAlignedRect();
-    if (!m.paginates())
-        return QRegion(all);
+    if (!m.paginates()) return QRegion(all);
     const double top = layout->textOrigin().y();
     const int first = std::max(0, int(std::floor((clip.top() - top) / m.stride)));
     const int last = std::max(first, int(std::floor((clip.bottom() - top) / m.stride)));
@@ -94,8 +93,8 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
         const QPointF scroll(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value());
         const QSize viewport = m_view->viewport()->size();
         const int first = std::max(0, layout->hitTest(scroll, Qt::FuzzyHit));
-        const int last = std::max(first, layout->hitTest(scroll + QPointF(viewport.width(), viewport.height()),
-                                                         Qt::FuzzyHit));
+        const int last =
+            std::max(first, layout->hitTest(scroll + QPointF(viewport.width(), viewport.height()), Qt::FuzzyHit));
         const double gs = m_view->gridScale();
         const EditorTheme& theme = coordinator->styler().theme;
         const auto colors = TableGridRenderer::Colors::forText(theme.textColor());
@@ -105,16 +104,15 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
             p->save();
             p->setClipRegion(textAreas(clip.isValid() ? clip : QRectF(scroll, QSizeF(viewport))), Qt::IntersectClip);
         }
-        storage.forEachRun(TextRange(first, std::min(last + 1, length) - first), [&](TextRange run, const TextAttributes& a) {
+        storage.forEachRun(TextRange(first, std::min(last + 1, length) - first), [&](TextRange run,
+                                                                                     const TextAttributes& a) {
             const TableModel* model = a.tableModel.get();
-            if (!model || model == previous || model->rows.isEmpty())
-                return true;
+            if (!model || model == previous || model->rows.isEmpty()) return true;
             previous = model;
             // The model's offsets are those of its last styling; the text may have moved since.
             const int shift = GridEditing::tableModelShift(storage, run.location);
             const int start = model->rows.first().range.location + shift;
-            if (start < 0 || start >= length)
-                return true;
+            if (start < 0 || start >= length) return true;
             const QPointF origin = layout->blockBoundingRect(m_view->document()->findBlock(start)).topLeft() / gs;
             const QList<double> tops = rowTops(*model, shift);
             const std::optional<QFont>& font = storage.attributesAt(start).font;
@@ -128,8 +126,7 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
                 d.hits = g->hits;
                 d.frame = g->frame;
             }
-            for (TableCellHit& h : d.hits)
-                h.source.location += shift;
+            for (TableCellHit& h : d.hits) h.source.location += shift;
             hits.append(d.hits);
             if (d.frame) {
                 d.frame->sourceStart += shift;
@@ -137,8 +134,7 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
             }
             return true;
         });
-        if (p)
-            p->restore();
+        if (p) p->restore();
     }
     m_tableHits = hits;
     m_tableFrames = frames;
@@ -150,7 +146,8 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
         p->save();
         p->setPen(pen);
         for (const QRectF& part : m_resize->frame.parts)
-            p->drawLine(QPointF(m_resize->guideX * gs, part.top() * gs), QPointF(m_resize->guideX * gs, part.bottom() * gs));
+            p->drawLine(QPointF(m_resize->guideX * gs, part.top() * gs),
+                        QPointF(m_resize->guideX * gs, part.bottom() * gs));
         p->restore();
     }
 }
@@ -159,14 +156,10 @@ bool GridTableInteraction::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == m_view->viewport()) {
         switch (e->type()) {
-        case QEvent::MouseButtonPress:
-            return mousePress(static_cast<QMouseEvent*>(e));
-        case QEvent::MouseMove:
-            return mouseMove(static_cast<QMouseEvent*>(e));
-        case QEvent::MouseButtonRelease:
-            return mouseRelease();
-        default:
-            return false;
+        case QEvent::MouseButtonPress: return mousePress(static_cast<QMouseEvent*>(e));
+        case QEvent::MouseMove: return mouseMove(static_cast<QMouseEvent*>(e));
+        case QEvent::MouseButtonRelease: return mouseRelease();
+        default: return false;
         }
     }
     // Return commits the cell here: a line edit passes the key on to its parent, where it
@@ -183,20 +176,18 @@ bool GridTableInteraction::eventFilter(QObject* watched, QEvent* e)
 
 bool GridTableInteraction::mousePress(QMouseEvent* e)
 {
-    if (e->button() != Qt::LeftButton)
-        return false;
+    if (e->button() != Qt::LeftButton) return false;
     // The click may have ended a cell edit (the focus moves first) and moved the grid
     // since it was drawn: hit-test the grid as it stands now.
-    if (m_hitsRevision != m_view->document()->revision())
-        paint(nullptr);
-    if (m_tableFrames.isEmpty())
-        return false;
+    if (m_hitsRevision != m_view->document()->revision()) paint(nullptr);
+    if (m_tableFrames.isEmpty()) return false;
     const QPointF g = toGrid(e->position());
     if (const auto d = TableGridRenderer::dividerAt(m_tableFrames, g)) {
         endCellEdit(true);
         const TableFrame& f = m_tableFrames[d->frame];
         if (d->divider + 1 < f.widths.size()) {
-            const double guide = f.rect.left() + std::accumulate(f.widths.begin(), f.widths.begin() + d->divider + 1, 0.0);
+            const double guide =
+                f.rect.left() + std::accumulate(f.widths.begin(), f.widths.begin() + d->divider + 1, 0.0);
             m_resize = Resize{f, d->divider, g.x(), f.widths, guide};
             m_view->viewport()->update();
         }
@@ -221,7 +212,8 @@ bool GridTableInteraction::mouseMove(QMouseEvent* e)
         const double minimum = TableGridRenderer::minimumResizedWidth / m_view->gridUnit();
         m_resize->widths = TableGridRenderer::resizedWidths(m_resize->frame.widths, m_resize->divider,
                                                             g.x() - m_resize->pressX, minimum);
-        m_resize->guideX = m_resize->frame.rect.left()
+        m_resize->guideX =
+            m_resize->frame.rect.left()
             + std::accumulate(m_resize->widths.begin(), m_resize->widths.begin() + m_resize->divider + 1, 0.0);
         m_view->viewport()->update();
         return true;
@@ -240,8 +232,7 @@ bool GridTableInteraction::mouseMove(QMouseEvent* e)
 
 bool GridTableInteraction::mouseRelease()
 {
-    if (!m_resize)
-        return false;
+    if (!m_resize) return false;
     const Resize r = *m_resize;
     m_resize.reset();
     writeColumnWidths(r.widths, r.frame.sourceStart);
@@ -257,14 +248,11 @@ void GridTableInteraction::skipRows(bool forward, bool extend)
     const auto mode = extend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
     bool moved = false;
     while (StyledBlocks::paragraphOf(c.block()).rowHeight >= 0) {
-        if (!c.movePosition(forward ? QTextCursor::NextBlock : QTextCursor::PreviousBlock, mode))
-            break;
+        if (!c.movePosition(forward ? QTextCursor::NextBlock : QTextCursor::PreviousBlock, mode)) break;
         moved = true;
     }
-    if (!moved)
-        return;
-    if (!forward)
-        c.movePosition(QTextCursor::EndOfBlock, mode);
+    if (!moved) return;
+    if (!forward) c.movePosition(QTextCursor::EndOfBlock, mode);
     m_view->setTextCursor(c);
 }
 
@@ -275,12 +263,10 @@ void GridTableInteraction::beginCellEdit(const TableCellHit& hit)
     if (const auto written = endCellEdit(true); written && source.location >= written->range.end())
         source.location += int(written->replacement.size()) - written->range.length;
     const QString& text = m_view->coordinator()->text();
-    if (source.location < 0 || source.end() > text.size())
-        return;
+    if (source.location < 0 || source.end() > text.size()) return;
     const QString original = TextUtil::trimBlanks(QStringView(text).mid(source.location, source.length));
     // A hit from an older drawing that no longer names this cell's text opens nothing.
-    if (original != TextUtil::trimBlanks(hit.text))
-        return;
+    if (original != TextUtil::trimBlanks(hit.text)) return;
     m_cellSource = source;
     m_cellOriginal = original;
     m_cellRect = hit.rect;
@@ -300,8 +286,7 @@ void GridTableInteraction::beginCellEdit(const TableCellHit& hit)
 
 void GridTableInteraction::placeCellEditor()
 {
-    if (!m_cellEditor)
-        return;
+    if (!m_cellEditor) return;
     const double gs = m_view->gridScale();
     const QPointF scroll(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value());
     const QRectF r(m_cellRect.topLeft() * gs - scroll, m_cellRect.size() * gs);
@@ -310,8 +295,7 @@ void GridTableInteraction::placeCellEditor()
 
 std::optional<GridEditing::Edit> GridTableInteraction::endCellEdit(bool commit)
 {
-    if (!m_cellEditor)
-        return std::nullopt;
+    if (!m_cellEditor) return std::nullopt;
     // Clear the state first: removing the field ends its editing, which calls back here.
     QLineEdit* field = m_cellEditor;
     const TextRange source = m_cellSource;
@@ -326,7 +310,8 @@ std::optional<GridEditing::Edit> GridTableInteraction::endCellEdit(bool commit)
     if (commit) {
         const QString& text = m_view->coordinator()->text();
         if (const auto e = GridEditing::cellText(text, source, original, edited);
-            e && e->replacement != text.mid(e->range.location, e->range.length) && m_view->replaceRange(e->range, e->replacement))
+            e && e->replacement != text.mid(e->range.location, e->range.length)
+            && m_view->replaceRange(e->range, e->replacement))
             written = e;
     }
     m_view->setFocus(Qt::OtherFocusReason);
@@ -347,8 +332,7 @@ void GridTableInteraction::writeColumnWidths(const QList<double>& widths, int ta
 {
     const double container = std::max(1.0, m_view->pagedLayout()->textWidth() / m_view->gridScale());
     QList<double> fractions;
-    for (double w : widths)
-        fractions.append(w / container);
+    for (double w : widths) fractions.append(w / container);
     if (const auto e = GridEditing::columnWidths(m_view->coordinator()->text(), tableStart, fractions))
         m_view->replaceRange(e->range, e->replacement);
 }

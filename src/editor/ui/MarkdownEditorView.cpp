@@ -39,8 +39,7 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
     m_minimapTimer.setInterval(300);
     connect(&m_minimapTimer, &QTimer::timeout, m_minimap, &MinimapView::refresh);
     connect(m_text->coordinator(), &EditorCoordinator::textEdited, this, [this] {
-        if (!m_minimap->isHidden())
-            m_minimapTimer.start();
+        if (!m_minimap->isHidden()) m_minimapTimer.start();
         Q_EMIT textEdited();
     });
     QTextDocument* doc = m_text->document();
@@ -56,8 +55,7 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
     // The minimap follows its setting, and gives way to distraction-free mode.
     const auto updateMinimap = [this] {
         const Settings& s = Settings::instance();
-        setMinimapVisible(s.boolean(PrefKey::editorShowMinimap) &&
-                          !s.boolean(PrefKey::distractionFree));
+        setMinimapVisible(s.boolean(PrefKey::editorShowMinimap) && !s.boolean(PrefKey::distractionFree));
     };
     updateMinimap();
     settings.onChange(PrefKey::editorShowMinimap, this, [updateMinimap](const QVariant&) { updateMinimap(); });
@@ -73,8 +71,7 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
         m_lastApply.start();
     });
     connect(&settings, &Settings::changed, this, [this](const QString& key) {
-        if (!m_configFromWindow && (key.startsWith(u"editor") || key == u"revealActiveLineMarkers"))
-            scheduleApply();
+        if (!m_configFromWindow && (key.startsWith(u"editor") || key == u"revealActiveLineMarkers")) scheduleApply();
     });
     applyConfigInternal(configFromSettings());
     m_lastApply.start();
@@ -105,32 +102,47 @@ void MarkdownEditorView::setModified(bool modified)
     m_text->document()->setModified(modified);
 }
 
-void MarkdownEditorView::undo() { m_text->undo(); }
-void MarkdownEditorView::redo() { m_text->redo(); }
-void MarkdownEditorView::cut() { m_text->cut(); }
-void MarkdownEditorView::copy() { m_text->copy(); }
-void MarkdownEditorView::paste() { m_text->paste(); }
-void MarkdownEditorView::selectAll() { m_text->selectAll(); }
+void MarkdownEditorView::undo()
+{
+    m_text->undo();
+}
+void MarkdownEditorView::redo()
+{
+    m_text->redo();
+}
+void MarkdownEditorView::cut()
+{
+    m_text->cut();
+}
+void MarkdownEditorView::copy()
+{
+    m_text->copy();
+}
+void MarkdownEditorView::paste()
+{
+    m_text->paste();
+}
+void MarkdownEditorView::selectAll()
+{
+    m_text->selectAll();
+}
 
 void MarkdownEditorView::setMinimapVisible(bool on)
 {
     m_minimap->setVisible(on);
-    if (on)
-        m_minimap->setText(m_text->text());
+    if (on) m_minimap->setText(m_text->text());
 }
 
 void MarkdownEditorView::setController(EditorController* controller)
 {
     m_controller = controller;
-    if (!controller)
-        return;
+    if (!controller) return;
     controller->setTextView(m_text, m_text);
     controller->setScrollView(m_text, m_text);
     controller->setPageFootprint({872, 1112});
     controller->updateCounts();
     connect(m_text, &MarkdownTextView::magnificationChanged, controller, [this](double z) {
-        if (m_controller && m_controller->zoom() != z)
-            m_controller->setZoomFromView(z);
+        if (m_controller && m_controller->zoom() != z) m_controller->setZoomFromView(z);
     });
 }
 
@@ -138,21 +150,17 @@ void MarkdownEditorView::loadText(const QString& text)
 {
     m_text->setDocumentText(text);
     m_text->document()->setModified(false);
-    if (!m_minimap->isHidden())
-        m_minimap->setText(m_text->text());
-    if (m_controller)
-        m_controller->updateCounts();
+    if (!m_minimap->isHidden()) m_minimap->setText(m_text->text());
+    if (m_controller) m_controller->updateCounts();
 }
 
 void MarkdownEditorView::setText(const QString& text)
 {
-    if (m_text->coordinator()->isEditing() || text == m_text->text())
-        return;
+    if (m_text->coordinator()->isEditing() || text == m_text->text()) return;
     const int caret = m_text->selectedRange().location;
     m_text->setDocumentText(text);
     m_text->setSelectedRange({std::min(caret, int(text.size())), 0});
-    if (m_controller)
-        m_controller->updateCounts();
+    if (m_controller) m_controller->updateCounts();
 }
 
 QString MarkdownEditorView::text() const
@@ -204,8 +212,7 @@ void MarkdownEditorView::applyConfigThrottled(const EditorConfig& config)
 // would stall typing, so the latest look is applied at most once per interval.
 void MarkdownEditorView::scheduleApply()
 {
-    if (m_settingsTimer.isActive())
-        return;
+    if (m_settingsTimer.isActive()) return;
     const qint64 since = m_lastApply.isValid() ? m_lastApply.elapsed() : kApplyIntervalMs;
     m_settingsTimer.start(int(std::max<qint64>(0, kApplyIntervalMs - since)));
 }
@@ -213,8 +220,7 @@ void MarkdownEditorView::scheduleApply()
 void MarkdownEditorView::applyConfigInternal(const EditorConfig& config)
 {
     EditorCoordinator* coord = m_text->coordinator();
-    if (coord->appliedConfig() && *coord->appliedConfig() == config)
-        return;
+    if (coord->appliedConfig() && *coord->appliedConfig() == config) return;
     // Restyling everything would take the suggestion's look from its line.
     m_text->ghost()->dismiss();
     const TextRange sel = m_text->selectedRange();

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "editor/ui/EditorHost.h"
 #include "editor/EditorConfig.h"
 #include "editor/ui/EditorCoordinator.h"
+#include "editor/ui/EditorHost.h"
 
-#include <QPointer>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 
 #include <optional>

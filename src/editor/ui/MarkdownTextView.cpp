@@ -94,11 +94,9 @@ void MarkdownTextView::setSelectedRange(TextRange range)
 
 bool MarkdownTextView::replaceRange(TextRange range, const QString& replacement)
 {
-    if (isReadOnly() || range.isNotFound() || range.location < 0 || range.end() > textLength())
-        return false;
+    if (isReadOnly() || range.isNotFound() || range.location < 0 || range.end() > textLength()) return false;
     m_ghost->dismiss();
-    if (range.length == 0 && replacement.isEmpty())
-        return true; // nothing changes: no undo step
+    if (range.length == 0 && replacement.isEmpty()) return true; // nothing changes: no undo step
     QTextCursor c(document());
     c.setPosition(range.location);
     c.setPosition(range.end(), QTextCursor::KeepAnchor);
@@ -127,14 +125,12 @@ void MarkdownTextView::restoreSelectionAfterStep(TextRange range)
     const bool queued = m_restoreSelection.has_value();
     m_restoreSelection = range;
     // Steps undone from elsewhere (the context menu) get theirs once control returns.
-    if (!queued)
-        QMetaObject::invokeMethod(this, &MarkdownTextView::applyRestoredSelection, Qt::QueuedConnection);
+    if (!queued) QMetaObject::invokeMethod(this, &MarkdownTextView::applyRestoredSelection, Qt::QueuedConnection);
 }
 
 void MarkdownTextView::applyRestoredSelection()
 {
-    if (!m_restoreSelection)
-        return;
+    if (!m_restoreSelection) return;
     const TextRange r = *m_restoreSelection;
     m_restoreSelection.reset();
     setSelectedRange(r);
@@ -178,8 +174,7 @@ double MarkdownTextView::magnification() const
 void MarkdownTextView::setMagnification(double factor, bool)
 {
     factor = std::clamp(factor, 0.25, 5.0);
-    if (factor == magnification())
-        return;
+    if (factor == magnification()) return;
     m_ghost->dismiss();
     // Keep the point at the top of the view in place.
     const double ratio = factor / magnification();
@@ -206,8 +201,7 @@ bool MarkdownTextView::allConcealed(int from, int to) const
 {
     for (int i = std::min(from, to); i < std::max(from, to); ++i) {
         const QTextBlock b = document()->findBlock(i);
-        if (!StyledBlocks::isConcealedAt(b, i - b.position()))
-            return false;
+        if (!StyledBlocks::isConcealedAt(b, i - b.position())) return false;
     }
     return true;
 }
@@ -222,12 +216,10 @@ void MarkdownTextView::stepOverConcealed(int from, QTextCursor::MoveOperation st
     bool moved = false;
     while (c.position() != previous && allConcealed(previous, c.position())) {
         previous = c.position();
-        if (!c.movePosition(step, extend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor))
-            break;
+        if (!c.movePosition(step, extend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor)) break;
         moved = true;
     }
-    if (moved)
-        setTextCursor(c);
+    if (moved) setTextCursor(c);
 }
 
 void MarkdownTextView::keyPressEvent(QKeyEvent* e)
@@ -239,11 +231,8 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
         case Qt::Key_Return:
         case Qt::Key_Escape:
         case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            e->ignore();
-            return;
-        default:
-            break;
+        case Qt::Key_Backtab: e->ignore(); return;
+        default: break;
         }
     }
     if (!isReadOnly() && (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo))) {
@@ -258,37 +247,35 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
         m_completion->update(true);
         return;
     }
-    if (m_ghost->handleKey(e))
-        return;
+    if (m_ghost->handleKey(e)) return;
     const bool plainMods = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
-        if (m_coordinator->handleNewline())
-            return;
+        if (m_coordinator->handleNewline()) return;
     }
     if (plainMods && !e->text().isEmpty() && e->text().at(0).isPrint() && textCursor().hasSelection()) {
-        if (m_coordinator->replaceSelectionSpecially(e->text(), true))
-            return;
+        if (m_coordinator->replaceSelectionSpecially(e->text(), true)) return;
     }
     const int caretBefore = textCursor().position();
     QTextEdit::keyPressEvent(e);
     const bool extend = e->modifiers() & Qt::ShiftModifier;
     if ((e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) && plainMods)
-        stepOverConcealed(caretBefore, e->key() == Qt::Key_Right ? QTextCursor::NextCharacter
-                                                                 : QTextCursor::PreviousCharacter, extend);
+        stepOverConcealed(caretBefore,
+                          e->key() == Qt::Key_Right ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter,
+                          extend);
     else if (e->matches(QKeySequence::MoveToNextWord) || e->matches(QKeySequence::SelectNextWord))
         stepOverConcealed(caretBefore, QTextCursor::NextWord, extend);
     else if (e->matches(QKeySequence::MoveToPreviousWord) || e->matches(QKeySequence::SelectPreviousWord))
         stepOverConcealed(caretBefore, QTextCursor::PreviousWord, extend);
     switch (e->key()) {
-    case Qt::Key_Left: case Qt::Key_Up: case Qt::Key_PageUp:
-        m_grid->skipRows(false, extend);
-        break;
-    case Qt::Key_Right: case Qt::Key_Down: case Qt::Key_PageDown:
-        m_grid->skipRows(true, extend);
-        break;
-    default:
-        break;
-    }    showSheetEdge(e);
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_PageUp: m_grid->skipRows(false, extend); break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_PageDown: m_grid->skipRows(true, extend); break;
+    default: break;
+    }
+    showSheetEdge(e);
 }
 
 void MarkdownTextView::showSheetEdge(QKeyEvent* e)
@@ -297,14 +284,12 @@ void MarkdownTextView::showSheetEdge(QKeyEvent* e)
     // margin (and the last one's bottom) out of view. A key that takes the caret to the
     // first or last line of the document scrolls on to that edge.
     const bool toStart = e->matches(QKeySequence::MoveToStartOfDocument)
-        || e->matches(QKeySequence::SelectStartOfDocument) || e->key() == Qt::Key_PageUp;
+                         || e->matches(QKeySequence::SelectStartOfDocument) || e->key() == Qt::Key_PageUp;
     const bool toEnd = e->matches(QKeySequence::MoveToEndOfDocument) || e->matches(QKeySequence::SelectEndOfDocument)
-        || e->key() == Qt::Key_PageDown;
-    if (!toStart && !toEnd)
-        return;
+                       || e->key() == Qt::Key_PageDown;
+    if (!toStart && !toEnd) return;
     const std::optional<EditorConfig>& config = m_coordinator->appliedConfig();
-    if (config && config->typewriter)
-        return; // the caret stays centred there
+    if (config && config->typewriter) return; // the caret stays centred there
     const QTextCursor c = textCursor();
     const QTextBlock b = c.block();
     const QTextLayout* tl = b.layout();
@@ -328,21 +313,18 @@ void MarkdownTextView::remergeStyling()
     // During composition Qt replaces the block's additional formats with the preedit
     // formats; put the styling back underneath them so hidden markers stay hidden.
     const QTextBlock b = textCursor().block();
-    if (!b.isValid())
-        return;
+    if (!b.isValid()) return;
     QTextLayout* tl = b.layout();
     const int preeditPos = tl->preeditAreaPosition();
     const int preeditLen = int(tl->preeditAreaText().size());
     QList<QTextLayout::FormatRange> merged;
     for (QTextLayout::FormatRange r : StyledBlocks::formatsOf(b)) {
-        if (preeditLen > 0 && r.start >= preeditPos)
-            r.start += preeditLen;
+        if (preeditLen > 0 && r.start >= preeditPos) r.start += preeditLen;
         merged.append(r);
     }
     const QList<QTextLayout::FormatRange> current = tl->formats();
     for (const auto& r : current)
-        if (preeditLen > 0 && r.start >= preeditPos && r.start < preeditPos + preeditLen)
-            merged.append(r);
+        if (preeditLen > 0 && r.start >= preeditPos && r.start < preeditPos + preeditLen) merged.append(r);
     tl->setFormats(merged);
     document()->markContentsDirty(b.position(), b.length());
 }
@@ -359,16 +341,13 @@ bool MarkdownTextView::eventFilter(QObject* watched, QEvent* e)
 bool MarkdownTextView::followWikiLink(QMouseEvent* e)
 {
     // Control-click follows a wiki link to the file beside the document.
-    if (e->button() != Qt::LeftButton || e->modifiers() != Qt::ControlModifier)
-        return false;
+    if (e->button() != Qt::LeftButton || e->modifiers() != Qt::ControlModifier) return false;
     const QPointF doc = e->position() + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
     const int index = m_layout->hitTest(doc, Qt::ExactHit);
     const QString target = index >= 0 ? WikiLinks::targetAt(text(), index) : QString();
-    if (target.isEmpty())
-        return false;
+    if (target.isEmpty()) return false;
     const QString path = WikiLinks::resolve(target, documentPath());
-    if (!path.isEmpty())
-        NotificationBus::instance().post(NotificationBus::name(Requests::openWikiLink), path);
+    if (!path.isEmpty()) NotificationBus::instance().post(NotificationBus::name(Requests::openWikiLink), path);
     return true;
 }
 
@@ -377,8 +356,7 @@ void MarkdownTextView::wheelEvent(QWheelEvent* e)
     // Control with the wheel zooms the pages, not the text edit's own font.
     if (e->modifiers() & Qt::ControlModifier) {
         const double steps = e->angleDelta().y() / 120.0;
-        if (steps != 0)
-            setMagnification(EditorController::stepZoom(magnification(), 0.1 * steps), false);
+        if (steps != 0) setMagnification(EditorController::stepZoom(magnification(), 0.1 * steps), false);
         e->accept();
         return;
     }
@@ -407,10 +385,8 @@ void MarkdownTextView::mouseDoubleClickEvent(QMouseEvent* e)
     const double band = m_layout->geometry().marginBand * m_layout->geometry().scale;
     for (int i = 0; i < m_layout->pageCount(); ++i) {
         const QRectF r = m_layout->sheetRect(i);
-        if (p.y() < r.top())
-            break;
-        if (p.x() < r.left() || p.x() > r.right())
-            continue;
+        if (p.y() < r.top()) break;
+        if (p.x() < r.left() || p.x() > r.right()) continue;
         if ((p.y() >= r.top() && p.y() <= r.top() + band) || (p.y() >= r.bottom() - band && p.y() <= r.bottom())) {
             NotificationBus::instance().post(NotificationBus::name(Requests::editHeaderFooter));
             return;
@@ -422,19 +398,16 @@ void MarkdownTextView::mouseDoubleClickEvent(QMouseEvent* e)
 bool MarkdownTextView::canInsertFromMimeData(const QMimeData* source) const
 {
     return source->hasText() || (insertHook && (source->hasImage() || source->hasUrls()))
-        || QTextEdit::canInsertFromMimeData(source);
+           || QTextEdit::canInsertFromMimeData(source);
 }
 
 void MarkdownTextView::insertFromMimeData(const QMimeData* source)
 {
     m_ghost->dismiss();
-    if (insertHook && insertHook(source))
-        return;
-    if (!source->hasText())
-        return;
+    if (insertHook && insertHook(source)) return;
+    if (!source->hasText()) return;
     const QString s = source->text();
-    if (m_coordinator->replaceSelectionSpecially(s, false))
-        return;
+    if (m_coordinator->replaceSelectionSpecially(s, false)) return;
     textCursor().insertText(s);
 }
 

@@ -13,7 +13,6 @@ class GhostText;
 class GridTableInteraction;
 class PagedDocumentLayout;
 
-
 // The editor text view: QTextEdit for caret, selection, input methods, undo and
 // scrolling, over a document that holds only the Markdown. Pages, styling and grids
 // come from PagedDocumentLayout; the view adds the typing behaviours, caret movement

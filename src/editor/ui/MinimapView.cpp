@@ -11,8 +11,8 @@
 #include <QTextDocument>
 
 MinimapView::MinimapView(MarkdownTextView* view, QWidget* parent)
-    : QWidget(parent)
-    , m_view(view)
+    : QWidget(parent),
+      m_view(view)
 {
     setFixedWidth(84);
     connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
@@ -48,8 +48,7 @@ void MinimapView::noteEdit(int from, int removed, int added)
     const int blocks = doc->blockCount();
     const QTextBlock first = doc->findBlock(from);
     QTextBlock last = doc->findBlock(from + added);
-    if (!last.isValid())
-        last = doc->lastBlock();
+    if (!last.isValid()) last = doc->lastBlock();
     const int b0 = first.blockNumber(), b1 = last.blockNumber();
     const int oldCount = b1 - b0 + 1 - (blocks - m_blocks);
     m_blocks = blocks;
@@ -78,13 +77,10 @@ void MinimapView::paintEvent(QPaintEvent* e)
     QColor bar = colors.text;
     bar.setAlphaF(0.35);
     for (int i = 0; i < m_rows.size(); ++i)
-        if (m_rows[i] > 0)
-            p.fillRect(QRectF(8, H * i / n, std::max(m_rows[i] * (W - 16), 2.0), barH), bar);
-    if (!m_view)
-        return;
+        if (m_rows[i] > 0) p.fillRect(QRectF(8, H * i / n, std::max(m_rows[i] * (W - 16), 2.0), barH), bar);
+    if (!m_view) return;
     const double D = m_view->pagedLayout()->documentSize().height();
-    if (D <= 0)
-        return;
+    if (D <= 0) return;
     const double top = std::max(m_view->verticalScrollBar()->value() / D, 0.0);
     const double share = std::min(m_view->viewport()->height() / D, 1.0);
     QColor accent = colors.accent;
@@ -98,8 +94,7 @@ void MinimapView::paintEvent(QPaintEvent* e)
 
 void MinimapView::scrollTo(double y)
 {
-    if (!m_view || height() <= 0)
-        return;
+    if (!m_view || height() <= 0) return;
     const double D = m_view->pagedLayout()->documentSize().height();
     m_view->verticalScrollBar()->setValue(
         int(MinimapModel::scrollTarget(y, height(), m_view->viewport()->height(), D)));
@@ -113,6 +108,5 @@ void MinimapView::mousePressEvent(QMouseEvent* e)
 
 void MinimapView::mouseMoveEvent(QMouseEvent* e)
 {
-    if (e->buttons() & Qt::LeftButton)
-        scrollTo(e->position().y());
+    if (e->buttons() & Qt::LeftButton) scrollTo(e->position().y());
 }

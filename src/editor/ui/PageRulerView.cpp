@@ -7,8 +7,8 @@
 #include <QScrollBar>
 
 PageRulerView::PageRulerView(MarkdownTextView* view, QWidget* parent)
-    : QWidget(parent)
-    , m_view(view)
+    : QWidget(parent),
+      m_view(view)
 {
     setFixedHeight(22);
     connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));

@@ -44,16 +44,14 @@ void PagedDocumentLayout::setColors(const Colors& c)
 
 void PagedDocumentLayout::setTextDirection(Qt::LayoutDirection dir)
 {
-    if (dir == m_direction)
-        return;
+    if (dir == m_direction) return;
     m_direction = dir;
     relayoutAll();
 }
 
 void PagedDocumentLayout::setViewportWidth(double w)
 {
-    if (w == m_viewportWidth)
-        return;
+    if (w == m_viewportWidth) return;
     m_viewportWidth = w;
     // Only the sheets' horizontal position depends on it: no line is broken again.
     emit documentSizeChanged(documentSize());
@@ -108,31 +106,26 @@ void PagedDocumentLayout::relayoutAll()
 
 void PagedDocumentLayout::finishLayout()
 {
-    if (m_pendingPos >= 0)
-        continueLayout(1e9);
+    if (m_pendingPos >= 0) continueLayout(1e9);
 }
 
 void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& until)
 {
-    if (m_pendingPos < 0)
-        return;
+    if (m_pendingPos < 0) return;
     QElapsedTimer t;
     t.start();
     QTextBlock b = document()->findBlock(m_pendingPos);
-    if (b.position() != m_pendingPos && b.isValid())
-        b = b.next();
+    if (b.position() != m_pendingPos && b.isValid()) b = b.next();
     double y = b.previous().isValid() ? blockBottom(b.previous()) : 0;
     const double top = y;
     int n = 0;
     for (; b.isValid(); b = b.next()) {
-        if (++n % 32 == 0 && t.elapsed() > budgetMs && !(until.isValid() && until.position() >= b.position()))
-            break;
+        if (++n % 32 == 0 && t.elapsed() > budgetMs && !(until.isValid() && until.position() >= b.position())) break;
         breakLines(b);
         y = placeBlock(b, y);
     }
     m_pendingPos = b.isValid() ? b.position() : -1;
-    if (m_pendingPos >= 0)
-        m_idle->start();
+    if (m_pendingPos >= 0) m_idle->start();
     // What was laid out, and below it the part still estimated (or no longer there).
     updateExtent(top, -1);
 }
@@ -156,18 +149,17 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
     }
     if (m_pendingPos >= 0) {
         if (from >= m_pendingPos) {
-            updateExtent(blockBottom(doc->findBlock(m_pendingPos).previous()), -1); // the edit lies in the part still to be laid out
+            updateExtent(blockBottom(doc->findBlock(m_pendingPos).previous()),
+                         -1); // the edit lies in the part still to be laid out
             return;
         }
         m_pendingPos = std::max(from, m_pendingPos + charsAdded - charsRemoved);
     }
     QTextBlock first = doc->findBlock(std::max(0, from));
-    if (!first.isValid())
-        first = doc->begin();
+    if (!first.isValid()) first = doc->begin();
     const int end = from + charsAdded;
     QTextBlock last = end >= doc->characterCount() ? doc->lastBlock() : doc->findBlock(end);
-    if (!last.isValid() || last.blockNumber() < first.blockNumber())
-        last = first;
+    if (!last.isValid() || last.blockNumber() < first.blockNumber()) last = first;
     if (last.blockNumber() - first.blockNumber() > 1000) {
         // A large change (a new text, a restyle of everything): lay out its start now
         // and the rest in slices.
@@ -177,8 +169,7 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
     }
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
         breakLines(b);
-        if (b == last)
-            break;
+        if (b == last) break;
     }
     if (m_pendingPos >= 0 && last.position() >= m_pendingPos)
         m_pendingPos = last.next().isValid() ? last.next().position() : -1;
@@ -191,8 +182,7 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
 void PagedDocumentLayout::breakLines(const QTextBlock& block)
 {
     QTextLayout* tl = block.layout();
-    if (auto* data = static_cast<BlockStyleData*>(block.userData()))
-        data->placedHeight = -1;
+    if (auto* data = static_cast<BlockStyleData*>(block.userData())) data->placedHeight = -1;
     const BlockParagraph para = StyledBlocks::paragraphOf(block);
     QTextOption opt = document()->defaultTextOption();
     opt.setAlignment(para.alignment);
@@ -203,8 +193,7 @@ void PagedDocumentLayout::breakLines(const QTextBlock& block)
     tl->beginLayout();
     for (;;) {
         QTextLine line = tl->createLine();
-        if (!line.isValid())
-            break;
+        if (!line.isValid()) break;
         line.setLineWidth(width);
     }
     tl->endLayout();
@@ -220,8 +209,7 @@ double PagedDocumentLayout::placeBlock(const QTextBlock& block, double y)
         const double h = para.rowHeight * s;
         y += h > 0 ? m_metrics.lineShift(y, h) : 0;
         tl->setPosition(QPointF(0, y));
-        for (int i = 0; i < tl->lineCount(); ++i)
-            tl->lineAt(i).setPosition(QPointF(0, 0));
+        for (int i = 0; i < tl->lineCount(); ++i) tl->lineAt(i).setPosition(QPointF(0, 0));
         return y + h;
     }
     tl->setPosition(QPointF(0, y));
@@ -242,11 +230,9 @@ double PagedDocumentLayout::placeBlock(const QTextBlock& block, double y)
         ly += shift;
         line.setPosition(QPointF(0, ly));
         ly += h;
-        if (i + 1 < n)
-            ly += para.lineSpacing * s;
+        if (i + 1 < n) ly += para.lineSpacing * s;
     }
-    if (data)
-        data->placedHeight = moved || n == 0 ? -1 : ly;
+    if (data) data->placedHeight = moved || n == 0 ? -1 : ly;
     return y + ly + para.spacingAfter * s;
 }
 
@@ -256,30 +242,24 @@ double PagedDocumentLayout::blockBottom(const QTextBlock& block) const
     const BlockParagraph para = StyledBlocks::paragraphOf(block);
     const double y = tl->position().y();
     const double s = m_geo.scale;
-    if (para.rowHeight >= 0)
-        return y + para.rowHeight * s;
-    if (tl->lineCount() == 0)
-        return y;
+    if (para.rowHeight >= 0) return y + para.rowHeight * s;
+    if (tl->lineCount() == 0) return y;
     const QTextLine last = tl->lineAt(tl->lineCount() - 1);
     return y + last.y() + last.height() + para.spacingAfter * s;
 }
 
 double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& lastDirty)
 {
-    if (!block.isValid())
-        return -1;
+    if (!block.isValid()) return -1;
     double y = block.previous().isValid() ? blockBottom(block.previous()) : 0;
     bool pastDirty = false;
     for (; block.isValid(); block = block.next()) {
-        if (isPending(block) && !(block.position() <= lastDirty.position()))
-            break;
+        if (isPending(block) && !(block.position() <= lastDirty.position())) break;
         // Past the re-broken blocks, a block that starts where it started before keeps
         // every line where it was, and so does everything after it.
-        if (pastDirty && block.layout()->position().y() == y && block.layout()->lineCount() > 0)
-            return y;
+        if (pastDirty && block.layout()->position().y() == y && block.layout()->lineCount() > 0) return y;
         y = placeBlock(block, y);
-        if (block == lastDirty)
-            pastDirty = true;
+        if (block == lastDirty) pastDirty = true;
     }
     return -1;
 }
@@ -297,8 +277,7 @@ void PagedDocumentLayout::updateExtent(double from, double to)
         m_usedBottom = last.isValid() ? blockBottom(last) : 0;
     }
     const int pages = m_metrics.pageCount(m_usedBottom);
-    if (pages != m_pageCount)
-        emit pageCountChanged(pages);
+    if (pages != m_pageCount) emit pageCountChanged(pages);
     const bool samePages = pages == m_pageCount;
     m_pageCount = pages;
     emit documentSizeChanged(documentSize());
@@ -318,7 +297,8 @@ QSizeF PagedDocumentLayout::documentSize() const
 {
     const double s = m_geo.scale;
     const double w = std::max(m_viewportWidth, (m_geo.pageWidth + 2 * m_geo.deskPad) * s);
-    const double h = 2 * m_geo.deskPad * s + m_pageCount * m_geo.sheetHeight * s + (m_pageCount - 1) * m_geo.pageGap * s;
+    const double h =
+        2 * m_geo.deskPad * s + m_pageCount * m_geo.sheetHeight * s + (m_pageCount - 1) * m_geo.pageGap * s;
     return {w, h};
 }
 
@@ -329,11 +309,9 @@ QRectF PagedDocumentLayout::frameBoundingRect(QTextFrame*) const
 
 QRectF PagedDocumentLayout::blockBoundingRect(const QTextBlock& block) const
 {
-    if (!block.isValid())
-        return {};
+    if (!block.isValid()) return {};
     // The text edit asks for a block's rectangle before it uses its lines.
-    if (isPending(block))
-        const_cast<PagedDocumentLayout*>(this)->continueLayout(0, block);
+    if (isPending(block)) const_cast<PagedDocumentLayout*>(this)->continueLayout(0, block);
     const QPointF o = textOrigin();
     const double top = block.layout()->position().y();
     return {o.x(), o.y() + top, textWidth(), std::max(0.0, blockBottom(block) - top)};
@@ -343,8 +321,7 @@ QTextBlock PagedDocumentLayout::blockAtY(double y) const
 {
     const QTextDocument* doc = document();
     int lo = 0, hi = doc->blockCount() - 1;
-    if (m_pendingPos > 0)
-        hi = std::max(0, doc->findBlock(m_pendingPos).blockNumber() - 1);
+    if (m_pendingPos > 0) hi = std::max(0, doc->findBlock(m_pendingPos).blockNumber() - 1);
     while (lo < hi) {
         const int mid = (lo + hi + 1) / 2;
         if (doc->findBlockByNumber(mid).layout()->position().y() <= y)
@@ -361,13 +338,11 @@ int PagedDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accur
     const double tx = point.x() - o.x();
     const double ty = point.y() - o.y();
     const QTextBlock b = blockAtY(ty);
-    if (!b.isValid())
-        return -1;
+    if (!b.isValid()) return -1;
     const QTextLayout* tl = b.layout();
     const double by = tl->position().y();
     const int n = tl->lineCount();
-    if (n == 0)
-        return b.position();
+    if (n == 0) return b.position();
     int index = n - 1;
     for (int i = 0; i < n; ++i) {
         const QTextLine line = tl->lineAt(i);
@@ -379,8 +354,7 @@ int PagedDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accur
     const QTextLine line = tl->lineAt(index);
     if (accuracy == Qt::ExactHit) {
         const QRectF r = line.naturalTextRect().translated(0, by);
-        if (!r.contains(QPointF(tx, ty)))
-            return -1;
+        if (!r.contains(QPointF(tx, ty))) return -1;
     }
     return b.position() + line.xToCursor(tx, QTextLine::CursorBetweenCharacters);
 }
@@ -391,10 +365,15 @@ const QPixmap& PagedDocumentLayout::sheetPixmap(double dpr, QPointF* offset) con
     const double pad = 6 * s + 2; // room for the shadow on every side
     *offset = QPointF(pad, pad);
     const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
-                            .arg(m_geo.pageWidth).arg(m_geo.sheetHeight).arg(s).arg(dpr).arg(m_geo.marginBand)
-                            .arg(m_colors.page.rgba()).arg(m_colors.caption.rgba()).arg(m_colors.bandLine.rgba());
-    if (key == m_sheetKey && !m_sheet.isNull())
-        return m_sheet;
+                            .arg(m_geo.pageWidth)
+                            .arg(m_geo.sheetHeight)
+                            .arg(s)
+                            .arg(dpr)
+                            .arg(m_geo.marginBand)
+                            .arg(m_colors.page.rgba())
+                            .arg(m_colors.caption.rgba())
+                            .arg(m_colors.bandLine.rgba());
+    if (key == m_sheetKey && !m_sheet.isNull()) return m_sheet;
     const QRectF r(pad, pad, m_geo.pageWidth * s, m_geo.sheetHeight * s);
     const QSize size(int(std::ceil((r.width() + 2 * pad) * dpr)), int(std::ceil((r.height() + 2 * pad) * dpr)));
     m_sheet = QPixmap(size);
@@ -439,13 +418,12 @@ void PagedDocumentLayout::drawSheets(QPainter* p, const QRectF& clip) const
     const QSizeF logical(sheet.width() / dpr, sheet.height() / dpr);
     for (int i = first; i < m_pageCount; ++i) {
         const QRectF r = sheetRect(i);
-        if (r.top() > clip.bottom() + 20 * s)
-            break;
+        if (r.top() > clip.bottom() + 20 * s) break;
         // Whole device pixels, so the sheet is copied, not resampled; only the clipped part.
-        const QPointF at(std::round((r.left() - offset.x()) * dpr) / dpr, std::round((r.top() - offset.y()) * dpr) / dpr);
+        const QPointF at(std::round((r.left() - offset.x()) * dpr) / dpr,
+                         std::round((r.top() - offset.y()) * dpr) / dpr);
         const QRectF target = QRectF(at, logical).intersected(clip);
-        if (target.isEmpty())
-            continue;
+        if (target.isEmpty()) continue;
         p->drawPixmap(target, sheet, QRectF((target.topLeft() - at) * dpr, target.size() * dpr));
     }
 }
@@ -464,22 +442,20 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
     painter->setPen(context.palette.color(QPalette::Text));
     for (QTextBlock b = blockAtY(clip.top() - o.y()); b.isValid(); b = b.next()) {
         QTextLayout* tl = b.layout();
-        if (o.y() + tl->position().y() > clip.bottom() || isPending(b))
-            break;
+        if (o.y() + tl->position().y() > clip.bottom() || isPending(b)) break;
         const int bpos = b.position();
         const int blen = b.length();
         QList<QTextLayout::FormatRange> selections;
         for (const Selection& sel : context.selections) {
             const int s0 = std::max(sel.cursor.selectionStart(), bpos);
             const int s1 = std::min(sel.cursor.selectionEnd(), bpos + blen);
-            if (s1 > s0 || (s1 == s0 && sel.format.boolProperty(QTextFormat::FullWidthSelection)
-                            && sel.cursor.block() == b))
+            if (s1 > s0
+                || (s1 == s0 && sel.format.boolProperty(QTextFormat::FullWidthSelection) && sel.cursor.block() == b))
                 selections.append({s0 - bpos, std::max(s1 - s0, 0), sel.format});
         }
         tl->draw(painter, o, selections, clip);
         if (context.cursorPosition >= bpos && context.cursorPosition < bpos + blen)
             tl->drawCursor(painter, o, context.cursorPosition - bpos, cursorWidth);
     }
-    if (overlay)
-        overlay(painter, clip);
+    if (overlay) overlay(painter, clip);
 }

@@ -3,15 +3,13 @@
 #include "editor/ui/MarkdownTextView.h"
 
 SelectionMark::SelectionMark(MarkdownTextView* view, std::optional<TextRange> before)
-    : m_view(view)
-    , m_before(before)
-{
-}
+    : m_view(view),
+      m_before(before)
+{}
 
 void SelectionMark::undo()
 {
-    if (!m_view)
-        return;
+    if (!m_view) return;
     if (m_before)
         m_view->restoreSelectionAfterStep(*m_before);
     else
@@ -20,6 +18,5 @@ void SelectionMark::undo()
 
 void SelectionMark::redo()
 {
-    if (m_view && !m_before && m_after)
-        m_view->restoreSelectionAfterStep(*m_after);
+    if (m_view && !m_before && m_after) m_view->restoreSelectionAfterStep(*m_after);
 }

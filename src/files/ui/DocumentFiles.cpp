@@ -20,13 +20,15 @@
 
 namespace {
 
-
 // Per-window state, owned by the window.
 class WindowFiles : public QObject {
 public:
     static constexpr auto kName = "bwWindowFiles";
 
-    explicit WindowFiles(DocumentHost& host) : QObject(host.window()), m_host(host), m_window(host.window())
+    explicit WindowFiles(DocumentHost& host)
+        : QObject(host.window()),
+          m_host(host),
+          m_window(host.window())
     {
         setObjectName(QLatin1String(kName));
         m_model = new FileBrowserModel(this);
@@ -56,9 +58,8 @@ public:
 
         host.observeWhenKey(Requests::showVersionHistory, [this](const QVariant&) { showHistory(); });
         host.observeWhenKey(Requests::snapshotNow, [this](const QVariant&) { snapshot(Report::Always); });
-        host.observeWhenKey(Requests::openFileBrowserFolder, [this](const QVariant&) {
-            FileBrowserSidebar::chooseFolder(m_model, m_window);
-        });
+        host.observeWhenKey(Requests::openFileBrowserFolder,
+                            [this](const QVariant&) { FileBrowserSidebar::chooseFolder(m_model, m_window); });
         m_window->installEventFilter(this);
     }
 

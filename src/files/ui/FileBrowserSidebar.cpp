@@ -37,7 +37,10 @@ QIcon tinted(const QIcon& icon, const QColor& colour)
 
 FileBrowserSidebar::FileBrowserSidebar(FileBrowserModel* model, std::function<QWidget*()> windowOf,
                                        std::function<void(const QString&)> onOpen, QWidget* parent)
-    : QWidget(parent), m_model(model), m_window(std::move(windowOf)), m_onOpen(std::move(onOpen))
+    : QWidget(parent),
+      m_model(model),
+      m_window(std::move(windowOf)),
+      m_onOpen(std::move(onOpen))
 {
     setFixedWidth(kWidth);
     auto* column = FilesWidgets::flushColumn(this);
@@ -122,7 +125,10 @@ QString FileBrowserSidebar::title() const
     return root.isEmpty() ? QStringLiteral("Files") : QFileInfo(root).fileName();
 }
 
-int FileBrowserSidebar::contentIndex() const { return m_content->currentIndex(); }
+int FileBrowserSidebar::contentIndex() const
+{
+    return m_content->currentIndex();
+}
 
 void FileBrowserSidebar::updateTitle()
 {
@@ -145,8 +151,10 @@ void FileBrowserSidebar::rebuild()
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
         const QString folder = (*it)->data(0, kFolderRole).toString();
         if (folder.isEmpty()) continue;
-        if ((*it)->isExpanded()) m_expanded.insert(folder);
-        else m_expanded.remove(folder);
+        if ((*it)->isExpanded())
+            m_expanded.insert(folder);
+        else
+            m_expanded.remove(folder);
     }
     m_tree->clear();
     if (!hasRoot) {

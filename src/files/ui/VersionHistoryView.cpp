@@ -43,8 +43,8 @@ QString formatDate(const QDateTime& dt)
     const QLocale locale;
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
     timeFormat.remove(QLatin1Char('t'));
-    return locale.toString(dt.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           locale.toString(dt.time(), timeFormat.trimmed());
+    return locale.toString(dt.date(), QLocale::ShortFormat) + QLatin1Char(' ')
+           + locale.toString(dt.time(), timeFormat.trimmed());
 }
 
 // A centred notice: big icon, a line of text, a caption, and an optional button.
@@ -76,7 +76,10 @@ QWidget* notice(QStyle::StandardPixmap icon, const QString& text, const QString&
 VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& currentText,
                                        std::function<bool(const QString&)> onRestore, std::function<void()> onClose,
                                        QWidget* parent)
-    : QDialog(parent), m_model(filePath, currentText), m_onRestore(std::move(onRestore)), m_onClose(std::move(onClose))
+    : QDialog(parent),
+      m_model(filePath, currentText),
+      m_onRestore(std::move(onRestore)),
+      m_onClose(std::move(onClose))
 {
     setWindowTitle(tr("Version History"));
     setFixedSize(720, 460);
@@ -211,7 +214,10 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
     reload();
 }
 
-int VersionHistoryView::bodyIndex() const { return m_body->currentIndex(); }
+int VersionHistoryView::bodyIndex() const
+{
+    return m_body->currentIndex();
+}
 
 int VersionHistoryView::previewIndex() const
 {
@@ -328,12 +334,14 @@ void VersionHistoryView::showPreview()
         const QColor colour = l.kind == DiffLine::Kind::Insert ? kGreen : kRed;
         QTextBlockFormat row;
         if (changed) row.setBackground(withAlpha(colour, 0.14));
-        if (first) cursor.setBlockFormat(row);
-        else cursor.insertBlock(row, plain);
+        if (first)
+            cursor.setBlockFormat(row);
+        else
+            cursor.insertBlock(row, plain);
         first = false;
         QTextCharFormat sign;
         if (changed) sign.setForeground(withAlpha(colour, 0.9));
-        const QChar prefix = l.kind == DiffLine::Kind::Insert ? QLatin1Char('+')
+        const QChar prefix = l.kind == DiffLine::Kind::Insert   ? QLatin1Char('+')
                              : l.kind == DiffLine::Kind::Delete ? QChar(0x2212)
                                                                 : QLatin1Char(' ');
         cursor.insertText(QString(prefix), sign);

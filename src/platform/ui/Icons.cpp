@@ -120,9 +120,15 @@ const QHash<QString, Entry>& table()
 }
 } // namespace
 
-Entry entry(const QString& symbol) { return table().value(symbol, Entry{"", "generic"}); }
+Entry entry(const QString& symbol)
+{
+    return table().value(symbol, Entry{"", "generic"});
+}
 
-bool isKnown(const QString& symbol) { return table().contains(symbol); }
+bool isKnown(const QString& symbol)
+{
+    return table().contains(symbol);
+}
 
 QIcon icon(const QString& symbol)
 {

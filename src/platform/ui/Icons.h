@@ -8,8 +8,8 @@
 namespace Icons {
 
 struct Entry {
-    const char* themeName;  // freedesktop icon name
-    const char* fallback;   // bundled icon, ":/icons/<fallback>.svg"
+    const char* themeName; // freedesktop icon name
+    const char* fallback;  // bundled icon, ":/icons/<fallback>.svg"
 };
 
 // The table entry for `symbol`; unknown symbols get a generic bundled icon.

@@ -66,10 +66,11 @@ void writeImage(QString& out, const RichRun& run, DocxState& st)
     st.media.append(run.png);
     const int n = int(st.media.size());
     const QString rel = QStringLiteral("rId%1").arg(st.nextRel++);
-    st.relationships.append(QStringLiteral("<Relationship Id=\"%1\" Type=\"http://schemas.openxmlformats.org/officeDocument/"
-                                           "2006/relationships/image\" Target=\"media/image%2.png\"/>")
-                                .arg(rel)
-                                .arg(n));
+    st.relationships.append(
+        QStringLiteral("<Relationship Id=\"%1\" Type=\"http://schemas.openxmlformats.org/officeDocument/"
+                       "2006/relationships/image\" Target=\"media/image%2.png\"/>")
+            .arg(rel)
+            .arg(n));
     qint64 cx = std::max(1, run.imageSize.width()) * kEmuPerPixel;
     qint64 cy = std::max(1, run.imageSize.height()) * kEmuPerPixel;
     if (cx > kTextWidthEmu) {
@@ -77,20 +78,20 @@ void writeImage(QString& out, const RichRun& run, DocxState& st)
         cx = kTextWidthEmu;
     }
     const int id = st.nextDrawing++;
-    out += QStringLiteral(
-               "<w:r><w:drawing><wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\">"
-               "<wp:extent cx=\"%1\" cy=\"%2\"/><wp:docPr id=\"%3\" name=\"Picture %3\"/>"
-               "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\">"
-               "<pic:pic><pic:nvPicPr><pic:cNvPr id=\"%3\" name=\"image%4.png\"/><pic:cNvPicPr/></pic:nvPicPr>"
-               "<pic:blipFill><a:blip r:embed=\"%5\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill>"
-               "<pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"%1\" cy=\"%2\"/></a:xfrm>"
-               "<a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr></pic:pic>"
-               "</a:graphicData></a:graphic></wp:inline></w:drawing></w:r>")
-               .arg(cx)
-               .arg(cy)
-               .arg(id)
-               .arg(n)
-               .arg(rel);
+    out +=
+        QStringLiteral("<w:r><w:drawing><wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\">"
+                       "<wp:extent cx=\"%1\" cy=\"%2\"/><wp:docPr id=\"%3\" name=\"Picture %3\"/>"
+                       "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\">"
+                       "<pic:pic><pic:nvPicPr><pic:cNvPr id=\"%3\" name=\"image%4.png\"/><pic:cNvPicPr/></pic:nvPicPr>"
+                       "<pic:blipFill><a:blip r:embed=\"%5\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill>"
+                       "<pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"%1\" cy=\"%2\"/></a:xfrm>"
+                       "<a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr></pic:pic>"
+                       "</a:graphicData></a:graphic></wp:inline></w:drawing></w:r>")
+            .arg(cx)
+            .arg(cy)
+            .arg(id)
+            .arg(n)
+            .arg(rel);
 }
 
 void writeRuns(QString& out, const QList<RichRun>& runs, DocxState& st)
@@ -126,11 +127,12 @@ int numberingFor(const RichBlock& b, DocxState& st)
     const int num = st.nextNum++;
     st.orderedNums.insert(b.listId, num);
     const int level = std::clamp(b.listLevel - 1, 0, 8);
-    st.extraNums += QStringLiteral("<w:num w:numId=\"%1\"><w:abstractNumId w:val=\"1\"/>"
-                                   "<w:lvlOverride w:ilvl=\"%2\"><w:startOverride w:val=\"%3\"/></w:lvlOverride></w:num>")
-                        .arg(num)
-                        .arg(level)
-                        .arg(std::max(1, b.number));
+    st.extraNums +=
+        QStringLiteral("<w:num w:numId=\"%1\"><w:abstractNumId w:val=\"1\"/>"
+                       "<w:lvlOverride w:ilvl=\"%2\"><w:startOverride w:val=\"%3\"/></w:lvlOverride></w:num>")
+            .arg(num)
+            .arg(level)
+            .arg(std::max(1, b.number));
     return num;
 }
 
@@ -170,26 +172,20 @@ void writeBlocks(QString& out, const QList<RichBlock>& blocks, DocxState& st)
         }
         QString props;
         switch (b.kind) {
-        case RichBlock::Heading:
-            props = QStringLiteral("<w:pStyle w:val=\"Heading%1\"/>").arg(b.headingLevel);
-            break;
+        case RichBlock::Heading: props = QStringLiteral("<w:pStyle w:val=\"Heading%1\"/>").arg(b.headingLevel); break;
         case RichBlock::ListItem:
             props = QStringLiteral("<w:pStyle w:val=\"ListParagraph\"/><w:numPr><w:ilvl w:val=\"%1\"/>"
                                    "<w:numId w:val=\"%2\"/></w:numPr>")
                         .arg(std::clamp(b.listLevel - 1, 0, 8))
                         .arg(numberingFor(b, st));
             break;
-        case RichBlock::Code:
-            props = QStringLiteral("<w:pStyle w:val=\"Code\"/>");
-            break;
-        case RichBlock::Quote:
-            props = QStringLiteral("<w:pStyle w:val=\"Quote\"/>");
-            break;
+        case RichBlock::Code: props = QStringLiteral("<w:pStyle w:val=\"Code\"/>"); break;
+        case RichBlock::Quote: props = QStringLiteral("<w:pStyle w:val=\"Quote\"/>"); break;
         case RichBlock::Rule:
-            props = QStringLiteral("<w:pBdr><w:bottom w:val=\"single\" w:sz=\"6\" w:space=\"1\" w:color=\"E5E5E7\"/></w:pBdr>");
+            props = QStringLiteral(
+                "<w:pBdr><w:bottom w:val=\"single\" w:sz=\"6\" w:space=\"1\" w:color=\"E5E5E7\"/></w:pBdr>");
             break;
-        default:
-            break;
+        default: break;
         }
         out += QLatin1String("<w:p>");
         if (!props.isEmpty()) out += QLatin1String("<w:pPr>") + props + QLatin1String("</w:pPr>");
@@ -206,7 +202,8 @@ QString styles()
              "<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Liberation Sans\" w:hAnsi=\"Liberation Sans\" "
              "w:eastAsia=\"Liberation Sans\" w:cs=\"Liberation Sans\"/><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/>"
              "<w:lang w:val=\"en-US\"/></w:rPr></w:rPrDefault>"
-             "<w:pPrDefault><w:pPr><w:spacing w:after=\"160\" w:line=\"276\" w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
+             "<w:pPrDefault><w:pPr><w:spacing w:after=\"160\" w:line=\"276\" "
+             "w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
              "</w:docDefaults>"
              "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/></w:style>"
              "<w:style w:type=\"paragraph\" w:styleId=\"Code\"><w:name w:val=\"Code\"/><w:basedOn w:val=\"Normal\"/>"
@@ -219,9 +216,12 @@ QString styles()
              "<w:style w:type=\"character\" w:styleId=\"Hyperlink\"><w:name w:val=\"Hyperlink\"/>"
              "<w:rPr><w:color w:val=\"0066CC\"/><w:u w:val=\"single\"/></w:rPr></w:style>"
              "<w:style w:type=\"table\" w:styleId=\"TableGrid\"><w:name w:val=\"Table Grid\"/><w:tblPr><w:tblBorders>"
-             "<w:top w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:left w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/>"
-             "<w:bottom w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:right w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/>"
-             "<w:insideH w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:insideV w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/>"
+             "<w:top w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:left w:val=\"single\" w:sz=\"4\" "
+             "w:color=\"BFBFBF\"/>"
+             "<w:bottom w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:right w:val=\"single\" w:sz=\"4\" "
+             "w:color=\"BFBFBF\"/>"
+             "<w:insideH w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:insideV w:val=\"single\" w:sz=\"4\" "
+             "w:color=\"BFBFBF\"/>"
              "</w:tblBorders><w:tblCellMar><w:left w:w=\"108\" w:type=\"dxa\"/><w:right w:w=\"108\" w:type=\"dxa\"/>"
              "</w:tblCellMar></w:tblPr></w:style>")
              .arg(QLatin1String(kMonoFont));
@@ -243,7 +243,8 @@ QString numbering(const QString& extraNums)
     QString s = QLatin1String(kXmlHead);
     s += QLatin1String("<w:numbering xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">");
     for (int abstract = 0; abstract < 2; ++abstract) {
-        s += QStringLiteral("<w:abstractNum w:abstractNumId=\"%1\"><w:multiLevelType w:val=\"hybridMultilevel\"/>").arg(abstract);
+        s += QStringLiteral("<w:abstractNum w:abstractNumId=\"%1\"><w:multiLevelType w:val=\"hybridMultilevel\"/>")
+                 .arg(abstract);
         for (int level = 0; level < 9; ++level) {
             const QString format = abstract == 0 ? QStringLiteral("bullet") : QStringLiteral("decimal");
             const QString text = abstract == 0 ? QStringLiteral("•") : QStringLiteral("%%1.").arg(level + 1);
@@ -293,12 +294,11 @@ QByteArray DocxWriter::write(const QList<RichBlock>& blocks, const QString& titl
     writeBlocks(st.body, blocks, st);
 
     QString document = QLatin1String(kXmlHead);
-    document += QLatin1String(
-        "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
-        "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
-        "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" "
-        "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
-        "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><w:body>");
+    document += QLatin1String("<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
+                              "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
+                              "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" "
+                              "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
+                              "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><w:body>");
     document += st.body;
     document += QLatin1String("<w:sectPr><w:pgSz w:w=\"12240\" w:h=\"15840\"/><w:pgMar w:top=\"1440\" w:right=\"1440\" "
                               "w:bottom=\"1440\" w:left=\"1440\" w:header=\"720\" w:footer=\"720\" w:gutter=\"0\"/>"
@@ -309,35 +309,42 @@ QByteArray DocxWriter::write(const QList<RichBlock>& blocks, const QString& titl
         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
         "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
         "Target=\"styles.xml\"/>"
-        "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/numbering\" "
+        "<Relationship Id=\"rId2\" "
+        "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/numbering\" "
         "Target=\"numbering.xml\"/>");
     rels += st.relationships.join(QString());
     rels += QLatin1String("</Relationships>");
 
-    const QString contentTypes = QLatin1String(kXmlHead) + QLatin1String(
-        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-        "<Default Extension=\"png\" ContentType=\"image/png\"/>"
-        "<Override PartName=\"/word/document.xml\" "
-        "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
-        "<Override PartName=\"/word/styles.xml\" "
-        "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
-        "<Override PartName=\"/word/numbering.xml\" "
-        "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.numbering+xml\"/>"
-        "<Override PartName=\"/docProps/core.xml\" "
-        "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"
-        "</Types>");
-    const QString packageRels = QLatin1String(kXmlHead) + QLatin1String(
-        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-        "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-        "officeDocument\" Target=\"word/document.xml\"/>"
-        "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/package/2006/relationships/metadata/"
-        "core-properties\" Target=\"docProps/core.xml\"/></Relationships>");
-    const QString core = QLatin1String(kXmlHead) + QLatin1String(
-        "<cp:coreProperties xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
-        "xmlns:dc=\"http://purl.org/dc/elements/1.1/\"><dc:title>") + xmlText(title) +
-        QLatin1String("</dc:title></cp:coreProperties>");
+    const QString contentTypes =
+        QLatin1String(kXmlHead)
+        + QLatin1String(
+            "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+            "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+            "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+            "<Default Extension=\"png\" ContentType=\"image/png\"/>"
+            "<Override PartName=\"/word/document.xml\" "
+            "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+            "<Override PartName=\"/word/styles.xml\" "
+            "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
+            "<Override PartName=\"/word/numbering.xml\" "
+            "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.numbering+xml\"/>"
+            "<Override PartName=\"/docProps/core.xml\" "
+            "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"
+            "</Types>");
+    const QString packageRels =
+        QLatin1String(kXmlHead)
+        + QLatin1String(
+            "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+            "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+            "officeDocument\" Target=\"word/document.xml\"/>"
+            "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/package/2006/relationships/metadata/"
+            "core-properties\" Target=\"docProps/core.xml\"/></Relationships>");
+    const QString core =
+        QLatin1String(kXmlHead)
+        + QLatin1String(
+            "<cp:coreProperties xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
+            "xmlns:dc=\"http://purl.org/dc/elements/1.1/\"><dc:title>")
+        + xmlText(title) + QLatin1String("</dc:title></cp:coreProperties>");
 
     ZipWriter zip;
     zip.add(QStringLiteral("[Content_Types].xml"), contentTypes.toUtf8());

@@ -21,14 +21,12 @@ std::optional<QByteArray> Exporter::convert(ExportFormat format, const QString& 
     const QString body = MarkdownHTMLRenderer::renderBody(markdown);
     switch (format) {
     case ExportFormat::html:
-    case ExportFormat::copyHTML:
-        return htmlDocument(body, title, themeCSS, userCSS, false).toUtf8();
+    case ExportFormat::copyHTML: return htmlDocument(body, title, themeCSS, userCSS, false).toUtf8();
     case ExportFormat::pdf:
         return fail(QCoreApplication::translate("Exporter", "PDF pages are made by the page renderer."));
     case ExportFormat::rtf:
     case ExportFormat::docx:
-    case ExportFormat::odt:
-        break;
+    case ExportFormat::odt: break;
     }
     const QString page = htmlDocument(body, title, themeCSS, userCSS, true);
     // No folder grant is needed here: reading the document's folder is never sandboxed on
@@ -36,9 +34,12 @@ std::optional<QByteArray> Exporter::convert(ExportFormat format, const QString& 
     auto doc = RichText::textDocument(page, baseDir);
     QByteArray bytes;
     QString why;
-    if (format == ExportFormat::rtf) bytes = RtfWriter::write(RichText::blocks(*doc));
-    else if (format == ExportFormat::docx) bytes = DocxWriter::write(RichText::blocks(*doc), title, &why);
-    else bytes = OdtWriter::write(*doc);
+    if (format == ExportFormat::rtf)
+        bytes = RtfWriter::write(RichText::blocks(*doc));
+    else if (format == ExportFormat::docx)
+        bytes = DocxWriter::write(RichText::blocks(*doc), title, &why);
+    else
+        bytes = OdtWriter::write(*doc);
     if (bytes.isEmpty())
         return fail(why.isEmpty() ? QCoreApplication::translate("Exporter", "The document could not be converted.")
                                   : why);

@@ -20,7 +20,8 @@ void separateListsFromTables(QTextDocument& doc)
     QTextBlock previous;
     for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
         if (qobject_cast<QTextTable*>(it.currentFrame())) {
-            if (previous.isValid() && previous.textList()) positions.append(previous.position() + previous.length() - 1);
+            if (previous.isValid() && previous.textList())
+                positions.append(previous.position() + previous.length() - 1);
             continue;
         }
         if (it.currentBlock().isValid()) previous = it.currentBlock();
@@ -55,8 +56,8 @@ void explicitFonts(QTextDocument& doc)
             const QTextCharFormat cf = frag.charFormat();
             bool mono = code || cf.fontFixedPitch();
             for (const QString& family : cf.fontFamilies().toStringList())
-                mono = mono || family.contains(QLatin1String("mono"), Qt::CaseInsensitive) ||
-                       family.contains(QLatin1String("courier"), Qt::CaseInsensitive);
+                mono = mono || family.contains(QLatin1String("mono"), Qt::CaseInsensitive)
+                       || family.contains(QLatin1String("courier"), Qt::CaseInsensitive);
             if (!mono || cf.isImageFormat()) continue;
             QTextCursor c(&doc);
             c.setPosition(frag.position());

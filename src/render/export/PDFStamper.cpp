@@ -28,10 +28,14 @@ QString PDFStamper::fill(const QString& templ, const QString& title, int page, i
         const QRegularExpressionMatch m = it.next();
         out += QStringView(templ).mid(last, m.capturedStart() - last);
         const QStringView key = m.capturedView(1);
-        if (key == QLatin1String("title")) out += title;
-        else if (key == QLatin1String("page")) out += QString::number(page);
-        else if (key == QLatin1String("pages")) out += QString::number(total);
-        else out += date;
+        if (key == QLatin1String("title"))
+            out += title;
+        else if (key == QLatin1String("page"))
+            out += QString::number(page);
+        else if (key == QLatin1String("pages"))
+            out += QString::number(total);
+        else
+            out += date;
         last = m.capturedEnd();
     }
     out += QStringView(templ).mid(last);

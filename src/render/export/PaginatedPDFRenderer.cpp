@@ -37,11 +37,10 @@ const char* const kScriptRoots[] = {
 class RequestGate : public QWebEngineUrlRequestInterceptor {
 public:
     RequestGate(QString folder, QString pageFile, QObject* parent)
-        : QWebEngineUrlRequestInterceptor(parent)
-        , m_folder(std::move(folder))
-        , m_pageFile(std::move(pageFile))
-    {
-    }
+        : QWebEngineUrlRequestInterceptor(parent),
+          m_folder(std::move(folder)),
+          m_pageFile(std::move(pageFile))
+    {}
 
     void interceptRequest(QWebEngineUrlRequestInfo& info) override
     {
@@ -85,8 +84,7 @@ const char kScriptsReady[] = R"((function () {
 
 PaginatedPDFRenderer::PaginatedPDFRenderer(QObject* parent)
     : QObject(parent)
-{
-}
+{}
 
 PaginatedPDFRenderer::~PaginatedPDFRenderer()
 {
@@ -125,8 +123,8 @@ QString PaginatedPDFRenderer::pdfPage(const PdfRequest& request, const QString& 
 
 // The page as the engine will load it: inline, or from a temporary file.
 struct PaginatedPDFRenderer::PreparedPage {
-    QString html;                          // for setHtml when `file` is null
-    std::unique_ptr<QTemporaryFile> file;  // holds the page when it is too large to go inline
+    QString html;                         // for setHtml when `file` is null
+    std::unique_ptr<QTemporaryFile> file; // holds the page when it is too large to go inline
     bool scripts = false;
     bool failed = false;
 };
@@ -148,7 +146,8 @@ PreparedPage preparePage(const PdfRequest& request, const QString& userCSS, cons
     // document's folder.
     if (base.isValid()) {
         const qsizetype head = page.indexOf(QLatin1String("<head>"));
-        if (head >= 0) page.insert(head + 6, QStringLiteral("\n<base href=\"%1\">").arg(base.toString(QUrl::FullyEncoded)));
+        if (head >= 0)
+            page.insert(head + 6, QStringLiteral("\n<base href=\"%1\">").arg(base.toString(QUrl::FullyEncoded)));
     }
     auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/brindlewick-page-XXXXXX.html"));
     const QByteArray bytes = page.toUtf8();
@@ -189,9 +188,8 @@ void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
         m_file = std::move(prepared->file);
         load(*prepared, folder, base);
     });
-    watcher->setFuture(QtConcurrent::run([request, userCSS, base] {
-        return std::make_shared<PreparedPage>(preparePage(request, userCSS, base));
-    }));
+    watcher->setFuture(QtConcurrent::run(
+        [request, userCSS, base] { return std::make_shared<PreparedPage>(preparePage(request, userCSS, base)); }));
 }
 
 void PaginatedPDFRenderer::load(const PreparedPage& prepared, const QString& folder, const QUrl& base)
@@ -215,8 +213,10 @@ void PaginatedPDFRenderer::load(const PreparedPage& prepared, const QString& fol
     connect(m_timeout, &QTimer::timeout, this, [this] { finish({}); });
     m_timeout->start(loadTimeoutMs);
 
-    if (pageFile.isEmpty()) m_page->setHtml(prepared.html, base);
-    else m_page->load(QUrl::fromLocalFile(pageFile));
+    if (pageFile.isEmpty())
+        m_page->setHtml(prepared.html, base);
+    else
+        m_page->load(QUrl::fromLocalFile(pageFile));
 }
 
 void PaginatedPDFRenderer::onLoadFinished(bool ok)
@@ -271,10 +271,9 @@ void PaginatedPDFRenderer::print()
                 // Stamping that fails leaves the pages as the engine made them.
                 self->finish(stamped.isEmpty() ? pdf : stamped);
             });
-            watcher->setFuture(QtConcurrent::run([pdf, title = self->m_request.title, header = self->m_header,
-                                                  footer = self->m_footer] {
-                return PDFStamper::stamp(pdf, title, header, footer);
-            }));
+            watcher->setFuture(
+                QtConcurrent::run([pdf, title = self->m_request.title, header = self->m_header,
+                                   footer = self->m_footer] { return PDFStamper::stamp(pdf, title, header, footer); }));
         },
         letter);
 }

@@ -16,9 +16,9 @@ class QWebEngineProfile;
 
 // What one PDF is made of.
 struct PdfRequest {
-    QString text;     // Markdown
-    QString title;    // the page title and "{title}"
-    QString baseDir;  // the folder relative images resolve against; empty for none
+    QString text;    // Markdown
+    QString title;   // the page title and "{title}"
+    QString baseDir; // the folder relative images resolve against; empty for none
     QString themeCSS;
     QString extraCSS; // empty: the "exportCSS" setting applies
 };
@@ -35,7 +35,7 @@ class PaginatedPDFRenderer : public QObject {
 public:
     using Completion = std::function<void(const QByteArray& pdf)>;
 
-    static constexpr int scriptWaitMs = 4000;    // longest wait for math and diagrams
+    static constexpr int scriptWaitMs = 4000;     // longest wait for math and diagrams
     static constexpr int loadTimeoutMs = 60000;   // a page that never finishes loading fails
     static constexpr int printTimeoutMs = 300000; // as does one the engine never prints
     // setHtml hands the page over as a percent-encoded data: URL, which may not exceed

@@ -69,7 +69,10 @@ void PrintController::render(const PdfRequest& request, QObject* context, std::f
     PdfQueue::instance().add({request, context, context != nullptr, std::move(done)});
 }
 
-int PrintController::pendingRequests() { return PdfQueue::instance().size(); }
+int PrintController::pendingRequests()
+{
+    return PdfQueue::instance().size();
+}
 
 void PrintController::writePDF(const PdfRequest& request, const QString& path, QObject* context,
                                std::function<void(bool, const QString&)> done)

@@ -171,8 +171,10 @@ void walk(QTextFrame::iterator it, QList<RichBlock>& out)
 {
     for (; !it.atEnd(); ++it) {
         if (QTextFrame* child = it.currentFrame()) {
-            if (auto* table = qobject_cast<QTextTable*>(child)) out.append(tableOf(table));
-            else walk(child->begin(), out);
+            if (auto* table = qobject_cast<QTextTable*>(child))
+                out.append(tableOf(table));
+            else
+                walk(child->begin(), out);
             continue;
         }
         const QTextBlock b = it.currentBlock();

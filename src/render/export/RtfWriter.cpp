@@ -80,14 +80,17 @@ void writeTable(QByteArray& out, const RichTable& table)
         out += "\\trowd\\trgaph108";
         if (r < table.headerRows) out += "\\trhdr";
         for (int c = 0; c < columns; ++c) {
-            out += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
+            out +=
+                "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
             out += "\\cellx" + QByteArray::number(kTextWidthTwips * (c + 1) / columns);
         }
         out += '\n';
         for (int c = 0; c < columns; ++c) {
             const auto& row = table.rows[r];
-            if (c < row.size() && !row[c].isEmpty()) writeBlocks(out, row[c], true);
-            else out += "\\pard\\intbl";
+            if (c < row.size() && !row[c].isEmpty())
+                writeBlocks(out, row[c], true);
+            else
+                out += "\\pard\\intbl";
             out += "\\cell\n";
         }
         out += "\\row\n";
@@ -118,17 +121,10 @@ void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable)
             out += "\\tab";
             break;
         }
-        case RichBlock::Code:
-            out += "\\f1\\fs20\\cbpat2";
-            break;
-        case RichBlock::Quote:
-            out += "\\li720\\cf3";
-            break;
-        case RichBlock::Rule:
-            out += "\\brdrb\\brdrs\\brdrw10\\brsp20";
-            break;
-        default:
-            break;
+        case RichBlock::Code: out += "\\f1\\fs20\\cbpat2"; break;
+        case RichBlock::Quote: out += "\\li720\\cf3"; break;
+        case RichBlock::Rule: out += "\\brdrb\\brdrs\\brdrw10\\brsp20"; break;
+        default: break;
         }
         out += ' ';
         if (inTable && i + 1 < blocks.size() && blocks[i + 1].kind != RichBlock::Table) {

@@ -10,7 +10,8 @@ void ZipWriter::add(const QString& name, const QByteArray& bytes, bool stored)
 QByteArray ZipWriter::finish(QString* error) const
 {
     auto fail = [error](const char* what, zip_error_t* ze) {
-        if (error) *error = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromUtf8(zip_error_strerror(ze)));
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromUtf8(zip_error_strerror(ze)));
         return QByteArray();
     };
     zip_error_t ze;

@@ -23,8 +23,8 @@
 namespace {
 
 // The format picker's order, which is not the enumeration's.
-const QList<ExportFormat> kPickerFormats{ExportFormat::html, ExportFormat::pdf,  ExportFormat::docx,
-                                         ExportFormat::odt,  ExportFormat::rtf,  ExportFormat::copyHTML};
+const QList<ExportFormat> kPickerFormats{ExportFormat::html, ExportFormat::pdf, ExportFormat::docx,
+                                         ExportFormat::odt,  ExportFormat::rtf, ExportFormat::copyHTML};
 
 QString formatSymbol(ExportFormat f)
 {
@@ -72,9 +72,11 @@ QString ExportPresetsView::formatTitle(const QString& formatID)
     return tr("HTML");
 }
 
-ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> onExport,
-                                     std::function<void()> onClose, QWidget* parent)
-    : QDialog(parent), m_onExport(std::move(onExport)), m_onClose(std::move(onClose))
+ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> onExport, std::function<void()> onClose,
+                                     QWidget* parent)
+    : QDialog(parent),
+      m_onExport(std::move(onExport)),
+      m_onClose(std::move(onClose))
 {
     setWindowTitle(tr("Export Presets"));
     setFixedSize(720, 460);
@@ -162,8 +164,7 @@ ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> on
 
     connect(add, &QToolButton::clicked, this, [this] { change([](ExportPresetList& l) { l.add(); }); });
     connect(m_delete, &QToolButton::clicked, this, [this] { change([](ExportPresetList& l) { l.remove(); }); });
-    connect(m_duplicate, &QToolButton::clicked, this,
-            [this] { change([](ExportPresetList& l) { l.duplicate(); }); });
+    connect(m_duplicate, &QToolButton::clicked, this, [this] { change([](ExportPresetList& l) { l.duplicate(); }); });
     connect(m_export, &QPushButton::clicked, this, &ExportPresetsView::exportSelected);
     connect(doneButton, &QPushButton::clicked, this, &ExportPresetsView::finish);
     connect(m_rows, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -178,8 +179,7 @@ ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> on
         const QString id = m_list.selection;
         change([&](ExportPresetList& l) { l.edit(id, [&](ExportPreset& p) { p.*field = value; }); });
     };
-    connect(m_name, &QLineEdit::textEdited, this,
-            [editField](const QString& t) { editField(&ExportPreset::name, t); });
+    connect(m_name, &QLineEdit::textEdited, this, [editField](const QString& t) { editField(&ExportPreset::name, t); });
     connect(m_format, &QComboBox::activated, this,
             [this, editField](int i) { editField(&ExportPreset::formatID, m_format->itemData(i).toString()); });
     connect(m_theme, &QComboBox::activated, this,
@@ -212,8 +212,8 @@ void ExportPresetsView::change(const std::function<void(ExportPresetList&)>& cha
         // A field edit: only the row texts change; the form keeps the caret where it is.
         for (int i = 0; i < m_list.presets.size() && i < m_rows->count(); ++i) {
             const ExportPreset& p = m_list.presets[i];
-            m_rows->item(i)->setText(p.name + u'\n' + formatTitle(p.formatID) + QStringLiteral(" \u00B7 ") +
-                                     ExportThemes::titleFor(p.themeID));
+            m_rows->item(i)->setText(p.name + u'\n' + formatTitle(p.formatID) + QStringLiteral(" \u00B7 ")
+                                     + ExportThemes::titleFor(p.themeID));
             m_rows->item(i)->setIcon(Icons::icon(formatSymbol(ExportFormats::fromId(p.formatID))));
         }
     }
@@ -238,8 +238,8 @@ void ExportPresetsView::showList()
     m_rows->clear();
     for (const ExportPreset& p : m_list.presets) {
         auto* item = new QListWidgetItem(Icons::icon(formatSymbol(ExportFormats::fromId(p.formatID))),
-                                         p.name + u'\n' + formatTitle(p.formatID) + QStringLiteral(" \u00B7 ") +
-                                             ExportThemes::titleFor(p.themeID),
+                                         p.name + u'\n' + formatTitle(p.formatID) + QStringLiteral(" \u00B7 ")
+                                             + ExportThemes::titleFor(p.themeID),
                                          m_rows);
         item->setData(Qt::UserRole, p.id);
     }
@@ -278,7 +278,10 @@ void ExportPresetsView::finish()
         QDialog::reject();
 }
 
-void ExportPresetsView::reject() { finish(); }
+void ExportPresetsView::reject()
+{
+    finish();
+}
 
 void ExportPresetsView::exportSelected()
 {

@@ -24,8 +24,14 @@ namespace {
 const QString kThemes = PrefKey::editorCustomThemes;
 const QString kAppearance = PrefKey::editorAppearance;
 
-Settings& store() { return Settings::instance(); }
-QString inUseValue(const QString& id) { return QStringLiteral("custom:") + id; }
+Settings& store()
+{
+    return Settings::instance();
+}
+QString inUseValue(const QString& id)
+{
+    return QStringLiteral("custom:") + id;
+}
 
 struct ColourSlot {
     const char* label;
@@ -78,7 +84,8 @@ QPixmap CustomThemesEditor::preview(const CustomTheme& theme, qreal dpr)
     return pm;
 }
 
-CustomThemesEditor::CustomThemesEditor(QWidget* parent) : QWidget(parent)
+CustomThemesEditor::CustomThemesEditor(QWidget* parent)
+    : QWidget(parent)
 {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -270,6 +277,12 @@ void CustomThemesEditor::duplicate(const QString& id)
         }
 }
 
-void CustomThemesEditor::remove(const QString& id) { SettingsModel::deleteCustomTheme(store(), id); }
+void CustomThemesEditor::remove(const QString& id)
+{
+    SettingsModel::deleteCustomTheme(store(), id);
+}
 
-void CustomThemesEditor::use(const QString& id) { store().setValue(kAppearance, inUseValue(id)); }
+void CustomThemesEditor::use(const QString& id)
+{
+    store().setValue(kAppearance, inUseValue(id));
+}

@@ -19,10 +19,16 @@
 namespace SettingsControls {
 
 namespace {
-Settings& store() { return Settings::instance(); }
+Settings& store()
+{
+    return Settings::instance();
+}
 
 // Buttons read "&" as a mnemonic marker; these titles are plain text ("Links & media").
-QString plain(QString title) { return title.replace(u'&', QStringLiteral("&&")); }
+QString plain(QString title)
+{
+    return title.replace(u'&', QStringLiteral("&&"));
+}
 } // namespace
 
 QCheckBox* toggle(const QString& title, const QString& key, bool fallback, QWidget* parent)
@@ -87,9 +93,8 @@ QWidget* segmented(const QString& key, const QString& fallback, const QList<Sett
         group->setExclusive(true);
     };
     show();
-    QObject::connect(group, &QButtonGroup::buttonClicked, row, [key](QAbstractButton* b) {
-        store().setValue(key, b->property("settingValue").toString());
-    });
+    QObject::connect(group, &QButtonGroup::buttonClicked, row,
+                     [key](QAbstractButton* b) { store().setValue(key, b->property("settingValue").toString()); });
     store().onChange(key, row, [show](const QVariant&) { show(); });
     return row;
 }

@@ -23,10 +23,19 @@ using SettingsModel::Choice;
 
 namespace {
 
-Settings& store() { return Settings::instance(); }
+Settings& store()
+{
+    return Settings::instance();
+}
 
-QString points(double v) { return SettingsModel::valueLabel(QObject::tr("%1 pt"), v); }
-QString plain(double v) { return SettingsModel::valueLabel(QStringLiteral("%1"), v); }
+QString points(double v)
+{
+    return SettingsModel::valueLabel(QObject::tr("%1 pt"), v);
+}
+QString plain(double v)
+{
+    return SettingsModel::valueLabel(QStringLiteral("%1"), v);
+}
 
 // A password field over one of the provider keys, which live in their own owner-only file,
 // never in the settings file.
@@ -88,25 +97,23 @@ QWidget* editor(QWidget* parent)
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
     form->addRow(QObject::tr("Language"),
-                 popup(PrefKey::appLanguageOverride, QStringLiteral("system"), SettingsModel::languages(),
-                       page, [](const QString& code) { SettingsModel::setApplicationLanguage(store(), code); }));
+                 popup(PrefKey::appLanguageOverride, QStringLiteral("system"), SettingsModel::languages(), page,
+                       [](const QString& code) { SettingsModel::setApplicationLanguage(store(), code); }));
     form->addRow(caption(QObject::tr("Relaunch Brindlewick to apply a new language."), page));
     form->addRow(divider(page));
-    form->addRow(QObject::tr("Editing mode"),
-                 segmented(PrefKey::editorViewMode, QStringLiteral("wysiwyg"),
-                           {{QObject::tr("WYSIWYG"), QStringLiteral("wysiwyg")},
-                            {QObject::tr("Markdown Source"), QStringLiteral("source")}},
-                           page));
+    form->addRow(QObject::tr("Editing mode"), segmented(PrefKey::editorViewMode, QStringLiteral("wysiwyg"),
+                                                        {{QObject::tr("WYSIWYG"), QStringLiteral("wysiwyg")},
+                                                         {QObject::tr("Markdown Source"), QStringLiteral("source")}},
+                                                        page));
     form->addRow(QObject::tr("Font"), segmented(PrefKey::editorFontFamily, QStringLiteral("system"),
                                                 {{QObject::tr("System"), QStringLiteral("system")},
                                                  {QObject::tr("Serif"), QStringLiteral("serif")},
                                                  {QObject::tr("Monospaced"), QStringLiteral("mono")}},
                                                 page));
     form->addRow(QObject::tr("Text size"), slider(PrefKey::editorFontSize, 15, 11, 26, 1, points, 46, page));
-    form->addRow(QObject::tr("Line spacing"),
-                 slider(PrefKey::editorLineSpacing, 3, 0, 10, 1, plain, 46, page));
-    form->addRow(QObject::tr("Writing goal"), slider(QStringLiteral("writingGoal"), 0, 0, 2000, 50,
-                                                     SettingsModel::writingGoalLabel, 80, page));
+    form->addRow(QObject::tr("Line spacing"), slider(PrefKey::editorLineSpacing, 3, 0, 10, 1, plain, 46, page));
+    form->addRow(QObject::tr("Writing goal"),
+                 slider(QStringLiteral("writingGoal"), 0, 0, 2000, 50, SettingsModel::writingGoalLabel, 80, page));
     return page;
 }
 
@@ -116,30 +123,25 @@ QWidget* appearance(QWidget* parent)
     QFormLayout* form = formPage(page);
     form->addRow(QObject::tr("Theme"), themePicker(page));
     form->addRow(new CustomThemesEditor(page));
-    form->addRow(QObject::tr("Page width"),
-                 slider(PrefKey::editorPageWidth, 816, 560, 1100, 20, points, 60, page));
-    form->addRow(QObject::tr("Page margin"),
-                 slider(PrefKey::editorPageMargin, 72, 32, 140, 4, points, 60, page));
-    form->addRow(toggle(QObject::tr("Focus mode (dim inactive paragraphs)"), PrefKey::editorFocusMode, false,
-                        page));
-    form->addRow(toggle(QObject::tr("Typewriter scrolling (keep caret centered)"), PrefKey::editorTypewriter,
-                        false, page));
-    form->addRow(QObject::tr("Text direction"),
-                 popup(PrefKey::editorTextDirection, QStringLiteral("natural"),
-                       {{QObject::tr("Automatic"), QStringLiteral("natural")},
-                        {QObject::tr("Left-to-Right"), QStringLiteral("ltr")},
-                        {QObject::tr("Right-to-Left"), QStringLiteral("rtl")}},
-                       page));
-    form->addRow(QObject::tr("Spelling language"),
-                 popup(PrefKey::editorSpellLanguage, QStringLiteral("auto"),
-                       {{QObject::tr("Automatic"), QStringLiteral("auto")},
-                        {QStringLiteral("English"), QStringLiteral("en")},
-                        {QStringLiteral("Español"), QStringLiteral("es")},
-                        {QStringLiteral("Français"), QStringLiteral("fr")},
-                        {QStringLiteral("Deutsch"), QStringLiteral("de")},
-                        {QStringLiteral("Italiano"), QStringLiteral("it")},
-                        {QStringLiteral("Português"), QStringLiteral("pt")}},
-                       page));
+    form->addRow(QObject::tr("Page width"), slider(PrefKey::editorPageWidth, 816, 560, 1100, 20, points, 60, page));
+    form->addRow(QObject::tr("Page margin"), slider(PrefKey::editorPageMargin, 72, 32, 140, 4, points, 60, page));
+    form->addRow(toggle(QObject::tr("Focus mode (dim inactive paragraphs)"), PrefKey::editorFocusMode, false, page));
+    form->addRow(
+        toggle(QObject::tr("Typewriter scrolling (keep caret centered)"), PrefKey::editorTypewriter, false, page));
+    form->addRow(QObject::tr("Text direction"), popup(PrefKey::editorTextDirection, QStringLiteral("natural"),
+                                                      {{QObject::tr("Automatic"), QStringLiteral("natural")},
+                                                       {QObject::tr("Left-to-Right"), QStringLiteral("ltr")},
+                                                       {QObject::tr("Right-to-Left"), QStringLiteral("rtl")}},
+                                                      page));
+    form->addRow(QObject::tr("Spelling language"), popup(PrefKey::editorSpellLanguage, QStringLiteral("auto"),
+                                                         {{QObject::tr("Automatic"), QStringLiteral("auto")},
+                                                          {QStringLiteral("English"), QStringLiteral("en")},
+                                                          {QStringLiteral("Español"), QStringLiteral("es")},
+                                                          {QStringLiteral("Français"), QStringLiteral("fr")},
+                                                          {QStringLiteral("Deutsch"), QStringLiteral("de")},
+                                                          {QStringLiteral("Italiano"), QStringLiteral("it")},
+                                                          {QStringLiteral("Português"), QStringLiteral("pt")}},
+                                                         page));
     return page;
 }
 
@@ -147,19 +149,18 @@ QWidget* behavior(QWidget* parent)
 {
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
-    form->addRow(toggle(QObject::tr("Reveal Markdown syntax on the active line"),
-                        PrefKey::revealActiveLineMarkers, false, page));
+    form->addRow(toggle(QObject::tr("Reveal Markdown syntax on the active line"), PrefKey::revealActiveLineMarkers,
+                        false, page));
     form->addRow(caption(QObject::tr("When on, the raw markdown (**, #, `) appears on the line your cursor is on. "
                                      "Off keeps it hidden while you edit."),
                          page));
     form->addRow(divider(page));
     form->addRow(toggle(QObject::tr("Check spelling while typing"), PrefKey::editorSpellCheck, false, page));
-    form->addRow(
-        toggle(QObject::tr("Auto-pair markers around selection"), PrefKey::editorAutoPair, true, page));
+    form->addRow(toggle(QObject::tr("Auto-pair markers around selection"), PrefKey::editorAutoPair, true, page));
     form->addRow(caption(QObject::tr("Auto-pair wraps the selected text when you type * _ ` or [."), page));
     form->addRow(divider(page));
-    form->addRow(toggle(QObject::tr("Reopen documents from last session on launch"),
-                        PrefKey::reopenLastSession, true, page));
+    form->addRow(
+        toggle(QObject::tr("Reopen documents from last session on launch"), PrefKey::reopenLastSession, true, page));
     form->addRow(caption(QObject::tr("Files you had open are reopened the next time you start Brindlewick."), page));
     return page;
 }
@@ -169,12 +170,11 @@ QWidget* ai(QWidget* parent)
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
     const QString providerKey = PrefKey::aiProvider;
-    form->addRow(QObject::tr("Provider"),
-                 popup(providerKey, QStringLiteral("deepseek"),
-                       {{QObject::tr("DeepSeek (cloud)"), QStringLiteral("deepseek")},
-                        {QObject::tr("Ollama (local)"), QStringLiteral("ollama")},
-                        {QObject::tr("Custom (OpenAI-compatible)"), QStringLiteral("custom")}},
-                       page));
+    form->addRow(QObject::tr("Provider"), popup(providerKey, QStringLiteral("deepseek"),
+                                                {{QObject::tr("DeepSeek (cloud)"), QStringLiteral("deepseek")},
+                                                 {QObject::tr("Ollama (local)"), QStringLiteral("ollama")},
+                                                 {QObject::tr("Custom (OpenAI-compatible)"), QStringLiteral("custom")}},
+                                                page));
 
     auto* fields = new QStackedWidget(page);
     fields->setObjectName(QStringLiteral("providerFields"));
@@ -189,10 +189,9 @@ QWidget* ai(QWidget* parent)
     auto* localForm = new QFormLayout(local);
     localForm->setContentsMargins(0, 0, 0, 0);
     const QString ollamaDefault = store().defaultValue(PrefKey::ollamaBaseURL).toString();
-    localForm->addRow(QObject::tr("Base URL"),
-                      textField(PrefKey::ollamaBaseURL, ollamaDefault, ollamaDefault, local));
-    localForm->addRow(QObject::tr("Model"), textField(PrefKey::ollamaModel, QStringLiteral("llama3.2"),
-                                                      QStringLiteral("llama3.2"), local));
+    localForm->addRow(QObject::tr("Base URL"), textField(PrefKey::ollamaBaseURL, ollamaDefault, ollamaDefault, local));
+    localForm->addRow(QObject::tr("Model"),
+                      textField(PrefKey::ollamaModel, QStringLiteral("llama3.2"), QStringLiteral("llama3.2"), local));
     localForm->addRow(caption(QObject::tr("Runs entirely on this computer — no key, nothing leaves the device. "
                                           "Requires Ollama installed and running."),
                               local));
@@ -249,14 +248,16 @@ QWidget* toolbar(QWidget* parent)
     auto* heading = new QLabel(QObject::tr("Toolbar groups"), page);
     heading->setForegroundRole(QPalette::PlaceholderText);
     form->addRow(heading);
-    form->addRow(toggle(QObject::tr("Formatting (headings, bold, italic…)"), PrefKey::toolbarShowFormat, true,
-                        page));
+    form->addRow(toggle(QObject::tr("Formatting (headings, bold, italic…)"), PrefKey::toolbarShowFormat, true, page));
     form->addRow(toggle(QObject::tr("Links & media"), PrefKey::toolbarShowMedia, true, page));
     form->addRow(toggle(QObject::tr("Lists & blocks"), PrefKey::toolbarShowLists, true, page));
     form->addRow(toggle(QObject::tr("Indent / outdent"), PrefKey::toolbarShowIndent, true, page));
     return page;
 }
 
-QWidget* snippets(QWidget* parent) { return new SnippetsSettingsView(parent); }
+QWidget* snippets(QWidget* parent)
+{
+    return new SnippetsSettingsView(parent);
+}
 
 } // namespace SettingsPages

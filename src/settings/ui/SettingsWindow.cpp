@@ -11,7 +11,10 @@
 
 namespace {
 QPointer<SettingsWindow> sharedWindow;
-QWidget* shortcutsPage(QWidget* parent) { return new ShortcutsSettingsView(parent); }
+QWidget* shortcutsPage(QWidget* parent)
+{
+    return new ShortcutsSettingsView(parent);
+}
 
 // Form pages scroll when the window is shorter than their content.
 QWidget* scrolling(QWidget* content, QWidget* parent)
@@ -24,7 +27,9 @@ QWidget* scrolling(QWidget* content, QWidget* parent)
 }
 } // namespace
 
-SettingsWindow::SettingsWindow(QWidget* parent) : QDialog(parent), m_tabs(new QTabWidget(this))
+SettingsWindow::SettingsWindow(QWidget* parent)
+    : QDialog(parent),
+      m_tabs(new QTabWidget(this))
 {
     setWindowTitle(tr("Settings"));
     auto* layout = new QVBoxLayout(this);
@@ -57,7 +62,10 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QDialog(parent), m_tabs(new QT
     resize(520, 420);
 }
 
-SettingsWindow* SettingsWindow::shared() { return sharedWindow; }
+SettingsWindow* SettingsWindow::shared()
+{
+    return sharedWindow;
+}
 
 void SettingsWindow::closeEvent(QCloseEvent* event)
 {

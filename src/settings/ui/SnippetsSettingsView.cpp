@@ -24,7 +24,9 @@ void fitLines(QPlainTextEdit* edit)
 }
 } // namespace
 
-SnippetsSettingsView::SnippetsSettingsView(QWidget* parent) : QWidget(parent), m_snippets(SnippetStore::load())
+SnippetsSettingsView::SnippetsSettingsView(QWidget* parent)
+    : QWidget(parent),
+      m_snippets(SnippetStore::load())
 {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 20, 20, 20);
@@ -49,8 +51,7 @@ SnippetsSettingsView::SnippetsSettingsView(QWidget* parent) : QWidget(parent), m
     column->addLayout(buttons);
     connect(plus, &QToolButton::clicked, this, &SnippetsSettingsView::addSnippet);
     connect(m_minus, &QToolButton::clicked, this, &SnippetsSettingsView::removeSelected);
-    connect(m_list, &QListWidget::itemSelectionChanged, this,
-            [this] { m_minus->setEnabled(!selection().isNull()); });
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] { m_minus->setEnabled(!selection().isNull()); });
     rebuild();
 }
 

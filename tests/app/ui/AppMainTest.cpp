@@ -118,12 +118,13 @@ TEST(AppMain, AFileNamedAtLaunchJoinsTheLastSession)
     app.start(program, {paths[1]});
     ASSERT_TRUE(app.waitForStarted());
     ASSERT_FALSE(app.waitForFinished(2000)); // the session is reopened 0.2 s after launch
-    app.terminate(); // quitting keeps the open documents as the session
+    app.terminate();                         // quitting keeps the open documents as the session
     ASSERT_TRUE(app.waitForFinished(5000));
 
     QSettings after(ini, QSettings::IniFormat);
     QStringList session;
-    for (const QVariant& v : after.value("openSessionBookmarks").toList()) session << QString::fromUtf8(v.toByteArray());
+    for (const QVariant& v : after.value("openSessionBookmarks").toList())
+        session << QString::fromUtf8(v.toByteArray());
     session.sort();
     EXPECT_EQ(session.join(" ").toStdString(), paths.join(" ").toStdString());
 }

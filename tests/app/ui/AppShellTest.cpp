@@ -1,6 +1,6 @@
+#include "app/ui/AppShell.h"
 #include "app/SingleInstance.h"
 #include "app/TemplateStore.h"
-#include "app/ui/AppShell.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/WelcomeWindow.h"
@@ -17,17 +17,17 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <iostream>
 #include <QFile>
 #include <QLocalSocket>
 #include <QMenu>
-#include <QToolButton>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <iostream>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -45,7 +45,9 @@ protected:
         auto& dc = DocumentController::instance();
         dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
         dc.prompts().alert = [this](QWidget*, const QString& m, const QString&) { alerts << m; };
-        dc.prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) { answer(DocumentController::SaveChoice::DontSave); };
+        dc.prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) {
+            answer(DocumentController::SaveChoice::DontSave);
+        };
         TemplateStore::pending.reset();
         SessionStore::resetForNewLaunch();
     }
@@ -138,8 +140,8 @@ TEST_F(AppShellTest, ASecondLaunchHandsItsLinkToTheRunningProgramAndExits)
     makeStaleSocket(SingleInstance::socketPath(runtime.path())); // left by a program that died
     ASSERT_EQ(server.start({}), SingleInstance::Outcome::Server);
     QObject::connect(&server, &SingleInstance::messageReceived, &AppShell::handleMessage);
-    EXPECT_EQ(QFile::permissions(SingleInstance::socketPath(runtime.path())) & (QFile::ReadOther | QFile::WriteOther
-                                                                                 | QFile::ReadGroup | QFile::WriteGroup),
+    EXPECT_EQ(QFile::permissions(SingleInstance::socketPath(runtime.path()))
+                  & (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup),
               QFile::Permissions());
 
     QProcess second;
@@ -223,7 +225,8 @@ TEST_F(AppShellTest, EachWindowFollowsItsFrontMatterAndTheSettings)
         return *view->markdownTextView()->coordinator()->appliedConfig();
     };
     const auto isDark = [](const QWidget* w) { return w->palette().color(QPalette::Window).lightness() < 128; };
-    DocumentWindow* themed = AppShell::newDocumentWithText(QString("---\nMode: source\ntheme: dark\nwidth: 1e9\n---\nText"));
+    DocumentWindow* themed =
+        AppShell::newDocumentWithText(QString("---\nMode: source\ntheme: dark\nwidth: 1e9\n---\nText"));
     DocumentWindow* plain = AppShell::newDocumentWithText(QString("Text"));
     EXPECT_EQ(configOf(themed).viewMode, "source");
     EXPECT_DOUBLE_EQ(configOf(themed).pageWidth, 816); // an unusable width is ignored

@@ -1,12 +1,12 @@
+#include "app/ui/DocumentWindow.h"
 #include "app/TemplateStore.h"
 #include "app/ui/DocumentController.h"
-#include "app/ui/DocumentWindow.h"
+#include "editor/EditorController.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
-#include "editor/EditorController.h"
-#include "platform/PrefKey.h"
 #include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
 #include "platform/RecentDocuments.h"
 #include "platform/Settings.h"
 
@@ -19,8 +19,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -259,8 +259,8 @@ TEST_F(DocumentWindowTest, WheelZoomKeepsTheControllerInStepAndFitWidthFillsTheV
     EditorController* c = w->editorController();
 
     // Control with the wheel zooms in the view; the menu's next step starts from there.
-    QWheelEvent wheel(QPointF(50, 50), view->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 240),
-                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(50, 50), view->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 240), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(view->viewport(), &wheel);
     EXPECT_DOUBLE_EQ(view->magnification(), 1.2);
     EXPECT_DOUBLE_EQ(c->zoom(), 1.2);
@@ -364,7 +364,8 @@ TEST_F(DocumentWindowTest, SavedDocumentsAreWrittenInPlaceAfterAPauseAndOnClose)
     auto& dc = DocumentController::instance();
     DocumentWindow* w = dc.openDocument(path);
     typeAtEnd(w, "typed");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return readAll(path) == "start\ntyped"; }, DocumentWindow::autosaveDelayMs + 2000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return readAll(path) == "start\ntyped"; }, DocumentWindow::autosaveDelayMs + 2000));
     EXPECT_FALSE(w->isWindowModified());
     typeAtEnd(w, "!");
     EXPECT_TRUE(w->close());
@@ -388,8 +389,8 @@ TEST_F(DocumentWindowTest, MenusKeepTheirOrderAndKeyWindowObserversActOnlyWhenAc
     // A file menu reaches New, Open, Save, Save As and Close by their standard keys.
     QList<QKeySequence> keys;
     for (QAction* a : w->menu("File")->actions()) keys << a->shortcut();
-    for (auto std : {QKeySequence::New, QKeySequence::Open, QKeySequence::Save, QKeySequence::SaveAs,
-                     QKeySequence::Close})
+    for (auto std :
+         {QKeySequence::New, QKeySequence::Open, QKeySequence::Save, QKeySequence::SaveAs, QKeySequence::Close})
         EXPECT_TRUE(keys.contains(QKeySequence(std))) << QKeySequence(std).toString().toStdString();
 
     int calls = 0;

@@ -2,12 +2,12 @@
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/MenuServices.h"
 #include "editor/EditorController.h"
-#include "platform/PrefKey.h"
 #include "editor/ui/FindBar.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "files/FolderAccess.h"
 #include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
 
@@ -86,47 +86,99 @@ TEST_F(MenuBarTest, EveryItemHasItsTitleAndLinuxKey)
 {
     // Path -> key ("" for none), in menu order.
     const QList<std::pair<QString, QString>> expected{
-        {"File/New from Template/Blank", ""}, {"File/New from Template/To-Do List", ""},
-        {"File/New from Template/Table Starter", ""}, {"File/Quick Open…", "Ctrl+Shift+O"},
-        {"File/Export/As HTML…", ""}, {"File/Export/As PDF…", ""}, {"File/Export/As Word…", ""},
-        {"File/Export/As OpenDocument…", ""}, {"File/Export/As Rich Text…", ""}, {"File/Export/Copy as HTML", ""},
-        {"File/Export/Presets", ""}, {"File/Export/Batch Export Folder/As Rich Text…", ""},
-        {"File/Header & Footer…", ""}, {"File/Page Setup…", ""}, {"File/Print…", "Ctrl+P"},
+        {"File/New from Template/Blank", ""},
+        {"File/New from Template/To-Do List", ""},
+        {"File/New from Template/Table Starter", ""},
+        {"File/Quick Open…", "Ctrl+Shift+O"},
+        {"File/Export/As HTML…", ""},
+        {"File/Export/As PDF…", ""},
+        {"File/Export/As Word…", ""},
+        {"File/Export/As OpenDocument…", ""},
+        {"File/Export/As Rich Text…", ""},
+        {"File/Export/Copy as HTML", ""},
+        {"File/Export/Presets", ""},
+        {"File/Export/Batch Export Folder/As Rich Text…", ""},
+        {"File/Header & Footer…", ""},
+        {"File/Page Setup…", ""},
+        {"File/Print…", "Ctrl+P"},
         {"File/Allow Access to Folder…", ""},
-        {"Edit/Find/Find…", "Ctrl+F"}, {"Edit/Find/Find & Replace…", "Ctrl+Alt+F"}, {"Edit/Find/Find Next", "Ctrl+G"},
-        {"Edit/Find/Find Previous", "Ctrl+Shift+G"}, {"Edit/Find/Use Selection for Find", "Ctrl+E"},
+        {"Edit/Find/Find…", "Ctrl+F"},
+        {"Edit/Find/Find & Replace…", "Ctrl+Alt+F"},
+        {"Edit/Find/Find Next", "Ctrl+G"},
+        {"Edit/Find/Find Previous", "Ctrl+Shift+G"},
+        {"Edit/Find/Use Selection for Find", "Ctrl+E"},
         {"Edit/Settings…", "Ctrl+,"},
-        {"Format/Bold", "Ctrl+B"}, {"Format/Italic", "Ctrl+I"}, {"Format/Strikethrough", "Ctrl+Shift+X"},
-        {"Format/Inline Code", ""}, {"Format/Heading/Heading 1", "Ctrl+1"}, {"Format/Heading/Heading 6", "Ctrl+6"},
-        {"Format/Heading/Body Text", "Ctrl+0"}, {"Format/Lists/Bulleted List", "Ctrl+Shift+7"},
-        {"Format/Lists/Numbered List", "Ctrl+Shift+8"}, {"Format/Lists/Task List", "Ctrl+Shift+9"},
-        {"Format/Lists/Toggle Task Done", ""}, {"Format/Lists/Indent", "Ctrl+]"}, {"Format/Lists/Outdent", "Ctrl+["},
-        {"Format/Blockquote", "Ctrl+Shift+'"}, {"Format/Align/Left", "Ctrl+{"}, {"Format/Align/Center", "Ctrl+|"},
-        {"Format/Align/Right", "Ctrl+}"}, {"Format/Align/Justify", ""}, {"Format/Transform/UPPERCASE", ""},
-        {"Format/Transform/lowercase", ""}, {"Format/Transform/Title Case", ""},
-        {"Format/Transform/Sort Lines A→Z", ""}, {"Format/Transform/Sort Lines Z→A", ""},
-        {"Format/Transform/Remove Duplicate Lines", ""}, {"Format/Lines/Move Line Up", "Ctrl+Alt+Up"},
-        {"Format/Lines/Move Line Down", "Ctrl+Alt+Down"}, {"Format/Lines/Duplicate Line", "Ctrl+Shift+D"},
-        {"Format/Lines/Delete Line", "Ctrl+Shift+K"}, {"Format/Lines/Select Line", "Ctrl+L"},
-        {"Insert/Link…", "Ctrl+K"}, {"Insert/Code Block", ""}, {"Insert/Table/Insert 3×3", ""},
-        {"Insert/Table/Format Table", "Ctrl+Meta+T"}, {"Insert/Table/Insert Row Above", ""},
-        {"Insert/Table/Delete Column", ""}, {"Insert/Table/Align Column Right", ""}, {"Insert/Horizontal Rule", ""},
-        {"Insert/Footnote", ""}, {"Insert/Table of Contents", ""}, {"Insert/Today's Date", ""}, {"Insert/Comment", ""},
-        {"Tools/Document Info…", ""}, {"Tools/AI Assist…", "Ctrl+Meta+I"}, {"Tools/Translate…", ""},
-        {"Tools/Suggest Continuation", "Ctrl+Meta+/"}, {"Tools/Clean Up Markdown", ""},
-        {"Tools/Version History…", "Ctrl+Shift+H"}, {"Tools/Snapshot Now", "Ctrl+Meta+S"},
-        {"View/Zoom In", "Ctrl++"}, {"View/Zoom Out", "Ctrl+-"}, {"View/Actual Size", "Ctrl+Shift+0"},
-        {"View/Fit Width", "Ctrl+Meta+9"}, {"View/Fit Page", ""}, {"View/Show File Browser", "Ctrl+Meta+B"},
-        {"View/Open Folder…", "Ctrl+Shift+B"}, {"View/Show Outline", "Ctrl+Meta+O"},
-        {"View/Show Minimap", "Ctrl+Meta+M"}, {"View/Toggle Distraction-Free", "Ctrl+Meta+D"},
-        {"View/Show Ruler", "Ctrl+Meta+R"}, {"View/Show Markdown Source", "Ctrl+Shift+M"},
-        {"View/Command Palette…", "Ctrl+Shift+P"}, {"Help/Welcome to Brindlewick", ""}, {"Help/What's New", ""},
-        {"Help/Markdown Cheat Sheet", ""}, {"Help/About Brindlewick", ""},
+        {"Format/Bold", "Ctrl+B"},
+        {"Format/Italic", "Ctrl+I"},
+        {"Format/Strikethrough", "Ctrl+Shift+X"},
+        {"Format/Inline Code", ""},
+        {"Format/Heading/Heading 1", "Ctrl+1"},
+        {"Format/Heading/Heading 6", "Ctrl+6"},
+        {"Format/Heading/Body Text", "Ctrl+0"},
+        {"Format/Lists/Bulleted List", "Ctrl+Shift+7"},
+        {"Format/Lists/Numbered List", "Ctrl+Shift+8"},
+        {"Format/Lists/Task List", "Ctrl+Shift+9"},
+        {"Format/Lists/Toggle Task Done", ""},
+        {"Format/Lists/Indent", "Ctrl+]"},
+        {"Format/Lists/Outdent", "Ctrl+["},
+        {"Format/Blockquote", "Ctrl+Shift+'"},
+        {"Format/Align/Left", "Ctrl+{"},
+        {"Format/Align/Center", "Ctrl+|"},
+        {"Format/Align/Right", "Ctrl+}"},
+        {"Format/Align/Justify", ""},
+        {"Format/Transform/UPPERCASE", ""},
+        {"Format/Transform/lowercase", ""},
+        {"Format/Transform/Title Case", ""},
+        {"Format/Transform/Sort Lines A→Z", ""},
+        {"Format/Transform/Sort Lines Z→A", ""},
+        {"Format/Transform/Remove Duplicate Lines", ""},
+        {"Format/Lines/Move Line Up", "Ctrl+Alt+Up"},
+        {"Format/Lines/Move Line Down", "Ctrl+Alt+Down"},
+        {"Format/Lines/Duplicate Line", "Ctrl+Shift+D"},
+        {"Format/Lines/Delete Line", "Ctrl+Shift+K"},
+        {"Format/Lines/Select Line", "Ctrl+L"},
+        {"Insert/Link…", "Ctrl+K"},
+        {"Insert/Code Block", ""},
+        {"Insert/Table/Insert 3×3", ""},
+        {"Insert/Table/Format Table", "Ctrl+Meta+T"},
+        {"Insert/Table/Insert Row Above", ""},
+        {"Insert/Table/Delete Column", ""},
+        {"Insert/Table/Align Column Right", ""},
+        {"Insert/Horizontal Rule", ""},
+        {"Insert/Footnote", ""},
+        {"Insert/Table of Contents", ""},
+        {"Insert/Today's Date", ""},
+        {"Insert/Comment", ""},
+        {"Tools/Document Info…", ""},
+        {"Tools/AI Assist…", "Ctrl+Meta+I"},
+        {"Tools/Translate…", ""},
+        {"Tools/Suggest Continuation", "Ctrl+Meta+/"},
+        {"Tools/Clean Up Markdown", ""},
+        {"Tools/Version History…", "Ctrl+Shift+H"},
+        {"Tools/Snapshot Now", "Ctrl+Meta+S"},
+        {"View/Zoom In", "Ctrl++"},
+        {"View/Zoom Out", "Ctrl+-"},
+        {"View/Actual Size", "Ctrl+Shift+0"},
+        {"View/Fit Width", "Ctrl+Meta+9"},
+        {"View/Fit Page", ""},
+        {"View/Show File Browser", "Ctrl+Meta+B"},
+        {"View/Open Folder…", "Ctrl+Shift+B"},
+        {"View/Show Outline", "Ctrl+Meta+O"},
+        {"View/Show Minimap", "Ctrl+Meta+M"},
+        {"View/Toggle Distraction-Free", "Ctrl+Meta+D"},
+        {"View/Show Ruler", "Ctrl+Meta+R"},
+        {"View/Show Markdown Source", "Ctrl+Shift+M"},
+        {"View/Command Palette…", "Ctrl+Shift+P"},
+        {"Help/Welcome to Brindlewick", ""},
+        {"Help/What's New", ""},
+        {"Help/Markdown Cheat Sheet", ""},
+        {"Help/About Brindlewick", ""},
     };
     for (const auto& [path, keys] : expected) {
         QAction* a = item(path);
         ASSERT_TRUE(a) << path.toStdString();
-        EXPECT_EQ(a->shortcut(), QKeySequence(keys)) << path.toStdString() << ": " << a->shortcut().toString().toStdString();
+        EXPECT_EQ(a->shortcut(), QKeySequence(keys))
+            << path.toStdString() << ": " << a->shortcut().toString().toStdString();
     }
     EXPECT_EQ(item("View/Zoom In")->shortcuts().value(1), QKeySequence("Ctrl+="));
     // Items that moved to their own menus are found only there.
@@ -170,8 +222,8 @@ TEST_F(MenuBarTest, NoKeyIsBoundTwiceAndEachKeyFiresItsItem)
         withKeys << a;
         for (const QKeySequence& k : a->shortcuts()) {
             const auto [it, fresh] = owner.emplace(k.toString(), plainTitle(a));
-            EXPECT_TRUE(fresh) << k.toString().toStdString() << " is bound to " << it->second.toStdString()
-                               << " and " << plainTitle(a).toStdString();
+            EXPECT_TRUE(fresh) << k.toString().toStdString() << " is bound to " << it->second.toStdString() << " and "
+                               << plainTitle(a).toStdString();
         }
     }
     EXPECT_GE(withKeys.size(), 50);
@@ -189,8 +241,8 @@ TEST_F(MenuBarTest, NoKeyIsBoundTwiceAndEachKeyFiresItsItem)
     // The text view answers its own editing keys (undo, redo, the clipboard, select all) before
     // any menu item, with the same effect.
     QList<QKeySequence> editorKeys;
-    for (auto std : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Copy,
-                     QKeySequence::Paste, QKeySequence::SelectAll})
+    for (auto std : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste,
+                     QKeySequence::SelectAll})
         editorKeys += QKeySequence::keyBindings(std);
     for (QAction* a : withKeys) {
         for (const QKeySequence& k : a->shortcuts()) {

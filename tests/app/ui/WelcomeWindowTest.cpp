@@ -1,7 +1,7 @@
+#include "app/ui/WelcomeWindow.h"
 #include "app/TemplateStore.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "app/ui/WelcomeWindow.h"
 #include "platform/PrefKey.h"
 #include "platform/RecentDocuments.h"
 #include "platform/Settings.h"
@@ -28,7 +28,9 @@ protected:
         auto& dc = DocumentController::instance();
         dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
         dc.prompts().alert = [this](QWidget*, const QString& message, const QString&) { alerts << message; };
-        dc.prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) { answer(DocumentController::SaveChoice::DontSave); };
+        dc.prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) {
+            answer(DocumentController::SaveChoice::DontSave);
+        };
         TemplateStore::pending.reset();
         welcome.setQuit([this] { ++quits; });
         welcome.setTemplates([] { return QList<WelcomeWindow::Template>{{"t1", "Meeting", "# Meeting\n"}}; });
@@ -78,7 +80,7 @@ TEST_F(WelcomeWindowTest, TemplateAndCheatSheetCloseOnlyBlankWindows)
     dc.openDocument(saved); // a saved document, even an empty one, stays
     dc.newDocument();       // the launch's blank window goes
     TemplateStore::pending = QStringLiteral("template text");
-    dc.newDocument();       // unedited, but holding text: stays
+    dc.newDocument(); // unedited, but holding text: stays
     ASSERT_EQ(count(), 3);
     welcome.showWindow();
     QMenu* menu = welcome.templateButton()->menu();

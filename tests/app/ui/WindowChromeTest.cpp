@@ -5,10 +5,10 @@
 #include "app/ui/StatusBar.h"
 #include "app/ui/WelcomeWindow.h"
 #include "editor/EditorController.h"
-#include "platform/PrefKey.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/MinimapView.h"
 #include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "settings/ui/SettingsWindow.h"
 

@@ -1,10 +1,10 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "platform/PrefKey.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "files/AutosaveStore.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
@@ -157,7 +157,9 @@ TEST_F(WindowModalTest, AWindowDestroyedWhileAskingNeitherCrashesNorStallsTheQui
     int blockedB = 0;
     struct Counter : QObject {
         int* n;
-        explicit Counter(int* c) : n(c) {}
+        explicit Counter(int* c)
+            : n(c)
+        {}
         bool eventFilter(QObject*, QEvent* e) override
         {
             if (e->type() == QEvent::WindowBlocked) ++*n;
@@ -199,7 +201,9 @@ TEST_F(WindowModalTest, AnEndRequestWritesEverythingWithoutAsking)
     ASSERT_TRUE(saved);
     saved->setDocumentText("written");
     edited("draft");
-    dc.prompts().resolveExternalChange = [this](QWidget* w, const QString&, bool, auto) { questions.append(Question{w, nullptr}); };
+    dc.prompts().resolveExternalChange = [this](QWidget* w, const QString&, bool, auto) {
+        questions.append(Question{w, nullptr});
+    };
     dc.closeAllWithoutAsking();
     settle();
     EXPECT_TRUE(questions.isEmpty());

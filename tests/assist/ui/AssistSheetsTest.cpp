@@ -36,7 +36,10 @@ TEST(TranslateSheet, ScopeLanguageAndKeyHint)
     TempConfig env;
     Recorder rec;
     auto perform = [&](const QString& lang, bool whole, AssistDone done) {
-        ++rec.calls; rec.language = lang; rec.whole = whole; rec.done = std::move(done);
+        ++rec.calls;
+        rec.language = lang;
+        rec.whole = whole;
+        rec.done = std::move(done);
         return static_cast<ChatCall*>(nullptr);
     };
 
@@ -99,7 +102,11 @@ TEST(AIAssistSheet, ActionsScopeAndFallback)
     env.settings().setValue("aiProvider", "ollama");
     Recorder rec;
     auto perform = [&](const AIAction& a, const QString& instr, bool whole, AssistDone done) {
-        ++rec.calls; rec.actionId = a.id; rec.instruction = instr; rec.whole = whole; rec.done = std::move(done);
+        ++rec.calls;
+        rec.actionId = a.id;
+        rec.instruction = instr;
+        rec.whole = whole;
+        rec.done = std::move(done);
         return static_cast<ChatCall*>(nullptr);
     };
     AIAssistSheet sel(true, perform);

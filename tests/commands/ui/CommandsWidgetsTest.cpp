@@ -47,7 +47,10 @@ struct CommandsWidgetsTest : ::testing::Test {
     }
 };
 
-void key(QWidget* w, int k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(w, Qt::Key(k), m); }
+void key(QWidget* w, int k, Qt::KeyboardModifiers m = Qt::NoModifier)
+{
+    QTest::keyClick(w, Qt::Key(k), m);
+}
 } // namespace
 
 TEST_F(CommandsWidgetsTest, PaletteKeysClampRunLaterAndEscapeRunsNothing)
@@ -151,8 +154,10 @@ TEST_F(CommandsWidgetsTest, ToolbarGroupsTooltipsMenusAndHeadingLabel)
     QStringList sections;
     int items = 0;
     for (QAction* a : bar.allToolsMenu()->actions()) {
-        if (a->isSeparator()) sections << a->text();
-        else ++items;
+        if (a->isSeparator())
+            sections << a->text();
+        else
+            ++items;
     }
     EXPECT_EQ(sections.first(), u"Headings");
     // Section titles are drawn as written (no mnemonics): escaping the "&" showed "Lists && Blocks".
@@ -199,8 +204,8 @@ TEST_F(CommandsWidgetsTest, PopoversInsertThroughTheEditor)
     keyFont.setPointSizeF(9);
     int rows = 0;
     for (QAbstractButton* row : bar.openPopover()->findChildren<QAbstractButton*>()) {
-        const int needed = QFontMetrics(row->font()).horizontalAdvance(row->text()) +
-                           QFontMetrics(keyFont).horizontalAdvance(u"Ctrl+0"_s) + 2 * 8 + 8;
+        const int needed = QFontMetrics(row->font()).horizontalAdvance(row->text())
+                           + QFontMetrics(keyFont).horizontalAdvance(u"Ctrl+0"_s) + 2 * 8 + 8;
         EXPECT_GT(row->width(), needed) << row->text().toStdString();
         ++rows;
     }

@@ -1,17 +1,17 @@
+#include "commands/ui/TextViewCommands.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/MenuServices.h"
 #include "commands/ShortcutStore.h"
-#include "commands/ui/TextViewCommands.h"
 #include "editor/EditorConfig.h"
 #include "editor/EditorController.h"
-#include "platform/PrefKey.h"
-#include "editor/ui/MarkdownEditorView.h"
 #include "editor/StyledBlocks.h"
 #include "editor/ui/EditorCoordinator.h"
+#include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "files/AutosaveStore.h"
 #include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
@@ -184,7 +184,8 @@ TEST_F(TextViewCommandsTest, DroppedFilesBecomeLinksAtTheDropPoint)
     documentPath = dir.filePath(u"doc.md"_s);
     editor->loadText(u"ab"_s);
     QMimeData files;
-    files.setUrls({QUrl::fromLocalFile(dir.filePath(u"name.png"_s)), QUrl::fromLocalFile(dir.filePath(u"report (1).pdf"_s))});
+    files.setUrls(
+        {QUrl::fromLocalFile(dir.filePath(u"name.png"_s)), QUrl::fromLocalFile(dir.filePath(u"report (1).pdf"_s))});
     QTextCursor c(tv()->document());
     c.setPosition(1);
     const QPoint at = tv()->cursorRect(c).center();

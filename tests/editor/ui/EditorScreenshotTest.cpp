@@ -3,11 +3,11 @@
 // xvfb-run -a bw_ui_tests --gtest_filter='EditorScreenshot*'. Skipped otherwise.
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "platform/PrefKey.h"
 #include "editor/ui/GhostText.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/PageRulerView.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
@@ -21,8 +21,7 @@ TEST(EditorScreenshot, DocumentWindowWithTheStyledEditor)
 {
     const QString dirName = qEnvironmentVariable("BW_SHOT_DIR");
     const QString file = qEnvironmentVariable("BW_SHOT_FILE");
-    if (dirName.isEmpty() || file.isEmpty())
-        GTEST_SKIP() << "set BW_SHOT_DIR and BW_SHOT_FILE";
+    if (dirName.isEmpty() || file.isEmpty()) GTEST_SKIP() << "set BW_SHOT_DIR and BW_SHOT_FILE";
     QTemporaryDir dir;
     Settings::useFile(dir.filePath("settings.ini"));
     PrefKey::registerAll(Settings::instance());
@@ -40,26 +39,22 @@ TEST(EditorScreenshot, DocumentWindowWithTheStyledEditor)
     tv->setFocus();
     tv->setSelectedRange({int(tv->text().indexOf("**")) + 3, 0});
     QTest::keyClicks(tv, "typed ");
-    for (int i = 0; i < 20; ++i)
-        QApplication::processEvents();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
     tv->ghost()->show(QStringLiteral("suggested words "));
     w->grab().save(dirName + "/window.png");
     tv->ghost()->dismiss();
     Settings::instance().setValue("editorViewMode", "source");
     Settings::instance().setValue("editorAppearance", "dark");
-    for (int i = 0; i < 20; ++i)
-        QApplication::processEvents();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
     w->grab().save(dirName + "/window-source-dark.png");
     editor->ruler()->grab().save(dirName + "/ruler.png");
     // Several sheets at half size: page breaks, bands and captions.
     Settings::instance().setValue("editorViewMode", "wysiwyg");
     Settings::instance().setValue("editorAppearance", "light");
-    for (int i = 0; i < 20; ++i)
-        QApplication::processEvents();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
     tv->setMagnification(0.5, false);
     tv->verticalScrollBar()->setValue(0);
-    for (int i = 0; i < 20; ++i)
-        QApplication::processEvents();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
     w->grab().save(dirName + "/window-zoomed.png");
     w->setWindowModified(false);
     editor->setModified(false);

@@ -1,5 +1,5 @@
-#include "editor/EditorController.h"
 #include "editor/ui/FindBar.h"
+#include "editor/EditorController.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/Settings.h"

@@ -1,6 +1,6 @@
 #include "editor/ui/FrontMatterEditor.h"
-#include "editor/EditorController.h"
 #include "../FakeTextView.h"
+#include "editor/EditorController.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,8 +21,9 @@ TEST(FrontMatterEditor, ShowsFieldsAndHandsBackTheNewText)
 {
     QString applied;
     int closes = 0;
-    FrontMatterEditor sheet("---\nTitle: \"Old\"\nmode: source\n# note\ntags: [a, b]\n---\n\nBody",
-                            [&](const QString& t) { applied = t; }, [&] { ++closes; });
+    FrontMatterEditor sheet(
+        "---\nTitle: \"Old\"\nmode: source\n# note\ntags: [a, b]\n---\n\nBody", [&](const QString& t) { applied = t; },
+        [&] { ++closes; });
     EXPECT_EQ(sheet.titleField()->text(), "Old");
     EXPECT_EQ(sheet.tagsField()->text(), "a, b");
     EXPECT_EQ(sheet.dateField()->placeholderText(), "2026-07-06");
@@ -39,12 +40,14 @@ TEST(FrontMatterEditor, CancelAndEmptyApplyLeaveTheTextAlone)
 {
     QString applied = "unset";
     int closes = 0;
-    FrontMatterEditor cancel("# Doc", [&](const QString& t) { applied = t; }, [&] { ++closes; });
+    FrontMatterEditor cancel(
+        "# Doc", [&](const QString& t) { applied = t; }, [&] { ++closes; });
     QTest::mouseClick(button(&cancel, "Cancel"), Qt::LeftButton);
     EXPECT_EQ(applied, "unset");
     EXPECT_EQ(closes, 1);
 
-    FrontMatterEditor empty("# Doc", [&](const QString& t) { applied = t; }, [] {});
+    FrontMatterEditor empty(
+        "# Doc", [&](const QString& t) { applied = t; }, [] {});
     empty.show();
     QTest::keyClick(empty.titleField(), Qt::Key_Return); // Return is Apply
     EXPECT_EQ(applied, "# Doc");

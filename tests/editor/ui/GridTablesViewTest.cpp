@@ -14,8 +14,7 @@ QPoint toViewport(MarkdownTextView* v, QPointF grid)
 int hitIndex(MarkdownTextView* v, const QString& text)
 {
     for (int i = 0; i < v->grid()->tableHits().size(); ++i)
-        if (v->grid()->tableHits()[i].text == text)
-            return i;
+        if (v->grid()->tableHits()[i].text == text) return i;
     return -1;
 }
 
@@ -28,7 +27,8 @@ TEST_F(EditorViewTest, GridCellsAreEditedInPlaceAndNeverWrittenElsewhere)
     ASSERT_FALSE(tv()->grid()->tableFrames().isEmpty());
     const int apples = hitIndex(tv(), "apples");
     ASSERT_GE(apples, 0);
-    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->grid()->tableHits()[apples].rect.center()));
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {},
+                      toViewport(tv(), tv()->grid()->tableHits()[apples].rect.center()));
     ASSERT_TRUE(tv()->grid()->cellEditor());
     EXPECT_EQ(tv()->grid()->cellEditor()->text(), "apples");
     tv()->grid()->cellEditor()->setText("  kiwis  ");
@@ -75,7 +75,8 @@ TEST_F(EditorViewTest, ClickingAnotherCellWritesTheFirstAndOpensTheSecond)
     ASSERT_GE(apples, 0);
     ASSERT_GE(pears, 0);
     const QPoint second = toViewport(tv(), tv()->grid()->tableHits()[pears].rect.center());
-    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->grid()->tableHits()[apples].rect.center()));
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {},
+                      toViewport(tv(), tv()->grid()->tableHits()[apples].rect.center()));
     ASSERT_TRUE(tv()->grid()->cellEditor());
     tv()->grid()->cellEditor()->setText("green apples");
     // The click moves the focus first, which writes the first cell back and moves the rows.
@@ -104,7 +105,8 @@ TEST_F(EditorViewTest, GridsFollowTheirTextWhenLinesAboveChange)
         EXPECT_EQ(TextUtil::trimBlanks(QStringView(view->text()).mid(h.source.location, h.source.length)), h.text);
     const int pears = hitIndex(tv(), "pears");
     ASSERT_GE(pears, 0);
-    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {}, toViewport(tv(), tv()->grid()->tableHits()[pears].rect.center()));
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {},
+                      toViewport(tv(), tv()->grid()->tableHits()[pears].rect.center()));
     ASSERT_TRUE(tv()->grid()->cellEditor());
     tv()->grid()->cellEditor()->setText("plums");
     tv()->grid()->endCellEdit(true);
@@ -125,8 +127,9 @@ TEST_F(EditorViewTest, DraggingADividerPersistsTheWidths)
     const QPointF grip(frame.dividerXs[0], frame.rect.center().y());
     const QPoint press = toViewport(tv(), grip);
     QTest::mousePress(tv()->viewport(), Qt::LeftButton, {}, press);
-    QMouseEvent move(QEvent::MouseMove, QPointF(press + QPoint(-20, 0)), tv()->viewport()->mapToGlobal(QPointF(press + QPoint(-20, 0))),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(press + QPoint(-20, 0)),
+                     tv()->viewport()->mapToGlobal(QPointF(press + QPoint(-20, 0))), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(tv()->viewport(), &move);
     QTest::mouseRelease(tv()->viewport(), Qt::LeftButton, {}, press + QPoint(-20, 0));
     EXPECT_TRUE(view->text().startsWith("intro\n\n<!-- bwk:colwidths=")) << view->text().toStdString();
@@ -151,11 +154,9 @@ TEST_F(EditorViewTest, AGridCrossingAPageEndSplitsThereAndItsCellsFollow)
     const PageMetrics m = layout()->metrics();
     ASSERT_TRUE(m.paginates());
     QString doc;
-    for (int i = 0, n = int(m.contentPerPage / lineHeight) - 4; i < n; ++i)
-        doc += QStringLiteral("line %1\n").arg(i);
+    for (int i = 0, n = int(m.contentPerPage / lineHeight) - 4; i < n; ++i) doc += QStringLiteral("line %1\n").arg(i);
     doc += "\n| Name | Qty |\n|------|----:|\n";
-    for (int i = 0; i < 12; ++i)
-        doc += QStringLiteral("| row%1 | %1 |\n").arg(i);
+    for (int i = 0; i < 12; ++i) doc += QStringLiteral("| row%1 | %1 |\n").arg(i);
     view->loadText(doc + "\nafter");
     layout()->finishLayout();
     const double gs = tv()->gridScale();
@@ -174,18 +175,18 @@ TEST_F(EditorViewTest, AGridCrossingAPageEndSplitsThereAndItsCellsFollow)
         const double areaTop = top + page * m.stride;
         return r.top() * gs >= areaTop - 0.5 && r.bottom() * gs <= areaTop + m.contentPerPage + 0.5;
     };
-    for (const TableCellHit& h : tv()->grid()->tableHits())
-        EXPECT_TRUE(inTextArea(h.rect)) << h.text.toStdString();
+    for (const TableCellHit& h : tv()->grid()->tableHits()) EXPECT_TRUE(inTextArea(h.rect)) << h.text.toStdString();
     // Nothing of the grid is painted between the sheets.
     const QColor desk = layout()->colors().desk;
     const int gapY = int(top - layout()->geometry().vInset * layout()->geometry().scale + m.stride - 8)
-        - tv()->verticalScrollBar()->value();
+                     - tv()->verticalScrollBar()->value();
     for (double x = frame.rect.left() * gs + 2; x < frame.rect.right() * gs - 2; x += 3)
         EXPECT_EQ(shot.pixelColor(int(x) - tv()->horizontalScrollBar()->value(), gapY), desk) << "x " << x;
     // A divider is grabbed on each part, not in the gap.
     const double dx = frame.dividerXs[0];
     EXPECT_TRUE(TableGridRenderer::dividerAt({frame}, QPointF(dx, frame.parts[1].center().y())));
-    EXPECT_FALSE(TableGridRenderer::dividerAt({frame}, QPointF(dx, (frame.parts[0].bottom() + frame.parts[1].top()) / 2)));
+    EXPECT_FALSE(
+        TableGridRenderer::dividerAt({frame}, QPointF(dx, (frame.parts[0].bottom() + frame.parts[1].top()) / 2)));
     // A cell on the next page opens its editor over itself.
     const int last = hitIndex(tv(), "row11");
     ASSERT_GE(last, 0);
@@ -227,7 +228,6 @@ TEST_F(EditorViewTest, SortGlyphSortsTheBodyRows)
     EXPECT_LT(view->text().indexOf("pears"), view->text().indexOf("apples")) << view->text().toStdString();
 }
 
-
 TEST_F(EditorViewTest, ArrowKeysCarryTheCaretPastAGrid)
 {
     view->loadText(kTableDoc);
@@ -245,4 +245,3 @@ TEST_F(EditorViewTest, ArrowKeysCarryTheCaretPastAGrid)
     QTest::keyClick(tv(), Qt::Key_Down);
     EXPECT_EQ(tv()->textCursor().block().blockNumber(), 2);
 }
-

@@ -1,6 +1,5 @@
 #include "EditorViewFixture.h"
 
-
 TEST_F(EditorViewTest, HiddenMarkersTakeNoWidthAndSourceModeShowsThem)
 {
     view->loadText("a **bold** b\nnext line");
@@ -39,8 +38,7 @@ TEST_F(EditorViewTest, UndoAfterStylingRestoresTextAndModifiedFlag)
     EXPECT_TRUE(tv()->document()->isModified());
     EXPECT_TRUE(StyledBlocks::isConcealedAt(tv()->document()->firstBlock(), 6) == false
                 || tv()->selectedRange().location == 11);
-    while (tv()->document()->isUndoAvailable())
-        tv()->undo();
+    while (tv()->document()->isUndoAvailable()) tv()->undo();
     EXPECT_EQ(view->text(), "hello\n");
     EXPECT_EQ(tv()->document()->toPlainText(), "hello\n");
     EXPECT_FALSE(tv()->document()->isModified());
@@ -103,7 +101,8 @@ TEST_F(EditorViewTest, NoLineStraddlesAPageAndIncrementalLayoutConverges)
     QString doc;
     for (int i = 0; i < 400; ++i)
         doc += QStringLiteral("# Heading %1\nSome **text** that is long enough to wrap over the line once it has "
-                              "a few more words in it, like this sentence does. %1\n\n").arg(i);
+                              "a few more words in it, like this sentence does. %1\n\n")
+                   .arg(i);
     view->loadText(doc);
     layout()->finishLayout();
     ASSERT_GT(layout()->pageCount(), 5);
@@ -116,8 +115,7 @@ TEST_F(EditorViewTest, NoLineStraddlesAPageAndIncrementalLayoutConverges)
                 const QTextLine l = b.layout()->lineAt(i);
                 const double top = by + l.y();
                 const double page = std::floor(top / m.stride);
-                if (top + l.height() > page * m.stride + m.contentPerPage + 1e-6 || top < page * m.stride)
-                    ++straddling;
+                if (top + l.height() > page * m.stride + m.contentPerPage + 1e-6 || top < page * m.stride) ++straddling;
             }
         }
         return straddling;
@@ -186,7 +184,7 @@ TEST_F(EditorViewTest, ArrowKeysStepOverHiddenMarkers)
     EXPECT_EQ(tv()->selectedRange().location, 7);
     QTest::keyClick(tv(), Qt::Key_Right);
     EXPECT_EQ(tv()->selectedRange().location, 10); // past "**" and the space
-    tv()->setSelectedRange({9, 0}); // after the closing "**"
+    tv()->setSelectedRange({9, 0});                // after the closing "**"
     QTest::keyClick(tv(), Qt::Key_Left);
     EXPECT_EQ(tv()->selectedRange().location, 6);
     QTest::keyClick(tv(), Qt::Key_Left, Qt::ShiftModifier);
@@ -199,8 +197,7 @@ TEST_F(EditorViewTest, ArrowKeysStepOverHiddenMarkers)
         QTest::keyClick(tv(), Qt::Key_Right);
         xs.push_back(tv()->cursorRect().x());
     }
-    for (size_t i = 1; i < xs.size(); ++i)
-        EXPECT_NE(xs[i], xs[i - 1]) << i; // no press leaves the caret where it was
+    for (size_t i = 1; i < xs.size(); ++i) EXPECT_NE(xs[i], xs[i - 1]) << i; // no press leaves the caret where it was
 
     // Word steps too: one press takes the caret past a hidden link target.
     view->loadText("see [link](http://x.y) gh\nx");
@@ -221,8 +218,7 @@ TEST_F(EditorViewTest, CompositionKeepsTheStyling)
     QApplication::sendEvent(tv(), &preedit);
     const QTextBlock b = tv()->document()->firstBlock();
     bool concealed = false;
-    for (const auto& r : b.layout()->formats())
-        concealed |= r.start == 0 && StyledBlocks::isConcealed(r.format);
+    for (const auto& r : b.layout()->formats()) concealed |= r.start == 0 && StyledBlocks::isConcealed(r.format);
     EXPECT_TRUE(concealed);
     QInputMethodEvent cancel;
     QApplication::sendEvent(tv(), &cancel);
@@ -325,17 +321,22 @@ TEST_F(EditorViewTest, DoubleClickInABandAsksForHeaderAndFooter)
 TEST_F(EditorViewTest, SettingsAreAppliedWhenTheyChange)
 {
     view->loadText("text");
-    setConfig([](EditorConfig& c) { c.showRuler = true; c.pageMargin = 96; c.appearanceMode = "dark"; });
+    setConfig([](EditorConfig& c) {
+        c.showRuler = true;
+        c.pageMargin = 96;
+        c.appearanceMode = "dark";
+    });
     EXPECT_TRUE(view->ruler()->isVisible());
     EXPECT_DOUBLE_EQ(layout()->textWidth(), 816 - 192);
     EXPECT_LT(layout()->colors().page.lightnessF(), 0.2);
     Settings::instance().setValue("editorShowMinimap", true);
     EXPECT_TRUE(view->minimap()->isVisible());
     if (const char* dirName = std::getenv("BW_SHOT_DIR")) {
-        QString doc = "# A heading\n\nSome **bold** and *italic* text with `code` and a [link](https://x.org). "
-                      "Another sentence follows here, long enough to wrap onto a second line of the page.\n\n"
-                      "> A quoted line\n\n- item one\n- [ ] task two\n1. first\n\n```cpp\nint main() { return 0; }\n```\n\n"
-                      "| Name | Qty |\n|------|----:|\n| apples | 3 |\n| pears | 10 |\n\n## Second level\n\n";
+        QString doc =
+            "# A heading\n\nSome **bold** and *italic* text with `code` and a [link](https://x.org). "
+            "Another sentence follows here, long enough to wrap onto a second line of the page.\n\n"
+            "> A quoted line\n\n- item one\n- [ ] task two\n1. first\n\n```cpp\nint main() { return 0; }\n```\n\n"
+            "| Name | Qty |\n|------|----:|\n| apples | 3 |\n| pears | 10 |\n\n## Second level\n\n";
         view->loadText(doc.repeated(12));
         setConfig([](EditorConfig& c) { c.appearanceMode = "light"; });
         view->grab().save(QString::fromLocal8Bit(dirName) + "/editor.png");
@@ -345,8 +346,7 @@ TEST_F(EditorViewTest, SettingsAreAppliedWhenTheyChange)
 TEST_F(EditorViewTest, TypewriterKeepsTheCaretLineCentredAndSettingsKeepTheSelection)
 {
     QString doc;
-    for (int i = 0; i < 300; ++i)
-        doc += QStringLiteral("line %1\n").arg(i);
+    for (int i = 0; i < 300; ++i) doc += QStringLiteral("line %1\n").arg(i);
     view->loadText(doc);
     layout()->finishLayout();
     tv()->setSelectedRange({3, 4});
@@ -375,12 +375,10 @@ TEST_F(EditorViewTest, DocumentEndsShowTheWholeFirstAndLastSheet)
     EXPECT_EQ(bar->value(), bar->minimum());
     // Page Down until the caret reaches the last line shows the last sheet's bottom too;
     // Page Up back to the first line shows the first sheet's top.
-    for (int i = 0; i < 100 && !tv()->textCursor().atEnd(); ++i)
-        QTest::keyClick(tv(), Qt::Key_PageDown);
+    for (int i = 0; i < 100 && !tv()->textCursor().atEnd(); ++i) QTest::keyClick(tv(), Qt::Key_PageDown);
     ASSERT_TRUE(tv()->textCursor().atEnd());
     EXPECT_EQ(bar->value(), bar->maximum());
-    for (int i = 0; i < 100 && !tv()->textCursor().atStart(); ++i)
-        QTest::keyClick(tv(), Qt::Key_PageUp);
+    for (int i = 0; i < 100 && !tv()->textCursor().atStart(); ++i) QTest::keyClick(tv(), Qt::Key_PageUp);
     ASSERT_TRUE(tv()->textCursor().atStart());
     EXPECT_EQ(bar->value(), bar->minimum());
 }
@@ -413,7 +411,8 @@ TEST_F(EditorViewTest, EmojiAndWikiLinkCompletionOpenWhileTyping)
     QTest::keyClicks(tv(), "pp");
     QApplication::processEvents();
     ASSERT_TRUE(tv()->completion()->completer()->popup()->isVisible());
-    EXPECT_EQ(tv()->completion()->completer()->completionModel()->index(0, 0).data().toString(), QString::fromUtf8("🍎"));
+    EXPECT_EQ(tv()->completion()->completer()->completionModel()->index(0, 0).data().toString(),
+              QString::fromUtf8("🍎"));
     QTest::keyClick(tv()->completion()->completer()->popup(), Qt::Key_Return);
     EXPECT_EQ(view->text(), QString::fromUtf8("🍎"));
 
@@ -488,13 +487,13 @@ TEST_F(EditorViewTest, FocusModeRestylesOnlyWhereTheDimmingChanges)
     QString doc;
     for (int i = 0; i < 12; ++i)
         doc += QStringLiteral("# Part %1\n\nSome **bold** text and a [link](https://x.org) here.\n"
-                              "- item\n- item two\n\n```\ncode %1\n```\n\n| a | b |\n|---|---|\n| 1 | 2 |\n\n").arg(i);
+                              "- item\n- item two\n\n```\ncode %1\n```\n\n| a | b |\n|---|---|\n| 1 | 2 |\n\n")
+                   .arg(i);
     view->loadText(doc);
     setConfig([](EditorConfig& c) { c.focusMode = true; });
     auto looks = [&] {
         QList<QList<QTextLayout::FormatRange>> formats;
-        for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next())
-            formats.append(b.layout()->formats());
+        for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next()) formats.append(b.layout()->formats());
         return formats;
     };
     auto sameAsFullRestyle = [&] {
@@ -529,14 +528,15 @@ TEST_F(EditorViewTest, ContinuousSpellCheckingUnderlinesWhenOn)
     tv()->setSelectedRange({16, 0});
     auto underlined = [&] {
         for (const auto& r : tv()->document()->firstBlock().layout()->formats())
-            if (r.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
-                return r.start == 2 && r.length == 6;
+            if (r.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline) return r.start == 2 && r.length == 6;
         return false;
     };
     EXPECT_FALSE(underlined());
-    setConfig([](EditorConfig& c) { c.spellCheck = true; c.spellLanguage = "en_US"; });
-    if (!SpellChecker::shared().isAvailable())
-        GTEST_SKIP() << "no dictionary";
+    setConfig([](EditorConfig& c) {
+        c.spellCheck = true;
+        c.spellLanguage = "en_US";
+    });
+    if (!SpellChecker::shared().isAvailable()) GTEST_SKIP() << "no dictionary";
     EXPECT_TRUE(underlined());
     EXPECT_EQ(view->text(), "A wrongg word\nnext");
     EXPECT_FALSE(tv()->document()->isModified());

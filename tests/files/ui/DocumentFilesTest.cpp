@@ -3,13 +3,13 @@
 #include "app/ui/AppShell.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "platform/PrefKey.h"
 #include "files/FileBrowserModel.h"
 #include "files/SessionStore.h"
 #include "files/ui/DocumentFiles.h"
 #include "files/ui/FileBrowserSidebar.h"
 #include "files/ui/VersionHistoryView.h"
 #include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
 
 #include <QApplication>
 #include <QTest>
@@ -25,7 +25,9 @@ protected:
         auto& dc = DocumentController::instance();
         dc.setAutosaveStore(AutosaveStore(path("Autosave")));
         dc.prompts().alert = [this](QWidget*, const QString& m, const QString& d) { alerts << m + " " + d; };
-        dc.prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) { answer(DocumentController::SaveChoice::DontSave); };
+        dc.prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) {
+            answer(DocumentController::SaveChoice::DontSave);
+        };
     }
     void TearDown() override
     {

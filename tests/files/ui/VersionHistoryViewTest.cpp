@@ -13,9 +13,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBlock>
 #include <QToolButton>
-#include <QTest>
 #include <QTreeWidget>
 
 namespace {

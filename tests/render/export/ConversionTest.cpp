@@ -18,9 +18,10 @@ TEST(ExportConversion, ImagesLoadOnlyFromRegularFilesInsideTheDocumentFolder)
     writeFile(root.filePath("outside.png"), solidPng(Qt::blue));
     ASSERT_EQ(::symlink("/dev/zero", QFile::encodeName(root.filePath("doc/device.png")).constData()), 0);
     ASSERT_EQ(::symlink("../outside.png", QFile::encodeName(root.filePath("doc/escape.png")).constData()), 0);
-    const QString page = QStringLiteral("<p><img src=\"inside.png\"><img src=\"../outside.png\"><img src=\"device.png\">"
-                                        "<img src=\"escape.png\"><img src=\"%1\"></p>")
-                             .arg(QUrl::fromLocalFile(root.filePath("outside.png")).toString());
+    const QString page =
+        QStringLiteral("<p><img src=\"inside.png\"><img src=\"../outside.png\"><img src=\"device.png\">"
+                       "<img src=\"escape.png\"><img src=\"%1\"></p>")
+            .arg(QUrl::fromLocalFile(root.filePath("outside.png")).toString());
     auto doc = RichText::textDocument(page, root.filePath("doc"));
     int images = 0;
     for (const RichBlock& b : RichText::blocks(*doc))

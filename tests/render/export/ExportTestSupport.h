@@ -5,11 +5,11 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QImage>
 #include <QPdfDocument>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -39,8 +39,7 @@ struct ScopedSettings {
 
 // Runs the event loop until `done` holds or `ms` pass. A real event loop, not repeated
 // processEvents calls: the web engine's work is driven by the loop's timers.
-template <typename F>
-bool waitFor(F done, int ms = 30000)
+template <typename F> bool waitFor(F done, int ms = 30000)
 {
     QElapsedTimer clock;
     clock.start();
@@ -78,8 +77,8 @@ inline bool hasColor(const QImage& image, const QColor& color)
     for (int y = 0; y < rgb.height(); ++y)
         for (int x = 0; x < rgb.width(); ++x) {
             const QColor c = rgb.pixelColor(x, y);
-            if (std::abs(c.red() - color.red()) < 40 && std::abs(c.green() - color.green()) < 40 &&
-                std::abs(c.blue() - color.blue()) < 40)
+            if (std::abs(c.red() - color.red()) < 40 && std::abs(c.green() - color.green()) < 40
+                && std::abs(c.blue() - color.blue()) < 40)
                 return true;
         }
     return false;

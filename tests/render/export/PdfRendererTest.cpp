@@ -110,8 +110,10 @@ TEST(PaginatedPDFRenderer, AFailedPdfLeavesTheOldFileAndAPageOverTwoMegabytesSti
         done = true;
     });
     EXPECT_TRUE(waitFor([&] { return done; }));
-    if (oldTmp.isEmpty()) qunsetenv("TMPDIR");
-    else qputenv("TMPDIR", oldTmp);
+    if (oldTmp.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTmp);
     EXPECT_FALSE(ok);
     QFile f(target);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -136,7 +138,8 @@ TEST(PaginatedPDFRenderer, APageUnderTwoMegabytesWhoseEncodingIsLargerStillPrint
 {
     ScopedSettings settings;
     // 1.4 MB of page, more than 2 MiB once percent-encoded for setHtml.
-    const QString text = QStringLiteral("Before\n\n[After](https://example.org/%1)\n").arg(QString(700'000, QChar(0xE9)));
+    const QString text =
+        QStringLiteral("Before\n\n[After](https://example.org/%1)\n").arg(QString(700'000, QChar(0xE9)));
     EXPECT_FALSE(PaginatedPDFRenderer::fitsInline(PaginatedPDFRenderer::pdfPage({text, "t", {}, {}, {}}, {}).toUtf8()));
     PdfReader pdf(renderNow({text, QStringLiteral("t"), {}, {}, {}}));
     ASSERT_EQ(pdf.pages(), 1);
@@ -149,8 +152,8 @@ TEST(PaginatedPDFRenderer, MathAndDiagramsWaitABoundedTimeForTheirScripts)
     // Reachable or not (an offline machine), the scripts get a bounded time and the PDF is made.
     QElapsedTimer clock;
     clock.start();
-    PdfReader pdf(renderNow({QStringLiteral("Formula $$x^2$$\n\n```mermaid\ngraph TD; A-->B\n```\n"),
-                             QStringLiteral("t"), {}, {}, {}}));
+    PdfReader pdf(renderNow(
+        {QStringLiteral("Formula $$x^2$$\n\n```mermaid\ngraph TD; A-->B\n```\n"), QStringLiteral("t"), {}, {}, {}}));
     EXPECT_EQ(pdf.pages(), 1);
     EXPECT_LT(clock.elapsed(), PaginatedPDFRenderer::scriptWaitMs + 10000);
 }

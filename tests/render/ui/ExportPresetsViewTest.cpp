@@ -1,6 +1,6 @@
+#include "render/ui/ExportPresetsView.h"
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
-#include "render/ui/ExportPresetsView.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -71,7 +71,7 @@ TEST(ExportPresetsView, TwoSheetsNeverDropEachOthersEdits)
 {
     Settings::instance().remove("exportPresets");
     ExportPresetsView a(nullptr, nullptr), b(nullptr, nullptr);
-    button(a, "Add preset")->click(); // a: four presets
+    button(a, "Add preset")->click();      // a: four presets
     EXPECT_EQ(b.list().presets.size(), 4); // b followed a's save
     // b renames its selection (the first preset); a's added preset survives b's save.
     b.findChild<QLineEdit*>()->setText("");

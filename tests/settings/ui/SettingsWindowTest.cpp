@@ -3,18 +3,18 @@
 #include "platform/ui/Icons.h"
 
 #include <QAbstractButton>
-#include <QDirIterator>
-#include <QKeySequence>
 #include <QCoreApplication>
+#include <QDirIterator>
 #include <QFile>
+#include <QKeySequence>
 #include <QTabBar>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
 TEST(Icons, EverySymbolHasABundledFallbackThatLoads)
 {
-    for (const char* symbol : {"doc.text", "folder.badge.plus", "magnifyingglass", "sparkles", "tablecells",
-                               "no.such.symbol"}) {
+    for (const char* symbol :
+         {"doc.text", "folder.badge.plus", "magnifyingglass", "sparkles", "tablecells", "no.such.symbol"}) {
         const Icons::Entry e = Icons::entry(symbol);
         const QString path = QString(":/icons/%1.svg").arg(e.fallback);
         EXPECT_TRUE(QFile::exists(path)) << symbol;

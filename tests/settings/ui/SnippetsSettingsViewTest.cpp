@@ -1,7 +1,7 @@
+#include "settings/ui/SnippetsSettingsView.h"
 #include "platform/KeptAside.h"
 #include "platform/Settings.h"
 #include "settings/SnippetStore.h"
-#include "settings/ui/SnippetsSettingsView.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -36,5 +36,6 @@ TEST(SnippetsSettingsView, EditsAreStoredAndTheUsersUnreadableListIsKeptAside)
     EXPECT_EQ(SnippetStore::load().size(), 4);
     EXPECT_FALSE(SnippetStore::expansion("sig2"));
     // Ids are written in upper case.
-    EXPECT_TRUE(QRegularExpression(R"("id":"[0-9A-F-]{36}")").match(s.value(SnippetStore::kKey).toByteArray()).hasMatch());
+    EXPECT_TRUE(
+        QRegularExpression(R"("id":"[0-9A-F-]{36}")").match(s.value(SnippetStore::kKey).toByteArray()).hasMatch());
 }

@@ -19,14 +19,21 @@ namespace BatchExporter {
 
 namespace {
 
-QString tr(const char* s) { return QCoreApplication::translate("BatchExporter", s); }
+QString tr(const char* s)
+{
+    return QCoreApplication::translate("BatchExporter", s);
+}
 
 // One run over one folder: the plan, where it stands, and what it has written so far.
 class Run : public QObject {
 public:
     Run(const QString& folder, ExportFormat format, QWidget* window,
         std::function<void(const BatchExport::Report&)> done)
-        : m_folder(folder), m_format(format), m_window(window), m_hadWindow(window), m_done(std::move(done)),
+        : m_folder(folder),
+          m_format(format),
+          m_window(window),
+          m_hadWindow(window),
+          m_done(std::move(done)),
           m_css(Exporter::userCSS(std::nullopt))
     {
         const QStringList sources = BatchExport::markdownFiles(folder);
@@ -153,19 +160,20 @@ Hooks defaults()
     h.confirmReplace = [](QWidget* window, const QStringList& existing, std::function<void(bool)> done) {
         QStringList names;
         for (const QString& path : existing) names.append(QFileInfo(path).fileName());
-        auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(),
-                                    existing.size() == 1 ? tr("A file to be written already exists.")
-                                                         : tr("%1 files to be written already exist.")
-                                                               .arg(existing.size()),
-                                    QMessageBox::NoButton, window);
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(),
+                            existing.size() == 1 ? tr("A file to be written already exists.")
+                                                 : tr("%1 files to be written already exist.").arg(existing.size()),
+                            QMessageBox::NoButton, window);
         box->setInformativeText(tr("Replacing them overwrites their current contents:\n") + names.join(u'\n'));
         QPushButton* replace = box->addButton(tr("Replace"), QMessageBox::DestructiveRole);
         box->addButton(QMessageBox::Cancel);
         box->setDefaultButton(QMessageBox::Cancel);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
-        QObject::connect(box, &QMessageBox::finished, box,
-                         [box, replace, done = std::move(done)](int) { done(box->clickedButton() == static_cast<QAbstractButton*>(replace)); });
+        QObject::connect(box, &QMessageBox::finished, box, [box, replace, done = std::move(done)](int) {
+            done(box->clickedButton() == static_cast<QAbstractButton*>(replace));
+        });
         box->open();
     };
     h.report = [](QWidget* window, const BatchExport::ReportText& text) {

@@ -27,8 +27,7 @@ void exportFolder(const QString& folder, ExportFormat format, QWidget* window,
 struct Hooks {
     std::function<void(QWidget* window, std::function<void(const QString& folder)> done)> chooseFolder;
     // Outputs that already exist: `done(true)` replaces them, `done(false)` cancels the run.
-    std::function<void(QWidget* window, const QStringList& existing, std::function<void(bool)> done)>
-        confirmReplace;
+    std::function<void(QWidget* window, const QStringList& existing, std::function<void(bool)> done)> confirmReplace;
     std::function<void(QWidget* window, const BatchExport::ReportText& text)> report;
 };
 Hooks& hooks();

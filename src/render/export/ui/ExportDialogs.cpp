@@ -40,8 +40,8 @@ ExportDialogs::Hooks ExportDialogs::defaults()
         dialog->open();
     };
     h.alert = [](QWidget* window, const QString& message, const QString& detail) {
-        auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), message,
-                                    QMessageBox::Ok, window);
+        auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), message, QMessageBox::Ok,
+                                    window);
         box->setInformativeText(detail);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);

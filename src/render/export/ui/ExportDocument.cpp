@@ -17,7 +17,10 @@
 
 namespace {
 
-QString tr(const char* s) { return QCoreApplication::translate("Exporter", s); }
+QString tr(const char* s)
+{
+    return QCoreApplication::translate("Exporter", s);
+}
 
 void alert(const QPointer<QWidget>& window, bool hadWindow, const QString& message, const QString& detail)
 {
@@ -53,19 +56,17 @@ void Exporter::exportDocument(ExportFormat format, const QString& markdown, QWid
     }
 
     if (format == ExportFormat::pdf) {
-        ExportDialogs::hooks().chooseSavePath(
-            window, fileName, baseDir, format,
-            [=](const QString& path) {
-                if (path.isEmpty()) return;
-                // The file is written even when the window closes meanwhile: the user asked for it.
-                PrintController::writePDF({markdown, name, baseDir, themeCSS, css}, path, nullptr,
-                                          [=, busy = BusyCursor::start()](bool ok, const QString& error) {
-                                              if (ok) return;
-                                              alert(guard, hadWindow,
-                                                    tr("The document “%1” could not be exported as PDF.").arg(name),
-                                                    failure(path, error));
-                                          });
-            });
+        ExportDialogs::hooks().chooseSavePath(window, fileName, baseDir, format, [=](const QString& path) {
+            if (path.isEmpty()) return;
+            // The file is written even when the window closes meanwhile: the user asked for it.
+            PrintController::writePDF({markdown, name, baseDir, themeCSS, css}, path, nullptr,
+                                      [=, busy = BusyCursor::start()](bool ok, const QString& error) {
+                                          if (ok) return;
+                                          alert(guard, hadWindow,
+                                                tr("The document “%1” could not be exported as PDF.").arg(name),
+                                                failure(path, error));
+                                      });
+        });
         return;
     }
 
@@ -80,18 +81,19 @@ void Exporter::exportDocument(ExportFormat format, const QString& markdown, QWid
             alert(guard, hadWindow, tr("The document “%1” could not be converted.").arg(name), error);
             return;
         }
-        ExportDialogs::hooks().chooseSavePath(guard, fileName, baseDir, format, [=, data = *bytes](const QString& path) {
-            if (path.isEmpty()) return;
-            QSaveFile file(path);
-            if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-                alert(guard, hadWindow, tr("The document “%1” could not be exported.").arg(name),
-                      failure(path, file.errorString()));
-        });
+        ExportDialogs::hooks().chooseSavePath(
+            guard, fileName, baseDir, format, [=, data = *bytes](const QString& path) {
+                if (path.isEmpty()) return;
+                QSaveFile file(path);
+                if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+                    alert(guard, hadWindow, tr("The document “%1” could not be exported.").arg(name),
+                          failure(path, file.errorString()));
+            });
     });
-    watcher->setFuture(QtConcurrent::run([=, convert = ExportDialogs::hooks().convert]()
-                                             -> std::pair<std::optional<QByteArray>, QString> {
-        QString error;
-        std::optional<QByteArray> bytes = convert(format, markdown, name, baseDir, themeCSS, css, &error);
-        return {bytes, error};
-    }));
+    watcher->setFuture(QtConcurrent::run(
+        [=, convert = ExportDialogs::hooks().convert]() -> std::pair<std::optional<QByteArray>, QString> {
+            QString error;
+            std::optional<QByteArray> bytes = convert(format, markdown, name, baseDir, themeCSS, css, &error);
+            return {bytes, error};
+        }));
 }

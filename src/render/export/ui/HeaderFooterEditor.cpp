@@ -25,10 +25,10 @@ QFont scaled(QFont f, double factor, bool bold = false)
 } // namespace
 
 HeaderFooterEditor::HeaderFooterEditor(std::function<void()> onDone, QWidget* parent)
-    : QDialog(parent)
-    , m_onDone(std::move(onDone))
-    , m_header(new QLineEdit(this))
-    , m_footer(new QLineEdit(this))
+    : QDialog(parent),
+      m_onDone(std::move(onDone)),
+      m_header(new QLineEdit(this)),
+      m_footer(new QLineEdit(this))
 {
     setWindowTitle(tr("Page Header & Footer"));
     auto* column = new QVBoxLayout(this);

@@ -3,18 +3,18 @@
 #include <QBuffer>
 #include <QFutureWatcher>
 #include <QImage>
-#include <QtConcurrent/QtConcurrentRun>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 PrintJob::PrintJob(const QByteArray& pdf, QObject* parent)
-    : QObject(parent)
-    , m_bytes(pdf)
-    , m_buffer(std::make_unique<QBuffer>(&m_bytes))
-    , m_doc(std::make_unique<QPdfDocument>())
+    : QObject(parent),
+      m_bytes(pdf),
+      m_buffer(std::make_unique<QBuffer>(&m_bytes)),
+      m_doc(std::make_unique<QPdfDocument>())
 {
     m_buffer->open(QIODevice::ReadOnly);
     m_doc->load(m_buffer.get());
@@ -56,8 +56,7 @@ namespace {
 struct PageRenderer {
     explicit PageRenderer(QByteArray pdf)
         : bytes(std::move(pdf))
-    {
-    }
+    {}
     QImage render(int page, QSize pixels)
     {
         if (!doc) {
@@ -99,10 +98,8 @@ void PrintJob::printNext()
         drawPage(image, pagePoints);
     });
     // One page at a time: the next starts only after this one is drawn.
-    watcher->setFuture(QtConcurrent::run(
-        [renderer = std::static_pointer_cast<PageRenderer>(m_renderer), page = m_next, pixels] {
-            return renderer->render(page, pixels);
-        }));
+    watcher->setFuture(QtConcurrent::run([renderer = std::static_pointer_cast<PageRenderer>(m_renderer), page = m_next,
+                                          pixels] { return renderer->render(page, pixels); }));
 }
 
 void PrintJob::drawPage(const QImage& image, QSizeF pagePoints)

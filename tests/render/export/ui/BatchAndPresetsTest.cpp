@@ -1,14 +1,14 @@
 #include "../ExportTestSupport.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "platform/PrefKey.h"
 #include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
+#include "render/Exporter.h"
 #include "render/export/ui/BatchExporter.h"
 #include "render/export/ui/ExportDialogs.h"
 #include "render/ui/ExportPresetsView.h"
-#include "render/Exporter.h"
 #include "settings/ui/SettingsWindow.h"
 
 #include <QApplication>

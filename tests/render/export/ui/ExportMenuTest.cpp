@@ -2,8 +2,8 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/MenuServices.h"
-#include "platform/PrefKey.h"
 #include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
 #include "render/export/PrintController.h"
 #include "render/export/ui/ExportDialogs.h"
 #include "render/export/ui/HeaderFooterEditor.h"
@@ -89,8 +89,7 @@ TEST_F(ExportMenuTest, EachFileFormatItemWritesItsFileUnderTheDocumentsOwnName)
     QMenu* menu = exportMenu();
     ASSERT_TRUE(menu);
     const QStringList titles{"As HTML…", "As PDF…", "As Word…", "As OpenDocument…", "As Rich Text…"};
-    const QStringList names{"v1.2 notes.html", "v1.2 notes.pdf", "v1.2 notes.docx", "v1.2 notes.odt",
-                            "v1.2 notes.rtf"};
+    const QStringList names{"v1.2 notes.html", "v1.2 notes.pdf", "v1.2 notes.docx", "v1.2 notes.odt", "v1.2 notes.rtf"};
     for (const QString& t : titles) {
         QAction* a = item(t, menu);
         ASSERT_TRUE(a) << t.toStdString();
@@ -152,7 +151,8 @@ TEST_F(ExportMenuTest, CopyAsHtmlHeaderFooterAndPrintItems)
     EXPECT_EQ(PrintController::sharedPrinter().outputFileName(), dir.filePath("v1.2 notes.pdf"));
     EXPECT_TRUE(PrintController::sharedPrinter().fullPage());
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(&MenuServices::printer(), &PrintController::sharedPrinter()) << "Page Setup edits the printer printing uses";
+    EXPECT_EQ(&MenuServices::printer(), &PrintController::sharedPrinter())
+        << "Page Setup edits the printer printing uses";
     dialog->reject();
     PrintController::sharedPrinter().setOutputFileName(QString());
 }

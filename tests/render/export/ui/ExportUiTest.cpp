@@ -105,8 +105,10 @@ TEST(ExportDocument, AFailedPdfAlertsAndACancelledPanelWritesNothing)
     qputenv("TMPDIR", QFile::encodeName(writeFile(dir.filePath("not-a-folder"), "x")));
     Exporter::exportDocument(ExportFormat::pdf, QString(2'200'000, u'x'), nullptr, "n", dir.path(), {}, std::nullopt);
     const bool alerted = waitFor([&] { return !dialogs.alerts.isEmpty(); });
-    if (oldTmp.isEmpty()) qunsetenv("TMPDIR");
-    else qputenv("TMPDIR", oldTmp);
+    if (oldTmp.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTmp);
     ASSERT_TRUE(alerted);
     EXPECT_TRUE(dialogs.alerts.first().contains("old.pdf"));
     EXPECT_EQ(readAll(target), "old");
