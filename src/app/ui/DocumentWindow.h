@@ -115,6 +115,8 @@ private:
     // text is safe: written, replaced by the file's text, or saved under another name;
     // Failed with the error when a write failed or was not allowed.
     void writeInPlace(Ask ask, Outcome done);
+    // Writes the text over its file now, keeping it aside when that fails.
+    void writeInPlaceNow(const Outcome& done);
     // Wraps a continuation so that it runs only while this window exists.
     template <typename F> auto whileAlive(F f) const
     {

@@ -175,19 +175,11 @@ void DocumentWindow::writeInPlace(Ask ask, Outcome done)
         using Choice = DocumentController::ExternalChangeChoice;
         prompts.resolveExternalChange(
             this, displayName(), deleted, whileAlive([this, ask, deleted, done](Choice choice) {
-                QString error;
                 switch (choice) {
-                case Choice::KeepMine:
-                    if (!writeFile(filePath(), &error)) {
-                        keepAsideAfterFailedWrite();
-                        done(SaveOutcome::Failed, error);
-                        return;
-                    }
-                    Q_EMIT m_events->saved(filePath());
-                    done(SaveOutcome::Saved, {});
-                    return;
+                case Choice::KeepMine: writeInPlaceNow(done); return;
                 case Choice::Reload:
                     if (!deleted) {
+                        QString error;
                         const bool ok = reloadFromDisk(&error);
                         done(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
                         return;
@@ -210,6 +202,11 @@ void DocumentWindow::writeInPlace(Ask ask, Outcome done)
             }));
         return;
     }
+    writeInPlaceNow(done);
+}
+
+void DocumentWindow::writeInPlaceNow(const Outcome& done)
+{
     QString error;
     if (!writeFile(filePath(), &error)) {
         keepAsideAfterFailedWrite();

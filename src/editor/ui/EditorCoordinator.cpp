@@ -147,6 +147,11 @@ TextRange EditorCoordinator::styleWindow(std::optional<TextRange> window)
 {
     const TextRange scope = m_styler.highlight(m_storage, window);
     m_focusShown = m_styler.theme.focusMode ? clampToText(m_styler.theme.focusRange) : TextRange::notFound();
+    return mirrorToView(scope);
+}
+
+TextRange EditorCoordinator::mirrorToView(TextRange scope)
+{
     // Some passes write beyond the scope (directives, focus dimming): mirror those too,
     // in whole lines, since a block's formats are replaced as a whole.
     const TextRange touched = m_storage.takeChangedAttributesRange();
@@ -169,13 +174,7 @@ void EditorCoordinator::styleSlice(int units)
     const int from = m_unstyledFrom;
     prepare();
     const TextRange scope = m_styler.highlight(m_storage, TextRange(from, std::min(units, n - from)));
-    const TextRange touched = m_storage.takeChangedAttributesRange();
-    const TextRange mirror =
-        TextUtil::lineRange(text(), clampToText(scope).united(touched.isNotFound() ? scope : clampToText(touched)));
-    StyleResult result =
-        m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale, m_view->gridUnit());
-    if (m_config && m_config->spellCheck) addSpellingMarks(result, mirror);
-    StyledBlocks::apply(m_view->document(), result);
+    mirrorToView(scope);
     m_unstyledFrom = std::max(scope.end(), from + 1) < n ? std::max(scope.end(), from + 1) : -1;
     if (m_unstyledFrom >= 0) m_sliceTimer->start();
 }

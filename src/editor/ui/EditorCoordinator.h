@@ -68,6 +68,9 @@ private:
     void addSpellingMarks(StyleResult& result, TextRange range);
     // Styles about `units` of the text not styled yet after a large change.
     void styleSlice(int units);
+    // Hands the styled attributes of `scope` (and whatever the passes wrote beyond it) to the
+    // view's blocks, in whole lines; returns the lines handed over.
+    TextRange mirrorToView(TextRange scope);
     // Styles `window` (everything when none) and applies the result to the document.
     TextRange styleWindow(std::optional<TextRange> window);
 

@@ -59,6 +59,14 @@ QToolButton* imageButton(const QString& symbol, const QString& label, QWidget* p
 
 } // namespace
 
+// A row: the format's symbol, the name, and below it the format and theme titles.
+void ExportPresetsView::showRow(QListWidgetItem* item, const ExportPreset& p)
+{
+    item->setIcon(Icons::icon(formatSymbol(ExportFormats::fromId(p.formatID))));
+    item->setText(p.name + u'\n' + formatTitle(p.formatID) + QStringLiteral(" \u00B7 ")
+                  + ExportThemes::titleFor(p.themeID));
+}
+
 QString ExportPresetsView::formatTitle(const QString& formatID)
 {
     switch (ExportFormats::fromId(formatID)) {
@@ -210,12 +218,8 @@ void ExportPresetsView::change(const std::function<void(ExportPresetList&)>& cha
         showList();
     } else {
         // A field edit: only the row texts change; the form keeps the caret where it is.
-        for (int i = 0; i < m_list.presets.size() && i < m_rows->count(); ++i) {
-            const ExportPreset& p = m_list.presets[i];
-            m_rows->item(i)->setText(p.name + u'\n' + formatTitle(p.formatID) + QStringLiteral(" \u00B7 ")
-                                     + ExportThemes::titleFor(p.themeID));
-            m_rows->item(i)->setIcon(Icons::icon(formatSymbol(ExportFormats::fromId(p.formatID))));
-        }
+        for (int i = 0; i < m_list.presets.size() && i < m_rows->count(); ++i)
+            showRow(m_rows->item(i), m_list.presets[i]);
     }
 }
 
@@ -237,10 +241,8 @@ void ExportPresetsView::showList()
     m_showing = true;
     m_rows->clear();
     for (const ExportPreset& p : m_list.presets) {
-        auto* item = new QListWidgetItem(Icons::icon(formatSymbol(ExportFormats::fromId(p.formatID))),
-                                         p.name + u'\n' + formatTitle(p.formatID) + QStringLiteral(" \u00B7 ")
-                                             + ExportThemes::titleFor(p.themeID),
-                                         m_rows);
+        auto* item = new QListWidgetItem(m_rows);
+        showRow(item, p);
         item->setData(Qt::UserRole, p.id);
     }
     if (const auto i = m_list.selectedIndex()) m_rows->setCurrentRow(*i);

@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
@@ -39,6 +40,7 @@ private:
     void save();
     void reloadFromStore();
     void showList();
+    static void showRow(QListWidgetItem* item, const ExportPreset& p);
     void showSelection();
     void finish();
     void exportSelected();
