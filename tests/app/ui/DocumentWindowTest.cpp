@@ -1,4 +1,5 @@
 #include "app/ui/DocumentWindow.h"
+#include "AppTestSupport.h"
 #include "app/TemplateStore.h"
 #include "app/ui/DocumentController.h"
 #include "editor/EditorController.h"
@@ -44,10 +45,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        Settings::useFile(dir.filePath("settings.ini"));
-        PrefKey::registerAll(Settings::instance());
+        useOwnSettingsAndAutosave(dir);
         auto& dc = DocumentController::instance();
-        dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
         auto& p = dc.prompts();
         p.alert = [this](QWidget*, const QString& message, const QString& detail) { alerts << message + " " + detail; };
         // The prompts answer at once, as a user answering a window-modal sheet would later.

@@ -1,3 +1,4 @@
+#include "AppTestSupport.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/MenuServices.h"
@@ -49,9 +50,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        Settings::useFile(dir.filePath("settings.ini"));
-        PrefKey::registerAll(Settings::instance());
-        DocumentController::instance().setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
+        useOwnSettingsAndAutosave(dir);
         // Each test starts without export services and installs those it needs (start-up
         // installs the real ones).
         saved = MenuServices::exports();

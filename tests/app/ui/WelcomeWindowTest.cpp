@@ -1,4 +1,5 @@
 #include "app/ui/WelcomeWindow.h"
+#include "AppTestSupport.h"
 #include "app/TemplateStore.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
@@ -23,10 +24,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        Settings::useFile(dir.filePath("settings.ini"));
-        PrefKey::registerAll(Settings::instance());
+        useOwnSettingsAndAutosave(dir);
         auto& dc = DocumentController::instance();
-        dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
         dc.prompts().alert = [this](QWidget*, const QString& message, const QString&) { alerts << message; };
         dc.prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) {
             answer(DocumentController::SaveChoice::DontSave);

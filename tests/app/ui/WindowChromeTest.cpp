@@ -1,3 +1,4 @@
+#include "AppTestSupport.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/OutlineSidebar.h"
@@ -26,9 +27,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        Settings::useFile(dir.filePath("settings.ini"));
-        PrefKey::registerAll(Settings::instance());
-        DocumentController::instance().setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
+        useOwnSettingsAndAutosave(dir);
         DocumentController::instance().prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) {
             answer(DocumentController::SaveChoice::DontSave);
         };

@@ -1,3 +1,4 @@
+#include "AppTestSupport.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "editor/ui/EditorHost.h"
@@ -31,10 +32,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        Settings::useFile(dir.filePath("settings.ini"));
-        PrefKey::registerAll(Settings::instance());
+        useOwnSettingsAndAutosave(dir);
         auto& dc = DocumentController::instance();
-        dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
         dc.prompts().alert = [this](QWidget*, const QString& message, const QString&) { alerts << message; };
         dc.prompts().askSaveChanges = [this](QWidget* w, const QString&, std::function<void(Choice)> answer) {
             questions.append({w, std::move(answer)});

@@ -1,4 +1,5 @@
 #include "../ExportTestSupport.h"
+#include "app/ui/AppTestSupport.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/MenuServices.h"
@@ -24,9 +25,7 @@ class ExportMenuTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Settings::useFile(dir.filePath("settings.ini"));
-        PrefKey::registerAll(Settings::instance());
-        DocumentController::instance().setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
+        useOwnSettingsAndAutosave(dir);
         saved = ExportDialogs::hooks();
         ExportDialogs::hooks().chooseSavePath = [this](QWidget* w, const QString& name, const QString& folder,
                                                        ExportFormat, std::function<void(const QString&)> done) {
