@@ -35,8 +35,8 @@ int tableModelShift(const AttributedText& storage, int index)
         start = before.location;
     }
     // Its first row is the first line there that is no alignment row.
-    const QStringView text(storage.string());
-    while (start < text.size()) {
+    while (start < storage.length()) {
+        const QStringView text = storage.textUpTo(storage.lineEndFrom(start));
         const TextRange line = TextUtil::lineRange(text, start);
         const TextRange content = TextUtil::lineContentRange(text, TextRange(start, 0));
         if (!TableStyling::isSeparatorLine(text.mid(content.location, content.length)) || line.end() <= start) break;

@@ -82,8 +82,23 @@ public:
     AttributedText();
     explicit AttributedText(const QString& text, const TextAttributes& attributes = {});
 
-    const QString& string() const { return m_text; }
+    // The whole text as one string. The characters sit in a gap buffer (edits near the
+    // last one move only the characters between them), so this closes the gap first:
+    // O(length) after an edit in the middle. Keystroke paths read through textUpTo().
+    const QString& string() const;
     int length() const { return m_len; }
+
+    // A view of the whole text (length() units, absolute positions) that holds the right
+    // characters over [0, max(p, earlier calls' p)) until the next edit; beyond that it
+    // may show anything. Costs the distance from the last edit to `p`, not the length.
+    QStringView textUpTo(int p) const;
+    // Reading without moving anything: one character, a search for one character
+    // (-1 when absent), and the position just after the `lines`-th line break at or
+    // after `pos` (a CR LF counts once; length() when the text ends first).
+    QChar charAt(int index) const { return m_text.at(index < m_gapAt ? index : index + m_gap); }
+    int indexOf(QChar c, int from) const;
+    int lastIndexOf(QChar c, int from, int floor = 0) const;
+    int lineEndFrom(int pos, int lines = 1) const;
 
     // Replaces the whole text; every character gets `attributes`.
     void setText(const QString& text, const TextAttributes& attributes = {});
@@ -179,7 +194,14 @@ private:
     TextRange clamp(TextRange r) const;
     static Attrs share(const TextAttributes& a) { return std::make_shared<const TextAttributes>(a); }
 
-    QString m_text;
+    void moveTextGap(int to) const;
+    void replaceInGap(int a, int removed, QStringView replacement);
+
+    // The text: m_len characters with a gap of m_gap unused ones at m_gapAt (no gap:
+    // m_text is exactly the text).
+    mutable QString m_text;
+    mutable int m_gapAt = 0;
+    mutable int m_gap = 0;
     int m_len = 0;
     std::vector<Run> m_runs;
     std::size_t m_gapBegin = 0, m_gapEnd = 0;

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -61,6 +62,18 @@ TextRange group(const QRegularExpressionMatch& m, int n, int offset)
     const qsizetype s = m.capturedStart(n);
     if (s < 0) return TextRange::notFound();
     return {int(s) + offset, int(m.capturedLength(n))};
+}
+
+// How many lines past the scope's end the scope rules and the passes may read (the
+// line below, a blank line, the row after it and the line after that row).
+constexpr int scopeReadAheadLines = 6;
+
+// The fences (sorted, disjoint) from the first one ending after `pos` on.
+std::span<const FenceMatch> fencesFrom(const QList<FenceMatch>& fences, int pos)
+{
+    const auto it = std::upper_bound(fences.begin(), fences.end(), pos,
+                                     [](int p, const FenceMatch& f) { return p < f.range.end(); });
+    return {it, fences.end()};
 }
 
 bool usable(TextRange r)
@@ -317,18 +330,29 @@ void MarkdownStyler::preparePaint()
 TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextRange> window,
                                     const QList<FenceMatch>* fences)
 {
-    const QString& S = storage.string();
-    const QStringView ns(S);
     const int L = storage.length();
     const Patterns& re = patterns();
+    const bool windowed = window && (!theme.focusMode || focusWindowed);
 
     // Restyling also covers every block whose fence status the edits changed, which
     // reaches beyond the edited lines when a fence line is typed or broken.
     TextRange fenceChange;
     const QList<FenceMatch>& fm = fences ? *fences : cachedFences(storage, &fenceChange);
+    // The text is read through a view that is right up to `readTo`: everything before
+    // the edit and a few lines after it, so that an edit in the middle of a long text
+    // moves only the characters between it and the scope's end, not the rest.
+    int readTo = L;
+    if (windowed) {
+        const TextRange w = fenceChange.isNotFound() ? *window : window->united(fenceChange);
+        readTo = storage.lineEndFrom(std::max(w.end(), 0), scopeReadAheadLines + 2);
+    }
+    QStringView ns = storage.textUpTo(readTo);
     TextRange scope(0, L);
-    if (window && (!theme.focusMode || focusWindowed)) {
-        scope = styleScope(fenceChange.isNotFound() ? *window : window->united(fenceChange), *window, ns, fm);
+    // What the kept code tokens of large blocks changed: learnt once (the tokens are
+    // brought up to date as they are asked), so a second decision starts from it.
+    TextRange tokenChange = fenceChange;
+    for (bool readEnough = !windowed; !readEnough;) {
+        scope = styleScope(tokenChange.isNotFound() ? *window : window->united(tokenChange), *window, ns, fm);
         // A grid that reaches out of the scope (its rows joined across a blank line
         // that no longer stands between two rows) is restyled whole: left alone, its
         // stale model would go on drawing rows the text no longer has.
@@ -339,7 +363,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         // comment or string opened or closed runs on below the edit) the scope follows.
         for (bool grew = true; grew;) {
             grew = false;
-            for (const FenceMatch& f : fm) {
+            for (const FenceMatch& f : fencesFrom(fm, scope.location)) {
                 if (f.range.location >= scope.end()) break;
                 if (!f.range.intersects(scope) || f.content.length <= wholeFenceLimit
                     || (scope.location <= f.range.location && scope.end() >= f.range.end()))
@@ -348,12 +372,28 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
                 if (language.isEmpty()) continue;
                 TextRange changed;
                 fenceTokens(storage, f, language, &changed);
+                if (!changed.isNotFound())
+                    tokenChange = tokenChange.isNotFound() ? changed : tokenChange.united(changed);
                 if (!changed.isNotFound() && (changed.location < scope.location || changed.end() > scope.end())) {
                     scope = styleScope(scope.united(changed), *window, ns, fm);
                     grew = true;
                     break;
                 }
             }
+        }
+        // The scope rules and the passes read a few lines past the scope's end: when
+        // those lie beyond what the view holds, the scope was decided on stale text.
+        // Read further and decide again.
+        int need = storage.lineEndFrom(scope.end(), scopeReadAheadLines);
+        // A block's language is read from its opening line, which runs to a line feed.
+        for (const FenceMatch& f : fencesFrom(fm, scope.location)) {
+            if (f.range.location >= scope.end()) break;
+            if (f.range.intersects(scope)) need = std::max(need, std::min(f.content.location, L));
+        }
+        readEnough = need <= readTo;
+        if (!readEnough) {
+            readTo = std::min(L, std::max(need, 2 * readTo - std::max(0, window->location)));
+            ns = storage.textUpTo(readTo);
         }
     }
 
@@ -382,21 +422,23 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
     // A blank line right below the scope takes its alignment from the scope's last line
     // (a directive there, or one the edit removed): it goes back to the base paragraph,
     // and the directive pass below aligns it again if a directive still stands above it.
-    if (scope.end() < L && scope.end() > 0 && TextUtil::isLineTerminator(S[scope.end() - 1])) {
+    if (scope.end() < L && scope.end() > 0 && TextUtil::isLineTerminator(ns[scope.end() - 1])) {
         const TextRange below = TextUtil::lineRange(ns, scope.end());
         if (isBlankLine(ns.mid(below.location, below.length))) storage.addParagraphStyle(below, para);
     }
 
     // Fenced code blocks (a large one may lie partly outside the scope: only its part
     // inside is styled again).
-    for (const FenceMatch& f : fm) {
+    for (const FenceMatch& f : fencesFrom(fm, scope.location)) {
+        if (f.range.location >= scope.end()) break;
         if (!f.range.intersects(scope)) continue;
         styleMono(storage, f.range.intersection(scope), true);
-        const qsizetype firstLf = ns.mid(f.range.location, f.range.length).indexOf(u'\n');
-        if (firstLf >= 0) marker(storage, TextRange(f.range.location, int(firstLf) + 1), scope);
-        const qsizetype lastLf = ns.mid(f.range.location, f.range.length).lastIndexOf(u'\n');
-        if (lastLf >= 0)
-            marker(storage, TextRange(f.range.location + int(lastLf), f.range.length - int(lastLf)), scope);
+        // A large block's ends may lie far from the scope: found without moving the text.
+        const int firstLf = storage.indexOf(u'\n', f.range.location);
+        if (firstLf >= 0 && firstLf < f.range.end())
+            marker(storage, TextRange(f.range.location, firstLf + 1 - f.range.location), scope);
+        const int lastLf = storage.lastIndexOf(u'\n', f.range.end() - 1, f.range.location);
+        if (lastLf >= 0) marker(storage, TextRange(lastLf, f.range.end() - lastLf), scope);
         highlightFenceCode(storage, f, scope, ns);
     }
 
@@ -487,7 +529,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         QFont refFont = baseFont;
         if (baseFont.pointSizeF() > 0) refFont.setPointSizeF(baseFont.pointSizeF() * 0.72);
         pass(re.footnote, [&](const QRegularExpressionMatch& m, int off, TextRange whole) {
-            if (whole.end() < L && S[whole.end()] == u':') {
+            if (whole.end() < L && ns[whole.end()] == u':') {
                 colour(storage, TextRange(whole.location, whole.length + 1), Op::Marker, m_paint.marker);
                 return;
             }
@@ -539,9 +581,9 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         // Step over the directive's line break, whichever it is (CR LF counted
         // whole): "$" also matches before a lone CR or a line separator.
         int next = whole.end();
-        if (next + 1 < L && S[next] == u'\r' && S[next + 1] == u'\n')
+        if (next + 1 < L && ns[next] == u'\r' && ns[next + 1] == u'\n')
             next += 2;
-        else if (next < L && TextUtil::isLineTerminator(S[next]))
+        else if (next < L && TextUtil::isLineTerminator(ns[next]))
             next += 1;
         if (next >= L) return;
         const TextRange line = TextUtil::lineRange(ns, next);

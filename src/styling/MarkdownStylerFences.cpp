@@ -115,7 +115,6 @@ TextRange fenceDifference(const QList<FenceMatch>& before, const QList<FenceMatc
 
 const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& storage, TextRange* changed)
 {
-    const QString& s = storage.string();
     *changed = TextRange::notFound();
     std::optional<AttributedText::TextChange> change;
     const bool sameStorage = storage.identity() == m_fenceStorage;
@@ -124,9 +123,12 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
     else
         change = storage.textChangeSince(m_fenceRevision);
     if (!change) return m_fences;
-    const QList<FenceMatch> before = m_fences;
 
+    // Pairing every fence line anew reads the whole text; an edit that keeps the count
+    // of fence lines reads only the edited lines and the fence lines they hold.
+    QStringView s;
     if (change->whole) {
+        s = storage.string();
         m_ticks.clear();
         collectTicks(s, 0, int(s.size()), m_ticks);
     } else {
@@ -134,16 +136,36 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
         // edit touched are read again (from the edited line's start to the line that
         // holds the edit's end); the fence lines below keep their place, shifted.
         const int delta = change->newEnd - change->oldEnd;
-        const int lineStart = change->start > 0 ? int(QStringView(s).mid(0, change->start).lastIndexOf(u'\n')) + 1 : 0;
+        const int lfAfter = storage.indexOf(u'\n', change->newEnd);
+        s = storage.textUpTo(lfAfter < 0 ? storage.length() : lfAfter + 1);
+        const int lineStart = change->start > 0 ? storage.lastIndexOf(u'\n', change->start - 1) + 1 : 0;
         const auto lo = std::lower_bound(m_ticks.begin(), m_ticks.end(), lineStart);
         auto hi = std::upper_bound(lo, m_ticks.end(), change->oldEnd);
         // A fence line below the edit whose line began inside it (only blanks between
         // the edit's end and its backticks) was read again with the touched lines.
-        while (hi != m_ticks.end() && !QStringView(s).mid(change->newEnd, *hi + delta - change->newEnd).contains(u'\n'))
-            ++hi;
+        while (hi != m_ticks.end() && (lfAfter < 0 || lfAfter >= *hi + delta)) ++hi;
         std::vector<int> fresh;
         collectTicks(s, lineStart, change->newEnd, fresh);
         const size_t first = size_t(lo - m_ticks.begin());
+        if (fresh.empty() && lo == hi) {
+            // No fence line among the edited ones (most keystrokes): the pairing stands,
+            // the block around the edit grows by it and those below move, in place. No
+            // block changes its status, so nothing needs restyling for the fences' sake.
+            for (auto it = hi; it != m_ticks.end(); ++it) *it += delta;
+            for (qsizetype k = qsizetype(first / 2); k < m_fences.size(); ++k) {
+                FenceMatch& f = m_fences[k];
+                if (size_t(2 * k) >= first) {
+                    f.range.location += delta;
+                    f.content.location += delta;
+                } else {
+                    f.range.length += delta;
+                    f.content.length += delta;
+                }
+            }
+            m_fenceRevision = storage.textRevision();
+            return m_fences;
+        }
+        const QList<FenceMatch> before = m_fences;
         const bool sameCount = fresh.size() == size_t(hi - lo);
         std::vector<int> updated(m_ticks.begin(), lo);
         updated.insert(updated.end(), fresh.begin(), fresh.end());
@@ -154,6 +176,15 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
             // only the blocks with a touched fence line are paired again; the block
             // around the edit grows by it and those below move.
             const size_t touchedEnd = first + fresh.size();
+            // The touched blocks' other fence lines are read too.
+            int readTo = 0;
+            for (size_t t = first; t < touchedEnd; ++t) {
+                const size_t open = t - t % 2;
+                const int lf = storage.indexOf(u'\n', m_ticks[open] + 3);
+                readTo = std::max(readTo, lf < 0 ? storage.length() : lf + 1);
+                if (open + 1 < m_ticks.size()) readTo = std::max(readTo, m_ticks[open + 1] + 3);
+            }
+            if (readTo > 0) s = storage.textUpTo(readTo);
             QList<FenceMatch> fences = m_fences;
             for (qsizetype k = 0; k < fences.size(); ++k) {
                 const size_t open = size_t(2 * k), close = open + 1;
@@ -176,6 +207,8 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
             return m_fences;
         }
     }
+    const QList<FenceMatch> before = m_fences;
+    if (!change->whole) s = storage.string();
     m_fences = pairTicks(s, m_ticks);
     m_fenceStorage = storage.identity();
     m_fenceRevision = storage.textRevision();
@@ -230,7 +263,12 @@ int lineEndAfter(QStringView s, int p, int limit)
 const QList<CodeTokenizer::Token>& MarkdownStyler::fenceTokens(const AttributedText& storage, const FenceMatch& f,
                                                                const QString& language, TextRange* changed)
 {
-    const QStringView s(storage.string());
+    // Read up to the line feed after `p` (and everything before it).
+    auto throughLine = [&storage](int p) {
+        const int lf = storage.indexOf(u'\n', p);
+        return storage.textUpTo(lf < 0 ? storage.length() : lf + 1);
+    };
+    QStringView s;
     const TextRange content = f.content;
     *changed = TextRange::notFound();
     FenceTokens& k = m_tokens;
@@ -243,13 +281,14 @@ const QList<CodeTokenizer::Token>& MarkdownStyler::fenceTokens(const AttributedT
         const int cs = content.location, ce = content.end();
         // From the edited line's start, or the start of a kept token running over it:
         // the scan there is between tokens, as it was.
-        int from = change->start > cs ? int(s.mid(cs, change->start - cs).lastIndexOf(u'\n')) : -1;
-        from = from < 0 ? cs : cs + from + 1;
+        int from = change->start > cs ? storage.lastIndexOf(u'\n', change->start - 1, cs) : -1;
+        from = from < 0 ? cs : from + 1;
         auto over = std::lower_bound(k.tokens.begin(), k.tokens.end(), from,
                                      [](const CodeTokenizer::Token& t, int pos) { return t.range.end() <= pos; });
         if (over != k.tokens.end() && over->range.location < from) from = over->range.location;
         // To a line start where both the new scan and the kept one are between tokens:
         // from there on the text and so the tokens are the kept ones, shifted.
+        s = throughLine(std::max(change->newEnd, from));
         int to = lineEndAfter(s, std::max(change->newEnd, from), ce);
         Tokens fresh;
         for (;;) {
@@ -257,7 +296,9 @@ const QList<CodeTokenizer::Token>& MarkdownStyler::fenceTokens(const AttributedT
             if (to >= ce) break;
             const bool newFresh = fresh.isEmpty() || fresh.last().range.end() < to;
             if (newFresh && to - delta > change->oldEnd && freshAt(k.tokens, to - delta)) break;
-            to = lineEndAfter(s, std::min(ce, to + std::max(64, to - from)), ce);
+            const int next = std::min(ce, to + std::max(64, to - from));
+            s = throughLine(next);
+            to = lineEndAfter(s, next, ce);
         }
         Tokens merged;
         merged.reserve(k.tokens.size() + fresh.size());
@@ -280,6 +321,7 @@ const QList<CodeTokenizer::Token>& MarkdownStyler::fenceTokens(const AttributedT
     k.revision = storage.textRevision();
     k.content = content;
     k.language = language;
+    s = storage.textUpTo(content.end());
     k.tokens = scanAt(s, content.location, content.end(), language);
     *changed = content;
     return k.tokens;

@@ -1,5 +1,7 @@
 #include "styling/AttributedText.h"
 
+#include "platform/TextUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -82,6 +84,45 @@ TEST(AttributedText, RandomEditsAgreeWithPerCharacterModel)
         expectMatches(t, model);
         if (::testing::Test::HasFailure()) return;
     }
+}
+
+// The characters live in a gap buffer: whatever the order of edits, partial views,
+// searches and whole-string reads, every read agrees with a plain string, and a view
+// stays right over what it was asked for while later views reach further.
+TEST(AttributedText, GapBufferReadsAgreeWithAPlainString)
+{
+    std::mt19937 rng(5);
+    QString plain;
+    for (int i = 0; i < 20000; ++i) plain += QChar(u"ab\n\r c"[rng() % 6]);
+    AttributedText t(plain);
+    const QString pieces[] = {"x", "", "\r\n", "long insert that grows the text a little\n", QString(5000, 'z')};
+    for (int step = 0; step < 400; ++step) {
+        const int a = int(rng() % (plain.size() + 1));
+        const int b = a + int(rng() % (std::min<qsizetype>(plain.size() - a, 40) + 1));
+        const QString& s = pieces[rng() % 5];
+        plain.replace(a, b - a, s);
+        t.replaceCharacters(TextRange(a, b - a), s);
+        ASSERT_EQ(t.length(), plain.size());
+        const int p = int(rng() % (plain.size() + 1));
+        const QStringView near = t.textUpTo(p);
+        ASSERT_EQ(near.size(), plain.size());
+        ASSERT_EQ(near.left(p), QStringView(plain).left(p)) << step;
+        const int q = std::min(int(plain.size()), p + 300);
+        ASSERT_EQ(t.textUpTo(q).left(q), QStringView(plain).left(q));
+        ASSERT_EQ(near.left(p), QStringView(plain).left(p)); // reaching further kept the first view
+        const int at = int(rng() % std::max<qsizetype>(plain.size(), 1));
+        if (!plain.isEmpty()) {
+            ASSERT_EQ(t.charAt(at), plain[at]);
+        }
+        ASSERT_EQ(t.indexOf(u'\r', at), int(plain.indexOf(u'\r', at)));
+        ASSERT_EQ(t.lastIndexOf(u'\n', at), int(plain.lastIndexOf(u'\n', at)));
+        const int end = t.lineEndFrom(at, 2);
+        ASSERT_EQ(end, TextUtil::lineRange(plain, TextUtil::lineRange(plain, at).end()).end()) << step;
+        if (step % 50 == 0) {
+            ASSERT_EQ(t.string(), plain);
+        }
+    }
+    ASSERT_EQ(t.string(), plain);
 }
 
 TEST(AttributedText, TypedTextContinuesPrecedingRunAndEmptyTextKeepsAttributes)

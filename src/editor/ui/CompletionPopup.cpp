@@ -38,26 +38,30 @@ bool CompletionPopup::isVisible() const
 void CompletionPopup::update(bool explicitly)
 {
     const TextRange sel = m_text->selectedRange();
-    const QString all = m_text->text();
     QStringList entries;
     TextRange range = TextRange::notFound();
     if (sel.length == 0) {
-        const int caret = sel.location;
-        const TextRange word = Emoji::completionRange(all, caret);
+        // Both completions read back from the caret on its line: a bounded stretch before
+        // the caret is enough, and copying the whole text on every keystroke is not.
+        constexpr int lookBack = 1024;
+        const int from = std::max(0, sel.location - lookBack);
+        const QString before = m_text->textInRange({from, sel.location - from});
+        const int caret = sel.location - from;
+        const TextRange word = Emoji::completionRange(before, caret);
         if (!word.isNotFound()) {
-            const QStringView w = QStringView(all).mid(word.location, word.length);
+            const QStringView w = QStringView(before).mid(word.location, word.length);
             if (explicitly || Emoji::opensListWhileTyping(w)) {
                 entries = Emoji::matches(w.mid(1));
-                range = word;
+                range = TextRange(from + word.location, word.length);
             }
         }
         if (entries.isEmpty()) {
-            const TextRange partial = WikiLinks::completionRange(all, caret);
+            const TextRange partial = WikiLinks::completionRange(before, caret);
             if (!partial.isNotFound()) {
                 for (const QString& name :
-                     WikiLinks::matches(QStringView(all).mid(partial.location, partial.length), m_documentPath()))
+                     WikiLinks::matches(QStringView(before).mid(partial.location, partial.length), m_documentPath()))
                     entries.append(name + QStringLiteral("]]"));
-                range = partial;
+                range = TextRange(from + partial.location, partial.length);
             }
         }
     }

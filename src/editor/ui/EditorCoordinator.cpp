@@ -54,7 +54,7 @@ TextRange EditorCoordinator::withoutBreak(TextRange line) const
     // A window ending after a line's break ends where the next line starts, and so takes
     // in that line too (and, when it is blank, a whole table below it): the caret's line
     // is its text.
-    const QString& t = text();
+    const QStringView t = through(line.end());
     int end = line.end();
     if (end > line.location && end <= t.size() && TextUtil::isLineTerminator(t[end - 1])) {
         --end;
@@ -103,7 +103,7 @@ TextRange EditorCoordinator::clampToText(TextRange r) const
 void EditorCoordinator::prepare()
 {
     const TextRange sel = m_view->selectedRange();
-    m_styler.caretLine = TextUtil::lineRange(text(), sel);
+    m_styler.caretLine = TextUtil::lineRange(through(sel.end()), sel);
     const bool reveal = m_config && m_config->revealMarkers;
     m_styler.revealRange = m_styler.concealMarkers && reveal ? m_styler.caretLine : TextRange::notFound();
     m_styler.theme.focusRange = m_styler.theme.focusMode ? m_styler.caretLine : TextRange::notFound();
@@ -155,8 +155,8 @@ TextRange EditorCoordinator::mirrorToView(TextRange scope)
     // Some passes write beyond the scope (directives, focus dimming): mirror those too,
     // in whole lines, since a block's formats are replaced as a whole.
     const TextRange touched = m_storage.takeChangedAttributesRange();
-    const TextRange mirror =
-        TextUtil::lineRange(text(), clampToText(scope).united(touched.isNotFound() ? scope : clampToText(touched)));
+    const TextRange lines = clampToText(scope).united(touched.isNotFound() ? scope : clampToText(touched));
+    const TextRange mirror = TextUtil::lineRange(through(lines.end()), lines);
     StyleResult result =
         m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale, m_view->gridUnit());
     if (m_config && m_config->spellCheck) addSpellingMarks(result, mirror);
@@ -198,7 +198,8 @@ DocStats EditorCoordinator::counts()
 
 void EditorCoordinator::addSpellingMarks(StyleResult& result, TextRange range)
 {
-    const QList<TextRange> bad = SpellChecker::shared().misspelled(text(), range, m_view->selectedRange().location);
+    const QList<TextRange> bad =
+        SpellChecker::shared().misspelled(through(range.end()), range, m_view->selectedRange().location);
     if (bad.isEmpty()) return;
     static const QTextCharFormat mark = [] {
         QTextCharFormat f;
@@ -224,10 +225,10 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     // text is counted when the counts are next asked for.
     const bool recount = m_countsValid && std::max(removed, added) < progressiveUnits;
     auto touchedLines = [this](int a, int b) {
-        const QString& t = text();
-        const int start = a > 0 ? int(t.lastIndexOf(u'\n', a - 1)) + 1 : 0;
-        const qsizetype lf = t.indexOf(u'\n', b);
-        return QStringView(t).mid(start, (lf < 0 ? t.size() : lf + 1) - start);
+        const int start = a > 0 ? m_storage.lastIndexOf(u'\n', a - 1) + 1 : 0;
+        const int lf = m_storage.indexOf(u'\n', b);
+        const int end = lf < 0 ? m_storage.length() : lf + 1;
+        return m_storage.textUpTo(end).mid(start, end - start);
     };
     if (recount) m_counts -= DocStats::countLines(touchedLines(from, from + removed));
     m_countsValid = recount;
@@ -286,15 +287,16 @@ void EditorCoordinator::onSelectionChanged()
     // them a selection change restyles nothing (select-all would restyle the whole text).
     const bool reveals = m_styler.concealMarkers && m_config && m_config->revealMarkers;
     if (!reveals && !m_styler.theme.focusMode) return;
-    const TextRange line = TextUtil::lineRange(text(), m_view->selectedRange());
+    const TextRange sel = m_view->selectedRange();
+    const TextRange line = TextUtil::lineRange(through(sel.end()), sel);
     if (line != m_lastCaretLine || (m_styler.theme.focusMode && line != m_focusShown)) {
         TextRange previous = clampToText(m_lastCaretLine.isNotFound() ? line : m_lastCaretLine);
         m_lastCaretLine = line;
         // The caret's old line has grown around a long paste: its own text is only at the
         // two ends (the paste between is styled by the edit), so those are restyled.
         if (previous.length > farUnits && !m_styler.theme.focusMode) {
-            const TextRange styled = restyle(TextUtil::lineRange(text(), TextRange(previous.location, 0)));
-            previous = TextUtil::lineRange(text(), TextRange(previous.end(), 0)).united(line);
+            const TextRange styled = restyle(TextUtil::lineRange(through(previous.location), previous.location));
+            previous = TextUtil::lineRange(through(previous.end()), previous.end()).united(line);
             if (previous.location >= styled.location && previous.end() <= styled.end()) return;
             restyle(previous);
             return;
@@ -322,8 +324,9 @@ bool EditorCoordinator::handleNewline()
 {
     const TextRange sel = m_view->selectedRange();
     if (sel.length != 0) return false;
-    const TextRange line = TextUtil::lineRange(text(), sel.location);
-    const QString prefix = text().mid(line.location, sel.location - line.location);
+    const QStringView t = through(sel.location);
+    const TextRange line = TextUtil::lineRange(t, sel.location);
+    const QString prefix = t.mid(line.location, sel.location - line.location).toString();
     const TypingRules::Newline nl = TypingRules::continueList(prefix);
     switch (nl.kind) {
     case TypingRules::Newline::Plain: return false;
@@ -342,7 +345,7 @@ bool EditorCoordinator::replaceSelectionSpecially(const QString& s, bool typed)
 {
     const TextRange sel = m_view->selectedRange();
     if (sel.length == 0 || s.isEmpty()) return false;
-    const QString selected = text().mid(sel.location, sel.length);
+    const QString selected = through(sel.end()).mid(sel.location, sel.length).toString();
     if (TypingRules::isLinkAddress(s)) {
         const auto link = TypingRules::linkOverSelection(selected, s);
         if (!link) return false;

@@ -30,7 +30,11 @@ public:
     const AttributedText& storage() const { return m_storage; }
 
     // The document's text with "\n" line breaks, kept in step with every change.
+    // Whole: it closes the storage's gap, so keystroke paths read through through().
     const QString& text() const { return m_storage.string(); }
+    int length() const { return m_storage.length(); }
+    // The text (absolute positions) read right up to the end of the line holding `pos`.
+    QStringView through(int pos) const { return m_storage.textUpTo(m_storage.lineEndFrom(pos)); }
 
     // Restyles the window around `changed`, or the whole text.
     // Returns the range whose styling was applied.

@@ -70,9 +70,17 @@ std::optional<DocStats> MarkdownTextView::runningCounts() const
     return m_coordinator->counts();
 }
 
+QString MarkdownTextView::textInRange(TextRange range) const
+{
+    const int n = m_coordinator->length();
+    const int from = std::clamp(range.location, 0, n);
+    const int to = std::clamp(range.location + std::max(0, range.length), from, n);
+    return m_coordinator->through(to).mid(from, to - from).toString();
+}
+
 int MarkdownTextView::textLength() const
 {
-    return int(m_coordinator->text().size());
+    return m_coordinator->length();
 }
 
 TextRange MarkdownTextView::selectedRange() const

@@ -42,6 +42,7 @@ public:
     // EditorTextView
     QString text() const override;
     int textLength() const override;
+    QString textInRange(TextRange range) const override;
     TextRange selectedRange() const override;
     void setSelectedRange(TextRange range) override;
     bool replaceRange(TextRange range, const QString& replacement) override;

@@ -56,9 +56,8 @@ void MinimapView::noteEdit(int from, int removed, int added)
         m_stale = true;
         return;
     }
-    const QString text = m_view->text();
-    const int a = first.position(), e = std::min<int>(last.position() + last.length() - 1, int(text.size()));
-    MinimapModel::replaceLines(m_lineLengths, b0, oldCount, QStringView(text).mid(a, std::max(0, e - a)));
+    const int a = first.position(), e = std::min<int>(last.position() + last.length() - 1, m_view->textLength());
+    MinimapModel::replaceLines(m_lineLengths, b0, oldCount, m_view->textInRange({a, std::max(0, e - a)}));
     m_rowsBuiltForHeight = -1;
 }
 
