@@ -88,6 +88,9 @@ PaginatedPDFRenderer::PaginatedPDFRenderer(QObject* parent)
 
 PaginatedPDFRenderer::~PaginatedPDFRenderer()
 {
+    // A page deleted mid-print may still answer: nothing may reach this half-gone renderer.
+    m_finished = true;
+    m_done = nullptr;
     delete m_page;
 }
 

@@ -4,8 +4,10 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QSaveFile>
+#include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <deque>
 
 namespace {
@@ -15,9 +17,16 @@ struct Pending {
     QPointer<QObject> context;
     bool hadContext = false;
     std::function<void(const QByteArray&)> done;
+    PaginatedPDFRenderer* renderer = nullptr; // while it is being made
+    bool made = false;
+    QByteArray pdf;
+
+    bool abandoned() const { return hadContext && !context; }
 };
 
-// One PDF at a time: the web engine's pages are heavy, and a batch must not race itself.
+// A few PDFs at a time, each on its own page, so a batch keeps several of the engine's
+// processes busy; never more, as each page is heavy. Completions still run in the order
+// the requests came.
 class PdfQueue : public QObject {
 public:
     static PdfQueue& instance()
@@ -28,45 +37,110 @@ public:
 
     void add(Pending p)
     {
-        m_pending.push_back(std::move(p));
-        startNext();
+        auto job = std::make_shared<Pending>(std::move(p));
+        if (job->context) {
+            // A window that closes frees its place at once: its page stops being made.
+            connect(job->context, &QObject::destroyed, this, [this] { schedule(); });
+        }
+        m_jobs.push_back(std::move(job));
+        schedule();
     }
 
-    int size() const { return int(m_pending.size()) + (m_active ? 1 : 0); }
+    int size() const { return int(m_jobs.size()); }
 
 private:
     using QObject::QObject;
 
-    void startNext()
+    void schedule()
     {
-        if (m_active || m_pending.empty()) return;
-        Pending p = std::move(m_pending.front());
-        m_pending.pop_front();
-        if (p.hadContext && !p.context) {
-            // Its window closed while it waited: nothing to make, no one to tell.
-            QTimer::singleShot(0, this, [this] { startNext(); });
-            return;
-        }
-        m_active = new PaginatedPDFRenderer(this);
-        auto shared = std::make_shared<Pending>(std::move(p));
-        m_active->render(shared->request, [this, shared](const QByteArray& pdf) {
-            PaginatedPDFRenderer* finished = m_active;
-            m_active = nullptr;
-            finished->deleteLater();
-            if (!shared->hadContext || shared->context) shared->done(pdf);
-            startNext();
+        if (m_scheduled) return;
+        m_scheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_scheduled = false;
+            pump();
         });
     }
 
-    std::deque<Pending> m_pending;
-    PaginatedPDFRenderer* m_active = nullptr;
+    void pump()
+    {
+        // Requests whose caller is gone: nothing to make, no one to tell.
+        for (auto it = m_jobs.begin(); it != m_jobs.end();) {
+            if ((*it)->abandoned()) {
+                stop(**it);
+                it = m_jobs.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        // Made PDFs go to their callers in request order.
+        while (!m_jobs.empty() && m_jobs.front()->made) {
+            const std::shared_ptr<Pending> job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            if (!job->abandoned()) job->done(job->pdf);
+        }
+        // Start more, bounded both in pages at work and in made PDFs held for an earlier,
+        // slower request.
+        int working = 0;
+        int started = 0;
+        for (const auto& job : m_jobs) {
+            working += job->renderer ? 1 : 0;
+            started += job->renderer || job->made ? 1 : 0;
+        }
+        for (const auto& job : m_jobs) {
+            if (working >= PrintController::concurrentPages() || started >= 2 * PrintController::concurrentPages())
+                break;
+            if (job->renderer || job->made) continue;
+            start(job);
+            ++working;
+            ++started;
+        }
+    }
+
+    void start(const std::shared_ptr<Pending>& job)
+    {
+        job->renderer = new PaginatedPDFRenderer(this);
+        std::weak_ptr<Pending> weak = job;
+        job->renderer->render(job->request, [this, weak](const QByteArray& pdf) {
+            const std::shared_ptr<Pending> done = weak.lock();
+            if (!done) return;
+            done->renderer->deleteLater();
+            done->renderer = nullptr;
+            done->made = true;
+            done->pdf = pdf;
+            schedule();
+        });
+    }
+
+    static void stop(Pending& job)
+    {
+        // The renderer goes with its page; what it was still to report reaches no one, as
+        // the request has left the queue.
+        if (job.renderer) job.renderer->deleteLater();
+        job.renderer = nullptr;
+    }
+
+    std::deque<std::shared_ptr<Pending>> m_jobs; // in request order, until delivered
+    bool m_scheduled = false;
 };
 
 } // namespace
 
+int PrintController::concurrentPages()
+{
+    // Each page has a process of its own; half the cores keeps the rest of the machine
+    // (and this program's main thread) responsive.
+    static const int n = std::clamp(QThread::idealThreadCount() / 2, 1, 3);
+    return n;
+}
+
 void PrintController::render(const PdfRequest& request, QObject* context, std::function<void(const QByteArray&)> done)
 {
-    PdfQueue::instance().add({request, context, context != nullptr, std::move(done)});
+    Pending p;
+    p.request = request;
+    p.context = context;
+    p.hadContext = context != nullptr;
+    p.done = std::move(done);
+    PdfQueue::instance().add(std::move(p));
 }
 
 int PrintController::pendingRequests()

@@ -9,10 +9,13 @@
 class QPrinter;
 class QWidget;
 
-// Every PDF of the program passes here. Requests are queued and made one at a time; each
-// caller's completion runs exactly once, in order, unless the `context` it named is gone
-// by then (a closed window is never touched).
+// Every PDF of the program passes here. Requests are queued and made a few at a time; each
+// caller's completion runs exactly once, in request order, unless the `context` it named is
+// gone by then (a closed window is never touched; its PDF stops being made).
 namespace PrintController {
+
+// How many PDFs are made at once, each by its own page of the web engine.
+int concurrentPages();
 
 // Makes the stamped PDF of a request. `done` receives the bytes, empty on failure.
 void render(const PdfRequest& request, QObject* context, std::function<void(const QByteArray& pdf)> done);

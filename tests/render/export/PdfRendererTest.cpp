@@ -60,9 +60,13 @@ TEST(PaginatedPDFRenderer, QueuedRequestsCompleteOnceEachInOrderAndSkipGoneCalle
     QList<int> order;
     QList<int> pages;
     auto gone = std::make_unique<QObject>();
+    // Several are made at once: the first, much longer, is made last yet still reported first.
+    QString longText;
+    for (int i = 1; i <= 400; ++i) longText += QStringLiteral("Paragraph %1 of the long request.\n\n").arg(i);
     for (int i = 0; i < 4; ++i) {
         QObject* context = i == 2 ? gone.get() : nullptr;
-        PrintController::render({QStringLiteral("# Request %1").arg(i), QStringLiteral("t"), {}, {}, {}}, context,
+        const QString text = QStringLiteral("# Request %1\n\n").arg(i) + (i == 0 ? longText : QString());
+        PrintController::render({text, QStringLiteral("t"), {}, {}, {}}, context,
                                 [&order, &pages, i](const QByteArray& pdf) {
                                     order.append(i);
                                     pages.append(PdfReader(pdf).pages());
@@ -72,7 +76,10 @@ TEST(PaginatedPDFRenderer, QueuedRequestsCompleteOnceEachInOrderAndSkipGoneCalle
     ASSERT_TRUE(waitFor([&] { return order.size() == 3 && PrintController::pendingRequests() == 0; }));
     QTest::qWait(300);
     EXPECT_EQ(order, (QList<int>{0, 1, 3}));
-    EXPECT_EQ(pages, (QList<int>{1, 1, 1}));
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_GT(pages[0], 3);
+    EXPECT_EQ(pages[1], 1);
+    EXPECT_EQ(pages[2], 1);
 }
 
 TEST(PaginatedPDFRenderer, LoadsImagesOnlyFromInsideTheDocumentFolder)

@@ -15,6 +15,9 @@
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <deque>
+#include <memory>
+
 namespace BatchExporter {
 
 namespace {
@@ -65,38 +68,87 @@ private:
         m_progress->setAutoClose(false);
         m_progress->setAutoReset(false);
         // Cancel stops after the file under way; the report counts what was written.
-        connect(m_progress, &QProgressDialog::canceled, this, [this] { m_cancelled = true; });
+        connect(m_progress, &QProgressDialog::canceled, this, [this] { cancel(); });
+        showProgress();
+        queueStep();
+    }
+
+    // One file of the plan between its start and its report.
+    struct Slot {
+        QString name;
+        QObject* context = nullptr; // the PDF's caller: deleting it drops the PDF unwritten
+        bool done = false;
+        bool written = false;
+        QString why;
+    };
+
+    void showProgress()
+    {
+        if (!m_progress || m_index >= m_plan.size()) return;
+        m_progress->setLabelText(tr("%1 of %2").arg(m_index + 1).arg(m_plan.size()));
+        m_progress->setValue(int(m_index));
+    }
+
+    void cancel()
+    {
+        if (m_finished) return;
+        m_cancelled = true;
+        // The file under way is finished; PDFs begun ahead of it are dropped unwritten.
+        for (size_t i = 1; i < m_slots.size(); ++i) {
+            delete m_slots[i]->context;
+            m_slots[i]->context = nullptr;
+        }
+        while (m_slots.size() > 1) m_slots.pop_back();
+    }
+
+    // One turn: starts the next file when fewer are under way than the format allows (one,
+    // or a few PDFs at once), or ends the run when nothing is left under way.
+    void step()
+    {
+        m_stepQueued = false;
+        if (m_finished) return;
+        if (m_progress && m_progress->wasCanceled() && !m_cancelled) cancel();
+        const size_t ahead = m_format == ExportFormat::pdf ? size_t(PrintController::concurrentPages()) : 1;
+        if (!m_cancelled && m_slots.size() < ahead && m_next < m_plan.size()) {
+            start(m_plan[m_next++]);
+            if (m_slots.size() < ahead) queueStep();
+        }
+        if (m_slots.empty() && (m_cancelled || m_next >= m_plan.size())) finish();
+    }
+
+    void queueStep()
+    {
+        if (m_stepQueued || m_finished) return;
+        m_stepQueued = true;
         QTimer::singleShot(0, this, [this] { step(); });
     }
 
-    void step()
+    void start(const BatchExport::PlannedFile& file)
     {
-        if (m_progress && m_progress->wasCanceled()) m_cancelled = true;
-        if (m_cancelled || m_index >= m_plan.size()) return finish();
-        m_progress->setLabelText(tr("%1 of %2").arg(m_index + 1).arg(m_plan.size()));
-        m_progress->setValue(int(m_index));
-        const BatchExport::PlannedFile file = m_plan[m_index];
-        const QString name = QFileInfo(file.source).fileName();
-        if (file.output.isEmpty()) return next(name, false, file.skipReason);
+        auto slot = std::make_shared<Slot>();
+        slot->name = QFileInfo(file.source).fileName();
+        m_slots.push_back(slot);
+        if (file.output.isEmpty()) return settle(slot, false, file.skipReason);
         QString error;
         const auto text = BatchExport::readSource(file.source, &error);
-        if (!text) return next(name, false, error);
+        if (!text) return settle(slot, false, error);
         const QString title = QFileInfo(file.source).completeBaseName();
         if (m_format == ExportFormat::pdf) {
-            PrintController::writePDF({*text, title, m_folder, QString(), QString()}, file.output, this,
-                                      [this, name](bool ok, const QString& why) { next(name, ok, why); });
+            slot->context = new QObject(this);
+            PrintController::writePDF({*text, title, m_folder, QString(), QString()}, file.output, slot->context,
+                                      [this, slot](bool ok, const QString& why) { settle(slot, ok, why); });
             return;
         }
         // The conversion runs off the main thread; the write comes back here.
         auto* watcher = new QFutureWatcher<std::pair<std::optional<QByteArray>, QString>>(this);
-        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, name, output = file.output] {
+        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, slot, output = file.output] {
             const auto [bytes, why] = watcher->result();
             watcher->deleteLater();
-            if (!bytes) return next(name, false, why);
+            if (!bytes) return settle(slot, false, why);
             QSaveFile out(output);
             if (!out.open(QIODevice::WriteOnly) || out.write(*bytes) != bytes->size() || !out.commit())
-                return next(name, false, out.errorString());
-            next(name, true, {});
+                return settle(slot, false, out.errorString());
+            settle(slot, true, {});
         });
         const ExportFormat format = m_format;
         const QString folder = m_folder, css = m_css, markdown = *text;
@@ -107,18 +159,33 @@ private:
         }));
     }
 
-    void next(const QString& name, bool written, const QString& why)
+    void settle(const std::shared_ptr<Slot>& slot, bool written, const QString& why)
     {
-        if (written)
-            ++m_report.written;
-        else
-            m_report.failures.append({name, why.isEmpty() ? tr("It could not be written.") : why});
-        ++m_index;
-        QTimer::singleShot(0, this, [this] { step(); });
+        slot->done = true;
+        slot->written = written;
+        slot->why = why;
+        if (slot->context) slot->context->deleteLater();
+        slot->context = nullptr;
+        bool reported = false;
+        while (!m_slots.empty() && m_slots.front()->done) {
+            const std::shared_ptr<Slot> front = m_slots.front();
+            m_slots.pop_front();
+            if (front->written)
+                ++m_report.written;
+            else
+                m_report.failures.append(
+                    {front->name, front->why.isEmpty() ? tr("It could not be written.") : front->why});
+            ++m_index;
+            reported = true;
+        }
+        if (!reported) return;
+        showProgress();
+        queueStep();
     }
 
     void finish()
     {
+        m_finished = true;
         m_report.cancelled = m_cancelled && m_index < m_plan.size();
         if (m_progress) m_progress->deleteLater();
         hooks().report(parentWindow(), BatchExport::reportText(m_report, QFileInfo(m_folder).fileName()));
@@ -133,9 +200,13 @@ private:
     std::function<void(const BatchExport::Report&)> m_done;
     QString m_css;
     QList<BatchExport::PlannedFile> m_plan;
-    qsizetype m_index = 0;
+    qsizetype m_index = 0;                     // files reported
+    qsizetype m_next = 0;                      // files started
+    std::deque<std::shared_ptr<Slot>> m_slots; // started, not yet reported, in plan order
     BatchExport::Report m_report;
     bool m_cancelled = false;
+    bool m_stepQueued = false;
+    bool m_finished = false;
     QPointer<QProgressDialog> m_progress;
 };
 

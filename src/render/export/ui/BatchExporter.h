@@ -12,8 +12,8 @@ class QWidget;
 
 // Exports every Markdown file directly in a folder the user picks into one format, each
 // output beside its source. One file per step, so the window stays responsive; a progress
-// dialog counts the files and can cancel after the current one. PDFs are made one after
-// another through the print queue, each stamped with its own name.
+// dialog counts the files and can cancel after the current one. PDFs are made a few at a
+// time through the print queue and reported in folder order, each stamped with its own name.
 namespace BatchExporter {
 
 // Asks for the folder (window-modal on `window`, application-modal without), then exports.

@@ -6,6 +6,7 @@
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
 #include "render/Exporter.h"
+#include "render/export/PrintController.h"
 #include "render/export/ui/BatchExporter.h"
 #include "render/export/ui/ExportDialogs.h"
 #include "render/ui/ExportPresetsView.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -110,6 +112,31 @@ TEST_F(BatchAndPresetsTest, AFolderIsExportedFileByFileAndTheReportNamesWhatFail
     EXPECT_TRUE(read(folder + "/Notes.docx").startsWith("PK")) << "a Word file is a zip";
     EXPECT_TRUE(run(folder, ExportFormat::copyHTML)->written == 0);
     EXPECT_EQ(reports.last(), "Nothing to export");
+}
+
+TEST_F(BatchAndPresetsTest, CancellingAPdfBatchWritesAtMostTheFileUnderWayAndReportsWhatWasWritten)
+{
+    // PDFs are begun a few at a time; Cancel lets only the one under way be written.
+    const QString folder = dir.filePath("pdfs");
+    QDir().mkpath(folder);
+    for (int i = 0; i < 8; ++i) writeFile(folder + QStringLiteral("/doc%1.md").arg(i), "# Title\n\nBody text.\n");
+    const auto pdfs = [&] { return QDir(folder).entryList({"*.pdf"}).size(); };
+    std::optional<BatchExport::Report> report;
+    BatchExporter::exportFolder(folder, ExportFormat::pdf, nullptr, [&](const BatchExport::Report& r) { report = r; });
+    ASSERT_TRUE(waitFor([&] { return pdfs() >= 1 || report; }));
+    ASSERT_FALSE(report);
+    const qsizetype atCancel = pdfs();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* progress = qobject_cast<QProgressDialog*>(w)) Q_EMIT progress->canceled();
+    ASSERT_TRUE(waitFor([&] { return report.has_value(); }));
+    EXPECT_TRUE(report->cancelled);
+    EXPECT_LE(report->written, atCancel + 1);
+    EXPECT_TRUE(report->failures.isEmpty());
+    // The PDFs begun ahead are dropped, not written later behind the report's back.
+    ASSERT_TRUE(waitFor([] { return PrintController::pendingRequests() == 0; }, 5000));
+    QTest::qWait(500);
+    EXPECT_EQ(pdfs(), report->written);
+    EXPECT_TRUE(reports.last().startsWith("Exported")) << reports.last().toStdString();
 }
 
 TEST_F(BatchAndPresetsTest, ThePresetsSheetExportsTheKeyWindowsDocumentWithTheThemeAndCloses)
