@@ -30,6 +30,8 @@ public:
     // page (−1 otherwise, or once its lines are broken again): placing it again where it
     // fits on one page then needs only its position.
     double placedHeight = -1;
+    // A grid row placed without its lines broken: the layout breaks them when asked.
+    bool linesDeferred = false;
 };
 
 // One character run of the styler's output, in document offsets.

@@ -111,7 +111,7 @@ void EditorCoordinator::prepare()
     m_styler.contentWidth = layout->textWidth() / m_view->gridScale();
 }
 
-TextRange EditorCoordinator::restyle(std::optional<TextRange> changed)
+TextRange EditorCoordinator::restyle(std::optional<TextRange> changed, TextRange* editScope)
 {
     prepare();
     std::optional<TextRange> window;
@@ -123,7 +123,7 @@ TextRange EditorCoordinator::restyle(std::optional<TextRange> changed)
         // A caret line far from the change (at the end of a long paste) is styled on its
         // own: one window over both would take in all the text between them at once.
         if (!focus && window->length > edit.length + caret.length + farUnits) {
-            const TextRange styled = styleWindow(edit);
+            const TextRange styled = styleWindow(edit, editScope);
             // A construct around the change (a long table) may already hold the caret.
             if (caret.location >= styled.location && caret.end() <= styled.end()) return styled;
             return styled.united(styleWindow(caret));
@@ -136,16 +136,17 @@ TextRange EditorCoordinator::restyle(std::optional<TextRange> changed)
         else
             window = window->united(clampToText(m_focusShown));
     }
-    const TextRange styled = styleWindow(window);
+    const TextRange styled = styleWindow(window, editScope);
     // The layout repaints the blocks whose styling changed; a whole restyle (settings)
     // repaints everything.
     if (!changed) m_view->viewport()->update();
     return styled;
 }
 
-TextRange EditorCoordinator::styleWindow(std::optional<TextRange> window)
+TextRange EditorCoordinator::styleWindow(std::optional<TextRange> window, TextRange* styledScope)
 {
     const TextRange scope = m_styler.highlight(m_storage, window);
+    if (styledScope) *styledScope = scope;
     m_focusShown = m_styler.theme.focusMode ? clampToText(m_styler.theme.focusRange) : TextRange::notFound();
     return mirrorToView(scope);
 }
@@ -252,14 +253,19 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
         m_styler.refreshFences(m_storage);
         const int caret = std::clamp(m_view->selectedRange().location, from, from + added);
         const int firstFrom = std::max(from, caret - firstSliceUnits);
-        restyle(TextRange(firstFrom, std::min(from + added - firstFrom, firstSliceUnits)));
+        TextRange firstScope;
+        restyle(TextRange(firstFrom, std::min(from + added - firstFrom, firstSliceUnits)), &firstScope);
         // That styled the caret's line as well: the selection change that follows has
         // nothing left to reveal or hide (in a long table it would restyle all of it).
         m_lastCaretLine = m_styler.caretLine;
-        const int styledTo =
-            firstFrom > from ? from : clampToText(TextRange(from, std::min(added, firstSliceUnits))).end();
+        int styledTo = firstFrom > from ? from : clampToText(TextRange(from, std::min(added, firstSliceUnits))).end();
+        // A construct styled whole from there on (a pasted table) is not styled again.
+        if (firstScope.location <= styledTo) styledTo = std::max(styledTo, firstScope.end());
         m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, styledTo) : styledTo;
-        m_sliceTimer->start();
+        if (m_unstyledFrom < m_storage.length())
+            m_sliceTimer->start();
+        else
+            m_unstyledFrom = -1;
     } else {
         restyle(TextRange(from, std::max(removed, added)));
     }

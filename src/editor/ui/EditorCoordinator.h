@@ -37,8 +37,9 @@ public:
     QStringView through(int pos) const { return m_storage.textUpTo(m_storage.lineEndFrom(pos)); }
 
     // Restyles the window around `changed`, or the whole text.
-    // Returns the range whose styling was applied.
-    TextRange restyle(std::optional<TextRange> changed);
+    // Returns the range whose styling was applied; `editScope` gets the one stretch of it
+    // styled around `changed` (the caret's line may be styled apart).
+    TextRange restyle(std::optional<TextRange> changed, TextRange* editScope = nullptr);
     // A large new text is styled first around the caret (the first screen of an opened
     // file, the end of a long paste), the rest in slices while the event loop is idle;
     // this styles whatever is left now.
@@ -75,8 +76,9 @@ private:
     // Hands the styled attributes of `scope` (and whatever the passes wrote beyond it) to the
     // view's blocks, in whole lines; returns the lines handed over.
     TextRange mirrorToView(TextRange scope);
-    // Styles `window` (everything when none) and applies the result to the document.
-    TextRange styleWindow(std::optional<TextRange> window);
+    // Styles `window` (everything when none) and applies the result to the document;
+    // `styledScope` gets the scope the styler restyled.
+    TextRange styleWindow(std::optional<TextRange> window, TextRange* styledScope = nullptr);
 
     MarkdownTextView* m_view;
     MarkdownStyler m_styler;

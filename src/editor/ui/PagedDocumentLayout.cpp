@@ -181,8 +181,35 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
 
 void PagedDocumentLayout::breakLines(const QTextBlock& block)
 {
+    auto* data = static_cast<BlockStyleData*>(block.userData());
+    if (data) {
+        data->placedHeight = -1;
+        // A grid row takes the grid's height, whatever its hidden lines are: they are
+        // broken only once something asks for them (the caret, a click, painting), so a
+        // pasted table of ten thousand rows is placed without shaping every row's source.
+        data->linesDeferred = data->paragraph.rowHeight >= 0;
+        if (data->linesDeferred) {
+            block.layout()->clearLayout();
+            return;
+        }
+    }
+    shapeLines(block);
+}
+
+void PagedDocumentLayout::ensureLines(const QTextBlock& block) const
+{
+    auto* data = static_cast<BlockStyleData*>(block.userData());
+    if (!data || !data->linesDeferred) return;
+    data->linesDeferred = false;
+    shapeLines(block);
+    // Where placeBlock stacks a row's lines: at the top of the row.
     QTextLayout* tl = block.layout();
-    if (auto* data = static_cast<BlockStyleData*>(block.userData())) data->placedHeight = -1;
+    for (int i = 0; i < tl->lineCount(); ++i) tl->lineAt(i).setPosition(QPointF(0, 0));
+}
+
+void PagedDocumentLayout::shapeLines(const QTextBlock& block) const
+{
+    QTextLayout* tl = block.layout();
     const BlockParagraph para = StyledBlocks::paragraphOf(block);
     QTextOption opt = document()->defaultTextOption();
     opt.setAlignment(para.alignment);
@@ -197,6 +224,13 @@ void PagedDocumentLayout::breakLines(const QTextBlock& block)
         line.setLineWidth(width);
     }
     tl->endLayout();
+}
+
+bool PagedDocumentLayout::isLaidOut(const QTextBlock& b)
+{
+    if (b.layout()->lineCount() > 0) return true;
+    const auto* data = static_cast<const BlockStyleData*>(b.userData());
+    return data && data->linesDeferred;
 }
 
 double PagedDocumentLayout::placeBlock(const QTextBlock& block, double y)
@@ -257,7 +291,7 @@ double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& las
         if (isPending(block) && !(block.position() <= lastDirty.position())) break;
         // Past the re-broken blocks, a block that starts where it started before keeps
         // every line where it was, and so does everything after it.
-        if (pastDirty && block.layout()->position().y() == y && block.layout()->lineCount() > 0) return y;
+        if (pastDirty && block.layout()->position().y() == y && isLaidOut(block)) return y;
         y = placeBlock(block, y);
         if (block == lastDirty) pastDirty = true;
     }
@@ -312,6 +346,7 @@ QRectF PagedDocumentLayout::blockBoundingRect(const QTextBlock& block) const
     if (!block.isValid()) return {};
     // The text edit asks for a block's rectangle before it uses its lines.
     if (isPending(block)) const_cast<PagedDocumentLayout*>(this)->continueLayout(0, block);
+    ensureLines(block);
     const QPointF o = textOrigin();
     const double top = block.layout()->position().y();
     return {o.x(), o.y() + top, textWidth(), std::max(0.0, blockBottom(block) - top)};
@@ -339,6 +374,7 @@ int PagedDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accur
     const double ty = point.y() - o.y();
     const QTextBlock b = blockAtY(ty);
     if (!b.isValid()) return -1;
+    ensureLines(b);
     const QTextLayout* tl = b.layout();
     const double by = tl->position().y();
     const int n = tl->lineCount();
@@ -443,6 +479,7 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
     for (QTextBlock b = blockAtY(clip.top() - o.y()); b.isValid(); b = b.next()) {
         QTextLayout* tl = b.layout();
         if (o.y() + tl->position().y() > clip.bottom() || isPending(b)) break;
+        ensureLines(b);
         const int bpos = b.position();
         const int blen = b.length();
         QList<QTextLayout::FormatRange> selections;

@@ -86,7 +86,12 @@ protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
 
 private:
+    // Breaks the block into lines, or marks a grid row's lines as due (ensureLines).
     void breakLines(const QTextBlock& block);
+    // Breaks a grid row's lines if they are still due; every reader of a row's lines
+    // goes through here (Qt's cursor code through blockBoundingRect).
+    void ensureLines(const QTextBlock& block) const;
+    void shapeLines(const QTextBlock& block) const;
     // Places the block's lines starting at y; returns its bottom.
     double placeBlock(const QTextBlock& block, double y);
     // Places blocks from `block` on; returns the text-area y from which nothing moved (the
@@ -94,6 +99,8 @@ private:
     double paginateFrom(QTextBlock block, const QTextBlock& lastDirty);
     // Lays out pending blocks for about `budgetMs` (or up to `until`, when valid).
     void continueLayout(double budgetMs, const QTextBlock& until = {});
+    // Broken into lines, or a grid row placed with its lines due.
+    static bool isLaidOut(const QTextBlock& b);
     bool isPending(const QTextBlock& b) const { return m_pendingPos >= 0 && b.position() >= m_pendingPos; }
     // Document size and page count after a change; repaints `dirty` (text-area y range,
     // to the end when `to` < 0), or everything when the number of pages changed.

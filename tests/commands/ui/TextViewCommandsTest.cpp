@@ -9,6 +9,7 @@
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
+#include "editor/ui/PagedDocumentLayout.h"
 #include "files/AutosaveStore.h"
 #include "platform/NotificationBus.h"
 #include "platform/PrefKey.h"
@@ -135,6 +136,50 @@ TEST_F(TextViewCommandsTest, ALongPasteIsStyledAtTheCaretFirstAndTheRestLater)
     EXPECT_TRUE(StyledBlocks::formatsOf(middle).isEmpty());
     tv()->coordinator()->finishStyling();
     EXPECT_FALSE(StyledBlocks::formatsOf(middle).isEmpty());
+}
+
+TEST_F(TextViewCommandsTest, ALongPastedTableEndsStyledAndPlacedAsAWholeRestyleWould)
+{
+    const QString before = u"Intro with **bold** words.\n\n"_s;
+    // The row below the caret joins the pasted table.
+    editor->loadText(before + u"| tail | row |\n\nAfter it, *slanted* and `code`.\n"_s);
+    tv()->coordinator()->finishStyling();
+    tv()->setSelectedRange({int(before.size()), 0});
+    QString rows;
+    for (int r = 0; rows.size() < 300 * 1024; ++r)
+        rows += u"cell %1\t%2\tsome longer text\t42.5\r\n"_s.arg(r).arg(r * 7);
+    auto* data = new QMimeData;
+    data->setText(rows);
+    paste(data);
+    ASSERT_TRUE(tv()->text().startsWith(before + u"| cell 0 | 0 |"_s));
+    QTextDocument* doc = tv()->document();
+    PagedDocumentLayout* layout = tv()->pagedLayout();
+    struct Block {
+        QList<QTextLayout::FormatRange> formats;
+        BlockParagraph paragraph;
+        double y = 0;
+        bool operator==(const Block&) const = default;
+    };
+    auto blocks = [&] {
+        tv()->coordinator()->finishStyling();
+        layout->finishLayout();
+        QList<Block> out;
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+            out.append({StyledBlocks::formatsOf(b), StyledBlocks::paragraphOf(b), b.layout()->position().y()});
+        return out;
+    };
+    const QList<Block> pasted = blocks();
+    const QTextBlock tail = doc->findBlock(int(tv()->text().indexOf(u"| tail")));
+    EXPECT_GT(StyledBlocks::paragraphOf(tail).rowHeight, 0);
+    EXPECT_GT(layout->blockBoundingRect(tail).top(), layout->blockBoundingRect(tail.previous()).top());
+    tv()->coordinator()->restyle(std::nullopt);
+    layout->relayoutAll();
+    const QList<Block> whole = blocks();
+    ASSERT_EQ(pasted.size(), whole.size());
+    qsizetype differing = 0, first = -1;
+    for (qsizetype i = 0; i < pasted.size(); ++i)
+        if (!(pasted[i] == whole[i]) && differing++ == 0) first = i;
+    EXPECT_EQ(differing, 0) << "first at block " << first;
 }
 
 TEST_F(TextViewCommandsTest, AJumpFarAwayHidesTheOldLinesMarkersAndRevealsTheNewOnes)
