@@ -148,12 +148,17 @@ int PrintController::pendingRequests()
     return PdfQueue::instance().size();
 }
 
+QString PrintController::notMadeText()
+{
+    return QCoreApplication::translate("PrintController", "The PDF could not be made.");
+}
+
 void PrintController::writePDF(const PdfRequest& request, const QString& path, QObject* context,
                                std::function<void(bool, const QString&)> done)
 {
     render(request, context, [path, done = std::move(done)](const QByteArray& pdf) {
         if (pdf.isEmpty()) {
-            done(false, QCoreApplication::translate("PrintController", "The PDF could not be made."));
+            done(false, notMadeText());
             return;
         }
         QSaveFile file(path);

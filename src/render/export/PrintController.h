@@ -25,6 +25,9 @@ void render(const PdfRequest& request, QObject* context, std::function<void(cons
 void writePDF(const PdfRequest& request, const QString& path, QObject* context,
               std::function<void(bool ok, const QString& error)> done);
 
+// Why a PDF is missing when `render` gives no bytes, as the user reads it.
+QString notMadeText();
+
 // The number of requests queued or in flight (tests and the busy indicator).
 int pendingRequests();
 

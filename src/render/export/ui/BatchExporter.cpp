@@ -73,10 +73,14 @@ private:
         queueStep();
     }
 
-    // One file of the plan between its start and its report.
+    // One file of the plan between its start and its report: made (converted, or its PDF),
+    // then written once every file before it is.
     struct Slot {
         QString name;
-        QObject* context = nullptr; // the PDF's caller: deleting it drops the PDF unwritten
+        QString output;
+        QObject* context = nullptr; // the PDF's caller: deleting it drops the PDF unmade
+        std::optional<QByteArray> bytes;
+        bool writing = false;
         bool done = false;
         bool written = false;
         QString why;
@@ -127,6 +131,7 @@ private:
     {
         auto slot = std::make_shared<Slot>();
         slot->name = QFileInfo(file.source).fileName();
+        slot->output = file.output;
         m_slots.push_back(slot);
         if (file.output.isEmpty()) return settle(slot, false, file.skipReason);
         QString error;
@@ -135,20 +140,20 @@ private:
         const QString title = QFileInfo(file.source).completeBaseName();
         if (m_format == ExportFormat::pdf) {
             slot->context = new QObject(this);
-            PrintController::writePDF({*text, title, m_folder, QString(), QString()}, file.output, slot->context,
-                                      [this, slot](bool ok, const QString& why) { settle(slot, ok, why); });
+            PrintController::render({*text, title, m_folder, QString(), QString()}, slot->context,
+                                    [this, slot](const QByteArray& pdf) {
+                                        if (pdf.isEmpty()) return settle(slot, false, PrintController::notMadeText());
+                                        made(slot, pdf);
+                                    });
             return;
         }
-        // The conversion runs off the main thread; the write comes back here.
+        // The conversion runs off the main thread too.
         auto* watcher = new QFutureWatcher<std::pair<std::optional<QByteArray>, QString>>(this);
-        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, slot, output = file.output] {
+        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, slot] {
             const auto [bytes, why] = watcher->result();
             watcher->deleteLater();
             if (!bytes) return settle(slot, false, why);
-            QSaveFile out(output);
-            if (!out.open(QIODevice::WriteOnly) || out.write(*bytes) != bytes->size() || !out.commit())
-                return settle(slot, false, out.errorString());
-            settle(slot, true, {});
+            made(slot, *bytes);
         });
         const ExportFormat format = m_format;
         const QString folder = m_folder, css = m_css, markdown = *text;
@@ -159,11 +164,43 @@ private:
         }));
     }
 
+    void made(const std::shared_ptr<Slot>& slot, const QByteArray& bytes)
+    {
+        slot->bytes = bytes;
+        if (slot->context) slot->context->deleteLater();
+        slot->context = nullptr;
+        writeFront();
+    }
+
+    // Files are written one at a time, in plan order, off the main thread: an atomic write
+    // waits for the disk, which a busy machine can make take a tenth of a second.
+    void writeFront()
+    {
+        if (m_slots.empty()) return;
+        const std::shared_ptr<Slot> slot = m_slots.front();
+        if (!slot->bytes || slot->writing) return;
+        slot->writing = true;
+        auto* watcher = new QFutureWatcher<std::optional<QString>>(this);
+        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, slot] {
+            const std::optional<QString> error = watcher->result();
+            watcher->deleteLater();
+            settle(slot, !error, error.value_or(QString()));
+        });
+        watcher->setFuture(QtConcurrent::run([output = slot->output, bytes = *slot->bytes]() -> std::optional<QString> {
+            QSaveFile out(output);
+            if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+                return out.errorString();
+            return std::nullopt;
+        }));
+        slot->bytes.reset(); // the write holds them now
+    }
+
     void settle(const std::shared_ptr<Slot>& slot, bool written, const QString& why)
     {
         slot->done = true;
         slot->written = written;
         slot->why = why;
+        slot->bytes.reset();
         if (slot->context) slot->context->deleteLater();
         slot->context = nullptr;
         bool reported = false;
@@ -179,6 +216,7 @@ private:
             reported = true;
         }
         if (!reported) return;
+        writeFront();
         showProgress();
         queueStep();
     }
