@@ -15,11 +15,14 @@
 #include <QPageSize>
 #include <QTemporaryFile>
 #include <QTimer>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <utility>
 
 namespace {
 
@@ -80,6 +83,72 @@ const char kScriptsReady[] = R"((function () {
   return !!(mathOk && diagramsOk);
 })())";
 
+// Pages that printed well wait here for the next document: a new page starts a process of
+// the web engine, a kept one only loads. A page is kept for documents of the folder it
+// loaded from, so nothing its process may still hold from one folder reaches a document
+// of another; a few at most, and only while PDFs keep coming.
+class PagePool : public QObject {
+public:
+    static constexpr int maxIdle = 3; // as many as the print queue uses at once
+    static constexpr int keepMs = 10000;
+
+    static PagePool& instance()
+    {
+        static PagePool* pool = new PagePool(QCoreApplication::instance());
+        return *pool;
+    }
+
+    QWebEnginePage* take(const QString& folder)
+    {
+        for (qsizetype i = m_idle.size() - 1; i >= 0; --i) {
+            if (m_idle[i].folder != folder) continue;
+            QWebEnginePage* page = m_idle.takeAt(i).page;
+            page->disconnect(this);
+            return page;
+        }
+        return new QWebEnginePage(PaginatedPDFRenderer::profile());
+    }
+
+    void giveBack(QWebEnginePage* page, const QString& folder)
+    {
+        if (m_idle.size() >= maxIdle) m_idle.takeFirst().page->deleteLater();
+        // Its history would hold every page it loaded, each up to 2 MiB.
+        page->history()->clear();
+        // A page whose process ends while it waits is not handed out.
+        connect(page, &QWebEnginePage::renderProcessTerminated, this, [this, page] {
+            m_idle.removeIf([page](const Idle& idle) { return idle.page == page; });
+            page->deleteLater();
+        });
+        m_idle.append({page, folder});
+        m_release.start(keepMs);
+    }
+
+    // The engine may not go while a page of it lives: at exit, before the engine's own
+    // clean-up (routines added later run earlier), the kept pages go.
+    static void releaseAll()
+    {
+        for (const Idle& idle : std::exchange(instance().m_idle, {})) delete idle.page;
+    }
+
+private:
+    struct Idle {
+        QWebEnginePage* page;
+        QString folder;
+    };
+
+    explicit PagePool(QObject* parent)
+        : QObject(parent)
+    {
+        m_release.setSingleShot(true);
+        connect(&m_release, &QTimer::timeout, this, [this] {
+            for (const Idle& idle : std::exchange(m_idle, {})) idle.page->deleteLater();
+        });
+    }
+
+    QList<Idle> m_idle;
+    QTimer m_release;
+};
+
 } // namespace
 
 PaginatedPDFRenderer::PaginatedPDFRenderer(QObject* parent)
@@ -100,6 +169,7 @@ QWebEngineProfile* PaginatedPDFRenderer::profile()
     // reach the disk.
     static QWebEngineProfile* shared = [] {
         auto* p = new QWebEngineProfile(QCoreApplication::instance());
+        qAddPostRoutine(&PagePool::releaseAll);
         p->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
         p->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
         return p;
@@ -198,8 +268,13 @@ void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
 void PaginatedPDFRenderer::load(const PreparedPage& prepared, const QString& folder, const QUrl& base)
 {
     const QString pageFile = m_file ? QFileInfo(m_file->fileName()).absoluteFilePath() : QString();
-    m_page = new QWebEnginePage(profile());
+    m_folder = folder;
+    m_page = PagePool::instance().take(folder);
+    // The gate of the document the page held before goes with it.
+    const QList<QWebEngineUrlRequestInterceptor*> earlier =
+        m_page->findChildren<QWebEngineUrlRequestInterceptor*>(Qt::FindDirectChildrenOnly);
     m_page->setUrlRequestInterceptor(new RequestGate(folder, pageFile, m_page));
+    qDeleteAll(earlier);
     QWebEngineSettings* s = m_page->settings();
     s->setAttribute(QWebEngineSettings::JavascriptEnabled, prepared.scripts);
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, prepared.scripts); // the gate decides
@@ -266,6 +341,9 @@ void PaginatedPDFRenderer::print()
                 self->finish({});
                 return;
             }
+            // The page has done its part: the next document may use it while this one is stamped.
+            self->m_page->disconnect(self);
+            PagePool::instance().giveBack(std::exchange(self->m_page, nullptr), self->m_folder);
             // Stamping a long document takes a while: off the main thread.
             auto* watcher = new QFutureWatcher<QByteArray>(self);
             QObject::connect(watcher, &QFutureWatcher<QByteArray>::finished, self, [self, watcher, pdf] {

@@ -69,6 +69,7 @@ private:
     PdfRequest m_request;
     QString m_header;
     QString m_footer;
+    QString m_folder; // the only folder the page may load files from
     Completion m_done;
     QWebEnginePage* m_page = nullptr;
     QTimer* m_timeout = nullptr;

@@ -98,6 +98,27 @@ TEST(PaginatedPDFRenderer, LoadsImagesOnlyFromInsideTheDocumentFolder)
     EXPECT_FALSE(hasColor(page, Qt::blue));
 }
 
+TEST(PaginatedPDFRenderer, EachDocumentLoadsFromItsOwnFolderAndPageFileNotThoseOfTheOneBefore)
+{
+    ScopedSettings settings;
+    QTemporaryDir root;
+    QDir(root.path()).mkdir("a");
+    QDir(root.path()).mkdir("b");
+    const QString picture = writeFile(root.filePath("a/pic.png"), solidPng(Qt::red));
+    PdfReader first(renderNow({QStringLiteral("![a](pic.png)\n"), QStringLiteral("t"), root.filePath("a"), {}, {}}));
+    ASSERT_TRUE(hasColor(first.image(0), Qt::red));
+    // The next document, in another folder, names the first one's picture.
+    const QString text = QStringLiteral("![b](%1)\n").arg(QUrl::fromLocalFile(picture).toString());
+    PdfReader second(renderNow({text, QStringLiteral("t"), root.filePath("b"), {}, {}}));
+    ASSERT_EQ(second.pages(), 1);
+    EXPECT_FALSE(hasColor(second.image(0), Qt::red));
+    // A page over 2 MB loads from a file of its own, which the gate of the page before did not allow.
+    const QString large = QStringLiteral("![%1](pic.png)\n").arg(QString(2'300'000, u'a'));
+    PdfReader third(renderNow({large, QStringLiteral("t"), root.filePath("a"), {}, {}}));
+    ASSERT_EQ(third.pages(), 1);
+    EXPECT_TRUE(hasColor(third.image(0), Qt::red));
+}
+
 TEST(PaginatedPDFRenderer, AFailedPdfLeavesTheOldFileAndAPageOverTwoMegabytesStillPrints)
 {
     ScopedSettings settings;
