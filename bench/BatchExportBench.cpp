@@ -117,8 +117,9 @@ BENCHMARK(BM_BatchExport200_DOCX)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_BatchExport200_ODT)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_BatchExport200_PDF)->Unit(benchmark::kSecond)->Iterations(1);
 
-// Cancel pressed after the tenth file: how many more files are written.
-void BM_BatchExportCancel(benchmark::State& state)
+// Cancel pressed after the tenth file: how many more files are written. PDFs are made a few
+// at a time, so they are measured too.
+void runCancel(benchmark::State& state, ExportFormat format, const QString& pattern)
 {
     BatchExporter::hooks().report = [](QWidget*, const BatchExport::ReportText&) {};
     int after = 0;
@@ -127,14 +128,14 @@ void BM_BatchExportCancel(benchmark::State& state)
         writeFolder(dir.path());
         bool done = false;
         int written = 0, atCancel = -1;
-        BatchExporter::exportFolder(dir.path(), ExportFormat::docx, nullptr, [&](const BatchExport::Report& r) {
+        BatchExporter::exportFolder(dir.path(), format, nullptr, [&](const BatchExport::Report& r) {
             done = true;
             written = r.written;
         });
         while (!done) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-            if (atCancel < 0 && QDir(dir.path()).entryList({"*.docx"}).size() >= 10) {
-                atCancel = int(QDir(dir.path()).entryList({"*.docx"}).size());
+            if (atCancel < 0 && QDir(dir.path()).entryList({pattern}).size() >= 10) {
+                atCancel = int(QDir(dir.path()).entryList({pattern}).size());
                 for (QWidget* w : QApplication::topLevelWidgets())
                     if (auto* p = qobject_cast<QProgressDialog*>(w)) Q_EMIT p->canceled(); // the Cancel button
             }
@@ -143,6 +144,16 @@ void BM_BatchExportCancel(benchmark::State& state)
     }
     state.counters["files_after_cancel"] = after;
 }
+
+void BM_BatchExportCancel(benchmark::State& state)
+{
+    runCancel(state, ExportFormat::docx, QStringLiteral("*.docx"));
+}
+void BM_BatchExportCancel_PDF(benchmark::State& state)
+{
+    runCancel(state, ExportFormat::pdf, QStringLiteral("*.pdf"));
+}
 BENCHMARK(BM_BatchExportCancel)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_BatchExportCancel_PDF)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
