@@ -35,6 +35,35 @@ size_t paragraphHash(const BlockParagraph& p)
     return hashCombine(h, std::hash<double>{}(p.rowHeight));
 }
 
+// Calls fn(start, end, run) for the runs of `result` from `runIndex` on that fall into the
+// block [bStart, bEnd) (its break left out), clipped to it.
+template <typename Fn> void forEachRangeIn(const StyleResult& result, qsizetype runIndex, int bStart, int bEnd, Fn&& fn)
+{
+    for (qsizetype i = runIndex; i < result.runs.size() && result.runs[i].start < std::max(bEnd, bStart + 1); ++i) {
+        const StyleRun& r = result.runs[i];
+        const int s = std::max(r.start, bStart);
+        const int e = std::min(r.start + r.length, bEnd);
+        if (e > s) fn(s, e, r);
+    }
+}
+
+// Holds a document's format source as a child of the document, so it lives as long.
+class FormatSourceHolder : public QObject {
+public:
+    explicit FormatSourceHolder(QObject* parent)
+        : QObject(parent)
+    {
+        setObjectName(name());
+    }
+    static QString name() { return QStringLiteral("brindlewick-format-source"); }
+    static FormatSourceHolder* of(const QTextDocument* doc)
+    {
+        // Without a meta-object of its own the holder is found by its name.
+        return dynamic_cast<FormatSourceHolder*>(doc->findChild<QObject*>(name(), Qt::FindDirectChildrenOnly));
+    }
+    StyledBlocks::FormatSource source;
+};
+
 } // namespace
 
 namespace StyledBlocks {
@@ -67,17 +96,12 @@ int apply(QTextDocument* doc, const StyleResult& result)
             ++runIndex;
         QList<QTextLayout::FormatRange> ranges;
         size_t h = 0;
-        for (qsizetype i = runIndex; i < result.runs.size() && result.runs[i].start < std::max(bEnd, bStart + 1); ++i) {
-            const StyleRun& r = result.runs[i];
-            const int s = std::max(r.start, bStart);
-            const int e = std::min(r.start + r.length, bEnd);
-            if (e > s) {
-                ranges.append({s - bStart, e - s, r.format});
-                h = hashCombine(h, size_t(s - bStart));
-                h = hashCombine(h, size_t(e - s));
-                h = hashCombine(h, r.formatId ? size_t(r.formatId) : formatHash(r.format));
-            }
-        }
+        forEachRangeIn(result, runIndex, bStart, bEnd, [&](int s, int e, const StyleRun& r) {
+            ranges.append({s - bStart, e - s, r.format});
+            h = hashCombine(h, size_t(s - bStart));
+            h = hashCombine(h, size_t(e - s));
+            h = hashCombine(h, r.formatId ? size_t(r.formatId) : formatHash(r.format));
+        });
         BlockParagraph para;
         while (paraIndex < result.paragraphs.size()
                && result.paragraphs[paraIndex].start + std::max(result.paragraphs[paraIndex].length, 1) <= bStart)
@@ -96,7 +120,6 @@ int apply(QTextDocument* doc, const StyleResult& result)
             data->styled = true;
             data->runsHash = h;
             data->paragraph = para;
-            data->ranges = ranges;
             block.layout()->setFormats(ranges);
             ++changed;
             if (dirtyFrom < 0) dirtyFrom = bStart;
@@ -108,10 +131,31 @@ int apply(QTextDocument* doc, const StyleResult& result)
     return changed;
 }
 
+QList<QTextLayout::FormatRange> formatsIn(const StyleResult& result, const QTextBlock& block)
+{
+    QList<QTextLayout::FormatRange> ranges;
+    const int bStart = block.position();
+    const int bEnd = bStart + block.length() - 1;
+    forEachRangeIn(result, 0, bStart, bEnd, [&](int s, int e, const StyleRun& r) {
+        ranges.append({s - bStart, e - s, r.format});
+    });
+    return ranges;
+}
+
+void setFormatSource(QTextDocument* doc, FormatSource source)
+{
+    FormatSourceHolder* holder = FormatSourceHolder::of(doc);
+    if (!holder) holder = new FormatSourceHolder(doc);
+    holder->source = std::move(source);
+}
+
 QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block)
 {
-    const auto* data = block.isValid() ? static_cast<const BlockStyleData*>(block.userData()) : nullptr;
-    return data ? data->ranges : QList<QTextLayout::FormatRange>{};
+    if (!block.isValid()) return {};
+    const FormatSourceHolder* holder = FormatSourceHolder::of(block.document());
+    if (holder && holder->source) return holder->source(block);
+    // Without a source the layout's formats are the styling.
+    return block.layout()->formats();
 }
 
 BlockParagraph paragraphOf(const QTextBlock& block)

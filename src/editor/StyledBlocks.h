@@ -7,6 +7,8 @@
 #include <QTextCharFormat>
 #include <QTextLayout>
 
+#include <functional>
+
 class QTextDocument;
 
 // Paragraph attributes of one block, kept as block user data so that styling never
@@ -20,11 +22,13 @@ struct BlockParagraph {
     bool operator==(const BlockParagraph&) const = default;
 };
 
+// The formats themselves live only in the block's layout (a second copy per block doubled
+// the memory a styled document takes); the styled text they were made from gives them
+// again where the layout's are replaced (composition, suggestions).
 class BlockStyleData : public QTextBlockUserData {
 public:
     BlockParagraph paragraph;
-    size_t runsHash = 0;                    // hash of the character runs last applied to the block
-    QList<QTextLayout::FormatRange> ranges; // those runs, block-relative
+    size_t runsHash = 0; // hash of the character runs last applied to the block
     bool styled = false;
     // Height of the block's lines as last placed when none of them was moved to a next
     // page (−1 otherwise, or once its lines are broken again): placing it again where it
@@ -63,7 +67,16 @@ namespace StyledBlocks {
 // whose styling changed, and marks them for relayout. Returns the number of blocks changed.
 int apply(QTextDocument* doc, const StyleResult& result);
 
-// The additional formats of a block (block-relative), as last applied.
+// The block-relative formats `result` gives `block` (the runs clipped to it, its break left out).
+QList<QTextLayout::FormatRange> formatsIn(const StyleResult& result, const QTextBlock& block);
+
+// Makes a block's styling again from what it was made from; set by the view that styles
+// the document.
+using FormatSource = std::function<QList<QTextLayout::FormatRange>(const QTextBlock&)>;
+void setFormatSource(QTextDocument* doc, FormatSource source);
+
+// The styling formats of a block (block-relative), without what composition or a
+// suggestion put over them.
 QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block);
 
 // The paragraph attributes of a block (defaults when it was never styled).

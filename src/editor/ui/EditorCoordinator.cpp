@@ -72,6 +72,7 @@ EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
     connect(doc, &QTextDocument::contentsChange, this, &EditorCoordinator::onContentsChange, Qt::DirectConnection);
     connect(view, &QTextEdit::cursorPositionChanged, this, &EditorCoordinator::onSelectionChanged);
     connect(view, &QTextEdit::selectionChanged, this, &EditorCoordinator::onSelectionChanged);
+    StyledBlocks::setFormatSource(doc, [this](const QTextBlock& b) { return formatsOf(b); });
     m_sliceTimer = new QTimer(this);
     m_sliceTimer->setSingleShot(true);
     m_sliceTimer->setInterval(0);
@@ -163,6 +164,14 @@ TextRange EditorCoordinator::mirrorToView(TextRange scope)
     if (m_config && m_config->spellCheck) addSpellingMarks(result, mirror);
     StyledBlocks::apply(m_view->document(), result);
     return mirror;
+}
+
+QList<QTextLayout::FormatRange> EditorCoordinator::formatsOf(const QTextBlock& block)
+{
+    const TextRange line = clampToText(TextRange(block.position(), std::max(0, block.length() - 1)));
+    StyleResult result = m_bridge.convert(m_storage, line, m_view->pagedLayout()->geometry().scale, m_view->gridUnit());
+    if (m_config && m_config->spellCheck) addSpellingMarks(result, line);
+    return StyledBlocks::formatsIn(result, block);
 }
 
 void EditorCoordinator::styleSlice(int units)

@@ -45,6 +45,9 @@ public:
     // this styles whatever is left now.
     void finishStyling();
     bool isStylingPending() const { return m_unstyledFrom >= 0; }
+    // The formats the styled text gives `block`: what its layout shows when nothing
+    // covers them.
+    QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block);
 
     // Return with an empty selection; true when it continued or ended a list.
     bool handleNewline();
