@@ -16,6 +16,24 @@ namespace {
 
 constexpr std::size_t kEditHistory = 256;
 
+std::size_t attributesHash(const TextAttributes& a)
+{
+    std::size_t h = std::size_t(a.underline) | std::size_t(a.strikethrough) << 1 | std::size_t(a.markdownConceal) << 2
+                    | std::size_t(a.aiGhost) << 3;
+    auto mix = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
+    mix(std::hash<double>{}(a.baselineOffset));
+    if (a.font) mix(qHash(*a.font));
+    if (a.foreground) mix(std::size_t(a.foreground->rgba64()));
+    if (a.background) mix(std::size_t(a.background->rgba64()) + 1);
+    if (a.paragraphStyle)
+        mix(std::hash<double>{}(a.paragraphStyle->minimumLineHeight)
+            + std::hash<double>{}(a.paragraphStyle->lineSpacing)
+            + std::hash<double>{}(a.paragraphStyle->paragraphSpacing) + std::size_t(a.paragraphStyle->alignment));
+    if (a.wikiLinkTarget) mix(qHash(*a.wikiLinkTarget));
+    mix(std::hash<const void*>{}(a.tableModel.get()));
+    return h;
+}
+
 } // namespace
 
 bool TextAttributes::operator==(const TextAttributes& o) const
@@ -49,6 +67,27 @@ void AttributedText::setText(const QString& text, const TextAttributes& attribut
     m_historyFloor = ++m_revision;
     m_changed = TextRange();
     noteChanged(TextRange(0, m_len));
+}
+
+AttributedText::Attrs AttributedText::share(const TextAttributes& a)
+{
+    std::vector<std::weak_ptr<const TextAttributes>>& bucket = m_shared[attributesHash(a)];
+    for (const auto& w : bucket)
+        if (Attrs p = w.lock(); p && *p == a) return p;
+    // Its own allocation, not make_shared's: the table's weak reference would keep a
+    // dropped set's memory until the next sweep.
+    Attrs p(new TextAttributes(a));
+    bucket.push_back(p);
+    if (++m_sharedEntries >= m_sweepAt) {
+        m_sharedEntries = 0;
+        for (auto it = m_shared.begin(); it != m_shared.end();) {
+            std::erase_if(it->second, [](const auto& w) { return w.expired(); });
+            m_sharedEntries += it->second.size();
+            it = it->second.empty() ? m_shared.erase(it) : std::next(it);
+        }
+        m_sweepAt = std::max<std::size_t>(1024, 2 * m_sharedEntries);
+    }
+    return p;
 }
 
 TextRange AttributedText::clamp(TextRange r) const
