@@ -22,7 +22,9 @@ std::size_t attributesHash(const TextAttributes& a)
                     | std::size_t(a.aiGhost) << 3;
     auto mix = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
     mix(std::hash<double>{}(a.baselineOffset));
-    if (a.font) mix(qHash(*a.font));
+    // A font by its size and weight only: hashing the whole description costs more than
+    // comparing the few fonts that share a bucket.
+    if (a.font) mix(std::hash<double>{}(a.font->pointSizeF()) + std::size_t(a.font->weight()) * 2 + a.font->italic());
     if (a.foreground) mix(std::size_t(a.foreground->rgba64()));
     if (a.background) mix(std::size_t(a.background->rgba64()) + 1);
     if (a.paragraphStyle)
