@@ -66,6 +66,11 @@ public:
 
 } // namespace
 
+BlockStyleData::~BlockStyleData()
+{
+    if (held) held->erase(this);
+}
+
 namespace StyledBlocks {
 
 int apply(QTextDocument* doc, const StyleResult& result)
@@ -80,6 +85,9 @@ int apply(QTextDocument* doc, const StyleResult& result)
     // One relayout request for the whole changed span: a request per block would make
     // the layout carry positions forward once per block.
     int dirtyFrom = -1, dirtyTo = -1;
+    // With a format source, a block whose layout holds no formats (off screen) keeps
+    // only the hash: its formats are made again when it is shown.
+    const bool sourced = hasFormatSource(doc);
     // The scope is whole lines: a block starting at its end lies outside it, unless the
     // scope is empty or the block is the empty last line. (A last line with text that
     // starts where the scope ends is not in it: given no runs, it would lose its styling.)
@@ -116,11 +124,12 @@ int apply(QTextDocument* doc, const StyleResult& result)
             data = new BlockStyleData;
             block.setUserData(data);
         }
-        if (!data->styled || data->runsHash != h || block.layout()->formats().size() != ranges.size()) {
+        const bool holds = !sourced || data->heldLayout;
+        if (!data->styled || data->runsHash != h || (holds && block.layout()->formats().size() != ranges.size())) {
             data->styled = true;
             data->runsHash = h;
             data->paragraph = para;
-            block.layout()->setFormats(ranges);
+            if (holds) block.layout()->setFormats(ranges);
             ++changed;
             if (dirtyFrom < 0) dirtyFrom = bStart;
             dirtyTo = bStart + block.length();
@@ -147,6 +156,12 @@ void setFormatSource(QTextDocument* doc, FormatSource source)
     FormatSourceHolder* holder = FormatSourceHolder::of(doc);
     if (!holder) holder = new FormatSourceHolder(doc);
     holder->source = std::move(source);
+}
+
+bool hasFormatSource(const QTextDocument* doc)
+{
+    const FormatSourceHolder* holder = doc ? FormatSourceHolder::of(doc) : nullptr;
+    return holder && holder->source;
 }
 
 QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block)
@@ -188,7 +203,9 @@ bool isConcealedAt(const QTextBlock& block, int index)
 {
     if (!block.isValid() || index < 0 || index >= block.length() - 1) return false;
     bool concealed = false;
-    for (const auto& r : block.layout()->formats())
+    const auto* data = static_cast<const BlockStyleData*>(block.userData());
+    const bool holds = !hasFormatSource(block.document()) || (data && data->heldLayout);
+    for (const auto& r : holds ? block.layout()->formats() : formatsOf(block))
         if (index >= r.start && index < r.start + r.length)
             concealed = isConcealed(r.format); // later ranges win, as in drawing
     return concealed;

@@ -8,6 +8,7 @@
 #include <QTextLayout>
 
 #include <functional>
+#include <unordered_set>
 
 class QTextDocument;
 
@@ -27,6 +28,7 @@ struct BlockParagraph {
 // again where the layout's are replaced (composition, suggestions).
 class BlockStyleData : public QTextBlockUserData {
 public:
+    ~BlockStyleData() override;
     BlockParagraph paragraph;
     size_t runsHash = 0; // hash of the character runs last applied to the block
     bool styled = false;
@@ -36,6 +38,15 @@ public:
     double placedHeight = -1;
     // A grid row placed without its lines broken: the layout breaks them when asked.
     bool linesDeferred = false;
+    // Where the layout placed the block (text-area y) and the height it takes, spacing
+    // below included (−1: not placed since its lines were last broken).
+    double top = 0;
+    double height = -1;
+    // In a document whose styling can be made again (a format source is set) only the
+    // blocks lately shown or asked for keep formats and lines in their own layout: the
+    // list of them, which the block leaves when it is destroyed.
+    std::unordered_set<BlockStyleData*>* held = nullptr;
+    QTextLayout* heldLayout = nullptr;
 };
 
 // One character run of the styler's output, in document offsets.
@@ -74,6 +85,7 @@ QList<QTextLayout::FormatRange> formatsIn(const StyleResult& result, const QText
 // the document.
 using FormatSource = std::function<QList<QTextLayout::FormatRange>(const QTextBlock&)>;
 void setFormatSource(QTextDocument* doc, FormatSource source);
+bool hasFormatSource(const QTextDocument* doc);
 
 // The styling formats of a block (block-relative), without what composition or a
 // suggestion put over them.

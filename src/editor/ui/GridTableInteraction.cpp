@@ -55,7 +55,7 @@ QList<double> GridTableInteraction::rowTops(const TableModel& model, int shift) 
         }
         // Rows that are not each a line of their own are stacked from the first.
         if (!b.isValid() || position != at) return {};
-        tops.append((originY + b.layout()->position().y()) / gs);
+        tops.append((originY + layout->blockTop(b)) / gs);
     }
     return tops;
 }

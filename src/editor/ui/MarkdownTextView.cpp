@@ -300,6 +300,7 @@ void MarkdownTextView::showSheetEdge(QKeyEvent* e)
     if (config && config->typewriter) return; // the caret stays centred there
     const QTextCursor c = textCursor();
     const QTextBlock b = c.block();
+    m_layout->blockBoundingRect(b); // gives the block its lines when it holds none
     const QTextLayout* tl = b.layout();
     const QTextLine line = tl ? tl->lineForTextPosition(c.positionInBlock()) : QTextLine();
     const int lineNumber = line.isValid() ? line.lineNumber() : 0;

@@ -11,6 +11,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+
+namespace {
+
+// Blocks that may hold formats and lines at once before those far from the screen let
+// go of them: a few screens' worth.
+constexpr std::size_t heldBlocks = 1500;
+
+} // namespace
 
 PagedDocumentLayout::PagedDocumentLayout(QTextDocument* doc)
     : QAbstractTextDocumentLayout(doc)
@@ -21,6 +30,97 @@ PagedDocumentLayout::PagedDocumentLayout(QTextDocument* doc)
     m_idle->setInterval(0);
     m_idle->setSingleShot(true);
     connect(m_idle, &QTimer::timeout, this, [this] { continueLayout(12); });
+}
+
+PagedDocumentLayout::~PagedDocumentLayout()
+{
+    // The blocks' data outlives the layout when the document goes.
+    for (BlockStyleData* d : m_held) d->held = nullptr;
+}
+
+BlockStyleData* PagedDocumentLayout::dataOf(const QTextBlock& block) const
+{
+    auto* data = static_cast<BlockStyleData*>(block.userData());
+    if (!data) {
+        data = new BlockStyleData;
+        const_cast<QTextBlock&>(block).setUserData(data);
+    }
+    return data;
+}
+
+bool PagedDocumentLayout::dropsBlocks() const
+{
+    // The source is set once, after the layout is made, and stays.
+    if (!m_sourced) m_sourced = StyledBlocks::hasFormatSource(document());
+    return m_sourced;
+}
+
+bool PagedDocumentLayout::holds(const BlockStyleData* data) const
+{
+    return data->heldLayout || !dropsBlocks();
+}
+
+void PagedDocumentLayout::hold(const QTextBlock& block) const
+{
+    if (!block.isValid() || isPending(block)) return;
+    auto* data = static_cast<BlockStyleData*>(block.userData());
+    if (!data) return;
+    QTextLayout* tl = nullptr;
+    if (dropsBlocks() && !data->heldLayout) {
+        if (data->height < 0) return; // not placed yet
+        tl = block.layout();
+        // Setting formats notes a change of the block in the document; it is told at once
+        // (and ignored here) so that it does not widen the next edit's change.
+        auto* self = const_cast<PagedDocumentLayout*>(this);
+        self->m_quiet = true;
+        tl->setFormats(StyledBlocks::formatsOf(block));
+        document()->markContentsDirty(block.position(), block.length());
+        self->m_quiet = false;
+        data->heldLayout = tl;
+        data->held = &m_held;
+        m_held.insert(data);
+    } else if (data->linesDeferred) {
+        tl = block.layout();
+    } else {
+        return;
+    }
+    data->linesDeferred = false;
+    breakInto(tl, data->paragraph);
+    const double top = data->top;
+    const double bottom = blockBottom(block);
+    // The lines are placed again where the block is (a grid row's at its top).
+    data->placedHeight = -1;
+    auto* self = const_cast<PagedDocumentLayout*>(this);
+    if (self->placeBlock(block, top) != bottom) {
+        // Broken otherwise than when the block was measured: what follows moves.
+        const double settled = self->paginateFrom(block.next(), block);
+        self->updateExtent(top, settled);
+    }
+}
+
+void PagedDocumentLayout::releaseFar(const QRectF& clip) const
+{
+    if (m_held.size() <= heldBlocks) return;
+    const double o = textOrigin().y();
+    const double margin = 2 * std::max(clip.height(), 1000.0);
+    auto* self = const_cast<PagedDocumentLayout*>(this);
+    self->m_quiet = true;
+    for (auto it = m_held.begin(); it != m_held.end();) {
+        BlockStyleData* d = *it;
+        const double top = o + d->top;
+        if (top + std::max(0.0, d->height) >= clip.top() - margin && top <= clip.bottom() + margin) {
+            ++it;
+            continue;
+        }
+        // Its lines go with its formats; its place and height stay.
+        d->heldLayout->clearFormats();
+        d->heldLayout = nullptr;
+        d->held = nullptr;
+        it = m_held.erase(it);
+    }
+    // Nothing of the text changed; the notes the cleared formats left are told at once.
+    document()->markContentsDirty(0, 0);
+    self->m_quiet = false;
 }
 
 void PagedDocumentLayout::setGeometry(const Geometry& g)
@@ -132,6 +232,7 @@ void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& unti
 
 void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsAdded)
 {
+    if (m_quiet) return;
     QTextDocument* doc = document();
     const QSizeF pageSize = doc->pageSize();
     if (pageSize != m_lastPageSize) {
@@ -181,36 +282,22 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
 
 void PagedDocumentLayout::breakLines(const QTextBlock& block)
 {
-    auto* data = static_cast<BlockStyleData*>(block.userData());
-    if (data) {
-        data->placedHeight = -1;
-        // A grid row takes the grid's height, whatever its hidden lines are: they are
-        // broken only once something asks for them (the caret, a click, painting), so a
-        // pasted table of ten thousand rows is placed without shaping every row's source.
-        data->linesDeferred = data->paragraph.rowHeight >= 0;
-        if (data->linesDeferred) {
-            block.layout()->clearLayout();
-            return;
-        }
-    }
-    shapeLines(block);
+    BlockStyleData* data = dataOf(block);
+    data->placedHeight = -1;
+    data->height = -1;
+    // A grid row takes the grid's height, whatever its hidden lines are: they are broken
+    // only once something asks for them (the caret, a click, painting), so a pasted table
+    // of ten thousand rows is placed without shaping every row's source.
+    data->linesDeferred = data->paragraph.rowHeight >= 0;
+    if (!holds(data)) return; // a block that holds no lines is measured when it is placed
+    if (data->linesDeferred)
+        block.layout()->clearLayout();
+    else
+        breakInto(block.layout(), data->paragraph);
 }
 
-void PagedDocumentLayout::ensureLines(const QTextBlock& block) const
+void PagedDocumentLayout::breakInto(QTextLayout* tl, const BlockParagraph& para) const
 {
-    auto* data = static_cast<BlockStyleData*>(block.userData());
-    if (!data || !data->linesDeferred) return;
-    data->linesDeferred = false;
-    shapeLines(block);
-    // Where placeBlock stacks a row's lines: at the top of the row.
-    QTextLayout* tl = block.layout();
-    for (int i = 0; i < tl->lineCount(); ++i) tl->lineAt(i).setPosition(QPointF(0, 0));
-}
-
-void PagedDocumentLayout::shapeLines(const QTextBlock& block) const
-{
-    QTextLayout* tl = block.layout();
-    const BlockParagraph para = StyledBlocks::paragraphOf(block);
     QTextOption opt = document()->defaultTextOption();
     opt.setAlignment(para.alignment);
     opt.setTextDirection(m_direction);
@@ -226,60 +313,69 @@ void PagedDocumentLayout::shapeLines(const QTextBlock& block) const
     tl->endLayout();
 }
 
-bool PagedDocumentLayout::isLaidOut(const QTextBlock& b)
-{
-    if (b.layout()->lineCount() > 0) return true;
-    const auto* data = static_cast<const BlockStyleData*>(b.userData());
-    return data && data->linesDeferred;
-}
-
 double PagedDocumentLayout::placeBlock(const QTextBlock& block, double y)
 {
-    QTextLayout* tl = block.layout();
-    const BlockParagraph para = StyledBlocks::paragraphOf(block);
+    BlockStyleData* data = dataOf(block);
+    QTextLayout* tl = holds(data) ? block.layout() : nullptr;
+    const BlockParagraph para = data->paragraph;
     const double s = m_geo.scale;
     if (para.rowHeight >= 0) {
         // A grid row reserves exactly the row's height; its hidden source lines stack at the top.
         const double h = para.rowHeight * s;
         y += h > 0 ? m_metrics.lineShift(y, h) : 0;
-        tl->setPosition(QPointF(0, y));
-        for (int i = 0; i < tl->lineCount(); ++i) tl->lineAt(i).setPosition(QPointF(0, 0));
+        if (tl) {
+            tl->setPosition(QPointF(0, y));
+            for (int i = 0; i < tl->lineCount(); ++i) tl->lineAt(i).setPosition(QPointF(0, 0));
+        }
+        data->top = y;
+        data->height = h;
         return y + h;
     }
-    tl->setPosition(QPointF(0, y));
+    data->top = y;
+    if (tl) tl->setPosition(QPointF(0, y));
     // A block moved by an edit above it keeps its lines where they are relative to it
     // as long as it still fits on one page: only its position changes.
-    auto* data = static_cast<BlockStyleData*>(block.userData());
-    if (data && data->placedHeight >= 0 && data->placedHeight < m_metrics.contentPerPage
-        && m_metrics.lineShift(y, data->placedHeight) == 0)
-        return y + data->placedHeight + para.spacingAfter * s;
+    if (data->placedHeight >= 0 && data->placedHeight < m_metrics.contentPerPage
+        && m_metrics.lineShift(y, data->placedHeight) == 0) {
+        data->height = data->placedHeight + para.spacingAfter * s;
+        return y + data->height;
+    }
+    // A block that holds no lines is broken in a scratch layout for their heights.
+    std::optional<QTextLayout> scratch;
+    if (!tl) {
+        scratch.emplace(block.text(), document()->defaultFont());
+        scratch->setFormats(StyledBlocks::formatsOf(block));
+        breakInto(&*scratch, para);
+    }
+    QTextLayout* lines = tl ? tl : &*scratch;
     double ly = 0;
     bool moved = false;
-    const int n = tl->lineCount();
+    const int n = lines->lineCount();
     for (int i = 0; i < n; ++i) {
-        QTextLine line = tl->lineAt(i);
+        QTextLine line = lines->lineAt(i);
         const double h = line.height();
         const double shift = m_metrics.lineShift(y + ly, h);
         moved |= shift != 0;
         ly += shift;
-        line.setPosition(QPointF(0, ly));
+        if (tl) line.setPosition(QPointF(0, ly));
         ly += h;
         if (i + 1 < n) ly += para.lineSpacing * s;
     }
-    if (data) data->placedHeight = moved || n == 0 ? -1 : ly;
-    return y + ly + para.spacingAfter * s;
+    data->placedHeight = moved || n == 0 ? -1 : ly;
+    data->height = n == 0 ? 0 : ly + para.spacingAfter * s;
+    return y + data->height;
+}
+
+double PagedDocumentLayout::blockTop(const QTextBlock& block) const
+{
+    const auto* data = static_cast<const BlockStyleData*>(block.userData());
+    return data ? data->top : 0;
 }
 
 double PagedDocumentLayout::blockBottom(const QTextBlock& block) const
 {
-    const QTextLayout* tl = block.layout();
-    const BlockParagraph para = StyledBlocks::paragraphOf(block);
-    const double y = tl->position().y();
-    const double s = m_geo.scale;
-    if (para.rowHeight >= 0) return y + para.rowHeight * s;
-    if (tl->lineCount() == 0) return y;
-    const QTextLine last = tl->lineAt(tl->lineCount() - 1);
-    return y + last.y() + last.height() + para.spacingAfter * s;
+    const auto* data = static_cast<const BlockStyleData*>(block.userData());
+    return data ? data->top + std::max(0.0, data->height) : 0;
 }
 
 double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& lastDirty)
@@ -291,7 +387,10 @@ double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& las
         if (isPending(block) && !(block.position() <= lastDirty.position())) break;
         // Past the re-broken blocks, a block that starts where it started before keeps
         // every line where it was, and so does everything after it.
-        if (pastDirty && block.layout()->position().y() == y && isLaidOut(block)) return y;
+        if (pastDirty) {
+            const auto* data = static_cast<const BlockStyleData*>(block.userData());
+            if (data && data->height >= 0 && data->top == y) return y;
+        }
         y = placeBlock(block, y);
         if (block == lastDirty) pastDirty = true;
     }
@@ -346,9 +445,9 @@ QRectF PagedDocumentLayout::blockBoundingRect(const QTextBlock& block) const
     if (!block.isValid()) return {};
     // The text edit asks for a block's rectangle before it uses its lines.
     if (isPending(block)) const_cast<PagedDocumentLayout*>(this)->continueLayout(0, block);
-    ensureLines(block);
+    hold(block);
     const QPointF o = textOrigin();
-    const double top = block.layout()->position().y();
+    const double top = blockTop(block);
     return {o.x(), o.y() + top, textWidth(), std::max(0.0, blockBottom(block) - top)};
 }
 
@@ -359,7 +458,7 @@ QTextBlock PagedDocumentLayout::blockAtY(double y) const
     if (m_pendingPos > 0) hi = std::max(0, doc->findBlock(m_pendingPos).blockNumber() - 1);
     while (lo < hi) {
         const int mid = (lo + hi + 1) / 2;
-        if (doc->findBlockByNumber(mid).layout()->position().y() <= y)
+        if (blockTop(doc->findBlockByNumber(mid)) <= y)
             lo = mid;
         else
             hi = mid - 1;
@@ -374,9 +473,9 @@ int PagedDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accur
     const double ty = point.y() - o.y();
     const QTextBlock b = blockAtY(ty);
     if (!b.isValid()) return -1;
-    ensureLines(b);
+    hold(b);
     const QTextLayout* tl = b.layout();
-    const double by = tl->position().y();
+    const double by = blockTop(b);
     const int n = tl->lineCount();
     if (n == 0) return b.position();
     int index = n - 1;
@@ -477,9 +576,9 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
     const int cursorWidth = std::max(1, property("cursorWidth").toInt());
     painter->setPen(context.palette.color(QPalette::Text));
     for (QTextBlock b = blockAtY(clip.top() - o.y()); b.isValid(); b = b.next()) {
+        if (o.y() + blockTop(b) > clip.bottom() || isPending(b)) break;
+        hold(b);
         QTextLayout* tl = b.layout();
-        if (o.y() + tl->position().y() > clip.bottom() || isPending(b)) break;
-        ensureLines(b);
         const int bpos = b.position();
         const int blen = b.length();
         QList<QTextLayout::FormatRange> selections;
@@ -495,4 +594,5 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
             tl->drawCursor(painter, o, context.cursorPosition - bpos, cursorWidth);
     }
     if (overlay) overlay(painter, clip);
+    releaseFar(clip);
 }

@@ -9,6 +9,10 @@
 #include <QTimer>
 
 #include <functional>
+#include <unordered_set>
+
+class BlockStyleData;
+struct BlockParagraph;
 
 // Lays the editor's Markdown out on paper sheets lying on a desk. Each block is broken
 // into lines with its own QTextLayout (the styler's runs are additional formats, its
@@ -39,6 +43,7 @@ public:
     };
 
     explicit PagedDocumentLayout(QTextDocument* doc);
+    ~PagedDocumentLayout() override;
 
     void setGeometry(const Geometry& g);
     const Geometry& geometry() const { return m_geo; }
@@ -79,19 +84,31 @@ public:
 
     // Block whose laid-out area holds text-area y (nearest block when between blocks).
     QTextBlock blockAtY(double y) const;
-    // Laid-out bottom of a block in text-area coordinates, spacing below included.
+    // Laid-out top and bottom of a block in text-area coordinates, spacing below included.
+    double blockTop(const QTextBlock& block) const;
     double blockBottom(const QTextBlock& block) const;
+    // Blocks whose own layouts hold formats and lines (the others keep their place and
+    // height only); for the memory benchmark and tests.
+    int heldBlockCount() const { return int(m_held.size()); }
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
 
 private:
-    // Breaks the block into lines, or marks a grid row's lines as due (ensureLines).
+    // Breaks the block into lines, or marks a grid row's lines as due (hold).
     void breakLines(const QTextBlock& block);
-    // Breaks a grid row's lines if they are still due; every reader of a row's lines
-    // goes through here (Qt's cursor code through blockBoundingRect).
-    void ensureLines(const QTextBlock& block) const;
-    void shapeLines(const QTextBlock& block) const;
+    void breakInto(QTextLayout* tl, const BlockParagraph& para) const;
+    BlockStyleData* dataOf(const QTextBlock& block) const;
+    // Whether blocks away from the screen give up their formats and lines: only when the
+    // styling can be made again (the document has a format source).
+    bool dropsBlocks() const;
+    bool holds(const BlockStyleData* data) const;
+    // Gives a block its formats and lines back, placed where it is, before they are used
+    // (a grid row's lines when they are due); every reader of a block's lines goes through
+    // here (Qt's cursor code through blockBoundingRect).
+    void hold(const QTextBlock& block) const;
+    // When many blocks hold their lines, lets go of those far from `clip` (document y).
+    void releaseFar(const QRectF& clip) const;
     // Places the block's lines starting at y; returns its bottom.
     double placeBlock(const QTextBlock& block, double y);
     // Places blocks from `block` on; returns the text-area y from which nothing moved (the
@@ -99,8 +116,6 @@ private:
     double paginateFrom(QTextBlock block, const QTextBlock& lastDirty);
     // Lays out pending blocks for about `budgetMs` (or up to `until`, when valid).
     void continueLayout(double budgetMs, const QTextBlock& until = {});
-    // Broken into lines, or a grid row placed with its lines due.
-    static bool isLaidOut(const QTextBlock& b);
     bool isPending(const QTextBlock& b) const { return m_pendingPos >= 0 && b.position() >= m_pendingPos; }
     // Document size and page count after a change; repaints `dirty` (text-area y range,
     // to the end when `to` < 0), or everything when the number of pages changed.
@@ -121,6 +136,9 @@ private:
     bool m_batchDirty = false;
     int m_pendingPos = -1; // position of the first block not laid out yet; −1 none
     QTimer* m_idle = nullptr;
+    mutable std::unordered_set<BlockStyleData*> m_held;
+    mutable bool m_sourced = false;
+    bool m_quiet = false; // formats handed to a held block are no change of the text
     mutable QPixmap m_sheet;
     mutable QString m_sheetKey;
 };

@@ -447,7 +447,7 @@ TEST_F(EditorViewTest, FocusModeDimsEverythingButTheCaretParagraph)
     setConfig([](EditorConfig& c) { c.focusMode = true; });
     auto alphaAt = [&](int blockNumber) {
         double alpha = 1;
-        for (const auto& r : tv()->document()->findBlockByNumber(blockNumber).layout()->formats())
+        for (const auto& r : StyledBlocks::formatsOf(tv()->document()->findBlockByNumber(blockNumber)))
             if (r.start == 0 && r.format.hasProperty(QTextFormat::ForegroundBrush))
                 alpha = r.format.foreground().color().alphaF();
         return alpha;
