@@ -71,6 +71,19 @@ BlockStyleData::~BlockStyleData()
     if (held) held->erase(this);
 }
 
+void BlockStyleData::setLineHeights(const QTextLayout& tl)
+{
+    lineCount = tl.lineCount();
+    lineHeight = lineCount > 0 ? float(tl.lineAt(0).height()) : 0;
+    lineHeights.reset();
+    for (int i = 1; i < lineCount; ++i) {
+        if (float(tl.lineAt(i).height()) == lineHeight) continue;
+        lineHeights = std::make_unique<float[]>(std::size_t(lineCount));
+        for (int k = 0; k < lineCount; ++k) lineHeights[k] = float(tl.lineAt(k).height());
+        break;
+    }
+}
+
 namespace StyledBlocks {
 
 int apply(QTextDocument* doc, const StyleResult& result)

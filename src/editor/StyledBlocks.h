@@ -8,6 +8,7 @@
 #include <QTextLayout>
 
 #include <functional>
+#include <memory>
 #include <unordered_set>
 
 class QTextDocument;
@@ -32,12 +33,12 @@ public:
     BlockParagraph paragraph;
     size_t runsHash = 0; // hash of the character runs last applied to the block
     bool styled = false;
+    // A grid row placed without its lines broken: the layout breaks them when asked.
+    bool linesDeferred = false;
     // Height of the block's lines as last placed when none of them was moved to a next
     // page (−1 otherwise, or once its lines are broken again): placing it again where it
     // fits on one page then needs only its position.
     double placedHeight = -1;
-    // A grid row placed without its lines broken: the layout breaks them when asked.
-    bool linesDeferred = false;
     // Where the layout placed the block (text-area y) and the height it takes, spacing
     // below included (−1: not placed since its lines were last broken).
     double top = 0;
@@ -47,6 +48,14 @@ public:
     // list of them, which the block leaves when it is destroyed.
     std::unordered_set<BlockStyleData*>* held = nullptr;
     QTextLayout* heldLayout = nullptr;
+    // The heights of the block's lines as last broken (none once they are to be broken
+    // again): a block that holds no lines is placed again from them, across a page end
+    // too, without breaking it again. One height when all lines share it.
+    int lineCount = 0;
+    float lineHeight = 0;
+    std::unique_ptr<float[]> lineHeights;
+    void setLineHeights(const QTextLayout& tl);
+    double lineHeightAt(int i) const { return lineHeights ? lineHeights[i] : lineHeight; }
 };
 
 // One character run of the styler's output, in document offsets.

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace {
 
@@ -285,6 +284,7 @@ void PagedDocumentLayout::breakLines(const QTextBlock& block)
     BlockStyleData* data = dataOf(block);
     data->placedHeight = -1;
     data->height = -1;
+    data->lineCount = 0;
     // A grid row takes the grid's height, whatever its hidden lines are: they are broken
     // only once something asks for them (the caret, a click, painting), so a pasted table
     // of ten thousand rows is placed without shaping every row's source.
@@ -340,24 +340,24 @@ double PagedDocumentLayout::placeBlock(const QTextBlock& block, double y)
         data->height = data->placedHeight + para.spacingAfter * s;
         return y + data->height;
     }
-    // A block that holds no lines is broken in a scratch layout for their heights.
-    std::optional<QTextLayout> scratch;
-    if (!tl) {
-        scratch.emplace(block.text(), document()->defaultFont());
-        scratch->setFormats(StyledBlocks::formatsOf(block));
-        breakInto(&*scratch, para);
+    if (tl) {
+        data->setLineHeights(*tl);
+    } else if (data->lineCount == 0) {
+        // A block that holds no lines is broken once in a scratch layout for their heights.
+        QTextLayout scratch(block.text(), document()->defaultFont());
+        scratch.setFormats(StyledBlocks::formatsOf(block));
+        breakInto(&scratch, para);
+        data->setLineHeights(scratch);
     }
-    QTextLayout* lines = tl ? tl : &*scratch;
     double ly = 0;
     bool moved = false;
-    const int n = lines->lineCount();
+    const int n = data->lineCount;
     for (int i = 0; i < n; ++i) {
-        QTextLine line = lines->lineAt(i);
-        const double h = line.height();
+        const double h = data->lineHeightAt(i);
         const double shift = m_metrics.lineShift(y + ly, h);
         moved |= shift != 0;
         ly += shift;
-        if (tl) line.setPosition(QPointF(0, ly));
+        if (tl) tl->lineAt(i).setPosition(QPointF(0, ly));
         ly += h;
         if (i + 1 < n) ly += para.lineSpacing * s;
     }

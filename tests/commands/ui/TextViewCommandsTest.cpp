@@ -165,7 +165,7 @@ TEST_F(TextViewCommandsTest, ALongPastedTableEndsStyledAndPlacedAsAWholeRestyleW
         layout->finishLayout();
         QList<Block> out;
         for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
-            out.append({StyledBlocks::formatsOf(b), StyledBlocks::paragraphOf(b), b.layout()->position().y()});
+            out.append({StyledBlocks::formatsOf(b), StyledBlocks::paragraphOf(b), layout->blockTop(b)});
         return out;
     };
     const QList<Block> pasted = blocks();
