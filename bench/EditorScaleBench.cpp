@@ -258,7 +258,7 @@ void BM_EditorPacedTypingCpuPerKey(benchmark::State& state)
     QEventLoop settle;
     QTimer::singleShot(600, &settle, &QEventLoop::quit);
     settle.exec();
-    constexpr int keys = 12;
+    constexpr int keys = 40;
     double cpuPerKey = 0;
     for (auto _ : state) {
         w.painted.reset();

@@ -155,9 +155,8 @@ int EditorController::currentHeadingLevel() const
     EditorTextView* view = textView();
     if (!view) return 0;
     static const QRegularExpression marker = unicodeRE(u"^#{1,6}(?=\\s)"_s);
-    const QString text = view->text();
-    const TextRange line = TextUtil::lineRange(text, view->selectedRange().location);
-    const auto m = marker.match(QStringView(text).mid(line.location, line.length));
+    const QString line = view->textInRange(view->lineRangeAt(view->selectedRange().location));
+    const auto m = marker.match(line);
     return m.hasMatch() ? int(m.capturedLength()) : 0;
 }
 

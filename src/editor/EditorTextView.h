@@ -2,6 +2,8 @@
 
 #include "editor/DocStats.h"
 #include "platform/TextRange.h"
+#include "platform/TextUtil.h"
+#include "styling/AttributedText.h"
 
 #include <QSizeF>
 #include <QString>
@@ -18,6 +20,16 @@ public:
     virtual int textLength() const { return int(text().size()); }
     // The text of a range (clamped); views override it to avoid copying the whole text.
     virtual QString textInRange(TextRange range) const { return text().mid(range.location, range.length); }
+    // The line holding `index`, with its terminator; views override it likewise.
+    virtual TextRange lineRangeAt(int index) const { return TextUtil::lineRange(text(), index); }
+    // The text's edits since `revision` (of textRevision()) merged into one replaced range;
+    // views that keep no history answer "all of it".
+    virtual std::uint64_t textRevision() const { return 0; }
+    virtual AttributedText::TextChange textChangeSince(std::uint64_t revision) const
+    {
+        Q_UNUSED(revision);
+        return {0, 0, textLength(), true};
+    }
     virtual TextRange selectedRange() const = 0;
     virtual void setSelectedRange(TextRange range) = 0;
 

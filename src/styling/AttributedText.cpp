@@ -274,6 +274,7 @@ void AttributedText::replaceInGap(int a, int removed, QStringView replacement)
 const QString& AttributedText::string() const
 {
     if (m_gap > 0) {
+        ++m_gapsClosed;
         moveTextGap(m_len);
         m_text.resize(m_len);
         m_gap = 0;

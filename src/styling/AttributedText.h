@@ -87,6 +87,8 @@ public:
     // O(length) after an edit in the middle. Keystroke paths read through textUpTo().
     const QString& string() const;
     int length() const { return m_len; }
+    // How often string() had to close a gap: what the keystroke path must never make it do.
+    int gapsClosed() const { return m_gapsClosed; }
 
     // A view of the whole text (length() units, absolute positions) that holds the right
     // characters over [0, max(p, earlier calls' p)) until the next edit; beyond that it
@@ -204,6 +206,7 @@ private:
     mutable QString m_text;
     mutable int m_gapAt = 0;
     mutable int m_gap = 0;
+    mutable int m_gapsClosed = 0;
     int m_len = 0;
     std::vector<Run> m_runs;
     std::size_t m_gapBegin = 0, m_gapEnd = 0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 struct H {
     int level;
@@ -50,4 +52,33 @@ TEST(OutlineParser, BacktickFencesHideHeadingsTildeFencesDoNot)
     expectHeadings("  ```python\n# hidden\n````\n~~~\n# shown\n~~~", {{1, "shown", 30}});
     // An unclosed fence hides everything after it.
     expectHeadings("# A\n```\n# B\n# C\n", {{1, "A", 0}});
+}
+
+// Kept edit by edit, the outline equals a fresh parse after every edit, whatever is typed
+// (fence lines, headings, CR LF, lone line feeds), and headings away from the edit keep
+// their ids.
+TEST(OutlineTracker, EditByEditEqualsAFreshParse)
+{
+    std::mt19937 rng(11);
+    const QStringList pieces{"# ", "## T", "\n", "\r\n", "```", "x", "", "#", " ", "```js\n", "###### six\n"};
+    QString text;
+    for (int i = 0; i < 200; ++i) text += pieces[int(rng() % pieces.size())] + (i % 3 ? "" : "\n");
+    OutlineTracker tracker;
+    tracker.reset(text);
+    for (int step = 0; step < 1500; ++step) {
+        const qsizetype a = qsizetype(rng() % (text.size() + 1));
+        const qsizetype b = a + qsizetype(rng() % (std::min<qsizetype>(text.size() - a, 6) + 1));
+        const QString with = pieces[int(rng() % pieces.size())];
+        text.replace(a, b - a, with);
+        const QList<OutlineItem> kept = tracker.items();
+        const auto splice = tracker.update(a, b, a + with.size(), text.size(),
+                                           [&](qsizetype from, qsizetype to) { return text.mid(from, to - from); });
+        ASSERT_EQ(tracker.items(), OutlineParser::headings(text)) << step;
+        if (splice) {
+            for (qsizetype i = 0; i < splice->first; ++i) ASSERT_EQ(tracker.items()[i].id, kept[i].id);
+            const qsizetype tail = kept.size() - splice->first - splice->removed;
+            for (qsizetype i = 1; i <= tail; ++i)
+                ASSERT_EQ(tracker.items()[tracker.items().size() - i].id, kept[kept.size() - i].id);
+        }
+    }
 }

@@ -56,6 +56,23 @@ void OutlineModel::setItems(QList<OutlineItem> items)
     endResetModel();
 }
 
+void OutlineModel::spliceItems(const QList<OutlineItem>& items, const OutlineTracker::Splice& splice)
+{
+    // Rows below keep their place in the list: only their offsets moved, which no row shows.
+    if (splice.removed > 0) {
+        beginRemoveRows({}, int(splice.first), int(splice.first + splice.removed - 1));
+        m_items.remove(splice.first, splice.removed);
+        endRemoveRows();
+    }
+    if (splice.inserted > 0) {
+        beginInsertRows({}, int(splice.first), int(splice.first + splice.inserted - 1));
+        m_items = items;
+        endInsertRows();
+    } else {
+        m_items = items;
+    }
+}
+
 int OutlineModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_items.size());
@@ -138,6 +155,12 @@ void OutlineSidebar::setItems(QList<OutlineItem> items)
     const bool empty = items.isEmpty();
     m_model->setItems(std::move(items));
     m_content->setCurrentIndex(empty ? 0 : 1);
+}
+
+void OutlineSidebar::spliceItems(const QList<OutlineItem>& items, const OutlineTracker::Splice& splice)
+{
+    m_model->spliceItems(items, splice);
+    m_content->setCurrentIndex(items.isEmpty() ? 0 : 1);
 }
 
 bool OutlineSidebar::showsEmptyState() const

@@ -19,6 +19,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void setItems(QList<OutlineItem> items);
+    // `items` replaced `splice.removed` rows at `splice.first` with `splice.inserted` rows.
+    void spliceItems(const QList<OutlineItem>& items, const OutlineTracker::Splice& splice);
     const QList<OutlineItem>& items() const { return m_items; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -38,6 +40,7 @@ public:
     explicit OutlineSidebar(std::function<void(const OutlineItem&)> onSelect, QWidget* parent = nullptr);
 
     void setItems(QList<OutlineItem> items);
+    void spliceItems(const QList<OutlineItem>& items, const OutlineTracker::Splice& splice);
 
     // For tests.
     QListView* list() const { return m_list; }

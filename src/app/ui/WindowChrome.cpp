@@ -75,7 +75,28 @@ private:
         EditorController* controller = m_host.editorController();
         // The editor's own text: its offsets are the ones the caret is placed at.
         EditorTextView* view = controller ? controller->textView() : nullptr;
-        m_outline->setItems(view ? OutlineParser::headings(view->text()) : QList<OutlineItem>());
+        if (!view) {
+            m_outlineOf = nullptr;
+            m_outline->setItems({});
+            return;
+        }
+        // Only the lines edited since the last parse are read again.
+        const AttributedText::TextChange change = view->textChangeSince(m_outlineRevision);
+        m_outlineRevision = view->textRevision();
+        if (view != m_outlineOf || change.whole) {
+            m_outlineOf = view;
+            m_tracker.reset(view->text());
+            m_outline->setItems(m_tracker.items());
+            return;
+        }
+        if (change.start == change.oldEnd && change.start == change.newEnd) return;
+        const auto splice = m_tracker.update(
+            change.start, change.oldEnd, change.newEnd, view->textLength(),
+            [view](qsizetype from, qsizetype to) { return view->textInRange(TextRange(int(from), int(to - from))); });
+        if (splice)
+            m_outline->spliceItems(m_tracker.items(), *splice);
+        else
+            m_outline->setItems(m_tracker.items());
     }
 
     // The caret goes to the heading's line (the end of the text when it shrank since the
@@ -108,6 +129,9 @@ private:
     StatusBar* m_status = nullptr;
     OutlineSidebar* m_outline = nullptr;
     QTimer m_outlineTimer;
+    OutlineTracker m_tracker;
+    const EditorTextView* m_outlineOf = nullptr; // the view m_tracker describes
+    std::uint64_t m_outlineRevision = 0;
     QPointer<QuickOpenSheet> m_quickOpen;
 };
 

@@ -78,6 +78,23 @@ QString MarkdownTextView::textInRange(TextRange range) const
     return m_coordinator->through(to).mid(from, to - from).toString();
 }
 
+TextRange MarkdownTextView::lineRangeAt(int index) const
+{
+    const int at = std::clamp(index, 0, m_coordinator->length());
+    return TextUtil::lineRange(m_coordinator->through(at), at);
+}
+
+std::uint64_t MarkdownTextView::textRevision() const
+{
+    return m_coordinator->storage().textRevision();
+}
+
+AttributedText::TextChange MarkdownTextView::textChangeSince(std::uint64_t revision) const
+{
+    const AttributedText& s = m_coordinator->storage();
+    return s.textChangeSince(revision).value_or(AttributedText::TextChange{0, 0, 0, false});
+}
+
 int MarkdownTextView::textLength() const
 {
     return m_coordinator->length();

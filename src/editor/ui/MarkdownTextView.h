@@ -43,6 +43,9 @@ public:
     QString text() const override;
     int textLength() const override;
     QString textInRange(TextRange range) const override;
+    TextRange lineRangeAt(int index) const override;
+    std::uint64_t textRevision() const override;
+    AttributedText::TextChange textChangeSince(std::uint64_t revision) const override;
     TextRange selectedRange() const override;
     void setSelectedRange(TextRange range) override;
     bool replaceRange(TextRange range, const QString& replacement) override;

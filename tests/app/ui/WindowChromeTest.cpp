@@ -6,7 +6,9 @@
 #include "app/ui/StatusBar.h"
 #include "app/ui/WelcomeWindow.h"
 #include "editor/EditorController.h"
+#include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/EditorHost.h"
+#include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/MinimapView.h"
 #include "platform/NotificationBus.h"
 #include "platform/PrefKey.h"
@@ -87,6 +89,37 @@ TEST_F(WindowChromeTest, DistractionFreeLeavesOnlyTheEditorInEveryWindowAndPanel
     EXPECT_EQ(chrome(b), (QStringList{"status", "outline", "files"}));
     EXPECT_GE(a->minimumSize().width(), 640);
     EXPECT_GE(a->minimumSize().height(), 400);
+}
+
+// Every keystroke and the work its pause starts (styling, counts, the toolbar's heading,
+// the outline, the minimap, completions) read only near the edit: reading the whole text
+// would move all of it in memory on every key of a long document.
+TEST_F(WindowChromeTest, TypingInALongDocumentNeverReadsItWhole)
+{
+    Settings& s = Settings::instance();
+    for (const char* key : {"showOutline", "editorShowMinimap"}) s.setValue(key, true);
+    QString text;
+    for (int i = 0; text.size() < 300000; ++i)
+        text += QStringLiteral("## Part %1\n\n- a [[link]] and :smile **bold**\n\n| a | b |\n|---|---|\n| 1 | 2 |\n\n")
+                    .arg(i);
+    DocumentWindow* w = open(text);
+    w->show();
+    QApplication::setActiveWindow(w);
+    auto* view = w->findChild<MarkdownTextView*>();
+    ASSERT_TRUE(view);
+    view->setSelectedRange({int(text.size() / 2), 0});
+    // What a new text starts (its counts, the first edit opening the storage's gap) is done.
+    QTest::qWait(300);
+    QTest::keyClick(view, Qt::Key_X);
+    QTest::qWait(300);
+    const int before = view->coordinator()->storage().gapsClosed();
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_Return, Qt::Key_NumberSign, Qt::Key_Space, Qt::Key_Backspace,
+                              Qt::Key_Colon, Qt::Key_S, Qt::Key_M, Qt::Key_BracketLeft, Qt::Key_BracketLeft}) {
+        QTest::keyClick(view, key);
+        QTest::qWait(30);
+    }
+    QTest::qWait(400);
+    EXPECT_EQ(view->coordinator()->storage().gapsClosed(), before);
 }
 
 TEST_F(WindowChromeTest, OnlyTheKeyDocumentWindowHandlesARequest)
