@@ -90,7 +90,7 @@ const char kScriptsReady[] = R"((function () {
 class PagePool : public QObject {
 public:
     static constexpr int maxIdle = 3; // as many as the print queue uses at once
-    static constexpr int keepMs = 10000;
+    static constexpr int keepMs = 2000;
 
     static PagePool& instance()
     {
