@@ -105,14 +105,16 @@ private:
         while (m_slots.size() > 1) m_slots.pop_back();
     }
 
-    // One turn: starts the next file when fewer are under way than the format allows (one,
-    // or a few PDFs at once), or ends the run when nothing is left under way.
+    // One turn: starts the next file when fewer are under way than the format allows, or ends
+    // the run when nothing is left under way. Conversions go one at a time; PDFs twice as many
+    // as the pages that make them, so a page that finishes while an earlier, longer file is
+    // still being made goes on with the next one instead of waiting.
     void step()
     {
         m_stepQueued = false;
         if (m_finished) return;
         if (m_progress && m_progress->wasCanceled() && !m_cancelled) cancel();
-        const size_t ahead = m_format == ExportFormat::pdf ? size_t(PrintController::concurrentPages()) : 1;
+        const size_t ahead = m_format == ExportFormat::pdf ? size_t(2 * PrintController::concurrentPages()) : 1;
         if (!m_cancelled && m_slots.size() < ahead && m_next < m_plan.size()) {
             start(m_plan[m_next++]);
             if (m_slots.size() < ahead) queueStep();
