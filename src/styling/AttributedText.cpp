@@ -62,6 +62,12 @@ void AttributedText::setText(const QString& text, const TextAttributes& attribut
     m_len = int(m_text.size());
     m_runs.clear();
     m_runs.resize(17);
+    // No run keeps an earlier set.
+    m_keyed.clear();
+    m_sets.clear();
+    m_freeSets.clear();
+    m_shared.clear();
+    m_sweepAt = 1024;
     m_runs[0] = Run{0, share(attributes)};
     m_gapBegin = 1;
     m_gapEnd = m_runs.size();
@@ -71,25 +77,44 @@ void AttributedText::setText(const QString& text, const TextAttributes& attribut
     noteChanged(TextRange(0, m_len));
 }
 
-AttributedText::Attrs AttributedText::share(const TextAttributes& a)
+AttributedText::AttrId AttributedText::share(const TextAttributes& a)
 {
-    std::vector<std::weak_ptr<const TextAttributes>>& bucket = m_shared[attributesHash(a)];
-    for (const auto& w : bucket)
-        if (Attrs p = w.lock(); p && *p == a) return p;
-    // Its own allocation, not make_shared's: the table's weak reference would keep a
-    // dropped set's memory until the next sweep.
-    Attrs p(new TextAttributes(a));
-    bucket.push_back(p);
-    if (++m_sharedEntries >= m_sweepAt) {
-        m_sharedEntries = 0;
-        for (auto it = m_shared.begin(); it != m_shared.end();) {
-            std::erase_if(it->second, [](const auto& w) { return w.expired(); });
-            m_sharedEntries += it->second.size();
-            it = it->second.empty() ? m_shared.erase(it) : std::next(it);
-        }
-        m_sweepAt = std::max<std::size_t>(1024, 2 * m_sharedEntries);
+    std::vector<AttrId>& bucket = m_shared[attributesHash(a)];
+    for (AttrId id : bucket)
+        if (*m_sets[id] == a) return id;
+    AttrId id;
+    if (!m_freeSets.empty()) {
+        id = m_freeSets.back();
+        m_freeSets.pop_back();
+    } else {
+        id = AttrId(m_sets.size());
+        m_sets.emplace_back();
     }
-    return p;
+    m_sets[id] = std::make_shared<const TextAttributes>(a);
+    bucket.push_back(id);
+    return id;
+}
+
+void AttributedText::sweepSets()
+{
+    if (m_batch > 0 || m_sets.size() - m_freeSets.size() < m_sweepAt) return;
+    std::vector<bool> used(m_sets.size());
+    for (std::size_t k = 0; k < m_gapBegin; ++k) used[m_runs[k].attrs] = true;
+    for (std::size_t k = m_gapEnd; k < m_runs.size(); ++k) used[m_runs[k].attrs] = true;
+    std::size_t live = 0;
+    for (std::size_t id = 0; id < m_sets.size(); ++id) {
+        if (!m_sets[id]) continue;
+        if (used[id]) {
+            ++live;
+            continue;
+        }
+        auto bucket = m_shared.find(attributesHash(*m_sets[id]));
+        std::erase(bucket->second, AttrId(id));
+        if (bucket->second.empty()) m_shared.erase(bucket);
+        m_sets[id].reset();
+        m_freeSets.push_back(AttrId(id));
+    }
+    m_sweepAt = std::max<std::size_t>(1024, 2 * live);
 }
 
 TextRange AttributedText::clamp(TextRange r) const
@@ -147,7 +172,6 @@ void AttributedText::moveGap(std::size_t to)
 void AttributedText::splice(int first, int last)
 {
     moveGap(std::size_t(last));
-    for (std::size_t k = std::size_t(first); k < std::size_t(last); ++k) m_runs[k].attrs.reset();
     m_gapBegin = std::size_t(first);
     const std::size_t need = m_scratch.size();
     if (gapSize() < need) {
@@ -175,13 +199,13 @@ void AttributedText::replaceCharacters(TextRange range, QStringView replacement)
     int i = findRun(a);
     if (i > 0 && startOf(i) == a) --i; // take in the run before, whose attributes typed text continues
     const int k = b < m_len ? findRun(b) : count() - 1;
-    const Attrs insertAttrs = run(a > 0 ? i : 0).attrs;
-    const Attrs headAttrs = run(i).attrs;
-    const Attrs tailAttrs = run(k).attrs;
+    const AttrId insertAttrs = run(a > 0 ? i : 0).attrs;
+    const AttrId headAttrs = run(i).attrs;
+    const AttrId tailAttrs = run(k).attrs;
     const int headStart = startOf(i);
 
     m_scratch.clear();
-    auto add = [this](int start, const Attrs& at) {
+    auto add = [this](int start, AttrId at) {
         if (!m_scratch.empty() && m_scratch.back().start == start) m_scratch.pop_back();
         if (!m_scratch.empty() && m_scratch.back().attrs == at) return;
         m_scratch.push_back(Run{start, at});
@@ -320,7 +344,7 @@ const TextAttributes& AttributedText::attributesAt(int index, TextRange* effecti
 {
     const int i = findRun(std::clamp(index, 0, std::max(0, m_len - 1)));
     if (effectiveRange) *effectiveRange = TextRange(startOf(i), endOf(i) - startOf(i));
-    return *run(i).attrs;
+    return attrsOf(run(i).attrs);
 }
 
 void AttributedText::setAttributes(TextRange range, const TextAttributes& attributes)
@@ -335,6 +359,7 @@ void AttributedText::setAttributes(TextRange range, const TextAttributes& attrib
     if (endOf(k) > b) m_scratch.push_back(Run{b, run(k).attrs});
     splice(i, k + 1);
     noteChanged(r);
+    sweepSets();
 }
 
 std::uint64_t AttributedText::newEditKeys()
@@ -354,41 +379,42 @@ void AttributedText::modifyRuns(TextRange range, void (*apply)(void*, TextAttrib
     // Runs that shared one attribute set share the result: remember the last few,
     // and within a batch every result of a keyed edit.
     struct Memo {
-        const TextAttributes* from = nullptr;
-        Attrs to;
+        AttrId from = ~AttrId(0);
+        AttrId to = 0;
     };
     Memo memo[4];
     int memoNext = 0;
     std::vector<KeyedResult>* keyed = key != 0 && m_batch > 0 ? &m_keyed[key] : nullptr;
-    auto transform = [&](const Attrs& src) -> Attrs {
+    auto transform = [&](AttrId src) -> AttrId {
         for (const Memo& mm : memo)
-            if (mm.from == src.get()) return mm.to;
+            if (mm.from == src) return mm.to;
         if (keyed)
             for (const KeyedResult& kr : *keyed)
                 if (kr.from == src) return kr.to;
-        TextAttributes copy = *src;
+        TextAttributes copy = attrsOf(src);
         apply(ctx, copy);
-        Attrs out = copy == *src ? src : share(copy);
-        memo[memoNext] = Memo{src.get(), out};
+        const AttrId out = copy == attrsOf(src) ? src : share(copy);
+        memo[memoNext] = Memo{src, out};
         memoNext = (memoNext + 1) % 4;
         if (keyed && keyed->size() < 64) keyed->push_back(KeyedResult{src, out});
         return out;
     };
 
     m_scratch.clear();
-    auto add = [this](int start, Attrs at) {
+    auto add = [this](int start, AttrId at) {
         if (!m_scratch.empty() && m_scratch.back().attrs == at) return;
-        m_scratch.push_back(Run{start, std::move(at)});
+        m_scratch.push_back(Run{start, at});
     };
     for (int j = i; j <= k; ++j) {
         const int s = startOf(j), e = endOf(j);
-        const Attrs& src = run(j).attrs;
+        const AttrId src = run(j).attrs;
         if (s < a) add(s, src);
         add(std::max(s, a), transform(src));
         if (e > b) add(b, src);
     }
     splice(i, k + 1);
     noteChanged(r);
+    sweepSets();
 }
 
 void AttributedText::removeAttribute(TextRange range, TextAttribute key)
@@ -472,8 +498,8 @@ void AttributedText::coalesce(TextRange range)
     if (count() < 2) return;
     const int i = findRun(r.location);
     const int k = findRun(std::max(r.location, r.end() - 1));
-    const int last = std::min(k + 1, count() - 1); // include the run after
-    auto same = [](const Attrs& a, const Attrs& b) { return a == b || *a == *b; };
+    const int last = std::min(k + 1, count() - 1);         // include the run after
+    auto same = [](AttrId a, AttrId b) { return a == b; }; // equal sets share a number
     int first = -1;
     for (int j = i; j < last && first < 0; ++j)
         if (same(run(j).attrs, run(j + 1).attrs)) first = j;
@@ -485,7 +511,6 @@ void AttributedText::coalesce(TextRange range)
         if (same(m_runs[w].attrs, m_runs[j].attrs)) continue;
         if (++w != j) m_runs[w] = std::move(m_runs[j]);
     }
-    for (std::size_t j = w + 1; j <= std::size_t(last); ++j) m_runs[j].attrs.reset();
     m_gapBegin = w + 1;
 }
 
@@ -500,6 +525,7 @@ void AttributedText::endEditing()
     if (!m_batchRange.isNotFound()) coalesce(clamp(m_batchRange));
     m_batchRange = TextRange();
     m_keyed.clear();
+    sweepSets();
 }
 
 TextRange AttributedText::takeChangedAttributesRange()

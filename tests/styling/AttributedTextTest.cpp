@@ -11,7 +11,7 @@ namespace {
 TextAttributes fg(int v)
 {
     TextAttributes a;
-    a.foreground = QColor(v, 0, 0);
+    a.foreground = QColor(v % 256, v / 256 % 256, 0);
     return a;
 }
 
@@ -36,13 +36,15 @@ void expectMatches(const AttributedText& t, const std::vector<TextAttributes>& m
 
 } // namespace
 
+// Most colours set are new ones, so that the sets no run uses any more are freed
+// and their numbers taken again many times over.
 TEST(AttributedText, RandomEditsAgreeWithPerCharacterModel)
 {
     std::mt19937 rng(7);
     AttributedText t(QString(40, QChar('x')), fg(1));
     std::vector<TextAttributes> model(40, fg(1));
     const std::uint64_t underlineKey = t.newEditKeys();
-    for (int step = 0; step < 3000; ++step) {
+    for (int step = 0; step < 12000; ++step) {
         const int len = t.length();
         const int a = len ? int(rng() % (len + 1)) : 0;
         const int b = a + (len - a ? int(rng() % (len - a + 1)) : 0);
@@ -52,7 +54,7 @@ TEST(AttributedText, RandomEditsAgreeWithPerCharacterModel)
             for (int i = a; i < b; ++i) model[size_t(i)].underline = true;
             break;
         case 0: {
-            const TextAttributes v = fg(int(rng() % 4));
+            const TextAttributes v = fg(step % 4 ? step : int(rng() % 4));
             t.setAttributes(TextRange(a, b - a), v);
             for (int i = a; i < b; ++i) model[size_t(i)] = v;
             break;
@@ -84,6 +86,27 @@ TEST(AttributedText, RandomEditsAgreeWithPerCharacterModel)
         expectMatches(t, model);
         if (::testing::Test::HasFailure()) return;
     }
+}
+
+// Sets that no run uses any more are freed once many have been made, and their numbers
+// are given to new sets: the runs on both sides of the run table's gap keep theirs.
+TEST(AttributedText, FreedAttributeSetsLeaveTheRunsThatStillUseTheirs)
+{
+    AttributedText t(QString(300, QChar('x')));
+    std::vector<TextAttributes> model(300);
+    for (int i = 0; i < 300; ++i) {
+        model[size_t(i)] = fg(1000 + i);
+        t.setAttributes(TextRange(i, 1), model[size_t(i)]);
+    }
+    for (int n = 0; n < 3000; ++n) { // the first character alone takes thousands of looks
+        model[0] = fg(5000 + n);
+        t.setAttributes(TextRange(0, 1), model[0]);
+        if (n % 500 == 0) {
+            t.addUnderline(TextRange(150, 2));
+            model[150].underline = model[151].underline = true;
+        }
+    }
+    expectMatches(t, model);
 }
 
 // The characters live in a gap buffer: whatever the order of edits, partial views,
