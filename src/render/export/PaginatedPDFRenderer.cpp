@@ -344,6 +344,8 @@ void PaginatedPDFRenderer::print()
             // The page has done its part: the next document may use it while this one is stamped.
             self->m_page->disconnect(self);
             PagePool::instance().giveBack(std::exchange(self->m_page, nullptr), self->m_folder);
+            self->m_pagePrinted = true;
+            Q_EMIT self->pageReleased();
             // Stamping a long document takes a while: off the main thread.
             auto* watcher = new QFutureWatcher<QByteArray>(self);
             QObject::connect(watcher, &QFutureWatcher<QByteArray>::finished, self, [self, watcher, pdf] {

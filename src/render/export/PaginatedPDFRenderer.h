@@ -49,6 +49,14 @@ public:
     // Starts the request; `done` is called later on this thread. Once per renderer.
     void render(const PdfRequest& request, Completion done);
 
+    // Whether the page has printed and gone back for the next document; only stamping is
+    // left then, off the main thread.
+    bool pagePrinted() const { return m_pagePrinted; }
+
+Q_SIGNALS:
+    void pageReleased();
+
+public:
     // The page the web engine prints: the export page (with its scripts) plus the print
     // scale that makes one CSS pixel one point on paper.
     static QString pdfPage(const PdfRequest& request, const QString& userCSS);
@@ -75,4 +83,5 @@ private:
     QTimer* m_timeout = nullptr;
     std::unique_ptr<QTemporaryFile> m_file;
     bool m_finished = false;
+    bool m_pagePrinted = false;
 };

@@ -83,7 +83,7 @@ private:
         int working = 0;
         int started = 0;
         for (const auto& job : m_jobs) {
-            working += job->renderer ? 1 : 0;
+            working += job->renderer && !job->renderer->pagePrinted() ? 1 : 0;
             started += job->renderer || job->made ? 1 : 0;
         }
         for (const auto& job : m_jobs) {
@@ -99,6 +99,8 @@ private:
     void start(const std::shared_ptr<Pending>& job)
     {
         job->renderer = new PaginatedPDFRenderer(this);
+        // A page that has printed frees its place while its PDF is stamped.
+        connect(job->renderer, &PaginatedPDFRenderer::pageReleased, this, [this] { schedule(); });
         std::weak_ptr<Pending> weak = job;
         job->renderer->render(job->request, [this, weak](const QByteArray& pdf) {
             const std::shared_ptr<Pending> done = weak.lock();
