@@ -186,12 +186,29 @@ void StatusBar::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange && !m_applyingColours) applyColours();
 }
 
+namespace {
+
+// The counts change on every keystroke. A widget of fixed size changes its text without
+// asking the window to lay itself out again (which repaints the whole bar), so the width
+// is fixed and changed only when the text no longer fits or leaves much room.
+template <typename W> void setCountText(W* w, const QString& text)
+{
+    if (w->text() == text) return;
+    w->setText(text);
+    const QSize hint = w->sizeHint();
+    const QSize fixed = w->minimumSize() == w->maximumSize() ? w->minimumSize() : QSize();
+    if (hint.width() > fixed.width() || hint.width() < fixed.width() - 24 || hint.height() != fixed.height())
+        w->setFixedSize(hint);
+}
+
+} // namespace
+
 void StatusBar::refreshCounts()
 {
     const DocStats s = m_controller ? m_controller->counts() : DocStats{};
-    m_words->setText(tr("%1 words").arg(s.words));
-    m_characters->setText(tr("%1 characters").arg(s.characters));
-    m_reading->setText(tr("~%1 min read").arg(s.readingMinutes));
+    setCountText(m_words, tr("%1 words").arg(s.words));
+    setCountText(m_characters, tr("%1 characters").arg(s.characters));
+    setCountText(m_reading, tr("~%1 min read").arg(s.readingMinutes));
     const int selected = m_controller ? m_controller->selectionWords() : 0;
     m_selection->setVisible(selected > 0);
     m_selection->setText(QStringLiteral("· ") + tr("%1 selected").arg(selected));

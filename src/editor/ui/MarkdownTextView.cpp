@@ -32,7 +32,10 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setAccessibleName(tr("Markdown editor"));
+    // The layout paints every pixel it is asked for (the desk, then the sheets), so
+    // nothing behind the view is painted first.
     viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     QTextDocument* doc = document();
     doc->setDocumentMargin(0);
     m_layout = new PagedDocumentLayout(doc);

@@ -153,7 +153,8 @@ void PagedDocumentLayout::setViewportWidth(double w)
     if (w == m_viewportWidth) return;
     m_viewportWidth = w;
     // Only the sheets' horizontal position depends on it: no line is broken again.
-    emit documentSizeChanged(documentSize());
+    m_announcedSize = documentSize();
+    emit documentSizeChanged(m_announcedSize);
     emit update(QRectF(QPointF(0, 0), documentSize()));
 }
 
@@ -413,7 +414,12 @@ void PagedDocumentLayout::updateExtent(double from, double to)
     if (pages != m_pageCount) emit pageCountChanged(pages);
     const bool samePages = pages == m_pageCount;
     m_pageCount = pages;
-    emit documentSizeChanged(documentSize());
+    // The text edit resets its scroll bars on every announcement, which repaints them and
+    // the frame around the view: announce only a size that changed.
+    if (documentSize() != m_announcedSize) {
+        m_announcedSize = documentSize();
+        emit documentSizeChanged(m_announcedSize);
+    }
     if (!samePages || (from <= 0 && to < 0)) {
         emit update(QRectF(QPointF(0, 0), documentSize()));
         return;

@@ -130,6 +130,7 @@ private:
     Qt::LayoutDirection m_direction = Qt::LayoutDirectionAuto;
     double m_viewportWidth = 0;
     int m_pageCount = 1;
+    QSizeF m_announcedSize; // the size documentSizeChanged last carried
     double m_usedBottom = 0;
     QSizeF m_lastPageSize;
     int m_batch = 0;
