@@ -29,6 +29,8 @@ struct Pending {
 // the requests came.
 class PdfQueue : public QObject {
 public:
+    static constexpr qsizetype concurrentTextLimit = 1024 * 1024; // characters of Markdown
+
     static PdfQueue& instance()
     {
         static PdfQueue* queue = new PdfQueue(QCoreApplication::instance());
@@ -78,21 +80,28 @@ private:
             m_jobs.pop_front();
             if (!job->abandoned()) job->done(job->pdf);
         }
-        // Start more, bounded both in pages at work and in made PDFs held for an earlier,
-        // slower request.
+        // Start more, bounded in pages at work, in the text they lay out together (a page's
+        // memory grows with its text: a long document is made alone) and in made PDFs held
+        // for an earlier, slower request.
         int working = 0;
         int started = 0;
+        qsizetype text = 0;
         for (const auto& job : m_jobs) {
-            working += job->renderer && !job->renderer->pagePrinted() ? 1 : 0;
+            if (job->renderer && !job->renderer->pagePrinted()) {
+                ++working;
+                text += job->request.text.size();
+            }
             started += job->renderer || job->made ? 1 : 0;
         }
         for (const auto& job : m_jobs) {
+            if (job->renderer || job->made) continue;
             if (working >= PrintController::concurrentPages() || started >= 2 * PrintController::concurrentPages())
                 break;
-            if (job->renderer || job->made) continue;
+            if (working > 0 && text + job->request.text.size() > concurrentTextLimit) break;
             start(job);
             ++working;
             ++started;
+            text += job->request.text.size();
         }
     }
 
