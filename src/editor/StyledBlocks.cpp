@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <unordered_map>
 
 namespace {
 
@@ -68,7 +69,7 @@ public:
 
 BlockStyleData::~BlockStyleData()
 {
-    if (held) held->erase(this);
+    if (heldLayout) StyledBlocks::release(this);
 }
 
 void BlockStyleData::setLineHeights(const QTextLayout& tl)
@@ -169,6 +170,32 @@ void setFormatSource(QTextDocument* doc, FormatSource source)
     FormatSourceHolder* holder = FormatSourceHolder::of(doc);
     if (!holder) holder = new FormatSourceHolder(doc);
     holder->source = std::move(source);
+}
+
+namespace {
+
+std::unordered_map<const BlockStyleData*, HeldList*>& heldLists()
+{
+    static std::unordered_map<const BlockStyleData*, HeldList*> lists;
+    return lists;
+}
+
+} // namespace
+
+void hold(BlockStyleData* data, QTextLayout* layout, HeldList* list)
+{
+    data->heldLayout = layout;
+    list->insert(data);
+    heldLists()[data] = list;
+}
+
+void release(BlockStyleData* data)
+{
+    data->heldLayout = nullptr;
+    const auto it = heldLists().find(data);
+    if (it == heldLists().end()) return;
+    it->second->erase(data);
+    heldLists().erase(it);
 }
 
 bool hasFormatSource(const QTextDocument* doc)

@@ -16,11 +16,12 @@ class QTextDocument;
 // Paragraph attributes of one block, kept as block user data so that styling never
 // becomes a document format (which would enter the undo stack and the modified flag).
 // Lengths are in points; the layout multiplies them by its zoom factor.
+// Single precision: every block carries one, and a point is a pixel at zoom 1.
 struct BlockParagraph {
-    double lineSpacing = 0;  // extra space between the lines of the block
-    double spacingAfter = 0; // space below the block
+    float lineSpacing = 0;  // extra space between the lines of the block
+    float spacingAfter = 0; // space below the block
     Qt::Alignment alignment = Qt::AlignLeading;
-    double rowHeight = -1; // grid table row: exactly this height (0 hides the row); −1 none
+    float rowHeight = -1; // grid table row: exactly this height (0 hides the row); −1 none
     bool operator==(const BlockParagraph&) const = default;
 };
 
@@ -32,9 +33,6 @@ public:
     ~BlockStyleData() override;
     BlockParagraph paragraph;
     size_t runsHash = 0; // hash of the character runs last applied to the block
-    bool styled = false;
-    // A grid row placed without its lines broken: the layout breaks them when asked.
-    bool linesDeferred = false;
     // Height of the block's lines as last placed when none of them was moved to a next
     // page (−1 otherwise, or once its lines are broken again): placing it again where it
     // fits on one page then needs only its position.
@@ -44,16 +42,18 @@ public:
     double top = 0;
     double height = -1;
     // In a document whose styling can be made again (a format source is set) only the
-    // blocks lately shown or asked for keep formats and lines in their own layout: the
-    // list of them, which the block leaves when it is destroyed.
-    std::unordered_set<BlockStyleData*>* held = nullptr;
+    // blocks lately shown or asked for keep formats and lines in their own layout (this
+    // one; null when they are not kept). See StyledBlocks::hold.
     QTextLayout* heldLayout = nullptr;
     // The heights of the block's lines as last broken (none once they are to be broken
     // again): a block that holds no lines is placed again from them, across a page end
     // too, without breaking it again. One height when all lines share it.
+    std::unique_ptr<float[]> lineHeights;
     int lineCount = 0;
     float lineHeight = 0;
-    std::unique_ptr<float[]> lineHeights;
+    bool styled = false;
+    // A grid row placed without its lines broken: the layout breaks them when asked.
+    bool linesDeferred = false;
     void setLineHeights(const QTextLayout& tl);
     double lineHeightAt(int i) const { return lineHeights ? lineHeights[i] : lineHeight; }
 };
@@ -95,6 +95,13 @@ QList<QTextLayout::FormatRange> formatsIn(const StyleResult& result, const QText
 using FormatSource = std::function<QList<QTextLayout::FormatRange>(const QTextBlock&)>;
 void setFormatSource(QTextDocument* doc, FormatSource source);
 bool hasFormatSource(const QTextDocument* doc);
+
+// Notes that `data`'s block keeps formats and lines in `layout`, on `list` (one list per
+// document layout); release() takes it off again, as does destroying the block. Kept
+// apart from the block data, which every block has and only a few use.
+using HeldList = std::unordered_set<BlockStyleData*>;
+void hold(BlockStyleData* data, QTextLayout* layout, HeldList* list);
+void release(BlockStyleData* data);
 
 // The styling formats of a block (block-relative), without what composition or a
 // suggestion put over them.

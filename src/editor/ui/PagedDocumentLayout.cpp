@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -34,7 +35,8 @@ PagedDocumentLayout::PagedDocumentLayout(QTextDocument* doc)
 PagedDocumentLayout::~PagedDocumentLayout()
 {
     // The blocks' data outlives the layout when the document goes.
-    for (BlockStyleData* d : m_held) d->held = nullptr;
+    const std::vector<BlockStyleData*> held(m_held.begin(), m_held.end());
+    for (BlockStyleData* d : held) StyledBlocks::release(d);
 }
 
 BlockStyleData* PagedDocumentLayout::dataOf(const QTextBlock& block) const
@@ -75,9 +77,7 @@ void PagedDocumentLayout::hold(const QTextBlock& block) const
         tl->setFormats(StyledBlocks::formatsOf(block));
         document()->markContentsDirty(block.position(), block.length());
         self->m_quiet = false;
-        data->heldLayout = tl;
-        data->held = &m_held;
-        m_held.insert(data);
+        StyledBlocks::hold(data, tl, &m_held);
     } else if (data->linesDeferred) {
         tl = block.layout();
     } else {
@@ -104,18 +104,15 @@ void PagedDocumentLayout::releaseFar(const QRectF& clip) const
     const double margin = 2 * std::max(clip.height(), 1000.0);
     auto* self = const_cast<PagedDocumentLayout*>(this);
     self->m_quiet = true;
-    for (auto it = m_held.begin(); it != m_held.end();) {
-        BlockStyleData* d = *it;
+    std::vector<BlockStyleData*> far;
+    for (BlockStyleData* d : m_held) {
         const double top = o + d->top;
-        if (top + std::max(0.0, d->height) >= clip.top() - margin && top <= clip.bottom() + margin) {
-            ++it;
-            continue;
-        }
-        // Its lines go with its formats; its place and height stay.
+        if (top + std::max(0.0, d->height) < clip.top() - margin || top > clip.bottom() + margin) far.push_back(d);
+    }
+    for (BlockStyleData* d : far) {
+        // Its lines go with its formats; its place, height and line heights stay.
         d->heldLayout->clearFormats();
-        d->heldLayout = nullptr;
-        d->held = nullptr;
-        it = m_held.erase(it);
+        StyledBlocks::release(d);
     }
     // Nothing of the text changed; the notes the cleared formats left are told at once.
     document()->markContentsDirty(0, 0);

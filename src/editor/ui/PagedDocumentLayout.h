@@ -137,7 +137,7 @@ private:
     bool m_batchDirty = false;
     int m_pendingPos = -1; // position of the first block not laid out yet; −1 none
     QTimer* m_idle = nullptr;
-    mutable std::unordered_set<BlockStyleData*> m_held;
+    mutable std::unordered_set<BlockStyleData*> m_held; // see StyledBlocks::hold
     mutable bool m_sourced = false;
     bool m_quiet = false; // formats handed to a held block are no change of the text
     mutable QPixmap m_sheet;
