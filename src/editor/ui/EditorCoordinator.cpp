@@ -159,10 +159,24 @@ TextRange EditorCoordinator::mirrorToView(TextRange scope)
     const TextRange touched = m_storage.takeChangedAttributesRange();
     const TextRange lines = clampToText(scope).united(touched.isNotFound() ? scope : clampToText(touched));
     const TextRange mirror = TextUtil::lineRange(through(lines.end()), lines);
-    StyleResult result =
-        m_bridge.convert(m_storage, mirror, m_view->pagedLayout()->geometry().scale, m_view->gridUnit());
-    if (m_config && m_config->spellCheck) addSpellingMarks(result, mirror);
-    StyledBlocks::apply(m_view->document(), result);
+    // A long range (everything, after a change of settings or zoom) is handed over some
+    // lines at a time: one result for all of it would hold every run of a long text at once
+    // (a hundred megabytes for 20 MB of Markdown).
+    const QStringView t = through(mirror.end());
+    for (int from = mirror.location;;) {
+        int to = std::min(mirror.end(), from + sliceUnits);
+        if (to < mirror.end()) {
+            const qsizetype lf = t.indexOf(u'\n', to);
+            to = lf < 0 || lf >= mirror.end() ? mirror.end() : int(lf) + 1;
+        }
+        const TextRange part(from, to - from);
+        StyleResult result =
+            m_bridge.convert(m_storage, part, m_view->pagedLayout()->geometry().scale, m_view->gridUnit());
+        if (m_config && m_config->spellCheck) addSpellingMarks(result, part);
+        StyledBlocks::apply(m_view->document(), result);
+        if (to >= mirror.end()) break;
+        from = to;
+    }
     return mirror;
 }
 
