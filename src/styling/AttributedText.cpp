@@ -65,8 +65,9 @@ void AttributedText::setText(const QString& text, const TextAttributes& attribut
     // No run keeps an earlier set.
     m_keyed.clear();
     m_sets.clear();
+    m_setHashes.clear();
     m_freeSets.clear();
-    m_shared.clear();
+    m_slots.clear();
     m_sweepAt = 1024;
     m_runs[0] = Run{0, share(attributes)};
     m_gapBegin = 1;
@@ -77,11 +78,30 @@ void AttributedText::setText(const QString& text, const TextAttributes& attribut
     noteChanged(TextRange(0, m_len));
 }
 
+void AttributedText::rebuildSlots(std::size_t minimum)
+{
+    std::size_t size = 64;
+    while (size < 2 * minimum) size *= 2;
+    m_slots.assign(size, 0);
+    for (std::size_t id = 0; id < m_sets.size(); ++id) {
+        if (!m_sets[id]) continue;
+        std::size_t k = m_setHashes[id] & (size - 1);
+        while (m_slots[k] != 0) k = (k + 1) & (size - 1);
+        m_slots[k] = AttrId(id + 1);
+    }
+}
+
 AttributedText::AttrId AttributedText::share(const TextAttributes& a)
 {
-    std::vector<AttrId>& bucket = m_shared[attributesHash(a)];
-    for (AttrId id : bucket)
-        if (*m_sets[id] == a) return id;
+    const std::size_t h = attributesHash(a);
+    const std::size_t live = m_sets.size() - m_freeSets.size();
+    if (2 * (live + 1) > m_slots.size()) rebuildSlots(live + 1);
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t k = h & mask;
+    for (; m_slots[k] != 0; k = (k + 1) & mask) {
+        const AttrId id = m_slots[k] - 1;
+        if (m_setHashes[id] == h && *m_sets[id] == a) return id;
+    }
     AttrId id;
     if (!m_freeSets.empty()) {
         id = m_freeSets.back();
@@ -89,9 +109,11 @@ AttributedText::AttrId AttributedText::share(const TextAttributes& a)
     } else {
         id = AttrId(m_sets.size());
         m_sets.emplace_back();
+        m_setHashes.emplace_back();
     }
     m_sets[id] = std::make_shared<const TextAttributes>(a);
-    bucket.push_back(id);
+    m_setHashes[id] = h;
+    m_slots[k] = id + 1;
     return id;
 }
 
@@ -108,12 +130,11 @@ void AttributedText::sweepSets()
             ++live;
             continue;
         }
-        auto bucket = m_shared.find(attributesHash(*m_sets[id]));
-        std::erase(bucket->second, AttrId(id));
-        if (bucket->second.empty()) m_shared.erase(bucket);
         m_sets[id].reset();
         m_freeSets.push_back(AttrId(id));
     }
+    // The freed numbers leave the table: it is made again from the sets kept.
+    rebuildSlots(live);
     m_sweepAt = std::max<std::size_t>(1024, 2 * live);
 }
 

@@ -242,12 +242,15 @@ private:
     };
     std::unordered_map<std::uint64_t, std::vector<KeyedResult>> m_keyed; // by key, within a batch
     std::uint64_t m_nextKeys = 1;
-    // The attribute sets by number (null: free, its number on m_freeSets), and the
-    // numbers by a hash of their value.
+    // The attribute sets by number (null: free, its number on m_freeSets) with the hash
+    // of each, and an open-addressed table of number + 1 by that hash (0: empty), at most
+    // half full: a few bytes a set where a node-based map took a hundred.
     std::vector<std::shared_ptr<const TextAttributes>> m_sets;
+    std::vector<std::size_t> m_setHashes;
     std::vector<AttrId> m_freeSets;
-    std::unordered_map<std::size_t, std::vector<AttrId>> m_shared;
+    std::vector<AttrId> m_slots;
     std::size_t m_sweepAt = 1024;
+    void rebuildSlots(std::size_t minimum);
     std::uint64_t m_historyFloor = 0; // edits at or before this revision are forgotten
 };
 
