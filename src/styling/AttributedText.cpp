@@ -330,6 +330,17 @@ const QString& AttributedText::string() const
     return m_text;
 }
 
+QString AttributedText::copyText() const
+{
+    if (m_gap == 0) return m_text;
+    QString s;
+    s.resize(m_len);
+    const QChar* d = m_text.constData();
+    std::copy(d, d + m_gapAt, s.data());
+    std::copy(d + m_gapAt + m_gap, d + m_len + m_gap, s.data() + m_gapAt);
+    return s;
+}
+
 QStringView AttributedText::textUpTo(int p) const
 {
     if (m_gap > 0 && m_gapAt < p) moveTextGap(std::min(p, m_len));

@@ -85,6 +85,9 @@ public:
     // O(length) after an edit in the middle. Keystroke paths read through textUpTo().
     const QString& string() const;
     int length() const { return m_len; }
+    // The whole text as a new string, leaving the gap where it is (the next edit near it
+    // stays cheap): for callers that take a copy anyway.
+    QString copyText() const;
     // How often string() had to close a gap: what the keystroke path must never make it do.
     int gapsClosed() const { return m_gapsClosed; }
 

@@ -262,8 +262,8 @@ void GridTableInteraction::beginCellEdit(const TableCellHit& hit)
     // Writing the open cell back moves the cells after it: follow that edit.
     if (const auto written = endCellEdit(true); written && source.location >= written->range.end())
         source.location += int(written->replacement.size()) - written->range.length;
-    const QString& text = m_view->coordinator()->text();
-    if (source.location < 0 || source.end() > text.size()) return;
+    if (source.location < 0 || source.end() > m_view->coordinator()->length()) return;
+    const QStringView text = m_view->coordinator()->through(source.end());
     const QString original = TextUtil::trimBlanks(QStringView(text).mid(source.location, source.length));
     // A hit from an older drawing that no longer names this cell's text opens nothing.
     if (original != TextUtil::trimBlanks(hit.text)) return;
@@ -308,7 +308,7 @@ std::optional<GridEditing::Edit> GridTableInteraction::endCellEdit(bool commit)
     field->deleteLater();
     std::optional<GridEditing::Edit> written;
     if (commit) {
-        const QString& text = m_view->coordinator()->text();
+        const QStringView text = m_view->coordinator()->through(source.end());
         if (const auto e = GridEditing::cellText(text, source, original, edited);
             e && e->replacement != text.mid(e->range.location, e->range.length)
             && m_view->replaceRange(e->range, e->replacement))

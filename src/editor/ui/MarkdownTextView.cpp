@@ -65,7 +65,9 @@ void MarkdownTextView::setDocumentText(const QString& text)
 
 QString MarkdownTextView::text() const
 {
-    return m_coordinator->text();
+    // A copy either way: made without closing the storage's gap, so the keystroke after a
+    // pause's whole-text work (an autosave) does not move the text's tail again.
+    return m_coordinator->storage().copyText();
 }
 
 std::optional<DocStats> MarkdownTextView::runningCounts() const
