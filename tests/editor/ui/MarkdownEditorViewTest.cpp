@@ -1,5 +1,7 @@
 #include "EditorViewFixture.h"
 
+#include <QScrollBar>
+
 TEST_F(EditorViewTest, HiddenMarkersTakeNoWidthAndSourceModeShowsThem)
 {
     view->loadText("a **bold** b\nnext line");
@@ -151,6 +153,40 @@ TEST_F(EditorViewTest, NoLineStraddlesAPageAndIncrementalLayoutConverges)
     for (qsizetype i = 0; i < relaid.size(); ++i) differing += relaid[i] != incremental[i];
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(check(), 0);
+}
+
+// Blocks far from what is painted give up their formats and lines; painted again they
+// look exactly as before, where they were.
+TEST_F(EditorViewTest, BlocksLetGoOfFarFromTheScreenLookTheSameWhenShownAgain)
+{
+    QString doc;
+    for (int i = 0; i < 700; ++i)
+        doc += QStringLiteral("## Part %1\n\nSome **bold**, `code` and [a link](https://example.net/%1) in a "
+                              "sentence long enough to wrap once it has a few more words.\n\n")
+                   .arg(i);
+    view->loadText(doc);
+    tv()->coordinator()->finishStyling();
+    layout()->finishLayout();
+    QScrollBar* bar = tv()->verticalScrollBar();
+    bar->setValue(0);
+    const QImage before = tv()->viewport()->grab().toImage();
+    QList<double> tops;
+    for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next()) {
+        layout()->blockBoundingRect(b); // as the cursor code asks: every block holds its lines
+        tops.append(layout()->blockTop(b));
+    }
+    ASSERT_GT(layout()->heldBlockCount(), 2000);
+    bar->setValue(bar->maximum());
+    tv()->viewport()->grab();
+    EXPECT_LT(layout()->heldBlockCount(), 1000);
+    const QTextBlock first = tv()->document()->firstBlock();
+    EXPECT_TRUE(first.layout()->formats().isEmpty());
+    bar->setValue(0);
+    EXPECT_TRUE(tv()->viewport()->grab().toImage() == before);
+    EXPECT_EQ(first.layout()->formats(), StyledBlocks::formatsOf(first));
+    QList<double> after;
+    for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next()) after.append(layout()->blockTop(b));
+    EXPECT_EQ(after, tops);
 }
 
 TEST_F(EditorViewTest, EmptyDocumentShowsOneSheetCentredOrAtTheDeskPad)
