@@ -361,6 +361,15 @@ void PaginatedPDFRenderer::print()
         letter);
 }
 
+void PaginatedPDFRenderer::abandon()
+{
+    if (m_finished) {
+        deleteLater();
+        return;
+    }
+    m_done = [this](const QByteArray&) { deleteLater(); };
+}
+
 void PaginatedPDFRenderer::finish(const QByteArray& pdf)
 {
     if (m_finished) return;

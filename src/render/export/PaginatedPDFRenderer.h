@@ -52,6 +52,10 @@ public:
     // Whether the page has printed and gone back for the next document; only stamping is
     // left then, off the main thread.
     bool pagePrinted() const { return m_pagePrinted; }
+    // The caller is gone: the PDF under way is still finished (a page torn down in the
+    // middle of loading or printing can bring the web engine down with it), then dropped,
+    // and the renderer deletes itself.
+    void abandon();
 
 Q_SIGNALS:
     void pageReleased();

@@ -124,9 +124,9 @@ private:
 
     static void stop(Pending& job)
     {
-        // The renderer goes with its page; what it was still to report reaches no one, as
-        // the request has left the queue.
-        if (job.renderer) job.renderer->deleteLater();
+        // What the renderer was still to report reaches no one, as the request has left the
+        // queue; it goes once its page is done.
+        if (job.renderer) job.renderer->abandon();
         job.renderer = nullptr;
     }
 
