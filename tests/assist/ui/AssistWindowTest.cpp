@@ -63,6 +63,8 @@ TEST(AssistWindow, TranslateFromTheToolsMenuThenUndo)
     assist->cancelButton()->click();
     w->editorHost()->setModified(false);
     w->close();
+    // Gone before this test's settings are: its timers must not reach them afterwards.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Every document window's editor gets inline continuation: after a pause in typing the
@@ -90,4 +92,6 @@ TEST(AssistWindow, APauseInTypingShowsTheContinuationInTheWindowsEditor)
     EXPECT_EQ(w->documentText(), "Hello");
     w->editorHost()->setModified(false);
     w->close();
+    // Gone before this test's settings are: its timers must not reach them afterwards.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
