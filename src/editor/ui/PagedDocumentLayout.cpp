@@ -198,6 +198,7 @@ void PagedDocumentLayout::relayoutAll()
         return;
     }
     m_pendingPos = 0;
+    m_placeOnly = false;
     continueLayout(120);
 }
 
@@ -218,10 +219,12 @@ void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& unti
     int n = 0;
     for (; b.isValid(); b = b.next()) {
         if (++n % 32 == 0 && t.elapsed() > budgetMs && !(until.isValid() && until.position() >= b.position())) break;
-        breakLines(b);
+        if (!m_placeOnly) breakLines(b);
         y = placeBlock(b, y);
     }
+    if (b.isValid() && m_placeOnly) m_pendingShift = y - blockTop(b);
     m_pendingPos = b.isValid() ? b.position() : -1;
+    if (m_pendingPos < 0) m_placeOnly = false;
     if (m_pendingPos >= 0) m_idle->start();
     // What was laid out, and below it the part still estimated (or no longer there).
     updateExtent(top, -1);
@@ -247,8 +250,16 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
     }
     if (m_pendingPos >= 0) {
         if (from >= m_pendingPos) {
-            updateExtent(blockBottom(doc->findBlock(m_pendingPos).previous()),
-                         -1); // the edit lies in the part still to be laid out
+            // The edit lies in the part still to be laid out; where that part only waits to
+            // be moved, the edited blocks are broken again when they are placed.
+            if (m_placeOnly) {
+                const QTextBlock last = doc->findBlock(from + charsAdded);
+                for (QTextBlock b = doc->findBlock(from); b.isValid(); b = b.next()) {
+                    breakLines(b);
+                    if (b == last) break;
+                }
+            }
+            updateExtent(blockBottom(doc->findBlock(m_pendingPos).previous()), -1);
             return;
         }
         m_pendingPos = std::max(from, m_pendingPos + charsAdded - charsRemoved);
@@ -262,6 +273,7 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
         // A large change (a new text, a restyle of everything): lay out its start now
         // and the rest in slices.
         m_pendingPos = first.position();
+        m_placeOnly = false;
         continueLayout(120);
         return;
     }
@@ -381,13 +393,26 @@ double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& las
     if (!block.isValid()) return -1;
     double y = block.previous().isValid() ? blockBottom(block.previous()) : 0;
     bool pastDirty = false;
+    // Past the screen and a few pages below it, moving the rest of a long text can wait
+    // for the idle slices.
+    const double enough = std::max(y, m_paintedBottom) + std::max(3 * m_metrics.stride, 4000.0);
     for (; block.isValid(); block = block.next()) {
-        if (isPending(block) && !(block.position() <= lastDirty.position())) break;
+        if (isPending(block) && !(block.position() <= lastDirty.position())) {
+            if (m_placeOnly) m_pendingShift = y - blockTop(block);
+            break;
+        }
         // Past the re-broken blocks, a block that starts where it started before keeps
         // every line where it was, and so does everything after it.
         if (pastDirty) {
             const auto* data = static_cast<const BlockStyleData*>(block.userData());
             if (data && data->height >= 0 && data->top == y) return y;
+            if (m_pendingPos < 0 && y > enough && data && data->height >= 0) {
+                m_pendingPos = block.position();
+                m_placeOnly = true;
+                m_pendingShift = y - data->top;
+                m_idle->start();
+                return -1;
+            }
         }
         y = placeBlock(block, y);
         if (block == lastDirty) pastDirty = true;
@@ -398,7 +423,11 @@ double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& las
 void PagedDocumentLayout::updateExtent(double from, double to)
 {
     QTextDocument* doc = document();
-    if (m_pendingPos >= 0) {
+    if (m_pendingPos >= 0 && m_placeOnly) {
+        // The rest keeps its heights: it ends where it ended, moved.
+        const QTextBlock last = doc->lastBlock();
+        m_usedBottom = (last.isValid() ? blockBottom(last) : 0) + m_pendingShift;
+    } else if (m_pendingPos >= 0) {
         // Until the rest is laid out, estimate its height from the part that is.
         const QTextBlock lastDone = doc->findBlock(m_pendingPos).previous();
         const double done = lastDone.isValid() ? blockBottom(lastDone) : 0;
@@ -576,6 +605,12 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
     painter->restore();
 
     const QPointF o = textOrigin();
+    m_paintedBottom = clip.bottom() - o.y();
+    // Blocks waiting to be moved that come into view are moved now.
+    if (m_placeOnly && m_pendingPos >= 0) {
+        const QTextBlock waiting = document()->findBlock(m_pendingPos);
+        if (waiting.isValid() && blockTop(waiting) + m_pendingShift <= m_paintedBottom) finishLayout();
+    }
     const int cursorWidth = std::max(1, property("cursorWidth").toInt());
     painter->setPen(context.palette.color(QPalette::Text));
     for (QTextBlock b = blockAtY(clip.top() - o.y()); b.isValid(); b = b.next()) {

@@ -136,6 +136,12 @@ private:
     int m_batch = 0;
     bool m_batchDirty = false;
     int m_pendingPos = -1; // position of the first block not laid out yet; −1 none
+    // The blocks from m_pendingPos on keep their lines and only wait to be moved (by
+    // m_pendingShift, as far as is known): an edit far above the end moves the rest of a
+    // long text in idle slices, not on the keystroke.
+    bool m_placeOnly = false;
+    double m_pendingShift = 0;
+    double m_paintedBottom = 0; // bottom of the last painted rectangle, in text coordinates
     QTimer* m_idle = nullptr;
     mutable std::unordered_set<BlockStyleData*> m_held; // see StyledBlocks::hold
     mutable bool m_sourced = false;

@@ -133,7 +133,11 @@ TEST_F(EditorViewTest, NoLineStraddlesAPageAndIncrementalLayoutConverges)
     const QList<double> measured = tops();
     EXPECT_EQ(check(), 0);
     EXPECT_EQ(tops(), measured);
-    // Edits of every kind, then compare with a full relayout.
+    // Edits of every kind, then compare with a full relayout. A Return near the top moves
+    // the blocks far below the screen later, in idle slices.
+    tv()->setSelectedRange({0, 0});
+    QTest::keyClick(tv(), Qt::Key_Return);
+    EXPECT_TRUE(layout()->isLayoutPending());
     for (int i = 0; i < 30; ++i) {
         tv()->setSelectedRange({(i * 7919) % (tv()->textLength() - 1), 0});
         if (i % 3 == 0)
@@ -143,9 +147,8 @@ TEST_F(EditorViewTest, NoLineStraddlesAPageAndIncrementalLayoutConverges)
         else
             QTest::keyClick(tv(), Qt::Key_Backspace);
     }
-    const QList<double> incremental = tops();
     layout()->finishLayout();
-    EXPECT_EQ(incremental, tops());
+    const QList<double> incremental = tops();
     layout()->relayoutAll();
     layout()->finishLayout();
     int differing = 0;
