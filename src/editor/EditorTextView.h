@@ -22,13 +22,13 @@ public:
     virtual QString textInRange(TextRange range) const { return text().mid(range.location, range.length); }
     // The line holding `index`, with its terminator; views override it likewise.
     virtual TextRange lineRangeAt(int index) const { return TextUtil::lineRange(text(), index); }
-    // The text's edits since `revision` (of textRevision()) merged into one replaced range;
-    // views that keep no history answer "all of it".
+    // The text's edits since `revision` (of textRevision()) merged into one replaced range,
+    // none when nothing changed; views that keep no history answer "all of it".
     virtual std::uint64_t textRevision() const { return 0; }
-    virtual AttributedText::TextChange textChangeSince(std::uint64_t revision) const
+    virtual std::optional<AttributedText::TextChange> textChangeSince(std::uint64_t revision) const
     {
         Q_UNUSED(revision);
-        return {0, 0, textLength(), true};
+        return AttributedText::TextChange{0, 0, textLength(), true};
     }
     virtual TextRange selectedRange() const = 0;
     virtual void setSelectedRange(TextRange range) = 0;

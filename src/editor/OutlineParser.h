@@ -10,7 +10,8 @@
 
 // One ATX heading of a document, as the outline lists it.
 struct OutlineItem {
-    // Distinct for every item of every parse (a new parse makes new ids).
+    // Distinct for every item; a heading kept across an edit keeps its id, a new parse
+    // makes new ones.
     quint64 id = 0;
     int level = 0;        // 1 to 6: the number of opening "#"
     QString title;        // the rest of the line, without surrounding blanks or line break

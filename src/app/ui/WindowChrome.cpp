@@ -81,17 +81,17 @@ private:
             return;
         }
         // Only the lines edited since the last parse are read again.
-        const AttributedText::TextChange change = view->textChangeSince(m_outlineRevision);
+        const std::optional<AttributedText::TextChange> change = view->textChangeSince(m_outlineRevision);
         m_outlineRevision = view->textRevision();
-        if (view != m_outlineOf || change.whole) {
+        if (view != m_outlineOf || (change && change->whole)) {
             m_outlineOf = view;
             m_tracker.reset(view->text());
             m_outline->setItems(m_tracker.items());
             return;
         }
-        if (change.start == change.oldEnd && change.start == change.newEnd) return;
+        if (!change) return;
         const auto splice = m_tracker.update(
-            change.start, change.oldEnd, change.newEnd, view->textLength(),
+            change->start, change->oldEnd, change->newEnd, view->textLength(),
             [view](qsizetype from, qsizetype to) { return view->textInRange(TextRange(int(from), int(to - from))); });
         if (splice)
             m_outline->spliceItems(m_tracker.items(), *splice);

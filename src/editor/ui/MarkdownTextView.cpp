@@ -94,10 +94,9 @@ std::uint64_t MarkdownTextView::textRevision() const
     return m_coordinator->storage().textRevision();
 }
 
-AttributedText::TextChange MarkdownTextView::textChangeSince(std::uint64_t revision) const
+std::optional<AttributedText::TextChange> MarkdownTextView::textChangeSince(std::uint64_t revision) const
 {
-    const AttributedText& s = m_coordinator->storage();
-    return s.textChangeSince(revision).value_or(AttributedText::TextChange{0, 0, 0, false});
+    return m_coordinator->storage().textChangeSince(revision);
 }
 
 int MarkdownTextView::textLength() const

@@ -45,7 +45,7 @@ public:
     QString textInRange(TextRange range) const override;
     TextRange lineRangeAt(int index) const override;
     std::uint64_t textRevision() const override;
-    AttributedText::TextChange textChangeSince(std::uint64_t revision) const override;
+    std::optional<AttributedText::TextChange> textChangeSince(std::uint64_t revision) const override;
     TextRange selectedRange() const override;
     void setSelectedRange(TextRange range) override;
     bool replaceRange(TextRange range, const QString& replacement) override;
