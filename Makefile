@@ -5,22 +5,32 @@ TYPE    ?= RelWithDebInfo
 FILE    ?=
 JOBS    ?= $(shell nproc)
 
-.PHONY: all deps configure build run test check-exports bench bench-deps clean
+.PHONY: all deps test-deps configure build program run test check-exports bench bench-deps clean
 
 all: build
 
 deps:
 	@bash scripts/deps.sh
 
+test-deps:
+	@bash scripts/deps.sh --test
+
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE)
 
 configure: deps $(BUILD)/build.ninja
 
-build: configure
+# The program alone: what `make run` needs, without the tests and benchmarks.
+program: configure
+	cmake --build $(BUILD) -j $(JOBS) --target brindlewick
+
+# Everything. Configuring again (a fraction of a second) lets a build first made by
+# `make run` find the test libraries `make test` has just installed.
+build: test-deps configure
+	@cmake -S . -B $(BUILD) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: program
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display found: starting under xvfb-run."; \
 	  xvfb-run -a $(BUILD)/brindlewick $(FILE); \
