@@ -1,6 +1,7 @@
 #include "render/MarkdownHTMLRenderer.h"
 #include "render/MarkdownHTMLRendererPrivate.h"
 #include "render/SyntaxHighlighter.h"
+#include "styling/ColumnWidths.h"
 
 namespace MarkdownHTMLRenderer {
 
@@ -23,6 +24,13 @@ const QRegularExpression& listItem()
 bool matches(const QRegularExpression& re, const QString& s)
 {
     return re.match(s).hasMatch();
+}
+
+// The grid's column-width comment is editor state, hidden in the editor: it renders as
+// nothing and neither starts nor ends a block, so the table under it stays a table.
+bool isWidthComment(const QString& t)
+{
+    return t.startsWith(QLatin1String("<!--")) && TableColumnWidths::parse(t).has_value();
 }
 
 // Fenced code: the info string after the three backticks, the lines up to the closing
@@ -119,6 +127,8 @@ QString renderBlocks(const QString& text, int depth)
         if (t.startsWith(QLatin1String("{.")) && matches(alignRe, t)) {
             alignment = t.mid(2, t.size() - 3);
             ++i;
+        } else if (isWidthComment(t)) {
+            ++i;
         } else if (t.startsWith(QLatin1String("```"))) {
             i = renderFence(lines, i, t, blocks);
         } else if (t.isEmpty()) {
@@ -159,7 +169,7 @@ QString renderBlocks(const QString& text, int depth)
                 if (u.isEmpty() || u.startsWith(u'>') || u.startsWith(QLatin1String("```"))
                     || matches(thematicBreak(), u) || isHeading(u) || matches(listItem(), u))
                     break;
-                para << u;
+                if (!isWidthComment(u)) para << u;
             }
             const QString content = renderInline(para.join(u'\n'));
             if (alignment.isEmpty())

@@ -59,6 +59,24 @@ TEST(RenderBlocks, AlignmentDirectives)
     EXPECT_EQ(blocks("{.left}\np\n\nq"), "<p style=\"text-align:left\">p</p>\n<p>q</p>");
 }
 
+TEST(RenderBlocks, ColumnWidthCommentsRenderAsNothing)
+{
+    // The grid writes its widths directly above the table; every export showed the
+    // comment and the rows as pipe text.
+    const std::string table = "<table>\n<thead><tr><th>a</th><th>b</th></tr></thead>\n<tbody>\n"
+                              "<tr><td>1</td><td>2</td></tr>\n</tbody>\n</table>";
+    EXPECT_EQ(body("<!-- bwk:colwidths=0.2500,0.7500 -->\n| a | b |\n|---|---|\n| 1 | 2 |"), table);
+    EXPECT_EQ(blocks("{.right}\n<!-- bwk:colwidths=0.5,0.5 -->\n| a | b |\n|---|---|\n| 1 | 2 |"),
+              "<div class=\"float-right\">" + table + "</div>");
+    EXPECT_EQ(blocks("  <!-- bwk:colwidths=0.5,0.5 -->\n{.left}\n| a | b |\n|---|---|\n| 1 | 2 |"),
+              "<div class=\"float-left\">" + table + "</div>");
+    EXPECT_EQ(blocks("> <!-- bwk:colwidths=0.5,0.5 -->\n> | a | b |\n> |---|---|\n> | 1 | 2 |"),
+              "<blockquote>" + table + "</blockquote>");
+    // Nor does it end or show in a paragraph; a comment that is not the grid's is text.
+    EXPECT_EQ(blocks("a\n<!-- bwk:colwidths=1 -->\nb"), "<p>a<br>\nb</p>");
+    EXPECT_EQ(blocks("<!-- bwk:colwidths=x -->"), "<p>&lt;!-- bwk:colwidths=x --&gt;</p>");
+}
+
 TEST(RenderBlocks, QuotesAndCallouts)
 {
     EXPECT_EQ(blocks("> [!warning] Mind the gap\n> text"),
