@@ -231,7 +231,8 @@ QString renderInline(const QString& input)
     static const QRegularExpression image =
         pattern("!\\[([^\\]]*)\\]\\(([^)\\s]+)(?:\\s+&quot;([^&]*)&quot;)?\\)(?:\\{\\.(left|right|center)\\})?");
     static const QRegularExpression link = pattern("\\[([^\\]]+)\\]\\(([^)\\s]+)(?:\\s+&quot;([^&]*)&quot;)?\\)");
-    static const QRegularExpression bareUrl = pattern("(?<![\"=>])(https?://[^\\s<]+)");
+    // An address between angle brackets ends at the first ">" and leaves the brackets out.
+    static const QRegularExpression bareUrl = pattern("&lt;(https?://[^\\s<]+?)&gt;|(?<![\"=>])(https?://[^\\s<]+)");
     static const QRegularExpression strongEm = pattern("\\*\\*\\*(.+?)\\*\\*\\*");
     static const QRegularExpression strong = pattern("(\\*\\*|__)(.+?)\\1");
     static const QRegularExpression strike = pattern("~~(.+?)~~");
@@ -292,9 +293,9 @@ QString renderInline(const QString& input)
     });
     apply(s.contains(QLatin1String("://")), bareUrl, [&](const QRegularExpressionMatch& m) {
         // An address is shown as written: its text is no place for emphasis either.
-        const QString url = m.captured(1);
+        const QString url = m.capturedLength(1) > 0 ? m.captured(1) : m.captured(2);
         return stash.tagToken(QLatin1String("<a href=\"") + url + QLatin1String("\">") + url + QLatin1String("</a>"),
-                              url);
+                              m.captured(0));
     });
 
     apply(s.contains(QLatin1String("***")), strongEm, [](const QRegularExpressionMatch& m) {

@@ -56,7 +56,13 @@ TEST(RenderInline, WikiLinksImagesAndLinks)
 TEST(RenderInline, BareAddresses)
 {
     EXPECT_EQ(inl("see http://a.com."), "see <a href=\"http://a.com.\">http://a.com.</a>");
-    EXPECT_EQ(inl("<https://a.com>"), "&lt;<a href=\"https://a.com&gt;\">https://a.com&gt;</a>");
+    // Angle brackets around an address are no part of it.
+    EXPECT_EQ(inl("<https://a.com>"), "<a href=\"https://a.com\">https://a.com</a>");
+    EXPECT_EQ(inl("(<https://a.com/_x_>), <http://b.com>"),
+              "(<a href=\"https://a.com/_x_\">https://a.com/_x_</a>), <a href=\"http://b.com\">http://b.com</a>");
+    EXPECT_EQ(inl("[t](u)<https://a.com>"), "<a href=\"u\">t</a><a href=\"https://a.com\">https://a.com</a>");
+    EXPECT_EQ(inl("<https://a.com b>"), "&lt;<a href=\"https://a.com\">https://a.com</a> b&gt;");
+    EXPECT_EQ(inl("[see <https://a.com>](u)"), "<a href=\"u\">see &lt;https://a.com&gt;</a>");
     EXPECT_EQ(inl("[https://a.com](https://a.com)"), "<a href=\"https://a.com\">https://a.com</a>");
     EXPECT_EQ(inl("[t](https://a.com)https://b.com"), "<a href=\"https://a.com\">t</a>https://b.com");
 }
