@@ -177,3 +177,56 @@ TEST(RenderHostileMarkup, AnImageInALinkTitleIsItsText)
     EXPECT_EQ(inl("[t](u \"[[x|y]] **b**\")"), "<a href=\"u\" title=\"[[x|y]] **b**\">t</a>");
     EXPECT_EQ(inl("[t](http://a/![b](c))"), "<a href=\"http://a/![b](c)\">t</a>");
 }
+
+namespace {
+
+// The scheme a browser reads from an attribute value: character references decoded once,
+// leading and trailing controls and spaces dropped, tabs and line breaks removed anywhere.
+QString schemeAsBrowserReads(QString value)
+{
+    value.replace(QLatin1String("&quot;"), QLatin1String("\"")).replace(QLatin1String("&lt;"), QLatin1String("<"));
+    value.replace(QLatin1String("&gt;"), QLatin1String(">")).replace(QLatin1String("&amp;"), QLatin1String("&"));
+    value.remove(u'\t').remove(u'\n').remove(u'\r');
+    qsizetype b = 0;
+    while (b < value.size() && value.at(b).unicode() <= 0x20) ++b;
+    QString scheme;
+    for (qsizetype i = b; i < value.size(); ++i) {
+        const char16_t c = value.at(i).unicode();
+        if (c == u':') return scheme.toLower();
+        const bool alpha = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        if (!alpha && (scheme.isEmpty() || !((c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.')))
+            return {};
+        scheme += QChar(c);
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(RenderHostileMarkup, NoScriptAddressThroughBlanksOrControls)
+{
+    const QStringList targets{"[x](%)", "[x](% \"t\")", "[x](`%`)", "![x](%)", "![x](`%`)", "[[%]]", "[[%|x]]"};
+    const QStringList schemes{"javascript:alert(1)", "JaVaScRiPt:alert(1)", "vbscript:msgbox(1)"};
+    int checked = 0;
+    for (char16_t blank = 0; blank <= 0x20; ++blank) {
+        const QString b(QChar{blank});
+        for (const QString& scheme : schemes) {
+            const QStringList placed{b + scheme, b + b + scheme, scheme.left(4) + b + scheme.mid(4),
+                                     scheme.left(scheme.indexOf(u':')) + b + scheme.mid(scheme.indexOf(u':'))};
+            for (const QString& url : placed)
+                for (const QString& target : targets) {
+                    const QString markdown = fill(target, url);
+                    const QString html = MarkdownHTMLRenderer::renderBody(markdown);
+                    QStringList problems;
+                    for (const Tag& tag : tokenize(html, problems))
+                        for (const auto& [name, value] : tag.attributes) {
+                            const QString read = schemeAsBrowserReads(value);
+                            EXPECT_TRUE(read != "javascript" && read != "vbscript")
+                                << markdown.toStdString() << " -> " << html.toStdString();
+                        }
+                    ++checked;
+                }
+        }
+    }
+    EXPECT_GT(checked, 2000);
+}
