@@ -160,6 +160,22 @@ export_to "$DOC/sample.md" html "$WORK/sample.html"
 for i in $(seq -w 1 15); do grep -q "Line $i" "$WORK/html.txt" || fail "sample.html: 'Line $i' missing"; done
 grep -q "CellB2" "$WORK/html.txt" || fail "sample.html: table missing"
 echo "ok sample.html: every block as the web engine lays it out"
+# ---- A disk that cannot hold the file ----
+# Files may not grow past 1 KiB (ulimit -f counts KiB; SIGXFSZ ignored, so the write fails
+# with EFBIG): each must fail, say so and leave nothing, and an existing file whole. (The web
+# engine that makes PDFs cannot start under such a limit; PDFs are written the same way.)
+for fmt in docx odt rtf html; do
+  target="$WORK/full.$fmt"
+  printf 'old' >"$target"
+  if (trap '' XFSZ; ulimit -f 1; exec "$BW_EXPORT" "$DOC/sample.md" --format "$fmt" --out "$target") 2>"$WORK/full.log"; then
+    fail "bw-export $fmt reported success on a full disk"
+  fi
+  [ "$(cat "$target")" = old ] || fail "bw-export $fmt replaced the file on a full disk"
+  [ -z "$(find "$WORK" -maxdepth 1 -name ".full.$fmt.*")" ] || fail "bw-export $fmt left a temporary file"
+  rm -f "$target"
+done
+echo "ok full disk: Word, OpenDocument, Rich Text and HTML fail, say so and leave the old file"
+
 # ---- Batch export of a folder ----
 # Sources in both spellings of an extension, a subfolder, text that is not UTF-8, two
 # sources with one output name and an output that cannot be written (a folder in its way).

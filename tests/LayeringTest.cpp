@@ -116,3 +116,20 @@ TEST(Layering, EveryIncludePointsDownTheLayers)
     EXPECT_GT(files, 100) << "no sources found under " << src.toStdString();
     EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
 }
+
+// Qt's save file reports a write that the disk refused as done (it ignores its own failed
+// flush): every file is written through SafeWrite instead, which checks each step.
+TEST(Layering, EveryFileIsWrittenThroughSafeWrite)
+{
+    QStringList faults;
+    for (const char* top : {"/src/", "/tools/"}) {
+        const QString root = QStringLiteral(BW_SOURCE_DIR) + QLatin1String(top);
+        QDirIterator it(root, {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+            if (f.readAll().contains("QSaveFile")) faults << f.fileName().mid(QStringLiteral(BW_SOURCE_DIR).size() + 1);
+        }
+    }
+    EXPECT_TRUE(faults.isEmpty()) << "QSaveFile in " << faults.join(u' ').toStdString();
+}

@@ -8,6 +8,7 @@
 // existing outputs, and prints the report.
 //   --theme standard|github|academic|dark|compact adds an export theme's CSS.
 #include "platform/PrefKey.h"
+#include "platform/SafeWrite.h"
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
 #include "render/Exporter.h"
@@ -19,7 +20,6 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -126,9 +126,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bw-export: %s\n", qPrintable(error));
         return 1;
     }
-    QSaveFile target(out);
-    if (!target.open(QIODevice::WriteOnly) || target.write(*bytes) != bytes->size() || !target.commit()) {
-        std::fprintf(stderr, "bw-export: cannot write %s: %s\n", qPrintable(out), qPrintable(target.errorString()));
+    if (QString why; !SafeWrite::replace(out, *bytes, &why)) {
+        std::fprintf(stderr, "bw-export: cannot write %s: %s\n", qPrintable(out), qPrintable(why));
         return 1;
     }
     return 0;

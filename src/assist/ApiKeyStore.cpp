@@ -1,6 +1,7 @@
 #include "assist/ApiKeyStore.h"
 
 #include "platform/Logging.h"
+#include "platform/SafeWrite.h"
 #include "platform/Settings.h"
 
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <memory>
 
@@ -75,16 +75,12 @@ QJsonObject ApiKeyStore::load() const
 bool ApiKeyStore::save(const QJsonObject& keys)
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile f(m_path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    // Restrict the new file before a single byte of a key is written into it.
-    if (!f.setPermissions(kOwnerOnly)) {
-        f.cancelWriting();
-        return false;
-    }
-    f.write(QJsonDocument(keys).toJson(QJsonDocument::Compact));
     m_cacheSize = -1; // read back once, with the new file's stamp
-    return f.commit();
+    // The new file is the owner's only before a single byte of a key is written into it.
+    QString why;
+    if (SafeWrite::replace(m_path, QJsonDocument(keys).toJson(QJsonDocument::Compact), &why, 0600)) return true;
+    qCWarning(lcAssist) << "the key file" << m_path << "could not be written:" << why;
+    return false;
 }
 
 void ApiKeyStore::migrate(const QString& name)

@@ -2,13 +2,12 @@
 
 #include "files/LineDiff.h"
 #include "platform/OpenableFile.h"
+#include "platform/SafeWrite.h"
 #include "platform/TextUtil.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStorageInfo>
 #include <QStringDecoder>
 
 #include <vector>
@@ -132,40 +131,11 @@ std::optional<MarkdownDocument> MarkdownDocument::read(const QString& path, QStr
 
 namespace {
 
-// What went wrong with a write, in words a user can act on: the folder is missing or
-// read-only, the file is read-only, the disk is full; else the system's own reason.
-QString failureReason(const QString& path, qint64 bytes, const QString& systemReason)
-{
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    const QString name = file.fileName();
-    if (!folder.exists()) return tr("the folder “%1” does not exist.").arg(folder.absoluteFilePath());
-    if (!folder.isWritable() && !(file.exists() && file.isWritable()))
-        return tr("the folder “%1” is read-only.").arg(folder.absoluteFilePath());
-    if (file.exists() && !file.isWritable()) return tr("“%1” is read-only.").arg(name);
-    const QStorageInfo volume(folder.absoluteFilePath());
-    if (volume.isValid() && volume.bytesAvailable() >= 0 && volume.bytesAvailable() < bytes + 4096)
-        return tr("the disk is full.");
-    if (volume.isValid() && volume.isReadOnly()) return tr("the disk is read-only.");
-    return systemReason;
-}
-
 QString writeFailure(const QString& path, qint64 bytes, const QString& systemReason, QString* reason)
 {
-    const QString why = failureReason(path, bytes, systemReason);
+    const QString why = SafeWrite::reasonFor(path, bytes, systemReason);
     if (reason) *reason = why;
     return tr("“%1” could not be saved: %2").arg(QFileInfo(path).fileName(), why);
-}
-
-// Writes over the file itself: its other hard links keep seeing its text. Not atomic: the
-// caller keeps the text aside first.
-bool writeInPlace(const QString& path, const QByteArray& bytes, QString* error, QString* reason)
-{
-    QFile f(path);
-    const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::ExistingOnly)
-                    && f.write(bytes) == bytes.size() && f.flush() && ::fsync(f.handle()) == 0;
-    if (!ok) setError(error, writeFailure(path, bytes.size(), f.errorString(), reason));
-    return ok;
 }
 
 } // namespace
@@ -179,33 +149,12 @@ bool MarkdownDocument::hasOtherLinks(const QString& path)
 bool MarkdownDocument::write(const QString& path, QString* error, QString* reason) const
 {
     const QByteArray bytes = toBytes();
-    struct stat old {};
-    const bool exists = ::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode);
+    QString why;
     // Replacing a file with several hard links would leave its other names on the old text.
-    if (exists && old.st_nlink > 1) return writeInPlace(path, bytes, error, reason);
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        setError(error, writeFailure(path, bytes.size(), f.errorString(), reason));
-        return false;
-    }
-    if (exists) {
-        // The new file takes the old one's owner, group and mode where this user may set them
-        // (root saving another user's file, a group member saving a shared one).
-        if (::fchown(f.handle(), old.st_uid, old.st_gid) != 0) {
-            [[maybe_unused]] const int groupOnly = ::fchown(f.handle(), uid_t(-1), old.st_gid);
-        }
-        [[maybe_unused]] const int mode = ::fchmod(f.handle(), old.st_mode & 07777);
-    }
-    if (f.write(bytes) != bytes.size()) {
-        setError(error, writeFailure(path, bytes.size(), f.errorString(), reason));
-        f.cancelWriting();
-        return false;
-    }
-    if (!f.commit()) {
-        setError(error, writeFailure(path, bytes.size(), f.errorString(), reason));
-        return false;
-    }
-    return true;
+    const bool written =
+        hasOtherLinks(path) ? SafeWrite::overwrite(path, bytes, &why) : SafeWrite::replace(path, bytes, &why);
+    if (!written) setError(error, writeFailure(path, bytes.size(), why, reason));
+    return written;
 }
 
 namespace {

@@ -26,11 +26,11 @@ struct MarkdownDocument {
     // Reads a file; on failure returns nothing and sets `error` to a sentence for the user
     // ("…" is not a folder, cannot be read, is not valid UTF-8 text). The file is never touched.
     static std::optional<MarkdownDocument> read(const QString& path, QString* error = nullptr);
-    // Atomic save: the bytes go to a temporary file that replaces `path` only once it is
-    // complete, so a failed write leaves the previous file whole; the new file keeps the old
+    // Atomic save (SafeWrite::replace): the bytes replace `path` only once all of them are on
+    // the disk, so a failed write leaves the previous file whole; the new file keeps the old
     // one's owner, group and mode where permitted. A file with several hard links is written
-    // in place instead (see hasOtherLinks). False with `error` saying what happened, and
-    // `reason` the same without the file's name ("the disk is full.").
+    // over in place instead (SafeWrite::overwrite, see hasOtherLinks). False with `error`
+    // saying what happened, and `reason` the same without the file's name ("the disk is full.").
     bool write(const QString& path, QString* error = nullptr, QString* reason = nullptr) const;
     // True when `path` is a regular file with more than one hard link: a save writes it in
     // place, which is not atomic, so the caller keeps the text aside first.

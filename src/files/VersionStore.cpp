@@ -3,6 +3,7 @@
 #include "files/FilePaths.h"
 #include "platform/Logging.h"
 #include "platform/OpenableFile.h"
+#include "platform/SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 
@@ -45,21 +45,9 @@ QString snapshotPath(const QString& folder, const QString& id)
 
 bool writeAtomically(const QString& path, const QByteArray& data, QString* why)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *why = file.errorString();
-        return false;
-    }
-    if (file.write(data) != data.size()) {
-        *why = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *why = file.errorString();
-        return false;
-    }
-    return true;
+    if (SafeWrite::replace(path, data, why)) return true;
+    *why = SafeWrite::reasonFor(path, data.size(), *why);
+    return false;
 }
 
 std::optional<QString> decodeUtf8(const QByteArray& data)

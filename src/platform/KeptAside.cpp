@@ -1,5 +1,6 @@
 #include "platform/KeptAside.h"
 
+#include "platform/SafeWrite.h"
 #include "platform/Settings.h"
 
 #include <QCryptographicHash>
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 Q_LOGGING_CATEGORY(lcKeptAside, "brindlewick.platform.keptaside")
 
@@ -48,9 +48,9 @@ QString keep(const Settings& settings, const QString& key, const QByteArray& raw
     QString path = dir + u'/' + safeKey + u' ' + stamp + QStringLiteral(".txt");
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = dir + u'/' + safeKey + u' ' + stamp + u' ' + QString::number(n) + QStringLiteral(".txt");
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(raw) != raw.size() || !out.commit()) {
-        qCWarning(lcKeptAside) << "cannot write" << path << out.errorString();
+    QString why;
+    if (!SafeWrite::replace(path, raw, &why)) {
+        qCWarning(lcKeptAside) << "cannot write" << path << why;
         return {};
     }
     // Every store that falls back from a value it cannot read comes through here.

@@ -1,6 +1,7 @@
 #include "assist/ApiKeyStore.h"
 
 #include "AssistTestSupport.h"
+#include "platform/FileSizeLimit.h"
 
 #include <QFile>
 #include <QSettings>
@@ -112,4 +113,16 @@ TEST(ApiKeyStore, UnwritableStoreKeepsTheSettingsCopy)
     EXPECT_EQ(store.key(ApiKeyStore::cloudKeyName()), "");
     EXPECT_TRUE(env.settings().isStored("deepseekAPIKey")); // not lost
     EXPECT_FALSE(store.setKey(ApiKeyStore::customKeyName(), "x"));
+}
+
+// A key file the disk cannot hold is not reported as stored: the keys already there stay.
+TEST(ApiKeyStore, AKeyTheDiskCannotHoldIsNotStored)
+{
+    TempConfig env;
+    ApiKeyStore& keys = env.keys();
+    ASSERT_TRUE(keys.setKey(ApiKeyStore::cloudKeyName(), "sk-first"));
+    const QByteArray before = contents(keys.filePath());
+    const QString longKey(2000, u'k');
+    EXPECT_EQ(underFileSizeLimit(500, [&] { return keys.setKey(ApiKeyStore::customKeyName(), longKey); }), false);
+    EXPECT_EQ(contents(keys.filePath()), before);
 }

@@ -1,4 +1,5 @@
 #include "files/MarkdownDocument.h"
+#include "platform/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,6 +126,21 @@ TEST(MarkdownDocument, SaveWritesBytesAndAFailedSaveLeavesTheOldFileWhole)
 
     // Saving into a folder that does not exist fails and says so.
     EXPECT_FALSE(MarkdownDocument{"x"}.write(dir.filePath("nope/b.md"), &err));
+}
+
+// A disk that cannot hold the new text never gets it reported as saved: the old file stays
+// whole, for a text smaller than any buffer on the way and for one larger.
+TEST(MarkdownDocument, AWriteTheDiskCannotHoldFailsAndLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.md");
+    for (const qsizetype size : {qsizetype(100), qsizetype(100 * 1024)}) {
+        writeAll(path, "old text\n");
+        const MarkdownDocument doc{QString(size, u'n')};
+        EXPECT_EQ(underFileSizeLimit(size / 2, [&] { return doc.write(path); }), false) << size;
+        EXPECT_EQ(readAll(path), QByteArray("old text\n")) << size;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << size; // nothing left behind
+    }
 }
 
 TEST(MarkdownDocument, SaveThroughASymlinkWritesTheTargetAndKeepsPermissions)

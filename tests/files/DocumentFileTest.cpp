@@ -1,6 +1,7 @@
 #include "files/FilesTestSupport.h"
 
 #include "files/DocumentFile.h"
+#include "platform/FileSizeLimit.h"
 #include "platform/TextUtil.h"
 
 #include <QSignalSpy>
@@ -150,6 +151,29 @@ TEST_F(DocumentFileTest, ASaveKeepsOwnerGroupModeAndHardLinks)
     ASSERT_EQ(::stat(p.constData(), &st), 0);
     EXPECT_EQ(st.st_nlink, 2u);
     EXPECT_TRUE(store().entries().isEmpty()); // the copy kept aside for the write goes with it
+}
+
+// A file with several hard links is written over in place. A disk that cannot hold the new
+// text leaves every name on the old one, and the new text waits in the autosave folder.
+TEST_F(DocumentFileTest, AHardLinkedFileTheDiskCannotHoldKeepsItsTextAndTheNewOneAside)
+{
+    const QByteArray old = "\xEF\xBB\xBFold\n";
+    auto file = open("shared.md", old);
+    ASSERT_TRUE(file);
+    const QByteArray p = QFile::encodeName(file->path());
+    ASSERT_EQ(::link(p.constData(), QFile::encodeName(path("other.md")).constData()), 0);
+    const QString text(100 * 1024, u'n');
+    // The copy kept aside has no byte-order mark: it fits under a limit that the file, three
+    // bytes longer, does not.
+    QString error;
+    EXPECT_EQ(underFileSizeLimit(text.size(), [&] { return file->write(file->path(), text, &error); }), false);
+    EXPECT_EQ(read(file->path()), old);
+    EXPECT_EQ(read(path("other.md")), old);
+    struct stat st {};
+    ASSERT_EQ(::stat(p.constData(), &st), 0);
+    EXPECT_EQ(st.st_nlink, 2u);
+    ASSERT_EQ(store().entries().size(), 1);
+    EXPECT_EQ(store().entries().first().text, text);
 }
 
 // A failed write says what happened in words the user can act on, not the system's errno.

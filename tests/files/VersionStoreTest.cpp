@@ -1,6 +1,7 @@
 #include "FilesTestSupport.h"
 
 #include "files/VersionStore.h"
+#include "platform/FileSizeLimit.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -192,6 +193,18 @@ TEST_F(VersionStoreTest, FailedWritesReportAndLoseNothing)
     makeFile("Versions/" + VersionStore::key(other), "a file where the folder should be");
     EXPECT_FALSE(VersionStore::snapshot("text", other, kT0, &error));
     EXPECT_TRUE(error.contains("other.md"));
+}
+
+// A version the disk cannot hold is no version: nothing is listed, the manifest stays as it was.
+TEST_F(VersionStoreTest, AVersionTheDiskCannotHoldIsNotListed)
+{
+    ASSERT_TRUE(VersionStore::snapshot("first", doc, kT0));
+    const QByteArray manifestBefore = read(dir + "/manifest.json");
+    const QString text(4000, u'x');
+    EXPECT_EQ(underFileSizeLimit(1000, [&] { return VersionStore::snapshot(text, doc, kT0 + 1).has_value(); }), false);
+    EXPECT_EQ(read(dir + "/manifest.json"), manifestBefore);
+    EXPECT_EQ(VersionStore::list(doc).size(), 1);
+    EXPECT_EQ(snapshotFiles(dir), QStringList{"1700000000000.snapshot"});
 }
 
 TEST_F(VersionStoreTest, RemoveDropsEntryThenFile)

@@ -9,6 +9,7 @@
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/DateText.h"
 #include "platform/NotificationBus.h"
+#include "platform/SafeWrite.h"
 #include "settings/SnippetStore.h"
 
 #include <QDateTime>
@@ -20,7 +21,6 @@
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <memory>
@@ -166,8 +166,7 @@ QString TextViewCommands::writeBeside(const QString& folder, const QByteArray& p
             return {};
         }
         claim.close();
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(png) == png.size() && file.commit()) return name;
+        if (SafeWrite::replace(path, png)) return name;
         QFile::remove(path);
         qCWarning(lcPaste, "could not write a pasted image beside the document");
         return {};
@@ -193,8 +192,7 @@ void TextViewCommands::askWhereToSave(const QByteArray& png, const QMimeData* so
         if (!self || !self->m_view) return;
         const QStringList chosen = dialog->selectedFiles();
         if (result == QDialog::Accepted && !chosen.isEmpty()) {
-            QSaveFile file(chosen.first());
-            if (file.open(QIODevice::WriteOnly) && file.write(png) == png.size() && file.commit()) {
+            if (SafeWrite::replace(chosen.first(), png)) {
                 const QString document = self->m_documentPath ? self->m_documentPath() : QString();
                 self->replaceSelection(u"![]("_s + MarkdownPathHelper::relativePath(chosen.first(), document) + u')');
                 return;

@@ -1,9 +1,10 @@
 #include "render/export/PrintController.h"
 
+#include "platform/SafeWrite.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
-#include <QSaveFile>
 #include <QThread>
 #include <QTimer>
 
@@ -172,9 +173,9 @@ void PrintController::writePDF(const PdfRequest& request, const QString& path, Q
             done(false, notMadeText());
             return;
         }
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-            done(false, file.errorString());
+        QString why;
+        if (!SafeWrite::replace(path, pdf, &why)) {
+            done(false, why);
             return;
         }
         done(true, QString());

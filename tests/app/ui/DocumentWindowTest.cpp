@@ -6,6 +6,7 @@
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
+#include "platform/FileSizeLimit.h"
 #include "platform/NotificationBus.h"
 #include "platform/PrefKey.h"
 #include "platform/RecentDocuments.h"
@@ -160,6 +161,25 @@ TEST_F(DocumentWindowTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy)
     EXPECT_EQ(alerts.size(), alertsBefore + 1);
     EXPECT_EQ(asked.size(), 2);
     EXPECT_EQ(DocumentController::instance().windows().size(), 1);
+    EXPECT_EQ(readAll(path), QByteArray("old\n"));
+}
+
+// A save the disk cannot hold is told, leaves the document edited and its file as it was, and
+// quitting asks instead of going quietly.
+TEST_F(DocumentWindowTest, ASaveTheDiskCannotHoldLeavesTheDocumentEditedAndQuitAsks)
+{
+    const QString path = dir.filePath("full.md");
+    writeAll(path, "old\n");
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    ASSERT_TRUE(w);
+    typeAtEnd(w, QString(200, u'n'));
+    saveChoice = DocumentController::SaveChoice::Cancel;
+    EXPECT_EQ(underFileSizeLimit(100,
+                                 [&] {
+                                     return !w->save() && w->isWindowModified() && !alerts.isEmpty()
+                                            && !DocumentController::instance().closeAllForQuit() && asked.size() == 1;
+                                 }),
+              true);
     EXPECT_EQ(readAll(path), QByteArray("old\n"));
 }
 

@@ -1,5 +1,6 @@
 #include "render/export/ui/BatchExporter.h"
 
+#include "platform/SafeWrite.h"
 #include "render/Exporter.h"
 #include "render/export/PrintController.h"
 
@@ -11,7 +12,6 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -189,9 +189,8 @@ private:
             settle(slot, !error, error.value_or(QString()));
         });
         watcher->setFuture(QtConcurrent::run([output = slot->output, bytes = *slot->bytes]() -> std::optional<QString> {
-            QSaveFile out(output);
-            if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-                return out.errorString();
+            QString why;
+            if (!SafeWrite::replace(output, bytes, &why)) return why;
             return std::nullopt;
         }));
         slot->bytes.reset(); // the write holds them now

@@ -1,4 +1,5 @@
 // The interactive export: panel, conversion or PDF, atomic write, alert.
+#include "platform/SafeWrite.h"
 #include "render/Exporter.h"
 
 #include "render/export/PrintController.h"
@@ -11,7 +12,6 @@
 #include <QFutureWatcher>
 #include <QMimeData>
 #include <QPointer>
-#include <QSaveFile>
 #include <QWidget>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -84,10 +84,10 @@ void Exporter::exportDocument(ExportFormat format, const QString& markdown, QWid
         ExportDialogs::hooks().chooseSavePath(
             guard, fileName, baseDir, format, [=, data = *bytes](const QString& path) {
                 if (path.isEmpty()) return;
-                QSaveFile file(path);
-                if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+                QString why;
+                if (!SafeWrite::replace(path, data, &why))
                     alert(guard, hadWindow, tr("The document “%1” could not be exported.").arg(name),
-                          failure(path, file.errorString()));
+                          failure(path, why));
             });
     });
     watcher->setFuture(QtConcurrent::run(

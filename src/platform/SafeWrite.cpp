@@ -1,0 +1,161 @@
+#include "platform/SafeWrite.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QStorageInfo>
+
+#include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString tr(const char* s)
+{
+    return QCoreApplication::translate("SafeWrite", s);
+}
+
+bool fail(QString* error, int code)
+{
+    if (error) *error = qt_error_string(code);
+    return false;
+}
+
+// The file a link leads to, followed to its end even when that file does not exist yet,
+// so that saving through a link writes the file it names and the link stays a link.
+QString resolved(const QString& path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth) info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
+
+// Writes all of `bytes` at the file's offset, unbuffered; 0 or the failing write's errno.
+int writeAll(int fd, QByteArrayView bytes)
+{
+    const char* p = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(std::min<qsizetype>(left, qsizetype(1) << 30)));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return EIO;
+        p += n;
+        left -= n;
+    }
+    return 0;
+}
+
+// Puts the file on the device and checks that it holds `size` bytes.
+int flushAndCheck(int fd, qsizetype size)
+{
+    if (::fsync(fd) != 0) return errno;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return errno;
+    return st.st_size == size ? 0 : EIO;
+}
+
+// A new file of our own beside `target`: ".<name>.XXXXXX", hidden from folder listings.
+int createBeside(const QString& target, mode_t mode, QByteArray* created)
+{
+    static constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const QFileInfo info(target);
+    const QByteArray stem = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.');
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QByteArray name = stem;
+        for (int i = 0; i < 6; ++i) name += kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)];
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            *created = name;
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    return -1;
+}
+
+// The rename itself reaches the disk only with its folder.
+void flushFolderOf(const QString& file)
+{
+    const int fd =
+        ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+namespace SafeWrite {
+
+bool replace(const QString& path, QByteArrayView bytes, QString* error, unsigned mode)
+{
+    const QString target = resolved(path);
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat old {};
+    const bool exists = ::stat(targetName.constData(), &old) == 0;
+    // A file this user may not write is not replaced behind its back.
+    if (exists && ::access(targetName.constData(), W_OK) != 0) return fail(error, errno);
+
+    QByteArray temp;
+    const int fd = createBeside(target, mode ? mode_t(mode) : mode_t(0666), &temp);
+    if (fd < 0) return fail(error, errno);
+    int code = 0;
+    if (exists) {
+        // The new file takes the old one's owner and group where this user may set them (root
+        // saving another user's file, a group member saving a shared one).
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            [[maybe_unused]] const int groupOnly = ::fchown(fd, uid_t(-1), old.st_gid);
+        }
+    }
+    // After the owner: changing it may clear the mode's set-id bits.
+    if (mode || exists) code = ::fchmod(fd, mode ? mode_t(mode) : old.st_mode & 07777) == 0 ? 0 : errno;
+    if (code == 0) code = writeAll(fd, bytes);
+    if (code == 0) code = flushAndCheck(fd, bytes.size());
+    if (::close(fd) != 0 && code == 0) code = errno;
+    if (code == 0 && ::rename(temp.constData(), targetName.constData()) != 0) code = errno;
+    if (code != 0) {
+        ::unlink(temp.constData());
+        return fail(error, code);
+    }
+    flushFolderOf(target);
+    return true;
+}
+
+bool overwrite(const QString& path, QByteArrayView bytes, QString* error)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return fail(error, errno);
+    struct stat st {};
+    int code = ::fstat(fd, &st) == 0 ? 0 : errno;
+    // The room for a longer text is claimed before a byte of the old one is overwritten.
+    if (code == 0 && bytes.size() > st.st_size) code = ::posix_fallocate(fd, st.st_size, bytes.size() - st.st_size);
+    if (code == 0) code = writeAll(fd, bytes);
+    if (code == 0 && ::ftruncate(fd, bytes.size()) != 0) code = errno;
+    if (code == 0) code = flushAndCheck(fd, bytes.size());
+    if (::close(fd) != 0 && code == 0) code = errno;
+    return code == 0 || fail(error, code);
+}
+
+QString reasonFor(const QString& path, qint64 bytes, const QString& systemReason)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    const QString name = file.fileName();
+    if (!folder.exists()) return tr("the folder “%1” does not exist.").arg(folder.absoluteFilePath());
+    if (!folder.isWritable() && !(file.exists() && file.isWritable()))
+        return tr("the folder “%1” is read-only.").arg(folder.absoluteFilePath());
+    if (file.exists() && !file.isWritable()) return tr("“%1” is read-only.").arg(name);
+    const QStorageInfo volume(folder.absoluteFilePath());
+    if (volume.isValid() && volume.bytesAvailable() >= 0 && volume.bytesAvailable() < bytes + 4096)
+        return tr("the disk is full.");
+    if (volume.isValid() && volume.isReadOnly()) return tr("the disk is read-only.");
+    return systemReason;
+}
+
+} // namespace SafeWrite

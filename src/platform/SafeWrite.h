@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+// Every file the program writes goes through here: documents, drafts, copies kept aside,
+// versions, keys, pasted images and exports. A write either puts every byte on the disk or
+// leaves the file as it was and says why; it is never reported done when it was not.
+//
+// The bytes go unbuffered to a new file beside the target; each write's result is checked,
+// the file is flushed to the device and its size read back, and only then does it replace
+// the target (a full disk, a quota or a size limit fails before that). A link is followed to
+// the file it names; an existing file's owner, group and mode carry over where permitted.
+// Safe to call from any thread.
+namespace SafeWrite {
+
+// Replaces `path` with `bytes`. `mode` (e.g. 0600) is the new file's permissions, set
+// before a byte is written, whether or not a file was there; 0 keeps an existing file's and
+// gives a new one the usual default. False with the system's reason in `error`; the file at
+// `path` is then untouched and nothing is left beside it.
+bool replace(const QString& path, QByteArrayView bytes, QString* error = nullptr, unsigned mode = 0);
+
+// Writes `bytes` over the existing file itself, so that its other hard links see them too.
+// Not atomic: the space is claimed first, so a disk that cannot hold the bytes fails with
+// the file untouched, but a crash in the middle leaves it half written (callers keep the
+// bytes elsewhere first).
+bool overwrite(const QString& path, QByteArrayView bytes, QString* error = nullptr);
+
+// What went wrong with a write of `bytes` bytes to `path`, in words a user can act on: the
+// folder is missing or read-only, the file is read-only, the disk is full or read-only; else
+// `systemReason`.
+QString reasonFor(const QString& path, qint64 bytes, const QString& systemReason);
+
+} // namespace SafeWrite
