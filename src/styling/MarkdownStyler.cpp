@@ -163,6 +163,8 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
     // side's two nearest lines are a table whatever joins them. Every other line keeps
     // its text (`edited` holds every change), so the current text decides the join.
     const int editLo = edited.location, editHi = edited.end();
+    // Whether the edit touched line `r` (an edit at the text's end touches its last line).
+    auto edits = [&](TextRange r) { return r.location <= editHi && (r.end() > editLo || r.end() >= L); };
     auto tableAlone = [&](TextRange near, TextRange next) {
         auto separator = [&](TextRange r) {
             const TextRange content = TextUtil::lineContentRange(ns, r);
@@ -188,7 +190,7 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
             }
             const TextRange a = b.location > 0 ? TextUtil::lineRange(ns, b.location - 1) : TextRange(0, 0);
             const TextRange c = TextUtil::lineRange(ns, start);
-            const bool cEdited = c.end() > editLo && c.location <= editHi;
+            const bool cEdited = edits(c);
             if (!(rowLike(ns, a)
                   && (rowLike(ns, c)
                       || (cEdited && !(a.location > 0 && tableAlone(a, TextUtil::lineRange(ns, a.location - 1)))))))
@@ -203,7 +205,7 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
             if (isBlankLine(lineText(d))) {
                 const TextRange a = TextUtil::lineRange(ns, std::clamp(end - 1, 0, L - 1));
                 const TextRange c = d.end() < L ? TextUtil::lineRange(ns, d.end()) : TextRange(L, 0);
-                const bool aEdited = a.end() > editLo && a.location <= editHi;
+                const bool aEdited = edits(a);
                 if (!(rowLike(ns, c)
                       && (rowLike(ns, a)
                           || (aEdited && !(c.end() < L && tableAlone(c, TextUtil::lineRange(ns, c.end())))))))
@@ -221,8 +223,13 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
             const TextRange above = TextUtil::lineRange(ns, start - 1);
             if (!isBlankLine(lineText(above))) start = above.location;
         }
-        while (up && start > 0 && startsDirective(TextUtil::lineRange(ns, start - 1)))
+        // A directive line may itself be a row (or the width comment of one) above: the
+        // rules run again from it.
+        bool directive = false;
+        while (up && start > 0 && startsDirective(TextUtil::lineRange(ns, start - 1))) {
             start = TextUtil::lineRange(ns, start - 1).location;
+            directive = true;
+        }
         if (down) rowsDown();
         if (down && end < L && end > 0) {
             const TextRange below = TextUtil::lineRange(ns, end);
@@ -233,11 +240,21 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
         }
         // Over every small fence the scope overlaps (fences are sorted and disjoint), in
         // whole lines; a large one is restyled in part (highlight).
-        up = down = false;
+        up = directive;
+        down = false;
         auto it = std::lower_bound(fences.begin(), fences.end(), start,
                                    [](const FenceMatch& f, int pos) { return f.range.end() <= pos; });
         for (; it != fences.end() && it->range.location < end; ++it) {
-            if (!it->range.intersects(TextRange(start, end - start)) || it->content.length > wholeFenceLimit) continue;
+            if (!it->range.intersects(TextRange(start, end - start))) continue;
+            if (it->content.length > wholeFenceLimit) {
+                // The closing marker begins with the line feed ending the line above the
+                // closing line: a scope from the closing line on takes in that line too.
+                if (start == it->content.end() && start < it->range.end()) {
+                    start = TextUtil::lineRange(ns, start - 1).location;
+                    up = true;
+                }
+                continue;
+            }
             if (it->range.location < start) {
                 start = TextUtil::lineRange(ns, it->range.location).location;
                 up = true;
@@ -437,8 +454,10 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         const int firstLf = storage.indexOf(u'\n', f.range.location);
         if (firstLf >= 0 && firstLf < f.range.end())
             marker(storage, TextRange(f.range.location, firstLf + 1 - f.range.location), scope);
-        const int lastLf = storage.lastIndexOf(u'\n', f.range.end() - 1, f.range.location);
-        if (lastLf >= 0) marker(storage, TextRange(lastLf, f.range.end() - lastLf), scope);
+        // The closing marker takes in the line feed before the closing line. A block left
+        // open has no closing line: its last line is code, not a marker.
+        if (f.content.end() < f.range.end())
+            marker(storage, TextRange(f.content.end() - 1, f.range.end() - f.content.end() + 1), scope);
         highlightFenceCode(storage, f, scope, ns);
     }
 

@@ -280,11 +280,13 @@ const QList<CodeTokenizer::Token>& MarkdownStyler::fenceTokens(const AttributedT
         && content.location == k.content.location && content.end() == k.content.end() + delta) {
         const int cs = content.location, ce = content.end();
         // From the edited line's start, or the start of a kept token running over it:
-        // the scan there is between tokens, as it was.
+        // the scan there is between tokens, as it was. A token that ends right at the line
+        // start took the line feed before it (a comment or string that ran to the end of
+        // the code): text added after it may continue it, so it counts as running over.
         int from = change->start > cs ? storage.lastIndexOf(u'\n', change->start - 1, cs) : -1;
         from = from < 0 ? cs : from + 1;
         auto over = std::lower_bound(k.tokens.begin(), k.tokens.end(), from,
-                                     [](const CodeTokenizer::Token& t, int pos) { return t.range.end() <= pos; });
+                                     [](const CodeTokenizer::Token& t, int pos) { return t.range.end() < pos; });
         if (over != k.tokens.end() && over->range.location < from) from = over->range.location;
         // To a line start where both the new scan and the kept one are between tokens:
         // from there on the text and so the tokens are the kept ones, shifted.

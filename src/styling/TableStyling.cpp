@@ -23,12 +23,12 @@ struct Line {
     QStringView text;
 };
 
-QList<Line> linesOf(QStringView text, TextRange scope)
+QList<Line> linesOf(QStringView text, TextRange scope, qsizetype most = -1)
 {
     QList<Line> out;
     const int end = std::min(scope.end(), int(text.size()));
     int s = std::max(scope.location, 0);
-    while (s < end) {
+    while (s < end && out.size() != most) {
         int e = s;
         while (e < end && !TextUtil::isLineTerminator(text[e])) ++e;
         int term = 0;
@@ -239,6 +239,13 @@ void styleTables(AttributedText& storage, QStringView text, TextRange scope,
 {
     const QList<Line> lines = linesOf(text, scope);
     const qsizetype n = lines.size();
+    // Whether rows across a blank line join is decided by the line below the row after
+    // it, which may lie past the scope's end: read the two lines there as the whole text
+    // holds them (the caller's text holds a few lines past the scope).
+    const QList<Line> below = n > 0 && lines.last().terminator > 0
+                                  ? linesOf(text, TextRange(scope.end(), int(text.size()) - scope.end()), 2)
+                                  : QList<Line>();
+    auto textOf = [&](qsizetype k) { return k < n ? lines[k].text : below.value(k - n).text; };
     qsizetype i = 0;
     while (i < n) {
         const Line& first = lines[i];
@@ -256,7 +263,7 @@ void styleTables(AttributedText& storage, QStringView text, TextRange scope,
                 continue;
             }
             const bool rowFollows = end + 1 < n && MarkdownCleaner::rowLike(lines[end + 1].text);
-            const bool newTable = end + 2 < n && isSeparatorLine(lines[end + 2].text);
+            const bool newTable = isSeparatorLine(textOf(end + 2));
             if (!rowFollows || newTable) break;
             ++end;
         }

@@ -20,7 +20,8 @@ bool isSeparatorLine(QStringView line);
 // their grid row's height, and carry a TableModel (widths from the column-width
 // comment above the table when it fits, else measured against `contentWidth`).
 // A blank line between two rows joins them into one table unless the rows after it
-// start a table of their own. Block-quote lines are never table rows.
+// start a table of their own (read past the scope's end when they reach beyond it: `text`
+// must hold the two lines below the scope). Block-quote lines are never table rows.
 void styleTables(AttributedText& storage, QStringView text, TextRange scope,
                  const std::function<bool(TextRange)>& inFence, const EditorTheme& theme, bool grid,
                  double contentWidth);
