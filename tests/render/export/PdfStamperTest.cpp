@@ -60,3 +60,25 @@ TEST(PDFStamper, DataThatIsNoPdfGivesNothing)
     EXPECT_TRUE(PDFStamper::stamp("not a pdf at all", "t", "{title}", "{page}", &error).isEmpty());
     EXPECT_FALSE(error.isEmpty());
 }
+
+TEST(PDFStamper, StampsWhatIsSetAndNothingElse)
+{
+    struct Case {
+        const char* header;
+        const char* footer;
+        bool hasHeader;
+        bool hasFooter;
+    };
+    for (const Case& c : {Case{"Head {title}", "", true, false}, Case{"", "Foot {page}", false, true},
+                          Case{"Head {title}", "Foot {page}", true, true}, Case{"", "", false, false}}) {
+        const QByteArray stamped = PDFStamper::stamp(blankPdf(2), "T", c.header, c.footer);
+        ASSERT_FALSE(stamped.isEmpty());
+        int count = 0;
+        const QString second = pageText(stamped, 1, &count);
+        SCOPED_TRACE(std::string(c.header) + " / " + c.footer);
+        EXPECT_EQ(count, 2);
+        EXPECT_TRUE(second.contains("body 2")) << second.toStdString();
+        EXPECT_EQ(second.contains("Head T"), c.hasHeader) << second.toStdString();
+        EXPECT_EQ(second.contains("Foot 2"), c.hasFooter) << second.toStdString();
+    }
+}
