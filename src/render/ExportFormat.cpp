@@ -1,5 +1,7 @@
 #include "render/ExportFormat.h"
 
+#include <QFileInfo>
+
 namespace ExportFormats {
 
 QString id(ExportFormat format)
@@ -26,6 +28,13 @@ ExportFormat fromId(const QString& id)
 QString extension(ExportFormat format)
 {
     return format == ExportFormat::copyHTML ? QString() : id(format);
+}
+
+QString withExtension(const QString& path, ExportFormat format)
+{
+    const QString ext = extension(format);
+    if (path.isEmpty() || ext.isEmpty() || QFileInfo(path).suffix().compare(ext, Qt::CaseInsensitive) == 0) return path;
+    return path.endsWith(u'.') ? path + ext : path + u'.' + ext;
 }
 
 } // namespace ExportFormats

@@ -14,5 +14,9 @@ QString id(ExportFormat format);
 ExportFormat fromId(const QString& id);
 // The file extension without a dot; empty for copyHTML, which writes no file.
 QString extension(ExportFormat format);
+// `path` as the export writes it: ending in the format's extension (any letter case), which
+// is appended when the name carries another one or none ("notes.md" becomes
+// "notes.md.html"), so an export never replaces a file of another type.
+QString withExtension(const QString& path, ExportFormat format);
 
 } // namespace ExportFormats

@@ -5,6 +5,34 @@
 #include <QMessageBox>
 #include <QPointer>
 
+namespace {
+
+// A save panel that writes only its format's type: a name typed with another extension gets
+// the format's own added before the panel asks about replacing, so the question names the
+// file that will be written.
+class ExportSavePanel : public QFileDialog {
+public:
+    ExportSavePanel(QWidget* parent, ExportFormat format)
+        : QFileDialog(parent),
+          m_format(format)
+    {}
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (!files.isEmpty()) {
+            const QString fixed = ExportFormats::withExtension(files.first(), m_format);
+            if (fixed != files.first()) selectFile(fixed);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    ExportFormat m_format;
+};
+
+} // namespace
+
 QString ExportDialogs::nameFilter(ExportFormat format)
 {
     auto tr = [](const char* s) { return QCoreApplication::translate("Exporter", s); };
@@ -24,7 +52,7 @@ ExportDialogs::Hooks ExportDialogs::defaults()
     Hooks h;
     h.chooseSavePath = [](QWidget* window, const QString& fileName, const QString& folder, ExportFormat format,
                           std::function<void(const QString&)> done) {
-        auto* dialog = new QFileDialog(window);
+        auto* dialog = new ExportSavePanel(window, format);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);

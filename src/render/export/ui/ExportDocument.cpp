@@ -56,8 +56,9 @@ void Exporter::exportDocument(ExportFormat format, const QString& markdown, QWid
     }
 
     if (format == ExportFormat::pdf) {
-        ExportDialogs::hooks().chooseSavePath(window, fileName, baseDir, format, [=](const QString& path) {
-            if (path.isEmpty()) return;
+        ExportDialogs::hooks().chooseSavePath(window, fileName, baseDir, format, [=](const QString& chosen) {
+            if (chosen.isEmpty()) return;
+            const QString path = ExportFormats::withExtension(chosen, format);
             // The file is written even when the window closes meanwhile: the user asked for it.
             PrintController::writePDF({markdown, name, baseDir, themeCSS, css}, path, nullptr,
                                       [=, busy = BusyCursor::start()](bool ok, const QString& error) {
@@ -82,8 +83,9 @@ void Exporter::exportDocument(ExportFormat format, const QString& markdown, QWid
             return;
         }
         ExportDialogs::hooks().chooseSavePath(
-            guard, fileName, baseDir, format, [=, data = *bytes](const QString& path) {
-                if (path.isEmpty()) return;
+            guard, fileName, baseDir, format, [=, data = *bytes](const QString& chosen) {
+                if (chosen.isEmpty()) return;
+                const QString path = ExportFormats::withExtension(chosen, format);
                 QString why;
                 if (!SafeWrite::replace(path, data, &why))
                     alert(guard, hadWindow, tr("The document “%1” could not be exported.").arg(name),

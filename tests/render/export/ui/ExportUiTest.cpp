@@ -57,6 +57,24 @@ TEST(ExportDocument, WritesTheFileUnderTheNameWithOneExtensionRemoved)
     EXPECT_TRUE(dialogs.alerts.isEmpty());
 }
 
+TEST(ExportDocument, ANameTypedWithAnotherExtensionGetsTheFormatsOwnAndReplacesNothingElse)
+{
+    ScopedSettings settings;
+    QTemporaryDir dir;
+    const QString notes = writeFile(dir.filePath("notes.md"), "# mine");
+    FakeDialogs dialogs(notes);
+    for (ExportFormat f : {ExportFormat::html, ExportFormat::pdf})
+        Exporter::exportDocument(f, "# Exported", nullptr, "notes", dir.path(), {}, std::nullopt);
+    ASSERT_TRUE(waitFor([&] {
+        return QFile::exists(notes + ".html") && QFile::exists(notes + ".pdf")
+               && PrintController::pendingRequests() == 0;
+    }));
+    EXPECT_EQ(readAll(notes), "# mine");
+    EXPECT_TRUE(readAll(notes + ".html").contains("<h1"));
+    EXPECT_EQ(ExportFormats::withExtension("/a/b.HTML", ExportFormat::html), "/a/b.HTML");
+    EXPECT_EQ(ExportFormats::withExtension("/a/b.", ExportFormat::odt), "/a/b.odt");
+}
+
 TEST(ExportDocument, AFailedWriteAlertsNamingTheFileAndKeepsWhatWasThere)
 {
     ScopedSettings settings;
