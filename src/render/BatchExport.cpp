@@ -80,6 +80,29 @@ std::optional<QString> readSource(const QString& path, QString* error)
     return text;
 }
 
+namespace {
+
+// At most `shown` lines of `lines`, then "and n more" for the rest.
+QStringList firstFew(const QStringList& lines, int shown)
+{
+    // "and 1 more" would take the line the name needs.
+    if (lines.size() <= shown + 1) return lines;
+    QStringList out = lines.mid(0, shown);
+    out.append(QObject::tr("and %1 more").arg(lines.size() - shown));
+    return out;
+}
+
+} // namespace
+
+ReportText replaceQuestion(const QStringList& existing)
+{
+    QStringList names;
+    for (const QString& path : existing) names.append(QFileInfo(path).fileName());
+    return {existing.size() == 1 ? QObject::tr("A file to be written already exists.")
+                                 : QObject::tr("%1 files to be written already exist.").arg(existing.size()),
+            QObject::tr("Replacing them overwrites their current contents:\n") + firstFew(names, 5).join(u'\n')};
+}
+
 ReportText reportText(const Report& report, const QString& folderName)
 {
     const QString savedTo = QObject::tr("Saved to %1.").arg(folderName);
@@ -95,7 +118,9 @@ ReportText reportText(const Report& report, const QString& folderName)
     if (report.cancelled) info += (info.isEmpty() ? QString() : QStringLiteral(" ")) + QObject::tr("Cancelled.");
     if (!report.failures.isEmpty()) {
         info += (info.isEmpty() ? QString() : QStringLiteral("\n\n")) + QObject::tr("Not exported:");
-        for (const Failure& f : report.failures) info += QStringLiteral("\n• %1: %2").arg(f.file, f.reason);
+        QStringList lines;
+        for (const Failure& f : report.failures) lines.append(QStringLiteral("• %1: %2").arg(f.file, f.reason));
+        info += u'\n' + firstFew(lines, 8).join(u'\n');
     }
     return {QObject::tr("Exported %1 of %2 files").arg(report.written).arg(total), info};
 }

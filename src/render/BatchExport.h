@@ -55,8 +55,13 @@ struct ReportText {
     QString informative;
 };
 
+// The question asked before existing outputs are replaced. Names at most a few of them and
+// says how many more, so the prompt keeps its buttons on screen for any number of files.
+ReportText replaceQuestion(const QStringList& existing);
+
 // "Nothing to export" only when nothing was there to export; otherwise "Exported n files"
-// when all were written, or "Exported k of n files" naming each file that was not and why.
+// when all were written, or "Exported k of n files" naming the files that were not and why
+// (the first few, then how many more).
 ReportText reportText(const Report& report, const QString& folderName);
 
 } // namespace BatchExport

@@ -145,3 +145,22 @@ TEST(BatchExport, ReportSaysWhatWasNotWritten)
     EXPECT_EQ(failed.message, "Exported 0 of 2 files");
     EXPECT_TRUE(failed.informative.contains("a.md: It is not valid UTF-8 text."));
 }
+
+TEST(BatchExport, QuestionsAndReportsNameAFewFilesAndCountTheRest)
+{
+    QStringList existing;
+    for (int i = 0; i < 300; ++i) existing << QStringLiteral("/docs/file%1.pdf").arg(i, 3, 10, QLatin1Char('0'));
+    const auto question = BatchExport::replaceQuestion(existing);
+    EXPECT_EQ(question.message, "300 files to be written already exist.");
+    EXPECT_TRUE(question.informative.contains("file004.pdf"));
+    EXPECT_FALSE(question.informative.contains("file005.pdf"));
+    EXPECT_TRUE(question.informative.endsWith("and 295 more")) << question.informative.toStdString();
+    EXPECT_LE(question.informative.count(u'\n'), 7);
+    EXPECT_TRUE(BatchExport::replaceQuestion(existing.mid(0, 6)).informative.endsWith("file005.pdf"));
+
+    BatchExport::Report report{300, 0, {}, false};
+    for (int i = 0; i < 300; ++i) report.failures.append({QStringLiteral("f%1.md").arg(i), QStringLiteral("why")});
+    const auto text = BatchExport::reportText(report, "docs");
+    EXPECT_LE(text.informative.count(u'\n'), 12);
+    EXPECT_TRUE(text.informative.endsWith("and 292 more")) << text.informative.toStdString();
+}

@@ -268,14 +268,10 @@ Hooks defaults()
         dialog->open();
     };
     h.confirmReplace = [](QWidget* window, const QStringList& existing, std::function<void(bool)> done) {
-        QStringList names;
-        for (const QString& path : existing) names.append(QFileInfo(path).fileName());
-        auto* box =
-            new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(),
-                            existing.size() == 1 ? tr("A file to be written already exists.")
-                                                 : tr("%1 files to be written already exist.").arg(existing.size()),
-                            QMessageBox::NoButton, window);
-        box->setInformativeText(tr("Replacing them overwrites their current contents:\n") + names.join(u'\n'));
+        const BatchExport::ReportText question = BatchExport::replaceQuestion(existing);
+        auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), question.message,
+                                    QMessageBox::NoButton, window);
+        box->setInformativeText(question.informative);
         QPushButton* replace = box->addButton(tr("Replace"), QMessageBox::DestructiveRole);
         box->addButton(QMessageBox::Cancel);
         box->setDefaultButton(QMessageBox::Cancel);

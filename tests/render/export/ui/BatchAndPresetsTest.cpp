@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -112,6 +113,22 @@ TEST_F(BatchAndPresetsTest, AFolderIsExportedFileByFileAndTheReportNamesWhatFail
     EXPECT_TRUE(read(folder + "/Notes.docx").startsWith("PK")) << "a Word file is a zip";
     EXPECT_TRUE(run(folder, ExportFormat::copyHTML)->written == 0);
     EXPECT_EQ(reports.last(), "Nothing to export");
+}
+
+TEST_F(BatchAndPresetsTest, TheReplacePromptForHundredsOfFilesKeepsItsButtonsOnScreen)
+{
+    QStringList existing;
+    for (int i = 0; i < 300; ++i) existing << dir.filePath(QStringLiteral("file%1.pdf").arg(i));
+    std::optional<bool> answer;
+    BatchExporter::defaults().confirmReplace(nullptr, existing, [&](bool replace) { answer = replace; });
+    QMessageBox* box = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+    ASSERT_TRUE(box);
+    EXPECT_LT(box->sizeHint().height(), 500);
+    box->button(QMessageBox::Cancel)->click();
+    ASSERT_TRUE(answer);
+    EXPECT_FALSE(*answer);
 }
 
 TEST_F(BatchAndPresetsTest, CancellingAPdfBatchWritesAtMostTheFileUnderWayAndReportsWhatWasWritten)
