@@ -5,10 +5,10 @@
 #include "render/Exporter.h"
 #include "render/MarkdownHTMLRenderer.h"
 #include "render/export/PDFStamper.h"
+#include "render/export/PageFiles.h"
 #include "render/export/RichText.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QPageLayout>
@@ -30,12 +30,6 @@ namespace {
 // out 468 CSS pixels wide across the 468 points between the margins, so a 16-pixel body
 // font prints at 16 points. The zoom factor of the view does not reach printing; CSS does.
 const char kPrintScale[] = "<style>@media print { html { zoom: 1.3333333; } }</style>\n";
-
-// The two script addresses of the page template, and what they load next to them.
-const char* const kScriptRoots[] = {
-    "https://cdn.jsdelivr.net/npm/mathjax@3/es5/",
-    "https://cdn.jsdelivr.net/npm/mermaid@10/dist/",
-};
 
 class RequestGate : public QWebEngineUrlRequestInterceptor {
 public:
@@ -60,28 +54,12 @@ private:
             if (!m_pageFile.isEmpty() && QFileInfo(path).absoluteFilePath() == m_pageFile) return true;
             return !m_folder.isEmpty() && RichText::isInsideFolder(path, m_folder);
         }
-        if (scheme == QLatin1String("https") && url.query().isEmpty()) {
-            const QString s = url.toString();
-            for (const char* root : kScriptRoots)
-                if (s.startsWith(QLatin1String(root)) && !s.contains(QLatin1String(".."))) return true;
-        }
         return false;
     }
 
     QString m_folder;
     QString m_pageFile;
 };
-
-// Whether the typesetting scripts have done their work (true when there are none).
-const char kScriptsReady[] = R"((function () {
-  var math = document.querySelector('script[src*="mathjax@"]');
-  var mathOk = !math || (window.MathJax && MathJax.startup && MathJax.startup.promise &&
-      (window.__bwMathDone || (MathJax.startup.promise.then(function () { window.__bwMathDone = true; }), false)));
-  var diagrams = document.querySelectorAll('.mermaid');
-  var diagramsOk = Array.prototype.every.call(diagrams, function (e) {
-      return e.getAttribute('data-processed') === 'true' || e.querySelector('svg'); });
-  return !!(mathOk && diagramsOk);
-})())";
 
 // Pages that printed well wait here for the next document: a new page starts a process of
 // the web engine, a kept one only loads. A page is kept for documents of the folder it
@@ -188,7 +166,7 @@ bool PaginatedPDFRenderer::fitsInline(const QByteArray& utf8Page)
 QString PaginatedPDFRenderer::pdfPage(const PdfRequest& request, const QString& userCSS)
 {
     const QString body = MarkdownHTMLRenderer::renderBody(request.text);
-    QString page = Exporter::htmlDocument(body, request.title, request.themeCSS, userCSS, false);
+    QString page = Exporter::htmlDocument(body, request.title, request.themeCSS, userCSS, true);
     const qsizetype head = page.indexOf(QLatin1String("</head>"));
     if (head >= 0) page.insert(head, QLatin1String(kPrintScale));
     return page;
@@ -198,7 +176,6 @@ QString PaginatedPDFRenderer::pdfPage(const PdfRequest& request, const QString& 
 struct PaginatedPDFRenderer::PreparedPage {
     QString html;                         // for setHtml when `file` is null
     std::unique_ptr<QTemporaryFile> file; // holds the page when it is too large to go inline
-    bool scripts = false;
     bool failed = false;
 };
 
@@ -210,7 +187,6 @@ PreparedPage preparePage(const PdfRequest& request, const QString& userCSS, cons
 {
     PreparedPage prepared;
     QString page = PaginatedPDFRenderer::pdfPage(request, userCSS);
-    prepared.scripts = page.contains(QLatin1String("<script"));
     if (PaginatedPDFRenderer::fitsInline(page.toUtf8())) {
         prepared.html = std::move(page);
         return prepared;
@@ -222,9 +198,10 @@ PreparedPage preparePage(const PdfRequest& request, const QString& userCSS, cons
         if (head >= 0)
             page.insert(head + 6, QStringLiteral("\n<base href=\"%1\">").arg(base.toString(QUrl::FullyEncoded)));
     }
-    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/brindlewick-page-XXXXXX.html"));
+    const QString folder = PageFiles::folder();
+    auto file = std::make_unique<QTemporaryFile>(folder + QStringLiteral("/page-XXXXXX.html"));
     const QByteArray bytes = page.toUtf8();
-    if (!file->open() || file->write(bytes) != bytes.size() || !file->flush()) {
+    if (folder.isEmpty() || !file->open() || file->write(bytes) != bytes.size() || !file->flush()) {
         prepared.failed = true;
         return prepared;
     }
@@ -275,9 +252,12 @@ void PaginatedPDFRenderer::load(const PreparedPage& prepared, const QString& fol
         m_page->findChildren<QWebEngineUrlRequestInterceptor*>(Qt::FindDirectChildrenOnly);
     m_page->setUrlRequestInterceptor(new RequestGate(folder, pageFile, m_page));
     qDeleteAll(earlier);
+    // No script runs, whatever the page holds (user CSS may close its style element and
+    // open a script): the page is laid out and printed as it stands.
     QWebEngineSettings* s = m_page->settings();
-    s->setAttribute(QWebEngineSettings::JavascriptEnabled, prepared.scripts);
-    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, prepared.scripts); // the gate decides
+    s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    s->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     s->setAttribute(QWebEngineSettings::AutoLoadImages, true);
     s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
@@ -305,27 +285,7 @@ void PaginatedPDFRenderer::onLoadFinished(bool ok)
         return;
     }
     m_timeout->start(printTimeoutMs);
-    waitForScripts(0);
-}
-
-void PaginatedPDFRenderer::waitForScripts(int waitedMs)
-{
-    if (m_finished) return;
-    if (!m_page->settings()->testAttribute(QWebEngineSettings::JavascriptEnabled) || waitedMs >= scriptWaitMs) {
-        print();
-        return;
-    }
-    QPointer<PaginatedPDFRenderer> self(this);
-    m_page->runJavaScript(QLatin1String(kScriptsReady), [self, waitedMs](const QVariant& ready) {
-        if (!self || self->m_finished) return;
-        if (ready.toBool()) {
-            self->print();
-            return;
-        }
-        QTimer::singleShot(100, self, [self, waitedMs] {
-            if (self) self->waitForScripts(waitedMs + 100);
-        });
-    });
+    print();
 }
 
 void PaginatedPDFRenderer::print()

@@ -26,16 +26,14 @@ struct PdfRequest {
 // One PDF: the document's page laid out by the web engine on Letter pages with 72-point
 // margins, 468 points of text width, and stamped with the header and footer templates.
 //
-// The page may load only files inside the document's folder, data: URLs and the math
-// and diagram scripts the page template names; those scripts get a bounded time to
-// typeset, so an export without network still finishes. Completes exactly once: with the
-// stamped PDF, or with no bytes when the page cannot be laid out or printed.
+// The page holds no script reference and runs no script; it may load only files inside the
+// document's folder and data: URLs, so no PDF or print reaches the network. Completes exactly
+// once: with the stamped PDF, or with no bytes when the page cannot be laid out or printed.
 class PaginatedPDFRenderer : public QObject {
     Q_OBJECT
 public:
     using Completion = std::function<void(const QByteArray& pdf)>;
 
-    static constexpr int scriptWaitMs = 4000;     // longest wait for math and diagrams
     static constexpr int loadTimeoutMs = 60000;   // a page that never finishes loading fails
     static constexpr int printTimeoutMs = 300000; // as does one the engine never prints
     // setHtml hands the page over as a percent-encoded data: URL, which may not exceed
@@ -61,8 +59,8 @@ Q_SIGNALS:
     void pageReleased();
 
 public:
-    // The page the web engine prints: the export page (with its scripts) plus the print
-    // scale that makes one CSS pixel one point on paper.
+    // The page the web engine prints: the export page without scripts, plus the print scale
+    // that makes one CSS pixel one point on paper.
     static QString pdfPage(const PdfRequest& request, const QString& userCSS);
 
     // The off-the-record profile every renderer shares.
@@ -74,7 +72,6 @@ public:
 private:
     void load(const PreparedPage& prepared, const QString& folder, const QUrl& base);
     void onLoadFinished(bool ok);
-    void waitForScripts(int waitedMs);
     void print();
     void finish(const QByteArray& pdf);
 

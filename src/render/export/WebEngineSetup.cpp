@@ -1,5 +1,7 @@
 #include "render/export/WebEngineSetup.h"
 
+#include "render/export/PageFiles.h"
+
 #include <QCoreApplication>
 #include <QLoggingCategory>
 
@@ -17,7 +19,12 @@ void prepareWebEngine()
     // QTWEBENGINE_CHROMIUM_FLAGS comes after ours and wins).
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false\n"
                                                     "qt.webenginecontext.debug=false"));
-    const QByteArray quiet = "--log-level=3";
-    const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (!flags.contains("--log-level")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", quiet + ' ' + flags);
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!flags.contains("--log-level")) flags = "--log-level=3 " + flags;
+    // Except this one, which comes last: WebRTC sends no UDP past a proxy, whatever is set.
+    const QByteArray webRtc = "--force-webrtc-ip-handling-policy=disable_non_proxied_udp";
+    if (!flags.endsWith(webRtc)) flags = flags.trimmed() + ' ' + webRtc;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+
+    PageFiles::clearLeftovers();
 }

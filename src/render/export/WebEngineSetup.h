@@ -2,5 +2,7 @@
 
 // Before the application object exists: what the web engine that makes PDFs needs. Its
 // sandbox is dropped only when running as root, where Chromium refuses to start with it;
-// contexts are shared because the engine asks for that before any window exists.
+// contexts are shared because the engine asks for that before any window exists. WebRTC may
+// send no UDP past a proxy (the pages run no script, so this is a second wall), and the page
+// files a killed run left behind are removed.
 void prepareWebEngine();

@@ -1,4 +1,5 @@
 #include "ExportTestSupport.h"
+#include "render/export/PageFiles.h"
 #include "render/export/PrintController.h"
 
 #include <QDir>
@@ -128,9 +129,9 @@ TEST(PaginatedPDFRenderer, AFailedPdfLeavesTheOldFileAndAPageOverTwoMegabytesSti
     const QString big = QStringLiteral("Before\n\n![%1](pic.png)\n\nAfter\n").arg(QString(2'300'000, u'a'));
     const QString target = writeFile(dir.filePath("out.pdf"), "the good old file");
 
-    // With a file where the temporary folder should be, the large page cannot load.
-    const QByteArray oldTmp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(writeFile(dir.filePath("not-a-folder"), "x")));
+    // With a file where the page folder should be, the large page cannot load.
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(writeFile(dir.filePath("not-a-folder"), "x")));
     bool ok = true;
     bool done = false;
     PrintController::writePDF({big, "big", dir.path(), {}, {}}, target, nullptr, [&](bool written, const QString&) {
@@ -138,10 +139,7 @@ TEST(PaginatedPDFRenderer, AFailedPdfLeavesTheOldFileAndAPageOverTwoMegabytesSti
         done = true;
     });
     EXPECT_TRUE(waitFor([&] { return done; }));
-    if (oldTmp.isEmpty())
-        qunsetenv("TMPDIR");
-    else
-        qputenv("TMPDIR", oldTmp);
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
     EXPECT_FALSE(ok);
     QFile f(target);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -174,14 +172,48 @@ TEST(PaginatedPDFRenderer, APageUnderTwoMegabytesWhoseEncodingIsLargerStillPrint
     EXPECT_TRUE(pdf.text(0).contains("After"));
 }
 
-TEST(PaginatedPDFRenderer, MathAndDiagramsWaitABoundedTimeForTheirScripts)
+TEST(PaginatedPDFRenderer, MathAndDiagramsPrintAsTheirSourceWithNoScriptAndNoWait)
 {
     ScopedSettings settings;
-    // Reachable or not (an offline machine), the scripts get a bounded time and the PDF is made.
+    const PdfRequest request{
+        QStringLiteral("Formula $$x^2$$\n\n```mermaid\ngraph TD; A-->B\n```\n"), QStringLiteral("t"), {}, {}, {}};
+    EXPECT_FALSE(PaginatedPDFRenderer::pdfPage(request, {}).contains("<script"));
     QElapsedTimer clock;
     clock.start();
-    PdfReader pdf(renderNow(
-        {QStringLiteral("Formula $$x^2$$\n\n```mermaid\ngraph TD; A-->B\n```\n"), QStringLiteral("t"), {}, {}, {}}));
-    EXPECT_EQ(pdf.pages(), 1);
-    EXPECT_LT(clock.elapsed(), PaginatedPDFRenderer::scriptWaitMs + 10000);
+    PdfReader pdf(renderNow(request));
+    EXPECT_LT(clock.elapsed(), 3000);
+    ASSERT_EQ(pdf.pages(), 1);
+    EXPECT_TRUE(pdf.text(0).contains("x^2"));
+    EXPECT_TRUE(pdf.text(0).contains("A-->B"));
+}
+
+TEST(PaginatedPDFRenderer, NoScriptRunsWhateverTheCssBringsIn)
+{
+    ScopedSettings settings;
+    const QString css =
+        QStringLiteral("p{}</style><script>addEventListener('DOMContentLoaded', function () { "
+                       "document.body.insertAdjacentText('afterbegin', 'ScriptRan'); });</script><style>");
+    // Inline, and from a page file (a link whose address makes the page larger than 2 MiB).
+    for (const QString& text : {QStringLiteral("Body"),
+                                QStringLiteral("Body [link](https://example.org/%1)").arg(QString(2'300'000, u'a'))}) {
+        PdfReader pdf(renderNow({text, QStringLiteral("t"), {}, {}, css}));
+        ASSERT_GE(pdf.pages(), 1);
+        EXPECT_TRUE(pdf.text(0).contains("Body"));
+        EXPECT_FALSE(pdf.text(0).contains("ScriptRan")) << "inline: " << (text.size() < 100);
+    }
+}
+
+TEST(PaginatedPDFRenderer, LargePagesWaitInAPrivateFolderThatTheNextStartClears)
+{
+    const QString own = PageFiles::folder();
+    ASSERT_FALSE(own.isEmpty());
+    EXPECT_TRUE(own.startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/"));
+    EXPECT_EQ(QFileInfo(own).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::ExeOther), 0);
+    // A folder left by a process that no longer runs goes; this process's own stays.
+    const QString gone = QFileInfo(own).absolutePath() + "/999999999";
+    ASSERT_TRUE(QDir().mkpath(gone));
+    writeFile(gone + "/page-abc.html", "a document");
+    PageFiles::clearLeftovers();
+    EXPECT_FALSE(QFileInfo::exists(gone));
+    EXPECT_TRUE(QFileInfo(own).isDir());
 }

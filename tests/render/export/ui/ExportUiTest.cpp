@@ -119,14 +119,11 @@ TEST(ExportDocument, AFailedPdfAlertsAndACancelledPanelWritesNothing)
         EXPECT_EQ(PrintController::pendingRequests(), 0);
     }
     FakeDialogs dialogs(target);
-    const QByteArray oldTmp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(writeFile(dir.filePath("not-a-folder"), "x")));
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(writeFile(dir.filePath("not-a-folder"), "x")));
     Exporter::exportDocument(ExportFormat::pdf, QString(2'200'000, u'x'), nullptr, "n", dir.path(), {}, std::nullopt);
     const bool alerted = waitFor([&] { return !dialogs.alerts.isEmpty(); });
-    if (oldTmp.isEmpty())
-        qunsetenv("TMPDIR");
-    else
-        qputenv("TMPDIR", oldTmp);
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
     ASSERT_TRUE(alerted);
     EXPECT_TRUE(dialogs.alerts.first().contains("old.pdf"));
     EXPECT_EQ(readAll(target), "old");
