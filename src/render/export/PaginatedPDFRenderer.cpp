@@ -2,8 +2,8 @@
 
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
-#include "render/Exporter.h"
 #include "render/MarkdownHTMLRenderer.h"
+#include "render/PrintPage.h"
 #include "render/export/PDFStamper.h"
 #include "render/export/PageFiles.h"
 #include "render/export/RichText.h"
@@ -25,11 +25,6 @@
 #include <utility>
 
 namespace {
-
-// Chromium prints one CSS pixel as 0.75 point. Scaling the page by 4/3 on paper lays it
-// out 468 CSS pixels wide across the 468 points between the margins, so a 16-pixel body
-// font prints at 16 points. The zoom factor of the view does not reach printing; CSS does.
-const char kPrintScale[] = "<style>@media print { html { zoom: 1.3333333; } }</style>\n";
 
 class RequestGate : public QWebEngineUrlRequestInterceptor {
 public:
@@ -165,11 +160,7 @@ bool PaginatedPDFRenderer::fitsInline(const QByteArray& utf8Page)
 
 QString PaginatedPDFRenderer::pdfPage(const PdfRequest& request, const QString& userCSS)
 {
-    const QString body = MarkdownHTMLRenderer::renderBody(request.text);
-    QString page = Exporter::htmlDocument(body, request.title, request.themeCSS, userCSS, true);
-    const qsizetype head = page.indexOf(QLatin1String("</head>"));
-    if (head >= 0) page.insert(head, QLatin1String(kPrintScale));
-    return page;
+    return PrintPage::html(MarkdownHTMLRenderer::renderBody(request.text), request.title, request.themeCSS, userCSS);
 }
 
 // The page as the engine will load it: inline, or from a temporary file.

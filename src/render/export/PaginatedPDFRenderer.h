@@ -59,8 +59,7 @@ Q_SIGNALS:
     void pageReleased();
 
 public:
-    // The page the web engine prints: the export page without scripts, plus the print scale
-    // that makes one CSS pixel one point on paper.
+    // The page the web engine prints (PrintPage).
     static QString pdfPage(const PdfRequest& request, const QString& userCSS);
 
     // The off-the-record profile every renderer shares.

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,6 +54,24 @@ TEST(PaginatedPDFRenderer, LongTextIsPaginatedWithEveryLineOnceAndEveryPageNumbe
     // A line cut between two pages would be missing from both or appear on both.
     for (int i = 1; i <= 150; ++i)
         EXPECT_EQ(all.count(QStringLiteral("Line%1 of the body").arg(i, 4, 10, QLatin1Char('0'))), 1) << i;
+}
+
+TEST(PaginatedPDFRenderer, WideCodeAddressesAndTablesAreKeptWhole)
+{
+    ScopedSettings settings;
+    QString table = "|", rule = "|", row = "|";
+    for (int c = 1; c <= 15; ++c) {
+        table += QStringLiteral(" H%1 |").arg(c);
+        rule += "---|";
+        row += c == 15 ? QStringLiteral(" LastCell |") : QStringLiteral(" c%1 |").arg(c);
+    }
+    const QString text = QStringLiteral("```\ncall(%1, CodeEnd)\n```\n\nhttps://example.org/%2/AddressEnd\n\n")
+                             .arg(QString(100, u'a'), QString(100, u'b'))
+                         + table + '\n' + rule + '\n' + row + '\n';
+    PdfReader pdf(renderNow({text, QStringLiteral("t"), {}, {}, {}}));
+    ASSERT_EQ(pdf.pages(), 1);
+    const QString all = pdf.text(0).remove(QRegularExpression("\\s"));
+    for (const char* end : {"CodeEnd)", "AddressEnd", "LastCell"}) EXPECT_TRUE(all.contains(end)) << end;
 }
 
 TEST(PaginatedPDFRenderer, QueuedRequestsCompleteOnceEachInOrderAndSkipGoneCallers)

@@ -1,0 +1,157 @@
+#include "render/PrintPage.h"
+
+#include "render/Exporter.h"
+
+#include <QList>
+
+namespace {
+
+// After the page's own style sheets, so it wins over a theme or user CSS of equal weight.
+//
+// Chromium prints one CSS pixel as 0.75 point: the zoom lays the page out 468 CSS pixels wide
+// across the 468 points between the margins, so a 16-pixel body font prints at 16 points.
+//
+// The engine ignores `break-after: avoid`: a heading is instead kept from the page's foot by
+// an unbreakable reserve below it (the ::after box, as tall as its next few lines and drawn
+// over them), and a heading with a short or unbreakable next block is wrapped with it
+// (.bw-keep).
+const char kPrintStyle[] = R"(<style>
+@media print {
+  html { zoom: 1.3333333; }
+  body { overflow-wrap: anywhere; }
+  pre, pre code { white-space: pre-wrap; overflow: visible; }
+  th, td { overflow-wrap: anywhere; }
+  tr > :first-child:nth-last-child(n+6), tr > :first-child:nth-last-child(n+6) ~ * { padding: 4px 6px; font-size: .85em; }
+  tr > :first-child:nth-last-child(n+10), tr > :first-child:nth-last-child(n+10) ~ * { padding: 2px 3px; font-size: .72em; }
+  h1, h2, h3, h4, h5, h6, .bw-keep { break-inside: avoid; page-break-inside: avoid; }
+  h1::after, h2::after, h3::after, h4::after, h5::after, h6::after { content: ""; display: block; height: 6.5rem; margin-bottom: -6.5rem; }
+}
+</style>
+)";
+
+// A following block this long (in HTML) or shorter goes with its heading whole.
+constexpr qsizetype kShortBlock = 1200;
+
+struct Element {
+    qsizetype start = 0;
+    qsizetype end = 0;
+    QString name;
+};
+
+bool isVoid(const QString& name)
+{
+    static const QStringList kVoid{QStringLiteral("hr"),    QStringLiteral("img"),  QStringLiteral("br"),
+                                   QStringLiteral("input"), QStringLiteral("wbr"),  QStringLiteral("col"),
+                                   QStringLiteral("meta"),  QStringLiteral("link"), QStringLiteral("source")};
+    return kVoid.contains(name);
+}
+
+bool isHeading(const QString& name)
+{
+    return name.size() == 2 && name[0] == u'h' && name[1] >= u'1' && name[1] <= u'6';
+}
+
+QString tagName(const QString& s, qsizetype pos)
+{
+    qsizetype i = pos + 1;
+    while (i < s.size() && (s[i].isLetterOrNumber() && s[i].unicode() < 128)) ++i;
+    return s.mid(pos + 1, i - pos - 1).toLower();
+}
+
+// Whether an opening tag `<name` starts at `pos` (not a longer name such as <pre for <p).
+bool opensAt(const QString& s, qsizetype pos, qsizetype nameLength)
+{
+    const qsizetype after = pos + 1 + nameLength;
+    return after < s.size() && (s[after] == u'>' || s[after] == u'/' || s[after].isSpace());
+}
+
+// One past the end of the element that starts at `pos`, or -1 when it does not close.
+qsizetype elementEnd(const QString& s, qsizetype pos, const QString& name)
+{
+    const qsizetype tagEnd = s.indexOf(u'>', pos);
+    if (tagEnd < 0) return -1;
+    if (isVoid(name) || s[tagEnd - 1] == u'/') return tagEnd + 1;
+    const QString open = u'<' + name;
+    const QString close = QStringLiteral("</") + name + u'>';
+    int depth = 1;
+    qsizetype at = tagEnd + 1;
+    qsizetype nextOpen = s.indexOf(open, at, Qt::CaseInsensitive);
+    while (depth > 0) {
+        const qsizetype nextClose = s.indexOf(close, at, Qt::CaseInsensitive);
+        if (nextClose < 0) return -1;
+        while (nextOpen >= 0 && nextOpen < nextClose) {
+            if (opensAt(s, nextOpen, name.size())) ++depth;
+            nextOpen = s.indexOf(open, nextOpen + open.size(), Qt::CaseInsensitive);
+        }
+        --depth;
+        at = nextClose + close.size();
+    }
+    return at;
+}
+
+// The top-level elements of `body`; empty when something other than elements and blank
+// space stands at the top level.
+QList<Element> topLevel(const QString& body)
+{
+    QList<Element> out;
+    qsizetype pos = 0;
+    while (true) {
+        while (pos < body.size() && body[pos].isSpace()) ++pos;
+        if (pos >= body.size()) return out;
+        if (body[pos] != u'<') return {};
+        const QString name = tagName(body, pos);
+        if (name.isEmpty()) return {};
+        const qsizetype end = elementEnd(body, pos, name);
+        if (end < 0) return {};
+        out.append({pos, end, name});
+        pos = end;
+    }
+}
+
+// Whether the block after a heading goes onto the heading's page with it, whole.
+bool takeAlong(const Element& e)
+{
+    static const QStringList kBreakable{QStringLiteral("p"), QStringLiteral("ul"), QStringLiteral("ol"),
+                                        QStringLiteral("table"), QStringLiteral("section")};
+    return !kBreakable.contains(e.name) || e.end - e.start <= kShortBlock;
+}
+
+} // namespace
+
+namespace PrintPage {
+
+QString keepHeadingsWithNext(const QString& body)
+{
+    const QList<Element> elements = topLevel(body);
+    QString out;
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < elements.size(); ++i) {
+        if (!isHeading(elements[i].name)) continue;
+        qsizetype last = i;
+        while (last + 1 < elements.size() && isHeading(elements[last + 1].name)) ++last;
+        if (last + 1 < elements.size() && takeAlong(elements[last + 1])) ++last;
+        if (last == i) continue; // a lone heading keeps itself together
+        if (out.isEmpty()) out.reserve(body.size() + elements.size() * 32);
+        const qsizetype start = elements[i].start;
+        const qsizetype end = elements[last].end;
+        out += QStringView(body).mid(copied, start - copied);
+        out += QLatin1String("<div class=\"bw-keep\">");
+        out += QStringView(body).mid(start, end - start);
+        out += QLatin1String("</div>");
+        copied = end;
+        i = last;
+    }
+    if (copied == 0) return body;
+    out += QStringView(body).mid(copied);
+    return out;
+}
+
+QString html(const QString& body, const QString& title, const QString& themeCSS, const QString& userCSS)
+{
+    QString page = Exporter::htmlDocument(keepHeadingsWithNext(body), title, themeCSS, userCSS, true);
+    const qsizetype head = page.indexOf(QLatin1String("</head>"));
+    if (head >= 0) page.insert(head, QLatin1String(kPrintStyle));
+    return page;
+}
+
+} // namespace PrintPage
