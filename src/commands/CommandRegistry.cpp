@@ -160,9 +160,9 @@ QList<EditorCommand> buildAll()
     add(u"dedupe", t("Remove Duplicate Lines"), C::transform, u"rectangle.stack.badge.minus", u"",
         onEditor([](EditorController& e) { e.removeDuplicateLines(); }));
 
-    add(u"lineUp", t("Move Line Up"), C::lines, u"arrow.up.to.line", u"⌥⌘↑",
+    add(u"lineUp", t("Move Line Up"), C::lines, u"arrow.up.to.line", u"⌥↑",
         onEditor([](EditorController& e) { e.moveLineUp(); }));
-    add(u"lineDown", t("Move Line Down"), C::lines, u"arrow.down.to.line", u"⌥⌘↓",
+    add(u"lineDown", t("Move Line Down"), C::lines, u"arrow.down.to.line", u"⌥↓",
         onEditor([](EditorController& e) { e.moveLineDown(); }));
     add(u"dupLine", t("Duplicate Line"), C::lines, u"plus.square.on.square", u"⇧⌘D",
         onEditor([](EditorController& e) { e.duplicateLine(); }));

@@ -1,5 +1,6 @@
 #include "app/ui/DocumentController.h"
 
+#include "app/Mnemonics.h"
 #include "app/TemplateStore.h"
 #include "app/ui/AppShell.h"
 #include "app/ui/DocumentWindow.h"
@@ -251,18 +252,23 @@ void DocumentController::populateRecentMenu(QMenu* menu)
         if (QFileInfo::exists(path)) shown.append(path);
     QStringList names;
     for (const QString& path : shown) names.append(QFileInfo(path).fileName());
+    QStringList labels;
     for (const QString& path : shown) {
         const QFileInfo info(path);
         // Files of the same name in different folders are told apart by their folder.
-        const QString label = names.count(info.fileName()) > 1
-                                  ? tr("%1 — %2").arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()))
-                                  : info.fileName();
-        QAction* a = menu->addAction(QString(label).replace(u'&', QStringLiteral("&&"))); // no mnemonics
+        labels.append(names.count(info.fileName()) > 1
+                          ? tr("%1 — %2").arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()))
+                          : info.fileName());
+    }
+    labels = Mnemonics::assign(labels, QStringLiteral("c"));
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const QString path = shown[i];
+        QAction* a = menu->addAction(labels[i]);
         a->setToolTip(QDir::toNativeSeparators(path));
         connect(a, &QAction::triggered, this, [this, path] { openDocument(path); });
     }
     if (!menu->isEmpty()) menu->addSeparator();
-    QAction* clear = menu->addAction(tr("Clear Menu"));
+    QAction* clear = menu->addAction(tr("&Clear Menu"));
     clear->setEnabled(!RecentDocuments::paths(Settings::instance()).isEmpty());
     connect(clear, &QAction::triggered, this, [] { RecentDocuments::clear(Settings::instance()); });
 }

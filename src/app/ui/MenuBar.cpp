@@ -24,13 +24,10 @@ struct LateAnchor {
 constexpr LateAnchor kLateAnchors[] = {
     {"tools", "&Tools"}, {"view.toolbar", "&View"}, {"window", "&Window"}, {"help", "&Help"}};
 
-// The platform's key for a standard action; some platforms define none for Save As
-// and Settings, and those get the common one.
-QKeySequence keysOf(const MenuBar::Row& row)
+// The item's own keys, written "Ctrl+G; F3": the first is the one the menu shows.
+QList<QKeySequence> ownKeys(const MenuBar::Row& row)
 {
-    const QKeySequence standard(row.standardKey);
-    if (!standard.isEmpty() || !row.keys) return standard;
-    return QKeySequence(QString::fromLatin1(row.keys));
+    return row.keys ? QKeySequence::listFromString(QString::fromLatin1(row.keys)) : QList<QKeySequence>();
 }
 
 } // namespace
@@ -46,7 +43,33 @@ MenuBar::MenuBar(DocumentWindow* window)
       m_window(window),
       m_bar(window->menuBar())
 {
+    // F10 opens the first menu, as it does across the desktop.
+    auto* openMenus = new QAction(tr("Open the Menu Bar"), window);
+    openMenus->setShortcut(Qt::Key_F10);
+    connect(openMenus, &QAction::triggered, this, &MenuBar::openFirstMenu);
+    window->addAction(openMenus);
+    m_bound += openMenus->shortcuts();
+    for (const Row& row : table()) m_bound += ownKeys(row);
     addRows(table());
+}
+
+void MenuBar::openFirstMenu()
+{
+    // A menu bar the desktop draws itself opens by the desktop's own key.
+    if (m_bar->isNativeMenuBar() || !m_bar->isVisible() || m_bar->actions().isEmpty()) return;
+    m_bar->setActiveAction(m_bar->actions().first());
+}
+
+QList<QKeySequence> MenuBar::keysOf(const Row& row)
+{
+    QList<QKeySequence> keys = ownKeys(row);
+    // The platform's keys for the same action, unless another item holds one already.
+    for (const QKeySequence& k : QKeySequence::keyBindings(row.standardKey)) {
+        if (keys.contains(k) || m_bound.contains(k)) continue;
+        keys.append(k);
+        m_bound.append(k);
+    }
+    return keys;
 }
 
 QMenu* MenuBar::menu(const QString& title)
@@ -114,7 +137,7 @@ void MenuBar::addRows(const QList<Row>& rows)
             continue;
         }
         QAction* action = m->addAction(tr(row.title));
-        action->setShortcut(keysOf(row));
+        action->setShortcuts(keysOf(row));
         if (row.run) connect(action, &QAction::triggered, m_window, [run = row.run, w = m_window] { run(*w); });
         if (row.setUp) row.setUp(action, *m_window);
         if (row.enabled) {

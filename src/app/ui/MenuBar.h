@@ -35,9 +35,10 @@ class MenuBar : public QObject {
     Q_OBJECT
 public:
     // One row of a menu table: an item (title set), a named anchor (anchor set), or a plain
-    // divider (neither). `keys` is used when the platform defines no `standardKey`. `menu`
-    // names a menu of the bar, or a submenu as a path ("&Format/Heading"): a submenu is
-    // made where its first row stands.
+    // divider (neither). An item's keys are its own `keys` ("Ctrl+G; F3", the first shown
+    // in the menu), then what the platform binds to `standardKey`. `menu` names a menu of
+    // the bar, or a submenu as a path ("&Format/Heading"): a submenu is made where its
+    // first row stands. Every title marks its mnemonic with "&".
     struct Row {
         const char* menu;
         const char* title = nullptr;
@@ -56,7 +57,8 @@ public:
     explicit MenuBar(DocumentWindow* window);
 
     // The menu bar's items in menu order (see MenuTable.cpp). A key is bound to one item
-    // only: where two items would share one, the first in menu order has it.
+    // only: where two items would share one, the first in menu order has it, and a
+    // platform's standard key that an item holds as its own goes to no other.
     static const QList<Row>& table();
 
     QMenu* menu(const QString& title);
@@ -70,10 +72,13 @@ public:
     static const QStringList& menuOrder();
 
 private:
-    QString menuTitleOfAnchor(const QString& name) const;
+    QList<QKeySequence> keysOf(const Row& row);
+    // Opens the first menu (F10), unless the desktop shows the menus itself.
+    void openFirstMenu();
 
     DocumentWindow* m_window;
     QMenuBar* m_bar;
     QHash<QString, QMenu*> m_menus;
     QHash<QString, QAction*> m_anchors;
+    QList<QKeySequence> m_bound; // every key an item holds
 };

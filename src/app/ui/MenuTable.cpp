@@ -1,6 +1,7 @@
 #include "app/ui/MenuBar.h"
 
 #include "app/CheatSheet.h"
+#include "app/Mnemonics.h"
 #include "app/TemplateStore.h"
 #include "app/ui/AppShell.h"
 #include "app/ui/DocumentController.h"
@@ -157,13 +158,13 @@ constexpr const QLatin1String& kShowFileBrowser = PrefKey::showFileBrowser;
 constexpr const QLatin1String& kShowOutline = PrefKey::showOutline;
 constexpr const QLatin1String& kShowMinimap = PrefKey::editorShowMinimap;
 constexpr const QLatin1String& kShowRuler = PrefKey::editorShowRuler;
-constexpr char kFileBrowser[] = "File Browser", kOutline[] = "Outline", kMinimap[] = "Minimap", kRuler[] = "Ruler";
+constexpr char kFileBrowser[] = "File &Browser", kOutline[] = "Out&line", kMinimap[] = "&Minimap", kRuler[] = "&Ruler";
 
 void viewModeTitle(QAction* a, W&)
 {
     const auto update = [a] {
         const bool wysiwyg = Settings::instance().string(PrefKey::editorViewMode, u"wysiwyg"_s) == u"wysiwyg"_s;
-        a->setText(wysiwyg ? QObject::tr("Show Markdown Source") : QObject::tr("Show WYSIWYG"));
+        a->setText(wysiwyg ? QObject::tr("&Show Markdown Source") : QObject::tr("&Show WYSIWYG"));
     };
     update();
     QObject::connect(qobject_cast<QMenu*>(a->parent()), &QMenu::aboutToShow, a, update);
@@ -172,9 +173,12 @@ void viewModeTitle(QAction* a, W&)
 void templatesMenu(QAction* a, W&)
 {
     QMenu* menu = a->menu<QMenu*>();
-    for (const DocumentTemplate& t : TemplateStore::all()) {
-        const QString body = t.body;
-        menu->addAction(QObject::tr(t.name.toUtf8().constData()), [body] { AppShell::newDocumentWithText(body); });
+    QStringList names;
+    for (const DocumentTemplate& t : TemplateStore::all()) names.append(QObject::tr(t.name.toUtf8().constData()));
+    names = Mnemonics::assign(names);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString body = TemplateStore::all()[i].body;
+        menu->addAction(names[i], [body] { AppShell::newDocumentWithText(body); });
     }
 }
 
@@ -189,13 +193,15 @@ void presetsMenu(QAction* a, W& w)
         if (!built.isValid() || built.toLongLong() != rev) {
             menu->setProperty("bwPresetsRev", rev);
             menu->clear();
-            for (const ExportPreset& preset : ExportPresetStore::all())
-                // A user's name is shown as written: "&" is no mnemonic marker here.
-                menu->addAction(QString(preset.name).replace(u'&', u"&&"_s), &w,
-                                [&w, preset] { exportPreset(w, preset); })
-                    ->setData(true);
+            const QList<ExportPreset> presets = ExportPresetStore::all();
+            QStringList names;
+            for (const ExportPreset& preset : presets) names.append(preset.name);
+            // A user's name is shown as written: "&" is no mnemonic marker here.
+            names = Mnemonics::assign(names, u"m"_s);
+            for (qsizetype i = 0; i < presets.size(); ++i)
+                menu->addAction(names[i], &w, [&w, preset = presets[i]] { exportPreset(w, preset); })->setData(true);
             menu->addSeparator();
-            menu->addAction(QObject::tr("Manage Export Presets…"), [] { post(Requests::showExportPresets); });
+            menu->addAction(QObject::tr("&Manage Export Presets…"), [] { post(Requests::showExportPresets); });
         }
         for (QAction* item : menu->actions())
             if (item->data().toBool()) item->setEnabled(canExport(w));
@@ -203,9 +209,34 @@ void presetsMenu(QAction* a, W& w)
     QObject::connect(menu, &QMenu::aboutToShow, menu, rebuild);
 }
 
-void zoomInKeys(QAction* a, W&)
+void toggleFullScreen(W& w)
 {
-    a->setShortcuts({K(u"Ctrl++"_s), K(u"Ctrl+="_s)});
+    w.setWindowState(w.windowState() ^ Qt::WindowFullScreen);
+}
+
+// The check mark follows the window, however it entered or left full screen.
+class FullScreenCheck : public QObject {
+public:
+    explicit FullScreenCheck(QAction* action)
+        : QObject(action),
+          m_action(action)
+    {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowStateChange)
+            m_action->setChecked(static_cast<QWidget*>(watched)->isFullScreen());
+        return false;
+    }
+
+private:
+    QAction* m_action;
+};
+
+void fullScreenCheck(QAction* a, W& w)
+{
+    a->setCheckable(true);
+    a->setChecked(w.isFullScreen());
+    w.installEventFilter(new FullScreenCheck(a));
 }
 
 void suggestContinuation(W& w)
@@ -231,8 +262,11 @@ constexpr auto UK = K::UnknownKey;
 
 } // namespace
 
-// Titles are the exact ones (single ellipsis, ×, →); "&&" shows one ampersand. Keys are the
-// Linux names: Command is Ctrl, Option is Alt, Control is Meta.
+// Titles are the exact ones (single ellipsis, ×, →); "&" marks the mnemonic, unique in its
+// menu, and "&&" shows one ampersand. Keys are the Linux names: Command is Ctrl, Option is
+// Alt, Control is Meta. Keys Linux users press stand beside them: Ctrl+H, the platform's
+// standard keys, and F11; Move Line Up and Down come first as Alt+Up and Alt+Down, since
+// window managers take Ctrl+Alt and Shift+Alt with the arrows for switching desktops.
 const QList<Row>& MenuBar::table()
 {
     static const QList<Row> rows{
@@ -247,44 +281,44 @@ const QList<Row>& MenuBar::table()
                               [recent] { DocumentController::instance().populateRecentMenu(recent); });
              DocumentController::instance().populateRecentMenu(recent);
          }},
-        {"&File", "New from Template", UK, nullptr, nullptr, nullptr, &templatesMenu},
-        {"&File", "Quick Open…", UK, "Ctrl+Shift+O", nullptr, [](W&) { post(Requests::showQuickOpen); }},
+        {"&File", "New from &Template", UK, nullptr, nullptr, nullptr, &templatesMenu},
+        {"&File", "Quic&k Open…", UK, "Ctrl+Shift+O", nullptr, [](W&) { post(Requests::showQuickOpen); }},
         {"&File", nullptr, UK, nullptr, "file.new"},
         {"&File", "&Close", K::Close, nullptr, nullptr, [](W& w) { w.close(); }},
         {"&File", "&Save", K::Save, nullptr, nullptr, [](W& w) { w.save(); }},
         {"&File", "Save &As…", K::SaveAs, "Ctrl+Shift+S", nullptr, [](W& w) { w.saveAs(); }},
         {"&File", nullptr, UK, nullptr, "file.importExport"},
-        {"&File/Export", "As HTML…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::html); }, nullptr,
+        {"&File/&Export", "As &HTML…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::html); }, nullptr,
          &canExport},
-        {"&File/Export", "As PDF…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::pdf); }, nullptr,
+        {"&File/&Export", "As &PDF…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::pdf); }, nullptr,
          &canExport},
-        {"&File/Export", "As Word…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::docx); }, nullptr,
+        {"&File/&Export", "As &Word…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::docx); }, nullptr,
          &canExport},
-        {"&File/Export", "As OpenDocument…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::odt); },
+        {"&File/&Export", "As &OpenDocument…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::odt); },
          nullptr, &canExport},
-        {"&File/Export", "As Rich Text…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::rtf); }, nullptr,
+        {"&File/&Export", "As &Rich Text…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::rtf); }, nullptr,
          &canExport},
-        {"&File/Export"},
-        {"&File/Export", "Copy as HTML", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::copyHTML); },
+        {"&File/&Export"},
+        {"&File/&Export", "&Copy as HTML", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::copyHTML); },
          nullptr, &canExport},
-        {"&File/Export"},
-        {"&File/Export", "Presets", UK, nullptr, nullptr, nullptr, &presetsMenu},
-        {"&File/Export"},
-        {"&File/Export/Batch Export Folder", "As HTML…", UK, nullptr, nullptr,
+        {"&File/&Export"},
+        {"&File/&Export", "Pre&sets", UK, nullptr, nullptr, nullptr, &presetsMenu},
+        {"&File/&Export"},
+        {"&File/&Export/&Batch Export Folder", "As &HTML…", UK, nullptr, nullptr,
          [](W& w) { batchExport(w, ExportFormat::html); }, nullptr, &canBatchExport},
-        {"&File/Export/Batch Export Folder", "As PDF…", UK, nullptr, nullptr,
+        {"&File/&Export/&Batch Export Folder", "As &PDF…", UK, nullptr, nullptr,
          [](W& w) { batchExport(w, ExportFormat::pdf); }, nullptr, &canBatchExport},
-        {"&File/Export/Batch Export Folder", "As Word…", UK, nullptr, nullptr,
+        {"&File/&Export/&Batch Export Folder", "As &Word…", UK, nullptr, nullptr,
          [](W& w) { batchExport(w, ExportFormat::docx); }, nullptr, &canBatchExport},
-        {"&File/Export/Batch Export Folder", "As OpenDocument…", UK, nullptr, nullptr,
+        {"&File/&Export/&Batch Export Folder", "As &OpenDocument…", UK, nullptr, nullptr,
          [](W& w) { batchExport(w, ExportFormat::odt); }, nullptr, &canBatchExport},
-        {"&File/Export/Batch Export Folder", "As Rich Text…", UK, nullptr, nullptr,
+        {"&File/&Export/&Batch Export Folder", "As &Rich Text…", UK, nullptr, nullptr,
          [](W& w) { batchExport(w, ExportFormat::rtf); }, nullptr, &canBatchExport},
         {"&File", nullptr, UK, nullptr, "file.export"},
-        {"&File", "Header && Footer…", UK, nullptr, nullptr, [](W&) { post(Requests::editHeaderFooter); }},
-        {"&File", "Page Setup…", UK, nullptr, nullptr, &pageSetup},
-        {"&File", "Print…", UK, "Ctrl+P", nullptr, &print, nullptr, &canPrint},
-        {"&File", "Allow Access to Folder…", UK, nullptr, nullptr,
+        {"&File", "&Header && Footer…", UK, nullptr, nullptr, [](W&) { post(Requests::editHeaderFooter); }},
+        {"&File", "Page Set&up…", UK, nullptr, nullptr, &pageSetup},
+        {"&File", "&Print…", K::Print, "Ctrl+P", nullptr, &print, nullptr, &canPrint},
+        {"&File", "Allow Access to &Folder…", UK, nullptr, nullptr,
          [](W& w) { FolderAccess::requestAccess(folderOf(w.filePath()), &w, [](bool) {}); }},
         {"&File", nullptr, UK, nullptr, "file.print"},
         {"&File", "&Quit", K::Quit, nullptr, nullptr, [](W&) { DocumentController::instance().quit(); },
@@ -307,150 +341,153 @@ const QList<Row>& MenuBar::table()
         {"&Edit", "&Paste", K::Paste, nullptr, nullptr, [](W& w) { w.editorHost()->paste(); }},
         {"&Edit", "Select &All", K::SelectAll, nullptr, nullptr, [](W& w) { w.editorHost()->selectAll(); }},
         {"&Edit", nullptr, UK, nullptr, "edit.pasteboard"},
-        {"&Edit/Find", "Find…", UK, "Ctrl+F", nullptr, [](W& w) { findAction(w, FindBar::ShowFind); }},
-        {"&Edit/Find", "Find && Replace…", UK, "Ctrl+Alt+F", nullptr,
+        {"&Edit/&Find", "&Find…", K::Find, "Ctrl+F", nullptr, [](W& w) { findAction(w, FindBar::ShowFind); }},
+        {"&Edit/&Find", "Find && &Replace…", K::Replace, "Ctrl+Alt+F; Ctrl+H", nullptr,
          [](W& w) { findAction(w, FindBar::ShowReplace); }},
-        {"&Edit/Find", "Find Next", UK, "Ctrl+G", nullptr, [](W& w) { findAction(w, FindBar::Next); }},
-        {"&Edit/Find", "Find Previous", UK, "Ctrl+Shift+G", nullptr, [](W& w) { findAction(w, FindBar::Previous); }},
-        {"&Edit/Find", "Use Selection for Find", UK, "Ctrl+E", nullptr,
+        {"&Edit/&Find", "Find &Next", K::FindNext, "Ctrl+G", nullptr, [](W& w) { findAction(w, FindBar::Next); }},
+        {"&Edit/&Find", "Find Pre&vious", K::FindPrevious, "Ctrl+Shift+G", nullptr,
+         [](W& w) { findAction(w, FindBar::Previous); }},
+        {"&Edit/&Find", "Use &Selection for Find", UK, "Ctrl+E", nullptr,
          [](W& w) { findAction(w, FindBar::SetSearchFromSelection); }},
         {"&Edit", nullptr, UK, nullptr, "edit.find"},
         {"&Edit", nullptr, UK, nullptr, "edit.end"},
-        {"&Edit", "Se&ttings…", K::Preferences, "Ctrl+,", nullptr, [](W&) { SettingsWindow::showShared(); },
+        {"&Edit", "&Settings…", K::Preferences, "Ctrl+,", nullptr, [](W&) { SettingsWindow::showShared(); },
          [](QAction* a, W&) { a->setMenuRole(QAction::PreferencesRole); }},
 
         // Format
-        {"F&ormat", "Bold", UK, "Ctrl+B", nullptr, [](W& w) { editor(w).wrap(u"**"_s); }},
-        {"F&ormat", "Italic", UK, "Ctrl+I", nullptr, [](W& w) { editor(w).wrap(u"*"_s); }},
-        {"F&ormat", "Strikethrough", UK, "Ctrl+Shift+X", nullptr, [](W& w) { editor(w).wrap(u"~~"_s); }},
+        {"F&ormat", "&Bold", K::Bold, "Ctrl+B", nullptr, [](W& w) { editor(w).wrap(u"**"_s); }},
+        {"F&ormat", "&Italic", K::Italic, "Ctrl+I", nullptr, [](W& w) { editor(w).wrap(u"*"_s); }},
+        {"F&ormat", "&Strikethrough", UK, "Ctrl+Shift+X", nullptr, [](W& w) { editor(w).wrap(u"~~"_s); }},
         // Ctrl+E belongs to "Use Selection for Find", earlier in menu order.
-        {"F&ormat", "Inline Code", UK, nullptr, nullptr, [](W& w) { editor(w).wrap(u"`"_s); }},
+        {"F&ormat", "Inline &Code", UK, nullptr, nullptr, [](W& w) { editor(w).wrap(u"`"_s); }},
         {"F&ormat"},
-        {"F&ormat/Heading", "Heading 1", UK, "Ctrl+1", nullptr, [](W& w) { editor(w).heading(1); }},
-        {"F&ormat/Heading", "Heading 2", UK, "Ctrl+2", nullptr, [](W& w) { editor(w).heading(2); }},
-        {"F&ormat/Heading", "Heading 3", UK, "Ctrl+3", nullptr, [](W& w) { editor(w).heading(3); }},
-        {"F&ormat/Heading", "Heading 4", UK, "Ctrl+4", nullptr, [](W& w) { editor(w).heading(4); }},
-        {"F&ormat/Heading", "Heading 5", UK, "Ctrl+5", nullptr, [](W& w) { editor(w).heading(5); }},
-        {"F&ormat/Heading", "Heading 6", UK, "Ctrl+6", nullptr, [](W& w) { editor(w).heading(6); }},
-        {"F&ormat/Heading"},
-        {"F&ormat/Heading", "Body Text", UK, "Ctrl+0", nullptr, [](W& w) { editor(w).heading(0); }},
-        {"F&ormat/Lists", "Bulleted List", UK, "Ctrl+Shift+7", nullptr,
+        {"F&ormat/&Heading", "Heading &1", UK, "Ctrl+1", nullptr, [](W& w) { editor(w).heading(1); }},
+        {"F&ormat/&Heading", "Heading &2", UK, "Ctrl+2", nullptr, [](W& w) { editor(w).heading(2); }},
+        {"F&ormat/&Heading", "Heading &3", UK, "Ctrl+3", nullptr, [](W& w) { editor(w).heading(3); }},
+        {"F&ormat/&Heading", "Heading &4", UK, "Ctrl+4", nullptr, [](W& w) { editor(w).heading(4); }},
+        {"F&ormat/&Heading", "Heading &5", UK, "Ctrl+5", nullptr, [](W& w) { editor(w).heading(5); }},
+        {"F&ormat/&Heading", "Heading &6", UK, "Ctrl+6", nullptr, [](W& w) { editor(w).heading(6); }},
+        {"F&ormat/&Heading"},
+        {"F&ormat/&Heading", "&Body Text", UK, "Ctrl+0", nullptr, [](W& w) { editor(w).heading(0); }},
+        {"F&ormat/&Lists", "&Bulleted List", UK, "Ctrl+Shift+7", nullptr,
          [](W& w) {
              editor(w).toggleLinePrefix(u"- "_s, {u"* "_s, u"+ "_s});
          }},
-        {"F&ormat/Lists", "Numbered List", UK, "Ctrl+Shift+8", nullptr, [](W& w) { editor(w).toggleNumbered(); }},
-        {"F&ormat/Lists", "Task List", UK, "Ctrl+Shift+9", nullptr, [](W& w) { editor(w).toggleTaskList(); }},
-        {"F&ormat/Lists", "Toggle Task Done", UK, nullptr, nullptr, [](W& w) { editor(w).toggleTaskDone(); }},
-        {"F&ormat/Lists"},
-        {"F&ormat/Lists", "Indent", UK, "Ctrl+]", nullptr, [](W& w) { editor(w).indent(); }},
-        {"F&ormat/Lists", "Outdent", UK, "Ctrl+[", nullptr, [](W& w) { editor(w).outdent(); }},
-        {"F&ormat", "Blockquote", UK, "Ctrl+Shift+'", nullptr, [](W& w) { editor(w).toggleLinePrefix(u"> "_s); }},
+        {"F&ormat/&Lists", "&Numbered List", UK, "Ctrl+Shift+8", nullptr, [](W& w) { editor(w).toggleNumbered(); }},
+        {"F&ormat/&Lists", "&Task List", UK, "Ctrl+Shift+9", nullptr, [](W& w) { editor(w).toggleTaskList(); }},
+        {"F&ormat/&Lists", "Toggle Task &Done", UK, nullptr, nullptr, [](W& w) { editor(w).toggleTaskDone(); }},
+        {"F&ormat/&Lists"},
+        {"F&ormat/&Lists", "&Indent", UK, "Ctrl+]", nullptr, [](W& w) { editor(w).indent(); }},
+        {"F&ormat/&Lists", "&Outdent", UK, "Ctrl+[", nullptr, [](W& w) { editor(w).outdent(); }},
+        {"F&ormat", "Block&quote", UK, "Ctrl+Shift+'", nullptr, [](W& w) { editor(w).toggleLinePrefix(u"> "_s); }},
         {"F&ormat"},
-        {"F&ormat/Align", "Left", UK, "Ctrl+{", nullptr, [](W& w) { editor(w).alignLeft(); }},
-        {"F&ormat/Align", "Center", UK, "Ctrl+|", nullptr, [](W& w) { editor(w).alignCenter(); }},
-        {"F&ormat/Align", "Right", UK, "Ctrl+}", nullptr, [](W& w) { editor(w).alignRight(); }},
-        {"F&ormat/Align", "Justify", UK, nullptr, nullptr, [](W& w) { editor(w).alignJustify(); }},
+        {"F&ormat/&Align", "&Left", UK, "Ctrl+{", nullptr, [](W& w) { editor(w).alignLeft(); }},
+        {"F&ormat/&Align", "&Center", UK, "Ctrl+|", nullptr, [](W& w) { editor(w).alignCenter(); }},
+        {"F&ormat/&Align", "&Right", UK, "Ctrl+}", nullptr, [](W& w) { editor(w).alignRight(); }},
+        {"F&ormat/&Align", "&Justify", UK, nullptr, nullptr, [](W& w) { editor(w).alignJustify(); }},
         {"F&ormat"},
-        {"F&ormat/Transform", "UPPERCASE", UK, nullptr, nullptr,
+        {"F&ormat/&Transform", "&UPPERCASE", UK, nullptr, nullptr,
          [](W& w) { editor(w).transformSelection(&CaseTransform::upper); }},
-        {"F&ormat/Transform", "lowercase", UK, nullptr, nullptr,
+        {"F&ormat/&Transform", "&lowercase", UK, nullptr, nullptr,
          [](W& w) { editor(w).transformSelection(&CaseTransform::lower); }},
-        {"F&ormat/Transform", "Title Case", UK, nullptr, nullptr,
+        {"F&ormat/&Transform", "&Title Case", UK, nullptr, nullptr,
          [](W& w) { editor(w).transformSelection(&CaseTransform::title); }},
-        {"F&ormat/Transform"},
-        {"F&ormat/Transform", "Sort Lines A→Z", UK, nullptr, nullptr, [](W& w) { editor(w).sortLines(true); }},
-        {"F&ormat/Transform", "Sort Lines Z→A", UK, nullptr, nullptr, [](W& w) { editor(w).sortLines(false); }},
-        {"F&ormat/Transform", "Remove Duplicate Lines", UK, nullptr, nullptr,
+        {"F&ormat/&Transform"},
+        {"F&ormat/&Transform", "Sort Lines &A→Z", UK, nullptr, nullptr, [](W& w) { editor(w).sortLines(true); }},
+        {"F&ormat/&Transform", "Sort Lines &Z→A", UK, nullptr, nullptr, [](W& w) { editor(w).sortLines(false); }},
+        {"F&ormat/&Transform", "Remove &Duplicate Lines", UK, nullptr, nullptr,
          [](W& w) { editor(w).removeDuplicateLines(); }},
-        {"F&ormat/Lines", "Move Line Up", UK, "Ctrl+Alt+Up", nullptr, [](W& w) { editor(w).moveLineUp(); }},
-        {"F&ormat/Lines", "Move Line Down", UK, "Ctrl+Alt+Down", nullptr, [](W& w) { editor(w).moveLineDown(); }},
-        {"F&ormat/Lines", "Duplicate Line", UK, "Ctrl+Shift+D", nullptr, [](W& w) { editor(w).duplicateLine(); }},
-        {"F&ormat/Lines", "Delete Line", UK, "Ctrl+Shift+K", nullptr, [](W& w) { editor(w).deleteLine(); }},
-        {"F&ormat/Lines", "Select Line", UK, "Ctrl+L", nullptr, [](W& w) { editor(w).selectLine(); }},
+        {"F&ormat/Li&nes", "Move Line &Up", UK, "Alt+Up; Ctrl+Alt+Up", nullptr, [](W& w) { editor(w).moveLineUp(); }},
+        {"F&ormat/Li&nes", "Move Line &Down", UK, "Alt+Down; Ctrl+Alt+Down", nullptr,
+         [](W& w) { editor(w).moveLineDown(); }},
+        {"F&ormat/Li&nes", "Du&plicate Line", UK, "Ctrl+Shift+D", nullptr, [](W& w) { editor(w).duplicateLine(); }},
+        {"F&ormat/Li&nes", "D&elete Line", UK, "Ctrl+Shift+K", nullptr, [](W& w) { editor(w).deleteLine(); }},
+        {"F&ormat/Li&nes", "&Select Line", UK, "Ctrl+L", nullptr, [](W& w) { editor(w).selectLine(); }},
 
         // Insert
-        {"&Insert", "Link…", UK, "Ctrl+K", nullptr, [](W& w) { editor(w).insertLinkTemplate(); }},
-        {"&Insert", "Code Block", UK, nullptr, nullptr, [](W& w) { editor(w).insertCodeBlock(QString()); }},
-        {"&Insert/Table", "Insert 3×3", UK, nullptr, nullptr, [](W& w) { editor(w).insertTable(3, 3); }},
-        {"&Insert/Table"},
-        {"&Insert/Table", "Format Table", UK, "Ctrl+Meta+T", nullptr,
+        {"&Insert", "&Link…", UK, "Ctrl+K", nullptr, [](W& w) { editor(w).insertLinkTemplate(); }},
+        {"&Insert", "Code &Block", UK, nullptr, nullptr, [](W& w) { editor(w).insertCodeBlock(QString()); }},
+        {"&Insert/&Table", "&Insert 3×3", UK, nullptr, nullptr, [](W& w) { editor(w).insertTable(3, 3); }},
+        {"&Insert/&Table"},
+        {"&Insert/&Table", "Format &Table", UK, "Ctrl+Meta+T", nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::format); }},
-        {"&Insert/Table"},
-        {"&Insert/Table", "Insert Row Above", UK, nullptr, nullptr,
+        {"&Insert/&Table"},
+        {"&Insert/&Table", "Insert Row &Above", UK, nullptr, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::insertRowAbove); }},
-        {"&Insert/Table", "Insert Row Below", UK, nullptr, nullptr,
+        {"&Insert/&Table", "Insert Row &Below", UK, nullptr, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::insertRowBelow); }},
-        {"&Insert/Table", "Delete Row", UK, nullptr, nullptr,
+        {"&Insert/&Table", "&Delete Row", UK, nullptr, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::deleteRow); }},
-        {"&Insert/Table"},
-        {"&Insert/Table", "Insert Column Left", UK, nullptr, nullptr,
+        {"&Insert/&Table"},
+        {"&Insert/&Table", "Insert Column &Left", UK, nullptr, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::insertColumnLeft); }},
-        {"&Insert/Table", "Insert Column Right", UK, nullptr, nullptr,
+        {"&Insert/&Table", "Insert Column &Right", UK, nullptr, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::insertColumnRight); }},
-        {"&Insert/Table", "Delete Column", UK, nullptr, nullptr,
+        {"&Insert/&Table", "D&elete Column", UK, nullptr, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::deleteColumn); }},
-        {"&Insert/Table"},
-        {"&Insert/Table", "Align Column Left", UK, nullptr, nullptr,
+        {"&Insert/&Table"},
+        {"&Insert/&Table", "Align Column Le&ft", UK, nullptr, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::alignLeft); }},
-        {"&Insert/Table", "Align Column Center", UK, nullptr, nullptr,
+        {"&Insert/&Table", "Align Column Ce&nter", UK, nullptr, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::alignCenter); }},
-        {"&Insert/Table", "Align Column Right", UK, nullptr, nullptr,
+        {"&Insert/&Table", "Align Column Ri&ght", UK, nullptr, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::alignRight); }},
-        {"&Insert", "Horizontal Rule", UK, nullptr, nullptr, [](W& w) { editor(w).insertHorizontalRule(); }},
+        {"&Insert", "Horizontal &Rule", UK, nullptr, nullptr, [](W& w) { editor(w).insertHorizontalRule(); }},
         {"&Insert"},
-        {"&Insert", "Footnote", UK, nullptr, nullptr, [](W& w) { editor(w).insertFootnote(); }},
-        {"&Insert", "Table of Contents", UK, nullptr, nullptr, [](W& w) { editor(w).insertTableOfContents(); }},
-        {"&Insert", "Today's Date", UK, nullptr, nullptr, [](W& w) { editor(w).insertDate(); }},
-        {"&Insert", "Comment", UK, nullptr, nullptr, [](W& w) { editor(w).wrap(u"<!-- "_s, u" -->"_s); }},
+        {"&Insert", "&Footnote", UK, nullptr, nullptr, [](W& w) { editor(w).insertFootnote(); }},
+        {"&Insert", "Table of &Contents", UK, nullptr, nullptr, [](W& w) { editor(w).insertTableOfContents(); }},
+        {"&Insert", "Today's &Date", UK, nullptr, nullptr, [](W& w) { editor(w).insertDate(); }},
+        {"&Insert", "Co&mment", UK, nullptr, nullptr, [](W& w) { editor(w).wrap(u"<!-- "_s, u" -->"_s); }},
 
         // Tools
-        {"&Tools", "Document Info…", UK, nullptr, nullptr, [](W&) { post(Requests::editFrontMatter); }},
+        {"&Tools", "&Document Info…", UK, nullptr, nullptr, [](W&) { post(Requests::editFrontMatter); }},
         {"&Tools"},
-        {"&Tools", "AI Assist…", UK, "Ctrl+Meta+I", nullptr, [](W&) { post(Requests::showAIAssist); }},
+        {"&Tools", "AI &Assist…", UK, "Ctrl+Meta+I", nullptr, [](W&) { post(Requests::showAIAssist); }},
         // Ctrl+Meta+T belongs to "Format Table", earlier in menu order.
-        {"&Tools", "Translate…", UK, nullptr, nullptr, [](W&) { post(Requests::showTranslate); }},
+        {"&Tools", "&Translate…", UK, nullptr, nullptr, [](W&) { post(Requests::showTranslate); }},
         {"&Tools"},
-        {"&Tools", "Suggest Continuation", UK, "Ctrl+Meta+/", nullptr, &suggestContinuation},
+        {"&Tools", "&Suggest Continuation", UK, "Ctrl+Meta+/", nullptr, &suggestContinuation},
         // Ctrl+Shift+K belongs to "Delete Line", earlier in menu order.
-        {"&Tools", "Clean Up Markdown", UK, nullptr, nullptr, [](W& w) { editor(w).cleanUpMarkdown(); }},
+        {"&Tools", "&Clean Up Markdown", UK, nullptr, nullptr, [](W& w) { editor(w).cleanUpMarkdown(); }},
         {"&Tools"},
-        {"&Tools", "Version History…", UK, "Ctrl+Shift+H", nullptr, [](W&) { post(Requests::showVersionHistory); }},
-        {"&Tools", "Snapshot Now", UK, "Ctrl+Meta+S", nullptr, [](W&) { post(Requests::snapshotNow); }},
+        {"&Tools", "&Version History…", UK, "Ctrl+Shift+H", nullptr, [](W&) { post(Requests::showVersionHistory); }},
+        {"&Tools", "Snapshot &Now", UK, "Ctrl+Meta+S", nullptr, [](W&) { post(Requests::snapshotNow); }},
         {"&Tools", nullptr, UK, nullptr, "tools"},
 
         // View
-        {"&View", "Zoom In", UK, "Ctrl++", nullptr, [](W& w) { editor(w).zoomIn(); }, &zoomInKeys},
-        {"&View", "Zoom Out", UK, "Ctrl+-", nullptr, [](W& w) { editor(w).zoomOut(); }},
-        {"&View", "Actual Size", UK, "Ctrl+Shift+0", nullptr, [](W& w) { editor(w).setZoom(1.0, true); }},
-        {"&View", "Fit Width", UK, "Ctrl+Meta+9", nullptr, [](W& w) { editor(w).fitWidth(); }},
-        {"&View", "Fit Page", UK, nullptr, nullptr, [](W& w) { editor(w).fitPage(); }},
+        {"&View", "Zoom &In", K::ZoomIn, "Ctrl++; Ctrl+=", nullptr, [](W& w) { editor(w).zoomIn(); }},
+        {"&View", "Zoom &Out", K::ZoomOut, "Ctrl+-", nullptr, [](W& w) { editor(w).zoomOut(); }},
+        {"&View", "&Actual Size", UK, "Ctrl+Shift+0", nullptr, [](W& w) { editor(w).setZoom(1.0, true); }},
+        {"&View", "Fit &Width", UK, "Ctrl+Meta+9", nullptr, [](W& w) { editor(w).fitWidth(); }},
+        {"&View", "Fit &Page", UK, nullptr, nullptr, [](W& w) { editor(w).fitPage(); }},
         {"&View"},
-        {"&View", "Show File Browser", UK, "Ctrl+Meta+B", nullptr, [](W&) { flip(kShowFileBrowser); },
+        {"&View", "Show File &Browser", UK, "Ctrl+Meta+B", nullptr, [](W&) { flip(kShowFileBrowser); },
          &showHideTitle<PrefKey::showFileBrowser, kFileBrowser>},
-        {"&View", "Open Folder…", UK, "Ctrl+Shift+B", nullptr,
+        {"&View", "Open &Folder…", UK, "Ctrl+Shift+B", nullptr,
          [](W&) {
              Settings::instance().setValue(kShowFileBrowser, true);
              post(Requests::openFileBrowserFolder);
          }},
-        {"&View", "Show Outline", UK, "Ctrl+Meta+O", nullptr, [](W&) { flip(kShowOutline); },
+        {"&View", "Show Out&line", UK, "Ctrl+Meta+O", nullptr, [](W&) { flip(kShowOutline); },
          &showHideTitle<PrefKey::showOutline, kOutline>},
-        {"&View", "Show Minimap", UK, "Ctrl+Meta+M", nullptr, [](W&) { flip(kShowMinimap); },
+        {"&View", "Show &Minimap", UK, "Ctrl+Meta+M", nullptr, [](W&) { flip(kShowMinimap); },
          &showHideTitle<PrefKey::editorShowMinimap, kMinimap>},
-        {"&View", "Toggle Distraction-Free", UK, "Ctrl+Meta+D", nullptr,
+        {"&View", "Toggle &Distraction-Free", UK, "Ctrl+Meta+D", nullptr,
          [](W&) { post(Requests::toggleDistractionFree); }},
-        {"&View", "Show Ruler", UK, "Ctrl+Meta+R", nullptr, [](W&) { flip(kShowRuler); },
+        {"&View", "Show &Ruler", UK, "Ctrl+Meta+R", nullptr, [](W&) { flip(kShowRuler); },
          &showHideTitle<PrefKey::editorShowRuler, kRuler>},
-        {"&View", "Show Markdown Source", UK, "Ctrl+Shift+M", nullptr, [](W&) { toggleViewMode(); }, &viewModeTitle},
-        {"&View", "Command Palette…", UK, "Ctrl+Shift+P", nullptr, [](W&) { post(Requests::showCommandPalette); }},
+        {"&View", "&Show Markdown Source", UK, "Ctrl+Shift+M", nullptr, [](W&) { toggleViewMode(); }, &viewModeTitle},
+        {"&View", "&Command Palette…", UK, "Ctrl+Shift+P", nullptr, [](W&) { post(Requests::showCommandPalette); }},
         {"&View", nullptr, UK, nullptr, "view.toolbar"},
+        {"&View", "F&ull Screen", K::FullScreen, "F11", nullptr, &toggleFullScreen, &fullScreenCheck},
 
         // Help
-        {"&Help", "Welcome to Brindlewick", UK, nullptr, nullptr, [](W&) { WelcomeWindow::shared().showWindow(); }},
-        {"&Help", "What's New", UK, nullptr, nullptr, [](W&) { WhatsNewWindow::shared().showWindow(); }},
-        {"&Help", "Markdown Cheat Sheet", UK, nullptr, nullptr,
+        {"&Help", "&Welcome to Brindlewick", UK, nullptr, nullptr, [](W&) { WelcomeWindow::shared().showWindow(); }},
+        {"&Help", "What's &New", UK, nullptr, nullptr, [](W&) { WhatsNewWindow::shared().showWindow(); }},
+        {"&Help", "Markdown &Cheat Sheet", UK, nullptr, nullptr,
          [](W&) { AppShell::newDocumentWithText(CheatSheet::text()); }},
         {"&Help", nullptr, UK, nullptr, "help"},
-        {"&Help", "About Brindlewick", UK, nullptr, nullptr, &about,
+        {"&Help", "&About Brindlewick", UK, nullptr, nullptr, &about,
          [](QAction* a, W&) { a->setMenuRole(QAction::AboutRole); }},
     };
     return rows;

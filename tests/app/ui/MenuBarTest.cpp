@@ -22,7 +22,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -131,8 +133,8 @@ TEST_F(MenuBarTest, EveryItemHasItsTitleAndLinuxKey)
         {"Format/Transform/Sort Lines A→Z", ""},
         {"Format/Transform/Sort Lines Z→A", ""},
         {"Format/Transform/Remove Duplicate Lines", ""},
-        {"Format/Lines/Move Line Up", "Ctrl+Alt+Up"},
-        {"Format/Lines/Move Line Down", "Ctrl+Alt+Down"},
+        {"Format/Lines/Move Line Up", "Alt+Up"},
+        {"Format/Lines/Move Line Down", "Alt+Down"},
         {"Format/Lines/Duplicate Line", "Ctrl+Shift+D"},
         {"Format/Lines/Delete Line", "Ctrl+Shift+K"},
         {"Format/Lines/Select Line", "Ctrl+L"},
@@ -168,6 +170,7 @@ TEST_F(MenuBarTest, EveryItemHasItsTitleAndLinuxKey)
         {"View/Show Ruler", "Ctrl+Meta+R"},
         {"View/Show Markdown Source", "Ctrl+Shift+M"},
         {"View/Command Palette…", "Ctrl+Shift+P"},
+        {"View/Full Screen", "F11"},
         {"Help/Welcome to Brindlewick", ""},
         {"Help/What's New", ""},
         {"Help/Markdown Cheat Sheet", ""},
@@ -180,6 +183,10 @@ TEST_F(MenuBarTest, EveryItemHasItsTitleAndLinuxKey)
             << path.toStdString() << ": " << a->shortcut().toString().toStdString();
     }
     EXPECT_EQ(item("View/Zoom In")->shortcuts().value(1), QKeySequence("Ctrl+="));
+    // Keys Linux users press, beside those above.
+    EXPECT_TRUE(item("Edit/Find/Find & Replace…")->shortcuts().contains(QKeySequence("Ctrl+H")));
+    EXPECT_EQ(item("Format/Lines/Move Line Up")->shortcuts().value(1), QKeySequence("Ctrl+Alt+Up"));
+    EXPECT_EQ(item("Format/Lines/Move Line Down")->shortcuts().value(1), QKeySequence("Ctrl+Alt+Down"));
     // Items that moved to their own menus are found only there.
     for (const char* gone : {"File/Open Folder…", "File/Version History…", "File/Snapshot Now"})
         EXPECT_FALSE(item(gone)) << gone;
@@ -190,8 +197,8 @@ TEST_F(MenuBarTest, EveryItemHasItsTitleAndLinuxKey)
     Settings::instance().setValue("showOutline", true);
     Settings::instance().setValue("editorViewMode", "source");
     Q_EMIT view->aboutToShow();
-    EXPECT_EQ(item("View/Show Outline")->text(), "Hide Outline");
-    EXPECT_EQ(item("View/Show Markdown Source")->text(), "Show WYSIWYG");
+    EXPECT_EQ(plainTitle(item("View/Show Outline")), "Hide Outline");
+    EXPECT_EQ(plainTitle(item("View/Show Markdown Source")), "Show WYSIWYG");
     item("View/Show Markdown Source")->trigger();
     EXPECT_EQ(Settings::instance().string("editorViewMode"), "wysiwyg");
     item("View/Show Outline")->trigger();
@@ -226,6 +233,17 @@ TEST_F(MenuBarTest, NoKeyIsBoundTwiceAndEachKeyFiresItsItem)
         }
     }
     EXPECT_GE(withKeys.size(), 50);
+    // The keys added for Linux reach their items: nothing else holds them.
+    const std::map<QString, QString> added{{"Ctrl+H", "Find & Replace…"},
+                                           {"F11", "Full Screen"},
+                                           {"Alt+Up", "Move Line Up"},
+                                           {"Alt+Down", "Move Line Down"},
+                                           {"F10", "Open the Menu Bar"}};
+    for (const auto& [key, title] : added) EXPECT_EQ(owner[key], title) << key.toStdString();
+    // Keys the editor acts on itself (completion, snippets, new lines, dismissing) belong to
+    // no item: an item would take them before the text view sees them.
+    for (const char* own : {"Ctrl+Space", "Tab", "Shift+Tab", "Backtab", "Return", "Enter", "Esc"})
+        EXPECT_FALSE(owner.count(QKeySequence(own).toString())) << own << " is bound to " << owner[own].toStdString();
 
     // The key as a person presses it in the editor reaches the item, and only that item.
     int fired = 0;
@@ -323,4 +341,86 @@ TEST_F(MenuBarTest, ItemsReachTheirWindowTheFinderAndTheSettings)
     ASSERT_EQ(windows.size(), 3);
     EXPECT_TRUE(windows[1]->documentText().startsWith("# Markdown Cheat Sheet\n"));
     EXPECT_TRUE(windows[2]->documentText().endsWith("\n---"));
+}
+
+TEST_F(MenuBarTest, F10OpensTheFirstMenuAndF11TogglesFullScreenWithItsCheckMark)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    QWidget* editor = static_cast<MarkdownEditorView*>(window->editorHost())->markdownTextView();
+    editor->setFocus();
+
+    QTest::keyClick(editor, Qt::Key_F10);
+    ASSERT_EQ(window->menuBar()->activeAction(), window->menuBar()->actions().first());
+    QMenu* file = window->menuBar()->actions().first()->menu();
+    EXPECT_TRUE(file->isVisible());
+    QTest::keyClick(file, Qt::Key_Escape);
+    EXPECT_FALSE(file->isVisible());
+
+    QAction* fullScreen = item("View/Full Screen");
+    ASSERT_TRUE(fullScreen && fullScreen->isCheckable());
+    EXPECT_FALSE(fullScreen->isChecked());
+    QTest::keyClick(editor, Qt::Key_F11);
+    EXPECT_TRUE(window->isFullScreen());
+    EXPECT_TRUE(fullScreen->isChecked());
+    fullScreen->trigger();
+    EXPECT_FALSE(window->isFullScreen());
+    EXPECT_FALSE(fullScreen->isChecked());
+    // The mark follows the window however it changed.
+    window->showFullScreen();
+    EXPECT_TRUE(fullScreen->isChecked());
+    window->showNormal();
+    EXPECT_FALSE(fullScreen->isChecked());
+}
+
+TEST_F(MenuBarTest, EveryMenuAndItemHasAMnemonicOfItsOwn)
+{
+    // Lists the program fills in: recent files and presets, with clashing initials and an ampersand.
+    for (const char* name : {"notes.md", "novel.md", "R&D.md"}) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        DocumentController::instance().noteRecent(path);
+    }
+    ExportPresetStore::save({ExportPreset{"p1", "Mine", "pdf", "dark", ""}, ExportPreset{"p2", "R&D", "html", "", ""},
+                             ExportPreset{"p3", "Report", "html", "", ""}});
+
+    // The mnemonic of a title, or nothing; "&&" is an ampersand.
+    const auto mnemonic = [](const QString& t) -> std::optional<QChar> {
+        for (qsizetype i = 0; i + 1 < t.size(); ++i) {
+            if (t[i] != u'&') continue;
+            if (t[i + 1] != u'&') return t[i + 1].toLower();
+            ++i;
+        }
+        return std::nullopt;
+    };
+    std::function<void(QMenu*, const QString&)> check = [&](QMenu* menu, const QString& path) {
+        Q_EMIT menu->aboutToShow();
+        std::map<QChar, QString> taken;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) continue;
+            const QString p = path + u'/' + plainTitle(a);
+            const auto m = mnemonic(a->text());
+            EXPECT_TRUE(m) << p.toStdString() << " has no mnemonic";
+            if (m) {
+                const auto [it, fresh] = taken.emplace(*m, p);
+                EXPECT_TRUE(fresh) << p.toStdString() << " and " << it->second.toStdString() << " share "
+                                   << QString(*m).toStdString();
+            }
+            if (a->menu()) check(a->menu(), p);
+        }
+    };
+    std::map<QChar, QString> menus;
+    for (QAction* top : window->menuBar()->actions()) {
+        const auto m = mnemonic(top->text());
+        ASSERT_TRUE(m) << plainTitle(top).toStdString();
+        EXPECT_TRUE(menus.emplace(*m, plainTitle(top)).second) << plainTitle(top).toStdString();
+        // Alt and the menu's letter open it: no key of the window may take that.
+        const QKeySequence alt(QKeySequence(Qt::ALT).toString() + m->toUpper());
+        for (QAction* a : window->findChildren<QAction*>())
+            EXPECT_FALSE(a->shortcuts().contains(alt)) << plainTitle(a).toStdString();
+        check(top->menu(), plainTitle(top));
+    }
+    const auto recent = item("File/Open Recent")->menu()->actions();
+    EXPECT_EQ(plainTitle(recent.first()), "R&D.md");
 }

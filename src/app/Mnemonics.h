@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Mnemonics for menu items whose titles are not written by hand: template names, recent
+// files, the user's export presets. Alt and the underlined character choose the item
+// while its menu is open.
+namespace Mnemonics {
+
+// Menu titles for `plain` titles (shown as written: an ampersand stays an ampersand), each
+// marking a character that no earlier title of the list and nothing in `taken` (lower-case
+// characters of the menu's other items) uses: the first free initial of a word, else the
+// first free letter or digit. A title with nothing free left gets no mnemonic.
+QStringList assign(const QStringList& plain, QString taken = {});
+
+} // namespace Mnemonics
