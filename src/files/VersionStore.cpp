@@ -50,6 +50,14 @@ bool writeAtomically(const QString& path, const QByteArray& data, QString* why)
     return false;
 }
 
+// Creates the document's folder of versions; false with the reason when it cannot.
+bool makeFolder(const QString& folder, QString* why)
+{
+    if (QDir().mkpath(folder)) return true;
+    *why = QCoreApplication::translate("VersionStore", "the folder “%1” cannot be written.").arg(folder);
+    return false;
+}
+
 std::optional<QString> decodeUtf8(const QByteArray& data)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -161,9 +169,9 @@ bool saveManifest(const QList<Snapshot>& list, const QString& folder, QString* w
         o.insert(QLatin1String("words"), s.words);
         array.append(o);
     }
-    QDir().mkpath(folder);
-    return writeAtomically(folder + QLatin1Char('/') + kManifest, QJsonDocument(array).toJson(QJsonDocument::Compact),
-                           why);
+    return makeFolder(folder, why)
+           && writeAtomically(folder + QLatin1Char('/') + kManifest,
+                              QJsonDocument(array).toJson(QJsonDocument::Compact), why);
 }
 
 void setError(QString* error, const QString& message)
@@ -265,7 +273,11 @@ std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, d
         if (previous && sameText(*previous, text)) return std::nullopt;
     }
 
-    QDir().mkpath(dir);
+    QString why;
+    if (!makeFolder(dir, &why)) {
+        setError(error, saveFailed(filePath, why));
+        return std::nullopt;
+    }
     // Ids have millisecond resolution; a second snapshot in the same millisecond takes the
     // next free id rather than overwriting the first one's file.
     qint64 ms = std::max<qint64>(0, qint64(date * 1000.0));
@@ -277,7 +289,6 @@ std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, d
     while (taken(ms)) ++ms;
     const QString id = QString::number(ms);
 
-    QString why;
     if (!writeAtomically(snapshotPath(dir, id), utf8, &why)) {
         setError(error, saveFailed(filePath, why));
         return std::nullopt;

@@ -193,6 +193,8 @@ TEST_F(VersionStoreTest, FailedWritesReportAndLoseNothing)
     makeFile("Versions/" + VersionStore::key(other), "a file where the folder should be");
     EXPECT_FALSE(VersionStore::snapshot("text", other, kT0, &error));
     EXPECT_TRUE(error.contains("other.md"));
+    EXPECT_TRUE(error.contains("the folder “" + VersionStore::folder(other) + "” cannot be written"))
+        << error.toStdString();
 }
 
 // A version the disk cannot hold is no version: nothing is listed, the manifest stays as it was.
