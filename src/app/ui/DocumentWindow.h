@@ -133,6 +133,9 @@ private:
     void settle();
     // A write in place failed: keeps the text in the autosave folder for the next launch.
     void keepAsideAfterFailedWrite();
+    // The same for an edited text before a question about it, and while a changed file's
+    // decision is put off: a kill before the answer loses nothing.
+    void keepAsideWhileUndecided();
     // Whether a copy could be written to the autosave folder; a failure is told once.
     void noteAutosaveFolder(bool written, const QString& error);
     void updateTitle();

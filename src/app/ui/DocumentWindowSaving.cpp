@@ -120,6 +120,13 @@ void DocumentWindow::keepAsideAfterFailedWrite()
     noteAutosaveFolder(m_file->keepAside(m_editor->textView()->text(), &error), error);
 }
 
+void DocumentWindow::keepAsideWhileUndecided()
+{
+    // The question on screen already says the text is unsaved; a copy that cannot be made is
+    // only logged.
+    if (isDocumentEdited()) m_file->keepAside(m_editor->textView()->text());
+}
+
 void DocumentWindow::settle()
 {
     m_autosaveTimer->stop();
@@ -160,6 +167,8 @@ void DocumentWindow::writeInPlace(Ask ask, Outcome done)
     if (disk != DiskStamp::State::Unchanged) {
         const bool deleted = disk == DiskStamp::State::Missing;
         if (ask == Ask::UnlessPutOff && m_file->isExternalChangePutOff()) {
+            // Not written until the user decides; meanwhile the newest text waits aside.
+            keepAsideWhileUndecided();
             done(SaveOutcome::Cancelled, {});
             return;
         }
@@ -172,6 +181,8 @@ void DocumentWindow::writeInPlace(Ask ask, Outcome done)
                          : tr("“%1” was changed by another program; it was not overwritten.").arg(displayName()));
             return;
         }
+        // The answer may be a while coming: a kill meanwhile must not take the typing with it.
+        keepAsideWhileUndecided();
         using Choice = DocumentController::ExternalChangeChoice;
         prompts.resolveExternalChange(
             this, displayName(), deleted, whileAlive([this, ask, deleted, done](Choice choice) {
@@ -300,6 +311,7 @@ void DocumentWindow::askToSave(Done done)
         done(false);
         return;
     }
+    keepAsideWhileUndecided();
     prompts.askSaveChanges(this, displayName(), whileAlive([this, done](DocumentController::SaveChoice choice) {
                                switch (choice) {
                                case DocumentController::SaveChoice::Save: saveAsThen(done); return;

@@ -53,6 +53,7 @@ protected:
         // The prompts answer at once, as a user answering a window-modal sheet would later.
         p.askSaveChanges = [this](QWidget*, const QString& name, auto answer) {
             asked << name;
+            noteKeptAside("close");
             answer(saveChoice);
         };
         p.chooseFilesToOpen = [this](QWidget*, auto answer) { answer(filesToOpen); };
@@ -62,6 +63,7 @@ protected:
         };
         p.resolveExternalChange = [this](QWidget*, const QString& name, bool deleted, auto answer) {
             externalAsked << name + (deleted ? " (gone)" : "");
+            noteKeptAside(deleted ? "gone" : "changed");
             answer(externalChoice);
         };
         TemplateStore::pending.reset();
@@ -87,8 +89,16 @@ protected:
         QTest::keyClicks(e, text);
     }
 
+    // What the autosave folder held when a question was asked.
+    void noteKeptAside(const QString& question)
+    {
+        QStringList texts;
+        for (const AutosaveStore::Entry& e : DocumentController::instance().autosaveStore().entries()) texts << e.text;
+        keptWhenAsked << question + ": " + texts.join(" | ");
+    }
+
     QTemporaryDir dir;
-    QStringList alerts, asked, suggestedPaths, filesToOpen, externalAsked;
+    QStringList alerts, asked, suggestedPaths, filesToOpen, externalAsked, keptWhenAsked;
     QString savePath;
     DocumentController::SaveChoice saveChoice = DocumentController::SaveChoice::Cancel;
     DocumentController::ExternalChangeChoice externalChoice = DocumentController::ExternalChangeChoice::Cancel;
@@ -566,6 +576,37 @@ TEST_F(DocumentWindowTest, AFileChangedByAnotherProgramIsNotOverwrittenWithoutAs
     EXPECT_TRUE(w->close());
     EXPECT_EQ(readAll(path), QByteArray("fourth\n"));
     EXPECT_EQ(readAll(savePath), QByteArray("start\nmine!?+"));
+}
+
+// While a question about unsaved text is open, the text already waits in the autosave folder:
+// a kill before the answer loses nothing, and the next launch brings it back.
+TEST_F(DocumentWindowTest, UnsavedTextIsKeptAsideBeforeEveryQuestion)
+{
+    auto& dc = DocumentController::instance();
+    saveChoice = DocumentController::SaveChoice::Cancel;
+    externalChoice = DocumentController::ExternalChangeChoice::Cancel;
+
+    const QString path = dir.filePath("live.md");
+    writeAll(path, "start\n");
+    DocumentWindow* w = dc.openDocument(path);
+    typeAtEnd(w, "mine");
+    writeAll(path, "theirs\n");
+    EXPECT_FALSE(w->save());
+    typeAtEnd(w, "!");
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_FALSE(w->save());
+    typeAtEnd(w, "?");
+    EXPECT_FALSE(dc.closeAllForQuit());
+    EXPECT_EQ(keptWhenAsked, QStringList({"changed: start\nmine", "gone: start\nmine!", "gone: start\nmine!?"}));
+    // Closing with the file gone lets the removal stand: the copy goes with the window.
+    externalChoice = DocumentController::ExternalChangeChoice::Reload;
+    EXPECT_TRUE(w->close());
+
+    keptWhenAsked.clear();
+    DocumentWindow* untitled = dc.newDocument();
+    typeAtEnd(untitled, "draft");
+    EXPECT_FALSE(untitled->close());
+    EXPECT_EQ(keptWhenAsked, QStringList{"close: draft"});
 }
 
 TEST_F(DocumentWindowTest, AnUneditedDocumentFollowsItsFileAndKeepsItsTextWhenTheFileGoes)
