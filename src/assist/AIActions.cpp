@@ -17,10 +17,10 @@ const QList<AIAction>& all()
                             QString::fromUtf8(sentence) + suffix, mode};
         };
         return QList<AIAction>{
-            a("improve", "Improve Writing", "wand.and.stars",
+            a("improve", "Improve Writing", "pencil.line",
               "Improve the clarity, flow, and word choice of the text while keeping its meaning and voice. ",
               M::replace),
-            a("grammar", "Fix Spelling & Grammar", "checkmark.circle",
+            a("grammar", "Fix Spelling & Grammar", "spellcheck",
               "Correct spelling, grammar, and punctuation. Keep the author's wording and voice otherwise. ",
               M::replace),
             a("rewrite", "Rewrite", "arrow.triangle.2.circlepath",

@@ -121,31 +121,31 @@ QList<EditorCommand> buildAll()
     add(u"outdent", t("Outdent"), C::lists, u"decrease.indent", u"⌘[",
         onEditor([](EditorController& e) { e.outdent(); }));
 
-    add(u"hr", t("Horizontal Rule"), C::insert, u"minus", u"",
+    add(u"hr", t("Horizontal Rule"), C::insert, u"line.horizontal", u"",
         onEditor([](EditorController& e) { e.insertHorizontalRule(); }));
     add(u"footnote", t("Footnote"), C::insert, u"text.append", u"",
         onEditor([](EditorController& e) { e.insertFootnote(); }));
     add(u"toc", t("Table of Contents"), C::insert, u"list.bullet.indent", u"",
         onEditor([](EditorController& e) { e.insertTableOfContents(); }));
     add(u"date", t("Today's Date"), C::insert, u"calendar", u"", onEditor([](EditorController& e) { e.insertDate(); }));
-    add(u"table22", t("Table (2×2)"), C::insert, u"tablecells", u"",
+    add(u"table22", t("Table (2×2)"), C::insert, u"square.grid.2x2", u"",
         onEditor([](EditorController& e) { e.insertTable(2, 2); }));
-    add(u"table33", t("Table (3×3)"), C::insert, u"tablecells.fill", u"",
+    add(u"table33", t("Table (3×3)"), C::insert, u"square.grid.3x3", u"",
         onEditor([](EditorController& e) { e.insertTable(3, 3); }));
     add(u"math", t("Inline Math"), C::insert, u"x.squareroot", u"", wrapWith(u"$"_s));
     using Op = TableTools::Op;
     add(u"tblformat", t("Format Table"), C::insert, u"tablecells.badge.ellipsis", u"", table(Op::format));
-    add(u"tblrowabove", t("Table: Insert Row Above"), C::insert, u"arrow.up.to.line", u"", table(Op::insertRowAbove));
-    add(u"tblrowbelow", t("Table: Insert Row Below"), C::insert, u"arrow.down.to.line", u"", table(Op::insertRowBelow));
-    add(u"tbldelrow", t("Table: Delete Row"), C::insert, u"trash", u"", table(Op::deleteRow));
-    add(u"tblcolleft", t("Table: Insert Column Left"), C::insert, u"arrow.left.to.line", u"",
+    add(u"tblrowabove", t("Table: Insert Row Above"), C::insert, u"table.row.above", u"", table(Op::insertRowAbove));
+    add(u"tblrowbelow", t("Table: Insert Row Below"), C::insert, u"table.row.below", u"", table(Op::insertRowBelow));
+    add(u"tbldelrow", t("Table: Delete Row"), C::insert, u"table.row.delete", u"", table(Op::deleteRow));
+    add(u"tblcolleft", t("Table: Insert Column Left"), C::insert, u"table.column.left", u"",
         table(Op::insertColumnLeft));
-    add(u"tblcolright", t("Table: Insert Column Right"), C::insert, u"arrow.right.to.line", u"",
+    add(u"tblcolright", t("Table: Insert Column Right"), C::insert, u"table.column.right", u"",
         table(Op::insertColumnRight));
-    add(u"tbldelcol", t("Table: Delete Column"), C::insert, u"trash", u"", table(Op::deleteColumn));
-    add(u"tblalignl", t("Table: Align Column Left"), C::insert, u"text.alignleft", u"", table(Op::alignLeft));
-    add(u"tblalignc", t("Table: Align Column Center"), C::insert, u"text.aligncenter", u"", table(Op::alignCenter));
-    add(u"tblalignr", t("Table: Align Column Right"), C::insert, u"text.alignright", u"", table(Op::alignRight));
+    add(u"tbldelcol", t("Table: Delete Column"), C::insert, u"table.column.delete", u"", table(Op::deleteColumn));
+    add(u"tblalignl", t("Table: Align Column Left"), C::insert, u"table.align.left", u"", table(Op::alignLeft));
+    add(u"tblalignc", t("Table: Align Column Center"), C::insert, u"table.align.center", u"", table(Op::alignCenter));
+    add(u"tblalignr", t("Table: Align Column Right"), C::insert, u"table.align.right", u"", table(Op::alignRight));
 
     add(u"upper", t("UPPERCASE"), C::transform, u"characters.uppercase", u"",
         onEditor([](EditorController& e) { e.transformSelection(CaseTransform::upper); }));
@@ -174,16 +174,16 @@ QList<EditorCommand> buildAll()
     add(u"toggleMode", t("Toggle WYSIWYG / Markdown Source"), C::view, u"eye", u"⇧⌘M", [](const CommandContext& ctx) {
         if (ctx.isAlive() && ctx.toggleMode) ctx.toggleMode();
     });
-    add(u"aisuggest", t("Suggest Continuation"), C::view, u"sparkles", u"⌃⌘/",
+    add(u"aisuggest", t("Suggest Continuation"), C::view, u"lightbulb", u"⌃⌘/",
         onEditor([](EditorController& e) { e.requestContinuation(); }));
     add(u"cleanup", t("Clean Up Markdown"), C::view, u"wand.and.stars", u"",
         onEditor([](EditorController& e) { e.cleanUpMarkdown(); }));
 
-    add(u"exportHTML", t("Export as HTML…"), C::exportAs, u"globe", u"", exportTo(ExportFormat::html));
-    add(u"exportPDF", t("Export as PDF…"), C::exportAs, u"doc.richtext", u"", exportTo(ExportFormat::pdf));
-    add(u"exportRTF", t("Export as Rich Text…"), C::exportAs, u"doc.text", u"", exportTo(ExportFormat::rtf));
-    add(u"exportDOCX", t("Export as Word…"), C::exportAs, u"doc.fill", u"", exportTo(ExportFormat::docx));
-    add(u"exportODT", t("Export as OpenDocument…"), C::exportAs, u"doc", u"", exportTo(ExportFormat::odt));
+    add(u"exportHTML", t("Export as HTML…"), C::exportAs, u"filetype.html", u"", exportTo(ExportFormat::html));
+    add(u"exportPDF", t("Export as PDF…"), C::exportAs, u"filetype.pdf", u"", exportTo(ExportFormat::pdf));
+    add(u"exportRTF", t("Export as Rich Text…"), C::exportAs, u"filetype.rtf", u"", exportTo(ExportFormat::rtf));
+    add(u"exportDOCX", t("Export as Word…"), C::exportAs, u"filetype.docx", u"", exportTo(ExportFormat::docx));
+    add(u"exportODT", t("Export as OpenDocument…"), C::exportAs, u"filetype.odt", u"", exportTo(ExportFormat::odt));
     add(u"copyHTML", t("Copy as HTML"), C::exportAs, u"doc.on.clipboard", u"", exportTo(ExportFormat::copyHTML));
     return l;
 }

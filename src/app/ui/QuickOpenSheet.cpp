@@ -54,13 +54,8 @@ public:
         const QFileInfo info(index.data().toString());
         const QRect inner = row.adjusted(10, 6, -10, -6);
         // The symbol in white on the highlighted row, in the accent colour elsewhere.
-        QPixmap symbol = Icons::icon(QStringLiteral("doc.text")).pixmap(16, 16);
-        {
-            QPainter tint(&symbol);
-            tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            tint.fillRect(symbol.rect(), selected ? QColor(Qt::white) : ChromeStyle::accent(pal));
-        }
-        p->drawPixmap(QRect(inner.left(), inner.center().y() - 8, 16, 16), symbol);
+        Icons::icon(QStringLiteral("doc.text"), selected ? QColor(Qt::white) : Icons::legibleAccent(pal))
+            .paint(p, QRect(inner.left(), inner.center().y() - 8, 16, 16));
         const QRect text = inner.adjusted(16 + 10, 0, 0, 0);
         const QFont captionFont = ChromeStyle::caption(option.font);
         const QFontMetrics nameMetrics(option.font);
@@ -104,7 +99,7 @@ QuickOpenSheet::QuickOpenSheet(std::function<QStringList()> recents, std::functi
     search->setContentsMargins(12, 12, 12, 12);
     search->setSpacing(8);
     auto* glass = new QLabel(this);
-    glass->setPixmap(Icons::icon(QStringLiteral("magnifyingglass")).pixmap(16, 16));
+    Icons::set(glass, QStringLiteral("magnifyingglass"), 16);
     search->addWidget(glass);
     m_field = new QLineEdit(this);
     m_field->setPlaceholderText(tr("Open recent…"));

@@ -20,20 +20,6 @@ namespace {
 constexpr const char* kGoalKey = "writingGoal";
 const QColor kGoalGreen(0x2E, 0xA0, 0x43);
 
-// The zoom icons: the desktop's own when it has them, else the magnifier with a minus or plus
-// drawn on, so the two buttons can be told apart.
-QIcon zoomIcon(const QString& symbol, bool plus)
-{
-    if (QIcon::hasThemeIcon(QString::fromLatin1(Icons::entry(symbol).themeName))) return Icons::icon(symbol);
-    QPixmap pm = Icons::icon(symbol).pixmap(32, 32);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 2.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(7.5, 12.5), QPointF(17.5, 12.5));
-    if (plus) p.drawLine(QPointF(12.5, 7.5), QPointF(12.5, 17.5));
-    return QIcon(pm);
-}
-
 QToolButton* plainButton(QWidget* parent)
 {
     auto* b = new QToolButton(parent);
@@ -108,7 +94,7 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
     row->setSpacing(14);
 
     m_words = plainButton(this);
-    m_words->setIcon(Icons::icon(QStringLiteral("chart.bar.doc.horizontal")));
+    Icons::set(m_words, QStringLiteral("chart.bar.doc.horizontal"));
     m_words->setIconSize(QSize(14, 14));
     m_words->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_words->setCheckable(true);
@@ -125,7 +111,7 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
     auto* zoom = new QHBoxLayout;
     zoom->setSpacing(4);
     m_zoomOut = plainButton(this);
-    m_zoomOut->setIcon(zoomIcon(QStringLiteral("minus.magnifyingglass"), false));
+    Icons::set(m_zoomOut, QStringLiteral("minus.magnifyingglass"));
     m_zoomOut->setToolTip(tr("Zoom Out (Ctrl+\u2212)"));
     m_zoomMenu = plainButton(this);
     m_zoomMenu->setPopupMode(QToolButton::InstantPopup);
@@ -145,7 +131,7 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
         });
     m_zoomMenu->setMenu(menu);
     m_zoomIn = plainButton(this);
-    m_zoomIn->setIcon(zoomIcon(QStringLiteral("plus.magnifyingglass"), true));
+    Icons::set(m_zoomIn, QStringLiteral("plus.magnifyingglass"));
     m_zoomIn->setToolTip(tr("Zoom In (Ctrl++)"));
     connect(m_zoomOut, &QToolButton::clicked, this, [this] {
         if (m_controller) m_controller->zoomOut();

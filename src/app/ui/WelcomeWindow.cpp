@@ -40,7 +40,8 @@ WindowPicks::Window factsOf(const DocumentWindow* w)
 
 QPushButton* linkButton(const QString& title, const QString& symbol, QWidget* parent)
 {
-    auto* b = new QPushButton(Icons::icon(symbol), title, parent);
+    auto* b = new QPushButton(title, parent);
+    Icons::set(b, symbol);
     b->setFlat(true);
     b->setCursor(Qt::PointingHandCursor);
     b->setStyleSheet(QStringLiteral("QPushButton { text-align: left; border: none; padding: 6px 0px; }"));
@@ -151,7 +152,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     connect(newDoc, &QPushButton::clicked, this, [this] { act(&WelcomeWindow::newDocument); });
     m_templateButton = new QToolButton(left);
     m_templateButton->setText(tr("New from Template…"));
-    m_templateButton->setIcon(Icons::icon(QStringLiteral("square.grid.2x2")));
+    Icons::set(m_templateButton, QStringLiteral("doc.on.doc"));
     m_templateButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_templateButton->setAutoRaise(true);
     m_templateButton->setPopupMode(QToolButton::InstantPopup);

@@ -99,7 +99,7 @@ WhatsNewWindow::WhatsNewWindow(Settings& store, Scheduler schedule, QWidget* par
         auto* row = new QHBoxLayout;
         row->setSpacing(12);
         auto* symbol = new QLabel(list);
-        symbol->setPixmap(Icons::icon(e.symbol).pixmap(20, 20));
+        Icons::set(symbol, e.symbol, 20);
         symbol->setFixedWidth(28);
         symbol->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         row->addWidget(symbol, 0, Qt::AlignTop);

@@ -40,7 +40,7 @@ AssistSheet::AssistSheet(const QString& title, const QString& symbol, const QStr
     auto* headingRow = new QHBoxLayout;
     if (!symbol.isEmpty()) {
         auto* mark = new QLabel(this);
-        mark->setPixmap(Icons::icon(symbol).pixmap(16, 16));
+        Icons::set(mark, symbol, 16);
         headingRow->addWidget(mark);
     }
     auto* heading = new QLabel(title, this);

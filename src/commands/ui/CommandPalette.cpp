@@ -27,7 +27,11 @@ enum Role { CategoryRole = Qt::UserRole + 1, HintRole };
 
 class PaletteModel : public QAbstractListModel {
 public:
-    using QAbstractListModel::QAbstractListModel;
+    // Symbols are drawn in the palette of `view`, the list that shows them.
+    PaletteModel(QWidget* view, QObject* parent)
+        : QAbstractListModel(parent),
+          m_view(view)
+    {}
     void setCommands(const QList<const EditorCommand*>& commands)
     {
         beginResetModel();
@@ -44,7 +48,7 @@ public:
         const EditorCommand* c = m_commands[index.row()];
         switch (role) {
         case Qt::DisplayRole: return c->title;
-        case Qt::DecorationRole: return Icons::icon(c->symbol);
+        case Qt::DecorationRole: return Icons::icon(c->symbol, m_view->palette());
         case CategoryRole: return CommandCategories::title(c->category);
         case HintRole: return c->linuxHint();
         default: return {};
@@ -52,6 +56,7 @@ public:
     }
 
 private:
+    QWidget* m_view;
     QList<const EditorCommand*> m_commands;
 };
 
@@ -133,7 +138,7 @@ CommandPalette::CommandPalette(CommandContext context, QWidget* window)
     header->setContentsMargins(12, 12, 12, 12);
     header->setSpacing(8);
     auto* glass = new QLabel(this);
-    glass->setPixmap(Icons::icon(u"magnifyingglass"_s).pixmap(16, 16));
+    Icons::set(glass, u"magnifyingglass"_s, 16);
     header->addWidget(glass);
     m_search = new QLineEdit(this);
     m_search->setPlaceholderText(tr("Type a command…"));
@@ -158,8 +163,8 @@ CommandPalette::CommandPalette(CommandContext context, QWidget* window)
     line->setFrameShadow(QFrame::Sunken);
     layout->addWidget(line);
 
-    m_model = new PaletteModel(this);
     m_list = new QListView(this);
+    m_model = new PaletteModel(m_list, this);
     m_list->setModel(m_model);
     m_list->setItemDelegate(new PaletteRowDelegate(m_list));
     m_list->setFixedHeight(320);

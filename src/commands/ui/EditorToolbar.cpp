@@ -35,17 +35,6 @@ QString help(const QString& title, const QString& glyphHint)
     return keys.isEmpty() ? title : title + u"  "_s + keys;
 }
 
-// The icon drawn in one colour, for buttons whose setting is on.
-QIcon tinted(const QIcon& icon, const QColor& color)
-{
-    QPixmap pm = icon.pixmap(16, 16);
-    QPainter p(&pm);
-    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    p.fillRect(pm.rect(), color);
-    p.end();
-    return QIcon(pm);
-}
-
 // Menu items read "&" as a mnemonic mark ("Text & Data" would lose it).
 QString menuText(QString title)
 {
@@ -150,13 +139,21 @@ QToolButton* EditorToolbar::iconButton(const QString& symbol, const QString& tit
     auto* b = new QToolButton(this);
     b->setAutoRaise(true);
     b->setFixedSize(cellW, cellH);
-    b->setIcon(Icons::icon(symbol));
+    Icons::set(b, symbol);
     b->setIconSize(QSize(16, 16));
     b->setToolTip(help(title, glyphHint));
     b->setAccessibleName(title);
     b->setFocusPolicy(Qt::NoFocus);
     if (action) connect(b, &QToolButton::clicked, this, std::move(action));
     return b;
+}
+
+void EditorToolbar::addCommand(QMenu* menu, const EditorCommand& command)
+{
+    QAction* item = menu->addAction(menuText(command.title), this, [this, id = command.id] {
+        if (const EditorCommand* cmd = CommandRegistry::command(id); cmd && m_context) cmd->run(m_context());
+    });
+    Icons::set(item, command.symbol, menu);
 }
 
 QToolButton* EditorToolbar::toggleButton(const QString& symbol, const QString& title, const QString& glyphHint,
@@ -234,7 +231,7 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
          iconButton(u"increase.indent"_s, tr("Indent"), QString(), ed([](EditorController& e) { e.indent(); }))},
         {linkButton, iconButton(u"photo"_s, tr("Insert Image"), QString(), [this] { openImagePopover(); }),
          iconButton(u"tablecells"_s, tr("Insert Table"), QString(), [this] { openTablePopover(); }),
-         iconButton(u"minus"_s, tr("Horizontal Rule"), QString(),
+         iconButton(u"line.horizontal"_s, tr("Horizontal Rule"), QString(),
                     ed([](EditorController& e) { e.insertHorizontalRule(); })),
          iconButton(u"x.squareroot"_s, tr("Inline Math"), QString(), ed([](EditorController& e) { e.wrap(u"$"_s); })),
          iconButton(u"text.append"_s, tr("Footnote"), QString(), ed([](EditorController& e) { e.insertFootnote(); })),
@@ -307,16 +304,10 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
         if (commands.isEmpty()) continue;
         // A section's title is drawn as written, with no mnemonic: "&&" would show both.
         m_allTools->addSection(CommandCategories::title(category));
-        for (const EditorCommand& c : commands)
-            m_allTools->addAction(Icons::icon(c.symbol), menuText(c.title), this, [this, id = c.id] {
-                if (const EditorCommand* cmd = CommandRegistry::command(id); cmd && m_context) cmd->run(m_context());
-            });
+        for (const EditorCommand& c : commands) addCommand(m_allTools, c);
     }
     m_export = new QMenu(this);
-    for (const EditorCommand& c : CommandRegistry::inCategory(CommandCategory::exportAs))
-        m_export->addAction(Icons::icon(c.symbol), menuText(c.title), this, [this, id = c.id] {
-            if (const EditorCommand* cmd = CommandRegistry::command(id); cmd && m_context) cmd->run(m_context());
-        });
+    for (const EditorCommand& c : CommandRegistry::inCategory(CommandCategory::exportAs)) addCommand(m_export, c);
 
     auto* trailing = new QWidget(this);
     auto* trailingBox = new QHBoxLayout(trailing);
@@ -362,18 +353,17 @@ void EditorToolbar::refreshHeading()
 void EditorToolbar::refreshSettings()
 {
     const Settings& s = Settings::instance();
-    const QColor accent = palette().color(QPalette::Highlight);
     for (const Toggle& t : m_toggles) {
         const bool on = s.boolean(t.key, false);
-        t.button->setIcon(on ? tinted(Icons::icon(t.symbol), accent) : Icons::icon(t.symbol));
+        Icons::set(t.button, t.symbol, on);
         t.button->setProperty("active", on);
     }
     const QString mode = s.string(PrefKey::editorViewMode, u"wysiwyg"_s);
     const bool wysiwyg = mode == u"wysiwyg";
     const QString title = wysiwyg ? tr("Switch to Markdown source") : tr("Switch to WYSIWYG");
-    const QIcon icon = Icons::icon(wysiwyg ? u"eye"_s : u"chevron.left.forwardslash.chevron.right"_s);
+    // The button shows where it goes: the Markdown source from the styled view, and back.
     const bool source = mode == u"source";
-    m_viewMode->setIcon(source ? tinted(icon, accent) : icon);
+    Icons::set(m_viewMode, wysiwyg ? u"markdown"_s : u"eye"_s, source);
     m_viewMode->setProperty("active", source);
     m_viewMode->setToolTip(help(title, u"⇧⌘M"_s));
     m_viewMode->setAccessibleName(title);

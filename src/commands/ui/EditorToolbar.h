@@ -8,6 +8,7 @@
 #include <functional>
 
 class EditorController;
+struct EditorCommand;
 class QGridLayout;
 class QMenu;
 class QScrollArea;
@@ -58,6 +59,8 @@ private:
     QToolButton* toggleButton(const QString& symbol, const QString& title, const QString& glyphHint,
                               const QString& key);
     QWidget* group(const QList<QWidget*>& cells, QWidget* parent);
+    // A menu item that runs `command` with a fresh context.
+    void addCommand(QMenu* menu, const EditorCommand& command);
     void focusEditor();
     void showPopover(QWidget* popover, QToolButton* anchor);
 

@@ -104,7 +104,8 @@ ImageInsertView::ImageInsertView(const QString& documentPath, OnInsert onInsert,
     layout->setContentsMargins(14, 14, 14, 14);
     layout->setSpacing(10);
     layout->addWidget(headline(tr("Insert Image"), this));
-    auto* choose = new QPushButton(Icons::icon(u"folder"_s), tr("Choose File…"), this);
+    auto* choose = new QPushButton(tr("Choose File…"), this);
+    Icons::set(choose, u"folder"_s);
     connect(choose, &QPushButton::clicked, this, &ImageInsertView::chooseFile);
     layout->addWidget(choose);
     auto* orRow = new QHBoxLayout;

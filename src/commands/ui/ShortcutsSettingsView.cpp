@@ -117,7 +117,7 @@ ShortcutsSettingsView::ShortcutsSettingsView(QWidget* parent)
         for (const EditorCommand& c : commands) {
             auto* line = new QHBoxLayout;
             auto* icon = new QLabel(list);
-            icon->setPixmap(Icons::icon(c.symbol).pixmap(16, 16));
+            Icons::set(icon, c.symbol, 16);
             line->addWidget(icon);
             line->addWidget(new QLabel(c.title, list));
             line->addStretch(1);
@@ -132,7 +132,7 @@ ShortcutsSettingsView::ShortcutsSettingsView(QWidget* parent)
             line->addWidget(recorder);
             auto* clear = new QToolButton(list);
             clear->setAutoRaise(true);
-            clear->setIcon(Icons::icon(u"xmark.circle.fill"_s));
+            Icons::set(clear, u"xmark.circle.fill"_s);
             clear->setAccessibleName(tr("Clear shortcut"));
             clear->setToolTip(tr("Clear shortcut"));
             clear->setFocusPolicy(Qt::NoFocus);

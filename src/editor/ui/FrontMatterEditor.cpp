@@ -30,7 +30,7 @@ FrontMatterEditor::FrontMatterEditor(const QString& initialText, std::function<v
     auto* header = new QHBoxLayout;
     auto* icon = new QLabel;
     const int iconSize = fontMetrics().height();
-    icon->setPixmap(Icons::icon(QStringLiteral("doc.badge.gearshape")).pixmap(iconSize, iconSize));
+    Icons::set(icon, QStringLiteral("doc.badge.gearshape"), iconSize);
     auto* heading = new QLabel(tr("Document Info"));
     QFont headline = heading->font();
     headline.setBold(true);

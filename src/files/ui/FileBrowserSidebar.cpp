@@ -3,6 +3,7 @@
 
 #include "files/FileBrowserModel.h"
 #include "files/FilePaths.h"
+#include "platform/ui/Icons.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -49,7 +50,7 @@ FileBrowserSidebar::FileBrowserSidebar(FileBrowserModel* model, std::function<QW
     header->setContentsMargins(10, 7, 10, 7);
     header->setSpacing(6);
     auto* icon = new QLabel(this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_DirIcon).pixmap(16, 16));
+    Icons::set(icon, QStringLiteral("folder"), 16);
     header->addWidget(icon);
     m_title = new QLabel(this);
     QFont titleFont = m_title->font();
@@ -61,7 +62,7 @@ FileBrowserSidebar::FileBrowserSidebar(FileBrowserModel* model, std::function<QW
     const auto chooseHere = [this] { chooseFolder(m_model, m_window ? m_window() : window()); };
     m_refresh = new QToolButton(this);
     m_refresh->setAutoRaise(true);
-    m_refresh->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    Icons::set(m_refresh, QStringLiteral("arrow.clockwise"));
     m_refresh->setToolTip(tr("Refresh"));
     m_refresh->setAccessibleName(tr("Refresh file list"));
     connect(m_refresh, &QToolButton::clicked, this, [this] {
@@ -70,7 +71,7 @@ FileBrowserSidebar::FileBrowserSidebar(FileBrowserModel* model, std::function<QW
     header->addWidget(m_refresh);
     auto* open = new QToolButton(this);
     open->setAutoRaise(true);
-    open->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    Icons::set(open, QStringLiteral("folder.badge.plus"));
     open->setToolTip(tr("Open Folder…"));
     open->setAccessibleName(tr("Open Folder"));
     connect(open, &QToolButton::clicked, this, chooseHere);
@@ -85,7 +86,7 @@ FileBrowserSidebar::FileBrowserSidebar(FileBrowserModel* model, std::function<QW
     noFolderColumn->addStretch();
     auto* bigIcon = new QLabel(noFolder);
     bigIcon->setAlignment(Qt::AlignCenter);
-    bigIcon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogNewFolder).pixmap(28, 28));
+    Icons::set(bigIcon, QStringLiteral("folder.badge.plus"), 28);
     noFolderColumn->addWidget(bigIcon);
     noFolderColumn->addWidget(FilesWidgets::secondaryLabel(tr("No folder open"), noFolder));
     auto* openButton = new QPushButton(tr("Open Folder…"), noFolder);

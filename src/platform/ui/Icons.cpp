@@ -1,128 +1,283 @@
 #include "platform/ui/Icons.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
 #include <QHash>
+#include <QIconEngine>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+#include <QTabWidget>
+
+#include <cmath>
 
 namespace Icons {
 
 namespace {
-const QHash<QString, Entry>& table()
+
+// Symbol name → file under :/icons/symbols. Each file means one thing: two commands that do
+// different things never share one.
+const QHash<QString, QString>& table()
 {
-    static const QHash<QString, Entry> t{
-        // Documents and files
-        {"doc", {"text-x-generic", "document"}},
-        {"doc.text", {"text-x-generic", "document"}},
-        {"doc.fill", {"text-x-generic", "document"}},
-        {"doc.plaintext", {"text-plain", "document"}},
-        {"doc.richtext", {"text-richtext", "document"}},
-        {"doc.badge.plus", {"document-new", "document"}},
-        {"doc.badge.gearshape", {"document-properties", "document"}},
-        {"doc.on.clipboard", {"edit-paste", "document"}},
-        {"text.book.closed", {"accessories-dictionary", "document"}},
-        {"character.book.closed", {"accessories-dictionary", "document"}},
-        {"chart.bar.doc.horizontal", {"x-office-spreadsheet", "document"}},
-        {"folder", {"folder", "folder"}},
-        {"folder.badge.plus", {"folder-new", "folder"}},
-        {"externaldrive.badge.exclamationmark", {"drive-harddisk", "folder"}},
-        {"square.and.arrow.up", {"document-send", "arrow"}},
-        {"square.and.arrow.up.on.square", {"document-export", "arrow"}},
-        {"square.and.pencil", {"document-edit", "text"}},
-        {"trash", {"edit-delete", "minus"}},
-        {"clock.arrow.circlepath", {"document-open-recent", "clock"}},
-        {"clock.badge.questionmark", {"document-open-recent", "clock"}},
-        {"calendar", {"x-office-calendar", "clock"}},
-        {"arrow.clockwise", {"view-refresh", "arrow"}},
-        {"arrow.triangle.2.circlepath", {"view-refresh", "arrow"}},
-        // Text formatting
-        {"textformat", {"format-text-bold", "text"}},
-        {"bold", {"format-text-bold", "text"}},
-        {"italic", {"format-text-italic", "text"}},
-        {"strikethrough", {"format-text-strikethrough", "text"}},
-        {"bold.italic.underline", {"format-text-underline", "text"}},
-        {"characters.uppercase", {"format-text-uppercase", "text"}},
-        {"characters.lowercase", {"format-text-lowercase", "text"}},
-        {"text.alignleft", {"format-justify-left", "text"}},
-        {"text.aligncenter", {"format-justify-center", "text"}},
-        {"text.alignright", {"format-justify-right", "text"}},
-        {"text.justify", {"format-justify-fill", "text"}},
-        {"text.justify.left", {"format-justify-fill", "text"}},
-        {"text.quote", {"format-text-blockquote", "text"}},
-        {"text.append", {"insert-text", "text"}},
-        {"text.bubble", {"insert-text", "text"}},
-        {"text.badge.plus", {"insert-text", "text"}},
-        {"text.line.first.and.arrowtriangle.forward", {"format-indent-more", "text"}},
-        {"increase.indent", {"format-indent-more", "list"}},
-        {"decrease.indent", {"format-indent-less", "list"}},
-        {"1.square", {"format-text-bold", "text"}},
-        {"2.square", {"format-text-bold", "text"}},
-        {"3.square", {"format-text-bold", "text"}},
-        {"4.square", {"format-text-bold", "text"}},
-        {"5.square", {"format-text-bold", "text"}},
-        {"6.square", {"format-text-bold", "text"}},
-        {"chevron.left.forwardslash.chevron.right", {"text-html", "text"}},
-        {"curlybraces", {"text-x-script", "text"}},
-        {"x.squareroot", {"accessories-calculator", "text"}},
-        // Lists, tables, lines
-        {"list.bullet", {"format-list-unordered", "list"}},
-        {"list.bullet.indent", {"format-list-unordered", "list"}},
-        {"list.number", {"format-list-ordered", "list"}},
-        {"checklist", {"checkbox", "list"}},
-        {"checkmark.circle", {"emblem-ok", "list"}},
-        {"tablecells", {"x-office-spreadsheet", "table"}},
-        {"tablecells.fill", {"x-office-spreadsheet", "table"}},
-        {"tablecells.badge.ellipsis", {"x-office-spreadsheet", "table"}},
-        {"square.grid.2x2", {"view-grid", "table"}},
-        {"arrow.up.arrow.down", {"view-sort-ascending", "arrow"}},
-        {"arrow.down.arrow.up", {"view-sort-descending", "arrow"}},
-        {"arrow.up.to.line", {"go-top", "arrow"}},
-        {"arrow.down.to.line", {"go-bottom", "arrow"}},
-        {"arrow.left.to.line", {"go-first", "arrow"}},
-        {"arrow.right.to.line", {"go-last", "arrow"}},
-        {"arrow.down.right.and.arrow.up.left", {"view-restore", "arrow"}},
-        {"arrow.up.left.and.arrow.down.right", {"view-fullscreen", "arrow"}},
-        {"plus.square.on.square", {"edit-copy", "plus"}},
-        {"rectangle.stack.badge.minus", {"edit-delete", "minus"}},
-        {"selection.pin.in.out", {"edit-select-all", "text"}},
-        {"xmark.square", {"edit-clear", "minus"}},
-        {"xmark.circle.fill", {"edit-clear", "minus"}},
-        {"plus", {"list-add", "plus"}},
-        {"minus", {"list-remove", "minus"}},
-        // View, search, settings
-        {"magnifyingglass", {"edit-find", "magnifier"}},
-        {"plus.magnifyingglass", {"zoom-in", "magnifier"}},
-        {"minus.magnifyingglass", {"zoom-out", "magnifier"}},
-        {"eye", {"view-visible", "generic"}},
-        {"link", {"insert-link", "text"}},
-        {"photo", {"insert-image", "document"}},
-        {"ruler", {"measure", "generic"}},
-        {"sidebar.left", {"view-left-pane", "generic"}},
-        {"sidebar.squares.left", {"view-left-pane", "generic"}},
-        {"chevron.down", {"go-down", "arrow"}},
-        {"ellipsis.circle", {"view-more", "generic"}},
-        {"paintpalette", {"preferences-desktop-theme", "gear"}},
-        {"slider.horizontal.3", {"preferences-system", "gear"}},
-        {"slider.horizontal.below.rectangle", {"preferences-system", "gear"}},
-        {"keyboard", {"input-keyboard", "gear"}},
-        {"command", {"input-keyboard", "gear"}},
-        {"globe", {"applications-internet", "generic"}},
-        {"questionmark.circle", {"help-about", "generic"}},
-        {"exclamationmark.triangle", {"dialog-warning", "generic"}},
-        {"person.2", {"system-users", "generic"}},
-        {"briefcase", {"applications-office", "generic"}},
-        {"tag", {"tag", "generic"}},
-        {"face.smiling", {"face-smile", "generic"}},
-        {"symbol", {"accessories-character-map", "text"}},
-        // Language-model features
-        {"sparkles", {"tools-wizard", "sparkle"}},
-        {"wand.and.stars", {"tools-wizard", "sparkle"}},
-        {"character.bubble", {"preferences-desktop-locale", "sparkle"}},
-    };
+    static const QHash<QString, QString> t = [] {
+        const std::pair<const char*, const char*> rows[] = {
+            {"1.square", "1-square"},
+            {"2.square", "2-square"},
+            {"3.square", "3-square"},
+            {"4.square", "4-square"},
+            {"5.square", "5-square"},
+            {"6.square", "6-square"},
+            {"text.justify.left", "paragraph"},
+            {"bold", "type-bold"},
+            {"italic", "type-italic"},
+            {"bold.italic.underline", "bw-bold-italic"},
+            {"strikethrough", "type-strikethrough"},
+            {"chevron.left.forwardslash.chevron.right", "code-slash"},
+            {"text.bubble", "chat-square-text"},
+            {"list.bullet", "list-ul"},
+            {"list.number", "list-ol"},
+            {"checklist", "list-check"},
+            {"checkmark.circle", "check2-square"},
+            {"text.quote", "quote"},
+            {"curlybraces", "braces"},
+            {"increase.indent", "indent"},
+            {"decrease.indent", "unindent"},
+            {"line.horizontal", "hr"},
+            {"text.append", "superscript"},
+            {"list.bullet.indent", "list-nested"},
+            {"calendar", "calendar-date"},
+            {"tablecells", "table"},
+            {"square.grid.2x2", "grid"},
+            {"square.grid.3x3", "grid-3x3"},
+            {"x.squareroot", "plus-slash-minus"},
+            {"tablecells.badge.ellipsis", "layout-three-columns"},
+            {"table.row.above", "border-top"},
+            {"table.row.below", "border-bottom"},
+            {"table.column.left", "border-left"},
+            {"table.column.right", "border-right"},
+            {"table.row.delete", "bw-table-row-delete"},
+            {"table.column.delete", "bw-table-column-delete"},
+            {"table.align.left", "align-start"},
+            {"table.align.center", "align-center"},
+            {"table.align.right", "align-end"},
+            {"characters.uppercase", "bw-uppercase"},
+            {"characters.lowercase", "bw-lowercase"},
+            {"textformat", "bw-titlecase"},
+            {"arrow.up.arrow.down", "sort-alpha-down"},
+            {"arrow.down.arrow.up", "sort-alpha-down-alt"},
+            {"rectangle.stack.badge.minus", "funnel"},
+            {"arrow.up.to.line", "arrow-bar-up"},
+            {"arrow.down.to.line", "arrow-bar-down"},
+            {"plus.square.on.square", "files"},
+            {"xmark.square", "x-square"},
+            {"selection.pin.in.out", "input-cursor-text"},
+            {"eye", "eye"},
+            {"markdown", "markdown"},
+            {"lightbulb", "lightbulb"},
+            {"sparkles", "stars"},
+            {"wand.and.stars", "magic"},
+            {"filetype.html", "filetype-html"},
+            {"filetype.pdf", "filetype-pdf"},
+            {"filetype.rtf", "bw-filetype-rtf"},
+            {"filetype.docx", "filetype-docx"},
+            {"filetype.odt", "bw-filetype-odt"},
+            {"doc.on.clipboard", "clipboard"},
+            {"text.alignleft", "text-left"},
+            {"text.aligncenter", "text-center"},
+            {"text.alignright", "text-right"},
+            {"text.justify", "justify"},
+            {"link", "link-45deg"},
+            {"photo", "image"},
+            {"character.bubble", "translate"},
+            {"clock.arrow.circlepath", "clock-history"},
+            {"sidebar.squares.left", "folder2-open"},
+            {"sidebar.left", "layout-sidebar-inset"},
+            {"ruler", "rulers"},
+            {"command", "command"},
+            {"ellipsis.circle", "three-dots"},
+            {"square.and.arrow.up", "box-arrow-up"},
+            {"doc", "file-earmark"},
+            {"doc.text", "file-earmark-text"},
+            {"doc.badge.plus", "file-earmark-plus"},
+            {"doc.badge.gearshape", "file-earmark-code"},
+            {"doc.on.doc", "files-alt"},
+            {"text.book.closed", "book"},
+            {"character.book.closed", "journal-text"},
+            {"chart.bar.doc.horizontal", "bar-chart-line"},
+            {"folder", "folder"},
+            {"folder.badge.plus", "folder-plus"},
+            {"externaldrive.badge.exclamationmark", "hdd"},
+            {"square.and.arrow.up.on.square", "box-arrow-up-right"},
+            {"square.and.pencil", "pencil-square"},
+            {"pencil.line", "pencil"},
+            {"trash", "trash"},
+            {"clock.badge.questionmark", "clock"},
+            {"arrow.clockwise", "arrow-clockwise"},
+            {"arrow.triangle.2.circlepath", "arrow-repeat"},
+            {"arrow.down.right.and.arrow.up.left", "arrows-angle-contract"},
+            {"arrow.up.left.and.arrow.down.right", "arrows-angle-expand"},
+            {"text.line.first.and.arrowtriangle.forward", "text-paragraph"},
+            {"xmark.circle.fill", "x-circle-fill"},
+            {"plus", "bw-plus"},
+            {"minus", "bw-minus"},
+            {"magnifyingglass", "search"},
+            {"plus.magnifyingglass", "zoom-in"},
+            {"minus.magnifyingglass", "zoom-out"},
+            {"paintpalette", "palette"},
+            {"slider.horizontal.3", "sliders"},
+            {"slider.horizontal.below.rectangle", "tools"},
+            {"keyboard", "keyboard"},
+            {"globe", "globe"},
+            {"questionmark.circle", "question-circle"},
+            {"exclamationmark.triangle", "exclamation-triangle"},
+            {"person.2", "people"},
+            {"briefcase", "briefcase"},
+            {"tag", "tag"},
+            {"face.smiling", "emoji-smile"},
+            {"spellcheck", "spellcheck"},
+            {"chevron.down", "chevron-down"},
+            {"text.badge.plus", "card-text"},
+        };
+        QHash<QString, QString> h;
+        for (const auto& [symbol, name] : rows) h.insert(QString::fromLatin1(symbol), QString::fromLatin1(name));
+        return h;
+    }();
     return t;
 }
+
+const char* const kProperty = "bwSymbol";
+const char* const kAccentProperty = "bwSymbolAccent";
+const char* const kSizeProperty = "bwSymbolSize";
+
+QByteArray svgOf(const QString& path)
+{
+    static QHash<QString, QByteArray> cache;
+    auto it = cache.find(path);
+    if (it == cache.end()) {
+        QFile f(path);
+        it = cache.insert(path, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+    }
+    return *it;
+}
+
+// Draws the SVG with "currentColor" replaced by the colour for the icon's mode.
+class TintedEngine : public QIconEngine {
+public:
+    TintedEngine(QString path, QColor normal, QColor disabled, QColor selected)
+        : m_path(std::move(path)),
+          m_normal(normal),
+          m_disabled(disabled),
+          m_selected(selected)
+    {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        const QColor c = mode == QIcon::Disabled ? m_disabled : mode == QIcon::Selected ? m_selected : m_normal;
+        const QString key = QStringLiteral("bwicon:%1:%2:%3x%4")
+                                .arg(m_path, c.name(QColor::HexArgb))
+                                .arg(size.width())
+                                .arg(size.height());
+        QPixmap pm;
+        if (QPixmapCache::find(key, &pm)) return pm;
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QByteArray svg = svgOf(m_path);
+        svg.replace("currentColor", c.name(QColor::HexRgb).toLatin1());
+        QSvgRenderer renderer(svg);
+        if (renderer.isValid()) {
+            QPainter p(&image);
+            p.setOpacity(c.alphaF());
+            const int side = std::min(size.width(), size.height());
+            renderer.render(&p, QRectF((size.width() - side) / 2.0, (size.height() - side) / 2.0, side, side));
+        }
+        pm = QPixmap::fromImage(image);
+        QPixmapCache::insert(key, pm);
+        return pm;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap pm = pixmap(rect.size() * dpr, mode, state);
+        pm.setDevicePixelRatio(dpr);
+        painter->drawPixmap(rect, pm);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine* clone() const override { return new TintedEngine(*this); }
+    QString key() const override { return QStringLiteral("bwtinted"); }
+
+private:
+    QString m_path;
+    QColor m_normal, m_disabled, m_selected;
+};
+
+double luminance(const QColor& c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+QIcon iconFor(QObject* object, const QPalette& palette)
+{
+    const QString symbol = object->property(kProperty).toString();
+    return object->property(kAccentProperty).toBool() ? icon(symbol, legibleAccent(palette)) : icon(symbol, palette);
+}
+
+// Draws the symbols of a widget, its actions and its tabs again in its palette.
+class Follower : public QObject {
+public:
+    static Follower& instance()
+    {
+        static auto* f = new Follower(qApp);
+        return *f;
+    }
+    void follow(QWidget* w)
+    {
+        w->removeEventFilter(this);
+        w->installEventFilter(this);
+        redraw(w);
+    }
+    static void redraw(QWidget* w)
+    {
+        const QPalette& pal = w->palette();
+        if (!w->property(kProperty).isNull()) {
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setIcon(iconFor(b, pal));
+            if (auto* l = qobject_cast<QLabel*>(w)) {
+                const int side = l->property(kSizeProperty).toInt();
+                l->setPixmap(iconFor(l, pal).pixmap(QSize(side, side), l->devicePixelRatioF()));
+            }
+        }
+        for (QAction* a : w->actions())
+            if (!a->property(kProperty).isNull()) a->setIcon(iconFor(a, pal));
+        if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                if (const QString s = tabs->widget(i)->property(kProperty).toString(); !s.isEmpty())
+                    tabs->setTabIcon(i, icon(s, pal));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // A menu is a window of its own: it is drawn again each time it opens.
+        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::Show)
+            redraw(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    using QObject::QObject;
+};
+
 } // namespace
 
-Entry entry(const QString& symbol)
+QString file(const QString& symbol)
 {
-    return table().value(symbol, Entry{"", "generic"});
+    return QStringLiteral(":/icons/symbols/%1.svg").arg(table().value(symbol, QStringLiteral("circle")));
 }
 
 bool isKnown(const QString& symbol)
@@ -130,12 +285,73 @@ bool isKnown(const QString& symbol)
     return table().contains(symbol);
 }
 
+QStringList symbols()
+{
+    return table().keys();
+}
+
+QIcon icon(const QString& symbol, const QPalette& palette)
+{
+    return QIcon(new TintedEngine(file(symbol), palette.color(QPalette::Active, QPalette::WindowText),
+                                  palette.color(QPalette::Disabled, QPalette::WindowText),
+                                  palette.color(QPalette::Active, QPalette::HighlightedText)));
+}
+
 QIcon icon(const QString& symbol)
 {
-    const Entry e = entry(symbol);
-    const QIcon bundled(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(e.fallback)));
-    if (!*e.themeName) return bundled;
-    return QIcon::fromTheme(QLatin1String(e.themeName), bundled);
+    return icon(symbol, QApplication::palette());
+}
+
+QIcon icon(const QString& symbol, const QColor& color)
+{
+    return QIcon(new TintedEngine(file(symbol), color, color, color));
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor legibleAccent(const QPalette& palette)
+{
+    const QColor back = palette.color(QPalette::Window);
+    QColor c = palette.color(QPalette::Highlight);
+    const bool darkBack = luminance(back) < 0.18;
+    for (int i = 0; i < 20 && contrast(c, back) < 3.0; ++i) c = darkBack ? c.lighter(112) : c.darker(112);
+    return c;
+}
+
+void set(QAbstractButton* button, const QString& symbol, bool accent)
+{
+    button->setProperty(kProperty, symbol);
+    button->setProperty(kAccentProperty, accent);
+    Follower::instance().follow(button);
+}
+
+void set(QLabel* label, const QString& symbol, int size)
+{
+    label->setProperty(kProperty, symbol);
+    label->setProperty(kSizeProperty, size);
+    Follower::instance().follow(label);
+}
+
+void set(QAction* action, const QString& symbol, QWidget* shownIn)
+{
+    action->setProperty(kProperty, symbol);
+    action->setIcon(icon(symbol, shownIn->palette()));
+    Follower::instance().follow(shownIn);
+}
+
+void setTab(QTabWidget* tabs, int index, const QString& symbol)
+{
+    tabs->widget(index)->setProperty(kProperty, symbol);
+    Follower::instance().follow(tabs);
+}
+
+QString symbolOf(const QObject* object)
+{
+    return object->property(kProperty).toString();
 }
 
 } // namespace Icons

@@ -29,12 +29,12 @@ const QList<ExportFormat> kPickerFormats{ExportFormat::html, ExportFormat::pdf, 
 QString formatSymbol(ExportFormat f)
 {
     switch (f) {
-    case ExportFormat::pdf: return QStringLiteral("doc.richtext");
-    case ExportFormat::rtf: return QStringLiteral("doc.plaintext");
-    case ExportFormat::docx: return QStringLiteral("doc.text");
-    case ExportFormat::odt: return QStringLiteral("doc");
-    case ExportFormat::html:
-    case ExportFormat::copyHTML: return QStringLiteral("chevron.left.forwardslash.chevron.right");
+    case ExportFormat::pdf: return QStringLiteral("filetype.pdf");
+    case ExportFormat::rtf: return QStringLiteral("filetype.rtf");
+    case ExportFormat::docx: return QStringLiteral("filetype.docx");
+    case ExportFormat::odt: return QStringLiteral("filetype.odt");
+    case ExportFormat::html: return QStringLiteral("filetype.html");
+    case ExportFormat::copyHTML: return QStringLiteral("doc.on.clipboard");
     }
     return {};
 }
@@ -50,7 +50,7 @@ QFrame* divider(QWidget* parent)
 QToolButton* imageButton(const QString& symbol, const QString& label, QWidget* parent)
 {
     auto* b = new QToolButton(parent);
-    b->setIcon(Icons::icon(symbol));
+    Icons::set(b, symbol);
     b->setToolTip(label);
     b->setAccessibleName(label);
     b->setAutoRaise(true);
@@ -62,7 +62,8 @@ QToolButton* imageButton(const QString& symbol, const QString& label, QWidget* p
 // A row: the format's symbol, the name, and below it the format and theme titles.
 void ExportPresetsView::showRow(QListWidgetItem* item, const ExportPreset& p)
 {
-    item->setIcon(Icons::icon(formatSymbol(ExportFormats::fromId(p.formatID))));
+    item->setIcon(Icons::icon(formatSymbol(ExportFormats::fromId(p.formatID)),
+                              item->listWidget() ? item->listWidget()->palette() : QPalette()));
     item->setText(p.name + u'\n' + formatTitle(p.formatID) + QStringLiteral(" \u00B7 ")
                   + ExportThemes::titleFor(p.themeID));
 }
@@ -95,7 +96,7 @@ ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> on
     auto* header = new QHBoxLayout;
     header->setContentsMargins(12, 12, 12, 12);
     auto* symbol = new QLabel(this);
-    symbol->setPixmap(Icons::icon(QStringLiteral("square.and.arrow.up.on.square")).pixmap(16, 16));
+    Icons::set(symbol, QStringLiteral("square.and.arrow.up.on.square"), 16);
     auto* title = new QLabel(tr("Export Presets"), this);
     QFont bold = title->font();
     bold.setBold(true);

@@ -97,7 +97,8 @@ CustomThemesEditor::CustomThemesEditor(QWidget* parent)
     m_rows = new QVBoxLayout;
     m_rows->setSpacing(2);
     column->addLayout(m_rows);
-    auto* add = new QPushButton(Icons::icon(QStringLiteral("plus")), tr("Add Theme"), this);
+    auto* add = new QPushButton(tr("Add Theme"), this);
+    Icons::set(add, QStringLiteral("plus"));
     add->setAutoDefault(false);
     connect(add, &QPushButton::clicked, this, &CustomThemesEditor::addTheme);
     auto* addRow = new QHBoxLayout;

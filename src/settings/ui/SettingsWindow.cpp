@@ -42,10 +42,10 @@ SettingsWindow::SettingsWindow(QWidget* parent)
         bool form;
     };
     const Tab tabs[] = {
-        {tr("Editor"), "textformat", &SettingsPages::editor, true},
+        {tr("Editor"), "square.and.pencil", &SettingsPages::editor, true},
         {tr("Appearance"), "paintpalette", &SettingsPages::appearance, true},
         {tr("Behavior"), "slider.horizontal.3", &SettingsPages::behavior, true},
-        {tr("AI"), "character.bubble", &SettingsPages::ai, true},
+        {tr("AI"), "sparkles", &SettingsPages::ai, true},
         {tr("Export"), "square.and.arrow.up", &SettingsPages::exportPage, true},
         {tr("Snippets"), "text.badge.plus", &SettingsPages::snippets, false},
         {tr("Toolbar"), "slider.horizontal.below.rectangle", &SettingsPages::toolbar, true},
@@ -55,7 +55,7 @@ SettingsWindow::SettingsWindow(QWidget* parent)
         QWidget* page = tab.build(m_tabs);
         if (tab.form) page = scrolling(page, m_tabs);
         page->setObjectName(tab.title);
-        m_tabs->addTab(page, Icons::icon(QString::fromLatin1(tab.symbol)), tab.title);
+        Icons::setTab(m_tabs, m_tabs->addTab(page, tab.title), QString::fromLatin1(tab.symbol));
     }
     // Every tab title stays readable: the window is at least as wide as the row of tabs.
     m_tabs->setUsesScrollButtons(false);

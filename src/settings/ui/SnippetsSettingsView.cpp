@@ -39,10 +39,10 @@ SnippetsSettingsView::SnippetsSettingsView(QWidget* parent)
     column->addWidget(m_list, 1);
     auto* buttons = new QHBoxLayout;
     auto* plus = new QToolButton(this);
-    plus->setIcon(Icons::icon(QStringLiteral("plus")));
+    Icons::set(plus, QStringLiteral("plus"));
     plus->setAccessibleName(tr("Add snippet"));
     m_minus = new QToolButton(this);
-    m_minus->setIcon(Icons::icon(QStringLiteral("minus")));
+    Icons::set(m_minus, QStringLiteral("minus"));
     m_minus->setAccessibleName(tr("Remove snippet"));
     m_minus->setEnabled(false);
     buttons->addWidget(plus);

@@ -1,0 +1,168 @@
+// The window's symbols and colours in the light and the dark look.
+#include "AppTestSupport.h"
+#include "app/ui/AppShell.h"
+#include "app/ui/DocumentWindow.h"
+#include "app/ui/StatusBar.h"
+#include "commands/ui/CommandPalette.h"
+#include "commands/ui/EditorToolbar.h"
+#include "render/ui/ExportPresetsView.h"
+#include "settings/ui/SettingsWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QListView>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+struct Shown {
+    QString name; // what the control does
+    QIcon icon;
+    QColor ground; // what it is drawn on
+    QIcon::Mode mode = QIcon::Normal;
+};
+
+// The contrast ratio of two opaque colours, 1 to 21.
+double contrastOf(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QString plain(QString text)
+{
+    return text.remove(u'&');
+}
+
+// The symbol's shape whatever its colour, and the contrast of its strongest ink.
+struct Drawn {
+    QByteArray shape;
+    double contrast = 1;
+};
+
+Drawn draw(const Shown& s)
+{
+    const QImage image = s.icon.pixmap(QSize(16, 16), s.mode).toImage().convertToFormat(QImage::Format_ARGB32);
+    Drawn d;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            d.shape.append(char(qAlpha(p) / 32));
+            if (qAlpha(p) < 200) continue;
+            d.contrast = std::max(d.contrast, contrastOf(QColor(p).toRgb(), s.ground));
+        }
+    return d;
+}
+
+// Fails where two controls of one surface that do different things show the same shape, or
+// where a symbol stands out less than 3:1 from what it is drawn on.
+void expectDistinctAndLegible(const QList<Shown>& surface, const char* look, const char* where)
+{
+    std::map<QByteArray, QString> byShape;
+    for (const Shown& s : surface) {
+        const Drawn d = draw(s);
+        EXPECT_GE(d.contrast, 3.0) << look << " " << where << ": " << s.name.toStdString();
+        const auto [it, fresh] = byShape.emplace(d.shape, s.name);
+        EXPECT_TRUE(fresh || it->second == s.name) << look << " " << where << ": \"" << s.name.toStdString()
+                                                   << "\" looks like \"" << it->second.toStdString() << "\"";
+    }
+}
+
+class LookTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        useOwnSettingsAndAutosave(dir);
+    }
+    void TearDown() override
+    {
+        for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Settings::instance().setValue("editorAppearance", "system");
+        AppShell::newDocumentWithText(QString())->close(); // the application's look follows
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    static bool isDark(const QWidget* w) { return w->palette().color(QPalette::Window).lightness() < 128; }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(LookTest, EveryCommandShowsItsOwnLegibleSymbolInBothLooks)
+{
+    for (const char* look : {"light", "dark"}) {
+        Settings::instance().setValue("editorAppearance", look);
+        DocumentWindow* w = AppShell::newDocumentWithText(QString("---\ntheme: %1\n---\nText").arg(look));
+        w->show();
+        ASSERT_EQ(isDark(w), QString(look) == "dark");
+
+        // The commands: toolbar, its two menus and the palette's rows, where "Bold" is one
+        // command wherever it is shown. The toolbar's date button is the palette's date command.
+        QList<Shown> commands;
+        auto* toolbar = w->findChild<EditorToolbar*>();
+        ASSERT_NE(toolbar, nullptr);
+        for (QToolButton* b : toolbar->findChildren<QToolButton*>())
+            if (!b->icon().isNull())
+                commands.append({b->accessibleName() == "Insert Date" ? QString("Today's Date") : b->accessibleName(),
+                                 b->icon(), b->palette().color(QPalette::Window)});
+        for (QMenu* menu : {toolbar->allToolsMenu(), toolbar->exportMenu()}) {
+            menu->popup(QPoint(0, 0));
+            for (QAction* a : menu->actions())
+                if (!a->isSeparator())
+                    commands.append({plain(a->text()), a->icon(), menu->palette().color(QPalette::Base)});
+            menu->hide();
+        }
+        auto* palette = new CommandPalette(CommandContext{}, w);
+        palette->show();
+        QAbstractItemModel* rows = palette->list()->model();
+        for (int i = 0; i < rows->rowCount(); ++i) {
+            const QModelIndex row = rows->index(i, 0);
+            const QIcon icon = qvariant_cast<QIcon>(row.data(Qt::DecorationRole));
+            const QPalette& pal = palette->list()->palette();
+            commands.append({row.data().toString(), icon, pal.color(QPalette::Base)});
+            commands.append({row.data().toString(), icon, pal.color(QPalette::Highlight), QIcon::Selected});
+        }
+        delete palette;
+        EXPECT_GT(commands.size(), 100);
+        expectDistinctAndLegible(commands, look, "commands");
+
+        QList<Shown> status;
+        for (QToolButton* b : w->findChild<StatusBar*>()->findChildren<QToolButton*>())
+            if (!b->icon().isNull())
+                status.append({b->accessibleName(), b->icon(), b->palette().color(QPalette::Window)});
+        EXPECT_EQ(status.size(), 3);
+        expectDistinctAndLegible(status, look, "status bar");
+
+        SettingsWindow* settings = SettingsWindow::showShared();
+        QList<Shown> tabs;
+        for (int i = 0; i < settings->tabs()->count(); ++i)
+            tabs.append({settings->tabs()->tabText(i), settings->tabs()->tabIcon(i),
+                         settings->tabs()->palette().color(QPalette::Window)});
+        expectDistinctAndLegible(tabs, look, "settings tabs");
+        settings->close();
+
+        auto* presets = new ExportPresetsView({}, {}, w);
+        presets->show();
+        QList<Shown> sheet;
+        for (QToolButton* b : presets->findChildren<QToolButton*>())
+            sheet.append({b->accessibleName(), b->icon(), b->palette().color(QPalette::Window)});
+        EXPECT_GE(sheet.size(), 3);
+        expectDistinctAndLegible(sheet, look, "presets sheet");
+        delete presets;
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+} // namespace
