@@ -258,4 +258,5 @@ void StatusBar::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), ChromeStyle::bar(palette()));
+    p.fillRect(QRect(0, 0, width(), 1), palette().color(QPalette::Mid));
 }

@@ -33,8 +33,6 @@ public:
         auto* frame = new QStatusBar;
         frame->setSizeGripEnabled(false);
         frame->setContentsMargins(0, 0, 0, 0);
-        frame->setStyleSheet(QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); padding: 0px; }"
-                                            "QStatusBar::item { border: none; }"));
         m_status = new StatusBar(controller, Settings::instance(), frame);
         frame->addWidget(m_status, 1);
         host.setPanel(DocumentHost::Panel::StatusBar, frame);

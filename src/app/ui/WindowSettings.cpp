@@ -6,11 +6,11 @@
 #include "platform/Settings.h"
 
 #include <QApplication>
-#include <QChildEvent>
 #include <QPalette>
 #include <QPointer>
 #include <QStyle>
 #include <QTimer>
+#include <QToolTip>
 
 namespace WindowSettings {
 
@@ -51,6 +51,71 @@ QPalette darkPalette()
     return p;
 }
 
+// Everything that belongs to no document window of its own (the settings window, dialogs and
+// lists without a parent, tooltips) follows the stored appearance: the application's palette
+// is the one for that look. A window opened from a document window (a menu, a popover, a
+// sheet, the print dialog) takes that window's palette when it is first polished.
+class AppLook : public QObject {
+public:
+    static AppLook& instance()
+    {
+        static auto* look = new AppLook(qApp);
+        return *look;
+    }
+
+    // Follows the current settings store (tests replace it) and applies its look.
+    void follow()
+    {
+        Settings* settings = &Settings::instance();
+        if (settings != m_settings) {
+            m_settings = settings;
+            connect(settings, &Settings::changed, this, [this](const QString& key) {
+                if (affectsConfig(key)) apply();
+            });
+        }
+        apply();
+    }
+
+    void apply()
+    {
+        const auto scheme = WindowConfig::colorScheme(WindowConfig::forDocument(Settings::instance(), QString()));
+        if (m_applied && scheme == m_scheme) return;
+        m_applied = true;
+        m_scheme = scheme;
+        const QPalette palette = paletteFor(scheme);
+        QApplication::setPalette(palette);
+        QToolTip::setPalette(palette);
+    }
+
+    const QPalette& systemPalette() const { return m_system; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Polish && watched->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(watched);
+            if (w->isWindow() && w->parentWidget() && !w->testAttribute(Qt::WA_SetPalette)) {
+                const QWidget* owner = w->parentWidget()->window();
+                if (owner->testAttribute(Qt::WA_SetPalette)) w->setPalette(owner->palette());
+            }
+        }
+        return false;
+    }
+
+private:
+    explicit AppLook(QObject* parent)
+        : QObject(parent),
+          m_system(QApplication::palette())
+    {
+        qApp->installEventFilter(this);
+    }
+
+    QPalette m_system;
+    QPointer<Settings> m_settings;
+    bool m_applied = false;
+    std::optional<WindowConfig::ColorScheme> m_scheme;
+};
+
 // Keeps one window's configuration and palette in step with the settings and its text.
 class WindowSettingsFollower : public QObject {
 public:
@@ -76,7 +141,6 @@ public:
         connect(&Settings::instance(), &Settings::changed, this, [this](const QString& key) {
             if (affectsConfig(key)) m_settingsChanged.start();
         });
-        host.window()->installEventFilter(this);
         apply();
     }
 
@@ -97,20 +161,10 @@ public:
         const QPalette palette = scheme ? paletteFor(scheme) : QPalette();
         QWidget* window = m_host.window();
         window->setPalette(palette);
-        for (QWidget* sheet : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (sheet->isWindow()) sheet->setPalette(palette);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        // A sheet opened on the window takes the window's palette.
-        if (watched == m_host.window() && event->type() == QEvent::ChildPolished) {
-            auto* child = static_cast<QChildEvent*>(event)->child();
-            if (m_scheme && child->isWidgetType() && static_cast<QWidget*>(child)->isWindow())
-                static_cast<QWidget*>(child)->setPalette(m_host.window()->palette());
-        }
-        return false;
+        // Sheets, menus and popovers already open are windows of their own: palettes do not
+        // reach them from their parents.
+        for (QWidget* child : window->findChildren<QWidget*>())
+            if (child->isWindow()) child->setPalette(palette);
     }
 
 private:
@@ -125,7 +179,7 @@ private:
 
 QPalette paletteFor(std::optional<WindowConfig::ColorScheme> scheme)
 {
-    if (!scheme) return QApplication::palette();
+    if (!scheme) return AppLook::instance().systemPalette();
     if (*scheme == WindowConfig::ColorScheme::Dark) return darkPalette();
     const QPalette standard = QApplication::style()->standardPalette();
     // A light request on a dark desktop still gets light colours.
@@ -134,6 +188,7 @@ QPalette paletteFor(std::optional<WindowConfig::ColorScheme> scheme)
 
 void attach(DocumentHost& host)
 {
+    AppLook::instance().follow();
     new WindowSettingsFollower(host);
 }
 

@@ -291,11 +291,14 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
     palette->setToolTip(tr("Command Palette") + u"  "_s + CommandRegistry::linuxKeys(u"⇧⌘P"_s));
 
     auto menuButton = [this](const QString& symbol, const QString& title, QMenu* menu) {
+        // The menu opens below the button on a click; a menu of the button's own would draw an
+        // arrow, and the style sheet that hid it kept the button's colours from following the look.
         QToolButton* b = iconButton(symbol, title, QString(), {});
         b->setFixedWidth(34);
-        b->setMenu(menu);
-        b->setPopupMode(QToolButton::InstantPopup);
-        b->setStyleSheet(u"QToolButton::menu-indicator { image: none; width: 0; }"_s);
+        connect(b, &QToolButton::pressed, menu, [b, menu] {
+            menu->exec(b->mapToGlobal(QPoint(0, b->height())));
+            b->setDown(false);
+        });
         return b;
     };
     m_allTools = new QMenu(this);

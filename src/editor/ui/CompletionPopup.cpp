@@ -74,6 +74,8 @@ void CompletionPopup::update(bool explicitly)
     m_model->setStringList(entries);
     QRect r = m_view->cursorRect();
     r.setWidth(std::max(200, m_completer->popup()->sizeHintForColumn(0) + 30));
+    // The list is a window without a parent: it takes the look of the window it completes in.
+    m_completer->popup()->setPalette(m_view->window()->palette());
     m_completer->complete(r);
     m_completer->popup()->setCurrentIndex(m_model->index(0));
 }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QListView>
 #include <QMenu>
+#include <QPrintDialog>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -163,6 +164,42 @@ TEST_F(LookTest, EveryCommandShowsItsOwnLegibleSymbolInBothLooks)
         w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+// A window in the dark look is dark throughout: its bars, the menus and dialogs it opens, and
+// (when the look is the stored one) the windows of no document, such as Settings.
+TEST_F(LookTest, TheDarkLookReachesEveryBarMenuAndDialog)
+{
+    // Dark by its front matter alone: the application stays light.
+    DocumentWindow* own = AppShell::newDocumentWithText(QString("---\ntheme: dark\n---\nText"));
+    own->show();
+    ASSERT_TRUE(isDark(own));
+    EXPECT_FALSE(isDark(SettingsWindow::showShared()));
+    SettingsWindow::shared()->close();
+    EXPECT_TRUE(isDark(own->findChild<StatusBar*>())) << "the status bar stays light";
+    auto* toolbar = own->findChild<EditorToolbar*>();
+    const QColor ground = toolbar->palette().color(QPalette::Window);
+    for (const char* name : {"All tools", "Export"})
+        EXPECT_GE(draw({name, toolbar->button(name)->icon(), ground}).contrast, 3.0) << name;
+    toolbar->allToolsMenu()->popup(QPoint(0, 0));
+    EXPECT_TRUE(isDark(toolbar->allToolsMenu()));
+    toolbar->allToolsMenu()->hide();
+    auto* print = new QPrintDialog(own);
+    print->show();
+    EXPECT_TRUE(isDark(print));
+    delete print;
+
+    // Dark as stored: every window follows, those of no document included.
+    Settings::instance().setValue("editorAppearance", "dark");
+    DocumentWindow* stored = AppShell::newDocumentWithText(QString("Text"));
+    stored->show();
+    EXPECT_TRUE(isDark(stored));
+    EXPECT_TRUE(isDark(stored->findChild<StatusBar*>()));
+    EXPECT_TRUE(isDark(SettingsWindow::showShared()));
+    SettingsWindow::shared()->close();
+    QWidget lonely;
+    lonely.show();
+    EXPECT_TRUE(isDark(&lonely));
 }
 
 } // namespace
