@@ -103,6 +103,7 @@ QuickOpenSheet::QuickOpenSheet(std::function<QStringList()> recents, std::functi
     search->addWidget(glass);
     m_field = new QLineEdit(this);
     m_field->setPlaceholderText(tr("Open recent…"));
+    m_field->setAccessibleName(tr("Search recent documents"));
     m_field->setFrame(false);
     m_field->setFont(ChromeStyle::sized(font(), 16));
     m_field->installEventFilter(this);

@@ -97,8 +97,8 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
     Icons::set(m_words, QStringLiteral("chart.bar.doc.horizontal"));
     m_words->setIconSize(QSize(14, 14));
     m_words->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_words->setCheckable(true);
-    connect(m_words, &QToolButton::clicked, this, [this](bool on) { setStatsShown(on); });
+    // A button, not a switch: it opens the statistics, and a click outside closes them.
+    connect(m_words, &QToolButton::clicked, this, [this] { setStatsShown(!isStatsShown()); });
     row->addWidget(m_words);
 
     m_characters = new QLabel(this);
@@ -113,6 +113,7 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
     m_zoomOut = plainButton(this);
     Icons::set(m_zoomOut, QStringLiteral("minus.magnifyingglass"));
     m_zoomOut->setToolTip(tr("Zoom Out (Ctrl+\u2212)"));
+    m_zoomOut->setAccessibleName(tr("Zoom Out"));
     m_zoomMenu = plainButton(this);
     m_zoomMenu->setPopupMode(QToolButton::InstantPopup);
     m_zoomMenu->setMinimumWidth(46);
@@ -133,6 +134,7 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
     m_zoomIn = plainButton(this);
     Icons::set(m_zoomIn, QStringLiteral("plus.magnifyingglass"));
     m_zoomIn->setToolTip(tr("Zoom In (Ctrl++)"));
+    m_zoomIn->setAccessibleName(tr("Zoom In"));
     connect(m_zoomOut, &QToolButton::clicked, this, [this] {
         if (m_controller) m_controller->zoomOut();
     });
@@ -218,14 +220,12 @@ void StatusBar::refreshZoom()
 
 void StatusBar::setStatsShown(bool shown)
 {
-    m_words->setChecked(shown);
     if (shown == isStatsShown()) return;
     if (!shown) {
         m_popover->close();
         return;
     }
     m_popover = new StatsPopover(m_controller, this);
-    connect(m_popover, &StatsPopover::closed, this, [this] { m_words->setChecked(false); });
     m_popover->adjustSize();
     // Above the button: the bar sits at the bottom of the window.
     const QPoint topLeft = m_words->mapToGlobal(QPoint(0, 0));

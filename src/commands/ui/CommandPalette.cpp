@@ -142,6 +142,7 @@ CommandPalette::CommandPalette(CommandContext context, QWidget* window)
     header->addWidget(glass);
     m_search = new QLineEdit(this);
     m_search->setPlaceholderText(tr("Type a command…"));
+    m_search->setAccessibleName(tr("Search commands"));
     m_search->setFrame(false);
     QFont big = m_search->font();
     big.setPixelSize(16);

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 FindBar::FindBar(EditorController* controller, QWidget* editor)
     : QWidget(editor),
@@ -25,8 +26,11 @@ FindBar::FindBar(EditorController* controller, QWidget* editor)
     setObjectName(QStringLiteral("FindBar"));
     setAutoFillBackground(true);
     m_search->setPlaceholderText(tr("Find"));
+    m_search->setAccessibleName(tr("Find"));
     m_search->setClearButtonEnabled(true);
+    for (QToolButton* clear : m_search->findChildren<QToolButton*>()) clear->setAccessibleName(tr("Clear"));
     m_replace->setPlaceholderText(tr("Replace"));
+    m_replace->setAccessibleName(tr("Replace with"));
     m_count->setMinimumWidth(QFontMetrics(m_count->font()).horizontalAdvance(tr("999999 matches")));
 
     auto* previous = new QPushButton(tr("Previous"), this);

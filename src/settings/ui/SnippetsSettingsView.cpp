@@ -75,6 +75,7 @@ void SnippetsSettingsView::rebuild()
         layout->setSpacing(8);
         auto* trigger = new QLineEdit(s.trigger, row);
         trigger->setPlaceholderText(tr("trigger"));
+        trigger->setAccessibleName(tr("Trigger"));
         trigger->setFixedWidth(90);
         trigger->setFont(mono);
         auto* line = new QFrame(row);

@@ -5,11 +5,14 @@
 #include "app/ui/StatusBar.h"
 #include "commands/ui/CommandPalette.h"
 #include "commands/ui/EditorToolbar.h"
+#include "editor/ui/FindBar.h"
 #include "render/ui/ExportPresetsView.h"
 #include "settings/ui/SettingsWindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QPrintDialog>
@@ -200,6 +203,55 @@ TEST_F(LookTest, TheDarkLookReachesEveryBarMenuAndDialog)
     QWidget lonely;
     lonely.show();
     EXPECT_TRUE(isDark(&lonely));
+}
+
+} // namespace
+
+namespace {
+
+// Names a screen reader gives the controls of `root` that show no words of their own.
+void expectNamed(QWidget* root, const char* where)
+{
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        const bool iconOnly = button && button->text().isEmpty() && !button->icon().isNull();
+        if (!iconOnly && !qobject_cast<QLineEdit*>(w)) continue;
+        // The overflow arrows of the menu bar and the tool bar are Qt's own.
+        if (w->objectName().startsWith("qt_") && w->objectName().endsWith("_ext_button")) continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(a, nullptr);
+        EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty())
+            << where << ": a " << w->metaObject()->className() << " with the tip \"" << w->toolTip().toStdString()
+            << "\" in a " << w->parentWidget()->metaObject()->className() << " has no name";
+    }
+}
+
+TEST_F(LookTest, EveryControlWithoutWordsHasANameAndTheWordCountIsAButton)
+{
+    Settings::instance().setValue("showOutline", true);
+    Settings::instance().setValue("showFileBrowser", true);
+    DocumentWindow* w = AppShell::newDocumentWithText(QString("# Title\n\nText"));
+    w->show();
+    for (FindBar* find : w->findChildren<FindBar*>()) find->showBar(true);
+    expectNamed(w, "window");
+    auto* palette = new CommandPalette(CommandContext{}, w);
+    palette->show();
+    expectNamed(palette, "palette");
+    delete palette;
+    auto* presets = new ExportPresetsView({}, {}, w);
+    presets->show();
+    expectNamed(presets, "presets");
+    delete presets;
+    SettingsWindow* settings = SettingsWindow::showShared();
+    expectNamed(settings, "settings");
+    settings->close();
+
+    StatusBar* status = w->findChild<StatusBar*>();
+    QToolButton* words = nullptr;
+    for (QToolButton* b : status->findChildren<QToolButton*>())
+        if (b->text().endsWith("words")) words = b;
+    ASSERT_NE(words, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(words)->role(), QAccessible::Button);
 }
 
 } // namespace
