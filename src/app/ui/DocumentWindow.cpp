@@ -12,11 +12,15 @@
 #include "platform/Settings.h"
 #include "platform/TextUtil.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QSplitter>
+#include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
 
@@ -26,6 +30,14 @@
 namespace {
 // The document window that was key most recently, to give the keyboard back to after a prompt.
 QPointer<DocumentWindow> lastKeyWindow;
+
+// A place where the user types: the editor or a field of the window.
+bool takesTyping(const QWidget* w)
+{
+    return w && w->isVisible()
+           && (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w)
+               || qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w));
+}
 } // namespace
 
 DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& filePath, QWidget* parent,
@@ -241,6 +253,10 @@ bool DocumentWindow::event(QEvent* event)
         const QWidget* active = QApplication::activeWindow();
         if (!active || !active->isVisible()) activateWindow();
     }
+    // However a sheet was opened (menu, toolbar, palette), typing goes on in the editor
+    // after it closes, unless the keyboard was in a field of the window (the find bar).
+    if (event->type() == QEvent::WindowUnblocked && isVisible() && !takesTyping(focusWidget()))
+        m_editor->setFocus(Qt::OtherFocusReason);
     return QMainWindow::event(event);
 }
 

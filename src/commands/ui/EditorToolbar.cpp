@@ -274,6 +274,9 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A scroll area takes the keyboard on a click; here it would take it from the editor on
+    // every button click, and typing after it would go nowhere.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setFixedHeight(content->sizeHint().height());
     m_scroll->viewport()->installEventFilter(this);
     m_scroll->setAutoFillBackground(false);
@@ -381,6 +384,10 @@ void EditorToolbar::showPopover(QWidget* popover, QToolButton* anchor)
 {
     if (m_popover) m_popover->close();
     m_popover = popover;
+    // However it closes (a pick, Escape, a click elsewhere), typing goes on in the editor.
+    connect(popover, &QObject::destroyed, this, [this] {
+        if (!m_popover) focusEditor();
+    });
     static_cast<Popover*>(popover)->showBelow(anchor);
 }
 
