@@ -31,17 +31,35 @@ std::optional<TextRange> TextFind::findForward(QStringView text, int from) const
     return std::nullopt;
 }
 
-std::optional<TextRange> TextFind::findBackward(QStringView text, int before) const
+std::optional<qsizetype> TextFind::lastCandidate(QStringView text, qsizetype from) const
 {
-    if (m_needle.isEmpty() || before <= 0) return std::nullopt;
-    qsizetype from = std::min<qsizetype>(before - 1, text.size() - m_needle.size());
+    from = std::min<qsizetype>(from, text.size() - m_needle.size());
     while (from >= 0) {
         const qsizetype at = text.lastIndexOf(m_needle, from, Qt::CaseInsensitive);
         if (at < 0) return std::nullopt;
-        if (onCharacterBoundaries(text, at)) return TextRange(int(at), int(m_needle.size()));
+        if (onCharacterBoundaries(text, at)) return at;
         from = at - 1;
     }
     return std::nullopt;
+}
+
+std::optional<TextRange> TextFind::findBackward(QStringView text, int before) const
+{
+    if (m_needle.isEmpty() || before <= 0) return std::nullopt;
+    const auto last = lastCandidate(text, before - 1);
+    if (!last) return std::nullopt;
+    // Stepping back must land on the matches stepping forward finds ("aa" in "aaaa" is found
+    // at 0 and 2, never at 1): a run of overlapping candidates begins with one of them, so
+    // go back to where the run begins and forward from there.
+    const qsizetype n = m_needle.size();
+    qsizetype runStart = *last;
+    for (auto prev = lastCandidate(text, runStart - 1); prev && *prev + n > runStart;
+         prev = lastCandidate(text, runStart - 1))
+        runStart = *prev;
+    TextRange found{int(runStart), int(n)};
+    for (auto r = findForward(text, found.end()); r && r->location < before; r = findForward(text, r->end()))
+        found = *r;
+    return found;
 }
 
 std::optional<TextRange> TextFind::next(QStringView text, TextRange selection) const

@@ -46,6 +46,8 @@ public:
 private:
     // A match at `at` that does not split a surrogate pair at either end.
     bool onCharacterBoundaries(QStringView text, qsizetype at) const;
+    // The last place at or before `from` where the needle stands, overlapping or not.
+    std::optional<qsizetype> lastCandidate(QStringView text, qsizetype from) const;
 
     QString m_needle;
     QStringMatcher m_matcher;

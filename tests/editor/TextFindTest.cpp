@@ -53,3 +53,22 @@ TEST(TextFind, ReplaceAllIsOneEditSpanningFirstToLastMatch)
     const auto grow = TextFind("a").replaceAll(u"aa", "aA");
     EXPECT_EQ(grow.replacement, "aAaA");
 }
+
+// Every way through the matches steps past each whole match: Next, Previous, the count
+// and Replace All agree ("aa" in "aaaa" is two matches, at 0 and 2).
+TEST(TextFind, OverlappingCandidatesAreWholeMatchesEveryWay)
+{
+    const TextFind f("aa");
+    const QString text = "aaaa aaa";
+    EXPECT_EQ(starts(f, text), QList<int>({0, 2, 5}));
+    EXPECT_EQ(f.count(text), 3);
+    EXPECT_EQ(f.previous(text, {5, 2})->location, 2);
+    EXPECT_EQ(f.previous(text, {2, 2})->location, 0);
+    EXPECT_EQ(f.previous(text, {0, 2})->location, 5); // wraps to the last whole match, not 6
+    EXPECT_EQ(f.next(text, {2, 2})->location, 5);
+    const auto edit = f.replaceAll(text, "X");
+    QString result = text;
+    result.replace(edit.range.location, edit.range.length, edit.replacement);
+    EXPECT_EQ(result, "XX Xa");
+    EXPECT_EQ(edit.count, 3);
+}
