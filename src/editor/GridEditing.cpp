@@ -58,4 +58,64 @@ std::optional<Edit> cellText(QStringView text, TextRange source, const QString& 
     return Edit{source, u' ' + cleaned + u' '};
 }
 
+std::optional<Cell> cellAt(const TableModel& model, int shift, int offset)
+{
+    if (model.rows.isEmpty()) return std::nullopt;
+    int row = 0;
+    for (int r = 1; r < model.rows.size(); ++r)
+        if (model.rows[r].range.location + shift <= offset) row = r;
+    const QList<TextRange>& cells = model.rows[row].cellRanges;
+    int column = 0;
+    for (int c = 1; c < cells.size(); ++c)
+        // A caret on a pipe belongs to the cell after it.
+        if (cells[c].location + shift - 1 <= offset) column = c;
+    return Cell{row, column};
+}
+
+std::optional<Cell> move(const TableModel& model, Cell from, Move step)
+{
+    const int rows = int(model.rows.size());
+    if (from.row < 0 || from.row >= rows) return std::nullopt;
+    auto width = [&](int row) { return int(model.rows[row].cellRanges.size()); };
+    switch (step) {
+    case Move::next:
+        if (from.column + 1 < width(from.row)) return Cell{from.row, from.column + 1};
+        for (int r = from.row + 1; r < rows; ++r)
+            if (width(r) > 0) return Cell{r, 0};
+        return std::nullopt;
+    case Move::previous:
+        if (from.column > 0) return Cell{from.row, std::min(from.column, width(from.row)) - 1};
+        for (int r = from.row - 1; r >= 0; --r)
+            if (width(r) > 0) return Cell{r, width(r) - 1};
+        return std::nullopt;
+    case Move::up:
+    case Move::down: {
+        const int r = from.row + (step == Move::up ? -1 : 1);
+        if (r < 0 || r >= rows || width(r) == 0) return std::nullopt;
+        return Cell{r, std::min(from.column, width(r) - 1)};
+    }
+    }
+    return std::nullopt;
+}
+
+TextRange cellSource(const TableModel& model, int shift, Cell cell)
+{
+    if (cell.row < 0 || cell.row >= model.rows.size()) return TextRange::notFound();
+    const QList<TextRange>& cells = model.rows[cell.row].cellRanges;
+    if (cell.column < 0 || cell.column >= cells.size()) return TextRange::notFound();
+    return TextRange(cells[cell.column].location + shift, cells[cell.column].length);
+}
+
+TextRange cellContent(QStringView text, TextRange source)
+{
+    if (source.isNotFound() || source.location < 0 || source.end() > text.size()) return source;
+    auto blank = [&](int i) { return text[i] == u' ' || text[i] == u'\t'; };
+    int from = source.location;
+    int to = source.end();
+    while (from < to && blank(from)) ++from;
+    while (to > from && blank(to - 1)) --to;
+    if (from == to) return TextRange(source.location + std::min(1, source.length), 0);
+    return TextRange(from, to - from);
+}
+
 } // namespace GridEditing

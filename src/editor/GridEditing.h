@@ -9,6 +9,7 @@
 #include <optional>
 
 class AttributedText;
+class TableModel;
 
 // The source edits behind grid-table interaction, as plain functions over the text.
 namespace GridEditing {
@@ -34,5 +35,30 @@ int tableModelShift(const AttributedText& storage, int index);
 // still holds exactly what the editor started from, so an edit can never land in
 // another cell or overwrite a change made meanwhile.
 std::optional<Edit> cellText(QStringView text, TextRange source, const QString& original, const QString& edited);
+
+// A cell of a grid table: its row (0 is the header) and column.
+struct Cell {
+    int row = 0;
+    int column = 0;
+    bool operator==(const Cell&) const = default;
+};
+
+// The cell holding `offset` in `model`, whose offsets are `shift` behind the text: the row
+// whose line holds it (the nearest row above for a line between rows, the first row for
+// one above them all) and in it the cell whose source holds it, or the nearest. None for a
+// model without rows.
+std::optional<Cell> cellAt(const TableModel& model, int shift, int offset);
+
+// Where a key moves from `from`: the next or previous cell in reading order (Tab and
+// Shift+Tab), or the cell above or below in the same column (a shorter row's last one).
+// None when the move leaves the table.
+enum class Move { next, previous, up, down };
+std::optional<Cell> move(const TableModel& model, Cell from, Move step);
+
+// The cell's source between its pipes, shifted onto the text; not found for no such cell.
+TextRange cellSource(const TableModel& model, int shift, Cell cell);
+// The cell's text without the blanks around it, where the caret stands for the cell (for
+// an empty cell an empty range after its first blank).
+TextRange cellContent(QStringView text, TextRange source);
 
 } // namespace GridEditing

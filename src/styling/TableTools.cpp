@@ -1,5 +1,7 @@
 #include "styling/TableTools.h"
 
+#include "styling/TableModel.h"
+
 #include "platform/TextUtil.h"
 
 #include <QCollator>
@@ -85,6 +87,21 @@ int startOfLine(QStringView s, int index)
         pos = int(nl) + 1;
     }
     return pos;
+}
+
+// Offset in `s` of the text of cell `column` (the last cell for one beyond) of the line
+// starting at `lineStart`; for an empty cell, just after its first blank.
+int startOfCell(QStringView s, int lineStart, int column)
+{
+    qsizetype lineEnd = s.indexOf(u'\n', lineStart);
+    if (lineEnd < 0) lineEnd = s.size();
+    if (lineEnd > lineStart && s[lineEnd - 1] == u'\r') --lineEnd;
+    const QList<TextRange> cells = TableModel::cellRanges(lineStart, s.mid(lineStart, lineEnd - lineStart));
+    if (cells.isEmpty()) return lineStart;
+    const TextRange cell = cells[std::clamp(column, 0, int(cells.size()) - 1)];
+    for (int i = cell.location; i < cell.end(); ++i)
+        if (s[i] != u' ' && s[i] != u'\t') return i;
+    return cell.location + std::min(1, cell.length);
 }
 
 // The rendered table with the block's own line break: a table in a CR LF document
@@ -347,7 +364,11 @@ std::optional<Edit> apply(Op op, QStringView text, int caret)
     e.replacement = withBlockLineBreaks(text, *block, render(m));
     const int lineCount = int(e.replacement.count(u'\n')) + 1;
     const int target = std::min(line, std::max(lineCount, 1) - 1);
-    e.caret = range.location + startOfLine(e.replacement, target);
+    // The caret stays in its column (the new one after an insertion), at the start of the
+    // cell's text, so that the next command acts on the same cell.
+    int column = col;
+    if (op == Op::insertColumnRight) ++column;
+    e.caret = range.location + startOfCell(e.replacement, startOfLine(e.replacement, target), column);
     return e;
 }
 

@@ -1,4 +1,5 @@
 #include "editor/GridEditing.h"
+#include "styling/TableModel.h"
 
 #include <gtest/gtest.h>
 
@@ -45,4 +46,32 @@ TEST(GridEditing, CellWritesOnlyWhereTheSourceIsUnchanged)
     e = GridEditing::cellText(row, {1, 5}, "old", "a|b");
     ASSERT_TRUE(e);
     EXPECT_EQ(e->replacement, " a\\|b ");
+}
+
+TEST(GridEditing, CellsFoundAndSteppedThroughByKeys)
+{
+    using GridEditing::Cell;
+    using GridEditing::Move;
+    const QString text = "x\n| a | bb |\n|---|----|\n| 1 |\n| 3 | 44 |";
+    TableModel model;
+    model.rows = {TableModel::row(0, u"| a | bb |", true), TableModel::row(23, u"| 1 |", false),
+                  TableModel::row(29, u"| 3 | 44 |", false)};
+    const int shift = 2; // the text moved two units since the model was made
+    EXPECT_EQ(GridEditing::cellAt(model, shift, 2), (Cell{0, 0}));
+    EXPECT_EQ(GridEditing::cellAt(model, shift, 6), (Cell{0, 1}));  // on the pipe: the cell after it
+    EXPECT_EQ(GridEditing::cellAt(model, shift, 16), (Cell{0, 1})); // the alignment row: the row above
+    EXPECT_EQ(GridEditing::cellAt(model, shift, 36), (Cell{2, 1}));
+    // Tab runs in reading order, Up and Down keep the column (a shorter row's last cell).
+    EXPECT_EQ(GridEditing::move(model, {0, 1}, Move::next), (Cell{1, 0}));
+    EXPECT_EQ(GridEditing::move(model, {1, 0}, Move::previous), (Cell{0, 1}));
+    EXPECT_EQ(GridEditing::move(model, {0, 1}, Move::down), (Cell{1, 0}));
+    EXPECT_EQ(GridEditing::move(model, {1, 0}, Move::down), (Cell{2, 0}));
+    EXPECT_FALSE(GridEditing::move(model, {2, 1}, Move::next));
+    EXPECT_FALSE(GridEditing::move(model, {0, 0}, Move::up));
+    // The caret stands on a cell's text, or just inside an empty cell.
+    const TextRange bb = GridEditing::cellSource(model, shift, {0, 1});
+    EXPECT_EQ(text.mid(bb.location, bb.length), " bb ");
+    EXPECT_EQ(GridEditing::cellContent(text, bb), TextRange(bb.location + 1, 2));
+    EXPECT_EQ(GridEditing::cellContent(u"|   |", TextRange(1, 3)), TextRange(2, 0));
+    EXPECT_TRUE(GridEditing::cellSource(model, shift, {1, 1}).isNotFound());
 }

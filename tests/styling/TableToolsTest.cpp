@@ -112,7 +112,7 @@ TEST(TableTools, TableRangeHandlesCrLfAndOtherTerminators)
     int caret = -1;
     EXPECT_EQ(applied(Op::insertRowBelow, t, 25, &caret),
               "| a   | b   |\r\n| --- | --- |\r\n| 1   | 2   |\r\n|     |     |\r\n");
-    EXPECT_EQ(caret, 30); // start of its old row, after two CR LF lines
+    EXPECT_EQ(caret, 32); // its cell on its old row, after two CR LF lines
     const auto sorted = sortTable(t + "| 0 | 9 |\r\n", 0, 0);
     ASSERT_TRUE(sorted);
     EXPECT_EQ(sorted->replacement, "| a   | b   |\r\n| --- | --- |\r\n| 0   | 9   |\r\n| 1   | 2   |");
@@ -140,10 +140,10 @@ TEST(TableTools, RowOperationsAndCaret)
     EXPECT_EQ(applied(Op::deleteRow, t, 12), "| a   | b   |\n| --- | --- |\n| 1   | 2   |\n| 3   | 4   |");
     const int row3 = int(t.indexOf("| 3"));
     EXPECT_EQ(applied(Op::deleteRow, t, row3 + 2, &caret), "| a   | b   |\n| --- | --- |\n| 1   | 2   |");
-    EXPECT_EQ(caret, 28); // start of the new last line
+    EXPECT_EQ(caret, 30); // the first cell of the new last line
     EXPECT_EQ(applied(Op::insertRowBelow, t, row3 - 3, &caret),
               "| a   | b   |\n| --- | --- |\n| 1   | 2   |\n|     |     |\n| 3   | 4   |");
-    EXPECT_EQ(caret, 28); // stays on its old row
+    EXPECT_EQ(caret, 36); // stays in its cell: the old row, the second column
     // A header-only table gets its first body row.
     EXPECT_EQ(applied(Op::insertRowBelow, "| a |\n| --- |", 1), "| a   |\n| --- |\n|     |");
     EXPECT_EQ(applied(Op::format, "no table", 1), "<none>");

@@ -284,6 +284,7 @@ void DocumentWindow::finishClose(bool ok)
 void DocumentWindow::closeWithoutAsking()
 {
     m_autosaveTimer->stop();
+    m_editor->finishPendingEdit();
     // Never asks: a text that may not be written in place is kept in the autosave folder.
     if (isUntitled() && !isDocumentEdited())
         m_file->dropDraft();

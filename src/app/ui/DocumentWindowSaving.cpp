@@ -17,6 +17,8 @@
 
 void DocumentWindow::saveThen(Done done)
 {
+    // A table cell still open is part of what the user means to save.
+    m_editor->finishPendingEdit();
     if (isUntitled()) {
         saveAsThen(std::move(done));
         return;
@@ -32,6 +34,7 @@ void DocumentWindow::saveThen(Done done)
 
 void DocumentWindow::saveAsThen(Done done)
 {
+    m_editor->finishPendingEdit();
     auto& prompts = DocumentController::instance().prompts();
     if (!prompts.chooseSavePath) {
         if (done) done(false);
@@ -256,6 +259,7 @@ void DocumentWindow::checkFileOnDisk()
 
 void DocumentWindow::decideClose(Done done)
 {
+    m_editor->finishPendingEdit();
     const QString couldNotSave = tr("The document “%1” could not be saved.").arg(displayName());
     if (m_closingForQuit) {
         // Quitting keeps an untitled document's text for the next launch instead of asking.

@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace {
 
 QString menuKey(const QString& title)
@@ -51,6 +53,11 @@ MenuBar::MenuBar(DocumentWindow* window)
     m_bound += openMenus->shortcuts();
     for (const Row& row : table()) m_bound += ownKeys(row);
     addRows(table());
+    // A right-click on a table offers the Table submenu's commands, from the first divider
+    // on (inserting a new table is not one of them).
+    const QList<QAction*> all = menuAt(QStringLiteral("&Insert/&Table"))->actions();
+    const auto divider = std::find_if(all.begin(), all.end(), [](const QAction* a) { return a->isSeparator(); });
+    window->editorHost()->setTableActions(divider == all.end() ? all : QList<QAction*>(divider + 1, all.end()));
 }
 
 void MenuBar::openFirstMenu()

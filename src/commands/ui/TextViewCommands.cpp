@@ -6,6 +6,7 @@
 #include "editor/EditorController.h"
 #include "editor/ui/CompletionPopup.h"
 #include "editor/ui/GhostText.h"
+#include "editor/ui/GridTableInteraction.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/DateText.h"
 #include "platform/NotificationBus.h"
@@ -55,8 +56,9 @@ bool TextViewCommands::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         }
+        // On a grid table Tab goes to the next cell.
         if (key->key() == Qt::Key_Tab && !(key->modifiers() & ~Qt::KeypadModifier) && !view->isReadOnly()
-            && !(view->ghost() && view->ghost()->isShown()))
+            && !(view->ghost() && view->ghost()->isShown()) && !view->grid()->caretCell())
             return expandSnippet();
         return false;
     }

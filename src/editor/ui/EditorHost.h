@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class EditorTextView;
+class QAction;
 class EditorScrollView;
 class GhostText;
 struct EditorConfig;
@@ -39,6 +40,12 @@ public:
     // For configurations that follow settings while they change (a slider being dragged):
     // applied at most once per short interval, the latest winning.
     virtual void applyConfigThrottled(const EditorConfig& config) { applyConfig(config); }
+
+    // Writes back an edit the editor holds apart from the text (an open table cell), so
+    // that what is saved is what the user typed.
+    virtual void finishPendingEdit() {}
+    // The table commands a right-click on a table offers (the menu's own items).
+    virtual void setTableActions(const QList<QAction*>& actions) { Q_UNUSED(actions); }
 
     // The standard Edit menu actions.
     virtual void undo() = 0;

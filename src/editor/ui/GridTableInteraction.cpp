@@ -8,6 +8,7 @@
 #include "platform/TextUtil.h"
 #include "styling/TableTools.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 GridTableInteraction::GridTableInteraction(MarkdownTextView* view)
@@ -26,6 +28,7 @@ GridTableInteraction::GridTableInteraction(MarkdownTextView* view)
       m_view(view)
 {
     view->viewport()->installEventFilter(this);
+    connect(view, &QTextEdit::cursorPositionChanged, this, &GridTableInteraction::updateFrame);
 }
 
 QPointF GridTableInteraction::toGrid(QPointF viewportPos) const
@@ -78,6 +81,16 @@ QRegion GridTableInteraction::textAreas(const QRectF& clip) const
         region += QRect(all.left(), y0, all.width(), y1 - y0);
     }
     return region.intersected(all);
+}
+
+void GridTableInteraction::updateFrame()
+{
+    // The frame goes where the caret goes, and away with the keyboard.
+    const QPointF scroll(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value());
+    if (!m_framed.isNull())
+        m_view->viewport()->update(m_framed.translated(-scroll).toAlignedRect().adjusted(-2, -2, 2, 2));
+    m_framed = QRectF();
+    if (tableAt(m_view->textCursor().position())) m_view->viewport()->update();
 }
 
 void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
@@ -134,6 +147,22 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
             }
             return true;
         });
+        // The caret on a grid's hidden lines is shown as a frame around its cell.
+        if (p && !m_cellEditor && m_view->hasFocus()) {
+            if (const auto at = caretCell()) {
+                const TextRange source = GridEditing::cellSource(*at->model, at->shift, at->cell);
+                for (const TableCellHit& h : hits) {
+                    if (h.source != source) continue;
+                    p->save();
+                    p->scale(gs, gs);
+                    p->setPen(QPen(m_view->palette().color(QPalette::Highlight), 2 / gs));
+                    p->setBrush(Qt::NoBrush);
+                    p->drawRect(h.rect.adjusted(1, 1, -1, -1));
+                    p->restore();
+                    m_framed = QRectF(h.rect.topLeft() * gs, h.rect.size() * gs);
+                }
+            }
+        }
         if (p) p->restore();
     }
     m_tableHits = hits;
@@ -152,6 +181,58 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
     }
 }
 
+namespace {
+
+// Watches the whole program while a cell is open: a press anywhere but in the field (a
+// toolbar button that takes no focus, the menu bar) writes the cell back before it acts.
+class PressWatcher : public QObject {
+public:
+    PressWatcher(QWidget* field, std::function<void()> pressedElsewhere)
+        : QObject(field),
+          m_field(field),
+          m_pressed(std::move(pressedElsewhere))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseButtonPress && watched->isWidgetType() && !ownedByField(watched)) m_pressed();
+        return false;
+    }
+
+private:
+    // The field and what it opens (its context menu is a window of its own).
+    bool ownedByField(QObject* o) const
+    {
+        for (; o; o = o->parent())
+            if (o == m_field) return true;
+        return false;
+    }
+    QWidget* m_field;
+    std::function<void()> m_pressed;
+};
+
+bool isModifierOnly(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_CapsLock: return true;
+    default: return false;
+    }
+}
+
+constexpr auto kCellEditorName = "bwCellEditor";
+
+} // namespace
+
 bool GridTableInteraction::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == m_view->viewport()) {
@@ -159,19 +240,44 @@ bool GridTableInteraction::eventFilter(QObject* watched, QEvent* e)
         case QEvent::MouseButtonPress: return mousePress(static_cast<QMouseEvent*>(e));
         case QEvent::MouseMove: return mouseMove(static_cast<QMouseEvent*>(e));
         case QEvent::MouseButtonRelease: return mouseRelease();
+        case QEvent::ShortcutOverride: {
+            // A key the open field left alone on its way up: a command (Ctrl+S, a menu's
+            // key, the palette) acts on the document, so the cell is written back first.
+            const auto* k = static_cast<QKeyEvent*>(e);
+            const bool command = (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+                                 || (k->key() >= Qt::Key_F1 && k->key() <= Qt::Key_F35);
+            if (m_cellEditor && command && !isModifierOnly(k->key())) endCellEdit(true);
+            return false;
+        }
+        // A key the open field did not take never moves the hidden caret.
+        case QEvent::KeyPress: return bool(m_cellEditor);
         default: return false;
         }
     }
-    // Return commits the cell here: a line edit passes the key on to its parent, where it
-    // would also break the line at the text view's caret.
-    if (watched == m_cellEditor && e->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            endCellEdit(true);
-            return true;
-        }
+    if (e->type() != QEvent::KeyPress || watched->objectName() != QLatin1String(kCellEditorName)) return false;
+    auto* k = static_cast<QKeyEvent*>(e);
+    const int key = k->key();
+    if (watched != m_cellEditor) {
+        // A field a command key closed: that key goes on to the view (a user shortcut).
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
+            QCoreApplication::sendEvent(m_view, k);
+        return true;
     }
-    return false;
+    // Return and Escape end the edit here (a line edit passes them on to its parent, where
+    // they would break the line at the hidden caret); Tab and the vertical arrows go on to
+    // the next cell.
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: endCellEdit(true); return true;
+    case Qt::Key_Tab:
+        moveCell((k->modifiers() & Qt::ShiftModifier) ? GridEditing::Move::previous : GridEditing::Move::next);
+        return true;
+    case Qt::Key_Backtab: moveCell(GridEditing::Move::previous); return true;
+    case Qt::Key_Up: moveCell(GridEditing::Move::up); return true;
+    case Qt::Key_Down: moveCell(GridEditing::Move::down); return true;
+    default: return false;
+    }
 }
 
 bool GridTableInteraction::mousePress(QMouseEvent* e)
@@ -267,21 +373,30 @@ void GridTableInteraction::beginCellEdit(const TableCellHit& hit)
     const QString original = TextUtil::trimBlanks(QStringView(text).mid(source.location, source.length));
     // A hit from an older drawing that no longer names this cell's text opens nothing.
     if (original != TextUtil::trimBlanks(hit.text)) return;
+    const std::optional<At> at = tableAt(source.location);
+    if (!at) return;
+    m_cellTable = at->model->rows.first().range.location + at->shift;
+    m_cell = at->cell;
     m_cellSource = source;
     m_cellOriginal = original;
     m_cellRect = hit.rect;
+    // The caret stands on the cell's text while the field is open.
+    m_view->setSelectedRange(GridEditing::cellContent(text, source));
     auto* field = new QLineEdit(m_view->viewport());
+    field->setObjectName(QLatin1String(kCellEditorName));
     field->setFrame(true);
     field->setText(m_cellOriginal);
     const EditorTheme& theme = m_view->coordinator()->styler().theme;
     field->setFont(StyleBridge::scaledFont(theme.scaledFont(theme.baseSize), m_view->magnification()));
     connect(field, &QLineEdit::editingFinished, this, [this] { endCellEdit(true); });
     field->installEventFilter(this);
+    m_pressWatcher = new PressWatcher(field, [this] { endCellEdit(true); });
     m_cellEditor = field;
     placeCellEditor();
     field->show();
     field->setFocus(Qt::MouseFocusReason);
     field->selectAll();
+    updateFrame();
 }
 
 void GridTableInteraction::placeCellEditor()
@@ -302,8 +417,10 @@ std::optional<GridEditing::Edit> GridTableInteraction::endCellEdit(bool commit)
     const QString original = m_cellOriginal;
     m_cellEditor = nullptr;
     m_cellSource = TextRange::notFound();
+    const bool hadFocus = field->hasFocus();
     const QString edited = field->text();
     field->disconnect(this);
+    delete m_pressWatcher;
     field->hide();
     field->deleteLater();
     std::optional<GridEditing::Edit> written;
@@ -314,9 +431,188 @@ std::optional<GridEditing::Edit> GridTableInteraction::endCellEdit(bool commit)
             && m_view->replaceRange(e->range, e->replacement))
             written = e;
     }
-    m_view->setFocus(Qt::OtherFocusReason);
+    // The caret stays on the cell (shown framed), where the table commands act.
+    const TextRange cell = written ? TextRange(source.location, int(written->replacement.size())) : source;
+    if (cell.end() <= m_view->coordinator()->length())
+        m_view->setSelectedRange(GridEditing::cellContent(m_view->coordinator()->through(cell.end()), cell));
+    // The keyboard goes back to the view, unless it has gone somewhere else already.
+    if (hadFocus || !QApplication::focusWidget()) m_view->setFocus(Qt::OtherFocusReason);
     m_view->viewport()->update();
     return written;
+}
+
+std::optional<GridTableInteraction::At> GridTableInteraction::tableAt(int offset) const
+{
+    EditorCoordinator* coordinator = m_view->coordinator();
+    if (!coordinator->styler().concealMarkers) return std::nullopt;
+    const AttributedText& storage = coordinator->storage();
+    const QTextBlock block = m_view->document()->findBlock(offset);
+    if (!block.isValid() || StyledBlocks::paragraphOf(block).rowHeight < 0) return std::nullopt;
+    // The block's first character carries the model; an empty line inside the table, the
+    // line break before it.
+    for (int index : {block.position(), block.position() - 1}) {
+        if (index < 0 || index >= storage.length()) continue;
+        const std::shared_ptr<TableModel>& model = storage.attributesAt(index).tableModel;
+        if (!model || model->rows.isEmpty()) continue;
+        const int shift = GridEditing::tableModelShift(storage, index);
+        if (const auto cell = GridEditing::cellAt(*model, shift, offset)) return At{model, shift, *cell};
+    }
+    return std::nullopt;
+}
+
+std::optional<GridTableInteraction::At> GridTableInteraction::caretCell() const
+{
+    return tableAt(m_view->textCursor().position());
+}
+
+std::optional<TableGridRenderer::Geometry> GridTableInteraction::geometryOf(const TableModel& model, int shift) const
+{
+    const int length = m_view->coordinator()->length();
+    const int start = model.rows.first().range.location + shift;
+    if (start < 0 || start >= length) return std::nullopt;
+    const double gs = m_view->gridScale();
+    const QPointF origin =
+        m_view->pagedLayout()->blockBoundingRect(m_view->document()->findBlock(start)).topLeft() / gs;
+    auto g = TableGridRenderer::geometry(model, origin, length - shift, rowTops(model, shift));
+    if (!g) return std::nullopt;
+    for (TableCellHit& h : g->hits) h.source.location += shift;
+    g->frame.sourceStart += shift;
+    return g;
+}
+
+std::optional<TableCellHit> GridTableInteraction::cellHitAt(QPointF viewportPos)
+{
+    // The grids may have moved since they were drawn (a cell written back meanwhile).
+    if (m_hitsRevision != m_view->document()->revision()) paint(nullptr);
+    const int i = TableGridRenderer::cellAt(m_tableHits, toGrid(viewportPos));
+    return i >= 0 ? std::optional(m_tableHits[i]) : std::nullopt;
+}
+
+void GridTableInteraction::ensureVisible(const QRectF& rect)
+{
+    const double gs = m_view->gridScale();
+    QScrollBar* bar = m_view->verticalScrollBar();
+    const int height = m_view->viewport()->height();
+    const int margin = std::min(height / 4, int(rect.height() * gs));
+    if (rect.top() * gs < bar->value())
+        bar->setValue(int(rect.top() * gs) - margin);
+    else if (rect.bottom() * gs > bar->value() + height)
+        bar->setValue(int(rect.bottom() * gs) - height + margin);
+}
+
+bool GridTableInteraction::openCell(const At& at, bool selectAll)
+{
+    const auto g = geometryOf(*at.model, at.shift);
+    if (!g) return false;
+    const TextRange source = GridEditing::cellSource(*at.model, at.shift, at.cell);
+    for (const TableCellHit& hit : g->hits) {
+        if (hit.source != source) continue;
+        ensureVisible(hit.rect);
+        beginCellEdit(hit);
+        if (!m_cellEditor) return false;
+        if (!selectAll) m_cellEditor->end(false);
+        return true;
+    }
+    return false;
+}
+
+void GridTableInteraction::moveCell(GridEditing::Move step)
+{
+    // From the open cell, written back first (its table stays where it starts), or from
+    // the caret's.
+    std::optional<At> from;
+    if (m_cellEditor) {
+        const int table = m_cellTable;
+        const GridEditing::Cell cell = m_cell;
+        endCellEdit(true);
+        from = tableAt(table);
+        if (from) from->cell = cell;
+    } else {
+        from = caretCell();
+    }
+    if (!from) return;
+    if (const auto to = GridEditing::move(*from->model, from->cell, step)) {
+        openCell(At{from->model, from->shift, *to});
+        return;
+    }
+    const bool forward = step == GridEditing::Move::next || step == GridEditing::Move::down;
+    const TableModel::Row& edge = forward ? from->model->rows.last() : from->model->rows.first();
+    leaveTable(edge.range.location + from->shift, forward);
+}
+
+void GridTableInteraction::leaveTable(int offset, bool forward)
+{
+    QTextCursor c(m_view->document());
+    c.setPosition(std::clamp(offset, 0, m_view->coordinator()->length()));
+    while (StyledBlocks::paragraphOf(c.block()).rowHeight >= 0)
+        if (!c.movePosition(forward ? QTextCursor::NextBlock : QTextCursor::PreviousBlock)) return;
+    if (!forward) c.movePosition(QTextCursor::EndOfBlock);
+    m_view->setTextCursor(c);
+    m_view->setFocus(Qt::OtherFocusReason);
+}
+
+bool GridTableInteraction::handleKey(QKeyEvent* e)
+{
+    if (m_cellEditor || m_view->isReadOnly()) return false;
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    const std::optional<At> at = caretCell();
+    if (!at) return false;
+    using M = GridEditing::Move;
+    const bool shift = mods & Qt::ShiftModifier;
+    switch (e->key()) {
+    case Qt::Key_Tab: moveCell(shift ? M::previous : M::next); return true;
+    case Qt::Key_Backtab: moveCell(M::previous); return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (shift) return false; // a selection grows over the table as over text
+        moveCell(e->key() == Qt::Key_Up     ? M::up
+                 : e->key() == Qt::Key_Down ? M::down
+                 : e->key() == Qt::Key_Left ? M::previous
+                                            : M::next);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2: openCell(*at, false); return true;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete: break;
+    default:
+        if (e->text().isEmpty() || !e->text().at(0).isPrint()) return false;
+    }
+    // Typing on the framed cell goes on in its field, never into the hidden text.
+    if (openCell(*at, false)) QCoreApplication::sendEvent(m_cellEditor, e);
+    return true;
+}
+
+void GridTableInteraction::enterFrom(int from, int key)
+{
+    const std::optional<At> at = caretCell();
+    if (!at || tableAt(from)) return;
+    const TableModel& model = *at->model;
+    const bool fromAbove = key == Qt::Key_Down || key == Qt::Key_Right;
+    const int row = fromAbove ? 0 : int(model.rows.size()) - 1;
+    const int columns = int(model.rows[row].cellRanges.size());
+    if (columns == 0) return;
+    int column = fromAbove ? 0 : columns - 1;
+    const auto g = (key == Qt::Key_Up || key == Qt::Key_Down) ? geometryOf(model, at->shift) : std::nullopt;
+    if (g) {
+        // The column under the caret's x, or the nearest.
+        QTextCursor c(m_view->document());
+        c.setPosition(std::clamp(from, 0, m_view->coordinator()->length()));
+        const double x = toGrid(m_view->cursorRect(c).center()).x();
+        double best = std::numeric_limits<double>::max();
+        for (int col = 0; col < columns; ++col) {
+            const TextRange source = GridEditing::cellSource(model, at->shift, {row, col});
+            for (const TableCellHit& h : g->hits) {
+                if (h.source != source) continue;
+                const double d = x < h.rect.left() ? h.rect.left() - x : x > h.rect.right() ? x - h.rect.right() : 0;
+                if (d < best) best = d, column = col;
+            }
+        }
+    }
+    openCell(At{at->model, at->shift, {row, column}});
 }
 
 void GridTableInteraction::sortTable(const TableFrame& frame, int column)

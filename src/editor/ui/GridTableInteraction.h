@@ -10,9 +10,11 @@
 #include <QPointer>
 #include <QRectF>
 
+#include <memory>
 #include <optional>
 
 class MarkdownTextView;
+class QKeyEvent;
 class QMouseEvent;
 class QPainter;
 class QRegion;
@@ -35,8 +37,12 @@ public:
     const QList<TableCellHit>& tableHits() const { return m_tableHits; }
     // Point in viewport pixels to grid units.
     QPointF toGrid(QPointF viewportPos) const;
+    // The cell drawn at a point in viewport pixels, from the grids as they stand now.
+    std::optional<TableCellHit> cellHitAt(QPointF viewportPos);
+    // Opens the field over a cell. The view's selection moves onto the cell's text, so
+    // that the table commands (and every other command) act on that cell.
     void beginCellEdit(const TableCellHit& hit);
-    // Returns the edit written back, if any.
+    // Returns the edit written back, if any. The selection stays on the cell's text.
     std::optional<GridEditing::Edit> endCellEdit(bool commit);
     QLineEdit* cellEditor() const { return m_cellEditor; }
     // Keeps the open cell's field over its cell (after scrolling).
@@ -46,6 +52,28 @@ public:
     // carried past them (`extend`: the selection grows over them).
     void skipRows(bool forward, bool extend);
     void writeColumnWidths(const QList<double>& widths, int tableStart);
+
+    // The grid table whose hidden lines hold `offset`, and the cell holding it (WYSIWYG only).
+    struct At {
+        std::shared_ptr<TableModel> model;
+        int shift = 0; // how far the text moved since the model was made
+        GridEditing::Cell cell;
+    };
+    std::optional<At> tableAt(int offset) const;
+    // The cell the caret stands for while it is on a grid's hidden lines: shown framed, and
+    // the one the keys and the table commands act on.
+    std::optional<At> caretCell() const;
+    // Opens a cell's field, scrolled into view: its text selected (as a click does), or
+    // its caret at the end (to go on typing).
+    bool openCell(const At& at, bool selectAll = true);
+    // Keys for the caret on a grid, before the view handles them (Tab, arrows, typing open
+    // cells; nothing is typed into the hidden text); true when taken.
+    bool handleKey(QKeyEvent* e);
+    // After a caret key took the caret from `from` (not on a grid) onto one: opens the
+    // cell nearest to where it came from.
+    void enterFrom(int from, int key);
+    // Repaints where the caret's cell frame was and where it goes.
+    void updateFrame();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -58,6 +86,15 @@ private:
     bool mousePress(QMouseEvent* e);
     bool mouseMove(QMouseEvent* e);
     bool mouseRelease();
+    // Where a table stands now, its cell sources on the text.
+    std::optional<TableGridRenderer::Geometry> geometryOf(const TableModel& model, int shift) const;
+    // Moves from the open cell (or the caret's) to the next, previous, upper or lower one;
+    // past the table's edge the caret goes to the line before or after it.
+    void moveCell(GridEditing::Move step);
+    // Caret on the line after the table (`forward`) or at the end of the one before.
+    void leaveTable(int offset, bool forward);
+    // Scrolls a rectangle (grid units) into view.
+    void ensureVisible(const QRectF& rect);
 
     MarkdownTextView* m_view;
     QList<TableCellHit> m_tableHits;
@@ -72,7 +109,11 @@ private:
     };
     std::optional<Resize> m_resize;
     QPointer<QLineEdit> m_cellEditor;
+    QPointer<QObject> m_pressWatcher; // ends the edit on a press elsewhere while it is open
+    int m_cellTable = -1;             // source start of the open cell's table
+    GridEditing::Cell m_cell;         // the open cell
     TextRange m_cellSource;
     QString m_cellOriginal;
     QRectF m_cellRect; // grid units
+    QRectF m_framed;   // the caret's cell as last framed, document pixels
 };

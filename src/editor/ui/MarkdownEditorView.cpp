@@ -3,6 +3,7 @@
 #include "editor/EditorController.h"
 #include "editor/WindowConfig.h"
 #include "editor/ui/GhostText.h"
+#include "editor/ui/GridTableInteraction.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/MinimapView.h"
 #include "editor/ui/PageRulerView.h"
@@ -125,6 +126,16 @@ void MarkdownEditorView::paste()
 void MarkdownEditorView::selectAll()
 {
     m_text->selectAll();
+}
+
+void MarkdownEditorView::finishPendingEdit()
+{
+    m_text->grid()->endCellEdit(true);
+}
+
+void MarkdownEditorView::setTableActions(const QList<QAction*>& actions)
+{
+    m_text->setTableActions(actions);
 }
 
 void MarkdownEditorView::setMinimapVisible(bool on)

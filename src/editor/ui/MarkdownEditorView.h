@@ -44,6 +44,8 @@ public:
     void copy() override;
     void paste() override;
     void selectAll() override;
+    void finishPendingEdit() override;
+    void setTableActions(const QList<QAction*>& actions) override;
     // The binding changed from outside: replaces the text unless the editor is in the
     // middle of its own change; keeps the caret where it can.
     void setText(const QString& text);

@@ -1,6 +1,7 @@
 #include "editor/ui/MarkdownTextView.h"
 
 #include "editor/EditorController.h"
+#include "editor/GridEditing.h"
 #include "editor/StyleBridge.h"
 #include "editor/StyledBlocks.h"
 #include "editor/WikiLinks.h"
@@ -14,7 +15,9 @@
 #include "platform/Requests.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -220,6 +223,18 @@ void MarkdownTextView::setMagnification(double factor, bool)
     emit magnificationChanged(factor);
 }
 
+void MarkdownTextView::focusInEvent(QFocusEvent* e)
+{
+    QTextEdit::focusInEvent(e);
+    m_grid->updateFrame();
+}
+
+void MarkdownTextView::focusOutEvent(QFocusEvent* e)
+{
+    QTextEdit::focusOutEvent(e);
+    m_grid->updateFrame();
+}
+
 void MarkdownTextView::resizeEvent(QResizeEvent* e)
 {
     QTextEdit::resizeEvent(e);
@@ -264,6 +279,8 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
         default: break;
         }
     }
+    // On a grid table the keys go from cell to cell and typing goes into the cell's field.
+    if (m_grid->handleKey(e)) return;
     if (!isReadOnly() && (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo))) {
         m_ghost->dismiss();
         if (e->matches(QKeySequence::Undo))
@@ -298,9 +315,16 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
     switch (e->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
-    case Qt::Key_PageUp: m_grid->skipRows(false, extend); break;
     case Qt::Key_Right:
     case Qt::Key_Down:
+        // An arrow that reaches a grid enters its nearest cell; a selection grows past it.
+        if (plainMods && !extend) {
+            m_grid->enterFrom(caretBefore, e->key());
+            break;
+        }
+        m_grid->skipRows(e->key() == Qt::Key_Right || e->key() == Qt::Key_Down, extend);
+        break;
+    case Qt::Key_PageUp: m_grid->skipRows(false, extend); break;
     case Qt::Key_PageDown: m_grid->skipRows(true, extend); break;
     default: break;
     }
@@ -425,6 +449,23 @@ void MarkdownTextView::mouseDoubleClickEvent(QMouseEvent* e)
     QTextEdit::mouseDoubleClickEvent(e);
 }
 
+void MarkdownTextView::contextMenuEvent(QContextMenuEvent* e)
+{
+    // On a grid cell: the table commands for that cell's row and column.
+    const auto hit = m_tableActions.isEmpty() ? std::nullopt : m_grid->cellHitAt(e->pos());
+    if (!hit) {
+        QTextEdit::contextMenuEvent(e);
+        return;
+    }
+    m_grid->endCellEdit(true);
+    const TextRange cell = hit->source;
+    if (cell.end() <= textLength())
+        setSelectedRange(GridEditing::cellContent(m_coordinator->through(cell.end()), cell));
+    QMenu menu(this);
+    menu.addActions(m_tableActions);
+    menu.exec(e->globalPos());
+}
+
 bool MarkdownTextView::canInsertFromMimeData(const QMimeData* source) const
 {
     return source->hasText() || (insertHook && (source->hasImage() || source->hasUrls()))
@@ -434,6 +475,14 @@ bool MarkdownTextView::canInsertFromMimeData(const QMimeData* source) const
 void MarkdownTextView::insertFromMimeData(const QMimeData* source)
 {
     m_ghost->dismiss();
+    // Pasted onto a grid cell: into the cell, on one line, never into the hidden rows.
+    if (source->hasText() && !m_grid->cellEditor()) {
+        if (const auto at = m_grid->caretCell()) {
+            if (m_grid->openCell(*at, false))
+                m_grid->cellEditor()->insert(source->text().replace(u'\r', u' ').replace(u'\n', u' '));
+            return;
+        }
+    }
     if (insertHook && insertHook(source)) return;
     if (!source->hasText()) return;
     const QString s = source->text();

@@ -8,6 +8,7 @@
 #include <optional>
 
 class CompletionPopup;
+class QAction;
 class EditorCoordinator;
 class GhostText;
 class GridTableInteraction;
@@ -82,6 +83,9 @@ public:
     double gridUnit() const;
     double gridScale() const;
     GridTableInteraction* grid() const { return m_grid; }
+    // What a right-click on a grid cell offers: the menu's table commands, acting on that
+    // cell's row and column.
+    void setTableActions(const QList<QAction*>& actions) { m_tableActions = actions; }
 
 Q_SIGNALS:
     void magnificationChanged(double factor);
@@ -93,10 +97,13 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     QMimeData* createMimeDataFromSelection() const override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     // After a key: at the document's first or last line, the whole first or last sheet.
@@ -113,4 +120,5 @@ private:
     CompletionPopup* m_completion = nullptr;
     GridTableInteraction* m_grid = nullptr;
     std::optional<TextRange> m_restoreSelection;
+    QList<QAction*> m_tableActions;
 };

@@ -628,7 +628,9 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
                 selections.append({s0 - bpos, std::max(s1 - s0, 0), sel.format});
         }
         tl->draw(painter, o, selections, clip);
-        if (context.cursorPosition >= bpos && context.cursorPosition < bpos + blen)
+        // On a grid's hidden lines the grid frames the caret's cell instead.
+        if (context.cursorPosition >= bpos && context.cursorPosition < bpos + blen
+            && StyledBlocks::paragraphOf(b).rowHeight < 0)
             tl->drawCursor(painter, o, context.cursorPosition - bpos, cursorWidth);
     }
     if (overlay) overlay(painter, clip);

@@ -6,14 +6,21 @@
 #include "commands/ui/EditorToolbar.h"
 #include "editor/EditorController.h"
 #include "editor/ui/EditorHost.h"
+#include "editor/ui/GridTableInteraction.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/NotificationBus.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -59,8 +66,31 @@ protected:
         QTest::keyClicks(target, keys);
     }
 
+    // Clicks the grid cell showing `text`, as the user does.
+    static void clickCell(MarkdownTextView* v, const QString& text, Qt::MouseButton button = Qt::LeftButton)
+    {
+        v->viewport()->grab();
+        for (const TableCellHit& h : v->grid()->tableHits()) {
+            if (h.text != text) continue;
+            const QPointF at = h.rect.center() * v->gridScale()
+                               - QPointF(v->horizontalScrollBar()->value(), v->verticalScrollBar()->value());
+            QTest::mouseClick(v->viewport(), button, {}, at.toPoint());
+            return;
+        }
+        ADD_FAILURE() << "no cell " << text.toStdString();
+    }
+    static QAction* menuItem(DocumentWindow* w, const QString& title)
+    {
+        for (QMenu* m : w->findChildren<QMenu*>())
+            for (QAction* a : m->actions())
+                if (QString(a->text()).remove(u'&') == title) return a;
+        return nullptr;
+    }
+
     QTemporaryDir dir;
 };
+
+const char* kTable = "intro\n\n| Name | Qty |\n|------|----:|\n| apples | 3 |\n| pears | 10 |\n\nafter\n";
 
 } // namespace
 
@@ -97,4 +127,71 @@ TEST_F(WindowKeyboardTest, TypingAfterAToolbarClickOrAClosedSheetGoesIntoTheDocu
     QApplication::setActiveWindow(w);
     type("c");
     EXPECT_EQ(w->documentText().toStdString(), (expected + "bc").toStdString());
+}
+
+// A cell's edit goes from cell to cell with Tab and is in the file that Ctrl+S writes,
+// even with the last cell still open.
+TEST_F(WindowKeyboardTest, TabThroughCellsAndSaveWithACellOpen)
+{
+    const QString path = dir.filePath("table.md");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(kTable);
+    f.close();
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    ASSERT_TRUE(w);
+    w->show();
+    QApplication::setActiveWindow(w);
+    MarkdownTextView* v = view(w);
+    v->setSelectedRange({0, 0});
+    clickCell(v, "apples");
+    ASSERT_EQ(QApplication::focusWidget(), v->grid()->cellEditor());
+    type("\bkiwi\t");
+    type("4\t");
+    type("plum");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().toStdString(),
+              "intro\n\n| Name | Qty |\n|------|----:|\n| kiwi | 4 |\n| plum | 10 |\n\nafter\n");
+    EXPECT_FALSE(w->isDocumentEdited());
+}
+
+// After a click on a cell the table commands act on its row and column, from the menu and
+// from the cell's own right-click menu.
+TEST_F(WindowKeyboardTest, ATableCommandAfterClickingACellActsOnItsRowAndColumn)
+{
+    DocumentWindow* w = open(kTable);
+    MarkdownTextView* v = view(w);
+    v->setSelectedRange({0, 0});
+    clickCell(v, "3");
+    QAction* right = menuItem(w, "Insert Column Right");
+    ASSERT_TRUE(right);
+    right->trigger();
+    EXPECT_EQ(w->documentText().toStdString(), "intro\n\n| Name   | Qty |     |\n| ------ | --: | --- |\n"
+                                               "| apples |   3 |     |\n| pears  |  10 |     |\n\nafter\n");
+    // The caret stays in the table, in the new column: the next command acts there too.
+    menuItem(w, "Align Column Center")->trigger();
+    EXPECT_TRUE(w->documentText().contains("| ------ | --: | :-: |")) << w->documentText().toStdString();
+    // A right-click on a cell offers the menu's own table items.
+    QStringList offered;
+    QTimer::singleShot(0, [&offered] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator()) offered << QString(a->text()).remove(u'&');
+        for (QAction* a : menu->actions())
+            if (QString(a->text()).remove(u'&') == "Delete Row") a->trigger();
+        menu->close();
+    });
+    v->viewport()->grab();
+    for (const TableCellHit& h : v->grid()->tableHits())
+        if (h.text == "pears") {
+            const QPoint at = (h.rect.center() * v->gridScale()).toPoint() - QPoint(0, v->verticalScrollBar()->value());
+            QContextMenuEvent onCell(QContextMenuEvent::Mouse, at, v->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(v->viewport(), &onCell);
+        }
+    EXPECT_TRUE(offered.contains("Insert Row Below") && offered.contains("Align Column Right"))
+        << offered.join(", ").toStdString();
+    EXPECT_FALSE(offered.contains("Insert 3×3"));
+    EXPECT_FALSE(w->documentText().contains("pears")) << w->documentText().toStdString();
 }

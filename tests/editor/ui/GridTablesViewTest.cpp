@@ -65,6 +65,43 @@ TEST_F(EditorViewTest, ReturnInACellCommitsItAndBreaksNoLine)
     EXPECT_EQ(view->text(), "intro\n\n| Name | Qty |\n|------|----:|\n| kiwis | 3 |\n| pears | 10 |\n\nafter");
 }
 
+// Tab and Shift+Tab write the cell back and open the next or previous one; nothing is
+// ever typed at the hidden caret (here before the table, where a Tab used to land and the
+// cell's edit was lost).
+TEST_F(EditorViewTest, TabGoesFromCellToCellAndTypingOnAFramedCellGoesIntoIt)
+{
+    view->loadText(kTableDoc);
+    QApplication::setActiveWindow(view.get());
+    tv()->setSelectedRange({0, 0});
+    view->grab();
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, {},
+                      toViewport(tv(), tv()->grid()->tableHits()[hitIndex(tv(), "apples")].rect.center()));
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    tv()->grid()->cellEditor()->setText("kiwis");
+    QTest::keyClick(tv()->grid()->cellEditor(), Qt::Key_Tab);
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    EXPECT_EQ(tv()->grid()->cellEditor()->text(), "3");
+    EXPECT_EQ(view->text(), "intro\n\n| Name | Qty |\n|------|----:|\n| kiwis | 3 |\n| pears | 10 |\n\nafter");
+    QTest::keyClick(tv()->grid()->cellEditor(), Qt::Key_Backtab);
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    EXPECT_EQ(tv()->grid()->cellEditor()->text(), "kiwis");
+    for (const char* next : {"3", "pears", "10"}) {
+        QTest::keyClick(tv()->grid()->cellEditor(), Qt::Key_Tab);
+        ASSERT_TRUE(tv()->grid()->cellEditor());
+        EXPECT_EQ(tv()->grid()->cellEditor()->text(), next);
+    }
+    // Return ends the edit; the caret stays on the cell, framed, and typing goes on in it.
+    QTest::keyClick(tv()->grid()->cellEditor(), Qt::Key_Return);
+    EXPECT_FALSE(tv()->grid()->cellEditor());
+    QTest::keyClicks(tv(), "0");
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    EXPECT_EQ(tv()->grid()->cellEditor()->text(), "100");
+    // Tab in the last cell leaves the table.
+    QTest::keyClick(tv()->grid()->cellEditor(), Qt::Key_Tab);
+    EXPECT_FALSE(tv()->grid()->cellEditor());
+    EXPECT_EQ(view->text(), "intro\n\n| Name | Qty |\n|------|----:|\n| kiwis | 3 |\n| pears | 100 |\n\nafter");
+}
+
 TEST_F(EditorViewTest, ClickingAnotherCellWritesTheFirstAndOpensTheSecond)
 {
     view->loadText(kTableDoc);
@@ -228,17 +265,30 @@ TEST_F(EditorViewTest, SortGlyphSortsTheBodyRows)
     EXPECT_LT(view->text().indexOf("pears"), view->text().indexOf("apples")) << view->text().toStdString();
 }
 
-TEST_F(EditorViewTest, ArrowKeysCarryTheCaretPastAGrid)
+TEST_F(EditorViewTest, ArrowKeysEnterAGridsNearestCellAndMoveFromCellToCell)
 {
     view->loadText(kTableDoc);
+    QApplication::setActiveWindow(view.get());
+    view->grab();
     tv()->setSelectedRange({0, 0});
     QTest::keyClick(tv(), Qt::Key_Down); // to the blank line
-    QTest::keyClick(tv(), Qt::Key_Down); // into the table: carried past it
-    const QTextBlock b = tv()->textCursor().block();
-    EXPECT_LT(StyledBlocks::paragraphOf(b).rowHeight, 0);
+    QTest::keyClick(tv(), Qt::Key_Down); // onto the table: the nearest cell of its first row opens
+    QLineEdit* field = tv()->grid()->cellEditor();
+    ASSERT_TRUE(field);
+    EXPECT_EQ(field->text(), "Name");
+    // Up and Down in a cell go to the cell above or below, never into the hidden text.
+    QTest::keyClick(field, Qt::Key_Down);
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    EXPECT_EQ(tv()->grid()->cellEditor()->text(), "apples");
+    QTest::keyClick(tv()->grid()->cellEditor(), Qt::Key_Down);
+    QTest::keyClick(tv()->grid()->cellEditor(), Qt::Key_Down); // past the last row: out of the table
+    EXPECT_FALSE(tv()->grid()->cellEditor());
     EXPECT_GT(tv()->selectedRange().location, int(QString(kTableDoc).indexOf("| pears")));
-    QTest::keyClick(tv(), Qt::Key_Up);
-    EXPECT_LT(tv()->selectedRange().location, int(QString(kTableDoc).indexOf("| Name")));
+    EXPECT_LT(StyledBlocks::paragraphOf(tv()->textCursor().block()).rowHeight, 0);
+    QTest::keyClick(tv(), Qt::Key_Up); // back in from below: the last row
+    ASSERT_TRUE(tv()->grid()->cellEditor());
+    EXPECT_EQ(tv()->grid()->cellEditor()->text(), "pears");
+    EXPECT_EQ(view->text(), kTableDoc);
     // In source mode the rows are ordinary lines.
     setConfig([](EditorConfig& c) { c.viewMode = "source"; });
     tv()->setSelectedRange({6, 0});
