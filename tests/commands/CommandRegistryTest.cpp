@@ -1,4 +1,5 @@
 #include "commands/CommandRegistry.h"
+#include "editor/CaseTransform.h"
 #include "editor/EditorController.h"
 #include "editor/FakeTextView.h"
 #include "platform/Settings.h"
@@ -105,4 +106,106 @@ TEST(CommandRegistry, ActionsGoThroughTheEditorAndDoNothingOnceItIsGone)
     EXPECT_EQ(CommandContexts::toggledViewMode(u"wysiwyg"_s), u"source");
     EXPECT_EQ(CommandContexts::toggledViewMode(u"source"_s), u"wysiwyg");
     EXPECT_EQ(CommandContexts::toggledViewMode(u"other"_s), u"wysiwyg");
+}
+
+// Every registry command that edits text does what its title names: the same edit as the
+// EditorController call the title stands for, on the same text and selection, and a real
+// change (a command wired to the wrong operation, or to none, fails here).
+TEST(CommandRegistry, EveryEditingCommandMakesTheEditItsTitleNames)
+{
+    using Op = TableTools::Op;
+    using Call = std::function<void(EditorController&)>;
+    const QString doc = "# Head\n\nalpha\nzeta beta\nalpha\n- [ ] task\n\n| A | B |\n|---|---|\n| 1 | 2 |\n| 3 | 4 |\n";
+    const TextRange words(14, 4);                         // "zeta"
+    const TextRange cell(int(doc.indexOf("| 3")) + 2, 0); // the caret in cell "3"
+    const TextRange line(int(doc.indexOf("alpha")), 0);
+    const TextRange task(int(doc.indexOf("task")), 0);
+    struct Expect {
+        const char* id;
+        TextRange selection;
+        Call call;
+    };
+    auto table = [](Op op) { return [op](EditorController& e) { e.tableOp(op); }; };
+    auto wrap = [](const char* open, const char* close = nullptr) {
+        return [=](EditorController& e) {
+            e.wrap(QString::fromUtf8(open), close ? std::optional(QString::fromUtf8(close)) : std::nullopt);
+        };
+    };
+    const QList<Expect> expected{
+        {"h1", words, [](EditorController& e) { e.heading(1); }},
+        {"h2", words, [](EditorController& e) { e.heading(2); }},
+        {"h3", words, [](EditorController& e) { e.heading(3); }},
+        {"h4", words, [](EditorController& e) { e.heading(4); }},
+        {"h5", words, [](EditorController& e) { e.heading(5); }},
+        {"h6", words, [](EditorController& e) { e.heading(6); }},
+        {"body", TextRange(0, 0), [](EditorController& e) { e.heading(0); }},
+        {"bold", words, wrap("**")},
+        {"italic", words, wrap("*")},
+        {"boldItalic", words, wrap("***")},
+        {"strike", words, wrap("~~")},
+        {"code", words, wrap("`")},
+        {"comment", words, wrap("<!-- ", " -->")},
+        {"bullet", words,
+         [](EditorController& e) {
+             e.toggleLinePrefix("- ", {"* ", "+ "});
+         }},
+        {"numbered", words, [](EditorController& e) { e.toggleNumbered(); }},
+        {"task", words, [](EditorController& e) { e.toggleTaskList(); }},
+        {"taskDone", task, [](EditorController& e) { e.toggleTaskDone(); }},
+        {"quote", words, [](EditorController& e) { e.toggleLinePrefix("> ", {}); }},
+        {"codeBlock", words, [](EditorController& e) { e.insertCodeBlock(QString()); }},
+        {"indent", words, [](EditorController& e) { e.indent(); }},
+        {"outdent", TextRange(int(doc.indexOf("- [")), 0), [](EditorController& e) { e.outdent(); }},
+        {"hr", words, [](EditorController& e) { e.insertHorizontalRule(); }},
+        {"footnote", words, [](EditorController& e) { e.insertFootnote(); }},
+        {"toc", words, [](EditorController& e) { e.insertTableOfContents(); }},
+        {"date", words, [](EditorController& e) { e.insertDate(); }},
+        {"table22", words, [](EditorController& e) { e.insertTable(2, 2); }},
+        {"table33", words, [](EditorController& e) { e.insertTable(3, 3); }},
+        {"math", words, wrap("$")},
+        {"tblformat", cell, table(Op::format)},
+        {"tblrowabove", cell, table(Op::insertRowAbove)},
+        {"tblrowbelow", cell, table(Op::insertRowBelow)},
+        {"tbldelrow", cell, table(Op::deleteRow)},
+        {"tblcolleft", cell, table(Op::insertColumnLeft)},
+        {"tblcolright", cell, table(Op::insertColumnRight)},
+        {"tbldelcol", cell, table(Op::deleteColumn)},
+        {"tblalignl", cell, table(Op::alignLeft)},
+        {"tblalignc", cell, table(Op::alignCenter)},
+        {"tblalignr", cell, table(Op::alignRight)},
+        {"upper", words, [](EditorController& e) { e.transformSelection(CaseTransform::upper); }},
+        {"lower", TextRange(2, 4), [](EditorController& e) { e.transformSelection(CaseTransform::lower); }},
+        {"title", words, [](EditorController& e) { e.transformSelection(CaseTransform::title); }},
+        {"sortAZ", TextRange(8, 22), [](EditorController& e) { e.sortLines(true); }},
+        {"sortZA", TextRange(8, 22), [](EditorController& e) { e.sortLines(false); }},
+        {"dedupe", TextRange(8, 22), [](EditorController& e) { e.removeDuplicateLines(); }},
+        {"lineUp", line, [](EditorController& e) { e.moveLineUp(); }},
+        {"lineDown", words, [](EditorController& e) { e.moveLineDown(); }},
+        {"dupLine", words, [](EditorController& e) { e.duplicateLine(); }},
+        {"delLine", words, [](EditorController& e) { e.deleteLine(); }},
+        {"selLine", words, [](EditorController& e) { e.selectLine(); }},
+        {"cleanup", words, [](EditorController& e) { e.cleanUpMarkdown(); }},
+    };
+    QSet<QString> covered;
+    for (const Expect& x : expected) {
+        const EditorCommand* command = CommandRegistry::command(QString::fromLatin1(x.id));
+        ASSERT_TRUE(command) << x.id;
+        covered.insert(command->id);
+        FakeTextView byCommand(doc, x.selection), byCall(doc, x.selection);
+        EditorController viaCommand, viaCall;
+        viaCommand.setTextView(&byCommand);
+        viaCall.setTextView(&byCall);
+        CommandContext ctx;
+        ctx.editor = &viaCommand;
+        command->run(ctx);
+        x.call(viaCall);
+        EXPECT_EQ(byCommand.text().toStdString(), byCall.text().toStdString()) << command->title.toStdString();
+        EXPECT_EQ(byCommand.selectedRange(), byCall.selectedRange()) << command->title.toStdString();
+        EXPECT_TRUE(byCall.text() != doc || byCall.selectedRange() != x.selection)
+            << command->title.toStdString() << " changed nothing here";
+    }
+    // Every command that is not a view switch or an export is listed above.
+    for (const EditorCommand& c : CommandRegistry::all())
+        if (c.category != CommandCategory::exportAs && c.id != "toggleMode" && c.id != "aisuggest")
+            EXPECT_TRUE(covered.contains(c.id)) << c.id.toStdString() << " is not checked";
 }
