@@ -290,7 +290,6 @@ void DocumentController::closeNextForQuit()
         // Closed (or closing) meanwhile: nothing to ask.
         if (!next || !windows().contains(static_cast<DocumentWindow*>(next.data()))) continue;
         auto* w = static_cast<DocumentWindow*>(next.data());
-        w->setClosingForQuit(true);
         // The window answers once, now or after its prompt; a window destroyed while it asks
         // counts as closed, so the quit is never left waiting.
         auto answered = std::make_shared<bool>(false);
@@ -305,10 +304,7 @@ void DocumentController::closeNextForQuit()
                 finishQuit(false);
         };
         connect(w, &QObject::destroyed, watch, [proceed] { proceed(true); });
-        w->closeThen([proceed, guard = QPointer<QObject>(next)](bool closed) {
-            if (!closed && guard) static_cast<DocumentWindow*>(guard.data())->setClosingForQuit(false);
-            proceed(closed);
-        });
+        w->closeForQuitThen(proceed);
         return;
     }
     finishQuit(true);

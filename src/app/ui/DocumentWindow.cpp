@@ -260,24 +260,54 @@ bool DocumentWindow::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
+void DocumentWindow::closeStep(CloseStep step)
+{
+    using S = CloseState;
+    switch (step) {
+    case CloseStep::EventArrives: m_close = S::Deciding; return;
+    case CloseStep::Request:
+        if (m_close != S::Deciding && !isAskingToClose()) m_close = S::Asking;
+        return;
+    case CloseStep::QuitRequest:
+        if (m_close != S::Deciding) m_close = S::AskingForQuit;
+        return;
+    case CloseStep::QuestionOut:
+        if (m_close == S::Deciding) m_close = S::Asking;
+        return;
+    case CloseStep::Yes:
+        m_close = m_close == S::Deciding ? S::Approved : m_close == S::AskingForQuit ? S::ClosingForQuit : S::Closing;
+        return;
+    case CloseStep::No: m_close = S::Open; return;
+    case CloseStep::WithoutAsking: m_close = S::ClosingForQuit; return;
+    }
+}
+
 void DocumentWindow::closeThen(Done done)
+{
+    startClose(std::move(done), CloseStep::Request);
+}
+
+void DocumentWindow::closeForQuitThen(Done done)
+{
+    startClose(std::move(done), CloseStep::QuitRequest);
+}
+
+void DocumentWindow::startClose(Done done, CloseStep request)
 {
     if (done) m_closeWaiters.append(std::move(done));
     // A close whose question is already out: its answer serves this request too.
-    if (m_closeAsking) return;
-    m_closeAsking = true;
+    const bool joining = isAskingToClose();
+    closeStep(request);
+    if (joining) return;
     decideClose(whileAlive([this](bool ok) { finishClose(ok); }));
 }
 
 void DocumentWindow::finishClose(bool ok)
 {
-    m_closeAsking = false;
-    if (ok && !m_closeInEvent) {
-        m_closeDecided = true;
-        ok = close();
-        m_closeDecided = false;
-    }
-    m_closeApproved = ok;
+    closeStep(ok ? CloseStep::Yes : CloseStep::No);
+    // Answered after the close event that asked (or without one): close again, now decided.
+    if (isCloseDecided() && !close()) closeStep(CloseStep::No);
+    ok = m_close != CloseState::Open;
     for (const Done& waiter : std::exchange(m_closeWaiters, {})) waiter(ok);
 }
 
@@ -290,25 +320,25 @@ void DocumentWindow::closeWithoutAsking()
         m_file->dropDraft();
     else
         autosave();
-    m_closingForQuit = true;
-    m_closeDecided = true;
+    closeStep(CloseStep::WithoutAsking);
     close();
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event)
 {
     // Decided already (by closeThen or closeWithoutAsking): the window goes.
-    if (m_closeDecided) {
+    if (isCloseDecided()) {
         event->accept();
         return;
     }
     // Not yet decided: decide, and close again once the answers are in. With no question
     // asked (or answered at once) the window closes within this event.
     event->ignore();
-    if (m_closeAsking) return; // its question is already out
-    m_closeApproved = false;
-    m_closeInEvent = true;
+    if (isAskingToClose()) return; // its question is already out
+    closeStep(CloseStep::EventArrives);
     closeThen({});
-    m_closeInEvent = false;
-    if (!m_closeAsking && m_closeApproved) event->accept();
+    if (m_close == CloseState::Approved)
+        event->accept();
+    else
+        closeStep(CloseStep::QuestionOut);
 }

@@ -42,7 +42,10 @@ public:
     QString suggestedName() const override;
     bool isDocumentEdited() const override;
     bool isKeyWindow() const override;
-    bool isClosingForQuit() const override { return m_closingForQuit; }
+    bool isClosingForQuit() const override
+    {
+        return m_close == CloseState::AskingForQuit || m_close == CloseState::ClosingForQuit;
+    }
     // Observes "Brindlewick." + request.
     void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler) override;
     // The menus, their order and the anchor names: see MenuBar.
@@ -86,12 +89,13 @@ public:
     // document is left alone: its next write in place asks what to do.
     void checkFileOnDisk();
 
-    // Set while the program quits: closing autosaves instead of asking.
-    void setClosingForQuit(bool quitting) { m_closingForQuit = quitting; }
     // Closes the window once what it asks (if anything) is answered; `done` says whether it
     // closed. A close already waiting for an answer is not started again: `done` follows
     // that answer.
     void closeThen(Done done);
+    // The same while the program quits: closing autosaves instead of asking, and the window
+    // stays in the session. A close by hand waiting for its answer becomes one for the quit.
+    void closeForQuitThen(Done done);
     // Writes the text where it belongs without asking (kept in the autosave folder when it may
     // not be written in place) and closes the window.
     void closeWithoutAsking();
@@ -149,6 +153,30 @@ private:
     // The answer of a close: closes the window when allowed and tells everyone waiting.
     void finishClose(bool ok);
 
+    // Where a close of this window stands; only closeStep changes it.
+    enum class CloseState {
+        Open,           // no close under way
+        Deciding,       // a close event is deciding: an answer given at once closes through it
+        Asking,         // a question is out; other closes wait for its answer
+        AskingForQuit,  // the same while the program quits
+        Approved,       // answered yes within the close event, which lets the window go
+        Closing,        // answered yes: the next close event lets the window go
+        ClosingForQuit, // the same while the program quits (also a close without asking)
+    };
+    enum class CloseStep {
+        EventArrives,  // a close event that nothing decided yet
+        Request,       // closeThen
+        QuitRequest,   // closeForQuitThen
+        QuestionOut,   // the close event ends without an answer
+        Yes,           // the window may close
+        No,            // it stays
+        WithoutAsking, // closeWithoutAsking
+    };
+    void closeStep(CloseStep step);
+    bool isAskingToClose() const { return m_close == CloseState::Asking || m_close == CloseState::AskingForQuit; }
+    bool isCloseDecided() const { return m_close == CloseState::Closing || m_close == CloseState::ClosingForQuit; }
+    void startClose(Done done, CloseStep request);
+
     EditorController* m_controller;
     EditorHost* m_editor;
     QSplitter* m_splitter;
@@ -160,12 +188,7 @@ private:
 
     DocumentFile* m_file;
     int m_untitledNumber = 0;
-    bool m_closingForQuit = false;
-    // A close whose question is out, and a close already decided (the next close event goes through).
-    bool m_closeAsking = false;
-    bool m_closeDecided = false;
-    bool m_closeInEvent = false;
-    bool m_closeApproved = false;
+    CloseState m_close = CloseState::Open;
     QList<Done> m_closeWaiters;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     bool m_autosaveFailed = false;

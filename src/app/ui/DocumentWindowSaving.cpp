@@ -261,7 +261,7 @@ void DocumentWindow::decideClose(Done done)
 {
     m_editor->finishPendingEdit();
     const QString couldNotSave = tr("The document “%1” could not be saved.").arg(displayName());
-    if (m_closingForQuit) {
+    if (isClosingForQuit()) {
         // Quitting keeps an untitled document's text for the next launch instead of asking.
         if (isUntitled() && !isDocumentEdited()) {
             m_file->dropDraft();
