@@ -1,17 +1,23 @@
 #include "app/SingleInstance.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLocalServer>
 #include <QLocalSocket>
+#include <QSemaphore>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QtEndian>
 
+#include <memory>
+
 namespace {
 
 constexpr char kMagic[4] = {'B', 'W', 'K', '1'};
+constexpr char kBomUtf8[] = "\xEF\xBB\xBF";
 constexpr int kHeaderBytes = 8;
 // A client that connects and then stalls is dropped after this long.
 constexpr int kReadTimeoutMs = 10000;
@@ -50,7 +56,9 @@ QString SingleInstance::socketPath(const QString& directory)
 
 QByteArray SingleInstance::encode(const QStringList& items)
 {
-    const QByteArray payload = QJsonDocument(QJsonArray::fromStringList(items)).toJson(QJsonDocument::Compact);
+    QByteArray payload = QJsonDocument(QJsonArray::fromStringList(items)).toJson(QJsonDocument::Compact);
+    // Written as an escape, a leading U+FEFF survives readers that drop it as raw UTF-8.
+    payload.replace(kBomUtf8, "\\ufeff");
     QByteArray frame(kMagic, 4);
     char size[4];
     qToBigEndian(quint32(payload.size()), size);
@@ -61,15 +69,39 @@ QByteArray SingleInstance::encode(const QStringList& items)
 
 std::optional<QStringList> SingleInstance::decode(const QByteArray& payload)
 {
+    // Qt's JSON reader drops U+FEFF written as UTF-8 at the start of a string, and keeps it
+    // written as an escape. Its three bytes stand for nothing else in UTF-8, and outside a
+    // string they are no JSON either way.
+    QByteArray json = payload;
+    if (json.contains(kBomUtf8)) json.replace(kBomUtf8, "\\ufeff");
     QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(payload, &error);
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !doc.isArray()) return std::nullopt;
     QStringList items;
     for (const QJsonValue& v : doc.array()) {
         if (!v.isString()) return std::nullopt;
-        items.append(v.toString());
+        QString item = v.toString();
+        if (item.contains(QChar(0))) return std::nullopt;
+        items.append(std::move(item));
     }
     return items;
+}
+
+SingleInstance::Frame SingleInstance::readFrame(const QByteArray& received)
+{
+    const QByteArrayView magic(kMagic, 4);
+    if (!magic.startsWith(QByteArrayView(received).first(std::min<qsizetype>(4, received.size()))))
+        return {Frame::State::Refused, {}};
+    if (received.size() < kHeaderBytes) return {};
+    const quint32 size = qFromBigEndian<quint32>(received.constData() + 4);
+    // Refused before it is read: nothing this large is kept in memory.
+    if (size > kMaxMessageBytes) return {Frame::State::Refused, {}};
+    const qsizetype whole = kHeaderBytes + qsizetype(size);
+    if (received.size() < whole) return {};
+    if (received.size() > whole) return {Frame::State::Refused, {}}; // one message per connection
+    auto items = decode(received.sliced(kHeaderBytes));
+    if (!items) return {Frame::State::Refused, {}};
+    return {Frame::State::Message, std::move(*items)};
 }
 
 SingleInstance::HandOver SingleInstance::handOver(const QString& directory, const QStringList& items, int timeoutMs)
@@ -92,17 +124,103 @@ SingleInstance::HandOver SingleInstance::handOver(const QString& directory, cons
     return answer.startsWith("OK") ? HandOver::Delivered : HandOver::NoAnswer;
 }
 
+// The server lives on a thread of its own: it accepts, reads and answers there, and hands
+// each message to the owner's thread as a queued call. Nothing else crosses over.
+class SingleInstance::Listener : public QThread {
+public:
+    Listener(SingleInstance* owner, QString path)
+        : m_owner(owner),
+          m_path(std::move(path))
+    {
+        setObjectName(QStringLiteral("hand-off listener"));
+    }
+    ~Listener() override
+    {
+        quit();
+        wait();
+    }
+
+    // Starts the thread; true once it listens, false when it could not.
+    bool begin()
+    {
+        start();
+        m_ready.acquire();
+        return m_listening;
+    }
+
+protected:
+    void run() override
+    {
+        QLocalServer server;
+        server.setSocketOptions(QLocalServer::UserAccessOption);
+        // Holding the lock, a socket file still there was left by a program that died.
+        QLocalServer::removeServer(m_path);
+        m_listening = server.listen(m_path);
+        m_ready.release();
+        if (!m_listening) return;
+        QObject::connect(&server, &QLocalServer::newConnection, &server, [this, &server] {
+            while (QLocalSocket* socket = server.nextPendingConnection()) take(socket);
+        });
+        exec();
+        // The server closes here, on its own thread, with the connections it still holds.
+    }
+
+private:
+    void take(QLocalSocket* socket)
+    {
+        auto received = std::make_shared<QByteArray>();
+        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        QObject::connect(socket, &QLocalSocket::readyRead, socket,
+                         [this, socket, received] { read(socket, *received); });
+        QTimer::singleShot(kReadTimeoutMs, socket, [socket] { socket->abort(); });
+        if (socket->bytesAvailable() > 0) read(socket, *received);
+    }
+
+    void read(QLocalSocket* socket, QByteArray& received)
+    {
+        received += socket->readAll();
+        Frame frame = readFrame(received);
+        if (frame.state == Frame::State::Partial) return;
+        received = QByteArray();
+        if (frame.state == Frame::State::Refused) {
+            socket->abort();
+            return;
+        }
+        // Queued before the answer: once the launch hears it, the request waits in line.
+        SingleInstance* owner = m_owner;
+        QMetaObject::invokeMethod(
+            owner, [owner, items = std::move(frame.items)] { Q_EMIT owner->messageReceived(items); },
+            Qt::QueuedConnection);
+        socket->write("OK");
+        socket->flush();
+        socket->disconnectFromServer();
+    }
+
+    SingleInstance* const m_owner;
+    const QString m_path;
+    QSemaphore m_ready;
+    bool m_listening = false; // written before m_ready is released, read after it is taken
+};
+
 SingleInstance::SingleInstance(const QString& directory, QObject* parent)
     : QObject(parent),
       m_directory(directory)
-{
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::accept);
-}
+{}
 
 SingleInstance::~SingleInstance()
 {
-    m_server.close();
+    stop();
+}
+
+bool SingleInstance::isServer() const
+{
+    return m_listener != nullptr;
+}
+
+void SingleInstance::stop()
+{
+    m_listener.reset();
+    m_lock.reset();
 }
 
 SingleInstance::Outcome SingleInstance::start(const QStringList& items, int timeoutMs)
@@ -129,42 +247,8 @@ SingleInstance::Outcome SingleInstance::start(const QStringList& items, int time
 
 bool SingleInstance::listen()
 {
-    // Holding the lock, a socket file still there was left by a program that died.
-    QLocalServer::removeServer(socketPath(m_directory));
-    return m_server.listen(socketPath(m_directory));
-}
-
-void SingleInstance::accept()
-{
-    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QObject::destroyed, this, [this, socket] { m_buffers.remove(socket); });
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
-        QTimer::singleShot(kReadTimeoutMs, socket, [socket] { socket->abort(); });
-        if (socket->bytesAvailable() > 0) read(socket);
-    }
-}
-
-void SingleInstance::read(QLocalSocket* socket)
-{
-    QByteArray& buffer = m_buffers[socket];
-    buffer += socket->readAll();
-    const auto drop = [this, socket] {
-        m_buffers.remove(socket);
-        socket->abort();
-    };
-    if (buffer.size() >= 4 && !buffer.startsWith(QByteArray(kMagic, 4))) return drop();
-    if (buffer.size() < kHeaderBytes) return;
-    const quint32 size = qFromBigEndian<quint32>(buffer.constData() + 4);
-    // Refused before it is read: nothing this large is kept in memory.
-    if (size > kMaxMessageBytes) return drop();
-    if (buffer.size() < kHeaderBytes + qsizetype(size)) return;
-    if (buffer.size() > kHeaderBytes + qsizetype(size)) return drop(); // one message per connection
-    const auto items = decode(buffer.mid(kHeaderBytes));
-    m_buffers.remove(socket);
-    if (!items) return drop();
-    socket->write("OK");
-    socket->flush();
-    socket->disconnectFromServer();
-    Q_EMIT messageReceived(*items);
+    auto listener = std::make_unique<Listener>(this, socketPath(m_directory));
+    if (!listener->begin()) return false;
+    m_listener = std::move(listener);
+    return true;
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QHash>
-#include <QLocalServer>
+#include <QByteArray>
 #include <QLockFile>
 #include <QObject>
 #include <QStringList>
@@ -10,12 +8,13 @@
 #include <memory>
 #include <optional>
 
-class QLocalSocket;
-
 // One running program per user. The first launch listens on a local socket in the user's
 // runtime folder (reachable by this user only); a later launch hands its arguments over
 // and ends. Simultaneous launches elect one server through a lock file; a socket left by a
 // program that died is replaced; a launch that gets no answer in time runs on its own.
+// The socket is answered on a thread of its own, so a program whose window is busy (opening
+// or pasting a long text) still takes a launch's message; the message waits in the main
+// thread's queue and is acted on, in order, once that thread is free.
 //
 // A message is the list of items a launch names (absolute paths and URLs; an empty list
 // asks to bring the program to the front).
@@ -32,9 +31,20 @@ public:
     static QString sessionName();
 
     // The wire form: "BWK1", the payload's size (32 bits, big-endian), then the payload, a
-    // UTF-8 JSON array of strings. `decode` takes the payload only; nullopt when malformed.
+    // UTF-8 JSON array of strings. `decode` takes the payload only; nullopt when malformed
+    // or when an item holds NUL (a path would end there for the file system).
     static QByteArray encode(const QStringList& items);
     static std::optional<QStringList> decode(const QByteArray& payload);
+
+    // What the bytes a connection delivered so far amount to: more is due, the connection
+    // is refused (not this protocol, a size over kMaxMessageBytes, bytes after the message,
+    // a payload `decode` refuses), or the message.
+    struct Frame {
+        enum class State { Partial, Refused, Message };
+        State state = State::Partial;
+        QStringList items;
+    };
+    static Frame readFrame(const QByteArray& received);
 
     enum class HandOver {
         Delivered, // the running program took the message: this launch ends
@@ -50,21 +60,22 @@ public:
 
     enum class Outcome { Server, HandedOver, Alone };
     // Hands the items over or becomes the server, whichever the election gives, within
-    // `timeoutMs` in all. Needs the application object (the server runs in its event loop).
+    // `timeoutMs` in all. The messages reach this object's thread through its event loop.
     Outcome start(const QStringList& items, int timeoutMs = kAnswerTimeoutMs);
-    bool isServer() const { return m_server.isListening(); }
+    bool isServer() const;
+    // Stops listening (the socket goes, its thread ends) and lets go of the election: a
+    // later launch runs on its own instead of handing its items to a program that quits.
+    void stop();
 
 Q_SIGNALS:
     // A later launch's items (already checked to be a well-formed message).
     void messageReceived(const QStringList& items);
 
 private:
-    void accept();
-    void read(QLocalSocket* socket);
+    class Listener;
     bool listen();
 
     QString m_directory;
-    QLocalServer m_server;
+    std::unique_ptr<Listener> m_listener;
     std::unique_ptr<QLockFile> m_lock;
-    QHash<QLocalSocket*, QByteArray> m_buffers;
 };

@@ -41,7 +41,9 @@ std::optional<QString> percentDecoded(QStringView s)
         runStart = i + 1;
     }
     bytes += s.mid(runStart).toUtf8();
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A leading U+FEFF is text the link carries, not a mark about its bytes: kept.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString out = decoder(bytes);
     if (decoder.hasError()) return std::nullopt;
     return out;

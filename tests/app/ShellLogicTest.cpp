@@ -30,6 +30,13 @@ TEST(UrlScheme, NewDocumentTextIsDecodedTwiceWhereItCanBe)
     EXPECT_EQ(textOf("brindlewick://new/?text=x#frag"), "x");
 }
 
+TEST(UrlScheme, ATextStartingWithAByteOrderMarkKeepsIt)
+{
+    // U+FEFF is text here, not a mark about the bytes: a decoder would drop it at the start.
+    EXPECT_EQ(textOf("brindlewick://new?text=%EF%BB%BFkept"), QString(QChar(0xFEFF)) + "kept");
+    EXPECT_EQ(textOf("brindlewick://new?text=%25EF%25BB%25BF"), QString(QChar(0xFEFF)));
+}
+
 TEST(UrlScheme, OtherSchemesAndHostsOpenNothing)
 {
     for (const char* url : {"brindlewick://open?text=a", "other://new?text=a", "file:///tmp/new", "BRINDLEWICK://new",
@@ -101,6 +108,27 @@ TEST(Launch, ArgumentsBecomeAbsolutePathsOrUrls)
     ASSERT_EQ(back.size(), 2);
     EXPECT_EQ(back[0].value, "/abs/c.md");
     EXPECT_EQ(back[1].kind, Kind::Url);
+}
+
+TEST(SingleInstance, AMessageWhosePathHoldsNulIsRefused)
+{
+    const QString bom = QString(QChar(0xFEFF)) + "/notes.md";
+    const QStringList items{"/tmp/a b.md", "brindlewick://new?text=%EF%BB%BF", bom};
+    EXPECT_EQ(SingleInstance::decode(SingleInstance::encode(items).mid(8)), items);
+    // A NUL would cut the path short where the file system reads it: another file opens.
+    EXPECT_EQ(
+        SingleInstance::decode(SingleInstance::encode({"/tmp/a.md", QString("/etc/x") + QChar(0) + ".md"}).mid(8)),
+        std::nullopt);
+    EXPECT_EQ(SingleInstance::decode(R"(["brindlewick://new?text=a\u0000b"])"), std::nullopt);
+
+    // The frame around it: partial until whole, refused when foreign, oversized or followed by more.
+    const QByteArray frame = SingleInstance::encode({"/a.md"});
+    EXPECT_EQ(SingleInstance::readFrame(frame.left(5)).state, SingleInstance::Frame::State::Partial);
+    EXPECT_EQ(SingleInstance::readFrame(frame).items, QStringList{"/a.md"});
+    EXPECT_EQ(SingleInstance::readFrame(frame + "x").state, SingleInstance::Frame::State::Refused);
+    EXPECT_EQ(SingleInstance::readFrame("GET /").state, SingleInstance::Frame::State::Refused);
+    EXPECT_EQ(SingleInstance::readFrame(QByteArray("BWK1\xff\xff\xff\xff", 8)).state,
+              SingleInstance::Frame::State::Refused);
 }
 
 TEST(SingleInstance, EachDisplayHasItsOwnProgram)

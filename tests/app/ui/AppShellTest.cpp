@@ -19,16 +19,21 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QMenu>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <thread>
+#include <vector>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -152,7 +157,7 @@ TEST_F(AppShellTest, ASecondLaunchHandsItsLinkToTheRunningProgramAndExits)
     clock.start();
     second.start(BW_APP_BINARY, {"brindlewick://new?text=Handed%20over%20%F0%9F%98%80"});
     ASSERT_TRUE(second.waitForStarted());
-    // The running program answers from its event loop.
+    // The running program answers on its listener thread and opens the link in its event loop.
     while (second.state() != QProcess::NotRunning && clock.elapsed() < 10000) QTest::qWait(5);
     std::cout << "[ hand-off ] second launch ended after " << clock.elapsed() << " ms\n";
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
@@ -203,6 +208,7 @@ TEST_F(AppShellTest, MalformedOversizedAndUnansweredMessagesAreDropped)
     EXPECT_EQ(send("HTTP/1.1 GET /\r\n\r\n"), "");
     EXPECT_EQ(received.size(), 0);
     EXPECT_EQ(send(SingleInstance::encode({"/a.md"})), "OK");
+    if (received.isEmpty()) received.wait(1000); // answered on the listener's thread, delivered here
     ASSERT_EQ(received.size(), 1);
     EXPECT_EQ(received[0][0].toStringList(), QStringList{"/a.md"});
 
@@ -215,6 +221,45 @@ TEST_F(AppShellTest, MalformedOversizedAndUnansweredMessagesAreDropped)
     EXPECT_EQ(SingleInstance::handOver(silentDir.path(), {}, 300), SingleInstance::HandOver::NoAnswer);
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(SingleInstance::handOver(dir.filePath("nobody"), {}, 300), SingleInstance::HandOver::NoServer);
+}
+
+TEST_F(AppShellTest, ABusyProgramStillTakesTheHandOffAndActsOnItInOrderWhenFree)
+{
+    QTemporaryDir runtime;
+    auto server = std::make_unique<SingleInstance>(runtime.path());
+    ASSERT_EQ(server->start({}), SingleInstance::Outcome::Server);
+    QObject::connect(server.get(), &SingleInstance::messageReceived, &AppShell::handleMessage);
+
+    // Two launches while the main thread is held up longer than a launch waits for an answer.
+    std::vector<SingleInstance::HandOver> answers;
+    std::thread launches([&] {
+        for (const char* text : {"first", "%EF%BB%BFsecond"})
+            answers.push_back(SingleInstance::handOver(
+                runtime.path(), {QStringLiteral("brindlewick://new?text=") + QString::fromLatin1(text)},
+                SingleInstance::kAnswerTimeoutMs));
+    });
+    QTimer::singleShot(0, [] { QThread::sleep(3); });
+    QTest::qWait(50);
+    launches.join();
+    EXPECT_EQ(answers, std::vector<SingleInstance::HandOver>(2, SingleInstance::HandOver::Delivered));
+    QTest::qWait(50);
+    EXPECT_EQ(texts(), QStringList({"first", QString(QChar(0xFEFF)) + "second"}));
+
+    // A quitting program stops listening: a later launch finds nobody instead of a promise.
+    server->stop();
+    EXPECT_EQ(SingleInstance::handOver(runtime.path(), {}, 300), SingleInstance::HandOver::NoServer);
+    // Going away with a client still connected, half a message sent, ends cleanly.
+    auto other = std::make_unique<SingleInstance>(runtime.path());
+    ASSERT_EQ(other->start({}), SingleInstance::Outcome::Server);
+    QLocalSocket halfway;
+    halfway.connectToServer(SingleInstance::socketPath(runtime.path()));
+    ASSERT_TRUE(halfway.waitForConnected(1000));
+    halfway.write(SingleInstance::encode({"/a.md"}).left(6));
+    halfway.flush();
+    QTest::qWait(20);
+    other.reset();
+    server.reset();
+    EXPECT_EQ(texts().size(), 2);
 }
 
 TEST_F(AppShellTest, EachWindowFollowsItsFrontMatterAndTheSettings)
