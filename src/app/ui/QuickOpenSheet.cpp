@@ -84,12 +84,11 @@ private:
 
 QuickOpenSheet::QuickOpenSheet(std::function<QStringList()> recents, std::function<void(const QString&)> open,
                                QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : AttachedPanel(tr("Quick Open"), parent),
       m_recents(std::move(recents)),
       m_open(std::move(open)),
       m_model(new QStringListModel(this))
 {
-    setWindowTitle(tr("Open Recent"));
     setFixedWidth(kWidth);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -210,12 +209,12 @@ bool QuickOpenSheet::eventFilter(QObject* watched, QEvent* event)
         default: break;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return AttachedPanel::eventFilter(watched, event);
 }
 
 void QuickOpenSheet::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    AttachedPanel::showEvent(event);
     m_selected = 0;
     refresh();
     m_field->setFocus();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/ui/AttachedPanel.h"
+
 #include <QStringList>
 
 #include <functional>
@@ -11,10 +12,11 @@ class QListView;
 class QStackedWidget;
 class QStringListModel;
 
-// The quick-open sheet: a search field over the recent documents, narrowed as the user
-// types. Up and Down move the highlight, Return opens it, Escape closes the sheet, a click
-// opens a row. The sheet closes before the file is opened.
-class QuickOpenSheet : public QDialog {
+// Quick open, a panel at the top of a document window: a search field over the recent
+// documents, narrowed as the user types. Up and Down move the highlight, Return opens it,
+// Escape or a click outside closes the panel, a click opens a row. The panel closes before
+// the file is opened.
+class QuickOpenSheet : public AttachedPanel {
     Q_OBJECT
 public:
     static constexpr int kWidth = 460;

@@ -123,12 +123,11 @@ public:
 } // namespace
 
 CommandPalette::CommandPalette(CommandContext context, QWidget* window)
-    : QDialog(window),
+    : AttachedPanel(tr("Command Palette"), window),
       m_context(std::move(context)),
       m_window(window)
 {
     setWindowModality(Qt::WindowModal);
-    setWindowTitle(tr("Command Palette"));
     setFixedWidth(480);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -273,12 +272,12 @@ bool CommandPalette::eventFilter(QObject* watched, QEvent* event)
         default: break;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return AttachedPanel::eventFilter(watched, event);
 }
 
 void CommandPalette::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    AttachedPanel::showEvent(event);
     m_search->setFocus();
     setSelectedIndex(0);
 }

@@ -2,7 +2,7 @@
 
 #include "commands/CommandContext.h"
 
-#include <QDialog>
+#include "platform/ui/AttachedPanel.h"
 #include <QList>
 #include <QPointer>
 
@@ -13,11 +13,11 @@ class QListView;
 class QPropertyAnimation;
 class PaletteModel;
 
-// The command palette: a window-modal sheet over a document window where the user types
+// The command palette: a panel at the top of a document window where the user types
 // a few letters and runs one of the registry's commands on that window. Up and Down move
 // the highlight (and stop at the ends), Return or a click closes the sheet and runs the
 // command a moment later, Escape closes it without running anything.
-class CommandPalette : public QDialog {
+class CommandPalette : public AttachedPanel {
     Q_OBJECT
 public:
     // The delay between closing and running, so the command never acts under the sheet.

@@ -16,7 +16,9 @@
 #include "settings/ui/SettingsWindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QListView>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -152,6 +154,48 @@ TEST_F(WindowChromeTest, OnlyTheKeyDocumentWindowHandlesARequest)
     settings->close();
     EXPECT_FALSE(sheetOf(a));
     EXPECT_FALSE(sheetOf(b));
+}
+
+// Quick open and the palette are panels of the window, not windows beside it: no title bar,
+// at the top of the window's text, closed by Escape or a click outside, and the editor has
+// the keyboard again afterwards.
+TEST_F(WindowChromeTest, QuickOpenAndThePaletteArePanelsOfTheWindow)
+{
+    DocumentWindow* w = open("text");
+    w->resize(900, 700);
+    w->show();
+    QApplication::setActiveWindow(w);
+    QWidget* editor = w->findChild<MarkdownTextView*>();
+    editor->setFocus();
+    const auto panel = [w](const char* request) {
+        QApplication::setActiveWindow(w);
+        NotificationBus::instance().post(NotificationBus::name(request));
+        for (QDialog* d : w->findChildren<QDialog*>())
+            if (d->isVisible()) return d;
+        return static_cast<QDialog*>(nullptr);
+    };
+    const QRect frame(w->mapToGlobal(QPoint(0, 0)), w->size());
+    for (const auto& [request, title] :
+         {std::pair{"showQuickOpen", "Quick Open"}, {"showCommandPalette", "Command Palette"}}) {
+        QDialog* d = panel(request);
+        ASSERT_NE(d, nullptr) << request;
+        EXPECT_EQ(d->windowTitle(), title);
+        EXPECT_TRUE(d->windowFlags().testFlag(Qt::FramelessWindowHint)) << title;
+        EXPECT_EQ(d->windowType(), Qt::Popup) << title;
+        const QRect at(d->pos(), d->size());
+        EXPECT_TRUE(frame.contains(at.topLeft()) && frame.contains(at.topRight())) << title;
+        EXPECT_GT(at.top(), w->centralWidget()->mapToGlobal(QPoint(0, 0)).y() - 2) << title << ": over the toolbar";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(d->isVisible()) << title;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(QApplication::focusWidget(), editor) << title;
+    }
+    QDialog* d = panel("showQuickOpen");
+    ASSERT_NE(d, nullptr);
+    const QPointer<QDialog> gone(d);
+    QTest::mouseClick(editor->window()->windowHandle(), Qt::LeftButton, {}, QPoint(5, w->height() - 5));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(!gone || !gone->isVisible()) << "a click outside leaves the panel open";
 }
 
 TEST_F(WindowChromeTest, AnOutlineClickPlacesTheCaretAtTheClampedOffsetAndFocusesTheEditor)
