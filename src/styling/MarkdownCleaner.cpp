@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <span>
 
 namespace MarkdownCleaner {
 
@@ -31,48 +32,76 @@ QStringView fenceMarker(QStringView line)
 {
     // Only spaces and tabs are trimmed: a decoded no-break space before "```" must not
     // turn a prose line into a fence the next time the text is cleaned.
-    const QString t = TextUtil::trimBlanksLeading(line);
-    if (t.startsWith(u"```")) return u"```";
+    qsizetype b = 0;
+    while (b < line.size() && (line[b] == u' ' || line[b] == u'\t')) ++b;
+    if (line.mid(b).startsWith(u"```")) return u"```";
     return {};
 }
 
-// Splits the text into lines (CR LF as LF), hands every run of lines outside fenced
-// code to `process`, copies fenced blocks unchanged, and joins the result with LF.
-template <typename Process> QString fenceWalk(const QString& text, Process process)
-{
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QStringList lines = t.split(u'\n');
+using Lines = QList<QStringView>;
+using Span = std::span<const QStringView>;
 
-    QStringList out;
+// The text's lines, CR LF read as LF (a CR before the end of the text is kept).
+Lines splitLines(QStringView text)
+{
+    Lines lines;
+    lines.reserve(text.size() / 40 + 1);
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype nl = text.indexOf(u'\n', from);
+        if (nl < 0) break;
+        const qsizetype end = nl > from && text[nl - 1] == u'\r' ? nl - 1 : nl;
+        lines.append(text.mid(from, end - from));
+        from = nl + 1;
+    }
+    lines.append(text.mid(from));
+    return lines;
+}
+
+// Hands every run of lines outside fenced code to `process`, keeps fenced blocks
+// unchanged. Lines `process` makes are kept in `storage`.
+template <typename Process> Lines fenceWalk(const Lines& lines, QStringList& storage, Process process)
+{
+    Lines out;
     out.reserve(lines.size());
-    QStringList pending;
-    auto flush = [&] {
-        if (!pending.isEmpty()) {
-            out.append(process(pending));
-            pending.clear();
-        }
+    qsizetype pending = 0; // the first line not yet handed on
+    const auto flush = [&](qsizetype to) {
+        if (pending < to) out.append(process(Span(lines.constData() + pending, size_t(to - pending)), storage));
     };
     for (qsizetype i = 0; i < lines.size();) {
         const QStringView open = fenceMarker(lines[i]);
         if (open.isEmpty()) {
-            pending.append(lines[i++]);
+            ++i;
             continue;
         }
-        flush();
+        flush(i);
         out.append(lines[i++]);
         while (i < lines.size()) {
             const bool closes = fenceMarker(lines[i]) == open;
             out.append(lines[i++]);
             if (closes) break;
         }
+        pending = i;
     }
-    flush();
-    return out.join(u'\n');
+    flush(lines.size());
+    return out;
+}
+
+QString joined(const Lines& lines)
+{
+    qsizetype size = lines.size();
+    for (QStringView l : lines) size += l.size();
+    QString out;
+    out.reserve(size);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i) out += u'\n';
+        out += lines[i];
+    }
+    return out;
 }
 
 // The first alignment row among a block's rows, or -1.
-qsizetype firstAlignmentRow(const QStringList& lines, const QList<qsizetype>& rows)
+qsizetype firstAlignmentRow(Span lines, const QList<qsizetype>& rows)
 {
     for (qsizetype k = 0; k < rows.size(); ++k)
         if (TableTools::isAlignmentRow(lines[rows[k]])) return k;
@@ -81,9 +110,9 @@ qsizetype firstAlignmentRow(const QStringList& lines, const QList<qsizetype>& ro
 
 // True when the run of rows starting at `from` (up to the next blank or non-row line)
 // holds an alignment row below its first line: those rows are a table of their own.
-bool rowsStartATable(const QStringList& lines, qsizetype from)
+bool rowsStartATable(Span lines, qsizetype from)
 {
-    for (qsizetype k = from + 1; k < lines.size() && rowLike(lines[k]); ++k)
+    for (qsizetype k = from + 1; k < qsizetype(lines.size()) && rowLike(lines[k]); ++k)
         if (TableTools::isAlignmentRow(lines[k])) return true;
     return false;
 }
@@ -91,10 +120,10 @@ bool rowsStartATable(const QStringList& lines, qsizetype from)
 // Finds pipe-table blocks and re-renders them aligned, inserting an alignment row where
 // one is missing. Blank lines between rows of one table are dropped; a blank line before
 // rows that hold their own header and alignment row keeps the tables apart.
-QStringList repairTables(const QStringList& lines)
+Lines repairTables(Span lines, QStringList& storage)
 {
     const qsizetype n = lines.size();
-    QStringList out;
+    Lines out;
     out.reserve(n);
     qsizetype i = 0;
     while (i < n) {
@@ -105,7 +134,7 @@ QStringList repairTables(const QStringList& lines)
         QList<qsizetype> rows;
         qsizetype end = i;
         while (end < n) {
-            const QString& l = lines[end];
+            const QStringView l = lines[end];
             if (!TextUtil::isBlank(l)) {
                 if (!rowLike(l)) break;
                 rows.append(end++);
@@ -134,7 +163,7 @@ QStringList repairTables(const QStringList& lines)
             qsizetype blank = header;
             while (blank > i && !TextUtil::isBlank(lines[blank - 1])) --blank;
             if (blank > i) {
-                out.append(repairTables(lines.mid(i, blank - 1 - i)));
+                out.append(repairTables(lines.subspan(size_t(i), size_t(blank - 1 - i)), storage));
                 i = blank - 1;
             }
             while (i < header) out.append(lines[i++]);
@@ -143,7 +172,7 @@ QStringList repairTables(const QStringList& lines)
 
         QStringList block;
         block.reserve(rows.size() + 1);
-        for (qsizetype r : rows) block.append(lines[r]);
+        for (qsizetype r : rows) block.append(lines[r].toString());
         if (align < 0) {
             qsizetype k = 1;
             for (const QString& r : std::as_const(block)) k = std::max(k, TableTools::splitCells(r).size());
@@ -151,7 +180,8 @@ QStringList repairTables(const QStringList& lines)
             block.insert(1, QStringLiteral("| ") + dashes.join(QStringLiteral(" | ")) + QStringLiteral(" |"));
         }
         if (const std::optional<TableTools::Model> m = TableTools::parse(block)) {
-            out.append(TableTools::render(*m).split(u'\n'));
+            storage.append(TableTools::render(*m));
+            out.append(splitLines(storage.constLast()));
         } else {
             for (qsizetype r = i; r < end; ++r) out.append(lines[r]);
         }
@@ -160,32 +190,25 @@ QStringList repairTables(const QStringList& lines)
     return out;
 }
 
-QStringList collapseBlankRuns(const QStringList& lines)
+Lines cleanProse(Span lines, QStringList& storage)
 {
-    QStringList out;
-    out.reserve(lines.size());
-    bool inRun = false;
-    for (const QString& l : lines) {
-        if (!TextUtil::isBlank(l)) {
-            out.append(l);
-            inRun = false;
-        } else if (!inRun) {
-            out.append(QString());
-            inRun = true;
-        }
-    }
-    return out;
-}
-
-QStringList cleanProse(const QStringList& lines)
-{
-    QStringList tidy;
+    Lines tidy;
     tidy.reserve(lines.size());
-    for (const QString& l : lines) tidy.append(decodeSpacingEntities(TextUtil::trimBlanksTrailing(l)));
-    // Blank runs are collapsed before the tables are repaired: a run of blank lines
-    // between two rows would otherwise end the table on this pass and, collapsed to one
-    // blank line, join it on the next, so cleaning twice would change the text again.
-    return repairTables(collapseBlankRuns(tidy));
+    bool inRun = false;
+    for (QStringView l : lines) {
+        // Blank runs are collapsed before the tables are repaired: a run of blank lines
+        // between two rows would otherwise end the table on this pass and, collapsed to
+        // one blank line, join it on the next, so cleaning twice would change the text again.
+        if (TextUtil::isBlank(l)) {
+            if (!inRun) tidy.append(QStringView());
+            inRun = true;
+            continue;
+        }
+        inRun = false;
+        storage.append(decodeSpacingEntities(TextUtil::trimBlanksTrailing(l)));
+        tidy.append(storage.constLast());
+    }
+    return repairTables(tidy, storage);
 }
 
 } // namespace
@@ -222,15 +245,22 @@ QString decodeSpacingEntities(const QString& line)
 
 QString clean(const QString& text)
 {
-    QString result = fenceWalk(text, cleanProse);
+    QStringList storage;
+    QString result = joined(fenceWalk(splitLines(text), storage, cleanProse));
     while (result.endsWith(u"\n\n")) result.chop(1);
     if (!result.isEmpty() && !result.endsWith(u'\n')) result.append(u'\n');
     return result;
 }
 
+QList<QStringView> repairedTableLines(QStringView text, QStringList& storage)
+{
+    return fenceWalk(splitLines(text), storage, repairTables);
+}
+
 QString repairingTables(const QString& text)
 {
-    return fenceWalk(text, repairTables);
+    QStringList storage;
+    return joined(repairedTableLines(text, storage));
 }
 
 } // namespace MarkdownCleaner

@@ -16,6 +16,9 @@ QString clean(const QString& text);
 // Only the table repair (plus CR LF to LF), for the HTML renderer: a table without an
 // alignment row gets one, and every table is re-rendered. Nothing else changes.
 QString repairingTables(const QString& text);
+// The lines of `repairingTables(text)` without joining them: views of `text`, or of
+// strings added to `storage` for the tables that were repaired. Valid while both live.
+QList<QStringView> repairedTableLines(QStringView text, QStringList& storage);
 
 // A table row as the styler and the clean-up see it: the trimmed line is not empty,
 // holds at least two unescaped "|", and is not a block-quote line ("> | a | b |").
