@@ -1,7 +1,13 @@
+// The entry and the block pass: each line is decided by fixed tests in a fixed order
+// (alignment directive, column-width comment, fence, blank, rule, heading, quote, table,
+// list, definition list, paragraph) and its block written straight into the output.
+
 #include "render/MarkdownHTMLRenderer.h"
 #include "render/MarkdownHTMLRendererPrivate.h"
 #include "render/SyntaxHighlighter.h"
+
 #include "styling/ColumnWidths.h"
+#include "styling/MarkdownCleaner.h"
 
 namespace MarkdownHTMLRenderer {
 
@@ -9,197 +15,316 @@ using namespace detail;
 
 namespace {
 
-const QRegularExpression& thematicBreak()
+// "^\{\.(left|right|center|justify)\}$": the word, or nothing.
+QStringView alignmentOf(QStringView t)
 {
-    static const QRegularExpression re = pattern("^([-*_])\\s*(\\1\\s*){2,}$");
-    return re;
-}
-
-const QRegularExpression& listItem()
-{
-    static const QRegularExpression re = pattern("^\\s*([-*+]|\\d+[.)])\\s+");
-    return re;
-}
-
-bool matches(const QRegularExpression& re, const QString& s)
-{
-    return re.match(s).hasMatch();
+    if (t.size() < 7 || !t.startsWith(u"{.") || !t.endsWith(u'}')) return {};
+    const QStringView word = t.mid(2, t.size() - 3);
+    for (QStringView w : {u"left", u"right", u"center", u"justify"})
+        if (word == w) return word;
+    return {};
 }
 
 // The grid's column-width comment is editor state, hidden in the editor: it renders as
 // nothing and neither starts nor ends a block, so the table under it stays a table.
-bool isWidthComment(const QString& t)
+bool isWidthComment(QStringView t)
 {
-    return t.startsWith(QLatin1String("<!--")) && TableColumnWidths::parse(t).has_value();
+    return t.startsWith(u"<!--") && TableColumnWidths::parse(t).has_value();
 }
 
-// Fenced code: the info string after the three backticks, the lines up to the closing
-// fence (or the end). Returns the index after the block.
-int renderFence(const QStringList& lines, int i, const QString& t, QStringList& blocks)
+// "^([-*_])\s*(\1\s*){2,}$"
+bool isThematicBreak(QStringView t)
 {
-    const QString info = trimmed(QStringView(t).mid(3));
-    int j = i + 1;
-    QStringList code;
-    while (j < lines.size() && !trimmed(lines.at(j)).startsWith(QLatin1String("```"))) code << lines.at(j++);
-    const QString text = code.join(u'\n');
-    if (info.toLower() == QLatin1String("mermaid")) {
-        // The diagram script reads the element's text, so escaping changes nothing for it
-        // but keeps markup in the diagram source from becoming part of the page.
-        blocks << QLatin1String("<div class=\"mermaid\">") + escapeHtml(text) + QLatin1String("</div>");
-    } else if (info.isEmpty()) {
-        blocks << QLatin1String("<pre><code>") + escapeHtml(text) + QLatin1String("</code></pre>");
-    } else {
-        blocks << QLatin1String("<pre><code class=\"language-") + escapeHtml(info) + QLatin1String("\">")
-                      + SyntaxHighlighter::highlight(text, info) + QLatin1String("</code></pre>");
+    if (t.isEmpty() || (t[0] != u'-' && t[0] != u'*' && t[0] != u'_')) return false;
+    int marks = 0;
+    for (qsizetype i = 1; i < t.size(); ++i) {
+        if (t[i] == t[0])
+            ++marks;
+        else if (!isPatternSpace(t[i].unicode()))
+            return false;
     }
-    return j < lines.size() ? j + 1 : j;
+    return marks >= 2;
 }
 
-int renderQuote(const QStringList& lines, int i, int depth, QStringList& blocks)
+// "^\s*\|?\s*:?-+:?\s*(\|\s*:?-+:?\s*)+\|?\s*$": a separator row of at least two cells.
+bool isSeparatorRow(QStringView l)
 {
-    static const QRegularExpression calloutRe(QStringLiteral("^\\[!(NOTE|TIP|IMPORTANT|WARNING|CAUTION)\\]"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    QStringList inner;
-    int j = i;
-    for (; j < lines.size(); ++j) {
-        const QString u = trimmed(lines.at(j));
-        if (!u.startsWith(u'>')) break;
-        QStringView rest = QStringView(u).mid(1);
-        if (!rest.isEmpty() && (rest.front() == u' ' || rest.front() == u'\t')) rest = rest.mid(1);
-        inner << rest.toString();
+    const qsizetype n = l.size();
+    qsizetype i = 0;
+    const auto skipSpaces = [&](qsizetype from) {
+        while (from < n && isPatternSpace(l[from].unicode())) ++from;
+        return from;
+    };
+    i = skipSpaces(i);
+    if (i < n && l[i] == u'|') ++i;
+    for (int cells = 1;; ++cells) {
+        i = skipSpaces(i);
+        if (i < n && l[i] == u':') ++i;
+        if (i >= n || l[i] != u'-') return false;
+        while (i < n && l[i] == u'-') ++i;
+        if (i < n && l[i] == u':') ++i;
+        i = skipSpaces(i);
+        if (i == n) return cells >= 2;
+        if (l[i] != u'|') return false;
+        if (skipSpaces(++i) == n) return cells >= 2;
     }
-    const QRegularExpressionMatch callout = calloutRe.match(inner.first());
-    if (callout.hasMatch()) {
-        const QString kind = callout.captured(1).toLower();
-        QString title = trimmed(QStringView(inner.first()).mid(callout.capturedEnd()));
-        if (title.isEmpty()) title = kind.left(1).toUpper() + kind.mid(1);
-        const QString body = renderBlocks(inner.mid(1).join(u'\n'), depth + 1);
-        blocks << QLatin1String("<div class=\"callout callout-") + kind
-                      + QLatin1String("\"><p class=\"callout-title\">") + escapeHtml(title) + QLatin1String("</p>")
-                      + body + QLatin1String("</div>");
-    } else {
-        blocks << QLatin1String("<blockquote>") + renderBlocks(inner.join(u'\n'), depth + 1)
-                      + QLatin1String("</blockquote>");
-    }
-    return j;
 }
 
-int renderDefinitionList(const QStringList& lines, const QStringList& trims, int i, QStringList& blocks)
+// `word` is `lower` in any case of the ASCII letters.
+bool sameLetters(QStringView word, QStringView lower)
 {
-    QString html = QStringLiteral("<dl>");
-    int j = i;
-    for (; j < lines.size(); ++j) {
-        const QString& u = trims.at(j);
-        if (u.isEmpty()) break;
-        if (u.startsWith(QLatin1String(": ")))
-            html += QLatin1String("<dd>") + renderInline(u.mid(2)) + QLatin1String("</dd>");
-        else if (j + 1 < lines.size() && trims.at(j + 1).startsWith(QLatin1String(": ")))
-            html += QLatin1String("<dt>") + renderInline(u) + QLatin1String("</dt>");
-        else
-            break;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i].unicode();
+        if ((c >= u'A' && c <= u'Z' ? c + 32 : c) != lower[i].unicode()) return false;
     }
-    blocks << html + QLatin1String("</dl>");
-    return j;
+    return true;
+}
+
+bool isHeading(QStringView t)
+{
+    return t.startsWith(u'#') && headingOf(t).level > 0;
 }
 
 } // namespace
 
 namespace detail {
 
-QString renderBlocks(const QString& text, int depth)
+HeadingParts headingOf(QStringView t)
 {
-    static const QRegularExpression alignRe = pattern("^\\{\\.(left|right|center|justify)\\}$");
-    static const QRegularExpression separatorRe = pattern("^\\s*\\|?\\s*:?-+:?\\s*(\\|\\s*:?-+:?\\s*)+\\|?\\s*$");
+    // "^(#{1,6})\s+", then the text trimmed, without a closing "\s+#+\s*$".
+    qsizetype k = 0;
+    while (k < t.size() && t[k] == u'#') ++k;
+    if (k == 0 || k > 6 || k >= t.size() || !isPatternSpace(t[k].unicode()) || !patternsSee(t)) return {};
+    qsizetype e = k;
+    while (e < t.size() && isPatternSpace(t[e].unicode())) ++e;
+    QStringView text = trimmedView(t.mid(e));
+    if (text.contains(u'#')) {
+        qsizetype z = text.size();
+        while (z > 0 && isPatternSpace(text[z - 1].unicode())) --z;
+        qsizetype h = z;
+        while (h > 0 && text[h - 1] == u'#') --h;
+        qsizetype w = h;
+        while (w > 0 && isPatternSpace(text[w - 1].unicode())) --w;
+        if (h < z && w < h) text = text.left(w);
+    }
+    return {int(k), text};
+}
 
-    const QStringList lines = text.split(u'\n');
-    QStringList trims;
-    trims.reserve(lines.size());
-    for (const QString& l : lines) trims << trimmed(l);
-
-    const auto isHeading = [](const QString& t) { return t.startsWith(u'#') && parseHeading(t).level > 0; };
-
-    QStringList blocks;
-    QString alignment;
-    int i = 0;
-    while (i < lines.size()) {
-        const QString& line = lines.at(i);
-        const QString& t = trims.at(i);
-        if (t.startsWith(QLatin1String("{.")) && matches(alignRe, t)) {
-            alignment = t.mid(2, t.size() - 3);
+void Renderer::blocks(LineSpan lines, int depth)
+{
+    const qsizetype n = qsizetype(lines.size());
+    QStringView alignment;
+    bool first = true;
+    const auto open = [&] {
+        if (!first) out.append(u'\n');
+        first = false;
+    };
+    qsizetype i = 0;
+    while (i < n) {
+        const QStringView line = lines[i];
+        const QStringView t = trimmedView(line);
+        HeadingParts h;
+        if (const QStringView word = t.startsWith(u"{.") ? alignmentOf(t) : QStringView(); !word.isEmpty()) {
+            alignment = word;
             ++i;
         } else if (isWidthComment(t)) {
             ++i;
-        } else if (t.startsWith(QLatin1String("```"))) {
-            i = renderFence(lines, i, t, blocks);
+        } else if (t.startsWith(u"```")) {
+            open();
+            i = fence(lines, i, t);
         } else if (t.isEmpty()) {
             ++i;
-        } else if (matches(thematicBreak(), t)) {
-            blocks << QStringLiteral("<hr>");
+        } else if (isThematicBreak(t)) {
+            open();
+            out.append(QLatin1String("<hr>"));
             ++i;
-        } else if (const Heading h = t.startsWith(u'#') ? parseHeading(t) : Heading{}; h.level > 0) {
-            const QString n = QString::number(h.level);
-            blocks << QLatin1String("<h") + n + u'>' + renderInline(h.text) + QLatin1String("</h") + n + u'>';
+        } else if (t.startsWith(u'#') && (h = headingOf(t)).level > 0) {
+            open();
+            headingBlock(h.level, h.text);
             ++i;
         } else if (t.startsWith(u'>') && depth < kMaxNesting) {
-            i = renderQuote(lines, i, depth, blocks);
-        } else if (line.contains(u'|') && i + 1 < lines.size() && lines.at(i + 1).contains(u'-')
-                   && matches(separatorRe, lines.at(i + 1))) {
-            int j = i + 2;
-            while (j < lines.size() && lines.at(j).contains(u'|') && !trims.at(j).isEmpty()) ++j;
-            const QString table = renderTable(line, lines.at(i + 1), lines.mid(i + 2, j - i - 2));
-            if (alignment == QLatin1String("left") || alignment == QLatin1String("right")
-                || alignment == QLatin1String("justify"))
-                blocks << QLatin1String("<div class=\"float-") + alignment + QLatin1String("\">") + table
-                              + QLatin1String("</div>");
-            else
-                blocks << table;
-            alignment.clear();
-            i = j;
-        } else if (matches(listItem(), t)) {
-            const ListResult list = detail::collectList(i, lines, depth);
-            blocks << list.html;
-            i = list.next;
-        } else if (i + 1 < lines.size() && trims.at(i + 1).startsWith(QLatin1String(": "))) {
-            i = renderDefinitionList(lines, trims, i, blocks);
-        } else {
-            QStringList para{t};
-            int j = i + 1;
-            for (; j < lines.size(); ++j) {
-                const QString& u = trims.at(j);
-                if (u.isEmpty() || u.startsWith(u'>') || u.startsWith(QLatin1String("```"))
-                    || matches(thematicBreak(), u) || isHeading(u) || matches(listItem(), u))
-                    break;
-                if (!isWidthComment(u)) para << u;
+            open();
+            i = quote(lines, i, depth);
+        } else if (line.contains(u'|') && i + 1 < n && lines[i + 1].contains(u'-') && isSeparatorRow(lines[i + 1])) {
+            qsizetype j = i + 2;
+            while (j < n && lines[j].contains(u'|') && !trimmedView(lines[j]).isEmpty()) ++j;
+            open();
+            const bool floats = alignment == u"left" || alignment == u"right" || alignment == u"justify";
+            if (floats) {
+                out.append(QLatin1String("<div class=\"float-"));
+                out.append(alignment);
+                out.append(QLatin1String("\">"));
             }
-            const QString content = renderInline(para.join(u'\n'));
-            if (alignment.isEmpty())
-                blocks << QLatin1String("<p>") + content + QLatin1String("</p>");
-            else
-                blocks << QLatin1String("<p style=\"text-align:") + alignment + QLatin1String("\">") + content
-                              + QLatin1String("</p>");
-            alignment.clear();
+            table(line, lines[i + 1], lines.subspan(size_t(i + 2), size_t(j - i - 2)));
+            if (floats) out.append(QLatin1String("</div>"));
+            alignment = {};
             i = j;
+        } else if (isListItem(t)) {
+            open();
+            i = list(lines, i, depth);
+        } else if (i + 1 < n && trimmedView(lines[i + 1]).startsWith(u": ")) {
+            open();
+            i = definitionList(lines, i);
+        } else {
+            open();
+            i = paragraph(lines, i, alignment);
+            alignment = {};
         }
+        if (depth == 0) linkPending();
     }
-    return blocks.join(u'\n');
+}
+
+// Fenced code: the info string after the three backticks, the lines up to the closing
+// fence (or the end). Returns the index after the block.
+qsizetype Renderer::fence(LineSpan lines, qsizetype i, QStringView t)
+{
+    const QStringView info = trimmedView(t.mid(3));
+    qsizetype j = i + 1;
+    while (j < qsizetype(lines.size()) && !trimmedView(lines[j]).startsWith(u"```")) ++j;
+    const LineSpan code = lines.subspan(size_t(i + 1), size_t(j - i - 1));
+    const auto escapedCode = [&] {
+        for (size_t k = 0; k < code.size(); ++k) {
+            if (k) out.append(u'\n');
+            appendEscaped(out, code[k]);
+        }
+    };
+    if (info.size() == 7 && info.toString().toLower() == QLatin1String("mermaid")) {
+        // The diagram script reads the element's text, so escaping changes nothing for it
+        // but keeps markup in the diagram source from becoming part of the page.
+        out.append(QLatin1String("<div class=\"mermaid\">"));
+        escapedCode();
+        out.append(QLatin1String("</div>"));
+    } else if (info.isEmpty()) {
+        out.append(QLatin1String("<pre><code>"));
+        escapedCode();
+        out.append(QLatin1String("</code></pre>"));
+    } else {
+        out.append(QLatin1String("<pre><code class=\"language-"));
+        appendEscaped(out, info);
+        out.append(QLatin1String("\">"));
+        para.resize(0);
+        for (size_t k = 0; k < code.size(); ++k) {
+            if (k) para.append(u'\n');
+            para.append(code[k]);
+        }
+        const QString html = SyntaxHighlighter::highlight(para, info.toString());
+        mayBeInvalid = mayBeInvalid || !patternsSee(html);
+        out.append(html);
+        out.append(QLatin1String("</code></pre>"));
+    }
+    return j < qsizetype(lines.size()) ? j + 1 : j;
+}
+
+qsizetype Renderer::quote(LineSpan lines, qsizetype i, int depth)
+{
+    static constexpr QStringView kinds[] = {u"note", u"tip", u"important", u"warning", u"caution"};
+    Lines inner;
+    qsizetype j = i;
+    for (; j < qsizetype(lines.size()); ++j) {
+        const QStringView u = trimmedView(lines[j]);
+        if (!u.startsWith(u'>')) break;
+        QStringView rest = u.mid(1);
+        if (!rest.isEmpty() && (rest.front() == u' ' || rest.front() == u'\t')) rest = rest.mid(1);
+        inner.append(rest);
+    }
+    // "^\[!(NOTE|TIP|IMPORTANT|WARNING|CAUTION)\]", case-insensitive (no other letter
+    // folds to one of these).
+    const QStringView head = inner.first();
+    QStringView kind;
+    if (head.startsWith(u"[!") && patternsSee(head))
+        for (QStringView k : kinds)
+            if (head.size() > k.size() + 2 && head[k.size() + 2] == u']' && sameLetters(head.mid(2, k.size()), k)) {
+                kind = k;
+                break;
+            }
+    if (kind.isEmpty()) {
+        out.append(QLatin1String("<blockquote>"));
+        blocks(inner, depth + 1);
+        out.append(QLatin1String("</blockquote>"));
+        return j;
+    }
+    const QStringView title = trimmedView(head.mid(kind.size() + 3));
+    out.append(QLatin1String("<div class=\"callout callout-"));
+    out.append(kind);
+    out.append(QLatin1String("\"><p class=\"callout-title\">"));
+    if (title.isEmpty()) {
+        out.append(kind.front().toUpper());
+        out.append(kind.mid(1));
+    } else {
+        appendEscaped(out, title);
+    }
+    out.append(QLatin1String("</p>"));
+    blocks(LineSpan(inner).subspan(1), depth + 1);
+    out.append(QLatin1String("</div>"));
+    return j;
+}
+
+qsizetype Renderer::paragraph(LineSpan lines, qsizetype i, QStringView alignment)
+{
+    para.resize(0);
+    para.append(trimmedView(lines[i]));
+    qsizetype j = i + 1;
+    for (; j < qsizetype(lines.size()); ++j) {
+        const QStringView u = trimmedView(lines[j]);
+        if (u.isEmpty() || u.startsWith(u'>') || u.startsWith(u"```") || isThematicBreak(u) || isHeading(u)
+            || isListItem(u))
+            break;
+        if (isWidthComment(u)) continue;
+        para.append(u'\n');
+        para.append(u);
+    }
+    if (alignment.isEmpty()) {
+        out.append(QLatin1String("<p>"));
+    } else {
+        out.append(QLatin1String("<p style=\"text-align:"));
+        out.append(alignment);
+        out.append(QLatin1String("\">"));
+    }
+    inlineText(para);
+    out.append(QLatin1String("</p>"));
+    return j;
 }
 
 } // namespace detail
 
+QString renderBody(const QString& markdown)
+{
+    // Line ends and tables repaired first; the block pass relies on "\n" only.
+    QStringList repaired;
+    Lines lines = MarkdownCleaner::repairedTableLines(markdown, repaired);
+    Footnotes notes;
+    takeDefinitions(lines, notes);
+    const auto render = [&](bool headingIds) -> std::optional<QString> {
+        notes.number.clear();
+        notes.numbered.clear();
+        Renderer r;
+        r.notes = notes.text.isEmpty() ? nullptr : &notes;
+        r.headingIds = headingIds;
+        r.mayBeInvalid = !patternsSee(markdown);
+        r.out.reserve(markdown.size() + markdown.size() / 4 + 64);
+        r.blocks(lines, 0);
+        r.footnoteSection();
+        // Heading ids were found by a pattern over the whole body, and patterns see
+        // nothing in a text with a lone surrogate.
+        if (headingIds && r.mayBeInvalid && !patternsSee(r.out)) return std::nullopt;
+        return std::move(r.out);
+    };
+    if (std::optional<QString> html = render(true)) return std::move(*html);
+    return *render(false);
+}
+
 QString renderBlocks(const QString& text)
 {
-    return detail::renderBlocks(text, 0);
+    const Lines lines = QStringView(text).split(u'\n');
+    Renderer r;
+    r.blocks(lines, 0);
+    return std::move(r.out);
 }
 
 Heading parseHeading(const QString& trimmedLine)
 {
-    static const QRegularExpression open = pattern("^(#{1,6})\\s+");
-    static const QRegularExpression closing = pattern("\\s+#+\\s*$");
-    const QRegularExpressionMatch m = open.match(trimmedLine);
-    if (!m.hasMatch()) return {};
-    QString text = trimmed(QStringView(trimmedLine).mid(m.capturedEnd()));
-    if (text.contains(u'#')) text.remove(closing);
-    return {int(m.capturedLength(1)), text};
+    const HeadingParts h = headingOf(trimmedLine);
+    return {h.level, h.text.toString()};
 }
 
 } // namespace MarkdownHTMLRenderer

@@ -1,136 +1,8 @@
-#include "render/MarkdownHTMLRenderer.h"
-#include "render/MarkdownHTMLRendererPrivate.h"
-
-#include "platform/TextUtil.h"
-
-#include <QUrl>
-
-namespace MarkdownHTMLRenderer {
-namespace detail {
-
-QString escapeHtml(QStringView text)
-{
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'&': out += QLatin1String("&amp;"); break;
-        case u'<': out += QLatin1String("&lt;"); break;
-        case u'>': out += QLatin1String("&gt;"); break;
-        case u'"': out += QLatin1String("&quot;"); break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
-QString unescapeHtml(QString text)
-{
-    if (!text.contains(u'&')) return text;
-    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    text.replace(QLatin1String("&#39;"), QLatin1String("'"));
-    return text;
-}
-
-static bool isBlank(QChar c)
-{
-    if (c.unicode() < 0x80) return c == u' ' || c == u'\t';
-    return TextUtil::isHorizontalWhitespace(c.unicode()); // Zs are all in the BMP
-}
-
-QStringView trimmedView(QStringView line)
-{
-    qsizetype b = 0, e = line.size();
-    while (b < e && isBlank(line.at(b))) ++b;
-    while (e > b && isBlank(line.at(e - 1))) --e;
-    return line.mid(b, e - b);
-}
-
-QString trimmed(QStringView line)
-{
-    return trimmedView(line).toString();
-}
-
-QRegularExpression pattern(const char* re)
-{
-    QRegularExpression r(QString::fromLatin1(re), QRegularExpression::UseUnicodePropertiesOption);
-    Q_ASSERT(r.isValid());
-    return r;
-}
-
-QString safeUrl(const QString& url)
-{
-    // Browsers skip leading controls and spaces and ignore tabs and line breaks inside
-    // the scheme, so look at the scheme the way they do.
-    QString scheme;
-    for (const QChar c : url) {
-        if (c == u':') break;
-        if (c.unicode() <= 0x20) continue;
-        scheme += c.toLower();
-        if (scheme.size() > 10) break;
-    }
-    if (url.contains(u':') && (scheme == QLatin1String("javascript") || scheme == QLatin1String("vbscript")))
-        return QStringLiteral("#");
-    return url;
-}
-
-static bool isDelimiter(QChar c)
-{
-    return c == u'*' || c == u'_';
-}
-
-// Single-marker emphasis, as the pattern
-//   (?<![*_])([*_])(?![\s*_])(.+?)(?<![\s*_])\1(?![*_])
-// would find it, in one linear sweep: the lazy search for a closer runs from every
-// opener to the end of its line, which on a long line full of unmatched openers costs
-// quadratic time. A closer's validity does not depend on its opener, so the nearest
-// valid closer of each kind is precomputed from the right.
-QString replaceEmphasis(const QString& s)
-{
-    const qsizetype n = s.size();
-    const auto closes = [&](qsizetype q, QChar c) {
-        return s.at(q) == c && q > 0 && !s.at(q - 1).isSpace() && !isDelimiter(s.at(q - 1))
-               && (q + 1 >= n || !isDelimiter(s.at(q + 1)));
-    };
-    // nextStar[q] / nextUnderscore[q]: the first valid closer at or after q on q's line, or -1.
-    QList<qsizetype> nextStar(n + 1, -1), nextUnderscore(n + 1, -1);
-    for (qsizetype q = n - 1; q >= 0; --q) {
-        if (s.at(q) == u'\n') continue; // a closer never lies beyond the line's end
-        nextStar[q] = closes(q, u'*') ? q : nextStar[q + 1];
-        nextUnderscore[q] = closes(q, u'_') ? q : nextUnderscore[q + 1];
-    }
-    QString out;
-    qsizetype copied = 0;
-    for (qsizetype p = 0; p + 2 < n; ++p) {
-        const QChar c = s.at(p);
-        if (!isDelimiter(c) || (p > 0 && isDelimiter(s.at(p - 1))) || s.at(p + 1).isSpace() || isDelimiter(s.at(p + 1))
-            || s.at(p + 1) == u'\n')
-            continue;
-        const qsizetype q = (c == u'*' ? nextStar : nextUnderscore)[p + 2];
-        if (q < 0) continue;
-        if (out.isEmpty()) out.reserve(n + 64);
-        out += QStringView(s).mid(copied, p - copied);
-        out += QLatin1String("<em>");
-        out += QStringView(s).mid(p + 1, q - p - 1);
-        out += QLatin1String("</em>");
-        copied = q + 1;
-        p = q;
-    }
-    if (copied == 0) return s;
-    out += QStringView(s).mid(copied);
-    return out;
-}
-
-} // namespace detail
-
-using namespace detail;
-
-namespace {
-
-// Placeholders for pieces no later pass may touch: code ("\0C<k>\0"), math
+// The inline pass: code, math, escaping, wiki links, images, links, bare addresses,
+// emphasis, strike-through and line breaks, in that order, each over the text the one
+// before left.
+//
+// Placeholders stand for pieces no later pass may touch: code ("\0C<k>\0"), math
 // ("\0M<k>\0") and tags made by the link passes ("<\0T<k>>"). A tag placeholder begins
 // with "<" and ends with ">" like the tag it stands for, so the bare-address pass sees
 // the same neighbours it would see in the real markup.
@@ -141,176 +13,392 @@ namespace {
 // escaped text, a tag the (escaped) Markdown it replaced. Every tag a link pass writes is
 // a placeholder, closing tags included, so that nothing of a link survives into an
 // attribute as markup.
-struct Stash {
-    QStringList code, math, tags;
-    QStringList codeText;  // each code span's escaped text, without its element
-    QStringList tagSource; // the escaped Markdown each tag placeholder replaced
 
-    QString codeToken(const QString& escapedText)
-    {
-        codeText << escapedText;
-        return token(u'C', code, QLatin1String("<code>") + escapedText + QLatin1String("</code>"),
-                     QStringLiteral("\0"));
-    }
-    QString mathToken(const QString& html) { return token(u'M', math, html, QStringLiteral("\0")); }
-    // `source` is the Markdown the tag stands for, as it reads in the escaped text (it may
-    // hold placeholders itself). The tag's own attribute values are made plain here.
-    QString tagToken(const QString& html, const QString& source)
-    {
-        tagSource << source;
-        return QStringLiteral("<") + token(u'T', tags, plain(html), QStringLiteral(">"));
-    }
+#include "render/MarkdownHTMLRenderer.h"
+#include "render/MarkdownHTMLRendererPrivate.h"
 
-    // Every placeholder as plain escaped text, for attribute values.
-    QString plain(const QString& text) const { return expand(text, true); }
-    // Puts every placeholder back.
-    QString restore(const QString& text) const { return expand(text, false); }
+namespace MarkdownHTMLRenderer {
+namespace detail {
 
-private:
-    // Every placeholder replaced in one sweep. Math may hold code placeholders, and a tag's
-    // source those of earlier passes only (a pass never matches across its own results),
-    // so the recursion is as deep as the passes are many.
-    QString expand(const QString& text, bool asText) const
-    {
-        if (!text.contains(QChar(0))) return text;
-        QString out;
-        out.reserve(text.size() * 2);
-        const qsizetype n = text.size();
-        for (qsizetype i = 0; i < n; ++i) {
-            const QChar c = text.at(i);
-            if (c == u'<' && i + 1 < n && text.at(i + 1).unicode() == 0)
-                continue; // the "<" that opens a tag placeholder
-            if (c.unicode() != 0 || i + 1 >= n) {
-                out += c;
-                continue;
-            }
-            const QChar kind = text.at(i + 1);
-            qsizetype j = i + 2;
-            int k = 0;
-            while (j < n && text.at(j).isDigit()) k = k * 10 + text.at(j++).digitValue();
-            if (kind == u'C')
-                out += (asText ? codeText : code).value(k);
-            else if (kind == u'M')
-                out += expand(math.value(k), asText);
-            else if (asText)
-                out += expand(tagSource.value(k), true);
-            else
-                out += tags.value(k); // made plain when it was stashed
-            i = j;                    // the closing NUL or ">"
-        }
-        return out;
-    }
+namespace {
 
-    static QString token(QChar kind, QStringList& list, const QString& html, const QString& close)
-    {
-        list << html;
-        return QChar(0) + QString(kind) + QString::number(list.size() - 1) + close;
-    }
-};
-
-QString attr(const char* name, const QString& value)
+void appendNumber(QString& out, qsizetype k)
 {
-    return QLatin1Char(' ') + QLatin1String(name) + QLatin1String("=\"") + value + QLatin1Char('"');
-}
-
-QString wikiHref(const QString& target)
-{
-    // The characters a URL path may hold as they are; everything else percent-encoded.
-    const QByteArray encoded = QUrl::toPercentEncoding(target, "!$&'()*+,/:;=@");
-    return QString::fromLatin1(encoded) + QLatin1String(".md");
+    char digits[24];
+    int n = 0;
+    do {
+        digits[n++] = char('0' + k % 10);
+        k /= 10;
+    } while (k > 0);
+    while (n > 0) out.append(QLatin1Char(digits[--n]));
 }
 
 } // namespace
 
-QString renderInline(const QString& input)
+QStringView InlineScratch::piece(Kind kind, qsizetype k) const
 {
-    static const QRegularExpression codeSpan = pattern("`+([^`]+?)`+");
-    static const QRegularExpression displayMath = pattern("\\$\\$[\\s\\S]+?\\$\\$");
-    static const QRegularExpression inlineMath = pattern("(?<!\\$)\\$(?!\\$)([^$\\n]+?)\\$(?!\\$)");
-    static const QRegularExpression wikiLink = pattern("\\[\\[([^\\]|]+?)(?:\\|([^\\]]+?))?\\]\\]");
-    static const QRegularExpression image =
-        pattern("!\\[([^\\]]*)\\]\\(([^)\\s]+)(?:\\s+&quot;([^&]*)&quot;)?\\)(?:\\{\\.(left|right|center)\\})?");
-    static const QRegularExpression link = pattern("\\[([^\\]]+)\\]\\(([^)\\s]+)(?:\\s+&quot;([^&]*)&quot;)?\\)");
-    // An address between angle brackets ends at the first ">" and leaves the brackets out.
-    static const QRegularExpression bareUrl = pattern("&lt;(https?://[^\\s<]+?)&gt;|(?<![\"=>])(https?://[^\\s<]+)");
-    static const QRegularExpression strongEm = pattern("\\*\\*\\*(.+?)\\*\\*\\*");
-    static const QRegularExpression strong = pattern("(\\*\\*|__)(.+?)\\1");
-    static const QRegularExpression strike = pattern("~~(.+?)~~");
+    if (k < 0 || k >= m_lists[kind].size()) return {};
+    const Piece p = m_lists[kind].at(k);
+    return QStringView(m_pieces).mid(p.at, p.size);
+}
 
-    Stash stash;
+InlineScratch::Piece InlineScratch::keep(QStringView text)
+{
+    const Piece p{m_pieces.size(), text.size()};
+    m_pieces.append(text);
+    return p;
+}
+
+void InlineScratch::appendToken(QString& out, Kind kind, qsizetype k) const
+{
+    if (kind == tag) out.append(QLatin1Char('<'));
+    out.append(QChar(0));
+    out.append(QLatin1Char(kind == code ? 'C' : kind == math ? 'M' : 'T'));
+    appendNumber(out, k);
+    out.append(kind == tag ? QChar(u'>') : QChar(0));
+}
+
+void InlineScratch::appendCodeToken(QString& out, QStringView escaped)
+{
+    const qsizetype k = m_lists[code].size();
+    m_lists[codeText].append(keep(escaped));
+    const qsizetype at = m_pieces.size();
+    m_pieces.append(QLatin1String("<code>"));
+    m_pieces.append(escaped);
+    m_pieces.append(QLatin1String("</code>"));
+    m_lists[code].append({at, m_pieces.size() - at});
+    appendToken(out, code, k);
+}
+
+// Math is delivered as written for the page's math script, but escaped: the script reads
+// the decoded text, so typesetting is the same and no markup slips through.
+void InlineScratch::appendMathToken(QString& out, QStringView written)
+{
+    const qsizetype k = m_lists[math].size();
+    m_label.resize(0);
+    appendEscaped(m_label, written);
+    m_lists[math].append(keep(m_label));
+    appendToken(out, math, k);
+}
+
+// `source` is the Markdown the tag stands for, as it reads in the escaped text (it may
+// hold placeholders itself). The tag's own attribute values are made plain here.
+void InlineScratch::appendTagToken(QString& out, const QString& html, QStringView source)
+{
+    const qsizetype k = m_lists[tag].size();
+    m_lists[tagSource].append(keep(source));
+    m_expanded.resize(0);
+    expand(m_expanded, html, true);
+    m_lists[tag].append(keep(m_expanded));
+    appendToken(out, tag, k);
+}
+
+// Every placeholder replaced in one sweep, as text (for attribute values) or as what it
+// stands for. Math may hold code placeholders, and a tag's source those of earlier passes
+// only (a pass never matches across its own results), so the recursion is as deep as the
+// passes are many.
+void InlineScratch::expand(QString& out, QStringView text, bool asText) const
+{
+    const qsizetype n = text.size();
+    qsizetype run = 0;
+    for (qsizetype z = text.indexOf(QChar(0)); z >= 0; z = text.indexOf(QChar(0), run)) {
+        // The "<" that opens a tag placeholder goes with it.
+        out.append(text.mid(run, (z > run && text[z - 1] == u'<' ? z - 1 : z) - run));
+        if (z + 1 >= n) {
+            run = z;
+            break;
+        }
+        const QChar kind = text[z + 1];
+        qsizetype j = z + 2;
+        int k = 0;
+        while (j < n && text[j].isDigit()) k = k * 10 + text[j++].digitValue();
+        if (kind == u'C')
+            out.append(piece(asText ? codeText : code, k));
+        else if (kind == u'M')
+            expand(out, piece(math, k), asText);
+        else if (asText)
+            expand(out, piece(tagSource, k), true);
+        else
+            out.append(piece(tag, k)); // made plain when it was stashed
+        run = j + 1;                   // after the closing NUL or ">"
+        if (run >= n) break;
+    }
+    if (run < n) out.append(text.mid(run));
+}
+
+QString InlineScratch::plain(QStringView text) const
+{
+    QString out;
+    out.reserve(text.size());
+    expand(out, text, true);
+    return out;
+}
+
+// Runs one pass over the text; the pass writes the new text only when it matched.
+template <typename Pass> void InlineScratch::run(Pass pass)
+{
+    m_next.resize(0);
+    if (pass(m_next)) std::swap(m_text, m_next);
+}
+
+// "`+([^`]+?)`+"
+bool InlineScratch::codeSpans(QString& out)
+{
+    const QStringView s = m_text;
+    const qsizetype n = s.size();
+    qsizetype copied = 0;
+    for (qsizetype p = s.indexOf(u'`'); p >= 0; p = s.indexOf(u'`', p)) {
+        qsizetype r = p;
+        while (r < n && s[r] == u'`') ++r;
+        const qsizetype q = s.indexOf(u'`', r);
+        if (q < 0) break;
+        qsizetype e = q;
+        while (e < n && s[e] == u'`') ++e;
+        out.append(s.mid(copied, p - copied));
+        m_label.resize(0);
+        appendEscaped(m_label, s.mid(r, q - r));
+        appendCodeToken(out, m_label);
+        copied = p = e;
+    }
+    if (copied == 0) return false;
+    out.append(s.mid(copied));
+    return true;
+}
+
+// "\$\$[\s\S]+?\$\$"
+bool InlineScratch::displayMath(QString& out)
+{
+    const QStringView s = m_text;
+    qsizetype copied = 0;
+    for (qsizetype p = find(s, u"$$"); p >= 0; p = find(s, u"$$", copied)) {
+        const qsizetype q = find(s, u"$$", p + 3);
+        if (q < 0) break;
+        out.append(s.mid(copied, p - copied));
+        appendMathToken(out, s.mid(p, q + 2 - p));
+        copied = q + 2;
+    }
+    if (copied == 0) return false;
+    out.append(s.mid(copied));
+    return true;
+}
+
+// "(?<!\$)\$(?!\$)([^$\n]+?)\$(?!\$)"
+bool InlineScratch::inlineMath(QString& out)
+{
+    const QStringView s = m_text;
+    const qsizetype n = s.size();
+    qsizetype copied = 0, nl = -1;
+    bool any = false;
+    for (qsizetype p = s.indexOf(u'$'); p >= 0; p = s.indexOf(u'$', p + 1)) {
+        if ((p > 0 && s[p - 1] == u'$') || p + 1 >= n || s[p + 1] == u'$' || s[p + 1] == u'\n') continue;
+        const qsizetype q = s.indexOf(u'$', p + 1);
+        if (q < 0) break;
+        if (nl < p) {
+            nl = s.indexOf(u'\n', p);
+            if (nl < 0) nl = n;
+        }
+        if (nl < q || (q + 1 < n && s[q + 1] == u'$')) continue;
+        out.append(s.mid(copied, p - copied));
+        appendMathToken(out, s.mid(p, q + 1 - p));
+        copied = q + 1;
+        p = q;
+        any = true;
+    }
+    if (!any) return false;
+    out.append(s.mid(copied));
+    return true;
+}
+
+// "MARKER(.+?)MARKER" (the text at least `minInner` long, on one line) wrapped in `open`
+// and `close`.
+bool InlineScratch::pairs(QString& out, QStringView marker, qsizetype minInner, const char* open, const char* close)
+{
+    const QStringView s = m_text;
+    const qsizetype m = marker.size();
+    qsizetype copied = 0, nl = -1, q = -1;
+    bool any = false;
+    for (qsizetype p = find(s, marker); p >= 0; p = find(s, marker, p + 1)) {
+        if (q < p + m + minInner) {
+            q = find(s, marker, p + m + minInner);
+            if (q < 0) break;
+        }
+        if (nl < p + m) {
+            nl = s.indexOf(u'\n', p + m);
+            if (nl < 0) nl = s.size();
+        }
+        if (nl < q) continue;
+        out.append(s.mid(copied, p - copied));
+        out.append(QLatin1String(open));
+        out.append(s.mid(p + m, q - p - m));
+        out.append(QLatin1String(close));
+        copied = q + m;
+        p = copied - 1;
+        q = -1;
+        any = true;
+    }
+    if (!any) return false;
+    out.append(s.mid(copied));
+    return true;
+}
+
+// "(\*\*|__)(.+?)\1"
+bool InlineScratch::strong(QString& out)
+{
+    const QStringView s = m_text;
+    qsizetype copied = 0, nl = -1;
+    qsizetype next[2] = {-1, -1}, closer[2] = {-1, -1}; // per marker: the next opener, its closer
+    bool done[2] = {false, false}, any = false;
+    const QStringView markers[2] = {u"**", u"__"};
+    for (qsizetype from = 0;;) {
+        for (int k = 0; k < 2; ++k)
+            if (!done[k] && next[k] < from) {
+                next[k] = find(s, markers[k], from);
+                done[k] = next[k] < 0;
+            }
+        const int k = done[0] ? 1 : done[1] ? 0 : next[0] < next[1] ? 0 : 1;
+        if (done[k]) break;
+        const qsizetype p = next[k];
+        from = p + 1;
+        if (closer[k] < p + 3) {
+            closer[k] = find(s, markers[k], p + 3);
+            if (closer[k] < 0) {
+                done[k] = true;
+                continue;
+            }
+        }
+        if (nl < p + 2) {
+            nl = s.indexOf(u'\n', p + 2);
+            if (nl < 0) nl = s.size();
+        }
+        const qsizetype q = closer[k];
+        if (nl < q) continue;
+        out.append(s.mid(copied, p - copied));
+        out.append(QLatin1String("<strong>"));
+        out.append(s.mid(p + 2, q - p - 2));
+        out.append(QLatin1String("</strong>"));
+        copied = from = q + 2;
+        closer[0] = closer[1] = -1;
+        any = true;
+    }
+    if (!any) return false;
+    out.append(s.mid(copied));
+    return true;
+}
+
+namespace {
+
+// What a text holds that passes look for, found in one sweep; no pass adds any of these
+// characters, so a pass whose characters are missing is skipped.
+enum Holds : uint32_t {
+    backtick = 1,
+    dollar = 2,
+    bracket = 4, // "[" with "]" somewhere
+    bang = 8,    // "!"
+    colon = 16,  // ":"
+    star = 32,   // "*" or "_"
+    tilde = 64,  // "~"
+    newline = 128,
+    special = 256, // "&", "<", ">" or the double quote
+    nul = 512,
+    paren = 1024, // "("
+    close = 2048, // "]"
+    surrogate = 4096,
+};
+
+struct HoldsTable {
+    uint16_t bits[128] = {};
+    constexpr HoldsTable()
+    {
+        bits[int('`')] = backtick;
+        bits[int('$')] = dollar;
+        bits[int('[')] = bracket;
+        bits[int(']')] = close;
+        bits[int('!')] = bang;
+        bits[int(':')] = colon;
+        bits[int('*')] = bits[int('_')] = star;
+        bits[int('~')] = tilde;
+        bits[int('\n')] = newline;
+        bits[int('&')] = bits[int('<')] = bits[int('>')] = bits[int('"')] = special;
+        bits[0] = nul;
+        bits[int('(')] = paren;
+    }
+};
+
+uint32_t holdsOf(QStringView s)
+{
+    static constexpr HoldsTable table;
+    uint32_t holds = 0;
+    for (const QChar c : s) {
+        const char16_t u = c.unicode();
+        holds |= u < 128 ? table.bits[u] : (u & 0xF800) == 0xD800 ? uint32_t(surrogate) : 0u;
+    }
+    return holds;
+}
+
+} // namespace
+
+void InlineScratch::render(QStringView input, QString& out)
+{
+    m_pieces.resize(0);
+    for (QList<Piece>& list : m_lists) list.resize(0);
+    m_text.resize(0);
+    m_text.append(input);
+    const uint32_t holds = holdsOf(m_text);
     // A NUL in the text could pose as a placeholder.
-    QString s = input.contains(QChar(0)) ? QString(input).replace(QChar(0), QChar(0xFFFD)) : input;
-    // A pass runs only when the text holds the characters it needs.
-    const auto apply = [&s](bool needed, const QRegularExpression& re,
-                            const std::function<QString(const QRegularExpressionMatch&)>& f) {
-        if (needed) s = replaceMatches(s, re, f);
-    };
+    if (holds & nul) m_text.replace(QChar(0), QChar(0xFFFD));
+    // The patterns of the passes below see nothing in a text with a lone surrogate.
+    const bool matches = !(holds & surrogate) || patternsSee(m_text);
+    const auto has = [&](uint32_t what) { return matches && (holds & what) == what; };
 
-    apply(s.contains(u'`'), codeSpan,
-          [&](const QRegularExpressionMatch& m) { return stash.codeToken(escapeHtml(m.capturedView(1))); });
-    // Math is delivered as written for the page's math script, but escaped: the script
-    // reads the decoded text, so typesetting is the same and no markup slips through.
-    const auto toMath = [&](const QRegularExpressionMatch& m) {
-        return stash.mathToken(escapeHtml(m.capturedView(0)));
-    };
-    apply(s.contains(u'$'), displayMath, toMath);
-    apply(s.contains(u'$'), inlineMath, toMath);
-    s = escapeHtml(s);
-
+    if (has(backtick)) run([this](QString& o) { return codeSpans(o); });
+    if (has(dollar)) {
+        run([this](QString& o) { return displayMath(o); });
+        run([this](QString& o) { return inlineMath(o); });
+    }
+    if (holds & special) {
+        run([this](QString& o) {
+            appendEscaped(o, m_text);
+            return true;
+        });
+    }
     // Tags made from here on are stashed whole, so that the emphasis passes cannot reach
     // into their attributes; the texts between them stay open to emphasis.
-    // An address in a link's text stays text: an anchor cannot hold another anchor.
-    const auto keepAddresses = [&](const QString& label) {
-        if (!label.contains(QLatin1String("://"))) return label;
-        return replaceMatches(label, bareUrl, [&](const QRegularExpressionMatch& m) {
-            return stash.tagToken(m.captured(0), m.captured(0));
+    if (has(bracket | close)) run([this](QString& o) { return wikiLinks(o); });
+    if (has(bang | bracket | close | paren)) run([this](QString& o) { return images(o); });
+    if (has(bracket | close | paren)) run([this](QString& o) { return links(o); });
+    if (has(colon)) run([this](QString& o) { return bareAddresses(m_text, o, true); });
+    if (has(star)) {
+        run([this](QString& o) { return pairs(o, u"***", 1, "<strong><em>", "</em></strong>"); });
+        run([this](QString& o) { return strong(o); });
+    }
+    if (holds & star) {
+        run([this](QString& o) {
+            appendEmphasis(o, m_text, m_stars, m_underscores);
+            return true;
         });
-    };
-    apply(s.contains(QLatin1String("[[")), wikiLink, [&](const QRegularExpressionMatch& m) {
-        const QString target = TextUtil::trimWhitespace(stash.plain(m.captured(1)));
-        const bool labelled = !m.capturedView(2).isEmpty();
-        const QString label = keepAddresses(labelled ? m.captured(2) : m.captured(1));
-        const QString opening =
-            labelled ? m.captured(0).left(m.capturedStart(2) - m.capturedStart(0)) : QStringLiteral("[[");
-        return stash.tagToken(QLatin1String("<a class=\"wikilink\" href=\"") + safeUrl(wikiHref(target))
-                                  + QLatin1String("\">"),
-                              opening)
-               + label + stash.tagToken(QStringLiteral("</a>"), QStringLiteral("]]"));
-    });
-    apply(s.contains(QLatin1String("![")), image, [&](const QRegularExpressionMatch& m) {
-        QString tag =
-            QLatin1String("<img") + attr("src", safeUrl(stash.plain(m.captured(2)))) + attr("alt", m.captured(1));
-        if (!m.capturedView(3).isEmpty()) tag += attr("title", m.captured(3));
-        if (!m.capturedView(4).isEmpty()) tag += attr("class", QLatin1String("float-") + m.captured(4));
-        return stash.tagToken(tag + QLatin1Char('>'), m.captured(0));
-    });
-    apply(s.contains(QLatin1String("](")), link, [&](const QRegularExpressionMatch& m) {
-        QString tag = QLatin1String("<a") + attr("href", safeUrl(stash.plain(m.captured(2))));
-        if (!m.capturedView(3).isEmpty()) tag += attr("title", m.captured(3));
-        const QString closing = m.captured(0).mid(m.capturedEnd(1) - m.capturedStart(0));
-        return stash.tagToken(tag + QLatin1Char('>'), QStringLiteral("[")) + keepAddresses(m.captured(1))
-               + stash.tagToken(QStringLiteral("</a>"), closing);
-    });
-    apply(s.contains(QLatin1String("://")), bareUrl, [&](const QRegularExpressionMatch& m) {
-        // An address is shown as written: its text is no place for emphasis either.
-        const QString url = m.capturedLength(1) > 0 ? m.captured(1) : m.captured(2);
-        return stash.tagToken(QLatin1String("<a href=\"") + url + QLatin1String("\">") + url + QLatin1String("</a>"),
-                              m.captured(0));
-    });
+    }
+    if (has(tilde)) run([this](QString& o) { return pairs(o, u"~~", 1, "<del>", "</del>"); });
 
-    apply(s.contains(QLatin1String("***")), strongEm, [](const QRegularExpressionMatch& m) {
-        return QLatin1String("<strong><em>") + m.captured(1) + QLatin1String("</em></strong>");
-    });
-    apply(s.contains(QLatin1String("**")) || s.contains(QLatin1String("__")), strong,
-          [](const QRegularExpressionMatch& m) {
-              return QLatin1String("<strong>") + m.captured(2) + QLatin1String("</strong>");
-          });
-    if (s.contains(u'*') || s.contains(u'_')) s = replaceEmphasis(s);
-    apply(s.contains(QLatin1String("~~")), strike, [](const QRegularExpressionMatch& m) {
-        return QLatin1String("<del>") + m.captured(1) + QLatin1String("</del>");
-    });
-    if (s.contains(u'\n')) s.replace(QLatin1String("\n"), QLatin1String("<br>\n"));
-    return stash.restore(s);
+    // Line breaks, then every placeholder put back: a break inside code or math stays.
+    const QStringView s = m_text;
+    qsizetype from = 0;
+    if (holds & newline) {
+        for (qsizetype nl = s.indexOf(u'\n'); nl >= 0; nl = s.indexOf(u'\n', from)) {
+            expand(out, s.mid(from, nl - from), false);
+            out.append(QLatin1String("<br>\n"));
+            from = nl + 1;
+        }
+    }
+    expand(out, s.mid(from), false);
+}
+
+} // namespace detail
+
+QString renderInline(const QString& input)
+{
+    QString out;
+    detail::InlineScratch().render(input, out);
+    return out;
 }
 
 } // namespace MarkdownHTMLRenderer
