@@ -1,13 +1,21 @@
 // Markdown-to-HTML throughput: a deterministic corpus in the subset of Markdown that this
-// renderer, md4c and cmark-gfm agree on, at four sizes, plus hostile 1 MiB inputs.
+// renderer, md4c and cmark-gfm agree on, at four sizes, plus hostile 1 MiB inputs; and the
+// renderer's targets against the two: CPU at 1, 5 and 20 MiB (at most cmark-gfm's and three
+// times md4c's) and peak memory at 20 MiB (at most twice md4c's).
+#include "BenchEditor.h"
+
 #include "render/MarkdownHTMLRenderer.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QProcess>
 #include <QString>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 
@@ -104,38 +112,44 @@ void BM_RenderBody(benchmark::State& state)
 }
 
 #ifdef BW_HAVE_MD4C
+void md4cHtml(const QByteArray& md)
+{
+    QByteArray html;
+    md_html(
+        md.constData(), MD_SIZE(md.size()),
+        [](const MD_CHAR* s, MD_SIZE n, void* out) { static_cast<QByteArray*>(out)->append(s, qsizetype(n)); }, &html,
+        MD_DIALECT_GITHUB, 0);
+    benchmark::DoNotOptimize(html);
+}
+
 void BM_Md4cHtml(benchmark::State& state)
 {
     const QByteArray& md = corpusOf(state.range(0));
-    for (auto _ : state) {
-        QByteArray html;
-        md_html(
-            md.constData(), MD_SIZE(md.size()),
-            [](const MD_CHAR* s, MD_SIZE n, void* out) { static_cast<QByteArray*>(out)->append(s, qsizetype(n)); },
-            &html, MD_DIALECT_GITHUB, 0);
-        benchmark::DoNotOptimize(html);
-    }
+    for (auto _ : state) md4cHtml(md);
     state.SetBytesProcessed(int64_t(state.iterations()) * md.size());
 }
 #endif
 
 #ifdef BW_HAVE_CMARK_GFM
+void cmarkGfmHtml(const QByteArray& md)
+{
+    cmark_gfm_core_extensions_ensure_registered();
+    cmark_parser* parser = cmark_parser_new(CMARK_OPT_DEFAULT);
+    for (const char* name : {"table", "strikethrough", "tasklist", "autolink"})
+        cmark_parser_attach_syntax_extension(parser, cmark_find_syntax_extension(name));
+    cmark_parser_feed(parser, md.constData(), size_t(md.size()));
+    cmark_node* doc = cmark_parser_finish(parser);
+    char* html = cmark_render_html(doc, CMARK_OPT_DEFAULT, cmark_parser_get_syntax_extensions(parser));
+    benchmark::DoNotOptimize(html);
+    std::free(html);
+    cmark_node_free(doc);
+    cmark_parser_free(parser);
+}
+
 void BM_CmarkGfm(benchmark::State& state)
 {
     const QByteArray& md = corpusOf(state.range(0));
-    cmark_gfm_core_extensions_ensure_registered();
-    for (auto _ : state) {
-        cmark_parser* parser = cmark_parser_new(CMARK_OPT_DEFAULT);
-        for (const char* name : {"table", "strikethrough", "tasklist", "autolink"})
-            cmark_parser_attach_syntax_extension(parser, cmark_find_syntax_extension(name));
-        cmark_parser_feed(parser, md.constData(), size_t(md.size()));
-        cmark_node* doc = cmark_parser_finish(parser);
-        char* html = cmark_render_html(doc, CMARK_OPT_DEFAULT, cmark_parser_get_syntax_extensions(parser));
-        benchmark::DoNotOptimize(html);
-        std::free(html);
-        cmark_node_free(doc);
-        cmark_parser_free(parser);
-    }
+    for (auto _ : state) cmarkGfmHtml(md);
     state.SetBytesProcessed(int64_t(state.iterations()) * md.size());
 }
 #endif
@@ -196,9 +210,102 @@ void BM_Hostile(benchmark::State& state, QByteArray (*make)())
     renderBodyOn(state, make());
 }
 
+void oursHtml(const QString& text)
+{
+    const QString html = MarkdownHTMLRenderer::renderBody(text);
+    benchmark::DoNotOptimize(html);
+}
+
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// The CPU targets: the three renderers in turn on the same corpus, round after round so
+// that a busy machine slows them alike; the median of each, and their ratios.
+void BM_RenderTargets(benchmark::State& state)
+{
+    const QByteArray& md = corpusOf(state.range(0));
+    const QString text = QString::fromUtf8(md);
+    const int rounds = state.range(0) >= 20 * kMiB ? 3 : 5;
+    std::vector<double> ours, md4c, cmark;
+    for (auto _ : state) {
+        for (int r = 0; r < rounds; ++r) {
+            double t = threadCpuMs();
+            oursHtml(text);
+            ours.push_back(threadCpuMs() - t);
+#ifdef BW_HAVE_MD4C
+            t = threadCpuMs();
+            md4cHtml(md);
+            md4c.push_back(threadCpuMs() - t);
+#endif
+#ifdef BW_HAVE_CMARK_GFM
+            t = threadCpuMs();
+            cmarkGfmHtml(md);
+            cmark.push_back(threadCpuMs() - t);
+#endif
+        }
+    }
+    const double o = median(ours), m = median(md4c), c = median(cmark);
+    state.counters["ours_cpu_ms"] = o;
+    QString label;
+    if (m > 0) {
+        state.counters["md4c_cpu_ms"] = m;
+        state.counters["x_md4c"] = o / m;
+        label += QStringLiteral("x md4c %1 (target <= 3.0) ").arg(o / m, 0, 'f', 2);
+    }
+    if (c > 0) {
+        state.counters["cmark_gfm_cpu_ms"] = c;
+        state.counters["x_cmark_gfm"] = o / c;
+        label += QStringLiteral("x cmark-gfm %1 (target <= 1.0)").arg(o / c, 0, 'f', 2);
+    }
+    state.SetLabel(label.isEmpty() ? "no reference renderer: make bench-deps" : label.toStdString());
+}
+
+// Peak memory, each renderer in a fresh process of its own (see renderPeakChild): the
+// resident peak above what the process held before it made its input.
+double childPeakMegabytes(const char* who, qsizetype bytes)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--render-peak=%1:%2").arg(QLatin1String(who)).arg(bytes)});
+    if (!child.waitForFinished(300000) || child.exitCode() != 0) return -1;
+    return child.readAllStandardOutput().trimmed().toDouble();
+}
+
+void BM_RenderPeakMemory(benchmark::State& state)
+{
+    double ours = 0, md4c = 0, cmark = 0;
+    for (auto _ : state) {
+        ours = childPeakMegabytes("ours", state.range(0));
+#ifdef BW_HAVE_MD4C
+        md4c = childPeakMegabytes("md4c", state.range(0));
+#endif
+#ifdef BW_HAVE_CMARK_GFM
+        cmark = childPeakMegabytes("cmark-gfm", state.range(0));
+#endif
+    }
+    if (ours < 0) state.SkipWithError("the measuring process failed");
+    state.counters["ours_peak_MB"] = ours;
+    if (md4c > 0) {
+        state.counters["md4c_peak_MB"] = md4c;
+        state.counters["x_md4c"] = ours / md4c;
+        state.SetLabel(QStringLiteral("x md4c %1 (target <= 2.0)").arg(ours / md4c, 0, 'f', 2).toStdString());
+    }
+    if (cmark > 0) state.counters["cmark_gfm_peak_MB"] = cmark;
+}
+
 } // namespace
 
-#define SIZES ->Arg(10 * 1024)->Arg(100 * 1024)->Arg(kMiB)->Arg(10 * kMiB)->Unit(benchmark::kMillisecond)
+#define SIZES ->Arg(100 * 1024)->Arg(kMiB)->Arg(5 * kMiB)->Arg(20 * kMiB)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_RenderBody) SIZES;
 #ifdef BW_HAVE_MD4C
 BENCHMARK(BM_Md4cHtml) SIZES;
@@ -207,6 +314,8 @@ BENCHMARK(BM_Md4cHtml) SIZES;
 BENCHMARK(BM_CmarkGfm) SIZES;
 #endif
 #undef SIZES
+BENCHMARK(BM_RenderTargets)->Arg(kMiB)->Arg(5 * kMiB)->Arg(20 * kMiB)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderPeakMemory)->Arg(20 * kMiB)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Hostile, densePara1MiB, [] {
     return repeatedTo(densePara(), kMiB);
 })->Unit(benchmark::kMillisecond);
@@ -217,3 +326,32 @@ BENCHMARK_CAPTURE(BM_Hostile, footnotes5000, footnotes)->Unit(benchmark::kMillis
 BENCHMARK_CAPTURE(BM_Hostile, headings10000, headings)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Hostile, tableRows10000, bigTable)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Hostile, nesting10000, deepNesting)->Unit(benchmark::kMillisecond);
+
+// The measuring process of BM_RenderPeakMemory ("ours:BYTES", "md4c:BYTES" or
+// "cmark-gfm:BYTES"): makes the corpus, renders it as each renderer takes it (this one a
+// QString, the others UTF-8) and prints the resident peak above the starting point in MB.
+int renderPeakChild(const char* spec)
+{
+    const QByteArray arg(spec);
+    const qsizetype colon = arg.indexOf(':');
+    const QByteArray who = arg.left(colon);
+    const double start = statusMegabytes("VmRSS:");
+    QByteArray md = corpus(arg.mid(colon + 1).toLongLong());
+    if (who == "ours") {
+        const QString text = QString::fromUtf8(md);
+        md = QByteArray();
+        oursHtml(text);
+#ifdef BW_HAVE_MD4C
+    } else if (who == "md4c") {
+        md4cHtml(md);
+#endif
+#ifdef BW_HAVE_CMARK_GFM
+    } else if (who == "cmark-gfm") {
+        cmarkGfmHtml(md);
+#endif
+    } else {
+        return 1;
+    }
+    std::printf("%.1f\n", statusMegabytes("VmHWM:") - start);
+    return 0;
+}
