@@ -123,7 +123,7 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
         if (!path.isEmpty()) openInPlace(path);
     });
 
-    m_menuBar = new MenuBar(this);
+    new MenuBar(this);
     DocumentHost::attachFeatures(*this);
     updateTitle();
     m_editor->setFocus();
@@ -175,16 +175,6 @@ void DocumentWindow::setFilePath(const QString& path)
     if (!m_file->setPath(path)) return;
     updateTitle();
     Q_EMIT m_events->filePathChanged(filePath());
-}
-
-QMenu* DocumentWindow::menu(const QString& title)
-{
-    return m_menuBar->menu(title);
-}
-
-QAction* DocumentWindow::menuAnchor(const QString& name) const
-{
-    return m_menuBar->anchor(name);
 }
 
 void DocumentWindow::setPanel(Panel panel, QWidget* widget)

@@ -10,9 +10,7 @@
 #include <functional>
 #include <memory>
 
-class MenuBar;
 class WindowPanels;
-class QMenu;
 class QSplitter;
 class QTimer;
 struct MarkdownDocument;
@@ -48,9 +46,6 @@ public:
     }
     // Observes "Brindlewick." + request.
     void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler) override;
-    // The menus, their order and the anchor names: see MenuBar.
-    QMenu* menu(const QString& title) override;
-    QAction* menuAnchor(const QString& name) const override;
     void setPanel(Panel panel, QWidget* widget) override;
     QWidget* panel(Panel panel) const override;
     void showPanel(Panel panel, bool shown) override;
@@ -184,7 +179,6 @@ private:
     WindowPanels* m_panels;
     QTimer* m_autosaveTimer;
     QTimer* m_countsTimer;
-    MenuBar* m_menuBar = nullptr;
 
     DocumentFile* m_file;
     int m_untitledNumber = 0;

@@ -1,9 +1,7 @@
 #include "app/ui/MenuBar.h"
 
-#include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "editor/ui/EditorHost.h"
-#include "settings/ui/SettingsWindow.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -12,20 +10,6 @@
 
 namespace {
 
-QString menuKey(const QString& title)
-{
-    return QString(title).remove(u'&');
-}
-
-// Anchors of menus that have no items of the window's own: made with their menu, which
-// is titled as here when an anchor asks for it first.
-struct LateAnchor {
-    const char* name;
-    const char* menuTitle;
-};
-constexpr LateAnchor kLateAnchors[] = {
-    {"tools", "&Tools"}, {"view.toolbar", "&View"}, {"window", "&Window"}, {"help", "&Help"}};
-
 // The item's own keys, written "Ctrl+G; F3": the first is the one the menu shows.
 QList<QKeySequence> ownKeys(const MenuBar::Row& row)
 {
@@ -33,12 +17,6 @@ QList<QKeySequence> ownKeys(const MenuBar::Row& row)
 }
 
 } // namespace
-
-const QStringList& MenuBar::menuOrder()
-{
-    static const QStringList order{"File", "Edit", "Format", "Insert", "Tools", "View", "Window", "Help"};
-    return order;
-}
 
 MenuBar::MenuBar(DocumentWindow* window)
     : QObject(window),
@@ -52,7 +30,8 @@ MenuBar::MenuBar(DocumentWindow* window)
     window->addAction(openMenus);
     m_bound += openMenus->shortcuts();
     for (const Row& row : table()) m_bound += ownKeys(row);
-    addRows(table());
+    // The table is in menu order, so each menu is made in its place.
+    for (const Row& row : table()) addRow(row);
     // A right-click on a table offers the Table submenu's commands, from the first divider
     // on (inserting a new table is not one of them).
     const QList<QAction*> all = menuAt(QStringLiteral("&Insert/&Table"))->actions();
@@ -79,78 +58,46 @@ QList<QKeySequence> MenuBar::keysOf(const Row& row)
     return keys;
 }
 
-QMenu* MenuBar::menu(const QString& title)
-{
-    const QString key = menuKey(title);
-    if (QMenu* m = m_menus.value(key)) return m;
-    auto* m = new QMenu(title, m_window);
-    m_menus.insert(key, m);
-    // Position in the fixed order; a menu not in it ranks just before "Help".
-    const auto rank = [](const QString& k) {
-        const qsizetype i = menuOrder().indexOf(k);
-        return i >= 0 ? double(i) : double(menuOrder().indexOf(QStringLiteral("Help"))) - 0.5;
-    };
-    // Insert before the first existing menu that comes later in the fixed order.
-    QAction* before = nullptr;
-    for (QAction* a : m_bar->actions()) {
-        if (rank(menuKey(a->text())) > rank(key)) {
-            before = a;
-            break;
-        }
-    }
-    m_bar->insertMenu(before, m);
-    for (const LateAnchor& late : kLateAnchors)
-        if (menuKey(QLatin1String(late.menuTitle)) == key)
-            m_anchors.insert(QLatin1String(late.name), m->addSeparator());
-    return m;
-}
-
-QAction* MenuBar::anchor(const QString& name)
-{
-    if (QAction* a = m_anchors.value(name)) return a;
-    for (const LateAnchor& late : kLateAnchors)
-        if (name == QLatin1String(late.name)) menu(tr(late.menuTitle));
-    return m_anchors.value(name);
-}
-
 QMenu* MenuBar::menuAt(const QString& path)
 {
-    const QStringList titles = path.split(u'/');
-    QMenu* m = menu(tr(titles.first().toUtf8().constData()));
-    for (qsizetype i = 1; i < titles.size(); ++i) {
-        const QString title = tr(titles[i].toUtf8().constData());
-        QMenu* sub = nullptr;
-        for (QAction* a : m->actions())
-            if (a->menu() && a->text() == title) sub = a->menu();
-        m = sub ? sub : m->addMenu(title);
+    QMenu* m = nullptr;
+    QList<QAction*> items = m_bar->actions();
+    for (const QString& part : path.split(u'/')) {
+        const QString title = tr(part.toUtf8().constData());
+        QMenu* found = nullptr;
+        for (QAction* a : items)
+            if (a->menu() && a->text() == title) found = a->menu();
+        if (!found) {
+            found = new QMenu(title, m ? static_cast<QWidget*>(m) : m_window);
+            if (m)
+                m->addMenu(found);
+            else
+                m_bar->addMenu(found);
+        }
+        m = found;
+        items = m->actions();
     }
     return m;
 }
 
-void MenuBar::addRows(const QList<Row>& rows)
+void MenuBar::addRow(const Row& row)
 {
-    for (const Row& row : rows) {
-        QMenu* m = menuAt(QString::fromUtf8(row.menu));
-        if (row.anchor) {
-            m_anchors.insert(QLatin1String(row.anchor), m->addSeparator());
-            continue;
-        }
-        if (!row.title) {
-            m->addSeparator();
-            continue;
-        }
-        if (!row.run && row.setUp) {
-            row.setUp(m->addMenu(tr(row.title))->menuAction(), *m_window);
-            continue;
-        }
-        QAction* action = m->addAction(tr(row.title));
-        action->setShortcuts(keysOf(row));
-        if (row.run) connect(action, &QAction::triggered, m_window, [run = row.run, w = m_window] { run(*w); });
-        if (row.setUp) row.setUp(action, *m_window);
-        if (row.enabled) {
-            action->setEnabled(row.enabled(*m_window));
-            connect(m, &QMenu::aboutToShow, action,
-                    [action, enabled = row.enabled, w = m_window] { action->setEnabled(enabled(*w)); });
-        }
+    QMenu* m = menuAt(QString::fromUtf8(row.menu));
+    if (!row.title) {
+        m->addSeparator();
+        return;
+    }
+    if (!row.run && row.setUp) {
+        row.setUp(m->addMenu(tr(row.title))->menuAction(), *m_window);
+        return;
+    }
+    QAction* action = m->addAction(tr(row.title));
+    action->setShortcuts(keysOf(row));
+    if (row.run) connect(action, &QAction::triggered, m_window, [run = row.run, w = m_window] { run(*w); });
+    if (row.setUp) row.setUp(action, *m_window);
+    if (row.enabled) {
+        action->setEnabled(row.enabled(*m_window));
+        connect(m, &QMenu::aboutToShow, action,
+                [action, enabled = row.enabled, w = m_window] { action->setEnabled(enabled(*w)); });
     }
 }

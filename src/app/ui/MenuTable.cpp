@@ -9,14 +9,10 @@
 #include "app/ui/MenuServices.h"
 #include "app/ui/WelcomeWindow.h"
 #include "app/ui/WhatsNewWindow.h"
-#include "assist/ui/InlineContinuation.h"
 #include "commands/CommandContext.h"
 #include "editor/CaseTransform.h"
 #include "editor/EditorController.h"
 #include "editor/ui/EditorHost.h"
-#include "editor/ui/FindBar.h"
-#include "editor/ui/GhostText.h"
-#include "files/ui/FolderAccessPanel.h"
 #include "platform/NotificationBus.h"
 #include "platform/PrefKey.h"
 #include "platform/Requests.h"
@@ -39,6 +35,8 @@ using K = QKeySequence;
 using Row = MenuBar::Row;
 
 // ---- How items act ----
+// On the window's editor, on the program's own windows, or by a request that the feature
+// acting on it observes in the key window: the table names no feature.
 
 void post(QLatin1String request)
 {
@@ -125,11 +123,6 @@ void pageSetup(W& w)
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->open();
-}
-
-void findAction(W& w, int action)
-{
-    if (FindBar* bar = FindBar::of(&w)) bar->perform(action);
 }
 
 EditorController& editor(W& w)
@@ -239,13 +232,6 @@ void fullScreenCheck(QAction* a, W& w)
     w.installEventFilter(new FullScreenCheck(a));
 }
 
-void suggestContinuation(W& w)
-{
-    GhostText* ghost = w.editorHost()->ghostText();
-    InlineContinuation* continuation = ghost ? ghost->findChild<InlineContinuation*>() : nullptr;
-    if (continuation) continuation->request(true);
-}
-
 void about(W& w)
 {
     auto* box =
@@ -271,223 +257,209 @@ const QList<Row>& MenuBar::table()
 {
     static const QList<Row> rows{
         // File
-        {"&File", "&New", K::New, nullptr, nullptr, [](W&) { DocumentController::instance().newDocument(); }},
-        {"&File", "&Open…", K::Open, nullptr, nullptr, [](W& w) { DocumentController::instance().openWithDialog(&w); }},
+        {"&File", "&New", K::New, nullptr, [](W&) { DocumentController::instance().newDocument(); }},
+        {"&File", "&Open…", K::Open, nullptr, [](W& w) { DocumentController::instance().openWithDialog(&w); }},
         // A row with no action but a set-up is a submenu.
-        {"&File", "Open &Recent", UK, nullptr, nullptr, nullptr,
+        {"&File", "Open &Recent", UK, nullptr, nullptr,
          [](QAction* a, W& w) {
              auto* recent = a->menu<QMenu*>();
              QObject::connect(recent, &QMenu::aboutToShow, &w,
                               [recent] { DocumentController::instance().populateRecentMenu(recent); });
              DocumentController::instance().populateRecentMenu(recent);
          }},
-        {"&File", "New from &Template", UK, nullptr, nullptr, nullptr, &templatesMenu},
-        {"&File", "Quic&k Open…", UK, "Ctrl+Shift+O", nullptr, [](W&) { post(Requests::showQuickOpen); }},
-        {"&File", nullptr, UK, nullptr, "file.new"},
-        {"&File", "&Close", K::Close, nullptr, nullptr, [](W& w) { w.close(); }},
-        {"&File", "&Save", K::Save, nullptr, nullptr, [](W& w) { w.save(); }},
-        {"&File", "Save &As…", K::SaveAs, "Ctrl+Shift+S", nullptr, [](W& w) { w.saveAs(); }},
-        {"&File", nullptr, UK, nullptr, "file.importExport"},
-        {"&File/&Export", "As &HTML…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::html); }, nullptr,
+        {"&File", "New from &Template", UK, nullptr, nullptr, &templatesMenu},
+        {"&File", "Quic&k Open…", UK, "Ctrl+Shift+O", [](W&) { post(Requests::showQuickOpen); }},
+        {"&File"},
+        {"&File", "&Close", K::Close, nullptr, [](W& w) { w.close(); }},
+        {"&File", "&Save", K::Save, nullptr, [](W& w) { w.save(); }},
+        {"&File", "Save &As…", K::SaveAs, "Ctrl+Shift+S", [](W& w) { w.saveAs(); }},
+        {"&File"},
+        {"&File/&Export", "As &HTML…", UK, nullptr, [](W& w) { exportAs(w, ExportFormat::html); }, nullptr, &canExport},
+        {"&File/&Export", "As &PDF…", UK, nullptr, [](W& w) { exportAs(w, ExportFormat::pdf); }, nullptr, &canExport},
+        {"&File/&Export", "As &Word…", UK, nullptr, [](W& w) { exportAs(w, ExportFormat::docx); }, nullptr, &canExport},
+        {"&File/&Export", "As &OpenDocument…", UK, nullptr, [](W& w) { exportAs(w, ExportFormat::odt); }, nullptr,
          &canExport},
-        {"&File/&Export", "As &PDF…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::pdf); }, nullptr,
-         &canExport},
-        {"&File/&Export", "As &Word…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::docx); }, nullptr,
-         &canExport},
-        {"&File/&Export", "As &OpenDocument…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::odt); },
-         nullptr, &canExport},
-        {"&File/&Export", "As &Rich Text…", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::rtf); }, nullptr,
+        {"&File/&Export", "As &Rich Text…", UK, nullptr, [](W& w) { exportAs(w, ExportFormat::rtf); }, nullptr,
          &canExport},
         {"&File/&Export"},
-        {"&File/&Export", "&Copy as HTML", UK, nullptr, nullptr, [](W& w) { exportAs(w, ExportFormat::copyHTML); },
-         nullptr, &canExport},
+        {"&File/&Export", "&Copy as HTML", UK, nullptr, [](W& w) { exportAs(w, ExportFormat::copyHTML); }, nullptr,
+         &canExport},
         {"&File/&Export"},
-        {"&File/&Export", "Pre&sets", UK, nullptr, nullptr, nullptr, &presetsMenu},
+        {"&File/&Export", "Pre&sets", UK, nullptr, nullptr, &presetsMenu},
         {"&File/&Export"},
-        {"&File/&Export/&Batch Export Folder", "As &HTML…", UK, nullptr, nullptr,
+        {"&File/&Export/&Batch Export Folder", "As &HTML…", UK, nullptr,
          [](W& w) { batchExport(w, ExportFormat::html); }, nullptr, &canBatchExport},
-        {"&File/&Export/&Batch Export Folder", "As &PDF…", UK, nullptr, nullptr,
-         [](W& w) { batchExport(w, ExportFormat::pdf); }, nullptr, &canBatchExport},
-        {"&File/&Export/&Batch Export Folder", "As &Word…", UK, nullptr, nullptr,
+        {"&File/&Export/&Batch Export Folder", "As &PDF…", UK, nullptr, [](W& w) { batchExport(w, ExportFormat::pdf); },
+         nullptr, &canBatchExport},
+        {"&File/&Export/&Batch Export Folder", "As &Word…", UK, nullptr,
          [](W& w) { batchExport(w, ExportFormat::docx); }, nullptr, &canBatchExport},
-        {"&File/&Export/&Batch Export Folder", "As &OpenDocument…", UK, nullptr, nullptr,
+        {"&File/&Export/&Batch Export Folder", "As &OpenDocument…", UK, nullptr,
          [](W& w) { batchExport(w, ExportFormat::odt); }, nullptr, &canBatchExport},
-        {"&File/&Export/&Batch Export Folder", "As &Rich Text…", UK, nullptr, nullptr,
+        {"&File/&Export/&Batch Export Folder", "As &Rich Text…", UK, nullptr,
          [](W& w) { batchExport(w, ExportFormat::rtf); }, nullptr, &canBatchExport},
-        {"&File", nullptr, UK, nullptr, "file.export"},
-        {"&File", "&Header && Footer…", UK, nullptr, nullptr, [](W&) { post(Requests::editHeaderFooter); }},
-        {"&File", "Page Set&up…", UK, nullptr, nullptr, &pageSetup},
-        {"&File", "&Print…", K::Print, "Ctrl+P", nullptr, &print, nullptr, &canPrint},
-        {"&File", "Allow Access to &Folder…", UK, nullptr, nullptr,
-         [](W& w) { FolderAccess::requestAccess(folderOf(w.filePath()), &w, [](bool) {}); }},
-        {"&File", nullptr, UK, nullptr, "file.print"},
-        {"&File", "&Quit", K::Quit, nullptr, nullptr, [](W&) { DocumentController::instance().quit(); },
+        {"&File"},
+        {"&File", "&Header && Footer…", UK, nullptr, [](W&) { post(Requests::editHeaderFooter); }},
+        {"&File", "Page Set&up…", UK, nullptr, &pageSetup},
+        {"&File", "&Print…", K::Print, "Ctrl+P", &print, nullptr, &canPrint},
+        {"&File", "Allow Access to &Folder…", UK, nullptr, [](W&) { post(Requests::allowFolderAccess); }},
+        {"&File"},
+        {"&File", "&Quit", K::Quit, nullptr, [](W&) { DocumentController::instance().quit(); },
          [](QAction* a, W&) { a->setMenuRole(QAction::QuitRole); }},
 
         // Edit
-        {"&Edit", "&Undo", K::Undo, nullptr, nullptr, [](W& w) { w.editorHost()->undo(); },
+        {"&Edit", "&Undo", K::Undo, nullptr, [](W& w) { w.editorHost()->undo(); },
          [](QAction* a, W& w) {
              a->setEnabled(false);
              QObject::connect(w.editorHost(), &EditorHost::undoAvailable, a, &QAction::setEnabled);
          }},
-        {"&Edit", "&Redo", K::Redo, nullptr, nullptr, [](W& w) { w.editorHost()->redo(); },
+        {"&Edit", "&Redo", K::Redo, nullptr, [](W& w) { w.editorHost()->redo(); },
          [](QAction* a, W& w) {
              a->setEnabled(false);
              QObject::connect(w.editorHost(), &EditorHost::redoAvailable, a, &QAction::setEnabled);
          }},
         {"&Edit"},
-        {"&Edit", "Cu&t", K::Cut, nullptr, nullptr, [](W& w) { w.editorHost()->cut(); }},
-        {"&Edit", "&Copy", K::Copy, nullptr, nullptr, [](W& w) { w.editorHost()->copy(); }},
-        {"&Edit", "&Paste", K::Paste, nullptr, nullptr, [](W& w) { w.editorHost()->paste(); }},
-        {"&Edit", "Select &All", K::SelectAll, nullptr, nullptr, [](W& w) { w.editorHost()->selectAll(); }},
-        {"&Edit", nullptr, UK, nullptr, "edit.pasteboard"},
-        {"&Edit/&Find", "&Find…", K::Find, "Ctrl+F", nullptr, [](W& w) { findAction(w, FindBar::ShowFind); }},
-        {"&Edit/&Find", "Find && &Replace…", K::Replace, "Ctrl+Alt+F; Ctrl+H", nullptr,
-         [](W& w) { findAction(w, FindBar::ShowReplace); }},
-        {"&Edit/&Find", "Find &Next", K::FindNext, "Ctrl+G", nullptr, [](W& w) { findAction(w, FindBar::Next); }},
-        {"&Edit/&Find", "Find Pre&vious", K::FindPrevious, "Ctrl+Shift+G", nullptr,
-         [](W& w) { findAction(w, FindBar::Previous); }},
-        {"&Edit/&Find", "Use &Selection for Find", UK, "Ctrl+E", nullptr,
-         [](W& w) { findAction(w, FindBar::SetSearchFromSelection); }},
-        {"&Edit", nullptr, UK, nullptr, "edit.find"},
-        {"&Edit", nullptr, UK, nullptr, "edit.end"},
-        {"&Edit", "&Settings…", K::Preferences, "Ctrl+,", nullptr, [](W&) { SettingsWindow::showShared(); },
+        {"&Edit", "Cu&t", K::Cut, nullptr, [](W& w) { w.editorHost()->cut(); }},
+        {"&Edit", "&Copy", K::Copy, nullptr, [](W& w) { w.editorHost()->copy(); }},
+        {"&Edit", "&Paste", K::Paste, nullptr, [](W& w) { w.editorHost()->paste(); }},
+        {"&Edit", "Select &All", K::SelectAll, nullptr, [](W& w) { w.editorHost()->selectAll(); }},
+        {"&Edit"},
+        {"&Edit/&Find", "&Find…", K::Find, "Ctrl+F", [](W&) { post(Requests::showFind); }},
+        {"&Edit/&Find", "Find && &Replace…", K::Replace, "Ctrl+Alt+F; Ctrl+H",
+         [](W&) { post(Requests::showFindAndReplace); }},
+        {"&Edit/&Find", "Find &Next", K::FindNext, "Ctrl+G", [](W&) { post(Requests::findNext); }},
+        {"&Edit/&Find", "Find Pre&vious", K::FindPrevious, "Ctrl+Shift+G", [](W&) { post(Requests::findPrevious); }},
+        {"&Edit/&Find", "Use &Selection for Find", UK, "Ctrl+E", [](W&) { post(Requests::useSelectionForFind); }},
+        {"&Edit"},
+        {"&Edit", "&Settings…", K::Preferences, "Ctrl+,", [](W&) { SettingsWindow::showShared(); },
          [](QAction* a, W&) { a->setMenuRole(QAction::PreferencesRole); }},
 
         // Format
-        {"F&ormat", "&Bold", K::Bold, "Ctrl+B", nullptr, [](W& w) { editor(w).wrap(u"**"_s); }},
-        {"F&ormat", "&Italic", K::Italic, "Ctrl+I", nullptr, [](W& w) { editor(w).wrap(u"*"_s); }},
-        {"F&ormat", "&Strikethrough", UK, "Ctrl+Shift+X", nullptr, [](W& w) { editor(w).wrap(u"~~"_s); }},
+        {"F&ormat", "&Bold", K::Bold, "Ctrl+B", [](W& w) { editor(w).wrap(u"**"_s); }},
+        {"F&ormat", "&Italic", K::Italic, "Ctrl+I", [](W& w) { editor(w).wrap(u"*"_s); }},
+        {"F&ormat", "&Strikethrough", UK, "Ctrl+Shift+X", [](W& w) { editor(w).wrap(u"~~"_s); }},
         // Ctrl+E belongs to "Use Selection for Find", earlier in menu order.
-        {"F&ormat", "Inline &Code", UK, nullptr, nullptr, [](W& w) { editor(w).wrap(u"`"_s); }},
+        {"F&ormat", "Inline &Code", UK, nullptr, [](W& w) { editor(w).wrap(u"`"_s); }},
         {"F&ormat"},
-        {"F&ormat/&Heading", "Heading &1", UK, "Ctrl+1", nullptr, [](W& w) { editor(w).heading(1); }},
-        {"F&ormat/&Heading", "Heading &2", UK, "Ctrl+2", nullptr, [](W& w) { editor(w).heading(2); }},
-        {"F&ormat/&Heading", "Heading &3", UK, "Ctrl+3", nullptr, [](W& w) { editor(w).heading(3); }},
-        {"F&ormat/&Heading", "Heading &4", UK, "Ctrl+4", nullptr, [](W& w) { editor(w).heading(4); }},
-        {"F&ormat/&Heading", "Heading &5", UK, "Ctrl+5", nullptr, [](W& w) { editor(w).heading(5); }},
-        {"F&ormat/&Heading", "Heading &6", UK, "Ctrl+6", nullptr, [](W& w) { editor(w).heading(6); }},
+        {"F&ormat/&Heading", "Heading &1", UK, "Ctrl+1", [](W& w) { editor(w).heading(1); }},
+        {"F&ormat/&Heading", "Heading &2", UK, "Ctrl+2", [](W& w) { editor(w).heading(2); }},
+        {"F&ormat/&Heading", "Heading &3", UK, "Ctrl+3", [](W& w) { editor(w).heading(3); }},
+        {"F&ormat/&Heading", "Heading &4", UK, "Ctrl+4", [](W& w) { editor(w).heading(4); }},
+        {"F&ormat/&Heading", "Heading &5", UK, "Ctrl+5", [](W& w) { editor(w).heading(5); }},
+        {"F&ormat/&Heading", "Heading &6", UK, "Ctrl+6", [](W& w) { editor(w).heading(6); }},
         {"F&ormat/&Heading"},
-        {"F&ormat/&Heading", "&Body Text", UK, "Ctrl+0", nullptr, [](W& w) { editor(w).heading(0); }},
-        {"F&ormat/&Lists", "&Bulleted List", UK, "Ctrl+Shift+7", nullptr,
+        {"F&ormat/&Heading", "&Body Text", UK, "Ctrl+0", [](W& w) { editor(w).heading(0); }},
+        {"F&ormat/&Lists", "&Bulleted List", UK, "Ctrl+Shift+7",
          [](W& w) {
              editor(w).toggleLinePrefix(u"- "_s, {u"* "_s, u"+ "_s});
          }},
-        {"F&ormat/&Lists", "&Numbered List", UK, "Ctrl+Shift+8", nullptr, [](W& w) { editor(w).toggleNumbered(); }},
-        {"F&ormat/&Lists", "&Task List", UK, "Ctrl+Shift+9", nullptr, [](W& w) { editor(w).toggleTaskList(); }},
-        {"F&ormat/&Lists", "Toggle Task &Done", UK, nullptr, nullptr, [](W& w) { editor(w).toggleTaskDone(); }},
+        {"F&ormat/&Lists", "&Numbered List", UK, "Ctrl+Shift+8", [](W& w) { editor(w).toggleNumbered(); }},
+        {"F&ormat/&Lists", "&Task List", UK, "Ctrl+Shift+9", [](W& w) { editor(w).toggleTaskList(); }},
+        {"F&ormat/&Lists", "Toggle Task &Done", UK, nullptr, [](W& w) { editor(w).toggleTaskDone(); }},
         {"F&ormat/&Lists"},
-        {"F&ormat/&Lists", "&Indent", UK, "Ctrl+]", nullptr, [](W& w) { editor(w).indent(); }},
-        {"F&ormat/&Lists", "&Outdent", UK, "Ctrl+[", nullptr, [](W& w) { editor(w).outdent(); }},
-        {"F&ormat", "Block&quote", UK, "Ctrl+Shift+'", nullptr, [](W& w) { editor(w).toggleLinePrefix(u"> "_s); }},
+        {"F&ormat/&Lists", "&Indent", UK, "Ctrl+]", [](W& w) { editor(w).indent(); }},
+        {"F&ormat/&Lists", "&Outdent", UK, "Ctrl+[", [](W& w) { editor(w).outdent(); }},
+        {"F&ormat", "Block&quote", UK, "Ctrl+Shift+'", [](W& w) { editor(w).toggleLinePrefix(u"> "_s); }},
         {"F&ormat"},
-        {"F&ormat/&Align", "&Left", UK, "Ctrl+{", nullptr, [](W& w) { editor(w).alignLeft(); }},
-        {"F&ormat/&Align", "&Center", UK, "Ctrl+|", nullptr, [](W& w) { editor(w).alignCenter(); }},
-        {"F&ormat/&Align", "&Right", UK, "Ctrl+}", nullptr, [](W& w) { editor(w).alignRight(); }},
-        {"F&ormat/&Align", "&Justify", UK, nullptr, nullptr, [](W& w) { editor(w).alignJustify(); }},
+        {"F&ormat/&Align", "&Left", UK, "Ctrl+{", [](W& w) { editor(w).alignLeft(); }},
+        {"F&ormat/&Align", "&Center", UK, "Ctrl+|", [](W& w) { editor(w).alignCenter(); }},
+        {"F&ormat/&Align", "&Right", UK, "Ctrl+}", [](W& w) { editor(w).alignRight(); }},
+        {"F&ormat/&Align", "&Justify", UK, nullptr, [](W& w) { editor(w).alignJustify(); }},
         {"F&ormat"},
-        {"F&ormat/&Transform", "&UPPERCASE", UK, nullptr, nullptr,
+        {"F&ormat/&Transform", "&UPPERCASE", UK, nullptr,
          [](W& w) { editor(w).transformSelection(&CaseTransform::upper); }},
-        {"F&ormat/&Transform", "&lowercase", UK, nullptr, nullptr,
+        {"F&ormat/&Transform", "&lowercase", UK, nullptr,
          [](W& w) { editor(w).transformSelection(&CaseTransform::lower); }},
-        {"F&ormat/&Transform", "&Title Case", UK, nullptr, nullptr,
+        {"F&ormat/&Transform", "&Title Case", UK, nullptr,
          [](W& w) { editor(w).transformSelection(&CaseTransform::title); }},
         {"F&ormat/&Transform"},
-        {"F&ormat/&Transform", "Sort Lines &A→Z", UK, nullptr, nullptr, [](W& w) { editor(w).sortLines(true); }},
-        {"F&ormat/&Transform", "Sort Lines &Z→A", UK, nullptr, nullptr, [](W& w) { editor(w).sortLines(false); }},
-        {"F&ormat/&Transform", "Remove &Duplicate Lines", UK, nullptr, nullptr,
-         [](W& w) { editor(w).removeDuplicateLines(); }},
-        {"F&ormat/Li&nes", "Move Line &Up", UK, "Alt+Up; Ctrl+Alt+Up", nullptr, [](W& w) { editor(w).moveLineUp(); }},
-        {"F&ormat/Li&nes", "Move Line &Down", UK, "Alt+Down; Ctrl+Alt+Down", nullptr,
-         [](W& w) { editor(w).moveLineDown(); }},
-        {"F&ormat/Li&nes", "Du&plicate Line", UK, "Ctrl+Shift+D", nullptr, [](W& w) { editor(w).duplicateLine(); }},
-        {"F&ormat/Li&nes", "D&elete Line", UK, "Ctrl+Shift+K", nullptr, [](W& w) { editor(w).deleteLine(); }},
-        {"F&ormat/Li&nes", "&Select Line", UK, "Ctrl+L", nullptr, [](W& w) { editor(w).selectLine(); }},
+        {"F&ormat/&Transform", "Sort Lines &A→Z", UK, nullptr, [](W& w) { editor(w).sortLines(true); }},
+        {"F&ormat/&Transform", "Sort Lines &Z→A", UK, nullptr, [](W& w) { editor(w).sortLines(false); }},
+        {"F&ormat/&Transform", "Remove &Duplicate Lines", UK, nullptr, [](W& w) { editor(w).removeDuplicateLines(); }},
+        {"F&ormat/Li&nes", "Move Line &Up", UK, "Alt+Up; Ctrl+Alt+Up", [](W& w) { editor(w).moveLineUp(); }},
+        {"F&ormat/Li&nes", "Move Line &Down", UK, "Alt+Down; Ctrl+Alt+Down", [](W& w) { editor(w).moveLineDown(); }},
+        {"F&ormat/Li&nes", "Du&plicate Line", UK, "Ctrl+Shift+D", [](W& w) { editor(w).duplicateLine(); }},
+        {"F&ormat/Li&nes", "D&elete Line", UK, "Ctrl+Shift+K", [](W& w) { editor(w).deleteLine(); }},
+        {"F&ormat/Li&nes", "&Select Line", UK, "Ctrl+L", [](W& w) { editor(w).selectLine(); }},
 
         // Insert
-        {"&Insert", "&Link…", UK, "Ctrl+K", nullptr, [](W& w) { editor(w).insertLinkTemplate(); }},
-        {"&Insert", "Code &Block", UK, nullptr, nullptr, [](W& w) { editor(w).insertCodeBlock(QString()); }},
-        {"&Insert/&Table", "&Insert 3×3", UK, nullptr, nullptr, [](W& w) { editor(w).insertTable(3, 3); }},
+        {"&Insert", "&Link…", UK, "Ctrl+K", [](W& w) { editor(w).insertLinkTemplate(); }},
+        {"&Insert", "Code &Block", UK, nullptr, [](W& w) { editor(w).insertCodeBlock(QString()); }},
+        {"&Insert/&Table", "&Insert 3×3", UK, nullptr, [](W& w) { editor(w).insertTable(3, 3); }},
         {"&Insert/&Table"},
-        {"&Insert/&Table", "Format &Table", UK, "Ctrl+Meta+T", nullptr,
-         [](W& w) { editor(w).tableOp(TableTools::Op::format); }},
+        {"&Insert/&Table", "Format &Table", UK, "Ctrl+Meta+T", [](W& w) { editor(w).tableOp(TableTools::Op::format); }},
         {"&Insert/&Table"},
-        {"&Insert/&Table", "Insert Row &Above", UK, nullptr, nullptr,
+        {"&Insert/&Table", "Insert Row &Above", UK, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::insertRowAbove); }},
-        {"&Insert/&Table", "Insert Row &Below", UK, nullptr, nullptr,
+        {"&Insert/&Table", "Insert Row &Below", UK, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::insertRowBelow); }},
-        {"&Insert/&Table", "&Delete Row", UK, nullptr, nullptr,
-         [](W& w) { editor(w).tableOp(TableTools::Op::deleteRow); }},
+        {"&Insert/&Table", "&Delete Row", UK, nullptr, [](W& w) { editor(w).tableOp(TableTools::Op::deleteRow); }},
         {"&Insert/&Table"},
-        {"&Insert/&Table", "Insert Column &Left", UK, nullptr, nullptr,
+        {"&Insert/&Table", "Insert Column &Left", UK, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::insertColumnLeft); }},
-        {"&Insert/&Table", "Insert Column &Right", UK, nullptr, nullptr,
+        {"&Insert/&Table", "Insert Column &Right", UK, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::insertColumnRight); }},
-        {"&Insert/&Table", "D&elete Column", UK, nullptr, nullptr,
+        {"&Insert/&Table", "D&elete Column", UK, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::deleteColumn); }},
         {"&Insert/&Table"},
-        {"&Insert/&Table", "Align Column Le&ft", UK, nullptr, nullptr,
+        {"&Insert/&Table", "Align Column Le&ft", UK, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::alignLeft); }},
-        {"&Insert/&Table", "Align Column Ce&nter", UK, nullptr, nullptr,
+        {"&Insert/&Table", "Align Column Ce&nter", UK, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::alignCenter); }},
-        {"&Insert/&Table", "Align Column Ri&ght", UK, nullptr, nullptr,
+        {"&Insert/&Table", "Align Column Ri&ght", UK, nullptr,
          [](W& w) { editor(w).tableOp(TableTools::Op::alignRight); }},
-        {"&Insert", "Horizontal &Rule", UK, nullptr, nullptr, [](W& w) { editor(w).insertHorizontalRule(); }},
+        {"&Insert", "Horizontal &Rule", UK, nullptr, [](W& w) { editor(w).insertHorizontalRule(); }},
         {"&Insert"},
-        {"&Insert", "&Footnote", UK, nullptr, nullptr, [](W& w) { editor(w).insertFootnote(); }},
-        {"&Insert", "Table of &Contents", UK, nullptr, nullptr, [](W& w) { editor(w).insertTableOfContents(); }},
-        {"&Insert", "Today's &Date", UK, nullptr, nullptr, [](W& w) { editor(w).insertDate(); }},
-        {"&Insert", "Co&mment", UK, nullptr, nullptr, [](W& w) { editor(w).wrap(u"<!-- "_s, u" -->"_s); }},
+        {"&Insert", "&Footnote", UK, nullptr, [](W& w) { editor(w).insertFootnote(); }},
+        {"&Insert", "Table of &Contents", UK, nullptr, [](W& w) { editor(w).insertTableOfContents(); }},
+        {"&Insert", "Today's &Date", UK, nullptr, [](W& w) { editor(w).insertDate(); }},
+        {"&Insert", "Co&mment", UK, nullptr, [](W& w) { editor(w).wrap(u"<!-- "_s, u" -->"_s); }},
 
         // Tools
-        {"&Tools", "&Document Info…", UK, nullptr, nullptr, [](W&) { post(Requests::editFrontMatter); }},
+        {"&Tools", "&Document Info…", UK, nullptr, [](W&) { post(Requests::editFrontMatter); }},
         {"&Tools"},
-        {"&Tools", "AI &Assist…", UK, "Ctrl+Meta+I", nullptr, [](W&) { post(Requests::showAIAssist); }},
+        {"&Tools", "AI &Assist…", UK, "Ctrl+Meta+I", [](W&) { post(Requests::showAIAssist); }},
         // Ctrl+Meta+T belongs to "Format Table", earlier in menu order.
-        {"&Tools", "&Translate…", UK, nullptr, nullptr, [](W&) { post(Requests::showTranslate); }},
+        {"&Tools", "&Translate…", UK, nullptr, [](W&) { post(Requests::showTranslate); }},
         {"&Tools"},
-        {"&Tools", "&Suggest Continuation", UK, "Ctrl+Meta+/", nullptr, &suggestContinuation},
+        {"&Tools", "&Suggest Continuation", UK, "Ctrl+Meta+/", [](W& w) { editor(w).requestContinuation(); }},
         // Ctrl+Shift+K belongs to "Delete Line", earlier in menu order.
-        {"&Tools", "&Clean Up Markdown", UK, nullptr, nullptr, [](W& w) { editor(w).cleanUpMarkdown(); }},
+        {"&Tools", "&Clean Up Markdown", UK, nullptr, [](W& w) { editor(w).cleanUpMarkdown(); }},
         {"&Tools"},
-        {"&Tools", "&Version History…", UK, "Ctrl+Shift+H", nullptr, [](W&) { post(Requests::showVersionHistory); }},
-        {"&Tools", "Snapshot &Now", UK, "Ctrl+Meta+S", nullptr, [](W&) { post(Requests::snapshotNow); }},
-        {"&Tools", nullptr, UK, nullptr, "tools"},
+        {"&Tools", "&Version History…", UK, "Ctrl+Shift+H", [](W&) { post(Requests::showVersionHistory); }},
+        {"&Tools", "Snapshot &Now", UK, "Ctrl+Meta+S", [](W&) { post(Requests::snapshotNow); }},
 
         // View
-        {"&View", "Zoom &In", K::ZoomIn, "Ctrl++; Ctrl+=", nullptr, [](W& w) { editor(w).zoomIn(); }},
-        {"&View", "Zoom &Out", K::ZoomOut, "Ctrl+-", nullptr, [](W& w) { editor(w).zoomOut(); }},
-        {"&View", "&Actual Size", UK, "Ctrl+Shift+0", nullptr, [](W& w) { editor(w).setZoom(1.0, true); }},
-        {"&View", "Fit &Width", UK, "Ctrl+Meta+9", nullptr, [](W& w) { editor(w).fitWidth(); }},
-        {"&View", "Fit &Page", UK, nullptr, nullptr, [](W& w) { editor(w).fitPage(); }},
+        {"&View", "Zoom &In", K::ZoomIn, "Ctrl++; Ctrl+=", [](W& w) { editor(w).zoomIn(); }},
+        {"&View", "Zoom &Out", K::ZoomOut, "Ctrl+-", [](W& w) { editor(w).zoomOut(); }},
+        {"&View", "&Actual Size", UK, "Ctrl+Shift+0", [](W& w) { editor(w).setZoom(1.0, true); }},
+        {"&View", "Fit &Width", UK, "Ctrl+Meta+9", [](W& w) { editor(w).fitWidth(); }},
+        {"&View", "Fit &Page", UK, nullptr, [](W& w) { editor(w).fitPage(); }},
         {"&View"},
-        {"&View", "Show File &Browser", UK, "Ctrl+Meta+B", nullptr, [](W&) { flip(kShowFileBrowser); },
+        {"&View", "Show File &Browser", UK, "Ctrl+Meta+B", [](W&) { flip(kShowFileBrowser); },
          &showHideTitle<PrefKey::showFileBrowser, kFileBrowser>},
-        {"&View", "Open &Folder…", UK, "Ctrl+Shift+B", nullptr,
+        {"&View", "Open &Folder…", UK, "Ctrl+Shift+B",
          [](W&) {
              Settings::instance().setValue(kShowFileBrowser, true);
              post(Requests::openFileBrowserFolder);
          }},
-        {"&View", "Show Out&line", UK, "Ctrl+Meta+O", nullptr, [](W&) { flip(kShowOutline); },
+        {"&View", "Show Out&line", UK, "Ctrl+Meta+O", [](W&) { flip(kShowOutline); },
          &showHideTitle<PrefKey::showOutline, kOutline>},
-        {"&View", "Show &Minimap", UK, "Ctrl+Meta+M", nullptr, [](W&) { flip(kShowMinimap); },
+        {"&View", "Show &Minimap", UK, "Ctrl+Meta+M", [](W&) { flip(kShowMinimap); },
          &showHideTitle<PrefKey::editorShowMinimap, kMinimap>},
-        {"&View", "Toggle &Distraction-Free", UK, "Ctrl+Meta+D", nullptr,
-         [](W&) { post(Requests::toggleDistractionFree); }},
-        {"&View", "Show &Ruler", UK, "Ctrl+Meta+R", nullptr, [](W&) { flip(kShowRuler); },
+        {"&View", "Toggle &Distraction-Free", UK, "Ctrl+Meta+D", [](W&) { post(Requests::toggleDistractionFree); }},
+        {"&View", "Show &Ruler", UK, "Ctrl+Meta+R", [](W&) { flip(kShowRuler); },
          &showHideTitle<PrefKey::editorShowRuler, kRuler>},
-        {"&View", "&Show Markdown Source", UK, "Ctrl+Shift+M", nullptr, [](W&) { toggleViewMode(); }, &viewModeTitle},
-        {"&View", "&Command Palette…", UK, "Ctrl+Shift+P", nullptr, [](W&) { post(Requests::showCommandPalette); }},
-        {"&View", nullptr, UK, nullptr, "view.toolbar"},
-        {"&View", "F&ull Screen", K::FullScreen, "F11", nullptr, &toggleFullScreen, &fullScreenCheck},
+        {"&View", "&Show Markdown Source", UK, "Ctrl+Shift+M", [](W&) { toggleViewMode(); }, &viewModeTitle},
+        {"&View", "&Command Palette…", UK, "Ctrl+Shift+P", [](W&) { post(Requests::showCommandPalette); }},
+        {"&View"},
+        {"&View", "F&ull Screen", K::FullScreen, "F11", &toggleFullScreen, &fullScreenCheck},
 
         // Help
-        {"&Help", "&Welcome to Brindlewick", UK, nullptr, nullptr, [](W&) { WelcomeWindow::shared().showWindow(); }},
-        {"&Help", "What's &New", UK, nullptr, nullptr, [](W&) { WhatsNewWindow::shared().showWindow(); }},
-        {"&Help", "Markdown &Cheat Sheet", UK, nullptr, nullptr,
-         [](W&) { AppShell::newDocumentWithText(CheatSheet::text()); }},
-        {"&Help", nullptr, UK, nullptr, "help"},
-        {"&Help", "&About Brindlewick", UK, nullptr, nullptr, &about,
+        {"&Help", "&Welcome to Brindlewick", UK, nullptr, [](W&) { WelcomeWindow::shared().showWindow(); }},
+        {"&Help", "What's &New", UK, nullptr, [](W&) { WhatsNewWindow::shared().showWindow(); }},
+        {"&Help", "Markdown &Cheat Sheet", UK, nullptr, [](W&) { AppShell::newDocumentWithText(CheatSheet::text()); }},
+        {"&Help"},
+        {"&Help", "&About Brindlewick", UK, nullptr, &about,
          [](QAction* a, W&) { a->setMenuRole(QAction::AboutRole); }},
     };
     return rows;

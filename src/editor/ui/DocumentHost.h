@@ -8,8 +8,6 @@
 
 class EditorController;
 class EditorHost;
-class QAction;
-class QMenu;
 class QWidget;
 
 // What happens to a document in its window, for features that follow it.
@@ -28,9 +26,10 @@ Q_SIGNALS:
 };
 
 // What a document window offers the features attached to it: the files subsystem, the
-// language-model features, and whatever else adds menu items, panels or request observers
-// to every document window. A feature sees the window only through this interface, so it
-// never depends on the window's class and the window never names a feature.
+// language-model features, and whatever else adds panels or request observers to every
+// document window. A feature sees the window only through this interface, so it never
+// depends on the window's class and the window never names a feature. Features add no menu
+// items: the menu bar posts requests (platform/Requests.h) that features observe.
 //
 // A feature is a function registered once at start-up (see `registerFeature`); every
 // document window runs each registered feature once, at the end of its construction. The
@@ -75,12 +74,6 @@ public:
     // Observes the request (a name from platform/Requests.h); `handler` runs only while
     // this window is key, and never after the window is gone.
     virtual void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler) = 0;
-
-    // A menu of the menu bar, created on first request in the fixed menu order.
-    virtual QMenu* menu(const QString& title) = 0;
-    // A separator that marks a group in a menu: insert items before it with
-    // QMenu::insertAction. Null for an unknown name. The names are listed in MenuBar.h.
-    virtual QAction* menuAnchor(const QString& name) const = 0;
 
     // Puts `widget` in `panel` (replacing and deleting what was there; null empties it).
     // The window takes ownership.

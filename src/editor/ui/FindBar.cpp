@@ -4,12 +4,14 @@
 #include "editor/TextFind.h"
 #include "editor/ui/DocumentHost.h"
 #include "editor/ui/EditorHost.h"
+#include "platform/Requests.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -91,6 +93,17 @@ void FindBar::attach(DocumentHost& host)
 {
     auto* bar = new FindBar(host.editorController(), host.editorHost());
     QObject::connect(host.events(), &DocumentEvents::textChanged, bar, &FindBar::noteTextChanged);
+    const QPointer<FindBar> guarded(bar);
+    const auto on = [&host, guarded](QLatin1String request, Action action) {
+        host.observeWhenKey(request, [guarded, action](const QVariant&) {
+            if (guarded) guarded->perform(action);
+        });
+    };
+    on(Requests::showFind, ShowFind);
+    on(Requests::showFindAndReplace, ShowReplace);
+    on(Requests::findNext, Next);
+    on(Requests::findPrevious, Previous);
+    on(Requests::useSelectionForFind, SetSearchFromSelection);
 }
 
 FindBar* FindBar::of(QWidget* window)

@@ -15,8 +15,8 @@ class QWidget;
 // and ignores case. Every replacement is one undoable edit through the editor controller.
 // Escape closes the bar and gives the keyboard back to the editor.
 //
-// It floats over the top right corner of the editor; the Find menu drives it through
-// `perform`.
+// It floats over the top right corner of the editor. The Find menu's items post their
+// requests (Requests::showFind and the four after it), which the key window's bar performs.
 class FindBar : public QWidget {
     Q_OBJECT
 public:
@@ -31,7 +31,8 @@ public:
 
     FindBar(EditorController* controller, QWidget* editor);
 
-    // Adds a find bar to the host's editor and keeps its count in step with the text.
+    // Adds a find bar to the host's editor, keeps its count in step with the text and acts
+    // on the find requests.
     static void attach(DocumentHost& host);
     // The find bar of a window, if it has one.
     static FindBar* of(QWidget* window);

@@ -60,6 +60,10 @@ public:
         host.observeWhenKey(Requests::snapshotNow, [this](const QVariant&) { snapshot(Report::Always); });
         host.observeWhenKey(Requests::openFileBrowserFolder,
                             [this](const QVariant&) { FileBrowserSidebar::chooseFolder(m_model, m_window); });
+        host.observeWhenKey(Requests::allowFolderAccess, [this](const QVariant&) {
+            const QString folder = m_host.isUntitled() ? QString() : QFileInfo(m_host.filePath()).absolutePath();
+            FolderAccess::requestAccess(folder, m_window, [](bool) {});
+        });
         m_window->installEventFilter(this);
     }
 

@@ -17,6 +17,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -39,8 +40,9 @@ TEST(AssistWindow, TranslateFromTheToolsMenuThenUndo)
     view->setSelectedRange(TextRange(4, 5));
 
     QAction* item = nullptr;
-    for (QAction* a : w->menu("Tools")->actions())
-        if (a->text().remove('&') == QString::fromUtf8("Translate…")) item = a;
+    for (QAction* menu : w->menuBar()->actions())
+        for (QAction* a : menu->menu()->actions())
+            if (a->text().remove('&') == QString::fromUtf8("Translate…")) item = a;
     ASSERT_TRUE(item);
     item->trigger();
     auto* sheet = w->findChild<TranslateSheet*>();
