@@ -12,15 +12,16 @@ struct Side {
     std::vector<int> ids;           // equal lines share an id
 };
 
-// Canonically equivalent lines get one id. ASCII is always in normal form, so only other
-// lines pay for normalisation.
+// Canonically equivalent lines that end the same way get one id. ASCII is always in normal
+// form, so only other lines pay for normalisation. The way a line ends is one character
+// after its text, so a last line that ends in a lone CR never meets a CR LF line.
 class Interner {
 public:
-    int id(QStringView raw, bool withCr = false)
+    int id(QStringView line, bool crlf)
     {
-        const bool ascii = std::all_of(raw.begin(), raw.end(), [](QChar c) { return c.unicode() < 0x80; });
-        QString key = ascii ? raw.toString() : raw.toString().normalized(QString::NormalizationForm_C);
-        if (withCr) key += QLatin1Char('\r');
+        const bool ascii = std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x80; });
+        QString key = ascii ? line.toString() : line.toString().normalized(QString::NormalizationForm_C);
+        key += crlf ? QLatin1Char('\r') : QLatin1Char('\n');
         auto it = m_ids.constFind(key);
         if (it == m_ids.constEnd()) it = m_ids.insert(key, int(m_ids.size()));
         return it.value();
@@ -44,7 +45,7 @@ Side split(const QString& text, Interner& interner)
         const QStringView raw = QStringView(text).mid(start, end - start);
         const bool crlf = lf > start && text.at(lf - 1) == QLatin1Char('\r');
         side.shown.push_back(crlf ? raw.chopped(1) : raw);
-        side.ids.push_back(interner.id(raw, lf < 0 && previousCrlf));
+        side.ids.push_back(interner.id(side.shown.back(), crlf || (lf < 0 && previousCrlf)));
         if (lf < 0) break;
         previousCrlf = crlf;
         start = lf + 1;

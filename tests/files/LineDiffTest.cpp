@@ -55,6 +55,8 @@ TEST(LineDiff, CrLfLinesAreLinesAndLineEndingsCount)
     EXPECT_EQ(render(LineDiff::compute("a\r\nb\r\nc", "a\r\nb")), "=a|=b|-c|");
     // A lone CR is an ordinary character.
     EXPECT_EQ(render(LineDiff::compute("a\rb", "a\rb")), "=a\rb|");
+    // A last line ending in a lone CR is no CR LF line of the same text.
+    EXPECT_EQ(render(LineDiff::compute("a\r", "a\r\nb")), "-a\r|+a|+b|");
 }
 
 TEST(LineDiff, TableCapAndLargeMiddles)
