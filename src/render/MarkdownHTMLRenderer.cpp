@@ -287,8 +287,12 @@ qsizetype Renderer::paragraph(LineSpan lines, qsizetype i, QStringView alignment
 
 } // namespace detail
 
-QString renderBody(const QString& markdown)
+QString renderBody(const QString& text)
 {
+    // A NUL is read as U+FFFD, as a browser reads it: none reaches the page (code blocks
+    // and their language are escaped, not read inline, which does the same).
+    QString markdown = text;
+    if (markdown.contains(QChar(0))) markdown.replace(QChar(0), QChar(0xFFFD));
     // Line ends and tables repaired first; the block pass relies on "\n" only.
     QStringList repaired;
     Lines lines = MarkdownCleaner::repairedTableLines(markdown, repaired);
