@@ -4,8 +4,11 @@ BUILD   ?= build
 TYPE    ?= RelWithDebInfo
 FILE    ?=
 JOBS    ?= $(shell nproc)
+# `make fuzz`: how long each fuzz target runs, and how many run at once.
+FUZZ_SECONDS ?= 60
+FUZZ_JOBS    ?= $(shell echo $$(( $$(nproc) / 2 > 0 ? $$(nproc) / 2 : 1 )))
 
-.PHONY: all deps test-deps configure build program run test check-exports bench bench-deps clean
+.PHONY: all deps test-deps configure build program fuzz-build fuzz run test check-exports bench bench-deps clean
 
 all: build
 
@@ -38,7 +41,15 @@ run: program
 	  $(BUILD)/brindlewick $(FILE); \
 	fi
 
-test: build
+# The fuzz targets are a clang build of their own (in $(BUILD)/fuzz), skipped without clang;
+# `make test` runs each over its seed corpus once.
+fuzz-build: test-deps configure
+	@bash scripts/fuzz.sh build $(BUILD) $(JOBS)
+
+fuzz: fuzz-build
+	bash scripts/fuzz.sh run $(BUILD) $(FUZZ_SECONDS) $(FUZZ_JOBS)
+
+test: build fuzz-build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # Exported PDF, Word, OpenDocument, Rich Text and HTML read back by poppler, LibreOffice and

@@ -103,31 +103,13 @@ bool isDate(const QJsonValue& v)
 }
 
 // The manifest as stored, or none when it is missing or any entry is malformed.
-std::optional<QList<Snapshot>> decodeManifest(const QString& folder)
+std::optional<QList<Snapshot>> readManifestFile(const QString& folder)
 {
     const std::optional<QByteArray> data = OpenableFile::read(folder + QLatin1Char('/') + kManifest);
     if (!data) return std::nullopt;
-    const auto unreadable = [&folder] {
+    std::optional<QList<Snapshot>> list = VersionStore::decodeManifest(*data);
+    if (!list)
         qCWarning(lcFiles) << "the version list in" << folder << "cannot be read; it is made again from the versions";
-        return std::nullopt;
-    };
-    QJsonParseError err;
-    const QJsonDocument doc = QJsonDocument::fromJson(*data, &err);
-    if (err.error != QJsonParseError::NoError || !doc.isArray()) return unreadable();
-    QList<Snapshot> list;
-    for (const QJsonValue& v : doc.array()) {
-        if (!v.isObject()) return unreadable();
-        const QJsonObject o = v.toObject();
-        const QJsonValue id = o.value(QLatin1String("id"));
-        const QJsonValue date = o.value(QLatin1String("date"));
-        const QJsonValue bytes = o.value(QLatin1String("bytes"));
-        const QJsonValue words = o.value(QLatin1String("words"));
-        if (!id.isString() || !VersionStore::isValidId(id.toString()) || !isDate(date) || !isCount(bytes)
-            || !isCount(words))
-            return unreadable();
-        list.append(Snapshot{id.toString(), date.toDouble() + kReferenceDateOffset, qint64(bytes.toDouble()),
-                             qint64(words.toDouble())});
-    }
     return list;
 }
 
@@ -154,24 +136,14 @@ QList<Snapshot> rebuildFromFiles(const QString& folder)
 QList<Snapshot> readManifest(const QString& folder)
 {
     if (folder.isEmpty()) return {};
-    if (auto list = decodeManifest(folder)) return *list;
+    if (auto list = readManifestFile(folder)) return *list;
     return rebuildFromFiles(folder);
 }
 
 bool saveManifest(const QList<Snapshot>& list, const QString& folder, QString* why)
 {
-    QJsonArray array;
-    for (const Snapshot& s : list) {
-        QJsonObject o;
-        o.insert(QLatin1String("id"), s.id);
-        o.insert(QLatin1String("date"), s.date - kReferenceDateOffset);
-        o.insert(QLatin1String("bytes"), s.bytes);
-        o.insert(QLatin1String("words"), s.words);
-        array.append(o);
-    }
     return makeFolder(folder, why)
-           && writeAtomically(folder + QLatin1Char('/') + kManifest,
-                              QJsonDocument(array).toJson(QJsonDocument::Compact), why);
+           && writeAtomically(folder + QLatin1Char('/') + kManifest, VersionStore::encodeManifest(list), why);
 }
 
 void setError(QString* error, const QString& message)
@@ -342,3 +314,38 @@ QList<Snapshot> list(const QString& filePath)
 }
 
 } // namespace VersionStore
+
+std::optional<QList<Snapshot>> VersionStore::decodeManifest(const QByteArray& json)
+{
+    QJsonParseError err;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &err);
+    if (err.error != QJsonParseError::NoError || !doc.isArray()) return std::nullopt;
+    QList<Snapshot> list;
+    for (const QJsonValue& v : doc.array()) {
+        if (!v.isObject()) return std::nullopt;
+        const QJsonObject o = v.toObject();
+        const QJsonValue id = o.value(QLatin1String("id"));
+        const QJsonValue date = o.value(QLatin1String("date"));
+        const QJsonValue bytes = o.value(QLatin1String("bytes"));
+        const QJsonValue words = o.value(QLatin1String("words"));
+        if (!id.isString() || !isValidId(id.toString()) || !isDate(date) || !isCount(bytes) || !isCount(words))
+            return std::nullopt;
+        list.append(Snapshot{id.toString(), date.toDouble() + kReferenceDateOffset, qint64(bytes.toDouble()),
+                             qint64(words.toDouble())});
+    }
+    return list;
+}
+
+QByteArray VersionStore::encodeManifest(const QList<Snapshot>& list)
+{
+    QJsonArray array;
+    for (const Snapshot& s : list) {
+        QJsonObject o;
+        o.insert(QLatin1String("id"), s.id);
+        o.insert(QLatin1String("date"), s.date - kReferenceDateOffset);
+        o.insert(QLatin1String("bytes"), s.bytes);
+        o.insert(QLatin1String("words"), s.words);
+        array.append(o);
+    }
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}

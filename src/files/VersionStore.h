@@ -62,4 +62,9 @@ qint64 wordCount(const QString& text);
 // Ids are decimal digits only; anything else is never turned into a file name.
 bool isValidId(const QString& id);
 
+// The manifest's JSON: an array of {"id", "date" (seconds since 2001), "bytes", "words"}.
+// Decoding gives none when any entry is malformed.
+std::optional<QList<Snapshot>> decodeManifest(const QByteArray& json);
+QByteArray encodeManifest(const QList<Snapshot>& list);
+
 } // namespace VersionStore

@@ -12,8 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace SnippetStore {
 
-namespace {
-
 std::optional<QList<Snippet>> decode(const QByteArray& json)
 {
     static const QRegularExpression uuid(
@@ -31,6 +29,8 @@ std::optional<QList<Snippet>> decode(const QByteArray& json)
     }
     return out;
 }
+
+namespace {
 
 bool isTriggerChar(QChar c)
 {

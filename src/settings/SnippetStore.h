@@ -29,6 +29,8 @@ QList<Snippet> load();
 // read is kept aside first, so the user's own snippets are never lost to the defaults.
 void save(const QList<Snippet>& snippets);
 QByteArray encode(const QList<Snippet>& snippets);
+// The stored bytes as a list; none when they are not an array of complete snippets.
+std::optional<QList<Snippet>> decode(const QByteArray& json);
 
 // The body of the first snippet whose trigger equals `trigger` exactly.
 std::optional<QString> expansion(const QString& trigger);

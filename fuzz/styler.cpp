@@ -1,0 +1,50 @@
+// A text restyled after each of a series of edits looks exactly as styling it whole would.
+// Input: a flags byte (1: WYSIWYG, 2: every fenced block restyled in part), then parts cut
+// at 0xFF bytes: the text, then one part per edit (two bytes of position, one of units
+// removed, the text typed; shorter: the caret moved there, its line restyled).
+#include "FuzzInput.h"
+#include "styling/RestyleCheck.h"
+
+// Fontconfig keeps its configuration to the end without freeing it.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    FuzzInput::startGui(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 1) return 0;
+    const QList<QByteArray> parts = FuzzInput::parts(data + 1, size - 1);
+    MarkdownStyler styler;
+    styler.concealMarkers = data[0] & 1;
+    styler.wholeFenceLimit = data[0] & 2 ? 0 : 4096;
+    AttributedText text(QString::fromUtf8(parts.first()));
+    styler.highlight(text, std::nullopt);
+    for (qsizetype k = 1; k < parts.size() && k <= 64; ++k) {
+        const QByteArray& e = parts[k];
+        const int length = text.length();
+        auto byte = [&e](int i) { return i < e.size() ? int(quint8(e[i])) : 0; };
+        const int at = (byte(0) << 8 | byte(1)) % (length + 1);
+        if (e.size() < 3) {
+            styler.highlight(text, TextRange(at, 0));
+        } else {
+            const int removed = std::min(int(quint8(e[2])), length - at);
+            const QString typed = QString::fromUtf8(e.mid(3));
+            text.replaceCharacters(TextRange(at, removed), typed);
+            styler.highlight(text, TextRange(at, int(typed.size())));
+        }
+        const int differs = firstDifferenceFromWholeRestyle(text, styler);
+        if (differs >= 0)
+            FuzzInput::fail(QStringLiteral("after edit %1 unit %2 differs from a whole restyle of: %3")
+                                .arg(k)
+                                .arg(differs)
+                                .arg(QString(text.string()).replace(u'\r', QLatin1String("\\r"))));
+    }
+    return 0;
+}
