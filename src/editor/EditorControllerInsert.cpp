@@ -8,6 +8,7 @@
 #include "render/MarkdownHTMLRenderer.h"
 #include "styling/MarkdownCleaner.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -35,43 +36,20 @@ QString tableRow(int cols, const std::function<QString(int)>& cell)
 
 // The ids the exported HTML gives the headings on the text's lines `headingLines`
 // (indices of the lines cut at line feeds; `titles` are their plain titles). The body
-// derives an id from the rendered heading text and numbers repeats over every heading it
-// renders: also headings a line scan does not list (inside quotes, indented) and none of
-// the lines inside fenced code. So the text is rendered twice, as it is for the ids and
-// with a private-use marker that numbers each listed heading appended to its line; the
-// n-th rendered heading of the second rendering names the listed heading that owns the
-// n-th id of the first. A marker adds text only to lines that already carry some, so both
-// renderings hold the same headings. A line that renders as no heading keeps the slug of
-// its title.
+// numbers repeated ids over every heading it renders, also headings this line scan does
+// not list (inside quotes, indented) and none of the lines inside fenced code, so the ids
+// come from the renderer's own headings. A listed line that renders as no heading, or
+// whose title is blank, keeps the slug of its title.
 QStringList headingAnchors(const QString& text, const QList<int>& headingLines, const QStringList& titles)
 {
-    static const QRegularExpression renderedRE(u"<h([1-6]) id=\"([^\"]*)\">(.*?)</h\\1>"_s);
-    // The last marker of a heading is the appended one, whatever the title itself holds.
-    static const QRegularExpression markerRE(u".*\uE000(\\d+)\uE001"_s);
-    const auto rendered = [](const QString& markdown) {
-        QList<QRegularExpressionMatch> headings;
-        auto it = renderedRE.globalMatch(MarkdownHTMLRenderer::renderBody(markdown));
-        while (it.hasNext()) headings.append(it.next());
-        return headings;
-    };
-
-    QStringList lines = text.split(u'\n');
-    for (qsizetype i = 0; i < headingLines.size(); ++i) {
-        if (TextUtil::trimWhitespaceAndNewlines(titles[i]).isEmpty()) continue;
-        QString& line = lines[headingLines[i]];
-        line.insert(line.endsWith(u'\r') ? line.size() - 1 : line.size(),
-                    u" \uE000"_s + QString::number(i) + u'\uE001');
-    }
-    const auto ids = rendered(text);
-    const auto marked = rendered(lines.join(u'\n'));
-
+    QHash<int, QString> rendered;
+    for (const MarkdownHTMLRenderer::HeadingAnchor& a : MarkdownHTMLRenderer::headingAnchors(text))
+        rendered.insert(a.line, a.id);
     QStringList anchors = MarkdownHTMLRenderer::uniqueSlugs(titles);
-    if (ids.size() != marked.size()) return anchors;
-    for (qsizetype k = 0; k < marked.size(); ++k) {
-        const auto m = markerRE.match(marked[k].capturedView(3));
-        const int heading = m.hasMatch() ? m.captured(1).toInt() : -1;
-        if (heading >= 0 && heading < anchors.size()) anchors[heading] = ids[k].captured(2);
-    }
+    for (qsizetype i = 0; i < headingLines.size(); ++i)
+        if (const auto it = rendered.constFind(headingLines[i]);
+            it != rendered.cend() && !TextUtil::trimWhitespaceAndNewlines(titles[i]).isEmpty())
+            anchors[i] = *it;
     return anchors;
 }
 

@@ -140,7 +140,7 @@ void Renderer::blocks(LineSpan lines, int depth)
             ++i;
         } else if (t.startsWith(u'#') && (h = headingOf(t)).level > 0) {
             open();
-            headingBlock(h.level, h.text);
+            headingBlock(h.level, h.text, t);
             ++i;
         } else if (t.startsWith(u'>') && depth < kMaxNesting) {
             open();
@@ -287,34 +287,70 @@ qsizetype Renderer::paragraph(LineSpan lines, qsizetype i, QStringView alignment
 
 } // namespace detail
 
+namespace {
+
+// A NUL is read as U+FFFD, as a browser reads it: none reaches the page (code blocks and
+// their language are escaped, not read inline, which does the same).
+QString withoutNul(const QString& text)
+{
+    if (!text.contains(QChar(0))) return text;
+    return QString(text).replace(QChar(0), QChar(0xFFFD));
+}
+
+// The lines the block pass reads (line ends and tables repaired), footnote definitions
+// taken out.
+struct Prepared {
+    QStringList repaired;
+    Lines lines;
+    Footnotes notes;
+
+    explicit Prepared(const QString& markdown)
+        : lines(MarkdownCleaner::repairedTableLines(markdown, repaired))
+    {
+        takeDefinitions(lines, notes);
+    }
+};
+
+// The body, or nothing when heading ids were asked for and the body cannot have them:
+// they were found by a pattern over the whole body, and patterns see nothing in a text
+// with a lone surrogate. With `anchors` only the headings are rendered (and collected),
+// unless footnote numbers can reach an id.
+std::optional<QString> render(const QString& markdown, Prepared& p, bool headingIds,
+                              QList<HeadingAnchor>* anchors = nullptr)
+{
+    p.notes.number.clear();
+    p.notes.numbered.clear();
+    Renderer r;
+    r.notes = p.notes.text.isEmpty() ? nullptr : &p.notes;
+    r.headingIds = headingIds;
+    r.mayBeInvalid = !patternsSee(markdown);
+    r.anchors = anchors;
+    r.textless = anchors && !r.notes && !r.mayBeInvalid;
+    r.source = markdown;
+    if (!r.textless) r.out.reserve(markdown.size() + markdown.size() / 4 + 64);
+    r.blocks(p.lines, 0);
+    r.footnoteSection();
+    if (headingIds && r.mayBeInvalid && !patternsSee(r.out)) return std::nullopt;
+    return std::move(r.out);
+}
+
+} // namespace
+
 QString renderBody(const QString& text)
 {
-    // A NUL is read as U+FFFD, as a browser reads it: none reaches the page (code blocks
-    // and their language are escaped, not read inline, which does the same).
-    QString markdown = text;
-    if (markdown.contains(QChar(0))) markdown.replace(QChar(0), QChar(0xFFFD));
-    // Line ends and tables repaired first; the block pass relies on "\n" only.
-    QStringList repaired;
-    Lines lines = MarkdownCleaner::repairedTableLines(markdown, repaired);
-    Footnotes notes;
-    takeDefinitions(lines, notes);
-    const auto render = [&](bool headingIds) -> std::optional<QString> {
-        notes.number.clear();
-        notes.numbered.clear();
-        Renderer r;
-        r.notes = notes.text.isEmpty() ? nullptr : &notes;
-        r.headingIds = headingIds;
-        r.mayBeInvalid = !patternsSee(markdown);
-        r.out.reserve(markdown.size() + markdown.size() / 4 + 64);
-        r.blocks(lines, 0);
-        r.footnoteSection();
-        // Heading ids were found by a pattern over the whole body, and patterns see
-        // nothing in a text with a lone surrogate.
-        if (headingIds && r.mayBeInvalid && !patternsSee(r.out)) return std::nullopt;
-        return std::move(r.out);
-    };
-    if (std::optional<QString> html = render(true)) return std::move(*html);
-    return *render(false);
+    const QString markdown = withoutNul(text);
+    Prepared p(markdown);
+    if (std::optional<QString> html = render(markdown, p, true)) return std::move(*html);
+    return *render(markdown, p, false);
+}
+
+QList<HeadingAnchor> headingAnchors(const QString& text)
+{
+    const QString markdown = withoutNul(text);
+    Prepared p(markdown);
+    QList<HeadingAnchor> anchors;
+    if (!render(markdown, p, true, &anchors)) return {};
+    return anchors;
 }
 
 QString renderBlocks(const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,17 @@ QStringList uniqueSlugs(const QStringList& headings);
 
 // The slug of one heading text, before uniqueness is applied ("section" when empty).
 QString slug(const QString& text);
+
+// A heading of the body: the line it stands on (the text's lines counted at "\n") and the
+// id the body gives it.
+struct HeadingAnchor {
+    int line = 0;
+    QString id;
+};
+// The headings `renderBody(markdown)` gives ids, in order, found without rendering the
+// text around them (unless the document has footnotes, whose numbers can be part of an
+// id). Empty when the body gives no heading an id.
+QList<HeadingAnchor> headingAnchors(const QString& markdown);
 
 // --- The pieces behind renderBody, exposed for testing. ---
 

@@ -122,7 +122,7 @@ void Renderer::footnoteSection()
 
 // A heading's id is the slug of its text as it reads in the body (tags removed, entities
 // decoded, references linked), made unique over the document.
-void Renderer::headingBlock(int level, QStringView text)
+void Renderer::headingBlock(int level, QStringView text, QStringView line)
 {
     const QChar digit(u'0' + level);
     if (!headingIds) {
@@ -150,12 +150,27 @@ void Renderer::headingBlock(int level, QStringView text)
         else
             i = end;
     }
+    const QString id = slugs.take(slug(unescapeHtml(plain)));
+    addAnchor(line, id);
     out.append(QLatin1String("<h") + digit + QLatin1String(" id=\""));
-    out.append(slugs.take(slug(unescapeHtml(plain))));
+    out.append(id);
     out.append(QLatin1String("\">"));
     out.append(heading);
     out.append(QLatin1String("</h") + digit + u'>');
     linked = out.size();
+}
+
+// Every line the block pass reads is a view of the source text (a heading is never a
+// repaired table line), so its place there gives its line number.
+void Renderer::addAnchor(QStringView line, const QString& id)
+{
+    if (!anchors) return;
+    const qsizetype at = line.data() - source.data();
+    if (at < 0 || at > source.size()) return;
+    if (at < countedTo) countedTo = countedLines = 0;
+    countedLines += source.mid(countedTo, at - countedTo).count(u'\n');
+    countedTo = at;
+    anchors->append({int(countedLines), id});
 }
 
 } // namespace MarkdownHTMLRenderer::detail

@@ -132,7 +132,11 @@ struct Renderer {
     Lines cells;
 
     QString para;
-    bool mayBeInvalid = false; // some output may hold a lone surrogate
+    bool mayBeInvalid = false;                 // some output may hold a lone surrogate
+    QList<HeadingAnchor>* anchors = nullptr;   // collects the headings when set
+    bool textless = false;                     // only headings are written with their text
+    QStringView source;                        // the text the anchors' lines are counted in
+    qsizetype countedTo = 0, countedLines = 0; // lines counted so far, up to an offset
 
     void blocks(LineSpan lines, int depth);
     qsizetype fence(LineSpan lines, qsizetype i, QStringView t);
@@ -141,8 +145,12 @@ struct Renderer {
     qsizetype list(LineSpan lines, qsizetype start, int depth);
     void table(QStringView header, QStringView separator, LineSpan rows);
     qsizetype definitionList(LineSpan lines, qsizetype i);
-    void headingBlock(int level, QStringView text);
-    void inlineText(QStringView text) { inl.render(text, out); }
+    void headingBlock(int level, QStringView text, QStringView line);
+    void inlineText(QStringView text)
+    {
+        if (!textless) inl.render(text, out);
+    }
+    void addAnchor(QStringView line, const QString& id);
 
     // Links the references in the output written since the last call.
     void linkPending();

@@ -172,6 +172,31 @@ TEST(EditorControllerInsertOps, TableOfContentsIndentsAndUsesRendererIds)
     EXPECT_EQ(none.view.focusCount, 0);
 }
 
+TEST(EditorControllerInsertOps, TableOfContentsAnchorsAreTheBodysHeadingIds)
+{
+    // Repeats (one inside a quote, which the contents leave out but the body counts, and
+    // one indented in code, which neither counts), punctuation, non-ASCII letters, inline
+    // Markdown and a footnote number in a title.
+    const QString document =
+        "# Intro\n> # Intro\n## Intro\n```\n  # Intro\n```\n### What's new? (v2.0) \u2014 *really*!\n"
+        "# \u00dcn\u00efc\u00f6d\u00e9 Gr\u00fc\u00dfe \u6771\u4eac\n"
+        "## *Emphasis*, **strong** and `code_x`\n## [Docs](https://x.example) & more\n"
+        "# Intro-1\n# Note[^n]\n\n[^n]: a note\n";
+    OpsEditor e(document, {0, 0});
+    e.c.insertTableOfContents();
+    static const QRegularExpression link("\\]\\(#([^)]*)\\)"), id("<h[1-6] id=\"([^\"]*)\"");
+    QStringList anchors, ids;
+    for (auto it = link.globalMatch(e.text().left(e.text().indexOf(document))); it.hasNext();)
+        anchors << it.next().captured(1);
+    for (auto it = id.globalMatch(MarkdownHTMLRenderer::renderBody(document)); it.hasNext();)
+        ids << it.next().captured(1);
+    EXPECT_EQ(anchors.join(u' '),
+              "intro intro-2 whats-new-v20-really \u00fcn\u00efc\u00f6d\u00e9-gr\u00fc\u00dfe-\u6771\u4eac "
+              "emphasis-strong-and-code_x docs-more intro-1-1 note1");
+    ids.removeAt(1); // the quoted heading
+    EXPECT_EQ(anchors.join(u' '), ids.join(u' '));
+}
+
 TEST(EditorControllerInsertOps, TableCommandsAndCleanUp)
 {
     OpsEditor e("| a | b |\n|---|---|\n| 1 | 2 |", {2, 0});
