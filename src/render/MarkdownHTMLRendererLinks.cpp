@@ -78,6 +78,14 @@ Target targetAfter(QStringView s, qsizetype close)
 
 } // namespace
 
+// A link's or image's target as an attribute: plain text, and "#" for a script.
+void InlineScratch::appendTarget(QString& out, const char* name, QStringView target)
+{
+    m_url.resize(0);
+    expand(m_url, target, true);
+    appendAttribute(out, name, isScriptUrl(m_url) ? QStringView(u"#") : QStringView(m_url));
+}
+
 // An address in a link's text stays text: an anchor cannot hold another anchor.
 void InlineScratch::appendLabel(QString& out, QStringView label)
 {
@@ -163,8 +171,7 @@ bool InlineScratch::images(QString& out)
         }
         m_html.resize(0);
         m_html.append(QLatin1String("<img"));
-        const QString src = plain(s.mid(target.targetAt, target.targetEnd - target.targetAt));
-        appendAttribute(m_html, "src", isScriptUrl(src) ? QStringView(u"#") : QStringView(src));
+        appendTarget(m_html, "src", s.mid(target.targetAt, target.targetEnd - target.targetAt));
         appendAttribute(m_html, "alt", s.mid(p + 2, close - p - 2));
         if (target.titleEnd > target.titleAt)
             appendAttribute(m_html, "title", s.mid(target.titleAt, target.titleEnd - target.titleAt));
@@ -201,8 +208,7 @@ bool InlineScratch::links(QString& out)
         if (!target.found || close == p + 1) continue;
         m_html.resize(0);
         m_html.append(QLatin1String("<a"));
-        const QString href = plain(s.mid(target.targetAt, target.targetEnd - target.targetAt));
-        appendAttribute(m_html, "href", isScriptUrl(href) ? QStringView(u"#") : QStringView(href));
+        appendTarget(m_html, "href", s.mid(target.targetAt, target.targetEnd - target.targetAt));
         if (target.titleEnd > target.titleAt)
             appendAttribute(m_html, "title", s.mid(target.titleAt, target.titleEnd - target.titleAt));
         m_html.append(QLatin1Char('>'));

@@ -85,7 +85,7 @@ private:
     QString m_text, m_next; // the text before and after a pass
     QString m_pieces;       // every piece put aside, one after the other
     QList<Piece> m_lists[kinds];
-    QString m_label, m_expanded, m_html;
+    QString m_label, m_expanded, m_html, m_url;
     QList<qsizetype> m_stars, m_underscores;
 
     QStringView piece(Kind kind, qsizetype k) const;
@@ -108,6 +108,7 @@ private:
     bool pairs(QString& out, QStringView marker, qsizetype minInner, const char* open, const char* close);
     bool strong(QString& out);
     void appendLabel(QString& out, QStringView label);
+    void appendTarget(QString& out, const char* name, QStringView target);
 };
 
 // --- The document ---
