@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPaintEvent>
 #include <QRegion>
+#include <QString>
 #include <QWidget>
 #include <QWindow>
 
@@ -90,4 +91,56 @@ inline double processCpuMs()
     timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+// Generated documents, the same for every run: a fixed linear congruential sequence.
+inline quint32 g_seed = 2024;
+inline int roll(int n)
+{
+    g_seed = g_seed * 1103515245u + 12345u;
+    return int((g_seed >> 16) % quint32(n));
+}
+
+inline QString words(int n)
+{
+    static const char* const vocab[] = {"paper",  "margin", "ruler", "sheet",  "desk",  "ink",
+                                        "column", "caret",  "folio", "gutter", "serif", "quire"};
+    QString s;
+    for (int i = 0; i < n; ++i) {
+        QString w = QString::fromLatin1(vocab[roll(12)]);
+        switch (roll(12)) {
+        case 0: w = "**" + w + "**"; break;
+        case 1: w = "_" + w + "_"; break;
+        case 2: w = "`" + w + "`"; break;
+        case 3: w = "[" + w + "](https://example.net/" + w + ")"; break;
+        default: break;
+        }
+        s += (i ? " " : "") + w;
+    }
+    return s;
+}
+
+// Mixed Markdown (headings, paragraphs, lists, quotes, fenced code, tables).
+inline QString mixedDocument(qsizetype units)
+{
+    g_seed = 12345;
+    QString s;
+    s.reserve(units + 4096);
+    for (int i = 0; s.size() < units; ++i) {
+        switch (i % 8) {
+        case 0: s += "## Section " + QString::number(i) + "\n\n"; break;
+        case 1:
+        case 2: s += words(40) + "\n\n"; break;
+        case 3: s += "- " + words(6) + "\n- " + words(5) + "\n1. " + words(4) + "\n\n"; break;
+        case 4: s += "> " + words(20) + "\n\n"; break;
+        case 5: s += "```js\nlet x = 1; // note\nconsole.log(\"x\", x);\n```\n\n"; break;
+        case 6:
+            s += "| a | b |\n|---|--:|\n";
+            for (int r = 0; r < 4; ++r) s += "| " + words(2) + " | " + QString::number(roll(999)) + " |\n";
+            s += "\n";
+            break;
+        default: s += words(25) + "\n" + words(15) + "\n\n"; break;
+        }
+    }
+    return s;
 }

@@ -77,6 +77,10 @@ EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
     m_sliceTimer->setSingleShot(true);
     m_sliceTimer->setInterval(0);
     connect(m_sliceTimer, &QTimer::timeout, this, [this] { styleSlice(sliceUnits); });
+    // The layout waits for the slices; a block it must lay out sooner is styled on demand.
+    view->pagedLayout()->styleThrough = [this](int position) {
+        while (m_unstyledFrom >= 0 && m_unstyledFrom < position) styleSlice(sliceUnits);
+    };
 }
 
 void EditorCoordinator::setConfig(const EditorConfig& config)
@@ -138,6 +142,12 @@ TextRange EditorCoordinator::restyle(std::optional<TextRange> changed, TextRange
             window = window->united(clampToText(m_focusShown));
     }
     const TextRange styled = styleWindow(window, editScope);
+    if (!window) {
+        // Everything is styled: no slice is left to do.
+        m_unstyledFrom = -1;
+        m_sliceTimer->stop();
+        m_view->pagedLayout()->setStyledUpTo(-1);
+    }
     // The layout repaints the blocks whose styling changed; a whole restyle (settings)
     // repaints everything.
     if (!changed) m_view->viewport()->update();
@@ -193,6 +203,7 @@ void EditorCoordinator::styleSlice(int units)
     const int n = m_storage.length();
     if (m_unstyledFrom < 0 || m_unstyledFrom >= n) {
         m_unstyledFrom = -1;
+        m_view->pagedLayout()->setStyledUpTo(-1);
         return;
     }
     const int from = m_unstyledFrom;
@@ -201,6 +212,7 @@ void EditorCoordinator::styleSlice(int units)
     mirrorToView(scope);
     m_unstyledFrom = std::max(scope.end(), from + 1) < n ? std::max(scope.end(), from + 1) : -1;
     if (m_unstyledFrom >= 0) m_sliceTimer->start();
+    m_view->pagedLayout()->setStyledUpTo(m_unstyledFrom);
 }
 
 void EditorCoordinator::finishStyling()
@@ -292,6 +304,8 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     } else {
         restyle(TextRange(from, std::max(removed, added)));
     }
+    // Told before the layout hears of the change: it lays out only what is styled.
+    m_view->pagedLayout()->setStyledUpTo(m_unstyledFrom);
     m_isEditing = false;
     if (!m_afterEditQueued) {
         m_afterEditQueued = true;

@@ -204,11 +204,22 @@ void PagedDocumentLayout::relayoutAll()
 
 void PagedDocumentLayout::finishLayout()
 {
-    if (m_pendingPos >= 0) continueLayout(1e9);
+    if (m_pendingPos >= 0) continueLayout(1e9, document()->lastBlock());
+}
+
+void PagedDocumentLayout::setStyledUpTo(int position)
+{
+    const bool further = position < 0 || (m_styledUpTo >= 0 && position > m_styledUpTo);
+    m_styledUpTo = position;
+    if (further && m_pendingPos >= 0) m_idle->start();
 }
 
 void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& until)
 {
+    if (m_pendingPos < 0) return;
+    // Blocks that must be laid out now are styled first.
+    if (until.isValid() && !m_placeOnly && !isStyled(until) && styleThrough)
+        styleThrough(until.position() + until.length());
     if (m_pendingPos < 0) return;
     QElapsedTimer t;
     t.start();
@@ -217,15 +228,21 @@ void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& unti
     double y = b.previous().isValid() ? blockBottom(b.previous()) : 0;
     const double top = y;
     int n = 0;
+    bool waiting = false; // for the styling
     for (; b.isValid(); b = b.next()) {
-        if (++n % 32 == 0 && t.elapsed() > budgetMs && !(until.isValid() && until.position() >= b.position())) break;
+        const bool asked = until.isValid() && until.position() >= b.position();
+        if (++n % 32 == 0 && t.elapsed() > budgetMs && !asked) break;
+        if (!m_placeOnly && !isStyled(b) && !asked) {
+            waiting = true;
+            break;
+        }
         if (!m_placeOnly) breakLines(b);
         y = placeBlock(b, y);
     }
     if (b.isValid() && m_placeOnly) m_pendingShift = y - blockTop(b);
     m_pendingPos = b.isValid() ? b.position() : -1;
     if (m_pendingPos < 0) m_placeOnly = false;
-    if (m_pendingPos >= 0) m_idle->start();
+    if (m_pendingPos >= 0 && !waiting) m_idle->start();
     // What was laid out, and below it the part still estimated (or no longer there).
     updateExtent(top, -1);
 }
@@ -308,6 +325,7 @@ void PagedDocumentLayout::breakLines(const QTextBlock& block)
 
 void PagedDocumentLayout::breakInto(QTextLayout* tl, const BlockParagraph& para) const
 {
+    ++m_linesBroken;
     QTextOption opt = document()->defaultTextOption();
     opt.setAlignment(para.alignment);
     opt.setTextDirection(m_direction);

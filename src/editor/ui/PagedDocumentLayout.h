@@ -73,6 +73,13 @@ public:
     // event loop is idle. Lays out everything still pending now.
     void finishLayout();
     bool isLayoutPending() const { return m_pendingPos >= 0; }
+    // A long new text is styled in slices after its first screen. A block laid out before
+    // its styling would be broken into lines again once styled, so the layout lays out no
+    // block from `position` on by itself (−1: all the text is styled); where it must go
+    // further (a block asked for, finishLayout) it has `styleThrough` style the text up to
+    // there first.
+    void setStyledUpTo(int position);
+    std::function<void(int position)> styleThrough;
 
     // QAbstractTextDocumentLayout
     void draw(QPainter* painter, const PaintContext& context) override;
@@ -90,6 +97,9 @@ public:
     // Blocks whose own layouts hold formats and lines (the others keep their place and
     // height only); for the memory benchmark and tests.
     int heldBlockCount() const { return int(m_held.size()); }
+    // How many times a block's lines were broken (each one shapes its text), for the
+    // benchmark that holds opening to one break per block.
+    qint64 linesBrokenCount() const { return m_linesBroken; }
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
@@ -114,8 +124,10 @@ private:
     // Places blocks from `block` on; returns the text-area y from which nothing moved (the
     // top of the first block found where it was), or −1 when it went on to the end.
     double paginateFrom(QTextBlock block, const QTextBlock& lastDirty);
-    // Lays out pending blocks for about `budgetMs` (or up to `until`, when valid).
+    // Lays out pending blocks for about `budgetMs` (or up to `until`, when valid), as far
+    // as the text is styled.
     void continueLayout(double budgetMs, const QTextBlock& until = {});
+    bool isStyled(const QTextBlock& b) const { return m_styledUpTo < 0 || b.position() < m_styledUpTo; }
     bool isPending(const QTextBlock& b) const { return m_pendingPos >= 0 && b.position() >= m_pendingPos; }
     // Document size and page count after a change; repaints `dirty` (text-area y range,
     // to the end when `to` < 0), or everything when the number of pages changed.
@@ -141,6 +153,7 @@ private:
     // long text in idle slices, not on the keystroke.
     bool m_placeOnly = false;
     double m_pendingShift = 0;
+    int m_styledUpTo = -1;
     double m_paintedBottom = 0; // bottom of the last painted rectangle, in text coordinates
     QTimer* m_idle = nullptr;
     mutable std::unordered_set<BlockStyleData*> m_held; // see StyledBlocks::hold
@@ -148,4 +161,5 @@ private:
     bool m_quiet = false; // formats handed to a held block are no change of the text
     mutable QPixmap m_sheet;
     mutable QString m_sheetKey;
+    mutable qint64 m_linesBroken = 0;
 };

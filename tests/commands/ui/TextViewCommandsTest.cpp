@@ -117,7 +117,7 @@ TEST_F(TextViewCommandsTest, PasteConvertsHtmlAndSpreadsheetRowsAsOneUndoStep)
     EXPECT_EQ(tv()->text(), u"");
 }
 
-TEST_F(TextViewCommandsTest, ALongPasteIsStyledAtTheCaretFirstAndTheRestLater)
+TEST_F(TextViewCommandsTest, ALongPasteIsStyledBeforeItIsLaidOutSoEachBlockIsBrokenOnce)
 {
     QString text;
     for (int i = 0; text.size() < 400 * 1024; ++i) text += u"## Part %1\n\nSome **bold** words.\n\n"_s.arg(i);
@@ -130,12 +130,15 @@ TEST_F(TextViewCommandsTest, ALongPasteIsStyledAtTheCaretFirstAndTheRestLater)
     const QTextBlock middle = doc->findBlock(int(text.size() / 2));
     const QTextBlock last = doc->findBlock(int(text.size()) - 30);
     ASSERT_TRUE(middle.text().startsWith(u"## ") || middle.text().startsWith(u"Some"));
-    // The paste's end, where the caret is, is styled at once; the middle waits for idle time
-    // instead of holding up the paste.
+    // Showing the caret at the paste's end places every block above it: they are styled
+    // first, not broken into lines unstyled and again once styled.
     EXPECT_FALSE(StyledBlocks::formatsOf(last).isEmpty());
-    EXPECT_TRUE(StyledBlocks::formatsOf(middle).isEmpty());
-    tv()->coordinator()->finishStyling();
     EXPECT_FALSE(StyledBlocks::formatsOf(middle).isEmpty());
+    PagedDocumentLayout* layout = tv()->pagedLayout();
+    EXPECT_FALSE(layout->isLayoutPending());
+    tv()->coordinator()->finishStyling();
+    layout->finishLayout();
+    EXPECT_LE(layout->linesBrokenCount(), doc->blockCount() + 100); // the shown blocks once more
 }
 
 TEST_F(TextViewCommandsTest, ALongPastedTableEndsStyledAndPlacedAsAWholeRestyleWould)

@@ -1,5 +1,6 @@
 #include "EditorViewFixture.h"
 
+#include <QElapsedTimer>
 #include <QScrollBar>
 
 TEST_F(EditorViewTest, HiddenMarkersTakeNoWidthAndSourceModeShowsThem)
@@ -156,6 +157,48 @@ TEST_F(EditorViewTest, NoLineStraddlesAPageAndIncrementalLayoutConverges)
     for (qsizetype i = 0; i < relaid.size(); ++i) differing += relaid[i] != incremental[i];
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(check(), 0);
+}
+
+// A long text opens with its first screen at once and the rest styled and laid out in idle
+// slices. Each block is broken into lines once (a block laid out before its slice was styled
+// was broken again), and the settled pages are painted exactly as after a layout of the
+// whole text from scratch.
+TEST_F(EditorViewTest, OpeningALongTextBreaksEachBlockOnceAndSettlesAsAWholeLayout)
+{
+    QString doc;
+    for (int i = 0; doc.size() < 600 * 1024; ++i)
+        doc += QStringLiteral("# Part %1\n\nSome **bold** text, `code` and a [link](https://x.org/%1) in a sentence "
+                              "long enough to wrap once it has a few more words.\n- item\n- item two\n\n```\ncode "
+                              "%1\n```\n\n| a | b |\n|---|---|\n| 1 | 2 |\n\n")
+                   .arg(i);
+    view->loadText(doc);
+    EXPECT_TRUE(tv()->coordinator()->isStylingPending());
+    EXPECT_TRUE(layout()->isLayoutPending());
+    QElapsedTimer t;
+    t.start();
+    while ((tv()->coordinator()->isStylingPending() || layout()->isLayoutPending()) && t.elapsed() < 60000)
+        QApplication::processEvents();
+    ASSERT_FALSE(layout()->isLayoutPending());
+    const int blocks = tv()->document()->blockCount();
+    EXPECT_LE(layout()->linesBrokenCount(), blocks + 100) << blocks; // the first screen's blocks once more
+    QScrollBar* bar = tv()->verticalScrollBar();
+    auto settled = [&] {
+        QList<double> tops;
+        for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next()) tops.append(layout()->blockTop(b));
+        QList<QImage> shots;
+        for (const int at : {0, bar->maximum() / 2, bar->maximum()}) {
+            bar->setValue(at);
+            shots.append(tv()->viewport()->grab().toImage());
+        }
+        return std::pair(tops, shots);
+    };
+    const auto opened = settled();
+    tv()->coordinator()->restyle(std::nullopt);
+    layout()->relayoutAll();
+    layout()->finishLayout();
+    const auto whole = settled();
+    EXPECT_TRUE(opened.first == whole.first);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(opened.second[i] == whole.second[i]) << i;
 }
 
 // Blocks far from what is painted give up their formats and lines; painted again they
