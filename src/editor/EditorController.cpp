@@ -13,6 +13,7 @@ void EditorController::setTextView(EditorTextView* view, QObject* lifetime)
     m_textView = view;
     m_textViewLifetime = lifetime;
     m_textViewTracked = lifetime != nullptr;
+    if (view) view->setController(this);
 }
 
 EditorTextView* EditorController::textView() const

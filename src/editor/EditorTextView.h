@@ -10,6 +10,8 @@
 
 #include <optional>
 
+class EditorController;
+
 // What the editor controller and every editing operation need of the window's text
 // view. The real editor view implements it; tests use a fake with its own undo stack.
 class EditorTextView {
@@ -45,6 +47,9 @@ public:
     // Words, characters, lines and reading time kept up to date edit by edit (sentences
     // and paragraphs left at 0), when the view keeps them: no whole-text count then.
     virtual std::optional<DocStats> runningCounts() const { return std::nullopt; }
+    // The controller that now edits through this view: edits the view offers itself (a
+    // spelling correction from its menu) go through the controller's replace primitive.
+    virtual void setController(EditorController* controller) { Q_UNUSED(controller); }
 };
 
 // What zoom needs of the scroll view that carries the page view.

@@ -1,5 +1,6 @@
 #include "platform/KeptAside.h"
 
+#include "platform/OpenableFile.h"
 #include "platform/SafeWrite.h"
 #include "platform/Settings.h"
 
@@ -10,6 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+
+#include <cerrno>
+#include <cstdio>
 
 Q_LOGGING_CATEGORY(lcKeptAside, "brindlewick.platform.keptaside")
 
@@ -25,6 +29,56 @@ QString keep(const QString& key, const QByteArray& raw)
     return keep(Settings::instance(), key, raw);
 }
 
+namespace {
+
+// A key is a plain identifier; anything else is replaced so it cannot leave the folder.
+QString safeName(const QString& key)
+{
+    QString safeKey = key;
+    for (QChar& c : safeKey)
+        if (!c.isLetterOrNumber() && c != u'-' && c != u'_') c = u'_';
+    return safeKey;
+}
+
+// "<key> <date and time>.txt" in `dir`, numbered when that is taken.
+QString freshPath(const QString& dir, const QString& safeKey)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+    QString path = dir + u'/' + safeKey + u' ' + stamp + QStringLiteral(".txt");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = dir + u'/' + safeKey + u' ' + stamp + u' ' + QString::number(n) + QStringLiteral(".txt");
+    return path;
+}
+
+} // namespace
+
+QString keepFile(const QString& key, const QString& path)
+{
+    const QString dir = folder(Settings::instance());
+    if (!QDir().mkpath(dir)) {
+        qCWarning(lcKeptAside) << "cannot create" << dir;
+        return {};
+    }
+    const QString target = freshPath(dir, safeName(key));
+    // A rename moves the bytes without writing them again; across file systems they are
+    // read and written as any kept value, and the file goes only once its copy is whole.
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(target).constData()) != 0) {
+        if (errno != EXDEV) {
+            qCWarning(lcKeptAside) << "cannot move" << path << "aside:" << qt_error_string(errno);
+            return {};
+        }
+        const std::optional<QByteArray> raw = OpenableFile::read(path);
+        QString why;
+        if (!raw || !SafeWrite::replace(target, *raw, &why) || !QFile::remove(path)) {
+            qCWarning(lcKeptAside) << "cannot move" << path << "aside" << why;
+            if (raw) QFile::remove(target);
+            return {};
+        }
+    }
+    qCWarning(lcKeptAside) << key << "could not be read; the file was kept aside as" << target;
+    return target;
+}
+
 QString keep(const Settings& settings, const QString& key, const QByteArray& raw)
 {
     const QString dir = folder(settings);
@@ -32,10 +86,7 @@ QString keep(const Settings& settings, const QString& key, const QByteArray& raw
         qCWarning(lcKeptAside) << "cannot create" << dir;
         return {};
     }
-    // A key is a plain identifier; anything else is replaced so it cannot leave the folder.
-    QString safeKey = key;
-    for (QChar& c : safeKey)
-        if (!c.isLetterOrNumber() && c != u'-' && c != u'_') c = u'_';
+    const QString safeKey = safeName(key);
     const QByteArray digest = QCryptographicHash::hash(raw, QCryptographicHash::Sha1);
     QDirIterator it(dir, {safeKey + QStringLiteral(" *.txt")}, QDir::Files);
     while (it.hasNext()) {
@@ -44,10 +95,7 @@ QString keep(const Settings& settings, const QString& key, const QByteArray& raw
             && QCryptographicHash::hash(earlier.readAll(), QCryptographicHash::Sha1) == digest)
             return earlier.fileName();
     }
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
-    QString path = dir + u'/' + safeKey + u' ' + stamp + QStringLiteral(".txt");
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = dir + u'/' + safeKey + u' ' + stamp + u' ' + QString::number(n) + QStringLiteral(".txt");
+    const QString path = freshPath(dir, safeKey);
     QString why;
     if (!SafeWrite::replace(path, raw, &why)) {
         qCWarning(lcKeptAside) << "cannot write" << path << why;

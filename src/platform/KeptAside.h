@@ -17,6 +17,11 @@ namespace KeptAside {
 QString keep(const Settings& settings, const QString& key, const QByteArray& raw);
 QString keep(const QString& key, const QByteArray& raw); // beside the process-wide store
 
+// For a store kept in a file of its own: moves the file at `path` into the folder under
+// the same kind of name and returns the new path, or an empty string when it could not
+// be moved (the file then stays where it is, and the store must not write over it).
+QString keepFile(const QString& key, const QString& path);
+
 // The folder the copies go to, beside the settings' own file.
 QString folder(const Settings& settings);
 

@@ -19,7 +19,7 @@ constexpr std::size_t kEditHistory = 256;
 std::size_t attributesHash(const TextAttributes& a)
 {
     std::size_t h = std::size_t(a.underline) | std::size_t(a.strikethrough) << 1 | std::size_t(a.markdownConceal) << 2
-                    | std::size_t(a.aiGhost) << 3;
+                    | std::size_t(a.aiGhost) << 3 | std::size_t(a.notProse) << 4;
     auto mix = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
     mix(std::hash<double>{}(a.baselineOffset));
     // A font by its size and weight only: hashing the whole description costs more than
@@ -41,9 +41,9 @@ std::size_t attributesHash(const TextAttributes& a)
 bool TextAttributes::operator==(const TextAttributes& o) const
 {
     return underline == o.underline && strikethrough == o.strikethrough && markdownConceal == o.markdownConceal
-           && aiGhost == o.aiGhost && baselineOffset == o.baselineOffset && tableModel == o.tableModel
-           && foreground == o.foreground && background == o.background && wikiLinkTarget == o.wikiLinkTarget
-           && paragraphStyle == o.paragraphStyle && font == o.font;
+           && aiGhost == o.aiGhost && notProse == o.notProse && baselineOffset == o.baselineOffset
+           && tableModel == o.tableModel && foreground == o.foreground && background == o.background
+           && wikiLinkTarget == o.wikiLinkTarget && paragraphStyle == o.paragraphStyle && font == o.font;
 }
 
 AttributedText::AttributedText()

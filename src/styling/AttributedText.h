@@ -47,6 +47,7 @@ struct TextAttributes {
     std::optional<QString> wikiLinkTarget;  // target of a wiki link
     std::shared_ptr<TableModel> tableModel; // grid table drawn over the text
     bool aiGhost = false;                   // inline suggestion text
+    bool notProse = false;                  // code or markup (markers, link targets): never spell-checked
 
     bool operator==(const TextAttributes& o) const;
 };

@@ -279,6 +279,7 @@ void MarkdownStyler::marker(AttributedText& storage, TextRange range, TextRange 
     }
     storage.modifyAttributes(range, key(conceal ? Op::HiddenMarker : Op::Marker), [&](TextAttributes& a) {
         a.foreground = m_paint.marker;
+        a.notProse = true;
         if (conceal) a.markdownConceal = true;
     });
 }
@@ -302,6 +303,7 @@ void MarkdownStyler::styleMono(AttributedText& storage, TextRange range, bool ba
     storage.modifyAttributes(range, key(background ? Op::CodeWithBackground : Op::Code), [&](TextAttributes& a) {
         a.font = m_paint.codeFont;
         a.foreground = m_paint.code;
+        a.notProse = true;
         if (background) a.background = m_paint.codeBackground;
     });
 }
@@ -309,6 +311,14 @@ void MarkdownStyler::styleMono(AttributedText& storage, TextRange range, bool ba
 void MarkdownStyler::colour(AttributedText& storage, TextRange range, int op, const QColor& c) const
 {
     storage.modifyAttributes(range, key(op), [&c](TextAttributes& a) { a.foreground = c; });
+}
+
+void MarkdownStyler::identifier(AttributedText& storage, TextRange range, int op, const QColor& c) const
+{
+    storage.modifyAttributes(range, key(op), [&c](TextAttributes& a) {
+        a.foreground = c;
+        a.notProse = true;
+    });
 }
 
 void MarkdownStyler::preparePaint()
@@ -549,11 +559,11 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
         if (baseFont.pointSizeF() > 0) refFont.setPointSizeF(baseFont.pointSizeF() * 0.72);
         pass(re.footnote, [&](const QRegularExpressionMatch& m, int off, TextRange whole) {
             if (whole.end() < L && ns[whole.end()] == u':') {
-                colour(storage, TextRange(whole.location, whole.length + 1), Op::Marker, m_paint.marker);
+                identifier(storage, TextRange(whole.location, whole.length + 1), Op::FootnoteLabel, m_paint.marker);
                 return;
             }
             const TextRange id = group(m, 2, off);
-            colour(storage, id, Op::Link, m_paint.link);
+            identifier(storage, id, Op::FootnoteId, m_paint.link);
             if (concealMarkers && (revealRange.isNotFound() || !whole.intersects(revealRange))) {
                 storage.modifyAttributes(id, key(Op::FootnoteReference), [&](TextAttributes& a) {
                     a.font = refFont;
@@ -574,6 +584,7 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
             storage.modifyAttributes(shown, [&](TextAttributes& a) {
                 a.foreground = m_paint.link;
                 a.wikiLinkTarget = targetText;
+                a.notProse = label.isNotFound(); // a page's name, not words
             });
         }
         marker(storage, TextRange(whole.location, 2));

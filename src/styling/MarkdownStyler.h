@@ -109,6 +109,8 @@ private:
         LinkText,
         Strike,
         FootnoteReference,
+        FootnoteLabel,
+        FootnoteId,
         TokenComment,
         TokenString,
         TokenNumber,
@@ -118,6 +120,8 @@ private:
     };
     std::uint64_t key(int op) const { return m_keys + std::uint64_t(op); }
     void colour(AttributedText& storage, TextRange range, int op, const QColor& c) const;
+    // A name in `c` (a footnote's label): not prose, so never spell-checked.
+    void identifier(AttributedText& storage, TextRange range, int op, const QColor& c) const;
 
     // Colours and fonts of one restyle, derived from the theme once per call.
     struct Paint {

@@ -81,6 +81,7 @@ EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
     view->pagedLayout()->styleThrough = [this](int position) {
         while (m_unstyledFrom >= 0 && m_unstyledFrom < position) styleSlice(sliceUnits);
     };
+    connect(&SpellChecker::shared().events(), &SpellingEvents::accepted, this, &EditorCoordinator::respell);
 }
 
 void EditorCoordinator::setConfig(const EditorConfig& config)
@@ -235,7 +236,7 @@ DocStats EditorCoordinator::counts()
 void EditorCoordinator::addSpellingMarks(StyleResult& result, TextRange range)
 {
     const QList<TextRange> bad =
-        SpellChecker::shared().misspelled(through(range.end()), range, m_view->selectedRange().location);
+        SpellChecker::shared().misspelled(m_storage, clampToText(range), m_view->selectedRange().location);
     if (bad.isEmpty()) return;
     static const QTextCharFormat mark = [] {
         QTextCharFormat f;
@@ -247,6 +248,32 @@ void EditorCoordinator::addSpellingMarks(StyleResult& result, TextRange range)
     for (const TextRange& r : bad) result.runs.append({r.location, r.length, mark, spellingFormatId});
     std::stable_sort(result.runs.begin(), result.runs.end(),
                      [](const StyleRun& a, const StyleRun& b) { return a.start < b.start; });
+}
+
+TextRange EditorCoordinator::misspelledWordAt(int pos)
+{
+    if (!m_config || !m_config->spellCheck || pos < 0 || pos > m_storage.length()) return TextRange::notFound();
+    const TextRange line = withoutBreak(TextUtil::lineRange(through(pos), pos));
+    for (const TextRange& r : SpellChecker::shared().misspelled(m_storage, line))
+        if (pos >= r.location && pos <= r.end()) return r;
+    return TextRange::notFound();
+}
+
+void EditorCoordinator::respell(const QString& word)
+{
+    if (!m_config || !m_config->spellCheck || word.isEmpty()) return;
+    // Away from the keys: one search through the whole text, then only its lines.
+    QList<TextRange> lines;
+    const QString& t = m_storage.string();
+    for (qsizetype at = t.indexOf(word, 0, Qt::CaseInsensitive); at >= 0;
+         at = t.indexOf(word, at + word.size(), Qt::CaseInsensitive)) {
+        const TextRange line = TextUtil::lineRange(t, int(at));
+        if (!lines.isEmpty() && line.location <= lines.last().end())
+            lines.last() = lines.last().united(line);
+        else
+            lines.append(line);
+    }
+    for (const TextRange& r : lines) mirrorToView(r);
 }
 
 void EditorCoordinator::onContentsChange(int from, int removed, int added)

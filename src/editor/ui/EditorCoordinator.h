@@ -60,6 +60,10 @@ public:
     // Keeps the caret's line centred when typewriter scrolling is on.
     void centerCaret();
 
+    // The misspelled word holding `pos` (its end included); not-found when there is none
+    // or spell checking is off.
+    TextRange misspelledWordAt(int pos);
+
 Q_SIGNALS:
     // After every change of the text (typing, paste, undo, programmatic).
     void textEdited();
@@ -74,6 +78,8 @@ private:
     void prepare();
     // Underlines the misspelled words of `range` (continuous spell checking).
     void addSpellingMarks(StyleResult& result, TextRange range);
+    // Marks the lines holding `word` again (it was ignored or added to the dictionary).
+    void respell(const QString& word);
     // Styles about `units` of the text not styled yet after a large change.
     void styleSlice(int units);
     // Hands the styled attributes of `scope` (and whatever the passes wrote beyond it) to the

@@ -2,6 +2,7 @@
 
 #include "editor/EditorController.h"
 #include "editor/GridEditing.h"
+#include "editor/SpellChecker.h"
 #include "editor/StyleBridge.h"
 #include "editor/StyledBlocks.h"
 #include "editor/WikiLinks.h"
@@ -18,6 +19,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -454,7 +456,13 @@ void MarkdownTextView::contextMenuEvent(QContextMenuEvent* e)
     // On a grid cell: the table commands for that cell's row and column.
     const auto hit = m_tableActions.isEmpty() ? std::nullopt : m_grid->cellHitAt(e->pos());
     if (!hit) {
-        QTextEdit::contextMenuEvent(e);
+        // The text edit's own menu, with the spelling of the word under the pointer above it.
+        QMenu* menu = createStandardContextMenu(e->pos());
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        const int pos = e->reason() == QContextMenuEvent::Keyboard ? selectedRange().location
+                                                                   : cursorForPosition(e->pos()).position();
+        addSpellingItems(menu, pos);
+        menu->popup(e->globalPos());
         return;
     }
     m_grid->endCellEdit(true);
@@ -464,6 +472,62 @@ void MarkdownTextView::contextMenuEvent(QContextMenuEvent* e)
     QMenu menu(this);
     menu.addActions(m_tableActions);
     menu.exec(e->globalPos());
+}
+
+void MarkdownTextView::addSpellingItems(QMenu* menu, int pos)
+{
+    const TextRange word = m_coordinator->misspelledWordAt(pos);
+    if (word.isNotFound()) return;
+    const QString was = textInRange(word);
+    SpellChecker& speller = SpellChecker::shared();
+    QList<QAction*> items;
+    for (const QString& guess : speller.suggestions(was)) {
+        auto* a = new QAction(QString(guess).replace(u'&', QStringLiteral("&&")), menu);
+        QFont bold = a->font();
+        bold.setBold(true);
+        a->setFont(bold);
+        connect(a, &QAction::triggered, this, [this, word, was, guess] { correctWord(word, was, guess); });
+        items.append(a);
+    }
+    if (items.isEmpty()) {
+        auto* none = new QAction(tr("No Guesses Found"), menu);
+        none->setEnabled(false);
+        items.append(none);
+    }
+    auto separator = [menu] {
+        auto* s = new QAction(menu);
+        s->setSeparator(true);
+        return s;
+    };
+    items.append(separator());
+    auto* ignore = new QAction(tr("&Ignore Spelling"), menu);
+    connect(ignore, &QAction::triggered, this, [was] { SpellChecker::shared().ignore(was); });
+    auto* add = new QAction(tr("&Add to Dictionary"), menu);
+    connect(add, &QAction::triggered, this, [this, was] {
+        QString why;
+        if (!SpellChecker::shared().addToDictionary(was, &why))
+            QMessageBox::warning(
+                this, tr("The word could not be added to the dictionary"),
+                tr("“%1” is accepted until the program quits, but it could not be kept: %2").arg(was, why));
+    });
+    items << ignore << add << separator();
+    menu->insertActions(menu->actions().value(0), items);
+}
+
+void MarkdownTextView::correctWord(TextRange word, const QString& was, const QString& with)
+{
+    if (word.end() > textLength() || textInRange(word) != was) return;
+    const TextRange caret(word.location + int(with.size()), 0);
+    if (m_controller) {
+        m_controller->replace(word, with, caret);
+    } else if (replaceRange(word, with)) {
+        setSelectedRange(caret);
+    }
+}
+
+void MarkdownTextView::setController(EditorController* controller)
+{
+    m_controller = controller;
 }
 
 bool MarkdownTextView::canInsertFromMimeData(const QMimeData* source) const

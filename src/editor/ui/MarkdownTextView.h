@@ -2,6 +2,7 @@
 
 #include "editor/EditorTextView.h"
 
+#include <QPointer>
 #include <QTextEdit>
 
 #include <functional>
@@ -9,6 +10,7 @@
 
 class CompletionPopup;
 class QAction;
+class QMenu;
 class EditorCoordinator;
 class GhostText;
 class GridTableInteraction;
@@ -54,6 +56,7 @@ public:
     void focusEditor() override;
     void beep() override;
     std::optional<DocStats> runningCounts() const override;
+    void setController(EditorController* controller) override;
 
     // EditorScrollView
     QSizeF viewportSize() const override;
@@ -113,6 +116,11 @@ private:
     bool followWikiLink(QMouseEvent* e);
     void remergeStyling();
     void applyRestoredSelection();
+    // Puts the spelling items for the misspelled word at `pos` (if any) above the rest of
+    // `menu`: the dictionary's suggestions, Ignore Spelling and Add to Dictionary.
+    void addSpellingItems(QMenu* menu, int pos);
+    // Replaces `word`, if it still holds `was`, with `with` as one undoable edit.
+    void correctWord(TextRange word, const QString& was, const QString& with);
 
     PagedDocumentLayout* m_layout = nullptr;
     EditorCoordinator* m_coordinator = nullptr;
@@ -121,4 +129,5 @@ private:
     GridTableInteraction* m_grid = nullptr;
     std::optional<TextRange> m_restoreSelection;
     QList<QAction*> m_tableActions;
+    QPointer<EditorController> m_controller;
 };

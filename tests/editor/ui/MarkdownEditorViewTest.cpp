@@ -1,6 +1,9 @@
 #include "EditorViewFixture.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QScrollBar>
 
 TEST_F(EditorViewTest, HiddenMarkersTakeNoWidthAndSourceModeShowsThem)
@@ -628,6 +631,76 @@ TEST_F(EditorViewTest, ContinuousSpellCheckingUnderlinesWhenOn)
     EXPECT_FALSE(tv()->document()->isModified());
     setConfig([](EditorConfig& c) { c.spellCheck = false; });
     EXPECT_FALSE(underlined());
+}
+
+// A right-click on a flagged word offers the dictionary's suggestions above the text
+// edit's own items; picking one replaces the word as one undoable edit. Adding a word
+// takes its mark away in every window at once.
+TEST_F(EditorViewTest, ARightClickOnAMisspelledWordOffersSuggestionsAndTheDictionary)
+{
+    SpellChecker::shared().usePersonalDictionary(dir.filePath("words.txt"));
+    view->loadText("A wrongg word and `codde`\nBrindlewickz again");
+    MarkdownEditorView other;
+    other.setController(nullptr);
+    for (MarkdownEditorView* v : {view.get(), &other}) {
+        EditorConfig c = *v->markdownTextView()->coordinator()->appliedConfig();
+        c.spellCheck = true;
+        c.spellLanguage = "en_US";
+        v->applyConfig(c);
+    }
+    if (!SpellChecker::shared().isAvailable()) GTEST_SKIP() << "no dictionary";
+    other.loadText("Brindlewickz too");
+    auto marked = [](MarkdownTextView* v, int block) {
+        QStringList out;
+        const QTextBlock b = v->document()->findBlockByNumber(block);
+        for (const auto& r : b.layout()->formats())
+            if (r.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                out << b.text().mid(r.start, r.length);
+        return out;
+    };
+    tv()->setSelectedRange({0, 0});
+    ASSERT_EQ(marked(tv(), 0), QStringList{"wrongg"});
+    // Offers what the menu holds for the word at `pos` and picks `choice` from it.
+    auto rightClick = [this](int pos, const QString& choice) {
+        tv()->viewport()->grab();
+        const QRect caret = tv()->cursorRect([&] {
+            QTextCursor c(tv()->document());
+            c.setPosition(pos);
+            return c;
+        }());
+        const QPoint at = caret.center() + QPoint(2, 0);
+        QContextMenuEvent e(QContextMenuEvent::Mouse, at, tv()->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(tv()->viewport(), &e);
+        QStringList offered;
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return offered;
+        for (QAction* a : menu->actions())
+            offered << (a->isSeparator() ? QString("-") : QString(a->text()).remove(u'&').section(u'\t', 0, 0));
+        for (QAction* a : menu->actions())
+            if (QString(a->text()).remove(u'&') == choice) a->trigger();
+        menu->close();
+        return offered;
+    };
+    const QStringList offered = rightClick(4, "wrong");
+    ASSERT_FALSE(offered.isEmpty());
+    EXPECT_EQ(offered.first(), "wrong");
+    const qsizetype ignore = offered.indexOf("Ignore Spelling");
+    ASSERT_GT(ignore, 0);
+    EXPECT_EQ(offered.mid(ignore - 1, 4), (QStringList{"-", "Ignore Spelling", "Add to Dictionary", "-"}));
+    EXPECT_TRUE(offered.mid(ignore).contains("Copy") && offered.mid(ignore).contains("Paste"));
+    EXPECT_EQ(view->text(), "A wrong word and `codde`\nBrindlewickz again");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(7, 0));
+    view->undo();
+    EXPECT_EQ(view->text(), "A wrongg word and `codde`\nBrindlewickz again");
+    // Code is never flagged, so it offers nothing of spelling.
+    EXPECT_FALSE(rightClick(20, "").contains("Ignore Spelling"));
+
+    ASSERT_EQ(marked(other.markdownTextView(), 0), QStringList{"Brindlewickz"});
+    rightClick(30, "Add to Dictionary");
+    EXPECT_TRUE(marked(tv(), 1).isEmpty());
+    EXPECT_TRUE(marked(other.markdownTextView(), 0).isEmpty());
+    EXPECT_EQ(view->text(), "A wrongg word and `codde`\nBrindlewickz again");
+    SpellChecker::shared().usePersonalDictionary(dir.filePath("none.txt"));
 }
 
 // The words, characters and lines the status bar shows, and the minimap's line lengths,
