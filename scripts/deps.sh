@@ -10,6 +10,7 @@ PKGS=(
   libhunspell-dev hunspell-en-us
   xvfb xauth fonts-dejavu-core
   qt6-qpa-plugins libxkbcommon-x11-0
+  qt6-l10n-tools qt6-translations-l10n
 )
 TEST_PKGS=(
   libgtest-dev libgmock-dev libbenchmark-dev

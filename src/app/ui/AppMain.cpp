@@ -23,6 +23,7 @@
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -52,6 +53,26 @@ void quitOnTerminateSignals(QApplication& app)
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int sig : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(sig, &action, nullptr);
+}
+
+// The program's texts and Qt's own (its dialogs, key names) in `language`, or in the
+// system's languages when none was picked. English is the texts' own language: it needs no
+// file, and a language without one stays English rather than failing.
+void installTranslations(QApplication& app, const QString& language)
+{
+    const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
+    if (!language.isEmpty()) QLocale::setDefault(locale);
+    const std::pair<QString, QString> catalogues[] = {
+        {QStringLiteral("brindlewick"), QStringLiteral(":/i18n")},
+        {QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+    };
+    for (const auto& [name, folder] : catalogues) {
+        auto* texts = new QTranslator(&app);
+        if (texts->load(locale, name, QStringLiteral("_"), folder))
+            QApplication::installTranslator(texts);
+        else
+            delete texts;
+    }
 }
 
 } // namespace
@@ -119,13 +140,7 @@ int brindlewickMain(int argc, char** argv)
     // Defaults first: every setting read from here on sees its registered value.
     PrefKey::registerAll(Settings::instance());
     // The language picked in Settings takes effect from the next start, read once here.
-    if (const QString language = SettingsModel::preferredLanguage(Settings::instance()); !language.isEmpty()) {
-        QLocale::setDefault(QLocale(language));
-        auto* qtTexts = new QTranslator(&app);
-        if (qtTexts->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(qtTexts);
-    }
+    installTranslations(app, SettingsModel::preferredLanguage(Settings::instance()));
 
     DocumentController& documents = DocumentController::instance();
     installWindowFeatures();
