@@ -204,7 +204,8 @@ TEST_F(WindowChromeTest, AnOutlineClickPlacesTheCaretAtTheClampedOffsetAndFocuse
     DocumentWindow* w = open("intro\n\n# One\n\ntext\n\n## Two\n");
     QApplication::setActiveWindow(w);
     auto* outline = static_cast<OutlineSidebar*>(w->panel(DocumentHost::Panel::Outline));
-    QTest::qWait(350); // the outline is parsed after a pause in typing
+    // The outline is parsed after a pause in typing.
+    QTest::qWaitFor([&] { return outline->model()->rowCount() == 2; }, 5000);
     ASSERT_EQ(outline->model()->rowCount(), 2);
     QListView* list = outline->list();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
@@ -215,6 +216,6 @@ TEST_F(WindowChromeTest, AnOutlineClickPlacesTheCaretAtTheClampedOffsetAndFocuse
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
     EXPECT_EQ(view->selectedRange(), TextRange(5, 0));
     EXPECT_TRUE(w->editorHost()->hasFocus() || w->editorHost()->focusWidget() == QApplication::focusWidget());
-    QTest::qWait(350);
+    QTest::qWaitFor([&] { return outline->showsEmptyState(); }, 5000);
     EXPECT_TRUE(outline->showsEmptyState());
 }

@@ -133,8 +133,14 @@ TEST_F(DocumentFilesTest, LaunchReopensTheStoredSessionAndDropsTheEmptyStartWind
     EXPECT_FALSE(DocumentController::instance().scheduleSessionReopen());
     Settings::instance().setValue("reopenLastSession", true);
     ASSERT_TRUE(DocumentController::instance().scheduleSessionReopen());
-    QTest::qWait(300);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The reopening waits a moment after launch; on a busy machine the moment runs longer.
+    QTest::qWaitFor(
+        [&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            const auto open = DocumentController::instance().windows();
+            return open.size() == 1 && open.first()->filePath() == a;
+        },
+        5000);
     const auto windows = DocumentController::instance().windows();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(windows.first()->filePath(), a);
