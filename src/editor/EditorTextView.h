@@ -41,6 +41,8 @@ public:
     virtual bool replaceRange(TextRange range, const QString& replacement) = 0;
 
     virtual void scrollRangeToVisible(TextRange range) = 0;
+    // Scrolls the range's line near the top of the view (a heading chosen in the outline).
+    virtual void scrollRangeToTop(TextRange range) { scrollRangeToVisible(range); }
     virtual void focusEditor() {}
     // Audible "nothing to do" signal.
     virtual void beep() {}

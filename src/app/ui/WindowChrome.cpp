@@ -98,7 +98,8 @@ private:
     }
 
     // The caret goes to the heading's line (the end of the text when it shrank since the
-    // list was made), which is scrolled into view, and the editor takes the keyboard.
+    // list was made), which is scrolled near the top of the view, where reading goes on
+    // below it, and the editor takes the keyboard.
     void goTo(const OutlineItem& item)
     {
         EditorController* controller = m_host.editorController();
@@ -106,7 +107,7 @@ private:
         if (!view) return;
         const int at = int(std::clamp<qsizetype>(item.offset, 0, view->textLength()));
         view->setSelectedRange(TextRange(at, 0));
-        view->scrollRangeToVisible(TextRange(at, 0));
+        view->scrollRangeToTop(TextRange(at, 0));
         view->focusEditor();
     }
 

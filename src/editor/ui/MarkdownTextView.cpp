@@ -53,6 +53,7 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     m_completion = new CompletionPopup(this, this, [this] { return documentPath(); });
     m_grid = new GridTableInteraction(this);
     m_layout->overlay = [this](QPainter* p, const QRectF& clip) { m_grid->paint(p, clip); };
+    connect(m_layout, &QAbstractTextDocumentLayout::update, this, &MarkdownTextView::followHeldCaretLine);
     // Installed after the grid's filter, so it sees a press first: a click ends a
     // suggestion, and Control-click follows a wiki link even over a grid.
     viewport()->installEventFilter(this);
@@ -124,6 +125,30 @@ void MarkdownTextView::setSelectedRange(TextRange range)
     c.setPosition(a);
     c.setPosition(b, QTextCursor::KeepAnchor);
     setTextCursor(c);
+    holdCaretLine();
+}
+
+void MarkdownTextView::holdCaretLine()
+{
+    m_heldCaretLine.reset();
+    if (!m_coordinator->isStylingPending() && !m_layout->isLayoutPending()) return;
+    const QRect r = cursorRect();
+    if (r.top() >= 0 && r.bottom() <= viewport()->height())
+        m_heldCaretLine = HeldLine{textCursor().position(), r.top()};
+}
+
+void MarkdownTextView::followHeldCaretLine()
+{
+    if (!m_heldCaretLine) return;
+    if (textCursor().position() != m_heldCaretLine->position) {
+        m_heldCaretLine.reset();
+        return;
+    }
+    const int dy = cursorRect().top() - m_heldCaretLine->y;
+    m_followingCaretLine = true;
+    if (dy != 0) verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
+    m_followingCaretLine = false;
+    if (!m_coordinator->isStylingPending() && !m_layout->isLayoutPending()) m_heldCaretLine.reset();
 }
 
 bool MarkdownTextView::replaceRange(TextRange range, const QString& replacement)
@@ -146,12 +171,14 @@ void MarkdownTextView::undo()
 {
     QTextEdit::undo();
     applyRestoredSelection();
+    holdCaretLine();
 }
 
 void MarkdownTextView::redo()
 {
     QTextEdit::redo();
     applyRestoredSelection();
+    holdCaretLine();
 }
 
 void MarkdownTextView::restoreSelectionAfterStep(TextRange range)
@@ -177,6 +204,13 @@ void MarkdownTextView::scrollRangeToVisible(TextRange range)
     const QRect r = cursorRect(c);
     if (r.top() < 0 || r.bottom() > viewport()->height())
         verticalScrollBar()->setValue(verticalScrollBar()->value() + r.center().y() - viewport()->height() / 2);
+}
+
+void MarkdownTextView::scrollRangeToTop(TextRange range)
+{
+    QTextCursor c(document());
+    c.setPosition(std::clamp(range.location, 0, textLength()));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + cursorRect(c).top() - viewport()->height() / 8);
 }
 
 void MarkdownTextView::focusEditor()
@@ -331,6 +365,7 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
     default: break;
     }
     showSheetEdge(e);
+    holdCaretLine();
 }
 
 void MarkdownTextView::showSheetEdge(QKeyEvent* e)
@@ -351,10 +386,17 @@ void MarkdownTextView::showSheetEdge(QKeyEvent* e)
     const QTextLayout* tl = b.layout();
     const QTextLine line = tl ? tl->lineForTextPosition(c.positionInBlock()) : QTextLine();
     const int lineNumber = line.isValid() ? line.lineNumber() : 0;
+    QScrollBar* bar = verticalScrollBar();
+    int edge = bar->value();
     if (toStart && b == document()->firstBlock() && lineNumber == 0)
-        verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+        edge = bar->minimum();
     else if (toEnd && b == document()->lastBlock() && (!tl || lineNumber >= tl->lineCount() - 1))
-        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+        edge = bar->maximum();
+    // Only as far as the caret's line stays in view: a last line high on its sheet would
+    // otherwise be scrolled out of sight to show the sheet's foot.
+    const QRect caret = cursorRect();
+    const int shift = edge - bar->value();
+    if (caret.top() - shift >= 0 && caret.bottom() - shift <= viewport()->height()) bar->setValue(edge);
 }
 
 void MarkdownTextView::inputMethodEvent(QInputMethodEvent* e)
@@ -421,6 +463,7 @@ void MarkdownTextView::wheelEvent(QWheelEvent* e)
 
 void MarkdownTextView::scrollContentsBy(int dx, int dy)
 {
+    if (!m_followingCaretLine) m_heldCaretLine.reset(); // the user scrolled: the view is theirs
     QTextEdit::scrollContentsBy(dx, dy);
     m_grid->placeCellEditor();
 }

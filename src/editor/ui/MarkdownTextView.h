@@ -53,6 +53,7 @@ public:
     void setSelectedRange(TextRange range) override;
     bool replaceRange(TextRange range, const QString& replacement) override;
     void scrollRangeToVisible(TextRange range) override;
+    void scrollRangeToTop(TextRange range) override;
     void focusEditor() override;
     void beep() override;
     std::optional<DocStats> runningCounts() const override;
@@ -121,6 +122,11 @@ private:
     void addSpellingItems(QMenu* menu, int pos);
     // Replaces `word`, if it still holds `was`, with `with` as one undoable edit.
     void correctWord(TextRange word, const QString& was, const QString& with);
+    // While the text is still styled or laid out in the background, the lines above the
+    // caret change height: its line is held where it shows until the user scrolls or
+    // moves it.
+    void holdCaretLine();
+    void followHeldCaretLine();
 
     PagedDocumentLayout* m_layout = nullptr;
     EditorCoordinator* m_coordinator = nullptr;
@@ -128,6 +134,12 @@ private:
     CompletionPopup* m_completion = nullptr;
     GridTableInteraction* m_grid = nullptr;
     std::optional<TextRange> m_restoreSelection;
+    struct HeldLine {
+        int position;
+        int y; // in the viewport
+    };
+    std::optional<HeldLine> m_heldCaretLine;
+    bool m_followingCaretLine = false;
     QList<QAction*> m_tableActions;
     QPointer<EditorController> m_controller;
 };

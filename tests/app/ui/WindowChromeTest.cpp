@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -218,4 +219,17 @@ TEST_F(WindowChromeTest, AnOutlineClickPlacesTheCaretAtTheClampedOffsetAndFocuse
     EXPECT_TRUE(w->editorHost()->hasFocus() || w->editorHost()->focusWidget() == QApplication::focusWidget());
     QTest::qWaitFor([&] { return outline->showsEmptyState(); }, 5000);
     EXPECT_TRUE(outline->showsEmptyState());
+
+    // A heading far below comes to the top of the view, with what follows it below.
+    QString longText;
+    for (int i = 0; i < 120; ++i) longText += QStringLiteral("Paragraph %1.\n\n").arg(i);
+    w->setDocumentText(longText + "# Far\n\n" + longText);
+    QTest::qWaitFor([&] { return outline->model()->rowCount() == 1; }, 5000);
+    ASSERT_EQ(outline->model()->rowCount(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    auto* text = dynamic_cast<QAbstractScrollArea*>(view);
+    ASSERT_TRUE(text);
+    const int y = static_cast<QTextEdit*>(text)->cursorRect().top();
+    EXPECT_GE(y, 0);
+    EXPECT_LT(y, text->viewport()->height() / 4);
 }

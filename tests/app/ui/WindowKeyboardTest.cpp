@@ -195,3 +195,20 @@ TEST_F(WindowKeyboardTest, ATableCommandAfterClickingACellActsOnItsRowAndColumn)
     EXPECT_FALSE(offered.contains("Insert 3×3"));
     EXPECT_FALSE(w->documentText().contains("pears")) << w->documentText().toStdString();
 }
+
+// Ctrl+End in a document shorter than its sheet: the caret's line stays in view (the
+// sheet's foot, far below it, would hide it) and typing goes on there.
+TEST_F(WindowKeyboardTest, CtrlEndKeepsTheCaretInView)
+{
+    DocumentWindow* w = open("# Title\n\nA short text.\n");
+    QTest::qWait(50); // laid out and scrollable
+    MarkdownTextView* v = view(w);
+    ASSERT_LT(v->viewport()->height(), 1000); // shorter than a sheet
+    v->setSelectedRange({0, 0});
+    QCoreApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::ControlModifier);
+    const QRect caret = v->cursorRect();
+    EXPECT_TRUE(caret.top() >= 0 && caret.bottom() <= v->viewport()->height()) << caret.top();
+    type("!");
+    EXPECT_EQ(w->documentText().toStdString(), "# Title\n\nA short text.\n!");
+}

@@ -448,7 +448,7 @@ TEST_F(EditorViewTest, TypewriterKeepsTheCaretLineCentredAndSettingsKeepTheSelec
     EXPECT_NEAR(tv()->cursorRect().center().y(), tv()->viewport()->height() / 2, 2);
 }
 
-TEST_F(EditorViewTest, DocumentEndsShowTheWholeFirstAndLastSheet)
+TEST_F(EditorViewTest, DocumentEndsShowTheWholeFirstAndLastSheetWhileTheCaretStaysInView)
 {
     QString doc;
     for (int i = 0; i < 200; ++i)
@@ -457,9 +457,14 @@ TEST_F(EditorViewTest, DocumentEndsShowTheWholeFirstAndLastSheet)
     QCoreApplication::processEvents();
     QScrollBar* bar = tv()->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
+    auto caretShown = [this] {
+        const QRect r = tv()->cursorRect();
+        return r.top() >= 0 && r.bottom() <= tv()->viewport()->height();
+    };
     // Ctrl+End and Ctrl+Home go past the caret to the sheet's bottom and top edges.
     QTest::keyClick(tv(), Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_TRUE(caretShown());
     QTest::keyClick(tv(), Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(bar->value(), bar->minimum());
     // Page Down until the caret reaches the last line shows the last sheet's bottom too;
@@ -467,9 +472,42 @@ TEST_F(EditorViewTest, DocumentEndsShowTheWholeFirstAndLastSheet)
     for (int i = 0; i < 100 && !tv()->textCursor().atEnd(); ++i) QTest::keyClick(tv(), Qt::Key_PageDown);
     ASSERT_TRUE(tv()->textCursor().atEnd());
     EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_TRUE(caretShown());
     for (int i = 0; i < 100 && !tv()->textCursor().atStart(); ++i) QTest::keyClick(tv(), Qt::Key_PageUp);
     ASSERT_TRUE(tv()->textCursor().atStart());
     EXPECT_EQ(bar->value(), bar->minimum());
+
+    // A last line high on its sheet: showing the sheet's foot would hide the caret, so the
+    // view stops where the caret's line is still in it.
+    const PageMetrics m = layout()->metrics();
+    auto lastLineOnSheet = [this, m] {
+        layout()->finishLayout();
+        const QTextBlock last = tv()->document()->lastBlock();
+        return std::fmod(layout()->blockBoundingRect(last).top() - layout()->textOrigin().y(), m.stride);
+    };
+    QString text = doc + "last";
+    view->loadText(text);
+    for (int i = 0; i < 100 && lastLineOnSheet() > m.contentPerPage / 4; ++i) view->loadText(text.prepend("x\n"));
+    QCoreApplication::processEvents();
+    QTest::keyClick(tv(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_TRUE(caretShown()) << tv()->cursorRect().top();
+    EXPECT_LT(bar->value(), bar->maximum());
+}
+
+// A long text is styled in slices after it opens; lines above the caret grow meanwhile
+// (headings, spacing), and the caret's line must not drift out of view as they do.
+TEST_F(EditorViewTest, TheCaretStaysInViewWhileALongTextIsStillBeingStyled)
+{
+    QString doc;
+    for (int i = 0; i < 9000; ++i) doc += QStringLiteral("## Heading %1\n\nA line of text.\n\n").arg(i);
+    view->loadText(doc);
+    ASSERT_TRUE(tv()->coordinator()->isStylingPending());
+    QTest::keyClick(tv(), Qt::Key_End, Qt::ControlModifier);
+    for (int i = 0; i < 1000 && (tv()->coordinator()->isStylingPending() || layout()->isLayoutPending()); ++i)
+        QCoreApplication::processEvents();
+    ASSERT_FALSE(tv()->coordinator()->isStylingPending());
+    const QRect r = tv()->cursorRect();
+    EXPECT_TRUE(r.top() >= 0 && r.bottom() <= tv()->viewport()->height()) << r.top();
 }
 
 TEST_F(EditorViewTest, ControlWheelZoomsThePagesNotTheFont)
