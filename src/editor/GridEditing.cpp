@@ -7,12 +7,18 @@
 #include "styling/TableModel.h"
 #include "styling/TableStyling.h"
 
+#include <cmath>
+
 namespace GridEditing {
 
 std::optional<Edit> columnWidths(QStringView text, int tableStart, const QList<double>& fractions)
 {
     if (tableStart < 0 || tableStart > text.size()) return std::nullopt;
-    const QString comment = TableColumnWidths::directive(fractions);
+    // Rounded up to the four decimals written, so that no column comes back narrower than
+    // it was drawn (a hair narrower wraps its widest cell).
+    QList<double> up;
+    for (double f : fractions) up.append(std::ceil(f * 10000 - 1e-6) / 10000);
+    const QString comment = TableColumnWidths::directive(up);
     const TextRange line = TextUtil::lineRange(text, tableStart);
     if (line.location > 0) {
         const TextRange above = TextUtil::lineContentRange(text, TextRange(line.location - 1, 0));

@@ -20,9 +20,10 @@ struct Edit {
     bool operator==(const Edit&) const = default;
 };
 
-// Writes column widths (fractions of the text width) into the "<!-- bwk:colwidths="
-// comment on the line before the table, replacing an existing comment there or
-// inserting a new line. None when the table start lies beyond the text.
+// Writes column widths (fractions of the text width, rounded up to the four decimals
+// written) into the "<!-- bwk:colwidths=" comment on the line before the table, replacing
+// an existing comment there or inserting a new line. None when the table start lies
+// beyond the text.
 std::optional<Edit> columnWidths(QStringView text, int tableStart, const QList<double>& fractions);
 
 // How far the grid table whose model the text carries at `index` has moved since it was

@@ -229,23 +229,29 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
     }
 
     Layout out;
+    const int n = std::max(columns, 1);
+    QList<double> natural(n, minimumMeasuredWidth);
+    QList<double> header(n, minimumMeasuredWidth);
+    for (qsizetype r = 0; r < rowCount; ++r) {
+        const double* single = m.single.constData() + r * stride;
+        for (int c = 0; c < stride; ++c) {
+            if (single[c] < 0) continue;
+            double w = single[c] + horizontalMargin;
+            if (rows[r].isHeader && rowCount >= 2) w += sortGlyphTextRoom;
+            natural[c] = std::max(natural[c], w);
+            if (rows[r].isHeader) header[c] = std::max(header[c], w);
+        }
+    }
     const qsizetype wanted = columns > 1 ? columns : 1;
     if (explicitWidths && explicitWidths->size() == wanted) {
         out.widths = *explicitWidths;
+        // The stored fractions have four decimals: a column stored at its natural width
+        // comes back a hair off it, and a hair narrower wraps its widest cell ("GREE/N").
+        // Within that rounding it is drawn at its natural width again, exactly as before.
+        const double rounding = explicitWidthRounding * available + 1e-9;
+        for (int c = 0; c < out.widths.size() && c < n; ++c)
+            if (std::abs(out.widths[c] - natural[c]) <= rounding) out.widths[c] = natural[c];
     } else {
-        const int n = std::max(columns, 1);
-        QList<double> natural(n, minimumMeasuredWidth);
-        QList<double> header(n, minimumMeasuredWidth);
-        for (qsizetype r = 0; r < rowCount; ++r) {
-            const double* single = m.single.constData() + r * stride;
-            for (int c = 0; c < stride; ++c) {
-                if (single[c] < 0) continue;
-                double w = single[c] + horizontalMargin;
-                if (rows[r].isHeader && rowCount >= 2) w += sortGlyphTextRoom;
-                natural[c] = std::max(natural[c], w);
-                if (rows[r].isHeader) header[c] = std::max(header[c], w);
-            }
-        }
         double total = 0;
         for (double w : natural) total += w;
         out.widths = natural;

@@ -61,6 +61,9 @@ inline constexpr double sortGlyphTextRoom = sortGlyphAreaWidth - horizontalMargi
 inline constexpr double dividerGrabDistance = 6;
 inline constexpr double dividerVerticalTolerance = 2;
 inline constexpr double minimumResizedWidth = 40;
+// Column widths are stored as fractions of the text width with four decimals: half a unit
+// of the last one, as a part of that width, is how far a stored width may be off.
+inline constexpr double explicitWidthRounding = 0.00005;
 
 // The text a cell shows: "**", "__", "~~" and "`" removed, blanks trimmed.
 QString displayText(QStringView cell);

@@ -182,6 +182,31 @@ TEST_F(EditorViewTest, DraggingADividerPersistsTheWidths)
     EXPECT_EQ(view->text().count("bwk:colwidths"), 1);
 }
 
+// A drag changes the two columns beside the divider only: the others come back from the
+// stored fractions exactly as wide as they were drawn (a hair narrower wrapped their
+// widest cell: "GREEN" became "GREE" over "N").
+TEST_F(EditorViewTest, ADividerDragLeavesTheOtherColumnsExactlyAsTheyWere)
+{
+    view->loadText("| Name | Colour | CPU | Note |\n|---|---|---|---|\n| a | GREEN | 12 | x |\n| b | RED | 7 | yy |\n");
+    view->grab();
+    ASSERT_FALSE(tv()->grid()->tableFrames().isEmpty());
+    const TableFrame before = tv()->grid()->tableFrames().first();
+    ASSERT_EQ(before.widths.size(), 4);
+    const QPoint press = toViewport(tv(), QPointF(before.dividerXs[0], before.rect.center().y()));
+    QTest::mousePress(tv()->viewport(), Qt::LeftButton, {}, press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(press + QPoint(37, 0)),
+                     tv()->viewport()->mapToGlobal(QPointF(press + QPoint(37, 0))), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(tv()->viewport(), &move);
+    QTest::mouseRelease(tv()->viewport(), Qt::LeftButton, {}, press + QPoint(37, 0));
+    ASSERT_TRUE(view->text().contains("bwk:colwidths"));
+    view->grab();
+    const TableFrame after = tv()->grid()->tableFrames().first();
+    EXPECT_EQ(after.widths[2], before.widths[2]);
+    EXPECT_EQ(after.widths[3], before.widths[3]);
+    EXPECT_NEAR(after.widths[0] + after.widths[1], before.widths[0] + before.widths[1], 0.25);
+}
+
 TEST_F(EditorViewTest, AGridCrossingAPageEndSplitsThereAndItsCellsFollow)
 {
     // Lines up to a few before the end of the first page's text area, then a long table.
