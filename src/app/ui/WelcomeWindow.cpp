@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -38,16 +40,51 @@ WindowPicks::Window factsOf(const DocumentWindow* w)
     return {!w->isUntitled(), w->isDocumentEdited(), w->documentText().isEmpty()};
 }
 
-QPushButton* linkButton(const QString& title, const QString& symbol, QWidget* parent)
-{
-    auto* b = new QPushButton(title, parent);
-    Icons::set(b, symbol);
-    b->setFlat(true);
-    b->setCursor(Qt::PointingHandCursor);
-    b->setStyleSheet(QStringLiteral("QPushButton { text-align: left; border: none; padding: 6px 0px; }"));
-    ChromeStyle::setTextColor(b, ChromeStyle::accent(b->palette()));
-    return b;
-}
+// One of the ways to start: its symbol and words in the accent, left-aligned, underlined
+// under the pointer. The colours are taken from the palette as it is painted, so they follow
+// a change of look while the window is open.
+class LinkButton : public QPushButton {
+public:
+    LinkButton(const QString& title, const QString& symbol, QWidget* parent)
+        : QPushButton(title, parent)
+    {
+        Icons::set(this, symbol, true);
+        setFlat(true);
+        setCursor(Qt::PointingHandCursor);
+        setAttribute(Qt::WA_Hover);
+    }
+
+    QSize sizeHint() const override
+    {
+        const QFontMetrics m(font());
+        return {kIcon + kGap + m.horizontalAdvance(text()), std::max(m.height(), kIcon) + 2 * kPadding};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QRect r = rect();
+        icon().paint(&p, QRect(0, r.center().y() - kIcon / 2 + 1, kIcon, kIcon));
+        QFont f = font();
+        f.setUnderline(underMouse());
+        p.setFont(f);
+        p.setPen(Icons::legibleAccent(palette()));
+        p.drawText(r.adjusted(kIcon + kGap, 0, 0, 0), Qt::AlignLeading | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                   text());
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        }
+    }
+
+private:
+    static constexpr int kIcon = 16;
+    static constexpr int kGap = 6;
+    static constexpr int kPadding = 6;
+};
 
 // A recent document: its name without the extension, and below it its folder, cut in the middle.
 class RecentRow : public QPushButton {
@@ -126,9 +163,10 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     column->setContentsMargins(30, 30, 30, 30);
     column->setSpacing(0);
     auto* icon = new QLabel(left);
-    const QIcon appIcon =
-        QApplication::windowIcon().isNull() ? Icons::icon(QStringLiteral("doc.text")) : QApplication::windowIcon();
-    icon->setPixmap(appIcon.pixmap(82, 82));
+    if (QApplication::windowIcon().isNull())
+        Icons::set(icon, QStringLiteral("doc.text"), 82);
+    else
+        icon->setPixmap(QApplication::windowIcon().pixmap(82, 82));
     icon->setFixedSize(82, 92);
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(icon);
@@ -136,19 +174,19 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     name->setFont(ChromeStyle::sized(font(), 30, QFont::Bold));
     column->addWidget(name);
     auto* version = new QLabel(tr("Version %1").arg(WhatsNewWindow::currentVersion()), left);
-    ChromeStyle::setTextColor(version, ChromeStyle::secondary(palette()));
+    tint(version, ChromeStyle::secondary);
     column->addWidget(version);
     auto* tagline = new QLabel(tr("A clean, native Markdown editor."), left);
     tagline->setFont(ChromeStyle::callout(font()));
     tagline->setContentsMargins(0, 2, 0, 0);
-    ChromeStyle::setTextColor(tagline, ChromeStyle::secondary(palette()));
+    tint(tagline, ChromeStyle::secondary);
     column->addWidget(tagline);
     column->addSpacing(22);
     column->addStretch(1);
 
     auto* actions = new QVBoxLayout;
     actions->setSpacing(4);
-    auto* newDoc = linkButton(tr("New Document"), QStringLiteral("doc.badge.plus"), left);
+    auto* newDoc = new LinkButton(tr("New Document"), QStringLiteral("doc.badge.plus"), left);
     connect(newDoc, &QPushButton::clicked, this, [this] { act(&WelcomeWindow::newDocument); });
     m_templateButton = new QToolButton(left);
     m_templateButton->setText(tr("New from Template…"));
@@ -157,16 +195,16 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     m_templateButton->setAutoRaise(true);
     m_templateButton->setPopupMode(QToolButton::InstantPopup);
     m_templateButton->setCursor(Qt::PointingHandCursor);
-    ChromeStyle::setTextColor(m_templateButton, ChromeStyle::accent(palette()));
+    tint(m_templateButton, Icons::legibleAccent);
     m_templateButton->setMenu(new QMenu(m_templateButton));
-    auto* open = linkButton(tr("Open…"), QStringLiteral("folder"), left);
+    auto* open = new LinkButton(tr("Open…"), QStringLiteral("folder"), left);
     connect(open, &QPushButton::clicked, this, [this] {
         act([] {
             discardLaunchUntitled();
             DocumentController::instance().openWithDialog(nullptr);
         });
     });
-    auto* cheat = linkButton(tr("Markdown Cheat Sheet"), QStringLiteral("character.book.closed"), left);
+    auto* cheat = new LinkButton(tr("Markdown Cheat Sheet"), QStringLiteral("character.book.closed"), left);
     connect(cheat, &QPushButton::clicked, this, [this] {
         act([] {
             discardLaunchUntitled();
@@ -183,7 +221,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     column->addStretch(1);
     m_showAtLaunch = new QCheckBox(tr("Show this window when Brindlewick opens"), left);
     m_showAtLaunch->setFont(ChromeStyle::caption(font()));
-    ChromeStyle::setTextColor(m_showAtLaunch, ChromeStyle::secondary(palette()));
+    tint(m_showAtLaunch, ChromeStyle::secondary);
     connect(m_showAtLaunch, &QCheckBox::toggled, this,
             [](bool on) { Settings::instance().setValue(QString::fromLatin1(kShowKey), on); });
     column->addWidget(m_showAtLaunch);
@@ -193,7 +231,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     divider->setFrameShape(QFrame::VLine);
     divider->setFrameShadow(QFrame::Plain);
     divider->setFixedWidth(1);
-    ChromeStyle::setTextColor(divider, ChromeStyle::tertiary(palette()));
+    tint(divider, ChromeStyle::tertiary);
     row->addWidget(divider);
 
     m_recentPanel = new QWidget(this);
@@ -254,7 +292,7 @@ void WelcomeWindow::rebuildRecents()
         auto* empty = new QLabel(tr("No recent documents"), m_recentPanel);
         empty->setObjectName(QStringLiteral("recentEmpty"));
         empty->setAlignment(Qt::AlignCenter);
-        ChromeStyle::setTextColor(empty, ChromeStyle::tertiary(palette()));
+        tint(empty, ChromeStyle::tertiary);
         m_recentContent = empty;
     } else {
         auto* scroll = new QScrollArea(m_recentPanel);
@@ -263,10 +301,9 @@ void WelcomeWindow::rebuildRecents()
         scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         // The column's own background shows through.
-        scroll->setStyleSheet(
-            QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+        scroll->setAutoFillBackground(false);
+        scroll->viewport()->setAutoFillBackground(false);
         auto* list = new QWidget(scroll);
-        list->setAutoFillBackground(false);
         auto* rows = new QVBoxLayout(list);
         rows->setContentsMargins(12, 0, 12, 0);
         rows->setSpacing(2);
@@ -277,6 +314,7 @@ void WelcomeWindow::rebuildRecents()
         }
         rows->addStretch(1);
         scroll->setWidget(list);
+        list->setAutoFillBackground(false); // setWidget turns it on
         m_recentContent = scroll;
     }
     m_recentColumn->addWidget(m_recentContent, 1);
@@ -304,6 +342,24 @@ void WelcomeWindow::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
     if (m_recentPanel) p.fillRect(m_recentPanel->geometry(), ChromeStyle::underPage(palette()));
+}
+
+void WelcomeWindow::tint(QWidget* w, Tone tone)
+{
+    m_tints.append({w, tone});
+    ChromeStyle::setTextColor(w, tone(palette()));
+}
+
+void WelcomeWindow::applyColours()
+{
+    m_tints.removeIf([](const auto& t) { return !t.first; });
+    for (const auto& [w, tone] : m_tints) ChromeStyle::setTextColor(w, tone(palette()));
+}
+
+void WelcomeWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) applyColours();
 }
 
 void WelcomeWindow::newDocument()

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
 class QCheckBox;
 class QPushButton;
@@ -50,12 +52,17 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void rebuildRecents();
     void rebuildTemplates();
     // Closes this window, then runs `action` (the program does not quit meanwhile).
     void act(const std::function<void()>& action);
+    // Gives `w` its text colour, `tone` of the window's palette, now and whenever the look changes.
+    using Tone = QColor (*)(const QPalette&);
+    void tint(QWidget* w, Tone tone);
+    void applyColours();
 
     std::function<QList<Template>()> m_templates;
     std::function<void()> m_quit;
@@ -66,4 +73,5 @@ private:
     QVBoxLayout* m_recentColumn = nullptr;
     QWidget* m_recentContent = nullptr;
     bool m_acting = false;
+    QList<std::pair<QPointer<QWidget>, Tone>> m_tints;
 };

@@ -1,6 +1,7 @@
 #include "settings/ui/SettingsControls.h"
 
 #include "platform/Settings.h"
+#include "platform/ui/Icons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -11,9 +12,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 
 namespace SettingsControls {
@@ -29,6 +33,36 @@ QString plain(QString title)
 {
     return title.replace(u'&', QStringLiteral("&&"));
 }
+
+// One choice of a segmented control. The chosen one is filled with the accent, taken from
+// the palette as it is painted, so it stands out in every look and follows a change of look
+// (the style draws a checked tool button barely darker than the others, lost in the dark).
+class SegmentButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (!isChecked() || !isEnabled()) {
+            QToolButton::paintEvent(event);
+            return;
+        }
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Icons::legibleAccent(palette()));
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        p.setPen(palette().color(QPalette::HighlightedText));
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(2, 2, -2, -2);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        }
+    }
+};
 } // namespace
 
 QCheckBox* toggle(const QString& title, const QString& key, bool fallback, QWidget* parent)
@@ -76,7 +110,7 @@ QWidget* segmented(const QString& key, const QString& fallback, const QList<Sett
     auto* group = new QButtonGroup(row);
     group->setExclusive(true);
     for (const auto& c : choices) {
-        auto* b = new QToolButton(row);
+        auto* b = new SegmentButton(row);
         b->setText(plain(c.title));
         b->setCheckable(true);
         b->setProperty("settingValue", c.value);

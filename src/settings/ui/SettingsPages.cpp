@@ -232,7 +232,6 @@ QWidget* exportPage(QWidget* parent)
     mono.setPointSizeF(QFont().pointSizeF() * 0.85);
     css->setFont(mono);
     css->setMinimumHeight(120);
-    css->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid rgba(128,128,128,0.3); }"));
     form->addRow(css);
     // Math typesets in exported pages only for display math ("$$", "\(" or "\["): say so.
     form->addRow(caption(QObject::tr("Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid "

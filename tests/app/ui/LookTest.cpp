@@ -3,6 +3,7 @@
 #include "app/ui/AppShell.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/StatusBar.h"
+#include "app/ui/WelcomeWindow.h"
 #include "commands/ui/CommandPalette.h"
 #include "commands/ui/EditorToolbar.h"
 #include "editor/ui/FindBar.h"
@@ -203,6 +204,58 @@ TEST_F(LookTest, TheDarkLookReachesEveryBarMenuAndDialog)
     QWidget lonely;
     lonely.show();
     EXPECT_TRUE(isDark(&lonely));
+}
+
+// What a window shows once the look changed while it was open is what it shows when opened
+// in that look: nothing keeps the colours of the look it was opened in.
+TEST_F(LookTest, OpenWindowsFollowAChangeOfLookAndShowTheChosenChoice)
+{
+    Settings::instance().setValue("editorAppearance", "light");
+    AppShell::newDocumentWithText(QString("Text"))->close(); // the application's look follows
+    auto pages = [](SettingsWindow* settings) {
+        QList<QImage> out;
+        for (int i = 0; i < settings->tabs()->count(); ++i) {
+            settings->tabs()->setCurrentIndex(i);
+            out.append(settings->tabs()->currentWidget()->grab().toImage());
+        }
+        return out;
+    };
+    // The chosen look of the Theme choice stands out from the window in every look.
+    auto expectChosenStandsOut = [](SettingsWindow* settings, const char* look) {
+        QToolButton* chosen = nullptr;
+        for (QToolButton* b : settings->page("Appearance")->findChildren<QToolButton*>())
+            if (b->property("settingValue").toString() == look) chosen = b;
+        ASSERT_TRUE(chosen && chosen->isChecked()) << look;
+        const QColor fill = chosen->grab().toImage().pixelColor(2, chosen->height() / 2);
+        EXPECT_GE(contrastOf(fill, settings->palette().color(QPalette::Window)), 3.0) << look;
+    };
+    SettingsWindow* settings = SettingsWindow::showShared();
+    expectChosenStandsOut(settings, "light");
+    auto* welcome = new WelcomeWindow;
+    welcome->show();
+
+    Settings::instance().setValue("editorAppearance", "dark");
+    // What Qt sends every window when the application's palette changes, once its event
+    // loop runs (a test's never does).
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        QEvent changed(QEvent::ApplicationPaletteChange);
+        QCoreApplication::sendEvent(w, &changed);
+    }
+    ASSERT_TRUE(isDark(settings));
+    ASSERT_TRUE(isDark(welcome));
+    expectChosenStandsOut(settings, "dark");
+    const QList<QImage> followed = pages(settings);
+    const QImage welcomed = welcome->grab().toImage();
+    delete settings;
+    delete welcome;
+    const QList<QImage> fresh = pages(SettingsWindow::showShared());
+    ASSERT_EQ(followed.size(), fresh.size());
+    for (int i = 0; i < fresh.size(); ++i)
+        EXPECT_TRUE(followed[i] == fresh[i]) << SettingsWindow::shared()->tabs()->tabText(i).toStdString();
+    SettingsWindow::shared()->close();
+    WelcomeWindow freshWelcome;
+    freshWelcome.show();
+    EXPECT_TRUE(welcomed == freshWelcome.grab().toImage());
 }
 
 } // namespace
