@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -164,4 +165,40 @@ TEST(Layering, TheArchitectureMapDrawsTheseRanks)
     };
     EXPECT_EQ(ranksDrawn(core), coreRanks()) << core.toStdString();
     EXPECT_EQ(ranksDrawn(ui), uiRanks()) << ui.toStdString();
+}
+
+// Settings keys and request names are spelt once, in PrefKey.h and Requests.h: a literal
+// elsewhere is a key no reader of those files knows about, and a typo in it fails silently.
+TEST(Layering, SettingsKeysAndRequestNamesAreSpeltOnlyWhereTheyAreNamed)
+{
+    const QString root = QStringLiteral(BW_SOURCE_DIR "/");
+    const QStringList namers{QStringLiteral("src/platform/PrefKey.h"), QStringLiteral("src/platform/Requests.h")};
+    const QRegularExpression named(QStringLiteral(R"re(QLatin1String\s+\w+\{"(\w+)"\})re"));
+    QSet<QString> names;
+    for (const QString& namer : namers) {
+        QFile f(root + namer);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << namer.toStdString();
+        for (const auto& m : named.globalMatch(QString::fromUtf8(f.readAll()))) names.insert(m.captured(1));
+    }
+    ASSERT_GT(names.size(), 40);
+    const QRegularExpression literal(QStringLiteral(R"re("(\w+)")re"));
+    QStringList faults;
+    for (const char* top : {"src", "tools"}) {
+        QDirIterator it(root + QLatin1String(top), {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString relative = it.next().mid(root.size());
+            if (namers.contains(relative)) continue;
+            QFile f(root + relative);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << relative.toStdString();
+            int line = 0;
+            while (!f.atEnd()) {
+                ++line;
+                const QString code = QString::fromUtf8(f.readLine()).section(QLatin1String("//"), 0, 0);
+                for (const auto& m : literal.globalMatch(code))
+                    if (names.contains(m.captured(1)))
+                        faults << QStringLiteral("%1:%2: \"%3\"").arg(relative).arg(line).arg(m.captured(1));
+            }
+        }
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
 }

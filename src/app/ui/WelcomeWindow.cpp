@@ -8,6 +8,7 @@
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/RecentOpen.h"
 #include "app/ui/WhatsNewWindow.h"
+#include "platform/PrefKey.h"
 #include "platform/RecentDocuments.h"
 #include "platform/Settings.h"
 #include "platform/ui/Icons.h"
@@ -32,8 +33,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr const char* kShowKey = "showWelcomeOnLaunch";
 
 WindowPicks::Window factsOf(const DocumentWindow* w)
 {
@@ -223,7 +222,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     m_showAtLaunch->setFont(ChromeStyle::caption(font()));
     tint(m_showAtLaunch, ChromeStyle::secondary);
     connect(m_showAtLaunch, &QCheckBox::toggled, this,
-            [](bool on) { Settings::instance().setValue(QString::fromLatin1(kShowKey), on); });
+            [](bool on) { Settings::instance().setValue(PrefKey::showWelcomeOnLaunch, on); });
     column->addWidget(m_showAtLaunch);
     row->addWidget(left);
 
@@ -251,7 +250,7 @@ void WelcomeWindow::showWindow()
     rebuildRecents();
     {
         const QSignalBlocker block(m_showAtLaunch);
-        m_showAtLaunch->setChecked(Settings::instance().boolean(QString::fromLatin1(kShowKey), true));
+        m_showAtLaunch->setChecked(Settings::instance().boolean(PrefKey::showWelcomeOnLaunch, true));
     }
     if (!isVisible())
         if (const QScreen* screen = QApplication::primaryScreen())

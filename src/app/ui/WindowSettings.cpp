@@ -3,6 +3,7 @@
 #include "editor/EditorController.h"
 #include "editor/ui/DocumentHost.h"
 #include "editor/ui/EditorHost.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@ namespace {
 
 bool affectsConfig(const QString& key)
 {
-    return key.startsWith(u"editor") || key == u"revealActiveLineMarkers";
+    return key.startsWith(u"editor") || key == PrefKey::revealActiveLineMarkers;
 }
 
 QPalette darkPalette()

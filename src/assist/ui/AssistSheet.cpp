@@ -1,6 +1,7 @@
 #include "assist/ui/AssistSheet.h"
 
 #include "assist/ApiKeyStore.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "platform/ui/Icons.h"
 
@@ -103,7 +104,7 @@ AssistSheet::AssistSheet(const QString& title, const QString& symbol, const QStr
     // The hint follows the key and the provider as they change in the settings window.
     connect(&ApiKeyStore::instance(), &ApiKeyStore::changed, this, [this] { refreshKey(); });
     connect(&Settings::instance(), &Settings::changed, this, [this](const QString& key, const QVariant&) {
-        if (key == u"aiProvider") refreshKey();
+        if (key == PrefKey::aiProvider) refreshKey();
     });
     refreshKey();
 }

@@ -9,6 +9,7 @@
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/PrefKey.h"
+#include "platform/Requests.h"
 #include "platform/Settings.h"
 
 #include <QPointer>
@@ -64,8 +65,8 @@ void attach(DocumentHost& host)
         QObject::connect(host.editorHost(), &EditorHost::textEdited, toolbar, &EditorToolbar::refreshHeading);
     }
 
-    host.observeWhenKey(u"showCommandPalette"_s, [openPalette](const QVariant&) { openPalette(); });
-    host.observeWhenKey(u"runCommand"_s, [&host](const QVariant& object) {
+    host.observeWhenKey(Requests::showCommandPalette, [openPalette](const QVariant&) { openPalette(); });
+    host.observeWhenKey(Requests::runCommand, [&host](const QVariant& object) {
         if (object.metaType().id() != QMetaType::QString) return;
         if (!host.editorController() || !host.editorController()->textView()) return;
         if (const EditorCommand* command = CommandRegistry::command(object.toString())) command->run(contextFor(host));

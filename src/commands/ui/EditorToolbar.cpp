@@ -5,6 +5,7 @@
 #include "editor/EditorController.h"
 #include "platform/NotificationBus.h"
 #include "platform/PrefKey.h"
+#include "platform/Requests.h"
 #include "platform/Settings.h"
 #include "platform/ui/Icons.h"
 
@@ -180,8 +181,8 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
             if (EditorController* e = m_editor.data()) f(*e);
         };
     };
-    auto post = [](const char* request) {
-        return [request] { NotificationBus::instance().post(NotificationBus::name(QString::fromLatin1(request))); };
+    auto post = [](QLatin1String request) {
+        return [request] { NotificationBus::instance().post(NotificationBus::name(request)); };
     };
 
     auto* content = new QWidget;
@@ -239,11 +240,11 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
                     ed([](EditorController& e) { e.insertTableOfContents(); })),
          iconButton(u"calendar"_s, tr("Insert Date"), QString(), ed([](EditorController& e) { e.insertDate(); }))},
         // Translate and Clean Up carry no key: the menu gives theirs to other items.
-        {iconButton(u"sparkles"_s, tr("AI Assist…"), u"⌃⌘I"_s, post("showAIAssist")),
-         iconButton(u"character.bubble"_s, tr("Translate…"), QString(), post("showTranslate")),
+        {iconButton(u"sparkles"_s, tr("AI Assist…"), u"⌃⌘I"_s, post(Requests::showAIAssist)),
+         iconButton(u"character.bubble"_s, tr("Translate…"), QString(), post(Requests::showTranslate)),
          iconButton(u"wand.and.stars"_s, tr("Clean Up Markdown"), QString(),
                     ed([](EditorController& e) { e.cleanUpMarkdown(); })),
-         iconButton(u"clock.arrow.circlepath"_s, tr("Version History…"), u"⇧⌘H"_s, post("showVersionHistory"))},
+         iconButton(u"clock.arrow.circlepath"_s, tr("Version History…"), u"⇧⌘H"_s, post(Requests::showVersionHistory))},
         {toggleButton(u"sidebar.squares.left"_s, tr("Files"), u"⌃⌘B"_s, PrefKey::showFileBrowser),
          toggleButton(u"sidebar.left"_s, tr("Outline"), u"⌃⌘O"_s, PrefKey::showOutline),
          toggleButton(u"ruler"_s, tr("Ruler"), u"⌃⌘R"_s, PrefKey::editorShowRuler),

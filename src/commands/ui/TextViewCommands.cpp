@@ -10,6 +10,7 @@
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/DateText.h"
 #include "platform/NotificationBus.h"
+#include "platform/Requests.h"
 #include "platform/SafeWrite.h"
 #include "settings/SnippetStore.h"
 
@@ -51,7 +52,7 @@ bool TextViewCommands::eventFilter(QObject* watched, QEvent* event)
         // Every stored combination holds Ctrl or Meta; other presses are typing.
         if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
             if (const auto id = ShortcutStore::commandID(*key)) {
-                NotificationBus::instance().post(NotificationBus::name(u"runCommand"_s), *id);
+                NotificationBus::instance().post(NotificationBus::name(Requests::runCommand), *id);
                 key->accept();
                 return true;
             }

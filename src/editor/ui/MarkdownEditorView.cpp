@@ -72,7 +72,8 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
         m_lastApply.start();
     });
     connect(&settings, &Settings::changed, this, [this](const QString& key) {
-        if (!m_configFromWindow && (key.startsWith(u"editor") || key == u"revealActiveLineMarkers")) scheduleApply();
+        if (!m_configFromWindow && (key.startsWith(u"editor") || key == PrefKey::revealActiveLineMarkers))
+            scheduleApply();
     });
     applyConfigInternal(configFromSettings());
     m_lastApply.start();

@@ -1,5 +1,6 @@
 #include "render/export/ui/HeaderFooterEditor.h"
 
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QFontDatabase>
@@ -11,9 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const char kHeaderKey[] = "printHeaderTemplate";
-const char kFooterKey[] = "printFooterTemplate";
 
 QFont scaled(QFont f, double factor, bool bold = false)
 {
@@ -50,13 +48,13 @@ HeaderFooterEditor::HeaderFooterEditor(std::function<void()> onDone, QWidget* pa
     Settings& settings = Settings::instance();
     m_header->setPlaceholderText(tr("e.g. {title}"));
     m_footer->setPlaceholderText(tr("e.g. Page {page} of {pages}"));
-    m_header->setText(settings.string(QLatin1String(kHeaderKey), defaultHeader()));
-    m_footer->setText(settings.string(QLatin1String(kFooterKey), defaultFooter()));
+    m_header->setText(settings.string(PrefKey::printHeaderTemplate, defaultHeader()));
+    m_footer->setText(settings.string(PrefKey::printFooterTemplate, defaultFooter()));
     // Stored as typed, the empty text included: an empty field means no header.
     connect(m_header, &QLineEdit::textEdited, this,
-            [](const QString& t) { Settings::instance().setValue(QLatin1String(kHeaderKey), t); });
+            [](const QString& t) { Settings::instance().setValue(PrefKey::printHeaderTemplate, t); });
     connect(m_footer, &QLineEdit::textEdited, this,
-            [](const QString& t) { Settings::instance().setValue(QLatin1String(kFooterKey), t); });
+            [](const QString& t) { Settings::instance().setValue(PrefKey::printFooterTemplate, t); });
     auto* form = new QFormLayout;
     form->addRow(tr("Header"), m_header);
     form->addRow(tr("Footer"), m_footer);
@@ -100,8 +98,8 @@ void HeaderFooterEditor::resetToDefault()
 {
     m_header->setText(defaultHeader());
     m_footer->setText(defaultFooter());
-    Settings::instance().setValue(QLatin1String(kHeaderKey), defaultHeader());
-    Settings::instance().setValue(QLatin1String(kFooterKey), defaultFooter());
+    Settings::instance().setValue(PrefKey::printHeaderTemplate, defaultHeader());
+    Settings::instance().setValue(PrefKey::printFooterTemplate, defaultFooter());
 }
 
 void HeaderFooterEditor::done(int result)
