@@ -120,8 +120,8 @@ int main(int argc, char** argv)
         return status;
     }
     QString error;
-    const std::optional<QByteArray> bytes =
-        Exporter::convert(format, text, title, baseDir, themeCSS, Exporter::userCSS(css), &error);
+    const std::optional<QByteArray> bytes = Exporter::convert(format, text, title, ImageAccess::forDocument(baseDir),
+                                                              themeCSS, Exporter::userCSS(css), &error);
     if (!bytes) {
         std::fprintf(stderr, "bw-export: %s\n", qPrintable(error));
         return 1;

@@ -74,6 +74,15 @@ bool hasAccess(const QString& path)
     return !resolved(path).isEmpty();
 }
 
+QStringList grantedFolders()
+{
+    QStringList out;
+    const QVariantMap store = readStore();
+    for (auto it = store.begin(); it != store.end(); ++it)
+        if (const QString folder = resolve(it.value()); !folder.isEmpty()) out.append(folder);
+    return out;
+}
+
 bool startAccessing(const QString& folder)
 {
     const QFileInfo info(folder);

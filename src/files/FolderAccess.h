@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 
@@ -20,6 +21,9 @@ bool grant(const QString& folder);
 // when there is none.
 QString resolved(const QString& path);
 bool hasAccess(const QString& path);
+
+// Every granted folder whose bookmark still resolves, in no particular order.
+QStringList grantedFolders();
 
 // True when access to the resolved folder is available; a successful start is matched by
 // one stop.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/ExportFormat.h"
+#include "render/ImageAccess.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,11 +33,11 @@ public:
     static QString userCSS(const std::optional<QString>& extraCSS);
 
     // The bytes of one document in a file format other than pdf (whose pages come from
-    // the web engine, see PrintController::writePDF) and copyHTML. `baseDir` is the folder
-    // the document's relative images resolve against (empty: none). No value when a
-    // conversion fails, with the reason in `error`.
+    // the web engine, see PrintController::writePDF) and copyHTML. `images` says which local
+    // images may be embedded and where relative ones resolve. No value when a conversion
+    // fails, with the reason in `error`.
     static std::optional<QByteArray> convert(ExportFormat format, const QString& markdown, const QString& title,
-                                             const QString& baseDir, const QString& themeCSS, const QString& userCSS,
+                                             const ImageAccess& images, const QString& themeCSS, const QString& userCSS,
                                              QString* error = nullptr);
 
     // The interactive export of one document: a save panel (window-modal on `window`,

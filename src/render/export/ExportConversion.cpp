@@ -11,7 +11,7 @@
 #include <QCoreApplication>
 
 std::optional<QByteArray> Exporter::convert(ExportFormat format, const QString& markdown, const QString& title,
-                                            const QString& baseDir, const QString& themeCSS, const QString& userCSS,
+                                            const ImageAccess& images, const QString& themeCSS, const QString& userCSS,
                                             QString* error)
 {
     auto fail = [error](const QString& why) -> std::optional<QByteArray> {
@@ -29,9 +29,7 @@ std::optional<QByteArray> Exporter::convert(ExportFormat format, const QString& 
     case ExportFormat::odt: break;
     }
     const QString page = htmlDocument(body, title, themeCSS, userCSS, true);
-    // No folder grant is needed here: reading the document's folder is never sandboxed on
-    // this platform, and the conversion may run off the main thread, away from the settings.
-    auto doc = RichText::textDocument(page, baseDir);
+    auto doc = RichText::textDocument(page, images);
     QByteArray bytes;
     QString why;
     if (format == ExportFormat::rtf)

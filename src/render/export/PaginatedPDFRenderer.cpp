@@ -6,7 +6,6 @@
 #include "render/PrintPage.h"
 #include "render/export/PDFStamper.h"
 #include "render/export/PageFiles.h"
-#include "render/export/RichText.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -28,9 +27,9 @@ namespace {
 
 class RequestGate : public QWebEngineUrlRequestInterceptor {
 public:
-    RequestGate(QString folder, QString pageFile, QObject* parent)
+    RequestGate(ImageAccess images, QString pageFile, QObject* parent)
         : QWebEngineUrlRequestInterceptor(parent),
-          m_folder(std::move(folder)),
+          m_images(std::move(images)),
           m_pageFile(std::move(pageFile))
     {}
 
@@ -47,12 +46,12 @@ private:
         if (scheme == QLatin1String("file")) {
             const QString path = url.toLocalFile();
             if (!m_pageFile.isEmpty() && QFileInfo(path).absoluteFilePath() == m_pageFile) return true;
-            return !m_folder.isEmpty() && RichText::isInsideFolder(path, m_folder);
+            return m_images.allows(path);
         }
         return false;
     }
 
-    QString m_folder;
+    ImageAccess m_images;
     QString m_pageFile;
 };
 
@@ -71,10 +70,10 @@ public:
         return *pool;
     }
 
-    QWebEnginePage* take(const QString& folder)
+    QWebEnginePage* take(const QString& key)
     {
         for (qsizetype i = m_idle.size() - 1; i >= 0; --i) {
-            if (m_idle[i].folder != folder) continue;
+            if (m_idle[i].key != key) continue;
             QWebEnginePage* page = m_idle.takeAt(i).page;
             page->disconnect(this);
             return page;
@@ -82,7 +81,7 @@ public:
         return new QWebEnginePage(PaginatedPDFRenderer::profile());
     }
 
-    void giveBack(QWebEnginePage* page, const QString& folder)
+    void giveBack(QWebEnginePage* page, const QString& key)
     {
         if (m_idle.size() >= maxIdle) m_idle.takeFirst().page->deleteLater();
         // Its history would hold every page it loaded, each up to 2 MiB.
@@ -92,7 +91,7 @@ public:
             m_idle.removeIf([page](const Idle& idle) { return idle.page == page; });
             page->deleteLater();
         });
-        m_idle.append({page, folder});
+        m_idle.append({page, key});
         m_release.start(keepMs);
     }
 
@@ -106,7 +105,7 @@ public:
 private:
     struct Idle {
         QWebEnginePage* page;
-        QString folder;
+        QString key;
     };
 
     explicit PagePool(QObject* parent)
@@ -213,12 +212,14 @@ void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
     m_footer = settings.string(PrefKey::printFooterTemplate, QStringLiteral("Page {page} of {pages}"));
     const QString userCSS =
         request.extraCSS.isEmpty() ? settings.string(QStringLiteral("exportCSS")) : request.extraCSS;
-    const QString folder = request.baseDir.isEmpty() ? QString() : QFileInfo(request.baseDir).canonicalFilePath();
+    // The grants are read here, on the main thread; the gate asks the copy on any thread.
+    const ImageAccess images = ImageAccess::forDocument(request.baseDir);
+    const QString folder = images.documentFolder();
     const QUrl base = folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder + u'/');
 
     // Rendering a long text and writing its page take a while: off the main thread.
     auto* watcher = new QFutureWatcher<std::shared_ptr<PreparedPage>>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, folder, base] {
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, images, base] {
         std::shared_ptr<PreparedPage> prepared = watcher->result();
         watcher->deleteLater();
         if (m_finished) return;
@@ -227,21 +228,21 @@ void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
             return;
         }
         m_file = std::move(prepared->file);
-        load(*prepared, folder, base);
+        load(*prepared, images, base);
     });
     watcher->setFuture(QtConcurrent::run(
         [request, userCSS, base] { return std::make_shared<PreparedPage>(preparePage(request, userCSS, base)); }));
 }
 
-void PaginatedPDFRenderer::load(const PreparedPage& prepared, const QString& folder, const QUrl& base)
+void PaginatedPDFRenderer::load(const PreparedPage& prepared, const ImageAccess& images, const QUrl& base)
 {
     const QString pageFile = m_file ? QFileInfo(m_file->fileName()).absoluteFilePath() : QString();
-    m_folder = folder;
-    m_page = PagePool::instance().take(folder);
+    m_poolKey = images.key();
+    m_page = PagePool::instance().take(m_poolKey);
     // The gate of the document the page held before goes with it.
     const QList<QWebEngineUrlRequestInterceptor*> earlier =
         m_page->findChildren<QWebEngineUrlRequestInterceptor*>(Qt::FindDirectChildrenOnly);
-    m_page->setUrlRequestInterceptor(new RequestGate(folder, pageFile, m_page));
+    m_page->setUrlRequestInterceptor(new RequestGate(images, pageFile, m_page));
     qDeleteAll(earlier);
     // No script runs, whatever the page holds (user CSS may close its style element and
     // open a script): the page is laid out and printed as it stands.
@@ -294,7 +295,7 @@ void PaginatedPDFRenderer::print()
             }
             // The page has done its part: the next document may use it while this one is stamped.
             self->m_page->disconnect(self);
-            PagePool::instance().giveBack(std::exchange(self->m_page, nullptr), self->m_folder);
+            PagePool::instance().giveBack(std::exchange(self->m_page, nullptr), self->m_poolKey);
             self->m_pagePrinted = true;
             Q_EMIT self->pageReleased();
             // Stamping a long document takes a while: off the main thread.

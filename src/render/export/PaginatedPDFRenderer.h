@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/ImageAccess.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
@@ -26,8 +28,9 @@ struct PdfRequest {
 // One PDF: the document's page laid out by the web engine on Letter pages with 72-point
 // margins, 468 points of text width, and stamped with the header and footer templates.
 //
-// The page holds no script reference and runs no script; it may load only files inside the
-// document's folder and data: URLs, so no PDF or print reaches the network. Completes exactly
+// The page holds no script reference and runs no script; it may load only data: URLs and the
+// images ImageAccess allows (the document's folder and granted folders), so no PDF or print
+// reaches the network. Completes exactly
 // once: with the stamped PDF, or with no bytes when the page cannot be laid out or printed.
 class PaginatedPDFRenderer : public QObject {
     Q_OBJECT
@@ -69,7 +72,7 @@ public:
     struct PreparedPage;
 
 private:
-    void load(const PreparedPage& prepared, const QString& folder, const QUrl& base);
+    void load(const PreparedPage& prepared, const ImageAccess& images, const QUrl& base);
     void onLoadFinished(bool ok);
     void print();
     void finish(const QByteArray& pdf);
@@ -77,7 +80,7 @@ private:
     PdfRequest m_request;
     QString m_header;
     QString m_footer;
-    QString m_folder; // the only folder the page may load files from
+    QString m_poolKey; // which documents may use the page after this one (ImageAccess::key)
     Completion m_done;
     QWebEnginePage* m_page = nullptr;
     QTimer* m_timeout = nullptr;

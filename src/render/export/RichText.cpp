@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -11,43 +12,69 @@
 #include <QTextList>
 #include <QTextTable>
 #include <QUrl>
+#include <QXmlStreamReader>
 
-ExportTextDocument::ExportTextDocument(const QString& baseDir)
-    : m_baseDir(baseDir.isEmpty() ? QString() : QFileInfo(baseDir).canonicalFilePath())
+namespace {
+
+// Whether an SVG names anything outside itself: an href that is neither a fragment of the
+// same file nor data. One that cannot be read counts as such.
+bool refersElsewhere(const QByteArray& svg)
 {
-    if (!m_baseDir.isEmpty()) setBaseUrl(QUrl::fromLocalFile(m_baseDir + u'/'));
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        for (const QXmlStreamAttribute& a : xml.attributes()) {
+            if (a.name() != QLatin1String("href")) continue;
+            const QStringView value = a.value().trimmed();
+            if (!value.startsWith(u'#') && !value.startsWith(QLatin1String("data:"), Qt::CaseInsensitive)) return true;
+        }
+    }
+    return xml.hasError();
+}
+
+QImage decodeImage(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QByteArray format = reader.format();
+    if (format == "svgz" || (format == "svg" && refersElsewhere(bytes))) return {};
+    return reader.read();
+}
+
+} // namespace
+
+ExportTextDocument::ExportTextDocument(const ImageAccess& images)
+    : m_images(images)
+{
+    if (!m_images.documentFolder().isEmpty()) setBaseUrl(QUrl::fromLocalFile(m_images.documentFolder() + u'/'));
 }
 
 QVariant ExportTextDocument::loadResource(int type, const QUrl& name)
 {
-    if (type != QTextDocument::ImageResource || m_baseDir.isEmpty()) return {};
+    if (type != QTextDocument::ImageResource) return {};
     const QUrl url = baseUrl().resolved(name);
     if (!url.isLocalFile()) return {};
     const QString path = url.toLocalFile();
-    if (!RichText::isInsideFolder(path, m_baseDir) || QFileInfo(path).size() > maxImageBytes) return {};
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    if (!m_images.allows(path) || QFileInfo(path).size() > maxImageBytes) return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.read(maxImageBytes + 1);
+    if (bytes.size() > maxImageBytes) return {};
+    const QImage image = decodeImage(bytes);
     if (image.isNull()) return {};
     return image;
 }
 
-bool RichText::isInsideFolder(const QString& path, const QString& dir)
-{
-    const QFileInfo file(path);
-    if (!file.exists() || !file.isFile()) return false; // a link to a device or a folder is neither
-    const QString canonical = file.canonicalFilePath();
-    const QString folder = QFileInfo(dir).canonicalFilePath();
-    return !folder.isEmpty() && canonical.startsWith(folder + u'/');
-}
-
-std::unique_ptr<ExportTextDocument> RichText::textDocument(const QString& page, const QString& baseDir)
+std::unique_ptr<ExportTextDocument> RichText::textDocument(const QString& page, const ImageAccess& images)
 {
     static const QRegularExpression checked(QStringLiteral("<input type=\"checkbox\" checked[^>]*>"));
     static const QRegularExpression unchecked(QStringLiteral("<input type=\"checkbox\"[^>]*>"));
     QString html = page;
     html.replace(checked, QStringLiteral("☑"));
     html.replace(unchecked, QStringLiteral("☐"));
-    auto doc = std::make_unique<ExportTextDocument>(baseDir);
+    auto doc = std::make_unique<ExportTextDocument>(images);
     doc->setHtml(html);
     return doc;
 }

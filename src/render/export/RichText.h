@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/ImageAccess.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QSize>
@@ -44,31 +46,31 @@ struct RichTable {
     int headerRows = 0;
 };
 
-// A QTextDocument that loads images only from regular files inside one folder, each at
-// most maxImageBytes; anything else (other folders, devices, pipes, the network) loads
-// nothing and the image is left out.
+// A QTextDocument that loads images only from the files `ImageAccess` allows, each at most
+// maxImageBytes; anything else (other folders, devices, pipes, the network) loads nothing
+// and the image is left out. An SVG is drawn only when it refers to no other file (an
+// <image> inside it could otherwise bring in any picture on the disk); a compressed one,
+// whose references cannot be read here, is left out.
 class ExportTextDocument : public QTextDocument {
 public:
     static constexpr qint64 maxImageBytes = 32 * 1024 * 1024;
-    explicit ExportTextDocument(const QString& baseDir);
+    explicit ExportTextDocument(const ImageAccess& images);
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
-    QString m_baseDir; // canonical, empty when the document has no folder
+    ImageAccess m_images;
 };
 
 namespace RichText {
 
 // The export page read as rich text: task boxes become ☐ and ☑ (Qt drops <input>), the
-// page is parsed with `baseDir` as its base, and the result is ready for the writers.
-std::unique_ptr<ExportTextDocument> textDocument(const QString& page, const QString& baseDir);
+// page is parsed with the document's folder as its base, and the result is ready for the
+// writers.
+std::unique_ptr<ExportTextDocument> textDocument(const QString& page, const ImageAccess& images);
 
 // The blocks of `doc` in order, tables with their cells.
 QList<RichBlock> blocks(const QTextDocument& doc);
-
-// True when `path` is a regular file inside `dir` (both resolved through links).
-bool isInsideFolder(const QString& path, const QString& dir);
 
 } // namespace RichText

@@ -1,4 +1,5 @@
 #include "ExportTestSupport.h"
+#include "files/FolderAccess.h"
 #include "render/Exporter.h"
 #include "render/export/DocxWriter.h"
 #include "render/export/RichText.h"
@@ -12,6 +13,7 @@
 
 TEST(ExportConversion, ImagesLoadOnlyFromRegularFilesInsideTheDocumentFolder)
 {
+    ScopedSettings settings;
     QTemporaryDir root;
     QDir(root.path()).mkdir("doc");
     writeFile(root.filePath("doc/inside.png"), solidPng(Qt::red));
@@ -22,7 +24,7 @@ TEST(ExportConversion, ImagesLoadOnlyFromRegularFilesInsideTheDocumentFolder)
         QStringLiteral("<p><img src=\"inside.png\"><img src=\"../outside.png\"><img src=\"device.png\">"
                        "<img src=\"escape.png\"><img src=\"%1\"></p>")
             .arg(QUrl::fromLocalFile(root.filePath("outside.png")).toString());
-    auto doc = RichText::textDocument(page, root.filePath("doc"));
+    auto doc = RichText::textDocument(page, ImageAccess::forDocument(root.filePath("doc")));
     int images = 0;
     for (const RichBlock& b : RichText::blocks(*doc))
         for (const RichRun& r : b.runs) images += r.png.isEmpty() ? 0 : 1;
@@ -32,6 +34,29 @@ TEST(ExportConversion, ImagesLoadOnlyFromRegularFilesInsideTheDocumentFolder)
     auto untitled = RichText::textDocument(QStringLiteral("<img src=\"%1\">").arg(root.filePath("doc/inside.png")), {});
     for (const RichBlock& b : RichText::blocks(*untitled))
         for (const RichRun& r : b.runs) EXPECT_TRUE(r.png.isEmpty());
+}
+
+TEST(ExportConversion, ImagesOfAGrantedFolderAreEmbeddedAndAnSvgBringsInNoOtherFile)
+{
+    ScopedSettings settings;
+    QTemporaryDir root;
+    for (const char* folder : {"doc", "assets", "other"}) QDir(root.path()).mkdir(folder);
+    writeFile(root.filePath("assets/cat.png"), solidPng(Qt::green));
+    const QString dog = writeFile(root.filePath("other/dog.png"), solidPng(Qt::blue));
+    const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                           "width=\"60\" height=\"40\">";
+    writeFile(root.filePath("doc/ref.svg"),
+              svg + "<image xlink:href=\"" + QFile::encodeName(dog) + "\" width=\"60\" height=\"40\"/></svg>");
+    writeFile(root.filePath("doc/plain.svg"), svg + "<rect width=\"60\" height=\"40\" fill=\"#ff0000\"/></svg>");
+    ASSERT_TRUE(FolderAccess::grant(root.filePath("assets")));
+    const QString page = QStringLiteral("<p><img src=\"../assets/cat.png\"><img src=\"../other/dog.png\">"
+                                        "<img src=\"ref.svg\"><img src=\"plain.svg\"></p>");
+    auto doc = RichText::textDocument(page, ImageAccess::forDocument(root.filePath("doc")));
+    QList<QColor> colors;
+    for (const RichBlock& b : RichText::blocks(*doc))
+        for (const RichRun& r : b.runs)
+            if (!r.png.isEmpty()) colors << QImage::fromData(r.png).pixelColor(5, 5);
+    EXPECT_EQ(colors, (QList<QColor>{QColor(Qt::green), QColor(Qt::red)}));
 }
 
 TEST(ExportConversion, RichTextEscapesMarkupAndEveryNonAsciiCharacter)

@@ -1,4 +1,5 @@
 #include "ExportTestSupport.h"
+#include "files/FolderAccess.h"
 #include "render/export/PageFiles.h"
 #include "render/export/PrintController.h"
 
@@ -116,6 +117,24 @@ TEST(PaginatedPDFRenderer, LoadsImagesOnlyFromInsideTheDocumentFolder)
     const QImage page = pdf.image(0);
     EXPECT_TRUE(hasColor(page, Qt::red));
     EXPECT_FALSE(hasColor(page, Qt::blue));
+}
+
+TEST(PaginatedPDFRenderer, LoadsImagesOfAFolderTheUserGranted)
+{
+    ScopedSettings settings;
+    QTemporaryDir root;
+    for (const char* folder : {"doc", "assets", "other"}) QDir(root.path()).mkdir(folder);
+    writeFile(root.filePath("assets/cat.png"), solidPng(Qt::green));
+    writeFile(root.filePath("other/dog.png"), solidPng(Qt::blue));
+    ASSERT_TRUE(FolderAccess::grant(root.filePath("assets")));
+    PdfReader pdf(renderNow({QStringLiteral("![a](../assets/cat.png) ![b](../other/dog.png)\n"),
+                             QStringLiteral("t"),
+                             root.filePath("doc"),
+                             {},
+                             {}}));
+    ASSERT_EQ(pdf.pages(), 1);
+    EXPECT_TRUE(hasColor(pdf.image(0), Qt::green));
+    EXPECT_FALSE(hasColor(pdf.image(0), Qt::blue));
 }
 
 TEST(PaginatedPDFRenderer, EachDocumentLoadsFromItsOwnFolderAndPageFileNotThoseOfTheOneBefore)

@@ -37,7 +37,8 @@ public:
           m_window(window),
           m_hadWindow(window),
           m_done(std::move(done)),
-          m_css(Exporter::userCSS(std::nullopt))
+          m_css(Exporter::userCSS(std::nullopt)),
+          m_images(ImageAccess::forDocument(folder))
     {
         const QStringList sources = BatchExport::markdownFiles(folder);
         m_report.sources = int(sources.size());
@@ -158,10 +159,11 @@ private:
             made(slot, *bytes);
         });
         const ExportFormat format = m_format;
-        const QString folder = m_folder, css = m_css, markdown = *text;
+        const QString css = m_css, markdown = *text;
+        const ImageAccess images = m_images;
         watcher->setFuture(QtConcurrent::run([=] {
             QString why;
-            auto bytes = Exporter::convert(format, markdown, title, folder, QString(), css, &why);
+            auto bytes = Exporter::convert(format, markdown, title, images, QString(), css, &why);
             return std::make_pair(bytes, why);
         }));
     }
@@ -238,6 +240,7 @@ private:
     bool m_hadWindow;
     std::function<void(const BatchExport::Report&)> m_done;
     QString m_css;
+    ImageAccess m_images; // the grants as they were when the run began
     QList<BatchExport::PlannedFile> m_plan;
     qsizetype m_index = 0;                     // files reported
     qsizetype m_next = 0;                      // files started

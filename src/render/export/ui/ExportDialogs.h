@@ -23,7 +23,7 @@ struct Hooks {
     std::function<void(QWidget* window, const QString& message, const QString& detail)> alert;
     // The conversion to file bytes (Exporter::convert); runs on a worker thread.
     std::function<std::optional<QByteArray>(ExportFormat format, const QString& markdown, const QString& title,
-                                            const QString& baseDir, const QString& themeCSS, const QString& userCSS,
+                                            const ImageAccess& images, const QString& themeCSS, const QString& userCSS,
                                             QString* error)>
         convert;
 };

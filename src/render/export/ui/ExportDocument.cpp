@@ -47,7 +47,7 @@ void Exporter::exportDocument(ExportFormat format, const QString& markdown, QWid
     const QString fileName = name + u'.' + ExportFormats::extension(format);
 
     if (format == ExportFormat::copyHTML) {
-        const QString page = QString::fromUtf8(*convert(ExportFormat::html, markdown, name, baseDir, themeCSS, css));
+        const QString page = QString::fromUtf8(*convert(ExportFormat::html, markdown, name, {}, themeCSS, css));
         auto* data = new QMimeData;
         data->setHtml(page);
         data->setText(page);
@@ -93,9 +93,10 @@ void Exporter::exportDocument(ExportFormat format, const QString& markdown, QWid
             });
     });
     watcher->setFuture(QtConcurrent::run(
-        [=, convert = ExportDialogs::hooks().convert]() -> std::pair<std::optional<QByteArray>, QString> {
+        [=, convert = ExportDialogs::hooks().convert,
+         images = ImageAccess::forDocument(baseDir)]() -> std::pair<std::optional<QByteArray>, QString> {
             QString error;
-            std::optional<QByteArray> bytes = convert(format, markdown, name, baseDir, themeCSS, css, &error);
+            std::optional<QByteArray> bytes = convert(format, markdown, name, images, themeCSS, css, &error);
             return {bytes, error};
         }));
 }

@@ -92,8 +92,8 @@ TEST(ExportDocument, AFailedConversionAlertsAndShowsNoPanel)
 {
     ScopedSettings settings;
     FakeDialogs dialogs("/nowhere");
-    ExportDialogs::hooks().convert = [](ExportFormat, const QString&, const QString&, const QString&, const QString&,
-                                        const QString&, QString* error) -> std::optional<QByteArray> {
+    ExportDialogs::hooks().convert = [](ExportFormat, const QString&, const QString&, const ImageAccess&,
+                                        const QString&, const QString&, QString* error) -> std::optional<QByteArray> {
         *error = "the converter gave up";
         return std::nullopt;
     };
