@@ -33,6 +33,7 @@ void writeRunProperties(QString& out, const RichRun& run)
     if (run.bold) props += QLatin1String("<w:b/>");
     if (run.italic) props += QLatin1String("<w:i/>");
     if (run.strike) props += QLatin1String("<w:strike/>");
+    if (run.color.isValid()) props += QStringLiteral("<w:color w:val=\"%1\"/>").arg(run.color.name().mid(1).toUpper());
     if (run.underline) props += QLatin1String("<w:u w:val=\"single\"/>");
     if (run.superscript) props += QLatin1String("<w:vertAlign w:val=\"superscript\"/>");
     if (!props.isEmpty()) out += QLatin1String("<w:rPr>") + props + QLatin1String("</w:rPr>");
@@ -187,6 +188,9 @@ void writeBlocks(QString& out, const QList<RichBlock>& blocks, DocxState& st)
             break;
         default: break;
         }
+        static const char* const kJustify[] = {nullptr, "center", "right", "both"};
+        if (b.align != RichBlock::Left)
+            props += QStringLiteral("<w:jc w:val=\"%1\"/>").arg(QLatin1String(kJustify[b.align]));
         out += QLatin1String("<w:p>");
         if (!props.isEmpty()) out += QLatin1String("<w:pPr>") + props + QLatin1String("</w:pPr>");
         writeRuns(out, b.runs, st);
@@ -207,7 +211,8 @@ QString styles()
              "</w:docDefaults>"
              "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/></w:style>"
              "<w:style w:type=\"paragraph\" w:styleId=\"Code\"><w:name w:val=\"Code\"/><w:basedOn w:val=\"Normal\"/>"
-             "<w:pPr><w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"F5F5F7\"/><w:spacing w:after=\"0\"/></w:pPr>"
+             "<w:pPr><w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"F5F5F7\"/><w:spacing w:after=\"160\" "
+             "w:line=\"240\" w:lineRule=\"auto\"/></w:pPr>"
              "<w:rPr><w:rFonts w:ascii=\"%1\" w:hAnsi=\"%1\" w:cs=\"%1\"/><w:sz w:val=\"20\"/></w:rPr></w:style>"
              "<w:style w:type=\"paragraph\" w:styleId=\"Quote\"><w:name w:val=\"Quote\"/><w:basedOn w:val=\"Normal\"/>"
              "<w:pPr><w:ind w:left=\"720\"/></w:pPr><w:rPr><w:color w:val=\"6E6E73\"/></w:rPr></w:style>"

@@ -29,15 +29,15 @@ std::optional<QByteArray> Exporter::convert(ExportFormat format, const QString& 
     case ExportFormat::odt: break;
     }
     const QString page = htmlDocument(body, title, themeCSS, userCSS, true);
-    auto doc = RichText::textDocument(page, images);
+    const QList<RichBlock> blocks = RichText::blocks(*RichText::textDocument(page, images));
     QByteArray bytes;
     QString why;
     if (format == ExportFormat::rtf)
-        bytes = RtfWriter::write(RichText::blocks(*doc));
+        bytes = RtfWriter::write(blocks);
     else if (format == ExportFormat::docx)
-        bytes = DocxWriter::write(RichText::blocks(*doc), title, &why);
+        bytes = DocxWriter::write(blocks, title, &why);
     else
-        bytes = OdtWriter::write(*doc);
+        bytes = OdtWriter::write(blocks, title, &why);
     if (bytes.isEmpty())
         return fail(why.isEmpty() ? QCoreApplication::translate("Exporter", "The document could not be converted.")
                                   : why);

@@ -1,87 +1,404 @@
 #include "render/export/OdtWriter.h"
 
-#include <QBuffer>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextDocumentWriter>
-#include <QTextFrame>
-#include <QTextList>
-#include <QTextTable>
+#include "render/export/DocxWriter.h"
+#include "render/export/ZipWriter.h"
+
+#include <QHash>
 
 namespace {
 
+constexpr double kTextWidthInches = 6.5;
 const char kMonoFont[] = "Liberation Mono";
-constexpr double kHeadingPoints[6] = {24, 18, 15, 13, 12, 12};
 
-void separateListsFromTables(QTextDocument& doc)
+const char kXmlHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+const char kNamespaces[] =
+    "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+    "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
+    "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+    "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+    "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\" "
+    "xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\" "
+    "xmlns:xlink=\"http://www.w3.org/1999/xlink\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
+    "xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\" office:version=\"1.2\"";
+
+QString inches(double value)
 {
-    QList<int> positions; // where a table begins right after a list item
-    QTextBlock previous;
-    for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
-        if (qobject_cast<QTextTable*>(it.currentFrame())) {
-            if (previous.isValid() && previous.textList())
-                positions.append(previous.position() + previous.length() - 1);
+    return QString::number(value, 'f', 3) + QLatin1String("in");
+}
+
+QString xml(const QString& text)
+{
+    return DocxWriter::xmlText(text);
+}
+
+// What the body refers to and the automatic styles made for it on the way.
+struct OdtState {
+    QString body;
+    QString styles;                // automatic styles
+    QHash<QString, QString> named; // style properties -> automatic style name
+    QList<QByteArray> pictures;
+    int tables = 0;
+    int lists = 0;
+};
+
+// An automatic style of `family` with `properties`, made once per distinct set.
+QString styleFor(OdtState& st, const QString& family, const QString& parent, const QString& properties)
+{
+    const QString key = family + u'|' + parent + u'|' + properties;
+    if (const auto it = st.named.constFind(key); it != st.named.constEnd()) return it.value();
+    const QString name = QStringLiteral("A%1").arg(st.named.size() + 1);
+    st.named.insert(key, name);
+    st.styles += QStringLiteral("<style:style style:name=\"%1\" style:family=\"%2\"%3>%4</style:style>")
+                     .arg(name, family,
+                          parent.isEmpty() ? QString() : QStringLiteral(" style:parent-style-name=\"%1\"").arg(parent),
+                          properties);
+    return name;
+}
+
+QString textStyle(OdtState& st, const RichRun& run)
+{
+    QString p;
+    if (run.bold) p += QLatin1String(" fo:font-weight=\"bold\"");
+    if (run.italic) p += QLatin1String(" fo:font-style=\"italic\"");
+    if (run.underline)
+        p += QLatin1String(" style:text-underline-style=\"solid\" style:text-underline-width=\"auto\" "
+                           "style:text-underline-color=\"font-color\"");
+    if (run.strike)
+        p += QLatin1String(" style:text-line-through-style=\"solid\" style:text-line-through-type=\"single\"");
+    if (run.superscript) p += QLatin1String(" style:text-position=\"super 58%\"");
+    if (run.mono) p += QStringLiteral(" style:font-name=\"%1\"").arg(QLatin1String(kMonoFont));
+    if (run.color.isValid()) p += QStringLiteral(" fo:color=\"%1\"").arg(run.color.name());
+    if (p.isEmpty()) return {};
+    return styleFor(st, QStringLiteral("text"), {}, QStringLiteral("<style:text-properties%1/>").arg(p));
+}
+
+QString paragraphStyle(OdtState& st, const QString& base, RichBlock::Align align)
+{
+    static const char* const kAlign[] = {nullptr, "center", "end", "justify"};
+    if (align == RichBlock::Left) return base;
+    return styleFor(
+        st, QStringLiteral("paragraph"), base,
+        QStringLiteral("<style:paragraph-properties fo:text-align=\"%1\"/>").arg(QLatin1String(kAlign[align])));
+}
+
+// Text as ODF keeps it: spaces after a space or at a line's start, tabs and line breaks are
+// elements of their own, as a reader collapses them otherwise.
+void writeText(QString& out, const QString& text, bool& lineStart)
+{
+    int spaces = 0;
+    auto flushSpaces = [&] {
+        if (spaces == 0) return;
+        if (!lineStart) {
+            out += u' ';
+            --spaces;
+        }
+        if (spaces > 0)
+            out += spaces == 1 ? QStringLiteral("<text:s/>") : QStringLiteral("<text:s text:c=\"%1\"/>").arg(spaces);
+        spaces = 0;
+        lineStart = false;
+    };
+    QString piece;
+    for (const QChar c : text) {
+        if (c == u' ') {
+            out += xml(piece);
+            piece.clear();
+            ++spaces;
             continue;
         }
-        if (it.currentBlock().isValid()) previous = it.currentBlock();
+        flushSpaces();
+        if (c == QChar(0x2028) || c == u'\n' || c == u'\t') {
+            out += xml(piece);
+            piece.clear();
+            out += c == u'\t' ? QLatin1String("<text:tab/>") : QLatin1String("<text:line-break/>");
+            lineStart = c != u'\t';
+            continue;
+        }
+        piece += c;
+        lineStart = false;
     }
-    std::reverse(positions.begin(), positions.end());
-    for (int pos : positions) {
-        QTextCursor c(&doc);
-        c.setPosition(pos);
-        c.insertBlock(QTextBlockFormat(), QTextCharFormat());
-        if (QTextList* list = c.currentList()) list->remove(c.block());
-        QTextBlockFormat plain;
-        plain.setIndent(0);
-        c.setBlockFormat(plain);
+    out += xml(piece);
+    flushSpaces();
+}
+
+void writeImage(QString& out, const RichRun& run, OdtState& st)
+{
+    st.pictures.append(run.png);
+    const int n = int(st.pictures.size());
+    double w = std::max(1, run.imageSize.width()) / 96.0; // CSS pixels
+    double h = std::max(1, run.imageSize.height()) / 96.0;
+    if (w > kTextWidthInches) {
+        h = h * kTextWidthInches / w;
+        w = kTextWidthInches;
+    }
+    out += QStringLiteral("<draw:frame draw:name=\"Image%1\" text:anchor-type=\"as-char\" svg:width=\"%2\" "
+                          "svg:height=\"%3\"><draw:image xlink:href=\"Pictures/image%1.png\" xlink:type=\"simple\" "
+                          "xlink:show=\"embed\" xlink:actuate=\"onLoad\"/></draw:frame>")
+               .arg(n)
+               .arg(inches(w), inches(h));
+}
+
+void writeRuns(QString& out, const QList<RichRun>& runs, OdtState& st)
+{
+    bool lineStart = true;
+    for (const RichRun& run : runs) {
+        if (!run.png.isEmpty()) {
+            writeImage(out, run, st);
+            lineStart = false;
+            continue;
+        }
+        const bool link = !run.href.isEmpty() && !run.href.startsWith(u'#');
+        if (link)
+            out += QStringLiteral("<text:a xlink:type=\"simple\" xlink:href=\"%1\" "
+                                  "text:style-name=\"Internet_20_link\">")
+                       .arg(xml(run.href));
+        const QString style = textStyle(st, run);
+        if (!style.isEmpty()) out += QStringLiteral("<text:span text:style-name=\"%1\">").arg(style);
+        writeText(out, run.text, lineStart);
+        if (!style.isEmpty()) out += QLatin1String("</text:span>");
+        if (link) out += QLatin1String("</text:a>");
     }
 }
 
-void explicitFonts(QTextDocument& doc)
+void writeParagraph(QString& out, const RichBlock& b, const QString& style, OdtState& st)
 {
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        const int level = b.blockFormat().headingLevel();
-        const bool code = b.blockFormat().nonBreakableLines();
-        if (level > 0) {
-            QTextCursor c(b);
-            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-            QTextCharFormat f;
-            f.setFontPointSize(kHeadingPoints[std::min(level, 6) - 1]);
-            f.setFontWeight(QFont::Bold);
-            c.mergeCharFormat(f);
-        }
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment frag = it.fragment();
-            const QTextCharFormat cf = frag.charFormat();
-            bool mono = code || cf.fontFixedPitch();
-            for (const QString& family : cf.fontFamilies().toStringList())
-                mono = mono || family.contains(QLatin1String("mono"), Qt::CaseInsensitive)
-                       || family.contains(QLatin1String("courier"), Qt::CaseInsensitive);
-            if (!mono || cf.isImageFormat()) continue;
-            QTextCursor c(&doc);
-            c.setPosition(frag.position());
-            c.setPosition(frag.position() + frag.length(), QTextCursor::KeepAnchor);
-            QTextCharFormat f;
-            f.setFontFamilies(QStringList{QLatin1String(kMonoFont)});
-            // Qt's OpenDocument writer reads the single-family property of older formats.
-            f.setProperty(QTextFormat::OldFontFamily, QLatin1String(kMonoFont));
-            f.setFontFixedPitch(true);
-            c.mergeCharFormat(f);
-        }
+    const QString name = paragraphStyle(st, style, b.align);
+    if (b.kind == RichBlock::Heading) {
+        out +=
+            QStringLiteral("<text:h text:style-name=\"%1\" text:outline-level=\"%2\">").arg(name).arg(b.headingLevel);
+        writeRuns(out, b.runs, st);
+        out += QLatin1String("</text:h>");
+        return;
     }
+    out += QStringLiteral("<text:p text:style-name=\"%1\">").arg(name);
+    writeRuns(out, b.runs, st);
+    out += QLatin1String("</text:p>");
+}
+
+// A list style for one run of list items: each level bulleted or numbered as its first item
+// there is, the marker followed by a tab to the text's indent.
+QString listStyle(const QList<RichBlock>& blocks, qsizetype from, OdtState& st)
+{
+    bool ordered[10] = {};
+    bool seen[10] = {};
+    for (qsizetype i = from; i < blocks.size() && blocks[i].kind == RichBlock::ListItem; ++i) {
+        const int level = std::clamp(blocks[i].listLevel, 1, 10) - 1;
+        if (!seen[level]) ordered[level] = blocks[i].ordered;
+        seen[level] = true;
+    }
+    const QString name = QStringLiteral("L%1").arg(++st.lists);
+    st.styles += QStringLiteral("<text:list-style style:name=\"%1\">").arg(name);
+    for (int level = 0; level < 10; ++level) {
+        const QString indent = inches(0.25 * (level + 1));
+        const QString placement =
+            QStringLiteral("<style:list-level-properties text:list-level-position-and-space-mode=\"label-alignment\">"
+                           "<style:list-level-label-alignment text:label-followed-by=\"listtab\" "
+                           "text:list-tab-stop-position=\"%1\" fo:text-indent=\"-0.25in\" fo:margin-left=\"%1\"/>"
+                           "</style:list-level-properties>")
+                .arg(indent);
+        if (ordered[level])
+            st.styles += QStringLiteral("<text:list-level-style-number text:level=\"%1\" style:num-suffix=\".\" "
+                                        "style:num-format=\"1\">%2</text:list-level-style-number>")
+                             .arg(level + 1)
+                             .arg(placement);
+        else
+            st.styles += QStringLiteral("<text:list-level-style-bullet text:level=\"%1\" text:bullet-char=\"•\">%2"
+                                        "</text:list-level-style-bullet>")
+                             .arg(level + 1)
+                             .arg(placement);
+    }
+    st.styles += QLatin1String("</text:list-style>");
+    return name;
+}
+
+// The list items from `from` on as nested lists; returns the index after the last one.
+qsizetype writeList(QString& out, const QList<RichBlock>& blocks, qsizetype from, OdtState& st)
+{
+    const QString style = listStyle(blocks, from, st);
+    QList<int> open; // the list id open at each depth
+    qsizetype i = from;
+    for (; i < blocks.size() && blocks[i].kind == RichBlock::ListItem; ++i) {
+        const RichBlock& b = blocks[i];
+        const int level = std::clamp(b.listLevel, 1, 10);
+        while (open.size() > level || (open.size() == level && open.last() != b.listId)) {
+            out += QLatin1String("</text:list-item></text:list>");
+            open.removeLast();
+        }
+        if (open.size() == level) out += QLatin1String("</text:list-item>");
+        while (open.size() < level) {
+            out += open.isEmpty() ? QStringLiteral("<text:list text:style-name=\"%1\">").arg(style)
+                                  : QStringLiteral("<text:list>");
+            open.append(open.size() + 1 == level ? b.listId : -1);
+            if (open.size() < level) out += QLatin1String("<text:list-item>");
+        }
+        out += b.ordered ? QStringLiteral("<text:list-item text:start-value=\"%1\">").arg(std::max(1, b.number))
+                         : QStringLiteral("<text:list-item>");
+        writeParagraph(out, b, QStringLiteral("List_20_Paragraph"), st);
+    }
+    for (qsizetype k = 0; k < open.size(); ++k) out += QLatin1String("</text:list-item></text:list>");
+    return i;
+}
+
+void writeBlocks(QString& out, const QList<RichBlock>& blocks, OdtState& st);
+
+void writeTable(QString& out, const RichTable& table, OdtState& st)
+{
+    const int columns = std::max(1, table.columns);
+    const QString name = QStringLiteral("Table%1").arg(++st.tables);
+    const QString tableStyle =
+        styleFor(st, QStringLiteral("table"), {},
+                 QStringLiteral("<style:table-properties style:width=\"%1\" table:align=\"margins\" "
+                                "fo:margin-bottom=\"0.111in\"/>")
+                     .arg(inches(kTextWidthInches)));
+    const QString columnStyle = styleFor(st, QStringLiteral("table-column"), {},
+                                         QStringLiteral("<style:table-column-properties style:column-width=\"%1\"/>")
+                                             .arg(inches(kTextWidthInches / columns)));
+    const QString cellStyle = styleFor(st, QStringLiteral("table-cell"), {},
+                                       QStringLiteral("<style:table-cell-properties fo:padding=\"0.04in\" "
+                                                      "fo:border=\"0.5pt solid #bfbfbf\"/>"));
+    out += QStringLiteral("<table:table table:name=\"%1\" table:style-name=\"%2\">"
+                          "<table:table-column table:style-name=\"%3\" table:number-columns-repeated=\"%4\"/>")
+               .arg(name, tableStyle, columnStyle)
+               .arg(columns);
+    for (qsizetype r = 0; r < table.rows.size(); ++r) {
+        const bool header = r < table.headerRows;
+        if (header && r == 0) out += QLatin1String("<table:table-header-rows>");
+        out += QLatin1String("<table:table-row>");
+        for (int c = 0; c < columns; ++c) {
+            out += QStringLiteral("<table:table-cell table:style-name=\"%1\" office:value-type=\"string\">")
+                       .arg(cellStyle);
+            const auto& row = table.rows[r];
+            QString cell;
+            if (c < row.size()) writeBlocks(cell, row[c], st);
+            out += cell.isEmpty() ? QStringLiteral("<text:p text:style-name=\"Table_20_Contents\"/>") : cell;
+            out += QLatin1String("</table:table-cell>");
+        }
+        out += QLatin1String("</table:table-row>");
+        if (header && r + 1 == std::min<qsizetype>(table.headerRows, table.rows.size()))
+            out += QLatin1String("</table:table-header-rows>");
+    }
+    out += QLatin1String("</table:table>");
+}
+
+void writeBlocks(QString& out, const QList<RichBlock>& blocks, OdtState& st)
+{
+    for (qsizetype i = 0; i < blocks.size();) {
+        const RichBlock& b = blocks[i];
+        switch (b.kind) {
+        case RichBlock::ListItem: i = writeList(out, blocks, i, st); continue;
+        case RichBlock::Table: writeTable(out, *b.table, st); break;
+        case RichBlock::Heading: writeParagraph(out, b, QStringLiteral("Heading_20_%1").arg(b.headingLevel), st); break;
+        case RichBlock::Code: writeParagraph(out, b, QStringLiteral("Preformatted_20_Text"), st); break;
+        case RichBlock::Quote: writeParagraph(out, b, QStringLiteral("Quotations"), st); break;
+        case RichBlock::Rule: out += QLatin1String("<text:p text:style-name=\"Horizontal_20_Line\"/>"); break;
+        case RichBlock::Paragraph: writeParagraph(out, b, QStringLiteral("Text_20_body"), st); break;
+        }
+        ++i;
+    }
+}
+
+// The fonts the styles name; each part of the package declares its own.
+QString fontFaces()
+{
+    return QStringLiteral("<office:font-face-decls><style:font-face style:name=\"Liberation Sans\" "
+                          "svg:font-family=\"'Liberation Sans'\" style:font-family-generic=\"swiss\"/>"
+                          "<style:font-face style:name=\"%1\" svg:font-family=\"'%1'\" "
+                          "style:font-family-generic=\"modern\" style:font-pitch=\"fixed\"/></office:font-face-decls>")
+        .arg(QLatin1String(kMonoFont));
+}
+
+QString stylesXml()
+{
+    QString s = QLatin1String(kXmlHead);
+    s += QStringLiteral("<office:document-styles %1>").arg(QLatin1String(kNamespaces)) + fontFaces();
+    s += QLatin1String(
+        "<office:styles>"
+        "<style:default-style style:family=\"paragraph\"><style:text-properties style:font-name=\"Liberation Sans\" "
+        "fo:font-size=\"12pt\" fo:language=\"en\" fo:country=\"US\"/></style:default-style>"
+        "<style:style style:name=\"Standard\" style:family=\"paragraph\" style:class=\"text\"/>"
+        "<style:style style:name=\"Text_20_body\" style:display-name=\"Text body\" style:family=\"paragraph\" "
+        "style:parent-style-name=\"Standard\" style:class=\"text\"><style:paragraph-properties fo:margin-top=\"0in\" "
+        "fo:margin-bottom=\"0.111in\" fo:line-height=\"115%\"/></style:style>"
+        "<style:style style:name=\"List_20_Paragraph\" style:display-name=\"List Paragraph\" "
+        "style:family=\"paragraph\" style:parent-style-name=\"Text_20_body\"><style:paragraph-properties "
+        "fo:margin-bottom=\"0.042in\"/></style:style>"
+        "<style:style style:name=\"Quotations\" style:family=\"paragraph\" style:parent-style-name=\"Text_20_body\" "
+        "style:class=\"html\"><style:paragraph-properties fo:margin-left=\"0.5in\"/><style:text-properties "
+        "fo:color=\"#6e6e73\"/></style:style>"
+        "<style:style style:name=\"Preformatted_20_Text\" style:display-name=\"Preformatted Text\" "
+        "style:family=\"paragraph\" style:parent-style-name=\"Standard\" style:class=\"html\">"
+        "<style:paragraph-properties fo:margin-bottom=\"0.111in\" fo:background-color=\"#f5f5f7\" "
+        "fo:padding=\"0.04in\"/><style:text-properties style:font-name=\"Liberation Mono\" fo:font-size=\"10pt\"/>"
+        "</style:style>"
+        "<style:style style:name=\"Table_20_Contents\" style:display-name=\"Table Contents\" "
+        "style:family=\"paragraph\" style:parent-style-name=\"Standard\" style:class=\"extra\"/>"
+        "<style:style style:name=\"Horizontal_20_Line\" style:display-name=\"Horizontal Line\" "
+        "style:family=\"paragraph\" style:parent-style-name=\"Standard\" style:class=\"html\">"
+        "<style:paragraph-properties fo:margin-bottom=\"0.111in\" fo:border-bottom=\"0.5pt solid #e5e5e7\"/>"
+        "</style:style>"
+        "<style:style style:name=\"Internet_20_link\" style:display-name=\"Internet link\" style:family=\"text\">"
+        "<style:text-properties fo:color=\"#0066cc\" style:text-underline-style=\"solid\" "
+        "style:text-underline-width=\"auto\" style:text-underline-color=\"font-color\"/></style:style>");
+    const int sizes[6] = {24, 18, 15, 13, 12, 12};
+    for (int level = 1; level <= 6; ++level)
+        s += QStringLiteral("<style:style style:name=\"Heading_20_%1\" style:display-name=\"Heading %1\" "
+                            "style:family=\"paragraph\" style:parent-style-name=\"Standard\" "
+                            "style:next-style-name=\"Text_20_body\" style:default-outline-level=\"%1\" "
+                            "style:class=\"text\"><style:paragraph-properties fo:margin-top=\"0.167in\" "
+                            "fo:margin-bottom=\"0.083in\" fo:keep-with-next=\"always\"/><style:text-properties "
+                            "fo:font-size=\"%2pt\" fo:font-weight=\"bold\"/></style:style>")
+                 .arg(level)
+                 .arg(sizes[level - 1]);
+    s += QLatin1String(
+        "</office:styles><office:automatic-styles><style:page-layout style:name=\"Letter\">"
+        "<style:page-layout-properties fo:page-width=\"8.5in\" fo:page-height=\"11in\" "
+        "style:print-orientation=\"portrait\" fo:margin-top=\"1in\" fo:margin-bottom=\"1in\" fo:margin-left=\"1in\" "
+        "fo:margin-right=\"1in\"/></style:page-layout></office:automatic-styles><office:master-styles>"
+        "<style:master-page style:name=\"Standard\" style:page-layout-name=\"Letter\"/></office:master-styles>"
+        "</office:document-styles>");
+    return s;
 }
 
 } // namespace
 
-QByteArray OdtWriter::write(QTextDocument& doc)
+QByteArray OdtWriter::write(const QList<RichBlock>& blocks, const QString& title, QString* error)
 {
-    separateListsFromTables(doc);
-    explicitFonts(doc);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QTextDocumentWriter writer(&buffer, "ODF");
-    if (!writer.write(&doc)) return {};
-    return bytes;
+    OdtState st;
+    writeBlocks(st.body, blocks, st);
+
+    QString content = QLatin1String(kXmlHead);
+    content += QStringLiteral("<office:document-content %1>").arg(QLatin1String(kNamespaces)) + fontFaces();
+    content += QLatin1String("<office:automatic-styles>");
+    content += st.styles;
+    content += QLatin1String("</office:automatic-styles><office:body><office:text>");
+    content += st.body;
+    content += QLatin1String("</office:text></office:body></office:document-content>");
+
+    const QString meta = QLatin1String(kXmlHead)
+                         + QStringLiteral("<office:document-meta %1><office:meta><dc:title>%2</dc:title>"
+                                          "</office:meta></office:document-meta>")
+                               .arg(QLatin1String(kNamespaces), xml(title));
+
+    QString manifest = QLatin1String(kXmlHead);
+    manifest +=
+        QLatin1String("<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" "
+                      "manifest:version=\"1.2\"><manifest:file-entry manifest:full-path=\"/\" manifest:version=\"1.2\" "
+                      "manifest:media-type=\"application/vnd.oasis.opendocument.text\"/>"
+                      "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
+                      "<manifest:file-entry manifest:full-path=\"styles.xml\" manifest:media-type=\"text/xml\"/>"
+                      "<manifest:file-entry manifest:full-path=\"meta.xml\" manifest:media-type=\"text/xml\"/>");
+    for (qsizetype i = 0; i < st.pictures.size(); ++i)
+        manifest += QStringLiteral("<manifest:file-entry manifest:full-path=\"Pictures/image%1.png\" "
+                                   "manifest:media-type=\"image/png\"/>")
+                        .arg(i + 1);
+    manifest += QLatin1String("</manifest:manifest>");
+
+    ZipWriter zip;
+    zip.add(QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text", true); // first, stored
+    zip.add(QStringLiteral("META-INF/manifest.xml"), manifest.toUtf8());
+    zip.add(QStringLiteral("content.xml"), content.toUtf8());
+    zip.add(QStringLiteral("styles.xml"), stylesXml().toUtf8());
+    zip.add(QStringLiteral("meta.xml"), meta.toUtf8());
+    for (qsizetype i = 0; i < st.pictures.size(); ++i)
+        zip.add(QStringLiteral("Pictures/image%1.png").arg(i + 1), st.pictures[i], true);
+    return zip.finish(error);
 }

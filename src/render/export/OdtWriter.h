@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QByteArray>
+#include "render/export/RichText.h"
 
-class QTextDocument;
+#include <QByteArray>
 
 namespace OdtWriter {
 
-// An OpenDocument text of `doc` through Qt's own writer, after the changes that make it
-// read back whole: an empty paragraph between a list and a table that follows it (the
-// table is lost otherwise), explicit sizes on headings and an explicit monospaced family
-// on code. Changes `doc`. Empty on failure.
-QByteArray write(QTextDocument& doc);
+// An OpenDocument text of the blocks, written like the Word and Rich Text files: Letter
+// pages with one-inch margins, heading styles, bulleted and numbered lists with a gap after
+// each marker, code in a monospaced style, bordered tables as wide as the text, links and
+// embedded PNG images. Empty with `error` set when the archive cannot be made.
+QByteArray write(const QList<RichBlock>& blocks, const QString& title, QString* error = nullptr);
 
 } // namespace OdtWriter

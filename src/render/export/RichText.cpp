@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextFrame>
 #include <QTextList>
@@ -67,15 +66,88 @@ QVariant ExportTextDocument::loadResource(int type, const QUrl& name)
     return image;
 }
 
+namespace {
+
+// The page's body padding would reach every block as a left margin; on paper the page
+// margins stand in for it. The reader marks only the first block of a quote as one: every
+// block inside carries this state instead.
+constexpr int kQuoteState = 4242;
+const char kReadingStyle[] = "<style>body { margin: 0; padding: 0; }\n"
+                             "blockquote, blockquote * { -qt-user-state: 4242; }</style>\n";
+
+bool isTag(QStringView tag, QLatin1String name)
+{
+    if (!tag.startsWith(name, Qt::CaseInsensitive)) return false;
+    const QChar after = tag.size() > name.size() ? tag[name.size()] : QChar();
+    return after == u'>' || after == u'/' || after.isSpace();
+}
+
+// The page as Qt's HTML reader should see it, in one pass over its tags: a callout is a
+// quote; <del> is <s>, which the reader knows; a line feed inside a code block is a line
+// break, so each block stays one paragraph and two blocks in a row stay two; task boxes are
+// ☐ and ☑, as the reader drops <input>.
+QString readablePage(const QString& page)
+{
+    QString out;
+    out.reserve(page.size() + page.size() / 16);
+    QList<bool> divs; // the open <div>s, true for a callout
+    bool inCode = false;
+    qsizetype at = 0;
+    while (at < page.size()) {
+        const qsizetype lt = page.indexOf(u'<', at);
+        const QStringView text = QStringView(page).mid(at, (lt < 0 ? page.size() : lt) - at);
+        if (inCode) {
+            for (const QChar c : text) c == u'\n' ? out += QLatin1String("<br>") : out += c;
+        } else {
+            out += text;
+        }
+        const qsizetype gt = lt < 0 ? -1 : page.indexOf(u'>', lt);
+        if (gt < 0) {
+            if (lt >= 0) out += QStringView(page).mid(lt);
+            break;
+        }
+        const QStringView tag = QStringView(page).mid(lt, gt - lt + 1);
+        at = gt + 1;
+        if (isTag(tag, QLatin1String("<pre"))) {
+            inCode = true;
+        } else if (isTag(tag, QLatin1String("</pre"))) {
+            inCode = false;
+        } else if (isTag(tag, QLatin1String("<del"))) {
+            out += QLatin1String("<s");
+            out += tag.mid(4);
+            continue;
+        } else if (isTag(tag, QLatin1String("</del"))) {
+            out += QLatin1String("</s>");
+            continue;
+        } else if (isTag(tag, QLatin1String("<div"))) {
+            divs.append(tag.contains(QLatin1String("class=\"callout")));
+            if (divs.last()) {
+                out += QLatin1String("<blockquote");
+                out += tag.mid(4);
+                continue;
+            }
+        } else if (isTag(tag, QLatin1String("</div"))) {
+            if (!divs.isEmpty() && divs.takeLast()) {
+                out += QLatin1String("</blockquote>");
+                continue;
+            }
+        } else if (isTag(tag, QLatin1String("<input")) && tag.contains(QLatin1String("type=\"checkbox\""))) {
+            out += tag.contains(QLatin1String(" checked")) ? QStringLiteral("☑") : QStringLiteral("☐");
+            continue;
+        } else if (isTag(tag, QLatin1String("</head"))) {
+            out += QLatin1String(kReadingStyle);
+        }
+        out += tag;
+    }
+    return out;
+}
+
+} // namespace
+
 std::unique_ptr<ExportTextDocument> RichText::textDocument(const QString& page, const ImageAccess& images)
 {
-    static const QRegularExpression checked(QStringLiteral("<input type=\"checkbox\" checked[^>]*>"));
-    static const QRegularExpression unchecked(QStringLiteral("<input type=\"checkbox\"[^>]*>"));
-    QString html = page;
-    html.replace(checked, QStringLiteral("☑"));
-    html.replace(unchecked, QStringLiteral("☐"));
     auto doc = std::make_unique<ExportTextDocument>(images);
-    doc->setHtml(html);
+    doc->setHtml(readablePage(page));
     return doc;
 }
 
@@ -103,10 +175,11 @@ QByteArray pngOf(const QVariant& resource)
     return bytes;
 }
 
-QList<RichRun> runsOf(const QTextBlock& block)
+QList<RichRun> runsOf(const QTextBlock& block, bool code)
 {
     QList<RichRun> runs;
     const QTextDocument* doc = block.document();
+    const QColor plain = block.charFormat().foreground().color();
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment frag = it.fragment();
         if (!frag.isValid()) continue;
@@ -119,6 +192,9 @@ QList<RichRun> runsOf(const QTextBlock& block)
         run.mono = isMono(f);
         run.superscript = f.verticalAlignment() == QTextCharFormat::AlignSuperScript;
         if (f.isAnchor()) run.href = f.anchorHref();
+        // The highlighter's tokens stand out from the code's own colour.
+        if (code && f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().color() != plain)
+            run.color = f.foreground().color();
         if (f.isImageFormat()) {
             const QTextImageFormat img = f.toImageFormat();
             const QVariant resource = doc->resource(QTextDocument::ImageResource, QUrl(img.name()));
@@ -145,7 +221,14 @@ RichBlock blockOf(const QTextBlock& b)
 {
     RichBlock block;
     const QTextBlockFormat bf = b.blockFormat();
-    block.runs = runsOf(b);
+    block.runs = runsOf(b, bf.nonBreakableLines());
+    const Qt::Alignment align = bf.alignment() & Qt::AlignHorizontal_Mask;
+    if (align & Qt::AlignHCenter)
+        block.align = RichBlock::Center;
+    else if (align & (Qt::AlignRight | Qt::AlignTrailing))
+        block.align = RichBlock::Right;
+    else if (align & Qt::AlignJustify)
+        block.align = RichBlock::Justify;
     if (QTextList* list = b.textList()) {
         block.kind = RichBlock::ListItem;
         block.listLevel = std::max(1, list->format().indent());
@@ -160,7 +243,7 @@ RichBlock blockOf(const QTextBlock& b)
         for (RichRun& r : block.runs) r.mono = true;
     } else if (bf.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth)) {
         block.kind = RichBlock::Rule;
-    } else if (bf.leftMargin() > 0 || bf.indent() > 0) {
+    } else if (b.userState() == kQuoteState) {
         block.kind = RichBlock::Quote;
     }
     return block;

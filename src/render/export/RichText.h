@@ -3,6 +3,7 @@
 #include "render/ImageAccess.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -22,6 +23,7 @@ struct RichRun {
     bool mono = false;
     bool superscript = false;
     QString href;
+    QColor color;    // set for the highlighted tokens of code; invalid: the paragraph's colour
     QByteArray png;  // an image run when not empty; `text` is unused then
     QSize imageSize; // in CSS pixels (1/96 inch)
 };
@@ -30,7 +32,9 @@ struct RichTable;
 
 struct RichBlock {
     enum Kind { Paragraph, Heading, ListItem, Code, Rule, Quote, Table };
+    enum Align { Left, Center, Right, Justify };
     Kind kind = Paragraph;
+    Align align = Left;
     int headingLevel = 0; // 1..6 for headings
     int listLevel = 0;    // 1-based nesting depth of a list item
     bool ordered = false;
@@ -70,7 +74,8 @@ namespace RichText {
 // writers.
 std::unique_ptr<ExportTextDocument> textDocument(const QString& page, const ImageAccess& images);
 
-// The blocks of `doc` in order, tables with their cells.
+// The blocks of `doc` in order, tables with their cells. A code block is one block whose
+// lines are joined by U+2028; only quotes and callouts are Quote.
 QList<RichBlock> blocks(const QTextDocument& doc);
 
 } // namespace RichText

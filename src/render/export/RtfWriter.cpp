@@ -42,7 +42,21 @@ void writeImage(QByteArray& out, const RichRun& run)
     out += '}';
 }
 
-void writeRuns(QByteArray& out, const QList<RichRun>& runs)
+// Colours beyond the fixed ones of the table (link, code background, quote), in order of use.
+using Colors = QList<QRgb>;
+constexpr int kFixedColors = 3;
+
+QByteArray colorIndex(Colors& colors, const QColor& color)
+{
+    qsizetype i = colors.indexOf(color.rgb());
+    if (i < 0) {
+        colors.append(color.rgb());
+        i = colors.size() - 1;
+    }
+    return QByteArray::number(kFixedColors + 1 + i);
+}
+
+void writeRuns(QByteArray& out, const QList<RichRun>& runs, Colors& colors)
 {
     for (const RichRun& run : runs) {
         if (!run.png.isEmpty()) {
@@ -60,6 +74,7 @@ void writeRuns(QByteArray& out, const QList<RichRun>& runs)
         if (run.bold) props += "\\b";
         if (run.italic) props += "\\i";
         if (run.strike) props += "\\strike";
+        if (run.color.isValid()) props += "\\cf" + colorIndex(colors, run.color);
         if (run.underline) props += "\\ul";
         if (run.superscript) props += "\\super";
         if (run.mono) props += "\\f1";
@@ -71,9 +86,9 @@ void writeRuns(QByteArray& out, const QList<RichRun>& runs)
     }
 }
 
-void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable);
+void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable, Colors& colors);
 
-void writeTable(QByteArray& out, const RichTable& table)
+void writeTable(QByteArray& out, const RichTable& table, Colors& colors)
 {
     const int columns = std::max(1, table.columns);
     for (qsizetype r = 0; r < table.rows.size(); ++r) {
@@ -88,7 +103,7 @@ void writeTable(QByteArray& out, const RichTable& table)
         for (int c = 0; c < columns; ++c) {
             const auto& row = table.rows[r];
             if (c < row.size() && !row[c].isEmpty())
-                writeBlocks(out, row[c], true);
+                writeBlocks(out, row[c], true, colors);
             else
                 out += "\\pard\\intbl";
             out += "\\cell\n";
@@ -98,17 +113,19 @@ void writeTable(QByteArray& out, const RichTable& table)
     out += "\\pard\n";
 }
 
-void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable)
+void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable, Colors& colors)
 {
     for (qsizetype i = 0; i < blocks.size(); ++i) {
         const RichBlock& b = blocks[i];
         if (b.kind == RichBlock::Table) {
-            if (!inTable) writeTable(out, *b.table);
+            if (!inTable) writeTable(out, *b.table, colors);
             continue;
         }
         out += "\\pard\\plain";
         if (inTable) out += "\\intbl";
         out += "\\sa160\\fs" + QByteArray::number(kBodyHalfPoints);
+        static const char* const kAlign[] = {"", "\\qc", "\\qr", "\\qj"};
+        out += kAlign[b.align];
         switch (b.kind) {
         case RichBlock::Heading:
             out += "\\sb240\\keepn\\b\\fs" + QByteArray::number(kHeadingHalfPoints[b.headingLevel - 1]);
@@ -128,12 +145,12 @@ void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable)
         }
         out += ' ';
         if (inTable && i + 1 < blocks.size() && blocks[i + 1].kind != RichBlock::Table) {
-            writeRuns(out, b.runs);
+            writeRuns(out, b.runs, colors);
             out += "\\par\n";
         } else if (inTable) {
-            writeRuns(out, b.runs); // the cell's last paragraph ends with \cell
+            writeRuns(out, b.runs, colors); // the cell's last paragraph ends with \cell
         } else {
-            writeRuns(out, b.runs);
+            writeRuns(out, b.runs, colors);
             out += "\\par\n";
         }
     }
@@ -146,9 +163,16 @@ QByteArray RtfWriter::write(const QList<RichBlock>& blocks)
     QByteArray out;
     out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n";
     out += "{\\fonttbl{\\f0\\fswiss\\fcharset0 Liberation Sans;}{\\f1\\fmodern\\fcharset0 Liberation Mono;}}\n";
-    out += "{\\colortbl;\\red0\\green102\\blue204;\\red245\\green245\\blue247;\\red110\\green110\\blue115;}\n";
+    QByteArray body;
+    Colors colors;
+    writeBlocks(body, blocks, false, colors);
+    out += "{\\colortbl;\\red0\\green102\\blue204;\\red245\\green245\\blue247;\\red110\\green110\\blue115;";
+    for (const QRgb c : colors)
+        out += "\\red" + QByteArray::number(qRed(c)) + "\\green" + QByteArray::number(qGreen(c)) + "\\blue"
+               + QByteArray::number(qBlue(c)) + ';';
+    out += "}\n";
     out += "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440\n";
-    writeBlocks(out, blocks, false);
+    out += body;
     out += "}\n";
     return out;
 }

@@ -1,6 +1,7 @@
 #include "ExportTestSupport.h"
 #include "files/FolderAccess.h"
 #include "render/Exporter.h"
+#include "render/MarkdownHTMLRenderer.h"
 #include "render/export/DocxWriter.h"
 #include "render/export/RichText.h"
 #include "render/export/RtfWriter.h"
@@ -57,6 +58,42 @@ TEST(ExportConversion, ImagesOfAGrantedFolderAreEmbeddedAndAnSvgBringsInNoOtherF
         for (const RichRun& r : b.runs)
             if (!r.png.isEmpty()) colors << QImage::fromData(r.png).pixelColor(5, 5);
     EXPECT_EQ(colors, (QList<QColor>{QColor(Qt::green), QColor(Qt::red)}));
+}
+
+TEST(ExportConversion, BodyIsNormalAndQuotesStrikeAlignmentCodeColoursAndCodeBlocksComeThrough)
+{
+    const QString md =
+        QStringLiteral("Body with ~~gone~~ words.\n\n> Quoted\n> \n> twice\n\n> [!NOTE]\n> Called out\n\n"
+                       "| L | C | R |\n|:--|:-:|--:|\n| l | c | r |\n\n"
+                       "```python\ndef f():\n    return 1\n```\n\n```\nsecond\n```\n");
+    const QList<RichBlock> blocks = RichText::blocks(
+        *RichText::textDocument(Exporter::htmlDocument(MarkdownHTMLRenderer::renderBody(md), "t", {}, {}, true), {}));
+    QStringList kinds;
+    for (const RichBlock& b : blocks) {
+        QString text;
+        for (const RichRun& r : b.runs) text += r.text;
+        kinds << QStringLiteral("%1:%2").arg(int(b.kind)).arg(text);
+    }
+    const auto P = RichBlock::Paragraph, Q = RichBlock::Quote, C = RichBlock::Code;
+    EXPECT_EQ(kinds, (QStringList{QStringLiteral("%1:Body with gone words.").arg(P), QStringLiteral("%1:Quoted").arg(Q),
+                                  QStringLiteral("%1:twice").arg(Q), QStringLiteral("%1:Note").arg(Q),
+                                  QStringLiteral("%1:Called out").arg(Q), QStringLiteral("%1:").arg(RichBlock::Table),
+                                  QStringLiteral("%1:def f():\u2028    return 1").arg(C),
+                                  QStringLiteral("%1:second").arg(C)}));
+    ASSERT_EQ(blocks.size(), 8);
+    EXPECT_TRUE(blocks[0].runs[1].strike);
+    const auto& row = blocks[5].table->rows[1];
+    EXPECT_EQ(row[0][0].align, RichBlock::Left);
+    EXPECT_EQ(row[1][0].align, RichBlock::Center);
+    EXPECT_EQ(row[2][0].align, RichBlock::Right);
+    EXPECT_TRUE(blocks[6].runs[0].color.isValid()) << "the keyword's colour";
+    EXPECT_FALSE(blocks[6].runs[1].color.isValid()) << "plain code keeps the paragraph's";
+
+    const QByteArray rtf = RtfWriter::write(blocks);
+    EXPECT_TRUE(rtf.contains("\\strike ")) << rtf.toStdString();
+    EXPECT_TRUE(rtf.contains("\\qc")) << rtf.toStdString();
+    EXPECT_TRUE(rtf.contains("\\cf4\\f1 def")) << rtf.toStdString();
+    EXPECT_EQ(rtf.count("\\li720"), 4) << "only the quotes are indented";
 }
 
 TEST(ExportConversion, RichTextEscapesMarkupAndEveryNonAsciiCharacter)
