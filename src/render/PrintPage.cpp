@@ -11,10 +11,11 @@ namespace {
 // Chromium prints one CSS pixel as 0.75 point: the zoom lays the page out 468 CSS pixels wide
 // across the 468 points between the margins, so a 16-pixel body font prints at 16 points.
 //
-// The engine ignores `break-after: avoid`: a heading is instead kept from the page's foot by
-// an unbreakable reserve below it (the ::after box, as tall as its next few lines and drawn
-// over them), and a heading with a short or unbreakable next block is wrapped with it
-// (.bw-keep).
+// The engine ignores `break-after: avoid`. Instead each heading (or run of headings) stands in
+// a box that is never broken and reaches a few lines further down than the heading (.bw-head:
+// the padding is the reserve, the negative margin lays what follows over it), so a heading
+// moves to the next page unless those lines fit below it; a heading with a short or
+// unbreakable next block is wrapped with it whole (.bw-keep).
 const char kPrintStyle[] = R"(<style>
 @media print {
   html { zoom: 1.3333333; }
@@ -23,8 +24,8 @@ const char kPrintStyle[] = R"(<style>
   th, td { overflow-wrap: anywhere; }
   tr > :first-child:nth-last-child(n+6), tr > :first-child:nth-last-child(n+6) ~ * { padding: 4px 6px; font-size: .85em; }
   tr > :first-child:nth-last-child(n+10), tr > :first-child:nth-last-child(n+10) ~ * { padding: 2px 3px; font-size: .72em; }
-  h1, h2, h3, h4, h5, h6, .bw-keep { break-inside: avoid; page-break-inside: avoid; }
-  h1::after, h2::after, h3::after, h4::after, h5::after, h6::after { content: ""; display: block; height: 6.5rem; margin-bottom: -6.5rem; }
+  h1, h2, h3, h4, h5, h6, .bw-head, .bw-keep { break-inside: avoid; page-break-inside: avoid; }
+  .bw-head { padding-bottom: 6.5rem; margin-bottom: -6.5rem; }
 }
 </style>
 )";
@@ -127,19 +128,24 @@ QString keepHeadingsWithNext(const QString& body)
     qsizetype copied = 0;
     for (qsizetype i = 0; i < elements.size(); ++i) {
         if (!isHeading(elements[i].name)) continue;
-        qsizetype last = i;
-        while (last + 1 < elements.size() && isHeading(elements[last + 1].name)) ++last;
-        if (last + 1 < elements.size() && takeAlong(elements[last + 1])) ++last;
-        if (last == i) continue; // a lone heading keeps itself together
-        if (out.isEmpty()) out.reserve(body.size() + elements.size() * 32);
+        qsizetype lastHeading = i;
+        while (lastHeading + 1 < elements.size() && isHeading(elements[lastHeading + 1].name)) ++lastHeading;
+        const bool withNext = lastHeading + 1 < elements.size() && takeAlong(elements[lastHeading + 1]);
+        if (out.isEmpty()) out.reserve(body.size() + elements.size() * 48);
+        const QStringView text(body);
         const qsizetype start = elements[i].start;
-        const qsizetype end = elements[last].end;
-        out += QStringView(body).mid(copied, start - copied);
-        out += QLatin1String("<div class=\"bw-keep\">");
-        out += QStringView(body).mid(start, end - start);
+        out += text.mid(copied, start - copied);
+        if (withNext) out += QLatin1String("<div class=\"bw-keep\">");
+        out += QLatin1String("<div class=\"bw-head\">");
+        out += text.mid(start, elements[lastHeading].end - start);
         out += QLatin1String("</div>");
-        copied = end;
-        i = last;
+        copied = elements[lastHeading].end;
+        i = lastHeading;
+        if (!withNext) continue;
+        const Element& next = elements[++i];
+        out += text.mid(copied, next.end - copied);
+        out += QLatin1String("</div>");
+        copied = next.end;
     }
     if (copied == 0) return body;
     out += QStringView(body).mid(copied);

@@ -11,11 +11,12 @@ namespace PrintPage {
 
 QString html(const QString& body, const QString& title, const QString& themeCSS, const QString& userCSS);
 
-// `body` with each top-level heading (or run of headings) wrapped together with the block
-// that follows it in an element that is not broken across pages, when that block is short
-// or is never broken itself; a long paragraph, list or table is not taken along whole, as the
-// heading's own reserve keeps its first lines with it. A body whose top level cannot be read
-// as elements is returned unchanged.
+// `body` with each top-level heading (or run of headings) in an element that is not broken
+// across pages and holds a few lines' room below it (.bw-head), and that together with the
+// block that follows in another such element (.bw-keep) when that block is short or is never
+// broken itself; a long paragraph, list or table is not taken along whole, as the heading's
+// room keeps its first lines with it. A body whose top level cannot be read as elements is
+// returned unchanged.
 QString keepHeadingsWithNext(const QString& body);
 
 } // namespace PrintPage
