@@ -15,7 +15,7 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_CACHE_HOME="$WORK/cache"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in pdfinfo pdftotext pdfimages python3; do
+for tool in pdfinfo pdftotext pdfimages python3 strace; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/deps.sh installs it)"
 done
 SOFFICE=$(command -v soffice || command -v libreoffice || true)
@@ -213,6 +213,113 @@ for fmt in docx odt rtf; do
 done
 "$BW_EXPORT" --page-text "$BATCH/Alpha.html" | grep -q "Alpha body" || fail "batch Alpha.html: body missing"
 echo "ok batch: PDFs stamped with each source's name, Word, OpenDocument, Rich Text and HTML read back"
+
+# ---- Fidelity: nothing of the document lost in any format ----
+# A table under the grid's width comment, a code line, an address and a 15-column table wider
+# than the page, strike-through, a quote, and images in two sibling folders of which only one
+# is granted.
+FID="$WORK/fidelity"
+mkdir -p "$FID/doc" "$FID/granted" "$FID/refused"
+cp "$FIXTURES/fidelity.md" "$FID/doc/fidelity.md"
+python3 - "$FID" <<'PY'
+import struct, sys, zlib
+def png(w, h, rgb):
+    raw = b"".join(b"\0" + bytes(rgb) * w for _ in range(h))
+    chunk = lambda t, d: struct.pack(">I", len(d)) + t + d + struct.pack(">I", zlib.crc32(t + d))
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0)) + \
+        chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b"")
+open(f"{sys.argv[1]}/granted/green.png", "wb").write(png(31, 21, (30, 160, 30)))
+open(f"{sys.argv[1]}/refused/blue.png", "wb").write(png(41, 31, (30, 30, 200)))
+PY
+for fmt in pdf docx odt rtf html; do
+  "$BW_EXPORT" "$FID/doc/fidelity.md" --format "$fmt" --out "$FID/fidelity.$fmt" --grant "$FID/granted" 2>"$WORK/stderr.log" \
+    || { cat "$WORK/stderr.log" >&2; fail "bw-export $fmt of fidelity.md"; }
+done
+pdftotext "$FID/fidelity.pdf" - | tr -d ' \n' >"$FID/pdf.txt"
+for tag in CodeLineEnd AddressEnd LastColumnCell WidthCellB; do
+  grep -q "$tag" "$FID/pdf.txt" || fail "fidelity.pdf: '$tag' is cut off or missing"
+done
+! grep -q "bwk:colwidths" "$FID/pdf.txt" || fail "fidelity.pdf: the width comment shows"
+pdfimages -list "$FID/fidelity.pdf" | awk 'NR > 2 && $3 == "image" { print $4 "x" $5 }' >"$FID/pdf-images.txt"
+grep -qx "31x21" "$FID/pdf-images.txt" || fail "fidelity.pdf: the image of the granted folder is missing"
+! grep -qx "41x31" "$FID/pdf-images.txt" || fail "fidelity.pdf: the image of a folder not granted is embedded"
+grep -q "<td>WidthCellB</td>" "$FID/fidelity.html" || fail "fidelity.html: the table under the width comment is no table"
+for fmt in docx odt rtf; do
+  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to html --outdir "$FID/lo-$fmt" "$FID/fidelity.$fmt" >/dev/null 2>&1 \
+    || fail "LibreOffice cannot read fidelity.$fmt"
+done
+"$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to pdf --outdir "$FID/lo-odt" "$FID/fidelity.odt" >/dev/null 2>&1 \
+  || fail "LibreOffice cannot print fidelity.odt"
+pdfinfo "$FID/lo-odt/fidelity.pdf" | grep -q "612 x 792 pts" || fail "fidelity.odt: the page is not Letter"
+python3 - "$FID" <<'PY'
+import re, struct, sys, zipfile
+fid = sys.argv[1]
+def png_sizes(z):
+    return sorted(struct.unpack(">II", z.read(n)[16:24]) for n in z.namelist() if n.endswith(".png"))
+for fmt in ["docx", "odt", "rtf"]:
+    page = re.sub(r"\s+", " ", open(f"{fid}/lo-{fmt}/fidelity.html", encoding="utf-8", errors="replace").read())
+    cells = re.findall(r"<td[^>]*>(.*?)</td>", page, re.S)
+    assert any("WidthCellB" in c for c in cells), f"{fmt}: the table under the width comment is no table"
+    assert "bwk:colwidths" not in page, f"{fmt}: the width comment shows"
+    struck = re.search(r"<(strike|s|del)\b[^>]*>(?:<[^>]+>)*struck words|line-through[^>]*>(?:<[^>]+>)*struck words", page)
+    assert struck, f"{fmt}: LibreOffice reads no strike-through"
+docx = zipfile.ZipFile(f"{fid}/fidelity.docx")
+doc = docx.read("word/document.xml").decode()
+paras = re.findall(r"<w:p>(.*?)</w:p>", doc, re.S)
+style = lambda text: next((re.search(r'w:pStyle w:val="(\w+)"', p) or [None, "Normal"])[1]
+                          for p in paras if text in re.sub(r"<[^>]+>", "", p))
+assert style("A body paragraph") == "Normal", f"docx: the body paragraph is {style('A body paragraph')}"
+assert style("A quoted line.") == "Quote", f"docx: the quote is {style('A quoted line.')}"
+assert "<w:strike/>" in doc, "docx: no w:strike"
+assert png_sizes(docx) == [(31, 21)], f"docx: images {png_sizes(docx)}, only the granted folder's belongs"
+odt = zipfile.ZipFile(f"{fid}/fidelity.odt")
+assert "text-line-through-style=\"solid\"" in odt.read("content.xml").decode(), "odt: no strike-through style"
+assert png_sizes(odt) == [(31, 21)], f"odt: images {png_sizes(odt)}, only the granted folder's belongs"
+rtf = open(f"{fid}/fidelity.rtf").read()
+assert "\\strike" in rtf, "rtf: no \\strike"
+assert rtf.count("\\pngblip") == 1, "rtf: only the granted folder's image belongs"
+print("ok fidelity: wide content whole in PDF, the table under its width comment, strike-through, quotes "
+      "and only granted images in every format; OpenDocument on Letter")
+PY
+
+# ---- No page ends with a heading: 40 sections of paragraphs of varied length ----
+python3 - "$WORK/sections.md" <<'PY'
+import random, sys
+random.seed(7)
+words = "lorem ipsum dolor sit amet consectetur adipiscing elit sed do eiusmod tempor incididunt ut labore".split()
+out = []
+for n in range(1, 41):
+    out.append("#" * (2 + n % 2) + f" Heading{n:02d} of the section\n")
+    for k in range(random.randint(1, 3)):
+        out.append(" ".join(random.choice(words) for _ in range(random.choice([8, 30, 60, 120, 200]))) + ".\n")
+    if n % 7 == 0:
+        out.append("```\n" + "\n".join(f"code line {i}" for i in range(random.randint(3, 12))) + "\n```\n")
+open(sys.argv[1], "w").write("\n".join(out))
+PY
+export_to "$WORK/sections.md" pdf "$WORK/sections.pdf"
+python3 - "$WORK/sections.pdf" <<'PY'
+import html, re, subprocess, sys
+bbox = subprocess.run(["pdftotext", "-bbox", sys.argv[1], "-"], capture_output=True, text=True, check=True).stdout
+word = re.compile(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">(.*?)</word>')
+pages = re.findall(r"<page [^>]*>(.*?)</page>", bbox, re.S)
+for i, block in enumerate(pages, 1):
+    body = [(float(x), float(y), html.unescape(t)) for x, y, y2, t in word.findall(block) if float(y) > 45 and float(y2) < 747]
+    last = max(y for _, y, _ in body)
+    line = " ".join(t for x, y, t in sorted(body) if abs(y - last) < 3)
+    assert "Heading" not in line, f"sections.pdf: page {i} of {len(pages)} ends with a heading: {line}"
+print(f"ok sections.pdf: none of {len(pages)} pages ends with a heading")
+PY
+
+# ---- Math and diagrams make their PDF at once, with no network connection attempted ----
+printf 'Display math:\n\n$$x^2 + y^2 = z^2$$\n\n```mermaid\ngraph TD; A-->B\n```\n' >"$WORK/math.md"
+start=$(date +%s%N)
+strace -f -qq -e trace=connect -o "$WORK/connect.log" "$BW_EXPORT" "$WORK/math.md" --format pdf --out "$WORK/math.pdf" 2>/dev/null \
+  || fail "bw-export pdf of math.md under strace"
+! grep -E "sa_family=AF_INET6?[,}]" "$WORK/connect.log" || fail "math.pdf: a network connection was attempted"
+elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+[ "$elapsed" -lt 3000 ] || fail "math.pdf took $elapsed ms: it waits for scripts"
+pdftotext "$WORK/math.pdf" - | grep -q "x\^2" || fail "math.pdf: the formula's source is missing"
+echo "ok math.pdf: made in $elapsed ms, no network connection attempted"
 
 # ---- The seed presets: GitHub HTML carries its theme, Academic PDF is stamped ----
 export_to_theme() { "$BW_EXPORT" "$1" --format "$2" --out "$3" --theme "$4" 2>/dev/null || fail "bw-export $2 with theme $4"; }

@@ -14,7 +14,7 @@ PKGS=(
 )
 TEST_PKGS=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  poppler-utils libreoffice-writer-nogui python3 desktop-file-utils
+  poppler-utils libreoffice-writer-nogui python3 desktop-file-utils strace
   clang-format clang libclang-rt-14-dev
 )
 case "${1:-}" in

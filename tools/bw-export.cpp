@@ -7,6 +7,9 @@
 // exports every Markdown file of FOLDER as the File menu's batch export does, replacing
 // existing outputs, and prints the report.
 //   --theme standard|github|academic|dark|compact adds an export theme's CSS.
+//   --grant FOLDER grants a folder as Allow Access to Folder… does (kept in the settings), so
+// its images are embedded.
+#include "files/FolderAccess.h"
 #include "platform/PrefKey.h"
 #include "platform/SafeWrite.h"
 #include "platform/Settings.h"
@@ -44,8 +47,16 @@ int main(int argc, char** argv)
     parser.addOption({QStringLiteral("page-text"), QStringLiteral("Print the text of an HTML page.")});
     parser.addOption({QStringLiteral("batch"), QStringLiteral("Export every Markdown file of a folder.")});
     parser.addOption({QStringLiteral("theme"), QStringLiteral("An export theme."), QStringLiteral("ID")});
+    parser.addOption(
+        {QStringLiteral("grant"), QStringLiteral("Grant access to a folder first."), QStringLiteral("FOLDER")});
     parser.addHelpOption();
     parser.process(app);
+    for (const QString& folder : parser.values(QStringLiteral("grant"))) {
+        if (!FolderAccess::grant(folder)) {
+            std::fprintf(stderr, "bw-export: cannot grant %s\n", qPrintable(folder));
+            return 1;
+        }
+    }
     if (parser.isSet(QStringLiteral("page-text"))) {
         if (parser.positionalArguments().size() != 1) return 2;
         auto* profile = new QWebEngineProfile(&app); // off the record
