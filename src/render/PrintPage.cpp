@@ -30,8 +30,10 @@ const char kPrintStyle[] = R"(<style>
 </style>
 )";
 
-// A following block this long (in HTML) or shorter goes with its heading whole.
-constexpr qsizetype kShortBlock = 1200;
+// A following block this long (in HTML) or shorter goes with its heading whole: about five
+// lines of text, which orphans and widows keep from being split. A longer one splits, and the
+// heading's room keeps its first lines with it.
+constexpr qsizetype kShortBlock = 480;
 
 struct Element {
     qsizetype start = 0;
