@@ -19,12 +19,12 @@ namespace {
 const char kPrintStyle[] = R"(<style>
 @media print {
   html { zoom: 1.3333333; }
-  body { overflow-wrap: anywhere; }
+  body { overflow-wrap: break-word; }
   pre, pre code { white-space: pre-wrap; overflow: visible; }
   th, td { overflow-wrap: anywhere; }
   tr > :first-child:nth-last-child(n+6), tr > :first-child:nth-last-child(n+6) ~ * { padding: 4px 6px; font-size: .85em; }
   tr > :first-child:nth-last-child(n+10), tr > :first-child:nth-last-child(n+10) ~ * { padding: 2px 3px; font-size: .72em; }
-  h1, h2, h3, h4, h5, h6, .bw-head, .bw-keep { break-inside: avoid; page-break-inside: avoid; }
+  .bw-head, .bw-keep { break-inside: avoid; page-break-inside: avoid; }
   .bw-head { padding-bottom: 6.5rem; margin-bottom: -6.5rem; }
 }
 </style>
