@@ -46,7 +46,11 @@ const Patterns& patterns()
             R"((!?\[)([^\]\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]*)(\]\()([^)\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+)(\)))",
             false),
         compile(R"(\{\.(?:left|right|center|justify)\})", false),
-        compile(R"(^\{\.(left|right|center|justify)\}$)", true),
+        // A directive aligns the line below it, so it is a whole line as the editor cuts
+        // lines: a vertical tab or form feed, which "^" and "$" take for breaks, is none.
+        compile(
+            R"((?<![^\n\r\x{85}\x{2028}\x{2029}])\{\.(left|right|center|justify)\}(?=[\n\r\x{85}\x{2028}\x{2029}]|\z))",
+            true),
         compile(
             R"(\[\[([^\]|\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+?)(\|([^\]\n\r\x{0B}\x{0C}\x{85}\x{2028}\x{2029}]+?))?\]\])",
             false),
@@ -248,8 +252,13 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
             if (!it->range.intersects(TextRange(start, end - start))) continue;
             if (it->content.length > wholeFenceLimit) {
                 // The closing marker begins with the line feed ending the line above the
-                // closing line: a scope from the closing line on takes in that line too.
-                if (start == it->content.end() && start < it->range.end()) {
+                // closing line: a scope from the closing line on takes in that line too. So
+                // does an edit at a line start inside the block: it may have moved the
+                // closing line down, and the line feed before it was the marker's.
+                const bool atClosingLine = start == it->content.end() && start < it->range.end();
+                const bool editAtLineStart =
+                    start == editLo && start > it->content.location && start <= it->content.end();
+                if (atClosingLine || editAtLineStart) {
                     start = TextUtil::lineRange(ns, start - 1).location;
                     up = true;
                 }

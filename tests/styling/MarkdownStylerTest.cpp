@@ -546,6 +546,12 @@ TEST(MarkdownStylerScope, KeystrokeRestylesEqualAWholeRestyleAfterTheseEdits)
         {"||\u2028{.||\u2028x\u2028", false, 4096, {{10, 0, "`"}}},
         // An edit at the text's end touches its last line, next to a blank line.
         {"| |\u2028\u2028||", false, 4096, {{6, 1, ""}}},
+        // A line typed at the start of a large block's closing line moves the closing
+        // marker down: the line feed above, behind a blank line, is code again.
+        {"```\nx\n\n```", false, 0, {{7, 0, "\n"}}},
+        // A directive behind a vertical tab is no line of its own: no alignment for the
+        // line below, whichever lines are restyled.
+        {"\v{.right}\np\n* x", false, 4096, {{15, 0, "|"}}},
     };
     for (size_t c = 0; c < cases.size(); ++c) {
         MarkdownStyler styler;
