@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+class QRegularExpression;
+
 // One fenced code block: the whole match (opening line to closing backticks) and
 // the code between the opening line and the closing fence.
 struct FenceMatch {
@@ -69,9 +71,33 @@ public:
                      const std::function<bool(TextRange)>& inFence);
 
 private:
-    // `window` grown to whole paragraphs, tables and fences; `edited` is the part whose
-    // text changed (within `window`).
+    // What one restyle works on: the scope, the text (read right up to a few lines past
+    // the scope) and the fences of the whole text.
+    struct Scope {
+        TextRange range;
+        QStringView text;
+        const QList<FenceMatch>* fences;
+    };
+
+    // Deciding the scope (MarkdownStylerScope.cpp). `window` grown to whole paragraphs,
+    // tables and fences; `edited` is the part whose text changed (within `window`).
+    Scope decideScope(const AttributedText& storage, std::optional<TextRange> window, const QList<FenceMatch>* fences);
     TextRange styleScope(TextRange window, TextRange edited, QStringView ns, const QList<FenceMatch>& fences) const;
+    // `scope` grown over what an edit changed in the code tokens of a large block partly
+    // in it; `tokenChange` collects those changes.
+    TextRange overTokenChanges(const AttributedText& storage, TextRange scope, TextRange window, QStringView ns,
+                               const QList<FenceMatch>& fences, TextRange& tokenChange);
+
+    // The passes over a decided scope, in the order they run (MarkdownStyler.cpp).
+    void styleBase(AttributedText& storage, const Scope& s);
+    void styleFencedCode(AttributedText& storage, const Scope& s);
+    void styleLines(AttributedText& storage, const Scope& s);
+    void styleInline(AttributedText& storage, const Scope& s);
+    void styleReferences(AttributedText& storage, const Scope& s);
+    void alignParagraphs(AttributedText& storage, const Scope& s);
+    void dimOutsideFocus(AttributedText& storage, const Scope& s);
+    template <typename Fn> void eachOutsideFences(const QRegularExpression& pattern, const Scope& s, Fn&& apply);
+
     // The kept fences brought up to date with the storage's text. `changed` gets the
     // part of the text (current offsets) whose fence status the text edits changed,
     // also far from the edit: opening or closing one block re-pairs those below it.

@@ -113,109 +113,131 @@ TextRange fenceDifference(const QList<FenceMatch>& before, const QList<FenceMatc
 
 } // namespace
 
+namespace {
+
+// The fence lines of the lines an edit touched, read again: they replace the kept ones in
+// [first, last), and the kept ones below move by `delta`.
+struct Retick {
+    std::vector<int> fresh;
+    size_t first = 0, last = 0;
+    int delta = 0;
+};
+
+Retick retick(const AttributedText& storage, const AttributedText::TextChange& change, const std::vector<int>& ticks)
+{
+    // Whether a line is a fence line depends on its own text: only the lines the edit
+    // touched are read again (from the edited line's start to the line that holds the
+    // edit's end); the fence lines below keep their place, shifted.
+    Retick r;
+    r.delta = change.newEnd - change.oldEnd;
+    const int lfAfter = storage.indexOf(u'\n', change.newEnd);
+    const QStringView s = storage.textUpTo(lfAfter < 0 ? storage.length() : lfAfter + 1);
+    const int lineStart = change.start > 0 ? storage.lastIndexOf(u'\n', change.start - 1) + 1 : 0;
+    const auto lo = std::lower_bound(ticks.begin(), ticks.end(), lineStart);
+    auto hi = std::upper_bound(lo, ticks.end(), change.oldEnd);
+    // A fence line below the edit whose line began inside it (only blanks between the
+    // edit's end and its backticks) was read again with the touched lines.
+    while (hi != ticks.end() && (lfAfter < 0 || lfAfter >= *hi + r.delta)) ++hi;
+    collectTicks(s, lineStart, change.newEnd, r.fresh);
+    r.first = size_t(lo - ticks.begin());
+    r.last = size_t(hi - ticks.begin());
+    return r;
+}
+
+void applyRetick(std::vector<int>& ticks, const Retick& r)
+{
+    std::vector<int> updated(ticks.begin(), ticks.begin() + qsizetype(r.first));
+    updated.insert(updated.end(), r.fresh.begin(), r.fresh.end());
+    for (auto it = ticks.begin() + qsizetype(r.last); it != ticks.end(); ++it) updated.push_back(*it + r.delta);
+    ticks = std::move(updated);
+}
+
+// No fence line among the edited ones (most keystrokes): the pairing stands, the block
+// around the edit grows by it and those below move, in place.
+void moveFences(std::vector<int>& ticks, QList<FenceMatch>& fences, const Retick& r)
+{
+    for (auto it = ticks.begin() + qsizetype(r.last); it != ticks.end(); ++it) *it += r.delta;
+    for (qsizetype k = qsizetype(r.first / 2); k < fences.size(); ++k) {
+        FenceMatch& f = fences[k];
+        if (size_t(2 * k) >= r.first) {
+            f.range.location += r.delta;
+            f.content.location += r.delta;
+        } else {
+            f.range.length += r.delta;
+            f.content.length += r.delta;
+        }
+    }
+}
+
+// As many fence lines as before (`ticks` already updated): every line pairs with the same
+// partner, so only the blocks with a touched fence line are paired again; the block around
+// the edit grows by it and those below move.
+QList<FenceMatch> repairTouched(const AttributedText& storage, const std::vector<int>& ticks, QList<FenceMatch> fences,
+                                const Retick& r)
+{
+    const size_t touchedEnd = r.first + r.fresh.size();
+    // The touched blocks' other fence lines are read too.
+    int readTo = 0;
+    for (size_t t = r.first; t < touchedEnd; ++t) {
+        const size_t open = t - t % 2;
+        const int lf = storage.indexOf(u'\n', ticks[open] + 3);
+        readTo = std::max(readTo, lf < 0 ? storage.length() : lf + 1);
+        if (open + 1 < ticks.size()) readTo = std::max(readTo, ticks[open + 1] + 3);
+    }
+    const QStringView s = storage.textUpTo(readTo);
+    for (qsizetype k = 0; k < fences.size(); ++k) {
+        const size_t open = size_t(2 * k), close = open + 1;
+        const bool touched = (open >= r.first && open < touchedEnd) || (close >= r.first && close < touchedEnd);
+        FenceMatch& f = fences[k];
+        if (touched) {
+            f = fenceAt(s, ticks, open);
+        } else if (open >= touchedEnd) {
+            f.range.location += r.delta;
+            f.content.location += r.delta;
+        } else if (close >= touchedEnd || close >= ticks.size()) {
+            f.range.length += r.delta;
+            f.content.length += r.delta;
+        }
+    }
+    return fences;
+}
+
+} // namespace
+
 const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& storage, TextRange* changed)
 {
+    // Phases: what changed since the kept pairing; the fence lines of the edited lines
+    // read again; then the least work that keeps the pairing right: moving the blocks (no
+    // fence line touched), pairing the touched blocks again (as many fence lines as
+    // before), or pairing every fence line anew, which reads the whole text.
     *changed = TextRange::notFound();
-    std::optional<AttributedText::TextChange> change;
     const bool sameStorage = storage.identity() == m_fenceStorage;
-    if (!sameStorage)
-        change = AttributedText::TextChange{0, 0, storage.length(), true};
-    else
-        change = storage.textChangeSince(m_fenceRevision);
+    const std::optional<AttributedText::TextChange> change =
+        sameStorage ? storage.textChangeSince(m_fenceRevision)
+                    : std::optional(AttributedText::TextChange{0, 0, storage.length(), true});
     if (!change) return m_fences;
-
-    // Pairing every fence line anew reads the whole text; an edit that keeps the count
-    // of fence lines reads only the edited lines and the fence lines they hold.
-    QStringView s;
     if (change->whole) {
-        s = storage.string();
         m_ticks.clear();
-        collectTicks(s, 0, int(s.size()), m_ticks);
+        collectTicks(storage.string(), 0, storage.length(), m_ticks);
+        m_fences = pairTicks(storage.string(), m_ticks);
+        // The old fences cannot be carried over.
+        if (sameStorage) *changed = TextRange(0, storage.length());
     } else {
-        // Whether a line is a fence line depends on its own text: only the lines the
-        // edit touched are read again (from the edited line's start to the line that
-        // holds the edit's end); the fence lines below keep their place, shifted.
-        const int delta = change->newEnd - change->oldEnd;
-        const int lfAfter = storage.indexOf(u'\n', change->newEnd);
-        s = storage.textUpTo(lfAfter < 0 ? storage.length() : lfAfter + 1);
-        const int lineStart = change->start > 0 ? storage.lastIndexOf(u'\n', change->start - 1) + 1 : 0;
-        const auto lo = std::lower_bound(m_ticks.begin(), m_ticks.end(), lineStart);
-        auto hi = std::upper_bound(lo, m_ticks.end(), change->oldEnd);
-        // A fence line below the edit whose line began inside it (only blanks between
-        // the edit's end and its backticks) was read again with the touched lines.
-        while (hi != m_ticks.end() && (lfAfter < 0 || lfAfter >= *hi + delta)) ++hi;
-        std::vector<int> fresh;
-        collectTicks(s, lineStart, change->newEnd, fresh);
-        const size_t first = size_t(lo - m_ticks.begin());
-        if (fresh.empty() && lo == hi) {
-            // No fence line among the edited ones (most keystrokes): the pairing stands,
-            // the block around the edit grows by it and those below move, in place. No
-            // block changes its status, so nothing needs restyling for the fences' sake.
-            for (auto it = hi; it != m_ticks.end(); ++it) *it += delta;
-            for (qsizetype k = qsizetype(first / 2); k < m_fences.size(); ++k) {
-                FenceMatch& f = m_fences[k];
-                if (size_t(2 * k) >= first) {
-                    f.range.location += delta;
-                    f.content.location += delta;
-                } else {
-                    f.range.length += delta;
-                    f.content.length += delta;
-                }
-            }
+        const Retick r = retick(storage, *change, m_ticks);
+        if (r.fresh.empty() && r.first == r.last) {
+            // No block changes its status, so nothing needs restyling for the fences' sake.
+            moveFences(m_ticks, m_fences, r);
             m_fenceRevision = storage.textRevision();
             return m_fences;
         }
         const QList<FenceMatch> before = m_fences;
-        const bool sameCount = fresh.size() == size_t(hi - lo);
-        std::vector<int> updated(m_ticks.begin(), lo);
-        updated.insert(updated.end(), fresh.begin(), fresh.end());
-        for (auto it = hi; it != m_ticks.end(); ++it) updated.push_back(*it + delta);
-        m_ticks = std::move(updated);
-        if (sameCount) {
-            // As many fence lines as before: every line pairs with the same partner, so
-            // only the blocks with a touched fence line are paired again; the block
-            // around the edit grows by it and those below move.
-            const size_t touchedEnd = first + fresh.size();
-            // The touched blocks' other fence lines are read too.
-            int readTo = 0;
-            for (size_t t = first; t < touchedEnd; ++t) {
-                const size_t open = t - t % 2;
-                const int lf = storage.indexOf(u'\n', m_ticks[open] + 3);
-                readTo = std::max(readTo, lf < 0 ? storage.length() : lf + 1);
-                if (open + 1 < m_ticks.size()) readTo = std::max(readTo, m_ticks[open + 1] + 3);
-            }
-            if (readTo > 0) s = storage.textUpTo(readTo);
-            QList<FenceMatch> fences = m_fences;
-            for (qsizetype k = 0; k < fences.size(); ++k) {
-                const size_t open = size_t(2 * k), close = open + 1;
-                const bool touched = (open >= first && open < touchedEnd) || (close >= first && close < touchedEnd);
-                FenceMatch& f = fences[k];
-                if (touched) {
-                    f = fenceAt(s, m_ticks, open);
-                } else if (open >= touchedEnd) {
-                    f.range.location += delta;
-                    f.content.location += delta;
-                } else if (close >= touchedEnd || close >= m_ticks.size()) {
-                    f.range.length += delta;
-                    f.content.length += delta;
-                }
-            }
-            m_fences = std::move(fences);
-            m_fenceStorage = storage.identity();
-            m_fenceRevision = storage.textRevision();
-            if (sameStorage) *changed = fenceDifference(before, m_fences, *change);
-            return m_fences;
-        }
+        const bool sameCount = r.fresh.size() == r.last - r.first;
+        applyRetick(m_ticks, r);
+        m_fences = sameCount ? repairTouched(storage, m_ticks, m_fences, r) : pairTicks(storage.string(), m_ticks);
+        *changed = fenceDifference(before, m_fences, *change);
     }
-    const QList<FenceMatch> before = m_fences;
-    if (!change->whole) s = storage.string();
-    m_fences = pairTicks(s, m_ticks);
     m_fenceStorage = storage.identity();
     m_fenceRevision = storage.textRevision();
-    if (sameStorage && change->whole)
-        *changed = TextRange(0, storage.length()); // the old fences cannot be carried over
-    else if (sameStorage)
-        *changed = fenceDifference(before, m_fences, *change);
     return m_fences;
 }
 

@@ -128,31 +128,30 @@ TableModel::Row shifted(const TableModel::Row& row, int by, bool isHeader)
     return out;
 }
 
-void styleGrid(AttributedText& storage, QStringView text, const QList<Line>& lines, const QList<Kind>& kinds,
-               const Line* comment, const EditorTheme& theme, double contentWidth)
+// The earlier table that shares the most text with `source` (an index into the memos, -1
+// for none), and how much it shares.
+qsizetype bestMemo(QStringView source, qsizetype contentCount, Overlap& overlap)
 {
-    const TextRange whole(lines.first().range.location, lines.last().range.end() - lines.first().range.location);
-    const QStringView source = text.mid(whole.location, whole.length);
-    const qsizetype contentCount = std::count(kinds.cbegin(), kinds.cend(), Kind::content);
-
-    // The earlier table that shares the most text with this one, if any.
-    QList<GridMemo>& memos = gridMemos();
     qsizetype best = -1;
-    Overlap overlap;
-    if (contentCount >= memoMinimumRows) {
-        for (qsizetype m = 0; m < memos.size(); ++m) {
-            const Overlap o = overlapOf(source, memos[m].source);
-            if (o.prefix + o.suffix > overlap.prefix + overlap.suffix) {
-                overlap = o;
-                best = m;
-            }
+    if (contentCount < memoMinimumRows) return best;
+    const QList<GridMemo>& memos = gridMemos();
+    for (qsizetype m = 0; m < memos.size(); ++m) {
+        const Overlap o = overlapOf(source, memos[m].source);
+        if (o.prefix + o.suffix > overlap.prefix + overlap.suffix) {
+            overlap = o;
+            best = m;
         }
     }
-    const GridMemo* memo = best >= 0 ? &memos[best] : nullptr;
+    return best;
+}
 
-    auto model = std::make_shared<TableModel>();
-    model->rows.reserve(contentCount);
-    QList<qsizetype> previousRow;
+// The model's rows and column alignments; a row whose line `memo` holds unchanged is
+// taken from it (its index there in `previousRow`, else -1).
+void buildRows(TableModel& model, QList<qsizetype>& previousRow, const QList<Line>& lines, const QList<Kind>& kinds,
+               TextRange whole, const GridMemo* memo, const Overlap& overlap)
+{
+    const qsizetype contentCount = std::count(kinds.cbegin(), kinds.cend(), Kind::content);
+    model.rows.reserve(contentCount);
     previousRow.reserve(contentCount);
     QStringList alignCells;
     bool haveAligns = false;
@@ -161,7 +160,7 @@ void styleGrid(AttributedText& storage, QStringView text, const QList<Line>& lin
             alignCells = TableModel::cells(lines[k].text);
             haveAligns = true;
         } else if (kinds[k] == Kind::content) {
-            const qsizetype index = model->rows.size();
+            const qsizetype index = model.rows.size();
             const bool isHeader = index == 0;
             const qsizetype a = lines[k].range.location - whole.location;
             const qsizetype b = a + lines[k].range.length;
@@ -171,37 +170,58 @@ void styleGrid(AttributedText& storage, QStringView text, const QList<Line>& lin
                 // Everything up to here, this line's end included, is as it was.
                 from = index;
                 by = whole.location - memo->start;
-            } else if (memo && a > source.size() - overlap.suffix) {
+            } else if (memo && a > whole.length - overlap.suffix) {
                 // Everything from the line break before this line on is as it was.
                 from = memo->rows.size() - (contentCount - index);
                 by = int(whole.end() - (memo->start + memo->source.size()));
             }
             if (from >= 0 && from < memo->rows.size()) {
-                model->rows.append(shifted(memo->rows[from], by, isHeader));
+                model.rows.append(shifted(memo->rows[from], by, isHeader));
                 previousRow.append(from);
             } else {
-                model->rows.append(TableModel::row(lines[k].range.location, lines[k].text, isHeader));
+                model.rows.append(TableModel::row(lines[k].range.location, lines[k].text, isHeader));
                 previousRow.append(-1);
             }
-            model->columns = std::max(model->columns, int(model->rows.last().cells.size()));
+            model.columns = std::max(model.columns, int(model.rows.last().cells.size()));
         }
     }
-    for (int c = 0; c < model->columns; ++c)
-        model->aligns.append(c < alignCells.size() ? gridAlignment(alignCells[c]) : Qt::AlignLeft);
+    for (int c = 0; c < model.columns; ++c)
+        model.aligns.append(c < alignCells.size() ? gridAlignment(alignCells[c]) : Qt::AlignLeft);
+}
 
-    std::optional<QList<double>> explicitWidths;
-    if (comment) {
-        if (const auto fractions = TableColumnWidths::parse(comment->text);
-            fractions && fractions->size() == model->columns) {
-            QList<double> w;
-            for (double f : *fractions) w.append(f * contentWidth);
-            explicitWidths = w;
-        }
-    }
+// The column widths the comment above the table gives, when it gives one for each column.
+std::optional<QList<double>> explicitWidths(const Line* comment, int columns, double contentWidth)
+{
+    if (!comment) return std::nullopt;
+    const auto fractions = TableColumnWidths::parse(comment->text);
+    if (!fractions || fractions->size() != columns) return std::nullopt;
+    QList<double> w;
+    for (double f : *fractions) w.append(f * contentWidth);
+    return w;
+}
+
+void styleGrid(AttributedText& storage, QStringView text, const QList<Line>& lines, const QList<Kind>& kinds,
+               const Line* comment, const EditorTheme& theme, double contentWidth)
+{
+    // Phases: the earlier table to reuse rows and measurements from, the model's rows, its
+    // column widths and row heights, then the model and the hidden, sized lines in the text.
+    const TextRange whole(lines.first().range.location, lines.last().range.end() - lines.first().range.location);
+    const QStringView source = text.mid(whole.location, whole.length);
+    const qsizetype contentCount = std::count(kinds.cbegin(), kinds.cend(), Kind::content);
+    QList<GridMemo>& memos = gridMemos();
+    Overlap overlap;
+    const qsizetype best = bestMemo(source, contentCount, overlap);
+    const GridMemo* memo = best >= 0 ? &memos[best] : nullptr;
+
+    auto model = std::make_shared<TableModel>();
+    QList<qsizetype> previousRow;
+    buildRows(*model, previousRow, lines, kinds, whole, memo, overlap);
+
+    const std::optional<QList<double>> widths = explicitWidths(comment, model->columns, contentWidth);
     TableGridRenderer::Measurements measured;
-    const TableGridRenderer::Layout layout = TableGridRenderer::relayout(
-        model->rows, model->columns, theme.scaledFont(theme.baseSize), contentWidth, explicitWidths,
-        memo ? memo->measured : TableGridRenderer::Measurements(), previousRow, measured);
+    const TableGridRenderer::Layout layout =
+        TableGridRenderer::relayout(model->rows, model->columns, theme.scaledFont(theme.baseSize), contentWidth, widths,
+                                    memo ? memo->measured : TableGridRenderer::Measurements(), previousRow, measured);
     model->columnWidths = layout.widths;
     model->rowHeights = layout.rowHeights;
 
@@ -220,7 +240,7 @@ void styleGrid(AttributedText& storage, QStringView text, const QList<Line>& lin
             holdLine(storage, lines[k], 1.0);
         }
     }
-    if (comment && explicitWidths) holdLine(storage, *comment, 1.0);
+    if (comment && widths) holdLine(storage, *comment, 1.0);
 }
 
 } // namespace
