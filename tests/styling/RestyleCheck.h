@@ -41,7 +41,7 @@ inline int firstDifferenceFromWholeRestyle(const AttributedText& kept, const Mar
     for (int i = 0; i < kept.length(); ++i) {
         const TextAttributes &x = kept.attributesAt(i), &y = whole.attributesAt(i);
         if (!(x.foreground == y.foreground && x.background == y.background && x.font == y.font
-              && x.markdownConceal == y.markdownConceal && x.underline == y.underline
+              && x.markdownConceal == y.markdownConceal && x.notProse == y.notProse && x.underline == y.underline
               && x.strikethrough == y.strikethrough && x.baselineOffset == y.baselineOffset
               && x.paragraphStyle == y.paragraphStyle && x.wikiLinkTarget == y.wikiLinkTarget
               && sameGrid(x.tableModel.get(), y.tableModel.get())))
