@@ -94,12 +94,11 @@ def untranslated_literals(source_dir):
                 # Adjacent literals are one ("…" "…" across lines): the first decides for all.
                 if previous_end < 0 or text[previous_end:m.start()].strip():
                     exempt = bool(TRANSLATED.search(text[max(0, m.start() - 80):m.start()])
-                                  or NOT_SHOWN.search(lines[line - 1]))
+                                  or NOT_SHOWN.search(lines[line - 1])
+                                  or literal in literals.get(path, ()) or literal in literals.get("*", ()))
                 previous_end = m.end()
                 # A mnemonic marker splits no word: "F&ormat" reads as "Format".
                 if exempt or not WORDS.search(literal.replace("&", "")):
-                    continue
-                if literal in literals.get(path, ()) or literal in literals.get("*", ()):
                     continue
                 faults.append(f"{path}:{line}: \"{literal}\"")
     return faults

@@ -19,10 +19,9 @@ namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF", 3);
 
-QString tr(const char* s)
-{
-    return QCoreApplication::translate("MarkdownDocument", s);
-}
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(MarkdownDocument)
+};
 
 void setError(QString* error, const QString& message)
 {
@@ -82,7 +81,8 @@ qsizetype MarkdownDocument::firstInvalidUtf8(QByteArrayView bytes)
 namespace {
 
 // Strict decoding; `subject` names the bytes in the reason given for invalid UTF-8.
-std::optional<MarkdownDocument> decodeStrict(const QByteArray& bytes, const QString& subject, QString* error)
+// `fileName` names the file in the message; none says "The file".
+std::optional<MarkdownDocument> decodeStrict(const QByteArray& bytes, const QString& fileName, QString* error)
 {
     MarkdownDocument doc;
     QByteArrayView body(bytes);
@@ -94,7 +94,10 @@ std::optional<MarkdownDocument> decodeStrict(const QByteArray& bytes, const QStr
     if (bad >= 0) {
         const qsizetype at = bad + (doc.hasByteOrderMark ? kBom.size() : 0);
         const QString hex = QString::number(uchar(bytes[at]), 16).toUpper().rightJustified(2, u'0');
-        setError(error, tr("%1 is not valid UTF-8 text (byte 0x%2 at offset %3).").arg(subject, hex).arg(at));
+        setError(error,
+                 fileName.isEmpty()
+                     ? Tr::tr("The file is not valid UTF-8 text (byte 0x%1 at offset %2).").arg(hex).arg(at)
+                     : Tr::tr("“%1” is not valid UTF-8 text (byte 0x%2 at offset %3).").arg(fileName, hex).arg(at));
         return std::nullopt;
     }
     // QString::fromUtf8 would drop a second U+FEFF, which is text here, not a mark.
@@ -107,7 +110,7 @@ std::optional<MarkdownDocument> decodeStrict(const QByteArray& bytes, const QStr
 
 std::optional<MarkdownDocument> MarkdownDocument::fromBytes(const QByteArray& bytes, QString* error)
 {
-    return decodeStrict(bytes, tr("The file"), error);
+    return decodeStrict(bytes, QString(), error);
 }
 
 QByteArray MarkdownDocument::toBytes() const
@@ -126,7 +129,7 @@ std::optional<MarkdownDocument> MarkdownDocument::read(const QString& path, QStr
         setError(error, OpenableFile::message(path, why));
         return std::nullopt;
     }
-    return decodeStrict(*bytes, tr("“%1”").arg(QFileInfo(path).fileName()), error);
+    return decodeStrict(*bytes, QFileInfo(path).fileName(), error);
 }
 
 namespace {
@@ -135,7 +138,7 @@ QString writeFailure(const QString& path, qint64 bytes, const QString& systemRea
 {
     const QString why = SafeWrite::reasonFor(path, bytes, systemReason);
     if (reason) *reason = why;
-    return tr("“%1” could not be saved: %2").arg(QFileInfo(path).fileName(), why);
+    return Tr::tr("“%1” could not be saved: %2").arg(QFileInfo(path).fileName(), why);
 }
 
 } // namespace
@@ -256,6 +259,6 @@ QString MarkdownDocument::withLineEndingsOf(const QString& lineFeedText, const Q
 
 QStringList MarkdownDocument::nameFilters()
 {
-    return {tr("Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)"), tr("Plain text (*.txt *.text)"),
-            tr("All files (*)")};
+    return {Tr::tr("Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)"), Tr::tr("Plain text (*.txt *.text)"),
+            Tr::tr("All files (*)")};
 }

@@ -13,37 +13,36 @@ namespace OpenableFile {
 
 namespace {
 
-QString tr(const char* s)
-{
-    return QCoreApplication::translate("OpenableFile", s);
-}
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(OpenableFile)
+};
 
 Verdict judge(const struct stat& st)
 {
-    if (S_ISDIR(st.st_mode)) return {Problem::Folder, {}};
-    if (S_ISFIFO(st.st_mode)) return {Problem::Special, tr("a pipe")};
-    if (S_ISSOCK(st.st_mode)) return {Problem::Special, tr("a socket")};
-    if (!S_ISREG(st.st_mode)) return {Problem::Special, tr("a device")};
-    if (qint64(st.st_size) > kMaxBytes) return {Problem::TooLarge, {}};
+    if (S_ISDIR(st.st_mode)) return {Problem::Folder};
+    if (S_ISFIFO(st.st_mode)) return {Problem::Special, Special::Pipe};
+    if (S_ISSOCK(st.st_mode)) return {Problem::Special, Special::Socket};
+    if (!S_ISREG(st.st_mode)) return {Problem::Special, Special::Device};
+    if (qint64(st.st_size) > kMaxBytes) return {Problem::TooLarge};
     return {};
 }
 
 Verdict failure(int error)
 {
-    if (error == ENOENT || error == ENOTDIR) return {Problem::Missing, {}};
-    return {Problem::Unreadable, qt_error_string(error)};
+    if (error == ENOENT || error == ENOTDIR) return {Problem::Missing};
+    return {Problem::Unreadable, {}, qt_error_string(error)};
 }
 
-QString sizeText(qint64 bytes)
+qint64 sizeInMB(qint64 bytes)
 {
-    return QString::number(bytes / (1024 * 1024));
+    return bytes / (1024 * 1024);
 }
 
 } // namespace
 
 Verdict check(const QString& path)
 {
-    if (path.isEmpty()) return {Problem::Missing, {}};
+    if (path.isEmpty()) return {Problem::Missing};
     struct stat st;
     // stat follows links: what counts is the file a link leads to.
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) return failure(errno);
@@ -74,7 +73,7 @@ std::optional<QByteArray> read(const QString& path, Verdict* why)
     qsizetype filled = 0;
     for (;;) {
         if (filled == bytes.size()) {
-            if (filled > kMaxBytes) return refuse({Problem::TooLarge, {}});
+            if (filled > kMaxBytes) return refuse({Problem::TooLarge});
             bytes.resize(qMin<qint64>(kMaxBytes + 1, qMax<qint64>(filled * 2, 64 * 1024)));
         }
         const ssize_t n = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
@@ -85,7 +84,7 @@ std::optional<QByteArray> read(const QString& path, Verdict* why)
         if (n == 0) break;
         filled += n;
     }
-    if (filled > kMaxBytes) return refuse({Problem::TooLarge, {}});
+    if (filled > kMaxBytes) return refuse({Problem::TooLarge});
     bytes.truncate(filled);
     return bytes;
 }
@@ -95,11 +94,18 @@ QString message(const QString& path, const Verdict& verdict)
     const QString name = QFileInfo(path).fileName();
     switch (verdict.problem) {
     case Problem::None: return {};
-    case Problem::Missing: return tr("“%1” does not exist.").arg(name);
-    case Problem::Folder: return tr("“%1” is a folder, not a text file.").arg(name);
-    case Problem::Special: return tr("“%1” is %2, not a text file.").arg(name, verdict.detail);
-    case Problem::TooLarge: return tr("“%1” is larger than %2 MB and is not opened.").arg(name, sizeText(kMaxBytes));
-    case Problem::Unreadable: return tr("“%1” could not be read: %2").arg(name, verdict.detail);
+    case Problem::Missing: return Tr::tr("“%1” does not exist.").arg(name);
+    case Problem::Folder: return Tr::tr("“%1” is a folder, not a text file.").arg(name);
+    case Problem::Special:
+        switch (verdict.special) {
+        case Special::Pipe: return Tr::tr("“%1” is a pipe, not a text file.").arg(name);
+        case Special::Socket: return Tr::tr("“%1” is a socket, not a text file.").arg(name);
+        case Special::Device: return Tr::tr("“%1” is a device, not a text file.").arg(name);
+        }
+        break;
+    case Problem::TooLarge:
+        return Tr::tr("“%1” is larger than %L2 MB and is not opened.").arg(name).arg(sizeInMB(kMaxBytes));
+    case Problem::Unreadable: return Tr::tr("“%1” could not be read: %2").arg(name, verdict.detail);
     }
     return {};
 }
@@ -108,11 +114,17 @@ QString reason(const Verdict& verdict)
 {
     switch (verdict.problem) {
     case Problem::None: return {};
-    case Problem::Missing: return tr("It does not exist.");
-    case Problem::Folder: return tr("It is a folder, not a text file.");
-    case Problem::Special: return tr("It is %1, not a text file.").arg(verdict.detail);
-    case Problem::TooLarge: return tr("It is larger than %1 MB.").arg(sizeText(kMaxBytes));
-    case Problem::Unreadable: return tr("It could not be read: %1").arg(verdict.detail);
+    case Problem::Missing: return Tr::tr("It does not exist.");
+    case Problem::Folder: return Tr::tr("It is a folder, not a text file.");
+    case Problem::Special:
+        switch (verdict.special) {
+        case Special::Pipe: return Tr::tr("It is a pipe, not a text file.");
+        case Special::Socket: return Tr::tr("It is a socket, not a text file.");
+        case Special::Device: return Tr::tr("It is a device, not a text file.");
+        }
+        break;
+    case Problem::TooLarge: return Tr::tr("It is larger than %L1 MB.").arg(sizeInMB(kMaxBytes));
+    case Problem::Unreadable: return Tr::tr("It could not be read: %1").arg(verdict.detail);
     }
     return {};
 }

@@ -15,11 +15,13 @@ inline constexpr qint64 kMaxBytes = 256LL * 1024 * 1024;
 
 enum class Problem { None, Missing, Folder, Special, TooLarge, Unreadable };
 
+// What a Special file is.
+enum class Special { Pipe, Socket, Device };
+
 struct Verdict {
     Problem problem = Problem::None;
-    // For Special: what the file is ("a pipe", "a device", "a socket");
-    // for Unreadable: the system's reason.
-    QString detail;
+    Special special = Special::Device; // for Special
+    QString detail;                    // for Unreadable: the system's reason
 
     bool ok() const { return problem == Problem::None; }
 };

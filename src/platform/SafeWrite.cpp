@@ -15,10 +15,9 @@
 
 namespace {
 
-QString tr(const char* s)
-{
-    return QCoreApplication::translate("SafeWrite", s);
-}
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(SafeWrite)
+};
 
 bool fail(QString* error, int code)
 {
@@ -147,14 +146,14 @@ QString reasonFor(const QString& path, qint64 bytes, const QString& systemReason
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     const QString name = file.fileName();
-    if (!folder.exists()) return tr("the folder “%1” does not exist.").arg(folder.absoluteFilePath());
+    if (!folder.exists()) return Tr::tr("the folder “%1” does not exist.").arg(folder.absoluteFilePath());
     if (!folder.isWritable() && !(file.exists() && file.isWritable()))
-        return tr("the folder “%1” is read-only.").arg(folder.absoluteFilePath());
-    if (file.exists() && !file.isWritable()) return tr("“%1” is read-only.").arg(name);
+        return Tr::tr("the folder “%1” is read-only.").arg(folder.absoluteFilePath());
+    if (file.exists() && !file.isWritable()) return Tr::tr("“%1” is read-only.").arg(name);
     const QStorageInfo volume(folder.absoluteFilePath());
     if (volume.isValid() && volume.bytesAvailable() >= 0 && volume.bytesAvailable() < bytes + 4096)
-        return tr("the disk is full.");
-    if (volume.isValid() && volume.isReadOnly()) return tr("the disk is read-only.");
+        return Tr::tr("the disk is full.");
+    if (volume.isValid() && volume.isReadOnly()) return Tr::tr("the disk is read-only.");
     return systemReason;
 }
 

@@ -13,12 +13,17 @@
 #include "platform/Settings.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
 
 namespace {
+
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(WindowFiles)
+};
 
 // Per-window state, owned by the window.
 class WindowFiles : public QObject {
@@ -104,7 +109,7 @@ private:
         }
         if (report == Report::OnceUntilFixed && m_snapshotFailing) return;
         m_snapshotFailing = true;
-        m_host.alert(tr("A version of the document could not be saved."), error);
+        m_host.alert(Tr::tr("A version of the document could not be saved."), error);
     }
 
     void showHistory()

@@ -264,7 +264,7 @@ void VersionHistoryView::fillList()
         f.setWeight(QFont::Medium);
         date->setFont(f);
         lines->addWidget(date);
-        QStringList facts{tr("%1 words").arg(s.words), QStringLiteral("·"),
+        QStringList facts{tr("%n words", nullptr, int(s.words)), QStringLiteral("·"),
                           locale.formattedDataSize(s.bytes, 0, QLocale::DataSizeSIFormat)};
         const QString delta = m_model.deltaLabel(s);
         if (!delta.isEmpty()) facts << delta;
@@ -315,8 +315,8 @@ void VersionHistoryView::showPreview()
     if (counts.added == 0 && counts.removed == 0) {
         m_noChanges->setVisible(true);
     } else {
-        m_added->setText(QStringLiteral("+%1").arg(counts.added));
-        m_removed->setText(QStringLiteral("\u2212%1").arg(counts.removed));
+        m_added->setText(tr("+%1").arg(counts.added));
+        m_removed->setText(tr("−%1").arg(counts.removed));
         m_added->setVisible(true);
         m_removed->setVisible(true);
     }
