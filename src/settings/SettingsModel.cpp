@@ -5,6 +5,7 @@
 #include "platform/Settings.h"
 #include "styling/CustomThemeStore.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLoggingCategory>
@@ -17,6 +18,11 @@ Q_LOGGING_CATEGORY(lcSettingsModel, "brindlewick.settings")
 namespace SettingsModel {
 
 namespace {
+
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(SettingsModel)
+};
+
 const QString kThemesKey = PrefKey::editorCustomThemes;
 const QString kAppearanceKey = PrefKey::editorAppearance;
 const QString kLanguageKey = PrefKey::appLanguageOverride;
@@ -31,10 +37,11 @@ bool unreadableThemes(const QString& raw)
 }
 } // namespace
 
-const QList<Choice>& languages()
+QList<Choice> languages()
 {
-    static const QList<Choice> list{
-        {QObject::tr("System Default"), QStringLiteral("system")},
+    // Each language by its own name, whatever the interface's language.
+    return {
+        {Tr::tr("System Default"), QStringLiteral("system")},
         {QStringLiteral("English"), QStringLiteral("en")},
         {QStringLiteral("Español"), QStringLiteral("es")},
         {QStringLiteral("Français"), QStringLiteral("fr")},
@@ -45,7 +52,6 @@ const QList<Choice>& languages()
         {QStringLiteral("日本語"), QStringLiteral("ja")},
         {QStringLiteral("한국어"), QStringLiteral("ko")},
     };
-    return list;
 }
 
 QString valueLabel(const QString& format, double value)
@@ -56,7 +62,12 @@ QString valueLabel(const QString& format, double value)
 
 QString writingGoalLabel(double value)
 {
-    return value == 0 ? QObject::tr("Off") : valueLabel(QObject::tr("%1 words"), value);
+    if (value == 0) return Tr::tr("Off");
+    // A value that is no whole number reads "–" in the number's place: without a count the
+    // text keeps its "%n" for that.
+    if (!std::isfinite(value) || std::fabs(value) >= 2147483647.0)
+        return Tr::tr("%n words", nullptr, -1).replace(QStringLiteral("%n"), QStringLiteral("–"));
+    return Tr::tr("%n words", nullptr, int(std::trunc(value)));
 }
 
 int sliderSteps(double value, double minimum, double maximum, double step)
@@ -74,12 +85,12 @@ double valueAtStep(int steps, double minimum, double step)
 ThemeChoices themeChoices(const QList<CustomTheme>& themes)
 {
     ThemeChoices c;
-    c.builtIn = {{QObject::tr("System"), QStringLiteral("system")},
-                 {QObject::tr("Light"), QStringLiteral("light")},
-                 {QObject::tr("Dark"), QStringLiteral("dark")},
-                 {QObject::tr("Sepia"), QStringLiteral("sepia")}};
+    c.builtIn = {{Tr::tr("System"), QStringLiteral("system")},
+                 {Tr::tr("Light"), QStringLiteral("light")},
+                 {Tr::tr("Dark"), QStringLiteral("dark")},
+                 {Tr::tr("Sepia"), QStringLiteral("sepia")}};
     for (const CustomTheme& t : themes)
-        c.custom.append({t.name.isEmpty() ? QObject::tr("Untitled") : t.name, QStringLiteral("custom:") + t.id});
+        c.custom.append({t.name.isEmpty() ? Tr::tr("Untitled") : t.name, QStringLiteral("custom:") + t.id});
     return c;
 }
 
@@ -88,7 +99,7 @@ QString defaultThemeName(const QList<CustomTheme>& themes)
     QSet<QString> names;
     for (const CustomTheme& t : themes) names.insert(t.name);
     for (qsizetype n = themes.size() + 1;; ++n) {
-        const QString name = QStringLiteral("My Theme %1").arg(n);
+        const QString name = Tr::tr("My Theme %1").arg(n);
         if (!names.contains(name)) return name;
     }
 }

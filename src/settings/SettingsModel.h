@@ -18,7 +18,7 @@ struct Choice {
 };
 
 // The application languages offered, "system" first.
-const QList<Choice>& languages();
+QList<Choice> languages();
 
 // A slider's value label: `format` holds "%1", which receives the value truncated toward
 // zero ("15 pt", "3"). A value that is not finite, or too large to show as a whole number,

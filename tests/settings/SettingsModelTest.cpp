@@ -19,6 +19,7 @@ TEST(SettingsModel, ValueLabelsAndSliderSteps)
     EXPECT_EQ(valueLabel("%1 pt", 1e300), "– pt");
     EXPECT_EQ(writingGoalLabel(0), "Off");
     EXPECT_EQ(writingGoalLabel(500), "500 words");
+    EXPECT_EQ(writingGoalLabel(1e300), "– words"); // the count's text without a count
     // 816 lies between the page-width steps of 20 from 560: the nearest step, not a new scale.
     EXPECT_EQ(sliderSteps(816, 560, 1100, 20), 13);
     EXPECT_EQ(valueAtStep(13, 560, 20), 820);

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QLabel>
@@ -23,6 +24,10 @@ using SettingsModel::Choice;
 
 namespace {
 
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(SettingsPages)
+};
+
 Settings& store()
 {
     return Settings::instance();
@@ -30,7 +35,7 @@ Settings& store()
 
 QString points(double v)
 {
-    return SettingsModel::valueLabel(QObject::tr("%1 pt"), v);
+    return SettingsModel::valueLabel(Tr::tr("%1 pt"), v);
 }
 QString plain(double v)
 {
@@ -96,23 +101,23 @@ QWidget* editor(QWidget* parent)
 {
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
-    form->addRow(QObject::tr("Language"),
+    form->addRow(Tr::tr("Language"),
                  popup(PrefKey::appLanguageOverride, QStringLiteral("system"), SettingsModel::languages(), page,
                        [](const QString& code) { SettingsModel::setApplicationLanguage(store(), code); }));
-    form->addRow(caption(QObject::tr("Relaunch Brindlewick to apply a new language."), page));
+    form->addRow(caption(Tr::tr("Relaunch Brindlewick to apply a new language."), page));
     form->addRow(divider(page));
-    form->addRow(QObject::tr("Editing mode"), segmented(PrefKey::editorViewMode, QStringLiteral("wysiwyg"),
-                                                        {{QObject::tr("WYSIWYG"), QStringLiteral("wysiwyg")},
-                                                         {QObject::tr("Markdown Source"), QStringLiteral("source")}},
-                                                        page));
-    form->addRow(QObject::tr("Font"), segmented(PrefKey::editorFontFamily, QStringLiteral("system"),
-                                                {{QObject::tr("System"), QStringLiteral("system")},
-                                                 {QObject::tr("Serif"), QStringLiteral("serif")},
-                                                 {QObject::tr("Monospaced"), QStringLiteral("mono")}},
-                                                page));
-    form->addRow(QObject::tr("Text size"), slider(PrefKey::editorFontSize, 15, 11, 26, 1, points, 46, page));
-    form->addRow(QObject::tr("Line spacing"), slider(PrefKey::editorLineSpacing, 3, 0, 10, 1, plain, 46, page));
-    form->addRow(QObject::tr("Writing goal"),
+    form->addRow(Tr::tr("Editing mode"), segmented(PrefKey::editorViewMode, QStringLiteral("wysiwyg"),
+                                                   {{Tr::tr("WYSIWYG"), QStringLiteral("wysiwyg")},
+                                                    {Tr::tr("Markdown Source"), QStringLiteral("source")}},
+                                                   page));
+    form->addRow(Tr::tr("Font"), segmented(PrefKey::editorFontFamily, QStringLiteral("system"),
+                                           {{Tr::tr("System"), QStringLiteral("system")},
+                                            {Tr::tr("Serif"), QStringLiteral("serif")},
+                                            {Tr::tr("Monospaced"), QStringLiteral("mono")}},
+                                           page));
+    form->addRow(Tr::tr("Text size"), slider(PrefKey::editorFontSize, 15, 11, 26, 1, points, 46, page));
+    form->addRow(Tr::tr("Line spacing"), slider(PrefKey::editorLineSpacing, 3, 0, 10, 1, plain, 46, page));
+    form->addRow(Tr::tr("Writing goal"),
                  slider(QStringLiteral("writingGoal"), 0, 0, 2000, 50, SettingsModel::writingGoalLabel, 80, page));
     return page;
 }
@@ -121,27 +126,26 @@ QWidget* appearance(QWidget* parent)
 {
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
-    form->addRow(QObject::tr("Theme"), themePicker(page));
+    form->addRow(Tr::tr("Theme"), themePicker(page));
     form->addRow(new CustomThemesEditor(page));
-    form->addRow(QObject::tr("Page width"), slider(PrefKey::editorPageWidth, 816, 560, 1100, 20, points, 60, page));
-    form->addRow(QObject::tr("Page margin"), slider(PrefKey::editorPageMargin, 72, 32, 140, 4, points, 60, page));
-    form->addRow(toggle(QObject::tr("Focus mode (dim inactive paragraphs)"), PrefKey::editorFocusMode, false, page));
-    form->addRow(
-        toggle(QObject::tr("Typewriter scrolling (keep caret centered)"), PrefKey::editorTypewriter, false, page));
-    form->addRow(QObject::tr("Text direction"), popup(PrefKey::editorTextDirection, QStringLiteral("natural"),
-                                                      {{QObject::tr("Automatic"), QStringLiteral("natural")},
-                                                       {QObject::tr("Left-to-Right"), QStringLiteral("ltr")},
-                                                       {QObject::tr("Right-to-Left"), QStringLiteral("rtl")}},
-                                                      page));
-    form->addRow(QObject::tr("Spelling language"), popup(PrefKey::editorSpellLanguage, QStringLiteral("auto"),
-                                                         {{QObject::tr("Automatic"), QStringLiteral("auto")},
-                                                          {QStringLiteral("English"), QStringLiteral("en")},
-                                                          {QStringLiteral("Español"), QStringLiteral("es")},
-                                                          {QStringLiteral("Français"), QStringLiteral("fr")},
-                                                          {QStringLiteral("Deutsch"), QStringLiteral("de")},
-                                                          {QStringLiteral("Italiano"), QStringLiteral("it")},
-                                                          {QStringLiteral("Português"), QStringLiteral("pt")}},
-                                                         page));
+    form->addRow(Tr::tr("Page width"), slider(PrefKey::editorPageWidth, 816, 560, 1100, 20, points, 60, page));
+    form->addRow(Tr::tr("Page margin"), slider(PrefKey::editorPageMargin, 72, 32, 140, 4, points, 60, page));
+    form->addRow(toggle(Tr::tr("Focus mode (dim inactive paragraphs)"), PrefKey::editorFocusMode, false, page));
+    form->addRow(toggle(Tr::tr("Typewriter scrolling (keep caret centered)"), PrefKey::editorTypewriter, false, page));
+    form->addRow(Tr::tr("Text direction"), popup(PrefKey::editorTextDirection, QStringLiteral("natural"),
+                                                 {{Tr::tr("Automatic"), QStringLiteral("natural")},
+                                                  {Tr::tr("Left-to-Right"), QStringLiteral("ltr")},
+                                                  {Tr::tr("Right-to-Left"), QStringLiteral("rtl")}},
+                                                 page));
+    form->addRow(Tr::tr("Spelling language"), popup(PrefKey::editorSpellLanguage, QStringLiteral("auto"),
+                                                    {{Tr::tr("Automatic"), QStringLiteral("auto")},
+                                                     {QStringLiteral("English"), QStringLiteral("en")},
+                                                     {QStringLiteral("Español"), QStringLiteral("es")},
+                                                     {QStringLiteral("Français"), QStringLiteral("fr")},
+                                                     {QStringLiteral("Deutsch"), QStringLiteral("de")},
+                                                     {QStringLiteral("Italiano"), QStringLiteral("it")},
+                                                     {QStringLiteral("Português"), QStringLiteral("pt")}},
+                                                    page));
     return page;
 }
 
@@ -149,19 +153,19 @@ QWidget* behavior(QWidget* parent)
 {
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
-    form->addRow(toggle(QObject::tr("Reveal Markdown syntax on the active line"), PrefKey::revealActiveLineMarkers,
-                        false, page));
-    form->addRow(caption(QObject::tr("When on, the raw markdown (**, #, `) appears on the line your cursor is on. "
-                                     "Off keeps it hidden while you edit."),
+    form->addRow(
+        toggle(Tr::tr("Reveal Markdown syntax on the active line"), PrefKey::revealActiveLineMarkers, false, page));
+    form->addRow(caption(Tr::tr("When on, the raw markdown (**, #, `) appears on the line your cursor is on. "
+                                "Off keeps it hidden while you edit."),
                          page));
     form->addRow(divider(page));
-    form->addRow(toggle(QObject::tr("Check spelling while typing"), PrefKey::editorSpellCheck, false, page));
-    form->addRow(toggle(QObject::tr("Auto-pair markers around selection"), PrefKey::editorAutoPair, true, page));
-    form->addRow(caption(QObject::tr("Auto-pair wraps the selected text when you type * _ ` or [."), page));
+    form->addRow(toggle(Tr::tr("Check spelling while typing"), PrefKey::editorSpellCheck, false, page));
+    form->addRow(toggle(Tr::tr("Auto-pair markers around selection"), PrefKey::editorAutoPair, true, page));
+    form->addRow(caption(Tr::tr("Auto-pair wraps the selected text when you type * _ ` or [."), page));
     form->addRow(divider(page));
     form->addRow(
-        toggle(QObject::tr("Reopen documents from last session on launch"), PrefKey::reopenLastSession, true, page));
-    form->addRow(caption(QObject::tr("Files you had open are reopened the next time you start Brindlewick."), page));
+        toggle(Tr::tr("Reopen documents from last session on launch"), PrefKey::reopenLastSession, true, page));
+    form->addRow(caption(Tr::tr("Files you had open are reopened the next time you start Brindlewick."), page));
     return page;
 }
 
@@ -170,38 +174,38 @@ QWidget* ai(QWidget* parent)
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
     const QString providerKey = PrefKey::aiProvider;
-    form->addRow(QObject::tr("Provider"), popup(providerKey, QStringLiteral("deepseek"),
-                                                {{QObject::tr("DeepSeek (cloud)"), QStringLiteral("deepseek")},
-                                                 {QObject::tr("Ollama (local)"), QStringLiteral("ollama")},
-                                                 {QObject::tr("Custom (OpenAI-compatible)"), QStringLiteral("custom")}},
-                                                page));
+    form->addRow(Tr::tr("Provider"), popup(providerKey, QStringLiteral("deepseek"),
+                                           {{Tr::tr("DeepSeek (cloud)"), QStringLiteral("deepseek")},
+                                            {Tr::tr("Ollama (local)"), QStringLiteral("ollama")},
+                                            {Tr::tr("Custom (OpenAI-compatible)"), QStringLiteral("custom")}},
+                                           page));
 
     auto* fields = new QStackedWidget(page);
     fields->setObjectName(QStringLiteral("providerFields"));
     auto* cloud = new QWidget(fields);
     auto* cloudForm = new QFormLayout(cloud);
     cloudForm->setContentsMargins(0, 0, 0, 0);
-    cloudForm->addRow(QObject::tr("DeepSeek API Key (sk-…)"), keyField(ApiKeyStore::cloudKeyName(), cloud));
-    cloudForm->addRow(caption(QObject::tr("Stored locally; sent only to DeepSeek. Get one at %1.")
-                                  .arg(QStringLiteral("platform.deepseek.com")),
-                              cloud));
+    cloudForm->addRow(Tr::tr("DeepSeek API Key (sk-…)"), keyField(ApiKeyStore::cloudKeyName(), cloud));
+    cloudForm->addRow(caption(
+        Tr::tr("Stored locally; sent only to DeepSeek. Get one at %1.").arg(QStringLiteral("platform.deepseek.com")),
+        cloud));
     auto* local = new QWidget(fields);
     auto* localForm = new QFormLayout(local);
     localForm->setContentsMargins(0, 0, 0, 0);
     const QString ollamaDefault = store().defaultValue(PrefKey::ollamaBaseURL).toString();
-    localForm->addRow(QObject::tr("Base URL"), textField(PrefKey::ollamaBaseURL, ollamaDefault, ollamaDefault, local));
-    localForm->addRow(QObject::tr("Model"),
+    localForm->addRow(Tr::tr("Base URL"), textField(PrefKey::ollamaBaseURL, ollamaDefault, ollamaDefault, local));
+    localForm->addRow(Tr::tr("Model"),
                       textField(PrefKey::ollamaModel, QStringLiteral("llama3.2"), QStringLiteral("llama3.2"), local));
-    localForm->addRow(caption(QObject::tr("Runs entirely on this computer — no key, nothing leaves the device. "
-                                          "Requires Ollama installed and running."),
+    localForm->addRow(caption(Tr::tr("Runs entirely on this computer — no key, nothing leaves the device. "
+                                     "Requires Ollama installed and running."),
                               local));
     auto* custom = new QWidget(fields);
     auto* customForm = new QFormLayout(custom);
     customForm->setContentsMargins(0, 0, 0, 0);
-    customForm->addRow(QObject::tr("Endpoint URL"), textField(PrefKey::customEndpoint, QString(),
-                                                              QStringLiteral("https://…/v1/chat/completions"), custom));
-    customForm->addRow(QObject::tr("Model"), textField(PrefKey::customModel, QString(), QString(), custom));
-    customForm->addRow(QObject::tr("API Key (optional)"), keyField(ApiKeyStore::customKeyName(), custom));
+    customForm->addRow(Tr::tr("Endpoint URL"), textField(PrefKey::customEndpoint, QString(),
+                                                         QStringLiteral("https://…/v1/chat/completions"), custom));
+    customForm->addRow(Tr::tr("Model"), textField(PrefKey::customModel, QString(), QString(), custom));
+    customForm->addRow(Tr::tr("API Key (optional)"), keyField(ApiKeyStore::customKeyName(), custom));
     fields->addWidget(cloud);
     fields->addWidget(local);
     fields->addWidget(custom);
@@ -213,11 +217,11 @@ QWidget* ai(QWidget* parent)
     store().onChange(providerKey, fields, [showProvider](const QVariant&) { showProvider(); });
     form->addRow(fields);
     form->addRow(divider(page));
-    form->addRow(toggle(QObject::tr("Automatic inline suggestions"), PrefKey::aiAutocomplete, false, page));
-    form->addRow(caption(QObject::tr("When on, Brindlewick asks your AI provider to continue your text after you pause "
-                                     "typing — one request per pause, so it may incur cost on cloud providers. Press "
-                                     "Tab to accept a suggestion, Esc to dismiss. You can also trigger one manually "
-                                     "from Tools ▸ Suggest Continuation."),
+    form->addRow(toggle(Tr::tr("Automatic inline suggestions"), PrefKey::aiAutocomplete, false, page));
+    form->addRow(caption(Tr::tr("When on, Brindlewick asks your AI provider to continue your text after you pause "
+                                "typing — one request per pause, so it may incur cost on cloud providers. Press "
+                                "Tab to accept a suggestion, Esc to dismiss. You can also trigger one manually "
+                                "from Tools ▸ Suggest Continuation."),
                          page));
     return page;
 }
@@ -226,7 +230,7 @@ QWidget* exportPage(QWidget* parent)
 {
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
-    form->addRow(new QLabel(QObject::tr("Custom CSS for HTML/PDF export"), page));
+    form->addRow(new QLabel(Tr::tr("Custom CSS for HTML/PDF export"), page));
     QPlainTextEdit* css = textEditor(QStringLiteral("exportCSS"), page);
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setPointSizeF(QFont().pointSizeF() * 0.85);
@@ -234,8 +238,8 @@ QWidget* exportPage(QWidget* parent)
     css->setMinimumHeight(120);
     form->addRow(css);
     // Math typesets in exported pages only for display math ("$$", "\(" or "\["): say so.
-    form->addRow(caption(QObject::tr("Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid "
-                                     "(```mermaid) in exported HTML."),
+    form->addRow(caption(Tr::tr("Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid "
+                                "(```mermaid) in exported HTML."),
                          page));
     return page;
 }
@@ -244,13 +248,13 @@ QWidget* toolbar(QWidget* parent)
 {
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
-    auto* heading = new QLabel(QObject::tr("Toolbar groups"), page);
+    auto* heading = new QLabel(Tr::tr("Toolbar groups"), page);
     heading->setForegroundRole(QPalette::PlaceholderText);
     form->addRow(heading);
-    form->addRow(toggle(QObject::tr("Formatting (headings, bold, italic…)"), PrefKey::toolbarShowFormat, true, page));
-    form->addRow(toggle(QObject::tr("Links & media"), PrefKey::toolbarShowMedia, true, page));
-    form->addRow(toggle(QObject::tr("Lists & blocks"), PrefKey::toolbarShowLists, true, page));
-    form->addRow(toggle(QObject::tr("Indent / outdent"), PrefKey::toolbarShowIndent, true, page));
+    form->addRow(toggle(Tr::tr("Formatting (headings, bold, italic…)"), PrefKey::toolbarShowFormat, true, page));
+    form->addRow(toggle(Tr::tr("Links & media"), PrefKey::toolbarShowMedia, true, page));
+    form->addRow(toggle(Tr::tr("Lists & blocks"), PrefKey::toolbarShowLists, true, page));
+    form->addRow(toggle(Tr::tr("Indent / outdent"), PrefKey::toolbarShowIndent, true, page));
     return page;
 }
 
