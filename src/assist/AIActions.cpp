@@ -3,6 +3,13 @@
 #include "assist/LLMClient.h"
 #include "platform/TextUtil.h"
 
+#include <QCoreApplication>
+
+QString AIAction::shownTitle() const
+{
+    return QCoreApplication::translate("AIActions", title.toUtf8().constData());
+}
+
 namespace AIActions {
 
 const QList<AIAction>& all()
@@ -17,30 +24,32 @@ const QList<AIAction>& all()
                             QString::fromUtf8(sentence) + suffix, mode};
         };
         return QList<AIAction>{
-            a("improve", "Improve Writing", "pencil.line",
+            a("improve", QT_TRANSLATE_NOOP("AIActions", "Improve Writing"), "pencil.line",
               "Improve the clarity, flow, and word choice of the text while keeping its meaning and voice. ",
               M::replace),
-            a("grammar", "Fix Spelling & Grammar", "spellcheck",
+            a("grammar", QT_TRANSLATE_NOOP("AIActions", "Fix Spelling & Grammar"), "spellcheck",
               "Correct spelling, grammar, and punctuation. Keep the author's wording and voice otherwise. ",
               M::replace),
-            a("rewrite", "Rewrite", "arrow.triangle.2.circlepath",
+            a("rewrite", QT_TRANSLATE_NOOP("AIActions", "Rewrite"), "arrow.triangle.2.circlepath",
               "Rewrite the text using different phrasing while preserving its meaning. ", M::replace),
-            a("shorter", "Make Shorter", "arrow.down.right.and.arrow.up.left",
+            a("shorter", QT_TRANSLATE_NOOP("AIActions", "Make Shorter"), "arrow.down.right.and.arrow.up.left",
               "Make the text more concise, keeping the key points. ", M::replace),
-            a("longer", "Make Longer", "arrow.up.left.and.arrow.down.right",
+            a("longer", QT_TRANSLATE_NOOP("AIActions", "Make Longer"), "arrow.up.left.and.arrow.down.right",
               "Expand the text with more detail and useful examples. ", M::replace),
-            a("professional", "Professional Tone", "briefcase", "Rewrite the text in a polished, professional tone. ",
-              M::replace),
-            a("casual", "Casual Tone", "face.smiling", "Rewrite the text in a friendly, casual tone. ", M::replace),
-            a("summarize", "Summarize", "text.line.first.and.arrowtriangle.forward",
+            a("professional", QT_TRANSLATE_NOOP("AIActions", "Professional Tone"), "briefcase",
+              "Rewrite the text in a polished, professional tone. ", M::replace),
+            a("casual", QT_TRANSLATE_NOOP("AIActions", "Casual Tone"), "face.smiling",
+              "Rewrite the text in a friendly, casual tone. ", M::replace),
+            a("summarize", QT_TRANSLATE_NOOP("AIActions", "Summarize"), "text.line.first.and.arrowtriangle.forward",
               "Write a concise Markdown summary of the key points as a bulleted list. ", M::appendSection),
-            a("draft", "Draft from Outline", "doc.badge.plus",
+            a("draft", QT_TRANSLATE_NOOP("AIActions", "Draft from Outline"), "doc.badge.plus",
               "Treat the input as a topic or outline and write a well-structured, complete Markdown draft with "
               "headings and paragraphs. ",
               M::appendSection),
-            a("explain", "Explain", "questionmark.circle",
+            a("explain", QT_TRANSLATE_NOOP("AIActions", "Explain"), "questionmark.circle",
               "Explain the following text clearly and concisely for a general reader, in Markdown. ", M::appendSection),
-            AIAction{QStringLiteral("metadata"), QStringLiteral("Suggest Title & Tags"), QStringLiteral("tag"),
+            AIAction{QStringLiteral("metadata"),
+                     QString::fromUtf8(QT_TRANSLATE_NOOP("AIActions", "Suggest Title & Tags")), QStringLiteral("tag"),
                      QStringLiteral("Analyze the Markdown document. Respond with ONLY compact JSON of the form "
                                     "{\"title\": \"…\", \"tags\": [\"…\", \"…\"]} — a concise title and 3-6 short "
                                     "lowercase tags. No commentary, no code fences."),

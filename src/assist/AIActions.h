@@ -19,10 +19,13 @@ struct AIAction {
     };
 
     QString id;     // stable identifier (the picker's value)
-    QString title;  // menu label; heading of an appended section
+    QString title;  // the English title: heading of an appended section
     QString symbol; // symbol name of the icon shown beside the title
     QString system; // the complete system prompt
     Mode mode = Mode::replace;
+
+    // The title as the picker shows it, in the interface's language.
+    QString shownTitle() const;
 };
 
 namespace AIActions {

@@ -211,10 +211,11 @@ ChatResult parseAnswer(int status, const QByteArray& body, const QString& host)
         // A blank message would leave the user with an empty error line: fall back to the status.
         if (doc.isObject() && message.isString() && !message.toString().trimmed().isEmpty())
             return {{}, TranslationError::api(message.toString())};
-        return {
-            {},
-            TranslationError::api(
-                QStringLiteral("HTTP %1 from %2").arg(status).arg(host.isEmpty() ? QStringLiteral("server") : host))};
+        return {{},
+                TranslationError::api(
+                    host.isEmpty()
+                        ? QCoreApplication::translate("TranslationError", "HTTP %1 from server").arg(status)
+                        : QCoreApplication::translate("TranslationError", "HTTP %1 from %2").arg(status).arg(host))};
     }
     QJsonParseError parseError{};
     const QJsonDocument doc = QJsonDocument::fromJson(body, &parseError);

@@ -16,7 +16,7 @@ AIAssistSheet::AIAssistSheet(bool hasSelection, Perform perform, QWidget* parent
       m_perform(std::move(perform))
 {
     m_action = new QComboBox(this);
-    for (const AIAction& a : AIActions::all()) m_action->addItem(Icons::icon(a.symbol), a.title, a.id);
+    for (const AIAction& a : AIActions::all()) m_action->addItem(Icons::icon(a.symbol), a.shownTitle(), a.id);
     m_action->setCurrentIndex(m_action->findData(QStringLiteral("improve")));
     form()->addRow(tr("Action"), m_action);
 

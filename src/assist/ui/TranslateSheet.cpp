@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,8 +17,9 @@ TranslateSheet::TranslateSheet(bool hasSelection, Perform perform, QWidget* pare
       m_perform(std::move(perform))
 {
     m_language = new QComboBox(this);
-    m_language->addItems(languages()); // names shown as they are
-    m_language->setCurrentText(QStringLiteral("Spanish"));
+    for (const QString& name : languages())
+        m_language->addItem(QCoreApplication::translate("TranslateSheet", name.toUtf8().constData()), name);
+    m_language->setCurrentIndex(m_language->findData(QStringLiteral("Spanish")));
     form()->addRow(tr("Language"), m_language);
 
     m_custom = new QLineEdit(this);
@@ -33,29 +35,30 @@ TranslateSheet::TranslateSheet(bool hasSelection, Perform perform, QWidget* pare
 
 const QStringList& TranslateSheet::languages()
 {
+    // In English: the model is asked for the language by this name.
     static const QStringList names{
-        "Spanish",
-        "French",
-        "German",
-        "Italian",
-        "Portuguese",
-        "Dutch",
-        "Simplified Chinese",
-        "Traditional Chinese",
-        "Japanese",
-        "Korean",
-        "Russian",
-        "Arabic",
-        "Hindi",
-        "Turkish",
-        "Polish",
-        "Swedish",
-        "Vietnamese",
-        "Thai",
-        "Indonesian",
-        "Greek",
-        "Hebrew",
-        "English",
+        QT_TRANSLATE_NOOP("TranslateSheet", "Spanish"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "French"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "German"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Italian"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Portuguese"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Dutch"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Simplified Chinese"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Traditional Chinese"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Japanese"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Korean"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Russian"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Arabic"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Hindi"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Turkish"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Polish"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Swedish"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Vietnamese"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Thai"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Indonesian"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Greek"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "Hebrew"),
+        QT_TRANSLATE_NOOP("TranslateSheet", "English"),
     };
     return names;
 }
@@ -67,7 +70,7 @@ QString TranslateSheet::targetLanguage(const QString& picked, const QString& typ
 
 QString TranslateSheet::currentTarget() const
 {
-    return targetLanguage(m_language->currentText(), m_custom->text());
+    return targetLanguage(m_language->currentData().toString(), m_custom->text());
 }
 
 bool TranslateSheet::effectiveWholeDocument() const
