@@ -134,6 +134,7 @@ void BM_ShellOpenFileToIdle(benchmark::State& state)
         plainMs = double(t.nsecsElapsed()) / 1e6;
     }
     double shownMs = 0, textMs = 0, cpuMs = 0, breaksPerBlock = 0;
+    PaintCounter painted;
     for (auto _ : state) {
         const double cpu0 = processCpuMs();
         QElapsedTimer t;
@@ -146,6 +147,7 @@ void BM_ShellOpenFileToIdle(benchmark::State& state)
         runUntil([w] { return w->windowHandle() && w->windowHandle()->isExposed(); });
         shownMs = double(t.nsecsElapsed()) / 1e6;
         MarkdownTextView* v = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
+        painted.watch(v->viewport());
         runUntil([v] { return v->textLength() > 0; });
         deliverFrame();
         textMs = double(t.nsecsElapsed()) / 1e6;
@@ -165,6 +167,8 @@ void BM_ShellOpenFileToIdle(benchmark::State& state)
     state.counters["text_vs_setPlainText"] = textMs / plainMs;
     state.counters["cpu_to_idle_s"] = cpuMs / 1000;
     state.counters["line_breaks_per_block"] = breaksPerBlock;
+    state.counters["paints_while_opening"] = painted.paints;
+    state.counters["painted_Mpx_while_opening"] = painted.pixels / 1e6;
 }
 BENCHMARK(BM_ShellOpenFileToIdle)->Arg(1)->Arg(5)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -58,11 +58,14 @@ BlockParagraph blockParagraph(const ParagraphStyle& p, double gridUnit)
     return b;
 }
 
-QTextCharFormat charFormat(const TextAttributes& a, double scale)
+QTextCharFormat charFormat(const TextAttributes& a, double scale, const QFont& body)
 {
     if (a.markdownConceal) return StyledBlocks::concealFormat();
     QTextCharFormat f;
-    if (a.font) f.setFont(StyleBridge::scaledFont(*a.font, scale), QTextCharFormat::FontPropertiesAll);
+    if (a.font) {
+        const QFont font = StyleBridge::scaledFont(*a.font, scale);
+        if (font != body) f.setFont(font, QTextCharFormat::FontPropertiesAll);
+    }
     if (a.foreground) f.setForeground(*a.foreground);
     if (a.background) f.setBackground(*a.background);
     if (a.underline) f.setFontUnderline(true);
@@ -82,16 +85,18 @@ const StyleBridge::Look& StyleBridge::lookFor(const TextAttributes& a)
     TextAttributes key = a;
     key.tableModel.reset();
     key.wikiLinkTarget.reset();
-    bucket.append(Look{key, charFormat(a, m_scale), m_nextId++});
+    bucket.append(Look{key, charFormat(a, m_scale, m_body), m_nextId++});
     return bucket.last();
 }
 
-StyleResult StyleBridge::convert(const AttributedText& storage, TextRange range, double scale, double gridUnit)
+StyleResult StyleBridge::convert(const AttributedText& storage, TextRange range, double scale, double gridUnit,
+                                 const QFont& body)
 {
-    if (scale != m_scale || gridUnit != m_gridUnit || m_looks.size() > 20000) {
+    if (scale != m_scale || gridUnit != m_gridUnit || body != m_body || m_looks.size() > 20000) {
         m_looks.clear();
         m_scale = scale;
         m_gridUnit = gridUnit;
+        m_body = body;
     }
     StyleResult r;
     r.scope = range;

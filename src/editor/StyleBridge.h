@@ -15,8 +15,11 @@
 class StyleBridge {
 public:
     // The runs of `range` (whole lines) at zoom `scale`. Grid row heights are measured
-    // with point-sized fonts; `gridUnit` turns them into points.
-    StyleResult convert(const AttributedText& storage, TextRange range, double scale, double gridUnit = 1.0);
+    // with point-sized fonts; `gridUnit` turns them into points. Runs in `body`, the
+    // document's own font at that zoom, carry no font: a layout gives them its own
+    // (one that resolves a run's font instead did so for every run of every block laid out).
+    StyleResult convert(const AttributedText& storage, TextRange range, double scale, double gridUnit = 1.0,
+                        const QFont& body = QFont());
 
     static QFont scaledFont(QFont f, double scale);
 
@@ -34,4 +37,5 @@ private:
     int m_nextId = 1;
     double m_scale = 0;
     double m_gridUnit = 1.0;
+    QFont m_body;
 };

@@ -3,6 +3,7 @@
 
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,37 @@ TEST(StyleBridge, RunsBecomeNumberedFormatsAndRowsKeepTheirHeight)
     EXPECT_EQ(r.runs[1].format.font().pixelSize(), 30); // 15 points at zoom 2
     ASSERT_FALSE(r.paragraphs.isEmpty());
     EXPECT_DOUBLE_EQ(r.paragraphs.last().style.rowHeight, 18);
+}
+
+// A run in the document's own font takes the layout's font, so it is laid out exactly as
+// with that font written into its format.
+TEST(StyleBridge, RunsInTheDocumentsFontCarryNoFontOfTheirOwn)
+{
+    AttributedText t("plain **bold** plain");
+    TextAttributes body;
+    QFont f;
+    f.setPointSizeF(15);
+    body.font = f;
+    body.foreground = QColor(Qt::darkGray);
+    t.setAttributes({0, t.length()}, body);
+    t.setAttributes({8, 4}, bold());
+    const QFont doc = StyleBridge::scaledFont(f, 2.0);
+    StyleBridge bridge;
+    const StyleResult r = bridge.convert(t, {0, t.length()}, 2.0, 1.0, doc);
+    ASSERT_EQ(r.runs.size(), 3);
+    EXPECT_FALSE(r.runs[0].format.hasProperty(QTextFormat::FontPixelSize));
+    EXPECT_EQ(r.runs[1].format.font().pixelSize(), 30);
+    auto width = [&](const StyleResult& result) {
+        QTextLayout tl(t.string(), doc);
+        QList<QTextLayout::FormatRange> ranges;
+        for (const StyleRun& run : result.runs) ranges.append({run.start, run.length, run.format});
+        tl.setFormats(ranges);
+        tl.beginLayout();
+        const double w = tl.createLine().naturalTextWidth();
+        tl.endLayout();
+        return w;
+    };
+    EXPECT_DOUBLE_EQ(width(r), width(StyleBridge().convert(t, {0, t.length()}, 2.0, 1.0)));
 }
 
 TEST(StyledBlocks, OnlyChangedBlocksAreTouchedAndFormatsAreBlockRelative)

@@ -181,8 +181,7 @@ TextRange EditorCoordinator::mirrorToView(TextRange scope)
             to = lf < 0 || lf >= mirror.end() ? mirror.end() : int(lf) + 1;
         }
         const TextRange part(from, to - from);
-        StyleResult result =
-            m_bridge.convert(m_storage, part, m_view->pagedLayout()->geometry().scale, m_view->gridUnit());
+        StyleResult result = convert(part);
         if (m_config && m_config->spellCheck) addSpellingMarks(result, part);
         StyledBlocks::apply(m_view->document(), result);
         if (to >= mirror.end()) break;
@@ -191,10 +190,16 @@ TextRange EditorCoordinator::mirrorToView(TextRange scope)
     return mirror;
 }
 
+StyleResult EditorCoordinator::convert(TextRange lines)
+{
+    return m_bridge.convert(m_storage, lines, m_view->pagedLayout()->geometry().scale, m_view->gridUnit(),
+                            m_view->document()->defaultFont());
+}
+
 QList<QTextLayout::FormatRange> EditorCoordinator::formatsOf(const QTextBlock& block)
 {
     const TextRange line = clampToText(TextRange(block.position(), std::max(0, block.length() - 1)));
-    StyleResult result = m_bridge.convert(m_storage, line, m_view->pagedLayout()->geometry().scale, m_view->gridUnit());
+    StyleResult result = convert(line);
     if (m_config && m_config->spellCheck) addSpellingMarks(result, line);
     return StyledBlocks::formatsIn(result, block);
 }

@@ -85,6 +85,8 @@ private:
     // Hands the styled attributes of `scope` (and whatever the passes wrote beyond it) to the
     // view's blocks, in whole lines; returns the lines handed over.
     TextRange mirrorToView(TextRange scope);
+    // The formats and paragraph attributes of whole `lines`, at the view's zoom.
+    StyleResult convert(TextRange lines);
     // Styles `window` (everything when none) and applies the result to the document;
     // `styledScope` gets the scope the styler restyled.
     TextRange styleWindow(std::optional<TextRange> window, TextRange* styledScope = nullptr);

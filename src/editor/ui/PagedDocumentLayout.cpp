@@ -341,6 +341,17 @@ void PagedDocumentLayout::breakInto(QTextLayout* tl, const BlockParagraph& para)
     tl->endLayout();
 }
 
+const QTextLayout& PagedDocumentLayout::measure(const QTextBlock& block, const BlockParagraph& para) const
+{
+    const QList<QTextLayout::FormatRange> formats = StyledBlocks::formatsOf(block);
+    QTextLayout& tl = formats.isEmpty() ? m_plainScratch : m_scratch;
+    tl.setText(block.text());
+    tl.setFont(document()->defaultFont());
+    if (!formats.isEmpty()) tl.setFormats(formats);
+    breakInto(&tl, para);
+    return tl;
+}
+
 double PagedDocumentLayout::placeBlock(const QTextBlock& block, double y)
 {
     BlockStyleData* data = dataOf(block);
@@ -371,11 +382,7 @@ double PagedDocumentLayout::placeBlock(const QTextBlock& block, double y)
     if (tl) {
         data->setLineHeights(*tl);
     } else if (data->lineCount == 0) {
-        // A block that holds no lines is broken once in a scratch layout for their heights.
-        QTextLayout scratch(block.text(), document()->defaultFont());
-        scratch.setFormats(StyledBlocks::formatsOf(block));
-        breakInto(&scratch, para);
-        data->setLineHeights(scratch);
+        data->setLineHeights(measure(block, para));
     }
     double ly = 0;
     bool moved = false;
@@ -456,7 +463,7 @@ void PagedDocumentLayout::updateExtent(double from, double to)
     }
     const int pages = m_metrics.pageCount(m_usedBottom);
     if (pages != m_pageCount) emit pageCountChanged(pages);
-    const bool samePages = pages == m_pageCount;
+    const int before = m_pageCount;
     m_pageCount = pages;
     // The text edit resets its scroll bars on every announcement, which repaints them and
     // the frame around the view: announce only a size that changed.
@@ -464,15 +471,22 @@ void PagedDocumentLayout::updateExtent(double from, double to)
         m_announcedSize = documentSize();
         emit documentSizeChanged(m_announcedSize);
     }
-    if (!samePages || (from <= 0 && to < 0)) {
+    if (from <= 0 && to < 0) {
         emit update(QRectF(QPointF(0, 0), documentSize()));
         return;
     }
     // Lines moved to a next page leave the rest of their page blank, and a shorter text
     // leaves its old end: the repainted band reaches the end when nothing settled.
     const double o = textOrigin().y();
-    const double top = o + from - 2;
-    const double bottom = to < 0 ? documentSize().height() : o + std::max(to, 0.0) + 2;
+    double top = o + from - 2;
+    double bottom = to < 0 ? documentSize().height() : o + std::max(to, 0.0) + 2;
+    if (pages != before) {
+        // Sheets came or went below the last one both counts share: only the desk from its
+        // foot down changes. (While a long text is laid out, the estimated count changes
+        // with every slice, far below the screen.)
+        top = std::min(top, sheetRect(std::min(before, pages) - 1).bottom());
+        bottom = documentSize().height();
+    }
     emit update(QRectF(0, top, documentSize().width(), std::max(0.0, bottom - top)));
 }
 

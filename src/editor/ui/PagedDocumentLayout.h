@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPixmap>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <functional>
@@ -108,6 +109,8 @@ private:
     // Breaks the block into lines, or marks a grid row's lines as due (hold).
     void breakLines(const QTextBlock& block);
     void breakInto(QTextLayout* tl, const BlockParagraph& para) const;
+    // Breaks a block that holds no lines of its own in a scratch layout, for their heights.
+    const QTextLayout& measure(const QTextBlock& block, const BlockParagraph& para) const;
     BlockStyleData* dataOf(const QTextBlock& block) const;
     // Whether blocks away from the screen give up their formats and lines: only when the
     // styling can be made again (the document has a format source).
@@ -162,4 +165,9 @@ private:
     mutable QPixmap m_sheet;
     mutable QString m_sheetKey;
     mutable qint64 m_linesBroken = 0;
+    // The scratch layouts serve every block in turn (a layout of its own per block was made
+    // and freed with its format collection each time): one for blocks with formats, one for
+    // those without (clearing a layout's formats would drop its collection).
+    mutable QTextLayout m_scratch;
+    mutable QTextLayout m_plainScratch;
 };
