@@ -22,7 +22,11 @@ public:
         const QStringList files = selectedFiles();
         if (!files.isEmpty()) {
             const QString fixed = ExportFormats::withExtension(files.first(), m_format);
-            if (fixed != files.first()) selectFile(fixed);
+            if (fixed != files.first()) {
+                // The panel leaves the name field alone while it has the focus.
+                if (QWidget* focused = focusWidget()) focused->clearFocus();
+                selectFile(fixed);
+            }
         }
         QFileDialog::accept();
     }
