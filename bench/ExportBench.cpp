@@ -3,7 +3,9 @@
 // Rich Text, Word and OpenDocument of 1 MiB, and printing in pages per second.
 #include "render/Exporter.h"
 #include "render/export/PrintController.h"
+#include "render/export/ui/DocumentExport.h"
 #include "render/export/ui/ExportDialogs.h"
+#include "render/export/ui/ExportRequest.h"
 #include "render/export/ui/PrintJob.h"
 
 #include <QBuffer>
@@ -160,7 +162,7 @@ void BM_Convert(benchmark::State& state)
     const QString text = corpus(1024 * 1024);
     qsizetype size = 0;
     for (auto _ : state) {
-        const auto bytes = Exporter::convert(format, text, QStringLiteral("Bench"), {}, {}, {});
+        const auto bytes = ExportWriter::bytes(format, text, QStringLiteral("Bench"), {}, {}, {});
         size = bytes ? bytes->size() : 0;
     }
     state.SetLabel(ExportFormats::id(format).toStdString() + " of 1 MiB");
@@ -189,8 +191,8 @@ void BM_ExportDocumentStall(benchmark::State& state)
     Watch watch;
     for (auto _ : state) {
         written = false;
-        Exporter::exportDocument(ExportFormat(state.range(0)), text, nullptr, QStringLiteral("Bench"), {}, {},
-                                 std::nullopt);
+        DocumentExport::run(
+            {ExportFormat(state.range(0)), text, nullptr, QStringLiteral("Bench"), {}, {}, std::nullopt});
         watch.until([&] { return written; });
     }
     ExportDialogs::hooks() = saved;

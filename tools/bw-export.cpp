@@ -15,6 +15,7 @@
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
 #include "render/Exporter.h"
+#include "render/export/ExportWriter.h"
 #include "render/export/PrintController.h"
 #include "render/export/WebEngineSetup.h"
 #include "render/export/ui/BatchExporter.h"
@@ -131,8 +132,8 @@ int main(int argc, char** argv)
         return status;
     }
     QString error;
-    const std::optional<QByteArray> bytes = Exporter::convert(format, text, title, ImageAccess::forDocument(baseDir),
-                                                              themeCSS, Exporter::userCSS(css), &error);
+    const std::optional<QByteArray> bytes = ExportWriter::bytes(format, text, title, ImageAccess::forDocument(baseDir),
+                                                                themeCSS, Exporter::userCSS(css), &error);
     if (!bytes) {
         std::fprintf(stderr, "bw-export: %s\n", qPrintable(error));
         return 1;

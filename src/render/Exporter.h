@@ -1,20 +1,13 @@
 #pragma once
 
-#include "render/ExportFormat.h"
-#include "render/ImageAccess.h"
-
-#include <QByteArray>
 #include <QString>
 
 #include <optional>
 
-class QWidget;
-
-// Everything that leaves the program as a document passes through one page.
-//
-// The page template and the small rules below are plain functions (bwcore). The writers,
-// the PDF and the interactive export are defined by the export library (bwexport):
-// link it to call convert() or exportDocument().
+// The page: everything that leaves the program as a document passes through one HTML page
+// (the HTML file, Copy as HTML, the pages Word, OpenDocument and Rich Text are read from, and,
+// through PrintPage, the pages of PDF export and printing), plus the two rules every export
+// applies to the name and the CSS it was given. Plain functions over strings.
 class Exporter {
 public:
     // A standalone HTML5 page around an HTML body: the escaped title, the base style
@@ -31,20 +24,4 @@ public:
     // The user CSS of an export: `extraCSS` when given, even when empty; otherwise the
     // stored "exportCSS" setting (empty when unset).
     static QString userCSS(const std::optional<QString>& extraCSS);
-
-    // The bytes of one document in a file format other than pdf (whose pages come from
-    // the web engine, see PrintController::writePDF) and copyHTML. `images` says which local
-    // images may be embedded and where relative ones resolve. No value when a conversion
-    // fails, with the reason in `error`.
-    static std::optional<QByteArray> convert(ExportFormat format, const QString& markdown, const QString& title,
-                                             const ImageAccess& images, const QString& themeCSS, const QString& userCSS,
-                                             QString* error = nullptr);
-
-    // The interactive export of one document: a save panel (window-modal on `window`,
-    // application-modal without), then the file written atomically, or the page put on
-    // the clipboard for copyHTML. Failures are shown in an alert naming the file and the
-    // reason. `extraCSS` none means the "exportCSS" setting applies.
-    static void exportDocument(ExportFormat format, const QString& markdown, QWidget* window,
-                               const QString& suggestedName, const QString& baseDir, const QString& themeCSS,
-                               const std::optional<QString>& extraCSS);
 };

@@ -12,13 +12,12 @@
 #include "files/SessionStore.h"
 #include "files/ui/DocumentFiles.h"
 #include "platform/Requests.h"
-#include "render/Exporter.h"
 #include "render/export/PrintController.h"
 #include "render/export/ui/BatchExporter.h"
+#include "render/export/ui/DocumentExport.h"
 #include "render/export/ui/ExportFeature.h"
+#include "render/export/ui/ExportRequest.h"
 #include "render/export/ui/PresetsFeature.h"
-
-#include <QFileInfo>
 
 // The one list of what every document window gets. A new feature is a function taking a
 // DocumentHost&, registered here; the window itself never names one.
@@ -30,11 +29,10 @@ void installWindowFeatures()
 
     SessionStore::setOpener([](const QString& path) { DocumentController::instance().openDocument(path); });
 
-    // The menu bar's export and print items, and the printer its Page Setup edits.
+    // Every export of a window's document (menu, palette, presets) arrives here; the menu
+    // bar's batch export and print items, and the printer its Page Setup edits.
+    ExportRequest::receiver() = &DocumentExport::run;
     MenuServices::Exports& exports = MenuServices::exports();
-    exports.exportDocument = [](const MenuServices::ExportRequest& r) {
-        Exporter::exportDocument(r.format, r.text, r.window, r.suggestedName, r.baseDir, r.themeCSS, r.extraCSS);
-    };
     exports.print = &PrintController::print;
     exports.batchExport = &BatchExporter::run;
     exports.printer = &PrintController::sharedPrinter;
@@ -45,18 +43,6 @@ void installWindowFeatures()
     DocumentHost::registerFeature(&WindowChrome::attach);
     DocumentHost::registerFeature(&installAssistFeatures);
     DocumentHost::registerFeature(&CommandsFeature::attach);
-    // The export commands export the way the Export menu does: no theme, the stored CSS.
-    CommandsFeature::setExporter([](DocumentHost& host, ExportFormat format) {
-        const auto& run = MenuServices::exports().exportDocument;
-        if (!run) return;
-        MenuServices::ExportRequest r;
-        r.format = format;
-        r.text = host.documentText();
-        r.window = host.window();
-        r.suggestedName = host.suggestedName();
-        r.baseDir = host.isUntitled() ? QString() : QFileInfo(host.filePath()).absolutePath();
-        run(r);
-    });
     DocumentHost::registerFeature(&ExportFeature::attach);
     DocumentHost::registerFeature(&PresetsFeature::attach);
     DocumentHost::registerFeature([](DocumentHost& host) {

@@ -18,6 +18,7 @@
 #include "platform/Requests.h"
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
+#include "render/export/ui/ExportRequest.h"
 #include "settings/ui/SettingsWindow.h"
 
 #include <QApplication>
@@ -65,26 +66,14 @@ QString folderOf(const QString& filePath)
     return filePath.isEmpty() ? QString() : QFileInfo(filePath).absolutePath();
 }
 
-void exportAs(W& w, ExportFormat format, const QString& themeCSS = {}, std::optional<QString> extraCSS = {})
+void exportAs(W& w, ExportFormat format)
 {
-    const auto& run = MenuServices::exports().exportDocument;
-    if (!run) return;
-    const ExportContext c = exportContext(w);
-    MenuServices::ExportRequest r;
-    r.format = format;
-    r.text = c.text();
-    r.window = c.window();
-    r.suggestedName = c.suggestedName();
-    r.baseDir = folderOf(c.filePath());
-    r.themeCSS = themeCSS;
-    r.extraCSS = std::move(extraCSS);
-    run(r);
+    ExportRequest::fromWindow(w, format).send();
 }
 
 void exportPreset(W& w, const ExportPreset& preset)
 {
-    // A preset's custom CSS is given even when empty: it replaces the stored export CSS.
-    exportAs(w, ExportFormats::fromId(preset.formatID), ExportThemes::cssFor(preset.themeID), preset.customCSS);
+    ExportRequest::fromPreset(w, preset).send();
 }
 
 void batchExport(W& w, ExportFormat format)
@@ -94,7 +83,7 @@ void batchExport(W& w, ExportFormat format)
 
 bool canExport(W&)
 {
-    return bool(MenuServices::exports().exportDocument);
+    return bool(ExportRequest::receiver());
 }
 bool canBatchExport(W&)
 {

@@ -11,25 +11,13 @@
 #include "platform/PrefKey.h"
 #include "platform/Requests.h"
 #include "platform/Settings.h"
+#include "render/export/ui/ExportRequest.h"
 
 #include <QPointer>
 
 using namespace Qt::StringLiterals;
 
 namespace CommandsFeature {
-
-namespace {
-Exporter& exporter()
-{
-    static Exporter e;
-    return e;
-}
-} // namespace
-
-void setExporter(Exporter e)
-{
-    exporter() = std::move(e);
-}
 
 CommandContext contextFor(DocumentHost& host)
 {
@@ -46,8 +34,9 @@ CommandContext contextFor(DocumentHost& host)
         s.setValue(PrefKey::editorViewMode,
                    CommandContexts::toggledViewMode(s.string(PrefKey::editorViewMode, u"wysiwyg"_s)));
     };
+    // The export commands export the way the Export menu does: no theme, the stored CSS.
     c.exportAs = [window, h](ExportFormat format) {
-        if (window && exporter()) exporter()(*h, format);
+        if (window) ExportRequest::fromWindow(*h, format).send();
     };
     return c;
 }

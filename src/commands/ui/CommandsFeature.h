@@ -16,9 +16,4 @@ void attach(DocumentHost& host);
 // The window's context for running a command, read afresh on each call.
 CommandContext contextFor(DocumentHost& host);
 
-// How the export commands export a window's document. Installed once at start-up by
-// whatever provides exporting; until then they do nothing.
-using Exporter = std::function<void(DocumentHost& host, ExportFormat format)>;
-void setExporter(Exporter exporter);
-
 } // namespace CommandsFeature

@@ -11,6 +11,7 @@
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "render/ExportPresets.h"
+#include "render/export/ui/ExportRequest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,6 +58,8 @@ protected:
         // installs the real ones).
         saved = MenuServices::exports();
         MenuServices::exports() = {};
+        savedReceiver = ExportRequest::receiver();
+        ExportRequest::receiver() = {};
         DocumentController::instance().prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) {
             answer(DocumentController::SaveChoice::DontSave);
         };
@@ -72,6 +75,7 @@ protected:
     void TearDown() override
     {
         MenuServices::exports() = saved;
+        ExportRequest::receiver() = savedReceiver;
         for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         DocumentController::instance().prompts() = DocumentController::defaultPrompts();
@@ -83,6 +87,7 @@ protected:
     }
     QTemporaryDir dir;
     MenuServices::Exports saved;
+    ExportRequest::Receiver savedReceiver;
     DocumentWindow* window = nullptr;
     std::map<QString, QAction*> items;
     std::map<QString, QMenu*> menus;
@@ -219,7 +224,7 @@ TEST_F(MenuBarTest, EveryItemHasItsTitleAndLinuxKey)
 TEST_F(MenuBarTest, NoKeyIsBoundTwiceAndEachKeyFiresItsItem)
 {
     // Every service present, so that every item is enabled.
-    MenuServices::exports().exportDocument = [](const MenuServices::ExportRequest&) {};
+    ExportRequest::receiver() = [](const ExportRequest&) {};
     MenuServices::exports().print = [](const QString&, const QString&, const QString&, QWidget*) {};
     MenuServices::exports().batchExport = [](ExportFormat, QWidget*) {};
     DocumentWindow* w = DocumentController::instance().newDocument();
@@ -297,8 +302,8 @@ TEST_F(MenuBarTest, ThePresetsSubmenuIsReadAgainAfterThePresetsAreSaved)
     EXPECT_EQ(titles(), QStringList({"Mine", "-", "Manage Export Presets…"}));
 
     // A preset exports with its format, its theme's CSS and its (empty, but given) custom CSS.
-    MenuServices::ExportRequest seen;
-    MenuServices::exports().exportDocument = [&seen](const MenuServices::ExportRequest& r) { seen = r; };
+    ExportRequest seen;
+    ExportRequest::receiver() = [&seen](const ExportRequest& r) { seen = r; };
     Q_EMIT presets->aboutToShow();
     presets->actions().first()->trigger();
     EXPECT_EQ(seen.format, ExportFormat::pdf);

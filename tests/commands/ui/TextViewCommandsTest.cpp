@@ -1,7 +1,6 @@
 #include "commands/ui/TextViewCommands.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "app/ui/MenuServices.h"
 #include "commands/ShortcutStore.h"
 #include "editor/EditorConfig.h"
 #include "editor/EditorController.h"
@@ -14,6 +13,7 @@
 #include "platform/NotificationBus.h"
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
+#include "render/export/ui/ExportRequest.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -276,11 +276,11 @@ TEST(UserShortcuts, RunOnlyInTheKeyWindow)
     NotificationBus::instance().post(u"Brindlewick.runCommand"_s, 7); // not a name: nothing
 
     // Export commands go to the export service with the key window's document.
-    std::optional<MenuServices::ExportRequest> asked;
-    auto saved = MenuServices::exports().exportDocument;
-    MenuServices::exports().exportDocument = [&](const MenuServices::ExportRequest& r) { asked = r; };
+    std::optional<ExportRequest> asked;
+    auto saved = ExportRequest::receiver();
+    ExportRequest::receiver() = [&](const ExportRequest& r) { asked = r; };
     NotificationBus::instance().post(u"Brindlewick.runCommand"_s, u"exportPDF"_s);
-    MenuServices::exports().exportDocument = saved;
+    ExportRequest::receiver() = saved;
     ASSERT_TRUE(asked);
     EXPECT_EQ(asked->format, ExportFormat::pdf);
     EXPECT_EQ(asked->text, u"WORD");

@@ -2,6 +2,7 @@
 
 #include "platform/SafeWrite.h"
 #include "render/Exporter.h"
+#include "render/export/ExportWriter.h"
 #include "render/export/PrintController.h"
 
 #include <QCoreApplication>
@@ -163,7 +164,7 @@ private:
         const ImageAccess images = m_images;
         watcher->setFuture(QtConcurrent::run([=] {
             QString why;
-            auto bytes = Exporter::convert(format, markdown, title, images, QString(), css, &why);
+            auto bytes = ExportWriter::bytes(format, markdown, title, images, QString(), css, &why);
             return std::make_pair(bytes, why);
         }));
     }

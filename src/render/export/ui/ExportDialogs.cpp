@@ -79,7 +79,7 @@ ExportDialogs::Hooks ExportDialogs::defaults()
         box->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
         box->open();
     };
-    h.convert = &Exporter::convert;
+    h.convert = &ExportWriter::bytes;
     return h;
 }
 

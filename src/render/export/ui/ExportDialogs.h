@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/Exporter.h"
+#include "render/export/ExportWriter.h"
 
 #include <QString>
 
@@ -8,7 +8,7 @@
 
 class QWidget;
 
-// What an interactive export calls outside itself (its panels and its conversion),
+// What DocumentExport calls outside itself (its panels, its alert and the writer),
 // replaceable so tests can answer the panels and make a conversion fail.
 namespace ExportDialogs {
 
@@ -21,7 +21,7 @@ struct Hooks {
         chooseSavePath;
     // An alert naming what failed and why.
     std::function<void(QWidget* window, const QString& message, const QString& detail)> alert;
-    // The conversion to file bytes (Exporter::convert); runs on a worker thread.
+    // The conversion to file bytes (ExportWriter::bytes); runs on a worker thread.
     std::function<std::optional<QByteArray>(ExportFormat format, const QString& markdown, const QString& title,
                                             const ImageAccess& images, const QString& themeCSS, const QString& userCSS,
                                             QString* error)>

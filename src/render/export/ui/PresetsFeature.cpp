@@ -2,11 +2,9 @@
 
 #include "editor/ui/DocumentHost.h"
 #include "platform/Requests.h"
-#include "render/ExportPresets.h"
-#include "render/Exporter.h"
+#include "render/export/ui/ExportRequest.h"
 #include "render/ui/ExportPresetsView.h"
 
-#include <QFileInfo>
 #include <QPointer>
 
 namespace PresetsFeature {
@@ -29,12 +27,9 @@ void attach(DocumentHost& host)
         };
         auto* view = new ExportPresetsView(
             [h, close](const ExportPreset& preset) {
-                const QString baseDir = h->isUntitled() ? QString() : QFileInfo(h->filePath()).absolutePath();
+                const ExportRequest request = ExportRequest::fromPreset(*h, preset);
                 close();
-                // The custom CSS is always given, even empty: a preset decides its own CSS.
-                Exporter::exportDocument(ExportFormats::fromId(preset.formatID), h->documentText(), h->window(),
-                                         h->suggestedName(), baseDir, ExportThemes::cssFor(preset.themeID),
-                                         preset.customCSS);
+                request.send();
             },
             close, h->window());
         *sheet = view;

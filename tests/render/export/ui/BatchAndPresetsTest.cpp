@@ -8,7 +8,9 @@
 #include "render/Exporter.h"
 #include "render/export/PrintController.h"
 #include "render/export/ui/BatchExporter.h"
+#include "render/export/ui/DocumentExport.h"
 #include "render/export/ui/ExportDialogs.h"
+#include "render/export/ui/ExportRequest.h"
 #include "render/ui/ExportPresetsView.h"
 #include "settings/ui/SettingsWindow.h"
 
@@ -185,7 +187,7 @@ TEST_F(BatchAndPresetsTest, CssTypedInSettingsReachesTheNextExportedPage)
     css->clear();
     QTest::keyClicks(css, "h1 { color: teal; }");
     settings->close();
-    Exporter::exportDocument(ExportFormat::html, "# Styled\n", nullptr, "styled", QString(), QString(), std::nullopt);
+    DocumentExport::run({ExportFormat::html, "# Styled\n", nullptr, "styled", QString(), QString(), std::nullopt});
     ASSERT_TRUE(waitFor([&] { return QFile::exists(dir.filePath("out-styled.html")); }));
     const QByteArray html = read(dir.filePath("out-styled.html"));
     EXPECT_TRUE(html.contains("h1 { color: teal; }"));

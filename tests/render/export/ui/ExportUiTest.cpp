@@ -1,7 +1,9 @@
 #include "../ExportTestSupport.h"
 #include "render/Exporter.h"
 #include "render/export/PrintController.h"
+#include "render/export/ui/DocumentExport.h"
 #include "render/export/ui/ExportDialogs.h"
+#include "render/export/ui/ExportRequest.h"
 #include "render/export/ui/HeaderFooterEditor.h"
 #include "render/export/ui/PrintJob.h"
 
@@ -50,7 +52,7 @@ TEST(ExportDocument, WritesTheFileUnderTheNameWithOneExtensionRemoved)
     const QString target = dir.filePath("out.docx");
     FakeDialogs dialogs(target);
     QWidget window;
-    Exporter::exportDocument(ExportFormat::docx, "# Hello", &window, "v1.2 notes", dir.path(), {}, std::nullopt);
+    DocumentExport::run({ExportFormat::docx, "# Hello", &window, "v1.2 notes", dir.path(), {}, std::nullopt});
     ASSERT_TRUE(waitFor([&] { return QFile::exists(target); }));
     EXPECT_EQ(dialogs.proposed, QStringList{"v1.2 notes.docx"});
     EXPECT_TRUE(readAll(target).startsWith("PK"));
@@ -64,7 +66,7 @@ TEST(ExportDocument, ANameTypedWithAnotherExtensionGetsTheFormatsOwnAndReplacesN
     const QString notes = writeFile(dir.filePath("notes.md"), "# mine");
     FakeDialogs dialogs(notes);
     for (ExportFormat f : {ExportFormat::html, ExportFormat::pdf})
-        Exporter::exportDocument(f, "# Exported", nullptr, "notes", dir.path(), {}, std::nullopt);
+        DocumentExport::run({f, "# Exported", nullptr, "notes", dir.path(), {}, std::nullopt});
     ASSERT_TRUE(waitFor([&] {
         return QFile::exists(notes + ".html") && QFile::exists(notes + ".pdf")
                && PrintController::pendingRequests() == 0;
@@ -82,7 +84,7 @@ TEST(ExportDocument, AFailedWriteAlertsNamingTheFileAndKeepsWhatWasThere)
     // A path whose folder is a file cannot be written.
     const QString blocker = writeFile(dir.filePath("blocker"), "keep");
     FakeDialogs dialogs(dir.filePath("blocker/out.rtf"));
-    Exporter::exportDocument(ExportFormat::rtf, "text", nullptr, "n", {}, {}, std::nullopt);
+    DocumentExport::run({ExportFormat::rtf, "text", nullptr, "n", {}, {}, std::nullopt});
     ASSERT_TRUE(waitFor([&] { return !dialogs.alerts.isEmpty(); }));
     EXPECT_TRUE(dialogs.alerts.first().contains("blocker/out.rtf")) << dialogs.alerts.first().toStdString();
     EXPECT_EQ(readAll(blocker), "keep");
@@ -98,7 +100,7 @@ TEST(ExportDocument, AFailedConversionAlertsAndShowsNoPanel)
         return std::nullopt;
     };
     for (ExportFormat f : {ExportFormat::rtf, ExportFormat::docx, ExportFormat::odt})
-        Exporter::exportDocument(f, "text", nullptr, "Notes", {}, {}, std::nullopt);
+        DocumentExport::run({f, "text", nullptr, "Notes", {}, {}, std::nullopt});
     ASSERT_TRUE(waitFor([&] { return dialogs.alerts.size() == 3; }));
     for (const QString& a : dialogs.alerts) {
         EXPECT_TRUE(a.contains("Notes")) << a.toStdString();
@@ -114,14 +116,14 @@ TEST(ExportDocument, AFailedPdfAlertsAndACancelledPanelWritesNothing)
     const QString target = writeFile(dir.filePath("old.pdf"), "old");
     {
         FakeDialogs cancel{QString()};
-        Exporter::exportDocument(ExportFormat::pdf, "text", nullptr, "n", {}, {}, std::nullopt);
+        DocumentExport::run({ExportFormat::pdf, "text", nullptr, "n", {}, {}, std::nullopt});
         QTest::qWait(50);
         EXPECT_EQ(PrintController::pendingRequests(), 0);
     }
     FakeDialogs dialogs(target);
     const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(writeFile(dir.filePath("not-a-folder"), "x")));
-    Exporter::exportDocument(ExportFormat::pdf, QString(2'200'000, u'x'), nullptr, "n", dir.path(), {}, std::nullopt);
+    DocumentExport::run({ExportFormat::pdf, QString(2'200'000, u'x'), nullptr, "n", dir.path(), {}, std::nullopt});
     const bool alerted = waitFor([&] { return !dialogs.alerts.isEmpty(); });
     qputenv("XDG_RUNTIME_DIR", oldRuntime);
     ASSERT_TRUE(alerted);
@@ -133,7 +135,7 @@ TEST(ExportDocument, CopyAsHtmlPutsThePageOnTheClipboardAsHtmlAndText)
 {
     ScopedSettings settings;
     Settings::instance().setValue("exportCSS", "p { color: red; }");
-    Exporter::exportDocument(ExportFormat::copyHTML, "Formula $$x$$", nullptr, "", {}, {}, std::nullopt);
+    DocumentExport::run({ExportFormat::copyHTML, "Formula $$x$$", nullptr, "", {}, {}, std::nullopt});
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_TRUE(data);
     EXPECT_TRUE(data->html().contains("<title>Untitled</title>"));

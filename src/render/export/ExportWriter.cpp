@@ -1,7 +1,6 @@
-// The file formats of an export that need no web engine: HTML, Rich Text, Word and
-// OpenDocument.
-#include "render/Exporter.h"
+#include "render/export/ExportWriter.h"
 
+#include "render/Exporter.h"
 #include "render/MarkdownHTMLRenderer.h"
 #include "render/export/DocxWriter.h"
 #include "render/export/OdtWriter.h"
@@ -10,9 +9,9 @@
 
 #include <QCoreApplication>
 
-std::optional<QByteArray> Exporter::convert(ExportFormat format, const QString& markdown, const QString& title,
-                                            const ImageAccess& images, const QString& themeCSS, const QString& userCSS,
-                                            QString* error)
+std::optional<QByteArray> ExportWriter::bytes(ExportFormat format, const QString& markdown, const QString& title,
+                                              const ImageAccess& images, const QString& themeCSS,
+                                              const QString& userCSS, QString* error)
 {
     auto fail = [error](const QString& why) -> std::optional<QByteArray> {
         if (error) *error = why;
@@ -21,14 +20,14 @@ std::optional<QByteArray> Exporter::convert(ExportFormat format, const QString& 
     const QString body = MarkdownHTMLRenderer::renderBody(markdown);
     switch (format) {
     case ExportFormat::html:
-    case ExportFormat::copyHTML: return htmlDocument(body, title, themeCSS, userCSS, false).toUtf8();
+    case ExportFormat::copyHTML: return Exporter::htmlDocument(body, title, themeCSS, userCSS, false).toUtf8();
     case ExportFormat::pdf:
         return fail(QCoreApplication::translate("Exporter", "PDF pages are made by the page renderer."));
     case ExportFormat::rtf:
     case ExportFormat::docx:
     case ExportFormat::odt: break;
     }
-    const QString page = htmlDocument(body, title, themeCSS, userCSS, true);
+    const QString page = Exporter::htmlDocument(body, title, themeCSS, userCSS, true);
     const QList<RichBlock> blocks = RichText::blocks(*RichText::textDocument(page, images));
     QByteArray bytes;
     QString why;
