@@ -26,19 +26,24 @@ export_to() { # markdown format out
 }
 
 # The fixture folder: the sample, its picture, an empty document, a page over 2 MB and,
-# unless quick, 1 MiB of Markdown.
+# unless quick, 1 MiB of Markdown. Beside it the fidelity document, with pictures in two
+# sibling folders of which only one is granted.
 DOC="$WORK/doc"
-mkdir -p "$DOC"
+FID="$WORK/fidelity"
+mkdir -p "$DOC" "$FID/doc" "$FID/granted" "$FID/refused"
 cp "$FIXTURES/sample.md" "$DOC/sample.md"
-python3 - "$DOC" "$QUICK" <<'PY'
+cp "$FIXTURES/fidelity.md" "$FID/doc/fidelity.md"
+python3 - "$DOC" "$QUICK" "$FID" <<'PY'
 import struct, sys, zlib
-doc, quick = sys.argv[1], sys.argv[2]
+doc, quick, fid = sys.argv[1], sys.argv[2], sys.argv[3]
 def png(w, h, rgb):
     raw = b"".join(b"\0" + bytes(rgb) * w for _ in range(h))
     chunk = lambda t, d: struct.pack(">I", len(d)) + t + d + struct.pack(">I", zlib.crc32(t + d))
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0)) + \
         chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b"")
 open(f"{doc}/picture.png", "wb").write(png(90, 60, (200, 30, 30)))
+open(f"{fid}/granted/green.png", "wb").write(png(31, 21, (30, 160, 30)))
+open(f"{fid}/refused/blue.png", "wb").write(png(41, 31, (30, 30, 200)))
 open(f"{doc}/empty.md", "w").write("")
 # Over 2 MB of page, a few pages of print: the bulk is the picture's alternative text.
 open(f"{doc}/large page.md", "w").write("Large 1\n\n![" + "a" * 2_200_000 + "](picture.png)\n\nLarge 2\n")
@@ -218,19 +223,6 @@ echo "ok batch: PDFs stamped with each source's name, Word, OpenDocument, Rich T
 # A table under the grid's width comment, a code line, an address and a 15-column table wider
 # than the page, strike-through, a quote, and images in two sibling folders of which only one
 # is granted.
-FID="$WORK/fidelity"
-mkdir -p "$FID/doc" "$FID/granted" "$FID/refused"
-cp "$FIXTURES/fidelity.md" "$FID/doc/fidelity.md"
-python3 - "$FID" <<'PY'
-import struct, sys, zlib
-def png(w, h, rgb):
-    raw = b"".join(b"\0" + bytes(rgb) * w for _ in range(h))
-    chunk = lambda t, d: struct.pack(">I", len(d)) + t + d + struct.pack(">I", zlib.crc32(t + d))
-    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0)) + \
-        chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b"")
-open(f"{sys.argv[1]}/granted/green.png", "wb").write(png(31, 21, (30, 160, 30)))
-open(f"{sys.argv[1]}/refused/blue.png", "wb").write(png(41, 31, (30, 30, 200)))
-PY
 for fmt in pdf docx odt rtf html; do
   "$BW_EXPORT" "$FID/doc/fidelity.md" --format "$fmt" --out "$FID/fidelity.$fmt" --grant "$FID/granted" 2>"$WORK/stderr.log" \
     || { cat "$WORK/stderr.log" >&2; fail "bw-export $fmt of fidelity.md"; }
