@@ -84,7 +84,7 @@ void PagedDocumentLayout::hold(const QTextBlock& block) const
         return;
     }
     data->linesDeferred = false;
-    breakInto(tl, data->paragraph);
+    breakInto(tl, data->paragraph, block.text());
     const double top = data->top;
     const double bottom = blockBottom(block);
     // The lines are placed again where the block is (a grid row's at its top).
@@ -320,14 +320,26 @@ void PagedDocumentLayout::breakLines(const QTextBlock& block)
     if (data->linesDeferred)
         block.layout()->clearLayout();
     else
-        breakInto(block.layout(), data->paragraph);
+        breakInto(block.layout(), data->paragraph, block.text());
 }
 
-void PagedDocumentLayout::breakInto(QTextLayout* tl, const BlockParagraph& para) const
+Qt::Alignment PagedDocumentLayout::visualAlignment(Qt::Alignment alignment, const QString& text) const
+{
+    // A text layout reads "leading" as left whatever the direction: a right-to-left
+    // paragraph (by the setting, or by its first strong letter) starts at the right margin.
+    if (alignment & Qt::AlignAbsolute || !(alignment & (Qt::AlignLeft | Qt::AlignRight))) return alignment;
+    const bool rightToLeft =
+        m_direction == Qt::RightToLeft || (m_direction == Qt::LayoutDirectionAuto && text.isRightToLeft());
+    if (!rightToLeft) return alignment;
+    const Qt::Alignment mirrored = (alignment & Qt::AlignLeft) ? Qt::AlignRight : Qt::AlignLeft;
+    return (alignment & ~Qt::Alignment(Qt::AlignLeft | Qt::AlignRight)) | mirrored | Qt::AlignAbsolute;
+}
+
+void PagedDocumentLayout::breakInto(QTextLayout* tl, const BlockParagraph& para, const QString& text) const
 {
     ++m_linesBroken;
     QTextOption opt = document()->defaultTextOption();
-    opt.setAlignment(para.alignment);
+    opt.setAlignment(visualAlignment(para.alignment, text));
     opt.setTextDirection(m_direction);
     opt.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     tl->setTextOption(opt);
@@ -345,10 +357,11 @@ const QTextLayout& PagedDocumentLayout::measure(const QTextBlock& block, const B
 {
     const QList<QTextLayout::FormatRange> formats = StyledBlocks::formatsOf(block);
     QTextLayout& tl = formats.isEmpty() ? m_plainScratch : m_scratch;
-    tl.setText(block.text());
+    const QString text = block.text();
+    tl.setText(text);
     tl.setFont(document()->defaultFont());
     if (!formats.isEmpty()) tl.setFormats(formats);
-    breakInto(&tl, para);
+    breakInto(&tl, para, text);
     return tl;
 }
 

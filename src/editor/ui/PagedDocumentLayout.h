@@ -108,7 +108,9 @@ protected:
 private:
     // Breaks the block into lines, or marks a grid row's lines as due (hold).
     void breakLines(const QTextBlock& block);
-    void breakInto(QTextLayout* tl, const BlockParagraph& para) const;
+    void breakInto(QTextLayout* tl, const BlockParagraph& para, const QString& text) const;
+    // The paragraph's alignment for a text layout, which knows left and right only.
+    Qt::Alignment visualAlignment(Qt::Alignment alignment, const QString& text) const;
     // Breaks a block that holds no lines of its own in a scratch layout, for their heights.
     const QTextLayout& measure(const QTextBlock& block, const BlockParagraph& para) const;
     BlockStyleData* dataOf(const QTextBlock& block) const;

@@ -510,6 +510,31 @@ TEST_F(EditorViewTest, TheCaretStaysInViewWhileALongTextIsStillBeingStyled)
     EXPECT_TRUE(r.top() >= 0 && r.bottom() <= tv()->viewport()->height()) << r.top();
 }
 
+// Right-to-left paragraphs start at the right margin: all of them with the "rtl" setting,
+// a Hebrew one by itself with the natural direction; an alignment directive stays as written.
+TEST_F(EditorViewTest, RightToLeftParagraphsStartAtTheRightMargin)
+{
+    view->loadText(QString::fromUtf8("Latin words\n\nשלום עולם\n\n{.left}\nשלום עולם"));
+    layout()->finishLayout();
+    const double width = layout()->textWidth();
+    auto edges = [this](int block) {
+        const QTextBlock b = tv()->document()->findBlockByNumber(block);
+        layout()->blockBoundingRect(b);
+        const QRectF r = b.layout()->lineAt(0).naturalTextRect();
+        return std::pair(r.left(), r.right());
+    };
+    EXPECT_NEAR(edges(0).first, 0, 1);      // Latin: at the left
+    EXPECT_NEAR(edges(2).second, width, 1); // Hebrew: at the right
+    EXPECT_NEAR(edges(5).first, 0, 1);      // "{.left}" keeps it left
+    setConfig([](EditorConfig& c) { c.textDirection = "rtl"; });
+    layout()->finishLayout();
+    EXPECT_NEAR(edges(0).second, width, 1);
+    EXPECT_NEAR(edges(2).second, width, 1);
+    setConfig([](EditorConfig& c) { c.textDirection = "ltr"; });
+    layout()->finishLayout();
+    EXPECT_NEAR(edges(2).first, 0, 1);
+}
+
 TEST_F(EditorViewTest, ControlWheelZoomsThePagesNotTheFont)
 {
     view->loadText("text");
