@@ -127,6 +127,7 @@ void CustomThemesEditor::rebuild()
     }
     const QList<CustomTheme> themes = SettingsModel::customThemes(store());
     m_shownIds.clear();
+    m_rowWidgets.clear();
     if (themes.isEmpty()) {
         m_rows->addWidget(
             SettingsControls::caption(tr("Add a theme to start from the current colours, then edit them here."), this));
@@ -174,8 +175,10 @@ void CustomThemesEditor::rebuild()
         connect(nameField, &QLineEdit::textEdited, this,
                 [this, id](const QString& text) { editTheme(id, [&](CustomTheme& t) { t.name = text; }); });
         form->addRow(tr("Name"), nameField);
+        Row widgets{swatch, name, inUse, nullptr, nameField, {}};
         for (const ColourSlot& slot : kSlots) {
             auto* button = new QToolButton(content);
+            widgets.colours.append(button);
             button->setObjectName(QString::fromLatin1(slot.label));
             button->setIconSize(QSize(28, 16));
             const auto member = slot.member;
@@ -200,6 +203,8 @@ void CustomThemesEditor::rebuild()
         buttons->setContentsMargins(0, 4, 0, 0);
         auto* useButton = new QPushButton(tr("Use This Theme"), content);
         useButton->setObjectName(QStringLiteral("use"));
+        widgets.use = useButton;
+        m_rowWidgets.insert(id, widgets);
         auto* dupButton = new QPushButton(tr("Duplicate"), content);
         auto* delButton = new QPushButton(tr("Delete"), content);
         for (auto* b : {useButton, dupButton, delButton}) b->setAutoDefault(false);
@@ -230,17 +235,15 @@ void CustomThemesEditor::refresh()
 {
     const QString appearance = store().string(kAppearance, QStringLiteral("system"));
     for (const CustomTheme& t : SettingsModel::customThemes(store())) {
-        auto* row = findChild<QWidget*>(QStringLiteral("theme:") + t.id);
-        if (!row) continue;
+        const auto row = m_rowWidgets.constFind(t.id);
+        if (row == m_rowWidgets.cend()) continue;
         const bool inUse = appearance == inUseValue(t.id);
-        row->findChild<QLabel*>(QStringLiteral("preview"))->setPixmap(preview(t, devicePixelRatioF()));
-        row->findChild<QLabel*>(QStringLiteral("name"))->setText(t.name.isEmpty() ? tr("Untitled") : t.name);
-        row->findChild<QLabel*>(QStringLiteral("inUse"))->setVisible(inUse);
-        row->findChild<QPushButton*>(QStringLiteral("use"))->setEnabled(!inUse);
-        auto* nameField = row->findChild<QLineEdit*>(QStringLiteral("nameField"));
-        if (nameField->text() != t.name) nameField->setText(t.name);
-        for (const ColourSlot& slot : kSlots)
-            row->findChild<QToolButton*>(QString::fromLatin1(slot.label))->setIcon(swatchIcon(t.*slot.member));
+        row->preview->setPixmap(preview(t, devicePixelRatioF()));
+        row->name->setText(t.name.isEmpty() ? tr("Untitled") : t.name);
+        row->inUse->setVisible(inUse);
+        row->use->setEnabled(!inUse);
+        if (row->nameField->text() != t.name) row->nameField->setText(t.name);
+        for (int i = 0; i < row->colours.size(); ++i) row->colours[i]->setIcon(swatchIcon(t.*kSlots[i].member));
     }
 }
 

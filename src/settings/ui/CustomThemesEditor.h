@@ -2,9 +2,14 @@
 
 #include "styling/CustomTheme.h"
 
+#include <QHash>
 #include <QSet>
 #include <QWidget>
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
 class QVBoxLayout;
 
 // The "Custom themes" section of the Appearance page: one collapsible row per theme in
@@ -30,7 +35,20 @@ private:
     // Applies `edit` to the stored theme with this id and stores the list.
     void editTheme(const QString& id, const std::function<void(CustomTheme&)>& edit);
 
+    // What refresh() updates in one theme's row.
+    struct Row {
+        QLabel* preview;
+        QLabel* name;
+        QLabel* inUse;
+        QPushButton* use;
+        QLineEdit* nameField;
+        QList<QToolButton*> colours;
+    };
+
     QVBoxLayout* m_rows;
     QList<QString> m_shownIds;
+    // The rows shown now, by theme id: rows being replaced linger until they are deleted
+    // later, and must not be the ones updated.
+    QHash<QString, Row> m_rowWidgets;
     QSet<QString> m_expanded;
 };

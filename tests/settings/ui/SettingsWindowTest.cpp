@@ -75,6 +75,7 @@ TEST(SettingsWindow, AmpersandsInControlTitlesAreShownAsText)
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTest>
@@ -175,4 +176,33 @@ TEST(SettingsWindow, ProviderKeysGoToTheKeyFileOnly)
     s.setValue("aiProvider", "ollama");
     EXPECT_EQ(fields->currentIndex(), 1);
     w->close();
+}
+
+// Rows replaced by Add Theme, Duplicate and Delete linger until they are deleted; the rows
+// shown must be the ones brought up to date: each with its name, one "in use" only, and
+// "Use This Theme" off on that one alone.
+TEST(SettingsWindow, ThemeRowsShowTheirNamesAndOneThemeInUse)
+{
+    Settings& s = Settings::instance();
+    s.remove("editorCustomThemes");
+    s.setValue("editorAppearance", "light");
+    CustomThemesEditor editor;
+    auto shown = [&editor] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QStringList rows;
+        for (QWidget* row : editor.findChildren<QWidget*>(QRegularExpression("^theme:"))) {
+            const bool inUse = !row->findChild<QLabel*>("inUse")->isHidden();
+            const bool canUse = row->findChild<QPushButton*>("use")->isEnabled();
+            rows << row->findChild<QLabel*>("name")->text() + (inUse ? " in use" : "") + (canUse ? "" : " (no use)");
+        }
+        return rows.join(", ").toStdString();
+    };
+    editor.addTheme();
+    EXPECT_EQ(shown(), "My Theme 1 in use (no use)");
+    editor.duplicate(SettingsModel::customThemes(s)[0].id);
+    EXPECT_EQ(shown(), "My Theme 1 in use (no use), My Theme 2");
+    editor.addTheme();
+    EXPECT_EQ(shown(), "My Theme 1, My Theme 2, My Theme 3 in use (no use)");
+    editor.remove(SettingsModel::customThemes(s)[1].id);
+    EXPECT_EQ(shown(), "My Theme 1, My Theme 3 in use (no use)");
 }
