@@ -130,11 +130,9 @@ private:
         m_history->open();
     }
 
-    void openInPlace(const QString& path)
-    {
-        m_host.openInPlace(path);
-        Settings::instance().setValue(PrefKey::showFileBrowser, false);
-    }
+    // The browser stays open, in the window that takes this one's place too: the user is
+    // going through the folder's files.
+    void openInPlace(const QString& path) { m_host.openInPlace(path); }
 
     DocumentHost& m_host;
     QPointer<QWidget> m_window;

@@ -96,7 +96,7 @@ TEST_F(DocumentFilesTest, SnapshotNowAndRestoreThroughTheHistorySheet)
     EXPECT_EQ(alerts.size(), 1);
 }
 
-TEST_F(DocumentFilesTest, SidebarFollowsTheSettingAndOpensInPlace)
+TEST_F(DocumentFilesTest, SidebarFollowsTheSettingAndStaysOpenAfterOpeningInPlace)
 {
     const QString a = makeFile("docs/a.md", "a"), b = makeFile("docs/b.md", "b");
     FileBrowserModel::adoptFolder(path("docs"), nullptr);
@@ -116,7 +116,12 @@ TEST_F(DocumentFilesTest, SidebarFollowsTheSettingAndOpensInPlace)
     const auto windows = DocumentController::instance().windows();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(windows.first()->filePath(), b);
-    EXPECT_FALSE(Settings::instance().boolean("showFileBrowser", true));
+    // The browser stays open, in the window that took the first one's place too.
+    EXPECT_TRUE(Settings::instance().boolean("showFileBrowser", false));
+    auto* next = qobject_cast<FileBrowserSidebar*>(windows.first()->panel(DocumentHost::Panel::LeftSidebar));
+    ASSERT_TRUE(next);
+    EXPECT_TRUE(next->isVisibleTo(windows.first()));
+    EXPECT_EQ(next->tree()->topLevelItemCount(), 2);
 }
 
 TEST_F(DocumentFilesTest, LaunchReopensTheStoredSessionAndDropsTheEmptyStartWindow)
