@@ -4,6 +4,7 @@
 #include "editor/TextFind.h"
 #include "editor/ui/DocumentHost.h"
 #include "editor/ui/EditorHost.h"
+#include "editor/ui/MarkdownTextView.h"
 #include "platform/Requests.h"
 
 #include <QGridLayout>
@@ -146,6 +147,15 @@ void FindBar::place()
     const int width = std::min(std::max(sizeHint().width(), 420), editor->width() - 16);
     resize(width, sizeHint().height());
     move(editor->width() - width - 24, 8);
+    // A match scrolled into view goes below the bar, not under it.
+    if (auto* view = dynamic_cast<MarkdownTextView*>(m_controller->textView()))
+        view->setTopObstruction(view->viewport()->mapFromGlobal(mapToGlobal(QPoint(0, height()))).y());
+}
+
+void FindBar::hideEvent(QHideEvent* event)
+{
+    if (auto* view = dynamic_cast<MarkdownTextView*>(m_controller->textView())) view->setTopObstruction(0);
+    QWidget::hideEvent(event);
 }
 
 bool FindBar::eventFilter(QObject* watched, QEvent* event)

@@ -147,8 +147,9 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
             }
             return true;
         });
-        // The caret on a grid's hidden lines is shown as a frame around its cell.
-        if (p && !m_cellEditor && m_view->hasFocus()) {
+        // The caret on a grid's hidden lines (a cell chosen, a match found) is shown as a
+        // frame around its cell.
+        if (p && !m_cellEditor) {
             if (const auto at = caretCell()) {
                 const TextRange source = GridEditing::cellSource(*at->model, at->shift, at->cell);
                 for (const TableCellHit& h : hits) {
@@ -463,6 +464,20 @@ std::optional<GridTableInteraction::At> GridTableInteraction::tableAt(int offset
 std::optional<GridTableInteraction::At> GridTableInteraction::caretCell() const
 {
     return tableAt(m_view->textCursor().position());
+}
+
+std::optional<QRectF> GridTableInteraction::cellRect(int offset) const
+{
+    const std::optional<At> at = tableAt(offset);
+    if (!at) return std::nullopt;
+    const auto g = geometryOf(*at->model, at->shift);
+    if (!g) return std::nullopt;
+    const TextRange source = GridEditing::cellSource(*at->model, at->shift, at->cell);
+    const double gs = m_view->gridScale();
+    const QPointF scroll(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value());
+    for (const TableCellHit& h : g->hits)
+        if (h.source == source) return QRectF(h.rect.topLeft() * gs - scroll, h.rect.size() * gs);
+    return std::nullopt;
 }
 
 std::optional<TableGridRenderer::Geometry> GridTableInteraction::geometryOf(const TableModel& model, int shift) const

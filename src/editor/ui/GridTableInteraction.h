@@ -63,6 +63,8 @@ public:
     // The cell the caret stands for while it is on a grid's hidden lines: shown framed, and
     // the one the keys and the table commands act on.
     std::optional<At> caretCell() const;
+    // Where the cell holding `offset` is drawn (viewport pixels), when it lies on a grid.
+    std::optional<QRectF> cellRect(int offset) const;
     // Opens a cell's field, scrolled into view: its text selected (as a click does), or
     // its caret at the end (to go on typing).
     bool openCell(const At& at, bool selectAll = true);

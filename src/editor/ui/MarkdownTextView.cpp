@@ -201,9 +201,18 @@ void MarkdownTextView::scrollRangeToVisible(TextRange range)
 {
     QTextCursor c(document());
     c.setPosition(std::clamp(range.location, 0, textLength()));
-    const QRect r = cursorRect(c);
-    if (r.top() < 0 || r.bottom() > viewport()->height())
-        verticalScrollBar()->setValue(verticalScrollBar()->value() + r.center().y() - viewport()->height() / 2);
+    // On a grid's hidden rows the cell is what shows.
+    const std::optional<QRectF> cell = m_grid->cellRect(c.position());
+    const QRect r = cell ? cell->toAlignedRect() : cursorRect(c);
+    // The part of the view an overlay (the find bar) covers does not count as in view.
+    const int top = std::min(m_topObstruction, viewport()->height() / 2);
+    if (r.top() < top || r.bottom() > viewport()->height())
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + r.center().y() - (top + viewport()->height()) / 2);
+}
+
+void MarkdownTextView::setTopObstruction(int height)
+{
+    m_topObstruction = std::max(0, height);
 }
 
 void MarkdownTextView::scrollRangeToTop(TextRange range)

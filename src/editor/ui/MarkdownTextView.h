@@ -54,6 +54,9 @@ public:
     bool replaceRange(TextRange range, const QString& replacement) override;
     void scrollRangeToVisible(TextRange range) override;
     void scrollRangeToTop(TextRange range) override;
+    // How far down from the top of the view an overlay covers the text (the find bar):
+    // scrolling a range into view keeps it below that.
+    void setTopObstruction(int height);
     void focusEditor() override;
     void beep() override;
     std::optional<DocStats> runningCounts() const override;
@@ -140,6 +143,7 @@ private:
     };
     std::optional<HeldLine> m_heldCaretLine;
     bool m_followingCaretLine = false;
+    int m_topObstruction = 0;
     QList<QAction*> m_tableActions;
     QPointer<EditorController> m_controller;
 };

@@ -1,10 +1,14 @@
 #include "editor/ui/FindBar.h"
 #include "editor/EditorController.h"
+#include "editor/GridEditing.h"
+#include "editor/ui/GridTableInteraction.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/Settings.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -87,4 +91,51 @@ TEST_F(FindBarTest, ReplaceAndReplaceAllAreEachOneUndoableEdit)
     controller.textView()->setSelectedRange({10, 3});
     bar->perform(FindBar::SetSearchFromSelection);
     EXPECT_EQ(bar->searchField()->text(), "a.b");
+}
+
+// A match in a grid table shows its cell, framed, in view; a match is never left under the
+// bar that floats over the top of the text.
+TEST_F(FindBarTest, AMatchShowsItsGridCellAndStaysClearOfTheBar)
+{
+    QString doc;
+    for (int i = 0; i < 80; ++i) doc += QStringLiteral("Paragraph %1 of filler text.\n\n").arg(i);
+    doc += "| Fruit | Qty |\n|---|---|\n| apple | 3 |\n| needle | 5 |\n\n";
+    for (int i = 0; i < 40; ++i) doc += QStringLiteral("More %1 of filler text.\n\n").arg(i);
+    doc += "another needle here\n\n";
+    for (int i = 0; i < 80; ++i) doc += QStringLiteral("Last %1 of filler text.\n\n").arg(i);
+    load(doc);
+    auto* tv = view->markdownTextView();
+    QApplication::setActiveWindow(view.get());
+    bar->showBar(false);
+    QTest::keyClicks(bar->searchField(), "needle");
+    const TextRange first = selection();
+    ASSERT_EQ(first.location, int(doc.indexOf("needle")));
+    const QImage shot = tv->viewport()->grab().toImage();
+    const auto at = tv->grid()->caretCell();
+    ASSERT_TRUE(at);
+    const TextRange source = GridEditing::cellSource(*at->model, at->shift, at->cell);
+    const auto hit = std::find_if(tv->grid()->tableHits().cbegin(), tv->grid()->tableHits().cend(),
+                                  [&](const TableCellHit& h) { return h.source == source; });
+    ASSERT_NE(hit, tv->grid()->tableHits().cend()) << "the cell is not on screen";
+    const QRectF cell(hit->rect.topLeft() * tv->gridScale() - QPointF(0, tv->verticalScrollBar()->value()),
+                      hit->rect.size() * tv->gridScale());
+    const int barBottom = bar->mapTo(view.get(), QPoint(0, bar->height())).y() - tv->mapTo(view.get(), QPoint()).y();
+    EXPECT_GE(cell.top(), barBottom);
+    EXPECT_LE(cell.bottom(), tv->viewport()->height());
+    // Framed: the edge of the cell is drawn in the highlight colour.
+    const QColor highlight = tv->palette().color(QPalette::Highlight);
+    bool framed = false;
+    for (int y = int(cell.top()) - 1; y <= int(cell.top()) + 4; ++y) {
+        const QColor edge = shot.pixelColor(QPoint(int(cell.center().x()), y));
+        framed = framed || (edge.saturation() > 60 && std::abs(edge.hue() - highlight.hue()) < 30);
+    }
+    EXPECT_TRUE(framed);
+
+    // The next match, with the text scrolled so its line stands under the bar.
+    QTextCursor c(tv->document());
+    c.setPosition(int(doc.lastIndexOf("needle")));
+    tv->verticalScrollBar()->setValue(tv->verticalScrollBar()->value() + tv->cursorRect(c).top() - 4);
+    bar->findNext();
+    ASSERT_EQ(selection().location, int(doc.lastIndexOf("needle")));
+    EXPECT_GE(tv->cursorRect().top(), barBottom);
 }
