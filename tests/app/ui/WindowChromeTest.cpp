@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QListView>
 #include <QPointer>
 #include <QStatusBar>
@@ -232,4 +233,34 @@ TEST_F(WindowChromeTest, AnOutlineClickPlacesTheCaretAtTheClampedOffsetAndFocuse
     const int y = static_cast<QTextEdit*>(text)->cursorRect().top();
     EXPECT_GE(y, 0);
     EXPECT_LT(y, text->viewport()->height() / 4);
+}
+
+// A window opened while a goal is set draws the goal in the bar's grey from the start (and
+// green once it is reached), as after an edit.
+TEST_F(WindowChromeTest, TheGoalIsGreyFromTheStartAndGreenWhenReached)
+{
+    Settings::instance().setValue("writingGoal", 3.0);
+    DocumentWindow* w = open("one two");
+    QCoreApplication::processEvents();
+    auto goalLabel = [w] {
+        for (QLabel* l : w->statusBar()->findChildren<QLabel*>())
+            if (l->text().contains("Goal")) return l;
+        return static_cast<QLabel*>(nullptr);
+    };
+    auto drawnIn = [](QLabel* l) {
+        QImage shot = l->grab().toImage();
+        QColor darkest = Qt::white;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixelColor(x, y).lightness() < darkest.lightness()) darkest = shot.pixelColor(x, y);
+        return darkest;
+    };
+    QLabel* goal = goalLabel();
+    ASSERT_TRUE(goal);
+    const QColor grey = drawnIn(goal);
+    EXPECT_GT(grey.lightness(), 60) << grey.name().toStdString() << " is nearly black";
+    w->setDocumentText("one two three");
+    QTest::qWait(200); // counted after a pause in typing
+    const QColor reached = drawnIn(goalLabel());
+    EXPECT_GT(reached.green(), reached.red() + 40) << reached.name().toStdString();
 }
