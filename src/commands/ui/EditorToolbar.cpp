@@ -201,6 +201,14 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
     hf.setPointSize(9);
     hf.setWeight(QFont::DemiBold);
     m_heading->setFont(hf);
+    // As wide as its widest label, so that the toolbar does not move sideways as the caret
+    // goes from a heading to body text.
+    int headingWidth = m_heading->minimumWidth();
+    for (int level = 0; level <= 6; ++level) {
+        m_heading->setText(headingLabel(level));
+        headingWidth = std::max(headingWidth, m_heading->sizeHint().width());
+    }
+    m_heading->setFixedWidth(headingWidth);
     connect(m_heading, &QToolButton::clicked, this, &EditorToolbar::openHeadingPopover);
 
     auto linkButton = iconButton(u"link"_s, tr("Insert Link"), QString(), [this] { openLinkPopover(); });
@@ -345,6 +353,11 @@ QToolButton* EditorToolbar::button(const QString& title) const
     return nullptr;
 }
 
+QString EditorToolbar::headingLabel(int level)
+{
+    return (level > 0 ? u"H"_s + QString::number(level) : u"¶"_s) + u" ▾"_s;
+}
+
 QString EditorToolbar::headingLabel() const
 {
     return m_heading->text();
@@ -352,8 +365,7 @@ QString EditorToolbar::headingLabel() const
 
 void EditorToolbar::refreshHeading()
 {
-    const int level = m_editor ? m_editor->currentHeadingLevel() : 0;
-    const QString label = (level > 0 ? u"H"_s + QString::number(level) : u"¶"_s) + u" ▾"_s;
+    const QString label = headingLabel(m_editor ? m_editor->currentHeadingLevel() : 0);
     if (m_heading->text() != label) m_heading->setText(label);
 }
 

@@ -33,6 +33,8 @@ public:
     // The groups' layouts in order: the seven scrolling ones, then the trailing one.
     QList<QGridLayout*> groups() const { return m_groups; }
     QString headingLabel() const;
+    // "H1 ▾" to "H6 ▾", or "¶ ▾" for body text (level 0).
+    static QString headingLabel(int level);
 
     // Reads the caret's line and shows its heading level ("H2", or "¶").
     void refreshHeading();

@@ -212,3 +212,24 @@ TEST_F(WindowKeyboardTest, CtrlEndKeepsTheCaretInView)
     type("!");
     EXPECT_EQ(w->documentText().toStdString(), "# Title\n\nA short text.\n!");
 }
+
+// The heading button keeps one width, so the toolbar does not jump sideways (under the
+// pointer) as the caret goes from a heading to body text.
+TEST_F(WindowKeyboardTest, TheToolbarStaysInPlaceAsTheCaretMovesBetweenHeadingAndBody)
+{
+    DocumentWindow* w = open("###### Six\n\nbody\n\n# One");
+    EditorToolbar* bar = toolbar(w);
+    QToolButton* bold = bar->button("Bold");
+    ASSERT_TRUE(bold);
+    QList<int> xs;
+    QStringList labels;
+    for (int at : {0, 12, int(w->documentText().size())}) {
+        view(w)->setSelectedRange({at, 0});
+        QCoreApplication::processEvents();
+        labels << bar->headingLabel();
+        xs << bold->mapTo(bar, QPoint()).x();
+    }
+    EXPECT_EQ(labels, (QStringList{"H6 ▾", "¶ ▾", "H1 ▾"}));
+    EXPECT_EQ(xs[1], xs[0]);
+    EXPECT_EQ(xs[2], xs[0]);
+}
