@@ -8,8 +8,9 @@ translation files (for as long as the files are not translated yet).
 
 1. No text a user sees bypasses translation: every string literal under src/ that reads as
    words (a capitalised word, or two words) is the argument of tr(), QT_TR_NOOP(),
-   QT_TRANSLATE_NOOP() or QCoreApplication::translate(), unless it is log text, an include,
-   or listed in translations/not-translated.txt (data, keys, names that stay as they are).
+   QT_TRANSLATE_NOOP() or QCoreApplication::translate(), unless it is log text, an include, a
+   key sequence, or listed in translations/not-translated.txt (data, keys, names that stay as
+   they are).
 2. Every language the Language picker offers has its translations/brindlewick_<lang>.ts, and
    each is finished: no unfinished, obsolete or empty entry; the same placeholders (%1, %L1,
    %n) as its source; a mnemonic (&) where the source has one.
@@ -24,6 +25,8 @@ LANGUAGES = ["es", "fr", "de", "it", "pt_BR", "zh_CN", "ja", "ko"]
 LITERAL = re.compile(r'(?:u8|u|L)?"((?:[^"\\\n]|\\.)*)"')
 # A literal that reads as words: a capitalised word ("Bold", "Save As…") or two words.
 WORDS = re.compile(r"^[^A-Za-z]*[A-Z][a-z]+|[A-Za-z]{2,} [A-Za-z]{2,}")
+# A key sequence in Qt's portable text ("Ctrl+Shift+O; F3"): Qt shows it in the user's words.
+KEYS = re.compile(r"^((Ctrl|Alt|Shift|Meta)\+)+\S*(; ((Ctrl|Alt|Shift|Meta)\+)*\S+)*$")
 TRANSLATED = re.compile(
     r'(\btr|QT_TR_NOOP|QT_TR_N_NOOP|QT_TRANSLATE_NOOP|QT_TRANSLATE_N_NOOP|translate)\s*\(\s*("[^"]*"\s*,\s*)?$')
 NOT_SHOWN = re.compile(r"\bq(C)?(Warning|Debug|Info|Critical)\b|#\s*include|Q_ASSERT|Q_LOGGING_CATEGORY")
@@ -98,7 +101,7 @@ def untranslated_literals(source_dir):
                                   or literal in literals.get(path, ()) or literal in literals.get("*", ()))
                 previous_end = m.end()
                 # A mnemonic marker splits no word: "F&ormat" reads as "Format".
-                if exempt or not WORDS.search(literal.replace("&", "")):
+                if exempt or KEYS.match(literal) or not WORDS.search(literal.replace("&", "")):
                     continue
                 faults.append(f"{path}:{line}: \"{literal}\"")
     return faults

@@ -8,9 +8,12 @@
 // A built-in starting text for a new document.
 struct DocumentTemplate {
     QString id;     // stable key
-    QString name;   // title shown to the user
+    QString name;   // title in English
     QString symbol; // name of the template's symbol image
     QString body;   // the document text (no date or other value filled in)
+
+    // The title shown to the user, in the interface's language.
+    QString shownName() const;
 };
 
 // The text for the next new document. Producers (templates, the cheat sheet, the URL

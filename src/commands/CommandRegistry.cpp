@@ -4,6 +4,7 @@
 #include "editor/CaseTransform.h"
 #include "editor/EditorController.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QTextBoundaryFinder>
 
@@ -22,19 +23,31 @@ const QList<CommandCategory>& all()
     return list;
 }
 
-QString title(CommandCategory category)
+namespace {
+const char* titleSource(CommandCategory category)
 {
     switch (category) {
-    case CommandCategory::headings: return u"Headings"_s;
-    case CommandCategory::format: return u"Format"_s;
-    case CommandCategory::lists: return u"Lists & Blocks"_s;
-    case CommandCategory::insert: return u"Insert"_s;
-    case CommandCategory::transform: return u"Transform"_s;
-    case CommandCategory::lines: return u"Lines"_s;
-    case CommandCategory::view: return u"View"_s;
-    case CommandCategory::exportAs: return u"Export"_s;
+    case CommandCategory::headings: return QT_TRANSLATE_NOOP("CommandCategory", "Headings");
+    case CommandCategory::format: return QT_TRANSLATE_NOOP("CommandCategory", "Format");
+    case CommandCategory::lists: return QT_TRANSLATE_NOOP("CommandCategory", "Lists & Blocks");
+    case CommandCategory::insert: return QT_TRANSLATE_NOOP("CommandCategory", "Insert");
+    case CommandCategory::transform: return QT_TRANSLATE_NOOP("CommandCategory", "Transform");
+    case CommandCategory::lines: return QT_TRANSLATE_NOOP("CommandCategory", "Lines");
+    case CommandCategory::view: return QT_TRANSLATE_NOOP("CommandCategory", "View");
+    case CommandCategory::exportAs: return QT_TRANSLATE_NOOP("CommandCategory", "Export");
     }
-    return {};
+    return "";
+}
+} // namespace
+
+QString title(CommandCategory category)
+{
+    return QString::fromUtf8(titleSource(category));
+}
+
+QString shownTitle(CommandCategory category)
+{
+    return QCoreApplication::translate("CommandCategory", titleSource(category));
 }
 
 std::optional<CommandCategory> fromTitle(const QString& t)
@@ -80,111 +93,135 @@ QList<EditorCommand> buildAll()
     using C = CommandCategory;
     QList<EditorCommand> l;
     l.reserve(58);
-    auto add = [&l](const char16_t* id, const QString& title, C cat, const char16_t* symbol, const char16_t* hint,
+    // Each title in English, marked for translation where it stands.
+    auto add = [&l](const char16_t* id, const char* title, C cat, const char16_t* symbol, const char16_t* hint,
                     Action action) {
-        l.append({QString::fromUtf16(id), title, cat, QString::fromUtf16(symbol), QString::fromUtf16(hint),
-                  std::move(action)});
+        l.append({QString::fromUtf16(id), QString::fromUtf8(title), cat, QString::fromUtf16(symbol),
+                  QString::fromUtf16(hint), std::move(action)});
     };
     auto heading = [](int level) { return onEditor([level](EditorController& e) { e.heading(level); }); };
-    auto t = [](const char* s) { return QString::fromUtf8(s); };
 
-    add(u"h1", t("Heading 1"), C::headings, u"1.square", u"⌘1", heading(1));
-    add(u"h2", t("Heading 2"), C::headings, u"2.square", u"⌘2", heading(2));
-    add(u"h3", t("Heading 3"), C::headings, u"3.square", u"⌘3", heading(3));
-    add(u"h4", t("Heading 4"), C::headings, u"4.square", u"⌘4", heading(4));
-    add(u"h5", t("Heading 5"), C::headings, u"5.square", u"⌘5", heading(5));
-    add(u"h6", t("Heading 6"), C::headings, u"6.square", u"⌘6", heading(6));
-    add(u"body", t("Body Text"), C::headings, u"text.justify.left", u"⌘0", heading(0));
+    add(u"h1", QT_TRANSLATE_NOOP("CommandRegistry", "Heading 1"), C::headings, u"1.square", u"⌘1", heading(1));
+    add(u"h2", QT_TRANSLATE_NOOP("CommandRegistry", "Heading 2"), C::headings, u"2.square", u"⌘2", heading(2));
+    add(u"h3", QT_TRANSLATE_NOOP("CommandRegistry", "Heading 3"), C::headings, u"3.square", u"⌘3", heading(3));
+    add(u"h4", QT_TRANSLATE_NOOP("CommandRegistry", "Heading 4"), C::headings, u"4.square", u"⌘4", heading(4));
+    add(u"h5", QT_TRANSLATE_NOOP("CommandRegistry", "Heading 5"), C::headings, u"5.square", u"⌘5", heading(5));
+    add(u"h6", QT_TRANSLATE_NOOP("CommandRegistry", "Heading 6"), C::headings, u"6.square", u"⌘6", heading(6));
+    add(u"body", QT_TRANSLATE_NOOP("CommandRegistry", "Body Text"), C::headings, u"text.justify.left", u"⌘0",
+        heading(0));
 
-    add(u"bold", t("Bold"), C::format, u"bold", u"⌘B", wrapWith(u"**"_s));
-    add(u"italic", t("Italic"), C::format, u"italic", u"⌘I", wrapWith(u"*"_s));
-    add(u"boldItalic", t("Bold Italic"), C::format, u"bold.italic.underline", u"", wrapWith(u"***"_s));
-    add(u"strike", t("Strikethrough"), C::format, u"strikethrough", u"⇧⌘X", wrapWith(u"~~"_s));
+    add(u"bold", QT_TRANSLATE_NOOP("CommandRegistry", "Bold"), C::format, u"bold", u"⌘B", wrapWith(u"**"_s));
+    add(u"italic", QT_TRANSLATE_NOOP("CommandRegistry", "Italic"), C::format, u"italic", u"⌘I", wrapWith(u"*"_s));
+    add(u"boldItalic", QT_TRANSLATE_NOOP("CommandRegistry", "Bold Italic"), C::format, u"bold.italic.underline", u"",
+        wrapWith(u"***"_s));
+    add(u"strike", QT_TRANSLATE_NOOP("CommandRegistry", "Strikethrough"), C::format, u"strikethrough", u"⇧⌘X",
+        wrapWith(u"~~"_s));
     // The menu gives Ctrl+E to another item, so Inline Code shows no key.
-    add(u"code", t("Inline Code"), C::format, u"chevron.left.forwardslash.chevron.right", u"", wrapWith(u"`"_s));
-    add(u"comment", t("Comment (HTML)"), C::format, u"text.bubble", u"", wrapWith(u"<!-- "_s, u" -->"_s));
+    add(u"code", QT_TRANSLATE_NOOP("CommandRegistry", "Inline Code"), C::format,
+        u"chevron.left.forwardslash.chevron.right", u"", wrapWith(u"`"_s));
+    add(u"comment", QT_TRANSLATE_NOOP("CommandRegistry", "Comment (HTML)"), C::format, u"text.bubble", u"",
+        wrapWith(u"<!-- "_s, u" -->"_s));
 
-    add(u"bullet", t("Bulleted List"), C::lists, u"list.bullet", u"⇧⌘7", onEditor([](EditorController& e) {
+    add(u"bullet", QT_TRANSLATE_NOOP("CommandRegistry", "Bulleted List"), C::lists, u"list.bullet", u"⇧⌘7",
+        onEditor([](EditorController& e) {
             e.toggleLinePrefix(u"- "_s, {u"* "_s, u"+ "_s});
         }));
-    add(u"numbered", t("Numbered List"), C::lists, u"list.number", u"⇧⌘8",
+    add(u"numbered", QT_TRANSLATE_NOOP("CommandRegistry", "Numbered List"), C::lists, u"list.number", u"⇧⌘8",
         onEditor([](EditorController& e) { e.toggleNumbered(); }));
-    add(u"task", t("Task List"), C::lists, u"checklist", u"⇧⌘9",
+    add(u"task", QT_TRANSLATE_NOOP("CommandRegistry", "Task List"), C::lists, u"checklist", u"⇧⌘9",
         onEditor([](EditorController& e) { e.toggleTaskList(); }));
-    add(u"taskDone", t("Toggle Task Done"), C::lists, u"checkmark.circle", u"",
+    add(u"taskDone", QT_TRANSLATE_NOOP("CommandRegistry", "Toggle Task Done"), C::lists, u"checkmark.circle", u"",
         onEditor([](EditorController& e) { e.toggleTaskDone(); }));
-    add(u"quote", t("Blockquote"), C::lists, u"text.quote", u"⇧⌘'",
+    add(u"quote", QT_TRANSLATE_NOOP("CommandRegistry", "Blockquote"), C::lists, u"text.quote", u"⇧⌘'",
         onEditor([](EditorController& e) { e.toggleLinePrefix(u"> "_s, {}); }));
-    add(u"codeBlock", t("Code Block"), C::lists, u"curlybraces", u"",
+    add(u"codeBlock", QT_TRANSLATE_NOOP("CommandRegistry", "Code Block"), C::lists, u"curlybraces", u"",
         onEditor([](EditorController& e) { e.insertCodeBlock(QString()); }));
-    add(u"indent", t("Indent"), C::lists, u"increase.indent", u"⌘]", onEditor([](EditorController& e) { e.indent(); }));
-    add(u"outdent", t("Outdent"), C::lists, u"decrease.indent", u"⌘[",
+    add(u"indent", QT_TRANSLATE_NOOP("CommandRegistry", "Indent"), C::lists, u"increase.indent", u"⌘]",
+        onEditor([](EditorController& e) { e.indent(); }));
+    add(u"outdent", QT_TRANSLATE_NOOP("CommandRegistry", "Outdent"), C::lists, u"decrease.indent", u"⌘[",
         onEditor([](EditorController& e) { e.outdent(); }));
 
-    add(u"hr", t("Horizontal Rule"), C::insert, u"line.horizontal", u"",
+    add(u"hr", QT_TRANSLATE_NOOP("CommandRegistry", "Horizontal Rule"), C::insert, u"line.horizontal", u"",
         onEditor([](EditorController& e) { e.insertHorizontalRule(); }));
-    add(u"footnote", t("Footnote"), C::insert, u"text.append", u"",
+    add(u"footnote", QT_TRANSLATE_NOOP("CommandRegistry", "Footnote"), C::insert, u"text.append", u"",
         onEditor([](EditorController& e) { e.insertFootnote(); }));
-    add(u"toc", t("Table of Contents"), C::insert, u"list.bullet.indent", u"",
+    add(u"toc", QT_TRANSLATE_NOOP("CommandRegistry", "Table of Contents"), C::insert, u"list.bullet.indent", u"",
         onEditor([](EditorController& e) { e.insertTableOfContents(); }));
-    add(u"date", t("Today's Date"), C::insert, u"calendar", u"", onEditor([](EditorController& e) { e.insertDate(); }));
-    add(u"table22", t("Table (2×2)"), C::insert, u"square.grid.2x2", u"",
+    add(u"date", QT_TRANSLATE_NOOP("CommandRegistry", "Today's Date"), C::insert, u"calendar", u"",
+        onEditor([](EditorController& e) { e.insertDate(); }));
+    add(u"table22", QT_TRANSLATE_NOOP("CommandRegistry", "Table (2×2)"), C::insert, u"square.grid.2x2", u"",
         onEditor([](EditorController& e) { e.insertTable(2, 2); }));
-    add(u"table33", t("Table (3×3)"), C::insert, u"square.grid.3x3", u"",
+    add(u"table33", QT_TRANSLATE_NOOP("CommandRegistry", "Table (3×3)"), C::insert, u"square.grid.3x3", u"",
         onEditor([](EditorController& e) { e.insertTable(3, 3); }));
-    add(u"math", t("Inline Math"), C::insert, u"x.squareroot", u"", wrapWith(u"$"_s));
+    add(u"math", QT_TRANSLATE_NOOP("CommandRegistry", "Inline Math"), C::insert, u"x.squareroot", u"",
+        wrapWith(u"$"_s));
     using Op = TableTools::Op;
-    add(u"tblformat", t("Format Table"), C::insert, u"tablecells.badge.ellipsis", u"", table(Op::format));
-    add(u"tblrowabove", t("Table: Insert Row Above"), C::insert, u"table.row.above", u"", table(Op::insertRowAbove));
-    add(u"tblrowbelow", t("Table: Insert Row Below"), C::insert, u"table.row.below", u"", table(Op::insertRowBelow));
-    add(u"tbldelrow", t("Table: Delete Row"), C::insert, u"table.row.delete", u"", table(Op::deleteRow));
-    add(u"tblcolleft", t("Table: Insert Column Left"), C::insert, u"table.column.left", u"",
-        table(Op::insertColumnLeft));
-    add(u"tblcolright", t("Table: Insert Column Right"), C::insert, u"table.column.right", u"",
-        table(Op::insertColumnRight));
-    add(u"tbldelcol", t("Table: Delete Column"), C::insert, u"table.column.delete", u"", table(Op::deleteColumn));
-    add(u"tblalignl", t("Table: Align Column Left"), C::insert, u"table.align.left", u"", table(Op::alignLeft));
-    add(u"tblalignc", t("Table: Align Column Center"), C::insert, u"table.align.center", u"", table(Op::alignCenter));
-    add(u"tblalignr", t("Table: Align Column Right"), C::insert, u"table.align.right", u"", table(Op::alignRight));
+    add(u"tblformat", QT_TRANSLATE_NOOP("CommandRegistry", "Format Table"), C::insert, u"tablecells.badge.ellipsis",
+        u"", table(Op::format));
+    add(u"tblrowabove", QT_TRANSLATE_NOOP("CommandRegistry", "Table: Insert Row Above"), C::insert, u"table.row.above",
+        u"", table(Op::insertRowAbove));
+    add(u"tblrowbelow", QT_TRANSLATE_NOOP("CommandRegistry", "Table: Insert Row Below"), C::insert, u"table.row.below",
+        u"", table(Op::insertRowBelow));
+    add(u"tbldelrow", QT_TRANSLATE_NOOP("CommandRegistry", "Table: Delete Row"), C::insert, u"table.row.delete", u"",
+        table(Op::deleteRow));
+    add(u"tblcolleft", QT_TRANSLATE_NOOP("CommandRegistry", "Table: Insert Column Left"), C::insert,
+        u"table.column.left", u"", table(Op::insertColumnLeft));
+    add(u"tblcolright", QT_TRANSLATE_NOOP("CommandRegistry", "Table: Insert Column Right"), C::insert,
+        u"table.column.right", u"", table(Op::insertColumnRight));
+    add(u"tbldelcol", QT_TRANSLATE_NOOP("CommandRegistry", "Table: Delete Column"), C::insert, u"table.column.delete",
+        u"", table(Op::deleteColumn));
+    add(u"tblalignl", QT_TRANSLATE_NOOP("CommandRegistry", "Table: Align Column Left"), C::insert, u"table.align.left",
+        u"", table(Op::alignLeft));
+    add(u"tblalignc", QT_TRANSLATE_NOOP("CommandRegistry", "Table: Align Column Center"), C::insert,
+        u"table.align.center", u"", table(Op::alignCenter));
+    add(u"tblalignr", QT_TRANSLATE_NOOP("CommandRegistry", "Table: Align Column Right"), C::insert,
+        u"table.align.right", u"", table(Op::alignRight));
 
-    add(u"upper", t("UPPERCASE"), C::transform, u"characters.uppercase", u"",
+    add(u"upper", QT_TRANSLATE_NOOP("CommandRegistry", "UPPERCASE"), C::transform, u"characters.uppercase", u"",
         onEditor([](EditorController& e) { e.transformSelection(CaseTransform::upper); }));
-    add(u"lower", t("lowercase"), C::transform, u"characters.lowercase", u"",
+    add(u"lower", QT_TRANSLATE_NOOP("CommandRegistry", "lowercase"), C::transform, u"characters.lowercase", u"",
         onEditor([](EditorController& e) { e.transformSelection(CaseTransform::lower); }));
-    add(u"title", t("Title Case"), C::transform, u"textformat", u"",
+    add(u"title", QT_TRANSLATE_NOOP("CommandRegistry", "Title Case"), C::transform, u"textformat", u"",
         onEditor([](EditorController& e) { e.transformSelection(CaseTransform::title); }));
-    add(u"sortAZ", t("Sort Lines A→Z"), C::transform, u"arrow.up.arrow.down", u"",
+    add(u"sortAZ", QT_TRANSLATE_NOOP("CommandRegistry", "Sort Lines A→Z"), C::transform, u"arrow.up.arrow.down", u"",
         onEditor([](EditorController& e) { e.sortLines(true); }));
-    add(u"sortZA", t("Sort Lines Z→A"), C::transform, u"arrow.down.arrow.up", u"",
+    add(u"sortZA", QT_TRANSLATE_NOOP("CommandRegistry", "Sort Lines Z→A"), C::transform, u"arrow.down.arrow.up", u"",
         onEditor([](EditorController& e) { e.sortLines(false); }));
-    add(u"dedupe", t("Remove Duplicate Lines"), C::transform, u"rectangle.stack.badge.minus", u"",
-        onEditor([](EditorController& e) { e.removeDuplicateLines(); }));
+    add(u"dedupe", QT_TRANSLATE_NOOP("CommandRegistry", "Remove Duplicate Lines"), C::transform,
+        u"rectangle.stack.badge.minus", u"", onEditor([](EditorController& e) { e.removeDuplicateLines(); }));
 
-    add(u"lineUp", t("Move Line Up"), C::lines, u"arrow.up.to.line", u"⌥↑",
+    add(u"lineUp", QT_TRANSLATE_NOOP("CommandRegistry", "Move Line Up"), C::lines, u"arrow.up.to.line", u"⌥↑",
         onEditor([](EditorController& e) { e.moveLineUp(); }));
-    add(u"lineDown", t("Move Line Down"), C::lines, u"arrow.down.to.line", u"⌥↓",
+    add(u"lineDown", QT_TRANSLATE_NOOP("CommandRegistry", "Move Line Down"), C::lines, u"arrow.down.to.line", u"⌥↓",
         onEditor([](EditorController& e) { e.moveLineDown(); }));
-    add(u"dupLine", t("Duplicate Line"), C::lines, u"plus.square.on.square", u"⇧⌘D",
+    add(u"dupLine", QT_TRANSLATE_NOOP("CommandRegistry", "Duplicate Line"), C::lines, u"plus.square.on.square", u"⇧⌘D",
         onEditor([](EditorController& e) { e.duplicateLine(); }));
-    add(u"delLine", t("Delete Line"), C::lines, u"xmark.square", u"⇧⌘K",
+    add(u"delLine", QT_TRANSLATE_NOOP("CommandRegistry", "Delete Line"), C::lines, u"xmark.square", u"⇧⌘K",
         onEditor([](EditorController& e) { e.deleteLine(); }));
-    add(u"selLine", t("Select Line"), C::lines, u"selection.pin.in.out", u"⌘L",
+    add(u"selLine", QT_TRANSLATE_NOOP("CommandRegistry", "Select Line"), C::lines, u"selection.pin.in.out", u"⌘L",
         onEditor([](EditorController& e) { e.selectLine(); }));
 
-    add(u"toggleMode", t("Toggle WYSIWYG / Markdown Source"), C::view, u"eye", u"⇧⌘M", [](const CommandContext& ctx) {
-        if (ctx.isAlive() && ctx.toggleMode) ctx.toggleMode();
-    });
-    add(u"aisuggest", t("Suggest Continuation"), C::view, u"lightbulb", u"⌃⌘/",
+    add(u"toggleMode", QT_TRANSLATE_NOOP("CommandRegistry", "Toggle WYSIWYG / Markdown Source"), C::view, u"eye",
+        u"⇧⌘M", [](const CommandContext& ctx) {
+            if (ctx.isAlive() && ctx.toggleMode) ctx.toggleMode();
+        });
+    add(u"aisuggest", QT_TRANSLATE_NOOP("CommandRegistry", "Suggest Continuation"), C::view, u"lightbulb", u"⌃⌘/",
         onEditor([](EditorController& e) { e.requestContinuation(); }));
-    add(u"cleanup", t("Clean Up Markdown"), C::view, u"wand.and.stars", u"",
+    add(u"cleanup", QT_TRANSLATE_NOOP("CommandRegistry", "Clean Up Markdown"), C::view, u"wand.and.stars", u"",
         onEditor([](EditorController& e) { e.cleanUpMarkdown(); }));
 
-    add(u"exportHTML", t("Export as HTML…"), C::exportAs, u"filetype.html", u"", exportTo(ExportFormat::html));
-    add(u"exportPDF", t("Export as PDF…"), C::exportAs, u"filetype.pdf", u"", exportTo(ExportFormat::pdf));
-    add(u"exportRTF", t("Export as Rich Text…"), C::exportAs, u"filetype.rtf", u"", exportTo(ExportFormat::rtf));
-    add(u"exportDOCX", t("Export as Word…"), C::exportAs, u"filetype.docx", u"", exportTo(ExportFormat::docx));
-    add(u"exportODT", t("Export as OpenDocument…"), C::exportAs, u"filetype.odt", u"", exportTo(ExportFormat::odt));
-    add(u"copyHTML", t("Copy as HTML"), C::exportAs, u"doc.on.clipboard", u"", exportTo(ExportFormat::copyHTML));
+    add(u"exportHTML", QT_TRANSLATE_NOOP("CommandRegistry", "Export as HTML…"), C::exportAs, u"filetype.html", u"",
+        exportTo(ExportFormat::html));
+    add(u"exportPDF", QT_TRANSLATE_NOOP("CommandRegistry", "Export as PDF…"), C::exportAs, u"filetype.pdf", u"",
+        exportTo(ExportFormat::pdf));
+    add(u"exportRTF", QT_TRANSLATE_NOOP("CommandRegistry", "Export as Rich Text…"), C::exportAs, u"filetype.rtf", u"",
+        exportTo(ExportFormat::rtf));
+    add(u"exportDOCX", QT_TRANSLATE_NOOP("CommandRegistry", "Export as Word…"), C::exportAs, u"filetype.docx", u"",
+        exportTo(ExportFormat::docx));
+    add(u"exportODT", QT_TRANSLATE_NOOP("CommandRegistry", "Export as OpenDocument…"), C::exportAs, u"filetype.odt",
+        u"", exportTo(ExportFormat::odt));
+    add(u"copyHTML", QT_TRANSLATE_NOOP("CommandRegistry", "Copy as HTML"), C::exportAs, u"doc.on.clipboard", u"",
+        exportTo(ExportFormat::copyHTML));
     return l;
 }
 
@@ -238,13 +275,19 @@ const QList<Searchable>& searchables()
     static const QList<Searchable> list = [] {
         QList<Searchable> l;
         for (const EditorCommand& c : CommandRegistry::all())
-            l.append({graphemes(c.title.toLower()), graphemes(CommandCategories::title(c.category).toLower())});
+            l.append(
+                {graphemes(c.shownTitle().toLower()), graphemes(CommandCategories::shownTitle(c.category).toLower())});
         return l;
     }();
     return list;
 }
 
 } // namespace
+
+QString EditorCommand::shownTitle() const
+{
+    return QCoreApplication::translate("CommandRegistry", title.toUtf8().constData());
+}
 
 QString EditorCommand::linuxHint() const
 {

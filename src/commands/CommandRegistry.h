@@ -14,22 +14,25 @@ enum class CommandCategory { headings, format, lists, insert, transform, lines, 
 namespace CommandCategories {
 // Every category, in display order.
 const QList<CommandCategory>& all();
-// The display title: "Headings", "Format", "Lists & Blocks", "Insert", "Transform",
+// The title in English: "Headings", "Format", "Lists & Blocks", "Insert", "Transform",
 // "Lines", "View", "Export".
 QString title(CommandCategory category);
+// The title as shown, in the interface's language.
+QString shownTitle(CommandCategory category);
 // The category whose title is exactly `title` (case-sensitive); none otherwise.
 std::optional<CommandCategory> fromTitle(const QString& title);
 } // namespace CommandCategories
 
 // One named editor command: static data plus the action that runs it on a window.
 struct EditorCommand {
-    QString id; // stable; the key of user shortcuts and of "runCommand"
-    QString title;
+    QString id;    // stable; the key of user shortcuts and of "runCommand"
+    QString title; // in English; shownTitle() in the interface's language
     CommandCategory category;
     QString symbol;       // icon name
     QString shortcutHint; // the menu's key in glyphs ("⇧⌘7"), display only; empty for none
     std::function<void(const CommandContext&)> action;
 
+    QString shownTitle() const;
     // The hint in Linux key names ("Ctrl+Shift+7"); empty for none.
     QString linuxHint() const;
     // Runs the action; nothing when the context's window is gone.
@@ -45,7 +48,7 @@ QList<EditorCommand> inCategory(CommandCategory category);
 // The first command whose id equals `id` exactly; nullptr for none.
 const EditorCommand* command(const QString& id);
 
-// The commands ranked against a typed query: titles beginning with it, then titles
+// The commands ranked against a typed query, by their titles as shown: titles beginning with it, then titles
 // containing it, then category titles containing it, then titles holding its
 // characters in order; registry order within each rank. An empty or blank query
 // lists everything.

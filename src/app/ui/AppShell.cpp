@@ -137,7 +137,7 @@ void installLaunchWindows()
     launchWindows().showWelcome = [] { WelcomeWindow::shared().showWindow(); };
     WelcomeWindow::shared().setTemplates([] {
         QList<WelcomeWindow::Template> templates;
-        for (const DocumentTemplate& t : TemplateStore::all()) templates.append({t.id, t.name, t.body});
+        for (const DocumentTemplate& t : TemplateStore::all()) templates.append({t.id, t.shownName(), t.body});
         return templates;
     });
 }

@@ -62,11 +62,12 @@ DocumentController::Prompts DocumentController::defaultPrompts()
         present(box);
     };
     p.askSaveChanges = [](QWidget* parent, const QString& name, std::function<void(SaveChoice)> answer) {
-        auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(),
-                                    QObject::tr("Do you want to save the changes made to the document “%1”?").arg(name),
-                                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-        box->setInformativeText(QObject::tr("Your changes will be lost if you don’t save them."));
-        box->button(QMessageBox::Discard)->setText(QObject::tr("Don’t Save"));
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, QApplication::applicationName(),
+            DocumentController::tr("Do you want to save the changes made to the document “%1”?").arg(name),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box->setInformativeText(DocumentController::tr("Your changes will be lost if you don’t save them."));
+        box->button(QMessageBox::Discard)->setText(DocumentController::tr("Don’t Save"));
         box->setDefaultButton(QMessageBox::Save);
         QObject::connect(box, &QMessageBox::finished, box, [box, answer](int) {
             const auto clicked = box->standardButton(box->clickedButton());
@@ -77,7 +78,7 @@ DocumentController::Prompts DocumentController::defaultPrompts()
         present(box);
     };
     p.chooseFilesToOpen = [](QWidget* parent, std::function<void(const QStringList&)> answer) {
-        auto* dialog = new QFileDialog(parent, QObject::tr("Open"));
+        auto* dialog = new QFileDialog(parent, DocumentController::tr("Open"));
         dialog->setFileMode(QFileDialog::ExistingFiles);
         dialog->setNameFilters(MarkdownDocument::nameFilters());
         QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, answer](int result) {
@@ -86,7 +87,7 @@ DocumentController::Prompts DocumentController::defaultPrompts()
         present(dialog);
     };
     p.chooseSavePath = [](QWidget* parent, const QString& suggested, std::function<void(const QString&)> answer) {
-        auto* dialog = new QFileDialog(parent, QObject::tr("Save As"));
+        auto* dialog = new QFileDialog(parent, DocumentController::tr("Save As"));
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setNameFilters(MarkdownDocument::nameFilters());
         dialog->setDefaultSuffix(MarkdownDocument::defaultSuffix());
@@ -101,20 +102,24 @@ DocumentController::Prompts DocumentController::defaultPrompts()
                                  std::function<void(ExternalChangeChoice)> answer) {
         auto* box = new QMessageBox(
             QMessageBox::Warning, QApplication::applicationName(),
-            deleted ? QObject::tr("The file of the document “%1” was moved or deleted by another program.").arg(name)
-                    : QObject::tr("The document “%1” was changed by another program.").arg(name),
+            deleted ? DocumentController::tr("The file of the document “%1” was moved or deleted by another program.")
+                          .arg(name)
+                    : DocumentController::tr("The document “%1” was changed by another program.").arg(name),
             QMessageBox::Cancel, parent);
         box->setInformativeText(
-            deleted ? QObject::tr("Save your version to write the file again, save it under another name, or leave "
-                                  "the file removed.")
-                    : QObject::tr("Keep your version to overwrite the file, reload the version on disk (your changes "
-                                  "can be undone), or save your version under another name."));
-        QAbstractButton* keep =
-            box->addButton(deleted ? QObject::tr("Save") : QObject::tr("Keep Mine"), QMessageBox::AcceptRole);
+            deleted ? DocumentController::tr(
+                "Save your version to write the file again, save it under another name, or leave "
+                "the file removed.")
+                    : DocumentController::tr(
+                        "Keep your version to overwrite the file, reload the version on disk (your changes "
+                        "can be undone), or save your version under another name."));
+        QAbstractButton* keep = box->addButton(
+            deleted ? DocumentController::tr("Save") : DocumentController::tr("Keep Mine"), QMessageBox::AcceptRole);
         // For a gone file, "Don't Save" lets the removal stand (it closes a closing window).
         QAbstractButton* reload =
-            box->addButton(deleted ? QObject::tr("Don’t Save") : QObject::tr("Reload"), QMessageBox::DestructiveRole);
-        QAbstractButton* saveAs = box->addButton(QObject::tr("Save As…"), QMessageBox::ActionRole);
+            box->addButton(deleted ? DocumentController::tr("Don’t Save") : DocumentController::tr("Reload"),
+                           QMessageBox::DestructiveRole);
+        QAbstractButton* saveAs = box->addButton(DocumentController::tr("Save As…"), QMessageBox::ActionRole);
         box->setDefaultButton(QMessageBox::Cancel);
         QObject::connect(box, &QMessageBox::finished, box, [box, keep, reload, saveAs, answer](int) {
             const QAbstractButton* clicked = box->clickedButton();

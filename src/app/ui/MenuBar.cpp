@@ -3,6 +3,7 @@
 #include "app/ui/DocumentWindow.h"
 #include "editor/ui/EditorHost.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -63,12 +64,13 @@ QMenu* MenuBar::menuAt(const QString& path)
     QMenu* m = nullptr;
     QList<QAction*> items = m_bar->actions();
     for (const QString& part : path.split(u'/')) {
-        const QString title = tr(part.toUtf8().constData());
         QMenu* found = nullptr;
         for (QAction* a : items)
-            if (a->menu() && a->text() == title) found = a->menu();
+            if (a->menu() && a->menu()->objectName() == part) found = a->menu();
         if (!found) {
-            found = new QMenu(title, m ? static_cast<QWidget*>(m) : m_window);
+            found = new QMenu(QCoreApplication::translate("MenuBar", part.toUtf8().constData()),
+                              m ? static_cast<QWidget*>(m) : m_window);
+            found->setObjectName(part);
             if (m)
                 m->addMenu(found);
             else
@@ -88,10 +90,10 @@ void MenuBar::addRow(const Row& row)
         return;
     }
     if (!row.run && row.setUp) {
-        row.setUp(m->addMenu(tr(row.title))->menuAction(), *m_window);
+        row.setUp(m->addMenu(QCoreApplication::translate("MenuBar", row.title))->menuAction(), *m_window);
         return;
     }
-    QAction* action = m->addAction(tr(row.title));
+    QAction* action = m->addAction(QCoreApplication::translate("MenuBar", row.title));
     action->setShortcuts(keysOf(row));
     if (row.run) connect(action, &QAction::triggered, m_window, [run = row.run, w = m_window] { run(*w); });
     if (row.setUp) row.setUp(action, *m_window);

@@ -23,6 +23,8 @@ public:
     // its first row stands, and a row with a `setUp` but no `run` is a submenu filled by it.
     // An item's keys are its own `keys` ("Ctrl+G; F3", the first shown in the menu), then
     // what the platform binds to `standardKey`. Every title marks its mnemonic with "&".
+    // Titles are English, shown translated in the context "MenuBar"; each title of a path
+    // is one of menuTitles().
     struct Row {
         const char* menu;
         const char* title = nullptr;
@@ -43,9 +45,12 @@ public:
     // only: where two items would share one, the first in menu order has it, and a
     // platform's standard key that an item holds as its own goes to no other.
     static const QList<Row>& table();
+    // Every menu and submenu title the paths of the table use.
+    static const QList<const char*>& menuTitles();
 
 private:
     // The menu or submenu at a path of titles separated by "/", made when first asked for.
+    // Each menu keeps its English title as its object name.
     QMenu* menuAt(const QString& path);
     void addRow(const Row& row);
     QList<QKeySequence> keysOf(const Row& row);

@@ -194,12 +194,12 @@ template <typename W> void setCountText(W* w, const QString& text)
 void StatusBar::refreshCounts()
 {
     const DocStats s = m_controller ? m_controller->counts() : DocStats{};
-    setCountText(m_words, tr("%1 words").arg(s.words));
-    setCountText(m_characters, tr("%1 characters").arg(s.characters));
+    setCountText(m_words, tr("%n words", nullptr, s.words));
+    setCountText(m_characters, tr("%n characters", nullptr, s.characters));
     setCountText(m_reading, tr("~%1 min read").arg(s.readingMinutes));
     const int selected = m_controller ? m_controller->selectionWords() : 0;
     m_selection->setVisible(selected > 0);
-    m_selection->setText(QStringLiteral("· ") + tr("%1 selected").arg(selected));
+    m_selection->setText(QStringLiteral("· ") + tr("%n selected", nullptr, selected));
     const std::optional<qint64> goal = StatusFormat::writingGoal(m_settings.number(QString::fromLatin1(kGoalKey)));
     m_goal->setVisible(goal.has_value());
     if (goal) {

@@ -144,7 +144,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
 {
     m_templates = [] {
         QList<Template> out;
-        for (const DocumentTemplate& t : TemplateStore::all()) out.append({t.id, t.name, t.body});
+        for (const DocumentTemplate& t : TemplateStore::all()) out.append({t.id, t.shownName(), t.body});
         return out;
     };
     setWindowTitle(tr("Welcome to Brindlewick"));

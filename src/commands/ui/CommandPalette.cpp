@@ -47,9 +47,9 @@ public:
         if (!index.isValid() || index.row() >= m_commands.size()) return {};
         const EditorCommand* c = m_commands[index.row()];
         switch (role) {
-        case Qt::DisplayRole: return c->title;
+        case Qt::DisplayRole: return c->shownTitle();
         case Qt::DecorationRole: return Icons::icon(c->symbol, m_view->palette());
-        case CategoryRole: return CommandCategories::title(c->category);
+        case CategoryRole: return CommandCategories::shownTitle(c->category);
         case HintRole: return c->linuxHint();
         default: return {};
         }

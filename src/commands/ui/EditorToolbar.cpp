@@ -151,7 +151,7 @@ QToolButton* EditorToolbar::iconButton(const QString& symbol, const QString& tit
 
 void EditorToolbar::addCommand(QMenu* menu, const EditorCommand& command)
 {
-    QAction* item = menu->addAction(menuText(command.title), this, [this, id = command.id] {
+    QAction* item = menu->addAction(menuText(command.shownTitle()), this, [this, id = command.id] {
         if (const EditorCommand* cmd = CommandRegistry::command(id); cmd && m_context) cmd->run(m_context());
     });
     Icons::set(item, command.symbol, menu);
@@ -318,7 +318,7 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
         const QList<EditorCommand> commands = CommandRegistry::inCategory(category);
         if (commands.isEmpty()) continue;
         // A section's title is drawn as written, with no mnemonic: "&&" would show both.
-        m_allTools->addSection(CommandCategories::title(category));
+        m_allTools->addSection(CommandCategories::shownTitle(category));
         for (const EditorCommand& c : commands) addCommand(m_allTools, c);
     }
     m_export = new QMenu(this);

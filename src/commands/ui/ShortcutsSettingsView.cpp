@@ -106,7 +106,7 @@ ShortcutsSettingsView::ShortcutsSettingsView(QWidget* parent)
     for (CommandCategory category : CommandCategories::all()) {
         const QList<EditorCommand> commands = CommandRegistry::inCategory(category);
         if (commands.isEmpty()) continue;
-        const QString title = CommandCategories::title(category);
+        const QString title = CommandCategories::shownTitle(category);
         m_sections.append(title);
         auto* header = new QLabel(title, list);
         QFont hf = header->font();
@@ -119,7 +119,7 @@ ShortcutsSettingsView::ShortcutsSettingsView(QWidget* parent)
             auto* icon = new QLabel(list);
             Icons::set(icon, c.symbol, 16);
             line->addWidget(icon);
-            line->addWidget(new QLabel(c.title, list));
+            line->addWidget(new QLabel(c.shownTitle(), list));
             line->addStretch(1);
             auto* conflict = new QLabel(list);
             QFont cf = conflict->font();
@@ -128,7 +128,7 @@ ShortcutsSettingsView::ShortcutsSettingsView(QWidget* parent)
             conflict->setStyleSheet(u"color: #e67e00;"_s);
             line->addWidget(conflict);
             auto* recorder = new ShortcutRecorder(list);
-            recorder->setAccessibleName(c.title);
+            recorder->setAccessibleName(c.shownTitle());
             line->addWidget(recorder);
             auto* clear = new QToolButton(list);
             clear->setAutoRaise(true);
@@ -207,7 +207,7 @@ void ShortcutsSettingsView::refreshRows()
         if (combo)
             if (const auto other = ShortcutStore::conflict(*combo, it.key()))
                 if (const EditorCommand* c = CommandRegistry::command(*other))
-                    caption = tr("conflicts with ") + c->title;
+                    caption = tr("conflicts with %1").arg(c->shownTitle());
         it->conflict->setText(caption);
         it->conflict->setVisible(!caption.isEmpty());
     }
