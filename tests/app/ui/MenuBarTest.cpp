@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
+#include "app/ui/MenuBar.h"
 #include "app/ui/MenuServices.h"
 #include "editor/EditorController.h"
 #include "editor/ui/FindBar.h"
@@ -219,6 +220,17 @@ TEST_F(MenuBarTest, EveryItemHasItsTitleAndLinuxKey)
     // Without an export service the export and print items are shown disabled.
     EXPECT_FALSE(item("File/Print…")->isEnabled());
     EXPECT_FALSE(item("File/Export/As PDF…")->isEnabled());
+}
+
+// A menu is made from its path's English title and shown translated: a title missing from
+// the list would never reach the translators.
+TEST(MenuTable, EveryMenuOfEveryPathIsListedForTranslation)
+{
+    QStringList titles;
+    for (const char* t : MenuBar::menuTitles()) titles.append(QString::fromUtf8(t));
+    for (const MenuBar::Row& row : MenuBar::table())
+        for (const QString& part : QString::fromUtf8(row.menu).split(u'/'))
+            EXPECT_TRUE(titles.contains(part)) << part.toStdString();
 }
 
 TEST_F(MenuBarTest, NoKeyIsBoundTwiceAndEachKeyFiresItsItem)
