@@ -4,6 +4,7 @@
 #include "platform/ui/Icons.h"
 #include "settings/ui/SettingsPages.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -36,26 +37,27 @@ SettingsWindow::SettingsWindow(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);
     struct Tab {
-        QString title;
+        const char* title; // in English: the page's object name
         const char* symbol;
         QWidget* (*build)(QWidget*);
         bool form;
     };
     const Tab tabs[] = {
-        {tr("Editor"), "square.and.pencil", &SettingsPages::editor, true},
-        {tr("Appearance"), "paintpalette", &SettingsPages::appearance, true},
-        {tr("Behavior"), "slider.horizontal.3", &SettingsPages::behavior, true},
-        {tr("AI"), "sparkles", &SettingsPages::ai, true},
-        {tr("Export"), "square.and.arrow.up", &SettingsPages::exportPage, true},
-        {tr("Snippets"), "text.badge.plus", &SettingsPages::snippets, false},
-        {tr("Toolbar"), "slider.horizontal.below.rectangle", &SettingsPages::toolbar, true},
-        {tr("Shortcuts"), "keyboard", &shortcutsPage, false},
+        {QT_TR_NOOP("Editor"), "square.and.pencil", &SettingsPages::editor, true},
+        {QT_TR_NOOP("Appearance"), "paintpalette", &SettingsPages::appearance, true},
+        {QT_TR_NOOP("Behavior"), "slider.horizontal.3", &SettingsPages::behavior, true},
+        {QT_TR_NOOP("AI"), "sparkles", &SettingsPages::ai, true},
+        {QT_TR_NOOP("Export"), "square.and.arrow.up", &SettingsPages::exportPage, true},
+        {QT_TR_NOOP("Snippets"), "text.badge.plus", &SettingsPages::snippets, false},
+        {QT_TR_NOOP("Toolbar"), "slider.horizontal.below.rectangle", &SettingsPages::toolbar, true},
+        {QT_TR_NOOP("Shortcuts"), "keyboard", &shortcutsPage, false},
     };
     for (const Tab& tab : tabs) {
         QWidget* page = tab.build(m_tabs);
         if (tab.form) page = scrolling(page, m_tabs);
-        page->setObjectName(tab.title);
-        Icons::setTab(m_tabs, m_tabs->addTab(page, tab.title), QString::fromLatin1(tab.symbol));
+        page->setObjectName(QString::fromLatin1(tab.title));
+        const QString title = QCoreApplication::translate("SettingsWindow", tab.title);
+        Icons::setTab(m_tabs, m_tabs->addTab(page, title), QString::fromLatin1(tab.symbol));
     }
     // Every tab title stays readable: the window is at least as wide as the row of tabs.
     m_tabs->setUsesScrollButtons(false);
@@ -86,10 +88,10 @@ SettingsWindow* SettingsWindow::showShared()
     return sharedWindow;
 }
 
-QWidget* SettingsWindow::page(const QString& title) const
+QWidget* SettingsWindow::page(const QString& name) const
 {
     for (int i = 0; i < m_tabs->count(); ++i)
-        if (m_tabs->tabText(i) == title) {
+        if (m_tabs->widget(i)->objectName() == name) {
             QWidget* w = m_tabs->widget(i);
             if (auto* area = qobject_cast<QScrollArea*>(w)) return area->widget();
             return w;

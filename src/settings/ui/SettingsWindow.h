@@ -15,8 +15,8 @@ public:
     static SettingsWindow* shared();
 
     QTabWidget* tabs() const { return m_tabs; }
-    // The page with this title ("Editor", "Appearance", …); nothing when there is none.
-    QWidget* page(const QString& title) const;
+    // The page by its English title ("Editor", "Appearance", …); nothing when there is none.
+    QWidget* page(const QString& name) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
