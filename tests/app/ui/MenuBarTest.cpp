@@ -1,7 +1,7 @@
+#include "app/ui/MenuBar.h"
 #include "AppTestSupport.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
-#include "app/ui/MenuBar.h"
 #include "app/ui/MenuServices.h"
 #include "editor/EditorController.h"
 #include "editor/ui/FindBar.h"
