@@ -28,22 +28,8 @@
 
 namespace {
 
-class WindowChromeTest : public ::testing::Test {
+class WindowChromeTest : public WindowTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        useOwnSettingsAndAutosave(dir);
-        DocumentController::instance().prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) {
-            answer(DocumentController::SaveChoice::DontSave);
-        };
-    }
-    void TearDown() override
-    {
-        for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        DocumentController::instance().prompts() = DocumentController::defaultPrompts();
-    }
     static DocumentWindow* open(const QString& text)
     {
         DocumentWindow* w = DocumentController::instance().newDocument();
@@ -60,8 +46,6 @@ protected:
         if (w->findChild<MinimapView*>()->isVisibleTo(w)) shown << "minimap";
         return shown;
     }
-
-    QTemporaryDir dir;
 };
 
 } // namespace

@@ -26,22 +26,8 @@
 
 namespace {
 
-class WindowKeyboardTest : public ::testing::Test {
+class WindowKeyboardTest : public WindowTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        useOwnSettingsAndAutosave(dir);
-        DocumentController::instance().prompts().askSaveChanges = [](QWidget*, const QString&, auto answer) {
-            answer(DocumentController::SaveChoice::DontSave);
-        };
-    }
-    void TearDown() override
-    {
-        for (DocumentWindow* w : DocumentController::instance().windows()) w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        DocumentController::instance().prompts() = DocumentController::defaultPrompts();
-    }
     DocumentWindow* open(const QString& text)
     {
         DocumentWindow* w = DocumentController::instance().newDocument();
@@ -86,8 +72,6 @@ protected:
                 if (QString(a->text()).remove(u'&') == title) return a;
         return nullptr;
     }
-
-    QTemporaryDir dir;
 };
 
 const char* kTable = "intro\n\n| Name | Qty |\n|------|----:|\n| apples | 3 |\n| pears | 10 |\n\nafter\n";
