@@ -22,6 +22,9 @@ public:
     virtual int textLength() const { return int(text().size()); }
     // The text of a range (clamped); views override it to avoid copying the whole text.
     virtual QString textInRange(TextRange range) const { return text().mid(range.location, range.length); }
+    // The text of a range (clamped) for work that copies the whole text piece by piece: it
+    // leaves the view's storage as it is, so the next keystroke costs what it did before.
+    virtual QString copyOfRange(TextRange range) const { return textInRange(range); }
     // The line holding `index`, with its terminator; views override it likewise.
     virtual TextRange lineRangeAt(int index) const { return TextUtil::lineRange(text(), index); }
     // The text's edits since `revision` (of textRevision()) merged into one replaced range,

@@ -6,7 +6,44 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLockFile>
+#include <QThread>
+#include <QThreadPool>
 #include <QTimer>
+
+// What a text's line breaks say about how later texts are written: found wherever the text
+// is (on the writing thread for a background write), taken in by noteLineEndings.
+struct DocumentFile::LineEndingsNote {
+    bool uniform = true;
+    bool hasBreak = false;
+    QString detected;
+
+    static LineEndingsNote of(const QString& text)
+    {
+        return {MarkdownDocument::hasUniformLineEndings(text), text.contains(u'\n') || text.contains(u'\r'),
+                LineEndings::detect(text)};
+    }
+};
+
+// One write: what it needs (copied from the file's state when asked for, so that it can run
+// on another thread) and what came of it.
+struct DocumentFile::Job {
+    Target target = Target::File;
+    QString path;
+    QList<QString> pieces;
+    bool byteOrderMark = false;
+    QString lineEnding;
+    QString mixedEndingsText;
+    AutosaveStore store;
+    QString asideId;
+    bool keepAsideFirst = false;
+    Written done;
+
+    bool ok = false;
+    QString error;
+    QString fileText;
+    QByteArray bytes;
+    LineEndingsNote note;
+};
 
 DocumentFile::DocumentFile(const MarkdownDocument& document, const QString& path, const AutosaveStore& store,
                            const QString& draftId, QObject* parent)
@@ -23,7 +60,7 @@ DocumentFile::DocumentFile(const MarkdownDocument& document, const QString& path
     connect(m_settleTimer, &QTimer::timeout, this, &DocumentFile::changedOnDisk);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, m_settleTimer, qOverload<>(&QTimer::start));
 
-    noteLineEndings(document.text);
+    noteLineEndings(document.text, LineEndingsNote::of(document.text));
     if (!isUntitled()) {
         m_diskStamp.remember(m_path, document.toBytes());
         watch();
@@ -33,10 +70,18 @@ DocumentFile::DocumentFile(const MarkdownDocument& document, const QString& path
     }
 }
 
-DocumentFile::~DocumentFile() = default;
+DocumentFile::~DocumentFile()
+{
+    // A write under way is finished (nobody waits for its answer any more).
+    if (m_thread) {
+        m_thread->wait();
+        delete m_thread;
+    }
+}
 
 bool DocumentFile::setPath(const QString& path)
 {
+    finishWrite();
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (absolute == m_path) return false;
     const bool wasUntitled = isUntitled();
@@ -52,57 +97,149 @@ QString DocumentFile::fileText(const QString& lineFeedText) const
                                         : MarkdownDocument::withLineEndingsOf(lineFeedText, m_mixedEndingsText);
 }
 
-void DocumentFile::noteLineEndings(const QString& text)
+void DocumentFile::noteLineEndings(const QString& text, const LineEndingsNote& note)
 {
-    if (!MarkdownDocument::hasUniformLineEndings(text)) {
-        m_lineEnding = LineEndings::detect(text);
+    if (!note.uniform) {
+        m_lineEnding = note.detected;
         m_mixedEndingsText = text;
         return;
     }
     m_mixedEndingsText.clear();
     // A text without any break keeps the ending it had, for the lines typed later.
-    if (m_lineEnding.isEmpty() || text.contains(u'\n') || text.contains(u'\r'))
-        m_lineEnding = LineEndings::detect(text);
+    if (m_lineEnding.isEmpty() || note.hasBreak) m_lineEnding = note.detected;
 }
 
-void DocumentFile::takeAsOnDisk(const QString& path, const MarkdownDocument& document)
+namespace {
+
+// Giving a long text's memory back takes milliseconds: a pool thread does it.
+void releaseElsewhere(QByteArray bytes)
 {
-    m_diskStamp.remember(path, document.toBytes());
+    if (bytes.size() < (1 << 20)) return;
+    QThreadPool::globalInstance()->start([bytes = std::move(bytes)]() mutable { bytes.clear(); });
+}
+
+} // namespace
+
+void DocumentFile::takeAsOnDisk(const QString& path, const QByteArray& bytes, const QString& text,
+                                const LineEndingsNote& note)
+{
+    releaseElsewhere(m_diskStamp.remember(path, bytes));
     m_externalChangePutOff = false;
-    noteLineEndings(document.text);
+    noteLineEndings(text, note);
     watch();
+}
+
+DocumentFile::Job DocumentFile::makeJob(Target target, const QString& path, const QList<QString>& lineFeedPieces)
+{
+    Job job;
+    job.target = target;
+    job.path = path;
+    job.pieces = lineFeedPieces;
+    job.byteOrderMark = m_byteOrderMark;
+    job.lineEnding = m_lineEnding;
+    job.mixedEndingsText = m_mixedEndingsText;
+    job.store = m_store;
+    // A file with several hard links is written over in place, which a crash can leave half
+    // written: the new text goes to the autosave folder first, and comes back at the next
+    // launch if the write does not complete. (A failed write keeps that copy.)
+    job.keepAsideFirst = target == Target::File && MarkdownDocument::hasOtherLinks(path);
+    if (target == Target::Aside || job.keepAsideFirst) claimAsideId();
+    job.asideId = m_draftId;
+    return job;
+}
+
+void DocumentFile::run(Job& job)
+{
+    const QString lineFeedText = job.pieces.size() == 1 ? job.pieces.first() : [&] {
+        qsizetype size = 0;
+        for (const QString& p : job.pieces) size += p.size();
+        QString joined;
+        joined.reserve(size);
+        for (const QString& p : job.pieces) joined += p;
+        return joined;
+    }();
+    job.pieces.clear();
+    job.fileText = job.mixedEndingsText.isEmpty()
+                       ? LineEndings::fromLineFeeds(lineFeedText, job.lineEnding)
+                       : MarkdownDocument::withLineEndingsOf(lineFeedText, job.mixedEndingsText);
+    if (job.target == Target::Aside || job.keepAsideFirst) {
+        QString reason;
+        job.ok = job.store.save(job.asideId, job.fileText, &reason);
+        if (!job.ok) qCWarning(lcFiles) << "the autosaved copy" << job.asideId << "could not be written:" << reason;
+        if (job.target == Target::Aside) {
+            job.error = reason;
+            job.fileText.clear();
+            return;
+        }
+    }
+    job.bytes = MarkdownDocument{job.fileText, job.byteOrderMark}.toBytes();
+    job.ok = MarkdownDocument::writeBytes(job.path, job.bytes, &job.error);
+    if (job.ok) job.note = LineEndingsNote::of(job.fileText);
+    // Kept only where the breaks are mixed; otherwise its memory goes here, not on the main thread.
+    if (job.note.uniform) job.fileText.clear();
+}
+
+void DocumentFile::land(Job& job)
+{
+    if (job.target != Target::File || !job.ok) return;
+    if (!isUntitled()) dropDraft(); // a copy kept aside (an untitled draft goes with setPath)
+    takeAsOnDisk(job.path, job.bytes, job.fileText, job.note);
 }
 
 bool DocumentFile::write(const QString& path, const QString& lineFeedText, QString* error)
 {
-    const MarkdownDocument doc{fileText(lineFeedText), m_byteOrderMark};
-    // A file with several hard links is written over in place, which a crash can leave half
-    // written: the new text goes to the autosave folder first, and comes back at the next
-    // launch if the write does not complete. (A failed write keeps that copy.)
-    if (MarkdownDocument::hasOtherLinks(path)) keepAside(lineFeedText);
-    if (!doc.write(path, error)) return false;
-    if (!isUntitled()) dropDraft(); // a copy kept aside (an untitled draft goes with setPath)
-    takeAsOnDisk(path, doc);
-    return true;
+    finishWrite();
+    Job job = makeJob(Target::File, path, {lineFeedText});
+    run(job);
+    land(job);
+    if (!job.ok && error) *error = job.error;
+    return job.ok;
+}
+
+void DocumentFile::writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done)
+{
+    finishWrite();
+    m_job = std::make_unique<Job>(makeJob(target, m_path, lineFeedPieces));
+    m_job->done = std::move(done);
+    m_thread = QThread::create([job = m_job.get()] { run(*job); });
+    // The end of this write, not of a later one started after finishWrite took this one in.
+    connect(m_thread, &QThread::finished, this, [this, serial = ++m_writes] {
+        if (serial == m_writes) finishWrite();
+    });
+    m_thread->start();
+}
+
+void DocumentFile::finishWrite()
+{
+    if (!m_thread) return;
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    const std::unique_ptr<Job> job = std::move(m_job);
+    land(*job);
+    if (job->done) job->done(job->ok, job->error);
 }
 
 std::optional<MarkdownDocument> DocumentFile::reload(QString* error)
 {
+    finishWrite();
     auto doc = MarkdownDocument::read(m_path, error);
     if (!doc) return std::nullopt;
     m_byteOrderMark = doc->hasByteOrderMark;
     dropDraft();
-    takeAsOnDisk(m_path, *doc);
+    takeAsOnDisk(m_path, doc->toBytes(), doc->text, LineEndingsNote::of(doc->text));
     return doc;
 }
 
 DiskStamp::State DocumentFile::diskState()
 {
+    finishWrite();
     return isUntitled() ? DiskStamp::State::Unchanged : m_diskStamp.check(m_path);
 }
 
 DiskStamp::State DocumentFile::checkDisk()
 {
+    finishWrite();
     if (isUntitled()) return DiskStamp::State::Unchanged;
     watch();
     return m_diskStamp.check(m_path);
@@ -110,11 +247,13 @@ DiskStamp::State DocumentFile::checkDisk()
 
 bool DocumentFile::saveDraft(const QString& lineFeedText, QString* error)
 {
+    finishWrite();
     return saveAside(lineFeedText, error);
 }
 
 bool DocumentFile::saveAside(const QString& lineFeedText, QString* error)
 {
+    finishWrite();
     QString reason;
     if (m_store.save(m_draftId, fileText(lineFeedText), &reason)) return true;
     qCWarning(lcFiles) << "the autosaved copy" << m_draftId << "could not be written:" << reason;
@@ -122,17 +261,23 @@ bool DocumentFile::saveAside(const QString& lineFeedText, QString* error)
     return false;
 }
 
+void DocumentFile::claimAsideId()
+{
+    if (!m_draftId.isEmpty()) return;
+    m_draftId = AutosaveStore::newId();
+    m_draftLock = m_store.claim(m_draftId);
+}
+
 bool DocumentFile::keepAside(const QString& lineFeedText, QString* error)
 {
-    if (m_draftId.isEmpty()) {
-        m_draftId = AutosaveStore::newId();
-        m_draftLock = m_store.claim(m_draftId);
-    }
+    finishWrite();
+    claimAsideId();
     return saveAside(lineFeedText, error);
 }
 
 void DocumentFile::dropDraft()
 {
+    finishWrite();
     if (m_draftId.isEmpty()) return;
     m_store.remove(m_draftId);
     m_draftLock.reset();

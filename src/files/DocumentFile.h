@@ -4,14 +4,17 @@
 #include "files/MarkdownDocument.h"
 #include "platform/DiskStamp.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QFileSystemWatcher;
 class QLockFile;
+class QThread;
 class QTimer;
 
 // How an attempt to write a document ended: written (or otherwise made safe), failed with
@@ -51,6 +54,21 @@ public:
     // copy kept aside goes. The watcher follows the document's own path, not `path`: a
     // Save As renames with setPath afterwards. False with `error` set on failure.
     bool write(const QString& path, const QString& lineFeedText, QString* error);
+
+    // Where a write on another thread goes: over the document's file (as write() with its
+    // own path), or to the autosave folder (as saveDraft() or keepAside()).
+    enum class Target { File, Aside };
+    using Written = std::function<void(bool ok, const QString& error)>;
+    // The same writes made on another thread from the text's pieces (LF breaks, joined there):
+    // converting, encoding and writing a long text never hold up this thread. `done` runs on
+    // this object's thread, after the state on disk is taken. One write at a time: a write
+    // already under way is finished first.
+    void writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done);
+    bool isWriting() const { return m_thread != nullptr; }
+    // Waits for a write under way and takes its outcome (its `done` runs now). Every other
+    // call that reads or writes the disk does this first, so writes land in the order they
+    // were asked for and a write is finished before the program ends.
+    void finishWrite();
     // Reads the file again and takes it as the state on disk; a copy kept aside goes.
     // Nothing (with `error` set) when it cannot be read.
     std::optional<MarkdownDocument> reload(QString* error);
@@ -85,11 +103,19 @@ Q_SIGNALS:
     void changedOnDisk();
 
 private:
-    // Takes `document` at `path` as what is on disk: remembers its bytes and breaks, drops
-    // the "decide later" and watches the file again.
-    void takeAsOnDisk(const QString& path, const MarkdownDocument& document);
-    void noteLineEndings(const QString& text);
+    struct Job;
+    struct LineEndingsNote;
+    // A write as it is asked for here, made by run() on any thread, taken in by land().
+    Job makeJob(Target target, const QString& path, const QList<QString>& lineFeedPieces);
+    static void run(Job& job);
+    void land(Job& job);
+    // Takes `bytes` (of `text`) at `path` as what is on disk: remembers them and their
+    // breaks, drops the "decide later" and watches the file again.
+    void takeAsOnDisk(const QString& path, const QByteArray& bytes, const QString& text, const LineEndingsNote& note);
+    void noteLineEndings(const QString& text, const LineEndingsNote& note);
     bool saveAside(const QString& lineFeedText, QString* error);
+    // The draft's id, made (and locked) for a copy kept aside when there is none yet.
+    void claimAsideId();
     void watch();
 
     AutosaveStore m_store;
@@ -105,4 +131,8 @@ private:
     std::unique_ptr<QLockFile> m_draftLock;
     QFileSystemWatcher* m_watcher;
     QTimer* m_settleTimer;
+    // The write under way on another thread, and a number that tells its end from an earlier one's.
+    std::unique_ptr<Job> m_job;
+    QThread* m_thread = nullptr;
+    quint64 m_writes = 0;
 };

@@ -151,7 +151,11 @@ bool MarkdownDocument::hasOtherLinks(const QString& path)
 
 bool MarkdownDocument::write(const QString& path, QString* error, QString* reason) const
 {
-    const QByteArray bytes = toBytes();
+    return writeBytes(path, toBytes(), error, reason);
+}
+
+bool MarkdownDocument::writeBytes(const QString& path, const QByteArray& bytes, QString* error, QString* reason)
+{
     QString why;
     // Replacing a file with several hard links would leave its other names on the old text.
     const bool written =

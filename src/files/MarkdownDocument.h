@@ -32,6 +32,9 @@ struct MarkdownDocument {
     // over in place instead (SafeWrite::overwrite, see hasOtherLinks). False with `error`
     // saying what happened, and `reason` the same without the file's name ("the disk is full.").
     bool write(const QString& path, QString* error = nullptr, QString* reason = nullptr) const;
+    // The same for bytes already made by toBytes().
+    static bool writeBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+                           QString* reason = nullptr);
     // True when `path` is a regular file with more than one hard link: a save writes it in
     // place, which is not atomic, so the caller keeps the text aside first.
     static bool hasOtherLinks(const QString& path);

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <utility>
+
 #include <sys/stat.h>
 
 DiskStamp::Stat DiskStamp::statOf(const QString& path)
@@ -15,10 +17,10 @@ DiskStamp::Stat DiskStamp::statOf(const QString& path)
             quint64(st.st_dev)};
 }
 
-void DiskStamp::remember(const QString& path, const QByteArray& bytes)
+QByteArray DiskStamp::remember(const QString& path, const QByteArray& bytes)
 {
     m_stat = statOf(path);
-    m_bytes = bytes;
+    return std::exchange(m_bytes, bytes);
 }
 
 DiskStamp::State DiskStamp::check(const QString& path)

@@ -14,8 +14,9 @@ public:
     enum class State { Unchanged, Changed, Missing };
 
     // After reading or writing `bytes` at `path`. For a path without a file yet (a new
-    // document named on the command line), a file created there later is a change.
-    void remember(const QString& path, const QByteArray& bytes);
+    // document named on the command line), a file created there later is a change. Returns
+    // the bytes remembered before, for a caller that lets a long text's go elsewhere.
+    QByteArray remember(const QString& path, const QByteArray& bytes);
 
     // How the file at `path` compares with what was remembered. Missing: there is no file
     // (deleted or moved away) where one was remembered.

@@ -341,6 +341,21 @@ QString AttributedText::copyText() const
     return s;
 }
 
+QString AttributedText::copyText(int from, int to) const
+{
+    from = std::clamp(from, 0, m_len);
+    to = std::clamp(to, from, m_len);
+    const QChar* d = m_text.constData();
+    QString s;
+    s.reserve(to - from);
+    if (from < m_gapAt) s.append(d + from, std::min(to, m_gapAt) - from);
+    if (to > m_gapAt) {
+        const int after = std::max(from, m_gapAt);
+        s.append(d + after + m_gap, to - after);
+    }
+    return s;
+}
+
 QStringView AttributedText::textUpTo(int p) const
 {
     if (m_gap > 0 && m_gapAt < p) moveTextGap(std::min(p, m_len));

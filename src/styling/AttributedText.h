@@ -89,6 +89,8 @@ public:
     // The whole text as a new string, leaving the gap where it is (the next edit near it
     // stays cheap): for callers that take a copy anyway.
     QString copyText() const;
+    // Units [from, to) (clamped) as a new string, read on both sides of the gap without moving it.
+    QString copyText(int from, int to) const;
     // How often string() had to close a gap: what the keystroke path must never make it do.
     int gapsClosed() const { return m_gapsClosed; }
 

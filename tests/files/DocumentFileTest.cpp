@@ -176,6 +176,35 @@ TEST_F(DocumentFileTest, AHardLinkedFileTheDiskCannotHoldKeepsItsTextAndTheNewOn
     EXPECT_EQ(store().entries().first().text, text);
 }
 
+// A write on another thread takes the file's breaks and mark as a write here does, and
+// lands before anything else reads or writes the file: a later write is never overtaken.
+TEST_F(DocumentFileTest, ABackgroundWriteLandsBeforeAnyLaterOne)
+{
+    auto file = open("bg.md", "\xEF\xBB\xBFold\r\n");
+    ASSERT_TRUE(file);
+    QStringList landed;
+    file->writeInBackground(DocumentFile::Target::File, {"old\nne", "wer\n"},
+                            [&](bool ok, const QString&) { landed << (ok ? "written" : "failed"); });
+    EXPECT_TRUE(file->isWriting());
+    QString error;
+    ASSERT_TRUE(file->write(file->path(), "newest\n", &error));
+    EXPECT_EQ(landed, QStringList{"written"});
+    EXPECT_EQ(read(file->path()), QByteArray("\xEF\xBB\xBFnewest\r\n"));
+
+    file->writeInBackground(DocumentFile::Target::File, {"by the thread\n"},
+                            [&](bool, const QString&) { landed << "second"; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !file->isWriting(); }, 5000));
+    EXPECT_EQ(landed.last(), "second");
+    EXPECT_EQ(read(file->path()), QByteArray("\xEF\xBB\xBF"
+                                             "by the thread\r\n"));
+    EXPECT_EQ(file->checkDisk(), DiskStamp::State::Unchanged);
+
+    file->writeInBackground(DocumentFile::Target::Aside, {"aside\n"}, {});
+    file->finishWrite();
+    ASSERT_EQ(store().entries().size(), 1);
+    EXPECT_EQ(store().entries().first().text, "aside\r\n");
+}
+
 // A failed write says what happened in words the user can act on, not the system's errno.
 TEST_F(DocumentFileTest, AFailedWriteSaysWhatHappened)
 {

@@ -48,6 +48,7 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
       m_events(new DocumentEvents(this)),
       m_autosaveTimer(new QTimer(this)),
       m_countsTimer(new QTimer(this)),
+      m_copyTimer(new QTimer(this)),
       m_file(new DocumentFile(document, filePath, DocumentController::instance().autosaveStore(), autosaveId, this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -79,17 +80,10 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     // Typing restarts two short timers instead of doing whole-text work per keystroke.
     m_autosaveTimer->setSingleShot(true);
     m_autosaveTimer->setInterval(autosaveDelayMs);
-    connect(m_autosaveTimer, &QTimer::timeout, this, [this] {
-        autosaveAsking(Ask::UnlessPutOff, [this](SaveOutcome outcome, const QString& error) {
-            // Say so once, not after every pause in typing; the edited mark stays until a write works.
-            // A draft that cannot be written is told once for the whole program.
-            if (isUntitled() && outcome != SaveOutcome::Cancelled)
-                noteAutosaveFolder(outcome == SaveOutcome::Saved, error);
-            else if (outcome == SaveOutcome::Failed && !m_autosaveFailed)
-                alert(tr("The document “%1” could not be autosaved.").arg(displayName()), error);
-            m_autosaveFailed = outcome != SaveOutcome::Saved;
-        });
-    });
+    connect(m_autosaveTimer, &QTimer::timeout, this, &DocumentWindow::autosaveAfterPause);
+    // The copy an autosave writes is made a step at a time, between events.
+    m_copyTimer->setInterval(0);
+    connect(m_copyTimer, &QTimer::timeout, this, &DocumentWindow::copyForAutosave);
     m_countsTimer->setSingleShot(true);
     m_countsTimer->setInterval(150);
     connect(m_countsTimer, &QTimer::timeout, m_controller, &EditorController::updateCounts);
@@ -97,6 +91,8 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
 
     connect(m_editor, &EditorHost::textEdited, this, [this] {
         m_countsTimer->start();
+        // An autosave still copying waits for the next pause (the copy made so far is kept).
+        m_copyTimer->stop();
         // Not only when edited already: an undo past the last save marks the text edited
         // only after this signal, and it must be written too. The timer checks again.
         m_autosaveTimer->start();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/TextMirror.h"
 #include "editor/ui/DocumentHost.h"
 #include "files/DocumentFile.h"
 
@@ -109,6 +110,14 @@ private:
     enum class Ask { Never, UnlessPutOff, Always, Closing };
     using Outcome = std::function<void(SaveOutcome outcome, const QString& error)>;
     void autosaveAsking(Ask ask, Outcome done);
+    // The autosave after a pause in typing. The text is copied a step at a time (about what
+    // changed since the last autosave) and written on another thread, so a long document
+    // never holds up typing; where the file changed on disk, it asks as autosaveAsking does.
+    void autosaveAfterPause();
+    void copyForAutosave();
+    void writeCopyInBackground();
+    // What an autosave after a pause ended with: told once, not after every pause.
+    void noteAutosaveOutcome(SaveOutcome outcome, const QString& error);
     // Writes a saved document in place after checking that its file is still the one last
     // read or written; if not, asks (per `ask`) instead of overwriting it. Saved when the
     // text is safe: written, replaced by the file's text, or saved under another name;
@@ -179,6 +188,8 @@ private:
     WindowPanels* m_panels;
     QTimer* m_autosaveTimer;
     QTimer* m_countsTimer;
+    QTimer* m_copyTimer;
+    TextMirror m_mirror;
 
     DocumentFile* m_file;
     int m_untitledNumber = 0;

@@ -133,6 +133,7 @@ void DocumentWindow::keepAsideWhileUndecided()
 void DocumentWindow::settle()
 {
     m_autosaveTimer->stop();
+    m_copyTimer->stop();
     m_editor->setModified(false);
 }
 
@@ -147,9 +148,91 @@ bool DocumentWindow::autosave(QString* error)
     return result == SaveOutcome::Saved;
 }
 
+void DocumentWindow::noteAutosaveOutcome(SaveOutcome outcome, const QString& error)
+{
+    // Say so once, not after every pause in typing; the edited mark stays until a write works.
+    // A draft that cannot be written is told once for the whole program.
+    if (isUntitled() && outcome != SaveOutcome::Cancelled)
+        noteAutosaveFolder(outcome == SaveOutcome::Saved, error);
+    else if (outcome == SaveOutcome::Failed && !m_autosaveFailed)
+        alert(tr("The document “%1” could not be autosaved.").arg(displayName()), error);
+    m_autosaveFailed = outcome != SaveOutcome::Saved;
+}
+
+void DocumentWindow::autosaveAfterPause()
+{
+    m_autosaveTimer->stop();
+    if (!isDocumentEdited()) {
+        noteAutosaveOutcome(SaveOutcome::Saved, {});
+        return;
+    }
+    // A file another program changed is asked about first (unless the user put that off).
+    if (!m_file->isWriting() && !isUntitled() && m_file->diskState() != DiskStamp::State::Unchanged
+        && !m_file->isExternalChangePutOff()) {
+        autosaveAsking(Ask::UnlessPutOff,
+                       [this](SaveOutcome outcome, const QString& error) { noteAutosaveOutcome(outcome, error); });
+        return;
+    }
+    m_copyTimer->setInterval(0);
+    m_copyTimer->start();
+    copyForAutosave();
+}
+
+void DocumentWindow::copyForAutosave()
+{
+    // One write at a time: this one waits for the write before it, looking again shortly.
+    if (m_file->isWriting()) {
+        m_copyTimer->setInterval(50);
+        return;
+    }
+    m_copyTimer->setInterval(0);
+    // A millisecond's copying or less: a whole copy of a long text takes many steps, catching
+    // up after some typing usually one.
+    constexpr qsizetype kUnitsPerStep = qsizetype(1) << 18;
+    if (!m_mirror.catchUp(*m_editor->textView(), kUnitsPerStep)) return;
+    m_copyTimer->stop();
+    writeCopyInBackground();
+}
+
+void DocumentWindow::writeCopyInBackground()
+{
+    using Target = DocumentFile::Target;
+    const TextMirror::Snapshot copy = m_mirror.snapshot();
+    // The file is looked at again: the copy took a while.
+    const bool inPlace = !isUntitled() && m_file->diskState() == DiskStamp::State::Unchanged;
+    if (!isUntitled() && !inPlace && !m_file->isExternalChangePutOff()) {
+        autosaveAfterPause();
+        return;
+    }
+    // Untitled: the draft. A changed file whose question was put off is not written; the
+    // newest text waits aside meanwhile.
+    const Target target = inPlace ? Target::File : Target::Aside;
+    m_file->writeInBackground(target, copy.pieces,
+                              whileAlive([this, inPlace, revision = copy.revision](bool ok, const QString& error) {
+                                  if (isUntitled()) {
+                                      noteAutosaveOutcome(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
+                                      return;
+                                  }
+                                  if (!inPlace) {
+                                      noteAutosaveOutcome(SaveOutcome::Cancelled, {});
+                                      return;
+                                  }
+                                  if (!ok) {
+                                      keepAsideAfterFailedWrite();
+                                      noteAutosaveOutcome(SaveOutcome::Failed, error);
+                                      return;
+                                  }
+                                  // Typed meanwhile: that text is still to be written, after the next pause.
+                                  if (m_editor->textView()->textRevision() == revision) settle();
+                                  Q_EMIT m_events->saved(filePath());
+                                  noteAutosaveOutcome(SaveOutcome::Saved, {});
+                              }));
+}
+
 void DocumentWindow::autosaveAsking(Ask ask, Outcome done)
 {
     m_autosaveTimer->stop();
+    m_copyTimer->stop();
     if (!isDocumentEdited()) {
         done(SaveOutcome::Saved, {});
         return;
@@ -249,6 +332,8 @@ bool DocumentWindow::reloadFromDisk(QString* error)
 
 void DocumentWindow::checkFileOnDisk()
 {
+    // Our own write is under way: the file is looked at once it has landed.
+    if (m_file->isWriting()) return;
     const DiskStamp::State disk = m_file->checkDisk();
     if (disk == DiskStamp::State::Unchanged || isDocumentEdited()) return;
     QString error;

@@ -89,6 +89,11 @@ QString MarkdownTextView::textInRange(TextRange range) const
     return m_coordinator->through(to).mid(from, to - from).toString();
 }
 
+QString MarkdownTextView::copyOfRange(TextRange range) const
+{
+    return m_coordinator->storage().copyText(range.location, range.location + std::max(0, range.length));
+}
+
 TextRange MarkdownTextView::lineRangeAt(int index) const
 {
     const int at = std::clamp(index, 0, m_coordinator->length());

@@ -46,6 +46,7 @@ public:
     QString text() const override;
     int textLength() const override;
     QString textInRange(TextRange range) const override;
+    QString copyOfRange(TextRange range) const override;
     TextRange lineRangeAt(int index) const override;
     std::uint64_t textRevision() const override;
     std::optional<AttributedText::TextChange> textChangeSince(std::uint64_t revision) const override;

@@ -402,6 +402,41 @@ TEST_F(DocumentWindowTest, SavedDocumentsAreWrittenInPlaceAfterAPauseAndOnClose)
     EXPECT_EQ(readAll(path), QByteArray("start\ntyped!"));
 }
 
+// The autosave after a pause writes on another thread: a key typed while that write is under
+// way is not taken for written, the next pause writes it, and quitting waits for the write.
+TEST_F(DocumentWindowTest, TypingDuringABackgroundAutosaveIsWrittenAfterTheNextPause)
+{
+    const QString path = dir.filePath("live.md");
+    writeAll(path, "start\n");
+    auto& dc = DocumentController::instance();
+    DocumentWindow* w = dc.openDocument(path);
+    QTimer* autosaveTimer = nullptr;
+    for (QTimer* t : w->findChildren<QTimer*>())
+        if (t->interval() == DocumentWindow::autosaveDelayMs) autosaveTimer = t;
+    ASSERT_TRUE(autosaveTimer);
+    // Runs right after the window's own handler has sent the write off.
+    bool typedDuringWrite = false;
+    QObject::connect(autosaveTimer, &QTimer::timeout, w, [&] {
+        if (std::exchange(typedDuringWrite, true)) return;
+        typeAtEnd(w, "!");
+    });
+    typeAtEnd(w, "typed");
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return readAll(path) == "start\ntyped"; }, DocumentWindow::autosaveDelayMs + 2000));
+    QTest::qWait(50);
+    EXPECT_TRUE(typedDuringWrite);
+    EXPECT_TRUE(w->isWindowModified());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return readAll(path) == "start\ntyped!"; }, DocumentWindow::autosaveDelayMs + 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w->isWindowModified(); }, 2000));
+
+    typeAtEnd(w, "?");
+    QTest::qWait(DocumentWindow::autosaveDelayMs + 20); // the write after the pause has just been sent off
+    EXPECT_TRUE(dc.closeAllForQuit());
+    EXPECT_EQ(readAll(path), QByteArray("start\ntyped!?"));
+    EXPECT_TRUE(asked.isEmpty());
+}
+
 TEST_F(DocumentWindowTest, MenusKeepTheirOrderAndKeyWindowObserversActOnlyWhenActive)
 {
     DocumentWindow* w = DocumentController::instance().newDocument();

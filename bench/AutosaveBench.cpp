@@ -1,0 +1,182 @@
+// The autosave after a pause, in the document window of a long file (1 and 20 MB; 100 MB
+// when BW_BENCH_HUGE is set): the longest time the main thread is held up from the pause
+// until the text is on disk (the first autosave after opening, then the next one), and the
+// CPU per key of typing one key every 200 ms with a pause for an autosave after every ten
+// keys (the main thread's, and the whole process's).
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "app/ui/Features.h"
+#include "editor/ui/EditorCoordinator.h"
+#include "editor/ui/EditorHost.h"
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "editor/ui/PagedDocumentLayout.h"
+#include "files/VersionStore.h"
+#include "platform/PrefKey.h"
+#include "platform/Settings.h"
+
+#include "BenchEditor.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+QString longDocument(qsizetype units)
+{
+    static const QString paragraph =
+        QStringLiteral("Some *plain* prose about the **paper** and its margins, a [link](https://example.net/x) "
+                       "and `code`, long enough to wrap once or twice on the page before it ends.\n\n");
+    QString s;
+    s.reserve(units + 256);
+    for (int i = 0; s.size() < units; ++i) {
+        if (i % 12 == 0) s += QStringLiteral("## Section %1\n\n").arg(i);
+        s += paragraph;
+    }
+    return s;
+}
+
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+void key(QWidget* w, int k, const QString& text = {})
+{
+    QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &e);
+    deliverFrame();
+}
+
+// The longest the main thread was held up between two turns of its event loop: as time
+// passed, and as its own CPU time (which a busy machine's scheduler does not stretch).
+struct Stall {
+    double wallMs = 0;
+    double cpuMs = 0;
+    void add(const Stall& o)
+    {
+        wallMs = std::max(wallMs, o.wallMs);
+        cpuMs = std::max(cpuMs, o.cpuMs);
+    }
+};
+
+// Runs the event loop until `done` or `ms` have passed.
+Stall longestStall(const std::function<bool()>& done, qint64 ms)
+{
+    QElapsedTimer total, gap;
+    total.start();
+    gap.start();
+    double cpu = threadCpuMs();
+    Stall longest;
+    QEventLoop loop;
+    QTimer tick;
+    tick.setInterval(0);
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        const double now = threadCpuMs();
+        longest.add({double(gap.nsecsElapsed()) / 1e6, now - cpu});
+        gap.restart();
+        cpu = now;
+        if (done() || total.elapsed() >= ms) loop.quit();
+    });
+    tick.start();
+    loop.exec();
+    return longest;
+}
+
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void BM_WindowAutosave(benchmark::State& state)
+{
+    if (state.range(0) >= 100 && qEnvironmentVariableIsEmpty("BW_BENCH_HUGE")) {
+        state.SkipWithError("set BW_BENCH_HUGE=1 to run the 100 MB case");
+        return;
+    }
+    QTemporaryDir dir;
+    Settings::useFile(dir.filePath("settings.ini"));
+    PrefKey::registerAll(Settings::instance());
+    VersionStore::setRoot(dir.filePath("Versions"));
+    auto& dc = DocumentController::instance();
+    dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
+    installWindowFeatures();
+    const QString path = dir.filePath("long.md");
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(longDocument(state.range(0) * 1000 * 1000).toUtf8()) < 0) {
+            state.SkipWithError("the document could not be written");
+            return;
+        }
+    }
+    DocumentWindow* w = dc.openDocument(path);
+    if (!w || !showExposed(w)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
+    auto* text = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
+    text->coordinator()->finishStyling();
+    text->pagedLayout()->finishLayout();
+    text->setSelectedRange({text->textLength() / 2, 0});
+    text->ensureCursorVisible();
+    runFor(500);
+
+    const auto saved = [w] { return !w->isWindowModified(); };
+    // A key; the styling and layout it leaves to idle time done at once, so that only the
+    // autosave holds the main thread up after it; the autosave, and the look at the file
+    // that its own write sets off.
+    const auto autosaveStall = [&](int k, const QString& t) {
+        QElapsedTimer pause;
+        pause.start();
+        key(text, k, t);
+        text->coordinator()->finishStyling();
+        text->pagedLayout()->finishLayout();
+        runFor(int(std::max<qint64>(0, DocumentWindow::autosaveDelayMs - 300 - pause.elapsed())));
+        Stall stall = longestStall(saved, 120'000);
+        stall.add(longestStall([] { return false; }, 400));
+        return stall;
+    };
+    Stall stallFirst, stallAgain;
+    double mainPerKey = 0, cpuPerKey = 0;
+    for (auto _ : state) {
+        stallFirst = autosaveStall(Qt::Key_A, QStringLiteral("a"));
+        stallAgain = autosaveStall(Qt::Key_Backspace, {});
+        constexpr int rounds = 3, keys = 10;
+        const double main0 = threadCpuMs(), cpu0 = processCpuMs();
+        for (int r = 0; r < rounds; ++r) {
+            for (int i = 0; i < keys; ++i) {
+                key(text, i % 2 ? Qt::Key_Backspace : Qt::Key_A, i % 2 ? QString() : QStringLiteral("a"));
+                runFor(200);
+            }
+            runFor(DocumentWindow::autosaveDelayMs);
+            while (!saved()) runFor(50);
+        }
+        mainPerKey = (threadCpuMs() - main0) / (rounds * keys);
+        cpuPerKey = (processCpuMs() - cpu0) / (rounds * keys);
+    }
+    state.counters["autosave_stall_ms"] = stallFirst.wallMs;
+    state.counters["autosave_stall_cpu_ms"] = stallFirst.cpuMs;
+    state.counters["autosave_again_stall_ms"] = stallAgain.wallMs;
+    state.counters["autosave_again_stall_cpu_ms"] = stallAgain.cpuMs;
+    state.counters["main_cpu_ms_per_key"] = mainPerKey;
+    state.counters["cpu_ms_per_key"] = cpuPerKey;
+    state.counters["MB"] = double(state.range(0));
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    VersionStore::setRoot({});
+}
+BENCHMARK(BM_WindowAutosave)->Arg(1)->Arg(20)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
