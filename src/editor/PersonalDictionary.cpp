@@ -15,10 +15,9 @@ namespace {
 
 const QString kKeptAsideName = QStringLiteral("Personal Dictionary");
 
-QString tr(const char* s)
-{
-    return QCoreApplication::translate("PersonalDictionary", s);
-}
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(PersonalDictionary)
+};
 
 } // namespace
 
@@ -96,13 +95,13 @@ bool PersonalDictionary::read()
 bool PersonalDictionary::add(const QString& word, QString* error)
 {
     if (!isWord(word)) {
-        if (error) *error = tr("“%1” cannot be added to the dictionary.").arg(word);
+        if (error) *error = Tr::tr("“%1” cannot be added to the dictionary.").arg(word);
         return false;
     }
     const bool writable = read();
     append(word);
     if (!writable) {
-        if (error) *error = tr("“%1” is not a file that the word list can be written to.").arg(m_path);
+        if (error) *error = Tr::tr("“%1” is not a file that the word list can be written to.").arg(m_path);
         return false;
     }
     const QByteArray bytes = (m_words.join(u'\n') + u'\n').toUtf8();

@@ -34,7 +34,7 @@ FindBar::FindBar(EditorController* controller, QWidget* editor)
     for (QToolButton* clear : m_search->findChildren<QToolButton*>()) clear->setAccessibleName(tr("Clear"));
     m_replace->setPlaceholderText(tr("Replace"));
     m_replace->setAccessibleName(tr("Replace with"));
-    m_count->setMinimumWidth(QFontMetrics(m_count->font()).horizontalAdvance(tr("999999 matches")));
+    m_count->setMinimumWidth(QFontMetrics(m_count->font()).horizontalAdvance(tr("%n matches", nullptr, 999999)));
 
     auto* previous = new QPushButton(tr("Previous"), this);
     auto* next = new QPushButton(tr("Next"), this);
@@ -268,7 +268,7 @@ void FindBar::updateCount()
     else if (current > 0)
         m_count->setText(tr("%1 of %2").arg(current).arg(total));
     else
-        m_count->setText(total == 1 ? tr("1 match") : tr("%1 matches").arg(total));
+        m_count->setText(tr("%n matches", nullptr, total));
 }
 
 QString FindBar::countText() const

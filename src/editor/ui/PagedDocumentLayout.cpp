@@ -610,8 +610,8 @@ const QPixmap& PagedDocumentLayout::sheetPixmap(double dpr, QPointF* offset) con
     const double ascent = QFontMetricsF(caption).ascent();
     const double band = m_geo.marginBand * s;
     p.setPen(m_colors.caption);
-    p.drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 - 6 * s + ascent), QStringLiteral("Header"));
-    p.drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 - 6 * s + ascent), QStringLiteral("Footer"));
+    p.drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 - 6 * s + ascent), tr("Header"));
+    p.drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 - 6 * s + ascent), tr("Footer"));
     p.setPen(QPen(m_colors.bandLine, 0.5));
     p.drawLine(QPointF(r.left() + 24 * s, r.top() + band), QPointF(r.right() - 24 * s, r.top() + band));
     p.drawLine(QPointF(r.left() + 24 * s, r.bottom() - band), QPointF(r.right() - 24 * s, r.bottom() - band));
