@@ -2,6 +2,7 @@
 
 #include "platform/OpenableFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -10,6 +11,12 @@
 #include <algorithm>
 
 namespace BatchExport {
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(BatchExport)
+};
+} // namespace
 
 bool isSourceName(const QString& fileName)
 {
@@ -45,8 +52,7 @@ QList<PlannedFile> plan(const QStringList& sources, ExportFormat format)
         const QFileInfo info(source);
         const QString output = info.absolutePath() + u'/' + info.completeBaseName() + u'.' + ext;
         if (taken.contains(output)) {
-            p.skipReason =
-                QObject::tr("Another file of the folder is exported as “%1”.").arg(QFileInfo(output).fileName());
+            p.skipReason = Tr::tr("Another file of the folder is exported as “%1”.").arg(QFileInfo(output).fileName());
         } else {
             taken.insert(output);
             p.output = output;
@@ -75,7 +81,7 @@ std::optional<QString> readSource(const QString& path, QString* error)
     if (!bytes) return fail(OpenableFile::reason(why));
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(*bytes);
-    if (decoder.hasError()) return fail(QObject::tr("It is not valid UTF-8 text."));
+    if (decoder.hasError()) return fail(Tr::tr("It is not valid UTF-8 text."));
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     return text;
 }
@@ -88,7 +94,7 @@ QStringList firstFew(const QStringList& lines, int shown)
     // "and 1 more" would take the line the name needs.
     if (lines.size() <= shown + 1) return lines;
     QStringList out = lines.mid(0, shown);
-    out.append(QObject::tr("and %1 more").arg(lines.size() - shown));
+    out.append(Tr::tr("and %1 more").arg(lines.size() - shown));
     return out;
 }
 
@@ -98,31 +104,32 @@ ReportText replaceQuestion(const QStringList& existing)
 {
     QStringList names;
     for (const QString& path : existing) names.append(QFileInfo(path).fileName());
-    return {existing.size() == 1 ? QObject::tr("A file to be written already exists.")
-                                 : QObject::tr("%1 files to be written already exist.").arg(existing.size()),
-            QObject::tr("Replacing them overwrites their current contents:\n") + firstFew(names, 5).join(u'\n')};
+    // English has a text of its own for one; the count's forms are the translators'.
+    const int count = int(existing.size());
+    return {count == 1 ? Tr::tr("A file to be written already exists.")
+                       : Tr::tr("%n files to be written already exist.", nullptr, count),
+            Tr::tr("Replacing them overwrites their current contents:\n") + firstFew(names, 5).join(u'\n')};
 }
 
 ReportText reportText(const Report& report, const QString& folderName)
 {
-    const QString savedTo = QObject::tr("Saved to %1.").arg(folderName);
+    const QString savedTo = Tr::tr("Saved to %1.").arg(folderName);
     if (report.written <= 0 && report.failures.isEmpty())
-        return {QObject::tr("Nothing to export"), QObject::tr("No Markdown files found in that folder.")};
+        return {Tr::tr("Nothing to export"), Tr::tr("No Markdown files found in that folder.")};
     const int attempted = report.written + int(report.failures.size());
     if (report.failures.isEmpty() && !report.cancelled)
-        return {report.written == 1 ? QObject::tr("Exported 1 file")
-                                    : QObject::tr("Exported %1 files").arg(report.written),
+        return {report.written == 1 ? Tr::tr("Exported 1 file") : Tr::tr("Exported %n files", nullptr, report.written),
                 savedTo};
     const int total = std::max(report.sources, attempted);
     QString info = report.written > 0 ? savedTo : QString();
-    if (report.cancelled) info += (info.isEmpty() ? QString() : QStringLiteral(" ")) + QObject::tr("Cancelled.");
+    if (report.cancelled) info += (info.isEmpty() ? QString() : QStringLiteral(" ")) + Tr::tr("Cancelled.");
     if (!report.failures.isEmpty()) {
-        info += (info.isEmpty() ? QString() : QStringLiteral("\n\n")) + QObject::tr("Not exported:");
+        info += (info.isEmpty() ? QString() : QStringLiteral("\n\n")) + Tr::tr("Not exported:");
         QStringList lines;
         for (const Failure& f : report.failures) lines.append(QStringLiteral("• %1: %2").arg(f.file, f.reason));
         info += u'\n' + firstFew(lines, 8).join(u'\n');
     }
-    return {QObject::tr("Exported %1 of %2 files").arg(report.written).arg(total), info};
+    return {Tr::tr("Exported %1 of %n files", nullptr, total).arg(report.written), info};
 }
 
 } // namespace BatchExport

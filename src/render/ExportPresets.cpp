@@ -4,6 +4,7 @@
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +13,11 @@
 Q_LOGGING_CATEGORY(lcPresets, "brindlewick.render.presets")
 
 namespace {
+
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ExportPresets)
+};
+
 const QString kPresetsKey = QStringLiteral("exportPresets");
 const QString kRevisionKey = PrefKey::exportPresetsRev;
 
@@ -82,13 +88,13 @@ QString rawValue(ExportTheme theme)
 QString title(ExportTheme theme)
 {
     switch (theme) {
-    case ExportTheme::standard: return QStringLiteral("Standard");
+    case ExportTheme::standard: break;
     case ExportTheme::github: return QStringLiteral("GitHub");
-    case ExportTheme::academic: return QStringLiteral("Academic");
-    case ExportTheme::dark: return QStringLiteral("Dark");
-    case ExportTheme::compact: return QStringLiteral("Compact");
+    case ExportTheme::academic: return Tr::tr("Academic");
+    case ExportTheme::dark: return Tr::tr("Dark");
+    case ExportTheme::compact: return Tr::tr("Compact");
     }
-    return QStringLiteral("Standard");
+    return Tr::tr("Standard");
 }
 
 QString css(ExportTheme theme)
@@ -127,12 +133,13 @@ namespace ExportPresetStore {
 
 QList<ExportPreset> seeds()
 {
+    // Named in the interface's language: once stored, the names are the user's to change.
     return {{QStringLiteral("seed-github-html"), QStringLiteral("GitHub HTML"), QStringLiteral("html"),
              QStringLiteral("github"), QString()},
-            {QStringLiteral("seed-academic-pdf"), QStringLiteral("Academic PDF"), QStringLiteral("pdf"),
+            {QStringLiteral("seed-academic-pdf"), Tr::tr("Academic PDF"), QStringLiteral("pdf"),
              QStringLiteral("academic"), QString()},
-            {QStringLiteral("seed-clean-pdf"), QStringLiteral("Clean PDF"), QStringLiteral("pdf"),
-             QStringLiteral("standard"), QString()}};
+            {QStringLiteral("seed-clean-pdf"), Tr::tr("Clean PDF"), QStringLiteral("pdf"), QStringLiteral("standard"),
+             QString()}};
 }
 
 QByteArray encode(const QList<ExportPreset>& presets)
@@ -240,7 +247,7 @@ QString ExportPresetList::newId()
 
 void ExportPresetList::add()
 {
-    ExportPreset p{newId(), QStringLiteral("New Preset"), QStringLiteral("pdf"), QStringLiteral("standard"), {}};
+    ExportPreset p{newId(), Tr::tr("New Preset"), QStringLiteral("pdf"), QStringLiteral("standard"), {}};
     presets.append(p);
     selection = p.id;
 }
@@ -251,7 +258,7 @@ void ExportPresetList::duplicate()
     if (!i) return;
     ExportPreset copy = presets[*i];
     copy.id = newId();
-    copy.name += QStringLiteral(" Copy");
+    copy.name = Tr::tr("%1 Copy").arg(copy.name);
     presets.insert(*i + 1, copy);
     selection = copy.id;
 }

@@ -2,6 +2,8 @@
 
 #include "platform/Settings.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const char kHead[] = R"(<!DOCTYPE html>
@@ -130,7 +132,7 @@ QString Exporter::htmlDocument(const QString& body, const QString& title, const 
 
 QString Exporter::exportName(const QString& suggestedName)
 {
-    return suggestedName.isEmpty() ? QStringLiteral("Untitled") : suggestedName;
+    return suggestedName.isEmpty() ? QCoreApplication::translate("Exporter", "Untitled") : suggestedName;
 }
 
 QString Exporter::userCSS(const std::optional<QString>& extraCSS)

@@ -268,7 +268,8 @@ void FindBar::updateCount()
     else if (current > 0)
         m_count->setText(tr("%1 of %2").arg(current).arg(total));
     else
-        m_count->setText(tr("%n matches", nullptr, total));
+        // English has a text of its own for one; the count's forms are the translators'.
+        m_count->setText(total == 1 ? tr("1 match") : tr("%n matches", nullptr, total));
 }
 
 QString FindBar::countText() const
