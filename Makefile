@@ -61,7 +61,7 @@ check-exports: build
 # unfinished; `make test` fails until they are translated).
 LUPDATE ?= $(shell command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
 translations: deps
-	$(LUPDATE) -silent -locations none -no-obsolete src -ts translations/brindlewick_*.ts
+	$(LUPDATE) -silent -locations none -no-obsolete -I src src -ts translations/brindlewick_*.ts
 
 # The reference renderers the Markdown benchmark compares against; the product never links them.
 bench-deps:

@@ -146,7 +146,9 @@ def stale_files(source_dir, lupdate, ts_files):
             copies.append(copy)
         if not copies:
             copies.append(os.path.join(scratch, "brindlewick_xx.ts"))
-        run = subprocess.run([lupdate, "-silent", "-locations", "none", os.path.join(source_dir, "src"), "-ts", *copies],
+        src = os.path.join(source_dir, "src")
+        # Includes are written from src/: without it lupdate misses the classes of deep folders.
+        run = subprocess.run([lupdate, "-silent", "-locations", "none", "-I", src, src, "-ts", *copies],
                              capture_output=True, text=True)
         if run.returncode != 0:
             return [f"lupdate failed: {run.stderr.strip()}"]

@@ -3,6 +3,7 @@
 #include "platform/DateText.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -103,7 +104,7 @@ QByteArray PDFStamper::stamp(const QByteArray& pdf, const QString& title, const 
         doc.processMemoryFile("pages", pdf.constData(), size_t(pdf.size()));
         std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(doc).getAllPages();
         if (pages.empty()) {
-            if (error) *error = QStringLiteral("the PDF has no pages");
+            if (error) *error = QCoreApplication::translate("PDFStamper", "the PDF has no pages");
             return {};
         }
         if (headerTemplate.isEmpty() && footerTemplate.isEmpty()) return pdf;
@@ -116,7 +117,7 @@ QByteArray PDFStamper::stamp(const QByteArray& pdf, const QString& title, const 
         }
         const QByteArray overlayBytes = overlay(boxes, title, headerTemplate, footerTemplate);
         if (overlayBytes.isEmpty()) {
-            if (error) *error = QStringLiteral("the header and footer could not be drawn");
+            if (error) *error = QCoreApplication::translate("PDFStamper", "the header and footer could not be drawn");
             return {};
         }
         QPDF stamps;

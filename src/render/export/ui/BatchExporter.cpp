@@ -23,10 +23,9 @@ namespace BatchExporter {
 
 namespace {
 
-QString tr(const char* s)
-{
-    return QCoreApplication::translate("BatchExporter", s);
-}
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(BatchExporter)
+};
 
 // One run over one folder: the plan, where it stands, and what it has written so far.
 class Run : public QObject {
@@ -64,7 +63,7 @@ private:
 
     void begin()
     {
-        m_progress = new QProgressDialog(tr("Exporting…"), tr("Cancel"), 0, int(m_plan.size()), parentWindow());
+        m_progress = new QProgressDialog(Tr::tr("Exporting…"), Tr::tr("Cancel"), 0, int(m_plan.size()), parentWindow());
         m_progress->setWindowModality(parentWindow() ? Qt::WindowModal : Qt::ApplicationModal);
         m_progress->setMinimumDuration(0);
         m_progress->setAutoClose(false);
@@ -91,7 +90,7 @@ private:
     void showProgress()
     {
         if (!m_progress || m_index >= m_plan.size()) return;
-        m_progress->setLabelText(tr("%1 of %2").arg(m_index + 1).arg(m_plan.size()));
+        m_progress->setLabelText(Tr::tr("%1 of %2").arg(m_index + 1).arg(m_plan.size()));
         m_progress->setValue(int(m_index));
     }
 
@@ -215,7 +214,7 @@ private:
                 ++m_report.written;
             else
                 m_report.failures.append(
-                    {front->name, front->why.isEmpty() ? tr("It could not be written.") : front->why});
+                    {front->name, front->why.isEmpty() ? Tr::tr("It could not be written.") : front->why});
             ++m_index;
             reported = true;
         }
@@ -259,11 +258,11 @@ Hooks defaults()
 {
     Hooks h;
     h.chooseFolder = [](QWidget* window, std::function<void(const QString&)> done) {
-        auto* dialog = new QFileDialog(window, tr("Choose a folder of Markdown files to export."));
+        auto* dialog = new QFileDialog(window, Tr::tr("Choose a folder of Markdown files to export."));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setFileMode(QFileDialog::Directory);
         dialog->setOption(QFileDialog::ShowDirsOnly);
-        dialog->setLabelText(QFileDialog::Accept, tr("Export All"));
+        dialog->setLabelText(QFileDialog::Accept, Tr::tr("Export All"));
         dialog->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
         QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
             const QStringList chosen = dialog->selectedFiles();
@@ -276,7 +275,7 @@ Hooks defaults()
         auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), question.message,
                                     QMessageBox::NoButton, window);
         box->setInformativeText(question.informative);
-        QPushButton* replace = box->addButton(tr("Replace"), QMessageBox::DestructiveRole);
+        QPushButton* replace = box->addButton(Tr::tr("Replace"), QMessageBox::DestructiveRole);
         box->addButton(QMessageBox::Cancel);
         box->setDefaultButton(QMessageBox::Cancel);
         box->setAttribute(Qt::WA_DeleteOnClose);

@@ -19,10 +19,9 @@
 
 namespace {
 
-QString tr(const char* s)
-{
-    return QCoreApplication::translate("Exporter", s);
-}
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Exporter)
+};
 
 // One export under way: the request with its name and CSS settled, and its window, which may
 // close meanwhile.
@@ -68,7 +67,7 @@ void exportPdf(const Job& job)
             PrintController::writePDF({r.text, job.name, r.baseDir, r.themeCSS, job.css}, path, nullptr,
                                       [job, path, busy = BusyCursor::start()](bool ok, const QString& error) {
                                           if (!ok)
-                                              job.alertFailed(tr("The document “%1” could not be exported as PDF."),
+                                              job.alertFailed(Tr::tr("The document “%1” could not be exported as PDF."),
                                                               path, error);
                                       });
         });
@@ -82,7 +81,7 @@ void saveFile(const Job& job, const QByteArray& bytes)
             const QString path = ExportFormats::withExtension(chosen, job.request.format);
             QString why;
             if (!SafeWrite::replace(path, bytes, &why))
-                job.alertFailed(tr("The document “%1” could not be exported."), path, why);
+                job.alertFailed(Tr::tr("The document “%1” could not be exported."), path, why);
         });
 }
 
@@ -97,7 +96,7 @@ void exportFile(const Job& job)
         watcher->deleteLater();
         if (job.hadWindow && !job.window) return; // the window is gone; nobody waits for a panel
         if (!bytes) {
-            job.alert(tr("The document “%1” could not be converted.").arg(job.name), error);
+            job.alert(Tr::tr("The document “%1” could not be converted.").arg(job.name), error);
             return;
         }
         saveFile(job, *bytes);

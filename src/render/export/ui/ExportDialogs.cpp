@@ -7,6 +7,10 @@
 
 namespace {
 
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Exporter)
+};
+
 // A save panel that writes only its format's type: a name typed with another extension gets
 // the format's own added before the panel asks about replacing, so the question names the
 // file that will be written.
@@ -39,13 +43,12 @@ private:
 
 QString ExportDialogs::nameFilter(ExportFormat format)
 {
-    auto tr = [](const char* s) { return QCoreApplication::translate("Exporter", s); };
     switch (format) {
-    case ExportFormat::html: return tr("HTML Page (*.html)");
-    case ExportFormat::pdf: return tr("PDF Document (*.pdf)");
-    case ExportFormat::rtf: return tr("Rich Text Document (*.rtf)");
-    case ExportFormat::docx: return tr("Word Document (*.docx)");
-    case ExportFormat::odt: return tr("OpenDocument Text (*.odt)");
+    case ExportFormat::html: return Tr::tr("HTML Page (*.html)");
+    case ExportFormat::pdf: return Tr::tr("PDF Document (*.pdf)");
+    case ExportFormat::rtf: return Tr::tr("Rich Text Document (*.rtf)");
+    case ExportFormat::docx: return Tr::tr("Word Document (*.docx)");
+    case ExportFormat::odt: return Tr::tr("OpenDocument Text (*.odt)");
     case ExportFormat::copyHTML: break;
     }
     return {};
