@@ -164,7 +164,7 @@ void ImageInsertView::chooseFile()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilter(tr("Images") + u" ("_s + patterns.join(u' ') + u')');
+    dialog->setNameFilter(tr("Images (%1)").arg(patterns.join(u' ')));
     const QPoint at = pos();
     hide();
     QPointer<ImageInsertView> self(this);
