@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 // The one check every way of opening a document goes through (the Open panel, a file named
 // at launch, the stored session, the file browser, a reload): only a regular file, after
@@ -22,6 +23,12 @@ struct Verdict {
     Problem problem = Problem::None;
     Special special = Special::Device; // for Special
     QString detail;                    // for Unreadable: the system's reason
+
+    Verdict(Problem p = Problem::None, Special s = Special::Device, QString why = {})
+        : problem(p),
+          special(s),
+          detail(std::move(why))
+    {}
 
     bool ok() const { return problem == Problem::None; }
 };

@@ -191,7 +191,7 @@ TEST_F(WindowChromeTest, AnOutlineClickPlacesTheCaretAtTheClampedOffsetAndFocuse
     QApplication::setActiveWindow(w);
     auto* outline = static_cast<OutlineSidebar*>(w->panel(DocumentHost::Panel::Outline));
     // The outline is parsed after a pause in typing.
-    QTest::qWaitFor([&] { return outline->model()->rowCount() == 2; }, 5000);
+    (void)QTest::qWaitFor([&] { return outline->model()->rowCount() == 2; }, 5000);
     ASSERT_EQ(outline->model()->rowCount(), 2);
     QListView* list = outline->list();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
@@ -202,14 +202,14 @@ TEST_F(WindowChromeTest, AnOutlineClickPlacesTheCaretAtTheClampedOffsetAndFocuse
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
     EXPECT_EQ(view->selectedRange(), TextRange(5, 0));
     EXPECT_TRUE(w->editorHost()->hasFocus() || w->editorHost()->focusWidget() == QApplication::focusWidget());
-    QTest::qWaitFor([&] { return outline->showsEmptyState(); }, 5000);
+    (void)QTest::qWaitFor([&] { return outline->showsEmptyState(); }, 5000);
     EXPECT_TRUE(outline->showsEmptyState());
 
     // A heading far below comes to the top of the view, with what follows it below.
     QString longText;
     for (int i = 0; i < 120; ++i) longText += QStringLiteral("Paragraph %1.\n\n").arg(i);
     w->setDocumentText(longText + "# Far\n\n" + longText);
-    QTest::qWaitFor([&] { return outline->model()->rowCount() == 1; }, 5000);
+    (void)QTest::qWaitFor([&] { return outline->model()->rowCount() == 1; }, 5000);
     ASSERT_EQ(outline->model()->rowCount(), 1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
     auto* text = dynamic_cast<QAbstractScrollArea*>(view);

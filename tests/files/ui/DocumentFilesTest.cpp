@@ -139,7 +139,7 @@ TEST_F(DocumentFilesTest, LaunchReopensTheStoredSessionAndDropsTheEmptyStartWind
     Settings::instance().setValue("reopenLastSession", true);
     ASSERT_TRUE(DocumentController::instance().scheduleSessionReopen());
     // The reopening waits a moment after launch; on a busy machine the moment runs longer.
-    QTest::qWaitFor(
+    (void)QTest::qWaitFor(
         [&] {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             const auto open = DocumentController::instance().windows();
