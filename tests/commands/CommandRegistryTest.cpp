@@ -206,7 +206,8 @@ TEST(CommandRegistry, EveryEditingCommandMakesTheEditItsTitleNames)
     }
     // Every command that is not a view switch or an export is listed above.
     for (const EditorCommand& c : CommandRegistry::all()) {
-        if (c.category != CommandCategory::exportAs && c.id != "toggleMode" && c.id != "aisuggest")
+        if (c.category != CommandCategory::exportAs && c.id != "toggleMode" && c.id != "aisuggest") {
             EXPECT_TRUE(covered.contains(c.id)) << c.id.toStdString() << " is not checked";
+        }
     }
 }
