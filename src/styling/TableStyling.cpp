@@ -274,15 +274,19 @@ void styleTables(AttributedText& storage, QStringView text, TextRange scope,
             ++i;
             continue;
         }
+        // Fenced code is no Markdown: a table ends where it begins.
+        auto row = [&](qsizetype k) {
+            return MarkdownCleaner::rowLike(lines[k].text) && !(inFence && inFence(lines[k].range));
+        };
         qsizetype end = i + 1;
         while (end < n) {
             const QStringView l = lines[end].text;
             if (!TextUtil::isBlank(l)) {
-                if (!MarkdownCleaner::rowLike(l)) break;
+                if (!row(end)) break;
                 ++end;
                 continue;
             }
-            const bool rowFollows = end + 1 < n && MarkdownCleaner::rowLike(lines[end + 1].text);
+            const bool rowFollows = end + 1 < n && row(end + 1);
             const bool newTable = isSeparatorLine(textOf(end + 2));
             if (!rowFollows || newTable) break;
             ++end;

@@ -276,6 +276,14 @@ TEST(MarkdownStylerMarkers, FencedTextIsNotMarkdown)
     EXPECT_EQ(s.hidden(), "xxxx...........xxxx.");
     EXPECT_FALSE(s.attrs(4).font->bold());
     EXPECT_TRUE(s.attrs(4).background.has_value());
+    // A table right above a block whose lines hold pipes ends where the block begins: its
+    // lines stay code, shown, and no row of the grid.
+    const Styled piped("| a |\n|---|\n```sh | x |\nls | wc\n```\n", true);
+    const int code = piped.at("ls");
+    EXPECT_FALSE(piped.concealed(code));
+    EXPECT_FALSE(piped.attrs(code).tableModel);
+    ASSERT_TRUE(piped.attrs(0).tableModel);
+    EXPECT_EQ(piped.attrs(0).tableModel->rows.size(), 1);
 }
 
 TEST(MarkdownStylerCode, LanguagesDecideTokenColours)
