@@ -7,6 +7,7 @@ JOBS    ?= $(shell nproc)
 # `make fuzz`: how long each fuzz target runs, and how many run at once.
 FUZZ_SECONDS ?= 60
 FUZZ_JOBS    ?= $(shell echo $$(( $$(nproc) / 2 > 0 ? $$(nproc) / 2 : 1 )))
+FUZZ_TARGETS ?=
 
 .PHONY: all deps test-deps configure build program fuzz-build fuzz run test check-exports bench bench-deps clean
 
@@ -47,7 +48,7 @@ fuzz-build: test-deps configure
 	@bash scripts/fuzz.sh build $(BUILD) $(JOBS)
 
 fuzz: fuzz-build
-	bash scripts/fuzz.sh run $(BUILD) $(FUZZ_SECONDS) $(FUZZ_JOBS)
+	bash scripts/fuzz.sh run $(BUILD) $(FUZZ_SECONDS) $(FUZZ_JOBS) "$(FUZZ_TARGETS)"
 
 test: build fuzz-build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The fuzz targets (fuzz/): a clang build of their own in <build>/fuzz.
 #   fuzz.sh build <build> <jobs>          configure when clang can link a fuzz target, build
-#   fuzz.sh run <build> <seconds> <jobs>  every target for <seconds>, <jobs> at a time, at low
+#   fuzz.sh run <build> <seconds> <jobs> [targets]
+#                                         every target (or those named) for <seconds>, <jobs> at a time, at low
 #                                         priority, with the words of fuzz/dict; a working corpus
 #                                         grows in <build>/fuzz/corpus, inputs that fail land in
 #                                         <build>/fuzz/artifacts
@@ -38,6 +39,8 @@ run)
   mkdir -p "$out/corpus" "$out/artifacts" "$out/logs"
   targets=()
   for f in "$here"/fuzz/*.cpp; do targets+=("$(basename "$f" .cpp)"); done
+  # Some of them only, when named (`make fuzz FUZZ_TARGETS="styler renderer"`).
+  [ -n "${5:-}" ] && read -r -a targets <<<"$5"
   echo "Running ${#targets[@]} targets for ${seconds} s each, ${jobs} at a time."
   printf '%s\n' "${targets[@]}" | xargs -P "$jobs" -I{} sh -c '
     t={}; out='"$out"'; here='"$here"'
