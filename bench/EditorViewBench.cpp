@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include "BenchEditor.h"
@@ -137,13 +138,20 @@ void BM_EditorOpenToFirstPage(benchmark::State& state)
 }
 BENCHMARK(BM_EditorOpenToFirstPage)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Alternates `first` and Backspace at `caret`, each to a painted frame.
+// Alternates `first` and Backspace at `caret`, each to a painted frame. The caret's line is
+// in the middle of the view, as where one reads and types; at the end of the text the view
+// shows the foot of the last sheet, as Ctrl+End does.
 void typeAndErase(benchmark::State& state, int caret, int first, const QString& text)
 {
     Editor& e = openEditor();
     MarkdownTextView* v = e.text();
     v->setSelectedRange({caret, 0});
     v->ensureCursorVisible();
+    QScrollBar* bar = v->verticalScrollBar();
+    if (caret >= v->textLength())
+        bar->setValue(bar->maximum());
+    else
+        bar->setValue(bar->value() + v->cursorRect().center().y() - v->viewport()->height() / 2);
     e.paint();
     std::vector<double> ms;
     QElapsedTimer t;
@@ -168,6 +176,13 @@ void BM_EditorKeystrokeToFrame(benchmark::State& state)
     typeAndErase(state, int(editorDocument().size() / 2), Qt::Key_A, QStringLiteral("a"));
 }
 BENCHMARK(BM_EditorKeystrokeToFrame)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// Typing at the end of the document, below which the last sheet is blank.
+void BM_EditorKeystrokeAtEndToFrame(benchmark::State& state)
+{
+    typeAndErase(state, int(editorDocument().size()), Qt::Key_A, QStringLiteral("a"));
+}
+BENCHMARK(BM_EditorKeystrokeAtEndToFrame)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 // Return near the top moves every later line: the worst case of the incremental layout.
 void BM_EditorReturnNearTopToFrame(benchmark::State& state)

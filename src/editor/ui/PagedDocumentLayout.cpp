@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -30,6 +31,8 @@ PagedDocumentLayout::PagedDocumentLayout(QTextDocument* doc)
     m_idle->setInterval(0);
     m_idle->setSingleShot(true);
     connect(m_idle, &QTimer::timeout, this, [this] { continueLayout(12); });
+    // Made before the view's coordinator, so this hears of an edit before the styling does.
+    connect(doc, &QTextDocument::contentsChange, this, &PagedDocumentLayout::noteEdit, Qt::DirectConnection);
 }
 
 PagedDocumentLayout::~PagedDocumentLayout()
@@ -286,6 +289,10 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
     const int end = from + charsAdded;
     QTextBlock last = end >= doc->characterCount() ? doc->lastBlock() : doc->findBlock(end);
     if (!last.isValid() || last.blockNumber() < first.blockNumber()) last = first;
+    // A change that ends where the next block begins reaches only this block's break, unless
+    // it split the block (a Return), which noteEdit tells apart.
+    if (last == first.next() && last.position() == end && m_edited && m_edited->position == first.position())
+        last = first;
     if (last.blockNumber() - first.blockNumber() > 1000) {
         // A large change (a new text, a restyle of everything): lay out its start now
         // and the rest in slices.
@@ -294,6 +301,7 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
         continueLayout(120);
         return;
     }
+    const double end0 = m_pendingPos < 0 ? m_usedBottom : -1;
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
         breakLines(b);
         if (b == last) break;
@@ -301,9 +309,91 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
     if (m_pendingPos >= 0 && last.position() >= m_pendingPos)
         m_pendingPos = last.next().isValid() ? last.next().position() : -1;
     // Only the blocks from the edited one down to where positions converged change on screen.
-    const double top = first.previous().isValid() ? blockBottom(first.previous()) : 0;
-    const double settled = paginateFrom(first, last);
+    double top = first.previous().isValid() ? blockBottom(first.previous()) : 0;
+    double settled = paginateFrom(first, last);
+    // Past the end of the text the sheet is blank: an edit of the last blocks changes it
+    // down to the lower of the old and the new end.
+    if (settled < 0 && end0 >= 0 && m_pendingPos < 0) settled = std::max(end0, blockBottom(doc->lastBlock()));
+    // An edit inside one block that kept its place and height: only the lines that differ.
+    if (first == last && settled >= 0 && settled == blockBottom(first)) {
+        if (const auto lines = changedLines(first)) std::tie(top, settled) = *lines;
+    }
+    m_edited.reset();
     updateExtent(top, settled);
+}
+
+void PagedDocumentLayout::noteEdit(int from, int removed, int added)
+{
+    m_edited.reset();
+    if (m_batch > 0) return;
+    const QTextBlock b = document()->findBlock(from);
+    const auto* data = b.isValid() ? static_cast<const BlockStyleData*>(b.userData()) : nullptr;
+    if (!data || !data->heldLayout || data->height < 0 || data->linesDeferred || data->paragraph.rowHeight >= 0
+        || isPending(b))
+        return;
+    const QTextLayout* tl = b.layout();
+    const int n = tl->lineCount();
+    if (n == 0) return;
+    // The text changed already; the lines are still those of the text before. An edit that
+    // split or joined blocks leaves a block whose old lines do not add up to it.
+    const QTextLine lastLine = tl->lineAt(n - 1);
+    if (lastLine.textStart() + lastLine.textLength() + added - removed != b.length() - 1) return;
+    EditedBlock e;
+    e.position = b.position();
+    e.from = from - b.position();
+    e.removed = removed;
+    e.added = added;
+    e.top = data->top;
+    e.height = data->height;
+    e.paragraph = data->paragraph;
+    e.formats = tl->formats();
+    e.lines.reserve(std::size_t(n));
+    for (int i = 0; i < n; ++i) {
+        const QTextLine l = tl->lineAt(i);
+        e.lines.push_back({l.textStart(), l.textLength(), l.y(), l.height()});
+    }
+    m_edited = std::move(e);
+}
+
+std::optional<std::pair<double, double>> PagedDocumentLayout::changedLines(const QTextBlock& block) const
+{
+    if (!m_edited || m_edited->position != block.position()) return std::nullopt;
+    const EditedBlock& e = *m_edited;
+    const auto* data = static_cast<const BlockStyleData*>(block.userData());
+    if (!data || !data->heldLayout || data->top != e.top || data->height != e.height
+        || !(data->paragraph == e.paragraph))
+        return std::nullopt;
+    const QTextLayout* tl = block.layout();
+    if (tl->lineCount() != int(e.lines.size())) return std::nullopt;
+    // The formats over [start, start + length), relative to `start`.
+    auto within = [](const QList<QTextLayout::FormatRange>& formats, int start, int length) {
+        QList<QTextLayout::FormatRange> out;
+        for (const QTextLayout::FormatRange& r : formats) {
+            const int s = std::max(r.start, start);
+            const int t = std::min(r.start + r.length, start + length);
+            if (t > s) out.append({s - start, t - s, r.format});
+        }
+        return out;
+    };
+    const QList<QTextLayout::FormatRange> formats = tl->formats();
+    std::optional<double> top;
+    double bottom = 0;
+    for (int i = 0; i < tl->lineCount(); ++i) {
+        const QTextLine l = tl->lineAt(i);
+        const EditedBlock::Line& old = e.lines[std::size_t(i)];
+        // The same text: wholly before the edit and where it was, or wholly after it and
+        // moved by what it added.
+        const bool before = old.start + old.length <= e.from && l.textStart() == old.start;
+        const bool after = old.start >= e.from + e.removed && l.textStart() == old.start + e.added - e.removed;
+        const bool same = (before || after) && l.textLength() == old.length && l.y() == old.y
+                          && l.height() == old.height
+                          && within(formats, l.textStart(), l.textLength()) == within(e.formats, old.start, old.length);
+        if (same) continue;
+        if (!top) top = l.y();
+        bottom = l.y() + l.height();
+    }
+    if (!top) return std::pair(e.top, e.top); // nothing differs
+    return std::pair(e.top + *top, e.top + bottom);
 }
 
 void PagedDocumentLayout::breakLines(const QTextBlock& block)
@@ -489,18 +579,23 @@ void PagedDocumentLayout::updateExtent(double from, double to)
         return;
     }
     // Lines moved to a next page leave the rest of their page blank, and a shorter text
-    // leaves its old end: the repainted band reaches the end when nothing settled.
+    // leaves its old end: the repainted band reaches the end when nothing settled. Text
+    // changes only on the sheets, not on the desk beside them.
     const double o = textOrigin().y();
     double top = o + from - 2;
     double bottom = to < 0 ? documentSize().height() : o + std::max(to, 0.0) + 2;
+    double left = sheetLeft();
+    double width = m_geo.pageWidth * m_geo.scale;
     if (pages != before) {
         // Sheets came or went below the last one both counts share: only the desk from its
         // foot down changes. (While a long text is laid out, the estimated count changes
         // with every slice, far below the screen.)
         top = std::min(top, sheetRect(std::min(before, pages) - 1).bottom());
         bottom = documentSize().height();
+        left = 0;
+        width = documentSize().width();
     }
-    emit update(QRectF(0, top, documentSize().width(), std::max(0.0, bottom - top)));
+    if (bottom > top) emit update(QRectF(left, top, width, bottom - top));
 }
 
 QSizeF PagedDocumentLayout::documentSize() const
@@ -576,7 +671,7 @@ const QPixmap& PagedDocumentLayout::sheetPixmap(double dpr, QPointF* offset) con
     const double s = m_geo.scale;
     const double pad = 6 * s + 2; // room for the shadow on every side
     *offset = QPointF(pad, pad);
-    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
+    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
                             .arg(m_geo.pageWidth)
                             .arg(m_geo.sheetHeight)
                             .arg(s)
@@ -584,13 +679,16 @@ const QPixmap& PagedDocumentLayout::sheetPixmap(double dpr, QPointF* offset) con
                             .arg(m_geo.marginBand)
                             .arg(m_colors.page.rgba())
                             .arg(m_colors.caption.rgba())
-                            .arg(m_colors.bandLine.rgba());
+                            .arg(m_colors.bandLine.rgba())
+                            .arg(m_colors.desk.rgba());
     if (key == m_sheetKey && !m_sheet.isNull()) return m_sheet;
     const QRectF r(pad, pad, m_geo.pageWidth * s, m_geo.sheetHeight * s);
     const QSize size(int(std::ceil((r.width() + 2 * pad) * dpr)), int(std::ceil((r.height() + 2 * pad) * dpr)));
     m_sheet = QPixmap(size);
     m_sheet.setDevicePixelRatio(dpr);
-    m_sheet.fill(Qt::transparent);
+    // On the desk: an opaque picture is copied, and the desk around it need not be filled
+    // first.
+    m_sheet.fill(m_colors.desk);
     QPainter p(&m_sheet);
     p.setRenderHint(QPainter::Antialiasing);
     // A soft shadow: a few widening translucent outlines below the sheet.
@@ -628,6 +726,9 @@ void PagedDocumentLayout::drawSheets(QPainter* p, const QRectF& clip) const
     QPointF offset;
     const QPixmap& sheet = sheetPixmap(dpr, &offset);
     const QSizeF logical(sheet.width() / dpr, sheet.height() / dpr);
+    // Every pixel is filled once: by a sheet's picture (the desk around the sheet included)
+    // or, outside the pictures, by the desk.
+    QRegion desk(clip.toAlignedRect());
     for (int i = first; i < m_pageCount; ++i) {
         const QRectF r = sheetRect(i);
         if (r.top() > clip.bottom() + 20 * s) break;
@@ -637,7 +738,12 @@ void PagedDocumentLayout::drawSheets(QPainter* p, const QRectF& clip) const
         const QRectF target = QRectF(at, logical).intersected(clip);
         if (target.isEmpty()) continue;
         p->drawPixmap(target, sheet, QRectF((target.topLeft() - at) * dpr, target.size() * dpr));
+        // The whole pixels the picture covers.
+        const QPoint from(int(std::ceil(target.left())), int(std::ceil(target.top())));
+        const QPoint to(int(std::floor(target.right())), int(std::floor(target.bottom())));
+        if (to.x() > from.x() && to.y() > from.y()) desk -= QRect(from, QSize(to.x() - from.x(), to.y() - from.y()));
     }
+    for (const QRect& r : desk) p->fillRect(r, m_colors.desk);
 }
 
 void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
@@ -645,7 +751,6 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
     const QRectF clip = context.clip.isValid() ? context.clip : QRectF(QPointF(0, 0), documentSize());
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->fillRect(clip, m_colors.desk);
     drawSheets(painter, clip);
     painter->restore();
 

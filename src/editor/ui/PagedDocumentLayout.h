@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/PageMetrics.h"
+#include "editor/StyledBlocks.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
@@ -10,10 +11,8 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <unordered_set>
-
-class BlockStyleData;
-struct BlockParagraph;
 
 // Lays the editor's Markdown out on paper sheets lying on a desk. Each block is broken
 // into lines with its own QTextLayout (the styler's runs are additional formats, its
@@ -106,6 +105,31 @@ protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
 
 private:
+    // The lines of a block that an edit inside it is changing, as they were before: once it
+    // is broken again, only the lines that differ are repainted.
+    struct EditedBlock {
+        struct Line {
+            int start;
+            int length;
+            double y;
+            double height;
+        };
+        int position = -1;
+        int from = 0; // the edit, block-relative
+        int removed = 0;
+        int added = 0;
+        double top = 0;
+        double height = 0;
+        BlockParagraph paragraph;
+        QList<QTextLayout::FormatRange> formats;
+        std::vector<Line> lines;
+    };
+    // Notes the lines of the block an edit changes, before anything else hears of the edit
+    // (the styling replaces the block's formats, and breaking it replaces its lines).
+    void noteEdit(int from, int removed, int added);
+    // The text-area band of `block` that differs from the noted lines (an empty band when
+    // none does), or nullopt when the block as a whole changed.
+    std::optional<std::pair<double, double>> changedLines(const QTextBlock& block) const;
     // Breaks the block into lines, or marks a grid row's lines as due (hold).
     void breakLines(const QTextBlock& block);
     void breakInto(QTextLayout* tl, const BlockParagraph& para, const QString& text) const;
@@ -134,11 +158,13 @@ private:
     void continueLayout(double budgetMs, const QTextBlock& until = {});
     bool isStyled(const QTextBlock& b) const { return m_styledUpTo < 0 || b.position() < m_styledUpTo; }
     bool isPending(const QTextBlock& b) const { return m_pendingPos >= 0 && b.position() >= m_pendingPos; }
-    // Document size and page count after a change; repaints `dirty` (text-area y range,
-    // to the end when `to` < 0), or everything when the number of pages changed.
+    // Document size and page count after a change; repaints the text-area band from `from`
+    // to `to` (to the end when `to` < 0) across the sheets, and the desk below the last sheet
+    // both counts share when the number of pages changed; everything from 0 to the end.
     void updateExtent(double from = 0, double to = -1);
     void drawSheets(QPainter* p, const QRectF& clip) const;
-    // One sheet with its shadow, captions and band lines, drawn once per look and size.
+    // One sheet with its shadow, captions and band lines on the desk around it, drawn once
+    // per look and size.
     const QPixmap& sheetPixmap(double dpr, QPointF* offset) const;
 
     Geometry m_geo;
@@ -167,6 +193,7 @@ private:
     mutable QPixmap m_sheet;
     mutable QString m_sheetKey;
     mutable qint64 m_linesBroken = 0;
+    std::optional<EditedBlock> m_edited;
     // The scratch layouts serve every block in turn (a layout of its own per block was made
     // and freed with its format collection each time): one for blocks with formats, one for
     // those without (clearing a layout's formats would drop its collection).

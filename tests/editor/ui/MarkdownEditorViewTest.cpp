@@ -4,6 +4,8 @@
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QScrollBar>
 
 TEST_F(EditorViewTest, HiddenMarkersTakeNoWidthAndSourceModeShowsThem)
@@ -202,6 +204,85 @@ TEST_F(EditorViewTest, OpeningALongTextBreaksEachBlockOnceAndSettlesAsAWholeLayo
     const auto whole = settled();
     EXPECT_TRUE(opened.first == whole.first);
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(opened.second[i] == whole.second[i]) << i;
+}
+
+// A key that keeps its line's height repaints that line across the sheet, not its paragraph
+// nor the rest of the view; what is on screen afterwards is what a whole repaint paints.
+TEST_F(EditorViewTest, AKeyRepaintsOnlyTheLineItChangesAndLeavesNothingStale)
+{
+    QString doc;
+    for (int i = 0; i < 60; ++i)
+        doc +=
+            QStringLiteral(
+                "Paragraph %1 with **bold** words and a [link](https://x.org/%1) that runs long enough to "
+                "wrap over several lines of the page, once it has a good many more words in it than one "
+                "line holds, like this one does here. It goes on for a while yet, with more words after those, so that "
+                "it takes four lines and more on the page before it ends.\n\n")
+                .arg(i);
+    doc += QStringLiteral("The last line");
+    view->loadText(doc);
+    tv()->coordinator()->finishStyling();
+    layout()->finishLayout();
+    QWidget* port = tv()->viewport();
+    struct Painted : QObject {
+        QRegion region;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(e)->region();
+            return QObject::eventFilter(o, e);
+        }
+    } painted;
+    port->installEventFilter(&painted);
+    auto area = [](const QRegion& r) {
+        double a = 0;
+        for (const QRect& rect : r) a += double(rect.width()) * rect.height();
+        return a;
+    };
+    const double lineBand =
+        layout()->geometry().pageWidth * (QFontMetricsF(tv()->document()->defaultFont()).height() + 8);
+    auto typeAt = [&](int pos, const char* keys) {
+        tv()->setSelectedRange({pos, 0});
+        QScrollBar* bar = tv()->verticalScrollBar();
+        bar->setValue(bar->value() + tv()->cursorRect().center().y() - port->height() / 2);
+        QApplication::processEvents();
+        painted.region = QRegion();
+        QTest::keyClicks(tv(), QString::fromLatin1(keys));
+        QApplication::processEvents();
+        return area(painted.region);
+    };
+    // The second line of a paragraph of four or more, and the end of the text with blank page
+    // below.
+    const int inParagraph = int(doc.indexOf(u"lines of the page", 30 * 200));
+    EXPECT_LE(typeAt(inParagraph, "x"), 1.5 * lineBand);
+    EXPECT_LE(typeAt(tv()->textLength(), "y"), 1.5 * lineBand);
+    // The view as it stands (the window's backing store) against a whole repaint, after
+    // edits of every kind: ones that restyle other lines ("*"), rewrap, split and join blocks.
+    // A steady caret: a blink between the two pictures is no stale pixel.
+    const int flash = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0);
+    auto stale = [&] {
+        QApplication::processEvents();
+        const QImage shown = QGuiApplication::primaryScreen()->grabWindow(view->winId()).toImage();
+        const QImage whole = view->grab().toImage();
+        const QRect r(port->mapTo(view.get(), QPoint(0, 0)), port->size());
+        return shown.isNull() || shown.copy(r) != whole.copy(r).convertToFormat(shown.format());
+    };
+    EXPECT_FALSE(stale());
+    const char* const keys[] = {"*", "word ", "\b", "**", "\r", "\b\b", "`", "longerwordsthatwrap ", "_"};
+    for (int i = 0; i < 36; ++i) {
+        const char* k = keys[i % 9];
+        if (i % 4 == 0) tv()->setSelectedRange({inParagraph + (i * 37) % 300, 0});
+        for (const char* c = k; *c; ++c) {
+            if (*c == '\b')
+                QTest::keyClick(tv(), Qt::Key_Backspace);
+            else if (*c == '\r')
+                QTest::keyClick(tv(), Qt::Key_Return);
+            else
+                QTest::keyClick(tv(), *c);
+        }
+        EXPECT_FALSE(stale()) << i;
+    }
+    QApplication::setCursorFlashTime(flash);
 }
 
 // Blocks far from what is painted give up their formats and lines; painted again they
