@@ -8,8 +8,8 @@ translation files (for as long as the files are not translated yet).
 
 1. No text a user sees bypasses translation: every string literal under src/ that reads as
    words (a capitalised word, or two words) is the argument of tr(), QT_TR_NOOP(),
-   QT_TRANSLATE_NOOP() or QCoreApplication::translate(), unless it is log text, an include, a
-   key sequence, or listed in translations/not-translated.txt (data, keys, names that stay as
+   QT_TRANSLATE_NOOP() or QCoreApplication::translate(), unless it is log text, an include, an
+   assertion's message, a key sequence, or listed in translations/not-translated.txt (data, keys, names that stay as
    they are).
 2. Every language the Language picker offers has its translations/brindlewick_<lang>.ts, and
    each is finished: no unfinished, obsolete or empty entry; the same placeholders (%1, %L1,
@@ -29,7 +29,7 @@ WORDS = re.compile(r"^[^A-Za-z]*[A-Z][a-z]+|[A-Za-z]{2,} [A-Za-z]{2,}")
 KEYS = re.compile(r"^((Ctrl|Alt|Shift|Meta)\+)+\S*(; ((Ctrl|Alt|Shift|Meta)\+)*\S+)*$")
 TRANSLATED = re.compile(
     r'(\btr|QT_TR_NOOP|QT_TR_N_NOOP|QT_TRANSLATE_NOOP|QT_TRANSLATE_N_NOOP|translate)\s*\(\s*("[^"]*"\s*,\s*)?$')
-NOT_SHOWN = re.compile(r"\bq(C)?(Warning|Debug|Info|Critical)\b|#\s*include|Q_ASSERT|Q_LOGGING_CATEGORY")
+NOT_SHOWN = re.compile(r"\bq(C)?(Warning|Debug|Info|Critical)\b|#\s*include|Q_ASSERT|static_assert|Q_LOGGING_CATEGORY")
 PLACEHOLDER = re.compile(r"%(?:L?\d+|n)")
 
 
