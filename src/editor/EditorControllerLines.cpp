@@ -70,17 +70,37 @@ bool allMatch(const QStringList& lines, const std::function<bool(const QString&)
     return std::all_of(lines.begin(), lines.end(), test);
 }
 
-// Replaces the block and selects the whole new block. An edit that would change nothing
-// is not made, so no empty undo step or modified mark appears; the block is still
-// selected, as it would be after the edit.
+// Where a caret on a rewritten line goes: onto the same character of the text that
+// stayed, so a marker put in front or taken away moves it along; a caret inside the
+// part that changed goes to the end of the new part.
+int caretAfterLineChange(const QString& before, const QString& after, int column)
+{
+    qsizetype same = 0;
+    while (same < before.size() && same < after.size()
+           && before[before.size() - 1 - same] == after[after.size() - 1 - same])
+        ++same;
+    const qsizetype fromEnd = before.size() - std::clamp<qsizetype>(column, 0, before.size());
+    return int(after.size() - std::min(fromEnd, same));
+}
+
+// Replaces the block. A selection becomes the whole new block; a caret stays a caret on
+// its own text, so the next keystroke goes on typing instead of replacing the line. An
+// edit that would change nothing is not made, so no empty undo step or modified mark
+// appears; the selection is still what it would be after the edit.
 void replaceBlock(EditorController& c, const LineBlock& block, const QStringList& newLines)
 {
     const QString newText = block.write(newLines);
     EditorTextView* view = c.textView();
+    const TextRange sel = view->selectedRange();
+    TextRange after(block.range.location, int(newText.size()));
+    if (sel.length == 0 && block.lines.size() == 1 && newLines.size() == 1)
+        after = TextRange(block.range.location
+                              + caretAfterLineChange(block.lines[0], newLines[0], sel.location - block.range.location),
+                          0);
     if (view->textInRange(block.range) == newText)
-        view->setSelectedRange(block.range);
+        view->setSelectedRange(after);
     else
-        c.replace(block.range, newText, TextRange(block.range.location, int(newText.size())));
+        c.replace(block.range, newText, after);
 }
 
 // The line transform shared by the toggles: `rule` sees each line (without its break)

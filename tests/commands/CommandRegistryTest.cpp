@@ -115,7 +115,8 @@ TEST(CommandRegistry, EveryEditingCommandMakesTheEditItsTitleNames)
 {
     using Op = TableTools::Op;
     using Call = std::function<void(EditorController&)>;
-    const QString doc = "# Head\n\nalpha\nzeta beta\nalpha\n- [ ] task\n\n| A | B |\n|---|---|\n| 1 | 2 |\n| 3 | 4 |\n";
+    const QString doc =
+        "# Head\n\nalpha\nzeta beta\nalpha\n- [ ] task\n\n| A | B |\n|---|---|\n| 1 | 2 |\n| 3 | 4 |\n\n  deep\n";
     const TextRange words(14, 4);                         // "zeta"
     const TextRange cell(int(doc.indexOf("| 3")) + 2, 0); // the caret in cell "3"
     const TextRange line(int(doc.indexOf("alpha")), 0);
@@ -155,7 +156,7 @@ TEST(CommandRegistry, EveryEditingCommandMakesTheEditItsTitleNames)
         {"quote", words, [](EditorController& e) { e.toggleLinePrefix("> ", {}); }},
         {"codeBlock", words, [](EditorController& e) { e.insertCodeBlock(QString()); }},
         {"indent", words, [](EditorController& e) { e.indent(); }},
-        {"outdent", TextRange(int(doc.indexOf("- [")), 0), [](EditorController& e) { e.outdent(); }},
+        {"outdent", TextRange(int(doc.indexOf("deep")), 0), [](EditorController& e) { e.outdent(); }},
         {"hr", words, [](EditorController& e) { e.insertHorizontalRule(); }},
         {"footnote", words, [](EditorController& e) { e.insertFootnote(); }},
         {"toc", words, [](EditorController& e) { e.insertTableOfContents(); }},

@@ -7,11 +7,11 @@ TEST(EditorControllerLineOps, HeadingReplacesTogglesAndRemoves)
     OpsEditor e("### Title\nnext", {4, 0});
     e.c.heading(2);
     EXPECT_EQ(e.text(), "## Title\nnext");
-    EXPECT_EQ(e.sel(), TextRange(0, 9)); // the whole new block, with its line feed
+    EXPECT_EQ(e.sel(), TextRange(3, 0)); // the caret stays before "Title"
     EXPECT_EQ(e.view.focusCount, 1);
     e.c.heading(2);
     EXPECT_EQ(e.text(), "Title\nnext");
-    e.expectUndoRestores("## Title\nnext", TextRange(0, 9));
+    e.expectUndoRestores("## Title\nnext", TextRange(3, 0));
     e.c.heading(0);
     EXPECT_EQ(e.text(), "Title\nnext");
 
@@ -24,6 +24,45 @@ TEST(EditorControllerLineOps, HeadingReplacesTogglesAndRemoves)
     empty.c.heading(3);
     EXPECT_EQ(empty.text(), "");
     EXPECT_EQ(empty.view.undoDepth(), 0);
+}
+
+// A line operation run at a caret (a heading key, the list button) leaves a caret on the
+// same text: selecting the line would let the next typed letter replace it.
+TEST(EditorControllerLineOps, ACaretStaysACaretOnItsText)
+{
+    OpsEditor list("Groceries\nnext", {9, 0});
+    list.c.toggleLinePrefix("- ", {"* ", "+ "});
+    EXPECT_EQ(list.text(), "- Groceries\nnext");
+    EXPECT_EQ(list.sel(), TextRange(11, 0));         // still at the end of the word
+    list.view.replaceRange(list.sel(), " and more"); // what typing does at the caret
+    EXPECT_EQ(list.text(), "- Groceries and more\nnext");
+
+    OpsEditor heading("intro\n### Title", {12, 0}); // "### Ti|tle"
+    heading.c.heading(1);
+    EXPECT_EQ(heading.text(), "intro\n# Title");
+    EXPECT_EQ(heading.sel(), TextRange(10, 0)); // "# Ti|tle"
+    heading.c.heading(0);
+    EXPECT_EQ(heading.sel(), TextRange(8, 0)); // "Ti|tle"
+
+    OpsEditor inMarker("1. one", {1, 0}); // a caret inside the marker that goes
+    inMarker.c.toggleNumbered();
+    EXPECT_EQ(inMarker.text(), "one");
+    EXPECT_EQ(inMarker.sel(), TextRange(0, 0));
+
+    OpsEditor task("do it", {0, 0});
+    task.c.toggleTaskList();
+    EXPECT_EQ(task.text(), "- [ ] do it");
+    EXPECT_EQ(task.sel(), TextRange(6, 0));
+    task.c.outdent(); // nothing to take away: no edit, the caret stays
+    EXPECT_EQ(task.sel(), TextRange(6, 0));
+    task.c.indent();
+    EXPECT_EQ(task.sel(), TextRange(8, 0));
+    task.expectUndoRestores("- [ ] do it", TextRange(6, 0));
+
+    // A selection still becomes the whole new block.
+    OpsEditor selected("a\nb\n", {0, 3});
+    selected.c.toggleLinePrefix("> ");
+    EXPECT_EQ(selected.sel(), TextRange(0, 8));
 }
 
 TEST(EditorControllerLineOps, CurrentHeadingLevel)
@@ -261,9 +300,9 @@ TEST(EditorControllerLineOps, RefusedChangeLeavesTextAndSelection)
 
 TEST(EditorControllerLineOps, UnchangedBlockIsStillSelectedWithoutAnUndoStep)
 {
-    // Nothing to flip on a plain line: no edit, yet the line is selected as after any
-    // line operation.
-    OpsEditor plain("- [ ] a\nplain\n", {10, 0});
+    // Nothing to flip on a plain line: no edit, yet the selected line is selected whole as
+    // after any line operation.
+    OpsEditor plain("- [ ] a\nplain\n", {10, 2});
     plain.c.toggleTaskDone();
     EXPECT_EQ(plain.text(), "- [ ] a\nplain\n");
     EXPECT_EQ(plain.sel(), TextRange(8, 6));
