@@ -227,8 +227,11 @@ void FindBar::replaceAll()
         view->beep();
         return;
     }
-    // One edit from the first match to the end of the last: one step to undo.
-    m_controller->replace(edit.range, edit.replacement, TextRange(edit.range.location, int(edit.replacement.size())));
+    // One edit from the first match to the end of the last: one step to undo. The caret
+    // goes after the last replacement; a selection over everything in between would be
+    // replaced by the next key typed.
+    m_controller->replace(edit.range, edit.replacement,
+                          TextRange(edit.range.location + int(edit.replacement.size()), 0));
     updateCount();
 }
 

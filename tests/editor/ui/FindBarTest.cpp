@@ -93,6 +93,21 @@ TEST_F(FindBarTest, ReplaceAndReplaceAllAreEachOneUndoableEdit)
     EXPECT_EQ(bar->searchField()->text(), "a.b");
 }
 
+// After Replace All the text between the first and the last match is not left selected:
+// closing the bar and typing goes on after the last replacement.
+TEST_F(FindBarTest, ReplaceAllLeavesACaretToTypeAt)
+{
+    load("first item\nsecond item\nthird");
+    bar->perform(FindBar::ShowReplace);
+    bar->searchField()->setText("item");
+    bar->replaceField()->setText("thing");
+    bar->replaceAll();
+    EXPECT_EQ(selection(), TextRange(int(QStringLiteral("first thing\nsecond thing").size()), 0));
+    QTest::keyClick(bar->searchField(), Qt::Key_Escape);
+    QTest::keyClicks(view->markdownTextView(), "s");
+    EXPECT_EQ(text(), "first thing\nsecond things\nthird");
+}
+
 // A match in a grid table shows its cell, framed, in view; a match is never left under the
 // bar that floats over the top of the text.
 TEST_F(FindBarTest, AMatchShowsItsGridCellAndStaysClearOfTheBar)
