@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -36,6 +37,53 @@ QString plainTitle(const QAction* a)
     t.replace(u"&&"_qs, QChar(1));
     t.remove(u'&');
     return t.replace(QChar(1), u'&');
+}
+
+// The mnemonic of a title, or nothing; "&&" is an ampersand.
+std::optional<QChar> mnemonic(const QString& t)
+{
+    for (qsizetype i = 0; i + 1 < t.size(); ++i) {
+        if (t[i] != u'&') continue;
+        if (t[i + 1] != u'&') return t[i + 1].toLower();
+        ++i;
+    }
+    return std::nullopt;
+}
+
+// Menus and items without a mnemonic of their own in their menu, and window keys that take
+// Alt and a menu's letter (which opens that menu).
+QStringList mnemonicFaults(QWidget* window)
+{
+    QStringList faults;
+    std::function<void(QMenu*, const QString&)> check = [&](QMenu* menu, const QString& path) {
+        Q_EMIT menu->aboutToShow();
+        std::map<QChar, QString> taken;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) continue;
+            const QString p = path + u'/' + plainTitle(a);
+            const auto m = mnemonic(a->text());
+            if (!m)
+                faults << p + QStringLiteral(" has no mnemonic");
+            else if (const auto [it, fresh] = taken.emplace(*m, p); !fresh)
+                faults << QStringLiteral("%1 and %2 share %3").arg(p, it->second, *m);
+            if (a->menu()) check(a->menu(), p);
+        }
+    };
+    std::map<QChar, QString> menus;
+    for (QAction* top : window->findChild<QMenuBar*>()->actions()) {
+        const auto m = mnemonic(top->text());
+        if (!m) {
+            faults << plainTitle(top) + QStringLiteral(" has no mnemonic");
+            continue;
+        }
+        if (!menus.emplace(*m, plainTitle(top)).second)
+            faults << plainTitle(top) + QStringLiteral(" shares its letter");
+        const QKeySequence alt(QKeySequence(Qt::ALT).toString() + m->toUpper());
+        for (QAction* a : window->findChildren<QAction*>())
+            if (a->shortcuts().contains(alt)) faults << plainTitle(a) + QStringLiteral(" takes ") + alt.toString();
+        check(top->menu(), plainTitle(top));
+    }
+    return faults;
 }
 
 // Every item of the menu bar by its path ("Format/Align/Left"), submenus included.
@@ -409,42 +457,25 @@ TEST_F(MenuBarTest, EveryMenuAndItemHasAMnemonicOfItsOwn)
     ExportPresetStore::save({ExportPreset{"p1", "Mine", "pdf", "dark", ""}, ExportPreset{"p2", "R&D", "html", "", ""},
                              ExportPreset{"p3", "Report", "html", "", ""}});
 
-    // The mnemonic of a title, or nothing; "&&" is an ampersand.
-    const auto mnemonic = [](const QString& t) -> std::optional<QChar> {
-        for (qsizetype i = 0; i + 1 < t.size(); ++i) {
-            if (t[i] != u'&') continue;
-            if (t[i + 1] != u'&') return t[i + 1].toLower();
-            ++i;
-        }
-        return std::nullopt;
-    };
-    std::function<void(QMenu*, const QString&)> check = [&](QMenu* menu, const QString& path) {
-        Q_EMIT menu->aboutToShow();
-        std::map<QChar, QString> taken;
-        for (QAction* a : menu->actions()) {
-            if (a->isSeparator()) continue;
-            const QString p = path + u'/' + plainTitle(a);
-            const auto m = mnemonic(a->text());
-            EXPECT_TRUE(m) << p.toStdString() << " has no mnemonic";
-            if (m) {
-                const auto [it, fresh] = taken.emplace(*m, p);
-                EXPECT_TRUE(fresh) << p.toStdString() << " and " << it->second.toStdString() << " share "
-                                   << QString(*m).toStdString();
-            }
-            if (a->menu()) check(a->menu(), p);
-        }
-    };
-    std::map<QChar, QString> menus;
-    for (QAction* top : window->menuBar()->actions()) {
-        const auto m = mnemonic(top->text());
-        ASSERT_TRUE(m) << plainTitle(top).toStdString();
-        EXPECT_TRUE(menus.emplace(*m, plainTitle(top)).second) << plainTitle(top).toStdString();
-        // Alt and the menu's letter open it: no key of the window may take that.
-        const QKeySequence alt(QKeySequence(Qt::ALT).toString() + m->toUpper());
-        for (QAction* a : window->findChildren<QAction*>())
-            EXPECT_FALSE(a->shortcuts().contains(alt)) << plainTitle(a).toStdString();
-        check(top->menu(), plainTitle(top));
-    }
+    const QStringList faults = mnemonicFaults(window);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
     const auto recent = item("File/Open Recent")->menu()->actions();
     EXPECT_EQ(plainTitle(recent.first()), "R&D.md");
+}
+
+// In every language the program carries, each menu and item keeps a letter of its own.
+TEST_F(MenuBarTest, EveryLanguageKeepsAMnemonicOfItsOwnOnEveryMenuAndItem)
+{
+    const QStringList languages = QDir(u":/i18n"_qs).entryList({u"*.qm"_qs});
+    EXPECT_EQ(languages.size(), 8);
+    for (const QString& file : languages) {
+        QTranslator texts;
+        ASSERT_TRUE(texts.load(u":/i18n/"_qs + file)) << file.toStdString();
+        QCoreApplication::installTranslator(&texts);
+        DocumentWindow* translated = DocumentController::instance().newDocument();
+        const QStringList faults = mnemonicFaults(translated);
+        EXPECT_TRUE(faults.isEmpty()) << file.toStdString() << ":\n" << faults.join(u'\n').toStdString();
+        translated->close();
+        QCoreApplication::removeTranslator(&texts);
+    }
 }
