@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 // The fuzzer's bytes as the inputs of one call, and how a target reports a fault.
 namespace FuzzInput {
@@ -45,6 +46,18 @@ inline void startGui(int* argc, char*** argv)
 {
     std::fprintf(stderr, "fuzz target found a fault: %s\n", qPrintable(what));
     std::abort();
+}
+
+// What a store reads (`decode`, none when it reads nothing) is written by `encode` so that
+// it reads the same.
+template <typename Decode, typename Encode>
+void expectRoundTrip(const QByteArray& stored, Decode&& decode, Encode&& encode, const char* what)
+{
+    const auto read = decode(stored);
+    if (!read) return;
+    const QByteArray written = encode(*read);
+    if (decode(written) != read)
+        fail(QLatin1String(what) + QLatin1String(" changed on a round trip: ") + QString::fromUtf8(written));
 }
 
 } // namespace FuzzInput

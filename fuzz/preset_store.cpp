@@ -5,10 +5,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const auto read = ExportPresetStore::decode(FuzzInput::bytes(data, size));
-    if (!read) return 0;
-    const QByteArray written = ExportPresetStore::encode(*read);
-    if (ExportPresetStore::decode(written) != read)
-        FuzzInput::fail(QLatin1String("presets changed on a round trip: ") + QString::fromUtf8(written));
+    FuzzInput::expectRoundTrip(FuzzInput::bytes(data, size), ExportPresetStore::decode, ExportPresetStore::encode,
+                               "presets");
     return 0;
 }

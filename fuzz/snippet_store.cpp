@@ -5,10 +5,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const auto read = SnippetStore::decode(FuzzInput::bytes(data, size));
-    if (!read) return 0;
-    const QByteArray written = SnippetStore::encode(*read);
-    if (SnippetStore::decode(written) != read)
-        FuzzInput::fail(QLatin1String("snippets changed on a round trip: ") + QString::fromUtf8(written));
+    FuzzInput::expectRoundTrip(FuzzInput::bytes(data, size), SnippetStore::decode, SnippetStore::encode, "snippets");
     return 0;
 }

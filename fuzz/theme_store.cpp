@@ -5,9 +5,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QList<CustomTheme> read = CustomThemeStore::decode(FuzzInput::text(data, size));
-    const QString written = CustomThemeStore::encode(read);
-    if (CustomThemeStore::decode(written) != read)
-        FuzzInput::fail(QLatin1String("themes changed on a round trip: ") + written);
+    FuzzInput::expectRoundTrip(
+        FuzzInput::bytes(data, size),
+        [](const QByteArray& json) { return std::optional(CustomThemeStore::decode(QString::fromUtf8(json))); },
+        [](const QList<CustomTheme>& themes) { return CustomThemeStore::encode(themes).toUtf8(); }, "themes");
     return 0;
 }
