@@ -127,8 +127,8 @@ TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextR
                                     const QList<FenceMatch>* fences)
 {
     // Two phases, each to be read alone: deciding the scope (MarkdownStylerScope.cpp), which
-    // reads the text and writes nothing, then running the passes over it, in order, each
-    // painting over the ones before.
+    // writes no attribute, then running the passes over it, in order, each painting over the
+    // ones before.
     const Scope s = decideScope(storage, window, fences);
     preparePaint();
     m_keys = storage.newEditKeys();
