@@ -417,7 +417,12 @@ void EditorController::transformSelection(const std::function<QString(const QStr
     const TextRange target = sel.length > 0 ? sel : rangeOfWord(text, sel.location);
     if (target.length < 1) return;
     const QString result = transform(text.mid(target.location, target.length));
-    replace(target, result, TextRange(target.location, int(result.size())));
+    // The transformed selection stays selected; a caret in a word stays a caret there
+    // (after it when it stood at its end), so the next key typed does not replace the word.
+    const int grown = int(result.size()) - target.length;
+    const TextRange after = sel.length > 0 ? TextRange(target.location, int(result.size()))
+                                           : TextRange(sel.location + (sel.location == target.end() ? grown : 0), 0);
+    replace(target, result, after);
     view->focusEditor();
 }
 

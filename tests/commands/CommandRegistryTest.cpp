@@ -88,7 +88,7 @@ TEST(CommandRegistry, ActionsGoThroughTheEditorAndDoNothingOnceItIsGone)
     ctx.exportAs = [&](ExportFormat f) { exported = int(f); };
     CommandRegistry::command(u"upper"_s)->run(ctx);
     EXPECT_EQ(view.text(), u"hello WORLD."_s);
-    EXPECT_EQ(view.selectedRange(), TextRange(6, 5));
+    EXPECT_EQ(view.selectedRange(), TextRange(11, 0)); // the caret stays after the word
     CommandRegistry::command(u"copyHTML"_s)->run(ctx);
     EXPECT_EQ(exported, int(ExportFormat::copyHTML));
 

@@ -254,11 +254,19 @@ TEST(EditorControllerLineOps, TransformSelectionOrWordAtCaret)
     OpsEditor e("say hello there", {6, 0});
     e.c.transformSelection(CaseTransform::upper);
     EXPECT_EQ(e.text(), "say HELLO there");
-    EXPECT_EQ(e.sel(), TextRange(4, 5));
+    EXPECT_EQ(e.sel(), TextRange(6, 0)); // a caret stays a caret: typing must not replace the word
 
     OpsEditor after("word ", {4, 0}); // caret right after the word
     after.c.transformSelection(CaseTransform::upper);
     EXPECT_EQ(after.text(), "WORD ");
+    after.view.replaceRange(after.sel(), "Z"); // what typing does at the caret
+    EXPECT_EQ(after.text(), "WORDZ ");
+
+    // A caret at the end of a word that grows stays at its end.
+    OpsEditor grows(QString::fromUtf8("gro\xC3\x9F!"), {4, 0});
+    grows.c.transformSelection(CaseTransform::upper);
+    EXPECT_EQ(grows.text(), "GROSS!");
+    EXPECT_EQ(grows.sel(), TextRange(5, 0));
 
     OpsEditor between("a  b", {2, 0});
     between.c.transformSelection(CaseTransform::upper);
