@@ -15,9 +15,15 @@
 
 namespace {
 
+bool reachesOut(const QByteArray& image, int depth);
+
 // Whether an SVG names anything outside itself: an href that is neither a fragment of the
-// same file nor data. One that cannot be read counts as such.
-bool refersElsewhere(const QByteArray& svg)
+// same file nor data that reaches no further. One that cannot be read counts as such.
+//
+// Qt's SVG reader takes an href that begins with "data" (as written, after trimming) as
+// inline data, decodes what follows the last "base64," and reads it as an image of any
+// format it knows: an SVG in there follows its own hrefs, so each one is judged the same way.
+bool refersElsewhere(const QByteArray& svg, int depth)
 {
     QXmlStreamReader xml(svg);
     while (!xml.atEnd()) {
@@ -25,21 +31,34 @@ bool refersElsewhere(const QByteArray& svg)
         for (const QXmlStreamAttribute& a : xml.attributes()) {
             if (a.name() != QLatin1String("href")) continue;
             const QStringView value = a.value().trimmed();
-            if (!value.startsWith(u'#') && !value.startsWith(QLatin1String("data:"), Qt::CaseInsensitive)) return true;
+            if (value.startsWith(u'#')) continue;
+            if (!value.startsWith(QLatin1String("data"))) return true;
+            const qsizetype base64 = value.lastIndexOf(QLatin1String("base64,"));
+            if (base64 >= 0 && reachesOut(QByteArray::fromBase64(value.mid(base64 + 7).toLatin1()), depth + 1))
+                return true;
         }
     }
     return xml.hasError();
 }
 
+// Whether reading `image` (of whatever format its bytes say) would load anything else.
+bool reachesOut(const QByteArray& image, int depth)
+{
+    QBuffer buffer;
+    buffer.setData(image);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray format = QImageReader(&buffer).format();
+    if (format == "svgz") return true;
+    return format == "svg" && (depth > 4 || refersElsewhere(image, depth));
+}
+
 QImage decodeImage(const QByteArray& bytes)
 {
+    if (reachesOut(bytes, 0)) return {};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QByteArray format = reader.format();
-    if (format == "svgz" || (format == "svg" && refersElsewhere(bytes))) return {};
-    return reader.read();
+    return QImageReader(&buffer).read();
 }
 
 } // namespace

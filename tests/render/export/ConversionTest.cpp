@@ -50,15 +50,29 @@ TEST(ExportConversion, ImagesOfAGrantedFolderAreEmbeddedAndAnSvgBringsInNoOtherF
     writeFile(root.filePath("doc/ref.svg"),
               svg + "<image xlink:href=\"" + QFile::encodeName(dog) + "\" width=\"60\" height=\"40\"/></svg>");
     writeFile(root.filePath("doc/plain.svg"), svg + "<rect width=\"60\" height=\"40\" fill=\"#ff0000\"/></svg>");
+    // The SVG reader reads inline data as an image of any format, an SVG too, whose own
+    // references it follows: one wrapped in data (under any media type) reaches out as well.
+    const auto wrapped = [&](const char* into, const QString& inner, const char* type) {
+        QFile file(inner);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        writeFile(root.filePath(into), svg + "<image xlink:href=\"data:" + type + ";base64," + file.readAll().toBase64()
+                                           + "\" width=\"60\" height=\"40\"/></svg>");
+    };
+    wrapped("doc/nested.svg", root.filePath("doc/ref.svg"), "image/svg+xml");
+    wrapped("doc/disguised.svg", root.filePath("doc/ref.svg"), "image/png");
+    wrapped("doc/twice.svg", root.filePath("doc/nested.svg"), "image/svg+xml");
+    wrapped("doc/nestedplain.svg", root.filePath("doc/plain.svg"), "image/svg+xml");
     ASSERT_TRUE(FolderAccess::grant(root.filePath("assets")));
     const QString page = QStringLiteral("<p><img src=\"../assets/cat.png\"><img src=\"../other/dog.png\">"
-                                        "<img src=\"ref.svg\"><img src=\"plain.svg\"></p>");
+                                        "<img src=\"ref.svg\"><img src=\"plain.svg\"><img src=\"nested.svg\">"
+                                        "<img src=\"disguised.svg\"><img src=\"twice.svg\">"
+                                        "<img src=\"nestedplain.svg\"></p>");
     auto doc = RichText::textDocument(page, ImageAccess::forDocument(root.filePath("doc")));
     QList<QColor> colors;
     for (const RichBlock& b : RichText::blocks(*doc))
         for (const RichRun& r : b.runs)
             if (!r.png.isEmpty()) colors << QImage::fromData(r.png).pixelColor(5, 5);
-    EXPECT_EQ(colors, (QList<QColor>{QColor(Qt::green), QColor(Qt::red)}));
+    EXPECT_EQ(colors, (QList<QColor>{QColor(Qt::green), QColor(Qt::red), QColor(Qt::red)}));
 }
 
 TEST(ExportConversion, BodyIsNormalAndQuotesStrikeAlignmentCodeColoursAndCodeBlocksComeThrough)
