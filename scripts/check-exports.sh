@@ -265,13 +265,17 @@ assert style("A quoted line.") == "Quote", f"docx: the quote is {style('A quoted
 assert "<w:strike/>" in doc, "docx: no w:strike"
 assert png_sizes(docx) == [(31, 21)], f"docx: images {png_sizes(docx)}, only the granted folder's belongs"
 odt = zipfile.ZipFile(f"{fid}/fidelity.odt")
-assert "text-line-through-style=\"solid\"" in odt.read("content.xml").decode(), "odt: no strike-through style"
+content = odt.read("content.xml").decode()
+assert "text-line-through-style=\"solid\"" in content, "odt: no strike-through style"
+numbered = re.search(r'<text:list text:style-name="([^"]+)"><text:list-item[^>]*><text:p[^>]*>(?:<[^>]+>)*A numbered item', content)
+assert numbered and re.search(rf'<text:list-style style:name="{numbered[1]}"><text:list-level-style-number text:level="1"', content), \
+    "odt: a numbered list after a bulleted one is not numbered"
 assert png_sizes(odt) == [(31, 21)], f"odt: images {png_sizes(odt)}, only the granted folder's belongs"
 rtf = open(f"{fid}/fidelity.rtf").read()
 assert "\\strike" in rtf, "rtf: no \\strike"
 assert rtf.count("\\pngblip") == 1, "rtf: only the granted folder's image belongs"
 print("ok fidelity: wide content whole in PDF, the table under its width comment, strike-through, quotes "
-      "and only granted images in every format; OpenDocument on Letter")
+      "and only granted images in every format; OpenDocument on Letter, its numbered list numbered")
 PY
 
 # ---- No page ends with a heading: 40 sections of paragraphs of varied length ----

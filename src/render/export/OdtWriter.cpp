@@ -38,7 +38,8 @@ struct OdtState {
     QHash<QString, QString> named; // style properties -> automatic style name
     QList<QByteArray> pictures;
     int tables = 0;
-    int lists = 0;
+    QString bulletedList; // the list styles, once made
+    QString numberedList;
 };
 
 // An automatic style of `family` with `properties`, made once per distinct set.
@@ -174,18 +175,14 @@ void writeParagraph(QString& out, const RichBlock& b, const QString& style, OdtS
     out += QLatin1String("</text:p>");
 }
 
-// A list style for one run of list items: each level bulleted or numbered as its first item
-// there is, the marker followed by a tab to the text's indent.
-QString listStyle(const QList<RichBlock>& blocks, qsizetype from, OdtState& st)
+// The list style for bulleted or for numbered lists, made once: every level the same kind,
+// the marker followed by a tab to the text's indent. Each list, nested ones too, names the
+// style of its own kind, so a numbered list after a bulleted one (or inside it) is numbered.
+QString listStyle(bool ordered, OdtState& st)
 {
-    bool ordered[10] = {};
-    bool seen[10] = {};
-    for (qsizetype i = from; i < blocks.size() && blocks[i].kind == RichBlock::ListItem; ++i) {
-        const int level = std::clamp(blocks[i].listLevel, 1, 10) - 1;
-        if (!seen[level]) ordered[level] = blocks[i].ordered;
-        seen[level] = true;
-    }
-    const QString name = QStringLiteral("L%1").arg(++st.lists);
+    QString& name = ordered ? st.numberedList : st.bulletedList;
+    if (!name.isEmpty()) return name;
+    name = ordered ? QStringLiteral("LN") : QStringLiteral("LB");
     st.styles += QStringLiteral("<text:list-style style:name=\"%1\">").arg(name);
     for (int level = 0; level < 10; ++level) {
         const QString indent = inches(0.25 * (level + 1));
@@ -195,7 +192,7 @@ QString listStyle(const QList<RichBlock>& blocks, qsizetype from, OdtState& st)
                            "text:list-tab-stop-position=\"%1\" fo:text-indent=\"-0.25in\" fo:margin-left=\"%1\"/>"
                            "</style:list-level-properties>")
                 .arg(indent);
-        if (ordered[level])
+        if (ordered)
             st.styles += QStringLiteral("<text:list-level-style-number text:level=\"%1\" style:num-suffix=\".\" "
                                         "style:num-format=\"1\">%2</text:list-level-style-number>")
                              .arg(level + 1)
@@ -213,7 +210,6 @@ QString listStyle(const QList<RichBlock>& blocks, qsizetype from, OdtState& st)
 // The list items from `from` on as nested lists; returns the index after the last one.
 qsizetype writeList(QString& out, const QList<RichBlock>& blocks, qsizetype from, OdtState& st)
 {
-    const QString style = listStyle(blocks, from, st);
     QList<int> open; // the list id open at each depth
     qsizetype i = from;
     for (; i < blocks.size() && blocks[i].kind == RichBlock::ListItem; ++i) {
@@ -225,8 +221,8 @@ qsizetype writeList(QString& out, const QList<RichBlock>& blocks, qsizetype from
         }
         if (open.size() == level) out += QLatin1String("</text:list-item>");
         while (open.size() < level) {
-            out += open.isEmpty() ? QStringLiteral("<text:list text:style-name=\"%1\">").arg(style)
-                                  : QStringLiteral("<text:list>");
+            // A depth skipped over (an item nested two levels at once) takes the item's kind too.
+            out += QStringLiteral("<text:list text:style-name=\"%1\">").arg(listStyle(b.ordered, st));
             open.append(open.size() + 1 == level ? b.listId : -1);
             if (open.size() < level) out += QLatin1String("<text:list-item>");
         }
