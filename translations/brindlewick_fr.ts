@@ -5,187 +5,188 @@
     <name>AIActions</name>
     <message>
         <source>Improve Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Améliorer le style</translation>
     </message>
     <message>
         <source>Fix Spelling &amp; Grammar</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriger l’orthographe et la grammaire</translation>
     </message>
     <message>
         <source>Rewrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Reformuler</translation>
     </message>
     <message>
         <source>Make Shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcir</translation>
     </message>
     <message>
         <source>Make Longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Développer</translation>
     </message>
     <message>
         <source>Professional Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton professionnel</translation>
     </message>
     <message>
         <source>Casual Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton décontracté</translation>
     </message>
     <message>
         <source>Summarize</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumer</translation>
     </message>
     <message>
         <source>Draft from Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Rédiger à partir du plan</translation>
     </message>
     <message>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>Expliquer</translation>
     </message>
     <message>
         <source>Suggest Title &amp; Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggérer un titre et des étiquettes</translation>
     </message>
 </context>
 <context>
     <name>AIAssistSheet</name>
     <message>
         <source>AI Assist</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistant IA</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings to enable the assist actions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez votre clé d’API DeepSeek dans l’onglet IA des Paramètres pour activer les actions de l’assistant.</translation>
     </message>
     <message>
         <source>Working…</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement…</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Custom instruction (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigne (facultative)</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <source>Whole Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Document entier</translation>
     </message>
 </context>
 <context>
     <name>AssistRunner</name>
     <message>
         <source>The text changed while the answer was on its way, so nothing was changed. Run it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte a changé pendant l’attente de la réponse&#xa0;; rien n’a été modifié. Relancez l’action.</translation>
     </message>
     <message>
         <source>The answer was empty, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse était vide&#xa0;; rien n’a été modifié.</translation>
     </message>
     <message>
         <source>The editor did not accept the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’éditeur n’a pas accepté la modification.</translation>
     </message>
 </context>
 <context>
     <name>AssistSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Portée</translation>
     </message>
 </context>
 <context>
     <name>AutosaveStore</name>
     <message>
         <source>The autosave folder “%1” could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier d’enregistrement automatique «&#xa0;%1&#xa0;» n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>The autosave folder “%1” cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans le dossier d’enregistrement automatique «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>BatchExport</name>
     <message>
         <source>Another file of the folder is exported as “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre fichier du dossier est exporté sous le nom «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>It is not valid UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas du texte UTF-8 valide.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>et %1 autres</translation>
     </message>
     <message>
         <source>A file to be written already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier à écrire existe déjà.</translation>
     </message>
     <message numerus="yes">
         <source>%n files to be written already exist.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier à écrire existe déjà.</numerusform>
+            <numerusform>%n fichiers à écrire existent déjà.</numerusform>
         </translation>
     </message>
     <message>
         <source>Replacing them overwrites their current contents:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Le remplacement écrase le contenu actuel&#xa0;:
+</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans %1.</translation>
     </message>
     <message>
         <source>Nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à exporter</translation>
     </message>
     <message>
         <source>No Markdown files found in that folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier Markdown dans ce dossier.</translation>
     </message>
     <message>
         <source>Exported 1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier exporté</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier exporté</numerusform>
+            <numerusform>%n fichiers exportés</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <source>Not exported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non exportés&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>Exported %1 of %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fichiers exportés&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Fichiers exportés&#xa0;: %1 sur %n</numerusform>
         </translation>
     </message>
 </context>
@@ -193,2544 +194,2546 @@
     <name>BatchExporter</name>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>It could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’a pas pu être écrit.</translation>
     </message>
     <message>
         <source>Choose a folder of Markdown files to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier de fichiers Markdown à exporter.</translation>
     </message>
     <message>
         <source>Export All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout exporter</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer</translation>
     </message>
 </context>
 <context>
     <name>CommandCategory</name>
     <message>
         <source>Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Titres</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Lists &amp; Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes et blocs</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertion</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformation</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation</translation>
     </message>
 </context>
 <context>
     <name>CommandPalette</name>
     <message>
         <source>Command Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette de commandes</translation>
     </message>
     <message>
         <source>Type a command…</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une commande…</translation>
     </message>
     <message>
         <source>Search commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des commandes</translation>
     </message>
     <message>
         <source>No matching commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune commande correspondante</translation>
     </message>
 </context>
 <context>
     <name>CommandRegistry</name>
     <message>
         <source>Heading 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 1</translation>
     </message>
     <message>
         <source>Heading 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 2</translation>
     </message>
     <message>
         <source>Heading 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 3</translation>
     </message>
     <message>
         <source>Heading 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 4</translation>
     </message>
     <message>
         <source>Heading 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 5</translation>
     </message>
     <message>
         <source>Heading 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 6</translation>
     </message>
     <message>
         <source>Body Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Corps de texte</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <source>Bold Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras italique</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Barré</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code en ligne</translation>
     </message>
     <message>
         <source>Comment (HTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire (HTML)</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste à puces</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste numérotée</translation>
     </message>
     <message>
         <source>Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de tâches</translation>
     </message>
     <message>
         <source>Toggle Task Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher/décocher la tâche</translation>
     </message>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Citation</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc de code</translation>
     </message>
     <message>
         <source>Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter le retrait</translation>
     </message>
     <message>
         <source>Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuer le retrait</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne horizontale</translation>
     </message>
     <message>
         <source>Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>Note de bas de page</translation>
     </message>
     <message>
         <source>Table of Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Table des matières</translation>
     </message>
     <message>
         <source>Today&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du jour</translation>
     </message>
     <message>
         <source>Table (2×2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau (2×2)</translation>
     </message>
     <message>
         <source>Table (3×3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau (3×3)</translation>
     </message>
     <message>
         <source>Inline Math</source>
-        <translation type="unfinished"></translation>
+        <translation>Formule en ligne</translation>
     </message>
     <message>
         <source>Format Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en forme le tableau</translation>
     </message>
     <message>
         <source>Table: Insert Row Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau&#xa0;: insérer une ligne au-dessus</translation>
     </message>
     <message>
         <source>Table: Insert Row Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau&#xa0;: insérer une ligne en dessous</translation>
     </message>
     <message>
         <source>Table: Delete Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau&#xa0;: supprimer la ligne</translation>
     </message>
     <message>
         <source>Table: Insert Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau&#xa0;: insérer une colonne à gauche</translation>
     </message>
     <message>
         <source>Table: Insert Column Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau&#xa0;: insérer une colonne à droite</translation>
     </message>
     <message>
         <source>Table: Delete Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau&#xa0;: supprimer la colonne</translation>
     </message>
     <message>
         <source>Table: Align Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau&#xa0;: aligner la colonne à gauche</translation>
     </message>
     <message>
         <source>Table: Align Column Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau&#xa0;: centrer la colonne</translation>
     </message>
     <message>
         <source>Table: Align Column Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau&#xa0;: aligner la colonne à droite</translation>
     </message>
     <message>
         <source>UPPERCASE</source>
-        <translation type="unfinished"></translation>
+        <translation>MAJUSCULES</translation>
     </message>
     <message>
         <source>lowercase</source>
-        <translation type="unfinished"></translation>
+        <translation>minuscules</translation>
     </message>
     <message>
         <source>Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Majuscule à chaque mot</translation>
     </message>
     <message>
         <source>Sort Lines A→Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les lignes A→Z</translation>
     </message>
     <message>
         <source>Sort Lines Z→A</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les lignes Z→A</translation>
     </message>
     <message>
         <source>Remove Duplicate Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les lignes en double</translation>
     </message>
     <message>
         <source>Move Line Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter la ligne</translation>
     </message>
     <message>
         <source>Move Line Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre la ligne</translation>
     </message>
     <message>
         <source>Duplicate Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer la ligne</translation>
     </message>
     <message>
         <source>Delete Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la ligne</translation>
     </message>
     <message>
         <source>Select Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner la ligne</translation>
     </message>
     <message>
         <source>Toggle WYSIWYG / Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Basculer WYSIWYG / source Markdown</translation>
     </message>
     <message>
         <source>Suggest Continuation</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggérer une suite</translation>
     </message>
     <message>
         <source>Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyer le Markdown</translation>
     </message>
     <message>
         <source>Export as HTML…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en HTML…</translation>
     </message>
     <message>
         <source>Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF…</translation>
     </message>
     <message>
         <source>Export as Rich Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en texte enrichi…</translation>
     </message>
     <message>
         <source>Export as Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en Word…</translation>
     </message>
     <message>
         <source>Export as OpenDocument…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en OpenDocument…</translation>
     </message>
     <message>
         <source>Copy as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier en HTML</translation>
     </message>
 </context>
 <context>
     <name>CustomThemesEditor</name>
     <message>
         <source>Custom themes</source>
-        <translation type="unfinished"></translation>
+        <translation>Thèmes personnalisés</translation>
     </message>
     <message>
         <source>Add Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un thème</translation>
     </message>
     <message>
         <source>Add a theme to start from the current colours, then edit them here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez un thème pour partir des couleurs actuelles, puis modifiez-les ici.</translation>
     </message>
     <message>
         <source>in use</source>
-        <translation type="unfinished"></translation>
+        <translation>actif</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Use This Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser ce thème</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
 </context>
 <context>
     <name>DocumentController</name>
     <message>
         <source>Do you want to save the changes made to the document “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer les modifications apportées au document «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
     </message>
     <message>
         <source>Don’t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas enregistrer</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>The file of the document “%1” was moved or deleted by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du document «&#xa0;%1&#xa0;» a été déplacé ou supprimé par un autre programme.</translation>
     </message>
     <message>
         <source>The document “%1” was changed by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document «&#xa0;%1&#xa0;» a été modifié par un autre programme.</translation>
     </message>
     <message>
         <source>Save your version to write the file again, save it under another name, or leave the file removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez votre version pour réécrire le fichier, enregistrez-la sous un autre nom, ou laissez le fichier supprimé.</translation>
     </message>
     <message>
         <source>Keep your version to overwrite the file, reload the version on disk (your changes can be undone), or save your version under another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardez votre version pour écraser le fichier, rechargez la version du disque (vos modifications pourront être annulées), ou enregistrez votre version sous un autre nom.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Keep Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder la mienne</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous…</translation>
     </message>
     <message>
         <source>The document “%1” could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document «&#xa0;%1&#xa0;» n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Effa&amp;cer la liste</translation>
     </message>
 </context>
 <context>
     <name>DocumentWindow</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>Untitled %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre %1</translation>
     </message>
     <message>
         <source>The document “%1” could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document «&#xa0;%1&#xa0;» n’a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>“%1” is open in another window. Close that window first, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est ouvert dans une autre fenêtre. Fermez d’abord cette fenêtre ou choisissez un autre nom.</translation>
     </message>
     <message>
         <source>Unsaved text cannot be kept for the next launch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte non enregistré ne peut pas être conservé pour le prochain lancement.</translation>
     </message>
     <message>
         <source>The document “%1” could not be autosaved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document «&#xa0;%1&#xa0;» n’a pas pu être enregistré automatiquement.</translation>
     </message>
     <message>
         <source>The file “%1” was moved or deleted by another program; it was not written again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» a été déplacé ou supprimé par un autre programme&#xa0;; il n’a pas été réécrit.</translation>
     </message>
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme&#xa0;; il n’a pas été écrasé.</translation>
     </message>
 </context>
 <context>
     <name>EditorToolbar</name>
     <message>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en forme</translation>
     </message>
     <message>
         <source>Paragraph style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style de paragraphe</translation>
     </message>
     <message>
         <source>Insert Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un lien</translation>
     </message>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Citation</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc de code</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Barré</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code en ligne</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste à puces</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste numérotée</translation>
     </message>
     <message>
         <source>Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de tâches</translation>
     </message>
     <message>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner à gauche</translation>
     </message>
     <message>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrer</translation>
     </message>
     <message>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner à droite</translation>
     </message>
     <message>
         <source>Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>Justifier</translation>
     </message>
     <message>
         <source>Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuer le retrait</translation>
     </message>
     <message>
         <source>Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter le retrait</translation>
     </message>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une image</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un tableau</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne horizontale</translation>
     </message>
     <message>
         <source>Inline Math</source>
-        <translation type="unfinished"></translation>
+        <translation>Formule en ligne</translation>
     </message>
     <message>
         <source>Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>Note de bas de page</translation>
     </message>
     <message>
         <source>Table of Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Table des matières</translation>
     </message>
     <message>
         <source>Insert Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer la date</translation>
     </message>
     <message>
         <source>AI Assist…</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistant IA…</translation>
     </message>
     <message>
         <source>Translate…</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduire…</translation>
     </message>
     <message>
         <source>Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyer le Markdown</translation>
     </message>
     <message>
         <source>Version History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des versions…</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan</translation>
     </message>
     <message>
         <source>Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle</translation>
     </message>
     <message>
         <source>Command Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette de commandes</translation>
     </message>
     <message>
         <source>All tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les outils</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Switch to Markdown source</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer à la source Markdown</translation>
     </message>
     <message>
         <source>Switch to WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer en WYSIWYG</translation>
     </message>
     <message>
         <source>Ctrl+%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+%1</translation>
     </message>
 </context>
 <context>
     <name>ExportPresets</name>
     <message>
         <source>Academic</source>
-        <translation type="unfinished"></translation>
+        <translation>Académique</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Compact</source>
-        <translation type="unfinished"></translation>
+        <translation>Compact</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Academic PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF académique</translation>
     </message>
     <message>
         <source>Clean PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF épuré</translation>
     </message>
     <message>
         <source>New Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau préréglage</translation>
     </message>
     <message>
         <source>%1 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie de %1</translation>
     </message>
 </context>
 <context>
     <name>ExportPresetsView</name>
     <message>
         <source>HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML</translation>
     </message>
     <message>
         <source>PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>Rich Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte enrichi</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Word</translation>
     </message>
     <message>
         <source>OpenDocument</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument</translation>
     </message>
     <message>
         <source>Copy HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le HTML</translation>
     </message>
     <message>
         <source>Export Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Préréglages d’exportation</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Custom CSS (appended after the theme)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSS personnalisé (ajouté après le thème)</translation>
     </message>
     <message>
         <source>Select or add a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez ou ajoutez un préréglage</translation>
     </message>
     <message>
         <source>Add preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un préréglage</translation>
     </message>
     <message>
         <source>Delete preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le préréglage</translation>
     </message>
     <message>
         <source>Duplicate preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer le préréglage</translation>
     </message>
     <message>
         <source>Export With This Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter avec ce préréglage</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
     <name>Exporter</name>
     <message>
         <source>PDF pages are made by the page renderer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages PDF sont produites par le moteur de mise en page.</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n’a pas pu être converti.</translation>
     </message>
     <message>
         <source>The document “%1” could not be exported as PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document «&#xa0;%1&#xa0;» n’a pas pu être exporté en PDF.</translation>
     </message>
     <message>
         <source>The document “%1” could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document «&#xa0;%1&#xa0;» n’a pas pu être exporté.</translation>
     </message>
     <message>
         <source>The document “%1” could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document «&#xa0;%1&#xa0;» n’a pas pu être converti.</translation>
     </message>
     <message>
         <source>HTML Page (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Page HTML (*.html)</translation>
     </message>
     <message>
         <source>PDF Document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Rich Text Document (*.rtf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document texte enrichi (*.rtf)</translation>
     </message>
     <message>
         <source>Word Document (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document Word (*.docx)</translation>
     </message>
     <message>
         <source>OpenDocument Text (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte OpenDocument (*.odt)</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
 </context>
 <context>
     <name>FileBrowserSidebar</name>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>Refresh file list</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser la liste des fichiers</translation>
     </message>
     <message>
         <source>Open Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un dossier…</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un dossier</translation>
     </message>
     <message>
         <source>No folder open</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier ouvert</translation>
     </message>
     <message>
         <source>No Markdown files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier Markdown ici</translation>
     </message>
     <message>
         <source>Choose a folder of Markdown files to browse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier de fichiers Markdown à parcourir.</translation>
     </message>
 </context>
 <context>
     <name>FindBar</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer</translation>
     </message>
     <message>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer par</translation>
     </message>
     <message numerus="yes">
         <source>%n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n résultat</numerusform>
+            <numerusform>%n résultats</numerusform>
         </translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout remplacer</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>1 match</source>
-        <translation type="unfinished"></translation>
+        <translation>1 résultat</translation>
     </message>
 </context>
 <context>
     <name>FrontMatterEditor</name>
     <message>
         <source>Document Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations du document</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquettes</translation>
     </message>
     <message>
         <source>comma, separated</source>
-        <translation type="unfinished"></translation>
+        <translation>séparées par des virgules</translation>
     </message>
     <message>
         <source>Stored as YAML front matter at the top of the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrées en métadonnées YAML au début du document.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
 </context>
 <context>
     <name>HeaderFooterEditor</name>
     <message>
         <source>Page Header &amp; Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>En-tête et pied de page</translation>
     </message>
     <message>
         <source>Shown on printed and exported pages. Markdown has no header/footer concept, so these apply to output only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichés sur les pages imprimées et exportées. Markdown ne connaît ni en-tête ni pied de page&#xa0;: ils ne s’appliquent qu’aux pages produites.</translation>
     </message>
     <message>
         <source>e.g. {title}</source>
-        <translation type="unfinished"></translation>
+        <translation>ex.&#xa0;: {title}</translation>
     </message>
     <message>
         <source>e.g. Page {page} of {pages}</source>
-        <translation type="unfinished"></translation>
+        <translation>ex.&#xa0;: Page {page} sur {pages}</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>En-tête</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pied de page</translation>
     </message>
     <message>
         <source>Tokens:</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables&#xa0;:</translation>
     </message>
     <message>
         <source>Reset to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par défaut</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
     <name>ImageInsertView</name>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une image</translation>
     </message>
     <message>
         <source>Choose File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier…</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>ou</translation>
     </message>
     <message>
         <source>Image URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL de l’image</translation>
     </message>
     <message>
         <source>Alt text (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte alternatif (facultatif)</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une image</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (%1)</translation>
     </message>
 </context>
 <context>
     <name>LinkEditorView</name>
     <message>
         <source>Insert Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un lien</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer</translation>
     </message>
 </context>
 <context>
     <name>MarkdownDocument</name>
     <message>
         <source>The file is not valid UTF-8 text (byte 0x%1 at offset %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas du texte UTF-8 valide (octet 0x%1 à la position %2).</translation>
     </message>
     <message>
         <source>“%1” is not valid UTF-8 text (byte 0x%2 at offset %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas du texte UTF-8 valide (octet 0x%2 à la position %3).</translation>
     </message>
     <message>
         <source>“%1” could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être enregistré&#xa0;: %2</translation>
     </message>
     <message>
         <source>Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)</translation>
     </message>
     <message>
         <source>Plain text (*.txt *.text)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte brut (*.txt *.text)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>MarkdownTextView</name>
     <message>
         <source>Markdown editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur Markdown</translation>
     </message>
     <message>
         <source>No Guesses Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune suggestion</translation>
     </message>
     <message>
         <source>&amp;Ignore Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;gnorer l’orthographe</translation>
     </message>
     <message>
         <source>&amp;Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter au &amp;dictionnaire</translation>
     </message>
     <message>
         <source>The word could not be added to the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot n’a pas pu être ajouté au dictionnaire</translation>
     </message>
     <message>
         <source>“%1” is accepted until the program quits, but it could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est accepté jusqu’à la fermeture du programme, mais n’a pas pu être conservé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>MenuBar</name>
     <message>
         <source>Open the Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la barre de menus</translation>
     </message>
     <message>
         <source>Show File &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;navigateur de fichiers</translation>
     </message>
     <message>
         <source>Hide File &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer le &amp;navigateur de fichiers</translation>
     </message>
     <message>
         <source>Show Out&amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le pl&amp;an</translation>
     </message>
     <message>
         <source>Hide Out&amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer le pl&amp;an</translation>
     </message>
     <message>
         <source>Show &amp;Minimap</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la &amp;minicarte</translation>
     </message>
     <message>
         <source>Hide &amp;Minimap</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer la &amp;minicarte</translation>
     </message>
     <message>
         <source>Show &amp;Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la règl&amp;e</translation>
     </message>
     <message>
         <source>Hide &amp;Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer la règl&amp;e</translation>
     </message>
     <message>
         <source>&amp;Show Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la s&amp;ource Markdown</translation>
     </message>
     <message>
         <source>&amp;Show WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher en &amp;WYSIWYG</translation>
     </message>
     <message>
         <source>&amp;Manage Export Presets…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier les préréglages…</translation>
     </message>
     <message>
         <source>About Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Brindlewick</translation>
     </message>
     <message>
         <source>Brindlewick %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick %1</translation>
     </message>
     <message>
         <source>A Markdown editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un éditeur Markdown.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter</translation>
     </message>
     <message>
         <source>&amp;Batch Export Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un &amp;dossier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec&amp;hercher</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>Fo&amp;rmat</translation>
     </message>
     <message>
         <source>&amp;Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Li&amp;stes</translation>
     </message>
     <message>
         <source>&amp;Align</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alignement</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ransformer</translation>
     </message>
     <message>
         <source>Li&amp;nes</source>
-        <translation type="unfinished"></translation>
+        <translation>Lig&amp;nes</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertion</translation>
     </message>
     <message>
         <source>&amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tableau</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
     <message>
         <source>New from &amp;Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau depuis un &amp;modèle</translation>
     </message>
     <message>
         <source>Quic&amp;k Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture ra&amp;pide…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>As &amp;HTML…</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;HTML…</translation>
     </message>
     <message>
         <source>As &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;PDF…</translation>
     </message>
     <message>
         <source>As &amp;Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;Word…</translation>
     </message>
     <message>
         <source>As &amp;OpenDocument…</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;OpenDocument…</translation>
     </message>
     <message>
         <source>As &amp;Rich Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>En texte &amp;enrichi…</translation>
     </message>
     <message>
         <source>&amp;Copy as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier en HTML</translation>
     </message>
     <message>
         <source>Pre&amp;sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré&amp;réglages</translation>
     </message>
     <message>
         <source>&amp;Header &amp;&amp; Footer…</source>
-        <translation type="unfinished"></translation>
+        <translation>En-&amp;tête et pied de page…</translation>
     </message>
     <message>
         <source>Page Set&amp;up…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en pa&amp;ge…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Allow Access to &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser l’accès à un &amp;dossier…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Cop&amp;ier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ller</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;sélectionner</translation>
     </message>
     <message>
         <source>&amp;Find…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher…</translation>
     </message>
     <message>
         <source>Find &amp;&amp; &amp;Replace…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher et re&amp;mplacer…</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le &amp;suivant</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le &amp;précédent</translation>
     </message>
     <message>
         <source>Use &amp;Selection for Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher la sé&amp;lection</translation>
     </message>
     <message>
         <source>&amp;Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres…</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gras</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italique</translation>
     </message>
     <message>
         <source>&amp;Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barré</translation>
     </message>
     <message>
         <source>Inline &amp;Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code en &amp;ligne</translation>
     </message>
     <message>
         <source>Heading &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre &amp;1</translation>
     </message>
     <message>
         <source>Heading &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre &amp;2</translation>
     </message>
     <message>
         <source>Heading &amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre &amp;3</translation>
     </message>
     <message>
         <source>Heading &amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre &amp;4</translation>
     </message>
     <message>
         <source>Heading &amp;5</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre &amp;5</translation>
     </message>
     <message>
         <source>Heading &amp;6</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre &amp;6</translation>
     </message>
     <message>
         <source>&amp;Body Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corps de texte</translation>
     </message>
     <message>
         <source>&amp;Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste à &amp;puces</translation>
     </message>
     <message>
         <source>&amp;Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;numérotée</translation>
     </message>
     <message>
         <source>&amp;Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de &amp;tâches</translation>
     </message>
     <message>
         <source>Toggle Task &amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cocher/décocher la tâche</translation>
     </message>
     <message>
         <source>&amp;Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Augmenter le retrait</translation>
     </message>
     <message>
         <source>&amp;Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diminuer le retrait</translation>
     </message>
     <message>
         <source>Block&amp;quote</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Citation</translation>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;gauche</translation>
     </message>
     <message>
         <source>&amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Au &amp;centre</translation>
     </message>
     <message>
         <source>&amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;droite</translation>
     </message>
     <message>
         <source>&amp;Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Justifié</translation>
     </message>
     <message>
         <source>&amp;UPPERCASE</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;MAJUSCULES</translation>
     </message>
     <message>
         <source>&amp;lowercase</source>
-        <translation type="unfinished"></translation>
+        <translation>mi&amp;nuscules</translation>
     </message>
     <message>
         <source>&amp;Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Majuscule à &amp;chaque mot</translation>
     </message>
     <message>
         <source>Sort Lines &amp;A→Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les lignes &amp;A→Z</translation>
     </message>
     <message>
         <source>Sort Lines &amp;Z→A</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les lignes &amp;Z→A</translation>
     </message>
     <message>
         <source>Remove &amp;Duplicate Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les lignes en &amp;double</translation>
     </message>
     <message>
         <source>Move Line &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter la ligne</translation>
     </message>
     <message>
         <source>Move Line &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendre la ligne</translation>
     </message>
     <message>
         <source>Du&amp;plicate Line</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;upliquer la ligne</translation>
     </message>
     <message>
         <source>D&amp;elete Line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer la ligne</translation>
     </message>
     <message>
         <source>&amp;Select Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Sé&amp;lectionner la ligne</translation>
     </message>
     <message>
         <source>&amp;Link…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lien…</translation>
     </message>
     <message>
         <source>Code &amp;Block</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloc de code</translation>
     </message>
     <message>
         <source>&amp;Insert 3×3</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insérer 3×3</translation>
     </message>
     <message>
         <source>Format &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mettre en forme le tableau</translation>
     </message>
     <message>
         <source>Insert Row &amp;Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une ligne au-&amp;dessus</translation>
     </message>
     <message>
         <source>Insert Row &amp;Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une ligne &amp;en dessous</translation>
     </message>
     <message>
         <source>&amp;Delete Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer la ligne</translation>
     </message>
     <message>
         <source>Insert Column &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une colonne à &amp;gauche</translation>
     </message>
     <message>
         <source>Insert Column &amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une colonne à d&amp;roite</translation>
     </message>
     <message>
         <source>D&amp;elete Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la &amp;colonne</translation>
     </message>
     <message>
         <source>Align Column Le&amp;ft</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aligner la colonne à gauche</translation>
     </message>
     <message>
         <source>Align Column Ce&amp;nter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;ntrer la colonne</translation>
     </message>
     <message>
         <source>Align Column Ri&amp;ght</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner la colonne à droi&amp;te</translation>
     </message>
     <message>
         <source>Horizontal &amp;Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne &amp;horizontale</translation>
     </message>
     <message>
         <source>&amp;Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Note de bas de page</translation>
     </message>
     <message>
         <source>Table of &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Table des &amp;matières</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date du jour</translation>
     </message>
     <message>
         <source>Co&amp;mment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaire</translation>
     </message>
     <message>
         <source>&amp;Document Info…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informations du document…</translation>
     </message>
     <message>
         <source>AI &amp;Assist…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Assistant IA…</translation>
     </message>
     <message>
         <source>&amp;Translate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traduire…</translation>
     </message>
     <message>
         <source>&amp;Suggest Continuation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suggérer une suite</translation>
     </message>
     <message>
         <source>&amp;Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nettoyer le Markdown</translation>
     </message>
     <message>
         <source>&amp;Version History…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des versions…</translation>
     </message>
     <message>
         <source>Snapshot &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer un instantané</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom avant</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille réelle</translation>
     </message>
     <message>
         <source>Fit &amp;Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à la &amp;largeur</translation>
     </message>
     <message>
         <source>Fit &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à la pa&amp;ge</translation>
     </message>
     <message>
         <source>Open &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un &amp;dossier…</translation>
     </message>
     <message>
         <source>Toggle &amp;Distraction-Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode &amp;sans distraction</translation>
     </message>
     <message>
         <source>&amp;Command Palette…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palette de commandes…</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ple&amp;in écran</translation>
     </message>
     <message>
         <source>&amp;Welcome to Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bienvenue dans Brindlewick</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveautés</translation>
     </message>
     <message>
         <source>Markdown &amp;Cheat Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide-mémoire Markdown</translation>
     </message>
     <message>
         <source>&amp;About Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Brindlewick</translation>
     </message>
 </context>
 <context>
     <name>OpenableFile</name>
     <message>
         <source>“%1” does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’existe pas.</translation>
     </message>
     <message>
         <source>“%1” is a folder, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier texte.</translation>
     </message>
     <message>
         <source>“%1” is a pipe, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est un tube, pas un fichier texte.</translation>
     </message>
     <message>
         <source>“%1” is a socket, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est un socket, pas un fichier texte.</translation>
     </message>
     <message>
         <source>“%1” is a device, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est un périphérique, pas un fichier texte.</translation>
     </message>
     <message>
         <source>“%1” is larger than %L2 MB and is not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» dépasse %L2&#xa0;Mo et n’est pas ouvert.</translation>
     </message>
     <message>
         <source>“%1” could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>It does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’existe pas.</translation>
     </message>
     <message>
         <source>It is a folder, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un dossier, pas un fichier texte.</translation>
     </message>
     <message>
         <source>It is a pipe, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un tube, pas un fichier texte.</translation>
     </message>
     <message>
         <source>It is a socket, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un socket, pas un fichier texte.</translation>
     </message>
     <message>
         <source>It is a device, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un périphérique, pas un fichier texte.</translation>
     </message>
     <message>
         <source>It is larger than %L1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dépasse %L1&#xa0;Mo.</translation>
     </message>
     <message>
         <source>It could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’a pas pu être lu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>OutlineSidebar</name>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan</translation>
     </message>
     <message>
         <source>No headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun titre</translation>
     </message>
 </context>
 <context>
     <name>PDFStamper</name>
     <message>
         <source>the PDF has no pages</source>
-        <translation type="unfinished"></translation>
+        <translation>le PDF n’a aucune page</translation>
     </message>
     <message>
         <source>the header and footer could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>l’en-tête et le pied de page n’ont pas pu être dessinés</translation>
     </message>
 </context>
 <context>
     <name>PagedDocumentLayout</name>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>En-tête</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pied de page</translation>
     </message>
 </context>
 <context>
     <name>PersonalDictionary</name>
     <message>
         <source>“%1” cannot be added to the dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être ajouté au dictionnaire.</translation>
     </message>
     <message>
         <source>“%1” is not a file that the word list can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier où la liste de mots peut être écrite.</translation>
     </message>
 </context>
 <context>
     <name>PrintController</name>
     <message>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n’a pas pu être créé.</translation>
     </message>
 </context>
 <context>
     <name>PrintJob</name>
     <message>
         <source>Printing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>QuickOpenSheet</name>
     <message>
         <source>Quick Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture rapide</translation>
     </message>
     <message>
         <source>Open recent…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un document récent…</translation>
     </message>
     <message>
         <source>Search recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans les documents récents</translation>
     </message>
     <message>
         <source>No recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun document récent</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat</translation>
     </message>
 </context>
 <context>
     <name>SafeWrite</name>
     <message>
         <source>the folder “%1” does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier «&#xa0;%1&#xa0;» n’existe pas.</translation>
     </message>
     <message>
         <source>the folder “%1” is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier «&#xa0;%1&#xa0;» est en lecture seule.</translation>
     </message>
     <message>
         <source>“%1” is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est en lecture seule.</translation>
     </message>
     <message>
         <source>the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein.</translation>
     </message>
     <message>
         <source>the disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est en lecture seule.</translation>
     </message>
 </context>
 <context>
     <name>SettingsModel</name>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
         </translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sépia</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>My Theme %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon thème %1</translation>
     </message>
 </context>
 <context>
     <name>SettingsPages</name>
     <message>
         <source>%1 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;pt</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Relaunch Brindlewick to apply a new language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancez Brindlewick pour appliquer la nouvelle langue.</translation>
     </message>
     <message>
         <source>Editing mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d’édition</translation>
     </message>
     <message>
         <source>WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>WYSIWYG</translation>
     </message>
     <message>
         <source>Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source Markdown</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Serif</source>
-        <translation type="unfinished"></translation>
+        <translation>Serif</translation>
     </message>
     <message>
         <source>Monospaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Chasse fixe</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du texte</translation>
     </message>
     <message>
         <source>Line spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Interligne</translation>
     </message>
     <message>
         <source>Writing goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectif d’écriture</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Page width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de page</translation>
     </message>
     <message>
         <source>Page margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Marge de page</translation>
     </message>
     <message>
         <source>Focus mode (dim inactive paragraphs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode concentration (atténue les autres paragraphes)</translation>
     </message>
     <message>
         <source>Typewriter scrolling (keep caret centered)</source>
-        <translation type="unfinished"></translation>
+        <translation>Défilement machine à écrire (curseur centré)</translation>
     </message>
     <message>
         <source>Text direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens du texte</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>Left-to-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>De gauche à droite</translation>
     </message>
     <message>
         <source>Right-to-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>De droite à gauche</translation>
     </message>
     <message>
         <source>Spelling language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du correcteur</translation>
     </message>
     <message>
         <source>Reveal Markdown syntax on the active line</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la syntaxe Markdown sur la ligne active</translation>
     </message>
     <message>
         <source>When on, the raw markdown (**, #, `) appears on the line your cursor is on. Off keeps it hidden while you edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé, le Markdown brut (**, #, `) apparaît sur la ligne du curseur. Désactivé, il reste masqué pendant la saisie.</translation>
     </message>
     <message>
         <source>Check spelling while typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier l’orthographe pendant la saisie</translation>
     </message>
     <message>
         <source>Auto-pair markers around selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Encadrer la sélection par les marqueurs</translation>
     </message>
     <message>
         <source>Auto-pair wraps the selected text when you type * _ ` or [.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taper * _ ` ou [ encadre le texte sélectionné.</translation>
     </message>
     <message>
         <source>Reopen documents from last session on launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouvrir au lancement les documents de la dernière session</translation>
     </message>
     <message>
         <source>Files you had open are reopened the next time you start Brindlewick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers ouverts sont rouverts au prochain démarrage de Brindlewick.</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Fournisseur</translation>
     </message>
     <message>
         <source>DeepSeek (cloud)</source>
-        <translation type="unfinished"></translation>
+        <translation>DeepSeek (en ligne)</translation>
     </message>
     <message>
         <source>Ollama (local)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama (local)</translation>
     </message>
     <message>
         <source>Custom (OpenAI-compatible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé (compatible OpenAI)</translation>
     </message>
     <message>
         <source>DeepSeek API Key (sk-…)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé d’API DeepSeek (sk-…)</translation>
     </message>
     <message>
         <source>Stored locally; sent only to DeepSeek. Get one at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stockée localement&#xa0;; envoyée uniquement à DeepSeek. Obtenez-en une sur %1.</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL de base</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <source>Runs entirely on this computer — no key, nothing leaves the device. Requires Ollama installed and running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionne entièrement sur cet ordinateur — aucune clé, rien ne quitte l’appareil. Ollama doit être installé et lancé.</translation>
     </message>
     <message>
         <source>Endpoint URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL du point d’accès</translation>
     </message>
     <message>
         <source>API Key (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé d’API (facultative)</translation>
     </message>
     <message>
         <source>Automatic inline suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggestions automatiques dans le texte</translation>
     </message>
     <message>
         <source>When on, Brindlewick asks your AI provider to continue your text after you pause typing — one request per pause, so it may incur cost on cloud providers. Press Tab to accept a suggestion, Esc to dismiss. You can also trigger one manually from Tools ▸ Suggest Continuation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé, Brindlewick demande à votre fournisseur d’IA de poursuivre votre texte quand vous marquez une pause — une requête par pause, ce qui peut être payant chez les fournisseurs en ligne. Appuyez sur Tab pour accepter une suggestion, sur Esc pour l’ignorer. Vous pouvez aussi en demander une depuis Outils ▸ Suggérer une suite.</translation>
     </message>
     <message>
         <source>Custom CSS for HTML/PDF export</source>
-        <translation type="unfinished"></translation>
+        <translation>CSS personnalisé pour l’exportation HTML/PDF</translation>
     </message>
     <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouté à la feuille de style d’exportation. Active aussi MathJax ($$…$$) et Mermaid (```mermaid) dans le HTML exporté.</translation>
     </message>
     <message>
         <source>Toolbar groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes de la barre d’outils</translation>
     </message>
     <message>
         <source>Formatting (headings, bold, italic…)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en forme (titres, gras, italique…)</translation>
     </message>
     <message>
         <source>Links &amp; media</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens et médias</translation>
     </message>
     <message>
         <source>Lists &amp; blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes et blocs</translation>
     </message>
     <message>
         <source>Indent / outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Retraits</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>Comportement</translation>
     </message>
     <message>
         <source>AI</source>
-        <translation type="unfinished"></translation>
+        <translation>IA</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation</translation>
     </message>
     <message>
         <source>Snippets</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraits</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’outils</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis</translation>
     </message>
 </context>
 <context>
     <name>ShortcutRecorder</name>
     <message>
         <source>Press keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur les touches…</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir</translation>
     </message>
 </context>
 <context>
     <name>ShortcutsSettingsView</name>
     <message>
         <source>Assign your own keys to any command. Combinations must include Ctrl or Meta. Menu shortcuts take priority, so prefer unused combinations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuez vos propres touches à n’importe quelle commande. Les combinaisons doivent inclure Ctrl ou Meta. Les raccourcis des menus sont prioritaires&#xa0;: préférez des combinaisons libres.</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le raccourci</translation>
     </message>
     <message>
         <source>conflicts with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en conflit avec %1</translation>
     </message>
 </context>
 <context>
     <name>SnippetsSettingsView</name>
     <message>
         <source>Type a trigger and press Tab to expand. Use $| for the caret and $date for today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un déclencheur puis Tab pour le développer. Utilisez $| pour le curseur et $date pour la date du jour.</translation>
     </message>
     <message>
         <source>Add snippet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un extrait</translation>
     </message>
     <message>
         <source>Remove snippet</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’extrait</translation>
     </message>
     <message>
         <source>trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>déclencheur</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclencheur</translation>
     </message>
     <message>
         <source>expansion</source>
-        <translation type="unfinished"></translation>
+        <translation>texte inséré</translation>
     </message>
 </context>
 <context>
     <name>StatsPopover</name>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots</translation>
     </message>
     <message>
         <source>Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractères</translation>
     </message>
     <message>
         <source>No spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans espaces</translation>
     </message>
     <message>
         <source>Sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrases</translation>
     </message>
     <message>
         <source>Paragraphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paragraphes</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes</translation>
     </message>
     <message>
         <source>Reading time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de lecture</translation>
     </message>
     <message>
         <source>~%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>~%1&#xa0;min</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Zoom Out (Ctrl+−)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière (Ctrl+−)</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Fit Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à la largeur</translation>
     </message>
     <message>
         <source>Fit Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à la page</translation>
     </message>
     <message>
         <source>Zoom In (Ctrl++)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant (Ctrl++)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n caractère</numerusform>
+            <numerusform>%n caractères</numerusform>
         </translation>
     </message>
     <message>
         <source>~%1 min read</source>
-        <translation type="unfinished"></translation>
+        <translation>~%1&#xa0;min de lecture</translation>
     </message>
     <message numerus="yes">
         <source>%n selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sélectionné</numerusform>
+            <numerusform>%n sélectionnés</numerusform>
         </translation>
     </message>
     <message>
         <source>Goal %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectif %1/%2</translation>
     </message>
 </context>
 <context>
     <name>TableGridPicker</name>
     <message>
         <source>%1 by %2 table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau de %1 sur %2</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un tableau</translation>
     </message>
     <message>
         <source>%1 × %2 table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau %1 × %2</translation>
     </message>
 </context>
 <context>
     <name>TemplateStore</name>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide</translation>
     </message>
     <message>
         <source>Meeting Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de réunion</translation>
     </message>
     <message>
         <source>README</source>
-        <translation type="unfinished"></translation>
+        <translation>README</translation>
     </message>
     <message>
         <source>Blog Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Article de blog</translation>
     </message>
     <message>
         <source>Daily Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal quotidien</translation>
     </message>
     <message>
         <source>To-Do List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de tâches</translation>
     </message>
     <message>
         <source>Table Starter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau de départ</translation>
     </message>
 </context>
 <context>
     <name>TextViewCommands</name>
     <message>
         <source>Save Pasted Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image collée</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
 </context>
 <context>
     <name>TranslateSheet</name>
     <message>
         <source>Translate</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduire</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings to enable translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez votre clé d’API DeepSeek dans l’onglet IA des Paramètres pour activer la traduction.</translation>
     </message>
     <message>
         <source>Translating…</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduction…</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Or type a language</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou saisissez une langue</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <source>Whole Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Document entier</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Néerlandais</translation>
     </message>
     <message>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois simplifié</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois traditionnel</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coréen</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russe</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabe</translation>
     </message>
     <message>
         <source>Hindi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turc</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonais</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Suédois</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamien</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thaï</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonésien</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Grec</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hébreu</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
 </context>
 <context>
     <name>TranslationError</name>
     <message>
         <source>Invalid AI endpoint. Check Settings ▸ AI.</source>
-        <translation type="unfinished"></translation>
+        <translation>Point d’accès IA non valide. Vérifiez Paramètres ▸ IA.</translation>
     </message>
     <message>
         <source>The API key contains line breaks or control characters. Check Settings ▸ AI.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé d’API contient des sauts de ligne ou des caractères de contrôle. Vérifiez Paramètres ▸ IA.</translation>
     </message>
     <message>
         <source>The request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai de la requête a expiré.</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez d’abord votre clé d’API DeepSeek dans l’onglet IA des Paramètres.</translation>
     </message>
     <message>
         <source>The translation service returned an unexpected response.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service de traduction a renvoyé une réponse inattendue.</translation>
     </message>
     <message>
         <source>HTTP %1 from server</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur HTTP %1 du serveur</translation>
     </message>
     <message>
         <source>HTTP %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur HTTP %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>VersionHistory</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>The current text could not be kept as a version, so nothing was restored.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte actuel n’a pas pu être conservé comme version&#xa0;; rien n’a été restauré.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>VersionHistoryView</name>
     <message>
         <source>Version History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des versions</translation>
     </message>
     <message>
         <source>Save this document first</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez d’abord ce document</translation>
     </message>
     <message>
         <source>Version history is kept per file, so an untitled document has no history until it is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des versions est tenu par fichier&#xa0;: un document sans titre n’en a pas tant qu’il n’est pas enregistré.</translation>
     </message>
     <message>
         <source>Snapshot Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un instantané</translation>
     </message>
     <message>
         <source>No versions saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune version enregistrée</translation>
     </message>
     <message>
         <source>Brindlewick snapshots this document as you edit. Use “Snapshot Now” to capture one immediately.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick prend des instantanés de ce document pendant que vous le modifiez. Utilisez «&#xa0;Créer un instantané&#xa0;» pour en prendre un tout de suite.</translation>
     </message>
     <message>
         <source>Select a version to preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez une version à afficher</translation>
     </message>
     <message>
         <source>No changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune modification</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer cette version</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
         </translation>
     </message>
     <message>
         <source>+%1</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1</translation>
     </message>
     <message>
         <source>−%1</source>
-        <translation type="unfinished"></translation>
+        <translation>−%1</translation>
     </message>
     <message>
         <source>The document could not be changed, so the version was not restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n’a pas pu être modifié&#xa0;; la version n’a pas été restaurée.</translation>
     </message>
 </context>
 <context>
     <name>VersionStore</name>
     <message>
         <source>Could not save a version of “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer une version de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>the folder “%1” cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire dans le dossier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Could not delete the version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer la version&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>WelcomeWindow</name>
     <message>
         <source>Welcome to Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Brindlewick</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A clean, native Markdown editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un éditeur Markdown épuré et natif.</translation>
     </message>
     <message>
         <source>New Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau document</translation>
     </message>
     <message>
         <source>New from Template…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau depuis un modèle…</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir…</translation>
     </message>
     <message>
         <source>Markdown Cheat Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide-mémoire Markdown</translation>
     </message>
     <message>
         <source>Show this window when Brindlewick opens</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette fenêtre au démarrage de Brindlewick</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Récents</translation>
     </message>
     <message>
         <source>No recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun document récent</translation>
     </message>
 </context>
 <context>
     <name>WhatsNewWindow</name>
     <message>
         <source>What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés</translation>
     </message>
     <message>
         <source>What&apos;s New in Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de Brindlewick</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer</translation>
     </message>
 </context>
 <context>
     <name>WindowFiles</name>
     <message>
         <source>A version of the document could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une version du document n’a pas pu être enregistrée.</translation>
     </message>
 </context>
 </TS>
