@@ -15,7 +15,7 @@ PKGS=(
 TEST_PKGS=(
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils libreoffice-writer-nogui python3 desktop-file-utils strace
-  clang-format clang libclang-rt-14-dev
+  clang-format clang libclang-rt-14-dev universal-ctags
 )
 case "${1:-}" in
   --test) PKGS+=("${TEST_PKGS[@]}") ;;

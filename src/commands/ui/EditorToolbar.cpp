@@ -176,6 +176,54 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
       m_showPalette(std::move(showPalette))
 {
     setAccessibleName(tr("Formatting"));
+    m_heading = makeHeadingButton();
+    auto* bar = new QHBoxLayout(this);
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->setSpacing(0);
+    bar->addWidget(makeScrollingRow(buttonGroups()), 1);
+    auto* divider = new QFrame(this);
+    divider->setFrameShape(QFrame::VLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    divider->setFixedHeight(46);
+    bar->addWidget(divider);
+    bar->addWidget(makeTrailingGroup());
+
+    Settings& s = Settings::instance();
+    for (const QLatin1String key :
+         {PrefKey::showFileBrowser, PrefKey::showOutline, PrefKey::editorShowRuler, PrefKey::editorViewMode})
+        s.onChange(key, this, [this](const QVariant&) { refreshSettings(); });
+    refreshSettings();
+    refreshHeading();
+}
+
+QToolButton* EditorToolbar::makeHeadingButton()
+{
+    auto* heading = new QToolButton(this);
+    heading->setAutoRaise(true);
+    heading->setFixedHeight(cellH);
+    heading->setMinimumWidth(22 + 12);
+    heading->setToolTip(tr("Paragraph style"));
+    heading->setAccessibleName(tr("Paragraph style"));
+    heading->setFocusPolicy(Qt::NoFocus);
+    QFont hf = heading->font();
+    hf.setPointSize(9);
+    hf.setWeight(QFont::DemiBold);
+    heading->setFont(hf);
+    // As wide as its widest label, so that the toolbar does not move sideways as the caret
+    // goes from a heading to body text.
+    int headingWidth = heading->minimumWidth();
+    for (int level = 0; level <= 6; ++level) {
+        heading->setText(headingLabel(level));
+        headingWidth = std::max(headingWidth, heading->sizeHint().width());
+    }
+    heading->setFixedWidth(headingWidth);
+    connect(heading, &QToolButton::clicked, this, &EditorToolbar::openHeadingPopover);
+    return heading;
+}
+
+// The buttons of the scrolling part, group by group, left to right.
+QList<QList<QWidget*>> EditorToolbar::buttonGroups()
+{
     auto ed = [this](auto f) {
         return [this, f] {
             if (EditorController* e = m_editor.data()) f(*e);
@@ -184,36 +232,9 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
     auto post = [](QLatin1String request) {
         return [request] { NotificationBus::instance().post(NotificationBus::name(request)); };
     };
-
-    auto* content = new QWidget;
-    auto* row = new QHBoxLayout(content);
-    row->setContentsMargins(12, 5, 0, 5);
-    row->setSpacing(0);
-
-    m_heading = new QToolButton(this);
-    m_heading->setAutoRaise(true);
-    m_heading->setFixedHeight(cellH);
-    m_heading->setMinimumWidth(22 + 12);
-    m_heading->setToolTip(tr("Paragraph style"));
-    m_heading->setAccessibleName(tr("Paragraph style"));
-    m_heading->setFocusPolicy(Qt::NoFocus);
-    QFont hf = m_heading->font();
-    hf.setPointSize(9);
-    hf.setWeight(QFont::DemiBold);
-    m_heading->setFont(hf);
-    // As wide as its widest label, so that the toolbar does not move sideways as the caret
-    // goes from a heading to body text.
-    int headingWidth = m_heading->minimumWidth();
-    for (int level = 0; level <= 6; ++level) {
-        m_heading->setText(headingLabel(level));
-        headingWidth = std::max(headingWidth, m_heading->sizeHint().width());
-    }
-    m_heading->setFixedWidth(headingWidth);
-    connect(m_heading, &QToolButton::clicked, this, &EditorToolbar::openHeadingPopover);
-
     auto linkButton = iconButton(u"link"_s, tr("Insert Link"), QString(), [this] { openLinkPopover(); });
     linkButton->setToolTip(tr("Insert Link") + u"  "_s + CommandRegistry::linuxKeys(u"⌘K"_s));
-    const QList<QList<QWidget*>> groups{
+    return {
         {m_heading, iconButton(u"text.quote"_s, tr("Blockquote"), u"⇧⌘'"_s, ed([](EditorController& e) {
                                    e.toggleLinePrefix(u"> "_s, {});
                                })),
@@ -263,6 +284,14 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
                                                                              PrefKey::editorViewMode, u"wysiwyg"_s)));
                                  })},
     };
+}
+
+QScrollArea* EditorToolbar::makeScrollingRow(const QList<QList<QWidget*>>& groups)
+{
+    auto* content = new QWidget;
+    auto* row = new QHBoxLayout(content);
+    row->setContentsMargins(12, 5, 0, 5);
+    row->setSpacing(0);
     for (int i = 0; i < groups.size(); ++i) {
         if (i > 0) {
             auto* sep = new QFrame(content);
@@ -292,11 +321,12 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
     m_scroll->viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
 
-    auto* divider = new QFrame(this);
-    divider->setFrameShape(QFrame::VLine);
-    divider->setFrameShadow(QFrame::Sunken);
-    divider->setFixedHeight(46);
+    return m_scroll;
+}
 
+// The palette, All tools and Export, kept at the right whatever the width.
+QWidget* EditorToolbar::makeTrailingGroup()
+{
     auto* palette = iconButton(u"command"_s, tr("Command Palette"), QString(), [this] {
         if (m_showPalette) m_showPalette();
     });
@@ -331,19 +361,7 @@ EditorToolbar::EditorToolbar(std::function<CommandContext()> context, EditorCont
                                   menuButton(u"square.and.arrow.up"_s, tr("Export"), m_export)},
                                  trailing));
 
-    auto* bar = new QHBoxLayout(this);
-    bar->setContentsMargins(0, 0, 0, 0);
-    bar->setSpacing(0);
-    bar->addWidget(m_scroll, 1);
-    bar->addWidget(divider);
-    bar->addWidget(trailing);
-
-    Settings& s = Settings::instance();
-    for (const QLatin1String key :
-         {PrefKey::showFileBrowser, PrefKey::showOutline, PrefKey::editorShowRuler, PrefKey::editorViewMode})
-        s.onChange(key, this, [this](const QVariant&) { refreshSettings(); });
-    refreshSettings();
-    refreshHeading();
+    return trailing;
 }
 
 QToolButton* EditorToolbar::button(const QString& title) const

@@ -56,6 +56,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QToolButton* makeHeadingButton();
+    QList<QList<QWidget*>> buttonGroups();
+    QScrollArea* makeScrollingRow(const QList<QList<QWidget*>>& groups);
+    QWidget* makeTrailingGroup();
     QToolButton* iconButton(const QString& symbol, const QString& title, const QString& glyphHint,
                             std::function<void()> action);
     QToolButton* toggleButton(const QString& symbol, const QString& title, const QString& glyphHint,

@@ -84,7 +84,19 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
     setWindowTitle(tr("Version History"));
     setFixedSize(720, 460);
     auto* column = FilesWidgets::flushColumn(this);
+    column->addLayout(makeHeader());
+    column->addWidget(FilesWidgets::divider(this));
+    column->addWidget(makeBody(), 1);
+    column->addWidget(FilesWidgets::divider(this));
+    column->addLayout(makeFooter());
 
+    m_snapshot->setEnabled(!m_model.isUntitled());
+    reload();
+}
+
+// The title and the file's name.
+QHBoxLayout* VersionHistoryView::makeHeader()
+{
     auto* header = new QHBoxLayout;
     header->setContentsMargins(12, 12, 12, 12);
     // Rows inside the flush column would inherit its zero spacing.
@@ -101,9 +113,12 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
     auto* name = new QLabel(m_model.fileName(), this);
     name->setForegroundRole(QPalette::PlaceholderText);
     header->addWidget(name);
-    column->addLayout(header);
-    column->addWidget(FilesWidgets::divider(this));
+    return header;
+}
 
+// The two notices (untitled, no versions yet) and the list of versions beside their preview.
+QStackedWidget* VersionHistoryView::makeBody()
+{
     m_body = new QStackedWidget(this);
     m_body->addWidget(notice(QStyle::SP_DriveHDIcon, tr("Save this document first"),
                              tr("Version history is kept per file, so an untitled document has no history until it "
@@ -132,7 +147,18 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
     m_preview = new QStackedWidget(split);
     m_preview->setMinimumWidth(340);
     m_preview->addWidget(FilesWidgets::secondaryLabel(tr("Select a version to preview"), m_preview));
-    auto* content = new QWidget(m_preview);
+    m_preview->addWidget(makePreview(m_preview));
+    split->addWidget(m_list);
+    split->addWidget(m_preview);
+    split->setSizes({240, 480});
+    m_body->addWidget(split);
+    return m_body;
+}
+
+// A version's preview: the diff or the full text, with the counts of lines added and removed.
+QWidget* VersionHistoryView::makePreview(QWidget* parent)
+{
+    auto* content = new QWidget(parent);
     auto* contentColumn = FilesWidgets::flushColumn(content);
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(12, 8, 12, 8);
@@ -180,14 +206,12 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
     m_diffText->setUndoRedoEnabled(false);
     m_fullText->document()->setDocumentMargin(12);
     contentColumn->addWidget(texts, 1);
-    m_preview->addWidget(content);
-    split->addWidget(m_list);
-    split->addWidget(m_preview);
-    split->setSizes({240, 480});
-    m_body->addWidget(split);
-    column->addWidget(m_body, 1);
-    column->addWidget(FilesWidgets::divider(this));
+    return content;
+}
 
+// Snapshot Now, Delete, Restore This Version and Close.
+QHBoxLayout* VersionHistoryView::makeFooter()
+{
     auto* footer = new QHBoxLayout;
     footer->setContentsMargins(12, 12, 12, 12);
     footer->setSpacing(kRowSpacing);
@@ -208,10 +232,7 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &VersionHistoryView::reject);
     footer->addWidget(close);
-    column->addLayout(footer);
-
-    m_snapshot->setEnabled(!m_model.isUntitled());
-    reload();
+    return footer;
 }
 
 int VersionHistoryView::bodyIndex() const

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -47,6 +48,10 @@ public:
     void reject() override;
 
 private:
+    QHBoxLayout* makeHeader();
+    QStackedWidget* makeBody();
+    QWidget* makePreview(QWidget* parent);
+    QHBoxLayout* makeFooter();
     void reload();
     void fillList();
     void showPreview();

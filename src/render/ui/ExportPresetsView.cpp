@@ -92,19 +92,7 @@ ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> on
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-
-    auto* header = new QHBoxLayout;
-    header->setContentsMargins(12, 12, 12, 12);
-    auto* symbol = new QLabel(this);
-    Icons::set(symbol, QStringLiteral("square.and.arrow.up.on.square"), 16);
-    auto* title = new QLabel(tr("Export Presets"), this);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    header->addWidget(symbol);
-    header->addWidget(title);
-    header->addStretch(1);
-    column->addLayout(header);
+    column->addLayout(makeHeader());
     column->addWidget(divider(this));
 
     auto* split = new QSplitter(Qt::Horizontal, this);
@@ -119,8 +107,51 @@ ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> on
     split->addWidget(m_editor);
     split->setSizes({220, 500});
     column->addWidget(split, 1);
+    m_editor->addWidget(makeForm(m_editor));
+    auto* placeholder = new QLabel(tr("Select or add a preset"), m_editor);
+    placeholder->setAlignment(Qt::AlignCenter);
+    placeholder->setForegroundRole(QPalette::PlaceholderText);
+    m_editor->addWidget(placeholder);
 
-    auto* form = new QWidget(m_editor);
+    column->addWidget(divider(this));
+    column->addLayout(makeButtonBar());
+
+    connect(m_rows, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (m_showing || row < 0 || row >= m_list.presets.size()) return;
+        m_list.selection = m_list.presets[row].id;
+        showSelection();
+    });
+    connectFields();
+    // Another sheet (another window) saved: show its list, keeping the selection by id.
+    Settings::instance().onChange(PrefKey::exportPresetsRev, this, [this](const QVariant&) {
+        if (!m_saving) reloadFromStore();
+    });
+
+    m_list.presets = ExportPresetStore::all();
+    m_list.selection = m_list.presets.isEmpty() ? QString() : m_list.presets.first().id;
+    showList();
+}
+
+QHBoxLayout* ExportPresetsView::makeHeader()
+{
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(12, 12, 12, 12);
+    auto* symbol = new QLabel(this);
+    Icons::set(symbol, QStringLiteral("square.and.arrow.up.on.square"), 16);
+    auto* title = new QLabel(tr("Export Presets"), this);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    header->addWidget(symbol);
+    header->addWidget(title);
+    header->addStretch(1);
+    return header;
+}
+
+// The selected preset's name, format, theme and CSS.
+QWidget* ExportPresetsView::makeForm(QWidget* parent)
+{
+    auto* form = new QWidget(parent);
     auto* formLayout = new QFormLayout(form);
     formLayout->setContentsMargins(16, 16, 16, 16);
     m_name = new QLineEdit(form);
@@ -146,14 +177,12 @@ ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> on
     cssBox->addWidget(caption);
     cssBox->addWidget(m_css, 1);
     formLayout->addRow(cssBox);
-    m_editor->addWidget(form);
+    return form;
+}
 
-    auto* placeholder = new QLabel(tr("Select or add a preset"), m_editor);
-    placeholder->setAlignment(Qt::AlignCenter);
-    placeholder->setForegroundRole(QPalette::PlaceholderText);
-    m_editor->addWidget(placeholder);
-
-    column->addWidget(divider(this));
+// Add, Delete and Duplicate at the left; Export With This Preset and Done at the right.
+QHBoxLayout* ExportPresetsView::makeButtonBar()
+{
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(12, 12, 12, 12);
     auto* add = imageButton(QStringLiteral("plus"), tr("Add preset"), this);
@@ -169,19 +198,16 @@ ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> on
     bar->addStretch(1);
     bar->addWidget(m_export);
     bar->addWidget(doneButton);
-    column->addLayout(bar);
-
     connect(add, &QToolButton::clicked, this, [this] { change([](ExportPresetList& l) { l.add(); }); });
     connect(m_delete, &QToolButton::clicked, this, [this] { change([](ExportPresetList& l) { l.remove(); }); });
     connect(m_duplicate, &QToolButton::clicked, this, [this] { change([](ExportPresetList& l) { l.duplicate(); }); });
     connect(m_export, &QPushButton::clicked, this, &ExportPresetsView::exportSelected);
     connect(doneButton, &QPushButton::clicked, this, &ExportPresetsView::finish);
-    connect(m_rows, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (m_showing || row < 0 || row >= m_list.presets.size()) return;
-        m_list.selection = m_list.presets[row].id;
-        showSelection();
-    });
+    return bar;
+}
 
+void ExportPresetsView::connectFields()
+{
     // A field edit goes to the preset with the selected id in the freshly read list.
     const auto editField = [this](QString ExportPreset::*field, const QString& value) {
         if (m_showing) return;
@@ -195,15 +221,6 @@ ExportPresetsView::ExportPresetsView(std::function<void(const ExportPreset&)> on
             [this, editField](int i) { editField(&ExportPreset::themeID, m_theme->itemData(i).toString()); });
     connect(m_css, &QPlainTextEdit::textChanged, this,
             [this, editField] { editField(&ExportPreset::customCSS, m_css->toPlainText()); });
-
-    // Another sheet (another window) saved: show its list, keeping the selection by id.
-    Settings::instance().onChange(PrefKey::exportPresetsRev, this, [this](const QVariant&) {
-        if (!m_saving) reloadFromStore();
-    });
-
-    m_list.presets = ExportPresetStore::all();
-    m_list.selection = m_list.presets.isEmpty() ? QString() : m_list.presets.first().id;
-    showList();
 }
 
 void ExportPresetsView::change(const std::function<void(ExportPresetList&)>& change)

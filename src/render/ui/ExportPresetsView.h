@@ -7,6 +7,7 @@
 #include <functional>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -34,6 +35,10 @@ public:
     void reject() override; // Escape is "Done"
 
 private:
+    QHBoxLayout* makeHeader();
+    QWidget* makeForm(QWidget* parent);
+    QHBoxLayout* makeButtonBar();
+    void connectFields();
     // Re-reads the store (another sheet may have saved meanwhile), applies `change` to that
     // fresh list, saves it and shows the result.
     void change(const std::function<void(ExportPresetList&)>& change);
