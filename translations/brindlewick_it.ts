@@ -5,187 +5,188 @@
     <name>AIActions</name>
     <message>
         <source>Improve Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Migliora la scrittura</translation>
     </message>
     <message>
         <source>Fix Spelling &amp; Grammar</source>
-        <translation type="unfinished"></translation>
+        <translation>Correggi ortografia e grammatica</translation>
     </message>
     <message>
         <source>Rewrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Riscrivi</translation>
     </message>
     <message>
         <source>Make Shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Accorcia</translation>
     </message>
     <message>
         <source>Make Longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Allunga</translation>
     </message>
     <message>
         <source>Professional Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono professionale</translation>
     </message>
     <message>
         <source>Casual Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono informale</translation>
     </message>
     <message>
         <source>Summarize</source>
-        <translation type="unfinished"></translation>
+        <translation>Riassumi</translation>
     </message>
     <message>
         <source>Draft from Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Bozza dalla struttura</translation>
     </message>
     <message>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiega</translation>
     </message>
     <message>
         <source>Suggest Title &amp; Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerisci titolo e tag</translation>
     </message>
 </context>
 <context>
     <name>AIAssistSheet</name>
     <message>
         <source>AI Assist</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistente IA</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings to enable the assist actions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi la tua chiave API di DeepSeek nella scheda IA delle Impostazioni per attivare le azioni dell’assistente.</translation>
     </message>
     <message>
         <source>Working…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione…</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Azione</translation>
     </message>
     <message>
         <source>Custom instruction (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Istruzioni (facoltative)</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione</translation>
     </message>
     <message>
         <source>Whole Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Intero documento</translation>
     </message>
 </context>
 <context>
     <name>AssistRunner</name>
     <message>
         <source>The text changed while the answer was on its way, so nothing was changed. Run it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo è cambiato mentre arrivava la risposta, quindi non è stato modificato nulla. Esegui di nuovo l’azione.</translation>
     </message>
     <message>
         <source>The answer was empty, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La risposta era vuota, quindi non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>The editor did not accept the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’editor non ha accettato la modifica.</translation>
     </message>
 </context>
 <context>
     <name>AssistSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambito</translation>
     </message>
 </context>
 <context>
     <name>AutosaveStore</name>
     <message>
         <source>The autosave folder “%1” could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella di salvataggio automatico “%1”.</translation>
     </message>
     <message>
         <source>The autosave folder “%1” cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere nella cartella di salvataggio automatico “%1”: %2</translation>
     </message>
 </context>
 <context>
     <name>BatchExport</name>
     <message>
         <source>Another file of the folder is exported as “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro file della cartella viene esportato come “%1”.</translation>
     </message>
     <message>
         <source>It is not valid UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è testo UTF-8 valido.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>e altri %1</translation>
     </message>
     <message>
         <source>A file to be written already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già un file da scrivere.</translation>
     </message>
     <message numerus="yes">
         <source>%n files to be written already exist.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Esiste già %n file da scrivere.</numerusform>
+            <numerusform>Esistono già %n file da scrivere.</numerusform>
         </translation>
     </message>
     <message>
         <source>Replacing them overwrites their current contents:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La sostituzione ne sovrascrive il contenuto attuale:
+</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione salvata in %1.</translation>
     </message>
     <message>
         <source>Nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da esportare</translation>
     </message>
     <message>
         <source>No Markdown files found in that folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file Markdown trovato in quella cartella.</translation>
     </message>
     <message>
         <source>Exported 1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 file esportato</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file esportato</numerusform>
+            <numerusform>%n file esportati</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullato.</translation>
     </message>
     <message>
         <source>Not exported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esportati:</translation>
     </message>
     <message numerus="yes">
         <source>Exported %1 of %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 di %n file esportato</numerusform>
+            <numerusform>%1 di %n file esportati</numerusform>
         </translation>
     </message>
 </context>
@@ -193,2544 +194,2546 @@
     <name>BatchExporter</name>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
     <message>
         <source>It could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scriverlo.</translation>
     </message>
     <message>
         <source>Choose a folder of Markdown files to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una cartella di file Markdown da esportare.</translation>
     </message>
     <message>
         <source>Export All</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta tutto</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci</translation>
     </message>
 </context>
 <context>
     <name>CommandCategory</name>
     <message>
         <source>Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Titoli</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Lists &amp; Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi e blocchi</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizza</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
 </context>
 <context>
     <name>CommandPalette</name>
     <message>
         <source>Command Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette comandi</translation>
     </message>
     <message>
         <source>Type a command…</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita un comando…</translation>
     </message>
     <message>
         <source>Search commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca comandi</translation>
     </message>
     <message>
         <source>No matching commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun comando corrispondente</translation>
     </message>
 </context>
 <context>
     <name>CommandRegistry</name>
     <message>
         <source>Heading 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo 1</translation>
     </message>
     <message>
         <source>Heading 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo 2</translation>
     </message>
     <message>
         <source>Heading 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo 3</translation>
     </message>
     <message>
         <source>Heading 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo 4</translation>
     </message>
     <message>
         <source>Heading 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo 5</translation>
     </message>
     <message>
         <source>Heading 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo 6</translation>
     </message>
     <message>
         <source>Body Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo normale</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Grassetto</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Corsivo</translation>
     </message>
     <message>
         <source>Bold Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Grassetto corsivo</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Barrato</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice in linea</translation>
     </message>
     <message>
         <source>Comment (HTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Commento (HTML)</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco puntato</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco numerato</translation>
     </message>
     <message>
         <source>Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco attività</translation>
     </message>
     <message>
         <source>Toggle Task Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Completa/riapri attività</translation>
     </message>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Citazione</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco di codice</translation>
     </message>
     <message>
         <source>Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta rientro</translation>
     </message>
     <message>
         <source>Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci rientro</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Linea orizzontale</translation>
     </message>
     <message>
         <source>Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota a piè di pagina</translation>
     </message>
     <message>
         <source>Table of Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Today&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di oggi</translation>
     </message>
     <message>
         <source>Table (2×2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella (2×2)</translation>
     </message>
     <message>
         <source>Table (3×3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella (3×3)</translation>
     </message>
     <message>
         <source>Inline Math</source>
-        <translation type="unfinished"></translation>
+        <translation>Formula in linea</translation>
     </message>
     <message>
         <source>Format Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatta tabella</translation>
     </message>
     <message>
         <source>Table: Insert Row Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella: inserisci riga sopra</translation>
     </message>
     <message>
         <source>Table: Insert Row Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella: inserisci riga sotto</translation>
     </message>
     <message>
         <source>Table: Delete Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella: elimina riga</translation>
     </message>
     <message>
         <source>Table: Insert Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella: inserisci colonna a sinistra</translation>
     </message>
     <message>
         <source>Table: Insert Column Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella: inserisci colonna a destra</translation>
     </message>
     <message>
         <source>Table: Delete Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella: elimina colonna</translation>
     </message>
     <message>
         <source>Table: Align Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella: allinea colonna a sinistra</translation>
     </message>
     <message>
         <source>Table: Align Column Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella: allinea colonna al centro</translation>
     </message>
     <message>
         <source>Table: Align Column Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella: allinea colonna a destra</translation>
     </message>
     <message>
         <source>UPPERCASE</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIUSCOLO</translation>
     </message>
     <message>
         <source>lowercase</source>
-        <translation type="unfinished"></translation>
+        <translation>minuscolo</translation>
     </message>
     <message>
         <source>Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniziali Maiuscole</translation>
     </message>
     <message>
         <source>Sort Lines A→Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina righe A→Z</translation>
     </message>
     <message>
         <source>Sort Lines Z→A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina righe Z→A</translation>
     </message>
     <message>
         <source>Remove Duplicate Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi righe duplicate</translation>
     </message>
     <message>
         <source>Move Line Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta riga in alto</translation>
     </message>
     <message>
         <source>Move Line Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta riga in basso</translation>
     </message>
     <message>
         <source>Duplicate Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplica riga</translation>
     </message>
     <message>
         <source>Delete Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina riga</translation>
     </message>
     <message>
         <source>Select Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona riga</translation>
     </message>
     <message>
         <source>Toggle WYSIWYG / Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterna WYSIWYG / sorgente Markdown</translation>
     </message>
     <message>
         <source>Suggest Continuation</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerisci continuazione</translation>
     </message>
     <message>
         <source>Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulisci Markdown</translation>
     </message>
     <message>
         <source>Export as HTML…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta come HTML…</translation>
     </message>
     <message>
         <source>Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta come PDF…</translation>
     </message>
     <message>
         <source>Export as Rich Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta come RTF…</translation>
     </message>
     <message>
         <source>Export as Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta come Word…</translation>
     </message>
     <message>
         <source>Export as OpenDocument…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta come OpenDocument…</translation>
     </message>
     <message>
         <source>Copy as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia come HTML</translation>
     </message>
 </context>
 <context>
     <name>CustomThemesEditor</name>
     <message>
         <source>Custom themes</source>
-        <translation type="unfinished"></translation>
+        <translation>Temi personalizzati</translation>
     </message>
     <message>
         <source>Add Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi tema</translation>
     </message>
     <message>
         <source>Add a theme to start from the current colours, then edit them here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi un tema partendo dai colori attuali, poi modificali qui.</translation>
     </message>
     <message>
         <source>in use</source>
-        <translation type="unfinished"></translation>
+        <translation>in uso</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Use This Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa questo tema</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplica</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo</translation>
     </message>
 </context>
 <context>
     <name>DocumentController</name>
     <message>
         <source>Do you want to save the changes made to the document “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche apportate al documento “%1”?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se non le salvi, le modifiche andranno perse.</translation>
     </message>
     <message>
         <source>Don’t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Non salvare</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come</translation>
     </message>
     <message>
         <source>The file of the document “%1” was moved or deleted by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file del documento “%1” è stato spostato o eliminato da un altro programma.</translation>
     </message>
     <message>
         <source>The document “%1” was changed by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il documento “%1” è stato modificato da un altro programma.</translation>
     </message>
     <message>
         <source>Save your version to write the file again, save it under another name, or leave the file removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la tua versione per riscrivere il file, salvala con un altro nome oppure lascia il file rimosso.</translation>
     </message>
     <message>
         <source>Keep your version to overwrite the file, reload the version on disk (your changes can be undone), or save your version under another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni la tua versione per sovrascrivere il file, ricarica la versione su disco (le tue modifiche si possono annullare) oppure salva la tua versione con un altro nome.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Keep Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni la mia</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricarica</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come…</translation>
     </message>
     <message>
         <source>The document “%1” could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il documento “%1”.</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancella elenco</translation>
     </message>
 </context>
 <context>
     <name>DocumentWindow</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo</translation>
     </message>
     <message>
         <source>Untitled %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo %1</translation>
     </message>
     <message>
         <source>The document “%1” could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il documento “%1”.</translation>
     </message>
     <message>
         <source>“%1” is open in another window. Close that window first, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” è aperto in un’altra finestra. Chiudi prima quella finestra o scegli un altro nome.</translation>
     </message>
     <message>
         <source>Unsaved text cannot be kept for the next launch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo non salvato non può essere conservato per il prossimo avvio.</translation>
     </message>
     <message>
         <source>The document “%1” could not be autosaved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare automaticamente il documento “%1”.</translation>
     </message>
     <message>
         <source>The file “%1” was moved or deleted by another program; it was not written again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file “%1” è stato spostato o eliminato da un altro programma; non è stato riscritto.</translation>
     </message>
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” è stato modificato da un altro programma; non è stato sovrascritto.</translation>
     </message>
 </context>
 <context>
     <name>EditorToolbar</name>
     <message>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Formattazione</translation>
     </message>
     <message>
         <source>Paragraph style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile paragrafo</translation>
     </message>
     <message>
         <source>Insert Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci link</translation>
     </message>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Citazione</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco di codice</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Grassetto</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Corsivo</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Barrato</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice in linea</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco puntato</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco numerato</translation>
     </message>
     <message>
         <source>Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco attività</translation>
     </message>
     <message>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea a sinistra</translation>
     </message>
     <message>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea al centro</translation>
     </message>
     <message>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea a destra</translation>
     </message>
     <message>
         <source>Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>Giustifica</translation>
     </message>
     <message>
         <source>Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci rientro</translation>
     </message>
     <message>
         <source>Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta rientro</translation>
     </message>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci immagine</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci tabella</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Linea orizzontale</translation>
     </message>
     <message>
         <source>Inline Math</source>
-        <translation type="unfinished"></translation>
+        <translation>Formula in linea</translation>
     </message>
     <message>
         <source>Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota a piè di pagina</translation>
     </message>
     <message>
         <source>Table of Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Insert Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci data</translation>
     </message>
     <message>
         <source>AI Assist…</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistente IA…</translation>
     </message>
     <message>
         <source>Translate…</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduci…</translation>
     </message>
     <message>
         <source>Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulisci Markdown</translation>
     </message>
     <message>
         <source>Version History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia versioni…</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Struttura</translation>
     </message>
     <message>
         <source>Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Righello</translation>
     </message>
     <message>
         <source>Command Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette comandi</translation>
     </message>
     <message>
         <source>All tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli strumenti</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>Switch to Markdown source</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa al sorgente Markdown</translation>
     </message>
     <message>
         <source>Switch to WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa a WYSIWYG</translation>
     </message>
     <message>
         <source>Ctrl+%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+%1</translation>
     </message>
 </context>
 <context>
     <name>ExportPresets</name>
     <message>
         <source>Academic</source>
-        <translation type="unfinished"></translation>
+        <translation>Accademico</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Scuro</translation>
     </message>
     <message>
         <source>Compact</source>
-        <translation type="unfinished"></translation>
+        <translation>Compatto</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Academic PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF accademico</translation>
     </message>
     <message>
         <source>Clean PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF essenziale</translation>
     </message>
     <message>
         <source>New Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo preset</translation>
     </message>
     <message>
         <source>%1 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia di %1</translation>
     </message>
 </context>
 <context>
     <name>ExportPresetsView</name>
     <message>
         <source>HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML</translation>
     </message>
     <message>
         <source>PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>Rich Text</source>
-        <translation type="unfinished"></translation>
+        <translation>RTF</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Word</translation>
     </message>
     <message>
         <source>OpenDocument</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument</translation>
     </message>
     <message>
         <source>Copy HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia HTML</translation>
     </message>
     <message>
         <source>Export Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset di esportazione</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Custom CSS (appended after the theme)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSS personalizzato (aggiunto dopo il tema)</translation>
     </message>
     <message>
         <source>Select or add a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona o aggiungi un preset</translation>
     </message>
     <message>
         <source>Add preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi preset</translation>
     </message>
     <message>
         <source>Delete preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina preset</translation>
     </message>
     <message>
         <source>Duplicate preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplica preset</translation>
     </message>
     <message>
         <source>Export With This Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta con questo preset</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
 </context>
 <context>
     <name>Exporter</name>
     <message>
         <source>PDF pages are made by the page renderer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pagine PDF sono create dal motore di impaginazione.</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile convertire il documento.</translation>
     </message>
     <message>
         <source>The document “%1” could not be exported as PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esportare il documento “%1” in PDF.</translation>
     </message>
     <message>
         <source>The document “%1” could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esportare il documento “%1”.</translation>
     </message>
     <message>
         <source>The document “%1” could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile convertire il documento “%1”.</translation>
     </message>
     <message>
         <source>HTML Page (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina HTML (*.html)</translation>
     </message>
     <message>
         <source>PDF Document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Rich Text Document (*.rtf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento RTF (*.rtf)</translation>
     </message>
     <message>
         <source>Word Document (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento Word (*.docx)</translation>
     </message>
     <message>
         <source>OpenDocument Text (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo OpenDocument (*.odt)</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo</translation>
     </message>
 </context>
 <context>
     <name>FileBrowserSidebar</name>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Refresh file list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna l’elenco dei file</translation>
     </message>
     <message>
         <source>Open Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri cartella…</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri cartella</translation>
     </message>
     <message>
         <source>No folder open</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna cartella aperta</translation>
     </message>
     <message>
         <source>No Markdown files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file Markdown qui</translation>
     </message>
     <message>
         <source>Choose a folder of Markdown files to browse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una cartella di file Markdown da sfogliare.</translation>
     </message>
 </context>
 <context>
     <name>FindBar</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci</translation>
     </message>
     <message>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci con</translation>
     </message>
     <message numerus="yes">
         <source>%n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n risultato</numerusform>
+            <numerusform>%n risultati</numerusform>
         </translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Precedente</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Successivo</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci tutto</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun risultato</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
     <message>
         <source>1 match</source>
-        <translation type="unfinished"></translation>
+        <translation>1 risultato</translation>
     </message>
 </context>
 <context>
     <name>FrontMatterEditor</name>
     <message>
         <source>Document Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni documento</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Autore</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>comma, separated</source>
-        <translation type="unfinished"></translation>
+        <translation>separati da virgola</translation>
     </message>
     <message>
         <source>Stored as YAML front matter at the top of the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato come front matter YAML all’inizio del documento.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
 </context>
 <context>
     <name>HeaderFooterEditor</name>
     <message>
         <source>Page Header &amp; Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Intestazione e piè di pagina</translation>
     </message>
     <message>
         <source>Shown on printed and exported pages. Markdown has no header/footer concept, so these apply to output only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrati sulle pagine stampate ed esportate. Markdown non prevede intestazioni e piè di pagina, quindi valgono solo per stampa ed esportazione.</translation>
     </message>
     <message>
         <source>e.g. {title}</source>
-        <translation type="unfinished"></translation>
+        <translation>es. {title}</translation>
     </message>
     <message>
         <source>e.g. Page {page} of {pages}</source>
-        <translation type="unfinished"></translation>
+        <translation>es. Pagina {page} di {pages}</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Intestazione</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Piè di pagina</translation>
     </message>
     <message>
         <source>Tokens:</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnaposto:</translation>
     </message>
     <message>
         <source>Reset to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina predefiniti</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
 </context>
 <context>
     <name>ImageInsertView</name>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci immagine</translation>
     </message>
     <message>
         <source>Choose File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli file…</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>oppure</translation>
     </message>
     <message>
         <source>Image URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL dell’immagine</translation>
     </message>
     <message>
         <source>Alt text (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo alternativo (facoltativo)</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli immagine</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini (%1)</translation>
     </message>
 </context>
 <context>
     <name>LinkEditorView</name>
     <message>
         <source>Insert Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci link</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci</translation>
     </message>
 </context>
 <context>
     <name>MarkdownDocument</name>
     <message>
         <source>The file is not valid UTF-8 text (byte 0x%1 at offset %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è testo UTF-8 valido (byte 0x%1 alla posizione %2).</translation>
     </message>
     <message>
         <source>“%1” is not valid UTF-8 text (byte 0x%2 at offset %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” non è testo UTF-8 valido (byte 0x%2 alla posizione %3).</translation>
     </message>
     <message>
         <source>“%1” could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare “%1”: %2</translation>
     </message>
     <message>
         <source>Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)</translation>
     </message>
     <message>
         <source>Plain text (*.txt *.text)</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo semplice (*.txt *.text)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
 </context>
 <context>
     <name>MarkdownTextView</name>
     <message>
         <source>Markdown editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor Markdown</translation>
     </message>
     <message>
         <source>No Guesses Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun suggerimento</translation>
     </message>
     <message>
         <source>&amp;Ignore Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;gnora parola</translation>
     </message>
     <message>
         <source>&amp;Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi al dizionario</translation>
     </message>
     <message>
         <source>The word could not be added to the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere la parola al dizionario</translation>
     </message>
     <message>
         <source>“%1” is accepted until the program quits, but it could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” è accettata fino alla chiusura del programma, ma non è stato possibile conservarla: %2</translation>
     </message>
 </context>
 <context>
     <name>MenuBar</name>
     <message>
         <source>Open the Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la barra dei menu</translation>
     </message>
     <message>
         <source>Show File &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra pannello &amp;file</translation>
     </message>
     <message>
         <source>Hide File &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi pannello &amp;file</translation>
     </message>
     <message>
         <source>Show Out&amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra s&amp;truttura</translation>
     </message>
     <message>
         <source>Hide Out&amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi s&amp;truttura</translation>
     </message>
     <message>
         <source>Show &amp;Minimap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;minimappa</translation>
     </message>
     <message>
         <source>Hide &amp;Minimap</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi &amp;minimappa</translation>
     </message>
     <message>
         <source>Show &amp;Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ri&amp;ghello</translation>
     </message>
     <message>
         <source>Hide &amp;Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi ri&amp;ghello</translation>
     </message>
     <message>
         <source>&amp;Show Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra s&amp;orgente Markdown</translation>
     </message>
     <message>
         <source>&amp;Show WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;WYSIWYG</translation>
     </message>
     <message>
         <source>&amp;Manage Export Presets…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica preset di esportazione…</translation>
     </message>
     <message>
         <source>About Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Brindlewick</translation>
     </message>
     <message>
         <source>Brindlewick %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick %1</translation>
     </message>
     <message>
         <source>A Markdown editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un editor Markdown.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;porta</translation>
     </message>
     <message>
         <source>&amp;Batch Export Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta cartella in &amp;blocco</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Tr&amp;ova</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormato</translation>
     </message>
     <message>
         <source>&amp;Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titolo</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elenchi</translation>
     </message>
     <message>
         <source>&amp;Align</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Allinea</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;rasforma</translation>
     </message>
     <message>
         <source>Li&amp;nes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rig&amp;he</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inserisci</translation>
     </message>
     <message>
         <source>&amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabella</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Strumenti</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri &amp;recenti</translation>
     </message>
     <message>
         <source>New from &amp;Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo da &amp;modello</translation>
     </message>
     <message>
         <source>Quic&amp;k Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura &amp;veloce…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva c&amp;ome…</translation>
     </message>
     <message>
         <source>As &amp;HTML…</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;HTML…</translation>
     </message>
     <message>
         <source>As &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;PDF…</translation>
     </message>
     <message>
         <source>As &amp;Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;Word…</translation>
     </message>
     <message>
         <source>As &amp;OpenDocument…</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;OpenDocument…</translation>
     </message>
     <message>
         <source>As &amp;Rich Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;RTF…</translation>
     </message>
     <message>
         <source>&amp;Copy as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia come HTML</translation>
     </message>
     <message>
         <source>Pre&amp;sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;set</translation>
     </message>
     <message>
         <source>&amp;Header &amp;&amp; Footer…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intestazione e piè di pagina…</translation>
     </message>
     <message>
         <source>Page Set&amp;up…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta pa&amp;gina…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tampa…</translation>
     </message>
     <message>
         <source>Allow Access to &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Consenti accesso a una carte&amp;lla…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;ulla</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rifai</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taglia</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleziona tutto</translation>
     </message>
     <message>
         <source>&amp;Find…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trova…</translation>
     </message>
     <message>
         <source>Find &amp;&amp; &amp;Replace…</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova e sostit&amp;uisci…</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova &amp;successivo</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova &amp;precedente</translation>
     </message>
     <message>
         <source>Use &amp;Selection for Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la selezione per la &amp;ricerca</translation>
     </message>
     <message>
         <source>&amp;Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;postazioni…</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grassetto</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corsivo</translation>
     </message>
     <message>
         <source>&amp;Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barrato</translation>
     </message>
     <message>
         <source>Inline &amp;Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;dice in linea</translation>
     </message>
     <message>
         <source>Heading &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo &amp;1</translation>
     </message>
     <message>
         <source>Heading &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo &amp;2</translation>
     </message>
     <message>
         <source>Heading &amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo &amp;3</translation>
     </message>
     <message>
         <source>Heading &amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo &amp;4</translation>
     </message>
     <message>
         <source>Heading &amp;5</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo &amp;5</translation>
     </message>
     <message>
         <source>Heading &amp;6</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo &amp;6</translation>
     </message>
     <message>
         <source>&amp;Body Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testo normale</translation>
     </message>
     <message>
         <source>&amp;Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco &amp;puntato</translation>
     </message>
     <message>
         <source>&amp;Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco &amp;numerato</translation>
     </message>
     <message>
         <source>&amp;Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco &amp;attività</translation>
     </message>
     <message>
         <source>Toggle Task &amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Completa/riapri attività</translation>
     </message>
     <message>
         <source>&amp;Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta &amp;rientro</translation>
     </message>
     <message>
         <source>&amp;Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;duci rientro</translation>
     </message>
     <message>
         <source>Block&amp;quote</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;itazione</translation>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>A &amp;sinistra</translation>
     </message>
     <message>
         <source>&amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Al &amp;centro</translation>
     </message>
     <message>
         <source>&amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>A &amp;destra</translation>
     </message>
     <message>
         <source>&amp;Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Giustificato</translation>
     </message>
     <message>
         <source>&amp;UPPERCASE</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;MAIUSCOLO</translation>
     </message>
     <message>
         <source>&amp;lowercase</source>
-        <translation type="unfinished"></translation>
+        <translation>mi&amp;nuscolo</translation>
     </message>
     <message>
         <source>&amp;Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniziali Maiuscole</translation>
     </message>
     <message>
         <source>Sort Lines &amp;A→Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina righe &amp;A→Z</translation>
     </message>
     <message>
         <source>Sort Lines &amp;Z→A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina righe &amp;Z→A</translation>
     </message>
     <message>
         <source>Remove &amp;Duplicate Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi righe &amp;duplicate</translation>
     </message>
     <message>
         <source>Move Line &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta riga in &amp;alto</translation>
     </message>
     <message>
         <source>Move Line &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta riga in &amp;basso</translation>
     </message>
     <message>
         <source>Du&amp;plicate Line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica riga</translation>
     </message>
     <message>
         <source>D&amp;elete Line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina riga</translation>
     </message>
     <message>
         <source>&amp;Select Line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleziona riga</translation>
     </message>
     <message>
         <source>&amp;Link…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Link…</translation>
     </message>
     <message>
         <source>Code &amp;Block</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blocco di codice</translation>
     </message>
     <message>
         <source>&amp;Insert 3×3</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inserisci 3×3</translation>
     </message>
     <message>
         <source>Format &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formatta tabella</translation>
     </message>
     <message>
         <source>Insert Row &amp;Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci riga &amp;sopra</translation>
     </message>
     <message>
         <source>Insert Row &amp;Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci riga s&amp;otto</translation>
     </message>
     <message>
         <source>&amp;Delete Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina riga</translation>
     </message>
     <message>
         <source>Insert Column &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci colonna a si&amp;nistra</translation>
     </message>
     <message>
         <source>Insert Column &amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci colonna a &amp;destra</translation>
     </message>
     <message>
         <source>D&amp;elete Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina &amp;colonna</translation>
     </message>
     <message>
         <source>Align Column Le&amp;ft</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Allinea colonna a sinistra</translation>
     </message>
     <message>
         <source>Align Column Ce&amp;nter</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea colonna al cen&amp;tro</translation>
     </message>
     <message>
         <source>Align Column Ri&amp;ght</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea colonna a dest&amp;ra</translation>
     </message>
     <message>
         <source>Horizontal &amp;Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Linea &amp;orizzontale</translation>
     </message>
     <message>
         <source>&amp;Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nota a piè di pagina</translation>
     </message>
     <message>
         <source>Table of &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data di oggi</translation>
     </message>
     <message>
         <source>Co&amp;mment</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mmento</translation>
     </message>
     <message>
         <source>&amp;Document Info…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni documento…</translation>
     </message>
     <message>
         <source>AI &amp;Assist…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Assistente IA…</translation>
     </message>
     <message>
         <source>&amp;Translate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traduci…</translation>
     </message>
     <message>
         <source>&amp;Suggest Continuation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suggerisci continuazione</translation>
     </message>
     <message>
         <source>&amp;Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pulisci Markdown</translation>
     </message>
     <message>
         <source>&amp;Version History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia &amp;versioni…</translation>
     </message>
     <message>
         <source>Snapshot &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crea istantanea</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ingrandisci</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riduci</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dimensione reale</translation>
     </message>
     <message>
         <source>Fit &amp;Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta alla &amp;larghezza</translation>
     </message>
     <message>
         <source>Fit &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta alla &amp;pagina</translation>
     </message>
     <message>
         <source>Open &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri c&amp;artella…</translation>
     </message>
     <message>
         <source>Toggle &amp;Distraction-Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità &amp;senza distrazioni</translation>
     </message>
     <message>
         <source>&amp;Command Palette…</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette &amp;comandi…</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sc&amp;hermo intero</translation>
     </message>
     <message>
         <source>&amp;Welcome to Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benvenuto in Brindlewick</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novità</translation>
     </message>
     <message>
         <source>Markdown &amp;Cheat Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida rapida Markdown</translation>
     </message>
     <message>
         <source>&amp;About Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Brindlewick</translation>
     </message>
 </context>
 <context>
     <name>OpenableFile</name>
     <message>
         <source>“%1” does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” non esiste.</translation>
     </message>
     <message>
         <source>“%1” is a folder, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” è una cartella, non un file di testo.</translation>
     </message>
     <message>
         <source>“%1” is a pipe, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” è una pipe, non un file di testo.</translation>
     </message>
     <message>
         <source>“%1” is a socket, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” è un socket, non un file di testo.</translation>
     </message>
     <message>
         <source>“%1” is a device, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” è un dispositivo, non un file di testo.</translation>
     </message>
     <message>
         <source>“%1” is larger than %L2 MB and is not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” supera i %L2 MB e non viene aperto.</translation>
     </message>
     <message>
         <source>“%1” could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere “%1”: %2</translation>
     </message>
     <message>
         <source>It does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste.</translation>
     </message>
     <message>
         <source>It is a folder, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>È una cartella, non un file di testo.</translation>
     </message>
     <message>
         <source>It is a pipe, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>È una pipe, non un file di testo.</translation>
     </message>
     <message>
         <source>It is a socket, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>È un socket, non un file di testo.</translation>
     </message>
     <message>
         <source>It is a device, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>È un dispositivo, non un file di testo.</translation>
     </message>
     <message>
         <source>It is larger than %L1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supera i %L1 MB.</translation>
     </message>
     <message>
         <source>It could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggerlo: %1</translation>
     </message>
 </context>
 <context>
     <name>OutlineSidebar</name>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Struttura</translation>
     </message>
     <message>
         <source>No headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun titolo</translation>
     </message>
 </context>
 <context>
     <name>PDFStamper</name>
     <message>
         <source>the PDF has no pages</source>
-        <translation type="unfinished"></translation>
+        <translation>il PDF non ha pagine</translation>
     </message>
     <message>
         <source>the header and footer could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile disegnare intestazione e piè di pagina</translation>
     </message>
 </context>
 <context>
     <name>PagedDocumentLayout</name>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Intestazione</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Piè di pagina</translation>
     </message>
 </context>
 <context>
     <name>PersonalDictionary</name>
     <message>
         <source>“%1” cannot be added to the dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere “%1” al dizionario.</translation>
     </message>
     <message>
         <source>“%1” is not a file that the word list can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” non è un file in cui si possa scrivere l’elenco di parole.</translation>
     </message>
 </context>
 <context>
     <name>PrintController</name>
     <message>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il PDF.</translation>
     </message>
 </context>
 <context>
     <name>PrintJob</name>
     <message>
         <source>Printing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa in corso…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>QuickOpenSheet</name>
     <message>
         <source>Quick Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura veloce</translation>
     </message>
     <message>
         <source>Open recent…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri recente…</translation>
     </message>
     <message>
         <source>Search recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca tra i documenti recenti</translation>
     </message>
     <message>
         <source>No recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun documento recente</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun risultato</translation>
     </message>
 </context>
 <context>
     <name>SafeWrite</name>
     <message>
         <source>the folder “%1” does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella “%1” non esiste.</translation>
     </message>
     <message>
         <source>the folder “%1” is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella “%1” è di sola lettura.</translation>
     </message>
     <message>
         <source>“%1” is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” è di sola lettura.</translation>
     </message>
     <message>
         <source>the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>il disco è pieno.</translation>
     </message>
     <message>
         <source>the disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>il disco è di sola lettura.</translation>
     </message>
 </context>
 <context>
     <name>SettingsModel</name>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinita di sistema</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
         </translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiaro</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Scuro</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Seppia</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo</translation>
     </message>
     <message>
         <source>My Theme %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il mio tema %1</translation>
     </message>
 </context>
 <context>
     <name>SettingsPages</name>
     <message>
         <source>%1 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pt</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Relaunch Brindlewick to apply a new language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riavvia Brindlewick per applicare la nuova lingua.</translation>
     </message>
     <message>
         <source>Editing mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di modifica</translation>
     </message>
     <message>
         <source>WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>WYSIWYG</translation>
     </message>
     <message>
         <source>Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente Markdown</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Serif</source>
-        <translation type="unfinished"></translation>
+        <translation>Con grazie</translation>
     </message>
     <message>
         <source>Monospaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Monospaziato</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione testo</translation>
     </message>
     <message>
         <source>Line spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlinea</translation>
     </message>
     <message>
         <source>Writing goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiettivo di scrittura</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Page width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza pagina</translation>
     </message>
     <message>
         <source>Page margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine pagina</translation>
     </message>
     <message>
         <source>Focus mode (dim inactive paragraphs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità concentrazione (attenua i paragrafi inattivi)</translation>
     </message>
     <message>
         <source>Typewriter scrolling (keep caret centered)</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorrimento macchina da scrivere (cursore al centro)</translation>
     </message>
     <message>
         <source>Text direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direzione del testo</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatica</translation>
     </message>
     <message>
         <source>Left-to-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Da sinistra a destra</translation>
     </message>
     <message>
         <source>Right-to-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Da destra a sinistra</translation>
     </message>
     <message>
         <source>Spelling language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua del correttore</translation>
     </message>
     <message>
         <source>Reveal Markdown syntax on the active line</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la sintassi Markdown sulla riga attiva</translation>
     </message>
     <message>
         <source>When on, the raw markdown (**, #, `) appears on the line your cursor is on. Off keeps it hidden while you edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se attiva, il markdown grezzo (**, #, `) compare sulla riga in cui si trova il cursore. Se disattivata, resta nascosto mentre scrivi.</translation>
     </message>
     <message>
         <source>Check spelling while typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla l’ortografia durante la digitazione</translation>
     </message>
     <message>
         <source>Auto-pair markers around selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Racchiudi la selezione tra i marcatori</translation>
     </message>
     <message>
         <source>Auto-pair wraps the selected text when you type * _ ` or [.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo selezionato viene racchiuso quando digiti * _ ` o [.</translation>
     </message>
     <message>
         <source>Reopen documents from last session on launch</source>
-        <translation type="unfinished"></translation>
+        <translation>All’avvio riapri i documenti dell’ultima sessione</translation>
     </message>
     <message>
         <source>Files you had open are reopened the next time you start Brindlewick.</source>
-        <translation type="unfinished"></translation>
+        <translation>I file che avevi aperto vengono riaperti al prossimo avvio di Brindlewick.</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Fornitore</translation>
     </message>
     <message>
         <source>DeepSeek (cloud)</source>
-        <translation type="unfinished"></translation>
+        <translation>DeepSeek (cloud)</translation>
     </message>
     <message>
         <source>Ollama (local)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama (locale)</translation>
     </message>
     <message>
         <source>Custom (OpenAI-compatible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato (compatibile OpenAI)</translation>
     </message>
     <message>
         <source>DeepSeek API Key (sk-…)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiave API DeepSeek (sk-…)</translation>
     </message>
     <message>
         <source>Stored locally; sent only to DeepSeek. Get one at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservata in locale; inviata solo a DeepSeek. Puoi ottenerne una su %1.</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL di base</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello</translation>
     </message>
     <message>
         <source>Runs entirely on this computer — no key, nothing leaves the device. Requires Ollama installed and running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funziona interamente su questo computer: nessuna chiave, nulla esce dal dispositivo. Richiede Ollama installato e in esecuzione.</translation>
     </message>
     <message>
         <source>Endpoint URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL dell’endpoint</translation>
     </message>
     <message>
         <source>API Key (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiave API (facoltativa)</translation>
     </message>
     <message>
         <source>Automatic inline suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimenti automatici nel testo</translation>
     </message>
     <message>
         <source>When on, Brindlewick asks your AI provider to continue your text after you pause typing — one request per pause, so it may incur cost on cloud providers. Press Tab to accept a suggestion, Esc to dismiss. You can also trigger one manually from Tools ▸ Suggest Continuation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se attivi, Brindlewick chiede al tuo fornitore di IA di continuare il testo quando fai una pausa nella scrittura: una richiesta per pausa, quindi con i fornitori cloud può comportare dei costi. Premi Tab per accettare un suggerimento, Esc per ignorarlo. Puoi anche richiederne uno manualmente da Strumenti ▸ Suggerisci continuazione.</translation>
     </message>
     <message>
         <source>Custom CSS for HTML/PDF export</source>
-        <translation type="unfinished"></translation>
+        <translation>CSS personalizzato per l’esportazione HTML/PDF</translation>
     </message>
     <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunto al foglio di stile dell’esportazione. Attiva anche MathJax ($$…$$) e Mermaid (```mermaid) nell’HTML esportato.</translation>
     </message>
     <message>
         <source>Toolbar groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppi della barra strumenti</translation>
     </message>
     <message>
         <source>Formatting (headings, bold, italic…)</source>
-        <translation type="unfinished"></translation>
+        <translation>Formattazione (titoli, grassetto, corsivo…)</translation>
     </message>
     <message>
         <source>Links &amp; media</source>
-        <translation type="unfinished"></translation>
+        <translation>Link e media</translation>
     </message>
     <message>
         <source>Lists &amp; blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi e blocchi</translation>
     </message>
     <message>
         <source>Indent / outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta / riduci rientro</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspetto</translation>
     </message>
     <message>
         <source>Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>Comportamento</translation>
     </message>
     <message>
         <source>AI</source>
-        <translation type="unfinished"></translation>
+        <translation>IA</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione</translation>
     </message>
     <message>
         <source>Snippets</source>
-        <translation type="unfinished"></translation>
+        <translation>Frammenti</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra strumenti</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorciatoie</translation>
     </message>
 </context>
 <context>
     <name>ShortcutRecorder</name>
     <message>
         <source>Press keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi i tasti…</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra</translation>
     </message>
 </context>
 <context>
     <name>ShortcutsSettingsView</name>
     <message>
         <source>Assign your own keys to any command. Combinations must include Ctrl or Meta. Menu shortcuts take priority, so prefer unused combinations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegna i tuoi tasti a qualsiasi comando. Le combinazioni devono includere Ctrl o Meta. Le scorciatoie dei menu hanno la precedenza, quindi preferisci combinazioni libere.</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella scorciatoia</translation>
     </message>
     <message>
         <source>conflicts with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in conflitto con %1</translation>
     </message>
 </context>
 <context>
     <name>SnippetsSettingsView</name>
     <message>
         <source>Type a trigger and press Tab to expand. Use $| for the caret and $date for today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita un’abbreviazione e premi Tab per espanderla. Usa $| per il cursore e $date per la data di oggi.</translation>
     </message>
     <message>
         <source>Add snippet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi frammento</translation>
     </message>
     <message>
         <source>Remove snippet</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi frammento</translation>
     </message>
     <message>
         <source>trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>abbreviazione</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbreviazione</translation>
     </message>
     <message>
         <source>expansion</source>
-        <translation type="unfinished"></translation>
+        <translation>espansione</translation>
     </message>
 </context>
 <context>
     <name>StatsPopover</name>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole</translation>
     </message>
     <message>
         <source>Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caratteri</translation>
     </message>
     <message>
         <source>No spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza spazi</translation>
     </message>
     <message>
         <source>Sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>Frasi</translation>
     </message>
     <message>
         <source>Paragraphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paragrafi</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe</translation>
     </message>
     <message>
         <source>Reading time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di lettura</translation>
     </message>
     <message>
         <source>~%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>~%1 min</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Zoom Out (Ctrl+−)</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci (Ctrl+−)</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci</translation>
     </message>
     <message>
         <source>Fit Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta alla larghezza</translation>
     </message>
     <message>
         <source>Fit Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta alla pagina</translation>
     </message>
     <message>
         <source>Zoom In (Ctrl++)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisci (Ctrl++)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisci</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carattere</numerusform>
+            <numerusform>%n caratteri</numerusform>
         </translation>
     </message>
     <message>
         <source>~%1 min read</source>
-        <translation type="unfinished"></translation>
+        <translation>~%1 min di lettura</translation>
     </message>
     <message numerus="yes">
         <source>%n selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n selezionata</numerusform>
+            <numerusform>%n selezionate</numerusform>
         </translation>
     </message>
     <message>
         <source>Goal %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiettivo %1/%2</translation>
     </message>
 </context>
 <context>
     <name>TableGridPicker</name>
     <message>
         <source>%1 by %2 table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella %1 per %2</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci tabella</translation>
     </message>
     <message>
         <source>%1 × %2 table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella %1 × %2</translation>
     </message>
 </context>
 <context>
     <name>TemplateStore</name>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoto</translation>
     </message>
     <message>
         <source>Meeting Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Appunti di riunione</translation>
     </message>
     <message>
         <source>README</source>
-        <translation type="unfinished"></translation>
+        <translation>README</translation>
     </message>
     <message>
         <source>Blog Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Articolo di blog</translation>
     </message>
     <message>
         <source>Daily Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Diario giornaliero</translation>
     </message>
     <message>
         <source>To-Do List</source>
-        <translation type="unfinished"></translation>
+        <translation>Cose da fare</translation>
     </message>
     <message>
         <source>Table Starter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella di base</translation>
     </message>
 </context>
 <context>
     <name>TextViewCommands</name>
     <message>
         <source>Save Pasted Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva immagine incollata</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG (*.png)</translation>
     </message>
 </context>
 <context>
     <name>TranslateSheet</name>
     <message>
         <source>Translate</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduci</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings to enable translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi la tua chiave API di DeepSeek nella scheda IA delle Impostazioni per attivare la traduzione.</translation>
     </message>
     <message>
         <source>Translating…</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduzione in corso…</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Or type a language</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppure digita una lingua</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione</translation>
     </message>
     <message>
         <source>Whole Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Intero documento</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagnolo</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francese</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Tedesco</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portoghese</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Olandese</translation>
     </message>
     <message>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinese semplificato</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinese tradizionale</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Giapponese</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russo</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabo</translation>
     </message>
     <message>
         <source>Hindi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polacco</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Svedese</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamita</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thailandese</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesiano</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Greco</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebraico</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
 </context>
 <context>
     <name>TranslationError</name>
     <message>
         <source>Invalid AI endpoint. Check Settings ▸ AI.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endpoint IA non valido. Controlla Impostazioni ▸ IA.</translation>
     </message>
     <message>
         <source>The API key contains line breaks or control characters. Check Settings ▸ AI.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chiave API contiene interruzioni di riga o caratteri di controllo. Controlla Impostazioni ▸ IA.</translation>
     </message>
     <message>
         <source>The request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto per la richiesta.</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi prima la tua chiave API di DeepSeek nella scheda IA delle Impostazioni.</translation>
     </message>
     <message>
         <source>The translation service returned an unexpected response.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio di traduzione ha restituito una risposta inattesa.</translation>
     </message>
     <message>
         <source>HTTP %1 from server</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1 dal server</translation>
     </message>
     <message>
         <source>HTTP %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1 da %2</translation>
     </message>
 </context>
 <context>
     <name>VersionHistory</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo</translation>
     </message>
     <message>
         <source>The current text could not be kept as a version, so nothing was restored.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare il testo attuale come versione, quindi non è stato ripristinato nulla.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>VersionHistoryView</name>
     <message>
         <source>Version History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia versioni</translation>
     </message>
     <message>
         <source>Save this document first</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva prima questo documento</translation>
     </message>
     <message>
         <source>Version history is kept per file, so an untitled document has no history until it is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cronologia delle versioni è legata al file, quindi un documento senza titolo non ha cronologia finché non viene salvato.</translation>
     </message>
     <message>
         <source>Snapshot Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea istantanea</translation>
     </message>
     <message>
         <source>No versions saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessuna versione salvata</translation>
     </message>
     <message>
         <source>Brindlewick snapshots this document as you edit. Use “Snapshot Now” to capture one immediately.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick crea istantanee di questo documento mentre lo modifichi. Usa “Crea istantanea” per crearne una subito.</translation>
     </message>
     <message>
         <source>Select a version to preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona una versione per l’anteprima</translation>
     </message>
     <message>
         <source>No changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna modifica</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina questa versione</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
         </translation>
     </message>
     <message>
         <source>+%1</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1</translation>
     </message>
     <message>
         <source>−%1</source>
-        <translation type="unfinished"></translation>
+        <translation>−%1</translation>
     </message>
     <message>
         <source>The document could not be changed, so the version was not restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile modificare il documento, quindi la versione non è stata ripristinata.</translation>
     </message>
 </context>
 <context>
     <name>VersionStore</name>
     <message>
         <source>Could not save a version of “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare una versione di “%1”: %2</translation>
     </message>
     <message>
         <source>the folder “%1” cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere nella cartella “%1”.</translation>
     </message>
     <message>
         <source>Could not delete the version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare la versione: %1</translation>
     </message>
 </context>
 <context>
     <name>WelcomeWindow</name>
     <message>
         <source>Welcome to Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuto in Brindlewick</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>A clean, native Markdown editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un editor Markdown essenziale e nativo.</translation>
     </message>
     <message>
         <source>New Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo documento</translation>
     </message>
     <message>
         <source>New from Template…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo da modello…</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri…</translation>
     </message>
     <message>
         <source>Markdown Cheat Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida rapida Markdown</translation>
     </message>
     <message>
         <source>Show this window when Brindlewick opens</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questa finestra all’avvio di Brindlewick</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Recenti</translation>
     </message>
     <message>
         <source>No recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun documento recente</translation>
     </message>
 </context>
 <context>
     <name>WhatsNewWindow</name>
     <message>
         <source>What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>Novità</translation>
     </message>
     <message>
         <source>What&apos;s New in Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Novità di Brindlewick</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua</translation>
     </message>
 </context>
 <context>
     <name>WindowFiles</name>
     <message>
         <source>A version of the document could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare una versione del documento.</translation>
     </message>
 </context>
 </TS>
