@@ -36,4 +36,14 @@ QStringList assign(const QStringList& plain, QString taken)
     return out;
 }
 
+QString of(const QString& title)
+{
+    for (qsizetype i = 0; i + 1 < title.size(); ++i) {
+        if (title[i] != u'&') continue;
+        if (title[i + 1] != u'&') return title[i + 1].toLower();
+        ++i; // "&&" shows one ampersand
+    }
+    return {};
+}
+
 } // namespace Mnemonics

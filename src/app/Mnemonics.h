@@ -14,4 +14,8 @@ namespace Mnemonics {
 // first free letter or digit. A title with nothing free left gets no mnemonic.
 QStringList assign(const QStringList& plain, QString taken = {});
 
+// The character a hand-written title marks with "&" ("Liste &leeren", "メニューをクリア(&C)"),
+// in lower case, for `taken` when the generated items share a menu with it; empty if none.
+QString of(const QString& title);
+
 } // namespace Mnemonics

@@ -265,7 +265,8 @@ void DocumentController::populateRecentMenu(QMenu* menu)
                           ? tr("%1 — %2").arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()))
                           : info.fileName());
     }
-    labels = Mnemonics::assign(labels, QStringLiteral("c"));
+    const QString clearTitle = tr("&Clear Menu");
+    labels = Mnemonics::assign(labels, Mnemonics::of(clearTitle));
     for (qsizetype i = 0; i < shown.size(); ++i) {
         const QString path = shown[i];
         QAction* a = menu->addAction(labels[i]);
@@ -273,7 +274,7 @@ void DocumentController::populateRecentMenu(QMenu* menu)
         connect(a, &QAction::triggered, this, [this, path] { openDocument(path); });
     }
     if (!menu->isEmpty()) menu->addSeparator();
-    QAction* clear = menu->addAction(tr("&Clear Menu"));
+    QAction* clear = menu->addAction(clearTitle);
     clear->setEnabled(!RecentDocuments::paths(Settings::instance()).isEmpty());
     connect(clear, &QAction::triggered, this, [] { RecentDocuments::clear(Settings::instance()); });
 }

@@ -185,11 +185,12 @@ void presetsMenu(QAction* a, W& w)
             QStringList names;
             for (const ExportPreset& preset : presets) names.append(preset.name);
             // A user's name is shown as written: "&" is no mnemonic marker here.
-            names = Mnemonics::assign(names, u"m"_s);
+            const QString manageTitle = MenuBar::tr("&Manage Export Presets…");
+            names = Mnemonics::assign(names, Mnemonics::of(manageTitle));
             for (qsizetype i = 0; i < presets.size(); ++i)
                 menu->addAction(names[i], &w, [&w, preset = presets[i]] { exportPreset(w, preset); })->setData(true);
             menu->addSeparator();
-            menu->addAction(MenuBar::tr("&Manage Export Presets…"), [] { post(Requests::showExportPresets); });
+            menu->addAction(manageTitle, [] { post(Requests::showExportPresets); });
         }
         for (QAction* item : menu->actions())
             if (item->data().toBool()) item->setEnabled(canExport(w));
