@@ -5,187 +5,188 @@
     <name>AIActions</name>
     <message>
         <source>Improve Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Text verbessern</translation>
     </message>
     <message>
         <source>Fix Spelling &amp; Grammar</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtschreibung &amp; Grammatik korrigieren</translation>
     </message>
     <message>
         <source>Rewrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Umformulieren</translation>
     </message>
     <message>
         <source>Make Shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzen</translation>
     </message>
     <message>
         <source>Make Longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitern</translation>
     </message>
     <message>
         <source>Professional Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Professioneller Ton</translation>
     </message>
     <message>
         <source>Casual Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Lockerer Ton</translation>
     </message>
     <message>
         <source>Summarize</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassen</translation>
     </message>
     <message>
         <source>Draft from Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Entwurf aus Gliederung</translation>
     </message>
     <message>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>Erklären</translation>
     </message>
     <message>
         <source>Suggest Title &amp; Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel &amp; Tags vorschlagen</translation>
     </message>
 </context>
 <context>
     <name>AIAssistSheet</name>
     <message>
         <source>AI Assist</source>
-        <translation type="unfinished"></translation>
+        <translation>KI-Assistent</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings to enable the assist actions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tragen Sie Ihren DeepSeek-API-Schlüssel in den Einstellungen unter „KI“ ein, um die Assistenzaktionen zu nutzen.</translation>
     </message>
     <message>
         <source>Working…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird ausgeführt…</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion</translation>
     </message>
     <message>
         <source>Custom instruction (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Anweisung (optional)</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl</translation>
     </message>
     <message>
         <source>Whole Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzes Dokument</translation>
     </message>
 </context>
 <context>
     <name>AssistRunner</name>
     <message>
         <source>The text changed while the answer was on its way, so nothing was changed. Run it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text hat sich geändert, während die Antwort unterwegs war; daher wurde nichts geändert. Führen Sie die Aktion erneut aus.</translation>
     </message>
     <message>
         <source>The answer was empty, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort war leer; daher wurde nichts geändert.</translation>
     </message>
     <message>
         <source>The editor did not accept the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Editor hat die Änderung nicht übernommen.</translation>
     </message>
 </context>
 <context>
     <name>AssistSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich</translation>
     </message>
 </context>
 <context>
     <name>AutosaveStore</name>
     <message>
         <source>The autosave folder “%1” could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner für automatische Sicherungen „%1“ konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The autosave folder “%1” cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Ordner für automatische Sicherungen „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>BatchExport</name>
     <message>
         <source>Another file of the folder is exported as “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Datei des Ordners wird bereits als „%1“ exportiert.</translation>
     </message>
     <message>
         <source>It is not valid UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein gültiger UTF-8-Text.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere</translation>
     </message>
     <message>
         <source>A file to be written already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zieldatei ist bereits vorhanden.</translation>
     </message>
     <message numerus="yes">
         <source>%n files to be written already exist.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zieldatei ist bereits vorhanden.</numerusform>
+            <numerusform>%n Zieldateien sind bereits vorhanden.</numerusform>
         </translation>
     </message>
     <message>
         <source>Replacing them overwrites their current contents:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Ersetzen wird ihr bisheriger Inhalt überschrieben:
+</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert in %1.</translation>
     </message>
     <message>
         <source>Nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu exportieren</translation>
     </message>
     <message>
         <source>No Markdown files found in that folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Ordner wurden keine Markdown-Dateien gefunden.</translation>
     </message>
     <message>
         <source>Exported 1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Datei exportiert</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei exportiert</numerusform>
+            <numerusform>%n Dateien exportiert</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>Not exported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht exportiert:</translation>
     </message>
     <message numerus="yes">
         <source>Exported %1 of %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Datei exportiert</numerusform>
+            <numerusform>%1 von %n Dateien exportiert</numerusform>
         </translation>
     </message>
 </context>
@@ -193,2544 +194,2546 @@
     <name>BatchExporter</name>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird exportiert…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>It could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Choose a folder of Markdown files to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Ordner mit Markdown-Dateien zum Exportieren.</translation>
     </message>
     <message>
         <source>Export All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle exportieren</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
 </context>
 <context>
     <name>CommandCategory</name>
     <message>
         <source>Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschriften</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Lists &amp; Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen &amp; Blöcke</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Umwandeln</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
 </context>
 <context>
     <name>CommandPalette</name>
     <message>
         <source>Command Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlspalette</translation>
     </message>
     <message>
         <source>Type a command…</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl eingeben…</translation>
     </message>
     <message>
         <source>Search commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle durchsuchen</translation>
     </message>
     <message>
         <source>No matching commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine passenden Befehle</translation>
     </message>
 </context>
 <context>
     <name>CommandRegistry</name>
     <message>
         <source>Heading 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift 1</translation>
     </message>
     <message>
         <source>Heading 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift 2</translation>
     </message>
     <message>
         <source>Heading 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift 3</translation>
     </message>
     <message>
         <source>Heading 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift 4</translation>
     </message>
     <message>
         <source>Heading 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift 5</translation>
     </message>
     <message>
         <source>Heading 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift 6</translation>
     </message>
     <message>
         <source>Body Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Fließtext</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Bold Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett kursiv</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgestrichen</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Inline-Code</translation>
     </message>
     <message>
         <source>Comment (HTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar (HTML)</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzählung</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummerierte Liste</translation>
     </message>
     <message>
         <source>Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabenliste</translation>
     </message>
     <message>
         <source>Toggle Task Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe erledigt umschalten</translation>
     </message>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Zitat</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeblock</translation>
     </message>
     <message>
         <source>Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrücken</translation>
     </message>
     <message>
         <source>Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrücken</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennlinie</translation>
     </message>
     <message>
         <source>Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußnote</translation>
     </message>
     <message>
         <source>Table of Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaltsverzeichnis</translation>
     </message>
     <message>
         <source>Today&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Heutiges Datum</translation>
     </message>
     <message>
         <source>Table (2×2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle (2×2)</translation>
     </message>
     <message>
         <source>Table (3×3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle (3×3)</translation>
     </message>
     <message>
         <source>Inline Math</source>
-        <translation type="unfinished"></translation>
+        <translation>Inline-Formel</translation>
     </message>
     <message>
         <source>Format Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle formatieren</translation>
     </message>
     <message>
         <source>Table: Insert Row Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle: Zeile oberhalb einfügen</translation>
     </message>
     <message>
         <source>Table: Insert Row Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle: Zeile unterhalb einfügen</translation>
     </message>
     <message>
         <source>Table: Delete Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle: Zeile löschen</translation>
     </message>
     <message>
         <source>Table: Insert Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle: Spalte links einfügen</translation>
     </message>
     <message>
         <source>Table: Insert Column Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle: Spalte rechts einfügen</translation>
     </message>
     <message>
         <source>Table: Delete Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle: Spalte löschen</translation>
     </message>
     <message>
         <source>Table: Align Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle: Spalte linksbündig</translation>
     </message>
     <message>
         <source>Table: Align Column Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle: Spalte zentriert</translation>
     </message>
     <message>
         <source>Table: Align Column Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle: Spalte rechtsbündig</translation>
     </message>
     <message>
         <source>UPPERCASE</source>
-        <translation type="unfinished"></translation>
+        <translation>GROSSBUCHSTABEN</translation>
     </message>
     <message>
         <source>lowercase</source>
-        <translation type="unfinished"></translation>
+        <translation>kleinbuchstaben</translation>
     </message>
     <message>
         <source>Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortanfänge groß</translation>
     </message>
     <message>
         <source>Sort Lines A→Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen sortieren A→Z</translation>
     </message>
     <message>
         <source>Sort Lines Z→A</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen sortieren Z→A</translation>
     </message>
     <message>
         <source>Remove Duplicate Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Zeilen entfernen</translation>
     </message>
     <message>
         <source>Move Line Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile nach oben</translation>
     </message>
     <message>
         <source>Move Line Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile nach unten</translation>
     </message>
     <message>
         <source>Duplicate Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile duplizieren</translation>
     </message>
     <message>
         <source>Delete Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile löschen</translation>
     </message>
     <message>
         <source>Select Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile auswählen</translation>
     </message>
     <message>
         <source>Toggle WYSIWYG / Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>WYSIWYG / Markdown-Quelltext umschalten</translation>
     </message>
     <message>
         <source>Suggest Continuation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzung vorschlagen</translation>
     </message>
     <message>
         <source>Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown bereinigen</translation>
     </message>
     <message>
         <source>Export as HTML…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als HTML exportieren…</translation>
     </message>
     <message>
         <source>Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren…</translation>
     </message>
     <message>
         <source>Export as Rich Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Rich Text exportieren…</translation>
     </message>
     <message>
         <source>Export as Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Word exportieren…</translation>
     </message>
     <message>
         <source>Export as OpenDocument…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als OpenDocument exportieren…</translation>
     </message>
     <message>
         <source>Copy as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Als HTML kopieren</translation>
     </message>
 </context>
 <context>
     <name>CustomThemesEditor</name>
     <message>
         <source>Custom themes</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Designs</translation>
     </message>
     <message>
         <source>Add Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design hinzufügen</translation>
     </message>
     <message>
         <source>Add a theme to start from the current colours, then edit them here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie ein Design hinzu, das von den aktuellen Farben ausgeht, und bearbeiten Sie es dann hier.</translation>
     </message>
     <message>
         <source>in use</source>
-        <translation type="unfinished"></translation>
+        <translation>aktiv</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Use This Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Design verwenden</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
 </context>
 <context>
     <name>DocumentController</name>
     <message>
         <source>Do you want to save the changes made to the document “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Änderungen am Dokument „%1“ speichern?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
     </message>
     <message>
         <source>Don’t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht speichern</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>The file of the document “%1” was moved or deleted by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei des Dokuments „%1“ wurde von einem anderen Programm verschoben oder gelöscht.</translation>
     </message>
     <message>
         <source>The document “%1” was changed by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument „%1“ wurde von einem anderen Programm geändert.</translation>
     </message>
     <message>
         <source>Save your version to write the file again, save it under another name, or leave the file removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern Sie Ihre Fassung, um die Datei neu zu schreiben, speichern Sie sie unter einem anderen Namen oder lassen Sie die Datei entfernt.</translation>
     </message>
     <message>
         <source>Keep your version to overwrite the file, reload the version on disk (your changes can be undone), or save your version under another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Behalten Sie Ihre Fassung, um die Datei zu überschreiben, laden Sie die Fassung vom Datenträger neu (Ihre Änderungen lassen sich rückgängig machen) oder speichern Sie Ihre Fassung unter einem anderen Namen.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Keep Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine behalten</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter…</translation>
     </message>
     <message>
         <source>The document “%1” could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument „%1“ konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;leeren</translation>
     </message>
 </context>
 <context>
     <name>DocumentWindow</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>Untitled %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt %1</translation>
     </message>
     <message>
         <source>The document “%1” could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument „%1“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>“%1” is open in another window. Close that window first, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist in einem anderen Fenster geöffnet. Schließen Sie zuerst dieses Fenster oder wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>Unsaved text cannot be kept for the next launch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeicherter Text kann nicht für den nächsten Start aufbewahrt werden.</translation>
     </message>
     <message>
         <source>The document “%1” could not be autosaved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument „%1“ konnte nicht automatisch gesichert werden.</translation>
     </message>
     <message>
         <source>The file “%1” was moved or deleted by another program; it was not written again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ wurde von einem anderen Programm verschoben oder gelöscht; sie wurde nicht erneut geschrieben.</translation>
     </message>
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde von einem anderen Programm geändert; die Datei wurde nicht überschrieben.</translation>
     </message>
 </context>
 <context>
     <name>EditorToolbar</name>
     <message>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatierung</translation>
     </message>
     <message>
         <source>Paragraph style</source>
-        <translation type="unfinished"></translation>
+        <translation>Absatzformat</translation>
     </message>
     <message>
         <source>Insert Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link einfügen</translation>
     </message>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Zitat</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeblock</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgestrichen</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Inline-Code</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzählung</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummerierte Liste</translation>
     </message>
     <message>
         <source>Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabenliste</translation>
     </message>
     <message>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksbündig</translation>
     </message>
     <message>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsbündig</translation>
     </message>
     <message>
         <source>Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocksatz</translation>
     </message>
     <message>
         <source>Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrücken</translation>
     </message>
     <message>
         <source>Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrücken</translation>
     </message>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild einfügen</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle einfügen</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennlinie</translation>
     </message>
     <message>
         <source>Inline Math</source>
-        <translation type="unfinished"></translation>
+        <translation>Inline-Formel</translation>
     </message>
     <message>
         <source>Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußnote</translation>
     </message>
     <message>
         <source>Table of Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaltsverzeichnis</translation>
     </message>
     <message>
         <source>Insert Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum einfügen</translation>
     </message>
     <message>
         <source>AI Assist…</source>
-        <translation type="unfinished"></translation>
+        <translation>KI-Assistent…</translation>
     </message>
     <message>
         <source>Translate…</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersetzen…</translation>
     </message>
     <message>
         <source>Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown bereinigen</translation>
     </message>
     <message>
         <source>Version History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsverlauf…</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Gliederung</translation>
     </message>
     <message>
         <source>Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineal</translation>
     </message>
     <message>
         <source>Command Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlspalette</translation>
     </message>
     <message>
         <source>All tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Werkzeuge</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Switch to Markdown source</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Markdown-Quelltext wechseln</translation>
     </message>
     <message>
         <source>Switch to WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu WYSIWYG wechseln</translation>
     </message>
     <message>
         <source>Ctrl+%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+%1</translation>
     </message>
 </context>
 <context>
     <name>ExportPresets</name>
     <message>
         <source>Academic</source>
-        <translation type="unfinished"></translation>
+        <translation>Akademisch</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Compact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompakt</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Academic PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Akademisches PDF</translation>
     </message>
     <message>
         <source>Clean PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlichtes PDF</translation>
     </message>
     <message>
         <source>New Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Vorgabe</translation>
     </message>
     <message>
         <source>%1 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kopie</translation>
     </message>
 </context>
 <context>
     <name>ExportPresetsView</name>
     <message>
         <source>HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML</translation>
     </message>
     <message>
         <source>PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>Rich Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Rich Text</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Word</translation>
     </message>
     <message>
         <source>OpenDocument</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument</translation>
     </message>
     <message>
         <source>Copy HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML kopieren</translation>
     </message>
     <message>
         <source>Export Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportvorgaben</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>Custom CSS (appended after the theme)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes CSS (nach dem Design angefügt)</translation>
     </message>
     <message>
         <source>Select or add a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Vorgabe oder fügen Sie eine hinzu</translation>
     </message>
     <message>
         <source>Add preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe hinzufügen</translation>
     </message>
     <message>
         <source>Delete preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe löschen</translation>
     </message>
     <message>
         <source>Duplicate preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe duplizieren</translation>
     </message>
     <message>
         <source>Export With This Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dieser Vorgabe exportieren</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
     <name>Exporter</name>
     <message>
         <source>PDF pages are made by the page renderer.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Seiten werden vom Seitenrenderer erstellt.</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht konvertiert werden.</translation>
     </message>
     <message>
         <source>The document “%1” could not be exported as PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument „%1“ konnte nicht als PDF exportiert werden.</translation>
     </message>
     <message>
         <source>The document “%1” could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument „%1“ konnte nicht exportiert werden.</translation>
     </message>
     <message>
         <source>The document “%1” could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument „%1“ konnte nicht konvertiert werden.</translation>
     </message>
     <message>
         <source>HTML Page (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Seite (*.html)</translation>
     </message>
     <message>
         <source>PDF Document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>Rich Text Document (*.rtf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rich-Text-Dokument (*.rtf)</translation>
     </message>
     <message>
         <source>Word Document (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Word-Dokument (*.docx)</translation>
     </message>
     <message>
         <source>OpenDocument Text (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument-Text (*.odt)</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
 </context>
 <context>
     <name>FileBrowserSidebar</name>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Refresh file list</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiliste aktualisieren</translation>
     </message>
     <message>
         <source>Open Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen…</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>No folder open</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ordner geöffnet</translation>
     </message>
     <message>
         <source>No Markdown files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Markdown-Dateien vorhanden</translation>
     </message>
     <message>
         <source>Choose a folder of Markdown files to browse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Ordner mit Markdown-Dateien zum Anzeigen.</translation>
     </message>
 </context>
 <context>
     <name>FindBar</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen durch</translation>
     </message>
     <message numerus="yes">
         <source>%n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Treffer</numerusform>
+            <numerusform>%n Treffer</numerusform>
         </translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle ersetzen</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Treffer</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>1 match</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Treffer</translation>
     </message>
 </context>
 <context>
     <name>FrontMatterEditor</name>
     <message>
         <source>Document Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentinfo</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags</translation>
     </message>
     <message>
         <source>comma, separated</source>
-        <translation type="unfinished"></translation>
+        <translation>durch Komma getrennt</translation>
     </message>
     <message>
         <source>Stored as YAML front matter at the top of the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird als YAML-Front-Matter am Anfang des Dokuments gespeichert.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
 </context>
 <context>
     <name>HeaderFooterEditor</name>
     <message>
         <source>Page Header &amp; Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopf- &amp; Fußzeile</translation>
     </message>
     <message>
         <source>Shown on printed and exported pages. Markdown has no header/footer concept, so these apply to output only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopf- und Fußzeile erscheinen auf gedruckten und exportierten Seiten. Markdown kennt keine Kopf- und Fußzeilen, daher wirken sie nur in der Ausgabe.</translation>
     </message>
     <message>
         <source>e.g. {title}</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. {title}</translation>
     </message>
     <message>
         <source>e.g. Page {page} of {pages}</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. Seite {page} von {pages}</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopfzeile</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile</translation>
     </message>
     <message>
         <source>Tokens:</source>
-        <translation type="unfinished"></translation>
+        <translation>Platzhalter:</translation>
     </message>
     <message>
         <source>Reset to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard wiederherstellen</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
     <name>ImageInsertView</name>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild einfügen</translation>
     </message>
     <message>
         <source>Choose File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen…</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>oder</translation>
     </message>
     <message>
         <source>Image URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild-URL</translation>
     </message>
     <message>
         <source>Alt text (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativtext (optional)</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild auswählen</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (%1)</translation>
     </message>
 </context>
 <context>
     <name>LinkEditorView</name>
     <message>
         <source>Insert Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link einfügen</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
 </context>
 <context>
     <name>MarkdownDocument</name>
     <message>
         <source>The file is not valid UTF-8 text (byte 0x%1 at offset %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein gültiger UTF-8-Text (Byte 0x%1 an Position %2).</translation>
     </message>
     <message>
         <source>“%1” is not valid UTF-8 text (byte 0x%2 at offset %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiger UTF-8-Text (Byte 0x%2 an Position %3).</translation>
     </message>
     <message>
         <source>“%1” could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)</translation>
     </message>
     <message>
         <source>Plain text (*.txt *.text)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiner Text (*.txt *.text)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>MarkdownTextView</name>
     <message>
         <source>Markdown editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown-Editor</translation>
     </message>
     <message>
         <source>No Guesses Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschläge</translation>
     </message>
     <message>
         <source>&amp;Ignore Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort &amp;ignorieren</translation>
     </message>
     <message>
         <source>&amp;Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum &amp;Wörterbuch hinzufügen</translation>
     </message>
     <message>
         <source>The word could not be added to the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wort konnte nicht zum Wörterbuch hinzugefügt werden</translation>
     </message>
     <message>
         <source>“%1” is accepted until the program quits, but it could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird bis zum Beenden des Programms akzeptiert, konnte aber nicht dauerhaft gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>MenuBar</name>
     <message>
         <source>Open the Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste öffnen</translation>
     </message>
     <message>
         <source>Show File &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateibrowser einblenden</translation>
     </message>
     <message>
         <source>Hide File &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateibrowser ausblenden</translation>
     </message>
     <message>
         <source>Show Out&amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Gl&amp;iederung einblenden</translation>
     </message>
     <message>
         <source>Hide Out&amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Gl&amp;iederung ausblenden</translation>
     </message>
     <message>
         <source>Show &amp;Minimap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimap einblenden</translation>
     </message>
     <message>
         <source>Hide &amp;Minimap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimap ausblenden</translation>
     </message>
     <message>
         <source>Show &amp;Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lineal einblenden</translation>
     </message>
     <message>
         <source>Hide &amp;Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lineal ausblenden</translation>
     </message>
     <message>
         <source>&amp;Show Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown-&amp;Quelltext anzeigen</translation>
     </message>
     <message>
         <source>&amp;Show WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;WYSIWYG anzeigen</translation>
     </message>
     <message>
         <source>&amp;Manage Export Presets…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportvorgaben &amp;verwalten…</translation>
     </message>
     <message>
         <source>About Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Brindlewick</translation>
     </message>
     <message>
         <source>Brindlewick %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick %1</translation>
     </message>
     <message>
         <source>A Markdown editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Markdown-Editor.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
         <source>&amp;Batch Export Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner exportieren</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format</translation>
     </message>
     <message>
         <source>&amp;Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Überschrift</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listen</translation>
     </message>
     <message>
         <source>&amp;Align</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausrichtung</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umwandeln</translation>
     </message>
     <message>
         <source>Li&amp;nes</source>
-        <translation type="unfinished"></translation>
+        <translation>Z&amp;eilen</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>&amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabelle</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>New from &amp;Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu aus &amp;Vorlage</translation>
     </message>
     <message>
         <source>Quic&amp;k Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
         <source>As &amp;HTML…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;HTML…</translation>
     </message>
     <message>
         <source>As &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF…</translation>
     </message>
     <message>
         <source>As &amp;Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;Word…</translation>
     </message>
     <message>
         <source>As &amp;OpenDocument…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Open&amp;Document…</translation>
     </message>
     <message>
         <source>As &amp;Rich Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;Rich Text…</translation>
     </message>
     <message>
         <source>&amp;Copy as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Als HTML &amp;kopieren</translation>
     </message>
     <message>
         <source>Pre&amp;sets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorgaben</translation>
     </message>
     <message>
         <source>&amp;Header &amp;&amp; Footer…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopf- &amp;&amp; Fußzeile…</translation>
     </message>
     <message>
         <source>Page Set&amp;up…</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite ein&amp;richten…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>Allow Access to &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff auf &amp;Ordner erlauben…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder&amp;herstellen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles aus&amp;wählen</translation>
     </message>
     <message>
         <source>&amp;Find…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen…</translation>
     </message>
     <message>
         <source>Find &amp;&amp; &amp;Replace…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen &amp;&amp; &amp;Ersetzen…</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückwärts suchen</translation>
     </message>
     <message>
         <source>Use &amp;Selection for Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswahl als Suchbegriff</translation>
     </message>
     <message>
         <source>&amp;Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;instellungen…</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fett</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kursiv</translation>
     </message>
     <message>
         <source>&amp;Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchgestrichen</translation>
     </message>
     <message>
         <source>Inline &amp;Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Inline-&amp;Code</translation>
     </message>
     <message>
         <source>Heading &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift &amp;1</translation>
     </message>
     <message>
         <source>Heading &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift &amp;2</translation>
     </message>
     <message>
         <source>Heading &amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift &amp;3</translation>
     </message>
     <message>
         <source>Heading &amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift &amp;4</translation>
     </message>
     <message>
         <source>Heading &amp;5</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift &amp;5</translation>
     </message>
     <message>
         <source>Heading &amp;6</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift &amp;6</translation>
     </message>
     <message>
         <source>&amp;Body Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fließtext</translation>
     </message>
     <message>
         <source>&amp;Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf&amp;zählung</translation>
     </message>
     <message>
         <source>&amp;Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nummerierte Liste</translation>
     </message>
     <message>
         <source>&amp;Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben&amp;liste</translation>
     </message>
     <message>
         <source>Toggle Task &amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Erle&amp;digt umschalten</translation>
     </message>
     <message>
         <source>&amp;Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einrücken</translation>
     </message>
     <message>
         <source>&amp;Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;usrücken</translation>
     </message>
     <message>
         <source>Block&amp;quote</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zitat</translation>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Links</translation>
     </message>
     <message>
         <source>&amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zentriert</translation>
     </message>
     <message>
         <source>&amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechts</translation>
     </message>
     <message>
         <source>&amp;Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blocksatz</translation>
     </message>
     <message>
         <source>&amp;UPPERCASE</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GROSSBUCHSTABEN</translation>
     </message>
     <message>
         <source>&amp;lowercase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;kleinbuchstaben</translation>
     </message>
     <message>
         <source>&amp;Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wortanfänge groß</translation>
     </message>
     <message>
         <source>Sort Lines &amp;A→Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen sortieren &amp;A→Z</translation>
     </message>
     <message>
         <source>Sort Lines &amp;Z→A</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen sortieren &amp;Z→A</translation>
     </message>
     <message>
         <source>Remove &amp;Duplicate Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Doppelte Zeilen entfernen</translation>
     </message>
     <message>
         <source>Move Line &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile nach &amp;oben</translation>
     </message>
     <message>
         <source>Move Line &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile nach &amp;unten</translation>
     </message>
     <message>
         <source>Du&amp;plicate Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;duplizieren</translation>
     </message>
     <message>
         <source>D&amp;elete Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Select Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;auswählen</translation>
     </message>
     <message>
         <source>&amp;Link…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Link…</translation>
     </message>
     <message>
         <source>Code &amp;Block</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Codeblock</translation>
     </message>
     <message>
         <source>&amp;Insert 3×3</source>
-        <translation type="unfinished"></translation>
+        <translation>3×3 &amp;einfügen</translation>
     </message>
     <message>
         <source>Format &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle &amp;formatieren</translation>
     </message>
     <message>
         <source>Insert Row &amp;Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;oberhalb einfügen</translation>
     </message>
     <message>
         <source>Insert Row &amp;Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;unterhalb einfügen</translation>
     </message>
     <message>
         <source>&amp;Delete Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeile löschen</translation>
     </message>
     <message>
         <source>Insert Column &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte &amp;links einfügen</translation>
     </message>
     <message>
         <source>Insert Column &amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte &amp;rechts einfügen</translation>
     </message>
     <message>
         <source>D&amp;elete Column</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spalte löschen</translation>
     </message>
     <message>
         <source>Align Column Le&amp;ft</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte links&amp;bündig</translation>
     </message>
     <message>
         <source>Align Column Ce&amp;nter</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte zen&amp;triert</translation>
     </message>
     <message>
         <source>Align Column Ri&amp;ght</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte rechtsbündi&amp;g</translation>
     </message>
     <message>
         <source>Horizontal &amp;Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;rennlinie</translation>
     </message>
     <message>
         <source>&amp;Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fußnote</translation>
     </message>
     <message>
         <source>Table of &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhaltsverzeichnis</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Heutiges &amp;Datum</translation>
     </message>
     <message>
         <source>Co&amp;mment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentar</translation>
     </message>
     <message>
         <source>&amp;Document Info…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dokumentinfo…</translation>
     </message>
     <message>
         <source>AI &amp;Assist…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;KI-Assistent…</translation>
     </message>
     <message>
         <source>&amp;Translate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übersetzen…</translation>
     </message>
     <message>
         <source>&amp;Suggest Continuation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortsetzung vorschlagen</translation>
     </message>
     <message>
         <source>&amp;Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown &amp;bereinigen</translation>
     </message>
     <message>
         <source>&amp;Version History…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versionsverlauf…</translation>
     </message>
     <message>
         <source>Snapshot &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Version &amp;jetzt sichern</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>Fit &amp;Width</source>
-        <translation type="unfinished"></translation>
+        <translation>An &amp;Breite anpassen</translation>
     </message>
     <message>
         <source>Fit &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>An &amp;Seite anpassen</translation>
     </message>
     <message>
         <source>Open &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rdner öffnen…</translation>
     </message>
     <message>
         <source>Toggle &amp;Distraction-Free</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ablenkungsfreier Modus</translation>
     </message>
     <message>
         <source>&amp;Command Palette…</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehls&amp;palette…</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vollbild</translation>
     </message>
     <message>
         <source>&amp;Welcome to Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Willkommen bei Brindlewick</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuigkeiten</translation>
     </message>
     <message>
         <source>Markdown &amp;Cheat Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown-&amp;Kurzreferenz</translation>
     </message>
     <message>
         <source>&amp;About Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Brindlewick</translation>
     </message>
 </context>
 <context>
     <name>OpenableFile</name>
     <message>
         <source>“%1” does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ existiert nicht.</translation>
     </message>
     <message>
         <source>“%1” is a folder, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Ordner, keine Textdatei.</translation>
     </message>
     <message>
         <source>“%1” is a pipe, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist eine Pipe, keine Textdatei.</translation>
     </message>
     <message>
         <source>“%1” is a socket, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Socket, keine Textdatei.</translation>
     </message>
     <message>
         <source>“%1” is a device, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Gerät, keine Textdatei.</translation>
     </message>
     <message>
         <source>“%1” is larger than %L2 MB and is not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist größer als %L2 MB und wird nicht geöffnet.</translation>
     </message>
     <message>
         <source>“%1” could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>It does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
         <source>It is a folder, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Ordner, keine Textdatei.</translation>
     </message>
     <message>
         <source>It is a pipe, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist eine Pipe, keine Textdatei.</translation>
     </message>
     <message>
         <source>It is a socket, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Socket, keine Textdatei.</translation>
     </message>
     <message>
         <source>It is a device, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Gerät, keine Textdatei.</translation>
     </message>
     <message>
         <source>It is larger than %L1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als %L1 MB.</translation>
     </message>
     <message>
         <source>It could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>OutlineSidebar</name>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Gliederung</translation>
     </message>
     <message>
         <source>No headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Überschriften</translation>
     </message>
 </context>
 <context>
     <name>PDFStamper</name>
     <message>
         <source>the PDF has no pages</source>
-        <translation type="unfinished"></translation>
+        <translation>das PDF hat keine Seiten</translation>
     </message>
     <message>
         <source>the header and footer could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopf- und Fußzeile konnten nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
     <name>PagedDocumentLayout</name>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopfzeile</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile</translation>
     </message>
 </context>
 <context>
     <name>PersonalDictionary</name>
     <message>
         <source>“%1” cannot be added to the dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht zum Wörterbuch hinzugefügt werden.</translation>
     </message>
     <message>
         <source>“%1” is not a file that the word list can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Datei, in die die Wortliste geschrieben werden kann.</translation>
     </message>
 </context>
 <context>
     <name>PrintController</name>
     <message>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das PDF konnte nicht erstellt werden.</translation>
     </message>
 </context>
 <context>
     <name>PrintJob</name>
     <message>
         <source>Printing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gedruckt…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>QuickOpenSheet</name>
     <message>
         <source>Quick Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell öffnen</translation>
     </message>
     <message>
         <source>Open recent…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnet…</translation>
     </message>
     <message>
         <source>Search recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnete Dokumente durchsuchen</translation>
     </message>
     <message>
         <source>No recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine zuletzt geöffneten Dokumente</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Treffer</translation>
     </message>
 </context>
 <context>
     <name>SafeWrite</name>
     <message>
         <source>the folder “%1” does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner „%1“ existiert nicht.</translation>
     </message>
     <message>
         <source>the folder “%1” is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner „%1“ ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>“%1” is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll.</translation>
     </message>
     <message>
         <source>the disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist schreibgeschützt.</translation>
     </message>
 </context>
 <context>
     <name>SettingsModel</name>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
         </translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>My Theme %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Design %1</translation>
     </message>
 </context>
 <context>
     <name>SettingsPages</name>
     <message>
         <source>%1 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pt</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Relaunch Brindlewick to apply a new language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten Sie Brindlewick neu, um die neue Sprache zu übernehmen.</translation>
     </message>
     <message>
         <source>Editing mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitungsmodus</translation>
     </message>
     <message>
         <source>WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>WYSIWYG</translation>
     </message>
     <message>
         <source>Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown-Quelltext</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Serif</source>
-        <translation type="unfinished"></translation>
+        <translation>Serif</translation>
     </message>
     <message>
         <source>Monospaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Breite</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße</translation>
     </message>
     <message>
         <source>Line spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenabstand</translation>
     </message>
     <message>
         <source>Writing goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibziel</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>Page width</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenbreite</translation>
     </message>
     <message>
         <source>Page margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenrand</translation>
     </message>
     <message>
         <source>Focus mode (dim inactive paragraphs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokusmodus (inaktive Absätze abblenden)</translation>
     </message>
     <message>
         <source>Typewriter scrolling (keep caret centered)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibmaschinenmodus (Cursor mittig halten)</translation>
     </message>
     <message>
         <source>Text direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Textrichtung</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Left-to-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Links nach rechts</translation>
     </message>
     <message>
         <source>Right-to-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts nach links</translation>
     </message>
     <message>
         <source>Spelling language</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtschreibsprache</translation>
     </message>
     <message>
         <source>Reveal Markdown syntax on the active line</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown-Syntax in der aktiven Zeile zeigen</translation>
     </message>
     <message>
         <source>When on, the raw markdown (**, #, `) appears on the line your cursor is on. Off keeps it hidden while you edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn aktiviert, erscheint das rohe Markdown (**, #, `) in der Zeile, in der der Cursor steht. Wenn deaktiviert, bleibt es beim Bearbeiten verborgen.</translation>
     </message>
     <message>
         <source>Check spelling while typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtschreibung während der Eingabe prüfen</translation>
     </message>
     <message>
         <source>Auto-pair markers around selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierungen automatisch um die Auswahl setzen</translation>
     </message>
     <message>
         <source>Auto-pair wraps the selected text when you type * _ ` or [.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschließt den ausgewählten Text, wenn Sie * _ ` oder [ eingeben.</translation>
     </message>
     <message>
         <source>Reopen documents from last session on launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumente der letzten Sitzung beim Start wieder öffnen</translation>
     </message>
     <message>
         <source>Files you had open are reopened the next time you start Brindlewick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geöffnete Dateien werden beim nächsten Start von Brindlewick wieder geöffnet.</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbieter</translation>
     </message>
     <message>
         <source>DeepSeek (cloud)</source>
-        <translation type="unfinished"></translation>
+        <translation>DeepSeek (Cloud)</translation>
     </message>
     <message>
         <source>Ollama (local)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama (lokal)</translation>
     </message>
     <message>
         <source>Custom (OpenAI-compatible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener (OpenAI-kompatibel)</translation>
     </message>
     <message>
         <source>DeepSeek API Key (sk-…)</source>
-        <translation type="unfinished"></translation>
+        <translation>DeepSeek-API-Schlüssel (sk-…)</translation>
     </message>
     <message>
         <source>Stored locally; sent only to DeepSeek. Get one at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird lokal gespeichert und nur an DeepSeek gesendet. Einen Schlüssel erhalten Sie unter %1.</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Basis-URL</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Runs entirely on this computer — no key, nothing leaves the device. Requires Ollama installed and running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft vollständig auf diesem Computer – kein Schlüssel, nichts verlässt das Gerät. Ollama muss installiert sein und laufen.</translation>
     </message>
     <message>
         <source>Endpoint URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Endpunkt-URL</translation>
     </message>
     <message>
         <source>API Key (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>API-Schlüssel (optional)</translation>
     </message>
     <message>
         <source>Automatic inline suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Vorschläge im Text</translation>
     </message>
     <message>
         <source>When on, Brindlewick asks your AI provider to continue your text after you pause typing — one request per pause, so it may incur cost on cloud providers. Press Tab to accept a suggestion, Esc to dismiss. You can also trigger one manually from Tools ▸ Suggest Continuation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn aktiviert, bittet Brindlewick Ihren KI-Anbieter, Ihren Text fortzusetzen, sobald Sie beim Tippen innehalten – eine Anfrage pro Pause, was bei Cloud-Anbietern Kosten verursachen kann. Drücken Sie Tab, um einen Vorschlag anzunehmen, oder Esc, um ihn zu verwerfen. Sie können einen Vorschlag auch über Extras ▸ Fortsetzung vorschlagen anfordern.</translation>
     </message>
     <message>
         <source>Custom CSS for HTML/PDF export</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes CSS für HTML-/PDF-Export</translation>
     </message>
     <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird an das Export-Stylesheet angehängt. Aktiviert außerdem MathJax ($$…$$) und Mermaid (```mermaid) im exportierten HTML.</translation>
     </message>
     <message>
         <source>Toolbar groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen der Werkzeugleiste</translation>
     </message>
     <message>
         <source>Formatting (headings, bold, italic…)</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatierung (Überschriften, fett, kursiv…)</translation>
     </message>
     <message>
         <source>Links &amp; media</source>
-        <translation type="unfinished"></translation>
+        <translation>Links &amp; Medien</translation>
     </message>
     <message>
         <source>Lists &amp; blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen &amp; Blöcke</translation>
     </message>
     <message>
         <source>Indent / outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrücken / Ausrücken</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung</translation>
     </message>
     <message>
         <source>Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>Verhalten</translation>
     </message>
     <message>
         <source>AI</source>
-        <translation type="unfinished"></translation>
+        <translation>KI</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Snippets</source>
-        <translation type="unfinished"></translation>
+        <translation>Textbausteine</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
     <name>ShortcutRecorder</name>
     <message>
         <source>Press keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten drücken…</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnehmen</translation>
     </message>
 </context>
 <context>
     <name>ShortcutsSettingsView</name>
     <message>
         <source>Assign your own keys to any command. Combinations must include Ctrl or Meta. Menu shortcuts take priority, so prefer unused combinations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weisen Sie jedem Befehl eigene Tasten zu. Kombinationen müssen Ctrl oder Meta enthalten. Tastenkürzel der Menüs haben Vorrang, wählen Sie daher unbelegte Kombinationen.</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel entfernen</translation>
     </message>
     <message>
         <source>conflicts with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kollidiert mit %1</translation>
     </message>
 </context>
 <context>
     <name>SnippetsSettingsView</name>
     <message>
         <source>Type a trigger and press Tab to expand. Use $| for the caret and $date for today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein Kürzel ein und drücken Sie Tab, um es zu erweitern. $| steht für den Cursor, $date für das heutige Datum.</translation>
     </message>
     <message>
         <source>Add snippet</source>
-        <translation type="unfinished"></translation>
+        <translation>Textbaustein hinzufügen</translation>
     </message>
     <message>
         <source>Remove snippet</source>
-        <translation type="unfinished"></translation>
+        <translation>Textbaustein entfernen</translation>
     </message>
     <message>
         <source>trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzel</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzel</translation>
     </message>
     <message>
         <source>expansion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzungstext</translation>
     </message>
 </context>
 <context>
     <name>StatsPopover</name>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen</translation>
     </message>
     <message>
         <source>No spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Leerzeichen</translation>
     </message>
     <message>
         <source>Sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>Sätze</translation>
     </message>
     <message>
         <source>Paragraphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Absätze</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen</translation>
     </message>
     <message>
         <source>Reading time</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesezeit</translation>
     </message>
     <message>
         <source>~%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>~%1 Min.</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Zoom Out (Ctrl+−)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern (Ctrl+−)</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Fit Width</source>
-        <translation type="unfinished"></translation>
+        <translation>An Breite anpassen</translation>
     </message>
     <message>
         <source>Fit Page</source>
-        <translation type="unfinished"></translation>
+        <translation>An Seite anpassen</translation>
     </message>
     <message>
         <source>Zoom In (Ctrl++)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern (Ctrl++)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeichen</numerusform>
+            <numerusform>%n Zeichen</numerusform>
         </translation>
     </message>
     <message>
         <source>~%1 min read</source>
-        <translation type="unfinished"></translation>
+        <translation>~%1 Min. Lesezeit</translation>
     </message>
     <message numerus="yes">
         <source>%n selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ausgewählt</numerusform>
+            <numerusform>%n ausgewählt</numerusform>
         </translation>
     </message>
     <message>
         <source>Goal %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel %1/%2</translation>
     </message>
 </context>
 <context>
     <name>TableGridPicker</name>
     <message>
         <source>%1 by %2 table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle %1 mal %2</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle einfügen</translation>
     </message>
     <message>
         <source>%1 × %2 table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle %1 × %2</translation>
     </message>
 </context>
 <context>
     <name>TemplateStore</name>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Meeting Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Besprechungsnotizen</translation>
     </message>
     <message>
         <source>README</source>
-        <translation type="unfinished"></translation>
+        <translation>README</translation>
     </message>
     <message>
         <source>Blog Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Blogbeitrag</translation>
     </message>
     <message>
         <source>Daily Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagebuch</translation>
     </message>
     <message>
         <source>To-Do List</source>
-        <translation type="unfinished"></translation>
+        <translation>To-do-Liste</translation>
     </message>
     <message>
         <source>Table Starter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellengerüst</translation>
     </message>
 </context>
 <context>
     <name>TextViewCommands</name>
     <message>
         <source>Save Pasted Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingefügtes Bild speichern</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
 </context>
 <context>
     <name>TranslateSheet</name>
     <message>
         <source>Translate</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersetzen</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings to enable translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tragen Sie Ihren DeepSeek-API-Schlüssel in den Einstellungen unter „KI“ ein, um die Übersetzung zu nutzen.</translation>
     </message>
     <message>
         <source>Translating…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird übersetzt…</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Or type a language</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder Sprache eingeben</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl</translation>
     </message>
     <message>
         <source>Whole Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzes Dokument</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederländisch</translation>
     </message>
     <message>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch (vereinfacht)</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch (traditionell)</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch</translation>
     </message>
     <message>
         <source>Hindi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisch</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polnisch</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwedisch</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamesisch</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thailändisch</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesisch</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechisch</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebräisch</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
 </context>
 <context>
     <name>TranslationError</name>
     <message>
         <source>Invalid AI endpoint. Check Settings ▸ AI.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger KI-Endpunkt. Prüfen Sie Einstellungen ▸ KI.</translation>
     </message>
     <message>
         <source>The API key contains line breaks or control characters. Check Settings ▸ AI.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der API-Schlüssel enthält Zeilenumbrüche oder Steuerzeichen. Prüfen Sie Einstellungen ▸ KI.</translation>
     </message>
     <message>
         <source>The request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei der Anfrage.</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tragen Sie zuerst Ihren DeepSeek-API-Schlüssel in den Einstellungen unter „KI“ ein.</translation>
     </message>
     <message>
         <source>The translation service returned an unexpected response.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Übersetzungsdienst hat eine unerwartete Antwort geliefert.</translation>
     </message>
     <message>
         <source>HTTP %1 from server</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1 vom Server</translation>
     </message>
     <message>
         <source>HTTP %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1 von %2</translation>
     </message>
 </context>
 <context>
     <name>VersionHistory</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>The current text could not be kept as a version, so nothing was restored.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der aktuelle Text konnte nicht als Version gesichert werden; daher wurde nichts wiederhergestellt.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>VersionHistoryView</name>
     <message>
         <source>Version History</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsverlauf</translation>
     </message>
     <message>
         <source>Save this document first</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern Sie zuerst dieses Dokument</translation>
     </message>
     <message>
         <source>Version history is kept per file, so an untitled document has no history until it is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Versionsverlauf wird je Datei geführt; ein unbenanntes Dokument hat daher erst nach dem Speichern einen Verlauf.</translation>
     </message>
     <message>
         <source>Snapshot Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Version jetzt sichern</translation>
     </message>
     <message>
         <source>No versions saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Versionen gesichert</translation>
     </message>
     <message>
         <source>Brindlewick snapshots this document as you edit. Use “Snapshot Now” to capture one immediately.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick sichert beim Bearbeiten Versionen dieses Dokuments. Mit „Version jetzt sichern“ legen Sie sofort eine an.</translation>
     </message>
     <message>
         <source>Select a version to preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Version für die Vorschau</translation>
     </message>
     <message>
         <source>No changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Änderungen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Version wiederherstellen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
         </translation>
     </message>
     <message>
         <source>+%1</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1</translation>
     </message>
     <message>
         <source>−%1</source>
-        <translation type="unfinished"></translation>
+        <translation>−%1</translation>
     </message>
     <message>
         <source>The document could not be changed, so the version was not restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht geändert werden; daher wurde die Version nicht wiederhergestellt.</translation>
     </message>
 </context>
 <context>
     <name>VersionStore</name>
     <message>
         <source>Could not save a version of “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Version von „%1“ konnte nicht gesichert werden: %2</translation>
     </message>
     <message>
         <source>the folder “%1” cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>in den Ordner „%1“ kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Could not delete the version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version konnte nicht gelöscht werden: %1</translation>
     </message>
 </context>
 <context>
     <name>WelcomeWindow</name>
     <message>
         <source>Welcome to Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Brindlewick</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A clean, native Markdown editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein aufgeräumter, nativer Markdown-Editor.</translation>
     </message>
     <message>
         <source>New Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Dokument</translation>
     </message>
     <message>
         <source>New from Template…</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu aus Vorlage…</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <source>Markdown Cheat Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown-Kurzreferenz</translation>
     </message>
     <message>
         <source>Show this window when Brindlewick opens</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster beim Start von Brindlewick anzeigen</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>No recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine zuletzt geöffneten Dokumente</translation>
     </message>
 </context>
 <context>
     <name>WhatsNewWindow</name>
     <message>
         <source>What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten</translation>
     </message>
     <message>
         <source>What&apos;s New in Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu in Brindlewick</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
     <name>WindowFiles</name>
     <message>
         <source>A version of the document could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Version des Dokuments konnte nicht gesichert werden.</translation>
     </message>
 </context>
 </TS>
