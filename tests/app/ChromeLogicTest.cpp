@@ -59,3 +59,20 @@ TEST(WindowPicks, OnlyEmptyUntitledUneditedWindowsAreReusedOrDiscarded)
     EXPECT_EQ(WindowPicks::windowsToDiscard(windows), (QList<int>{3, 4}));
     EXPECT_EQ(WindowPicks::windowToReuse(windows.mid(0, 3)), -1);
 }
+
+TEST(WindowPicks, NewWindowsFitTheScreenAndCascadeBackBeforeLeavingIt)
+{
+    const QRect laptop(0, 32, 1366, 736); // the free area under a top panel
+    EXPECT_EQ(WindowPicks::fitted(laptop, QSize(960, 820)), QSize(960, 704));
+    EXPECT_EQ(WindowPicks::fitted(QRect(0, 0, 2560, 1440), QSize(960, 820)), QSize(960, 820));
+    // Each window steps down from the one before until the next would reach past the bottom.
+    QRect window(0, 32, 960, 600);
+    int steps = 0;
+    for (; steps < 10; ++steps) {
+        const QPoint next = WindowPicks::cascade(laptop, window, window.size());
+        EXPECT_TRUE(laptop.contains(QRect(next, window.size())));
+        if (next == laptop.topLeft()) break;
+        window.moveTopLeft(next);
+    }
+    EXPECT_EQ(steps, 4); // 600 + 4 × 28 ≤ 736 < 600 + 5 × 28
+}

@@ -2,6 +2,7 @@
 
 #include "app/Mnemonics.h"
 #include "app/TemplateStore.h"
+#include "app/WindowPicks.h"
 #include "app/ui/AppShell.h"
 #include "app/ui/DocumentWindow.h"
 #include "files/MarkdownDocument.h"
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -140,8 +142,13 @@ void DocumentController::alert(QWidget* parent, const QString& message, const QS
 
 DocumentWindow* DocumentController::show(DocumentWindow* window)
 {
-    // Cascade each new window from the active one.
-    if (DocumentWindow* from = activeWindow()) window->move(from->pos() + QPoint(28, 28));
+    // Cascade each new window from the active one, starting again at the top of the screen
+    // before a window would leave it.
+    if (DocumentWindow* from = activeWindow()) {
+        const QSize frame = from->frameGeometry().size() - from->size();
+        window->move(
+            WindowPicks::cascade(from->screen()->availableGeometry(), from->frameGeometry(), window->size() + frame));
+    }
     m_windows.append(window);
     connect(window, &QObject::destroyed, this, [this](QObject* gone) {
         m_windows.removeIf([gone](const QPointer<QObject>& w) { return w.isNull() || w.data() == gone; });

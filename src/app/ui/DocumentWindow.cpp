@@ -1,5 +1,6 @@
 #include "app/ui/DocumentWindow.h"
 
+#include "app/WindowPicks.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/MenuBar.h"
 #include "app/ui/WindowPanels.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextEdit>
 #include <QTimer>
@@ -52,7 +54,7 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
       m_file(new DocumentFile(document, filePath, DocumentController::instance().autosaveStore(), autosaveId, this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(960, 820);
+    resize(WindowPicks::fitted(screen()->availableGeometry(), QSize(960, 820)));
     setMinimumSize(640, 400);
 
     m_editor = createEditorHost(m_splitter);
