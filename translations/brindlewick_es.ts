@@ -5,187 +5,188 @@
     <name>AIActions</name>
     <message>
         <source>Improve Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejorar la redacción</translation>
     </message>
     <message>
         <source>Fix Spelling &amp; Grammar</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir ortografía y gramática</translation>
     </message>
     <message>
         <source>Rewrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Reescribir</translation>
     </message>
     <message>
         <source>Make Shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Acortar</translation>
     </message>
     <message>
         <source>Make Longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Alargar</translation>
     </message>
     <message>
         <source>Professional Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono profesional</translation>
     </message>
     <message>
         <source>Casual Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono informal</translation>
     </message>
     <message>
         <source>Summarize</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumir</translation>
     </message>
     <message>
         <source>Draft from Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Redactar a partir del esquema</translation>
     </message>
     <message>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>Explicar</translation>
     </message>
     <message>
         <source>Suggest Title &amp; Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir título y etiquetas</translation>
     </message>
 </context>
 <context>
     <name>AIAssistSheet</name>
     <message>
         <source>AI Assist</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistente de IA</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings to enable the assist actions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada su clave de API de DeepSeek en la pestaña IA de Preferencias para activar las acciones del asistente.</translation>
     </message>
     <message>
         <source>Working…</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando…</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción</translation>
     </message>
     <message>
         <source>Custom instruction (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrucción (opcional)</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección</translation>
     </message>
     <message>
         <source>Whole Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el documento</translation>
     </message>
 </context>
 <context>
     <name>AssistRunner</name>
     <message>
         <source>The text changed while the answer was on its way, so nothing was changed. Run it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto cambió mientras llegaba la respuesta, así que no se ha modificado nada. Vuelva a ejecutarlo.</translation>
     </message>
     <message>
         <source>The answer was empty, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta estaba vacía, así que no se ha modificado nada.</translation>
     </message>
     <message>
         <source>The editor did not accept the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>El editor no aceptó el cambio.</translation>
     </message>
 </context>
 <context>
     <name>AssistSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcance</translation>
     </message>
 </context>
 <context>
     <name>AutosaveStore</name>
     <message>
         <source>The autosave folder “%1” could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear la carpeta de guardado automático «%1».</translation>
     </message>
     <message>
         <source>The autosave folder “%1” cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta de guardado automático «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>BatchExport</name>
     <message>
         <source>Another file of the folder is exported as “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro archivo de la carpeta se exporta como «%1».</translation>
     </message>
     <message>
         <source>It is not valid UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es texto UTF-8 válido.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>y %1 más</translation>
     </message>
     <message>
         <source>A file to be written already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un archivo que se va a escribir.</translation>
     </message>
     <message numerus="yes">
         <source>%n files to be written already exist.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ya existe %n archivo que se va a escribir.</numerusform>
+            <numerusform>Ya existen %n archivos que se van a escribir.</numerusform>
         </translation>
     </message>
     <message>
         <source>Replacing them overwrites their current contents:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Al reemplazar se sobrescribe el contenido actual de:
+</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en %1.</translation>
     </message>
     <message>
         <source>Nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que exportar</translation>
     </message>
     <message>
         <source>No Markdown files found in that folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay archivos Markdown en esa carpeta.</translation>
     </message>
     <message>
         <source>Exported 1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 archivo exportado</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo exportado</numerusform>
+            <numerusform>%n archivos exportados</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado.</translation>
     </message>
     <message>
         <source>Not exported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin exportar:</translation>
     </message>
     <message numerus="yes">
         <source>Exported %1 of %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Archivos exportados: %1 de %n</numerusform>
+            <numerusform>Archivos exportados: %1 de %n</numerusform>
         </translation>
     </message>
 </context>
@@ -193,2544 +194,2546 @@
     <name>BatchExporter</name>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>It could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir.</translation>
     </message>
     <message>
         <source>Choose a folder of Markdown files to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una carpeta de archivos Markdown para exportar.</translation>
     </message>
     <message>
         <source>Export All</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar todo</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar</translation>
     </message>
 </context>
 <context>
     <name>CommandCategory</name>
     <message>
         <source>Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Títulos</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Lists &amp; Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas y bloques</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformar</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
 </context>
 <context>
     <name>CommandPalette</name>
     <message>
         <source>Command Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta de comandos</translation>
     </message>
     <message>
         <source>Type a command…</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un comando…</translation>
     </message>
     <message>
         <source>Search commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar comandos</translation>
     </message>
     <message>
         <source>No matching commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún comando coincide</translation>
     </message>
 </context>
 <context>
     <name>CommandRegistry</name>
     <message>
         <source>Heading 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Título 1</translation>
     </message>
     <message>
         <source>Heading 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Título 2</translation>
     </message>
     <message>
         <source>Heading 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Título 3</translation>
     </message>
     <message>
         <source>Heading 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Título 4</translation>
     </message>
     <message>
         <source>Heading 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Título 5</translation>
     </message>
     <message>
         <source>Heading 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Título 6</translation>
     </message>
     <message>
         <source>Body Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuerpo de texto</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Negrita</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursiva</translation>
     </message>
     <message>
         <source>Bold Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Negrita cursiva</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Tachado</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código en línea</translation>
     </message>
     <message>
         <source>Comment (HTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario (HTML)</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista con viñetas</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista numerada</translation>
     </message>
     <message>
         <source>Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de tareas</translation>
     </message>
     <message>
         <source>Toggle Task Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar/desmarcar tarea</translation>
     </message>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Cita</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque de código</translation>
     </message>
     <message>
         <source>Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar sangría</translation>
     </message>
     <message>
         <source>Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir sangría</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea horizontal</translation>
     </message>
     <message>
         <source>Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota al pie</translation>
     </message>
     <message>
         <source>Table of Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de contenido</translation>
     </message>
     <message>
         <source>Today&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de hoy</translation>
     </message>
     <message>
         <source>Table (2×2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla (2×2)</translation>
     </message>
     <message>
         <source>Table (3×3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla (3×3)</translation>
     </message>
     <message>
         <source>Inline Math</source>
-        <translation type="unfinished"></translation>
+        <translation>Fórmula en línea</translation>
     </message>
     <message>
         <source>Format Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatear tabla</translation>
     </message>
     <message>
         <source>Table: Insert Row Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla: insertar fila encima</translation>
     </message>
     <message>
         <source>Table: Insert Row Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla: insertar fila debajo</translation>
     </message>
     <message>
         <source>Table: Delete Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla: eliminar fila</translation>
     </message>
     <message>
         <source>Table: Insert Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla: insertar columna a la izquierda</translation>
     </message>
     <message>
         <source>Table: Insert Column Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla: insertar columna a la derecha</translation>
     </message>
     <message>
         <source>Table: Delete Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla: eliminar columna</translation>
     </message>
     <message>
         <source>Table: Align Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla: alinear columna a la izquierda</translation>
     </message>
     <message>
         <source>Table: Align Column Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla: centrar columna</translation>
     </message>
     <message>
         <source>Table: Align Column Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla: alinear columna a la derecha</translation>
     </message>
     <message>
         <source>UPPERCASE</source>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚSCULAS</translation>
     </message>
     <message>
         <source>lowercase</source>
-        <translation type="unfinished"></translation>
+        <translation>minúsculas</translation>
     </message>
     <message>
         <source>Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo Título</translation>
     </message>
     <message>
         <source>Sort Lines A→Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar líneas A→Z</translation>
     </message>
     <message>
         <source>Sort Lines Z→A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar líneas Z→A</translation>
     </message>
     <message>
         <source>Remove Duplicate Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar líneas duplicadas</translation>
     </message>
     <message>
         <source>Move Line Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir línea</translation>
     </message>
     <message>
         <source>Move Line Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar línea</translation>
     </message>
     <message>
         <source>Duplicate Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar línea</translation>
     </message>
     <message>
         <source>Delete Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar línea</translation>
     </message>
     <message>
         <source>Select Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar línea</translation>
     </message>
     <message>
         <source>Toggle WYSIWYG / Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternar WYSIWYG / código Markdown</translation>
     </message>
     <message>
         <source>Suggest Continuation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir continuación</translation>
     </message>
     <message>
         <source>Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar Markdown</translation>
     </message>
     <message>
         <source>Export as HTML…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como HTML…</translation>
     </message>
     <message>
         <source>Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como PDF…</translation>
     </message>
     <message>
         <source>Export as Rich Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como texto enriquecido…</translation>
     </message>
     <message>
         <source>Export as Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como Word…</translation>
     </message>
     <message>
         <source>Export as OpenDocument…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como OpenDocument…</translation>
     </message>
     <message>
         <source>Copy as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar como HTML</translation>
     </message>
 </context>
 <context>
     <name>CustomThemesEditor</name>
     <message>
         <source>Custom themes</source>
-        <translation type="unfinished"></translation>
+        <translation>Temas personalizados</translation>
     </message>
     <message>
         <source>Add Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir tema</translation>
     </message>
     <message>
         <source>Add a theme to start from the current colours, then edit them here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada un tema para partir de los colores actuales y edítelos aquí.</translation>
     </message>
     <message>
         <source>in use</source>
-        <translation type="unfinished"></translation>
+        <translation>en uso</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Use This Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar este tema</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
 </context>
 <context>
     <name>DocumentController</name>
     <message>
         <source>Do you want to save the changes made to the document “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios realizados en el documento «%1»?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no los guarda, se perderán los cambios.</translation>
     </message>
     <message>
         <source>Don’t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardar</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>The file of the document “%1” was moved or deleted by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha movido o eliminado el archivo del documento «%1».</translation>
     </message>
     <message>
         <source>The document “%1” was changed by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado el documento «%1».</translation>
     </message>
     <message>
         <source>Save your version to write the file again, save it under another name, or leave the file removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde su versión para volver a escribir el archivo, guárdela con otro nombre o deje el archivo eliminado.</translation>
     </message>
     <message>
         <source>Keep your version to overwrite the file, reload the version on disk (your changes can be undone), or save your version under another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserve su versión para sobrescribir el archivo, recargue la versión del disco (podrá deshacer sus cambios) o guarde su versión con otro nombre.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Keep Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar la mía</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargar</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como…</translation>
     </message>
     <message>
         <source>The document “%1” could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el documento «%1».</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar re&amp;cientes</translation>
     </message>
 </context>
 <context>
     <name>DocumentWindow</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>Untitled %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título %1</translation>
     </message>
     <message>
         <source>The document “%1” could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el documento «%1».</translation>
     </message>
     <message>
         <source>“%1” is open in another window. Close that window first, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» está abierto en otra ventana. Cierre primero esa ventana o elija otro nombre.</translation>
     </message>
     <message>
         <source>Unsaved text cannot be kept for the next launch.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto sin guardar no se puede conservar para el próximo inicio.</translation>
     </message>
     <message>
         <source>The document “%1” could not be autosaved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar automáticamente el documento «%1».</translation>
     </message>
     <message>
         <source>The file “%1” was moved or deleted by another program; it was not written again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha movido o eliminado el archivo «%1»; no se ha vuelto a escribir.</translation>
     </message>
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado «%1»; no se ha sobrescrito.</translation>
     </message>
 </context>
 <context>
     <name>EditorToolbar</name>
     <message>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Paragraph style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo de párrafo</translation>
     </message>
     <message>
         <source>Insert Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar enlace</translation>
     </message>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Cita</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque de código</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Negrita</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursiva</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Tachado</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código en línea</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista con viñetas</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista numerada</translation>
     </message>
     <message>
         <source>Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de tareas</translation>
     </message>
     <message>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinear a la izquierda</translation>
     </message>
     <message>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrar</translation>
     </message>
     <message>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinear a la derecha</translation>
     </message>
     <message>
         <source>Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>Justificar</translation>
     </message>
     <message>
         <source>Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir sangría</translation>
     </message>
     <message>
         <source>Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar sangría</translation>
     </message>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar imagen</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar tabla</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea horizontal</translation>
     </message>
     <message>
         <source>Inline Math</source>
-        <translation type="unfinished"></translation>
+        <translation>Fórmula en línea</translation>
     </message>
     <message>
         <source>Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota al pie</translation>
     </message>
     <message>
         <source>Table of Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de contenido</translation>
     </message>
     <message>
         <source>Insert Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar fecha</translation>
     </message>
     <message>
         <source>AI Assist…</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistente de IA…</translation>
     </message>
     <message>
         <source>Translate…</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducir…</translation>
     </message>
     <message>
         <source>Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar Markdown</translation>
     </message>
     <message>
         <source>Version History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de versiones…</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquema</translation>
     </message>
     <message>
         <source>Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla</translation>
     </message>
     <message>
         <source>Command Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta de comandos</translation>
     </message>
     <message>
         <source>All tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las herramientas</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Switch to Markdown source</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar a código Markdown</translation>
     </message>
     <message>
         <source>Switch to WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar a WYSIWYG</translation>
     </message>
     <message>
         <source>Ctrl+%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+%1</translation>
     </message>
 </context>
 <context>
     <name>ExportPresets</name>
     <message>
         <source>Academic</source>
-        <translation type="unfinished"></translation>
+        <translation>Académico</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Compact</source>
-        <translation type="unfinished"></translation>
+        <translation>Compacto</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>Academic PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF académico</translation>
     </message>
     <message>
         <source>Clean PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF limpio</translation>
     </message>
     <message>
         <source>New Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo preajuste</translation>
     </message>
     <message>
         <source>%1 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de %1</translation>
     </message>
 </context>
 <context>
     <name>ExportPresetsView</name>
     <message>
         <source>HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML</translation>
     </message>
     <message>
         <source>PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>Rich Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto enriquecido</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Word</translation>
     </message>
     <message>
         <source>OpenDocument</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument</translation>
     </message>
     <message>
         <source>Copy HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar HTML</translation>
     </message>
     <message>
         <source>Export Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Preajustes de exportación</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Custom CSS (appended after the theme)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSS personalizado (se añade tras el tema)</translation>
     </message>
     <message>
         <source>Select or add a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione o añada un preajuste</translation>
     </message>
     <message>
         <source>Add preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir preajuste</translation>
     </message>
     <message>
         <source>Delete preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar preajuste</translation>
     </message>
     <message>
         <source>Duplicate preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar preajuste</translation>
     </message>
     <message>
         <source>Export With This Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar con este preajuste</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
 </context>
 <context>
     <name>Exporter</name>
     <message>
         <source>PDF pages are made by the page renderer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las páginas PDF las genera el motor de páginas.</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido convertir el documento.</translation>
     </message>
     <message>
         <source>The document “%1” could not be exported as PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido exportar el documento «%1» como PDF.</translation>
     </message>
     <message>
         <source>The document “%1” could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido exportar el documento «%1».</translation>
     </message>
     <message>
         <source>The document “%1” could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido convertir el documento «%1».</translation>
     </message>
     <message>
         <source>HTML Page (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Página HTML (*.html)</translation>
     </message>
     <message>
         <source>PDF Document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Rich Text Document (*.rtf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento de texto enriquecido (*.rtf)</translation>
     </message>
     <message>
         <source>Word Document (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento de Word (*.docx)</translation>
     </message>
     <message>
         <source>OpenDocument Text (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto OpenDocument (*.odt)</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
 </context>
 <context>
     <name>FileBrowserSidebar</name>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Refresh file list</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar la lista de archivos</translation>
     </message>
     <message>
         <source>Open Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta…</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
         <source>No folder open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna carpeta abierta</translation>
     </message>
     <message>
         <source>No Markdown files here</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay archivos Markdown</translation>
     </message>
     <message>
         <source>Choose a folder of Markdown files to browse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una carpeta de archivos Markdown para explorar.</translation>
     </message>
 </context>
 <context>
     <name>FindBar</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar</translation>
     </message>
     <message>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar con</translation>
     </message>
     <message numerus="yes">
         <source>%n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coincidencia</numerusform>
+            <numerusform>%n coincidencias</numerusform>
         </translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar todo</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin coincidencias</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>1 match</source>
-        <translation type="unfinished"></translation>
+        <translation>1 coincidencia</translation>
     </message>
 </context>
 <context>
     <name>FrontMatterEditor</name>
     <message>
         <source>Document Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del documento</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas</translation>
     </message>
     <message>
         <source>comma, separated</source>
-        <translation type="unfinished"></translation>
+        <translation>separadas por comas</translation>
     </message>
     <message>
         <source>Stored as YAML front matter at the top of the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se guarda como metadatos YAML al principio del documento.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
 </context>
 <context>
     <name>HeaderFooterEditor</name>
     <message>
         <source>Page Header &amp; Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Encabezado y pie de página</translation>
     </message>
     <message>
         <source>Shown on printed and exported pages. Markdown has no header/footer concept, so these apply to output only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se muestran en las páginas impresas y exportadas. Markdown no tiene encabezados ni pies de página, así que solo se aplican al resultado.</translation>
     </message>
     <message>
         <source>e.g. {title}</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej., {title}</translation>
     </message>
     <message>
         <source>e.g. Page {page} of {pages}</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej., Página {page} de {pages}</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Encabezado</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pie de página</translation>
     </message>
     <message>
         <source>Tokens:</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables:</translation>
     </message>
     <message>
         <source>Reset to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
 </context>
 <context>
     <name>ImageInsertView</name>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar imagen</translation>
     </message>
     <message>
         <source>Choose File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir archivo…</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>o</translation>
     </message>
     <message>
         <source>Image URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL de la imagen</translation>
     </message>
     <message>
         <source>Alt text (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto alternativo (opcional)</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir imagen</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (%1)</translation>
     </message>
 </context>
 <context>
     <name>LinkEditorView</name>
     <message>
         <source>Insert Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar enlace</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar</translation>
     </message>
 </context>
 <context>
     <name>MarkdownDocument</name>
     <message>
         <source>The file is not valid UTF-8 text (byte 0x%1 at offset %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es texto UTF-8 válido (byte 0x%1 en la posición %2).</translation>
     </message>
     <message>
         <source>“%1” is not valid UTF-8 text (byte 0x%2 at offset %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es texto UTF-8 válido (byte 0x%2 en la posición %3).</translation>
     </message>
     <message>
         <source>“%1” could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar «%1»: %2</translation>
     </message>
     <message>
         <source>Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)</translation>
     </message>
     <message>
         <source>Plain text (*.txt *.text)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto sin formato (*.txt *.text)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>MarkdownTextView</name>
     <message>
         <source>Markdown editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de Markdown</translation>
     </message>
     <message>
         <source>No Guesses Found</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay sugerencias</translation>
     </message>
     <message>
         <source>&amp;Ignore Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorar ortografía</translation>
     </message>
     <message>
         <source>&amp;Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir al diccionario</translation>
     </message>
     <message>
         <source>The word could not be added to the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido añadir la palabra al diccionario</translation>
     </message>
     <message>
         <source>“%1” is accepted until the program quits, but it could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se acepta hasta que se cierre el programa, pero no se ha podido conservar: %2</translation>
     </message>
 </context>
 <context>
     <name>MenuBar</name>
     <message>
         <source>Open the Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la barra de menús</translation>
     </message>
     <message>
         <source>Show File &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;explorador de archivos</translation>
     </message>
     <message>
         <source>Hide File &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar &amp;explorador de archivos</translation>
     </message>
     <message>
         <source>Show Out&amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar es&amp;quema</translation>
     </message>
     <message>
         <source>Hide Out&amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar es&amp;quema</translation>
     </message>
     <message>
         <source>Show &amp;Minimap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;minimapa</translation>
     </message>
     <message>
         <source>Hide &amp;Minimap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar &amp;minimapa</translation>
     </message>
     <message>
         <source>Show &amp;Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;regla</translation>
     </message>
     <message>
         <source>Hide &amp;Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar &amp;regla</translation>
     </message>
     <message>
         <source>&amp;Show Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar código Mark&amp;down</translation>
     </message>
     <message>
         <source>&amp;Show WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;WYSIWYG</translation>
     </message>
     <message>
         <source>&amp;Manage Export Presets…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad&amp;ministrar preajustes…</translation>
     </message>
     <message>
         <source>About Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Brindlewick</translation>
     </message>
     <message>
         <source>Brindlewick %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick %1</translation>
     </message>
     <message>
         <source>A Markdown editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un editor de Markdown.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar</translation>
     </message>
     <message>
         <source>&amp;Batch Export Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar carpeta en &amp;lote</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato</translation>
     </message>
     <message>
         <source>&amp;Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Título</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Li&amp;stas</translation>
     </message>
     <message>
         <source>&amp;Align</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alineación</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ransformar</translation>
     </message>
     <message>
         <source>Li&amp;nes</source>
-        <translation type="unfinished"></translation>
+        <translation>Lín&amp;eas</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar</translation>
     </message>
     <message>
         <source>&amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabla</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source>New from &amp;Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo desde &amp;plantilla</translation>
     </message>
     <message>
         <source>Quic&amp;k Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura rápi&amp;da…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo…</translation>
     </message>
     <message>
         <source>As &amp;HTML…</source>
-        <translation type="unfinished"></translation>
+        <translation>Como &amp;HTML…</translation>
     </message>
     <message>
         <source>As &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Como &amp;PDF…</translation>
     </message>
     <message>
         <source>As &amp;Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>Como &amp;Word…</translation>
     </message>
     <message>
         <source>As &amp;OpenDocument…</source>
-        <translation type="unfinished"></translation>
+        <translation>Como &amp;OpenDocument…</translation>
     </message>
     <message>
         <source>As &amp;Rich Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>Como texto en&amp;riquecido…</translation>
     </message>
     <message>
         <source>&amp;Copy as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar como HTML</translation>
     </message>
     <message>
         <source>Pre&amp;sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr&amp;eajustes</translation>
     </message>
     <message>
         <source>&amp;Header &amp;&amp; Footer…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enca&amp;bezado y pie de página…</translation>
     </message>
     <message>
         <source>Page Set&amp;up…</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figurar página…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>Allow Access to &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir acceso a una carpe&amp;ta…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionar todo</translation>
     </message>
     <message>
         <source>&amp;Find…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar…</translation>
     </message>
     <message>
         <source>Find &amp;&amp; &amp;Replace…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar y &amp;reemplazar…</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;anterior</translation>
     </message>
     <message>
         <source>Use &amp;Selection for Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar selección para buscar</translation>
     </message>
     <message>
         <source>&amp;Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;ferencias…</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negrita</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cursiva</translation>
     </message>
     <message>
         <source>&amp;Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Tac&amp;hado</translation>
     </message>
     <message>
         <source>Inline &amp;Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código en &amp;línea</translation>
     </message>
     <message>
         <source>Heading &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Título &amp;1</translation>
     </message>
     <message>
         <source>Heading &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Título &amp;2</translation>
     </message>
     <message>
         <source>Heading &amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>Título &amp;3</translation>
     </message>
     <message>
         <source>Heading &amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>Título &amp;4</translation>
     </message>
     <message>
         <source>Heading &amp;5</source>
-        <translation type="unfinished"></translation>
+        <translation>Título &amp;5</translation>
     </message>
     <message>
         <source>Heading &amp;6</source>
-        <translation type="unfinished"></translation>
+        <translation>Título &amp;6</translation>
     </message>
     <message>
         <source>&amp;Body Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuerpo de texto</translation>
     </message>
     <message>
         <source>&amp;Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista con &amp;viñetas</translation>
     </message>
     <message>
         <source>&amp;Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista &amp;numerada</translation>
     </message>
     <message>
         <source>&amp;Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de &amp;tareas</translation>
     </message>
     <message>
         <source>Toggle Task &amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar/desmarcar tarea</translation>
     </message>
     <message>
         <source>&amp;Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aumentar sangría</translation>
     </message>
     <message>
         <source>&amp;Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir sangría</translation>
     </message>
     <message>
         <source>Block&amp;quote</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ita</translation>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>A la &amp;izquierda</translation>
     </message>
     <message>
         <source>&amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Centrado</translation>
     </message>
     <message>
         <source>&amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>A la &amp;derecha</translation>
     </message>
     <message>
         <source>&amp;Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Justificado</translation>
     </message>
     <message>
         <source>&amp;UPPERCASE</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;MAYÚSCULAS</translation>
     </message>
     <message>
         <source>&amp;lowercase</source>
-        <translation type="unfinished"></translation>
+        <translation>mi&amp;núsculas</translation>
     </message>
     <message>
         <source>&amp;Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo Título</translation>
     </message>
     <message>
         <source>Sort Lines &amp;A→Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar líneas &amp;A→Z</translation>
     </message>
     <message>
         <source>Sort Lines &amp;Z→A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar líneas &amp;Z→A</translation>
     </message>
     <message>
         <source>Remove &amp;Duplicate Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar líneas &amp;duplicadas</translation>
     </message>
     <message>
         <source>Move Line &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir línea</translation>
     </message>
     <message>
         <source>Move Line &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar línea</translation>
     </message>
     <message>
         <source>Du&amp;plicate Line</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;uplicar línea</translation>
     </message>
     <message>
         <source>D&amp;elete Line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar línea</translation>
     </message>
     <message>
         <source>&amp;Select Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;leccionar línea</translation>
     </message>
     <message>
         <source>&amp;Link…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enlace…</translation>
     </message>
     <message>
         <source>Code &amp;Block</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloque de código</translation>
     </message>
     <message>
         <source>&amp;Insert 3×3</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar 3×3</translation>
     </message>
     <message>
         <source>Format &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formatear tabla</translation>
     </message>
     <message>
         <source>Insert Row &amp;Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar fila &amp;encima</translation>
     </message>
     <message>
         <source>Insert Row &amp;Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar fila &amp;debajo</translation>
     </message>
     <message>
         <source>&amp;Delete Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar fi&amp;la</translation>
     </message>
     <message>
         <source>Insert Column &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar columna a la i&amp;zquierda</translation>
     </message>
     <message>
         <source>Insert Column &amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar columna a la de&amp;recha</translation>
     </message>
     <message>
         <source>D&amp;elete Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar &amp;columna</translation>
     </message>
     <message>
         <source>Align Column Le&amp;ft</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alinear columna a la izquierda</translation>
     </message>
     <message>
         <source>Align Column Ce&amp;nter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;ntrar columna</translation>
     </message>
     <message>
         <source>Align Column Ri&amp;ght</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinear columna a la derec&amp;ha</translation>
     </message>
     <message>
         <source>Horizontal &amp;Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Línea horizontal</translation>
     </message>
     <message>
         <source>&amp;Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nota al pie</translation>
     </message>
     <message>
         <source>Table of &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de &amp;contenido</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fecha de hoy</translation>
     </message>
     <message>
         <source>Co&amp;mment</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mentario</translation>
     </message>
     <message>
         <source>&amp;Document Info…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información del documento…</translation>
     </message>
     <message>
         <source>AI &amp;Assist…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Asistente de IA…</translation>
     </message>
     <message>
         <source>&amp;Translate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traducir…</translation>
     </message>
     <message>
         <source>&amp;Suggest Continuation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sugerir continuación</translation>
     </message>
     <message>
         <source>&amp;Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpiar Markdown</translation>
     </message>
     <message>
         <source>&amp;Version History…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de versiones…</translation>
     </message>
     <message>
         <source>Snapshot &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crear instantánea</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acercar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lejar</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño real</translation>
     </message>
     <message>
         <source>Fit &amp;Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar al a&amp;ncho</translation>
     </message>
     <message>
         <source>Fit &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la pá&amp;gina</translation>
     </message>
     <message>
         <source>Open &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;carpeta…</translation>
     </message>
     <message>
         <source>Toggle &amp;Distraction-Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo &amp;sin distracciones</translation>
     </message>
     <message>
         <source>&amp;Command Palette…</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta de c&amp;omandos…</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pantalla completa</translation>
     </message>
     <message>
         <source>&amp;Welcome to Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bienvenida a Brindlewick</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novedades</translation>
     </message>
     <message>
         <source>Markdown &amp;Cheat Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guía rápida de Markdown</translation>
     </message>
     <message>
         <source>&amp;About Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Brindlewick</translation>
     </message>
 </context>
 <context>
     <name>OpenableFile</name>
     <message>
         <source>“%1” does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no existe.</translation>
     </message>
     <message>
         <source>“%1” is a folder, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es una carpeta, no un archivo de texto.</translation>
     </message>
     <message>
         <source>“%1” is a pipe, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es una tubería, no un archivo de texto.</translation>
     </message>
     <message>
         <source>“%1” is a socket, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es un socket, no un archivo de texto.</translation>
     </message>
     <message>
         <source>“%1” is a device, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es un dispositivo, no un archivo de texto.</translation>
     </message>
     <message>
         <source>“%1” is larger than %L2 MB and is not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ocupa más de %L2&#xa0;MB y no se abre.</translation>
     </message>
     <message>
         <source>“%1” could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer «%1»: %2</translation>
     </message>
     <message>
         <source>It does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe.</translation>
     </message>
     <message>
         <source>It is a folder, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta, no un archivo de texto.</translation>
     </message>
     <message>
         <source>It is a pipe, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una tubería, no un archivo de texto.</translation>
     </message>
     <message>
         <source>It is a socket, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un socket, no un archivo de texto.</translation>
     </message>
     <message>
         <source>It is a device, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un dispositivo, no un archivo de texto.</translation>
     </message>
     <message>
         <source>It is larger than %L1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocupa más de %L1&#xa0;MB.</translation>
     </message>
     <message>
         <source>It could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer: %1</translation>
     </message>
 </context>
 <context>
     <name>OutlineSidebar</name>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquema</translation>
     </message>
     <message>
         <source>No headings</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay títulos</translation>
     </message>
 </context>
 <context>
     <name>PDFStamper</name>
     <message>
         <source>the PDF has no pages</source>
-        <translation type="unfinished"></translation>
+        <translation>el PDF no tiene páginas</translation>
     </message>
     <message>
         <source>the header and footer could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>no se han podido dibujar el encabezado y el pie de página</translation>
     </message>
 </context>
 <context>
     <name>PagedDocumentLayout</name>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Encabezado</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pie de página</translation>
     </message>
 </context>
 <context>
     <name>PersonalDictionary</name>
     <message>
         <source>“%1” cannot be added to the dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se puede añadir al diccionario.</translation>
     </message>
     <message>
         <source>“%1” is not a file that the word list can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un archivo en el que se pueda escribir la lista de palabras.</translation>
     </message>
 </context>
 <context>
     <name>PrintController</name>
     <message>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear el PDF.</translation>
     </message>
 </context>
 <context>
     <name>PrintJob</name>
     <message>
         <source>Printing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>QuickOpenSheet</name>
     <message>
         <source>Quick Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura rápida</translation>
     </message>
     <message>
         <source>Open recent…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir reciente…</translation>
     </message>
     <message>
         <source>Search recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en documentos recientes</translation>
     </message>
     <message>
         <source>No recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay documentos recientes</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin coincidencias</translation>
     </message>
 </context>
 <context>
     <name>SafeWrite</name>
     <message>
         <source>the folder “%1” does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta «%1» no existe.</translation>
     </message>
     <message>
         <source>the folder “%1” is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta «%1» es de solo lectura.</translation>
     </message>
     <message>
         <source>“%1” is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es de solo lectura.</translation>
     </message>
     <message>
         <source>the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno.</translation>
     </message>
     <message>
         <source>the disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco es de solo lectura.</translation>
     </message>
 </context>
 <context>
     <name>SettingsModel</name>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del sistema</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
         </translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>My Theme %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi tema %1</translation>
     </message>
 </context>
 <context>
     <name>SettingsPages</name>
     <message>
         <source>%1 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;pt</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Relaunch Brindlewick to apply a new language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicie Brindlewick para aplicar el nuevo idioma.</translation>
     </message>
     <message>
         <source>Editing mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de edición</translation>
     </message>
     <message>
         <source>WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>WYSIWYG</translation>
     </message>
     <message>
         <source>Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Código Markdown</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de letra</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Serif</source>
-        <translation type="unfinished"></translation>
+        <translation>Serif</translation>
     </message>
     <message>
         <source>Monospaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Monoespaciado</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del texto</translation>
     </message>
     <message>
         <source>Line spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlineado</translation>
     </message>
     <message>
         <source>Writing goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo de escritura</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Page width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de página</translation>
     </message>
     <message>
         <source>Page margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Margen de página</translation>
     </message>
     <message>
         <source>Focus mode (dim inactive paragraphs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo concentración (atenúa los demás párrafos)</translation>
     </message>
     <message>
         <source>Typewriter scrolling (keep caret centered)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento de máquina de escribir (cursor centrado)</translation>
     </message>
     <message>
         <source>Text direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del texto</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automática</translation>
     </message>
     <message>
         <source>Left-to-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>De izquierda a derecha</translation>
     </message>
     <message>
         <source>Right-to-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>De derecha a izquierda</translation>
     </message>
     <message>
         <source>Spelling language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de ortografía</translation>
     </message>
     <message>
         <source>Reveal Markdown syntax on the active line</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la sintaxis Markdown en la línea activa</translation>
     </message>
     <message>
         <source>When on, the raw markdown (**, #, `) appears on the line your cursor is on. Off keeps it hidden while you edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está activado, el Markdown sin procesar (**, #, `) aparece en la línea del cursor. Si no, permanece oculto mientras edita.</translation>
     </message>
     <message>
         <source>Check spelling while typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar la ortografía al escribir</translation>
     </message>
     <message>
         <source>Auto-pair markers around selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Envolver la selección con marcadores</translation>
     </message>
     <message>
         <source>Auto-pair wraps the selected text when you type * _ ` or [.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al escribir * _ ` o [ se envuelve el texto seleccionado.</translation>
     </message>
     <message>
         <source>Reopen documents from last session on launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Reabrir al iniciar los documentos de la última sesión</translation>
     </message>
     <message>
         <source>Files you had open are reopened the next time you start Brindlewick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos abiertos se reabren la próxima vez que inicie Brindlewick.</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Proveedor</translation>
     </message>
     <message>
         <source>DeepSeek (cloud)</source>
-        <translation type="unfinished"></translation>
+        <translation>DeepSeek (en la nube)</translation>
     </message>
     <message>
         <source>Ollama (local)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama (local)</translation>
     </message>
     <message>
         <source>Custom (OpenAI-compatible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado (compatible con OpenAI)</translation>
     </message>
     <message>
         <source>DeepSeek API Key (sk-…)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de API de DeepSeek (sk-…)</translation>
     </message>
     <message>
         <source>Stored locally; sent only to DeepSeek. Get one at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se guarda localmente y solo se envía a DeepSeek. Consiga una en %1.</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL base</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>Runs entirely on this computer — no key, nothing leaves the device. Requires Ollama installed and running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciona por completo en este equipo: sin clave, nada sale del dispositivo. Requiere Ollama instalado y en ejecución.</translation>
     </message>
     <message>
         <source>Endpoint URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL del punto de acceso</translation>
     </message>
     <message>
         <source>API Key (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de API (opcional)</translation>
     </message>
     <message>
         <source>Automatic inline suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerencias automáticas en el texto</translation>
     </message>
     <message>
         <source>When on, Brindlewick asks your AI provider to continue your text after you pause typing — one request per pause, so it may incur cost on cloud providers. Press Tab to accept a suggestion, Esc to dismiss. You can also trigger one manually from Tools ▸ Suggest Continuation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está activado, Brindlewick pide a su proveedor de IA que continúe su texto cuando hace una pausa al escribir: una petición por pausa, lo que puede tener coste con proveedores en la nube. Pulse Tab para aceptar una sugerencia y Esc para descartarla. También puede pedir una manualmente desde Herramientas ▸ Sugerir continuación.</translation>
     </message>
     <message>
         <source>Custom CSS for HTML/PDF export</source>
-        <translation type="unfinished"></translation>
+        <translation>CSS personalizado para exportar a HTML/PDF</translation>
     </message>
     <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se añade a la hoja de estilos de exportación. También activa MathJax ($$…$$) y Mermaid (```mermaid) en el HTML exportado.</translation>
     </message>
     <message>
         <source>Toolbar groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos de la barra de herramientas</translation>
     </message>
     <message>
         <source>Formatting (headings, bold, italic…)</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato (títulos, negrita, cursiva…)</translation>
     </message>
     <message>
         <source>Links &amp; media</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces y multimedia</translation>
     </message>
     <message>
         <source>Lists &amp; blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas y bloques</translation>
     </message>
     <message>
         <source>Indent / outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>Sangría</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>Comportamiento</translation>
     </message>
     <message>
         <source>AI</source>
-        <translation type="unfinished"></translation>
+        <translation>IA</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación</translation>
     </message>
     <message>
         <source>Snippets</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragmentos</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos</translation>
     </message>
 </context>
 <context>
     <name>ShortcutRecorder</name>
     <message>
         <source>Press keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse las teclas…</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignar</translation>
     </message>
 </context>
 <context>
     <name>ShortcutsSettingsView</name>
     <message>
         <source>Assign your own keys to any command. Combinations must include Ctrl or Meta. Menu shortcuts take priority, so prefer unused combinations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asigne sus propias teclas a cualquier comando. Las combinaciones deben incluir Ctrl o Meta. Los atajos de los menús tienen prioridad, así que es mejor usar combinaciones libres.</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar atajo</translation>
     </message>
     <message>
         <source>conflicts with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en conflicto con %1</translation>
     </message>
 </context>
 <context>
     <name>SnippetsSettingsView</name>
     <message>
         <source>Type a trigger and press Tab to expand. Use $| for the caret and $date for today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un activador y pulse Tab para expandirlo. Use $| para el cursor y $date para la fecha de hoy.</translation>
     </message>
     <message>
         <source>Add snippet</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir fragmento</translation>
     </message>
     <message>
         <source>Remove snippet</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar fragmento</translation>
     </message>
     <message>
         <source>trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>activador</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Activador</translation>
     </message>
     <message>
         <source>expansion</source>
-        <translation type="unfinished"></translation>
+        <translation>texto expandido</translation>
     </message>
 </context>
 <context>
     <name>StatsPopover</name>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras</translation>
     </message>
     <message>
         <source>Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres</translation>
     </message>
     <message>
         <source>No spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin espacios</translation>
     </message>
     <message>
         <source>Sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>Frases</translation>
     </message>
     <message>
         <source>Paragraphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Párrafos</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas</translation>
     </message>
     <message>
         <source>Reading time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de lectura</translation>
     </message>
     <message>
         <source>~%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>~%1&#xa0;min</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Zoom Out (Ctrl+−)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar (Ctrl+−)</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Fit Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar al ancho</translation>
     </message>
     <message>
         <source>Fit Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la página</translation>
     </message>
     <message>
         <source>Zoom In (Ctrl++)</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar (Ctrl++)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carácter</numerusform>
+            <numerusform>%n caracteres</numerusform>
         </translation>
     </message>
     <message>
         <source>~%1 min read</source>
-        <translation type="unfinished"></translation>
+        <translation>~%1&#xa0;min de lectura</translation>
     </message>
     <message numerus="yes">
         <source>%n selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seleccionada</numerusform>
+            <numerusform>%n seleccionadas</numerusform>
         </translation>
     </message>
     <message>
         <source>Goal %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo %1/%2</translation>
     </message>
 </context>
 <context>
     <name>TableGridPicker</name>
     <message>
         <source>%1 by %2 table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de %1 por %2</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar tabla</translation>
     </message>
     <message>
         <source>%1 × %2 table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de %1 × %2</translation>
     </message>
 </context>
 <context>
     <name>TemplateStore</name>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>En blanco</translation>
     </message>
     <message>
         <source>Meeting Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas de reunión</translation>
     </message>
     <message>
         <source>README</source>
-        <translation type="unfinished"></translation>
+        <translation>README</translation>
     </message>
     <message>
         <source>Blog Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada de blog</translation>
     </message>
     <message>
         <source>Daily Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Diario</translation>
     </message>
     <message>
         <source>To-Do List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de pendientes</translation>
     </message>
     <message>
         <source>Table Starter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla básica</translation>
     </message>
 </context>
 <context>
     <name>TextViewCommands</name>
     <message>
         <source>Save Pasted Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen pegada</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
 </context>
 <context>
     <name>TranslateSheet</name>
     <message>
         <source>Translate</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducir</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings to enable translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada su clave de API de DeepSeek en la pestaña IA de Preferencias para activar la traducción.</translation>
     </message>
     <message>
         <source>Translating…</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduciendo…</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Or type a language</source>
-        <translation type="unfinished"></translation>
+        <translation>O escriba un idioma</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección</translation>
     </message>
     <message>
         <source>Whole Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el documento</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Neerlandés</translation>
     </message>
     <message>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino simplificado</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino tradicional</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruso</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe</translation>
     </message>
     <message>
         <source>Hindi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaco</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Sueco</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamita</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailandés</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesio</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Griego</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebreo</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés</translation>
     </message>
 </context>
 <context>
     <name>TranslationError</name>
     <message>
         <source>Invalid AI endpoint. Check Settings ▸ AI.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de acceso de IA no válido. Revise Preferencias ▸ IA.</translation>
     </message>
     <message>
         <source>The API key contains line breaks or control characters. Check Settings ▸ AI.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave de API contiene saltos de línea o caracteres de control. Revise Preferencias ▸ IA.</translation>
     </message>
     <message>
         <source>The request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se agotó el tiempo de espera de la petición.</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada primero su clave de API de DeepSeek en la pestaña IA de Preferencias.</translation>
     </message>
     <message>
         <source>The translation service returned an unexpected response.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de traducción devolvió una respuesta inesperada.</translation>
     </message>
     <message>
         <source>HTTP %1 from server</source>
-        <translation type="unfinished"></translation>
+        <translation>Error HTTP %1 del servidor</translation>
     </message>
     <message>
         <source>HTTP %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error HTTP %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>VersionHistory</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>The current text could not be kept as a version, so nothing was restored.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conservar el texto actual como versión, así que no se ha restaurado nada.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>VersionHistoryView</name>
     <message>
         <source>Version History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de versiones</translation>
     </message>
     <message>
         <source>Save this document first</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde primero este documento</translation>
     </message>
     <message>
         <source>Version history is kept per file, so an untitled document has no history until it is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de versiones se guarda por archivo, así que un documento sin título no tiene historial hasta que se guarda.</translation>
     </message>
     <message>
         <source>Snapshot Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear instantánea</translation>
     </message>
     <message>
         <source>No versions saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay versiones guardadas</translation>
     </message>
     <message>
         <source>Brindlewick snapshots this document as you edit. Use “Snapshot Now” to capture one immediately.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick guarda instantáneas de este documento mientras edita. Use «Crear instantánea» para guardar una ahora mismo.</translation>
     </message>
     <message>
         <source>Select a version to preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una versión para verla</translation>
     </message>
     <message>
         <source>No changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cambios</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar esta versión</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
         </translation>
     </message>
     <message>
         <source>+%1</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1</translation>
     </message>
     <message>
         <source>−%1</source>
-        <translation type="unfinished"></translation>
+        <translation>−%1</translation>
     </message>
     <message>
         <source>The document could not be changed, so the version was not restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido modificar el documento, así que no se ha restaurado la versión.</translation>
     </message>
 </context>
 <context>
     <name>VersionStore</name>
     <message>
         <source>Could not save a version of “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar una versión de «%1»: %2</translation>
     </message>
     <message>
         <source>the folder “%1” cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en la carpeta «%1».</translation>
     </message>
     <message>
         <source>Could not delete the version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido eliminar la versión: %1</translation>
     </message>
 </context>
 <context>
     <name>WelcomeWindow</name>
     <message>
         <source>Welcome to Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenida a Brindlewick</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>A clean, native Markdown editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un editor de Markdown limpio y nativo.</translation>
     </message>
     <message>
         <source>New Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo documento</translation>
     </message>
     <message>
         <source>New from Template…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo desde plantilla…</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir…</translation>
     </message>
     <message>
         <source>Markdown Cheat Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía rápida de Markdown</translation>
     </message>
     <message>
         <source>Show this window when Brindlewick opens</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta ventana al abrir Brindlewick</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Recientes</translation>
     </message>
     <message>
         <source>No recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay documentos recientes</translation>
     </message>
 </context>
 <context>
     <name>WhatsNewWindow</name>
     <message>
         <source>What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades</translation>
     </message>
     <message>
         <source>What&apos;s New in Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de Brindlewick</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
 </context>
 <context>
     <name>WindowFiles</name>
     <message>
         <source>A version of the document could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar una versión del documento.</translation>
     </message>
 </context>
 </TS>
