@@ -21,10 +21,12 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <optional>
 #include <utility>
@@ -64,7 +66,13 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     setCentralWidget(m_splitter);
     m_panels = new WindowPanels(this, m_splitter, m_editor);
 
-    m_editor->loadText(LineEndings::toLineFeeds(document.text));
+    if (document.text.size() > showFirstUnits) {
+        m_pendingText = document.text;
+        m_editor->loadText(QString()); // an empty page, not edited
+        m_editor->setReadOnly(true);
+    } else {
+        m_editor->loadText(LineEndings::toLineFeeds(document.text));
+    }
     m_controller->setTextView(m_editor->textView(), m_editor);
     m_controller->setScrollView(m_editor->scrollView(), m_editor);
     m_controller->updateCounts();
@@ -76,7 +84,8 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     if (isUntitled()) {
         m_untitledNumber = DocumentController::instance().nextUntitledNumber();
         // A document brought back from the autosave folder was never saved: it is edited.
-        if (!autosaveId.isEmpty()) m_editor->setModified(true);
+        m_editedWhenLoaded = !autosaveId.isEmpty();
+        if (m_editedWhenLoaded) m_editor->setModified(true);
     }
 
     // Typing restarts two short timers instead of doing whole-text work per keystroke.
@@ -129,8 +138,39 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
 
 DocumentWindow::~DocumentWindow() = default;
 
+void DocumentWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_pendingText) return;
+    // The text goes in once the window's first frame is on screen; a window that is never
+    // exposed (another workspace) gets it shortly all the same.
+    if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
+    QTimer::singleShot(1000, this, &DocumentWindow::finishLoading);
+}
+
+bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        // After the exposure has been painted.
+        QTimer::singleShot(0, this, &DocumentWindow::finishLoading);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void DocumentWindow::finishLoading()
+{
+    if (!m_pendingText) return;
+    const QString text = LineEndings::toLineFeeds(*std::exchange(m_pendingText, std::nullopt));
+    m_editor->loadText(text);
+    m_editor->setReadOnly(false);
+    if (m_editedWhenLoaded) m_editor->setModified(true);
+    // The counts follow after the pause that every change of the text starts.
+}
+
 QString DocumentWindow::documentText() const
 {
+    const_cast<DocumentWindow*>(this)->finishLoading(); // the text whole, not the empty page
     return m_file->fileText(m_editor->textView()->text());
 }
 
@@ -141,6 +181,7 @@ QString DocumentWindow::filePath() const
 
 void DocumentWindow::setDocumentText(const QString& text)
 {
+    finishLoading();
     EditorTextView* view = m_editor->textView();
     m_controller->replace(TextRange(0, view->textLength()), LineEndings::toLineFeeds(text));
 }
@@ -210,6 +251,7 @@ void DocumentWindow::observeWhenKey(const QString& request, std::function<void(c
 
 void DocumentWindow::openInPlace(const QString& path)
 {
+    finishLoading();
     DocumentController& dc = DocumentController::instance();
     if (!isUntitled() && dc.windowForPath(path) == this) return;
     const QRect frame = geometry();
@@ -282,6 +324,7 @@ void DocumentWindow::closeForQuitThen(Done done)
 
 void DocumentWindow::startClose(Done done, CloseStep request)
 {
+    finishLoading();
     if (done) m_closeWaiters.append(std::move(done));
     // A close whose question is already out: its answer serves this request too.
     const bool joining = isAskingToClose();
@@ -301,6 +344,7 @@ void DocumentWindow::finishClose(bool ok)
 
 void DocumentWindow::closeWithoutAsking()
 {
+    finishLoading();
     m_autosaveTimer->stop();
     m_editor->finishPendingEdit();
     // Never asks: a text that may not be written in place is kept in the autosave folder.

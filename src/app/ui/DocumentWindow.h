@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class WindowPanels;
 class QSplitter;
@@ -98,8 +99,19 @@ public:
 
     static constexpr int autosaveDelayMs = 2000;
 
+    // A long text goes into the editor once the window is on screen: the window shows at
+    // once, with an empty page that takes no typing. Whatever reads or writes the document
+    // before then (saving, autosave, a snapshot, an export, closing) puts the text in first,
+    // so that none of it sees a text that is not whole.
+    bool isLoading() const { return m_pendingText.has_value(); }
+    void finishLoading();
+    // Texts longer than this (UTF-16 units) are put in after the window shows.
+    static constexpr qsizetype showFirstUnits = 256 * 1024;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -197,4 +209,6 @@ private:
     QList<Done> m_closeWaiters;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     bool m_autosaveFailed = false;
+    std::optional<QString> m_pendingText; // as read, with the file's own line breaks
+    bool m_editedWhenLoaded = false;
 };

@@ -17,6 +17,7 @@
 
 void DocumentWindow::saveThen(Done done)
 {
+    finishLoading();
     // A table cell still open is part of what the user means to save.
     m_editor->finishPendingEdit();
     if (isUntitled()) {
@@ -34,6 +35,7 @@ void DocumentWindow::saveThen(Done done)
 
 void DocumentWindow::saveAsThen(Done done)
 {
+    finishLoading();
     m_editor->finishPendingEdit();
     auto& prompts = DocumentController::instance().prompts();
     if (!prompts.chooseSavePath) {
@@ -76,6 +78,7 @@ bool DocumentWindow::saveAs()
 
 bool DocumentWindow::saveTo(const QString& path, QString* error)
 {
+    finishLoading();
     // Two windows on one file would overwrite each other's text with every autosave.
     const DocumentWindow* other = DocumentController::instance().windowForPath(path);
     if (other && other != this) {
@@ -139,6 +142,7 @@ void DocumentWindow::settle()
 
 bool DocumentWindow::autosave(QString* error)
 {
+    finishLoading();
     // Never asks, so the outcome is known at once.
     SaveOutcome result = SaveOutcome::Failed;
     autosaveAsking(Ask::Never, [&result, error](SaveOutcome outcome, const QString& message) {
@@ -161,6 +165,7 @@ void DocumentWindow::noteAutosaveOutcome(SaveOutcome outcome, const QString& err
 
 void DocumentWindow::autosaveAfterPause()
 {
+    finishLoading();
     m_autosaveTimer->stop();
     if (!isDocumentEdited()) {
         noteAutosaveOutcome(SaveOutcome::Saved, {});
@@ -335,7 +340,9 @@ void DocumentWindow::checkFileOnDisk()
     // Our own write is under way: the file is looked at once it has landed.
     if (m_file->isWriting()) return;
     const DiskStamp::State disk = m_file->checkDisk();
-    if (disk == DiskStamp::State::Unchanged || isDocumentEdited()) return;
+    if (disk == DiskStamp::State::Unchanged) return;
+    finishLoading();
+    if (isDocumentEdited()) return;
     QString error;
     if (disk == DiskStamp::State::Changed && reloadFromDisk(&error)) return;
     // Gone, or no longer readable: the text in the window is now the only copy.

@@ -25,6 +25,18 @@ QString documentText(QTextDocument* doc, int from, int length)
     return s;
 }
 
+// `text` as the document gives it back once loaded: the characters that the document turns
+// into block breaks read as line feeds.
+QString asInDocument(const QString& text)
+{
+    constexpr char16_t breaks[] = {u'\r', u'\x2029', u'\xfdd0', u'\xfdd1'};
+    if (std::none_of(std::begin(breaks), std::end(breaks), [&](char16_t c) { return text.contains(QChar(c)); }))
+        return text;
+    QString s = text;
+    for (char16_t c : breaks) s.replace(QChar(c), u'\n');
+    return s;
+}
+
 // Follows a range through the replacement of `removed` units at `from` by `added`: after
 // the edit it moves, before it stays, and across it it grows to cover the new text.
 void followEdit(TextRange& r, int from, int removed, int added)
@@ -300,7 +312,11 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     };
     if (recount) m_counts -= DocStats::countLines(touchedLines(from, from + removed));
     m_countsValid = recount;
-    m_storage.replaceCharacters({from, removed}, documentText(m_view->document(), from, added));
+    const std::optional<QString> loading = std::exchange(m_loading, std::nullopt);
+    if (loading && from == 0 && removed == n && added == loading->size())
+        m_storage.replaceCharacters({0, n}, asInDocument(*loading));
+    else
+        m_storage.replaceCharacters({from, removed}, documentText(m_view->document(), from, added));
     if (recount) m_counts += DocStats::countLines(touchedLines(from, from + added));
     followEdit(m_focusShown, from, removed, added);
     followEdit(m_lastCaretLine, from, removed, added);

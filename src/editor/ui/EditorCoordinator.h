@@ -36,6 +36,10 @@ public:
     // The text (absolute positions) read right up to the end of the line holding `pos`.
     QStringView through(int pos) const { return m_storage.textUpTo(m_storage.lineEndFrom(pos)); }
 
+    // The whole text the view is about to load: the change that puts it in is mirrored from
+    // it instead of read back out of the document (a copy of the whole text).
+    void expectLoad(const QString& text) { m_loading = text; }
+
     // Restyles the window around `changed`, or the whole text.
     // Returns the range whose styling was applied; `editScope` gets the one stretch of it
     // styled around `changed` (the caret's line may be styled apart).
@@ -109,4 +113,5 @@ private:
     DocStats m_counts;
     bool m_countsValid = false;
     QTimer* m_sliceTimer = nullptr;
+    std::optional<QString> m_loading;
 };

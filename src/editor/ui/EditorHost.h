@@ -30,6 +30,8 @@ public:
     // not modified. Only for loading; later whole-text changes go through the
     // controller's replace primitive so that they can be undone.
     virtual void loadText(const QString& text) = 0;
+    // Refuses every edit, typed or programmatic, while on (the text is not in yet).
+    virtual void setReadOnly(bool on) { Q_UNUSED(on); }
 
     // The edited flag: set by every change, cleared when the document is saved, and
     // cleared again by undoing back to the saved state.

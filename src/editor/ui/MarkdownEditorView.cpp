@@ -166,6 +166,11 @@ void MarkdownEditorView::loadText(const QString& text)
     if (m_controller) m_controller->updateCounts();
 }
 
+void MarkdownEditorView::setReadOnly(bool on)
+{
+    m_text->setReadOnly(on);
+}
+
 void MarkdownEditorView::setText(const QString& text)
 {
     if (m_text->coordinator()->isEditing() || text == m_text->text()) return;

@@ -36,6 +36,7 @@ public:
 
     // Replaces the whole text as a fresh load (not undoable, not modified).
     void loadText(const QString& text) override;
+    void setReadOnly(bool on) override;
     bool isModified() const override;
     void setModified(bool modified) override;
     void undo() override;

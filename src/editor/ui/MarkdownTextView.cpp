@@ -64,6 +64,7 @@ MarkdownTextView::~MarkdownTextView() = default;
 void MarkdownTextView::setDocumentText(const QString& text)
 {
     m_ghost->dismiss();
+    m_coordinator->expectLoad(text);
     setPlainText(text);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);

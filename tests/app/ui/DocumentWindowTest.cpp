@@ -134,6 +134,66 @@ TEST_F(DocumentWindowTest, TypingAndSavingKeepsMarkAndLineEndingsByteForByte)
     EXPECT_FALSE(w->isWindowModified());
 }
 
+// A long file's window is on screen before its text: the page is empty and takes no edit
+// until the text is in, and whatever reads or writes the document meanwhile (a save, a close
+// without asking, an export's text) gets the whole text, never the empty page.
+TEST_F(DocumentWindowTest, ALongFilesWindowShowsBeforeItsTextAndNothingSeesTheTextUnwhole)
+{
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 2 * DocumentWindow::showFirstUnits; ++i)
+        bytes +=
+            "## Part " + QByteArray::number(i) + "\r\n\r\nSome **text** of part " + QByteArray::number(i) + ".\r\n\r\n";
+    const QString path = dir.filePath("long.md");
+    writeAll(path, bytes);
+    // The text was not in the editor when the window was first exposed.
+    struct FirstExposure : QObject {
+        QTextEdit* (*editOf)(DocumentWindow*) = nullptr;
+        int length = -1;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Expose && length < 0)
+                for (DocumentWindow* w : DocumentController::instance().windows())
+                    if (w->windowHandle() == o) length = int(editOf(w)->toPlainText().size());
+            return QObject::eventFilter(o, e);
+        }
+    } exposure;
+    exposure.editOf = &DocumentWindowTest::edit;
+    qApp->installEventFilter(&exposure);
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->isLoading());
+    EXPECT_FALSE(w->isWindowModified());
+    QTest::keyClicks(edit(w), "typed");
+    w->editorController()->replace({0, 0}, "x");
+    EXPECT_TRUE(edit(w)->toPlainText().isEmpty());
+    QTest::qWaitFor([&] { return !w->isLoading(); }, 5000);
+    qApp->removeEventFilter(&exposure);
+    EXPECT_EQ(exposure.length, 0);
+    EXPECT_EQ(w->documentText().toUtf8(), bytes);
+    EXPECT_FALSE(w->isWindowModified());
+    typeAtEnd(w, "!");
+    EXPECT_TRUE(w->isWindowModified());
+    w->editorHost()->undo();
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Asked before the text is in: a save writes the whole text back, a close without
+    // asking leaves the file as it was.
+    for (int save = 0; save < 2; ++save) {
+        DocumentWindow* again = DocumentController::instance().openDocument(path);
+        ASSERT_TRUE(again && again->isLoading());
+        if (save)
+            EXPECT_TRUE(again->save());
+        else
+            again->closeWithoutAsking();
+        EXPECT_EQ(readAll(path), bytes) << save;
+        if (save) again->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_TRUE(alerts.isEmpty()) << alerts.join("|").toStdString();
+}
+
 TEST_F(DocumentWindowTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy)
 {
     // The atomic save's temporary name does not fit beside a name at the length limit.
