@@ -1286,7 +1286,7 @@
     </message>
     <message>
         <source>A Markdown editor.</source>
-        <translation>一款 Markdown 编辑器。</translation>
+        <translation>Markdown 编辑器。</translation>
     </message>
     <message>
         <source>&amp;File</source>
