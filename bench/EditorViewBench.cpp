@@ -23,52 +23,9 @@
 namespace {
 
 // Mixed Markdown from a fixed linear congruential sequence, up to 1 MiB of UTF-16 units.
-QString editorDocument()
+const QString& editorDocument()
 {
-    static const QString doc = [] {
-        quint32 seed = 12345;
-        auto next = [&](int n) {
-            seed = seed * 1103515245u + 12345u;
-            return int((seed >> 16) % quint32(n));
-        };
-        static const char* const words[] = {"paper",  "margin", "ruler", "sheet",  "desk",  "ink",
-                                            "column", "caret",  "folio", "gutter", "serif", "quire"};
-        auto sentence = [&](int n) {
-            QString s;
-            for (int i = 0; i < n; ++i) {
-                QString w = QString::fromLatin1(words[next(12)]);
-                const int k = next(12);
-                if (k == 0)
-                    w = "**" + w + "**";
-                else if (k == 1)
-                    w = "_" + w + "_";
-                else if (k == 2)
-                    w = "`" + w + "`";
-                else if (k == 3)
-                    w = "[" + w + "](https://example.net/" + w + ")";
-                s += (i ? " " : "") + w;
-            }
-            return s;
-        };
-        QString s;
-        for (int i = 0; s.size() < (1 << 20); ++i) {
-            switch (i % 8) {
-            case 0: s += "## Section " + QString::number(i) + "\n\n"; break;
-            case 1:
-            case 2: s += sentence(40) + "\n\n"; break;
-            case 3: s += "- " + sentence(6) + "\n- " + sentence(5) + "\n1. " + sentence(4) + "\n\n"; break;
-            case 4: s += "> " + sentence(20) + "\n\n"; break;
-            case 5: s += "```js\nlet x = 1; // note\nconsole.log(\"x\", x);\n```\n\n"; break;
-            case 6:
-                s += "| a | b |\n|---|--:|\n";
-                for (int r = 0; r < 4; ++r) s += "| " + sentence(2) + " | " + QString::number(next(999)) + " |\n";
-                s += "\n";
-                break;
-            default: s += sentence(25) + "\n" + sentence(15) + "\n\n"; break;
-            }
-        }
-        return s;
-    }();
+    static const QString doc = mixedDocument(1 << 20);
     return doc;
 }
 
