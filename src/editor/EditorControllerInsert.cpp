@@ -53,6 +53,25 @@ QStringList headingAnchors(const QString& text, const QList<int>& headingLines, 
     return anchors;
 }
 
+enum class MarkersAround { EmptyPair, BeforeClosing };
+
+// Whether the caret at `caret` stands between an opening and a closing marker with nothing
+// between them, or right after a span's text and before its closing marker. A marker that is
+// part of a longer run of its character ("*" before "**" closes bold, not italic) or that
+// follows a blank (it opens a span) is neither.
+std::optional<MarkersAround> markersAroundCaret(const EditorTextView& view, int caret, const QString& opening,
+                                                const QString& close)
+{
+    if (close.isEmpty()) return std::nullopt;
+    const int before = int(opening.size());
+    const int at = std::min(caret, before);
+    const QString near = view.textInRange(TextRange(caret - at, at + int(close.size()) + 1));
+    if (near.mid(at, close.size()) != close || near.mid(at + close.size(), 1) == close.right(1)) return std::nullopt;
+    if (at == before && near.left(at) == opening) return MarkersAround::EmptyPair;
+    if (at == 0 || near.at(at - 1).isSpace() || near.at(at - 1) == close.front()) return std::nullopt;
+    return MarkersAround::BeforeClosing;
+}
+
 } // namespace
 
 void EditorController::wrap(const QString& opening, const std::optional<QString>& closing)
@@ -70,6 +89,15 @@ void EditorController::wrap(const QString& opening, const std::optional<QString>
         } else {
             replace(sel, opening + selected + close, TextRange(sel.location + int(opening.size()), sel.length));
         }
+    } else if (const auto around = markersAroundCaret(*view, sel.location, opening, close)) {
+        // The same key again ends what it began: an empty pair goes away, and a caret just
+        // before the closing marker steps over it, so typing goes on after the span instead
+        // of into a second, empty pair.
+        if (*around == MarkersAround::EmptyPair)
+            replace(TextRange(sel.location - int(opening.size()), int(opening.size() + close.size())), QString(),
+                    TextRange(sel.location - int(opening.size()), 0));
+        else
+            view->setSelectedRange(TextRange(sel.location + int(close.size()), 0));
     } else {
         replace(sel, opening + close, TextRange(sel.location + int(opening.size()), 0));
     }

@@ -32,6 +32,33 @@ TEST(EditorControllerInsertOps, WrapAndUnwrap)
     EXPECT_EQ(emoji.sel(), TextRange(2, 2));
 }
 
+// Bold on, type, bold off: the second press ends the span where the caret is, instead of
+// leaving an empty pair ("**bold****") behind; pressed at once, it takes the pair away.
+TEST(EditorControllerInsertOps, TheSameMarkerAtACaretEndsWhatItBegan)
+{
+    OpsEditor e("plain ", {6, 0});
+    e.c.wrap("**");
+    EXPECT_EQ(e.text(), "plain ****");
+    e.c.replace(e.c.textView()->selectedRange(), "bold", TextRange(12, 0));
+    e.c.wrap("**");
+    EXPECT_EQ(e.text(), "plain **bold**");
+    EXPECT_EQ(e.sel(), TextRange(14, 0));
+
+    OpsEditor empty("a ****", {4, 0});
+    empty.c.wrap("**");
+    EXPECT_EQ(empty.text(), "a ");
+    EXPECT_EQ(empty.sel(), TextRange(2, 0));
+    empty.expectUndoRestores("a ****", TextRange(4, 0));
+
+    // Italic before bold's closing marker, and a marker that opens a span, still insert a pair.
+    OpsEditor italic("**bold**", {6, 0});
+    italic.c.wrap("*");
+    EXPECT_EQ(italic.text(), "**bold****");
+    OpsEditor opening("say **it**", {4, 0});
+    opening.c.wrap("**");
+    EXPECT_EQ(opening.text(), "say ******it**");
+}
+
 TEST(EditorControllerInsertOps, LinksImagesAndCode)
 {
     OpsEditor e("", {0, 0});
