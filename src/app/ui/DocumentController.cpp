@@ -46,10 +46,23 @@ DocumentController::DocumentController()
 {}
 
 namespace {
+const char kPrompt[] = "bwPrompt";
+
 // Shows `box` window-modally (application-modally without a parent); it deletes itself.
+// Prompts over one window come one at a time: a prompt still open there is answered first,
+// so that a question (save the changes?) never covers the alert that says why the save
+// before it failed.
 void present(QDialog* box)
 {
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setProperty(kPrompt, true);
+    if (QWidget* window = box->parentWidget()) {
+        for (QDialog* open : window->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+            if (open == box || !open->isVisible() || !open->property(kPrompt).toBool()) continue;
+            QObject::connect(open, &QDialog::finished, box, [box] { present(box); });
+            return;
+        }
+    }
     box->open();
 }
 } // namespace

@@ -29,7 +29,8 @@ public:
     enum class ExternalChangeChoice { KeepMine, Reload, SaveAs, Cancel };
     // Every prompt is window-modal over `parent` (application-modal without one): it returns
     // at once and calls `answer` once the user has answered; tests answer at once. `answer` is
-    // never called after `parent` is gone (the prompt goes with its window).
+    // never called after `parent` is gone (the prompt goes with its window). Over one window
+    // the prompts come one at a time, in the order asked.
     struct Prompts {
         std::function<void(QWidget* parent, const QString& message, const QString& detail)> alert;
         std::function<void(QWidget* parent, const QString& documentName, std::function<void(SaveChoice)> answer)>

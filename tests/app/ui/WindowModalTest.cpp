@@ -228,3 +228,31 @@ TEST_F(WindowModalTest, AQuitDuringAClosePromptWaitsForThatAnswer)
     EXPECT_TRUE(allClosed);
     EXPECT_EQ(count(), 0);
 }
+
+TEST_F(WindowModalTest, TheReasonAWriteFailedIsShownFirstNotUnderTheQuestionThatFollows)
+{
+    auto& dc = DocumentController::instance();
+    dc.prompts().alert = DocumentController::defaultPrompts().alert;
+    dc.prompts().askSaveChanges = DocumentController::defaultPrompts().askSaveChanges;
+    // The save's temporary name does not fit beside a name at the length limit.
+    const QString path = dir.filePath(QString(250, u'x') + ".md");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("old");
+    f.close();
+    DocumentWindow* w = dc.openDocument(path);
+    ASSERT_TRUE(w);
+    w->setDocumentText("new");
+    const auto shown = [w] {
+        QList<QMessageBox*> boxes;
+        for (QMessageBox* box : w->findChildren<QMessageBox*>())
+            if (box->isVisible()) boxes << box;
+        return boxes;
+    };
+    EXPECT_FALSE(w->close());
+    ASSERT_EQ(shown().size(), 1);
+    EXPECT_TRUE(shown().first()->text().contains("could not be saved")) << shown().first()->text().toStdString();
+    shown().first()->accept();
+    ASSERT_EQ(shown().size(), 1);
+    EXPECT_TRUE(shown().first()->text().contains("Do you want to save")) << shown().first()->text().toStdString();
+}
