@@ -11,10 +11,13 @@ namespace Mnemonics {
 // Menu titles for `plain` titles (shown as written: an ampersand stays an ampersand), each
 // marking a character that no earlier title of the list and nothing in `taken` (lower-case
 // characters of the menu's other items) uses: the first free initial of a word, else the
-// first free letter or digit. A title with nothing free left gets no mnemonic.
+// first free letter or digit. Characters typed through an input method (Chinese, Japanese,
+// Korean) are never candidates: a title in those languages with no free Latin letter or digit
+// takes the first free one after it, as "白紙(&A)". Any other title with nothing free left
+// gets no mnemonic.
 QStringList assign(const QStringList& plain, QString taken = {});
 
-// The character a hand-written title marks with "&" ("Liste &leeren", "メニューをクリア(&C)"),
+// The character a hand-written title marks with "&" ("Liste &leeren", "一覧をクリア(&C)"),
 // in lower case, for `taken` when the generated items share a menu with it; empty if none.
 QString of(const QString& title);
 
