@@ -5,184 +5,185 @@
     <name>AIActions</name>
     <message>
         <source>Improve Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>文章を改善</translation>
     </message>
     <message>
         <source>Fix Spelling &amp; Grammar</source>
-        <translation type="unfinished"></translation>
+        <translation>スペルと文法を修正</translation>
     </message>
     <message>
         <source>Rewrite</source>
-        <translation type="unfinished"></translation>
+        <translation>書き直し</translation>
     </message>
     <message>
         <source>Make Shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>短くする</translation>
     </message>
     <message>
         <source>Make Longer</source>
-        <translation type="unfinished"></translation>
+        <translation>長くする</translation>
     </message>
     <message>
         <source>Professional Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーマルな文体に</translation>
     </message>
     <message>
         <source>Casual Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>カジュアルな文体に</translation>
     </message>
     <message>
         <source>Summarize</source>
-        <translation type="unfinished"></translation>
+        <translation>要約</translation>
     </message>
     <message>
         <source>Draft from Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>アウトラインから下書き</translation>
     </message>
     <message>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>説明</translation>
     </message>
     <message>
         <source>Suggest Title &amp; Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトルとタグを提案</translation>
     </message>
 </context>
 <context>
     <name>AIAssistSheet</name>
     <message>
         <source>AI Assist</source>
-        <translation type="unfinished"></translation>
+        <translation>AI アシスト</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings to enable the assist actions.</source>
-        <translation type="unfinished"></translation>
+        <translation>アシスト機能を使うには、設定の「AI」タブで DeepSeek の API キーを追加してください。</translation>
     </message>
     <message>
         <source>Working…</source>
-        <translation type="unfinished"></translation>
+        <translation>処理中…</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>実行</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>操作</translation>
     </message>
     <message>
         <source>Custom instruction (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>追加の指示（任意）</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲</translation>
     </message>
     <message>
         <source>Whole Document</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント全体</translation>
     </message>
 </context>
 <context>
     <name>AssistRunner</name>
     <message>
         <source>The text changed while the answer was on its way, so nothing was changed. Run it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>応答を待つ間にテキストが変更されたため、何も変更しませんでした。もう一度実行してください。</translation>
     </message>
     <message>
         <source>The answer was empty, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>応答が空だったため、何も変更しませんでした。</translation>
     </message>
     <message>
         <source>The editor did not accept the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>エディターが変更を受け付けませんでした。</translation>
     </message>
 </context>
 <context>
     <name>AssistSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>範囲</translation>
     </message>
 </context>
 <context>
     <name>AutosaveStore</name>
     <message>
         <source>The autosave folder “%1” could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>自動保存フォルダー「%1」を作成できませんでした。</translation>
     </message>
     <message>
         <source>The autosave folder “%1” cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>自動保存フォルダー「%1」に書き込めません: %2</translation>
     </message>
 </context>
 <context>
     <name>BatchExport</name>
     <message>
         <source>Another file of the folder is exported as “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー内の別のファイルが「%1」としてエクスポートされます。</translation>
     </message>
     <message>
         <source>It is not valid UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な UTF-8 テキストではありません。</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>ほか %1 件</translation>
     </message>
     <message>
         <source>A file to be written already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み先のファイルがすでに存在します。</translation>
     </message>
     <message numerus="yes">
         <source>%n files to be written already exist.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>書き込み先のファイル %n 件がすでに存在します。</numerusform>
         </translation>
     </message>
     <message>
         <source>Replacing them overwrites their current contents:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>置き換えると、現在の内容は上書きされます:
+</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に保存しました。</translation>
     </message>
     <message>
         <source>Nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートするものがありません</translation>
     </message>
     <message>
         <source>No Markdown files found in that folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>そのフォルダーに Markdown ファイルが見つかりませんでした。</translation>
     </message>
     <message>
         <source>Exported 1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 件のファイルをエクスポートしました</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のファイルをエクスポートしました</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルしました。</translation>
     </message>
     <message>
         <source>Not exported:</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートされなかったファイル:</translation>
     </message>
     <message numerus="yes">
         <source>Exported %1 of %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件中 %1 件のファイルをエクスポートしました</numerusform>
         </translation>
     </message>
 </context>
@@ -190,2538 +191,2540 @@
     <name>BatchExporter</name>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート中…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>It could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込めませんでした。</translation>
     </message>
     <message>
         <source>Choose a folder of Markdown files to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートする Markdown ファイルのフォルダーを選択</translation>
     </message>
     <message>
         <source>Export All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてエクスポート</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>置き換える</translation>
     </message>
 </context>
 <context>
     <name>CommandCategory</name>
     <message>
         <source>Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>書式</translation>
     </message>
     <message>
         <source>Lists &amp; Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>リストとブロック</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>行</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
 </context>
 <context>
     <name>CommandPalette</name>
     <message>
         <source>Command Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドパレット</translation>
     </message>
     <message>
         <source>Type a command…</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドを入力…</translation>
     </message>
     <message>
         <source>Search commands</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドを検索</translation>
     </message>
     <message>
         <source>No matching commands</source>
-        <translation type="unfinished"></translation>
+        <translation>一致するコマンドはありません</translation>
     </message>
 </context>
 <context>
     <name>CommandRegistry</name>
     <message>
         <source>Heading 1</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 1</translation>
     </message>
     <message>
         <source>Heading 2</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 2</translation>
     </message>
     <message>
         <source>Heading 3</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 3</translation>
     </message>
     <message>
         <source>Heading 4</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 4</translation>
     </message>
     <message>
         <source>Heading 5</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 5</translation>
     </message>
     <message>
         <source>Heading 6</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 6</translation>
     </message>
     <message>
         <source>Body Text</source>
-        <translation type="unfinished"></translation>
+        <translation>本文</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>太字</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>斜体</translation>
     </message>
     <message>
         <source>Bold Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>太字斜体</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>取り消し線</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>インラインコード</translation>
     </message>
     <message>
         <source>Comment (HTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>コメント（HTML）</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>箇条書き</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>番号付きリスト</translation>
     </message>
     <message>
         <source>Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>タスクリスト</translation>
     </message>
     <message>
         <source>Toggle Task Done</source>
-        <translation type="unfinished"></translation>
+        <translation>タスクの完了を切り替え</translation>
     </message>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>引用</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>コードブロック</translation>
     </message>
     <message>
         <source>Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>インデント</translation>
     </message>
     <message>
         <source>Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>インデント解除</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>水平線</translation>
     </message>
     <message>
         <source>Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>脚注</translation>
     </message>
     <message>
         <source>Table of Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>目次</translation>
     </message>
     <message>
         <source>Today&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>今日の日付</translation>
     </message>
     <message>
         <source>Table (2×2)</source>
-        <translation type="unfinished"></translation>
+        <translation>表（2×2）</translation>
     </message>
     <message>
         <source>Table (3×3)</source>
-        <translation type="unfinished"></translation>
+        <translation>表（3×3）</translation>
     </message>
     <message>
         <source>Inline Math</source>
-        <translation type="unfinished"></translation>
+        <translation>インライン数式</translation>
     </message>
     <message>
         <source>Format Table</source>
-        <translation type="unfinished"></translation>
+        <translation>表を整形</translation>
     </message>
     <message>
         <source>Table: Insert Row Above</source>
-        <translation type="unfinished"></translation>
+        <translation>表: 上に行を挿入</translation>
     </message>
     <message>
         <source>Table: Insert Row Below</source>
-        <translation type="unfinished"></translation>
+        <translation>表: 下に行を挿入</translation>
     </message>
     <message>
         <source>Table: Delete Row</source>
-        <translation type="unfinished"></translation>
+        <translation>表: 行を削除</translation>
     </message>
     <message>
         <source>Table: Insert Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>表: 左に列を挿入</translation>
     </message>
     <message>
         <source>Table: Insert Column Right</source>
-        <translation type="unfinished"></translation>
+        <translation>表: 右に列を挿入</translation>
     </message>
     <message>
         <source>Table: Delete Column</source>
-        <translation type="unfinished"></translation>
+        <translation>表: 列を削除</translation>
     </message>
     <message>
         <source>Table: Align Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>表: 列を左揃え</translation>
     </message>
     <message>
         <source>Table: Align Column Center</source>
-        <translation type="unfinished"></translation>
+        <translation>表: 列を中央揃え</translation>
     </message>
     <message>
         <source>Table: Align Column Right</source>
-        <translation type="unfinished"></translation>
+        <translation>表: 列を右揃え</translation>
     </message>
     <message>
         <source>UPPERCASE</source>
-        <translation type="unfinished"></translation>
+        <translation>大文字</translation>
     </message>
     <message>
         <source>lowercase</source>
-        <translation type="unfinished"></translation>
+        <translation>小文字</translation>
     </message>
     <message>
         <source>Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>単語の先頭を大文字</translation>
     </message>
     <message>
         <source>Sort Lines A→Z</source>
-        <translation type="unfinished"></translation>
+        <translation>行を並べ替え（A→Z）</translation>
     </message>
     <message>
         <source>Sort Lines Z→A</source>
-        <translation type="unfinished"></translation>
+        <translation>行を並べ替え（Z→A）</translation>
     </message>
     <message>
         <source>Remove Duplicate Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>重複行を削除</translation>
     </message>
     <message>
         <source>Move Line Up</source>
-        <translation type="unfinished"></translation>
+        <translation>行を上へ移動</translation>
     </message>
     <message>
         <source>Move Line Down</source>
-        <translation type="unfinished"></translation>
+        <translation>行を下へ移動</translation>
     </message>
     <message>
         <source>Duplicate Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行を複製</translation>
     </message>
     <message>
         <source>Delete Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行を削除</translation>
     </message>
     <message>
         <source>Select Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行を選択</translation>
     </message>
     <message>
         <source>Toggle WYSIWYG / Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>WYSIWYG / Markdown ソースを切り替え</translation>
     </message>
     <message>
         <source>Suggest Continuation</source>
-        <translation type="unfinished"></translation>
+        <translation>続きを提案</translation>
     </message>
     <message>
         <source>Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown を整理</translation>
     </message>
     <message>
         <source>Export as HTML…</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML としてエクスポート…</translation>
     </message>
     <message>
         <source>Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF としてエクスポート…</translation>
     </message>
     <message>
         <source>Export as Rich Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>リッチテキストとしてエクスポート…</translation>
     </message>
     <message>
         <source>Export as Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>Word としてエクスポート…</translation>
     </message>
     <message>
         <source>Export as OpenDocument…</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument としてエクスポート…</translation>
     </message>
     <message>
         <source>Copy as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML としてコピー</translation>
     </message>
 </context>
 <context>
     <name>CustomThemesEditor</name>
     <message>
         <source>Custom themes</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムテーマ</translation>
     </message>
     <message>
         <source>Add Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマを追加</translation>
     </message>
     <message>
         <source>Add a theme to start from the current colours, then edit them here.</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマを追加すると現在の色が引き継がれます。色はここで編集できます。</translation>
     </message>
     <message>
         <source>in use</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Use This Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>このテーマを使用</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>複製</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>名称未設定</translation>
     </message>
 </context>
 <context>
     <name>DocumentController</name>
     <message>
         <source>Do you want to save the changes made to the document “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント「%1」への変更を保存しますか？</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存しないと、変更内容は失われます。</translation>
     </message>
     <message>
         <source>Don’t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存しない</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存</translation>
     </message>
     <message>
         <source>The file of the document “%1” was moved or deleted by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント「%1」のファイルが別のプログラムによって移動または削除されました。</translation>
     </message>
     <message>
         <source>The document “%1” was changed by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント「%1」が別のプログラムによって変更されました。</translation>
     </message>
     <message>
         <source>Save your version to write the file again, save it under another name, or leave the file removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>手元の内容を保存してファイルを書き戻すか、別の名前で保存するか、ファイルを削除されたままにしてください。</translation>
     </message>
     <message>
         <source>Keep your version to overwrite the file, reload the version on disk (your changes can be undone), or save your version under another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>手元の内容を残してファイルを上書きするか、ディスク上の内容を再読み込みするか（変更は取り消せます）、手元の内容を別の名前で保存してください。</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Keep Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>手元の内容を残す</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>再読み込み</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存…</translation>
     </message>
     <message>
         <source>The document “%1” could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント「%1」を開けませんでした。</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧をクリア(&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>DocumentWindow</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>名称未設定</translation>
     </message>
     <message>
         <source>Untitled %1</source>
-        <translation type="unfinished"></translation>
+        <translation>名称未設定 %1</translation>
     </message>
     <message>
         <source>The document “%1” could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント「%1」を保存できませんでした。</translation>
     </message>
     <message>
         <source>“%1” is open in another window. Close that window first, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は別のウィンドウで開かれています。先にそのウィンドウを閉じるか、別の名前を選んでください。</translation>
     </message>
     <message>
         <source>Unsaved text cannot be kept for the next launch.</source>
-        <translation type="unfinished"></translation>
+        <translation>未保存のテキストを次回の起動まで保持できません。</translation>
     </message>
     <message>
         <source>The document “%1” could not be autosaved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント「%1」を自動保存できませんでした。</translation>
     </message>
     <message>
         <source>The file “%1” was moved or deleted by another program; it was not written again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1」は別のプログラムによって移動または削除されたため、書き戻しませんでした。</translation>
     </message>
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は別のプログラムによって変更されたため、上書きしませんでした。</translation>
     </message>
 </context>
 <context>
     <name>EditorToolbar</name>
     <message>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>書式設定</translation>
     </message>
     <message>
         <source>Paragraph style</source>
-        <translation type="unfinished"></translation>
+        <translation>段落スタイル</translation>
     </message>
     <message>
         <source>Insert Link</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクを挿入</translation>
     </message>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>引用</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>コードブロック</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>太字</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>斜体</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>取り消し線</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>インラインコード</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>箇条書き</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>番号付きリスト</translation>
     </message>
     <message>
         <source>Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>タスクリスト</translation>
     </message>
     <message>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左揃え</translation>
     </message>
     <message>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央揃え</translation>
     </message>
     <message>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右揃え</translation>
     </message>
     <message>
         <source>Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>両端揃え</translation>
     </message>
     <message>
         <source>Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>インデント解除</translation>
     </message>
     <message>
         <source>Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>インデント</translation>
     </message>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を挿入</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>表を挿入</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>水平線</translation>
     </message>
     <message>
         <source>Inline Math</source>
-        <translation type="unfinished"></translation>
+        <translation>インライン数式</translation>
     </message>
     <message>
         <source>Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>脚注</translation>
     </message>
     <message>
         <source>Table of Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>目次</translation>
     </message>
     <message>
         <source>Insert Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付を挿入</translation>
     </message>
     <message>
         <source>AI Assist…</source>
-        <translation type="unfinished"></translation>
+        <translation>AI アシスト…</translation>
     </message>
     <message>
         <source>Translate…</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳…</translation>
     </message>
     <message>
         <source>Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown を整理</translation>
     </message>
     <message>
         <source>Version History…</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン履歴…</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>アウトライン</translation>
     </message>
     <message>
         <source>Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーラー</translation>
     </message>
     <message>
         <source>Command Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドパレット</translation>
     </message>
     <message>
         <source>All tools</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのツール</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Switch to Markdown source</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown ソースに切り替え</translation>
     </message>
     <message>
         <source>Switch to WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>WYSIWYG に切り替え</translation>
     </message>
     <message>
         <source>Ctrl+%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+%1</translation>
     </message>
 </context>
 <context>
     <name>ExportPresets</name>
     <message>
         <source>Academic</source>
-        <translation type="unfinished"></translation>
+        <translation>アカデミック</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <source>Compact</source>
-        <translation type="unfinished"></translation>
+        <translation>コンパクト</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>標準</translation>
     </message>
     <message>
         <source>Academic PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>アカデミック PDF</translation>
     </message>
     <message>
         <source>Clean PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>シンプル PDF</translation>
     </message>
     <message>
         <source>New Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいプリセット</translation>
     </message>
     <message>
         <source>%1 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のコピー</translation>
     </message>
 </context>
 <context>
     <name>ExportPresetsView</name>
     <message>
         <source>HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML</translation>
     </message>
     <message>
         <source>PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>Rich Text</source>
-        <translation type="unfinished"></translation>
+        <translation>リッチテキスト</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Word</translation>
     </message>
     <message>
         <source>OpenDocument</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument</translation>
     </message>
     <message>
         <source>Copy HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML をコピー</translation>
     </message>
     <message>
         <source>Export Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートプリセット</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>形式</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Custom CSS (appended after the theme)</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム CSS（テーマの後に追加）</translation>
     </message>
     <message>
         <source>Select or add a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットを選択または追加してください</translation>
     </message>
     <message>
         <source>Add preset</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットを追加</translation>
     </message>
     <message>
         <source>Delete preset</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットを削除</translation>
     </message>
     <message>
         <source>Duplicate preset</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットを複製</translation>
     </message>
     <message>
         <source>Export With This Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>このプリセットでエクスポート</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
 </context>
 <context>
     <name>Exporter</name>
     <message>
         <source>PDF pages are made by the page renderer.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF のページはページレンダラーで作成されます。</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメントを変換できませんでした。</translation>
     </message>
     <message>
         <source>The document “%1” could not be exported as PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント「%1」を PDF としてエクスポートできませんでした。</translation>
     </message>
     <message>
         <source>The document “%1” could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント「%1」をエクスポートできませんでした。</translation>
     </message>
     <message>
         <source>The document “%1” could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント「%1」を変換できませんでした。</translation>
     </message>
     <message>
         <source>HTML Page (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML ページ (*.html)</translation>
     </message>
     <message>
         <source>PDF Document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ドキュメント (*.pdf)</translation>
     </message>
     <message>
         <source>Rich Text Document (*.rtf)</source>
-        <translation type="unfinished"></translation>
+        <translation>リッチテキストドキュメント (*.rtf)</translation>
     </message>
     <message>
         <source>Word Document (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Word ドキュメント (*.docx)</translation>
     </message>
     <message>
         <source>OpenDocument Text (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument テキスト (*.odt)</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>名称未設定</translation>
     </message>
 </context>
 <context>
     <name>FileBrowserSidebar</name>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>Refresh file list</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル一覧を更新</translation>
     </message>
     <message>
         <source>Open Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを開く…</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを開く</translation>
     </message>
     <message>
         <source>No folder open</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーが開かれていません</translation>
     </message>
     <message>
         <source>No Markdown files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown ファイルがありません</translation>
     </message>
     <message>
         <source>Choose a folder of Markdown files to browse.</source>
-        <translation type="unfinished"></translation>
+        <translation>表示する Markdown ファイルのフォルダーを選択</translation>
     </message>
 </context>
 <context>
     <name>FindBar</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>置換</translation>
     </message>
     <message>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>置換後の文字列</translation>
     </message>
     <message numerus="yes">
         <source>%n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件一致</numerusform>
         </translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>前へ</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて置換</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>一致なし</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>1 match</source>
-        <translation type="unfinished"></translation>
+        <translation>1 件一致</translation>
     </message>
 </context>
 <context>
     <name>FrontMatterEditor</name>
     <message>
         <source>Document Info</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント情報</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>作成者</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>タグ</translation>
     </message>
     <message>
         <source>comma, separated</source>
-        <translation type="unfinished"></translation>
+        <translation>カンマ区切り</translation>
     </message>
     <message>
         <source>Stored as YAML front matter at the top of the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメントの先頭に YAML フロントマターとして保存されます。</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
 </context>
 <context>
     <name>HeaderFooterEditor</name>
     <message>
         <source>Page Header &amp; Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>ページのヘッダーとフッター</translation>
     </message>
     <message>
         <source>Shown on printed and exported pages. Markdown has no header/footer concept, so these apply to output only.</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷およびエクスポートしたページに表示されます。Markdown にはヘッダーとフッターの概念がないため、出力にのみ適用されます。</translation>
     </message>
     <message>
         <source>e.g. {title}</source>
-        <translation type="unfinished"></translation>
+        <translation>例: {title}</translation>
     </message>
     <message>
         <source>e.g. Page {page} of {pages}</source>
-        <translation type="unfinished"></translation>
+        <translation>例: {page} / {pages} ページ</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘッダー</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>フッター</translation>
     </message>
     <message>
         <source>Tokens:</source>
-        <translation type="unfinished"></translation>
+        <translation>トークン:</translation>
     </message>
     <message>
         <source>Reset to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルトに戻す</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
 </context>
 <context>
     <name>ImageInsertView</name>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を挿入</translation>
     </message>
     <message>
         <source>Choose File…</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを選択…</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>または</translation>
     </message>
     <message>
         <source>Image URL</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の URL</translation>
     </message>
     <message>
         <source>Alt text (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>代替テキスト（任意）</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を選択</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>画像 (%1)</translation>
     </message>
 </context>
 <context>
     <name>LinkEditorView</name>
     <message>
         <source>Insert Link</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクを挿入</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入</translation>
     </message>
 </context>
 <context>
     <name>MarkdownDocument</name>
     <message>
         <source>The file is not valid UTF-8 text (byte 0x%1 at offset %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルは有効な UTF-8 テキストではありません（オフセット %2 のバイト 0x%1）。</translation>
     </message>
     <message>
         <source>“%1” is not valid UTF-8 text (byte 0x%2 at offset %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は有効な UTF-8 テキストではありません（オフセット %3 のバイト 0x%2）。</translation>
     </message>
     <message>
         <source>“%1” could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を保存できませんでした: %2</translation>
     </message>
     <message>
         <source>Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown (*.md *.markdown *.mdown *.mkd *.mkdn)</translation>
     </message>
     <message>
         <source>Plain text (*.txt *.text)</source>
-        <translation type="unfinished"></translation>
+        <translation>プレーンテキスト (*.txt *.text)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
     <name>MarkdownTextView</name>
     <message>
         <source>Markdown editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown エディター</translation>
     </message>
     <message>
         <source>No Guesses Found</source>
-        <translation type="unfinished"></translation>
+        <translation>候補が見つかりません</translation>
     </message>
     <message>
         <source>&amp;Ignore Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>スペルを無視(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>辞書に追加(&amp;A)</translation>
     </message>
     <message>
         <source>The word could not be added to the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>単語を辞書に追加できませんでした</translation>
     </message>
     <message>
         <source>“%1” is accepted until the program quits, but it could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はプログラムの終了まで有効ですが、保存できませんでした: %2</translation>
     </message>
 </context>
 <context>
     <name>MenuBar</name>
     <message>
         <source>Open the Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューバーを開く</translation>
     </message>
     <message>
         <source>Show File &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルブラウザーを表示(&amp;B)</translation>
     </message>
     <message>
         <source>Hide File &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルブラウザーを隠す(&amp;B)</translation>
     </message>
     <message>
         <source>Show Out&amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>アウトラインを表示(&amp;L)</translation>
     </message>
     <message>
         <source>Hide Out&amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>アウトラインを隠す(&amp;L)</translation>
     </message>
     <message>
         <source>Show &amp;Minimap</source>
-        <translation type="unfinished"></translation>
+        <translation>ミニマップを表示(&amp;M)</translation>
     </message>
     <message>
         <source>Hide &amp;Minimap</source>
-        <translation type="unfinished"></translation>
+        <translation>ミニマップを隠す(&amp;M)</translation>
     </message>
     <message>
         <source>Show &amp;Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーラーを表示(&amp;R)</translation>
     </message>
     <message>
         <source>Hide &amp;Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーラーを隠す(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Show Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown ソースを表示(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Show WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>WYSIWYG で表示(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Manage Export Presets…</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートプリセットを管理(&amp;M)…</translation>
     </message>
     <message>
         <source>About Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick について</translation>
     </message>
     <message>
         <source>Brindlewick %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick %1</translation>
     </message>
     <message>
         <source>A Markdown editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown エディター</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Batch Export Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを一括エクスポート(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;F)</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>書式(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>リスト(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Align</source>
-        <translation type="unfinished"></translation>
+        <translation>配置(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>変換(&amp;T)</translation>
     </message>
     <message>
         <source>Li&amp;nes</source>
-        <translation type="unfinished"></translation>
+        <translation>行(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>表(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>ツール(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>最近使ったファイル(&amp;R)</translation>
     </message>
     <message>
         <source>New from &amp;Template</source>
-        <translation type="unfinished"></translation>
+        <translation>テンプレートから新規作成(&amp;T)</translation>
     </message>
     <message>
         <source>Quic&amp;k Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>クイックオープン(&amp;K)…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存(&amp;A)…</translation>
     </message>
     <message>
         <source>As &amp;HTML…</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML(&amp;H)…</translation>
     </message>
     <message>
         <source>As &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF(&amp;P)…</translation>
     </message>
     <message>
         <source>As &amp;Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>Word(&amp;W)…</translation>
     </message>
     <message>
         <source>As &amp;OpenDocument…</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument(&amp;O)…</translation>
     </message>
     <message>
         <source>As &amp;Rich Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>リッチテキスト(&amp;R)…</translation>
     </message>
     <message>
         <source>&amp;Copy as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML としてコピー(&amp;C)</translation>
     </message>
     <message>
         <source>Pre&amp;sets</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Header &amp;&amp; Footer…</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘッダーとフッター(&amp;H)…</translation>
     </message>
     <message>
         <source>Page Set&amp;up…</source>
-        <translation type="unfinished"></translation>
+        <translation>ページ設定(&amp;U)…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷(&amp;P)…</translation>
     </message>
     <message>
         <source>Allow Access to &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーへのアクセスを許可(&amp;F)…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直す(&amp;R)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け(&amp;P)</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてを選択(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Find…</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;F)…</translation>
     </message>
     <message>
         <source>Find &amp;&amp; &amp;Replace…</source>
-        <translation type="unfinished"></translation>
+        <translation>検索と置換(&amp;R)…</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次を検索(&amp;N)</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>前を検索(&amp;V)</translation>
     </message>
     <message>
         <source>Use &amp;Selection for Find</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲を検索に使用(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>設定(&amp;S)…</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>太字(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>斜体(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>取り消し線(&amp;S)</translation>
     </message>
     <message>
         <source>Inline &amp;Code</source>
-        <translation type="unfinished"></translation>
+        <translation>インラインコード(&amp;C)</translation>
     </message>
     <message>
         <source>Heading &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 1(&amp;1)</translation>
     </message>
     <message>
         <source>Heading &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 2(&amp;2)</translation>
     </message>
     <message>
         <source>Heading &amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 3(&amp;3)</translation>
     </message>
     <message>
         <source>Heading &amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 4(&amp;4)</translation>
     </message>
     <message>
         <source>Heading &amp;5</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 5(&amp;5)</translation>
     </message>
     <message>
         <source>Heading &amp;6</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し 6(&amp;6)</translation>
     </message>
     <message>
         <source>&amp;Body Text</source>
-        <translation type="unfinished"></translation>
+        <translation>本文(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>箇条書き(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>番号付きリスト(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>タスクリスト(&amp;T)</translation>
     </message>
     <message>
         <source>Toggle Task &amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>タスクの完了を切り替え(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>インデント(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>インデント解除(&amp;O)</translation>
     </message>
     <message>
         <source>Block&amp;quote</source>
-        <translation type="unfinished"></translation>
+        <translation>引用(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左揃え(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央揃え(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右揃え(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>両端揃え(&amp;J)</translation>
     </message>
     <message>
         <source>&amp;UPPERCASE</source>
-        <translation type="unfinished"></translation>
+        <translation>大文字(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;lowercase</source>
-        <translation type="unfinished"></translation>
+        <translation>小文字(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>単語の先頭を大文字(&amp;T)</translation>
     </message>
     <message>
         <source>Sort Lines &amp;A→Z</source>
-        <translation type="unfinished"></translation>
+        <translation>行を並べ替え A→Z(&amp;A)</translation>
     </message>
     <message>
         <source>Sort Lines &amp;Z→A</source>
-        <translation type="unfinished"></translation>
+        <translation>行を並べ替え Z→A(&amp;Z)</translation>
     </message>
     <message>
         <source>Remove &amp;Duplicate Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>重複行を削除(&amp;D)</translation>
     </message>
     <message>
         <source>Move Line &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>行を上へ移動(&amp;U)</translation>
     </message>
     <message>
         <source>Move Line &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>行を下へ移動(&amp;D)</translation>
     </message>
     <message>
         <source>Du&amp;plicate Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行を複製(&amp;P)</translation>
     </message>
     <message>
         <source>D&amp;elete Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行を削除(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Select Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行を選択(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Link…</source>
-        <translation type="unfinished"></translation>
+        <translation>リンク(&amp;L)…</translation>
     </message>
     <message>
         <source>Code &amp;Block</source>
-        <translation type="unfinished"></translation>
+        <translation>コードブロック(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Insert 3×3</source>
-        <translation type="unfinished"></translation>
+        <translation>3×3 の表を挿入(&amp;I)</translation>
     </message>
     <message>
         <source>Format &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>表を整形(&amp;T)</translation>
     </message>
     <message>
         <source>Insert Row &amp;Above</source>
-        <translation type="unfinished"></translation>
+        <translation>上に行を挿入(&amp;A)</translation>
     </message>
     <message>
         <source>Insert Row &amp;Below</source>
-        <translation type="unfinished"></translation>
+        <translation>下に行を挿入(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Delete Row</source>
-        <translation type="unfinished"></translation>
+        <translation>行を削除(&amp;D)</translation>
     </message>
     <message>
         <source>Insert Column &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左に列を挿入(&amp;L)</translation>
     </message>
     <message>
         <source>Insert Column &amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右に列を挿入(&amp;R)</translation>
     </message>
     <message>
         <source>D&amp;elete Column</source>
-        <translation type="unfinished"></translation>
+        <translation>列を削除(&amp;E)</translation>
     </message>
     <message>
         <source>Align Column Le&amp;ft</source>
-        <translation type="unfinished"></translation>
+        <translation>列を左揃え(&amp;F)</translation>
     </message>
     <message>
         <source>Align Column Ce&amp;nter</source>
-        <translation type="unfinished"></translation>
+        <translation>列を中央揃え(&amp;N)</translation>
     </message>
     <message>
         <source>Align Column Ri&amp;ght</source>
-        <translation type="unfinished"></translation>
+        <translation>列を右揃え(&amp;G)</translation>
     </message>
     <message>
         <source>Horizontal &amp;Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>水平線(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Footnote</source>
-        <translation type="unfinished"></translation>
+        <translation>脚注(&amp;F)</translation>
     </message>
     <message>
         <source>Table of &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>目次(&amp;C)</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>今日の日付(&amp;D)</translation>
     </message>
     <message>
         <source>Co&amp;mment</source>
-        <translation type="unfinished"></translation>
+        <translation>コメント(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Document Info…</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント情報(&amp;D)…</translation>
     </message>
     <message>
         <source>AI &amp;Assist…</source>
-        <translation type="unfinished"></translation>
+        <translation>AI アシスト(&amp;A)…</translation>
     </message>
     <message>
         <source>&amp;Translate…</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳(&amp;T)…</translation>
     </message>
     <message>
         <source>&amp;Suggest Continuation</source>
-        <translation type="unfinished"></translation>
+        <translation>続きを提案(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Clean Up Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown を整理(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Version History…</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン履歴(&amp;V)…</translation>
     </message>
     <message>
         <source>Snapshot &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐスナップショット(&amp;N)</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>拡大(&amp;I)</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>縮小(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>実際のサイズ(&amp;A)</translation>
     </message>
     <message>
         <source>Fit &amp;Width</source>
-        <translation type="unfinished"></translation>
+        <translation>幅に合わせる(&amp;W)</translation>
     </message>
     <message>
         <source>Fit &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>ページに合わせる(&amp;P)</translation>
     </message>
     <message>
         <source>Open &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを開く(&amp;F)…</translation>
     </message>
     <message>
         <source>Toggle &amp;Distraction-Free</source>
-        <translation type="unfinished"></translation>
+        <translation>集中モードの切り替え(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Command Palette…</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドパレット(&amp;C)…</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>全画面表示(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Welcome to Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick へようこそ(&amp;W)</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>新機能(&amp;N)</translation>
     </message>
     <message>
         <source>Markdown &amp;Cheat Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown チートシート(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick について(&amp;A)</translation>
     </message>
 </context>
 <context>
     <name>OpenableFile</name>
     <message>
         <source>“%1” does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は存在しません。</translation>
     </message>
     <message>
         <source>“%1” is a folder, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はフォルダーで、テキストファイルではありません。</translation>
     </message>
     <message>
         <source>“%1” is a pipe, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はパイプで、テキストファイルではありません。</translation>
     </message>
     <message>
         <source>“%1” is a socket, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はソケットで、テキストファイルではありません。</translation>
     </message>
     <message>
         <source>“%1” is a device, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はデバイスで、テキストファイルではありません。</translation>
     </message>
     <message>
         <source>“%1” is larger than %L2 MB and is not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は %L2 MB を超えているため開きません。</translation>
     </message>
     <message>
         <source>“%1” could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を読み込めませんでした: %2</translation>
     </message>
     <message>
         <source>It does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>存在しません。</translation>
     </message>
     <message>
         <source>It is a folder, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーで、テキストファイルではありません。</translation>
     </message>
     <message>
         <source>It is a pipe, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>パイプで、テキストファイルではありません。</translation>
     </message>
     <message>
         <source>It is a socket, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ソケットで、テキストファイルではありません。</translation>
     </message>
     <message>
         <source>It is a device, not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスで、テキストファイルではありません。</translation>
     </message>
     <message>
         <source>It is larger than %L1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 MB を超えています。</translation>
     </message>
     <message>
         <source>It could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込めませんでした: %1</translation>
     </message>
 </context>
 <context>
     <name>OutlineSidebar</name>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>アウトライン</translation>
     </message>
     <message>
         <source>No headings</source>
-        <translation type="unfinished"></translation>
+        <translation>見出しはありません</translation>
     </message>
 </context>
 <context>
     <name>PDFStamper</name>
     <message>
         <source>the PDF has no pages</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF にページがありません</translation>
     </message>
     <message>
         <source>the header and footer could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘッダーとフッターを描画できませんでした</translation>
     </message>
 </context>
 <context>
     <name>PagedDocumentLayout</name>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘッダー</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>フッター</translation>
     </message>
 </context>
 <context>
     <name>PersonalDictionary</name>
     <message>
         <source>“%1” cannot be added to the dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を辞書に追加できません。</translation>
     </message>
     <message>
         <source>“%1” is not a file that the word list can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は単語リストを書き込めるファイルではありません。</translation>
     </message>
 </context>
 <context>
     <name>PrintController</name>
     <message>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF を作成できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>PrintJob</name>
     <message>
         <source>Printing…</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷中…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>QuickOpenSheet</name>
     <message>
         <source>Quick Open</source>
-        <translation type="unfinished"></translation>
+        <translation>クイックオープン</translation>
     </message>
     <message>
         <source>Open recent…</source>
-        <translation type="unfinished"></translation>
+        <translation>最近使ったファイルを開く…</translation>
     </message>
     <message>
         <source>Search recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>最近のドキュメントを検索</translation>
     </message>
     <message>
         <source>No recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>最近のドキュメントはありません</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>一致なし</translation>
     </message>
 </context>
 <context>
     <name>SafeWrite</name>
     <message>
         <source>the folder “%1” does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」が存在しません。</translation>
     </message>
     <message>
         <source>the folder “%1” is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」は読み取り専用です。</translation>
     </message>
     <message>
         <source>“%1” is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は読み取り専用です。</translation>
     </message>
     <message>
         <source>the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクがいっぱいです。</translation>
     </message>
     <message>
         <source>the disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクが読み取り専用です。</translation>
     </message>
 </context>
 <context>
     <name>SettingsModel</name>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>システムのデフォルト</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 語</numerusform>
         </translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>システム</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>セピア</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>名称未設定</translation>
     </message>
     <message>
         <source>My Theme %1</source>
-        <translation type="unfinished"></translation>
+        <translation>マイテーマ %1</translation>
     </message>
 </context>
 <context>
     <name>SettingsPages</name>
     <message>
         <source>%1 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pt</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Relaunch Brindlewick to apply a new language.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい言語を適用するには Brindlewick を再起動してください。</translation>
     </message>
     <message>
         <source>Editing mode</source>
-        <translation type="unfinished"></translation>
+        <translation>編集モード</translation>
     </message>
     <message>
         <source>WYSIWYG</source>
-        <translation type="unfinished"></translation>
+        <translation>WYSIWYG</translation>
     </message>
     <message>
         <source>Markdown Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown ソース</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>フォント</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>システム</translation>
     </message>
     <message>
         <source>Serif</source>
-        <translation type="unfinished"></translation>
+        <translation>セリフ</translation>
     </message>
     <message>
         <source>Monospaced</source>
-        <translation type="unfinished"></translation>
+        <translation>等幅</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>文字サイズ</translation>
     </message>
     <message>
         <source>Line spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>行間</translation>
     </message>
     <message>
         <source>Writing goal</source>
-        <translation type="unfinished"></translation>
+        <translation>執筆目標</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Page width</source>
-        <translation type="unfinished"></translation>
+        <translation>ページ幅</translation>
     </message>
     <message>
         <source>Page margin</source>
-        <translation type="unfinished"></translation>
+        <translation>ページ余白</translation>
     </message>
     <message>
         <source>Focus mode (dim inactive paragraphs)</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーカスモード（編集中以外の段落を薄く表示）</translation>
     </message>
     <message>
         <source>Typewriter scrolling (keep caret centered)</source>
-        <translation type="unfinished"></translation>
+        <translation>タイプライタースクロール（カーソルを中央に保つ）</translation>
     </message>
     <message>
         <source>Text direction</source>
-        <translation type="unfinished"></translation>
+        <translation>文字の方向</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Left-to-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>左から右</translation>
     </message>
     <message>
         <source>Right-to-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>右から左</translation>
     </message>
     <message>
         <source>Spelling language</source>
-        <translation type="unfinished"></translation>
+        <translation>スペルチェックの言語</translation>
     </message>
     <message>
         <source>Reveal Markdown syntax on the active line</source>
-        <translation type="unfinished"></translation>
+        <translation>編集中の行で Markdown 記法を表示</translation>
     </message>
     <message>
         <source>When on, the raw markdown (**, #, `) appears on the line your cursor is on. Off keeps it hidden while you edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>オンにすると、カーソルのある行に Markdown 記法（**, #, `）がそのまま表示されます。オフにすると、編集中も非表示のままです。</translation>
     </message>
     <message>
         <source>Check spelling while typing</source>
-        <translation type="unfinished"></translation>
+        <translation>入力中にスペルをチェック</translation>
     </message>
     <message>
         <source>Auto-pair markers around selection</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲を記号で自動的に囲む</translation>
     </message>
     <message>
         <source>Auto-pair wraps the selected text when you type * _ ` or [.</source>
-        <translation type="unfinished"></translation>
+        <translation>* _ ` [ のいずれかを入力すると、選択したテキストを囲みます。</translation>
     </message>
     <message>
         <source>Reopen documents from last session on launch</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時に前回のドキュメントを再び開く</translation>
     </message>
     <message>
         <source>Files you had open are reopened the next time you start Brindlewick.</source>
-        <translation type="unfinished"></translation>
+        <translation>開いていたファイルは、次回 Brindlewick を起動したときに再び開かれます。</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>プロバイダー</translation>
     </message>
     <message>
         <source>DeepSeek (cloud)</source>
-        <translation type="unfinished"></translation>
+        <translation>DeepSeek（クラウド）</translation>
     </message>
     <message>
         <source>Ollama (local)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama（ローカル）</translation>
     </message>
     <message>
         <source>Custom (OpenAI-compatible)</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム（OpenAI 互換）</translation>
     </message>
     <message>
         <source>DeepSeek API Key (sk-…)</source>
-        <translation type="unfinished"></translation>
+        <translation>DeepSeek API キー (sk-…)</translation>
     </message>
     <message>
         <source>Stored locally; sent only to DeepSeek. Get one at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルに保存され、DeepSeek にのみ送信されます。キーは %1 で取得できます。</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>ベース URL</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>モデル</translation>
     </message>
     <message>
         <source>Runs entirely on this computer — no key, nothing leaves the device. Requires Ollama installed and running.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてこのコンピューター上で動作します。キーは不要で、データが外部に送信されることはありません。Ollama がインストールされ、実行中である必要があります。</translation>
     </message>
     <message>
         <source>Endpoint URL</source>
-        <translation type="unfinished"></translation>
+        <translation>エンドポイント URL</translation>
     </message>
     <message>
         <source>API Key (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>API キー（任意）</translation>
     </message>
     <message>
         <source>Automatic inline suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>インライン候補を自動表示</translation>
     </message>
     <message>
         <source>When on, Brindlewick asks your AI provider to continue your text after you pause typing — one request per pause, so it may incur cost on cloud providers. Press Tab to accept a suggestion, Esc to dismiss. You can also trigger one manually from Tools ▸ Suggest Continuation.</source>
-        <translation type="unfinished"></translation>
+        <translation>オンにすると、入力が止まったときに Brindlewick が AI プロバイダーに文章の続きを依頼します。止まるたびに 1 回リクエストするため、クラウドプロバイダーでは料金が発生する場合があります。候補を受け入れるには Tab、閉じるには Esc を押します。「ツール ▸ 続きを提案」から手動で実行することもできます。</translation>
     </message>
     <message>
         <source>Custom CSS for HTML/PDF export</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML/PDF エクスポート用のカスタム CSS</translation>
     </message>
     <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート用スタイルシートの末尾に追加されます。エクスポートした HTML では MathJax（$$…$$）と Mermaid（```mermaid）も有効になります。</translation>
     </message>
     <message>
         <source>Toolbar groups</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールバーのグループ</translation>
     </message>
     <message>
         <source>Formatting (headings, bold, italic…)</source>
-        <translation type="unfinished"></translation>
+        <translation>書式（見出し、太字、斜体…）</translation>
     </message>
     <message>
         <source>Links &amp; media</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクとメディア</translation>
     </message>
     <message>
         <source>Lists &amp; blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>リストとブロック</translation>
     </message>
     <message>
         <source>Indent / outdent</source>
-        <translation type="unfinished"></translation>
+        <translation>インデント / インデント解除</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>エディター</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>外観</translation>
     </message>
     <message>
         <source>Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>動作</translation>
     </message>
     <message>
         <source>AI</source>
-        <translation type="unfinished"></translation>
+        <translation>AI</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Snippets</source>
-        <translation type="unfinished"></translation>
+        <translation>スニペット</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールバー</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット</translation>
     </message>
 </context>
 <context>
     <name>ShortcutRecorder</name>
     <message>
         <source>Press keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押してください…</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>記録</translation>
     </message>
 </context>
 <context>
     <name>ShortcutsSettingsView</name>
     <message>
         <source>Assign your own keys to any command. Combinations must include Ctrl or Meta. Menu shortcuts take priority, so prefer unused combinations.</source>
-        <translation type="unfinished"></translation>
+        <translation>任意のコマンドに独自のキーを割り当てられます。組み合わせには Ctrl または Meta を含める必要があります。メニューのショートカットが優先されるため、使われていない組み合わせを選んでください。</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカットを消去</translation>
     </message>
     <message>
         <source>conflicts with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と競合</translation>
     </message>
 </context>
 <context>
     <name>SnippetsSettingsView</name>
     <message>
         <source>Type a trigger and press Tab to expand. Use $| for the caret and $date for today.</source>
-        <translation type="unfinished"></translation>
+        <translation>トリガーを入力して Tab を押すと展開されます。$| はカーソル位置、$date は今日の日付になります。</translation>
     </message>
     <message>
         <source>Add snippet</source>
-        <translation type="unfinished"></translation>
+        <translation>スニペットを追加</translation>
     </message>
     <message>
         <source>Remove snippet</source>
-        <translation type="unfinished"></translation>
+        <translation>スニペットを削除</translation>
     </message>
     <message>
         <source>trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>トリガー</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>トリガー</translation>
     </message>
     <message>
         <source>expansion</source>
-        <translation type="unfinished"></translation>
+        <translation>展開後のテキスト</translation>
     </message>
 </context>
 <context>
     <name>StatsPopover</name>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>単語数</translation>
     </message>
     <message>
         <source>Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>文字数</translation>
     </message>
     <message>
         <source>No spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>スペースを除く</translation>
     </message>
     <message>
         <source>Sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>文の数</translation>
     </message>
     <message>
         <source>Paragraphs</source>
-        <translation type="unfinished"></translation>
+        <translation>段落数</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>行数</translation>
     </message>
     <message>
         <source>Reading time</source>
-        <translation type="unfinished"></translation>
+        <translation>読了時間</translation>
     </message>
     <message>
         <source>~%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>約 %1 分</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Zoom Out (Ctrl+−)</source>
-        <translation type="unfinished"></translation>
+        <translation>縮小 (Ctrl+−)</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>縮小</translation>
     </message>
     <message>
         <source>Fit Width</source>
-        <translation type="unfinished"></translation>
+        <translation>幅に合わせる</translation>
     </message>
     <message>
         <source>Fit Page</source>
-        <translation type="unfinished"></translation>
+        <translation>ページに合わせる</translation>
     </message>
     <message>
         <source>Zoom In (Ctrl++)</source>
-        <translation type="unfinished"></translation>
+        <translation>拡大 (Ctrl++)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>拡大</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 語</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 文字</numerusform>
         </translation>
     </message>
     <message>
         <source>~%1 min read</source>
-        <translation type="unfinished"></translation>
+        <translation>読了まで約 %1 分</translation>
     </message>
     <message numerus="yes">
         <source>%n selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 語を選択中</numerusform>
         </translation>
     </message>
     <message>
         <source>Goal %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>目標 %1/%2</translation>
     </message>
 </context>
 <context>
     <name>TableGridPicker</name>
     <message>
         <source>%1 by %2 table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行 %2 列の表</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>表を挿入</translation>
     </message>
     <message>
         <source>%1 × %2 table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 の表</translation>
     </message>
 </context>
 <context>
     <name>TemplateStore</name>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>白紙</translation>
     </message>
     <message>
         <source>Meeting Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>議事録</translation>
     </message>
     <message>
         <source>README</source>
-        <translation type="unfinished"></translation>
+        <translation>README</translation>
     </message>
     <message>
         <source>Blog Post</source>
-        <translation type="unfinished"></translation>
+        <translation>ブログ記事</translation>
     </message>
     <message>
         <source>Daily Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>日記</translation>
     </message>
     <message>
         <source>To-Do List</source>
-        <translation type="unfinished"></translation>
+        <translation>ToDo リスト</translation>
     </message>
     <message>
         <source>Table Starter</source>
-        <translation type="unfinished"></translation>
+        <translation>表のひな形</translation>
     </message>
 </context>
 <context>
     <name>TextViewCommands</name>
     <message>
         <source>Save Pasted Image</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付けた画像を保存</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 画像 (*.png)</translation>
     </message>
 </context>
 <context>
     <name>TranslateSheet</name>
     <message>
         <source>Translate</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings to enable translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳を使うには、設定の「AI」タブで DeepSeek の API キーを追加してください。</translation>
     </message>
     <message>
         <source>Translating…</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳中…</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Or type a language</source>
-        <translation type="unfinished"></translation>
+        <translation>または言語を入力</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲</translation>
     </message>
     <message>
         <source>Whole Document</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント全体</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>スペイン語</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>フランス語</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>ドイツ語</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>イタリア語</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>ポルトガル語</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>オランダ語</translation>
     </message>
     <message>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>中国語（簡体字）</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>中国語（繁体字）</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>韓国語</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>ロシア語</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>アラビア語</translation>
     </message>
     <message>
         <source>Hindi</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒンディー語</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>トルコ語</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーランド語</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>スウェーデン語</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>ベトナム語</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>タイ語</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>インドネシア語</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>ギリシャ語</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘブライ語</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>英語</translation>
     </message>
 </context>
 <context>
     <name>TranslationError</name>
     <message>
         <source>Invalid AI endpoint. Check Settings ▸ AI.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI のエンドポイントが無効です。「設定 ▸ AI」を確認してください。</translation>
     </message>
     <message>
         <source>The API key contains line breaks or control characters. Check Settings ▸ AI.</source>
-        <translation type="unfinished"></translation>
+        <translation>API キーに改行または制御文字が含まれています。「設定 ▸ AI」を確認してください。</translation>
     </message>
     <message>
         <source>The request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>リクエストがタイムアウトしました。</translation>
     </message>
     <message>
         <source>Add your DeepSeek API key in the AI tab of Settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>先に、設定の「AI」タブで DeepSeek の API キーを追加してください。</translation>
     </message>
     <message>
         <source>The translation service returned an unexpected response.</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳サービスから予期しない応答が返されました。</translation>
     </message>
     <message>
         <source>HTTP %1 from server</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーから HTTP %1</translation>
     </message>
     <message>
         <source>HTTP %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 から HTTP %1</translation>
     </message>
 </context>
 <context>
     <name>VersionHistory</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>名称未設定</translation>
     </message>
     <message>
         <source>The current text could not be kept as a version, so nothing was restored.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のテキストをバージョンとして保存できなかったため、何も復元しませんでした。
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>VersionHistoryView</name>
     <message>
         <source>Version History</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン履歴</translation>
     </message>
     <message>
         <source>Save this document first</source>
-        <translation type="unfinished"></translation>
+        <translation>先にこのドキュメントを保存してください</translation>
     </message>
     <message>
         <source>Version history is kept per file, so an untitled document has no history until it is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン履歴はファイルごとに記録されるため、名称未設定のドキュメントには保存するまで履歴がありません。</translation>
     </message>
     <message>
         <source>Snapshot Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐスナップショット</translation>
     </message>
     <message>
         <source>No versions saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されたバージョンはまだありません</translation>
     </message>
     <message>
         <source>Brindlewick snapshots this document as you edit. Use “Snapshot Now” to capture one immediately.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick は編集中にこのドキュメントのスナップショットを作成します。すぐに作成するには「今すぐスナップショット」を使用してください。</translation>
     </message>
     <message>
         <source>Select a version to preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューするバージョンを選択してください</translation>
     </message>
     <message>
         <source>No changes</source>
-        <translation type="unfinished"></translation>
+        <translation>変更なし</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>このバージョンを復元</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 語</numerusform>
         </translation>
     </message>
     <message>
         <source>+%1</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1</translation>
     </message>
     <message>
         <source>−%1</source>
-        <translation type="unfinished"></translation>
+        <translation>−%1</translation>
     </message>
     <message>
         <source>The document could not be changed, so the version was not restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメントを変更できなかったため、バージョンを復元しませんでした。</translation>
     </message>
 </context>
 <context>
     <name>VersionStore</name>
     <message>
         <source>Could not save a version of “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」のバージョンを保存できませんでした: %2</translation>
     </message>
     <message>
         <source>the folder “%1” cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」に書き込めません。</translation>
     </message>
     <message>
         <source>Could not delete the version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを削除できませんでした: %1</translation>
     </message>
 </context>
 <context>
     <name>WelcomeWindow</name>
     <message>
         <source>Welcome to Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick へようこそ</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>A clean, native Markdown editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>シンプルでネイティブな Markdown エディター。</translation>
     </message>
     <message>
         <source>New Document</source>
-        <translation type="unfinished"></translation>
+        <translation>新規ドキュメント</translation>
     </message>
     <message>
         <source>New from Template…</source>
-        <translation type="unfinished"></translation>
+        <translation>テンプレートから新規作成…</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>開く…</translation>
     </message>
     <message>
         <source>Markdown Cheat Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown チートシート</translation>
     </message>
     <message>
         <source>Show this window when Brindlewick opens</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick の起動時にこのウィンドウを表示</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>最近使ったファイル</translation>
     </message>
     <message>
         <source>No recent documents</source>
-        <translation type="unfinished"></translation>
+        <translation>最近のドキュメントはありません</translation>
     </message>
 </context>
 <context>
     <name>WhatsNewWindow</name>
     <message>
         <source>What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>新機能</translation>
     </message>
     <message>
         <source>What&apos;s New in Brindlewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindlewick の新機能</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>続ける</translation>
     </message>
 </context>
 <context>
     <name>WindowFiles</name>
     <message>
         <source>A version of the document could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメントのバージョンを保存できませんでした。</translation>
     </message>
 </context>
 </TS>
