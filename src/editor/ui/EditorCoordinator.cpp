@@ -56,6 +56,7 @@ void followEdit(TextRange& r, int from, int removed, int added)
 constexpr int progressiveUnits = 256 * 1024;
 constexpr int firstSliceUnits = 24 * 1024;
 constexpr int sliceUnits = 48 * 1024;
+constexpr int sliceLines = 800;
 // Text between the change and the caret's line beyond which the two are styled apart.
 constexpr int farUnits = 4 * 1024;
 
@@ -226,7 +227,10 @@ void EditorCoordinator::styleSlice(int units)
     }
     const int from = m_unstyledFrom;
     prepare();
-    const TextRange scope = m_styler.highlight(m_storage, TextRange(from, std::min(units, n - from)));
+    // A slice of some hundred lines at most: past a thousand changed blocks the layout takes
+    // the change for a new text and lays everything after it out anew.
+    const int to = std::min({n, from + units, m_storage.lineEndFrom(from, sliceLines)});
+    const TextRange scope = m_styler.highlight(m_storage, TextRange(from, to - from));
     mirrorToView(scope);
     m_unstyledFrom = std::max(scope.end(), from + 1) < n ? std::max(scope.end(), from + 1) : -1;
     if (m_unstyledFrom >= 0) m_sliceTimer->start();
