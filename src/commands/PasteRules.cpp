@@ -18,19 +18,27 @@ namespace PasteRules {
 
 namespace {
 
-// The non-empty lines of `text`, cut at LF, CR LF or a lone CR (spreadsheets copy rows
-// with CR LF; a CR left in a row would end up in its last cell).
-QList<QStringView> lines(QStringView text)
+// Hands `f` the non-empty lines of `text`, cut at LF, CR LF or a lone CR (spreadsheets
+// copy rows with CR LF; a CR left in a row would end up in its last cell), until it
+// returns false.
+template <typename F> void forEachLine(QStringView text, F f)
 {
-    QList<QStringView> out;
     qsizetype start = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i <= n; ++i) {
         if (i < n && text[i] != u'\n' && text[i] != u'\r') continue;
-        if (i > start) out.append(text.sliced(start, i - start));
-        if (i < n && text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        if (i > start && !f(text.sliced(start, i - start))) return;
         start = i + 1;
     }
+}
+
+QList<QStringView> lines(QStringView text)
+{
+    QList<QStringView> out;
+    forEachLine(text, [&out](QStringView line) {
+        out.append(line);
+        return true;
+    });
     return out;
 }
 
@@ -64,11 +72,16 @@ QString makeTable(const QString& text)
 
 bool isTabSeparated(const QString& text)
 {
-    const QList<QStringView> rows = lines(text);
-    if (rows.size() < 2) return false;
-    for (QStringView r : rows)
-        if (!r.contains(u'\t')) return false;
-    return true;
+    // Stops at the first line without a tab: a long paste of prose is not cut into a list
+    // of its lines to find that its first line has none.
+    qsizetype rows = 0;
+    bool tabs = true;
+    forEachLine(text, [&](QStringView line) {
+        tabs = line.contains(u'\t');
+        rows += tabs;
+        return tabs;
+    });
+    return tabs && rows >= 2;
 }
 
 QByteArray pngFrom(const QMimeData& mime)
@@ -104,12 +117,19 @@ Decision decide(const QMimeData& mime, const QString& selectedText, bool skipIma
             QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
             const QString html = utf8(bytes);
             if (!utf8.hasError()) {
+                if (bytes.size() >= convertApartBytes) return {Kind::html, html, {}};
                 const QString markdown = HtmlToMarkdown::convert(html);
                 if (!markdown.isEmpty()) return {Kind::text, markdown, {}};
             }
         }
     }
-    if (hasText && isTabSeparated(plain)) return {Kind::text, makeTable(plain), {}};
+    return afterConversion(QString(), hasText ? std::optional<QString>(plain) : std::nullopt);
+}
+
+Decision afterConversion(const QString& markdown, const std::optional<QString>& plainText)
+{
+    if (!markdown.isEmpty()) return {Kind::text, markdown, {}};
+    if (plainText && isTabSeparated(*plainText)) return {Kind::text, makeTable(*plainText), {}};
     return {};
 }
 

@@ -22,6 +22,8 @@ bool isTabSeparated(const QString& text);
 enum class Kind {
     image,    // save `png`, then insert "![](path)"; if saving fails decide again with skipImage
     text,     // replace the selection by `text`
+    html,     // `text` is HTML too long to convert while the window waits: convert it
+              // elsewhere, then take `afterConversion`
     platform, // the ordinary paste of the clipboard's plain text
 };
 struct Decision {
@@ -35,7 +37,13 @@ struct Decision {
 // tab-separated lines as a table, else the platform's paste. HTML above `maxHtmlBytes`
 // is not converted.
 inline constexpr qsizetype maxHtmlBytes = 16 * 1024 * 1024;
+// HTML from this size on is converted away from the window (a megabyte takes a few tenths
+// of a second).
+inline constexpr qsizetype convertApartBytes = 256 * 1024;
 Decision decide(const QMimeData& mime, const QString& selectedText, bool skipImage = false);
+// The paste once its HTML is converted: the Markdown, or when there is none the rules after
+// HTML over the clipboard's plain text (`plainText`, none when it held no text).
+Decision afterConversion(const QString& markdown, const std::optional<QString>& plainText);
 
 // The clipboard's PNG data as it is, else any image it holds converted to PNG.
 QByteArray pngFrom(const QMimeData& mime);

@@ -63,6 +63,16 @@ TEST(PasteRules, RuleOrder)
     EXPECT_EQ(PasteRules::decide(html, QString()).text, u"**bold**");
     html.setData(u"text/html"_s, "\xff\xfe<b>x</b>");
     EXPECT_EQ(PasteRules::decide(html, QString()).text, u"| a | b |\n| --- | --- |\n| c | d |\n");
+    // Long HTML is left to be converted elsewhere; what comes of it decides as HTML would.
+    const QString longHtml = u"<b>bold</b>"_s.repeated(int(PasteRules::convertApartBytes / 11) + 1);
+    html.setHtml(longHtml);
+    const auto apart = PasteRules::decide(html, QString());
+    EXPECT_EQ(apart.kind, Kind::html);
+    EXPECT_EQ(apart.text, longHtml);
+    EXPECT_EQ(PasteRules::afterConversion(u"**bold**"_s, u"a\tb\nc\td"_s).text, u"**bold**");
+    EXPECT_EQ(PasteRules::afterConversion(QString(), u"a\tb\nc\td"_s).text, u"| a | b |\n| --- | --- |\n| c | d |\n");
+    EXPECT_EQ(PasteRules::afterConversion(QString(), u"a\tb\nc"_s).kind, Kind::platform);
+    EXPECT_EQ(PasteRules::afterConversion(QString(), std::nullopt).kind, Kind::platform);
 
     QMimeData plain;
     plain.setText(u"just text"_s);

@@ -7,11 +7,13 @@
 #include "editor/ui/CompletionPopup.h"
 #include "editor/ui/GhostText.h"
 #include "editor/ui/GridTableInteraction.h"
+#include "editor/ui/LongPaste.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/DateText.h"
 #include "platform/NotificationBus.h"
 #include "platform/Requests.h"
 #include "platform/SafeWrite.h"
+#include "render/HtmlToMarkdown.h"
 #include "settings/SnippetStore.h"
 
 #include <QDateTime>
@@ -19,10 +21,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QMimeData>
+#include <QPromise>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
@@ -111,8 +116,7 @@ void TextViewCommands::replaceSelection(const QString& text)
 {
     MarkdownTextView* view = m_view.data();
     if (!view) return;
-    const TextRange sel = view->selectedRange();
-    if (view->replaceRange(sel, text)) view->setSelectedRange(TextRange(sel.location + int(text.size()), 0));
+    view->longPaste()->put(view->selectedRange(), text);
 }
 
 bool TextViewCommands::insert(const QMimeData* source)
@@ -139,9 +143,36 @@ bool TextViewCommands::insert(const QMimeData* source)
         return true;
     }
     case PasteRules::Kind::text: replaceSelection(d.text); return true;
+    case PasteRules::Kind::html:
+        convertApart(d.text, source->hasText() ? std::optional(source->text()) : std::nullopt);
+        return true;
     case PasteRules::Kind::platform: return false;
     }
     return false;
+}
+
+void TextViewCommands::convertApart(const QString& html, const std::optional<QString>& plainText)
+{
+    MarkdownTextView* view = m_view.data();
+    const int ticket = view->longPaste()->hold(view->selectedRange());
+    auto promise = std::make_shared<QPromise<QString>>();
+    auto* watcher = new QFutureWatcher<QString>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, ticket, plainText] {
+        watcher->deleteLater();
+        MarkdownTextView* view = m_view.data();
+        if (!view) return;
+        const QString markdown = watcher->future().resultCount() > 0 ? watcher->result() : QString();
+        const PasteRules::Decision d = PasteRules::afterConversion(markdown, plainText);
+        // Nothing came of the HTML and the text makes no table: the text as it is.
+        view->longPaste()->arrive(ticket, d.kind == PasteRules::Kind::text ? d.text : plainText.value_or(QString()));
+    });
+    watcher->setFuture(promise->future());
+    // The converter keeps no state: the window goes on while it works.
+    QThreadPool::globalInstance()->start([promise, html] {
+        promise->start();
+        promise->addResult(HtmlToMarkdown::convert(html));
+        promise->finish();
+    });
 }
 
 bool TextViewCommands::insertDrop(const QMimeData* source)

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 
 class MarkdownTextView;
 class QMimeData;
@@ -41,6 +42,9 @@ private:
     bool toggleCheckbox(QPoint viewportPos);
     bool insertDrop(const QMimeData* source);
     void replaceSelection(const QString& text);
+    // Long HTML is converted on another thread while the view waits for it; `plainText` is
+    // pasted when nothing comes of it.
+    void convertApart(const QString& html, const std::optional<QString>& plainText);
     void askWhereToSave(const QByteArray& png, const QMimeData* source);
 
     QPointer<MarkdownTextView> m_view;

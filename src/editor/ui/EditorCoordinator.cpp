@@ -89,7 +89,9 @@ EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
     m_sliceTimer = new QTimer(this);
     m_sliceTimer->setSingleShot(true);
     m_sliceTimer->setInterval(0);
-    connect(m_sliceTimer, &QTimer::timeout, this, [this] { styleSlice(sliceUnits); });
+    connect(m_sliceTimer, &QTimer::timeout, this, [this] {
+        if (!m_stylingHeld) styleSlice(sliceUnits);
+    });
     // The layout waits for the slices; a block it must lay out sooner is styled on demand.
     view->pagedLayout()->styleThrough = [this](int position) {
         while (m_unstyledFrom >= 0 && m_unstyledFrom < position) styleSlice(sliceUnits);
@@ -245,6 +247,32 @@ void EditorCoordinator::finishStyling()
     m_sliceTimer->stop();
 }
 
+void EditorCoordinator::styleAround(int position)
+{
+    if (m_unstyledFrom < 0) return;
+    const int from = std::max(m_unstyledFrom, position - firstSliceUnits);
+    const int to = std::min(m_storage.length(), position + firstSliceUnits);
+    if (from >= to) return;
+    // The slices restyle every block whose fence pairing the unstyled text changed; this
+    // window alone is not to widen over all of them.
+    m_styler.refreshFences(m_storage);
+    TextRange scope;
+    restyle(TextRange(from, to - from), &scope);
+    // Styled on from where the slices were: they go on after it, and the layout with them.
+    if (from == m_unstyledFrom && scope.location <= from) {
+        m_unstyledFrom = scope.end() < length() ? scope.end() : -1;
+        m_view->pagedLayout()->setStyledUpTo(m_unstyledFrom);
+    }
+}
+
+void EditorCoordinator::holdStyling(bool hold)
+{
+    m_stylingHeld = hold;
+    if (hold || m_unstyledFrom < 0) return;
+    m_styler.refreshFences(m_storage);
+    m_sliceTimer->start();
+}
+
 DocStats EditorCoordinator::counts()
 {
     if (!m_countsValid) {
@@ -331,7 +359,12 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     m_view->textWillChangeByEdit();
     // Restyle now, before Qt lays the changed blocks out, so each is laid out once.
     m_isEditing = true;
-    if (added > progressiveUnits && !m_styler.theme.focusMode) {
+    if (m_stylingHeld) {
+        // A long text going in part by part: styled where it is seen and by the slices once
+        // it is in, not part by part.
+        const int line = from > 0 ? m_storage.lastIndexOf(u'\n', from - 1) + 1 : 0;
+        m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, line) : line;
+    } else if (added > progressiveUnits && !m_styler.theme.focusMode) {
         // A new text (opening a file): its first screen now, the rest in slices, so the
         // window shows the document before the whole of it is styled.
         // The first screen is the one at the caret: the start of an opened file, the end

@@ -49,6 +49,14 @@ public:
     // this styles whatever is left now.
     void finishStyling();
     bool isStylingPending() const { return m_unstyledFrom >= 0; }
+    // The text before this position is styled; from it on the slices have yet to come.
+    int styledUpTo() const { return m_unstyledFrom >= 0 ? m_unstyledFrom : m_storage.length(); }
+    // Styles a screen's worth of the text not styled yet on either side of `position` now,
+    // ahead of the slices (where a long paste starts, and where its caret arrives).
+    void styleAround(int position);
+    // While held, edits are mirrored but not styled and the idle slices style nothing: a
+    // long paste goes in part by part unstyled. Released, the slices style what it left.
+    void holdStyling(bool hold);
     // The formats the styled text gives `block`: what its layout shows when nothing
     // covers them.
     QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block);
@@ -109,6 +117,7 @@ private:
     TextRange m_focusShown;
     // Start of the text that a large change left unstyled (−1: none), styled by slices.
     int m_unstyledFrom = -1;
+    bool m_stylingHeld = false;
     // Sums of DocStats::countLines over the text; counted whole only when invalid.
     DocStats m_counts;
     bool m_countsValid = false;

@@ -10,6 +10,7 @@
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/GhostText.h"
 #include "editor/ui/GridTableInteraction.h"
+#include "editor/ui/LongPaste.h"
 #include "editor/ui/PagedDocumentLayout.h"
 #include "editor/ui/SelectionMark.h"
 #include "platform/NotificationBus.h"
@@ -52,6 +53,7 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     documentPath = [this] { return window() ? window()->windowFilePath() : QString(); };
     m_completion = new CompletionPopup(this, this, [this] { return documentPath(); });
     m_grid = new GridTableInteraction(this);
+    m_paste = new LongPaste(this);
     m_layout->overlay = [this](QPainter* p, const QRectF& clip) { m_grid->paint(p, clip); };
     connect(m_layout, &QAbstractTextDocumentLayout::update, this, &MarkdownTextView::followHeldCaretLine);
     // Installed after the grid's filter, so it sees a press first: a click ends a
@@ -64,6 +66,7 @@ MarkdownTextView::~MarkdownTextView() = default;
 void MarkdownTextView::setDocumentText(const QString& text)
 {
     m_ghost->dismiss();
+    m_paste->release(); // a paste waiting for its text or its layout is over: the text is another
     m_coordinator->expectLoad(text);
     setPlainText(text);
     verticalScrollBar()->setValue(0);
@@ -74,7 +77,10 @@ QString MarkdownTextView::text() const
 {
     // A copy either way: made without closing the storage's gap, so the keystroke after a
     // pause's whole-text work (an autosave) does not move the text's tail again.
-    return m_coordinator->storage().copyText();
+    QString text = m_coordinator->storage().copyText();
+    // A long paste on its way in counts whole: a save meanwhile never writes half of it.
+    if (const auto rest = m_paste->rest()) text.insert(rest->at, rest->text);
+    return text;
 }
 
 std::optional<DocStats> MarkdownTextView::runningCounts() const
@@ -175,6 +181,9 @@ bool MarkdownTextView::replaceRange(TextRange range, const QString& replacement)
 
 void MarkdownTextView::undo()
 {
+    // Undo during a paste takes the paste back: one still being made is given up (nothing of
+    // it is in the text yet); one going in is put in whole first and then undone.
+    if (m_paste->isActive() && !m_paste->putRest()) return;
     QTextEdit::undo();
     applyRestoredSelection();
     holdCaretLine();
@@ -182,6 +191,7 @@ void MarkdownTextView::undo()
 
 void MarkdownTextView::redo()
 {
+    if (m_paste->isActive()) return;
     QTextEdit::redo();
     applyRestoredSelection();
     holdCaretLine();
@@ -596,6 +606,7 @@ bool MarkdownTextView::canInsertFromMimeData(const QMimeData* source) const
 
 void MarkdownTextView::insertFromMimeData(const QMimeData* source)
 {
+    if (isReadOnly()) return;
     m_ghost->dismiss();
     // Pasted onto a grid cell: into the cell, on one line, never into the hidden rows.
     if (source->hasText() && !m_grid->cellEditor()) {
@@ -609,7 +620,10 @@ void MarkdownTextView::insertFromMimeData(const QMimeData* source)
     if (!source->hasText()) return;
     const QString s = source->text();
     if (m_coordinator->replaceSelectionSpecially(s, false)) return;
-    textCursor().insertText(s);
+    if (LongPaste::isLong(s))
+        m_paste->put(selectedRange(), s);
+    else
+        textCursor().insertText(s);
 }
 
 QMimeData* MarkdownTextView::createMimeDataFromSelection() const

@@ -14,6 +14,7 @@ class QMenu;
 class EditorCoordinator;
 class GhostText;
 class GridTableInteraction;
+class LongPaste;
 class PagedDocumentLayout;
 
 // The editor text view: QTextEdit for caret, selection, input methods, undo and
@@ -68,6 +69,9 @@ public:
     double verticalScrollerWidth() const override;
     void setMagnification(double factor, bool animated) override;
     double magnification() const;
+
+    // Pastes and drops go in through it: a long text is laid out while the window goes on.
+    LongPaste* longPaste() const { return m_paste; }
 
     // The suggestion shown at the caret (the inline continuation drives it).
     GhostText* ghost() const { return m_ghost; }
@@ -137,6 +141,7 @@ private:
     GhostText* m_ghost = nullptr;
     CompletionPopup* m_completion = nullptr;
     GridTableInteraction* m_grid = nullptr;
+    LongPaste* m_paste = nullptr;
     std::optional<TextRange> m_restoreSelection;
     struct HeldLine {
         int position;

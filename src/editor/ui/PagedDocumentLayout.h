@@ -80,6 +80,10 @@ public:
     // there first.
     void setStyledUpTo(int position);
     std::function<void(int position)> styleThrough;
+    // Blocks before this position have their lines and their place; the ones from it on
+    // wait for the slices (the document's length when none waits).
+    int placedUpTo() const { return m_pendingPos >= 0 ? m_pendingPos : document()->characterCount(); }
+    bool isPlaced(int position) const { return position < placedUpTo(); }
 
     // QAbstractTextDocumentLayout
     void draw(QPainter* painter, const PaintContext& context) override;

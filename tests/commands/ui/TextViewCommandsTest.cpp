@@ -6,6 +6,7 @@
 #include "editor/EditorController.h"
 #include "editor/StyledBlocks.h"
 #include "editor/ui/EditorCoordinator.h"
+#include "editor/ui/LongPaste.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/PagedDocumentLayout.h"
@@ -13,6 +14,7 @@
 #include "platform/NotificationBus.h"
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
+#include "render/HtmlToMarkdown.h"
 #include "render/export/ui/ExportRequest.h"
 
 #include <QApplication>
@@ -23,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -52,6 +55,13 @@ struct TextViewCommandsTest : ::testing::Test {
         QApplication::clipboard()->setMimeData(data);
         tv()->paste();
     }
+    // Until a long paste is complete: the window's event loop goes on meanwhile.
+    void settle()
+    {
+        for (int i = 0; i < 3000 && tv()->longPaste()->isActive(); ++i) QTest::qWait(5);
+        ASSERT_FALSE(tv()->longPaste()->isActive());
+    }
+    bool caretOnScreen() { return tv()->viewport()->rect().contains(tv()->cursorRect()); }
 };
 } // namespace
 
@@ -127,18 +137,99 @@ TEST_F(TextViewCommandsTest, ALongPasteIsStyledBeforeItIsLaidOutSoEachBlockIsBro
     paste(data); // no HTML, no tabs: inserted as it is
     ASSERT_EQ(tv()->text(), text);
     QTextDocument* doc = tv()->document();
-    const QTextBlock middle = doc->findBlock(int(text.size() / 2));
-    const QTextBlock last = doc->findBlock(int(text.size()) - 30);
+    const QTextBlock first = doc->begin();
+    const QTextBlock middle = doc->findBlock(100 * 1024); // in the part that went in first
     ASSERT_TRUE(middle.text().startsWith(u"## ") || middle.text().startsWith(u"Some"));
-    // Showing the caret at the paste's end places every block above it: they are styled
-    // first, not broken into lines unstyled and again once styled.
-    EXPECT_FALSE(StyledBlocks::formatsOf(last).isEmpty());
+    // The paste's start, where it is seen while it goes in, is styled at once; the rest
+    // waits for idle time instead of holding up the paste, and is styled before the caret
+    // goes to the end.
+    EXPECT_FALSE(StyledBlocks::formatsOf(first).isEmpty());
+    EXPECT_TRUE(StyledBlocks::formatsOf(middle).isEmpty());
+    settle();
     EXPECT_FALSE(StyledBlocks::formatsOf(middle).isEmpty());
+    EXPECT_FALSE(StyledBlocks::formatsOf(doc->findBlock(int(text.size()) - 30)).isEmpty());
+    // Each block is broken into lines once: styled first, not unstyled and again once styled.
     PagedDocumentLayout* layout = tv()->pagedLayout();
-    EXPECT_FALSE(layout->isLayoutPending());
     tv()->coordinator()->finishStyling();
     layout->finishLayout();
     EXPECT_LE(layout->linesBrokenCount(), doc->blockCount() + 100); // the shown blocks once more
+}
+
+TEST_F(TextViewCommandsTest, ALongPasteGoesInWhileTheWindowGoesOnAndIsOneUndoStep)
+{
+    const QString before = u"Before.\n\nAfter.\n"_s;
+    editor->loadText(before);
+    tv()->setSelectedRange({8, 0});
+    QString text;
+    for (int i = 0; text.size() < 1500 * 1024; ++i) text += u"Line %1 of a **long** paste\n"_s.arg(i);
+    const QString whole = before.left(8) + text + before.mid(8);
+    auto* data = new QMimeData;
+    data->setText(text);
+    int turns = 0; // the window's timers fire while the paste goes in
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&turns] { ++turns; });
+    tick.start(0);
+    paste(data);
+    // Meanwhile the view takes no edits, and a save would write the whole paste.
+    EXPECT_TRUE(tv()->isReadOnly());
+    EXPECT_FALSE(tv()->replaceRange({0, 0}, u"x"_s));
+    EXPECT_EQ(tv()->text(), whole);
+    settle();
+    tick.stop();
+    EXPECT_GT(turns, 2);
+    EXPECT_FALSE(tv()->isReadOnly());
+    EXPECT_EQ(tv()->document()->toPlainText(), whole);
+    EXPECT_EQ(tv()->selectedRange(), TextRange(int(8 + text.size()), 0));
+    EXPECT_TRUE(caretOnScreen());
+    // Whatever is styled later lies below the caret: nothing above it grows and moves it away.
+    for (int i = 0; i < 2000 && tv()->coordinator()->isStylingPending(); ++i) QTest::qWait(2);
+    EXPECT_FALSE(tv()->coordinator()->isStylingPending());
+    EXPECT_TRUE(caretOnScreen());
+
+    tv()->undo();
+    EXPECT_EQ(tv()->text(), before);
+    EXPECT_EQ(tv()->selectedRange(), TextRange(8, 0));
+    tv()->redo();
+    EXPECT_EQ(tv()->text(), whole);
+    // Undo in the middle of a paste takes the whole of it back.
+    tv()->undo();
+    paste(new QMimeData);
+    QApplication::clipboard()->setText(text);
+    tv()->paste();
+    ASSERT_TRUE(tv()->longPaste()->isActive());
+    tv()->undo();
+    EXPECT_FALSE(tv()->longPaste()->isActive());
+    EXPECT_EQ(tv()->text(), before);
+    EXPECT_EQ(tv()->document()->toPlainText(), before);
+}
+
+TEST_F(TextViewCommandsTest, LongHtmlIsConvertedWhileTheWindowGoesOn)
+{
+    editor->loadText(u"start "_s);
+    tv()->setSelectedRange({6, 0});
+    QString html;
+    while (html.size() < 400 * 1024) html += u"<p><b>bold</b> and <i>more</i></p>"_s;
+    auto* data = new QMimeData;
+    data->setHtml(html);
+    data->setText(u"plain"_s);
+    paste(data);
+    // Not converted yet: the view waits for it and takes no edits meanwhile.
+    EXPECT_EQ(tv()->text(), u"start "_s);
+    EXPECT_TRUE(tv()->isReadOnly());
+    settle();
+    const QString markdown = HtmlToMarkdown::convert(html);
+    EXPECT_EQ(tv()->text(), u"start "_s + markdown);
+    EXPECT_EQ(tv()->selectedRange(), TextRange(int(6 + markdown.size()), 0));
+    tv()->undo();
+    EXPECT_EQ(tv()->text(), u"start "_s);
+
+    // HTML that comes to nothing pastes the plain text.
+    auto* empty = new QMimeData;
+    empty->setHtml(u"<style>"_s + QString(300 * 1024, u'x') + u"</style>"_s);
+    empty->setText(u"plain"_s);
+    paste(empty);
+    settle();
+    EXPECT_EQ(tv()->text(), u"start plain"_s);
 }
 
 TEST_F(TextViewCommandsTest, ALongPastedTableEndsStyledAndPlacedAsAWholeRestyleWould)
@@ -154,6 +245,7 @@ TEST_F(TextViewCommandsTest, ALongPastedTableEndsStyledAndPlacedAsAWholeRestyleW
     auto* data = new QMimeData;
     data->setText(rows);
     paste(data);
+    settle();
     ASSERT_TRUE(tv()->text().startsWith(before + u"| cell 0 | 0 |"_s));
     QTextDocument* doc = tv()->document();
     PagedDocumentLayout* layout = tv()->pagedLayout();
