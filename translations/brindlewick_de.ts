@@ -189,6 +189,10 @@
             <numerusform>%1 von %n Dateien exportiert</numerusform>
         </translation>
     </message>
+    <message>
+        <source>“%1” is a link to another file; it was not replaced.</source>
+        <translation>„%1“ ist eine Verknüpfung auf eine andere Datei; sie wurde nicht ersetzt.</translation>
+    </message>
 </context>
 <context>
     <name>BatchExporter</name>

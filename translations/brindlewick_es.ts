@@ -189,6 +189,10 @@
             <numerusform>Archivos exportados: %1 de %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>“%1” is a link to another file; it was not replaced.</source>
+        <translation>«%1» es un enlace a otro archivo; no se ha reemplazado.</translation>
+    </message>
 </context>
 <context>
     <name>BatchExporter</name>

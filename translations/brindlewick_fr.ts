@@ -189,6 +189,10 @@
             <numerusform>Fichiers exportés&#xa0;: %1 sur %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>“%1” is a link to another file; it was not replaced.</source>
+        <translation>«&#xa0;%1&#xa0;» est un lien vers un autre fichier&#xa0;; il n’a pas été remplacé.</translation>
+    </message>
 </context>
 <context>
     <name>BatchExporter</name>

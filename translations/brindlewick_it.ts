@@ -189,6 +189,10 @@
             <numerusform>%1 di %n file esportati</numerusform>
         </translation>
     </message>
+    <message>
+        <source>“%1” is a link to another file; it was not replaced.</source>
+        <translation>“%1” è un collegamento a un altro file; non è stato sostituito.</translation>
+    </message>
 </context>
 <context>
     <name>BatchExporter</name>

@@ -186,6 +186,10 @@
             <numerusform>%n 件中 %1 件のファイルをエクスポートしました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>“%1” is a link to another file; it was not replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BatchExporter</name>

@@ -186,6 +186,10 @@
             <numerusform>파일 %n개 중 %1개를 내보냄</numerusform>
         </translation>
     </message>
+    <message>
+        <source>“%1” is a link to another file; it was not replaced.</source>
+        <translation>“%1” 파일은 다른 파일에 대한 링크이므로 바꾸지 않았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>BatchExporter</name>

@@ -189,6 +189,10 @@
             <numerusform>%1 de %n arquivos exportados</numerusform>
         </translation>
     </message>
+    <message>
+        <source>“%1” is a link to another file; it was not replaced.</source>
+        <translation>“%1” é um link para outro arquivo; ele não foi substituído.</translation>
+    </message>
 </context>
 <context>
     <name>BatchExporter</name>

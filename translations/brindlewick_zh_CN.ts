@@ -186,6 +186,10 @@
             <numerusform>已导出 %1 个文件（共 %n 个）</numerusform>
         </translation>
     </message>
+    <message>
+        <source>“%1” is a link to another file; it was not replaced.</source>
+        <translation>“%1”是指向另一个文件的链接，未被替换。</translation>
+    </message>
 </context>
 <context>
     <name>BatchExporter</name>

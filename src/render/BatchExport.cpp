@@ -53,6 +53,12 @@ QList<PlannedFile> plan(const QStringList& sources, ExportFormat format)
         const QString output = info.absolutePath() + u'/' + info.completeBaseName() + u'.' + ext;
         if (taken.contains(output)) {
             p.skipReason = Tr::tr("Another file of the folder is exported as “%1”.").arg(QFileInfo(output).fileName());
+        } else if (QFileInfo(output).isSymLink()) {
+            // A folder from elsewhere may hold a link in an output's place: written through, it
+            // would replace or create a file outside the folder (a missing target is not even
+            // listed among the files to be replaced).
+            p.skipReason =
+                Tr::tr("“%1” is a link to another file; it was not replaced.").arg(QFileInfo(output).fileName());
         } else {
             taken.insert(output);
             p.output = output;

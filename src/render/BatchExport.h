@@ -28,7 +28,9 @@ struct PlannedFile {
 
 // One entry per source, in order. Two sources with one base name ("a.md", "a.markdown")
 // would write one output: the first in path order keeps it, the later one is not exported,
-// so no output of a run overwrites another. copyHTML writes no files: an empty plan.
+// so no output of a run overwrites another. A source whose output's name is taken by a link
+// is not exported either: nothing is written outside the folder. copyHTML writes no files:
+// an empty plan.
 QList<PlannedFile> plan(const QStringList& sources, ExportFormat format);
 
 // Outputs of the plan that already exist (to be confirmed once before any is replaced).

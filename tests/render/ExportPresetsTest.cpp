@@ -125,6 +125,22 @@ TEST(BatchExport, ListsSourcesInPathOrderAndNeverLetsTwoShareAnOutput)
     touch("b.html");
     EXPECT_EQ(BatchExport::existingOutputs(plan), QStringList{dir.filePath("b.html")});
 
+    // An output's name held by a link, to a file elsewhere or to none yet, is not written through.
+    QTemporaryDir elsewhere;
+    QFile victim(elsewhere.filePath("victim"));
+    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+    victim.close();
+    touch("c.md");
+    touch("d.md");
+    ASSERT_TRUE(QFile::link(elsewhere.filePath("victim"), dir.filePath("c.html")));
+    ASSERT_TRUE(QFile::link(elsewhere.filePath("missing"), dir.filePath("d.html")));
+    const auto linked = BatchExport::plan({dir.filePath("c.md"), dir.filePath("d.md")}, ExportFormat::html);
+    ASSERT_EQ(linked.size(), 2);
+    for (const auto& p : linked) {
+        EXPECT_TRUE(p.output.isEmpty()) << p.output.toStdString();
+        EXPECT_TRUE(p.skipReason.contains("link")) << p.skipReason.toStdString();
+    }
+
     touch("bad.md", "caf\xe9");
     QString why;
     EXPECT_FALSE(BatchExport::readSource(dir.filePath("bad.md"), &why));
