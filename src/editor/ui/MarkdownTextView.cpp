@@ -281,7 +281,7 @@ void MarkdownTextView::setMagnification(double factor, bool)
     m_coordinator->restyle(std::nullopt);
     m_layout->endBatch();
     verticalScrollBar()->setValue(int(top * ratio));
-    emit magnificationChanged(factor);
+    Q_EMIT magnificationChanged(factor);
 }
 
 void MarkdownTextView::focusInEvent(QFocusEvent* e)

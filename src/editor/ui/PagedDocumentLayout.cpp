@@ -138,7 +138,7 @@ void PagedDocumentLayout::setGeometry(const Geometry& g)
 void PagedDocumentLayout::setColors(const Colors& c)
 {
     m_colors = c;
-    emit update(QRectF(QPointF(0, 0), documentSize()));
+    Q_EMIT update(QRectF(QPointF(0, 0), documentSize()));
 }
 
 void PagedDocumentLayout::setTextDirection(Qt::LayoutDirection dir)
@@ -154,8 +154,8 @@ void PagedDocumentLayout::setViewportWidth(double w)
     m_viewportWidth = w;
     // Only the sheets' horizontal position depends on it: no line is broken again.
     m_announcedSize = documentSize();
-    emit documentSizeChanged(m_announcedSize);
-    emit update(QRectF(QPointF(0, 0), documentSize()));
+    Q_EMIT documentSizeChanged(m_announcedSize);
+    Q_EMIT update(QRectF(QPointF(0, 0), documentSize()));
 }
 
 double PagedDocumentLayout::sheetLeft() const
@@ -565,17 +565,17 @@ void PagedDocumentLayout::updateExtent(double from, double to)
         m_usedBottom = last.isValid() ? blockBottom(last) : 0;
     }
     const int pages = m_metrics.pageCount(m_usedBottom);
-    if (pages != m_pageCount) emit pageCountChanged(pages);
+    if (pages != m_pageCount) Q_EMIT pageCountChanged(pages);
     const int before = m_pageCount;
     m_pageCount = pages;
     // The text edit resets its scroll bars on every announcement, which repaints them and
     // the frame around the view: announce only a size that changed.
     if (documentSize() != m_announcedSize) {
         m_announcedSize = documentSize();
-        emit documentSizeChanged(m_announcedSize);
+        Q_EMIT documentSizeChanged(m_announcedSize);
     }
     if (from <= 0 && to < 0) {
-        emit update(QRectF(QPointF(0, 0), documentSize()));
+        Q_EMIT update(QRectF(QPointF(0, 0), documentSize()));
         return;
     }
     // Lines moved to a next page leave the rest of their page blank, and a shorter text
@@ -595,7 +595,7 @@ void PagedDocumentLayout::updateExtent(double from, double to)
         left = 0;
         width = documentSize().width();
     }
-    if (bottom > top) emit update(QRectF(left, top, width, bottom - top));
+    if (bottom > top) Q_EMIT update(QRectF(left, top, width, bottom - top));
 }
 
 QSizeF PagedDocumentLayout::documentSize() const

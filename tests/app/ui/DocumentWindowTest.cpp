@@ -167,7 +167,7 @@ TEST_F(DocumentWindowTest, ALongFilesWindowShowsBeforeItsTextAndNothingSeesTheTe
     QTest::keyClicks(edit(w), "typed");
     w->editorController()->replace({0, 0}, "x");
     EXPECT_TRUE(edit(w)->toPlainText().isEmpty());
-    QTest::qWaitFor([&] { return !w->isLoading(); }, 5000);
+    (void)QTest::qWaitFor([&] { return !w->isLoading(); }, 5000);
     qApp->removeEventFilter(&exposure);
     EXPECT_EQ(exposure.length, 0);
     EXPECT_EQ(w->documentText().toUtf8(), bytes);

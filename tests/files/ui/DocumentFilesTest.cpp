@@ -111,7 +111,7 @@ TEST_F(DocumentFilesTest, SidebarFollowsTheSettingAndStaysOpenAfterOpeningInPlac
     Settings::instance().setValue("distractionFree", false);
 
     ASSERT_EQ(sidebar->tree()->topLevelItemCount(), 2);
-    emit sidebar->tree()->itemClicked(sidebar->tree()->topLevelItem(1), 0);
+    Q_EMIT sidebar->tree()->itemClicked(sidebar->tree()->topLevelItem(1), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const auto windows = DocumentController::instance().windows();
     ASSERT_EQ(windows.size(), 1);

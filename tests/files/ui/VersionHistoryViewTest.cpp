@@ -195,7 +195,7 @@ TEST_F(FileBrowserSidebarTest, ShowsStatesAndOpensClickedFiles)
     EXPECT_EQ(b->text(0), "b");
     EXPECT_EQ(b->font(0).weight(), QFont::DemiBold);
     EXPECT_EQ(sidebar.tree()->topLevelItem(0)->font(0).weight(), QFont::Normal);
-    emit sidebar.tree()->itemClicked(b, 0);
+    Q_EMIT sidebar.tree()->itemClicked(b, 0);
     EXPECT_EQ(opened, QStringList{current});
 
     // Open folders stay open across a refresh.
