@@ -1177,6 +1177,17 @@
     </message>
 </context>
 <context>
+    <name>LongPaste</name>
+    <message>
+        <source>Paste progress</source>
+        <translation>貼り付けの進行状況</translation>
+    </message>
+    <message>
+        <source>Pasting… %p%</source>
+        <translation>貼り付け中… %p%</translation>
+    </message>
+</context>
+<context>
     <name>MarkdownDocument</name>
     <message>
         <source>The file is not valid UTF-8 text (byte 0x%1 at offset %2).</source>

@@ -1181,6 +1181,17 @@
     </message>
 </context>
 <context>
+    <name>LongPaste</name>
+    <message>
+        <source>Paste progress</source>
+        <translation>Progresso da colagem</translation>
+    </message>
+    <message>
+        <source>Pasting… %p%</source>
+        <translation>Colando… %p%</translation>
+    </message>
+</context>
+<context>
     <name>MarkdownDocument</name>
     <message>
         <source>The file is not valid UTF-8 text (byte 0x%1 at offset %2).</source>

@@ -1177,6 +1177,17 @@
     </message>
 </context>
 <context>
+    <name>LongPaste</name>
+    <message>
+        <source>Paste progress</source>
+        <translation>粘贴进度</translation>
+    </message>
+    <message>
+        <source>Pasting… %p%</source>
+        <translation>正在粘贴… %p%</translation>
+    </message>
+</context>
+<context>
     <name>MarkdownDocument</name>
     <message>
         <source>The file is not valid UTF-8 text (byte 0x%1 at offset %2).</source>
