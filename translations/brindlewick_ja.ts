@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>“%1” is a link to another file; it was not replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は別のファイルへのリンクのため、置き換えませんでした。</translation>
     </message>
 </context>
 <context>
