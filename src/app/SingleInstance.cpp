@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "platform/Logging.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -183,6 +185,7 @@ private:
         if (frame.state == Frame::State::Partial) return;
         received = QByteArray();
         if (frame.state == Frame::State::Refused) {
+            qCWarning(lcApp) << "a later launch's message could not be read; it was dropped";
             socket->abort();
             return;
         }

@@ -1,19 +1,17 @@
 #include "commands/ShortcutStore.h"
 
 #include "platform/KeptAside.h"
+#include "platform/Logging.h"
 #include "platform/Settings.h"
 
 #include <QHash>
 #include <QJsonDocument>
 #include <QKeyEvent>
-#include <QLoggingCategory>
 #include <QPointer>
 
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-
-Q_LOGGING_CATEGORY(lcShortcuts, "brindlewick.commands.shortcuts")
 
 namespace ShortcutStore {
 
@@ -77,9 +75,9 @@ Cache& current()
         }
         c.valid = true;
         if (c.decoded.wholeUnreadable)
-            qCWarning(lcShortcuts, "stored shortcuts are not readable; none are in effect");
+            qCWarning(lcCommands, "stored shortcuts are not readable; none are in effect");
         else if (!c.decoded.unreadable.isEmpty())
-            qCWarning(lcShortcuts, "%d stored shortcut(s) skipped as unreadable", int(c.decoded.unreadable.size()));
+            qCWarning(lcCommands, "%d stored shortcut(s) skipped as unreadable", int(c.decoded.unreadable.size()));
     }
     return c;
 }
@@ -123,7 +121,7 @@ bool save(const Combos& combos)
 {
     Cache& c = current();
     if (c.decoded.wholeUnreadable && KeptAside::keep(QString::fromLatin1(kKey), c.raw).isEmpty())
-        qCWarning(lcShortcuts, "could not keep the unreadable stored shortcuts aside");
+        qCWarning(lcCommands, "could not keep the unreadable stored shortcuts aside");
     Settings::instance().setValue(QString::fromLatin1(kKey), encode(combos, c.decoded.unreadable));
     return Settings::instance().sync();
 }

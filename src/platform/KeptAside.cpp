@@ -1,5 +1,6 @@
 #include "platform/KeptAside.h"
 
+#include "platform/Logging.h"
 #include "platform/OpenableFile.h"
 #include "platform/SafeWrite.h"
 #include "platform/Settings.h"
@@ -10,12 +11,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 #include <cerrno>
 #include <cstdio>
-
-Q_LOGGING_CATEGORY(lcKeptAside, "brindlewick.platform.keptaside")
 
 namespace KeptAside {
 
@@ -56,7 +54,7 @@ QString keepFile(const QString& key, const QString& path)
 {
     const QString dir = folder(Settings::instance());
     if (!QDir().mkpath(dir)) {
-        qCWarning(lcKeptAside) << "cannot create" << dir;
+        qCWarning(lcPlatform) << "cannot create" << dir;
         return {};
     }
     const QString target = freshPath(dir, safeName(key));
@@ -64,18 +62,18 @@ QString keepFile(const QString& key, const QString& path)
     // read and written as any kept value, and the file goes only once its copy is whole.
     if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(target).constData()) != 0) {
         if (errno != EXDEV) {
-            qCWarning(lcKeptAside) << "cannot move" << path << "aside:" << qt_error_string(errno);
+            qCWarning(lcPlatform) << "cannot move" << path << "aside:" << qt_error_string(errno);
             return {};
         }
         const std::optional<QByteArray> raw = OpenableFile::read(path);
         QString why;
         if (!raw || !SafeWrite::replace(target, *raw, &why) || !QFile::remove(path)) {
-            qCWarning(lcKeptAside) << "cannot move" << path << "aside" << why;
+            qCWarning(lcPlatform) << "cannot move" << path << "aside" << why;
             if (raw) QFile::remove(target);
             return {};
         }
     }
-    qCWarning(lcKeptAside) << key << "could not be read; the file was kept aside as" << target;
+    qCWarning(lcPlatform) << key << "could not be read; the file was kept aside as" << target;
     return target;
 }
 
@@ -83,7 +81,7 @@ QString keep(const Settings& settings, const QString& key, const QByteArray& raw
 {
     const QString dir = folder(settings);
     if (!QDir().mkpath(dir)) {
-        qCWarning(lcKeptAside) << "cannot create" << dir;
+        qCWarning(lcPlatform) << "cannot create" << dir;
         return {};
     }
     const QString safeKey = safeName(key);
@@ -98,11 +96,11 @@ QString keep(const Settings& settings, const QString& key, const QByteArray& raw
     const QString path = freshPath(dir, safeKey);
     QString why;
     if (!SafeWrite::replace(path, raw, &why)) {
-        qCWarning(lcKeptAside) << "cannot write" << path << why;
+        qCWarning(lcPlatform) << "cannot write" << path << why;
         return {};
     }
     // Every store that falls back from a value it cannot read comes through here.
-    qCWarning(lcKeptAside) << "the stored value of" << key << "could not be read; it was kept aside in" << path;
+    qCWarning(lcPlatform) << "the stored value of" << key << "could not be read; it was kept aside in" << path;
     return path;
 }
 

@@ -1,6 +1,7 @@
 #include "render/ExportPresets.h"
 
 #include "platform/KeptAside.h"
+#include "platform/Logging.h"
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
@@ -8,9 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcPresets, "brindlewick.render.presets")
 
 namespace {
 
@@ -203,7 +201,7 @@ QList<ExportPreset> all(Settings& settings)
         if (const auto list = decode(raw)) return *list;
         // The user's presets in a form this version cannot read: keep them before the seeds
         // take their place.
-        qCWarning(lcPresets) << "stored export presets are unreadable; the seeds replace them";
+        qCWarning(lcRender) << "stored export presets are unreadable; the seeds replace them";
         KeptAside::keep(settings, kPresetsKey, raw);
     }
     const QList<ExportPreset> s = seeds();

@@ -1,6 +1,7 @@
 #include "settings/SettingsModel.h"
 
 #include "platform/KeptAside.h"
+#include "platform/Logging.h"
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "styling/CustomThemeStore.h"
@@ -8,12 +9,9 @@
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLoggingCategory>
 #include <QSet>
 
 #include <cmath>
-
-Q_LOGGING_CATEGORY(lcSettingsModel, "brindlewick.settings")
 
 namespace SettingsModel {
 
@@ -114,7 +112,7 @@ bool storeCustomThemes(Settings& settings, const QList<CustomTheme>& themes)
     const QString json = CustomThemeStore::encode(themes);
     // The encoder answers "[]" for a list it cannot write: never let that replace a list.
     if (json == QStringLiteral("[]") && !themes.isEmpty()) {
-        qCWarning(lcSettingsModel) << "custom themes with colours that cannot be stored were not saved";
+        qCWarning(lcSettings) << "custom themes with colours that cannot be stored were not saved";
         return false;
     }
     const QString raw = settings.isStored(kThemesKey) ? settings.string(kThemesKey) : QString();

@@ -10,6 +10,7 @@
 #include "editor/ui/LongPaste.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/DateText.h"
+#include "platform/Logging.h"
 #include "platform/NotificationBus.h"
 #include "platform/Requests.h"
 #include "platform/SafeWrite.h"
@@ -24,7 +25,6 @@
 #include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QLoggingCategory>
 #include <QMimeData>
 #include <QPromise>
 #include <QThreadPool>
@@ -33,8 +33,6 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-
-Q_LOGGING_CATEGORY(lcPaste, "brindlewick.commands.paste")
 
 TextViewCommands::TextViewCommands(MarkdownTextView* view, std::function<QString()> documentPath)
     : QObject(view),
@@ -196,13 +194,13 @@ QString TextViewCommands::writeBeside(const QString& folder, const QByteArray& p
         QFile claim(path);
         if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) continue;
-            qCWarning(lcPaste, "could not write a pasted image beside the document");
+            qCWarning(lcCommands, "could not write a pasted image beside the document");
             return {};
         }
         claim.close();
         if (SafeWrite::replace(path, png)) return name;
         QFile::remove(path);
-        qCWarning(lcPaste, "could not write a pasted image beside the document");
+        qCWarning(lcCommands, "could not write a pasted image beside the document");
         return {};
     }
     return {};
@@ -231,7 +229,7 @@ void TextViewCommands::askWhereToSave(const QByteArray& png, const QMimeData* so
                 self->replaceSelection(u"![]("_s + MarkdownPathHelper::relativePath(chosen.first(), document) + u')');
                 return;
             }
-            qCWarning(lcPaste, "could not write the pasted image where the user chose");
+            qCWarning(lcCommands, "could not write the pasted image where the user chose");
         }
         // Nothing saved: the paste goes on with the other rules.
         const PasteRules::Decision d = PasteRules::decide(*kept, selected, true);
