@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_JOBS    ?= $(shell echo $$(( $$(nproc) / 2 > 0 ? $$(nproc) / 2 : 1 )))
 FUZZ_TARGETS ?=
 
-.PHONY: all deps test-deps configure build program fuzz-build fuzz run test check-exports bench bench-deps clean
+.PHONY: all deps test-deps configure build program fuzz-build fuzz run test check-exports translations bench bench-deps clean
 
 all: build
 
