@@ -5,7 +5,8 @@
 #include <QString>
 
 // The font that hides Markdown markers without changing the text: every code point maps
-// to one empty glyph with zero advance (a format-13 cmap), ascent 1 em and descent 0.
+// to an empty glyph with no advance at the size it is used at (a format-13 cmap), ascent
+// 1 em and descent 0.
 // Concealed characters get it at pixel size 1 with font merging off, so they take no
 // width whatever script they are in, and the caret steps over them at one x.
 namespace ConcealFont {

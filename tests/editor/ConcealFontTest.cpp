@@ -25,7 +25,9 @@ TEST(ConcealFont, EveryScriptTakesNoWidth)
     const QFont f = ConcealFont::font();
     for (const QString& s : {QStringLiteral("**"), QStringLiteral("](https://example.com/a?b=c)"),
                              QStringLiteral("漢字のリンク"), QStringLiteral("😀👍🏽"), QStringLiteral("مرحبا"),
-                             QStringLiteral("שלום"), QStringLiteral("e\u0301\u0308")})
+                             QStringLiteral("שלום"), QStringLiteral("e\u0301\u0308"),
+                             // the code points whose glyphs carry a sub-pixel advance
+                             QString::fromUtf16(u"a\u0000\u0001\u0002b", 5), QString(100, QChar(2))})
         EXPECT_DOUBLE_EQ(layoutWidth(s, f), 0.0) << s.toStdString();
     EXPECT_LE(QFontMetricsF(f).height(), 1.5);
 }
