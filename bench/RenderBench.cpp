@@ -330,9 +330,9 @@ BENCHMARK_CAPTURE(BM_Hostile, nesting10000, deepNesting)->Unit(benchmark::kMilli
 // The measuring process of BM_RenderPeakMemory ("ours:BYTES", "md4c:BYTES" or
 // "cmark-gfm:BYTES"): makes the corpus, renders it as each renderer takes it (this one a
 // QString, the others UTF-8) and prints the resident peak above the starting point in MB.
-int renderPeakChild(const char* spec)
+int renderPeakChild(const char* request)
 {
-    const QByteArray arg(spec);
+    const QByteArray arg(request);
     const qsizetype colon = arg.indexOf(':');
     const QByteArray who = arg.left(colon);
     const double start = statusMegabytes("VmRSS:");

@@ -5,7 +5,7 @@
 
 // The measuring process of the renderer's peak-memory benchmark (RenderBench.cpp): runs
 // before any application object, so that it holds no more than the libraries.
-int renderPeakChild(const char* spec);
+int renderPeakChild(const char* request);
 
 int main(int argc, char** argv)
 {
