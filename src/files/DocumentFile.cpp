@@ -45,12 +45,10 @@ struct DocumentFile::Job {
     LineEndingsNote note;
 };
 
-DocumentFile::DocumentFile(const MarkdownDocument& document, const QString& path, const AutosaveStore& store,
-                           const QString& draftId, QObject* parent)
+DocumentFile::DocumentFile(const AutosaveStore& store, const QString& path, QObject* parent)
     : QObject(parent),
       m_store(store),
       m_path(path),
-      m_byteOrderMark(document.hasByteOrderMark),
       m_watcher(new QFileSystemWatcher(this)),
       m_settleTimer(new QTimer(this))
 {
@@ -59,8 +57,13 @@ DocumentFile::DocumentFile(const MarkdownDocument& document, const QString& path
     m_settleTimer->setInterval(kSettleDelayMs);
     connect(m_settleTimer, &QTimer::timeout, this, &DocumentFile::changedOnDisk);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, m_settleTimer, qOverload<>(&QTimer::start));
+}
 
-    noteLineEndings(document.text, LineEndingsNote::of(document.text));
+DocumentFile::DocumentFile(const MarkdownDocument& document, const QString& path, const AutosaveStore& store,
+                           const QString& draftId, QObject* parent)
+    : DocumentFile(store, path, parent)
+{
+    takeRead(document);
     if (!isUntitled()) {
         m_diskStamp.remember(m_path, document.toBytes());
         watch();
@@ -68,6 +71,19 @@ DocumentFile::DocumentFile(const MarkdownDocument& document, const QString& path
         m_draftId = draftId.isEmpty() ? AutosaveStore::newId() : draftId;
         m_draftLock = m_store.claim(m_draftId);
     }
+}
+
+DocumentFile::DocumentFile(const QByteArray& bytes, const QString& path, const AutosaveStore& store, QObject* parent)
+    : DocumentFile(store, path, parent)
+{
+    m_diskStamp.remember(m_path, bytes);
+    watch();
+}
+
+void DocumentFile::takeRead(const MarkdownDocument& document)
+{
+    m_byteOrderMark = document.hasByteOrderMark;
+    noteLineEndings(document.text, LineEndingsNote::of(document.text));
 }
 
 DocumentFile::~DocumentFile()
@@ -223,11 +239,12 @@ void DocumentFile::finishWrite()
 std::optional<MarkdownDocument> DocumentFile::reload(QString* error)
 {
     finishWrite();
-    auto doc = MarkdownDocument::read(m_path, error);
-    if (!doc) return std::nullopt;
-    m_byteOrderMark = doc->hasByteOrderMark;
+    const std::optional<QByteArray> bytes = MarkdownDocument::readBytes(m_path, error);
+    if (!bytes) return std::nullopt;
+    MarkdownDocument doc = MarkdownDocument::fromValidBytes(*bytes);
+    m_byteOrderMark = doc.hasByteOrderMark;
     dropDraft();
-    takeAsOnDisk(m_path, doc->toBytes(), doc->text, LineEndingsNote::of(doc->text));
+    takeAsOnDisk(m_path, *bytes, doc.text, LineEndingsNote::of(doc.text));
     return doc;
 }
 

@@ -37,6 +37,12 @@ public:
     // document gets a new one. The draft's lock is claimed for this process.
     DocumentFile(const MarkdownDocument& document, const QString& path, const AutosaveStore& store,
                  const QString& draftId = QString(), QObject* parent = nullptr);
+    // A file known at first by its `bytes` as MarkdownDocument::readBytes() read them from
+    // `path`: they are what is on disk from the start; the document they hold is told with
+    // takeRead() once it is decoded (a long file's, after its window shows), before any write.
+    DocumentFile(const QByteArray& bytes, const QString& path, const AutosaveStore& store, QObject* parent = nullptr);
+    // Takes the byte-order mark and line breaks of `document`, the file's as read.
+    void takeRead(const MarkdownDocument& document);
     ~DocumentFile() override;
 
     QString path() const { return m_path; }
@@ -103,6 +109,7 @@ Q_SIGNALS:
     void changedOnDisk();
 
 private:
+    DocumentFile(const AutosaveStore& store, const QString& path, QObject* parent);
     struct Job;
     struct LineEndingsNote;
     // A write as it is asked for here, made by run() on any thread, taken in by land().

@@ -26,6 +26,11 @@ struct MarkdownDocument {
     // Reads a file; on failure returns nothing and sets `error` to a sentence for the user
     // ("…" is not a folder, cannot be read, is not valid UTF-8 text). The file is never touched.
     static std::optional<MarkdownDocument> read(const QString& path, QString* error = nullptr);
+    // The same in two steps: the file's bytes, read and checked (a long file's window shows
+    // before its text is decoded), and the document in bytes that readBytes() accepted or
+    // toBytes() made (not checked again; they are also what toBytes() gives back).
+    static std::optional<QByteArray> readBytes(const QString& path, QString* error = nullptr);
+    static MarkdownDocument fromValidBytes(const QByteArray& bytes);
     // Atomic save (SafeWrite::replace): the bytes replace `path` only once all of them are on
     // the disk, so a failed write leaves the previous file whole; the new file keeps the old
     // one's owner, group and mode where permitted. A file with several hard links is written

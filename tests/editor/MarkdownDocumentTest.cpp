@@ -64,6 +64,14 @@ TEST(MarkdownDocument, InvalidUtf8IsRefusedWithTheOffendingByte)
          {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "ab\xE2\x82", "\x80", "\xFF"})
         EXPECT_FALSE(MarkdownDocument::fromBytes(bad)) << QByteArray(bad).toHex().constData();
     EXPECT_EQ(MarkdownDocument::firstInvalidUtf8("ok\xF0\x9F\x91\x8D\xC3"), 6);
+    // Found wherever it falls among runs of ASCII, which are read eight bytes at a time.
+    for (int at = 0; at < 20; ++at) {
+        QByteArray bytes(24, 'a');
+        bytes[at] = '\xFF';
+        EXPECT_EQ(MarkdownDocument::firstInvalidUtf8(bytes), at);
+        const QByteArray after = QByteArray(at, 'a') + "\xC3\xA9" + QByteArray(at, 'b') + "\xE2\x82";
+        EXPECT_EQ(MarkdownDocument::firstInvalidUtf8(after), 2 * at + 2);
+    }
 }
 
 TEST(MarkdownDocument, ReadRefusesLatin1AndFoldersWithoutTouchingTheFile)

@@ -186,13 +186,13 @@ DocumentWindow* DocumentController::openDocument(const QString& path)
         return existing;
     }
     QString error;
-    const auto doc = MarkdownDocument::read(path, &error);
-    if (!doc) {
+    const auto bytes = MarkdownDocument::readBytes(path, &error);
+    if (!bytes) {
         alert(activeWindow(), tr("The document “%1” could not be opened.").arg(QFileInfo(path).fileName()), error);
         return nullptr;
     }
     noteRecent(path);
-    return show(new DocumentWindow(*doc, QFileInfo(path).absoluteFilePath()));
+    return show(new DocumentWindow(*bytes, QFileInfo(path).absoluteFilePath()));
 }
 
 DocumentWindow* DocumentController::openOrCreateDocument(const QString& path)

@@ -46,6 +46,24 @@ bool takesTyping(const QWidget* w)
 
 DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& filePath, QWidget* parent,
                                const QString& autosaveId)
+    : DocumentWindow(new DocumentFile(document, filePath, DocumentController::instance().autosaveStore(), autosaveId),
+                     {document.text.size(), [text = document.text](DocumentFile&) { return text; }},
+                     // A document brought back from the autosave folder was never saved: it is edited.
+                     filePath.isEmpty() && !autosaveId.isEmpty(), parent)
+{}
+
+DocumentWindow::DocumentWindow(const QByteArray& fileBytes, const QString& filePath, QWidget* parent)
+    : DocumentWindow(new DocumentFile(fileBytes, filePath, DocumentController::instance().autosaveStore()),
+                     {fileBytes.size(),
+                      [fileBytes](DocumentFile& file) {
+                          const MarkdownDocument document = MarkdownDocument::fromValidBytes(fileBytes);
+                          file.takeRead(document);
+                          return document.text;
+                      }},
+                     false, parent)
+{}
+
+DocumentWindow::DocumentWindow(DocumentFile* file, Contents contents, bool editedWhenLoaded, QWidget* parent)
     : QMainWindow(parent),
       m_controller(new EditorController(this)),
       m_splitter(new QSplitter(Qt::Horizontal, this)),
@@ -53,8 +71,9 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
       m_autosaveTimer(new QTimer(this)),
       m_countsTimer(new QTimer(this)),
       m_copyTimer(new QTimer(this)),
-      m_file(new DocumentFile(document, filePath, DocumentController::instance().autosaveStore(), autosaveId, this))
+      m_file(file)
 {
+    m_file->setParent(this);
     setAttribute(Qt::WA_DeleteOnClose);
     resize(WindowPicks::fitted(screen()->availableGeometry(), QSize(960, 820)));
     setMinimumSize(640, 400);
@@ -66,12 +85,12 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
     setCentralWidget(m_splitter);
     m_panels = new WindowPanels(this, m_splitter, m_editor);
 
-    if (document.text.size() > showFirstUnits) {
-        m_pendingText = document.text;
+    if (contents.size > showFirstUnits) {
+        m_pendingText = std::move(contents.make);
         m_editor->loadText(QString()); // an empty page, not edited
         m_editor->setReadOnly(true);
     } else {
-        m_editor->loadText(LineEndings::toLineFeeds(document.text));
+        m_editor->loadText(LineEndings::toLineFeeds(contents.make(*m_file)));
     }
     m_controller->setTextView(m_editor->textView(), m_editor);
     m_controller->setScrollView(m_editor->scrollView(), m_editor);
@@ -81,12 +100,9 @@ DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& 
         if (m_controller->zoom() != z) m_controller->setZoomFromView(z);
     });
 
-    if (isUntitled()) {
-        m_untitledNumber = DocumentController::instance().nextUntitledNumber();
-        // A document brought back from the autosave folder was never saved: it is edited.
-        m_editedWhenLoaded = !autosaveId.isEmpty();
-        if (m_editedWhenLoaded) m_editor->setModified(true);
-    }
+    if (isUntitled()) m_untitledNumber = DocumentController::instance().nextUntitledNumber();
+    m_editedWhenLoaded = editedWhenLoaded;
+    if (m_editedWhenLoaded) m_editor->setModified(true);
 
     // Typing restarts two short timers instead of doing whole-text work per keystroke.
     m_autosaveTimer->setSingleShot(true);
@@ -161,7 +177,7 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 void DocumentWindow::finishLoading()
 {
     if (!m_pendingText) return;
-    const QString text = LineEndings::toLineFeeds(*std::exchange(m_pendingText, std::nullopt));
+    const QString text = LineEndings::toLineFeeds(std::exchange(m_pendingText, nullptr)(*m_file));
     m_editor->loadText(text);
     m_editor->setReadOnly(false);
     if (m_editedWhenLoaded) m_editor->setModified(true);

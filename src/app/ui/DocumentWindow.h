@@ -29,6 +29,9 @@ public:
     // `autosaveId` names the autosaved copy of an untitled document (a new one when empty).
     DocumentWindow(const MarkdownDocument& document, const QString& filePath, QWidget* parent = nullptr,
                    const QString& autosaveId = QString());
+    // A file's window from its bytes as MarkdownDocument::readBytes() read them: a long
+    // file's are decoded only once the window is on screen.
+    DocumentWindow(const QByteArray& fileBytes, const QString& filePath, QWidget* parent = nullptr);
     ~DocumentWindow() override;
 
     // DocumentHost
@@ -103,9 +106,9 @@ public:
     // once, with an empty page that takes no typing. Whatever reads or writes the document
     // before then (saving, autosave, a snapshot, an export, closing) puts the text in first,
     // so that none of it sees a text that is not whole.
-    bool isLoading() const { return m_pendingText.has_value(); }
+    bool isLoading() const { return bool(m_pendingText); }
     void finishLoading();
-    // Texts longer than this (UTF-16 units) are put in after the window shows.
+    // Texts longer than this (UTF-16 units, or bytes of a file) are put in after the window shows.
     static constexpr qsizetype showFirstUnits = 256 * 1024;
 
 protected:
@@ -116,6 +119,12 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // The text a window starts with, made (with the file's own line breaks) when it goes in.
+    struct Contents {
+        qsizetype size = 0;
+        std::function<QString(DocumentFile&)> make;
+    };
+    DocumentWindow(DocumentFile* file, Contents contents, bool editedWhenLoaded, QWidget* parent);
     // Whether a write in place may ask about a file changed by another program: never
     // (writes without a person watching), unless the user put the question off (autosave
     // after a pause), always (Save), or always, with the window about to close (Close, Quit).
@@ -209,6 +218,6 @@ private:
     QList<Done> m_closeWaiters;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     bool m_autosaveFailed = false;
-    std::optional<QString> m_pendingText; // as read, with the file's own line breaks
+    std::function<QString(DocumentFile&)> m_pendingText; // until the text goes in
     bool m_editedWhenLoaded = false;
 };

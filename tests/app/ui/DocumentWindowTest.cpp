@@ -139,7 +139,8 @@ TEST_F(DocumentWindowTest, TypingAndSavingKeepsMarkAndLineEndingsByteForByte)
 // without asking, an export's text) gets the whole text, never the empty page.
 TEST_F(DocumentWindowTest, ALongFilesWindowShowsBeforeItsTextAndNothingSeesTheTextUnwhole)
 {
-    QByteArray bytes;
+    // With a byte-order mark and CR LF breaks, both noted only as the text is decoded.
+    QByteArray bytes = "\xEF\xBB\xBF";
     for (int i = 0; bytes.size() < 2 * DocumentWindow::showFirstUnits; ++i)
         bytes +=
             "## Part " + QByteArray::number(i) + "\r\n\r\nSome **text** of part " + QByteArray::number(i) + ".\r\n\r\n";
@@ -170,7 +171,7 @@ TEST_F(DocumentWindowTest, ALongFilesWindowShowsBeforeItsTextAndNothingSeesTheTe
     (void)QTest::qWaitFor([&] { return !w->isLoading(); }, 5000);
     qApp->removeEventFilter(&exposure);
     EXPECT_EQ(exposure.length, 0);
-    EXPECT_EQ(w->documentText().toUtf8(), bytes);
+    EXPECT_EQ(w->documentText().toUtf8(), bytes.mid(3));
     EXPECT_FALSE(w->isWindowModified());
     typeAtEnd(w, "!");
     EXPECT_TRUE(w->isWindowModified());
