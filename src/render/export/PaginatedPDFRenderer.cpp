@@ -6,6 +6,7 @@
 #include "render/PrintPage.h"
 #include "render/export/PDFStamper.h"
 #include "render/export/PageFiles.h"
+#include "render/export/WebEngineSetup.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -140,6 +141,7 @@ QWebEngineProfile* PaginatedPDFRenderer::profile()
     // A profile without a storage name is off the record: no cache, cookies or history
     // reach the disk.
     static QWebEngineProfile* shared = [] {
+        readyWebEngine();
         auto* p = new QWebEngineProfile(QCoreApplication::instance());
         qAddPostRoutine(&PagePool::releaseAll);
         p->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);

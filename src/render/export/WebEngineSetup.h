@@ -6,3 +6,7 @@
 // send no UDP past a proxy (the pages run no script, so this is a second wall), and the page
 // files a killed run left behind are removed.
 void prepareWebEngine();
+
+// Before the web engine's first page: what it needs that waits until then (the OpenGL
+// context its pages share).
+void readyWebEngine();
