@@ -233,7 +233,9 @@ namespace ConcealFont {
 
 QString familyName()
 {
-    return QStringLiteral("BrindlewickConceal");
+    // In small letters: laying out a run, the toolkit looks its family up in small letters,
+    // and a name already so is not copied first (every hidden marker of every block).
+    return QStringLiteral("brindlewickconceal");
 }
 
 QByteArray fontData()
