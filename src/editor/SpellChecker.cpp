@@ -9,6 +9,7 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <utility>
 
 #ifdef BW_HAVE_HUNSPELL
 #include <hunspell.hxx>
@@ -142,10 +143,7 @@ SpellChecker& SpellChecker::shared()
     return checker;
 }
 
-SpellChecker::SpellChecker()
-{
-    setLanguage(QStringLiteral("auto"));
-}
+SpellChecker::SpellChecker() = default;
 
 SpellChecker::~SpellChecker() = default;
 
@@ -176,6 +174,28 @@ bool SpellChecker::load(const QString& dictionary)
 
 void SpellChecker::setLanguage(const QString& language)
 {
+    m_wanted = language;
+}
+
+QString SpellChecker::language()
+{
+    ready();
+    return m_language;
+}
+
+bool SpellChecker::isAvailable()
+{
+    ready();
+    return m_speller != nullptr;
+}
+
+void SpellChecker::ready()
+{
+    if (!m_wanted.isEmpty()) apply(std::exchange(m_wanted, QString()));
+}
+
+void SpellChecker::apply(const QString& language)
+{
     QString name = language;
     if (language == u"auto") {
         name = QLocale::system().name();
@@ -199,7 +219,7 @@ bool SpellChecker::accepted(QStringView word)
 bool SpellChecker::isCorrect(QStringView word)
 {
 #ifdef BW_HAVE_HUNSPELL
-    if (!m_speller) return true;
+    if (!isAvailable()) return true;
     const std::string w = m_utf8 ? word.toUtf8().toStdString() : word.toLatin1().toStdString();
     return m_speller->spell(w) || accepted(word);
 #else
@@ -212,7 +232,7 @@ QStringList SpellChecker::suggestions(QStringView word, int max)
 {
     QStringList out;
 #ifdef BW_HAVE_HUNSPELL
-    if (!m_speller || word.isEmpty()) return out;
+    if (!isAvailable() || word.isEmpty()) return out;
     const std::string w = m_utf8 ? word.toUtf8().toStdString() : word.toLatin1().toStdString();
     for (const std::string& s : m_speller->suggest(w)) {
         if (out.size() >= max) break;

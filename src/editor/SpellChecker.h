@@ -33,10 +33,11 @@ public:
 
     // "auto" takes the system's language (English when there is no dictionary for it);
     // any other value names a dictionary ("de_DE", "en-GB"). A language without a
-    // dictionary keeps the one in use.
+    // dictionary keeps the one in use. The dictionary is read when a word is first checked
+    // (reading one takes tens of milliseconds, and checking is off unless asked for).
     void setLanguage(const QString& language);
-    QString language() const { return m_language; }
-    bool isAvailable() const { return m_speller != nullptr; }
+    QString language();
+    bool isAvailable();
 
     bool isCorrect(QStringView word);
     // The misspelled words of `range` in `text`, leaving out the word at `caret` (it may
@@ -64,6 +65,9 @@ public:
 
 private:
     SpellChecker();
+    // Reads the dictionary of the language last set, once.
+    void ready();
+    void apply(const QString& language);
     bool load(const QString& dictionary);
     bool accepted(QStringView word);
     QList<TextRange> check(QStringView text, TextRange range, int caret, const QList<TextRange>& prose);
@@ -73,5 +77,6 @@ private:
     QSet<QString> m_ignored;
     SpellingEvents m_events;
     QString m_language;
+    QString m_wanted = QStringLiteral("auto"); // set, not read yet
     bool m_utf8 = true;
 };
