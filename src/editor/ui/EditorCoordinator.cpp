@@ -30,8 +30,14 @@ QString documentText(QTextDocument* doc, int from, int length)
 QString asInDocument(const QString& text)
 {
     constexpr char16_t breaks[] = {u'\r', u'\x2029', u'\xfdd0', u'\xfdd1'};
-    if (std::none_of(std::begin(breaks), std::end(breaks), [&](char16_t c) { return text.contains(QChar(c)); }))
-        return text;
+    // Looked for a piece at a time, so that the four searches read it from the cache.
+    constexpr qsizetype piece = 16 * 1024;
+    bool any = false;
+    for (qsizetype i = 0; !any && i < text.size(); i += piece) {
+        const QStringView part = QStringView(text).sliced(i, std::min(piece, text.size() - i));
+        any = std::any_of(std::begin(breaks), std::end(breaks), [&](char16_t c) { return part.contains(QChar(c)); });
+    }
+    if (!any) return text;
     QString s = text;
     for (char16_t c : breaks) s.replace(QChar(c), u'\n');
     return s;
@@ -344,9 +350,9 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     };
     if (recount) m_counts -= DocStats::countLines(touchedLines(from, from + removed));
     m_countsValid = recount;
-    const std::optional<QString> loading = std::exchange(m_loading, std::nullopt);
-    if (loading && from == 0 && removed == n && added == loading->size())
-        m_storage.replaceCharacters({0, n}, asInDocument(*loading));
+    // The load's own change (it may follow a change that takes the old text out).
+    if (m_loading && from == 0 && removed == n && added == m_loading->size())
+        m_storage.replaceCharacters({0, n}, asInDocument(*std::exchange(m_loading, std::nullopt)));
     else
         m_storage.replaceCharacters({from, removed}, documentText(m_view->document(), from, added));
     if (recount) m_counts += DocStats::countLines(touchedLines(from, from + added));

@@ -37,8 +37,10 @@ public:
     QStringView through(int pos) const { return m_storage.textUpTo(m_storage.lineEndFrom(pos)); }
 
     // The whole text the view is about to load: the change that puts it in is mirrored from
-    // it instead of read back out of the document (a copy of the whole text).
+    // it instead of read back out of the document (a copy of the whole text). Until
+    // doneLoading().
     void expectLoad(const QString& text) { m_loading = text; }
+    void doneLoading() { m_loading.reset(); }
 
     // Restyles the window around `changed`, or the whole text.
     // Returns the range whose styling was applied; `editScope` gets the one stretch of it

@@ -69,6 +69,7 @@ void MarkdownTextView::setDocumentText(const QString& text)
     m_paste->release(); // a paste waiting for its text or its layout is over: the text is another
     m_coordinator->expectLoad(text);
     setPlainText(text);
+    m_coordinator->doneLoading();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
 }

@@ -36,6 +36,20 @@ TEST_F(EditorViewTest, CaretLineRevealsMarkersOnlyWhenAskedTo)
     EXPECT_TRUE(StyledBlocks::isConcealedAt(tv()->document()->firstBlock(), 2));
 }
 
+// A loaded text is mirrored into the styler's copy as it was handed over, with what the
+// document turns into block breaks as line feeds, wherever in the text they are.
+TEST_F(EditorViewTest, ALoadedTextsBreaksReachTheStylersCopyAsLineFeeds)
+{
+    QString text;
+    while (text.size() < 40000) text += "Some *words* on a line\n";
+    text += QString::fromUtf16(u"cr\rparagraph\u2029noncharacter\ufdd0end");
+    view->loadText(text);
+    QString expected = text;
+    expected.replace(u'\r', u'\n').replace(QChar(0x2029), u'\n').replace(QChar(0xfdd0), u'\n');
+    EXPECT_EQ(tv()->text(), expected);
+    EXPECT_EQ(tv()->document()->blockCount(), int(expected.count(u'\n')) + 1);
+}
+
 TEST_F(EditorViewTest, UndoAfterStylingRestoresTextAndModifiedFlag)
 {
     view->loadText("hello\n");
