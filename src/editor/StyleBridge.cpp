@@ -1,5 +1,7 @@
 #include "editor/StyleBridge.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -79,21 +81,22 @@ QTextCharFormat charFormat(const TextAttributes& a, double scale, const QFont& b
 
 const StyleBridge::Look& StyleBridge::lookFor(const TextAttributes& a)
 {
-    QList<Look>& bucket = m_looks[attributesHash(a)];
-    for (const Look& l : bucket)
-        if (sameLook(l.attrs, a)) return l;
+    QList<const Look*>& bucket = m_looks[attributesHash(a)];
+    for (const Look* l : bucket)
+        if (sameLook(l->attrs, a)) return *l;
     TextAttributes key = a;
     key.tableModel.reset();
     key.wikiLinkTarget.reset();
-    bucket.append(Look{key, charFormat(a, m_scale, m_body), m_nextId++});
-    return bucket.last();
+    bucket.append(&m_store.emplace_back(Look{key, charFormat(a, m_scale, m_body), m_nextId++}));
+    return *bucket.last();
 }
 
 StyleResult StyleBridge::convert(const AttributedText& storage, TextRange range, double scale, double gridUnit,
                                  const QFont& body)
 {
-    if (scale != m_scale || gridUnit != m_gridUnit || body != m_body || m_looks.size() > 20000) {
+    if (scale != m_scale || gridUnit != m_gridUnit || body != m_body || m_store.size() > 20000) {
         m_looks.clear();
+        m_store.clear();
         m_scale = scale;
         m_gridUnit = gridUnit;
         m_body = body;
@@ -101,16 +104,19 @@ StyleResult StyleBridge::convert(const AttributedText& storage, TextRange range,
     StyleResult r;
     r.scope = range;
     // Within one call the storage does not change, so an attribute set's address names
-    // it; the last few are remembered to skip the lookup for the common repeats.
-    const TextAttributes* lastAttrs = nullptr;
-    const Look* lastLook = nullptr;
+    // it; the last few are remembered to skip the lookup, since runs take turns among a
+    // handful of sets (text, hidden markers, emphasis, code).
+    struct Recent {
+        const TextAttributes* attrs = nullptr;
+        const Look* look = nullptr;
+    };
+    std::array<Recent, 8> recent{};
+    std::size_t replaced = 0;
     const TextAttributes* lastPara = nullptr;
     storage.forEachRun(range, [&](TextRange run, const TextAttributes& a) {
-        if (&a != lastAttrs) {
-            lastLook = &lookFor(a);
-            lastAttrs = &a;
-        }
-        const Look& look = *lastLook;
+        const auto known = std::find_if(recent.begin(), recent.end(), [&](const Recent& x) { return x.attrs == &a; });
+        const Look& look = known != recent.end() ? *known->look : lookFor(a);
+        if (known == recent.end()) recent[replaced++ % recent.size()] = {&a, &look};
         if (!look.format.isEmpty()) {
             if (!r.runs.isEmpty() && r.runs.last().formatId == look.id
                 && r.runs.last().start + r.runs.last().length == run.location)

@@ -5,6 +5,7 @@
 
 #include <QHash>
 
+#include <deque>
 #include <unordered_map>
 
 // Turns the styler's attribute runs into what the layout applies: character formats
@@ -32,8 +33,9 @@ private:
     const Look& lookFor(const TextAttributes& a);
 
     // Looks by a hash of their visible attributes; ids are stable for the bridge's life
-    // at one zoom.
-    QHash<size_t, QList<Look>> m_looks;
+    // at one zoom, and so are their addresses (held in a deque).
+    std::deque<Look> m_store;
+    QHash<size_t, QList<const Look*>> m_looks;
     int m_nextId = 1;
     double m_scale = 0;
     double m_gridUnit = 1.0;
