@@ -89,12 +89,15 @@ void openUrls(const QStringList& urls)
 void openItems(const QList<Launch::Item>& items)
 {
     DocumentController& documents = DocumentController::instance();
+    DocumentWindow* last = nullptr;
     for (const Launch::Item& item : items) {
-        if (item.kind == Launch::Item::Kind::File)
-            documents.openOrCreateDocument(item.value);
-        else
-            openUrls({item.value});
+        if (item.kind == Launch::Item::Kind::File) {
+            if (DocumentWindow* w = documents.openOrCreateDocument(item.value)) last = w;
+        } else if (const auto request = UrlScheme::parse(item.value)) {
+            last = newDocumentWithText(request->text);
+        }
     }
+    if (last) documents.keepInFront(last);
 }
 
 void front()

@@ -166,9 +166,17 @@ DocumentWindow* DocumentController::show(DocumentWindow* window)
     connect(window, &QObject::destroyed, this, [this](QObject* gone) {
         m_windows.removeIf([gone](const QPointer<QObject>& w) { return w.isNull() || w.data() == gone; });
     });
-    window->show();
-    window->raise();
-    window->activateWindow();
+    if (opensBehind(window)) {
+        // Not even for a moment in front: a window manager would hand it the keyboard when it
+        // maps, after the window that keeps it was activated.
+        window->setAttribute(Qt::WA_ShowWithoutActivating);
+        window->show();
+        window->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    } else {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
     Q_EMIT windowOpened(window);
     return window;
 }
@@ -181,8 +189,10 @@ DocumentWindow* DocumentController::newDocument()
 DocumentWindow* DocumentController::openDocument(const QString& path)
 {
     if (DocumentWindow* existing = windowForPath(path)) {
-        existing->raise();
-        existing->activateWindow();
+        if (!opensBehind(existing)) {
+            existing->raise();
+            existing->activateWindow();
+        }
         return existing;
     }
     QString error;
@@ -377,7 +387,9 @@ bool DocumentController::scheduleSessionReopen()
     if (!SessionStore::isEnabled()) return false;
     const QStringList paths = SessionStore::savedURLs();
     if (paths.isEmpty()) return false;
+    m_reopenPending = true;
     QTimer::singleShot(200, this, [this, paths] {
+        m_reopenPending = false;
         QList<QPointer<DocumentWindow>> before;
         for (DocumentWindow* w : windows()) before.append(w);
         SessionStore::reopen(paths);
@@ -386,6 +398,23 @@ bool DocumentController::scheduleSessionReopen()
         // template meanwhile are the user's and stay.
         for (DocumentWindow* w : before)
             if (w && AppShell::closedByLaunchPass(w) && windows().size() > 1) w->close();
+        // The session opened behind the file the user named; that window is raised again
+        // (the reopened ones were stacked as they mapped) and keeps the keyboard.
+        if (auto* named = static_cast<QWidget*>(std::exchange(m_inFront, nullptr).data())) {
+            named->raise();
+            named->activateWindow();
+        }
     });
     return true;
+}
+
+bool DocumentController::opensBehind(const DocumentWindow* window) const
+{
+    return m_inFront && m_inFront != window && !m_reopenPending;
+}
+
+void DocumentController::keepInFront(DocumentWindow* window)
+{
+    // Opened after the reopening, the window is in front already.
+    if (m_reopenPending) m_inFront = window;
 }

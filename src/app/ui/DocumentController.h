@@ -67,6 +67,9 @@ public:
     // them 0.2 s later and then closes the untitled, unedited windows. True when scheduled (the
     // welcome window is then not shown).
     bool scheduleSessionReopen();
+    // The window of what the user named (on the command line, or in a later launch's hand-off):
+    // it ends in front with the keyboard, also when the session reopens behind it afterwards.
+    void keepInFront(DocumentWindow* window);
 
     QList<DocumentWindow*> windows() const;
     DocumentWindow* windowForPath(const QString& path) const;
@@ -105,6 +108,8 @@ Q_SIGNALS:
 private:
     DocumentController();
     DocumentWindow* show(DocumentWindow* window);
+    // While the session reopens behind the window the user named.
+    bool opensBehind(const DocumentWindow* window) const;
 
     void closeNextForQuit();
     void finishQuit(bool allClosed);
@@ -118,4 +123,6 @@ private:
     // Held as QObject: a window's entry goes when its destruction starts, and looking at
     // a guard of the derived type then would cast an object that is no longer one.
     QList<QPointer<QObject>> m_windows;
+    bool m_reopenPending = false;
+    QPointer<QObject> m_inFront;
 };

@@ -127,6 +127,41 @@ TEST_F(AppShellTest, TheLaunchPassClosesTheEmptyStartWindowAndKeepsLinkedDocumen
     EXPECT_FALSE(AppShell::closedByLaunchPass(typed));
 }
 
+TEST_F(AppShellTest, TheFileNamedAtLaunchStaysInFrontOfTheReopenedSession)
+{
+    auto& dc = DocumentController::instance();
+    const auto write = [this](const QString& name) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(name.toUtf8());
+        return dir.filePath(name);
+    };
+    SessionStore::markOpen(write("a.md"));
+    SessionStore::markOpen(write("b.md"));
+    SessionStore::resetForNewLaunch();
+    SessionStore::setOpener([](const QString& p) { DocumentController::instance().openDocument(p); });
+
+    // As the launch orders it: the session is scheduled, then the named file opens.
+    ASSERT_TRUE(dc.scheduleSessionReopen());
+    AppShell::openItems(Launch::classify({write("named.md")}, dir.path()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dc.windows().size() == 3; }, 5000));
+    QTest::qWait(50); // the reopened windows' own first steps, after they are shown
+    DocumentWindow* named = dc.windowForPath(dir.filePath("named.md"));
+    EXPECT_EQ(QApplication::activeWindow(), named);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_TRUE(named->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClicks(QApplication::focusWidget(), "typed ");
+    EXPECT_EQ(named->documentText(), QStringLiteral("typed named.md"));
+
+    // A later launch's file handed over while the reopening waits is the one in front.
+    SessionStore::resetForNewLaunch();
+    ASSERT_TRUE(dc.scheduleSessionReopen());
+    AppShell::handleMessage(Launch::toStrings(Launch::classify({write("later.md")}, dir.path())));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dc.windows().size() == 4; }, 5000));
+    QTest::qWait(250);
+    EXPECT_EQ(QApplication::activeWindow(), dc.windowForPath(dir.filePath("later.md")));
+}
+
 TEST_F(AppShellTest, OpenInPlaceThatFailsKeepsTheWindow)
 {
     auto& dc = DocumentController::instance();
