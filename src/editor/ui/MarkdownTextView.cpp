@@ -185,17 +185,32 @@ void MarkdownTextView::undo()
     // Undo during a paste takes the paste back: one still being made is given up (nothing of
     // it is in the text yet); one going in is put in whole first and then undone.
     if (m_paste->isActive() && !m_paste->putRest()) return;
+    const int viewTop = verticalScrollBar()->value();
     QTextEdit::undo();
     applyRestoredSelection();
+    revealStepsCaret(viewTop);
     holdCaretLine();
 }
 
 void MarkdownTextView::redo()
 {
     if (m_paste->isActive()) return;
+    const int viewTop = verticalScrollBar()->value();
     QTextEdit::redo();
     applyRestoredSelection();
+    revealStepsCaret(viewTop);
     holdCaretLine();
+}
+
+void MarkdownTextView::revealStepsCaret(int viewTop)
+{
+    // The text edit scrolls only as far as the caret. A step away from the view (a long paste
+    // taken back shortens the document far under it) would leave the caret on the view's edge
+    // and the text before it out of sight, the rest of the view a blank sheet: such a step
+    // brings the caret's line to the middle of the view, as a match found is shown. A step
+    // within the view leaves it where it is.
+    verticalScrollBar()->setValue(viewTop);
+    scrollRangeToVisible({textCursor().position(), 0});
 }
 
 void MarkdownTextView::restoreSelectionAfterStep(TextRange range)

@@ -125,6 +125,8 @@ private:
     bool followWikiLink(QMouseEvent* e);
     void remergeStyling();
     void applyRestoredSelection();
+    // After an undo or redo step, with the view's top before it.
+    void revealStepsCaret(int viewTop);
     // Puts the spelling items for the misspelled word at `pos` (if any) above the rest of
     // `menu`: the dictionary's suggestions, Ignore Spelling and Add to Dictionary.
     void addSpellingItems(QMenu* menu, int pos);

@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -201,6 +202,30 @@ TEST_F(TextViewCommandsTest, ALongPasteGoesInWhileTheWindowGoesOnAndIsOneUndoSte
     EXPECT_FALSE(tv()->longPaste()->isActive());
     EXPECT_EQ(tv()->text(), before);
     EXPECT_EQ(tv()->document()->toPlainText(), before);
+}
+
+TEST_F(TextViewCommandsTest, UndoingALongPasteShowsTheShortTextItLeavesWithTheCaret)
+{
+    const QString before = u"# Short\n\nA few lines.\n\nThe end.\n"_s;
+    editor->loadText(before);
+    tv()->setSelectedRange({int(before.size()), 0});
+    QString text;
+    for (int i = 0; text.size() < LongPaste::kLongUnits; ++i) text += u"Line %1 of a **long** paste\n"_s.arg(i);
+    auto* data = new QMimeData;
+    data->setText(text);
+    paste(data);
+    settle();
+    QScrollBar* bar = tv()->verticalScrollBar();
+    ASSERT_GT(bar->value(), 10 * tv()->viewport()->height());
+    // The document shrinks under the view, far below the caret: the view comes back to the
+    // text, not just far enough to hold the caret on its edge with the blank sheet below.
+    tv()->undo();
+    ASSERT_EQ(tv()->text(), before);
+    EXPECT_TRUE(caretOnScreen());
+    QTextCursor start(tv()->document());
+    EXPECT_GE(tv()->cursorRect(start).top(), 0) << "scrolled " << bar->value() << " of " << bar->maximum();
+    tv()->redo();
+    EXPECT_TRUE(caretOnScreen());
 }
 
 TEST_F(TextViewCommandsTest, LongHtmlIsConvertedWhileTheWindowGoesOn)
