@@ -12,6 +12,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -245,6 +246,14 @@ void EditorCoordinator::styleSlice(int units)
     m_view->pagedLayout()->setStyledUpTo(m_unstyledFrom);
 }
 
+int EditorCoordinator::firstScreenUnits(int from) const
+{
+    // Code is set a point below the base size; every other line is as high or higher.
+    const double smallestLine = std::max(1.0, (m_styler.theme.baseSize - 1) * m_view->gridScale());
+    const int lines = int(std::ceil(m_view->viewport()->height() / smallestLine)) + 1;
+    return std::min(firstSliceUnits, m_storage.lineEndFrom(from, lines) - from);
+}
+
 void EditorCoordinator::finishStyling()
 {
     // Slice by slice all the same: one result for the whole rest would hold every run
@@ -378,13 +387,16 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
         // of the paste and so style everything at once.)
         m_styler.refreshFences(m_storage);
         const int caret = std::clamp(m_view->selectedRange().location, from, from + added);
-        const int firstFrom = std::max(from, caret - firstSliceUnits);
+        // An opened file shows its start: only what fills the view is styled (and so laid
+        // out) before its first frame; the slices do the rest.
+        const int firstUnits = caret == from ? firstScreenUnits(from) : firstSliceUnits;
+        const int firstFrom = std::max(from, caret - firstUnits);
         TextRange firstScope;
-        restyle(TextRange(firstFrom, std::min(from + added - firstFrom, firstSliceUnits)), &firstScope);
+        restyle(TextRange(firstFrom, std::min(from + added - firstFrom, firstUnits)), &firstScope);
         // That styled the caret's line as well: the selection change that follows has
         // nothing left to reveal or hide (in a long table it would restyle all of it).
         m_lastCaretLine = m_styler.caretLine;
-        int styledTo = firstFrom > from ? from : clampToText(TextRange(from, std::min(added, firstSliceUnits))).end();
+        int styledTo = firstFrom > from ? from : clampToText(TextRange(from, std::min(added, firstUnits))).end();
         // A construct styled whole from there on (a pasted table) is not styled again.
         if (firstScope.location <= styledTo) styledTo = std::max(styledTo, firstScope.end());
         m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, styledTo) : styledTo;

@@ -96,6 +96,9 @@ private:
     void respell(const QString& word);
     // Styles about `units` of the text not styled yet after a large change.
     void styleSlice(int units);
+    // How much of a new text from `from` on fills the view at once: lines enough at the
+    // smallest text size, never more than a first slice.
+    int firstScreenUnits(int from) const;
     // Hands the styled attributes of `scope` (and whatever the passes wrote beyond it) to the
     // view's blocks, in whole lines; returns the lines handed over.
     TextRange mirrorToView(TextRange scope);
