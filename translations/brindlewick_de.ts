@@ -2750,5 +2750,9 @@
         <source>A version of the document could not be saved.</source>
         <translation>Eine Version des Dokuments konnte nicht gesichert werden.</translation>
     </message>
+    <message>
+        <source>A version of the document “%1” could not be saved.</source>
+        <translation>Eine Version des Dokuments „%1“ konnte nicht gesichert werden.</translation>
+    </message>
 </context>
 </TS>

@@ -2750,5 +2750,9 @@
         <source>A version of the document could not be saved.</source>
         <translation>Une version du document n’a pas pu être enregistrée.</translation>
     </message>
+    <message>
+        <source>A version of the document “%1” could not be saved.</source>
+        <translation>Une version du document «&#xa0;%1&#xa0;» n’a pas pu être enregistrée.</translation>
+    </message>
 </context>
 </TS>

@@ -2750,5 +2750,9 @@
         <source>A version of the document could not be saved.</source>
         <translation>Impossibile salvare una versione del documento.</translation>
     </message>
+    <message>
+        <source>A version of the document “%1” could not be saved.</source>
+        <translation>Impossibile salvare una versione del documento “%1”.</translation>
+    </message>
 </context>
 </TS>

@@ -2741,5 +2741,9 @@
         <source>A version of the document could not be saved.</source>
         <translation>ドキュメントのバージョンを保存できませんでした。</translation>
     </message>
+    <message>
+        <source>A version of the document “%1” could not be saved.</source>
+        <translation>ドキュメント“%1”のバージョンを保存できませんでした。</translation>
+    </message>
 </context>
 </TS>

@@ -2741,5 +2741,9 @@
         <source>A version of the document could not be saved.</source>
         <translation>문서의 버전을 저장할 수 없습니다.</translation>
     </message>
+    <message>
+        <source>A version of the document “%1” could not be saved.</source>
+        <translation>문서 “%1”의 버전을 저장할 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -2750,5 +2750,9 @@
         <source>A version of the document could not be saved.</source>
         <translation>Não foi possível salvar uma versão do documento.</translation>
     </message>
+    <message>
+        <source>A version of the document “%1” could not be saved.</source>
+        <translation>Não foi possível salvar uma versão do documento “%1”.</translation>
+    </message>
 </context>
 </TS>

@@ -2741,5 +2741,9 @@
         <source>A version of the document could not be saved.</source>
         <translation>无法保存文档的版本。</translation>
     </message>
+    <message>
+        <source>A version of the document “%1” could not be saved.</source>
+        <translation>无法保存文档“%1”的版本。</translation>
+    </message>
 </context>
 </TS>

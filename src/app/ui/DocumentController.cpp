@@ -7,11 +7,13 @@
 #include "app/ui/DocumentWindow.h"
 #include "files/MarkdownDocument.h"
 #include "files/SessionStore.h"
+#include "platform/Logging.h"
 #include "platform/RecentDocuments.h"
 #include "platform/Settings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -49,19 +51,23 @@ namespace {
 const char kPrompt[] = "bwPrompt";
 
 // Shows `box` window-modally (application-modally without a parent); it deletes itself.
-// Prompts over one window come one at a time: a prompt still open there is answered first,
-// so that a question (save the changes?) never covers the alert that says why the save
-// before it failed.
+// Prompts over one window (or over none) come one at a time: a prompt still open there is
+// answered first, so that a question (save the changes?) never covers the alert that says
+// why the save before it failed, and alerts left by closed windows do not pile up.
 void present(QDialog* box)
 {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setProperty(kPrompt, true);
-    if (QWidget* window = box->parentWidget()) {
-        for (QDialog* open : window->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
-            if (open == box || !open->isVisible() || !open->property(kPrompt).toBool()) continue;
-            QObject::connect(open, &QDialog::finished, box, [box] { present(box); });
-            return;
-        }
+    QWidget* window = box->parentWidget();
+    const QList<QWidget*> others = window ? QList<QWidget*>(window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                                          : QApplication::topLevelWidgets();
+    for (QWidget* other : others) {
+        auto* open = qobject_cast<QDialog*>(other);
+        if (!open || open == box || open->parentWidget() != window || !open->isVisible()
+            || !open->property(kPrompt).toBool())
+            continue;
+        QObject::connect(open, &QDialog::finished, box, [box] { present(box); });
+        return;
     }
     box->open();
 }
@@ -151,6 +157,16 @@ DocumentController::Prompts DocumentController::defaultPrompts()
 void DocumentController::alert(QWidget* parent, const QString& message, const QString& detail) const
 {
     if (m_prompts.alert) m_prompts.alert(parent, message, detail);
+}
+
+void DocumentController::alertAfterClose(const QString& message, const QString& detail)
+{
+    qCWarning(lcApp) << "a window closed with a failure:" << detail;
+    if (m_closingWithoutAsking) return; // ending without asking: there is no one to tell
+    if (m_quitting)
+        m_closeFailures.append({message, detail});
+    else
+        alert(nullptr, message, detail);
 }
 
 DocumentWindow* DocumentController::show(DocumentWindow* window)
@@ -350,6 +366,7 @@ void DocumentController::finishQuit(bool allClosed)
 {
     m_quitQueue.clear();
     m_quitting = false;
+    for (const auto& [message, detail] : std::exchange(m_closeFailures, {})) alert(nullptr, message, detail);
     if (auto done = std::exchange(m_quitDone, nullptr)) done(allClosed);
 }
 
@@ -364,15 +381,31 @@ bool DocumentController::closeAllForQuit()
 void DocumentController::quit()
 {
     closeAllForQuit([](bool allClosed) {
-        if (allClosed) QApplication::quit();
+        if (allClosed) quitOnceAlertsAreRead();
     });
+}
+
+void DocumentController::quitOnceAlertsAreRead()
+{
+    // Quitting closes every window, an alert telling what went wrong while the documents
+    // closed too.
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QDialog*>(top);
+        if (!box || box->parentWidget() || !box->isVisible() || !box->property(kPrompt).toBool()) continue;
+        QObject::connect(box, &QDialog::finished, qApp, [] { QTimer::singleShot(0, qApp, &quitOnceAlertsAreRead); });
+        return;
+    }
+    QApplication::quit();
 }
 
 void DocumentController::closeAllWithoutAsking()
 {
     // A quit that waits for an answer is overtaken: its prompts go with their windows.
     m_quitQueue.clear();
+    m_closingWithoutAsking = true;
     for (DocumentWindow* w : windows()) w->closeWithoutAsking();
+    m_closingWithoutAsking = false;
+    m_closeFailures.clear(); // logged: the program ends without waiting for anyone
     finishQuit(true);
 }
 

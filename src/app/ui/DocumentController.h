@@ -101,6 +101,10 @@ public:
     void terminate();
 
     void alert(QWidget* parent, const QString& message, const QString& detail) const;
+    // A failure met while a window closed (the message names its document), shown on no
+    // window: at once, or after the last window when a quit closes them, which the quit then
+    // waits to end for. Closing without asking only logs it.
+    void alertAfterClose(const QString& message, const QString& detail);
 
 Q_SIGNALS:
     void windowOpened(DocumentWindow* window);
@@ -113,6 +117,8 @@ private:
 
     void closeNextForQuit();
     void finishQuit(bool allClosed);
+    // Ends the program once the alerts shown on no window are read.
+    static void quitOnceAlertsAreRead();
 
     Prompts m_prompts;
     AutosaveStore m_autosave;
@@ -120,6 +126,8 @@ private:
     bool m_quitting = false;
     QList<QPointer<QObject>> m_quitQueue;
     std::function<void(bool)> m_quitDone;
+    bool m_closingWithoutAsking = false;
+    QList<std::pair<QString, QString>> m_closeFailures;
     // Held as QObject: a window's entry goes when its destruction starts, and looking at
     // a guard of the derived type then would cast an object that is no longer one.
     QList<QPointer<QObject>> m_windows;

@@ -252,6 +252,12 @@ void DocumentWindow::alert(const QString& message, const QString& detail)
     DocumentController::instance().alert(this, message, detail);
 }
 
+void DocumentWindow::alertOnceClosed(const QString& message, const QString& detail)
+{
+    // A close that asks first meets its window's close handlers again when it is answered.
+    if (!m_closeFailures.contains(std::pair(message, detail))) m_closeFailures.append({message, detail});
+}
+
 bool DocumentWindow::isKeyWindow() const
 {
     return isActiveWindow();
@@ -355,7 +361,16 @@ void DocumentWindow::finishClose(bool ok)
     // Answered after the close event that asked (or without one): close again, now decided.
     if (isCloseDecided() && !close()) closeStep(CloseStep::No);
     ok = m_close != CloseState::Open;
+    // Still open: the failures of the attempt belong on the window.
+    if (!ok)
+        for (const auto& [message, detail] : std::exchange(m_closeFailures, {})) alert(message, detail);
     for (const Done& waiter : std::exchange(m_closeWaiters, {})) waiter(ok);
+}
+
+void DocumentWindow::reportCloseFailures()
+{
+    for (const auto& [message, detail] : std::exchange(m_closeFailures, {}))
+        DocumentController::instance().alertAfterClose(message, detail);
 }
 
 void DocumentWindow::closeWithoutAsking()
@@ -377,6 +392,7 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
     // Decided already (by closeThen or closeWithoutAsking): the window goes.
     if (isCloseDecided()) {
         event->accept();
+        reportCloseFailures();
         return;
     }
     // Not yet decided: decide, and close again once the answers are in. With no question
@@ -385,8 +401,9 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
     if (isAskingToClose()) return; // its question is already out
     closeStep(CloseStep::EventArrives);
     closeThen({});
-    if (m_close == CloseState::Approved)
+    if (m_close == CloseState::Approved) {
         event->accept();
-    else
+        reportCloseFailures();
+    } else
         closeStep(CloseStep::QuestionOut);
 }

@@ -59,6 +59,7 @@ public:
     // case it stays open beside the new one. A file that fails to open changes nothing.
     void openInPlace(const QString& path) override;
     void alert(const QString& message, const QString& detail) override;
+    void alertOnceClosed(const QString& message, const QString& detail) override;
     DocumentEvents* events() override { return m_events; }
 
     int untitledNumber() const { return m_untitledNumber; }
@@ -177,6 +178,8 @@ private:
     void askToSave(Done done);
     // The answer of a close: closes the window when allowed and tells everyone waiting.
     void finishClose(bool ok);
+    // The window goes: its close failures are handed to the controller.
+    void reportCloseFailures();
 
     // Where a close of this window stands; only closeStep changes it.
     enum class CloseState {
@@ -216,6 +219,8 @@ private:
     int m_untitledNumber = 0;
     CloseState m_close = CloseState::Open;
     QList<Done> m_closeWaiters;
+    // Failures of the close under way (message, detail), for after it.
+    QList<std::pair<QString, QString>> m_closeFailures;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     bool m_autosaveFailed = false;
     std::function<QString(DocumentFile&)> m_pendingText; // until the text goes in

@@ -88,6 +88,9 @@ public:
     virtual void openInPlace(const QString& path) = 0;
     // Tells the user that something failed, as an alert on this window.
     virtual void alert(const QString& message, const QString& detail) = 0;
+    // A failure of what closing the window does: reported once the window has gone (an alert
+    // on this window would go with it), or on the window when it stays open after all.
+    virtual void alertOnceClosed(const QString& message, const QString& detail) = 0;
 
     // Signals about the document.
     virtual DocumentEvents* events() = 0;

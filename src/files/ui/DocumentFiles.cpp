@@ -83,13 +83,13 @@ public:
     {
         if (watched == m_window && event->type() == QEvent::Close) {
             m_quitting = m_host.isClosingForQuit();
-            snapshot(Report::Always);
+            snapshot(Report::OnClose);
         }
         return false;
     }
 
 private:
-    enum class Report { Always, OnceUntilFixed };
+    enum class Report { Always, OnceUntilFixed, OnClose };
 
     void updateSidebar()
     {
@@ -109,7 +109,11 @@ private:
         }
         if (report == Report::OnceUntilFixed && m_snapshotFailing) return;
         m_snapshotFailing = true;
-        m_host.alert(Tr::tr("A version of the document could not be saved."), error);
+        if (report == Report::OnClose)
+            m_host.alertOnceClosed(
+                Tr::tr("A version of the document “%1” could not be saved.").arg(m_host.displayName()), error);
+        else
+            m_host.alert(Tr::tr("A version of the document could not be saved."), error);
     }
 
     void showHistory()

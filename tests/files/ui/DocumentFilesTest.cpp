@@ -96,6 +96,38 @@ TEST_F(DocumentFilesTest, SnapshotNowAndRestoreThroughTheHistorySheet)
     EXPECT_EQ(alerts.size(), 1);
 }
 
+TEST_F(DocumentFilesTest, AVersionThatFailsAsTheWindowClosesIsToldOnNoWindowAndTheTextIsWritten)
+{
+    // A file where the document's versions folder belongs: every snapshot of it fails.
+    const QString c = makeFile("c.md", "c");
+    makeFile("Versions/" + VersionStore::key(c), "not a folder");
+    QList<QWidget*> parents;
+    DocumentController::instance().prompts().alert = [&](QWidget* parent, const QString& m, const QString& d) {
+        parents << parent;
+        alerts << m + " " + d;
+    };
+    open(makeFile("d.md", "d"));
+    DocumentWindow* w = open(c);
+    w->setDocumentText("closed by hand");
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(DocumentController::instance().windows().size(), 1);
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_TRUE(alerts[0].contains("c.md")) << alerts[0].toStdString();
+    EXPECT_EQ(parents[0], nullptr); // an alert on the window would have gone with it
+    EXPECT_EQ(read(c), "closed by hand");
+
+    // Quitting is not held up; the failure is told once the windows are gone.
+    open(c)->setDocumentText("quit");
+    ASSERT_TRUE(DocumentController::instance().closeAllForQuit());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(DocumentController::instance().windows().isEmpty());
+    ASSERT_EQ(alerts.size(), 2);
+    EXPECT_TRUE(alerts[1].contains("c.md"));
+    EXPECT_EQ(parents[1], nullptr);
+    EXPECT_EQ(read(c), "quit");
+}
+
 TEST_F(DocumentFilesTest, SidebarFollowsTheSettingAndStaysOpenAfterOpeningInPlace)
 {
     const QString a = makeFile("docs/a.md", "a"), b = makeFile("docs/b.md", "b");
