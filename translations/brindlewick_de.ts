@@ -1190,6 +1190,10 @@
         <source>Pasting… %p%</source>
         <translation>Wird eingefügt … %p%</translation>
     </message>
+    <message>
+        <source>Pasting…</source>
+        <translation>Wird eingefügt …</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownDocument</name>

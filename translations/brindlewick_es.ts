@@ -1190,6 +1190,10 @@
         <source>Pasting… %p%</source>
         <translation>Pegando… %p%</translation>
     </message>
+    <message>
+        <source>Pasting…</source>
+        <translation>Pegando…</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownDocument</name>

@@ -1190,6 +1190,10 @@
         <source>Pasting… %p%</source>
         <translation>Collage… %p %</translation>
     </message>
+    <message>
+        <source>Pasting…</source>
+        <translation>Collage…</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownDocument</name>

@@ -1190,6 +1190,10 @@
         <source>Pasting… %p%</source>
         <translation>Incolla in corso… %p%</translation>
     </message>
+    <message>
+        <source>Pasting…</source>
+        <translation>Incolla in corso…</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownDocument</name>

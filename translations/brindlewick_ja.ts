@@ -1186,6 +1186,10 @@
         <source>Pasting… %p%</source>
         <translation>貼り付け中… %p%</translation>
     </message>
+    <message>
+        <source>Pasting…</source>
+        <translation>貼り付け中…</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownDocument</name>

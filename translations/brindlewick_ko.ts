@@ -1186,6 +1186,10 @@
         <source>Pasting… %p%</source>
         <translation>붙여넣는 중… %p%</translation>
     </message>
+    <message>
+        <source>Pasting…</source>
+        <translation>붙여넣는 중…</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownDocument</name>

@@ -1190,6 +1190,10 @@
         <source>Pasting… %p%</source>
         <translation>Colando… %p%</translation>
     </message>
+    <message>
+        <source>Pasting…</source>
+        <translation>Colando…</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownDocument</name>

@@ -1186,6 +1186,10 @@
         <source>Pasting… %p%</source>
         <translation>正在粘贴… %p%</translation>
     </message>
+    <message>
+        <source>Pasting…</source>
+        <translation>正在粘贴…</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownDocument</name>

@@ -7,6 +7,9 @@
 #include "editor/ui/SelectionMark.h"
 
 #include <QElapsedTimer>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QProgressBar>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -220,7 +223,7 @@ void LongPaste::end()
     m_next->stop();
     m_poll->stop();
     m_barDelay->stop();
-    if (m_bar) m_bar->hide();
+    if (m_barPanel) m_barPanel->hide();
     setReadOnly(m_wasReadOnly);
     m_view->coordinator()->holdStyling(false);
     Q_EMIT ended();
@@ -233,26 +236,47 @@ void LongPaste::setReadOnly(bool readOnly)
 
 void LongPaste::showBar(bool busy)
 {
-    if (!m_bar) {
-        m_bar = new QProgressBar(m_view);
+    if (!m_barPanel) {
+        m_barPanel = new QFrame(m_view);
+        m_barPanel->setObjectName(QStringLiteral("pasteBar"));
+        m_barPanel->setFrameShape(QFrame::StyledPanel);
+        m_barPanel->setAutoFillBackground(true);
+        m_barPanel->setBackgroundRole(QPalette::Window);
+        auto* row = new QHBoxLayout(m_barPanel);
+        row->setContentsMargins(10, 5, 10, 5);
+        row->setSpacing(10);
+        m_barLabel = new QLabel(m_barPanel);
+        m_barLabel->setForegroundRole(QPalette::WindowText);
+        m_bar = new QProgressBar(m_barPanel);
         m_bar->setAccessibleName(tr("Paste progress"));
         m_bar->setFormat(tr("Pasting… %p%"));
+        m_bar->setTextVisible(false);
+        m_bar->setFixedWidth(160);
+        // As wide as its widest text, so the bar does not move while the figure grows.
+        QString widest = m_bar->format();
+        widest.replace(QStringLiteral("%p"), QStringLiteral("100"));
+        m_barLabel->setMinimumWidth(m_barLabel->fontMetrics().horizontalAdvance(widest));
+        row->addWidget(m_barLabel);
+        row->addWidget(m_bar);
     }
     // A text still being made has no measure yet: the bar only says that something goes on.
     m_bar->setRange(0, busy ? 0 : 100);
     if (!busy) m_bar->setValue(0);
+    m_barLabel->setText(busy ? tr("Pasting…") : m_bar->text());
     // At the foot of the page area, centred, where it hides least of the text.
     const QRect area = m_view->viewport()->geometry();
-    const int w = std::min(area.width() - 24, 280);
-    const int h = m_bar->sizeHint().height();
-    m_bar->setGeometry(area.left() + (area.width() - w) / 2, area.bottom() - h - 16, w, h);
-    m_bar->show();
-    m_bar->raise();
+    const QSize size = m_barPanel->sizeHint().boundedTo(QSize(area.width() - 24, area.height()));
+    m_barPanel->setGeometry(area.left() + (area.width() - size.width()) / 2, area.bottom() - size.height() - 16,
+                            size.width(), size.height());
+    m_barPanel->show();
+    m_barPanel->raise();
     // Drawn now: the first part of a long paste holds the window a moment before it can be.
-    m_bar->repaint();
+    m_barPanel->repaint();
 }
 
 void LongPaste::setProgress(double done)
 {
-    if (m_bar) m_bar->setValue(int(std::lround(100 * done)));
+    if (!m_bar) return;
+    m_bar->setValue(int(std::lround(100 * done)));
+    m_barLabel->setText(m_bar->text());
 }

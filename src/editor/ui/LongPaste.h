@@ -8,6 +8,8 @@
 #include <optional>
 
 class MarkdownTextView;
+class QFrame;
+class QLabel;
 class QProgressBar;
 class QTimer;
 
@@ -91,5 +93,9 @@ private:
     QTimer* m_next = nullptr;
     QTimer* m_poll = nullptr;
     QTimer* m_barDelay = nullptr;
+    // The bar and, beside it, what it measures: over the bar's fill part of a label would
+    // stand on the accent colour, too light for it in the light look.
+    QFrame* m_barPanel = nullptr;
     QProgressBar* m_bar = nullptr;
+    QLabel* m_barLabel = nullptr;
 };

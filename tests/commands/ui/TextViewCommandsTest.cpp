@@ -21,7 +21,9 @@
 #include <QClipboard>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -175,6 +177,15 @@ TEST_F(TextViewCommandsTest, ALongPasteGoesInWhileTheWindowGoesOnAndIsOneUndoSte
     EXPECT_TRUE(tv()->isReadOnly());
     EXPECT_FALSE(tv()->replaceRange({0, 0}, u"x"_s));
     EXPECT_EQ(tv()->text(), whole);
+    // The bar says what goes on beside its fill, never on it, where the accent would take
+    // the contrast away.
+    const auto* bar = tv()->findChild<QProgressBar*>();
+    ASSERT_TRUE(bar && bar->isVisible());
+    EXPECT_FALSE(bar->isTextVisible());
+    const auto* label = bar->parentWidget()->findChild<QLabel*>();
+    ASSERT_TRUE(label && label->isVisible());
+    EXPECT_TRUE(label->text().endsWith(u'%'));
+    EXPECT_FALSE(label->geometry().intersects(bar->geometry()));
     settle();
     tick.stop();
     EXPECT_GT(turns, 2);
