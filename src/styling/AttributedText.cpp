@@ -53,7 +53,7 @@ TextRange AttributedText::clamp(TextRange r) const
     return {loc, end - loc};
 }
 
-void AttributedText::replaceCharacters(TextRange range, QStringView replacement)
+void AttributedText::replaceCharacters(TextRange range, QStringView replacement, const QString* whole)
 {
     const TextRange r = clamp(range);
     const int a = r.location, b = r.end();
@@ -82,7 +82,7 @@ void AttributedText::replaceCharacters(TextRange range, QStringView replacement)
     if (b < oldLen) add(a + m, tailAttrs);
     if (runs.empty()) add(0, insertAttrs);
 
-    m_text.replace(a, r.length, replacement);
+    m_text.replace(a, r.length, replacement, whole);
     m_runs.resize(k + 1, oldLen + delta);
     splice(i, k + 1);
 

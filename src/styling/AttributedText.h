@@ -59,7 +59,12 @@ public:
     void setText(const QString& text, const TextAttributes& attributes = {});
     // Replaces the characters of `range` (clamped) with `replacement`. Inserted text
     // takes the attributes of the character before it (the first character's at 0).
-    void replaceCharacters(TextRange range, QStringView replacement);
+    void replaceCharacters(TextRange range, QStringView replacement) { replaceCharacters(range, replacement, nullptr); }
+    // The same; a new whole text (an opened file) is shared, not copied.
+    void replaceCharacters(TextRange range, const QString& replacement)
+    {
+        replaceCharacters(range, replacement, &replacement);
+    }
 
     // Attributes at `index` (0 <= index < length(); an empty text answers its one
     // run) and, when asked, the range of the run that holds them.
@@ -121,6 +126,7 @@ public:
     std::uint64_t identity() const { return m_identity.value; }
 
 private:
+    void replaceCharacters(TextRange range, QStringView replacement, const QString* whole);
     using AttrId = AttributeSets::Id;
     struct Edit {
         std::uint64_t revision;

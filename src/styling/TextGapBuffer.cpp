@@ -12,10 +12,10 @@ void TextGapBuffer::setText(const QString& text)
     m_len = int(m_text.size());
 }
 
-void TextGapBuffer::replace(int at, int removed, QStringView replacement)
+void TextGapBuffer::replace(int at, int removed, QStringView replacement, const QString* whole)
 {
     if (at == 0 && removed == m_len) {
-        m_text = replacement.toString(); // a new text: no room reserved for growth
+        m_text = whole ? *whole : replacement.toString(); // a new text: no room reserved for growth
         m_gapAt = m_gap = 0;
     } else {
         replaceInGap(at, removed, replacement);

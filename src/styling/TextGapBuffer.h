@@ -11,7 +11,9 @@ class TextGapBuffer {
 public:
     void setText(const QString& text);
     // Replaces `removed` characters at `at` (at + removed <= length()) with `replacement`.
-    void replace(int at, int removed, QStringView replacement);
+    // `whole`, when given, holds the same characters as `replacement`: a replacement of the
+    // whole text then shares it instead of copying.
+    void replace(int at, int removed, QStringView replacement, const QString* whole = nullptr);
 
     int length() const { return m_len; }
     // The whole text as one string: closes the gap first (O(length) after an edit in the
