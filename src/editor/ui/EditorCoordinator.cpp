@@ -64,6 +64,8 @@ constexpr int progressiveUnits = 256 * 1024;
 constexpr int firstSliceUnits = 24 * 1024;
 constexpr int sliceUnits = 48 * 1024;
 constexpr int sliceLines = 800;
+// How long an opened text's slices wait for its first frame at most.
+constexpr int frameWaitMs = 100;
 // Text between the change and the caret's line beyond which the two are styled apart.
 constexpr int farUnits = 4 * 1024;
 
@@ -254,6 +256,34 @@ int EditorCoordinator::firstScreenUnits(int from) const
     return std::min(firstSliceUnits, m_storage.lineEndFrom(from, lines) - from);
 }
 
+void EditorCoordinator::slicesAfterFrame()
+{
+    // A view that paints nothing soon (hidden, or on another workspace) gets its slices
+    // all the same.
+    if (!m_view->isVisible()) {
+        m_sliceTimer->start();
+        return;
+    }
+    if (!m_slicesAfterFrame) m_view->viewport()->installEventFilter(this);
+    m_slicesAfterFrame = true;
+    QTimer::singleShot(frameWaitMs, this, &EditorCoordinator::startSlicesAfterFrame);
+}
+
+void EditorCoordinator::startSlicesAfterFrame()
+{
+    if (!m_slicesAfterFrame) return;
+    m_slicesAfterFrame = false;
+    m_view->viewport()->removeEventFilter(this);
+    if (m_unstyledFrom >= 0 && !m_stylingHeld) m_sliceTimer->start();
+}
+
+bool EditorCoordinator::eventFilter(QObject* watched, QEvent* event)
+{
+    // The slice's zero timer fires once this paint is done.
+    if (event->type() == QEvent::Paint && watched == m_view->viewport()) startSlicesAfterFrame();
+    return QObject::eventFilter(watched, event);
+}
+
 void EditorCoordinator::finishStyling()
 {
     // Slice by slice all the same: one result for the whole rest would hold every run
@@ -400,10 +430,12 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
         // A construct styled whole from there on (a pasted table) is not styled again.
         if (firstScope.location <= styledTo) styledTo = std::max(styledTo, firstScope.end());
         m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, styledTo) : styledTo;
-        if (m_unstyledFrom < m_storage.length())
-            m_sliceTimer->start();
-        else
+        if (m_unstyledFrom >= m_storage.length())
             m_unstyledFrom = -1;
+        else if (caret == from)
+            slicesAfterFrame();
+        else
+            m_sliceTimer->start();
     } else {
         restyle(TextRange(from, std::max(removed, added)));
     }

@@ -99,6 +99,11 @@ private:
     // How much of a new text from `from` on fills the view at once: lines enough at the
     // smallest text size, never more than a first slice.
     int firstScreenUnits(int from) const;
+    // The slices of an opened text start once its first frame is painted: before it they
+    // would hold the text off the screen.
+    void slicesAfterFrame();
+    void startSlicesAfterFrame();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Hands the styled attributes of `scope` (and whatever the passes wrote beyond it) to the
     // view's blocks, in whole lines; returns the lines handed over.
     TextRange mirrorToView(TextRange scope);
@@ -123,6 +128,7 @@ private:
     // Start of the text that a large change left unstyled (−1: none), styled by slices.
     int m_unstyledFrom = -1;
     bool m_stylingHeld = false;
+    bool m_slicesAfterFrame = false;
     // Sums of DocStats::countLines over the text; counted whole only when invalid.
     DocStats m_counts;
     bool m_countsValid = false;
