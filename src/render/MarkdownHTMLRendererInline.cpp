@@ -364,8 +364,8 @@ void InlineScratch::render(QStringView input, QString& out)
     // Tags made from here on are stashed whole, so that the emphasis passes cannot reach
     // into their attributes; the texts between them stay open to emphasis.
     if (has(bracket | close)) run([this](QString& o) { return wikiLinks(o); });
-    if (has(bang | bracket | close | paren)) run([this](QString& o) { return images(o); });
-    if (has(bracket | close | paren)) run([this](QString& o) { return links(o); });
+    if (has(bang | bracket | close | paren)) run([this](QString& o) { return linksOrImages(o, true); });
+    if (has(bracket | close | paren)) run([this](QString& o) { return linksOrImages(o, false); });
     if (has(colon)) run([this](QString& o) { return bareAddresses(m_text, o, true); });
     if (has(star)) {
         run([this](QString& o) { return pairs(o, u"***", 1, "<strong><em>", "</em></strong>"); });

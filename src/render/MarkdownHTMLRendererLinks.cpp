@@ -143,36 +143,41 @@ bool InlineScratch::wikiLinks(QString& out)
     return true;
 }
 
-// Images "!\[([^\]]*)\]" and links "\[([^\]]+)\]", each followed by a target (see
-// `targetAfter`); an image may end in "(?:\{\.(left|right|center)\})?".
-bool InlineScratch::images(QString& out)
+// Images "!\[([^\]]*)\]" or links "\[([^\]]+)\]", each followed by a target (see
+// `targetAfter`); an image may end in "(?:\{\.(left|right|center)\})?". Images take a pass
+// of their own before links, so that a link's text may hold an image.
+bool InlineScratch::linksOrImages(QString& out, bool images)
 {
     const QStringView s = m_text;
     const qsizetype n = s.size();
+    const QStringView opener = images ? QStringView(u"![") : QStringView(u"[");
+    const qsizetype o = opener.size();
     qsizetype copied = 0, close = -1;
     Target target;
     bool any = false;
-    for (qsizetype p = find(s, u"!["); p >= 0; p = find(s, u"![", p + 1)) {
-        if (close < p + 2) {
-            close = s.indexOf(u']', p + 2);
+    for (qsizetype p = find(s, opener); p >= 0; p = find(s, opener, p + 1)) {
+        if (close < p + o) {
+            close = s.indexOf(u']', p + o);
             if (close < 0) break;
             target = targetAfter(s, close);
         }
-        if (!target.found) continue;
+        if (!target.found || (!images && close == p + o)) continue;
         qsizetype end = target.end;
         QStringView side;
-        for (QStringView word : {u"left", u"right", u"center"}) {
-            if (end + int(word.size()) + 3 <= n && s[end] == u'{' && s[end + 1] == u'.'
-                && s.mid(end + 2, word.size()) == word && s[end + 2 + word.size()] == u'}') {
-                side = word;
-                end += word.size() + 3;
-                break;
+        if (images) {
+            for (QStringView word : {u"left", u"right", u"center"}) {
+                if (end + int(word.size()) + 3 <= n && s[end] == u'{' && s[end + 1] == u'.'
+                    && s.mid(end + 2, word.size()) == word && s[end + 2 + word.size()] == u'}') {
+                    side = word;
+                    end += word.size() + 3;
+                    break;
+                }
             }
         }
         m_html.resize(0);
-        m_html.append(QLatin1String("<img"));
-        appendTarget(m_html, "src", s.mid(target.targetAt, target.targetEnd - target.targetAt));
-        appendAttribute(m_html, "alt", s.mid(p + 2, close - p - 2));
+        m_html.append(images ? QLatin1String("<img") : QLatin1String("<a"));
+        appendTarget(m_html, images ? "src" : "href", s.mid(target.targetAt, target.targetEnd - target.targetAt));
+        if (images) appendAttribute(m_html, "alt", s.mid(p + 2, close - p - 2));
         if (target.titleEnd > target.titleAt)
             appendAttribute(m_html, "title", s.mid(target.titleAt, target.titleEnd - target.titleAt));
         if (!side.isEmpty()) {
@@ -182,42 +187,15 @@ bool InlineScratch::images(QString& out)
         }
         m_html.append(QLatin1Char('>'));
         out.append(s.mid(copied, p - copied));
-        appendTagToken(out, m_html, s.mid(p, end - p));
+        if (images) {
+            appendTagToken(out, m_html, s.mid(p, end - p));
+        } else {
+            appendTagToken(out, m_html, u"[");
+            appendLabel(out, s.mid(p + 1, close - p - 1));
+            appendTagToken(out, QStringLiteral("</a>"), s.mid(close, end - close));
+        }
         copied = end;
         p = end - 1;
-        close = -1;
-        any = true;
-    }
-    if (!any) return false;
-    out.append(s.mid(copied));
-    return true;
-}
-
-bool InlineScratch::links(QString& out)
-{
-    const QStringView s = m_text;
-    qsizetype copied = 0, close = -1;
-    Target target;
-    bool any = false;
-    for (qsizetype p = s.indexOf(u'['); p >= 0; p = s.indexOf(u'[', p + 1)) {
-        if (close < p + 1) {
-            close = s.indexOf(u']', p + 1);
-            if (close < 0) break;
-            target = targetAfter(s, close);
-        }
-        if (!target.found || close == p + 1) continue;
-        m_html.resize(0);
-        m_html.append(QLatin1String("<a"));
-        appendTarget(m_html, "href", s.mid(target.targetAt, target.targetEnd - target.targetAt));
-        if (target.titleEnd > target.titleAt)
-            appendAttribute(m_html, "title", s.mid(target.titleAt, target.titleEnd - target.titleAt));
-        m_html.append(QLatin1Char('>'));
-        out.append(s.mid(copied, p - copied));
-        appendTagToken(out, m_html, u"[");
-        appendLabel(out, s.mid(p + 1, close - p - 1));
-        appendTagToken(out, QStringLiteral("</a>"), s.mid(close, target.end - close));
-        copied = target.end;
-        p = target.end - 1;
         close = -1;
         any = true;
     }

@@ -102,8 +102,7 @@ private:
     bool displayMath(QString& out);
     bool inlineMath(QString& out);
     bool wikiLinks(QString& out);
-    bool images(QString& out);
-    bool links(QString& out);
+    bool linksOrImages(QString& out, bool images);
     bool bareAddresses(QStringView s, QString& out, bool asLinks);
     bool pairs(QString& out, QStringView marker, qsizetype minInner, const char* open, const char* close);
     bool strong(QString& out);
