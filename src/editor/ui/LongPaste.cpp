@@ -226,7 +226,6 @@ void LongPaste::end()
     if (m_barPanel) m_barPanel->hide();
     setReadOnly(m_wasReadOnly);
     m_view->coordinator()->holdStyling(false);
-    Q_EMIT ended();
 }
 
 void LongPaste::setReadOnly(bool readOnly)

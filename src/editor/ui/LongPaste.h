@@ -60,10 +60,6 @@ public:
     // document was replaced from outside).
     void release();
 
-Q_SIGNALS:
-    // The paste is complete or given up: the view takes edits again.
-    void ended();
-
 private:
     // Puts the next part of the text in; the first replaces the target, the last closes
     // the undo step.
