@@ -107,10 +107,21 @@ bool DocumentFile::setPath(const QString& path)
     return true;
 }
 
+namespace {
+
+// The editor's text (LF breaks) with the file's: its one break, or each kept line's own
+// where the breaks are mixed.
+QString withFileBreaks(const QString& lineFeedText, const QString& lineEnding, const QString& mixedEndingsText)
+{
+    return mixedEndingsText.isEmpty() ? LineEndings::fromLineFeeds(lineFeedText, lineEnding)
+                                      : MarkdownDocument::withLineEndingsOf(lineFeedText, mixedEndingsText);
+}
+
+} // namespace
+
 QString DocumentFile::fileText(const QString& lineFeedText) const
 {
-    return m_mixedEndingsText.isEmpty() ? LineEndings::fromLineFeeds(lineFeedText, m_lineEnding)
-                                        : MarkdownDocument::withLineEndingsOf(lineFeedText, m_mixedEndingsText);
+    return withFileBreaks(lineFeedText, m_lineEnding, m_mixedEndingsText);
 }
 
 void DocumentFile::noteLineEndings(const QString& text, const LineEndingsNote& note)
@@ -175,9 +186,7 @@ void DocumentFile::run(Job& job)
         return joined;
     }();
     job.pieces.clear();
-    job.fileText = job.mixedEndingsText.isEmpty()
-                       ? LineEndings::fromLineFeeds(lineFeedText, job.lineEnding)
-                       : MarkdownDocument::withLineEndingsOf(lineFeedText, job.mixedEndingsText);
+    job.fileText = withFileBreaks(lineFeedText, job.lineEnding, job.mixedEndingsText);
     if (job.target == Target::Aside || job.keepAsideFirst) {
         QString reason;
         job.ok = job.store.save(job.asideId, job.fileText, &reason);
@@ -202,14 +211,19 @@ void DocumentFile::land(Job& job)
     takeAsOnDisk(job.path, job.bytes, job.fileText, job.note);
 }
 
-bool DocumentFile::write(const QString& path, const QString& lineFeedText, QString* error)
+bool DocumentFile::writeNow(Target target, const QString& path, const QString& lineFeedText, QString* error)
 {
     finishWrite();
-    Job job = makeJob(Target::File, path, {lineFeedText});
+    Job job = makeJob(target, path, {lineFeedText});
     run(job);
     land(job);
     if (!job.ok && error) *error = job.error;
     return job.ok;
+}
+
+bool DocumentFile::write(const QString& path, const QString& lineFeedText, QString* error)
+{
+    return writeNow(Target::File, path, lineFeedText, error);
 }
 
 void DocumentFile::writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done)
@@ -264,18 +278,7 @@ DiskStamp::State DocumentFile::checkDisk()
 
 bool DocumentFile::saveDraft(const QString& lineFeedText, QString* error)
 {
-    finishWrite();
-    return saveAside(lineFeedText, error);
-}
-
-bool DocumentFile::saveAside(const QString& lineFeedText, QString* error)
-{
-    finishWrite();
-    QString reason;
-    if (m_store.save(m_draftId, fileText(lineFeedText), &reason)) return true;
-    qCWarning(lcFiles) << "the autosaved copy" << m_draftId << "could not be written:" << reason;
-    if (error) *error = reason;
-    return false;
+    return writeNow(Target::Aside, m_path, lineFeedText, error);
 }
 
 void DocumentFile::claimAsideId()
@@ -287,9 +290,7 @@ void DocumentFile::claimAsideId()
 
 bool DocumentFile::keepAside(const QString& lineFeedText, QString* error)
 {
-    finishWrite();
-    claimAsideId();
-    return saveAside(lineFeedText, error);
+    return writeNow(Target::Aside, m_path, lineFeedText, error);
 }
 
 void DocumentFile::dropDraft()

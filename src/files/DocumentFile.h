@@ -120,7 +120,8 @@ private:
     // breaks, drops the "decide later" and watches the file again.
     void takeAsOnDisk(const QString& path, const QByteArray& bytes, const QString& text, const LineEndingsNote& note);
     void noteLineEndings(const QString& text, const LineEndingsNote& note);
-    bool saveAside(const QString& lineFeedText, QString* error);
+    // write(), saveDraft() and keepAside(): the job made, run and taken in on this thread.
+    bool writeNow(Target target, const QString& path, const QString& lineFeedText, QString* error);
     // The draft's id, made (and locked) for a copy kept aside when there is none yet.
     void claimAsideId();
     void watch();
