@@ -1,11 +1,10 @@
 #include "styling/EditorTheme.h"
 
+#include "platform/ColorContrast.h"
+
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
-
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -41,18 +40,6 @@ QColor over(const QColor& fg, const QColor& bg)
     const double a = fg.alphaF();
     const auto mix = [a](double f, double b) { return float(f * a + b * (1 - a)); };
     return QColor::fromRgbF(mix(fg.redF(), bg.redF()), mix(fg.greenF(), bg.greenF()), mix(fg.blueF(), bg.blueF()), 1.f);
-}
-
-double luminance(const QColor& c)
-{
-    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double x = luminance(a), y = luminance(b);
-    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
 QFont sized(QFont f, double size)
@@ -143,7 +130,7 @@ QColor EditorTheme::legibleTextColor(double alpha) const
     const QColor code = codeBackgroundColor();
     const auto legible = [&](double a) {
         const QColor c = textColor(a);
-        return contrast(over(c, page), page) >= 3 && contrast(over(c, code), code) >= 3;
+        return ColorContrast::ratio(over(c, page), page) >= 3 && ColorContrast::ratio(over(c, code), code) >= 3;
     };
     if (legible(alpha)) return textColor(alpha);
     // The contrast grows with the alpha: search for the least one that is enough (the

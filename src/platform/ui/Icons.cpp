@@ -1,5 +1,7 @@
 #include "platform/ui/Icons.h"
 
+#include "platform/ColorContrast.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -12,8 +14,6 @@
 #include <QPixmapCache>
 #include <QSvgRenderer>
 #include <QTabWidget>
-
-#include <cmath>
 
 namespace Icons {
 
@@ -216,12 +216,6 @@ private:
     QColor m_normal, m_disabled, m_selected;
 };
 
-double luminance(const QColor& c)
-{
-    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
 QIcon iconFor(QObject* object, const QPalette& palette)
 {
     const QString symbol = object->property(kProperty).toString();
@@ -307,18 +301,12 @@ QIcon icon(const QString& symbol, const QColor& color)
     return QIcon(new TintedEngine(file(symbol), color, color, color));
 }
 
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 QColor legibleAccent(const QPalette& palette)
 {
     const QColor back = palette.color(QPalette::Window);
     QColor c = palette.color(QPalette::Highlight);
-    const bool darkBack = luminance(back) < 0.18;
-    for (int i = 0; i < 20 && contrast(c, back) < 3.0; ++i) c = darkBack ? c.lighter(112) : c.darker(112);
+    const bool darkBack = ColorContrast::luminance(back) < 0.18;
+    for (int i = 0; i < 20 && ColorContrast::ratio(c, back) < 3.0; ++i) c = darkBack ? c.lighter(112) : c.darker(112);
     return c;
 }
 

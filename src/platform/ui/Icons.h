@@ -34,8 +34,6 @@ QIcon icon(const QString& symbol, const QColor& color);
 // The palette's accent, lightened or darkened as far as it takes to stand out (3:1) against
 // the window colour: the dark look's accent is too dark for a symbol drawn in it.
 QColor legibleAccent(const QPalette& palette);
-// The contrast ratio of two opaque colours (1 to 21).
-double contrast(const QColor& a, const QColor& b);
 
 // These give a widget the symbol and draw it again whenever the widget's palette changes
 // (the window switching between the light and the dark look). `accent` draws it in
