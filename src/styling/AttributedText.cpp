@@ -84,7 +84,7 @@ void AttributedText::replaceCharacters(TextRange range, QStringView replacement,
 
     m_text.replace(a, r.length, replacement, whole);
     m_runs.resize(k + 1, oldLen + delta);
-    splice(i, k + 1);
+    m_runs.splice(i, k + 1);
 
     if (!m_changed.isNotFound()) {
         const int s = m_changed.location, e = m_changed.end();
@@ -127,7 +127,7 @@ void AttributedText::setAttributes(TextRange range, const TextAttributes& attrib
     if (m_runs.startOf(i) < a) runs.push_back(RunTable::Run{m_runs.startOf(i), m_runs.attrsOf(i)});
     runs.push_back(RunTable::Run{a, set});
     if (m_runs.endOf(k) > b) runs.push_back(RunTable::Run{b, m_runs.attrsOf(k)});
-    splice(i, k + 1);
+    m_runs.splice(i, k + 1);
     noteChanged(r);
     sweepSets();
 }
@@ -183,7 +183,7 @@ void AttributedText::modifyRuns(TextRange range, void (*apply)(void*, TextAttrib
         add(std::max(s, a), transform(src));
         if (e > b) add(b, src);
     }
-    splice(i, k + 1);
+    m_runs.splice(i, k + 1);
     noteChanged(r);
     sweepSets();
 }

@@ -133,9 +133,6 @@ private:
         int start, removed, inserted;
     };
 
-    // Replaces runs [first, last) with the run table's scratch (absolute starts, text
-    // already at its new length).
-    void splice(int first, int last) { m_runs.splice(first, last); }
     void modifyRuns(TextRange range, void (*apply)(void* ctx, TextAttributes&), void* ctx, std::uint64_t key = 0);
     void noteChanged(TextRange r);
     // Merges equal neighbours over `r` and one run beyond each end.
