@@ -159,9 +159,10 @@ bool PaginatedPDFRenderer::fitsInline(const QByteArray& utf8Page)
     return utf8Page.toPercentEncoding().size() + 64 <= inlinePageLimit;
 }
 
-QString PaginatedPDFRenderer::pdfPage(const PdfRequest& request, const QString& userCSS)
+QString PaginatedPDFRenderer::pdfPage(const PdfRequest& request)
 {
-    return PrintPage::html(MarkdownHTMLRenderer::renderBody(request.text), request.title, request.themeCSS, userCSS);
+    return PrintPage::html(MarkdownHTMLRenderer::renderBody(request.text), request.title, request.themeCSS,
+                           request.userCSS);
 }
 
 // The page as the engine will load it: inline, or from a temporary file.
@@ -175,10 +176,10 @@ namespace {
 
 using PreparedPage = PaginatedPDFRenderer::PreparedPage;
 
-PreparedPage preparePage(const PdfRequest& request, const QString& userCSS, const QUrl& base)
+PreparedPage preparePage(const PdfRequest& request, const QUrl& base)
 {
     PreparedPage prepared;
-    QString page = PaginatedPDFRenderer::pdfPage(request, userCSS);
+    QString page = PaginatedPDFRenderer::pdfPage(request);
     if (PaginatedPDFRenderer::fitsInline(page.toUtf8())) {
         prepared.html = std::move(page);
         return prepared;
@@ -212,8 +213,6 @@ void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
     Settings& settings = Settings::instance();
     m_header = settings.string(PrefKey::printHeaderTemplate, QStringLiteral("{title}"));
     m_footer = settings.string(PrefKey::printFooterTemplate, QStringLiteral("Page {page} of {pages}"));
-    const QString userCSS =
-        request.extraCSS.isEmpty() ? settings.string(QStringLiteral("exportCSS")) : request.extraCSS;
     // The grants are read here, on the main thread; the gate asks the copy on any thread.
     const ImageAccess images = ImageAccess::forDocument(request.baseDir);
     const QString folder = images.documentFolder();
@@ -232,8 +231,8 @@ void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
         m_file = std::move(prepared->file);
         load(*prepared, images, base);
     });
-    watcher->setFuture(QtConcurrent::run(
-        [request, userCSS, base] { return std::make_shared<PreparedPage>(preparePage(request, userCSS, base)); }));
+    watcher->setFuture(
+        QtConcurrent::run([request, base] { return std::make_shared<PreparedPage>(preparePage(request, base)); }));
 }
 
 void PaginatedPDFRenderer::load(const PreparedPage& prepared, const ImageAccess& images, const QUrl& base)

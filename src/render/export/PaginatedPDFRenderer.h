@@ -22,7 +22,7 @@ struct PdfRequest {
     QString title;   // the page title and "{title}"
     QString baseDir; // the folder relative images resolve against; empty for none
     QString themeCSS;
-    QString extraCSS; // empty: the "exportCSS" setting applies
+    QString userCSS; // as Exporter::userCSS settles it; empty: none
 };
 
 // One PDF: the document's page laid out by the web engine on Letter pages with 72-point
@@ -63,7 +63,7 @@ Q_SIGNALS:
 
 public:
     // The page the web engine prints (PrintPage).
-    static QString pdfPage(const PdfRequest& request, const QString& userCSS);
+    static QString pdfPage(const PdfRequest& request);
 
     // The off-the-record profile every renderer shares.
     static QWebEngineProfile* profile();

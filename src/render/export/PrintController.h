@@ -34,7 +34,7 @@ int pendingRequests();
 // The printer that printing and Page Setup share for the whole process.
 QPrinter& sharedPrinter();
 
-// Prints a document: its PDF made as for export (empty theme and extra CSS), then the
+// Prints a document: its PDF made as for export (no theme, the stored export CSS), then the
 // print dialog, window-modal on `window`; each page rendered at the printer's resolution
 // (at most 300 dpi) under a progress dialog that can cancel. No PDF, or one without pages,
 // ends silently.

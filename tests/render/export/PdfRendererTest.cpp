@@ -204,7 +204,7 @@ TEST(PaginatedPDFRenderer, APageUnderTwoMegabytesWhoseEncodingIsLargerStillPrint
     // 1.4 MB of page, more than 2 MiB once percent-encoded for setHtml.
     const QString text =
         QStringLiteral("Before\n\n[After](https://example.org/%1)\n").arg(QString(700'000, QChar(0xE9)));
-    EXPECT_FALSE(PaginatedPDFRenderer::fitsInline(PaginatedPDFRenderer::pdfPage({text, "t", {}, {}, {}}, {}).toUtf8()));
+    EXPECT_FALSE(PaginatedPDFRenderer::fitsInline(PaginatedPDFRenderer::pdfPage({text, "t", {}, {}, {}}).toUtf8()));
     PdfReader pdf(renderNow({text, QStringLiteral("t"), {}, {}, {}}));
     ASSERT_EQ(pdf.pages(), 1);
     EXPECT_TRUE(pdf.text(0).contains("After"));
@@ -215,7 +215,7 @@ TEST(PaginatedPDFRenderer, MathAndDiagramsPrintAsTheirSourceWithNoScriptAndNoWai
     ScopedSettings settings;
     const PdfRequest request{
         QStringLiteral("Formula $$x^2$$\n\n```mermaid\ngraph TD; A-->B\n```\n"), QStringLiteral("t"), {}, {}, {}};
-    EXPECT_FALSE(PaginatedPDFRenderer::pdfPage(request, {}).contains("<script"));
+    EXPECT_FALSE(PaginatedPDFRenderer::pdfPage(request).contains("<script"));
     QElapsedTimer clock;
     clock.start();
     PdfReader pdf(renderNow(request));

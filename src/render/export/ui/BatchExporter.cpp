@@ -143,7 +143,7 @@ private:
         const QString title = QFileInfo(file.source).completeBaseName();
         if (m_format == ExportFormat::pdf) {
             slot->context = new QObject(this);
-            PrintController::render({*text, title, m_folder, QString(), QString()}, slot->context,
+            PrintController::render({*text, title, m_folder, QString(), m_css}, slot->context,
                                     [this, slot](const QByteArray& pdf) {
                                         if (pdf.isEmpty()) return settle(slot, false, PrintController::notMadeText());
                                         made(slot, pdf);

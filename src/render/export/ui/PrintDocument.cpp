@@ -1,4 +1,5 @@
 // Printing: the same stamped PDF that export writes, put on paper page by page.
+#include "render/Exporter.h"
 #include "render/export/PrintController.h"
 #include "render/export/ui/BusyCursor.h"
 #include "render/export/ui/PrintJob.h"
@@ -27,8 +28,7 @@ void PrintController::print(const QString& text, const QString& title, const QSt
 {
     const QPointer<QWidget> guard(window);
     const bool hadWindow = window != nullptr;
-    // The renderer's own fallback applies: an empty extra CSS means the "exportCSS" setting.
-    render({text, title, baseDir, QString(), QString()}, window,
+    render({text, title, baseDir, QString(), Exporter::userCSS(std::nullopt)}, window,
            [=, busy = BusyCursor::start()](const QByteArray& pdf) {
                if (pdf.isEmpty() || (hadWindow && !guard)) return;
                QPrinter& printer = sharedPrinter();

@@ -144,6 +144,29 @@ TEST(ExportDocument, CopyAsHtmlPutsThePageOnTheClipboardAsHtmlAndText)
     EXPECT_EQ(data->text(), data->html());
 }
 
+TEST(ExportDocument, CssGivenEvenEmptyStandsForTheStoredCssInAPdfAsInHtml)
+{
+    ScopedSettings settings;
+    Settings::instance().setValue("exportCSS", "h1::after { content: ' STORED'; }");
+    QTemporaryDir dir;
+    const auto exportBoth = [&](const QString& name, const std::optional<QString>& css) {
+        FakeDialogs dialogs(dir.filePath(name));
+        for (ExportFormat f : {ExportFormat::html, ExportFormat::pdf})
+            DocumentExport::run({f, "# Plain", nullptr, "n", dir.path(), {}, css});
+        EXPECT_TRUE(waitFor(
+            [&] { return QFile::exists(dir.filePath(name + ".pdf")) && PrintController::pendingRequests() == 0; }));
+        return std::pair(readAll(dir.filePath(name + ".html")),
+                         PdfReader(readAll(dir.filePath(name + ".pdf"))).text(0));
+    };
+    const auto [storedHtml, storedPdf] = exportBoth("stored", std::nullopt);
+    EXPECT_TRUE(storedHtml.contains("STORED"));
+    EXPECT_TRUE(storedPdf.contains("STORED")) << storedPdf.toStdString();
+    // A preset without CSS of its own.
+    const auto [givenHtml, givenPdf] = exportBoth("given", QString());
+    EXPECT_FALSE(givenHtml.contains("STORED"));
+    EXPECT_FALSE(givenPdf.contains("STORED")) << givenPdf.toStdString();
+}
+
 TEST(HeaderFooterEditor, StoresAsTypedAndResetRestoresBoth)
 {
     ScopedSettings settings;
