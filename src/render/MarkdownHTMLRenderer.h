@@ -45,18 +45,10 @@ Heading parseHeading(const QString& trimmedLine);
 // One heading's, paragraph's, item's or cell's text to inline HTML.
 QString renderInline(const QString& text);
 
-struct ListResult {
-    QString html;
-    int next = 0; // the first line the list did not use
-};
-// The list that begins at `start` (whose line matches the item pattern).
-ListResult collectList(int start, const QStringList& lines);
-
 // The number of spaces a line begins with (a tab ends the count).
 int leadingSpaces(const QString& line);
 
 // A pipe-table row to its cells; "\|" keeps a pipe (and its backslash) in a cell.
 QStringList splitRow(const QString& row);
-QString renderTable(const QString& header, const QString& separator, const QStringList& rows);
 
 } // namespace MarkdownHTMLRenderer

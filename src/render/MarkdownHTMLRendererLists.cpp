@@ -185,14 +185,6 @@ qsizetype Renderer::definitionList(LineSpan lines, qsizetype i)
 
 } // namespace detail
 
-ListResult collectList(int start, const QStringList& lines)
-{
-    const Lines views(lines.cbegin(), lines.cend());
-    Renderer r;
-    const qsizetype next = r.list(views, start, 0);
-    return {std::move(r.out), int(next)};
-}
-
 QStringList splitRow(const QString& row)
 {
     Lines cells;
@@ -200,14 +192,6 @@ QStringList splitRow(const QString& row)
     QStringList out;
     for (QStringView c : std::as_const(cells)) out.append(c.toString());
     return out;
-}
-
-QString renderTable(const QString& header, const QString& separator, const QStringList& rows)
-{
-    const Lines views(rows.cbegin(), rows.cend());
-    Renderer r;
-    r.table(header, separator, views);
-    return std::move(r.out);
 }
 
 } // namespace MarkdownHTMLRenderer
