@@ -31,16 +31,6 @@ struct CommandContext {
     bool isAlive() const { return !editor.isNull(); }
 };
 
-// What the menu bar needs to export or print the active document.
-struct ExportContext {
-    std::function<QString()> text;
-    std::function<QWidget*()> window;
-    // The file name without extension; "Untitled" for a document never saved.
-    std::function<QString()> suggestedName;
-    // Empty for a document never saved.
-    std::function<QString()> filePath;
-};
-
 namespace CommandContexts {
 
 // "wysiwyg" -> "source"; any other stored value -> "wysiwyg".

@@ -22,7 +22,6 @@
 #include "settings/ui/SettingsWindow.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -48,22 +47,6 @@ void flip(QLatin1String key)
 {
     Settings& s = Settings::instance();
     s.setValue(key, !s.boolean(key));
-}
-
-// What the export and print items read of the window, each when the item runs.
-ExportContext exportContext(W& w)
-{
-    ExportContext c;
-    c.text = [&w] { return w.documentText(); };
-    c.window = [&w]() -> QWidget* { return &w; };
-    c.suggestedName = [&w] { return w.suggestedName(); };
-    c.filePath = [&w] { return w.filePath(); };
-    return c;
-}
-
-QString folderOf(const QString& filePath)
-{
-    return filePath.isEmpty() ? QString() : QFileInfo(filePath).absolutePath();
 }
 
 void exportAs(W& w, ExportFormat format)
@@ -98,11 +81,9 @@ void print(W& w)
 {
     const auto& run = MenuServices::exports().print;
     if (!run) return;
-    const ExportContext c = exportContext(w);
-    const QString text = c.text();
-    const QString title = c.suggestedName();
-    const QString baseDir = folderOf(c.filePath());
-    run(text, title, baseDir, c.window());
+    // What an export reads of the window: its text, its name and its folder.
+    const ExportRequest r = ExportRequest::fromWindow(w, ExportFormat::html);
+    run(r.text, r.suggestedName, r.baseDir, r.window);
 }
 
 void pageSetup(W& w)
