@@ -50,6 +50,19 @@ DocumentController::DocumentController()
 namespace {
 const char kPrompt[] = "bwPrompt";
 
+// The prompt open over `window`, or shown on no window when it is null; null for none.
+QDialog* openPrompt(const QWidget* window)
+{
+    const QList<QWidget*> candidates =
+        window ? window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly) : QApplication::topLevelWidgets();
+    for (QWidget* candidate : candidates) {
+        auto* open = qobject_cast<QDialog*>(candidate);
+        if (open && open->parentWidget() == window && open->isVisible() && open->property(kPrompt).toBool())
+            return open;
+    }
+    return nullptr;
+}
+
 // Shows `box` window-modally (application-modally without a parent); it deletes itself.
 // Prompts over one window (or over none) come one at a time: a prompt still open there is
 // answered first, so that a question (save the changes?) never covers the alert that says
@@ -58,14 +71,7 @@ void present(QDialog* box)
 {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setProperty(kPrompt, true);
-    QWidget* window = box->parentWidget();
-    const QList<QWidget*> others = window ? QList<QWidget*>(window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                                          : QApplication::topLevelWidgets();
-    for (QWidget* other : others) {
-        auto* open = qobject_cast<QDialog*>(other);
-        if (!open || open == box || open->parentWidget() != window || !open->isVisible()
-            || !open->property(kPrompt).toBool())
-            continue;
+    if (QDialog* open = openPrompt(box->parentWidget()); open && open != box) {
         QObject::connect(open, &QDialog::finished, box, [box] { present(box); });
         return;
     }
@@ -389,9 +395,7 @@ void DocumentController::quitOnceAlertsAreRead()
 {
     // Quitting closes every window, an alert telling what went wrong while the documents
     // closed too.
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        auto* box = qobject_cast<QDialog*>(top);
-        if (!box || box->parentWidget() || !box->isVisible() || !box->property(kPrompt).toBool()) continue;
+    if (QDialog* box = openPrompt(nullptr)) {
         QObject::connect(box, &QDialog::finished, qApp, [] { QTimer::singleShot(0, qApp, &quitOnceAlertsAreRead); });
         return;
     }
