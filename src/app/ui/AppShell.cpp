@@ -138,11 +138,6 @@ void installLaunchWindows()
 {
     launchWindows().showWhatsNewIfNewVersion = [] { WhatsNewWindow::shared().showIfNewVersion(); };
     launchWindows().showWelcome = [] { WelcomeWindow::shared().showWindow(); };
-    WelcomeWindow::shared().setTemplates([] {
-        QList<WelcomeWindow::Template> templates;
-        for (const DocumentTemplate& t : TemplateStore::all()) templates.append({t.id, t.shownName(), t.body});
-        return templates;
-    });
 }
 
 void markStartWindow(DocumentWindow* window)
