@@ -28,7 +28,6 @@
 #include <QUrl>
 #include <QWindow>
 
-#include <optional>
 #include <utility>
 
 namespace {
