@@ -327,7 +327,11 @@ TEST_F(AppShellTest, EachWindowFollowsItsFrontMatterAndTheSettings)
     // An edited front matter counts after a pause in typing.
     themed->setDocumentText("---\ntheme: sepia\n---\nText");
     EXPECT_TRUE(isDark(themed));
-    QTest::qWait(WindowSettings::kFrontMatterPauseMs + 100);
+    QElapsedTimer pause;
+    pause.start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !isDark(themed) && configOf(themed).viewMode == "wysiwyg"; },
+                                WindowSettings::kFrontMatterPauseMs + 3000));
+    EXPECT_GE(pause.elapsed(), WindowSettings::kFrontMatterPauseMs - 50);
     EXPECT_FALSE(isDark(themed));
     EXPECT_EQ(configOf(themed).viewMode, "wysiwyg");
 }
@@ -372,6 +376,7 @@ TEST_F(AppShellTest, TheWelcomeWindowReplacesTheStartWindowUntilTheUserActs)
     // Files or links named at launch: no welcome window, nothing closed.
     AppShell::markStartWindow(dc.newDocument());
     AppShell::runLaunchSequence(true, false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return whatsNew == 1; }, 3000));
     QTest::qWait(300);
     EXPECT_EQ(whatsNew, 1);
     EXPECT_EQ(welcome, 0);
@@ -382,17 +387,18 @@ TEST_F(AppShellTest, TheWelcomeWindowReplacesTheStartWindowUntilTheUserActs)
     // Nothing named: the welcome window comes every 0.2 s, five times, in the start window's place.
     AppShell::markStartWindow(dc.newDocument());
     AppShell::runLaunchSequence(false, false);
-    QTest::qWait(300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return welcome >= 1; }, 3000));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(welcome, 1);
     EXPECT_TRUE(dc.windows().isEmpty());
-    QTest::qWait(1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return welcome >= 5; }, 5000));
+    QTest::qWait(500);
     EXPECT_EQ(welcome, 5);
 
     // Once the user acts, it stops coming back.
     welcome = 0;
     AppShell::runLaunchSequence(false, false);
-    QTest::qWait(300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return welcome >= 1; }, 3000));
     EXPECT_EQ(welcome, 1);
     DocumentWindow* typed = dc.newDocument();
     QTest::keyClick(typed->editorHost()->focusProxy() ? typed->editorHost()->focusProxy() : typed, Qt::Key_A);
