@@ -55,6 +55,7 @@ inline constexpr QLatin1String customModel{"customModel"};                 // ""
 inline constexpr QLatin1String appLanguageOverride{"appLanguageOverride"}; // "system"
 inline constexpr QLatin1String preferredLanguages{"preferredLanguages"};   // none: the system's
 inline constexpr QLatin1String exportPresetsRev{"exportPresetsRev"};       // 0
+inline constexpr QLatin1String exportCSS{"exportCSS"};                     // ""
 
 // The registered defaults: key -> Double, QString or bool.
 const QVariantHash& defaults();

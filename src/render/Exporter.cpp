@@ -1,5 +1,6 @@
 #include "render/Exporter.h"
 
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QCoreApplication>
@@ -138,5 +139,5 @@ QString Exporter::exportName(const QString& suggestedName)
 QString Exporter::userCSS(const std::optional<QString>& extraCSS)
 {
     if (extraCSS) return *extraCSS;
-    return Settings::instance().string(QStringLiteral("exportCSS"));
+    return Settings::instance().string(PrefKey::exportCSS);
 }
