@@ -180,6 +180,12 @@ for fmt in docx odt rtf html; do
   rm -f "$target"
 done
 echo "ok full disk: Word, OpenDocument, Rich Text and HTML fail, say so and leave the old file"
+# A write that cannot happen is told in the words a save would use, not the system's.
+if "$BW_EXPORT" "$DOC/sample.md" --format html --out "$WORK/missing/x.html" 2>"$WORK/missing.log"; then
+  fail "bw-export reported success into a missing folder"
+fi
+grep -q "does not exist" "$WORK/missing.log" || fail "bw-export into a missing folder: $(cat "$WORK/missing.log")"
+echo "ok missing folder: the reason names the folder"
 
 # ---- Batch export of a folder ----
 # Sources in both spellings of an extension, a subfolder, text that is not UTF-8, two

@@ -108,7 +108,7 @@ bool PersonalDictionary::add(const QString& word, QString* error)
     QString why;
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()) || !SafeWrite::replace(m_path, bytes, &why)) {
         qCWarning(lcEditor) << "cannot write the personal dictionary" << m_path << why;
-        if (error) *error = SafeWrite::reasonFor(m_path, bytes.size(), why);
+        if (error) *error = why;
         return false;
     }
     return true;

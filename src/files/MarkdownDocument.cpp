@@ -154,9 +154,8 @@ std::optional<MarkdownDocument> MarkdownDocument::read(const QString& path, QStr
 
 namespace {
 
-QString writeFailure(const QString& path, qint64 bytes, const QString& systemReason, QString* reason)
+QString writeFailure(const QString& path, const QString& why, QString* reason)
 {
-    const QString why = SafeWrite::reasonFor(path, bytes, systemReason);
     if (reason) *reason = why;
     return Tr::tr("“%1” could not be saved: %2").arg(QFileInfo(path).fileName(), why);
 }
@@ -180,7 +179,7 @@ bool MarkdownDocument::writeBytes(const QString& path, const QByteArray& bytes, 
     // Replacing a file with several hard links would leave its other names on the old text.
     const bool written =
         hasOtherLinks(path) ? SafeWrite::overwrite(path, bytes, &why) : SafeWrite::replace(path, bytes, &why);
-    if (!written) setError(error, writeFailure(path, bytes.size(), why, reason));
+    if (!written) setError(error, writeFailure(path, why, reason));
     return written;
 }
 

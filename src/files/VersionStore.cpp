@@ -43,13 +43,6 @@ QString snapshotPath(const QString& folder, const QString& id)
     return folder + QLatin1Char('/') + id + kSuffix;
 }
 
-bool writeAtomically(const QString& path, const QByteArray& data, QString* why)
-{
-    if (SafeWrite::replace(path, data, why)) return true;
-    *why = SafeWrite::reasonFor(path, data.size(), *why);
-    return false;
-}
-
 // Creates the document's folder of versions; false with the reason when it cannot.
 bool makeFolder(const QString& folder, QString* why)
 {
@@ -143,7 +136,7 @@ QList<Snapshot> readManifest(const QString& folder)
 bool saveManifest(const QList<Snapshot>& list, const QString& folder, QString* why)
 {
     return makeFolder(folder, why)
-           && writeAtomically(folder + QLatin1Char('/') + kManifest, VersionStore::encodeManifest(list), why);
+           && SafeWrite::replace(folder + QLatin1Char('/') + kManifest, VersionStore::encodeManifest(list), why);
 }
 
 void setError(QString* error, const QString& message)
@@ -261,7 +254,7 @@ std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, d
     while (taken(ms)) ++ms;
     const QString id = QString::number(ms);
 
-    if (!writeAtomically(snapshotPath(dir, id), utf8, &why)) {
+    if (!SafeWrite::replace(snapshotPath(dir, id), utf8, &why)) {
         setError(error, saveFailed(filePath, why));
         return std::nullopt;
     }

@@ -88,11 +88,26 @@ void flushFolderOf(const QString& file)
     ::close(fd);
 }
 
-} // namespace
+// What went wrong with a write of `bytes` bytes to `path`, in words a user can act on: the
+// folder is missing or read-only, the file is read-only, the disk is full or read-only; else
+// the system's own words.
+QString userReason(const QString& path, qint64 bytes, const QString& systemReason)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    const QString name = file.fileName();
+    if (!folder.exists()) return Tr::tr("the folder “%1” does not exist.").arg(folder.absoluteFilePath());
+    if (!folder.isWritable() && !(file.exists() && file.isWritable()))
+        return Tr::tr("the folder “%1” is read-only.").arg(folder.absoluteFilePath());
+    if (file.exists() && !file.isWritable()) return Tr::tr("“%1” is read-only.").arg(name);
+    const QStorageInfo volume(folder.absoluteFilePath());
+    if (volume.isValid() && volume.bytesAvailable() >= 0 && volume.bytesAvailable() < bytes + 4096)
+        return Tr::tr("the disk is full.");
+    if (volume.isValid() && volume.isReadOnly()) return Tr::tr("the disk is read-only.");
+    return systemReason;
+}
 
-namespace SafeWrite {
-
-bool replace(const QString& path, QByteArrayView bytes, QString* error, unsigned mode)
+bool replaceOrFail(const QString& path, QByteArrayView bytes, QString* error, unsigned mode)
 {
     const QString target = resolved(path);
     const QByteArray targetName = QFile::encodeName(target);
@@ -126,7 +141,7 @@ bool replace(const QString& path, QByteArrayView bytes, QString* error, unsigned
     return true;
 }
 
-bool overwrite(const QString& path, QByteArrayView bytes, QString* error)
+bool overwriteOrFail(const QString& path, QByteArrayView bytes, QString* error)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return fail(error, errno);
@@ -141,20 +156,24 @@ bool overwrite(const QString& path, QByteArrayView bytes, QString* error)
     return code == 0 || fail(error, code);
 }
 
-QString reasonFor(const QString& path, qint64 bytes, const QString& systemReason)
+} // namespace
+
+namespace SafeWrite {
+
+bool replace(const QString& path, QByteArrayView bytes, QString* error, unsigned mode)
 {
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    const QString name = file.fileName();
-    if (!folder.exists()) return Tr::tr("the folder “%1” does not exist.").arg(folder.absoluteFilePath());
-    if (!folder.isWritable() && !(file.exists() && file.isWritable()))
-        return Tr::tr("the folder “%1” is read-only.").arg(folder.absoluteFilePath());
-    if (file.exists() && !file.isWritable()) return Tr::tr("“%1” is read-only.").arg(name);
-    const QStorageInfo volume(folder.absoluteFilePath());
-    if (volume.isValid() && volume.bytesAvailable() >= 0 && volume.bytesAvailable() < bytes + 4096)
-        return Tr::tr("the disk is full.");
-    if (volume.isValid() && volume.isReadOnly()) return Tr::tr("the disk is read-only.");
-    return systemReason;
+    QString system;
+    if (replaceOrFail(path, bytes, &system, mode)) return true;
+    if (error) *error = userReason(path, bytes.size(), system);
+    return false;
+}
+
+bool overwrite(const QString& path, QByteArrayView bytes, QString* error)
+{
+    QString system;
+    if (overwriteOrFail(path, bytes, &system)) return true;
+    if (error) *error = userReason(path, bytes.size(), system);
+    return false;
 }
 
 } // namespace SafeWrite

@@ -16,19 +16,17 @@ namespace SafeWrite {
 
 // Replaces `path` with `bytes`. `mode` (e.g. 0600) is the new file's permissions, set
 // before a byte is written, whether or not a file was there; 0 keeps an existing file's and
-// gives a new one the usual default. False with the system's reason in `error`; the file at
-// `path` is then untouched and nothing is left beside it.
+// gives a new one the usual default. False with the reason in `error`, in words a user can
+// act on (the folder is missing or read-only, the file is read-only, the disk is full or
+// read-only; else the system's own); the file at `path` is then untouched and nothing is left
+// beside it.
 bool replace(const QString& path, QByteArrayView bytes, QString* error = nullptr, unsigned mode = 0);
 
 // Writes `bytes` over the existing file itself, so that its other hard links see them too.
 // Not atomic: the space is claimed first, so a disk that cannot hold the bytes fails with
 // the file untouched, but a crash in the middle leaves it half written (callers keep the
 // bytes elsewhere first).
+// The reason in `error` as for replace().
 bool overwrite(const QString& path, QByteArrayView bytes, QString* error = nullptr);
-
-// What went wrong with a write of `bytes` bytes to `path`, in words a user can act on: the
-// folder is missing or read-only, the file is read-only, the disk is full or read-only; else
-// `systemReason`.
-QString reasonFor(const QString& path, qint64 bytes, const QString& systemReason);
 
 } // namespace SafeWrite
