@@ -211,8 +211,9 @@ void PaginatedPDFRenderer::render(const PdfRequest& request, Completion done)
     m_request = request;
     m_done = std::move(done);
     Settings& settings = Settings::instance();
-    m_header = settings.string(PrefKey::printHeaderTemplate, QStringLiteral("{title}"));
-    m_footer = settings.string(PrefKey::printFooterTemplate, QStringLiteral("Page {page} of {pages}"));
+    const QVariantHash& defaults = PrefKey::defaults();
+    m_header = settings.string(PrefKey::printHeaderTemplate, defaults.value(PrefKey::printHeaderTemplate).toString());
+    m_footer = settings.string(PrefKey::printFooterTemplate, defaults.value(PrefKey::printFooterTemplate).toString());
     // The grants are read here, on the main thread; the gate asks the copy on any thread.
     const ImageAccess images = ImageAccess::forDocument(request.baseDir);
     const QString folder = images.documentFolder();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PrefKey.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -17,11 +19,9 @@ public:
     // Shows the sheet window-modally over `window`; closing it deletes it.
     static HeaderFooterEditor* showFor(QWidget* window);
 
-    // The request that asks the key document window to show this sheet.
-    static QString editHeaderFooterNotification() { return QStringLiteral("Brindlewick.editHeaderFooter"); }
-
-    static QString defaultHeader() { return QStringLiteral("{title}"); }
-    static QString defaultFooter() { return QStringLiteral("Page {page} of {pages}"); }
+    // The registered defaults, which Reset puts back.
+    static QString defaultHeader() { return PrefKey::defaults().value(PrefKey::printHeaderTemplate).toString(); }
+    static QString defaultFooter() { return PrefKey::defaults().value(PrefKey::printFooterTemplate).toString(); }
 
     QLineEdit* headerField() const { return m_header; }
     QLineEdit* footerField() const { return m_footer; }
