@@ -1,6 +1,7 @@
 #include "assist/ApiKeyStore.h"
 
 #include "AssistTestSupport.h"
+#include "TestFiles.h"
 #include "platform/FileSizeLimit.h"
 
 #include <QFile>
@@ -18,11 +19,6 @@ int modeOf(const QString& path)
     return int(st.st_mode & 0777);
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 TEST(ApiKeyStore, KeysLiveInAnOwnerOnlyFileNotInSettings)
@@ -39,7 +35,7 @@ TEST(ApiKeyStore, KeysLiveInAnOwnerOnlyFileNotInSettings)
     EXPECT_EQ(keys.key(ApiKeyStore::customKeyName()), "other-secret");
     EXPECT_EQ(modeOf(keys.filePath()), 0600);
     env.settings().sync();
-    EXPECT_FALSE(contents(env.settings().filePath()).contains("secret"));
+    EXPECT_FALSE(fileBytes(env.settings().filePath()).contains("secret"));
 
     // A copy with loose permissions is tightened when read.
     QFile::setPermissions(keys.filePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
@@ -48,7 +44,7 @@ TEST(ApiKeyStore, KeysLiveInAnOwnerOnlyFileNotInSettings)
 
     ASSERT_TRUE(keys.setKey(ApiKeyStore::customKeyName(), ""));
     EXPECT_EQ(keys.key(ApiKeyStore::customKeyName()), "");
-    EXPECT_FALSE(contents(keys.filePath()).contains("other-secret"));
+    EXPECT_FALSE(fileBytes(keys.filePath()).contains("other-secret"));
 
     // An unreadable store yields no key and does not crash.
     QFile f(keys.filePath());
@@ -70,7 +66,7 @@ TEST(ApiKeyStore, KeyInSettingsFileIsMovedOut)
     Settings::useFile(env.settings().filePath()); // reopen so the store sees the file
     EXPECT_EQ(env.keys().key(ApiKeyStore::cloudKeyName()), "sk-legacy-key");
     EXPECT_FALSE(env.settings().isStored("deepseekAPIKey"));
-    EXPECT_FALSE(contents(env.settings().filePath()).contains("sk-legacy-key"));
+    EXPECT_FALSE(fileBytes(env.settings().filePath()).contains("sk-legacy-key"));
     EXPECT_TRUE(env.settings().isStored("editorFontSize"));
     EXPECT_EQ(modeOf(env.keys().filePath()), 0600);
 
@@ -94,11 +90,11 @@ TEST(ApiKeyStore, KeyTypedIntoTheSettingsFollowsEveryKeystroke)
     EXPECT_EQ(keys.key(ApiKeyStore::cloudKeyName()), "sk-new-key");
     EXPECT_FALSE(env.settings().isStored("deepseekAPIKey"));
     env.settings().sync();
-    EXPECT_FALSE(contents(env.settings().filePath()).contains("sk-new-key"));
+    EXPECT_FALSE(fileBytes(env.settings().filePath()).contains("sk-new-key"));
     // Clearing the field removes the key.
     env.settings().setValue("deepseekAPIKey", "");
     EXPECT_EQ(keys.key(ApiKeyStore::cloudKeyName()), "");
-    EXPECT_FALSE(contents(keys.filePath()).contains("sk-"));
+    EXPECT_FALSE(fileBytes(keys.filePath()).contains("sk-"));
 }
 
 TEST(ApiKeyStore, UnwritableStoreKeepsTheSettingsCopy)
@@ -121,8 +117,8 @@ TEST(ApiKeyStore, AKeyTheDiskCannotHoldIsNotStored)
     TempConfig env;
     ApiKeyStore& keys = env.keys();
     ASSERT_TRUE(keys.setKey(ApiKeyStore::cloudKeyName(), "sk-first"));
-    const QByteArray before = contents(keys.filePath());
+    const QByteArray before = fileBytes(keys.filePath());
     const QString longKey(2000, u'k');
     EXPECT_EQ(underFileSizeLimit(500, [&] { return keys.setKey(ApiKeyStore::customKeyName(), longKey); }), false);
-    EXPECT_EQ(contents(keys.filePath()), before);
+    EXPECT_EQ(fileBytes(keys.filePath()), before);
 }

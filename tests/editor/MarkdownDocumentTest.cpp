@@ -1,4 +1,5 @@
 #include "files/MarkdownDocument.h"
+#include "TestFiles.h"
 #include "platform/FileSizeLimit.h"
 
 #include <QDir>
@@ -14,11 +15,6 @@
 #include <unistd.h>
 
 namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 void writeAll(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
@@ -82,7 +78,7 @@ TEST(MarkdownDocument, ReadRefusesLatin1AndFoldersWithoutTouchingTheFile)
     QString err;
     EXPECT_FALSE(MarkdownDocument::read(path, &err));
     EXPECT_TRUE(err.contains("latin.md")) << err.toStdString();
-    EXPECT_EQ(readAll(path), QByteArray("r\xE9sum\xE9\n"));
+    EXPECT_EQ(fileBytes(path), QByteArray("r\xE9sum\xE9\n"));
 
     EXPECT_FALSE(MarkdownDocument::read(dir.path(), &err));
     EXPECT_FALSE(MarkdownDocument::read(dir.filePath("missing.md"), &err));
@@ -117,19 +113,19 @@ TEST(MarkdownDocument, SaveWritesBytesAndAFailedSaveLeavesTheOldFileWhole)
     MarkdownDocument doc{"line one\r\nline two\r\n"};
     QString err;
     ASSERT_TRUE(doc.write(path, &err)) << err.toStdString();
-    EXPECT_EQ(readAll(path), QByteArray("line one\r\nline two\r\n"));
+    EXPECT_EQ(fileBytes(path), QByteArray("line one\r\nline two\r\n"));
     EXPECT_EQ(MarkdownDocument::read(path), doc);
 
     // The temporary file of an atomic save carries a suffix; with the name at the file
     // system's limit it cannot be created (this holds even for root, unlike permissions).
     const QString longPath = dir.filePath(QString(250, u'n') + ".md");
     writeAll(longPath, "old contents\n");
-    ASSERT_EQ(readAll(longPath), QByteArray("old contents\n"));
+    ASSERT_EQ(fileBytes(longPath), QByteArray("old contents\n"));
     err.clear();
     EXPECT_FALSE(MarkdownDocument{"new"}.write(longPath, &err));
     EXPECT_FALSE(err.isEmpty());
     EXPECT_TRUE(err.contains("could not be saved")) << err.toStdString();
-    EXPECT_EQ(readAll(longPath), QByteArray("old contents\n"));
+    EXPECT_EQ(fileBytes(longPath), QByteArray("old contents\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no stray temporary file
 
     // Saving into a folder that does not exist fails and says so.
@@ -146,7 +142,7 @@ TEST(MarkdownDocument, AWriteTheDiskCannotHoldFailsAndLeavesTheOldFile)
         writeAll(path, "old text\n");
         const MarkdownDocument doc{QString(size, u'n')};
         EXPECT_EQ(underFileSizeLimit(size / 2, [&] { return doc.write(path); }), false) << size;
-        EXPECT_EQ(readAll(path), QByteArray("old text\n")) << size;
+        EXPECT_EQ(fileBytes(path), QByteArray("old text\n")) << size;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << size; // nothing left behind
     }
 }
@@ -160,7 +156,7 @@ TEST(MarkdownDocument, SaveThroughASymlinkWritesTheTargetAndKeepsPermissions)
     ASSERT_TRUE(QFile::link(target, dir.filePath("link.md")));
     ASSERT_TRUE(MarkdownDocument{"new"}.write(dir.filePath("link.md")));
     EXPECT_TRUE(QFileInfo(dir.filePath("link.md")).isSymLink());
-    EXPECT_EQ(readAll(target), QByteArray("new"));
+    EXPECT_EQ(fileBytes(target), QByteArray("new"));
     const auto perms = QFile::permissions(target);
     EXPECT_TRUE(perms & QFileDevice::ReadOwner);
     EXPECT_FALSE(perms & (QFileDevice::ReadGroup | QFileDevice::ReadOther)); // a private file stays private

@@ -1,4 +1,5 @@
 #include "platform/KeptAside.h"
+#include "TestFiles.h"
 #include "platform/FileSizeLimit.h"
 #include "platform/Settings.h"
 
@@ -6,14 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
 
 // Each unreadable value is kept once, by its content (two of the same length are two
 // copies), and a copy the disk cannot hold is never left as an empty file passed off as kept.
@@ -26,8 +19,8 @@ TEST(KeptAside, EachValueIsKeptOnceWholeOrNotAtAll)
     ASSERT_FALSE(a.isEmpty());
     ASSERT_FALSE(b.isEmpty());
     EXPECT_NE(a, b);
-    EXPECT_EQ(readAll(a), "[broken one]");
-    EXPECT_EQ(readAll(b), "[broken two]");
+    EXPECT_EQ(fileBytes(a), "[broken one]");
+    EXPECT_EQ(fileBytes(b), "[broken two]");
     EXPECT_EQ(KeptAside::keep(s, "themes", "[broken one]"), a);
 
     const QByteArray large(4000, 'x');

@@ -1,4 +1,5 @@
 #include "../ExportTestSupport.h"
+#include "TestFiles.h"
 #include "render/Exporter.h"
 #include "render/export/PrintController.h"
 #include "render/export/ui/DocumentExport.h"
@@ -37,12 +38,6 @@ struct FakeDialogs {
     QStringList alerts;
 };
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(ExportDocument, WritesTheFileUnderTheNameWithOneExtensionRemoved)
@@ -55,7 +50,7 @@ TEST(ExportDocument, WritesTheFileUnderTheNameWithOneExtensionRemoved)
     DocumentExport::run({ExportFormat::docx, "# Hello", &window, "v1.2 notes", dir.path(), {}, std::nullopt});
     ASSERT_TRUE(waitFor([&] { return QFile::exists(target); }));
     EXPECT_EQ(dialogs.proposed, QStringList{"v1.2 notes.docx"});
-    EXPECT_TRUE(readAll(target).startsWith("PK"));
+    EXPECT_TRUE(fileBytes(target).startsWith("PK"));
     EXPECT_TRUE(dialogs.alerts.isEmpty());
 }
 
@@ -71,8 +66,8 @@ TEST(ExportDocument, ANameTypedWithAnotherExtensionGetsTheFormatsOwnAndReplacesN
         return QFile::exists(notes + ".html") && QFile::exists(notes + ".pdf")
                && PrintController::pendingRequests() == 0;
     }));
-    EXPECT_EQ(readAll(notes), "# mine");
-    EXPECT_TRUE(readAll(notes + ".html").contains("<h1"));
+    EXPECT_EQ(fileBytes(notes), "# mine");
+    EXPECT_TRUE(fileBytes(notes + ".html").contains("<h1"));
     EXPECT_EQ(ExportFormats::withExtension("/a/b.HTML", ExportFormat::html), "/a/b.HTML");
     EXPECT_EQ(ExportFormats::withExtension("/a/b.", ExportFormat::odt), "/a/b.odt");
 }
@@ -87,7 +82,7 @@ TEST(ExportDocument, AFailedWriteAlertsNamingTheFileAndKeepsWhatWasThere)
     DocumentExport::run({ExportFormat::rtf, "text", nullptr, "n", {}, {}, std::nullopt});
     ASSERT_TRUE(waitFor([&] { return !dialogs.alerts.isEmpty(); }));
     EXPECT_TRUE(dialogs.alerts.first().contains("blocker/out.rtf")) << dialogs.alerts.first().toStdString();
-    EXPECT_EQ(readAll(blocker), "keep");
+    EXPECT_EQ(fileBytes(blocker), "keep");
 }
 
 TEST(ExportDocument, AFailedConversionAlertsAndShowsNoPanel)
@@ -128,7 +123,7 @@ TEST(ExportDocument, AFailedPdfAlertsAndACancelledPanelWritesNothing)
     qputenv("XDG_RUNTIME_DIR", oldRuntime);
     ASSERT_TRUE(alerted);
     EXPECT_TRUE(dialogs.alerts.first().contains("old.pdf"));
-    EXPECT_EQ(readAll(target), "old");
+    EXPECT_EQ(fileBytes(target), "old");
 }
 
 TEST(ExportDocument, CopyAsHtmlPutsThePageOnTheClipboardAsHtmlAndText)
@@ -155,8 +150,8 @@ TEST(ExportDocument, CssGivenEvenEmptyStandsForTheStoredCssInAPdfAsInHtml)
             DocumentExport::run({f, "# Plain", nullptr, "n", dir.path(), {}, css});
         EXPECT_TRUE(waitFor(
             [&] { return QFile::exists(dir.filePath(name + ".pdf")) && PrintController::pendingRequests() == 0; }));
-        return std::pair(readAll(dir.filePath(name + ".html")),
-                         PdfReader(readAll(dir.filePath(name + ".pdf"))).text(0));
+        return std::pair(fileBytes(dir.filePath(name + ".html")),
+                         PdfReader(fileBytes(dir.filePath(name + ".pdf"))).text(0));
     };
     const auto [storedHtml, storedPdf] = exportBoth("stored", std::nullopt);
     EXPECT_TRUE(storedHtml.contains("STORED"));
@@ -212,7 +207,7 @@ TEST(PrintJob, PrintsEveryPageOnceToAPdfPrinterWithNoBlankPage)
     QObject::connect(job, &PrintJob::finished, [&](bool ok) { completed = ok; });
     job->start(printer, nullptr);
     ASSERT_TRUE(waitFor([&] { return completed; }));
-    PdfReader printed(readAll(dir.filePath("printed.pdf")));
+    PdfReader printed(fileBytes(dir.filePath("printed.pdf")));
     ASSERT_EQ(printed.pages(), pages);
     for (int p = 0; p < pages; ++p) {
         const QImage page = printed.image(p, 72);
