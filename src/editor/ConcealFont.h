@@ -4,9 +4,9 @@
 #include <QFont>
 #include <QString>
 
-// The font that hides Markdown markers without changing the text: every code point maps
-// to an empty glyph with no advance at the size it is used at (a format-13 cmap), ascent
-// 1 em and descent 0.
+// The font that hides Markdown markers without changing the text: every code point shows
+// an empty glyph with no advance at the size it is used at (a format-13 cmap for the code
+// points of every language, the empty glyph 0 for the rest), ascent 1 em and descent 0.
 // Concealed characters get it at pixel size 1 with font merging off, so they take no
 // width whatever script they are in, and the caret steps over them at one x.
 namespace ConcealFont {

@@ -1,5 +1,6 @@
 #include "editor/ConcealFont.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QTextLayout>
 
@@ -27,8 +28,18 @@ TEST(ConcealFont, EveryScriptTakesNoWidth)
                              QStringLiteral("漢字のリンク"), QStringLiteral("😀👍🏽"), QStringLiteral("مرحبا"),
                              QStringLiteral("שלום"), QStringLiteral("e\u0301\u0308"),
                              // the code points whose glyphs carry a sub-pixel advance
-                             QString::fromUtf16(u"a\u0000\u0001\u0002b", 5), QString(100, QChar(2))})
+                             QString::fromUtf16(u"a\u0000\u0001\u0002b", 5), QString(100, QChar(2)),
+                             // beyond what the font maps: a rare ideograph, a variation selector,
+                             // an old script, a recent emoji
+                             QStringLiteral("\U00031350\U000E0101\U00010900\U0001FAE8")})
         EXPECT_DOUBLE_EQ(layoutWidth(s, f), 0.0) << s.toStdString();
+    // The toolkit picks a font per script among those that claim it: ours must claim every
+    // script fontconfig knows, or a hidden marker in that script would show in another font.
+    for (int ws = QFontDatabase::Latin; ws < QFontDatabase::WritingSystemsCount; ++ws) {
+        const QString sample = QFontDatabase::writingSystemSample(QFontDatabase::WritingSystem(ws));
+        EXPECT_DOUBLE_EQ(layoutWidth(sample, f), 0.0)
+            << QFontDatabase::writingSystemName(QFontDatabase::WritingSystem(ws)).toStdString();
+    }
     EXPECT_LE(QFontMetricsF(f).height(), 1.5);
 }
 
