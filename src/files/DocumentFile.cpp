@@ -10,19 +10,11 @@
 #include <QThreadPool>
 #include <QTimer>
 
-// What a text's line breaks say about how later texts are written: found wherever the text
-// is (on the writing thread for a background write), taken in by noteLineEndings.
-struct DocumentFile::LineEndingsNote {
-    bool uniform = true;
-    bool hasBreak = false;
-    QString detected;
-
-    static LineEndingsNote of(const QString& text)
-    {
-        return {MarkdownDocument::hasUniformLineEndings(text), text.contains(u'\n') || text.contains(u'\r'),
-                LineEndings::detect(text)};
-    }
-};
+DocumentFile::LineEndingsNote DocumentFile::LineEndingsNote::of(const QString& text)
+{
+    return {MarkdownDocument::hasUniformLineEndings(text), text.contains(u'\n') || text.contains(u'\r'),
+            LineEndings::detect(text)};
+}
 
 // One write: what it needs (copied from the file's state when asked for, so that it can run
 // on another thread) and what came of it.
@@ -82,8 +74,13 @@ DocumentFile::DocumentFile(const QByteArray& bytes, const QString& path, const A
 
 void DocumentFile::takeRead(const MarkdownDocument& document)
 {
+    takeRead(document, LineEndingsNote::of(document.text));
+}
+
+void DocumentFile::takeRead(const MarkdownDocument& document, const LineEndingsNote& note)
+{
     m_byteOrderMark = document.hasByteOrderMark;
-    noteLineEndings(document.text, LineEndingsNote::of(document.text));
+    noteLineEndings(document.text, note);
 }
 
 DocumentFile::~DocumentFile()

@@ -41,8 +41,19 @@ public:
     // `path`: they are what is on disk from the start; the document they hold is told with
     // takeRead() once it is decoded (a long file's, after its window shows), before any write.
     DocumentFile(const QByteArray& bytes, const QString& path, const AutosaveStore& store, QObject* parent = nullptr);
-    // Takes the byte-order mark and line breaks of `document`, the file's as read.
+    // What a text's line breaks say about how later texts are written: found wherever the
+    // text is (on the writing thread for a background write, on the thread that decodes a
+    // long file), taken in here.
+    struct LineEndingsNote {
+        bool uniform = true;
+        bool hasBreak = false;
+        QString detected;
+        static LineEndingsNote of(const QString& text);
+    };
+    // Takes the byte-order mark and line breaks of `document`, the file's as read (`note`
+    // is of its text).
     void takeRead(const MarkdownDocument& document);
+    void takeRead(const MarkdownDocument& document, const LineEndingsNote& note);
     ~DocumentFile() override;
 
     QString path() const { return m_path; }
@@ -111,7 +122,6 @@ Q_SIGNALS:
 private:
     DocumentFile(const AutosaveStore& store, const QString& path, QObject* parent);
     struct Job;
-    struct LineEndingsNote;
     // A write as it is asked for here, made by run() on any thread, taken in by land().
     Job makeJob(Target target, const QString& path, const QList<QString>& lineFeedPieces);
     static void run(Job& job);

@@ -5,6 +5,7 @@
 #include "app/ui/MenuBar.h"
 #include "app/ui/WindowPanels.h"
 #include "editor/EditorController.h"
+#include "editor/TextDocumentBuild.h"
 #include "editor/ui/EditorHost.h"
 #include "files/DocumentFile.h"
 #include "platform/NotificationBus.h"
@@ -21,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
-#include <QShowEvent>
 #include <QSplitter>
 #include <QTextEdit>
 #include <QTimer>
@@ -46,19 +46,14 @@ bool takesTyping(const QWidget* w)
 DocumentWindow::DocumentWindow(const MarkdownDocument& document, const QString& filePath, QWidget* parent,
                                const QString& autosaveId)
     : DocumentWindow(new DocumentFile(document, filePath, DocumentController::instance().autosaveStore(), autosaveId),
-                     {document.text.size(), [text = document.text](DocumentFile&) { return text; }},
+                     {document.text.size(), [document] { return document; }, false},
                      // A document brought back from the autosave folder was never saved: it is edited.
                      filePath.isEmpty() && !autosaveId.isEmpty(), parent)
 {}
 
 DocumentWindow::DocumentWindow(const QByteArray& fileBytes, const QString& filePath, QWidget* parent)
     : DocumentWindow(new DocumentFile(fileBytes, filePath, DocumentController::instance().autosaveStore()),
-                     {fileBytes.size(),
-                      [fileBytes](DocumentFile& file) {
-                          const MarkdownDocument document = MarkdownDocument::fromValidBytes(fileBytes);
-                          file.takeRead(document);
-                          return document.text;
-                      }},
+                     {fileBytes.size(), [fileBytes] { return MarkdownDocument::fromValidBytes(fileBytes); }, true},
                      false, parent)
 {}
 
@@ -72,6 +67,18 @@ DocumentWindow::DocumentWindow(DocumentFile* file, Contents contents, bool edite
       m_copyTimer(new QTimer(this)),
       m_file(file)
 {
+    // A long text is built while the rest of the window is made.
+    m_readFromFile = contents.fromFile;
+    if (contents.size > showFirstUnits) {
+        m_read = std::make_shared<Read>();
+        m_build = std::make_unique<TextDocumentBuild>(
+            [read = std::move(contents.read), into = m_read, fromFile = contents.fromFile] {
+                into->document = read();
+                if (fromFile) into->note = DocumentFile::LineEndingsNote::of(into->document.text);
+                return LineEndings::toLineFeeds(into->document.text);
+            },
+            this, [this] { finishLoading(); });
+    }
     m_file->setParent(this);
     setAttribute(Qt::WA_DeleteOnClose);
     resize(WindowPicks::fitted(screen()->availableGeometry(), QSize(960, 820)));
@@ -84,12 +91,13 @@ DocumentWindow::DocumentWindow(DocumentFile* file, Contents contents, bool edite
     setCentralWidget(m_splitter);
     m_panels = new WindowPanels(this, m_splitter, m_editor);
 
-    if (contents.size > showFirstUnits) {
-        m_pendingText = std::move(contents.make);
+    if (m_build) {
         m_editor->loadText(QString()); // an empty page, not edited
         m_editor->setReadOnly(true);
     } else {
-        m_editor->loadText(LineEndings::toLineFeeds(contents.make(*m_file)));
+        const MarkdownDocument document = contents.read();
+        if (m_readFromFile) m_file->takeRead(document);
+        m_editor->loadText(LineEndings::toLineFeeds(document.text));
     }
     m_controller->setTextView(m_editor->textView(), m_editor);
     m_controller->setScrollView(m_editor->scrollView(), m_editor);
@@ -153,31 +161,13 @@ DocumentWindow::DocumentWindow(DocumentFile* file, Contents contents, bool edite
 
 DocumentWindow::~DocumentWindow() = default;
 
-void DocumentWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!m_pendingText) return;
-    // The text goes in once the window's first frame is on screen; a window that is never
-    // exposed (another workspace) gets it shortly all the same.
-    if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
-    QTimer::singleShot(1000, this, &DocumentWindow::finishLoading);
-}
-
-bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
-        watched->removeEventFilter(this);
-        // After the exposure has been painted.
-        QTimer::singleShot(0, this, &DocumentWindow::finishLoading);
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void DocumentWindow::finishLoading()
 {
-    if (!m_pendingText) return;
-    const QString text = LineEndings::toLineFeeds(std::exchange(m_pendingText, nullptr)(*m_file));
-    m_editor->loadText(text);
+    if (!m_build || !m_editor) return; // nothing to wait for, or the window still being made
+    TextDocumentBuild::Built built = std::exchange(m_build, nullptr)->take();
+    if (m_readFromFile) m_file->takeRead(m_read->document, m_read->note);
+    m_read.reset();
+    m_editor->loadBuiltText(built.text, std::move(built.document));
     m_editor->setReadOnly(false);
     if (m_editedWhenLoaded) m_editor->setModified(true);
     // The counts follow after the pause that every change of the text starts.

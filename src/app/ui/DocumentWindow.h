@@ -3,6 +3,7 @@
 #include "editor/TextMirror.h"
 #include "editor/ui/DocumentHost.h"
 #include "files/DocumentFile.h"
+#include "files/MarkdownDocument.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class TextDocumentBuild;
 class WindowPanels;
 class QSplitter;
 class QTimer;
@@ -102,27 +104,33 @@ public:
 
     static constexpr int autosaveDelayMs = 2000;
 
-    // A long text goes into the editor once the window is on screen: the window shows at
-    // once, with an empty page that takes no typing. Whatever reads or writes the document
-    // before then (saving, autosave, a snapshot, an export, closing) puts the text in first,
+    // A long text is decoded and its text document built on another thread while the window
+    // is made: the window shows at once, with an empty page that takes no typing, and the
+    // text goes in when it is built. Whatever reads or writes the document before then
+    // (saving, autosave, a snapshot, an export, closing) waits for it and puts it in first,
     // so that none of it sees a text that is not whole.
-    bool isLoading() const { return bool(m_pendingText); }
+    bool isLoading() const { return bool(m_build); }
     void finishLoading();
-    // Texts longer than this (UTF-16 units, or bytes of a file) are put in after the window shows.
+    // Texts longer than this (UTF-16 units, or bytes of a file) are built that way.
     static constexpr qsizetype showFirstUnits = 256 * 1024;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
-    // The text a window starts with, made (with the file's own line breaks) when it goes in.
+    // The text a window starts with. `read` makes it, with the file's own line breaks, on
+    // whatever thread (plain code over what it captured); a file's byte-order mark and
+    // breaks are then taken from it.
     struct Contents {
         qsizetype size = 0;
-        std::function<QString(DocumentFile&)> make;
+        std::function<MarkdownDocument()> read;
+        bool fromFile = false;
+    };
+    struct Read {
+        MarkdownDocument document;
+        DocumentFile::LineEndingsNote note;
     };
     DocumentWindow(DocumentFile* file, Contents contents, bool editedWhenLoaded, QWidget* parent);
     // Whether a write in place may ask about a file changed by another program: never
@@ -205,7 +213,7 @@ private:
     void startClose(Done done, CloseStep request);
 
     EditorController* m_controller;
-    EditorHost* m_editor;
+    EditorHost* m_editor = nullptr;
     QSplitter* m_splitter;
     DocumentEvents* m_events;
     WindowPanels* m_panels;
@@ -222,6 +230,9 @@ private:
     QList<std::pair<QString, QString>> m_closeFailures;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     bool m_autosaveFailed = false;
-    std::function<QString(DocumentFile&)> m_pendingText; // until the text goes in
+    // Until a long text goes in: what was read (filled on the building thread), then the build.
+    std::shared_ptr<Read> m_read;
+    bool m_readFromFile = false;
+    std::unique_ptr<TextDocumentBuild> m_build;
     bool m_editedWhenLoaded = false;
 };

@@ -87,25 +87,32 @@ TextRange EditorCoordinator::withoutBreak(TextRange line) const
 
 EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
     : QObject(view),
-      m_view(view)
+      m_view(view),
+      m_doc(nullptr)
 {
     m_styler.focusWindowed = true; // restyle() puts the old and the new focus lines in its window
-    QTextDocument* doc = view->document();
-    connect(doc, &QTextDocument::contentsChange, this, &EditorCoordinator::onContentsChange, Qt::DirectConnection);
+    attachDocument(view->document());
     connect(view, &QTextEdit::cursorPositionChanged, this, &EditorCoordinator::onSelectionChanged);
     connect(view, &QTextEdit::selectionChanged, this, &EditorCoordinator::onSelectionChanged);
-    StyledBlocks::setFormatSource(doc, [this](const QTextBlock& b) { return formatsOf(b); });
     m_sliceTimer = new QTimer(this);
     m_sliceTimer->setSingleShot(true);
     m_sliceTimer->setInterval(0);
     connect(m_sliceTimer, &QTimer::timeout, this, [this] {
         if (!m_stylingHeld) styleSlice(sliceUnits);
     });
+    connect(&SpellChecker::shared().events(), &SpellingEvents::accepted, this, &EditorCoordinator::respell);
+}
+
+void EditorCoordinator::attachDocument(QTextDocument* doc)
+{
+    if (m_doc) disconnect(m_doc, nullptr, this, nullptr);
+    m_doc = doc;
+    connect(doc, &QTextDocument::contentsChange, this, &EditorCoordinator::onContentsChange, Qt::DirectConnection);
+    StyledBlocks::setFormatSource(doc, [this](const QTextBlock& b) { return formatsOf(b); });
     // The layout waits for the slices; a block it must lay out sooner is styled on demand.
-    view->pagedLayout()->styleThrough = [this](int position) {
+    m_view->pagedLayout()->styleThrough = [this](int position) {
         while (m_unstyledFrom >= 0 && m_unstyledFrom < position) styleSlice(sliceUnits);
     };
-    connect(&SpellChecker::shared().events(), &SpellingEvents::accepted, this, &EditorCoordinator::respell);
 }
 
 void EditorCoordinator::setConfig(const EditorConfig& config)
@@ -207,7 +214,7 @@ TextRange EditorCoordinator::mirrorToView(TextRange scope)
         const TextRange part(from, to - from);
         StyleResult result = convert(part);
         if (m_config && m_config->spellCheck) addSpellingMarks(result, part);
-        StyledBlocks::apply(m_view->document(), result);
+        StyledBlocks::apply(m_doc, result);
         if (to >= mirror.end()) break;
         from = to;
     }
@@ -217,7 +224,7 @@ TextRange EditorCoordinator::mirrorToView(TextRange scope)
 StyleResult EditorCoordinator::convert(TextRange lines)
 {
     return m_bridge.convert(m_storage, lines, m_view->pagedLayout()->geometry().scale, m_view->gridUnit(),
-                            m_view->document()->defaultFont());
+                            m_doc->defaultFont());
 }
 
 QList<QTextLayout::FormatRange> EditorCoordinator::formatsOf(const QTextBlock& block)
@@ -374,7 +381,7 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
 {
     // Mirror the edit. The document's last paragraph separator is not part of the text.
     const int n = m_storage.length();
-    const int docLen = m_view->document()->characterCount() - 1;
+    const int docLen = m_doc->characterCount() - 1;
     from = std::clamp(from, 0, n);
     removed = std::clamp(removed, 0, n - from);
     added = std::clamp(added, 0, std::max(0, docLen - from));
@@ -393,7 +400,7 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     if (m_loading && from == 0 && removed == n && added == m_loading->size())
         m_storage.replaceCharacters({0, n}, asInDocument(*std::exchange(m_loading, std::nullopt)));
     else
-        m_storage.replaceCharacters({from, removed}, documentText(m_view->document(), from, added));
+        m_storage.replaceCharacters({from, removed}, documentText(m_doc, from, added));
     if (recount) m_counts += DocStats::countLines(touchedLines(from, from + added));
     followEdit(m_focusShown, from, removed, added);
     followEdit(m_lastCaretLine, from, removed, added);

@@ -41,6 +41,10 @@ public:
     // doneLoading().
     void expectLoad(const QString& text) { m_loading = text; }
     void doneLoading() { m_loading.reset(); }
+    // Follows `doc` from now on in place of the view's document, which is about to be
+    // replaced by it (before the change that puts its text in is announced). The view's
+    // layout is already the one of `doc`.
+    void attachDocument(QTextDocument* doc);
 
     // Restyles the window around `changed`, or the whole text.
     // Returns the range whose styling was applied; `editScope` gets the one stretch of it
@@ -114,6 +118,7 @@ private:
     TextRange styleWindow(std::optional<TextRange> window, TextRange* styledScope = nullptr);
 
     MarkdownTextView* m_view;
+    QTextDocument* m_doc; // the view's, or the one about to be
     MarkdownStyler m_styler;
     AttributedText m_storage;
     StyleBridge m_bridge;

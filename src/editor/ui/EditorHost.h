@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QTextDocument>
 #include <QWidget>
+
+#include <memory>
 
 class EditorTextView;
 class QAction;
@@ -30,6 +33,13 @@ public:
     // not modified. Only for loading; later whole-text changes go through the
     // controller's replace primitive so that they can be undone.
     virtual void loadText(const QString& text) = 0;
+    // The same, with the text document already built from `text` (on another thread, while
+    // the window was made); an editor that has no use for it loads the text.
+    virtual void loadBuiltText(const QString& text, std::unique_ptr<QTextDocument> built)
+    {
+        built.reset();
+        loadText(text);
+    }
     // Refuses every edit, typed or programmatic, while on (the text is not in yet).
     virtual void setReadOnly(bool on) { Q_UNUSED(on); }
 

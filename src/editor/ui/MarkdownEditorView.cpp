@@ -43,8 +43,10 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
         if (!m_minimap->isHidden()) m_minimapTimer.start();
         Q_EMIT textEdited();
     });
-    QTextDocument* doc = m_text->document();
-    connect(doc, &QTextDocument::modificationChanged, this, &EditorHost::modificationChanged);
+    connect(m_text->document(), &QTextDocument::modificationChanged, this, &EditorHost::modificationChanged);
+    connect(m_text, &MarkdownTextView::documentReplaced, this, [this](QTextDocument* doc) {
+        connect(doc, &QTextDocument::modificationChanged, this, &EditorHost::modificationChanged);
+    });
     connect(m_text, &QTextEdit::cursorPositionChanged, this, &EditorHost::selectionMoved);
     connect(m_text, &QTextEdit::selectionChanged, this, &EditorHost::selectionMoved);
     connect(m_text, &QTextEdit::undoAvailable, this, &EditorHost::undoAvailable);
@@ -161,6 +163,17 @@ void MarkdownEditorView::setController(EditorController* controller)
 void MarkdownEditorView::loadText(const QString& text)
 {
     m_text->setDocumentText(text);
+    loaded();
+}
+
+void MarkdownEditorView::loadBuiltText(const QString& text, std::unique_ptr<QTextDocument> built)
+{
+    m_text->adoptDocument(std::move(built), text);
+    loaded();
+}
+
+void MarkdownEditorView::loaded()
+{
     m_text->document()->setModified(false);
     if (!m_minimap->isHidden()) m_minimap->setText(m_text->text());
     if (m_controller) m_controller->updateCounts();

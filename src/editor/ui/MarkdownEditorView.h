@@ -36,6 +36,7 @@ public:
 
     // Replaces the whole text as a fresh load (not undoable, not modified).
     void loadText(const QString& text) override;
+    void loadBuiltText(const QString& text, std::unique_ptr<QTextDocument> built) override;
     void setReadOnly(bool on) override;
     bool isModified() const override;
     void setModified(bool modified) override;
@@ -63,6 +64,8 @@ public:
     void setMinimapVisible(bool on);
 
 private:
+    // After a text went in: not edited, the minimap and counts of the new text.
+    void loaded();
     void applyColors();
     void applyConfigInternal(const EditorConfig& config);
     void scheduleApply();

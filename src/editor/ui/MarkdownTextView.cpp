@@ -74,6 +74,45 @@ void MarkdownTextView::setDocumentText(const QString& text)
     horizontalScrollBar()->setValue(0);
 }
 
+void MarkdownTextView::adoptDocument(std::unique_ptr<QTextDocument> built, const QString& text)
+{
+    // The text it had goes first, as an edit all who follow the text hear of (the new
+    // document announces its own as added to nothing).
+    if (!document()->isEmpty()) setDocumentText(QString());
+    m_ghost->dismiss();
+    m_paste->release();
+    QTextDocument* old = document();
+    QTextDocument* doc = built.release();
+    // Owned as the text edit owns the document it made: it goes when the next one comes.
+    doc->setParent(old->parent());
+    // What the view and its text edit have set on their document so far.
+    doc->setDocumentMargin(old->documentMargin());
+    doc->setDefaultFont(old->defaultFont());
+    doc->setDefaultTextOption(old->defaultTextOption());
+    doc->setDefaultCursorMoveStyle(old->defaultCursorMoveStyle());
+    doc->setUseDesignMetrics(old->useDesignMetrics());
+    doc->setPageSize(old->pageSize());
+    auto* layout = new PagedDocumentLayout(doc);
+    layout->takeSettingsOf(*m_layout);
+    layout->overlay = m_layout->overlay;
+    m_layout = layout;
+    connect(m_layout, &QAbstractTextDocumentLayout::update, this, &MarkdownTextView::followHeldCaretLine);
+    m_coordinator->attachDocument(doc);
+    // Given its layout, the document announces its whole text as new, as putting a text in
+    // does: the coordinator styles what the view shows first, then the layout lays it out.
+    m_coordinator->expectLoad(text);
+    doc->setDocumentLayout(m_layout);
+    m_coordinator->doneLoading();
+    m_layout->setIgnoringWholeTextChanges(true);
+    setDocument(doc); // the old document goes, and its layout with it
+    m_layout->setIgnoringWholeTextChanges(false);
+    m_layout->announceAll();
+    setUndoRedoEnabled(true);
+    Q_EMIT documentReplaced(doc);
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
 QString MarkdownTextView::text() const
 {
     // A copy either way: made without closing the storage's gap, so the keystroke after a

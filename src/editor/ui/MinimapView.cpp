@@ -18,6 +18,8 @@ MinimapView::MinimapView(MarkdownTextView* view, QWidget* parent)
     connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
     connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, this, qOverload<>(&QWidget::update));
     connect(view->document(), &QTextDocument::contentsChange, this, &MinimapView::noteEdit);
+    connect(view, &MarkdownTextView::documentReplaced, this,
+            [this](QTextDocument* doc) { connect(doc, &QTextDocument::contentsChange, this, &MinimapView::noteEdit); });
 }
 
 void MinimapView::setText(const QString& text)

@@ -35,6 +35,24 @@ PagedDocumentLayout::PagedDocumentLayout(QTextDocument* doc)
     connect(doc, &QTextDocument::contentsChange, this, &PagedDocumentLayout::noteEdit, Qt::DirectConnection);
 }
 
+void PagedDocumentLayout::takeSettingsOf(const PagedDocumentLayout& other)
+{
+    m_geo = other.m_geo;
+    m_metrics = other.m_metrics;
+    m_colors = other.m_colors;
+    m_direction = other.m_direction;
+    m_viewportWidth = other.m_viewportWidth;
+    m_sheet = other.m_sheet;
+    m_sheetKey = other.m_sheetKey;
+}
+
+void PagedDocumentLayout::announceAll()
+{
+    m_announcedSize = documentSize();
+    Q_EMIT documentSizeChanged(m_announcedSize);
+    Q_EMIT update(QRectF(QPointF(0, 0), m_announcedSize));
+}
+
 PagedDocumentLayout::~PagedDocumentLayout()
 {
     // The blocks' data outlives the layout when the document goes.
@@ -263,6 +281,8 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
             setViewportWidth(pageSize.width());
             return;
         }
+    } else if (m_ignoreWhole && from == 0 && charsRemoved == 0 && charsAdded == doc->characterCount()) {
+        return;
     }
     if (m_batch > 0) {
         m_batchDirty = true;

@@ -44,6 +44,16 @@ public:
 
     explicit PagedDocumentLayout(QTextDocument* doc);
     ~PagedDocumentLayout() override;
+    // Takes the page, colours, direction and view width of `other` (the layout of the
+    // document this one's replaces), before this one lays anything out.
+    void takeSettingsOf(const PagedDocumentLayout& other);
+    // While on, a change the text edit announces of the whole text that leaves the page
+    // as it was is no change here: taking a document, the text edit announces each of its
+    // settings that way, though the document has them already.
+    void setIgnoringWholeTextChanges(bool on) { m_ignoreWhole = on; }
+    // Announces the document's size and the whole of it as changed: a text edit that takes
+    // the document after this laid it out heard of neither.
+    void announceAll();
 
     void setGeometry(const Geometry& g);
     const Geometry& geometry() const { return m_geo; }
@@ -194,6 +204,7 @@ private:
     mutable std::unordered_set<BlockStyleData*> m_held; // see StyledBlocks::hold
     mutable bool m_sourced = false;
     bool m_quiet = false; // formats handed to a held block are no change of the text
+    bool m_ignoreWhole = false;
     mutable QPixmap m_sheet;
     mutable QString m_sheetKey;
     mutable qint64 m_linesBroken = 0;

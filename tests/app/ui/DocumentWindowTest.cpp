@@ -136,12 +136,14 @@ TEST_F(DocumentWindowTest, TypingAndSavingKeepsMarkAndLineEndingsByteForByte)
 
 // A long file's window is on screen before its text: the page is empty and takes no edit
 // until the text is in, and whatever reads or writes the document meanwhile (a save, a close
-// without asking, an export's text) gets the whole text, never the empty page.
+// without asking, an export's text) gets the whole text, never the empty page. The text
+// taken in, typing and undo work on it as on any other.
 TEST_F(DocumentWindowTest, ALongFilesWindowShowsBeforeItsTextAndNothingSeesTheTextUnwhole)
 {
-    // With a byte-order mark and CR LF breaks, both noted only as the text is decoded.
+    // With a byte-order mark and CR LF breaks, both noted only as the text is decoded; long
+    // enough that its build takes far longer than making the window.
     QByteArray bytes = "\xEF\xBB\xBF";
-    for (int i = 0; bytes.size() < 2 * DocumentWindow::showFirstUnits; ++i)
+    for (int i = 0; bytes.size() < 16 * DocumentWindow::showFirstUnits; ++i)
         bytes +=
             "## Part " + QByteArray::number(i) + "\r\n\r\nSome **text** of part " + QByteArray::number(i) + ".\r\n\r\n";
     const QString path = dir.filePath("long.md");
@@ -175,7 +177,10 @@ TEST_F(DocumentWindowTest, ALongFilesWindowShowsBeforeItsTextAndNothingSeesTheTe
     EXPECT_FALSE(w->isWindowModified());
     typeAtEnd(w, "!");
     EXPECT_TRUE(w->isWindowModified());
+    EXPECT_TRUE(w->documentText().endsWith(u'!'));
     w->editorHost()->undo();
+    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_EQ(w->documentText().toUtf8(), bytes.mid(3));
     w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 

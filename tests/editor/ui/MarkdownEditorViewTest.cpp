@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 TEST_F(EditorViewTest, HiddenMarkersTakeNoWidthAndSourceModeShowsThem)
 {
@@ -861,31 +862,74 @@ TEST_F(EditorViewTest, ARightClickOnAMisspelledWordOffersSuggestionsAndTheDictio
     SpellChecker::shared().usePersonalDictionary(dir.filePath("none.txt"));
 }
 
+// A long text's document, built elsewhere and taken in whole, is shown at once: the view
+// repaints what it shows and scrolls over all of its pages.
+TEST_F(EditorViewTest, ADocumentBuiltElsewhereIsShownOnceTakenIn)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    QString text;
+    for (int i = 0; i < 300; ++i) text += QStringLiteral("## Part %1\n\nSome **text** of part %1.\n\n").arg(i);
+    QWidget* port = tv()->viewport();
+    struct Painted : QObject {
+        QRegion region;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(e)->region();
+            return QObject::eventFilter(o, e);
+        }
+    } painted;
+    QTest::qWait(50); // the empty page painted
+    port->installEventFilter(&painted);
+    auto doc = std::make_unique<QTextDocument>();
+    doc->setPlainText(text);
+    view->loadBuiltText(text, std::move(doc));
+    QApplication::processEvents();
+    port->removeEventFilter(&painted);
+    EXPECT_TRUE((QRegion(port->rect()) - painted.region).isEmpty()) << painted.region.boundingRect().height();
+    EXPECT_GT(tv()->verticalScrollBar()->maximum(), 10 * port->height());
+}
+
 // The words, characters and lines the status bar shows, and the minimap's line lengths,
 // follow each edit from the lines it touched; after random edits (typing, Return, pasted
-// lines, deleted ranges across lines, undo) they equal a count of the whole text.
+// lines, deleted ranges across lines, undo) they equal a count of the whole text. So too in
+// a document built elsewhere and taken in whole (a long file's), whose edited flag the view
+// reports as well.
 TEST_F(EditorViewTest, RunningCountsAndMinimapLinesFollowEditsLikeAWholeCount)
 {
     view->setMinimapVisible(true);
-    view->loadText(QStringLiteral("# Title\n\nsome words here\r\nand 😀 more\n- item\n"));
-    std::mt19937 rng(3);
-    const QStringList inserts{"x", " ", "\n", "two words\nnext line ", "é\u0301", "\r\n", ""};
-    for (int step = 0; step < 120; ++step) {
-        const int n = tv()->textLength();
-        const int a = int(rng() % (n + 1));
-        const int b = a + int(rng() % (std::min(n - a, 12) + 1));
-        if (step % 17 == 16)
-            tv()->undo();
-        else
-            controller.replace({a, b - a}, inserts[int(rng() % inserts.size())]);
-        controller.updateCounts();
-        const DocStats whole = DocStats::compute(tv()->text());
-        const DocStats& shown = controller.counts();
-        ASSERT_EQ(shown.words, whole.words) << step;
-        ASSERT_EQ(shown.characters, whole.characters) << step;
-        ASSERT_EQ(shown.charactersNoSpaces, whole.charactersNoSpaces) << step;
-        ASSERT_EQ(shown.lines, whole.lines) << step;
-        ASSERT_EQ(controller.stats(), whole) << step;
-        ASSERT_EQ(view->findChild<MinimapView*>()->lineLengths(), MinimapModel::lineLengths(tv()->text())) << step;
+    const QString text = QStringLiteral("# Title\n\nsome words here\r\nand 😀 more\n- item\n");
+    for (const bool built : {false, true}) {
+        if (built) {
+            auto doc = std::make_unique<QTextDocument>();
+            doc->setPlainText(text);
+            view->loadBuiltText(text, std::move(doc));
+            ASSERT_EQ(tv()->pagedLayout()->document(), tv()->document());
+        } else {
+            view->loadText(text);
+        }
+        QSignalSpy edited(view.get(), &EditorHost::modificationChanged);
+        std::mt19937 rng(3);
+        const QStringList inserts{"x", " ", "\n", "two words\nnext line ", "é\u0301", "\r\n", ""};
+        for (int step = 0; step < 120; ++step) {
+            const int n = tv()->textLength();
+            const int a = int(rng() % (n + 1));
+            const int b = a + int(rng() % (std::min(n - a, 12) + 1));
+            if (step % 17 == 16)
+                tv()->undo();
+            else
+                controller.replace({a, b - a}, inserts[int(rng() % inserts.size())]);
+            controller.updateCounts();
+            const DocStats whole = DocStats::compute(tv()->text());
+            const DocStats& shown = controller.counts();
+            ASSERT_EQ(shown.words, whole.words) << step;
+            ASSERT_EQ(shown.characters, whole.characters) << step;
+            ASSERT_EQ(shown.charactersNoSpaces, whole.charactersNoSpaces) << step;
+            ASSERT_EQ(shown.lines, whole.lines) << step;
+            ASSERT_EQ(controller.stats(), whole) << step;
+            ASSERT_EQ(view->findChild<MinimapView*>()->lineLengths(), MinimapModel::lineLengths(tv()->text()))
+                << built << " " << step;
+        }
+        EXPECT_TRUE(view->isModified());
+        EXPECT_FALSE(edited.isEmpty()) << built;
     }
 }
