@@ -686,11 +686,15 @@ int PagedDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accur
     return b.position() + line.xToCursor(tx, QTextLine::CursorBetweenCharacters);
 }
 
-const QPixmap& PagedDocumentLayout::sheetPixmap(double dpr, QPointF* offset) const
+namespace {
+// Rows alike kept below the sheet's head, shown again and again down the sheet.
+constexpr int sheetMiddleRows = 64;
+} // namespace
+
+const PagedDocumentLayout::SheetPicture& PagedDocumentLayout::sheetPicture(double dpr) const
 {
     const double s = m_geo.scale;
     const double pad = 6 * s + 2; // room for the shadow on every side
-    *offset = QPointF(pad, pad);
     const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
                             .arg(m_geo.pageWidth)
                             .arg(m_geo.sheetHeight)
@@ -701,39 +705,58 @@ const QPixmap& PagedDocumentLayout::sheetPixmap(double dpr, QPointF* offset) con
                             .arg(m_colors.caption.rgba())
                             .arg(m_colors.bandLine.rgba())
                             .arg(m_colors.desk.rgba());
-    if (key == m_sheetKey && !m_sheet.isNull()) return m_sheet;
+    if (key == m_sheetKey && !m_sheet.head.isNull()) return m_sheet;
     const QRectF r(pad, pad, m_geo.pageWidth * s, m_geo.sheetHeight * s);
-    const QSize size(int(std::ceil((r.width() + 2 * pad) * dpr)), int(std::ceil((r.height() + 2 * pad) * dpr)));
-    m_sheet = QPixmap(size);
-    m_sheet.setDevicePixelRatio(dpr);
-    // On the desk: an opaque picture is copied, and the desk around it need not be filled
-    // first.
-    m_sheet.fill(m_colors.desk);
-    QPainter p(&m_sheet);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A soft shadow: a few widening translucent outlines below the sheet.
-    p.setPen(Qt::NoPen);
-    for (int k = 4; k >= 1; --k) {
-        p.setBrush(QColor(0, 0, 0, 14));
-        p.drawRoundedRect(r.adjusted(-k * s, (2 - k) * s, k * s, (2 + k) * s), 2 + k * s, 2 + k * s);
-    }
-    p.setBrush(m_colors.page);
-    p.drawRoundedRect(r, 2, 2);
-    // Captions name the bands where printed pages carry their header and footer: the
-    // caption's line box starts 6 points above the band's middle.
+    const double band = m_geo.marginBand * s;
+    const int width = int(std::ceil((r.width() + 2 * pad) * dpr));
+    m_sheet.offset = QPointF(pad, pad);
+    m_sheet.height = int(std::ceil((r.height() + 2 * pad) * dpr));
+    // How far from the picture's top or bottom edge the captions, band lines and the
+    // rounded corners of the sheet and its shadow reach.
+    const int reach = int(std::ceil((pad + std::max(band, band * 0.5 + 14 * s) + 4 * s + 4) * dpr)) + 1;
+    // The foot is the whole sheet drawn moved up by `footStart` rows: a move that comes back
+    // exactly from the logical one, so that its rows are those of the whole sheet.
+    int footStart = m_sheet.height - reach;
+    while (footStart > 2 * reach && double(double(footStart) / dpr) * dpr != footStart) --footStart;
+    const bool whole = footStart <= 2 * reach;
+    m_sheet.top = whole ? m_sheet.height : reach;
+
     QFont caption;
     caption.setPixelSize(std::max(1, int(std::lround(9 * s))));
     caption.setWeight(QFont::Medium);
-    p.setFont(caption);
     const double ascent = QFontMetricsF(caption).ascent();
-    const double band = m_geo.marginBand * s;
-    p.setPen(m_colors.caption);
-    p.drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 - 6 * s + ascent), tr("Header"));
-    p.drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 - 6 * s + ascent), tr("Footer"));
-    p.setPen(QPen(m_colors.bandLine, 0.5));
-    p.drawLine(QPointF(r.left() + 24 * s, r.top() + band), QPointF(r.right() - 24 * s, r.top() + band));
-    p.drawLine(QPointF(r.left() + 24 * s, r.bottom() - band), QPointF(r.right() - 24 * s, r.bottom() - band));
-    p.end();
+    const auto draw = [&](QPixmap& picture, int rows, int from) {
+        picture = QPixmap(width, rows);
+        picture.setDevicePixelRatio(dpr);
+        // On the desk: an opaque picture is copied, and the desk around it need not be
+        // filled first.
+        picture.fill(m_colors.desk);
+        QPainter p(&picture);
+        p.setRenderHint(QPainter::Antialiasing);
+        if (from > 0) p.translate(0, -from / dpr);
+        // A soft shadow: a few widening translucent outlines below the sheet.
+        p.setPen(Qt::NoPen);
+        for (int k = 4; k >= 1; --k) {
+            p.setBrush(QColor(0, 0, 0, 14));
+            p.drawRoundedRect(r.adjusted(-k * s, (2 - k) * s, k * s, (2 + k) * s), 2 + k * s, 2 + k * s);
+        }
+        p.setBrush(m_colors.page);
+        p.drawRoundedRect(r, 2, 2);
+        // Captions name the bands where printed pages carry their header and footer: the
+        // caption's line box starts 6 points above the band's middle.
+        p.setFont(caption);
+        p.setPen(m_colors.caption);
+        p.drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 - 6 * s + ascent), tr("Header"));
+        p.drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 - 6 * s + ascent), tr("Footer"));
+        p.setPen(QPen(m_colors.bandLine, 0.5));
+        p.drawLine(QPointF(r.left() + 24 * s, r.top() + band), QPointF(r.right() - 24 * s, r.top() + band));
+        p.drawLine(QPointF(r.left() + 24 * s, r.bottom() - band), QPointF(r.right() - 24 * s, r.bottom() - band));
+    };
+    draw(m_sheet.head, whole ? m_sheet.height : reach + sheetMiddleRows, 0);
+    if (whole)
+        m_sheet.foot = QPixmap();
+    else
+        draw(m_sheet.foot, m_sheet.height - footStart, footStart);
     m_sheetKey = key;
     return m_sheet;
 }
@@ -743,9 +766,10 @@ void PagedDocumentLayout::drawSheets(QPainter* p, const QRectF& clip) const
     const double s = m_geo.scale;
     const int first = std::max(0, int(std::floor((clip.top() - m_geo.deskPad * s) / m_metrics.stride)));
     const double dpr = p->device() ? p->device()->devicePixelRatioF() : 1.0;
-    QPointF offset;
-    const QPixmap& sheet = sheetPixmap(dpr, &offset);
-    const QSizeF logical(sheet.width() / dpr, sheet.height() / dpr);
+    const SheetPicture& sheet = sheetPicture(dpr);
+    const QSizeF logical(sheet.head.width() / dpr, sheet.height / dpr);
+    const int footStart = sheet.height - (sheet.foot.isNull() ? 0 : sheet.foot.height());
+    const int alike = sheet.head.height() - sheet.top;
     // Every pixel is filled once: by a sheet's picture (the desk around the sheet included)
     // or, outside the pictures, by the desk.
     QRegion desk(clip.toAlignedRect());
@@ -753,11 +777,28 @@ void PagedDocumentLayout::drawSheets(QPainter* p, const QRectF& clip) const
         const QRectF r = sheetRect(i);
         if (r.top() > clip.bottom() + 20 * s) break;
         // Whole device pixels, so the sheet is copied, not resampled; only the clipped part.
-        const QPointF at(std::round((r.left() - offset.x()) * dpr) / dpr,
-                         std::round((r.top() - offset.y()) * dpr) / dpr);
+        const QPointF at(std::round((r.left() - sheet.offset.x()) * dpr) / dpr,
+                         std::round((r.top() - sheet.offset.y()) * dpr) / dpr);
         const QRectF target = QRectF(at, logical).intersected(clip);
         if (target.isEmpty()) continue;
-        p->drawPixmap(target, sheet, QRectF((target.topLeft() - at) * dpr, target.size() * dpr));
+        const double x = (target.left() - at.x()) * dpr;
+        const double y0 = (target.top() - at.y()) * dpr;
+        const double y1 = (target.bottom() - at.y()) * dpr;
+        // The sheet's rows [from, to), shown from `picture`'s rows starting at `source`.
+        const auto rows = [&](int from, int to, const QPixmap& picture, int source) {
+            const double a = std::max<double>(from, y0);
+            const double b = std::min<double>(to, y1);
+            if (b > a)
+                p->drawPixmap(QRectF(target.left(), at.y() + a / dpr, target.width(), (b - a) / dpr), picture,
+                              QRectF(x, source + a - from, target.width() * dpr, b - a));
+        };
+        rows(0, sheet.top, sheet.head, 0);
+        if (alike > 0) {
+            for (int m = sheet.top + std::max(0, int(y0) - sheet.top) / alike * alike; m < footStart && m < y1;
+                 m += alike)
+                rows(m, std::min(m + alike, footStart), sheet.head, sheet.top);
+        }
+        rows(footStart, sheet.height, sheet.foot, 0);
         // The whole pixels the picture covers.
         const QPoint from(int(std::ceil(target.left())), int(std::ceil(target.top())));
         const QPoint to(int(std::floor(target.right())), int(std::floor(target.bottom())));

@@ -178,8 +178,18 @@ private:
     void updateExtent(double from = 0, double to = -1);
     void drawSheets(QPainter* p, const QRectF& clip) const;
     // One sheet with its shadow, captions and band lines on the desk around it, drawn once
-    // per look and size.
-    const QPixmap& sheetPixmap(double dpr, QPointF* offset) const;
+    // per look and size. The rows between the top's and the bottom's captions, lines and
+    // corners are all alike, so only the sheet's head (its first `top` rows and some rows
+    // alike) and foot are drawn, and the rows alike are shown again and again between them.
+    // Rows are device pixels.
+    struct SheetPicture {
+        QPixmap head;
+        QPixmap foot;   // none when the head is the whole sheet
+        QPointF offset; // of the sheet's corner within the picture
+        int height = 0; // of the whole sheet's picture
+        int top = 0;
+    };
+    const SheetPicture& sheetPicture(double dpr) const;
 
     Geometry m_geo;
     Colors m_colors;
@@ -205,7 +215,7 @@ private:
     mutable bool m_sourced = false;
     bool m_quiet = false; // formats handed to a held block are no change of the text
     bool m_ignoreWhole = false;
-    mutable QPixmap m_sheet;
+    mutable SheetPicture m_sheet;
     mutable QString m_sheetKey;
     mutable qint64 m_linesBroken = 0;
     std::optional<EditedBlock> m_edited;
