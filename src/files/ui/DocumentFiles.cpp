@@ -36,24 +36,18 @@ public:
           m_window(host.window())
     {
         setObjectName(QLatin1String(kName));
-        m_model = new FileBrowserModel(this);
-        m_sidebar = new FileBrowserSidebar(
-            m_model, [w = QPointer<QWidget>(m_window)]() -> QWidget* { return w; },
-            [this](const QString& path) { openInPlace(path); });
-        m_sidebar->setCurrentPath(host.filePath());
-        host.setPanel(DocumentHost::Panel::LeftSidebar, m_sidebar);
+        m_path = host.filePath();
         updateSidebar();
         Settings::instance().onChange(PrefKey::showFileBrowser, this, [this](const QVariant&) { updateSidebar(); });
         Settings::instance().onChange(PrefKey::distractionFree, this, [this](const QVariant&) { updateSidebar(); });
 
-        m_path = host.filePath();
         SessionStore::markOpen(m_path);
         connect(host.events(), &DocumentEvents::filePathChanged, this, [this](const QString& path) {
             // A document saved under a new name is the one to reopen from now on.
             SessionStore::markClosed(m_path);
             m_path = path;
             SessionStore::markOpen(m_path);
-            m_sidebar->setCurrentPath(path);
+            if (m_sidebar) m_sidebar->setCurrentPath(path);
         });
 
         auto* timer = new QTimer(this);
@@ -64,7 +58,7 @@ public:
         host.observeWhenKey(Requests::showVersionHistory, [this](const QVariant&) { showHistory(); });
         host.observeWhenKey(Requests::snapshotNow, [this](const QVariant&) { snapshot(Report::Always); });
         host.observeWhenKey(Requests::openFileBrowserFolder,
-                            [this](const QVariant&) { FileBrowserSidebar::chooseFolder(m_model, m_window); });
+                            [this](const QVariant&) { FileBrowserSidebar::chooseFolder(model(), m_window); });
         host.observeWhenKey(Requests::allowFolderAccess, [this](const QVariant&) {
             const QString folder = m_host.isUntitled() ? QString() : QFileInfo(m_host.filePath()).absolutePath();
             FolderAccess::requestAccess(folder, m_window, [](bool) {});
@@ -91,11 +85,25 @@ public:
 private:
     enum class Report { Always, OnceUntilFixed, OnClose };
 
+    // The folder and its tree are read when the browser is first shown or a folder is chosen,
+    // not with every window.
+    FileBrowserModel* model()
+    {
+        if (!m_model) m_model = new FileBrowserModel(this);
+        return m_model;
+    }
+
     void updateSidebar()
     {
         const Settings& s = Settings::instance();
         const bool show = s.boolean(PrefKey::showFileBrowser, false) && !s.boolean(PrefKey::distractionFree, false);
         m_host.showPanel(DocumentHost::Panel::LeftSidebar, show);
+        if (!show || m_sidebar) return;
+        m_sidebar = new FileBrowserSidebar(
+            model(), [w = QPointer<QWidget>(m_window)]() -> QWidget* { return w; },
+            [this](const QString& path) { openInPlace(path); });
+        m_sidebar->setCurrentPath(m_path);
+        m_host.setPanel(DocumentHost::Panel::LeftSidebar, m_sidebar);
     }
 
     void snapshot(Report report)

@@ -42,7 +42,9 @@ protected:
         QStringList shown;
         if (w->statusBar()->isVisibleTo(w)) shown << "status";
         if (w->panel(DocumentHost::Panel::Outline)->isVisibleTo(w)) shown << "outline";
-        if (w->panel(DocumentHost::Panel::LeftSidebar)->isVisibleTo(w)) shown << "files";
+        // The file browser is made when first shown.
+        if (QWidget* files = w->panel(DocumentHost::Panel::LeftSidebar); files && files->isVisibleTo(w))
+            shown << "files";
         if (w->findChild<MinimapView*>()->isVisibleTo(w)) shown << "minimap";
         return shown;
     }

@@ -133,10 +133,11 @@ TEST_F(DocumentFilesTest, SidebarFollowsTheSettingAndStaysOpenAfterOpeningInPlac
     const QString a = makeFile("docs/a.md", "a"), b = makeFile("docs/b.md", "b");
     FileBrowserModel::adoptFolder(path("docs"), nullptr);
     DocumentWindow* w = open(a);
+    // The browser is made when it is first shown.
+    EXPECT_FALSE(w->panel(DocumentHost::Panel::LeftSidebar));
+    Settings::instance().setValue("showFileBrowser", true);
     auto* sidebar = qobject_cast<FileBrowserSidebar*>(w->panel(DocumentHost::Panel::LeftSidebar));
     ASSERT_TRUE(sidebar);
-    EXPECT_FALSE(sidebar->isVisibleTo(w));
-    Settings::instance().setValue("showFileBrowser", true);
     EXPECT_TRUE(sidebar->isVisibleTo(w));
     Settings::instance().setValue("distractionFree", true);
     EXPECT_FALSE(sidebar->isVisibleTo(w));
