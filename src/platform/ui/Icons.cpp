@@ -152,6 +152,13 @@ const QHash<QString, QString>& table()
 const char* const kProperty = "bwSymbol";
 const char* const kAccentProperty = "bwSymbolAccent";
 const char* const kSizeProperty = "bwSymbolSize";
+const char* const kDrawnProperty = "bwSymbolDrawnIn";
+
+// The palette and pixel ratio a widget's symbols are drawn in.
+QString drawnIn(const QWidget* w)
+{
+    return QString::number(w->palette().cacheKey()) + u' ' + QString::number(w->devicePixelRatioF());
+}
 
 QByteArray svgOf(const QString& path)
 {
@@ -232,13 +239,18 @@ public:
     }
     void follow(QWidget* w)
     {
+        watch(w);
+        redraw(w);
+    }
+    void watch(QWidget* w)
+    {
         w->removeEventFilter(this);
         w->installEventFilter(this);
-        redraw(w);
     }
     static void redraw(QWidget* w)
     {
         const QPalette& pal = w->palette();
+        w->setProperty(kDrawnProperty, drawnIn(w));
         if (!w->property(kProperty).isNull()) {
             if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setIcon(iconFor(b, pal));
             if (auto* l = qobject_cast<QLabel*>(w)) {
@@ -257,9 +269,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // A menu is a window of its own: it is drawn again each time it opens.
-        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::Show)
-            redraw(static_cast<QWidget*>(watched));
+        // A menu is a window of its own: it is drawn again each time it opens, unless its
+        // symbols were last drawn in the palette and pixel ratio it has.
+        auto* w = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::PaletteChange
+            || (event->type() == QEvent::Show && w->property(kDrawnProperty).toString() != drawnIn(w)))
+            redraw(w);
         return false;
     }
 
@@ -328,7 +343,9 @@ void set(QAction* action, const QString& symbol, QWidget* shownIn)
 {
     action->setProperty(kProperty, symbol);
     action->setIcon(icon(symbol, shownIn->palette()));
-    Follower::instance().follow(shownIn);
+    // Only watched: drawing every other symbol of `shownIn` again made filling a menu
+    // quadratic in its length.
+    Follower::instance().watch(shownIn);
 }
 
 void setTab(QTabWidget* tabs, int index, const QString& symbol)
