@@ -3,6 +3,26 @@
 #include <QCoreApplication>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <future>
+#include <iterator>
+
+QString TextDocumentBuild::asHeld(const QString& text)
+{
+    constexpr char16_t breaks[] = {u'\r', u'\x2029', u'\xfdd0', u'\xfdd1'};
+    // Looked for a piece at a time, so that the four searches read it from the cache.
+    constexpr qsizetype piece = 16 * 1024;
+    bool any = false;
+    for (qsizetype i = 0; !any && i < text.size(); i += piece) {
+        const QStringView part = QStringView(text).sliced(i, std::min(piece, text.size() - i));
+        any = std::any_of(std::begin(breaks), std::end(breaks), [&](char16_t c) { return part.contains(QChar(c)); });
+    }
+    if (!any) return text;
+    QString s = text;
+    for (char16_t c : breaks) s.replace(QChar(c), u'\n');
+    return s;
+}
+
 TextDocumentBuild::TextDocumentBuild(std::function<QString()> make, QObject* context, std::function<void()> ready)
     : m_make(std::move(make)),
       m_mainThread(QCoreApplication::instance()->thread())
@@ -28,13 +48,16 @@ TextDocumentBuild::~TextDocumentBuild()
 
 void TextDocumentBuild::build()
 {
-    QString text = m_make();
+    const QString text = asHeld(m_make());
+    // Counted meanwhile on another core: the counts a window shows after the first pause
+    // would otherwise take the main thread through the whole text.
+    std::future<DocStats> counts = std::async(std::launch::async, [text] { return DocStats::countLines(text); });
     auto doc = std::make_unique<QTextDocument>();
     // Nothing to undo in a text just opened.
     doc->setUndoRedoEnabled(false);
     doc->setPlainText(text);
     doc->moveToThread(m_mainThread);
-    m_built = {std::move(text), std::move(doc)};
+    m_built = {text, std::move(doc), counts.get()};
     m_done = true;
 }
 

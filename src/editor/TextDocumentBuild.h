@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/DocStats.h"
+
 #include <QString>
 #include <QThread>
 
@@ -17,9 +19,14 @@ class QTextDocument;
 class TextDocumentBuild {
 public:
     struct Built {
-        QString text;                            // as the document holds it
+        QString text;                            // as the document holds it (asHeld)
         std::unique_ptr<QTextDocument> document; // nothing after it was taken
+        DocStats lineCounts;                     // DocStats::countLines of the text
     };
+
+    // `text` as a QTextDocument gives it back: the characters it turns into block breaks
+    // read as line feeds.
+    static QString asHeld(const QString& text);
 
     TextDocumentBuild(std::function<QString()> make, QObject* context, std::function<void()> ready);
     // Waits for the thread; a document not taken is deleted.

@@ -167,7 +167,7 @@ void DocumentWindow::finishLoading()
     TextDocumentBuild::Built built = std::exchange(m_build, nullptr)->take();
     if (m_readFromFile) m_file->takeRead(m_read->document, m_read->note);
     m_read.reset();
-    m_editor->loadBuiltText(built.text, std::move(built.document));
+    m_editor->loadBuiltText(std::move(built));
     m_editor->setReadOnly(false);
     if (m_editedWhenLoaded) m_editor->setModified(true);
     // The counts follow after the pause that every change of the text starts.

@@ -1,5 +1,7 @@
 #include "editor/ui/EditorCoordinator.h"
 
+#include "editor/TextDocumentBuild.h"
+
 #include "editor/SpellChecker.h"
 #include "editor/TypingRules.h"
 #include "editor/ui/MarkdownTextView.h"
@@ -23,24 +25,6 @@ QString documentText(QTextDocument* doc, int from, int length)
     c.setPosition(from + length, QTextCursor::KeepAnchor);
     QString s = c.selectedText();
     s.replace(QChar::ParagraphSeparator, u'\n');
-    return s;
-}
-
-// `text` as the document gives it back once loaded: the characters that the document turns
-// into block breaks read as line feeds.
-QString asInDocument(const QString& text)
-{
-    constexpr char16_t breaks[] = {u'\r', u'\x2029', u'\xfdd0', u'\xfdd1'};
-    // Looked for a piece at a time, so that the four searches read it from the cache.
-    constexpr qsizetype piece = 16 * 1024;
-    bool any = false;
-    for (qsizetype i = 0; !any && i < text.size(); i += piece) {
-        const QStringView part = QStringView(text).sliced(i, std::min(piece, text.size() - i));
-        any = std::any_of(std::begin(breaks), std::end(breaks), [&](char16_t c) { return part.contains(QChar(c)); });
-    }
-    if (!any) return text;
-    QString s = text;
-    for (char16_t c : breaks) s.replace(QChar(c), u'\n');
     return s;
 }
 
@@ -397,9 +381,14 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     if (recount) m_counts -= DocStats::countLines(touchedLines(from, from + removed));
     m_countsValid = recount;
     // The load's own change (it may follow a change that takes the old text out).
-    if (m_loading && from == 0 && removed == n && added == m_loading->size())
-        m_storage.replaceCharacters({0, n}, asInDocument(*std::exchange(m_loading, std::nullopt)));
-    else
+    if (m_loading && from == 0 && removed == n && added == m_loading->size()) {
+        const QString text = *std::exchange(m_loading, std::nullopt);
+        m_storage.replaceCharacters({0, n}, m_loadingCounts ? text : TextDocumentBuild::asHeld(text));
+        if (m_loadingCounts && n == 0) {
+            m_counts = *m_loadingCounts;
+            m_countsValid = true;
+        }
+    } else
         m_storage.replaceCharacters({from, removed}, documentText(m_doc, from, added));
     if (recount) m_counts += DocStats::countLines(touchedLines(from, from + added));
     followEdit(m_focusShown, from, removed, added);

@@ -40,7 +40,18 @@ public:
     // it instead of read back out of the document (a copy of the whole text). Until
     // doneLoading().
     void expectLoad(const QString& text) { m_loading = text; }
-    void doneLoading() { m_loading.reset(); }
+    // The same for a text as the document holds it already, counted already (into an empty
+    // view: the counts are those of the whole text).
+    void expectLoad(const QString& text, const DocStats& lineCounts)
+    {
+        m_loading = text;
+        m_loadingCounts = lineCounts;
+    }
+    void doneLoading()
+    {
+        m_loading.reset();
+        m_loadingCounts.reset();
+    }
     // Follows `doc` from now on in place of the view's document, which is about to be
     // replaced by it (before the change that puts its text in is announced). The view's
     // layout is already the one of `doc`.
@@ -139,4 +150,5 @@ private:
     bool m_countsValid = false;
     QTimer* m_sliceTimer = nullptr;
     std::optional<QString> m_loading;
+    std::optional<DocStats> m_loadingCounts;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/TextDocumentBuild.h"
+
 #include <QTextDocument>
 #include <QWidget>
 
@@ -33,12 +35,12 @@ public:
     // not modified. Only for loading; later whole-text changes go through the
     // controller's replace primitive so that they can be undone.
     virtual void loadText(const QString& text) = 0;
-    // The same, with the text document already built from `text` (on another thread, while
-    // the window was made); an editor that has no use for it loads the text.
-    virtual void loadBuiltText(const QString& text, std::unique_ptr<QTextDocument> built)
+    // The same, with the text document already built (on another thread, while the window
+    // was made); an editor that has no use for it loads the text.
+    virtual void loadBuiltText(TextDocumentBuild::Built built)
     {
-        built.reset();
-        loadText(text);
+        built.document.reset();
+        loadText(built.text);
     }
     // Refuses every edit, typed or programmatic, while on (the text is not in yet).
     virtual void setReadOnly(bool on) { Q_UNUSED(on); }

@@ -166,9 +166,9 @@ void MarkdownEditorView::loadText(const QString& text)
     loaded();
 }
 
-void MarkdownEditorView::loadBuiltText(const QString& text, std::unique_ptr<QTextDocument> built)
+void MarkdownEditorView::loadBuiltText(TextDocumentBuild::Built built)
 {
-    m_text->adoptDocument(std::move(built), text);
+    m_text->adoptDocument(std::move(built));
     loaded();
 }
 

@@ -36,7 +36,7 @@ public:
 
     // Replaces the whole text as a fresh load (not undoable, not modified).
     void loadText(const QString& text) override;
-    void loadBuiltText(const QString& text, std::unique_ptr<QTextDocument> built) override;
+    void loadBuiltText(TextDocumentBuild::Built built) override;
     void setReadOnly(bool on) override;
     bool isModified() const override;
     void setModified(bool modified) override;

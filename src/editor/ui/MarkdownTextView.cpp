@@ -74,7 +74,7 @@ void MarkdownTextView::setDocumentText(const QString& text)
     horizontalScrollBar()->setValue(0);
 }
 
-void MarkdownTextView::adoptDocument(std::unique_ptr<QTextDocument> built, const QString& text)
+void MarkdownTextView::adoptDocument(TextDocumentBuild::Built built)
 {
     // The text it had goes first, as an edit all who follow the text hear of (the new
     // document announces its own as added to nothing).
@@ -82,7 +82,7 @@ void MarkdownTextView::adoptDocument(std::unique_ptr<QTextDocument> built, const
     m_ghost->dismiss();
     m_paste->release();
     QTextDocument* old = document();
-    QTextDocument* doc = built.release();
+    QTextDocument* doc = built.document.release();
     // Owned as the text edit owns the document it made: it goes when the next one comes.
     doc->setParent(old->parent());
     // What the view and its text edit have set on their document so far.
@@ -100,7 +100,7 @@ void MarkdownTextView::adoptDocument(std::unique_ptr<QTextDocument> built, const
     m_coordinator->attachDocument(doc);
     // Given its layout, the document announces its whole text as new, as putting a text in
     // does: the coordinator styles what the view shows first, then the layout lays it out.
-    m_coordinator->expectLoad(text);
+    m_coordinator->expectLoad(built.text, built.lineCounts);
     doc->setDocumentLayout(m_layout);
     m_coordinator->doneLoading();
     m_layout->setIgnoringWholeTextChanges(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/EditorTextView.h"
+#include "editor/TextDocumentBuild.h"
 
 #include <QPointer>
 #include <QTextEdit>
@@ -35,11 +36,10 @@ public:
 
     // Replaces the whole text (not undoable; the undo history starts afresh).
     void setDocumentText(const QString& text);
-    // The same with `built`, a document holding `text` built elsewhere, in place of this
-    // view's document (which goes, with its layout): for a long text, built on another
-    // thread while the window was made. Those who follow the document's own signals
-    // follow the new one on documentReplaced.
-    void adoptDocument(std::unique_ptr<QTextDocument> built, const QString& text);
+    // The same with the document of `built` in place of this view's document (which goes,
+    // with its layout): for a long text, built on another thread while the window was made.
+    // Those who follow the document's own signals follow the new one on documentReplaced.
+    void adoptDocument(TextDocumentBuild::Built built);
 
     // Undo and redo as the text edit does them; a step made by replaceRange also brings
     // back its selection: undo the one it started from, redo the one it was undone from.

@@ -882,7 +882,7 @@ TEST_F(EditorViewTest, ADocumentBuiltElsewhereIsShownOnceTakenIn)
     port->installEventFilter(&painted);
     auto doc = std::make_unique<QTextDocument>();
     doc->setPlainText(text);
-    view->loadBuiltText(text, std::move(doc));
+    view->loadBuiltText({text, std::move(doc), DocStats::countLines(text)});
     QApplication::processEvents();
     port->removeEventFilter(&painted);
     EXPECT_TRUE((QRegion(port->rect()) - painted.region).isEmpty()) << painted.region.boundingRect().height();
@@ -902,7 +902,8 @@ TEST_F(EditorViewTest, RunningCountsAndMinimapLinesFollowEditsLikeAWholeCount)
         if (built) {
             auto doc = std::make_unique<QTextDocument>();
             doc->setPlainText(text);
-            view->loadBuiltText(text, std::move(doc));
+            const QString held = TextDocumentBuild::asHeld(text);
+            view->loadBuiltText({held, std::move(doc), DocStats::countLines(held)});
             ASSERT_EQ(tv()->pagedLayout()->document(), tv()->document());
         } else {
             view->loadText(text);
