@@ -129,6 +129,7 @@ void BM_WindowAutosave(benchmark::State& state)
         state.SkipWithError("the window was never exposed");
         return;
     }
+    w->finishLoading(); // the text whole before the first key
     auto* text = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
     text->coordinator()->finishStyling();
     text->pagedLayout()->finishLayout();

@@ -72,6 +72,7 @@ DocumentWindow* window(const QString& text)
     DocumentWindow* w = AppShell::newDocumentWithText(text);
     w->resize(1100, 900);
     showExposed(w);
+    w->finishLoading(); // the text whole before the first key
     static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView()->pagedLayout();
     deliverFrame();
     return w;
