@@ -91,6 +91,10 @@ void PagedDocumentLayout::hold(const QTextBlock& block) const
     if (dropsBlocks() && !data->heldLayout) {
         if (data->height < 0) return; // not placed yet
         tl = block.layout();
+        // A block held is drawn again and again (each key, each caret blink, each scrolled
+        // frame): its glyphs are kept instead of shaped again for every paint. Releasing it
+        // clears its formats, which frees them.
+        tl->setCacheEnabled(true);
         // Setting formats notes a change of the block in the document; it is told at once
         // (and ignored here) so that it does not widen the next edit's change.
         auto* self = const_cast<PagedDocumentLayout*>(this);
