@@ -699,16 +699,16 @@ const PagedDocumentLayout::SheetPicture& PagedDocumentLayout::sheetPicture(doubl
 {
     const double s = m_geo.scale;
     const double pad = 6 * s + 2; // room for the shadow on every side
-    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
-                            .arg(m_geo.pageWidth)
-                            .arg(m_geo.sheetHeight)
-                            .arg(s)
-                            .arg(dpr)
-                            .arg(m_geo.marginBand)
-                            .arg(m_colors.page.rgba())
-                            .arg(m_colors.caption.rgba())
-                            .arg(m_colors.bandLine.rgba())
-                            .arg(m_colors.desk.rgba());
+    // Looked at by every paint: compared as numbers, not made into a text first.
+    const SheetLook key{m_geo.pageWidth,
+                        m_geo.sheetHeight,
+                        s,
+                        dpr,
+                        m_geo.marginBand,
+                        m_colors.page.rgba(),
+                        m_colors.caption.rgba(),
+                        m_colors.bandLine.rgba(),
+                        m_colors.desk.rgba()};
     if (key == m_sheetKey && !m_sheet.head.isNull()) return m_sheet;
     const QRectF r(pad, pad, m_geo.pageWidth * s, m_geo.sheetHeight * s);
     const double band = m_geo.marginBand * s;

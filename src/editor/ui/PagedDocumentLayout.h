@@ -216,7 +216,12 @@ private:
     bool m_quiet = false; // formats handed to a held block are no change of the text
     bool m_ignoreWhole = false;
     mutable SheetPicture m_sheet;
-    mutable QString m_sheetKey;
+    struct SheetLook {
+        double pageWidth = 0, sheetHeight = 0, scale = 0, dpr = 0, marginBand = 0;
+        QRgb page = 0, caption = 0, bandLine = 0, desk = 0;
+        bool operator==(const SheetLook&) const = default;
+    };
+    mutable SheetLook m_sheetKey;
     mutable qint64 m_linesBroken = 0;
     std::optional<EditedBlock> m_edited;
     // The scratch layouts serve every block in turn (a layout of its own per block was made
