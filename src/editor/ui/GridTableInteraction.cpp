@@ -105,9 +105,13 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
         // Only the tables on screen: the hit lists describe what the user can click.
         const QPointF scroll(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value());
         const QSize viewport = m_view->viewport()->size();
-        const int first = std::max(0, layout->hitTest(scroll, Qt::FuzzyHit));
-        const int last =
-            std::max(first, layout->hitTest(scroll + QPointF(viewport.width(), viewport.height()), Qt::FuzzyHit));
+        // The whole lines at the view's top and bottom: found by their place alone, not hit
+        // character by character at every paint.
+        const double originY = layout->textOrigin().y();
+        const QTextBlock top = layout->blockAtY(scroll.y() - originY);
+        const QTextBlock bottom = layout->blockAtY(scroll.y() + viewport.height() - originY);
+        const int first = top.isValid() ? top.position() : 0;
+        const int last = std::max(first, bottom.isValid() ? bottom.position() + bottom.length() - 1 : length);
         const double gs = m_view->gridScale();
         const EditorTheme& theme = coordinator->styler().theme;
         const auto colors = TableGridRenderer::Colors::forText(theme.textColor());
