@@ -9,6 +9,18 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
+namespace {
+// What a widget it watches was asked to paint.
+struct PaintedRegion : QObject {
+    QRegion region;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(e)->region();
+        return QObject::eventFilter(o, e);
+    }
+};
+} // namespace
+
 TEST_F(EditorViewTest, HiddenMarkersTakeNoWidthAndSourceModeShowsThem)
 {
     view->loadText("a **bold** b\nnext line");
@@ -239,14 +251,7 @@ TEST_F(EditorViewTest, AKeyRepaintsOnlyTheLineItChangesAndLeavesNothingStale)
     tv()->coordinator()->finishStyling();
     layout()->finishLayout();
     QWidget* port = tv()->viewport();
-    struct Painted : QObject {
-        QRegion region;
-        bool eventFilter(QObject* o, QEvent* e) override
-        {
-            if (e->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(e)->region();
-            return QObject::eventFilter(o, e);
-        }
-    } painted;
+    PaintedRegion painted;
     port->installEventFilter(&painted);
     auto area = [](const QRegion& r) {
         double a = 0;
@@ -870,14 +875,7 @@ TEST_F(EditorViewTest, ADocumentBuiltElsewhereIsShownOnceTakenIn)
     QString text;
     for (int i = 0; i < 300; ++i) text += QStringLiteral("## Part %1\n\nSome **text** of part %1.\n\n").arg(i);
     QWidget* port = tv()->viewport();
-    struct Painted : QObject {
-        QRegion region;
-        bool eventFilter(QObject* o, QEvent* e) override
-        {
-            if (e->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(e)->region();
-            return QObject::eventFilter(o, e);
-        }
-    } painted;
+    PaintedRegion painted;
     QTest::qWait(50); // the empty page painted
     port->installEventFilter(&painted);
     auto doc = std::make_unique<QTextDocument>();
