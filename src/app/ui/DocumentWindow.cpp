@@ -256,7 +256,12 @@ void DocumentWindow::observeWhenKey(const QString& request, std::function<void(c
 {
     NotificationBus::instance().observe(NotificationBus::name(request), this,
                                         [this, handler = std::move(handler)](const QVariant& object) {
-                                            if (isKeyWindow()) handler(object);
+                                            if (!isKeyWindow()) return;
+                                            // A feature reads the text through the editor: the
+                                            // empty page of a long text still being built would
+                                            // be what a sheet shows and later writes back.
+                                            finishLoading();
+                                            handler(object);
                                         });
 }
 

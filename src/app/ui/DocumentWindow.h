@@ -107,8 +107,8 @@ public:
     // A long text is decoded and its text document built on another thread while the window
     // is made: the window shows at once, with an empty page that takes no typing, and the
     // text goes in when it is built. Whatever reads or writes the document before then
-    // (saving, autosave, a snapshot, an export, closing) waits for it and puts it in first,
-    // so that none of it sees a text that is not whole.
+    // (saving, autosave, a snapshot, an export, closing, a request to the key window) waits
+    // for it and puts it in first, so that none of it sees a text that is not whole.
     bool isLoading() const { return bool(m_build); }
     void finishLoading();
     // Texts longer than this (UTF-16 units, or bytes of a file) are built that way.

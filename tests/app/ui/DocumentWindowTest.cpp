@@ -4,6 +4,7 @@
 #include "app/ui/DocumentController.h"
 #include "editor/EditorController.h"
 #include "editor/ui/EditorHost.h"
+#include "editor/ui/FrontMatterEditor.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/FileSizeLimit.h"
@@ -16,10 +17,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -198,6 +201,34 @@ TEST_F(DocumentWindowTest, ALongFilesWindowShowsBeforeItsTextAndNothingSeesTheTe
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     EXPECT_TRUE(alerts.isEmpty()) << alerts.join("|").toStdString();
+}
+
+// A sheet asked for before a long text is in (Document Info) shows and edits the whole text:
+// applying it once rewrote the document as the empty page plus the block, and the autosave
+// then wrote that over the file.
+TEST_F(DocumentWindowTest, ARequestBeforeALongTextIsInSeesTheWholeText)
+{
+    QByteArray body;
+    for (int i = 0; body.size() < 8 * DocumentWindow::showFirstUnits; ++i)
+        body += "Line " + QByteArray::number(i) + " of the body.\r\n";
+    const QByteArray head = "---\r\ntitle: Big\r\n---\r\n";
+    const QString path = dir.filePath("long.md");
+    writeAll(path, head + body);
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    ASSERT_TRUE(w && w->isLoading());
+    QApplication::setActiveWindow(w);
+    NotificationBus::instance().post("Brindlewick.editFrontMatter");
+    auto* sheet = w->findChild<FrontMatterEditor*>();
+    ASSERT_TRUE(sheet);
+    (void)QTest::qWaitFor([&] { return !w->isLoading(); }, 5000);
+    EXPECT_EQ(sheet->titleField()->text(), "Big");
+    sheet->authorField()->setText("Me");
+    for (QPushButton* b : sheet->findChildren<QPushButton*>())
+        if (b->text() == "Apply") b->click();
+    // The block, a blank line after it, and the body as it was.
+    const QString text = w->documentText();
+    EXPECT_TRUE(text.toUtf8() == "---\r\ntitle: Big\r\nauthor: Me\r\n---\r\n\r\n" + body)
+        << text.left(60).toStdString();
 }
 
 TEST_F(DocumentWindowTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy)
