@@ -84,8 +84,11 @@ void FrontMatterEditor::apply()
     m_fm.author = m_author->text();
     m_fm.date = m_date->text();
     m_fm.tags = m_tags->text();
-    const QString text = m_fm.appliedTo(m_initialText, m_range);
-    if (m_onApply) m_onApply(text);
+    // The text may have changed while the sheet was open (its file reloaded from disk): the
+    // block goes over the one it has now, and the rest stays as it is now, not as it was.
+    const QString now = m_currentText ? m_currentText() : m_initialText;
+    const TextRange block = now == m_initialText ? m_range : FrontMatter::parse(now).second;
+    if (m_onApply) m_onApply(m_fm.appliedTo(now, block));
     if (m_onClose) m_onClose();
     QDialog::accept();
 }
@@ -106,6 +109,7 @@ FrontMatterEditor* FrontMatterEditor::showFor(QWidget* window, EditorController*
             if (target) target->replaceDocumentText(text);
         },
         {}, window);
+    sheet->m_currentText = [target] { return target && target->textView() ? target->textView()->text() : QString(); };
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     sheet->setWindowModality(Qt::WindowModal);
     sheet->open();

@@ -38,6 +38,7 @@ private:
     void apply();
 
     QString m_initialText;
+    std::function<QString()> m_currentText; // the text as it is at Apply (none: as it was)
     std::function<void(const QString&)> m_onApply;
     std::function<void()> m_onClose;
     FrontMatter m_fm;

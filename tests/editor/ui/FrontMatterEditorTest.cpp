@@ -70,4 +70,11 @@ TEST(FrontMatterEditor, ApplyThroughTheControllerIsOneUndoableEdit)
     ASSERT_TRUE(view.undo());
     EXPECT_EQ(view.text(), "# Heading\nline two");
     EXPECT_EQ(view.selectedRange(), TextRange(12, 3));
+
+    // The text changes while the sheet is open (its file reloaded): Apply keeps the change.
+    sheet = FrontMatterEditor::showFor(&window, &controller);
+    controller.replaceDocumentText("---\ntitle: Disk\n---\n\n# Heading\nchanged on disk");
+    sheet->authorField()->setText("Me");
+    QTest::mouseClick(button(sheet, "Apply"), Qt::LeftButton);
+    EXPECT_EQ(view.text(), "---\nauthor: Me\n---\n\n# Heading\nchanged on disk");
 }
