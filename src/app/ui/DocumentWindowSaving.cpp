@@ -326,8 +326,10 @@ bool DocumentWindow::reloadFromDisk(QString* error)
     EditorTextView* view = m_editor->textView();
     const QString text = LineEndings::toLineFeeds(doc->text);
     if (text != view->text()) {
-        const int caret = std::min(view->selectedRange().location, int(text.size()));
-        m_controller->replace(TextRange(0, view->textLength()), text, TextRange(caret, 0));
+        // Only the stretch that differs is replaced, as one undoable edit: the caret stays
+        // with its text, and a long file of which another program changed a few lines takes
+        // those lines instead of all of its text again.
+        m_controller->replaceDocumentText(text);
         // A view that refuses the edit still gets the file's text, without undo.
         if (view->text() != text) m_editor->loadText(text);
     }

@@ -779,6 +779,26 @@ TEST_F(DocumentWindowTest, AnUneditedDocumentFollowsItsFileAndKeepsItsTextWhenTh
     EXPECT_TRUE(dc.autosaveStore().entries().isEmpty());
 }
 
+// Another program changes a few lines: only those go in, as one undoable edit, and the caret
+// stays with its text (a long file took the whole of its text again, for seconds).
+TEST_F(DocumentWindowTest, AFileChangedOnDiskReloadsOnlyWhatChanged)
+{
+    const QString path = dir.filePath("lines.md");
+    writeAll(path, "one\ntwo\nthree\n");
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    EditorTextView* view = w->editorController()->textView();
+    view->setSelectedRange({8, 0}); // on "three"
+    writeAll(path, "one\ninserted\ntwo\nthree\n");
+    w->checkFileOnDisk();
+    EXPECT_EQ(w->documentText(), "one\ninserted\ntwo\nthree\n");
+    EXPECT_EQ(view->selectedRange(), TextRange(17, 0));
+    EXPECT_FALSE(w->isWindowModified());
+    w->editorHost()->undo();
+    EXPECT_EQ(w->documentText(), "one\ntwo\nthree\n");
+    w->editorHost()->redo();
+    EXPECT_FALSE(w->isWindowModified());
+}
+
 TEST_F(DocumentWindowTest, AMissingFileNamedToOpenGetsAWindowWhoseFirstSaveCreatesIt)
 {
     auto& dc = DocumentController::instance();
