@@ -20,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include "BenchEditor.h"
@@ -60,7 +61,7 @@ void report(benchmark::State& state, std::vector<double>& ms)
 
 struct ChromeWindow {
     QTemporaryDir dir;
-    DocumentWindow* window = nullptr;
+    QPointer<DocumentWindow> window; // another benchmark may have closed it
     PaintCounter painted;
     MarkdownTextView* text() { return static_cast<MarkdownEditorView*>(window->editorHost())->markdownTextView(); }
 };
@@ -68,7 +69,8 @@ struct ChromeWindow {
 ChromeWindow& openWindow()
 {
     static ChromeWindow* w = nullptr;
-    if (!w) {
+    if (!w || !w->window) {
+        delete w;
         w = new ChromeWindow;
         Settings::useFile(w->dir.filePath("settings.ini"));
         PrefKey::registerAll(Settings::instance());

@@ -144,6 +144,14 @@ void BM_ShellOpenFileToIdle(benchmark::State& state)
         return;
     }
     folders();
+    // Opening is measured with no other window at work: one left by an earlier benchmark
+    // would restyle and lay out its own text meanwhile (the settings changed under it).
+    closeWindows();
+    {
+        QEventLoop settle;
+        QTimer::singleShot(200, &settle, &QEventLoop::quit);
+        settle.exec();
+    }
     const QString text = mixedDocument(qsizetype(state.range(0)) << 20);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("open.md"));
