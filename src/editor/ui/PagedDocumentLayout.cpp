@@ -224,7 +224,15 @@ void PagedDocumentLayout::relayoutAll()
     }
     m_pendingPos = 0;
     m_placeOnly = false;
-    continueLayout(120);
+    continueLayout(120, {}, fillsTheView());
+}
+
+double PagedDocumentLayout::fillsTheView() const
+{
+    // Past the screen and a few pages below it, the rest of a long text is laid out in the
+    // idle slices: a new zoom or text size shows at once instead of after the first 120 ms
+    // of a long text's layout (the view stalled at every step of a size slider's drag).
+    return m_paintedBottom + std::max(3 * m_metrics.stride, 4000.0);
 }
 
 void PagedDocumentLayout::finishLayout()
@@ -239,7 +247,7 @@ void PagedDocumentLayout::setStyledUpTo(int position)
     if (further && m_pendingPos >= 0) m_idle->start();
 }
 
-void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& until)
+void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& until, double fillTo)
 {
     if (m_pendingPos < 0) return;
     // Blocks that must be laid out now are styled first.
@@ -257,6 +265,7 @@ void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& unti
     for (; b.isValid(); b = b.next()) {
         const bool asked = until.isValid() && until.position() >= b.position();
         if (++n % 32 == 0 && t.elapsed() > budgetMs && !asked) break;
+        if (fillTo >= 0 && y > fillTo && !asked) break;
         if (!m_placeOnly && !isStyled(b) && !asked) {
             waiting = true;
             break;
@@ -322,7 +331,7 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
         // and the rest in slices.
         m_pendingPos = first.position();
         m_placeOnly = false;
-        continueLayout(120);
+        continueLayout(120, {}, fillsTheView());
         return;
     }
     const double end0 = m_pendingPos < 0 ? m_usedBottom : -1;

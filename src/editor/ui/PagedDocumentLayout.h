@@ -169,7 +169,11 @@ private:
     double paginateFrom(QTextBlock block, const QTextBlock& lastDirty);
     // Lays out pending blocks for about `budgetMs` (or up to `until`, when valid), as far
     // as the text is styled.
-    void continueLayout(double budgetMs, const QTextBlock& until = {});
+    // Lays out from the first block not laid out yet, for `budgetMs` at most, through `until`
+    // at least, and not past `fillTo` (text coordinates; −1: no such bound).
+    void continueLayout(double budgetMs, const QTextBlock& until = {}, double fillTo = -1);
+    // How far down a change of every block's lines is laid out at once.
+    double fillsTheView() const;
     bool isStyled(const QTextBlock& b) const { return m_styledUpTo < 0 || b.position() < m_styledUpTo; }
     bool isPending(const QTextBlock& b) const { return m_pendingPos >= 0 && b.position() >= m_pendingPos; }
     // Document size and page count after a change; repaints the text-area band from `from`
