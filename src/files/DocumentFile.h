@@ -39,7 +39,7 @@ public:
                  const QString& draftId = QString(), QObject* parent = nullptr);
     // A file known at first by its `bytes` as MarkdownDocument::readBytes() read them from
     // `path`: they are what is on disk from the start; the document they hold is told with
-    // takeRead() once it is decoded (a long file's, after its window shows), before any write.
+    // takeRead() once it is decoded (a long file's, on another thread), before any write.
     DocumentFile(const QByteArray& bytes, const QString& path, const AutosaveStore& store, QObject* parent = nullptr);
     // What a text's line breaks say about how later texts are written: found wherever the
     // text is (on the writing thread for a background write, on the thread that decodes a

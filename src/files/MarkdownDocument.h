@@ -26,8 +26,8 @@ struct MarkdownDocument {
     // Reads a file; on failure returns nothing and sets `error` to a sentence for the user
     // ("…" is not a folder, cannot be read, is not valid UTF-8 text). The file is never touched.
     static std::optional<MarkdownDocument> read(const QString& path, QString* error = nullptr);
-    // The same in two steps: the file's bytes, read and checked (a long file's window shows
-    // before its text is decoded), and the document in bytes that readBytes() accepted or
+    // The same in two steps: the file's bytes, read and checked (a long file's window is made
+    // while another thread decodes them), and the document in bytes that readBytes() accepted or
     // toBytes() made (not checked again; they are also what toBytes() gives back).
     static std::optional<QByteArray> readBytes(const QString& path, QString* error = nullptr);
     static MarkdownDocument fromValidBytes(const QByteArray& bytes);

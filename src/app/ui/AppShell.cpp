@@ -77,13 +77,12 @@ DocumentWindow* newDocumentWithText(const std::optional<QString>& text)
     return DocumentController::instance().newDocument();
 }
 
-void openUrls(const QStringList& urls)
+DocumentWindow* openUrls(const QStringList& urls)
 {
-    for (const QString& url : urls) {
-        const auto request = UrlScheme::parse(url);
-        if (!request) continue;
-        newDocumentWithText(request->text);
-    }
+    DocumentWindow* last = nullptr;
+    for (const QString& url : urls)
+        if (const auto request = UrlScheme::parse(url)) last = newDocumentWithText(request->text);
+    return last;
 }
 
 void openItems(const QList<Launch::Item>& items)
@@ -93,8 +92,8 @@ void openItems(const QList<Launch::Item>& items)
     for (const Launch::Item& item : items) {
         if (item.kind == Launch::Item::Kind::File) {
             if (DocumentWindow* w = documents.openOrCreateDocument(item.value)) last = w;
-        } else if (const auto request = UrlScheme::parse(item.value)) {
-            last = newDocumentWithText(request->text);
+        } else if (DocumentWindow* w = openUrls({item.value})) {
+            last = w;
         }
     }
     if (last) documents.keepInFront(last);

@@ -19,8 +19,8 @@ namespace AppShell {
 DocumentWindow* newDocumentWithText(const std::optional<QString>& text);
 
 // The URL handler: each "brindlewick://new" URL opens one new document, in order, with its
-// text; every other URL is skipped without a message.
-void openUrls(const QStringList& urls);
+// text; every other URL is skipped without a message. The last window opened, if any.
+DocumentWindow* openUrls(const QStringList& urls);
 
 // Opens what a launch named: files (created on first save when missing) and URLs.
 void openItems(const QList<Launch::Item>& items);

@@ -31,7 +31,8 @@ public:
     DocumentWindow(const MarkdownDocument& document, const QString& filePath, QWidget* parent = nullptr,
                    const QString& autosaveId = QString());
     // A file's window from its bytes as MarkdownDocument::readBytes() read them: a long
-    // file's are decoded only once the window is on screen.
+    // file's are decoded, and its text document built, on another thread while the window
+    // is made.
     DocumentWindow(const QByteArray& fileBytes, const QString& filePath, QWidget* parent = nullptr);
     ~DocumentWindow() override;
 

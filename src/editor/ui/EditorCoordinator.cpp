@@ -1,8 +1,7 @@
 #include "editor/ui/EditorCoordinator.h"
 
-#include "editor/TextDocumentBuild.h"
-
 #include "editor/SpellChecker.h"
+#include "editor/TextDocumentBuild.h"
 #include "editor/TypingRules.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/PagedDocumentLayout.h"

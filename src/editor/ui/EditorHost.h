@@ -5,8 +5,6 @@
 #include <QTextDocument>
 #include <QWidget>
 
-#include <memory>
-
 class EditorTextView;
 class QAction;
 class EditorScrollView;

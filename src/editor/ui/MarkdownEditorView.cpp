@@ -43,8 +43,7 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
         if (!m_minimap->isHidden()) m_minimapTimer.start();
         Q_EMIT textEdited();
     });
-    connect(m_text->document(), &QTextDocument::modificationChanged, this, &EditorHost::modificationChanged);
-    connect(m_text, &MarkdownTextView::documentReplaced, this, [this](QTextDocument* doc) {
+    m_text->forEachDocument(this, [this](QTextDocument* doc) {
         connect(doc, &QTextDocument::modificationChanged, this, &EditorHost::modificationChanged);
     });
     connect(m_text, &QTextEdit::cursorPositionChanged, this, &EditorHost::selectionMoved);

@@ -113,6 +113,12 @@ void MarkdownTextView::adoptDocument(TextDocumentBuild::Built built)
     horizontalScrollBar()->setValue(0);
 }
 
+void MarkdownTextView::forEachDocument(QObject* context, const std::function<void(QTextDocument*)>& attach)
+{
+    attach(document());
+    connect(this, &MarkdownTextView::documentReplaced, context, attach);
+}
+
 QString MarkdownTextView::text() const
 {
     // A copy either way: made without closing the storage's gap, so the keystroke after a

@@ -7,7 +7,6 @@
 #include <QTextEdit>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 class CompletionPopup;
@@ -40,6 +39,9 @@ public:
     // with its layout): for a long text, built on another thread while the window was made.
     // Those who follow the document's own signals follow the new one on documentReplaced.
     void adoptDocument(TextDocumentBuild::Built built);
+    // Calls `attach` with the view's document now and with each document it takes later, for
+    // as long as `context` lives: how a follower of the document's own signals stays on it.
+    void forEachDocument(QObject* context, const std::function<void(QTextDocument*)>& attach);
 
     // Undo and redo as the text edit does them; a step made by replaceRange also brings
     // back its selection: undo the one it started from, redo the one it was undone from.

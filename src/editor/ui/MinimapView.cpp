@@ -17,9 +17,9 @@ MinimapView::MinimapView(MarkdownTextView* view, QWidget* parent)
     setFixedWidth(84);
     connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
     connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, this, qOverload<>(&QWidget::update));
-    connect(view->document(), &QTextDocument::contentsChange, this, &MinimapView::noteEdit);
-    connect(view, &MarkdownTextView::documentReplaced, this,
-            [this](QTextDocument* doc) { connect(doc, &QTextDocument::contentsChange, this, &MinimapView::noteEdit); });
+    view->forEachDocument(this, [this](QTextDocument* doc) {
+        connect(doc, &QTextDocument::contentsChange, this, &MinimapView::noteEdit);
+    });
 }
 
 void MinimapView::setText(const QString& text)

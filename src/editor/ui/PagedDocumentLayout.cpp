@@ -224,15 +224,14 @@ void PagedDocumentLayout::relayoutAll()
     }
     m_pendingPos = 0;
     m_placeOnly = false;
-    continueLayout(120, {}, fillsTheView());
+    // Only through the view at once: a new zoom or text size shows without waiting for the
+    // first 120 ms of a long text's layout (the view stalled at every step of a size drag).
+    continueLayout(120, {}, enoughBelow(0));
 }
 
-double PagedDocumentLayout::fillsTheView() const
+double PagedDocumentLayout::enoughBelow(double y) const
 {
-    // Past the screen and a few pages below it, the rest of a long text is laid out in the
-    // idle slices: a new zoom or text size shows at once instead of after the first 120 ms
-    // of a long text's layout (the view stalled at every step of a size slider's drag).
-    return m_paintedBottom + std::max(3 * m_metrics.stride, 4000.0);
+    return std::max(y, m_paintedBottom) + std::max(3 * m_metrics.stride, 4000.0);
 }
 
 void PagedDocumentLayout::finishLayout()
@@ -331,7 +330,7 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
         // and the rest in slices.
         m_pendingPos = first.position();
         m_placeOnly = false;
-        continueLayout(120, {}, fillsTheView());
+        continueLayout(120, {}, enoughBelow(0));
         return;
     }
     const double end0 = m_pendingPos < 0 ? m_usedBottom : -1;
@@ -554,9 +553,7 @@ double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& las
     if (!block.isValid()) return -1;
     double y = block.previous().isValid() ? blockBottom(block.previous()) : 0;
     bool pastDirty = false;
-    // Past the screen and a few pages below it, moving the rest of a long text can wait
-    // for the idle slices.
-    const double enough = std::max(y, m_paintedBottom) + std::max(3 * m_metrics.stride, 4000.0);
+    const double enough = enoughBelow(y);
     for (; block.isValid(); block = block.next()) {
         if (isPending(block) && !(block.position() <= lastDirty.position())) {
             if (m_placeOnly) m_pendingShift = y - blockTop(block);

@@ -167,13 +167,12 @@ private:
     // Places blocks from `block` on; returns the text-area y from which nothing moved (the
     // top of the first block found where it was), or −1 when it went on to the end.
     double paginateFrom(QTextBlock block, const QTextBlock& lastDirty);
-    // Lays out pending blocks for about `budgetMs` (or up to `until`, when valid), as far
-    // as the text is styled.
-    // Lays out from the first block not laid out yet, for `budgetMs` at most, through `until`
-    // at least, and not past `fillTo` (text coordinates; −1: no such bound).
+    // Lays out pending blocks, as far as the text is styled: for `budgetMs` at most, through
+    // `until` at least (when valid), and not past `fillTo` (text coordinates; −1: no bound).
     void continueLayout(double budgetMs, const QTextBlock& until = {}, double fillTo = -1);
-    // How far down a change of every block's lines is laid out at once.
-    double fillsTheView() const;
+    // How far below `y` (or below the view, when that is lower) a change is followed at once:
+    // the screen and a few pages under it; the rest of a long text waits for the idle slices.
+    double enoughBelow(double y) const;
     bool isStyled(const QTextBlock& b) const { return m_styledUpTo < 0 || b.position() < m_styledUpTo; }
     bool isPending(const QTextBlock& b) const { return m_pendingPos >= 0 && b.position() >= m_pendingPos; }
     // Document size and page count after a change; repaints the text-area band from `from`
