@@ -155,10 +155,15 @@ def stale_files(source_dir, lupdate, ts_files):
         # A tr() that lupdate cannot place in a context is a text no translation reaches.
         faults += [line.replace(source_dir.rstrip("/") + "/", "") + " (lupdate cannot extract it)"
                    for line in run.stderr.splitlines() if re.search(r"\.(cpp|h):\d+: ", line)]
-        for copy in copies[:len(ts_files)]:
+        for ts, copy in zip(ts_files, copies):
             for fault in unfinished_entries(copy):
                 if fault.endswith((": unfinished", ": obsolete", ": vanished")):
                     faults.append(fault + " after lupdate (run `make translations`)")
+            # `make translations` on a clean checkout must leave no diff: a file lupdate would
+            # write differently (an entity for a character, say) is committed as lupdate writes it.
+            with open(ts, "rb") as a, open(copy, "rb") as b:
+                if a.read() != b.read():
+                    faults.append(os.path.relpath(ts, source_dir) + ": `make translations` rewrites it")
     return faults
 
 

@@ -1188,7 +1188,7 @@
     </message>
     <message>
         <source>Pasting… %p%</source>
-        <translation>Collage… %p %</translation>
+        <translation>Collage… %p&#xa0;%</translation>
     </message>
     <message>
         <source>Pasting…</source>
