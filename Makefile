@@ -24,9 +24,9 @@ $(BUILD)/build.ninja:
 
 configure: deps $(BUILD)/build.ninja
 
-# The program alone: what `make run` needs, without the tests and benchmarks.
+# What `cmake --install` installs (the editor and bw-export), without the tests and benchmarks.
 program: configure
-	cmake --build $(BUILD) -j $(JOBS) --target brindlewick
+	cmake --build $(BUILD) -j $(JOBS) --target brindlewick bw-export
 
 # Everything. Configuring again (a fraction of a second) lets a build first made by
 # `make run` find the test libraries `make test` has just installed.
