@@ -11,6 +11,10 @@ FIXTURES="$HERE/../tests/fixtures/export"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 export QT_QPA_PLATFORM=offscreen
+# The checks pass in any locale (LANG unset, C): Python reads and writes its files as UTF-8,
+# and LibreOffice writes its plain text as UTF-8 instead of in the locale's charset.
+export PYTHONUTF8=1
+LO_TEXT='txt:Text (encoded):UTF8'
 # The settings of the person running the checks stay out of it.
 export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_CACHE_HOME="$WORK/cache"
 
@@ -123,7 +127,7 @@ PROFILE="file://$WORK/lo-profile"
 for fmt in docx odt rtf; do
   export_to "$DOC/sample.md" "$fmt" "$WORK/sample.$fmt"
   mkdir -p "$WORK/lo-$fmt"
-  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to txt:Text --outdir "$WORK/lo-$fmt" "$WORK/sample.$fmt" >/dev/null 2>&1 \
+  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to "$LO_TEXT" --outdir "$WORK/lo-$fmt" "$WORK/sample.$fmt" >/dev/null 2>&1 \
     || fail "LibreOffice cannot read sample.$fmt"
   "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to html --outdir "$WORK/lo-$fmt" "$WORK/sample.$fmt" >/dev/null 2>&1 \
     || fail "LibreOffice cannot convert sample.$fmt to HTML"
@@ -147,7 +151,7 @@ done
 if [ -f "$DOC/long.md" ]; then
   for fmt in docx odt rtf; do
     export_to "$DOC/long.md" "$fmt" "$WORK/long.$fmt"
-    "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to txt:Text --outdir "$WORK/lo-$fmt" "$WORK/long.$fmt" >/dev/null 2>&1 \
+    "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to "$LO_TEXT" --outdir "$WORK/lo-$fmt" "$WORK/long.$fmt" >/dev/null 2>&1 \
       || fail "LibreOffice cannot read long.$fmt"
     python3 - "$WORK/lo-$fmt/long.txt" "$DOC/long.count" "$fmt" <<'PY'
 import re, sys
@@ -216,7 +220,7 @@ pdftotext "$BATCH/gamma.pdf" - | grep -q "Gamma two" || fail "batch: gamma.pdf i
 for fmt in docx odt rtf; do
   mkdir -p "$WORK/lo-batch-$fmt"
   for name in Alpha beta gamma; do
-    "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to txt:Text --outdir "$WORK/lo-batch-$fmt" "$BATCH/$name.$fmt" >/dev/null 2>&1 \
+    "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to "$LO_TEXT" --outdir "$WORK/lo-batch-$fmt" "$BATCH/$name.$fmt" >/dev/null 2>&1 \
       || fail "LibreOffice cannot read batch $name.$fmt"
   done
   grep -q "Alpha body" "$WORK/lo-batch-$fmt/Alpha.txt" || fail "batch Alpha.$fmt: body missing"
