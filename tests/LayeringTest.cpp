@@ -39,8 +39,8 @@ const QHash<QString, int>& coreRanks()
 const QHash<QString, int>& uiRanks()
 {
     static const QHash<QString, int> ranks{
-        {"platform/ui", 0}, {"styling/ui", 1},  {"editor/ui", 2},   {"files/ui", 3}, {"render/ui", 3},
-        {"assist/ui", 4},   {"commands/ui", 5}, {"settings/ui", 6}, {"app/ui", 7},
+        {"platform/ui", 0}, {"editor/ui", 1},   {"files/ui", 2},    {"render/ui", 2},
+        {"assist/ui", 3},   {"commands/ui", 4}, {"settings/ui", 5}, {"app/ui", 6},
     };
     return ranks;
 }
@@ -165,6 +165,10 @@ TEST(Layering, TheArchitectureMapDrawsTheseRanks)
     };
     EXPECT_EQ(ranksDrawn(core), coreRanks()) << core.toStdString();
     EXPECT_EQ(ranksDrawn(ui), uiRanks()) << ui.toStdString();
+    // A layer drawn is a folder that exists.
+    for (const auto* ranks : {&coreRanks(), &uiRanks()})
+        for (auto it = ranks->cbegin(); it != ranks->cend(); ++it)
+            EXPECT_TRUE(QFileInfo(QStringLiteral(BW_SOURCE_DIR "/src/") + it.key()).isDir()) << it.key().toStdString();
 }
 
 // Settings keys and request names are spelt once, in PrefKey.h and Requests.h: a literal
