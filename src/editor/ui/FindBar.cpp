@@ -36,6 +36,23 @@ FindBar::FindBar(EditorController* controller, QWidget* editor)
     m_replace->setAccessibleName(tr("Replace with"));
     m_count->setMinimumWidth(QFontMetrics(m_count->font()).horizontalAdvance(tr("%n matches", nullptr, 999999)));
 
+    addButtons();
+    connect(m_search, &QLineEdit::returnPressed, this,
+            [this] { (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) ? findPrevious() : findNext(); });
+    connect(m_replace, &QLineEdit::returnPressed, this, &FindBar::replaceCurrent);
+    connect(m_search, &QLineEdit::textEdited, this, &FindBar::searchEdited);
+
+    m_recount->setSingleShot(true);
+    m_recount->setInterval(200);
+    connect(m_recount, &QTimer::timeout, this, &FindBar::updateCount);
+
+    editor->installEventFilter(this);
+    hide();
+}
+
+// The buttons of both rows, laid out beside the fields.
+void FindBar::addButtons()
+{
     auto* previous = new QPushButton(tr("Previous"), this);
     auto* next = new QPushButton(tr("Next"), this);
     auto* done = new QPushButton(tr("Done"), this);
@@ -65,29 +82,21 @@ FindBar::FindBar(EditorController* controller, QWidget* editor)
     connect(done, &QPushButton::clicked, this, &FindBar::closeBar);
     connect(replaceOne, &QPushButton::clicked, this, &FindBar::replaceCurrent);
     connect(replaceEvery, &QPushButton::clicked, this, &FindBar::replaceAll);
-    connect(m_search, &QLineEdit::returnPressed, this,
-            [this] { (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) ? findPrevious() : findNext(); });
-    connect(m_replace, &QLineEdit::returnPressed, this, &FindBar::replaceCurrent);
-    // Typing in the field selects the first match from where the selection starts.
-    connect(m_search, &QLineEdit::textEdited, this, [this] {
-        EditorTextView* view = m_controller->textView();
-        if (!view) return;
-        const TextFind find(m_search->text());
-        const QString text = view->text();
-        const TextRange sel = view->selectedRange();
-        if (auto r = find.next(text, TextRange(sel.location, 0))) {
-            view->setSelectedRange(*r);
-            view->scrollRangeToVisible(*r);
-        }
-        updateCount();
-    });
+}
 
-    m_recount->setSingleShot(true);
-    m_recount->setInterval(200);
-    connect(m_recount, &QTimer::timeout, this, &FindBar::updateCount);
-
-    editor->installEventFilter(this);
-    hide();
+// Typing in the field selects the first match from where the selection starts.
+void FindBar::searchEdited()
+{
+    EditorTextView* view = m_controller->textView();
+    if (!view) return;
+    const TextFind find(m_search->text());
+    const QString text = view->text();
+    const TextRange sel = view->selectedRange();
+    if (auto r = find.next(text, TextRange(sel.location, 0))) {
+        view->setSelectedRange(*r);
+        view->scrollRangeToVisible(*r);
+    }
+    updateCount();
 }
 
 void FindBar::attach(DocumentHost& host)

@@ -58,6 +58,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void addButtons();
+    void searchEdited();
     void place();
     void updateCount();
     void step(bool forward);

@@ -27,6 +27,18 @@ FrontMatterEditor::FrontMatterEditor(const QString& initialText, std::function<v
     stack->setContentsMargins(18, 18, 18, 18);
     stack->setSpacing(14);
 
+    addHeading(stack);
+    addFields(stack);
+    addButtons(stack);
+
+    // The stack is 420 points wide inside its 18-point inset; the height follows it.
+    setFixedWidth(420 + 2 * 18);
+    setFixedHeight(heightForWidth(width()) > 0 ? heightForWidth(width()) : sizeHint().height());
+}
+
+// The sheet's symbol and title.
+void FrontMatterEditor::addHeading(QVBoxLayout* stack)
+{
     auto* header = new QHBoxLayout;
     auto* icon = new QLabel;
     const int iconSize = fontMetrics().height();
@@ -39,7 +51,11 @@ FrontMatterEditor::FrontMatterEditor(const QString& initialText, std::function<v
     header->addWidget(heading);
     header->addStretch();
     stack->addLayout(header);
+}
 
+// The four fields, filled from the front matter, and the note below them.
+void FrontMatterEditor::addFields(QVBoxLayout* stack)
+{
     auto* form = new QFormLayout;
     auto field = [&](const QString& label, const QString& value, const QString& placeholder) {
         auto* edit = new QLineEdit(value);
@@ -60,7 +76,10 @@ FrontMatterEditor::FrontMatterEditor(const QString& initialText, std::function<v
     note->setForegroundRole(QPalette::PlaceholderText);
     note->setWordWrap(true);
     stack->addWidget(note);
+}
 
+void FrontMatterEditor::addButtons(QVBoxLayout* stack)
+{
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     auto* cancel = new QPushButton(tr("Cancel"));
@@ -70,10 +89,6 @@ FrontMatterEditor::FrontMatterEditor(const QString& initialText, std::function<v
     buttons->addWidget(cancel);
     buttons->addWidget(applyButton);
     stack->addLayout(buttons);
-
-    // The stack is 420 points wide inside its 18-point inset; the height follows it.
-    setFixedWidth(420 + 2 * 18);
-    setFixedHeight(heightForWidth(width()) > 0 ? heightForWidth(width()) : sizeHint().height());
     connect(cancel, &QPushButton::clicked, this, &FrontMatterEditor::reject);
     connect(applyButton, &QPushButton::clicked, this, &FrontMatterEditor::apply);
 }

@@ -8,6 +8,7 @@
 
 class EditorController;
 class QLineEdit;
+class QVBoxLayout;
 
 // The Document Info sheet: title, author, date and tags of the document's front matter
 // in a small form. It works on a copy of the text; Apply hands the whole new text back
@@ -35,6 +36,9 @@ public Q_SLOTS:
     void reject() override;
 
 private:
+    void addHeading(QVBoxLayout* stack);
+    void addFields(QVBoxLayout* stack);
+    void addButtons(QVBoxLayout* stack);
     void apply();
 
     QString m_initialText;

@@ -701,6 +701,40 @@ namespace {
 constexpr int sheetMiddleRows = 64;
 } // namespace
 
+// The sheet at `r`, its shadow, and its header and footer captions and band lines, painted
+// into `picture` moved up by `from` (logical pixels).
+void PagedDocumentLayout::paintSheet(QPixmap& picture, const QRectF& r, double from) const
+{
+    const double s = m_geo.scale;
+    const double band = m_geo.marginBand * s;
+    QFont caption;
+    caption.setPixelSize(std::max(1, int(std::lround(9 * s))));
+    caption.setWeight(QFont::Medium);
+    const double ascent = QFontMetricsF(caption).ascent();
+    // On the desk: an opaque picture is copied, and the desk around it need not be filled first.
+    picture.fill(m_colors.desk);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (from > 0) p.translate(0, -from);
+    // A soft shadow: a few widening translucent outlines below the sheet.
+    p.setPen(Qt::NoPen);
+    for (int k = 4; k >= 1; --k) {
+        p.setBrush(QColor(0, 0, 0, 14));
+        p.drawRoundedRect(r.adjusted(-k * s, (2 - k) * s, k * s, (2 + k) * s), 2 + k * s, 2 + k * s);
+    }
+    p.setBrush(m_colors.page);
+    p.drawRoundedRect(r, 2, 2);
+    // Captions name the bands where printed pages carry their header and footer: the
+    // caption's line box starts 6 points above the band's middle.
+    p.setFont(caption);
+    p.setPen(m_colors.caption);
+    p.drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 - 6 * s + ascent), tr("Header"));
+    p.drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 - 6 * s + ascent), tr("Footer"));
+    p.setPen(QPen(m_colors.bandLine, 0.5));
+    p.drawLine(QPointF(r.left() + 24 * s, r.top() + band), QPointF(r.right() - 24 * s, r.top() + band));
+    p.drawLine(QPointF(r.left() + 24 * s, r.bottom() - band), QPointF(r.right() - 24 * s, r.bottom() - band));
+}
+
 const PagedDocumentLayout::SheetPicture& PagedDocumentLayout::sheetPicture(double dpr) const
 {
     const double s = m_geo.scale;
@@ -731,36 +765,10 @@ const PagedDocumentLayout::SheetPicture& PagedDocumentLayout::sheetPicture(doubl
     const bool whole = footStart <= 2 * reach;
     m_sheet.top = whole ? m_sheet.height : reach;
 
-    QFont caption;
-    caption.setPixelSize(std::max(1, int(std::lround(9 * s))));
-    caption.setWeight(QFont::Medium);
-    const double ascent = QFontMetricsF(caption).ascent();
     const auto draw = [&](QPixmap& picture, int rows, int from) {
         picture = QPixmap(width, rows);
         picture.setDevicePixelRatio(dpr);
-        // On the desk: an opaque picture is copied, and the desk around it need not be
-        // filled first.
-        picture.fill(m_colors.desk);
-        QPainter p(&picture);
-        p.setRenderHint(QPainter::Antialiasing);
-        if (from > 0) p.translate(0, -from / dpr);
-        // A soft shadow: a few widening translucent outlines below the sheet.
-        p.setPen(Qt::NoPen);
-        for (int k = 4; k >= 1; --k) {
-            p.setBrush(QColor(0, 0, 0, 14));
-            p.drawRoundedRect(r.adjusted(-k * s, (2 - k) * s, k * s, (2 + k) * s), 2 + k * s, 2 + k * s);
-        }
-        p.setBrush(m_colors.page);
-        p.drawRoundedRect(r, 2, 2);
-        // Captions name the bands where printed pages carry their header and footer: the
-        // caption's line box starts 6 points above the band's middle.
-        p.setFont(caption);
-        p.setPen(m_colors.caption);
-        p.drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 - 6 * s + ascent), tr("Header"));
-        p.drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 - 6 * s + ascent), tr("Footer"));
-        p.setPen(QPen(m_colors.bandLine, 0.5));
-        p.drawLine(QPointF(r.left() + 24 * s, r.top() + band), QPointF(r.right() - 24 * s, r.top() + band));
-        p.drawLine(QPointF(r.left() + 24 * s, r.bottom() - band), QPointF(r.right() - 24 * s, r.bottom() - band));
+        paintSheet(picture, r, from / dpr);
     };
     draw(m_sheet.head, whole ? m_sheet.height : reach + sheetMiddleRows, 0);
     if (whole)

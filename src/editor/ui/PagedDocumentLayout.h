@@ -193,6 +193,7 @@ private:
         int top = 0;
     };
     const SheetPicture& sheetPicture(double dpr) const;
+    void paintSheet(QPixmap& picture, const QRectF& sheet, double from) const;
 
     Geometry m_geo;
     Colors m_colors;
