@@ -594,15 +594,32 @@ bool GridTableInteraction::handleKey(QKeyEvent* e)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (typingInSource()) return false;
+        openCell(*at, false);
+        return true;
     case Qt::Key_F2: openCell(*at, false); return true;
     case Qt::Key_Backspace:
     case Qt::Key_Delete: break;
     default:
         if (e->text().isEmpty() || !e->text().at(0).isPrint()) return false;
     }
+    if (typingInSource()) return false;
     // Typing on the framed cell goes on in its field, never into the hidden text.
     if (openCell(*at, false)) QCoreApplication::sendEvent(m_cellEditor, e);
     return true;
+}
+
+void GridTableInteraction::noteTyped()
+{
+    const QTextCursor c = m_view->textCursor();
+    m_typedCaret = c.hasSelection() ? -1 : c.position();
+}
+
+bool GridTableInteraction::typingInSource() const
+{
+    // Any move of the caret (a click, an arrow, a command) leaves it elsewhere.
+    const QTextCursor c = m_view->textCursor();
+    return m_typedCaret >= 0 && !c.hasSelection() && c.position() == m_typedCaret;
 }
 
 void GridTableInteraction::enterFrom(int from, int key)

@@ -76,6 +76,13 @@ public:
     void enterFrom(int from, int key);
     // Repaints where the caret's cell frame was and where it goes.
     void updateFrame();
+    // Called by the view after a key that edited the text at the caret. The key that
+    // completes a table (its alignment row, a row typed under a grid) turns the block into
+    // a grid under the caret: the keys after it go on into the text as typed, never into
+    // a cell's field, until the caret is moved.
+    void noteTyped();
+    // The caret stands where typing left it (see noteTyped).
+    bool typingInSource() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -116,6 +123,7 @@ private:
     GridEditing::Cell m_cell;         // the open cell
     TextRange m_cellSource;
     QString m_cellOriginal;
-    QRectF m_cellRect; // grid units
-    QRectF m_framed;   // the caret's cell as last framed, document pixels
+    QRectF m_cellRect;     // grid units
+    QRectF m_framed;       // the caret's cell as last framed, document pixels
+    int m_typedCaret = -1; // where the last edit typed at the caret left it
 };

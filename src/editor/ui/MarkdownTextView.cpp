@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -388,6 +389,22 @@ void MarkdownTextView::stepOverConcealed(int from, QTextCursor::MoveOperation st
     if (moved) setTextCursor(c);
 }
 
+namespace {
+
+bool typesAtCaret(const QKeyEvent* e)
+{
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete: return true;
+    default: return !e->text().isEmpty() && e->text().at(0).isPrint();
+    }
+}
+
+} // namespace
+
 void MarkdownTextView::keyPressEvent(QKeyEvent* e)
 {
     if (m_completion->isVisible()) {
@@ -403,6 +420,11 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
     }
     // On a grid table the keys go from cell to cell and typing goes into the cell's field.
     if (m_grid->handleKey(e)) return;
+    // What follows a key typed at the caret is typed there too, also when it made the
+    // caret's lines a grid.
+    const auto noteTyped = qScopeGuard([this, typing = typesAtCaret(e)] {
+        if (typing && !isReadOnly()) m_grid->noteTyped();
+    });
     if (!isReadOnly() && (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo))) {
         m_ghost->dismiss();
         if (e->matches(QKeySequence::Undo))
@@ -670,7 +692,7 @@ void MarkdownTextView::insertFromMimeData(const QMimeData* source)
     if (isReadOnly()) return;
     m_ghost->dismiss();
     // Pasted onto a grid cell: into the cell, on one line, never into the hidden rows.
-    if (source->hasText() && !m_grid->cellEditor()) {
+    if (source->hasText() && !m_grid->cellEditor() && !m_grid->typingInSource()) {
         if (const auto at = m_grid->caretCell()) {
             if (m_grid->openCell(*at, false))
                 m_grid->cellEditor()->insert(source->text().replace(u'\r', u' ').replace(u'\n', u' '));

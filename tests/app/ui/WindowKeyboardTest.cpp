@@ -217,3 +217,46 @@ TEST_F(WindowKeyboardTest, TheToolbarStaysInPlaceAsTheCaretMovesBetweenHeadingAn
     EXPECT_EQ(xs[1], xs[0]);
     EXPECT_EQ(xs[2], xs[0]);
 }
+
+// Tables typed key by key in WYSIWYG land exactly as typed: the key that completes the
+// alignment row (or a row under a table) makes the block a grid, and the keys after it go
+// on into the text, not into a cell's field.
+TEST_F(WindowKeyboardTest, TablesTypedKeyByKeyAreSavedAsTyped)
+{
+    const QString table = "| a | b |\n| --- | --- |\n| 1 | 2 |\n";
+    struct Case {
+        const char* name;
+        QString before, after;
+    };
+    const QList<Case> cases = {
+        {"at the end", "Intro.\n\n", ""},
+        {"between paragraphs", "Intro.\n\n", "\n\nOutro.\n"},
+        {"under a table", "| x | y |\n| - | - |\n| 0 | 0 |\n", "\nOutro.\n"},
+    };
+    for (const Case& c : cases) {
+        const QString path = dir.filePath(QStringLiteral("typed-%1.md").arg(&c - cases.data()));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write((c.before + c.after).toUtf8());
+        f.close();
+        DocumentWindow* w = DocumentController::instance().openDocument(path);
+        ASSERT_TRUE(w);
+        w->show();
+        QApplication::setActiveWindow(w);
+        view(w)->setFocus();
+        view(w)->setSelectedRange({int(c.before.size()), 0});
+        const QString typed = c.after.isEmpty() ? table + "After." : table;
+        for (QChar ch : typed) {
+            if (ch == u'\n')
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            else
+                type(QString(ch));
+        }
+        EXPECT_FALSE(view(w)->grid()->cellEditor()) << c.name;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(f.readAll()).toStdString(), (c.before + typed + c.after).toStdString()) << c.name;
+        f.close();
+        w->close();
+    }
+}
