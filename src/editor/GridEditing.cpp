@@ -6,6 +6,7 @@
 #include "styling/ColumnWidths.h"
 #include "styling/TableModel.h"
 #include "styling/TableStyling.h"
+#include "styling/TableTools.h"
 
 #include <cmath>
 
@@ -51,17 +52,19 @@ int tableModelShift(const AttributedText& storage, int index)
     return start - model->rows.first().range.location;
 }
 
+QString cellFieldText(QStringView original)
+{
+    return TableTools::unescapeCell(TextUtil::trimBlanks(original));
+}
+
 std::optional<Edit> cellText(QStringView text, TextRange source, const QString& original, const QString& edited)
 {
     if (source.isNotFound() || source.location < 0 || source.end() > text.size()) return std::nullopt;
     if (TextUtil::trimBlanks(text.mid(source.location, source.length)) != original) return std::nullopt;
-    const QString cleaned = TextUtil::trimBlanks(edited);
-    // A pipe or line break typed into a cell would split the row.
-    if (cleaned.contains(u'|') || cleaned.contains(u'\n') || cleaned.contains(u'\r'))
-        return Edit{source,
-                    u' ' + QString(cleaned).replace(u'|', QStringLiteral("\\|")).remove(u'\r').replace(u'\n', u' ')
-                        + u' '};
-    return Edit{source, u' ' + cleaned + u' '};
+    // A line break pasted into the field would split the row.
+    const QString cleaned = TextUtil::trimBlanks(QString(edited).remove(u'\r').replace(u'\n', u' '));
+    if (cleaned == cellFieldText(original)) return std::nullopt;
+    return Edit{source, u' ' + TableTools::escapeCell(cleaned) + u' '};
 }
 
 std::optional<Cell> cellAt(const TableModel& model, int shift, int offset)

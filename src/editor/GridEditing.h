@@ -32,9 +32,13 @@ std::optional<Edit> columnWidths(QStringView text, int tableStart, const QList<d
 // there is no model at `index`.
 int tableModelShift(const AttributedText& storage, int index);
 
-// Writes an edited cell back as " text " between its pipes. Only when the cell's source
-// still holds exactly what the editor started from, so an edit can never land in
-// another cell or overwrite a change made meanwhile.
+// What a cell's field shows for the cell's trimmed source `original`: its text as the grid
+// reads it ("\|" is "|").
+QString cellFieldText(QStringView original);
+// Writes an edited cell back as " text " between its pipes, its pipes escaped once. Only
+// when the field's text changed and the cell's source still holds exactly what the editor
+// started from, so an edit can never land in another cell or overwrite a change made
+// meanwhile, and opening and closing a cell leaves the text as it was.
 std::optional<Edit> cellText(QStringView text, TextRange source, const QString& original, const QString& edited);
 
 // A cell of a grid table: its row (0 is the header) and column.

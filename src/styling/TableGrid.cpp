@@ -2,6 +2,7 @@
 
 #include "platform/TextUtil.h"
 #include "styling/AttributedText.h"
+#include "styling/TableTools.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -124,7 +125,7 @@ Qt::Alignment alignmentOf(const TableModel& m, int column)
 
 QString displayText(QStringView cell)
 {
-    QString s = cell.toString();
+    QString s = TableTools::unescapeCell(cell);
     s.remove(QStringLiteral("**"));
     s.remove(QStringLiteral("__"));
     s.remove(QStringLiteral("~~"));

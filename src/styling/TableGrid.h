@@ -65,7 +65,7 @@ inline constexpr double minimumResizedWidth = 40;
 // of the last one, as a part of that width, is how far a stored width may be off.
 inline constexpr double explicitWidthRounding = 0.00005;
 
-// The text a cell shows: "**", "__", "~~" and "`" removed, blanks trimmed.
+// The text a cell shows: "\|" read as "|", "**", "__", "~~" and "`" removed, blanks trimmed.
 QString displayText(QStringView cell);
 // Body font without bold and italic, and its bold counterpart (header rows).
 QFont bodyFont(const QFont& font);

@@ -185,6 +185,39 @@ QStringList splitCells(QStringView line)
     return cells;
 }
 
+QString unescapeCell(QStringView cell)
+{
+    QString out;
+    out.reserve(cell.size());
+    for (int i = 0; i < cell.size(); ++i) {
+        if (cell[i] == u'\\' && i + 1 < cell.size()) {
+            // A backslash escapes the one character after it, which is never an escape itself.
+            if (cell[i + 1] != u'|') out += u'\\';
+            out += cell[++i];
+            continue;
+        }
+        out += cell[i];
+    }
+    return out;
+}
+
+QString escapeCell(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    int backslashes = 0;
+    for (QChar c : text) {
+        if (c == u'|') {
+            if (backslashes % 2) out += u'\\';
+            out += QStringLiteral("\\|");
+        } else {
+            out += c;
+        }
+        backslashes = c == u'\\' ? backslashes + 1 : 0;
+    }
+    return out;
+}
+
 Align alignOf(QStringView cell)
 {
     const bool lead = cell.startsWith(u':');

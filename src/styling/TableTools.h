@@ -73,6 +73,12 @@ bool looksLikeRow(QStringView line);
 // "|", split at every unescaped "|", trim each piece. "a | b" and "| a | b |" both give
 // two cells; an empty line gives one empty cell.
 QStringList splitCells(QStringView line);
+// A cell's text as it reads: every "\|" becomes "|"; other backslashes stay as written.
+QString unescapeCell(QStringView cell);
+// The source of a cell that reads `text`: every "|" written "\|", after one more
+// backslash where an odd run of them stands before it (which would escape the "\" of the
+// "\|" instead). escapeCell(unescapeCell(c)) gives back every cell `c` a row can hold.
+QString escapeCell(QStringView text);
 // Alignment of one trimmed cell of an alignment row.
 Align alignOf(QStringView cell);
 

@@ -1,5 +1,6 @@
 #include "editor/GridEditing.h"
 #include "styling/TableModel.h"
+#include "styling/TableTools.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,32 @@ TEST(GridEditing, CellWritesOnlyWhereTheSourceIsUnchanged)
     e = GridEditing::cellText(row, {1, 5}, "old", "a|b");
     ASSERT_TRUE(e);
     EXPECT_EQ(e->replacement, " a\\|b ");
+}
+
+// The field shows a cell as it reads and writes it back escaped exactly once: a cell
+// opened and closed unchanged writes nothing, whatever it holds.
+TEST(GridEditing, CellPipesAreEscapedOnceAndAnUnchangedCellWritesNothing)
+{
+    for (const char16_t* raw : {u"x\\|y", u"a\\\\b\\", u"`x\\|y`", u"\\\\\\|", u"**b** \\*"}) {
+        const QString cell = QString::fromUtf16(raw);
+        const QString row = "| " + cell + " | two |";
+        const TextRange source(1, int(cell.size()) + 2);
+        EXPECT_FALSE(GridEditing::cellText(row, source, cell, GridEditing::cellFieldText(cell))) << cell.toStdString();
+        // Edited, it stays one cell, and reads back as typed.
+        const QString edited = GridEditing::cellFieldText(cell) + "z";
+        const auto e = GridEditing::cellText(row, source, cell, edited);
+        ASSERT_TRUE(e);
+        const QString after = QString(row).replace(source.location, source.length, e->replacement);
+        const QStringList cells = TableTools::splitCells(after);
+        ASSERT_EQ(cells.size(), 2) << after.toStdString();
+        EXPECT_EQ(GridEditing::cellFieldText(cells[0]), edited) << after.toStdString();
+    }
+    EXPECT_EQ(GridEditing::cellFieldText(u"x\\|y"), "x|y");
+    EXPECT_EQ(GridEditing::cellText(u"| one |", {1, 5}, "one", "x|y")->replacement, " x\\|y ");
+    // A backslash typed before a pipe never escapes the pipe's own backslash.
+    const auto odd = GridEditing::cellText(u"| one |", {1, 5}, "one", "a\\|b");
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(TableTools::splitCells(QString("|" + odd->replacement + "|")).size(), 1);
 }
 
 TEST(GridEditing, CellsFoundAndSteppedThroughByKeys)

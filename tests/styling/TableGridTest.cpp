@@ -60,6 +60,7 @@ TEST(TableGrid, DisplayTextDropsInlineMarkers)
     EXPECT_EQ(displayText(u" **bold** `code` ~~x~~ __u__ *i* "), "bold code x u *i*");
     EXPECT_EQ(displayText(u"**"), "");
     EXPECT_EQ(displayText(u"`"), "");
+    EXPECT_EQ(displayText(u" a\\|b \\* "), "a|b \\*"); // a pipe reads without its escape
 }
 
 TEST(TableGrid, LayoutKeepsNaturalWidthsWhenTheyFit)

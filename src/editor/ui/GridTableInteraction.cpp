@@ -390,7 +390,7 @@ void GridTableInteraction::beginCellEdit(const TableCellHit& hit)
     auto* field = new QLineEdit(m_view->viewport());
     field->setObjectName(QLatin1String(kCellEditorName));
     field->setFrame(true);
-    field->setText(m_cellOriginal);
+    field->setText(GridEditing::cellFieldText(m_cellOriginal));
     const EditorTheme& theme = m_view->coordinator()->styler().theme;
     field->setFont(StyleBridge::scaledFont(theme.scaledFont(theme.baseSize), m_view->magnification()));
     connect(field, &QLineEdit::editingFinished, this, [this] { endCellEdit(true); });

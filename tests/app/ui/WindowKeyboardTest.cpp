@@ -260,3 +260,47 @@ TEST_F(WindowKeyboardTest, TablesTypedKeyByKeyAreSavedAsTyped)
         w->close();
     }
 }
+
+// A cell opened and closed leaves the file as it was, whatever it holds; a "|" typed in a
+// cell is escaped once, and stays escaped once when the cell is edited again.
+TEST_F(WindowKeyboardTest, CellsOpenedAndClosedLeaveTheFileAsItWas)
+{
+    const QString text = "| Path | Code | Note |\n| --- | --- | --- |\n| a\\|b | `x\\|y` | c:\\\\dir\\\\ |\n"
+                         "| \\\\\\| | **b** \\* | one |\n";
+    const QString path = dir.filePath("cells.md");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text.toUtf8());
+    f.close();
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    ASSERT_TRUE(w);
+    w->show();
+    QApplication::setActiveWindow(w);
+    MarkdownTextView* v = view(w);
+    v->setSelectedRange({0, 0});
+    // Each cell as written, and as its field shows it.
+    const QList<std::pair<QString, QString>> cells = {
+        {"a\\|b", "a|b"},     {"`x\\|y`", "`x|y`"},       {"c:\\\\dir\\\\", "c:\\\\dir\\\\"},
+        {"\\\\\\|", "\\\\|"}, {"**b** \\*", "**b** \\*"}, {"one", "one"}};
+    for (const auto& [written, shown] : cells) {
+        clickCell(v, written);
+        ASSERT_TRUE(v->grid()->cellEditor()) << written.toStdString();
+        EXPECT_EQ(v->grid()->cellEditor()->text(), shown);
+        QTest::keyClick(v->grid()->cellEditor(), Qt::Key_Return);
+        EXPECT_EQ(w->documentText().toStdString(), text.toStdString()) << written.toStdString();
+    }
+    EXPECT_FALSE(w->isDocumentEdited());
+    clickCell(v, "one");
+    type("x|y");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(w->documentText().endsWith("| x\\|y |\n")) << w->documentText().toStdString();
+    clickCell(v, "x\\|y");
+    ASSERT_TRUE(v->grid()->cellEditor());
+    EXPECT_EQ(v->grid()->cellEditor()->text(), "x|y");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    type("z");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(f.readAll()).toStdString(),
+              QString(text).replace("| one |", "| x\\|yz |").toStdString());
+}
