@@ -268,6 +268,12 @@ bool GridTableInteraction::eventFilter(QObject* watched, QEvent* e)
             QCoreApplication::sendEvent(m_view, k);
         return true;
     }
+    if (k->matches(QKeySequence::MoveToStartOfDocument) || k->matches(QKeySequence::MoveToEndOfDocument)) {
+        // To the document's start or end: the cell is written back and the view moves there.
+        endCellEdit(true);
+        QCoreApplication::sendEvent(m_view, k);
+        return true;
+    }
     // Return and Escape end the edit here (a line edit passes them on to its parent, where
     // they would break the line at the hidden caret); Tab and the vertical arrows go on to
     // the next cell.
@@ -311,6 +317,17 @@ bool GridTableInteraction::mousePress(QMouseEvent* e)
     if (const int i = TableGridRenderer::cellAt(m_tableHits, g); i >= 0) {
         beginCellEdit(m_tableHits[i]);
         return true;
+    }
+    // Below a grid the text edit would put the caret on its last hidden row (a grid that
+    // ends the text has no line below it): the click goes to the line after the grid.
+    const int at = m_view->cursorForPosition(e->position().toPoint()).position();
+    if (const std::optional<At> t = tableAt(at)) {
+        const int start = t->model->rows.first().range.location + t->shift;
+        for (const TableFrame& f : m_tableFrames) {
+            if (f.sourceStart != start || g.y() <= f.rect.bottom()) continue;
+            leaveTable(at, true);
+            return true;
+        }
     }
     return false;
 }
@@ -563,11 +580,26 @@ void GridTableInteraction::leaveTable(int offset, bool forward)
 {
     QTextCursor c(m_view->document());
     c.setPosition(std::clamp(offset, 0, m_view->coordinator()->length()));
-    while (StyledBlocks::paragraphOf(c.block()).rowHeight >= 0)
-        if (!c.movePosition(forward ? QTextCursor::NextBlock : QTextCursor::PreviousBlock)) return;
-    if (!forward) c.movePosition(QTextCursor::EndOfBlock);
+    bool beyond = true;
+    while (beyond && StyledBlocks::paragraphOf(c.block()).rowHeight >= 0)
+        beyond = c.movePosition(forward ? QTextCursor::NextBlock : QTextCursor::PreviousBlock);
+    if (!beyond) {
+        // Nothing after (or before) the table to go to: a line is made for the caret.
+        const int at = forward ? m_view->coordinator()->length() : 0;
+        if (!m_view->replaceRange(TextRange(at, 0), QStringLiteral("\n"))) return;
+        c = QTextCursor(m_view->document());
+        c.setPosition(forward ? at + 1 : 0);
+    } else if (!forward) {
+        c.movePosition(QTextCursor::EndOfBlock);
+    }
     m_view->setTextCursor(c);
     m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void GridTableInteraction::leaveAtEdge(bool forward)
+{
+    if (m_cellEditor || m_view->isReadOnly() || !caretCell()) return;
+    leaveTable(m_view->textCursor().position(), forward);
 }
 
 bool GridTableInteraction::handleKey(QKeyEvent* e)

@@ -74,6 +74,9 @@ public:
     // After a caret key took the caret from `from` (not on a grid) onto one: opens the
     // cell nearest to where it came from.
     void enterFrom(int from, int key);
+    // With the caret on a grid's hidden rows (Ctrl+Home or Ctrl+End took it there): to the
+    // line after the grid (`forward`) or before it, added when there is none.
+    void leaveAtEdge(bool forward);
     // Repaints where the caret's cell frame was and where it goes.
     void updateFrame();
     // Called by the view after a key that edited the text at the caret. The key that
@@ -100,7 +103,8 @@ private:
     // Moves from the open cell (or the caret's) to the next, previous, upper or lower one;
     // past the table's edge the caret goes to the line before or after it.
     void moveCell(GridEditing::Move step);
-    // Caret on the line after the table (`forward`) or at the end of the one before.
+    // Caret on the line after the table (`forward`) or at the end of the one before; a
+    // table that ends (or starts) the text gets a line added there, one undo step.
     void leaveTable(int offset, bool forward);
     // Scrolls a rectangle (grid units) into view.
     void ensureVisible(const QRectF& rect);

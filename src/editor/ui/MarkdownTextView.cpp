@@ -447,6 +447,14 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
     }
     const int caretBefore = textCursor().position();
     QTextEdit::keyPressEvent(e);
+    followCaretKey(e, caretBefore);
+    showSheetEdge(e);
+    holdCaretLine();
+}
+
+void MarkdownTextView::followCaretKey(QKeyEvent* e, int caretBefore)
+{
+    const bool plainMods = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     const bool extend = e->modifiers() & Qt::ShiftModifier;
     if ((e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) && plainMods)
         stepOverConcealed(caretBefore,
@@ -472,8 +480,10 @@ void MarkdownTextView::keyPressEvent(QKeyEvent* e)
     case Qt::Key_PageDown: m_grid->skipRows(true, extend); break;
     default: break;
     }
-    showSheetEdge(e);
-    holdCaretLine();
+    // The document's start or end inside a grid: the caret goes to a line beside it (one
+    // is added when the grid starts or ends the text), never onto its hidden rows.
+    if (e->matches(QKeySequence::MoveToStartOfDocument) || e->matches(QKeySequence::MoveToEndOfDocument))
+        m_grid->leaveAtEdge(e->matches(QKeySequence::MoveToEndOfDocument));
 }
 
 void MarkdownTextView::showSheetEdge(QKeyEvent* e)

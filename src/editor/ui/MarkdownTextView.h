@@ -127,6 +127,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
+    // After a key that moved the caret (from `caretBefore`): over hidden markers, into or
+    // past grids.
+    void followCaretKey(QKeyEvent* e, int caretBefore);
     // After a key: at the document's first or last line, the whole first or last sheet.
     void showSheetEdge(QKeyEvent* e);
     void stepOverConcealed(int from, QTextCursor::MoveOperation step, bool extend);

@@ -304,3 +304,81 @@ TEST_F(WindowKeyboardTest, CellsOpenedAndClosedLeaveTheFileAsItWas)
     EXPECT_EQ(QString::fromUtf8(f.readAll()).toStdString(),
               QString(text).replace("| one |", "| x\\|yz |").toStdString());
 }
+
+// A table that ends the document without a final line break: Ctrl+End, Down from the last
+// row, Tab in the last cell and a click below the grid all leave it to a line below, added
+// as one undo step, and what is typed next goes there. A click outside an open cell ends
+// its edit and writes it back.
+TEST_F(WindowKeyboardTest, KeysAndClicksLeaveATableThatEndsTheDocument)
+{
+    const QString doc = "Intro.\n\n| a | b |\n| --- | --- |\n| 1 | 2 |";
+    DocumentWindow* w = open(doc);
+    MarkdownTextView* v = view(w);
+    v->setSelectedRange({0, 0});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_FALSE(v->grid()->cellEditor());
+    EXPECT_EQ(w->documentText().toStdString(), (doc + "\n").toStdString());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w->documentText().toStdString(), doc.toStdString());
+    v->setSelectedRange({0, 0});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::ControlModifier);
+    type("x");
+    EXPECT_EQ(w->documentText().toStdString(), (doc + "\nx").toStdString());
+
+    const auto leaveBy = [&](const QString& cell, const std::function<void()>& leave, const char* how) {
+        w->setDocumentText(doc);
+        v->setSelectedRange({0, 0});
+        clickCell(v, cell);
+        ASSERT_TRUE(v->grid()->cellEditor()) << how;
+        leave();
+        EXPECT_FALSE(v->grid()->cellEditor()) << how;
+        type("y");
+        EXPECT_EQ(w->documentText().toStdString(), (doc + "\ny").toStdString()) << how;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(w->documentText().toStdString(), doc.toStdString()) << how;
+    };
+    leaveBy(
+        "1", [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); }, "Down");
+    leaveBy(
+        "2", [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }, "Tab");
+    leaveBy(
+        "1", [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::ControlModifier); }, "Ctrl+End");
+    const auto below = [v] {
+        const TableFrame f = v->grid()->tableFrames().value(0);
+        const QPointF at = QPointF(f.rect.center().x(), f.rect.bottom() + 30) * v->gridScale()
+                           - QPointF(v->horizontalScrollBar()->value(), v->verticalScrollBar()->value());
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, at.toPoint());
+    };
+    leaveBy("1", below, "a click below");
+    // A click on the page beside the table writes the open cell back.
+    w->setDocumentText(doc);
+    clickCell(v, "1");
+    type("9");
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(v->grid()->cellEditor());
+    EXPECT_TRUE(w->documentText().endsWith("| 9 | 2 |")) << w->documentText().toStdString();
+}
+
+// A table that starts the document: Up from the header row and Ctrl+Home go to a line above
+// it, added as one undo step.
+TEST_F(WindowKeyboardTest, KeysLeaveATableThatStartsTheDocumentUpwards)
+{
+    const QString doc = "| a | b |\n| --- | --- |\n| 1 | 2 |\n\nEnd.";
+    DocumentWindow* w = open(doc);
+    MarkdownTextView* v = view(w);
+    v->setSelectedRange({int(doc.size()), 0});
+    clickCell(v, "b");
+    ASSERT_TRUE(v->grid()->cellEditor());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_FALSE(v->grid()->cellEditor());
+    type("t");
+    EXPECT_EQ(w->documentText().toStdString(), ("t\n" + doc).toStdString());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w->documentText().toStdString(), doc.toStdString());
+    v->setSelectedRange({int(doc.size()), 0});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home, Qt::ControlModifier);
+    type("h");
+    EXPECT_EQ(w->documentText().toStdString(), ("h\n" + doc).toStdString());
+}
