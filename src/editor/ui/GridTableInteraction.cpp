@@ -411,6 +411,8 @@ void GridTableInteraction::beginCellEdit(const TableCellHit& hit)
     const EditorTheme& theme = m_view->coordinator()->styler().theme;
     field->setFont(StyleBridge::scaledFont(theme.scaledFont(theme.baseSize), m_view->magnification()));
     connect(field, &QLineEdit::editingFinished, this, [this] { endCellEdit(true); });
+    connect(field, &QLineEdit::selectionChanged, this, &GridTableInteraction::showFieldSelection);
+    connect(field, &QLineEdit::cursorPositionChanged, this, &GridTableInteraction::showFieldSelection);
     field->installEventFilter(this);
     m_pressWatcher = new PressWatcher(field, [this] { endCellEdit(true); });
     m_cellEditor = field;
@@ -419,6 +421,18 @@ void GridTableInteraction::beginCellEdit(const TableCellHit& hit)
     field->setFocus(Qt::MouseFocusReason);
     field->selectAll();
     updateFrame();
+}
+
+void GridTableInteraction::showFieldSelection()
+{
+    // The view's selection stands for the field's (the status bar counts it): the cell's
+    // text while the field has text selected, else a caret in the cell, where the table
+    // commands act.
+    if (!m_cellEditor || m_cellSource.end() > m_view->coordinator()->length()) return;
+    const TextRange content =
+        GridEditing::cellContent(m_view->coordinator()->through(m_cellSource.end()), m_cellSource);
+    const TextRange shown = m_cellEditor->hasSelectedText() ? content : TextRange(content.location, 0);
+    if (m_view->selectedRange() != shown) m_view->setSelectedRange(shown);
 }
 
 void GridTableInteraction::placeCellEditor()
@@ -627,9 +641,8 @@ bool GridTableInteraction::handleKey(QKeyEvent* e)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (typingInSource()) return false;
-        openCell(*at, false);
-        return true;
-    case Qt::Key_F2: openCell(*at, false); return true;
+        [[fallthrough]];
+    case Qt::Key_F2: openCell(*at); return true;
     case Qt::Key_Backspace:
     case Qt::Key_Delete: break;
     default:

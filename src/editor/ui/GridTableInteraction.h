@@ -47,6 +47,8 @@ public:
     QLineEdit* cellEditor() const { return m_cellEditor; }
     // Keeps the open cell's field over its cell (after scrolling).
     void placeCellEditor();
+    // Puts the view's selection where the field's stands for.
+    void showFieldSelection();
     void sortTable(const TableFrame& frame, int column);
     // A grid's source rows are hidden under the drawing: after a caret key the caret is
     // carried past them (`extend`: the selection grows over them).
@@ -65,8 +67,8 @@ public:
     std::optional<At> caretCell() const;
     // Where the cell holding `offset` is drawn (viewport pixels), when it lies on a grid.
     std::optional<QRectF> cellRect(int offset) const;
-    // Opens a cell's field, scrolled into view: its text selected (as a click does), or
-    // its caret at the end (to go on typing).
+    // Opens a cell's field, scrolled into view: its text selected (as every way into a
+    // cell does), or its caret at the end (a key typed on the framed cell goes on there).
     bool openCell(const At& at, bool selectAll = true);
     // Keys for the caret on a grid, before the view handles them (Tab, arrows, typing open
     // cells; nothing is typed into the hidden text); true when taken.

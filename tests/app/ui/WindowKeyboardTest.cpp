@@ -382,3 +382,55 @@ TEST_F(WindowKeyboardTest, KeysLeaveATableThatStartsTheDocumentUpwards)
     type("h");
     EXPECT_EQ(w->documentText().toStdString(), ("h\n" + doc).toStdString());
 }
+
+// Every way into a cell opens its field with the cell's text selected, so typing replaces
+// it, whichever way the user came; the status bar counts what the field has selected, and
+// nothing when it has nothing selected.
+TEST_F(WindowKeyboardTest, EveryWayIntoACellSelectsItsText)
+{
+    DocumentWindow* w = open("Top.\n\n| Name | Quantity here |\n| --- | --- |\n| apples | 3 |\n|  | pears |\n\nEnd.");
+    MarkdownTextView* v = view(w);
+    const auto selectedWholly = [v](const char* how, const QString& text) {
+        QLineEdit* field = v->grid()->cellEditor();
+        ASSERT_TRUE(field) << how;
+        EXPECT_EQ(field->text(), text) << how;
+        EXPECT_EQ(field->selectedText(), text) << how;
+    };
+    v->viewport()->grab();
+    for (const TableCellHit& h : v->grid()->tableHits()) {
+        if (h.text != "pears") continue;
+        // Clear of the divider on its left.
+        for (double x : {h.rect.left() + 8, h.rect.center().x(), h.rect.right() - 2}) {
+            const QPointF at = QPointF(x, h.rect.center().y()) * v->gridScale()
+                               - QPointF(v->horizontalScrollBar()->value(), v->verticalScrollBar()->value());
+            QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, at.toPoint());
+            selectedWholly("a click", "pears");
+        }
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    selectedWholly("Shift+Tab", "");
+    w->editorController()->updateSelectionStats();
+    EXPECT_EQ(w->editorController()->selectionWords(), 0) << "an empty cell";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    selectedWholly("Shift+Tab", "3");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    selectedWholly("Return on the framed cell", "3");
+    w->editorController()->updateSelectionStats();
+    EXPECT_EQ(w->editorController()->selectionWords(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    w->editorController()->updateSelectionStats();
+    EXPECT_EQ(w->editorController()->selectionWords(), 0) << "the field has nothing selected";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    v->setSelectedRange({0, 0});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    selectedWholly("Down", "Name");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    v->setSelectedRange({int(w->documentText().size()), 0});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    selectedWholly("Up", "");
+    w->editorController()->updateSelectionStats();
+    EXPECT_EQ(w->editorController()->selectionWords(), 0) << "an empty cell";
+}
