@@ -293,6 +293,7 @@ bool GridTableInteraction::eventFilter(QObject* watched, QEvent* e)
 
 bool GridTableInteraction::mousePress(QMouseEvent* e)
 {
+    m_typedCaret = -1; // the caret goes where the user points
     if (e->button() != Qt::LeftButton) return false;
     // The click may have ended a cell edit (the focus moves first) and moved the grid
     // since it was drawn: hit-test the grid as it stands now.
@@ -321,7 +322,7 @@ bool GridTableInteraction::mousePress(QMouseEvent* e)
     // Below a grid the text edit would put the caret on its last hidden row (a grid that
     // ends the text has no line below it): the click goes to the line after the grid.
     const int at = m_view->cursorForPosition(e->position().toPoint()).position();
-    if (const std::optional<At> t = tableAt(at)) {
+    if (const std::optional<At> t = e->modifiers() == Qt::NoModifier ? tableAt(at) : std::nullopt) {
         const int start = t->model->rows.first().range.location + t->shift;
         for (const TableFrame& f : m_tableFrames) {
             if (f.sourceStart != start || g.y() <= f.rect.bottom()) continue;

@@ -522,6 +522,7 @@ void MarkdownTextView::inputMethodEvent(QInputMethodEvent* e)
     m_ghost->dismiss();
     QTextEdit::inputMethodEvent(e);
     remergeStyling();
+    if (!e->commitString().isEmpty()) m_grid->noteTyped();
 }
 
 void MarkdownTextView::remergeStyling()
@@ -709,6 +710,10 @@ void MarkdownTextView::insertFromMimeData(const QMimeData* source)
             return;
         }
     }
+    // What is typed after a paste goes on after it, also on a grid the paste made.
+    const auto noteTyped = qScopeGuard([this] {
+        if (!m_paste->isActive()) m_grid->noteTyped();
+    });
     if (insertHook && insertHook(source)) return;
     if (!source->hasText()) return;
     const QString s = source->text();

@@ -12,6 +12,7 @@
 #include "platform/Settings.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
@@ -259,6 +260,15 @@ TEST_F(WindowKeyboardTest, TablesTypedKeyByKeyAreSavedAsTyped)
         f.close();
         w->close();
     }
+    // After a pasted table, what is typed goes on in the text too.
+    DocumentWindow* w = open("Intro.\n\n");
+    view(w)->setSelectedRange({8, 0});
+    QApplication::clipboard()->setText("| p | q |\n| - | - |\n| 5 | 6 |");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    type("| 7 | 9 |");
+    EXPECT_FALSE(view(w)->grid()->cellEditor());
+    EXPECT_EQ(w->documentText().toStdString(), "Intro.\n\n| p | q |\n| - | - |\n| 5 | 6 |\n| 7 | 9 |");
 }
 
 // A cell opened and closed leaves the file as it was, whatever it holds; a "|" typed in a
