@@ -718,10 +718,9 @@ void MarkdownTextView::insertFromMimeData(const QMimeData* source)
     if (!source->hasText()) return;
     const QString s = source->text();
     if (m_coordinator->replaceSelectionSpecially(s, false)) return;
-    if (LongPaste::isLong(s))
-        m_paste->put(selectedRange(), s);
-    else
-        textCursor().insertText(s);
+    // An undo step of its own, whatever its length: Qt would join a short text put in where
+    // typing went on to the typing around it, and one undo would take all of it away.
+    m_paste->put(selectedRange(), s);
 }
 
 QMimeData* MarkdownTextView::createMimeDataFromSelection() const

@@ -130,6 +130,29 @@ TEST_F(TextViewCommandsTest, PasteConvertsHtmlAndSpreadsheetRowsAsOneUndoStep)
     EXPECT_EQ(tv()->text(), u"");
 }
 
+// Qt joins a short text put in where typing goes on to the typing around it: one undo took
+// the paste and the typing before and after it away together.
+TEST_F(TextViewCommandsTest, APasteIsAnUndoStepOfItsOwnBetweenTheTypingAroundIt)
+{
+    editor->loadText(QString());
+    QTest::keyClicks(tv(), "one");
+    QApplication::clipboard()->setText(u" two"_s);
+    QTest::keyClick(tv(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(tv(), " three");
+    ASSERT_EQ(tv()->text(), u"one two three");
+    QTest::keyClick(tv(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(tv()->text(), u"one two");
+    QTest::keyClick(tv(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(tv()->text(), u"one");
+    // Two pastes at one spot are two steps.
+    QTest::keyClick(tv(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(tv(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(tv()->text(), u"one two two");
+    QTest::keyClick(tv(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(tv()->text(), u"one two");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(7, 0));
+}
+
 TEST_F(TextViewCommandsTest, ALongPasteIsStyledBeforeItIsLaidOutSoEachBlockIsBrokenOnce)
 {
     QString text;
