@@ -10,6 +10,7 @@
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/GhostText.h"
 #include "editor/ui/GridTableInteraction.h"
+#include "editor/ui/KeptInput.h"
 #include "editor/ui/LongPaste.h"
 #include "editor/ui/PagedDocumentLayout.h"
 #include "editor/ui/SelectionMark.h"
@@ -55,6 +56,8 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     m_completion = new CompletionPopup(this, this, [this] { return documentPath(); });
     m_grid = new GridTableInteraction(this);
     m_paste = new LongPaste(this);
+    // Read-only only while a text goes in (a long paste, a long file's text being built).
+    m_kept = new KeptInput(this, [this] { return isReadOnly(); });
     m_layout->overlay = [this](QPainter* p, const QRectF& clip) { m_grid->paint(p, clip); };
     connect(m_layout, &QAbstractTextDocumentLayout::update, this, &MarkdownTextView::followHeldCaretLine);
     // Installed after the grid's filter, so it sees a press first: a click ends a
@@ -405,8 +408,26 @@ bool typesAtCaret(const QKeyEvent* e)
 
 } // namespace
 
+void MarkdownTextView::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ReadOnlyChange) m_kept->playSoon();
+    QTextEdit::changeEvent(e);
+}
+
+bool MarkdownTextView::keptForLater(QKeyEvent* e)
+{
+    // Keys that come while a text goes in, or behind such a key, wait their turn; a paste
+    // waits with what the clipboard holds now.
+    if (e->matches(QKeySequence::Paste) && m_kept->mustWait()) {
+        paste();
+        return true;
+    }
+    return m_kept->keep(e);
+}
+
 void MarkdownTextView::keyPressEvent(QKeyEvent* e)
 {
+    if (keptForLater(e)) return;
     if (m_completion->isVisible()) {
         // The list takes these keys itself.
         switch (e->key()) {
@@ -700,6 +721,7 @@ bool MarkdownTextView::canInsertFromMimeData(const QMimeData* source) const
 
 void MarkdownTextView::insertFromMimeData(const QMimeData* source)
 {
+    if (m_kept->keep(source, [this](const QMimeData* kept) { insertFromMimeData(kept); })) return;
     if (isReadOnly()) return;
     m_ghost->dismiss();
     // Pasted onto a grid cell: into the cell, on one line, never into the hidden rows.

@@ -15,6 +15,7 @@ class QMenu;
 class EditorCoordinator;
 class GhostText;
 class GridTableInteraction;
+class KeptInput;
 class LongPaste;
 class PagedDocumentLayout;
 
@@ -113,6 +114,7 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
     void wheelEvent(QWheelEvent* e) override;
@@ -132,6 +134,8 @@ private:
     void followCaretKey(QKeyEvent* e, int caretBefore);
     // After a key: at the document's first or last line, the whole first or last sheet.
     void showSheetEdge(QKeyEvent* e);
+    // Whether `e` waits (see KeptInput) instead of being handled now.
+    bool keptForLater(QKeyEvent* e);
     void stepOverConcealed(int from, QTextCursor::MoveOperation step, bool extend);
     bool allConcealed(int from, int to) const;
     bool followWikiLink(QMouseEvent* e);
@@ -156,6 +160,7 @@ private:
     CompletionPopup* m_completion = nullptr;
     GridTableInteraction* m_grid = nullptr;
     LongPaste* m_paste = nullptr;
+    KeptInput* m_kept = nullptr;
     std::optional<TextRange> m_restoreSelection;
     struct HeldLine {
         int position;

@@ -170,12 +170,17 @@ TEST_F(DocumentWindowTest, ALongFilesWindowShowsBeforeItsTextAndNothingSeesTheTe
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(w->isLoading());
     EXPECT_FALSE(w->isWindowModified());
+    // Typed keys wait for the text (they were dropped without a sign) and go in where the
+    // caret is once it is in; an edit from elsewhere is refused.
     QTest::keyClicks(edit(w), "typed");
     w->editorController()->replace({0, 0}, "x");
     EXPECT_TRUE(edit(w)->toPlainText().isEmpty());
     (void)QTest::qWaitFor([&] { return !w->isLoading(); }, 5000);
     qApp->removeEventFilter(&exposure);
     EXPECT_EQ(exposure.length, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->isWindowModified(); }, 5000));
+    EXPECT_EQ(w->documentText().toUtf8(), "typed" + bytes.mid(3));
+    w->editorHost()->undo();
     EXPECT_EQ(w->documentText().toUtf8(), bytes.mid(3));
     EXPECT_FALSE(w->isWindowModified());
     typeAtEnd(w, "!");

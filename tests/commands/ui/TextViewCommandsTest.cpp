@@ -153,6 +153,32 @@ TEST_F(TextViewCommandsTest, APasteIsAnUndoStepOfItsOwnBetweenTheTypingAroundIt)
     EXPECT_EQ(tv()->selectedRange(), TextRange(7, 0));
 }
 
+// Keys typed while a long paste went in were dropped without a sign: they wait and go in
+// after it, in the order typed, a paste among them with what the clipboard held then.
+TEST_F(TextViewCommandsTest, KeysTypedWhileALongPasteGoesInGoInAfterItInOrder)
+{
+    editor->loadText(u"Start.\n"_s);
+    tv()->setSelectedRange({7, 0});
+    QString text;
+    for (int i = 0; text.size() < 1500 * 1024; ++i) text += u"Line %1 of a **long** paste\n"_s.arg(i);
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(tv(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_TRUE(tv()->longPaste()->isActive());
+    QTest::keyClicks(tv(), "ab");
+    QTest::keyClick(tv(), Qt::Key_Return);
+    QApplication::clipboard()->setText(u"[pasted]"_s);
+    QTest::keyClick(tv(), Qt::Key_V, Qt::ControlModifier);
+    QApplication::clipboard()->setText(u"[later]"_s);
+    QTest::keyClick(tv(), Qt::Key_Backspace);
+    QTest::keyClicks(tv(), "c");
+    ASSERT_TRUE(tv()->longPaste()->isActive());
+    settle();
+    const QString whole = u"Start.\n"_s + text + u"ab\n[pasted"_s + u"c"_s;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tv()->text().size() >= whole.size(); }, 5000));
+    EXPECT_EQ(tv()->text(), whole);
+    EXPECT_EQ(tv()->selectedRange(), TextRange(int(whole.size()), 0));
+}
+
 TEST_F(TextViewCommandsTest, ALongPasteIsStyledBeforeItIsLaidOutSoEachBlockIsBrokenOnce)
 {
     QString text;

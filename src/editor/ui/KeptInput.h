@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+
+#include <deque>
+#include <functional>
+
+class QKeyEvent;
+class QMimeData;
+class QWidget;
+
+// Keys typed and texts pasted while the editor cannot take them yet (a long paste or a long
+// file's text still going in, a key waiting for the text it moves to to be laid out) wait
+// here and are played in the order they came once it can: a typed key is never lost. What
+// comes while anything waits waits behind it, so the order holds.
+class KeptInput : public QObject {
+public:
+    // `busy`: whether the view cannot take input now.
+    KeptInput(QWidget* view, std::function<bool()> busy);
+
+    // Whether `e` must wait; it is kept then, and the view does nothing with it now.
+    bool keep(const QKeyEvent* e);
+    // The same for a paste: `insert` puts a copy of `source` in when its turn comes.
+    bool keep(const QMimeData* source, std::function<void(const QMimeData*)> insert);
+    // Whether what comes now must wait.
+    bool mustWait() const;
+    // Once control returns, plays what waits for as long as the view is not busy.
+    void playSoon();
+
+private:
+    void add(std::function<void()> play);
+    void play();
+
+    QWidget* m_view;
+    std::function<bool()> m_busy;
+    std::deque<std::function<void()>> m_kept;
+    bool m_playing = false;
+    bool m_queued = false;
+};
