@@ -28,6 +28,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -56,8 +57,11 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     m_completion = new CompletionPopup(this, this, [this] { return documentPath(); });
     m_grid = new GridTableInteraction(this);
     m_paste = new LongPaste(this);
+    m_endSlices = new QTimer(this);
+    m_endSlices->setInterval(0);
+    connect(m_endSlices, &QTimer::timeout, this, &MarkdownTextView::layOutToEnd);
     // Read-only only while a text goes in (a long paste, a long file's text being built).
-    m_kept = new KeptInput(this, [this] { return isReadOnly(); });
+    m_kept = new KeptInput(this, [this] { return isReadOnly() || m_endSlices->isActive(); });
     m_layout->overlay = [this](QPainter* p, const QRectF& clip) { m_grid->paint(p, clip); };
     connect(m_layout, &QAbstractTextDocumentLayout::update, this, &MarkdownTextView::followHeldCaretLine);
     // Installed after the grid's filter, so it sees a press first: a click ends a
@@ -414,8 +418,29 @@ void MarkdownTextView::changeEvent(QEvent* e)
     QTextEdit::changeEvent(e);
 }
 
+bool MarkdownTextView::goesToEndNotLaidOut(const QKeyEvent* e) const
+{
+    return (e->matches(QKeySequence::MoveToEndOfDocument) || e->matches(QKeySequence::SelectEndOfDocument))
+           && !m_layout->isPlaced(document()->lastBlock().position());
+}
+
+void MarkdownTextView::layOutToEnd()
+{
+    // Slices short enough that the window still paints, scrolls and takes (and keeps) keys.
+    m_layout->layOutFor(100);
+    const bool done = m_layout->isPlaced(document()->lastBlock().position());
+    if (done == m_endSlices->isActive()) viewport()->setCursor(done ? Qt::IBeamCursor : Qt::BusyCursor);
+    if (!done) {
+        m_endSlices->start();
+        return;
+    }
+    m_endSlices->stop();
+    m_kept->playSoon();
+}
+
 bool MarkdownTextView::keptForLater(QKeyEvent* e)
 {
+    if (goesToEndNotLaidOut(e) && !m_endSlices->isActive()) layOutToEnd();
     // Keys that come while a text goes in, or behind such a key, wait their turn; a paste
     // waits with what the clipboard holds now.
     if (e->matches(QKeySequence::Paste) && m_kept->mustWait()) {

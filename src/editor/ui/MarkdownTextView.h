@@ -134,6 +134,11 @@ private:
     void followCaretKey(QKeyEvent* e, int caretBefore);
     // After a key: at the document's first or last line, the whole first or last sheet.
     void showSheetEdge(QKeyEvent* e);
+    // A key that goes to the end of a text still being laid out would hold the window until
+    // all of it is: it waits instead (with the keys after it) while the layout goes on in
+    // slices that leave the window free, and is played once the end is placed.
+    bool goesToEndNotLaidOut(const QKeyEvent* e) const;
+    void layOutToEnd();
     // Whether `e` waits (see KeptInput) instead of being handled now.
     bool keptForLater(QKeyEvent* e);
     void stepOverConcealed(int from, QTextCursor::MoveOperation step, bool extend);
@@ -161,6 +166,7 @@ private:
     GridTableInteraction* m_grid = nullptr;
     LongPaste* m_paste = nullptr;
     KeptInput* m_kept = nullptr;
+    QTimer* m_endSlices = nullptr; // runs while a key waits for the end to be laid out
     std::optional<TextRange> m_restoreSelection;
     struct HeldLine {
         int position;

@@ -83,6 +83,10 @@ public:
     // event loop is idle. Lays out everything still pending now.
     void finishLayout();
     bool isLayoutPending() const { return m_pendingPos >= 0; }
+    // Lays out what is pending for about `budgetMs`, styling it first where it is not yet:
+    // slices that something waiting for the rest (a key that goes to the end) runs back to
+    // back, the window going on between them.
+    void layOutFor(double budgetMs);
     // A long new text is styled in slices after its first screen. A block laid out before
     // its styling would be broken into lines again once styled, so the layout lays out no
     // block from `position` on by itself (−1: all the text is styled); where it must go

@@ -611,6 +611,28 @@ TEST_F(EditorViewTest, TheCaretStaysInViewWhileALongTextIsStillBeingStyled)
     EXPECT_TRUE(r.top() >= 0 && r.bottom() <= tv()->viewport()->height()) << r.top();
 }
 
+// Ctrl+End in a long text still being laid out had all of it laid out at once, the window
+// frozen meanwhile (19 s at 100 MiB): the key waits while the layout goes on in slices that
+// leave the window free, and what is typed after it goes in after it, at the end.
+TEST_F(EditorViewTest, ControlEndInATextStillBeingLaidOutHoldsTheWindowNoLongerThanASlice)
+{
+    QString doc;
+    for (int i = 0; doc.size() < 6 * 1024 * 1024; ++i)
+        doc += QStringLiteral("## Part %1\n\nA line of **text** long enough to fill most of the width.\n\n").arg(i);
+    view->loadText(doc);
+    ASSERT_TRUE(layout()->isLayoutPending());
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(tv(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(tv(), "end");
+    EXPECT_LT(clock.elapsed(), 700);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tv()->textLength() > int(doc.size()); }, 60000));
+    EXPECT_EQ(tv()->text(), doc + "end");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(tv()->textLength(), 0));
+    const QRect r = tv()->cursorRect();
+    EXPECT_TRUE(r.top() >= 0 && r.bottom() <= tv()->viewport()->height()) << r.top();
+}
+
 // Right-to-left paragraphs start at the right margin: all of them with the "rtl" setting,
 // a Hebrew one by itself with the natural direction; an alignment directive stays as written.
 TEST_F(EditorViewTest, RightToLeftParagraphsStartAtTheRightMargin)
