@@ -69,7 +69,10 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     viewport()->installEventFilter(this);
 }
 
-MarkdownTextView::~MarkdownTextView() = default;
+MarkdownTextView::~MarkdownTextView()
+{
+    if (m_endSlices->isActive()) QGuiApplication::restoreOverrideCursor();
+}
 
 void MarkdownTextView::setDocumentText(const QString& text)
 {
@@ -429,11 +432,13 @@ void MarkdownTextView::layOutToEnd()
     // Slices short enough that the window still paints, scrolls and takes (and keeps) keys.
     m_layout->layOutFor(100);
     const bool done = m_layout->isPlaced(document()->lastBlock().position());
-    if (done == m_endSlices->isActive()) viewport()->setCursor(done ? Qt::IBeamCursor : Qt::BusyCursor);
     if (!done) {
+        // Seen wherever the pointer is: the key is not lost, the window is at work.
+        if (!m_endSlices->isActive()) QGuiApplication::setOverrideCursor(Qt::BusyCursor);
         m_endSlices->start();
         return;
     }
+    if (m_endSlices->isActive()) QGuiApplication::restoreOverrideCursor();
     m_endSlices->stop();
     m_kept->playSoon();
 }

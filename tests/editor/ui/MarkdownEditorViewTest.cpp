@@ -626,8 +626,12 @@ TEST_F(EditorViewTest, ControlEndInATextStillBeingLaidOutHoldsTheWindowNoLongerT
     QTest::keyClick(tv(), Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(tv(), "end");
     EXPECT_LT(clock.elapsed(), 700);
+    // Meanwhile the pointer says the window is at work, wherever it is.
+    ASSERT_TRUE(QGuiApplication::overrideCursor());
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
     ASSERT_TRUE(QTest::qWaitFor([&] { return tv()->textLength() > int(doc.size()); }, 60000));
     EXPECT_EQ(tv()->text(), doc + "end");
+    EXPECT_FALSE(QGuiApplication::overrideCursor());
     EXPECT_EQ(tv()->selectedRange(), TextRange(tv()->textLength(), 0));
     const QRect r = tv()->cursorRect();
     EXPECT_TRUE(r.top() >= 0 && r.bottom() <= tv()->viewport()->height()) << r.top();
