@@ -423,8 +423,9 @@ void MarkdownTextView::changeEvent(QEvent* e)
 
 bool MarkdownTextView::goesToEndNotLaidOut(const QKeyEvent* e) const
 {
-    return (e->matches(QKeySequence::MoveToEndOfDocument) || e->matches(QKeySequence::SelectEndOfDocument))
-           && !m_layout->isPlaced(document()->lastBlock().position());
+    return m_layout->isLayoutPending() && !m_layout->isPlaced(document()->lastBlock().position())
+           && (e->matches(QKeySequence::MoveToEndOfDocument) || e->matches(QKeySequence::SelectEndOfDocument)
+               || e->matches(QKeySequence::SelectAll)); // which leaves the caret at the end
 }
 
 void MarkdownTextView::layOutToEnd()
@@ -448,7 +449,7 @@ bool MarkdownTextView::keptForLater(QKeyEvent* e)
     if (goesToEndNotLaidOut(e) && !m_endSlices->isActive()) layOutToEnd();
     // Keys that come while a text goes in, or behind such a key, wait their turn; a paste
     // waits with what the clipboard holds now.
-    if (e->matches(QKeySequence::Paste) && m_kept->mustWait()) {
+    if (m_kept->mustWait() && e->matches(QKeySequence::Paste)) {
         paste();
         return true;
     }

@@ -134,8 +134,8 @@ private:
     void followCaretKey(QKeyEvent* e, int caretBefore);
     // After a key: at the document's first or last line, the whole first or last sheet.
     void showSheetEdge(QKeyEvent* e);
-    // A key that goes to the end of a text still being laid out would hold the window until
-    // all of it is: it waits instead (with the keys after it) while the layout goes on in
+    // A key that goes to the end of a text still being laid out (Ctrl+End, select all) would
+    // hold the window until all of it is: it waits instead (with the keys after it) while the layout goes on in
     // slices that leave the window free, and is played once the end is placed.
     bool goesToEndNotLaidOut(const QKeyEvent* e) const;
     void layOutToEnd();
