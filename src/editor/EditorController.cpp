@@ -2,6 +2,10 @@
 
 #include "platform/TextUtil.h"
 
+#include <QFutureWatcher>
+#include <QPromise>
+#include <QThreadPool>
+
 #include <cmath>
 
 EditorController::EditorController(QObject* parent)
@@ -84,16 +88,47 @@ void EditorController::updateSelectionStats()
     int words = 0, chars = 0;
     if (view) {
         const TextRange sel = view->selectedRange();
+        if (!sel.isNotFound() && sel.length >= countApartUnits) {
+            countSelectionApart(view->textInRange(sel));
+            return;
+        }
         if (!sel.isNotFound() && sel.length >= 1) {
             const QString t = view->textInRange(sel);
             chars = DocStats::countCharacters(t);
             words = DocStats::countWords(t);
         }
     }
+    ++m_selectionTicket; // a count still under way for an earlier selection is old
+    setSelectionStats(words, chars);
+}
+
+void EditorController::setSelectionStats(int words, int chars)
+{
     if (words == m_selectionWords && chars == m_selectionChars) return;
     m_selectionWords = words;
     m_selectionChars = chars;
     Q_EMIT selectionStatsChanged(words, chars);
+}
+
+void EditorController::countSelectionApart(const QString& text)
+{
+    // Counting the words of all of a long text (Select All at 100 MiB) takes seconds: the
+    // window goes on meanwhile, and the count arrives unless another selection overtook it.
+    const int ticket = ++m_selectionTicket;
+    auto promise = std::make_shared<QPromise<std::pair<int, int>>>();
+    auto* watcher = new QFutureWatcher<std::pair<int, int>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, ticket] {
+        watcher->deleteLater();
+        if (ticket != m_selectionTicket || watcher->future().resultCount() == 0) return;
+        const auto [words, chars] = watcher->result();
+        setSelectionStats(words, chars);
+    });
+    watcher->setFuture(promise->future());
+    QThreadPool::globalInstance()->start([promise, text] {
+        promise->start();
+        promise->addResult(std::pair(DocStats::countWords(text), DocStats::countCharacters(text)));
+        promise->finish();
+    });
 }
 
 double EditorController::clampZoom(double z)

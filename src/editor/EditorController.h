@@ -52,6 +52,9 @@ public:
     void replaceSelection(const QString& text);
 
     void updateCounts();
+    // A selection of `countApartUnits` or more is counted on another thread: its counts
+    // follow a moment later.
+    static constexpr int countApartUnits = 4 * 1024 * 1024;
     void updateSelectionStats();
 
     void zoomIn();
@@ -173,4 +176,7 @@ private:
     double m_zoom = 1.0;
     int m_selectionWords = 0;
     int m_selectionChars = 0;
+    int m_selectionTicket = 0; // the selection last counted
+    void setSelectionStats(int words, int chars);
+    void countSelectionApart(const QString& text);
 };

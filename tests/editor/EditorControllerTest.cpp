@@ -1,6 +1,8 @@
 #include "editor/EditorController.h"
 #include "FakeTextView.h"
 
+#include <QSignalSpy>
+#include <QThreadPool>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -139,6 +141,33 @@ TEST(DocStats, PlainLinesCountLikeGraphemes)
         ASSERT_EQ(s.characters, DocStats::countCharacters(t)) << qPrintable(t);
         ASSERT_EQ(s.words, DocStats::countWords(t)) << qPrintable(t);
     }
+}
+
+// Counting a long selection held the window (Select All at 100 MiB: 2 s, after the key): it
+// is counted on another thread, and a count that a later selection overtook is dropped.
+TEST(EditorController, ALongSelectionIsCountedApartAndALaterOneOvertakesIt)
+{
+    QString text;
+    while (text.size() < EditorController::countApartUnits) text += QStringLiteral("word ");
+    FakeTextView view(text, {0, int(text.size())});
+    EditorController c;
+    c.setTextView(&view);
+    QSignalSpy counted(&c, &EditorController::selectionStatsChanged);
+    c.updateSelectionStats();
+    EXPECT_EQ(c.selectionWords(), 0);
+    ASSERT_TRUE(counted.wait(10000));
+    EXPECT_EQ(c.selectionWords(), text.size() / 5);
+    EXPECT_EQ(c.selectionChars(), text.size());
+    view.setSelectedRange({0, 0});
+    c.updateSelectionStats();
+    view.setSelectedRange({0, int(text.size())});
+    c.updateSelectionStats();
+    view.setSelectedRange({0, 9});
+    c.updateSelectionStats();
+    EXPECT_EQ(c.selectionWords(), 2);
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(c.selectionWords(), 2);
 }
 
 TEST(EditorController, SelectionStatsResetWhenCollapsed)
