@@ -7,6 +7,24 @@
 
 #include <memory>
 
+namespace {
+
+// A modifier alone changes nothing; the key it goes with is kept with it.
+bool modifierAlone(const QEvent* e)
+{
+    if (e->type() != QEvent::KeyPress) return false;
+    switch (static_cast<const QKeyEvent*>(e)->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
 KeptInput::KeptInput(QWidget* view, std::function<bool()> busy)
     : QObject(view),
       m_view(view),
@@ -29,20 +47,12 @@ void KeptInput::add(std::function<void()> play)
     playSoon();
 }
 
-bool KeptInput::keep(const QKeyEvent* e)
+bool KeptInput::keep(const QEvent* e)
 {
-    // A modifier alone changes nothing; the key it goes with is kept with it.
-    switch (e->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta: return false;
-    default: break;
-    }
+    if (modifierAlone(e)) return false;
     if (!mustWait()) return false;
     std::shared_ptr<QEvent> copy(e->clone());
-    // Sent as the key came, through the view's event filters (Tab's snippets and suggestions).
+    // Sent as it came, through the view's event filters (Tab's snippets and suggestions).
     add([this, copy] { QCoreApplication::sendEvent(m_view, copy.get()); });
     return true;
 }

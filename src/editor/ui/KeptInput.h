@@ -5,7 +5,7 @@
 #include <deque>
 #include <functional>
 
-class QKeyEvent;
+class QEvent;
 class QMimeData;
 class QWidget;
 
@@ -18,8 +18,9 @@ public:
     // `busy`: whether the view cannot take input now.
     KeptInput(QWidget* view, std::function<bool()> busy);
 
-    // Whether `e` must wait; it is kept then, and the view does nothing with it now.
-    bool keep(const QKeyEvent* e);
+    // Whether `e` (a key or an input method's text) must wait; it is kept then, and the view
+    // does nothing with it now.
+    bool keep(const QEvent* e);
     // The same for a paste: `insert` puts a copy of `source` in when its turn comes.
     bool keep(const QMimeData* source, std::function<void(const QMimeData*)> insert);
     // Whether what comes now must wait.

@@ -571,6 +571,7 @@ void MarkdownTextView::showSheetEdge(QKeyEvent* e)
 
 void MarkdownTextView::inputMethodEvent(QInputMethodEvent* e)
 {
+    if (m_kept->keep(e)) return; // behind a key that waits, as keys are
     m_ghost->dismiss();
     QTextEdit::inputMethodEvent(e);
     remergeStyling();
