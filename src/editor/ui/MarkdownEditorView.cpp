@@ -13,12 +13,31 @@
 
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QScrollBar>
 #include <QTextDocument>
 
 EditorHost* createEditorHost(QWidget* parent)
 {
     return new MarkdownEditorView(parent);
 }
+
+namespace {
+
+// A view that showed the top of the first sheet before its text was laid out anew shows it
+// again, when the caret's line can be seen from there. A view not shown yet has no size to
+// judge by (a window applies its document's own settings while it is being made, and the
+// caret, put back after the relayout, would scroll its tiny view past the sheet's top): it
+// opens at the top.
+void keepAtTop(MarkdownTextView* view)
+{
+    QScrollBar* bar = view->verticalScrollBar();
+    const int shift = bar->value() - bar->minimum();
+    const QRect caret = view->cursorRect();
+    if (!view->isVisible() || (caret.top() + shift >= 0 && caret.bottom() + shift <= view->viewport()->height()))
+        bar->setValue(bar->minimum());
+}
+
+} // namespace
 
 MarkdownEditorView::MarkdownEditorView(QWidget* parent)
     : EditorHost(parent)
@@ -253,6 +272,7 @@ void MarkdownEditorView::applyConfigInternal(const EditorConfig& config)
     // Restyling everything would take the suggestion's look from its line.
     m_text->ghost()->dismiss();
     const TextRange sel = m_text->selectedRange();
+    const bool atTop = m_text->verticalScrollBar()->value() <= m_text->verticalScrollBar()->minimum();
     PagedDocumentLayout* layout = m_text->pagedLayout();
     layout->beginBatch();
     coord->setConfig(config);
@@ -282,4 +302,5 @@ void MarkdownEditorView::applyConfigInternal(const EditorConfig& config)
     coord->restyle(std::nullopt);
     layout->endBatch();
     m_text->setSelectedRange(sel);
+    if (atTop) keepAtTop(m_text);
 }

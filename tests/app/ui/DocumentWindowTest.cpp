@@ -2,6 +2,7 @@
 #include "AppTestSupport.h"
 #include "app/TemplateStore.h"
 #include "app/ui/DocumentController.h"
+#include "app/ui/WindowSettings.h"
 #include "editor/EditorController.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/FrontMatterEditor.h"
@@ -23,6 +24,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -904,4 +906,24 @@ TEST_F(DocumentWindowTest, ClosingASheetGivesTheKeyboardBackToItsWindowAndEditor
     box.exec();
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), other);
+}
+
+// Front matter that changes the view is applied while the window is being made; the window
+// still opens on the top of its first sheet.
+TEST_F(DocumentWindowTest, ADocumentWithViewChangingFrontMatterOpensAtTheTopOfItsFirstSheet)
+{
+    QString body = "# Title\n\n";
+    for (int i = 0; i < 80; ++i) body += QString("Paragraph %1 with some words.\n\n").arg(i);
+    const QStringList fronts = {"direction: rtl", "mode: source", "theme: dark", "width: 640", "font: mono"};
+    for (const QString& front : fronts) {
+        const QString path = dir.filePath(QString(front).replace(": ", "-") + ".md");
+        writeAll(path, ("---\n" + front + "\n---\n\n" + body).toUtf8());
+        DocumentWindow* w = DocumentController::instance().openDocument(path);
+        ASSERT_TRUE(w);
+        QTest::qWait(2 * WindowSettings::kFrontMatterPauseMs);
+        QTextEdit* e = edit(w);
+        EXPECT_EQ(e->verticalScrollBar()->value(), e->verticalScrollBar()->minimum()) << qPrintable(front);
+        EXPECT_EQ(e->textCursor().position(), 0);
+        w->close();
+    }
 }
