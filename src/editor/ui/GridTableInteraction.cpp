@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRegion>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -138,6 +139,7 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
                 p->save();
                 p->scale(gs, gs);
                 d = TableGridRenderer::draw(*p, *model, origin, font ? *font : fallback, colors, length - shift, tops);
+                paintSelectedRows(*p, *model, shift, origin, tops, font ? *font : fallback);
                 p->restore();
             } else if (const auto g = TableGridRenderer::geometry(*model, origin, length - shift, tops)) {
                 d.hits = g->hits;
@@ -151,24 +153,10 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
             }
             return true;
         });
-        // The caret on a grid's hidden lines (a cell chosen, a match found) is shown as a
-        // frame around its cell.
-        if (p && !m_cellEditor) {
-            if (const auto at = caretCell()) {
-                const TextRange source = GridEditing::cellSource(*at->model, at->shift, at->cell);
-                for (const TableCellHit& h : hits) {
-                    if (h.source != source) continue;
-                    p->save();
-                    p->scale(gs, gs);
-                    p->setPen(QPen(m_view->palette().color(QPalette::Highlight), 2 / gs));
-                    p->setBrush(Qt::NoBrush);
-                    p->drawRect(h.rect.adjusted(1, 1, -1, -1));
-                    p->restore();
-                    m_framed = QRectF(h.rect.topLeft() * gs, h.rect.size() * gs);
-                }
-            }
+        if (p) {
+            paintCaretFrame(*p, hits);
+            p->restore();
         }
-        if (p) p->restore();
     }
     m_tableHits = hits;
     m_tableFrames = frames;
@@ -184,6 +172,68 @@ void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
                         QPointF(m_resize->guideX * gs, part.bottom() * gs));
         p->restore();
     }
+}
+
+void GridTableInteraction::paintCaretFrame(QPainter& p, const QList<TableCellHit>& hits)
+{
+    // The caret on a grid's hidden lines (a cell chosen, a match found) is shown as a frame
+    // around its cell.
+    if (m_cellEditor) return;
+    const auto at = caretCell();
+    if (!at) return;
+    const double gs = m_view->gridScale();
+    const TextRange source = GridEditing::cellSource(*at->model, at->shift, at->cell);
+    for (const TableCellHit& h : hits) {
+        if (h.source != source) continue;
+        p.save();
+        p.scale(gs, gs);
+        p.setPen(QPen(m_view->palette().color(QPalette::Highlight), 2 / gs));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(h.rect.adjusted(1, 1, -1, -1));
+        p.restore();
+        m_framed = QRectF(h.rect.topLeft() * gs, h.rect.size() * gs);
+    }
+}
+
+QList<QRectF> GridTableInteraction::selectedRows(const TableModel& model, int shift, QPointF origin,
+                                                 const QList<double>& tops) const
+{
+    const QTextCursor c = m_view->textCursor();
+    if (m_cellEditor || !c.hasSelection()) return {};
+    const int from = c.selectionStart() - shift;
+    const int to = c.selectionEnd() - shift;
+    if (to <= model.rows.first().range.location || from >= model.rows.last().range.end()) return {};
+    const auto g = TableGridRenderer::geometry(model, origin, m_view->coordinator()->length() - shift, tops);
+    if (!g) return {};
+    QList<QRectF> rows;
+    for (qsizetype r = 0; r < model.rows.size(); ++r) {
+        const TableModel::Row& row = model.rows[r];
+        // Within one cell the selection is where the caret stands for that cell, shown framed.
+        for (const TextRange& cell : row.cellRanges)
+            if (from >= cell.location && to <= cell.end()) return {};
+        if (from < std::max(row.range.end(), row.range.location + 1) && to > row.range.location)
+            rows.append(QRectF(g->frame.rect.left(), g->rowTops[r], g->frame.rect.width(), g->rowHeights[r]));
+    }
+    return rows;
+}
+
+void GridTableInteraction::paintSelectedRows(QPainter& p, const TableModel& model, int shift, QPointF origin,
+                                             const QList<double>& tops, const QFont& font) const
+{
+    // The rows a selection reaches are drawn as selected text is: the grid again in the
+    // selection's colours over the selection's background.
+    const QList<QRectF> rows = selectedRows(model, shift, origin, tops);
+    if (rows.isEmpty()) return;
+    const QPalette::ColorGroup group = m_view->hasFocus() ? QPalette::Active : QPalette::Inactive;
+    const QPalette& palette = m_view->palette();
+    QPainterPath selected;
+    for (const QRectF& r : rows) selected.addRect(r);
+    p.save();
+    p.setClipPath(selected, Qt::IntersectClip);
+    for (const QRectF& r : rows) p.fillRect(r, palette.brush(group, QPalette::Highlight));
+    const auto colors = TableGridRenderer::Colors::forText(palette.color(group, QPalette::HighlightedText));
+    TableGridRenderer::draw(p, model, origin, font, colors, m_view->coordinator()->length() - shift, tops);
+    p.restore();
 }
 
 namespace {

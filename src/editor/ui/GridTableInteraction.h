@@ -16,6 +16,7 @@
 class MarkdownTextView;
 class QKeyEvent;
 class QMouseEvent;
+class QFont;
 class QPainter;
 class QRegion;
 
@@ -95,6 +96,14 @@ protected:
 private:
     // Grid-unit y of each row's line as laid out; empty when the rows are not one line each.
     QList<double> rowTops(const TableModel& model, int shift) const;
+    // Frames the caret's cell among the cells drawn (the painter in document pixels).
+    void paintCaretFrame(QPainter& p, const QList<TableCellHit>& hits);
+    // The bands (grid units) of the rows the view's selection reaches: none while a cell is
+    // open or when the selection lies within one cell.
+    QList<QRectF> selectedRows(const TableModel& model, int shift, QPointF origin, const QList<double>& tops) const;
+    // Draws those rows selected (the painter in grid units).
+    void paintSelectedRows(QPainter& p, const TableModel& model, int shift, QPointF origin, const QList<double>& tops,
+                           const QFont& font) const;
     // The sheets' text areas within `clip` (document pixels).
     QRegion textAreas(const QRectF& clip) const;
     bool mousePress(QMouseEvent* e);

@@ -18,6 +18,28 @@ int hitIndex(MarkdownTextView* v, const QString& text)
     return -1;
 }
 
+// Share of the pixels of a cell, as the viewport shows it now, in the selection's colour.
+double selectedShare(MarkdownTextView* v, const QString& cell)
+{
+    v->grab(); // the hit lists as drawn now
+    const int i = hitIndex(v, cell);
+    if (i < 0) return -1;
+    const QRectF hit = v->grid()->tableHits()[i].rect;
+    const QRect r = QRect(toViewport(v, hit.topLeft()), toViewport(v, hit.bottomRight())).adjusted(3, 3, -3, -3);
+    const QImage image = v->viewport()->grab().toImage();
+    const QColor selection = v->palette().color(QPalette::Active, QPalette::Highlight);
+    // A header's band lies lightly over it.
+    const auto near = [&](QColor c) {
+        return std::abs(c.red() - selection.red()) + std::abs(c.green() - selection.green())
+                   + std::abs(c.blue() - selection.blue())
+               < 48;
+    };
+    int count = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) count += near(image.pixelColor(x, y));
+    return double(count) / (r.width() * r.height());
+}
+
 } // namespace
 
 TEST_F(EditorViewTest, GridCellsAreEditedInPlaceAndNeverWrittenElsewhere)
@@ -319,4 +341,27 @@ TEST_F(EditorViewTest, ArrowKeysEnterAGridsNearestCellAndMoveFromCellToCell)
     tv()->setSelectedRange({6, 0});
     QTest::keyClick(tv(), Qt::Key_Down);
     EXPECT_EQ(tv()->textCursor().block().blockNumber(), 2);
+}
+
+// Delete removes what is selected, so a selected grid must look selected: the rows the
+// selection reaches, wholly or partly; a selection within one cell is the caret's cell, framed.
+TEST_F(EditorViewTest, TheRowsASelectionReachesAreDrawnSelected)
+{
+    view->loadText(kTableDoc);
+    QApplication::setActiveWindow(view.get());
+    tv()->setFocus();
+    tv()->setSelectedRange({0, 0});
+    for (int i = 0; i < 3; ++i) QTest::keyClick(tv(), Qt::Key_Down, Qt::ShiftModifier);
+    ASSERT_GT(tv()->selectedRange().end(), int(QString(kTableDoc).indexOf("| pears")));
+    for (const char* cell : {"Name", "Qty", "apples", "10"}) EXPECT_GT(selectedShare(tv(), cell), 0.5) << cell;
+
+    const int apples = int(QString(kTableDoc).indexOf("apples"));
+    tv()->setSelectedRange({0, apples + 2});
+    EXPECT_GT(selectedShare(tv(), "Name"), 0.5);
+    EXPECT_GT(selectedShare(tv(), "3"), 0.5);
+    EXPECT_EQ(selectedShare(tv(), "pears"), 0);
+
+    tv()->setSelectedRange({apples, 6});
+    EXPECT_LT(selectedShare(tv(), "apples"), 0.3);
+    EXPECT_EQ(selectedShare(tv(), "3"), 0);
 }
