@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
@@ -19,6 +20,39 @@ namespace {
 // Blocks that may hold formats and lines at once before those far from the screen let
 // go of them: a few screens' worth.
 constexpr std::size_t heldBlocks = 1500;
+
+bool isRightToLeft(QChar c)
+{
+    const QChar::Direction d = c.direction();
+    return d == QChar::DirR || d == QChar::DirAL || d == QChar::DirRLE || d == QChar::DirRLO || d == QChar::DirRLI;
+}
+
+// Draws the caret as tall as its line's text. A text layout draws it as tall as the run
+// before it, and a hidden link or image target's tiny run leaves a stub at the baseline.
+// Like the layout's own caret it inverts what lies under it, and in a line of mixed
+// directions it carries a small flag pointing the way the text before it runs.
+void drawCaret(QPainter* p, const QTextLayout& tl, QPointF origin, int position, int width)
+{
+    const QTextLine line = tl.lineForTextPosition(position);
+    if (!line.isValid()) {
+        tl.drawCursor(p, origin, position, width);
+        return;
+    }
+    const QPointF at = origin + tl.position() + QPointF(line.cursorToX(position), line.y());
+    const double height = line.ascent() + line.descent();
+    p->save();
+    if (p->paintEngine() && p->paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+        p->setCompositionMode(QPainter::RasterOp_NotDestination);
+    p->fillRect(QRectF(at, QSizeF(width, height)), p->pen().brush());
+    p->restore();
+    const QString text = tl.text().mid(line.textStart(), line.textLength());
+    if (!std::any_of(text.begin(), text.end(), isRightToLeft) && tl.textOption().textDirection() != Qt::RightToLeft)
+        return;
+    const int before = position - 1;
+    const double sign = before >= 0 && before < tl.text().size() && isRightToLeft(tl.text().at(before)) ? -1 : 1;
+    p->drawLine(QLineF(at, at + QPointF(sign * 2, 2)));
+    p->drawLine(QLineF(at + QPointF(0, 4), at + QPointF(sign * 2, 2)));
+}
 
 } // namespace
 
@@ -871,7 +905,7 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
         // On a grid's hidden lines the grid frames the caret's cell instead.
         if (context.cursorPosition >= bpos && context.cursorPosition < bpos + blen
             && StyledBlocks::paragraphOf(b).rowHeight < 0)
-            tl->drawCursor(painter, o, context.cursorPosition - bpos, cursorWidth);
+            drawCaret(painter, *tl, o, context.cursorPosition - bpos, cursorWidth);
     }
     if (overlay) overlay(painter, clip);
     releaseFar(clip);

@@ -399,6 +399,38 @@ TEST_F(EditorViewTest, ArrowKeysStepOverHiddenMarkers)
     EXPECT_LT(tv()->cursorRect().x(), x);
 }
 
+// The caret is as tall as its line's text wherever it stands: after a hidden link or image
+// target it was drawn as tall as the target's tiny hidden run, a stub at the baseline.
+TEST_F(EditorViewTest, TheCaretIsAsTallAsItsLinesTextAfterAHiddenTarget)
+{
+    const QString text = "See [a link](https://example.com/x) and ![pic](img.png) end";
+    view->loadText(text);
+    QApplication::setActiveWindow(view.get());
+    tv()->setFocus();
+    // The longest run of dark pixels drawn down the caret's columns.
+    const auto drawnCaret = [this](int position) {
+        tv()->setSelectedRange({position, 0});
+        const QRect r = tv()->cursorRect();
+        const QImage image = tv()->viewport()->grab().toImage();
+        int longest = 0;
+        for (int x = r.left() - 1; x <= r.right() + 1; ++x) {
+            int run = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                run = image.pixelColor(x, y).lightness() < 128 ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        }
+        return std::pair(longest, r.height());
+    };
+    const auto [plain, plainLine] = drawnCaret(int(text.size()));
+    EXPECT_GE(plain, plainLine * 3 / 4);
+    for (const char* after : {") and", ") end"}) {
+        const auto [drawn, line] = drawnCaret(int(text.indexOf(after)) + 1);
+        EXPECT_GE(drawn, plain - 1) << after;
+        EXPECT_EQ(line, plainLine) << after;
+    }
+}
+
 TEST_F(EditorViewTest, CompositionKeepsTheStyling)
 {
     view->loadText("**bold** text\nx");
