@@ -927,3 +927,32 @@ TEST_F(DocumentWindowTest, ADocumentWithViewChangingFrontMatterOpensAtTheTopOfIt
         w->close();
     }
 }
+
+// An insertion at the end of a long document leaves the caret's line in view, wherever the
+// end lies on the view and the sheet (the rule's lines may start another sheet).
+TEST_F(DocumentWindowTest, InsertingARuleAtTheEndOfALongDocumentKeepsTheCaretsLineInView)
+{
+    QString body;
+    for (int i = 0; i < 296; ++i) body += QString("Paragraph %1 with some words.\n\n").arg(i);
+    for (int n = 296; n < 306; ++n) {
+        body += QString("Paragraph %1 with some words.\n\n").arg(n);
+        const QString path = dir.filePath(QString("rule%1.md").arg(n));
+        writeAll(path, body.trimmed().toUtf8());
+        DocumentWindow* w = DocumentController::instance().openDocument(path);
+        ASSERT_TRUE(w);
+        QApplication::setActiveWindow(w);
+        QTextEdit* e = edit(w);
+        QTest::keyClick(e, Qt::Key_End, Qt::ControlModifier);
+        QAction* rule = nullptr;
+        for (QAction* a : w->findChildren<QAction*>())
+            if (a->text() == "Horizontal &Rule") rule = a;
+        ASSERT_TRUE(rule);
+        rule->trigger();
+        QTest::qWait(50);
+        EXPECT_TRUE(w->documentText().endsWith("with some words.\n---\n"));
+        const QRect caret = e->cursorRect();
+        EXPECT_TRUE(caret.top() >= 0 && caret.bottom() < e->viewport()->height())
+            << n << ": " << caret.top() << ".." << caret.bottom() << " of " << e->viewport()->height();
+        w->close();
+    }
+}
