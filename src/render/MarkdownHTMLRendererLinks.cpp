@@ -205,8 +205,9 @@ bool InlineScratch::linksOrImages(QString& out, bool images)
 }
 
 // "&lt;(https?://[^\s<]+?)&gt;|(?<![\"=>])(https?://[^\s<]+)": an address between angle
-// brackets ends at the first ">" and leaves the brackets out. As links, or (in a link's
-// text) kept as they are written.
+// brackets ends at the first ">" and leaves the brackets out. A double quote ends an address
+// too: the text is escaped by now, so the quote is "&quot;", which the character class would
+// take in. As links, or (in a link's text) kept as they are written.
 bool InlineScratch::bareAddresses(QStringView s, QString& out, bool asLinks)
 {
     const qsizetype n = s.size();
@@ -221,7 +222,9 @@ bool InlineScratch::bareAddresses(QStringView s, QString& out, bool asLinks)
         if (h < copied) continue;
         const qsizetype u = c + 3;
         qsizetype e = u;
-        while (e < n && s[e] != u'<' && !isPatternSpace(s[e].unicode())) ++e;
+        while (e < n && s[e] != u'<' && !isPatternSpace(s[e].unicode())
+               && !(s[e] == u'&' && s.mid(e).startsWith(u"&quot;")))
+            ++e;
         qsizetype start = -1, end = -1, urlEnd = -1;
         if (h >= 4 && h - 4 >= copied && s.mid(h - 4, 4) == u"&lt;" && e > u + 1) {
             const qsizetype q = find(s.mid(u + 1, e - u - 1), u"&gt;");

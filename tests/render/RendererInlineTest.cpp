@@ -50,6 +50,11 @@ TEST(RenderInline, WikiLinksImagesAndLinks)
               "<img src=\"cat.png\" alt=\"cat\" title=\"A cat\" class=\"float-right\">");
     EXPECT_EQ(inl("[x](y \"T\")"), "<a href=\"y\" title=\"T\">x</a>");
     EXPECT_EQ(inl("[x](a b)"), "[x](a b)");
+    // An empty target makes no link or image; the text stays as written.
+    EXPECT_EQ(inl("[x]()"), "[x]()");
+    EXPECT_EQ(inl("![x]()"), "![x]()");
+    EXPECT_EQ(inl("[x]( \"T\")"), "[x]( &quot;T&quot;)");
+    EXPECT_EQ(inl("[x]() [y](z)"), "[x]() <a href=\"z\">y</a>");
     EXPECT_EQ(inl("[**x**](y)"), "<a href=\"y\"><strong>x</strong></a>");
 }
 
@@ -65,6 +70,9 @@ TEST(RenderInline, BareAddresses)
     EXPECT_EQ(inl("[see <https://a.com>](u)"), "<a href=\"u\">see &lt;https://a.com&gt;</a>");
     EXPECT_EQ(inl("[https://a.com](https://a.com)"), "<a href=\"https://a.com\">https://a.com</a>");
     EXPECT_EQ(inl("[t](https://a.com)https://b.com"), "<a href=\"https://a.com\">t</a>https://b.com");
+    // A double quote ends an address; the quotes stay text around the link.
+    EXPECT_EQ(inl("say \"https://a.com\" ok"), "say &quot;<a href=\"https://a.com\">https://a.com</a>&quot; ok");
+    EXPECT_EQ(inl("https://a.com/?q=\"x\""), "<a href=\"https://a.com/?q=\">https://a.com/?q=</a>&quot;x&quot;");
 }
 
 TEST(RenderInline, AddressesInLinkTextsAreNotLinkedAgain)
