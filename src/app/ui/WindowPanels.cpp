@@ -53,10 +53,13 @@ void WindowPanels::set(Panel panel, QWidget* widget)
     case Panel::LeftSidebar:
     case Panel::Outline:
     case Panel::RightSidebar: {
-        // Side panels sit in the splitter in a fixed order around the editor.
+        // Side panels sit in the splitter in a fixed order around the editor, whichever is
+        // made first: a panel goes after those that come before it in that order.
         int index = 0;
-        for (Panel before : {Panel::LeftSidebar, Panel::Outline})
-            if (before != panel && m_panels.value(before) && m_splitter->indexOf(m_panels.value(before)) >= 0) ++index;
+        for (Panel before : {Panel::LeftSidebar, Panel::Outline}) {
+            if (before == panel) break;
+            if (m_panels.value(before) && m_splitter->indexOf(m_panels.value(before)) >= 0) ++index;
+        }
         if (panel == Panel::RightSidebar) index = m_splitter->count();
         m_splitter->insertWidget(index, widget);
         for (int i = 0; i < m_splitter->count(); ++i)

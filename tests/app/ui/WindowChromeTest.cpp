@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPointer>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,6 +80,42 @@ TEST_F(WindowChromeTest, DistractionFreeLeavesOnlyTheEditorInEveryWindowAndPanel
     EXPECT_EQ(chrome(b), (QStringList{"status", "outline", "files"}));
     EXPECT_GE(a->minimumSize().width(), 640);
     EXPECT_GE(a->minimumSize().height(), 400);
+}
+
+// The file browser, the outline, the editor, from the left: the outline is made with the
+// window and the browser only when first shown, which must not put it second.
+TEST_F(WindowChromeTest, SidePanelsStandFileBrowserOutlineEditorWhicheverWasShownFirst)
+{
+    Settings& s = Settings::instance();
+    const auto order = [](DocumentWindow* w) {
+        QWidget* files = w->panel(DocumentHost::Panel::LeftSidebar);
+        QWidget* outline = w->panel(DocumentHost::Panel::Outline);
+        auto* splitter = qobject_cast<QSplitter*>(w->centralWidget());
+        if (!files || !splitter) return QList<int>();
+        int editor = -1;
+        for (int i = 0; i < splitter->count(); ++i)
+            if (splitter->widget(i)->isAncestorOf(w->findChild<MarkdownTextView*>())) editor = i;
+        return QList<int>{splitter->indexOf(files), splitter->indexOf(outline), editor};
+    };
+    DocumentWindow* a = open("# A");
+    s.setValue("showOutline", true);
+    s.setValue("showFileBrowser", true);
+    DocumentWindow* b = open("# B");
+    s.setValue("showOutline", false);
+    s.setValue("showFileBrowser", false);
+    s.setValue("showFileBrowser", true);
+    s.setValue("showOutline", true);
+    DocumentWindow* c = open("# C");
+    for (DocumentWindow* w : {a, b, c}) {
+        const QList<int> at = order(w);
+        ASSERT_EQ(at.size(), 3);
+        EXPECT_LT(at[0], at[1]);
+        EXPECT_LT(at[1], at[2]);
+        w->resize(1200, 700);
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+        EXPECT_LT(w->panel(DocumentHost::Panel::LeftSidebar)->x(), w->panel(DocumentHost::Panel::Outline)->x());
+    }
 }
 
 // Every keystroke and the work its pause starts (styling, counts, the toolbar's heading,
