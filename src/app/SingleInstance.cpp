@@ -215,11 +215,6 @@ SingleInstance::~SingleInstance()
     stop();
 }
 
-bool SingleInstance::isServer() const
-{
-    return m_listener != nullptr;
-}
-
 void SingleInstance::stop()
 {
     m_listener.reset();

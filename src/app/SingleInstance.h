@@ -62,7 +62,6 @@ public:
     // Hands the items over or becomes the server, whichever the election gives, within
     // `timeoutMs` in all. The messages reach this object's thread through its event loop.
     Outcome start(const QStringList& items, int timeoutMs = kAnswerTimeoutMs);
-    bool isServer() const;
     // Stops listening (the socket goes, its thread ends) and lets go of the election: a
     // later launch runs on its own instead of handing its items to a program that quits.
     void stop();

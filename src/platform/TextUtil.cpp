@@ -10,11 +10,6 @@ bool isLineTerminator(QChar c)
     return u == u'\n' || u == u'\r' || u == 0x0085 || u == 0x2028 || u == 0x2029;
 }
 
-static bool isParagraphTerminator(QChar c)
-{
-    return isLineTerminator(c) && c.unicode() != 0x2028;
-}
-
 static TextRange clampRange(QStringView text, TextRange r)
 {
     const int n = int(text.size());
@@ -57,11 +52,6 @@ TextRange lineRange(QStringView text, TextRange range)
 TextRange lineContentRange(QStringView text, TextRange range)
 {
     return wholeLines(text, range, isLineTerminator, true);
-}
-
-TextRange paragraphRange(QStringView text, TextRange range)
-{
-    return wholeLines(text, range, isParagraphTerminator, false);
 }
 
 static bool isBlankChar(QChar c)

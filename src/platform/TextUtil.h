@@ -27,9 +27,6 @@ inline TextRange lineRange(QStringView text, int index)
 // Like lineRange, but the content only: the last line's terminator is left out.
 TextRange lineContentRange(QStringView text, TextRange range);
 
-// Paragraph range: as lineRange, but U+2028 does not end a paragraph.
-TextRange paragraphRange(QStringView text, TextRange range);
-
 // Trims spaces and tabs only. QString::trimmed() also strips line breaks, which is
 // wrong wherever "blanks" are meant.
 QString trimBlanks(QStringView s);

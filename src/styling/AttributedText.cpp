@@ -207,10 +207,6 @@ void AttributedText::removeAttribute(TextRange range, TextAttribute key)
     });
 }
 
-void AttributedText::addFont(TextRange r, const QFont& f)
-{
-    modifyAttributes(r, [&f](TextAttributes& a) { a.font = f; });
-}
 void AttributedText::addForeground(TextRange r, const QColor& c)
 {
     modifyAttributes(r, [&c](TextAttributes& a) { a.foreground = c; });
@@ -223,14 +219,6 @@ void AttributedText::addUnderline(TextRange r)
 {
     modifyAttributes(r, [](TextAttributes& a) { a.underline = true; });
 }
-void AttributedText::addStrikethrough(TextRange r)
-{
-    modifyAttributes(r, [](TextAttributes& a) { a.strikethrough = true; });
-}
-void AttributedText::addBaselineOffset(TextRange r, double offset)
-{
-    modifyAttributes(r, [offset](TextAttributes& a) { a.baselineOffset = offset; });
-}
 void AttributedText::addParagraphStyle(TextRange r, const ParagraphStyle& style)
 {
     modifyAttributes(r, [&style](TextAttributes& a) { a.paragraphStyle = style; });
@@ -239,17 +227,9 @@ void AttributedText::addMarkdownConceal(TextRange r)
 {
     modifyAttributes(r, [](TextAttributes& a) { a.markdownConceal = true; });
 }
-void AttributedText::addWikiLinkTarget(TextRange r, const QString& target)
-{
-    modifyAttributes(r, [&target](TextAttributes& a) { a.wikiLinkTarget = target; });
-}
 void AttributedText::addTableModel(TextRange r, const std::shared_ptr<TableModel>& model)
 {
     modifyAttributes(r, [&model](TextAttributes& a) { a.tableModel = model; });
-}
-void AttributedText::addAiGhost(TextRange r)
-{
-    modifyAttributes(r, [](TextAttributes& a) { a.aiGhost = true; });
 }
 
 void AttributedText::noteChanged(TextRange r)

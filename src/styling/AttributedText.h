@@ -84,17 +84,12 @@ public:
     void removeAttribute(TextRange range, TextAttribute key);
 
     // Convenience forms of modifyAttributes for the single attributes.
-    void addFont(TextRange r, const QFont& f);
     void addForeground(TextRange r, const QColor& c);
     void addBackground(TextRange r, const QColor& c);
     void addUnderline(TextRange r);
-    void addStrikethrough(TextRange r);
-    void addBaselineOffset(TextRange r, double offset);
     void addParagraphStyle(TextRange r, const ParagraphStyle& style);
     void addMarkdownConceal(TextRange r);
-    void addWikiLinkTarget(TextRange r, const QString& target);
     void addTableModel(TextRange r, const std::shared_ptr<TableModel>& model);
-    void addAiGhost(TextRange r);
 
     // Calls `fn(TextRange, const TextAttributes&)` for every run over `range`, the
     // run ranges clipped to it, in text order. Return false from `fn` to stop.

@@ -29,7 +29,6 @@ public:
     QToolButton* button(const QString& title) const;
     QMenu* allToolsMenu() const { return m_allTools; }
     QMenu* exportMenu() const { return m_export; }
-    QScrollArea* scrollArea() const { return m_scroll; }
     // The groups' layouts in order: the seven scrolling ones, then the trailing one.
     QList<QGridLayout*> groups() const { return m_groups; }
     QString headingLabel() const;

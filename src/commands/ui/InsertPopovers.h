@@ -73,8 +73,6 @@ public:
     using OnPick = std::function<void(int rows, int cols)>;
     TableGridPicker(int maxRows, int maxCols, OnPick onPick, QWidget* parent);
     QString label() const;
-    int hoverRows() const { return m_hoverRows; }
-    int hoverCols() const { return m_hoverCols; }
     // The cell button at (row, col), counted from 1.
     QAbstractButton* cell(int row, int col) const;
     // Highlights the size from the first cell to (row, col) and names it.

@@ -16,7 +16,6 @@ class ShortcutRecorder : public QPushButton {
     Q_OBJECT
 public:
     explicit ShortcutRecorder(QWidget* parent = nullptr);
-    bool isRecording() const { return m_recording; }
     void setRecording(bool recording);
     void setCombo(const std::optional<KeyCombo>& combo);
 

@@ -35,9 +35,6 @@ public:
     // the job owns itself: it is deleted after `finished` tells how it ended.
     void start(QPrinter& printer, QWidget* window);
 
-    // Pages put on paper so far (tests).
-    int pagesPrinted() const { return m_printed; }
-
 Q_SIGNALS:
     void finished(bool completed);
 
