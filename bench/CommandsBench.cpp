@@ -11,6 +11,7 @@
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QMimeData>
@@ -50,7 +51,7 @@ void BM_ShortcutLookupWith58Stored(benchmark::State& state)
     }
     benchmark::DoNotOptimize(found);
     state.SetItemsProcessed(state.iterations() * 2);
-    Settings::instance().remove(QString::fromLatin1(ShortcutStore::kKey));
+    Settings::instance().remove(PrefKey::customShortcuts);
 }
 BENCHMARK(BM_ShortcutLookupWith58Stored)->Unit(benchmark::kMicrosecond);
 

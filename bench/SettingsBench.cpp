@@ -4,6 +4,7 @@
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "settings/SnippetStore.h"
 #include "settings/ui/SettingsWindow.h"
@@ -41,10 +42,10 @@ void BM_SnippetTabExpansionWith1000Snippets(benchmark::State& state)
         list.append(QJsonObject{{"id", QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper()},
                                 {"trigger", QStringLiteral("t%1").arg(i)},
                                 {"body", QStringLiteral("Body number %1 with $| and $date").arg(i)}});
-    Settings::instance().setValue(SnippetStore::kKey, QJsonDocument(list).toJson(QJsonDocument::Compact));
+    Settings::instance().setValue(PrefKey::userSnippets, QJsonDocument(list).toJson(QJsonDocument::Compact));
     const QString text = QStringLiteral("Some words and then t999");
     for (auto _ : state) benchmark::DoNotOptimize(SnippetStore::tabEdit(text, int(text.size()), "7 Dec 2026"));
-    Settings::instance().remove(SnippetStore::kKey);
+    Settings::instance().remove(PrefKey::userSnippets);
 }
 BENCHMARK(BM_SnippetTabExpansionWith1000Snippets)->Unit(benchmark::kMillisecond);
 

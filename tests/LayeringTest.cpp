@@ -171,8 +171,30 @@ TEST(Layering, TheArchitectureMapDrawsTheseRanks)
             EXPECT_TRUE(QFileInfo(QStringLiteral(BW_SOURCE_DIR "/src/") + it.key()).isDir()) << it.key().toStdString();
 }
 
+namespace {
+
+// The text of a file with its line comments blanked out (line breaks kept, for line numbers).
+QString codeOf(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QStringList lines = QString::fromUtf8(f.readAll()).split(u'\n');
+    for (QString& line : lines) line = line.section(QLatin1String("//"), 0, 0);
+    return lines.join(u'\n');
+}
+
+int lineAt(const QString& code, qsizetype offset)
+{
+    return int(QStringView(code).left(offset).count(u'\n')) + 1;
+}
+
+} // namespace
+
 // Settings keys and request names are spelt once, in PrefKey.h and Requests.h: a literal
 // elsewhere is a key no reader of those files knows about, and a typo in it fails silently.
+// Two checks: no name declared there is spelt elsewhere, and every call that reads, writes
+// or watches a setting names its key through PrefKey, not with a literal or a constant of
+// its own (which would hide a key the first check cannot know).
 TEST(Layering, SettingsKeysAndRequestNamesAreSpeltOnlyWhereTheyAreNamed)
 {
     const QString root = QStringLiteral(BW_SOURCE_DIR "/");
@@ -185,23 +207,56 @@ TEST(Layering, SettingsKeysAndRequestNamesAreSpeltOnlyWhereTheyAreNamed)
         for (const auto& m : named.globalMatch(QString::fromUtf8(f.readAll()))) names.insert(m.captured(1));
     }
     ASSERT_GT(names.size(), 40);
-    const QRegularExpression literal(QStringLiteral(R"re("(\w+)")re"));
-    QStringList faults;
+
+    QHash<QString, QString> code; // relative path -> code without line comments
     for (const char* top : {"src", "tools"}) {
         QDirIterator it(root + QLatin1String(top), {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString relative = it.next().mid(root.size());
-            if (namers.contains(relative)) continue;
-            QFile f(root + relative);
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << relative.toStdString();
-            int line = 0;
-            while (!f.atEnd()) {
-                ++line;
-                const QString code = QString::fromUtf8(f.readLine()).section(QLatin1String("//"), 0, 0);
-                for (const auto& m : literal.globalMatch(code))
-                    if (names.contains(m.captured(1)))
-                        faults << QStringLiteral("%1:%2: \"%3\"").arg(relative).arg(line).arg(m.captured(1));
-            }
+            if (!namers.contains(relative)) code.insert(relative, codeOf(root + relative));
+        }
+    }
+    // Constants spelt with a literal anywhere ("constexpr auto kKey = \"x\";"): a call that
+    // names its key through one of them spells the key outside PrefKey.h.
+    const QRegularExpression constant(
+        QStringLiteral(R"re(\b(?:constexpr|const)\b[\w\s:<>*&]*?\b(\w+)\s*(?:=|\{)\s*(?:[\w:]+\()?u?"\w*")re"));
+    QSet<QString> spelt;
+    for (const QString& text : std::as_const(code))
+        for (const auto& m : constant.globalMatch(text)) spelt.insert(m.captured(1));
+    // Whatever holds the settings store: Settings::instance(), and in each file the names it
+    // or its header declares as a Settings.
+    const QRegularExpression holder(QStringLiteral(R"re(\bSettings\s*[&*]\s*(\w+))re"));
+    const QRegularExpression quoted(QStringLiteral(R"re("(\w+)")re"));
+    const QRegularExpression identifier(QStringLiteral(R"(\b\w+\b)"));
+    QStringList faults;
+    for (auto it = code.cbegin(); it != code.cend(); ++it) {
+        const QString& text = it.value();
+        for (const auto& m : quoted.globalMatch(text))
+            if (names.contains(m.captured(1)))
+                faults << QStringLiteral("%1:%2: \"%3\"")
+                              .arg(it.key())
+                              .arg(lineAt(text, m.capturedStart()))
+                              .arg(m.captured(1));
+        QStringList holders{QStringLiteral(R"(\bSettings::instance\(\))")};
+        const QString header = it.key().section(u'.', 0, -2) + QStringLiteral(".h");
+        for (const QString& declaring : {text, code.value(header)})
+            for (const auto& m : holder.globalMatch(declaring))
+                if (m.captured(1) != QLatin1String("instance"))
+                    holders << QStringLiteral(R"(\b%1\b)").arg(m.captured(1));
+        const QRegularExpression call(
+            QStringLiteral(R"re((?:%1)\s*(?:\.|->)\s*(?:value|contains|isStored|string|number|integer|boolean|)re"
+                           R"re(setValue|remove|onChange|defaultValue)\s*\(\s*([^,;]*?)\s*[,)])re")
+                .arg(holders.join(u'|')));
+        for (const auto& m : call.globalMatch(text)) {
+            const QString key = m.captured(1);
+            bool wrong = key.contains(u'"');
+            for (const auto& word : identifier.globalMatch(key))
+                if (spelt.contains(word.captured()) && !key.contains(QLatin1String("PrefKey::"))) wrong = true;
+            if (wrong)
+                faults << QStringLiteral("%1:%2: a setting named by %3")
+                              .arg(it.key())
+                              .arg(lineAt(text, m.capturedStart()))
+                              .arg(key);
         }
     }
     EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();

@@ -2,6 +2,7 @@
 
 #include "platform/KeptAside.h"
 #include "platform/Logging.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QHash>
@@ -63,10 +64,10 @@ Cache& current()
     if (c.owner != &s) {
         c.owner = &s;
         c.valid = false;
-        s.onChange(QString::fromLatin1(kKey), &s, [](const QVariant&) { cache().valid = false; });
+        s.onChange(PrefKey::customShortcuts, &s, [](const QVariant&) { cache().valid = false; });
     }
     if (!c.valid) {
-        c.raw = storedBytes(s.value(QString::fromLatin1(kKey)));
+        c.raw = storedBytes(s.value(PrefKey::customShortcuts));
         c.decoded = decode(c.raw);
         c.byCombo.clear();
         for (auto it = c.decoded.combos.cbegin(); it != c.decoded.combos.cend(); ++it) {
@@ -120,9 +121,9 @@ Combos all()
 bool save(const Combos& combos)
 {
     Cache& c = current();
-    if (c.decoded.wholeUnreadable && KeptAside::keep(QString::fromLatin1(kKey), c.raw).isEmpty())
+    if (c.decoded.wholeUnreadable && KeptAside::keep(PrefKey::customShortcuts, c.raw).isEmpty())
         qCWarning(lcCommands, "could not keep the unreadable stored shortcuts aside");
-    Settings::instance().setValue(QString::fromLatin1(kKey), encode(combos, c.decoded.unreadable));
+    Settings::instance().setValue(PrefKey::customShortcuts, encode(combos, c.decoded.unreadable));
     return Settings::instance().sync();
 }
 

@@ -22,8 +22,6 @@ class QKeyEvent;
 // Reads are cached until the setting's change signal, so a key press costs a hash lookup.
 namespace ShortcutStore {
 
-inline constexpr auto kKey = "customShortcuts";
-
 // Combinations by command id, in the order lookups walk them (by id).
 using Combos = QMap<QString, KeyCombo>;
 

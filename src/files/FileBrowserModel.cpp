@@ -3,6 +3,7 @@
 #include "files/FilePaths.h"
 #include "files/FolderAccess.h"
 #include "platform/OpenableFile.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QCollator>
@@ -25,7 +26,7 @@ const QSet<QString>& FileBrowserModel::exts()
 
 void FileBrowserModel::restore()
 {
-    const QString stored = Settings::instance().string(QLatin1String(kRootKey));
+    const QString stored = Settings::instance().string(PrefKey::fileBrowserRootPath);
     if (stored.isEmpty()) return;
     if (!FolderAccess::hasAccess(stored)) return;
     setRoot(stored);
@@ -51,7 +52,7 @@ void FileBrowserModel::setRoot(const QString& folder)
 void FileBrowserModel::adoptFolder(const QString& folder, FileBrowserModel* model)
 {
     FolderAccess::grant(folder);
-    Settings::instance().setValue(QLatin1String(kRootKey), FilePaths::standardized(folder));
+    Settings::instance().setValue(PrefKey::fileBrowserRootPath, FilePaths::standardized(folder));
     if (model) model->setRoot(folder);
 }
 

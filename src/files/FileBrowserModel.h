@@ -22,7 +22,6 @@ struct FileNode {
 class FileBrowserModel : public QObject {
     Q_OBJECT
 public:
-    static constexpr auto kRootKey = "fileBrowserRootPath";
     // Folders below the root that are still listed.
     static constexpr int kMaxDepth = 7;
 

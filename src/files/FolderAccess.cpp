@@ -2,6 +2,7 @@
 
 #include "files/FilePaths.h"
 #include "platform/Logging.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QFileInfo>
@@ -19,7 +20,7 @@ QString bookmarkPath(const QVariant& bookmark)
 // A stored value that is not a map of byte data reads as no grants at all.
 QVariantMap readStore()
 {
-    const QVariant stored = Settings::instance().value(QLatin1String(FolderAccess::kStoreKey));
+    const QVariant stored = Settings::instance().value(PrefKey::grantedFolderBookmarks);
     const QVariantMap map = stored.toMap();
     const bool readable = stored.metaType().id() == QMetaType::QVariantMap
                           && std::all_of(map.begin(), map.end(),
@@ -46,7 +47,7 @@ bool grant(const QString& folder)
     if (path.isEmpty() || !QFileInfo(path).isDir()) return false;
     QVariantMap store = readStore();
     store.insert(path, path.toUtf8());
-    Settings::instance().setValue(QLatin1String(kStoreKey), store);
+    Settings::instance().setValue(PrefKey::grantedFolderBookmarks, store);
     return Settings::instance().sync() && readStore().value(path).toByteArray() == path.toUtf8();
 }
 

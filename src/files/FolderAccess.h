@@ -11,8 +11,6 @@
 // is still there; every operation still reports what really happened.
 namespace FolderAccess {
 
-inline constexpr auto kStoreKey = "grantedFolderBookmarks";
-
 // Records a grant for `folder` (replacing an older one). False when nothing was stored: the
 // path is not an existing folder.
 bool grant(const QString& folder);

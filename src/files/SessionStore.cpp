@@ -3,6 +3,7 @@
 #include "files/FilePaths.h"
 #include "platform/Logging.h"
 #include "platform/OpenableFile.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QFileInfo>
@@ -36,7 +37,7 @@ void persist()
         const QByteArray b = bookmark(path);
         if (!b.isEmpty()) bookmarks.append(b);
     }
-    Settings::instance().setValue(QLatin1String(SessionStore::kBookmarksKey), bookmarks);
+    Settings::instance().setValue(PrefKey::openSessionBookmarks, bookmarks);
 }
 
 } // namespace
@@ -56,7 +57,7 @@ bool isEnabled()
 
 QStringList savedURLs()
 {
-    const QVariant stored = Settings::instance().value(QLatin1String(kBookmarksKey));
+    const QVariant stored = Settings::instance().value(PrefKey::openSessionBookmarks);
     const QVariantList list = stored.toList();
     const bool readable = stored.metaType().id() == QMetaType::QVariantList
                           && std::all_of(list.begin(), list.end(),

@@ -12,7 +12,6 @@
 // stored list under "openSessionBookmarks" is rewritten whole on every change.
 namespace SessionStore {
 
-inline constexpr auto kBookmarksKey = "openSessionBookmarks";
 inline constexpr QLatin1String kEnabledKey = PrefKey::reopenLastSession;
 
 // "reopenLastSession"; anything but a stored Boolean reads as on.

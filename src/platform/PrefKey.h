@@ -11,8 +11,7 @@ class Settings;
 // The first group is registered at start (`defaults()`), before any window opens; a
 // registered value is a fallback only and never written to the user's file. The keys after
 // it are read with the default written beside them (the reader passes it as the fallback).
-// A key that only one store reads and writes (session, folder grants, shortcuts, snippets,
-// export presets, recent documents) is named by that store.
+// The last group are the keys that one store each reads and writes whole.
 namespace PrefKey {
 
 // Registered defaults.
@@ -56,6 +55,17 @@ inline constexpr QLatin1String appLanguageOverride{"appLanguageOverride"}; // "s
 inline constexpr QLatin1String preferredLanguages{"preferredLanguages"};   // none: the system's
 inline constexpr QLatin1String exportPresetsRev{"exportPresetsRev"};       // 0
 inline constexpr QLatin1String exportCSS{"exportCSS"};                     // ""
+inline constexpr QLatin1String writingGoal{"writingGoal"};                 // 0: no goal
+inline constexpr QLatin1String lastSeenVersion{"lastSeenVersion"};         // none: never shown
+
+// Each read and written whole by one store, named beside it.
+inline constexpr QLatin1String recentDocuments{"recentDocuments"};               // RecentDocuments
+inline constexpr QLatin1String grantedFolderBookmarks{"grantedFolderBookmarks"}; // FolderAccess
+inline constexpr QLatin1String openSessionBookmarks{"openSessionBookmarks"};     // SessionStore
+inline constexpr QLatin1String fileBrowserRootPath{"fileBrowserRootPath"};       // FileBrowserModel
+inline constexpr QLatin1String exportPresets{"exportPresets"};                   // ExportPresets
+inline constexpr QLatin1String userSnippets{"userSnippets"};                     // SnippetStore
+inline constexpr QLatin1String customShortcuts{"customShortcuts"};               // ShortcutStore
 
 // The registered defaults: key -> Double, QString or bool.
 const QVariantHash& defaults();

@@ -1,5 +1,6 @@
 #include "platform/RecentDocuments.h"
 
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QFileInfo>
@@ -17,13 +18,13 @@ QString normalized(const QString& path)
 void store(Settings& settings, const QStringList& list)
 {
     const QJsonDocument doc(QJsonArray::fromStringList(list));
-    settings.setValue(settingsKey, QString::fromUtf8(doc.toJson(QJsonDocument::Compact)));
+    settings.setValue(PrefKey::recentDocuments, QString::fromUtf8(doc.toJson(QJsonDocument::Compact)));
 }
 } // namespace
 
 QStringList paths(const Settings& settings)
 {
-    const QJsonDocument doc = QJsonDocument::fromJson(settings.string(settingsKey).toUtf8());
+    const QJsonDocument doc = QJsonDocument::fromJson(settings.string(PrefKey::recentDocuments).toUtf8());
     QStringList out;
     if (!doc.isArray()) return out;
     for (const QJsonValue& v : doc.array()) {

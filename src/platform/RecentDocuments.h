@@ -9,7 +9,6 @@ class Settings;
 namespace RecentDocuments {
 
 inline constexpr int maxCount = 10;
-inline constexpr const char* settingsKey = "recentDocuments";
 
 QStringList paths(const Settings& settings);
 // Moves `path` (made absolute and clean) to the front, dropping the oldest beyond maxCount.

@@ -16,7 +16,6 @@ struct Tr {
     Q_DECLARE_TR_FUNCTIONS(ExportPresets)
 };
 
-const QString kPresetsKey = QStringLiteral("exportPresets");
 const QString kRevisionKey = PrefKey::exportPresetsRev;
 
 const char* const kGithubCSS =
@@ -182,7 +181,7 @@ qint64 revision(const Settings& settings)
 
 void save(const QList<ExportPreset>& presets, Settings& settings)
 {
-    settings.setValue(kPresetsKey, encode(presets));
+    settings.setValue(PrefKey::exportPresets, encode(presets));
     const qint64 rev = revision(settings);
     // The counter only has to change; wrapping past the largest value would be undefined.
     settings.setValue(kRevisionKey, rev == std::numeric_limits<qint64>::max() ? qint64(0) : rev + 1);
@@ -195,14 +194,14 @@ void save(const QList<ExportPreset>& presets)
 
 QList<ExportPreset> all(Settings& settings)
 {
-    const QVariant stored = settings.value(kPresetsKey);
+    const QVariant stored = settings.value(PrefKey::exportPresets);
     if (stored.isValid()) {
         const QByteArray raw = stored.toByteArray();
         if (const auto list = decode(raw)) return *list;
         // The user's presets in a form this version cannot read: keep them before the seeds
         // take their place.
         qCWarning(lcRender) << "stored export presets are unreadable; the seeds replace them";
-        KeptAside::keep(settings, kPresetsKey, raw);
+        KeptAside::keep(settings, PrefKey::exportPresets, raw);
     }
     const QList<ExportPreset> s = seeds();
     save(s, settings);

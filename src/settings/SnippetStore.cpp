@@ -1,6 +1,7 @@
 #include "settings/SnippetStore.h"
 
 #include "platform/KeptAside.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
 #include <QJsonArray>
@@ -52,7 +53,7 @@ const QList<Snippet>& seed()
 
 QList<Snippet> load()
 {
-    const QVariant v = Settings::instance().value(QString::fromLatin1(kKey));
+    const QVariant v = Settings::instance().value(PrefKey::userSnippets);
     if (!v.isValid()) return seed();
     const QByteArray bytes = v.metaType().id() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
     if (const auto list = decode(bytes)) return *list;
@@ -71,7 +72,7 @@ QByteArray encode(const QList<Snippet>& snippets)
 void save(const QList<Snippet>& snippets)
 {
     Settings& settings = Settings::instance();
-    const QString key = QString::fromLatin1(kKey);
+    const QString key = PrefKey::userSnippets;
     const QVariant v = settings.value(key);
     if (v.isValid()) {
         const QByteArray bytes = v.metaType().id() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();

@@ -19,8 +19,6 @@ struct Snippet {
 // snippets stand in while nothing readable is stored.
 namespace SnippetStore {
 
-inline constexpr auto kKey = "userSnippets";
-
 // The defaults, with ids made once per run.
 const QList<Snippet>& seed();
 // The stored list, or the defaults when nothing readable is stored.

@@ -4,6 +4,7 @@
 #include "files/FolderAccess.h"
 #include "files/SessionStore.h"
 #include "platform/OpenableFile.h"
+#include "platform/PrefKey.h"
 
 #include <QFileInfo>
 #include <QVariantMap>
@@ -76,7 +77,7 @@ TEST_F(SessionStoreTest, ClosingRemovesOnlyWhatWasOpen)
     SessionStore::markOpen(b);
     SessionStore::markClosed(b);
     EXPECT_TRUE(relaunch().isEmpty());
-    EXPECT_TRUE(Settings::instance().isStored(SessionStore::kBookmarksKey));
+    EXPECT_TRUE(Settings::instance().isStored(PrefKey::openSessionBookmarks));
 }
 
 TEST_F(SessionStoreTest, EnabledUnlessStoredFalseAndForeignValuesReadAsNoSession)
@@ -88,9 +89,9 @@ TEST_F(SessionStoreTest, EnabledUnlessStoredFalseAndForeignValuesReadAsNoSession
     EXPECT_FALSE(relaunch().size());
     EXPECT_FALSE(SessionStore::isEnabled());
 
-    Settings::instance().setValue(SessionStore::kBookmarksKey, "not a list");
+    Settings::instance().setValue(PrefKey::openSessionBookmarks, "not a list");
     EXPECT_TRUE(SessionStore::savedURLs().isEmpty());
-    Settings::instance().setValue(SessionStore::kBookmarksKey, QVariantList{QByteArray("/x"), 5});
+    Settings::instance().setValue(PrefKey::openSessionBookmarks, QVariantList{QByteArray("/x"), 5});
     EXPECT_TRUE(SessionStore::savedURLs().isEmpty());
 }
 
@@ -104,7 +105,7 @@ TEST_F(FolderAccessTest, GrantsCoverWholeComponentsMostSpecificFirst)
     EXPECT_TRUE(FolderAccess::grant(a + "/"));
     EXPECT_TRUE(FolderAccess::grant(a + "/./"));
     EXPECT_TRUE(FolderAccess::grant(ab));
-    EXPECT_EQ(Settings::instance().value(FolderAccess::kStoreKey).toMap().keys(), (QStringList{a, ab}));
+    EXPECT_EQ(Settings::instance().value(PrefKey::grantedFolderBookmarks).toMap().keys(), (QStringList{a, ab}));
 
     EXPECT_EQ(FolderAccess::resolved(ab + "/c/d.md"), ab);
     EXPECT_EQ(FolderAccess::resolved(ab), ab);
@@ -115,11 +116,11 @@ TEST_F(FolderAccessTest, GrantsCoverWholeComponentsMostSpecificFirst)
     // A grant that no longer resolves gives way to the next; it stays stored.
     ASSERT_TRUE(QDir(ab).removeRecursively());
     EXPECT_EQ(FolderAccess::resolved(ab + "/c.md"), a);
-    EXPECT_EQ(Settings::instance().value(FolderAccess::kStoreKey).toMap().size(), 2);
+    EXPECT_EQ(Settings::instance().value(PrefKey::grantedFolderBookmarks).toMap().size(), 2);
 
     // Granting something that is not a folder reports the failure and stores nothing.
     EXPECT_FALSE(FolderAccess::grant(path("missing")));
-    EXPECT_EQ(Settings::instance().value(FolderAccess::kStoreKey).toMap().size(), 2);
+    EXPECT_EQ(Settings::instance().value(PrefKey::grantedFolderBookmarks).toMap().size(), 2);
 }
 
 TEST_F(FolderAccessTest, WithAccessRunsTheActionInOrOutOfAScope)
@@ -131,7 +132,7 @@ TEST_F(FolderAccessTest, WithAccessRunsTheActionInOrOutOfAScope)
     EXPECT_FALSE(FolderAccess::startAccessing(path("nope")));
     EXPECT_EQ(FolderAccess::withAccess(path("g/x.md"), [] { return QString("ran"); }), "ran");
 
-    Settings::instance().setValue(FolderAccess::kStoreKey, QVariantMap{{path("g"), 42}});
+    Settings::instance().setValue(PrefKey::grantedFolderBookmarks, QVariantMap{{path("g"), 42}});
     EXPECT_FALSE(FolderAccess::hasAccess(path("g/x.md"))); // not a map of bookmarks: no grants
 }
 
@@ -196,7 +197,7 @@ TEST_F(FileBrowserTest, RootIsRememberedAndRestoredOnlyWithAGrant)
 
     // The panel confirmed after its window went away: grant and path still stored.
     FileBrowserModel::adoptFolder(path("docs/"), nullptr);
-    EXPECT_EQ(Settings::instance().string(FileBrowserModel::kRootKey), path("docs"));
+    EXPECT_EQ(Settings::instance().string(PrefKey::fileBrowserRootPath), path("docs"));
 
     FileBrowserModel restored;
     EXPECT_EQ(restored.rootPath(), path("docs"));
@@ -209,8 +210,8 @@ TEST_F(FileBrowserTest, RootIsRememberedAndRestoredOnlyWithAGrant)
     EXPECT_EQ(restored.nodes().size(), 2);
     EXPECT_EQ(changes, 1);
 
-    Settings::instance().remove(FolderAccess::kStoreKey);
+    Settings::instance().remove(PrefKey::grantedFolderBookmarks);
     FileBrowserModel noGrant;
     EXPECT_TRUE(noGrant.rootPath().isEmpty());
-    EXPECT_EQ(Settings::instance().string(FileBrowserModel::kRootKey), path("docs"));
+    EXPECT_EQ(Settings::instance().string(PrefKey::fileBrowserRootPath), path("docs"));
 }

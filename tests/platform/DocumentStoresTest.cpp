@@ -1,5 +1,6 @@
 #include "app/TemplateStore.h"
 #include "files/AutosaveStore.h"
+#include "platform/PrefKey.h"
 #include "platform/RecentDocuments.h"
 #include "platform/Settings.h"
 #include "platform/TextUtil.h"
@@ -25,7 +26,7 @@ TEST(RecentDocuments, NewestFirstWithoutDuplicatesAndCapped)
     RecentDocuments::remove(s, dir.filePath("f5.md"));
     EXPECT_FALSE(RecentDocuments::paths(s).contains(dir.filePath("f5.md")));
 
-    s.setValue(RecentDocuments::settingsKey, "{not json");
+    s.setValue(PrefKey::recentDocuments, "{not json");
     EXPECT_TRUE(RecentDocuments::paths(s).isEmpty());
     RecentDocuments::add(s, dir.filePath("x.md")); // recovers from the broken value
     EXPECT_EQ(RecentDocuments::paths(s), QStringList{dir.filePath("x.md")});

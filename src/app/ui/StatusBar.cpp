@@ -3,6 +3,7 @@
 #include "app/StatusFormat.h"
 #include "app/ui/ChromeStyle.h"
 #include "editor/EditorController.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "platform/ui/Icons.h"
 
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr const char* kGoalKey = "writingGoal";
 const QColor kGoalGreen(0x2E, 0xA0, 0x43);
 
 QToolButton* plainButton(QWidget* parent)
@@ -151,7 +151,7 @@ StatusBar::StatusBar(EditorController* controller, Settings& settings, QWidget* 
         connect(controller, &EditorController::selectionStatsChanged, this, &StatusBar::refreshCounts);
         connect(controller, &EditorController::zoomChanged, this, &StatusBar::refreshZoom);
     }
-    settings.onChange(QString::fromLatin1(kGoalKey), this, [this](const QVariant&) { refreshCounts(); });
+    settings.onChange(PrefKey::writingGoal, this, [this](const QVariant&) { refreshCounts(); });
     applyColours();
     refreshZoom();
 }
@@ -200,7 +200,7 @@ void StatusBar::refreshCounts()
     const int selected = m_controller ? m_controller->selectionWords() : 0;
     m_selection->setVisible(selected > 0);
     m_selection->setText(QStringLiteral("· ") + tr("%n selected", nullptr, selected));
-    const std::optional<qint64> goal = StatusFormat::writingGoal(m_settings.number(QString::fromLatin1(kGoalKey)));
+    const std::optional<qint64> goal = StatusFormat::writingGoal(m_settings.number(PrefKey::writingGoal));
     m_goal->setVisible(goal.has_value());
     if (goal) {
         m_goalReached = s.words >= *goal;

@@ -1,6 +1,7 @@
 #include "app/ui/WhatsNewWindow.h"
 
 #include "app/ui/ChromeStyle.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "platform/ui/Icons.h"
 
@@ -14,9 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-constexpr const char* kLastSeenKey = "lastSeenVersion";
-}
+namespace {}
 
 WhatsNewWindow& WhatsNewWindow::shared()
 {
@@ -136,10 +135,10 @@ WhatsNewWindow::WhatsNewWindow(Settings& store, Scheduler schedule, QWidget* par
 void WhatsNewWindow::showIfNewVersion()
 {
     const QString current = currentVersion();
-    const QVariant stored = m_store.value(QString::fromLatin1(kLastSeenKey));
+    const QVariant stored = m_store.value(PrefKey::lastSeenVersion);
     if (stored.isValid() && stored.toString() == current) return;
     // Stored before showing: a run that ends within the delay does not show it again next time.
-    m_store.setValue(QString::fromLatin1(kLastSeenKey), current);
+    m_store.setValue(PrefKey::lastSeenVersion, current);
     QPointer<WhatsNewWindow> self(this);
     m_schedule(kShowDelayMs, [self] {
         if (self) self->showWindow();

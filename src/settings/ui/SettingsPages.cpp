@@ -118,7 +118,7 @@ QWidget* editor(QWidget* parent)
     form->addRow(Tr::tr("Text size"), slider(PrefKey::editorFontSize, 15, 11, 26, 1, points, 46, page));
     form->addRow(Tr::tr("Line spacing"), slider(PrefKey::editorLineSpacing, 3, 0, 10, 1, plain, 46, page));
     form->addRow(Tr::tr("Writing goal"),
-                 slider(QStringLiteral("writingGoal"), 0, 0, 2000, 50, SettingsModel::writingGoalLabel, 80, page));
+                 slider(PrefKey::writingGoal, 0, 0, 2000, 50, SettingsModel::writingGoalLabel, 80, page));
     return page;
 }
 

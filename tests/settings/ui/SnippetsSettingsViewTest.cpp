@@ -1,5 +1,6 @@
 #include "settings/ui/SnippetsSettingsView.h"
 #include "platform/KeptAside.h"
+#include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "settings/SnippetStore.h"
 
@@ -13,10 +14,10 @@
 TEST(SnippetsSettingsView, EditsAreStoredAndTheUsersUnreadableListIsKeptAside)
 {
     Settings& s = Settings::instance();
-    s.setValue(SnippetStore::kKey, QByteArray(R"([{"id":"not-a-uuid","trigger":"x","body":"mine"}])"));
+    s.setValue(PrefKey::userSnippets, QByteArray(R"([{"id":"not-a-uuid","trigger":"x","body":"mine"}])"));
     SnippetsSettingsView page;
     EXPECT_EQ(page.snippets(), SnippetStore::seed()); // unreadable: the defaults show
-    EXPECT_EQ(s.value(SnippetStore::kKey).toByteArray().left(14), QByteArray(R"([{"id":"not-a-)")); // untouched
+    EXPECT_EQ(s.value(PrefKey::userSnippets).toByteArray().left(14), QByteArray(R"([{"id":"not-a-)")); // untouched
 
     auto* trigger = page.findChildren<QLineEdit*>().first();
     QTest::keyClicks(trigger, "2");
@@ -37,5 +38,5 @@ TEST(SnippetsSettingsView, EditsAreStoredAndTheUsersUnreadableListIsKeptAside)
     EXPECT_FALSE(SnippetStore::expansion("sig2"));
     // Ids are written in upper case.
     EXPECT_TRUE(
-        QRegularExpression(R"("id":"[0-9A-F-]{36}")").match(s.value(SnippetStore::kKey).toByteArray()).hasMatch());
+        QRegularExpression(R"("id":"[0-9A-F-]{36}")").match(s.value(PrefKey::userSnippets).toByteArray()).hasMatch());
 }
