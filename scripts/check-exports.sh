@@ -204,7 +204,9 @@ printf 'caf\xe9\n' >"$BATCH/latin1.md"
 printf '# Inner\n' >"$BATCH/sub/inner.md"
 printf '# Stuck\n' >"$BATCH/stuck.md"
 for fmt in pdf docx odt rtf html; do
-  "$BW_EXPORT" --batch "$BATCH" --format "$fmt" >"$WORK/batch-$fmt.txt" 2>/dev/null || fail "batch $fmt did not finish"
+  status=0
+  "$BW_EXPORT" --batch "$BATCH" --format "$fmt" >"$WORK/batch-$fmt.txt" 2>/dev/null || status=$?
+  [ "$status" = 1 ] || fail "batch $fmt: exit status $status, not 1 though files were not exported"
   python3 - "$WORK/batch-$fmt.txt" "$fmt" <<'PY'
 import sys
 report, fmt = open(sys.argv[1]).read(), sys.argv[2]
@@ -228,6 +230,37 @@ for fmt in docx odt rtf; do
 done
 "$BW_EXPORT" --page-text "$BATCH/Alpha.html" | grep -q "Alpha body" || fail "batch Alpha.html: body missing"
 echo "ok batch: PDFs stamped with each source's name, Word, OpenDocument, Rich Text and HTML read back"
+
+# ---- Refused as the editor refuses; a folder named like the document's is another folder ----
+# Text that is not UTF-8 is no export (exit 1, nothing written). Beside "notes/" stands
+# "notes-private/": its picture is outside the document's folder although its path begins
+# with that folder's.
+SIB="$WORK/siblings"
+mkdir -p "$SIB/notes" "$SIB/notes-private"
+printf 'caf\xe9\n' >"$SIB/notes/latin1.md"
+status=0
+"$BW_EXPORT" "$SIB/notes/latin1.md" --format docx --out "$SIB/latin1.docx" 2>"$WORK/stderr.log" || status=$?
+[ "$status" = 1 ] && [ ! -e "$SIB/latin1.docx" ] || fail "bw-export of Latin-1 text: exit status $status or a file written"
+grep -q "is not valid UTF-8 text" "$WORK/stderr.log" || fail "bw-export of Latin-1 text: $(cat "$WORK/stderr.log")"
+printf '![own](own.png)\n\n![private](../notes-private/secret.png)\n' >"$SIB/notes/doc.md"
+python3 - "$SIB" <<'PY'
+import struct, sys, zlib
+def png(w, h):
+    raw = b"".join(b"\0" + b"\x80" * 3 * w for _ in range(h))
+    chunk = lambda t, d: struct.pack(">I", len(d)) + t + d + struct.pack(">I", zlib.crc32(t + d))
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0)) + \
+        chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b"")
+open(f"{sys.argv[1]}/notes/own.png", "wb").write(png(11, 7))
+open(f"{sys.argv[1]}/notes-private/secret.png", "wb").write(png(13, 9))
+PY
+export_to "$SIB/notes/doc.md" docx "$SIB/doc.docx"
+python3 - "$SIB/doc.docx" <<'PY'
+import struct, sys, zipfile
+z = zipfile.ZipFile(sys.argv[1])
+sizes = sorted(struct.unpack(">II", z.read(n)[16:24]) for n in z.namelist() if n.endswith(".png"))
+assert sizes == [(11, 7)], f"docx: images {sizes}; the picture of notes-private/ beside notes/ is not the document's"
+print("ok refused: Latin-1 text is no export; a sibling folder named like the document's keeps its picture")
+PY
 
 # ---- Fidelity: nothing of the document lost in any format ----
 # A table under the grid's width comment, a code line, an address and a 15-column table wider

@@ -5,11 +5,13 @@
 // prints the text of an exported page as the web engine lays it out (the export checks).
 //   bw-export --batch FOLDER --format F
 // exports every Markdown file of FOLDER as the File menu's batch export does, replacing
-// existing outputs, and prints the report.
+// existing outputs, and prints the report; exits 1 when any file was not exported.
 //   --theme standard|github|academic|dark|compact adds an export theme's CSS.
-//   --grant FOLDER grants a folder as Allow Access to Folder… does (kept in the settings), so
-// its images are embedded.
+//   --grant FOLDER grants a folder as Allow Access to Folder… does, so its images are
+// embedded. The grant is remembered in the settings, for later runs and for the program.
+// A file that is not valid UTF-8 is refused as the editor refuses it, with exit status 1.
 #include "files/FolderAccess.h"
+#include "files/MarkdownDocument.h"
 #include "platform/PrefKey.h"
 #include "platform/SafeWrite.h"
 #include "platform/Settings.h"
@@ -48,8 +50,10 @@ int main(int argc, char** argv)
     parser.addOption({QStringLiteral("page-text"), QStringLiteral("Print the text of an HTML page.")});
     parser.addOption({QStringLiteral("batch"), QStringLiteral("Export every Markdown file of a folder.")});
     parser.addOption({QStringLiteral("theme"), QStringLiteral("An export theme."), QStringLiteral("ID")});
-    parser.addOption(
-        {QStringLiteral("grant"), QStringLiteral("Grant access to a folder first."), QStringLiteral("FOLDER")});
+    parser.addOption({QStringLiteral("grant"),
+                      QStringLiteral("Grant access to a folder first. The grant is remembered in the settings, "
+                                     "for later runs and for the program."),
+                      QStringLiteral("FOLDER")});
     parser.addHelpOption();
     parser.process(app);
     for (const QString& folder : parser.values(QStringLiteral("grant"))) {
@@ -83,6 +87,10 @@ int main(int argc, char** argv)
     const QString formatId = parser.value(QStringLiteral("format"));
     if (parser.isSet(QStringLiteral("batch"))) {
         if (files.size() != 1) return 2;
+        if (!QFileInfo(files.first()).isDir()) {
+            std::fprintf(stderr, "bw-export: %s is not a folder\n", qPrintable(files.first()));
+            return 1;
+        }
         BatchExporter::hooks().confirmReplace = [](QWidget*, const QStringList&, std::function<void(bool)> done) {
             done(true);
         };
@@ -90,7 +98,10 @@ int main(int argc, char** argv)
             std::printf("%s\n%s\n", qPrintable(text.message), qPrintable(text.informative));
         };
         BatchExporter::exportFolder(files.first(), ExportFormats::fromId(formatId), nullptr,
-                                    [](const BatchExport::Report&) { QCoreApplication::exit(0); });
+                                    [](const BatchExport::Report& report) {
+                                        const bool all = report.failures.isEmpty() && !report.cancelled;
+                                        QCoreApplication::exit(all ? 0 : 1);
+                                    });
         return app.exec();
     }
     const QString themeCSS = ExportThemes::cssFor(parser.value(QStringLiteral("theme")));
@@ -101,12 +112,13 @@ int main(int argc, char** argv)
         return 2;
     }
     const QFileInfo source(files.first());
-    QFile file(source.filePath());
-    if (!source.isFile() || !file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "bw-export: cannot read %s\n", qPrintable(source.filePath()));
+    QString readError;
+    const std::optional<MarkdownDocument> document = MarkdownDocument::read(source.filePath(), &readError);
+    if (!document) {
+        std::fprintf(stderr, "bw-export: %s\n", qPrintable(readError));
         return 1;
     }
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString text = document->text;
     std::optional<QString> css;
     if (parser.isSet(QStringLiteral("css"))) {
         QFile cssFile(parser.value(QStringLiteral("css")));
