@@ -121,7 +121,7 @@ Combos all()
 bool save(const Combos& combos)
 {
     Cache& c = current();
-    if (c.decoded.wholeUnreadable && KeptAside::keep(PrefKey::customShortcuts, c.raw).isEmpty())
+    if (c.decoded.wholeUnreadable && KeptAside::keep(PrefKey::customShortcuts, c.raw, lcCommands).isEmpty())
         qCWarning(lcCommands, "could not keep the unreadable stored shortcuts aside");
     Settings::instance().setValue(PrefKey::customShortcuts, encode(combos, c.decoded.unreadable));
     return Settings::instance().sync();

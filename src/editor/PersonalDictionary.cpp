@@ -60,7 +60,7 @@ bool PersonalDictionary::read()
     }
     // Unreadable as a list: moved aside whole (never read into memory when too large),
     // so that the next addition starts a new file and nothing of the old one is lost.
-    auto keepAside = [this] { return !KeptAside::keepFile(kKeptAsideName, m_path).isEmpty(); };
+    auto keepAside = [this] { return !KeptAside::keepFile(kKeptAsideName, m_path, lcEditor).isEmpty(); };
     if (QFileInfo(m_path).size() > kMaxBytes) return keepAside();
     OpenableFile::Verdict why;
     const std::optional<QByteArray> bytes = OpenableFile::read(m_path, &why);
@@ -87,7 +87,7 @@ bool PersonalDictionary::read()
     // was stays in the kept-aside folder (once, however often it is read).
     if (dropped > 0) {
         qCWarning(lcEditor) << dropped << "lines of the personal dictionary" << m_path << "are no words";
-        KeptAside::keep(kKeptAsideName, *bytes);
+        KeptAside::keep(kKeptAsideName, *bytes, lcEditor);
     }
     return true;
 }

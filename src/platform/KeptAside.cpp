@@ -1,6 +1,5 @@
 #include "platform/KeptAside.h"
 
-#include "platform/Logging.h"
 #include "platform/OpenableFile.h"
 #include "platform/SafeWrite.h"
 #include "platform/Settings.h"
@@ -22,9 +21,9 @@ QString folder(const Settings& settings)
     return QFileInfo(settings.filePath()).absolutePath() + QStringLiteral("/Kept aside");
 }
 
-QString keep(const QString& key, const QByteArray& raw)
+QString keep(const QString& key, const QByteArray& raw, Category log)
 {
-    return keep(Settings::instance(), key, raw);
+    return keep(Settings::instance(), key, raw, log);
 }
 
 namespace {
@@ -50,11 +49,11 @@ QString freshPath(const QString& dir, const QString& safeKey)
 
 } // namespace
 
-QString keepFile(const QString& key, const QString& path)
+QString keepFile(const QString& key, const QString& path, Category log)
 {
     const QString dir = folder(Settings::instance());
     if (!QDir().mkpath(dir)) {
-        qCWarning(lcPlatform) << "cannot create" << dir;
+        qCWarning(log) << "cannot create" << dir;
         return {};
     }
     const QString target = freshPath(dir, safeName(key));
@@ -62,26 +61,26 @@ QString keepFile(const QString& key, const QString& path)
     // read and written as any kept value, and the file goes only once its copy is whole.
     if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(target).constData()) != 0) {
         if (errno != EXDEV) {
-            qCWarning(lcPlatform) << "cannot move" << path << "aside:" << qt_error_string(errno);
+            qCWarning(log) << "cannot move" << path << "aside:" << qt_error_string(errno);
             return {};
         }
         const std::optional<QByteArray> raw = OpenableFile::read(path);
         QString why;
         if (!raw || !SafeWrite::replace(target, *raw, &why) || !QFile::remove(path)) {
-            qCWarning(lcPlatform) << "cannot move" << path << "aside" << why;
+            qCWarning(log) << "cannot move" << path << "aside" << why;
             if (raw) QFile::remove(target);
             return {};
         }
     }
-    qCWarning(lcPlatform) << key << "could not be read; the file was kept aside as" << target;
+    qCWarning(log) << key << "could not be read; the file was kept aside as" << target;
     return target;
 }
 
-QString keep(const Settings& settings, const QString& key, const QByteArray& raw)
+QString keep(const Settings& settings, const QString& key, const QByteArray& raw, Category log)
 {
     const QString dir = folder(settings);
     if (!QDir().mkpath(dir)) {
-        qCWarning(lcPlatform) << "cannot create" << dir;
+        qCWarning(log) << "cannot create" << dir;
         return {};
     }
     const QString safeKey = safeName(key);
@@ -96,11 +95,11 @@ QString keep(const Settings& settings, const QString& key, const QByteArray& raw
     const QString path = freshPath(dir, safeKey);
     QString why;
     if (!SafeWrite::replace(path, raw, &why)) {
-        qCWarning(lcPlatform) << "cannot write" << path << why;
+        qCWarning(log) << "cannot write" << path << why;
         return {};
     }
     // Every store that falls back from a value it cannot read comes through here.
-    qCWarning(lcPlatform) << "the stored value of" << key << "could not be read; it was kept aside in" << path;
+    qCWarning(log) << "the stored value of" << key << "could not be read; it was kept aside in" << path;
     return path;
 }
 

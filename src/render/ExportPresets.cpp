@@ -201,7 +201,7 @@ QList<ExportPreset> all(Settings& settings)
         // The user's presets in a form this version cannot read: keep them before the seeds
         // take their place.
         qCWarning(lcRender) << "stored export presets are unreadable; the seeds replace them";
-        KeptAside::keep(settings, PrefKey::exportPresets, raw);
+        KeptAside::keep(settings, PrefKey::exportPresets, raw, lcRender);
     }
     const QList<ExportPreset> s = seeds();
     save(s, settings);

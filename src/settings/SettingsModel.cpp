@@ -116,7 +116,7 @@ bool storeCustomThemes(Settings& settings, const QList<CustomTheme>& themes)
         return false;
     }
     const QString raw = settings.isStored(kThemesKey) ? settings.string(kThemesKey) : QString();
-    if (unreadableThemes(raw)) KeptAside::keep(settings, kThemesKey, raw.toUtf8());
+    if (unreadableThemes(raw)) KeptAside::keep(settings, kThemesKey, raw.toUtf8(), lcSettings);
     settings.setValue(kThemesKey, json);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "settings/SnippetStore.h"
 
 #include "platform/KeptAside.h"
+#include "platform/Logging.h"
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
@@ -57,6 +58,12 @@ QList<Snippet> load()
     if (!v.isValid()) return seed();
     const QByteArray bytes = v.metaType().id() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
     if (const auto list = decode(bytes)) return *list;
+    // Read on every Tab: the same unreadable value is told once.
+    static QByteArray told;
+    if (bytes != told) {
+        qCWarning(lcSettings) << "the stored snippets cannot be read; the defaults are in effect";
+        told = bytes;
+    }
     return seed();
 }
 
@@ -76,7 +83,7 @@ void save(const QList<Snippet>& snippets)
     const QVariant v = settings.value(key);
     if (v.isValid()) {
         const QByteArray bytes = v.metaType().id() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
-        if (!decode(bytes)) KeptAside::keep(settings, key, bytes);
+        if (!decode(bytes)) KeptAside::keep(settings, key, bytes, lcSettings);
     }
     settings.setValue(key, encode(snippets));
 }
