@@ -1,3 +1,4 @@
+#include "app/CheatSheet.h"
 #include "app/QuickOpenFilter.h"
 #include "app/StatusFormat.h"
 #include "app/WindowPicks.h"
@@ -75,4 +76,17 @@ TEST(WindowPicks, NewWindowsFitTheScreenAndCascadeBackBeforeLeavingIt)
         window.moveTopLeft(next);
     }
     EXPECT_EQ(steps, 4); // 600 + 4 × 28 ≤ 736 < 600 + 5 × 28
+}
+
+TEST(CheatSheet, ExactText)
+{
+    const QString t = CheatSheet::text();
+    EXPECT_EQ(t.toUtf8().size(), 794);
+    EXPECT_EQ(t.split('\n').size(), 50);
+    EXPECT_TRUE(t.startsWith("# Markdown Cheat Sheet\n\n## Headings\n"));
+    EXPECT_TRUE(t.endsWith("tags: [example]\n---"));
+    EXPECT_TRUE(t.contains("$$\\int_0^1 x^2 dx = \\tfrac{1}{3}$$"));
+    EXPECT_TRUE(t.contains(QString::fromUtf8("# H1  \xC2\xB7  ## H2")));
+    EXPECT_TRUE(t.contains(QString::fromUtf8("## Front matter (Tools \xE2\x96\xB8 Document Info)")));
+    EXPECT_TRUE(t.contains("Float a figure:  `"));
 }

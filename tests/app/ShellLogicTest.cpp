@@ -70,6 +70,14 @@ TEST(TemplateStore, SevenTemplatesWithTheirExactBodies)
     EXPECT_EQ(all[6].body, "# Comparison\n\n| Option | Pros | Cons |\n| --- | --- | --- |\n|  |  |  |\n|  |  |  |");
 }
 
+TEST(TemplateStore, PendingTextIsTakenByExactlyOneDocument)
+{
+    EXPECT_EQ(TemplateStore::takePending(), "");
+    TemplateStore::pending = "abc";
+    EXPECT_EQ(TemplateStore::takePending(), "abc");
+    EXPECT_EQ(TemplateStore::takePending(), "");
+}
+
 TEST(Launch, TheClosingPassTakesOnlyAnEmptyUntouchedStartWindow)
 {
     using Launch::Origin;
