@@ -116,9 +116,14 @@ TEST_F(AppShellTest, TheLaunchPassClosesTheEmptyStartWindowAndKeepsLinkedDocumen
     AppShell::openUrls({"brindlewick://new?text=from%20a%20link"});
     AppShell::newDocumentWithText(TemplateStore::all()[5].body);
     AppShell::newDocumentWithText(std::nullopt); // a plain New: not the launch's either
-    QTest::qWait(350);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(texts(), QStringList({"from a link", TemplateStore::all()[5].body, "", "saved"}));
+    const QStringList kept{"from a link", TemplateStore::all()[5].body, "", "saved"};
+    (void)QTest::qWaitFor(
+        [&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return texts() == kept;
+        },
+        5000);
+    EXPECT_EQ(texts(), kept);
 
     // A start window the user typed into is no longer the launch's to close.
     DocumentWindow* typed = dc.newDocument();
@@ -145,7 +150,7 @@ TEST_F(AppShellTest, TheFileNamedAtLaunchStaysInFrontOfTheReopenedSession)
     ASSERT_TRUE(dc.scheduleSessionReopen());
     AppShell::openItems(Launch::classify({write("named.md")}, dir.path()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return dc.windows().size() == 3; }, 5000));
-    QTest::qWait(50); // the reopened windows' own first steps, after they are shown
+    QTest::qWait(50); // the reopened windows' own first steps, after they are shown, take nothing from it
     DocumentWindow* named = dc.windowForPath(dir.filePath("named.md"));
     EXPECT_EQ(QApplication::activeWindow(), named);
     ASSERT_NE(QApplication::focusWidget(), nullptr);
@@ -158,8 +163,9 @@ TEST_F(AppShellTest, TheFileNamedAtLaunchStaysInFrontOfTheReopenedSession)
     ASSERT_TRUE(dc.scheduleSessionReopen());
     AppShell::handleMessage(Launch::toStrings(Launch::classify({write("later.md")}, dir.path())));
     ASSERT_TRUE(QTest::qWaitFor([&] { return dc.windows().size() == 4; }, 5000));
-    QTest::qWait(250);
-    EXPECT_EQ(QApplication::activeWindow(), dc.windowForPath(dir.filePath("later.md")));
+    DocumentWindow* later = dc.windowForPath(dir.filePath("later.md"));
+    (void)QTest::qWaitFor([&] { return QApplication::activeWindow() == later; }, 5000);
+    EXPECT_EQ(QApplication::activeWindow(), later);
 }
 
 TEST_F(AppShellTest, OpenInPlaceThatFailsKeepsTheWindow)
@@ -193,22 +199,22 @@ TEST_F(AppShellTest, ASecondLaunchHandsItsLinkToTheRunningProgramAndExits)
     second.start(BW_APP_BINARY, {"brindlewick://new?text=Handed%20over%20%F0%9F%98%80"});
     ASSERT_TRUE(second.waitForStarted());
     // The running program answers on its listener thread and opens the link in its event loop.
-    while (second.state() != QProcess::NotRunning && clock.elapsed() < 10000) QTest::qWait(5);
+    (void)QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000);
     std::cout << "[ hand-off ] second launch ended after " << clock.elapsed() << " ms\n";
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
-    QTest::qWait(20);
-    EXPECT_EQ(texts(), QStringList{QString::fromUtf8("Handed over 😀")});
+    const QStringList handed{QString::fromUtf8("Handed over 😀")};
+    (void)QTest::qWaitFor([&] { return texts() == handed; }, 5000);
+    EXPECT_EQ(texts(), handed);
 
     // With toolkit options the launch hands over too, once the application object took them.
     QProcess styled;
     styled.setProcessEnvironment(env);
     styled.start(BW_APP_BINARY, {"-style", "fusion", "brindlewick://new?text=styled"});
     ASSERT_TRUE(styled.waitForStarted());
-    clock.restart();
-    while (styled.state() != QProcess::NotRunning && clock.elapsed() < 10000) QTest::qWait(5);
+    (void)QTest::qWaitFor([&] { return styled.state() == QProcess::NotRunning; }, 10000);
     EXPECT_EQ(styled.exitCode(), 0) << styled.readAllStandardError().toStdString();
-    QTest::qWait(20);
+    (void)QTest::qWaitFor([&] { return texts().size() > 1; }, 5000);
     EXPECT_EQ(texts().value(1), "styled");
 }
 
@@ -226,10 +232,12 @@ TEST_F(AppShellTest, MalformedOversizedAndUnansweredMessagesAreDropped)
         client.write(bytes);
         client.flush();
         QByteArray answer;
-        for (int i = 0; i < 50 && client.state() == QLocalSocket::ConnectedState && answer.isEmpty(); ++i) {
-            QTest::qWait(10);
-            answer += client.readAll();
-        }
+        (void)QTest::qWaitFor(
+            [&] {
+                answer += client.readAll();
+                return client.state() != QLocalSocket::ConnectedState || !answer.isEmpty();
+            },
+            500);
         return answer;
     };
     const auto frame = [](quint32 size, const QByteArray& payload) {
@@ -274,11 +282,12 @@ TEST_F(AppShellTest, ABusyProgramStillTakesTheHandOffAndActsOnItInOrderWhenFree)
                 SingleInstance::kAnswerTimeoutMs));
     });
     QTimer::singleShot(0, [] { QThread::sleep(3); });
-    QTest::qWait(50);
+    QTest::qWait(50); // the main thread is held up meanwhile
     launches.join();
     EXPECT_EQ(answers, std::vector<SingleInstance::HandOver>(2, SingleInstance::HandOver::Delivered));
-    QTest::qWait(50);
-    EXPECT_EQ(texts(), QStringList({"first", QString(QChar(0xFEFF)) + "second"}));
+    const QStringList inOrder{"first", QString(QChar(0xFEFF)) + "second"};
+    (void)QTest::qWaitFor([&] { return texts().size() >= 2; }, 5000);
+    EXPECT_EQ(texts(), inOrder);
 
     // A quitting program stops listening: a later launch finds nobody instead of a promise.
     server->stop();
@@ -360,7 +369,7 @@ TEST_F(AppShellTest, LeavingTheDarkThemeForTheSystemsRepaintsTheMinimapLight)
     Settings::instance().setValue("editorAppearance", "dark");
     EXPECT_TRUE(QTest::qWaitFor([&] { return watch.lastDesk.isValid() && watch.lastDesk.lightness() < 128; }, 1000));
     Settings::instance().setValue("editorAppearance", "system");
-    QTest::qWait(600);
+    (void)QTest::qWaitFor([&] { return watch.lastDesk.lightness() >= 128; }, 5000);
     EXPECT_GE(layout->colors().desk.lightness(), 128);
     EXPECT_GE(watch.lastDesk.lightness(), 128) << "the minimap still shows the dark desk";
     editor->minimap()->removeEventFilter(&watch);
@@ -442,9 +451,7 @@ TEST_F(AppShellTest, SimultaneousLaunchesElectOneProgram)
         return std::count_if(launches.begin(), launches.end(),
                              [](const auto& p) { return p->state() == QProcess::NotRunning; });
     };
-    QElapsedTimer clock;
-    clock.start();
-    while (ended() < 2 && clock.elapsed() < 8000) QTest::qWait(20);
+    (void)QTest::qWaitFor([&] { return ended() >= 2; }, 8000);
     QTest::qWait(300); // the one left runs on: it is the program the others handed over to
     EXPECT_EQ(ended(), 2);
     for (const auto& p : launches) {
