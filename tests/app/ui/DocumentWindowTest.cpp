@@ -307,7 +307,8 @@ TEST_F(DocumentWindowTest, AnAutosaveFolderThatCannotBeWrittenIsToldOnce)
     DocumentWindow* b = dc.newDocument();
     typeAtEnd(a, "one");
     typeAtEnd(b, "two");
-    QTest::qWait(DocumentWindow::autosaveDelayMs + 500);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alerts.isEmpty(); }, DocumentWindow::autosaveDelayMs + 2000));
+    QTest::qWait(200); // the other window's draft fails too, untold
     typeAtEnd(a, "!");
     QTest::qWait(DocumentWindow::autosaveDelayMs + 500);
     ASSERT_EQ(alerts.size(), 1) << alerts.join("|").toStdString();
@@ -528,15 +529,15 @@ TEST_F(DocumentWindowTest, TypingDuringABackgroundAutosaveIsWrittenAfterTheNextP
     typeAtEnd(w, "typed");
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return readAll(path) == "start\ntyped"; }, DocumentWindow::autosaveDelayMs + 2000));
-    QTest::qWait(50);
-    EXPECT_TRUE(typedDuringWrite);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return typedDuringWrite; }, 2000));
     EXPECT_TRUE(w->isWindowModified());
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return readAll(path) == "start\ntyped!"; }, DocumentWindow::autosaveDelayMs + 2000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w->isWindowModified(); }, 2000));
 
     typeAtEnd(w, "?");
-    QTest::qWait(DocumentWindow::autosaveDelayMs + 20); // the write after the pause has just been sent off
+    // The write after the pause has just been sent off.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !autosaveTimer->isActive(); }, DocumentWindow::autosaveDelayMs + 2000));
     EXPECT_TRUE(dc.closeAllForQuit());
     EXPECT_EQ(readAll(path), QByteArray("start\ntyped!?"));
     EXPECT_TRUE(asked.isEmpty());
