@@ -186,8 +186,9 @@ TEST_F(WindowKeyboardTest, ATableCommandAfterClickingACellActsOnItsRowAndColumn)
 TEST_F(WindowKeyboardTest, CtrlEndKeepsTheCaretInView)
 {
     DocumentWindow* w = open("# Title\n\nA short text.\n");
-    QTest::qWait(50); // laid out and scrollable
     MarkdownTextView* v = view(w);
+    // Laid out and scrollable: the sheet is taller than the window.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return v->verticalScrollBar()->maximum() > 0; }, 5000));
     ASSERT_LT(v->viewport()->height(), 1000); // shorter than a sheet
     v->setSelectedRange({0, 0});
     QCoreApplication::processEvents();
