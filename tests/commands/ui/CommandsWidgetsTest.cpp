@@ -222,8 +222,7 @@ TEST_F(CommandsWidgetsTest, PopoversInsertThroughTheEditor)
     link->urlField()->setText(u"https://x.org"_s);
     key(link->urlField(), Qt::Key_Return);
     EXPECT_EQ(view.text(), u"see [here](https://x.org) now");
-    QTest::qWait(1);
-    EXPECT_FALSE(bar.openPopover() && bar.openPopover()->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !(bar.openPopover() && bar.openPopover()->isVisible()); }, 2000));
 
     view = FakeTextView(QString(), {0, 0});
     bar.openImagePopover();
