@@ -61,8 +61,7 @@ struct TextViewCommandsTest : ::testing::Test {
     // Until a long paste is complete: the window's event loop goes on meanwhile.
     void settle()
     {
-        for (int i = 0; i < 3000 && tv()->longPaste()->isActive(); ++i) QTest::qWait(5);
-        ASSERT_FALSE(tv()->longPaste()->isActive());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !tv()->longPaste()->isActive(); }, 15000));
     }
     bool caretOnScreen() { return tv()->viewport()->rect().contains(tv()->cursorRect()); }
 };
@@ -243,8 +242,7 @@ TEST_F(TextViewCommandsTest, ALongPasteGoesInWhileTheWindowGoesOnAndIsOneUndoSte
     EXPECT_EQ(tv()->selectedRange(), TextRange(int(8 + text.size()), 0));
     EXPECT_TRUE(caretOnScreen());
     // Whatever is styled later lies below the caret: nothing above it grows and moves it away.
-    for (int i = 0; i < 2000 && tv()->coordinator()->isStylingPending(); ++i) QTest::qWait(2);
-    EXPECT_FALSE(tv()->coordinator()->isStylingPending());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !tv()->coordinator()->isStylingPending(); }, 5000));
     EXPECT_TRUE(caretOnScreen());
 
     tv()->undo();
