@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -135,10 +136,18 @@ TEST_F(WindowChromeTest, TypingInALongDocumentNeverReadsItWhole)
     auto* view = w->findChild<MarkdownTextView*>();
     ASSERT_TRUE(view);
     view->setSelectedRange({int(text.size() / 2), 0});
-    // What a new text starts (its counts, the first edit opening the storage's gap) is done.
-    QTest::qWait(300);
+    // What a new text starts (its counts, the first edit opening the storage's gap) is done:
+    // nothing is left to style and no pause's timer is still to run but the autosave's, whose
+    // write comes after the keys below.
+    const auto settled = [&] {
+        if (view->coordinator()->isStylingPending()) return false;
+        for (const QTimer* t : w->findChildren<QTimer*>())
+            if (t->isSingleShot() && t->isActive() && t->interval() != DocumentWindow::autosaveDelayMs) return false;
+        return true;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(settled, 5000));
     QTest::keyClick(view, Qt::Key_X);
-    QTest::qWait(300);
+    ASSERT_TRUE(QTest::qWaitFor(settled, 5000));
     const int before = view->coordinator()->storage().gapsClosed();
     for (const Qt::Key key : {Qt::Key_A, Qt::Key_Return, Qt::Key_NumberSign, Qt::Key_Space, Qt::Key_Backspace,
                               Qt::Key_Colon, Qt::Key_S, Qt::Key_M, Qt::Key_BracketLeft, Qt::Key_BracketLeft}) {
