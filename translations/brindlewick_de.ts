@@ -1954,6 +1954,10 @@
         <source>the disk is read-only.</source>
         <translation>der Datenträger ist schreibgeschützt.</translation>
     </message>
+    <message>
+        <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
+        <translation>„%1“ ist keine Datei (sondern ein Ordner, ein Gerät, eine Pipe oder ein Socket); es wurde nichts hineingeschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

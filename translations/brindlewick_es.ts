@@ -1954,6 +1954,10 @@
         <source>the disk is read-only.</source>
         <translation>el disco es de solo lectura.</translation>
     </message>
+    <message>
+        <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
+        <translation>«%1» no es un archivo (es una carpeta, un dispositivo, una tubería o un socket); no se ha escrito nada en él.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

@@ -1954,6 +1954,10 @@
         <source>the disk is read-only.</source>
         <translation>le disque est en lecture seule.</translation>
     </message>
+    <message>
+        <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier (c’est un dossier, un périphérique, un tube ou un socket)&#xa0;; rien n’y a été écrit.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

@@ -1954,6 +1954,10 @@
         <source>the disk is read-only.</source>
         <translation>il disco è di sola lettura.</translation>
     </message>
+    <message>
+        <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
+        <translation>«%1» non è un file (è una cartella, un dispositivo, una pipe o un socket); non vi è stato scritto nulla.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

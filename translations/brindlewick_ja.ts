@@ -1950,6 +1950,10 @@
         <source>the disk is read-only.</source>
         <translation>ディスクが読み取り専用です。</translation>
     </message>
+    <message>
+        <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
+        <translation>「%1」はファイルではありません（フォルダー、デバイス、パイプ、またはソケットです）。何も書き込まれませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

@@ -1950,6 +1950,10 @@
         <source>the disk is read-only.</source>
         <translation>디스크가 읽기 전용입니다.</translation>
     </message>
+    <message>
+        <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
+        <translation>“%1”은(는) 파일이 아닙니다(폴더, 장치, 파이프 또는 소켓입니다). 아무것도 쓰지 않았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

@@ -1954,6 +1954,10 @@
         <source>the disk is read-only.</source>
         <translation>o disco é somente leitura.</translation>
     </message>
+    <message>
+        <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
+        <translation>“%1” não é um arquivo (é uma pasta, um dispositivo, um pipe ou um socket); nada foi gravado nele.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

@@ -1950,6 +1950,10 @@
         <source>the disk is read-only.</source>
         <translation>磁盘为只读。</translation>
     </message>
+    <message>
+        <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
+        <translation>“%1”不是文件（而是文件夹、设备、管道或套接字）；未写入任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

@@ -1,6 +1,7 @@
 #include "platform/SafeWrite.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -107,12 +108,25 @@ QString userReason(const QString& path, qint64 bytes, const QString& systemReaso
     return systemReason;
 }
 
+// Only a regular file is replaced or written over: a named pipe, a device, a socket or a
+// folder at the target is left as it was (a pipe's reader would get nothing, a device would
+// be swapped for a file of that name).
+QString notAFile(const QString& target)
+{
+    return Tr::tr("“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.")
+        .arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()));
+}
+
 bool replaceOrFail(const QString& path, QByteArrayView bytes, QString* error, unsigned mode)
 {
     const QString target = resolved(path);
     const QByteArray targetName = QFile::encodeName(target);
     struct stat old {};
     const bool exists = ::stat(targetName.constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) {
+        if (error) *error = notAFile(target);
+        return false;
+    }
     // A file this user may not write is not replaced behind its back.
     if (exists && ::access(targetName.constData(), W_OK) != 0) return fail(error, errno);
 
@@ -143,10 +157,21 @@ bool replaceOrFail(const QString& path, QByteArrayView bytes, QString* error, un
 
 bool overwriteOrFail(const QString& path, QByteArrayView bytes, QString* error)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
+    // Not blocking: opening a pipe with no reader would wait for one.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENXIO) {
+        if (error) *error = notAFile(resolved(path));
+        return false;
+    }
     if (fd < 0) return fail(error, errno);
     struct stat st {};
     int code = ::fstat(fd, &st) == 0 ? 0 : errno;
+    if (code == 0 && !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (error) *error = notAFile(resolved(path));
+        return false;
+    }
+    if (code == 0 && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) code = errno;
     // The room for a longer text is claimed before a byte of the old one is overwritten.
     if (code == 0 && bytes.size() > st.st_size) code = ::posix_fallocate(fd, st.st_size, bytes.size() - st.st_size);
     if (code == 0) code = writeAll(fd, bytes);
@@ -154,6 +179,12 @@ bool overwriteOrFail(const QString& path, QByteArrayView bytes, QString* error)
     if (code == 0) code = flushAndCheck(fd, bytes.size());
     if (::close(fd) != 0 && code == 0) code = errno;
     return code == 0 || fail(error, code);
+}
+
+bool isRegularOrAbsent(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode);
 }
 
 } // namespace
@@ -164,7 +195,7 @@ bool replace(const QString& path, QByteArrayView bytes, QString* error, unsigned
 {
     QString system;
     if (replaceOrFail(path, bytes, &system, mode)) return true;
-    if (error) *error = userReason(path, bytes.size(), system);
+    if (error) *error = isRegularOrAbsent(path) ? userReason(path, bytes.size(), system) : system;
     return false;
 }
 
@@ -172,7 +203,7 @@ bool overwrite(const QString& path, QByteArrayView bytes, QString* error)
 {
     QString system;
     if (overwriteOrFail(path, bytes, &system)) return true;
-    if (error) *error = userReason(path, bytes.size(), system);
+    if (error) *error = isRegularOrAbsent(path) ? userReason(path, bytes.size(), system) : system;
     return false;
 }
 

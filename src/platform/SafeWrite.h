@@ -11,6 +11,8 @@
 // the file is flushed to the device and its size read back, and only then does it replace
 // the target (a full disk, a quota or a size limit fails before that). A link is followed to
 // the file it names; an existing file's owner, group and mode carry over where permitted.
+// Only a regular file is written: a pipe, a device, a socket or a folder at the target is
+// refused with a reason that names it and left as it was.
 // Safe to call from any thread.
 namespace SafeWrite {
 
