@@ -125,8 +125,9 @@ DocumentWindow::DocumentWindow(DocumentFile* file, Contents contents, bool edite
 
     connect(m_editor, &EditorHost::textEdited, this, [this] {
         m_countsTimer->start();
-        // An autosave still copying waits for the next pause (the copy made so far is kept).
-        m_copyTimer->stop();
+        // An autosave still copying waits for the next pause (the copy made so far is kept);
+        // a save copies on, taking in what was typed.
+        if (m_saveWaiters.isEmpty()) m_copyTimer->stop();
         // Not only when edited already: an undo past the last save marks the text edited
         // only after this signal, and it must be written too. The timer checks again.
         m_autosaveTimer->start();

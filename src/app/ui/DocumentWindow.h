@@ -153,8 +153,13 @@ private:
     // text is safe: written, replaced by the file's text, or saved under another name;
     // Failed with the error when a write failed or was not allowed.
     void writeInPlace(Ask ask, Outcome done);
-    // Writes the text over its file now, keeping it aside when that fails.
-    void writeInPlaceNow(const Outcome& done);
+    // Writes the text over its file on the writing thread once it is copied, keeping it aside
+    // when that fails; `done` follows the write. Writes that nobody waits for (`ask` Never or
+    // Closing) are finished before this returns.
+    void writeInPlaceNow(Ask ask, const Outcome& done);
+    void writeSaveInBackground();
+    // Copies and writes at once what saves wait for, and lands a write under way.
+    void finishSaving();
     // Wraps a continuation so that it runs only while this window exists.
     template <typename F> auto whileAlive(F f) const
     {
@@ -222,6 +227,8 @@ private:
     QTimer* m_countsTimer;
     QTimer* m_copyTimer;
     TextMirror m_mirror;
+    // Saves waiting for the copy and its write.
+    QList<Outcome> m_saveWaiters;
 
     DocumentFile* m_file;
     int m_untitledNumber = 0;

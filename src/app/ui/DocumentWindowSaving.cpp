@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <limits>
+
 #include <utility>
 
 void DocumentWindow::saveThen(Done done)
@@ -68,7 +70,10 @@ bool finishedAtOnce(const std::function<void(DocumentWindow::Done)>& start)
 
 bool DocumentWindow::save()
 {
-    return finishedAtOnce([this](Done done) { saveThen(std::move(done)); });
+    return finishedAtOnce([this](Done done) {
+        saveThen(std::move(done));
+        finishSaving();
+    });
 }
 
 bool DocumentWindow::saveAs()
@@ -136,7 +141,8 @@ void DocumentWindow::keepAsideWhileUndecided()
 void DocumentWindow::settle()
 {
     m_autosaveTimer->stop();
-    m_copyTimer->stop();
+    // A save asked for meanwhile is still copying for its write.
+    if (m_saveWaiters.isEmpty()) m_copyTimer->stop();
     m_editor->setModified(false);
 }
 
@@ -196,7 +202,11 @@ void DocumentWindow::copyForAutosave()
     constexpr qsizetype kUnitsPerStep = qsizetype(1) << 18;
     if (!m_mirror.catchUp(*m_editor->textView(), kUnitsPerStep)) return;
     m_copyTimer->stop();
-    writeCopyInBackground();
+    // A save waiting for the copy writes it; it serves the autosave too.
+    if (m_saveWaiters.isEmpty())
+        writeCopyInBackground();
+    else
+        writeSaveInBackground();
 }
 
 void DocumentWindow::writeCopyInBackground()
@@ -236,8 +246,10 @@ void DocumentWindow::writeCopyInBackground()
 
 void DocumentWindow::autosaveAsking(Ask ask, Outcome done)
 {
+    // Writes nobody waits for at once: a save still under way lands first.
+    if (ask == Ask::Never || ask == Ask::Closing) finishSaving();
     m_autosaveTimer->stop();
-    m_copyTimer->stop();
+    if (m_saveWaiters.isEmpty()) m_copyTimer->stop();
     if (!isDocumentEdited()) {
         done(SaveOutcome::Saved, {});
         return;
@@ -278,7 +290,7 @@ void DocumentWindow::writeInPlace(Ask ask, Outcome done)
         prompts.resolveExternalChange(
             this, displayName(), deleted, whileAlive([this, ask, deleted, done](Choice choice) {
                 switch (choice) {
-                case Choice::KeepMine: writeInPlaceNow(done); return;
+                case Choice::KeepMine: writeInPlaceNow(ask, done); return;
                 case Choice::Reload:
                     if (!deleted) {
                         QString error;
@@ -304,19 +316,47 @@ void DocumentWindow::writeInPlace(Ask ask, Outcome done)
             }));
         return;
     }
-    writeInPlaceNow(done);
+    writeInPlaceNow(ask, done);
 }
 
-void DocumentWindow::writeInPlaceNow(const Outcome& done)
+void DocumentWindow::writeInPlaceNow(Ask ask, const Outcome& done)
 {
-    QString error;
-    if (!writeFile(filePath(), &error)) {
-        keepAsideAfterFailedWrite();
-        done(SaveOutcome::Failed, error);
-        return;
+    // The text is copied a step at a time and written on the writing thread, as an autosave's
+    // is: a save of a long text never holds up the window. A write nobody waits for ends here.
+    m_saveWaiters.append(done);
+    m_copyTimer->setInterval(0);
+    m_copyTimer->start();
+    copyForAutosave();
+    if (ask == Ask::Never || ask == Ask::Closing) finishSaving();
+}
+
+void DocumentWindow::writeSaveInBackground()
+{
+    const TextMirror::Snapshot copy = m_mirror.snapshot();
+    m_file->writeInBackground(DocumentFile::Target::File, copy.pieces,
+                              whileAlive([this, waiters = std::exchange(m_saveWaiters, {}),
+                                          revision = copy.revision](bool ok, const QString& error) {
+                                  if (!ok) {
+                                      keepAsideAfterFailedWrite();
+                                      for (const Outcome& done : waiters) done(SaveOutcome::Failed, error);
+                                      return;
+                                  }
+                                  // Typed meanwhile: that text is still to be written, after the next pause.
+                                  if (m_editor->textView()->textRevision() == revision) settle();
+                                  Q_EMIT m_events->saved(filePath());
+                                  for (const Outcome& done : waiters) done(SaveOutcome::Saved, {});
+                              }));
+}
+
+void DocumentWindow::finishSaving()
+{
+    if (!m_saveWaiters.isEmpty()) {
+        m_copyTimer->stop();
+        m_file->finishWrite(); // the write before this one, if any
+        m_mirror.catchUp(*m_editor->textView(), std::numeric_limits<qsizetype>::max());
+        writeSaveInBackground();
     }
-    Q_EMIT m_events->saved(filePath());
-    done(SaveOutcome::Saved, {});
+    m_file->finishWrite();
 }
 
 bool DocumentWindow::reloadFromDisk(QString* error)

@@ -263,7 +263,7 @@ const QList<Row>& MenuBar::table()
         {"&File", QT_TR_NOOP("Quic&k Open…"), UK, "Ctrl+Shift+O", [](W&) { post(Requests::showQuickOpen); }},
         {"&File"},
         {"&File", QT_TR_NOOP("&Close"), K::Close, nullptr, [](W& w) { w.close(); }},
-        {"&File", QT_TR_NOOP("&Save"), K::Save, nullptr, [](W& w) { w.save(); }},
+        {"&File", QT_TR_NOOP("&Save"), K::Save, nullptr, [](W& w) { w.saveThen({}); }},
         {"&File", QT_TR_NOOP("Save &As…"), K::SaveAs, "Ctrl+Shift+S", [](W& w) { w.saveAs(); }},
         {"&File"},
         {"&File/&Export", QT_TR_NOOP("As &HTML…"), UK, nullptr, [](W& w) { exportAs(w, ExportFormat::html); }, nullptr,

@@ -114,6 +114,61 @@ TEST_F(WindowKeyboardTest, TypingAfterAToolbarClickOrAClosedSheetGoesIntoTheDocu
     EXPECT_EQ(w->documentText().toStdString(), (expected + "bc").toStdString());
 }
 
+// Ctrl+S hands the text to the writing thread and the window goes on at once (a long text's
+// save held it for half a second); a quit right after waits for the write, and a save that
+// fails still says why.
+TEST_F(WindowKeyboardTest, CtrlSWritesOnTheWritingThreadAndAQuitWaitsForIt)
+{
+    QStringList alerts, asked;
+    auto& prompts = DocumentController::instance().prompts();
+    prompts.alert = [&](QWidget*, const QString& message, const QString& detail) { alerts << message + " " + detail; };
+    prompts.askSaveChanges = [&](QWidget*, const QString& name, auto answer) {
+        asked << name;
+        answer(DocumentController::SaveChoice::Cancel);
+    };
+    const auto openFile = [](const QString& path) {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write("old\n") != 4) return static_cast<DocumentWindow*>(nullptr);
+        f.close();
+        DocumentWindow* w = DocumentController::instance().openDocument(path);
+        if (!w) return w;
+        w->show();
+        QApplication::setActiveWindow(w);
+        view(w)->setSelectedRange({4, 0});
+        return w;
+    };
+    const auto fileText = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("<unreadable>");
+    };
+
+    const QString path = dir.filePath("saved.md");
+    DocumentWindow* w = openFile(path);
+    ASSERT_TRUE(w);
+    type("new");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(w->isDocumentEdited()) << "the save was written before the key returned";
+    EXPECT_TRUE(DocumentController::instance().closeAllForQuit());
+    EXPECT_EQ(fileText(path), "old\nnew");
+    EXPECT_TRUE(asked.isEmpty() && alerts.isEmpty()) << (asked + alerts).join("|").toStdString();
+
+    // The write's temporary name does not fit beside a name at the length limit.
+    const QString tooLong = dir.filePath(QString(250, u'x') + ".md");
+    w = openFile(tooLong);
+    ASSERT_TRUE(w);
+    type("new");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alerts.isEmpty(); }, 5000));
+    EXPECT_TRUE(alerts.first().contains("could not be saved")) << alerts.first().toStdString();
+    EXPECT_TRUE(w->isDocumentEdited());
+    EXPECT_EQ(fileText(tooLong), "old\n");
+    // The lists go with this test; closing the window afterwards asks and tells nobody.
+    prompts.alert = [](QWidget*, const QString&, const QString&) {};
+    prompts.askSaveChanges = [](QWidget*, const QString&, auto answer) {
+        answer(DocumentController::SaveChoice::DontSave);
+    };
+}
+
 // A cell's edit goes from cell to cell with Tab and is in the file that Ctrl+S writes,
 // even with the last cell still open.
 TEST_F(WindowKeyboardTest, TabThroughCellsAndSaveWithACellOpen)
@@ -135,6 +190,8 @@ TEST_F(WindowKeyboardTest, TabThroughCellsAndSaveWithACellOpen)
     type("4\t");
     type("plum");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    // The save is written on the writing thread.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->isDocumentEdited(); }, 5000));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll().toStdString(),
               "intro\n\n| Name | Qty |\n|------|----:|\n| kiwi | 4 |\n| plum | 10 |\n\nafter\n");
