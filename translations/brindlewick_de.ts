@@ -619,6 +619,18 @@
         <source>&amp;Clear Menu</source>
         <translation>Liste &amp;leeren</translation>
     </message>
+    <message>
+        <source>The last save of “%1” did not finish.</source>
+        <translation>Das letzte Sichern von „%1“ wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The file “%1” may be incomplete. This window holds the text that was being saved: write it back to the file, or keep it here for now.</source>
+        <translation>Die Datei „%1“ ist möglicherweise unvollständig. Dieses Fenster enthält den Text, der gerade gesichert wurde: Schreiben Sie ihn in die Datei zurück oder behalten Sie ihn vorerst hier.</translation>
+    </message>
+    <message>
+        <source>Write Back</source>
+        <translation>Zurückschreiben</translation>
+    </message>
 </context>
 <context>
     <name>DocumentWindow</name>
@@ -653,6 +665,10 @@
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
         <translation>„%1“ wurde von einem anderen Programm geändert; die Datei wurde nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 (recovered)</source>
+        <translation>%1 (wiederhergestellt)</translation>
     </message>
 </context>
 <context>

@@ -619,6 +619,18 @@
         <source>&amp;Clear Menu</source>
         <translation>Borrar re&amp;cientes</translation>
     </message>
+    <message>
+        <source>The last save of “%1” did not finish.</source>
+        <translation>El último guardado de «%1» no terminó.</translation>
+    </message>
+    <message>
+        <source>The file “%1” may be incomplete. This window holds the text that was being saved: write it back to the file, or keep it here for now.</source>
+        <translation>Es posible que el archivo «%1» esté incompleto. Esta ventana contiene el texto que se estaba guardando: vuelva a escribirlo en el archivo o consérvelo aquí por ahora.</translation>
+    </message>
+    <message>
+        <source>Write Back</source>
+        <translation>Volver a escribir</translation>
+    </message>
 </context>
 <context>
     <name>DocumentWindow</name>
@@ -653,6 +665,10 @@
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
         <translation>Otro programa ha modificado «%1»; no se ha sobrescrito.</translation>
+    </message>
+    <message>
+        <source>%1 (recovered)</source>
+        <translation>%1 (recuperado)</translation>
     </message>
 </context>
 <context>

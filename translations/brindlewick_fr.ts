@@ -619,6 +619,18 @@
         <source>&amp;Clear Menu</source>
         <translation>Effa&amp;cer la liste</translation>
     </message>
+    <message>
+        <source>The last save of “%1” did not finish.</source>
+        <translation>Le dernier enregistrement de «&#xa0;%1&#xa0;» ne s’est pas terminé.</translation>
+    </message>
+    <message>
+        <source>The file “%1” may be incomplete. This window holds the text that was being saved: write it back to the file, or keep it here for now.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» est peut-être incomplet. Cette fenêtre contient le texte qui était en cours d’enregistrement&#xa0;: réécrivez-le dans le fichier, ou gardez-le ici pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Write Back</source>
+        <translation>Réécrire</translation>
+    </message>
 </context>
 <context>
     <name>DocumentWindow</name>
@@ -653,6 +665,10 @@
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
         <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme&#xa0;; il n’a pas été écrasé.</translation>
+    </message>
+    <message>
+        <source>%1 (recovered)</source>
+        <translation>%1 (récupéré)</translation>
     </message>
 </context>
 <context>

@@ -619,6 +619,18 @@
         <source>&amp;Clear Menu</source>
         <translation>&amp;Cancella elenco</translation>
     </message>
+    <message>
+        <source>The last save of “%1” did not finish.</source>
+        <translation>L’ultimo salvataggio di “%1” non è stato completato.</translation>
+    </message>
+    <message>
+        <source>The file “%1” may be incomplete. This window holds the text that was being saved: write it back to the file, or keep it here for now.</source>
+        <translation>Il file “%1” potrebbe essere incompleto. Questa finestra contiene il testo che si stava salvando: riscrivilo nel file o tienilo qui per ora.</translation>
+    </message>
+    <message>
+        <source>Write Back</source>
+        <translation>Riscrivi</translation>
+    </message>
 </context>
 <context>
     <name>DocumentWindow</name>
@@ -653,6 +665,10 @@
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
         <translation>“%1” è stato modificato da un altro programma; non è stato sovrascritto.</translation>
+    </message>
+    <message>
+        <source>%1 (recovered)</source>
+        <translation>%1 (recuperato)</translation>
     </message>
 </context>
 <context>

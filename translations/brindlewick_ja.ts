@@ -616,6 +616,18 @@
         <source>&amp;Clear Menu</source>
         <translation>一覧をクリア(&amp;C)</translation>
     </message>
+    <message>
+        <source>The last save of “%1” did not finish.</source>
+        <translation>「%1」の前回の保存は完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>The file “%1” may be incomplete. This window holds the text that was being saved: write it back to the file, or keep it here for now.</source>
+        <translation>ファイル「%1」は不完全な可能性があります。このウィンドウには保存中だったテキストがあります。ファイルに書き戻すか、ひとまずここに残してください。</translation>
+    </message>
+    <message>
+        <source>Write Back</source>
+        <translation>書き戻す</translation>
+    </message>
 </context>
 <context>
     <name>DocumentWindow</name>
@@ -650,6 +662,10 @@
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
         <translation>「%1」は別のプログラムによって変更されたため、上書きしませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 (recovered)</source>
+        <translation>%1（復元）</translation>
     </message>
 </context>
 <context>

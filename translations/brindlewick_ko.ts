@@ -616,6 +616,18 @@
         <source>&amp;Clear Menu</source>
         <translation>메뉴 비우기(&amp;C)</translation>
     </message>
+    <message>
+        <source>The last save of “%1” did not finish.</source>
+        <translation>“%1”의 마지막 저장이 끝나지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The file “%1” may be incomplete. This window holds the text that was being saved: write it back to the file, or keep it here for now.</source>
+        <translation>“%1” 파일이 불완전할 수 있습니다. 이 창에는 저장 중이던 텍스트가 있습니다. 파일에 다시 쓰거나 당분간 여기에 보관하세요.</translation>
+    </message>
+    <message>
+        <source>Write Back</source>
+        <translation>다시 쓰기</translation>
+    </message>
 </context>
 <context>
     <name>DocumentWindow</name>
@@ -650,6 +662,10 @@
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
         <translation>다른 프로그램이 “%1” 파일을 변경했습니다. 덮어쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>%1 (recovered)</source>
+        <translation>%1 (복구됨)</translation>
     </message>
 </context>
 <context>

@@ -619,6 +619,18 @@
         <source>&amp;Clear Menu</source>
         <translation>Limpar re&amp;centes</translation>
     </message>
+    <message>
+        <source>The last save of “%1” did not finish.</source>
+        <translation>O último salvamento de “%1” não terminou.</translation>
+    </message>
+    <message>
+        <source>The file “%1” may be incomplete. This window holds the text that was being saved: write it back to the file, or keep it here for now.</source>
+        <translation>O arquivo “%1” pode estar incompleto. Esta janela contém o texto que estava sendo salvo: grave-o de volta no arquivo ou mantenha-o aqui por enquanto.</translation>
+    </message>
+    <message>
+        <source>Write Back</source>
+        <translation>Gravar de volta</translation>
+    </message>
 </context>
 <context>
     <name>DocumentWindow</name>
@@ -653,6 +665,10 @@
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
         <translation>“%1” foi alterado por outro programa; ele não foi sobrescrito.</translation>
+    </message>
+    <message>
+        <source>%1 (recovered)</source>
+        <translation>%1 (recuperado)</translation>
     </message>
 </context>
 <context>

@@ -616,6 +616,18 @@
         <source>&amp;Clear Menu</source>
         <translation>清除菜单(&amp;C)</translation>
     </message>
+    <message>
+        <source>The last save of “%1” did not finish.</source>
+        <translation>上次保存“%1”未完成。</translation>
+    </message>
+    <message>
+        <source>The file “%1” may be incomplete. This window holds the text that was being saved: write it back to the file, or keep it here for now.</source>
+        <translation>文件“%1”可能不完整。此窗口包含正在保存的文本：将其写回文件，或暂时保留在这里。</translation>
+    </message>
+    <message>
+        <source>Write Back</source>
+        <translation>写回</translation>
+    </message>
 </context>
 <context>
     <name>DocumentWindow</name>
@@ -650,6 +662,10 @@
     <message>
         <source>“%1” was changed by another program; it was not overwritten.</source>
         <translation>“%1”已被其他程序更改，未将其覆盖。</translation>
+    </message>
+    <message>
+        <source>%1 (recovered)</source>
+        <translation>%1（已恢复）</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "files/AutosaveStore.h"
 
 #include "files/MarkdownDocument.h"
+#include "platform/SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QUuid>
 
 #include <algorithm>
@@ -32,6 +34,30 @@ QString AutosaveStore::path(const QString& id) const
     return m_folder + u'/' + id + QStringLiteral(".md");
 }
 
+QString AutosaveStore::forPathFile(const QString& id) const
+{
+    return m_folder + u'/' + id + QStringLiteral(".for");
+}
+
+namespace {
+
+// The file a copy was kept aside for, as its note says: an absolute path of one line, or
+// nothing when the note is missing or is not one.
+QString readForPath(const QString& note)
+{
+    QFile f(note);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = f.read(8192);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString path = utf8.decode(bytes);
+    if (utf8.hasError() || bytes.size() >= 8192 || path.contains(u'\n') || path.contains(QChar(0))
+        || !QDir::isAbsolutePath(path))
+        return {};
+    return QDir::cleanPath(path);
+}
+
+} // namespace
+
 QList<AutosaveStore::Entry> AutosaveStore::entries() const
 {
     static const QRegularExpression idPattern(QStringLiteral("^[0-9a-f-]{36}$"));
@@ -40,7 +66,8 @@ QList<AutosaveStore::Entry> AutosaveStore::entries() const
     for (const QFileInfo& f : files) {
         const QString id = f.completeBaseName();
         if (!idPattern.match(id).hasMatch()) continue;
-        if (auto doc = MarkdownDocument::read(f.absoluteFilePath())) out.append({id, doc->text, f.lastModified()});
+        if (auto doc = MarkdownDocument::read(f.absoluteFilePath()))
+            out.append({id, doc->text, f.lastModified(), readForPath(forPathFile(id))});
     }
     std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return a.modified < b.modified; });
     return out;
@@ -56,7 +83,7 @@ std::unique_ptr<QLockFile> AutosaveStore::claim(const QString& id) const
     return lock;
 }
 
-bool AutosaveStore::save(const QString& id, const QString& text, QString* error) const
+bool AutosaveStore::save(const QString& id, const QString& text, QString* error, const QString& forPath) const
 {
     // The reason names the folder, never the copy's own file name, which means nothing to the user.
     if (!QDir().mkpath(m_folder)) {
@@ -66,7 +93,13 @@ bool AutosaveStore::save(const QString& id, const QString& text, QString* error)
         return false;
     }
     QString reason;
-    if (MarkdownDocument{text}.write(path(id), nullptr, &reason)) return true;
+    // The note first: a copy never stands without the name of its file.
+    bool noted = true;
+    if (forPath.isEmpty())
+        QFile::remove(forPathFile(id));
+    else
+        noted = SafeWrite::replace(forPathFile(id), forPath.toUtf8(), &reason);
+    if (noted && MarkdownDocument{text}.write(path(id), nullptr, &reason)) return true;
     if (error)
         *error = QCoreApplication::translate("AutosaveStore", "The autosave folder “%1” cannot be written: %2")
                      .arg(m_folder, reason);
@@ -76,4 +109,5 @@ bool AutosaveStore::save(const QString& id, const QString& text, QString* error)
 void AutosaveStore::remove(const QString& id) const
 {
     QFile::remove(path(id));
+    QFile::remove(forPathFile(id));
 }

@@ -1,6 +1,7 @@
 #include "files/DocumentFile.h"
 
 #include "platform/Logging.h"
+#include "platform/OpenableFile.h"
 #include "platform/TextUtil.h"
 
 #include <QFileInfo>
@@ -27,6 +28,7 @@ struct DocumentFile::Job {
     QString mixedEndingsText;
     AutosaveStore store;
     QString asideId;
+    QString asideFor;
     bool keepAsideFirst = false;
     Written done;
 
@@ -99,7 +101,10 @@ bool DocumentFile::setPath(const QString& path)
     if (absolute == m_path) return false;
     const bool wasUntitled = isUntitled();
     m_path = absolute;
-    if (wasUntitled) dropDraft();
+    if (wasUntitled) {
+        dropDraft();
+        m_keptFor.clear();
+    }
     watch();
     return true;
 }
@@ -169,6 +174,7 @@ DocumentFile::Job DocumentFile::makeJob(Target target, const QString& path, cons
     job.keepAsideFirst = target == Target::File && MarkdownDocument::hasOtherLinks(path);
     if (target == Target::Aside || job.keepAsideFirst) claimAsideId();
     job.asideId = m_draftId;
+    job.asideFor = path.isEmpty() ? m_keptFor : QFileInfo(path).absoluteFilePath();
     return job;
 }
 
@@ -186,7 +192,7 @@ void DocumentFile::run(Job& job)
     job.fileText = withFileBreaks(lineFeedText, job.lineEnding, job.mixedEndingsText);
     if (job.target == Target::Aside || job.keepAsideFirst) {
         QString reason;
-        job.ok = job.store.save(job.asideId, job.fileText, &reason);
+        job.ok = job.store.save(job.asideId, job.fileText, &reason, job.asideFor);
         if (!job.ok) qCWarning(lcFiles) << "the autosaved copy" << job.asideId << "could not be written:" << reason;
         if (job.target == Target::Aside) {
             job.error = reason;
@@ -276,6 +282,15 @@ DiskStamp::State DocumentFile::checkDisk()
 bool DocumentFile::saveDraft(const QString& lineFeedText, QString* error)
 {
     return writeNow(Target::Aside, m_path, lineFeedText, error);
+}
+
+void DocumentFile::setKeptFor(const QString& path)
+{
+    m_keptFor = path;
+    // Whatever else a half-written file holds, it begins with the text that was being written.
+    QFile file(path);
+    if (OpenableFile::isOpenable(path) && file.open(QIODevice::ReadOnly))
+        m_byteOrderMark = file.read(3) == "\xEF\xBB\xBF";
 }
 
 void DocumentFile::claimAsideId()

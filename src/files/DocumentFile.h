@@ -104,12 +104,18 @@ public:
 
     // The untitled document's draft in the autosave folder.
     bool saveDraft(const QString& lineFeedText, QString* error);
-    // Keeps the text in the autosave folder, so that it comes back (untitled) at the next
-    // launch if the program ends before the user decides what to do with it.
+    // Keeps the text in the autosave folder, naming the file, so that it comes back as that
+    // file's text at the next launch if the program ends before the user decides what to do
+    // with it.
     bool keepAside(const QString& lineFeedText, QString* error = nullptr);
     // Removes the draft or the copy kept aside, with its lock.
     void dropDraft();
     QString draftId() const { return m_draftId; }
+    // An untitled document holding a copy kept aside for `path` at an earlier run: its drafts
+    // go on naming that file until the text is written there or elsewhere. The copy keeps the
+    // file's breaks but not its byte-order mark, which is taken from the file's first bytes.
+    void setKeptFor(const QString& path);
+    QString keptFor() const { return m_keptFor; }
 
     // How long a writer is given to settle (truncate, write, rename) before a look.
     static constexpr int kSettleDelayMs = 250;
@@ -146,6 +152,7 @@ private:
     DiskStamp m_diskStamp;
     bool m_externalChangePutOff = false;
     QString m_draftId;
+    QString m_keptFor;
     std::unique_ptr<QLockFile> m_draftLock;
     QFileSystemWatcher* m_watcher;
     QTimer* m_settleTimer;

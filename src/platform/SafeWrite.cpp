@@ -9,6 +9,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
+#include <string_view>
+
+#include <dirent.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -60,15 +64,23 @@ int flushAndCheck(int fd, qsizetype size)
     return st.st_size == size ? 0 : EIO;
 }
 
+constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr int kTempSuffix = 6;
+
+// The name of every file of our own beside `target` begins with this: ".<name>."
+QByteArray tempStem(const QString& target)
+{
+    return QFile::encodeName(QStringLiteral(".") + QFileInfo(target).fileName() + u'.');
+}
+
 // A new file of our own beside `target`: ".<name>.XXXXXX", hidden from folder listings.
 int createBeside(const QString& target, mode_t mode, QByteArray* created)
 {
-    static constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    const QFileInfo info(target);
-    const QByteArray stem = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.');
+    const QByteArray stem = QFile::encodeName(QFileInfo(target).absolutePath() + u'/') + tempStem(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
         QByteArray name = stem;
-        for (int i = 0; i < 6; ++i) name += kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)];
+        for (int i = 0; i < kTempSuffix; ++i)
+            name += kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)];
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             *created = name;
@@ -152,6 +164,7 @@ bool replaceOrFail(const QString& path, QByteArrayView bytes, QString* error, un
         return fail(error, code);
     }
     flushFolderOf(target);
+    SafeWrite::removeLeftovers(target);
     return true;
 }
 
@@ -178,6 +191,7 @@ bool overwriteOrFail(const QString& path, QByteArrayView bytes, QString* error)
     if (code == 0 && ::ftruncate(fd, bytes.size()) != 0) code = errno;
     if (code == 0) code = flushAndCheck(fd, bytes.size());
     if (::close(fd) != 0 && code == 0) code = errno;
+    if (code == 0) SafeWrite::removeLeftovers(resolved(path));
     return code == 0 || fail(error, code);
 }
 
@@ -190,6 +204,29 @@ bool isRegularOrAbsent(const QString& path)
 } // namespace
 
 namespace SafeWrite {
+
+void removeLeftovers(const QString& path)
+{
+    const QString target = resolved(path);
+    const QByteArray stem = tempStem(target);
+    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir) return;
+    const int dirFd = ::dirfd(dir);
+    const time_t before = ::time(nullptr) - kLeftoverSeconds;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name.size() != size_t(stem.size()) + kTempSuffix || !name.starts_with(std::string_view(stem))) continue;
+        if (name.find_first_not_of(kChars, size_t(stem.size())) != std::string_view::npos) continue;
+        struct stat st {};
+        if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        // Only a regular file of this user's that nobody has written to for a while: a save
+        // under way (another window's, another instance's) writes to its file until it renames it.
+        if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_mtime > before) continue;
+        ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
 
 bool replace(const QString& path, QByteArrayView bytes, QString* error, unsigned mode)
 {

@@ -31,4 +31,10 @@ bool replace(const QString& path, QByteArrayView bytes, QString* error = nullptr
 // The reason in `error` as for replace().
 bool overwrite(const QString& path, QByteArrayView bytes, QString* error = nullptr);
 
+// Removes the files of our own that a write ended by a crash or a kill left beside `path`
+// (".<name>.XXXXXX", as replace() makes them), once nothing has written to them for
+// kLeftoverSeconds. No other name is touched. A successful write does this itself.
+inline constexpr int kLeftoverSeconds = 60;
+void removeLeftovers(const QString& path);
+
 } // namespace SafeWrite

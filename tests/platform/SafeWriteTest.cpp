@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -72,4 +73,25 @@ TEST(SafeWrite, RefusesWhatIsNotAFileAndWritesNothing)
 
     // A regular file next to them is written as ever.
     EXPECT_TRUE(SafeWrite::replace(dir.filePath("plain.md"), "text", &error)) << error.toStdString();
+}
+
+// The temporary file a write ended by a crash left beside a document goes with the next write
+// of that document; a fresh one (a write under way elsewhere) and names that are not ours stay.
+TEST(SafeWrite, AWriteRemovesWhatACrashedWriteOfTheSameFileLeft)
+{
+    QTemporaryDir dir;
+    const auto make = [&](const QString& name, int secondsAgo) {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::WriteOnly) && f.write("half") == 4 && f.flush()
+               && f.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo), QFileDevice::FileModificationTime);
+    };
+    for (const char* name :
+         {".notes.md.Xy7Q2a", ".notes.md.tmp", ".notes.md.Xy7Q2", ".notes.mdXy7Q2a", ".note.md.Xy7Q2a"})
+        ASSERT_TRUE(make(name, 600)) << name;
+    ASSERT_TRUE(make(".notes.md.Recent", 0));
+    ASSERT_TRUE(SafeWrite::replace(dir.filePath("notes.md"), "text"));
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{".note.md.Xy7Q2a", ".notes.md.Recent", ".notes.md.Xy7Q2", ".notes.md.tmp",
+                                 ".notes.mdXy7Q2a", "notes.md"}));
 }

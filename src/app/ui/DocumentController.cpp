@@ -9,6 +9,7 @@
 #include "files/SessionStore.h"
 #include "platform/Logging.h"
 #include "platform/RecentDocuments.h"
+#include "platform/SafeWrite.h"
 #include "platform/Settings.h"
 
 #include <QAbstractButton>
@@ -157,6 +158,21 @@ DocumentController::Prompts DocumentController::defaultPrompts()
         });
         present(box);
     };
+    p.offerWriteBack = [](QWidget* parent, const QString& path, std::function<void(bool)> answer) {
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, QApplication::applicationName(),
+            DocumentController::tr("The last save of “%1” did not finish.").arg(QFileInfo(path).fileName()),
+            QMessageBox::Cancel, parent);
+        box->setInformativeText(DocumentController::tr("The file “%1” may be incomplete. This window holds the text "
+                                                       "that was being saved: write it back to the file, or keep it "
+                                                       "here for now.")
+                                    .arg(QDir::toNativeSeparators(path)));
+        QAbstractButton* writeBack = box->addButton(DocumentController::tr("Write Back"), QMessageBox::AcceptRole);
+        box->setDefaultButton(qobject_cast<QPushButton*>(writeBack));
+        QObject::connect(box, &QMessageBox::finished, box,
+                         [box, writeBack, answer](int) { answer(box->clickedButton() == writeBack); });
+        present(box);
+    };
     return p;
 }
 
@@ -257,8 +273,12 @@ int DocumentController::restoreAutosaved()
             continue;
         }
         lock.reset();
-        show(new DocumentWindow(MarkdownDocument{e.text}, QString(), nullptr, e.id));
+        DocumentWindow* w = show(new DocumentWindow(MarkdownDocument{e.text}, QString(), nullptr, e.id));
         ++restored;
+        if (e.forPath.isEmpty()) continue;
+        // A save of that file ended by a crash may have left its own temporary file beside it.
+        SafeWrite::removeLeftovers(e.forPath);
+        w->offerWriteBack(e.forPath);
     }
     return restored;
 }

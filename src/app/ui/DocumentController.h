@@ -43,6 +43,9 @@ public:
         std::function<void(QWidget* parent, const QString& documentName, bool deleted,
                            std::function<void(ExternalChangeChoice)> answer)>
             resolveExternalChange;
+        // A text kept aside for `filePath` came back at launch: true to write it over the file
+        // (whose own write did not finish), false to keep it in its window for now.
+        std::function<void(QWidget* parent, const QString& filePath, std::function<void(bool)> answer)> offerWriteBack;
     };
     Prompts& prompts() { return m_prompts; }
     static Prompts defaultPrompts();
@@ -61,7 +64,9 @@ public:
     // creates the file.
     DocumentWindow* openOrCreateDocument(const QString& path);
     void openWithDialog(QWidget* parent);
-    // Brings back the untitled documents autosaved by an earlier run (edited, unsaved).
+    // Brings back the untitled documents autosaved by an earlier run (edited, unsaved), and
+    // the texts kept aside for files, each in a window that names its file and offers to
+    // write it back there.
     int restoreAutosaved();
     // At launch: when reopening is on and documents of the last session still exist, reopens
     // them 0.2 s later and then closes the untitled, unedited windows. True when scheduled (the

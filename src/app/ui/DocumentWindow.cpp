@@ -195,11 +195,13 @@ void DocumentWindow::setDocumentText(const QString& text)
 QString DocumentWindow::displayName() const
 {
     if (!isUntitled()) return QFileInfo(filePath()).fileName();
+    if (!m_file->keptFor().isEmpty()) return tr("%1 (recovered)").arg(QFileInfo(m_file->keptFor()).fileName());
     return m_untitledNumber <= 1 ? tr("Untitled") : tr("Untitled %1").arg(m_untitledNumber);
 }
 
 QString DocumentWindow::suggestedName() const
 {
+    if (isUntitled() && !m_file->keptFor().isEmpty()) return QFileInfo(m_file->keptFor()).completeBaseName();
     return isUntitled() ? tr("Untitled") : QFileInfo(filePath()).completeBaseName();
 }
 

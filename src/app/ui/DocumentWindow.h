@@ -85,6 +85,11 @@ public:
     // overwritten: false with `error` saying so.
     bool autosave(QString* error = nullptr);
 
+    // An untitled window holding a text kept aside for `path` by an earlier run, whose write
+    // there did not finish: the title names the file, and the user is offered to write the
+    // text back over it (closing the file's own window unless it was edited).
+    void offerWriteBack(const QString& path);
+
     // Compares the file on disk with the one last read or written (one stat; runs when the
     // file watcher reports a change and when the window becomes active). A file changed by
     // another program replaces an unedited document's text (undoably); a file gone, or one
@@ -167,6 +172,7 @@ private:
             if (alive.lock()) f(std::forward<decltype(args)>(args)...);
         };
     }
+    void writeBackKeptText();
     // Writes the text to `path` and takes it as the state on disk (not edited any more).
     bool writeFile(const QString& path, QString* error);
     // Replaces the text with the file's, as one undoable change; the result is not edited.

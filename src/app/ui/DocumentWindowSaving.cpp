@@ -100,6 +100,32 @@ bool DocumentWindow::saveTo(const QString& path, QString* error)
     return true;
 }
 
+void DocumentWindow::offerWriteBack(const QString& path)
+{
+    m_file->setKeptFor(path);
+    updateTitle();
+    auto& prompts = DocumentController::instance().prompts();
+    if (!prompts.offerWriteBack) return;
+    prompts.offerWriteBack(this, path, whileAlive([this](bool writeBack) {
+                               if (writeBack) writeBackKeptText();
+                           }));
+}
+
+void DocumentWindow::writeBackKeptText()
+{
+    const QString path = m_file->keptFor();
+    if (path.isEmpty()) return;
+    // The file's own window (the last session reopens it) shows what may be incomplete: unless
+    // it was edited since, it gives way to the text kept aside for it.
+    DocumentWindow* other = DocumentController::instance().windowForPath(path);
+    if (other && other != this && !other->isDocumentEdited()) {
+        other->closeWithoutAsking();
+        delete other; // gone now, not at the next turn of the event loop: the file is free
+    }
+    QString error;
+    if (!saveTo(path, &error)) alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
+}
+
 bool DocumentWindow::writeFile(const QString& path, QString* error)
 {
     if (!m_file->write(path, m_editor->textView()->text(), error)) return false;

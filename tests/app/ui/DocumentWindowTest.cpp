@@ -8,6 +8,7 @@
 #include "editor/ui/FrontMatterEditor.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
+#include "files/DocumentFile.h"
 #include "platform/FileSizeLimit.h"
 #include "platform/NotificationBus.h"
 #include "platform/PrefKey.h"
@@ -30,6 +31,8 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -460,6 +463,72 @@ TEST_F(DocumentWindowTest, UntitledTextSurvivesQuitAndComesBackEdited)
     EXPECT_TRUE(back->close());
     EXPECT_EQ(asked, QStringList{"Untitled"});
     EXPECT_TRUE(dc.autosaveStore().entries().isEmpty());
+}
+
+// A hard-linked file is written over in place (so its other names see the text), the text
+// kept aside first. A write ended half way leaves the new text's start and the old text's
+// end; at the next launch the copy comes back in a window that names the file, offering to
+// write it back, and the crashed save's own temporary file beside it goes.
+TEST_F(DocumentWindowTest, AWriteInPlaceEndedByACrashComesBackNamingItsFile)
+{
+    auto& dc = DocumentController::instance();
+    const QString path = dir.filePath("shared.md");
+    writeAll(path, "\xEF\xBB\xBF" + QByteArray(200 * 1024, 'o'));
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(dir.filePath("other.md")).constData()), 0);
+    const QString text(100 * 1024, u'n');
+    {
+        // The copy kept aside, without the byte-order mark, just fits under the limit; the file's
+        // write is ended where it reaches it.
+        DocumentFile file(*MarkdownDocument::read(path), path, dc.autosaveStore());
+        ASSERT_TRUE(killedAtFileSizeLimit(text.size(), [&] { file.write(path, text, nullptr); }));
+    }
+    const QByteArray mixed = readAll(path);
+    ASSERT_TRUE(mixed.startsWith("\xEF\xBB\xBFnnn") && mixed.endsWith("ooo")) << mixed.left(8).toStdString();
+    // What a save killed between making its temporary file and renaming it leaves, a while ago;
+    // names that are not ours stay.
+    const QStringList leftovers{".shared.md.Ab12Cd", ".shared.md.swp", ".other.md.Ab12Cd", ".shared.md.Ab12Cde"};
+    for (const QString& name : leftovers) {
+        writeAll(dir.filePath(name), "half");
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime);
+    }
+
+    QStringList offered;
+    bool writeBack = false;
+    dc.prompts().offerWriteBack = [&](QWidget*, const QString& file, auto answer) {
+        offered << file;
+        answer(writeBack);
+    };
+    EXPECT_EQ(dc.restoreAutosaved(), 1);
+    ASSERT_EQ(dc.windows().size(), 1);
+    DocumentWindow* back = dc.windows().first();
+    EXPECT_EQ(offered, QStringList{QFileInfo(path).absoluteFilePath()});
+    EXPECT_EQ(back->windowTitle(), "shared.md (recovered)[*]");
+    EXPECT_EQ(back->documentText(), text);
+    EXPECT_TRUE(back->isWindowModified());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(".shared.md.Ab12Cd")));
+    for (const QString& name : leftovers.mid(1))
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << name.toStdString();
+
+    // Kept for now: the next launch asks again.
+    back->closeWithoutAsking();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(dc.autosaveStore().entries().size(), 1);
+    EXPECT_EQ(dc.autosaveStore().entries().first().forPath, QFileInfo(path).absoluteFilePath());
+
+    // The file's own window is open (the last session reopened it): it gives way.
+    ASSERT_TRUE(dc.openDocument(path));
+    writeBack = true;
+    EXPECT_EQ(dc.restoreAutosaved(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(dc.windows().size(), 1);
+    EXPECT_EQ(dc.windows().first()->filePath(), QFileInfo(path).absoluteFilePath());
+    EXPECT_FALSE(dc.windows().first()->isWindowModified());
+    EXPECT_EQ(readAll(path), "\xEF\xBB\xBF" + text.toUtf8());
+    EXPECT_EQ(readAll(dir.filePath("other.md")), readAll(path));
+    EXPECT_TRUE(dc.autosaveStore().entries().isEmpty());
+    EXPECT_TRUE(alerts.isEmpty()) << alerts.join("|").toStdString();
 }
 
 // Code that runs while a window is being torn down (its children's handlers, observers
