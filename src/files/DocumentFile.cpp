@@ -1,5 +1,6 @@
 #include "files/DocumentFile.h"
 
+#include "files/WriteDecision.h"
 #include "platform/Logging.h"
 #include "platform/OpenableFile.h"
 #include "platform/TextUtil.h"
@@ -171,7 +172,9 @@ DocumentFile::Job DocumentFile::makeJob(Target target, const QString& path, cons
     // A file with several hard links is written over in place, which a crash can leave half
     // written: the new text goes to the autosave folder first, and comes back at the next
     // launch if the write does not complete. (A failed write keeps that copy.)
-    job.keepAsideFirst = target == Target::File && MarkdownDocument::hasOtherLinks(path);
+    job.keepAsideFirst =
+        target == Target::File
+        && WriteDecision::inPlace(MarkdownDocument::hasOtherLinks(path)) == WriteDecision::Step::InPlaceAsideFirst;
     if (target == Target::Aside || job.keepAsideFirst) claimAsideId();
     job.asideId = m_draftId;
     job.asideFor = path.isEmpty() ? m_keptFor : QFileInfo(path).absoluteFilePath();

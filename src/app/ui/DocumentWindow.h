@@ -4,6 +4,7 @@
 #include "editor/ui/DocumentHost.h"
 #include "files/DocumentFile.h"
 #include "files/MarkdownDocument.h"
+#include "files/WriteDecision.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -142,7 +143,9 @@ private:
     // Whether a write in place may ask about a file changed by another program: never
     // (writes without a person watching), unless the user put the question off (autosave
     // after a pause), always (Save), or always, with the window about to close (Close, Quit).
-    enum class Ask { Never, UnlessPutOff, Always, Closing };
+    using Ask = WriteDecision::Asker;
+    // The step WriteDecision's table gives for this window's document now.
+    WriteDecision::Step decideWrite(Ask asker, bool edited, DiskStamp::State disk) const;
     using Outcome = std::function<void(SaveOutcome outcome, const QString& error)>;
     void autosaveAsking(Ask ask, Outcome done);
     // The autosave after a pause in typing. The text is copied a step at a time (about what

@@ -17,17 +17,24 @@
 
 #include <utility>
 
+WriteDecision::Step DocumentWindow::decideWrite(Ask asker, bool edited, DiskStamp::State disk) const
+{
+    // How a write over the file goes (kept aside first where the file has other hard links)
+    // is the file's to decide when it writes: that column is not needed here.
+    return WriteDecision::decide({edited, isUntitled(), disk, m_file->isExternalChangePutOff(), false, asker,
+                                  bool(DocumentController::instance().prompts().resolveExternalChange)});
+}
+
 void DocumentWindow::saveThen(Done done)
 {
     finishLoading();
     // A table cell still open is part of what the user means to save.
     m_editor->finishPendingEdit();
-    if (isUntitled()) {
+    if (decideWrite(Ask::Save, isDocumentEdited(), DiskStamp::State::Unchanged) == WriteDecision::Step::ChooseName) {
         saveAsThen(std::move(done));
         return;
     }
-    // Saving writes even an unedited document: it creates the file of a new one.
-    writeInPlace(Ask::Always, [this, done = std::move(done)](SaveOutcome outcome, const QString& error) {
+    writeInPlace(Ask::Save, [this, done = std::move(done)](SaveOutcome outcome, const QString& error) {
         if (outcome == SaveOutcome::Saved) DocumentController::instance().noteRecent(filePath());
         if (outcome == SaveOutcome::Failed)
             alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
@@ -177,7 +184,7 @@ bool DocumentWindow::autosave(QString* error)
     finishLoading();
     // Never asks, so the outcome is known at once.
     SaveOutcome result = SaveOutcome::Failed;
-    autosaveAsking(Ask::Never, [&result, error](SaveOutcome outcome, const QString& message) {
+    autosaveAsking(Ask::Nobody, [&result, error](SaveOutcome outcome, const QString& message) {
         result = outcome;
         if (error) *error = message;
     });
@@ -199,14 +206,18 @@ void DocumentWindow::autosaveAfterPause()
 {
     finishLoading();
     m_autosaveTimer->stop();
-    if (!isDocumentEdited()) {
+    using Step = WriteDecision::Step;
+    // A write under way is not waited for: the file is looked at again once the copy is made.
+    const DiskStamp::State disk =
+        m_file->isWriting() || isUntitled() ? DiskStamp::State::Unchanged : m_file->diskState();
+    const Step step = decideWrite(Ask::Autosave, isDocumentEdited(), disk);
+    if (step == Step::Nothing) {
         noteAutosaveOutcome(SaveOutcome::Saved, {});
         return;
     }
     // A file another program changed is asked about first (unless the user put that off).
-    if (!m_file->isWriting() && !isUntitled() && m_file->diskState() != DiskStamp::State::Unchanged
-        && !m_file->isExternalChangePutOff()) {
-        autosaveAsking(Ask::UnlessPutOff,
+    if (step == Step::Ask || step == Step::Refuse) {
+        autosaveAsking(Ask::Autosave,
                        [this](SaveOutcome outcome, const QString& error) { noteAutosaveOutcome(outcome, error); });
         return;
     }
@@ -238,15 +249,18 @@ void DocumentWindow::copyForAutosave()
 void DocumentWindow::writeCopyInBackground()
 {
     using Target = DocumentFile::Target;
+    using Step = WriteDecision::Step;
     const TextMirror::Snapshot copy = m_mirror.snapshot();
-    // The file is looked at again: the copy took a while.
-    const bool inPlace = !isUntitled() && m_file->diskState() == DiskStamp::State::Unchanged;
-    if (!isUntitled() && !inPlace && !m_file->isExternalChangePutOff()) {
+    // The file is looked at again: the copy took a while. The copy was made for an edit.
+    const Step step =
+        decideWrite(Ask::Autosave, true, isUntitled() ? DiskStamp::State::Unchanged : m_file->diskState());
+    if (step == Step::Ask || step == Step::Refuse) {
         autosaveAfterPause();
         return;
     }
     // Untitled: the draft. A changed file whose question was put off is not written; the
     // newest text waits aside meanwhile.
+    const bool inPlace = WriteDecision::writesFile(step);
     const Target target = inPlace ? Target::File : Target::Aside;
     m_file->writeInBackground(target, copy.pieces,
                               whileAlive([this, inPlace, revision = copy.revision](bool ok, const QString& error) {
@@ -273,14 +287,16 @@ void DocumentWindow::writeCopyInBackground()
 void DocumentWindow::autosaveAsking(Ask ask, Outcome done)
 {
     // Writes nobody waits for at once: a save still under way lands first.
-    if (ask == Ask::Never || ask == Ask::Closing) finishSaving();
+    if (ask == Ask::Nobody || ask == Ask::Closing) finishSaving();
     m_autosaveTimer->stop();
     if (m_saveWaiters.isEmpty()) m_copyTimer->stop();
-    if (!isDocumentEdited()) {
+    // Untitled or not, the file is looked at only where it is written (writeInPlace).
+    const WriteDecision::Step step = decideWrite(ask, isDocumentEdited(), DiskStamp::State::Unchanged);
+    if (step == WriteDecision::Step::Nothing) {
         done(SaveOutcome::Saved, {});
         return;
     }
-    if (isUntitled()) {
+    if (step == WriteDecision::Step::Draft) {
         QString error;
         const bool ok = m_file->saveDraft(m_editor->textView()->text(), &error);
         done(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
@@ -292,18 +308,21 @@ void DocumentWindow::autosaveAsking(Ask ask, Outcome done)
 void DocumentWindow::writeInPlace(Ask ask, Outcome done)
 {
     m_autosaveTimer->stop();
+    using Step = WriteDecision::Step;
     const DiskStamp::State disk = m_file->diskState();
-    if (disk != DiskStamp::State::Unchanged) {
+    // Those who call this have decided to write (edited, or Save): only the file is left to see.
+    const Step step = decideWrite(ask, true, disk);
+    if (!WriteDecision::writesFile(step)) {
         const bool deleted = disk == DiskStamp::State::Missing;
-        if (ask == Ask::UnlessPutOff && m_file->isExternalChangePutOff()) {
+        if (step == Step::AsideUntilDecided) {
             // Not written until the user decides; meanwhile the newest text waits aside.
             keepAsideWhileUndecided();
             done(SaveOutcome::Cancelled, {});
             return;
         }
         auto& prompts = DocumentController::instance().prompts();
-        if (ask == Ask::Never || !prompts.resolveExternalChange) {
-            if (ask == Ask::Never) m_file->keepAside(m_editor->textView()->text());
+        if (step == Step::RefuseKeepingAside || step == Step::Refuse) {
+            if (step == Step::RefuseKeepingAside) m_file->keepAside(m_editor->textView()->text());
             done(SaveOutcome::Failed,
                  deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.")
                                .arg(displayName())
@@ -353,7 +372,7 @@ void DocumentWindow::writeInPlaceNow(Ask ask, const Outcome& done)
     m_copyTimer->setInterval(0);
     m_copyTimer->start();
     copyForAutosave();
-    if (ask == Ask::Never || ask == Ask::Closing) finishSaving();
+    if (ask == Ask::Nobody || ask == Ask::Closing) finishSaving();
 }
 
 void DocumentWindow::writeSaveInBackground()
