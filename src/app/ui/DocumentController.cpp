@@ -279,6 +279,7 @@ int DocumentController::restoreAutosaved()
         // A save of that file ended by a crash may have left its own temporary file beside it.
         SafeWrite::removeLeftovers(e.forPath);
         w->offerWriteBack(e.forPath);
+        if (m_reopenPending) m_recovered.append(w);
     }
     return restored;
 }
@@ -461,6 +462,13 @@ bool DocumentController::scheduleSessionReopen()
             named->raise();
             named->activateWindow();
         }
+        // A text kept aside for a file waits for an answer about that file: its window and
+        // question stay in front of what the session opened.
+        for (const QPointer<QWidget>& w : std::exchange(m_recovered, {}))
+            if (w) {
+                w->raise();
+                w->activateWindow();
+            }
     });
     return true;
 }

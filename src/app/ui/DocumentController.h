@@ -138,4 +138,6 @@ private:
     QList<QPointer<QObject>> m_windows;
     bool m_reopenPending = false;
     QPointer<QObject> m_inFront;
+    // Windows holding a text kept aside for a file, whose question comes before the session's windows.
+    QList<QPointer<QWidget>> m_recovered;
 };
