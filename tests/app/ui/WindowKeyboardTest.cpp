@@ -313,6 +313,7 @@ TEST_F(WindowKeyboardTest, TablesTypedKeyByKeyAreSavedAsTyped)
         }
         EXPECT_FALSE(view(w)->grid()->cellEditor()) << c.name;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !w->isDocumentEdited(); }, 5000)) << c.name;
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         EXPECT_EQ(QString::fromUtf8(f.readAll()).toStdString(), (c.before + typed + c.after).toStdString()) << c.name;
         f.close();
@@ -368,6 +369,7 @@ TEST_F(WindowKeyboardTest, CellsOpenedAndClosedLeaveTheFileAsItWas)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     type("z");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->isDocumentEdited(); }, 5000));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(f.readAll()).toStdString(),
               QString(text).replace("| one |", "| x\\|yz |").toStdString());
