@@ -84,6 +84,22 @@
     </message>
 </context>
 <context>
+    <name>AppShell</name>
+    <message numerus="yes">
+        <source>%n files or links were not opened.</source>
+        <translation>
+            <numerusform>%n Datei oder Link wurde nicht geöffnet.</numerusform>
+            <numerusform>%n Dateien oder Links wurden nicht geöffnet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One request opens at most %1 of them. Not opened:
+%2</source>
+        <translation>Eine Anfrage öffnet höchstens %1 davon. Nicht geöffnet:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>AssistRunner</name>
     <message>
         <source>The text changed while the answer was on its way, so nothing was changed. Run it again.</source>

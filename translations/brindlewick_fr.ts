@@ -84,6 +84,22 @@
     </message>
 </context>
 <context>
+    <name>AppShell</name>
+    <message numerus="yes">
+        <source>%n files or links were not opened.</source>
+        <translation>
+            <numerusform>%n fichier ou lien n’a pas été ouvert.</numerusform>
+            <numerusform>%n fichiers ou liens n’ont pas été ouverts.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One request opens at most %1 of them. Not opened:
+%2</source>
+        <translation>Une demande en ouvre au plus %1. Non ouverts :
+%2</translation>
+    </message>
+</context>
+<context>
     <name>AssistRunner</name>
     <message>
         <source>The text changed while the answer was on its way, so nothing was changed. Run it again.</source>

@@ -84,6 +84,22 @@
     </message>
 </context>
 <context>
+    <name>AppShell</name>
+    <message numerus="yes">
+        <source>%n files or links were not opened.</source>
+        <translation>
+            <numerusform>%n file o collegamento non è stato aperto.</numerusform>
+            <numerusform>%n file o collegamenti non sono stati aperti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One request opens at most %1 of them. Not opened:
+%2</source>
+        <translation>Una richiesta ne apre al massimo %1. Non aperti:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>AssistRunner</name>
     <message>
         <source>The text changed while the answer was on its way, so nothing was changed. Run it again.</source>

@@ -84,6 +84,21 @@
     </message>
 </context>
 <context>
+    <name>AppShell</name>
+    <message numerus="yes">
+        <source>%n files or links were not opened.</source>
+        <translation>
+            <numerusform>%n 件のファイルまたはリンクは開かれませんでした。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One request opens at most %1 of them. Not opened:
+%2</source>
+        <translation>1 回の要求で開けるのは最大 %1 件です。開かれなかった項目:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>AssistRunner</name>
     <message>
         <source>The text changed while the answer was on its way, so nothing was changed. Run it again.</source>

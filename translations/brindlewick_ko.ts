@@ -84,6 +84,21 @@
     </message>
 </context>
 <context>
+    <name>AppShell</name>
+    <message numerus="yes">
+        <source>%n files or links were not opened.</source>
+        <translation>
+            <numerusform>파일 또는 링크 %n개를 열지 않았습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One request opens at most %1 of them. Not opened:
+%2</source>
+        <translation>한 번의 요청으로 최대 %1개까지 엽니다. 열지 않은 항목:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>AssistRunner</name>
     <message>
         <source>The text changed while the answer was on its way, so nothing was changed. Run it again.</source>

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QUrl>
+#include <algorithm>
 
 namespace Launch {
 
@@ -69,6 +70,12 @@ QList<Item> fromStrings(const QStringList& strings)
             items.append({Item::Kind::Url, s});
     }
     return items;
+}
+
+Capped cap(const QList<Item>& items, int max)
+{
+    const qsizetype n = std::clamp<qsizetype>(max, 0, items.size());
+    return {items.first(n), items.mid(n)};
 }
 
 } // namespace Launch

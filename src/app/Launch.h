@@ -50,4 +50,15 @@ QList<Item> classify(const QStringList& arguments, const QString& workingDir);
 QStringList toStrings(const QList<Item>& items);
 QList<Item> fromStrings(const QStringList& strings);
 
+// One launch or hand-off opens at most this many items: each may open a window, and a
+// message of thousands would open thousands of windows at once.
+inline constexpr int kMaxItemsOpened = 50;
+
+struct Capped {
+    QList<Item> opened;
+    QList<Item> leftOut;
+};
+// The first `max` items to open, and the rest, in order.
+Capped cap(const QList<Item>& items, int max = kMaxItemsOpened);
+
 } // namespace Launch

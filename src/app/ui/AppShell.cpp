@@ -11,6 +11,8 @@
 #include "platform/Settings.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
@@ -18,6 +20,10 @@
 namespace AppShell {
 
 namespace {
+
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(AppShell)
+};
 
 const char* const kStartWindowProperty = "bwLaunchStartWindow";
 
@@ -85,9 +91,24 @@ DocumentWindow* openUrls(const QStringList& urls)
     return last;
 }
 
-void openItems(const QList<Launch::Item>& items)
+// Tells which of the items handed over were not opened.
+void reportLeftOut(QWidget* window, const QList<Launch::Item>& leftOut)
+{
+    constexpr int kNamed = 10;
+    QStringList names;
+    for (const Launch::Item& item : leftOut.first(std::min<qsizetype>(leftOut.size(), kNamed)))
+        names.append(item.kind == Launch::Item::Kind::File ? QDir::toNativeSeparators(item.value) : item.value);
+    if (leftOut.size() > kNamed) names.append(QStringLiteral("…"));
+    DocumentController::instance().alert(window,
+                                         Tr::tr("%n files or links were not opened.", nullptr, int(leftOut.size())),
+                                         Tr::tr("One request opens at most %1 of them. Not opened:\n%2")
+                                             .arg(QString::number(Launch::kMaxItemsOpened), names.join(u'\n')));
+}
+
+void openItems(const QList<Launch::Item>& requested)
 {
     DocumentController& documents = DocumentController::instance();
+    const auto [items, leftOut] = Launch::cap(requested);
     DocumentWindow* last = nullptr;
     for (const Launch::Item& item : items) {
         if (item.kind == Launch::Item::Kind::File) {
@@ -97,6 +118,7 @@ void openItems(const QList<Launch::Item>& items)
         }
     }
     if (last) documents.keepInFront(last);
+    if (!leftOut.isEmpty()) reportLeftOut(last, leftOut);
 }
 
 void front()

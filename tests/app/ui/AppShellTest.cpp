@@ -168,6 +168,29 @@ TEST_F(AppShellTest, TheFileNamedAtLaunchStaysInFrontOfTheReopenedSession)
     EXPECT_EQ(QApplication::activeWindow(), later);
 }
 
+TEST_F(AppShellTest, OneHandOffOpensAtMostFiftyWindowsAndNamesWhatItLeftOut)
+{
+    QStringList detail;
+    DocumentController::instance().prompts().alert = [&](QWidget*, const QString& m, const QString& d) {
+        alerts << m;
+        detail << d;
+    };
+    QStringList links;
+    for (int i = 1; i <= 63; ++i) links << QStringLiteral("brindlewick://new?text=n%1").arg(i);
+    AppShell::handleMessage(links);
+    QCoreApplication::processEvents();
+    const QStringList opened = texts();
+    ASSERT_EQ(opened.size(), Launch::kMaxItemsOpened);
+    EXPECT_EQ(opened.first(), "n1");
+    EXPECT_EQ(opened.last(), "n50");
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_TRUE(alerts[0].contains("13")) << alerts[0].toStdString();
+    // The first ten left out are named, the rest stand as one ellipsis.
+    EXPECT_TRUE(detail[0].contains(links[50]) && detail[0].contains(links[59])) << detail[0].toStdString();
+    EXPECT_FALSE(detail[0].contains(links[60]));
+    EXPECT_TRUE(detail[0].endsWith(u"…"));
+}
+
 TEST_F(AppShellTest, OpenInPlaceThatFailsKeepsTheWindow)
 {
     auto& dc = DocumentController::instance();
