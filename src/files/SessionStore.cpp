@@ -46,13 +46,8 @@ namespace SessionStore {
 
 bool isEnabled()
 {
-    if (!Settings::instance().isStored(QLatin1String(kEnabledKey))) return true;
-    const QVariant v = Settings::instance().value(QLatin1String(kEnabledKey));
-    if (v.metaType().id() == QMetaType::Bool) return v.toBool();
-    // The settings file keeps Booleans as text.
-    const QString s = v.toString();
-    if (s == QLatin1String("false")) return false;
-    return true;
+    // The settings file keeps Booleans as text; one that reads as no Boolean counts as on.
+    return Settings::instance().boolean(QLatin1String(kEnabledKey), true);
 }
 
 QStringList savedURLs()

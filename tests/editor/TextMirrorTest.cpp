@@ -99,3 +99,18 @@ TEST(TextMirror, FollowsEditsBetweenItsSteps)
     while (!mirror.catchUp(view, 3)) {}
     EXPECT_EQ(TextMirror::join(mirror.snapshot().pieces), "all new");
 }
+
+// A key typed at the end, copied by a patch, then a paste at the end longer than a step:
+// the copy goes on after the typed key, not from where the text ended before it.
+TEST(TextMirror, APasteAtTheEndAfterTypingThereIsCopiedOnce)
+{
+    StorageView view(filler(1000));
+    TextMirror mirror;
+    ASSERT_TRUE(mirror.catchUp(view, 100'000));
+    view.replaceRange(TextRange(view.textLength(), 0), QStringLiteral("x"));
+    ASSERT_TRUE(mirror.catchUp(view, 100'000));
+    view.replaceRange(TextRange(view.textLength(), 0), filler(250'000));
+    while (!mirror.catchUp(view, 100'000)) {}
+    EXPECT_EQ(TextMirror::join(mirror.snapshot().pieces).size(), view.textLength());
+    EXPECT_EQ(TextMirror::join(mirror.snapshot().pieces), view.text());
+}

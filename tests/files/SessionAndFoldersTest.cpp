@@ -88,6 +88,15 @@ TEST_F(SessionStoreTest, EnabledUnlessStoredFalseAndForeignValuesReadAsNoSession
     Settings::instance().setValue(SessionStore::kEnabledKey, false);
     EXPECT_FALSE(relaunch().size());
     EXPECT_FALSE(SessionStore::isEnabled());
+    // As the settings file holds it, and as a hand edit leaves it: text, read back as a Boolean.
+    for (const char* stored : {"false", "true", " FALSE", "no"}) {
+        QFile ini(path("settings.ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(QByteArray("[General]\nreopenLastSession=") + stored + "\n");
+        ini.close();
+        relaunch();
+        EXPECT_EQ(SessionStore::isEnabled(), QByteArray(stored).trimmed().toLower() != "false") << stored;
+    }
 
     Settings::instance().setValue(PrefKey::openSessionBookmarks, "not a list");
     EXPECT_TRUE(SessionStore::savedURLs().isEmpty());

@@ -55,27 +55,30 @@ void quitOnTerminateSignals(QApplication& app)
     for (int sig : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(sig, &action, nullptr);
 }
 
-// The program's texts and Qt's own (its dialogs, key names) in `language`, or in the
-// system's languages when none was picked. English is the texts' own language: it needs no
-// file, and a language without one stays English rather than failing.
-void installTranslations(QApplication& app, const QString& language)
+} // namespace
+
+QList<QTranslator*> installTranslations(QCoreApplication& app, const Settings& settings)
 {
+    // The program's texts and Qt's own (its dialogs, key names) in the language picked in
+    // Settings, or in the system's languages when none was picked. English is the texts' own
+    // language: it needs no file, and a language without one stays English rather than failing.
+    const QString language = SettingsModel::preferredLanguage(settings);
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
     if (!language.isEmpty()) QLocale::setDefault(locale);
     const std::pair<QString, QString> catalogues[] = {
         {QStringLiteral("brindlewick"), QStringLiteral(":/i18n")},
         {QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
     };
+    QList<QTranslator*> installed;
     for (const auto& [name, folder] : catalogues) {
         auto* texts = new QTranslator(&app);
-        if (texts->load(locale, name, QStringLiteral("_"), folder))
-            QApplication::installTranslator(texts);
+        if (texts->load(locale, name, QStringLiteral("_"), folder) && QCoreApplication::installTranslator(texts))
+            installed.append(texts);
         else
             delete texts;
     }
+    return installed;
 }
-
-} // namespace
 
 int brindlewickMain(int argc, char** argv)
 {
@@ -140,7 +143,7 @@ int brindlewickMain(int argc, char** argv)
     // Defaults first: every setting read from here on sees its registered value.
     PrefKey::registerAll(Settings::instance());
     // The language picked in Settings takes effect from the next start, read once here.
-    installTranslations(app, SettingsModel::preferredLanguage(Settings::instance()));
+    installTranslations(app, Settings::instance());
 
     DocumentController& documents = DocumentController::instance();
     installWindowFeatures();

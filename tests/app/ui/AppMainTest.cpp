@@ -1,10 +1,16 @@
+#include "app/ui/AppMain.h"
+#include "platform/Settings.h"
+#include "settings/SettingsModel.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -25,6 +31,25 @@ QProcessEnvironment programEnvironment(const QTemporaryDir& dir)
     return env;
 }
 } // namespace
+
+// The language picked in Settings is the one the program starts in, whatever the system's.
+TEST(AppMain, StartsInTheLanguagePickedInSettings)
+{
+    QTemporaryDir dir;
+    Settings settings(dir.filePath("settings.ini"));
+    const bool systemIsGerman = QLocale::system().language() == QLocale::German;
+    SettingsModel::setApplicationLanguage(settings, systemIsGerman ? "fr" : "de");
+    const QLocale before;
+    const QList<QTranslator*> installed = installTranslations(*QCoreApplication::instance(), settings);
+    const QString shown = QCoreApplication::translate("SettingsPages", "Check spelling while typing");
+    for (QTranslator* t : installed) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    QLocale::setDefault(before);
+    EXPECT_EQ(shown.toStdString(), systemIsGerman ? "Vérifier l’orthographe pendant la saisie"
+                                                  : "Rechtschreibung während der Eingabe prüfen");
+}
 
 // The program itself, run as a user would start it.
 TEST(AppMain, APoliteTerminationQuitsLikeFileQuit)
