@@ -2235,6 +2235,10 @@
         <source>Indent / outdent</source>
         <translation>Einrücken / Ausrücken</translation>
     </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (kein Wörterbuch installiert)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>

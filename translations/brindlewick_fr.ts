@@ -2235,6 +2235,10 @@
         <source>Indent / outdent</source>
         <translation>Retraits</translation>
     </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (aucun dictionnaire installé)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>

@@ -2235,6 +2235,10 @@
         <source>Indent / outdent</source>
         <translation>Aumenta / riduci rientro</translation>
     </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (nessun dizionario installato)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>

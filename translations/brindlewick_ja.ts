@@ -2229,6 +2229,10 @@
         <source>Indent / outdent</source>
         <translation>インデント / インデント解除</translation>
     </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1（辞書がインストールされていません）</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>

@@ -2229,6 +2229,10 @@
         <source>Indent / outdent</source>
         <translation>들여쓰기 / 내어쓰기</translation>
     </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (설치된 사전 없음)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>

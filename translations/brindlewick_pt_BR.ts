@@ -2235,6 +2235,10 @@
         <source>Indent / outdent</source>
         <translation>Aumentar / diminuir recuo</translation>
     </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (nenhum dicionário instalado)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>

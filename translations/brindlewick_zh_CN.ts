@@ -2229,6 +2229,10 @@
         <source>Indent / outdent</source>
         <translation>增加 / 减少缩进</translation>
     </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1（未安装词典）</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>

@@ -4,6 +4,7 @@
 #include "platform/TextUtil.h"
 #include "styling/AttributedText.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTextBoundaryFinder>
@@ -17,13 +18,11 @@
 
 namespace {
 
-QString dictionaryPath(const QString& name, const char* ext)
+const QStringList& systemDictionaryFolders()
 {
-    for (const char* dir : {"/usr/share/hunspell/", "/usr/share/myspell/dicts/", "/usr/share/myspell/"}) {
-        const QString p = QString::fromLatin1(dir) + name + QString::fromLatin1(ext);
-        if (QFileInfo::exists(p)) return p;
-    }
-    return {};
+    static const QStringList folders{QStringLiteral("/usr/share/hunspell"), QStringLiteral("/usr/share/myspell/dicts"),
+                                     QStringLiteral("/usr/share/myspell")};
+    return folders;
 }
 
 // How far into a document a front matter block is looked for: a longer one is not one.
@@ -153,11 +152,57 @@ const PersonalDictionary& SpellChecker::personalDictionary()
     return *m_personal;
 }
 
+QString SpellChecker::pathOf(const QString& dictionary, QLatin1String extension) const
+{
+    for (const QString& folder : m_folders.isEmpty() ? systemDictionaryFolders() : m_folders) {
+        const QString p = folder + u'/' + dictionary + extension;
+        if (QFileInfo(p).isFile()) return p;
+    }
+    return {};
+}
+
+QStringList SpellChecker::installed() const
+{
+    QStringList names;
+    for (const QString& folder : m_folders.isEmpty() ? systemDictionaryFolders() : m_folders) {
+        for (const QFileInfo& aff : QDir(folder).entryInfoList({QStringLiteral("*.aff")}, QDir::Files)) {
+            const QString name = aff.completeBaseName();
+            if (!names.contains(name) && !pathOf(name, QLatin1String(".dic")).isEmpty()) names.append(name);
+        }
+    }
+    names.sort();
+    return names;
+}
+
+QString SpellChecker::dictionaryFor(const QString& language)
+{
+    QString name = language;
+    name.replace(u'-', u'_');
+    if (name.isEmpty()) return {};
+    const QStringList names = installed();
+    if (names.contains(name)) return name;
+    if (name.contains(u'_')) return {};
+    // A language alone: its own country first (de_DE, fr_FR), then whichever comes first.
+    const QString own = name + u'_' + name.toUpper();
+    if (names.contains(own)) return own;
+    for (const QString& n : names)
+        if (n.startsWith(name + u'_')) return n;
+    return {};
+}
+
+void SpellChecker::useDictionaryFolders(const QStringList& folders)
+{
+    m_folders = folders;
+    m_speller.reset();
+    m_language.clear();
+    m_wanted = m_requested = QStringLiteral("auto");
+}
+
 bool SpellChecker::load(const QString& dictionary)
 {
 #ifdef BW_HAVE_HUNSPELL
-    const QString aff = dictionaryPath(dictionary, ".aff");
-    const QString dic = dictionaryPath(dictionary, ".dic");
+    const QString aff = pathOf(dictionary, QLatin1String(".aff"));
+    const QString dic = pathOf(dictionary, QLatin1String(".dic"));
     if (aff.isEmpty() || dic.isEmpty()) return false;
     m_speller = std::make_unique<Hunspell>(aff.toLocal8Bit().constData(), dic.toLocal8Bit().constData());
     m_utf8 = QString::fromStdString(m_speller->get_dict_encoding()).compare(u"UTF-8", Qt::CaseInsensitive) == 0;
@@ -174,6 +219,10 @@ bool SpellChecker::load(const QString& dictionary)
 
 void SpellChecker::setLanguage(const QString& language)
 {
+    // Every window sets its language whenever its settings are applied: the same one again
+    // looks for no dictionary.
+    if (language == m_requested) return;
+    m_requested = language;
     m_wanted = language;
 }
 
@@ -196,14 +245,11 @@ void SpellChecker::ready()
 
 void SpellChecker::apply(const QString& language)
 {
-    QString name = language;
-    if (language == u"auto") {
-        name = QLocale::system().name();
-        if (name == m_language || load(name)) return;
-        name = QStringLiteral("en_US");
-    }
-    name.replace(u'-', u'_');
-    if (name != m_language) load(name);
+    QString name = dictionaryFor(language == u"auto" ? QLocale::system().name() : language);
+    // The system's language alone when there is none for its country, then English.
+    if (name.isEmpty() && language == u"auto") name = dictionaryFor(QLocale::system().name().section(u'_', 0, 0));
+    if (name.isEmpty() && language == u"auto") name = dictionaryFor(QStringLiteral("en"));
+    if (!name.isEmpty() && name != m_language) load(name);
 }
 
 bool SpellChecker::accepted(QStringView word)

@@ -32,12 +32,21 @@ public:
     ~SpellChecker();
 
     // "auto" takes the system's language (English when there is no dictionary for it);
-    // any other value names a dictionary ("de_DE", "en-GB"). A language without a
+    // any other value names a language ("de", "pt-BR") or a dictionary ("de_DE", "en-GB"),
+    // read from the installed dictionary that `dictionaryFor` gives. A language without a
     // dictionary keeps the one in use. The dictionary is read when a word is first checked
     // (reading one takes tens of milliseconds, and checking is off unless asked for).
     void setLanguage(const QString& language);
+    // The name of the dictionary in use ("en_US"), empty without one.
     QString language();
     bool isAvailable();
+
+    // The installed dictionary for `language`: the one of that name ("en_GB", "en-GB"),
+    // else for a language alone ("en") the country of the same name ("de_DE") or the first
+    // of the language ("en_AU"); empty when none is installed.
+    QString dictionaryFor(const QString& language);
+    // Looks for dictionaries in `folders` from now on (the system's folders when empty).
+    void useDictionaryFolders(const QStringList& folders);
 
     bool isCorrect(QStringView word);
     // The misspelled words of `range` in `text`, leaving out the word at `caret` (it may
@@ -69,6 +78,9 @@ private:
     void ready();
     void apply(const QString& language);
     bool load(const QString& dictionary);
+    // The dictionaries installed, by name ("de_DE"), sorted.
+    QStringList installed() const;
+    QString pathOf(const QString& dictionary, QLatin1String extension) const;
     bool accepted(QStringView word);
     QList<TextRange> check(QStringView text, TextRange range, int caret, const QList<TextRange>& prose);
 
@@ -76,7 +88,9 @@ private:
     std::unique_ptr<PersonalDictionary> m_personal;
     QSet<QString> m_ignored;
     SpellingEvents m_events;
+    QStringList m_folders;
     QString m_language;
-    QString m_wanted = QStringLiteral("auto"); // set, not read yet
+    QString m_wanted = QStringLiteral("auto");    // set, not read yet
+    QString m_requested = QStringLiteral("auto"); // the last language set
     bool m_utf8 = true;
 };

@@ -28,6 +28,53 @@ TEST(SpellChecker, FindsMisspelledWordsButNotTheOneBeingTyped)
     EXPECT_FALSE(sc.isCorrect(u"wrongg"));
 }
 
+// The languages the settings offer ("de", "en") are read from the installed dictionary of that
+// language, as the system names it ("de_DE", "en_GB"): a launch with one picked checks spelling.
+TEST(SpellChecker, APickedLanguageReadsAnInstalledDictionaryOfThatLanguage)
+{
+#ifndef BW_HAVE_HUNSPELL
+    GTEST_SKIP() << "built without Hunspell";
+#endif
+    QTemporaryDir folder;
+    const auto install = [&folder](const QString& name, const QByteArray& word, bool withWords = true) {
+        QFile aff(folder.filePath(name + ".aff"));
+        ASSERT_TRUE(aff.open(QIODevice::WriteOnly));
+        aff.write("SET UTF-8\n");
+        if (!withWords) return;
+        QFile dic(folder.filePath(name + ".dic"));
+        ASSERT_TRUE(dic.open(QIODevice::WriteOnly));
+        dic.write("1\n" + word + "\n");
+    };
+    install("de_AT", "Paradeiser");
+    install("de_DE", "Tomate");
+    install("en_GB", "colour");
+    install("en_ZA", "braai");
+    install("pt_BR", "tomate");
+    install("fr_FR", "tomate", false); // half installed
+    SpellChecker& sc = SpellChecker::shared();
+    sc.useDictionaryFolders({folder.path()});
+    struct Restore {
+        ~Restore() { SpellChecker::shared().useDictionaryFolders({}); }
+    } restore;
+
+    sc.setLanguage("de");
+    EXPECT_EQ(sc.language(), "de_DE");
+    EXPECT_TRUE(sc.isCorrect(u"Tomate"));
+    EXPECT_FALSE(sc.isCorrect(u"Paradeiser"));
+    EXPECT_EQ(sc.dictionaryFor("en"), "en_GB"); // no en_US: the first English one
+    EXPECT_EQ(sc.dictionaryFor("en-ZA"), "en_ZA");
+    EXPECT_EQ(sc.dictionaryFor("pt"), "pt_BR");
+    EXPECT_EQ(sc.dictionaryFor("fr"), "");
+    EXPECT_EQ(sc.dictionaryFor("es"), "");
+    EXPECT_EQ(sc.dictionaryFor("en_US"), "");
+    sc.setLanguage("en");
+    EXPECT_TRUE(sc.isCorrect(u"colour"));
+    EXPECT_FALSE(sc.isCorrect(u"braai"));
+    // A language without a dictionary keeps the one in use.
+    sc.setLanguage("fr");
+    EXPECT_EQ(sc.language(), "en_GB");
+}
+
 namespace {
 
 SpellChecker& english()

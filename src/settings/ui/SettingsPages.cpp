@@ -1,6 +1,7 @@
 #include "settings/ui/SettingsPages.h"
 
 #include "assist/ApiKeyStore.h"
+#include "editor/SpellChecker.h"
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
 #include "settings/SettingsModel.h"
@@ -93,6 +94,24 @@ QWidget* themePicker(QWidget* parent)
     return holder;
 }
 
+// The spelling languages, each by its own name; one without an installed dictionary says so.
+QComboBox* spellingLanguagePicker(QWidget* parent)
+{
+    QList<Choice> choices{{Tr::tr("Automatic"), QStringLiteral("auto")}};
+    const std::pair<const char16_t*, const char16_t*> languages[] = {
+        {u"English", u"en"}, {u"Español", u"es"},  {u"Français", u"fr"},
+        {u"Deutsch", u"de"}, {u"Italiano", u"it"}, {u"Português", u"pt"},
+    };
+    for (const auto& [name, code] : languages) {
+        const QString title = QString::fromUtf16(name), value = QString::fromUtf16(code);
+        const bool installed = !SpellChecker::shared().dictionaryFor(value).isEmpty();
+        choices.append({installed ? title : Tr::tr("%1 (no dictionary installed)").arg(title), value});
+    }
+    QComboBox* combo = popup(PrefKey::editorSpellLanguage, QStringLiteral("auto"), choices, parent);
+    combo->setObjectName(QStringLiteral("spellingLanguage"));
+    return combo;
+}
+
 } // namespace
 
 namespace SettingsPages {
@@ -137,15 +156,7 @@ QWidget* appearance(QWidget* parent)
                                                   {Tr::tr("Left-to-Right"), QStringLiteral("ltr")},
                                                   {Tr::tr("Right-to-Left"), QStringLiteral("rtl")}},
                                                  page));
-    form->addRow(Tr::tr("Spelling language"), popup(PrefKey::editorSpellLanguage, QStringLiteral("auto"),
-                                                    {{Tr::tr("Automatic"), QStringLiteral("auto")},
-                                                     {QStringLiteral("English"), QStringLiteral("en")},
-                                                     {QStringLiteral("Español"), QStringLiteral("es")},
-                                                     {QStringLiteral("Français"), QStringLiteral("fr")},
-                                                     {QStringLiteral("Deutsch"), QStringLiteral("de")},
-                                                     {QStringLiteral("Italiano"), QStringLiteral("it")},
-                                                     {QStringLiteral("Português"), QStringLiteral("pt")}},
-                                                    page));
+    form->addRow(Tr::tr("Spelling language"), spellingLanguagePicker(page));
     return page;
 }
 

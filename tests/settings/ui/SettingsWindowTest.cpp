@@ -64,9 +64,11 @@ TEST(SettingsWindow, AmpersandsInControlTitlesAreShownAsText)
 }
 
 #include "assist/ApiKeyStore.h"
+#include "editor/SpellChecker.h"
 #include "platform/Settings.h"
 #include "settings/SettingsModel.h"
 #include "settings/ui/CustomThemesEditor.h"
+#include "settings/ui/SettingsPages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,6 +80,7 @@ TEST(SettingsWindow, AmpersandsInControlTitlesAreShownAsText)
 #include <QRegularExpression>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -153,6 +156,26 @@ TEST(SettingsWindow, AddingAThemeUsesItAndTurnsTheThemeControlIntoAMenu)
     page->findChild<CustomThemesEditor*>()->remove(themes[0].id);
     EXPECT_EQ(s.string("editorAppearance"), "system");
     w->close();
+}
+
+// The spelling languages without an installed dictionary say so in the picker.
+TEST(SettingsWindow, TheSpellingPickerSaysWhichLanguagesHaveNoDictionary)
+{
+    QTemporaryDir folder;
+    for (const char* file : {"de_CH.aff", "de_CH.dic", "pt_PT.aff", "pt_PT.dic", "fr_FR.aff"}) {
+        QFile f(folder.filePath(file));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    SpellChecker::shared().useDictionaryFolders({folder.path()});
+    std::unique_ptr<QWidget> page(SettingsPages::appearance(nullptr));
+    SpellChecker::shared().useDictionaryFolders({});
+    auto* picker = page->findChild<QComboBox*>("spellingLanguage");
+    ASSERT_NE(picker, nullptr);
+    QStringList items;
+    for (int i = 0; i < picker->count(); ++i) items << picker->itemData(i).toString() + " " + picker->itemText(i);
+    EXPECT_EQ(items, (QStringList{"auto Automatic", "en English (no dictionary installed)",
+                                  "es Español (no dictionary installed)", "fr Français (no dictionary installed)",
+                                  "de Deutsch", "it Italiano (no dictionary installed)", "pt Português"}));
 }
 
 TEST(SettingsWindow, ProviderKeysGoToTheKeyFileOnly)
