@@ -100,8 +100,8 @@ Edit metadataEdit(const QString& document, const Metadata& metadata)
     auto [fm, block] = FrontMatter::parse(document);
     if (metadata.title) fm.title = *metadata.title;
     if (metadata.tags) fm.tags = *metadata.tags;
-    QString text = fm.serialized();
-    if (!QStringView(document).mid(block.length).startsWith(u'\n')) text += u'\n';
+    QString text = fm.blockOver(document, block);
+    if (text.endsWith(u'\n') && !QStringView(document).mid(block.length).startsWith(u'\n')) text += u'\n';
     return {TextRange(0, block.length), text};
 }
 

@@ -12,7 +12,8 @@
 
 // The YAML front matter at the top of a document: title, author, date, tags and any
 // further "key: value" pairs in block order. Only a line-based subset of YAML is read
-// and written (one pair per line); there is no general YAML reader.
+// (one pair per line, quoted values, tags as a flow or block list) and written; there is
+// no general YAML reader.
 struct FrontMatter {
     QString title;
     QString author;
@@ -30,6 +31,13 @@ struct FrontMatter {
     // The block text, delimiters included, line feeds as line breaks. A line break
     // inside a key or value is written as a space, so no value can start a new key.
     QString serialized() const;
+
+    // This value's block to go in place of `oldBlock` of `text` (as `parse` found it there):
+    // only the lines of the fields whose values differ from the old block's are written, every
+    // other line stays as it was. Without an old block, `serialized()`; empty when nothing
+    // would be left in the block. A value that YAML would read otherwise ("Home Lab: Notes",
+    // "true", "#1") is written in double quotes, which `parse` takes off again.
+    QString blockOver(QStringView text, TextRange oldBlock) const;
 
     // The document text with this value written as its block in place of the old block
     // (`oldBlock`, as `parse` found it in `text`). An empty value removes the block.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(FrontMatter, ParsesKeysQuotesTagsAndExtras)
 {
     const QString text = "---\nTitle: \"My Doc\"\nauthor: 'Ann\"\ndate: 2026-07-06\ntags: [a, b]\n# comment\n"
@@ -50,10 +52,10 @@ TEST(FrontMatter, SerializesInFieldOrder)
     EXPECT_EQ(bracketed.serialized(), "---\ntags: [x, y]\n---\n");
     EXPECT_EQ(bare.serialized(), "---\ntags: [x, y]\n---\n");
 
-    // A block-style list gives empty tags; its items are dropped on rewriting.
-    const auto list = FrontMatter::parse(u"---\ntags:\n  - a\n  - b\nauthor: me\n---\n").first;
-    EXPECT_EQ(list.tags, "");
-    EXPECT_EQ(list.serialized(), "---\nauthor: me\n---\n");
+    // A block-style list's items are the tags.
+    const auto list = FrontMatter::parse(u"---\ntags:\n  - a\n  - 'b c'\nauthor: me\n---\n").first;
+    EXPECT_EQ(list.tags, "a, b c");
+    EXPECT_EQ(list.serialized(), "---\nauthor: me\ntags: [a, b c]\n---\n");
 }
 
 TEST(FrontMatter, LineBreaksInValuesCannotInjectKeys)
@@ -63,7 +65,7 @@ TEST(FrontMatter, LineBreaksInValuesCannotInjectKeys)
     fm.tags = "a\nb, c";
     fm.extra.append({"note", QString("x\u2028y")});
     const QString block = fm.serialized();
-    EXPECT_EQ(block, "---\ntitle: Plan mode: source width: 10\ntags: [a b, c]\nnote: x y\n---\n");
+    EXPECT_EQ(block, "---\ntitle: \"Plan mode: source width: 10\"\ntags: [a b, c]\nnote: x y\n---\n");
     const auto back = FrontMatter::parse(block).first;
     EXPECT_EQ(back.title, "Plan mode: source width: 10");
     EXPECT_FALSE(back.overrides().mode.has_value());
@@ -83,10 +85,10 @@ TEST(FrontMatter, AppliedToText)
     EXPECT_EQ(FrontMatter{}.appliedTo(withBlock, range), "\nText");
     EXPECT_EQ(FrontMatter{}.appliedTo(doc, TextRange(0, 0)), doc);
 
-    // Other pairs survive after the four fields; keys are written lower case.
+    // Nothing changed: the block stays as it was.
     const QString mixed = "---\nTitle: 'x'\nMode: source\n---\n\nbody";
     const auto [m, r] = FrontMatter::parse(mixed);
-    EXPECT_EQ(m.appliedTo(mixed, r), "---\ntitle: x\nmode: source\n---\n\nbody");
+    EXPECT_EQ(m.appliedTo(mixed, r), mixed);
 
     // An unclosed block counts as none: a new block goes in front of the old lines.
     const QString unclosed = "---\nold: 1\n";
@@ -104,4 +106,50 @@ TEST(FrontMatter, WidthOverrideMustBeAFinitePositiveNumber)
     EXPECT_FALSE(width("nan").has_value());
     EXPECT_FALSE(width("-5").has_value());
     EXPECT_FALSE(width("640px").has_value());
+}
+
+// What the sheet writes reads back as written, in YAML as here; only the lines of the fields
+// it changed are written, every other line stays byte for byte.
+TEST(FrontMatter, ValuesYamlWouldMisreadAreQuotedAndOtherLinesStay)
+{
+    FrontMatter fm;
+    fm.title = "Home Lab: Notes";
+    fm.author = "Ann \"A\" O'Neil";
+    fm.date = "2026-07-06";
+    fm.tags = "#home, lab: rack, yes, [x], 1.10, plain";
+    fm.extra.append({QString("note"), QString("true")});
+    const QString block = fm.serialized();
+    EXPECT_EQ(block.toStdString(),
+              "---\ntitle: \"Home Lab: Notes\"\nauthor: Ann \"A\" O'Neil\ndate: 2026-07-06\n"
+              "tags: [\"#home\", \"lab: rack\", \"yes\", \"[x]\", \"1.10\", plain]\nnote: \"true\"\n---\n");
+    EXPECT_EQ(FrontMatter::parse(block).first, fm);
+    for (const QString& v : {u"- item"_s, u"*ref"_s, u"a # b"_s, u"100"_s, u"~"_s, u"2026-07-06"_s,
+                             u"tab\there \"q\" \\"_s, u"ends:"_s, u"@me"_s, u"'x'"_s, u"Off"_s}) {
+        FrontMatter one;
+        one.title = v;
+        EXPECT_TRUE(one.serialized().startsWith("---\ntitle: \"")) << one.serialized().toStdString();
+        EXPECT_EQ(FrontMatter::parse(one.serialized()).first.title, v) << one.serialized().toStdString();
+    }
+    FrontMatter plain;
+    plain.title = "Ann's C++ notes - part 2, v1.0 no. 3 (draft)";
+    EXPECT_EQ(plain.serialized().toStdString(), "---\ntitle: Ann's C++ notes - part 2, v1.0 no. 3 (draft)\n---\n");
+
+    // The sheet changes the title and adds an author: comments, other keys, their case and
+    // quotes, a block list of tags and the breaks of every other line stay as they were.
+    const QString doc = "---\r\n# written by hand\r\nTitle: Old\r\nlayout:  'post'  \r\ntags:\r\n  - a\r\n  - b\r\n"
+                        "nested:\r\n  key: value\r\n---\r\nBody";
+    auto [edited, range] = FrontMatter::parse(doc);
+    EXPECT_EQ(edited.tags, "a, b");
+    edited.title = "New: Title";
+    edited.author = "Me";
+    EXPECT_EQ(
+        edited.appliedTo(doc, range),
+        "---\r\n# written by hand\r\ntitle: \"New: Title\"\r\nauthor: Me\r\nlayout:  'post'  \r\ntags:\r\n  - a\r\n"
+        "  - b\r\nnested:\r\n  key: value\r\n---\r\n\nBody");
+    // Tags changed: the list is written in place of the old one; clearing the title takes its line.
+    edited.tags = "a";
+    edited.title.clear();
+    EXPECT_EQ(edited.appliedTo(doc, range).toStdString(),
+              "---\r\n# written by hand\r\nauthor: Me\r\nlayout:  'post'  \r\n"
+              "tags: [a]\r\nnested:\r\n  key: value\r\n---\r\n\nBody");
 }

@@ -32,7 +32,9 @@ TEST(FrontMatterEditor, ShowsFieldsAndHandsBackTheNewText)
     sheet.titleField()->setText("New");
     sheet.authorField()->setText("Ann\nmode: wysiwyg"); // pasted line break folds to a space
     QTest::mouseClick(button(&sheet, "Apply"), Qt::LeftButton);
-    EXPECT_EQ(applied, "---\ntitle: New\nauthor: Ann mode: wysiwyg\ntags: [a, b]\nmode: source\n---\n\nBody");
+    // Only the changed fields' lines are written: the other key, the comment and the order stay.
+    EXPECT_EQ(applied.toStdString(),
+              "---\ntitle: New\nauthor: \"Ann mode: wysiwyg\"\nmode: source\n# note\ntags: [a, b]\n---\n\nBody");
     EXPECT_EQ(closes, 1);
 }
 
