@@ -10,5 +10,8 @@ namespace ColorContrast {
 double luminance(const QColor& c);
 // The contrast ratio of two opaque colours (1 to 21).
 double ratio(const QColor& a, const QColor& b);
+// `c` made lighter on a dark ground, darker on a light one, as far as it takes to stand out
+// `minimum`:1 from `ground` (or as far as it goes); opaque.
+QColor legible(QColor c, const QColor& ground, double minimum = 3.0);
 
 } // namespace ColorContrast

@@ -12,6 +12,7 @@
 #include "files/SessionStore.h"
 #include "files/ui/DocumentFiles.h"
 #include "platform/Requests.h"
+#include "platform/ui/LegibleStyle.h"
 #include "render/export/PrintController.h"
 #include "render/export/ui/BatchExporter.h"
 #include "render/export/ui/DocumentExport.h"
@@ -27,6 +28,7 @@ void installWindowFeatures()
     if (installed) return;
     installed = true;
 
+    LegibleStyle::install();
     SessionStore::setOpener([](const QString& path) { DocumentController::instance().openDocument(path); });
 
     // Every export of a window's document (menu, palette, presets) arrives here; the menu

@@ -6,6 +6,7 @@
 #include "platform/ui/Icons.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -81,7 +82,7 @@ WhatsNewWindow::WhatsNewWindow(Settings& store, Scheduler schedule, QWidget* par
     auto* version = new QLabel(tr("Version %1").arg(currentVersion()), this);
     version->setObjectName(QStringLiteral("version"));
     version->setFont(ChromeStyle::callout(font()));
-    ChromeStyle::setTextColor(version, ChromeStyle::secondary(palette()));
+    m_secondary.append(version);
     version->setAlignment(Qt::AlignCenter);
     header->addWidget(version);
     column->addLayout(header);
@@ -109,7 +110,7 @@ WhatsNewWindow::WhatsNewWindow(Settings& store, Scheduler schedule, QWidget* par
         auto* entryText = new QLabel(e.text, list);
         entryText->setWordWrap(true);
         entryText->setFont(ChromeStyle::callout(font()));
-        ChromeStyle::setTextColor(entryText, ChromeStyle::secondary(palette()));
+        m_secondary.append(entryText);
         texts->addWidget(entryTitle);
         texts->addWidget(entryText);
         row->addLayout(texts, 1);
@@ -130,6 +131,12 @@ WhatsNewWindow::WhatsNewWindow(Settings& store, Scheduler schedule, QWidget* par
     buttons->addWidget(cont);
     buttons->addStretch(1);
     column->addLayout(buttons);
+    applyColours();
+}
+
+void WhatsNewWindow::applyColours()
+{
+    for (QLabel* label : m_secondary) ChromeStyle::setTextColor(label, ChromeStyle::secondary(palette()));
 }
 
 void WhatsNewWindow::showIfNewVersion()
@@ -155,4 +162,10 @@ void WhatsNewWindow::showWindow()
     show();
     raise();
     activateWindow();
+}
+
+void WhatsNewWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) applyColours();
 }

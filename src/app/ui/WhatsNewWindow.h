@@ -8,6 +8,8 @@ class Settings;
 
 // The What's New window: the program's features, shown once after each change of version
 // and from the Help menu. One window per process, hidden (not destroyed) when closed.
+class QLabel;
+
 class WhatsNewWindow : public QDialog {
     Q_OBJECT
 public:
@@ -36,7 +38,14 @@ public:
     // Shows and fronts the window, whatever version was seen last.
     void showWindow();
 
+protected:
+    // The captions' tone is worked out from the palette: again when the look changes.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void applyColours();
+
+    QList<QLabel*> m_secondary;
     Settings& m_store;
     Scheduler m_schedule;
 };

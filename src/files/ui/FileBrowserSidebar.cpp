@@ -3,18 +3,18 @@
 
 #include "files/FileBrowserModel.h"
 #include "files/FilePaths.h"
+#include "platform/ColorContrast.h"
 #include "platform/ui/Icons.h"
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -25,13 +25,15 @@ namespace {
 constexpr int kPathRole = Qt::UserRole + 1;   // a file row's path
 constexpr int kFolderRole = Qt::UserRole + 2; // a folder row's path
 
-QIcon tinted(const QIcon& icon, const QColor& colour)
+// The tone of a file that is not the current one: between the text and the ground, as far
+// towards the ground as it can go and still stand out 3:1.
+QColor fileTone(const QPalette& p)
 {
-    QPixmap pm = icon.pixmap(16, 16);
-    QPainter p(&pm);
-    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    p.fillRect(pm.rect(), colour);
-    return QIcon(pm);
+    const QColor text = p.color(QPalette::Text), ground = p.color(QPalette::Base);
+    const QColor between =
+        QColor::fromRgbF(float((text.redF() + ground.redF()) / 2), float((text.greenF() + ground.greenF()) / 2),
+                         float((text.blueF() + ground.blueF()) / 2));
+    return ColorContrast::legible(between, ground);
 }
 
 } // namespace
@@ -167,19 +169,17 @@ void FileBrowserSidebar::rebuild()
         return;
     }
     addNodes(nullptr, m_model->nodes());
+    drawSymbols();
     m_content->setCurrentIndex(2);
 }
 
 void FileBrowserSidebar::addNodes(QTreeWidgetItem* parent, const QList<FileNode>& nodes)
 {
-    const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
-    const QIcon fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
     for (const FileNode& node : nodes) {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
         const QFileInfo info(node.path);
         if (node.isDir) {
             item->setText(0, info.fileName());
-            item->setIcon(0, folderIcon);
             item->setData(0, kFolderRole, node.path);
             addNodes(item, node.children);
             item->setExpanded(m_expanded.contains(node.path));
@@ -192,8 +192,29 @@ void FileBrowserSidebar::addNodes(QTreeWidgetItem* parent, const QList<FileNode>
         QFont font = m_tree->font();
         font.setWeight(current ? QFont::DemiBold : QFont::Normal);
         item->setFont(0, font);
-        item->setIcon(0, tinted(fileIcon, palette().color(current ? QPalette::Highlight : QPalette::PlaceholderText)));
     }
+}
+
+void FileBrowserSidebar::drawSymbols()
+{
+    // The program's own symbols in the tree's colours (the desktop's may not show on a dark
+    // ground), drawn again when the look changes.
+    const QPalette& p = m_tree->palette();
+    const QIcon folder = Icons::icon(QStringLiteral("folder"), fileTone(p), p);
+    const QIcon file = Icons::icon(QStringLiteral("doc.text"), fileTone(p), p);
+    const QIcon current = Icons::icon(QStringLiteral("doc.text"),
+                                      ColorContrast::legible(p.color(QPalette::Highlight), p.color(QPalette::Base)), p);
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        const QString path = (*it)->data(0, kPathRole).toString();
+        const bool isCurrent = !path.isEmpty() && FilePaths::standardized(path) == m_currentPath;
+        (*it)->setIcon(0, path.isEmpty() ? folder : isCurrent ? current : file);
+    }
+}
+
+void FileBrowserSidebar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) drawSymbols();
 }
 
 void FileBrowserSidebar::chooseFolder(FileBrowserModel* model, QWidget* window)

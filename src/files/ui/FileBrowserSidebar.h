@@ -42,7 +42,9 @@ private:
     void rebuild();
     void addNodes(QTreeWidgetItem* parent, const QList<FileNode>& nodes);
     void updateTitle();
+    void drawSymbols();
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     QPointer<FileBrowserModel> m_model;
     std::function<QWidget*()> m_window;

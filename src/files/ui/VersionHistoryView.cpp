@@ -1,8 +1,10 @@
 #include "files/ui/VersionHistoryView.h"
 
 #include "files/ui/FilesWidgets.h"
+#include "platform/ColorContrast.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -138,6 +140,7 @@ QStackedWidget* VersionHistoryView::makeBody()
     m_list->setMaximumWidth(300);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_list, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        markChosenRow();
         if (m_filling) return;
         m_model.select(item ? std::optional<QString>(item->data(Qt::UserRole).toString()) : std::nullopt);
         showPreview();
@@ -182,15 +185,13 @@ QWidget* VersionHistoryView::makePreview(QWidget* parent)
     bar->addWidget(m_noChanges);
     m_added = new QLabel(content);
     m_removed = new QLabel(content);
-    for (auto [label, colour] : {std::pair{m_added, kGreen}, std::pair{m_removed, kRed}}) {
+    for (QLabel* label : {m_added, m_removed}) {
         QFont f = monospace();
         f.setWeight(QFont::Medium);
         label->setFont(f);
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, colour);
-        label->setPalette(p);
         bar->addWidget(label);
     }
+    colourCounts();
     contentColumn->addLayout(bar);
     contentColumn->addWidget(FilesWidgets::divider(content));
     auto* texts = new QStackedWidget(content);
@@ -300,8 +301,41 @@ void VersionHistoryView::fillList()
         if (m_model.selection() == s.id) m_list->setCurrentItem(item);
     }
     m_filling = false;
+    markChosenRow();
     showPreview();
     updateButtons();
+}
+
+void VersionHistoryView::markChosenRow()
+{
+    // A row's lines are widgets of their own over the list's selection: the chosen row's
+    // take the selection's text colour, the others their own.
+    for (int i = 0; i < m_list->count(); ++i) {
+        QWidget* row = m_list->itemWidget(m_list->item(i));
+        if (!row) continue;
+        const bool chosen = m_list->item(i) == m_list->currentItem();
+        const QList<QLabel*> lines = row->findChildren<QLabel*>();
+        for (qsizetype k = 0; k < lines.size(); ++k)
+            lines[k]->setForegroundRole(chosen   ? QPalette::HighlightedText
+                                        : k == 0 ? QPalette::WindowText
+                                                 : QPalette::PlaceholderText);
+    }
+}
+
+void VersionHistoryView::colourCounts()
+{
+    const QColor ground = palette().color(QPalette::Window);
+    for (auto [label, colour] : {std::pair{m_added, kGreen}, std::pair{m_removed, kRed}}) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, ColorContrast::legible(colour, ground));
+        label->setPalette(p);
+    }
+}
+
+void VersionHistoryView::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_added) colourCounts();
 }
 
 void VersionHistoryView::setMode(VersionHistoryModel::PreviewMode mode)

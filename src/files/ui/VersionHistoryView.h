@@ -56,6 +56,9 @@ private:
     void fillList();
     void showPreview();
     void updateButtons();
+    void markChosenRow();
+    void colourCounts();
+    void changeEvent(QEvent* event) override;
     void showError(const QString& message);
 
     VersionHistoryModel m_model;

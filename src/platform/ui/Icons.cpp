@@ -316,6 +316,12 @@ QIcon icon(const QString& symbol, const QColor& color)
     return QIcon(new TintedEngine(file(symbol), color, color, color));
 }
 
+QIcon icon(const QString& symbol, const QColor& colour, const QPalette& palette)
+{
+    return QIcon(new TintedEngine(file(symbol), colour, palette.color(QPalette::Disabled, QPalette::WindowText),
+                                  palette.color(QPalette::Active, QPalette::HighlightedText)));
+}
+
 QColor legibleAccent(const QPalette& palette)
 {
     const QColor back = palette.color(QPalette::Window);

@@ -34,6 +34,9 @@ QIcon icon(const QString& symbol, const QColor& color);
 // The palette's accent, lightened or darkened as far as it takes to stand out (3:1) against
 // the window colour: the dark look's accent is too dark for a symbol drawn in it.
 QColor legibleAccent(const QPalette& palette);
+// The symbol in `colour` (a row's own colour), in the palette's highlighted text on a
+// selected row and its disabled text when disabled.
+QIcon icon(const QString& symbol, const QColor& colour, const QPalette& palette);
 
 // These give a widget the symbol and draw it again whenever the widget's palette changes
 // (the window switching between the light and the dark look). `accent` draws it in

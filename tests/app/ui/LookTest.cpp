@@ -4,22 +4,35 @@
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/StatusBar.h"
 #include "app/ui/WelcomeWindow.h"
+#include "app/ui/WhatsNewWindow.h"
 #include "commands/ui/CommandPalette.h"
 #include "commands/ui/EditorToolbar.h"
 #include "editor/ui/FindBar.h"
+#include "files/FileBrowserModel.h"
+#include "files/VersionStore.h"
+#include "files/ui/FileBrowserSidebar.h"
+#include "files/ui/VersionHistoryView.h"
 #include "render/ui/ExportPresetsView.h"
 #include "settings/ui/SettingsWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPrintDialog>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -256,6 +269,104 @@ TEST_F(LookTest, OpenWindowsFollowAChangeOfLookAndShowTheChosenChoice)
     WelcomeWindow freshWelcome;
     freshWelcome.show();
     EXPECT_TRUE(welcomed == freshWelcome.grab().toImage());
+}
+
+// The strongest contrast of any pixel of `image` against `ground`.
+double inkContrast(const QImage& image, const QColor& ground)
+{
+    double best = 1;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(argb.pixel(x, y)) >= 200) best = std::max(best, contrastOf(argb.pixelColor(x, y), ground));
+    return best;
+}
+
+// With the look changed while they are open, every window is in the new look at once, and
+// what they show stands out 3:1 from what it is drawn on: the file browser's symbols, the
+// boxes of unchecked settings, the caption of the chosen version.
+TEST_F(LookTest, AChangeOfLookReachesEveryOpenWindowAndEverythingInItStaysLegible)
+{
+    Settings::instance().setValue("editorAppearance", "light");
+    QDir().mkpath(dir.filePath("docs/sub"));
+    for (const char* name : {"docs/a.md", "docs/b.md", "docs/sub/c.md"}) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("text");
+    }
+    DocumentWindow* first = AppShell::newDocumentWithText(QString("one"));
+    DocumentWindow* second = AppShell::newDocumentWithText(QString("two"));
+    first->show();
+    second->show();
+    FileBrowserModel model;
+    FileBrowserModel::adoptFolder(dir.filePath("docs"), &model);
+    auto* files = new FileBrowserSidebar(
+        &model, nullptr, [](const QString&) {}, first);
+    files->setCurrentPath(dir.filePath("docs/b.md"));
+    files->refreshButton()->click();
+    files->show();
+    ASSERT_EQ(files->tree()->topLevelItemCount(), 3);
+    VersionStore::snapshot("old", dir.filePath("docs/a.md"), QDateTime::fromSecsSinceEpoch(1'700'000'000));
+    VersionStore::snapshot("older", dir.filePath("docs/a.md"), QDateTime::fromSecsSinceEpoch(1'600'000'000));
+    auto* versions = new VersionHistoryView(dir.filePath("docs/a.md"), "now", nullptr, nullptr, second);
+    versions->show();
+    ASSERT_EQ(versions->list()->count(), 2);
+    versions->list()->setCurrentRow(1);
+    SettingsWindow* settings = SettingsWindow::showShared();
+    settings->tabs()->setCurrentWidget(settings->page("Appearance"));
+    WhatsNewWindow whatsNew(Settings::instance(), [](int, std::function<void()>) {});
+    whatsNew.show();
+
+    for (const char* look : {"dark", "light"}) {
+        const bool dark = QString(look) == "dark";
+        Settings::instance().setValue("editorAppearance", look);
+        for (QWidget* w : QApplication::topLevelWidgets()) { // as the event loop would send it
+            QEvent changed(QEvent::ApplicationPaletteChange);
+            QCoreApplication::sendEvent(w, &changed);
+        }
+        QTest::qWait(10);
+        for (DocumentWindow* w : {first, second}) {
+            EXPECT_EQ(isDark(w), dark) << look;
+            EXPECT_EQ(isDark(w->menuBar()), dark) << look << " menu bar";
+            for (QMenu* menu : w->menuBar()->findChildren<QMenu*>()) EXPECT_EQ(isDark(menu), dark) << look;
+        }
+        EXPECT_EQ(isDark(settings), dark) << look;
+        for (QLabel* label : whatsNew.findChildren<QLabel*>()) {
+            if (label->text().isEmpty()) continue;
+            const QColor ink = label->palette().color(label->foregroundRole());
+            EXPECT_GE(contrastOf(ink, whatsNew.palette().color(QPalette::Window)), 3.0)
+                << look << " What's New: " << label->text().toStdString();
+        }
+
+        const QColor treeGround = files->tree()->palette().color(QPalette::Base);
+        for (int i = 0; i < files->tree()->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* item = files->tree()->topLevelItem(i);
+            const QImage symbol = item->icon(0).pixmap(16, 16).toImage();
+            EXPECT_GE(inkContrast(symbol, treeGround), 3.0) << look << " file browser: " << item->text(0).toStdString();
+        }
+
+        int boxes = 0;
+        for (QCheckBox* box : settings->page("Appearance")->findChildren<QCheckBox*>()) {
+            if (box->isChecked()) continue;
+            QStyleOptionButton option;
+            option.initFrom(box);
+            const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+            const QImage drawn = box->grab(indicator).toImage();
+            EXPECT_GE(inkContrast(drawn, settings->palette().color(QPalette::Window)), 3.0)
+                << look << " check box: " << box->text().toStdString();
+            ++boxes;
+        }
+        EXPECT_GE(boxes, 2);
+
+        QWidget* chosen = versions->list()->itemWidget(versions->list()->item(1));
+        ASSERT_NE(chosen, nullptr);
+        const QColor selection = versions->list()->palette().color(QPalette::Highlight);
+        for (QLabel* caption : chosen->findChildren<QLabel*>())
+            EXPECT_GE(contrastOf(caption->palette().color(caption->foregroundRole()), selection), 3.0)
+                << look << " chosen version: " << caption->text().toStdString();
+    }
+    delete versions;
+    settings->close();
 }
 
 } // namespace
