@@ -367,4 +367,104 @@ grep -q "/\* theme \*/" "$WORK/github.html" && grep -q "#0969da" "$WORK/github.h
 export_to_theme "$DOC/sample.md" pdf "$WORK/academic.pdf" academic
 check_pdf "$WORK/academic.pdf" "sample"
 echo "ok presets: GitHub HTML has its theme, Academic PDF is stamped"
+# ---- Theme and user CSS in Word, OpenDocument and Rich Text, read back by LibreOffice ----
+# Each file is converted to flat OpenDocument; a text's colour, font and alignment are looked
+# up as LibreOffice resolved them (its span's style, then its paragraph's style and parents).
+# The numbered list reads back numbered 1., 2., 3. in plain text.
+STYLED="$WORK/styled"
+mkdir -p "$STYLED"
+printf '# Styled Heading\n\nA styled paragraph of body text.\n\n1. first item\n2. second item\n3. third item\n\n| Cell | Other |\n|---|---|\n| plain cell | x |\n' >"$STYLED/styled.md"
+printf 'h1 { color: #ff0000 } p { font-family: serif; color: #0000ff }\n' >"$STYLED/red.css"
+for fmt in docx odt rtf; do
+  "$BW_EXPORT" "$STYLED/styled.md" --format "$fmt" --out "$STYLED/red-$fmt.$fmt" --theme academic --css "$STYLED/red.css" 2>/dev/null \
+    || fail "bw-export $fmt with theme academic and user CSS"
+  "$BW_EXPORT" "$STYLED/styled.md" --format "$fmt" --out "$STYLED/dark-$fmt.$fmt" --theme dark 2>/dev/null \
+    || fail "bw-export $fmt with theme dark"
+  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to fodt --outdir "$STYLED/lo" \
+    "$STYLED/red-$fmt.$fmt" "$STYLED/dark-$fmt.$fmt" >/dev/null 2>&1 || fail "LibreOffice cannot read styled $fmt"
+  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to 'txt:Text (encoded):UTF8' --outdir "$STYLED/lo" \
+    "$STYLED/red-$fmt.$fmt" >/dev/null 2>&1 || fail "LibreOffice cannot read styled $fmt as text"
+done
+python3 - "$STYLED" <<'PY'
+import re, sys, zipfile
+import xml.etree.ElementTree as ET
+folder = sys.argv[1]
+NS = {"style": "urn:oasis:names:tc:opendocument:xmlns:style:1.0", "text": "urn:oasis:names:tc:opendocument:xmlns:text:1.0",
+      "fo": "urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0",
+      "svg": "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0"}
+q = lambda prefix, name: "{%s}%s" % (NS[prefix], name)
+
+class Flat:
+    def __init__(self, path):
+        with open(path, encoding="utf-8") as f:
+            self.root = ET.fromstring(f.read())
+        self.styles, self.default = {}, {}
+        for st in self.root.iter(q("style", "style")):
+            props = {}
+            for child in st:
+                props.update(child.attrib)
+            self.styles[(st.get(q("style", "family")), st.get(q("style", "name")))] = (st.get(q("style", "parent-style-name")), props)
+        for st in self.root.iter(q("style", "default-style")):
+            if st.get(q("style", "family")) == "paragraph":
+                for child in st:
+                    self.default.update(child.attrib)
+        self.fonts = {f.get(q("style", "name")): f.get(q("svg", "font-family"), "").strip("'")
+                      for f in self.root.iter(q("style", "font-face"))}
+        pages = {p.get(q("style", "name")): p for p in self.root.iter(q("style", "page-layout"))}
+        master = next(self.root.iter(q("style", "master-page")))
+        layout = pages[master.get(q("style", "page-layout-name"))].find(q("style", "page-layout-properties"))
+        self.page = layout.get(q("fo", "background-color"))
+
+    def chain(self, family, name):
+        while name:
+            parent, props = self.styles.get((family, name), (None, {}))
+            yield props
+            name = parent
+
+    def look(self, text, key):
+        """The value of `key` for the first run of text that holds `text`."""
+        for para in list(self.root.iter(q("text", "p"))) + list(self.root.iter(q("text", "h"))):
+            if text not in "".join(para.itertext()):
+                continue
+            layers = []
+            for span in para.iter(q("text", "span")):
+                if text in "".join(span.itertext()):
+                    layers += list(self.chain("text", span.get(q("text", "style-name"))))
+            layers += list(self.chain("paragraph", para.get(q("text", "style-name"))))
+            layers.append(self.default)
+            for props in layers:
+                if key == "font" and q("style", "font-name") in props:
+                    return self.fonts.get(props[q("style", "font-name")], props[q("style", "font-name")])
+                if key == "font" and q("fo", "font-family") in props:
+                    return props[q("fo", "font-family")].strip("'")
+                if key != "font" and q("fo", key) in props:
+                    return props[q("fo", key)]
+            return None
+        raise AssertionError(f"'{text}' not found")
+
+for fmt in ["docx", "odt", "rtf"]:
+    red = Flat(f"{folder}/lo/red-{fmt}.fodt")
+    got = (red.look("Styled Heading", "color"), red.look("styled paragraph", "color"), red.look("styled paragraph", "font"),
+           red.look("styled paragraph", "text-align"), red.look("plain cell", "color"))
+    assert got[0] == "#ff0000", f"{fmt}: the user CSS's h1 colour: {got}"
+    assert got[1] == "#0000ff" and "Serif" in got[2], f"{fmt}: the user CSS's p colour and serif font: {got}"
+    assert got[3] == "justify", f"{fmt}: the academic theme's justified paragraphs: {got}"
+    assert got[4] != "#0000ff", f"{fmt}: a table cell is no paragraph, the p colour is not its: {got}"
+    dark = Flat(f"{folder}/lo/dark-{fmt}.fodt")
+    got = (dark.page, dark.look("styled paragraph", "color"), dark.look("Styled Heading", "color"))
+    assert got == ("#1e1e1e", "#e4e4e7", "#e4e4e7"), f"{fmt}: the dark theme's page and text colours: {got}"
+    with open(f"{folder}/lo/red-{fmt}.txt", encoding="utf-8-sig") as f:
+        text = f.read()
+    numbers = re.findall(r"^\s*(\d+)\.\s+(\w+) item", text, re.M)
+    assert numbers == [("1", "first"), ("2", "second"), ("3", "third")], f"{fmt}: the numbered list reads {numbers}"
+docx = zipfile.ZipFile(f"{folder}/red-docx.docx")
+styles = docx.read("word/styles.xml").decode("utf-8")
+heading = re.search(r'<w:style [^>]*w:styleId="Heading1".*?</w:style>', styles).group(0)
+normal = re.search(r'<w:style [^>]*w:styleId="Normal".*?</w:style>', styles).group(0)
+assert '<w:color w:val="FF0000"/>' in heading, f"docx: Heading1 style: {heading}"
+assert '<w:color w:val="0000FF"/>' in normal and 'w:ascii="Liberation Serif"' in normal, f"docx: Normal style: {normal}"
+assert "<w:background " not in docx.read("word/document.xml").decode("utf-8"), "docx: a page colour no CSS asked for"
+print("ok styled: theme and user CSS colours, fonts and alignment in Word, OpenDocument and Rich Text; "
+      "the dark theme's page; numbered lists 1. 2. 3.")
+PY
 echo "all export checks passed"

@@ -131,6 +131,12 @@ QString Exporter::htmlDocument(const QString& body, const QString& title, const 
     return page;
 }
 
+QString Exporter::baseStyleSheet()
+{
+    static const QLatin1String opening("</title>\n<style>\n");
+    return QString(QLatin1String(kBaseStyle).mid(opening.size()));
+}
+
 QString Exporter::exportName(const QString& suggestedName)
 {
     return suggestedName.isEmpty() ? QCoreApplication::translate("Exporter", "Untitled") : suggestedName;

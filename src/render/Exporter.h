@@ -16,6 +16,9 @@ public:
     static QString htmlDocument(const QString& body, const QString& title, const QString& themeCSS,
                                 const QString& extraCSS, bool offline);
 
+    // The base style sheet every page carries, the theme's and the user's CSS go after it.
+    static QString baseStyleSheet();
+
     // The name an export proposes and titles its page with. Callers pass the document's
     // name with its extension already removed (a window strips exactly one), so nothing
     // more is taken off here: "v1.2 notes" stays "v1.2 notes". Empty gives "Untitled".

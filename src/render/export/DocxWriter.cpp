@@ -14,6 +14,10 @@ const char kMonoFont[] = "Liberation Mono";
 const char kXmlHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 
 struct DocxState {
+    explicit DocxState(const ExportTextStyles& css)
+        : styles(css)
+    {}
+    const ExportTextStyles& styles;
     QString body;
     QStringList relationships; // beyond styles and numbering
     QList<QByteArray> media;
@@ -24,17 +28,75 @@ struct DocxState {
     int nextDrawing = 1;
 };
 
-void writeRunProperties(QString& out, const RichRun& run)
+QString hex(const QColor& color)
+{
+    return color.name().mid(1).toUpper();
+}
+
+QString twips(double points)
+{
+    return QString::number(std::lround(std::clamp(points, -1584.0, 1584.0) * 20));
+}
+
+QString fontsOf(const QString& name)
+{
+    const QString n = DocxWriter::xmlText(name);
+    return QStringLiteral("<w:rFonts w:ascii=\"%1\" w:hAnsi=\"%1\" w:eastAsia=\"%1\" w:cs=\"%1\"/>").arg(n);
+}
+
+// A style's run properties in the order the schema wants them; `font` when it names none.
+QString runProps(const ExportTextStyle& s, const QString& font = {})
+{
+    QString p;
+    const QString name = s.families.isEmpty() ? font : RichText::font(s.families).name;
+    if (!name.isEmpty()) p += fontsOf(name);
+    auto flag = [&p](const std::optional<bool>& on, const char* element) {
+        if (on) p += QStringLiteral("<w:%1%2/>").arg(QLatin1String(element), *on ? QString() : " w:val=\"0\"");
+    };
+    flag(s.bold, "b");
+    flag(s.italic, "i");
+    flag(s.strike, "strike");
+    if (s.color.isValid()) p += QStringLiteral("<w:color w:val=\"%1\"/>").arg(hex(s.color));
+    if (s.sizePt > 0) {
+        const long half = std::lround(std::clamp(s.sizePt, 1.0, 800.0) * 2);
+        p += QStringLiteral("<w:sz w:val=\"%1\"/><w:szCs w:val=\"%1\"/>").arg(half);
+    }
+    if (s.underline) p += QStringLiteral("<w:u w:val=\"%1\"/>").arg(*s.underline ? "single" : "none");
+    if (s.background.isValid())
+        p += QStringLiteral("<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"%1\"/>").arg(hex(s.background));
+    return p;
+}
+
+// A style's paragraph properties from shading to alignment, in the schema's order.
+QString paragraphProps(const ExportTextStyle& s)
+{
+    QString p;
+    if (s.background.isValid())
+        p += QStringLiteral("<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"%1\"/>").arg(hex(s.background));
+    QString spacing;
+    if (s.spaceBefore) spacing += QStringLiteral(" w:before=\"%1\"").arg(twips(*s.spaceBefore));
+    if (s.spaceAfter) spacing += QStringLiteral(" w:after=\"%1\"").arg(twips(*s.spaceAfter));
+    if (s.lineSpacing > 0)
+        spacing += QStringLiteral(" w:line=\"%1\" w:lineRule=\"auto\"").arg(std::lround(s.lineSpacing * 240));
+    if (!spacing.isEmpty()) p += QStringLiteral("<w:spacing%1/>").arg(spacing);
+    QString ind;
+    if (s.indentLeft) ind += QStringLiteral(" w:left=\"%1\"").arg(twips(*s.indentLeft));
+    if (s.firstLine)
+        ind += *s.firstLine >= 0 ? QStringLiteral(" w:firstLine=\"%1\"").arg(twips(*s.firstLine))
+                                 : QStringLiteral(" w:hanging=\"%1\"").arg(twips(-*s.firstLine));
+    if (!ind.isEmpty()) p += QStringLiteral("<w:ind%1/>").arg(ind);
+    static const char* const kJustify[] = {"left", "center", "right", "both"};
+    if (s.align != ExportTextStyle::Unset) p += QStringLiteral("<w:jc w:val=\"%1\"/>").arg(kJustify[s.align]);
+    return p;
+}
+
+void writeRunProperties(QString& out, const RichRun& run, const RichBlock& block, const ExportTextStyles& styles)
 {
     QString props;
     if (!run.href.isEmpty() && !run.href.startsWith(u'#')) props += QLatin1String("<w:rStyle w:val=\"Hyperlink\"/>");
-    if (run.mono)
-        props += QStringLiteral("<w:rFonts w:ascii=\"%1\" w:hAnsi=\"%1\" w:cs=\"%1\"/>").arg(QLatin1String(kMonoFont));
-    if (run.bold) props += QLatin1String("<w:b/>");
-    if (run.italic) props += QLatin1String("<w:i/>");
-    if (run.strike) props += QLatin1String("<w:strike/>");
-    if (run.color.isValid()) props += QStringLiteral("<w:color w:val=\"%1\"/>").arg(run.color.name().mid(1).toUpper());
-    if (run.underline) props += QLatin1String("<w:u w:val=\"single\"/>");
+    // A code block's font is its style's.
+    const bool ownFont = run.mono && block.kind != RichBlock::Code;
+    props += runProps(RichText::runStyle(run, block, styles), ownFont ? QLatin1String(kMonoFont) : QString());
     if (run.superscript) props += QLatin1String("<w:vertAlign w:val=\"superscript\"/>");
     if (!props.isEmpty()) out += QLatin1String("<w:rPr>") + props + QLatin1String("</w:rPr>");
 }
@@ -95,9 +157,9 @@ void writeImage(QString& out, const RichRun& run, DocxState& st)
             .arg(rel);
 }
 
-void writeRuns(QString& out, const QList<RichRun>& runs, DocxState& st)
+void writeRuns(QString& out, const RichBlock& block, DocxState& st)
 {
-    for (const RichRun& run : runs) {
+    for (const RichRun& run : block.runs) {
         if (!run.png.isEmpty()) {
             writeImage(out, run, st);
             continue;
@@ -112,7 +174,7 @@ void writeRuns(QString& out, const QList<RichRun>& runs, DocxState& st)
             out += QStringLiteral("<w:hyperlink r:id=\"%1\">").arg(rel);
         }
         out += QLatin1String("<w:r>");
-        writeRunProperties(out, run);
+        writeRunProperties(out, run, block, st.styles);
         writeText(out, run.text);
         out += QLatin1String("</w:r>");
         if (link) out += QLatin1String("</w:hyperlink>");
@@ -137,7 +199,7 @@ int numberingFor(const RichBlock& b, DocxState& st)
     return num;
 }
 
-void writeBlocks(QString& out, const QList<RichBlock>& blocks, DocxState& st);
+void writeBlocks(QString& out, const QList<RichBlock>& blocks, DocxState& st, bool inCell = false);
 
 void writeTable(QString& out, const RichTable& table, DocxState& st)
 {
@@ -154,7 +216,7 @@ void writeTable(QString& out, const RichTable& table, DocxState& st)
             out += QStringLiteral("<w:tc><w:tcPr><w:tcW w:w=\"%1\" w:type=\"dxa\"/></w:tcPr>").arg(width);
             const auto& row = table.rows[r];
             QString cell;
-            if (c < row.size()) writeBlocks(cell, row[c], st);
+            if (c < row.size()) writeBlocks(cell, row[c], st, true);
             // A cell must end with a paragraph.
             if (!cell.endsWith(QLatin1String("</w:p>"))) cell += QLatin1String("<w:p/>");
             out += cell + QLatin1String("</w:tc>");
@@ -164,7 +226,7 @@ void writeTable(QString& out, const RichTable& table, DocxState& st)
     out += QLatin1String("</w:tbl>");
 }
 
-void writeBlocks(QString& out, const QList<RichBlock>& blocks, DocxState& st)
+void writeBlocks(QString& out, const QList<RichBlock>& blocks, DocxState& st, bool inCell)
 {
     for (const RichBlock& b : blocks) {
         if (b.kind == RichBlock::Table) {
@@ -186,6 +248,9 @@ void writeBlocks(QString& out, const QList<RichBlock>& blocks, DocxState& st)
             props = QStringLiteral(
                 "<w:pBdr><w:bottom w:val=\"single\" w:sz=\"6\" w:space=\"1\" w:color=\"E5E5E7\"/></w:pBdr>");
             break;
+        case RichBlock::Paragraph:
+            if (inCell) props = QStringLiteral("<w:pStyle w:val=\"TableContents\"/>");
+            break;
         default: break;
         }
         static const char* const kJustify[] = {nullptr, "center", "right", "both"};
@@ -193,52 +258,85 @@ void writeBlocks(QString& out, const QList<RichBlock>& blocks, DocxState& st)
             props += QStringLiteral("<w:jc w:val=\"%1\"/>").arg(QLatin1String(kJustify[b.align]));
         out += QLatin1String("<w:p>");
         if (!props.isEmpty()) out += QLatin1String("<w:pPr>") + props + QLatin1String("</w:pPr>");
-        writeRuns(out, b.runs, st);
+        writeRuns(out, b, st);
         out += QLatin1String("</w:p>");
     }
 }
 
-QString styles()
+// A paragraph style: the writer's look for it with what the CSS says on top. `basedOn` empty
+// for the styles whose text is no paragraph on the page, so the paragraph's CSS stays out.
+QString paragraphStyle(const QString& id, const QString& name, const QString& basedOn, const ExportTextStyle& look,
+                       const QString& before = {}, const QString& after = {})
 {
+    const bool normal = id == QLatin1String("Normal");
+    QString s = QStringLiteral("<w:style w:type=\"paragraph\"%1 w:styleId=\"%2\"><w:name w:val=\"%3\"/>")
+                    .arg(normal ? QStringLiteral(" w:default=\"1\"") : QString(), id, name);
+    if (!basedOn.isEmpty()) s += QStringLiteral("<w:basedOn w:val=\"%1\"/>").arg(basedOn);
+    if (id.startsWith(QLatin1String("Heading"))) s += QLatin1String("<w:next w:val=\"Normal\"/><w:qFormat/>");
+    const QString p = before + paragraphProps(look) + after;
+    if (!p.isEmpty()) s += QLatin1String("<w:pPr>") + p + QLatin1String("</w:pPr>");
+    ExportTextStyle text = look;
+    text.background = QColor(); // the paragraph's shading
+    const QString r = runProps(text);
+    if (!r.isEmpty()) s += QLatin1String("<w:rPr>") + r + QLatin1String("</w:rPr>");
+    return s + QLatin1String("</w:style>");
+}
+
+QString styles(const ExportTextStyles& css)
+{
+    using S = ExportTextStyles;
     QString s = QLatin1String(kXmlHead);
-    s += QStringLiteral(
-             "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
-             "<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Liberation Sans\" w:hAnsi=\"Liberation Sans\" "
-             "w:eastAsia=\"Liberation Sans\" w:cs=\"Liberation Sans\"/><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/>"
-             "<w:lang w:val=\"en-US\"/></w:rPr></w:rPrDefault>"
-             "<w:pPrDefault><w:pPr><w:spacing w:after=\"160\" w:line=\"276\" "
-             "w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
-             "</w:docDefaults>"
-             "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/></w:style>"
-             "<w:style w:type=\"paragraph\" w:styleId=\"Code\"><w:name w:val=\"Code\"/><w:basedOn w:val=\"Normal\"/>"
-             "<w:pPr><w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"F5F5F7\"/><w:spacing w:after=\"160\" "
-             "w:line=\"240\" w:lineRule=\"auto\"/></w:pPr>"
-             "<w:rPr><w:rFonts w:ascii=\"%1\" w:hAnsi=\"%1\" w:cs=\"%1\"/><w:sz w:val=\"20\"/></w:rPr></w:style>"
-             "<w:style w:type=\"paragraph\" w:styleId=\"Quote\"><w:name w:val=\"Quote\"/><w:basedOn w:val=\"Normal\"/>"
-             "<w:pPr><w:ind w:left=\"720\"/></w:pPr><w:rPr><w:color w:val=\"6E6E73\"/></w:rPr></w:style>"
-             "<w:style w:type=\"paragraph\" w:styleId=\"ListParagraph\"><w:name w:val=\"List Paragraph\"/>"
-             "<w:basedOn w:val=\"Normal\"/><w:pPr><w:spacing w:after=\"60\"/></w:pPr></w:style>"
-             "<w:style w:type=\"character\" w:styleId=\"Hyperlink\"><w:name w:val=\"Hyperlink\"/>"
-             "<w:rPr><w:color w:val=\"0066CC\"/><w:u w:val=\"single\"/></w:rPr></w:style>"
-             "<w:style w:type=\"table\" w:styleId=\"TableGrid\"><w:name w:val=\"Table Grid\"/><w:tblPr><w:tblBorders>"
-             "<w:top w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:left w:val=\"single\" w:sz=\"4\" "
-             "w:color=\"BFBFBF\"/>"
-             "<w:bottom w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:right w:val=\"single\" w:sz=\"4\" "
-             "w:color=\"BFBFBF\"/>"
-             "<w:insideH w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:insideV w:val=\"single\" w:sz=\"4\" "
-             "w:color=\"BFBFBF\"/>"
-             "</w:tblBorders><w:tblCellMar><w:left w:w=\"108\" w:type=\"dxa\"/><w:right w:w=\"108\" w:type=\"dxa\"/>"
-             "</w:tblCellMar></w:tblPr></w:style>")
-             .arg(QLatin1String(kMonoFont));
-    const int sizes[6] = {48, 36, 30, 26, 24, 24};
-    for (int level = 1; level <= 6; ++level)
-        s += QStringLiteral("<w:style w:type=\"paragraph\" w:styleId=\"Heading%1\"><w:name w:val=\"heading %1\"/>"
-                            "<w:basedOn w:val=\"Normal\"/><w:next w:val=\"Normal\"/><w:qFormat/><w:pPr><w:keepNext/>"
-                            "<w:spacing w:before=\"240\" w:after=\"120\"/><w:outlineLvl w:val=\"%2\"/></w:pPr>"
-                            "<w:rPr><w:b/><w:sz w:val=\"%3\"/><w:szCs w:val=\"%3\"/></w:rPr></w:style>")
-                 .arg(level)
-                 .arg(level - 1)
-                 .arg(sizes[level - 1]);
+    s += QLatin1String(
+        "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+        "<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Liberation Sans\" w:hAnsi=\"Liberation Sans\" "
+        "w:eastAsia=\"Liberation Sans\" w:cs=\"Liberation Sans\"/><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/>"
+        "<w:lang w:val=\"en-US\"/></w:rPr></w:rPrDefault>"
+        "<w:pPrDefault><w:pPr><w:spacing w:after=\"160\" w:line=\"276\" "
+        "w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
+        "</w:docDefaults>");
+    s += paragraphStyle("Normal", "Normal", {}, css[S::Paragraph]);
+    ExportTextStyle code;
+    code.background = QColor(0xF5, 0xF5, 0xF7);
+    code.families = QStringList{QLatin1String(kMonoFont)};
+    code.sizePt = 10;
+    code.spaceAfter = 8;
+    code.lineSpacing = 1;
+    s += paragraphStyle("Code", "Code", {}, code.overlaid(css[S::CodeBlock]));
+    ExportTextStyle quote;
+    quote.indentLeft = 36;
+    quote.color = QColor(0x6E, 0x6E, 0x73);
+    s += paragraphStyle("Quote", "Quote", "Normal", quote.overlaid(css[S::Quote]));
+    ExportTextStyle item;
+    item.spaceAfter = 3;
+    s += paragraphStyle("ListParagraph", "List Paragraph", {}, item.overlaid(css[S::ListItem]));
+    s += paragraphStyle("TableContents", "Table Contents", {}, css[S::TableCell]);
+    ExportTextStyle link;
+    link.color = QColor(0x00, 0x66, 0xCC);
+    link.underline = true;
+    s += QStringLiteral("<w:style w:type=\"character\" w:styleId=\"Hyperlink\"><w:name w:val=\"Hyperlink\"/>"
+                        "<w:rPr>%1</w:rPr></w:style>")
+             .arg(runProps(link.overlaid(css[S::Link])));
+    s += QLatin1String(
+        "<w:style w:type=\"table\" w:styleId=\"TableGrid\"><w:name w:val=\"Table Grid\"/><w:tblPr><w:tblBorders>"
+        "<w:top w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:left w:val=\"single\" w:sz=\"4\" "
+        "w:color=\"BFBFBF\"/>"
+        "<w:bottom w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:right w:val=\"single\" w:sz=\"4\" "
+        "w:color=\"BFBFBF\"/>"
+        "<w:insideH w:val=\"single\" w:sz=\"4\" w:color=\"BFBFBF\"/><w:insideV w:val=\"single\" w:sz=\"4\" "
+        "w:color=\"BFBFBF\"/>"
+        "</w:tblBorders><w:tblCellMar><w:left w:w=\"108\" w:type=\"dxa\"/><w:right w:w=\"108\" w:type=\"dxa\"/>"
+        "</w:tblCellMar></w:tblPr></w:style>");
+    const double sizes[6] = {24, 18, 15, 13, 12, 12};
+    for (int level = 1; level <= 6; ++level) {
+        ExportTextStyle heading;
+        heading.bold = true;
+        heading.sizePt = sizes[level - 1];
+        heading.spaceBefore = 12;
+        heading.spaceAfter = 6;
+        s += paragraphStyle(QStringLiteral("Heading%1").arg(level), QStringLiteral("heading %1").arg(level), {},
+                            heading.overlaid(css[S::Role(S::Heading1 + level - 1)]), QLatin1String("<w:keepNext/>"),
+                            QStringLiteral("<w:outlineLvl w:val=\"%1\"/>").arg(level - 1));
+    }
     s += QLatin1String("</w:styles>");
     return s;
 }
@@ -293,17 +391,21 @@ QString DocxWriter::xmlText(const QString& text)
     return out;
 }
 
-QByteArray DocxWriter::write(const QList<RichBlock>& blocks, const QString& title, QString* error)
+QByteArray DocxWriter::write(const QList<RichBlock>& blocks, const QString& title, const ExportTextStyles& styles,
+                             QString* error)
 {
-    DocxState st;
+    DocxState st{styles};
     writeBlocks(st.body, blocks, st);
+    const QColor page = styles[ExportTextStyles::Body].background;
 
     QString document = QLatin1String(kXmlHead);
     document += QLatin1String("<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
                               "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
                               "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" "
                               "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
-                              "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><w:body>");
+                              "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\">");
+    if (page.isValid()) document += QStringLiteral("<w:background w:color=\"%1\"/>").arg(hex(page));
+    document += QLatin1String("<w:body>");
     document += st.body;
     document += QLatin1String("<w:sectPr><w:pgSz w:w=\"12240\" w:h=\"15840\"/><w:pgMar w:top=\"1440\" w:right=\"1440\" "
                               "w:bottom=\"1440\" w:left=\"1440\" w:header=\"720\" w:footer=\"720\" w:gutter=\"0\"/>"
@@ -316,7 +418,10 @@ QByteArray DocxWriter::write(const QList<RichBlock>& blocks, const QString& titl
         "Target=\"styles.xml\"/>"
         "<Relationship Id=\"rId2\" "
         "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/numbering\" "
-        "Target=\"numbering.xml\"/>");
+        "Target=\"numbering.xml\"/>"
+        "<Relationship Id=\"rId3\" "
+        "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings\" "
+        "Target=\"settings.xml\"/>");
     rels += st.relationships.join(QString());
     rels += QLatin1String("</Relationships>");
 
@@ -333,6 +438,8 @@ QByteArray DocxWriter::write(const QList<RichBlock>& blocks, const QString& titl
             "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
             "<Override PartName=\"/word/numbering.xml\" "
             "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.numbering+xml\"/>"
+            "<Override PartName=\"/word/settings.xml\" "
+            "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>"
             "<Override PartName=\"/docProps/core.xml\" "
             "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"
             "</Types>");
@@ -356,7 +463,14 @@ QByteArray DocxWriter::write(const QList<RichBlock>& blocks, const QString& titl
     zip.add(QStringLiteral("_rels/.rels"), packageRels.toUtf8());
     zip.add(QStringLiteral("docProps/core.xml"), core.toUtf8());
     zip.add(QStringLiteral("word/document.xml"), document.toUtf8());
-    zip.add(QStringLiteral("word/styles.xml"), styles().toUtf8());
+    zip.add(QStringLiteral("word/styles.xml"), ::styles(styles).toUtf8());
+    // A page colour shows only when the settings ask for it.
+    zip.add(QStringLiteral("word/settings.xml"),
+            (QLatin1String(kXmlHead)
+             + QLatin1String("<w:settings xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">")
+             + (page.isValid() ? QLatin1String("<w:displayBackgroundShape/>") : QLatin1String())
+             + QLatin1String("</w:settings>"))
+                .toUtf8());
     zip.add(QStringLiteral("word/numbering.xml"), numbering(st.extraNums).toUtf8());
     zip.add(QStringLiteral("word/_rels/document.xml.rels"), rels.toUtf8());
     for (qsizetype i = 0; i < st.media.size(); ++i)

@@ -29,14 +29,16 @@ std::optional<QByteArray> ExportWriter::bytes(ExportFormat format, const QString
     }
     const QString page = Exporter::htmlDocument(body, title, themeCSS, userCSS, true);
     const QList<RichBlock> blocks = RichText::blocks(*RichText::textDocument(page, images));
+    // What the theme and user CSS say about text, which these formats keep in their styles.
+    const ExportTextStyles styles = ExportStyleSheet::read(themeCSS, userCSS);
     QByteArray bytes;
     QString why;
     if (format == ExportFormat::rtf)
-        bytes = RtfWriter::write(blocks);
+        bytes = RtfWriter::write(blocks, styles);
     else if (format == ExportFormat::docx)
-        bytes = DocxWriter::write(blocks, title, &why);
+        bytes = DocxWriter::write(blocks, title, styles, &why);
     else
-        bytes = OdtWriter::write(blocks, title, &why);
+        bytes = OdtWriter::write(blocks, title, styles, &why);
     if (bytes.isEmpty())
         return fail(why.isEmpty() ? QCoreApplication::translate("Exporter", "The document could not be converted.")
                                   : why);

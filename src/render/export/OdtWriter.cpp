@@ -31,8 +31,74 @@ QString xml(const QString& text)
     return DocxWriter::xmlText(text);
 }
 
+// Text properties of a style or a run; `font` when it names none.
+QString textProps(const ExportTextStyle& s, const QString& font = {})
+{
+    QString p;
+    const RichFont f = s.families.isEmpty() ? RichFont{font, RichFont::Mono} : RichText::font(s.families);
+    if (!f.name.isEmpty()) {
+        static const char* const kGeneric[] = {"swiss", "roman", "modern"};
+        QString name = f.name;
+        name.remove(u'\'');
+        p += QStringLiteral(" fo:font-family=\"'%1'\" style:font-family-generic=\"%2\"")
+                 .arg(xml(name), QLatin1String(kGeneric[f.kind]));
+        if (f.kind == RichFont::Mono) p += QLatin1String(" style:font-pitch=\"fixed\"");
+    }
+    if (s.sizePt > 0) p += QStringLiteral(" fo:font-size=\"%1pt\"").arg(std::clamp(s.sizePt, 1.0, 800.0), 0, 'f', 2);
+    if (s.bold) p += QStringLiteral(" fo:font-weight=\"%1\"").arg(*s.bold ? "bold" : "normal");
+    if (s.italic) p += QStringLiteral(" fo:font-style=\"%1\"").arg(*s.italic ? "italic" : "normal");
+    if (s.underline)
+        p += *s.underline ? QLatin1String(" style:text-underline-style=\"solid\" style:text-underline-width=\"auto\" "
+                                          "style:text-underline-color=\"font-color\"")
+                          : QLatin1String(" style:text-underline-style=\"none\"");
+    if (s.strike)
+        p += *s.strike
+                 ? QLatin1String(" style:text-line-through-style=\"solid\" style:text-line-through-type=\"single\"")
+                 : QLatin1String(" style:text-line-through-style=\"none\"");
+    if (s.color.isValid()) p += QStringLiteral(" fo:color=\"%1\"").arg(s.color.name());
+    if (s.background.isValid()) p += QStringLiteral(" fo:background-color=\"%1\"").arg(s.background.name());
+    return p;
+}
+
+QString points(double value)
+{
+    return QString::number(std::clamp(value, -1584.0, 1584.0), 'f', 2) + QLatin1String("pt");
+}
+
+QString paragraphProps(const ExportTextStyle& s)
+{
+    QString p;
+    if (s.spaceBefore) p += QStringLiteral(" fo:margin-top=\"%1\"").arg(points(*s.spaceBefore));
+    if (s.spaceAfter) p += QStringLiteral(" fo:margin-bottom=\"%1\"").arg(points(*s.spaceAfter));
+    if (s.indentLeft) p += QStringLiteral(" fo:margin-left=\"%1\"").arg(points(*s.indentLeft));
+    if (s.firstLine) p += QStringLiteral(" fo:text-indent=\"%1\"").arg(points(*s.firstLine));
+    if (s.lineSpacing > 0) p += QStringLiteral(" fo:line-height=\"%1%\"").arg(std::lround(s.lineSpacing * 100));
+    static const char* const kAlign[] = {"start", "center", "end", "justify"};
+    if (s.align != ExportTextStyle::Unset) p += QStringLiteral(" fo:text-align=\"%1\"").arg(kAlign[s.align]);
+    if (s.background.isValid()) p += QStringLiteral(" fo:background-color=\"%1\"").arg(s.background.name());
+    return p;
+}
+
+// A named paragraph style: the writer's look with what the CSS says on top.
+QString namedStyle(const QString& name, const QString& attributes, const ExportTextStyle& look,
+                   const QString& moreParagraph = {})
+{
+    QString s = QStringLiteral("<style:style style:name=\"%1\" style:family=\"paragraph\"%2>").arg(name, attributes);
+    const QString p = paragraphProps(look) + moreParagraph;
+    if (!p.isEmpty()) s += QStringLiteral("<style:paragraph-properties%1/>").arg(p);
+    ExportTextStyle text = look;
+    text.background = QColor(); // the paragraph's
+    const QString t = textProps(text);
+    if (!t.isEmpty()) s += QStringLiteral("<style:text-properties%1/>").arg(t);
+    return s + QLatin1String("</style:style>");
+}
+
 // What the body refers to and the automatic styles made for it on the way.
 struct OdtState {
+    explicit OdtState(const ExportTextStyles& css)
+        : css(css)
+    {}
+    const ExportTextStyles& css;
     QString body;
     QString styles;                // automatic styles
     QHash<QString, QString> named; // style properties -> automatic style name
@@ -56,19 +122,12 @@ QString styleFor(OdtState& st, const QString& family, const QString& parent, con
     return name;
 }
 
-QString textStyle(OdtState& st, const RichRun& run)
+QString textStyle(OdtState& st, const RichRun& run, const RichBlock& block)
 {
-    QString p;
-    if (run.bold) p += QLatin1String(" fo:font-weight=\"bold\"");
-    if (run.italic) p += QLatin1String(" fo:font-style=\"italic\"");
-    if (run.underline)
-        p += QLatin1String(" style:text-underline-style=\"solid\" style:text-underline-width=\"auto\" "
-                           "style:text-underline-color=\"font-color\"");
-    if (run.strike)
-        p += QLatin1String(" style:text-line-through-style=\"solid\" style:text-line-through-type=\"single\"");
+    // A code block's font is its style's.
+    const bool ownFont = run.mono && block.kind != RichBlock::Code;
+    QString p = textProps(RichText::runStyle(run, block, st.css), ownFont ? QLatin1String(kMonoFont) : QString());
     if (run.superscript) p += QLatin1String(" style:text-position=\"super 58%\"");
-    if (run.mono) p += QStringLiteral(" style:font-name=\"%1\"").arg(QLatin1String(kMonoFont));
-    if (run.color.isValid()) p += QStringLiteral(" fo:color=\"%1\"").arg(run.color.name());
     if (p.isEmpty()) return {};
     return styleFor(st, QStringLiteral("text"), {}, QStringLiteral("<style:text-properties%1/>").arg(p));
 }
@@ -138,10 +197,10 @@ void writeImage(QString& out, const RichRun& run, OdtState& st)
                .arg(inches(w), inches(h));
 }
 
-void writeRuns(QString& out, const QList<RichRun>& runs, OdtState& st)
+void writeRuns(QString& out, const RichBlock& block, OdtState& st)
 {
     bool lineStart = true;
-    for (const RichRun& run : runs) {
+    for (const RichRun& run : block.runs) {
         if (!run.png.isEmpty()) {
             writeImage(out, run, st);
             lineStart = false;
@@ -152,7 +211,7 @@ void writeRuns(QString& out, const QList<RichRun>& runs, OdtState& st)
             out += QStringLiteral("<text:a xlink:type=\"simple\" xlink:href=\"%1\" "
                                   "text:style-name=\"Internet_20_link\">")
                        .arg(xml(run.href));
-        const QString style = textStyle(st, run);
+        const QString style = textStyle(st, run, block);
         if (!style.isEmpty()) out += QStringLiteral("<text:span text:style-name=\"%1\">").arg(style);
         writeText(out, run.text, lineStart);
         if (!style.isEmpty()) out += QLatin1String("</text:span>");
@@ -166,12 +225,12 @@ void writeParagraph(QString& out, const RichBlock& b, const QString& style, OdtS
     if (b.kind == RichBlock::Heading) {
         out +=
             QStringLiteral("<text:h text:style-name=\"%1\" text:outline-level=\"%2\">").arg(name).arg(b.headingLevel);
-        writeRuns(out, b.runs, st);
+        writeRuns(out, b, st);
         out += QLatin1String("</text:h>");
         return;
     }
     out += QStringLiteral("<text:p text:style-name=\"%1\">").arg(name);
-    writeRuns(out, b.runs, st);
+    writeRuns(out, b, st);
     out += QLatin1String("</text:p>");
 }
 
@@ -234,7 +293,7 @@ qsizetype writeList(QString& out, const QList<RichBlock>& blocks, qsizetype from
     return i;
 }
 
-void writeBlocks(QString& out, const QList<RichBlock>& blocks, OdtState& st);
+void writeBlocks(QString& out, const QList<RichBlock>& blocks, OdtState& st, bool inCell = false);
 
 void writeTable(QString& out, const RichTable& table, OdtState& st)
 {
@@ -264,7 +323,7 @@ void writeTable(QString& out, const RichTable& table, OdtState& st)
                        .arg(cellStyle);
             const auto& row = table.rows[r];
             QString cell;
-            if (c < row.size()) writeBlocks(cell, row[c], st);
+            if (c < row.size()) writeBlocks(cell, row[c], st, true);
             out += cell.isEmpty() ? QStringLiteral("<text:p text:style-name=\"Table_20_Contents\"/>") : cell;
             out += QLatin1String("</table:table-cell>");
         }
@@ -275,7 +334,7 @@ void writeTable(QString& out, const RichTable& table, OdtState& st)
     out += QLatin1String("</table:table>");
 }
 
-void writeBlocks(QString& out, const QList<RichBlock>& blocks, OdtState& st)
+void writeBlocks(QString& out, const QList<RichBlock>& blocks, OdtState& st, bool inCell)
 {
     for (qsizetype i = 0; i < blocks.size();) {
         const RichBlock& b = blocks[i];
@@ -286,7 +345,9 @@ void writeBlocks(QString& out, const QList<RichBlock>& blocks, OdtState& st)
         case RichBlock::Code: writeParagraph(out, b, QStringLiteral("Preformatted_20_Text"), st); break;
         case RichBlock::Quote: writeParagraph(out, b, QStringLiteral("Quotations"), st); break;
         case RichBlock::Rule: out += QLatin1String("<text:p text:style-name=\"Horizontal_20_Line\"/>"); break;
-        case RichBlock::Paragraph: writeParagraph(out, b, QStringLiteral("Text_20_body"), st); break;
+        case RichBlock::Paragraph:
+            writeParagraph(out, b, inCell ? QStringLiteral("Table_20_Contents") : QStringLiteral("Text_20_body"), st);
+            break;
         }
         ++i;
     }
@@ -302,63 +363,91 @@ QString fontFaces()
         .arg(QLatin1String(kMonoFont));
 }
 
-QString stylesXml()
+QString stylesXml(const ExportTextStyles& css)
 {
+    using S = ExportTextStyles;
     QString s = QLatin1String(kXmlHead);
     s += QStringLiteral("<office:document-styles %1>").arg(QLatin1String(kNamespaces)) + fontFaces();
     s += QLatin1String(
         "<office:styles>"
         "<style:default-style style:family=\"paragraph\"><style:text-properties style:font-name=\"Liberation Sans\" "
         "fo:font-size=\"12pt\" fo:language=\"en\" fo:country=\"US\"/></style:default-style>"
-        "<style:style style:name=\"Standard\" style:family=\"paragraph\" style:class=\"text\"/>"
-        "<style:style style:name=\"Text_20_body\" style:display-name=\"Text body\" style:family=\"paragraph\" "
-        "style:parent-style-name=\"Standard\" style:class=\"text\"><style:paragraph-properties fo:margin-top=\"0in\" "
-        "fo:margin-bottom=\"0.111in\" fo:line-height=\"115%\"/></style:style>"
-        "<style:style style:name=\"List_20_Paragraph\" style:display-name=\"List Paragraph\" "
-        "style:family=\"paragraph\" style:parent-style-name=\"Text_20_body\"><style:paragraph-properties "
-        "fo:margin-bottom=\"0.042in\"/></style:style>"
-        "<style:style style:name=\"Quotations\" style:family=\"paragraph\" style:parent-style-name=\"Text_20_body\" "
-        "style:class=\"html\"><style:paragraph-properties fo:margin-left=\"0.5in\"/><style:text-properties "
-        "fo:color=\"#6e6e73\"/></style:style>"
-        "<style:style style:name=\"Preformatted_20_Text\" style:display-name=\"Preformatted Text\" "
-        "style:family=\"paragraph\" style:parent-style-name=\"Standard\" style:class=\"html\">"
-        "<style:paragraph-properties fo:margin-bottom=\"0.111in\" fo:background-color=\"#f5f5f7\" "
-        "fo:padding=\"0.04in\"/><style:text-properties style:font-name=\"Liberation Mono\" fo:font-size=\"10pt\"/>"
-        "</style:style>"
-        "<style:style style:name=\"Table_20_Contents\" style:display-name=\"Table Contents\" "
-        "style:family=\"paragraph\" style:parent-style-name=\"Standard\" style:class=\"extra\"/>"
+        "<style:style style:name=\"Standard\" style:family=\"paragraph\" style:class=\"text\"/>");
+    ExportTextStyle body;
+    body.spaceBefore = 0;
+    body.spaceAfter = 8;
+    body.lineSpacing = 1.15;
+    s += namedStyle("Text_20_body",
+                    " style:display-name=\"Text body\" style:parent-style-name=\"Standard\" style:class=\"text\"",
+                    body.overlaid(css[S::Paragraph]));
+    // Items are no paragraphs on the page: the paragraph's CSS stays out of them.
+    ExportTextStyle item = body;
+    item.spaceAfter = 3;
+    s += namedStyle("List_20_Paragraph",
+                    " style:display-name=\"List Paragraph\" style:parent-style-name=\"Standard\" style:class=\"text\"",
+                    item.overlaid(css[S::ListItem]));
+    ExportTextStyle quote;
+    quote.indentLeft = 36;
+    quote.color = QColor(0x6e, 0x6e, 0x73);
+    s += namedStyle("Quotations", " style:parent-style-name=\"Text_20_body\" style:class=\"html\"",
+                    quote.overlaid(css[S::Quote]));
+    ExportTextStyle code;
+    code.spaceAfter = 8;
+    code.background = QColor(0xf5, 0xf5, 0xf7);
+    code.families = QStringList{QLatin1String(kMonoFont)};
+    code.sizePt = 10;
+    s += namedStyle("Preformatted_20_Text",
+                    " style:display-name=\"Preformatted Text\" style:parent-style-name=\"Standard\" "
+                    "style:class=\"html\"",
+                    code.overlaid(css[S::CodeBlock]), QLatin1String(" fo:padding=\"0.04in\""));
+    s += namedStyle("Table_20_Contents",
+                    " style:display-name=\"Table Contents\" style:parent-style-name=\"Standard\" "
+                    "style:class=\"extra\"",
+                    body.overlaid(css[S::TableCell]));
+    s += QLatin1String(
         "<style:style style:name=\"Horizontal_20_Line\" style:display-name=\"Horizontal Line\" "
         "style:family=\"paragraph\" style:parent-style-name=\"Standard\" style:class=\"html\">"
         "<style:paragraph-properties fo:margin-bottom=\"0.111in\" fo:border-bottom=\"0.5pt solid #e5e5e7\"/>"
-        "</style:style>"
-        "<style:style style:name=\"Internet_20_link\" style:display-name=\"Internet link\" style:family=\"text\">"
-        "<style:text-properties fo:color=\"#0066cc\" style:text-underline-style=\"solid\" "
-        "style:text-underline-width=\"auto\" style:text-underline-color=\"font-color\"/></style:style>");
-    const int sizes[6] = {24, 18, 15, 13, 12, 12};
-    for (int level = 1; level <= 6; ++level)
-        s += QStringLiteral("<style:style style:name=\"Heading_20_%1\" style:display-name=\"Heading %1\" "
-                            "style:family=\"paragraph\" style:parent-style-name=\"Standard\" "
-                            "style:next-style-name=\"Text_20_body\" style:default-outline-level=\"%1\" "
-                            "style:class=\"text\"><style:paragraph-properties fo:margin-top=\"0.167in\" "
-                            "fo:margin-bottom=\"0.083in\" fo:keep-with-next=\"always\"/><style:text-properties "
-                            "fo:font-size=\"%2pt\" fo:font-weight=\"bold\"/></style:style>")
-                 .arg(level)
-                 .arg(sizes[level - 1]);
-    s += QLatin1String(
-        "</office:styles><office:automatic-styles><style:page-layout style:name=\"Letter\">"
-        "<style:page-layout-properties fo:page-width=\"8.5in\" fo:page-height=\"11in\" "
-        "style:print-orientation=\"portrait\" fo:margin-top=\"1in\" fo:margin-bottom=\"1in\" fo:margin-left=\"1in\" "
-        "fo:margin-right=\"1in\"/></style:page-layout></office:automatic-styles><office:master-styles>"
-        "<style:master-page style:name=\"Standard\" style:page-layout-name=\"Letter\"/></office:master-styles>"
-        "</office:document-styles>");
+        "</style:style>");
+    ExportTextStyle link;
+    link.color = QColor(0x00, 0x66, 0xcc);
+    link.underline = true;
+    s += QStringLiteral("<style:style style:name=\"Internet_20_link\" style:display-name=\"Internet link\" "
+                        "style:family=\"text\"><style:text-properties%1/></style:style>")
+             .arg(textProps(link.overlaid(css[S::Link])));
+    const double sizes[6] = {24, 18, 15, 13, 12, 12};
+    for (int level = 1; level <= 6; ++level) {
+        ExportTextStyle heading;
+        heading.spaceBefore = 12;
+        heading.spaceAfter = 6;
+        heading.sizePt = sizes[level - 1];
+        heading.bold = true;
+        s += namedStyle(QStringLiteral("Heading_20_%1").arg(level),
+                        QStringLiteral(" style:display-name=\"Heading %1\" style:parent-style-name=\"Standard\" "
+                                       "style:next-style-name=\"Text_20_body\" style:default-outline-level=\"%1\" "
+                                       "style:class=\"text\"")
+                            .arg(level),
+                        heading.overlaid(css[S::Role(S::Heading1 + level - 1)]),
+                        QLatin1String(" fo:keep-with-next=\"always\""));
+    }
+    const QColor page = css[S::Body].background;
+    s += QStringLiteral(
+             "</office:styles><office:automatic-styles><style:page-layout style:name=\"Letter\">"
+             "<style:page-layout-properties fo:page-width=\"8.5in\" fo:page-height=\"11in\" "
+             "style:print-orientation=\"portrait\" fo:margin-top=\"1in\" fo:margin-bottom=\"1in\" "
+             "fo:margin-left=\"1in\" fo:margin-right=\"1in\"%1/></style:page-layout></office:automatic-styles>"
+             "<office:master-styles><style:master-page style:name=\"Standard\" style:page-layout-name=\"Letter\"/>"
+             "</office:master-styles></office:document-styles>")
+             .arg(page.isValid() ? QStringLiteral(" fo:background-color=\"%1\"").arg(page.name()) : QString());
     return s;
 }
 
 } // namespace
 
-QByteArray OdtWriter::write(const QList<RichBlock>& blocks, const QString& title, QString* error)
+QByteArray OdtWriter::write(const QList<RichBlock>& blocks, const QString& title, const ExportTextStyles& styles,
+                            QString* error)
 {
-    OdtState st;
+    OdtState st(styles);
     writeBlocks(st.body, blocks, st);
 
     QString content = QLatin1String(kXmlHead);
@@ -392,7 +481,7 @@ QByteArray OdtWriter::write(const QList<RichBlock>& blocks, const QString& title
     zip.add(QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text", true); // first, stored
     zip.add(QStringLiteral("META-INF/manifest.xml"), manifest.toUtf8());
     zip.add(QStringLiteral("content.xml"), content.toUtf8());
-    zip.add(QStringLiteral("styles.xml"), stylesXml().toUtf8());
+    zip.add(QStringLiteral("styles.xml"), stylesXml(styles).toUtf8());
     zip.add(QStringLiteral("meta.xml"), meta.toUtf8());
     for (qsizetype i = 0; i < st.pictures.size(); ++i)
         zip.add(QStringLiteral("Pictures/image%1.png").arg(i + 1), st.pictures[i], true);

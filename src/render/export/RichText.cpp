@@ -4,14 +4,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
+#include <QMutex>
 #include <QTextBlock>
 #include <QTextFrame>
 #include <QTextList>
 #include <QTextTable>
 #include <QUrl>
 #include <QXmlStreamReader>
+
+#include <fontconfig/fontconfig.h>
 
 namespace {
 
@@ -322,4 +326,86 @@ QList<RichBlock> RichText::blocks(const QTextDocument& doc)
     QList<RichBlock> out;
     walk(doc.rootFrame()->begin(), out);
     return out;
+}
+
+namespace {
+
+bool installed(const QString& family)
+{
+    static QMutex mutex;
+    static QHash<QString, bool> known;
+    const QMutexLocker lock(&mutex);
+    if (const auto it = known.constFind(family.toLower()); it != known.constEnd()) return it.value();
+    bool found = false;
+    if (FcPattern* pattern = FcPatternCreate()) {
+        const QByteArray name = family.toUtf8();
+        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.constData()));
+        if (FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr)) {
+            if (FcFontSet* fonts = FcFontList(nullptr, pattern, objects)) {
+                found = fonts->nfont > 0;
+                FcFontSetDestroy(fonts);
+            }
+            FcObjectSetDestroy(objects);
+        }
+        FcPatternDestroy(pattern);
+    }
+    if (known.size() < 1024) known.insert(family.toLower(), found);
+    return found;
+}
+
+} // namespace
+
+RichFont RichText::font(const QStringList& families)
+{
+    RichFont out;
+    for (const QString& f : families) {
+        if (f == QLatin1String("serif") || f == QLatin1String("ui-serif")) {
+            out.kind = RichFont::Serif;
+            break;
+        }
+        if (f == QLatin1String("monospace") || f == QLatin1String("ui-monospace")) {
+            out.kind = RichFont::Mono;
+            break;
+        }
+    }
+    static const QStringList kGeneric = {"serif",     "sans-serif",   "monospace", "cursive",      "fantasy",
+                                         "system-ui", "ui-monospace", "ui-serif",  "ui-sans-serif"};
+    QString firstNamed;
+    for (const QString& f : families) {
+        if (kGeneric.contains(f) || f.startsWith(u'-')) continue; // the platforms' own names
+        if (firstNamed.isEmpty()) firstNamed = f;
+        if (installed(f)) {
+            out.name = f;
+            break;
+        }
+    }
+    if (out.name.isEmpty()) {
+        for (const QString& f : families) {
+            if (!kGeneric.contains(f)) continue;
+            out.name = out.kind == RichFont::Serif  ? QStringLiteral("Liberation Serif")
+                       : out.kind == RichFont::Mono ? QStringLiteral("Liberation Mono")
+                                                    : QStringLiteral("Liberation Sans");
+            break;
+        }
+    }
+    if (out.name.isEmpty()) out.name = firstNamed;
+    const QString l = out.name.toLower();
+    if (l.contains(QLatin1String("mono")) || l.contains(QLatin1String("courier"))) out.kind = RichFont::Mono;
+    return out;
+}
+
+ExportTextStyle RichText::runStyle(const RichRun& run, const RichBlock& block, const ExportTextStyles& styles)
+{
+    ExportTextStyle s;
+    if (run.bold) s.bold = true;
+    if (run.italic) s.italic = true;
+    if (run.underline) s.underline = true;
+    if (run.strike) s.strike = true;
+    if (run.color.isValid()) s.color = run.color;
+    if (block.kind == RichBlock::Code) return s;
+    if (run.italic) s = s.overlaid(styles[ExportTextStyles::Emphasis]);
+    if (run.bold && block.kind != RichBlock::Heading) s = s.overlaid(styles[ExportTextStyles::Strong]);
+    if (run.mono) s = s.overlaid(styles[ExportTextStyles::Code]);
+    if (!run.href.isEmpty() && !run.href.startsWith(u'#')) s = s.overlaid(styles[ExportTextStyles::Link]);
+    return s;
 }

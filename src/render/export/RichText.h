@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/ExportStyleSheet.h"
 #include "render/ImageAccess.h"
 
 #include <QByteArray>
@@ -50,6 +51,14 @@ struct RichTable {
     int headerRows = 0;
 };
 
+// The font a word processor names for a CSS family list, and its kind for the formats that
+// record one.
+struct RichFont {
+    enum Kind { Sans, Serif, Mono };
+    QString name;
+    Kind kind = Sans;
+};
+
 // A QTextDocument that loads images only from the files `ImageAccess` allows, each at most
 // maxImageBytes; anything else (other folders, devices, pipes, the network) loads nothing
 // and the image is left out. An SVG is drawn only when it refers to no other file (an
@@ -77,5 +86,14 @@ std::unique_ptr<ExportTextDocument> textDocument(const QString& page, const Imag
 // The blocks of `doc` in order, tables with their cells. A code block is one block whose
 // lines are joined by U+2028; only quotes and callouts are Quote.
 QList<RichBlock> blocks(const QTextDocument& doc);
+
+// The first family of the list this system has, so the file looks as its PDF does; else the
+// list's generic family as a Liberation face; else the first family named. Empty for an
+// empty list.
+RichFont font(const QStringList& families);
+
+// The style a run's text gets from the roles it stands in (code outside a code block, a link,
+// strong or emphasised text) on top of its flags; a code block's runs have their flags only.
+ExportTextStyle runStyle(const RichRun& run, const RichBlock& block, const ExportTextStyles& styles);
 
 } // namespace RichText

@@ -42,23 +42,81 @@ void writeImage(QByteArray& out, const RichRun& run)
     out += '}';
 }
 
-// Colours beyond the fixed ones of the table (link, code background, quote), in order of use.
-using Colors = QList<QRgb>;
+// What the body refers to beyond the fixed entries of the tables: colours (after link, code
+// background and quote) and fonts (after the sans and the mono one), in order of use.
+struct RtfState {
+    const ExportTextStyles& css;
+    QList<QRgb> colors;
+    QList<RichFont> fonts;
+};
 constexpr int kFixedColors = 3;
+constexpr int kFixedFonts = 2;
 
-QByteArray colorIndex(Colors& colors, const QColor& color)
+QByteArray colorIndex(RtfState& st, const QColor& color)
 {
-    qsizetype i = colors.indexOf(color.rgb());
+    static const QRgb kFixed[kFixedColors] = {qRgb(0, 102, 204), qRgb(245, 245, 247), qRgb(110, 110, 115)};
+    for (int k = 0; k < kFixedColors; ++k)
+        if (kFixed[k] == color.rgb()) return QByteArray::number(k + 1);
+    qsizetype i = st.colors.indexOf(color.rgb());
     if (i < 0) {
-        colors.append(color.rgb());
-        i = colors.size() - 1;
+        st.colors.append(color.rgb());
+        i = st.colors.size() - 1;
     }
     return QByteArray::number(kFixedColors + 1 + i);
 }
 
-void writeRuns(QByteArray& out, const QList<RichRun>& runs, Colors& colors)
+QByteArray fontIndex(RtfState& st, const QStringList& families)
 {
-    for (const RichRun& run : runs) {
+    const RichFont f = RichText::font(families);
+    if (f.name.isEmpty()) return {};
+    if (f.name == QLatin1String("Liberation Sans")) return "0";
+    if (f.name == QLatin1String("Liberation Mono")) return "1";
+    qsizetype i = 0;
+    while (i < st.fonts.size() && st.fonts[i].name != f.name) ++i;
+    if (i == st.fonts.size()) st.fonts.append(f);
+    return QByteArray::number(kFixedFonts + i);
+}
+
+int twips(double points)
+{
+    return int(std::lround(std::clamp(points, -1584.0, 1584.0) * 20));
+}
+
+// Character properties of a style; a paragraph's after \plain, a run's inside its group.
+QByteArray charProps(const ExportTextStyle& s, RtfState& st, bool paragraph)
+{
+    QByteArray p;
+    if (!s.families.isEmpty()) {
+        const QByteArray f = fontIndex(st, s.families);
+        if (!f.isEmpty()) p += "\\f" + f;
+    }
+    if (s.sizePt > 0) p += "\\fs" + QByteArray::number(std::lround(std::clamp(s.sizePt, 1.0, 800.0) * 2));
+    if (s.bold) p += *s.bold ? "\\b" : "\\b0";
+    if (s.italic) p += *s.italic ? "\\i" : "\\i0";
+    if (s.strike) p += *s.strike ? "\\strike" : "\\strike0";
+    if (s.underline) p += *s.underline ? "\\ul" : "\\ulnone";
+    if (s.color.isValid()) p += "\\cf" + colorIndex(st, s.color);
+    if (s.background.isValid() && !paragraph) p += "\\chcbpat" + colorIndex(st, s.background);
+    return p;
+}
+
+QByteArray paragraphProps(const ExportTextStyle& s, RtfState& st)
+{
+    QByteArray p;
+    static const char* const kAlign[] = {"\\ql", "\\qc", "\\qr", "\\qj"};
+    if (s.align != ExportTextStyle::Unset) p += kAlign[s.align];
+    if (s.spaceBefore) p += "\\sb" + QByteArray::number(twips(*s.spaceBefore));
+    if (s.spaceAfter) p += "\\sa" + QByteArray::number(twips(*s.spaceAfter));
+    if (s.indentLeft) p += "\\li" + QByteArray::number(twips(*s.indentLeft));
+    if (s.firstLine) p += "\\fi" + QByteArray::number(twips(*s.firstLine));
+    if (s.lineSpacing > 0) p += "\\sl" + QByteArray::number(std::lround(s.lineSpacing * 240)) + "\\slmult1";
+    if (s.background.isValid()) p += "\\cbpat" + colorIndex(st, s.background);
+    return p;
+}
+
+void writeRuns(QByteArray& out, const RichBlock& block, RtfState& st)
+{
+    for (const RichRun& run : block.runs) {
         if (!run.png.isEmpty()) {
             writeImage(out, run);
             continue;
@@ -70,14 +128,12 @@ void writeRuns(QByteArray& out, const QList<RichRun>& runs, Colors& colors)
             escape(out, href);
             out += "\"}}{\\fldrslt{\\ul\\cf1 ";
         }
-        QByteArray props;
-        if (run.bold) props += "\\b";
-        if (run.italic) props += "\\i";
-        if (run.strike) props += "\\strike";
-        if (run.color.isValid()) props += "\\cf" + colorIndex(colors, run.color);
-        if (run.underline) props += "\\ul";
+        ExportTextStyle look = RichText::runStyle(run, block, st.css);
+        // A code block's font is its paragraph's.
+        if (run.mono && block.kind != RichBlock::Code && look.families.isEmpty())
+            look.families = QStringList{QStringLiteral("Liberation Mono")};
+        QByteArray props = charProps(look, st, false);
         if (run.superscript) props += "\\super";
-        if (run.mono) props += "\\f1";
         // The space ends a control word; without one it would be text.
         out += '{' + props + (props.isEmpty() ? "" : " ");
         escape(out, run.text);
@@ -86,9 +142,9 @@ void writeRuns(QByteArray& out, const QList<RichRun>& runs, Colors& colors)
     }
 }
 
-void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable, Colors& colors);
+void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable, RtfState& st);
 
-void writeTable(QByteArray& out, const RichTable& table, Colors& colors)
+void writeTable(QByteArray& out, const RichTable& table, RtfState& st)
 {
     const int columns = std::max(1, table.columns);
     for (qsizetype r = 0; r < table.rows.size(); ++r) {
@@ -103,7 +159,7 @@ void writeTable(QByteArray& out, const RichTable& table, Colors& colors)
         for (int c = 0; c < columns; ++c) {
             const auto& row = table.rows[r];
             if (c < row.size() && !row[c].isEmpty())
-                writeBlocks(out, row[c], true, colors);
+                writeBlocks(out, row[c], true, st);
             else
                 out += "\\pard\\intbl";
             out += "\\cell\n";
@@ -113,65 +169,102 @@ void writeTable(QByteArray& out, const RichTable& table, Colors& colors)
     out += "\\pard\n";
 }
 
-void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable, Colors& colors)
+// A block's paragraph and character properties: the writer's look for its kind with what
+// the CSS says on top; `marker` gets a list item's number or bullet.
+QByteArray blockProps(const RichBlock& b, bool inTable, RtfState& st, QByteArray& marker)
+{
+    using S = ExportTextStyles;
+    ExportTextStyle look;
+    look.spaceAfter = 8;
+    look.sizePt = kBodyHalfPoints / 2.0;
+    QByteArray extra;
+    S::Role role = inTable ? S::TableCell : S::Paragraph; // a cell's text is no paragraph on the page
+    switch (b.kind) {
+    case RichBlock::Heading:
+        look.spaceBefore = 12;
+        look.bold = true;
+        look.sizePt = kHeadingHalfPoints[b.headingLevel - 1] / 2.0;
+        extra = "\\keepn\\outlinelevel" + QByteArray::number(b.headingLevel - 1);
+        role = S::Role(S::Heading1 + b.headingLevel - 1);
+        break;
+    case RichBlock::ListItem: {
+        const int indent = 360 * b.listLevel;
+        extra = "\\li" + QByteArray::number(indent) + "\\fi-360\\tx" + QByteArray::number(indent);
+        marker = b.ordered ? QByteArray::number(b.number) + '.' : QByteArray("\\u8226?");
+        marker += "\\tab";
+        role = S::ListItem;
+        break;
+    }
+    case RichBlock::Code:
+        look.families = QStringList{QStringLiteral("Liberation Mono")};
+        look.sizePt = 10;
+        look.background = QColor(245, 245, 247);
+        role = S::CodeBlock;
+        break;
+    case RichBlock::Quote:
+        look.indentLeft = 36;
+        look.color = QColor(110, 110, 115);
+        role = S::Quote;
+        break;
+    case RichBlock::Rule: extra = "\\brdrb\\brdrs\\brdrw10\\brsp20"; break;
+    default: break;
+    }
+    if (b.kind != RichBlock::Rule) look = look.overlaid(st.css[role]);
+    static const char* const kAlign[] = {"", "\\qc", "\\qr", "\\qj"};
+    return kAlign[b.align] + paragraphProps(look, st) + extra + charProps(look, st, true);
+}
+
+void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable, RtfState& st)
 {
     for (qsizetype i = 0; i < blocks.size(); ++i) {
         const RichBlock& b = blocks[i];
         if (b.kind == RichBlock::Table) {
-            if (!inTable) writeTable(out, *b.table, colors);
+            if (!inTable) writeTable(out, *b.table, st);
             continue;
         }
         out += "\\pard\\plain";
         if (inTable) out += "\\intbl";
-        out += "\\sa160\\fs" + QByteArray::number(kBodyHalfPoints);
-        static const char* const kAlign[] = {"", "\\qc", "\\qr", "\\qj"};
-        out += kAlign[b.align];
-        switch (b.kind) {
-        case RichBlock::Heading:
-            out += "\\sb240\\keepn\\b\\fs" + QByteArray::number(kHeadingHalfPoints[b.headingLevel - 1]);
-            out += "\\outlinelevel" + QByteArray::number(b.headingLevel - 1);
-            break;
-        case RichBlock::ListItem: {
-            const int indent = 360 * b.listLevel;
-            out += "\\li" + QByteArray::number(indent) + "\\fi-360\\tx" + QByteArray::number(indent) + ' ';
-            out += b.ordered ? QByteArray::number(b.number) + '.' : QByteArray("\\u8226?");
-            out += "\\tab";
-            break;
-        }
-        case RichBlock::Code: out += "\\f1\\fs20\\cbpat2"; break;
-        case RichBlock::Quote: out += "\\li720\\cf3"; break;
-        case RichBlock::Rule: out += "\\brdrb\\brdrs\\brdrw10\\brsp20"; break;
-        default: break;
-        }
-        out += ' ';
-        if (inTable && i + 1 < blocks.size() && blocks[i + 1].kind != RichBlock::Table) {
-            writeRuns(out, b.runs, colors);
-            out += "\\par\n";
-        } else if (inTable) {
-            writeRuns(out, b.runs, colors); // the cell's last paragraph ends with \cell
-        } else {
-            writeRuns(out, b.runs, colors);
-            out += "\\par\n";
-        }
+        QByteArray marker;
+        out += blockProps(b, inTable, st, marker);
+        out += ' ' + marker;
+        writeRuns(out, b, st);
+        // In a table the cell's last paragraph ends with \cell.
+        if (!inTable || (i + 1 < blocks.size() && blocks[i + 1].kind != RichBlock::Table)) out += "\\par\n";
     }
 }
 
 } // namespace
 
-QByteArray RtfWriter::write(const QList<RichBlock>& blocks)
+QByteArray RtfWriter::write(const QList<RichBlock>& blocks, const ExportTextStyles& styles)
 {
+    QByteArray body;
+    RtfState st{styles, {}, {}};
+    writeBlocks(body, blocks, false, st);
     QByteArray out;
     out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n";
-    out += "{\\fonttbl{\\f0\\fswiss\\fcharset0 Liberation Sans;}{\\f1\\fmodern\\fcharset0 Liberation Mono;}}\n";
-    QByteArray body;
-    Colors colors;
-    writeBlocks(body, blocks, false, colors);
+    out += "{\\fonttbl{\\f0\\fswiss\\fcharset0 Liberation Sans;}{\\f1\\fmodern\\fcharset0 Liberation Mono;}";
+    static const char* const kFamily[] = {"\\fswiss", "\\froman", "\\fmodern"};
+    for (qsizetype i = 0; i < st.fonts.size(); ++i) {
+        out += "{\\f" + QByteArray::number(kFixedFonts + i) + kFamily[st.fonts[i].kind] + "\\fcharset0 ";
+        QString name = st.fonts[i].name;
+        name.remove(u';');
+        escape(out, name);
+        out += ";}";
+    }
+    out += "}\n";
     out += "{\\colortbl;\\red0\\green102\\blue204;\\red245\\green245\\blue247;\\red110\\green110\\blue115;";
-    for (const QRgb c : colors)
+    for (const QRgb c : st.colors)
         out += "\\red" + QByteArray::number(qRed(c)) + "\\green" + QByteArray::number(qGreen(c)) + "\\blue"
                + QByteArray::number(qBlue(c)) + ';';
     out += "}\n";
     out += "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440\n";
+    const QColor page = styles[ExportTextStyles::Body].background;
+    if (page.isValid()) {
+        // The page's colour is a background shape's fill, blue-green-red in one number.
+        const int bgr = page.red() + (page.green() << 8) + (page.blue() << 16);
+        out += "\\viewbksp1{\\*\\background{\\shp{\\*\\shpinst{\\sp{\\sn fillColor}{\\sv " + QByteArray::number(bgr)
+               + "}}{\\sp{\\sn fFilled}{\\sv 1}}}}}\n";
+    }
     out += body;
     out += "}\n";
     return out;

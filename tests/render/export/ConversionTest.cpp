@@ -107,7 +107,7 @@ TEST(ExportConversion, BodyIsNormalAndQuotesStrikeAlignmentCodeColoursAndCodeBlo
     const QByteArray rtf = RtfWriter::write(blocks);
     EXPECT_TRUE(rtf.contains("\\strike ")) << rtf.toStdString();
     EXPECT_TRUE(rtf.contains("\\qc")) << rtf.toStdString();
-    EXPECT_TRUE(rtf.contains("\\cf4\\f1 def")) << rtf.toStdString();
+    EXPECT_TRUE(rtf.contains("\\cbpat2\\f1\\fs20 {\\b\\cf4 def}")) << rtf.toStdString();
     EXPECT_EQ(rtf.count("\\li720"), 4) << "only the quotes are indented";
 }
 
