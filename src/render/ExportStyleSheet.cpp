@@ -594,7 +594,10 @@ double points(double px)
 ExportTextStyle runStyle(const Computed& run, const Computed& paragraph)
 {
     ExportTextStyle s;
-    auto changed = [](const auto& mine, const auto& outer) { return mine.user && !(mine.v == outer.v); };
+    // Said for the run, not merely inherited from a paragraph whose style holds it already.
+    auto changed = [](const auto& mine, const auto& outer) {
+        return mine.user && (!outer.user || !(mine.v == outer.v));
+    };
     if (changed(run.color, paragraph.color)) s.color = run.color.v;
     if (run.background.user) s.background = run.background.v;
     if (changed(run.families, paragraph.families)) s.families = run.families.v;

@@ -49,7 +49,8 @@ TEST(ExportStyleSheet, SpecificityOrderImportantAndWhatIsNotUnderstood)
                                            "@media print { p { font-size: 40px } } li { text-indent: 1in }\n"
                                            "strong { color: rgb(10, 20, 30); text-decoration: underline }\n"
                                            "em { font-weight: bold } ul > li { font-style: italic }\n"
-                                           "pre { background: #abcdef url(x.png) } p { color: nonsense }");
+                                           "pre { background: #abcdef url(x.png) } p { color: nonsense }\n"
+                                           "a { text-decoration: none }");
     EXPECT_EQ(s[S::Paragraph].color, QColor(255, 0, 0));
     EXPECT_EQ(s[S::Quote].color, QColor(255, 0, 0)); // !important beats the more specific rule
     EXPECT_EQ(s[S::Paragraph].spaceBefore, 24.0);
@@ -63,6 +64,8 @@ TEST(ExportStyleSheet, SpecificityOrderImportantAndWhatIsNotUnderstood)
     EXPECT_EQ(s[S::Emphasis].bold, true);
     EXPECT_EQ(s[S::CodeBlock].background, QColor(0xab, 0xcd, 0xef));
     EXPECT_FALSE(s[S::Heading1].color.isValid());
+    EXPECT_EQ(s[S::Link].underline, false); // the writers underline links unless told not to
+    EXPECT_FALSE(s[S::Strong].italic);      // nothing said, nothing changed
 }
 
 TEST(ExportStyleSheet, HostileCssEndsQuicklyAndBounded)
