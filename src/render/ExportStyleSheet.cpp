@@ -190,15 +190,18 @@ void readSheet(const QString& text, bool user, QList<Rule>& rules)
     int count = 0;
     qsizetype at = 0;
     while (at < css.size() && count < ExportStyleSheet::maxRules) {
-        const qsizetype open = css.indexOf(u'{', at);
-        const qsizetype semicolon = css.indexOf(u';', at);
-        const QStringView prelude = all.mid(at, (open < 0 ? css.size() : open) - at).trimmed();
-        if (prelude.startsWith(u'@') && semicolon >= 0 && (open < 0 || semicolon < open)) {
-            at = semicolon + 1; // @import and its kind: nothing to read here
+        // One scan to the block or to the ';' that ends an at-statement (@import and its kind)
+        // or stray text before it: nothing to read in either.
+        qsizetype open = at;
+        while (open < css.size() && css[open] != u'{' && css[open] != u';') ++open;
+        if (open == css.size()) break;
+        if (css[open] == u';') {
+            at = open + 1;
             continue;
         }
-        if (open < 0) break;
+        const QStringView prelude = all.mid(at, open - at).trimmed();
         const qsizetype end = blockEnd(all, open);
+        const bool closed = css[end - 1] == u'}' && end - 1 > open; // an unclosed block ends with the sheet
         ++count;
         if (!prelude.startsWith(u'@')) { // an at-rule's block (media, fonts, pages) is skipped whole
             Rule rule;
@@ -208,7 +211,7 @@ void readSheet(const QString& text, bool user, QList<Rule>& rules)
                 if (!parts.isEmpty()) rule.selectors.append(parts);
             }
             if (!rule.selectors.isEmpty()) {
-                rule.declarations = declarationsOf(all.mid(open + 1, std::max<qsizetype>(0, end - open - 2)));
+                rule.declarations = declarationsOf(all.mid(open + 1, end - open - 1 - (closed ? 1 : 0)));
                 rules.append(rule);
             }
         }

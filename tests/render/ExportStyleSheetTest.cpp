@@ -77,12 +77,16 @@ TEST(ExportStyleSheet, HostileCssEndsQuicklyAndBounded)
     const QString unclosed = QString("p { color: red; ").repeated(1000) + QString("{").repeated(100000);
     const QString comment = "p { color: red } /* " + QString("x").repeated(1000000);
     const QString strings = "p { font-family: \"" + QString("a").repeated(100000) + " }";
-    for (const QString& css : {selectors, rules, unclosed, comment, strings}) ExportStyleSheet::read({}, css);
+    const QString lists = QString("p, ").repeated(60000) + "p { " + QString("color: red; ").repeated(20000) + "}";
+    const QString blocks = QString("p{}").repeated(70000); // no ';' to look for
+    for (const QString& css : {selectors, rules, unclosed, comment, strings, lists, blocks})
+        ExportStyleSheet::read({}, css);
     EXPECT_LT(timer.elapsed(), 3000);
     // A selector of more parts than any page has is dropped; beyond the bound, nothing is read.
     EXPECT_FALSE(ExportStyleSheet::read({}, selectors)[S::Paragraph].color.isValid());
     const QString late = QString(" ").repeated(ExportStyleSheet::maxCssChars) + "p { color: red }";
     EXPECT_FALSE(ExportStyleSheet::read({}, late)[S::Paragraph].color.isValid());
     EXPECT_EQ(ExportStyleSheet::read({}, comment)[S::Paragraph].color, QColor(255, 0, 0));
+    EXPECT_EQ(ExportStyleSheet::read({}, "p { color: #0f0; font-style: italic")[S::Paragraph].italic, true);
     EXPECT_EQ(ExportStyleSheet::read({}, "p { font-size: 1e300px; color: #f00 }")[S::Paragraph].sizePt, 0);
 }

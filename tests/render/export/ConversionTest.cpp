@@ -1,5 +1,6 @@
 #include "ExportTestSupport.h"
 #include "files/FolderAccess.h"
+#include "render/ExportPresets.h"
 #include "render/Exporter.h"
 #include "render/MarkdownHTMLRenderer.h"
 #include "render/export/DocxWriter.h"
@@ -109,6 +110,27 @@ TEST(ExportConversion, BodyIsNormalAndQuotesStrikeAlignmentCodeColoursAndCodeBlo
     EXPECT_TRUE(rtf.contains("\\qc")) << rtf.toStdString();
     EXPECT_TRUE(rtf.contains("\\cbpat2\\f1\\fs20 {\\b\\cf4 def}")) << rtf.toStdString();
     EXPECT_EQ(rtf.count("\\li720"), 4) << "only the quotes are indented";
+}
+
+TEST(ExportConversion, ThemeAndUserCssReachTheRichTextParagraphsAndRuns)
+{
+    const auto rtf = ExportWriter::bytes(
+        ExportFormat::rtf, "# Head\n\nBody with `code` and a [link](https://a.com).\n\n> Quoted\n", "t", {},
+        ExportThemes::cssFor("academic"),
+        "h1 { color: #ff0000 } p { font-family: serif; color: #0000ff } a { color: #00ff00; text-decoration: none }");
+    ASSERT_TRUE(rtf.has_value());
+    const std::string text = rtf->toStdString();
+    EXPECT_TRUE(rtf->contains("{\\f2\\froman\\fcharset0 Liberation Serif;}")) << text;
+    EXPECT_TRUE(rtf->contains("\\red255\\green0\\blue0;\\red0\\green0\\blue255;\\red0\\green255\\blue0;")) << text;
+    EXPECT_TRUE(rtf->contains("\\f2\\fs48\\b\\cf4 {\\b H}")) << "the red heading: " << text;
+    EXPECT_TRUE(rtf->contains("\\qj\\sa160\\sl293\\slmult1\\f2\\fs26\\cf5 {Body")) << "blue serif body: " << text;
+    EXPECT_TRUE(rtf->contains("{\\f1\\fs22 code}")) << "code at 0.88em of the theme's 17px: " << text;
+    EXPECT_TRUE(rtf->contains("\\ulnone\\cf6 link}")) << "the link's own colour, no underline: " << text;
+    EXPECT_TRUE(rtf->contains("\\i\\cf5 {\\i Quoted}")) << "a quote's paragraph is blue too: " << text;
+
+    // Standard without user CSS: as before, the writer's own look.
+    const auto plain = ExportWriter::bytes(ExportFormat::rtf, "# Head\n\nBody\n", "t", {}, {}, {});
+    EXPECT_TRUE(plain->contains("\\pard\\plain\\sa160\\fs24 {Body}")) << plain->toStdString();
 }
 
 TEST(ExportConversion, RichTextEscapesMarkupAndEveryNonAsciiCharacter)
