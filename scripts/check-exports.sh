@@ -382,7 +382,7 @@ for fmt in docx odt rtf; do
     || fail "bw-export $fmt with theme dark"
   "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to fodt --outdir "$STYLED/lo" \
     "$STYLED/red-$fmt.$fmt" "$STYLED/dark-$fmt.$fmt" >/dev/null 2>&1 || fail "LibreOffice cannot read styled $fmt"
-  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to 'txt:Text (encoded):UTF8' --outdir "$STYLED/lo" \
+  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to "$LO_TEXT" --outdir "$STYLED/lo" \
     "$STYLED/red-$fmt.$fmt" >/dev/null 2>&1 || fail "LibreOffice cannot read styled $fmt as text"
 done
 python3 - "$STYLED" <<'PY'
