@@ -349,6 +349,86 @@ for i, block in enumerate(pages, 1):
 print(f"ok sections.pdf: none of {len(pages)} pages ends with a heading")
 PY
 
+# ==== The print page: wide blocks kept whole, pages filled, hostile documents bounded ====
+PAPER="$WORK/paper"
+mkdir -p "$PAPER"
+python3 - "$PAPER" <<'PY'
+import struct, sys, zlib
+paper = sys.argv[1]
+def png(w, h, rgb):
+    raw = b"".join(b"\0" + bytes(rgb) * w for _ in range(h))
+    chunk = lambda t, d: struct.pack(">I", len(d)) + t + d + struct.pack(">I", zlib.crc32(t + d))
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0)) + \
+        chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b"")
+def write(name, text):
+    with open(f"{paper}/{name}", "w", encoding="utf-8") as f: f.write(text)
+open(f"{paper}/picture.png", "wb").write(png(400, 240, (40, 90, 160)))
+# A box diagram 100 columns wide, twice the column at the normal type.
+box = ["+" + "-" * 98 + "+"] + [f"| BoxRow{i} left".ljust(49) + f"| BoxRow{i} right".ljust(50) + "|" for i in range(8)]
+write("box.md", "Diagram:\n\n```\n" + "\n".join(box + [box[0]]) + "\n```\n")
+write("box.lines", "\n".join(box))
+# Fifteen columns of short words.
+heads = ["Col1", "Colfifteen"] + [f"Head{i}" for i in range(3, 16)]
+write("columns.md", "| " + " | ".join(heads) + " |\n|" + "---|" * 15 + "\n| " + " | ".join(["0"] * 14 + ["qx"]) + " |\n")
+# About 140 words with a picture, a code block of 24 lines, a table and a footnote.
+words = "the quick brown fox jumps over a lazy dog while seven bright owls watch from old oak trees".split()
+para = " ".join(words[i % len(words)] for i in range(30)).capitalize() + "."
+code = "\n".join(f"step {i}: done" for i in range(1, 25))
+write("short.md", f"# Report\n\n{para}[^1]\n\n![A picture](picture.png)\n\n## Log\n\n```\n{code}\n```\n\n## Data\n\n"
+      "| Name | Value |\n|---|---|\n| row1 | 1 |\n| row2 | 2 |\n| row3 | 3 |\n\n[^1]: FootnoteText of the report.\n")
+# Hostile: one line of 100,000 ">", a list nested 3,000 deep, 200,000 pipes under a
+# 10,000-column alignment row.
+write("quote.md", ">" * 100_000 + "\n")
+write("nested.md", "- " * 3000 + "deepest\n")
+write("pipes.md", "|".join(["h"] * 10_001) + "\n" + "|".join(["-"] * 10_001) + "\n" + "|" * 180_000 + "\n")
+PY
+export_to "$PAPER/box.md" pdf "$PAPER/box.pdf"
+export_to "$PAPER/columns.md" pdf "$PAPER/columns.pdf"
+export_to "$PAPER/short.md" pdf "$PAPER/short.pdf"
+export_to "$PAPER/short.md" docx "$PAPER/short.docx"
+"$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to pdf --outdir "$PAPER/lo" "$PAPER/short.docx" >/dev/null 2>&1 \
+  || fail "LibreOffice cannot print short.docx"
+python3 - "$PAPER" <<'PY'
+import html, re, subprocess, sys
+paper = sys.argv[1]
+def text(*args):
+    return subprocess.run(["pdftotext", *args], capture_output=True, check=True).stdout.decode("utf-8")
+def pages(pdf):
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, check=True).stdout.decode("utf-8")
+    return int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
+layout = text("-layout", f"{paper}/box.pdf", "-").splitlines()
+for line in open(f"{paper}/box.lines", encoding="utf-8").read().splitlines():
+    # Spaces inside a line may come out wider or narrower; each line is on one line, whole.
+    pattern = re.compile(r"\s*".join(re.escape(part) for part in line.split()))
+    assert any(pattern.fullmatch(l.strip()) for l in layout), f"box.pdf: '{line}' is not one whole line"
+print("ok box.pdf: the 100-column diagram's lines each whole")
+words = text("-layout", f"{paper}/columns.pdf", "-").split()
+for head in ["Col1", "Colfifteen", "Head15", "qx"]:
+    assert head in words, f"columns.pdf: '{head}' is broken or missing: {words}"
+print("ok columns.pdf: the 15-column table's words whole")
+ours, theirs = pages(f"{paper}/short.pdf"), pages(f"{paper}/lo/short.pdf")
+# The print page's type is a third larger than the Word document's (a pixel prints as a point):
+# one page more than LibreOffice is the most that can take.
+assert ours <= theirs + 1, f"short.pdf: {ours} pages, LibreOffice prints its DOCX on {theirs}"
+bbox = text("-bbox", f"{paper}/short.pdf", "-")
+word = re.compile(r'<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">(.*?)</word>')
+body = [[(float(y), html.unescape(t)) for y, y2, t in word.findall(b) if float(y) > 45 and float(y2) < 747]
+        for b in re.findall(r"<page [^>]*>(.*?)</page>", bbox, re.S)]
+assert max(y for y, _ in body[0]) > 792 * 0.75, "short.pdf: the first page is left a quarter empty or more"
+last = [t for _, t in body[-1]]
+assert "FootnoteText" in last and len(last) > 8, f"short.pdf: the footnote is alone on its page: {last}"
+print(f"ok short.pdf: {ours} pages (LibreOffice {theirs}), the first filled, the footnote after the text")
+PY
+for name in quote nested pipes; do
+  start=$(date +%s)
+  timeout 120 "$BW_EXPORT" "$PAPER/$name.md" --format pdf --out "$PAPER/$name.pdf" 2>/dev/null || fail "bw-export pdf of hostile $name.md"
+  elapsed=$(( $(date +%s) - start ))
+  [ "$elapsed" -le 60 ] || fail "hostile $name.md took $elapsed s"
+  echo "ok hostile $name.pdf: made in $elapsed s"
+done
+pdftotext "$PAPER/nested.pdf" - | grep -q deepest || fail "nested.pdf: the deepest item is lost"
+# ==== end of the print page's checks ====
+
 # ---- Math and diagrams make their PDF at once, with no network connection attempted ----
 printf 'Display math:\n\n$$x^2 + y^2 = z^2$$\n\n```mermaid\ngraph TD; A-->B\n```\n' >"$WORK/math.md"
 start=$(date +%s%N)

@@ -21,19 +21,25 @@ const char kPrintStyle[] = R"(<style>
   html { zoom: 1.3333333; }
   body { overflow-wrap: break-word; }
   pre, pre code { white-space: pre-wrap; overflow: visible; }
-  th, td { overflow-wrap: anywhere; }
-  tr > :first-child:nth-last-child(n+6), tr > :first-child:nth-last-child(n+6) ~ * { padding: 4px 6px; font-size: .85em; }
-  tr > :first-child:nth-last-child(n+10), tr > :first-child:nth-last-child(n+10) ~ * { padding: 2px 3px; font-size: .72em; }
-  .bw-head, .bw-keep { break-inside: avoid; page-break-inside: avoid; }
-  .bw-head { padding-bottom: 6.5rem; margin-bottom: -6.5rem; }
+  pre.bw-fit, pre.bw-fit code { white-space: pre; }
+  pre.bw-fit.bw-wrap, pre.bw-fit.bw-wrap code { white-space: pre-wrap; }
+  pre.bw-fit code { font-size: 1em; }
+  th, td { overflow-wrap: break-word; }
+  table.bw-fit th, table.bw-fit td { padding: .25em .45em; font-size: inherit; }
+  table.bw-break th, table.bw-break td { overflow-wrap: anywhere; }
+  pre, blockquote, dl, li { break-inside: auto; page-break-inside: auto; orphans: 2; widows: 2; }
+  .bw-whole, .bw-head, .bw-keep { break-inside: avoid; page-break-inside: avoid; }
+  .bw-head { padding-bottom: 5.5rem; margin-bottom: -5.5rem; }
 }
 </style>
 )";
 
 // A following block this long (in HTML) or shorter goes with its heading whole: about five
 // lines of text, which orphans and widows keep from being split. A longer one splits, and the
-// heading's room keeps its first lines with it.
+// heading's room keeps its first lines with it. A picture goes along whole whatever its
+// length (its alternative text), up to a few lines of text beside it.
 constexpr qsizetype kShortBlock = 480;
+constexpr qsizetype kPictureBlock = 2000;
 
 struct Element {
     qsizetype start = 0;
@@ -111,12 +117,18 @@ QList<Element> topLevel(const QString& body)
     }
 }
 
-// Whether the block after a heading goes onto the heading's page with it, whole.
-bool takeAlong(const Element& e)
+// Whether the block after a heading goes onto the heading's page with it, whole: a short
+// one, one that is never broken (a picture, a short table or code block, marked by
+// fitToColumn); not a long one, which breaks after its first lines.
+bool takeAlong(const QString& body, const Element& e)
 {
-    static const QStringList kBreakable{QStringLiteral("p"), QStringLiteral("ul"), QStringLiteral("ol"),
-                                        QStringLiteral("table"), QStringLiteral("section")};
-    return !kBreakable.contains(e.name) || e.end - e.start <= kShortBlock;
+    const QStringView element = QStringView(body).mid(e.start, e.end - e.start);
+    const qsizetype tagEnd = element.indexOf(u'>');
+    if (tagEnd >= 0 && element.left(tagEnd).contains(u"bw-whole")) return true;
+    // Lines of code and rows of a table are counted there, not characters.
+    if (e.name == u"pre" || e.name == u"table") return false;
+    if (element.size() <= kShortBlock) return true;
+    return e.name == u"p" && element.size() <= kPictureBlock && element.contains(u"<img");
 }
 
 } // namespace
@@ -132,7 +144,7 @@ QString keepHeadingsWithNext(const QString& body)
         if (!isHeading(elements[i].name)) continue;
         qsizetype lastHeading = i;
         while (lastHeading + 1 < elements.size() && isHeading(elements[lastHeading + 1].name)) ++lastHeading;
-        const bool withNext = lastHeading + 1 < elements.size() && takeAlong(elements[lastHeading + 1]);
+        const bool withNext = lastHeading + 1 < elements.size() && takeAlong(body, elements[lastHeading + 1]);
         if (out.isEmpty()) out.reserve(body.size() + elements.size() * 48);
         const QStringView text(body);
         const qsizetype start = elements[i].start;
@@ -156,7 +168,7 @@ QString keepHeadingsWithNext(const QString& body)
 
 QString html(const QString& body, const QString& title, const QString& themeCSS, const QString& userCSS)
 {
-    QString page = Exporter::htmlDocument(keepHeadingsWithNext(body), title, themeCSS, userCSS, true);
+    QString page = Exporter::htmlDocument(keepHeadingsWithNext(fitToColumn(body)), title, themeCSS, userCSS, true);
     const qsizetype head = page.indexOf(QLatin1String("</head>"));
     if (head >= 0) page.insert(head, QLatin1String(kPrintStyle));
     return page;

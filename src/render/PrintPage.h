@@ -4,9 +4,10 @@
 
 // The page that PDF export and printing lay out: the export page without scripts, plus what
 // paper needs that a screen does not. One CSS pixel prints as one point; nothing may be cut
-// off at the column's edge (code wraps, long words and addresses break, a table of many
-// columns shrinks its type and its cells wrap); and no page ends with a heading. The HTML
-// export keeps the page template as it is.
+// off at the column's edge (a wide code block is set smaller, its lines whole; long words and
+// addresses in text break; a wide table shrinks its type until its words fit); a block moves
+// to the next page only when it is short and does not fit; and no page ends with a heading.
+// The HTML export keeps the page template as it is.
 namespace PrintPage {
 
 QString html(const QString& body, const QString& title, const QString& themeCSS, const QString& userCSS);
@@ -18,5 +19,20 @@ QString html(const QString& body, const QString& title, const QString& themeCSS,
 // room keeps its first lines with it. A body whose top level cannot be read as elements is
 // returned unchanged.
 QString keepHeadingsWithNext(const QString& body);
+
+// `body` as a column of paper can hold it, in time linear in its length:
+// - lists, quotes and definition lists nested more than 8 deep, or indented by more than half
+//   the column, lose the deeper levels' tags (their items become plain blocks), and a table
+//   row's non-empty cells past the 64th are joined into the 64th, so a hostile document cannot
+//   make the page engine lay out thousands of levels or columns;
+// - a preformatted block wider than the column gets a smaller type at which its widest line
+//   fits whole ("bw-fit"), never below 6 px; one that would need less wraps at that size
+//   ("bw-wrap");
+// - a table whose widest words do not fit side by side gets the type at which they do
+//   ("bw-fit"); at the minimum its words may break ("bw-break");
+// - a code block of a few lines, a table of a few rows, and a short quote, list item or
+//   definition list are marked to be kept whole on a page ("bw-whole").
+// The widths are estimated from the text with the advances of the fallback fonts.
+QString fitToColumn(const QString& body);
 
 } // namespace PrintPage

@@ -6,19 +6,20 @@ TEST(PrintPage, KeepsEachHeadingWithRoomBelowItAndWithAShortOrUnbreakableNextBlo
 {
     const QString longParagraph = QStringLiteral("<p>%1</p>").arg(QString(2000, u'w'));
     const QString list = QStringLiteral("<ul>\n<li><p>in</p><ul><li>deep</li></ul></li>\n</ul>");
-    const QString body = QStringLiteral("<h1 id=\"a\">A</h1>\n<p>short <a href=\"x\">p</a> text</p>\n"
-                                        "<h2 id=\"b\">B</h2>\n<h3 id=\"c\">C</h3>\n<pre><code>x\n<p>y</code></pre>\n"
-                                        "<h2 id=\"d\">D</h2>\n")
-                         + longParagraph + u'\n' + list + QStringLiteral("\n<h4>E</h4>");
+    const QString body =
+        QStringLiteral("<h1 id=\"a\">A</h1>\n<p>short <a href=\"x\">p</a> text</p>\n"
+                       "<h2 id=\"b\">B</h2>\n<h3 id=\"c\">C</h3>\n<pre class=\"bw-whole\"><code>x\n<p>y</code></pre>\n"
+                       "<h2 id=\"d\">D</h2>\n")
+        + longParagraph + u'\n' + list + QStringLiteral("\n<h4>E</h4>");
     const QString head = QStringLiteral("<div class=\"bw-head\">");
     const QString keep = QStringLiteral("<div class=\"bw-keep\">");
-    EXPECT_EQ(
-        PrintPage::keepHeadingsWithNext(body),
-        keep + head + QStringLiteral("<h1 id=\"a\">A</h1></div>\n<p>short <a href=\"x\">p</a> text</p></div>\n") + keep
-            + head
-            + QStringLiteral("<h2 id=\"b\">B</h2>\n<h3 id=\"c\">C</h3></div>\n<pre><code>x\n<p>y</code></pre></div>\n")
-            + head + QStringLiteral("<h2 id=\"d\">D</h2></div>\n") + longParagraph + u'\n' + list + u'\n' + head
-            + QStringLiteral("<h4>E</h4></div>"));
+    EXPECT_EQ(PrintPage::keepHeadingsWithNext(body),
+              keep + head + QStringLiteral("<h1 id=\"a\">A</h1></div>\n<p>short <a href=\"x\">p</a> text</p></div>\n")
+                  + keep + head
+                  + QStringLiteral("<h2 id=\"b\">B</h2>\n<h3 id=\"c\">C</h3></div>\n<pre "
+                                   "class=\"bw-whole\"><code>x\n<p>y</code></pre></div>\n")
+                  + head + QStringLiteral("<h2 id=\"d\">D</h2></div>\n") + longParagraph + u'\n' + list + u'\n' + head
+                  + QStringLiteral("<h4>E</h4></div>"));
     // Text at the top level, or an element that never closes: left as it is.
     EXPECT_EQ(PrintPage::keepHeadingsWithNext(QStringLiteral("<h1>A</h1>\nloose <p>x</p>")),
               "<h1>A</h1>\nloose <p>x</p>");
@@ -31,4 +32,97 @@ TEST(PrintPage, ThePrintPageHasNoScriptAndKeepsWideContentOnPaper)
     EXPECT_FALSE(page.contains("<script"));
     EXPECT_TRUE(page.contains("white-space: pre-wrap"));
     EXPECT_LT(page.indexOf("/* user CSS */"), page.indexOf("white-space: pre-wrap")) << "after the user's CSS";
+}
+
+TEST(PrintPage, ALongCodeBlockOrTableAfterAHeadingBreaksAfterItsFirstLinesInsteadOfMovingWhole)
+{
+    const QString code = QStringLiteral("<pre><code>") + QStringLiteral("step\n").repeated(30) + "</code></pre>";
+    const QString body = QStringLiteral("<h2>Log</h2>\n") + code;
+    EXPECT_EQ(PrintPage::keepHeadingsWithNext(body),
+              QStringLiteral("<div class=\"bw-head\"><h2>Log</h2></div>\n") + code);
+    // A picture goes along whatever its alternative text.
+    const QString picture = QStringLiteral("<p><img src=\"a.png\" alt=\"%1\"></p>").arg(QString(900, u'a'));
+    EXPECT_TRUE(PrintPage::keepHeadingsWithNext("<h2>P</h2>" + picture).startsWith("<div class=\"bw-keep\">"));
+}
+
+namespace {
+
+double fontSize(const QString& html, const QString& element)
+{
+    const qsizetype at = html.indexOf(QStringLiteral("<") + element);
+    const qsizetype size = html.indexOf(QStringLiteral("font-size:"), at);
+    const qsizetype end = html.indexOf(QStringLiteral("px"), size);
+    if (at < 0 || size < 0 || size > html.indexOf(u'>', at)) return 0;
+    return html.mid(size + 10, end - size - 10).toDouble();
+}
+
+} // namespace
+
+TEST(PrintPage, AWideCodeBlockIsSetSmallerToKeepItsLinesWholeAndWrapsOnlyBelowTheMinimumType)
+{
+    const auto block = [](int columns, int lines) {
+        return QStringLiteral("<pre><code>") + (QString(columns, u'-') + u'\n').repeated(lines) + "</code></pre>";
+    };
+    // 100 columns: about 7 px, at which 100 cells of 0.6 em fit the 420 px inside the padding.
+    const QString wide = PrintPage::fitToColumn(block(100, 3));
+    EXPECT_TRUE(wide.startsWith("<pre class=\"bw-whole bw-fit\" style=\"font-size:")) << wide.toStdString();
+    EXPECT_GT(fontSize(wide, "pre"), 6.5);
+    EXPECT_LE(fontSize(wide, "pre") * 0.6 * 100, 420);
+    // Lines that fit stay as they are; a long block is not kept whole.
+    EXPECT_EQ(PrintPage::fitToColumn(block(40, 30)), block(40, 30));
+    // Entities and tags take no room of their own, a tab goes to the next stop of eight.
+    const QString marked =
+        QStringLiteral("<pre><code><span class=\"hl-kw\">&lt;&amp;</span>\t") + QString(50, u'x') + "</code></pre>";
+    EXPECT_NEAR(fontSize(PrintPage::fitToColumn(marked), "pre") * 0.602 * 1.02 * 58, 418, 3);
+    // 300 columns would need type of 2 px: the minimum, and the lines wrap.
+    const QString wider = PrintPage::fitToColumn(block(300, 3));
+    EXPECT_TRUE(wider.contains("bw-fit bw-wrap"));
+    EXPECT_EQ(fontSize(wider, "pre"), 6.0);
+}
+
+TEST(PrintPage, ATableGetsTheTypeAtWhichItsWidestWordsFitSideBySide)
+{
+    QString head, row;
+    for (int c = 1; c <= 15; ++c) {
+        head +=
+            QStringLiteral("<th>%1</th>").arg(c == 2 ? QStringLiteral("Colfifteen") : QStringLiteral("Col%1").arg(c));
+        row += QStringLiteral("<td>%1</td>").arg(c == 15 ? QStringLiteral("qx") : QStringLiteral("0"));
+    }
+    const QString table =
+        "<table>\n<thead><tr>" + head + "</tr></thead>\n<tbody>\n<tr>" + row + "</tr>\n</tbody>\n</table>";
+    const QString fitted = PrintPage::fitToColumn(table);
+    EXPECT_TRUE(fitted.startsWith("<table class=\"bw-whole bw-fit\" style=\"font-size:")) << fitted.toStdString();
+    EXPECT_GE(fontSize(fitted, "table"), 6.0);
+    EXPECT_FALSE(fitted.contains("bw-break"));
+    // A table of two short columns is left alone; one whose words cannot fit at 6 px may break them.
+    const QString small = "<table><tr><td>a</td><td>b</td></tr></table>";
+    EXPECT_EQ(PrintPage::fitToColumn(small), "<table class=\"bw-whole\"><tr><td>a</td><td>b</td></tr></table>");
+    const QString huge = "<table><tr><td>" + QString(200, u'W') + "</td></tr></table>";
+    EXPECT_TRUE(PrintPage::fitToColumn(huge).contains("bw-fit bw-break"));
+}
+
+TEST(PrintPage, DeepNestingIsFlattenedAndColumnsPastTheBoundAreJoinedWithNothingLost)
+{
+    QString list;
+    for (int i = 0; i < 3000; ++i) list += QStringLiteral("<ul><li>item%1").arg(i);
+    for (int i = 0; i < 3000; ++i) list += QStringLiteral("</li></ul>");
+    const QString flat = PrintPage::fitToColumn(list);
+    EXPECT_EQ(flat.count("<ul"), 8);
+    EXPECT_EQ(flat.count("</ul>"), 8);
+    EXPECT_EQ(flat.count("<div>"), flat.count("</div>"));
+    EXPECT_TRUE(flat.contains("<div>item2999</div>"));
+    EXPECT_EQ(flat.count("item"), 3000);
+
+    QString quotes =
+        QStringLiteral("<blockquote>").repeated(48) + "deep" + QStringLiteral("</blockquote>").repeated(48);
+    EXPECT_EQ(PrintPage::fitToColumn(quotes).count("<blockquote"), 6) << "no more than half the column indented";
+
+    QString cells;
+    for (int c = 0; c < 10000; ++c)
+        cells += QStringLiteral("<td>%1</td>").arg(c % 100 == 99 ? QStringLiteral("v%1").arg(c) : QString());
+    const QString joined = PrintPage::fitToColumn("<table><tr>" + cells + "</tr></table>");
+    EXPECT_EQ(joined.count("<td"), 64);
+    EXPECT_EQ(joined.count("</td>"), 64);
+    EXPECT_TRUE(joined.contains("<td> | v99 | v199")) << "the 64th cell holds the rest";
+    EXPECT_TRUE(joined.contains("v9999</td></tr>"));
 }

@@ -1,0 +1,444 @@
+// What the print page does to the body so that it fits a column of paper: nesting and columns
+// bounded, preformatted blocks scaled to the column, tables given a type size at which their
+// words fit. Without script on the page the sizes are estimated here, from the text, with the
+// widths of the fonts the page falls back to (DejaVu Sans and Sans Mono, the widest of the usual
+// ones); a small margin covers what the estimate misses.
+
+#include "render/PrintPage.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kMaxDepth = 8;            // lists, quotes and definition lists inside each other, and no more
+                                        // than half the column indented by them
+constexpr int kMaxColumns = 64;         // further cells of a row are joined into the last
+constexpr double kColumn = 452.0;       // the text column: 468 minus the body's padding
+constexpr double kMinType = 6.0;        // below this nothing is readable on paper
+constexpr double kCodeType = 13.76;     // the page's code in a block: .86 of 16 px
+constexpr double kMonoAdvance = 0.602;  // DejaVu Sans Mono's, in em
+constexpr double kPrePadding = 32.0;    // a code block's, left and right
+constexpr double kTableType = 15.2;     // a table's: .95 of 16 px
+constexpr double kCellPadding = 25.0;   // 12 on each side and a border, at the normal size
+constexpr double kFitCellPadding = 0.9; // .45em on each side once a table is shrunk
+// Blocks this short are not broken across pages (they move whole when they do not fit); longer
+// ones break like paragraphs, so no page is left half empty before them.
+constexpr int kShortCode = 12;         // lines
+constexpr int kShortTable = 8;         // rows
+constexpr qsizetype kShortBlock = 600; // characters of HTML: a quote, a list item
+
+// Advance widths of DejaVu Sans in em, for the printable ASCII characters from "!" on.
+constexpr double kSansAdvance[] = {.40, .46, .84, .64, .95, .78, .28, .39, .39, .50, .84, .32, .36, .32, .34, // ! to /
+                                   .64, .64, .64, .64, .64, .64, .64, .64, .64, .64,                          // 0 to 9
+                                   .34, .34, .84, .84, .84, .53, 1.0,                                         // : to @
+                                   .68, .69, .70, .77, .63, .58, .78, .75, .30, .30, .66, .56, .86, .75, .79, // A to O
+                                   .60, .79, .69, .64, .61, .73, .68, .99, .69, .61, .69,                     // P to Z
+                                   .39, .34, .39, .84, .50, .50,                                              // [ to `
+                                   .61, .64, .55, .64, .62, .35, .64, .63, .28, .28, .58, .28, .97, .63, .61, // a to o
+                                   .64, .64, .41, .52, .39, .63, .59, .82, .59, .59, .53,                     // p to z
+                                   .64, .34, .64, .84};                                                       // { to ~
+
+bool isWide(char32_t c)
+{
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3)
+           || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60)
+           || (c >= 0xFFE0 && c <= 0xFFE6) || c >= 0x1F000;
+}
+
+// The text of a piece of HTML, character by character: tags skipped (a line break reported as
+// a newline), an entity as one character.
+template <typename F> void forEachChar(QStringView html, F&& f)
+{
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar c = html[i];
+        if (c == u'<') {
+            const qsizetype end = html.indexOf(u'>', i);
+            if (end < 0) return;
+            const QStringView tag = html.mid(i + 1, end - i - 1);
+            if (tag.startsWith(u"br", Qt::CaseInsensitive)) f(U'\n');
+            i = end;
+        } else if (c == u'&') {
+            const qsizetype semicolon = html.mid(i, 11).indexOf(u';');
+            const qsizetype end = i + semicolon;
+            const bool entity = semicolon > 0;
+            f(entity && html.mid(i, end - i + 1) == u"&amp;" ? U'&' : entity ? U'x' : U'&');
+            if (entity) i = end;
+        } else if (c.isHighSurrogate() && i + 1 < html.size() && html[i + 1].isLowSurrogate()) {
+            f(QChar::surrogateToUcs4(c, html[i + 1]));
+            ++i;
+        } else {
+            f(char32_t(c.unicode()));
+        }
+    }
+}
+
+// The widest line of a preformatted block, in character cells.
+int widestLine(QStringView html)
+{
+    int widest = 0;
+    int column = 0;
+    forEachChar(html, [&](char32_t c) {
+        if (c == U'\n') {
+            column = 0;
+            return;
+        }
+        if (c == U'\t')
+            column += 8 - column % 8;
+        else if (QChar::category(c) != QChar::Mark_NonSpacing)
+            column += isWide(c) ? 2 : 1;
+        widest = std::max(widest, column);
+    });
+    return widest;
+}
+
+double advance(char32_t c)
+{
+    if (c >= U'!' && c <= U'~') return kSansAdvance[c - U'!'];
+    if (QChar::category(c) == QChar::Mark_NonSpacing) return 0;
+    return isWide(c) ? 1.0 : 0.7;
+}
+
+// The widest word of a table cell, in em of its type; bold words (headers) a little wider.
+double widestWord(QStringView html, bool bold)
+{
+    double widest = 0;
+    double word = 0;
+    forEachChar(html, [&](char32_t c) {
+        const bool space = c == U' ' || c == U'\n' || c == U'\t';
+        if (!space) {
+            word += advance(c);
+            widest = std::max(widest, word);
+            // A line may break after a hyphen.
+            if (c == U'-') word = 0;
+        } else {
+            word = 0;
+        }
+    });
+    return widest * (bold ? 1.12 : 1.0);
+}
+
+QString px(double size)
+{
+    return QString::number(std::floor(size * 10) / 10, 'f', 1) + QStringLiteral("px");
+}
+
+// `tag` (an opening tag) with a class added and a style declaration put first.
+QString withClassAndStyle(QStringView tag, const QString& cls, const QString& style)
+{
+    QString out = tag.toString();
+    if (cls.isEmpty() && style.isEmpty()) return out;
+    const qsizetype classAt = cls.isEmpty() ? -2 : out.indexOf(QLatin1String("class=\""));
+    if (classAt >= 0) out.insert(classAt + 7, cls + u' ');
+    const qsizetype styleAt = style.isEmpty() ? -2 : out.indexOf(QLatin1String("style=\""));
+    if (styleAt >= 0) out.insert(styleAt + 7, style + u';');
+    const qsizetype close = out.endsWith(QLatin1String("/>")) ? out.size() - 2 : out.size() - 1;
+    QString added;
+    if (classAt == -1) added += QStringLiteral(" class=\"") + cls + u'"';
+    if (styleAt == -1) added += QStringLiteral(" style=\"") + style + u'"';
+    out.insert(close, added);
+    return out;
+}
+
+bool isContainer(QStringView name)
+{
+    return name == u"ul" || name == u"ol" || name == u"blockquote" || name == u"dl";
+}
+
+double indentOf(QStringView name)
+{
+    if (name == u"li") return 0;
+    if (name == u"blockquote") return 36; // border and padding
+    if (name == u"dl") return 24;         // the definitions' margin
+    return 26;                            // a list's padding
+}
+
+class Fitter {
+public:
+    explicit Fitter(const QString& body)
+        : s(body)
+    {
+        out.reserve(body.size() + body.size() / 16);
+    }
+
+    QString run();
+
+private:
+    struct Open {
+        QString name;
+        bool flat;
+        qsizetype inStart;
+        qsizetype outAt; // where the mark of a short block goes into `out`
+        bool hasClass;
+    };
+    struct Mark {
+        qsizetype at;
+        bool hasClass;
+    };
+
+    void tag(qsizetype start, qsizetype end);
+    qsizetype pre(qsizetype start, qsizetype tagEnd);
+    qsizetype table(qsizetype start, qsizetype tagEnd);
+    void row(QStringView rowHtml, QList<double>& widths, QString& rows);
+    double indent() const { return indentSum; }
+
+    static bool breaksInside(QStringView name) { return name == u"blockquote" || name == u"li" || name == u"dl"; }
+    void opened(const QString& name, bool flat, qsizetype start, QStringView tag);
+    void closed(qsizetype end);
+    QString marked() const;
+
+    const QString& s;
+    QString out;
+    QList<Open> open;
+    QList<Mark> marks;
+    int containers = 0;   // lists, quotes and definition lists open, not flattened
+    double indentSum = 0; // theirs, in px
+};
+
+void Fitter::opened(const QString& name, bool flat, qsizetype start, QStringView tag)
+{
+    const qsizetype classAt = tag.indexOf(u"class=\"");
+    open.append({name, flat, start, out.size() + (classAt >= 0 ? classAt + 7 : 1 + name.size()), classAt >= 0});
+    out += tag;
+}
+
+void Fitter::closed(qsizetype end)
+{
+    const Open o = open.takeLast();
+    if (!o.flat && breaksInside(o.name) && end - o.inStart <= kShortBlock) marks.append({o.outAt, o.hasClass});
+}
+
+// `out` with the short blocks marked to be kept whole.
+QString Fitter::marked() const
+{
+    if (marks.isEmpty()) return out;
+    QList<Mark> sorted = marks;
+    std::sort(sorted.begin(), sorted.end(), [](const Mark& a, const Mark& b) { return a.at < b.at; });
+    QString result;
+    result.reserve(out.size() + sorted.size() * 20);
+    qsizetype copied = 0;
+    for (const Mark& m : std::as_const(sorted)) {
+        result += QStringView(out).mid(copied, m.at - copied);
+        result += m.hasClass ? QLatin1String("bw-whole ") : QLatin1String(" class=\"bw-whole\"");
+        copied = m.at;
+    }
+    result += QStringView(out).mid(copied);
+    return result;
+}
+
+QString Fitter::run()
+{
+    qsizetype pos = 0;
+    while (pos < s.size()) {
+        const qsizetype lt = s.indexOf(u'<', pos);
+        if (lt < 0) break;
+        out += QStringView(s).mid(pos, lt - pos);
+        if (QStringView(s).mid(lt).startsWith(u"<!--")) {
+            const qsizetype end = s.indexOf(QLatin1String("-->"), lt);
+            pos = end < 0 ? s.size() : end + 3;
+            out += QStringView(s).mid(lt, pos - lt);
+            continue;
+        }
+        const qsizetype gt = s.indexOf(u'>', lt);
+        if (gt < 0) break;
+        pos = gt + 1;
+        const qsizetype nameEnd = [&] {
+            qsizetype i = lt + 1 + (lt + 1 < s.size() && s[lt + 1] == u'/');
+            while (i < gt && s[i].isLetterOrNumber()) ++i;
+            return i;
+        }();
+        const QStringView name = QStringView(s).mid(lt + 1, nameEnd - lt - 1);
+        if (name == u"pre")
+            pos = pre(lt, gt + 1);
+        else if (name == u"table")
+            pos = table(lt, gt + 1);
+        else
+            tag(lt, gt + 1);
+    }
+    out += QStringView(s).mid(pos);
+    return marked();
+}
+
+// Containers nested deeper than the bound lose their tags (their content stays, its items
+// each a line of their own).
+void Fitter::tag(qsizetype start, qsizetype end)
+{
+    const QStringView t = QStringView(s).mid(start, end - start);
+    const bool closing = t.startsWith(u"</");
+    qsizetype nameEnd = closing ? 2 : 1;
+    while (nameEnd < t.size() && t[nameEnd].isLetterOrNumber()) ++nameEnd;
+    const QString name = t.mid(closing ? 2 : 1, nameEnd - (closing ? 2 : 1)).toString().toLower();
+    const bool flat = !open.isEmpty() && open.last().flat;
+    const bool item = name == u"li" || name == u"dt" || name == u"dd";
+    if (isContainer(name) || name == u"li") {
+        if (!closing) {
+            if (item && flat) {
+                out += QLatin1String("<div");
+                out += t.mid(nameEnd);
+                open.append({name, true, start, 0, false});
+            } else if (item || (containers < kMaxDepth && indent() + indentOf(name) <= kColumn / 2)) {
+                if (!item) {
+                    ++containers;
+                    indentSum += indentOf(name);
+                }
+                opened(name, false, start, t);
+            } else {
+                open.append({name, true, start, 0, false});
+            }
+            return;
+        }
+        if (!open.isEmpty() && open.last().name == name) {
+            const bool wasFlat = open.last().flat;
+            if (!wasFlat && !item) {
+                --containers;
+                indentSum -= indentOf(name);
+            }
+            closed(end);
+            if (!wasFlat)
+                out += t;
+            else if (item)
+                out += QStringLiteral("</div>");
+            return;
+        }
+    } else if (flat && item) {
+        out += closing ? QStringLiteral("</div") : QStringLiteral("<div");
+        out += t.mid(nameEnd);
+        return;
+    }
+    out += t;
+}
+
+// A block whose widest line does not fit at the normal type is set smaller to fit, its lines
+// whole; one that would need type below the minimum is set at the minimum and wraps.
+qsizetype Fitter::pre(qsizetype start, qsizetype tagEnd)
+{
+    const qsizetype close = s.indexOf(QLatin1String("</pre>"), tagEnd, Qt::CaseInsensitive);
+    const qsizetype end = close < 0 ? s.size() : close + 6;
+    const QStringView openTag = QStringView(s).mid(start, tagEnd - start);
+    const QStringView content = QStringView(s).mid(tagEnd, (close < 0 ? s.size() : close) - tagEnd);
+    const int columns = widestLine(content);
+    const double room = kColumn - kPrePadding - indent() - 2;
+    const double size = room / (columns * kMonoAdvance * 1.02);
+    QStringList classes;
+    if (content.trimmed().count(u'\n') < kShortCode) classes << QStringLiteral("bw-whole");
+    QString style;
+    if (columns > 0 && size < kCodeType) {
+        classes << QStringLiteral("bw-fit");
+        if (size < kMinType) classes << QStringLiteral("bw-wrap");
+        style = QStringLiteral("font-size:") + px(std::max(size, kMinType));
+    }
+    out += withClassAndStyle(openTag, classes.join(u' '), style);
+    out += QStringView(s).mid(tagEnd, end - tagEnd);
+    return end;
+}
+
+// The cells of one row: those past the bound joined into the last; the widest word of each
+// column noted.
+void Fitter::row(QStringView html, QList<double>& widths, QString& rows)
+{
+    struct Cell {
+        qsizetype openStart, contentStart, contentEnd, end;
+        bool header;
+    };
+    QList<Cell> cells;
+    qsizetype at = 0;
+    while (true) {
+        qsizetype cellOpen = html.indexOf(u"<t", at, Qt::CaseInsensitive);
+        while (
+            cellOpen >= 0 && cellOpen + 3 < html.size()
+            && !((html[cellOpen + 2] == u'd' || html[cellOpen + 2] == u'h') && !html[cellOpen + 3].isLetterOrNumber()))
+            cellOpen = html.indexOf(u"<t", cellOpen + 2, Qt::CaseInsensitive);
+        if (cellOpen < 0 || cellOpen + 3 >= html.size()) break;
+        const qsizetype gt = html.indexOf(u'>', cellOpen);
+        if (gt < 0) break;
+        const bool header = html[cellOpen + 2] == u'h';
+        const QString closeTag = header ? QStringLiteral("</th>") : QStringLiteral("</td>");
+        const qsizetype close = html.indexOf(closeTag, gt, Qt::CaseInsensitive);
+        if (close < 0) break;
+        cells.append({cellOpen, gt + 1, close, close + 5, header});
+        at = close + 5;
+    }
+    for (qsizetype c = 0; c < cells.size(); ++c) {
+        const qsizetype column = std::min<qsizetype>(c, kMaxColumns - 1);
+        if (widths.size() <= column) widths.resize(column + 1);
+        const Cell& cell = cells[c];
+        widths[column] = std::max(
+            widths[column], widestWord(html.mid(cell.contentStart, cell.contentEnd - cell.contentStart), cell.header));
+    }
+    if (cells.size() <= kMaxColumns) {
+        rows += html;
+        return;
+    }
+    const Cell& last = cells[kMaxColumns - 1];
+    rows += html.mid(0, last.contentEnd);
+    for (qsizetype c = kMaxColumns; c < cells.size(); ++c) {
+        const QStringView content = html.mid(cells[c].contentStart, cells[c].contentEnd - cells[c].contentStart);
+        if (content.trimmed().isEmpty()) continue;
+        rows += QLatin1String(" | ");
+        rows += content;
+    }
+    rows += html.mid(last.contentEnd, last.end - last.contentEnd);
+    rows += html.mid(cells.last().end);
+}
+
+// A table whose widest words do not fit side by side at the normal type gets a smaller one,
+// at which they do; only when even the minimum is too wide may its words break.
+qsizetype Fitter::table(qsizetype start, qsizetype tagEnd)
+{
+    const qsizetype close = s.indexOf(QLatin1String("</table>"), tagEnd, Qt::CaseInsensitive);
+    const qsizetype end = close < 0 ? s.size() : close;
+    const QStringView content = QStringView(s).mid(tagEnd, end - tagEnd);
+    QList<double> widths;
+    QString rows;
+    rows.reserve(content.size());
+    qsizetype at = 0;
+    int rowCount = 0;
+    while (true) {
+        ++rowCount;
+        const qsizetype tr = content.indexOf(u"<tr", at, Qt::CaseInsensitive);
+        const qsizetype trEnd = tr < 0 ? -1 : content.indexOf(u"</tr>", tr, Qt::CaseInsensitive);
+        if (trEnd < 0) {
+            --rowCount;
+            break;
+        }
+        rows += content.mid(at, tr - at);
+        row(content.mid(tr, trEnd + 5 - tr), widths, rows);
+        at = trEnd + 5;
+    }
+    rows += content.mid(at);
+
+    const QStringView openTag = QStringView(s).mid(start, tagEnd - start);
+    const double words = [&] {
+        double sum = 0;
+        for (double w : widths) sum += w;
+        return sum * 1.05;
+    }();
+    const qsizetype columns = widths.size();
+    const double room = kColumn - indent();
+    QStringList classes;
+    if (rowCount <= kShortTable) classes << QStringLiteral("bw-whole");
+    QString style;
+    if (columns > 5 || words * kTableType + columns * kCellPadding > room) {
+        const double normal = columns >= 10 ? 10.9 : columns >= 6 ? 12.9 : kTableType;
+        const double size = std::min(normal, (room - columns) / (words + columns * kFitCellPadding));
+        classes << QStringLiteral("bw-fit");
+        if (size < kMinType) classes << QStringLiteral("bw-break");
+        style = QStringLiteral("font-size:") + px(std::max(size, kMinType));
+    }
+    out += withClassAndStyle(openTag, classes.join(u' '), style);
+    out += rows;
+    return end;
+}
+
+} // namespace
+
+namespace PrintPage {
+
+QString fitToColumn(const QString& body)
+{
+    return Fitter(body).run();
+}
+
+} // namespace PrintPage
