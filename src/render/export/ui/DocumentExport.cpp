@@ -14,6 +14,7 @@
 #include <QFutureWatcher>
 #include <QMimeData>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QWidget>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -21,6 +22,11 @@ namespace {
 
 struct Tr {
     Q_DECLARE_TR_FUNCTIONS(Exporter)
+};
+
+// The words of a folder's export, which a long PDF's progress shares.
+struct BatchTr {
+    Q_DECLARE_TR_FUNCTIONS(BatchExporter)
 };
 
 // One export under way: the request with its name and CSS settled, and its window, which may
@@ -56,7 +62,9 @@ void copyToClipboard(const Job& job)
 }
 
 // A PDF: the panel first, then the pages from the web engine, written atomically. The file
-// is written even when the window closes meanwhile: the user asked for it.
+// is written even when the window closes meanwhile: the user asked for it. A PDF that takes
+// more than a moment shows its progress on the window, whose Cancel stops it and leaves what
+// was there.
 void exportPdf(const Job& job)
 {
     ExportDialogs::hooks().chooseSavePath(
@@ -64,12 +72,29 @@ void exportPdf(const Job& job)
             if (chosen.isEmpty()) return;
             const QString path = ExportFormats::withExtension(chosen, ExportFormat::pdf);
             const ExportRequest& r = job.request;
-            PrintController::writePDF({r.text, job.name, r.baseDir, r.themeCSS, job.css}, path, nullptr,
-                                      [job, path, busy = BusyCursor::start()](bool ok, const QString& error) {
-                                          if (!ok)
-                                              job.alertFailed(Tr::tr("The document “%1” could not be exported as PDF."),
-                                                              path, error);
-                                      });
+            // The request lives while this does: Cancel deletes it, and the queue drops the PDF.
+            auto* request = new QObject(qApp);
+            QPointer<QProgressDialog> progress;
+            if (job.window) {
+                progress = new QProgressDialog(BatchTr::tr("Exporting…"), BatchTr::tr("Cancel"), 0, 0, job.window);
+                progress->setWindowModality(Qt::WindowModal);
+                progress->setMinimumDuration(DocumentExport::progressDelayMs);
+                progress->setAutoClose(false);
+                progress->setAutoReset(false);
+                progress->setValue(0); // starts the delay after which it shows
+                QObject::connect(progress, &QProgressDialog::canceled, progress,
+                                 [request = QPointer<QObject>(request), dialog = progress.data()] {
+                                     delete request.data();
+                                     dialog->deleteLater();
+                                 });
+            }
+            PrintController::writePDF(
+                {r.text, job.name, r.baseDir, r.themeCSS, job.css}, path, request,
+                [job, path, request, progress, busy = BusyCursor::start()](bool ok, const QString& error) {
+                    if (progress) progress->deleteLater();
+                    request->deleteLater();
+                    if (!ok) job.alertFailed(Tr::tr("The document “%1” could not be exported as PDF."), path, error);
+                });
         });
 }
 

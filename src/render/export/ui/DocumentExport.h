@@ -11,6 +11,9 @@ struct ExportRequest;
 // Panels and alerts are window-modal on the request's window, application-modal without one.
 namespace DocumentExport {
 
+// How long a PDF is made before its window shows the progress, with Cancel.
+constexpr int progressDelayMs = 1000;
+
 void run(const ExportRequest& request);
 
 } // namespace DocumentExport

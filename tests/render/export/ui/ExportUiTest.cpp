@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -124,6 +126,38 @@ TEST(ExportDocument, AFailedPdfAlertsAndACancelledPanelWritesNothing)
     ASSERT_TRUE(alerted);
     EXPECT_TRUE(dialogs.alerts.first().contains("old.pdf"));
     EXPECT_EQ(fileBytes(target), "old");
+}
+
+TEST(ExportDocument, ALongPdfShowsItsProgressOnTheWindowAndItsCancelLeavesTheOldFile)
+{
+    ScopedSettings settings;
+    QTemporaryDir dir;
+    const QString target = writeFile(dir.filePath("old.pdf"), "old");
+    FakeDialogs dialogs(target);
+    QWidget window;
+    window.show();
+    // Seconds of layout: one word of 40,000 characters.
+    DocumentExport::run(
+        {ExportFormat::pdf, QStringLiteral("\\>").repeated(40'000), &window, "n", dir.path(), {}, std::nullopt});
+    QProgressDialog* progress = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        progress = window.findChild<QProgressDialog*>();
+        return progress && progress->isVisible();
+    }));
+    EXPECT_EQ(progress->labelText(), "Exporting…");
+    QPushButton* cancel = progress->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    cancel->click();
+    EXPECT_TRUE(
+        waitFor([&] { return PrintController::pendingRequests() == 0 && !window.findChild<QProgressDialog*>(); }));
+    QTest::qWait(3000); // what the engine was still laying out is dropped when it is done
+    EXPECT_EQ(fileBytes(target), "old");
+    EXPECT_TRUE(dialogs.alerts.isEmpty());
+    // A short one writes its file before the progress would show.
+    DocumentExport::run({ExportFormat::pdf, "short", &window, "n", dir.path(), {}, std::nullopt});
+    ASSERT_TRUE(waitFor([&] { return fileBytes(target).startsWith("%PDF"); }));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.findChild<QProgressDialog*>(), nullptr);
 }
 
 TEST(ExportDocument, CopyAsHtmlPutsThePageOnTheClipboardAsHtmlAndText)
