@@ -324,7 +324,9 @@ TEST_F(LookTest, AChangeOfLookReachesEveryOpenWindowAndEverythingInItStaysLegibl
             QEvent changed(QEvent::ApplicationPaletteChange);
             QCoreApplication::sendEvent(w, &changed);
         }
-        QTest::qWait(10);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return isDark(first) == dark && isDark(second) == dark && isDark(settings) == dark;
+        })) << look;
         for (DocumentWindow* w : {first, second}) {
             EXPECT_EQ(isDark(w), dark) << look;
             EXPECT_EQ(isDark(w->menuBar()), dark) << look << " menu bar";
