@@ -362,77 +362,15 @@ void EditorCoordinator::respell(const QString& word)
 
 void EditorCoordinator::onContentsChange(int from, int removed, int added)
 {
-    // Mirror the edit. The document's last paragraph separator is not part of the text.
-    const int n = m_storage.length();
-    const int docLen = m_doc->characterCount() - 1;
-    from = std::clamp(from, 0, n);
-    removed = std::clamp(removed, 0, n - from);
-    added = std::clamp(added, 0, std::max(0, docLen - from));
-    // The counts change by those of the whole lines the edit replaced and wrote; a new
-    // text is counted when the counts are next asked for.
-    const bool recount = m_countsValid && std::max(removed, added) < progressiveUnits;
-    auto touchedLines = [this](int a, int b) {
-        const int start = a > 0 ? m_storage.lastIndexOf(u'\n', a - 1) + 1 : 0;
-        const int lf = m_storage.indexOf(u'\n', b);
-        const int end = lf < 0 ? m_storage.length() : lf + 1;
-        return m_storage.textUpTo(end).mid(start, end - start);
-    };
-    if (recount) m_counts -= DocStats::countLines(touchedLines(from, from + removed));
-    m_countsValid = recount;
-    // The load's own change (it may follow a change that takes the old text out).
-    if (m_loading && from == 0 && removed == n && added == m_loading->size()) {
-        const QString text = *std::exchange(m_loading, std::nullopt);
-        m_storage.replaceCharacters({0, n}, m_loadingCounts ? text : TextDocumentBuild::asHeld(text));
-        if (m_loadingCounts && n == 0) {
-            m_counts = *m_loadingCounts;
-            m_countsValid = true;
-        }
-    } else
-        m_storage.replaceCharacters({from, removed}, documentText(m_doc, from, added));
-    if (recount) m_counts += DocStats::countLines(touchedLines(from, from + added));
-    followEdit(m_focusShown, from, removed, added);
-    followEdit(m_lastCaretLine, from, removed, added);
-
-    if (m_unstyledFrom >= 0 && from <= m_unstyledFrom)
-        m_unstyledFrom = std::max(from, m_unstyledFrom + added - removed);
-
+    // Mirror the edit into the storage and the counts, then style after it.
+    const Edit edit = mirrorEdit(from, removed, added);
     m_view->textWillChangeByEdit();
     // Restyle now, before Qt lays the changed blocks out, so each is laid out once.
     m_isEditing = true;
-    if (m_stylingHeld) {
-        // A long text going in part by part: styled where it is seen and by the slices once
-        // it is in, not part by part.
-        const int line = from > 0 ? m_storage.lastIndexOf(u'\n', from - 1) + 1 : 0;
-        m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, line) : line;
-    } else if (added > progressiveUnits && !m_styler.theme.focusMode) {
-        // A new text (opening a file): its first screen now, the rest in slices, so the
-        // window shows the document before the whole of it is styled.
-        // The first screen is the one at the caret: the start of an opened file, the end
-        // of a long paste. (Styling from the start would reach the caret's line at the end
-        // of the paste and so style everything at once.)
-        m_styler.refreshFences(m_storage);
-        const int caret = std::clamp(m_view->selectedRange().location, from, from + added);
-        // An opened file shows its start: only what fills the view is styled (and so laid
-        // out) before its first frame; the slices do the rest.
-        const int firstUnits = caret == from ? firstScreenUnits(from) : firstSliceUnits;
-        const int firstFrom = std::max(from, caret - firstUnits);
-        TextRange firstScope;
-        restyle(TextRange(firstFrom, std::min(from + added - firstFrom, firstUnits)), &firstScope);
-        // That styled the caret's line as well: the selection change that follows has
-        // nothing left to reveal or hide (in a long table it would restyle all of it).
-        m_lastCaretLine = m_styler.caretLine;
-        int styledTo = firstFrom > from ? from : clampToText(TextRange(from, std::min(added, firstUnits))).end();
-        // A construct styled whole from there on (a pasted table) is not styled again.
-        if (firstScope.location <= styledTo) styledTo = std::max(styledTo, firstScope.end());
-        m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, styledTo) : styledTo;
-        if (m_unstyledFrom >= m_storage.length())
-            m_unstyledFrom = -1;
-        else if (caret == from)
-            slicesAfterFrame();
-        else
-            m_sliceTimer->start();
-    } else {
-        restyle(TextRange(from, std::max(removed, added)));
+    switch (stylingOf(edit)) {
+    case EditStyling::Held: holdStylingFrom(edit.from); break;
+    case EditStyling::FirstScreenThenSlices: styleFirstScreen(edit.from, edit.added); break;
+    case EditStyling::AtTheEdit: restyle(TextRange(edit.from, std::max(edit.removed, edit.added))); break;
     }
     // Told before the layout hears of the change: it lays out only what is styled.
     m_view->pagedLayout()->setStyledUpTo(m_unstyledFrom);
@@ -443,6 +381,96 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
         QMetaObject::invokeMethod(this, &EditorCoordinator::afterEdit, Qt::QueuedConnection);
     }
     Q_EMIT textEdited();
+}
+
+EditorCoordinator::Edit EditorCoordinator::mirrorEdit(int from, int removed, int added)
+{
+    // The document's last paragraph separator is not part of the text.
+    const int n = m_storage.length();
+    const int docLen = m_doc->characterCount() - 1;
+    from = std::clamp(from, 0, n);
+    removed = std::clamp(removed, 0, n - from);
+    added = std::clamp(added, 0, std::max(0, docLen - from));
+    // The counts change by those of the whole lines the edit replaced and wrote; a new
+    // text is counted when the counts are next asked for.
+    const bool recount = m_countsValid && std::max(removed, added) < progressiveUnits;
+    if (recount) m_counts -= DocStats::countLines(touchedLines(from, from + removed));
+    m_countsValid = recount;
+    replaceInStorage(from, removed, added);
+    if (recount) m_counts += DocStats::countLines(touchedLines(from, from + added));
+    followEdit(m_focusShown, from, removed, added);
+    followEdit(m_lastCaretLine, from, removed, added);
+    if (m_unstyledFrom >= 0 && from <= m_unstyledFrom)
+        m_unstyledFrom = std::max(from, m_unstyledFrom + added - removed);
+    return {from, removed, added};
+}
+
+QStringView EditorCoordinator::touchedLines(int from, int to) const
+{
+    const int start = from > 0 ? m_storage.lastIndexOf(u'\n', from - 1) + 1 : 0;
+    const int lf = m_storage.indexOf(u'\n', to);
+    const int end = lf < 0 ? m_storage.length() : lf + 1;
+    return m_storage.textUpTo(end).mid(start, end - start);
+}
+
+void EditorCoordinator::replaceInStorage(int from, int removed, int added)
+{
+    const int n = m_storage.length();
+    // The load's own change (it may follow a change that takes the old text out).
+    if (m_loading && from == 0 && removed == n && added == m_loading->size()) {
+        const QString text = *std::exchange(m_loading, std::nullopt);
+        m_storage.replaceCharacters({0, n}, m_loadingCounts ? text : TextDocumentBuild::asHeld(text));
+        if (m_loadingCounts && n == 0) {
+            m_counts = *m_loadingCounts;
+            m_countsValid = true;
+        }
+    } else
+        m_storage.replaceCharacters({from, removed}, documentText(m_doc, from, added));
+}
+
+EditorCoordinator::EditStyling EditorCoordinator::stylingOf(const Edit& edit) const
+{
+    if (m_stylingHeld) return EditStyling::Held;
+    if (edit.added > progressiveUnits && !m_styler.theme.focusMode) return EditStyling::FirstScreenThenSlices;
+    return EditStyling::AtTheEdit;
+}
+
+void EditorCoordinator::holdStylingFrom(int from)
+{
+    // A long text going in part by part: styled where it is seen and by the slices once
+    // it is in, not part by part.
+    const int line = from > 0 ? m_storage.lastIndexOf(u'\n', from - 1) + 1 : 0;
+    m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, line) : line;
+}
+
+void EditorCoordinator::styleFirstScreen(int from, int added)
+{
+    // A new text (opening a file): its first screen now, the rest in slices, so the
+    // window shows the document before the whole of it is styled.
+    // The first screen is the one at the caret: the start of an opened file, the end
+    // of a long paste. (Styling from the start would reach the caret's line at the end
+    // of the paste and so style everything at once.)
+    m_styler.refreshFences(m_storage);
+    const int caret = std::clamp(m_view->selectedRange().location, from, from + added);
+    // An opened file shows its start: only what fills the view is styled (and so laid
+    // out) before its first frame; the slices do the rest.
+    const int firstUnits = caret == from ? firstScreenUnits(from) : firstSliceUnits;
+    const int firstFrom = std::max(from, caret - firstUnits);
+    TextRange firstScope;
+    restyle(TextRange(firstFrom, std::min(from + added - firstFrom, firstUnits)), &firstScope);
+    // That styled the caret's line as well: the selection change that follows has
+    // nothing left to reveal or hide (in a long table it would restyle all of it).
+    m_lastCaretLine = m_styler.caretLine;
+    int styledTo = firstFrom > from ? from : clampToText(TextRange(from, std::min(added, firstUnits))).end();
+    // A construct styled whole from there on (a pasted table) is not styled again.
+    if (firstScope.location <= styledTo) styledTo = std::max(styledTo, firstScope.end());
+    m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, styledTo) : styledTo;
+    if (m_unstyledFrom >= m_storage.length())
+        m_unstyledFrom = -1;
+    else if (caret == from)
+        slicesAfterFrame();
+    else
+        m_sliceTimer->start();
 }
 
 void EditorCoordinator::afterEdit()

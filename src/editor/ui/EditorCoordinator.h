@@ -98,7 +98,26 @@ Q_SIGNALS:
     void textEdited();
 
 private:
+    // What one change of the view's text does: it is mirrored into the storage and the
+    // counts, then styled by one of the strategies below.
     void onContentsChange(int from, int removed, int added);
+    struct Edit {
+        int from, removed, added; // within the text
+    };
+    enum class EditStyling {
+        Held,                  // a long paste going in part by part: styled once it is in
+        FirstScreenThenSlices, // a new text: the screen at the caret now, the rest in slices
+        AtTheEdit,             // a key, a short paste: the lines the edit touched
+    };
+    // Mirrors the change into the storage (a file being taken in whole), the line counts and
+    // the ranges that follow edits; returns it clamped to the text.
+    Edit mirrorEdit(int from, int removed, int added);
+    void replaceInStorage(int from, int removed, int added);
+    // The whole lines of the storage that [from, to] touches.
+    QStringView touchedLines(int from, int to) const;
+    EditStyling stylingOf(const Edit& edit) const;
+    void holdStylingFrom(int from);
+    void styleFirstScreen(int from, int added);
     void onSelectionChanged();
     void afterEdit();
     TextRange clampToText(TextRange r) const;

@@ -97,81 +97,98 @@ void GridTableInteraction::updateFrame()
 void GridTableInteraction::paint(QPainter* p, const QRectF& clip)
 {
     EditorCoordinator* coordinator = m_view->coordinator();
-    PagedDocumentLayout* layout = m_view->pagedLayout();
-    const AttributedText& storage = coordinator->storage();
     QList<TableCellHit> hits;
     QList<TableFrame> frames;
-    const int length = storage.length();
-    if (length > 0 && coordinator->styler().concealMarkers) {
-        // Only the tables on screen: the hit lists describe what the user can click.
-        const QPointF scroll(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value());
-        const QSize viewport = m_view->viewport()->size();
-        // The whole lines at the view's top and bottom: found by their place alone, not hit
-        // character by character at every paint.
-        const double originY = layout->textOrigin().y();
-        const QTextBlock top = layout->blockAtY(scroll.y() - originY);
-        const QTextBlock bottom = layout->blockAtY(scroll.y() + viewport.height() - originY);
-        const int first = top.isValid() ? top.position() : 0;
-        const int last = std::max(first, bottom.isValid() ? bottom.position() + bottom.length() - 1 : length);
-        const double gs = m_view->gridScale();
-        const EditorTheme& theme = coordinator->styler().theme;
-        const auto colors = TableGridRenderer::Colors::forText(theme.textColor());
-        const QFont fallback = theme.scaledFont(theme.baseSize);
-        const TableModel* previous = nullptr;
-        if (p) {
-            p->save();
-            p->setClipRegion(textAreas(clip.isValid() ? clip : QRectF(scroll, QSizeF(viewport))), Qt::IntersectClip);
-        }
-        storage.forEachRun(TextRange(first, std::min(last + 1, length) - first), [&](TextRange run,
-                                                                                     const TextAttributes& a) {
-            const TableModel* model = a.tableModel.get();
-            if (!model || model == previous || model->rows.isEmpty()) return true;
-            previous = model;
-            // The model's offsets are those of its last styling; the text may have moved since.
-            const int shift = GridEditing::tableModelShift(storage, run.location);
-            const int start = model->rows.first().range.location + shift;
-            if (start < 0 || start >= length) return true;
-            const QPointF origin = layout->blockBoundingRect(m_view->document()->findBlock(start)).topLeft() / gs;
-            const QList<double> tops = rowTops(*model, shift);
-            const std::optional<QFont>& font = storage.attributesAt(start).font;
-            TableGridRenderer::Drawn d;
-            if (p) {
-                p->save();
-                p->scale(gs, gs);
-                d = TableGridRenderer::draw(*p, *model, origin, font ? *font : fallback, colors, length - shift, tops);
-                paintSelectedRows(*p, *model, shift, origin, tops, font ? *font : fallback);
-                p->restore();
-            } else if (const auto g = TableGridRenderer::geometry(*model, origin, length - shift, tops)) {
-                d.hits = g->hits;
-                d.frame = g->frame;
-            }
-            for (TableCellHit& h : d.hits) h.source.location += shift;
-            hits.append(d.hits);
-            if (d.frame) {
-                d.frame->sourceStart += shift;
-                frames.append(*d.frame);
-            }
-            return true;
-        });
-        if (p) {
-            paintCaretFrame(*p, hits);
-            p->restore();
-        }
-    }
+    if (coordinator->storage().length() > 0 && coordinator->styler().concealMarkers)
+        paintGridsOnScreen(p, clip, hits, frames);
     m_tableHits = hits;
     m_tableFrames = frames;
     m_hitsRevision = m_view->document()->revision();
-    if (m_resize && p) {
-        const double gs = m_view->gridScale();
-        QPen pen(m_view->palette().color(QPalette::Highlight), 1.5);
-        pen.setDashPattern({4, 3});
+    if (m_resize && p) paintResizeGuide(*p);
+}
+
+void GridTableInteraction::paintGridsOnScreen(QPainter* p, const QRectF& clip, QList<TableCellHit>& hits,
+                                              QList<TableFrame>& frames)
+{
+    EditorCoordinator* coordinator = m_view->coordinator();
+    PagedDocumentLayout* layout = m_view->pagedLayout();
+    const AttributedText& storage = coordinator->storage();
+    const int length = storage.length();
+    // Only the tables on screen: the hit lists describe what the user can click.
+    const QPointF scroll(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value());
+    const QSize viewport = m_view->viewport()->size();
+    // The whole lines at the view's top and bottom: found by their place alone, not hit
+    // character by character at every paint.
+    const double originY = layout->textOrigin().y();
+    const QTextBlock top = layout->blockAtY(scroll.y() - originY);
+    const QTextBlock bottom = layout->blockAtY(scroll.y() + viewport.height() - originY);
+    const int first = top.isValid() ? top.position() : 0;
+    const int last = std::max(first, bottom.isValid() ? bottom.position() + bottom.length() - 1 : length);
+    const EditorTheme& theme = coordinator->styler().theme;
+    const GridLook look{m_view->gridScale(), TableGridRenderer::Colors::forText(theme.textColor()),
+                        theme.scaledFont(theme.baseSize)};
+    const TableModel* previous = nullptr;
+    if (p) {
         p->save();
-        p->setPen(pen);
-        for (const QRectF& part : m_resize->frame.parts)
-            p->drawLine(QPointF(m_resize->guideX * gs, part.top() * gs),
-                        QPointF(m_resize->guideX * gs, part.bottom() * gs));
+        p->setClipRegion(textAreas(clip.isValid() ? clip : QRectF(scroll, QSizeF(viewport))), Qt::IntersectClip);
+    }
+    storage.forEachRun(TextRange(first, std::min(last + 1, length) - first),
+                       [&](TextRange run, const TextAttributes& a) {
+                           const TableModel* model = a.tableModel.get();
+                           if (!model || model == previous || model->rows.isEmpty()) return true;
+                           previous = model;
+                           paintGrid(p, *model, run.location, look, hits, frames);
+                           return true;
+                       });
+    if (p) {
+        paintCaretFrame(*p, hits);
         p->restore();
     }
+}
+
+void GridTableInteraction::paintGrid(QPainter* p, const TableModel& model, int runStart, const GridLook& look,
+                                     QList<TableCellHit>& hits, QList<TableFrame>& frames)
+{
+    const AttributedText& storage = m_view->coordinator()->storage();
+    const int length = storage.length();
+    // The model's offsets are those of its last styling; the text may have moved since.
+    const int shift = GridEditing::tableModelShift(storage, runStart);
+    const int start = model.rows.first().range.location + shift;
+    if (start < 0 || start >= length) return;
+    const double gs = look.scale;
+    const QPointF origin =
+        m_view->pagedLayout()->blockBoundingRect(m_view->document()->findBlock(start)).topLeft() / gs;
+    const QList<double> tops = rowTops(model, shift);
+    const std::optional<QFont>& font = storage.attributesAt(start).font;
+    TableGridRenderer::Drawn d;
+    if (p) {
+        p->save();
+        p->scale(gs, gs);
+        d = TableGridRenderer::draw(*p, model, origin, font ? *font : look.fallback, look.colors, length - shift, tops);
+        paintSelectedRows(*p, model, shift, origin, tops, font ? *font : look.fallback);
+        p->restore();
+    } else if (const auto g = TableGridRenderer::geometry(model, origin, length - shift, tops)) {
+        d.hits = g->hits;
+        d.frame = g->frame;
+    }
+    for (TableCellHit& h : d.hits) h.source.location += shift;
+    hits.append(d.hits);
+    if (d.frame) {
+        d.frame->sourceStart += shift;
+        frames.append(*d.frame);
+    }
+}
+
+void GridTableInteraction::paintResizeGuide(QPainter& p) const
+{
+    const double gs = m_view->gridScale();
+    QPen pen(m_view->palette().color(QPalette::Highlight), 1.5);
+    pen.setDashPattern({4, 3});
+    p.save();
+    p.setPen(pen);
+    for (const QRectF& part : m_resize->frame.parts)
+        p.drawLine(QPointF(m_resize->guideX * gs, part.top() * gs), QPointF(m_resize->guideX * gs, part.bottom() * gs));
+    p.restore();
 }
 
 void GridTableInteraction::paintCaretFrame(QPainter& p, const QList<TableCellHit>& hits)

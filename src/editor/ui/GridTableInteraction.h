@@ -4,6 +4,7 @@
 #include "platform/TextRange.h"
 #include "styling/TableGrid.h"
 
+#include <QFont>
 #include <QLineEdit>
 #include <QList>
 #include <QObject>
@@ -16,7 +17,6 @@
 class MarkdownTextView;
 class QKeyEvent;
 class QMouseEvent;
-class QFont;
 class QPainter;
 class QRegion;
 
@@ -96,6 +96,18 @@ protected:
 private:
     // Grid-unit y of each row's line as laid out; empty when the rows are not one line each.
     QList<double> rowTops(const TableModel& model, int shift) const;
+    // The grids of the tables on screen (drawn when there is a painter) and what they show
+    // where: the cells one can click and the frames around the tables.
+    struct GridLook {
+        double scale; // grid units to pixels
+        TableGridRenderer::Colors colors;
+        QFont fallback; // for a table without a font of its own
+    };
+    void paintGridsOnScreen(QPainter* p, const QRectF& clip, QList<TableCellHit>& hits, QList<TableFrame>& frames);
+    void paintGrid(QPainter* p, const TableModel& model, int runStart, const GridLook& look, QList<TableCellHit>& hits,
+                   QList<TableFrame>& frames);
+    // The guide that shows where a column divider being dragged goes.
+    void paintResizeGuide(QPainter& p) const;
     // Frames the caret's cell among the cells drawn (the painter in document pixels).
     void paintCaretFrame(QPainter& p, const QList<TableCellHit>& hits);
     // The bands (grid units) of the rows the view's selection reaches: none while a cell is

@@ -112,15 +112,35 @@ void LongPaste::putNext(int units)
     }
     QElapsedTimer clock;
     clock.start();
-    qsizetype n = std::min<qsizetype>(units, m_text.size() - m_put);
-    if (m_put + n < m_text.size()) {
-        // Whole lines: the part ends after a line break.
-        const qsizetype lf = m_text.indexOf(u'\n', m_put + n);
-        n = (lf < 0 ? m_text.size() : lf + 1) - m_put;
-    }
+    const qsizetype n = partLength(units);
     const bool first = m_put == 0;
     const bool last = m_put + n == m_text.size();
-    const QString part = m_text.mid(m_put, n);
+    insertPart(m_text.mid(m_put, n), first, last);
+    m_revision = doc->revision();
+    m_put += n;
+    const double ms = std::max<double>(1, double(clock.nsecsElapsed()) / 1e6);
+    m_units = int(std::clamp(double(n) * partBudgetMs / ms, double(minPartUnits), double(maxPartUnits)));
+    if (first) m_view->coordinator()->styleAround(m_start); // the screen the paste is seen on
+    if (!last) {
+        setProgress(0.5 * double(m_put) / double(m_text.size()));
+        m_next->start();
+        return;
+    }
+    allPut();
+}
+
+qsizetype LongPaste::partLength(int units) const
+{
+    const qsizetype n = std::min<qsizetype>(units, m_text.size() - m_put);
+    if (m_put + n == m_text.size()) return n;
+    // Whole lines: the part ends after a line break.
+    const qsizetype lf = m_text.indexOf(u'\n', m_put + n);
+    return (lf < 0 ? m_text.size() : lf + 1) - m_put;
+}
+
+void LongPaste::insertPart(const QString& part, bool first, bool last)
+{
+    QTextDocument* doc = m_view->document();
     QTextCursor c(doc);
     if (first) {
         c.beginEditBlock();
@@ -147,16 +167,10 @@ void LongPaste::putNext(int units)
     }
     if (last) doc->appendUndoItem(new SelectionMark(m_view, std::nullopt));
     c.endEditBlock();
-    m_revision = doc->revision();
-    m_put += n;
-    const double ms = std::max<double>(1, double(clock.nsecsElapsed()) / 1e6);
-    m_units = int(std::clamp(double(n) * partBudgetMs / ms, double(minPartUnits), double(maxPartUnits)));
-    if (first) m_view->coordinator()->styleAround(m_start); // the screen the paste is seen on
-    if (!last) {
-        setProgress(0.5 * double(m_put) / double(m_text.size()));
-        m_next->start();
-        return;
-    }
+}
+
+void LongPaste::allPut()
+{
     m_end = m_start + int(m_text.size());
     m_text = QString();
     m_put = 0;

@@ -64,6 +64,11 @@ private:
     // Puts the next part of the text in; the first replaces the target, the last closes
     // the undo step.
     void putNext(int units);
+    // How much of the text goes in next: about `units`, up to the end of a line.
+    qsizetype partLength(int units) const;
+    void insertPart(const QString& part, bool first, bool last);
+    // The whole text is in: it waits to be styled and placed.
+    void allPut();
     void check();
     void complete();
     void end();
