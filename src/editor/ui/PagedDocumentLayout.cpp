@@ -3,11 +3,7 @@
 #include "editor/StyledBlocks.h"
 
 #include <QElapsedTimer>
-#include <QFontMetricsF>
-#include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRegion>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -21,50 +17,14 @@ namespace {
 // go of them: a few screens' worth.
 constexpr std::size_t heldBlocks = 1500;
 
-bool isRightToLeft(QChar c)
-{
-    const QChar::Direction d = c.direction();
-    return d == QChar::DirR || d == QChar::DirAL || d == QChar::DirRLE || d == QChar::DirRLO || d == QChar::DirRLI;
-}
-
-// Draws the caret as tall as its line's text. A text layout draws it as tall as the run
-// before it, and a hidden link or image target's tiny run leaves a stub at the baseline.
-// Like the layout's own caret it inverts what lies under it, and in a line of mixed
-// directions it carries a small flag pointing the way the text before it runs.
-void drawCaret(QPainter* p, const QTextLayout& tl, QPointF origin, int position, int width)
-{
-    const QTextLine line = tl.lineForTextPosition(position);
-    if (!line.isValid()) {
-        tl.drawCursor(p, origin, position, width);
-        return;
-    }
-    const QPointF at = origin + tl.position() + QPointF(line.cursorToX(position), line.y());
-    const double height = line.ascent() + line.descent();
-    p->save();
-    if (p->paintEngine() && p->paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
-        p->setCompositionMode(QPainter::RasterOp_NotDestination);
-    p->fillRect(QRectF(at, QSizeF(width, height)), p->pen().brush());
-    p->restore();
-    const QString text = tl.text().mid(line.textStart(), line.textLength());
-    if (!std::any_of(text.begin(), text.end(), isRightToLeft) && tl.textOption().textDirection() != Qt::RightToLeft)
-        return;
-    const int before = position - 1;
-    const double sign = before >= 0 && before < tl.text().size() && isRightToLeft(tl.text().at(before)) ? -1 : 1;
-    p->drawLine(QLineF(at, at + QPointF(sign * 2, 2)));
-    p->drawLine(QLineF(at + QPointF(0, 4), at + QPointF(sign * 2, 2)));
-}
-
 } // namespace
 
 PagedDocumentLayout::PagedDocumentLayout(QTextDocument* doc)
-    : QAbstractTextDocumentLayout(doc)
+    : QAbstractTextDocumentLayout(doc),
+      m_placement(this, [this] { continueLayout(12); })
 {
     m_metrics = PageMetrics::compute(m_geo.sheetHeight, m_geo.pageGap, m_geo.vInset);
     m_lastPageSize = doc->pageSize();
-    m_idle = new QTimer(this);
-    m_idle->setInterval(0);
-    m_idle->setSingleShot(true);
-    connect(m_idle, &QTimer::timeout, this, [this] { continueLayout(12); });
     // Made before the view's coordinator, so this hears of an edit before the styling does.
     connect(doc, &QTextDocument::contentsChange, this, &PagedDocumentLayout::noteEdit, Qt::DirectConnection);
 }
@@ -78,6 +38,22 @@ void PagedDocumentLayout::takeSettingsOf(const PagedDocumentLayout& other)
     m_viewportWidth = other.m_viewportWidth;
     m_sheet = other.m_sheet;
     m_sheetKey = other.m_sheetKey;
+}
+
+void PagedDocumentLayout::setIgnoringWholeTextChanges(bool on)
+{
+    if (on)
+        m_hearing = Hearing::WholeIgnored;
+    else if (m_hearing == Hearing::WholeIgnored)
+        m_hearing = Hearing::Each;
+}
+
+void PagedDocumentLayout::quietly(const std::function<void()>& change) const
+{
+    const Hearing was = m_hearing;
+    m_hearing = Hearing::Quiet;
+    change();
+    m_hearing = was;
 }
 
 void PagedDocumentLayout::announceAll()
@@ -131,11 +107,10 @@ void PagedDocumentLayout::hold(const QTextBlock& block) const
         tl->setCacheEnabled(true);
         // Setting formats notes a change of the block in the document; it is told at once
         // (and ignored here) so that it does not widen the next edit's change.
-        auto* self = const_cast<PagedDocumentLayout*>(this);
-        self->m_quiet = true;
-        tl->setFormats(StyledBlocks::formatsOf(block));
-        document()->markContentsDirty(block.position(), block.length());
-        self->m_quiet = false;
+        quietly([&] {
+            tl->setFormats(StyledBlocks::formatsOf(block));
+            document()->markContentsDirty(block.position(), block.length());
+        });
         StyledBlocks::hold(data, tl, &m_held);
     } else if (data->linesDeferred) {
         tl = block.layout();
@@ -161,21 +136,20 @@ void PagedDocumentLayout::releaseFar(const QRectF& clip) const
     if (m_held.size() <= heldBlocks) return;
     const double o = textOrigin().y();
     const double margin = 2 * std::max(clip.height(), 1000.0);
-    auto* self = const_cast<PagedDocumentLayout*>(this);
-    self->m_quiet = true;
-    std::vector<BlockStyleData*> far;
-    for (BlockStyleData* d : m_held) {
-        const double top = o + d->top;
-        if (top + std::max(0.0, d->height) < clip.top() - margin || top > clip.bottom() + margin) far.push_back(d);
-    }
-    for (BlockStyleData* d : far) {
-        // Its lines go with its formats; its place, height and line heights stay.
-        d->heldLayout->clearFormats();
-        StyledBlocks::release(d);
-    }
-    // Nothing of the text changed; the notes the cleared formats left are told at once.
-    document()->markContentsDirty(0, 0);
-    self->m_quiet = false;
+    quietly([&] {
+        std::vector<BlockStyleData*> far;
+        for (BlockStyleData* d : m_held) {
+            const double top = o + d->top;
+            if (top + std::max(0.0, d->height) < clip.top() - margin || top > clip.bottom() + margin) far.push_back(d);
+        }
+        for (BlockStyleData* d : far) {
+            // Its lines go with its formats; its place, height and line heights stay.
+            d->heldLayout->clearFormats();
+            StyledBlocks::release(d);
+        }
+        // Nothing of the text changed; the notes the cleared formats left are told at once.
+        document()->markContentsDirty(0, 0);
+    });
 }
 
 void PagedDocumentLayout::setGeometry(const Geometry& g)
@@ -183,7 +157,7 @@ void PagedDocumentLayout::setGeometry(const Geometry& g)
     const bool rebreak = g.pageWidth != m_geo.pageWidth || g.hInset != m_geo.hInset || g.scale != m_geo.scale;
     m_geo = g;
     m_metrics = PageMetrics::compute(g.sheetHeight * g.scale, g.pageGap * g.scale, g.vInset * g.scale, g.scale);
-    if (rebreak || m_batch > 0) {
+    if (rebreak || m_batchDepth > 0) {
         relayoutAll();
     } else {
         paginateFrom(document()->begin(), document()->begin());
@@ -239,25 +213,25 @@ double PagedDocumentLayout::textWidth() const
 
 void PagedDocumentLayout::beginBatch()
 {
-    ++m_batch;
+    if (m_batchDepth++ == 0) m_hearing = Hearing::Batched;
 }
 
 void PagedDocumentLayout::endBatch()
 {
-    if (m_batch > 0 && --m_batch == 0 && m_batchDirty) {
-        m_batchDirty = false;
-        relayoutAll();
+    if (m_batchDepth > 0 && --m_batchDepth == 0) {
+        const bool due = m_hearing == Hearing::BatchedDue;
+        m_hearing = Hearing::Each;
+        if (due) relayoutAll();
     }
 }
 
 void PagedDocumentLayout::relayoutAll()
 {
-    if (m_batch > 0) {
-        m_batchDirty = true;
+    if (m_batchDepth > 0) {
+        m_hearing = Hearing::BatchedDue;
         return;
     }
-    m_pendingPos = 0;
-    m_placeOnly = false;
+    m_placement.breakFrom(0);
     // Only through the view at once: a new zoom or text size shows without waiting for the
     // first 120 ms of a long text's layout (the view stalled at every step of a size drag).
     continueLayout(120, {}, enoughBelow(0));
@@ -270,16 +244,16 @@ double PagedDocumentLayout::enoughBelow(double y) const
 
 void PagedDocumentLayout::finishLayout()
 {
-    if (m_pendingPos >= 0) continueLayout(1e9, document()->lastBlock());
+    if (m_placement.isPending()) continueLayout(1e9, document()->lastBlock());
 }
 
 void PagedDocumentLayout::layOutFor(double budgetMs)
 {
     QElapsedTimer t;
     t.start();
-    while (m_pendingPos >= 0 && double(t.elapsed()) < budgetMs) {
+    while (m_placement.isPending() && double(t.elapsed()) < budgetMs) {
         // A piece at a time, so that the styling it waits for stays within the budget too.
-        const int piece = std::min(m_pendingPos + 64 * 1024, document()->characterCount() - 1);
+        const int piece = std::min(m_placement.position() + 64 * 1024, document()->characterCount() - 1);
         continueLayout(budgetMs - double(t.elapsed()), document()->findBlock(piece));
     }
 }
@@ -288,20 +262,20 @@ void PagedDocumentLayout::setStyledUpTo(int position)
 {
     const bool further = position < 0 || (m_styledUpTo >= 0 && position > m_styledUpTo);
     m_styledUpTo = position;
-    if (further && m_pendingPos >= 0) m_idle->start();
+    if (further && m_placement.isPending()) m_placement.scheduleSlice();
 }
 
 void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& until, double fillTo)
 {
-    if (m_pendingPos < 0) return;
+    if (!m_placement.isPending()) return;
     // Blocks that must be laid out now are styled first.
-    if (until.isValid() && !m_placeOnly && !isStyled(until) && styleThrough)
+    if (until.isValid() && !m_placement.movesOnly() && !isStyled(until) && styleThrough)
         styleThrough(until.position() + until.length());
-    if (m_pendingPos < 0) return;
+    if (!m_placement.isPending()) return;
     QElapsedTimer t;
     t.start();
-    QTextBlock b = document()->findBlock(m_pendingPos);
-    if (b.position() != m_pendingPos && b.isValid()) b = b.next();
+    QTextBlock b = document()->findBlock(m_placement.position());
+    if (b.position() != m_placement.position() && b.isValid()) b = b.next();
     double y = b.previous().isValid() ? blockBottom(b.previous()) : 0;
     const double top = y;
     int n = 0;
@@ -310,87 +284,121 @@ void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& unti
         const bool asked = until.isValid() && until.position() >= b.position();
         if (++n % 32 == 0 && t.elapsed() > budgetMs && !asked) break;
         if (fillTo >= 0 && y > fillTo && !asked) break;
-        if (!m_placeOnly && !isStyled(b) && !asked) {
+        if (!m_placement.movesOnly() && !isStyled(b) && !asked) {
             waiting = true;
             break;
         }
-        if (!m_placeOnly) breakLines(b);
+        if (!m_placement.movesOnly()) breakLines(b);
         y = placeBlock(b, y);
     }
-    if (b.isValid() && m_placeOnly) m_pendingShift = y - blockTop(b);
-    m_pendingPos = b.isValid() ? b.position() : -1;
-    if (m_pendingPos < 0) m_placeOnly = false;
-    if (m_pendingPos >= 0 && !waiting) m_idle->start();
+    if (b.isValid() && m_placement.movesOnly()) m_placement.setShift(y - blockTop(b));
+    m_placement.laidOutUpTo(b.isValid() ? b.position() : -1);
+    if (m_placement.isPending() && !waiting) m_placement.scheduleSlice();
     // What was laid out, and below it the part still estimated (or no longer there).
     updateExtent(top, -1);
 }
 
+// What one change of the text does, in phases:
+//  1. whether it is heard at all (hears): not while formats are handed to held blocks, nor a
+//     resize or a document being taken announced as a change of the whole text, nor within
+//     a batch, which only notes that a relayout is due;
+//  2. the lazy placement: a change within the blocks still waiting is laid out with them
+//     (changeWaiting); one before them moves where they start;
+//  3. the blocks it reached (changedBlocks): a large change lays out its start now and the
+//     rest in slices;
+//  4. those blocks broken into lines again and the blocks below placed until their positions
+//     converge with the previous pass (layOutChanged), the band that changed repainted.
 void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsAdded)
 {
-    if (m_quiet) return;
+    if (!hears(from, charsRemoved, charsAdded)) return;
+    if (m_placement.isPending()) {
+        if (from >= m_placement.position()) {
+            changeWaiting(from, charsAdded);
+            return;
+        }
+        m_placement.followEdit(from, charsRemoved, charsAdded);
+    }
+    const auto [first, last] = changedBlocks(from, charsAdded);
+    if (last.blockNumber() - first.blockNumber() > 1000) {
+        // A large change (a new text, a restyle of everything): lay out its start now
+        // and the rest in slices.
+        m_placement.breakFrom(first.position());
+        continueLayout(120, {}, enoughBelow(0));
+        return;
+    }
+    layOutChanged(first, last);
+}
+
+bool PagedDocumentLayout::hears(int from, int removed, int added)
+{
+    if (m_hearing == Hearing::Quiet) return false;
     QTextDocument* doc = document();
+    const bool whole = from == 0 && removed == 0 && added == doc->characterCount();
     const QSizeF pageSize = doc->pageSize();
     if (pageSize != m_lastPageSize) {
         m_lastPageSize = pageSize;
         // The text edit announces a resize as a change of the whole text; the lines
         // depend on the page, not on the view, so only the sheets move.
-        if (from == 0 && charsRemoved == 0 && charsAdded == doc->characterCount()) {
+        if (whole) {
             setViewportWidth(pageSize.width());
-            return;
+            return false;
         }
-    } else if (m_ignoreWhole && from == 0 && charsRemoved == 0 && charsAdded == doc->characterCount()) {
-        return;
+    } else if (m_hearing == Hearing::WholeIgnored && whole) {
+        return false;
     }
-    if (m_batch > 0) {
-        m_batchDirty = true;
-        return;
+    if (m_batchDepth > 0) {
+        m_hearing = Hearing::BatchedDue;
+        return false;
     }
-    if (m_pendingPos >= 0) {
-        if (from >= m_pendingPos) {
-            // The edit lies in the part still to be laid out; where that part only waits to
-            // be moved, the edited blocks are broken again when they are placed.
-            if (m_placeOnly) {
-                const QTextBlock last = doc->findBlock(from + charsAdded);
-                for (QTextBlock b = doc->findBlock(from); b.isValid(); b = b.next()) {
-                    breakLines(b);
-                    if (b == last) break;
-                }
-            }
-            updateExtent(blockBottom(doc->findBlock(m_pendingPos).previous()), -1);
-            return;
+    return true;
+}
+
+void PagedDocumentLayout::changeWaiting(int from, int added)
+{
+    QTextDocument* doc = document();
+    // The edit lies in the part still to be laid out; where that part only waits to
+    // be moved, the edited blocks are broken again when they are placed.
+    if (m_placement.movesOnly()) {
+        const QTextBlock last = doc->findBlock(from + added);
+        for (QTextBlock b = doc->findBlock(from); b.isValid(); b = b.next()) {
+            breakLines(b);
+            if (b == last) break;
         }
-        m_pendingPos = std::max(from, m_pendingPos + charsAdded - charsRemoved);
     }
+    updateExtent(blockBottom(doc->findBlock(m_placement.position()).previous()), -1);
+}
+
+std::pair<QTextBlock, QTextBlock> PagedDocumentLayout::changedBlocks(int from, int added) const
+{
+    QTextDocument* doc = document();
     QTextBlock first = doc->findBlock(std::max(0, from));
     if (!first.isValid()) first = doc->begin();
-    const int end = from + charsAdded;
+    const int end = from + added;
     QTextBlock last = end >= doc->characterCount() ? doc->lastBlock() : doc->findBlock(end);
     if (!last.isValid() || last.blockNumber() < first.blockNumber()) last = first;
     // A change that ends where the next block begins reaches only this block's break, unless
     // it split the block (a Return), which noteEdit tells apart.
     if (last == first.next() && last.position() == end && m_edited && m_edited->position == first.position())
         last = first;
-    if (last.blockNumber() - first.blockNumber() > 1000) {
-        // A large change (a new text, a restyle of everything): lay out its start now
-        // and the rest in slices.
-        m_pendingPos = first.position();
-        m_placeOnly = false;
-        continueLayout(120, {}, enoughBelow(0));
-        return;
-    }
-    const double end0 = m_pendingPos < 0 ? m_usedBottom : -1;
+    return {first, last};
+}
+
+void PagedDocumentLayout::layOutChanged(const QTextBlock& first, const QTextBlock& last)
+{
+    const double end0 = m_placement.isPending() ? -1 : m_usedBottom;
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
         breakLines(b);
         if (b == last) break;
     }
-    if (m_pendingPos >= 0 && last.position() >= m_pendingPos)
-        m_pendingPos = last.next().isValid() ? last.next().position() : -1;
+    if (m_placement.isPending() && last.position() >= m_placement.position())
+        m_placement.laidOutUpTo(last.next().isValid() ? last.next().position() : -1);
     // Only the blocks from the edited one down to where positions converged change on screen.
     double top = first.previous().isValid() ? blockBottom(first.previous()) : 0;
     double settled = paginateFrom(first, last);
     // Past the end of the text the sheet is blank: an edit of the last blocks changes it
     // down to the lower of the old and the new end.
-    if (settled < 0 && end0 >= 0 && m_pendingPos < 0) settled = std::max(end0, blockBottom(doc->lastBlock()));
+    if (settled < 0 && end0 >= 0 && !m_placement.isPending())
+        settled = std::max(end0, blockBottom(document()->lastBlock()));
     // An edit inside one block that kept its place and height: only the lines that differ.
     if (first == last && settled >= 0 && settled == blockBottom(first)) {
         if (const auto lines = changedLines(first)) std::tie(top, settled) = *lines;
@@ -402,7 +410,7 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
 void PagedDocumentLayout::noteEdit(int from, int removed, int added)
 {
     m_edited.reset();
-    if (m_batch > 0) return;
+    if (m_batchDepth > 0) return;
     const QTextBlock b = document()->findBlock(from);
     const auto* data = b.isValid() ? static_cast<const BlockStyleData*>(b.userData()) : nullptr;
     if (!data || !data->heldLayout || data->height < 0 || data->linesDeferred || data->paragraph.rowHeight >= 0
@@ -601,7 +609,7 @@ double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& las
     const double enough = enoughBelow(y);
     for (; block.isValid(); block = block.next()) {
         if (isPending(block) && !(block.position() <= lastDirty.position())) {
-            if (m_placeOnly) m_pendingShift = y - blockTop(block);
+            if (m_placement.movesOnly()) m_placement.setShift(y - blockTop(block));
             break;
         }
         // Past the re-broken blocks, a block that starts where it started before keeps
@@ -609,11 +617,9 @@ double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& las
         if (pastDirty) {
             const auto* data = static_cast<const BlockStyleData*>(block.userData());
             if (data && data->height >= 0 && data->top == y) return y;
-            if (m_pendingPos < 0 && y > enough && data && data->height >= 0) {
-                m_pendingPos = block.position();
-                m_placeOnly = true;
-                m_pendingShift = y - data->top;
-                m_idle->start();
+            if (!m_placement.isPending() && y > enough && data && data->height >= 0) {
+                m_placement.moveFrom(block.position(), y - data->top);
+                m_placement.scheduleSlice();
                 return -1;
             }
         }
@@ -626,15 +632,16 @@ double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& las
 void PagedDocumentLayout::updateExtent(double from, double to)
 {
     QTextDocument* doc = document();
-    if (m_pendingPos >= 0 && m_placeOnly) {
+    const int pending = m_placement.position();
+    if (m_placement.movesOnly()) {
         // The rest keeps its heights: it ends where it ended, moved.
         const QTextBlock last = doc->lastBlock();
-        m_usedBottom = (last.isValid() ? blockBottom(last) : 0) + m_pendingShift;
-    } else if (m_pendingPos >= 0) {
+        m_usedBottom = (last.isValid() ? blockBottom(last) : 0) + m_placement.shift();
+    } else if (m_placement.isPending()) {
         // Until the rest is laid out, estimate its height from the part that is.
-        const QTextBlock lastDone = doc->findBlock(m_pendingPos).previous();
+        const QTextBlock lastDone = doc->findBlock(pending).previous();
         const double done = lastDone.isValid() ? blockBottom(lastDone) : 0;
-        m_usedBottom = m_pendingPos > 0 ? done * doc->characterCount() / m_pendingPos : done;
+        m_usedBottom = pending > 0 ? done * doc->characterCount() / pending : done;
     } else {
         const QTextBlock last = doc->lastBlock();
         m_usedBottom = last.isValid() ? blockBottom(last) : 0;
@@ -702,7 +709,7 @@ QTextBlock PagedDocumentLayout::blockAtY(double y) const
 {
     const QTextDocument* doc = document();
     int lo = 0, hi = doc->blockCount() - 1;
-    if (m_pendingPos > 0) hi = std::max(0, doc->findBlock(m_pendingPos).blockNumber() - 1);
+    if (m_placement.position() > 0) hi = std::max(0, doc->findBlock(m_placement.position()).blockNumber() - 1);
     while (lo < hi) {
         const int mid = (lo + hi + 1) / 2;
         if (blockTop(doc->findBlockByNumber(mid)) <= y)
@@ -739,174 +746,4 @@ int PagedDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accur
         if (!r.contains(QPointF(tx, ty))) return -1;
     }
     return b.position() + line.xToCursor(tx, QTextLine::CursorBetweenCharacters);
-}
-
-namespace {
-// Rows alike kept below the sheet's head, shown again and again down the sheet.
-constexpr int sheetMiddleRows = 64;
-} // namespace
-
-// The sheet at `r`, its shadow, and its header and footer captions and band lines, painted
-// into `picture` moved up by `from` (logical pixels).
-void PagedDocumentLayout::paintSheet(QPixmap& picture, const QRectF& r, double from) const
-{
-    const double s = m_geo.scale;
-    const double band = m_geo.marginBand * s;
-    QFont caption;
-    caption.setPixelSize(std::max(1, int(std::lround(9 * s))));
-    caption.setWeight(QFont::Medium);
-    const double ascent = QFontMetricsF(caption).ascent();
-    // On the desk: an opaque picture is copied, and the desk around it need not be filled first.
-    picture.fill(m_colors.desk);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (from > 0) p.translate(0, -from);
-    // A soft shadow: a few widening translucent outlines below the sheet.
-    p.setPen(Qt::NoPen);
-    for (int k = 4; k >= 1; --k) {
-        p.setBrush(QColor(0, 0, 0, 14));
-        p.drawRoundedRect(r.adjusted(-k * s, (2 - k) * s, k * s, (2 + k) * s), 2 + k * s, 2 + k * s);
-    }
-    p.setBrush(m_colors.page);
-    p.drawRoundedRect(r, 2, 2);
-    // Captions name the bands where printed pages carry their header and footer: the
-    // caption's line box starts 6 points above the band's middle.
-    p.setFont(caption);
-    p.setPen(m_colors.caption);
-    p.drawText(QPointF(r.left() + 24 * s, r.top() + band * 0.5 - 6 * s + ascent), tr("Header"));
-    p.drawText(QPointF(r.left() + 24 * s, r.bottom() - band * 0.5 - 6 * s + ascent), tr("Footer"));
-    p.setPen(QPen(m_colors.bandLine, 0.5));
-    p.drawLine(QPointF(r.left() + 24 * s, r.top() + band), QPointF(r.right() - 24 * s, r.top() + band));
-    p.drawLine(QPointF(r.left() + 24 * s, r.bottom() - band), QPointF(r.right() - 24 * s, r.bottom() - band));
-}
-
-const PagedDocumentLayout::SheetPicture& PagedDocumentLayout::sheetPicture(double dpr) const
-{
-    const double s = m_geo.scale;
-    const double pad = 6 * s + 2; // room for the shadow on every side
-    // Looked at by every paint: compared as numbers, not made into a text first.
-    const SheetLook key{m_geo.pageWidth,
-                        m_geo.sheetHeight,
-                        s,
-                        dpr,
-                        m_geo.marginBand,
-                        m_colors.page.rgba(),
-                        m_colors.caption.rgba(),
-                        m_colors.bandLine.rgba(),
-                        m_colors.desk.rgba()};
-    if (key == m_sheetKey && !m_sheet.head.isNull()) return m_sheet;
-    const QRectF r(pad, pad, m_geo.pageWidth * s, m_geo.sheetHeight * s);
-    const double band = m_geo.marginBand * s;
-    const int width = int(std::ceil((r.width() + 2 * pad) * dpr));
-    m_sheet.offset = QPointF(pad, pad);
-    m_sheet.height = int(std::ceil((r.height() + 2 * pad) * dpr));
-    // How far from the picture's top or bottom edge the captions, band lines and the
-    // rounded corners of the sheet and its shadow reach.
-    const int reach = int(std::ceil((pad + std::max(band, band * 0.5 + 14 * s) + 4 * s + 4) * dpr)) + 1;
-    // The foot is the whole sheet drawn moved up by `footStart` rows: a move that comes back
-    // exactly from the logical one, so that its rows are those of the whole sheet.
-    int footStart = m_sheet.height - reach;
-    while (footStart > 2 * reach && double(double(footStart) / dpr) * dpr != footStart) --footStart;
-    const bool whole = footStart <= 2 * reach;
-    m_sheet.top = whole ? m_sheet.height : reach;
-
-    const auto draw = [&](QPixmap& picture, int rows, int from) {
-        picture = QPixmap(width, rows);
-        picture.setDevicePixelRatio(dpr);
-        paintSheet(picture, r, from / dpr);
-    };
-    draw(m_sheet.head, whole ? m_sheet.height : reach + sheetMiddleRows, 0);
-    if (whole)
-        m_sheet.foot = QPixmap();
-    else
-        draw(m_sheet.foot, m_sheet.height - footStart, footStart);
-    m_sheetKey = key;
-    return m_sheet;
-}
-
-void PagedDocumentLayout::drawSheets(QPainter* p, const QRectF& clip) const
-{
-    const double s = m_geo.scale;
-    const int first = std::max(0, int(std::floor((clip.top() - m_geo.deskPad * s) / m_metrics.stride)));
-    const double dpr = p->device() ? p->device()->devicePixelRatioF() : 1.0;
-    const SheetPicture& sheet = sheetPicture(dpr);
-    const QSizeF logical(sheet.head.width() / dpr, sheet.height / dpr);
-    const int footStart = sheet.height - (sheet.foot.isNull() ? 0 : sheet.foot.height());
-    const int alike = sheet.head.height() - sheet.top;
-    // Every pixel is filled once: by a sheet's picture (the desk around the sheet included)
-    // or, outside the pictures, by the desk.
-    QRegion desk(clip.toAlignedRect());
-    for (int i = first; i < m_pageCount; ++i) {
-        const QRectF r = sheetRect(i);
-        if (r.top() > clip.bottom() + 20 * s) break;
-        // Whole device pixels, so the sheet is copied, not resampled; only the clipped part.
-        const QPointF at(std::round((r.left() - sheet.offset.x()) * dpr) / dpr,
-                         std::round((r.top() - sheet.offset.y()) * dpr) / dpr);
-        const QRectF target = QRectF(at, logical).intersected(clip);
-        if (target.isEmpty()) continue;
-        const double x = (target.left() - at.x()) * dpr;
-        const double y0 = (target.top() - at.y()) * dpr;
-        const double y1 = (target.bottom() - at.y()) * dpr;
-        // The sheet's rows [from, to), shown from `picture`'s rows starting at `source`.
-        const auto rows = [&](int from, int to, const QPixmap& picture, int source) {
-            const double a = std::max<double>(from, y0);
-            const double b = std::min<double>(to, y1);
-            if (b > a)
-                p->drawPixmap(QRectF(target.left(), at.y() + a / dpr, target.width(), (b - a) / dpr), picture,
-                              QRectF(x, source + a - from, target.width() * dpr, b - a));
-        };
-        rows(0, sheet.top, sheet.head, 0);
-        if (alike > 0) {
-            for (int m = sheet.top + std::max(0, int(y0) - sheet.top) / alike * alike; m < footStart && m < y1;
-                 m += alike)
-                rows(m, std::min(m + alike, footStart), sheet.head, sheet.top);
-        }
-        rows(footStart, sheet.height, sheet.foot, 0);
-        // The whole pixels the picture covers.
-        const QPoint from(int(std::ceil(target.left())), int(std::ceil(target.top())));
-        const QPoint to(int(std::floor(target.right())), int(std::floor(target.bottom())));
-        if (to.x() > from.x() && to.y() > from.y()) desk -= QRect(from, QSize(to.x() - from.x(), to.y() - from.y()));
-    }
-    for (const QRect& r : desk) p->fillRect(r, m_colors.desk);
-}
-
-void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
-{
-    const QRectF clip = context.clip.isValid() ? context.clip : QRectF(QPointF(0, 0), documentSize());
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    drawSheets(painter, clip);
-    painter->restore();
-
-    const QPointF o = textOrigin();
-    m_paintedBottom = clip.bottom() - o.y();
-    // Blocks waiting to be moved that come into view are moved now.
-    if (m_placeOnly && m_pendingPos >= 0) {
-        const QTextBlock waiting = document()->findBlock(m_pendingPos);
-        if (waiting.isValid() && blockTop(waiting) + m_pendingShift <= m_paintedBottom) finishLayout();
-    }
-    const int cursorWidth = std::max(1, property("cursorWidth").toInt());
-    painter->setPen(context.palette.color(QPalette::Text));
-    for (QTextBlock b = blockAtY(clip.top() - o.y()); b.isValid(); b = b.next()) {
-        if (o.y() + blockTop(b) > clip.bottom() || isPending(b)) break;
-        hold(b);
-        QTextLayout* tl = b.layout();
-        const int bpos = b.position();
-        const int blen = b.length();
-        QList<QTextLayout::FormatRange> selections;
-        for (const Selection& sel : context.selections) {
-            const int s0 = std::max(sel.cursor.selectionStart(), bpos);
-            const int s1 = std::min(sel.cursor.selectionEnd(), bpos + blen);
-            if (s1 > s0
-                || (s1 == s0 && sel.format.boolProperty(QTextFormat::FullWidthSelection) && sel.cursor.block() == b))
-                selections.append({s0 - bpos, std::max(s1 - s0, 0), sel.format});
-        }
-        tl->draw(painter, o, selections, clip);
-        // On a grid's hidden lines the grid frames the caret's cell instead.
-        if (context.cursorPosition >= bpos && context.cursorPosition < bpos + blen
-            && StyledBlocks::paragraphOf(b).rowHeight < 0)
-            drawCaret(painter, *tl, o, context.cursorPosition - bpos, cursorWidth);
-    }
-    if (overlay) overlay(painter, clip);
-    releaseFar(clip);
 }

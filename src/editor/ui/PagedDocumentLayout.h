@@ -2,13 +2,13 @@
 
 #include "editor/PageMetrics.h"
 #include "editor/StyledBlocks.h"
+#include "editor/ui/LazyPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QPixmap>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -49,8 +49,8 @@ public:
     void takeSettingsOf(const PagedDocumentLayout& other);
     // While on, a change the text edit announces of the whole text that leaves the page
     // as it was is no change here: taking a document, the text edit announces each of its
-    // settings that way, though the document has them already.
-    void setIgnoringWholeTextChanges(bool on) { m_ignoreWhole = on; }
+    // settings that way, though the document has them already. Not used within a batch.
+    void setIgnoringWholeTextChanges(bool on);
     // Announces the document's size and the whole of it as changed: a text edit that takes
     // the document after this laid it out heard of neither.
     void announceAll();
@@ -82,7 +82,7 @@ public:
     // A long document is laid out in slices: the start at once, the rest when the
     // event loop is idle. Lays out everything still pending now.
     void finishLayout();
-    bool isLayoutPending() const { return m_pendingPos >= 0; }
+    bool isLayoutPending() const { return m_placement.isPending(); }
     // Lays out what is pending for about `budgetMs`, styling it first where it is not yet:
     // slices that something waiting for the rest (a key that goes to the end) runs back to
     // back, the window going on between them.
@@ -96,7 +96,7 @@ public:
     std::function<void(int position)> styleThrough;
     // Blocks before this position have their lines and their place; the ones from it on
     // wait for the slices (the document's length when none waits).
-    int placedUpTo() const { return m_pendingPos >= 0 ? m_pendingPos : document()->characterCount(); }
+    int placedUpTo() const { return m_placement.isPending() ? m_placement.position() : document()->characterCount(); }
     bool isPlaced(int position) const { return position < placedUpTo(); }
 
     // QAbstractTextDocumentLayout
@@ -142,6 +142,13 @@ private:
         QList<QTextLayout::FormatRange> formats;
         std::vector<Line> lines;
     };
+    // The phases of documentChanged: whether a change is heard at all; one within the blocks
+    // still waiting for the lazy placement; the blocks a change reached (first, last); those
+    // broken again and what follows placed.
+    bool hears(int from, int removed, int added);
+    void changeWaiting(int from, int added);
+    std::pair<QTextBlock, QTextBlock> changedBlocks(int from, int added) const;
+    void layOutChanged(const QTextBlock& first, const QTextBlock& last);
     // Notes the lines of the block an edit changes, before anything else hears of the edit
     // (the styling replaces the block's formats, and breaking it replaces its lines).
     void noteEdit(int from, int removed, int added);
@@ -164,6 +171,8 @@ private:
     // (a grid row's lines when they are due); every reader of a block's lines goes through
     // here (Qt's cursor code through blockBoundingRect).
     void hold(const QTextBlock& block) const;
+    // Hears of nothing while `change` hands formats to held blocks or takes them back.
+    void quietly(const std::function<void()>& change) const;
     // When many blocks hold their lines, lets go of those far from `clip` (document y).
     void releaseFar(const QRectF& clip) const;
     // Places the block's lines starting at y; returns its bottom.
@@ -178,7 +187,7 @@ private:
     // the screen and a few pages under it; the rest of a long text waits for the idle slices.
     double enoughBelow(double y) const;
     bool isStyled(const QTextBlock& b) const { return m_styledUpTo < 0 || b.position() < m_styledUpTo; }
-    bool isPending(const QTextBlock& b) const { return m_pendingPos >= 0 && b.position() >= m_pendingPos; }
+    bool isPending(const QTextBlock& b) const { return m_placement.waits(b.position()); }
     // Document size and page count after a change; repaints the text-area band from `from`
     // to `to` (to the end when `to` < 0) across the sheets, and the desk below the last sheet
     // both counts share when the number of pages changed; everything from 0 to the end.
@@ -208,21 +217,24 @@ private:
     QSizeF m_announcedSize; // the size documentSizeChanged last carried
     double m_usedBottom = 0;
     QSizeF m_lastPageSize;
-    int m_batch = 0;
-    bool m_batchDirty = false;
-    int m_pendingPos = -1; // position of the first block not laid out yet; −1 none
-    // The blocks from m_pendingPos on keep their lines and only wait to be moved (by
-    // m_pendingShift, as far as is known): an edit far above the end moves the rest of a
-    // long text in idle slices, not on the keystroke.
-    bool m_placeOnly = false;
-    double m_pendingShift = 0;
+    // How the layout hears of a change of the text.
+    enum class Hearing {
+        Each,         // lays out what it changed (see documentChanged)
+        WholeIgnored, // a text edit taking the document: a change of the whole text is none
+        Batched,      // changes only note that a relayout is due; the batch's end does it
+        BatchedDue,   // the same, with a relayout due
+        Quiet,        // formats handed to a held block: no change of the text
+    };
+    mutable Hearing m_hearing = Hearing::Each;
+    int m_batchDepth = 0; // batches begun and not ended
+    // What is not laid out yet: an edit far above the end of a long text moves the rest of
+    // it in idle slices, not on the keystroke; a new text is laid out a screen first.
+    LazyPlacement m_placement;
     int m_styledUpTo = -1;
-    double m_paintedBottom = 0; // bottom of the last painted rectangle, in text coordinates
-    QTimer* m_idle = nullptr;
+    // Bottom of the last painted rectangle, in text coordinates.
+    double m_paintedBottom = 0;
     mutable std::unordered_set<BlockStyleData*> m_held; // see StyledBlocks::hold
     mutable bool m_sourced = false;
-    bool m_quiet = false; // formats handed to a held block are no change of the text
-    bool m_ignoreWhole = false;
     mutable SheetPicture m_sheet;
     struct SheetLook {
         double pageWidth = 0, sheetHeight = 0, scale = 0, dpr = 0, marginBand = 0;
