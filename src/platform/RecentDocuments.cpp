@@ -1,5 +1,6 @@
 #include "platform/RecentDocuments.h"
 
+#include "platform/Logging.h"
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
 
@@ -24,9 +25,18 @@ void store(Settings& settings, const QStringList& list)
 
 QStringList paths(const Settings& settings)
 {
-    const QJsonDocument doc = QJsonDocument::fromJson(settings.string(PrefKey::recentDocuments).toUtf8());
+    const QString stored = settings.string(PrefKey::recentDocuments);
+    const QJsonDocument doc = QJsonDocument::fromJson(stored.toUtf8());
     QStringList out;
-    if (!doc.isArray()) return out;
+    if (!doc.isArray()) {
+        // Said once per stored value: the list is read each time the menu opens.
+        static QString told;
+        if (!stored.isEmpty() && stored != told) {
+            told = stored;
+            qCWarning(lcPlatform) << "the list of recent documents cannot be read; it starts again empty";
+        }
+        return out;
+    }
     for (const QJsonValue& v : doc.array()) {
         if (!v.isString() || v.toString().isEmpty() || out.contains(v.toString())) continue;
         out.append(v.toString());

@@ -21,8 +21,16 @@ TEST(RecentDocuments, NewestFirstWithoutDuplicatesAndCapped)
     RecentDocuments::remove(s, dir.filePath("f5.md"));
     EXPECT_FALSE(RecentDocuments::paths(s).contains(dir.filePath("f5.md")));
 
+    // An unreadable list is said once in the platform's category, however often it is read.
+    static QStringList categories;
+    categories.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext& c, const QString&) { categories << QString::fromLatin1(c.category); });
     s.setValue(PrefKey::recentDocuments, "{not json");
     EXPECT_TRUE(RecentDocuments::paths(s).isEmpty());
+    EXPECT_TRUE(RecentDocuments::paths(s).isEmpty());
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(categories.join(u' ').toStdString(), "brindlewick.platform");
     RecentDocuments::add(s, dir.filePath("x.md")); // recovers from the broken value
     EXPECT_EQ(RecentDocuments::paths(s), QStringList{dir.filePath("x.md")});
 }
