@@ -1018,8 +1018,13 @@ TEST_F(DocumentWindowTest, InsertingARuleAtTheEndOfALongDocumentKeepsTheCaretsLi
             if (a->text() == "Horizontal &Rule") rule = a;
         ASSERT_TRUE(rule);
         rule->trigger();
-        QTest::qWait(50);
         EXPECT_TRUE(w->documentText().endsWith("with some words.\n---\n"));
+        // The caret is brought into view once the edit has settled.
+        const auto inView = [e] {
+            const QRect r = e->cursorRect();
+            return r.top() >= 0 && r.bottom() < e->viewport()->height();
+        };
+        (void)QTest::qWaitFor(inView, 2000);
         const QRect caret = e->cursorRect();
         EXPECT_TRUE(caret.top() >= 0 && caret.bottom() < e->viewport()->height())
             << n << ": " << caret.top() << ".." << caret.bottom() << " of " << e->viewport()->height();
