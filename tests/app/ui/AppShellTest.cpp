@@ -150,8 +150,9 @@ TEST_F(AppShellTest, TheFileNamedAtLaunchStaysInFrontOfTheReopenedSession)
     ASSERT_TRUE(dc.scheduleSessionReopen());
     AppShell::openItems(Launch::classify({write("named.md")}, dir.path()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return dc.windows().size() == 3; }, 5000));
-    QTest::qWait(50); // the reopened windows' own first steps, after they are shown, take nothing from it
     DocumentWindow* named = dc.windowForPath(dir.filePath("named.md"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == named; }, 2000));
+    QTest::qWait(50); // the reopened windows' own first steps, after they are shown, take nothing from it
     EXPECT_EQ(QApplication::activeWindow(), named);
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_TRUE(named->isAncestorOf(QApplication::focusWidget()));
