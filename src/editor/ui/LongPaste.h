@@ -15,7 +15,7 @@ class QTimer;
 
 // A long text pasted or dropped into the view. Qt takes a few microseconds for every line it
 // adds to a document and longer to break them into lines on the page, so tens of megabytes
-// would hold the window for seconds: the text goes in some hundred kilobytes at a time while
+// would hold the window for seconds: the text goes in parts of about 50 ms each while
 // the window goes on, every part joined to the first in one undo step; then the coordinator's
 // idle slices style it and the layout's slices follow them, so each block is broken into
 // lines once, already styled. The caret waits where the text starts (the screen shows it,
