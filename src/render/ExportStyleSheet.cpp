@@ -80,21 +80,32 @@ QString withoutComments(QStringView css)
     return out;
 }
 
+// True while the character at `i` belongs to a quoted string (its quotes included); an
+// escape inside one steps `i` over the character it escapes.
+bool inString(QStringView text, qsizetype& i, QChar& quote)
+{
+    const QChar c = text[i];
+    if (!quote.isNull()) {
+        if (c == u'\\')
+            ++i;
+        else if (c == quote)
+            quote = QChar();
+        return true;
+    }
+    if (c != u'"' && c != u'\'') return false;
+    quote = c;
+    return true;
+}
+
 // The index after the block that opens at `open` (a '{'), strings and nesting respected.
 qsizetype blockEnd(QStringView css, qsizetype open)
 {
     int depth = 0;
     QChar quote;
     for (qsizetype i = open; i < css.size(); ++i) {
+        if (inString(css, i, quote)) continue;
         const QChar c = css[i];
-        if (!quote.isNull()) {
-            if (c == u'\\')
-                ++i;
-            else if (c == quote)
-                quote = QChar();
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
-        } else if (c == u'{') {
+        if (c == u'{') {
             ++depth;
         } else if (c == u'}' && --depth == 0) {
             return i + 1;
@@ -111,15 +122,9 @@ QList<QStringView> split(QStringView text, QChar sep)
     QChar quote;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (inString(text, i, quote)) continue;
         const QChar c = text[i];
-        if (!quote.isNull()) {
-            if (c == u'\\')
-                ++i;
-            else if (c == quote)
-                quote = QChar();
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
-        } else if (c == u'(') {
+        if (c == u'(') {
             ++parens;
         } else if (c == u')') {
             parens = std::max(0, parens - 1);

@@ -37,6 +37,18 @@ protected:
         QApplication::setActiveWindow(w);
         return w;
     }
+    // Writes `bytes` to `path` and opens it in a window in front, as the user's file.
+    static DocumentWindow* openWritten(const QString& path, const QByteArray& bytes)
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return nullptr;
+        f.close();
+        DocumentWindow* w = DocumentController::instance().openDocument(path);
+        if (!w) return w;
+        w->show();
+        QApplication::setActiveWindow(w);
+        return w;
+    }
     static MarkdownTextView* view(DocumentWindow* w)
     {
         return dynamic_cast<MarkdownTextView*>(w->editorController()->textView());
@@ -127,14 +139,8 @@ TEST_F(WindowKeyboardTest, CtrlSWritesOnTheWritingThreadAndAQuitWaitsForIt)
         answer(DocumentController::SaveChoice::Cancel);
     };
     const auto openFile = [](const QString& path) {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write("old\n") != 4) return static_cast<DocumentWindow*>(nullptr);
-        f.close();
-        DocumentWindow* w = DocumentController::instance().openDocument(path);
-        if (!w) return w;
-        w->show();
-        QApplication::setActiveWindow(w);
-        view(w)->setSelectedRange({4, 0});
+        DocumentWindow* w = openWritten(path, "old\n");
+        if (w) view(w)->setSelectedRange({4, 0});
         return w;
     };
     const auto fileText = [](const QString& path) {
@@ -175,13 +181,8 @@ TEST_F(WindowKeyboardTest, TabThroughCellsAndSaveWithACellOpen)
 {
     const QString path = dir.filePath("table.md");
     QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(kTable);
-    f.close();
-    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    DocumentWindow* w = openWritten(path, kTable);
     ASSERT_TRUE(w);
-    w->show();
-    QApplication::setActiveWindow(w);
     MarkdownTextView* v = view(w);
     v->setSelectedRange({0, 0});
     clickCell(v, "apples");
@@ -295,13 +296,8 @@ TEST_F(WindowKeyboardTest, TablesTypedKeyByKeyAreSavedAsTyped)
     for (const Case& c : cases) {
         const QString path = dir.filePath(QStringLiteral("typed-%1.md").arg(&c - cases.data()));
         QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write((c.before + c.after).toUtf8());
-        f.close();
-        DocumentWindow* w = DocumentController::instance().openDocument(path);
+        DocumentWindow* w = openWritten(path, (c.before + c.after).toUtf8());
         ASSERT_TRUE(w);
-        w->show();
-        QApplication::setActiveWindow(w);
         view(w)->setFocus();
         view(w)->setSelectedRange({int(c.before.size()), 0});
         const QString typed = c.after.isEmpty() ? table + "After." : table;
@@ -338,13 +334,8 @@ TEST_F(WindowKeyboardTest, CellsOpenedAndClosedLeaveTheFileAsItWas)
                          "| \\\\\\| | **b** \\* | one |\n";
     const QString path = dir.filePath("cells.md");
     QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text.toUtf8());
-    f.close();
-    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    DocumentWindow* w = openWritten(path, text.toUtf8());
     ASSERT_TRUE(w);
-    w->show();
-    QApplication::setActiveWindow(w);
     MarkdownTextView* v = view(w);
     v->setSelectedRange({0, 0});
     // Each cell as written, and as its field shows it.
