@@ -96,6 +96,7 @@ void EditorCoordinator::attachDocument(QTextDocument* doc)
     m_view->pagedLayout()->styleThrough = [this](int position) {
         while (m_unstyledFrom >= 0 && m_unstyledFrom < position) styleSlice(sliceUnits);
     };
+    m_view->pagedLayout()->styleNear = [this](int position) { styleAround(position); };
 }
 
 void EditorCoordinator::setConfig(const EditorConfig& config)

@@ -132,14 +132,22 @@ void GridTableInteraction::paintGridsOnScreen(QPainter* p, const QRectF& clip, Q
         p->save();
         p->setClipRegion(textAreas(clip.isValid() ? clip : QRectF(scroll, QSizeF(viewport))), Qt::IntersectClip);
     }
-    storage.forEachRun(TextRange(first, std::min(last + 1, length) - first),
-                       [&](TextRange run, const TextAttributes& a) {
-                           const TableModel* model = a.tableModel.get();
-                           if (!model || model == previous || model->rows.isEmpty()) return true;
-                           previous = model;
-                           paintGrid(p, *model, run.location, look, hits, frames);
-                           return true;
-                       });
+    // Of a long text still being laid out, only the part laid out and the end laid out ahead
+    // of it are on screen, not the text waiting between them.
+    const int end = std::min(last + 1, length);
+    const int waiting = layout->placedUpTo(), ahead = layout->endPlacedFrom();
+    const bool between = ahead > waiting && first < ahead && end > waiting;
+    for (const auto& [from, to] : {std::pair(first, between ? std::min(end, waiting) : end),
+                                   std::pair(between ? std::max(first, ahead) : end, end)}) {
+        if (to <= from) continue;
+        storage.forEachRun(TextRange(from, to - from), [&](TextRange run, const TextAttributes& a) {
+            const TableModel* model = a.tableModel.get();
+            if (!model || model == previous || model->rows.isEmpty()) return true;
+            previous = model;
+            paintGrid(p, *model, run.location, look, hits, frames);
+            return true;
+        });
+    }
     if (p) {
         paintCaretFrame(*p, hits);
         p->restore();

@@ -16,24 +16,32 @@ void LazyPlacement::breakFrom(int position)
 {
     m_state = State::Breaking;
     m_position = position;
+    m_tail = -1;
 }
 
 void LazyPlacement::moveFrom(int position, double shift)
 {
     m_state = State::Moving;
     m_position = position;
+    m_tail = -1;
     m_shift = shift;
 }
 
 void LazyPlacement::laidOutUpTo(int position)
 {
     m_position = position;
-    if (position < 0) m_state = State::Placed;
+    if (position < 0 || (m_tail >= 0 && position >= m_tail)) {
+        m_state = State::Placed;
+        m_position = -1;
+        m_tail = -1;
+    }
 }
 
 void LazyPlacement::followEdit(int from, int removed, int added)
 {
-    if (!isPending() || from >= m_position) return;
+    if (!isPending()) return;
+    if (m_tail >= 0 && from < m_tail && (removed == 0 || from + removed < m_tail)) m_tail += added - removed;
+    if (from >= m_position) return;
     m_position = std::max(from, m_position + added - removed);
 }
 

@@ -208,7 +208,7 @@ void MarkdownTextView::holdCaretLine()
 
 void MarkdownTextView::followHeldCaretLine()
 {
-    if (!m_heldCaretLine) return;
+    if (!m_heldCaretLine || !m_layout->isPlaced(m_heldCaretLine->position)) return;
     if (textCursor().position() != m_heldCaretLine->position) {
         m_heldCaretLine.reset();
         return;
@@ -446,7 +446,7 @@ void MarkdownTextView::layOutToEnd()
 
 bool MarkdownTextView::keptForLater(QKeyEvent* e)
 {
-    if (goesToEndNotLaidOut(e) && !m_endSlices->isActive()) layOutToEnd();
+    if (goesToEndNotLaidOut(e) && !m_endSlices->isActive() && !m_layout->placeEnd()) layOutToEnd();
     // Keys that come while a text goes in, or behind such a key, wait their turn; a paste
     // waits with what the clipboard holds now.
     if (m_kept->mustWait() && e->matches(QKeySequence::Paste)) {
@@ -635,7 +635,7 @@ void MarkdownTextView::wheelEvent(QWheelEvent* e)
 
 void MarkdownTextView::scrollContentsBy(int dx, int dy)
 {
-    if (!m_followingCaretLine) m_heldCaretLine.reset(); // the user scrolled: the view is theirs
+    if (!m_followingCaretLine && !m_layout->isAnnouncingSize()) m_heldCaretLine.reset(); // the user scrolled
     QTextEdit::scrollContentsBy(dx, dy);
     m_grid->placeCellEditor();
 }

@@ -135,8 +135,10 @@ private:
     // After a key: at the document's first or last line, the whole first or last sheet.
     void showSheetEdge(QKeyEvent* e);
     // A key that goes to the end of a text still being laid out (Ctrl+End, select all) would
-    // hold the window until all of it is: it waits instead (with the keys after it) while the layout goes on in
-    // slices that leave the window free, and is played once the end is placed.
+    // hold the window until all of it is: only the end is laid out, ahead of the rest
+    // (PagedDocumentLayout::placeEnd). Where it cannot be, the key waits (with the keys after
+    // it) while the layout goes on in slices that leave the window free, and is played once
+    // the end is placed.
     bool goesToEndNotLaidOut(const QKeyEvent* e) const;
     void layOutToEnd();
     // Whether `e` waits (see KeptInput) instead of being handled now.
@@ -155,7 +157,8 @@ private:
     void correctWord(TextRange word, const QString& was, const QString& with);
     // While the text is still styled or laid out in the background, the lines above the
     // caret change height: its line is held where it shows until the user scrolls or
-    // moves it.
+    // moves it (a line not placed yet is followed once it is: asking for it would lay out
+    // all the text above it).
     void holdCaretLine();
     void followHeldCaretLine();
 

@@ -192,7 +192,8 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
     const int cursorWidth = std::max(1, property("cursorWidth").toInt());
     painter->setPen(context.palette.color(QPalette::Text));
     for (QTextBlock b = blockAtY(clip.top() - o.y()); b.isValid(); b = b.next()) {
-        if (o.y() + blockTop(b) > clip.bottom() || isPending(b)) break;
+        if (isPending(b)) b = tailBlock(); // the end laid out ahead, past the blocks waiting
+        if (!b.isValid() || o.y() + blockTop(b) > clip.bottom() || isPending(b)) break;
         hold(b);
         QTextLayout* tl = b.layout();
         const int bpos = b.position();

@@ -161,6 +161,7 @@ void PagedDocumentLayout::setGeometry(const Geometry& g)
         relayoutAll();
     } else {
         paginateFrom(document()->begin(), document()->begin());
+        if (tailBlock().isValid()) placeTailAtEstimate(false);
         updateExtent();
     }
 }
@@ -231,10 +232,13 @@ void PagedDocumentLayout::relayoutAll()
         m_hearing = Hearing::BatchedDue;
         return;
     }
+    const bool end = m_placement.tail() >= 0;
     m_placement.breakFrom(0);
     // Only through the view at once: a new zoom or text size shows without waiting for the
     // first 120 ms of a long text's layout (the view stalled at every step of a size drag).
     continueLayout(120, {}, enoughBelow(0));
+    // The end laid out ahead is laid out ahead again: the view may be on it.
+    if (end) placeEnd();
 }
 
 double PagedDocumentLayout::enoughBelow(double y) const
@@ -280,7 +284,15 @@ void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& unti
     const double top = y;
     int n = 0;
     bool waiting = false; // for the styling
+    const QTextBlock tail = tailBlock();
     for (; b.isValid(); b = b.next()) {
+        if (b == tail) {
+            // The end laid out ahead moves to where it truly lies, the view keeping the
+            // caret's line where it was (MarkdownTextView::followHeldCaretLine).
+            y = placeTail(y, false);
+            b = QTextBlock();
+            break;
+        }
         const bool asked = until.isValid() && until.position() >= b.position();
         if (++n % 32 == 0 && t.elapsed() > budgetMs && !asked) break;
         if (fillTo >= 0 && y > fillTo && !asked) break;
@@ -290,6 +302,8 @@ void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& unti
         }
         if (!m_placement.movesOnly()) breakLines(b);
         y = placeBlock(b, y);
+        // Past where the end was estimated to begin: it is estimated again, further down.
+        if (tail.isValid() && y > blockTop(tail)) placeTail(estimatedTop(b.next().position(), y), false);
     }
     if (b.isValid() && m_placement.movesOnly()) m_placement.setShift(y - blockTop(b));
     m_placement.laidOutUpTo(b.isValid() ? b.position() : -1);
@@ -312,18 +326,25 @@ void PagedDocumentLayout::documentChanged(int from, int charsRemoved, int charsA
 {
     if (!hears(from, charsRemoved, charsAdded)) return;
     if (m_placement.isPending()) {
-        if (from >= m_placement.position()) {
+        // An edit of the end laid out ahead is laid out at once, within it.
+        const bool atEnd = m_placement.tail() >= 0 && from >= m_placement.tail();
+        if (reachesIntoTail(from, charsRemoved, charsAdded)) return;
+        const bool waiting = !atEnd && from >= m_placement.position();
+        m_placement.followEdit(from, charsRemoved, charsAdded);
+        if (waiting) {
             changeWaiting(from, charsAdded);
             return;
         }
-        m_placement.followEdit(from, charsRemoved, charsAdded);
     }
     const auto [first, last] = changedBlocks(from, charsAdded);
     if (last.blockNumber() - first.blockNumber() > 1000) {
         // A large change (a new text, a restyle of everything): lay out its start now
-        // and the rest in slices.
-        m_placement.breakFrom(first.position());
+        // and the rest in slices. One in the end laid out ahead leaves the blocks waiting
+        // before it waiting, and the end is laid out ahead again.
+        const bool atEnd = inTail(first);
+        m_placement.breakFrom(atEnd ? m_placement.position() : first.position());
         continueLayout(120, {}, enoughBelow(0));
+        if (atEnd) placeEnd(false); // styled (or held back) by the edit already
         return;
     }
     layOutChanged(first, last);
@@ -390,7 +411,7 @@ void PagedDocumentLayout::layOutChanged(const QTextBlock& first, const QTextBloc
         breakLines(b);
         if (b == last) break;
     }
-    if (m_placement.isPending() && last.position() >= m_placement.position())
+    if (m_placement.isPending() && last.position() >= m_placement.position() && !inTail(first))
         m_placement.laidOutUpTo(last.next().isValid() ? last.next().position() : -1);
     // Only the blocks from the edited one down to where positions converged change on screen.
     double top = first.previous().isValid() ? blockBottom(first.previous()) : 0;
@@ -633,7 +654,10 @@ void PagedDocumentLayout::updateExtent(double from, double to)
 {
     QTextDocument* doc = document();
     const int pending = m_placement.position();
-    if (m_placement.movesOnly()) {
+    if (tailBlock().isValid()) {
+        // The end laid out ahead ends the text.
+        m_usedBottom = blockBottom(doc->lastBlock());
+    } else if (m_placement.movesOnly()) {
         // The rest keeps its heights: it ends where it ended, moved.
         const QTextBlock last = doc->lastBlock();
         m_usedBottom = (last.isValid() ? blockBottom(last) : 0) + m_placement.shift();
@@ -654,7 +678,9 @@ void PagedDocumentLayout::updateExtent(double from, double to)
     // the frame around the view: announce only a size that changed.
     if (documentSize() != m_announcedSize) {
         m_announcedSize = documentSize();
+        m_announcingSize = true;
         Q_EMIT documentSizeChanged(m_announcedSize);
+        m_announcingSize = false;
     }
     if (from <= 0 && to < 0) {
         Q_EMIT update(QRectF(QPointF(0, 0), documentSize()));
@@ -698,7 +724,9 @@ QRectF PagedDocumentLayout::blockBoundingRect(const QTextBlock& block) const
 {
     if (!block.isValid()) return {};
     // The text edit asks for a block's rectangle before it uses its lines.
-    if (isPending(block)) const_cast<PagedDocumentLayout*>(this)->continueLayout(0, block);
+    // (A block just above the end laid out ahead joins it instead.)
+    auto* self = const_cast<PagedDocumentLayout*>(this);
+    if (isPending(block) && !self->growTail(block)) self->continueLayout(0, block);
     hold(block);
     const QPointF o = textOrigin();
     const double top = blockTop(block);
@@ -709,7 +737,11 @@ QTextBlock PagedDocumentLayout::blockAtY(double y) const
 {
     const QTextDocument* doc = document();
     int lo = 0, hi = doc->blockCount() - 1;
-    if (m_placement.position() > 0) hi = std::max(0, doc->findBlock(m_placement.position()).blockNumber() - 1);
+    const QTextBlock tail = tailBlock();
+    if (tail.isValid() && y >= blockTop(tail))
+        lo = tail.blockNumber();
+    else if (m_placement.position() > 0)
+        hi = std::max(0, doc->findBlock(m_placement.position()).blockNumber() - 1);
     while (lo < hi) {
         const int mid = (lo + hi + 1) / 2;
         if (blockTop(doc->findBlockByNumber(mid)) <= y)

@@ -95,9 +95,24 @@ public:
     void setStyledUpTo(int position);
     std::function<void(int position)> styleThrough;
     // Blocks before this position have their lines and their place; the ones from it on
-    // wait for the slices (the document's length when none waits).
+    // wait for the slices (the document's length when none waits), but for the end's.
     int placedUpTo() const { return m_placement.isPending() ? m_placement.position() : document()->characterCount(); }
-    bool isPlaced(int position) const { return position < placedUpTo(); }
+    bool isPlaced(int position) const { return !m_placement.waits(position); }
+    // Where the end laid out ahead of the slices begins (see placeEnd); −1 when none is.
+    int endPlacedFrom() const { return m_placement.isPending() ? m_placement.tail() : -1; }
+    // While a long text is still being broken into lines, gives its last blocks their lines
+    // and a place estimated from the part laid out (pixels per character), the document's
+    // size following; the blocks between wait as before, and the slices, once there, put the
+    // end where it truly lies (the view keeping the caret's line where it was). False when
+    // the end is left to the slices (they are about to reach it, or nothing is laid out yet).
+    // The end is styled first when `style` (else its blocks are broken again once styled).
+    bool placeEnd(bool style = true);
+    // Styles the text around `position` before the end is laid out there.
+    std::function<void(int position)> styleNear;
+
+    // While the layout tells of a new document size: the view's scroll bars follow it, and a
+    // scroll that a shorter text forces is not the user's.
+    bool isAnnouncingSize() const { return m_announcingSize; }
 
     // QAbstractTextDocumentLayout
     void draw(QPainter* painter, const PaintContext& context) override;
@@ -188,6 +203,22 @@ private:
     double enoughBelow(double y) const;
     bool isStyled(const QTextBlock& b) const { return m_styledUpTo < 0 || b.position() < m_styledUpTo; }
     bool isPending(const QTextBlock& b) const { return m_placement.waits(b.position()); }
+    // The end placed ahead of the slices (see placeEnd): its first block (invalid when there
+    // is none); whether `b` is one of its blocks; its blocks placed from `top`, broken into
+    // lines first when `rebreak`; its start moved up to take in `asked`, a block waiting
+    // between, when that is far from the part laid out (false when it is not).
+    QTextBlock tailBlock() const;
+    bool inTail(const QTextBlock& b) const { return m_placement.tail() >= 0 && b.position() >= m_placement.tail(); }
+    double placeTail(double top, bool rebreak);
+    void placeTailAtEstimate(bool rebreak);
+    bool growTail(const QTextBlock& asked);
+    // Where the end's first block lies by the part laid out, whose bottom is `y` and which
+    // ends at `position`.
+    double estimatedTop(int position, double y) const;
+    // A change from before the end laid out ahead into it (a restyle across its start): the
+    // part within it is laid out anew where it is when the blocks are still where they were,
+    // else the end laid out ahead begins after the change. False for any other change.
+    bool reachesIntoTail(int from, int removed, int added);
     // Document size and page count after a change; repaints the text-area band from `from`
     // to `to` (to the end when `to` < 0) across the sheets, and the desk below the last sheet
     // both counts share when the number of pages changed; everything from 0 to the end.
@@ -215,6 +246,7 @@ private:
     double m_viewportWidth = 0;
     int m_pageCount = 1;
     QSizeF m_announcedSize; // the size documentSizeChanged last carried
+    bool m_announcingSize = false;
     double m_usedBottom = 0;
     QSizeF m_lastPageSize;
     // How the layout hears of a change of the text.
