@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QStorageInfo>
 
 #include <algorithm>
@@ -207,7 +209,17 @@ namespace SafeWrite {
 
 void removeLeftovers(const QString& path)
 {
+    // A crash leaves such files only behind another run of the program (a write of this one
+    // that fails removes its own), so a name found clean once stays clean: its folder is not
+    // read again at every save and autosave.
+    static QMutex lock;
+    static QSet<QString> clean;
     const QString target = resolved(path);
+    {
+        const QMutexLocker locked(&lock);
+        if (clean.contains(target)) return;
+    }
+    bool youngLeft = false;
     const QByteArray stem = tempStem(target);
     const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
     DIR* dir = ::opendir(folder.constData());
@@ -222,10 +234,17 @@ void removeLeftovers(const QString& path)
         if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
         // Only a regular file of this user's that nobody has written to for a while: a save
         // under way (another window's, another instance's) writes to its file until it renames it.
-        if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_mtime > before) continue;
+        if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
+        if (st.st_mtime > before) {
+            youngLeft = true; // looked at again by the next write
+            continue;
+        }
         ::unlinkat(dirFd, entry->d_name, 0);
     }
     ::closedir(dir);
+    if (youngLeft) return;
+    const QMutexLocker locked(&lock);
+    clean.insert(target);
 }
 
 bool replace(const QString& path, QByteArrayView bytes, QString* error, unsigned mode)

@@ -94,4 +94,8 @@ TEST(SafeWrite, AWriteRemovesWhatACrashedWriteOfTheSameFileLeft)
     left.sort();
     EXPECT_EQ(left, (QStringList{".note.md.Xy7Q2a", ".notes.md.Recent", ".notes.md.Xy7Q2", ".notes.md.tmp",
                                  ".notes.mdXy7Q2a", "notes.md"}));
+    // The one left for being recent goes with a write after it has lain untouched.
+    ASSERT_TRUE(make(".notes.md.Recent", 600));
+    ASSERT_TRUE(SafeWrite::replace(dir.filePath("notes.md"), "again"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(".notes.md.Recent")));
 }
