@@ -1990,6 +1990,18 @@
         <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
         <translation>„%1“ ist keine Datei (sondern ein Ordner, ein Gerät, eine Pipe oder ein Socket); es wurde nichts hineingeschrieben.</translation>
     </message>
+    <message>
+        <source>the name “%1” is too long; choose a shorter one.</source>
+        <translation>der Name „%1“ ist zu lang; wählen Sie einen kürzeren.</translation>
+    </message>
+    <message>
+        <source>its path is too long; choose a folder with a shorter path.</source>
+        <translation>sein Pfad ist zu lang; wählen Sie einen Ordner mit kürzerem Pfad.</translation>
+    </message>
+    <message>
+        <source>the links on the way to “%1” go round in a circle and never reach a file; nothing was written to it.</source>
+        <translation>die Verknüpfungen auf dem Weg zu „%1“ führen im Kreis und erreichen nie eine Datei; es wurde nichts hineingeschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

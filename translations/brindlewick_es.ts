@@ -1990,6 +1990,18 @@
         <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
         <translation>«%1» no es un archivo (es una carpeta, un dispositivo, una tubería o un socket); no se ha escrito nada en él.</translation>
     </message>
+    <message>
+        <source>the name “%1” is too long; choose a shorter one.</source>
+        <translation>el nombre «%1» es demasiado largo; elija uno más corto.</translation>
+    </message>
+    <message>
+        <source>its path is too long; choose a folder with a shorter path.</source>
+        <translation>su ruta es demasiado larga; elija una carpeta con una ruta más corta.</translation>
+    </message>
+    <message>
+        <source>the links on the way to “%1” go round in a circle and never reach a file; nothing was written to it.</source>
+        <translation>los enlaces en el camino hacia «%1» dan vueltas en círculo y nunca llegan a un archivo; no se ha escrito nada en él.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

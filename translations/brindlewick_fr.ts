@@ -1990,6 +1990,18 @@
         <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas un fichier (c’est un dossier, un périphérique, un tube ou un socket)&#xa0;; rien n’y a été écrit.</translation>
     </message>
+    <message>
+        <source>the name “%1” is too long; choose a shorter one.</source>
+        <translation>le nom «&#xa0;%1&#xa0;» est trop long&#xa0;; choisissez-en un plus court.</translation>
+    </message>
+    <message>
+        <source>its path is too long; choose a folder with a shorter path.</source>
+        <translation>son chemin est trop long&#xa0;; choisissez un dossier au chemin plus court.</translation>
+    </message>
+    <message>
+        <source>the links on the way to “%1” go round in a circle and never reach a file; nothing was written to it.</source>
+        <translation>les liens menant à «&#xa0;%1&#xa0;» tournent en rond et n’aboutissent jamais à un fichier&#xa0;; rien n’y a été écrit.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

@@ -1990,6 +1990,18 @@
         <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
         <translation>«%1» non è un file (è una cartella, un dispositivo, una pipe o un socket); non vi è stato scritto nulla.</translation>
     </message>
+    <message>
+        <source>the name “%1” is too long; choose a shorter one.</source>
+        <translation>il nome «%1» è troppo lungo; scegline uno più corto.</translation>
+    </message>
+    <message>
+        <source>its path is too long; choose a folder with a shorter path.</source>
+        <translation>il suo percorso è troppo lungo; scegli una cartella con un percorso più corto.</translation>
+    </message>
+    <message>
+        <source>the links on the way to “%1” go round in a circle and never reach a file; nothing was written to it.</source>
+        <translation>i collegamenti verso «%1» girano in cerchio e non raggiungono mai un file; non vi è stato scritto nulla.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

@@ -1985,6 +1985,18 @@
         <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
         <translation>「%1」はファイルではありません（フォルダー、デバイス、パイプ、またはソケットです）。何も書き込まれませんでした。</translation>
     </message>
+    <message>
+        <source>the name “%1” is too long; choose a shorter one.</source>
+        <translation>名前「%1」が長すぎます。短い名前を選んでください。</translation>
+    </message>
+    <message>
+        <source>its path is too long; choose a folder with a shorter path.</source>
+        <translation>パスが長すぎます。パスの短いフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>the links on the way to “%1” go round in a circle and never reach a file; nothing was written to it.</source>
+        <translation>「%1」へのリンクが循環していて、ファイルに到達しません。何も書き込まれませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

@@ -1985,6 +1985,18 @@
         <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
         <translation>“%1”은(는) 파일이 아닙니다(폴더, 장치, 파이프 또는 소켓입니다). 아무것도 쓰지 않았습니다.</translation>
     </message>
+    <message>
+        <source>the name “%1” is too long; choose a shorter one.</source>
+        <translation>이름 “%1”이(가) 너무 깁니다. 더 짧은 이름을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>its path is too long; choose a folder with a shorter path.</source>
+        <translation>경로가 너무 깁니다. 경로가 더 짧은 폴더를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>the links on the way to “%1” go round in a circle and never reach a file; nothing was written to it.</source>
+        <translation>“%1”(으)로 가는 링크가 순환하여 파일에 도달하지 않습니다. 아무것도 쓰지 않았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

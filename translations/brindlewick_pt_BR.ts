@@ -1990,6 +1990,18 @@
         <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
         <translation>“%1” não é um arquivo (é uma pasta, um dispositivo, um pipe ou um socket); nada foi gravado nele.</translation>
     </message>
+    <message>
+        <source>the name “%1” is too long; choose a shorter one.</source>
+        <translation>o nome “%1” é longo demais; escolha um mais curto.</translation>
+    </message>
+    <message>
+        <source>its path is too long; choose a folder with a shorter path.</source>
+        <translation>o caminho é longo demais; escolha uma pasta com um caminho mais curto.</translation>
+    </message>
+    <message>
+        <source>the links on the way to “%1” go round in a circle and never reach a file; nothing was written to it.</source>
+        <translation>os links no caminho até “%1” andam em círculo e nunca chegam a um arquivo; nada foi gravado nele.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

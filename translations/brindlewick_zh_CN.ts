@@ -1985,6 +1985,18 @@
         <source>“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.</source>
         <translation>“%1”不是文件（而是文件夹、设备、管道或套接字）；未写入任何内容。</translation>
     </message>
+    <message>
+        <source>the name “%1” is too long; choose a shorter one.</source>
+        <translation>名称“%1”太长；请选择较短的名称。</translation>
+    </message>
+    <message>
+        <source>its path is too long; choose a folder with a shorter path.</source>
+        <translation>路径太长；请选择路径较短的文件夹。</translation>
+    </message>
+    <message>
+        <source>the links on the way to “%1” go round in a circle and never reach a file; nothing was written to it.</source>
+        <translation>通往“%1”的链接循环往复，始终到达不了文件；未写入任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModel</name>

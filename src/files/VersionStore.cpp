@@ -243,6 +243,9 @@ std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, d
         setError(error, saveFailed(filePath, why));
         return std::nullopt;
     }
+    // Every version has a name of its own, so no later write of its name comes to remove what a
+    // write of it ended by a crash left: the store clears its folder of those itself.
+    SafeWrite::removeLeftoversInOwnFolder(dir);
     // Ids have millisecond resolution; a second snapshot in the same millisecond takes the
     // next free id rather than overwriting the first one's file.
     qint64 ms = std::max<qint64>(0, qint64(date * 1000.0));

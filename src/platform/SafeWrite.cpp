@@ -11,7 +11,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <ctime>
+#include <functional>
 #include <string_view>
 
 #include <dirent.h>
@@ -26,14 +28,13 @@ struct Tr {
     Q_DECLARE_TR_FUNCTIONS(SafeWrite)
 };
 
-bool fail(QString* error, int code)
-{
-    if (error) *error = qt_error_string(code);
-    return false;
-}
+// What a write ended with: 0, the failing call's errno, or one of these.
+constexpr int kNotAFile = -1;
+constexpr int kLinkLoop = -2;
 
 // The file a link leads to, followed to its end even when that file does not exist yet,
-// so that saving through a link writes the file it names and the link stays a link.
+// so that saving through a link writes the file it names and the link stays a link. Links
+// that go round in a circle end on a link, which stat() then refuses (ELOOP).
 QString resolved(const QString& path)
 {
     QFileInfo info(path);
@@ -68,17 +69,27 @@ int flushAndCheck(int fd, qsizetype size)
 
 constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr int kTempSuffix = 6;
+// Every file of our own carries this before its random part: a name no person picks, so that
+// nothing of the user's that merely looks like such a file (".notes.md.backup") is ever taken
+// for one. Earlier releases made ".<name>.XXXXXX" without it; beside a user's files those are
+// left alone, for that shape is one a person may choose.
+constexpr std::string_view kTag = ".bw-tmp-";
 
-// The name of every file of our own beside `target` begins with this: ".<name>."
-QByteArray tempStem(const QString& target)
+bool isRandomPart(std::string_view tail)
 {
-    return QFile::encodeName(QStringLiteral(".") + QFileInfo(target).fileName() + u'.');
+    return tail.size() == size_t(kTempSuffix) && tail.find_first_not_of(kChars) == std::string_view::npos;
 }
 
-// A new file of our own beside `target`: ".<name>.XXXXXX", hidden from folder listings.
-int createBeside(const QString& target, mode_t mode, QByteArray* created)
+// The name of every file of our own beside `target` begins with this: ".<name>.bw-tmp-"
+QByteArray tempStem(const QString& target)
 {
-    const QByteArray stem = QFile::encodeName(QFileInfo(target).absolutePath() + u'/') + tempStem(target);
+    return QFile::encodeName(QStringLiteral(".") + QFileInfo(target).fileName())
+           + QByteArray(kTag.data(), qsizetype(kTag.size()));
+}
+
+// A new file named `stem` followed by six random letters or digits, made by this call alone.
+int createUnique(const QByteArray& stem, mode_t mode, QByteArray* created)
+{
     for (int attempt = 0; attempt < 100; ++attempt) {
         QByteArray name = stem;
         for (int i = 0; i < kTempSuffix; ++i)
@@ -93,6 +104,12 @@ int createBeside(const QString& target, mode_t mode, QByteArray* created)
     return -1;
 }
 
+// A new file of our own beside `target`, hidden from folder listings.
+int createBeside(const QString& target, mode_t mode, QByteArray* created)
+{
+    return createUnique(QFile::encodeName(QFileInfo(target).absolutePath() + u'/') + tempStem(target), mode, created);
+}
+
 // The rename itself reaches the disk only with its folder.
 void flushFolderOf(const QString& file)
 {
@@ -103,50 +120,115 @@ void flushFolderOf(const QString& file)
     ::close(fd);
 }
 
-// What went wrong with a write of `bytes` bytes to `path`, in words a user can act on: the
-// folder is missing or read-only, the file is read-only, the disk is full or read-only; else
-// the system's own words.
-QString userReason(const QString& path, qint64 bytes, const QString& systemReason)
+// The path or the name is longer than the system takes (the name with the temporary file's
+// additions).
+QString tooLong(const QString& target)
 {
-    const QFileInfo file(path);
+    const QString name = QFileInfo(target).fileName();
+    if (tempStem(target).size() + kTempSuffix > NAME_MAX)
+        return Tr::tr("the name “%1” is too long; choose a shorter one.").arg(name);
+    return Tr::tr("its path is too long; choose a folder with a shorter path.");
+}
+
+// What went wrong with a write of `bytes` bytes to `target`, in words a user can act on: the
+// folder is missing or cannot be written, the file is read-only, the disk is full or
+// read-only, the path is too long; else the system's own words.
+QString userReason(const QString& target, qint64 bytes, int code, bool inPlace)
+{
+    if (code == ENAMETOOLONG) return tooLong(target);
+    const QFileInfo file(target);
     const QFileInfo folder(file.absolutePath());
     const QString name = file.fileName();
     if (!folder.exists()) return Tr::tr("the folder “%1” does not exist.").arg(folder.absoluteFilePath());
-    if (!folder.isWritable() && !(file.exists() && file.isWritable()))
+    // A new file is made in the folder for every write but one in place, writable file or not.
+    if (!folder.isWritable() && !(inPlace && file.isWritable()))
         return Tr::tr("the folder “%1” is read-only.").arg(folder.absoluteFilePath());
     if (file.exists() && !file.isWritable()) return Tr::tr("“%1” is read-only.").arg(name);
     const QStorageInfo volume(folder.absoluteFilePath());
     if (volume.isValid() && volume.bytesAvailable() >= 0 && volume.bytesAvailable() < bytes + 4096)
         return Tr::tr("the disk is full.");
     if (volume.isValid() && volume.isReadOnly()) return Tr::tr("the disk is read-only.");
-    return systemReason;
+    return qt_error_string(code);
 }
 
 // Only a regular file is replaced or written over: a named pipe, a device, a socket or a
 // folder at the target is left as it was (a pipe's reader would get nothing, a device would
-// be swapped for a file of that name).
-QString notAFile(const QString& target)
+// be swapped for a file of that name), and so is a link that never reaches a file (it would
+// be swapped for a file of its name).
+QString reasonFor(const QString& path, const QString& target, qint64 bytes, int code, bool inPlace)
 {
-    return Tr::tr("“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.")
-        .arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()));
+    const auto shown = [](const QString& p) { return QDir::toNativeSeparators(QFileInfo(p).absoluteFilePath()); };
+    if (code == kNotAFile)
+        return Tr::tr("“%1” is not a file (it is a folder, a device, a pipe or a socket); nothing was written to it.")
+            .arg(shown(target));
+    if (code == kLinkLoop)
+        return Tr::tr("the links on the way to “%1” go round in a circle and never reach a file; nothing was "
+                      "written to it.")
+            .arg(shown(path));
+    return userReason(target, bytes, code, inPlace);
 }
 
-bool replaceOrFail(const QString& path, QByteArrayView bytes, QString* error, unsigned mode)
+QByteArray& notesFolder()
 {
-    const QString target = resolved(path);
+    static QByteArray folder;
+    return folder;
+}
+
+QMutex& notesLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
+constexpr std::string_view kNoteStem = "write-";
+
+// While a write to a name that does not exist yet runs, a note naming it lies in the notes
+// folder (when one is set): if a crash ends the write, no later write of that name may ever
+// come to remove what it left (a Save As to a new name that never landed), so the next launch
+// does. The note goes when the write has ended, well or not.
+class NewNameNote {
+public:
+    explicit NewNameNote(const QByteArray& target)
+    {
+        QByteArray folder;
+        {
+            const QMutexLocker locked(&notesLock());
+            folder = notesFolder();
+        }
+        if (folder.isEmpty()) return;
+        const int fd =
+            createUnique(folder + '/' + QByteArray(kNoteStem.data(), qsizetype(kNoteStem.size())), 0600, &m_path);
+        if (fd < 0) return;
+        const bool written = writeAll(fd, target) == 0;
+        if (::close(fd) != 0 || !written) dismiss();
+    }
+    ~NewNameNote() { dismiss(); }
+    NewNameNote(const NewNameNote&) = delete;
+    NewNameNote& operator=(const NewNameNote&) = delete;
+
+private:
+    void dismiss()
+    {
+        if (!m_path.isEmpty()) ::unlink(m_path.constData());
+        m_path.clear();
+    }
+    QByteArray m_path;
+};
+
+int replaceOrFail(const QString& target, QByteArrayView bytes, unsigned mode)
+{
     const QByteArray targetName = QFile::encodeName(target);
     struct stat old {};
     const bool exists = ::stat(targetName.constData(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) {
-        if (error) *error = notAFile(target);
-        return false;
-    }
+    if (!exists && errno == ELOOP) return kLinkLoop;
+    if (exists && !S_ISREG(old.st_mode)) return kNotAFile;
     // A file this user may not write is not replaced behind its back.
-    if (exists && ::access(targetName.constData(), W_OK) != 0) return fail(error, errno);
+    if (exists && ::access(targetName.constData(), W_OK) != 0) return errno;
 
+    const NewNameNote note(exists ? QByteArray() : QFile::encodeName(QFileInfo(target).absoluteFilePath()));
     QByteArray temp;
     const int fd = createBeside(target, mode ? mode_t(mode) : mode_t(0666), &temp);
-    if (fd < 0) return fail(error, errno);
+    if (fd < 0) return errno;
     int code = 0;
     if (exists) {
         // The new file takes the old one's owner and group where this user may set them (root
@@ -163,29 +245,21 @@ bool replaceOrFail(const QString& path, QByteArrayView bytes, QString* error, un
     if (code == 0 && ::rename(temp.constData(), targetName.constData()) != 0) code = errno;
     if (code != 0) {
         ::unlink(temp.constData());
-        return fail(error, code);
+        return code;
     }
     flushFolderOf(target);
     SafeWrite::removeLeftovers(target);
-    return true;
+    return 0;
 }
 
-bool overwriteOrFail(const QString& path, QByteArrayView bytes, QString* error)
+int overwriteOrFail(const QString& path, QByteArrayView bytes)
 {
     // Not blocking: opening a pipe with no reader would wait for one.
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0 && errno == ENXIO) {
-        if (error) *error = notAFile(resolved(path));
-        return false;
-    }
-    if (fd < 0) return fail(error, errno);
+    if (fd < 0) return errno == ENXIO ? kNotAFile : errno == ELOOP ? kLinkLoop : errno;
     struct stat st {};
     int code = ::fstat(fd, &st) == 0 ? 0 : errno;
-    if (code == 0 && !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        if (error) *error = notAFile(resolved(path));
-        return false;
-    }
+    if (code == 0 && !S_ISREG(st.st_mode)) code = kNotAFile;
     if (code == 0 && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) code = errno;
     // The room for a longer text is claimed before a byte of the old one is overwritten.
     if (code == 0 && bytes.size() > st.st_size) code = ::posix_fallocate(fd, st.st_size, bytes.size() - st.st_size);
@@ -194,13 +268,63 @@ bool overwriteOrFail(const QString& path, QByteArrayView bytes, QString* error)
     if (code == 0) code = flushAndCheck(fd, bytes.size());
     if (::close(fd) != 0 && code == 0) code = errno;
     if (code == 0) SafeWrite::removeLeftovers(resolved(path));
-    return code == 0 || fail(error, code);
+    return code;
 }
 
-bool isRegularOrAbsent(const QString& path)
+// Removes from `folder` the regular files of this user's that `ours` takes for its own and
+// that nobody has written to for kLeftoverSeconds (a write under way, another window's or
+// another instance's, writes to its file until it renames it), each only when `mayRemove`,
+// if given, agrees. True when such a file was left for being recent.
+bool sweep(const QByteArray& folder, const std::function<bool(std::string_view)>& ours,
+           const std::function<bool(int dirFd, const char* name)>& mayRemove = {})
 {
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode);
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir) return false;
+    const int dirFd = ::dirfd(dir);
+    const time_t before = ::time(nullptr) - SafeWrite::kLeftoverSeconds;
+    bool youngLeft = false;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!ours(entry->d_name)) continue;
+        struct stat st {};
+        if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
+        if (st.st_mtime > before) {
+            youngLeft = true;
+            continue;
+        }
+        if (!mayRemove || mayRemove(dirFd, entry->d_name)) ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+    return youngLeft;
+}
+
+// Removes what crashed writes left beside `target`; true when one of ours was left for being recent.
+bool sweepBeside(const QString& target)
+{
+    const QByteArray stem = tempStem(target);
+    return sweep(QFile::encodeName(QFileInfo(target).absolutePath()), [&](std::string_view name) {
+        return name.starts_with(std::string_view(stem)) && isRandomPart(name.substr(size_t(stem.size())));
+    });
+}
+
+// A note's text: the absolute path of a file a write was making. A note is the program's own,
+// but read with care all the same: at most a path's length.
+QString noteTarget(int dirFd, const char* name)
+{
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return {};
+    QByteArray text(64 * 1024, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < text.size()) {
+        const ssize_t n = ::read(fd, text.data() + got, size_t(text.size() - got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) got = 0;
+        if (n <= 0) break;
+        got += n;
+    }
+    ::close(fd);
+    text.truncate(got);
+    return text.startsWith('/') ? QFile::decodeName(text) : QString();
 }
 
 } // namespace
@@ -219,48 +343,61 @@ void removeLeftovers(const QString& path)
         const QMutexLocker locked(&lock);
         if (clean.contains(target)) return;
     }
-    bool youngLeft = false;
-    const QByteArray stem = tempStem(target);
-    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
-    DIR* dir = ::opendir(folder.constData());
-    if (!dir) return;
-    const int dirFd = ::dirfd(dir);
-    const time_t before = ::time(nullptr) - kLeftoverSeconds;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view name(entry->d_name);
-        if (name.size() != size_t(stem.size()) + kTempSuffix || !name.starts_with(std::string_view(stem))) continue;
-        if (name.find_first_not_of(kChars, size_t(stem.size())) != std::string_view::npos) continue;
-        struct stat st {};
-        if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-        // Only a regular file of this user's that nobody has written to for a while: a save
-        // under way (another window's, another instance's) writes to its file until it renames it.
-        if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
-        if (st.st_mtime > before) {
-            youngLeft = true; // looked at again by the next write
-            continue;
-        }
-        ::unlinkat(dirFd, entry->d_name, 0);
-    }
-    ::closedir(dir);
-    if (youngLeft) return;
+    if (sweepBeside(target)) return; // looked at again by the next write
     const QMutexLocker locked(&lock);
     clean.insert(target);
 }
 
+void removeLeftoversInOwnFolder(const QString& folder)
+{
+    sweep(QFile::encodeName(folder), [](std::string_view name) {
+        if (name.size() < 3 + size_t(kTempSuffix) || name[0] != '.') return false;
+        const size_t random = name.size() - kTempSuffix;
+        if (!isRandomPart(name.substr(random))) return false;
+        // An earlier release's ".<name>.XXXXXX", or ".<name>.bw-tmp-XXXXXX"
+        return name[random - 1] == '.'
+               || (random >= kTag.size() + 2 && name.substr(random - kTag.size(), kTag.size()) == kTag);
+    });
+}
+
+void noteNewNamesIn(const QString& folder)
+{
+    if (!folder.isEmpty()) QDir().mkpath(folder);
+    const QMutexLocker locked(&notesLock());
+    notesFolder() = QFile::encodeName(folder);
+}
+
+void removeInterruptedWrites()
+{
+    QByteArray folder;
+    {
+        const QMutexLocker locked(&notesLock());
+        folder = notesFolder();
+    }
+    if (folder.isEmpty()) return;
+    const auto isNote = [](std::string_view name) {
+        return name.starts_with(kNoteStem) && isRandomPart(name.substr(kNoteStem.size()));
+    };
+    // A note goes with what its write left; it stays while that is still being written.
+    sweep(folder, isNote, [](int dirFd, const char* name) {
+        const QString target = noteTarget(dirFd, name);
+        return target.isEmpty() || !sweepBeside(target);
+    });
+}
+
 bool replace(const QString& path, QByteArrayView bytes, QString* error, unsigned mode)
 {
-    QString system;
-    if (replaceOrFail(path, bytes, &system, mode)) return true;
-    if (error) *error = isRegularOrAbsent(path) ? userReason(path, bytes.size(), system) : system;
-    return false;
+    const QString target = resolved(path);
+    const int code = replaceOrFail(target, bytes, mode);
+    if (code != 0 && error) *error = reasonFor(path, target, bytes.size(), code, false);
+    return code == 0;
 }
 
 bool overwrite(const QString& path, QByteArrayView bytes, QString* error)
 {
-    QString system;
-    if (overwriteOrFail(path, bytes, &system)) return true;
-    if (error) *error = isRegularOrAbsent(path) ? userReason(path, bytes.size(), system) : system;
-    return false;
+    const int code = overwriteOrFail(path, bytes);
+    if (code != 0 && error) *error = reasonFor(path, resolved(path), bytes.size(), code, true);
+    return code == 0;
 }
 
 } // namespace SafeWrite

@@ -209,6 +209,36 @@ TEST_F(VersionStoreTest, AVersionTheDiskCannotHoldIsNotListed)
     EXPECT_EQ(snapshotFiles(dir), QStringList{"1700000000000.snapshot"});
 }
 
+// Every version has a name of its own, so no later write of that name comes to remove what a
+// version write ended by a crash left in the document's folder of versions: the next version
+// does, with what earlier releases left there. Beside the document itself, nothing goes.
+TEST_F(VersionStoreTest, AVersionRemovesWhatAVersionEndedByACrashLeft)
+{
+    ASSERT_TRUE(VersionStore::snapshot("first", doc, kT0));
+    ASSERT_TRUE(killedAtFileSizeLimit(1000, [&] { VersionStore::snapshot(QString(4000, u'x'), doc, kT0 + 1); }));
+    makeFile("Versions/" + VersionStore::key(doc) + "/.1700000000500.snapshot.Ab12Cd");
+    makeFile("Versions/" + VersionStore::key(doc) + "/.manifest.json.Xy7Q2a");
+    makeFile("docs/.note.md.backup");
+    const auto aged = [](const QString& folder) {
+        QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        for (const QString& name : names) {
+            QFile f(folder + "/" + name);
+            EXPECT_TRUE(
+                f.open(QIODevice::ReadWrite)
+                && f.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
+        }
+        return names;
+    };
+    ASSERT_EQ(aged(dir).size(), 5) << aged(dir).join(' ').toStdString(); // the first version, its list, three left
+    aged(path("docs"));
+
+    ASSERT_TRUE(VersionStore::snapshot("second", doc, kT0 + 2));
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{"1700000000000.snapshot", "1700000002000.snapshot", "manifest.json"}));
+    EXPECT_EQ(QDir(path("docs")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{".note.md.backup", "note.md"}));
+}
+
 TEST_F(VersionStoreTest, RemoveDropsEntryThenFile)
 {
     const auto a = VersionStore::snapshot("a", doc, kT0);

@@ -7,6 +7,7 @@
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/Features.h"
 #include "platform/PrefKey.h"
+#include "platform/SafeWrite.h"
 #include "platform/Settings.h"
 #include "settings/SettingsModel.h"
 
@@ -17,6 +18,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <algorithm>
@@ -144,6 +146,12 @@ int brindlewickMain(int argc, char** argv)
     PrefKey::registerAll(Settings::instance());
     // The language picked in Settings takes effect from the next start, read once here.
     installTranslations(app, Settings::instance());
+
+    // A write to a new name that a crash ended left its file where no later write may come:
+    // such writes are noted while they run, and what they left goes now.
+    SafeWrite::noteNewNamesIn(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                              + QStringLiteral("/Writing"));
+    SafeWrite::removeInterruptedWrites();
 
     DocumentController& documents = DocumentController::instance();
     installWindowFeatures();

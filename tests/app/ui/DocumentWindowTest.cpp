@@ -486,7 +486,8 @@ TEST_F(DocumentWindowTest, AWriteInPlaceEndedByACrashComesBackNamingItsFile)
     ASSERT_TRUE(mixed.startsWith("\xEF\xBB\xBFnnn") && mixed.endsWith("ooo")) << mixed.left(8).toStdString();
     // What a save killed between making its temporary file and renaming it leaves, a while ago;
     // names that are not ours stay.
-    const QStringList leftovers{".shared.md.Ab12Cd", ".shared.md.swp", ".other.md.Ab12Cd", ".shared.md.Ab12Cde"};
+    const QStringList leftovers{".shared.md.bw-tmp-Ab12Cd", ".shared.md.swp", ".other.md.bw-tmp-Ab12Cd",
+                                ".shared.md.bw-tmp-Ab12Cde", ".shared.md.Ab12Cd"};
     for (const QString& name : leftovers) {
         writeAll(dir.filePath(name), "half");
         QFile f(dir.filePath(name));
@@ -507,7 +508,7 @@ TEST_F(DocumentWindowTest, AWriteInPlaceEndedByACrashComesBackNamingItsFile)
     EXPECT_EQ(back->windowTitle(), "shared.md (recovered)[*]");
     EXPECT_EQ(back->documentText(), text);
     EXPECT_TRUE(back->isWindowModified());
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(".shared.md.Ab12Cd")));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(".shared.md.bw-tmp-Ab12Cd")));
     for (const QString& name : leftovers.mid(1))
         EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << name.toStdString();
 
