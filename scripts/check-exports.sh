@@ -547,4 +547,84 @@ assert "<w:background " not in docx.read("word/document.xml").decode("utf-8"), "
 print("ok styled: theme and user CSS colours, fonts and alignment in Word, OpenDocument and Rich Text; "
       "the dark theme's page; numbered lists 1. 2. 3.")
 PY
+# ---- Justified lines in Word, OpenDocument and Rich Text ----
+# An Academic document printed by LibreOffice: a justified line that ends at a line break is
+# set as written while the lines that wrap reach the margin.
+LINKED="$WORK/linked"
+mkdir -p "$LINKED"
+python3 - "$LINKED/contents.md" <<'PY'
+import sys
+filler = " ".join(["Filler words of an ordinary paragraph that runs on for a while."] * 5)
+section = "\n\n".join([filler] * 6)
+long_line = "A source line long enough to wrap inside the column, set in the theme's type. " * 3
+open(sys.argv[1], "w", encoding="utf-8").write(f"""# Handbook
+
+- [Setup](#setup)
+- [Usage](#usage)
+  - [Setup](#setup-1)
+- [Salt & Pepper](#salt-pepper)
+
+Short line ONE.
+Another short line TWO.
+{long_line}THREE.
+FOUR.
+
+See [the second setup](#setup-1).
+
+## Setup
+
+{section}
+
+## Usage
+
+{section}
+
+### Setup
+
+{section}
+
+## Salt & Pepper
+
+{section}
+""")
+PY
+for fmt in docx odt rtf; do
+  "$BW_EXPORT" "$LINKED/contents.md" --format "$fmt" --out "$LINKED/contents-$fmt.$fmt" --theme academic 2>/dev/null \
+    || fail "bw-export $fmt of the contents with theme academic"
+done
+"$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to pdf --outdir "$LINKED/lo" \
+  "$LINKED/contents-docx.docx" "$LINKED/contents-odt.odt" "$LINKED/contents-rtf.rtf" >/dev/null 2>&1 \
+  || fail "LibreOffice cannot print the contents"
+python3 - "$LINKED/lo" <<'PY'
+import html, re, subprocess, sys
+folder = sys.argv[1]
+word = re.compile(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">(.*?)</word>')
+
+def lines_of(pdf):
+    """Each printed line as (page, top, [(left, right, word)])."""
+    bbox = subprocess.run(["pdftotext", "-bbox", pdf, "-"], capture_output=True, check=True).stdout.decode("utf-8")
+    lines = []
+    for page, block in enumerate(re.findall(r"<page [^>]*>(.*?)</page>", bbox, re.S), 1):
+        for x0, y0, x1, t in word.findall(block):
+            w = (float(x0), float(x1), html.unescape(t))
+            if lines and lines[-1][0] == page and abs(lines[-1][1] - float(y0)) < 2:
+                lines[-1][2].append(w)
+            else:
+                lines.append((page, float(y0), [w]))
+    return lines
+
+for fmt in ["docx", "odt", "rtf"]:
+    pdf = f"{folder}/contents-{fmt}.pdf"
+    lines = lines_of(pdf)
+    ends = {ws[-1][2]: k for k, (_, _, ws) in enumerate(lines)}
+    for token in ["ONE.", "TWO.", "THREE.", "FOUR."]:
+        assert token in ends, f"{fmt}: no line ends with {token}"
+        words = lines[ends[token]][2]
+        gap = max((b[0] - a[1] for a, b in zip(words, words[1:])), default=0)
+        assert gap < 6 and words[-1][1] < 460, \
+            f"{fmt}: the line ending at a line break before {token} is stretched: {[w[2] for w in words]}, gap {gap:.1f}"
+    wrapped = lines[ends["THREE."] - 1][2]
+    assert wrapped[-1][1] > 535, f"{fmt}: a wrapped line does not reach the margin: {[w[2] for w in wrapped]}"
+print("ok contents: justified lines that end at a line break set as written in Word, OpenDocument and Rich Text")
+PY
 echo "all export checks passed"

@@ -12,6 +12,8 @@ constexpr qint64 kEmuPerPixel = 9525;
 const char kMonoFont[] = "Liberation Mono";
 
 const char kXmlHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+// A justified line that ends at a line break is set as the page sets it, not stretched.
+const char kCompat[] = "<w:compat><w:doNotExpandShiftReturn/></w:compat>";
 
 struct DocxState {
     explicit DocxState(const ExportTextStyles& css)
@@ -469,7 +471,7 @@ QByteArray DocxWriter::write(const QList<RichBlock>& blocks, const QString& titl
             (QLatin1String(kXmlHead)
              + QLatin1String("<w:settings xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">")
              + (page.isValid() ? QLatin1String("<w:displayBackgroundShape/>") : QLatin1String())
-             + QLatin1String("</w:settings>"))
+             + QLatin1String(kCompat) + QLatin1String("</w:settings>"))
                 .toUtf8());
     zip.add(QStringLiteral("word/numbering.xml"), numbering(st.extraNums).toUtf8());
     zip.add(QStringLiteral("word/_rels/document.xml.rels"), rels.toUtf8());

@@ -21,6 +21,16 @@ const char kNamespaces[] =
     "xmlns:xlink=\"http://www.w3.org/1999/xlink\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
     "xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\" office:version=\"1.2\"";
 
+// A justified line that ends at a line break is set as the page sets it, not stretched. The
+// item set's name is a qualified name: its prefix must be declared.
+const char kSettings[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<office:document-settings xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+    "xmlns:config=\"urn:oasis:names:tc:opendocument:xmlns:config:1.0\" xmlns:ooo=\"http://openoffice.org/2004/office\" "
+    "office:version=\"1.2\"><office:settings><config:config-item-set config:name=\"ooo:configuration-settings\">"
+    "<config:config-item config:name=\"DoNotJustifyLinesWithManualBreak\" config:type=\"boolean\">true"
+    "</config:config-item></config:config-item-set></office:settings></office:document-settings>";
+
 QString inches(double value)
 {
     return QString::number(value, 'f', 3) + QLatin1String("in");
@@ -470,7 +480,8 @@ QByteArray OdtWriter::write(const QList<RichBlock>& blocks, const QString& title
                       "manifest:media-type=\"application/vnd.oasis.opendocument.text\"/>"
                       "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
                       "<manifest:file-entry manifest:full-path=\"styles.xml\" manifest:media-type=\"text/xml\"/>"
-                      "<manifest:file-entry manifest:full-path=\"meta.xml\" manifest:media-type=\"text/xml\"/>");
+                      "<manifest:file-entry manifest:full-path=\"meta.xml\" manifest:media-type=\"text/xml\"/>"
+                      "<manifest:file-entry manifest:full-path=\"settings.xml\" manifest:media-type=\"text/xml\"/>");
     for (qsizetype i = 0; i < st.pictures.size(); ++i)
         manifest += QStringLiteral("<manifest:file-entry manifest:full-path=\"Pictures/image%1.png\" "
                                    "manifest:media-type=\"image/png\"/>")
@@ -483,6 +494,7 @@ QByteArray OdtWriter::write(const QList<RichBlock>& blocks, const QString& title
     zip.add(QStringLiteral("content.xml"), content.toUtf8());
     zip.add(QStringLiteral("styles.xml"), stylesXml(styles).toUtf8());
     zip.add(QStringLiteral("meta.xml"), meta.toUtf8());
+    zip.add(QStringLiteral("settings.xml"), QByteArray(kSettings));
     for (qsizetype i = 0; i < st.pictures.size(); ++i)
         zip.add(QStringLiteral("Pictures/image%1.png").arg(i + 1), st.pictures[i], true);
     return zip.finish(error);

@@ -114,9 +114,9 @@ QByteArray paragraphProps(const ExportTextStyle& s, RtfState& st)
     return p;
 }
 
-void writeRuns(QByteArray& out, const RichBlock& block, RtfState& st)
+void writeRuns(QByteArray& out, const RichBlock& block, const QList<RichRun>& runs, RtfState& st)
 {
-    for (const RichRun& run : block.runs) {
+    for (const RichRun& run : runs) {
         if (!run.png.isEmpty()) {
             writeImage(out, run);
             continue;
@@ -170,8 +170,9 @@ void writeTable(QByteArray& out, const RichTable& table, RtfState& st)
 }
 
 // A block's paragraph and character properties: the writer's look for its kind with what
-// the CSS says on top; `marker` gets a list item's number or bullet.
-QByteArray blockProps(const RichBlock& b, bool inTable, RtfState& st, QByteArray& marker)
+// the CSS says on top; `marker` gets a list item's number or bullet, `justified` whether its
+// lines are spread across the column.
+QByteArray blockProps(const RichBlock& b, bool inTable, RtfState& st, QByteArray& marker, bool& justified)
 {
     using S = ExportTextStyles;
     ExportTextStyle look;
@@ -211,7 +212,29 @@ QByteArray blockProps(const RichBlock& b, bool inTable, RtfState& st, QByteArray
     }
     if (b.kind != RichBlock::Rule) look = look.overlaid(st.css[role]);
     static const char* const kAlign[] = {"", "\\qc", "\\qr", "\\qj"};
+    justified =
+        look.align == ExportTextStyle::Unset ? b.align == RichBlock::Justify : look.align == ExportTextStyle::Justify;
     return kAlign[b.align] + paragraphProps(look, st) + extra + charProps(look, st, true);
+}
+
+// The runs between a block's line breaks, the text of a run cut at each one; a break that
+// ends the block starts no line.
+QList<QList<RichRun>> linesOf(const QList<RichRun>& runs)
+{
+    QList<QList<RichRun>> lines(1);
+    for (const RichRun& run : runs) {
+        QString text = run.text;
+        text.replace(u'\n', QChar(0x2028));
+        const QStringList parts = run.png.isEmpty() ? text.split(QChar(0x2028)) : QStringList{text};
+        for (qsizetype k = 0; k < parts.size(); ++k) {
+            if (k > 0) lines.append(QList<RichRun>());
+            RichRun part = run;
+            part.text = parts[k];
+            if (!part.text.isEmpty() || !part.png.isEmpty()) lines.last().append(part);
+        }
+    }
+    if (lines.size() > 1 && lines.last().isEmpty()) lines.removeLast();
+    return lines;
 }
 
 void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable, RtfState& st)
@@ -222,12 +245,21 @@ void writeBlocks(QByteArray& out, const QList<RichBlock>& blocks, bool inTable, 
             if (!inTable) writeTable(out, *b.table, st);
             continue;
         }
-        out += "\\pard\\plain";
-        if (inTable) out += "\\intbl";
+        const QByteArray start = inTable ? "\\pard\\plain\\intbl" : "\\pard\\plain";
         QByteArray marker;
-        out += blockProps(b, inTable, st, marker);
-        out += ' ' + marker;
-        writeRuns(out, b, st);
+        bool justified = false;
+        const QByteArray props = blockProps(b, inTable, st, marker, justified);
+        // LibreOffice spreads a justified line that ends at a line break across the column and
+        // reads no Rich Text setting against it: each such line ends a paragraph instead, the
+        // next going on without space or first-line indent.
+        const QList<QList<RichRun>> lines = justified ? linesOf(b.runs) : QList<QList<RichRun>>{b.runs};
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            out += k == 0 ? start + props : "\\par\n" + start + props + "\\sb0\\fi0";
+            if (k + 1 < lines.size()) out += "\\sa0";
+            out += ' ';
+            if (k == 0) out += marker;
+            writeRuns(out, b, lines[k], st);
+        }
         // In a table the cell's last paragraph ends with \cell.
         if (!inTable || (i + 1 < blocks.size() && blocks[i + 1].kind != RichBlock::Table)) out += "\\par\n";
     }

@@ -163,3 +163,24 @@ TEST(ExportConversion, WordAndOpenDocumentFilesAreArchivesAndTasksBecomeBoxes)
     EXPECT_EQ(DocxWriter::xmlText(QStringLiteral("a\x01<b>&") + QChar(0xD800) + QStringLiteral("😀")),
               QStringLiteral("a&lt;b&gt;&amp;😀"));
 }
+
+TEST(ExportConversion, AJustifiedRichTextLineEndingAtALineBreakEndsItsParagraph)
+{
+    const QString md = QStringLiteral("- item\n\nShort line\nanother\nlast of the paragraph.\n");
+    const auto rtf = ExportWriter::bytes(ExportFormat::rtf, md, "t", {}, {}, "p, li { text-align: justify }");
+    ASSERT_TRUE(rtf.has_value());
+    const QList<QByteArray> paragraphs = rtf->split('\n');
+    const auto holding = [&](const char* text) {
+        for (const QByteArray& p : paragraphs)
+            if (p.contains(text)) return p;
+        return QByteArray();
+    };
+    EXPECT_FALSE(rtf->contains("\\line")) << rtf->toStdString();
+    EXPECT_TRUE(holding("{Short line}").contains("\\qj") && holding("{Short line}").endsWith("\\sa0 {Short line}\\par"))
+        << "the first line, with no space after it: " << rtf->toStdString();
+    EXPECT_TRUE(holding("{another}").contains("\\sb0\\fi0\\sa0 {another}")) << rtf->toStdString();
+    EXPECT_TRUE(holding("{last of").contains("\\sb0\\fi0 {last of")) << "the last, with the space after it";
+
+    const auto left = ExportWriter::bytes(ExportFormat::rtf, md, "t", {}, {}, {});
+    EXPECT_TRUE(left->contains("{Short line\\line another\\line last of the paragraph.}")) << left->toStdString();
+}
