@@ -547,9 +547,10 @@ assert "<w:background " not in docx.read("word/document.xml").decode("utf-8"), "
 print("ok styled: theme and user CSS colours, fonts and alignment in Word, OpenDocument and Rich Text; "
       "the dark theme's page; numbered lists 1. 2. 3.")
 PY
-# ---- Justified lines in Word, OpenDocument and Rich Text ----
-# An Academic document printed by LibreOffice: a justified line that ends at a line break is
-# set as written while the lines that wrap reach the margin.
+# ---- Justified lines and links into the document in Word, OpenDocument and Rich Text ----
+# An Academic document and its table of contents as Insert writes it, printed by LibreOffice:
+# a justified line that ends at a line break is set as written while the lines that wrap reach
+# the margin, and each link of the contents (two headings share a title) goes to its heading.
 LINKED="$WORK/linked"
 mkdir -p "$LINKED"
 python3 - "$LINKED/contents.md" <<'PY'
@@ -613,6 +614,22 @@ def lines_of(pdf):
                 lines.append((page, float(y0), [w]))
     return lines
 
+def links_of(pdf):
+    """Each link into the document as (page, top, page of its target, top of its target), in order."""
+    data = open(pdf, "rb").read()
+    objects = {int(m[1]): data[m.end():data.find(b"endobj", m.end())] for m in re.finditer(rb"(\d+) 0 obj", data)}
+    pages = [int(n) for n in re.findall(rb"(\d+) 0 R", re.search(rb"/Kids\s*\[([^\]]*)\]", data)[1])]
+    links = []
+    for number, page in enumerate(pages, 1):
+        annots = re.search(rb"/Annots\s*\[([^\]]*)\]", objects[page])
+        for ref in re.findall(rb"(\d+) 0 R", annots[1] if annots else b""):
+            annot = objects[int(ref)]
+            dest = re.search(rb"/Dest\s*\[\s*(\d+) 0 R\s*/XYZ\s+[\d.]+\s+([\d.]+)", annot)
+            top = float(re.search(rb"/Rect\s*\[\s*[\d.]+\s+[\d.]+\s+[\d.]+\s+([\d.]+)", annot)[1])
+            if dest:
+                links.append((number, 792 - top, pages.index(int(dest[1])) + 1, 792 - float(dest[2])))
+    return sorted(links)
+
 for fmt in ["docx", "odt", "rtf"]:
     pdf = f"{folder}/contents-{fmt}.pdf"
     lines = lines_of(pdf)
@@ -625,6 +642,19 @@ for fmt in ["docx", "odt", "rtf"]:
             f"{fmt}: the line ending at a line break before {token} is stretched: {[w[2] for w in words]}, gap {gap:.1f}"
     wrapped = lines[ends["THREE."] - 1][2]
     assert wrapped[-1][1] > 535, f"{fmt}: a wrapped line does not reach the margin: {[w[2] for w in wrapped]}"
-print("ok contents: justified lines that end at a line break set as written in Word, OpenDocument and Rich Text")
+
+    headings = [(p, y, " ".join(w[2] for w in ws)) for p, y, ws in lines
+                if ws[0][0] < 80 and " ".join(w[2] for w in ws) in ["Setup", "Usage", "Salt & Pepper"]]
+    assert [h[2] for h in headings] == ["Setup", "Usage", "Setup", "Salt & Pepper"], f"{fmt}: headings {headings}"
+    assert len({h[0] for h in headings}) > 2, f"{fmt}: the headings share their pages: {headings}"
+    links = links_of(pdf)
+    assert len(links) == 5, f"{fmt}: {len(links)} links into the document, not 5: {links}"
+    # The contents in order, then "the second setup".
+    for link, target in zip(links, [0, 1, 2, 3, 2]):
+        page, top, title = headings[target]
+        assert link[2] == page and abs(link[3] - top) < 6, \
+            f"{fmt}: a link goes to page {link[2]} at {link[3]:.0f}, not to '{title}' on page {page} at {top:.0f}"
+print("ok contents: justified lines that end at a line break set as written, the contents' links at their "
+      "headings, in Word, OpenDocument and Rich Text")
 PY
 echo "all export checks passed"

@@ -28,6 +28,7 @@ struct DocxState {
     int nextRel = 10;
     int nextNum = 2;
     int nextDrawing = 1;
+    int nextBookmark = 0;
 };
 
 QString hex(const QColor& color)
@@ -95,7 +96,7 @@ QString paragraphProps(const ExportTextStyle& s)
 void writeRunProperties(QString& out, const RichRun& run, const RichBlock& block, const ExportTextStyles& styles)
 {
     QString props;
-    if (!run.href.isEmpty() && !run.href.startsWith(u'#')) props += QLatin1String("<w:rStyle w:val=\"Hyperlink\"/>");
+    if (!run.href.isEmpty()) props += QLatin1String("<w:rStyle w:val=\"Hyperlink\"/>");
     // A code block's font is its style's.
     const bool ownFont = run.mono && block.kind != RichBlock::Code;
     props += runProps(RichText::runStyle(run, block, styles), ownFont ? QLatin1String(kMonoFont) : QString());
@@ -162,12 +163,18 @@ void writeImage(QString& out, const RichRun& run, DocxState& st)
 void writeRuns(QString& out, const RichBlock& block, DocxState& st)
 {
     for (const RichRun& run : block.runs) {
+        for (const QString& name : run.anchors) {
+            out += QStringLiteral("<w:bookmarkStart w:id=\"%1\" w:name=\"%2\"/><w:bookmarkEnd w:id=\"%1\"/>")
+                       .arg(QString::number(st.nextBookmark++), DocxWriter::xmlText(name));
+        }
         if (!run.png.isEmpty()) {
             writeImage(out, run, st);
             continue;
         }
-        const bool link = !run.href.isEmpty() && !run.href.startsWith(u'#');
-        if (link) {
+        const bool link = !run.href.isEmpty();
+        if (run.href.startsWith(u'#')) {
+            out += QStringLiteral("<w:hyperlink w:anchor=\"%1\">").arg(DocxWriter::xmlText(run.href.mid(1)));
+        } else if (link) {
             const QString rel = QStringLiteral("rId%1").arg(st.nextRel++);
             st.relationships.append(QStringLiteral("<Relationship Id=\"%1\" Type=\"http://schemas.openxmlformats.org/"
                                                    "officeDocument/2006/relationships/hyperlink\" Target=\"%2\" "

@@ -211,12 +211,14 @@ void writeRuns(QString& out, const RichBlock& block, OdtState& st)
 {
     bool lineStart = true;
     for (const RichRun& run : block.runs) {
+        for (const QString& name : run.anchors)
+            out += QStringLiteral("<text:bookmark text:name=\"%1\"/>").arg(xml(name));
         if (!run.png.isEmpty()) {
             writeImage(out, run, st);
             lineStart = false;
             continue;
         }
-        const bool link = !run.href.isEmpty() && !run.href.startsWith(u'#');
+        const bool link = !run.href.isEmpty();
         if (link)
             out += QStringLiteral("<text:a xlink:type=\"simple\" xlink:href=\"%1\" "
                                   "text:style-name=\"Internet_20_link\">")

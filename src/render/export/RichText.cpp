@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QMutex>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextFrame>
 #include <QTextList>
@@ -198,15 +199,25 @@ QByteArray pngOf(const QVariant& resource)
     return bytes;
 }
 
+bool sameLook(const RichRun& a, const RichRun& b)
+{
+    const auto look = [](const RichRun& r) {
+        return std::tie(r.bold, r.italic, r.underline, r.strike, r.mono, r.superscript, r.href, r.color);
+    };
+    return a.png.isEmpty() && b.png.isEmpty() && look(a) == look(b);
+}
+
 QList<RichRun> runsOf(const QTextBlock& block, bool code)
 {
     QList<RichRun> runs;
     const QTextDocument* doc = block.document();
     const QColor plain = block.charFormat().foreground().color();
+    QStringList ids; // of the runs left out, for the next one
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment frag = it.fragment();
         if (!frag.isValid()) continue;
         const QTextCharFormat f = frag.charFormat();
+        ids += f.anchorNames();
         RichRun run;
         run.bold = f.fontWeight() >= QFont::DemiBold;
         run.italic = f.fontItalic();
@@ -227,14 +238,22 @@ QList<RichRun> runsOf(const QTextBlock& block, bool code)
             QSize size = image.size();
             if (img.width() > 0 && img.height() > 0) size = QSize(int(img.width()), int(img.height()));
             run.imageSize = size;
+            run.anchors = std::exchange(ids, {});
             runs.append(run);
             continue;
         }
         run.text = frag.text();
         run.text.remove(QChar::ObjectReplacementCharacter);
         if (run.text.isEmpty()) continue;
+        run.anchors = std::exchange(ids, {});
+        // An id sets its first character apart; the text around it stays one run.
+        if (!runs.isEmpty() && run.anchors.isEmpty() && sameLook(runs.last(), run)) {
+            runs.last().text += run.text;
+            continue;
+        }
         runs.append(run);
     }
+    if (!runs.isEmpty()) runs.last().anchors += ids;
     return runs;
 }
 
@@ -319,12 +338,76 @@ void walk(QTextFrame::iterator it, QList<RichBlock>& out)
     }
 }
 
+template <typename F> void forEachRun(QList<RichBlock>& blocks, const F& f)
+{
+    for (RichBlock& b : blocks) {
+        if (b.table)
+            for (auto& row : b.table->rows)
+                for (auto& cell : row) forEachRun(cell, f);
+        for (RichRun& run : b.runs) f(run);
+    }
+}
+
+// Bookmark names every format keeps: ASCII letters, digits and "_", beginning with a letter,
+// at most 40 (Word cuts longer ones), unique regardless of case (as Word tells them apart).
+class BookmarkNames {
+public:
+    QString take(const QString& id)
+    {
+        constexpr qsizetype kLongest = 40;
+        const auto ascii = [](QChar c, bool digits) {
+            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (digits && c >= u'0' && c <= u'9');
+        };
+        QString name;
+        for (const QChar c : id.left(kLongest)) name += ascii(c, true) || c == u'_' ? c : u'_';
+        if (name.isEmpty() || !ascii(name[0], false)) name = (QLatin1String("id_") + name).left(kLongest);
+        // Ids that come out alike (those in other scripts do) count on from the last one's number.
+        int& next = m_next[name.toLower()];
+        QString unique = name;
+        while (m_taken.contains(unique.toLower())) {
+            const QString suffix = u'_' + QString::number(++next);
+            unique = name.left(kLongest - suffix.size()) + suffix;
+        }
+        m_taken.insert(unique.toLower());
+        return unique;
+    }
+
+private:
+    QSet<QString> m_taken;
+    QHash<QString, int> m_next;
+};
+
+// Ids become bookmark names, the first element with an id holding it as a page does; links
+// follow them, by the id as written or percent-decoded.
+void nameBookmarks(QList<RichBlock>& blocks)
+{
+    QHash<QString, QString> names; // id -> bookmark
+    BookmarkNames taken;
+    forEachRun(blocks, [&](RichRun& run) {
+        QStringList named;
+        for (const QString& id : std::as_const(run.anchors)) {
+            if (names.contains(id)) continue;
+            named << taken.take(id);
+            names.insert(id, named.last());
+        }
+        run.anchors = named;
+    });
+    forEachRun(blocks, [&](RichRun& run) {
+        if (!run.href.startsWith(u'#')) return;
+        const QString id = run.href.mid(1);
+        QString name = names.value(id);
+        if (name.isEmpty()) name = names.value(QUrl::fromPercentEncoding(id.toUtf8()));
+        run.href = name.isEmpty() ? QString() : u'#' + name;
+    });
+}
+
 } // namespace
 
 QList<RichBlock> RichText::blocks(const QTextDocument& doc)
 {
     QList<RichBlock> out;
     walk(doc.rootFrame()->begin(), out);
+    nameBookmarks(out);
     return out;
 }
 
@@ -406,6 +489,6 @@ ExportTextStyle RichText::runStyle(const RichRun& run, const RichBlock& block, c
     if (run.italic) s = s.overlaid(styles[ExportTextStyles::Emphasis]);
     if (run.bold && block.kind != RichBlock::Heading) s = s.overlaid(styles[ExportTextStyles::Strong]);
     if (run.mono) s = s.overlaid(styles[ExportTextStyles::Code]);
-    if (!run.href.isEmpty() && !run.href.startsWith(u'#')) s = s.overlaid(styles[ExportTextStyles::Link]);
+    if (!run.href.isEmpty()) s = s.overlaid(styles[ExportTextStyles::Link]);
     return s;
 }

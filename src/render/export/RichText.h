@@ -23,10 +23,11 @@ struct RichRun {
     bool strike = false;
     bool mono = false;
     bool superscript = false;
-    QString href;
-    QColor color;    // set for the highlighted tokens of code; invalid: the paragraph's colour
-    QByteArray png;  // an image run when not empty; `text` is unused then
-    QSize imageSize; // in CSS pixels (1/96 inch)
+    QString href;        // "#name": a link to the bookmark `name`, one the document holds
+    QStringList anchors; // bookmarks that begin at this run, named as every format accepts
+    QColor color;        // set for the highlighted tokens of code; invalid: the paragraph's colour
+    QByteArray png;      // an image run when not empty; `text` is unused then
+    QSize imageSize;     // in CSS pixels (1/96 inch)
 };
 
 struct RichTable;
@@ -84,7 +85,10 @@ namespace RichText {
 std::unique_ptr<ExportTextDocument> textDocument(const QString& page, const ImageAccess& images);
 
 // The blocks of `doc` in order, tables with their cells. A code block is one block whose
-// lines are joined by U+2028; only quotes and callouts are Quote.
+// lines are joined by U+2028; only quotes and callouts are Quote. An element's id is a
+// bookmark of its first run, renamed so that Word, OpenDocument and Rich Text all keep it;
+// links into the document name their bookmark, and a link to an id the document does not hold
+// is no link.
 QList<RichBlock> blocks(const QTextDocument& doc);
 
 // The first family of the list this system has, so the file looks as its PDF does; else the

@@ -117,16 +117,23 @@ QByteArray paragraphProps(const ExportTextStyle& s, RtfState& st)
 void writeRuns(QByteArray& out, const RichBlock& block, const QList<RichRun>& runs, RtfState& st)
 {
     for (const RichRun& run : runs) {
+        for (const QString& name : run.anchors) {
+            QByteArray escaped;
+            escape(escaped, name);
+            out += "{\\*\\bkmkstart " + escaped + "}{\\*\\bkmkend " + escaped + '}';
+        }
         if (!run.png.isEmpty()) {
             writeImage(out, run);
             continue;
         }
-        if (!run.href.isEmpty() && !run.href.startsWith(u'#')) {
-            out += "{\\field{\\*\\fldinst{HYPERLINK \"";
-            QString href = run.href;
+        if (!run.href.isEmpty()) {
+            // A link into the document names its bookmark after the switch \l.
+            const bool inside = run.href.startsWith(u'#');
+            out += inside ? "{\\field{\\*\\fldinst{HYPERLINK \\\\l \"" : "{\\field{\\*\\fldinst{HYPERLINK \"";
+            QString href = inside ? run.href.mid(1) : run.href;
             href.replace(u'"', QLatin1String("%22"));
             escape(out, href);
-            out += "\"}}{\\fldrslt{\\ul\\cf1 ";
+            out += "\"}}{\\fldrslt{\\cs10\\ul\\cf1 ";
         }
         ExportTextStyle look = RichText::runStyle(run, block, st.css);
         // A code block's font is its paragraph's.
@@ -138,7 +145,7 @@ void writeRuns(QByteArray& out, const RichBlock& block, const QList<RichRun>& ru
         out += '{' + props + (props.isEmpty() ? "" : " ");
         escape(out, run.text);
         out += '}';
-        if (!run.href.isEmpty() && !run.href.startsWith(u'#')) out += "}}}";
+        if (!run.href.isEmpty()) out += "}}}";
     }
 }
 
@@ -230,7 +237,8 @@ QList<QList<RichRun>> linesOf(const QList<RichRun>& runs)
             if (k > 0) lines.append(QList<RichRun>());
             RichRun part = run;
             part.text = parts[k];
-            if (!part.text.isEmpty() || !part.png.isEmpty()) lines.last().append(part);
+            if (k > 0) part.anchors.clear();
+            if (!part.text.isEmpty() || !part.png.isEmpty() || !part.anchors.isEmpty()) lines.last().append(part);
         }
     }
     if (lines.size() > 1 && lines.last().isEmpty()) lines.removeLast();
@@ -289,6 +297,9 @@ QByteArray RtfWriter::write(const QList<RichBlock>& blocks, const ExportTextStyl
         out += "\\red" + QByteArray::number(qRed(c)) + "\\green" + QByteArray::number(qGreen(c)) + "\\blue"
                + QByteArray::number(qBlue(c)) + ';';
     out += "}\n";
+    // Links take a character style of their own: LibreOffice prints a link without one as
+    // text, no link to follow in its PDF.
+    out += "{\\stylesheet{\\*\\cs10\\additive\\ul\\cf1 Hyperlink;}}\n";
     out += "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440\n";
     const QColor page = styles[ExportTextStyles::Body].background;
     if (page.isValid()) {

@@ -5,14 +5,18 @@
 #include "render/MarkdownHTMLRenderer.h"
 #include "render/export/DocxWriter.h"
 #include "render/export/ExportWriter.h"
+#include "render/export/OdtWriter.h"
 #include "render/export/RichText.h"
 #include "render/export/RtfWriter.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <zip.h>
 
 TEST(ExportConversion, ImagesLoadOnlyFromRegularFilesInsideTheDocumentFolder)
 {
@@ -122,7 +126,8 @@ TEST(ExportConversion, ThemeAndUserCssReachTheRichTextParagraphsAndRuns)
     const std::string text = rtf->toStdString();
     EXPECT_TRUE(rtf->contains("{\\f2\\froman\\fcharset0 Liberation Serif;}")) << text;
     EXPECT_TRUE(rtf->contains("\\red255\\green0\\blue0;\\red0\\green0\\blue255;\\red0\\green255\\blue0;")) << text;
-    EXPECT_TRUE(rtf->contains("\\f2\\fs48\\b\\cf4 {\\b H}")) << "the red heading: " << text;
+    EXPECT_TRUE(rtf->contains("\\f2\\fs48\\b\\cf4 {\\*\\bkmkstart head}{\\*\\bkmkend head}{\\b Head}"))
+        << "the red heading: " << text;
     EXPECT_TRUE(rtf->contains("\\qj\\sa160\\sl293\\slmult1\\f2\\fs26\\cf5 {Body")) << "blue serif body: " << text;
     EXPECT_TRUE(rtf->contains("{\\f1\\fs22 code}")) << "code at 0.88em of the theme's 17px: " << text;
     EXPECT_TRUE(rtf->contains("\\ulnone\\cf6 link}")) << "the link's own colour, no underline: " << text;
@@ -162,6 +167,89 @@ TEST(ExportConversion, WordAndOpenDocumentFilesAreArchivesAndTasksBecomeBoxes)
     // XML cannot carry controls or lone surrogates: they are left out, not written broken.
     EXPECT_EQ(DocxWriter::xmlText(QStringLiteral("a\x01<b>&") + QChar(0xD800) + QStringLiteral("😀")),
               QStringLiteral("a&lt;b&gt;&amp;😀"));
+}
+
+namespace {
+
+// The entry `name` of a zip archive held in memory; empty when it has none.
+QByteArray zipEntry(const QByteArray& archive, const char* name)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(archive.constData(), archive.size(), 0, &error);
+    zip_t* zip = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    QByteArray bytes;
+    zip_stat_t stat;
+    if (zip && zip_stat(zip, name, 0, &stat) == 0) {
+        if (zip_file_t* file = zip_fopen(zip, name, 0)) {
+            bytes.resize(qsizetype(stat.size));
+            if (zip_fread(file, bytes.data(), stat.size) != zip_int64_t(stat.size)) bytes.clear();
+            zip_fclose(file);
+        }
+    }
+    if (zip)
+        zip_discard(zip);
+    else if (source)
+        zip_source_free(source);
+    zip_error_fini(&error);
+    return bytes;
+}
+
+// The values of `attribute` on the elements `element` of `xml`, in order; a file that is not
+// well-formed yields {"ill-formed"}.
+QStringList valuesIn(const QByteArray& xml, QLatin1String element, QLatin1String attribute)
+{
+    QStringList values;
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd())
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.qualifiedName() == element)
+            values << reader.attributes().value(attribute).toString();
+    return reader.hasError() ? QStringList{QStringLiteral("ill-formed")} : values;
+}
+
+} // namespace
+
+TEST(ExportConversion, LinksIntoTheDocumentReachBookmarksThatEveryFormatKeeps)
+{
+    // Ids as a page may hold them: two differing only in case, a letter no format takes in a
+    // name, markup and field characters, a digit first, one too long; one repeated. Links to
+    // each, to no id, percent-encoded, and out of the document.
+    const QString longId(60, u'a');
+    const QString page =
+        QStringLiteral("<h1 id=\"intro\">Intro</h1><p><a href=\"#intro\">to intro</a> <a href=\"#missing\">nowhere</a> "
+                       "<a href=\"#%C3%BCber\">to über</a> <a href=\"https://a.com/#x\">out</a></p>"
+                       "<h2 id=\"Intro\">Case</h2><h2 id=\"über\">Über</h2><h2 id=\"x&quot;&lt;}{\\\">Marks</h2>"
+                       "<h2 id=\"9 lives\">Digit</h2><h2 id=\"%1\">Long</h2><h2 id=\"intro\">Again</h2>"
+                       "<p><a href=\"#Intro\">c</a> <a href=\"#x&quot;&lt;}{\\\">m</a> <a href=\"#9 lives\">d</a> "
+                       "<a href=\"#%1\">l</a></p>")
+            .arg(longId);
+    const QList<RichBlock> blocks = RichText::blocks(*RichText::textDocument(page, {}));
+    const QStringList names = {"intro", "Intro_1", "id__ber", "x_____", "id_9_lives", QString(40, u'a')};
+    const QStringList targets = {names[0], names[2], names[1], names[3], names[4], names[5]};
+
+    const QByteArray docx = zipEntry(DocxWriter::write(blocks, "t"), "word/document.xml");
+    EXPECT_EQ(valuesIn(docx, QLatin1String("w:bookmarkStart"), QLatin1String("w:name")), names);
+    QStringList links = valuesIn(docx, QLatin1String("w:hyperlink"), QLatin1String("w:anchor"));
+    links.removeAll(QString()); // the address out of the document
+    EXPECT_EQ(links, targets);
+
+    const QByteArray odt = zipEntry(OdtWriter::write(blocks, "t"), "content.xml");
+    EXPECT_EQ(valuesIn(odt, QLatin1String("text:bookmark"), QLatin1String("text:name")), names);
+    links = valuesIn(odt, QLatin1String("text:a"), QLatin1String("xlink:href"));
+    QStringList odtTargets;
+    for (const QString& t : targets) odtTargets << u'#' + t;
+    odtTargets.insert(2, QStringLiteral("https://a.com/#x"));
+    EXPECT_EQ(links, odtTargets);
+
+    const QString rtf = QString::fromLatin1(RtfWriter::write(blocks));
+    QStringList rtfNames, rtfLinks;
+    for (const auto& m : QRegularExpression(R"(\{\\\*\\bkmkstart ([^}]*)\}\{\\\*\\bkmkend \1\})").globalMatch(rtf))
+        rtfNames << m.captured(1);
+    for (const auto& m : QRegularExpression(R"re(HYPERLINK \\\\l "([^"]*)")re").globalMatch(rtf))
+        rtfLinks << m.captured(1);
+    EXPECT_EQ(rtfNames, names) << rtf.toStdString();
+    EXPECT_EQ(rtfLinks, targets);
+    EXPECT_EQ(rtf.count(QLatin1String("{\\field")), 7) << "a link to no id is text: " << rtf.toStdString();
 }
 
 TEST(ExportConversion, AJustifiedRichTextLineEndingAtALineBreakEndsItsParagraph)
