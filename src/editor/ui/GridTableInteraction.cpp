@@ -543,14 +543,18 @@ std::optional<GridEditing::Edit> GridTableInteraction::endCellEdit(bool commit)
             && m_view->replaceRange(e->range, e->replacement))
             written = e;
     }
-    // The caret stays on the cell (shown framed), where the table commands act.
-    const TextRange cell = written ? TextRange(source.location, int(written->replacement.size())) : source;
-    if (cell.end() <= m_view->coordinator()->length())
-        m_view->setSelectedRange(GridEditing::cellContent(m_view->coordinator()->through(cell.end()), cell));
+    frameCell(written ? TextRange(source.location, int(written->replacement.size())) : source);
     // The keyboard goes back to the view, unless it has gone somewhere else already.
     if (hadFocus || !QApplication::focusWidget()) m_view->setFocus(Qt::OtherFocusReason);
     m_view->viewport()->update();
     return written;
+}
+
+void GridTableInteraction::frameCell(TextRange source)
+{
+    if (source.isNotFound() || source.end() > m_view->coordinator()->length()) return;
+    const TextRange content = GridEditing::cellContent(m_view->coordinator()->through(source.end()), source);
+    m_view->setSelectedRange(TextRange(content.location, 0));
 }
 
 std::optional<GridTableInteraction::At> GridTableInteraction::tableAt(int offset) const

@@ -43,8 +43,11 @@ public:
     // Opens the field over a cell. The view's selection moves onto the cell's text, so
     // that the table commands (and every other command) act on that cell.
     void beginCellEdit(const TableCellHit& hit);
-    // Returns the edit written back, if any. The selection stays on the cell's text.
+    // Returns the edit written back, if any. The caret stays on the cell (frameCell).
     std::optional<GridEditing::Edit> endCellEdit(bool commit);
+    // Puts the caret on the cell whose source is `source`, shown framed: the table commands
+    // act on it, and nothing is selected.
+    void frameCell(TextRange source);
     QLineEdit* cellEditor() const { return m_cellEditor; }
     // Keeps the open cell's field over its cell (after scrolling).
     void placeCellEditor();

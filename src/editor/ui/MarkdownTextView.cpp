@@ -1,7 +1,6 @@
 #include "editor/ui/MarkdownTextView.h"
 
 #include "editor/EditorController.h"
-#include "editor/GridEditing.h"
 #include "editor/SpellChecker.h"
 #include "editor/StyleBridge.h"
 #include "editor/StyledBlocks.h"
@@ -681,9 +680,7 @@ void MarkdownTextView::contextMenuEvent(QContextMenuEvent* e)
         return;
     }
     m_grid->endCellEdit(true);
-    const TextRange cell = hit->source;
-    if (cell.end() <= textLength())
-        setSelectedRange(GridEditing::cellContent(m_coordinator->through(cell.end()), cell));
+    m_grid->frameCell(hit->source);
     QMenu menu(this);
     menu.addActions(m_tableActions);
     menu.exec(e->globalPos());

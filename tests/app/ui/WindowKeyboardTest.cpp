@@ -3,6 +3,7 @@
 #include "AppTestSupport.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
+#include "app/ui/StatusBar.h"
 #include "commands/ui/EditorToolbar.h"
 #include "editor/EditorController.h"
 #include "editor/ui/EditorHost.h"
@@ -197,6 +198,26 @@ TEST_F(WindowKeyboardTest, TabThroughCellsAndSaveWithACellOpen)
     EXPECT_EQ(f.readAll().toStdString(),
               "intro\n\n| Name | Qty |\n|------|----:|\n| kiwi | 4 |\n| plum | 10 |\n\nafter\n");
     EXPECT_FALSE(w->isDocumentEdited());
+}
+
+// A cell written back with Return stays framed with nothing selected: the status bar counts
+// no selection, and the next key still goes into that cell.
+TEST_F(WindowKeyboardTest, ACellWrittenBackIsFramedWithNothingSelected)
+{
+    DocumentWindow* w = open(kTable);
+    MarkdownTextView* v = view(w);
+    v->setSelectedRange({0, 0});
+    clickCell(v, "apples");
+    type("kiwi");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(v->grid()->cellEditor());
+    w->editorController()->updateSelectionStats();
+    EXPECT_EQ(w->editorController()->selectionWords(), 0);
+    EXPECT_EQ(w->findChild<StatusBar*>()->selectionText(), "");
+    type("s");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(w->documentText().toStdString(),
+              "intro\n\n| Name | Qty |\n|------|----:|\n| kiwis | 3 |\n| pears | 10 |\n\nafter\n");
 }
 
 // After a click on a cell the table commands act on its row and column, from the menu and
