@@ -1,4 +1,5 @@
 #include "editor/TextFind.h"
+#include "editor/FindScan.h"
 
 #include <gtest/gtest.h>
 
@@ -71,4 +72,50 @@ TEST(TextFind, OverlappingCandidatesAreWholeMatchesEveryWay)
     result.replace(edit.range.location, edit.range.length, edit.replacement);
     EXPECT_EQ(result, "XX Xa");
     EXPECT_EQ(edit.count, 3);
+}
+
+// A search a part at a time finds what stepping through the whole text finds, where matches,
+// overlapping candidates and surrogate pairs straddle the parts, and reads no more than it
+// is given leave to before it answers.
+TEST(FindScan, FindsWhatTheWholeTextHoldsAcrossItsParts)
+{
+    constexpr int part = FindScan::kPartUnits;
+    QString text(3 * part + 100, u'.');
+    const auto put = [&text](int at, QStringView s) { text.replace(at, s.size(), s.toString()); };
+    put(part - 2, u"aaaaa");                    // a run of candidates across the first seam
+    put(2 * part - 1, QString::fromUtf8("😀a")); // a pair split by the second seam
+    put(3 * part - 1, u"AA");
+    put(3 * part + 98, u"aa"); // at the very end
+    int reads = 0;
+    const FindScan::Read read = [&](TextRange r) {
+        ++reads;
+        return text.mid(r.location, r.length);
+    };
+    for (const QString& needle : {QStringLiteral("aa"), QString(QChar(0xDE00)) + u'a', QStringLiteral("a")}) {
+        const TextFind find(needle);
+        QList<int> expected, got;
+        for (auto r = find.findForward(text, 0); r; r = find.findForward(text, r->end())) expected << r->location;
+        FindScan scan = FindScan::whole(find, int(text.size()));
+        reads = 0;
+        while (!scan.isOver()) {
+            qsizetype budget = 1;
+            const int before = reads;
+            while (const auto r = scan.next(read, budget)) got << r->location;
+            EXPECT_LE(reads - before, 1) << "one part per call, read on a budget of one unit";
+        }
+        EXPECT_EQ(got, expected) << needle.toStdString();
+        EXPECT_EQ(reads, 4);
+    }
+
+    // From a place round the end and back to it: the first match TextFind::next gives.
+    const TextFind find("aa");
+    for (int from : {0, part - 1, 3 * part + 99, int(text.size())}) {
+        FindScan scan = FindScan::wrapping(find, from, int(text.size()));
+        qsizetype budget = std::numeric_limits<qsizetype>::max();
+        EXPECT_EQ(scan.next(read, budget), find.next(text, TextRange(from, 0))) << from;
+    }
+    FindScan none = FindScan::wrapping(TextFind("zz"), part, int(text.size()));
+    qsizetype budget = std::numeric_limits<qsizetype>::max();
+    EXPECT_FALSE(none.next(read, budget));
+    EXPECT_TRUE(none.isOver());
 }

@@ -7,6 +7,7 @@
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/Requests.h"
 
+#include <QDeadlineTimer>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,6 +18,14 @@
 #include <QTimer>
 #include <QToolButton>
 
+// So long, and so many parts of the text read (2 Mi units), whichever ends first.
+struct FindBar::Slice {
+    QDeadlineTimer until{8};
+    int parts = 32;
+    // Leave to read one part more; false when the slice is used up.
+    bool takePart() { return parts-- > 0 && !until.hasExpired(); }
+};
+
 FindBar::FindBar(EditorController* controller, QWidget* editor)
     : QWidget(editor),
       m_controller(controller),
@@ -24,7 +33,8 @@ FindBar::FindBar(EditorController* controller, QWidget* editor)
       m_replace(new QLineEdit(this)),
       m_count(new QLabel(this)),
       m_replaceRow(new QWidget(this)),
-      m_recount(new QTimer(this))
+      m_recount(new QTimer(this)),
+      m_slices(new QTimer(this))
 {
     setObjectName(QStringLiteral("FindBar"));
     setAutoFillBackground(true);
@@ -44,7 +54,9 @@ FindBar::FindBar(EditorController* controller, QWidget* editor)
 
     m_recount->setSingleShot(true);
     m_recount->setInterval(200);
-    connect(m_recount, &QTimer::timeout, this, &FindBar::updateCount);
+    connect(m_recount, &QTimer::timeout, this, &FindBar::startCount);
+    m_slices->setSingleShot(true);
+    connect(m_slices, &QTimer::timeout, this, &FindBar::runSlices);
 
     editor->installEventFilter(this);
     hide();
@@ -84,19 +96,16 @@ void FindBar::addButtons()
     connect(replaceEvery, &QPushButton::clicked, this, &FindBar::replaceAll);
 }
 
-// Typing in the field selects the first match from where the selection starts.
+// Typing in the field selects the first match from where the selection starts; the matches
+// are counted after a pause in typing.
 void FindBar::searchEdited()
 {
     EditorTextView* view = m_controller->textView();
     if (!view) return;
-    const TextFind find(m_search->text());
-    const QString text = view->text();
-    const TextRange sel = view->selectedRange();
-    if (auto r = find.next(text, TextRange(sel.location, 0))) {
-        view->setSelectedRange(*r);
-        view->scrollRangeToVisible(*r);
-    }
-    updateCount();
+    stopWork();
+    m_count->clear();
+    m_recount->start();
+    lookFrom(view->selectedRange().location, true);
 }
 
 void FindBar::attach(DocumentHost& host)
@@ -141,7 +150,7 @@ void FindBar::showBar(bool withReplace)
     place();
     m_search->setFocus();
     m_search->selectAll();
-    updateCount();
+    startCount();
 }
 
 bool FindBar::isReplaceShown() const
@@ -163,6 +172,8 @@ void FindBar::place()
 
 void FindBar::hideEvent(QHideEvent* event)
 {
+    // A match arriving after the bar closed would take the caret from where the user went.
+    stopWork();
     if (auto* view = dynamic_cast<MarkdownTextView*>(m_controller->textView())) view->setTopObstruction(0);
     QWidget::hideEvent(event);
 }
@@ -192,16 +203,21 @@ void FindBar::step(bool forward)
 {
     EditorTextView* view = m_controller->textView();
     if (!view || m_search->text().isEmpty()) return;
+    stopWork();
+    if (forward) {
+        const TextRange sel = view->selectedRange();
+        lookFrom(sel.isNotFound() ? 0 : sel.end(), false);
+        return;
+    }
     const TextFind find(m_search->text());
     const QString text = view->text();
-    const auto r = forward ? find.next(text, view->selectedRange()) : find.previous(text, view->selectedRange());
+    const auto r = find.previous(text, view->selectedRange());
     if (!r) {
         view->beep();
         return;
     }
-    view->setSelectedRange(*r);
-    view->scrollRangeToVisible(*r);
-    if (isVisible()) updateCount();
+    showMatch(*r);
+    if (isVisible()) startCount();
 }
 
 void FindBar::findNext()
@@ -241,7 +257,7 @@ void FindBar::replaceAll()
     // replaced by the next key typed.
     m_controller->replace(edit.range, edit.replacement,
                           TextRange(edit.range.location + int(edit.replacement.size()), 0));
-    updateCount();
+    startCount();
 }
 
 void FindBar::useSelectionForFind()
@@ -251,30 +267,37 @@ void FindBar::useSelectionForFind()
     const TextRange sel = view->selectedRange();
     if (sel.isNotFound() || sel.isEmpty()) return;
     m_search->setText(view->textInRange(sel));
-    if (isVisible()) updateCount();
+    if (isVisible()) startCount();
 }
 
 void FindBar::noteTextChanged()
 {
-    if (isVisible()) m_recount->start();
+    if (!isVisible()) return;
+    // The count was for the text before: it is made again after the pause.
+    m_counting.reset();
+    m_count->clear();
+    m_recount->start();
 }
 
-void FindBar::updateCount()
+void FindBar::startCount()
 {
     m_recount->stop();
+    m_counting.reset();
     EditorTextView* view = m_controller->textView();
     if (!view || m_search->text().isEmpty()) {
         m_count->clear();
         return;
     }
-    const TextFind find(m_search->text());
-    const QString text = view->text();
-    const TextRange sel = view->selectedRange();
-    int total = 0, current = 0;
-    for (auto r = find.findForward(text, 0); r; r = find.findForward(text, r->end())) {
-        ++total;
-        if (r->location == sel.location && r->length == sel.length) current = total;
-    }
+    m_counting = Counting{FindScan::whole(TextFind(m_search->text()), view->textLength()), view->textRevision(),
+                          view->selectedRange()};
+    Slice slice;
+    if (countOn(*view, slice)) return;
+    m_count->clear();
+    m_slices->start();
+}
+
+void FindBar::showCount(int total, int current)
+{
     if (total == 0)
         m_count->setText(tr("No matches"));
     else if (current > 0)
@@ -282,6 +305,109 @@ void FindBar::updateCount()
     else
         // English has a text of its own for one; the count's forms are the translators'.
         m_count->setText(total == 1 ? tr("1 match") : tr("%n matches", nullptr, total));
+}
+
+void FindBar::lookFrom(int from, bool typed)
+{
+    EditorTextView* view = m_controller->textView();
+    if (!view) return;
+    m_looking = Looking{FindScan::wrapping(TextFind(m_search->text()), from, view->textLength()), view->textRevision(),
+                        view->selectedRange(), typed};
+    Slice slice;
+    if (!lookOn(*view, slice)) m_slices->start();
+}
+
+void FindBar::runSlices()
+{
+    EditorTextView* view = m_controller->textView();
+    if (!view) {
+        stopWork();
+        return;
+    }
+    Slice slice;
+    if (m_looking && !lookOn(*view, slice)) {
+        m_slices->start();
+        return;
+    }
+    if (m_counting && !countOn(*view, slice)) m_slices->start();
+}
+
+bool FindBar::lookOn(EditorTextView& view, Slice& slice)
+{
+    Looking& l = *m_looking;
+    // A match found for an older search or text, or after the user moved the selection, is
+    // not shown.
+    if (!stillFor(l.scan, l.revision) || view.selectedRange() != l.selection) {
+        m_looking.reset();
+        return true;
+    }
+    const auto read = [&view](TextRange r) { return view.copyOfRange(r); };
+    std::optional<TextRange> found;
+    while (!found && !l.scan.isOver() && slice.takePart()) {
+        qsizetype budget = FindScan::kPartUnits;
+        found = l.scan.next(read, budget);
+    }
+    if (!found && !l.scan.isOver()) return false;
+    const bool typed = l.typed;
+    m_looking.reset();
+    if (found) {
+        showMatch(*found);
+        // The count under way, or shown, says which match was selected before; while typing
+        // it waits for the pause.
+        if (isVisible() && !(typed && m_recount->isActive())) startCount();
+    } else if (!typed) {
+        view.beep();
+    }
+    return true;
+}
+
+bool FindBar::countOn(EditorTextView& view, Slice& slice)
+{
+    Counting& c = *m_counting;
+    if (!stillFor(c.scan, c.revision)) {
+        // Counted again for what is there now, after the pause.
+        m_counting.reset();
+        m_recount->start();
+        return true;
+    }
+    const auto read = [&view](TextRange r) { return view.copyOfRange(r); };
+    while (!c.scan.isOver() && slice.takePart()) {
+        qsizetype budget = FindScan::kPartUnits;
+        while (const auto r = c.scan.next(read, budget)) {
+            ++c.total;
+            if (*r == c.selection) c.current = c.total;
+        }
+    }
+    if (!c.scan.isOver()) return false;
+    // The selection moved while the matches were counted: which one it is, is counted again.
+    if (view.selectedRange() != c.selection) {
+        startCount();
+        return true;
+    }
+    showCount(c.total, c.current);
+    m_counting.reset();
+    return true;
+}
+
+bool FindBar::stillFor(const FindScan& scan, std::uint64_t revision) const
+{
+    const EditorTextView* view = m_controller->textView();
+    return view && view->textRevision() == revision && scan.needle() == m_search->text();
+}
+
+void FindBar::showMatch(TextRange match)
+{
+    EditorTextView* view = m_controller->textView();
+    if (!view) return;
+    view->setSelectedRange(match);
+    view->scrollRangeToVisible(match);
+}
+
+void FindBar::stopWork()
+{
+    m_looking.reset();
+    m_counting.reset();
+    m_slices->stop();
 }
 
 QString FindBar::countText() const

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "editor/FindScan.h"
+
 #include <QWidget>
+
+#include <cstdint>
+#include <optional>
 
 class DocumentHost;
 class EditorController;
+class EditorTextView;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,6 +20,11 @@ class QWidget;
 // number of matches, and a replace row with Replace and Replace All. Matching is literal
 // and ignores case. Every replacement is one undoable edit through the editor controller.
 // Escape closes the bar and gives the keyboard back to the editor.
+//
+// Typing in the field and Next look for the match from the selection a slice at a time, and
+// the matches are counted a slice at a time after a pause in typing, so a long text never
+// holds the window: a match or a count arrives when found, and only while the search, the
+// text and (for a match) the selection are still those it was looked for in.
 //
 // It floats over the top right corner of the editor. The Find menu's items post their
 // requests (Requests::showFind and the four after it), which the key window's bar performs.
@@ -51,6 +62,9 @@ public:
     QLineEdit* replaceField() const { return m_replace; }
     QString countText() const;
     bool isReplaceShown() const;
+    // A match still being looked for, or matches still being counted.
+    bool isSearching() const { return m_looking.has_value(); }
+    bool isCounting() const { return m_counting.has_value(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -58,10 +72,41 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A match looked for from where the selection stood, and the matches counted; each
+    // holds what it was started for.
+    struct Looking {
+        FindScan scan;
+        std::uint64_t revision;
+        TextRange selection;
+        bool typed; // in the field: the count waits for a pause; else none found beeps
+    };
+    struct Counting {
+        FindScan scan;
+        std::uint64_t revision;
+        TextRange selection;
+        int total = 0;
+        int current = 0;
+    };
+
     void addButtons();
     void searchEdited();
     void place();
-    void updateCount();
+    // Counts the matches: what one slice finds at once, the rest in slices.
+    void startCount();
+    void showCount(int total, int current);
+    // Looks for the first match from `from`, round the end of the text: at once as far as one
+    // slice goes, the rest in slices.
+    void lookFrom(int from, bool typed);
+    void runSlices();
+    // One turn of the event loop's share of the work.
+    struct Slice;
+    // Each goes on until the slice is used up; true when it is over.
+    bool lookOn(EditorTextView& view, Slice& slice);
+    bool countOn(EditorTextView& view, Slice& slice);
+    // The search in the field and the text are still the ones a result was started for.
+    bool stillFor(const FindScan& scan, std::uint64_t revision) const;
+    void showMatch(TextRange match);
+    void stopWork();
     void step(bool forward);
     void closeBar();
 
@@ -71,4 +116,7 @@ private:
     QLabel* m_count;
     QWidget* m_replaceRow;
     QTimer* m_recount;
+    QTimer* m_slices;
+    std::optional<Looking> m_looking;
+    std::optional<Counting> m_counting;
 };

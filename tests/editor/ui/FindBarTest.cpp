@@ -1,6 +1,7 @@
 #include "editor/ui/FindBar.h"
 #include "editor/EditorController.h"
 #include "editor/GridEditing.h"
+#include "editor/TextFind.h"
 #include "editor/ui/GridTableInteraction.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,7 +44,71 @@ protected:
     FindBar* bar = nullptr;
 };
 
+// About 4 Mi units of lines, more than a slice of the find bar's work reads: "needle" on its
+// tenth line and every 10,000th, "needles" once, near its end.
+QString longText()
+{
+    QString s;
+    s.reserve(4 << 20);
+    for (int i = 0; s.size() < (4 << 20); ++i) {
+        s += QStringLiteral("Line %1 with some words to look through").arg(i);
+        s += i % 10000 == 10 ? QStringLiteral(" and a needle.\n") : QStringLiteral(".\n");
+    }
+    s += QStringLiteral("The needles at the end.\n");
+    return s;
+}
+
 } // namespace
+
+// Typing into the field over a long text selects the first match from the caret at once
+// where it is near, and goes on looking in slices where it is far, the window answering
+// meanwhile; the matches are counted after the pause in typing, and the count is right.
+TEST_F(FindBarTest, OnALongTextTheNearMatchShowsAtOnceAndTheCountComesLater)
+{
+    const QString doc = longText();
+    load(doc);
+    bar->showBar(false);
+    QTest::keyClicks(bar->searchField(), "needle");
+    EXPECT_EQ(selection(), TextRange(int(doc.indexOf("needle")), 6));
+    EXPECT_EQ(bar->countText(), "");
+    const int total = TextFind("needle").count(doc);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bar->countText() == QStringLiteral("1 of %1").arg(total); }))
+        << bar->countText().toStdString();
+
+    QTest::keyClick(bar->searchField(), Qt::Key_S);
+    EXPECT_TRUE(bar->isSearching());
+    EXPECT_EQ(selection().location, int(doc.indexOf("needle")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return selection().location == int(doc.indexOf("needles")); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bar->countText() == "1 of 1"; })) << bar->countText().toStdString();
+}
+
+// The count shown is always that of the search in the field over the text as it is: one
+// under way for an earlier search, or over the text before an edit, is never shown.
+TEST_F(FindBarTest, ACountForAnEarlierSearchOrTextIsNeverShown)
+{
+    load(longText());
+    QStringList shown;
+    const auto shows = [&](const QString& count) {
+        if (!bar->countText().isEmpty() && (shown.isEmpty() || shown.last() != bar->countText()))
+            shown << bar->countText();
+        return bar->countText() == count;
+    };
+    QTimer probe; // notes the count shown between slices of the bar's work
+    QObject::connect(&probe, &QTimer::timeout, bar, [&] { shows({}); });
+    probe.start(0);
+    bar->searchField()->setText("needle");
+    bar->showBar(false);
+    ASSERT_TRUE(bar->isCounting());
+    QTest::keyClick(bar->searchField(), Qt::Key_End);
+    QTest::keyClick(bar->searchField(), Qt::Key_X);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shows("No matches"); })) << bar->countText().toStdString();
+
+    bar->showBar(false);
+    ASSERT_TRUE(bar->isCounting());
+    controller.replace({int(text().size()), 0}, "needlex");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shows("1 match"); })) << bar->countText().toStdString();
+    EXPECT_EQ(shown, QStringList({"No matches", "1 match"}));
+}
 
 TEST_F(FindBarTest, NextAndPreviousWrapAndTheCountFollows)
 {
@@ -52,7 +118,7 @@ TEST_F(FindBarTest, NextAndPreviousWrapAndTheCountFollows)
     EXPECT_FALSE(bar->isReplaceShown());
     QTest::keyClicks(bar->searchField(), "cat");
     EXPECT_EQ(selection().location, 0); // typing selects the first match from the selection
-    EXPECT_EQ(bar->countText(), "1 of 3");
+    EXPECT_TRUE(QTest::qWaitFor([this] { return bar->countText() == "1 of 3"; })); // after the pause
     bar->perform(FindBar::Next);
     EXPECT_EQ(selection().location, 6); // after the emoji's two UTF-16 units
     bar->perform(FindBar::Next);
