@@ -160,6 +160,13 @@ std::optional<QString> listItem(QStringView line)
     return std::nullopt;
 }
 
+// A line that starts with a blank belongs to what the line above opened (a nested map, a folded
+// value); a tab there is not YAML at all. Either way it names no key of the block's own.
+bool isIndented(QStringView line)
+{
+    return !line.isEmpty() && (line[0] == u' ' || line[0] == u'\t');
+}
+
 bool isYamlSpecialWord(const QString& v)
 {
     static const QRegularExpression special(QStringLiteral(
@@ -247,7 +254,7 @@ std::pair<FrontMatter, TextRange> FrontMatter::parse(QStringView text)
     for (qsizetype i = 1; i < closing; ++i) {
         const QStringView line = content(lines[i]);
         const qsizetype colon = line.indexOf(u':');
-        if (colon < 0) continue;
+        if (colon < 0 || isIndented(line)) continue;
         const QString key = TextUtil::trimWhitespace(line.left(colon)).toLower();
         const QString raw = TextUtil::trimWhitespace(line.mid(colon + 1));
         if (key == u"tags"_s) {
@@ -311,7 +318,7 @@ QString valueOf(const FrontMatter& fm, Field field)
 std::optional<Field> fieldOf(QStringView line)
 {
     const qsizetype colon = line.indexOf(u':');
-    if (colon < 0) return std::nullopt;
+    if (colon < 0 || isIndented(line)) return std::nullopt;
     const QString key = TextUtil::trimWhitespace(line.left(colon)).toLower();
     for (int f = 0; f < FieldCount; ++f)
         if (key == kFieldKeys[f]) return Field(f);

@@ -153,3 +153,18 @@ TEST(FrontMatter, ValuesYamlWouldMisreadAreQuotedAndOtherLinesStay)
               "---\r\n# written by hand\r\nauthor: Me\r\nlayout:  'post'  \r\n"
               "tags: [a]\r\nnested:\r\n  key: value\r\n---\r\n\nBody");
 }
+
+TEST(FrontMatter, IndentedLinesNameNoFieldAndStayAsWritten)
+{
+    // An indented line belongs to the line above it (or, with a tab, is not YAML at all): the
+    // sheet neither shows it nor rewrites it.
+    const QString doc = "---\ntitle: one\ntitle: two\n\tauthor: tab\nauthor:\t\"x\"\nmeta:\n  title: nested\n---\nBody";
+    auto [fm, range] = FrontMatter::parse(doc);
+    EXPECT_EQ(fm.title, "two");
+    EXPECT_EQ(fm.author, "x");
+    EXPECT_EQ(fm.extra, (QList<QPair<QString, QString>>{{"meta", ""}}));
+    fm.title = "Three";
+    fm.author = "Ann";
+    EXPECT_EQ(fm.appliedTo(doc, range).toStdString(),
+              "---\ntitle: Three\n\tauthor: tab\nauthor: Ann\nmeta:\n  title: nested\n---\n\nBody");
+}
