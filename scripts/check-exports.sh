@@ -447,6 +447,26 @@ grep -q "/\* theme \*/" "$WORK/github.html" && grep -q "#0969da" "$WORK/github.h
 export_to_theme "$DOC/sample.md" pdf "$WORK/academic.pdf" academic
 check_pdf "$WORK/academic.pdf" "sample"
 echo "ok presets: GitHub HTML has its theme, Academic PDF is stamped"
+# A batch takes --theme and --css as a single export does; an unknown theme is refused, naming
+# the known ones, before anything is written.
+THEMED="$WORK/themed-batch"
+mkdir -p "$THEMED"
+printf '# One\n\nBody one.\n' >"$THEMED/one.md"
+printf 'p { color: #123456 }\n' >"$THEMED/user.css"
+"$BW_EXPORT" --batch "$THEMED" --format html --theme github --css "$THEMED/user.css" >/dev/null 2>&1 \
+  || fail "batch with --theme and --css failed"
+grep -q "#0969da" "$THEMED/one.html" || fail "batch: the theme's CSS is missing from one.html"
+grep -q "#123456" "$THEMED/one.html" || fail "batch: the user CSS is missing from one.html"
+rm -f "$THEMED/one.html"
+for args in "--batch $THEMED --format html" "$THEMED/one.md --format html --out $THEMED/one.html"; do
+  # shellcheck disable=SC2086
+  status=0
+  "$BW_EXPORT" $args --theme nosuch >/dev/null 2>"$THEMED/err.txt" || status=$?
+  [ "$status" = 1 ] || fail "unknown theme: exit status $status, not 1 ($args)"
+  grep -q "academic" "$THEMED/err.txt" || fail "unknown theme: the known ones are not named ($args)"
+  [ ! -e "$THEMED/one.html" ] || fail "unknown theme: a file was written ($args)"
+done
+echo "ok batch themes: --theme and --css reach every file of a batch; an unknown theme is refused"
 # ---- Theme and user CSS in Word, OpenDocument and Rich Text, read back by LibreOffice ----
 # Each file is converted to flat OpenDocument; a text's colour, font and alignment are looked
 # up as LibreOffice resolved them (its span's style, then its paragraph's style and parents).

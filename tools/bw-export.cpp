@@ -3,10 +3,11 @@
 // The header and footer templates and "exportCSS" come from the user's settings.
 //   bw-export --page-text FILE.html
 // prints the text of an exported page as the web engine lays it out (the export checks).
-//   bw-export --batch FOLDER --format F
+//   bw-export --batch FOLDER --format F [--css FILE]
 // exports every Markdown file of FOLDER as the File menu's batch export does, replacing
 // existing outputs, and prints the report; exits 1 when any file was not exported.
-//   --theme standard|github|academic|dark|compact adds an export theme's CSS.
+//   --theme standard|github|academic|dark|compact adds an export theme's CSS (an unknown id
+// is refused, exit 1), in a single export and a batch alike.
 //   --grant FOLDER grants a folder as Allow Access to Folder… does, so its images are
 // embedded. The grant is remembered in the settings, for later runs and for the program.
 // A file that is not valid UTF-8 is refused as the editor refuses it, with exit status 1.
@@ -31,6 +32,27 @@
 #include <QWebEngineProfile>
 
 #include <cstdio>
+
+namespace {
+
+const char* const usage =
+    "usage: bw-export FILE.md --format html|pdf|rtf|docx|odt --out PATH [--css FILE] [--theme ID]\n"
+    "       bw-export --batch FOLDER --format html|pdf|rtf|docx|odt [--css FILE] [--theme ID]\n";
+
+// The CSS of the theme --theme names (none without it); nothing, said why, for an unknown id.
+std::optional<QString> themeCSSOf(const QCommandLineParser& parser)
+{
+    if (!parser.isSet(QStringLiteral("theme"))) return QString();
+    const QString id = parser.value(QStringLiteral("theme"));
+    if (const auto theme = ExportThemes::fromRawValue(id)) return ExportThemes::css(*theme);
+    QStringList ids;
+    for (ExportTheme theme : ExportThemes::all()) ids.append(ExportThemes::rawValue(theme));
+    std::fprintf(stderr, "bw-export: unknown theme \"%s\"; the themes are %s\n", qPrintable(id),
+                 qPrintable(ids.join(QStringLiteral(", "))));
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -85,6 +107,22 @@ int main(int argc, char** argv)
     }
     const QStringList files = parser.positionalArguments();
     const QString formatId = parser.value(QStringLiteral("format"));
+    static const QStringList known = {"html", "pdf", "rtf", "docx", "odt"};
+    if (!known.contains(formatId)) {
+        std::fprintf(stderr, "%s", usage);
+        return 2;
+    }
+    const std::optional<QString> themeCSS = themeCSSOf(parser);
+    if (!themeCSS) return 1;
+    std::optional<QString> css;
+    if (parser.isSet(QStringLiteral("css"))) {
+        QFile cssFile(parser.value(QStringLiteral("css")));
+        if (!cssFile.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "bw-export: cannot read %s\n", qPrintable(cssFile.fileName()));
+            return 1;
+        }
+        css = QString::fromUtf8(cssFile.readAll());
+    }
     if (parser.isSet(QStringLiteral("batch"))) {
         if (files.size() != 1) return 2;
         if (!QFileInfo(files.first()).isDir()) {
@@ -101,14 +139,13 @@ int main(int argc, char** argv)
                                     [](const BatchExport::Report& report) {
                                         const bool all = report.failures.isEmpty() && !report.cancelled;
                                         QCoreApplication::exit(all ? 0 : 1);
-                                    });
+                                    },
+                                    {*themeCSS, css});
         return app.exec();
     }
-    const QString themeCSS = ExportThemes::cssFor(parser.value(QStringLiteral("theme")));
     const QString out = parser.value(QStringLiteral("out"));
-    static const QStringList known = {"html", "pdf", "rtf", "docx", "odt"};
-    if (files.size() != 1 || out.isEmpty() || !known.contains(formatId)) {
-        std::fprintf(stderr, "usage: bw-export FILE.md --format html|pdf|rtf|docx|odt --out PATH [--css FILE]\n");
+    if (files.size() != 1 || out.isEmpty()) {
+        std::fprintf(stderr, "%s", usage);
         return 2;
     }
     const QFileInfo source(files.first());
@@ -119,22 +156,13 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString text = document->text;
-    std::optional<QString> css;
-    if (parser.isSet(QStringLiteral("css"))) {
-        QFile cssFile(parser.value(QStringLiteral("css")));
-        if (!cssFile.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "bw-export: cannot read %s\n", qPrintable(cssFile.fileName()));
-            return 1;
-        }
-        css = QString::fromUtf8(cssFile.readAll());
-    }
     const QString title = Exporter::exportName(source.completeBaseName());
     const QString baseDir = source.absolutePath();
     const ExportFormat format = ExportFormats::fromId(formatId);
 
     if (format == ExportFormat::pdf) {
         int status = 1;
-        PrintController::writePDF({text, title, baseDir, themeCSS, Exporter::userCSS(css)}, out, nullptr,
+        PrintController::writePDF({text, title, baseDir, *themeCSS, Exporter::userCSS(css)}, out, nullptr,
                                   [&status](bool ok, const QString& error) {
                                       if (!ok) std::fprintf(stderr, "bw-export: %s\n", qPrintable(error));
                                       status = ok ? 0 : 1;
@@ -145,7 +173,7 @@ int main(int argc, char** argv)
     }
     QString error;
     const std::optional<QByteArray> bytes = ExportWriter::bytes(format, text, title, ImageAccess::forDocument(baseDir),
-                                                                themeCSS, Exporter::userCSS(css), &error);
+                                                                *themeCSS, Exporter::userCSS(css), &error);
     if (!bytes) {
         std::fprintf(stderr, "bw-export: %s\n", qPrintable(error));
         return 1;

@@ -31,13 +31,14 @@ struct Tr {
 class Run : public QObject {
 public:
     Run(const QString& folder, ExportFormat format, QWidget* window,
-        std::function<void(const BatchExport::Report&)> done)
+        std::function<void(const BatchExport::Report&)> done, const Styles& styles)
         : m_folder(folder),
           m_format(format),
           m_window(window),
           m_hadWindow(window),
           m_done(std::move(done)),
-          m_css(Exporter::userCSS(std::nullopt)),
+          m_themeCSS(styles.themeCSS),
+          m_css(Exporter::userCSS(styles.userCSS)),
           m_images(ImageAccess::forDocument(folder))
     {
         const QStringList sources = BatchExport::markdownFiles(folder);
@@ -143,7 +144,7 @@ private:
         const QString title = QFileInfo(file.source).completeBaseName();
         if (m_format == ExportFormat::pdf) {
             slot->context = new QObject(this);
-            PrintController::render({*text, title, m_folder, QString(), m_css}, slot->context,
+            PrintController::render({*text, title, m_folder, m_themeCSS, m_css}, slot->context,
                                     [this, slot](const QByteArray& pdf) {
                                         if (pdf.isEmpty()) return settle(slot, false, PrintController::notMadeText());
                                         made(slot, pdf);
@@ -159,11 +160,11 @@ private:
             made(slot, *bytes);
         });
         const ExportFormat format = m_format;
-        const QString css = m_css, markdown = *text;
+        const QString css = m_css, themeCSS = m_themeCSS, markdown = *text;
         const ImageAccess images = m_images;
         watcher->setFuture(QtConcurrent::run([=] {
             QString why;
-            auto bytes = ExportWriter::bytes(format, markdown, title, images, QString(), css, &why);
+            auto bytes = ExportWriter::bytes(format, markdown, title, images, themeCSS, css, &why);
             return std::make_pair(bytes, why);
         }));
     }
@@ -239,6 +240,7 @@ private:
     QPointer<QWidget> m_window;
     bool m_hadWindow;
     std::function<void(const BatchExport::Report&)> m_done;
+    QString m_themeCSS;
     QString m_css;
     ImageAccess m_images; // the grants as they were when the run began
     QList<BatchExport::PlannedFile> m_plan;
@@ -303,9 +305,9 @@ Hooks& hooks()
 }
 
 void exportFolder(const QString& folder, ExportFormat format, QWidget* window,
-                  std::function<void(const BatchExport::Report&)> done)
+                  std::function<void(const BatchExport::Report&)> done, const Styles& styles)
 {
-    (new Run(folder, format, window, std::move(done)))->start();
+    (new Run(folder, format, window, std::move(done), styles))->start();
 }
 
 void run(ExportFormat format, QWidget* window)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -19,9 +20,16 @@ namespace BatchExporter {
 // Asks for the folder (window-modal on `window`, application-modal without), then exports.
 void run(ExportFormat format, QWidget* window);
 
+// The CSS every file of a run is exported with: a theme's, and the user's (the stored
+// "exportCSS" unless given).
+struct Styles {
+    QString themeCSS;
+    std::optional<QString> userCSS;
+};
+
 // Exports the folder without asking for it; `done` (optional) receives the report.
 void exportFolder(const QString& folder, ExportFormat format, QWidget* window,
-                  std::function<void(const BatchExport::Report&)> done = {});
+                  std::function<void(const BatchExport::Report&)> done = {}, const Styles& styles = {});
 
 // The questions and messages of a run, replaceable so tests can answer them.
 struct Hooks {
