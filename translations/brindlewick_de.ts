@@ -2220,10 +2220,6 @@
         <translation>Wenn aktiviert, bittet Brindlewick Ihren KI-Anbieter, Ihren Text fortzusetzen, sobald Sie beim Tippen innehalten – eine Anfrage pro Pause, was bei Cloud-Anbietern Kosten verursachen kann. Drücken Sie Tab, um einen Vorschlag anzunehmen, oder Esc, um ihn zu verwerfen. Sie können einen Vorschlag auch über Extras ▸ Fortsetzung vorschlagen anfordern.</translation>
     </message>
     <message>
-        <source>Custom CSS for HTML/PDF export</source>
-        <translation>Eigenes CSS für HTML-/PDF-Export</translation>
-    </message>
-    <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
         <translation>Wird an das Export-Stylesheet angehängt. Aktiviert außerdem MathJax ($$…$$) und Mermaid (```mermaid) im exportierten HTML.</translation>
     </message>
@@ -2250,6 +2246,10 @@
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1 (kein Wörterbuch installiert)</translation>
+    </message>
+    <message>
+        <source>Custom CSS for every export (HTML, PDF, Word, OpenDocument, Rich Text)</source>
+        <translation>Eigenes CSS für alle Exporte (HTML, PDF, Word, OpenDocument, Rich Text)</translation>
     </message>
 </context>
 <context>

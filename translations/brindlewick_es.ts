@@ -2220,10 +2220,6 @@
         <translation>Si está activado, Brindlewick pide a su proveedor de IA que continúe su texto cuando hace una pausa al escribir: una petición por pausa, lo que puede tener coste con proveedores en la nube. Pulse Tab para aceptar una sugerencia y Esc para descartarla. También puede pedir una manualmente desde Herramientas ▸ Sugerir continuación.</translation>
     </message>
     <message>
-        <source>Custom CSS for HTML/PDF export</source>
-        <translation>CSS personalizado para exportar a HTML/PDF</translation>
-    </message>
-    <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
         <translation>Se añade a la hoja de estilos de exportación. También activa MathJax ($$…$$) y Mermaid (```mermaid) en el HTML exportado.</translation>
     </message>
@@ -2250,6 +2246,10 @@
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1 (ningún diccionario instalado)</translation>
+    </message>
+    <message>
+        <source>Custom CSS for every export (HTML, PDF, Word, OpenDocument, Rich Text)</source>
+        <translation>CSS personalizado para todas las exportaciones (HTML, PDF, Word, OpenDocument, Rich Text)</translation>
     </message>
 </context>
 <context>

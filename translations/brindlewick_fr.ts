@@ -2220,10 +2220,6 @@
         <translation>Activé, Brindlewick demande à votre fournisseur d’IA de poursuivre votre texte quand vous marquez une pause — une requête par pause, ce qui peut être payant chez les fournisseurs en ligne. Appuyez sur Tab pour accepter une suggestion, sur Esc pour l’ignorer. Vous pouvez aussi en demander une depuis Outils ▸ Suggérer une suite.</translation>
     </message>
     <message>
-        <source>Custom CSS for HTML/PDF export</source>
-        <translation>CSS personnalisé pour l’exportation HTML/PDF</translation>
-    </message>
-    <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
         <translation>Ajouté à la feuille de style d’exportation. Active aussi MathJax ($$…$$) et Mermaid (```mermaid) dans le HTML exporté.</translation>
     </message>
@@ -2250,6 +2246,10 @@
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1 (aucun dictionnaire installé)</translation>
+    </message>
+    <message>
+        <source>Custom CSS for every export (HTML, PDF, Word, OpenDocument, Rich Text)</source>
+        <translation>CSS personnalisé pour toutes les exportations (HTML, PDF, Word, OpenDocument, Rich Text)</translation>
     </message>
 </context>
 <context>

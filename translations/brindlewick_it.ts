@@ -2220,10 +2220,6 @@
         <translation>Se attivi, Brindlewick chiede al tuo fornitore di IA di continuare il testo quando fai una pausa nella scrittura: una richiesta per pausa, quindi con i fornitori cloud può comportare dei costi. Premi Tab per accettare un suggerimento, Esc per ignorarlo. Puoi anche richiederne uno manualmente da Strumenti ▸ Suggerisci continuazione.</translation>
     </message>
     <message>
-        <source>Custom CSS for HTML/PDF export</source>
-        <translation>CSS personalizzato per l’esportazione HTML/PDF</translation>
-    </message>
-    <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
         <translation>Aggiunto al foglio di stile dell’esportazione. Attiva anche MathJax ($$…$$) e Mermaid (```mermaid) nell’HTML esportato.</translation>
     </message>
@@ -2250,6 +2246,10 @@
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1 (nessun dizionario installato)</translation>
+    </message>
+    <message>
+        <source>Custom CSS for every export (HTML, PDF, Word, OpenDocument, Rich Text)</source>
+        <translation>CSS personalizzato per tutte le esportazioni (HTML, PDF, Word, OpenDocument, Rich Text)</translation>
     </message>
 </context>
 <context>

@@ -2214,10 +2214,6 @@
         <translation>オンにすると、入力が止まったときに Brindlewick が AI プロバイダーに文章の続きを依頼します。止まるたびに 1 回リクエストするため、クラウドプロバイダーでは料金が発生する場合があります。候補を受け入れるには Tab、閉じるには Esc を押します。「ツール ▸ 続きを提案」から手動で実行することもできます。</translation>
     </message>
     <message>
-        <source>Custom CSS for HTML/PDF export</source>
-        <translation>HTML/PDF エクスポート用のカスタム CSS</translation>
-    </message>
-    <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
         <translation>エクスポート用スタイルシートの末尾に追加されます。エクスポートした HTML では MathJax（$$…$$）と Mermaid（```mermaid）も有効になります。</translation>
     </message>
@@ -2244,6 +2240,10 @@
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1（辞書がインストールされていません）</translation>
+    </message>
+    <message>
+        <source>Custom CSS for every export (HTML, PDF, Word, OpenDocument, Rich Text)</source>
+        <translation>すべてのエクスポート用のカスタム CSS（HTML、PDF、Word、OpenDocument、リッチテキスト）</translation>
     </message>
 </context>
 <context>

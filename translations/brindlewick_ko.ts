@@ -2214,10 +2214,6 @@
         <translation>켜면 입력을 멈출 때 Brindlewick이 AI 제공자에게 텍스트를 이어 쓰도록 요청합니다. 멈출 때마다 요청을 한 번 보내므로 클라우드 제공자에서는 비용이 발생할 수 있습니다. Tab 키로 제안을 받아들이고 Esc 키로 닫습니다. 도구 ▸ 이어 쓰기 제안에서 직접 요청할 수도 있습니다.</translation>
     </message>
     <message>
-        <source>Custom CSS for HTML/PDF export</source>
-        <translation>HTML/PDF 내보내기용 사용자 지정 CSS</translation>
-    </message>
-    <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
         <translation>내보내기 스타일시트 뒤에 추가됩니다. 내보낸 HTML에서 MathJax($$…$$)와 Mermaid(```mermaid)도 사용할 수 있게 됩니다.</translation>
     </message>
@@ -2244,6 +2240,10 @@
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1 (설치된 사전 없음)</translation>
+    </message>
+    <message>
+        <source>Custom CSS for every export (HTML, PDF, Word, OpenDocument, Rich Text)</source>
+        <translation>모든 내보내기용 사용자 지정 CSS(HTML, PDF, Word, OpenDocument, 서식 있는 텍스트)</translation>
     </message>
 </context>
 <context>

@@ -2220,10 +2220,6 @@
         <translation>Quando ativadas, o Brindlewick pede ao seu provedor de IA que continue o texto quando você faz uma pausa na digitação — uma solicitação por pausa, o que pode gerar custos em provedores na nuvem. Pressione Tab para aceitar uma sugestão e Esc para descartá-la. Você também pode pedir uma manualmente em Ferramentas ▸ Sugerir continuação.</translation>
     </message>
     <message>
-        <source>Custom CSS for HTML/PDF export</source>
-        <translation>CSS personalizado para exportação HTML/PDF</translation>
-    </message>
-    <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
         <translation>Adicionado à folha de estilos da exportação. Também ativa o MathJax ($$…$$) e o Mermaid (```mermaid) no HTML exportado.</translation>
     </message>
@@ -2250,6 +2246,10 @@
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1 (nenhum dicionário instalado)</translation>
+    </message>
+    <message>
+        <source>Custom CSS for every export (HTML, PDF, Word, OpenDocument, Rich Text)</source>
+        <translation>CSS personalizado para todas as exportações (HTML, PDF, Word, OpenDocument, Rich Text)</translation>
     </message>
 </context>
 <context>

@@ -2214,10 +2214,6 @@
         <translation>开启时，在您停止输入后，Brindlewick 会请求 AI 服务续写您的文本——每次停顿发送一个请求，因此使用云服务可能产生费用。按 Tab 接受建议，按 Esc 忽略。也可以通过“工具 ▸ 续写建议”手动触发。</translation>
     </message>
     <message>
-        <source>Custom CSS for HTML/PDF export</source>
-        <translation>用于 HTML/PDF 导出的自定义 CSS</translation>
-    </message>
-    <message>
         <source>Appended to the export stylesheet. Also enables MathJax ($$…$$) and Mermaid (```mermaid) in exported HTML.</source>
         <translation>附加到导出样式表之后。同时在导出的 HTML 中启用 MathJax（$$…$$）和 Mermaid（```mermaid）。</translation>
     </message>
@@ -2244,6 +2240,10 @@
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1（未安装词典）</translation>
+    </message>
+    <message>
+        <source>Custom CSS for every export (HTML, PDF, Word, OpenDocument, Rich Text)</source>
+        <translation>用于所有导出格式的自定义 CSS（HTML、PDF、Word、OpenDocument、RTF）</translation>
     </message>
 </context>
 <context>

@@ -241,7 +241,7 @@ QWidget* exportPage(QWidget* parent)
 {
     auto* page = new QWidget(parent);
     QFormLayout* form = formPage(page);
-    form->addRow(new QLabel(Tr::tr("Custom CSS for HTML/PDF export"), page));
+    form->addRow(new QLabel(Tr::tr("Custom CSS for every export (HTML, PDF, Word, OpenDocument, Rich Text)"), page));
     QPlainTextEdit* css = textEditor(PrefKey::exportCSS, page);
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setPointSizeF(QFont().pointSizeF() * 0.85);
