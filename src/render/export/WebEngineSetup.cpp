@@ -48,6 +48,10 @@ void prepareWebEngine()
                                                     "qt.webenginecontext.debug=false"));
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     if (!flags.contains("--log-level")) flags = "--log-level=3 " + flags;
+    // The engine's pages here are never on screen, so it would treat their processes as in the
+    // background: where it may (as root) it lowers their priority, and on a busy machine a
+    // PDF the user asked for then crawls past its time limit and fails.
+    if (!flags.contains("--disable-renderer-backgrounding")) flags = "--disable-renderer-backgrounding " + flags;
     // Except this one, which comes last: WebRTC sends no UDP past a proxy, whatever is set.
     const QByteArray webRtc = "--force-webrtc-ip-handling-policy=disable_non_proxied_udp";
     if (!flags.endsWith(webRtc)) flags = flags.trimmed() + ' ' + webRtc;

@@ -1,13 +1,18 @@
 #include "ExportTestSupport.h"
 #include "files/FolderAccess.h"
 #include "render/export/PageFiles.h"
+#include "render/export/PaginatedPDFRenderer.h"
 #include "render/export/PrintController.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTest>
+#include <QWebEnginePage>
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -254,4 +259,20 @@ TEST(PaginatedPDFRenderer, LargePagesWaitInAPrivateFolderThatTheNextStartClears)
     PageFiles::clearLeftovers();
     EXPECT_FALSE(QFileInfo::exists(gone));
     EXPECT_TRUE(QFileInfo(own).isDir());
+}
+
+TEST(PaginatedPDFRenderer, PagesAreLaidOutAtTheProgramsOwnPriority)
+{
+    // The engine counts a page that is never shown as in the background and, where it may
+    // (as root), lowers its process's priority: on a busy machine a long PDF then ran past its
+    // time limit and failed.
+    QWebEnginePage page(PaginatedPDFRenderer::profile());
+    bool loaded = false;
+    QObject::connect(&page, &QWebEnginePage::loadFinished, [&](bool ok) { loaded = ok; });
+    page.setHtml(QStringLiteral("<p>x</p>"));
+    ASSERT_TRUE(waitFor([&] { return loaded; }));
+    const qint64 pid = page.renderProcessPid();
+    ASSERT_GT(pid, 0);
+    QTest::qWait(1000); // the engine lowers it some moments after the page has loaded
+    EXPECT_EQ(getpriority(PRIO_PROCESS, id_t(pid)), getpriority(PRIO_PROCESS, 0));
 }
