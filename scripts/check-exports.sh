@@ -124,12 +124,33 @@ fi
 
 # ---- Word, OpenDocument, Rich Text through LibreOffice ----
 PROFILE="file://$WORK/lo-profile"
+# One LibreOffice conversion: done when the office ended well and wrote every file asked for.
+# An office killed or crashed on a busy machine is started once more; a file LibreOffice
+# cannot read fails both times. A failure shows LibreOffice's exit status and its own words.
+lo_convert() { # filter outdir file...
+  local filter=$1 outdir=$2 ext=${1%%:*} attempt status missing file name
+  shift 2
+  for attempt in 1 2; do
+    status=0
+    timeout 300 "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to "$filter" --outdir "$outdir" "$@" \
+      >"$WORK/lo.log" 2>&1 || status=$?
+    missing=""
+    for file in "$@"; do
+      name=$(basename "$file")
+      [ -s "$outdir/${name%.*}.$ext" ] || missing="$missing ${name%.*}.$ext"
+    done
+    [ "$status" = 0 ] && [ -z "$missing" ] && return 0
+    echo "LibreOffice, attempt $attempt: exit status $status${missing:+, not written:$missing}; it said:" >&2
+    sed 's/^/  /' "$WORK/lo.log" >&2
+  done
+  return 1
+}
 for fmt in docx odt rtf; do
   export_to "$DOC/sample.md" "$fmt" "$WORK/sample.$fmt"
   mkdir -p "$WORK/lo-$fmt"
-  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to "$LO_TEXT" --outdir "$WORK/lo-$fmt" "$WORK/sample.$fmt" >/dev/null 2>&1 \
+  lo_convert "$LO_TEXT" "$WORK/lo-$fmt" "$WORK/sample.$fmt" \
     || fail "LibreOffice cannot read sample.$fmt"
-  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to html --outdir "$WORK/lo-$fmt" "$WORK/sample.$fmt" >/dev/null 2>&1 \
+  lo_convert html "$WORK/lo-$fmt" "$WORK/sample.$fmt" \
     || fail "LibreOffice cannot convert sample.$fmt to HTML"
   python3 - "$WORK/lo-$fmt/sample.txt" "$WORK/lo-$fmt/sample.html" "$fmt" <<'PY'
 import re, sys
@@ -151,7 +172,7 @@ done
 if [ -f "$DOC/long.md" ]; then
   for fmt in docx odt rtf; do
     export_to "$DOC/long.md" "$fmt" "$WORK/long.$fmt"
-    "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to "$LO_TEXT" --outdir "$WORK/lo-$fmt" "$WORK/long.$fmt" >/dev/null 2>&1 \
+    lo_convert "$LO_TEXT" "$WORK/lo-$fmt" "$WORK/long.$fmt" \
       || fail "LibreOffice cannot read long.$fmt"
     python3 - "$WORK/lo-$fmt/long.txt" "$DOC/long.count" "$fmt" <<'PY'
 import re, sys
@@ -222,7 +243,7 @@ pdftotext "$BATCH/gamma.pdf" - | grep -q "Gamma two" || fail "batch: gamma.pdf i
 for fmt in docx odt rtf; do
   mkdir -p "$WORK/lo-batch-$fmt"
   for name in Alpha beta gamma; do
-    "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to "$LO_TEXT" --outdir "$WORK/lo-batch-$fmt" "$BATCH/$name.$fmt" >/dev/null 2>&1 \
+    lo_convert "$LO_TEXT" "$WORK/lo-batch-$fmt" "$BATCH/$name.$fmt" \
       || fail "LibreOffice cannot read batch $name.$fmt"
   done
   grep -q "Alpha body" "$WORK/lo-batch-$fmt/Alpha.txt" || fail "batch Alpha.$fmt: body missing"
@@ -280,10 +301,10 @@ grep -qx "31x21" "$FID/pdf-images.txt" || fail "fidelity.pdf: the image of the g
 ! grep -qx "41x31" "$FID/pdf-images.txt" || fail "fidelity.pdf: the image of a folder not granted is embedded"
 grep -q "<td>WidthCellB</td>" "$FID/fidelity.html" || fail "fidelity.html: the table under the width comment is no table"
 for fmt in docx odt rtf; do
-  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to html --outdir "$FID/lo-$fmt" "$FID/fidelity.$fmt" >/dev/null 2>&1 \
+  lo_convert html "$FID/lo-$fmt" "$FID/fidelity.$fmt" \
     || fail "LibreOffice cannot read fidelity.$fmt"
 done
-"$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to pdf --outdir "$FID/lo-odt" "$FID/fidelity.odt" >/dev/null 2>&1 \
+lo_convert pdf "$FID/lo-odt" "$FID/fidelity.odt" \
   || fail "LibreOffice cannot print fidelity.odt"
 pdfinfo "$FID/lo-odt/fidelity.pdf" | grep -q "612 x 792 pts" || fail "fidelity.odt: the page is not Letter"
 python3 - "$FID" <<'PY'
@@ -386,7 +407,7 @@ export_to "$PAPER/box.md" pdf "$PAPER/box.pdf"
 export_to "$PAPER/columns.md" pdf "$PAPER/columns.pdf"
 export_to "$PAPER/short.md" pdf "$PAPER/short.pdf"
 export_to "$PAPER/short.md" docx "$PAPER/short.docx"
-"$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to pdf --outdir "$PAPER/lo" "$PAPER/short.docx" >/dev/null 2>&1 \
+lo_convert pdf "$PAPER/lo" "$PAPER/short.docx" \
   || fail "LibreOffice cannot print short.docx"
 python3 - "$PAPER" <<'PY'
 import html, re, subprocess, sys
@@ -480,10 +501,10 @@ for fmt in docx odt rtf; do
     || fail "bw-export $fmt with theme academic and user CSS"
   "$BW_EXPORT" "$STYLED/styled.md" --format "$fmt" --out "$STYLED/dark-$fmt.$fmt" --theme dark 2>/dev/null \
     || fail "bw-export $fmt with theme dark"
-  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to fodt --outdir "$STYLED/lo" \
-    "$STYLED/red-$fmt.$fmt" "$STYLED/dark-$fmt.$fmt" >/dev/null 2>&1 || fail "LibreOffice cannot read styled $fmt"
-  "$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to "$LO_TEXT" --outdir "$STYLED/lo" \
-    "$STYLED/red-$fmt.$fmt" >/dev/null 2>&1 || fail "LibreOffice cannot read styled $fmt as text"
+  lo_convert fodt "$STYLED/lo" \
+    "$STYLED/red-$fmt.$fmt" "$STYLED/dark-$fmt.$fmt" || fail "LibreOffice cannot read styled $fmt"
+  lo_convert "$LO_TEXT" "$STYLED/lo" \
+    "$STYLED/red-$fmt.$fmt" || fail "LibreOffice cannot read styled $fmt as text"
 done
 python3 - "$STYLED" <<'PY'
 import re, sys, zipfile
