@@ -634,8 +634,7 @@ for fmt in docx odt rtf; do
   "$BW_EXPORT" "$LINKED/contents.md" --format "$fmt" --out "$LINKED/contents-$fmt.$fmt" --theme academic 2>/dev/null \
     || fail "bw-export $fmt of the contents with theme academic"
 done
-"$SOFFICE" -env:UserInstallation="$PROFILE" --headless --convert-to pdf --outdir "$LINKED/lo" \
-  "$LINKED/contents-docx.docx" "$LINKED/contents-odt.odt" "$LINKED/contents-rtf.rtf" >/dev/null 2>&1 \
+lo_convert pdf "$LINKED/lo" "$LINKED/contents-docx.docx" "$LINKED/contents-odt.odt" "$LINKED/contents-rtf.rtf" \
   || fail "LibreOffice cannot print the contents"
 python3 - "$LINKED/lo" <<'PY'
 import html, re, subprocess, sys
