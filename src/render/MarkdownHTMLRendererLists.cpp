@@ -36,6 +36,19 @@ QStringView itemText(QStringView t)
     return t.mid(e);
 }
 
+// The number an ordered list's first marker gives ("\d+", any decimal digits), held below a
+// billion so that it always fits the writers' counters.
+int markerNumber(QStringView t)
+{
+    constexpr int kMax = 999'999'999;
+    int n = 0;
+    for (qsizetype i = 0, d; i < t.size() && (d = digitAt(t, i)) > 0; i += d) {
+        const int v = d == 1 ? t[i].digitValue() : QChar::digitValue(QChar::surrogateToUcs4(t[i], t[i + 1]));
+        n = n > (kMax - v) / 10 ? kMax : n * 10 + v;
+    }
+    return n;
+}
+
 } // namespace
 
 int leadingSpaces(const QString& line)
@@ -53,51 +66,96 @@ bool isListItem(QStringView t)
     return e >= 0 && e < t.size() && isPatternSpace(t[e].unicode()) && patternsSee(t);
 }
 
-qsizetype Renderer::list(LineSpan lines, qsizetype start, int depth)
+// A list, and every line that belongs to its items: a deeper item starts a nested list, a
+// deeper fence holds code of the item, and any other line indented past the marker continues
+// the item's text, or follows what is nested in it. In a nested list a line directly under an
+// item's text continues that text however far it is indented, as an outer item holds it anyway.
+qsizetype Renderer::list(LineSpan lines, qsizetype start, int depth, bool nested)
 {
+    const qsizetype n = qsizetype(lines.size());
     const qsizetype base = indentOf(lines[start]);
-    // "^\d+[.)]" on the first line decides the kind of the whole list.
+    // "^\d+[.)]" on the first line decides the kind of the whole list, and its number where
+    // the list starts.
     const QStringView first = trimmedView(lines[start]);
     const qsizetype e = markerEnd(first, 0);
-    const QLatin1String tag(
-        e > 0 && first[0] != u'-' && first[0] != u'*' && first[0] != u'+' && patternsSee(first) ? "ol" : "ul");
+    const bool ordered = e > 0 && first[0] != u'-' && first[0] != u'*' && first[0] != u'+' && patternsSee(first);
+    const QLatin1String tag(ordered ? "ol" : "ul");
     out.append(u'<');
     out.append(tag);
+    if (const int number = ordered ? markerNumber(first) : 1; number != 1) {
+        out.append(QLatin1String(" start=\""));
+        out.append(QString::number(number));
+        out.append(u'"');
+    }
     out.append(QLatin1String(">\n"));
 
-    // Deeper lines become the last item's nested lists. A nested list stops at a line
-    // indented less than its own first line; the lines after it start further lists in
-    // the same item instead of being dropped.
+    // The open item's text is written once it is whole: its first line, or all its lines
+    // joined in `itemLines`. What is nested in the item waits in `pending`, read by
+    // itemContent with its indent cut to at most two past the base.
+    QStringView text;
+    bool continued = false;
     Lines pending;
     const auto attachPending = [&] {
-        for (qsizetype k = 0; k < pending.size();) k = std::max(list(pending, k, depth + 1), k + 1);
+        if (!text.isNull()) inlineText(continued ? QStringView(itemLines) : text);
+        text = {};
+        continued = false;
+        if (!pending.isEmpty()) itemContent(pending, depth);
         pending.resize(0);
     };
+    const auto keep = [&](QStringView line) { pending.append(line.mid(std::min(indentOf(line), base + 2))); };
 
     bool items = false;
+    bool textOpen = false; // the line before is an item's text
     qsizetype j = start;
-    for (; j < qsizetype(lines.size()); ++j) {
-        const QStringView t = trimmedView(lines[j]);
-        if (t.isEmpty() || !isListItem(t)) break;
-        const qsizetype d = indentOf(lines[j]);
-        if (d < base) break;
-        // Past the nesting limit deeper lines become items of this list.
-        if (d == base || depth >= kMaxNesting) {
-            attachPending();
-            if (items) out.append(QLatin1String("</li>\n"));
-            items = true;
-            QStringView text = itemText(t);
-            out.append(QLatin1String("<li>"));
-            if (text.startsWith(u"[ ] ")) {
-                out.append(QLatin1String("<input type=\"checkbox\" disabled> "));
-                text = text.mid(4);
-            } else if (text.startsWith(u"[x] ", Qt::CaseInsensitive)) {
-                out.append(QLatin1String("<input type=\"checkbox\" checked disabled> "));
-                text = text.mid(4);
+    while (j < n) {
+        const QStringView line = lines[j];
+        const QStringView t = trimmedView(line);
+        if (t.isEmpty()) break;
+        const qsizetype d = indentOf(line);
+        if (isListItem(t)) {
+            if (d < base) break;
+            // Past the nesting limit deeper lines become items of this list.
+            if (d == base || depth >= kMaxNesting) {
+                attachPending();
+                if (items) out.append(QLatin1String("</li>\n"));
+                items = true;
+                text = itemText(t);
+                out.append(QLatin1String("<li>"));
+                if (text.startsWith(u"[ ] ")) {
+                    out.append(QLatin1String("<input type=\"checkbox\" disabled> "));
+                    text = text.mid(4);
+                } else if (text.startsWith(u"[x] ", Qt::CaseInsensitive)) {
+                    out.append(QLatin1String("<input type=\"checkbox\" checked disabled> "));
+                    text = text.mid(4);
+                }
+            } else {
+                keep(line);
             }
-            inlineText(text);
+            textOpen = true;
+            ++j;
+        } else if (t.startsWith(u"```")) {
+            if (d <= base) break;
+            // The fence and its code, blank lines included, up to its closing line.
+            const qsizetype from = j++;
+            while (j < n && !trimmedView(lines[j]).startsWith(u"```")) ++j;
+            j = std::min(j + 1, n);
+            for (qsizetype k = from; k < j; ++k) keep(lines[k]);
+            textOpen = false;
         } else {
-            pending.append(lines[j].mid(std::min(d, base + 2)));
+            if (d <= base && !(nested && textOpen)) break;
+            if (!pending.isEmpty()) {
+                keep(line);
+            } else {
+                if (!continued) {
+                    itemLines.resize(0);
+                    itemLines.append(text);
+                }
+                continued = true;
+                itemLines.append(u'\n');
+                itemLines.append(t);
+            }
+            textOpen = true;
+            ++j;
         }
     }
     attachPending();
@@ -105,6 +163,37 @@ qsizetype Renderer::list(LineSpan lines, qsizetype start, int depth)
     out.append(tag);
     out.append(u'>');
     return j;
+}
+
+// What is nested in an item, after its text: lists, fenced code (its lines without the
+// fence's indent) and the lines that follow them.
+void Renderer::itemContent(LineSpan lines, int depth)
+{
+    const qsizetype n = qsizetype(lines.size());
+    for (qsizetype k = 0; k < n;) {
+        const QStringView t = trimmedView(lines[k]);
+        if (isListItem(t)) {
+            k = std::max(list(lines, k, depth + 1, true), k + 1);
+        } else if (t.startsWith(u"```")) {
+            const qsizetype cut = indentOf(lines[k]);
+            Lines code{t};
+            while (++k < n) {
+                code.append(lines[k].mid(std::min(indentOf(lines[k]), cut)));
+                if (trimmedView(lines[k]).startsWith(u"```")) {
+                    ++k;
+                    break;
+                }
+            }
+            fence(code, 0, t);
+        } else {
+            itemLines.resize(0);
+            for (; k < n && !isListItem(trimmedView(lines[k])) && !trimmedView(lines[k]).startsWith(u"```"); ++k) {
+                if (!itemLines.isEmpty()) itemLines.append(u'\n');
+                itemLines.append(trimmedView(lines[k]));
+            }
+            inlineText(itemLines);
+        }
+    }
 }
 
 void splitRow(QStringView row, Lines& cells)

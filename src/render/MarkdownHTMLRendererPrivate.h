@@ -132,6 +132,7 @@ struct Renderer {
     Lines cells;
 
     QString para;
+    QString itemLines;                         // a list item's text lines, or those after what is nested in it
     bool mayBeInvalid = false;                 // some output may hold a lone surrogate
     QList<HeadingAnchor>* anchors = nullptr;   // collects the headings when set
     bool textless = false;                     // only headings are written with their text
@@ -142,7 +143,8 @@ struct Renderer {
     qsizetype fence(LineSpan lines, qsizetype i, QStringView t);
     qsizetype quote(LineSpan lines, qsizetype i, int depth);
     qsizetype paragraph(LineSpan lines, qsizetype i, QStringView alignment);
-    qsizetype list(LineSpan lines, qsizetype start, int depth);
+    qsizetype list(LineSpan lines, qsizetype start, int depth, bool nested = false);
+    void itemContent(LineSpan lines, int depth);
     void table(QStringView header, QStringView separator, LineSpan rows);
     qsizetype definitionList(LineSpan lines, qsizetype i);
     void headingBlock(int level, QStringView text, QStringView line);

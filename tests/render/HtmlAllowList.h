@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <utility>
 
 // What exported HTML may hold, checked as a browser reads it: every element and attribute
@@ -104,8 +105,8 @@ inline QStringList problemsOf(const QString& html)
         "a",    "blockquote", "br",  "code",  "dd",    "del", "div",   "dl",    "dt", "em", "h1",  "h2",
         "h3",   "h4",         "h5",  "h6",    "hr",    "img", "input", "li",    "ol", "p",  "pre", "section",
         "span", "strong",     "sup", "table", "tbody", "td",  "th",    "thead", "tr", "ul"};
-    static const QSet<QString> attributeNames{"alt", "aria-label", "checked", "class", "disabled", "href",
-                                              "id",  "role",       "src",     "style", "title",    "type"};
+    static const QSet<QString> attributeNames{"alt",  "aria-label", "checked", "class", "disabled", "href", "id",
+                                              "role", "src",        "start",   "style", "title",    "type"};
     QStringList problems;
     for (const Tag& tag : tokenize(html, problems)) {
         if (!tagNames.contains(tag.name)) problems << QStringLiteral("element <%1>").arg(tag.name);
@@ -114,6 +115,11 @@ inline QStringList problemsOf(const QString& html)
             if (!attributeNames.contains(name)) problems << QStringLiteral("attribute %1 on <%2>").arg(name, tag.name);
             if (seen.contains(name)) problems << QStringLiteral("attribute %1 twice on <%2>").arg(name, tag.name);
             seen.insert(name);
+            // A list's first number: ASCII digits only, on an ordered list only.
+            if (name == u"start"
+                && (tag.name != u"ol" || value.isEmpty() || value.size() > 9
+                    || !std::all_of(value.cbegin(), value.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; })))
+                problems << QStringLiteral("start=\"%1\" on <%2>").arg(value, tag.name);
             if (value.contains(u'<') || value.contains(u'>') || value.contains(QChar(0)))
                 problems << QStringLiteral("markup in %1=\"%2\"").arg(name, value);
             // Any address a link may lead to (a program's own scheme included), but none

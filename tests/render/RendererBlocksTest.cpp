@@ -126,7 +126,6 @@ TEST(RenderLists, ItemsNestingAndTasks)
     EXPECT_EQ(blocks("- a\n- b"), "<ul>\n<li>a</li>\n<li>b</li>\n</ul>");
     EXPECT_EQ(blocks("- a\n  - b"), "<ul>\n<li>a<ul>\n<li>b</li>\n</ul></li>\n</ul>");
     EXPECT_EQ(blocks("1. x\n- y"), "<ol>\n<li>x</li>\n<li>y</li>\n</ol>");
-    EXPECT_EQ(blocks("3) three"), "<ol>\n<li>three</li>\n</ol>");
     EXPECT_EQ(blocks("- a\nmore text"), "<ul>\n<li>a</li>\n</ul>\n<p>more text</p>");
     EXPECT_EQ(blocks("- a\n\n- b"), "<ul>\n<li>a</li>\n</ul>\n<ul>\n<li>b</li>\n</ul>");
     EXPECT_EQ(blocks("- a\n\t- b"), "<ul>\n<li>a</li>\n<li>b</li>\n</ul>");
@@ -136,6 +135,40 @@ TEST(RenderLists, ItemsNestingAndTasks)
     EXPECT_EQ(blocks("- [ ]"), "<ul>\n<li>[ ]</li>\n</ul>");
     EXPECT_EQ(blocks("- a\n  1. b\n- c"), "<ul>\n<li>a<ol>\n<li>b</li>\n</ol></li>\n<li>c</li>\n</ul>");
     EXPECT_EQ(leadingSpaces("  \t x"), 2);
+}
+
+TEST(RenderLists, IndentedLinesContinueTheirItem)
+{
+    EXPECT_EQ(blocks("1. First step\n   continued here\n2. Second step"),
+              "<ol>\n<li>First step<br>\ncontinued here</li>\n<li>Second step</li>\n</ol>");
+    // Under a nested item's text a line continues that item, even at its marker's column;
+    // after the nested list, an unindented line still ends the list.
+    EXPECT_EQ(blocks("- a\n  - b\n  more b\n- c\nafter"),
+              "<ul>\n<li>a<ul>\n<li>b<br>\nmore b</li>\n</ul></li>\n<li>c</li>\n</ul>\n<p>after</p>");
+    // A line not indented past a top-level marker is not the item's.
+    EXPECT_EQ(blocks("  - a\n  text"), "<ul>\n<li>a</li>\n</ul>\n<p>text</p>");
+}
+
+TEST(RenderLists, FencesIndentedUnderAnItemAreItsCode)
+{
+    // Blank lines in the code do not end the list; the code loses the fence's indent.
+    EXPECT_EQ(blocks("1. Build\n   ```\n   make\n\n     make test\n   ```\n   then run\n2. Run"),
+              "<ol>\n<li>Build<pre><code>make\n\n  make test</code></pre>then run</li>\n<li>Run</li>\n</ol>");
+    // At a nested item's column the fence follows that nested list, in the outer item.
+    EXPECT_EQ(blocks("1. Stage\n    * step\n    ```\n    x\n    ```\n2. Next"),
+              "<ol>\n<li>Stage<ul>\n<li>step</li>\n</ul><pre><code>x</code></pre></li>\n<li>Next</li>\n</ol>");
+    EXPECT_EQ(blocks("- a\n```\nx\n```"), "<ul>\n<li>a</li>\n</ul>\n<pre><code>x</code></pre>");
+}
+
+TEST(RenderLists, NumberedListsStartAtTheirFirstNumber)
+{
+    EXPECT_EQ(blocks("3) three"), "<ol start=\"3\">\n<li>three</li>\n</ol>");
+    EXPECT_EQ(blocks("1. a\n\n2. b\n3. c"), "<ol>\n<li>a</li>\n</ol>\n<ol start=\"2\">\n<li>b</li>\n<li>c</li>\n</ol>");
+    EXPECT_EQ(blocks("- a\n  4. b"), "<ul>\n<li>a<ol start=\"4\">\n<li>b</li>\n</ol></li>\n</ul>");
+    // Any decimal digits, read as a number the writers can count from.
+    EXPECT_EQ(blocks("01. a"), "<ol>\n<li>a</li>\n</ol>");
+    EXPECT_EQ(blocks("\u0663. a"), "<ol start=\"3\">\n<li>a</li>\n</ol>");
+    EXPECT_EQ(blocks("12345678901234. a"), "<ol start=\"999999999\">\n<li>a</li>\n</ol>");
 }
 
 TEST(RenderLists, DeepNestedLineKeepsExtraIndentAsNestedBase)

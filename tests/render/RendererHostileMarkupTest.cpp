@@ -32,6 +32,9 @@ TEST(RenderHostileMarkup, TheTokenizerSeesWhatABrowserWouldSee)
     EXPECT_FALSE(problemsOf("a < b").isEmpty());
     EXPECT_FALSE(problemsOf("<script>x</script>").isEmpty());
     EXPECT_FALSE(problemsOf("<a href=\" java\tscript:x\">").isEmpty());
+    EXPECT_TRUE(problemsOf("<ol start=\"42\">").isEmpty());
+    EXPECT_FALSE(problemsOf("<ol start=\"4 2\">").isEmpty());
+    EXPECT_FALSE(problemsOf("<ul start=\"2\">").isEmpty());
 }
 
 TEST(RenderHostileMarkup, ConstructsNestedInAttributePositionsStayText)
