@@ -109,8 +109,9 @@ bool isTag(QStringView tag, QLatin1String name)
 // The page as Qt's HTML reader should see it, in one pass over its tags: a callout is a
 // quote; <del> is <s>, which the reader knows; a line feed inside a code block is a line
 // break, so each block stays one paragraph and two blocks in a row stay two; task boxes are
-// ☐ and ☑, as the reader drops <input>.
-QString readablePage(const QString& page)
+// ☐ and ☑, as the reader drops <input>. The lists' first numbers, which the reader drops,
+// go to `listStarts`.
+QString readablePage(const QString& page, QList<int>& listStarts)
 {
     QString out;
     out.reserve(page.size() + page.size() / 16);
@@ -158,6 +159,10 @@ QString readablePage(const QString& page)
         } else if (isTag(tag, QLatin1String("<input")) && tag.contains(QLatin1String("type=\"checkbox\""))) {
             out += tag.contains(QLatin1String(" checked")) ? QStringLiteral("☑") : QStringLiteral("☐");
             continue;
+        } else if (isTag(tag, QLatin1String("<ol")) || isTag(tag, QLatin1String("<ul"))) {
+            const qsizetype from = tag.indexOf(QLatin1String(" start=\"")) + 8;
+            const int start = from < 8 ? 1 : tag.mid(from, tag.indexOf(u'"', from) - from).toInt();
+            listStarts.append(tag[1] == u'o' && start > 0 ? start : 1);
         } else if (isTag(tag, QLatin1String("</head"))) {
             out += QLatin1String(kReadingStyle);
         }
@@ -171,7 +176,7 @@ QString readablePage(const QString& page)
 std::unique_ptr<ExportTextDocument> RichText::textDocument(const QString& page, const ImageAccess& images)
 {
     auto doc = std::make_unique<ExportTextDocument>(images);
-    doc->setHtml(readablePage(page));
+    doc->setHtml(readablePage(page, doc->listStarts));
     return doc;
 }
 
@@ -403,11 +408,19 @@ void nameBookmarks(QList<RichBlock>& blocks)
 
 } // namespace
 
-QList<RichBlock> RichText::blocks(const QTextDocument& doc)
+QList<RichBlock> RichText::blocks(const ExportTextDocument& doc)
 {
     QList<RichBlock> out;
     walk(doc.rootFrame()->begin(), out);
     nameBookmarks(out);
+    // The reader makes the lists in the order they open, so the n-th list met is the n-th
+    // of the page.
+    QHash<int, int> starts; // list id -> first number
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        if (const QTextList* list = b.textList(); list && !starts.contains(list->objectIndex()))
+            starts.insert(list->objectIndex(), doc.listStarts.value(starts.size(), 1));
+    for (RichBlock& b : out)
+        if (b.kind == RichBlock::ListItem && b.ordered) b.number += starts.value(b.listId, 1) - 1;
     return out;
 }
 

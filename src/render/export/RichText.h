@@ -70,6 +70,10 @@ public:
     static constexpr qint64 maxImageBytes = 32 * 1024 * 1024;
     explicit ExportTextDocument(const ImageAccess& images);
 
+    // The first number of each list of the page (1 for a bulleted one), in the order the
+    // lists open: Qt's reader numbers every list from 1.
+    QList<int> listStarts;
+
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
 
@@ -89,7 +93,7 @@ std::unique_ptr<ExportTextDocument> textDocument(const QString& page, const Imag
 // bookmark of its first run, renamed so that Word, OpenDocument and Rich Text all keep it;
 // links into the document name their bookmark, and a link to an id the document does not hold
 // is no link.
-QList<RichBlock> blocks(const QTextDocument& doc);
+QList<RichBlock> blocks(const ExportTextDocument& doc);
 
 // The first family of the list this system has, so the file looks as its PDF does; else the
 // list's generic family as a Liberation face; else the first family named. Empty for an

@@ -272,3 +272,17 @@ TEST(ExportConversion, AJustifiedRichTextLineEndingAtALineBreakEndsItsParagraph)
     const auto left = ExportWriter::bytes(ExportFormat::rtf, md, "t", {}, {}, {});
     EXPECT_TRUE(left->contains("{Short line\\line another\\line last of the paragraph.}")) << left->toStdString();
 }
+
+TEST(ExportConversion, NumberedListsKeepTheDocumentsNumbersInEveryWriter)
+{
+    const QString md = QStringLiteral("1. one\n   still one\n2. two\n\n> quoted\n\n3. three\n   - a\n     5. five\n");
+    const QList<RichBlock> blocks = RichText::blocks(
+        *RichText::textDocument(Exporter::htmlDocument(MarkdownHTMLRenderer::renderBody(md), "t", {}, {}, true), {}));
+    QStringList numbered;
+    for (const RichBlock& b : blocks)
+        if (b.kind == RichBlock::ListItem && b.ordered)
+            numbered << QStringLiteral("%1 %2").arg(b.number).arg(b.runs.value(0).text);
+    EXPECT_EQ(numbered.join(u'|').toStdString(), "1 one\u2028still one|2 two|3 three|5 five");
+    const QByteArray rtf = RtfWriter::write(blocks);
+    EXPECT_TRUE(rtf.contains("3.\\tab") && rtf.contains("5.\\tab")) << rtf.toStdString();
+}
