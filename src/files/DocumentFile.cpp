@@ -162,20 +162,18 @@ void DocumentFile::takeAsOnDisk(const QString& path, const QByteArray& bytes, co
 DocumentFile::Job DocumentFile::makeJob(Target target, const QString& path, const QList<QString>& lineFeedPieces)
 {
     Job job;
-    job.target = target;
+    job.target = target == Target::FileAsideFirst ? Target::File : target;
     job.path = path;
     job.pieces = lineFeedPieces;
     job.byteOrderMark = m_byteOrderMark;
     job.lineEnding = m_lineEnding;
     job.mixedEndingsText = m_mixedEndingsText;
     job.store = m_store;
-    // A file with several hard links is written over in place, which a crash can leave half
-    // written: the new text goes to the autosave folder first, and comes back at the next
-    // launch if the write does not complete. (A failed write keeps that copy.)
-    job.keepAsideFirst =
-        target == Target::File
-        && WriteDecision::inPlace(MarkdownDocument::hasOtherLinks(path)) == WriteDecision::Step::InPlaceAsideFirst;
-    if (target == Target::Aside || job.keepAsideFirst) claimAsideId();
+    // A write over the file itself (a file with other hard links) can be left half done by a
+    // crash: the new text goes to the autosave folder first, and comes back at the next launch
+    // if the write does not complete. (A failed write keeps that copy.)
+    job.keepAsideFirst = target == Target::FileAsideFirst;
+    if (target != Target::File) claimAsideId();
     job.asideId = m_draftId;
     job.asideFor = path.isEmpty() ? m_keptFor : QFileInfo(path).absoluteFilePath();
     return job;
@@ -229,7 +227,9 @@ bool DocumentFile::writeNow(Target target, const QString& path, const QString& l
 
 bool DocumentFile::write(const QString& path, const QString& lineFeedText, QString* error)
 {
-    return writeNow(Target::File, path, lineFeedText, error);
+    const bool asideFirst =
+        WriteDecision::inPlace(MarkdownDocument::hasOtherLinks(path)) == WriteDecision::Step::InPlaceAsideFirst;
+    return writeNow(asideFirst ? Target::FileAsideFirst : Target::File, path, lineFeedText, error);
 }
 
 void DocumentFile::writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done)

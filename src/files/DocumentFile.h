@@ -68,13 +68,15 @@ public:
     QString fileText(const QString& lineFeedText) const;
 
     // Writes the text (LF breaks) to `path` atomically and takes it as the state on disk; a
-    // copy kept aside goes. The watcher follows the document's own path, not `path`: a
-    // Save As renames with setPath afterwards. False with `error` set on failure.
+    // copy kept aside goes. How it goes over that file is WriteDecision::inPlace's (kept aside
+    // first where it has other hard links). The watcher follows the document's own path, not
+    // `path`: a Save As renames with setPath afterwards. False with `error` set on failure.
     bool write(const QString& path, const QString& lineFeedText, QString* error);
 
     // Where a write on another thread goes: over the document's file (as write() with its
-    // own path), or to the autosave folder (as saveDraft() or keepAside()).
-    enum class Target { File, Aside };
+    // own path), the same with the text kept aside first (WriteDecision's InPlaceAsideFirst), or
+    // to the autosave folder (as saveDraft() or keepAside()).
+    enum class Target { File, FileAsideFirst, Aside };
     using Written = std::function<void(bool ok, const QString& error)>;
     // The same writes made on another thread from the text's pieces (LF breaks, joined there):
     // converting, encoding and writing a long text never hold up this thread. `done` runs on

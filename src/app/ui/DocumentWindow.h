@@ -144,8 +144,8 @@ private:
     // (writes without a person watching), unless the user put the question off (autosave
     // after a pause), always (Save), or always, with the window about to close (Close, Quit).
     using Ask = WriteDecision::Asker;
-    // The step WriteDecision's table gives for this window's document now.
-    WriteDecision::Step decideWrite(Ask asker, bool edited, DiskStamp::State disk) const;
+    // What WriteDecision's table decides from, for this window's document now.
+    WriteDecision::Facts writeFacts(Ask asker) const;
     using Outcome = std::function<void(SaveOutcome outcome, const QString& error)>;
     void autosaveAsking(Ask ask, Outcome done);
     // The autosave after a pause in typing. The text is copied a step at a time (about what
@@ -156,15 +156,17 @@ private:
     void writeCopyInBackground();
     // What an autosave after a pause ended with: told once, not after every pause.
     void noteAutosaveOutcome(SaveOutcome outcome, const QString& error);
-    // Writes a saved document in place after checking that its file is still the one last
-    // read or written; if not, asks (per `ask`) instead of overwriting it. Saved when the
-    // text is safe: written, replaced by the file's text, or saved under another name;
-    // Failed with the error when a write failed or was not allowed.
-    void writeInPlace(Ask ask, Outcome done);
-    // Writes the text over its file on the writing thread once it is copied, keeping it aside
-    // when that fails; `done` follows the write. Writes that nobody waits for (`ask` Never or
-    // Closing) are finished before this returns.
-    void writeInPlaceNow(Ask ask, const Outcome& done);
+    // Carries out the step the table gives for `facts`: nothing, the save panel, the draft, a
+    // write over the file, the text kept aside, a refusal, or the question about a file another
+    // program changed. Saved when the text is safe: written, replaced by the file's text, or
+    // saved under another name; Failed with the error when a write failed or was not allowed.
+    void carryOut(const WriteDecision::Facts& facts, Outcome done);
+    // Keep Mine, Reload, Save As or decide later, for a file another program changed.
+    void askAboutChange(const WriteDecision::Facts& facts, Outcome done);
+    // Writes the text over its file on the writing thread once it is copied, as `step` says
+    // (kept aside first or not), keeping it aside when that fails; `done` follows the write.
+    // Writes that nobody waits for (`ask` Nobody or Closing) are finished before this returns.
+    void writeInPlaceNow(Ask ask, WriteDecision::Step step, const Outcome& done);
     void writeSaveInBackground();
     // Copies and writes at once what saves wait for, and lands a write under way.
     void finishSaving();
@@ -236,8 +238,9 @@ private:
     QTimer* m_countsTimer;
     QTimer* m_copyTimer;
     TextMirror m_mirror;
-    // Saves waiting for the copy and its write.
+    // Saves waiting for the copy and its write, and how it goes over the file.
     QList<Outcome> m_saveWaiters;
+    WriteDecision::Step m_saveStep = WriteDecision::Step::InPlace;
 
     DocumentFile* m_file;
     int m_untitledNumber = 0;

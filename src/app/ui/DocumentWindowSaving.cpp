@@ -17,24 +17,36 @@
 
 #include <utility>
 
-WriteDecision::Step DocumentWindow::decideWrite(Ask asker, bool edited, DiskStamp::State disk) const
+WriteDecision::Facts DocumentWindow::writeFacts(Ask asker) const
 {
-    // How a write over the file goes (kept aside first where the file has other hard links)
-    // is the file's to decide when it writes: that column is not needed here.
-    return WriteDecision::decide({edited, isUntitled(), disk, m_file->isExternalChangePutOff(), false, asker,
-                                  bool(DocumentController::instance().prompts().resolveExternalChange)});
+    // As they are now: the file is looked at (a write of ours under way lands first).
+    const bool untitled = isUntitled();
+    return {isDocumentEdited(),
+            untitled,
+            m_file->diskState(),
+            m_file->isExternalChangePutOff(),
+            !untitled && MarkdownDocument::hasOtherLinks(filePath()),
+            asker,
+            bool(DocumentController::instance().prompts().resolveExternalChange)};
 }
+
+namespace {
+// Where the file writes the text of a step that writes.
+DocumentFile::Target targetOf(WriteDecision::Step step)
+{
+    using Step = WriteDecision::Step;
+    return step == Step::InPlaceAsideFirst ? DocumentFile::Target::FileAsideFirst
+           : step == Step::InPlace         ? DocumentFile::Target::File
+                                           : DocumentFile::Target::Aside;
+}
+} // namespace
 
 void DocumentWindow::saveThen(Done done)
 {
     finishLoading();
     // A table cell still open is part of what the user means to save.
     m_editor->finishPendingEdit();
-    if (decideWrite(Ask::Save, isDocumentEdited(), DiskStamp::State::Unchanged) == WriteDecision::Step::ChooseName) {
-        saveAsThen(std::move(done));
-        return;
-    }
-    writeInPlace(Ask::Save, [this, done = std::move(done)](SaveOutcome outcome, const QString& error) {
+    carryOut(writeFacts(Ask::Save), [this, done = std::move(done)](SaveOutcome outcome, const QString& error) {
         if (outcome == SaveOutcome::Saved) DocumentController::instance().noteRecent(filePath());
         if (outcome == SaveOutcome::Failed)
             alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
@@ -207,19 +219,17 @@ void DocumentWindow::autosaveAfterPause()
     finishLoading();
     m_autosaveTimer->stop();
     using Step = WriteDecision::Step;
-    // A write under way is not waited for: the file is looked at again once the copy is made.
-    const DiskStamp::State disk =
-        m_file->isWriting() || isUntitled() ? DiskStamp::State::Unchanged : m_file->diskState();
-    const Step step = decideWrite(Ask::Autosave, isDocumentEdited(), disk);
-    if (step == Step::Nothing) {
-        noteAutosaveOutcome(SaveOutcome::Saved, {});
-        return;
-    }
-    // A file another program changed is asked about first (unless the user put that off).
-    if (step == Step::Ask || step == Step::Refuse) {
-        autosaveAsking(Ask::Autosave,
-                       [this](SaveOutcome outcome, const QString& error) { noteAutosaveOutcome(outcome, error); });
-        return;
+    // A write under way is not waited for: the copy waits for it, and what to do is decided
+    // once it has landed (writeCopyInBackground).
+    if (!m_file->isWriting()) {
+        const WriteDecision::Facts facts = writeFacts(Ask::Autosave);
+        const Step step = WriteDecision::decide(facts);
+        // Nothing to write, or a file another program changed, asked about first (unless the
+        // user put that off).
+        if (step == Step::Nothing || step == Step::Ask || step == Step::Refuse) {
+            carryOut(facts, [this](SaveOutcome outcome, const QString& error) { noteAutosaveOutcome(outcome, error); });
+            return;
+        }
     }
     m_copyTimer->setInterval(0);
     m_copyTimer->start();
@@ -248,21 +258,19 @@ void DocumentWindow::copyForAutosave()
 
 void DocumentWindow::writeCopyInBackground()
 {
-    using Target = DocumentFile::Target;
     using Step = WriteDecision::Step;
     const TextMirror::Snapshot copy = m_mirror.snapshot();
-    // The file is looked at again: the copy took a while. The copy was made for an edit.
-    const Step step =
-        decideWrite(Ask::Autosave, true, isUntitled() ? DiskStamp::State::Unchanged : m_file->diskState());
-    if (step == Step::Ask || step == Step::Refuse) {
-        autosaveAfterPause();
+    // The file is looked at again: the copy took a while.
+    const WriteDecision::Facts facts = writeFacts(Ask::Autosave);
+    const Step step = WriteDecision::decide(facts);
+    if (step == Step::Nothing || step == Step::Ask || step == Step::Refuse) {
+        carryOut(facts, [this](SaveOutcome outcome, const QString& error) { noteAutosaveOutcome(outcome, error); });
         return;
     }
     // Untitled: the draft. A changed file whose question was put off is not written; the
-    // newest text waits aside meanwhile.
+    // newest text waits aside.
     const bool inPlace = WriteDecision::writesFile(step);
-    const Target target = inPlace ? Target::File : Target::Aside;
-    m_file->writeInBackground(target, copy.pieces,
+    m_file->writeInBackground(targetOf(step), copy.pieces,
                               whileAlive([this, inPlace, revision = copy.revision](bool ok, const QString& error) {
                                   if (isUntitled()) {
                                       noteAutosaveOutcome(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
@@ -290,84 +298,87 @@ void DocumentWindow::autosaveAsking(Ask ask, Outcome done)
     if (ask == Ask::Nobody || ask == Ask::Closing) finishSaving();
     m_autosaveTimer->stop();
     if (m_saveWaiters.isEmpty()) m_copyTimer->stop();
-    // Untitled or not, the file is looked at only where it is written (writeInPlace).
-    const WriteDecision::Step step = decideWrite(ask, isDocumentEdited(), DiskStamp::State::Unchanged);
-    if (step == WriteDecision::Step::Nothing) {
-        done(SaveOutcome::Saved, {});
+    carryOut(writeFacts(ask), std::move(done));
+}
+
+void DocumentWindow::carryOut(const WriteDecision::Facts& facts, Outcome done)
+{
+    using Step = WriteDecision::Step;
+    m_autosaveTimer->stop();
+    const bool deleted = facts.disk == DiskStamp::State::Missing;
+    switch (const Step step = WriteDecision::decide(facts)) {
+    case Step::Nothing: done(SaveOutcome::Saved, {}); return;
+    case Step::ChooseName:
+        // The save panel reports its own failures.
+        saveAsThen([done](bool ok) { done(ok ? SaveOutcome::Saved : SaveOutcome::Cancelled, {}); });
         return;
-    }
-    if (step == WriteDecision::Step::Draft) {
+    case Step::Draft: {
         QString error;
         const bool ok = m_file->saveDraft(m_editor->textView()->text(), &error);
         done(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
         return;
     }
-    writeInPlace(ask, std::move(done));
+    case Step::InPlace:
+    case Step::InPlaceAsideFirst: writeInPlaceNow(facts.asker, step, done); return;
+    case Step::AsideUntilDecided:
+        // Not written until the user decides; meanwhile the newest text waits aside.
+        keepAsideWhileUndecided();
+        done(SaveOutcome::Cancelled, {});
+        return;
+    case Step::RefuseKeepingAside: m_file->keepAside(m_editor->textView()->text()); [[fallthrough]];
+    case Step::Refuse:
+        done(SaveOutcome::Failed,
+             deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.")
+                           .arg(displayName())
+                     : tr("“%1” was changed by another program; it was not overwritten.").arg(displayName()));
+        return;
+    case Step::Ask: askAboutChange(facts, std::move(done)); return;
+    }
 }
 
-void DocumentWindow::writeInPlace(Ask ask, Outcome done)
+void DocumentWindow::askAboutChange(const WriteDecision::Facts& facts, Outcome done)
 {
-    m_autosaveTimer->stop();
-    using Step = WriteDecision::Step;
-    const DiskStamp::State disk = m_file->diskState();
-    // Those who call this have decided to write (edited, or Save): only the file is left to see.
-    const Step step = decideWrite(ask, true, disk);
-    if (!WriteDecision::writesFile(step)) {
-        const bool deleted = disk == DiskStamp::State::Missing;
-        if (step == Step::AsideUntilDecided) {
-            // Not written until the user decides; meanwhile the newest text waits aside.
-            keepAsideWhileUndecided();
-            done(SaveOutcome::Cancelled, {});
-            return;
-        }
-        auto& prompts = DocumentController::instance().prompts();
-        if (step == Step::RefuseKeepingAside || step == Step::Refuse) {
-            if (step == Step::RefuseKeepingAside) m_file->keepAside(m_editor->textView()->text());
-            done(SaveOutcome::Failed,
-                 deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.")
-                               .arg(displayName())
-                         : tr("“%1” was changed by another program; it was not overwritten.").arg(displayName()));
-            return;
-        }
-        // The answer may be a while coming: a kill meanwhile must not take the typing with it.
-        keepAsideWhileUndecided();
-        using Choice = DocumentController::ExternalChangeChoice;
-        prompts.resolveExternalChange(
-            this, displayName(), deleted, whileAlive([this, ask, deleted, done](Choice choice) {
-                switch (choice) {
-                case Choice::KeepMine: writeInPlaceNow(ask, done); return;
-                case Choice::Reload:
-                    if (!deleted) {
-                        QString error;
-                        const bool ok = reloadFromDisk(&error);
-                        done(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
-                        return;
-                    }
-                    // Let the removal stand: closing gives the text up, otherwise it stays unwritten.
-                    if (ask == Ask::Closing) {
-                        done(SaveOutcome::Saved, {});
-                        return;
-                    }
-                    [[fallthrough]];
-                case Choice::Cancel:
-                    m_file->putOffExternalChange();
-                    done(SaveOutcome::Cancelled, {});
-                    return;
-                case Choice::SaveAs:
-                    // The save panel reports its own failures.
-                    saveAsThen([done](bool ok) { done(ok ? SaveOutcome::Saved : SaveOutcome::Cancelled, {}); });
+    const bool deleted = facts.disk == DiskStamp::State::Missing;
+    const Ask ask = facts.asker;
+    // Written over the file as it is now, if the user keeps this text.
+    const WriteDecision::Step over = WriteDecision::inPlace(facts.hardLinked);
+    // The answer may be a while coming: a kill meanwhile must not take the typing with it.
+    keepAsideWhileUndecided();
+    using Choice = DocumentController::ExternalChangeChoice;
+    DocumentController::instance().prompts().resolveExternalChange(
+        this, displayName(), deleted, whileAlive([this, ask, deleted, over, done](Choice choice) {
+            switch (choice) {
+            case Choice::KeepMine: writeInPlaceNow(ask, over, done); return;
+            case Choice::Reload:
+                if (!deleted) {
+                    QString error;
+                    const bool ok = reloadFromDisk(&error);
+                    done(ok ? SaveOutcome::Saved : SaveOutcome::Failed, error);
                     return;
                 }
-            }));
-        return;
-    }
-    writeInPlaceNow(ask, done);
+                // Let the removal stand: closing gives the text up, otherwise it stays unwritten.
+                if (ask == Ask::Closing) {
+                    done(SaveOutcome::Saved, {});
+                    return;
+                }
+                [[fallthrough]];
+            case Choice::Cancel:
+                m_file->putOffExternalChange();
+                done(SaveOutcome::Cancelled, {});
+                return;
+            case Choice::SaveAs:
+                // The save panel reports its own failures.
+                saveAsThen([done](bool ok) { done(ok ? SaveOutcome::Saved : SaveOutcome::Cancelled, {}); });
+                return;
+            }
+        }));
 }
 
-void DocumentWindow::writeInPlaceNow(Ask ask, const Outcome& done)
+void DocumentWindow::writeInPlaceNow(Ask ask, WriteDecision::Step step, const Outcome& done)
 {
     // The text is copied a step at a time and written on the writing thread, as an autosave's
     // is: a save of a long text never holds up the window. A write nobody waits for ends here.
+    m_saveStep = step;
     m_saveWaiters.append(done);
     m_copyTimer->setInterval(0);
     m_copyTimer->start();
@@ -378,7 +389,7 @@ void DocumentWindow::writeInPlaceNow(Ask ask, const Outcome& done)
 void DocumentWindow::writeSaveInBackground()
 {
     const TextMirror::Snapshot copy = m_mirror.snapshot();
-    m_file->writeInBackground(DocumentFile::Target::File, copy.pieces,
+    m_file->writeInBackground(targetOf(m_saveStep), copy.pieces,
                               whileAlive([this, waiters = std::exchange(m_saveWaiters, {}),
                                           revision = copy.revision](bool ok, const QString& error) {
                                   if (!ok) {
