@@ -290,10 +290,20 @@ bool DocumentFile::saveDraft(const QString& lineFeedText, QString* error)
 void DocumentFile::setKeptFor(const QString& path)
 {
     m_keptFor = path;
+    // The file as it is now, by its stat alone (it may be long): a change made to it later, in
+    // its own window or by another program, is asked about before the text goes back over it.
+    // A file only touched meanwhile counts as changed, which asks once more than needed.
+    m_diskStamp.remember(path, {});
     // Whatever else a half-written file holds, it begins with the text that was being written.
     QFile file(path);
     if (OpenableFile::isOpenable(path) && file.open(QIODevice::ReadOnly))
         m_byteOrderMark = file.read(3) == "\xEF\xBB\xBF";
+}
+
+DiskStamp::State DocumentFile::keptForState()
+{
+    finishWrite();
+    return m_keptFor.isEmpty() ? DiskStamp::State::Unchanged : m_diskStamp.check(m_keptFor);
 }
 
 void DocumentFile::claimAsideId()

@@ -118,6 +118,9 @@ public:
     // file's breaks but not its byte-order mark, which is taken from the file's first bytes.
     void setKeptFor(const QString& path);
     QString keptFor() const { return m_keptFor; }
+    // How that file compares with what it was when setKeptFor() named it (Unchanged when no
+    // file is named).
+    DiskStamp::State keptForState();
 
     // How long a writer is given to settle (truncate, write, rename) before a look.
     static constexpr int kSettleDelayMs = 250;

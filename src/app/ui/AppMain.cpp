@@ -170,7 +170,7 @@ int brindlewickMain(int argc, char** argv)
         if (std::any_of(topLevels.begin(), topLevels.end(), [](QWidget* w) { return w->isVisible(); })) app.exec();
         return 1;
     }
-    AppShell::runLaunchSequence(!items.isEmpty(), reopensSession);
+    AppShell::runLaunchSequence(!items.isEmpty() || documents.isRecovering(), reopensSession);
 
     // However the program ends (quit, logout), documents edited since the last pause are written.
     const auto autosaveAll = [] {

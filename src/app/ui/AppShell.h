@@ -50,7 +50,8 @@ bool closedByLaunchPass(const DocumentWindow* window);
 // After the first windows are open: the What's New check, then either the last session is
 // reopened (0.2 s later) or the welcome window is shown (at 0.2 s, then fronted again every
 // 0.2 s up to five times until the user acts), each replacing the start window.
-// `namedItems`: the launch named files or URLs (no welcome window then); `reopensSession`:
+// `namedItems`: the launch named files or URLs, or brought back a text kept aside for a file
+// that asks about it (no welcome window then); `reopensSession`:
 // the session reopen was scheduled (before the first window opened, which rewrites it).
 void runLaunchSequence(bool namedItems, bool reopensSession);
 

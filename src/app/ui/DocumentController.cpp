@@ -273,15 +273,43 @@ int DocumentController::restoreAutosaved()
             continue;
         }
         lock.reset();
-        DocumentWindow* w = show(new DocumentWindow(MarkdownDocument{e.text}, QString(), nullptr, e.id));
+        auto* w = new DocumentWindow(MarkdownDocument{e.text}, QString(), nullptr, e.id);
+        // A text kept aside for a file: its window and question come before everything else the
+        // launch opens (the files named, the last session, which leaves that file to it).
+        if (!e.forPath.isEmpty()) {
+            m_inFront = w;
+            m_recoveryInFront = true;
+        }
+        show(w);
         ++restored;
         if (e.forPath.isEmpty()) continue;
         // A save of that file ended by a crash may have left its own temporary file beside it.
         SafeWrite::removeLeftovers(e.forPath);
         w->offerWriteBack(e.forPath);
-        if (m_reopenPending) m_recovered.append(w);
     }
+    // Without a session to reopen, the launch has opened everything once control returns.
+    if (m_recoveryInFront && !m_reopenPending) QTimer::singleShot(0, this, [this] { releaseFront(); });
     return restored;
+}
+
+bool DocumentController::isRecovering(const QString& path) const
+{
+    const QString target = path.isEmpty() ? QString() : canonical(path);
+    for (DocumentWindow* w : windows())
+        if (w->isUntitled() && !w->keptFor().isEmpty() && (target.isEmpty() || canonical(w->keptFor()) == target))
+            return true;
+    return false;
+}
+
+void DocumentController::releaseFront()
+{
+    m_recoveryInFront = false;
+    // The window kept in front is raised again (the others were stacked as they mapped) and
+    // keeps the keyboard.
+    if (auto* front = static_cast<QWidget*>(std::exchange(m_inFront, nullptr).data())) {
+        front->raise();
+        front->activateWindow();
+    }
 }
 
 QList<DocumentWindow*> DocumentController::windows() const
@@ -450,36 +478,33 @@ bool DocumentController::scheduleSessionReopen()
         m_reopenPending = false;
         QList<QPointer<DocumentWindow>> before;
         for (DocumentWindow* w : windows()) before.append(w);
-        SessionStore::reopen(paths);
+        // A file whose text kept aside waits for an answer is shown by that window alone.
+        QStringList reopened;
+        for (const QString& path : paths)
+            if (!isRecovering(path)) reopened.append(path);
+        SessionStore::reopen(reopened);
         // Close the launch's empty start window only now: closing the last window first would
         // end the program before anything was reopened. Documents opened from a link or a
         // template meanwhile are the user's and stay.
         for (DocumentWindow* w : before)
             if (w && AppShell::closedByLaunchPass(w) && windows().size() > 1) w->close();
-        // The session opened behind the file the user named; that window is raised again
-        // (the reopened ones were stacked as they mapped) and keeps the keyboard.
-        if (auto* named = static_cast<QWidget*>(std::exchange(m_inFront, nullptr).data())) {
-            named->raise();
-            named->activateWindow();
-        }
-        // A text kept aside for a file waits for an answer about that file: its window and
-        // question stay in front of what the session opened.
-        for (const QPointer<QWidget>& w : std::exchange(m_recovered, {}))
-            if (w) {
-                w->raise();
-                w->activateWindow();
-            }
+        // The session opened behind the window kept in front: a recovered text's, or the file
+        // the user named.
+        releaseFront();
     });
     return true;
 }
 
 bool DocumentController::opensBehind(const DocumentWindow* window) const
 {
-    return m_inFront && m_inFront != window && !m_reopenPending;
+    // A recovered text's window from the moment it opens; the file the user named once the
+    // session reopens.
+    return m_inFront && m_inFront != window && (m_recoveryInFront || !m_reopenPending);
 }
 
 void DocumentController::keepInFront(DocumentWindow* window)
 {
-    // Opened after the reopening, the window is in front already.
-    if (m_reopenPending) m_inFront = window;
+    // Opened after the reopening, the window is in front already; a recovered text's question
+    // stays in front of it.
+    if (m_reopenPending && !m_recoveryInFront) m_inFront = window;
 }

@@ -66,8 +66,12 @@ public:
     void openWithDialog(QWidget* parent);
     // Brings back the untitled documents autosaved by an earlier run (edited, unsaved), and
     // the texts kept aside for files, each in a window that names its file and offers to
-    // write it back there.
+    // write it back there. Such a window, with its question, stays in front of what the
+    // launch opens after it.
     int restoreAutosaved();
+    // Whether a window holds a text kept aside for `path` (the last session leaves that file
+    // to it), or for any file when `path` is empty.
+    bool isRecovering(const QString& path = QString()) const;
     // At launch: when reopening is on and documents of the last session still exist, reopens
     // them 0.2 s later and then closes the untitled, unedited windows. True when scheduled (the
     // welcome window is then not shown).
@@ -117,8 +121,10 @@ Q_SIGNALS:
 private:
     DocumentController();
     DocumentWindow* show(DocumentWindow* window);
-    // While the session reopens behind the window the user named.
+    // While the launch opens the rest behind the window it keeps in front.
     bool opensBehind(const DocumentWindow* window) const;
+    // The launch has opened everything: the window kept in front is raised and takes the keyboard.
+    void releaseFront();
 
     void closeNextForQuit();
     void finishQuit(bool allClosed);
@@ -137,7 +143,7 @@ private:
     // a guard of the derived type then would cast an object that is no longer one.
     QList<QPointer<QObject>> m_windows;
     bool m_reopenPending = false;
+    // The window the launch keeps in front: the file the user named, or a recovered text's.
     QPointer<QObject> m_inFront;
-    // Windows holding a text kept aside for a file, whose question comes before the session's windows.
-    QList<QPointer<QWidget>> m_recovered;
+    bool m_recoveryInFront = false;
 };

@@ -90,6 +90,8 @@ public:
     // there did not finish: the title names the file, and the user is offered to write the
     // text back over it (closing the file's own window unless it was edited).
     void offerWriteBack(const QString& path);
+    // The file whose text kept aside this window holds, until it is written there or elsewhere.
+    QString keptFor() const { return m_file->keptFor(); }
 
     // Compares the file on disk with the one last read or written (one stat; runs when the
     // file watcher reports a change and when the window becomes active). A file changed by
@@ -178,6 +180,7 @@ private:
         };
     }
     void writeBackKeptText();
+    void writeBackNow(const QString& path);
     // Writes the text to `path` and takes it as the state on disk (not edited any more).
     bool writeFile(const QString& path, QString* error);
     // Replaces the text with the file's, as one undoable change; the result is not edited.

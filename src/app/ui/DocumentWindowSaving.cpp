@@ -134,8 +134,48 @@ void DocumentWindow::writeBackKeptText()
 {
     const QString path = m_file->keptFor();
     if (path.isEmpty()) return;
-    // The file's own window (the last session reopens it) shows what may be incomplete: unless
-    // it was edited since, it gives way to the text kept aside for it.
+    // Over the file the text was kept for, which may have changed since the launch found it
+    // (in its own window, by another program): that is asked about first, as for any file.
+    const WriteDecision::Facts facts{isDocumentEdited(),
+                                     false,
+                                     m_file->keptForState(),
+                                     false,
+                                     MarkdownDocument::hasOtherLinks(path),
+                                     Ask::Save,
+                                     bool(DocumentController::instance().prompts().resolveExternalChange)};
+    using Step = WriteDecision::Step;
+    const Step step = WriteDecision::decide(facts);
+    if (WriteDecision::writesFile(step)) {
+        writeBackNow(path);
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    const bool deleted = facts.disk == DiskStamp::State::Missing;
+    if (step != Step::Ask) {
+        alert(tr("The document “%1” could not be saved.").arg(displayName()),
+              deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.").arg(name)
+                      : tr("“%1” was changed by another program; it was not overwritten.").arg(name));
+        return;
+    }
+    using Choice = DocumentController::ExternalChangeChoice;
+    DocumentController::instance().prompts().resolveExternalChange(
+        this, name, deleted, whileAlive([this, path, deleted](Choice choice) {
+            switch (choice) {
+            case Choice::KeepMine: writeBackNow(path); return;
+            case Choice::Reload:
+                // The file's own text is shown in its window; this one keeps the text kept aside.
+                if (!deleted) DocumentController::instance().openDocument(path);
+                return;
+            case Choice::SaveAs: saveAsThen({}); return;
+            case Choice::Cancel: return;
+            }
+        }));
+}
+
+void DocumentWindow::writeBackNow(const QString& path)
+{
+    // The file's own window (opened by hand) shows what may be incomplete: unless it was
+    // edited since, it gives way to the text kept aside for it.
     DocumentWindow* other = DocumentController::instance().windowForPath(path);
     if (other && other != this && !other->isDocumentEdited()) {
         other->closeWithoutAsking();

@@ -161,12 +161,67 @@ TEST_F(AppShellTest, TheFileNamedAtLaunchStaysInFrontOfTheReopenedSession)
 
     // A later launch's file handed over while the reopening waits is the one in front.
     SessionStore::resetForNewLaunch();
+    bool reopened = false;
+    SessionStore::setOpener([&reopened](const QString& p) {
+        reopened = true;
+        DocumentController::instance().openDocument(p);
+    });
     ASSERT_TRUE(dc.scheduleSessionReopen());
     AppShell::handleMessage(Launch::toStrings(Launch::classify({write("later.md")}, dir.path())));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dc.windows().size() == 4; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dc.windows().size() == 4 && reopened; }, 5000));
     DocumentWindow* later = dc.windowForPath(dir.filePath("later.md"));
     (void)QTest::qWaitFor([&] { return QApplication::activeWindow() == later; }, 5000);
     EXPECT_EQ(QApplication::activeWindow(), later);
+}
+
+// A save over a hard-linked file that a crash ended leaves its text kept aside, naming the file.
+// The launch after it shows that text's window, with its question, in front of the file named
+// and of the last session, which does not open the incomplete file beside it.
+TEST_F(AppShellTest, ARecoveredTextStaysInFrontAndItsFileIsNotReopenedBesideIt)
+{
+    auto& dc = DocumentController::instance();
+    const auto write = [this](const QString& name) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(name.toUtf8());
+        return dir.filePath(name);
+    };
+    const QString shared = write("shared.md");
+    SessionStore::markOpen(write("a.md"));
+    SessionStore::markOpen(shared);
+    SessionStore::markOpen(write("b.md"));
+    SessionStore::resetForNewLaunch();
+    SessionStore::setOpener([](const QString& p) { DocumentController::instance().openDocument(p); });
+    ASSERT_TRUE(dc.autosaveStore().save(AutosaveStore::newId(), "the text being saved", nullptr, shared));
+    QStringList offered;
+    dc.prompts().offerWriteBack = [&](QWidget*, const QString& path, auto) { offered << path; };
+
+    // As the launch orders it. A window shown to take the keyboard ends in front of those
+    // shown before it, whatever is raised later: a window manager hands it the keyboard once
+    // it is mapped.
+    struct ShownActive : QObject {
+        QList<QObject*> windows;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            auto* w = qobject_cast<DocumentWindow*>(o);
+            if (e->type() == QEvent::Show && w && !w->testAttribute(Qt::WA_ShowWithoutActivating)) windows << w;
+            return QObject::eventFilter(o, e);
+        }
+    } shownActive;
+    qApp->installEventFilter(&shownActive);
+    ASSERT_TRUE(dc.scheduleSessionReopen());
+    ASSERT_EQ(dc.restoreAutosaved(), 1);
+    DocumentWindow* recovered = dc.windows().first();
+    AppShell::openItems(Launch::classify({write("named.md")}, dir.path()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dc.windowForPath(dir.filePath("b.md")); }, 5000));
+    EXPECT_EQ(offered, QStringList{shared});
+    EXPECT_EQ(dc.windowForPath(shared), nullptr);
+    EXPECT_EQ(texts(), (QStringList{"the text being saved", "named.md", "a.md", "b.md"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == recovered; }, 2000));
+    QTest::qWait(50); // the other windows' first steps, after they are shown, take nothing from it
+    EXPECT_EQ(QApplication::activeWindow(), recovered);
+    qApp->removeEventFilter(&shownActive);
+    EXPECT_EQ(shownActive.windows, QList<QObject*>{recovered});
 }
 
 TEST_F(AppShellTest, OneHandOffOpensAtMostFiftyWindowsAndNamesWhatItLeftOut)

@@ -532,6 +532,36 @@ TEST_F(DocumentWindowTest, AWriteInPlaceEndedByACrashComesBackNamingItsFile)
     EXPECT_TRUE(alerts.isEmpty()) << alerts.join("|").toStdString();
 }
 
+// A text kept aside for a file goes back over it without a question only while the file is as
+// the launch found it: once it was changed since (here in its own window, whose typing was
+// autosaved), Write Back asks first, as any write over a changed file does.
+TEST_F(DocumentWindowTest, WritingBackOverAFileChangedSinceTheLaunchAsksFirst)
+{
+    auto& dc = DocumentController::instance();
+    const QString path = QFileInfo(dir.filePath("shared.md")).absoluteFilePath();
+    writeAll(path, "half written");
+    ASSERT_TRUE(dc.autosaveStore().save(AutosaveStore::newId(), "kept text\n", nullptr, path));
+    std::function<void(bool)> writeBack;
+    dc.prompts().offerWriteBack = [&](QWidget*, const QString&, auto answer) { writeBack = answer; };
+    ASSERT_EQ(dc.restoreAutosaved(), 1);
+    DocumentWindow* own = dc.openDocument(path);
+    ASSERT_TRUE(own);
+    typeAtEnd(own, " and typed");
+    ASSERT_TRUE(own->autosave());
+
+    writeBack(true);
+    EXPECT_EQ(externalAsked, QStringList{"shared.md"});
+    EXPECT_EQ(readAll(path), "half written and typed");
+    EXPECT_EQ(dc.windows().size(), 2);
+    externalChoice = DocumentController::ExternalChangeChoice::KeepMine;
+    writeBack(true);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(readAll(path), "kept text\n");
+    ASSERT_EQ(dc.windows().size(), 1);
+    EXPECT_EQ(dc.windows().first()->filePath(), path);
+    EXPECT_TRUE(alerts.isEmpty()) << alerts.join("|").toStdString();
+}
+
 // Code that runs while a window is being torn down (its children's handlers, observers
 // of its destruction) must not find it among the open windows any more.
 TEST_F(DocumentWindowTest, AWindowBeingDestroyedIsNoLongerListed)
