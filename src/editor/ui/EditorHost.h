@@ -44,7 +44,8 @@ public:
     virtual void setReadOnly(bool on) { Q_UNUSED(on); }
 
     // The edited flag: set by every change, cleared when the document is saved, and
-    // cleared again by undoing back to the saved state.
+    // cleared again by undoing back to the saved state. Input the editor holds back until it
+    // can take it (typed during a long paste) keeps it set: that is not in what was saved.
     virtual bool isModified() const = 0;
     virtual void setModified(bool modified) = 0;
 

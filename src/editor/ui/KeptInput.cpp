@@ -31,6 +31,13 @@ KeptInput::KeptInput(QWidget* view, std::function<bool()> busy)
       m_busy(std::move(busy))
 {}
 
+void KeptInput::noteHolding()
+{
+    if (isHolding() == m_toldHolding) return;
+    m_toldHolding = isHolding();
+    Q_EMIT holdingChanged(m_toldHolding);
+}
+
 bool KeptInput::mustWait() const
 {
     // A key being played waits again only if the view became busy for it (a key that goes to
@@ -44,6 +51,8 @@ void KeptInput::add(std::function<void()> play)
         m_kept.push_front(std::move(play));
     else
         m_kept.push_back(std::move(play));
+    // A key played and kept again is told about once the playing stops.
+    if (!m_playing) noteHolding();
     playSoon();
 }
 
@@ -86,4 +95,5 @@ void KeptInput::play()
         next();
         m_playing = false;
     }
+    noteHolding();
 }

@@ -14,6 +14,7 @@ class QWidget;
 // here and are played in the order they came once it can: a typed key is never lost. What
 // comes while anything waits waits behind it, so the order holds.
 class KeptInput : public QObject {
+    Q_OBJECT
 public:
     // `busy`: whether the view cannot take input now.
     KeptInput(QWidget* view, std::function<bool()> busy);
@@ -25,15 +26,26 @@ public:
     bool keep(const QMimeData* source, std::function<void(const QMimeData*)> insert);
     // Whether what comes now must wait.
     bool mustWait() const;
+    // Whether anything waits: input the text does not hold yet.
+    bool isHolding() const { return !m_kept.empty(); }
+
+Q_SIGNALS:
+    // Something started to wait, or all that waited has been played.
+    void holdingChanged(bool holding);
+
+public:
     // Once control returns, plays what waits for as long as the view is not busy.
     void playSoon();
 
 private:
     void add(std::function<void()> play);
     void play();
+    // Tells holdingChanged when isHolding() changed since it was last told.
+    void noteHolding();
 
     QWidget* m_view;
     std::function<bool()> m_busy;
+    bool m_toldHolding = false;
     std::deque<std::function<void()>> m_kept;
     bool m_playing = false;
     bool m_queued = false;

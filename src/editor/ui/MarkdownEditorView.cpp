@@ -4,6 +4,7 @@
 #include "editor/WindowConfig.h"
 #include "editor/ui/GhostText.h"
 #include "editor/ui/GridTableInteraction.h"
+#include "editor/ui/KeptInput.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/MinimapView.h"
 #include "editor/ui/PageRulerView.h"
@@ -62,15 +63,7 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
         if (!m_minimap->isHidden()) m_minimapTimer.start();
         Q_EMIT textEdited();
     });
-    m_text->forEachDocument(this, [this](QTextDocument* doc) {
-        connect(doc, &QTextDocument::modificationChanged, this, &EditorHost::modificationChanged);
-    });
-    connect(m_text, &QTextEdit::cursorPositionChanged, this, &EditorHost::selectionMoved);
-    connect(m_text, &QTextEdit::selectionChanged, this, &EditorHost::selectionMoved);
-    connect(m_text, &QTextEdit::undoAvailable, this, &EditorHost::undoAvailable);
-    connect(m_text, &QTextEdit::redoAvailable, this, &EditorHost::redoAvailable);
-    connect(m_text, &QTextEdit::copyAvailable, this, &EditorHost::copyAvailable);
-    connect(m_text, &MarkdownTextView::magnificationChanged, this, &EditorHost::magnificationChanged);
+    passOnSignals();
 
     Settings& settings = Settings::instance();
     // The minimap follows its setting, and gives way to distraction-free mode.
@@ -99,6 +92,21 @@ MarkdownEditorView::MarkdownEditorView(QWidget* parent)
     m_lastApply.start();
 }
 
+void MarkdownEditorView::passOnSignals()
+{
+    const auto modification = [this] { Q_EMIT modificationChanged(isModified()); };
+    m_text->forEachDocument(this, [this, modification](QTextDocument* doc) {
+        connect(doc, &QTextDocument::modificationChanged, this, modification);
+    });
+    connect(m_text->keptInput(), &KeptInput::holdingChanged, this, modification);
+    connect(m_text, &QTextEdit::cursorPositionChanged, this, &EditorHost::selectionMoved);
+    connect(m_text, &QTextEdit::selectionChanged, this, &EditorHost::selectionMoved);
+    connect(m_text, &QTextEdit::undoAvailable, this, &EditorHost::undoAvailable);
+    connect(m_text, &QTextEdit::redoAvailable, this, &EditorHost::redoAvailable);
+    connect(m_text, &QTextEdit::copyAvailable, this, &EditorHost::copyAvailable);
+    connect(m_text, &MarkdownTextView::magnificationChanged, this, &EditorHost::magnificationChanged);
+}
+
 EditorTextView* MarkdownEditorView::textView()
 {
     return m_text;
@@ -116,7 +124,8 @@ GhostText* MarkdownEditorView::ghostText()
 
 bool MarkdownEditorView::isModified() const
 {
-    return m_text->document()->isModified();
+    // Keys still waiting to go in are not saved whatever was written.
+    return m_text->document()->isModified() || m_text->keptInput()->isHolding();
 }
 
 void MarkdownEditorView::setModified(bool modified)

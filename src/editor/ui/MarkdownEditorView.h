@@ -64,6 +64,8 @@ public:
     void setMinimapVisible(bool on);
 
 private:
+    // The text view's signals, passed on as the host's.
+    void passOnSignals();
     // After a text went in: not edited, the minimap and counts of the new text.
     void loaded();
     void applyColors();

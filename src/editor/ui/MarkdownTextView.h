@@ -81,6 +81,8 @@ public:
 
     // Pastes and drops go in through it: a long text is laid out while the window goes on.
     LongPaste* longPaste() const { return m_paste; }
+    // Keys typed and texts pasted that wait until the view can take them.
+    KeptInput* keptInput() const { return m_kept; }
 
     // The suggestion shown at the caret (the inline continuation drives it).
     GhostText* ghost() const { return m_ghost; }

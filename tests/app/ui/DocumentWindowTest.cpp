@@ -6,6 +6,8 @@
 #include "editor/EditorController.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/FrontMatterEditor.h"
+#include "editor/ui/KeptInput.h"
+#include "editor/ui/LongPaste.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "files/DocumentFile.h"
@@ -16,6 +18,7 @@
 #include "platform/Settings.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -180,10 +183,11 @@ TEST_F(DocumentWindowTest, ALongFilesWindowShowsBeforeItsTextAndNothingSeesTheTe
     QTest::keyClicks(edit(w), "typed");
     w->editorController()->replace({0, 0}, "x");
     EXPECT_TRUE(edit(w)->toPlainText().isEmpty());
+    EXPECT_TRUE(w->isWindowModified()); // what waits is not saved
     (void)QTest::qWaitFor([&] { return !w->isLoading(); }, 5000);
     qApp->removeEventFilter(&exposure);
     EXPECT_EQ(exposure.length, 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w->isWindowModified(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit(w)->document()->isModified(); }, 5000));
     EXPECT_EQ(w->documentText().toUtf8(), "typed" + bytes.mid(3));
     w->editorHost()->undo();
     EXPECT_EQ(w->documentText().toUtf8(), bytes.mid(3));
@@ -641,6 +645,34 @@ TEST_F(DocumentWindowTest, TypingDuringABackgroundAutosaveIsWrittenAfterTheNextP
     EXPECT_TRUE(dc.closeAllForQuit());
     EXPECT_EQ(readAll(path), QByteArray("start\ntyped!?"));
     EXPECT_TRUE(asked.isEmpty());
+}
+
+// Keys typed while a long paste goes in wait until it is in; the text written meanwhile holds
+// the paste but not them, so the document stays edited until they are in the text and written.
+TEST_F(DocumentWindowTest, KeysTypedDuringALongPasteLeaveTheDocumentEditedUntilTheyAreWritten)
+{
+    const QString path = dir.filePath("pasted.md");
+    writeAll(path, "Start.\n");
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    ASSERT_TRUE(w);
+    auto* view = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
+    QString text;
+    for (int i = 0; text.size() < 2 * LongPaste::kLongUnits; ++i)
+        text += QStringLiteral("Line %1 of a **long** paste\n").arg(i);
+    QApplication::clipboard()->setText(text);
+    typeAtEnd(w, QString());
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(view, "typed");
+    // The paste is in the text; it is styled and placed before the keys go in after it.
+    while (view->longPaste()->rest()) QCoreApplication::processEvents();
+    ASSERT_TRUE(view->keptInput()->isHolding());
+    ASSERT_TRUE(w->autosave());
+    EXPECT_EQ(readAll(path), ("Start.\n" + text).toUtf8());
+    EXPECT_TRUE(w->isDocumentEdited());
+    EXPECT_TRUE(w->isWindowModified());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->isWindowModified(); }, 30000));
+    EXPECT_EQ(readAll(path), ("Start.\n" + text + "typed").toUtf8());
 }
 
 TEST_F(DocumentWindowTest, MenusKeepTheirOrderAndKeyWindowObserversActOnlyWhenActive)
