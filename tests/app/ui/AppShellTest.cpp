@@ -68,6 +68,14 @@ protected:
         for (DocumentWindow* w : DocumentController::instance().windows()) out << w->documentText();
         return out;
     }
+    // A file in the test's folder that holds its own name.
+    QString write(const QString& name)
+    {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(name.toUtf8());
+        return dir.filePath(name);
+    }
 
     QTemporaryDir dir;
     QStringList alerts;
@@ -135,12 +143,6 @@ TEST_F(AppShellTest, TheLaunchPassClosesTheEmptyStartWindowAndKeepsLinkedDocumen
 TEST_F(AppShellTest, TheFileNamedAtLaunchStaysInFrontOfTheReopenedSession)
 {
     auto& dc = DocumentController::instance();
-    const auto write = [this](const QString& name) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(name.toUtf8());
-        return dir.filePath(name);
-    };
     SessionStore::markOpen(write("a.md"));
     SessionStore::markOpen(write("b.md"));
     SessionStore::resetForNewLaunch();
@@ -180,12 +182,6 @@ TEST_F(AppShellTest, TheFileNamedAtLaunchStaysInFrontOfTheReopenedSession)
 TEST_F(AppShellTest, ARecoveredTextStaysInFrontAndItsFileIsNotReopenedBesideIt)
 {
     auto& dc = DocumentController::instance();
-    const auto write = [this](const QString& name) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(name.toUtf8());
-        return dir.filePath(name);
-    };
     const QString shared = write("shared.md");
     SessionStore::markOpen(write("a.md"));
     SessionStore::markOpen(shared);
