@@ -1,5 +1,6 @@
 #include "files/VersionStore.h"
 
+#include "files/CanonicalText.h"
 #include "files/FilePaths.h"
 #include "platform/Logging.h"
 #include "platform/OpenableFile.h"
@@ -65,12 +66,6 @@ std::optional<QString> readText(const QString& folder, const QString& id)
     const std::optional<QByteArray> data = OpenableFile::read(snapshotPath(folder, id));
     if (!data) return std::nullopt;
     return decodeUtf8(*data);
-}
-
-bool sameText(const QString& a, const QString& b)
-{
-    if (a == b) return true;
-    return a.normalized(QString::NormalizationForm_C) == b.normalized(QString::NormalizationForm_C);
 }
 
 void sortNewestFirst(QList<Snapshot>& list)
@@ -235,7 +230,7 @@ std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, d
         const auto latest = std::max_element(list.begin(), list.end(),
                                              [](const Snapshot& a, const Snapshot& b) { return a.date < b.date; });
         const auto previous = readText(dir, latest->id);
-        if (previous && sameText(*previous, text)) return std::nullopt;
+        if (previous && CanonicalText::equivalent(*previous, text)) return std::nullopt;
     }
 
     QString why;
