@@ -232,10 +232,11 @@ bool DocumentFile::write(const QString& path, const QString& lineFeedText, QStri
     return writeNow(asideFirst ? Target::FileAsideFirst : Target::File, path, lineFeedText, error);
 }
 
-void DocumentFile::writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done)
+void DocumentFile::writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done,
+                                     const QString& path)
 {
     finishWrite();
-    m_job = std::make_unique<Job>(makeJob(target, m_path, lineFeedPieces));
+    m_job = std::make_unique<Job>(makeJob(target, path.isEmpty() ? m_path : path, lineFeedPieces));
     m_job->done = std::move(done);
     m_thread = QThread::create([job = m_job.get()] { run(*job); });
     // The end of this write, not of a later one started after finishWrite took this one in.

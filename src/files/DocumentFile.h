@@ -81,8 +81,9 @@ public:
     // The same writes made on another thread from the text's pieces (LF breaks, joined there):
     // converting, encoding and writing a long text never hold up this thread. `done` runs on
     // this object's thread, after the state on disk is taken. One write at a time: a write
-    // already under way is finished first.
-    void writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done);
+    // already under way is finished first. A `path` given is written instead of the
+    // document's file, as write() does for a Save As.
+    void writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done, const QString& path = {});
     bool isWriting() const { return m_thread != nullptr; }
     // Waits for a write under way and takes its outcome (its `done` runs now). Every other
     // call that reads or writes the disk does this first, so writes land in the order they

@@ -65,6 +65,7 @@ DocumentWindow::DocumentWindow(DocumentFile* file, Contents contents, bool edite
       m_autosaveTimer(new QTimer(this)),
       m_countsTimer(new QTimer(this)),
       m_copyTimer(new QTimer(this)),
+      m_waitersCopyTimer(new QTimer(this)),
       m_file(file)
 {
     // A long text is built while the rest of the window is made.
@@ -118,6 +119,8 @@ DocumentWindow::DocumentWindow(DocumentFile* file, Contents contents, bool edite
     // The copy an autosave writes is made a step at a time, between events.
     m_copyTimer->setInterval(0);
     connect(m_copyTimer, &QTimer::timeout, this, &DocumentWindow::copyForAutosave);
+    m_waitersCopyTimer->setInterval(0);
+    connect(m_waitersCopyTimer, &QTimer::timeout, this, [this] { copyForWaiters(kCopyStepUnits); });
     m_countsTimer->setSingleShot(true);
     m_countsTimer->setInterval(150);
     connect(m_countsTimer, &QTimer::timeout, m_controller, &EditorController::updateCounts);

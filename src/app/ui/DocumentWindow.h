@@ -170,8 +170,25 @@ private:
     // Writes that nobody waits for (`ask` Nobody or Closing) are finished before this returns.
     void writeInPlaceNow(Ask ask, WriteDecision::Step step, const Outcome& done);
     void writeSaveInBackground();
-    // Copies and writes at once what saves wait for, and lands a write under way.
+    // Copies and writes at once what saves and copies wait for, and lands a write under way.
     void finishSaving();
+    // Brings the copy up to date a step at a time between events (the autosave's copy) and
+    // hands it to `ready`, then or at the latest when finishSaving() runs.
+    using CopyReady = std::function<void(const TextMirror::Snapshot& copy)>;
+    // A millisecond's copying or less: a whole copy of a long text takes many steps, catching
+    // up after some typing usually one.
+    static constexpr qsizetype kCopyStepUnits = qsizetype(1) << 18;
+    void copyThen(CopyReady ready);
+    // One step of that copy; hands it out once it is whole.
+    void copyForWaiters(qsizetype budget);
+    // Save As: the text copied and written to `path` as a save's is; the window takes the
+    // name once the write has landed. A refusal or failure comes back as `error`.
+    void saveToThen(const QString& path, std::function<void(bool ok, const QString& error)> done);
+    // The name and the title after the text was written to `path`; not edited any more
+    // unless typed into since the copy at `revision`.
+    void tookName(const QString& path, std::uint64_t revision);
+    // Why the text may not be saved as `path` (another window holds it), or empty.
+    QString refusalToSaveAs(const QString& path) const;
     // Wraps a continuation so that it runs only while this window exists.
     template <typename F> auto whileAlive(F f) const
     {
@@ -181,8 +198,6 @@ private:
     }
     void writeBackKeptText();
     void writeBackNow(const QString& path);
-    // Writes the text to `path` and takes it as the state on disk (not edited any more).
-    bool writeFile(const QString& path, QString* error);
     // Replaces the text with the file's, as one undoable change; the result is not edited.
     // Also drops a copy kept aside.
     bool reloadFromDisk(QString* error);
@@ -244,6 +259,9 @@ private:
     // Saves waiting for the copy and its write, and how it goes over the file.
     QList<Outcome> m_saveWaiters;
     WriteDecision::Step m_saveStep = WriteDecision::Step::InPlace;
+    // Others waiting for the copy (a Save As, a version), and the timer that makes it.
+    QList<CopyReady> m_copyWaiters;
+    QTimer* m_waitersCopyTimer;
 
     DocumentFile* m_file;
     int m_untitledNumber = 0;

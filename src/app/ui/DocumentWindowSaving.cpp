@@ -70,11 +70,56 @@ void DocumentWindow::saveAsThen(Done done)
                                    if (done) done(false);
                                    return;
                                }
-                               QString error;
-                               const bool ok = saveTo(path, &error);
-                               if (!ok) alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
-                               if (done) done(ok);
+                               saveToThen(path, [this, done](bool ok, const QString& error) {
+                                   if (!ok)
+                                       alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
+                                   if (done) done(ok);
+                               });
                            }));
+}
+
+void DocumentWindow::saveToThen(const QString& path, std::function<void(bool ok, const QString& error)> done)
+{
+    finishLoading();
+    if (const QString refusal = refusalToSaveAs(path); !refusal.isEmpty()) {
+        done(false, refusal);
+        return;
+    }
+    // Copied and written as a save is; the title, the name and the edited mark follow the
+    // write once it has landed.
+    copyThen([this, path, done](const TextMirror::Snapshot& copy) {
+        m_file->writeInBackground(
+            targetOf(WriteDecision::inPlace(MarkdownDocument::hasOtherLinks(path))), copy.pieces,
+            whileAlive([this, path, done, revision = copy.revision](bool ok, const QString& error) {
+                if (ok) tookName(path, revision);
+                done(ok, error);
+            }),
+            path);
+    });
+    // A close waiting for this write is not kept waiting: nothing can be typed meanwhile.
+    if (m_close != CloseState::Open) finishSaving();
+}
+
+QString DocumentWindow::refusalToSaveAs(const QString& path) const
+{
+    // Two windows on one file would overwrite each other's text with every autosave.
+    const DocumentWindow* other = DocumentController::instance().windowForPath(path);
+    if (!other || other == this) return {};
+    return tr("“%1” is open in another window. Close that window first, or choose another name.")
+        .arg(QFileInfo(path).fileName());
+}
+
+void DocumentWindow::tookName(const QString& path, std::uint64_t revision)
+{
+    setFilePath(path);
+    DocumentController::instance().noteRecent(filePath());
+    // Typed meanwhile: that text is still to be written, after a pause.
+    if (m_editor->textView()->textRevision() == revision)
+        settle();
+    else
+        m_autosaveTimer->start();
+    updateTitle();
+    Q_EMIT m_events->saved(filePath());
 }
 
 namespace {
@@ -97,25 +142,21 @@ bool DocumentWindow::save()
 
 bool DocumentWindow::saveAs()
 {
-    return finishedAtOnce([this](Done done) { saveAsThen(std::move(done)); });
+    return finishedAtOnce([this](Done done) {
+        saveAsThen(std::move(done));
+        finishSaving();
+    });
 }
 
 bool DocumentWindow::saveTo(const QString& path, QString* error)
 {
     finishLoading();
-    // Two windows on one file would overwrite each other's text with every autosave.
-    const DocumentWindow* other = DocumentController::instance().windowForPath(path);
-    if (other && other != this) {
-        if (error)
-            *error = tr("“%1” is open in another window. Close that window first, or choose another name.")
-                         .arg(QFileInfo(path).fileName());
+    if (const QString refusal = refusalToSaveAs(path); !refusal.isEmpty()) {
+        if (error) *error = refusal;
         return false;
     }
-    if (!writeFile(path, error)) return false;
-    setFilePath(path);
-    DocumentController::instance().noteRecent(filePath());
-    updateTitle();
-    Q_EMIT m_events->saved(filePath());
+    if (!m_file->write(path, m_editor->textView()->text(), error)) return false;
+    tookName(path, m_editor->textView()->textRevision());
     return true;
 }
 
@@ -183,13 +224,6 @@ void DocumentWindow::writeBackNow(const QString& path)
     }
     QString error;
     if (!saveTo(path, &error)) alert(tr("The document “%1” could not be saved.").arg(displayName()), error);
-}
-
-bool DocumentWindow::writeFile(const QString& path, QString* error)
-{
-    if (!m_file->write(path, m_editor->textView()->text(), error)) return false;
-    settle();
-    return true;
 }
 
 namespace {
@@ -284,10 +318,7 @@ void DocumentWindow::copyForAutosave()
         return;
     }
     m_copyTimer->setInterval(0);
-    // A millisecond's copying or less: a whole copy of a long text takes many steps, catching
-    // up after some typing usually one.
-    constexpr qsizetype kUnitsPerStep = qsizetype(1) << 18;
-    if (!m_mirror.catchUp(*m_editor->textView(), kUnitsPerStep)) return;
+    if (!m_mirror.catchUp(*m_editor->textView(), kCopyStepUnits)) return;
     m_copyTimer->stop();
     // A save waiting for the copy writes it; it serves the autosave too.
     if (m_saveWaiters.isEmpty())
@@ -444,8 +475,25 @@ void DocumentWindow::writeSaveInBackground()
                               }));
 }
 
+void DocumentWindow::copyThen(CopyReady ready)
+{
+    m_copyWaiters.append(std::move(ready));
+    m_waitersCopyTimer->start();
+    copyForWaiters(kCopyStepUnits);
+}
+
+void DocumentWindow::copyForWaiters(qsizetype budget)
+{
+    if (m_copyWaiters.isEmpty() || !m_mirror.catchUp(*m_editor->textView(), budget)) return;
+    m_waitersCopyTimer->stop();
+    const TextMirror::Snapshot copy = m_mirror.snapshot();
+    for (const CopyReady& ready : std::exchange(m_copyWaiters, {})) ready(copy);
+}
+
 void DocumentWindow::finishSaving()
 {
+    // A Save As still copying starts its write, which lands below.
+    copyForWaiters(std::numeric_limits<qsizetype>::max());
     if (!m_saveWaiters.isEmpty()) {
         m_copyTimer->stop();
         m_file->finishWrite(); // the write before this one, if any

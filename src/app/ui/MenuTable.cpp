@@ -264,7 +264,7 @@ const QList<Row>& MenuBar::table()
         {"&File"},
         {"&File", QT_TR_NOOP("&Close"), K::Close, nullptr, [](W& w) { w.close(); }},
         {"&File", QT_TR_NOOP("&Save"), K::Save, nullptr, [](W& w) { w.saveThen({}); }},
-        {"&File", QT_TR_NOOP("Save &As…"), K::SaveAs, "Ctrl+Shift+S", [](W& w) { w.saveAs(); }},
+        {"&File", QT_TR_NOOP("Save &As…"), K::SaveAs, "Ctrl+Shift+S", [](W& w) { w.saveAsThen({}); }},
         {"&File"},
         {"&File/&Export", QT_TR_NOOP("As &HTML…"), UK, nullptr, [](W& w) { exportAs(w, ExportFormat::html); }, nullptr,
          &canExport},

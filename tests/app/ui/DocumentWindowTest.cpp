@@ -35,6 +35,8 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <unistd.h>
 
 namespace {
@@ -753,6 +755,35 @@ TEST_F(DocumentWindowTest, OpenRecentListsExistingFilesNewestFirstAndOpensThem)
     dc.populateRecentMenu(&menu);
     ASSERT_EQ(menu.actions().size(), 1);
     EXPECT_FALSE(menu.actions().first()->isEnabled());
+}
+
+// Save As copies and writes as a save does: the window takes the new name once the write has
+// landed, what was typed meanwhile is written there too, and a failure is told when it comes.
+TEST_F(DocumentWindowTest, SaveAsLandsWithItsNameAndKeepsWhatIsTypedMeanwhile)
+{
+    DocumentWindow* w = DocumentController::instance().newDocument();
+    QString body;
+    while (body.size() < 2 * DocumentWindow::showFirstUnits) body += "a line of a long text\n";
+    w->setDocumentText(body);
+    savePath = dir.filePath("long.md");
+    std::optional<bool> saved;
+    w->saveAsThen([&](bool ok) { saved = ok; });
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(w->isUntitled());
+    typeAtEnd(w, "!");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return saved.has_value(); }, 5000));
+    EXPECT_TRUE(*saved);
+    EXPECT_EQ(w->filePath(), savePath);
+    EXPECT_EQ(w->windowTitle(), "long.md[*]");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readAll(savePath) == (body + "!").toUtf8() && !w->isWindowModified(); },
+                                DocumentWindow::autosaveDelayMs + 2000));
+
+    savePath = dir.filePath("no such folder/long.md");
+    w->saveAsThen({});
+    EXPECT_TRUE(alerts.isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alerts.isEmpty(); }, 5000));
+    EXPECT_TRUE(alerts.first().contains("could not be saved")) << alerts.first().toStdString();
+    EXPECT_EQ(w->filePath(), dir.filePath("long.md"));
 }
 
 TEST_F(DocumentWindowTest, SaveAsOntoAFileOpenInAnotherWindowIsRefused)
