@@ -12,6 +12,7 @@
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/PagedDocumentLayout.h"
+#include "files/VersionSnapshots.h"
 #include "files/VersionStore.h"
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
@@ -206,6 +207,7 @@ void BM_WindowAutosave(benchmark::State& state)
     state.counters["MB"] = double(state.range(0));
     w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    VersionSnapshots::finish(); // the version closing took, before its folder goes
     VersionStore::setRoot({});
 }
 BENCHMARK(BM_WindowAutosave)->Arg(1)->Arg(20)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -127,6 +127,13 @@ QString DocumentFile::fileText(const QString& lineFeedText) const
     return withFileBreaks(lineFeedText, m_lineEnding, m_mixedEndingsText);
 }
 
+std::function<QString(const QString&)> DocumentFile::fileTextMaker() const
+{
+    return [ending = m_lineEnding, mixed = m_mixedEndingsText](const QString& lineFeedText) {
+        return withFileBreaks(lineFeedText, ending, mixed);
+    };
+}
+
 void DocumentFile::noteLineEndings(const QString& text, const LineEndingsNote& note)
 {
     if (!note.uniform) {

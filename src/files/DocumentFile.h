@@ -66,6 +66,8 @@ public:
     // The editor's text (LF breaks) with the file's breaks: the file's one break, or, for a
     // file whose breaks are mixed, each kept line's own (see MarkdownDocument).
     QString fileText(const QString& lineFeedText) const;
+    // fileText() with the breaks as they are now, as a function that may run on any thread.
+    std::function<QString(const QString& lineFeedText)> fileTextMaker() const;
 
     // Writes the text (LF breaks) to `path` atomically and takes it as the state on disk; a
     // copy kept aside goes. How it goes over that file is WriteDecision::inPlace's (kept aside

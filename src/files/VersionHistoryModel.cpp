@@ -1,5 +1,7 @@
 #include "files/VersionHistoryModel.h"
 
+#include "files/VersionSnapshots.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -29,6 +31,9 @@ std::optional<Snapshot> VersionHistoryModel::selected() const
 
 void VersionHistoryModel::reload()
 {
+    // Snapshots the window asked for land first: the list shows them, and no write of the
+    // store runs beside this window's.
+    VersionSnapshots::finish();
     m_snapshots = VersionStore::list(m_filePath);
     if (!m_selection && !m_snapshots.isEmpty()) m_selection = m_snapshots.first().id;
 }
@@ -42,6 +47,7 @@ QString VersionHistoryModel::deltaLabel(const Snapshot& snapshot) const
 
 bool VersionHistoryModel::snapshotNow(const QDateTime& now, QString* error)
 {
+    VersionSnapshots::finish();
     VersionStore::snapshot(m_currentText, m_filePath, now, error);
     reload();
     return error->isEmpty();
@@ -52,6 +58,7 @@ bool VersionHistoryModel::deleteSelected(QString* error)
     const auto victim = selected();
     if (!victim) return true;
     const qsizetype row = m_snapshots.indexOf(*victim);
+    VersionSnapshots::finish();
     const bool ok = VersionStore::remove(*victim, m_filePath, error);
     m_selection.reset();
     m_snapshots = VersionStore::list(m_filePath);
@@ -66,6 +73,7 @@ std::optional<QString> VersionHistoryModel::textToRestore(const QDateTime& now, 
     if (!snapshot) return std::nullopt;
     const auto text = VersionStore::text(*snapshot, m_filePath);
     if (!text) return std::nullopt;
+    VersionSnapshots::finish();
     VersionStore::snapshot(m_currentText, m_filePath, now, error);
     if (!error->isEmpty()) {
         *error = QCoreApplication::translate("VersionHistory",

@@ -219,8 +219,13 @@ std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, c
 
 std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, double date, QString* error)
 {
+    return snapshotInto(folder(filePath), text, filePath, date, error);
+}
+
+std::optional<Snapshot> snapshotInto(const QString& dir, const QString& text, const QString& filePath, double date,
+                                     QString* error)
+{
     setError(error, {});
-    const QString dir = folder(filePath);
     if (dir.isEmpty()) return std::nullopt;
     const QByteArray utf8 = text.toUtf8();
     if (utf8.isEmpty()) return std::nullopt;

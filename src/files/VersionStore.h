@@ -43,6 +43,10 @@ QString folder(const QString& filePath);
 std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, const QDateTime& date,
                                  QString* error = nullptr);
 std::optional<Snapshot> snapshot(const QString& text, const QString& filePath, double date, QString* error = nullptr);
+// The same into `dir`, the file's folder() as it was when the snapshot was asked for (a
+// snapshot taken on another thread reads no setting there).
+std::optional<Snapshot> snapshotInto(const QString& dir, const QString& text, const QString& filePath, double date,
+                                     QString* error = nullptr);
 
 // The snapshot's text; none when it is missing, not valid UTF-8 or the id is not a valid id.
 std::optional<QString> text(const Snapshot& snapshot, const QString& filePath);

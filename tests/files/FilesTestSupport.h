@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/VersionSnapshots.h"
 #include "files/VersionStore.h"
 #include "platform/Settings.h"
 
@@ -18,7 +19,11 @@ protected:
         Settings::useFile(tmp.filePath("settings.ini"));
         VersionStore::setRoot(tmp.filePath("Versions"));
     }
-    void TearDown() override { VersionStore::setRoot({}); }
+    void TearDown() override
+    {
+        VersionSnapshots::finish(); // a window's last versions land in this test's folder
+        VersionStore::setRoot({});
+    }
 
     QString path(const QString& rel) const { return tmp.filePath(rel); }
     QString makeFile(const QString& rel, const QByteArray& content = "x") const

@@ -6,6 +6,7 @@
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/Features.h"
+#include "files/VersionSnapshots.h"
 #include "platform/PrefKey.h"
 #include "platform/SafeWrite.h"
 #include "platform/Settings.h"
@@ -177,6 +178,8 @@ int brindlewickMain(int argc, char** argv)
         for (DocumentWindow* w : DocumentController::instance().windows()) w->autosave();
     };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, autosaveAll);
+    // A version under way (the last window closed by hand takes one) is written whole.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &VersionSnapshots::finish);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, autosaveAll);
     quitOnTerminateSignals(app);
     return app.exec();

@@ -7,6 +7,7 @@
 #include "app/ui/DocumentWindow.h"
 #include "files/MarkdownDocument.h"
 #include "files/SessionStore.h"
+#include "files/VersionSnapshots.h"
 #include "platform/Logging.h"
 #include "platform/RecentDocuments.h"
 #include "platform/SafeWrite.h"
@@ -419,6 +420,9 @@ void DocumentController::closeNextForQuit()
 
 void DocumentController::finishQuit(bool allClosed)
 {
+    // The versions the windows took as they closed are written whole; their failures are told
+    // with the others.
+    VersionSnapshots::finish();
     m_quitQueue.clear();
     m_quitting = false;
     for (const auto& [message, detail] : std::exchange(m_closeFailures, {})) alert(nullptr, message, detail);
@@ -457,6 +461,7 @@ void DocumentController::closeAllWithoutAsking()
     m_quitQueue.clear();
     m_closingWithoutAsking = true;
     for (DocumentWindow* w : windows()) w->closeWithoutAsking();
+    VersionSnapshots::finish();
     m_closingWithoutAsking = false;
     m_closeFailures.clear(); // logged: the program ends without waiting for anyone
     finishQuit(true);

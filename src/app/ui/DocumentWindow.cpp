@@ -28,6 +28,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <limits>
 #include <utility>
 
 namespace {
@@ -183,6 +184,15 @@ QString DocumentWindow::documentText() const
     return m_file->fileText(m_editor->textView()->text());
 }
 
+void DocumentWindow::copyText(Copy how, std::function<void(const TextCopy&)> ready)
+{
+    finishLoading();
+    copyThen([this, ready = std::move(ready)](const TextMirror::Snapshot& copy) {
+        ready({copy.pieces, m_file->fileTextMaker()});
+    });
+    if (how == Copy::AtOnce) copyForWaiters(std::numeric_limits<qsizetype>::max());
+}
+
 QString DocumentWindow::filePath() const
 {
     return m_file->path();
@@ -247,10 +257,21 @@ void DocumentWindow::alert(const QString& message, const QString& detail)
     DocumentController::instance().alert(this, message, detail);
 }
 
-void DocumentWindow::alertOnceClosed(const QString& message, const QString& detail)
+DocumentHost::Alert DocumentWindow::closeFailureAlert()
 {
-    // A close that asks first meets its window's close handlers again when it is answered.
-    if (!m_closeFailures.contains(std::pair(message, detail))) m_closeFailures.append({message, detail});
+    return [window = QPointer<DocumentWindow>(this)](const QString& message, const QString& detail) {
+        using S = CloseState;
+        if (window && window->m_close == S::Open) {
+            window->alert(message, detail);
+        } else if (window && (window->m_close == S::Deciding || window->isAskingToClose())) {
+            // Told when the close is decided. A close that asks first meets its window's close
+            // handlers again when it is answered.
+            auto& failures = window->m_closeFailures;
+            if (!failures.contains(std::pair(message, detail))) failures.append({message, detail});
+        } else {
+            DocumentController::instance().alertAfterClose(message, detail);
+        }
+    };
 }
 
 bool DocumentWindow::isKeyWindow() const

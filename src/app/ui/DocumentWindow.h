@@ -42,6 +42,7 @@ public:
     EditorController* editorController() const override { return m_controller; }
     EditorHost* editorHost() const override { return m_editor; }
     QString documentText() const override;
+    void copyText(Copy how, std::function<void(const TextCopy&)> ready) override;
     void setDocumentText(const QString& text) override;
     QString filePath() const override;
     QString displayName() const override;
@@ -62,7 +63,7 @@ public:
     // case it stays open beside the new one. A file that fails to open changes nothing.
     void openInPlace(const QString& path) override;
     void alert(const QString& message, const QString& detail) override;
-    void alertOnceClosed(const QString& message, const QString& detail) override;
+    Alert closeFailureAlert() override;
     DocumentEvents* events() override { return m_events; }
 
     int untitledNumber() const { return m_untitledNumber; }

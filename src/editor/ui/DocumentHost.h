@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -55,6 +56,17 @@ public:
 
     // The document text, with the file's own line endings.
     virtual QString documentText() const = 0;
+    // A copy of the text for work on another thread (a version snapshot).
+    struct TextCopy {
+        QList<QString> lineFeedPieces; // the text with LF breaks, in pieces that never change
+        std::function<QString(const QString& lineFeedText)> fileText; // the file's own breaks; any thread
+    };
+    enum class Copy {
+        Stepwise, // a step at a time between events: a long text never holds up the window
+        AtOnce,   // now, for a window about to go
+    };
+    // `ready` gets the copy on this thread once it is made, never after the window has gone.
+    virtual void copyText(Copy how, std::function<void(const TextCopy&)> ready) = 0;
     // Replaces the whole text as one undoable change, like an edit from outside.
     virtual void setDocumentText(const QString& text) = 0;
 
@@ -88,9 +100,12 @@ public:
     virtual void openInPlace(const QString& path) = 0;
     // Tells the user that something failed, as an alert on this window.
     virtual void alert(const QString& message, const QString& detail) = 0;
-    // A failure of what closing the window does: reported once the window has gone (an alert
-    // on this window would go with it), or on the window when it stays open after all.
-    virtual void alertOnceClosed(const QString& message, const QString& detail) = 0;
+    // Tells a failure of what closing the window started, known perhaps only after the window
+    // has gone: on the window when it stays open after all, otherwise on no window once it
+    // has gone (an alert on the window would go with it; while a quit closes the windows,
+    // after the last). The function may be called after the window has gone.
+    using Alert = std::function<void(const QString& message, const QString& detail)>;
+    virtual Alert closeFailureAlert() = 0;
 
     // Signals about the document.
     virtual DocumentEvents* events() = 0;

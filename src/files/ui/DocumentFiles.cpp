@@ -3,6 +3,7 @@
 #include "editor/ui/DocumentHost.h"
 #include "files/FileBrowserModel.h"
 #include "files/SessionStore.h"
+#include "files/VersionSnapshots.h"
 #include "files/VersionStore.h"
 #include "files/ui/FileBrowserSidebar.h"
 #include "files/ui/FolderAccessPanel.h"
@@ -84,6 +85,7 @@ public:
 
 private:
     enum class Report { Always, OnceUntilFixed, OnClose };
+    using Failed = std::function<void(const QString& error)>;
 
     // The folder and its tree are read when the browser is first shown or a folder is chosen,
     // not with every window.
@@ -106,11 +108,38 @@ private:
         m_host.setPanel(DocumentHost::Panel::LeftSidebar, m_sidebar);
     }
 
+    // The text is copied between events (at once when the window closes) and the version
+    // read, compared and written on the snapshots' thread; the outcome comes back here, or,
+    // for a window that has gone meanwhile, to the close's alert.
     void snapshot(Report report)
     {
         if (!m_window || m_host.isUntitled()) return;
-        QString error;
-        VersionStore::snapshot(m_host.documentText(), m_host.filePath(), QDateTime::currentDateTime(), &error);
+        // The timer's snapshot does not pile up behind one still under way.
+        if (report == Report::OnceUntilFixed && m_underWay > 0) return;
+        ++m_underWay;
+        const double date = double(QDateTime::currentMSecsSinceEpoch()) / 1000.0;
+        Failed closeAlert;
+        if (report == Report::OnClose) {
+            closeAlert = [alert = m_host.closeFailureAlert(), name = m_host.displayName()](const QString& error) {
+                alert(Tr::tr("A version of the document “%1” could not be saved.").arg(name), error);
+            };
+        }
+        const auto landed = [self = QPointer<WindowFiles>(this), report, closeAlert](const std::optional<Snapshot>&,
+                                                                                     const QString& error) {
+            if (self)
+                self->landed(report, error, closeAlert);
+            else if (!error.isEmpty() && closeAlert)
+                closeAlert(error);
+        };
+        m_host.copyText(report == Report::OnClose ? DocumentHost::Copy::AtOnce : DocumentHost::Copy::Stepwise,
+                        [path = m_host.filePath(), date, landed](const DocumentHost::TextCopy& copy) {
+                            VersionSnapshots::take({copy.lineFeedPieces, copy.fileText, path, date}, landed);
+                        });
+    }
+
+    void landed(Report report, const QString& error, const Failed& closeAlert)
+    {
+        --m_underWay;
         if (error.isEmpty()) {
             m_snapshotFailing = false;
             return;
@@ -118,8 +147,7 @@ private:
         if (report == Report::OnceUntilFixed && m_snapshotFailing) return;
         m_snapshotFailing = true;
         if (report == Report::OnClose)
-            m_host.alertOnceClosed(
-                Tr::tr("A version of the document “%1” could not be saved.").arg(m_host.displayName()), error);
+            closeAlert(error);
         else
             m_host.alert(Tr::tr("A version of the document could not be saved."), error);
     }
@@ -154,6 +182,7 @@ private:
     QString m_path;
     bool m_quitting = false;
     bool m_snapshotFailing = false;
+    int m_underWay = 0; // snapshots asked for that have not landed
 };
 
 } // namespace

@@ -1,0 +1,180 @@
+// A version snapshot of a long document whose accents are decomposed (20 MiB), taken with
+// Snapshot Now in a real document window after a one-letter edit (the edit already
+// autosaved, as it is by the time the periodic snapshot comes): the longest the main thread
+// is held up between two turns of its event loop, and the main thread's CPU in all, from the
+// request until the new version is on disk and its outcome taken in.
+#include "app/ui/DocumentController.h"
+#include "app/ui/DocumentWindow.h"
+#include "app/ui/Features.h"
+#include "editor/ui/EditorCoordinator.h"
+#include "editor/ui/EditorHost.h"
+#include "editor/ui/MarkdownEditorView.h"
+#include "editor/ui/MarkdownTextView.h"
+#include "editor/ui/PagedDocumentLayout.h"
+#include "files/VersionSnapshots.h"
+#include "files/VersionStore.h"
+#include "platform/NotificationBus.h"
+#include "platform/PrefKey.h"
+#include "platform/Requests.h"
+#include "platform/Settings.h"
+
+#include "BenchEditor.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// Prose with an accented letter in every paragraph, written as a letter and a combining
+// mark, so that no stretch of it is in composed form. (Denser accents would not change the
+// time taken now, but normalising the whole text, as was done, would take hours.)
+QString decomposedDocument(qsizetype units)
+{
+    static const QString paragraph =
+        QStringLiteral("Some *plain* prose about the **paper** and its margins, a [link](https://example.net/x), "
+                       "the cafe\u0301 and `code`, long enough to wrap once or twice on the page before it ends.\n\n");
+    QString s;
+    s.reserve(units + 512);
+    for (int i = 0; s.size() < units; ++i) {
+        if (i % 12 == 0) s += QStringLiteral("## Chapitre %1\n\n").arg(i);
+        s += paragraph;
+    }
+    return s;
+}
+
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+// What the main thread did over a stretch of time: its longest stretch between two turns of
+// the event loop (as time passed, and as its own CPU time), and its CPU time in all.
+struct Busy {
+    double longestMs = 0;
+    double longestCpuMs = 0;
+    double totalCpuMs = 0;
+    void add(double wallMs, double cpuMs)
+    {
+        longestMs = std::max(longestMs, wallMs);
+        longestCpuMs = std::max(longestCpuMs, cpuMs);
+        totalCpuMs += cpuMs;
+    }
+};
+
+// Runs the event loop, looking every 5 ms (sleeping in between, so that the looking costs
+// next to nothing), until `done` has held for `after` ms more or `ms` have passed.
+void watchMainThread(Busy& busy, const std::function<bool()>& done, qint64 ms, qint64 after)
+{
+    constexpr int kTickMs = 5;
+    QElapsedTimer total, gap, since;
+    total.start();
+    gap.start();
+    double cpu = threadCpuMs();
+    QEventLoop loop;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(kTickMs);
+    int ticks = 0;
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        const double now = threadCpuMs();
+        busy.add(std::max(0.0, double(gap.nsecsElapsed()) / 1e6 - kTickMs), now - cpu);
+        gap.restart();
+        cpu = now;
+        if (!since.isValid() && ++ticks % 10 == 0 && done()) since.start();
+        if ((since.isValid() && since.elapsed() >= after) || total.elapsed() >= ms) loop.quit();
+    });
+    tick.start();
+    loop.exec();
+}
+
+void post(Busy& busy, const QString& request)
+{
+    QElapsedTimer wall;
+    wall.start();
+    const double cpu = threadCpuMs();
+    NotificationBus::instance().post(NotificationBus::name(request));
+    busy.add(double(wall.nsecsElapsed()) / 1e6, threadCpuMs() - cpu);
+}
+
+void BM_VersionSnapshotDecomposed(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    Settings::useFile(dir.filePath("settings.ini"));
+    PrefKey::registerAll(Settings::instance());
+    VersionStore::setRoot(dir.filePath("Versions"));
+    auto& dc = DocumentController::instance();
+    dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
+    installWindowFeatures();
+    const QString path = dir.filePath("accents.md");
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(decomposedDocument(state.range(0) << 20).toUtf8()) < 0) {
+            state.SkipWithError("the document could not be written");
+            return;
+        }
+    }
+    DocumentWindow* w = dc.openDocument(path);
+    if (w) w->resize(960, 820);
+    if (!w || !showExposed(w)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
+    w->finishLoading();
+    QApplication::setActiveWindow(w);
+    auto* text = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
+    text->coordinator()->finishStyling();
+    text->pagedLayout()->finishLayout();
+    // Looked at through the list alone: without it, listing reads every version to make it again.
+    const QString manifest = VersionStore::folder(path) + QStringLiteral("/manifest.json");
+    const auto versionsOnDisk = [&](int n) {
+        return [&, n] { return QFile::exists(manifest) && VersionStore::list(path).size() >= n; };
+    };
+
+    Busy idle, first, again;
+    for (auto _ : state) {
+        // What the window still does after opening, so that it is not taken for the snapshot's.
+        watchMainThread(
+            idle, [] { return false; }, 2000, 0);
+        post(first, Requests::snapshotNow);
+        watchMainThread(first, versionsOnDisk(1), 120'000, 300);
+        // One letter in the middle, autosaved before the snapshot comes.
+        text->setSelectedRange({text->textLength() / 2, 0});
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(text, &press);
+        deliverFrame();
+        text->coordinator()->finishStyling();
+        text->pagedLayout()->finishLayout();
+        Busy autosave;
+        watchMainThread(
+            autosave, [w] { return !w->isWindowModified(); }, 120'000, 300);
+
+        post(again, Requests::snapshotNow);
+        watchMainThread(again, versionsOnDisk(2), 120'000, 300);
+    }
+    if (VersionStore::list(path).size() != 2) state.SkipWithError("the edited text was not stored as a second version");
+    state.counters["stall_ms"] = again.longestMs;
+    state.counters["stall_cpu_ms"] = again.longestCpuMs;
+    state.counters["main_cpu_ms"] = again.totalCpuMs;
+    state.counters["first_stall_ms"] = first.longestMs;
+    state.counters["first_main_cpu_ms"] = first.totalCpuMs;
+    state.counters["idle_stall_ms"] = idle.longestMs;
+    state.counters["idle_main_cpu_ms"] = idle.totalCpuMs;
+    state.counters["MiB"] = double(state.range(0));
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    VersionSnapshots::finish(); // the version closing took, before its folder goes
+    VersionStore::setRoot({});
+}
+BENCHMARK(BM_VersionSnapshotDecomposed)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
