@@ -4,20 +4,7 @@
 // CPU per key of typing one key every 200 ms with a pause for an autosave after every ten
 // keys (the main thread's, and the whole process's). Then a save with Ctrl+S (its menu row):
 // the longest the main thread is held up from the key until the text is on disk.
-#include "app/ui/DocumentController.h"
-#include "app/ui/DocumentWindow.h"
-#include "app/ui/Features.h"
-#include "editor/ui/EditorCoordinator.h"
-#include "editor/ui/EditorHost.h"
-#include "editor/ui/MarkdownEditorView.h"
-#include "editor/ui/MarkdownTextView.h"
-#include "editor/ui/PagedDocumentLayout.h"
-#include "files/VersionSnapshots.h"
-#include "files/VersionStore.h"
-#include "platform/PrefKey.h"
-#include "platform/Settings.h"
-
-#include "BenchEditor.h"
+#include "BenchWindow.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -35,23 +22,9 @@ namespace {
 
 QString longDocument(qsizetype units)
 {
-    static const QString paragraph =
-        QStringLiteral("Some *plain* prose about the **paper** and its margins, a [link](https://example.net/x) "
-                       "and `code`, long enough to wrap once or twice on the page before it ends.\n\n");
-    QString s;
-    s.reserve(units + 256);
-    for (int i = 0; s.size() < units; ++i) {
-        if (i % 12 == 0) s += QStringLiteral("## Section %1\n\n").arg(i);
-        s += paragraph;
-    }
-    return s;
-}
-
-double threadCpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+    return proseDocument(units, QStringLiteral("Some *plain* prose about the **paper** and its margins, a "
+                                               "[link](https://example.net/x) and `code`, long enough to wrap once "
+                                               "or twice on the page before it ends.\n\n"));
 }
 
 void key(QWidget* w, int k, const QString& text = {})
@@ -110,32 +83,9 @@ void BM_WindowAutosave(benchmark::State& state)
         return;
     }
     QTemporaryDir dir;
-    Settings::useFile(dir.filePath("settings.ini"));
-    PrefKey::registerAll(Settings::instance());
-    VersionStore::setRoot(dir.filePath("Versions"));
-    auto& dc = DocumentController::instance();
-    dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
-    installWindowFeatures();
-    const QString path = dir.filePath("long.md");
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(longDocument(state.range(0) * 1000 * 1000).toUtf8()) < 0) {
-            state.SkipWithError("the document could not be written");
-            return;
-        }
-    }
-    DocumentWindow* w = dc.openDocument(path);
-    // The size a window opens at on a desktop: the offscreen screen is 800 × 600, which would
-    // shrink the window and scale every sheet it paints.
-    if (w) w->resize(960, 820);
-    if (!w || !showExposed(w)) {
-        state.SkipWithError("the window was never exposed");
-        return;
-    }
-    w->finishLoading(); // the text whole before the first key
-    auto* text = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
-    text->coordinator()->finishStyling();
-    text->pagedLayout()->finishLayout();
+    DocumentWindow* w = openLaidOut(state, dir, "long.md", longDocument(state.range(0) * 1000 * 1000));
+    if (!w) return;
+    MarkdownTextView* text = textViewOf(w);
     text->setSelectedRange({text->textLength() / 2, 0});
     text->ensureCursorVisible();
     runFor(500);
@@ -205,10 +155,7 @@ void BM_WindowAutosave(benchmark::State& state)
     state.counters["main_cpu_ms_per_key"] = mainPerKey;
     state.counters["cpu_ms_per_key"] = cpuPerKey;
     state.counters["MB"] = double(state.range(0));
-    w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    VersionSnapshots::finish(); // the version closing took, before its folder goes
-    VersionStore::setRoot({});
+    closeAndForget(w);
 }
 BENCHMARK(BM_WindowAutosave)->Arg(1)->Arg(20)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
 

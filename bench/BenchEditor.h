@@ -93,6 +93,26 @@ inline double processCpuMs()
     return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
 }
 
+// CPU time of the calling thread so far, in milliseconds.
+inline double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+// `paragraph` again and again, with a heading before every twelfth, up to `units`.
+inline QString proseDocument(qsizetype units, const QString& paragraph)
+{
+    QString s;
+    s.reserve(units + paragraph.size() + 64);
+    for (int i = 0; s.size() < units; ++i) {
+        if (i % 12 == 0) s += QStringLiteral("## Section %1\n\n").arg(i);
+        s += paragraph;
+    }
+    return s;
+}
+
 // Generated documents, the same for every run: a fixed linear congruential sequence.
 inline quint32 g_seed = 2024;
 inline int roll(int n)

@@ -216,13 +216,6 @@ void oursHtml(const QString& text)
     benchmark::DoNotOptimize(html);
 }
 
-double threadCpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());

@@ -3,22 +3,9 @@
 // autosaved, as it is by the time the periodic snapshot comes): the longest the main thread
 // is held up between two turns of its event loop, and the main thread's CPU in all, from the
 // request until the new version is on disk and its outcome taken in.
-#include "app/ui/DocumentController.h"
-#include "app/ui/DocumentWindow.h"
-#include "app/ui/Features.h"
-#include "editor/ui/EditorCoordinator.h"
-#include "editor/ui/EditorHost.h"
-#include "editor/ui/MarkdownEditorView.h"
-#include "editor/ui/MarkdownTextView.h"
-#include "editor/ui/PagedDocumentLayout.h"
-#include "files/VersionSnapshots.h"
-#include "files/VersionStore.h"
+#include "BenchWindow.h"
 #include "platform/NotificationBus.h"
-#include "platform/PrefKey.h"
 #include "platform/Requests.h"
-#include "platform/Settings.h"
-
-#include "BenchEditor.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -38,23 +25,9 @@ namespace {
 // time taken now, but normalising the whole text, as was done, would take hours.)
 QString decomposedDocument(qsizetype units)
 {
-    static const QString paragraph =
-        QStringLiteral("Some *plain* prose about the **paper** and its margins, a [link](https://example.net/x), "
-                       "the cafe\u0301 and `code`, long enough to wrap once or twice on the page before it ends.\n\n");
-    QString s;
-    s.reserve(units + 512);
-    for (int i = 0; s.size() < units; ++i) {
-        if (i % 12 == 0) s += QStringLiteral("## Chapitre %1\n\n").arg(i);
-        s += paragraph;
-    }
-    return s;
-}
-
-double threadCpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+    return proseDocument(units, QStringLiteral("Some *plain* prose about the **paper** and its margins, a "
+                                               "[link](https://example.net/x), the cafe\u0301 and `code`, long "
+                                               "enough to wrap once or twice on the page before it ends.\n\n"));
 }
 
 // What the main thread did over a stretch of time: its longest stretch between two turns of
@@ -109,31 +82,11 @@ void post(Busy& busy, const QString& request)
 void BM_VersionSnapshotDecomposed(benchmark::State& state)
 {
     QTemporaryDir dir;
-    Settings::useFile(dir.filePath("settings.ini"));
-    PrefKey::registerAll(Settings::instance());
-    VersionStore::setRoot(dir.filePath("Versions"));
-    auto& dc = DocumentController::instance();
-    dc.setAutosaveStore(AutosaveStore(dir.filePath("Autosave")));
-    installWindowFeatures();
-    const QString path = dir.filePath("accents.md");
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(decomposedDocument(state.range(0) << 20).toUtf8()) < 0) {
-            state.SkipWithError("the document could not be written");
-            return;
-        }
-    }
-    DocumentWindow* w = dc.openDocument(path);
-    if (w) w->resize(960, 820);
-    if (!w || !showExposed(w)) {
-        state.SkipWithError("the window was never exposed");
-        return;
-    }
-    w->finishLoading();
+    DocumentWindow* w = openLaidOut(state, dir, "accents.md", decomposedDocument(state.range(0) << 20));
+    if (!w) return;
     QApplication::setActiveWindow(w);
-    auto* text = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
-    text->coordinator()->finishStyling();
-    text->pagedLayout()->finishLayout();
+    MarkdownTextView* text = textViewOf(w);
+    const QString path = w->filePath();
     // Looked at through the list alone: without it, listing reads every version to make it again.
     const QString manifest = VersionStore::folder(path) + QStringLiteral("/manifest.json");
     const auto versionsOnDisk = [&](int n) {
@@ -170,10 +123,7 @@ void BM_VersionSnapshotDecomposed(benchmark::State& state)
     state.counters["idle_stall_ms"] = idle.longestMs;
     state.counters["idle_main_cpu_ms"] = idle.totalCpuMs;
     state.counters["MiB"] = double(state.range(0));
-    w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    VersionSnapshots::finish(); // the version closing took, before its folder goes
-    VersionStore::setRoot({});
+    closeAndForget(w);
 }
 BENCHMARK(BM_VersionSnapshotDecomposed)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);
 
