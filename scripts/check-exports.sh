@@ -402,6 +402,10 @@ write("short.md", f"# Report\n\n{para}[^1]\n\n![A picture](picture.png)\n\n## Lo
 write("quote.md", ">" * 100_000 + "\n")
 write("nested.md", "- " * 3000 + "deepest\n")
 write("pipes.md", "|".join(["h"] * 10_001) + "\n" + "|".join(["-"] * 10_001) + "\n" + "|" * 180_000 + "\n")
+# And 4 MB of table: 500 columns, 2,000 rows, each row's last cell its own.
+digits = "| " + " | ".join(str(c % 10) for c in range(1, 499))
+write("cells.md", "| " + " | ".join(f"h{c}" for c in range(500)) + " |\n" + "|---" * 500 + "|\n"
+      + "".join(f"| r{r} {digits} | z{r} |\n" for r in range(2000)))
 PY
 export_to "$PAPER/box.md" pdf "$PAPER/box.pdf"
 export_to "$PAPER/columns.md" pdf "$PAPER/columns.pdf"
@@ -440,7 +444,7 @@ last = [t for _, t in body[-1]]
 assert "FootnoteText" in last and len(last) > 8, f"short.pdf: the footnote is alone on its page: {last}"
 print(f"ok short.pdf: {ours} pages (LibreOffice {theirs}), the first filled, the footnote after the text")
 PY
-for name in quote nested pipes; do
+for name in quote nested pipes cells; do
   start=$(date +%s)
   timeout 120 "$BW_EXPORT" "$PAPER/$name.md" --format pdf --out "$PAPER/$name.pdf" 2>/dev/null || fail "bw-export pdf of hostile $name.md"
   elapsed=$(( $(date +%s) - start ))
@@ -448,6 +452,7 @@ for name in quote nested pipes; do
   echo "ok hostile $name.pdf: made in $elapsed s"
 done
 pdftotext "$PAPER/nested.pdf" - | grep -q deepest || fail "nested.pdf: the deepest item is lost"
+[ "$(pdftotext "$PAPER/cells.pdf" - | grep -o 'z[0-9]*' | sort -u | wc -l)" = 2000 ] || fail "cells.pdf: rows are lost"
 # ==== end of the print page's checks ====
 
 # ---- Math and diagrams make their PDF at once, with no network connection attempted ----

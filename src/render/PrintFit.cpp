@@ -1,8 +1,8 @@
-// What the print page does to the body so that it fits a column of paper: nesting and columns
-// bounded, preformatted blocks scaled to the column, tables given a type size at which their
-// words fit. Without script on the page the sizes are estimated here, from the text, with the
-// widths of the fonts the page falls back to (DejaVu Sans and Sans Mono, the widest of the usual
-// ones); a small margin covers what the estimate misses.
+// What the print page does to the body so that it fits a column of paper: nesting, columns and
+// table cells bounded, preformatted blocks scaled to the column, tables given a type size at
+// which their words fit. Without script on the page the sizes are estimated here, from the
+// text, with the widths of the fonts the page falls back to (DejaVu Sans and Sans Mono, the
+// widest of the usual ones); a small margin covers what the estimate misses.
 
 #include "render/PrintPage.h"
 
@@ -15,7 +15,8 @@ namespace {
 
 constexpr int kMaxDepth = 8;            // lists, quotes and definition lists inside each other, and no more
                                         // than half the column indented by them
-constexpr int kMaxColumns = 64;         // further cells of a row are joined into the last
+constexpr int kMaxColumns = 64;         // further cells of a row are joined in a row of their own
+constexpr int kMaxCells = 64 * 64;      // in all tables; each row past them is one cell across its table
 constexpr double kColumn = 452.0;       // the text column: 468 minus the body's padding
 constexpr double kMinType = 6.0;        // below this nothing is readable on paper
 constexpr double kCodeType = 13.76;     // the page's code in a block: .86 of 16 px
@@ -193,8 +194,10 @@ private:
     QString out;
     QList<Open> open;
     QList<Mark> marks;
-    int containers = 0;   // lists, quotes and definition lists open, not flattened
-    double indentSum = 0; // theirs, in px
+    qsizetype cells = 0;      // laid out as cells so far, in all tables
+    qsizetype rowsAcross = 0; // rows past them, each one cell
+    int containers = 0;       // lists, quotes and definition lists open, not flattened
+    double indentSum = 0;     // theirs, in px
 };
 
 void Fitter::opened(const QString& name, bool flat, qsizetype start, QStringView tag)
@@ -334,15 +337,17 @@ qsizetype Fitter::pre(qsizetype start, qsizetype tagEnd)
     return end;
 }
 
-// The cells of one row: those past the bound joined into the last; the widest word of each
-// column noted.
+// The cells of one row, its columns noted. Cells past the bound go, joined, into a row of
+// their own across the table: in the last column, as narrow as the others, they would make the
+// row pages tall. Once the document has as many cells as it may lay out, the whole row is one
+// such cell.
 void Fitter::row(QStringView html, QList<double>& widths, QString& rows)
 {
     struct Cell {
-        qsizetype openStart, contentStart, contentEnd, end;
+        qsizetype contentStart, contentEnd, end;
         bool header;
     };
-    QList<Cell> cells;
+    QList<Cell> cellList;
     qsizetype at = 0;
     while (true) {
         qsizetype cellOpen = html.indexOf(u"<t", at, Qt::CaseInsensitive);
@@ -357,30 +362,50 @@ void Fitter::row(QStringView html, QList<double>& widths, QString& rows)
         const QString closeTag = header ? QStringLiteral("</th>") : QStringLiteral("</td>");
         const qsizetype close = html.indexOf(closeTag, gt, Qt::CaseInsensitive);
         if (close < 0) break;
-        cells.append({cellOpen, gt + 1, close, close + 5, header});
+        cellList.append({gt + 1, close, close + 5, header});
         at = close + 5;
     }
-    for (qsizetype c = 0; c < cells.size(); ++c) {
-        const qsizetype column = std::min<qsizetype>(c, kMaxColumns - 1);
-        if (widths.size() <= column) widths.resize(column + 1);
-        const Cell& cell = cells[c];
-        widths[column] = std::max(
-            widths[column], widestWord(html.mid(cell.contentStart, cell.contentEnd - cell.contentStart), cell.header));
-    }
-    if (cells.size() <= kMaxColumns) {
+    const auto joined = [&](qsizetype from) {
+        QStringList texts;
+        for (qsizetype c = from; c < cellList.size(); ++c) {
+            const QStringView content =
+                html.mid(cellList[c].contentStart, cellList[c].contentEnd - cellList[c].contentStart);
+            if (!content.trimmed().isEmpty()) texts << content.toString();
+        }
+        return texts.join(QLatin1String(" | "));
+    };
+    const auto across = [&](const QString& text, bool header) {
+        const qsizetype span = widths.isEmpty() ? std::min<qsizetype>(cellList.size(), kMaxColumns) : widths.size();
+        const QLatin1String name(header ? "th" : "td");
+        return QStringLiteral("<tr><%1 colspan=\"%2\">%3</%1></tr>").arg(name, QString::number(span), text);
+    };
+    if (cellList.isEmpty()) {
         rows += html;
         return;
     }
-    const Cell& last = cells[kMaxColumns - 1];
-    rows += html.mid(0, last.contentEnd);
-    for (qsizetype c = kMaxColumns; c < cells.size(); ++c) {
-        const QStringView content = html.mid(cells[c].contentStart, cells[c].contentEnd - cells[c].contentStart);
-        if (content.trimmed().isEmpty()) continue;
-        rows += QLatin1String(" | ");
-        rows += content;
+    if (cells >= kMaxCells) {
+        rows += across(joined(0), cellList.first().header);
+        ++rowsAcross;
+        return;
     }
-    rows += html.mid(last.contentEnd, last.end - last.contentEnd);
-    rows += html.mid(cells.last().end);
+    const qsizetype kept = std::min<qsizetype>(cellList.size(), kMaxColumns);
+    if (widths.size() < kept) widths.resize(kept);
+    for (qsizetype c = 0; c < kept; ++c) {
+        const Cell& cell = cellList[c];
+        widths[c] = std::max(widths[c],
+                             widestWord(html.mid(cell.contentStart, cell.contentEnd - cell.contentStart), cell.header));
+    }
+    cells += kept;
+    if (cellList.size() <= kMaxColumns) {
+        rows += html;
+        return;
+    }
+    rows += html.mid(0, cellList[kMaxColumns - 1].end);
+    rows += html.mid(cellList.last().end);
+    const QString rest = joined(kMaxColumns);
+    if (rest.isEmpty()) return;
+    rows += across(rest, cellList[kMaxColumns].header);
+    ++cells;
 }
 
 // A table whose widest words do not fit side by side at the normal type gets a smaller one,
@@ -393,16 +418,14 @@ qsizetype Fitter::table(qsizetype start, qsizetype tagEnd)
     QList<double> widths;
     QString rows;
     rows.reserve(content.size());
+    const qsizetype rowsAcrossBefore = rowsAcross;
     qsizetype at = 0;
     int rowCount = 0;
     while (true) {
-        ++rowCount;
         const qsizetype tr = content.indexOf(u"<tr", at, Qt::CaseInsensitive);
         const qsizetype trEnd = tr < 0 ? -1 : content.indexOf(u"</tr>", tr, Qt::CaseInsensitive);
-        if (trEnd < 0) {
-            --rowCount;
-            break;
-        }
+        if (trEnd < 0) break;
+        ++rowCount;
         rows += content.mid(at, tr - at);
         row(content.mid(tr, trEnd + 5 - tr), widths, rows);
         at = trEnd + 5;
@@ -419,6 +442,8 @@ qsizetype Fitter::table(qsizetype start, qsizetype tagEnd)
     const double room = kColumn - indent();
     QStringList classes;
     if (rowCount <= kShortTable) classes << QStringLiteral("bw-whole");
+    // Such a table's head is not repeated on every page: the engine takes long over each.
+    if (rowsAcross > rowsAcrossBefore) classes << QStringLiteral("bw-rows");
     QString style;
     if (columns > 5 || words * kTableType + columns * kCellPadding > room) {
         const double normal = columns >= 10 ? 10.9 : columns >= 6 ? 12.9 : kTableType;

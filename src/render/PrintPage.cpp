@@ -27,6 +27,7 @@ const char kPrintStyle[] = R"(<style>
   th, td { overflow-wrap: break-word; }
   table.bw-fit th, table.bw-fit td { padding: .25em .45em; font-size: inherit; }
   table.bw-break th, table.bw-break td { overflow-wrap: anywhere; }
+  table.bw-rows > thead { display: table-row-group; }
   pre, blockquote, dl, li { break-inside: auto; page-break-inside: auto; orphans: 2; widows: 2; }
   .bw-whole, .bw-head, .bw-keep { break-inside: avoid; page-break-inside: avoid; }
   .bw-head { padding-bottom: 5.5rem; margin-bottom: -5.5rem; }

@@ -22,9 +22,11 @@ QString keepHeadingsWithNext(const QString& body);
 
 // `body` as a column of paper can hold it, in time linear in its length:
 // - lists, quotes and definition lists nested more than 8 deep, or indented by more than half
-//   the column, lose the deeper levels' tags (their items become plain blocks), and a table
-//   row's non-empty cells past the 64th are joined into the 64th, so a hostile document cannot
-//   make the page engine lay out thousands of levels or columns;
+//   the column, lose the deeper levels' tags (their items become plain blocks), a table row's
+//   non-empty cells past the 64th are joined in a row of their own below it, one cell across
+//   the table, and once the tables have 4,096 cells each further row is such a cell, so a
+//   hostile document cannot make the page engine lay out thousands of levels, columns or rows
+//   of cells (a table cut short so does not repeat its head on every page, "bw-rows");
 // - a preformatted block wider than the column gets a smaller type at which its widest line
 //   fits whole ("bw-fit"), never below 6 px; one that would need less wraps at that size
 //   ("bw-wrap");

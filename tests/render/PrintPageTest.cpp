@@ -121,8 +121,30 @@ TEST(PrintPage, DeepNestingIsFlattenedAndColumnsPastTheBoundAreJoinedWithNothing
     for (int c = 0; c < 10000; ++c)
         cells += QStringLiteral("<td>%1</td>").arg(c % 100 == 99 ? QStringLiteral("v%1").arg(c) : QString());
     const QString joined = PrintPage::fitToColumn("<table><tr>" + cells + "</tr></table>");
-    EXPECT_EQ(joined.count("<td"), 64);
-    EXPECT_EQ(joined.count("</td>"), 64);
-    EXPECT_TRUE(joined.contains("<td> | v99 | v199")) << "the 64th cell holds the rest";
+    EXPECT_EQ(joined.count("<td"), 65);
+    EXPECT_EQ(joined.count("</td>"), 65);
+    EXPECT_TRUE(joined.contains("<td></td></tr><tr><td colspan=\"64\">v99 | v199")) << "the rest in a row below";
     EXPECT_TRUE(joined.contains("v9999</td></tr>"));
+}
+
+TEST(PrintPage, TheTablesOfADocumentLayOutABoundedNumberOfCellsAndTheRowsPastThemEachAsOneCell)
+{
+    // 100 columns: 64 cells a row and one below it; 400 rows go past the bound of cells.
+    QString rows;
+    for (int r = 0; r < 400; ++r) {
+        rows += QStringLiteral("<tr>");
+        for (int c = 0; c < 100; ++c) rows += QStringLiteral("<td>r%1c%2</td>").arg(r).arg(c);
+        rows += QStringLiteral("</tr>");
+    }
+    const QString fitted = PrintPage::fitToColumn("<table><tbody>" + rows
+                                                  + "</tbody></table><table><tr><td>a</td><td>b</td></tr></table>");
+    EXPECT_LT(fitted.count("<td"), 64 * 64 + 2 * 400) << "not 64 a row";
+    for (int r = 0; r < 400; ++r) {
+        const QString first = QStringLiteral("r%1c0").arg(r);
+        ASSERT_TRUE(fitted.contains(first + u'<') || fitted.contains(first + u' ')) << r;
+        ASSERT_TRUE(fitted.contains(QStringLiteral("r%1c99<").arg(r))) << r;
+    }
+    EXPECT_TRUE(fitted.contains("<tr><td colspan=\"64\">r399c0 | r399c1 | r399c2 | "));
+    EXPECT_TRUE(fitted.startsWith("<table class=\"bw-rows ")) << "its head is not repeated on every page";
+    EXPECT_TRUE(fitted.endsWith("<tr><td colspan=\"2\">a | b</td></tr></table>")) << "the cells are the document's";
 }
