@@ -342,8 +342,11 @@ print("ok fidelity: wide content whole in PDF, the table under its width comment
       "and only granted images in every format; OpenDocument on Letter, its numbered list numbered")
 PY
 
-# ---- No page ends with a heading: 40 sections of paragraphs of varied length ----
-python3 - "$WORK/sections.md" <<'PY'
+# ---- No page ends with a heading ----
+# 40 sections of paragraphs of varied length; a heading at the foot of a page whose next
+# block begins with an item of a few lines that is never broken, or with a table's head (a
+# heading too) and a tall first row.
+python3 - "$WORK" <<'PY'
 import random, sys
 random.seed(7)
 words = "lorem ipsum dolor sit amet consectetur adipiscing elit sed do eiusmod tempor incididunt ut labore".split()
@@ -354,11 +357,19 @@ for n in range(1, 41):
         out.append(" ".join(random.choice(words) for _ in range(random.choice([8, 30, 60, 120, 200]))) + ".\n")
     if n % 7 == 0:
         out.append("```\n" + "\n".join(f"code line {i}" for i in range(random.randint(3, 12))) + "\n```\n")
-open(sys.argv[1], "w").write("\n".join(out))
+open(f"{sys.argv[1]}/sections.md", "w").write("\n".join(out))
+lines = "".join(f"Paragraph {i} is one line of ordinary text.\n\n" for i in range(1, 9))
+item = ("runs long " + "with words that fill the line and keep going " * 7)[:290]
+open(f"{sys.argv[1]}/item.md", "w").write(f"# Title\n\n{lines}## Stranded Heading\n\n- This item {item}\n- Second item {item}\n- Short item.\n")
+cell = "A cell of text that goes on " + "and on " * 30 + "to its end."
+rows = "".join(f"| row{r} | {cell} |\n" for r in range(12))
+open(f"{sys.argv[1]}/table.md", "w").write(f"# Title\n\n{lines}## Table Heading\n\n| Key Heading | Value Heading |\n|---|---|\n{rows}")
 PY
-export_to "$WORK/sections.md" pdf "$WORK/sections.pdf"
-python3 - "$WORK/sections.pdf" <<'PY'
-import html, re, subprocess, sys
+for name in sections item table; do
+  export_to "$WORK/$name.md" pdf "$WORK/$name.pdf"
+  python3 - "$WORK/$name.pdf" <<'PY'
+import html, os, re, subprocess, sys
+name = os.path.basename(sys.argv[1])
 bbox = subprocess.run(["pdftotext", "-bbox", sys.argv[1], "-"], capture_output=True, text=True, check=True).stdout
 word = re.compile(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">(.*?)</word>')
 pages = re.findall(r"<page [^>]*>(.*?)</page>", bbox, re.S)
@@ -366,9 +377,10 @@ for i, block in enumerate(pages, 1):
     body = [(float(x), float(y), html.unescape(t)) for x, y, y2, t in word.findall(block) if float(y) > 45 and float(y2) < 747]
     last = max(y for _, y, _ in body)
     line = " ".join(t for x, y, t in sorted(body) if abs(y - last) < 3)
-    assert "Heading" not in line, f"sections.pdf: page {i} of {len(pages)} ends with a heading: {line}"
-print(f"ok sections.pdf: none of {len(pages)} pages ends with a heading")
+    assert "Heading" not in line, f"{name}: page {i} of {len(pages)} ends with a heading: {line}"
+print(f"ok {name}: none of {len(pages)} pages ends with a heading")
 PY
+done
 
 # ==== The print page: wide blocks kept whole, pages filled, hostile documents bounded ====
 PAPER="$WORK/paper"
@@ -391,12 +403,15 @@ write("box.lines", "\n".join(box))
 # Fifteen columns of short words.
 heads = ["Col1", "Colfifteen"] + [f"Head{i}" for i in range(3, 16)]
 write("columns.md", "| " + " | ".join(heads) + " |\n|" + "---|" * 15 + "\n| " + " | ".join(["0"] * 14 + ["qx"]) + " |\n")
-# About 140 words with a picture, a code block of 24 lines, a table and a footnote.
+# About 140 words with a picture, a code block of 24 lines, a table and a footnote; then the
+# same with a heading over a long paragraph that ends in the picture.
 words = "the quick brown fox jumps over a lazy dog while seven bright owls watch from old oak trees".split()
 para = " ".join(words[i % len(words)] for i in range(30)).capitalize() + "."
 code = "\n".join(f"step {i}: done" for i in range(1, 25))
-write("short.md", f"# Report\n\n{para}[^1]\n\n![A picture](picture.png)\n\n## Log\n\n```\n{code}\n```\n\n## Data\n\n"
-      "| Name | Value |\n|---|---|\n| row1 | 1 |\n| row2 | 2 |\n| row3 | 3 |\n\n[^1]: FootnoteText of the report.\n")
+rest = (f"## Log\n\n```\n{code}\n```\n\n## Data\n\n"
+        "| Name | Value |\n|---|---|\n| row1 | 1 |\n| row2 | 2 |\n| row3 | 3 |\n\n[^1]: FootnoteText of the report.\n")
+write("short.md", f"# Report\n\n{para}[^1]\n\n![A picture](picture.png)\n\n" + rest)
+write("picture.md", f"# Report\n\n{para}[^1]\n\n## Picture\n\n{' '.join([para] * 5)}\n![A picture](picture.png)\n\n" + rest)
 # Hostile: one line of 100,000 ">", a list nested 3,000 deep, 200,000 pipes under a
 # 10,000-column alignment row.
 write("quote.md", ">" * 100_000 + "\n")
@@ -410,6 +425,7 @@ PY
 export_to "$PAPER/box.md" pdf "$PAPER/box.pdf"
 export_to "$PAPER/columns.md" pdf "$PAPER/columns.pdf"
 export_to "$PAPER/short.md" pdf "$PAPER/short.pdf"
+export_to "$PAPER/picture.md" pdf "$PAPER/picture.pdf"
 export_to "$PAPER/short.md" docx "$PAPER/short.docx"
 lo_convert pdf "$PAPER/lo" "$PAPER/short.docx" \
   || fail "LibreOffice cannot print short.docx"
@@ -435,14 +451,16 @@ ours, theirs = pages(f"{paper}/short.pdf"), pages(f"{paper}/lo/short.pdf")
 # The print page's type is a third larger than the Word document's (a pixel prints as a point):
 # one page more than LibreOffice is the most that can take.
 assert ours <= theirs + 1, f"short.pdf: {ours} pages, LibreOffice prints its DOCX on {theirs}"
-bbox = text("-bbox", f"{paper}/short.pdf", "-")
 word = re.compile(r'<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">(.*?)</word>')
-body = [[(float(y), html.unescape(t)) for y, y2, t in word.findall(b) if float(y) > 45 and float(y2) < 747]
-        for b in re.findall(r"<page [^>]*>(.*?)</page>", bbox, re.S)]
-assert max(y for y, _ in body[0]) > 792 * 0.75, "short.pdf: the first page is left a quarter empty or more"
-last = [t for _, t in body[-1]]
-assert "FootnoteText" in last and len(last) > 8, f"short.pdf: the footnote is alone on its page: {last}"
-print(f"ok short.pdf: {ours} pages (LibreOffice {theirs}), the first filled, the footnote after the text")
+for name in ["short", "picture"]:
+    bbox = text("-bbox", f"{paper}/{name}.pdf", "-")
+    body = [[(float(y), html.unescape(t)) for y, y2, t in word.findall(b) if float(y) > 45 and float(y2) < 747]
+            for b in re.findall(r"<page [^>]*>(.*?)</page>", bbox, re.S)]
+    assert max(y for y, _ in body[0]) > 792 * 0.75, f"{name}.pdf: the first page is left a quarter empty or more"
+    last = [t for _, t in body[-1]]
+    assert "FootnoteText" in last and len(last) > 8, f"{name}.pdf: the footnote is alone on its page: {last}"
+print(f"ok short.pdf: {ours} pages (LibreOffice {theirs}); it and picture.pdf have the first page filled, "
+      "the footnote after the text")
 PY
 for name in quote nested pipes cells; do
   start=$(date +%s)

@@ -25,6 +25,8 @@ constexpr double kPrePadding = 32.0;    // a code block's, left and right
 constexpr double kTableType = 15.2;     // a table's: .95 of 16 px
 constexpr double kCellPadding = 25.0;   // 12 on each side and a border, at the normal size
 constexpr double kFitCellPadding = 0.9; // .45em on each side once a table is shrunk
+constexpr double kLineHeight = 1.65;    // the body's, which cells inherit
+constexpr double kSpaceAdvance = 0.32;  // DejaVu Sans's
 // Blocks this short are not broken across pages (they move whole when they do not fit); longer
 // ones break like paragraphs, so no page is left half empty before them.
 constexpr int kShortCode = 12;         // lines
@@ -102,23 +104,31 @@ double advance(char32_t c)
     return isWide(c) ? 1.0 : 0.7;
 }
 
-// The widest word of a table cell, in em of its type; bold words (headers) a little wider.
-double widestWord(QStringView html, bool bold)
-{
+// A table cell's text in em of its type: its widest word and its whole width on one line;
+// bold words (headers) a little wider.
+struct TextWidth {
     double widest = 0;
+    double total = 0;
+};
+
+TextWidth measure(QStringView html, bool bold)
+{
+    TextWidth w;
     double word = 0;
     forEachChar(html, [&](char32_t c) {
         const bool space = c == U' ' || c == U'\n' || c == U'\t';
+        w.total += space ? kSpaceAdvance : advance(c);
         if (!space) {
             word += advance(c);
-            widest = std::max(widest, word);
+            w.widest = std::max(w.widest, word);
             // A line may break after a hyphen.
             if (c == U'-') word = 0;
         } else {
             word = 0;
         }
     });
-    return widest * (bold ? 1.12 : 1.0);
+    const double scale = bold ? 1.12 : 1.0;
+    return {w.widest * scale, w.total * scale};
 }
 
 QString px(double size)
@@ -177,12 +187,21 @@ private:
     struct Mark {
         qsizetype at;
         bool hasClass;
+        QLatin1String cls;
+    };
+    // What a table's rows tell of its columns, in em of its type: each column's widest word
+    // and longest cell; and the cells of its first two rows (its head and first row).
+    struct Columns {
+        QList<double> widest;
+        QList<double> longest;
+        QList<QList<double>> lead;
     };
 
     void tag(qsizetype start, qsizetype end);
     qsizetype pre(qsizetype start, qsizetype tagEnd);
     qsizetype table(qsizetype start, qsizetype tagEnd);
-    void row(QStringView rowHtml, QList<double>& widths, QString& rows);
+    void row(QStringView rowHtml, Columns& columns, QString& rows);
+    static double leadHeight(const Columns& columns, double size, bool fitted, double room);
     double indent() const { return indentSum; }
 
     static bool breaksInside(QStringView name) { return name == u"blockquote" || name == u"li" || name == u"dl"; }
@@ -194,6 +213,8 @@ private:
     QString out;
     QList<Open> open;
     QList<Mark> marks;
+    qsizetype paragraphAt = -1; // where the mark of the open paragraph would go into `out`
+    bool paragraphHasClass = false;
     qsizetype cells = 0;      // laid out as cells so far, in all tables
     qsizetype rowsAcross = 0; // rows past them, each one cell
     int containers = 0;       // lists, quotes and definition lists open, not flattened
@@ -210,10 +231,11 @@ void Fitter::opened(const QString& name, bool flat, qsizetype start, QStringView
 void Fitter::closed(qsizetype end)
 {
     const Open o = open.takeLast();
-    if (!o.flat && breaksInside(o.name) && end - o.inStart <= kShortBlock) marks.append({o.outAt, o.hasClass});
+    if (!o.flat && breaksInside(o.name) && end - o.inStart <= kShortBlock)
+        marks.append({o.outAt, o.hasClass, QLatin1String("bw-whole")});
 }
 
-// `out` with the short blocks marked to be kept whole.
+// `out` with the short blocks marked to be kept whole, and the paragraphs that hold a picture.
 QString Fitter::marked() const
 {
     if (marks.isEmpty()) return out;
@@ -224,7 +246,10 @@ QString Fitter::marked() const
     qsizetype copied = 0;
     for (const Mark& m : std::as_const(sorted)) {
         result += QStringView(out).mid(copied, m.at - copied);
-        result += m.hasClass ? QLatin1String("bw-whole ") : QLatin1String(" class=\"bw-whole\"");
+        if (m.hasClass)
+            result += m.cls + u' ';
+        else
+            result += QLatin1String(" class=\"") + m.cls + u'"';
         copied = m.at;
     }
     result += QStringView(out).mid(copied);
@@ -309,6 +334,13 @@ void Fitter::tag(qsizetype start, qsizetype end)
         out += closing ? QStringLiteral("</div") : QStringLiteral("<div");
         out += t.mid(nameEnd);
         return;
+    } else if (name == u"p") {
+        const qsizetype classAt = t.indexOf(u"class=\"");
+        paragraphAt = closing ? -1 : out.size() + (classAt >= 0 ? classAt + 7 : 2);
+        paragraphHasClass = classAt >= 0;
+    } else if (name == u"img" && paragraphAt >= 0) {
+        marks.append({paragraphAt, paragraphHasClass, QLatin1String("bw-picture")});
+        paragraphAt = -1;
     }
     out += t;
 }
@@ -341,7 +373,7 @@ qsizetype Fitter::pre(qsizetype start, qsizetype tagEnd)
 // their own across the table: in the last column, as narrow as the others, they would make the
 // row pages tall. Once the document has as many cells as it may lay out, the whole row is one
 // such cell.
-void Fitter::row(QStringView html, QList<double>& widths, QString& rows)
+void Fitter::row(QStringView html, Columns& columns, QString& rows)
 {
     struct Cell {
         qsizetype contentStart, contentEnd, end;
@@ -375,7 +407,8 @@ void Fitter::row(QStringView html, QList<double>& widths, QString& rows)
         return texts.join(QLatin1String(" | "));
     };
     const auto across = [&](const QString& text, bool header) {
-        const qsizetype span = widths.isEmpty() ? std::min<qsizetype>(cellList.size(), kMaxColumns) : widths.size();
+        const qsizetype span =
+            columns.widest.isEmpty() ? std::min<qsizetype>(cellList.size(), kMaxColumns) : columns.widest.size();
         const QLatin1String name(header ? "th" : "td");
         return QStringLiteral("<tr><%1 colspan=\"%2\">%3</%1></tr>").arg(name, QString::number(span), text);
     };
@@ -389,12 +422,19 @@ void Fitter::row(QStringView html, QList<double>& widths, QString& rows)
         return;
     }
     const qsizetype kept = std::min<qsizetype>(cellList.size(), kMaxColumns);
-    if (widths.size() < kept) widths.resize(kept);
+    if (columns.widest.size() < kept) {
+        columns.widest.resize(kept);
+        columns.longest.resize(kept);
+    }
+    QList<double> lead;
     for (qsizetype c = 0; c < kept; ++c) {
         const Cell& cell = cellList[c];
-        widths[c] = std::max(widths[c],
-                             widestWord(html.mid(cell.contentStart, cell.contentEnd - cell.contentStart), cell.header));
+        const TextWidth w = measure(html.mid(cell.contentStart, cell.contentEnd - cell.contentStart), cell.header);
+        columns.widest[c] = std::max(columns.widest[c], w.widest);
+        columns.longest[c] = std::max(columns.longest[c], w.total);
+        lead.append(w.total);
     }
+    if (columns.lead.size() < 2) columns.lead.append(lead);
     cells += kept;
     if (cellList.size() <= kMaxColumns) {
         rows += html;
@@ -408,14 +448,45 @@ void Fitter::row(QStringView html, QList<double>& widths, QString& rows)
     ++cells;
 }
 
+// The height of a table's first two rows in px at type `size`, its columns shared out as a
+// table lays them out: each at least as wide as its widest word, the room left over given in
+// proportion to how much more its longest cell would take on one line.
+double Fitter::leadHeight(const Columns& columns, double size, bool fitted, double room)
+{
+    const double across = fitted ? kFitCellPadding * size + 1 : kCellPadding;
+    const double down = (fitted ? 0.5 * size : 16.0) + 1;
+    double least = 0;
+    double most = 0;
+    for (qsizetype c = 0; c < columns.widest.size(); ++c) {
+        least += columns.widest[c] * size + across;
+        most += columns.longest[c] * size + across;
+    }
+    const double share = most <= room ? 1.0 : std::max(0.0, (room - least) / std::max(1.0, most - least));
+    double height = 0;
+    for (const QList<double>& cellsOfRow : columns.lead) {
+        double lines = 1;
+        for (qsizetype c = 0; c < cellsOfRow.size(); ++c) {
+            const double width =
+                std::max(1.0, (columns.widest[c] + (columns.longest[c] - columns.widest[c]) * share) * size);
+            const double text = cellsOfRow[c] * size;
+            // Lines broken at spaces hold a little less than the width.
+            if (text > width) lines = std::max(lines, std::ceil(text * 1.1 / width));
+        }
+        height += lines * size * kLineHeight + down;
+    }
+    return height;
+}
+
 // A table whose widest words do not fit side by side at the normal type gets a smaller one,
-// at which they do; only when even the minimum is too wide may its words break.
+// at which they do; only when even the minimum is too wide may its words break. A table
+// that may break across pages carries the height of its head and first row (data-bw-lead, in
+// px), the room a heading above it keeps below itself.
 qsizetype Fitter::table(qsizetype start, qsizetype tagEnd)
 {
     const qsizetype close = s.indexOf(QLatin1String("</table>"), tagEnd, Qt::CaseInsensitive);
     const qsizetype end = close < 0 ? s.size() : close;
     const QStringView content = QStringView(s).mid(tagEnd, end - tagEnd);
-    QList<double> widths;
+    Columns widths;
     QString rows;
     rows.reserve(content.size());
     const qsizetype rowsAcrossBefore = rowsAcross;
@@ -435,24 +506,31 @@ qsizetype Fitter::table(qsizetype start, qsizetype tagEnd)
     const QStringView openTag = QStringView(s).mid(start, tagEnd - start);
     const double words = [&] {
         double sum = 0;
-        for (double w : widths) sum += w;
+        for (double w : std::as_const(widths.widest)) sum += w;
         return sum * 1.05;
     }();
-    const qsizetype columns = widths.size();
+    const qsizetype columns = widths.widest.size();
     const double room = kColumn - indent();
     QStringList classes;
     if (rowCount <= kShortTable) classes << QStringLiteral("bw-whole");
     // Such a table's head is not repeated on every page: the engine takes long over each.
     if (rowsAcross > rowsAcrossBefore) classes << QStringLiteral("bw-rows");
     QString style;
-    if (columns > 5 || words * kTableType + columns * kCellPadding > room) {
+    double size = kTableType;
+    const bool fitted = columns > 5 || words * kTableType + columns * kCellPadding > room;
+    if (fitted) {
         const double normal = columns >= 10 ? 10.9 : columns >= 6 ? 12.9 : kTableType;
-        const double size = std::min(normal, (room - columns) / (words + columns * kFitCellPadding));
+        size = std::min(normal, (room - columns) / (words + columns * kFitCellPadding));
         classes << QStringLiteral("bw-fit");
         if (size < kMinType) classes << QStringLiteral("bw-break");
-        style = QStringLiteral("font-size:") + px(std::max(size, kMinType));
+        size = std::max(size, kMinType);
+        style = QStringLiteral("font-size:") + px(size);
     }
-    out += withClassAndStyle(openTag, classes.join(u' '), style);
+    QString tag = withClassAndStyle(openTag, classes.join(u' '), style);
+    if (rowCount > kShortTable)
+        tag.insert(tag.size() - 1,
+                   QStringLiteral(" data-bw-lead=\"%1\"").arg(std::ceil(leadHeight(widths, size, fitted, room))));
+    out += tag;
     out += rows;
     return end;
 }

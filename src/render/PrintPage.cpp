@@ -3,6 +3,9 @@
 #include "render/Exporter.h"
 
 #include <QList>
+#include <QRegularExpression>
+
+#include <cmath>
 
 namespace {
 
@@ -14,8 +17,12 @@ namespace {
 // The engine ignores `break-after: avoid`. Instead each heading (or run of headings) stands in
 // a box that is never broken and reaches a few lines further down than the heading (.bw-head:
 // the padding is the reserve, the negative margin lays what follows over it), so a heading
-// moves to the next page unless those lines fit below it; a heading with a short or
-// unbreakable next block is wrapped with it whole (.bw-keep).
+// moves to the next page unless those lines fit below it; before a table the reserve is its
+// head and first row. A heading with a short or unbreakable next block is wrapped with it
+// whole (.bw-keep), one before a list with its first item when that is not broken (.bw-lead:
+// the list is split after the item, the margins between the parts are those between items).
+// A paragraph that holds a picture may break before it, so the picture need not pull the
+// lines above it onto the next page.
 const char kPrintStyle[] = R"(<style>
 @media print {
   html { zoom: 1.3333333; }
@@ -31,16 +38,23 @@ const char kPrintStyle[] = R"(<style>
   pre, blockquote, dl, li { break-inside: auto; page-break-inside: auto; orphans: 2; widows: 2; }
   .bw-whole, .bw-head, .bw-keep { break-inside: avoid; page-break-inside: avoid; }
   .bw-head { padding-bottom: 5.5rem; margin-bottom: -5.5rem; }
+  .bw-lead > ul, .bw-lead > ol { margin-bottom: 0; }
+  .bw-lead + ul, .bw-lead + ol { margin-top: 0; }
+  p.bw-picture { orphans: 1; widows: 1; }
 }
 </style>
 )";
 
 // A following block this long (in HTML) or shorter goes with its heading whole: about five
 // lines of text, which orphans and widows keep from being split. A longer one splits, and the
-// heading's room keeps its first lines with it. A picture goes along whole whatever its
-// length (its alternative text), up to a few lines of text beside it.
+// heading's room keeps its first lines with it. A paragraph that begins with a picture goes
+// along whole whatever its length (its alternative text), up to a few lines of text after it.
 constexpr qsizetype kShortBlock = 480;
 constexpr qsizetype kPictureBlock = 2000;
+// The room below a heading (.bw-head's 5.5rem), and the most it keeps for a table's first rows:
+// a taller head and first row would leave most of a page empty.
+constexpr double kRoom = 88;
+constexpr double kMostRoom = 216;
 
 struct Element {
     qsizetype start = 0;
@@ -118,18 +132,82 @@ QList<Element> topLevel(const QString& body)
     }
 }
 
+// Whether a paragraph's first line is a picture: nothing but tags and blank space before it.
+bool beginsWithPicture(QStringView element)
+{
+    const qsizetype img = element.indexOf(u"<img");
+    if (img < 0) return false;
+    for (qsizetype i = element.indexOf(u'>') + 1; i < img; ++i) {
+        if (element[i] == u'<')
+            i = element.indexOf(u'>', i);
+        else if (!element[i].isSpace())
+            return false;
+    }
+    return true;
+}
+
+// Where a list's first item ends when the item goes with a heading whole, as it is never
+// broken (marked by fitToColumn); -1 otherwise. A longer item breaks after its first lines.
+qsizetype firstItemEnd(const QString& body, const Element& e)
+{
+    if (e.name != u"ul" && e.name != u"ol") return -1;
+    qsizetype item = body.indexOf(u'>', e.start) + 1;
+    while (item < e.end && body[item].isSpace()) ++item;
+    if (!QStringView(body).mid(item).startsWith(u"<li") || !opensAt(body, item, 2)) return -1;
+    if (!QStringView(body).mid(item, body.indexOf(u'>', item) - item).contains(u"bw-whole")) return -1;
+    return elementEnd(body, item, QStringLiteral("li"));
+}
+
+bool itemAfter(const QString& body, const Element& e, qsizetype at)
+{
+    const qsizetype next = body.indexOf(QLatin1String("<li"), at);
+    return next >= 0 && next < e.end;
+}
+
 // Whether the block after a heading goes onto the heading's page with it, whole: a short
-// one, one that is never broken (a picture, a short table or code block, marked by
-// fitToColumn); not a long one, which breaks after its first lines.
+// one, one that is never broken (a picture, a callout or diagram, a short table or code block,
+// marked by fitToColumn); not a long one, which breaks after its first lines.
 bool takeAlong(const QString& body, const Element& e)
 {
     const QStringView element = QStringView(body).mid(e.start, e.end - e.start);
-    const qsizetype tagEnd = element.indexOf(u'>');
-    if (tagEnd >= 0 && element.left(tagEnd).contains(u"bw-whole")) return true;
+    const QStringView tag = element.left(element.indexOf(u'>') + 1);
+    if (tag.contains(u"bw-whole")) return true;
+    if (e.name == u"div" && (tag.contains(u"class=\"callout") || tag.contains(u"class=\"mermaid"))) return true;
+    const qsizetype firstItem = firstItemEnd(body, e);
+    if (firstItem >= 0 && !itemAfter(body, e, firstItem)) return true;
     // Lines of code and rows of a table are counted there, not characters.
     if (e.name == u"pre" || e.name == u"table") return false;
-    if (element.size() <= kShortBlock) return true;
-    return e.name == u"p" && element.size() <= kPictureBlock && element.contains(u"<img");
+    // A picture's height is not its length; lines of text before it may stay behind.
+    if (e.name == u"p" && element.contains(u"<img"))
+        return element.size() <= kPictureBlock && beginsWithPicture(element);
+    return element.size() <= kShortBlock;
+}
+
+// The opening tag of the rest of a list split after its first item: a numbered one counts on.
+QString restTag(const QString& body, const Element& e)
+{
+    QString tag = body.mid(e.start, body.indexOf(u'>', e.start) + 1 - e.start);
+    if (e.name != u"ol") return tag;
+    static const QRegularExpression start(QStringLiteral("\\sstart=\"(-?\\d+)\""));
+    const QRegularExpressionMatch m = start.match(tag);
+    const QString counted = QStringLiteral(" start=\"%1\"").arg(m.hasMatch() ? m.captured(1).toLongLong() + 1 : 2);
+    if (m.hasMatch())
+        tag.replace(m.capturedStart(), m.capturedLength(), counted);
+    else
+        tag.insert(3, counted);
+    return tag;
+}
+
+// The room a heading keeps below itself for the table after it (its head and first row, as
+// fitToColumn estimated them), in px; 0 for the usual room.
+int tableRoom(const QString& body, const Element& e)
+{
+    if (e.name != u"table") return 0;
+    const QStringView tag = QStringView(body).mid(e.start, body.indexOf(u'>', e.start) - e.start);
+    const qsizetype at = tag.indexOf(u"data-bw-lead=\"");
+    if (at < 0) return 0;
+    const double lead = tag.mid(at + 14, tag.indexOf(u'"', at + 14) - at - 14).toDouble();
+    return lead > kRoom ? int(std::ceil(std::min(lead, kMostRoom))) : 0;
 }
 
 } // namespace
@@ -145,22 +223,37 @@ QString keepHeadingsWithNext(const QString& body)
         if (!isHeading(elements[i].name)) continue;
         qsizetype lastHeading = i;
         while (lastHeading + 1 < elements.size() && isHeading(elements[lastHeading + 1].name)) ++lastHeading;
-        const bool withNext = lastHeading + 1 < elements.size() && takeAlong(body, elements[lastHeading + 1]);
+        const Element* next = lastHeading + 1 < elements.size() ? &elements[lastHeading + 1] : nullptr;
+        const bool withNext = next && takeAlong(body, *next);
+        const qsizetype firstItem = next && !withNext ? firstItemEnd(body, *next) : -1;
+        const int room = next && !withNext ? tableRoom(body, *next) : 0;
         if (out.isEmpty()) out.reserve(body.size() + elements.size() * 48);
         const QStringView text(body);
         const qsizetype start = elements[i].start;
         out += text.mid(copied, start - copied);
         if (withNext) out += QLatin1String("<div class=\"bw-keep\">");
-        out += QLatin1String("<div class=\"bw-head\">");
+        if (firstItem >= 0) out += QLatin1String("<div class=\"bw-keep bw-lead\">");
+        if (room > 0)
+            out +=
+                QStringLiteral("<div class=\"bw-head\" style=\"padding-bottom:%1px;margin-bottom:-%1px\">").arg(room);
+        else
+            out += QLatin1String("<div class=\"bw-head\">");
         out += text.mid(start, elements[lastHeading].end - start);
         out += QLatin1String("</div>");
         copied = elements[lastHeading].end;
         i = lastHeading;
+        if (firstItem >= 0) {
+            out += text.mid(copied, firstItem - copied);
+            out += QStringLiteral("</%1></div>").arg(next->name);
+            out += restTag(body, *next);
+            copied = firstItem;
+            continue;
+        }
         if (!withNext) continue;
-        const Element& next = elements[++i];
-        out += text.mid(copied, next.end - copied);
+        ++i;
+        out += text.mid(copied, next->end - copied);
         out += QLatin1String("</div>");
-        copied = next.end;
+        copied = next->end;
     }
     if (copied == 0) return body;
     out += QStringView(body).mid(copied);

@@ -14,9 +14,11 @@ QString html(const QString& body, const QString& title, const QString& themeCSS,
 
 // `body` with each top-level heading (or run of headings) in an element that is not broken
 // across pages and holds a few lines' room below it (.bw-head), and that together with the
-// block that follows in another such element (.bw-keep) when that block is short or is never
-// broken itself; a long paragraph, list or table is not taken along whole, as the heading's
-// room keeps its first lines with it. A body whose top level cannot be read as elements is
+// first piece of what follows in another such element (.bw-keep): the next block whole when it
+// is short or is never broken itself, or a list's first item when that is short (the list split
+// after it, .bw-lead). A long paragraph, list item or code block is not taken along, as the
+// heading's room keeps its first lines with it; before a table the room is its head and first
+// row (data-bw-lead, from fitToColumn). A body whose top level cannot be read as elements is
 // returned unchanged.
 QString keepHeadingsWithNext(const QString& body);
 
@@ -33,7 +35,9 @@ QString keepHeadingsWithNext(const QString& body);
 // - a table whose widest words do not fit side by side gets the type at which they do
 //   ("bw-fit"); at the minimum its words may break ("bw-break");
 // - a code block of a few lines, a table of a few rows, and a short quote, list item or
-//   definition list are marked to be kept whole on a page ("bw-whole").
+//   definition list are marked to be kept whole on a page ("bw-whole"); a longer table carries
+//   the estimated height of its head and first row in px ("data-bw-lead");
+// - a paragraph that holds a picture may break anywhere, before the picture too ("bw-picture").
 // The widths are estimated from the text with the advances of the fallback fonts.
 QString fitToColumn(const QString& body);
 

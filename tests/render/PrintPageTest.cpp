@@ -45,6 +45,62 @@ TEST(PrintPage, ALongCodeBlockOrTableAfterAHeadingBreaksAfterItsFirstLinesInstea
     EXPECT_TRUE(PrintPage::keepHeadingsWithNext("<h2>P</h2>" + picture).startsWith("<div class=\"bw-keep\">"));
 }
 
+TEST(PrintPage, AHeadingGoesWithTheFirstItemOfAListTheHeadAndFirstRowOfATableOrTheFirstLinesOfText)
+{
+    const QString item = QString(300, u'a');
+    const QString numbered =
+        "<ol start=\"3\">\n<li class=\"bw-whole\">" + item + "</li>\n<li class=\"bw-whole\">" + item + "</li>\n</ol>";
+    EXPECT_EQ(PrintPage::keepHeadingsWithNext("<h2>L</h2>\n" + numbered),
+              "<div class=\"bw-keep bw-lead\"><div class=\"bw-head\"><h2>L</h2></div>\n<ol start=\"3\">\n<li "
+              "class=\"bw-whole\">"
+                  + item + "</li></ol></div><ol start=\"4\">\n<li class=\"bw-whole\">" + item + "</li>\n</ol>");
+    const QString single = "<ul>\n<li class=\"bw-whole\">" + item + "</li>\n</ul>";
+    EXPECT_EQ(PrintPage::keepHeadingsWithNext("<h2>S</h2>\n" + single),
+              "<div class=\"bw-keep\"><div class=\"bw-head\"><h2>S</h2></div>\n" + single + "</div>");
+    // A long first item breaks after its first lines, which the heading's room keeps with it.
+    const QString longItem = "<ul>\n<li>" + QString(2000, u'b') + "</li>\n<li>c</li>\n</ul>";
+    EXPECT_EQ(PrintPage::keepHeadingsWithNext("<h2>L</h2>\n" + longItem),
+              "<div class=\"bw-head\"><h2>L</h2></div>\n" + longItem);
+
+    const auto room = [](int lead) {
+        const QString table = QStringLiteral("<table data-bw-lead=\"%1\"><tr><td>x</td></tr></table>").arg(lead);
+        return PrintPage::keepHeadingsWithNext("<h2>T</h2>" + table).section(u'>', 0, 0);
+    };
+    EXPECT_EQ(room(150), "<div class=\"bw-head\" style=\"padding-bottom:150px;margin-bottom:-150px\"");
+    EXPECT_EQ(room(40), "<div class=\"bw-head\"");
+    EXPECT_EQ(room(900), "<div class=\"bw-head\" style=\"padding-bottom:216px;margin-bottom:-216px\"")
+        << "no more than a third of the page";
+
+    // A callout is never broken: it goes along whole, however long.
+    const QString callout = "<div class=\"callout callout-note\"><p>" + QString(900, u'n') + "</p></div>";
+    EXPECT_TRUE(PrintPage::keepHeadingsWithNext("<h2>C</h2>" + callout).startsWith("<div class=\"bw-keep\">"));
+
+    // Text before a picture: its first lines go along, the picture may follow on the next page.
+    const QString picture = "<p>Some text<br>\n<img src=\"a.png\"></p>";
+    EXPECT_EQ(PrintPage::keepHeadingsWithNext("<h2>P</h2>" + picture),
+              "<div class=\"bw-head\"><h2>P</h2></div>" + picture);
+    EXPECT_EQ(PrintPage::fitToColumn(picture), "<p class=\"bw-picture\">Some text<br>\n<img src=\"a.png\"></p>");
+}
+
+TEST(PrintPage, ALongTableCarriesTheHeightOfItsHeadAndFirstRow)
+{
+    const auto lead = [](const QString& first) {
+        QString rows = "<tr><td>a</td><td>" + first + "</td></tr>";
+        for (int r = 0; r < 10; ++r) rows += "<tr><td>a</td><td>b</td></tr>";
+        const QString fitted = PrintPage::fitToColumn("<table><thead><tr><th>K</th><th>V</th></tr></thead><tbody>"
+                                                      + rows + "</tbody></table>");
+        const qsizetype at = fitted.indexOf("data-bw-lead=\"") + 14;
+        return fitted.mid(at, fitted.indexOf(u'"', at) - at).toDouble();
+    };
+    // A line of 15.2 px type, 1.65 apart, and 17 px of padding and border a row.
+    const double row = 15.2 * 1.65 + 17;
+    EXPECT_NEAR(lead("b"), 2 * row, 2);
+    // 300 characters in a column of some 390 px: about seven lines.
+    const double tall = lead(QStringLiteral("word ").repeated(60));
+    EXPECT_GT(tall, row + 6 * 15.2 * 1.65 + 17);
+    EXPECT_LT(tall, row + 9 * 15.2 * 1.65 + 17);
+}
+
 namespace {
 
 double fontSize(const QString& html, const QString& element)
