@@ -34,6 +34,19 @@
 
 #include <random>
 
+// Some megabytes of headings, prose and small tables, alike from start to end: long enough
+// that its layout goes on in slices for a while after it is loaded.
+inline QString longMarkdown(int units = 4 * 1024 * 1024)
+{
+    QString doc;
+    for (int i = 0; doc.size() < units; ++i) {
+        doc += QStringLiteral("## Part %1\n\nA line of **text** long enough to fill most of the width.\n\n")
+                   .arg(i, 6, 10, QChar(u'0'));
+        if (i % 5 == 0) doc += QStringLiteral("| a | b |\n| --- | --- |\n| %1 | two |\n\n").arg(i, 6, 10, QChar(u'0'));
+    }
+    return doc;
+}
+
 class EditorViewTest : public ::testing::Test {
 protected:
     void SetUp() override

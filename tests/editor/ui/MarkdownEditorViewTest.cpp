@@ -651,11 +651,7 @@ TEST_F(EditorViewTest, TheCaretStaysInViewWhileALongTextIsStillBeingStyled)
 // where it was on screen.
 TEST_F(EditorViewTest, KeysToTheEndOfATextStillBeingLaidOutShowTheEndAtOnce)
 {
-    QString doc;
-    for (int i = 0; doc.size() < 4 * 1024 * 1024; ++i) {
-        doc += QStringLiteral("## Part %1\n\nA line of **text** long enough to fill most of the width.\n\n").arg(i);
-        if (i % 5 == 0) doc += QStringLiteral("| a | b |\n| --- | --- |\n| %1 | two |\n\n").arg(i);
-    }
+    const QString doc = longMarkdown();
     auto caretShown = [this] {
         const QRect r = tv()->cursorRect();
         return r.top() >= 0 && r.bottom() <= tv()->viewport()->height();
@@ -709,6 +705,23 @@ TEST_F(EditorViewTest, KeysToTheEndOfATextStillBeingLaidOutShowTheEndAtOnce)
             differ += i >= tops.size() || layout()->blockTop(b) != tops[i];
         EXPECT_EQ(differ, 0u);
     }
+}
+
+// Ctrl+End lays the end of a long text out where the part laid out says it lies, at that
+// part's pixels per character: for a text alike from start to end, within a sheet or two of
+// where a whole layout puts it (an estimate that took no account of the text between the two
+// would be dozens of sheets off).
+TEST_F(EditorViewTest, TheEndLaidOutAheadLiesNearlyWhereAWholeLayoutPutsIt)
+{
+    const QString doc = longMarkdown();
+    view->loadText(doc);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return layout()->placedUpTo() > doc.size() / 8; }, 60000));
+    QTest::keyClick(tv(), Qt::Key_End, Qt::ControlModifier);
+    ASSERT_GT(layout()->endPlacedFrom(), 0);
+    const QTextBlock last = tv()->document()->lastBlock();
+    const double estimated = layout()->blockTop(last);
+    layout()->finishLayout();
+    EXPECT_NEAR(estimated, layout()->blockTop(last), 2 * layout()->metrics().stride);
 }
 
 // Right-to-left paragraphs start at the right margin: all of them with the "rtl" setting,
