@@ -76,6 +76,13 @@ bool KeptInput::keep(const QMimeData* source, std::function<void(const QMimeData
     return true;
 }
 
+bool KeptInput::keep(std::function<void()> play)
+{
+    if (!mustWait()) return false;
+    add(std::move(play));
+    return true;
+}
+
 void KeptInput::playSoon()
 {
     if (m_queued || m_kept.empty() || m_busy()) return;

@@ -24,6 +24,8 @@ public:
     bool keep(const QEvent* e);
     // The same for a paste: `insert` puts a copy of `source` in when its turn comes.
     bool keep(const QMimeData* source, std::function<void(const QMimeData*)> insert);
+    // The same for what a click does (the caret put where it was): `play` does it.
+    bool keep(std::function<void()> play);
     // Whether what comes now must wait.
     bool mustWait() const;
     // Whether anything waits: input the text does not hold yet.

@@ -1,34 +1,26 @@
 #include "editor/ui/MarkdownTextView.h"
 
 #include "editor/EditorController.h"
-#include "editor/SpellChecker.h"
 #include "editor/StyleBridge.h"
 #include "editor/StyledBlocks.h"
-#include "editor/WikiLinks.h"
 #include "editor/ui/CompletionPopup.h"
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/GhostText.h"
 #include "editor/ui/GridTableInteraction.h"
 #include "editor/ui/KeptInput.h"
+#include "editor/ui/LayoutWait.h"
 #include "editor/ui/LongPaste.h"
 #include "editor/ui/PagedDocumentLayout.h"
 #include "editor/ui/SelectionMark.h"
-#include "platform/NotificationBus.h"
-#include "platform/Requests.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTimer>
-#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -56,27 +48,30 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     m_completion = new CompletionPopup(this, this, [this] { return documentPath(); });
     m_grid = new GridTableInteraction(this);
     m_paste = new LongPaste(this);
-    m_endSlices = new QTimer(this);
-    m_endSlices->setInterval(0);
-    connect(m_endSlices, &QTimer::timeout, this, &MarkdownTextView::layOutToEnd);
+    m_wait = new LayoutWait(this, [this] { return m_layout; });
     // Read-only only while a text goes in (a long paste, a long file's text being built).
-    m_kept = new KeptInput(this, [this] { return isReadOnly() || m_endSlices->isActive(); });
+    m_kept = new KeptInput(this, [this] { return isReadOnly() || m_wait->isWaiting(); });
+    m_wait->arrived = [this] { m_kept->playSoon(); };
     m_layout->overlay = [this](QPainter* p, const QRectF& clip) { m_grid->paint(p, clip); };
-    connect(m_layout, &QAbstractTextDocumentLayout::update, this, &MarkdownTextView::followHeldCaretLine);
+    followLayout();
     // Installed after the grid's filter, so it sees a press first: a click ends a
-    // suggestion, and Control-click follows a wiki link even over a grid.
+    // suggestion, Control-click follows a wiki link even over a grid, and a click on a sheet
+    // not laid out yet waits for it (placeCaretAhead) before anything looks for a grid there.
     viewport()->installEventFilter(this);
 }
 
-MarkdownTextView::~MarkdownTextView()
+MarkdownTextView::~MarkdownTextView() = default;
+
+void MarkdownTextView::followLayout()
 {
-    if (m_endSlices->isActive()) QGuiApplication::restoreOverrideCursor();
+    connect(m_layout, &QAbstractTextDocumentLayout::update, this, &MarkdownTextView::followHeldCaretLine);
 }
 
 void MarkdownTextView::setDocumentText(const QString& text)
 {
     m_ghost->dismiss();
     m_paste->release(); // a paste waiting for its text or its layout is over: the text is another
+    m_wait->cancel();   // and so is a place waited for in it
     m_coordinator->expectLoad(text);
     setPlainText(text);
     m_coordinator->doneLoading();
@@ -91,6 +86,7 @@ void MarkdownTextView::adoptDocument(TextDocumentBuild::Built built)
     if (!document()->isEmpty()) setDocumentText(QString());
     m_ghost->dismiss();
     m_paste->release();
+    m_wait->cancel();
     QTextDocument* old = document();
     QTextDocument* doc = built.document.release();
     // Owned as the text edit owns the document it made: it goes when the next one comes.
@@ -106,7 +102,7 @@ void MarkdownTextView::adoptDocument(TextDocumentBuild::Built built)
     layout->takeSettingsOf(*m_layout);
     layout->overlay = m_layout->overlay;
     m_layout = layout;
-    connect(m_layout, &QAbstractTextDocumentLayout::update, this, &MarkdownTextView::followHeldCaretLine);
+    followLayout();
     m_coordinator->attachDocument(doc);
     // Given its layout, the document announces its whole text as new, as putting a text in
     // does: the coordinator styles what the view shows first, then the layout lays it out.
@@ -427,25 +423,10 @@ bool MarkdownTextView::goesToEndNotLaidOut(const QKeyEvent* e) const
                || e->matches(QKeySequence::SelectAll)); // which leaves the caret at the end
 }
 
-void MarkdownTextView::layOutToEnd()
-{
-    // Slices short enough that the window still paints, scrolls and takes (and keeps) keys.
-    m_layout->layOutFor(100);
-    const bool done = m_layout->isPlaced(document()->lastBlock().position());
-    if (!done) {
-        // Seen wherever the pointer is: the key is not lost, the window is at work.
-        if (!m_endSlices->isActive()) QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-        m_endSlices->start();
-        return;
-    }
-    if (m_endSlices->isActive()) QGuiApplication::restoreOverrideCursor();
-    m_endSlices->stop();
-    m_kept->playSoon();
-}
-
 bool MarkdownTextView::keptForLater(QKeyEvent* e)
 {
-    if (goesToEndNotLaidOut(e) && !m_endSlices->isActive() && !m_layout->placeEnd()) layOutToEnd();
+    if (goesToEndNotLaidOut(e) && !m_wait->isWaiting() && !m_layout->placeEnd())
+        m_wait->forPosition(document()->lastBlock().position());
     // Keys that come while a text goes in, or behind such a key, wait their turn; a paste
     // waits with what the clipboard holds now.
     if (m_kept->mustWait() && e->matches(QKeySequence::Paste)) {
@@ -598,40 +579,6 @@ void MarkdownTextView::remergeStyling()
     document()->markContentsDirty(b.position(), b.length());
 }
 
-bool MarkdownTextView::eventFilter(QObject* watched, QEvent* e)
-{
-    if (watched == viewport() && e->type() == QEvent::MouseButtonPress) {
-        m_ghost->dismiss();
-        return followWikiLink(static_cast<QMouseEvent*>(e));
-    }
-    return QTextEdit::eventFilter(watched, e);
-}
-
-bool MarkdownTextView::followWikiLink(QMouseEvent* e)
-{
-    // Control-click follows a wiki link to the file beside the document.
-    if (e->button() != Qt::LeftButton || e->modifiers() != Qt::ControlModifier) return false;
-    const QPointF doc = e->position() + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
-    const int index = m_layout->hitTest(doc, Qt::ExactHit);
-    const QString target = index >= 0 ? WikiLinks::targetAt(text(), index) : QString();
-    if (target.isEmpty()) return false;
-    const QString path = WikiLinks::resolve(target, documentPath());
-    if (!path.isEmpty()) NotificationBus::instance().post(NotificationBus::name(Requests::openWikiLink), path);
-    return true;
-}
-
-void MarkdownTextView::wheelEvent(QWheelEvent* e)
-{
-    // Control with the wheel zooms the pages, not the text edit's own font.
-    if (e->modifiers() & Qt::ControlModifier) {
-        const double steps = e->angleDelta().y() / 120.0;
-        if (steps != 0) setMagnification(EditorController::stepZoom(magnification(), 0.1 * steps), false);
-        e->accept();
-        return;
-    }
-    QTextEdit::wheelEvent(e);
-}
-
 void MarkdownTextView::scrollContentsBy(int dx, int dy)
 {
     if (!m_followingCaretLine && !m_layout->isAnnouncingSize()) m_heldCaretLine.reset(); // the user scrolled
@@ -647,94 +594,6 @@ double MarkdownTextView::gridUnit() const
 double MarkdownTextView::gridScale() const
 {
     return magnification() * gridUnit();
-}
-
-void MarkdownTextView::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    const QPointF p = e->position() + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
-    const double band = m_layout->geometry().marginBand * m_layout->geometry().scale;
-    for (int i = 0; i < m_layout->pageCount(); ++i) {
-        const QRectF r = m_layout->sheetRect(i);
-        if (p.y() < r.top()) break;
-        if (p.x() < r.left() || p.x() > r.right()) continue;
-        if ((p.y() >= r.top() && p.y() <= r.top() + band) || (p.y() >= r.bottom() - band && p.y() <= r.bottom())) {
-            NotificationBus::instance().post(NotificationBus::name(Requests::editHeaderFooter));
-            return;
-        }
-    }
-    QTextEdit::mouseDoubleClickEvent(e);
-}
-
-void MarkdownTextView::contextMenuEvent(QContextMenuEvent* e)
-{
-    // On a grid cell: the table commands for that cell's row and column.
-    const auto hit = m_tableActions.isEmpty() ? std::nullopt : m_grid->cellHitAt(e->pos());
-    if (!hit) {
-        // The text edit's own menu, with the spelling of the word under the pointer above it.
-        QMenu* menu = createStandardContextMenu(e->pos());
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        const int pos = e->reason() == QContextMenuEvent::Keyboard ? selectedRange().location
-                                                                   : cursorForPosition(e->pos()).position();
-        addSpellingItems(menu, pos);
-        menu->popup(e->globalPos());
-        return;
-    }
-    m_grid->endCellEdit(true);
-    m_grid->frameCell(hit->source);
-    QMenu menu(this);
-    menu.addActions(m_tableActions);
-    menu.exec(e->globalPos());
-}
-
-void MarkdownTextView::addSpellingItems(QMenu* menu, int pos)
-{
-    const TextRange word = m_coordinator->misspelledWordAt(pos);
-    if (word.isNotFound()) return;
-    const QString was = textInRange(word);
-    SpellChecker& speller = SpellChecker::shared();
-    QList<QAction*> items;
-    for (const QString& guess : speller.suggestions(was)) {
-        auto* a = new QAction(QString(guess).replace(u'&', QStringLiteral("&&")), menu);
-        QFont bold = a->font();
-        bold.setBold(true);
-        a->setFont(bold);
-        connect(a, &QAction::triggered, this, [this, word, was, guess] { correctWord(word, was, guess); });
-        items.append(a);
-    }
-    if (items.isEmpty()) {
-        auto* none = new QAction(tr("No Guesses Found"), menu);
-        none->setEnabled(false);
-        items.append(none);
-    }
-    auto separator = [menu] {
-        auto* s = new QAction(menu);
-        s->setSeparator(true);
-        return s;
-    };
-    items.append(separator());
-    auto* ignore = new QAction(tr("&Ignore Spelling"), menu);
-    connect(ignore, &QAction::triggered, this, [was] { SpellChecker::shared().ignore(was); });
-    auto* add = new QAction(tr("&Add to Dictionary"), menu);
-    connect(add, &QAction::triggered, this, [this, was] {
-        QString why;
-        if (!SpellChecker::shared().addToDictionary(was, &why))
-            QMessageBox::warning(
-                this, tr("The word could not be added to the dictionary"),
-                tr("“%1” is accepted until the program quits, but it could not be kept: %2").arg(was, why));
-    });
-    items << ignore << add << separator();
-    menu->insertActions(menu->actions().value(0), items);
-}
-
-void MarkdownTextView::correctWord(TextRange word, const QString& was, const QString& with)
-{
-    if (word.end() > textLength() || textInRange(word) != was) return;
-    const TextRange caret(word.location + int(with.size()), 0);
-    if (m_controller) {
-        m_controller->replace(word, with, caret);
-    } else if (replaceRange(word, with)) {
-        setSelectedRange(caret);
-    }
 }
 
 void MarkdownTextView::setController(EditorController* controller)

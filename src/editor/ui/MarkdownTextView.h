@@ -16,6 +16,7 @@ class EditorCoordinator;
 class GhostText;
 class GridTableInteraction;
 class KeptInput;
+class LayoutWait;
 class LongPaste;
 class PagedDocumentLayout;
 
@@ -142,7 +143,13 @@ private:
     // it) while the layout goes on in slices that leave the window free, and is played once
     // the end is placed.
     bool goesToEndNotLaidOut(const QKeyEvent* e) const;
-    void layOutToEnd();
+    // The layout's signals and requests this view follows (each document has its own).
+    void followLayout();
+    // A click at document point `doc` where the text is not laid out yet puts the caret
+    // there (or extends the selection there) once it is, and the keys typed after it wait
+    // for it; false for a click on text laid out.
+    bool placeCaretAhead(QPointF doc, bool extend);
+    void placeCaret(QPointF doc, bool extend);
     // Whether `e` waits (see KeptInput) instead of being handled now.
     bool keptForLater(QKeyEvent* e);
     void stepOverConcealed(int from, QTextCursor::MoveOperation step, bool extend);
@@ -171,7 +178,7 @@ private:
     GridTableInteraction* m_grid = nullptr;
     LongPaste* m_paste = nullptr;
     KeptInput* m_kept = nullptr;
-    QTimer* m_endSlices = nullptr; // runs while a key waits for the end to be laid out
+    LayoutWait* m_wait = nullptr; // a place far down the view waits for the layout to reach
     std::optional<TextRange> m_restoreSelection;
     struct HeldLine {
         int position;

@@ -251,17 +251,6 @@ void PagedDocumentLayout::finishLayout()
     if (m_placement.isPending()) continueLayout(1e9, document()->lastBlock());
 }
 
-void PagedDocumentLayout::layOutFor(double budgetMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (m_placement.isPending() && double(t.elapsed()) < budgetMs) {
-        // A piece at a time, so that the styling it waits for stays within the budget too.
-        const int piece = std::min(m_placement.position() + 64 * 1024, document()->characterCount() - 1);
-        continueLayout(budgetMs - double(t.elapsed()), document()->findBlock(piece));
-    }
-}
-
 void PagedDocumentLayout::setStyledUpTo(int position)
 {
     const bool further = position < 0 || (m_styledUpTo >= 0 && position > m_styledUpTo);

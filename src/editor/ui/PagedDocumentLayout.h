@@ -83,10 +83,6 @@ public:
     // event loop is idle. Lays out everything still pending now.
     void finishLayout();
     bool isLayoutPending() const { return m_placement.isPending(); }
-    // Lays out what is pending for about `budgetMs`, styling it first where it is not yet:
-    // slices that something waiting for the rest (a key that goes to the end) runs back to
-    // back, the window going on between them.
-    void layOutFor(double budgetMs);
     // A long new text is styled in slices after its first screen. A block laid out before
     // its styling would be broken into lines again once styled, so the layout lays out no
     // block from `position` on by itself (−1: all the text is styled); where it must go
@@ -109,6 +105,16 @@ public:
     bool placeEnd(bool style = true);
     // Styles the text around `position` before the end is laid out there.
     std::function<void(int position)> styleNear;
+    // Lays out for about `budgetMs` towards `position`: from the part laid out, or (nearer
+    // the end) by laying the end out ahead and taking in the text above it. True once the
+    // block holding `position` has its place. A view waiting for a place far down runs it in
+    // slices, the window going on between them.
+    bool layOutToward(int position, double budgetMs);
+    // Whether text-area `y` lies where the text is not laid out yet (a blank sheet between
+    // the part laid out and the end laid out ahead, or below the part laid out), and the
+    // same as layOutToward for the text that lies there.
+    bool waitsAt(double y) const;
+    bool layOutAt(double y, double budgetMs);
 
     // While the layout tells of a new document size: the view's scroll bars follow it, and a
     // scroll that a shorter text forces is not the user's.
@@ -215,6 +221,13 @@ private:
     // Where the end's first block lies by the part laid out, whose bottom is `y` and which
     // ends at `position`.
     double estimatedTop(int position, double y) const;
+    // The text-area y where `position` lies by the part laid out and the end laid out ahead
+    // (pixels per character between them), and the position estimated to lie at `y`.
+    double estimatedY(int position) const;
+    int estimatedPosition(double y) const;
+    double laidOutBottom() const;
+    // One step towards `position` (see layOutToward); false when none can be taken.
+    bool stepToward(int position, double budgetMs);
     // A change from before the end laid out ahead into it (a restyle across its start): the
     // part within it is laid out anew where it is when the blocks are still where they were,
     // else the end laid out ahead begins after the change. False for any other change.

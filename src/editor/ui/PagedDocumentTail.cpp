@@ -1,7 +1,10 @@
 // The end of a long text laid out ahead of the slices: Ctrl+End shows the last screens at a
-// place estimated from the part laid out, instead of waiting for all the text above them.
+// place estimated from the part laid out, instead of waiting for all the text above them. A
+// place far down that the view waits for (a click on a blank sheet, a match) is laid out from
+// there when it is nearer the end than the part laid out, else by the part laid out going on.
 #include "editor/ui/PagedDocumentLayout.h"
 
+#include <QElapsedTimer>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -11,6 +14,13 @@ namespace {
 // How much text the end laid out ahead takes in (and each step Up takes in above it): some
 // screens' worth, broken into lines in a few tens of milliseconds.
 constexpr int tailUnits = 16 * 1024;
+// The part laid out goes on towards a place far down a piece of this size at a time, so that
+// the styling each piece waits for stays within a slice too.
+constexpr int pieceUnits = 64 * 1024;
+// How far above the end laid out ahead a place may lie for the end to take it in from below
+// rather than the part laid out from above: the end's blocks are placed again, from an
+// estimate, each time the part laid out passes where the end begins.
+constexpr int reachUnits = 1024 * 1024;
 
 } // namespace
 
@@ -81,7 +91,8 @@ bool PagedDocumentLayout::growTail(const QTextBlock& asked)
     if (top < (lastDone.isValid() ? blockBottom(lastDone) : 0)) return false;
     double y = top;
     for (QTextBlock b = from; b != first; b = b.next()) y = placeBlock(b, y);
-    placeTail(y, false);
+    // The end's blocks from the first that lies where it lay stay where they are.
+    for (QTextBlock b = first; b.isValid() && blockTop(b) != y; b = b.next()) y = placeBlock(b, y);
     m_placement.setTail(from.position());
     updateExtent(top, -1);
     return true;
@@ -103,4 +114,71 @@ bool PagedDocumentLayout::reachesIntoTail(int from, int removed, int added)
     m_placement.setTail(after.isValid() ? after.position() : -1);
     updateExtent(0, -1);
     return true;
+}
+
+double PagedDocumentLayout::laidOutBottom() const
+{
+    const QTextBlock lastDone = document()->findBlock(m_placement.position()).previous();
+    return lastDone.isValid() ? blockBottom(lastDone) : 0;
+}
+
+double PagedDocumentLayout::estimatedY(int position) const
+{
+    // Between the part laid out and the end laid out ahead, or past the part laid out at its
+    // pixels per character.
+    const int done = m_placement.position();
+    const double bottom = laidOutBottom();
+    const QTextBlock tail = tailBlock();
+    if (!tail.isValid()) return done > 0 ? bottom * position / done : bottom;
+    return bottom + (blockTop(tail) - bottom) * (position - done) / std::max(1, tail.position() - done);
+}
+
+int PagedDocumentLayout::estimatedPosition(double y) const
+{
+    const int done = m_placement.position();
+    const QTextBlock tail = tailBlock();
+    const int to = tail.isValid() ? tail.position() : document()->characterCount() - 1;
+    const double bottom = laidOutBottom();
+    const double span = estimatedY(to) - bottom;
+    if (span <= 0 || to <= done) return done;
+    return std::clamp(done + int((y - bottom) / span * (to - done)), done, to - 1);
+}
+
+bool PagedDocumentLayout::waitsAt(double y) const
+{
+    if (m_placement.state() != LazyPlacement::State::Breaking || y < laidOutBottom()) return false;
+    const QTextBlock tail = tailBlock();
+    return !tail.isValid() || y < blockTop(tail);
+}
+
+bool PagedDocumentLayout::stepToward(int position, double budgetMs)
+{
+    if (!m_placement.isPending()) return false;
+    const int done = m_placement.position();
+    const int tail = m_placement.tail();
+    const int below = (tail >= 0 ? tail : document()->characterCount() - 1) - position;
+    // Nearer the end than the part laid out (and not far above it): the end takes it in.
+    if (m_placement.state() == LazyPlacement::State::Breaking && below < position - done && below <= reachUnits) {
+        if (tail < 0 ? placeEnd() : growTail(tailBlock().previous())) return true;
+    }
+    continueLayout(budgetMs, document()->findBlock(std::min(position, done + pieceUnits)));
+    return true;
+}
+
+bool PagedDocumentLayout::layOutToward(int position, double budgetMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!isPlaced(position) && double(t.elapsed()) < budgetMs
+           && stepToward(position, budgetMs - double(t.elapsed()))) {}
+    return isPlaced(position);
+}
+
+bool PagedDocumentLayout::layOutAt(double y, double budgetMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (waitsAt(y) && double(t.elapsed()) < budgetMs
+           && stepToward(estimatedPosition(y), budgetMs - double(t.elapsed()))) {}
+    return !waitsAt(y);
 }
