@@ -292,8 +292,11 @@ void EditorCoordinator::styleAround(int position)
     // The slices restyle every block whose fence pairing the unstyled text changed; this
     // window alone is not to widen over all of them.
     m_styler.refreshFences(m_storage);
+    // Only this window: the caret's line, which an edit's restyle takes in too, may be all of
+    // the text (the selection Select All is making when it asks for the end).
+    prepare();
     TextRange scope;
-    restyle(TextRange(from, to - from), &scope);
+    styleWindow(TextRange(from, to - from), &scope);
     // Styled on from where the slices were: they go on after it, and the layout with them.
     if (from == m_unstyledFrom && scope.location <= from) {
         m_unstyledFrom = scope.end() < length() ? scope.end() : -1;

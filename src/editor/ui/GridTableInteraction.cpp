@@ -45,7 +45,7 @@ QList<double> GridTableInteraction::rowTops(const TableModel& model, int shift) 
     const double gs = m_view->gridScale();
     QTextDocument* doc = m_view->document();
     // Laying out the last row's line lays out all before it.
-    layout->blockBoundingRect(doc->findBlock(model.rows.last().range.location + shift));
+    layout->layOutThrough(doc->findBlock(model.rows.last().range.location + shift));
     const double originY = layout->textOrigin().y();
     QList<double> tops;
     tops.reserve(model.rows.size());

@@ -8,8 +8,8 @@ class PagedDocumentLayout;
 class QTimer;
 
 // A place far down a long text that the view waits for the layout to reach before it goes
-// on: a text position (the end for Ctrl+End) or a point on a blank sheet (a click where the
-// text is not laid out yet). Laying out
+// on: a text position (the end for Ctrl+End, a match found, the caret after a zoom or an
+// undo) or a point on a blank sheet (a click where the text is not laid out yet). Laying out
 // everything above it at once held the window for tens of seconds at 100 MiB: the layout
 // works towards it in slices short enough that the window still paints, scrolls and takes
 // (and keeps) keys, the pointer showing the window at work; once there, the step that waited

@@ -60,11 +60,22 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     viewport()->installEventFilter(this);
 }
 
-MarkdownTextView::~MarkdownTextView() = default;
+MarkdownTextView::~MarkdownTextView()
+{
+    m_layout->askedAhead = nullptr;
+}
 
 void MarkdownTextView::followLayout()
 {
     connect(m_layout, &QAbstractTextDocumentLayout::update, this, &MarkdownTextView::followHeldCaretLine);
+    // A caret far down that Qt's cursor code asks for (after an undo) is laid out in slices,
+    // what is typed meanwhile waiting for it.
+    m_layout->askedAhead = [this] {
+        // The caret's, for the keys typed meanwhile go there (other asks are passing: the
+        // old selection repainted as a new text comes in).
+        const int caret = textCursor().position();
+        if (!m_wait->isWaiting() && !m_layout->isPlaced(caret)) m_wait->forPosition(caret);
+    };
 }
 
 void MarkdownTextView::setDocumentText(const QString& text)
@@ -101,6 +112,7 @@ void MarkdownTextView::adoptDocument(TextDocumentBuild::Built built)
     auto* layout = new PagedDocumentLayout(doc);
     layout->takeSettingsOf(*m_layout);
     layout->overlay = m_layout->overlay;
+    m_layout->askedAhead = nullptr;
     m_layout = layout;
     followLayout();
     m_coordinator->attachDocument(doc);
@@ -188,8 +200,32 @@ void MarkdownTextView::setSelectedRange(TextRange range)
     QTextCursor c(document());
     c.setPosition(a);
     c.setPosition(b, QTextCursor::KeepAnchor);
+    const int top = verticalScrollBar()->value();
     setTextCursor(c);
+    // Qt showed where a caret far down is estimated to lie, blank: the view stays until it
+    // is laid out and shows it then.
+    if (!placedForShowing(b, [this] { ensureCursorVisible(); })) verticalScrollBar()->setValue(top);
     holdCaretLine();
+}
+
+bool MarkdownTextView::placedForShowing(int position, std::function<void()> show)
+{
+    // A place close to the part laid out (or at the end) is laid out now; a place waited
+    // for before is not shown after it (what waited for it waits again if it must).
+    if (m_layout->isPlaced(position) || m_layout->layOutToward(position, 50)) {
+        if (m_wait->isWaiting()) {
+            m_wait->cancel();
+            m_kept->playSoon();
+        }
+        return true;
+    }
+    // Shown only if the selection is still the one it was shown for: a click meanwhile, or
+    // a later find, makes it another.
+    const QTextCursor was = textCursor();
+    m_wait->forPosition(position, [this, was, show = std::move(show)] {
+        if (textCursor().position() == was.position() && textCursor().anchor() == was.anchor()) show();
+    });
+    return false;
 }
 
 void MarkdownTextView::holdCaretLine()
@@ -284,6 +320,7 @@ void MarkdownTextView::scrollRangeToVisible(TextRange range)
 {
     QTextCursor c(document());
     c.setPosition(std::clamp(range.location, 0, textLength()));
+    if (!placedForShowing(c.position(), [this, range] { scrollRangeToVisible(range); })) return;
     // On a grid's hidden rows the cell is what shows.
     const std::optional<QRectF> cell = m_grid->cellRect(c.position());
     const QRect r = cell ? cell->toAlignedRect() : cursorRect(c);
@@ -302,6 +339,7 @@ void MarkdownTextView::scrollRangeToTop(TextRange range)
 {
     QTextCursor c(document());
     c.setPosition(std::clamp(range.location, 0, textLength()));
+    if (!placedForShowing(c.position(), [this, range] { scrollRangeToTop(range); })) return;
     verticalScrollBar()->setValue(verticalScrollBar()->value() + cursorRect(c).top() - viewport()->height() / 8);
 }
 
@@ -336,7 +374,10 @@ void MarkdownTextView::setMagnification(double factor, bool)
     factor = std::clamp(factor, 0.25, 5.0);
     if (factor == magnification()) return;
     m_ghost->dismiss();
-    // Keep the point at the top of the view in place.
+    // The caret's line stays where it is on screen; without it on screen, the point at the
+    // top of the view.
+    const QRect caret = cursorRect();
+    const bool caretShown = caret.top() >= 0 && caret.bottom() <= viewport()->height();
     const double ratio = factor / magnification();
     const int top = verticalScrollBar()->value();
     auto g = m_layout->geometry();
@@ -345,9 +386,16 @@ void MarkdownTextView::setMagnification(double factor, bool)
     m_layout->beginBatch();
     document()->setDefaultFont(StyleBridge::scaledFont(theme.scaledFont(theme.baseSize), factor));
     m_layout->setGeometry(g);
-    m_coordinator->restyle(std::nullopt);
+    // The styling stays as it is; only its fonts grow or shrink, and every block takes them
+    // at the new size (restyling all of a long text held the window for seconds).
+    m_layout->releaseFormats();
     m_layout->endBatch();
     verticalScrollBar()->setValue(int(top * ratio));
+    if (caretShown) {
+        // Far down a long text the caret's line may wait for the layout to reach it.
+        m_heldCaretLine = HeldLine{textCursor().position(), caret.top()};
+        if (placedForShowing(m_heldCaretLine->position, [this] { followHeldCaretLine(); })) followHeldCaretLine();
+    }
     Q_EMIT magnificationChanged(factor);
 }
 

@@ -64,6 +64,9 @@ public:
     TextRange selectedRange() const override;
     void setSelectedRange(TextRange range) override;
     bool replaceRange(TextRange range, const QString& replacement) override;
+    // Far down a text still being laid out, these show the range once it is: the layout
+    // works towards it in slices, the window going on and the keys waiting meanwhile (what a
+    // find that goes to a match calls).
     void scrollRangeToVisible(TextRange range) override;
     void scrollRangeToTop(TextRange range) override;
     // How far down from the top of the view an overlay covers the text (the find bar):
@@ -143,6 +146,10 @@ private:
     // it) while the layout goes on in slices that leave the window free, and is played once
     // the end is placed.
     bool goesToEndNotLaidOut(const QKeyEvent* e) const;
+    // Whether the block holding `position` is laid out (now, when it is close to the part
+    // laid out or at the end); if not, the view waits for it (LayoutWait), what is typed
+    // meanwhile waiting too, and `show` runs once it is.
+    bool placedForShowing(int position, std::function<void()> show);
     // The layout's signals and requests this view follows (each document has its own).
     void followLayout();
     // A click at document point `doc` where the text is not laid out yet puts the caret

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -134,13 +135,23 @@ void PagedDocumentLayout::hold(const QTextBlock& block) const
 void PagedDocumentLayout::releaseFar(const QRectF& clip) const
 {
     if (m_held.size() <= heldBlocks) return;
-    const double o = textOrigin().y();
     const double margin = 2 * std::max(clip.height(), 1000.0);
+    releaseOutside(clip.top() - margin, clip.bottom() + margin);
+}
+
+void PagedDocumentLayout::releaseFormats()
+{
+    if (dropsBlocks()) releaseOutside(std::numeric_limits<double>::max(), 0);
+}
+
+void PagedDocumentLayout::releaseOutside(double from, double to) const
+{
+    const double o = textOrigin().y();
     quietly([&] {
         std::vector<BlockStyleData*> far;
         for (BlockStyleData* d : m_held) {
             const double top = o + d->top;
-            if (top + std::max(0.0, d->height) < clip.top() - margin || top > clip.bottom() + margin) far.push_back(d);
+            if (top + std::max(0.0, d->height) < from || top > to) far.push_back(d);
         }
         for (BlockStyleData* d : far) {
             // Its lines go with its formats; its place, height and line heights stay.
@@ -715,9 +726,13 @@ QRectF PagedDocumentLayout::blockBoundingRect(const QTextBlock& block) const
     // The text edit asks for a block's rectangle before it uses its lines.
     // (A block just above the end laid out ahead joins it instead.)
     auto* self = const_cast<PagedDocumentLayout*>(this);
-    if (isPending(block) && !self->growTail(block)) self->continueLayout(0, block);
-    hold(block);
     const QPointF o = textOrigin();
+    if (isPending(block) && !self->growTail(block) && !self->laysOutWhenAsked(block)) {
+        if (askedAhead) askedAhead();
+        return {o.x(), o.y() + estimatedY(block.position()), textWidth(), 0};
+    }
+    if (isPending(block)) self->continueLayout(0, block);
+    hold(block);
     const double top = blockTop(block);
     return {o.x(), o.y() + top, textWidth(), std::max(0.0, blockBottom(block) - top)};
 }

@@ -75,6 +75,9 @@ public:
 
     // Lays out everything again (zoom, page size, fonts).
     void relayoutAll();
+    // The blocks that hold formats let go of them (a zoom scales every font): each takes
+    // them again, made anew from the styled text, once it is shown or asked for.
+    void releaseFormats();
     // Between the two, changes only note that a full relayout is due; the end does it
     // once (applying settings changes fonts, options and styling together).
     void beginBatch();
@@ -115,6 +118,17 @@ public:
     // same as layOutToward for the text that lies there.
     bool waitsAt(double y) const;
     bool layOutAt(double y, double budgetMs);
+    // Lays out every block through `block` now, however far down it is (a grid's rows, which
+    // its last row's place settles).
+    void layOutThrough(const QTextBlock& block)
+    {
+        if (isPending(block) && !growTail(block)) continueLayout(0, block);
+    }
+    // Told when Qt's cursor code asks for a block far beyond the part laid out (the caret
+    // after an undo or a zoom, a selection set far down): laying out all the text above it
+    // at once held the window for seconds, so the block's rectangle is estimated instead and
+    // whoever follows this lays it out (layOutToward) in slices.
+    std::function<void()> askedAhead;
 
     // While the layout tells of a new document size: the view's scroll bars follow it, and a
     // scroll that a shorter text forces is not the user's.
@@ -194,8 +208,10 @@ private:
     void hold(const QTextBlock& block) const;
     // Hears of nothing while `change` hands formats to held blocks or takes them back.
     void quietly(const std::function<void()>& change) const;
-    // When many blocks hold their lines, lets go of those far from `clip` (document y).
+    // When many blocks hold their lines, lets go of those far from `clip` (document y); of
+    // those outside document y [from, to].
     void releaseFar(const QRectF& clip) const;
+    void releaseOutside(double from, double to) const;
     // Places the block's lines starting at y; returns its bottom.
     double placeBlock(const QTextBlock& block, double y);
     // Places blocks from `block` on; returns the text-area y from which nothing moved (the
@@ -228,6 +244,9 @@ private:
     double laidOutBottom() const;
     // One step towards `position` (see layOutToward); false when none can be taken.
     bool stepToward(int position, double budgetMs);
+    // Whether a pending block asked for is laid out at once (it is close to the part laid
+    // out, at the end, or only waits to be moved) rather than estimated (see askedAhead).
+    bool laysOutWhenAsked(const QTextBlock& block);
     // A change from before the end laid out ahead into it (a restyle across its start): the
     // part within it is laid out anew where it is when the blocks are still where they were,
     // else the end laid out ahead begins after the change. False for any other change.

@@ -14,6 +14,8 @@ namespace {
 // How much text the end laid out ahead takes in (and each step Up takes in above it): some
 // screens' worth, broken into lines in a few tens of milliseconds.
 constexpr int tailUnits = 16 * 1024;
+// A block asked for this close to the part laid out is laid out at once, with all before it.
+constexpr int nearUnits = 64 * 1024;
 // The part laid out goes on towards a place far down a piece of this size at a time, so that
 // the styling each piece waits for stays within a slice too.
 constexpr int pieceUnits = 64 * 1024;
@@ -149,6 +151,15 @@ bool PagedDocumentLayout::waitsAt(double y) const
     if (m_placement.state() != LazyPlacement::State::Breaking || y < laidOutBottom()) return false;
     const QTextBlock tail = tailBlock();
     return !tail.isValid() || y < blockTop(tail);
+}
+
+bool PagedDocumentLayout::laysOutWhenAsked(const QTextBlock& block)
+{
+    // Blocks waiting only to be moved keep their lines: moving them all is quick.
+    if (m_placement.state() != LazyPlacement::State::Breaking) return true;
+    if (block.position() - m_placement.position() <= nearUnits) return true;
+    if (block.position() >= document()->characterCount() - 1 - tailUnits) placeEnd();
+    return !isPending(block);
 }
 
 bool PagedDocumentLayout::stepToward(int position, double budgetMs)

@@ -1,6 +1,19 @@
-// A long text is laid out in slices after it opens. A click on a place far down waits for the
-// layout to reach it in slices, the window going on and the keys waiting meanwhile.
+// A long text is laid out in slices after it opens, and again after a zoom. A click, a find or
+// a command that goes to a place far down waits for the layout to reach it in slices, the
+// window going on and the keys waiting meanwhile, and shows it then.
 #include "EditorViewFixture.h"
+
+#include <QElapsedTimer>
+
+namespace {
+
+bool caretShown(MarkdownTextView* tv)
+{
+    const QRect r = tv->cursorRect();
+    return r.top() >= 0 && r.bottom() <= tv->viewport()->height();
+}
+
+} // namespace
 
 // Ctrl+End, up some screens onto sheets not laid out yet, a click and three letters: Qt put the
 // caret at the end of the part laid out, far from the click, and the letters went in there, out
@@ -27,4 +40,48 @@ TEST_F(EditorViewTest, AClickOnASheetNotLaidOutYetPutsTheCaretWhereTheClickWas)
     EXPECT_GT(tv()->text().indexOf(u"KLM"), doc.size() / 2) << laidOut;
     const QRect caret = tv()->cursorRect();
     EXPECT_NEAR(caret.center().y(), at.y(), caret.height());
+}
+
+// Commands that go far down a long text still being laid out laid out all the text above that
+// place at once, the window frozen meanwhile (at 100 MiB: Select All from the menu 12.7 s, a
+// find's match near the end 21.5 s, a zoom 5 to 22 s, the undo of typing over all of it 20 s).
+// Each leaves the rest to the slices, and what it shows is shown once its place is laid out:
+// the match, the caret's line where it was before the zoom, the caret after the undo.
+TEST_F(EditorViewTest, CommandsThatGoFarDownALongTextWaitForItInSlices)
+{
+    const QString doc = longMarkdown();
+    QElapsedTimer clock;
+    view->loadText(doc);
+    clock.start();
+    view->selectAll(); // as the menu does it
+    tv()->viewport()->repaint();
+    EXPECT_LT(clock.elapsed(), 400);
+    EXPECT_TRUE(layout()->isLayoutPending());
+    EXPECT_EQ(tv()->selectedRange(), TextRange(0, int(doc.size())));
+
+    view->loadText(doc);
+    const TextRange match(int(doc.indexOf(QStringLiteral("Part 040000"))), 11);
+    clock.restart();
+    tv()->setSelectedRange(match);
+    tv()->scrollRangeToVisible(match);
+    EXPECT_LT(clock.elapsed(), 400);
+    EXPECT_TRUE(layout()->isLayoutPending());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return caretShown(tv()); }, 30000));
+    EXPECT_EQ(tv()->selectedRange(), match);
+
+    const int caretTop = tv()->cursorRect().top();
+    clock.restart();
+    tv()->setMagnification(1.5, false);
+    EXPECT_LT(clock.elapsed(), 400);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return layout()->isPlaced(match.location); }, 30000));
+    EXPECT_EQ(tv()->cursorRect().top(), caretTop);
+
+    view->loadText(doc);
+    QTest::keyClick(tv(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(tv(), "x");
+    ASSERT_EQ(tv()->textLength(), 1);
+    QTest::keyClick(tv(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(layout()->isLayoutPending());
+    EXPECT_EQ(tv()->textLength(), doc.size());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return caretShown(tv()); }, 30000));
 }
