@@ -271,4 +271,34 @@ void BM_EditorDocumentSize(benchmark::State& state)
 }
 BENCHMARK(BM_EditorDocumentSize)->Arg(1)->Arg(20)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// One line of `ab` repeated, without a space, opened to the first painted screen: such a
+// run (a pasted hash list, padding, generated data) has no place to break but between its
+// letters. BW_UNBROKEN_UNITS sets another length.
+void BM_EditorOpenUnbrokenLine(benchmark::State& state)
+{
+    const int units = qEnvironmentVariableIntValue("BW_UNBROKEN_UNITS") > 0
+                          ? qEnvironmentVariableIntValue("BW_UNBROKEN_UNITS")
+                          : 1000 * 1000;
+    const QString doc = QStringLiteral("ab").repeated(units / 2) + u'\n';
+    Window w;
+    if (!showExposed(&w.view)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
+    w.painted.watch(w.text()->viewport());
+    double openMs = 0;
+    std::vector<double> keys;
+    for (auto _ : state) {
+        openMs = w.open(doc);
+        // Typing at the end of the line, which breaks all of it again.
+        keys = w.type(int(doc.size()) - 1,
+                      qEnvironmentVariableIntValue("BWKEYS") > 0 ? qEnvironmentVariableIntValue("BWKEYS") : 6);
+    }
+    state.counters["open_to_first_screen_ms"] = openMs;
+    state.counters["key_at_its_end_median_ms"] = median(keys);
+    state.counters["chars"] = double(doc.size());
+    reportPaints(state, w.painted, int(keys.size()));
+}
+BENCHMARK(BM_EditorOpenUnbrokenLine)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 } // namespace

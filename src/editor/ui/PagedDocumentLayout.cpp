@@ -1,5 +1,6 @@
 #include "editor/ui/PagedDocumentLayout.h"
 
+#include "editor/LineBreaking.h"
 #include "editor/StyledBlocks.h"
 
 #include <QElapsedTimer>
@@ -539,13 +540,8 @@ void PagedDocumentLayout::breakInto(QTextLayout* tl, const BlockParagraph& para,
     opt.setTextDirection(m_direction);
     opt.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     tl->setTextOption(opt);
-    const double width = textWidth();
     tl->beginLayout();
-    for (;;) {
-        QTextLine line = tl->createLine();
-        if (!line.isValid()) break;
-        line.setLineWidth(width);
-    }
+    LineBreaking::breakLines(*tl, text, textWidth());
     tl->endLayout();
 }
 
