@@ -301,4 +301,59 @@ void BM_EditorOpenUnbrokenLine(benchmark::State& state)
 }
 BENCHMARK(BM_EditorOpenUnbrokenLine)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// A fenced block typed key by key in the middle of an 8 MiB document, each key to its painted
+// frame, the event loop running for 30 ms after each as between a person's keys: a fence line
+// pairs every fence below it again, and a block left open runs to the end of the text. The
+// document's second half has no fenced code, so that the block typed there stays open until
+// it is closed. Typed at three places, from the last one up.
+void BM_EditorFenceKeyInTheMiddleToFrame(benchmark::State& state)
+{
+    Window w;
+    if (!showExposed(&w.view)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
+    w.painted.watch(w.text()->viewport());
+    QString doc = mixedDocument(8 << 20);
+    doc = doc.left(doc.size() / 2) + doc.mid(doc.size() / 2).replace(QStringLiteral("```"), QStringLiteral("~~~"));
+    w.open(doc);
+    w.finish();
+    const QString typed = QStringLiteral("```js\nlet x = 1;\n```\n");
+    std::vector<double> ms;
+    double longestPause = 0;
+    for (auto _ : state) {
+        for (const double at : {0.7, 0.5, 0.3}) {
+            w.text()->setSelectedRange({int(doc.indexOf("\n\n", qsizetype(double(doc.size()) * at))) + 1, 0});
+            w.text()->ensureCursorVisible();
+            deliverFrame();
+            w.painted.reset();
+            for (const QChar c : typed) {
+                QElapsedTimer t;
+                t.start();
+                if (c == u'\n')
+                    press(w.text(), Qt::Key_Return, QStringLiteral("\r"));
+                else
+                    press(w.text(), c == u'`' ? Qt::Key_QuoteLeft : Qt::Key_A, QString(c));
+                deliverFrame();
+                ms.push_back(double(t.nsecsElapsed()) / 1e6);
+                qWarning("key %s %.1f", qPrintable(QString(c == u'\n' ? u'N' : c)), ms.back());
+                // What the pause runs, in turns of the event loop: the longest holds the window.
+                QElapsedTimer pause;
+                pause.start();
+                while (pause.elapsed() < 30) {
+                    QElapsedTimer turn;
+                    turn.start();
+                    QApplication::processEvents(QEventLoop::AllEvents, 5);
+                    longestPause = std::max(longestPause, double(turn.nsecsElapsed()) / 1e6);
+                }
+            }
+        }
+    }
+    state.counters["median_ms"] = median(ms);
+    state.counters["max_ms"] = *std::max_element(ms.begin(), ms.end());
+    state.counters["longest_turn_between_keys_ms"] = longestPause;
+    reportPaints(state, w.painted, int(typed.size()));
+}
+BENCHMARK(BM_EditorFenceKeyInTheMiddleToFrame)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -1,5 +1,7 @@
 // A text restyled after each of a series of edits looks exactly as styling it whole would.
-// Input: a flags byte (1: WYSIWYG, 2: every fenced block restyled in part), then parts cut
+// With a bound around each edit (flag 4), the text outside what the styler left for later
+// looks so at once, and all of it once the part left is restyled a few lines at a time.
+// Input: a flags byte (1: WYSIWYG, 2: every fenced block restyled in part, 4: bounded), then parts cut
 // at 0xFF bytes: the text, then one part per edit (two bytes of position, one of units
 // removed, the text typed; shorter: the caret moved there, its line restyled).
 #include "FuzzInput.h"
@@ -16,6 +18,25 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     FuzzInput::startGui(argc, argv);
     return 0;
 }
+
+namespace {
+
+// Restyles what a bounded restyle left, a few lines at a time, each restyle bounded to its lines.
+void restyleLeft(MarkdownStyler& styler, AttributedText& text)
+{
+    for (TextRange waiting = styler.left(); !waiting.isNotFound();) {
+        const int from = waiting.location;
+        const int to = std::min(text.length(), std::max(std::min(waiting.end(), text.lineEndFrom(from, 3)), from + 1));
+        styler.bound = TextRange(from, to - from);
+        const TextRange scope = styler.highlight(text, styler.bound);
+        const TextRange rest =
+            scope.end() < waiting.end() ? TextRange(scope.end(), waiting.end() - scope.end()) : TextRange::notFound();
+        waiting = scope.end() >= text.length() ? styler.left() : rest.united(styler.left());
+    }
+    styler.bound = TextRange::notFound();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -37,7 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             const int removed = std::min(int(quint8(e[2])), length - at);
             const QString typed = QString::fromUtf8(e.mid(3));
             text.replaceCharacters(TextRange(at, removed), typed);
+            if (data[0] & 4)
+                styler.bound = TextRange(std::max(0, at - 40), std::min(text.length(), at + 40) - std::max(0, at - 40));
             styler.highlight(text, TextRange(at, int(typed.size())));
+            if (data[0] & 4) {
+                const int early = firstDifferenceFromWholeRestyle(text, styler, styler.left());
+                if (early >= 0)
+                    FuzzInput::fail(
+                        QStringLiteral("after edit %1 unit %2, which no restyle left, differs").arg(k).arg(early));
+                restyleLeft(styler, text);
+            }
         }
         const int differs = firstDifferenceFromWholeRestyle(text, styler);
         if (differs >= 0)

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QStringView>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -22,6 +23,23 @@ struct FenceMatch {
     TextRange range;
     TextRange content;
     bool operator==(const FenceMatch&) const = default;
+};
+
+// The code tokens of a large block, kept between calls for the few blocks last styled, in
+// offsets from the start of the block's code: those of a scan of the whole code that begin
+// before `scanned` (a place where such a scan is between tokens), then those of a scan
+// from there to `scanEnd` (the last may run on beyond it). They are scanned further as
+// restyles ask (a slice at a time through a long block), and after an edit inside the code
+// again from the edited line to where they agree with the kept ones.
+struct FenceCodeTokens {
+    std::uint64_t storage = 0;
+    std::uint64_t revision = 0;
+    TextRange content = TextRange::notFound(); // the code at `revision`
+    QString language;
+    QList<CodeTokenizer::Token> tokens;
+    int scanned = 0;
+    int scanEnd = 0;
+    std::uint64_t used = 0; // the one used longest ago makes way for another block
 };
 
 // Turns the Markdown of a text into display attributes, in place, after every
@@ -44,6 +62,12 @@ public:
     // A fenced block with more code than this is restyled in part, around the edit, its
     // code tokens brought up to date from the edited lines on; smaller blocks whole.
     int wholeFenceLimit = 4096;
+    // A caller that restyles the rest of a text in slices may bound what one restyle does:
+    // the window's own lines are restyled whatever the bound, but what the edits changed
+    // beyond them (the blocks a fence line typed or broken pairs anew, the code tokens of a
+    // large block) only within the bound; the rest is left as it was, and left() says where.
+    // Not-found: no bound.
+    TextRange bound;
 
     // Restyles `storage` and returns the scope it restyled. `window` is the range
     // that changed (absent: everything); `fences` are the fence matches of the whole
@@ -60,6 +84,10 @@ public:
         TextRange ignored;
         cachedFences(storage, &ignored);
     }
+
+    // After highlight(): the part of the text whose styling the edits changed but the bound
+    // kept it from restyling (the smallest range that holds it; not-found: none).
+    TextRange left() const { return m_left; }
 
     // Every fenced code block of `text`, in text order.
     static QList<FenceMatch> findFences(const QString& text);
@@ -87,6 +115,8 @@ private:
     // in it; `tokenChange` collects those changes.
     TextRange overTokenChanges(const AttributedText& storage, TextRange scope, TextRange window, QStringView ns,
                                const QList<FenceMatch>& fences, TextRange& tokenChange);
+    // The part of `change` within the bound (all of it without one); the rest joins m_left.
+    TextRange withinBound(TextRange change);
 
     // The passes over a decided scope, in the order they run (MarkdownStyler.cpp).
     void styleBase(AttributedText& storage, const Scope& s);
@@ -112,12 +142,13 @@ private:
     void highlightFenceCode(AttributedText& storage, const FenceMatch& f, TextRange scope, QStringView ns);
     // The language named on a block's opening line, trimmed; empty for none.
     static QString fenceLanguage(QStringView ns, const FenceMatch& f);
-    // The code tokens of a large block, in text offsets, kept between calls for the block
-    // last typed in: after an edit inside its code only the part from the edited line to
-    // where the tokens agree again with the kept ones is scanned. `changed` gets the part
-    // whose tokens may differ from the styling in place (not-found: none).
-    const QList<CodeTokenizer::Token>& fenceTokens(const AttributedText& storage, const FenceMatch& f,
-                                                   const QString& language, TextRange* changed);
+    // The code tokens of a large block through `upTo` at least. `changed` gets the part whose
+    // tokens may differ from the styling in place, which the last restyle left (not-found: none).
+    const FenceCodeTokens& fenceTokens(const AttributedText& storage, const FenceMatch& f, const QString& language,
+                                       int upTo, TextRange* changed);
+    // The kept tokens of the block `f`, brought up to date with the edits of its code.
+    FenceCodeTokens& keptTokens(const AttributedText& storage, const FenceMatch& f, const QString& language,
+                                TextRange* changed);
 
     // The repeated attribute edits of one restyle; each result depends only on the
     // run's attributes and the restyle's paint, so the text shares it between runs.
@@ -168,13 +199,12 @@ private:
     QList<FenceMatch> m_fences;
     std::uint64_t m_fenceStorage = 0;
     std::uint64_t m_fenceRevision = 0;
+    // The text the last restyle saw, and what was edited since then (nullopt: nothing).
+    std::uint64_t m_styledStorage = 0;
+    std::uint64_t m_styledRevision = 0;
+    std::optional<AttributedText::TextChange> m_edited;
+    TextRange m_left;
 
-    struct FenceTokens {
-        std::uint64_t storage = 0;
-        std::uint64_t revision = 0;
-        TextRange content = TextRange::notFound();
-        QString language;
-        QList<CodeTokenizer::Token> tokens; // text offsets
-    };
-    FenceTokens m_tokens;
+    std::array<FenceCodeTokens, 4> m_tokens;
+    std::uint64_t m_tokenUses = 0;
 };

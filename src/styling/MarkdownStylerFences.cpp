@@ -37,27 +37,50 @@ void collectTicks(QStringView s, int from, int to, std::vector<int>& out)
 // fence line opens a block whose code is the lines after it up to the next fence line,
 // which closes it (whatever follows its backticks); a block left open runs to the end of
 // the text, and so does an opening line that ends the text.
-// The block opened by fence line `i` (an even index).
-FenceMatch fenceAt(QStringView s, const std::vector<int>& ticks, size_t i)
+// The line feeds around a position, in a string or read from a storage without moving its text.
+int lineFeedFrom(QStringView s, int from)
 {
-    const int n = int(s.size());
-    const int p = ticks[i];
-    const qsizetype lf = s.indexOf(u'\n', p + 3);
-    if (lf < 0) return FenceMatch{TextRange(p, n - p), TextRange(n, 0)};
-    if (i + 1 == ticks.size()) return FenceMatch{TextRange(p, n - p), TextRange(int(lf) + 1, n - int(lf) - 1)};
-    const int close = ticks[i + 1];
-    const int closeLine = int(s.mid(0, close).lastIndexOf(u'\n')) + 1;
-    return FenceMatch{TextRange(p, close + 3 - p), TextRange(int(lf) + 1, closeLine - int(lf) - 1)};
+    return int(s.indexOf(u'\n', from));
+}
+int lineFeedFrom(const AttributedText& s, int from)
+{
+    return s.indexOf(u'\n', from);
+}
+int lineFeedBefore(QStringView s, int pos)
+{
+    return int(s.lastIndexOf(u'\n', pos - 1));
+}
+int lineFeedBefore(const AttributedText& s, int pos)
+{
+    return s.lastIndexOf(u'\n', pos - 1);
+}
+int lengthOf(QStringView s)
+{
+    return int(s.size());
+}
+int lengthOf(const AttributedText& s)
+{
+    return s.length();
 }
 
-QList<FenceMatch> pairTicks(QStringView s, const std::vector<int>& ticks)
+// The block opened by fence line `i` (an even index).
+template <typename Text> FenceMatch fenceAt(const Text& s, const std::vector<int>& ticks, size_t i)
 {
-    QList<FenceMatch> out;
-    for (size_t i = 0; i < ticks.size(); i += 2) {
-        out.append(fenceAt(s, ticks, i));
-        if (out.last().range.end() >= s.size() && i + 1 >= ticks.size()) break;
-    }
-    return out;
+    const int n = lengthOf(s);
+    const int p = ticks[i];
+    const int lf = lineFeedFrom(s, p + 3);
+    if (lf < 0) return FenceMatch{TextRange(p, n - p), TextRange(n, 0)};
+    if (i + 1 == ticks.size()) return FenceMatch{TextRange(p, n - p), TextRange(lf + 1, n - lf - 1)};
+    const int close = ticks[i + 1];
+    const int closeLine = lineFeedBefore(s, close) + 1;
+    return FenceMatch{TextRange(p, close + 3 - p), TextRange(lf + 1, closeLine - lf - 1)};
+}
+
+// The blocks from the one opened by fence line `from` (an even index) on.
+template <typename Text>
+void pairTicks(const Text& s, const std::vector<int>& ticks, QList<FenceMatch>& out, size_t from = 0)
+{
+    for (size_t i = from; i < ticks.size(); i += 2) out.append(fenceAt(s, ticks, i));
 }
 
 } // namespace
@@ -66,7 +89,9 @@ QList<FenceMatch> MarkdownStyler::findFences(const QString& text)
 {
     std::vector<int> ticks;
     collectTicks(text, 0, int(text.size()), ticks);
-    return pairTicks(text, ticks);
+    QList<FenceMatch> out;
+    pairTicks(QStringView(text), ticks, out);
+    return out;
 }
 
 namespace {
@@ -176,21 +201,12 @@ QList<FenceMatch> repairTouched(const AttributedText& storage, const std::vector
                                 const Retick& r)
 {
     const size_t touchedEnd = r.first + r.fresh.size();
-    // The touched blocks' other fence lines are read too.
-    int readTo = 0;
-    for (size_t t = r.first; t < touchedEnd; ++t) {
-        const size_t open = t - t % 2;
-        const int lf = storage.indexOf(u'\n', ticks[open] + 3);
-        readTo = std::max(readTo, lf < 0 ? storage.length() : lf + 1);
-        if (open + 1 < ticks.size()) readTo = std::max(readTo, ticks[open + 1] + 3);
-    }
-    const QStringView s = storage.textUpTo(readTo);
     for (qsizetype k = 0; k < fences.size(); ++k) {
         const size_t open = size_t(2 * k), close = open + 1;
         const bool touched = (open >= r.first && open < touchedEnd) || (close >= r.first && close < touchedEnd);
         FenceMatch& f = fences[k];
         if (touched) {
-            f = fenceAt(s, ticks, open);
+            f = fenceAt(storage, ticks, open);
         } else if (open >= touchedEnd) {
             f.range.location += r.delta;
             f.content.location += r.delta;
@@ -209,7 +225,8 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
     // Phases: what changed since the kept pairing; the fence lines of the edited lines
     // read again; then the least work that keeps the pairing right: moving the blocks (no
     // fence line touched), pairing the touched blocks again (as many fence lines as
-    // before), or pairing every fence line anew, which reads the whole text.
+    // before), or pairing the fence lines anew from the first touched block on. Only a new
+    // text is read whole.
     *changed = TextRange::notFound();
     const bool sameStorage = storage.identity() == m_fenceStorage;
     const std::optional<AttributedText::TextChange> change =
@@ -219,7 +236,8 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
     if (change->whole) {
         m_ticks.clear();
         collectTicks(storage.string(), 0, storage.length(), m_ticks);
-        m_fences = pairTicks(storage.string(), m_ticks);
+        m_fences.clear();
+        pairTicks(QStringView(storage.string()), m_ticks, m_fences);
         // The old fences cannot be carried over.
         if (sameStorage) *changed = TextRange(0, storage.length());
     } else {
@@ -233,7 +251,14 @@ const QList<FenceMatch>& MarkdownStyler::cachedFences(const AttributedText& stor
         const QList<FenceMatch> before = m_fences;
         const bool sameCount = r.fresh.size() == r.last - r.first;
         applyRetick(m_ticks, r);
-        m_fences = sameCount ? repairTouched(storage, m_ticks, m_fences, r) : pairTicks(storage.string(), m_ticks);
+        if (sameCount) {
+            m_fences = repairTouched(storage, m_ticks, m_fences, r);
+        } else {
+            // The blocks before the first touched fence line keep their lines.
+            const qsizetype kept = qsizetype(r.first / 2);
+            m_fences.resize(std::min(kept, m_fences.size()));
+            pairTicks(storage, m_ticks, m_fences, size_t(2 * kept));
+        }
         *changed = fenceDifference(before, m_fences, *change);
     }
     m_fenceStorage = storage.identity();
@@ -251,104 +276,6 @@ QString MarkdownStyler::fenceLanguage(QStringView ns, const FenceMatch& f)
     const QString language = TextUtil::trimBlanks(lang);
     if (language.compare(QLatin1String("mermaid"), Qt::CaseInsensitive) == 0) return {};
     return language;
-}
-
-namespace {
-
-using Tokens = QList<CodeTokenizer::Token>;
-
-Tokens scanAt(QStringView s, int from, int to, const QString& language)
-{
-    Tokens out = CodeTokenizer::scan(s.mid(from, to - from).toString(), language);
-    for (CodeTokenizer::Token& t : out) t.range.location += from;
-    return out;
-}
-
-// Whether a scan is between tokens at `p` (a line start inside the code): no token runs
-// over it. A token ending exactly at a line start took the line feed before it, which
-// only a comment or string running to the end of the scanned code does.
-bool freshAt(const Tokens& tokens, int p)
-{
-    auto it = std::lower_bound(tokens.begin(), tokens.end(), p,
-                               [](const CodeTokenizer::Token& t, int pos) { return t.range.end() < pos; });
-    return it == tokens.end() || it->range.location >= p;
-}
-
-int lineEndAfter(QStringView s, int p, int limit)
-{
-    const qsizetype lf = s.indexOf(u'\n', p);
-    return lf < 0 || lf + 1 > limit ? limit : int(lf) + 1;
-}
-
-} // namespace
-
-const QList<CodeTokenizer::Token>& MarkdownStyler::fenceTokens(const AttributedText& storage, const FenceMatch& f,
-                                                               const QString& language, TextRange* changed)
-{
-    // Read up to the line feed after `p` (and everything before it).
-    auto throughLine = [&storage](int p) {
-        const int lf = storage.indexOf(u'\n', p);
-        return storage.textUpTo(lf < 0 ? storage.length() : lf + 1);
-    };
-    QStringView s;
-    const TextRange content = f.content;
-    *changed = TextRange::notFound();
-    FenceTokens& k = m_tokens;
-    const bool same = k.storage == storage.identity() && k.language == language && !k.content.isNotFound();
-    if (same && k.revision == storage.textRevision() && k.content == content) return k.tokens;
-    const auto change = same ? storage.textChangeSince(k.revision) : std::nullopt;
-    const int delta = change ? change->newEnd - change->oldEnd : 0;
-    if (change && !change->whole && change->start >= k.content.location && change->oldEnd <= k.content.end()
-        && content.location == k.content.location && content.end() == k.content.end() + delta) {
-        const int cs = content.location, ce = content.end();
-        // From the edited line's start, or the start of a kept token running over it:
-        // the scan there is between tokens, as it was. A token that ends right at the line
-        // start took the line feed before it (a comment or string that ran to the end of
-        // the code): text added after it may continue it, so it counts as running over.
-        int from = change->start > cs ? storage.lastIndexOf(u'\n', change->start - 1, cs) : -1;
-        from = from < 0 ? cs : from + 1;
-        auto over = std::lower_bound(k.tokens.begin(), k.tokens.end(), from,
-                                     [](const CodeTokenizer::Token& t, int pos) { return t.range.end() < pos; });
-        if (over != k.tokens.end() && over->range.location < from) from = over->range.location;
-        // To a line start where both the new scan and the kept one are between tokens:
-        // from there on the text and so the tokens are the kept ones, shifted.
-        s = throughLine(std::max(change->newEnd, from));
-        int to = lineEndAfter(s, std::max(change->newEnd, from), ce);
-        Tokens fresh;
-        for (;;) {
-            fresh = scanAt(s, from, to, language);
-            if (to >= ce) break;
-            const bool newFresh = fresh.isEmpty() || fresh.last().range.end() < to;
-            if (newFresh && to - delta > change->oldEnd && freshAt(k.tokens, to - delta)) break;
-            const int next = std::min(ce, to + std::max(64, to - from));
-            s = throughLine(next);
-            to = lineEndAfter(s, next, ce);
-        }
-        Tokens merged;
-        merged.reserve(k.tokens.size() + fresh.size());
-        auto tail = k.tokens.begin();
-        for (; tail != k.tokens.end() && tail->range.end() <= from; ++tail) merged.append(*tail);
-        merged.append(fresh);
-        if (to < ce) {
-            tail = std::lower_bound(tail, k.tokens.end(), to - delta,
-                                    [](const CodeTokenizer::Token& t, int pos) { return t.range.location < pos; });
-            for (; tail != k.tokens.end(); ++tail)
-                merged.append({TextRange(tail->range.location + delta, tail->range.length), tail->kind});
-        }
-        k.tokens = std::move(merged);
-        k.revision = storage.textRevision();
-        k.content = content;
-        *changed = TextRange(from, to - from);
-        return k.tokens;
-    }
-    k.storage = storage.identity();
-    k.revision = storage.textRevision();
-    k.content = content;
-    k.language = language;
-    s = storage.textUpTo(content.end());
-    k.tokens = scanAt(s, content.location, content.end(), language);
-    *changed = content;
-    return k.tokens;
 }
 
 void MarkdownStyler::highlightFenceCode(AttributedText& storage, const FenceMatch& f, TextRange scope, QStringView ns)
@@ -375,8 +302,10 @@ void MarkdownStyler::highlightFenceCode(AttributedText& storage, const FenceMatc
     // A large block: its kept tokens, only where they meet the scope (those running out
     // of it are unchanged and coloured already outside it).
     TextRange ignored;
-    const Tokens& tokens = fenceTokens(storage, f, language, &ignored);
-    auto it = std::lower_bound(tokens.begin(), tokens.end(), scope.location,
+    const QList<CodeTokenizer::Token>& tokens = fenceTokens(storage, f, language, scope.end(), &ignored).tokens;
+    const int at = content.location;
+    auto it = std::lower_bound(tokens.begin(), tokens.end(), scope.location - at,
                                [](const CodeTokenizer::Token& t, int pos) { return t.range.end() <= pos; });
-    for (; it != tokens.end() && it->range.location < scope.end(); ++it) paint(*it, it->range.intersection(scope));
+    for (; it != tokens.end() && it->range.location + at < scope.end(); ++it)
+        paint(*it, TextRange(it->range.location + at, it->range.length).intersection(scope));
 }

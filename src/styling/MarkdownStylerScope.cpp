@@ -197,6 +197,15 @@ int readNeeded(const AttributedText& storage, TextRange scope, const QList<Fence
     return need;
 }
 
+// What of `left` the restyled `scope` leaves, as one range.
+TextRange outside(TextRange left, TextRange scope)
+{
+    if (left.isNotFound() || left.location >= scope.end() || left.end() < scope.location) return left;
+    if (left.location >= scope.location)
+        return left.end() <= scope.end() ? TextRange::notFound() : TextRange(scope.end(), left.end() - scope.end());
+    return left.end() <= scope.end() ? TextRange(left.location, scope.location - left.location) : left;
+}
+
 } // namespace
 
 TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QStringView ns,
@@ -236,7 +245,8 @@ TextRange MarkdownStyler::overTokenChanges(const AttributedText& storage, TextRa
             const QString language = fenceLanguage(ns, f);
             if (language.isEmpty()) continue;
             TextRange changed;
-            fenceTokens(storage, f, language, &changed);
+            fenceTokens(storage, f, language, scope.end(), &changed);
+            changed = withinBound(changed);
             if (changed.isNotFound()) continue;
             tokenChange = tokenChange.isNotFound() ? changed : tokenChange.united(changed);
             if (changed.location < scope.location || changed.end() > scope.end()) {
@@ -249,13 +259,35 @@ TextRange MarkdownStyler::overTokenChanges(const AttributedText& storage, TextRa
     return scope;
 }
 
+TextRange MarkdownStyler::withinBound(TextRange change)
+{
+    if (bound.isNotFound() || change.isNotFound()) return change;
+    if (change.location >= bound.location && change.end() <= bound.end()) return change;
+    if (change.location < bound.location) {
+        const int end = std::min(change.end(), bound.location);
+        m_left = m_left.united(TextRange(change.location, end - change.location));
+    }
+    if (change.end() > bound.end()) {
+        const int start = std::max(change.location, bound.end());
+        m_left = m_left.united(TextRange(start, change.end() - start));
+    }
+    const TextRange inside = change.intersection(bound);
+    return inside.length > 0 ? inside : TextRange::notFound();
+}
+
 MarkdownStyler::Scope MarkdownStyler::decideScope(const AttributedText& storage, std::optional<TextRange> window,
                                                   const QList<FenceMatch>* given)
 {
-    // Phases: the fences brought up to date (and what their pairing changed), the window
-    // grown by the scope rules, over grids and code tokens that reach out of it, and the
-    // text read far enough past the result; decided again when it was not.
+    // Phases: what was edited since the last restyle; the fences brought up to date (and
+    // what their pairing changed), the window grown by the scope rules, over grids and code
+    // tokens that reach out of it (within the bound), and the text read far enough past the
+    // result; decided again when it was not.
     const int L = storage.length();
+    m_edited = storage.identity() == m_styledStorage ? storage.textChangeSince(m_styledRevision)
+                                                     : std::optional(AttributedText::TextChange{0, 0, L, true});
+    m_styledStorage = storage.identity();
+    m_styledRevision = storage.textRevision();
+    m_left = TextRange::notFound();
     TextRange fenceChange;
     const QList<FenceMatch>& fences = given ? *given : cachedFences(storage, &fenceChange);
     if (!window || (theme.focusMode && !focusWindowed)) return {TextRange(0, L), storage.textUpTo(L), &fences};
@@ -265,6 +297,7 @@ MarkdownStyler::Scope MarkdownStyler::decideScope(const AttributedText& storage,
     // read through a view that is right up to `readTo`: everything before the edit and a
     // few lines after it, so that an edit in the middle of a long text moves only the
     // characters between it and the scope's end, not the rest.
+    fenceChange = withinBound(fenceChange);
     const TextRange w = fenceChange.isNotFound() ? *window : window->united(fenceChange);
     int readTo = storage.lineEndFrom(std::max(w.end(), 0), scopeReadAheadLines + 2);
     QStringView ns = storage.textUpTo(readTo);
@@ -284,7 +317,10 @@ MarkdownStyler::Scope MarkdownStyler::decideScope(const AttributedText& storage,
         // When the lines the rules read lie beyond what the view holds, the scope was
         // decided on stale text: read further and decide again.
         const int need = readNeeded(storage, scope, fences);
-        if (need <= readTo) return {scope, ns, &fences};
+        if (need <= readTo) {
+            m_left = outside(m_left, scope);
+            return {scope, ns, &fences};
+        }
         readTo = std::min(L, std::max(need, 2 * readTo - std::max(0, window->location)));
         ns = storage.textUpTo(readTo);
     }

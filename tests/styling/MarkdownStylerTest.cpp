@@ -654,6 +654,52 @@ TEST(MarkdownStylerScope, KeystrokeRestylesEqualAWholeRestyle)
     }
 }
 
+// A restyle bounded to the lines around an edit leaves the rest of what the edit changed (the
+// blocks a fence line pairs anew, the tokens of a large block) where left() says: everything
+// else looks as a whole restyle at once, and all of it once the part left is restyled a few
+// lines at a time, each restyle bounded to its own lines, as the editor's slices do.
+TEST(MarkdownStylerScope, ABoundedRestyleLeavesOnlyWhatItSaysItLeft)
+{
+    const QStringList lines{"```js", "```",         "```py x",   "let s = 'q' // n", "/* c",      "*/ x",       "`t",
+                            "b`",    "# Head *it*", "| a | b |", "|---|:-:|",        "{.center}", "plain text", ""};
+    const QStringList typed{"`", "```", "\n", "/*", "*/", "'", "x", "```js\n", "| c |", ""};
+    std::mt19937 rng(23);
+    auto text = [](const AttributedText& t) { return qPrintable(QString(t.string()).replace('\n', "\\n")); };
+    for (int round = 0; round < 40; ++round) {
+        QString doc;
+        for (int k = 0; k < 60; ++k) doc += lines[int(rng() % lines.size())] + '\n';
+        MarkdownStyler styler;
+        styler.concealMarkers = round % 2;
+        styler.wholeFenceLimit = round % 3 == 0 ? 4096 : 0;
+        AttributedText t(doc);
+        styler.highlight(t, std::nullopt);
+        for (int step = 0; step < 12; ++step) {
+            const int len = t.length();
+            const int a = int(rng() % (len + 1));
+            const int b = a + int(rng() % (std::min(len - a, 4) + 1));
+            const QString insert = typed[int(rng() % typed.size())];
+            t.replaceCharacters(TextRange(a, b - a), insert);
+            styler.bound = TextRange(std::max(0, a - 30), std::min(t.length(), a + 30) - std::max(0, a - 30));
+            styler.highlight(t, TextRange(a, int(insert.size())));
+            TextRange waiting = styler.left();
+            ASSERT_EQ(firstDifferenceFromWholeRestyle(t, styler, waiting), -1)
+                << "round " << round << " step " << step << ": " << text(t);
+            while (!waiting.isNotFound()) {
+                const int from = waiting.location;
+                const int to = std::max(std::min(waiting.end(), t.lineEndFrom(from, 3)), from + 1);
+                styler.bound = TextRange(from, std::min(to, t.length()) - from);
+                const TextRange scope = styler.highlight(t, styler.bound);
+                const TextRange rest = scope.end() < waiting.end() ? TextRange(scope.end(), waiting.end() - scope.end())
+                                                                   : TextRange::notFound();
+                waiting = scope.end() >= t.length() ? styler.left() : rest.united(styler.left());
+            }
+            styler.bound = TextRange::notFound();
+            ASSERT_EQ(firstDifferenceFromWholeRestyle(t, styler), -1)
+                << "round " << round << " step " << step << ": " << text(t);
+        }
+    }
+}
+
 // Typing in a text without blank lines (a list, a log) restyles a few lines.
 TEST(MarkdownStylerScope, AKeystrokeInALongListOrBlockRestylesAFewLines)
 {

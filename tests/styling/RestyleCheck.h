@@ -27,8 +27,10 @@ inline bool sameGrid(const TableModel* x, const TableModel* y)
 
 // Restyling after each edit must leave a text looking exactly as styling it whole would:
 // the first unit where `kept` (restyled edit by edit by a styler set up like `like`)
-// differs from the same text styled whole; -1 when none does.
-inline int firstDifferenceFromWholeRestyle(const AttributedText& kept, const MarkdownStyler& like)
+// differs from the same text styled whole; -1 when none does. The units of `waiting` (what a
+// bounded restyle left for later) are not compared.
+inline int firstDifferenceFromWholeRestyle(const AttributedText& kept, const MarkdownStyler& like,
+                                           TextRange waiting = TextRange::notFound())
 {
     MarkdownStyler fresh;
     fresh.theme = like.theme;
@@ -39,6 +41,7 @@ inline int firstDifferenceFromWholeRestyle(const AttributedText& kept, const Mar
     AttributedText whole(kept.copyText());
     fresh.highlight(whole, std::nullopt);
     for (int i = 0; i < kept.length(); ++i) {
+        if (waiting.contains(i)) continue;
         const TextAttributes &x = kept.attributesAt(i), &y = whole.attributesAt(i);
         if (!(x.foreground == y.foreground && x.background == y.background && x.font == y.font
               && x.markdownConceal == y.markdownConceal && x.notProse == y.notProse && x.underline == y.underline

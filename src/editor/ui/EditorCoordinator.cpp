@@ -7,6 +7,7 @@
 #include "editor/ui/PagedDocumentLayout.h"
 #include "platform/TextUtil.h"
 
+#include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -47,6 +48,8 @@ constexpr int progressiveUnits = 256 * 1024;
 constexpr int firstSliceUnits = 24 * 1024;
 constexpr int sliceUnits = 48 * 1024;
 constexpr int sliceLines = 800;
+constexpr int minSliceUnits = 1024;
+constexpr double sliceMs = 10;
 // How long an opened text's slices wait for its first frame at most.
 constexpr int frameWaitMs = 100;
 // Text between the change and the caret's line beyond which the two are styled apart.
@@ -81,7 +84,14 @@ EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
     m_sliceTimer->setSingleShot(true);
     m_sliceTimer->setInterval(0);
     connect(m_sliceTimer, &QTimer::timeout, this, [this] {
-        if (!m_stylingHeld) styleSlice(sliceUnits);
+        if (m_stylingHeld) return;
+        // A slice that restyles text laid out already lays it out again too: the slices are
+        // sized to take about sliceMs each.
+        QElapsedTimer t;
+        t.start();
+        styleSlice(m_sliceUnits);
+        const double ms = std::max(0.5, double(t.nsecsElapsed()) / 1e6);
+        m_sliceUnits = std::clamp(int(m_sliceUnits * sliceMs / ms), minSliceUnits, sliceUnits);
     });
     connect(&SpellChecker::shared().events(), &SpellingEvents::accepted, this, &EditorCoordinator::respell);
 }
@@ -97,6 +107,7 @@ void EditorCoordinator::attachDocument(QTextDocument* doc)
         while (m_unstyledFrom >= 0 && m_unstyledFrom < position) styleSlice(sliceUnits);
     };
     m_view->pagedLayout()->styleNear = [this](int position) { styleAround(position); };
+    m_view->pagedLayout()->styleShown = [this](int from, int to) { return styleAhead(from, to); };
 }
 
 void EditorCoordinator::setConfig(const EditorConfig& config)
@@ -161,6 +172,8 @@ TextRange EditorCoordinator::restyle(std::optional<TextRange> changed, TextRange
     if (!window) {
         // Everything is styled: no slice is left to do.
         m_unstyledFrom = -1;
+        m_unstyledTo = -1;
+        m_styledAhead = TextRange::notFound();
         m_sliceTimer->stop();
         m_view->pagedLayout()->setStyledUpTo(-1);
     }
@@ -175,7 +188,9 @@ TextRange EditorCoordinator::styleWindow(std::optional<TextRange> window, TextRa
     const TextRange scope = m_styler.highlight(m_storage, window);
     if (styledScope) *styledScope = scope;
     m_focusShown = m_styler.theme.focusMode ? clampToText(m_styler.theme.focusRange) : TextRange::notFound();
-    return mirrorToView(scope);
+    const TextRange mirrored = mirrorToView(scope);
+    leaveForSlices(m_styler.left(), scope);
+    return mirrored;
 }
 
 TextRange EditorCoordinator::mirrorToView(TextRange scope)
@@ -222,29 +237,84 @@ QList<QTextLayout::FormatRange> EditorCoordinator::formatsOf(const QTextBlock& b
 void EditorCoordinator::styleSlice(int units)
 {
     const int n = m_storage.length();
-    if (m_unstyledFrom < 0 || m_unstyledFrom >= n) {
-        m_unstyledFrom = -1;
+    // What was styled ahead of the slices (the screen, shown before they got there) is not
+    // styled again.
+    if (m_unstyledFrom >= 0 && m_styledAhead.contains(m_unstyledFrom)) m_unstyledFrom = m_styledAhead.end();
+    if (m_unstyledFrom < 0 || m_unstyledFrom >= n || (m_unstyledTo >= 0 && m_unstyledFrom >= m_unstyledTo)) {
+        m_unstyledFrom = m_unstyledTo = -1;
+        m_styledAhead = TextRange::notFound();
         m_view->pagedLayout()->setStyledUpTo(-1);
         return;
     }
     const int from = m_unstyledFrom;
     prepare();
     // A slice of some hundred lines at most: past a thousand changed blocks the layout takes
-    // the change for a new text and lays everything after it out anew.
-    const int to = std::min({n, from + units, m_storage.lineEndFrom(from, sliceLines)});
-    const TextRange scope = m_styler.highlight(m_storage, TextRange(from, to - from));
+    // the change for a new text and lays everything after it out anew. What it changes
+    // beyond them (the code tokens of a long block) the next slices restyle.
+    const int lines = std::max(32, int(qint64(sliceLines) * units / sliceUnits));
+    const int to = std::min({n, from + units, m_storage.lineEndFrom(from, lines)});
+    m_styler.bound = TextRange(from, to - from);
+    const TextRange scope = m_styler.highlight(m_storage, m_styler.bound);
+    m_styler.bound = TextRange::notFound();
     mirrorToView(scope);
-    m_unstyledFrom = std::max(scope.end(), from + 1) < n ? std::max(scope.end(), from + 1) : -1;
+    const int next = std::max(scope.end(), from + 1);
+    m_unstyledFrom = next < n && (m_unstyledTo < 0 || next < m_unstyledTo) ? next : -1;
+    if (m_unstyledFrom < 0) {
+        m_unstyledTo = -1;
+        m_styledAhead = TextRange::notFound();
+    }
+    leaveForSlices(m_styler.left(), scope);
     if (m_unstyledFrom >= 0) m_sliceTimer->start();
     m_view->pagedLayout()->setStyledUpTo(m_unstyledFrom);
 }
 
-int EditorCoordinator::firstScreenUnits(int from) const
+int EditorCoordinator::screenLines() const
 {
     // Code is set a point below the base size; every other line is as high or higher.
     const double smallestLine = std::max(1.0, (m_styler.theme.baseSize - 1) * m_view->gridScale());
-    const int lines = int(std::ceil(m_view->viewport()->height() / smallestLine)) + 1;
-    return std::min(firstSliceUnits, m_storage.lineEndFrom(from, lines) - from);
+    return int(std::ceil(m_view->viewport()->height() / smallestLine)) + 1;
+}
+
+int EditorCoordinator::firstScreenUnits(int from) const
+{
+    return std::min(firstSliceUnits, m_storage.lineEndFrom(from, screenLines()) - from);
+}
+
+TextRange EditorCoordinator::screenAround(const Edit& edit) const
+{
+    const int lines = screenLines();
+    const int floor = std::max(0, edit.from - firstSliceUnits);
+    int start = edit.from;
+    for (int k = 0; k <= lines && start > floor; ++k)
+        start = std::max(floor, m_storage.lastIndexOf(u'\n', start - 2, floor) + 1);
+    const int editEnd = edit.from + edit.added;
+    const int end =
+        std::min(m_storage.lineEndFrom(editEnd, lines), std::min(m_storage.length(), editEnd + firstSliceUnits));
+    return {start, end - start};
+}
+
+void EditorCoordinator::leaveForSlices(TextRange left, TextRange styled)
+{
+    if (left.isNotFound()) return;
+    const int end = std::max(left.end(), left.location + 1);
+    if (m_unstyledFrom < 0) {
+        m_unstyledFrom = left.location;
+        m_unstyledTo = end;
+    } else {
+        m_unstyledFrom = std::min(m_unstyledFrom, left.location);
+        if (m_unstyledTo >= 0) m_unstyledTo = std::max(m_unstyledTo, end);
+    }
+    // What was styled ahead and is left now waits again; what this restyle styled past where
+    // the slices start is not styled again.
+    if (m_styledAhead.intersects(TextRange(left.location, end - left.location)))
+        m_styledAhead = left.location > m_styledAhead.location
+                            ? TextRange(m_styledAhead.location, left.location - m_styledAhead.location)
+                            : TextRange::notFound();
+    if (styled.location > m_unstyledFrom && styled.end() <= left.location) m_styledAhead = styled;
+    // Text laid out already is laid out again as it is restyled: the slices start small.
+    m_sliceUnits = std::min(m_sliceUnits, 4 * minSliceUnits);
+    if (!m_stylingHeld) m_sliceTimer->start();
+    m_view->pagedLayout()->setStyledUpTo(m_unstyledFrom);
 }
 
 void EditorCoordinator::slicesAfterFrame()
@@ -285,10 +355,15 @@ void EditorCoordinator::finishStyling()
 
 void EditorCoordinator::styleAround(int position)
 {
-    if (m_unstyledFrom < 0) return;
-    const int from = std::max(m_unstyledFrom, position - firstSliceUnits);
-    const int to = std::min(m_storage.length(), position + firstSliceUnits);
-    if (from >= to) return;
+    styleAhead(position - firstSliceUnits, position + firstSliceUnits);
+}
+
+bool EditorCoordinator::styleAhead(int from, int to)
+{
+    if (m_unstyledFrom < 0) return false;
+    from = std::max(from, m_unstyledFrom);
+    to = std::min(to, m_unstyledTo >= 0 ? m_unstyledTo : m_storage.length());
+    if (from >= to || (from >= m_styledAhead.location && to <= m_styledAhead.end())) return false;
     // The slices restyle every block whose fence pairing the unstyled text changed; this
     // window alone is not to widen over all of them.
     m_styler.refreshFences(m_storage);
@@ -296,12 +371,20 @@ void EditorCoordinator::styleAround(int position)
     // the text (the selection Select All is making when it asks for the end).
     prepare();
     TextRange scope;
-    styleWindow(TextRange(from, to - from), &scope);
-    // Styled on from where the slices were: they go on after it, and the layout with them.
+    m_styler.bound = TextRange(from, to - from);
+    styleWindow(m_styler.bound, &scope);
+    m_styler.bound = TextRange::notFound();
     if (from == m_unstyledFrom && scope.location <= from) {
-        m_unstyledFrom = scope.end() < length() ? scope.end() : -1;
+        // Styled on from where the slices were: they go on after it, and the layout with them.
+        const bool done = scope.end() >= length() || (m_unstyledTo >= 0 && scope.end() >= m_unstyledTo);
+        m_unstyledFrom = done ? -1 : scope.end();
+        if (done) m_unstyledTo = -1;
         m_view->pagedLayout()->setStyledUpTo(m_unstyledFrom);
+    } else {
+        const bool joins = scope.location <= m_styledAhead.end() && scope.end() >= m_styledAhead.location;
+        m_styledAhead = joins && !m_styledAhead.isNotFound() ? m_styledAhead.united(scope) : scope;
     }
+    return true;
 }
 
 void EditorCoordinator::holdStyling(bool hold)
@@ -374,7 +457,7 @@ void EditorCoordinator::onContentsChange(int from, int removed, int added)
     switch (stylingOf(edit)) {
     case EditStyling::Held: holdStylingFrom(edit.from); break;
     case EditStyling::FirstScreenThenSlices: styleFirstScreen(edit.from, edit.added); break;
-    case EditStyling::AtTheEdit: restyle(TextRange(edit.from, std::max(edit.removed, edit.added))); break;
+    case EditStyling::AtTheEdit: styleAtTheEdit(edit); break;
     }
     // Told before the layout hears of the change: it lays out only what is styled.
     m_view->pagedLayout()->setStyledUpTo(m_unstyledFrom);
@@ -406,6 +489,9 @@ EditorCoordinator::Edit EditorCoordinator::mirrorEdit(int from, int removed, int
     followEdit(m_lastCaretLine, from, removed, added);
     if (m_unstyledFrom >= 0 && from <= m_unstyledFrom)
         m_unstyledFrom = std::max(from, m_unstyledFrom + added - removed);
+    if (m_unstyledTo >= 0 && from <= m_unstyledTo)
+        m_unstyledTo = std::max(from + added, m_unstyledTo + added - removed);
+    followEdit(m_styledAhead, from, removed, added);
     return {from, removed, added};
 }
 
@@ -445,6 +531,17 @@ void EditorCoordinator::holdStylingFrom(int from)
     // it is in, not part by part.
     const int line = from > 0 ? m_storage.lastIndexOf(u'\n', from - 1) + 1 : 0;
     m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, line) : line;
+    m_unstyledTo = -1;
+    m_styledAhead = TextRange::notFound(); // the text it puts in may pair the fences below anew
+}
+
+void EditorCoordinator::styleAtTheEdit(const Edit& edit)
+{
+    // The lines the edit touched, and what it changed on the screen around them (a fence line
+    // typed pairs every block below it anew): the rest of that is left to the slices.
+    m_styler.bound = screenAround(edit);
+    restyle(TextRange(edit.from, std::max(edit.removed, edit.added)));
+    m_styler.bound = TextRange::notFound();
 }
 
 void EditorCoordinator::styleFirstScreen(int from, int added)
@@ -461,7 +558,10 @@ void EditorCoordinator::styleFirstScreen(int from, int added)
     const int firstUnits = caret == from ? firstScreenUnits(from) : firstSliceUnits;
     const int firstFrom = std::max(from, caret - firstUnits);
     TextRange firstScope;
-    restyle(TextRange(firstFrom, std::min(from + added - firstFrom, firstUnits)), &firstScope);
+    const TextRange first(firstFrom, std::min(from + added - firstFrom, firstUnits));
+    m_styler.bound = first; // what it changes beyond (the tokens of a long block) the slices style
+    restyle(first, &firstScope);
+    m_styler.bound = TextRange::notFound();
     // That styled the caret's line as well: the selection change that follows has
     // nothing left to reveal or hide (in a long table it would restyle all of it).
     m_lastCaretLine = m_styler.caretLine;
@@ -469,6 +569,8 @@ void EditorCoordinator::styleFirstScreen(int from, int added)
     // A construct styled whole from there on (a pasted table) is not styled again.
     if (firstScope.location <= styledTo) styledTo = std::max(styledTo, firstScope.end());
     m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, styledTo) : styledTo;
+    m_unstyledTo = -1;
+    m_styledAhead = TextRange::notFound();
     if (m_unstyledFrom >= m_storage.length())
         m_unstyledFrom = -1;
     else if (caret == from)

@@ -118,6 +118,17 @@ private:
     EditStyling stylingOf(const Edit& edit) const;
     void holdStylingFrom(int from);
     void styleFirstScreen(int from, int added);
+    void styleAtTheEdit(const Edit& edit);
+    // The text a screen of lines on either side of the edit holds, at the smallest text size:
+    // whatever part of it the view shows.
+    TextRange screenAround(const Edit& edit) const;
+    // Lines of the smallest text size the view holds.
+    int screenLines() const;
+    // What a bounded restyle of `styled` left joins the text the slices restyle.
+    void leaveForSlices(TextRange left, TextRange styled);
+    // Styles [from, to) of the text still waiting for the slices now (whole lines, as far as
+    // it waits); false when none of it waits.
+    bool styleAhead(int from, int to);
     void onSelectionChanged();
     void afterEdit();
     TextRange clampToText(TextRange r) const;
@@ -160,14 +171,19 @@ private:
     // Only they and the new focus lines change their dimming, so a restyle covers both
     // instead of the whole text.
     TextRange m_focusShown;
-    // Start of the text that a large change left unstyled (−1: none), styled by slices.
+    // Start of the text that a large change left unstyled (−1: none), styled by slices, and
+    // its end (−1: the end of the text); within it, a part already styled ahead of the slices
+    // (the screen when they had not reached it).
     int m_unstyledFrom = -1;
+    int m_unstyledTo = -1;
+    TextRange m_styledAhead;
     bool m_stylingHeld = false;
     bool m_slicesAfterFrame = false;
     // Sums of DocStats::countLines over the text; counted whole only when invalid.
     DocStats m_counts;
     bool m_countsValid = false;
     QTimer* m_sliceTimer = nullptr;
+    int m_sliceUnits = 48 * 1024; // the next idle slice's
     std::optional<QString> m_loading;
     std::optional<DocStats> m_loadingCounts;
 };

@@ -174,6 +174,19 @@ void PagedDocumentLayout::drawSheets(QPainter* p, const QRectF& clip) const
     for (const QRect& r : desk) p->fillRect(r, m_colors.desk);
 }
 
+void PagedDocumentLayout::styleInView(const QRectF& clip)
+{
+    // Styled, the blocks may change their heights and bring others into view: a few rounds.
+    if (m_styledUpTo < 0 || !styleShown) return;
+    const double o = textOrigin().y();
+    for (int round = 0; round < 4; ++round) {
+        const QTextBlock first = blockAtY(clip.top() - o);
+        const QTextBlock last = blockAtY(clip.bottom() - o);
+        const int end = last.position() + last.length();
+        if (end <= m_styledUpTo || !styleShown(first.position(), end)) return;
+    }
+}
+
 void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
 {
     const QRectF clip = context.clip.isValid() ? context.clip : QRectF(QPointF(0, 0), documentSize());
@@ -189,6 +202,7 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
         const QTextBlock waiting = document()->findBlock(m_placement.position());
         if (waiting.isValid() && blockTop(waiting) + m_placement.shift() <= m_paintedBottom) finishLayout();
     }
+    styleInView(clip);
     const int cursorWidth = std::max(1, property("cursorWidth").toInt());
     painter->setPen(context.palette.color(QPalette::Text));
     for (QTextBlock b = blockAtY(clip.top() - o.y()); b.isValid(); b = b.next()) {

@@ -297,7 +297,8 @@ void PagedDocumentLayout::continueLayout(double budgetMs, const QTextBlock& unti
         const bool asked = until.isValid() && until.position() >= b.position();
         if (++n % 32 == 0 && t.elapsed() > budgetMs && !asked) break;
         if (fillTo >= 0 && y > fillTo && !asked) break;
-        if (!m_placement.movesOnly() && !isStyled(b) && !asked) {
+        // Blocks to be moved wait too: restyled, each would move those after it again.
+        if (!isStyled(b) && !asked) {
             waiting = true;
             break;
         }
@@ -634,7 +635,9 @@ double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& las
         if (pastDirty) {
             const auto* data = static_cast<const BlockStyleData*>(block.userData());
             if (data && data->height >= 0 && data->top == y) return y;
-            if (!m_placement.isPending() && y > enough && data && data->height >= 0) {
+            // (Blocks waiting to be moved below wait from here then: they are placed one after
+            // the other, however far each has to move.)
+            if ((!m_placement.isPending() || m_placement.movesOnly()) && y > enough && data && data->height >= 0) {
                 m_placement.moveFrom(block.position(), y - data->top);
                 m_placement.scheduleSlice();
                 return -1;

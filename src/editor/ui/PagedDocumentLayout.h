@@ -129,6 +129,9 @@ public:
     // at once held the window for seconds, so the block's rectangle is estimated instead and
     // whoever follows this lays it out (layOutToward) in slices.
     std::function<void()> askedAhead;
+    // Styles [from, to) before it is painted where its styling still waits for the slices
+    // (an edit paired the fences below it anew); false when none of it waited.
+    std::function<bool(int from, int to)> styleShown;
 
     // While the layout tells of a new document size: the view's scroll bars follow it, and a
     // scroll that a shorter text forces is not the user's.
@@ -256,6 +259,8 @@ private:
     // both counts share when the number of pages changed; everything from 0 to the end.
     void updateExtent(double from = 0, double to = -1);
     void drawSheets(QPainter* p, const QRectF& clip) const;
+    // Has the blocks in `clip` styled first where their styling waits (see styleShown).
+    void styleInView(const QRectF& clip);
     // One sheet with its shadow, captions and band lines on the desk around it, drawn once
     // per look and size. The rows between the top's and the bottom's captions, lines and
     // corners are all alike, so only the sheet's head (its first `top` rows and some rows

@@ -724,6 +724,67 @@ TEST_F(EditorViewTest, TheEndLaidOutAheadLiesNearlyWhereAWholeLayoutPutsIt)
     EXPECT_NEAR(estimated, layout()->blockTop(last), 2 * layout()->metrics().stride);
 }
 
+// A fence line typed in the middle of a long text pairs every fence below it anew: each of its
+// keys paired them all again from the whole text and restyled everything to the end of the
+// text, holding the window for a second at 8 MB. The key reads nothing of the text far from
+// it; what is on screen is restyled at once and the rest in slices, and what comes into view
+// before the slices get there is styled before it is painted. Once they are done, the text
+// looks and lies as in a view that took it whole.
+TEST_F(EditorViewTest, AFenceTypedInALongTextRestylesTheScreenAtOnceAndTheRestInSlices)
+{
+    QString doc;
+    for (int i = 0; i < 4000; ++i) {
+        doc += QStringLiteral("## Part %1\n\nSome **bold** text, `code` and more words.\n\n").arg(i);
+        if (i % 8 == 0) doc += QStringLiteral("```js\nlet x = %1; // note\n```\n\n").arg(i);
+    }
+    view->loadText(doc);
+    tv()->coordinator()->finishStyling();
+    layout()->finishLayout();
+    tv()->setSelectedRange({int(doc.indexOf(QStringLiteral("\n\n"), doc.size() / 2)) + 1, 0});
+    tv()->ensureCursorVisible();
+    QApplication::processEvents();
+    const int gapsClosed = tv()->coordinator()->storage().gapsClosed();
+    QTest::keyClicks(tv(), "```");
+    EXPECT_EQ(tv()->coordinator()->storage().gapsClosed(), gapsClosed);
+    ASSERT_TRUE(tv()->coordinator()->isStylingPending());
+    // Formats and places of every block, to compare with a view that took the text whole.
+    auto looks = [](MarkdownTextView* v, const QTextBlock& b) {
+        QStringList out{QString::number(v->pagedLayout()->blockTop(b))};
+        for (const QTextLayout::FormatRange& r : v->coordinator()->formatsOf(b))
+            out << QStringLiteral("%1+%2 %3 %4")
+                       .arg(r.start)
+                       .arg(r.length)
+                       .arg(r.format.foreground().color().name(QColor::HexArgb), r.format.font().family());
+        return out;
+    };
+    MarkdownEditorView fresh;
+    fresh.resize(view->size());
+    fresh.applyConfig(*tv()->coordinator()->appliedConfig());
+    fresh.show();
+    fresh.loadText(tv()->text());
+    fresh.markdownTextView()->coordinator()->finishStyling();
+    fresh.markdownTextView()->pagedLayout()->finishLayout();
+    const QTextDocument* wholeDoc = fresh.markdownTextView()->document();
+    // Shown far below before the slices got there: painted as styled whole.
+    QScrollBar* bar = tv()->verticalScrollBar();
+    bar->setValue(bar->maximum() * 3 / 4);
+    tv()->viewport()->grab();
+    ASSERT_TRUE(tv()->coordinator()->isStylingPending());
+    const double top = bar->value() - layout()->textOrigin().y();
+    int shownBlocks = 0;
+    for (QTextBlock b = layout()->blockAtY(top);
+         b.isValid() && layout()->blockTop(b) < top + tv()->viewport()->height(); b = b.next(), ++shownBlocks)
+        EXPECT_EQ(looks(tv(), b).mid(1), looks(fresh.markdownTextView(), wholeDoc->findBlock(b.position())).mid(1))
+            << b.text().toStdString();
+    EXPECT_GT(shownBlocks, 10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tv()->coordinator()->isStylingPending(); }, 60000));
+    layout()->finishLayout();
+    int differ = 0;
+    for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next())
+        differ += looks(tv(), b) != looks(fresh.markdownTextView(), wholeDoc->findBlock(b.position()));
+    EXPECT_EQ(differ, 0);
+}
+
 // Right-to-left paragraphs start at the right margin: all of them with the "rtl" setting,
 // a Hebrew one by itself with the natural direction; an alignment directive stays as written.
 TEST_F(EditorViewTest, RightToLeftParagraphsStartAtTheRightMargin)
