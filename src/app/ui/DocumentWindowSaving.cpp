@@ -312,8 +312,9 @@ void DocumentWindow::autosaveAfterPause()
 
 void DocumentWindow::copyForAutosave()
 {
-    // One write at a time: this one waits for the write before it, looking again shortly.
-    if (m_file->isWriting()) {
+    // One write at a time: this one waits for the write before it, looking again shortly. A
+    // paste going in is waited for too: a copy made now would lack its rest.
+    if (m_file->isWriting() || m_editor->isTakingText()) {
         m_copyTimer->setInterval(50);
         return;
     }
@@ -496,6 +497,7 @@ void DocumentWindow::finishSaving()
     copyForWaiters(std::numeric_limits<qsizetype>::max());
     if (!m_saveWaiters.isEmpty()) {
         m_copyTimer->stop();
+        m_editor->finishTakingText();
         m_file->finishWrite(); // the write before this one, if any
         m_mirror.catchUp(*m_editor->textView(), std::numeric_limits<qsizetype>::max());
         writeSaveInBackground();

@@ -152,17 +152,22 @@ bool TextViewCommands::insert(const QMimeData* source)
 void TextViewCommands::convertApart(const QString& html, const std::optional<QString>& plainText)
 {
     MarkdownTextView* view = m_view.data();
-    const int ticket = view->longPaste()->hold(view->selectedRange());
     auto promise = std::make_shared<QPromise<QString>>();
-    auto* watcher = new QFutureWatcher<QString>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, ticket, plainText] {
-        watcher->deleteLater();
-        MarkdownTextView* view = m_view.data();
-        if (!view) return;
-        const QString markdown = watcher->future().resultCount() > 0 ? watcher->result() : QString();
+    const auto pasted = [plainText](const QFuture<QString>& converted) {
+        const QString markdown = converted.resultCount() > 0 ? converted.result() : QString();
         const PasteRules::Decision d = PasteRules::afterConversion(markdown, plainText);
         // Nothing came of the HTML and the text makes no table: the text as it is.
-        view->longPaste()->arrive(ticket, d.kind == PasteRules::Kind::text ? d.text : plainText.value_or(QString()));
+        return d.kind == PasteRules::Kind::text ? d.text : plainText.value_or(QString());
+    };
+    const int ticket =
+        view->longPaste()->hold(view->selectedRange(), [pasted, converted = promise->future()]() mutable {
+            converted.waitForFinished();
+            return pasted(converted);
+        });
+    auto* watcher = new QFutureWatcher<QString>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, ticket, pasted] {
+        watcher->deleteLater();
+        if (MarkdownTextView* view = m_view.data()) view->longPaste()->arrive(ticket, pasted(watcher->future()));
     });
     watcher->setFuture(promise->future());
     // The converter keeps no state: the window goes on while it works.

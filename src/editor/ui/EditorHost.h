@@ -57,6 +57,12 @@ public:
     // Writes back an edit the editor holds apart from the text (an open table cell), so
     // that what is saved is what the user typed.
     virtual void finishPendingEdit() {}
+    // Whether a text the user put in is not all in the text yet (a long paste going in, or
+    // still being made): a copy of the text made now would lack the rest.
+    virtual bool isTakingText() const { return false; }
+    // Puts such a text in at once (one still being made is waited for): for a write that
+    // cannot wait for it.
+    virtual void finishTakingText() {}
     // The table commands a right-click on a table offers (the menu's own items).
     virtual void setTableActions(const QList<QAction*>& actions) { Q_UNUSED(actions); }
 

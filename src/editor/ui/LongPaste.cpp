@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -50,12 +51,13 @@ LongPaste::LongPaste(MarkdownTextView* view)
     connect(m_barDelay, &QTimer::timeout, this, [this] { showBar(true); });
 }
 
-int LongPaste::hold(TextRange target)
+int LongPaste::hold(TextRange target, std::function<QString()> wait)
 {
     putRest();
     m_wasReadOnly = m_view->isReadOnly();
     m_holding = true;
     m_target = target;
+    m_wait = std::move(wait);
     setReadOnly(true);
     m_barDelay->start();
     return ++m_ticket;
@@ -80,6 +82,7 @@ void LongPaste::put(TextRange range, const QString& text)
         m_wasReadOnly = false;
     }
     m_holding = false;
+    m_wait = nullptr;
     m_barDelay->stop();
     if (!isLong(text)) {
         setReadOnly(false);
@@ -197,6 +200,12 @@ bool LongPaste::putRest()
     return !held;
 }
 
+void LongPaste::putNow()
+{
+    if (m_holding && m_wait) arrive(m_ticket, std::exchange(m_wait, nullptr)());
+    while (m_putting) putNext(maxPartUnits);
+}
+
 void LongPaste::release()
 {
     if (!isActive()) return;
@@ -233,6 +242,7 @@ void LongPaste::complete()
 void LongPaste::end()
 {
     m_holding = m_putting = m_placing = false;
+    m_wait = nullptr;
     m_text = QString();
     m_next->stop();
     m_poll->stop();

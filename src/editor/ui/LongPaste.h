@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class MarkdownTextView;
@@ -37,9 +38,12 @@ public:
 
     // A paste under way: the view takes no edits.
     bool isActive() const { return m_holding || m_putting || m_placing; }
+    // Its text is not all in the document yet (still being made, or going in).
+    bool isComing() const { return m_holding || m_putting; }
 
     // Holds the view until the text for `target` arrives; returns the paste's number.
-    int hold(TextRange target);
+    // `wait` waits for that text and gives it, for a paste that must go in now.
+    int hold(TextRange target, std::function<QString()> wait);
     // The text of paste `ticket` arrives: it replaces the held target (an empty text ends the
     // paste with nothing changed). False, and nothing changes, when that paste was given up
     // meanwhile.
@@ -56,6 +60,9 @@ public:
     // Ends the paste now: a text on its way in is put in whole, the caret staying where it is
     // (true); one still being made is given up (false).
     bool putRest();
+    // Puts the whole text in now (one still being made is waited for); it is then styled and
+    // placed as usual.
+    void putNow();
     // Gives up the paste, the text put so far staying and the caret where it is (the
     // document was replaced from outside).
     void release();
@@ -83,9 +90,10 @@ private:
     bool m_wasReadOnly = false;
     int m_ticket = 0;
     TextRange m_target;
-    QString m_text;      // the pasted text, while it goes in
-    qsizetype m_put = 0; // of it, the units in the document
-    int m_units = 0;     // the next part's size, kept near a part's time budget
+    std::function<QString()> m_wait; // while held
+    QString m_text;                  // the pasted text, while it goes in
+    qsizetype m_put = 0;             // of it, the units in the document
+    int m_units = 0;                 // the next part's size, kept near a part's time budget
     // Where the text starts and ends, and the document's revision after the last part. No
     // cursor follows them: placing a cursor has Qt lay out its line, the very wait avoided.
     int m_start = 0;

@@ -5,6 +5,7 @@
 #include "editor/ui/GhostText.h"
 #include "editor/ui/GridTableInteraction.h"
 #include "editor/ui/KeptInput.h"
+#include "editor/ui/LongPaste.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/MinimapView.h"
 #include "editor/ui/PageRulerView.h"
@@ -161,6 +162,16 @@ void MarkdownEditorView::selectAll()
 void MarkdownEditorView::finishPendingEdit()
 {
     m_text->grid()->endCellEdit(true);
+}
+
+bool MarkdownEditorView::isTakingText() const
+{
+    return m_text->longPaste()->isComing();
+}
+
+void MarkdownEditorView::finishTakingText()
+{
+    m_text->longPaste()->putNow();
 }
 
 void MarkdownEditorView::setTableActions(const QList<QAction*>& actions)

@@ -47,6 +47,8 @@ public:
     void paste() override;
     void selectAll() override;
     void finishPendingEdit() override;
+    bool isTakingText() const override;
+    void finishTakingText() override;
     void setTableActions(const QList<QAction*>& actions) override;
     // The binding changed from outside: replaces the text unless the editor is in the
     // middle of its own change; keeps the caret where it can.

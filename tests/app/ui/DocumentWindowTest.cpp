@@ -53,6 +53,24 @@ void writeAll(const QString& path, const QByteArray& bytes)
     if (f.open(QIODevice::WriteOnly)) f.write(bytes);
 }
 
+// Whether `path` holds `text`; a long text's difference would fill the screen.
+::testing::AssertionResult holds(const QString& path, const QString& text)
+{
+    const QByteArray bytes = readAll(path);
+    if (bytes == text.toUtf8()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << path.toStdString() << " holds " << bytes.size() << " bytes, not the "
+                                         << text.toUtf8().size() << " expected";
+}
+
+// A text long enough to go in over several turns of the event loop when pasted.
+QString longPasteText()
+{
+    QString text;
+    for (int i = 0; text.size() < 2 * LongPaste::kLongUnits; ++i)
+        text += QStringLiteral("Line %1 of a **long** paste\n").arg(i);
+    return text;
+}
+
 // Every test gets its own settings file, autosave folder and recorded dialogs.
 class DocumentWindowTest : public ::testing::Test {
 protected:
@@ -658,9 +676,7 @@ TEST_F(DocumentWindowTest, KeysTypedDuringALongPasteLeaveTheDocumentEditedUntilT
     DocumentWindow* w = DocumentController::instance().openDocument(path);
     ASSERT_TRUE(w);
     auto* view = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
-    QString text;
-    for (int i = 0; text.size() < 2 * LongPaste::kLongUnits; ++i)
-        text += QStringLiteral("Line %1 of a **long** paste\n").arg(i);
+    const QString text = longPasteText();
     QApplication::clipboard()->setText(text);
     typeAtEnd(w, QString());
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
@@ -675,6 +691,33 @@ TEST_F(DocumentWindowTest, KeysTypedDuringALongPasteLeaveTheDocumentEditedUntilT
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w->isWindowModified(); }, 30000));
     EXPECT_EQ(readAll(path), ("Start.\n" + text + "typed").toUtf8());
+}
+
+// A long paste goes in a part per turn of the event loop. Whatever writes meanwhile writes all
+// of it: Save once it is in, a close at once.
+TEST_F(DocumentWindowTest, AWriteDuringALongPasteHoldsAllOfIt)
+{
+    const QString path = dir.filePath("pasted.md");
+    writeAll(path, "Start.\n");
+    DocumentWindow* w = DocumentController::instance().openDocument(path);
+    ASSERT_TRUE(w);
+    auto* view = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
+    const QString text = longPasteText();
+    QApplication::clipboard()->setText(text);
+    typeAtEnd(w, QString());
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_TRUE(view->longPaste()->rest());
+    std::optional<bool> saved;
+    w->saveThen([&](bool ok) { saved = ok; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return saved.has_value(); }, 30000));
+    EXPECT_TRUE(*saved);
+    EXPECT_TRUE(holds(path, "Start.\n" + text));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->longPaste()->isActive(); }, 30000));
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_TRUE(view->longPaste()->rest());
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(holds(path, "Start.\n" + text + text));
 }
 
 TEST_F(DocumentWindowTest, MenusKeepTheirOrderAndKeyWindowObserversActOnlyWhenActive)
