@@ -398,6 +398,7 @@ void DocumentWindow::closeWithoutAsking()
 {
     finishLoading();
     m_autosaveTimer->stop();
+    m_editor->finishInput();
     m_editor->finishPendingEdit();
     // Never asks: a text that may not be written in place is kept in the autosave folder.
     if (isUntitled() && !isDocumentEdited())

@@ -539,6 +539,8 @@ void DocumentWindow::checkFileOnDisk()
 
 void DocumentWindow::decideClose(Done done)
 {
+    // What was typed and pasted is in the text before it is written.
+    m_editor->finishInput();
     m_editor->finishPendingEdit();
     const QString couldNotSave = tr("The document “%1” could not be saved.").arg(displayName());
     if (isClosingForQuit()) {

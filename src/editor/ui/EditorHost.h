@@ -63,6 +63,9 @@ public:
     // Puts such a text in at once (one still being made is waited for): for a write that
     // cannot wait for it.
     virtual void finishTakingText() {}
+    // The same, then the input held back meanwhile (keys typed during a paste), played in the
+    // order it came: all that was typed is in the text (the window is about to close).
+    virtual void finishInput() {}
     // The table commands a right-click on a table offers (the menu's own items).
     virtual void setTableActions(const QList<QAction*>& actions) { Q_UNUSED(actions); }
 

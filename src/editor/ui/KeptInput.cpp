@@ -90,6 +90,13 @@ void KeptInput::playSoon()
     QMetaObject::invokeMethod(this, &KeptInput::play, Qt::QueuedConnection);
 }
 
+bool KeptInput::playNow()
+{
+    if (m_playing || m_kept.empty() || m_busy()) return false;
+    play();
+    return true;
+}
+
 void KeptInput::play()
 {
     m_queued = false;

@@ -38,6 +38,8 @@ Q_SIGNALS:
 public:
     // Once control returns, plays what waits for as long as the view is not busy.
     void playSoon();
+    // The same now (the window is about to close); false when nothing could be played.
+    bool playNow();
 
 private:
     void add(std::function<void()> play);

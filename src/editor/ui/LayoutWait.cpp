@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -22,7 +23,7 @@ LayoutWait::LayoutWait(QObject* parent, std::function<PagedDocumentLayout*()> la
       m_slices(new QTimer(this))
 {
     m_slices->setInterval(0);
-    connect(m_slices, &QTimer::timeout, this, &LayoutWait::slice);
+    connect(m_slices, &QTimer::timeout, this, [this] { slice(sliceMs); });
 }
 
 LayoutWait::~LayoutWait()
@@ -67,14 +68,29 @@ void LayoutWait::cancel()
     m_then = nullptr;
 }
 
-void LayoutWait::slice()
+void LayoutWait::finishNow()
+{
+    if (!isWaiting()) return;
+    slice(std::numeric_limits<double>::infinity());
+    if (!isWaiting()) return;
+    // No step led there (the place lies past what the steps reach): everything is laid out.
+    m_layout()->finishLayout();
+    arrive();
+}
+
+void LayoutWait::slice(double budgetMs)
 {
     PagedDocumentLayout* layout = m_layout();
     // The text may have grown shorter meanwhile.
     const int last = layout->document()->characterCount() - 1;
     const bool there =
-        m_position >= 0 ? layout->layOutToward(std::min(m_position, last), sliceMs) : layout->layOutAt(m_y, sliceMs);
+        m_position >= 0 ? layout->layOutToward(std::min(m_position, last), budgetMs) : layout->layOutAt(m_y, budgetMs);
     if (!there) return; // the next slice runs once the window has had its turn
+    arrive();
+}
+
+void LayoutWait::arrive()
+{
     stop();
     if (const std::function<void()> then = std::exchange(m_then, nullptr)) then();
     if (arrived) arrived();

@@ -27,12 +27,16 @@ public:
     void forPoint(double y, std::function<void()> then = {});
     // Gives the wait up (the text it waited in went), `then` with it.
     void cancel();
+    // Lays out the rest of the way at once and goes on as a last slice would (the window is
+    // about to close, and what waited must land in the text before it is written).
+    void finishNow();
     std::function<void()> arrived;
 
 private:
     void start(int position, double y, std::function<void()> then);
     void stop();
-    void slice();
+    void slice(double budgetMs);
+    void arrive();
 
     std::function<PagedDocumentLayout*()> m_layout;
     QTimer* m_slices;

@@ -206,6 +206,12 @@ void LongPaste::putNow()
     while (m_putting) putNext(maxPartUnits);
 }
 
+void LongPaste::finish()
+{
+    putNow();
+    if (m_placing) complete();
+}
+
 void LongPaste::release()
 {
     if (!isActive()) return;

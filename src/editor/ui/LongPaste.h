@@ -63,6 +63,9 @@ public:
     // Puts the whole text in now (one still being made is waited for); it is then styled and
     // placed as usual.
     void putNow();
+    // The same, and the paste ends as it would once placed: the caret after it, where what
+    // was typed meanwhile goes (Qt lays the text out up to there).
+    void finish();
     // Gives up the paste, the text put so far staying and the caret where it is (the
     // document was replaced from outside).
     void release();

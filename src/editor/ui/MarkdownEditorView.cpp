@@ -5,6 +5,7 @@
 #include "editor/ui/GhostText.h"
 #include "editor/ui/GridTableInteraction.h"
 #include "editor/ui/KeptInput.h"
+#include "editor/ui/LayoutWait.h"
 #include "editor/ui/LongPaste.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/MinimapView.h"
@@ -172,6 +173,21 @@ bool MarkdownEditorView::isTakingText() const
 void MarkdownEditorView::finishTakingText()
 {
     m_text->longPaste()->putNow();
+}
+
+void MarkdownEditorView::finishInput()
+{
+    KeptInput* kept = m_text->keptInput();
+    // What was kept waits for the paste's caret, or for the end to be laid out (a Ctrl+End),
+    // and may start a paste or a wait of its own when played: round again until none waits.
+    for (;;) {
+        finishTakingText();
+        if (!kept->isHolding()) return;
+        m_text->longPaste()->finish();
+        if (kept->playNow()) continue;
+        m_text->layoutWait()->finishNow();
+        if (!kept->playNow()) return;
+    }
 }
 
 void MarkdownEditorView::setTableActions(const QList<QAction*>& actions)

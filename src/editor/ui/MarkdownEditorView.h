@@ -49,6 +49,7 @@ public:
     void finishPendingEdit() override;
     bool isTakingText() const override;
     void finishTakingText() override;
+    void finishInput() override;
     void setTableActions(const QList<QAction*>& actions) override;
     // The binding changed from outside: replaces the text unless the editor is in the
     // middle of its own change; keeps the caret where it can.

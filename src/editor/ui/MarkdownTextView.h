@@ -87,6 +87,8 @@ public:
     LongPaste* longPaste() const { return m_paste; }
     // Keys typed and texts pasted that wait until the view can take them.
     KeptInput* keptInput() const { return m_kept; }
+    // A place far down that the view waits for the layout to reach.
+    LayoutWait* layoutWait() const { return m_wait; }
 
     // The suggestion shown at the caret (the inline continuation drives it).
     GhostText* ghost() const { return m_ghost; }

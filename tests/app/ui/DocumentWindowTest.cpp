@@ -16,6 +16,7 @@
 #include "platform/PrefKey.h"
 #include "platform/RecentDocuments.h"
 #include "platform/Settings.h"
+#include "render/HtmlToMarkdown.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,6 +27,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -718,6 +720,38 @@ TEST_F(DocumentWindowTest, AWriteDuringALongPasteHoldsAllOfIt)
     ASSERT_TRUE(view->longPaste()->rest());
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(holds(path, "Start.\n" + text + text));
+}
+
+// Keys typed while a long paste goes in, or while pasted HTML is still being converted, wait
+// for it: a close at once puts the paste in, then them, and writes all of it.
+TEST_F(DocumentWindowTest, ClosingDuringALongPasteWritesTheKeysTypedMeanwhileAfterIt)
+{
+    auto& dc = DocumentController::instance();
+    const QString plainPath = dir.filePath("plain.md");
+    const QString htmlPath = dir.filePath("html.md");
+    writeAll(plainPath, "Start.\n");
+    writeAll(htmlPath, "Start.\n");
+    const QString text = longPasteText();
+    QString html;
+    while (html.size() < 600 * 1024) html += QStringLiteral("<p><b>bold</b> and <i>more</i></p>");
+    const QString markdown = HtmlToMarkdown::convert(html);
+    ASSERT_TRUE(LongPaste::isLong(markdown));
+
+    for (const QString& path : {plainPath, htmlPath}) {
+        DocumentWindow* w = dc.openDocument(path);
+        ASSERT_TRUE(w);
+        auto* view = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
+        auto* data = new QMimeData;
+        if (path == htmlPath) data->setHtml(html);
+        data->setText(text);
+        QApplication::clipboard()->setMimeData(data);
+        typeAtEnd(w, QString());
+        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClicks(view, "typed");
+        ASSERT_TRUE(view->keptInput()->isHolding());
+        EXPECT_TRUE(w->close());
+        EXPECT_TRUE(holds(path, "Start.\n" + (path == htmlPath ? markdown : text) + "typed"));
+    }
 }
 
 TEST_F(DocumentWindowTest, MenusKeepTheirOrderAndKeyWindowObserversActOnlyWhenActive)
