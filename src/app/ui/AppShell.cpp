@@ -185,7 +185,9 @@ bool closedByLaunchPass(const DocumentWindow* window)
 
 void runLaunchSequence(bool namedItems, bool reopens)
 {
-    if (launchWindows().showWhatsNewIfNewVersion) launchWindows().showWhatsNewIfNewVersion();
+    // Not over the question of a text recovered at this launch: it waits for the answer.
+    if (launchWindows().showWhatsNewIfNewVersion)
+        DocumentController::instance().afterRecoveryQuestions(launchWindows().showWhatsNewIfNewVersion);
     const bool welcome = Settings::instance().boolean(PrefKey::showWelcomeOnLaunch, true);
     if (!Launch::showsWelcome(welcome, reopens, namedItems) || !launchWindows().showWelcome) return;
     auto* watch = new UserActionWatch(qApp);

@@ -47,7 +47,8 @@ void markStartWindow(DocumentWindow* window);
 Launch::WindowFacts factsOf(const DocumentWindow* window);
 bool closedByLaunchPass(const DocumentWindow* window);
 
-// After the first windows are open: the What's New check, then either the last session is
+// After the first windows are open: the What's New check (once a text recovered at this
+// launch has its question answered), then either the last session is
 // reopened (0.2 s later) or the welcome window is shown (at 0.2 s, then fronted again every
 // 0.2 s up to five times until the user acts), each replacing the start window.
 // `namedItems`: the launch named files or URLs, or brought back a text kept aside for a file

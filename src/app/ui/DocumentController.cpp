@@ -204,6 +204,7 @@ DocumentWindow* DocumentController::show(DocumentWindow* window)
     m_windows.append(window);
     connect(window, &QObject::destroyed, this, [this](QObject* gone) {
         m_windows.removeIf([gone](const QPointer<QObject>& w) { return w.isNull() || w.data() == gone; });
+        recoveryQuestionEnded(gone);
     });
     if (opensBehind(window)) {
         // Not even for a moment in front: a window manager would hand it the keyboard when it
@@ -286,7 +287,8 @@ int DocumentController::restoreAutosaved()
         if (e.forPath.isEmpty()) continue;
         // A save of that file ended by a crash may have left its own temporary file beside it.
         SafeWrite::removeLeftovers(e.forPath);
-        w->offerWriteBack(e.forPath);
+        m_askingToWriteBack.append(w);
+        w->offerWriteBack(e.forPath, [this, w] { recoveryQuestionEnded(w); });
     }
     // Without a session to reopen, the launch has opened everything once control returns.
     if (m_recoveryInFront && !m_reopenPending) QTimer::singleShot(0, this, [this] { releaseFront(); });
@@ -300,6 +302,19 @@ bool DocumentController::isRecovering(const QString& path) const
         if (w->isUntitled() && !w->keptFor().isEmpty() && (target.isEmpty() || canonical(w->keptFor()) == target))
             return true;
     return false;
+}
+
+void DocumentController::afterRecoveryQuestions(std::function<void()> action)
+{
+    m_afterRecoveryQuestions.append(std::move(action));
+    recoveryQuestionEnded(nullptr);
+}
+
+void DocumentController::recoveryQuestionEnded(const QObject* window)
+{
+    m_askingToWriteBack.removeIf([window](const QPointer<QObject>& w) { return w.isNull() || w.data() == window; });
+    if (!m_askingToWriteBack.isEmpty()) return;
+    for (const auto& action : std::exchange(m_afterRecoveryQuestions, {})) action();
 }
 
 void DocumentController::releaseFront()

@@ -72,6 +72,9 @@ public:
     // Whether a window holds a text kept aside for `path` (the last session leaves that file
     // to it), or for any file when `path` is empty.
     bool isRecovering(const QString& path = QString()) const;
+    // Runs `action` once no such window asks any more whether to write its text back (at once
+    // when none asks): what the launch shows later must not cover that question.
+    void afterRecoveryQuestions(std::function<void()> action);
     // At launch: when reopening is on and documents of the last session still exist, reopens
     // them 0.2 s later and then closes the untitled, unedited windows. True when scheduled (the
     // welcome window is then not shown).
@@ -125,6 +128,8 @@ private:
     bool opensBehind(const DocumentWindow* window) const;
     // The launch has opened everything: the window kept in front is raised and takes the keyboard.
     void releaseFront();
+    // `window`'s question about writing its recovered text back was answered, or it is gone.
+    void recoveryQuestionEnded(const QObject* window);
 
     void closeNextForQuit();
     void finishQuit(bool allClosed);
@@ -146,4 +151,7 @@ private:
     // The window the launch keeps in front: the file the user named, or a recovered text's.
     QPointer<QObject> m_inFront;
     bool m_recoveryInFront = false;
+    // The windows whose recovered text asks to be written back, and what waits for their answers.
+    QList<QPointer<QObject>> m_askingToWriteBack;
+    QList<std::function<void()>> m_afterRecoveryQuestions;
 };

@@ -89,8 +89,9 @@ public:
 
     // An untitled window holding a text kept aside for `path` by an earlier run, whose write
     // there did not finish: the title names the file, and the user is offered to write the
-    // text back over it (closing the file's own window unless it was edited).
-    void offerWriteBack(const QString& path);
+    // text back over it (closing the file's own window unless it was edited). `answered`
+    // follows the answer (at once when there is no one to ask).
+    void offerWriteBack(const QString& path, std::function<void()> answered = {});
     // The file whose text kept aside this window holds, until it is written there or elsewhere.
     QString keptFor() const { return m_file->keptFor(); }
 

@@ -160,14 +160,18 @@ bool DocumentWindow::saveTo(const QString& path, QString* error)
     return true;
 }
 
-void DocumentWindow::offerWriteBack(const QString& path)
+void DocumentWindow::offerWriteBack(const QString& path, std::function<void()> answered)
 {
     m_file->setKeptFor(path);
     updateTitle();
     auto& prompts = DocumentController::instance().prompts();
-    if (!prompts.offerWriteBack) return;
-    prompts.offerWriteBack(this, path, whileAlive([this](bool writeBack) {
+    if (!prompts.offerWriteBack) {
+        if (answered) answered();
+        return;
+    }
+    prompts.offerWriteBack(this, path, whileAlive([this, answered = std::move(answered)](bool writeBack) {
                                if (writeBack) writeBackKeptText();
+                               if (answered) answered();
                            }));
 }
 

@@ -220,6 +220,27 @@ TEST_F(AppShellTest, ARecoveredTextStaysInFrontAndItsFileIsNotReopenedBesideIt)
     EXPECT_EQ(shownActive.windows, QList<QObject*>{recovered});
 }
 
+// What's New, at the first launch of a new version, would cover the question a recovered text
+// asks: it waits for the answer.
+TEST_F(AppShellTest, WhatsNewWaitsUntilARecoveredTextsQuestionIsAnswered)
+{
+    auto& dc = DocumentController::instance();
+    const AppShell::LaunchWindows saved = AppShell::launchWindows();
+    int whatsNew = 0;
+    AppShell::launchWindows() = {[&whatsNew] { ++whatsNew; }, {}};
+    ASSERT_TRUE(dc.autosaveStore().save(AutosaveStore::newId(), "the text being saved", nullptr, write("shared.md")));
+    std::function<void(bool)> answer;
+    dc.prompts().offerWriteBack = [&](QWidget*, const QString&, auto a) { answer = a; };
+    ASSERT_EQ(dc.restoreAutosaved(), 1);
+    AppShell::runLaunchSequence(true, false);
+    QTest::qWait(100);
+    EXPECT_EQ(whatsNew, 0);
+    ASSERT_TRUE(answer);
+    answer(false);
+    EXPECT_EQ(whatsNew, 1);
+    AppShell::launchWindows() = saved;
+}
+
 TEST_F(AppShellTest, OneHandOffOpensAtMostFiftyWindowsAndNamesWhatItLeftOut)
 {
     QStringList detail;
