@@ -121,6 +121,19 @@ protected:
         e->moveCursor(QTextCursor::End);
         QTest::keyClicks(e, text);
     }
+    // Opens `path` holding "Start.\n" and pastes `text` at its end with Ctrl+V; a long text
+    // goes on going in after this returns.
+    static MarkdownTextView* pasteAtEnd(DocumentWindow*& w, const QString& path, const QString& text)
+    {
+        writeAll(path, "Start.\n");
+        w = DocumentController::instance().openDocument(path);
+        if (!w) return nullptr;
+        auto* view = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
+        QApplication::clipboard()->setText(text);
+        typeAtEnd(w, QString());
+        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+        return view;
+    }
 
     // What the autosave folder held when a question was asked.
     void noteKeptAside(const QString& question)
@@ -674,14 +687,10 @@ TEST_F(DocumentWindowTest, TypingDuringABackgroundAutosaveIsWrittenAfterTheNextP
 TEST_F(DocumentWindowTest, KeysTypedDuringALongPasteLeaveTheDocumentEditedUntilTheyAreWritten)
 {
     const QString path = dir.filePath("pasted.md");
-    writeAll(path, "Start.\n");
-    DocumentWindow* w = DocumentController::instance().openDocument(path);
-    ASSERT_TRUE(w);
-    auto* view = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
     const QString text = longPasteText();
-    QApplication::clipboard()->setText(text);
-    typeAtEnd(w, QString());
-    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    DocumentWindow* w = nullptr;
+    MarkdownTextView* view = pasteAtEnd(w, path, text);
+    ASSERT_TRUE(view);
     QTest::keyClicks(view, "typed");
     // The paste is in the text; it is styled and placed before the keys go in after it.
     while (view->longPaste()->rest()) QCoreApplication::processEvents();
@@ -700,14 +709,10 @@ TEST_F(DocumentWindowTest, KeysTypedDuringALongPasteLeaveTheDocumentEditedUntilT
 TEST_F(DocumentWindowTest, AWriteDuringALongPasteHoldsAllOfIt)
 {
     const QString path = dir.filePath("pasted.md");
-    writeAll(path, "Start.\n");
-    DocumentWindow* w = DocumentController::instance().openDocument(path);
-    ASSERT_TRUE(w);
-    auto* view = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
     const QString text = longPasteText();
-    QApplication::clipboard()->setText(text);
-    typeAtEnd(w, QString());
-    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    DocumentWindow* w = nullptr;
+    MarkdownTextView* view = pasteAtEnd(w, path, text);
+    ASSERT_TRUE(view);
     ASSERT_TRUE(view->longPaste()->rest());
     std::optional<bool> saved;
     w->saveThen([&](bool ok) { saved = ok; });
