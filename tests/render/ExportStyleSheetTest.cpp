@@ -68,6 +68,18 @@ TEST(ExportStyleSheet, SpecificityOrderImportantAndWhatIsNotUnderstood)
     EXPECT_FALSE(s[S::Strong].italic);      // nothing said, nothing changed
 }
 
+// `a > b` picks a b directly inside an a, never one further down.
+TEST(ExportStyleSheet, AChildSelectorPicksOnlyChildren)
+{
+    const S s = ExportStyleSheet::read({}, "body > p { color: green } html > p { font-style: italic }\n"
+                                           "table > td { font-weight: bold } tr > td { text-decoration: underline }");
+    EXPECT_EQ(s[S::Paragraph].color, QColor(0, 128, 0));
+    EXPECT_FALSE(s[S::Quote].color.isValid()); // its p sits in a blockquote
+    EXPECT_FALSE(s[S::Paragraph].italic.has_value());
+    EXPECT_FALSE(s[S::TableCell].bold.has_value()); // a cell sits in a row of the table's body
+    EXPECT_EQ(s[S::TableCell].underline, true);
+}
+
 TEST(ExportStyleSheet, HostileCssEndsQuicklyAndBounded)
 {
     QElapsedTimer timer;
