@@ -489,7 +489,16 @@ void DocumentWindow::copyThen(CopyReady ready)
 
 void DocumentWindow::copyForWaiters(qsizetype budget)
 {
-    if (m_copyWaiters.isEmpty() || !m_mirror.catchUp(*m_editor->textView(), budget)) return;
+    if (m_copyWaiters.isEmpty()) return;
+    // A paste going in: a copy made now would lack its rest. One that cannot wait puts it in.
+    if (budget == std::numeric_limits<qsizetype>::max()) {
+        m_editor->finishTakingText();
+    } else if (m_editor->isTakingText()) {
+        m_waitersCopyTimer->setInterval(50);
+        return;
+    }
+    m_waitersCopyTimer->setInterval(0);
+    if (!m_mirror.catchUp(*m_editor->textView(), budget)) return;
     m_waitersCopyTimer->stop();
     const TextMirror::Snapshot copy = m_mirror.snapshot();
     for (const CopyReady& ready : std::exchange(m_copyWaiters, {})) ready(copy);

@@ -725,6 +725,17 @@ TEST_F(DocumentWindowTest, AWriteDuringALongPasteHoldsAllOfIt)
     ASSERT_TRUE(view->longPaste()->rest());
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(holds(path, "Start.\n" + text + text));
+
+    // Save As to a new name, the same.
+    view = pasteAtEnd(w, dir.filePath("other.md"), text);
+    ASSERT_TRUE(view);
+    ASSERT_TRUE(view->longPaste()->rest());
+    savePath = dir.filePath("saved as.md");
+    saved.reset();
+    w->saveAsThen([&](bool ok) { saved = ok; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return saved.has_value(); }, 30000));
+    EXPECT_TRUE(*saved);
+    EXPECT_TRUE(holds(savePath, "Start.\n" + text));
 }
 
 // Keys typed while a long paste goes in, or while pasted HTML is still being converted, wait
