@@ -108,9 +108,4 @@ void finish()
     while (queue().thread) landFirst();
 }
 
-bool isBusy()
-{
-    return !queue().jobs.empty();
-}
-
 } // namespace VersionSnapshots

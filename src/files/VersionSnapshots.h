@@ -33,6 +33,5 @@ void take(Request request, Done done);
 // Waits for every snapshot asked for and runs their `done`. Quitting calls it, so a snapshot
 // under way is never cut short.
 void finish();
-bool isBusy();
 
 } // namespace VersionSnapshots

@@ -31,6 +31,15 @@ WriteDecision::Facts DocumentWindow::writeFacts(Ask asker) const
 }
 
 namespace {
+// Why a text was not written over its file `name`, which another program changed or removed.
+QString notWrittenOver(const QString& name, bool deleted)
+{
+    return deleted
+               ? DocumentWindow::tr("The file “%1” was moved or deleted by another program; it was not written again.")
+                     .arg(name)
+               : DocumentWindow::tr("“%1” was changed by another program; it was not overwritten.").arg(name);
+}
+
 // Where the file writes the text of a step that writes.
 DocumentFile::Target targetOf(WriteDecision::Step step)
 {
@@ -197,9 +206,7 @@ void DocumentWindow::writeBackKeptText()
     const QString name = QFileInfo(path).fileName();
     const bool deleted = facts.disk == DiskStamp::State::Missing;
     if (step != Step::Ask) {
-        alert(tr("The document “%1” could not be saved.").arg(displayName()),
-              deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.").arg(name)
-                      : tr("“%1” was changed by another program; it was not overwritten.").arg(name));
+        alert(tr("The document “%1” could not be saved.").arg(displayName()), notWrittenOver(name, deleted));
         return;
     }
     using Choice = DocumentController::ExternalChangeChoice;
@@ -402,12 +409,7 @@ void DocumentWindow::carryOut(const WriteDecision::Facts& facts, Outcome done)
         done(SaveOutcome::Cancelled, {});
         return;
     case Step::RefuseKeepingAside: m_file->keepAside(m_editor->textView()->text()); [[fallthrough]];
-    case Step::Refuse:
-        done(SaveOutcome::Failed,
-             deleted ? tr("The file “%1” was moved or deleted by another program; it was not written again.")
-                           .arg(displayName())
-                     : tr("“%1” was changed by another program; it was not overwritten.").arg(displayName()));
-        return;
+    case Step::Refuse: done(SaveOutcome::Failed, notWrittenOver(displayName(), deleted)); return;
     case Step::Ask: askAboutChange(facts, std::move(done)); return;
     }
 }
