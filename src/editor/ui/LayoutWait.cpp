@@ -64,8 +64,11 @@ void LayoutWait::stop()
 
 void LayoutWait::cancel()
 {
+    const bool was = isWaiting();
     stop();
     m_then = nullptr;
+    // What waited behind the wait (keys typed meanwhile) goes on without it.
+    if (was && arrived) arrived();
 }
 
 void LayoutWait::finishNow()

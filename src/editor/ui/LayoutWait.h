@@ -25,7 +25,8 @@ public:
     // runs once it is. A wait takes the place of one under way.
     void forPosition(int position, std::function<void()> then = {});
     void forPoint(double y, std::function<void()> then = {});
-    // Gives the wait up (the text it waited in went), `then` with it.
+    // Gives the wait up (the text it waited in went), `then` with it; `arrived` is told all
+    // the same, for what waited behind it goes on.
     void cancel();
     // Lays out the rest of the way at once and goes on as a last slice would (the window is
     // about to close, and what waited must land in the text before it is written).

@@ -213,10 +213,7 @@ bool MarkdownTextView::placedForShowing(int position, std::function<void()> show
     // A place close to the part laid out (or at the end) is laid out now; a place waited
     // for before is not shown after it (what waited for it waits again if it must).
     if (m_layout->isPlaced(position) || m_layout->layOutToward(position, 50)) {
-        if (m_wait->isWaiting()) {
-            m_wait->cancel();
-            m_kept->playSoon();
-        }
+        m_wait->cancel();
         return true;
     }
     // Shown only if the selection is still the one it was shown for: a click meanwhile, or

@@ -1,7 +1,9 @@
 // A long text is laid out in slices after it opens, and again after a zoom. A click, a find or
 // a command that goes to a place far down waits for the layout to reach it in slices, the
 // window going on and the keys waiting meanwhile, and shows it then.
+#include "editor/ui/LayoutWait.h"
 #include "EditorViewFixture.h"
+#include "editor/ui/KeptInput.h"
 
 #include <QElapsedTimer>
 
@@ -84,4 +86,21 @@ TEST_F(EditorViewTest, CommandsThatGoFarDownALongTextWaitForItInSlices)
     EXPECT_TRUE(layout()->isLayoutPending());
     EXPECT_EQ(tv()->textLength(), doc.size());
     ASSERT_TRUE(QTest::qWaitFor([&] { return caretShown(tv()); }, 30000));
+}
+
+// A key typed while the view waits for a place far down, then the text replaced from outside
+// (the file changed on disk): the wait goes with the old text, and the key, kept, goes into the
+// new one. It stayed kept, the window marked edited, until another key came.
+TEST_F(EditorViewTest, KeysKeptForAPlaceFarDownGoInWhenTheTextIsReplaced)
+{
+    const QString doc = longMarkdown();
+    view->loadText(doc);
+    const TextRange far(int(doc.indexOf(QStringLiteral("Part 040000"))), 0);
+    tv()->setSelectedRange(far);
+    ASSERT_TRUE(tv()->layoutWait()->isWaiting());
+    QTest::keyClicks(tv(), "x");
+    ASSERT_TRUE(tv()->keptInput()->isHolding());
+    view->loadText(QStringLiteral("new text\n"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tv()->keptInput()->isHolding(); }, 5000));
+    EXPECT_TRUE(tv()->text().contains(u'x'));
 }
