@@ -89,6 +89,11 @@ bool isHeading(QStringView t)
 
 namespace detail {
 
+bool opensBlock(QStringView t)
+{
+    return t.startsWith(u'>') || t.startsWith(u"```") || isThematicBreak(t) || isHeading(t);
+}
+
 HeadingParts headingOf(QStringView t)
 {
     // "^(#{1,6})\s+", then the text trimmed, without a closing "\s+#+\s*$".
@@ -266,9 +271,7 @@ qsizetype Renderer::paragraph(LineSpan lines, qsizetype i, QStringView alignment
     qsizetype j = i + 1;
     for (; j < qsizetype(lines.size()); ++j) {
         const QStringView u = trimmedView(lines[j]);
-        if (u.isEmpty() || u.startsWith(u'>') || u.startsWith(u"```") || isThematicBreak(u) || isHeading(u)
-            || isListItem(u))
-            break;
+        if (u.isEmpty() || opensBlock(u) || isListItem(u)) break;
         if (isWidthComment(u)) continue;
         para.append(u'\n');
         para.append(u);

@@ -67,7 +67,8 @@ bool isListItem(QStringView t)
 }
 
 // A list, and every line that belongs to its items: a deeper item starts a nested list, a
-// deeper fence holds code of the item, and any other line indented past the marker continues
+// deeper fence holds code of the item, a deeper quote, heading or rule is a block in the item,
+// and any other line indented past the marker continues
 // the item's text, or follows what is nested in it. In a nested list a line directly under an
 // item's text continues that text however far it is indented, as an outer item holds it anyway.
 qsizetype Renderer::list(LineSpan lines, qsizetype start, int depth, bool nested)
@@ -133,12 +134,15 @@ qsizetype Renderer::list(LineSpan lines, qsizetype start, int depth, bool nested
             }
             textOpen = true;
             ++j;
-        } else if (t.startsWith(u"```")) {
+        } else if (opensBlock(t)) {
             if (d <= base) break;
-            // The fence and its code, blank lines included, up to its closing line.
+            // A quote's, heading's or rule's line; a fence and its code, blank lines included,
+            // up to its closing line.
             const qsizetype from = j++;
-            while (j < n && !trimmedView(lines[j]).startsWith(u"```")) ++j;
-            j = std::min(j + 1, n);
+            if (t.startsWith(u"```")) {
+                while (j < n && !trimmedView(lines[j]).startsWith(u"```")) ++j;
+                j = std::min(j + 1, n);
+            }
             for (qsizetype k = from; k < j; ++k) keep(lines[k]);
             textOpen = false;
         } else {
@@ -166,7 +170,7 @@ qsizetype Renderer::list(LineSpan lines, qsizetype start, int depth, bool nested
 }
 
 // What is nested in an item, after its text: lists, fenced code (its lines without the
-// fence's indent) and the lines that follow them.
+// fence's indent), quotes, headings and rules, and the lines that follow them.
 void Renderer::itemContent(LineSpan lines, int depth)
 {
     const qsizetype n = qsizetype(lines.size());
@@ -185,9 +189,15 @@ void Renderer::itemContent(LineSpan lines, int depth)
                 }
             }
             fence(code, 0, t);
+        } else if (opensBlock(t)) {
+            qsizetype end = k + 1;
+            if (t.startsWith(u'>'))
+                while (end < n && trimmedView(lines[end]).startsWith(u'>')) ++end;
+            blocks(lines.subspan(size_t(k), size_t(end - k)), depth + 1);
+            k = end;
         } else {
             itemLines.resize(0);
-            for (; k < n && !isListItem(trimmedView(lines[k])) && !trimmedView(lines[k]).startsWith(u"```"); ++k) {
+            for (; k < n && !isListItem(trimmedView(lines[k])) && !opensBlock(trimmedView(lines[k])); ++k) {
                 if (!itemLines.isEmpty()) itemLines.append(u'\n');
                 itemLines.append(trimmedView(lines[k]));
             }

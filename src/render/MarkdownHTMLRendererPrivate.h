@@ -167,6 +167,9 @@ struct HeadingParts {
 HeadingParts headingOf(QStringView trimmedLine);
 // "^\s*([-*+]|\d+[.)])\s+" on a trimmed line.
 bool isListItem(QStringView t);
+// Whether a trimmed line starts a block that ends the text above it: a quote, a fence, a
+// rule or a heading.
+bool opensBlock(QStringView t);
 // The cells of a pipe-table row as views of it; "\|" keeps a pipe (and its backslash).
 void splitRow(QStringView row, Lines& cells);
 // Footnote definitions taken out of `lines` (fenced code keeps its lines).

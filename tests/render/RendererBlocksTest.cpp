@@ -160,6 +160,16 @@ TEST(RenderLists, FencesIndentedUnderAnItemAreItsCode)
     EXPECT_EQ(blocks("- a\n```\nx\n```"), "<ul>\n<li>a</li>\n</ul>\n<pre><code>x</code></pre>");
 }
 
+TEST(RenderLists, QuotesHeadingsAndRulesIndentedUnderAnItemAreBlocksNotText)
+{
+    EXPECT_EQ(blocks("1. Build\n   > **Note:** first\n   > then.\n   after\n2. Run"),
+              "<ol>\n<li>Build<blockquote><p><strong>Note:</strong> first<br>\nthen.</p></blockquote>after</li>\n"
+              "<li>Run</li>\n</ol>");
+    EXPECT_EQ(blocks("- a\n  - b\n  ## Sub\n  ***\n- c"),
+              "<ul>\n<li>a<ul>\n<li>b</li>\n</ul><h2>Sub</h2><hr></li>\n<li>c</li>\n</ul>");
+    EXPECT_EQ(blocks("- a\n> q"), "<ul>\n<li>a</li>\n</ul>\n<blockquote><p>q</p></blockquote>");
+}
+
 TEST(RenderLists, NumberedListsStartAtTheirFirstNumber)
 {
     EXPECT_EQ(blocks("3) three"), "<ol start=\"3\">\n<li>three</li>\n</ol>");
