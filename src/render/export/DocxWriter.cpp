@@ -204,7 +204,7 @@ int numberingFor(const RichBlock& b, DocxState& st)
                        "<w:lvlOverride w:ilvl=\"%2\"><w:startOverride w:val=\"%3\"/></w:lvlOverride></w:num>")
             .arg(num)
             .arg(level)
-            .arg(std::max(1, b.number));
+            .arg(std::max(0, b.number));
     return num;
 }
 

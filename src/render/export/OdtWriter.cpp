@@ -297,7 +297,7 @@ qsizetype writeList(QString& out, const QList<RichBlock>& blocks, qsizetype from
             open.append(open.size() + 1 == level ? b.listId : -1);
             if (open.size() < level) out += QLatin1String("<text:list-item>");
         }
-        out += b.ordered ? QStringLiteral("<text:list-item text:start-value=\"%1\">").arg(std::max(1, b.number))
+        out += b.ordered ? QStringLiteral("<text:list-item text:start-value=\"%1\">").arg(std::max(0, b.number))
                          : QStringLiteral("<text:list-item>");
         writeParagraph(out, b, QStringLiteral("List_20_Paragraph"), st);
     }

@@ -161,8 +161,9 @@ QString readablePage(const QString& page, QList<int>& listStarts)
             continue;
         } else if (isTag(tag, QLatin1String("<ol")) || isTag(tag, QLatin1String("<ul"))) {
             const qsizetype from = tag.indexOf(QLatin1String(" start=\"")) + 8;
-            const int start = from < 8 ? 1 : tag.mid(from, tag.indexOf(u'"', from) - from).toInt();
-            listStarts.append(tag[1] == u'o' && start > 0 ? start : 1);
+            bool read = false;
+            const int start = from < 8 ? 1 : tag.mid(from, tag.indexOf(u'"', from) - from).toInt(&read);
+            listStarts.append(tag[1] == u'o' && read && start >= 0 ? start : 1);
         } else if (isTag(tag, QLatin1String("</head"))) {
             out += QLatin1String(kReadingStyle);
         }

@@ -286,3 +286,20 @@ TEST(ExportConversion, NumberedListsKeepTheDocumentsNumbersInEveryWriter)
     const QByteArray rtf = RtfWriter::write(blocks);
     EXPECT_TRUE(rtf.contains("3.\\tab") && rtf.contains("5.\\tab")) << rtf.toStdString();
 }
+
+TEST(ExportConversion, AListNumberedFromZeroCountsFromZeroInEveryWriter)
+{
+    const QString md = QStringLiteral("0. zero\n1. one\n");
+    const QList<RichBlock> blocks = RichText::blocks(
+        *RichText::textDocument(Exporter::htmlDocument(MarkdownHTMLRenderer::renderBody(md), "t", {}, {}, true), {}));
+    QStringList numbered;
+    for (const RichBlock& b : blocks) numbered << QStringLiteral("%1 %2").arg(b.number).arg(b.runs.value(0).text);
+    EXPECT_EQ(numbered.join(u'|').toStdString(), "0 zero|1 one");
+    EXPECT_TRUE(RtfWriter::write(blocks).contains("0.\\tab"));
+    EXPECT_EQ(valuesIn(zipEntry(DocxWriter::write(blocks, "t"), "word/numbering.xml"), QLatin1String("w:startOverride"),
+                       QLatin1String("w:val")),
+              QStringList{"0"});
+    EXPECT_EQ(valuesIn(zipEntry(OdtWriter::write(blocks, "t"), "content.xml"), QLatin1String("text:list-item"),
+                       QLatin1String("text:start-value")),
+              (QStringList{"0", "1"}));
+}
