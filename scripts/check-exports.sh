@@ -475,10 +475,12 @@ pdftotext "$PAPER/nested.pdf" - | grep -q deepest || fail "nested.pdf: the deepe
 
 # ---- Math and diagrams make their PDF at once, with no network connection attempted ----
 printf 'Display math:\n\n$$x^2 + y^2 = z^2$$\n\n```mermaid\ngraph TD; A-->B\n```\n' >"$WORK/math.md"
-start=$(date +%s%N)
 strace -f -qq -e trace=connect -o "$WORK/connect.log" "$BW_EXPORT" "$WORK/math.md" --format pdf --out "$WORK/math.pdf" 2>/dev/null \
   || fail "bw-export pdf of math.md under strace"
 ! grep -E "sa_family=AF_INET6?[,}]" "$WORK/connect.log" || fail "math.pdf: a network connection was attempted"
+# Timed without strace: following every process of the engine takes it seconds of its own.
+start=$(date +%s%N)
+export_to "$WORK/math.md" pdf "$WORK/math.pdf"
 elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
 [ "$elapsed" -lt 3000 ] || fail "math.pdf took $elapsed ms: it waits for scripts"
 pdftotext "$WORK/math.pdf" - | grep -q "x\^2" || fail "math.pdf: the formula's source is missing"
