@@ -336,7 +336,6 @@ void BM_EditorFenceKeyInTheMiddleToFrame(benchmark::State& state)
                     press(w.text(), c == u'`' ? Qt::Key_QuoteLeft : Qt::Key_A, QString(c));
                 deliverFrame();
                 ms.push_back(double(t.nsecsElapsed()) / 1e6);
-                qWarning("key %s %.1f", qPrintable(QString(c == u'\n' ? u'N' : c)), ms.back());
                 // What the pause runs, in turns of the event loop: the longest holds the window.
                 QElapsedTimer pause;
                 pause.start();

@@ -44,9 +44,7 @@ bool PagedDocumentLayout::placeEnd(bool style)
 
 void PagedDocumentLayout::placeTailAtEstimate(bool rebreak)
 {
-    const int done = m_placement.position();
-    const QTextBlock lastDone = document()->findBlock(done).previous();
-    placeTail(estimatedTop(done, lastDone.isValid() ? blockBottom(lastDone) : 0), rebreak);
+    placeTail(estimatedTop(m_placement.position(), laidOutBottom()), rebreak);
     updateExtent(0, -1);
 }
 
@@ -89,8 +87,7 @@ bool PagedDocumentLayout::growTail(const QTextBlock& asked)
         bottom = placeBlock(b, bottom);
     }
     const double top = blockTop(first) - bottom;
-    const QTextBlock lastDone = doc->findBlock(m_placement.position()).previous();
-    if (top < (lastDone.isValid() ? blockBottom(lastDone) : 0)) return false;
+    if (top < laidOutBottom()) return false;
     double y = top;
     for (QTextBlock b = from; b != first; b = b.next()) y = placeBlock(b, y);
     // The end's blocks from the first that lies where it lay stay where they are.
