@@ -40,7 +40,10 @@ bool MarkdownTextView::followWikiLink(QMouseEvent* e)
     if (e->button() != Qt::LeftButton || e->modifiers() != Qt::ControlModifier) return false;
     const QPointF doc = e->position() + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
     const int index = m_layout->hitTest(doc, Qt::ExactHit);
-    const QString target = index >= 0 ? WikiLinks::targetAt(text(), index) : QString();
+    // A link lies within its line: the clicked block is read, not the whole text.
+    const QTextBlock block = document()->findBlock(index);
+    const QString target =
+        index >= 0 && block.isValid() ? WikiLinks::targetAt(block.text(), index - block.position()) : QString();
     if (target.isEmpty()) return false;
     const QString path = WikiLinks::resolve(target, documentPath());
     if (!path.isEmpty()) NotificationBus::instance().post(NotificationBus::name(Requests::openWikiLink), path);

@@ -866,6 +866,14 @@ TEST_F(EditorViewTest, EmojiAndWikiLinkCompletionOpenWhileTyping)
     const QPoint at = tv()->cursorRect(c).center() + QPoint(2, 0);
     QTest::mouseClick(tv()->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
     EXPECT_EQ(opened, folder.filePath("No.md"));
+    // On a later line too.
+    view->loadText("first line\nsee [[No]]");
+    opened.clear();
+    c = QTextCursor(tv()->document());
+    c.setPosition(17);
+    QTest::mouseClick(tv()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      tv()->cursorRect(c).center() + QPoint(2, 0));
+    EXPECT_EQ(opened, folder.filePath("No.md"));
 }
 
 TEST_F(EditorViewTest, FocusModeDimsEverythingButTheCaretParagraph)
