@@ -172,8 +172,10 @@ void FindBar::place()
 
 void FindBar::hideEvent(QHideEvent* event)
 {
-    // A match arriving after the bar closed would take the caret from where the user went.
+    // A match arriving after the bar closed would take the caret from where the user went; a
+    // count due after the last key would go through the text for no one (showing counts again).
     stopWork();
+    m_recount->stop();
     if (auto* view = dynamic_cast<MarkdownTextView*>(m_controller->textView())) view->setTopObstruction(0);
     QWidget::hideEvent(event);
 }
