@@ -622,7 +622,10 @@ double PagedDocumentLayout::blockBottom(const QTextBlock& block) const
 double PagedDocumentLayout::paginateFrom(QTextBlock block, const QTextBlock& lastDirty)
 {
     if (!block.isValid()) return -1;
-    double y = block.previous().isValid() ? blockBottom(block.previous()) : 0;
+    // The first block of the end laid out ahead stays where it lies: the block above it
+    // waits, and its place is none to go by (it may never have had one).
+    const QTextBlock above = block.previous();
+    double y = !above.isValid() ? 0 : isPending(above) ? blockTop(block) : blockBottom(above);
     bool pastDirty = false;
     const double enough = enoughBelow(y);
     for (; block.isValid(); block = block.next()) {

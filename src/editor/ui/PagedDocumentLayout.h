@@ -250,9 +250,10 @@ private:
     // Whether a pending block asked for is laid out at once (it is close to the part laid
     // out, at the end, or only waits to be moved) rather than estimated (see askedAhead).
     bool laysOutWhenAsked(const QTextBlock& block);
-    // A change from before the end laid out ahead into it (a restyle across its start): the
-    // part within it is laid out anew where it is when the blocks are still where they were,
-    // else the end laid out ahead begins after the change. False for any other change.
+    // A change from before the end laid out ahead into it (a restyle across its start): what
+    // it changed of the part laid out is laid out again, and the part within the end anew
+    // where it is when the blocks are still where they were, else the end laid out ahead
+    // begins after the change. False for any other change.
     bool reachesIntoTail(int from, int removed, int added);
     // Document size and page count after a change; repaints the text-area band from `from`
     // to `to` (to the end when `to` < 0) across the sheets, and the desk below the last sheet

@@ -103,6 +103,10 @@ bool PagedDocumentLayout::reachesIntoTail(int from, int removed, int added)
     if (tail < 0 || from >= tail || removed == 0 || from + removed < tail) return false;
     QTextDocument* doc = document();
     m_placement.followEdit(from, removed, added);
+    // The blocks of the part laid out that it changed (a styling slice may restyle text laid
+    // out already) are laid out again, up to the first block still waiting.
+    if (from < m_placement.position())
+        layOutChanged(doc->findBlock(from), doc->findBlock(m_placement.position()).previous());
     QTextBlock last = doc->findBlock(from + added);
     if (!last.isValid()) last = doc->lastBlock();
     if (removed == added && doc->findBlock(tail).position() == tail) {

@@ -33,6 +33,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 // Some megabytes of headings, prose and small tables, alike from start to end: long enough
 // that its layout goes on in slices for a while after it is loaded.
@@ -74,6 +75,20 @@ protected:
         const QTextBlock b = tv()->document()->findBlock(pos);
         const QTextLine line = b.layout()->lineForTextPosition(pos - b.position());
         return line.cursorToX(pos - b.position());
+    }
+    // How many blocks lie elsewhere than where a whole layout of `text` (the view's) puts
+    // them; the view takes that text anew to find out.
+    std::size_t blocksApartFromAWholeLayout(const QString& text)
+    {
+        layout()->finishLayout();
+        std::vector<double> tops;
+        for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next()) tops.push_back(layout()->blockTop(b));
+        view->loadText(text);
+        layout()->finishLayout();
+        std::size_t i = 0, differ = 0;
+        for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next(), ++i)
+            differ += i >= tops.size() || layout()->blockTop(b) != tops[i];
+        return differ;
     }
 
     QTemporaryDir dir;

@@ -696,14 +696,7 @@ TEST_F(EditorViewTest, KeysToTheEndOfATextStillBeingLaidOutShowTheEndAtOnce)
         ASSERT_TRUE(QTest::qWaitFor([&] { return !layout()->isLayoutPending(); }, 60000));
         EXPECT_EQ(tv()->cursorRect().top(), caretTop);
         // Where a whole layout puts each block.
-        std::vector<double> tops;
-        for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next()) tops.push_back(layout()->blockTop(b));
-        view->loadText(typed);
-        layout()->finishLayout();
-        std::size_t i = 0, differ = 0;
-        for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next(), ++i)
-            differ += i >= tops.size() || layout()->blockTop(b) != tops[i];
-        EXPECT_EQ(differ, 0u);
+        EXPECT_EQ(blocksApartFromAWholeLayout(typed), 0u);
     }
 }
 
@@ -722,6 +715,37 @@ TEST_F(EditorViewTest, TheEndLaidOutAheadLiesNearlyWhereAWholeLayoutPutsIt)
     const double estimated = layout()->blockTop(last);
     layout()->finishLayout();
     EXPECT_NEAR(estimated, layout()->blockTop(last), 2 * layout()->metrics().stride);
+}
+
+// Changes that reach the first block of the end laid out ahead: a key typed in it, and a
+// styling slice that goes on from text laid out already across the blocks still waiting into
+// it (the rest of a fence typed a little above them). Each laid the end out again from the
+// bottom of the waiting block above it, a place from no layout at all (the end went to the top
+// of the text, the caret's line off the screen), and the slice left the blocks laid out that
+// it restyled as they were broken before, so the text below them lay apart from where a whole
+// layout puts it.
+TEST_F(EditorViewTest, TheEndLaidOutAheadStaysWhereItLiesWhenAChangeReachesItsFirstBlock)
+{
+    const QString doc = longMarkdown(1024 * 1024);
+    view->loadText(doc);
+    QTest::keyClick(tv(), Qt::Key_End, Qt::ControlModifier);
+    const int tail = layout()->endPlacedFrom();
+    ASSERT_GT(tail, 0);
+    // The part laid out reaches to less than a slice above the end laid out ahead.
+    for (const int above : {40 * 1024, 10 * 1024}) layout()->layOutThrough(tv()->document()->findBlock(tail - above));
+    const int done = layout()->placedUpTo();
+    ASSERT_LT(done, tail);
+    const QTextBlock first = tv()->document()->findBlock(tail);
+    const double tailTop = layout()->blockTop(first);
+    tv()->setSelectedRange({tail, 0});
+    QTest::keyClicks(tv(), "x");
+    EXPECT_EQ(layout()->blockTop(first), tailTop);
+    tv()->setSelectedRange({int(doc.lastIndexOf(QStringLiteral("\n\n"), done - 4 * 1024)) + 1, 0});
+    QTest::keyClicks(tv(), "```");
+    ASSERT_TRUE(tv()->coordinator()->isStylingPending());
+    tv()->coordinator()->finishStyling();
+    EXPECT_EQ(layout()->blockTop(first), tailTop);
+    EXPECT_EQ(blocksApartFromAWholeLayout(tv()->text()), 0u);
 }
 
 // A fence line typed in the middle of a long text pairs every fence below it anew: each of its
