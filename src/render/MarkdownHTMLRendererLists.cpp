@@ -66,106 +66,180 @@ bool isListItem(QStringView t)
     return e >= 0 && e < t.size() && isPatternSpace(t[e].unicode()) && patternsSee(t);
 }
 
+namespace {
+
+// What a list's first item says about the whole list: numbered ("^\d+[.)]") or bulleted,
+// and the number a numbered list starts at.
+struct ListKind {
+    bool ordered = false;
+    int start = 1;
+};
+
+ListKind kindOf(QStringView t)
+{
+    const qsizetype e = markerEnd(t, 0);
+    if (e <= 0 || t[0] == u'-' || t[0] == u'*' || t[0] == u'+') return {};
+    return {true, markerNumber(t)};
+}
+
+// A line nested in an item loses its indent up to the item's text: the base indent and the
+// width of a bullet and its space, so that a deeper indent stays the nested list's base.
+constexpr qsizetype kMarkerWidth = 2;
+
+// What a line is to the list above it.
+enum class ListLine {
+    End,    // the list ends before it
+    Item,   // an item of this list
+    Nested, // a line of what is nested in the open item
+    Block,  // a quote, heading, rule or fence nested in the open item
+    Text,   // a line of the open item's text, or after what is nested in it
+};
+
+// A deeper item is nested, past the nesting limit it is an item of this list; an item at the
+// base indent whose marker changes between bullets and numbers begins a new list. A line
+// that is no item must be indented past the base, except directly under a nested item's text.
+ListLine lineIn(QStringView t, qsizetype d, qsizetype base, bool ordered, int depth, bool underNestedText)
+{
+    if (t.isEmpty()) return ListLine::End;
+    if (isListItem(t)) {
+        if (d < base) return ListLine::End;
+        if (d == base) return kindOf(t).ordered == ordered ? ListLine::Item : ListLine::End;
+        return depth >= kMaxNesting ? ListLine::Item : ListLine::Nested;
+    }
+    if (opensBlock(t)) return d > base ? ListLine::Block : ListLine::End;
+    return d > base || underNestedText ? ListLine::Text : ListLine::End;
+}
+
+// Where the block nested at `from` ends: after a fence's closing line (its code, blank lines
+// included), else after its one line.
+qsizetype nestedBlockEnd(LineSpan lines, qsizetype from)
+{
+    const qsizetype n = qsizetype(lines.size());
+    if (!trimmedView(lines[from]).startsWith(u"```")) return from + 1;
+    qsizetype j = from + 1;
+    while (j < n && !trimmedView(lines[j]).startsWith(u"```")) ++j;
+    return std::min(j + 1, n);
+}
+
+// One list as it is written: an item's "<li>" and task box when it opens; its text once it
+// is whole (its first line, or all its lines joined in the renderer's itemLines) and what is
+// nested in it when the next item opens or the list closes.
+class ListWriter {
+public:
+    ListWriter(Renderer& r, ListKind kind, qsizetype base, int depth)
+        : m_r(r),
+          m_tag(kind.ordered ? "ol" : "ul"),
+          m_base(base),
+          m_depth(depth)
+    {
+        m_r.out.append(u'<');
+        m_r.out.append(m_tag);
+        if (kind.ordered && kind.start != 1) {
+            m_r.out.append(QLatin1String(" start=\""));
+            m_r.out.append(QString::number(kind.start));
+            m_r.out.append(u'"');
+        }
+        m_r.out.append(QLatin1String(">\n"));
+    }
+
+    void item(QStringView t)
+    {
+        if (m_items) {
+            finishItem();
+            m_r.out.append(QLatin1String("</li>\n"));
+        }
+        m_items = true;
+        m_text = itemText(t);
+        m_r.out.append(QLatin1String("<li>"));
+        if (m_text.startsWith(u"[ ] ")) {
+            m_r.out.append(QLatin1String("<input type=\"checkbox\" disabled> "));
+            m_text = m_text.mid(4);
+        } else if (m_text.startsWith(u"[x] ", Qt::CaseInsensitive)) {
+            m_r.out.append(QLatin1String("<input type=\"checkbox\" checked disabled> "));
+            m_text = m_text.mid(4);
+        }
+    }
+
+    void nested(QStringView line) { m_pending.append(line.mid(std::min(indentOf(line), m_base + kMarkerWidth))); }
+
+    // Once something is nested in the item, later text lines follow it.
+    void text(QStringView line)
+    {
+        if (!m_pending.isEmpty()) {
+            nested(line);
+            return;
+        }
+        if (!m_continued) {
+            m_r.itemLines.resize(0);
+            m_r.itemLines.append(m_text);
+        }
+        m_continued = true;
+        m_r.itemLines.append(u'\n');
+        m_r.itemLines.append(trimmedView(line));
+    }
+
+    void close()
+    {
+        finishItem();
+        m_r.out.append(QLatin1String("</li>\n</"));
+        m_r.out.append(m_tag);
+        m_r.out.append(u'>');
+    }
+
+private:
+    void finishItem()
+    {
+        m_r.inlineText(m_continued ? QStringView(m_r.itemLines) : m_text);
+        m_continued = false;
+        if (!m_pending.isEmpty()) m_r.itemContent(m_pending, m_depth);
+        m_pending.resize(0);
+    }
+
+    Renderer& m_r;
+    const QLatin1String m_tag;
+    const qsizetype m_base;
+    const int m_depth;
+    bool m_items = false;
+    QStringView m_text;
+    bool m_continued = false;
+    Lines m_pending;
+};
+
+} // namespace
+
 // A list, and every line that belongs to its items: a deeper item starts a nested list, a
 // deeper fence holds code of the item, a deeper quote, heading or rule is a block in the item,
-// and any other line indented past the marker continues
-// the item's text, or follows what is nested in it. In a nested list a line directly under an
-// item's text continues that text however far it is indented, as an outer item holds it anyway.
+// and any other line indented past the marker continues the item's text, or follows what is
+// nested in it. In a nested list a line directly under an item's text continues that text
+// however far it is indented, as an outer item holds it anyway.
 qsizetype Renderer::list(LineSpan lines, qsizetype start, int depth, bool nested)
 {
     const qsizetype n = qsizetype(lines.size());
     const qsizetype base = indentOf(lines[start]);
-    // "^\d+[.)]" on the first line decides the kind of the whole list, and its number where
-    // the list starts.
-    const QStringView first = trimmedView(lines[start]);
-    const qsizetype e = markerEnd(first, 0);
-    const bool ordered = e > 0 && first[0] != u'-' && first[0] != u'*' && first[0] != u'+' && patternsSee(first);
-    const QLatin1String tag(ordered ? "ol" : "ul");
-    out.append(u'<');
-    out.append(tag);
-    if (const int number = ordered ? markerNumber(first) : 1; number != 1) {
-        out.append(QLatin1String(" start=\""));
-        out.append(QString::number(number));
-        out.append(u'"');
-    }
-    out.append(QLatin1String(">\n"));
-
-    // The open item's text is written once it is whole: its first line, or all its lines
-    // joined in `itemLines`. What is nested in the item waits in `pending`, read by
-    // itemContent with its indent cut to at most two past the base.
-    QStringView text;
-    bool continued = false;
-    Lines pending;
-    const auto attachPending = [&] {
-        if (!text.isNull()) inlineText(continued ? QStringView(itemLines) : text);
-        text = {};
-        continued = false;
-        if (!pending.isEmpty()) itemContent(pending, depth);
-        pending.resize(0);
-    };
-    const auto keep = [&](QStringView line) { pending.append(line.mid(std::min(indentOf(line), base + 2))); };
-
-    bool items = false;
-    bool textOpen = false; // the line before is an item's text
+    const ListKind kind = kindOf(trimmedView(lines[start]));
+    ListWriter items(*this, kind, base, depth);
+    bool underText = false; // the line before is an item's text
     qsizetype j = start;
     while (j < n) {
-        const QStringView line = lines[j];
-        const QStringView t = trimmedView(line);
-        if (t.isEmpty()) break;
-        const qsizetype d = indentOf(line);
-        if (isListItem(t)) {
-            if (d < base) break;
-            // Past the nesting limit deeper lines become items of this list.
-            if (d == base || depth >= kMaxNesting) {
-                attachPending();
-                if (items) out.append(QLatin1String("</li>\n"));
-                items = true;
-                text = itemText(t);
-                out.append(QLatin1String("<li>"));
-                if (text.startsWith(u"[ ] ")) {
-                    out.append(QLatin1String("<input type=\"checkbox\" disabled> "));
-                    text = text.mid(4);
-                } else if (text.startsWith(u"[x] ", Qt::CaseInsensitive)) {
-                    out.append(QLatin1String("<input type=\"checkbox\" checked disabled> "));
-                    text = text.mid(4);
-                }
-            } else {
-                keep(line);
-            }
-            textOpen = true;
-            ++j;
-        } else if (opensBlock(t)) {
-            if (d <= base) break;
-            // A quote's, heading's or rule's line; a fence and its code, blank lines included,
-            // up to its closing line.
-            const qsizetype from = j++;
-            if (t.startsWith(u"```")) {
-                while (j < n && !trimmedView(lines[j]).startsWith(u"```")) ++j;
-                j = std::min(j + 1, n);
-            }
-            for (qsizetype k = from; k < j; ++k) keep(lines[k]);
-            textOpen = false;
-        } else {
-            if (d <= base && !(nested && textOpen)) break;
-            if (!pending.isEmpty()) {
-                keep(line);
-            } else {
-                if (!continued) {
-                    itemLines.resize(0);
-                    itemLines.append(text);
-                }
-                continued = true;
-                itemLines.append(u'\n');
-                itemLines.append(t);
-            }
-            textOpen = true;
-            ++j;
+        const QStringView t = trimmedView(lines[j]);
+        const ListLine what = lineIn(t, indentOf(lines[j]), base, kind.ordered, depth, nested && underText);
+        if (what == ListLine::End) break;
+        if (what == ListLine::Block) {
+            const qsizetype end = nestedBlockEnd(lines, j);
+            for (; j < end; ++j) items.nested(lines[j]);
+            underText = false;
+            continue;
         }
+        if (what == ListLine::Item)
+            items.item(t);
+        else if (what == ListLine::Nested)
+            items.nested(lines[j]);
+        else
+            items.text(lines[j]);
+        underText = true;
+        ++j;
     }
-    attachPending();
-    out.append(QLatin1String("</li>\n</"));
-    out.append(tag);
-    out.append(u'>');
+    items.close();
     return j;
 }
 

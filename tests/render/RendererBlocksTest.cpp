@@ -125,7 +125,6 @@ TEST(RenderLists, ItemsNestingAndTasks)
 {
     EXPECT_EQ(blocks("- a\n- b"), "<ul>\n<li>a</li>\n<li>b</li>\n</ul>");
     EXPECT_EQ(blocks("- a\n  - b"), "<ul>\n<li>a<ul>\n<li>b</li>\n</ul></li>\n</ul>");
-    EXPECT_EQ(blocks("1. x\n- y"), "<ol>\n<li>x</li>\n<li>y</li>\n</ol>");
     EXPECT_EQ(blocks("- a\nmore text"), "<ul>\n<li>a</li>\n</ul>\n<p>more text</p>");
     EXPECT_EQ(blocks("- a\n\n- b"), "<ul>\n<li>a</li>\n</ul>\n<ul>\n<li>b</li>\n</ul>");
     EXPECT_EQ(blocks("- a\n\t- b"), "<ul>\n<li>a</li>\n<li>b</li>\n</ul>");
@@ -135,6 +134,19 @@ TEST(RenderLists, ItemsNestingAndTasks)
     EXPECT_EQ(blocks("- [ ]"), "<ul>\n<li>[ ]</li>\n</ul>");
     EXPECT_EQ(blocks("- a\n  1. b\n- c"), "<ul>\n<li>a<ol>\n<li>b</li>\n</ol></li>\n<li>c</li>\n</ul>");
     EXPECT_EQ(leadingSpaces("  \t x"), 2);
+}
+
+TEST(RenderLists, BulletsAndNumbersAtTheSameIndentAreTwoLists)
+{
+    EXPECT_EQ(
+        blocks("- tent\n- stove\n1. book the site\n2. check the weather"),
+        "<ul>\n<li>tent</li>\n<li>stove</li>\n</ul>\n<ol>\n<li>book the site</li>\n<li>check the weather</li>\n</ol>");
+    EXPECT_EQ(blocks("3) x\n* y"), "<ol start=\"3\">\n<li>x</li>\n</ol>\n<ul>\n<li>y</li>\n</ul>");
+    EXPECT_EQ(blocks("- a\n  - b\n  1. c\n- d"),
+              "<ul>\n<li>a<ul>\n<li>b</li>\n</ul><ol>\n<li>c</li>\n</ol></li>\n<li>d</li>\n</ul>");
+    // A change of bullet alone, or of the number's punctuation, keeps the list.
+    EXPECT_EQ(blocks("- a\n* b\n+ c"), "<ul>\n<li>a</li>\n<li>b</li>\n<li>c</li>\n</ul>");
+    EXPECT_EQ(blocks("1. a\n2) b"), "<ol>\n<li>a</li>\n<li>b</li>\n</ol>");
 }
 
 TEST(RenderLists, IndentedLinesContinueTheirItem)

@@ -287,6 +287,25 @@ TEST(ExportConversion, NumberedListsKeepTheDocumentsNumbersInEveryWriter)
     EXPECT_TRUE(rtf.contains("3.\\tab") && rtf.contains("5.\\tab")) << rtf.toStdString();
 }
 
+TEST(ExportConversion, NumbersTypedUnderBulletsAreANumberedListOfTheirOwnInEveryWriter)
+{
+    const QString md = QStringLiteral("- tent\n- stove\n1. book the site\n2. check the weather\n");
+    const QList<RichBlock> blocks = RichText::blocks(
+        *RichText::textDocument(Exporter::htmlDocument(MarkdownHTMLRenderer::renderBody(md), "t", {}, {}, true), {}));
+    QStringList items;
+    for (const RichBlock& b : blocks)
+        items << (b.ordered ? QString::number(b.number) : QStringLiteral("-")) + u' ' + b.runs.value(0).text;
+    EXPECT_EQ(items.join(u'|').toStdString(), "- tent|- stove|1 book the site|2 check the weather");
+    ASSERT_EQ(blocks.size(), 4);
+    EXPECT_EQ(blocks[0].listId, blocks[1].listId);
+    EXPECT_NE(blocks[1].listId, blocks[2].listId);
+    const QByteArray rtf = RtfWriter::write(blocks);
+    EXPECT_TRUE(rtf.contains("1.\\tab") && rtf.contains("2.\\tab")) << rtf.toStdString();
+    EXPECT_EQ(valuesIn(zipEntry(OdtWriter::write(blocks, "t"), "content.xml"), QLatin1String("text:list-item"),
+                       QLatin1String("text:start-value")),
+              (QStringList{"", "", "1", "2"}));
+}
+
 TEST(ExportConversion, AListNumberedFromZeroCountsFromZeroInEveryWriter)
 {
     const QString md = QStringLiteral("0. zero\n1. one\n");
