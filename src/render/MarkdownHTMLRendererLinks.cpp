@@ -21,7 +21,10 @@ void appendAttribute(QString& out, const char* name, QStringView value)
     out.append(QLatin1Char('"'));
 }
 
-bool isScriptUrl(QStringView url)
+// Whether a target may run script: a "javascript:" or "vbscript:" address, and for a link
+// also a "data:" one, which opens a page of its own with its scripts. An image's "data:"
+// address is a picture and stays.
+bool runsScript(QStringView url, bool link)
 {
     // Browsers skip leading controls and spaces and ignore tabs and line breaks inside
     // the scheme, so look at the scheme the way they do.
@@ -39,7 +42,7 @@ bool isScriptUrl(QStringView url)
     }
     if (!colon && !url.contains(u':')) return false;
     const QStringView s(scheme, size);
-    return s == u"javascript" || s == u"vbscript";
+    return s == u"javascript" || s == u"vbscript" || (link && s == u"data");
 }
 
 // Where a link's target ends: "\(([^)\s]+)(?:\s+&quot;([^&]*)&quot;)?\)" after the "]"
@@ -78,12 +81,13 @@ Target targetAfter(QStringView s, qsizetype close)
 
 } // namespace
 
-// A link's or image's target as an attribute: plain text, and "#" for a script.
+// A link's or image's target as an attribute: plain text, and "#" for one that may run script.
 void InlineScratch::appendTarget(QString& out, const char* name, QStringView target)
 {
     m_url.resize(0);
     expand(m_url, target, true);
-    appendAttribute(out, name, isScriptUrl(m_url) ? QStringView(u"#") : QStringView(m_url));
+    const bool link = qstrcmp(name, "href") == 0;
+    appendAttribute(out, name, runsScript(m_url, link) ? QStringView(u"#") : QStringView(m_url));
 }
 
 // An address in a link's text stays text: an anchor cannot hold another anchor.
@@ -128,7 +132,8 @@ bool InlineScratch::wikiLinks(QString& out)
             QString::fromLatin1(QUrl::toPercentEncoding(TextUtil::trimWhitespace(plain(target)), "!$&'()*+,/:;=@"));
         m_html.resize(0);
         m_html.append(QLatin1String("<a class=\"wikilink\" href=\""));
-        m_html.append(isScriptUrl(href + QLatin1String(".md")) ? QStringLiteral("#") : href + QLatin1String(".md"));
+        const QString page = href + QLatin1String(".md");
+        m_html.append(runsScript(page, true) ? QStringLiteral("#") : page);
         m_html.append(QLatin1String("\">"));
         out.append(s.mid(copied, p - copied));
         appendTagToken(out, m_html, labelAt < 0 ? QStringView(u"[[") : s.mid(p, labelAt - p));

@@ -123,9 +123,9 @@ inline QStringList problemsOf(const QString& html)
             if (value.contains(u'<') || value.contains(u'>') || value.contains(QChar(0)))
                 problems << QStringLiteral("markup in %1=\"%2\"").arg(name, value);
             // Any address a link may lead to (a program's own scheme included), but none
-            // that runs script in the page.
+            // that runs script in the page, nor a link to a page made of the address itself.
             const QString scheme = name == u"href" || name == u"src" ? schemeAsBrowserReads(value) : QString();
-            if (scheme == u"javascript" || scheme == u"vbscript")
+            if (scheme == u"javascript" || scheme == u"vbscript" || (scheme == u"data" && name == u"href"))
                 problems << QStringLiteral("script address in %1=\"%2\"").arg(name, value);
         }
     }
