@@ -79,9 +79,25 @@ void EditorController::wrap(const QString& opening, const std::optional<QString>
     EditorTextView* view = textView();
     if (!view) return;
     const QString close = closing.value_or(opening);
-    const TextRange sel = view->selectedRange();
+    TextRange sel = view->selectedRange();
+    QString selected;
     if (sel.length > 0) {
-        const QString selected = view->text().mid(sel.location, sel.length);
+        // A selected line (Select Line, Shift+Down from its start) ends with its line break:
+        // markers around it would put the closing one at the start of the next line, which
+        // makes no span and breaks that line's own marker ("**> more"). The markers go
+        // around the text alone, leaving line breaks at either end outside.
+        selected = view->textInRange(sel);
+        const auto isBreak = [](QChar ch) { return ch == u'\n' || ch == u'\r'; };
+        qsizetype from = 0;
+        qsizetype to = selected.size();
+        while (to > 0 && isBreak(selected[to - 1])) --to;
+        while (from < to && isBreak(selected[from])) ++from;
+        // Nothing but breaks: a pair where the selection starts, as at a caret.
+        if (from == to) from = to = 0;
+        sel = TextRange(sel.location + int(from), int(to - from));
+        selected = selected.mid(from, to - from);
+    }
+    if (sel.length > 0) {
         if (selected.startsWith(opening) && selected.endsWith(close)
             && selected.size() >= opening.size() + close.size()) {
             const QString inner = selected.mid(opening.size(), selected.size() - opening.size() - close.size());

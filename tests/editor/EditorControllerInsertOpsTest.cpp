@@ -32,6 +32,36 @@ TEST(EditorControllerInsertOps, WrapAndUnwrap)
     EXPECT_EQ(emoji.sel(), TextRange(2, 2));
 }
 
+// A selected line ends with its line break (Select Line, Shift+Down from its start): the
+// markers go around its text, the breaks at either end staying outside, so the span is one
+// and the next line keeps its own marker; the selection stays on the text, and one undo
+// brings the line back as it was.
+TEST(EditorControllerInsertOps, WrappingASelectedLineLeavesItsLineBreaksOutside)
+{
+    const QString text = "> quoted\nline for commands X\n> more";
+    const QList<std::pair<QString, QString>> markers{{"**", "**"}, {"*", "*"},   {"***", "***"}, {"~~", "~~"},
+                                                     {"`", "`"},   {"$", "$"}, {"<!-- ", " -->"}};
+    for (const auto& [opening, closing] : markers) {
+        for (const TextRange sel : {TextRange(9, 20), TextRange(8, 21), TextRange(8, 20)}) {
+            OpsEditor e(text, sel);
+            e.c.wrap(opening, closing);
+            EXPECT_EQ(e.text(), "> quoted\n" + opening + "line for commands X" + closing + "\n> more") << opening.toStdString();
+            EXPECT_EQ(e.sel(), TextRange(9 + int(opening.size()), 19)) << opening.toStdString();
+            e.expectUndoRestores(text, sel);
+        }
+    }
+    // Unwrapping a selected line takes the markers off its text alone.
+    OpsEditor bold("**bold**\r\nnext", {0, 10});
+    bold.c.wrap("**");
+    EXPECT_EQ(bold.text(), "bold\r\nnext");
+    EXPECT_EQ(bold.sel(), TextRange(0, 4));
+    // Nothing but a line break selected: an empty pair where the selection starts.
+    OpsEditor blank("a\n\nb", {2, 1});
+    blank.c.wrap("**");
+    EXPECT_EQ(blank.text(), "a\n****\nb");
+    EXPECT_EQ(blank.sel(), TextRange(4, 0));
+}
+
 // Bold on, type, bold off: the second press ends the span where the caret is, instead of
 // leaving an empty pair ("**bold****") behind; pressed at once, it takes the pair away.
 TEST(EditorControllerInsertOps, TheSameMarkerAtACaretEndsWhatItBegan)
