@@ -140,6 +140,11 @@ QString pastedImageName(qint64 seconds, int attempt)
     return name + u".png"_s;
 }
 
+QString imageLink(const QString& filePath, const QString& target)
+{
+    return u"!["_s + QFileInfo(filePath).completeBaseName() + u"]("_s + target + u')';
+}
+
 QString dropLinks(const QStringList& filePaths, const QString& documentPath)
 {
     static const QMimeDatabase db;
@@ -149,7 +154,7 @@ QString dropLinks(const QStringList& filePaths, const QString& documentPath)
         const QString target = MarkdownPathHelper::relativePath(path, documentPath);
         // By name only: reading a dropped file (a pipe, a device) to sniff its type could block.
         if (db.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).name().startsWith(u"image/"_s))
-            links.append(u"!["_s + info.completeBaseName() + u"]("_s + target + u')');
+            links.append(imageLink(path, target));
         else
             links.append(u'[' + info.fileName() + u"]("_s + target + u')');
     }

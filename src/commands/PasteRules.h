@@ -20,7 +20,7 @@ QString makeTable(const QString& text);
 bool isTabSeparated(const QString& text);
 
 enum class Kind {
-    image,    // save `png`, then insert "![](path)"; if saving fails decide again with skipImage
+    image,    // save `png`, then insert imageLink(); if saving fails decide again with skipImage
     text,     // replace the selection by `text`
     html,     // `text` is HTML too long to convert while the window waits: convert it
               // elsewhere, then take `afterConversion`
@@ -50,6 +50,11 @@ QByteArray pngFrom(const QMimeData& mime);
 
 // "pasted-<seconds>.png", then "pasted-<seconds>-1.png", "-2", … for later attempts.
 QString pastedImageName(qint64 secondsSinceEpoch, int attempt);
+
+// An image link to the file at `filePath`, written `target` ("![name](target)"): its name
+// without the extension is the alternative text, so that the link shows where the image is
+// not drawn (markers of a link with none are hidden, leaving nothing to see).
+QString imageLink(const QString& filePath, const QString& target);
 
 // The links for dropped files, one per line: "![name](path)" for images (name without
 // extension), "[file name](path)" for anything else; paths as MarkdownPathHelper makes them.

@@ -133,7 +133,7 @@ bool TextViewCommands::insert(const QMimeData* source)
         if (!document.isEmpty()) {
             const QString name = writeBeside(QFileInfo(document).absolutePath(), d.png, now());
             if (!name.isEmpty()) {
-                replaceSelection(u"![]("_s + name + u')');
+                replaceSelection(PasteRules::imageLink(name, name));
                 return true;
             }
         }
@@ -231,7 +231,8 @@ void TextViewCommands::askWhereToSave(const QByteArray& png, const QMimeData* so
         if (result == QDialog::Accepted && !chosen.isEmpty()) {
             if (SafeWrite::replace(chosen.first(), png)) {
                 const QString document = self->m_documentPath ? self->m_documentPath() : QString();
-                self->replaceSelection(u"![]("_s + MarkdownPathHelper::relativePath(chosen.first(), document) + u')');
+                self->replaceSelection(PasteRules::imageLink(
+                    chosen.first(), MarkdownPathHelper::relativePath(chosen.first(), document)));
                 return;
             }
             qCWarning(lcCommands, "could not write the pasted image where the user chose");
