@@ -14,6 +14,7 @@
 #include "editor/ui/SelectionMark.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScopeGuard>
@@ -23,6 +24,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <utility>
 
 MarkdownTextView::MarkdownTextView(QWidget* parent)
     : QTextEdit(parent)
@@ -194,6 +196,10 @@ TextRange MarkdownTextView::selectedRange() const
 
 void MarkdownTextView::setSelectedRange(TextRange range)
 {
+    if (m_dropping) {
+        m_selectionAfterDrop = range;
+        return;
+    }
     const int n = textLength();
     const int a = std::clamp(range.location, 0, n);
     const int b = std::clamp(range.end(), a, n);
@@ -650,6 +656,21 @@ bool MarkdownTextView::canInsertFromMimeData(const QMimeData* source) const
 {
     return source->hasText() || (insertHook && (source->hasImage() || source->hasUrls()))
            || QTextEdit::canInsertFromMimeData(source);
+}
+
+void MarkdownTextView::dropEvent(QDropEvent* e)
+{
+    // Qt puts a drop in within an edit block of its own, which the coordinator and the layout
+    // hear of only once it closes: until then the text they hold is the text before the drop,
+    // and a caret placed after what went in would be cut back to its old end (in front of the
+    // links dropped where the caret stood). The selection goes where it was asked for once
+    // the drop is in.
+    m_dropping = true;
+    m_selectionAfterDrop.reset();
+    QTextEdit::dropEvent(e);
+    m_dropping = false;
+    if (const std::optional<TextRange> selection = std::exchange(m_selectionAfterDrop, std::nullopt))
+        setSelectedRange(*selection);
 }
 
 void MarkdownTextView::insertFromMimeData(const QMimeData* source)

@@ -130,6 +130,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     QMimeData* createMimeDataFromSelection() const override;
@@ -189,6 +190,9 @@ private:
     KeptInput* m_kept = nullptr;
     LayoutWait* m_wait = nullptr; // a place far down the view waits for the layout to reach
     std::optional<TextRange> m_restoreSelection;
+    // While Qt puts a drop in, the selection its insertion asks for (set once the drop is in).
+    bool m_dropping = false;
+    std::optional<TextRange> m_selectionAfterDrop;
     struct HeldLine {
         int position;
         int y; // in the viewport

@@ -420,6 +420,24 @@ TEST_F(TextViewCommandsTest, DroppedFilesBecomeLinksAtTheDropPoint)
     QDropEvent drop(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(tv()->viewport(), &drop);
     EXPECT_EQ(tv()->text(), u"a![name](name.png)\n[report (1).pdf](report%20%281%29.pdf)b");
+    EXPECT_EQ(tv()->selectedRange(), TextRange(int(tv()->text().size()) - 1, 0));
+
+    // Dropped where the caret already stands (below the last line, the caret at the end): the
+    // caret goes after the links too, and what is typed next follows them.
+    editor->loadText(u"ab\n"_s);
+    tv()->setFocus();
+    tv()->setSelectedRange({3, 0});
+    QMimeData lake;
+    lake.setUrls({QUrl::fromLocalFile(dir.filePath(u"lake.png"_s))});
+    const QPoint below = tv()->cursorRect().center() + QPoint(0, 3 * tv()->cursorRect().height());
+    QDragEnterEvent enterBelow(below, Qt::CopyAction, &lake, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tv()->viewport(), &enterBelow);
+    QDragMoveEvent moveBelow(below, Qt::CopyAction, &lake, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tv()->viewport(), &moveBelow);
+    QDropEvent dropBelow(below, Qt::CopyAction, &lake, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tv()->viewport(), &dropBelow);
+    QTest::keyClicks(tv(), "Y");
+    EXPECT_EQ(tv()->text(), u"ab\n![lake](lake.png)Y");
 }
 
 TEST(UserShortcuts, RunOnlyInTheKeyWindow)
