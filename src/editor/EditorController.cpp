@@ -39,6 +39,14 @@ EditorScrollView* EditorController::scrollView() const
     return m_scrollView;
 }
 
+bool EditorController::keptForLater(std::function<void(EditorController&)> operation)
+{
+    EditorTextView* view = textView();
+    return view && view->keepCommand([self = QPointer<EditorController>(this), operation = std::move(operation)] {
+        if (self) operation(*self);
+    });
+}
+
 void EditorController::replace(TextRange range, const QString& text, std::optional<TextRange> select)
 {
     EditorTextView* view = textView();

@@ -73,6 +73,8 @@ public:
     TextRange selectionLineBlock() const;
 
     // ---- Editing operations are declared below this line, grouped by kind. ----
+    // Given while the view keeps typed keys for later (a text still going in), each waits
+    // behind them and runs in its turn (keptForLater).
 
     // Line and block operations. Each is one undoable edit through `replace` on the
     // selection's line block; lines are cut at line feeds, and a CR before a line feed
@@ -179,4 +181,8 @@ private:
     int m_selectionTicket = 0; // the selection last counted
     void setSelectionStats(int words, int chars);
     void countSelectionApart(const QString& text);
+    // Every editing operation asks this first: while the view keeps the keys typed for later
+    // (its text still going in), the operation waits behind them and runs in its turn, on the
+    // text they made, instead of being refused or acting before them. True when kept.
+    bool keptForLater(std::function<void(EditorController&)> operation);
 };

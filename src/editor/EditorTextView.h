@@ -8,6 +8,7 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class EditorController;
@@ -52,6 +53,14 @@ public:
     // Words, characters, lines and reading time kept up to date edit by edit (sentences
     // and paragraphs left at 0), when the view keeps them: no whole-text count then.
     virtual std::optional<DocStats> runningCounts() const { return std::nullopt; }
+    // While the view cannot take an edit yet and keeps what is typed for later (a text still
+    // going in), a command given meanwhile waits with the keys and runs in its turn: true when
+    // `command` was kept so; false when it is to run now.
+    virtual bool keepCommand(std::function<void()> command)
+    {
+        Q_UNUSED(command);
+        return false;
+    }
     // The controller that now edits through this view: edits the view offers itself (a
     // spelling correction from its menu) go through the controller's replace primitive.
     virtual void setController(EditorController* controller) { Q_UNUSED(controller); }

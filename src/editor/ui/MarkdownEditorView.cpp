@@ -135,21 +135,23 @@ void MarkdownEditorView::setModified(bool modified)
     m_text->document()->setModified(modified);
 }
 
+// The Edit menu's commands, like the editing operations, wait behind keys typed while the text
+// cannot take them yet (a paste waits with what the clipboard holds: insertFromMimeData).
 void MarkdownEditorView::undo()
 {
-    m_text->undo();
+    if (!m_text->keepCommand([this] { undo(); })) m_text->undo();
 }
 void MarkdownEditorView::redo()
 {
-    m_text->redo();
+    if (!m_text->keepCommand([this] { redo(); })) m_text->redo();
 }
 void MarkdownEditorView::cut()
 {
-    m_text->cut();
+    if (!m_text->keepCommand([this] { cut(); })) m_text->cut();
 }
 void MarkdownEditorView::copy()
 {
-    m_text->copy();
+    if (!m_text->keepCommand([this] { copy(); })) m_text->copy();
 }
 void MarkdownEditorView::paste()
 {
@@ -157,7 +159,7 @@ void MarkdownEditorView::paste()
 }
 void MarkdownEditorView::selectAll()
 {
-    m_text->selectAll();
+    if (!m_text->keepCommand([this] { selectAll(); })) m_text->selectAll();
 }
 
 void MarkdownEditorView::finishPendingEdit()

@@ -652,6 +652,11 @@ void MarkdownTextView::setController(EditorController* controller)
     m_controller = controller;
 }
 
+bool MarkdownTextView::keepCommand(std::function<void()> command)
+{
+    return m_kept->keep(std::move(command));
+}
+
 bool MarkdownTextView::canInsertFromMimeData(const QMimeData* source) const
 {
     return source->hasText() || (insertHook && (source->hasImage() || source->hasUrls()))

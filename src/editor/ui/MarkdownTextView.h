@@ -76,6 +76,7 @@ public:
     void beep() override;
     std::optional<DocStats> runningCounts() const override;
     void setController(EditorController* controller) override;
+    bool keepCommand(std::function<void()> command) override;
 
     // EditorScrollView
     QSizeF viewportSize() const override;

@@ -1,5 +1,7 @@
 #include "EditorViewFixture.h"
 
+#include "editor/ui/KeptInput.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
@@ -1093,6 +1095,28 @@ TEST_F(EditorViewTest, ADocumentBuiltElsewhereIsShownOnceTakenIn)
     port->removeEventFilter(&painted);
     EXPECT_TRUE((QRegion(port->rect()) - painted.region).isEmpty()) << painted.region.boundingRect().height();
     EXPECT_GT(tv()->verticalScrollBar()->maximum(), 10 * port->height());
+}
+
+// While a long file's text is still being built the view takes no edit and keeps the keys
+// typed; a command given meanwhile (Select All from the menu, Bold from its key or the
+// palette) waits with them and runs in its turn, on the text the keys before it made.
+TEST_F(EditorViewTest, CommandsGivenWhileTheTextIsStillComingWaitInOrderWithTheKeys)
+{
+    view->setReadOnly(true);
+    view->selectAll();
+    QTest::keyClicks(tv(), "Z");
+    view->selectAll();
+    controller.wrap(QStringLiteral("**"));
+    QTest::keyClick(tv(), Qt::Key_End);
+    QTest::keyClicks(tv(), "!");
+    EXPECT_EQ(tv()->text(), QString());
+    const QString text = QStringLiteral("## Section 1\n\nSome text.\n");
+    auto doc = std::make_unique<QTextDocument>();
+    doc->setPlainText(text);
+    view->loadBuiltText({text, std::move(doc), DocStats::countLines(text)});
+    view->setReadOnly(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tv()->keptInput()->isHolding(); }, 5000));
+    EXPECT_EQ(tv()->text(), QStringLiteral("**Z**!"));
 }
 
 // The words, characters and lines the status bar shows, and the minimap's line lengths,
