@@ -39,13 +39,14 @@ TEST(EditorControllerInsertOps, WrapAndUnwrap)
 TEST(EditorControllerInsertOps, WrappingASelectedLineLeavesItsLineBreaksOutside)
 {
     const QString text = "> quoted\nline for commands X\n> more";
-    const QList<std::pair<QString, QString>> markers{{"**", "**"}, {"*", "*"},   {"***", "***"}, {"~~", "~~"},
+    const QList<std::pair<QString, QString>> markers{{"**", "**"}, {"*", "*"}, {"***", "***"},   {"~~", "~~"},
                                                      {"`", "`"},   {"$", "$"}, {"<!-- ", " -->"}};
     for (const auto& [opening, closing] : markers) {
         for (const TextRange sel : {TextRange(9, 20), TextRange(8, 21), TextRange(8, 20)}) {
             OpsEditor e(text, sel);
             e.c.wrap(opening, closing);
-            EXPECT_EQ(e.text(), "> quoted\n" + opening + "line for commands X" + closing + "\n> more") << opening.toStdString();
+            EXPECT_EQ(e.text(), "> quoted\n" + opening + "line for commands X" + closing + "\n> more")
+                << opening.toStdString();
             EXPECT_EQ(e.sel(), TextRange(9 + int(opening.size()), 19)) << opening.toStdString();
             e.expectUndoRestores(text, sel);
         }

@@ -231,8 +231,8 @@ void TextViewCommands::askWhereToSave(const QByteArray& png, const QMimeData* so
         if (result == QDialog::Accepted && !chosen.isEmpty()) {
             if (SafeWrite::replace(chosen.first(), png)) {
                 const QString document = self->m_documentPath ? self->m_documentPath() : QString();
-                self->replaceSelection(PasteRules::imageLink(
-                    chosen.first(), MarkdownPathHelper::relativePath(chosen.first(), document)));
+                self->replaceSelection(
+                    PasteRules::imageLink(chosen.first(), MarkdownPathHelper::relativePath(chosen.first(), document)));
                 return;
             }
             qCWarning(lcCommands, "could not write the pasted image where the user chose");
