@@ -111,11 +111,25 @@ bool isTag(QStringView tag, QLatin1String name)
 // break, so each block stays one paragraph and two blocks in a row stay two; task boxes are
 // ☐ and ☑, as the reader drops <input>. The lists' first numbers, which the reader drops,
 // go to `listStarts`.
-QString readablePage(const QString& page, QList<int>& listStarts)
+//
+// Qt's reader marks every item of a list changed each time it adds one, and finds an item's
+// number by searching its list: a list's time grows with the square of its items. A long list
+// is read in parts of kListPart items instead, each a list of its own that `listParts` ties
+// to the first.
+constexpr int kListPart = 64;
+
+QString readablePage(const QString& page, QList<int>& listStarts, QList<int>& listParts)
 {
     QString out;
     out.reserve(page.size() + page.size() / 16);
     QList<bool> divs; // the open <div>s, true for a callout
+    struct OpenList {
+        QStringView tag;
+        qsizetype first; // its index in listStarts
+        int items = 0;
+        int openItems = 0;
+    };
+    QList<OpenList> lists;
     bool inCode = false;
     qsizetype at = 0;
     while (at < page.size()) {
@@ -164,8 +178,42 @@ QString readablePage(const QString& page, QList<int>& listStarts)
             bool read = false;
             const int start = from < 8 ? 1 : tag.mid(from, tag.indexOf(u'"', from) - from).toInt(&read);
             listStarts.append(tag[1] == u'o' && read && start >= 0 ? start : 1);
+            listParts.append(int(listStarts.size() - 1));
+            lists.append({tag, listStarts.size() - 1});
+        } else if (isTag(tag, QLatin1String("</ol")) || isTag(tag, QLatin1String("</ul"))) {
+            if (!lists.isEmpty()) lists.removeLast();
+        } else if (isTag(tag, QLatin1String("<li")) && !lists.isEmpty()) {
+            OpenList& list = lists.last();
+            if (list.openItems == 0 && list.items > 0 && list.items % kListPart == 0) {
+                out += QLatin1String("</");
+                out += list.tag.mid(1, 2);
+                out += u'>';
+                out += list.tag;
+                listStarts.append(listStarts[list.first] + list.items);
+                listParts.append(int(list.first));
+            }
+            ++list.items;
+            ++list.openItems;
+        } else if (isTag(tag, QLatin1String("</li")) && !lists.isEmpty()) {
+            if (lists.last().openItems > 0) --lists.last().openItems;
         } else if (isTag(tag, QLatin1String("</head"))) {
             out += QLatin1String(kReadingStyle);
+        }
+        if (const qsizetype id = tag.indexOf(QLatin1String(" id=\"")); id > 0) {
+            // Qt's reader files each format under a hash that leaves anchor names out: formats
+            // set apart by their id alone share one hash, and each new one was compared with
+            // every one before it. The id again as a title, which the hash counts and no
+            // writer reads, keeps each apart.
+            const qsizetype end = tag.indexOf(u'"', id + 5);
+            const qsizetype close = tag.size() - (tag.endsWith(QLatin1String("/>")) ? 2 : 1);
+            if (end > 0 && end < close) {
+                out += tag.first(close);
+                out += QLatin1String(" title=\"");
+                out += tag.mid(id + 5, end - id - 5);
+                out += u'"';
+                out += tag.mid(close);
+                continue;
+            }
         }
         out += tag;
     }
@@ -177,7 +225,7 @@ QString readablePage(const QString& page, QList<int>& listStarts)
 std::unique_ptr<ExportTextDocument> RichText::textDocument(const QString& page, const ImageAccess& images)
 {
     auto doc = std::make_unique<ExportTextDocument>(images);
-    doc->setHtml(readablePage(page, doc->listStarts));
+    doc->setHtml(readablePage(page, doc->listStarts, doc->listParts));
     return doc;
 }
 
@@ -416,12 +464,22 @@ QList<RichBlock> RichText::blocks(const ExportTextDocument& doc)
     nameBookmarks(out);
     // The reader makes the lists in the order they open, so the n-th list met is the n-th
     // of the page.
-    QHash<int, int> starts; // list id -> first number
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        if (const QTextList* list = b.textList(); list && !starts.contains(list->objectIndex()))
-            starts.insert(list->objectIndex(), doc.listStarts.value(starts.size(), 1));
-    for (RichBlock& b : out)
-        if (b.kind == RichBlock::ListItem && b.ordered) b.number += starts.value(b.listId, 1) - 1;
+    QHash<int, int> starts;    // list id -> first number
+    QHash<int, int> wholeList; // list id -> the id of the first part of its list
+    QList<int> ids;            // of the lists in the order they open
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QTextList* list = b.textList();
+        if (!list || starts.contains(list->objectIndex())) continue;
+        const int n = int(ids.size());
+        ids.append(list->objectIndex());
+        starts.insert(ids.last(), doc.listStarts.value(n, 1));
+        wholeList.insert(ids.last(), ids.value(doc.listParts.value(n, n), ids.last()));
+    }
+    for (RichBlock& b : out) {
+        if (b.kind != RichBlock::ListItem) continue;
+        if (b.ordered) b.number += starts.value(b.listId, 1) - 1;
+        b.listId = wholeList.value(b.listId, b.listId);
+    }
     return out;
 }
 

@@ -73,6 +73,9 @@ public:
     // The first number of each list of the page (1 for a bulleted one), in the order the
     // lists open: Qt's reader numbers every list from 1.
     QList<int> listStarts;
+    // For each list the reader makes, in the same order, the index of the list of the page
+    // it is a part of: a long list is read in parts.
+    QList<int> listParts;
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;

@@ -10,8 +10,10 @@
 #include "render/export/RtfWriter.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -321,4 +323,35 @@ TEST(ExportConversion, AListNumberedFromZeroCountsFromZeroInEveryWriter)
     EXPECT_EQ(valuesIn(zipEntry(OdtWriter::write(blocks, "t"), "content.xml"), QLatin1String("text:list-item"),
                        QLatin1String("text:start-value")),
               (QStringList{"0", "1"}));
+}
+
+TEST(ExportConversion, ThousandsOfHeadingsAndFootnotesAreReadInTimeThatGrowsWithTheirNumber)
+{
+    // Every heading, note and citation is a bookmark; the notes are one list. Read in time
+    // that grows with their square, this took minutes.
+    constexpr int kHeadings = 20000;
+    QString md;
+    for (int n = 1; n <= kHeadings; ++n) md += QStringLiteral("# Heading %1\n\nText with a note.[^%1]\n\n").arg(n);
+    for (int n = 1; n <= kHeadings; ++n) md += QStringLiteral("[^%1]: Note %1.\n").arg(n);
+    const QString page = Exporter::htmlDocument(MarkdownHTMLRenderer::renderBody(md), "t", {}, {}, true);
+    QElapsedTimer timer;
+    timer.start();
+    const QList<RichBlock> blocks = RichText::blocks(*RichText::textDocument(page, {}));
+    EXPECT_LT(timer.elapsed(), 20000);
+
+    int bookmarks = 0, links = 0, items = 0;
+    QSet<int> listIds;
+    for (const RichBlock& b : blocks) {
+        for (const RichRun& r : b.runs) {
+            bookmarks += int(r.anchors.size());
+            links += r.href.startsWith(u'#') ? 1 : 0;
+        }
+        if (b.kind != RichBlock::ListItem) continue;
+        EXPECT_EQ(b.number, ++items);
+        listIds.insert(b.listId);
+    }
+    EXPECT_EQ(bookmarks, 3 * kHeadings); // heading, citation, note
+    EXPECT_EQ(links, 2 * kHeadings);     // to the note and back
+    EXPECT_EQ(items, kHeadings);
+    EXPECT_EQ(listIds.size(), 1) << "the notes stay one list";
 }
