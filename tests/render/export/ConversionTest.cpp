@@ -328,7 +328,8 @@ TEST(ExportConversion, AListNumberedFromZeroCountsFromZeroInEveryWriter)
 TEST(ExportConversion, ThousandsOfHeadingsAndFootnotesAreReadInTimeThatGrowsWithTheirNumber)
 {
     // Every heading, note and citation is a bookmark; the notes are one list. Read in time
-    // that grows with their square, this took minutes.
+    // that grows with their square, this took over a minute; read linearly, a few seconds (the
+    // bound leaves room for a busy two-core machine).
     constexpr int kHeadings = 20000;
     QString md;
     for (int n = 1; n <= kHeadings; ++n) md += QStringLiteral("# Heading %1\n\nText with a note.[^%1]\n\n").arg(n);
@@ -337,7 +338,7 @@ TEST(ExportConversion, ThousandsOfHeadingsAndFootnotesAreReadInTimeThatGrowsWith
     QElapsedTimer timer;
     timer.start();
     const QList<RichBlock> blocks = RichText::blocks(*RichText::textDocument(page, {}));
-    EXPECT_LT(timer.elapsed(), 20000);
+    EXPECT_LT(timer.elapsed(), 30000);
 
     int bookmarks = 0, links = 0, items = 0;
     QSet<int> listIds;
