@@ -245,7 +245,9 @@ std::optional<Snapshot> snapshotInto(const QString& dir, const QString& text, co
     }
     // Every version has a name of its own, so no later write of its name comes to remove what a
     // write of it ended by a crash left: the store clears its folder of those itself.
-    SafeWrite::removeLeftoversInOwnFolder(dir);
+    SafeWrite::removeLeftoversInOwnFolder(dir, [](const QString& name) {
+        return name == kManifest || (name.endsWith(kSuffix) && isValidId(name.chopped(kSuffix.size())));
+    });
     // Ids have millisecond resolution; a second snapshot in the same millisecond takes the
     // next free id rather than overwriting the first one's file.
     qint64 ms = std::max<qint64>(0, qint64(date * 1000.0));

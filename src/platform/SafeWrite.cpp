@@ -180,7 +180,8 @@ QMutex& notesLock()
     return lock;
 }
 
-constexpr std::string_view kNoteStem = "write-";
+// "write.bw-tmp-XXXXXX": a name no person picks, in a folder where a person may put anything.
+constexpr std::string_view kNoteStem = "write.bw-tmp-";
 
 // While a write to a name that does not exist yet runs, a note naming it lies in the notes
 // folder (when one is set): if a crash ends the write, no later write of that name may ever
@@ -348,15 +349,21 @@ void removeLeftovers(const QString& path)
     clean.insert(target);
 }
 
-void removeLeftoversInOwnFolder(const QString& folder)
+void removeLeftoversInOwnFolder(const QString& folder, const std::function<bool(const QString& name)>& isOwnFile)
 {
-    sweep(QFile::encodeName(folder), [](std::string_view name) {
+    sweep(QFile::encodeName(folder), [&](std::string_view name) {
         if (name.size() < 3 + size_t(kTempSuffix) || name[0] != '.') return false;
         const size_t random = name.size() - kTempSuffix;
         if (!isRandomPart(name.substr(random))) return false;
-        // An earlier release's ".<name>.XXXXXX", or ".<name>.bw-tmp-XXXXXX"
-        return name[random - 1] == '.'
-               || (random >= kTag.size() + 2 && name.substr(random - kTag.size(), kTag.size()) == kTag);
+        // ".<own name>.bw-tmp-XXXXXX", or an earlier release's ".<own name>.XXXXXX"
+        std::string_view own = name.substr(1, random - 1);
+        if (own.ends_with(kTag))
+            own.remove_suffix(kTag.size());
+        else if (own.ends_with('.'))
+            own.remove_suffix(1);
+        else
+            return false;
+        return !own.empty() && isOwnFile(QFile::decodeName(QByteArray(own.data(), qsizetype(own.size()))));
     });
 }
 

@@ -3,6 +3,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 // Every file the program writes goes through here: documents, drafts, copies kept aside,
 // versions, keys, pasted images and exports. A write either puts every byte on the disk or
 // leaves the file as it was and says why; it is never reported done when it was not.
@@ -39,10 +41,10 @@ bool overwrite(const QString& path, QByteArrayView bytes, QString* error = nullp
 inline constexpr int kLeftoverSeconds = 60;
 void removeLeftovers(const QString& path);
 
-// The same for every file of `folder`, a folder only the program writes in (a document's
-// versions), where no name of our shape can be a person's: the ".<name>.XXXXXX" that earlier
-// releases made go too.
-void removeLeftoversInOwnFolder(const QString& folder);
+// The same for the files of `folder`, a store's own folder (a document's versions), whose
+// names `isOwnFile` tells: what crashed writes of those left, ".<own name>.bw-tmp-XXXXXX", and
+// the ".<own name>.XXXXXX" that earlier releases made. Nothing else goes, whatever its shape.
+void removeLeftoversInOwnFolder(const QString& folder, const std::function<bool(const QString& name)>& isOwnFile);
 
 // While a write to a name that does not exist yet runs, a note naming it is kept in `folder`
 // (none by default; empty: none again), so that if a crash ends it, removeInterruptedWrites()

@@ -211,13 +211,16 @@ TEST_F(VersionStoreTest, AVersionTheDiskCannotHoldIsNotListed)
 
 // Every version has a name of its own, so no later write of that name comes to remove what a
 // version write ended by a crash left in the document's folder of versions: the next version
-// does, with what earlier releases left there. Beside the document itself, nothing goes.
+// does, with what earlier releases left there. Only what was made for the store's own files
+// goes: not a file of another shape put there, nor anything beside the document itself.
 TEST_F(VersionStoreTest, AVersionRemovesWhatAVersionEndedByACrashLeft)
 {
     ASSERT_TRUE(VersionStore::snapshot("first", doc, kT0));
     ASSERT_TRUE(killedAtFileSizeLimit(1000, [&] { VersionStore::snapshot(QString(4000, u'x'), doc, kT0 + 1); }));
     makeFile("Versions/" + VersionStore::key(doc) + "/.1700000000500.snapshot.Ab12Cd");
     makeFile("Versions/" + VersionStore::key(doc) + "/.manifest.json.Xy7Q2a");
+    const QStringList others{".notes.backup", ".notes.md.ABCDEF", ".notes.md.bw-tmp-ABCDEF", ".12ab.snapshot.Ab12Cd"};
+    for (const QString& name : others) makeFile("Versions/" + VersionStore::key(doc) + "/" + name);
     makeFile("docs/.note.md.backup");
     const auto aged = [](const QString& folder) {
         QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
@@ -229,12 +232,14 @@ TEST_F(VersionStoreTest, AVersionRemovesWhatAVersionEndedByACrashLeft)
         }
         return names;
     };
-    ASSERT_EQ(aged(dir).size(), 5) << aged(dir).join(' ').toStdString(); // the first version, its list, three left
+    // the first version, its list, three left, the others
+    ASSERT_EQ(aged(dir).size(), 9) << aged(dir).join(' ').toStdString();
     aged(path("docs"));
 
     ASSERT_TRUE(VersionStore::snapshot("second", doc, kT0 + 2));
     EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-              (QStringList{"1700000000000.snapshot", "1700000002000.snapshot", "manifest.json"}));
+              (QStringList{".12ab.snapshot.Ab12Cd", ".notes.backup", ".notes.md.ABCDEF", ".notes.md.bw-tmp-ABCDEF",
+                           "1700000000000.snapshot", "1700000002000.snapshot", "manifest.json"}));
     EXPECT_EQ(QDir(path("docs")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               (QStringList{".note.md.backup", "note.md"}));
 }

@@ -197,28 +197,29 @@ TEST(SafeWrite, AWriteRemovesOnlyWhatACrashedWriteOfTheSameFileLeft)
 
 // A write to a new name that a crash ended leaves its temporary file where no later write of
 // that name may ever come (a Save As that never landed): the note kept while the write ran
-// lets a later launch remove it, and only it.
+// lets a later launch remove it, and only it; a file of another name among the notes stays.
 TEST(SafeWrite, ALaunchRemovesWhatAWriteToANewNameEndedByACrashLeft)
 {
     QTemporaryDir dir;
     QTemporaryDir notes;
     SafeWrite::noteNewNamesIn(notes.path());
+    ASSERT_TRUE(makeAged(notes.filePath("write-mine01"), kTwoHours));
     ASSERT_TRUE(
         killedAtFileSizeLimit(1000, [&] { SafeWrite::replace(dir.filePath("new.md"), QByteArray(4000, 'x')); }));
     const QStringList users{".new.md.backup", ".new.md.Xy7Q2a"};
     for (const QString& name : users) ASSERT_TRUE(makeAged(dir.filePath(name), kTwoHours));
     const QStringList left = entriesOf(dir.path());
     ASSERT_EQ(left.size(), 3) << left.join(' ').toStdString();
-    ASSERT_EQ(entriesOf(notes.path()).size(), 1);
+    ASSERT_EQ(entriesOf(notes.path()).size(), 2);
     for (const QString& name : left) ASSERT_TRUE(makeAged(dir.filePath(name), kTwoHours));
     for (const QString& name : entriesOf(notes.path())) ASSERT_TRUE(makeAged(notes.filePath(name), kTwoHours));
 
     SafeWrite::removeInterruptedWrites();
     EXPECT_EQ(entriesOf(dir.path()), sorted(users));
-    EXPECT_EQ(entriesOf(notes.path()), QStringList{});
+    EXPECT_EQ(entriesOf(notes.path()), QStringList{"write-mine01"});
     // A write that ends, well or not, takes its note away.
     EXPECT_TRUE(SafeWrite::replace(dir.filePath("other.md"), "text"));
     EXPECT_FALSE(SafeWrite::replace(dir.filePath("gone/other.md"), "text"));
-    EXPECT_EQ(entriesOf(notes.path()), QStringList{});
+    EXPECT_EQ(entriesOf(notes.path()), QStringList{"write-mine01"});
     SafeWrite::noteNewNamesIn({});
 }
