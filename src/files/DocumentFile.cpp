@@ -232,18 +232,33 @@ bool DocumentFile::writeNow(Target target, const QString& path, const QString& l
     return job.ok;
 }
 
-bool DocumentFile::write(const QString& path, const QString& lineFeedText, QString* error)
+DocumentFile::Target DocumentFile::targetOver(const QString& path)
 {
-    const bool asideFirst =
-        WriteDecision::inPlace(MarkdownDocument::hasOtherLinks(path)) == WriteDecision::Step::InPlaceAsideFirst;
-    return writeNow(asideFirst ? Target::FileAsideFirst : Target::File, path, lineFeedText, error);
+    return WriteDecision::inPlace(MarkdownDocument::hasOtherLinks(path)) == WriteDecision::Step::InPlaceAsideFirst
+               ? Target::FileAsideFirst
+               : Target::File;
 }
 
-void DocumentFile::writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done,
-                                     const QString& path)
+bool DocumentFile::write(const QString& path, const QString& lineFeedText, QString* error)
+{
+    return writeNow(targetOver(path), path, lineFeedText, error);
+}
+
+void DocumentFile::writeToInBackground(const QString& path, const QList<QString>& lineFeedPieces, Written done)
 {
     finishWrite();
-    m_job = std::make_unique<Job>(makeJob(target, path.isEmpty() ? m_path : path, lineFeedPieces));
+    startWrite(targetOver(path), path, lineFeedPieces, std::move(done));
+}
+
+void DocumentFile::writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done)
+{
+    finishWrite();
+    startWrite(target, m_path, lineFeedPieces, std::move(done));
+}
+
+void DocumentFile::startWrite(Target target, const QString& path, const QList<QString>& lineFeedPieces, Written done)
+{
+    m_job = std::make_unique<Job>(makeJob(target, path, lineFeedPieces));
     m_job->done = std::move(done);
     m_thread = QThread::create([job = m_job.get()] { run(*job); });
     // The end of this write, not of a later one started after finishWrite took this one in.

@@ -83,9 +83,10 @@ public:
     // The same writes made on another thread from the text's pieces (LF breaks, joined there):
     // converting, encoding and writing a long text never hold up this thread. `done` runs on
     // this object's thread, after the state on disk is taken. One write at a time: a write
-    // already under way is finished first. A `path` given is written instead of the
-    // document's file, as write() does for a Save As.
-    void writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done, const QString& path = {});
+    // already under way is finished first.
+    void writeInBackground(Target target, const QList<QString>& lineFeedPieces, Written done);
+    // The same to `path` instead of the document's file, as write() does for a Save As.
+    void writeToInBackground(const QString& path, const QList<QString>& lineFeedPieces, Written done);
     bool isWriting() const { return m_thread != nullptr; }
     // Waits for a write under way and takes its outcome (its `done` runs now). Every other
     // call that reads or writes the disk does this first, so writes land in the order they
@@ -138,8 +139,12 @@ private:
     struct Job;
     // A write as it is asked for here, made by run() on any thread, taken in by land().
     Job makeJob(Target target, const QString& path, const QList<QString>& lineFeedPieces);
+    // How a write over `path`, a file named for this write, goes: WriteDecision::inPlace's.
+    static Target targetOver(const QString& path);
     static void run(Job& job);
     void land(Job& job);
+    // writeInBackground() and writeToInBackground(), once the write before is finished.
+    void startWrite(Target target, const QString& path, const QList<QString>& lineFeedPieces, Written done);
     // Takes `bytes` (of `text`) at `path` as what is on disk: remembers them and their
     // breaks, drops the "decide later" and watches the file again.
     void takeAsOnDisk(const QString& path, const QByteArray& bytes, const QString& text, const LineEndingsNote& note);

@@ -97,13 +97,11 @@ void DocumentWindow::saveToThen(const QString& path, std::function<void(bool ok,
     // Copied and written as a save is; the title, the name and the edited mark follow the
     // write once it has landed.
     copyThen([this, path, done](const TextMirror::Snapshot& copy) {
-        m_file->writeInBackground(
-            targetOf(WriteDecision::inPlace(MarkdownDocument::hasOtherLinks(path))), copy.pieces,
-            whileAlive([this, path, done, revision = copy.revision](bool ok, const QString& error) {
+        m_file->writeToInBackground(
+            path, copy.pieces, whileAlive([this, path, done, revision = copy.revision](bool ok, const QString& error) {
                 if (ok) tookName(path, revision);
                 done(ok, error);
-            }),
-            path);
+            }));
     });
     // A close waiting for this write is not kept waiting: nothing can be typed meanwhile.
     if (m_close != CloseState::Open) finishSaving();
