@@ -41,19 +41,47 @@ QString AutosaveStore::forPathFile(const QString& id) const
 
 namespace {
 
-// The file a copy was kept aside for, as its note says: an absolute path of one line, or
-// nothing when the note is missing or is not one.
-QString readForPath(const QString& note)
+const QString kNextLaunch = QStringLiteral("next launch");
+const QString kFound = QStringLiteral("found ");
+
+struct Note {
+    QString forPath;
+    AutosaveStore::Baseline baseline;
+};
+
+// The file a copy was kept aside for, as its note says: an absolute path on the first line,
+// then how that file stood; nothing when the note is missing or is not one. A note of an
+// earlier release is the path alone, without a line break.
+Note readNote(const QString& note)
 {
+    using Kind = AutosaveStore::Baseline::Kind;
     QFile f(note);
     if (!f.open(QIODevice::ReadOnly)) return {};
     const QByteArray bytes = f.read(8192);
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString path = utf8.decode(bytes);
-    if (utf8.hasError() || bytes.size() >= 8192 || path.contains(u'\n') || path.contains(QChar(0))
-        || !QDir::isAbsolutePath(path))
-        return {};
-    return QDir::cleanPath(path);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError() || bytes.size() >= 8192 || text.contains(QChar(0))) return {};
+    const qsizetype lineEnd = text.indexOf(u'\n');
+    const QString path = text.left(lineEnd);
+    if (!QDir::isAbsolutePath(path)) return {};
+    if (lineEnd < 0) return {QDir::cleanPath(path), {Kind::Unknown, {}}};
+    QString rest = text.mid(lineEnd + 1);
+    if (rest.endsWith(u'\n')) rest.chop(1);
+    if (rest.contains(u'\n')) return {};
+    if (rest == kNextLaunch) return {QDir::cleanPath(path), {Kind::NextLaunch, {}}};
+    if (rest.startsWith(kFound)) return {QDir::cleanPath(path), {Kind::Found, rest.mid(kFound.size())}};
+    return {QDir::cleanPath(path), {Kind::Unknown, {}}};
+}
+
+QByteArray noteText(const QString& forPath, const AutosaveStore::Baseline& baseline)
+{
+    using Kind = AutosaveStore::Baseline::Kind;
+    switch (baseline.kind) {
+    case Kind::NextLaunch: return (forPath + u'\n' + kNextLaunch + u'\n').toUtf8();
+    case Kind::Found: return (forPath + u'\n' + kFound + baseline.stamp + u'\n').toUtf8();
+    case Kind::Unknown: break;
+    }
+    return forPath.toUtf8();
 }
 
 } // namespace
@@ -66,8 +94,10 @@ QList<AutosaveStore::Entry> AutosaveStore::entries() const
     for (const QFileInfo& f : files) {
         const QString id = f.completeBaseName();
         if (!idPattern.match(id).hasMatch()) continue;
-        if (auto doc = MarkdownDocument::read(f.absoluteFilePath()))
-            out.append({id, doc->text, f.lastModified(), readForPath(forPathFile(id))});
+        if (auto doc = MarkdownDocument::read(f.absoluteFilePath())) {
+            Note note = readNote(forPathFile(id));
+            out.append({id, doc->text, f.lastModified(), std::move(note.forPath), std::move(note.baseline)});
+        }
     }
     std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return a.modified < b.modified; });
     return out;
@@ -83,7 +113,8 @@ std::unique_ptr<QLockFile> AutosaveStore::claim(const QString& id) const
     return lock;
 }
 
-bool AutosaveStore::save(const QString& id, const QString& text, QString* error, const QString& forPath) const
+bool AutosaveStore::save(const QString& id, const QString& text, QString* error, const QString& forPath,
+                         const Baseline& baseline) const
 {
     // The reason names the folder, never the copy's own file name, which means nothing to the user.
     if (!QDir().mkpath(m_folder)) {
@@ -98,12 +129,17 @@ bool AutosaveStore::save(const QString& id, const QString& text, QString* error,
     if (forPath.isEmpty())
         QFile::remove(forPathFile(id));
     else
-        noted = SafeWrite::replace(forPathFile(id), forPath.toUtf8(), &reason);
+        noted = SafeWrite::replace(forPathFile(id), noteText(forPath, baseline), &reason);
     if (noted && MarkdownDocument{text}.write(path(id), nullptr, &reason)) return true;
     if (error)
         *error = QCoreApplication::translate("AutosaveStore", "The autosave folder “%1” cannot be written: %2")
                      .arg(m_folder, reason);
     return false;
+}
+
+bool AutosaveStore::note(const QString& id, const QString& forPath, const Baseline& baseline) const
+{
+    return SafeWrite::replace(forPathFile(id), noteText(forPath, baseline));
 }
 
 void AutosaveStore::remove(const QString& id) const

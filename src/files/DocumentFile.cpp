@@ -30,6 +30,7 @@ struct DocumentFile::Job {
     AutosaveStore store;
     QString asideId;
     QString asideFor;
+    AutosaveStore::Baseline asideBaseline;
     bool keepAsideFirst = false;
     Written done;
 
@@ -105,6 +106,7 @@ bool DocumentFile::setPath(const QString& path)
     if (wasUntitled) {
         dropDraft();
         m_keptFor.clear();
+        m_keptForBaseline = {};
     }
     watch();
     return true;
@@ -182,7 +184,13 @@ DocumentFile::Job DocumentFile::makeJob(Target target, const QString& path, cons
     job.keepAsideFirst = target == Target::FileAsideFirst;
     if (target != Target::File) claimAsideId();
     job.asideId = m_draftId;
-    job.asideFor = path.isEmpty() ? m_keptFor : QFileInfo(path).absoluteFilePath();
+    // A copy kept by the file's own window: the next launch takes the file as it finds it.
+    if (path.isEmpty()) {
+        job.asideFor = m_keptFor;
+        job.asideBaseline = m_keptForBaseline;
+    } else {
+        job.asideFor = QFileInfo(path).absoluteFilePath();
+    }
     return job;
 }
 
@@ -200,7 +208,7 @@ void DocumentFile::run(Job& job)
     job.fileText = withFileBreaks(lineFeedText, job.lineEnding, job.mixedEndingsText);
     if (job.target == Target::Aside || job.keepAsideFirst) {
         QString reason;
-        job.ok = job.store.save(job.asideId, job.fileText, &reason, job.asideFor);
+        job.ok = job.store.save(job.asideId, job.fileText, &reason, job.asideFor, job.asideBaseline);
         if (!job.ok) qCWarning(lcFiles) << "the autosaved copy" << job.asideId << "could not be written:" << reason;
         if (job.target == Target::Aside) {
             job.error = reason;
@@ -310,13 +318,29 @@ bool DocumentFile::saveDraft(const QString& lineFeedText, QString* error)
     return writeNow(Target::Aside, m_path, lineFeedText, error);
 }
 
-void DocumentFile::setKeptFor(const QString& path)
+void DocumentFile::setKeptFor(const QString& path, const AutosaveStore::Baseline& baseline)
 {
+    using Kind = AutosaveStore::Baseline::Kind;
+    finishWrite();
     m_keptFor = path;
-    // The file as it is now, by its stat alone (it may be long): a change made to it later, in
-    // its own window or by another program, is asked about before the text goes back over it.
-    // A file only touched meanwhile counts as changed, which asks once more than needed.
-    m_diskStamp.remember(path, {});
+    m_keptForBaseline = baseline;
+    // How the file stood, by its stat alone (it may be long): a change made to it since, in its
+    // own window or by another program, is asked about before the text goes back over it. A
+    // file only touched meanwhile counts as changed, which asks once more than needed.
+    const std::optional<DiskStamp> stood =
+        baseline.kind == Kind::Found ? DiskStamp::fromLine(baseline.stamp) : std::nullopt;
+    if (stood) {
+        m_diskStamp = *stood;
+    } else if (baseline.kind == Kind::NextLaunch) {
+        // A write of the file's own window that a crash ended leaves the file as nobody saw it:
+        // it is taken as found now, and kept with the copy for the launches after this one.
+        m_diskStamp.remember(path, {});
+        m_keptForBaseline = {Kind::Found, m_diskStamp.toLine()};
+        if (!m_draftId.isEmpty() && !m_store.note(m_draftId, path, m_keptForBaseline))
+            qCWarning(lcFiles) << "the note of the autosaved copy" << m_draftId << "could not be written";
+    } else {
+        m_keptForBaseline = {Kind::Unknown, {}};
+    }
     // Whatever else a half-written file holds, it begins with the text that was being written.
     QFile file(path);
     if (OpenableFile::isOpenable(path) && file.open(QIODevice::ReadOnly))
@@ -326,7 +350,10 @@ void DocumentFile::setKeptFor(const QString& path)
 DiskStamp::State DocumentFile::keptForState()
 {
     finishWrite();
-    return m_keptFor.isEmpty() ? DiskStamp::State::Unchanged : m_diskStamp.check(m_keptFor);
+    if (m_keptFor.isEmpty()) return DiskStamp::State::Unchanged;
+    if (m_keptForBaseline.kind == AutosaveStore::Baseline::Kind::Unknown)
+        return QFileInfo::exists(m_keptFor) ? DiskStamp::State::Changed : DiskStamp::State::Missing;
+    return m_diskStamp.check(m_keptFor);
 }
 
 void DocumentFile::claimAsideId()

@@ -117,13 +117,14 @@ public:
     // Removes the draft or the copy kept aside, with its lock.
     void dropDraft();
     QString draftId() const { return m_draftId; }
-    // An untitled document holding a copy kept aside for `path` at an earlier run: its drafts
-    // go on naming that file until the text is written there or elsewhere. The copy keeps the
-    // file's breaks but not its byte-order mark, which is taken from the file's first bytes.
-    void setKeptFor(const QString& path);
+    // An untitled document holding a copy kept aside for `path` at an earlier run, with how
+    // that file stood as the copy's note tells: its drafts go on naming that file, and keeping
+    // how it stood, until the text is written there or elsewhere. The copy keeps the file's
+    // breaks but not its byte-order mark, which is taken from the file's first bytes.
+    void setKeptFor(const QString& path, const AutosaveStore::Baseline& baseline = {});
     QString keptFor() const { return m_keptFor; }
-    // How that file compares with what it was when setKeptFor() named it (Unchanged when no
-    // file is named).
+    // How that file compares with how it stood (Unchanged when no file is named; Changed when
+    // the note did not say how it stood and the file is there).
     DiskStamp::State keptForState();
 
     // How long a writer is given to settle (truncate, write, rename) before a look.
@@ -166,6 +167,7 @@ private:
     bool m_externalChangePutOff = false;
     QString m_draftId;
     QString m_keptFor;
+    AutosaveStore::Baseline m_keptForBaseline;
     std::unique_ptr<QLockFile> m_draftLock;
     QFileSystemWatcher* m_watcher;
     QTimer* m_settleTimer;

@@ -3,6 +3,7 @@
 #include "platform/OpenableFile.h"
 
 #include <QFile>
+#include <QStringList>
 
 #include <utility>
 
@@ -34,4 +35,23 @@ DiskStamp::State DiskStamp::check(const QString& path)
     if (!bytes || *bytes != m_bytes) return State::Changed;
     m_stat = now; // same bytes: only touched or rewritten unchanged
     return State::Unchanged;
+}
+
+QString DiskStamp::toLine() const
+{
+    if (!m_stat.exists) return QStringLiteral("none");
+    return QStringLiteral("%1 %2 %3 %4").arg(m_stat.size).arg(m_stat.modifiedNs).arg(m_stat.inode).arg(m_stat.device);
+}
+
+std::optional<DiskStamp> DiskStamp::fromLine(const QString& line)
+{
+    DiskStamp stamp;
+    if (line == u"none") return stamp;
+    const QStringList parts = line.split(u' ');
+    if (parts.size() != 4) return std::nullopt;
+    bool ok[4] = {};
+    stamp.m_stat = {true, parts[0].toLongLong(&ok[0]), parts[1].toLongLong(&ok[1]), parts[2].toULongLong(&ok[2]),
+                    parts[3].toULongLong(&ok[3])};
+    if (!(ok[0] && ok[1] && ok[2] && ok[3]) || stamp.m_stat.size < 0) return std::nullopt;
+    return stamp;
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // What a file looked like when this program last read or wrote it, so that a change made
 // by another program can be told apart from our own writes before the file is overwritten.
 //
@@ -21,6 +23,12 @@ public:
     // How the file at `path` compares with what was remembered. Missing: there is no file
     // (deleted or moved away) where one was remembered.
     State check(const QString& path);
+
+    // How the file looked (not its bytes) as one line of text that outlives the process, and
+    // a stamp made from such a line: any other look of the file is then a change (or Missing).
+    // Nothing from a line that is not one.
+    QString toLine() const;
+    static std::optional<DiskStamp> fromLine(const QString& line);
 
 private:
     struct Stat {

@@ -288,7 +288,7 @@ int DocumentController::restoreAutosaved()
         // A save of that file ended by a crash may have left its own temporary file beside it.
         SafeWrite::removeLeftovers(e.forPath);
         m_askingToWriteBack.append(w);
-        w->offerWriteBack(e.forPath, [this, w] { recoveryQuestionEnded(w); });
+        w->offerWriteBack(e.forPath, e.baseline, [this, w] { recoveryQuestionEnded(w); });
     }
     // Without a session to reopen, the launch has opened everything once control returns.
     if (m_recoveryInFront && !m_reopenPending) QTimer::singleShot(0, this, [this] { releaseFront(); });

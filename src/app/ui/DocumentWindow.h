@@ -88,10 +88,12 @@ public:
     bool autosave(QString* error = nullptr);
 
     // An untitled window holding a text kept aside for `path` by an earlier run, whose write
-    // there did not finish: the title names the file, and the user is offered to write the
-    // text back over it (closing the file's own window unless it was edited). `answered`
-    // follows the answer (at once when there is no one to ask).
-    void offerWriteBack(const QString& path, std::function<void()> answered = {});
+    // there did not finish (`baseline`: how that file stood, as the copy's note tells): the
+    // title names the file, and the user is offered to write the text back over it (closing
+    // the file's own window unless it was edited). `answered` follows the answer, and the
+    // answers to what writing back asked in turn (at once when there is no one to ask).
+    void offerWriteBack(const QString& path, const AutosaveStore::Baseline& baseline,
+                        std::function<void()> answered = {});
     // The file whose text kept aside this window holds, until it is written there or elsewhere.
     QString keptFor() const { return m_file->keptFor(); }
 
@@ -198,7 +200,7 @@ private:
             if (alive.lock()) f(std::forward<decltype(args)>(args)...);
         };
     }
-    void writeBackKeptText();
+    void writeBackKeptText(const std::function<void()>& ended);
     void writeBackNow(const QString& path);
     // Replaces the text with the file's, as one undoable change; the result is not edited.
     // Also drops a copy kept aside.

@@ -167,27 +167,38 @@ bool DocumentWindow::saveTo(const QString& path, QString* error)
     return true;
 }
 
-void DocumentWindow::offerWriteBack(const QString& path, std::function<void()> answered)
+void DocumentWindow::offerWriteBack(const QString& path, const AutosaveStore::Baseline& baseline,
+                                    std::function<void()> answered)
 {
-    m_file->setKeptFor(path);
+    m_file->setKeptFor(path, baseline);
     updateTitle();
     auto& prompts = DocumentController::instance().prompts();
-    if (!prompts.offerWriteBack) {
+    const auto ended = [answered] {
         if (answered) answered();
+    };
+    if (!prompts.offerWriteBack) {
+        ended();
         return;
     }
-    prompts.offerWriteBack(this, path, whileAlive([this, answered = std::move(answered)](bool writeBack) {
-                               if (writeBack) writeBackKeptText();
-                               if (answered) answered();
+    // Answered once the questions that writing back may ask in turn are answered too.
+    prompts.offerWriteBack(this, path, whileAlive([this, ended](bool writeBack) {
+                               if (writeBack)
+                                   writeBackKeptText(ended);
+                               else
+                                   ended();
                            }));
 }
 
-void DocumentWindow::writeBackKeptText()
+void DocumentWindow::writeBackKeptText(const std::function<void()>& ended)
 {
     const QString path = m_file->keptFor();
-    if (path.isEmpty()) return;
-    // Over the file the text was kept for, which may have changed since the launch found it
-    // (in its own window, by another program): that is asked about first, as for any file.
+    if (path.isEmpty()) {
+        ended();
+        return;
+    }
+    // Over the file the text was kept for, which may have changed since the copy's first launch
+    // found it (in its own window, by another program): that is asked about first, as for any
+    // file.
     const WriteDecision::Facts facts{isDocumentEdited(),
                                      false,
                                      m_file->keptForState(),
@@ -199,26 +210,29 @@ void DocumentWindow::writeBackKeptText()
     const Step step = WriteDecision::decide(facts);
     if (WriteDecision::writesFile(step)) {
         writeBackNow(path);
+        ended();
         return;
     }
     const QString name = QFileInfo(path).fileName();
     const bool deleted = facts.disk == DiskStamp::State::Missing;
     if (step != Step::Ask) {
         alert(tr("The document “%1” could not be saved.").arg(displayName()), notWrittenOver(name, deleted));
+        ended();
         return;
     }
     using Choice = DocumentController::ExternalChangeChoice;
     DocumentController::instance().prompts().resolveExternalChange(
-        this, name, deleted, whileAlive([this, path, deleted](Choice choice) {
+        this, name, deleted, whileAlive([this, path, deleted, ended](Choice choice) {
             switch (choice) {
-            case Choice::KeepMine: writeBackNow(path); return;
+            case Choice::KeepMine: writeBackNow(path); break;
             case Choice::Reload:
                 // The file's own text is shown in its window; this one keeps the text kept aside.
                 if (!deleted) DocumentController::instance().openDocument(path);
-                return;
-            case Choice::SaveAs: saveAsThen({}); return;
-            case Choice::Cancel: return;
+                break;
+            case Choice::SaveAs: saveAsThen([ended](bool) { ended(); }); return;
+            case Choice::Cancel: break;
             }
+            ended();
         }));
 }
 

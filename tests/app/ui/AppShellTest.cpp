@@ -220,24 +220,47 @@ TEST_F(AppShellTest, ARecoveredTextStaysInFrontAndItsFileIsNotReopenedBesideIt)
     EXPECT_EQ(shownActive.windows, QList<QObject*>{recovered});
 }
 
-// What's New, at the first launch of a new version, would cover the question a recovered text
-// asks: it waits for the answer.
+// What's New, at the first launch of a new version, would cover the questions a recovered text
+// asks: it waits for the answers, also to the question that writing back asks in turn about a
+// file changed since.
 TEST_F(AppShellTest, WhatsNewWaitsUntilARecoveredTextsQuestionIsAnswered)
 {
     auto& dc = DocumentController::instance();
     const AppShell::LaunchWindows saved = AppShell::launchWindows();
     int whatsNew = 0;
     AppShell::launchWindows() = {[&whatsNew] { ++whatsNew; }, {}};
-    ASSERT_TRUE(dc.autosaveStore().save(AutosaveStore::newId(), "the text being saved", nullptr, write("shared.md")));
-    std::function<void(bool)> answer;
-    dc.prompts().offerWriteBack = [&](QWidget*, const QString&, auto a) { answer = a; };
-    ASSERT_EQ(dc.restoreAutosaved(), 1);
-    AppShell::runLaunchSequence(true, false);
-    QTest::qWait(100);
-    EXPECT_EQ(whatsNew, 0);
-    ASSERT_TRUE(answer);
-    answer(false);
-    EXPECT_EQ(whatsNew, 1);
+    const QString shared = write("shared.md");
+    for (const bool writeBack : {false, true}) {
+        ASSERT_TRUE(dc.autosaveStore().save(AutosaveStore::newId(), "the text being saved", nullptr, shared));
+        std::function<void(bool)> answer;
+        dc.prompts().offerWriteBack = [&](QWidget*, const QString&, auto a) { answer = a; };
+        std::function<void(DocumentController::ExternalChangeChoice)> changed;
+        dc.prompts().resolveExternalChange = [&](QWidget*, const QString&, bool, auto a) { changed = a; };
+        ASSERT_EQ(dc.restoreAutosaved(), 1);
+        AppShell::runLaunchSequence(true, false);
+        QTest::qWait(100);
+        EXPECT_EQ(whatsNew, 0);
+        ASSERT_TRUE(answer);
+        if (writeBack) {
+            QFile file(shared);
+            ASSERT_TRUE(file.open(QIODevice::Append));
+            file.write(" changed since the launch");
+            file.close();
+            answer(true);
+            ASSERT_TRUE(changed);
+            EXPECT_EQ(whatsNew, 0);
+            changed(DocumentController::ExternalChangeChoice::Cancel);
+        } else {
+            answer(false);
+        }
+        EXPECT_EQ(whatsNew, 1) << writeBack;
+        whatsNew = 0;
+        ASSERT_TRUE(dc.closeAllForQuit());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (const AutosaveStore::Entry& e : dc.autosaveStore().entries()) dc.autosaveStore().remove(e.id);
+    }
+    dc.prompts().offerWriteBack = {};
+    dc.prompts().resolveExternalChange = {};
     AppShell::launchWindows() = saved;
 }
 

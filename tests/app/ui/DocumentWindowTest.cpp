@@ -572,8 +572,9 @@ TEST_F(DocumentWindowTest, AWriteInPlaceEndedByACrashComesBackNamingItsFile)
 }
 
 // A text kept aside for a file goes back over it without a question only while the file is as
-// the launch found it: once it was changed since (here in its own window, whose typing was
-// autosaved), Write Back asks first, as any write over a changed file does.
+// the first launch after the crash found it: once it was changed since (here in its own window,
+// whose typing was autosaved), Write Back asks first, as any write over a changed file does, at
+// that launch and at every later one. A note that does not say how the file stood asks always.
 TEST_F(DocumentWindowTest, WritingBackOverAFileChangedSinceTheLaunchAsksFirst)
 {
     auto& dc = DocumentController::instance();
@@ -592,6 +593,15 @@ TEST_F(DocumentWindowTest, WritingBackOverAFileChangedSinceTheLaunchAsksFirst)
     EXPECT_EQ(externalAsked, QStringList{"shared.md"});
     EXPECT_EQ(readAll(path), "half written and typed");
     EXPECT_EQ(dc.windows().size(), 2);
+
+    // Quit and launch again: the file's change is still asked about.
+    ASSERT_TRUE(dc.closeAllForQuit());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(dc.restoreAutosaved(), 1);
+    writeBack(true);
+    EXPECT_EQ(externalAsked, (QStringList{"shared.md", "shared.md"}));
+    EXPECT_EQ(readAll(path), "half written and typed");
+    ASSERT_TRUE(dc.openDocument(path));
     externalChoice = DocumentController::ExternalChangeChoice::KeepMine;
     writeBack(true);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -599,6 +609,18 @@ TEST_F(DocumentWindowTest, WritingBackOverAFileChangedSinceTheLaunchAsksFirst)
     ASSERT_EQ(dc.windows().size(), 1);
     EXPECT_EQ(dc.windows().first()->filePath(), path);
     EXPECT_TRUE(alerts.isEmpty()) << alerts.join("|").toStdString();
+
+    // An earlier release's note names the file alone.
+    ASSERT_TRUE(dc.closeAllForQuit());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QString id = AutosaveStore::newId();
+    ASSERT_TRUE(dc.autosaveStore().save(id, "older text\n"));
+    writeAll(dc.autosaveStore().folder() + "/" + id + ".for", path.toUtf8());
+    externalChoice = DocumentController::ExternalChangeChoice::Cancel;
+    ASSERT_EQ(dc.restoreAutosaved(), 1);
+    writeBack(true);
+    EXPECT_EQ(externalAsked.size(), 4);
+    EXPECT_EQ(readAll(path), "kept text\n");
 }
 
 // Code that runs while a window is being torn down (its children's handlers, observers
