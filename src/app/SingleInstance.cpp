@@ -225,11 +225,7 @@ SingleInstance::Outcome SingleInstance::start(const QStringList& items, int time
 {
     QElapsedTimer clock;
     clock.start();
-    QDir().mkpath(m_directory);
-    m_lock = std::make_unique<QLockFile>(QDir(m_directory).filePath(sessionName() + QStringLiteral(".lock")));
-    // The server holds the lock for as long as it runs: never take a live server's lock for
-    // an old one. A lock whose process is gone is taken over at once.
-    m_lock->setStaleLockTime(0);
+    m_lock = makeLock();
     for (;;) {
         switch (handOver(m_directory, items, remaining(clock, timeoutMs))) {
         case HandOver::Delivered: return Outcome::HandedOver;
@@ -243,10 +239,30 @@ SingleInstance::Outcome SingleInstance::start(const QStringList& items, int time
     }
 }
 
+std::unique_ptr<QLockFile> SingleInstance::makeLock() const
+{
+    QDir().mkpath(m_directory);
+    auto lock = std::make_unique<QLockFile>(QDir(m_directory).filePath(sessionName() + QStringLiteral(".lock")));
+    // The server holds the lock for as long as it runs: never take a live server's lock for
+    // an old one. A lock whose process is gone is taken over at once.
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
 bool SingleInstance::listen()
 {
     auto listener = std::make_unique<Listener>(this, socketPath(m_directory));
     if (!listener->begin()) return false;
     m_listener = std::move(listener);
+    m_served = true;
     return true;
+}
+
+bool SingleInstance::resume()
+{
+    if (m_listener || !m_served) return bool(m_listener);
+    m_lock = makeLock();
+    if (m_lock->tryLock(0) && listen()) return true;
+    m_lock.reset();
+    return false;
 }

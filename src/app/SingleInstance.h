@@ -65,6 +65,10 @@ public:
     // Stops listening (the socket goes, its thread ends) and lets go of the election: a
     // later launch runs on its own instead of handing its items to a program that quits.
     void stop();
+    // After stop(), for a program that runs on: listens again if it was the server, unless a
+    // launch made meanwhile took over (that program then takes the later launches). True
+    // when listening.
+    bool resume();
 
 Q_SIGNALS:
     // A later launch's items (already checked to be a well-formed message).
@@ -73,8 +77,10 @@ Q_SIGNALS:
 private:
     class Listener;
     bool listen();
+    std::unique_ptr<QLockFile> makeLock() const;
 
     QString m_directory;
+    bool m_served = false;
     std::unique_ptr<Listener> m_listener;
     std::unique_ptr<QLockFile> m_lock;
 };

@@ -139,9 +139,7 @@ int brindlewickMain(int argc, char** argv)
     if (handOver == SingleInstance::HandOver::NoServer
         && instance.start(message) == SingleInstance::Outcome::HandedOver)
         return 0;
-    QObject::connect(&instance, &SingleInstance::messageReceived, &app, &AppShell::handleMessage);
-    // A launch while this program quits runs on its own rather than hand its items to it.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &instance, &SingleInstance::stop);
+    AppShell::takeHandOffs(instance);
 
     // Defaults first: every setting read from here on sees its registered value.
     PrefKey::registerAll(Settings::instance());

@@ -1,5 +1,6 @@
 #include "app/ui/AppShell.h"
 
+#include "app/SingleInstance.h"
 #include "app/TemplateStore.h"
 #include "app/UrlScheme.h"
 #include "app/ui/DocumentController.h"
@@ -147,6 +148,16 @@ void handleMessage(const QStringList& strings)
         return;
     }
     openItems(items);
+}
+
+void takeHandOffs(SingleInstance& instance)
+{
+    DocumentController& documents = DocumentController::instance();
+    QObject::connect(&instance, &SingleInstance::messageReceived, &instance, &handleMessage);
+    QObject::connect(&documents, &DocumentController::quitBegan, &instance, &SingleInstance::stop);
+    QObject::connect(&documents, &DocumentController::quitCancelled, &instance, &SingleInstance::resume);
+    // However else the program ends (the last window closed, the session ending).
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &instance, &SingleInstance::stop);
 }
 
 LaunchWindows& launchWindows()

@@ -27,6 +27,10 @@ void openItems(const QList<Launch::Item>& items);
 
 // A later launch's message: its items open here; an empty one fronts the program.
 void handleMessage(const QStringList& items);
+// Takes the messages of later launches from `instance`, the server this program became,
+// until a quit begins (and again when the user cancels it): a launch made while the program
+// quits runs on its own.
+void takeHandOffs(SingleInstance& instance);
 // Brings the most recent document window to the front (a new document when there is none).
 void front();
 

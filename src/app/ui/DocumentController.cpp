@@ -400,6 +400,7 @@ void DocumentController::closeAllForQuit(std::function<void(bool)> done)
 {
     if (m_quitting) return; // a second Quit while one asks does nothing
     m_quitting = true;
+    Q_EMIT quitBegan();
     m_quitDone = std::move(done);
     m_quitQueue.clear();
     for (DocumentWindow* w : windows()) m_quitQueue.append(w);
@@ -441,6 +442,7 @@ void DocumentController::finishQuit(bool allClosed)
     m_quitQueue.clear();
     m_quitting = false;
     for (const auto& [message, detail] : std::exchange(m_closeFailures, {})) alert(nullptr, message, detail);
+    if (!allClosed) Q_EMIT quitCancelled();
     if (auto done = std::exchange(m_quitDone, nullptr)) done(allClosed);
 }
 
@@ -474,6 +476,7 @@ void DocumentController::closeAllWithoutAsking()
 {
     // A quit that waits for an answer is overtaken: its prompts go with their windows.
     m_quitQueue.clear();
+    Q_EMIT quitBegan();
     m_closingWithoutAsking = true;
     for (DocumentWindow* w : windows()) w->closeWithoutAsking();
     VersionSnapshots::finish();

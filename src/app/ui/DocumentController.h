@@ -120,6 +120,10 @@ public:
 
 Q_SIGNALS:
     void windowOpened(DocumentWindow* window);
+    // A quit began (the program is about to end: what a later launch asks of it would be
+    // lost), and one that ended with windows left open, the program running on.
+    void quitBegan();
+    void quitCancelled();
 
 private:
     DocumentController();

@@ -26,6 +26,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -335,6 +336,45 @@ TEST_F(AppShellTest, ASecondLaunchHandsItsLinkToTheRunningProgramAndExits)
     EXPECT_EQ(styled.exitCode(), 0) << styled.readAllStandardError().toStdString();
     (void)QTest::qWaitFor([&] { return texts().size() > 1; }, 5000);
     EXPECT_EQ(texts().value(1), "styled");
+}
+
+// From the moment a quit begins, the program takes nothing from a later launch, which runs on
+// its own instead: what it handed over would go with the program. A quit the user cancels
+// takes hand-offs again.
+TEST_F(AppShellTest, ALaunchMadeWhileTheProgramQuitsRunsOnItsOwn)
+{
+    auto& dc = DocumentController::instance();
+    QTemporaryDir runtime;
+    SingleInstance server(runtime.path());
+    ASSERT_EQ(server.start({}), SingleInstance::Outcome::Server);
+    AppShell::takeHandOffs(server);
+    // A window whose close asks: its file was changed by another program since it was typed in.
+    const QString path = write("busy.md");
+    DocumentWindow* w = dc.openDocument(path);
+    ASSERT_TRUE(w);
+    QTest::keyClicks(w->findChild<QTextEdit*>(), "typed ");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(" and changed");
+    file.close();
+    std::function<void(DocumentController::ExternalChangeChoice)> answer;
+    dc.prompts().resolveExternalChange = [&](QWidget*, const QString&, bool, auto a) { answer = a; };
+    std::optional<bool> quit;
+    dc.closeAllForQuit([&quit](bool allClosed) { quit = allClosed; });
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(SingleInstance::handOver(runtime.path(), {"brindlewick://new?text=during"}, 2000),
+              SingleInstance::HandOver::NoServer);
+
+    answer(DocumentController::ExternalChangeChoice::Cancel);
+    EXPECT_EQ(quit, false);
+    EXPECT_EQ(SingleInstance::handOver(runtime.path(), {"brindlewick://new?text=after"}, 2000),
+              SingleInstance::HandOver::Delivered);
+    (void)QTest::qWaitFor([&] { return texts().size() == 2; }, 5000);
+    EXPECT_EQ(texts().value(1), "after");
+    // The window closes at the end without asking a prompt that is gone by then.
+    dc.prompts().resolveExternalChange = [](QWidget*, const QString&, bool, auto a) {
+        a(DocumentController::ExternalChangeChoice::Reload);
+    };
 }
 
 TEST_F(AppShellTest, MalformedOversizedAndUnansweredMessagesAreDropped)
