@@ -1,7 +1,7 @@
 // The application shell: opening a file of 1, 5 and 20 MiB, typing in a window whose 1 MiB
 // document starts with a front-matter block that never closes, re-reading that front matter
 // after a pause, the find bar's count for a new search over 1 MiB, find as you type over
-// 20 MiB, Replace All of 10,000 matches, and a second launch handing a link to the running
+// 20 MiB, Replace All of 10,000 matches and of 25 spread over 20 MiB, and a second launch handing a link to the running
 // program.
 #include "app/SingleInstance.h"
 #include "app/ui/AppShell.h"
@@ -11,6 +11,7 @@
 #include "editor/EditorController.h"
 #include "editor/TextFind.h"
 #include "editor/WindowConfig.h"
+#include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/FindBar.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
@@ -387,6 +388,82 @@ void BM_ShellReplaceAll10000(benchmark::State& state)
     closeWindows();
 }
 BENCHMARK(BM_ShellReplaceAll10000)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// Replace All of a rare word in a window on 20 MiB, styled and laid out: 25 matches spread
+// through the text, from the click to the painted frame with the replacements in, the window's
+// event loop served meanwhile. Reported: the longest it served nothing (the freeze a user
+// sees) until then and after it until everything was styled and laid out again, the same for
+// the undo that follows, and whether that one undo gave the text back.
+void BM_ReplaceAllRareLarge(benchmark::State& state)
+{
+    QString original = mixedDocument(qsizetype(20) << 20);
+    constexpr int kMatches = 25;
+    for (int i = kMatches - 1; i >= 0; --i) {
+        const qsizetype at = original.indexOf(u'\n', original.size() / kMatches * i + original.size() / (2 * kMatches)) + 1;
+        original.insert(at, QStringLiteral("Zephyrine "));
+    }
+    QString expected = original;
+    expected.replace(QStringLiteral("zephyrine"), QStringLiteral("breeze"), Qt::CaseInsensitive);
+    // A copy of its own, as a file read would give: sharing `original` would have the first
+    // edit copy the whole text.
+    DocumentWindow* w = window(QString(original.constData(), original.size()));
+    MarkdownTextView* v = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
+    v->coordinator()->finishStyling();
+    v->pagedLayout()->finishLayout();
+    deliverFrame();
+    FindBar* bar = FindBar::of(w);
+    bar->showBar(true);
+    bar->searchField()->setText(QStringLiteral("zephyrine"));
+    bar->replaceField()->setText(QStringLiteral("breeze"));
+    v->setSelectedRange({0, 0});
+    deliverFrame();
+    // Serves the event loop while `going`, noting its longest gap in `longest`.
+    const auto serve = [](QElapsedTimer& t, qint64& last, const auto& going, double& longest) {
+        while (going() && t.elapsed() < 300000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            const qint64 now = t.nsecsElapsed();
+            longest = std::max(longest, double(now - last) / 1e6);
+            last = now;
+        }
+        return double(t.nsecsElapsed()) / 1e6;
+    };
+    const auto settling = [v] { return v->coordinator()->isStylingPending() || v->pagedLayout()->isLayoutPending(); };
+    double longestMs = 0, doneMs = 0, afterMs = 0, undoMs = 0, undoAfterMs = 0;
+    bool replaced = false, undone = false;
+    for (auto _ : state) {
+        const std::uint64_t revision = v->textRevision();
+        QElapsedTimer t;
+        t.start();
+        bar->replaceAll();
+        qint64 last = t.nsecsElapsed();
+        longestMs = double(last) / 1e6;
+        serve(t, last, [&] { return v->textRevision() == revision; }, longestMs);
+        deliverFrame();
+        const qint64 framed = t.nsecsElapsed();
+        longestMs = std::max(longestMs, double(framed - last) / 1e6);
+        last = framed;
+        doneMs = double(framed) / 1e6;
+        serve(t, last, settling, afterMs);
+        replaced = v->text() == expected;
+
+        t.restart();
+        v->undo();
+        deliverFrame();
+        last = t.nsecsElapsed();
+        undoMs = double(last) / 1e6;
+        serve(t, last, settling, undoAfterMs);
+        undone = v->text() == original;
+    }
+    state.counters["longest_stall_ms"] = longestMs;
+    state.counters["replaced_to_frame_ms"] = doneMs;
+    state.counters["longest_stall_after_ms"] = afterMs;
+    state.counters["undo_stall_ms"] = undoMs;
+    state.counters["undo_longest_stall_after_ms"] = undoAfterMs;
+    state.counters["undone_in_one_step"] = undone ? 1 : 0;
+    if (!replaced) state.SkipWithError("the text was not replaced as expected");
+    closeWindows();
+}
+BENCHMARK(BM_ReplaceAllRareLarge)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A second launch of the built program handing a link over: process start to its exit, with
 // this process answering as the running program.

@@ -56,6 +56,18 @@ void EditorController::replace(TextRange range, const QString& text, std::option
     if (select) view->setSelectedRange(*select);
 }
 
+bool EditorController::replaceEach(const QList<TextFind::Edit>& edits, std::optional<TextRange> select)
+{
+    EditorTextView* view = textView();
+    if (!view || edits.isEmpty() || edits.first().range.location < 0) return false;
+    for (qsizetype i = 1; i < edits.size(); ++i)
+        if (edits[i].range.location < edits[i - 1].range.end()) return false;
+    if (view->textLength() < edits.last().range.end()) return false;
+    if (!view->replaceRanges(edits)) return false;
+    if (select) view->setSelectedRange(*select);
+    return true;
+}
+
 void EditorController::replaceSelection(const QString& text)
 {
     EditorTextView* view = textView();

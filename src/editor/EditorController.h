@@ -2,6 +2,7 @@
 
 #include "editor/DocStats.h"
 #include "editor/EditorTextView.h"
+#include "editor/TextFind.h"
 #include "platform/TextRange.h"
 #include "styling/TableTools.h"
 
@@ -49,6 +50,9 @@ public:
     // ends beyond the text, or when the view refuses the change; `select` is applied
     // only after a change was made.
     void replace(TextRange range, const QString& text, std::optional<TextRange> select = std::nullopt);
+    // The same for several ranges at once (Replace All): one undoable edit, each range a
+    // change of its own (EditorTextView::replaceRanges); false when nothing changed.
+    bool replaceEach(const QList<TextFind::Edit>& edits, std::optional<TextRange> select = std::nullopt);
     void replaceSelection(const QString& text);
 
     void updateCounts();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/DocStats.h"
+#include "editor/TextFind.h"
 #include "platform/TextRange.h"
 #include "platform/TextUtil.h"
 #include "styling/AttributedText.h"
@@ -43,6 +44,24 @@ public:
     // nothing changed); otherwise the text is replaced, one undo step is recorded and the
     // text-changed path (restyling, write-back, statistics) runs.
     virtual bool replaceRange(TextRange range, const QString& replacement) = 0;
+    // Several replacements as one undo step (`edits` in order and apart, their ranges in the
+    // text before any of them), the view may refuse them (false, nothing changed). Views make
+    // each a change of its own, so that only the lines each touches are restyled and laid
+    // out again; by default the span from the first to the last is replaced as one.
+    virtual bool replaceRanges(const QList<TextFind::Edit>& edits)
+    {
+        if (edits.isEmpty()) return false;
+        const TextRange span(edits.first().range.location, edits.last().range.end() - edits.first().range.location);
+        const QString old = textInRange(span);
+        QString with;
+        int at = span.location;
+        for (const TextFind::Edit& e : edits) {
+            with += QStringView(old).mid(at - span.location, e.range.location - at);
+            with += e.replacement;
+            at = e.range.end();
+        }
+        return replaceRange(span, with);
+    }
 
     virtual void scrollRangeToVisible(TextRange range) = 0;
     // Scrolls the range's line near the top of the view (a heading chosen in the outline).

@@ -88,21 +88,28 @@ bool TextFind::matches(QStringView candidate) const
     return !m_needle.isEmpty() && candidate.compare(m_needle, Qt::CaseInsensitive) == 0;
 }
 
-TextFind::Edit TextFind::replaceAll(QStringView text, const QString& replacement) const
+QList<TextFind::Edit> TextFind::replacements(const QList<TextRange>& matches, const QString& replacement,
+                                            const std::function<QString(TextRange)>& read)
 {
-    Edit edit;
-    auto r = findForward(text, 0);
-    if (!r) return edit;
-    const int first = r->location;
-    int copied = first;
-    int last = first;
-    for (; r; r = findForward(text, r->end())) {
-        edit.replacement += text.mid(copied, r->location - copied);
-        edit.replacement += replacement;
-        copied = r->end();
-        last = r->end();
-        ++edit.count;
+    QList<Edit> edits;
+    for (qsizetype i = 0; i < matches.size();) {
+        // The matches joined with this one: each near the last, the whole within the span.
+        qsizetype j = i + 1;
+        while (j < matches.size() && matches[j].location - matches[j - 1].end() < kJoinGap
+               && matches[j].end() - matches[i].location <= kJoinSpan)
+            ++j;
+        const TextRange range(matches[i].location, matches[j - 1].end() - matches[i].location);
+        Edit edit{range, replacement};
+        if (j > i + 1) {
+            const QString span = read(range);
+            for (qsizetype k = i + 1; k < j; ++k) {
+                const int gapFrom = matches[k - 1].end() - range.location;
+                edit.replacement += QStringView(span).mid(gapFrom, matches[k].location - range.location - gapFrom);
+                edit.replacement += replacement;
+            }
+        }
+        edits << edit;
+        i = j;
     }
-    edit.range = TextRange(first, last - first);
-    return edit;
+    return edits;
 }

@@ -7,6 +7,7 @@
 #include <QStringMatcher>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 // Literal, case-insensitive search over the document text, in UTF-16 offsets. Matches
@@ -34,20 +35,27 @@ public:
     // True when `candidate` is the needle, ignoring case.
     bool matches(QStringView candidate) const;
 
-    // Replace All as one edit: the span from the first match to the end of the last one,
-    // rebuilt with every match replaced. `count` 0 means nothing to do.
+    // The last place at or before `from` where the needle stands, overlapping or not.
+    std::optional<qsizetype> lastCandidate(QStringView text, qsizetype from) const;
+
+    // Replace All's edits for `matches` (in order, not overlapping, as findForward steps
+    // through a text), each replaced by `replacement`. Matches close together are joined into
+    // one edit, with the text between them (copied through `read`) kept, so that a word on
+    // every line makes a few edits; matches apart make an edit each, so that the text between
+    // them is not touched. Ranges in the text before any edit, in order.
     struct Edit {
         TextRange range;
         QString replacement;
-        int count = 0;
     };
-    Edit replaceAll(QStringView text, const QString& replacement) const;
+    // Matches apart by fewer units than this are joined, while the edit spans at most kJoinSpan.
+    static constexpr int kJoinGap = 1024;
+    static constexpr int kJoinSpan = 16 * 1024;
+    static QList<Edit> replacements(const QList<TextRange>& matches, const QString& replacement,
+                                    const std::function<QString(TextRange)>& read);
 
 private:
     // A match at `at` that does not split a surrogate pair at either end.
     bool onCharacterBoundaries(QStringView text, qsizetype at) const;
-    // The last place at or before `from` where the needle stands, overlapping or not.
-    std::optional<qsizetype> lastCandidate(QStringView text, qsizetype from) const;
 
     QString m_needle;
     QStringMatcher m_matcher;

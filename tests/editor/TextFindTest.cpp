@@ -10,6 +10,20 @@ QList<int> starts(const TextFind& f, QStringView text)
     for (auto r = f.findForward(text, 0); r; r = f.findForward(text, r->end())) out << r->location;
     return out;
 }
+
+// Replace All's edits for every match of `f` in `text`, and the text they make.
+QList<TextFind::Edit> replacements(const TextFind& f, const QString& text, const QString& with)
+{
+    QList<TextRange> matches;
+    for (auto r = f.findForward(text, 0); r; r = f.findForward(text, r->end())) matches << *r;
+    return TextFind::replacements(matches, with, [&text](TextRange r) { return text.mid(r.location, r.length); });
+}
+QString applied(QString text, const QList<TextFind::Edit>& edits)
+{
+    for (qsizetype i = edits.size() - 1; i >= 0; --i)
+        text.replace(edits[i].range.location, edits[i].range.length, edits[i].replacement);
+    return text;
+}
 } // namespace
 
 TEST(TextFind, LiteralCaseInsensitiveOverCrLfAndNonBmpText)
@@ -40,19 +54,36 @@ TEST(TextFind, NextAndPreviousWrapAround)
     EXPECT_FALSE(f.matches(u"abc"));
 }
 
-TEST(TextFind, ReplaceAllIsOneEditSpanningFirstToLastMatch)
+// Replace All touches the matches only: those near one another are one edit with the text
+// between them kept, those far apart an edit each, and no edit spans more than a bound.
+TEST(TextFind, ReplaceAllEditsOnlyTheMatchesAndWhatLiesCloseBetweenThem)
 {
     const QString text = QString::fromUtf8("x Cat\r\ncat 😀CAT y");
-    const auto edit = TextFind("cat").replaceAll(text, "dog");
-    EXPECT_EQ(edit.count, 3);
-    QString result = text;
-    result.replace(edit.range.location, edit.range.length, edit.replacement);
-    EXPECT_EQ(result, QString::fromUtf8("x dog\r\ndog 😀dog y"));
-    EXPECT_EQ(edit.range.location, 2);
-    EXPECT_EQ(TextFind("none").replaceAll(text, "x").count, 0);
+    const auto edits = replacements(TextFind("cat"), text, "dog");
+    EXPECT_EQ(applied(text, edits), QString::fromUtf8("x dog\r\ndog 😀dog y"));
+    ASSERT_EQ(edits.size(), 1);
+    EXPECT_EQ(edits[0].range, TextRange(2, 14));
+    EXPECT_TRUE(replacements(TextFind("none"), text, "x").isEmpty());
     // A replacement containing the needle is not searched again.
-    const auto grow = TextFind("a").replaceAll(u"aa", "aA");
-    EXPECT_EQ(grow.replacement, "aAaA");
+    EXPECT_EQ(applied("aa", replacements(TextFind("a"), "aa", "aA")), "aAaA");
+
+    const QString far = QString(TextFind::kJoinGap, u'.');
+    const QString spread = "cat" + far + "cat." + "cat" + far + "CAT";
+    const auto apart = replacements(TextFind("cat"), spread, "mouse");
+    EXPECT_EQ(applied(spread, apart), "mouse" + far + "mouse.mouse" + far + "mouse");
+    ASSERT_EQ(apart.size(), 3);
+    EXPECT_EQ(apart[0].range, TextRange(0, 3));
+    EXPECT_EQ(apart[1].range, TextRange(int(far.size()) + 3, 7));
+    EXPECT_EQ(apart[2].range, TextRange(int(spread.size()) - 3, 3));
+
+    // A word on every line: joined, yet no edit spans more than the bound.
+    QString lines;
+    for (int i = 0; i < 2000; ++i) lines += QStringLiteral("line %1 with a cat in it\n").arg(i);
+    const auto dense = replacements(TextFind("cat"), lines, "dog");
+    EXPECT_EQ(applied(lines, dense), QString(lines).replace("cat", "dog"));
+    EXPECT_GT(dense.size(), 1);
+    EXPECT_LT(dense.size(), 2000 / 10);
+    for (const auto& e : dense) EXPECT_LE(e.range.length, TextFind::kJoinSpan);
 }
 
 // Every way through the matches steps past each whole match: Next, Previous, the count
@@ -67,11 +98,7 @@ TEST(TextFind, OverlappingCandidatesAreWholeMatchesEveryWay)
     EXPECT_EQ(f.previous(text, {2, 2})->location, 0);
     EXPECT_EQ(f.previous(text, {0, 2})->location, 5); // wraps to the last whole match, not 6
     EXPECT_EQ(f.next(text, {2, 2})->location, 5);
-    const auto edit = f.replaceAll(text, "X");
-    QString result = text;
-    result.replace(edit.range.location, edit.range.length, edit.replacement);
-    EXPECT_EQ(result, "XX Xa");
-    EXPECT_EQ(edit.count, 3);
+    EXPECT_EQ(applied(text, replacements(f, text, "X")), "XX Xa");
 }
 
 // A search a part at a time finds what stepping through the whole text finds, where matches,
@@ -115,6 +142,43 @@ TEST(FindScan, FindsWhatTheWholeTextHoldsAcrossItsParts)
         EXPECT_EQ(scan.next(read, budget), find.next(text, TextRange(from, 0))) << from;
     }
     FindScan none = FindScan::wrapping(TextFind("zz"), part, int(text.size()));
+    qsizetype budget = std::numeric_limits<qsizetype>::max();
+    EXPECT_FALSE(none.next(read, budget));
+    EXPECT_TRUE(none.isOver());
+}
+
+// Going back a part at a time lands on the match TextFind::previous gives, one that stepping
+// forward finds, where runs of overlapping candidates (one longer than a part), pairs and
+// matches straddle the parts, and round the start to the last match of the text.
+TEST(FindScan, GoesBackToTheMatchSteppingForwardLandsOn)
+{
+    constexpr int part = FindScan::kPartUnits;
+    QString text(4 * part + 100, u'.');
+    const auto put = [&text](int at, const QString& s) { text.replace(at, s.size(), s); };
+    put(part - 2, "aaaaa");
+    put(2 * part - 1, QString::fromUtf8("😀a"));
+    put(2 * part + 7, QString(part + 11, u'a')); // a run through the whole third part
+    put(4 * part + 98, "aa");
+    const FindScan::Read read = [&](TextRange r) { return text.mid(r.location, r.length); };
+    for (const QString& needle : {QStringLiteral("aa"), QStringLiteral("aaa"), QString(QChar(0xDE00)) + u'a'}) {
+        const TextFind find(needle);
+        QList<int> forward;
+        for (auto r = find.findForward(text, 0); r; r = find.findForward(text, r->end())) forward << r->location;
+        for (int before : {0, 1, part - 1, part, part + 2, 2 * part, 2 * part + 8, 3 * part, 3 * part + 5,
+                           3 * part + 19, 4 * part + 99, int(text.size())}) {
+            const auto expected = find.previous(text, TextRange(before, 0));
+            FindScan scan = FindScan::wrappingBack(find, before, int(text.size()));
+            std::optional<TextRange> got;
+            int calls = 0;
+            while (!scan.isOver() && ++calls < 1000) {
+                qsizetype budget = 1;
+                if (const auto r = scan.next(read, budget)) got = r;
+            }
+            EXPECT_EQ(got, expected) << needle.toStdString() << " before " << before;
+            EXPECT_TRUE(!got || forward.contains(got->location)) << needle.toStdString() << " before " << before;
+        }
+    }
+    FindScan none = FindScan::wrappingBack(TextFind("zz"), part, int(text.size()));
     qsizetype budget = std::numeric_limits<qsizetype>::max();
     EXPECT_FALSE(none.next(read, budget));
     EXPECT_TRUE(none.isOver());

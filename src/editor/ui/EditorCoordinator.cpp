@@ -135,7 +135,7 @@ TextRange EditorCoordinator::clampToText(TextRange r) const
 void EditorCoordinator::prepare()
 {
     const TextRange sel = m_view->selectedRange();
-    m_styler.caretLine = TextUtil::lineRange(through(sel.end()), sel);
+    m_styler.caretLine = m_apartCaretLine ? *m_apartCaretLine : TextUtil::lineRange(through(sel.end()), sel);
     const bool reveal = m_config && m_config->revealMarkers;
     m_styler.revealRange = m_styler.concealMarkers && reveal ? m_styler.caretLine : TextRange::notFound();
     m_styler.theme.focusRange = m_styler.theme.focusMode ? m_styler.caretLine : TextRange::notFound();
@@ -150,6 +150,8 @@ TextRange EditorCoordinator::restyle(std::optional<TextRange> changed, TextRange
     const bool focus = m_styler.theme.focusMode;
     if (changed) {
         const TextRange edit = clampToText(*changed);
+        // The caret stays where it was: its line and the focus keep their styling.
+        if (m_apartCaretLine) return styleWindow(edit, editScope);
         const TextRange caret = withoutBreak(clampToText(m_styler.caretLine));
         window = edit.united(caret);
         // A caret line far from the change (at the end of a long paste) is styled on its
@@ -487,6 +489,7 @@ EditorCoordinator::Edit EditorCoordinator::mirrorEdit(int from, int removed, int
     if (recount) m_counts += DocStats::countLines(touchedLines(from, from + added));
     followEdit(m_focusShown, from, removed, added);
     followEdit(m_lastCaretLine, from, removed, added);
+    if (m_apartCaretLine) followEdit(*m_apartCaretLine, from, removed, added);
     if (m_unstyledFrom >= 0 && from <= m_unstyledFrom)
         m_unstyledFrom = std::max(from, m_unstyledFrom + added - removed);
     if (m_unstyledTo >= 0 && from <= m_unstyledTo)
@@ -577,6 +580,17 @@ void EditorCoordinator::styleFirstScreen(int from, int added)
         slicesAfterFrame();
     else
         m_sliceTimer->start();
+}
+
+void EditorCoordinator::beginEditsApart()
+{
+    const TextRange sel = m_view->selectedRange();
+    m_apartCaretLine = TextUtil::lineRange(through(sel.end()), sel);
+}
+
+void EditorCoordinator::endEditsApart()
+{
+    m_apartCaretLine.reset();
 }
 
 void EditorCoordinator::afterEdit()

@@ -84,6 +84,11 @@ public:
     bool replaceSelectionSpecially(const QString& s, bool typed);
 
     bool isEditing() const { return m_isEditing; }
+    // Edits made away from the caret one after another (Replace All), between these two: the
+    // caret's line is taken as it stood, followed through the edits, and is neither read nor
+    // styled again with each of them; each restyles only what it touched.
+    void beginEditsApart();
+    void endEditsApart();
     // Words, characters, lines and reading time of the text, kept edit by edit.
     DocStats counts();
     // Keeps the caret's line centred when typewriter scrolling is on.
@@ -167,6 +172,7 @@ private:
     bool m_isEditing = false;
     bool m_afterEditQueued = false;
     TextRange m_lastCaretLine;
+    std::optional<TextRange> m_apartCaretLine; // edits apart: the caret's line
     // In focus mode: the lines left undimmed by the last restyle (followed through edits).
     // Only they and the new focus lines change their dimming, so a restyle covers both
     // instead of the whole text.

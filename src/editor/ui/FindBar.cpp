@@ -206,20 +206,11 @@ void FindBar::step(bool forward)
     EditorTextView* view = m_controller->textView();
     if (!view || m_search->text().isEmpty()) return;
     stopWork();
-    if (forward) {
-        const TextRange sel = view->selectedRange();
+    const TextRange sel = view->selectedRange();
+    if (forward)
         lookFrom(sel.isNotFound() ? 0 : sel.end(), false);
-        return;
-    }
-    const TextFind find(m_search->text());
-    const QString text = view->text();
-    const auto r = find.previous(text, view->selectedRange());
-    if (!r) {
-        view->beep();
-        return;
-    }
-    showMatch(*r);
-    if (isVisible()) startCount();
+    else
+        lookFrom(sel.isNotFound() ? view->textLength() : sel.location, false, true);
 }
 
 void FindBar::findNext()
@@ -249,17 +240,49 @@ void FindBar::replaceAll()
 {
     EditorTextView* view = m_controller->textView();
     if (!view || m_search->text().isEmpty()) return;
-    const TextFind::Edit edit = TextFind(m_search->text()).replaceAll(view->text(), m_replace->text());
-    if (edit.count == 0) {
-        view->beep();
+    m_replacing = Replacing{FindScan::whole(TextFind(m_search->text()), view->textLength()), view->textRevision(),
+                            view->selectedRange(), m_replace->text(), {}};
+    Slice slice;
+    if (!replaceOn(*view, slice)) m_slices->start();
+}
+
+bool FindBar::replaceOn(EditorTextView& view, Slice& slice)
+{
+    Replacing& r = *m_replacing;
+    if (view.textRevision() != r.revision) {
+        // Found in a text that is no longer there: gathered again from the text as it is.
+        r.scan = FindScan::whole(TextFind(r.scan.needle()), view.textLength());
+        r.revision = view.textRevision();
+        r.matches.clear();
+    }
+    const auto read = [&view](TextRange range) { return view.copyOfRange(range); };
+    while (!r.scan.isOver() && slice.takePart()) {
+        qsizetype budget = FindScan::kPartUnits;
+        while (const auto m = r.scan.next(read, budget)) r.matches << *m;
+    }
+    if (!r.scan.isOver()) return false;
+    const Replacing done = std::move(r);
+    m_replacing.reset();
+    replaceGathered(view, done);
+    return true;
+}
+
+void FindBar::replaceGathered(EditorTextView& view, const Replacing& r)
+{
+    if (r.matches.isEmpty()) {
+        view.beep();
         return;
     }
-    // One edit from the first match to the end of the last: one step to undo. The caret
-    // goes after the last replacement; a selection over everything in between would be
-    // replaced by the next key typed.
-    m_controller->replace(edit.range, edit.replacement,
-                          TextRange(edit.range.location + int(edit.replacement.size()), 0));
-    startCount();
+    const auto read = [&view](TextRange range) { return view.copyOfRange(range); };
+    const QList<TextFind::Edit> edits = TextFind::replacements(r.matches, r.with, read);
+    // The caret goes after the last replacement (a selection over everything in between would
+    // be replaced by the next key typed), unless it was moved meanwhile.
+    int shift = 0;
+    for (const TextFind::Edit& e : edits) shift += int(e.replacement.size()) - e.range.length;
+    const TextRange after(edits.last().range.end() + shift, 0);
+    const bool moved = view.selectedRange() != r.selection;
+    m_controller->replaceEach(edits, moved ? std::nullopt : std::optional<TextRange>(after));
+    if (isVisible()) startCount();
 }
 
 void FindBar::useSelectionForFind()
@@ -309,12 +332,14 @@ void FindBar::showCount(int total, int current)
         m_count->setText(total == 1 ? tr("1 match") : tr("%n matches", nullptr, total));
 }
 
-void FindBar::lookFrom(int from, bool typed)
+void FindBar::lookFrom(int from, bool typed, bool back)
 {
     EditorTextView* view = m_controller->textView();
     if (!view) return;
-    m_looking = Looking{FindScan::wrapping(TextFind(m_search->text()), from, view->textLength()), view->textRevision(),
-                        view->selectedRange(), typed};
+    const TextFind find(m_search->text());
+    m_looking = Looking{back ? FindScan::wrappingBack(find, from, view->textLength())
+                             : FindScan::wrapping(find, from, view->textLength()),
+                        view->textRevision(), view->selectedRange(), typed};
     Slice slice;
     if (!lookOn(*view, slice)) m_slices->start();
 }
@@ -323,10 +348,15 @@ void FindBar::runSlices()
 {
     EditorTextView* view = m_controller->textView();
     if (!view) {
+        m_replacing.reset();
         stopWork();
         return;
     }
     Slice slice;
+    if (m_replacing && !replaceOn(*view, slice)) {
+        m_slices->start();
+        return;
+    }
     if (m_looking && !lookOn(*view, slice)) {
         m_slices->start();
         return;
@@ -409,7 +439,8 @@ void FindBar::stopWork()
 {
     m_looking.reset();
     m_counting.reset();
-    m_slices->stop();
+    // Replace All, once asked, goes on (with its own search) whatever is looked for next.
+    if (!m_replacing) m_slices->stop();
 }
 
 QString FindBar::countText() const

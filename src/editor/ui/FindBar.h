@@ -21,10 +21,13 @@ class QWidget;
 // and ignores case. Every replacement is one undoable edit through the editor controller.
 // Escape closes the bar and gives the keyboard back to the editor.
 //
-// Typing in the field and Next look for the match from the selection a slice at a time, and
-// the matches are counted a slice at a time after a pause in typing, so a long text never
-// holds the window: a match or a count arrives when found, and only while the search, the
-// text and (for a match) the selection are still those it was looked for in.
+// Typing in the field, Next and Previous look for the match from the selection a slice at a
+// time, the matches are counted a slice at a time after a pause in typing, and Replace All
+// gathers its matches a slice at a time, so a long text never holds the window: a match or a
+// count arrives when found, and only while the search, the text and (for a match) the
+// selection are still those it was looked for in; the matches gathered are replaced only in
+// the text they were found in (an edit meanwhile has them gathered again), each by an edit of
+// its own, one undo step for them all.
 //
 // It floats over the top right corner of the editor. The Find menu's items post their
 // requests (Requests::showFind and the four after it), which the key window's bar performs.
@@ -65,6 +68,8 @@ public:
     // A match still being looked for, or matches still being counted.
     bool isSearching() const { return m_looking.has_value(); }
     bool isCounting() const { return m_counting.has_value(); }
+    // Replace All still gathering its matches.
+    bool isReplacing() const { return m_replacing.has_value(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -87,6 +92,14 @@ private:
         int total = 0;
         int current = 0;
     };
+    // Replace All: what was asked (the fields may change meanwhile), and the matches found.
+    struct Replacing {
+        FindScan scan;
+        std::uint64_t revision;
+        TextRange selection;
+        QString with;
+        QList<TextRange> matches;
+    };
 
     void addButtons();
     void searchEdited();
@@ -94,15 +107,18 @@ private:
     // Counts the matches: what one slice finds at once, the rest in slices.
     void startCount();
     void showCount(int total, int current);
-    // Looks for the first match from `from`, round the end of the text: at once as far as one
-    // slice goes, the rest in slices.
-    void lookFrom(int from, bool typed);
+    // Looks for the first match from `from`, round the end of the text (back: the last before
+    // it, round the start): at once as far as one slice goes, the rest in slices.
+    void lookFrom(int from, bool typed, bool back = false);
     void runSlices();
     // One turn of the event loop's share of the work.
     struct Slice;
     // Each goes on until the slice is used up; true when it is over.
     bool lookOn(EditorTextView& view, Slice& slice);
     bool countOn(EditorTextView& view, Slice& slice);
+    bool replaceOn(EditorTextView& view, Slice& slice);
+    // Replaces the matches gathered, the caret after the last unless the selection moved.
+    void replaceGathered(EditorTextView& view, const Replacing& r);
     // The search in the field and the text are still the ones a result was started for.
     bool stillFor(const FindScan& scan, std::uint64_t revision) const;
     void showMatch(TextRange match);
@@ -119,4 +135,5 @@ private:
     QTimer* m_slices;
     std::optional<Looking> m_looking;
     std::optional<Counting> m_counting;
+    std::optional<Replacing> m_replacing;
 };

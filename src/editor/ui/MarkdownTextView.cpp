@@ -270,6 +270,40 @@ bool MarkdownTextView::replaceRange(TextRange range, const QString& replacement)
     return true;
 }
 
+bool MarkdownTextView::replaceRanges(const QList<TextFind::Edit>& edits)
+{
+    if (isReadOnly() || edits.isEmpty()) return false;
+    int end = textLength();
+    for (qsizetype i = edits.size() - 1; i >= 0; --i) {
+        const TextRange r = edits[i].range;
+        if (r.isNotFound() || r.location < 0 || r.end() > end) return false;
+        end = r.location;
+    }
+    m_ghost->dismiss();
+    QTextDocument* doc = document();
+    m_coordinator->beginEditsApart();
+    // From the last, so that the ranges before each stay where they were; each in an edit
+    // block of its own joined to the first, one undo step. (One block is heard as one change
+    // from the first range to the end of the last, all of it restyled and laid out again.)
+    for (qsizetype i = edits.size() - 1; i >= 0; --i) {
+        QTextCursor c(doc);
+        const bool first = i == edits.size() - 1;
+        if (first) {
+            c.beginEditBlock();
+            doc->appendUndoItem(new SelectionMark(this, selectedRange()));
+        } else {
+            c.joinPreviousEditBlock();
+        }
+        c.setPosition(edits[i].range.location);
+        c.setPosition(edits[i].range.end(), QTextCursor::KeepAnchor);
+        c.insertText(edits[i].replacement);
+        if (i == 0) doc->appendUndoItem(new SelectionMark(this, std::nullopt));
+        c.endEditBlock();
+    }
+    m_coordinator->endEditsApart();
+    return true;
+}
+
 void MarkdownTextView::undo()
 {
     // Undo during a paste takes the paste back: one still being made is given up (nothing of

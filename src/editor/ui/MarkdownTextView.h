@@ -64,6 +64,7 @@ public:
     TextRange selectedRange() const override;
     void setSelectedRange(TextRange range) override;
     bool replaceRange(TextRange range, const QString& replacement) override;
+    bool replaceRanges(const QList<TextFind::Edit>& edits) override;
     // Far down a text still being laid out, these show the range once it is: the layout
     // works towards it in slices, the window going on and the keys waiting meanwhile (what a
     // find that goes to a match calls).

@@ -74,7 +74,7 @@ protected:
         static const QStringList pastes{"two lines\nof paste", "\n\n", "| p | q |\n| --- | --- |\n| 1 | 2 |\n", "> q"};
         const int n = tv()->textLength();
         QTextCursor c = tv()->textCursor();
-        switch (rng() % 10) {
+        switch (rng() % 11) {
         case 0:
         case 1:
             c.setPosition(int(rng() % (n + 1)));
@@ -100,6 +100,17 @@ protected:
         case 8: {
             const int a = int(rng() % (n + 1));
             controller.replace({a, int(rng() % (std::min(n - a, 8) + 1))}, words[int(rng() % words.size())]);
+            break;
+        }
+        case 9: {
+            // Replace All: a few ranges apart from one another and from the caret, one step.
+            QList<TextFind::Edit> edits;
+            for (int a = int(rng() % 8); a < n; a += 1 + int(rng() % 30)) {
+                const int length = std::min(n - a, int(rng() % 4));
+                edits << TextFind::Edit{{a, length}, words[int(rng() % words.size())]};
+                a += length;
+            }
+            controller.replaceEach(edits);
             break;
         }
         default: QTest::keyClick(tv(), rng() % 2 ? Qt::Key_Down : Qt::Key_Up); break;

@@ -159,6 +159,46 @@ TEST_F(FindBarTest, ReplaceAndReplaceAllAreEachOneUndoableEdit)
     EXPECT_EQ(bar->searchField()->text(), "a.b");
 }
 
+// Over a long text, Previous looks back in slices, the window answering meanwhile, and lands
+// where stepping forward would; Replace All gathers its matches in slices, gathers them again
+// when the text changes meanwhile, and changes only them: no change reaches from one match to
+// the next, and one undo gives the whole text back.
+TEST_F(FindBarTest, PreviousAndReplaceAllGoThroughALongTextInSlicesTouchingOnlyTheMatches)
+{
+    // Two matches, more than a slice of the bar's work apart.
+    const QString doc = "A needle.\n" + longText().replace("needle", "thread") + "Another needle.\n";
+    load(doc);
+    bar->perform(FindBar::ShowReplace);
+    bar->searchField()->setText("needle");
+    const TextRange last = *TextFind("needle").previous(doc, {0, 0});
+    controller.textView()->setSelectedRange(last);
+    bar->perform(FindBar::Previous);
+    EXPECT_TRUE(bar->isSearching());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return selection() == TextRange(2, 6); }));
+    bar->perform(FindBar::Previous); // round the start to the last match
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !bar->isSearching(); }));
+    EXPECT_EQ(selection(), last);
+
+    QList<std::pair<int, int>> changes; // where each change starts, and how much it replaced
+    QObject::connect(view->markdownTextView()->document(), &QTextDocument::contentsChange, bar,
+                     [&](int from, int removed, int) { changes << std::pair(from, removed); });
+    bar->replaceField()->setText("pin");
+    bar->replaceAll();
+    ASSERT_TRUE(bar->isReplacing());
+    EXPECT_TRUE(changes.isEmpty());
+    const int middle = int(doc.indexOf(u'\n', doc.size() / 2)) + 1;
+    controller.replace({middle, 0}, "A needle.\n"); // typed while the matches are gathered
+    const QString edited = text();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !bar->isReplacing(); }));
+    EXPECT_EQ(text(), QString(edited).replace("needle", "pin"));
+    const int matches = int(TextFind("needle").count(edited));
+    EXPECT_EQ(changes.size(), 1 + matches);
+    for (const auto& [from, removed] : changes) EXPECT_LE(removed, int(QStringLiteral("needle").size())) << from;
+
+    view->undo();
+    EXPECT_EQ(text(), edited);
+}
+
 // After Replace All the text between the first and the last match is not left selected:
 // closing the bar and typing goes on after the last replacement.
 TEST_F(FindBarTest, ReplaceAllLeavesACaretToTypeAt)
