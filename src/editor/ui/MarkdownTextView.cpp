@@ -283,21 +283,21 @@ bool MarkdownTextView::replaceRanges(const QList<TextFind::Edit>& edits)
     QTextDocument* doc = document();
     m_coordinator->beginEditsApart();
     // From the last, so that the ranges before each stay where they were; each in an edit
-    // block of its own joined to the first, one undo step. (One block is heard as one change
-    // from the first range to the end of the last, all of it restyled and laid out again.)
-    for (qsizetype i = edits.size() - 1; i >= 0; --i) {
+    // block of its own, so that it is heard as a change of its own, when made and when undone
+    // or redone (one block, or blocks joined, are heard as one change from the first range to
+    // the end of the last, all of it restyled and laid out again); the marks have undo and
+    // redo take all of them as one step.
+    const qsizetype last = edits.size() - 1;
+    for (qsizetype i = last; i >= 0; --i) {
         QTextCursor c(doc);
-        const bool first = i == edits.size() - 1;
-        if (first) {
-            c.beginEditBlock();
-            doc->appendUndoItem(new SelectionMark(this, selectedRange()));
-        } else {
-            c.joinPreviousEditBlock();
-        }
+        c.beginEditBlock();
+        doc->appendUndoItem(i == last ? static_cast<QAbstractUndoItem*>(new SelectionMark(this, selectedRange()))
+                                      : new PartMark(this, PartMark::Start));
         c.setPosition(edits[i].range.location);
         c.setPosition(edits[i].range.end(), QTextCursor::KeepAnchor);
         c.insertText(edits[i].replacement);
-        if (i == 0) doc->appendUndoItem(new SelectionMark(this, std::nullopt));
+        doc->appendUndoItem(i == 0 ? static_cast<QAbstractUndoItem*>(new SelectionMark(this, std::nullopt))
+                                   : new PartMark(this, PartMark::End));
         c.endEditBlock();
     }
     m_coordinator->endEditsApart();
@@ -310,7 +310,9 @@ void MarkdownTextView::undo()
     // it is in the text yet); one going in is put in whole first and then undone.
     if (m_paste->isActive() && !m_paste->putRest()) return;
     const int viewTop = verticalScrollBar()->value();
+    m_partFollows = false;
     QTextEdit::undo();
+    stepParts(true);
     applyRestoredSelection();
     revealStepsCaret(viewTop);
     holdCaretLine();
@@ -320,10 +322,42 @@ void MarkdownTextView::redo()
 {
     if (m_paste->isActive()) return;
     const int viewTop = verticalScrollBar()->value();
+    m_partFollows = false;
     QTextEdit::redo();
+    stepParts(false);
     applyRestoredSelection();
     revealStepsCaret(viewTop);
     holdCaretLine();
+}
+
+void MarkdownTextView::notePartStep(bool undoing)
+{
+    m_partFollows = true;
+    // A part undone from elsewhere (the context menu): the rest follows once control returns.
+    if (!m_steppingParts)
+        QMetaObject::invokeMethod(
+            this,
+            [this, undoing] {
+                if (!m_partFollows) return;
+                undoing ? undo() : redo();
+            },
+            Qt::QueuedConnection);
+}
+
+void MarkdownTextView::stepParts(bool undoing)
+{
+    if (!m_partFollows) return;
+    // The parts after the first: each heard as a change of its own, far from one another and
+    // from the caret, which goes once the step is complete (its selection mark says where).
+    m_steppingParts = true;
+    m_coordinator->beginEditsApart();
+    QTextCursor c(document());
+    while (m_partFollows) {
+        m_partFollows = false;
+        undoing ? document()->undo(&c) : document()->redo(&c);
+    }
+    m_coordinator->endEditsApart();
+    m_steppingParts = false;
 }
 
 void MarkdownTextView::revealStepsCaret(int viewTop)

@@ -52,6 +52,9 @@ public:
     // Called by those steps while Qt undoes or redoes them (Qt places the caret itself
     // afterwards, so the selection is set once the step is complete).
     void restoreSelectionAfterStep(TextRange range);
+    // Called by a step made in parts while Qt undoes (or redoes) one of them: another part
+    // of the same step follows.
+    void notePartStep(bool undoing);
 
     // EditorTextView
     QString text() const override;
@@ -195,6 +198,10 @@ private:
     // While Qt puts a drop in, the selection its insertion asks for (set once the drop is in).
     bool m_dropping = false;
     std::optional<TextRange> m_selectionAfterDrop;
+    // Undoing or redoing a step made in parts: another part follows; the parts being stepped.
+    bool m_partFollows = false;
+    bool m_steppingParts = false;
+    void stepParts(bool undoing);
     struct HeldLine {
         int position;
         int y; // in the viewport

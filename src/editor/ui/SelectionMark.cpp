@@ -16,6 +16,21 @@ void SelectionMark::undo()
         m_after = m_view->selectedRange();
 }
 
+PartMark::PartMark(MarkdownTextView* view, Side side)
+    : m_view(view),
+      m_side(side)
+{}
+
+void PartMark::undo()
+{
+    if (m_view && m_side == Start) m_view->notePartStep(true);
+}
+
+void PartMark::redo()
+{
+    if (m_view && m_side == End) m_view->notePartStep(false);
+}
+
 void SelectionMark::redo()
 {
     if (m_view && !m_before && m_after) m_view->restoreSelectionAfterStep(*m_after);

@@ -26,3 +26,19 @@ private:
     std::optional<TextRange> m_before; // set on the opening mark only
     std::optional<TextRange> m_after;
 };
+
+// Joins the parts of a step made in parts (replaceRanges), each an undo step of Qt's own, so
+// that undoing or redoing one is heard as a small change, not as one from the first part to
+// the last: undone, the mark at the start of a part has the part before it undone too; redone,
+// the mark at the end of a part has the part after it redone too.
+class PartMark : public QAbstractUndoItem {
+public:
+    enum Side { Start, End };
+    PartMark(MarkdownTextView* view, Side side);
+    void undo() override;
+    void redo() override;
+
+private:
+    QPointer<MarkdownTextView> m_view;
+    Side m_side;
+};

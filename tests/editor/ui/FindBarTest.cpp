@@ -162,7 +162,7 @@ TEST_F(FindBarTest, ReplaceAndReplaceAllAreEachOneUndoableEdit)
 // Over a long text, Previous looks back in slices, the window answering meanwhile, and lands
 // where stepping forward would; Replace All gathers its matches in slices, gathers them again
 // when the text changes meanwhile, and changes only them: no change reaches from one match to
-// the next, and one undo gives the whole text back.
+// the next, neither made nor undone, and one undo gives the whole text back.
 TEST_F(FindBarTest, PreviousAndReplaceAllGoThroughALongTextInSlicesTouchingOnlyTheMatches)
 {
     // Two matches, more than a slice of the bar's work apart.
@@ -195,8 +195,15 @@ TEST_F(FindBarTest, PreviousAndReplaceAllGoThroughALongTextInSlicesTouchingOnlyT
     EXPECT_EQ(changes.size(), 1 + matches);
     for (const auto& [from, removed] : changes) EXPECT_LE(removed, int(QStringLiteral("needle").size())) << from;
 
+    // Undone and redone the same way: a change for each match, one step.
+    const QString replaced = text();
+    changes.clear();
     view->undo();
     EXPECT_EQ(text(), edited);
+    view->redo();
+    EXPECT_EQ(text(), replaced);
+    EXPECT_EQ(changes.size(), 2 * matches);
+    for (const auto& [from, removed] : changes) EXPECT_LE(removed, int(QStringLiteral("needle").size())) << from;
 }
 
 // After Replace All the text between the first and the last match is not left selected:
