@@ -281,7 +281,11 @@ void FindBar::replaceGathered(EditorTextView& view, const Replacing& r)
     for (const TextFind::Edit& e : edits) shift += int(e.replacement.size()) - e.range.length;
     const TextRange after(edits.last().range.end() + shift, 0);
     const bool moved = view.selectedRange() != r.selection;
-    m_controller->replaceEach(edits, moved ? std::nullopt : std::optional<TextRange>(after));
+    // A view that takes no edits now (a long paste going in) says so.
+    if (!m_controller->replaceEach(edits, moved ? std::nullopt : std::optional<TextRange>(after))) {
+        view.beep();
+        return;
+    }
     if (isVisible()) startCount();
 }
 
