@@ -213,6 +213,12 @@ private:
     QString out;
     QList<Open> open;
     QList<Mark> marks;
+    // The divisions open, each a callout's (where its mark would go into `out`) or -1 for another.
+    struct Division {
+        qsizetype inStart;
+        qsizetype outAt;
+    };
+    QList<Division> divisions;
     qsizetype paragraphAt = -1; // where the mark of the open paragraph would go into `out`
     bool paragraphHasClass = false;
     qsizetype cells = 0;      // laid out as cells so far, in all tables
@@ -338,6 +344,16 @@ void Fitter::tag(qsizetype start, qsizetype end)
         const qsizetype classAt = t.indexOf(u"class=\"");
         paragraphAt = closing ? -1 : out.size() + (classAt >= 0 ? classAt + 7 : 2);
         paragraphHasClass = classAt >= 0;
+    } else if (name == u"div") {
+        // A callout breaks across pages as a quote does; a short one is kept whole.
+        if (!closing) {
+            const qsizetype classAt = t.indexOf(u"class=\"callout");
+            divisions.append({start, classAt >= 0 ? out.size() + classAt + 7 : -1});
+        } else if (!divisions.isEmpty()) {
+            const Division d = divisions.takeLast();
+            if (d.outAt >= 0 && end - d.inStart <= kShortBlock)
+                marks.append({d.outAt, true, QLatin1String("bw-whole")});
+        }
     } else if (name == u"img" && paragraphAt >= 0) {
         marks.append({paragraphAt, paragraphHasClass, QLatin1String("bw-picture")});
         paragraphAt = -1;

@@ -22,7 +22,8 @@ namespace {
 // whole (.bw-keep), one before a list with its first item when that is not broken (.bw-lead:
 // the list is split after the item, the margins between the parts are those between items).
 // A paragraph that holds a picture may break before it, so the picture need not pull the
-// lines above it onto the next page.
+// lines above it onto the next page. A callout's title keeps the same room below itself as a
+// heading, and a heading before a callout that may break keeps room for that title and its room.
 const char kPrintStyle[] = R"(<style>
 @media print {
   html { zoom: 1.3333333; }
@@ -35,12 +36,14 @@ const char kPrintStyle[] = R"(<style>
   table.bw-fit th, table.bw-fit td { padding: .25em .45em; font-size: inherit; }
   table.bw-break th, table.bw-break td { overflow-wrap: anywhere; }
   table.bw-rows > thead { display: table-row-group; }
-  pre, blockquote, dl, li { break-inside: auto; page-break-inside: auto; orphans: 2; widows: 2; }
+  pre, blockquote, dl, li, .callout { break-inside: auto; page-break-inside: auto; orphans: 2; widows: 2; }
   .bw-whole, .bw-head, .bw-keep { break-inside: avoid; page-break-inside: avoid; }
   .bw-head { padding-bottom: 5.5rem; margin-bottom: -5.5rem; }
   .bw-lead > ul, .bw-lead > ol { margin-bottom: 0; }
   .bw-lead + ul, .bw-lead + ol { margin-top: 0; }
   p.bw-picture { orphans: 1; widows: 1; }
+  .callout-title:not(:last-child) { break-inside: avoid; page-break-inside: avoid;
+    padding-bottom: 5.5rem; margin-bottom: calc(.3em - 5.5rem); }
 }
 </style>
 )";
@@ -55,6 +58,8 @@ constexpr qsizetype kPictureBlock = 2000;
 // a taller head and first row would leave most of a page empty.
 constexpr double kRoom = 88;
 constexpr double kMostRoom = 216;
+// Before a callout: the heading's margin, the callout's padding, its title's line and room.
+constexpr int kCalloutRoom = 152;
 
 struct Element {
     qsizetype start = 0;
@@ -165,14 +170,14 @@ bool itemAfter(const QString& body, const Element& e, qsizetype at)
 }
 
 // Whether the block after a heading goes onto the heading's page with it, whole: a short
-// one, one that is never broken (a picture, a callout or diagram, a short table or code block,
+// one, one that is never broken (a picture, a diagram, a short callout, table or code block,
 // marked by fitToColumn); not a long one, which breaks after its first lines.
 bool takeAlong(const QString& body, const Element& e)
 {
     const QStringView element = QStringView(body).mid(e.start, e.end - e.start);
     const QStringView tag = element.left(element.indexOf(u'>') + 1);
     if (tag.contains(u"bw-whole")) return true;
-    if (e.name == u"div" && (tag.contains(u"class=\"callout") || tag.contains(u"class=\"mermaid"))) return true;
+    if (e.name == u"div" && tag.contains(u"class=\"mermaid")) return true;
     const qsizetype firstItem = firstItemEnd(body, e);
     if (firstItem >= 0 && !itemAfter(body, e, firstItem)) return true;
     // Lines of code and rows of a table are counted there, not characters.
@@ -199,9 +204,10 @@ QString restTag(const QString& body, const Element& e)
 }
 
 // The room a heading keeps below itself for the table after it (its head and first row, as
-// fitToColumn estimated them), in px; 0 for the usual room.
-int tableRoom(const QString& body, const Element& e)
+// fitToColumn estimated them) or for a callout, in px; 0 for the usual room.
+int roomFor(const QString& body, const Element& e)
 {
+    if (e.name == u"div" && QStringView(body).mid(e.start, 40).contains(u"class=\"callout")) return kCalloutRoom;
     if (e.name != u"table") return 0;
     const QStringView tag = QStringView(body).mid(e.start, body.indexOf(u'>', e.start) - e.start);
     const qsizetype at = tag.indexOf(u"data-bw-lead=\"");
@@ -226,7 +232,7 @@ QString keepHeadingsWithNext(const QString& body)
         const Element* next = lastHeading + 1 < elements.size() ? &elements[lastHeading + 1] : nullptr;
         const bool withNext = next && takeAlong(body, *next);
         const qsizetype firstItem = next && !withNext ? firstItemEnd(body, *next) : -1;
-        const int room = next && !withNext ? tableRoom(body, *next) : 0;
+        const int room = next && !withNext ? roomFor(body, *next) : 0;
         if (out.isEmpty()) out.reserve(body.size() + elements.size() * 48);
         const QStringView text(body);
         const qsizetype start = elements[i].start;

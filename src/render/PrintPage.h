@@ -16,10 +16,10 @@ QString html(const QString& body, const QString& title, const QString& themeCSS,
 // across pages and holds a few lines' room below it (.bw-head), and that together with the
 // first piece of what follows in another such element (.bw-keep): the next block whole when it
 // is short or is never broken itself, or a list's first item when that is short (the list split
-// after it, .bw-lead). A long paragraph, list item or code block is not taken along, as the
-// heading's room keeps its first lines with it; before a table the room is its head and first
-// row (data-bw-lead, from fitToColumn). A body whose top level cannot be read as elements is
-// returned unchanged.
+// after it, .bw-lead). A long paragraph, list item, callout or code block is not taken along, as
+// the heading's room keeps its first lines with it; before a table the room is its head and
+// first row (data-bw-lead, from fitToColumn), before a callout its title and the room below
+// that. A body whose top level cannot be read as elements is returned unchanged.
 QString keepHeadingsWithNext(const QString& body);
 
 // `body` as a column of paper can hold it, in time linear in its length:
@@ -34,7 +34,7 @@ QString keepHeadingsWithNext(const QString& body);
 //   ("bw-wrap");
 // - a table whose widest words do not fit side by side gets the type at which they do
 //   ("bw-fit"); at the minimum its words may break ("bw-break");
-// - a code block of a few lines, a table of a few rows, and a short quote, list item or
+// - a code block of a few lines, a table of a few rows, and a short quote, callout, list item or
 //   definition list are marked to be kept whole on a page ("bw-whole"); a longer table carries
 //   the estimated height of its head and first row in px ("data-bw-lead");
 // - a paragraph that holds a picture may break anywhere, before the picture too ("bw-picture").

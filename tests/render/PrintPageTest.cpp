@@ -71,9 +71,17 @@ TEST(PrintPage, AHeadingGoesWithTheFirstItemOfAListTheHeadAndFirstRowOfATableOrT
     EXPECT_EQ(room(900), "<div class=\"bw-head\" style=\"padding-bottom:216px;margin-bottom:-216px\"")
         << "no more than a third of the page";
 
-    // A callout is never broken: it goes along whole, however long.
+    // A short callout is kept whole and goes along; a long one breaks as a quote does, after its
+    // first lines.
+    const QString shortCallout = PrintPage::fitToColumn("<div class=\"callout callout-note\"><p>n</p></div>");
+    EXPECT_EQ(shortCallout, "<div class=\"bw-whole callout callout-note\"><p>n</p></div>");
+    EXPECT_TRUE(PrintPage::keepHeadingsWithNext("<h2>C</h2>" + shortCallout).startsWith("<div class=\"bw-keep\">"));
     const QString callout = "<div class=\"callout callout-note\"><p>" + QString(900, u'n') + "</p></div>";
-    EXPECT_TRUE(PrintPage::keepHeadingsWithNext("<h2>C</h2>" + callout).startsWith("<div class=\"bw-keep\">"));
+    EXPECT_EQ(PrintPage::fitToColumn(callout), callout);
+    EXPECT_EQ(PrintPage::keepHeadingsWithNext("<h2>C</h2>" + callout),
+              "<div class=\"bw-head\" style=\"padding-bottom:152px;margin-bottom:-152px\"><h2>C</h2></div>" + callout)
+        << "room for the callout's title and the room below it";
+    EXPECT_TRUE(PrintPage::html({}, {}, {}, {}).contains("li, .callout { break-inside: auto;"));
 
     // Text before a picture: its first lines go along, the picture may follow on the next page.
     const QString picture = "<p>Some text<br>\n<img src=\"a.png\"></p>";
