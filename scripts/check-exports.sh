@@ -421,6 +421,8 @@ write("pipes.md", "|".join(["h"] * 10_001) + "\n" + "|".join(["-"] * 10_001) + "
 digits = "| " + " | ".join(str(c % 10) for c in range(1, 499))
 write("cells.md", "| " + " | ".join(f"h{c}" for c in range(500)) + " |\n" + "|---" * 500 + "|\n"
       + "".join(f"| r{r} {digits} | z{r} |\n" for r in range(2000)))
+# And an address of 100,000 characters.
+write("address.md", "<http://" + "a" * 100_000 + ">\n")
 PY
 export_to "$PAPER/box.md" pdf "$PAPER/box.pdf"
 export_to "$PAPER/columns.md" pdf "$PAPER/columns.pdf"
@@ -462,7 +464,7 @@ for name in ["short", "picture"]:
 print(f"ok short.pdf: {ours} pages (LibreOffice {theirs}); it and picture.pdf have the first page filled, "
       "the footnote after the text")
 PY
-for name in quote nested pipes cells; do
+for name in quote nested pipes cells address; do
   start=$(date +%s)
   timeout 120 "$BW_EXPORT" "$PAPER/$name.md" --format pdf --out "$PAPER/$name.pdf" 2>/dev/null || fail "bw-export pdf of hostile $name.md"
   elapsed=$(( $(date +%s) - start ))
@@ -471,6 +473,9 @@ for name in quote nested pipes cells; do
 done
 pdftotext "$PAPER/nested.pdf" - | grep -q deepest || fail "nested.pdf: the deepest item is lost"
 [ "$(pdftotext "$PAPER/cells.pdf" - | grep -o 'z[0-9]*' | sort -u | wc -l)" = 2000 ] || fail "cells.pdf: rows are lost"
+[ "$(pdftotext "$PAPER/address.pdf" - | tr -cd 'a' | wc -c)" -ge 100000 ] || fail "address.pdf: the address is not printed"
+size=$(stat -c %s "$PAPER/address.pdf")
+[ "$size" -lt 1000000 ] || fail "address.pdf: $size bytes, the address written again for every page"
 # ==== end of the print page's checks ====
 
 # ---- Math and diagrams make their PDF at once, with no network connection attempted ----

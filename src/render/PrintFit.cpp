@@ -32,6 +32,9 @@ constexpr double kSpaceAdvance = 0.32;  // DejaVu Sans's
 constexpr int kShortCode = 12;         // lines
 constexpr int kShortTable = 8;         // rows
 constexpr qsizetype kShortBlock = 600; // characters of HTML: a quote, a list item
+// Longer addresses are printed but not made live: the engine writes a link's address once for
+// every page it spans, and no browser or server takes one of this size.
+constexpr qsizetype kLongestAddress = 4096;
 
 // Advance widths of DejaVu Sans in em, for the printable ASCII characters from "!" on.
 constexpr double kSansAdvance[] = {.40, .46, .84, .64, .95, .78, .28, .39, .39, .50, .84, .32, .36, .32, .34, // ! to /
@@ -304,6 +307,15 @@ void Fitter::tag(qsizetype start, qsizetype end)
     qsizetype nameEnd = closing ? 2 : 1;
     while (nameEnd < t.size() && t[nameEnd].isLetterOrNumber()) ++nameEnd;
     const QString name = t.mid(closing ? 2 : 1, nameEnd - (closing ? 2 : 1)).toString().toLower();
+    if (name == u"a" && !closing) {
+        const qsizetype href = t.indexOf(u" href=\"");
+        const qsizetype hrefEnd = href < 0 ? -1 : t.indexOf(u'"', href + 7);
+        if (hrefEnd - href - 7 > kLongestAddress) {
+            out += t.left(href);
+            out += t.mid(hrefEnd + 1);
+            return;
+        }
+    }
     const bool flat = !open.isEmpty() && open.last().flat;
     const bool item = name == u"li" || name == u"dt" || name == u"dd";
     if (isContainer(name) || name == u"li") {

@@ -37,7 +37,9 @@ QString keepHeadingsWithNext(const QString& body);
 // - a code block of a few lines, a table of a few rows, and a short quote, callout, list item or
 //   definition list are marked to be kept whole on a page ("bw-whole"); a longer table carries
 //   the estimated height of its head and first row in px ("data-bw-lead");
-// - a paragraph that holds a picture may break anywhere, before the picture too ("bw-picture").
+// - a paragraph that holds a picture may break anywhere, before the picture too ("bw-picture");
+// - a link whose address is longer than 4,096 characters is printed but not live (the engine
+//   writes the address again for every page the link spans).
 // The widths are estimated from the text with the advances of the fallback fonts.
 QString fitToColumn(const QString& body);
 

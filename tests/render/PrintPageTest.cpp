@@ -212,3 +212,11 @@ TEST(PrintPage, TheTablesOfADocumentLayOutABoundedNumberOfCellsAndTheRowsPastThe
     EXPECT_TRUE(fitted.startsWith("<table class=\"bw-rows ")) << "its head is not repeated on every page";
     EXPECT_TRUE(fitted.endsWith("<tr><td colspan=\"2\">a | b</td></tr></table>")) << "the cells are the document's";
 }
+
+TEST(PrintPage, AnAddressTooLongForAnyUseIsPrintedButNotMadeLive)
+{
+    const QString longest = "<a href=\"http://" + QString(4089, u'a') + "\">x</a>";
+    EXPECT_EQ(PrintPage::fitToColumn(longest), longest);
+    EXPECT_EQ(PrintPage::fitToColumn("<p><a href=\"http://" + QString(4090, u'a') + "\" title=\"t\">x</a></p>"),
+              "<p><a title=\"t\">x</a></p>");
+}

@@ -206,9 +206,9 @@ TEST(PaginatedPDFRenderer, AFailedPdfLeavesTheOldFileAndAPageOverTwoMegabytesSti
 TEST(PaginatedPDFRenderer, APageUnderTwoMegabytesWhoseEncodingIsLargerStillPrints)
 {
     ScopedSettings settings;
-    // 1.4 MB of page, more than 2 MiB once percent-encoded for setHtml.
+    // 1.4 MB of page, more than 2 MiB once percent-encoded for setHtml, in a link's title.
     const QString text =
-        QStringLiteral("Before\n\n[After](https://example.org/%1)\n").arg(QString(700'000, QChar(0xE9)));
+        QStringLiteral("Before\n\n[After](https://example.org/ \"%1\")\n").arg(QString(700'000, QChar(0xE9)));
     EXPECT_FALSE(PaginatedPDFRenderer::fitsInline(PaginatedPDFRenderer::pdfPage({text, "t", {}, {}, {}}).toUtf8()));
     PdfReader pdf(renderNow({text, QStringLiteral("t"), {}, {}, {}}));
     ASSERT_EQ(pdf.pages(), 1);
