@@ -32,6 +32,16 @@ constexpr double kSpaceAdvance = 0.32;  // DejaVu Sans's
 constexpr int kShortCode = 12;         // lines
 constexpr int kShortTable = 8;         // rows
 constexpr qsizetype kShortBlock = 600; // characters of HTML: a quote, a list item
+// The page engine takes time with the square of the length of a paragraph's text for a run
+// without a letter of either direction (each line looks ahead for one to resolve its order),
+// and of the number of a paragraph's lines (each page goes through those it begins with). Runs
+// this long are marked to be laid out in the paragraph's direction (what they resolve to after
+// a left-to-right letter anyway), and a paragraph is set in parts, each a block of its own:
+// after so many lines broken by hand or half so many characters (the lines as before), or at a
+// space after so many characters (about 300 lines; a line ends there a little early).
+constexpr int kLongRun = 1000;
+constexpr int kPartLines = 200;
+constexpr qsizetype kPartChars = 20000;
 // Longer addresses are printed but not made live: the engine writes a link's address once for
 // every page it spans, and no browser or server takes one of this size.
 constexpr qsizetype kLongestAddress = 4096;
@@ -156,6 +166,24 @@ QString withClassAndStyle(QStringView tag, const QString& cls, const QString& st
     return out;
 }
 
+bool isBlock(QStringView name)
+{
+    static const QStringList kBlocks{"p",  "li", "dd", "dt", "td", "th",    "div",        "pre", "h1", "h2",
+                                     "h3", "h4", "h5", "h6", "hr", "table", "blockquote", "ul",  "ol", "dl"};
+    return kBlocks.contains(name);
+}
+
+// The blocks whose own text is broken into lines by hand.
+bool holdsLines(QStringView name)
+{
+    return name == u"p" || name == u"li" || name == u"dd" || name == u"dt";
+}
+
+bool isVoidTag(QStringView name)
+{
+    return name == u"br" || name == u"img" || name == u"wbr" || name == u"hr" || name == u"input";
+}
+
 bool isContainer(QStringView name)
 {
     return name == u"ul" || name == u"ol" || name == u"blockquote" || name == u"dl";
@@ -201,6 +229,9 @@ private:
     };
 
     void tag(qsizetype start, qsizetype end);
+    void text(QStringView t);
+    bool paragraphTag(QStringView name, QStringView t, bool closing);
+    void newPart();
     qsizetype pre(qsizetype start, qsizetype tagEnd);
     qsizetype table(qsizetype start, qsizetype tagEnd);
     void row(QStringView rowHtml, Columns& columns, QString& rows);
@@ -228,6 +259,15 @@ private:
     qsizetype rowsAcross = 0; // rows past them, each one cell
     int containers = 0;       // lists, quotes and definition lists open, not flattened
     double indentSum = 0;     // theirs, in px
+
+    // Whether a right-to-left letter (or an explicit direction) is the last strong one.
+    bool rtlBefore = false;
+    // The paragraph (or list item) open and its part.
+    bool inParagraph = false;
+    int inlineDepth = 0;     // elements open inside the paragraph
+    int lines = 0;           // the part's line breaks at the paragraph's own level
+    qsizetype partChars = 0; // the part's characters
+    bool partOpen = false;
 };
 
 void Fitter::opened(const QString& name, bool flat, qsizetype start, QStringView tag)
@@ -271,7 +311,7 @@ QString Fitter::run()
     while (pos < s.size()) {
         const qsizetype lt = s.indexOf(u'<', pos);
         if (lt < 0) break;
-        out += QStringView(s).mid(pos, lt - pos);
+        text(QStringView(s).mid(pos, lt - pos));
         if (QStringView(s).mid(lt).startsWith(u"<!--")) {
             const qsizetype end = s.indexOf(QLatin1String("-->"), lt);
             pos = end < 0 ? s.size() : end + 3;
@@ -294,7 +334,7 @@ QString Fitter::run()
         else
             tag(lt, gt + 1);
     }
-    out += QStringView(s).mid(pos);
+    text(QStringView(s).mid(pos));
     return marked();
 }
 
@@ -307,6 +347,8 @@ void Fitter::tag(qsizetype start, qsizetype end)
     qsizetype nameEnd = closing ? 2 : 1;
     while (nameEnd < t.size() && t[nameEnd].isLetterOrNumber()) ++nameEnd;
     const QString name = t.mid(closing ? 2 : 1, nameEnd - (closing ? 2 : 1)).toString().toLower();
+    if ((inParagraph || holdsLines(name)) && paragraphTag(name, t, closing)) return;
+    if (isBlock(name)) rtlBefore = false;
     if (name == u"a" && !closing) {
         const qsizetype href = t.indexOf(u" href=\"");
         const qsizetype hrefEnd = href < 0 ? -1 : t.indexOf(u'"', href + 7);
@@ -371,6 +413,118 @@ void Fitter::tag(qsizetype start, qsizetype end)
         paragraphAt = -1;
     }
     out += t;
+}
+
+// A paragraph's (or a list item's) parts of many lines: after every so many line breaks at its
+// own level, the rest goes into a block of its own (.bw-part), closed before the paragraph
+// closes or a block starts in it. True when the tag has been written here.
+bool Fitter::paragraphTag(QStringView name, QStringView t, bool closing)
+{
+    if (isBlock(name)) {
+        if (partOpen) out += QLatin1String("</span>");
+        inParagraph = !closing && holdsLines(name);
+        inlineDepth = lines = 0;
+        partChars = 0;
+        partOpen = false;
+        return false;
+    }
+    if (name == u"br") {
+        // Half the characters are enough at a line's end, so that a line shorter than that is
+        // never cut.
+        if (inlineDepth > 0 || (++lines < kPartLines && partChars < kPartChars / 2)) return false;
+        out += t;
+        newPart();
+        return true;
+    }
+    if (!isVoidTag(name) && !t.endsWith(u"/>")) inlineDepth = closing ? std::max(0, inlineDepth - 1) : inlineDepth + 1;
+    return false;
+}
+
+void Fitter::newPart()
+{
+    out += partOpen ? QLatin1String("</span><span class=\"bw-part\">") : QLatin1String("<span class=\"bw-part\">");
+    partOpen = true;
+    lines = 0;
+    partChars = 0;
+}
+
+// Text between tags, its long runs without a letter of either direction marked (.bw-run).
+void Fitter::text(QStringView t)
+{
+    qsizetype copied = 0;
+    qsizetype runAt = -1;
+    qsizetype runLength = 0;
+    const auto endRun = [&](qsizetype at, bool mark) {
+        if (mark && !rtlBefore && runLength >= kLongRun) {
+            out += t.mid(copied, runAt - copied);
+            out += QLatin1String("<span class=\"bw-run\">");
+            out += t.mid(runAt, at - runAt);
+            out += QLatin1String("</span>");
+            copied = at;
+        }
+        runAt = -1;
+        runLength = 0;
+    };
+    const bool mayPart = inParagraph && inlineDepth == 0;
+    for (qsizetype i = 0; i < t.size();) {
+        char32_t c = t[i].unicode();
+        qsizetype next = i + 1;
+        if (c == u'&') {
+            // An entity is one character: the escaped ones are all neutral, a number is read.
+            const qsizetype semicolon = t.mid(i, 12).indexOf(u';');
+            if (semicolon > 1) {
+                next = i + semicolon + 1;
+                const QStringView entity = t.mid(i + 1, semicolon - 1);
+                if (entity.startsWith(u'#')) {
+                    bool ok = false;
+                    const uint code = entity.startsWith(u"#x", Qt::CaseInsensitive) ? entity.mid(2).toUInt(&ok, 16)
+                                                                                    : entity.mid(1).toUInt(&ok);
+                    c = ok && code <= 0x10FFFF ? char32_t(code) : U'&';
+                }
+            }
+        } else if (QChar::isHighSurrogate(c) && next < t.size() && t[next].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(t[i], t[next]);
+            ++next;
+        }
+        if (inParagraph) ++partChars;
+        if (mayPart && partChars > kPartChars && (c == U' ' || c == U'\n')) {
+            // The next part begins with the space (a run too, as it is a paragraph of its own).
+            endRun(i, true);
+            out += t.mid(copied, i - copied);
+            copied = i;
+            newPart();
+        }
+        switch (QChar::direction(c)) {
+        case QChar::DirL:
+            endRun(i, true);
+            rtlBefore = false;
+            break;
+        case QChar::DirR:
+        case QChar::DirAL:
+            endRun(i, true);
+            rtlBefore = true;
+            break;
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirPDF:
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+        case QChar::DirPDI:
+            // Explicit directions: nothing is marked up to the next left-to-right letter.
+            endRun(i, false);
+            rtlBefore = true;
+            break;
+        default:
+            if (runAt < 0) runAt = i;
+            ++runLength;
+        }
+        i = next;
+    }
+    endRun(t.size(), true);
+    out += t.mid(copied);
 }
 
 // A block whose widest line does not fit at the normal type is set smaller to fit, its lines

@@ -44,6 +44,8 @@ const char kPrintStyle[] = R"(<style>
   p.bw-picture { orphans: 1; widows: 1; }
   .callout-title:not(:last-child) { break-inside: avoid; page-break-inside: avoid;
     padding-bottom: 5.5rem; margin-bottom: calc(.3em - 5.5rem); }
+  .bw-part { display: block; }
+  .bw-run { unicode-bidi: bidi-override; }
 }
 </style>
 )";

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 TEST(PrintPage, KeepsEachHeadingWithRoomBelowItAndWithAShortOrUnbreakableNextBlock)
 {
     const QString longParagraph = QStringLiteral("<p>%1</p>").arg(QString(2000, u'w'));
@@ -211,6 +213,50 @@ TEST(PrintPage, TheTablesOfADocumentLayOutABoundedNumberOfCellsAndTheRowsPastThe
     EXPECT_TRUE(fitted.contains("<tr><td colspan=\"64\">r399c0 | r399c1 | r399c2 | "));
     EXPECT_TRUE(fitted.startsWith("<table class=\"bw-rows ")) << "its head is not repeated on every page";
     EXPECT_TRUE(fitted.endsWith("<tr><td colspan=\"2\">a | b</td></tr></table>")) << "the cells are the document's";
+}
+
+TEST(PrintPage, LongRunsWithoutLettersAndLongParagraphsAreCutUpForTheEngineWithTheTextUnchanged)
+{
+    const auto text = [](QString html) { return html.remove(QRegularExpression("<[^>]*>")); };
+    // A run of a thousand characters of no direction is laid out in the paragraph's; not one
+    // that a right-to-left letter stands before, nor a shorter one.
+    const QString amps = QStringLiteral("&amp;").repeated(1000);
+    EXPECT_EQ(PrintPage::fitToColumn("<p>a " + amps + "</p>"), "<p>a<span class=\"bw-run\"> " + amps + "</span></p>");
+    EXPECT_EQ(PrintPage::fitToColumn(QStringLiteral("<p>\u05d0") + amps + "</p>"),
+              QStringLiteral("<p>\u05d0") + amps + "</p>");
+    EXPECT_EQ(PrintPage::fitToColumn("<p>\u05d0</p><p>" + amps + "</p>"),
+              "<p>\u05d0</p><p><span class=\"bw-run\">" + amps + "</span></p>");
+    const QString mixed = (QString(999, u'<') + u'x').repeated(3);
+    EXPECT_EQ(PrintPage::fitToColumn("<p>" + mixed + "</p>"), "<p>" + mixed + "</p>");
+
+    // 450 lines broken by hand: 200 lines to a part, the text as it was.
+    QStringList lines;
+    for (int i = 0; i < 450; ++i) lines << QStringLiteral("line %1").arg(i);
+    const QString paragraph = "<ul><li><p>" + lines.join("<br>\n") + "</p></li></ul>";
+    const QString parted = PrintPage::fitToColumn(paragraph);
+    EXPECT_EQ(parted.count("<span class=\"bw-part\">"), 2);
+    EXPECT_EQ(parted.count("</span>"), 2);
+    EXPECT_TRUE(parted.contains("line 199<br><span class=\"bw-part\">\nline 200<br>"));
+    EXPECT_TRUE(parted.endsWith("line 449</span></p></li></ul>"));
+    EXPECT_EQ(text(parted), text(paragraph));
+    // A list item's lines too, the part closed before a block in it.
+    const QString item = PrintPage::fitToColumn("<ul><li>" + lines.join("<br>") + "<ul><li>x</li></ul></li></ul>");
+    EXPECT_EQ(item.count("<span class=\"bw-part\">"), 2);
+    EXPECT_TRUE(item.contains("line 449</span><ul>"));
+    // A long paragraph of words: a part at a space after 20,000 characters.
+    const QString words = "<p>" + QStringLiteral("word ").repeated(9000) + "</p>";
+    const QString wordParts = PrintPage::fitToColumn(words);
+    EXPECT_EQ(wordParts.count("<span class=\"bw-part\">"), 2);
+    EXPECT_TRUE(
+        wordParts.startsWith("<p>" + QStringLiteral("word ").repeated(4000) + "word<span class=\"bw-part\"> word"));
+    EXPECT_EQ(text(wordParts), text(words));
+    // Lines of words broken by hand are parted where they end.
+    const QString line = QStringLiteral("word ").repeated(1500);
+    const QString longLines = PrintPage::fitToColumn("<p>" + line + "<br>" + line + "<br>" + line + "</p>");
+    EXPECT_EQ(longLines, "<p>" + line + "<br>" + line + "<br><span class=\"bw-part\">" + line + "</span></p>");
+    // Not inside an element of the paragraph's.
+    const QString emphasis = "<p><em>" + lines.join("<br>") + "</em></p>";
+    EXPECT_EQ(PrintPage::fitToColumn(emphasis), emphasis);
 }
 
 TEST(PrintPage, AnAddressTooLongForAnyUseIsPrintedButNotMadeLive)

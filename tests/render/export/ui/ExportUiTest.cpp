@@ -136,9 +136,9 @@ TEST(ExportDocument, ALongPdfShowsItsProgressOnTheWindowAndItsCancelLeavesTheOld
     FakeDialogs dialogs(target);
     QWidget window;
     window.show();
-    // Seconds of layout: one word of 40,000 characters.
+    // Seconds of layout: a paragraph of 200,000 words.
     DocumentExport::run(
-        {ExportFormat::pdf, QStringLiteral("\\>").repeated(40'000), &window, "n", dir.path(), {}, std::nullopt});
+        {ExportFormat::pdf, QStringLiteral("word ").repeated(200'000), &window, "n", dir.path(), {}, std::nullopt});
     QProgressDialog* progress = nullptr;
     ASSERT_TRUE(waitFor([&] {
         progress = window.findChild<QProgressDialog*>();
