@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -229,7 +230,7 @@ private:
     };
 
     void tag(qsizetype start, qsizetype end);
-    void text(QStringView t);
+    void text(QStringView t, bool preformatted = false);
     bool paragraphTag(QStringView name, QStringView t, bool closing);
     void newPart();
     qsizetype pre(qsizetype start, qsizetype tagEnd);
@@ -448,8 +449,9 @@ void Fitter::newPart()
     partChars = 0;
 }
 
-// Text between tags, its long runs without a letter of either direction marked (.bw-run).
-void Fitter::text(QStringView t)
+// Text between tags, its long runs without a letter of either direction marked (.bw-run). In
+// preformatted text a line's end ends a run, as it ends the paragraph the engine looks through.
+void Fitter::text(QStringView t, bool preformatted)
 {
     qsizetype copied = 0;
     qsizetype runAt = -1;
@@ -485,6 +487,11 @@ void Fitter::text(QStringView t)
         } else if (QChar::isHighSurrogate(c) && next < t.size() && t[next].isLowSurrogate()) {
             c = QChar::surrogateToUcs4(t[i], t[next]);
             ++next;
+        }
+        if (preformatted && c == U'\n') {
+            endRun(i, true);
+            i = next;
+            continue;
         }
         if (inParagraph) ++partChars;
         if (mayPart && partChars > kPartChars && (c == U' ' || c == U'\n')) {
@@ -547,7 +554,20 @@ qsizetype Fitter::pre(qsizetype start, qsizetype tagEnd)
         style = QStringLiteral("font-size:") + px(std::max(size, kMinType));
     }
     out += withClassAndStyle(openTag, classes.join(u' '), style);
-    out += QStringView(s).mid(tagEnd, end - tagEnd);
+    // Its text as a paragraph's, its long runs marked, but never cut into parts.
+    const bool paragraph = std::exchange(inParagraph, false);
+    rtlBefore = false;
+    qsizetype at = tagEnd;
+    while (at < end) {
+        const qsizetype lt = s.indexOf(u'<', at);
+        const qsizetype gt = lt < 0 || lt >= end ? -1 : s.indexOf(u'>', lt);
+        const qsizetype textEnd = gt < 0 ? end : lt;
+        text(QStringView(s).mid(at, textEnd - at), true);
+        if (gt < 0) break;
+        out += QStringView(s).mid(lt, gt + 1 - lt);
+        at = gt + 1;
+    }
+    inParagraph = paragraph;
     return end;
 }
 

@@ -228,6 +228,11 @@ TEST(PrintPage, LongRunsWithoutLettersAndLongParagraphsAreCutUpForTheEngineWithT
               "<p>\u05d0</p><p><span class=\"bw-run\">" + amps + "</span></p>");
     const QString mixed = (QString(999, u'<') + u'x').repeated(3);
     EXPECT_EQ(PrintPage::fitToColumn("<p>" + mixed + "</p>"), "<p>" + mixed + "</p>");
+    const QString spaced = QStringLiteral("w ").repeated(12000);
+    EXPECT_TRUE(
+        PrintPage::fitToColumn("<ul><li>a<pre><code>" + amps + "\n" + spaced + "</code></pre></li></ul>")
+            .endsWith("<code><span class=\"bw-run\">" + amps + "</span>\n" + spaced + "</code></pre></li></ul>"))
+        << "in a code block too, which is not cut into parts";
 
     // 450 lines broken by hand: 200 lines to a part, the text as it was.
     QStringList lines;
