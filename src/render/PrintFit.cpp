@@ -261,8 +261,10 @@ private:
     int containers = 0;       // lists, quotes and definition lists open, not flattened
     double indentSum = 0;     // theirs, in px
 
-    // Whether a right-to-left letter (or an explicit direction) is the last strong one.
+    // Whether a right-to-left letter (or an explicit direction) is the last strong one, and the
+    // characters since the last strong one in the block.
     bool rtlBefore = false;
+    qsizetype runLength = 0;
     // The paragraph (or list item) open and its part.
     bool inParagraph = false;
     int inlineDepth = 0;     // elements open inside the paragraph
@@ -349,7 +351,10 @@ void Fitter::tag(qsizetype start, qsizetype end)
     while (nameEnd < t.size() && t[nameEnd].isLetterOrNumber()) ++nameEnd;
     const QString name = t.mid(closing ? 2 : 1, nameEnd - (closing ? 2 : 1)).toString().toLower();
     if ((inParagraph || holdsLines(name)) && paragraphTag(name, t, closing)) return;
-    if (isBlock(name)) rtlBefore = false;
+    if (isBlock(name)) {
+        rtlBefore = false;
+        runLength = 0;
+    }
     if (name == u"a" && !closing) {
         const qsizetype href = t.indexOf(u" href=\"");
         const qsizetype hrefEnd = href < 0 ? -1 : t.indexOf(u'"', href + 7);
@@ -449,15 +454,17 @@ void Fitter::newPart()
     partChars = 0;
 }
 
-// Text between tags, its long runs without a letter of either direction marked (.bw-run). In
-// preformatted text a line's end ends a run, as it ends the paragraph the engine looks through.
+// Text between tags, its long runs without a letter of either direction marked (.bw-run). A
+// run goes on through the tags inside a block; each piece of it between tags is marked from
+// where the run has grown long. In preformatted text a line's end ends a run, as it ends the
+// paragraph the engine looks through.
 void Fitter::text(QStringView t, bool preformatted)
 {
     qsizetype copied = 0;
-    qsizetype runAt = -1;
-    qsizetype runLength = 0;
-    const auto endRun = [&](qsizetype at, bool mark) {
-        if (mark && !rtlBefore && runLength >= kLongRun) {
+    qsizetype runAt = -1; // where the run's piece in `t` begins
+    // The piece up to `at` is marked once the run is long; `ends` when the run ends there.
+    const auto endRun = [&](qsizetype at, bool mark, bool ends = true) {
+        if (mark && runAt >= 0 && !rtlBefore && runLength >= kLongRun) {
             out += t.mid(copied, runAt - copied);
             out += QLatin1String("<span class=\"bw-run\">");
             out += t.mid(runAt, at - runAt);
@@ -465,7 +472,7 @@ void Fitter::text(QStringView t, bool preformatted)
             copied = at;
         }
         runAt = -1;
-        runLength = 0;
+        if (ends) runLength = 0;
     };
     const bool mayPart = inParagraph && inlineDepth == 0;
     for (qsizetype i = 0; i < t.size();) {
@@ -530,7 +537,7 @@ void Fitter::text(QStringView t, bool preformatted)
         }
         i = next;
     }
-    endRun(t.size(), true);
+    endRun(t.size(), true, false);
     out += t.mid(copied);
 }
 
@@ -557,6 +564,7 @@ qsizetype Fitter::pre(qsizetype start, qsizetype tagEnd)
     // Its text as a paragraph's, its long runs marked, but never cut into parts.
     const bool paragraph = std::exchange(inParagraph, false);
     rtlBefore = false;
+    runLength = 0;
     qsizetype at = tagEnd;
     while (at < end) {
         const qsizetype lt = s.indexOf(u'<', at);

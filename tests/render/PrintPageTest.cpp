@@ -228,6 +228,10 @@ TEST(PrintPage, LongRunsWithoutLettersAndLongParagraphsAreCutUpForTheEngineWithT
               "<p>\u05d0</p><p><span class=\"bw-run\">" + amps + "</span></p>");
     const QString mixed = (QString(999, u'<') + u'x').repeated(3);
     EXPECT_EQ(PrintPage::fitToColumn("<p>" + mixed + "</p>"), "<p>" + mixed + "</p>");
+    // A run through tags: its pieces from the thousandth character on.
+    const QString pieces = "<p>" + QStringLiteral("&amp;<em>&amp;</em>").repeated(600) + "</p>";
+    EXPECT_EQ(PrintPage::fitToColumn(pieces).count("<span class=\"bw-run\">&amp;</span>"), 201);
+    EXPECT_EQ(text(PrintPage::fitToColumn(pieces)), text(pieces));
     const QString spaced = QStringLiteral("w ").repeated(12000);
     EXPECT_TRUE(
         PrintPage::fitToColumn("<ul><li>a<pre><code>" + amps + "\n" + spaced + "</code></pre></li></ul>")
