@@ -261,8 +261,8 @@ private:
     int containers = 0;       // lists, quotes and definition lists open, not flattened
     double indentSum = 0;     // theirs, in px
 
-    // Whether a right-to-left letter (or an explicit direction) is the last strong one, and the
-    // characters since the last strong one in the block.
+    // Whether a right-to-left letter or number (or an explicit direction) is the last strong one,
+    // and the characters since the last strong one in the block.
     bool rtlBefore = false;
     qsizetype runLength = 0;
     // The paragraph (or list item) open and its part.
@@ -515,6 +515,7 @@ void Fitter::text(QStringView t, bool preformatted)
             break;
         case QChar::DirR:
         case QChar::DirAL:
+        case QChar::DirAN: // which neutrals beside it take as right-to-left
             endRun(i, true);
             rtlBefore = true;
             break;

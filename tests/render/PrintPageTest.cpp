@@ -224,6 +224,9 @@ TEST(PrintPage, LongRunsWithoutLettersAndLongParagraphsAreCutUpForTheEngineWithT
     EXPECT_EQ(PrintPage::fitToColumn("<p>a " + amps + "</p>"), "<p>a<span class=\"bw-run\"> " + amps + "</span></p>");
     EXPECT_EQ(PrintPage::fitToColumn(QStringLiteral("<p>\u05d0") + amps + "</p>"),
               QStringLiteral("<p>\u05d0") + amps + "</p>");
+    EXPECT_EQ(PrintPage::fitToColumn(QStringLiteral("<p>\u0661") + amps + "</p>"),
+              QStringLiteral("<p>\u0661") + amps + "</p>")
+        << "nor one after a right-to-left digit";
     EXPECT_EQ(PrintPage::fitToColumn("<p>\u05d0</p><p>" + amps + "</p>"),
               "<p>\u05d0</p><p><span class=\"bw-run\">" + amps + "</span></p>");
     const QString mixed = (QString(999, u'<') + u'x').repeated(3);
