@@ -301,6 +301,71 @@ void BM_EditorOpenUnbrokenLine(benchmark::State& state)
 }
 BENCHMARK(BM_EditorOpenUnbrokenLine)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// The longest the event loop serves nothing over `ms` of idle time, in milliseconds.
+double longestIdleStall(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    qint64 last = t.nsecsElapsed();
+    double longest = 0;
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        const qint64 now = t.nsecsElapsed();
+        longest = std::max(longest, double(now - last) / 1e6);
+        last = now;
+    }
+    return longest;
+}
+
+// One line of a million emphasised words (`*a* `), opened to the first painted screen: every
+// word is three runs of its own (two hidden markers and the italic letter).
+void BM_EditorOpenEmphasisLine(benchmark::State& state)
+{
+    const QString doc = QStringLiteral("*a* ").repeated(250000) + u'\n';
+    Window w;
+    if (!showExposed(&w.view)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
+    w.painted.watch(w.text()->viewport());
+    double openMs = 0, stallMs = 0;
+    for (auto _ : state) {
+        openMs = w.open(doc);
+        stallMs = longestIdleStall(1000);
+    }
+    state.counters["open_to_first_screen_ms"] = openMs;
+    state.counters["longest_stall_ms"] = stallMs;
+    reportPaints(state, w.painted, 1);
+}
+BENCHMARK(BM_EditorOpenEmphasisLine)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A table whose header row is one line of a megabyte (250,000 cells), opened and then left
+// idle with the caret blinking in it for five seconds: the longest the window stops
+// answering after its first screen.
+void BM_EditorOpenTableRowLine(benchmark::State& state)
+{
+    const QString doc = QStringLiteral("| a ").repeated(250000) + QStringLiteral("|\n|---|---|\n");
+    Window w;
+    if (!showExposed(&w.view)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
+    w.view.activateWindow();
+    w.text()->setFocus();
+    w.painted.watch(w.text()->viewport());
+    double openMs = 0, stallMs = 0;
+    for (auto _ : state) {
+        openMs = w.open(doc);
+        w.painted.reset();
+        stallMs = longestIdleStall(5000);
+    }
+    state.counters["open_to_first_screen_ms"] = openMs;
+    state.counters["longest_stall_ms"] = stallMs;
+    state.counters["idle_paints"] = w.painted.paints;
+    if (w.painted.paints == 0) state.SkipWithError("nothing was painted while idle: the caret does not blink");
+}
+BENCHMARK(BM_EditorOpenTableRowLine)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // A fenced block typed key by key in the middle of an 8 MiB document, each key to its painted
 // frame, the event loop running for 30 ms after each as between a person's keys: a fence line
 // pairs every fence below it again, and a block left open runs to the end of the text. The

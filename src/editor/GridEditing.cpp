@@ -41,8 +41,15 @@ int tableModelShift(const AttributedText& storage, int index)
         if (storage.attributesAt(start - 1, &before).tableModel.get() != model) break;
         start = before.location;
     }
-    // Its first row is the first line there that is no alignment row.
+    // Its first row is the first line there that is no alignment row. A line with a
+    // character no alignment row holds is none, read no further (a row may be a megabyte).
+    const auto alignmentRowCharacter = [](QChar c) {
+        return c == u'|' || c == u'-' || c == u':' || (c.isSpace() && !TextUtil::isLineTerminator(c));
+    };
     while (start < storage.length()) {
+        int at = start;
+        while (at < storage.length() && alignmentRowCharacter(storage.charAt(at))) ++at;
+        if (at < storage.length() && !TextUtil::isLineTerminator(storage.charAt(at))) break;
         const QStringView text = storage.textUpTo(storage.lineEndFrom(start));
         const TextRange line = TextUtil::lineRange(text, start);
         const TextRange content = TextUtil::lineContentRange(text, TextRange(start, 0));

@@ -286,7 +286,8 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
     return out;
 }
 
-std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int textLength, const QList<double>& rowTops)
+std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int textLength, const QList<double>& rowTops,
+                                 const QRectF& shown)
 {
     if (model.columns < 1 || model.rows.isEmpty() || model.rows.first().range.location >= textLength)
         return std::nullopt;
@@ -302,11 +303,23 @@ std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int te
     for (double w : widths) tableWidth += w;
 
     const double left = origin.x();
+    // The columns whose cells are given: those reaching into the span shown (a row of a
+    // quarter of a million cells is painted at every blink of the caret).
+    double firstX = left;
+    int lastColumn = model.columns;
+    if (shown.isValid()) {
+        while (g.firstColumn < model.columns && firstX + widths[g.firstColumn] < shown.left())
+            firstX += widths[g.firstColumn++];
+        double x = firstX;
+        for (lastColumn = g.firstColumn; lastColumn < model.columns && x <= shown.right(); ++lastColumn)
+            x += widths[lastColumn];
+    }
+    g.shownColumns = lastColumn - g.firstColumn;
     const bool placed = rowTops.size() == rowCount;
     const double top = placed ? rowTops.first() : origin.y();
     double y = top;
     TableFrame& f = g.frame;
-    g.cellRects.reserve(rowCount * model.columns);
+    g.cellRects.reserve(rowCount * g.shownColumns);
     for (qsizetype r = 0; r < rowCount; ++r) {
         const TableModel::Row& row = model.rows[r];
         const double h = g.rowHeights[r];
@@ -318,8 +331,8 @@ std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int te
             f.parts.append(QRectF(left, y, tableWidth, 0));
         }
         g.rowTops.append(y);
-        double x = left;
-        for (int c = 0; c < model.columns; ++c) {
+        double x = firstX;
+        for (int c = g.firstColumn; c < lastColumn; ++c) {
             const QRectF cell(x, y, widths[c], h);
             g.cellRects.append(cell);
             if (c < row.cellRanges.size()) g.hits.append(TableCellHit{cell, row.cellRanges[c], row.cells.value(c)});
@@ -371,10 +384,10 @@ Colors Colors::forText(const QColor& text)
 }
 
 Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFont& font, const Colors& colors,
-           int textLength, const QList<double>& rowTops)
+           int textLength, const QList<double>& rowTops, const QRectF& shown)
 {
     Drawn out;
-    const std::optional<Geometry> g = geometry(model, origin, textLength, rowTops);
+    const std::optional<Geometry> g = geometry(model, origin, textLength, rowTops, shown);
     if (!g) return out;
     const QFont body = bodyFont(font);
     const QFont bold = boldFont(body);
@@ -393,8 +406,20 @@ Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFo
             painter.fillRect(QRectF(g->frame.rect.left(), g->rowTops[r], g->frame.rect.width(), g->rowHeights[r]),
                              colors.headerFill);
         painter.setFont(row.isHeader ? bold : body);
-        for (int c = 0; c < model.columns; ++c) {
-            const QRectF cell = g->cellRects[r * model.columns + c];
+        // Only the cells in the clip (a caret's blink repaints a few pixels): they stand left
+        // to right, their borders a hair wider.
+        const QRectF* rowCells = g->cellRects.constData() + r * g->shownColumns;
+        const double borderRoom = border.widthF();
+        int from = 0, to = g->shownColumns;
+        if (visible.isValid()) {
+            const auto beforeClip = [&](const QRectF& cell) { return cell.right() + borderRoom < visible.left(); };
+            const auto reachesClip = [&](const QRectF& cell) { return cell.left() - borderRoom <= visible.right(); };
+            from = int(std::partition_point(rowCells, rowCells + to, beforeClip) - rowCells);
+            to = int(std::partition_point(rowCells + from, rowCells + to, reachesClip) - rowCells);
+        }
+        for (int k = from; k < to; ++k) {
+            const int c = g->firstColumn + k;
+            const QRectF cell = rowCells[k];
             painter.setPen(border);
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(cell);

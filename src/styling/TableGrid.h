@@ -101,20 +101,24 @@ Layout relayout(const QList<TableModel::Row>& rows, int columns, const QFont& bo
                 const QList<qsizetype>& previousRow, Measurements& kept);
 
 // Where a table stands: its frame, clickable cells (row by row, left to right) and the
-// rectangle of every cell (row-major, `columns` per row). `origin` is the top-left of
-// the first row (from the layout of its line). `rowTops`, when it holds one y per row,
-// places each row where its own line is laid out, so that a grid pushed past a page end
-// splits there like text; otherwise the rows stack from `origin`. Nothing when the model
-// has no column or row, or its first row does not lie before `textLength`.
+// rectangle of every cell (row-major, `shownColumns` per row from `firstColumn`). `origin`
+// is the top-left of the first row (from the layout of its line). `rowTops`, when it holds
+// one y per row, places each row where its own line is laid out, so that a grid pushed past
+// a page end splits there like text; otherwise the rows stack from `origin`. `shown`, when
+// valid, limits the cells given (hits and rectangles) to the columns reaching into its
+// horizontal span: the part of a wide grid on screen. Nothing when the model has no column
+// or row, or its first row does not lie before `textLength`.
 struct Geometry {
     TableFrame frame;
     QList<TableCellHit> hits;
     QList<QRectF> cellRects;
+    int firstColumn = 0;
+    int shownColumns = 0;
     QList<double> rowTops;
     QList<double> rowHeights;
 };
 std::optional<Geometry> geometry(const TableModel& model, QPointF origin, int textLength,
-                                 const QList<double>& rowTops = {});
+                                 const QList<double>& rowTops = {}, const QRectF& shown = {});
 
 // The glyph's rectangle and the clickable area of column `column`'s sort glyph.
 QRectF sortGlyphRect(const QRectF& headerCell);
@@ -134,10 +138,10 @@ struct Drawn {
     std::optional<TableFrame> frame;
 };
 // Draws one grid: header band, cell borders, wrapped cell texts and sort glyphs.
-// `font` is the text's font at the table (reduced to regular and bold here); `rowTops`
-// as for `geometry`. Rows outside the painter's clip are not drawn.
+// `font` is the text's font at the table (reduced to regular and bold here); `rowTops` and
+// `shown` as for `geometry`. Cells outside the painter's clip are not drawn.
 Drawn draw(QPainter& painter, const TableModel& model, QPointF origin, const QFont& font, const Colors& colors,
-           int textLength, const QList<double>& rowTops = {});
+           int textLength, const QList<double>& rowTops = {}, const QRectF& shown = {});
 
 // Draws every grid table of a styled text (each run of its tableModel attribute), in
 // text order, and gathers their cell hits and frames. `originOf` gives the top-left of

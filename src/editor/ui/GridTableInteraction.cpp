@@ -125,8 +125,9 @@ void GridTableInteraction::paintGridsOnScreen(QPainter* p, const QRectF& clip, Q
     const int first = top.isValid() ? top.position() : 0;
     const int last = std::max(first, bottom.isValid() ? bottom.position() + bottom.length() - 1 : length);
     const EditorTheme& theme = coordinator->styler().theme;
-    const GridLook look{m_view->gridScale(), TableGridRenderer::Colors::forText(theme.textColor()),
-                        theme.scaledFont(theme.baseSize)};
+    const double gs = m_view->gridScale();
+    const GridLook look{gs, TableGridRenderer::Colors::forText(theme.textColor()), theme.scaledFont(theme.baseSize),
+                        QRectF(scroll / gs, QSizeF(viewport) / gs)};
     const TableModel* previous = nullptr;
     if (p) {
         p->save();
@@ -172,10 +173,11 @@ void GridTableInteraction::paintGrid(QPainter* p, const TableModel& model, int r
     if (p) {
         p->save();
         p->scale(gs, gs);
-        d = TableGridRenderer::draw(*p, model, origin, font ? *font : look.fallback, look.colors, length - shift, tops);
-        paintSelectedRows(*p, model, shift, origin, tops, font ? *font : look.fallback);
+        d = TableGridRenderer::draw(*p, model, origin, font ? *font : look.fallback, look.colors, length - shift, tops,
+                                    look.shown);
+        paintSelectedRows(*p, model, shift, origin, tops, font ? *font : look.fallback, look.shown);
         p->restore();
-    } else if (const auto g = TableGridRenderer::geometry(model, origin, length - shift, tops)) {
+    } else if (const auto g = TableGridRenderer::geometry(model, origin, length - shift, tops, look.shown)) {
         d.hits = g->hits;
         d.frame = g->frame;
     }
@@ -243,7 +245,7 @@ QList<QRectF> GridTableInteraction::selectedRows(const TableModel& model, int sh
 }
 
 void GridTableInteraction::paintSelectedRows(QPainter& p, const TableModel& model, int shift, QPointF origin,
-                                             const QList<double>& tops, const QFont& font) const
+                                             const QList<double>& tops, const QFont& font, const QRectF& shown) const
 {
     // The rows a selection reaches are drawn as selected text is: the grid again in the
     // selection's colours over the selection's background.
@@ -257,7 +259,7 @@ void GridTableInteraction::paintSelectedRows(QPainter& p, const TableModel& mode
     p.setClipPath(selected, Qt::IntersectClip);
     for (const QRectF& r : rows) p.fillRect(r, palette.brush(group, QPalette::Highlight));
     const auto colors = TableGridRenderer::Colors::forText(palette.color(group, QPalette::HighlightedText));
-    TableGridRenderer::draw(p, model, origin, font, colors, m_view->coordinator()->length() - shift, tops);
+    TableGridRenderer::draw(p, model, origin, font, colors, m_view->coordinator()->length() - shift, tops, shown);
     p.restore();
 }
 

@@ -105,6 +105,7 @@ private:
         double scale; // grid units to pixels
         TableGridRenderer::Colors colors;
         QFont fallback; // for a table without a font of its own
+        QRectF shown;   // the view, in grid units: the cells a user can reach
     };
     void paintGridsOnScreen(QPainter* p, const QRectF& clip, QList<TableCellHit>& hits, QList<TableFrame>& frames);
     void paintGrid(QPainter* p, const TableModel& model, int runStart, const GridLook& look, QList<TableCellHit>& hits,
@@ -118,7 +119,7 @@ private:
     QList<QRectF> selectedRows(const TableModel& model, int shift, QPointF origin, const QList<double>& tops) const;
     // Draws those rows selected (the painter in grid units).
     void paintSelectedRows(QPainter& p, const TableModel& model, int shift, QPointF origin, const QList<double>& tops,
-                           const QFont& font) const;
+                           const QFont& font, const QRectF& shown) const;
     // The sheets' text areas within `clip` (document pixels).
     QRegion textAreas(const QRectF& clip) const;
     bool mousePress(QMouseEvent* e);

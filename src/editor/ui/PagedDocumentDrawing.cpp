@@ -220,10 +220,12 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
                 || (s1 == s0 && sel.format.boolProperty(QTextFormat::FullWidthSelection) && sel.cursor.block() == b))
                 selections.append({s0 - bpos, std::max(s1 - s0, 0), sel.format});
         }
-        tl->draw(painter, o, selections, clip);
-        // On a grid's hidden lines the grid frames the caret's cell instead.
-        if (context.cursorPosition >= bpos && context.cursorPosition < bpos + blen
-            && StyledBlocks::paragraphOf(b).rowHeight < 0)
+        // A grid's row is hidden under the grid, which is drawn over it: its text shows nothing
+        // but a selection (and drawing its glyphs at every caret blink cost as much as a row
+        // of a megabyte is long). On its lines the grid frames the caret's cell instead.
+        const bool gridRow = StyledBlocks::paragraphOf(b).rowHeight >= 0;
+        if (!gridRow || !selections.isEmpty()) tl->draw(painter, o, selections, clip);
+        if (context.cursorPosition >= bpos && context.cursorPosition < bpos + blen && !gridRow)
             drawCaret(painter, *tl, o, context.cursorPosition - bpos, cursorWidth);
     }
     if (overlay) overlay(painter, clip);
