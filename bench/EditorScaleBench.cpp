@@ -321,7 +321,10 @@ double longestIdleStall(int ms)
 // word is three runs of its own (two hidden markers and the italic letter).
 void BM_EditorOpenEmphasisLine(benchmark::State& state)
 {
-    const QString doc = QStringLiteral("*a* ").repeated(250000) + u'\n';
+    const int words = qEnvironmentVariableIntValue("BW_EMPHASIS_WORDS") > 0
+                          ? qEnvironmentVariableIntValue("BW_EMPHASIS_WORDS")
+                          : 250000;
+    const QString doc = QStringLiteral("*a* ").repeated(words) + u'\n';
     Window w;
     if (!showExposed(&w.view)) {
         state.SkipWithError("the window was never exposed");

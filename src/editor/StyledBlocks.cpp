@@ -124,6 +124,7 @@ int apply(QTextDocument* doc, const StyleResult& result)
             h = hashCombine(h, size_t(e - s));
             h = hashCombine(h, r.formatId ? size_t(r.formatId) : formatHash(r.format));
         });
+        if (ranges.size() > maxRunsPerBlock) ranges.clear();
         BlockParagraph para;
         while (paraIndex < result.paragraphs.size()
                && result.paragraphs[paraIndex].start + std::max(result.paragraphs[paraIndex].length, 1) <= bStart)
@@ -162,6 +163,7 @@ QList<QTextLayout::FormatRange> formatsIn(const StyleResult& result, const QText
     forEachRangeIn(result, 0, bStart, bEnd, [&](int s, int e, const StyleRun& r) {
         ranges.append({s - bStart, e - s, r.format});
     });
+    if (ranges.size() > maxRunsPerBlock) ranges.clear();
     return ranges;
 }
 

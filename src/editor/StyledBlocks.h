@@ -83,11 +83,18 @@ struct StyleResult {
 
 namespace StyledBlocks {
 
+// A block whose styling cuts it into more runs than this is shown as its plain text: Qt
+// lays out and shapes every run of a block on its own, a few microseconds each, and a
+// line of a million emphasised words took seconds to open and again for every key typed
+// in it. Below this, a block with every run breaks into lines in about a tenth of a second.
+constexpr qsizetype maxRunsPerBlock = 64 * 1024;
+
 // Applies a result as additional layout formats and block data, touching only the blocks
 // whose styling changed, and marks them for relayout. Returns the number of blocks changed.
 int apply(QTextDocument* doc, const StyleResult& result);
 
-// The block-relative formats `result` gives `block` (the runs clipped to it, its break left out).
+// The block-relative formats `result` gives `block` (the runs clipped to it, its break left
+// out; none past maxRunsPerBlock).
 QList<QTextLayout::FormatRange> formatsIn(const StyleResult& result, const QTextBlock& block);
 
 // Makes a block's styling again from what it was made from; set by the view that styles

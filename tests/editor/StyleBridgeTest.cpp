@@ -91,6 +91,25 @@ TEST(StyledBlocks, OnlyChangedBlocksAreTouchedAndFormatsAreBlockRelative)
     EXPECT_FALSE(StyledBlocks::isConcealedAt(two, 4));
 }
 
+TEST(StyledBlocks, ABlockCutIntoTooManyRunsIsShownPlain)
+{
+    // One run more than a block may take, on every other character of the first line; the
+    // second line keeps its one run.
+    const int runs = int(StyledBlocks::maxRunsPerBlock) + 1;
+    QTextDocument doc;
+    doc.setPlainText(QString(2 * runs, u'a') + "\nb **x**");
+    StyleResult r;
+    r.scope = {0, int(doc.characterCount() - 1)};
+    for (int i = 0; i < runs; ++i) r.runs.append({2 * i, 1, StyledBlocks::concealFormat(), 1});
+    r.runs.append({2 * runs + 1 + 4, 1, StyledBlocks::concealFormat(), 1});
+    StyledBlocks::apply(&doc, r);
+    const QTextBlock first = doc.firstBlock();
+    EXPECT_TRUE(first.layout()->formats().isEmpty());
+    EXPECT_TRUE(StyledBlocks::formatsIn(r, first).isEmpty());
+    EXPECT_FALSE(StyledBlocks::isConcealedAt(first, 0));
+    EXPECT_TRUE(StyledBlocks::isConcealedAt(first.next(), 4));
+}
+
 TEST(StyledBlocks, TheBlockAfterTheScopeKeepsItsParagraph)
 {
     QTextDocument doc;
