@@ -1,6 +1,9 @@
 // The settings window: opening it, a Tab expansion over a long snippet list, and dragging
 // the text size across its range with a 1 MiB document open (the longest stall of the
-// main thread while dragging, and how long after the last step the final look shows).
+// main thread while dragging, and how long after the last step the final look shows), and
+// switching the look with two long documents open.
+#include "BenchWindow.h"
+
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
@@ -101,5 +104,62 @@ void BM_TextSizeDragWithMegabyteOpen(benchmark::State& state)
     state.counters["settle_ms"] = settle;
 }
 BENCHMARK(BM_TextSizeDragWithMegabyteOpen)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Two windows of 20 MiB each, their look switched to light and back to dark in the settings:
+// the longest the main thread serves nothing until both show the new look, styled and laid
+// out whole.
+void BM_AppearanceChangeLarge(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString text = mixedDocument(qsizetype(20) << 20);
+    DocumentWindow* first = openLaidOut(state, dir, QStringLiteral("first.md"), text);
+    if (!first) return;
+    // The second in the same settings (opening another would set them up anew under the first).
+    QFile file(dir.filePath(QStringLiteral("second.md")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0) return state.SkipWithError("not written");
+    file.close();
+    DocumentWindow* second = DocumentController::instance().openDocument(file.fileName());
+    if (!second || !showExposed(second)) return state.SkipWithError("the second window was never exposed");
+    second->resize(960, 820);
+    second->finishLoading();
+    Settings& settings = Settings::instance();
+    settings.setValue(PrefKey::editorAppearance, QStringLiteral("dark"));
+    QCoreApplication::processEvents();
+    for (DocumentWindow* w : {first, second}) {
+        textViewOf(w)->coordinator()->finishStyling();
+        textViewOf(w)->pagedLayout()->finishLayout();
+    }
+    const auto settled = [&](const QString& look) {
+        for (DocumentWindow* w : {first, second}) {
+            MarkdownTextView* v = textViewOf(w);
+            const auto& applied = v->coordinator()->appliedConfig();
+            if (!applied || applied->appearanceMode != look || v->coordinator()->isStylingPending()
+                || v->pagedLayout()->isLayoutPending())
+                return false;
+        }
+        return true;
+    };
+    double longest = 0, settleMs = 0;
+    for (auto _ : state) {
+        for (const QString& look : {QStringLiteral("light"), QStringLiteral("dark")}) {
+            QElapsedTimer t;
+            t.start();
+            settings.setValue(PrefKey::editorAppearance, look);
+            qint64 last = t.nsecsElapsed();
+            while (!settled(look) && t.elapsed() < 120000) {
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+                const qint64 now = t.nsecsElapsed();
+                longest = std::max(longest, double(now - last) / 1e6);
+                last = now;
+            }
+            settleMs = std::max(settleMs, double(t.nsecsElapsed()) / 1e6);
+        }
+    }
+    state.counters["longest_stall_ms"] = longest;
+    state.counters["settled_ms"] = settleMs;
+    closeAndForget(first);
+    closeAndForget(second);
+}
+BENCHMARK(BM_AppearanceChangeLarge)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

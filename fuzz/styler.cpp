@@ -27,13 +27,12 @@ void restyleLeft(MarkdownStyler& styler, AttributedText& text)
     for (TextRange waiting = styler.left(); !waiting.isNotFound();) {
         const int from = waiting.location;
         const int to = std::min(text.length(), std::max(std::min(waiting.end(), text.lineEndFrom(from, 3)), from + 1));
-        styler.bound = TextRange(from, to - from);
-        const TextRange scope = styler.highlight(text, styler.bound);
+        const TextRange bound(from, to - from);
+        const TextRange scope = styler.highlight(text, bound, bound);
         const TextRange rest =
             scope.end() < waiting.end() ? TextRange(scope.end(), waiting.end() - scope.end()) : TextRange::notFound();
         waiting = scope.end() >= text.length() ? styler.left() : rest.united(styler.left());
     }
-    styler.bound = TextRange::notFound();
 }
 
 } // namespace
@@ -58,9 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             const int removed = std::min(int(quint8(e[2])), length - at);
             const QString typed = QString::fromUtf8(e.mid(3));
             text.replaceCharacters(TextRange(at, removed), typed);
-            if (data[0] & 4)
-                styler.bound = TextRange(std::max(0, at - 40), std::min(text.length(), at + 40) - std::max(0, at - 40));
-            styler.highlight(text, TextRange(at, int(typed.size())));
+            const TextRange around(std::max(0, at - 40), std::min(text.length(), at + 40) - std::max(0, at - 40));
+            styler.highlight(text, TextRange(at, int(typed.size())), data[0] & 4 ? around : TextRange::notFound());
             if (data[0] & 4) {
                 const int early = firstDifferenceFromWholeRestyle(text, styler, styler.left());
                 if (early >= 0)

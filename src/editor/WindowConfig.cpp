@@ -1,5 +1,6 @@
 #include "editor/WindowConfig.h"
 
+#include "editor/EditorTextView.h"
 #include "editor/FrontMatter.h"
 #include "platform/PrefKey.h"
 #include "platform/Settings.h"
@@ -48,6 +49,18 @@ EditorConfig fromSettings(const Settings& s)
 bool mayHaveFrontMatter(QStringView text)
 {
     return text.startsWith(u"---\n") || text.startsWith(u"---\r\n");
+}
+
+QString overridesText(const EditorTextView& view)
+{
+    const int length = view.textLength();
+    for (int read = 5;; read = read > length / 2 ? length : 2 * read) {
+        const QString head = view.textInRange({0, std::min(read, length)});
+        if (read >= length || !mayHaveFrontMatter(head)) return head;
+        // A block that ends before the part read ends is whole (its closing line is a line).
+        const int block = FrontMatter::parse(head).second.length;
+        if (block > 0 && block < head.size()) return head;
+    }
 }
 
 EditorConfig withOverrides(EditorConfig c, QStringView text, const QString& customThemesJson)

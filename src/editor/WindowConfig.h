@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class EditorTextView;
 class Settings;
 
 // What one document window hands its editor: the stored editor settings, overridden by the
@@ -53,5 +54,10 @@ std::optional<ColorScheme> colorScheme(const EditorConfig& config);
 // Whether the front-matter overrides of `text` could differ from none: false only when the
 // text cannot start a front-matter block. A cheap test (constant time).
 bool mayHaveFrontMatter(QStringView text);
+
+// As much of `view`'s text as the overrides are read from: its front-matter block whole,
+// read from the start a part at a time (not the whole of a long text), or the first few
+// characters when it starts none.
+QString overridesText(const EditorTextView& view);
 
 } // namespace WindowConfig

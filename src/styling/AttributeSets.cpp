@@ -44,6 +44,7 @@ void AttributeSets::clear()
     m_freeSets.clear();
     m_slots.clear();
     m_sweepAt = 1024;
+    m_dying.clear();
 }
 
 void AttributeSets::rebuildSlots(std::size_t minimum)
@@ -94,10 +95,19 @@ void AttributeSets::sweep(const std::vector<bool>& used)
             ++live;
             continue;
         }
-        m_sets[id].reset();
+        m_dying.push_back(std::move(m_sets[id]));
         m_freeSets.push_back(Id(id));
     }
     // The freed numbers leave the table: it is made again from the sets kept.
     rebuildSlots(live);
     m_sweepAt = std::max<std::size_t>(1024, 2 * live);
+    freeSome();
+}
+
+void AttributeSets::freeSome()
+{
+    // A few milliseconds' worth; each restyle frees some more.
+    constexpr std::size_t perCall = 4096;
+    const std::size_t keep = m_dying.size() > perCall ? m_dying.size() - perCall : 0;
+    m_dying.resize(keep);
 }

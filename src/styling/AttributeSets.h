@@ -24,7 +24,11 @@ public:
     // sweep would look at, then sweep() with the ones still used marked.
     bool wantsSweep() const { return m_sets.size() - m_freeSets.size() >= m_sweepAt; }
     std::size_t size() const { return m_sets.size(); }
+    // The sets no run uses any more give up their numbers; they are freed some at a time.
     void sweep(const std::vector<bool>& used);
+    // Frees some of the sets swept: a change of look leaves a set of each table's runs
+    // dying, and freeing a hundred thousand of them at once held the window for 40 ms.
+    void freeSome();
 
 private:
     void rebuildSlots(std::size_t minimum);
@@ -37,4 +41,5 @@ private:
     std::vector<Id> m_freeSets;
     std::vector<Id> m_slots;
     std::size_t m_sweepAt = 1024;
+    std::vector<std::shared_ptr<const TextAttributes>> m_dying;
 };

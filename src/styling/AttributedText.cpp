@@ -38,7 +38,11 @@ void AttributedText::setText(const QString& text, const TextAttributes& attribut
 
 void AttributedText::sweepSets()
 {
-    if (m_batch > 0 || !m_sets.wantsSweep()) return;
+    if (m_batch > 0) return;
+    if (!m_sets.wantsSweep()) {
+        m_sets.freeSome();
+        return;
+    }
     std::vector<bool> used(m_sets.size());
     m_runs.markUsed(used);
     m_sets.sweep(used);

@@ -123,13 +123,13 @@ MarkdownStyler::MarkdownStyler()
     patterns(); // compile up front, not on the first keystroke
 }
 
-TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextRange> window,
+TextRange MarkdownStyler::highlight(AttributedText& storage, std::optional<TextRange> window, TextRange bound,
                                     const QList<FenceMatch>* fences)
 {
     // Two phases, each to be read alone: deciding the scope (MarkdownStylerScope.cpp), which
     // writes no attribute, then running the passes over it, in order, each painting over the
     // ones before.
-    const Scope s = decideScope(storage, window, fences);
+    const Scope s = decideScope(storage, window, bound, fences);
     preparePaint();
     m_keys = storage.newEditKeys();
     storage.beginEditing();

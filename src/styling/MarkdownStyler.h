@@ -62,19 +62,18 @@ public:
     // A fenced block with more code than this is restyled in part, around the edit, its
     // code tokens brought up to date from the edited lines on; smaller blocks whole.
     int wholeFenceLimit = 4096;
-    // A caller that restyles the rest of a text in slices may bound what one restyle does:
-    // the window's own lines are restyled whatever the bound, but what the edits changed
-    // beyond them (the blocks a fence line typed or broken pairs anew, the code tokens of a
-    // large block) only within the bound; the rest is left as it was, and left() says where.
-    // Not-found: no bound.
-    TextRange bound;
 
     // Restyles `storage` and returns the scope it restyled. `window` is the range
     // that changed (absent: everything); `fences` are the fence matches of the whole
     // current text, or null to have the styler find them (it keeps them between
     // calls and rescans only from the edited part).
+    // A caller that restyles the rest of a text in slices may `bound` what one restyle does:
+    // the window's own lines are restyled whatever the bound, but what the edits changed
+    // beyond them (the blocks a fence line typed or broken pairs anew, the code tokens of a
+    // large block) only within the bound; the rest is left as it was, and left() says where.
+    // Not-found: no bound.
     TextRange highlight(AttributedText& storage, std::optional<TextRange> window,
-                        const QList<FenceMatch>* fences = nullptr);
+                        TextRange bound = TextRange::notFound(), const QList<FenceMatch>* fences = nullptr);
 
     // Brings the kept fences up to date with `storage` without restyling: a caller that
     // styles a new text in slices keeps the next slice from widening over every block
@@ -109,14 +108,15 @@ private:
 
     // Deciding the scope (MarkdownStylerScope.cpp). `window` grown to whole paragraphs,
     // tables and fences; `edited` is the part whose text changed (within `window`).
-    Scope decideScope(const AttributedText& storage, std::optional<TextRange> window, const QList<FenceMatch>* fences);
+    Scope decideScope(const AttributedText& storage, std::optional<TextRange> window, TextRange bound,
+                      const QList<FenceMatch>* fences);
     TextRange styleScope(TextRange window, TextRange edited, QStringView ns, const QList<FenceMatch>& fences) const;
     // `scope` grown over what an edit changed in the code tokens of a large block partly
     // in it; `tokenChange` collects those changes.
-    TextRange overTokenChanges(const AttributedText& storage, TextRange scope, TextRange window, QStringView ns,
-                               const QList<FenceMatch>& fences, TextRange& tokenChange);
-    // The part of `change` within the bound (all of it without one); the rest joins m_left.
-    TextRange withinBound(TextRange change);
+    TextRange overTokenChanges(const AttributedText& storage, TextRange scope, TextRange window, TextRange bound,
+                               QStringView ns, const QList<FenceMatch>& fences, TextRange& tokenChange);
+    // The part of `change` within `bound` (all of it without one); the rest joins m_left.
+    TextRange withinBound(TextRange change, TextRange bound);
 
     // The passes over a decided scope, in the order they run (MarkdownStyler.cpp).
     void styleBase(AttributedText& storage, const Scope& s);

@@ -231,7 +231,8 @@ TextRange MarkdownStyler::styleScope(TextRange window, TextRange edited, QString
 }
 
 TextRange MarkdownStyler::overTokenChanges(const AttributedText& storage, TextRange scope, TextRange window,
-                                           QStringView ns, const QList<FenceMatch>& fences, TextRange& tokenChange)
+                                           TextRange bound, QStringView ns, const QList<FenceMatch>& fences,
+                                           TextRange& tokenChange)
 {
     // A large block partly in the scope: where an edit changed its code tokens (a comment
     // or string opened or closed runs on below the edit) the scope follows.
@@ -246,7 +247,7 @@ TextRange MarkdownStyler::overTokenChanges(const AttributedText& storage, TextRa
             if (language.isEmpty()) continue;
             TextRange changed;
             fenceTokens(storage, f, language, scope.end(), &changed);
-            changed = withinBound(changed);
+            changed = withinBound(changed, bound);
             if (changed.isNotFound()) continue;
             tokenChange = tokenChange.isNotFound() ? changed : tokenChange.united(changed);
             if (changed.location < scope.location || changed.end() > scope.end()) {
@@ -259,7 +260,7 @@ TextRange MarkdownStyler::overTokenChanges(const AttributedText& storage, TextRa
     return scope;
 }
 
-TextRange MarkdownStyler::withinBound(TextRange change)
+TextRange MarkdownStyler::withinBound(TextRange change, TextRange bound)
 {
     if (bound.isNotFound() || change.isNotFound()) return change;
     if (change.location >= bound.location && change.end() <= bound.end()) return change;
@@ -276,7 +277,7 @@ TextRange MarkdownStyler::withinBound(TextRange change)
 }
 
 MarkdownStyler::Scope MarkdownStyler::decideScope(const AttributedText& storage, std::optional<TextRange> window,
-                                                  const QList<FenceMatch>* given)
+                                                  TextRange bound, const QList<FenceMatch>* given)
 {
     // Phases: what was edited since the last restyle; the fences brought up to date (and
     // what their pairing changed), the window grown by the scope rules, over grids and code
@@ -297,7 +298,7 @@ MarkdownStyler::Scope MarkdownStyler::decideScope(const AttributedText& storage,
     // read through a view that is right up to `readTo`: everything before the edit and a
     // few lines after it, so that an edit in the middle of a long text moves only the
     // characters between it and the scope's end, not the rest.
-    fenceChange = withinBound(fenceChange);
+    fenceChange = withinBound(fenceChange, bound);
     const TextRange w = fenceChange.isNotFound() ? *window : window->united(fenceChange);
     int readTo = storage.lineEndFrom(std::max(w.end(), 0), scopeReadAheadLines + 2);
     QStringView ns = storage.textUpTo(readTo);
@@ -313,7 +314,7 @@ MarkdownStyler::Scope MarkdownStyler::decideScope(const AttributedText& storage,
         // (The scope's last unit, not its end, names its last line.)
         for (TextRange grown = acrossGrids(storage, scope); grown != scope; grown = acrossGrids(storage, scope))
             scope = styleScope(TextRange(grown.location, std::max(0, grown.length - 1)), *window, ns, fences);
-        scope = overTokenChanges(storage, scope, *window, ns, fences, tokenChange);
+        scope = overTokenChanges(storage, scope, *window, bound, ns, fences, tokenChange);
         // When the lines the rules read lie beyond what the view holds, the scope was
         // decided on stale text: read further and decide again.
         const int need = readNeeded(storage, scope, fences);

@@ -1,4 +1,5 @@
 #include "editor/WindowConfig.h"
+#include "editor/FakeTextView.h"
 #include "platform/Settings.h"
 #include "styling/CustomThemeStore.h"
 
@@ -40,6 +41,33 @@ TEST(WindowConfig, FrontMatterOverridesThisWindowOnly)
               ColorScheme::Light);
     EXPECT_EQ(WindowConfig::colorScheme(WindowConfig::forDocument(s, u"---\ntheme: custom:gone\n---\n")),
               ColorScheme::Light);
+}
+
+// The overrides of a long text are read from its front matter, not from a copy of all of it.
+TEST(WindowConfig, OverridesAreReadFromTheFrontMatterAlone)
+{
+    struct CountingView : FakeTextView {
+        using FakeTextView::FakeTextView;
+        mutable qsizetype read = 0;
+        QString textInRange(TextRange r) const override
+        {
+            read += r.length;
+            return FakeTextView::textInRange(r);
+        }
+    };
+    QTemporaryDir dir;
+    Settings s(dir.filePath("prefs.ini"));
+    const QString body = QStringLiteral("Text\n").repeated(100000);
+    // The line "----" cut after its third dash by a part read is no closing line.
+    for (const QString& head : {QStringLiteral("---\nab\n----\ntheme: dark\n---\n"), QStringLiteral("Plain\n")}) {
+        const CountingView view(head + body);
+        const QString read = WindowConfig::overridesText(view);
+        EXPECT_EQ(WindowConfig::forDocument(s, read).appearanceMode,
+                  WindowConfig::forDocument(s, view.text()).appearanceMode);
+        EXPECT_LT(view.read, 200) << head.toStdString();
+    }
+    const CountingView unclosed("---\ntheme: dark\n" + body);
+    EXPECT_EQ(WindowConfig::overridesText(unclosed), unclosed.text());
 }
 
 TEST(WindowConfig, StoredPageSettingsAreBounded)

@@ -121,7 +121,7 @@ TEST(MarkdownStylerFences, KeptFencesFollowEditsLikeAFullScan)
         const QList<FenceMatch> full = MarkdownStyler::findFences(text.string());
         MarkdownStyler fresh;
         AttributedText copy(text.string());
-        ASSERT_EQ(fresh.highlight(copy, TextRange(a, 0), &full), scope) << step;
+        ASSERT_EQ(fresh.highlight(copy, TextRange(a, 0), TextRange::notFound(), &full), scope) << step;
         // The restyle right after the edits covers at least that (and every block the
         // edits opened, closed or re-paired).
         ASSERT_TRUE(widened.location <= scope.location && widened.end() >= scope.end()) << step;
@@ -193,7 +193,8 @@ TEST(MarkdownStylerScope, BreakingAFenceRestylesEveryBlockItRepairs)
     text.replaceCharacters(TextRange(at, 0), u"x");
     const QList<FenceMatch> fences = MarkdownStyler::findFences(text.string());
     AttributedText copy(text.string());
-    EXPECT_EQ(styler.highlight(text, TextRange(at, 1)), fresh.highlight(copy, TextRange(at, 1), &fences));
+    EXPECT_EQ(styler.highlight(text, TextRange(at, 1)),
+              fresh.highlight(copy, TextRange(at, 1), TextRange::notFound(), &fences));
 }
 
 TEST(MarkdownStylerScope, AGridCutByTheScopeIsRestyledWhole)
@@ -679,21 +680,20 @@ TEST(MarkdownStylerScope, ABoundedRestyleLeavesOnlyWhatItSaysItLeft)
             const int b = a + int(rng() % (std::min(len - a, 4) + 1));
             const QString insert = typed[int(rng() % typed.size())];
             t.replaceCharacters(TextRange(a, b - a), insert);
-            styler.bound = TextRange(std::max(0, a - 30), std::min(t.length(), a + 30) - std::max(0, a - 30));
-            styler.highlight(t, TextRange(a, int(insert.size())));
+            const TextRange around(std::max(0, a - 30), std::min(t.length(), a + 30) - std::max(0, a - 30));
+            styler.highlight(t, TextRange(a, int(insert.size())), around);
             TextRange waiting = styler.left();
             ASSERT_EQ(firstDifferenceFromWholeRestyle(t, styler, waiting), -1)
                 << "round " << round << " step " << step << ": " << text(t);
             while (!waiting.isNotFound()) {
                 const int from = waiting.location;
                 const int to = std::max(std::min(waiting.end(), t.lineEndFrom(from, 3)), from + 1);
-                styler.bound = TextRange(from, std::min(to, t.length()) - from);
-                const TextRange scope = styler.highlight(t, styler.bound);
+                const TextRange bound(from, std::min(to, t.length()) - from);
+                const TextRange scope = styler.highlight(t, bound, bound);
                 const TextRange rest = scope.end() < waiting.end() ? TextRange(scope.end(), waiting.end() - scope.end())
                                                                    : TextRange::notFound();
                 waiting = scope.end() >= t.length() ? styler.left() : rest.united(styler.left());
             }
-            styler.bound = TextRange::notFound();
             ASSERT_EQ(firstDifferenceFromWholeRestyle(t, styler), -1)
                 << "round " << round << " step " << step << ": " << text(t);
         }

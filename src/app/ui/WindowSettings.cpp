@@ -147,8 +147,9 @@ public:
 
     void apply(bool fromSettings = false)
     {
+        // Only the front matter: a change of settings copied the whole text of every window.
         const EditorTextView* view = m_host.editorController()->textView();
-        const QString text = view ? view->text() : QString();
+        const QString text = view ? WindowConfig::overridesText(*view) : QString();
         m_hadFrontMatter = WindowConfig::mayHaveFrontMatter(text);
         const EditorConfig config = WindowConfig::forDocument(Settings::instance(), text);
         if (fromSettings)

@@ -143,7 +143,7 @@ void EditorCoordinator::prepare()
     m_styler.contentWidth = layout->textWidth() / m_view->gridScale();
 }
 
-TextRange EditorCoordinator::restyle(std::optional<TextRange> changed, TextRange* editScope)
+TextRange EditorCoordinator::restyle(std::optional<TextRange> changed, TextRange* editScope, TextRange bound)
 {
     prepare();
     std::optional<TextRange> window;
@@ -157,10 +157,10 @@ TextRange EditorCoordinator::restyle(std::optional<TextRange> changed, TextRange
         // A caret line far from the change (at the end of a long paste) is styled on its
         // own: one window over both would take in all the text between them at once.
         if (!focus && window->length > edit.length + caret.length + farUnits) {
-            const TextRange styled = styleWindow(edit, editScope);
+            const TextRange styled = styleWindow(edit, bound, editScope);
             // A construct around the change (a long table) may already hold the caret.
             if (caret.location >= styled.location && caret.end() <= styled.end()) return styled;
-            return styled.united(styleWindow(caret));
+            return styled.united(styleWindow(caret, bound));
         }
     }
     if (window && focus) {
@@ -170,7 +170,7 @@ TextRange EditorCoordinator::restyle(std::optional<TextRange> changed, TextRange
         else
             window = window->united(clampToText(m_focusShown));
     }
-    const TextRange styled = styleWindow(window, editScope);
+    const TextRange styled = styleWindow(window, bound, editScope);
     if (!window) {
         // Everything is styled: no slice is left to do.
         m_unstyledFrom = -1;
@@ -185,9 +185,9 @@ TextRange EditorCoordinator::restyle(std::optional<TextRange> changed, TextRange
     return styled;
 }
 
-TextRange EditorCoordinator::styleWindow(std::optional<TextRange> window, TextRange* styledScope)
+TextRange EditorCoordinator::styleWindow(std::optional<TextRange> window, TextRange bound, TextRange* styledScope)
 {
-    const TextRange scope = m_styler.highlight(m_storage, window);
+    const TextRange scope = m_styler.highlight(m_storage, window, bound);
     if (styledScope) *styledScope = scope;
     m_focusShown = m_styler.theme.focusMode ? clampToText(m_styler.theme.focusRange) : TextRange::notFound();
     const TextRange mirrored = mirrorToView(scope);
@@ -255,9 +255,8 @@ void EditorCoordinator::styleSlice(int units)
     // beyond them (the code tokens of a long block) the next slices restyle.
     const int lines = std::max(32, int(qint64(sliceLines) * units / sliceUnits));
     const int to = std::min({n, from + units, m_storage.lineEndFrom(from, lines)});
-    m_styler.bound = TextRange(from, to - from);
-    const TextRange scope = m_styler.highlight(m_storage, m_styler.bound);
-    m_styler.bound = TextRange::notFound();
+    const TextRange slice(from, to - from);
+    const TextRange scope = m_styler.highlight(m_storage, slice, slice);
     mirrorToView(scope);
     const int next = std::max(scope.end(), from + 1);
     m_unstyledFrom = next < n && (m_unstyledTo < 0 || next < m_unstyledTo) ? next : -1;
@@ -275,6 +274,13 @@ int EditorCoordinator::screenLines() const
     // Code is set a point below the base size; every other line is as high or higher.
     const double smallestLine = std::max(1.0, (m_styler.theme.baseSize - 1) * m_view->gridScale());
     return int(std::ceil(m_view->viewport()->height() / smallestLine)) + 1;
+}
+
+int EditorCoordinator::shownFrom() const
+{
+    const PagedDocumentLayout* layout = m_view->pagedLayout();
+    const QTextBlock top = layout->blockAtY(m_view->verticalScrollBar()->value() - layout->textOrigin().y());
+    return top.isValid() ? top.position() : 0;
 }
 
 int EditorCoordinator::firstScreenUnits(int from) const
@@ -347,6 +353,26 @@ bool EditorCoordinator::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+void EditorCoordinator::restyleAll()
+{
+    // Restyled whole, two windows of 60 MB held the program for 15 s at each change of look.
+    if (m_storage.length() <= progressiveUnits) {
+        restyle(std::nullopt);
+        return;
+    }
+    // All of it waits for the slices, as a new text does, but for the screen styled ahead.
+    m_unstyledFrom = 0;
+    m_unstyledTo = -1;
+    m_styledAhead = TextRange::notFound();
+    // Text laid out already is laid out again as it is restyled: the slices start small.
+    m_sliceUnits = 4 * minSliceUnits;
+    m_view->pagedLayout()->setStyledUpTo(0);
+    const int from = shownFrom();
+    styleAhead(from, from + firstScreenUnits(from));
+    slicesAfterFrame();
+    m_view->viewport()->update();
+}
+
 void EditorCoordinator::finishStyling()
 {
     // Slice by slice all the same: one result for the whole rest would hold every run
@@ -373,9 +399,8 @@ bool EditorCoordinator::styleAhead(int from, int to)
     // the text (the selection Select All is making when it asks for the end).
     prepare();
     TextRange scope;
-    m_styler.bound = TextRange(from, to - from);
-    styleWindow(m_styler.bound, &scope);
-    m_styler.bound = TextRange::notFound();
+    const TextRange window(from, to - from);
+    styleWindow(window, window, &scope);
     if (from == m_unstyledFrom && scope.location <= from) {
         // Styled on from where the slices were: they go on after it, and the layout with them.
         const bool done = scope.end() >= length() || (m_unstyledTo >= 0 && scope.end() >= m_unstyledTo);
@@ -542,9 +567,7 @@ void EditorCoordinator::styleAtTheEdit(const Edit& edit)
 {
     // The lines the edit touched, and what it changed on the screen around them (a fence line
     // typed pairs every block below it anew): the rest of that is left to the slices.
-    m_styler.bound = screenAround(edit);
-    restyle(TextRange(edit.from, std::max(edit.removed, edit.added)));
-    m_styler.bound = TextRange::notFound();
+    restyle(TextRange(edit.from, std::max(edit.removed, edit.added)), nullptr, screenAround(edit));
 }
 
 void EditorCoordinator::styleFirstScreen(int from, int added)
@@ -562,9 +585,8 @@ void EditorCoordinator::styleFirstScreen(int from, int added)
     const int firstFrom = std::max(from, caret - firstUnits);
     TextRange firstScope;
     const TextRange first(firstFrom, std::min(from + added - firstFrom, firstUnits));
-    m_styler.bound = first; // what it changes beyond (the tokens of a long block) the slices style
-    restyle(first, &firstScope);
-    m_styler.bound = TextRange::notFound();
+    // Bounded to it: what it changes beyond (the tokens of a long block) the slices style.
+    restyle(first, &firstScope, first);
     // That styled the caret's line as well: the selection change that follows has
     // nothing left to reveal or hide (in a long table it would restyle all of it).
     m_lastCaretLine = m_styler.caretLine;

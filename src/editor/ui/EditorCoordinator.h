@@ -59,8 +59,13 @@ public:
 
     // Restyles the window around `changed`, or the whole text.
     // Returns the range whose styling was applied; `editScope` gets the one stretch of it
-    // styled around `changed` (the caret's line may be styled apart).
-    TextRange restyle(std::optional<TextRange> changed, TextRange* editScope = nullptr);
+    // styled around `changed` (the caret's line may be styled apart). `bound` as for
+    // MarkdownStyler::highlight: what the edit changed beyond it is left to the slices.
+    TextRange restyle(std::optional<TextRange> changed, TextRange* editScope = nullptr,
+                      TextRange bound = TextRange::notFound());
+    // A change of look (the settings) restyles all the text: a short one at once, a long one
+    // as a new text is styled, what the view shows now and the rest in slices.
+    void restyleAll();
     // A large new text is styled first around the caret (the first screen of an opened
     // file, the end of a long paste), the rest in slices while the event loop is idle;
     // this styles whatever is left now.
@@ -129,6 +134,8 @@ private:
     TextRange screenAround(const Edit& edit) const;
     // Lines of the smallest text size the view holds.
     int screenLines() const;
+    // Where the line at the view's top starts.
+    int shownFrom() const;
     // What a bounded restyle of `styled` left joins the text the slices restyle.
     void leaveForSlices(TextRange left, TextRange styled);
     // Styles [from, to) of the text still waiting for the slices now (whole lines, as far as
@@ -159,9 +166,9 @@ private:
     TextRange mirrorToView(TextRange scope);
     // The formats and paragraph attributes of whole `lines`, at the view's zoom.
     StyleResult convert(TextRange lines);
-    // Styles `window` (everything when none) and applies the result to the document;
-    // `styledScope` gets the scope the styler restyled.
-    TextRange styleWindow(std::optional<TextRange> window, TextRange* styledScope = nullptr);
+    // Styles `window` (everything when none), bounded by `bound`, and applies the result to
+    // the document; `styledScope` gets the scope the styler restyled.
+    TextRange styleWindow(std::optional<TextRange> window, TextRange bound, TextRange* styledScope = nullptr);
 
     MarkdownTextView* m_view;
     QTextDocument* m_doc; // the view's, or the one about to be

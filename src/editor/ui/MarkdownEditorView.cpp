@@ -337,7 +337,7 @@ void MarkdownEditorView::applyConfigInternal(const EditorConfig& config)
     layout->setGeometry(g);
     m_ruler->setVisible(config.showRuler);
     m_ruler->update();
-    coord->restyle(std::nullopt);
+    coord->restyleAll();
     layout->endBatch();
     m_text->setSelectedRange(sel);
     if (atTop) keepAtTop(m_text);

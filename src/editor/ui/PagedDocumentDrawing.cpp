@@ -209,6 +209,10 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
         if (isPending(b)) b = tailBlock(); // the end laid out ahead, past the blocks waiting
         if (!b.isValid() || o.y() + blockTop(b) > clip.bottom() || isPending(b)) break;
         hold(b);
+        // A grid row's text lies hidden under the grid drawn over it (which draws a selection of
+        // its rows too, and frames the caret's cell): nothing of it shows, and drawing its glyphs
+        // at every blink of the caret cost as much as the row is long (a megabyte).
+        if (StyledBlocks::paragraphOf(b).rowHeight >= 0) continue;
         QTextLayout* tl = b.layout();
         const int bpos = b.position();
         const int blen = b.length();
@@ -220,12 +224,8 @@ void PagedDocumentLayout::draw(QPainter* painter, const PaintContext& context)
                 || (s1 == s0 && sel.format.boolProperty(QTextFormat::FullWidthSelection) && sel.cursor.block() == b))
                 selections.append({s0 - bpos, std::max(s1 - s0, 0), sel.format});
         }
-        // A grid's row is hidden under the grid, which is drawn over it: its text shows nothing
-        // but a selection (and drawing its glyphs at every caret blink cost as much as a row
-        // of a megabyte is long). On its lines the grid frames the caret's cell instead.
-        const bool gridRow = StyledBlocks::paragraphOf(b).rowHeight >= 0;
-        if (!gridRow || !selections.isEmpty()) tl->draw(painter, o, selections, clip);
-        if (context.cursorPosition >= bpos && context.cursorPosition < bpos + blen && !gridRow)
+        tl->draw(painter, o, selections, clip);
+        if (context.cursorPosition >= bpos && context.cursorPosition < bpos + blen)
             drawCaret(painter, *tl, o, context.cursorPosition - bpos, cursorWidth);
     }
     if (overlay) overlay(painter, clip);

@@ -1,6 +1,7 @@
 #include "EditorViewFixture.h"
 
 #include "editor/ui/KeptInput.h"
+#include "styling/RestyleCheck.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -805,6 +806,59 @@ TEST_F(EditorViewTest, AFenceTypedInALongTextRestylesTheScreenAtOnceAndTheRestIn
     EXPECT_GT(shownBlocks, 10);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !tv()->coordinator()->isStylingPending(); }, 60000));
     layout()->finishLayout();
+    int differ = 0;
+    for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next())
+        differ += looks(tv(), b) != looks(fresh.markdownTextView(), wholeDoc->findBlock(b.position()));
+    EXPECT_EQ(differ, 0);
+}
+
+// A change of look restyles a long text as a new one is styled: what the view shows at once,
+// the rest in slices, which leave it styled and laid out as a view that took it in that look.
+TEST_F(EditorViewTest, AChangeOfLookRestylesTheScreenAtOnceAndTheRestInSlices)
+{
+    QString doc;
+    for (int i = 0; i < 5000; ++i) {
+        doc += QStringLiteral("## Part %1\n\nSome **bold** text, `code` and [a link](https://x.org).\n\n").arg(i);
+        if (i % 8 == 0)
+            doc += QStringLiteral("```js\nlet x = %1; // note\n```\n\n| a | b |\n|---|--:|\n| 1 | 2 |\n\n").arg(i);
+    }
+    view->loadText(doc);
+    tv()->coordinator()->finishStyling();
+    layout()->finishLayout();
+    QScrollBar* bar = tv()->verticalScrollBar();
+    bar->setValue(bar->maximum() / 3);
+    QApplication::processEvents();
+    setConfig([](EditorConfig& c) {
+        c.appearanceMode = "dark";
+        c.fontSize = 18;
+    });
+    ASSERT_TRUE(tv()->coordinator()->isStylingPending());
+    auto looks = [](MarkdownTextView* v, const QTextBlock& b) {
+        QStringList out{QString::number(v->pagedLayout()->blockTop(b))};
+        for (const QTextLayout::FormatRange& r : v->coordinator()->formatsOf(b))
+            out << QStringLiteral("%1+%2 %3 %4")
+                       .arg(r.start)
+                       .arg(r.length)
+                       .arg(r.format.foreground().color().name(QColor::HexArgb))
+                       .arg(r.format.font().pointSizeF());
+        return out;
+    };
+    MarkdownEditorView fresh;
+    fresh.resize(view->size());
+    fresh.applyConfig(*tv()->coordinator()->appliedConfig());
+    fresh.show();
+    fresh.loadText(doc);
+    fresh.markdownTextView()->coordinator()->finishStyling();
+    fresh.markdownTextView()->pagedLayout()->finishLayout();
+    const QTextDocument* wholeDoc = fresh.markdownTextView()->document();
+    // What the view shows is in the new look before the slices get there.
+    const int shown = layout()->blockAtY(bar->value() - layout()->textOrigin().y()).position();
+    for (QTextBlock b = tv()->document()->findBlock(shown); b.isValid() && b.position() < shown + 2000; b = b.next())
+        EXPECT_EQ(looks(tv(), b).mid(1), looks(fresh.markdownTextView(), wholeDoc->findBlock(b.position())).mid(1))
+            << b.text().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tv()->coordinator()->isStylingPending(); }, 60000));
+    layout()->finishLayout();
+    EXPECT_EQ(firstDifferenceFromWholeRestyle(tv()->coordinator()->storage(), tv()->coordinator()->styler()), -1);
     int differ = 0;
     for (QTextBlock b = tv()->document()->begin(); b.isValid(); b = b.next())
         differ += looks(tv(), b) != looks(fresh.markdownTextView(), wholeDoc->findBlock(b.position()));
