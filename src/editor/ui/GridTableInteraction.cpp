@@ -223,14 +223,14 @@ void GridTableInteraction::paintCaretFrame(QPainter& p, const QList<TableCellHit
 }
 
 QList<QRectF> GridTableInteraction::selectedRows(const TableModel& model, int shift, QPointF origin,
-                                                 const QList<double>& tops) const
+                                                 const QList<double>& tops, const QRectF& shown) const
 {
     const QTextCursor c = m_view->textCursor();
     if (m_cellEditor || !c.hasSelection()) return {};
     const int from = c.selectionStart() - shift;
     const int to = c.selectionEnd() - shift;
     if (to <= model.rows.first().range.location || from >= model.rows.last().range.end()) return {};
-    const auto g = TableGridRenderer::geometry(model, origin, m_view->coordinator()->length() - shift, tops);
+    const auto g = TableGridRenderer::geometry(model, origin, m_view->coordinator()->length() - shift, tops, shown);
     if (!g) return {};
     QList<QRectF> rows;
     for (qsizetype r = 0; r < model.rows.size(); ++r) {
@@ -249,7 +249,7 @@ void GridTableInteraction::paintSelectedRows(QPainter& p, const TableModel& mode
 {
     // The rows a selection reaches are drawn as selected text is: the grid again in the
     // selection's colours over the selection's background.
-    const QList<QRectF> rows = selectedRows(model, shift, origin, tops);
+    const QList<QRectF> rows = selectedRows(model, shift, origin, tops, shown);
     if (rows.isEmpty()) return;
     const QPalette::ColorGroup group = m_view->hasFocus() ? QPalette::Active : QPalette::Inactive;
     const QPalette& palette = m_view->palette();

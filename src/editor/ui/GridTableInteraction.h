@@ -116,7 +116,8 @@ private:
     void paintCaretFrame(QPainter& p, const QList<TableCellHit>& hits);
     // The bands (grid units) of the rows the view's selection reaches: none while a cell is
     // open or when the selection lies within one cell.
-    QList<QRectF> selectedRows(const TableModel& model, int shift, QPointF origin, const QList<double>& tops) const;
+    QList<QRectF> selectedRows(const TableModel& model, int shift, QPointF origin, const QList<double>& tops,
+                               const QRectF& shown) const;
     // Draws those rows selected (the painter in grid units).
     void paintSelectedRows(QPainter& p, const TableModel& model, int shift, QPointF origin, const QList<double>& tops,
                            const QFont& font, const QRectF& shown) const;
