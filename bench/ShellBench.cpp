@@ -399,7 +399,8 @@ void BM_ReplaceAllRareLarge(benchmark::State& state)
     QString original = mixedDocument(qsizetype(20) << 20);
     constexpr int kMatches = 25;
     for (int i = kMatches - 1; i >= 0; --i) {
-        const qsizetype at = original.indexOf(u'\n', original.size() / kMatches * i + original.size() / (2 * kMatches)) + 1;
+        const qsizetype at =
+            original.indexOf(u'\n', original.size() / kMatches * i + original.size() / (2 * kMatches)) + 1;
         original.insert(at, QStringLiteral("Zephyrine "));
     }
     QString expected = original;
@@ -437,7 +438,8 @@ void BM_ReplaceAllRareLarge(benchmark::State& state)
         bar->replaceAll();
         qint64 last = t.nsecsElapsed();
         longestMs = double(last) / 1e6;
-        serve(t, last, [&] { return v->textRevision() == revision; }, longestMs);
+        serve(
+            t, last, [&] { return v->textRevision() == revision; }, longestMs);
         deliverFrame();
         const qint64 framed = t.nsecsElapsed();
         longestMs = std::max(longestMs, double(framed - last) / 1e6);

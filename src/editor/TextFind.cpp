@@ -89,7 +89,7 @@ bool TextFind::matches(QStringView candidate) const
 }
 
 QList<TextFind::Edit> TextFind::replacements(const QList<TextRange>& matches, const QString& replacement,
-                                            const std::function<QString(TextRange)>& read)
+                                             const std::function<QString(TextRange)>& read)
 {
     QList<Edit> edits;
     for (qsizetype i = 0; i < matches.size();) {

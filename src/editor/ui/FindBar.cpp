@@ -240,8 +240,11 @@ void FindBar::replaceAll()
 {
     EditorTextView* view = m_controller->textView();
     if (!view || m_search->text().isEmpty()) return;
-    m_replacing = Replacing{FindScan::whole(TextFind(m_search->text()), view->textLength()), view->textRevision(),
-                            view->selectedRange(), m_replace->text(), {}};
+    m_replacing = Replacing{FindScan::whole(TextFind(m_search->text()), view->textLength()),
+                            view->textRevision(),
+                            view->selectedRange(),
+                            m_replace->text(),
+                            {}};
     Slice slice;
     if (!replaceOn(*view, slice)) m_slices->start();
 }
