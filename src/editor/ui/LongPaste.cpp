@@ -160,7 +160,7 @@ void LongPaste::insertPart(const QString& part, bool first, bool last)
         c.insertText(part);
         caret.setPosition(m_start);
         caret.setKeepPositionOnInsert(false);
-        m_view->setTextCursor(caret);
+        m_view->pagedLayout()->withinEdit([&] { m_view->setTextCursor(caret); });
     } else {
         // Joined to the step the first part began: one undo takes the whole paste away. (In
         // the edit block before it moves, the cursor asks for no layout.)

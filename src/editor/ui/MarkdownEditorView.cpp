@@ -167,6 +167,11 @@ void MarkdownEditorView::finishPendingEdit()
     m_text->grid()->endCellEdit(true);
 }
 
+bool MarkdownEditorView::pasteOverAll(const QString& text)
+{
+    return m_text->pasteOverAll(text);
+}
+
 bool MarkdownEditorView::isTakingText() const
 {
     return m_text->longPaste()->isComing();

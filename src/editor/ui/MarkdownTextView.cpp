@@ -304,6 +304,14 @@ bool MarkdownTextView::replaceRanges(const QList<TextFind::Edit>& edits)
     return true;
 }
 
+bool MarkdownTextView::pasteOverAll(const QString& text)
+{
+    if (m_kept->keep([this, text] { pasteOverAll(text); })) return true;
+    if (isReadOnly()) return false;
+    m_paste->put(TextRange(0, textLength()), text);
+    return true;
+}
+
 void MarkdownTextView::undo()
 {
     // Undo during a paste takes the paste back: one still being made is given up (nothing of

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -48,6 +49,13 @@ void PagedDocumentLayout::setIgnoringWholeTextChanges(bool on)
         m_hearing = Hearing::WholeIgnored;
     else if (m_hearing == Hearing::WholeIgnored)
         m_hearing = Hearing::Each;
+}
+
+void PagedDocumentLayout::withinEdit(const std::function<void()>& f)
+{
+    const bool was = std::exchange(m_withinEdit, true);
+    f();
+    m_withinEdit = was;
 }
 
 void PagedDocumentLayout::quietly(const std::function<void()>& change) const
@@ -111,7 +119,7 @@ void PagedDocumentLayout::hold(const QTextBlock& block) const
         // (and ignored here) so that it does not widen the next edit's change.
         quietly([&] {
             tl->setFormats(StyledBlocks::formatsOf(block));
-            document()->markContentsDirty(block.position(), block.length());
+            if (!m_withinEdit) document()->markContentsDirty(block.position(), block.length());
         });
         StyledBlocks::hold(data, tl, &m_held);
     } else if (data->linesDeferred) {
@@ -160,7 +168,7 @@ void PagedDocumentLayout::releaseOutside(double from, double to) const
             StyledBlocks::release(d);
         }
         // Nothing of the text changed; the notes the cleared formats left are told at once.
-        document()->markContentsDirty(0, 0);
+        if (!m_withinEdit) document()->markContentsDirty(0, 0);
     });
 }
 

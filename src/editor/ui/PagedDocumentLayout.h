@@ -51,6 +51,11 @@ public:
     // as it was is no change here: taking a document, the text edit announces each of its
     // settings that way, though the document has them already. Not used within a batch.
     void setIgnoringWholeTextChanges(bool on);
+    // Runs `f` (the caret placed, which has Qt ask where its line is) within an edit block
+    // not ended yet: a block given its formats then lets the change that notes join the
+    // edit's instead of telling it apart, which would take the edit's change with it
+    // (nobody following the text would hear of the edit).
+    void withinEdit(const std::function<void()>& f);
     // Announces the document's size and the whole of it as changed: a text edit that takes
     // the document after this laid it out heard of neither.
     void announceAll();
@@ -296,7 +301,8 @@ private:
         Quiet,        // formats handed to a held block: no change of the text
     };
     mutable Hearing m_hearing = Hearing::Each;
-    int m_batchDepth = 0; // batches begun and not ended
+    bool m_withinEdit = false; // see withinEdit
+    int m_batchDepth = 0;      // batches begun and not ended
     // What is not laid out yet: an edit far above the end of a long text moves the rest of
     // it in idle slices, not on the keystroke; a new text is laid out a screen first.
     LazyPlacement m_placement;

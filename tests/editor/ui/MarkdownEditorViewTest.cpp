@@ -1218,3 +1218,21 @@ TEST_F(EditorViewTest, RunningCountsAndMinimapLinesFollowEditsLikeAWholeCount)
         EXPECT_FALSE(edited.isEmpty()) << built;
     }
 }
+
+// A long text put in place of the whole text from outside (a version restored), the caret
+// elsewhere: the editor's own copy of the text follows the document.
+TEST_F(EditorViewTest, ALongTextPutOverTheWholeTextIsTheTextEverywhere)
+{
+    const QString old = longMarkdown(1024 * 1024);
+    view->loadText(old);
+    layout()->finishLayout();
+    tv()->setSelectedRange({1000, 0});
+    QString other = longMarkdown(LongPaste::kLongUnits + 1000);
+    other.replace("text", "TEXT");
+    ASSERT_TRUE(view->pasteOverAll(other));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tv()->longPaste()->isActive(); }, 30000));
+    EXPECT_EQ(tv()->document()->toPlainText(), other);
+    EXPECT_TRUE(tv()->text() == other);
+    tv()->undo(); // one step
+    EXPECT_TRUE(tv()->text() == old);
+}
