@@ -4,12 +4,15 @@
 // is held up between two turns of its event loop, and the main thread's CPU in all, from the
 // request until the new version is on disk and its outcome taken in.
 #include "BenchWindow.h"
+#include "files/LineDiff.h"
+#include "files/ui/VersionHistoryView.h"
 #include "platform/NotificationBus.h"
 #include "platform/Requests.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -126,5 +129,76 @@ void BM_VersionSnapshotDecomposed(benchmark::State& state)
     closeAndForget(w);
 }
 BENCHMARK(BM_VersionSnapshotDecomposed)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The history sheet of a long document with two versions: opened (the newest version, equal
+// to the text, previewed as its diff), then the older version picked, until the frame that
+// shows its diff. Reported: the longest the main thread is held up between two turns of its
+// event loop over both, and how long the older version's diff took to show.
+void BM_VersionHistoryOpenLarge(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString now = decomposedDocument(state.range(0) << 20);
+    DocumentWindow* w = openLaidOut(state, dir, "history.md", now);
+    if (!w) return;
+    QApplication::setActiveWindow(w);
+    const QString path = w->filePath();
+    // The older version: a paragraph more near the start, one line other near the end.
+    QString older = now;
+    older.insert(older.indexOf(QStringLiteral("\n\n"), older.size() / 4) + 2,
+                 QStringLiteral("An older paragraph.\n\n"));
+    const qsizetype late = older.indexOf(QStringLiteral("Some"), older.size() * 3 / 4);
+    older.replace(late, 4, QStringLiteral("Other"));
+    const QDateTime t0 = QDateTime::currentDateTime().addSecs(-60);
+    if (!VersionStore::snapshot(older, path, t0) || !VersionStore::snapshot(now, path, t0.addSecs(30))) {
+        state.SkipWithError("the versions could not be stored");
+        closeAndForget(w);
+        return;
+    }
+    const auto counts = LineDiff::counts(LineDiff::compute(older, now));
+    const QString olderCounts = QStringLiteral("+%1 \u2212%2").arg(counts.added).arg(counts.removed);
+
+    Busy idle, busy;
+    double diffShownMs = 0;
+    for (auto _ : state) {
+        watchMainThread(
+            idle, [] { return false; }, 2000, 0);
+        post(busy, Requests::showVersionHistory);
+        auto* sheet = w->findChild<VersionHistoryView*>();
+        if (!sheet || sheet->list()->count() != 2) {
+            state.SkipWithError("the sheet did not show both versions");
+            break;
+        }
+        watchMainThread(
+            busy, [sheet] { return sheet->countsText() == QStringLiteral("No changes"); }, 120'000, 300);
+        QElapsedTimer shown;
+        shown.start();
+        QElapsedTimer wall;
+        wall.start();
+        const double cpu = threadCpuMs();
+        sheet->list()->setCurrentRow(1);
+        busy.add(double(wall.nsecsElapsed()) / 1e6, threadCpuMs() - cpu);
+        bool done = false;
+        watchMainThread(
+            busy,
+            [&] {
+                if (!done && sheet->countsText() == olderCounts) {
+                    done = true;
+                    diffShownMs = double(shown.elapsed());
+                }
+                return done;
+            },
+            120'000, 300);
+        if (!done) state.SkipWithError("the older version's diff was never shown");
+        sheet->reject();
+    }
+    state.counters["longest_stall_ms"] = busy.longestMs;
+    state.counters["longest_stall_cpu_ms"] = busy.longestCpuMs;
+    state.counters["main_cpu_ms"] = busy.totalCpuMs;
+    state.counters["diff_shown_ms"] = diffShownMs;
+    state.counters["idle_stall_ms"] = idle.longestMs;
+    state.counters["MiB"] = double(state.range(0));
+    closeAndForget(w);
+}
+BENCHMARK(BM_VersionHistoryOpenLarge)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

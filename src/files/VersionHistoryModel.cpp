@@ -1,6 +1,6 @@
 #include "files/VersionHistoryModel.h"
 
-#include "files/VersionSnapshots.h"
+#include "platform/TextUtil.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,14 +11,36 @@ QString VersionHistoryModel::modeTitle(PreviewMode mode)
 }
 
 VersionHistoryModel::VersionHistoryModel(QString filePath, QString currentText)
+    : VersionHistoryModel(std::move(filePath))
+{
+    const qint64 words = VersionStore::wordCount(currentText);
+    setCurrentText(std::move(currentText), words);
+}
+
+VersionHistoryModel::VersionHistoryModel(QString filePath)
     : m_filePath(std::move(filePath)),
-      m_currentText(std::move(currentText)),
-      m_currentWords(VersionStore::wordCount(m_currentText))
+      m_folder(VersionStore::folder(m_filePath))
 {}
 
 QString VersionHistoryModel::fileName() const
 {
     return isUntitled() ? QCoreApplication::translate("VersionHistory", "Untitled") : QFileInfo(m_filePath).fileName();
+}
+
+void VersionHistoryModel::setCurrentText(QString text, qint64 words)
+{
+    m_currentText = std::move(text);
+    m_currentWords = words;
+    m_hasCurrent = true;
+}
+
+VersionHistoryModel::Measured VersionHistoryModel::measure(const QList<QString>& pieces,
+                                                           const std::function<QString(const QString&)>& fileText)
+{
+    QString text = pieces.join(QString());
+    if (fileText) text = fileText(text);
+    const qint64 words = VersionStore::wordCount(text);
+    return {std::move(text), words};
 }
 
 std::optional<Snapshot> VersionHistoryModel::selected() const
@@ -31,9 +53,6 @@ std::optional<Snapshot> VersionHistoryModel::selected() const
 
 void VersionHistoryModel::reload()
 {
-    // Snapshots the window asked for land first: the list shows them, and no write of the
-    // store runs beside this window's.
-    VersionSnapshots::finish();
     m_snapshots = VersionStore::list(m_filePath);
     if (!m_selection && !m_snapshots.isEmpty()) m_selection = m_snapshots.first().id;
 }
@@ -41,16 +60,28 @@ void VersionHistoryModel::reload()
 QString VersionHistoryModel::deltaLabel(const Snapshot& snapshot) const
 {
     const qint64 d = snapshot.words - m_currentWords;
-    if (d == 0) return {};
+    if (d == 0 || !m_hasCurrent) return {};
     return (d > 0 ? QStringLiteral("+") : QString()) + QString::number(d) + QStringLiteral(" vs now");
 }
 
-bool VersionHistoryModel::snapshotNow(const QDateTime& now, QString* error)
+VersionHistoryModel::PreviewWork VersionHistoryModel::previewWork() const
 {
-    VersionSnapshots::finish();
-    VersionStore::snapshot(m_currentText, m_filePath, now, error);
-    reload();
-    return error->isEmpty();
+    const auto version = selected();
+    if (!version || !m_hasCurrent) return {};
+    return [folder = m_folder, version = *version, current = m_currentText,
+            diff = m_mode == PreviewMode::Diff](const std::atomic_bool& cancelled) {
+        Preview preview;
+        preview.text = VersionStore::textIn(folder, version);
+        if (!preview.text || !diff || cancelled) return preview;
+        preview.lines = LineDiff::compute(*preview.text, current);
+        preview.counts = LineDiff::counts(preview.lines);
+        return preview;
+    };
+}
+
+VersionSnapshots::Request VersionHistoryModel::snapshotRequest(const QDateTime& now) const
+{
+    return {{m_currentText}, nullptr, m_filePath, double(now.toMSecsSinceEpoch()) / 1000.0};
 }
 
 bool VersionHistoryModel::deleteSelected(QString* error)
@@ -66,21 +97,24 @@ bool VersionHistoryModel::deleteSelected(QString* error)
     return ok;
 }
 
-std::optional<QString> VersionHistoryModel::textToRestore(const QDateTime& now, QString* error)
+std::function<VersionHistoryModel::Restore()> VersionHistoryModel::restoreWork(const QDateTime& now) const
 {
-    error->clear();
-    const auto snapshot = selected();
-    if (!snapshot) return std::nullopt;
-    const auto text = VersionStore::text(*snapshot, m_filePath);
-    if (!text) return std::nullopt;
-    VersionSnapshots::finish();
-    VersionStore::snapshot(m_currentText, m_filePath, now, error);
-    if (!error->isEmpty()) {
-        *error = QCoreApplication::translate("VersionHistory",
-                                             "The current text could not be kept as a version, so nothing was "
-                                             "restored.\n\n%1")
-                     .arg(*error);
-        return std::nullopt;
-    }
-    return text;
+    const auto version = selected();
+    if (!version || !m_hasCurrent) return {};
+    return [folder = m_folder, path = m_filePath, version = *version, current = m_currentText,
+            date = double(now.toMSecsSinceEpoch()) / 1000.0] {
+        Restore restore;
+        const auto text = VersionStore::textIn(folder, version);
+        if (!text) return restore;
+        VersionStore::snapshotInto(folder, current, path, date, &restore.error);
+        if (!restore.error.isEmpty()) {
+            restore.error = QCoreApplication::translate("VersionHistory",
+                                                        "The current text could not be kept as a version, so nothing "
+                                                        "was restored.\n\n%1")
+                                .arg(restore.error);
+            return restore;
+        }
+        restore.text = LineEndings::toLineFeeds(*text);
+        return restore;
+    };
 }

@@ -6,15 +6,13 @@
 
 #include <deque>
 #include <memory>
+#include <utility>
 
 namespace {
 
 struct Job {
-    VersionSnapshots::Request request;
-    QString folder; // where the versions go, worked out when asked for
-    VersionSnapshots::Done done;
-    std::optional<Snapshot> made;
-    QString error;
+    std::function<void()> work; // on the snapshots' thread
+    std::function<void()> done; // on the main thread
     // Closing the last window does not end the program before the snapshot that closing took
     // has landed and its failure, if any, is on screen.
     QEventLoopLocker keepRunning;
@@ -37,10 +35,7 @@ Queue& queue()
 
 void run(Job& job)
 {
-    QString text = job.request.pieces.join(QString());
-    job.request.pieces.clear();
-    if (job.request.prepare) text = job.request.prepare(text);
-    job.made = VersionStore::snapshotInto(job.folder, text, job.request.filePath, job.request.date, &job.error);
+    if (job.work) std::exchange(job.work, nullptr)();
 }
 
 // The application object goes without the quit having waited (a test program's end): the
@@ -84,7 +79,15 @@ void landFirst()
     const std::unique_ptr<Job> job = std::move(q.jobs.front());
     q.jobs.pop_front();
     startNext();
-    if (job->done) job->done(job->made, job->error);
+    if (job->done) job->done();
+}
+
+void queueJob(std::unique_ptr<Job> job)
+{
+    static const bool atTheEnd = (qAddPostRoutine(&writeRemaining), true);
+    Q_UNUSED(atTheEnd);
+    queue().jobs.push_back(std::move(job));
+    startNext();
 }
 
 } // namespace
@@ -93,14 +96,33 @@ namespace VersionSnapshots {
 
 void take(Request request, Done done)
 {
-    static const bool atTheEnd = (qAddPostRoutine(&writeRemaining), true);
-    Q_UNUSED(atTheEnd);
+    struct Outcome {
+        std::optional<Snapshot> made;
+        QString error;
+    };
+    auto outcome = std::make_shared<Outcome>();
     auto job = std::make_unique<Job>();
-    job->folder = VersionStore::folder(request.filePath);
-    job->request = std::move(request);
+    job->work = [outcome, folder = VersionStore::folder(request.filePath), request = std::move(request)]() mutable {
+        QString text = request.pieces.join(QString());
+        request.pieces.clear();
+        if (request.prepare) text = request.prepare(text);
+        outcome->made = VersionStore::snapshotInto(folder, text, request.filePath, request.date, &outcome->error);
+    };
+    if (done) job->done = [outcome, done = std::move(done)] { done(outcome->made, outcome->error); };
+    queueJob(std::move(job));
+}
+
+void after(std::function<void()> work, std::function<void()> done)
+{
+    auto job = std::make_unique<Job>();
+    job->work = std::move(work);
     job->done = std::move(done);
-    queue().jobs.push_back(std::move(job));
-    startNext();
+    queueJob(std::move(job));
+}
+
+bool isBusy()
+{
+    return !queue().jobs.empty();
 }
 
 void finish()

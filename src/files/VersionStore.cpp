@@ -283,7 +283,11 @@ std::optional<Snapshot> snapshotInto(const QString& dir, const QString& text, co
 
 std::optional<QString> text(const Snapshot& snapshot, const QString& filePath)
 {
-    const QString dir = folder(filePath);
+    return textIn(folder(filePath), snapshot);
+}
+
+std::optional<QString> textIn(const QString& dir, const Snapshot& snapshot)
+{
     if (dir.isEmpty()) return std::nullopt;
     return readText(dir, snapshot.id);
 }

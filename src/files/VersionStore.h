@@ -50,6 +50,8 @@ std::optional<Snapshot> snapshotInto(const QString& dir, const QString& text, co
 
 // The snapshot's text; none when it is missing, not valid UTF-8 or the id is not a valid id.
 std::optional<QString> text(const Snapshot& snapshot, const QString& filePath);
+// The same from `dir`, the file's folder() worked out before (on another thread).
+std::optional<QString> textIn(const QString& dir, const Snapshot& snapshot);
 
 // Drops the snapshot from the manifest, then removes its file. False (with `error`) when the
 // manifest could not be written; nothing is removed then.

@@ -34,8 +34,12 @@ TEST_F(VersionHistoryModelTest, SelectsNewestAndLabelsWordDeltas)
 
     // The selection survives a reload; Snapshot Now with unchanged text adds nothing.
     m.select(m.snapshots()[2].id);
-    QString error;
-    EXPECT_TRUE(m.snapshotNow(kT0.addSecs(3), &error));
+    QString error = "not landed";
+    VersionSnapshots::take(m.snapshotRequest(kT0.addSecs(3)),
+                           [&](const std::optional<Snapshot>&, const QString& e) { error = e; });
+    VersionSnapshots::finish();
+    m.reload();
+    EXPECT_TRUE(error.isEmpty());
     EXPECT_EQ(m.snapshots().size(), 3);
     EXPECT_EQ(m.selected()->id, "1700000000000");
 
@@ -55,21 +59,21 @@ TEST_F(VersionHistoryModelTest, RestoreKeepsTheCurrentTextFirstAndStopsWhenItCan
     ASSERT_TRUE(VersionStore::snapshot("old text", doc, kT0));
     VersionHistoryModel m(doc, "current text");
     m.reload();
-    QString error;
 
     // The safety copy cannot be written: nothing to restore, and the user is told why.
     const QString manifest = VersionStore::folder(doc) + "/manifest.json";
     ASSERT_TRUE(QFile::rename(manifest, manifest + ".keep"));
     ASSERT_TRUE(QDir().mkpath(manifest + "/blocker"));
-    EXPECT_FALSE(m.textToRestore(kT0.addSecs(5), &error));
-    EXPECT_FALSE(error.isEmpty());
+    const auto failed = m.restoreWork(kT0.addSecs(5))();
+    EXPECT_FALSE(failed.text);
+    EXPECT_FALSE(failed.error.isEmpty());
     ASSERT_TRUE(QDir(manifest).removeRecursively());
     ASSERT_TRUE(QFile::rename(manifest + ".keep", manifest));
     EXPECT_EQ(VersionStore::list(doc).size(), 1);
 
-    const auto text = m.textToRestore(kT0.addSecs(6), &error);
-    EXPECT_TRUE(error.isEmpty());
-    EXPECT_EQ(text, QString("old text"));
+    const auto restored = m.restoreWork(kT0.addSecs(6))();
+    EXPECT_TRUE(restored.error.isEmpty());
+    EXPECT_EQ(restored.text, QString("old text"));
     const auto list = VersionStore::list(doc);
     ASSERT_EQ(list.size(), 2);
     EXPECT_EQ(VersionStore::text(list.first(), doc), QString("current text"));
@@ -78,6 +82,6 @@ TEST_F(VersionHistoryModelTest, RestoreKeepsTheCurrentTextFirstAndStopsWhenItCan
     VersionHistoryModel same(doc, "current text");
     same.reload();
     same.select(list.last().id);
-    EXPECT_EQ(same.textToRestore(kT0.addSecs(7), &error), QString("old text"));
+    EXPECT_EQ(same.restoreWork(kT0.addSecs(7))().text, QString("old text"));
     EXPECT_EQ(VersionStore::list(doc).size(), 2);
 }

@@ -205,6 +205,12 @@ void DocumentWindow::setDocumentText(const QString& text)
     m_controller->replace(TextRange(0, view->textLength()), LineEndings::toLineFeeds(text));
 }
 
+bool DocumentWindow::pasteOverDocumentText(const QString& lineFeedText)
+{
+    finishLoading();
+    return m_editor->pasteOverAll(lineFeedText);
+}
+
 QString DocumentWindow::displayName() const
 {
     if (!isUntitled()) return QFileInfo(filePath()).fileName();

@@ -69,6 +69,10 @@ public:
     virtual void copyText(Copy how, std::function<void(const TextCopy&)> ready) = 0;
     // Replaces the whole text as one undoable change, like an edit from outside.
     virtual void setDocumentText(const QString& text) = 0;
+    // The same with a text whose breaks are LF, put in as a paste goes in: a long text a part
+    // at a time between events, keys typed meanwhile following it. False, and nothing
+    // changes, when the editor takes no edit now.
+    virtual bool pasteOverDocumentText(const QString& lineFeedText) = 0;
 
     // Empty while the document has no file.
     virtual QString filePath() const = 0;

@@ -159,15 +159,18 @@ private:
             return;
         }
         DocumentHost* host = &m_host;
+        // One undoable replace, put in as a paste is (a long text a part at a time).
         const auto restore = [window = QPointer<QWidget>(m_window), host](const QString& text) {
-            if (!window) return false;
-            const QString before = host->documentText();
-            host->setDocumentText(text); // one undoable replace through the editor controller
-            return before == text || host->documentText() != before;
+            return window && host->pasteOverDocumentText(text);
         };
-        m_history = new VersionHistoryView(m_host.filePath(), m_host.documentText(), restore, nullptr, m_window);
+        m_history = new VersionHistoryView(m_host.filePath(), restore, nullptr, m_window);
         m_history->setAttribute(Qt::WA_DeleteOnClose);
         m_history->open();
+        // The text is copied between events and measured off this thread; the sheet shows its
+        // rows meanwhile.
+        m_host.copyText(DocumentHost::Copy::Stepwise, [history = m_history](const DocumentHost::TextCopy& copy) {
+            if (history) history->takeCurrentText(copy.lineFeedPieces, copy.fileText);
+        });
     }
 
     // The browser stays open, in the window that takes this one's place too: the user is

@@ -4,6 +4,7 @@
 #include "platform/ColorContrast.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFrame>
@@ -12,12 +13,17 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QThread>
+#include <QThreadPool>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -73,6 +79,92 @@ QWidget* notice(QStyle::StandardPixmap icon, const QString& text, const QString&
     return page;
 }
 
+// A text edit goes through all of its document's blocks when it takes one (a few hundred
+// nanoseconds each: a tenth of a second for a long text's lines), so the preview holds up
+// to this many unmarked lines in one block, broken by line separators (which a copy of the
+// text turns into line feeds).
+constexpr int kLinesPerBlock = 16;
+
+// The diff's rows, with their colours as block and character formats written in one pass:
+// overlay marks would keep a cursor per row, and every later change of the text would move
+// all of them (seconds for a few thousand rows). Each changed row is a block of its own.
+void writeDiff(QTextDocument* document, const QList<DiffLine>& lines, const std::atomic_bool& cancelled)
+{
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    const QTextCharFormat plain;
+    bool first = true;
+    bool equalBlock = false;
+    int linesInBlock = 0;
+    qsizetype n = 0;
+    for (const DiffLine& l : lines) {
+        if (++n % 4096 == 0 && cancelled) break;
+        const bool changed = l.kind != DiffLine::Kind::Equal;
+        const QColor colour = l.kind == DiffLine::Kind::Insert ? kGreen : kRed;
+        QTextBlockFormat row;
+        if (changed) row.setBackground(withAlpha(colour, 0.14));
+        if (first) {
+            cursor.setBlockFormat(row);
+            linesInBlock = 1;
+        } else if (!changed && equalBlock && linesInBlock < kLinesPerBlock) {
+            cursor.insertText(QString(QChar::LineSeparator), plain);
+            ++linesInBlock;
+        } else {
+            cursor.insertBlock(row, plain);
+            linesInBlock = 1;
+        }
+        equalBlock = !changed;
+        first = false;
+        QTextCharFormat sign;
+        if (changed) sign.setForeground(withAlpha(colour, 0.9));
+        const QChar prefix = l.kind == DiffLine::Kind::Insert   ? QLatin1Char('+')
+                             : l.kind == DiffLine::Kind::Delete ? QChar(0x2212)
+                                                                : QLatin1Char(' ');
+        cursor.insertText(QString(prefix), sign);
+        cursor.insertText(QStringLiteral("  ") + (l.text.isEmpty() ? QStringLiteral(" ") : l.text), plain);
+    }
+    cursor.endEditBlock();
+}
+
+// A document on its way to an edit of the preview; one never shown goes later on its
+// thread's event loop, wherever it was dropped.
+struct Made {
+    QTextDocument* document = nullptr;
+    Made(const Made&) = delete;
+    Made& operator=(const Made&) = delete;
+    explicit Made(QTextDocument* d)
+        : document(d)
+    {}
+    ~Made()
+    {
+        if (document) document->deleteLater();
+    }
+};
+
+// What an edit of the preview shows, made whole where the preview is made (on a pool thread)
+// and handed to `thread`: the text, its font and its layout.
+std::shared_ptr<Made> previewDocument(const VersionHistoryModel::Preview& preview, bool diff, const QFont& font,
+                                      QThread* thread, const std::atomic_bool& cancelled)
+{
+    if (!preview.text || cancelled) return {};
+    auto* document = new QTextDocument;
+    document->setUndoRedoEnabled(false);
+    document->setDefaultFont(font);
+    if (diff) {
+        writeDiff(document, preview.lines, cancelled);
+    } else {
+        document->setDocumentMargin(12);
+        QString text = *preview.text;
+        int lines = 0;
+        for (QChar& c : text)
+            if (c == QLatin1Char('\n') && ++lines % kLinesPerBlock != 0) c = QChar::LineSeparator;
+        document->setPlainText(text);
+    }
+    document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+    document->moveToThread(thread);
+    return std::make_shared<Made>(document);
+}
+
 } // namespace
 
 VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& currentText,
@@ -82,6 +174,21 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
       m_model(filePath, currentText),
       m_onRestore(std::move(onRestore)),
       m_onClose(std::move(onClose))
+{
+    build();
+}
+
+VersionHistoryView::VersionHistoryView(const QString& filePath, std::function<bool(const QString&)> onRestore,
+                                       std::function<void()> onClose, QWidget* parent)
+    : QDialog(parent),
+      m_model(filePath),
+      m_onRestore(std::move(onRestore)),
+      m_onClose(std::move(onClose))
+{
+    build();
+}
+
+void VersionHistoryView::build()
 {
     setWindowTitle(tr("Version History"));
     setFixedSize(720, 460);
@@ -94,6 +201,37 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
 
     m_snapshot->setEnabled(!m_model.isUntitled());
     reload();
+    // Snapshots under way show once they have landed.
+    if (VersionSnapshots::isBusy())
+        VersionSnapshots::after(nullptr, [self = QPointer<VersionHistoryView>(this)] {
+            if (self && !self->m_closed) self->reload();
+        });
+}
+
+void VersionHistoryView::takeCurrentText(QList<QString> pieces, std::function<QString(const QString&)> fileText)
+{
+    QThreadPool::globalInstance()->start([pieces = std::move(pieces), fileText = std::move(fileText),
+                                          self = QPointer<VersionHistoryView>(this)] {
+        auto measured = std::make_shared<VersionHistoryModel::Measured>(VersionHistoryModel::measure(pieces, fileText));
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [self, measured] {
+            if (self) self->currentTextLanded(std::move(*measured));
+        });
+    });
+}
+
+void VersionHistoryView::currentTextLanded(VersionHistoryModel::Measured current)
+{
+    m_model.setCurrentText(std::move(current.text), current.words);
+    fillList(); // the rows' word differences, and the preview
+    if (m_afterCurrent && !m_closed) std::exchange(m_afterCurrent, nullptr)();
+}
+
+void VersionHistoryView::withCurrentText(std::function<void()> action)
+{
+    if (m_model.hasCurrentText())
+        action();
+    else
+        m_afterCurrent = std::move(action);
 }
 
 // The title and the file's name.
@@ -258,7 +396,7 @@ QString VersionHistoryView::previewText() const
 
 QString VersionHistoryView::countsText() const
 {
-    if (previewIndex() != 1) return {};
+    if (previewIndex() != 1 || m_previewPending) return {};
     return !m_noChanges->isHidden() ? m_noChanges->text() : m_added->text() + ' ' + m_removed->text();
 }
 
@@ -348,68 +486,92 @@ void VersionHistoryView::setMode(VersionHistoryModel::PreviewMode mode)
 void VersionHistoryView::showPreview()
 {
     const auto snapshot = m_model.selected();
-    const auto text = snapshot ? VersionStore::text(*snapshot, m_model.filePath()) : std::nullopt;
-    if (!text) {
+    if (!snapshot) {
+        if (m_previewCancel) *m_previewCancel = true;
+        m_previewFor.reset();
+        m_previewPending = false;
         m_preview->setCurrentIndex(0);
         return;
     }
+    const Shown wanted{snapshot->id, m_model.mode()};
+    // Asked for already (the list read again, the current text the same): it stays.
+    if (m_previewFor == wanted) return;
+    if (m_previewCancel) *m_previewCancel = true;
+    m_previewFor.reset();
+    const bool diff = m_model.mode() == VersionHistoryModel::PreviewMode::Diff;
+    // Blank, without counts, until the version's preview lands.
     m_preview->setCurrentIndex(1);
     auto* texts = qobject_cast<QStackedWidget*>(m_diffText->parentWidget());
-    const bool diffMode = m_model.mode() == VersionHistoryModel::PreviewMode::Diff;
+    texts->setCurrentWidget(diff ? m_diffText : m_fullText);
     m_noChanges->setVisible(false);
     m_added->setVisible(false);
     m_removed->setVisible(false);
-    if (!diffMode) {
-        texts->setCurrentWidget(m_fullText);
-        m_fullText->setPlainText(*text);
+    m_previewPending = true;
+    showDocument(diff ? m_diffText : m_fullText, nullptr);
+    const VersionHistoryModel::PreviewWork work = m_model.previewWork();
+    if (!work) return; // the current text is still coming: asked for once it lands
+    m_previewFor = wanted;
+    auto cancel = std::make_shared<std::atomic_bool>(false);
+    m_previewCancel = cancel;
+    QPlainTextEdit* edit = diff ? m_diffText : m_fullText;
+    QThreadPool::globalInstance()->start([work, cancel, diff, font = edit->font(), serial = ++m_previewSerial,
+                                          thread = thread(), self = QPointer<VersionHistoryView>(this)] {
+        auto preview = std::make_shared<VersionHistoryModel::Preview>(work(*cancel));
+        std::shared_ptr<Made> document = previewDocument(*preview, diff, font, thread, *cancel);
+        if (*cancel) return;
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [self, serial, preview, document] {
+            if (self && self->m_previewSerial == serial && !self->m_closed)
+                self->previewLanded(*preview, document ? std::exchange(document->document, nullptr) : nullptr);
+        });
+    });
+}
+
+void VersionHistoryView::previewLanded(const VersionHistoryModel::Preview& preview, QTextDocument* document)
+{
+    m_previewPending = false;
+    if (!preview.text || !document) {
+        m_previewFor.reset(); // unreadable now; picking the row again reads it again
+        m_preview->setCurrentIndex(0);
         return;
     }
-    texts->setCurrentWidget(m_diffText);
-    const QList<DiffLine> lines = m_model.diff(*text);
-    const auto counts = LineDiff::counts(lines);
-    if (counts.added == 0 && counts.removed == 0) {
-        m_noChanges->setVisible(true);
-    } else {
-        m_added->setText(tr("+%1").arg(counts.added));
-        m_removed->setText(tr("−%1").arg(counts.removed));
-        m_added->setVisible(true);
-        m_removed->setVisible(true);
+    const bool diff = m_model.mode() == VersionHistoryModel::PreviewMode::Diff;
+    showDocument(diff ? m_diffText : m_fullText, document);
+    if (diff) {
+        const auto counts = preview.counts;
+        if (counts.added == 0 && counts.removed == 0) {
+            m_noChanges->setVisible(true);
+        } else {
+            m_added->setText(tr("+%1").arg(counts.added));
+            m_removed->setText(tr("−%1").arg(counts.removed));
+            m_added->setVisible(true);
+            m_removed->setVisible(true);
+        }
     }
+}
 
-    // Rows are written with their colours as block and character formats in one pass:
-    // overlay marks would keep a cursor per row, and every later change of the text would
-    // move all of them (seconds for a few thousand rows).
-    m_diffText->clear();
-    QTextCursor cursor(m_diffText->document());
-    cursor.beginEditBlock();
-    const QTextCharFormat plain;
-    bool first = true;
-    for (const DiffLine& l : lines) {
-        const bool changed = l.kind != DiffLine::Kind::Equal;
-        const QColor colour = l.kind == DiffLine::Kind::Insert ? kGreen : kRed;
-        QTextBlockFormat row;
-        if (changed) row.setBackground(withAlpha(colour, 0.14));
-        if (first)
-            cursor.setBlockFormat(row);
-        else
-            cursor.insertBlock(row, plain);
-        first = false;
-        QTextCharFormat sign;
-        if (changed) sign.setForeground(withAlpha(colour, 0.9));
-        const QChar prefix = l.kind == DiffLine::Kind::Insert   ? QLatin1Char('+')
-                             : l.kind == DiffLine::Kind::Delete ? QChar(0x2212)
-                                                                : QLatin1Char(' ');
-        cursor.insertText(QString(prefix), sign);
-        cursor.insertText(QStringLiteral("  ") + (l.text.isEmpty() ? QStringLiteral(" ") : l.text), plain);
+void VersionHistoryView::showDocument(QPlainTextEdit* edit, QTextDocument* document)
+{
+    QTextDocument* old = edit->document();
+    if (!document) {
+        if (old->isEmpty()) return;
+        document = new QTextDocument;
+        document->setUndoRedoEnabled(false);
+        document->setDefaultFont(edit->font());
+        if (edit == m_fullText) document->setDocumentMargin(12);
+        document->setDocumentLayout(new QPlainTextDocumentLayout(document));
     }
-    cursor.endEditBlock();
+    // The ones made here go here; the edit's first one goes as the edit lets go of it.
+    const bool made = old->parent() == edit;
+    document->setParent(edit);
+    edit->setDocument(document);
+    if (made) delete old;
 }
 
 void VersionHistoryView::updateButtons()
 {
     const bool hasSelection = m_model.selected().has_value();
-    m_delete->setEnabled(hasSelection);
-    m_restore->setEnabled(hasSelection);
+    m_delete->setEnabled(hasSelection && !m_restoring);
+    m_restore->setEnabled(hasSelection && !m_restoring);
 }
 
 void VersionHistoryView::showError(const QString& message)
@@ -423,10 +585,16 @@ void VersionHistoryView::showError(const QString& message)
 
 void VersionHistoryView::snapshotNow()
 {
-    QString error;
-    m_model.snapshotNow(QDateTime::currentDateTime(), &error);
-    fillList();
-    showError(error);
+    if (m_model.isUntitled()) return;
+    withCurrentText([this] {
+        VersionSnapshots::take(
+            m_model.snapshotRequest(QDateTime::currentDateTime()),
+            [self = QPointer<VersionHistoryView>(this)](const std::optional<Snapshot>&, const QString& error) {
+                if (!self || self->m_closed) return;
+                self->reload();
+                self->showError(error);
+            });
+    });
 }
 
 void VersionHistoryView::deleteSelected()
@@ -439,15 +607,33 @@ void VersionHistoryView::deleteSelected()
 
 void VersionHistoryView::restoreSelected()
 {
-    if (!m_model.selected()) return;
-    QString error;
-    const auto text = m_model.textToRestore(QDateTime::currentDateTime(), &error);
-    if (!text) {
-        showError(error);
-        if (!error.isEmpty()) reload(); // a safety copy may have been taken back; show the list as stored
+    if (!m_model.selected() || m_restoring) return;
+    m_restoring = true;
+    updateButtons();
+    withCurrentText([this] {
+        auto work = m_model.restoreWork(QDateTime::currentDateTime());
+        if (!work) {
+            restoreLanded({});
+            return;
+        }
+        auto restore = std::make_shared<VersionHistoryModel::Restore>();
+        VersionSnapshots::after([restore, work = std::move(work)] { *restore = work(); },
+                                [self = QPointer<VersionHistoryView>(this), restore] {
+                                    if (self && !self->m_closed) self->restoreLanded(*restore);
+                                });
+    });
+}
+
+void VersionHistoryView::restoreLanded(const VersionHistoryModel::Restore& restore)
+{
+    m_restoring = false;
+    updateButtons();
+    if (!restore.text) {
+        showError(restore.error);
+        if (!restore.error.isEmpty()) reload(); // a safety copy may have been taken back; show the list as stored
         return;
     }
-    if (m_onRestore && !m_onRestore(*text)) {
+    if (m_onRestore && !m_onRestore(*restore.text)) {
         showError(tr("The document could not be changed, so the version was not restored."));
         reload();
         return;
@@ -458,6 +644,10 @@ void VersionHistoryView::restoreSelected()
 
 void VersionHistoryView::reject()
 {
+    // What is still to land for the sheet is dropped.
+    m_closed = true;
+    m_afterCurrent = nullptr;
+    if (m_previewCancel) *m_previewCancel = true;
     if (m_onClose) m_onClose();
     QDialog::reject();
 }

@@ -3,8 +3,10 @@
 #include "app/ui/AppShell.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/DocumentWindow.h"
+#include "editor/ui/EditorHost.h"
 #include "files/FileBrowserModel.h"
 #include "files/SessionStore.h"
+#include "files/VersionSnapshots.h"
 #include "files/ui/DocumentFiles.h"
 #include "files/ui/FileBrowserSidebar.h"
 #include "files/ui/VersionHistoryView.h"
@@ -12,6 +14,8 @@
 #include "platform/PrefKey.h"
 
 #include <QApplication>
+#include <QListWidget>
+#include <QPointer>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -85,7 +89,7 @@ TEST_F(DocumentFilesTest, SnapshotNowAndRestoreThroughTheHistorySheet)
     auto* sheet = w->findChild<VersionHistoryView*>();
     ASSERT_TRUE(sheet);
     sheet->restoreSelected();
-    EXPECT_EQ(w->documentText(), "first");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->documentText() == "first"; }, 5000));
     EXPECT_EQ(VersionStore::list(a).size(), 2); // the safety copy of "second"
     EXPECT_TRUE(alerts.isEmpty());
 
@@ -97,6 +101,43 @@ TEST_F(DocumentFilesTest, SnapshotNowAndRestoreThroughTheHistorySheet)
     NotificationBus::instance().post("Brindlewick.snapshotNow");
     EXPECT_TRUE(alerts.isEmpty());
     EXPECT_TRUE(QTest::qWaitFor([&] { return alerts.size() == 1; }, 5000));
+}
+
+TEST_F(DocumentFilesTest, ALongVersionIsRestoredAsALongPasteIsPutAndAGoneWindowTakesNothing)
+{
+    const QString a = makeFile("a.md", "short");
+    const QString older = QString("a line of the older text\n").repeated(20000); // past a long paste's length
+    ASSERT_TRUE(VersionStore::snapshot(older, a, QDateTime::fromSecsSinceEpoch(1'700'000'000)));
+    DocumentWindow* w = open(a);
+    makeKey(w);
+    NotificationBus::instance().post("Brindlewick.showVersionHistory");
+    QPointer<VersionHistoryView> sheet = w->findChild<VersionHistoryView*>();
+    ASSERT_TRUE(sheet);
+    sheet->restoreSelected();
+    // Once the document's text is at hand, the version is read and the safety copy kept on
+    // the versions' thread; then the text goes in a part at a time.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return VersionSnapshots::isBusy(); }, 5000));
+    VersionSnapshots::finish();
+    EXPECT_TRUE(w->editorHost()->isTakingText());
+    EXPECT_TRUE(sheet->isHidden());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->editorHost()->isTakingText(); }, 10000));
+    EXPECT_EQ(w->documentText(), older);
+    EXPECT_EQ(VersionStore::list(a).size(), 2); // the safety copy of "short"
+    w->editorHost()->undo();                    // one step
+    EXPECT_EQ(w->documentText(), "short");
+
+    // The window goes while the sheet's work is under way: what lands is dropped.
+    NotificationBus::instance().post("Brindlewick.showVersionHistory");
+    sheet = w->findChild<VersionHistoryView*>();
+    ASSERT_TRUE(sheet);
+    sheet->list()->setCurrentRow(1);
+    sheet->restoreSelected();
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(sheet);
+    QTest::qWait(100);
+    VersionSnapshots::finish();
+    EXPECT_TRUE(alerts.isEmpty());
 }
 
 TEST_F(DocumentFilesTest, AVersionThatFailsAsTheWindowClosesIsToldOnNoWindowAndTheTextIsWritten)

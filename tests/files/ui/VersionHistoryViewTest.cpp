@@ -20,7 +20,13 @@
 
 namespace {
 const QDateTime kT0 = QDateTime::fromSecsSinceEpoch(1'700'000'000);
+
+// The preview is made on another thread: waits until it has landed.
+bool previewShown(const VersionHistoryView& view)
+{
+    return QTest::qWaitFor([&] { return view.previewIndex() == 2 || !view.countsText().isEmpty(); });
 }
+} // namespace
 
 using VersionHistoryViewTest = FilesTest;
 
@@ -42,25 +48,58 @@ TEST_F(VersionHistoryViewTest, EmptyHistorySnapshotsThenPreviewsDiffAndFullText)
     VersionHistoryView view(doc, "a\nb\nc", nullptr, nullptr);
     EXPECT_EQ(view.bodyIndex(), 1);
     view.snapshotNow();
+    VersionSnapshots::finish();
     EXPECT_EQ(view.bodyIndex(), 2);
     EXPECT_EQ(view.list()->count(), 1);
     EXPECT_EQ(view.previewIndex(), 1);
+    ASSERT_TRUE(previewShown(view));
     EXPECT_EQ(view.countsText(), "No changes");
 
     VersionStore::snapshot("a\nB", doc, kT0);
     VersionHistoryView other(doc, "a\nb\nc", nullptr, nullptr);
     other.list()->setCurrentRow(1); // the older one
+    ASSERT_TRUE(previewShown(other));
     EXPECT_EQ(other.countsText(), QString("+2 \u22121"));
     EXPECT_EQ(other.previewText(), QString("   a\n\u2212  B\n+  b\n+  c"));
     other.setMode(VersionHistoryModel::PreviewMode::Full);
     EXPECT_EQ(other.previewIndex(), 2);
-    EXPECT_EQ(other.previewText(), "a\nB");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return other.previewText() == "a\nB"; }));
 
     // Deleting every version leads back to the empty state.
     other.deleteSelected();
     other.deleteSelected();
     EXPECT_EQ(other.bodyIndex(), 1);
     EXPECT_FALSE(other.deleteButton()->isEnabled());
+}
+
+TEST_F(VersionHistoryViewTest, RowsShowAtOnceAndOnlyTheLastPickedRowsDiffLands)
+{
+    const QString doc = makeFile("n.md");
+    ASSERT_TRUE(VersionStore::snapshot("a\nB", doc, kT0));
+    ASSERT_TRUE(VersionStore::snapshot("a\nb\nc\nd", doc, kT0.addSecs(1)));
+    VersionHistoryView view(doc, "a\nb\nc", nullptr, nullptr);
+    // The rows are there before the diff, which is made elsewhere and shows when it lands.
+    ASSERT_EQ(view.list()->count(), 2);
+    EXPECT_EQ(view.previewIndex(), 1);
+    EXPECT_EQ(view.countsText(), "");
+    EXPECT_EQ(view.previewText(), "");
+
+    // The older row picked before the newer one's diff landed: only the older one's shows.
+    view.list()->setCurrentRow(1);
+    ASSERT_TRUE(previewShown(view));
+    QTest::qWait(50); // what else was under way has landed too
+    EXPECT_EQ(view.countsText(), QString("+2 \u22121"));
+    EXPECT_EQ(view.previewText(), QString("   a\n\u2212  B\n+  b\n+  c"));
+
+    // Closed, and gone, while a diff is made: nothing lands.
+    view.list()->setCurrentRow(0);
+    view.reject();
+    QTest::qWait(50);
+    EXPECT_EQ(view.previewText(), "");
+    auto* gone = new VersionHistoryView(doc, "a", nullptr, nullptr);
+    gone->list()->setCurrentRow(1);
+    delete gone;
+    QTest::qWait(50);
 }
 
 TEST_F(VersionHistoryViewTest, RestoreIsOneUndoableEditAfterASafetyCopy)
@@ -79,6 +118,7 @@ TEST_F(VersionHistoryViewTest, RestoreIsOneUndoableEditAfterASafetyCopy)
     VersionHistoryView view(doc, text.text(), restore, [&] { ++closed; });
     view.show();
     QTest::keyClick(&view, Qt::Key_Return); // Return restores
+    VersionSnapshots::finish();             // once the version is read and the safety copy kept
     EXPECT_EQ(text.text(), "old");
     EXPECT_EQ(text.undoDepth(), 1);
     EXPECT_EQ(closed, 1);
@@ -94,6 +134,7 @@ TEST_F(VersionHistoryViewTest, RestoreIsOneUndoableEditAfterASafetyCopy)
     VersionHistoryView failing(doc, "unsaved work", restore, [&] { ++closed; });
     ASSERT_TRUE(failing.restoreButton()->isEnabled());
     failing.restoreSelected();
+    VersionSnapshots::finish();
     EXPECT_FALSE(failing.lastError().isEmpty());
     EXPECT_EQ(text.text(), "new text");
     EXPECT_EQ(closed, 1);
@@ -148,6 +189,7 @@ TEST_F(VersionHistoryViewTest, LargeDiffsRedrawQuicklyWithTintedRows)
         view.setMode(VersionHistoryModel::PreviewMode::Diff);
         QCoreApplication::processEvents();
     }
+    ASSERT_TRUE(previewShown(view));
     EXPECT_LT(timer.elapsed(), 3000);
 
     ASSERT_EQ(view.previewIndex(), 1);
