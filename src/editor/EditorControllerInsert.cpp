@@ -282,17 +282,8 @@ void EditorController::replaceDocumentText(const QString& newText)
     if (!view) return;
     const QString old = view->text();
     if (old == newText) return;
-    const qsizetype shorter = std::min(old.size(), newText.size());
-    qsizetype prefix = 0;
-    while (prefix < shorter && old[prefix] == newText[prefix]) ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < shorter - prefix && old[old.size() - 1 - suffix] == newText[newText.size() - 1 - suffix]) ++suffix;
-    // Never cut a surrogate pair: the edit covers whole code points.
-    if (prefix > 0 && old[prefix - 1].isHighSurrogate()) --prefix;
-    if (suffix > 0 && old[old.size() - suffix].isLowSurrogate()) --suffix;
-
-    const TextRange changed(int(prefix), int(old.size() - prefix - suffix));
-    const QString inserted = newText.mid(prefix, newText.size() - prefix - suffix);
+    const TextRange changed = TextUtil::differingStretch(old, newText);
+    const QString inserted = newText.mid(changed.location, newText.size() - old.size() + changed.length);
     const int delta = int(inserted.size()) - changed.length;
     const TextRange sel = view->selectedRange();
     TextRange after(changed.location + int(inserted.size()), 0);

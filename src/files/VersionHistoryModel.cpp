@@ -5,6 +5,18 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+namespace {
+
+QString keptNothing(const QString& why)
+{
+    return QCoreApplication::translate("VersionHistory",
+                                       "The current text could not be kept as a version, so nothing was "
+                                       "restored.\n\n%1")
+        .arg(why);
+}
+
+} // namespace
+
 QString VersionHistoryModel::modeTitle(PreviewMode mode)
 {
     return mode == PreviewMode::Diff ? QStringLiteral("Diff vs current") : QStringLiteral("Full text");
@@ -14,7 +26,8 @@ VersionHistoryModel::VersionHistoryModel(QString filePath, QString currentText)
     : VersionHistoryModel(std::move(filePath))
 {
     const qint64 words = VersionStore::wordCount(currentText);
-    setCurrentText(std::move(currentText), words);
+    QString lineFeedText = LineEndings::toLineFeeds(currentText);
+    setCurrentText({std::move(currentText), std::move(lineFeedText), words});
 }
 
 VersionHistoryModel::VersionHistoryModel(QString filePath)
@@ -27,20 +40,21 @@ QString VersionHistoryModel::fileName() const
     return isUntitled() ? QCoreApplication::translate("VersionHistory", "Untitled") : QFileInfo(m_filePath).fileName();
 }
 
-void VersionHistoryModel::setCurrentText(QString text, qint64 words)
+void VersionHistoryModel::setCurrentText(Measured current)
 {
-    m_currentText = std::move(text);
-    m_currentWords = words;
+    m_currentText = std::move(current.text);
+    m_currentLineFeedText = std::move(current.lineFeedText);
+    m_currentWords = current.words;
     m_hasCurrent = true;
 }
 
 VersionHistoryModel::Measured VersionHistoryModel::measure(const QList<QString>& pieces,
                                                            const std::function<QString(const QString&)>& fileText)
 {
-    QString text = pieces.join(QString());
-    if (fileText) text = fileText(text);
+    QString lineFeedText = pieces.join(QString());
+    QString text = fileText ? fileText(lineFeedText) : lineFeedText;
     const qint64 words = VersionStore::wordCount(text);
-    return {std::move(text), words};
+    return {std::move(text), std::move(lineFeedText), words};
 }
 
 std::optional<Snapshot> VersionHistoryModel::selected() const
@@ -102,19 +116,20 @@ std::function<VersionHistoryModel::Restore()> VersionHistoryModel::restoreWork(c
     const auto version = selected();
     if (!version || !m_hasCurrent) return {};
     return [folder = m_folder, path = m_filePath, version = *version, current = m_currentText,
-            date = double(now.toMSecsSinceEpoch()) / 1000.0] {
+            currentLineFeeds = m_currentLineFeedText, date = double(now.toMSecsSinceEpoch()) / 1000.0] {
         Restore restore;
         const auto text = VersionStore::textIn(folder, version);
         if (!text) return restore;
         VersionStore::snapshotInto(folder, current, path, date, &restore.error);
         if (!restore.error.isEmpty()) {
-            restore.error = QCoreApplication::translate("VersionHistory",
-                                                        "The current text could not be kept as a version, so nothing "
-                                                        "was restored.\n\n%1")
-                                .arg(restore.error);
+            restore.error = keptNothing(restore.error);
             return restore;
         }
         restore.text = LineEndings::toLineFeeds(*text);
+        restore.currentLength = currentLineFeeds.size();
+        restore.changed = TextUtil::differingStretch(currentLineFeeds, *restore.text);
+        restore.changedText = restore.text->mid(restore.changed.location, restore.text->size() - currentLineFeeds.size()
+                                                                              + restore.changed.length);
         return restore;
     };
 }

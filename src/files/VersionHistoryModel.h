@@ -3,6 +3,7 @@
 #include "files/LineDiff.h"
 #include "files/VersionSnapshots.h"
 #include "files/VersionStore.h"
+#include "platform/TextRange.h"
 
 #include <QDateTime>
 #include <QString>
@@ -32,14 +33,16 @@ public:
     // The document's file name, or "Untitled".
     QString fileName() const;
 
-    // The document's text (with its own line breaks) and its words: empty until known.
+    // The document's text (with its own line breaks, and as the editor holds it, with LF
+    // breaks) and its words: empty until known.
     bool hasCurrentText() const { return m_hasCurrent; }
     const QString& currentText() const { return m_currentText; }
-    void setCurrentText(QString text, qint64 words);
     struct Measured {
         QString text;
+        QString lineFeedText;
         qint64 words = 0;
     };
+    void setCurrentText(Measured current);
     // A copy's pieces joined, given the file's breaks by `fileText` (may be empty), and its
     // words counted; on any thread.
     static Measured measure(const QList<QString>& pieces, const std::function<QString(const QString&)>& fileText);
@@ -81,13 +84,17 @@ public:
 
     // "Restore This Version" up to the document, on the snapshots' thread
     // (VersionSnapshots::after): the selected version's text with LF breaks, after the
-    // current text was safely stored as a version. No text when there is nothing to
-    // restore (the version unreadable: `error` empty) or when the safety copy failed
-    // (`error` says why); the document must then not be touched. Empty when nothing is
-    // selected or the current text is not known yet.
+    // current text was safely stored as a version, and the stretch of the current text (LF
+    // breaks, `currentLength` units) that differs from it, with what takes its place. No
+    // text when there is nothing to restore (the version unreadable: `error` empty) or when
+    // the safety copy failed (`error` says why); the document must then not be touched.
+    // Empty when nothing is selected or the current text is not known yet.
     struct Restore {
         std::optional<QString> text;
         QString error;
+        TextRange changed;
+        QString changedText;
+        qsizetype currentLength = 0;
     };
     std::function<Restore()> restoreWork(const QDateTime& now) const;
 
@@ -95,6 +102,7 @@ private:
     QString m_filePath;
     QString m_folder;
     QString m_currentText;
+    QString m_currentLineFeedText;
     qint64 m_currentWords = 0;
     bool m_hasCurrent = false;
     QList<Snapshot> m_snapshots;

@@ -2,6 +2,8 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace TextUtil {
 
 bool isLineTerminator(QChar c)
@@ -228,6 +230,18 @@ char32_t codePointAt(QStringView s, int index)
     if (c.isHighSurrogate() && index + 1 < s.size() && s[index + 1].isLowSurrogate())
         return QChar::surrogateToUcs4(c, s[index + 1]);
     return c.unicode();
+}
+
+TextRange differingStretch(QStringView from, QStringView to)
+{
+    const qsizetype shorter = std::min(from.size(), to.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && from[prefix] == to[prefix]) ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && from[from.size() - 1 - suffix] == to[to.size() - 1 - suffix]) ++suffix;
+    if (prefix > 0 && from[prefix - 1].isHighSurrogate()) --prefix;
+    if (suffix > 0 && from[from.size() - suffix].isLowSurrogate()) --suffix;
+    return TextRange(int(prefix), int(from.size() - prefix - suffix));
 }
 
 } // namespace TextUtil

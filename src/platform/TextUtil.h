@@ -55,6 +55,12 @@ int nextGraphemeBoundary(QStringView s, int index);
 QStringList splitLines(QStringView block, bool* endsWithNewline = nullptr);
 QString joinLines(const QStringList& lines, bool addFinalNewline);
 
+// The stretch of `from` that differs from `to`, what both share at the start and at the end
+// left out (whole code points: a surrogate pair is never cut). `from` with that stretch
+// replaced by the same stretch of `to` (from the same start, `to.size() - from.size()`
+// units longer) is `to`.
+TextRange differingStretch(QStringView from, QStringView to);
+
 // The first code point of `s` starting at `index` (a surrogate pair read whole).
 char32_t codePointAt(QStringView s, int index);
 

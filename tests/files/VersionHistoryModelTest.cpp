@@ -74,6 +74,10 @@ TEST_F(VersionHistoryModelTest, RestoreKeepsTheCurrentTextFirstAndStopsWhenItCan
     const auto restored = m.restoreWork(kT0.addSecs(6))();
     EXPECT_TRUE(restored.error.isEmpty());
     EXPECT_EQ(restored.text, QString("old text"));
+    // Only what differs goes in: "old" in place of "current".
+    EXPECT_EQ(restored.currentLength, 12);
+    EXPECT_EQ(restored.changed, TextRange(0, 7));
+    EXPECT_EQ(restored.changedText, "old");
     const auto list = VersionStore::list(doc);
     ASSERT_EQ(list.size(), 2);
     EXPECT_EQ(VersionStore::text(list.first(), doc), QString("current text"));

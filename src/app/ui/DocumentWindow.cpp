@@ -205,10 +205,11 @@ void DocumentWindow::setDocumentText(const QString& text)
     m_controller->replace(TextRange(0, view->textLength()), LineEndings::toLineFeeds(text));
 }
 
-bool DocumentWindow::pasteOverDocumentText(const QString& lineFeedText)
+bool DocumentWindow::pasteIntoDocumentText(TextRange range, const QString& lineFeedText, qsizetype textLength)
 {
     finishLoading();
-    return m_editor->pasteOverAll(lineFeedText);
+    if (m_editor->textView()->textLength() != textLength) return false;
+    return m_editor->pasteOver(range, lineFeedText);
 }
 
 QString DocumentWindow::displayName() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextRange.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -69,10 +71,11 @@ public:
     virtual void copyText(Copy how, std::function<void(const TextCopy&)> ready) = 0;
     // Replaces the whole text as one undoable change, like an edit from outside.
     virtual void setDocumentText(const QString& text) = 0;
-    // The same with a text whose breaks are LF, put in as a paste goes in: a long text a part
-    // at a time between events, keys typed meanwhile following it. False, and nothing
-    // changes, when the editor takes no edit now.
-    virtual bool pasteOverDocumentText(const QString& lineFeedText) = 0;
+    // Replaces `range` of the text (LF breaks, `textLength` units in all) with `lineFeedText`
+    // as one undoable change, put in as a paste goes in: a long text a part at a time between
+    // events, keys typed meanwhile following it. False, and nothing changes, when the editor
+    // takes no edit now or its text is no longer that long.
+    virtual bool pasteIntoDocumentText(TextRange range, const QString& lineFeedText, qsizetype textLength) = 0;
 
     // Empty while the document has no file.
     virtual QString filePath() const = 0;

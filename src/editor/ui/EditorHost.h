@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/TextDocumentBuild.h"
+#include "platform/TextRange.h"
 
 #include <QTextDocument>
 #include <QWidget>
@@ -40,10 +41,10 @@ public:
         built.document.reset();
         loadText(built.text);
     }
-    // Replaces the whole text as a paste goes in: one undo step, a long text a part at a time
-    // between events while the editor takes no edit (what is typed meanwhile waits and
+    // Replaces `range` of the text as a paste goes in: one undo step, a long text a part at a
+    // time between events while the editor takes no edit (what is typed meanwhile waits and
     // follows it). False, and nothing changes, when the editor takes no edit now.
-    virtual bool pasteOverAll(const QString& text) = 0;
+    virtual bool pasteOver(TextRange range, const QString& text) = 0;
     // Refuses every edit, typed or programmatic, while on (the text is not in yet).
     virtual void setReadOnly(bool on) { Q_UNUSED(on); }
 

@@ -167,9 +167,9 @@ void MarkdownEditorView::finishPendingEdit()
     m_text->grid()->endCellEdit(true);
 }
 
-bool MarkdownEditorView::pasteOverAll(const QString& text)
+bool MarkdownEditorView::pasteOver(TextRange range, const QString& text)
 {
-    return m_text->pasteOverAll(text);
+    return m_text->pasteOver(range, text);
 }
 
 bool MarkdownEditorView::isTakingText() const

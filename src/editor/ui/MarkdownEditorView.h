@@ -47,7 +47,7 @@ public:
     void paste() override;
     void selectAll() override;
     void finishPendingEdit() override;
-    bool pasteOverAll(const QString& text) override;
+    bool pasteOver(TextRange range, const QString& text) override;
     bool isTakingText() const override;
     void finishTakingText() override;
     void finishInput() override;

@@ -304,11 +304,12 @@ bool MarkdownTextView::replaceRanges(const QList<TextFind::Edit>& edits)
     return true;
 }
 
-bool MarkdownTextView::pasteOverAll(const QString& text)
+bool MarkdownTextView::pasteOver(TextRange range, const QString& text)
 {
-    if (m_kept->keep([this, text] { pasteOverAll(text); })) return true;
-    if (isReadOnly()) return false;
-    m_paste->put(TextRange(0, textLength()), text);
+    if (m_kept->keep([this, range, text] { pasteOver(range, text); })) return true;
+    if (isReadOnly() || range.location < 0 || range.length < 0 || range.end() > textLength()) return false;
+    if (range.isEmpty() && text.isEmpty()) return true; // nothing changes
+    m_paste->put(range, text);
     return true;
 }
 

@@ -68,9 +68,9 @@ public:
     void setSelectedRange(TextRange range) override;
     bool replaceRange(TextRange range, const QString& replacement) override;
     bool replaceRanges(const QList<TextFind::Edit>& edits) override;
-    // Replaces the whole text as a paste does (LongPaste), after the input waiting before
-    // it; false when the view takes no edit.
-    bool pasteOverAll(const QString& text);
+    // Replaces `range` as a paste does (LongPaste), after the input waiting before it; false
+    // when the view takes no edit.
+    bool pasteOver(TextRange range, const QString& text);
     // Far down a text still being laid out, these show the range once it is: the layout
     // works towards it in slices, the window going on and the keys waiting meanwhile (what a
     // find that goes to a match calls).

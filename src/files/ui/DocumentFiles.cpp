@@ -159,9 +159,10 @@ private:
             return;
         }
         DocumentHost* host = &m_host;
-        // One undoable replace, put in as a paste is (a long text a part at a time).
-        const auto restore = [window = QPointer<QWidget>(m_window), host](const QString& text) {
-            return window && host->pasteOverDocumentText(text);
+        // One undoable replace of the stretch that differs, put in as a paste is (a long text
+        // a part at a time).
+        const auto restore = [window = QPointer<QWidget>(m_window), host](const VersionHistoryModel::Restore& r) {
+            return window && host->pasteIntoDocumentText(r.changed, r.changedText, r.currentLength);
         };
         m_history = new VersionHistoryView(m_host.filePath(), restore, nullptr, m_window);
         m_history->setAttribute(Qt::WA_DeleteOnClose);

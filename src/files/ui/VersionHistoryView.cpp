@@ -126,32 +126,24 @@ void writeDiff(QTextDocument* document, const QList<DiffLine>& lines, const std:
     cursor.endEditBlock();
 }
 
-// A document on its way to an edit of the preview; one never shown goes later on its
-// thread's event loop, wherever it was dropped.
+// A document on its way to an edit of the preview. One never shown goes with the last hold
+// of it, on the thread it belongs to then: where it was made, or the main thread once handed
+// over (the preview's thread lets go of it as it hands it over).
 struct Made {
-    QTextDocument* document = nullptr;
-    Made(const Made&) = delete;
-    Made& operator=(const Made&) = delete;
-    explicit Made(QTextDocument* d)
-        : document(d)
-    {}
-    ~Made()
-    {
-        if (document) document->deleteLater();
-    }
+    std::unique_ptr<QTextDocument> document;
 };
 
-// What an edit of the preview shows, made whole where the preview is made (on a pool thread)
-// and handed to `thread`: the text, its font and its layout.
-std::shared_ptr<Made> previewDocument(const VersionHistoryModel::Preview& preview, bool diff, const QFont& font,
-                                      QThread* thread, const std::atomic_bool& cancelled)
+// What an edit of the preview shows, made whole where the preview is made (on a pool
+// thread): the text, its font and its layout.
+std::unique_ptr<QTextDocument> previewDocument(const VersionHistoryModel::Preview& preview, bool diff,
+                                               const QFont& font, const std::atomic_bool& cancelled)
 {
     if (!preview.text || cancelled) return {};
-    auto* document = new QTextDocument;
+    auto document = std::make_unique<QTextDocument>();
     document->setUndoRedoEnabled(false);
     document->setDefaultFont(font);
     if (diff) {
-        writeDiff(document, preview.lines, cancelled);
+        writeDiff(document.get(), preview.lines, cancelled);
     } else {
         document->setDocumentMargin(12);
         QString text = *preview.text;
@@ -160,16 +152,14 @@ std::shared_ptr<Made> previewDocument(const VersionHistoryModel::Preview& previe
             if (c == QLatin1Char('\n') && ++lines % kLinesPerBlock != 0) c = QChar::LineSeparator;
         document->setPlainText(text);
     }
-    document->setDocumentLayout(new QPlainTextDocumentLayout(document));
-    document->moveToThread(thread);
-    return std::make_shared<Made>(document);
+    document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
+    return document;
 }
 
 } // namespace
 
-VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& currentText,
-                                       std::function<bool(const QString&)> onRestore, std::function<void()> onClose,
-                                       QWidget* parent)
+VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& currentText, OnRestore onRestore,
+                                       std::function<void()> onClose, QWidget* parent)
     : QDialog(parent),
       m_model(filePath, currentText),
       m_onRestore(std::move(onRestore)),
@@ -178,8 +168,8 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, const QString& c
     build();
 }
 
-VersionHistoryView::VersionHistoryView(const QString& filePath, std::function<bool(const QString&)> onRestore,
-                                       std::function<void()> onClose, QWidget* parent)
+VersionHistoryView::VersionHistoryView(const QString& filePath, OnRestore onRestore, std::function<void()> onClose,
+                                       QWidget* parent)
     : QDialog(parent),
       m_model(filePath),
       m_onRestore(std::move(onRestore)),
@@ -221,7 +211,7 @@ void VersionHistoryView::takeCurrentText(QList<QString> pieces, std::function<QS
 
 void VersionHistoryView::currentTextLanded(VersionHistoryModel::Measured current)
 {
-    m_model.setCurrentText(std::move(current.text), current.words);
+    m_model.setCurrentText(std::move(current));
     fillList(); // the rows' word differences, and the preview
     if (m_afterCurrent && !m_closed) std::exchange(m_afterCurrent, nullptr)();
 }
@@ -517,12 +507,14 @@ void VersionHistoryView::showPreview()
     QThreadPool::globalInstance()->start([work, cancel, diff, font = edit->font(), serial = ++m_previewSerial,
                                           thread = thread(), self = QPointer<VersionHistoryView>(this)] {
         auto preview = std::make_shared<VersionHistoryModel::Preview>(work(*cancel));
-        std::shared_ptr<Made> document = previewDocument(*preview, diff, font, thread, *cancel);
+        auto made = std::make_shared<Made>(Made{previewDocument(*preview, diff, font, *cancel)});
         if (*cancel) return;
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [self, serial, preview, document] {
-            if (self && self->m_previewSerial == serial && !self->m_closed)
-                self->previewLanded(*preview, document ? std::exchange(document->document, nullptr) : nullptr);
-        });
+        if (made->document) made->document->moveToThread(thread);
+        QMetaObject::invokeMethod(QCoreApplication::instance(),
+                                  [self, serial, preview = std::move(preview), made = std::move(made)] {
+                                      if (self && self->m_previewSerial == serial && !self->m_closed)
+                                          self->previewLanded(*preview, made->document.release());
+                                  });
     });
 }
 
@@ -633,7 +625,7 @@ void VersionHistoryView::restoreLanded(const VersionHistoryModel::Restore& resto
         if (!restore.error.isEmpty()) reload(); // a safety copy may have been taken back; show the list as stored
         return;
     }
-    if (m_onRestore && !m_onRestore(*restore.text)) {
+    if (m_onRestore && !m_onRestore(restore)) {
         showError(tr("The document could not be changed, so the version was not restored."));
         reload();
         return;

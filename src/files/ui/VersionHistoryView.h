@@ -29,15 +29,15 @@ class QToolButton;
 class VersionHistoryView : public QDialog {
     Q_OBJECT
 public:
-    // `onRestore` replaces the document's text (as one undoable edit) and reports whether
-    // it did; `onClose` is called when the sheet closes by Close, Escape or after a restore.
-    // The restored text has LF breaks.
-    VersionHistoryView(const QString& filePath, const QString& currentText,
-                       std::function<bool(const QString& text)> onRestore, std::function<void()> onClose,
-                       QWidget* parent = nullptr);
-    // The same with the current text still to come, as a copy's pieces (takeCurrentText).
-    VersionHistoryView(const QString& filePath, std::function<bool(const QString& text)> onRestore,
+    // `onRestore` replaces the document's text with the restored one (as one undoable edit:
+    // the text, or the stretch that differs, both with LF breaks) and reports whether it
+    // did; `onClose` is called when the sheet closes by Close, Escape or after a restore.
+    using OnRestore = std::function<bool(const VersionHistoryModel::Restore& restored)>;
+    VersionHistoryView(const QString& filePath, const QString& currentText, OnRestore onRestore,
                        std::function<void()> onClose, QWidget* parent = nullptr);
+    // The same with the current text still to come, as a copy's pieces (takeCurrentText).
+    VersionHistoryView(const QString& filePath, OnRestore onRestore, std::function<void()> onClose,
+                       QWidget* parent = nullptr);
     // The document's text, in pieces with LF breaks and `fileText` to give it the file's own;
     // joined and measured on another thread. Snapshot Now and Restore wait for it.
     void takeCurrentText(QList<QString> pieces, std::function<QString(const QString&)> fileText);
@@ -86,7 +86,7 @@ private:
     void showError(const QString& message);
 
     VersionHistoryModel m_model;
-    std::function<bool(const QString&)> m_onRestore;
+    OnRestore m_onRestore;
     std::function<void()> m_onClose;
     QString m_lastError;
     bool m_filling = false;

@@ -1229,7 +1229,7 @@ TEST_F(EditorViewTest, ALongTextPutOverTheWholeTextIsTheTextEverywhere)
     tv()->setSelectedRange({1000, 0});
     QString other = longMarkdown(LongPaste::kLongUnits + 1000);
     other.replace("text", "TEXT");
-    ASSERT_TRUE(view->pasteOverAll(other));
+    ASSERT_TRUE(view->pasteOver(TextRange(0, tv()->textLength()), other));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !tv()->longPaste()->isActive(); }, 30000));
     EXPECT_EQ(tv()->document()->toPlainText(), other);
     EXPECT_TRUE(tv()->text() == other);

@@ -110,9 +110,9 @@ TEST_F(VersionHistoryViewTest, RestoreIsOneUndoableEditAfterASafetyCopy)
     EditorController controller;
     controller.setTextView(&text);
     int closed = 0;
-    const auto restore = [&](const QString& t) {
+    const auto restore = [&](const VersionHistoryModel::Restore& r) {
         const int before = text.changes;
-        controller.replace(TextRange(0, int(text.text().size())), t);
+        controller.replace(TextRange(0, int(text.text().size())), *r.text);
         return text.changes == before + 1;
     };
     VersionHistoryView view(doc, text.text(), restore, [&] { ++closed; });
