@@ -151,7 +151,7 @@ TextRange EditorCoordinator::restyle(std::optional<TextRange> changed, TextRange
     if (changed) {
         const TextRange edit = clampToText(*changed);
         // The caret stays where it was: its line and the focus keep their styling.
-        if (m_apartCaretLine) return styleWindow(edit, editScope);
+        if (m_apartCaretLine) return styleWindow(edit, bound, editScope);
         const TextRange caret = withoutBreak(clampToText(m_styler.caretLine));
         window = edit.united(caret);
         // A caret line far from the change (at the end of a long paste) is styled on its
