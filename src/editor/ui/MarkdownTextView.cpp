@@ -270,40 +270,6 @@ bool MarkdownTextView::replaceRange(TextRange range, const QString& replacement)
     return true;
 }
 
-bool MarkdownTextView::replaceRanges(const QList<TextFind::Edit>& edits)
-{
-    if (isReadOnly() || edits.isEmpty()) return false;
-    int end = textLength();
-    for (qsizetype i = edits.size() - 1; i >= 0; --i) {
-        const TextRange r = edits[i].range;
-        if (r.isNotFound() || r.location < 0 || r.end() > end) return false;
-        end = r.location;
-    }
-    m_ghost->dismiss();
-    QTextDocument* doc = document();
-    m_coordinator->beginEditsApart();
-    // From the last, so that the ranges before each stay where they were; each in an edit
-    // block of its own, so that it is heard as a change of its own, when made and when undone
-    // or redone (one block, or blocks joined, are heard as one change from the first range to
-    // the end of the last, all of it restyled and laid out again); the marks have undo and
-    // redo take all of them as one step.
-    const qsizetype last = edits.size() - 1;
-    for (qsizetype i = last; i >= 0; --i) {
-        QTextCursor c(doc);
-        c.beginEditBlock();
-        doc->appendUndoItem(i == last ? static_cast<QAbstractUndoItem*>(new SelectionMark(this, selectedRange()))
-                                      : new PartMark(this, PartMark::Start));
-        c.setPosition(edits[i].range.location);
-        c.setPosition(edits[i].range.end(), QTextCursor::KeepAnchor);
-        c.insertText(edits[i].replacement);
-        doc->appendUndoItem(i == 0 ? static_cast<QAbstractUndoItem*>(new SelectionMark(this, std::nullopt))
-                                   : new PartMark(this, PartMark::End));
-        c.endEditBlock();
-    }
-    m_coordinator->endEditsApart();
-    return true;
-}
-
 bool MarkdownTextView::pasteOver(TextRange range, const QString& text)
 {
     if (m_kept->keep([this, range, text] { pasteOver(range, text); })) return true;
@@ -311,89 +277,6 @@ bool MarkdownTextView::pasteOver(TextRange range, const QString& text)
     if (range.isEmpty() && text.isEmpty()) return true; // nothing changes
     m_paste->put(range, text);
     return true;
-}
-
-void MarkdownTextView::undo()
-{
-    // Undo during a paste takes the paste back: one still being made is given up (nothing of
-    // it is in the text yet); one going in is put in whole first and then undone.
-    if (m_paste->isActive() && !m_paste->putRest()) return;
-    const int viewTop = verticalScrollBar()->value();
-    m_partFollows = false;
-    QTextEdit::undo();
-    stepParts(true);
-    applyRestoredSelection();
-    revealStepsCaret(viewTop);
-    holdCaretLine();
-}
-
-void MarkdownTextView::redo()
-{
-    if (m_paste->isActive()) return;
-    const int viewTop = verticalScrollBar()->value();
-    m_partFollows = false;
-    QTextEdit::redo();
-    stepParts(false);
-    applyRestoredSelection();
-    revealStepsCaret(viewTop);
-    holdCaretLine();
-}
-
-void MarkdownTextView::notePartStep(bool undoing)
-{
-    m_partFollows = true;
-    // A part undone from elsewhere (the context menu): the rest follows once control returns.
-    if (!m_steppingParts)
-        QMetaObject::invokeMethod(
-            this,
-            [this, undoing] {
-                if (!m_partFollows) return;
-                undoing ? undo() : redo();
-            },
-            Qt::QueuedConnection);
-}
-
-void MarkdownTextView::stepParts(bool undoing)
-{
-    if (!m_partFollows) return;
-    // The parts after the first: each heard as a change of its own, far from one another and
-    // from the caret, which goes once the step is complete (its selection mark says where).
-    m_steppingParts = true;
-    m_coordinator->beginEditsApart();
-    QTextCursor c(document());
-    while (m_partFollows) {
-        m_partFollows = false;
-        undoing ? document()->undo(&c) : document()->redo(&c);
-    }
-    m_coordinator->endEditsApart();
-    m_steppingParts = false;
-}
-
-void MarkdownTextView::revealStepsCaret(int viewTop)
-{
-    // The text edit scrolls only as far as the caret. A step away from the view (a long paste
-    // taken back shortens the document far under it) would leave the caret on the view's edge
-    // and the text before it out of sight, the rest of the view a blank sheet: such a step
-    // brings the caret's line to the middle of the view, as a match found is shown. A step
-    // within the view leaves it where it is.
-    verticalScrollBar()->setValue(viewTop);
-    scrollRangeToVisible({textCursor().position(), 0});
-}
-
-void MarkdownTextView::restoreSelectionAfterStep(TextRange range)
-{
-    const bool queued = m_restoreSelection.has_value();
-    m_restoreSelection = range;
-    // Steps undone from elsewhere (the context menu) get theirs once control returns.
-    if (!queued) QMetaObject::invokeMethod(this, &MarkdownTextView::applyRestoredSelection, Qt::QueuedConnection);
-}
-
-void MarkdownTextView::applyRestoredSelection()
-{
-    if (!m_restoreSelection) return;
-    const TextRange r = *m_restoreSelection;
-    m_restoreSelection.reset();
-    setSelectedRange(r);
 }
 
 void MarkdownTextView::scrollRangeToVisible(TextRange range)
