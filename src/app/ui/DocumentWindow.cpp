@@ -188,7 +188,7 @@ void DocumentWindow::copyText(Copy how, std::function<void(const TextCopy&)> rea
 {
     finishLoading();
     copyThen([this, ready = std::move(ready)](const TextMirror::Snapshot& copy) {
-        ready({copy.pieces, m_file->fileTextMaker()});
+        ready({copy.pieces, m_file->fileTextMaker(), copy.revision});
     });
     if (how == Copy::AtOnce) copyForWaiters(std::numeric_limits<qsizetype>::max());
 }
@@ -205,10 +205,10 @@ void DocumentWindow::setDocumentText(const QString& text)
     m_controller->replace(TextRange(0, view->textLength()), LineEndings::toLineFeeds(text));
 }
 
-bool DocumentWindow::pasteIntoDocumentText(TextRange range, const QString& lineFeedText, qsizetype textLength)
+bool DocumentWindow::pasteIntoDocumentText(TextRange range, const QString& lineFeedText, std::uint64_t revision)
 {
     finishLoading();
-    if (m_editor->textView()->textLength() != textLength) return false;
+    if (m_editor->textView()->textRevision() != revision) return false;
     return m_editor->pasteOver(range, lineFeedText);
 }
 

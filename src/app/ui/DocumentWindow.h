@@ -44,7 +44,7 @@ public:
     QString documentText() const override;
     void copyText(Copy how, std::function<void(const TextCopy&)> ready) override;
     void setDocumentText(const QString& text) override;
-    bool pasteIntoDocumentText(TextRange range, const QString& lineFeedText, qsizetype textLength) override;
+    bool pasteIntoDocumentText(TextRange range, const QString& lineFeedText, std::uint64_t revision) override;
     QString filePath() const override;
     QString displayName() const override;
     QString suggestedName() const override;

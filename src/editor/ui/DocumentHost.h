@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <cstdint>
 #include <functional>
 
 class EditorController;
@@ -62,6 +63,7 @@ public:
     struct TextCopy {
         QList<QString> lineFeedPieces; // the text with LF breaks, in pieces that never change
         std::function<QString(const QString& lineFeedText)> fileText; // the file's own breaks; any thread
+        std::uint64_t revision = 0;                                   // the editor's text revision the copy shows
     };
     enum class Copy {
         Stepwise, // a step at a time between events: a long text never holds up the window
@@ -71,11 +73,11 @@ public:
     virtual void copyText(Copy how, std::function<void(const TextCopy&)> ready) = 0;
     // Replaces the whole text as one undoable change, like an edit from outside.
     virtual void setDocumentText(const QString& text) = 0;
-    // Replaces `range` of the text (LF breaks, `textLength` units in all) with `lineFeedText`
-    // as one undoable change, put in as a paste goes in: a long text a part at a time between
-    // events, keys typed meanwhile following it. False, and nothing changes, when the editor
-    // takes no edit now or its text is no longer that long.
-    virtual bool pasteIntoDocumentText(TextRange range, const QString& lineFeedText, qsizetype textLength) = 0;
+    // Replaces `range` of the text (LF breaks) with `lineFeedText` as one undoable change, put
+    // in as a paste goes in: a long text a part at a time between events, keys typed meanwhile
+    // following it. False, and nothing changes, when the editor takes no edit now or its text
+    // is no longer the one a copy showed at `revision` (TextCopy::revision).
+    virtual bool pasteIntoDocumentText(TextRange range, const QString& lineFeedText, std::uint64_t revision) = 0;
 
     // Empty while the document has no file.
     virtual QString filePath() const = 0;

@@ -20,6 +20,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
 
 struct Tr {
@@ -160,18 +162,23 @@ private:
         }
         DocumentHost* host = &m_host;
         // One undoable replace of the stretch that differs, put in as a paste is (a long text
-        // a part at a time).
-        const auto restore = [window = QPointer<QWidget>(m_window), host](const VersionHistoryModel::Restore& r) {
-            return window && host->pasteIntoDocumentText(r.changed, r.changedText, r.currentLength);
+        // a part at a time), into the text the sheet compared (a reload from disk may have
+        // changed it since, its length kept).
+        auto copied = std::make_shared<std::uint64_t>(0);
+        const auto restore = [window = QPointer<QWidget>(m_window), host,
+                              copied](const VersionHistoryModel::Restore& r) {
+            return window && host->pasteIntoDocumentText(r.changed, r.changedText, *copied);
         };
         m_history = new VersionHistoryView(m_host.filePath(), restore, nullptr, m_window);
         m_history->setAttribute(Qt::WA_DeleteOnClose);
         m_history->open();
         // The text is copied between events and measured off this thread; the sheet shows its
         // rows meanwhile.
-        m_host.copyText(DocumentHost::Copy::Stepwise, [history = m_history](const DocumentHost::TextCopy& copy) {
-            if (history) history->takeCurrentText(copy.lineFeedPieces, copy.fileText);
-        });
+        m_host.copyText(DocumentHost::Copy::Stepwise,
+                        [history = m_history, copied](const DocumentHost::TextCopy& copy) {
+                            *copied = copy.revision;
+                            if (history) history->takeCurrentText(copy.lineFeedPieces, copy.fileText);
+                        });
     }
 
     // The browser stays open, in the window that takes this one's place too: the user is

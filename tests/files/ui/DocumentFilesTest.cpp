@@ -86,12 +86,27 @@ TEST_F(DocumentFilesTest, SnapshotNowAndRestoreThroughTheHistorySheet)
 
     w->setDocumentText("second");
     NotificationBus::instance().post("Brindlewick.showVersionHistory");
-    auto* sheet = w->findChild<VersionHistoryView*>();
+    QPointer<VersionHistoryView> sheet = w->findChild<VersionHistoryView*>();
     ASSERT_TRUE(sheet);
     sheet->restoreSelected();
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->documentText() == "first"; }, 5000));
     EXPECT_EQ(VersionStore::list(a).size(), 2); // the safety copy of "second"
     EXPECT_TRUE(alerts.isEmpty());
+
+    // The text changed after the sheet took it (reloaded from disk meanwhile), keeping its
+    // length: the stretch found against the text taken is not put into the changed one.
+    w->setDocumentText("second line\nend");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sheet; }, 5000));
+    NotificationBus::instance().post("Brindlewick.showVersionHistory");
+    sheet = w->findChild<VersionHistoryView*>();
+    ASSERT_TRUE(sheet);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sheet->model().hasCurrentText(); }, 5000));
+    w->setDocumentText("SECOND line\nend");
+    sheet->list()->setCurrentRow(0); // "second"
+    sheet->restoreSelected();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sheet || !sheet->lastError().isEmpty(); }, 5000));
+    EXPECT_EQ(w->documentText(), "SECOND line\nend");
+    if (sheet) sheet->reject();
 
     // A failing store is reported, not swallowed: once the snapshot has come back from its
     // thread, which the window's thread does not wait for.
