@@ -78,7 +78,9 @@ public:
 
     // ---- Editing operations are declared below this line, grouped by kind. ----
     // Given while the view keeps typed keys for later (a text still going in), each waits
-    // behind them and runs in its turn (keptForLater).
+    // behind them and runs in its turn (keptForLater); but for replaceDocumentText, whose
+    // whole text was worked out before those keys: it acts at once, refused while the view is
+    // read-only.
 
     // Line and block operations. Each is one undoable edit through `replace` on the
     // selection's line block; lines are cut at line feeds, and a CR before a line feed
