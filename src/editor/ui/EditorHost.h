@@ -43,7 +43,8 @@ public:
     }
     // Replaces `range` of the text as a paste goes in: one undo step, a long text a part at a
     // time between events while the editor takes no edit (what is typed meanwhile waits and
-    // follows it). False, and nothing changes, when the editor takes no edit now.
+    // follows it). False, and nothing changes, when the editor takes no edit now or keys typed
+    // before wait to go in (the range is one of the text without them).
     virtual bool pasteOver(TextRange range, const QString& text) = 0;
     // Refuses every edit, typed or programmatic, while on (the text is not in yet).
     virtual void setReadOnly(bool on) { Q_UNUSED(on); }

@@ -272,6 +272,8 @@ bool MarkdownTextView::replaceRange(TextRange range, const QString& replacement)
 
 bool MarkdownTextView::pasteOver(TextRange range, const QString& text)
 {
+    // Input waiting ahead would change the text `range` was found in before it goes in.
+    if (m_kept->isHolding()) return false;
     if (m_kept->keep([this, range, text] { pasteOver(range, text); })) return true;
     if (isReadOnly() || range.location < 0 || range.length < 0 || range.end() > textLength()) return false;
     if (range.isEmpty() && text.isEmpty()) return true; // nothing changes

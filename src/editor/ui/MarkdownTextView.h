@@ -68,8 +68,8 @@ public:
     void setSelectedRange(TextRange range) override;
     bool replaceRange(TextRange range, const QString& replacement) override;
     bool replaceRanges(const QList<TextFind::Edit>& edits) override;
-    // Replaces `range` as a paste does (LongPaste), after the input waiting before it; false
-    // when the view takes no edit.
+    // Replaces `range` as a paste does (LongPaste), once the view takes edits again; false
+    // when the view takes no edit or input waits to go in ahead of it.
     bool pasteOver(TextRange range, const QString& text);
     // Far down a text still being laid out, these show the range once it is: the layout
     // works towards it in slices, the window going on and the keys waiting meanwhile (what a

@@ -1236,3 +1236,17 @@ TEST_F(EditorViewTest, ALongTextPutOverTheWholeTextIsTheTextEverywhere)
     tv()->undo(); // one step
     EXPECT_TRUE(tv()->text() == old);
 }
+
+// A stretch found in the text as it stands is not put in behind keys still waiting to go in,
+// which would move the text under it.
+TEST_F(EditorViewTest, AStretchIsNotPutOverBehindKeysStillWaiting)
+{
+    view->loadText("abc");
+    tv()->setSelectedRange({0, 0});
+    view->setReadOnly(true);
+    QTest::keyClicks(tv(), "X");
+    EXPECT_FALSE(view->pasteOver(TextRange(1, 1), "B"));
+    view->setReadOnly(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tv()->keptInput()->isHolding(); }, 5000));
+    EXPECT_EQ(tv()->text(), "Xabc");
+}
