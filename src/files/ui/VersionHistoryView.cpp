@@ -213,7 +213,8 @@ void VersionHistoryView::currentTextLanded(VersionHistoryModel::Measured current
 {
     m_model.setCurrentText(std::move(current));
     fillList(); // the rows' word differences, and the preview
-    if (m_afterCurrent && !m_closed) std::exchange(m_afterCurrent, nullptr)();
+    for (const auto& action : std::exchange(m_afterCurrent, {}))
+        if (!m_closed) action();
 }
 
 void VersionHistoryView::withCurrentText(std::function<void()> action)
@@ -221,7 +222,7 @@ void VersionHistoryView::withCurrentText(std::function<void()> action)
     if (m_model.hasCurrentText())
         action();
     else
-        m_afterCurrent = std::move(action);
+        m_afterCurrent.append(std::move(action));
 }
 
 // The title and the file's name.
@@ -638,7 +639,7 @@ void VersionHistoryView::reject()
 {
     // What is still to land for the sheet is dropped.
     m_closed = true;
-    m_afterCurrent = nullptr;
+    m_afterCurrent.clear();
     if (m_previewCancel) *m_previewCancel = true;
     if (m_onClose) m_onClose();
     QDialog::reject();

@@ -77,7 +77,7 @@ private:
     void showDocument(QPlainTextEdit* edit, QTextDocument* document);
     void currentTextLanded(VersionHistoryModel::Measured current);
     void restoreLanded(const VersionHistoryModel::Restore& restore);
-    // Runs `action` now, or once the current text has landed.
+    // Runs `action` now, or once the current text has landed (after those asked for before it).
     void withCurrentText(std::function<void()> action);
     void updateButtons();
     void markChosenRow();
@@ -92,7 +92,7 @@ private:
     bool m_filling = false;
     bool m_closed = false;
     bool m_restoring = false;
-    std::function<void()> m_afterCurrent;
+    QList<std::function<void()>> m_afterCurrent; // in the order asked for
     // The preview asked for last (its version and mode), whether it has landed, and the flag
     // that stops it when another is asked for.
     struct Shown {

@@ -140,6 +140,22 @@ TEST_F(VersionHistoryViewTest, RestoreIsOneUndoableEditAfterASafetyCopy)
     EXPECT_EQ(closed, 1);
 }
 
+TEST_F(VersionHistoryViewTest, RestoreAndSnapshotGivenBeforeTheTextHasComeEachRunOnceItHas)
+{
+    const QString doc = makeFile("n.md");
+    ASSERT_TRUE(VersionStore::snapshot("old", doc, kT0));
+    QString text = "new text";
+    const auto restore = [&](const VersionHistoryModel::Restore& r) {
+        text = *r.text;
+        return true;
+    };
+    VersionHistoryView view(doc, restore, nullptr);
+    view.restoreSelected();
+    view.snapshotNow();
+    view.takeCurrentText({text}, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text == "old"; }));
+}
+
 TEST_F(VersionHistoryViewTest, FooterButtonsStandApart)
 {
     const QString doc = makeFile("n.md");
