@@ -147,7 +147,8 @@ public:
 
     void apply(bool fromSettings = false)
     {
-        // Only the front matter: a change of settings copied the whole text of every window.
+        // Only the front matter: a change of settings is applied to every window, whose whole texts
+        // are not to be copied for it.
         const EditorTextView* view = m_host.editorController()->textView();
         const QString text = view ? WindowConfig::overridesText(*view) : QString();
         m_hadFrontMatter = WindowConfig::mayHaveFrontMatter(text);
