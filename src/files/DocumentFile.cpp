@@ -184,11 +184,13 @@ DocumentFile::Job DocumentFile::makeJob(Target target, const QString& path, cons
     job.keepAsideFirst = target == Target::FileAsideFirst;
     if (target != Target::File) claimAsideId();
     job.asideId = m_draftId;
-    // A copy kept by the file's own window: the next launch takes the file as it finds it.
     if (path.isEmpty()) {
+        // An untitled window holding a copy kept for a file: its drafts go on naming that file
+        // and how it stood.
         job.asideFor = m_keptFor;
         job.asideBaseline = m_keptForBaseline;
     } else {
+        // A copy kept by the file's own window: the next launch takes the file as it finds it.
         job.asideFor = QFileInfo(path).absoluteFilePath();
     }
     return job;
