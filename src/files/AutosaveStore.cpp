@@ -51,7 +51,8 @@ struct Note {
 
 // The file a copy was kept aside for, as its note says: an absolute path on the first line,
 // then how that file stood; nothing when the note is missing or is not one. A note of an
-// earlier release is the path alone, without a line break.
+// earlier release is the path alone, without a line break (one with a line break, whose
+// second line says nothing known, is a path holding a line feed: none).
 Note readNote(const QString& note)
 {
     using Kind = AutosaveStore::Baseline::Kind;
@@ -70,7 +71,8 @@ Note readNote(const QString& note)
     if (rest.contains(u'\n')) return {};
     if (rest == kNextLaunch) return {QDir::cleanPath(path), {Kind::NextLaunch, {}}};
     if (rest.startsWith(kFound)) return {QDir::cleanPath(path), {Kind::Found, rest.mid(kFound.size())}};
-    return {QDir::cleanPath(path), {Kind::Unknown, {}}};
+    // A path alone that holds a line feed: the first line names another file.
+    return {};
 }
 
 QByteArray noteText(const QString& forPath, const AutosaveStore::Baseline& baseline)

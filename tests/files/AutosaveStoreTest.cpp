@@ -49,3 +49,15 @@ TEST(AutosaveStore, ALockLeftByADeadProcessCanBeTakenOver)
     lock.close();
     EXPECT_TRUE(store.claim(id));
 }
+
+// A copy's note names its file whole or names none: a file name may hold a line feed, and the
+// note of an earlier release (the path alone) read up to one would name another file.
+TEST(AutosaveStore, ANoteNamesItsFileWholeOrNone)
+{
+    QTemporaryDir dir;
+    AutosaveStore store(dir.filePath("Autosave"));
+    const QString id = AutosaveStore::newId();
+    ASSERT_TRUE(store.save(id, "text", nullptr, dir.filePath("a\nb.md"), {AutosaveStore::Baseline::Kind::Unknown, {}}));
+    ASSERT_EQ(store.entries().size(), 1);
+    EXPECT_EQ(store.entries().first().forPath, QString());
+}
