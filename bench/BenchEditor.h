@@ -16,6 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <ctime>
 
 // Shows `w` and waits (at most two seconds) until the platform reports it exposed.
@@ -36,6 +37,21 @@ inline void deliverFrame()
 {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
+// Serves the event loop while `going()` holds (and at most `limitMs` after `t` started), noting
+// in `longestMs` the longest gap between two turns, the first measured from `last`; `last` is
+// left at the last turn. Gives the milliseconds since `t` started.
+template <typename Going>
+double serveWhile(const QElapsedTimer& t, qint64& last, Going going, double& longestMs, qint64 limitMs = 300000)
+{
+    while (going() && t.elapsed() < limitMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        const qint64 now = t.nsecsElapsed();
+        longestMs = std::max(longestMs, double(now - last) / 1e6);
+        last = now;
+    }
+    return double(t.nsecsElapsed()) / 1e6;
 }
 
 // Counts the paint events a widget receives and the area they covered.

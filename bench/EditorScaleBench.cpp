@@ -308,12 +308,8 @@ double longestIdleStall(int ms)
     t.start();
     qint64 last = t.nsecsElapsed();
     double longest = 0;
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        const qint64 now = t.nsecsElapsed();
-        longest = std::max(longest, double(now - last) / 1e6);
-        last = now;
-    }
+    serveWhile(
+        t, last, [] { return true; }, longest, ms);
     return longest;
 }
 

@@ -54,24 +54,16 @@ void largePaste(benchmark::State& state, QMimeData* data, qsizetype expectedUnit
         view->paste();
         qint64 last = t.nsecsElapsed();
         longestMs = double(last) / 1e6;
-        // Serves the event loop while `going`, noting its longest gap in `longest`.
-        const auto serve = [&](auto going, double& longest) {
-            while (going() && t.elapsed() < 300000) {
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-                const qint64 now = t.nsecsElapsed();
-                longest = std::max(longest, double(now - last) / 1e6);
-                last = now;
-            }
-            return double(t.nsecsElapsed()) / 1e6;
-        };
-        completeMs = serve(
+        completeMs = serveWhile(
+            t, last,
             [&] {
                 return view->coordinator()->length() < before + expectedUnits || view->longPaste()->isActive()
                        || counts.isActive();
             },
             longestMs);
-        settledMs = serve(
-            [&] { return view->coordinator()->isStylingPending() || view->pagedLayout()->isLayoutPending(); }, afterMs);
+        settledMs = serveWhile(
+            t, last, [&] { return view->coordinator()->isStylingPending() || view->pagedLayout()->isLayoutPending(); },
+            afterMs);
         caretShown = view->viewport()->rect().contains(view->cursorRect());
     }
     const qsizetype pasted = view->coordinator()->length() - before;

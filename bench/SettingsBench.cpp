@@ -146,13 +146,8 @@ void BM_AppearanceChangeLarge(benchmark::State& state)
             t.start();
             settings.setValue(PrefKey::editorAppearance, look);
             qint64 last = t.nsecsElapsed();
-            while (!settled(look) && t.elapsed() < 120000) {
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-                const qint64 now = t.nsecsElapsed();
-                longest = std::max(longest, double(now - last) / 1e6);
-                last = now;
-            }
-            settleMs = std::max(settleMs, double(t.nsecsElapsed()) / 1e6);
+            settleMs = std::max(settleMs, serveWhile(
+                                              t, last, [&] { return !settled(look); }, longest, 120000));
         }
     }
     state.counters["longest_stall_ms"] = longest;

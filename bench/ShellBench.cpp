@@ -418,16 +418,6 @@ void BM_ReplaceAllRareLarge(benchmark::State& state)
     bar->replaceField()->setText(QStringLiteral("breeze"));
     v->setSelectedRange({0, 0});
     deliverFrame();
-    // Serves the event loop while `going`, noting its longest gap in `longest`.
-    const auto serve = [](QElapsedTimer& t, qint64& last, const auto& going, double& longest) {
-        while (going() && t.elapsed() < 300000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            const qint64 now = t.nsecsElapsed();
-            longest = std::max(longest, double(now - last) / 1e6);
-            last = now;
-        }
-        return double(t.nsecsElapsed()) / 1e6;
-    };
     const auto settling = [v] { return v->coordinator()->isStylingPending() || v->pagedLayout()->isLayoutPending(); };
     double longestMs = 0, doneMs = 0, afterMs = 0, undoMs = 0, undoAfterMs = 0;
     bool replaced = false, undone = false;
@@ -438,14 +428,14 @@ void BM_ReplaceAllRareLarge(benchmark::State& state)
         bar->replaceAll();
         qint64 last = t.nsecsElapsed();
         longestMs = double(last) / 1e6;
-        serve(
+        serveWhile(
             t, last, [&] { return v->textRevision() == revision; }, longestMs);
         deliverFrame();
         const qint64 framed = t.nsecsElapsed();
         longestMs = std::max(longestMs, double(framed - last) / 1e6);
         last = framed;
         doneMs = double(framed) / 1e6;
-        serve(t, last, settling, afterMs);
+        serveWhile(t, last, settling, afterMs);
         replaced = v->text() == expected;
 
         t.restart();
@@ -453,7 +443,7 @@ void BM_ReplaceAllRareLarge(benchmark::State& state)
         deliverFrame();
         last = t.nsecsElapsed();
         undoMs = double(last) / 1e6;
-        serve(t, last, settling, undoAfterMs);
+        serveWhile(t, last, settling, undoAfterMs);
         undone = v->text() == original;
     }
     state.counters["longest_stall_ms"] = longestMs;
