@@ -294,9 +294,13 @@ QString EditorCommand::linuxHint() const
     return CommandRegistry::linuxKeys(shortcutHint);
 }
 
-void EditorCommand::run(const CommandContext& context) const
+void EditorCommand::run(const CommandContext& context, EditorTextView::Turn turn) const
 {
-    if (action) action(context);
+    if (!action) return;
+    if (EditorController* editor = context.editor.data())
+        editor->inTurn([action = action, context] { action(context); }, turn);
+    else
+        action(context);
 }
 
 namespace CommandRegistry {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/CommandContext.h"
+#include "editor/EditorTextView.h"
 
 #include <QList>
 #include <QString>
@@ -35,8 +36,9 @@ struct EditorCommand {
     QString shownTitle() const;
     // The hint in Linux key names ("Ctrl+Shift+7"); empty for none.
     QString linuxHint() const;
-    // Runs the action; nothing when the context's window is gone.
-    void run(const CommandContext& context) const;
+    // Runs the action in its turn with the keys typed in the context's editor
+    // (EditorController::inTurn); nothing when the context's window is gone.
+    void run(const CommandContext& context, EditorTextView::Turn turn = EditorTextView::Turn::Now) const;
 };
 
 namespace CommandRegistry {

@@ -39,12 +39,12 @@ EditorScrollView* EditorController::scrollView() const
     return m_scrollView;
 }
 
-bool EditorController::keptForLater(std::function<void(EditorController&)> operation)
+void EditorController::inTurn(std::function<void()> command, EditorTextView::Turn turn)
 {
-    EditorTextView* view = textView();
-    return view && view->keepCommand([self = QPointer<EditorController>(this), operation = std::move(operation)] {
-        if (self) operation(*self);
-    });
+    if (EditorTextView* view = textView())
+        view->inTurn(std::move(command), turn);
+    else
+        command();
 }
 
 void EditorController::replace(TextRange range, const QString& text, std::optional<TextRange> select)

@@ -76,11 +76,18 @@ public:
     // line's terminator. Empty selection: the caret's line.
     TextRange selectionLineBlock() const;
 
+    // Every command given to the window (a menu item or its key, a command of the palette,
+    // the toolbar or a user shortcut, a sheet's button, a save) comes through here, so that
+    // it takes its turn with the keys typed: it runs now, unless the view keeps keys for later
+    // (a text still going in), when it waits behind them and runs on the text they made.
+    // `Turn::AfterThisEvent`: once the event being handled is done in any case, keys typed
+    // before then waiting behind it (a command chosen in a panel that closes first). Without
+    // a view it runs now.
+    void inTurn(std::function<void()> command, EditorTextView::Turn turn = EditorTextView::Turn::Now);
+
     // ---- Editing operations are declared below this line, grouped by kind. ----
-    // Given while the view keeps typed keys for later (a text still going in), each waits
-    // behind them and runs in its turn (keptForLater); but for replaceDocumentText, whose
-    // whole text was worked out before those keys: it acts at once, refused while the view is
-    // read-only.
+    // They act at once on the text as it is: a caller that takes a command from the user
+    // hands it to inTurn.
 
     // Line and block operations. Each is one undoable edit through `replace` on the
     // selection's line block; lines are cut at line feeds, and a CR before a line feed
@@ -187,8 +194,4 @@ private:
     int m_selectionTicket = 0; // the selection last counted
     void setSelectionStats(int words, int chars);
     void countSelectionApart(const QString& text);
-    // Every editing operation asks this first: while the view keeps the keys typed for later
-    // (its text still going in), the operation waits behind them and runs in its turn, on the
-    // text they made, instead of being refused or acting before them. True when kept.
-    bool keptForLater(std::function<void(EditorController&)> operation);
 };

@@ -76,7 +76,6 @@ std::optional<MarkersAround> markersAroundCaret(const EditorTextView& view, int 
 
 void EditorController::wrap(const QString& opening, const std::optional<QString>& closing)
 {
-    if (keptForLater([opening, closing](EditorController& c) { c.wrap(opening, closing); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const QString close = closing.value_or(opening);
@@ -123,7 +122,6 @@ void EditorController::wrap(const QString& opening, const std::optional<QString>
 
 void EditorController::insertLinkTemplate()
 {
-    if (keptForLater([](EditorController& c) { c.insertLinkTemplate(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const TextRange sel = view->selectedRange();
@@ -135,19 +133,16 @@ void EditorController::insertLinkTemplate()
 
 void EditorController::insertLink(const QString& text, const QString& url)
 {
-    if (keptForLater([text, url](EditorController& c) { c.insertLink(text, url); })) return;
     insertAtSelection(*this, u'[' + (text.isEmpty() ? url : text) + u"]("_s + url + u')');
 }
 
 void EditorController::insertImageMarkdown(const QString& alt, const QString& path)
 {
-    if (keptForLater([alt, path](EditorController& c) { c.insertImageMarkdown(alt, path); })) return;
     insertAtSelection(*this, u"!["_s + alt + u"]("_s + path + u')');
 }
 
 void EditorController::insertCodeBlock(const QString& language)
 {
-    if (keptForLater([language](EditorController& c) { c.insertCodeBlock(language); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const QString text = view->text();
@@ -162,7 +157,6 @@ void EditorController::insertCodeBlock(const QString& language)
 
 void EditorController::insertTable(int rows, int cols)
 {
-    if (keptForLater([rows, cols](EditorController& c) { c.insertTable(rows, cols); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     // A table needs a column; callers promise one, a stray 0 still gives a usable table.
@@ -177,7 +171,6 @@ void EditorController::insertTable(int rows, int cols)
 
 void EditorController::insertHorizontalRule()
 {
-    if (keptForLater([](EditorController& c) { c.insertHorizontalRule(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const QString br = lineBreakOf(view->text());
@@ -186,7 +179,6 @@ void EditorController::insertHorizontalRule()
 
 void EditorController::insertFootnote()
 {
-    if (keptForLater([](EditorController& c) { c.insertFootnote(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const QString before = view->text();
@@ -213,7 +205,6 @@ void EditorController::insertFootnote()
 
 void EditorController::insertTableOfContents()
 {
-    if (keptForLater([](EditorController& c) { c.insertTableOfContents(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     static const QRegularExpression headingRE(u"^#{1,6}(?=\\s)"_s, QRegularExpression::UseUnicodePropertiesOption);
@@ -242,7 +233,6 @@ void EditorController::insertTableOfContents()
 
 void EditorController::tableOp(TableTools::Op op)
 {
-    if (keptForLater([op](EditorController& c) { c.tableOp(op); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const auto edit = TableTools::apply(op, view->text(), view->selectedRange().location);
@@ -256,7 +246,6 @@ void EditorController::tableOp(TableTools::Op op)
 
 void EditorController::cleanUpMarkdown()
 {
-    if (keptForLater([](EditorController& c) { c.cleanUpMarkdown(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const QString text = view->text();
@@ -272,7 +261,6 @@ void EditorController::cleanUpMarkdown()
 
 void EditorController::insertDate()
 {
-    if (keptForLater([](EditorController& c) { c.insertDate(); })) return;
     insertAtSelection(*this, DateText::mediumDate(QDate::currentDate(), QLocale()));
 }
 

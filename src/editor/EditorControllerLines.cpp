@@ -156,7 +156,6 @@ void setAlignment(EditorController& c, QStringView kind)
 
 void EditorController::heading(int level)
 {
-    if (keptForLater([level](EditorController& c) { c.heading(level); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     static const QRegularExpression marker = unicodeRE(u"^#{1,6}\\s+"_s);
@@ -183,7 +182,6 @@ int EditorController::currentHeadingLevel() const
 
 void EditorController::toggleNumbered()
 {
-    if (keptForLater([](EditorController& c) { c.toggleNumbered(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     static const QRegularExpression number = unicodeRE(u"^\\d+[.)]\\s+"_s);
@@ -204,7 +202,6 @@ void EditorController::toggleNumbered()
 
 void EditorController::toggleTaskList()
 {
-    if (keptForLater([](EditorController& c) { c.toggleTaskList(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     static const QRegularExpression task = unicodeRE(u"^(\\s*)[-*+] \\[( |x|X)\\] "_s);
@@ -231,7 +228,6 @@ void EditorController::toggleTaskList()
 
 void EditorController::toggleTaskDone()
 {
-    if (keptForLater([](EditorController& c) { c.toggleTaskDone(); })) return;
     static const QRegularExpression open = unicodeRE(u"^\\s*[-*+] \\[ \\] "_s);
     static const QRegularExpression done = unicodeRE(u"^\\s*[-*+] \\[(x|X)\\] "_s);
     transformLines(*this, [](const QString& line) -> QString {
@@ -244,13 +240,11 @@ void EditorController::toggleTaskDone()
 
 void EditorController::indent()
 {
-    if (keptForLater([](EditorController& c) { c.indent(); })) return;
     transformLines(*this, [](const QString& line) { return u"  "_s + line; });
 }
 
 void EditorController::outdent()
 {
-    if (keptForLater([](EditorController& c) { c.outdent(); })) return;
     transformLines(*this, [](const QString& line) -> QString {
         if (line.startsWith(u'\t')) return line.mid(1);
         if (line.startsWith(u"  "_s)) return line.mid(2);
@@ -261,7 +255,6 @@ void EditorController::outdent()
 
 void EditorController::toggleLinePrefix(const QString& prefix, const QStringList& alternates)
 {
-    if (keptForLater([prefix, alternates](EditorController& c) { c.toggleLinePrefix(prefix, alternates); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const QStringList markers = QStringList{prefix} + alternates;
@@ -277,7 +270,6 @@ void EditorController::toggleLinePrefix(const QString& prefix, const QStringList
 
 void EditorController::moveLineUp()
 {
-    if (keptForLater([](EditorController& c) { c.moveLineUp(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const QString text = view->text();
@@ -300,7 +292,6 @@ void EditorController::moveLineUp()
 
 void EditorController::moveLineDown()
 {
-    if (keptForLater([](EditorController& c) { c.moveLineDown(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const QString text = view->text();
@@ -324,7 +315,6 @@ void EditorController::moveLineDown()
 
 void EditorController::duplicateLine()
 {
-    if (keptForLater([](EditorController& c) { c.duplicateLine(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const QString text = view->text();
@@ -338,7 +328,6 @@ void EditorController::duplicateLine()
 
 void EditorController::deleteLine()
 {
-    if (keptForLater([](EditorController& c) { c.deleteLine(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const int length = view->textLength();
@@ -349,7 +338,6 @@ void EditorController::deleteLine()
 
 void EditorController::selectLine()
 {
-    if (keptForLater([](EditorController& c) { c.selectLine(); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     view->setSelectedRange(selectionLineBlock());
@@ -357,7 +345,6 @@ void EditorController::selectLine()
 
 void EditorController::sortLines(bool ascending)
 {
-    if (keptForLater([ascending](EditorController& c) { c.sortLines(ascending); })) return;
     if (!textView()) return;
     const LineBlock block = currentBlock(*this);
     QCollator collator;
@@ -372,7 +359,6 @@ void EditorController::sortLines(bool ascending)
 
 void EditorController::removeDuplicateLines()
 {
-    if (keptForLater([](EditorController& c) { c.removeDuplicateLines(); })) return;
     if (!textView()) return;
     const LineBlock block = currentBlock(*this);
     QSet<QString> seen;
@@ -389,22 +375,18 @@ void EditorController::removeDuplicateLines()
 
 void EditorController::alignLeft()
 {
-    if (keptForLater([](EditorController& c) { c.alignLeft(); })) return;
     setAlignment(*this, u"left"_s);
 }
 void EditorController::alignCenter()
 {
-    if (keptForLater([](EditorController& c) { c.alignCenter(); })) return;
     setAlignment(*this, u"center"_s);
 }
 void EditorController::alignRight()
 {
-    if (keptForLater([](EditorController& c) { c.alignRight(); })) return;
     setAlignment(*this, u"right"_s);
 }
 void EditorController::alignJustify()
 {
-    if (keptForLater([](EditorController& c) { c.alignJustify(); })) return;
     setAlignment(*this, u"justify"_s);
 }
 
@@ -428,7 +410,6 @@ EditorController::TextEdit EditorController::alignmentDirectiveEdit(QStringView 
 
 void EditorController::transformSelection(const std::function<QString(const QString&)>& transform)
 {
-    if (keptForLater([transform](EditorController& c) { c.transformSelection(transform); })) return;
     EditorTextView* view = textView();
     if (!view) return;
     const QString text = view->text();
@@ -447,7 +428,6 @@ void EditorController::transformSelection(const std::function<QString(const QStr
 
 void EditorController::requestContinuation()
 {
-    if (keptForLater([](EditorController& c) { c.requestContinuation(); })) return;
     if (textView() && m_continuationRequester) m_continuationRequester();
 }
 

@@ -6,6 +6,7 @@
 #include "platform/TextUtil.h"
 #include "styling/AttributedText.h"
 
+#include <QCoreApplication>
 #include <QSizeF>
 #include <QString>
 
@@ -72,14 +73,20 @@ public:
     // Words, characters, lines and reading time kept up to date edit by edit (sentences
     // and paragraphs left at 0), when the view keeps them: no whole-text count then.
     virtual std::optional<DocStats> runningCounts() const { return std::nullopt; }
-    // While the view cannot take an edit yet and keeps what is typed for later (a text still
-    // going in), a command given meanwhile waits with the keys and runs in its turn: true when
-    // `command` was kept so; false when it is to run now.
-    virtual bool keepCommand(std::function<void()> command)
+    // Runs a command given to the window in its turn with the keys typed (see
+    // EditorController::inTurn); a view that keeps no keys for later runs it now, or once
+    // control returns.
+    enum class Turn { Now, AfterThisEvent };
+    virtual void inTurn(std::function<void()> command, Turn turn)
     {
-        Q_UNUSED(command);
-        return false;
+        if (turn == Turn::AfterThisEvent && QCoreApplication::instance())
+            QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(command), Qt::QueuedConnection);
+        else
+            command();
     }
+    // While held, what is typed or given to the view (inTurn) waits, as while a text goes in:
+    // work that edits in steps of its own (Replace All gathering its matches) has it follow.
+    virtual void holdTurns(bool held) { Q_UNUSED(held); }
     // The controller that now edits through this view: edits the view offers itself (a
     // spelling correction from its menu) go through the controller's replace primitive.
     virtual void setController(EditorController* controller) { Q_UNUSED(controller); }

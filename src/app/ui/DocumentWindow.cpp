@@ -286,15 +286,15 @@ bool DocumentWindow::isKeyWindow() const
     return isActiveWindow();
 }
 
-void DocumentWindow::observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler)
+void DocumentWindow::observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler, Reads reads)
 {
     NotificationBus::instance().observe(NotificationBus::name(request), this,
-                                        [this, handler = std::move(handler)](const QVariant& object) {
+                                        [this, handler = std::move(handler), reads](const QVariant& object) {
                                             if (!isKeyWindow()) return;
                                             // A feature reads the text through the editor: the
                                             // empty page of a long text still being built would
                                             // be what a sheet shows and later writes back.
-                                            finishLoading();
+                                            if (reads == Reads::text) finishLoading();
                                             handler(object);
                                         });
 }

@@ -55,7 +55,8 @@ public:
         return m_close == CloseState::AskingForQuit || m_close == CloseState::ClosingForQuit;
     }
     // Observes "Brindlewick." + request.
-    void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler) override;
+    void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler,
+                        Reads reads = Reads::text) override;
     void setPanel(Panel panel, QWidget* widget) override;
     QWidget* panel(Panel panel) const override;
     void showPanel(Panel panel, bool shown) override;

@@ -1,6 +1,7 @@
 #include "app/ui/MenuBar.h"
 
 #include "app/ui/DocumentWindow.h"
+#include "editor/EditorController.h"
 #include "editor/ui/EditorHost.h"
 
 #include <QCoreApplication>
@@ -95,7 +96,13 @@ void MenuBar::addRow(const Row& row)
     }
     QAction* action = m->addAction(QCoreApplication::translate("MenuBar", row.title));
     action->setShortcuts(keysOf(row));
-    if (row.run) connect(action, &QAction::triggered, m_window, [run = row.run, w = m_window] { run(*w); });
+    if (row.run)
+        connect(action, &QAction::triggered, m_window, [run = row.run, w = m_window, turn = row.turn] {
+            if (turn == Turn::AtOnce)
+                run(*w);
+            else
+                w->editorController()->inTurn([run, w] { run(*w); });
+        });
     if (row.setUp) row.setUp(action, *m_window);
     if (row.enabled) {
         action->setEnabled(row.enabled(*m_window));

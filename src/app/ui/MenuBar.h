@@ -25,6 +25,9 @@ public:
     // what the platform binds to `standardKey`. Every title marks its mnemonic with "&".
     // Titles are English, shown translated in the context "MenuBar"; each title of a path
     // is one of menuTitles().
+    // Whether an item takes its turn with the keys typed (EditorController::inTurn): one
+    // chosen while the editor keeps keys for later (a text still going in) runs after them.
+    enum class Turn { WithKeys, AtOnce };
     struct Row {
         const char* menu;
         const char* title = nullptr;
@@ -36,6 +39,7 @@ public:
         // Whether the item can be chosen, checked when it is made and each time its menu
         // opens; always when not given.
         bool (*enabled)(DocumentWindow& window) = nullptr;
+        Turn turn = Turn::WithKeys;
     };
 
     // Builds the menu bar of `window` with every item of the table.

@@ -222,6 +222,9 @@ void about(W& w)
 }
 
 constexpr auto UK = K::UnknownKey;
+// Items that do not act on this window's text (windows of their own, the view, panels that
+// take the keys typed next) act at once; the others take their turn with the keys.
+constexpr auto AtOnce = MenuBar::Turn::AtOnce;
 
 } // namespace
 
@@ -248,9 +251,10 @@ const QList<Row>& MenuBar::table()
 {
     static const QList<Row> rows{
         // File
-        {"&File", QT_TR_NOOP("&New"), K::New, nullptr, [](W&) { DocumentController::instance().newDocument(); }},
+        {"&File", QT_TR_NOOP("&New"), K::New, nullptr, [](W&) { DocumentController::instance().newDocument(); },
+         nullptr, nullptr, AtOnce},
         {"&File", QT_TR_NOOP("&Open…"), K::Open, nullptr,
-         [](W& w) { DocumentController::instance().openWithDialog(&w); }},
+         [](W& w) { DocumentController::instance().openWithDialog(&w); }, nullptr, nullptr, AtOnce},
         // A row with no action but a set-up is a submenu.
         {"&File", QT_TR_NOOP("Open &Recent"), UK, nullptr, nullptr,
          [](QAction* a, W& w) {
@@ -260,7 +264,8 @@ const QList<Row>& MenuBar::table()
              DocumentController::instance().populateRecentMenu(recent);
          }},
         {"&File", QT_TR_NOOP("New from &Template"), UK, nullptr, nullptr, &templatesMenu},
-        {"&File", QT_TR_NOOP("Quic&k Open…"), UK, "Ctrl+Shift+O", [](W&) { post(Requests::showQuickOpen); }},
+        {"&File", QT_TR_NOOP("Quic&k Open…"), UK, "Ctrl+Shift+O", [](W&) { post(Requests::showQuickOpen); }, nullptr,
+         nullptr, AtOnce},
         {"&File"},
         {"&File", QT_TR_NOOP("&Close"), K::Close, nullptr, [](W& w) { w.close(); }},
         {"&File", QT_TR_NOOP("&Save"), K::Save, nullptr, [](W& w) { w.saveThen({}); }},
@@ -294,12 +299,13 @@ const QList<Row>& MenuBar::table()
          [](W& w) { batchExport(w, ExportFormat::rtf); }, nullptr, &canBatchExport},
         {"&File"},
         {"&File", QT_TR_NOOP("&Header && Footer…"), UK, nullptr, [](W&) { post(Requests::editHeaderFooter); }},
-        {"&File", QT_TR_NOOP("Page Set&up…"), UK, nullptr, &pageSetup},
+        {"&File", QT_TR_NOOP("Page Set&up…"), UK, nullptr, &pageSetup, nullptr, nullptr, AtOnce},
         {"&File", QT_TR_NOOP("&Print…"), K::Print, "Ctrl+P", &print, nullptr, &canPrint},
-        {"&File", QT_TR_NOOP("Allow Access to &Folder…"), UK, nullptr, [](W&) { post(Requests::allowFolderAccess); }},
+        {"&File", QT_TR_NOOP("Allow Access to &Folder…"), UK, nullptr, [](W&) { post(Requests::allowFolderAccess); },
+         nullptr, nullptr, AtOnce},
         {"&File"},
         {"&File", QT_TR_NOOP("&Quit"), K::Quit, nullptr, [](W&) { DocumentController::instance().quit(); },
-         [](QAction* a, W&) { a->setMenuRole(QAction::QuitRole); }},
+         [](QAction* a, W&) { a->setMenuRole(QAction::QuitRole); }, nullptr, AtOnce},
 
         // Edit
         {"&Edit", QT_TR_NOOP("&Undo"), K::Undo, nullptr, [](W& w) { w.editorHost()->undo(); },
@@ -318,9 +324,10 @@ const QList<Row>& MenuBar::table()
         {"&Edit", QT_TR_NOOP("&Paste"), K::Paste, nullptr, [](W& w) { w.editorHost()->paste(); }},
         {"&Edit", QT_TR_NOOP("Select &All"), K::SelectAll, nullptr, [](W& w) { w.editorHost()->selectAll(); }},
         {"&Edit"},
-        {"&Edit/&Find", QT_TR_NOOP("&Find…"), K::Find, "Ctrl+F", [](W&) { post(Requests::showFind); }},
+        {"&Edit/&Find", QT_TR_NOOP("&Find…"), K::Find, "Ctrl+F", [](W&) { post(Requests::showFind); }, nullptr, nullptr,
+         AtOnce},
         {"&Edit/&Find", QT_TR_NOOP("Find && &Replace…"), K::Replace, "Ctrl+Alt+F; Ctrl+H",
-         [](W&) { post(Requests::showFindAndReplace); }},
+         [](W&) { post(Requests::showFindAndReplace); }, nullptr, nullptr, AtOnce},
         {"&Edit/&Find", QT_TR_NOOP("Find &Next"), K::FindNext, "Ctrl+G", [](W&) { post(Requests::findNext); }},
         {"&Edit/&Find", QT_TR_NOOP("Find Pre&vious"), K::FindPrevious, "Ctrl+Shift+G",
          [](W&) { post(Requests::findPrevious); }},
@@ -328,7 +335,7 @@ const QList<Row>& MenuBar::table()
          [](W&) { post(Requests::useSelectionForFind); }},
         {"&Edit"},
         {"&Edit", QT_TR_NOOP("&Settings…"), K::Preferences, "Ctrl+,", [](W&) { SettingsWindow::showShared(); },
-         [](QAction* a, W&) { a->setMenuRole(QAction::PreferencesRole); }},
+         [](QAction* a, W&) { a->setMenuRole(QAction::PreferencesRole); }, nullptr, AtOnce},
 
         // Format
         {"F&ormat", QT_TR_NOOP("&Bold"), K::Bold, "Ctrl+B", [](W& w) { editor(w).wrap(u"**"_s); }},
@@ -432,41 +439,50 @@ const QList<Row>& MenuBar::table()
         {"&Tools", QT_TR_NOOP("Snapshot &Now"), UK, "Ctrl+Meta+S", [](W&) { post(Requests::snapshotNow); }},
 
         // View
-        {"&View", QT_TR_NOOP("Zoom &In"), K::ZoomIn, "Ctrl++; Ctrl+=", [](W& w) { editor(w).zoomIn(); }},
-        {"&View", QT_TR_NOOP("Zoom &Out"), K::ZoomOut, "Ctrl+-", [](W& w) { editor(w).zoomOut(); }},
-        {"&View", QT_TR_NOOP("&Actual Size"), UK, "Ctrl+Shift+0", [](W& w) { editor(w).setZoom(1.0, true); }},
-        {"&View", QT_TR_NOOP("Fit &Width"), UK, "Ctrl+Meta+9", [](W& w) { editor(w).fitWidth(); }},
-        {"&View", QT_TR_NOOP("Fit &Page"), UK, nullptr, [](W& w) { editor(w).fitPage(); }},
+        {"&View", QT_TR_NOOP("Zoom &In"), K::ZoomIn, "Ctrl++; Ctrl+=", [](W& w) { editor(w).zoomIn(); }, nullptr,
+         nullptr, AtOnce},
+        {"&View", QT_TR_NOOP("Zoom &Out"), K::ZoomOut, "Ctrl+-", [](W& w) { editor(w).zoomOut(); }, nullptr, nullptr,
+         AtOnce},
+        {"&View", QT_TR_NOOP("&Actual Size"), UK, "Ctrl+Shift+0", [](W& w) { editor(w).setZoom(1.0, true); }, nullptr,
+         nullptr, AtOnce},
+        {"&View", QT_TR_NOOP("Fit &Width"), UK, "Ctrl+Meta+9", [](W& w) { editor(w).fitWidth(); }, nullptr, nullptr,
+         AtOnce},
+        {"&View", QT_TR_NOOP("Fit &Page"), UK, nullptr, [](W& w) { editor(w).fitPage(); }, nullptr, nullptr, AtOnce},
         {"&View"},
         {"&View", QT_TR_NOOP("Show File &Browser"), UK, "Ctrl+Meta+B", [](W&) { flip(kShowFileBrowser); },
-         &showHideTitle<PrefKey::showFileBrowser, kShowFileBrowserTitle, kHideFileBrowserTitle>},
+         &showHideTitle<PrefKey::showFileBrowser, kShowFileBrowserTitle, kHideFileBrowserTitle>, nullptr, AtOnce},
         {"&View", QT_TR_NOOP("Open &Folder…"), UK, "Ctrl+Shift+B",
          [](W&) {
              Settings::instance().setValue(kShowFileBrowser, true);
              post(Requests::openFileBrowserFolder);
-         }},
+         },
+         nullptr, nullptr, AtOnce},
         {"&View", QT_TR_NOOP("Show Out&line"), UK, "Ctrl+Meta+O", [](W&) { flip(kShowOutline); },
-         &showHideTitle<PrefKey::showOutline, kShowOutlineTitle, kHideOutlineTitle>},
+         &showHideTitle<PrefKey::showOutline, kShowOutlineTitle, kHideOutlineTitle>, nullptr, AtOnce},
         {"&View", QT_TR_NOOP("Show &Minimap"), UK, "Ctrl+Meta+M", [](W&) { flip(kShowMinimap); },
-         &showHideTitle<PrefKey::editorShowMinimap, kShowMinimapTitle, kHideMinimapTitle>},
+         &showHideTitle<PrefKey::editorShowMinimap, kShowMinimapTitle, kHideMinimapTitle>, nullptr, AtOnce},
         {"&View", QT_TR_NOOP("Toggle &Distraction-Free"), UK, "Ctrl+Meta+D",
-         [](W&) { post(Requests::toggleDistractionFree); }},
+         [](W&) { post(Requests::toggleDistractionFree); }, nullptr, nullptr, AtOnce},
         {"&View", QT_TR_NOOP("Show &Ruler"), UK, "Ctrl+Meta+R", [](W&) { flip(kShowRuler); },
-         &showHideTitle<PrefKey::editorShowRuler, kShowRulerTitle, kHideRulerTitle>},
+         &showHideTitle<PrefKey::editorShowRuler, kShowRulerTitle, kHideRulerTitle>, nullptr, AtOnce},
         {"&View", QT_TR_NOOP("&Show Markdown Source"), UK, "Ctrl+Shift+M", [](W&) { toggleViewMode(); },
          &viewModeTitle},
-        {"&View", QT_TR_NOOP("&Command Palette…"), UK, "Ctrl+Shift+P", [](W&) { post(Requests::showCommandPalette); }},
+        {"&View", QT_TR_NOOP("&Command Palette…"), UK, "Ctrl+Shift+P", [](W&) { post(Requests::showCommandPalette); },
+         nullptr, nullptr, AtOnce},
         {"&View"},
-        {"&View", QT_TR_NOOP("F&ull Screen"), K::FullScreen, "F11", &toggleFullScreen, &fullScreenCheck},
+        {"&View", QT_TR_NOOP("F&ull Screen"), K::FullScreen, "F11", &toggleFullScreen, &fullScreenCheck, nullptr,
+         AtOnce},
 
         // Help
-        {"&Help", QT_TR_NOOP("&Welcome to Brindlewick"), UK, nullptr, [](W&) { WelcomeWindow::shared().showWindow(); }},
-        {"&Help", QT_TR_NOOP("What's &New"), UK, nullptr, [](W&) { WhatsNewWindow::shared().showWindow(); }},
+        {"&Help", QT_TR_NOOP("&Welcome to Brindlewick"), UK, nullptr, [](W&) { WelcomeWindow::shared().showWindow(); },
+         nullptr, nullptr, AtOnce},
+        {"&Help", QT_TR_NOOP("What's &New"), UK, nullptr, [](W&) { WhatsNewWindow::shared().showWindow(); }, nullptr,
+         nullptr, AtOnce},
         {"&Help", QT_TR_NOOP("Markdown &Cheat Sheet"), UK, nullptr,
-         [](W&) { AppShell::newDocumentWithText(CheatSheet::text()); }},
+         [](W&) { AppShell::newDocumentWithText(CheatSheet::text()); }, nullptr, nullptr, AtOnce},
         {"&Help"},
         {"&Help", QT_TR_NOOP("&About Brindlewick"), UK, nullptr, &about,
-         [](QAction* a, W&) { a->setMenuRole(QAction::AboutRole); }},
+         [](QAction* a, W&) { a->setMenuRole(QAction::AboutRole); }, nullptr, AtOnce},
     };
     return rows;
 }

@@ -1,6 +1,7 @@
 #include "commands/ui/CommandPalette.h"
 
 #include "commands/CommandRegistry.h"
+#include "editor/EditorController.h"
 #include "platform/ui/Icons.h"
 
 #include <QAbstractListModel>
@@ -16,7 +17,6 @@
 #include <QPropertyAnimation>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -250,13 +250,16 @@ void CommandPalette::run(const EditorCommand& command)
     const CommandContext context = m_context;
     const QPointer<QWidget> window = m_window;
     close();
-    // Timed against the window: a window deleted meanwhile takes the run with it, and one
-    // closed but not yet deleted (or whose editor went) is checked before running.
-    QObject* anchor = window ? static_cast<QObject*>(window.data()) : qApp;
-    QTimer::singleShot(runDelayMs, anchor, [id, context, window] {
-        if (!window || !window->isVisible() || !context.isAlive()) return;
-        if (const EditorCommand* c = CommandRegistry::command(id)) c->run(context);
-    });
+    // Run once the sheet has closed, ahead of the keys typed after choosing (they wait behind
+    // it in the editor); a window closed meanwhile (or whose editor went) runs nothing.
+    EditorController* editor = context.editor.data();
+    if (!editor) return;
+    editor->inTurn(
+        [id, context, window] {
+            if (!window || !window->isVisible() || !context.isAlive()) return;
+            if (const EditorCommand* c = CommandRegistry::command(id)) c->run(context);
+        },
+        EditorTextView::Turn::AfterThisEvent);
 }
 
 bool CommandPalette::eventFilter(QObject* watched, QEvent* event)

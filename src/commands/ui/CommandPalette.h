@@ -16,13 +16,11 @@ class PaletteModel;
 // The command palette: a panel at the top of a document window where the user types
 // a few letters and runs one of the registry's commands on that window. Up and Down move
 // the highlight (and stop at the ends), Return or a click closes the sheet and runs the
-// command a moment later, Escape closes it without running anything.
+// command once it has closed, ahead of the keys typed after it; Escape closes it without
+// running anything.
 class CommandPalette : public AttachedPanel {
     Q_OBJECT
 public:
-    // The delay between closing and running, so the command never acts under the sheet.
-    static constexpr int runDelayMs = 50;
-
     CommandPalette(CommandContext context, QWidget* window);
     // Builds a fresh palette over `window` and opens it window-modal; it deletes itself
     // once closed.
@@ -36,8 +34,8 @@ public:
 
     void setSelectedIndex(int index);
     void runSelected();
-    // Closes the sheet and schedules the command. The run is dropped when the window
-    // has closed (or lost its editor) by then.
+    // Closes the sheet and has the command run in the editor's turn. The run is dropped when
+    // the window has closed (or lost its editor) by then.
     void run(const EditorCommand& command);
 
 protected:

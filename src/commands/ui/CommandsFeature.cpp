@@ -54,12 +54,19 @@ void attach(DocumentHost& host)
         QObject::connect(host.editorHost(), &EditorHost::textEdited, toolbar, &EditorToolbar::refreshHeading);
     }
 
-    host.observeWhenKey(Requests::showCommandPalette, [openPalette](const QVariant&) { openPalette(); });
-    host.observeWhenKey(Requests::runCommand, [&host](const QVariant& object) {
-        if (object.metaType().id() != QMetaType::QString) return;
-        if (!host.editorController() || !host.editorController()->textView()) return;
-        if (const EditorCommand* command = CommandRegistry::command(object.toString())) command->run(contextFor(host));
-    });
+    // The palette reads nothing of the text, and the command it runs waits for the text in its
+    // turn: a long file still being read is not taken in at once to open it.
+    host.observeWhenKey(
+        Requests::showCommandPalette, [openPalette](const QVariant&) { openPalette(); }, DocumentHost::Reads::nothing);
+    host.observeWhenKey(
+        Requests::runCommand,
+        [&host](const QVariant& object) {
+            if (object.metaType().id() != QMetaType::QString) return;
+            if (!host.editorController() || !host.editorController()->textView()) return;
+            if (const EditorCommand* command = CommandRegistry::command(object.toString()))
+                command->run(contextFor(host));
+        },
+        DocumentHost::Reads::nothing); // the command waits for the text in its turn
 
     if (auto* view = dynamic_cast<MarkdownTextView*>(host.editorHost()->textView())) {
         DocumentHost* h = &host;

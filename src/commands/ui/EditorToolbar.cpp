@@ -443,7 +443,7 @@ void EditorToolbar::openHeadingPopover()
     for (const Row& r : rows) {
         auto* b = new HeadingRow(QString::fromLatin1(r.title), tr("Ctrl+%1").arg(r.level), r.size, r.weight, pop);
         connect(b, &QAbstractButton::clicked, this, [this, level = r.level, pop] {
-            if (m_editor) m_editor->heading(level);
+            give([level](EditorController& e) { e.heading(level); });
             pop->close();
             refreshHeading();
         });
@@ -460,6 +460,14 @@ void EditorToolbar::openHeadingPopover()
     showPopover(pop, m_heading);
 }
 
+void EditorToolbar::give(std::function<void(EditorController&)> operation)
+{
+    if (m_editor)
+        m_editor->inTurn([editor = m_editor, operation = std::move(operation)] {
+            if (editor) operation(*editor);
+        });
+}
+
 void EditorToolbar::openLinkPopover()
 {
     QString selected;
@@ -472,7 +480,7 @@ void EditorToolbar::openLinkPopover()
     auto* pop = new LinkEditorView(
         selected, u"https://"_s,
         [this, self](const QString& text, const QString& url) {
-            if (m_editor) m_editor->insertLink(text, url);
+            give([text, url](EditorController& e) { e.insertLink(text, url); });
             if (*self) (*self)->close();
         },
         this);
@@ -487,7 +495,7 @@ void EditorToolbar::openImagePopover()
     auto* pop = new ImageInsertView(
         document,
         [this, self](const QString& alt, const QString& path) {
-            if (m_editor) m_editor->insertImageMarkdown(alt, path);
+            give([alt, path](EditorController& e) { e.insertImageMarkdown(alt, path); });
             if (*self) (*self)->close();
         },
         this);
@@ -501,7 +509,7 @@ void EditorToolbar::openTablePopover()
     auto* pop = new TableGridPicker(
         6, 6,
         [this, self](int rows, int cols) {
-            if (m_editor) m_editor->insertTable(rows, cols);
+            give([rows, cols](EditorController& e) { e.insertTable(rows, cols); });
             if (*self) (*self)->close();
         },
         this);

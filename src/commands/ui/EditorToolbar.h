@@ -55,6 +55,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A popover's choice, given to the editor in its turn with the keys typed.
+    void give(std::function<void(EditorController&)> operation);
     QToolButton* makeHeadingButton();
     QList<QList<QWidget*>> buttonGroups();
     QScrollArea* makeScrollingRow(const QList<QList<QWidget*>>& groups);

@@ -93,8 +93,12 @@ public:
     // Set while the program quits: the window closes without asking.
     virtual bool isClosingForQuit() const = 0;
     // Observes the request (a name from platform/Requests.h); `handler` runs only while
-    // this window is key, and never after the window is gone.
-    virtual void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler) = 0;
+    // this window is key, and never after the window is gone. It finds the whole text in the
+    // editor (a long file still being read is taken in first), unless it reads none of it
+    // (`Reads::nothing`: opening the command palette), when it runs at once.
+    enum class Reads { text, nothing };
+    virtual void observeWhenKey(const QString& request, std::function<void(const QVariant&)> handler,
+                                Reads reads = Reads::text) = 0;
 
     // Puts `widget` in `panel` (replacing and deleting what was there; null empties it).
     // The window takes ownership.

@@ -224,6 +224,14 @@ void FindBar::findPrevious()
 
 void FindBar::replaceCurrent()
 {
+    // In turn with the keys typed in the text before it, as every command.
+    m_controller->inTurn([self = QPointer<FindBar>(this)] {
+        if (self) self->replaceCurrentNow();
+    });
+}
+
+void FindBar::replaceCurrentNow()
+{
     EditorTextView* view = m_controller->textView();
     if (!view || m_search->text().isEmpty()) return;
     const TextFind find(m_search->text());
@@ -238,8 +246,17 @@ void FindBar::replaceCurrent()
 
 void FindBar::replaceAll()
 {
+    m_controller->inTurn([self = QPointer<FindBar>(this)] {
+        if (self) self->startReplacingAll();
+    });
+}
+
+void FindBar::startReplacingAll()
+{
     EditorTextView* view = m_controller->textView();
     if (!view || m_search->text().isEmpty()) return;
+    // What is typed or given meanwhile (a save) follows the replacements.
+    if (!m_replacing) view->holdTurns(true);
     m_replacing = Replacing{FindScan::whole(TextFind(m_search->text()), view->textLength()),
                             view->textRevision(),
                             view->selectedRange(),
@@ -267,6 +284,7 @@ bool FindBar::replaceOn(EditorTextView& view, Slice& slice)
     const Replacing done = std::move(r);
     m_replacing.reset();
     replaceGathered(view, done);
+    view.holdTurns(false);
     return true;
 }
 

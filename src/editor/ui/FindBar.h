@@ -101,6 +101,8 @@ private:
         QList<TextRange> matches;
     };
 
+    void replaceCurrentNow();
+    void startReplacingAll();
     void addButtons();
     void searchEdited();
     void place();

@@ -83,6 +83,11 @@ bool KeptInput::keep(std::function<void()> play)
     return true;
 }
 
+void KeptInput::queue(std::function<void()> play)
+{
+    add(std::move(play));
+}
+
 void KeptInput::playSoon()
 {
     if (m_queued || m_kept.empty() || m_busy()) return;

@@ -26,6 +26,9 @@ public:
     bool keep(const QMimeData* source, std::function<void(const QMimeData*)> insert);
     // The same for what a click does (the caret put where it was): `play` does it.
     bool keep(std::function<void()> play);
+    // Keeps `play` in any case: it runs once control returns (and the view is not busy), what
+    // comes meanwhile waiting behind it.
+    void queue(std::function<void()> play);
     // Whether what comes now must wait.
     bool mustWait() const;
     // Whether anything waits: input the text does not hold yet.

@@ -100,10 +100,17 @@ void MarkdownEditorView::passOnSignals()
     m_text->forEachDocument(this, [this, modification](QTextDocument* doc) {
         connect(doc, &QTextDocument::modificationChanged, this, modification);
     });
-    connect(m_text->keptInput(), &KeptInput::holdingChanged, this, modification);
+    // Keys kept for later are edits to come: Undo, which waits behind them, can be chosen.
+    const auto undo = [this] {
+        Q_EMIT undoAvailable(m_text->document()->isUndoAvailable() || m_text->keptInput()->isHolding());
+    };
+    connect(m_text->keptInput(), &KeptInput::holdingChanged, this, [modification, undo] {
+        modification();
+        undo();
+    });
     connect(m_text, &QTextEdit::cursorPositionChanged, this, &EditorHost::selectionMoved);
     connect(m_text, &QTextEdit::selectionChanged, this, &EditorHost::selectionMoved);
-    connect(m_text, &QTextEdit::undoAvailable, this, &EditorHost::undoAvailable);
+    connect(m_text, &QTextEdit::undoAvailable, this, undo);
     connect(m_text, &QTextEdit::redoAvailable, this, &EditorHost::redoAvailable);
     connect(m_text, &QTextEdit::copyAvailable, this, &EditorHost::copyAvailable);
     connect(m_text, &MarkdownTextView::magnificationChanged, this, &EditorHost::magnificationChanged);
@@ -135,23 +142,22 @@ void MarkdownEditorView::setModified(bool modified)
     m_text->document()->setModified(modified);
 }
 
-// The Edit menu's commands, like the editing operations, wait behind keys typed while the text
-// cannot take them yet (a paste waits with what the clipboard holds: insertFromMimeData).
+// The Edit menu's commands take their turn with the keys where they are given (the menu bar).
 void MarkdownEditorView::undo()
 {
-    if (!m_text->keepCommand([this] { undo(); })) m_text->undo();
+    m_text->undo();
 }
 void MarkdownEditorView::redo()
 {
-    if (!m_text->keepCommand([this] { redo(); })) m_text->redo();
+    m_text->redo();
 }
 void MarkdownEditorView::cut()
 {
-    if (!m_text->keepCommand([this] { cut(); })) m_text->cut();
+    m_text->cut();
 }
 void MarkdownEditorView::copy()
 {
-    if (!m_text->keepCommand([this] { copy(); })) m_text->copy();
+    m_text->copy();
 }
 void MarkdownEditorView::paste()
 {
@@ -159,7 +165,7 @@ void MarkdownEditorView::paste()
 }
 void MarkdownEditorView::selectAll()
 {
-    if (!m_text->keepCommand([this] { selectAll(); })) m_text->selectAll();
+    m_text->selectAll();
 }
 
 void MarkdownEditorView::finishPendingEdit()

@@ -52,7 +52,7 @@ MarkdownTextView::MarkdownTextView(QWidget* parent)
     m_paste = new LongPaste(this);
     m_wait = new LayoutWait(this, [this] { return m_layout; });
     // Read-only only while a text goes in (a long paste, a long file's text being built).
-    m_kept = new KeptInput(this, [this] { return isReadOnly() || m_wait->isWaiting(); });
+    m_kept = new KeptInput(this, [this] { return isReadOnly() || m_wait->isWaiting() || m_turnsHeld; });
     m_wait->arrived = [this] { m_kept->playSoon(); };
     m_layout->overlay = [this](QPainter* p, const QRectF& clip) { m_grid->paint(p, clip); };
     followLayout();
@@ -274,9 +274,14 @@ bool MarkdownTextView::pasteOver(TextRange range, const QString& text)
 {
     // Input waiting ahead would change the text `range` was found in before it goes in.
     if (m_kept->isHolding()) return false;
-    if (m_kept->keep([this, range, text] { pasteOver(range, text); })) return true;
-    if (isReadOnly() || range.location < 0 || range.length < 0 || range.end() > textLength()) return false;
+    if (range.location < 0 || range.length < 0 || range.end() > textLength()) return false;
     if (range.isEmpty() && text.isEmpty()) return true; // nothing changes
+    // Kept while the view is busy, it goes in at its turn, before whatever is typed behind it
+    // (nothing ahead of it changes the text it was found in): what was promised is done.
+    if (m_kept->keep([this, range, text] {
+            if (range.end() <= textLength()) m_paste->put(range, text);
+        }))
+        return true;
     m_paste->put(range, text);
     return true;
 }
@@ -614,9 +619,18 @@ void MarkdownTextView::setController(EditorController* controller)
     m_controller = controller;
 }
 
-bool MarkdownTextView::keepCommand(std::function<void()> command)
+void MarkdownTextView::inTurn(std::function<void()> command, Turn turn)
 {
-    return m_kept->keep(std::move(command));
+    if (turn == Turn::AfterThisEvent)
+        m_kept->queue(std::move(command));
+    else if (!m_kept->keep(command))
+        command();
+}
+
+void MarkdownTextView::holdTurns(bool held)
+{
+    m_turnsHeld = held;
+    if (!held) m_kept->playSoon();
 }
 
 bool MarkdownTextView::canInsertFromMimeData(const QMimeData* source) const

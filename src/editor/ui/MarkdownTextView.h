@@ -83,7 +83,8 @@ public:
     void beep() override;
     std::optional<DocStats> runningCounts() const override;
     void setController(EditorController* controller) override;
-    bool keepCommand(std::function<void()> command) override;
+    void inTurn(std::function<void()> command, Turn turn) override;
+    void holdTurns(bool held) override;
 
     // EditorScrollView
     QSizeF viewportSize() const override;
@@ -214,4 +215,5 @@ private:
     int m_topObstruction = 0;
     QList<QAction*> m_tableActions;
     QPointer<EditorController> m_controller;
+    bool m_turnsHeld = false;
 };

@@ -3,7 +3,9 @@
 #include "app/TemplateStore.h"
 #include "app/ui/DocumentController.h"
 #include "app/ui/WindowSettings.h"
+#include "commands/ui/CommandPalette.h"
 #include "editor/EditorController.h"
+#include "editor/ui/DocumentHost.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/FrontMatterEditor.h"
 #include "editor/ui/KeptInput.h"
@@ -31,6 +33,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -789,6 +792,60 @@ TEST_F(DocumentWindowTest, ClosingDuringALongPasteWritesTheKeysTypedMeanwhileAft
         ASSERT_TRUE(view->keptInput()->isHolding());
         EXPECT_TRUE(w->close());
         EXPECT_TRUE(holds(path, "Start.\n" + (path == htmlPath ? markdown : text) + "typed"));
+    }
+}
+
+// Commands take their turn with the keys whatever route they come by: a save asked after keys
+// typed during a long paste writes the paste and the keys (it wrote the paste alone, and a
+// crash then lost the keys); Undo can be chosen while typed keys wait; the palette opens at
+// once over a long file still being read (it took the whole text in first, holding the
+// window for seconds), and the command chosen in it goes in before the keys typed after it.
+TEST_F(DocumentWindowTest, CommandsFromEveryRouteTakeTheirTurnWithTheKeys)
+{
+    auto& dc = DocumentController::instance();
+    const auto menuItem = [](DocumentWindow* w, const QString& title) {
+        for (QAction* a : w->findChildren<QAction*>())
+            if (a->text().remove(u'&') == title) return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    DocumentWindow* w = nullptr;
+    const QString path = dir.filePath("pasted.md");
+    const QString text = longPasteText();
+    MarkdownTextView* view = pasteAtEnd(w, path, text);
+    ASSERT_TRUE(view && view->longPaste()->rest());
+    QTest::keyClicks(view, "KEYS");
+    QSignalSpy saved(w->events(), &DocumentEvents::saved);
+    menuItem(w, "Save")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !saved.isEmpty(); }, 30000));
+    EXPECT_TRUE(holds(path, "Start.\n" + text + "KEYS"));
+    w->close();
+
+    QByteArray body;
+    for (int i = 0; body.size() < 16 * DocumentWindow::showFirstUnits; ++i)
+        body += "Line " + QByteArray::number(i) + " of the body.\n";
+    writeAll(dir.filePath("long.md"), body);
+    writeAll(dir.filePath("short.md"), "Z");
+    for (const char* name : {"long.md", "short.md"}) {
+        w = dc.openDocument(dir.filePath(name));
+        ASSERT_TRUE(w);
+        QApplication::setActiveWindow(w);
+        if (w->isLoading()) {
+            QTest::keyClicks(edit(w), "Z");
+            EXPECT_TRUE(menuItem(w, "Undo")->isEnabled());
+        } else {
+            edit(w)->moveCursor(QTextCursor::End);
+        }
+        NotificationBus::instance().post("Brindlewick.showCommandPalette");
+        auto* palette = w->findChild<CommandPalette*>();
+        ASSERT_TRUE(palette) << name;
+        EXPECT_EQ(w->isLoading(), name == std::string("long.md"));
+        QTest::keyClicks(palette->searchField(), "Bold");
+        QTest::keyClick(palette->searchField(), Qt::Key_Return);
+        QTest::keyClicks(edit(w), "W");
+        auto* kept = static_cast<MarkdownTextView*>(edit(w))->keptInput();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !w->isLoading() && !kept->isHolding(); }, 10000));
+        EXPECT_TRUE(w->documentText().startsWith("Z**W**")) << w->documentText().left(20).toStdString();
+        w->closeWithoutAsking();
     }
 }
 

@@ -95,7 +95,7 @@ TEST_F(CommandsWidgetsTest, PaletteKeysClampRunLaterAndEscapeRunsNothing)
     q->searchField()->setText(u"lower"_s);
     key(q->searchField(), Qt::Key_Escape);
     EXPECT_FALSE(q->isVisible());
-    QTest::qWait(CommandPalette::runDelayMs + 30);
+    QTest::qWait(30); // a run would have been queued
     EXPECT_EQ(view.text(), u"ABC");
     delete p;
     delete q;
@@ -112,7 +112,7 @@ TEST_F(CommandsWidgetsTest, PaletteClickRunsThatRowAndARunIsDroppedWhenTheWindow
     QListView* list = p->list();
     const QRect second = list->visualRect(list->model()->index(1, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
-    QTest::qWait(CommandPalette::runDelayMs + 30);
+    QTest::qWait(30);               // a run would have been queued
     EXPECT_EQ(view.text(), u"abc"); // "lowercase" on lower-case text
     view.setSelectedRange({0, 3});
     auto* q = new CommandPalette(context(), &window);
@@ -120,7 +120,7 @@ TEST_F(CommandsWidgetsTest, PaletteClickRunsThatRowAndARunIsDroppedWhenTheWindow
     q->searchField()->setText(u"upper"_s);
     key(q->searchField(), Qt::Key_Return);
     window.close();
-    QTest::qWait(CommandPalette::runDelayMs + 30);
+    QTest::qWait(30); // a run would have been queued
     EXPECT_EQ(view.text(), u"abc");
     delete p;
     delete q;

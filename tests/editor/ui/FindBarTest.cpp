@@ -3,6 +3,7 @@
 #include "editor/GridEditing.h"
 #include "editor/TextFind.h"
 #include "editor/ui/GridTableInteraction.h"
+#include "editor/ui/KeptInput.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/Settings.h"
@@ -204,6 +205,26 @@ TEST_F(FindBarTest, PreviousAndReplaceAllGoThroughALongTextInSlicesTouchingOnlyT
     EXPECT_EQ(text(), replaced);
     EXPECT_EQ(changes.size(), 2 * matches);
     for (const auto& [from, removed] : changes) EXPECT_LE(removed, int(QStringLiteral("needle").size())) << from;
+}
+
+// Keys typed while Replace All gathers its matches (and a save asked after them) wait for the
+// replacements and follow them: they were typed after it was asked for.
+TEST_F(FindBarTest, KeysTypedWhileReplaceAllGathersFollowTheReplacements)
+{
+    const QString doc = "A needle.\n" + longText().replace("needle", "thread") + "Another needle.\n";
+    load(doc);
+    controller.textView()->setSelectedRange({0, 0});
+    bar->perform(FindBar::ShowReplace);
+    bar->searchField()->setText("needle");
+    bar->replaceField()->setText("pin");
+    bar->replaceAll();
+    ASSERT_TRUE(bar->isReplacing());
+    QTest::keyClicks(view->markdownTextView(), "X");
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !bar->isReplacing() && !view->markdownTextView()->keptInput()->isHolding(); }));
+    QString expected = QString(doc).replace("needle", "pin");
+    expected.insert(expected.lastIndexOf("pin") + 3, u'X');
+    EXPECT_EQ(text(), expected);
 }
 
 // After Replace All the text between the first and the last match is not left selected:

@@ -1157,10 +1157,10 @@ TEST_F(EditorViewTest, ADocumentBuiltElsewhereIsShownOnceTakenIn)
 TEST_F(EditorViewTest, CommandsGivenWhileTheTextIsStillComingWaitInOrderWithTheKeys)
 {
     view->setReadOnly(true);
-    view->selectAll();
+    controller.inTurn([&] { view->selectAll(); });
     QTest::keyClicks(tv(), "Z");
-    view->selectAll();
-    controller.wrap(QStringLiteral("**"));
+    controller.inTurn([&] { view->selectAll(); });
+    controller.inTurn([&] { controller.wrap(QStringLiteral("**")); });
     QTest::keyClick(tv(), Qt::Key_End);
     QTest::keyClicks(tv(), "!");
     EXPECT_EQ(tv()->text(), QString());
@@ -1171,6 +1171,21 @@ TEST_F(EditorViewTest, CommandsGivenWhileTheTextIsStillComingWaitInOrderWithTheK
     view->setReadOnly(false);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !tv()->keptInput()->isHolding(); }, 5000));
     EXPECT_EQ(tv()->text(), QStringLiteral("**Z**!"));
+}
+
+// A stretch put over the text while the view takes no edit (a version restored while a paste
+// goes in) is kept and goes in at its turn, ahead of the keys typed after it: it was promised.
+TEST_F(EditorViewTest, AStretchPutWhileTheViewIsBusyGoesInAheadOfTheKeysTypedAfterIt)
+{
+    view->loadText(QStringLiteral("abc"));
+    tv()->setSelectedRange({0, 0});
+    view->setReadOnly(true);
+    EXPECT_TRUE(view->pasteOver(TextRange(1, 1), QStringLiteral("B")));
+    QTest::keyClicks(tv(), "X");
+    view->setReadOnly(false);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !tv()->keptInput()->isHolding() && !tv()->longPaste()->isActive(); }, 5000));
+    EXPECT_EQ(tv()->text(), QStringLiteral("aBXc"));
 }
 
 // The words, characters and lines the status bar shows, and the minimap's line lengths,
