@@ -45,7 +45,9 @@ const char kPrintStyle[] = R"(<style>
   .callout-title:not(:last-child) { break-inside: avoid; page-break-inside: avoid;
     padding-bottom: 5.5rem; margin-bottom: calc(.3em - 5.5rem); }
   .bw-part { display: block; }
-  .bw-run { unicode-bidi: bidi-override; }
+  .bw-run { unicode-bidi: bidi-override !important; }
+  .bw-ltr { direction: ltr !important; }
+  .bw-rtl { direction: rtl !important; }
 }
 </style>
 )";

@@ -39,10 +39,11 @@ QString keepHeadingsWithNext(const QString& body);
 //   the estimated height of its head and first row in px ("data-bw-lead");
 // - a paragraph that holds a picture may break anywhere, before the picture too ("bw-picture");
 // - what the page engine would lay out in time with the square of its length is cut up, the
-//   text as it was: a run of 1,000 characters with no letter of either direction (in a code
-//   block, on one line) is laid out in the paragraph's direction ("bw-run"), a paragraph or list
-//   item is set in blocks of 200 lines broken by hand or of 20,000 characters, cut at a space,
-//   where a line ends early ("bw-part");
+//   text and the order of every line as they were: a run of 1,000 characters with no letter or
+//   number (in a code block, on one line) is laid out in the direction it takes anyway ("bw-run",
+//   with "bw-ltr" or "bw-rtl" between letters of one direction; LetterlessRuns), a paragraph
+//   or list item is set in blocks of 200 lines broken by hand or of 20,000 characters, cut at a
+//   space, where a line ends early ("bw-part");
 // - a link whose address is longer than 4,096 characters is printed but not live (the engine
 //   writes the address again for every page the link spans).
 // The widths are estimated from the text with the advances of the fallback fonts.

@@ -218,22 +218,27 @@ TEST(PrintPage, TheTablesOfADocumentLayOutABoundedNumberOfCellsAndTheRowsPastThe
 TEST(PrintPage, LongRunsWithoutLettersAndLongParagraphsAreCutUpForTheEngineWithTheTextUnchanged)
 {
     const auto text = [](QString html) { return html.remove(QRegularExpression("<[^>]*>")); };
-    // A run of a thousand characters of no direction is laid out in the paragraph's; not one
-    // that a right-to-left letter stands before, nor a shorter one.
+    // A run of a thousand characters of no direction is laid out in the direction it takes
+    // anyway: the paragraph's, or that of the letters on both its sides; a character beside a
+    // letter or number stays outside the mark, and a shorter run is not marked.
     const QString amps = QStringLiteral("&amp;").repeated(1000);
-    EXPECT_EQ(PrintPage::fitToColumn("<p>a " + amps + "</p>"), "<p>a<span class=\"bw-run\"> " + amps + "</span></p>");
-    EXPECT_EQ(PrintPage::fitToColumn(QStringLiteral("<p>\u05d0") + amps + "</p>"),
-              QStringLiteral("<p>\u05d0") + amps + "</p>");
-    EXPECT_EQ(PrintPage::fitToColumn(QStringLiteral("<p>\u0661") + amps + "</p>"),
-              QStringLiteral("<p>\u0661") + amps + "</p>")
-        << "nor one after a right-to-left digit";
+    EXPECT_EQ(PrintPage::fitToColumn("<p>a " + amps + "</p>"), "<p>a <span class=\"bw-run\">" + amps + "</span></p>");
+    const QString inner = QStringLiteral("&amp;").repeated(998);
+    EXPECT_EQ(PrintPage::fitToColumn(QStringLiteral("<p>\u05d0") + amps + "\u05d1</p>"),
+              QStringLiteral("<p>\u05d0&amp;<span class=\"bw-run bw-rtl\">") + inner + "</span>&amp;\u05d1</p>");
+    EXPECT_EQ(PrintPage::fitToColumn("<p>\u05d0" + amps + "b</p>"),
+              "<p>\u05d0&amp;<span class=\"bw-run\">" + inner + "</span>&amp;b</p>");
+    EXPECT_EQ(PrintPage::fitToColumn("<p>1" + QString(1000, u'%') + "2</p>"), "<p>1" + QString(1000, u'%') + "2</p>")
+        << "terminators beside a number are part of it";
     EXPECT_EQ(PrintPage::fitToColumn("<p>\u05d0</p><p>" + amps + "</p>"),
               "<p>\u05d0</p><p><span class=\"bw-run\">" + amps + "</span></p>");
+    EXPECT_EQ(PrintPage::fitToColumn("<p>\u2067" + amps + "</p>"), "<p>\u2067" + amps + "</p>")
+        << "nor after an explicit direction";
     const QString mixed = (QString(999, u'<') + u'x').repeated(3);
     EXPECT_EQ(PrintPage::fitToColumn("<p>" + mixed + "</p>"), "<p>" + mixed + "</p>");
     // A run through tags: its pieces from the thousandth character on.
     const QString pieces = "<p>" + QStringLiteral("&amp;<em>&amp;</em>").repeated(600) + "</p>";
-    EXPECT_EQ(PrintPage::fitToColumn(pieces).count("<span class=\"bw-run\">&amp;</span>"), 201);
+    EXPECT_EQ(PrintPage::fitToColumn(pieces).count("<span class=\"bw-run\">&amp;</span>"), 1200);
     EXPECT_EQ(text(PrintPage::fitToColumn(pieces)), text(pieces));
     const QString spaced = QStringLiteral("w ").repeated(12000);
     EXPECT_TRUE(
