@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include "render/PageInserts.h"
+
 // The print page's long runs of characters of no direction (spaces, punctuation, symbols),
 // found as the body is copied and marked afterwards. The page engine takes time with the square
 // of such a run's length (each line looks ahead through it for the next letter or number to
@@ -25,15 +27,9 @@
 // piece between tags marked on its own.
 class LetterlessRuns {
 public:
-    // Text to insert into the page at an offset, after the page is made.
-    struct Insert {
-        qsizetype at;
-        QString text;
-    };
-
     static constexpr int longRun = 1000; // characters; shorter runs are laid out quickly
 
-    explicit LetterlessRuns(QList<Insert>& inserts)
+    explicit LetterlessRuns(QList<PageInsert>& inserts)
         : m_inserts(inserts)
     {}
 
@@ -57,7 +53,7 @@ private:
     void endRun(Side after, bool numberAfter, bool atEnd);
     void addToRun(QChar::Direction d, qsizetype at, qsizetype end);
 
-    QList<Insert>& m_inserts;
+    QList<PageInsert>& m_inserts;
     Side m_lastLetter = Side::Edge; // the direction of the paragraph's last letter
     Side m_before = Side::Edge;     // what the next run has before it
     bool m_numberBefore = false;    // and whether that is a number

@@ -215,6 +215,7 @@ private:
         qsizetype inStart;
         qsizetype outAt; // where the mark of a short block goes into `out`
         bool hasClass;
+        QList<qsizetype> items; // where a list's items begin in `out`
     };
     // An opening or closing tag as it stands in the body.
     struct Tag {
@@ -255,7 +256,7 @@ private:
     const QString& s;
     QString out;
     QList<Open> open;
-    QList<LetterlessRuns::Insert> inserts; // classes and the runs' marks, put into `out` at the end
+    QList<PageInsert> inserts; // classes and the runs' marks, put into `out` at the end
     LetterlessRuns runs{inserts};
     // The divisions open: a callout's (where its mark would go into `out`, or -1 when it lost
     // its tags to the nesting bound) or another's.
@@ -284,13 +285,17 @@ private:
 void Fitter::opened(const QString& name, bool flat, qsizetype start, QStringView tag)
 {
     const qsizetype classAt = tag.indexOf(u"class=\"");
-    open.append({name, flat, start, out.size() + (classAt >= 0 ? classAt + 7 : 1 + name.size()), classAt >= 0});
+    if (name == u"li" && !open.isEmpty() && !open.last().flat
+        && (open.last().name == u"ul" || open.last().name == u"ol"))
+        open.last().items.append(out.size());
+    open.append({name, flat, start, out.size() + (classAt >= 0 ? classAt + 7 : 1 + name.size()), classAt >= 0, {}});
     out += tag;
 }
 
 void Fitter::closed(qsizetype end)
 {
     const Open o = open.takeLast();
+    if (!o.flat) PageInserts::group(o.items, out.size(), inserts);
     if (!o.flat && breaksInside(o.name) && end - o.inStart <= kShortBlock)
         mark(o.outAt, o.hasClass, QLatin1String("bw-whole"));
 }
@@ -305,21 +310,7 @@ void Fitter::mark(qsizetype at, bool hasClass, QLatin1String cls)
 // paragraphs that hold a picture, the long runs without letters.
 QString Fitter::marked()
 {
-    if (inserts.isEmpty()) return out;
-    std::stable_sort(inserts.begin(), inserts.end(),
-                     [](const LetterlessRuns::Insert& a, const LetterlessRuns::Insert& b) { return a.at < b.at; });
-    qsizetype added = 0;
-    for (const LetterlessRuns::Insert& i : std::as_const(inserts)) added += i.text.size();
-    QString result;
-    result.reserve(out.size() + added);
-    qsizetype copied = 0;
-    for (const LetterlessRuns::Insert& i : std::as_const(inserts)) {
-        result += QStringView(out).mid(copied, i.at - copied);
-        result += i.text;
-        copied = i.at;
-    }
-    result += QStringView(out).mid(copied);
-    return result;
+    return PageInserts::applied(out, std::move(inserts));
 }
 
 QString Fitter::run()
@@ -449,7 +440,7 @@ bool Fitter::boundNesting(const Tag& t, qsizetype start, qsizetype end)
         if (item && flat) {
             out += QLatin1String("<div");
             out += t.text.mid(t.nameEnd);
-            open.append({t.name, true, start, 0, false});
+            open.append({t.name, true, start, 0, false, {}});
         } else if (item || (containers < kMaxDepth && indent() + indentOf(t.name) <= kColumn / 2)) {
             if (!item) {
                 ++containers;
@@ -457,7 +448,7 @@ bool Fitter::boundNesting(const Tag& t, qsizetype start, qsizetype end)
             }
             opened(t.name, false, start, t.text);
         } else {
-            open.append({t.name, true, start, 0, false});
+            open.append({t.name, true, start, 0, false, {}});
         }
         return true;
     }

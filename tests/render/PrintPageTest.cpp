@@ -283,3 +283,52 @@ TEST(PrintPage, AnAddressTooLongForAnyUseIsPrintedButNotMadeLive)
     EXPECT_EQ(PrintPage::fitToColumn("<p><a href=\"http://" + QString(4090, u'a') + "\" title=\"t\">x</a></p>"),
               "<p><a title=\"t\">x</a></p>");
 }
+
+namespace {
+
+// The most children any element of `html` has (void elements and text aside).
+int mostChildren(const QString& html)
+{
+    static const QStringList voids{"br", "img", "input", "hr", "meta", "link", "wbr", "col", "source"};
+    QList<int> counts{0};
+    int most = 0;
+    static const QRegularExpression tag("<(/?)([a-zA-Z0-9]+)[^>]*>");
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (voids.contains(m.captured(2).toLower())) continue;
+        if (m.captured(1).isEmpty()) {
+            most = std::max(most, ++counts.last());
+            counts.append(0);
+        } else if (counts.size() > 1) {
+            counts.removeLast();
+        }
+    }
+    return most;
+}
+
+} // namespace
+
+TEST(PrintPage, NoElementHoldsMoreThanAFewDozenBlocksAndDeepCalloutsAreFlattened)
+{
+    const auto text = [](QString html) { return html.remove(QRegularExpression("<[^>]*>")); };
+    // The engine goes through every child of an element for each page: a list of 3,000 items,
+    // 3,000 headings in a row or 3,000 paragraphs are gathered in groups, the text as it was.
+    QString items, headings, paragraphs;
+    for (int i = 0; i < 3000; ++i) {
+        items += QStringLiteral("<li class=\"task-list-item\"><input type=\"checkbox\" disabled> a%1</li>\n").arg(i);
+        headings += QStringLiteral("<h1 id=\"a-%1\">a</h1>\n").arg(i);
+        paragraphs += QStringLiteral("<p>p%1</p>\n").arg(i);
+    }
+    for (const QString& body : {"<ol start=\"3\">\n" + items + "</ol>\n<p>after</p>", headings, paragraphs}) {
+        const QString page = PrintPage::html(body, "t", {}, {});
+        EXPECT_LE(mostChildren(page), 40) << body.left(20).toStdString();
+        EXPECT_TRUE(text(page).contains(text(body))) << body.left(20).toStdString();
+    }
+    // A callout nested past the bound loses its tags as a quote does: here past half the column.
+    QString callouts = "t";
+    for (int i = 0; i < 20; ++i)
+        callouts = "<div class=\"callout callout-note\"><p class=\"callout-title\">t</p>" + callouts + "</div>";
+    const QString flattened = PrintPage::fitToColumn(callouts);
+    EXPECT_EQ(flattened.count("class=\"callout "), 7);
+    EXPECT_EQ(text(flattened), text(callouts));
+}
