@@ -47,7 +47,7 @@ QString applied(const QString& page, QList<PageInsert> inserts)
 
 void group(const QList<qsizetype>& starts, qsizetype end, QList<PageInsert>& inserts)
 {
-    groupRange(starts, 0, starts.size(), end, inserts);
+    groupRange(starts, 1, starts.size(), end, inserts);
 }
 
 } // namespace PageInserts

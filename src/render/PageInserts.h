@@ -21,7 +21,8 @@ QString applied(const QString& page, QList<PageInsert> inserts);
 // body of 40,000 blocks took time with the square of its length. A group has no margin,
 // padding or border: the margins of what it holds collapse through it as between siblings, and
 // the pages break where they did. `starts` are where the siblings begin (in order), `end` where
-// the last ends; a row this short is left as it is.
+// the last ends. The first stays outside the groups (a heading takes a list's first item
+// along), and a row of a few dozen is left as it is.
 void group(const QList<qsizetype>& starts, qsizetype end, QList<PageInsert>& inserts);
 
 } // namespace PageInserts

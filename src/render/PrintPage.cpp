@@ -25,6 +25,8 @@ namespace {
 // A paragraph that holds a picture may break before it, so the picture need not pull the
 // lines above it onto the next page. A callout's title keeps the same room below itself as a
 // heading, and a heading before a callout that may break keeps room for that title and its room.
+// A long run without letters is laid out in the direction it takes anyway, overridden
+// (LetterlessRuns).
 const char kPrintStyle[] = R"(<style>
 @media print {
   html { zoom: 1.3333333; }
@@ -232,7 +234,7 @@ QString groupTopLevel(const QString& body)
 {
     if (body.contains(QLatin1String("class=\"float-"))) return body;
     const QList<Element> elements = topLevel(body);
-    if (elements.size() <= 32) return body;
+    if (elements.isEmpty()) return body;
     QList<qsizetype> starts;
     for (qsizetype i = 0; i < elements.size(); ++i) {
         const Element* before = i > 0 ? &elements[i - 1] : nullptr;

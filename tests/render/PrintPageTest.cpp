@@ -324,6 +324,9 @@ TEST(PrintPage, NoElementHoldsMoreThanAFewDozenBlocksAndDeepCalloutsAreFlattened
         EXPECT_LE(mostChildren(page), 40) << body.left(20).toStdString();
         EXPECT_TRUE(text(page).contains(text(body))) << body.left(20).toStdString();
     }
+    // A heading still takes a long list's first item along.
+    const QString list = "<h1>T</h1>\n<ul>\n" + items + "</ul>\n";
+    EXPECT_TRUE(PrintPage::html(list, "t", {}, {}).contains("<div class=\"bw-keep bw-lead\">"));
     // A callout nested past the bound loses its tags as a quote does: here past half the column.
     QString callouts = "t";
     for (int i = 0; i < 20; ++i)
