@@ -421,9 +421,10 @@ write("pipes.md", "|".join(["h"] * 10_001) + "\n" + "|".join(["-"] * 10_001) + "
 digits = "| " + " | ".join(str(c % 10) for c in range(1, 499))
 write("cells.md", "| " + " | ".join(f"h{c}" for c in range(500)) + " |\n" + "|---" * 500 + "|\n"
       + "".join(f"| r{r} {digits} | z{r} |\n" for r in range(2000)))
-# And one paragraph: a line of 500,000 "&"; 60,000 lines with no blank line between them; an
+# And one paragraph: a line of 500,000 "&", and one after a right-to-left word; 60,000 lines with no blank line between them; an
 # address of 100,000 characters.
 write("amps.md", "&" * 500_000 + "\n")
+write("rtlamps.md", "\u05e9\u05dc\u05d5\u05dd " + "&" * 500_000 + "\n")
 write("lines.md", "".join(f"line {i}\n" for i in range(60_000)))
 write("address.md", "<http://" + "a" * 100_000 + ">\n")
 PY
@@ -467,7 +468,7 @@ for name in ["short", "picture"]:
 print(f"ok short.pdf: {ours} pages (LibreOffice {theirs}); it and picture.pdf have the first page filled, "
       "the footnote after the text")
 PY
-for name in quote nested pipes cells amps lines address; do
+for name in quote nested pipes cells amps rtlamps lines address; do
   start=$(date +%s)
   timeout 120 "$BW_EXPORT" "$PAPER/$name.md" --format pdf --out "$PAPER/$name.pdf" 2>/dev/null || fail "bw-export pdf of hostile $name.md"
   elapsed=$(( $(date +%s) - start ))
@@ -476,7 +477,9 @@ for name in quote nested pipes cells amps lines address; do
 done
 pdftotext "$PAPER/nested.pdf" - | grep -q deepest || fail "nested.pdf: the deepest item is lost"
 [ "$(pdftotext "$PAPER/cells.pdf" - | grep -o 'z[0-9]*' | sort -u | wc -l)" = 2000 ] || fail "cells.pdf: rows are lost"
-[ "$(pdftotext "$PAPER/amps.pdf" - | tr -cd '&' | wc -c)" = 500000 ] || fail "amps.pdf: text is lost"
+for name in amps rtlamps; do
+  [ "$(pdftotext "$PAPER/$name.pdf" - | tr -cd '&' | wc -c)" = 500000 ] || fail "$name.pdf: text is lost"
+done
 [ "$(pdftotext "$PAPER/lines.pdf" - | grep -c '^line [0-9]*$')" = 60000 ] || fail "lines.pdf: lines are lost or joined"
 [ "$(pdftotext "$PAPER/address.pdf" - | tr -cd 'a' | wc -c)" -ge 100000 ] || fail "address.pdf: the address is not printed"
 size=$(stat -c %s "$PAPER/address.pdf")

@@ -6,6 +6,8 @@
 
 #include "render/PrintPage.h"
 
+#include "render/LetterlessRuns.h"
+
 #include <QList>
 
 #include <algorithm>
@@ -33,19 +35,17 @@ constexpr double kSpaceAdvance = 0.32;  // DejaVu Sans's
 constexpr int kShortCode = 12;         // lines
 constexpr int kShortTable = 8;         // rows
 constexpr qsizetype kShortBlock = 600; // characters of HTML: a quote, a list item
-// The page engine takes time with the square of the length of a paragraph's text for a run
-// without a letter of either direction (each line looks ahead for one to resolve its order),
-// and of the number of a paragraph's lines (each page goes through those it begins with). Runs
-// this long are marked to be laid out in the paragraph's direction (what they resolve to after
-// a left-to-right letter anyway), and a paragraph is set in parts, each a block of its own:
-// after so many lines broken by hand or half so many characters (the lines as before), or at a
-// space after so many characters (about 300 lines; a line ends there a little early).
-constexpr int kLongRun = 1000;
+// The page engine takes time with the square of the number of a paragraph's lines (each page
+// goes through those it begins with; of a run without letters too, see LetterlessRuns). A
+// paragraph is set in parts, each a block of its own: after so many lines broken by hand or
+// half so many characters (the lines as before), or at a space after so many characters (about
+// 300 lines; a line ends there a little early).
 constexpr int kPartLines = 200;
 constexpr qsizetype kPartChars = 20000;
 // Longer addresses are printed but not made live: the engine writes a link's address once for
 // every page it spans, and no browser or server takes one of this size.
 constexpr qsizetype kLongestAddress = 4096;
+constexpr double kCalloutIndent = 32; // a callout's border and padding, in px
 
 // Advance widths of DejaVu Sans in em, for the printable ASCII characters from "!" on.
 constexpr double kSansAdvance[] = {.40, .46, .84, .64, .95, .78, .28, .39, .39, .50, .84, .32, .36, .32, .34, // ! to /
@@ -215,11 +215,14 @@ private:
         qsizetype inStart;
         qsizetype outAt; // where the mark of a short block goes into `out`
         bool hasClass;
+        QList<qsizetype> items; // where a list's items begin in `out`
     };
-    struct Mark {
-        qsizetype at;
-        bool hasClass;
-        QLatin1String cls;
+    // An opening or closing tag as it stands in the body.
+    struct Tag {
+        QStringView text;
+        QString name; // lower case
+        qsizetype nameEnd;
+        bool closing;
     };
     // What a table's rows tell of its columns, in em of its type: each column's widest word
     // and longest cell; and the cells of its first two rows (its head and first row).
@@ -230,8 +233,13 @@ private:
     };
 
     void tag(qsizetype start, qsizetype end);
+    bool paragraphPart(const Tag& t);
+    void runParagraphs(const Tag& t);
+    bool longAddress(const Tag& t);
+    bool boundNesting(const Tag& t, qsizetype start, qsizetype end);
+    bool callout(const Tag& t, qsizetype start, qsizetype end);
+    void picture(const Tag& t);
     void text(QStringView t, bool preformatted = false);
-    bool paragraphTag(QStringView name, QStringView t, bool closing);
     void newPart();
     qsizetype pre(qsizetype start, qsizetype tagEnd);
     qsizetype table(qsizetype start, qsizetype tagEnd);
@@ -242,29 +250,30 @@ private:
     static bool breaksInside(QStringView name) { return name == u"blockquote" || name == u"li" || name == u"dl"; }
     void opened(const QString& name, bool flat, qsizetype start, QStringView tag);
     void closed(qsizetype end);
-    QString marked() const;
+    void mark(qsizetype at, bool hasClass, QLatin1String cls);
+    QString marked();
 
     const QString& s;
     QString out;
     QList<Open> open;
-    QList<Mark> marks;
-    // The divisions open, each a callout's (where its mark would go into `out`) or -1 for another.
+    QList<PageInsert> inserts; // classes and the runs' marks, put into `out` at the end
+    LetterlessRuns runs{inserts};
+    // The divisions open: a callout's (where its mark would go into `out`, or -1 when it lost
+    // its tags to the nesting bound) or another's.
     struct Division {
         qsizetype inStart;
         qsizetype outAt;
+        bool callout;
+        bool flat;
     };
     QList<Division> divisions;
     qsizetype paragraphAt = -1; // where the mark of the open paragraph would go into `out`
     bool paragraphHasClass = false;
     qsizetype cells = 0;      // laid out as cells so far, in all tables
     qsizetype rowsAcross = 0; // rows past them, each one cell
-    int containers = 0;       // lists, quotes and definition lists open, not flattened
+    int containers = 0;       // lists, quotes, definition lists and callouts open, not flattened
     double indentSum = 0;     // theirs, in px
 
-    // Whether a right-to-left letter or number (or an explicit direction) is the last strong one,
-    // and the characters since the last strong one in the block.
-    bool rtlBefore = false;
-    qsizetype runLength = 0;
     // The paragraph (or list item) open and its part.
     bool inParagraph = false;
     int inlineDepth = 0;     // elements open inside the paragraph
@@ -276,36 +285,32 @@ private:
 void Fitter::opened(const QString& name, bool flat, qsizetype start, QStringView tag)
 {
     const qsizetype classAt = tag.indexOf(u"class=\"");
-    open.append({name, flat, start, out.size() + (classAt >= 0 ? classAt + 7 : 1 + name.size()), classAt >= 0});
+    if (name == u"li" && !open.isEmpty() && !open.last().flat
+        && (open.last().name == u"ul" || open.last().name == u"ol"))
+        open.last().items.append(out.size());
+    open.append({name, flat, start, out.size() + (classAt >= 0 ? classAt + 7 : 1 + name.size()), classAt >= 0, {}});
     out += tag;
 }
 
 void Fitter::closed(qsizetype end)
 {
     const Open o = open.takeLast();
+    if (!o.flat) PageInserts::group(o.items, out.size(), inserts);
     if (!o.flat && breaksInside(o.name) && end - o.inStart <= kShortBlock)
-        marks.append({o.outAt, o.hasClass, QLatin1String("bw-whole")});
+        mark(o.outAt, o.hasClass, QLatin1String("bw-whole"));
 }
 
-// `out` with the short blocks marked to be kept whole, and the paragraphs that hold a picture.
-QString Fitter::marked() const
+// A class for the element whose tag's name or class attribute ends at `at` of `out`.
+void Fitter::mark(qsizetype at, bool hasClass, QLatin1String cls)
 {
-    if (marks.isEmpty()) return out;
-    QList<Mark> sorted = marks;
-    std::sort(sorted.begin(), sorted.end(), [](const Mark& a, const Mark& b) { return a.at < b.at; });
-    QString result;
-    result.reserve(out.size() + sorted.size() * 20);
-    qsizetype copied = 0;
-    for (const Mark& m : std::as_const(sorted)) {
-        result += QStringView(out).mid(copied, m.at - copied);
-        if (m.hasClass)
-            result += m.cls + u' ';
-        else
-            result += QLatin1String(" class=\"") + m.cls + u'"';
-        copied = m.at;
-    }
-    result += QStringView(out).mid(copied);
-    return result;
+    inserts.append({at, hasClass ? cls + u' ' : QLatin1String(" class=\"") + cls + u'"'});
+}
+
+// `out` with what was noted for it put in: the short blocks marked to be kept whole, the
+// paragraphs that hold a picture, the long runs without letters.
+QString Fitter::marked()
+{
+    return PageInserts::applied(out, std::move(inserts));
 }
 
 QString Fitter::run()
@@ -341,108 +346,51 @@ QString Fitter::run()
     return marked();
 }
 
-// Containers nested deeper than the bound lose their tags (their content stays, its items
-// each a line of their own).
+// Copies a tag, or what stands for it, to `out`, each of its jobs a step of its own: a long
+// paragraph's parts, the paragraphs the letterless runs are read in, addresses too long to be
+// live, the nesting bound, callouts (bounded and kept whole like quotes) and paragraphs that
+// hold a picture. A step that writes the tag itself ends it.
 void Fitter::tag(qsizetype start, qsizetype end)
 {
-    const QStringView t = QStringView(s).mid(start, end - start);
-    const bool closing = t.startsWith(u"</");
-    qsizetype nameEnd = closing ? 2 : 1;
-    while (nameEnd < t.size() && t[nameEnd].isLetterOrNumber()) ++nameEnd;
-    const QString name = t.mid(closing ? 2 : 1, nameEnd - (closing ? 2 : 1)).toString().toLower();
-    if ((inParagraph || holdsLines(name)) && paragraphTag(name, t, closing)) return;
-    if (isBlock(name)) {
-        rtlBefore = false;
-        runLength = 0;
-    }
-    if (name == u"a" && !closing) {
-        const qsizetype href = t.indexOf(u" href=\"");
-        const qsizetype hrefEnd = href < 0 ? -1 : t.indexOf(u'"', href + 7);
-        if (hrefEnd - href - 7 > kLongestAddress) {
-            out += t.left(href);
-            out += t.mid(hrefEnd + 1);
-            return;
-        }
-    }
-    const bool flat = !open.isEmpty() && open.last().flat;
-    const bool item = name == u"li" || name == u"dt" || name == u"dd";
-    if (isContainer(name) || name == u"li") {
-        if (!closing) {
-            if (item && flat) {
-                out += QLatin1String("<div");
-                out += t.mid(nameEnd);
-                open.append({name, true, start, 0, false});
-            } else if (item || (containers < kMaxDepth && indent() + indentOf(name) <= kColumn / 2)) {
-                if (!item) {
-                    ++containers;
-                    indentSum += indentOf(name);
-                }
-                opened(name, false, start, t);
-            } else {
-                open.append({name, true, start, 0, false});
-            }
-            return;
-        }
-        if (!open.isEmpty() && open.last().name == name) {
-            const bool wasFlat = open.last().flat;
-            if (!wasFlat && !item) {
-                --containers;
-                indentSum -= indentOf(name);
-            }
-            closed(end);
-            if (!wasFlat)
-                out += t;
-            else if (item)
-                out += QStringLiteral("</div>");
-            return;
-        }
-    } else if (flat && item) {
-        out += closing ? QStringLiteral("</div") : QStringLiteral("<div");
-        out += t.mid(nameEnd);
-        return;
-    } else if (name == u"p") {
-        const qsizetype classAt = t.indexOf(u"class=\"");
-        paragraphAt = closing ? -1 : out.size() + (classAt >= 0 ? classAt + 7 : 2);
-        paragraphHasClass = classAt >= 0;
-    } else if (name == u"div") {
-        // A callout breaks across pages as a quote does; a short one is kept whole.
-        if (!closing) {
-            const qsizetype classAt = t.indexOf(u"class=\"callout");
-            divisions.append({start, classAt >= 0 ? out.size() + classAt + 7 : -1});
-        } else if (!divisions.isEmpty()) {
-            const Division d = divisions.takeLast();
-            if (d.outAt >= 0 && end - d.inStart <= kShortBlock)
-                marks.append({d.outAt, true, QLatin1String("bw-whole")});
-        }
-    } else if (name == u"img" && paragraphAt >= 0) {
-        marks.append({paragraphAt, paragraphHasClass, QLatin1String("bw-picture")});
-        paragraphAt = -1;
-    }
-    out += t;
+    Tag t;
+    t.text = QStringView(s).mid(start, end - start);
+    t.closing = t.text.startsWith(u"</");
+    t.nameEnd = t.closing ? 2 : 1;
+    while (t.nameEnd < t.text.size() && t.text[t.nameEnd].isLetterOrNumber()) ++t.nameEnd;
+    t.name = t.text.mid(t.closing ? 2 : 1, t.nameEnd - (t.closing ? 2 : 1)).toString().toLower();
+    if ((inParagraph || holdsLines(t.name)) && paragraphPart(t)) return;
+    runParagraphs(t);
+    if (longAddress(t)) return;
+    if (boundNesting(t, start, end)) return;
+    if (callout(t, start, end)) return;
+    picture(t);
+    out += t.text;
 }
 
 // A paragraph's (or a list item's) parts of many lines: after every so many line breaks at its
 // own level, the rest goes into a block of its own (.bw-part), closed before the paragraph
 // closes or a block starts in it. True when the tag has been written here.
-bool Fitter::paragraphTag(QStringView name, QStringView t, bool closing)
+bool Fitter::paragraphPart(const Tag& t)
 {
-    if (isBlock(name)) {
+    if (isBlock(t.name)) {
         if (partOpen) out += QLatin1String("</span>");
-        inParagraph = !closing && holdsLines(name);
+        inParagraph = !t.closing && holdsLines(t.name);
         inlineDepth = lines = 0;
         partChars = 0;
         partOpen = false;
         return false;
     }
-    if (name == u"br") {
+    if (t.name == u"br") {
         // Half the characters are enough at a line's end, so that a line shorter than that is
         // never cut.
         if (inlineDepth > 0 || (++lines < kPartLines && partChars < kPartChars / 2)) return false;
-        out += t;
+        out += t.text;
+        runs.paragraphEnds();
         newPart();
         return true;
     }
-    if (!isVoidTag(name) && !t.endsWith(u"/>")) inlineDepth = closing ? std::max(0, inlineDepth - 1) : inlineDepth + 1;
+    if (!isVoidTag(t.name) && !t.text.endsWith(u"/>"))
+        inlineDepth = t.closing ? std::max(0, inlineDepth - 1) : inlineDepth + 1;
     return false;
 }
 
@@ -454,91 +402,163 @@ void Fitter::newPart()
     partChars = 0;
 }
 
-// Text between tags, its long runs without a letter of either direction marked (.bw-run). A
-// run goes on through the tags inside a block; each piece of it between tags is marked from
-// where the run has grown long. In preformatted text a line's end ends a run, as it ends the
-// paragraph the engine looks through.
+// Blocks and line breaks end the paragraph whose order the letterless runs follow; an element
+// of its own direction within it stops their marks.
+void Fitter::runParagraphs(const Tag& t)
+{
+    if (isBlock(t.name) || t.name == u"br")
+        runs.paragraphEnds();
+    else if (!t.closing && (t.name == u"bdo" || t.name == u"bdi" || t.text.contains(u" dir=")))
+        runs.explicitDirection();
+}
+
+// An address longer than the bound is left out of its link, the text printed as it stands.
+bool Fitter::longAddress(const Tag& t)
+{
+    if (t.name != u"a" || t.closing) return false;
+    const qsizetype href = t.text.indexOf(u" href=\"");
+    const qsizetype hrefEnd = href < 0 ? -1 : t.text.indexOf(u'"', href + 7);
+    if (hrefEnd - href - 7 <= kLongestAddress) return false;
+    out += t.text.left(href);
+    out += t.text.mid(hrefEnd + 1);
+    return true;
+}
+
+// Containers nested deeper than the bound lose their tags (their content stays, its items
+// each a line of their own); a short list item or quote is marked to be kept whole.
+bool Fitter::boundNesting(const Tag& t, qsizetype start, qsizetype end)
+{
+    const bool flat = !open.isEmpty() && open.last().flat;
+    const bool item = t.name == u"li" || t.name == u"dt" || t.name == u"dd";
+    if (!isContainer(t.name) && t.name != u"li") {
+        if (!flat || !item) return false;
+        out += t.closing ? QStringLiteral("</div") : QStringLiteral("<div");
+        out += t.text.mid(t.nameEnd);
+        return true;
+    }
+    if (!t.closing) {
+        if (item && flat) {
+            out += QLatin1String("<div");
+            out += t.text.mid(t.nameEnd);
+            open.append({t.name, true, start, 0, false, {}});
+        } else if (item || (containers < kMaxDepth && indent() + indentOf(t.name) <= kColumn / 2)) {
+            if (!item) {
+                ++containers;
+                indentSum += indentOf(t.name);
+            }
+            opened(t.name, false, start, t.text);
+        } else {
+            open.append({t.name, true, start, 0, false, {}});
+        }
+        return true;
+    }
+    if (open.isEmpty() || open.last().name != t.name) return false;
+    const bool wasFlat = open.last().flat;
+    if (!wasFlat && !item) {
+        --containers;
+        indentSum -= indentOf(t.name);
+    }
+    closed(end);
+    if (!wasFlat)
+        out += t.text;
+    else if (item)
+        out += QStringLiteral("</div>");
+    return true;
+}
+
+// A callout breaks across pages as a quote does, and a short one is kept whole; nested past
+// the bound, it loses its tags as a quote does (its title and text stay).
+bool Fitter::callout(const Tag& t, qsizetype start, qsizetype end)
+{
+    if (t.name != u"div") return false;
+    if (!t.closing) {
+        const qsizetype classAt = t.text.indexOf(u"class=\"callout");
+        if (classAt < 0) {
+            divisions.append({start, -1, false, false});
+            return false;
+        }
+        if (containers >= kMaxDepth || indent() + kCalloutIndent > kColumn / 2) {
+            divisions.append({start, -1, true, true});
+            return true;
+        }
+        ++containers;
+        indentSum += kCalloutIndent;
+        divisions.append({start, out.size() + classAt + 7, true, false});
+        return false;
+    }
+    if (divisions.isEmpty()) return false;
+    const Division d = divisions.takeLast();
+    if (d.flat) return true;
+    if (d.callout) {
+        --containers;
+        indentSum -= kCalloutIndent;
+        if (end - d.inStart <= kShortBlock) mark(d.outAt, true, QLatin1String("bw-whole"));
+    }
+    return false;
+}
+
+// A paragraph that holds a picture is marked so that it may break before it.
+void Fitter::picture(const Tag& t)
+{
+    if (t.name == u"p") {
+        const qsizetype classAt = t.text.indexOf(u"class=\"");
+        paragraphAt = t.closing ? -1 : out.size() + (classAt >= 0 ? classAt + 7 : 2);
+        paragraphHasClass = classAt >= 0;
+    } else if (t.name == u"img" && paragraphAt >= 0) {
+        mark(paragraphAt, paragraphHasClass, QLatin1String("bw-picture"));
+        paragraphAt = -1;
+    }
+}
+
+// The character of `t` at `i` (an entity or a surrogate pair as one), `i` moved past it.
+char32_t nextChar(QStringView t, qsizetype& i)
+{
+    char32_t c = t[i].unicode();
+    qsizetype next = i + 1;
+    if (c == u'&') {
+        // An entity is one character: the escaped ones are all neutral, a number is read.
+        const qsizetype semicolon = t.mid(i, 12).indexOf(u';');
+        if (semicolon > 1) {
+            next = i + semicolon + 1;
+            const QStringView entity = t.mid(i + 1, semicolon - 1);
+            if (entity.startsWith(u'#')) {
+                bool ok = false;
+                const uint code = entity.startsWith(u"#x", Qt::CaseInsensitive) ? entity.mid(2).toUInt(&ok, 16)
+                                                                                : entity.mid(1).toUInt(&ok);
+                c = ok && code <= 0x10FFFF ? char32_t(code) : U'&';
+            }
+        }
+    } else if (QChar::isHighSurrogate(c) && next < t.size() && t[next].isLowSurrogate()) {
+        c = QChar::surrogateToUcs4(t[i], t[next]);
+        ++next;
+    }
+    i = next;
+    return c;
+}
+
+// Text between tags: a long paragraph cut into parts at a space, each character handed to the
+// letterless runs with where it stands in `out`. Outside preformatted text a line's end is a
+// space to the page.
 void Fitter::text(QStringView t, bool preformatted)
 {
     qsizetype copied = 0;
-    qsizetype runAt = -1; // where the run's piece in `t` begins
-    // The piece up to `at` is marked once the run is long; `ends` when the run ends there.
-    const auto endRun = [&](qsizetype at, bool mark, bool ends = true) {
-        if (mark && runAt >= 0 && !rtlBefore && runLength >= kLongRun) {
-            out += t.mid(copied, runAt - copied);
-            out += QLatin1String("<span class=\"bw-run\">");
-            out += t.mid(runAt, at - runAt);
-            out += QLatin1String("</span>");
-            copied = at;
-        }
-        runAt = -1;
-        if (ends) runLength = 0;
-    };
     const bool mayPart = inParagraph && inlineDepth == 0;
     for (qsizetype i = 0; i < t.size();) {
-        char32_t c = t[i].unicode();
-        qsizetype next = i + 1;
-        if (c == u'&') {
-            // An entity is one character: the escaped ones are all neutral, a number is read.
-            const qsizetype semicolon = t.mid(i, 12).indexOf(u';');
-            if (semicolon > 1) {
-                next = i + semicolon + 1;
-                const QStringView entity = t.mid(i + 1, semicolon - 1);
-                if (entity.startsWith(u'#')) {
-                    bool ok = false;
-                    const uint code = entity.startsWith(u"#x", Qt::CaseInsensitive) ? entity.mid(2).toUInt(&ok, 16)
-                                                                                    : entity.mid(1).toUInt(&ok);
-                    c = ok && code <= 0x10FFFF ? char32_t(code) : U'&';
-                }
-            }
-        } else if (QChar::isHighSurrogate(c) && next < t.size() && t[next].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(t[i], t[next]);
-            ++next;
-        }
-        if (preformatted && c == U'\n') {
-            endRun(i, true);
-            i = next;
-            continue;
-        }
+        qsizetype next = i;
+        const char32_t c = nextChar(t, next);
+        const bool lineEnd = c == U'\n' || c == U'\r';
         if (inParagraph) ++partChars;
-        if (mayPart && partChars > kPartChars && (c == U' ' || c == U'\n')) {
-            // The next part begins with the space (a run too, as it is a paragraph of its own).
-            endRun(i, true);
+        if (mayPart && partChars > kPartChars && (c == U' ' || lineEnd)) {
+            // The next part begins with the space.
             out += t.mid(copied, i - copied);
             copied = i;
+            runs.paragraphEnds();
             newPart();
         }
-        switch (QChar::direction(c)) {
-        case QChar::DirL:
-            endRun(i, true);
-            rtlBefore = false;
-            break;
-        case QChar::DirR:
-        case QChar::DirAL:
-        case QChar::DirAN: // which neutrals beside it take as right-to-left
-            endRun(i, true);
-            rtlBefore = true;
-            break;
-        case QChar::DirLRE:
-        case QChar::DirLRO:
-        case QChar::DirRLE:
-        case QChar::DirRLO:
-        case QChar::DirPDF:
-        case QChar::DirLRI:
-        case QChar::DirRLI:
-        case QChar::DirFSI:
-        case QChar::DirPDI:
-            // Explicit directions: nothing is marked up to the next left-to-right letter.
-            endRun(i, false);
-            rtlBefore = true;
-            break;
-        default:
-            if (runAt < 0) runAt = i;
-            ++runLength;
-        }
+        const qsizetype at = out.size() + i - copied;
+        runs.character(lineEnd && !preformatted ? U' ' : c, at, at + next - i);
         i = next;
     }
-    endRun(t.size(), true, false);
     out += t.mid(copied);
 }
 
@@ -564,8 +584,7 @@ qsizetype Fitter::pre(qsizetype start, qsizetype tagEnd)
     out += withClassAndStyle(openTag, classes.join(u' '), style);
     // Its text as a paragraph's, its long runs marked, but never cut into parts.
     const bool paragraph = std::exchange(inParagraph, false);
-    rtlBefore = false;
-    runLength = 0;
+    runs.paragraphEnds();
     qsizetype at = tagEnd;
     while (at < end) {
         const qsizetype lt = s.indexOf(u'<', at);
@@ -576,6 +595,7 @@ qsizetype Fitter::pre(qsizetype start, qsizetype tagEnd)
         out += QStringView(s).mid(lt, gt + 1 - lt);
         at = gt + 1;
     }
+    runs.paragraphEnds();
     inParagraph = paragraph;
     return end;
 }
@@ -694,6 +714,7 @@ double Fitter::leadHeight(const Columns& columns, double size, bool fitted, doub
 // px), the room a heading above it keeps below itself.
 qsizetype Fitter::table(qsizetype start, qsizetype tagEnd)
 {
+    runs.paragraphEnds();
     const qsizetype close = s.indexOf(QLatin1String("</table>"), tagEnd, Qt::CaseInsensitive);
     const qsizetype end = close < 0 ? s.size() : close;
     const QStringView content = QStringView(s).mid(tagEnd, end - tagEnd);

@@ -1,6 +1,7 @@
 #include "render/PrintPage.h"
 
 #include "render/Exporter.h"
+#include "render/PageInserts.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -24,6 +25,8 @@ namespace {
 // A paragraph that holds a picture may break before it, so the picture need not pull the
 // lines above it onto the next page. A callout's title keeps the same room below itself as a
 // heading, and a heading before a callout that may break keeps room for that title and its room.
+// A long run without letters is laid out in the direction it takes anyway, overridden
+// (LetterlessRuns).
 const char kPrintStyle[] = R"(<style>
 @media print {
   html { zoom: 1.3333333; }
@@ -45,7 +48,9 @@ const char kPrintStyle[] = R"(<style>
   .callout-title:not(:last-child) { break-inside: avoid; page-break-inside: avoid;
     padding-bottom: 5.5rem; margin-bottom: calc(.3em - 5.5rem); }
   .bw-part { display: block; }
-  .bw-run { unicode-bidi: bidi-override; }
+  .bw-run { unicode-bidi: bidi-override !important; }
+  .bw-ltr { direction: ltr !important; }
+  .bw-rtl { direction: rtl !important; }
 }
 </style>
 )";
@@ -60,6 +65,10 @@ constexpr qsizetype kPictureBlock = 2000;
 // a taller head and first row would leave most of a page empty.
 constexpr double kRoom = 88;
 constexpr double kMostRoom = 216;
+// A run of more headings than this (pages of them) keeps only its last few together with what
+// follows.
+constexpr qsizetype kLongestRun = 64;
+constexpr qsizetype kRunBox = 3;
 // Before a callout: the heading's margin, the callout's padding, its title's line and room.
 constexpr int kCalloutRoom = 152;
 
@@ -218,6 +227,29 @@ int roomFor(const QString& body, const Element& e)
     return lead > kRoom ? int(std::ceil(std::min(lead, kMostRoom))) : 0;
 }
 
+// `body` with its top-level blocks gathered in groups (PageInserts::group). A heading's first
+// list item (.bw-lead) stays beside the rest of its list; a body with floats is left as it is,
+// as a heading clears them and a group's edge would change where.
+QString groupTopLevel(const QString& body)
+{
+    if (body.contains(QLatin1String("class=\"float-"))) return body;
+    const QList<Element> elements = topLevel(body);
+    if (elements.isEmpty()) return body;
+    QList<qsizetype> starts;
+    for (qsizetype i = 0; i < elements.size(); ++i) {
+        const Element* before = i > 0 ? &elements[i - 1] : nullptr;
+        if (before
+            && QStringView(body)
+                   .mid(before->start, body.indexOf(u'>', before->start) - before->start)
+                   .contains(u"bw-lead"))
+            continue;
+        starts.append(elements[i].start);
+    }
+    QList<PageInsert> inserts;
+    PageInserts::group(starts, elements.last().end, inserts);
+    return PageInserts::applied(body, std::move(inserts));
+}
+
 } // namespace
 
 namespace PrintPage {
@@ -231,11 +263,14 @@ QString keepHeadingsWithNext(const QString& body)
         if (!isHeading(elements[i].name)) continue;
         qsizetype lastHeading = i;
         while (lastHeading + 1 < elements.size() && isHeading(elements[lastHeading + 1].name)) ++lastHeading;
+        if (out.isEmpty()) out.reserve(body.size() + elements.size() * 48);
+        // A longer run is more than a page holds: it breaks all the same, and the engine took
+        // time with the square of its length in one box. Its last headings go as a run does.
+        if (lastHeading - i >= kLongestRun) i = lastHeading - kRunBox + 1;
         const Element* next = lastHeading + 1 < elements.size() ? &elements[lastHeading + 1] : nullptr;
         const bool withNext = next && takeAlong(body, *next);
         const qsizetype firstItem = next && !withNext ? firstItemEnd(body, *next) : -1;
         const int room = next && !withNext ? roomFor(body, *next) : 0;
-        if (out.isEmpty()) out.reserve(body.size() + elements.size() * 48);
         const QStringView text(body);
         const qsizetype start = elements[i].start;
         out += text.mid(copied, start - copied);
@@ -270,7 +305,8 @@ QString keepHeadingsWithNext(const QString& body)
 
 QString html(const QString& body, const QString& title, const QString& themeCSS, const QString& userCSS)
 {
-    QString page = Exporter::htmlDocument(keepHeadingsWithNext(fitToColumn(body)), title, themeCSS, userCSS, true);
+    QString page =
+        Exporter::htmlDocument(groupTopLevel(keepHeadingsWithNext(fitToColumn(body))), title, themeCSS, userCSS, true);
     const qsizetype head = page.indexOf(QLatin1String("</head>"));
     if (head >= 0) page.insert(head, QLatin1String(kPrintStyle));
     return page;

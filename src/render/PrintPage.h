@@ -10,6 +10,8 @@
 // The HTML export keeps the page template as it is.
 namespace PrintPage {
 
+// The body is fitToColumn's, then keepHeadingsWithNext's, its top-level blocks gathered in
+// groups when there are more than 32 ("bw-group", PageInserts).
 QString html(const QString& body, const QString& title, const QString& themeCSS, const QString& userCSS);
 
 // `body` with each top-level heading (or run of headings) in an element that is not broken
@@ -19,13 +21,15 @@ QString html(const QString& body, const QString& title, const QString& themeCSS,
 // after it, .bw-lead). A long paragraph, list item, callout or code block is not taken along, as
 // the heading's room keeps its first lines with it; before a table the room is its head and
 // first row (data-bw-lead, from fitToColumn), before a callout its title and the room below
-// that. A body whose top level cannot be read as elements is returned unchanged.
+// that. Of a run of more than 64 headings (pages of them) only the last three are kept so. A
+// body whose top level cannot be read as elements is returned unchanged.
 QString keepHeadingsWithNext(const QString& body);
 
 // `body` as a column of paper can hold it, in time linear in its length:
-// - lists, quotes and definition lists nested more than 8 deep, or indented by more than half
-//   the column, lose the deeper levels' tags (their items become plain blocks), a table row's
-//   non-empty cells past the 64th are joined in a row of their own below it, one cell across
+// - lists, quotes, definition lists and callouts nested more than 8 deep, or indented by more
+//   than half the column, lose the deeper levels' tags (their items become plain blocks), a
+//   list of more than 32 items has them gathered in groups ("bw-group", PageInserts), a table
+//   row's non-empty cells past the 64th are joined in a row of their own below it, one cell across
 //   the table, and once the tables have 4,096 cells each further row is such a cell, so a
 //   hostile document cannot make the page engine lay out thousands of levels, columns or rows
 //   of cells (a table cut short so does not repeat its head on every page, "bw-rows");
@@ -39,10 +43,11 @@ QString keepHeadingsWithNext(const QString& body);
 //   the estimated height of its head and first row in px ("data-bw-lead");
 // - a paragraph that holds a picture may break anywhere, before the picture too ("bw-picture");
 // - what the page engine would lay out in time with the square of its length is cut up, the
-//   text as it was: a run of 1,000 characters with no letter of either direction (in a code
-//   block, on one line) is laid out in the paragraph's direction ("bw-run"), a paragraph or list
-//   item is set in blocks of 200 lines broken by hand or of 20,000 characters, cut at a space,
-//   where a line ends early ("bw-part");
+//   text and the order of every line as they were: a run of 1,000 characters with no letter or
+//   number (in a code block, on one line) is laid out in the direction it takes anyway ("bw-run",
+//   with "bw-ltr" or "bw-rtl" between letters of one direction; LetterlessRuns), a paragraph
+//   or list item is set in blocks of 200 lines broken by hand or of 20,000 characters, cut at a
+//   space, where a line ends early ("bw-part");
 // - a link whose address is longer than 4,096 characters is printed but not live (the engine
 //   writes the address again for every page the link spans).
 // The widths are estimated from the text with the advances of the fallback fonts.

@@ -218,22 +218,27 @@ TEST(PrintPage, TheTablesOfADocumentLayOutABoundedNumberOfCellsAndTheRowsPastThe
 TEST(PrintPage, LongRunsWithoutLettersAndLongParagraphsAreCutUpForTheEngineWithTheTextUnchanged)
 {
     const auto text = [](QString html) { return html.remove(QRegularExpression("<[^>]*>")); };
-    // A run of a thousand characters of no direction is laid out in the paragraph's; not one
-    // that a right-to-left letter stands before, nor a shorter one.
+    // A run of a thousand characters of no direction is laid out in the direction it takes
+    // anyway: the paragraph's, or that of the letters on both its sides; a character beside a
+    // letter or number stays outside the mark, and a shorter run is not marked.
     const QString amps = QStringLiteral("&amp;").repeated(1000);
-    EXPECT_EQ(PrintPage::fitToColumn("<p>a " + amps + "</p>"), "<p>a<span class=\"bw-run\"> " + amps + "</span></p>");
-    EXPECT_EQ(PrintPage::fitToColumn(QStringLiteral("<p>\u05d0") + amps + "</p>"),
-              QStringLiteral("<p>\u05d0") + amps + "</p>");
-    EXPECT_EQ(PrintPage::fitToColumn(QStringLiteral("<p>\u0661") + amps + "</p>"),
-              QStringLiteral("<p>\u0661") + amps + "</p>")
-        << "nor one after a right-to-left digit";
+    EXPECT_EQ(PrintPage::fitToColumn("<p>a " + amps + "</p>"), "<p>a <span class=\"bw-run\">" + amps + "</span></p>");
+    const QString inner = QStringLiteral("&amp;").repeated(998);
+    EXPECT_EQ(PrintPage::fitToColumn(QStringLiteral("<p>\u05d0") + amps + "\u05d1</p>"),
+              QStringLiteral("<p>\u05d0&amp;<span class=\"bw-run bw-rtl\">") + inner + "</span>&amp;\u05d1</p>");
+    EXPECT_EQ(PrintPage::fitToColumn("<p>\u05d0" + amps + "b</p>"),
+              "<p>\u05d0&amp;<span class=\"bw-run\">" + inner + "</span>&amp;b</p>");
+    EXPECT_EQ(PrintPage::fitToColumn("<p>1" + QString(1000, u'%') + "2</p>"), "<p>1" + QString(1000, u'%') + "2</p>")
+        << "terminators beside a number are part of it";
     EXPECT_EQ(PrintPage::fitToColumn("<p>\u05d0</p><p>" + amps + "</p>"),
               "<p>\u05d0</p><p><span class=\"bw-run\">" + amps + "</span></p>");
+    EXPECT_EQ(PrintPage::fitToColumn("<p>\u2067" + amps + "</p>"), "<p>\u2067" + amps + "</p>")
+        << "nor after an explicit direction";
     const QString mixed = (QString(999, u'<') + u'x').repeated(3);
     EXPECT_EQ(PrintPage::fitToColumn("<p>" + mixed + "</p>"), "<p>" + mixed + "</p>");
     // A run through tags: its pieces from the thousandth character on.
     const QString pieces = "<p>" + QStringLiteral("&amp;<em>&amp;</em>").repeated(600) + "</p>";
-    EXPECT_EQ(PrintPage::fitToColumn(pieces).count("<span class=\"bw-run\">&amp;</span>"), 201);
+    EXPECT_EQ(PrintPage::fitToColumn(pieces).count("<span class=\"bw-run\">&amp;</span>"), 1200);
     EXPECT_EQ(text(PrintPage::fitToColumn(pieces)), text(pieces));
     const QString spaced = QStringLiteral("w ").repeated(12000);
     EXPECT_TRUE(
@@ -277,4 +282,56 @@ TEST(PrintPage, AnAddressTooLongForAnyUseIsPrintedButNotMadeLive)
     EXPECT_EQ(PrintPage::fitToColumn(longest), longest);
     EXPECT_EQ(PrintPage::fitToColumn("<p><a href=\"http://" + QString(4090, u'a') + "\" title=\"t\">x</a></p>"),
               "<p><a title=\"t\">x</a></p>");
+}
+
+namespace {
+
+// The most children any element of `html` has (void elements and text aside).
+int mostChildren(const QString& html)
+{
+    static const QStringList voids{"br", "img", "input", "hr", "meta", "link", "wbr", "col", "source"};
+    QList<int> counts{0};
+    int most = 0;
+    static const QRegularExpression tag("<(/?)([a-zA-Z0-9]+)[^>]*>");
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (voids.contains(m.captured(2).toLower())) continue;
+        if (m.captured(1).isEmpty()) {
+            most = std::max(most, ++counts.last());
+            counts.append(0);
+        } else if (counts.size() > 1) {
+            counts.removeLast();
+        }
+    }
+    return most;
+}
+
+} // namespace
+
+TEST(PrintPage, NoElementHoldsMoreThanAFewDozenBlocksAndDeepCalloutsAreFlattened)
+{
+    const auto text = [](QString html) { return html.remove(QRegularExpression("<[^>]*>")); };
+    // The engine goes through every child of an element for each page: a list of 3,000 items,
+    // 3,000 headings in a row or 3,000 paragraphs are gathered in groups, the text as it was.
+    QString items, headings, paragraphs;
+    for (int i = 0; i < 3000; ++i) {
+        items += QStringLiteral("<li class=\"task-list-item\"><input type=\"checkbox\" disabled> a%1</li>\n").arg(i);
+        headings += QStringLiteral("<h1 id=\"a-%1\">a</h1>\n").arg(i);
+        paragraphs += QStringLiteral("<p>p%1</p>\n").arg(i);
+    }
+    for (const QString& body : {"<ol start=\"3\">\n" + items + "</ol>\n<p>after</p>", headings, paragraphs}) {
+        const QString page = PrintPage::html(body, "t", {}, {});
+        EXPECT_LE(mostChildren(page), 40) << body.left(20).toStdString();
+        EXPECT_TRUE(text(page).contains(text(body))) << body.left(20).toStdString();
+    }
+    // A heading still takes a long list's first item along.
+    const QString list = "<h1>T</h1>\n<ul>\n" + items + "</ul>\n";
+    EXPECT_TRUE(PrintPage::html(list, "t", {}, {}).contains("<div class=\"bw-keep bw-lead\">"));
+    // A callout nested past the bound loses its tags as a quote does: here past half the column.
+    QString callouts = "t";
+    for (int i = 0; i < 20; ++i)
+        callouts = "<div class=\"callout callout-note\"><p class=\"callout-title\">t</p>" + callouts + "</div>";
+    const QString flattened = PrintPage::fitToColumn(callouts);
+    EXPECT_EQ(flattened.count("class=\"callout "), 7);
+    EXPECT_EQ(text(flattened), text(callouts));
 }

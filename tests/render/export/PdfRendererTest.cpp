@@ -80,6 +80,36 @@ TEST(PaginatedPDFRenderer, WideCodeAddressesAndTablesAreKeptWhole)
     for (const char* end : {"CodeEnd)", "AddressEnd", "LastCell"}) EXPECT_TRUE(all.contains(end)) << end;
 }
 
+TEST(PaginatedPDFRenderer, LongRunsWithoutLettersPrintInTheOrderTheyHaveUnmarked)
+{
+    ScopedSettings settings;
+    // Each paragraph has a run long enough to be marked for the engine: between letters of
+    // either direction, at a paragraph's start and end, beside numbers, of mirrored characters,
+    // through emphasis. Every page prints as it does with the marks made to do nothing.
+    const QString run(1000, u'=');
+    const QStringList paragraphs{
+        "Total " + run + QStringLiteral(" \u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd"),
+        QStringLiteral("\u05e9\u05dc\u05d5\u05dd ") + run + " world",
+        QStringLiteral("\u05e9\u05dc\u05d5\u05dd ") + run + QStringLiteral(" \u05e2\u05d5\u05dc\u05dd"),
+        "hello " + run + " world",
+        run + QStringLiteral(" \u05e9\u05dc\u05d5\u05dd"),
+        QStringLiteral("1234567890").repeated(100),
+        "abc 12 " + QString(1000, u'(') + QStringLiteral(" 34 \u05e9\u05dc\u05d5\u05dd"),
+        QStringLiteral("\u0645\u0631\u062d\u0628\u0627 1") + QString(1200, u'%') + "2 " + QString(1000, u'<') + " x",
+        "x *" + QString(600, u'[') + "*" + QString(600, u'=') + QStringLiteral(" \u05e9\u05dc\u05d5\u05dd"),
+    };
+    const QString text = paragraphs.join("\n\n") + "\n";
+    const QString inert = "span.bw-run.bw-run { unicode-bidi: normal !important; direction: inherit !important; }";
+    for (const QString& page : {QString(), QStringLiteral("body { direction: rtl; }")}) {
+        PdfReader marked(renderNow({text, QStringLiteral("t"), {}, {}, page + "\np {}"}));
+        PdfReader unmarked(renderNow({text, QStringLiteral("t"), {}, {}, page + "\n" + inert}));
+        ASSERT_GT(marked.pages(), 5);
+        ASSERT_EQ(marked.pages(), unmarked.pages());
+        for (int p = 0; p < marked.pages(); ++p)
+            EXPECT_TRUE(marked.image(p, 50) == unmarked.image(p, 50)) << page.toStdString() << " page " << p + 1;
+    }
+}
+
 TEST(PaginatedPDFRenderer, QueuedRequestsCompleteOnceEachInOrderAndSkipGoneCallers)
 {
     ScopedSettings settings;
