@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -200,5 +201,86 @@ void BM_VersionHistoryOpenLarge(benchmark::State& state)
     closeAndForget(w);
 }
 BENCHMARK(BM_VersionHistoryOpenLarge)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Runs `action` on the main thread, its time counted as one stretch without a turn of the
+// event loop.
+void timed(Busy& busy, const std::function<void()>& action)
+{
+    QElapsedTimer wall;
+    wall.start();
+    const double cpu = threadCpuMs();
+    action();
+    busy.add(double(wall.nsecsElapsed()) / 1e6, threadCpuMs() - cpu);
+}
+
+// The text with a paragraph more at `at` (a fraction of its length) and the word after
+// `changeAt` named otherwise: one way each version differs from the others.
+QString changedAt(QString text, double at, double changeAt, const QString& word)
+{
+    text.insert(text.indexOf(QStringLiteral("\n\n"), qsizetype(double(text.size()) * at)) + 2,
+                QStringLiteral("A paragraph of its own.\n\n"));
+    text.replace(text.indexOf(QStringLiteral("Section"), qsizetype(double(text.size()) * changeAt)), 7, word);
+    return text;
+}
+
+// The history sheet of a long document of short lines (a preview's blocks and lines are what
+// take long to free) with three versions, all unlike the text and each other: opened (the newest version's diff shown), the oldest row picked, then the next,
+// each until its diff shows, then the sheet closed until it has gone. Each pick lets go of
+// the preview shown before, and closing of the last one and of the sheet's copy of the text.
+// Reported: the longest the main thread is held up between two turns of its event loop.
+void BM_VersionHistoryPickRowsLarge(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString now = mixedDocument(state.range(0) << 20);
+    DocumentWindow* w = openLaidOut(state, dir, "rows.md", now);
+    if (!w) return;
+    QApplication::setActiveWindow(w);
+    const QString path = w->filePath();
+    const QList<QString> versions{changedAt(now, 0.2, 0.9, QStringLiteral("Oldest")),
+                                  changedAt(now, 0.4, 0.7, QStringLiteral("Middle")),
+                                  changedAt(now, 0.6, 0.5, QStringLiteral("Newest"))};
+    QList<QString> counts;
+    const QDateTime t0 = QDateTime::currentDateTime().addSecs(-60);
+    for (qsizetype i = 0; i < versions.size(); ++i) {
+        const auto c = LineDiff::counts(LineDiff::compute(versions[i], now));
+        counts.prepend(QStringLiteral("+%1 \u2212%2").arg(c.added).arg(c.removed)); // the rows go newest first
+        if (!VersionStore::snapshot(versions[i], path, t0.addSecs(10 * i))) {
+            state.SkipWithError("the versions could not be stored");
+            closeAndForget(w);
+            return;
+        }
+    }
+
+    Busy idle, busy;
+    for (auto _ : state) {
+        watchMainThread(
+            idle, [] { return false; }, 2000, 0);
+        post(busy, Requests::showVersionHistory);
+        QPointer<VersionHistoryView> sheet = w->findChild<VersionHistoryView*>();
+        if (!sheet || sheet->list()->count() != 3) {
+            state.SkipWithError("the sheet did not show the three versions");
+            break;
+        }
+        for (int row : {0, 2, 1}) {
+            if (row != 0) timed(busy, [&] { sheet->list()->setCurrentRow(row); });
+            watchMainThread(
+                busy, [&] { return sheet->countsText() == counts[row]; }, 120'000, 300);
+            if (sheet->countsText() != counts[row]) state.SkipWithError("a version's diff was never shown");
+        }
+        timed(busy, [&] { sheet->reject(); });
+        // Gone at the next turn of the event loop (this one is nested in none).
+        timed(busy, [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); });
+        watchMainThread(
+            busy, [&] { return sheet.isNull(); }, 120'000, 300);
+        if (sheet) state.SkipWithError("the sheet never went");
+    }
+    state.counters["longest_stall_ms"] = busy.longestMs;
+    state.counters["longest_stall_cpu_ms"] = busy.longestCpuMs;
+    state.counters["main_cpu_ms"] = busy.totalCpuMs;
+    state.counters["idle_stall_ms"] = idle.longestMs;
+    state.counters["MiB"] = double(state.range(0));
+    closeAndForget(w);
+}
+BENCHMARK(BM_VersionHistoryPickRowsLarge)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

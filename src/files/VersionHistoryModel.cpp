@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 QString keptNothing(const QString& why)
@@ -100,15 +102,44 @@ VersionSnapshots::Request VersionHistoryModel::snapshotRequest(const QDateTime& 
 
 bool VersionHistoryModel::deleteSelected(QString* error)
 {
-    const auto victim = selected();
-    if (!victim) return true;
-    const qsizetype row = m_snapshots.indexOf(*victim);
+    const auto work = deleteWork();
+    if (!work) return true;
     VersionSnapshots::finish();
-    const bool ok = VersionStore::remove(*victim, m_filePath, error);
-    m_selection.reset();
-    m_snapshots = VersionStore::list(m_filePath);
-    if (!m_snapshots.isEmpty()) m_selection = m_snapshots.at(std::min(row, m_snapshots.size() - 1)).id;
-    return ok;
+    const Deleted deleted = work();
+    deleteLanded(deleted);
+    if (error) *error = deleted.error;
+    return deleted.ok;
+}
+
+std::function<VersionHistoryModel::Deleted()> VersionHistoryModel::deleteWork() const
+{
+    const auto victim = selected();
+    if (!victim) return {};
+    return [folder = m_folder, victim = *victim, row = m_snapshots.indexOf(*victim)] {
+        Deleted deleted;
+        deleted.id = victim.id;
+        deleted.row = row;
+        deleted.ok = VersionStore::removeIn(folder, victim, &deleted.error);
+        deleted.snapshots = VersionStore::listIn(folder);
+        return deleted;
+    };
+}
+
+void VersionHistoryModel::deleteLanded(const Deleted& deleted)
+{
+    m_snapshots = deleted.snapshots;
+    // The selection moves to the row that takes the deleted one's place, unless another row
+    // was picked meanwhile (and is still there).
+    if (m_selection == deleted.id || !selected()) m_selection.reset();
+    if (!m_selection && !m_snapshots.isEmpty())
+        m_selection = m_snapshots.at(std::min(deleted.row, m_snapshots.size() - 1)).id;
+}
+
+VersionHistoryModel::Measured VersionHistoryModel::releaseCurrentText()
+{
+    Measured released{std::exchange(m_currentText, {}), std::exchange(m_currentLineFeedText, {}), m_currentWords};
+    m_hasCurrent = false;
+    return released;
 }
 
 std::function<VersionHistoryModel::Restore()> VersionHistoryModel::restoreWork(const QDateTime& now) const

@@ -81,6 +81,20 @@ public:
 
     // Deletes the selected version; the selection moves to the version that takes its row.
     bool deleteSelected(QString* error);
+    // The same in two steps: the removal and the list read again, on the snapshots' thread
+    // (VersionSnapshots::after), then taken in here. Empty when nothing is selected.
+    struct Deleted {
+        QString id;
+        qsizetype row = 0;
+        bool ok = false;
+        QString error;
+        QList<Snapshot> snapshots;
+    };
+    std::function<Deleted()> deleteWork() const;
+    void deleteLanded(const Deleted& deleted);
+
+    // Gives up the current text (two copies of the document), for freeing elsewhere.
+    Measured releaseCurrentText();
 
     // "Restore This Version" up to the document, on the snapshots' thread
     // (VersionSnapshots::after): the selected version's text with LF breaks, after the

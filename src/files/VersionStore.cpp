@@ -294,8 +294,12 @@ std::optional<QString> textIn(const QString& dir, const Snapshot& snapshot)
 
 bool remove(const Snapshot& snapshot, const QString& filePath, QString* error)
 {
+    return removeIn(folder(filePath), snapshot, error);
+}
+
+bool removeIn(const QString& dir, const Snapshot& snapshot, QString* error)
+{
     setError(error, {});
-    const QString dir = folder(filePath);
     if (dir.isEmpty() || !isValidId(snapshot.id)) return false;
     QList<Snapshot> list = readManifest(dir);
     list.removeIf([&](const Snapshot& s) { return s.id == snapshot.id; });
@@ -310,7 +314,12 @@ bool remove(const Snapshot& snapshot, const QString& filePath, QString* error)
 
 QList<Snapshot> list(const QString& filePath)
 {
-    QList<Snapshot> result = readManifest(folder(filePath));
+    return listIn(folder(filePath));
+}
+
+QList<Snapshot> listIn(const QString& dir)
+{
+    QList<Snapshot> result = readManifest(dir);
     sortNewestFirst(result);
     return result;
 }

@@ -56,10 +56,13 @@ std::optional<QString> textIn(const QString& dir, const Snapshot& snapshot);
 // Drops the snapshot from the manifest, then removes its file. False (with `error`) when the
 // manifest could not be written; nothing is removed then.
 bool remove(const Snapshot& snapshot, const QString& filePath, QString* error = nullptr);
+// The same in `dir`, the file's folder() worked out before (on another thread).
+bool removeIn(const QString& dir, const Snapshot& snapshot, QString* error = nullptr);
 
 // The document's versions, newest first. An unreadable manifest does not orphan the history:
 // the list is then rebuilt from the snapshot files on disk.
 QList<Snapshot> list(const QString& filePath);
+QList<Snapshot> listIn(const QString& dir);
 
 // Words are maximal runs of characters between spaces, tabs and line feeds (a CR LF pair is
 // one character and no separator).

@@ -20,12 +20,15 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
 #include <QThreadPool>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -80,10 +83,10 @@ QWidget* notice(QStyle::StandardPixmap icon, const QString& text, const QString&
 }
 
 // A text edit goes through all of its document's blocks when it takes one (a few hundred
-// nanoseconds each: a tenth of a second for a long text's lines), so the preview holds up
-// to this many unmarked lines in one block, broken by line separators (which a copy of the
-// text turns into line feeds).
-constexpr int kLinesPerBlock = 16;
+// nanoseconds each, on the window's thread: 50 ms for 100 MB of short lines sixteen to a
+// block), so the preview holds up to this many unmarked lines in one block, broken by line
+// separators (which a copy of the text turns into line feeds).
+constexpr int kLinesPerBlock = 64;
 
 // The diff's rows, with their colours as block and character formats written in one pass:
 // overlay marks would keep a cursor per row, and every later change of the text would move
@@ -126,15 +129,63 @@ void writeDiff(QTextDocument* document, const QList<DiffLine>& lines, const std:
     cursor.endEditBlock();
 }
 
-// A document on its way to an edit of the preview. One never shown goes with the last hold
-// of it, on the thread it belongs to then: where it was made, or the main thread once handed
-// over (the preview's thread lets go of it as it hands it over).
-struct Made {
-    std::unique_ptr<QTextDocument> document;
+// The threads that free what the sheets let go of. The application waits for them as it
+// ends, before the fonts the documents hold go.
+QThreadPool& freeing()
+{
+    static QThreadPool* pool = [] {
+        qAddPostRoutine([] { freeing().waitForDone(); });
+        return new QThreadPool;
+    }();
+    return *pool;
+}
+
+// Freeing a long text's preview (its blocks, their layouts and the text) takes a tenth of a
+// second and more, so the window lets go of its documents on another thread. `document` is
+// the calling thread's, and no edit shows it any more.
+void freeElsewhere(QTextDocument* document)
+{
+    if (!document) return;
+    document->setParent(nullptr);
+    document->moveToThread(nullptr); // a thread may take it up now, and one does
+    freeing().start([document] {
+        document->moveToThread(QThread::currentThread());
+        delete document;
+    });
+}
+
+// A value (a long text) let go of on another thread.
+template <typename T> void freeElsewhere(T value)
+{
+    freeing().start([gone = std::make_shared<T>(std::move(value))]() mutable { gone.reset(); });
+}
+
+// A preview on its way to the window: whether the version could be read, its counts and the
+// document an edit shows (moved to the window's thread). One dropped on the way is freed on
+// a pool thread.
+struct Landing {
+    bool readable = false;
+    LineDiff::Counts counts;
+    QTextDocument* document = nullptr;
+    Landing() = default;
+    Landing(const Landing&) = delete;
+    Landing& operator=(const Landing&) = delete;
+    ~Landing()
+    {
+        // Still the pool thread's that made it (and on it), or handed over to the window's;
+        // left alone once the application has gone (the process is ending).
+        const QCoreApplication* app = QCoreApplication::instance();
+        if (!document || !app) return;
+        if (document->thread() == app->thread())
+            freeElsewhere(document);
+        else
+            delete document;
+    }
 };
 
 // What an edit of the preview shows, made whole where the preview is made (on a pool
-// thread): the text, its font and its layout.
+// thread): the text, its font, its wrapping as the edit has it and its layout, each block's
+// own made, so that taking it in on the window's thread costs little per block.
 std::unique_ptr<QTextDocument> previewDocument(const VersionHistoryModel::Preview& preview, bool diff,
                                                const QFont& font, const std::atomic_bool& cancelled)
 {
@@ -152,7 +203,12 @@ std::unique_ptr<QTextDocument> previewDocument(const VersionHistoryModel::Previe
             if (c == QLatin1Char('\n') && ++lines % kLinesPerBlock != 0) c = QChar::LineSeparator;
         document->setPlainText(text);
     }
+    QTextOption option = document->defaultTextOption();
+    option.setWrapMode(diff ? QTextOption::NoWrap : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document->setDefaultTextOption(option);
     document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
+    for (QTextBlock block = document->firstBlock(); block.isValid() && !cancelled; block = block.next())
+        (void)block.layout();
     return document;
 }
 
@@ -176,6 +232,18 @@ VersionHistoryView::VersionHistoryView(const QString& filePath, OnRestore onRest
       m_onClose(std::move(onClose))
 {
     build();
+}
+
+VersionHistoryView::~VersionHistoryView()
+{
+    // The previews and the copy of the text go on a pool thread, not with the sheet.
+    for (QPlainTextEdit* edit : {m_diffText, m_fullText}) {
+        QTextDocument* shown = edit->document();
+        if (shown->parent() != edit) continue;
+        edit->setDocument(nullptr);
+        freeElsewhere(shown);
+    }
+    freeElsewhere(m_model.releaseCurrentText());
 }
 
 void VersionHistoryView::build()
@@ -332,6 +400,11 @@ QWidget* VersionHistoryView::makePreview(QWidget* parent)
         (*edit)->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         texts->addWidget(*edit);
     }
+    // A text edit goes through all of its document's blocks again whenever its width or
+    // height changes: its scroll bars stay, so that a long preview landing does not do it
+    // twice more (the lines of a diff are not wrapped and may be wider than the edit).
+    for (QPlainTextEdit* edit : {m_diffText, m_fullText}) edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_diffText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_diffText->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_diffText->setUndoRedoEnabled(false);
     m_fullText->document()->setDocumentMargin(12);
@@ -507,22 +580,28 @@ void VersionHistoryView::showPreview()
     QPlainTextEdit* edit = diff ? m_diffText : m_fullText;
     QThreadPool::globalInstance()->start([work, cancel, diff, font = edit->font(), serial = ++m_previewSerial,
                                           thread = thread(), self = QPointer<VersionHistoryView>(this)] {
-        auto preview = std::make_shared<VersionHistoryModel::Preview>(work(*cancel));
-        auto made = std::make_shared<Made>(Made{previewDocument(*preview, diff, font, *cancel)});
+        auto landing = std::make_shared<Landing>();
+        {
+            // The version's text and its diff's rows go here, with this block.
+            const VersionHistoryModel::Preview preview = work(*cancel);
+            landing->readable = preview.text.has_value();
+            landing->counts = preview.counts;
+            landing->document = previewDocument(preview, diff, font, *cancel).release();
+        }
         if (*cancel) return;
-        if (made->document) made->document->moveToThread(thread);
-        QMetaObject::invokeMethod(QCoreApplication::instance(),
-                                  [self, serial, preview = std::move(preview), made = std::move(made)] {
-                                      if (self && self->m_previewSerial == serial && !self->m_closed)
-                                          self->previewLanded(*preview, made->document.release());
-                                  });
+        if (landing->document) landing->document->moveToThread(thread);
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [self, serial, landing = std::move(landing)] {
+            if (self && self->m_previewSerial == serial && !self->m_closed)
+                self->previewLanded(landing->readable, landing->counts, std::exchange(landing->document, nullptr));
+        });
     });
 }
 
-void VersionHistoryView::previewLanded(const VersionHistoryModel::Preview& preview, QTextDocument* document)
+void VersionHistoryView::previewLanded(bool readable, LineDiff::Counts counts, QTextDocument* document)
 {
     m_previewPending = false;
-    if (!preview.text || !document) {
+    if (!readable || !document) {
+        freeElsewhere(document);
         m_previewFor.reset(); // unreadable now; picking the row again reads it again
         m_preview->setCurrentIndex(0);
         return;
@@ -530,7 +609,6 @@ void VersionHistoryView::previewLanded(const VersionHistoryModel::Preview& previ
     const bool diff = m_model.mode() == VersionHistoryModel::PreviewMode::Diff;
     showDocument(diff ? m_diffText : m_fullText, document);
     if (diff) {
-        const auto counts = preview.counts;
         if (counts.added == 0 && counts.removed == 0) {
             m_noChanges->setVisible(true);
         } else {
@@ -553,18 +631,18 @@ void VersionHistoryView::showDocument(QPlainTextEdit* edit, QTextDocument* docum
         if (edit == m_fullText) document->setDocumentMargin(12);
         document->setDocumentLayout(new QPlainTextDocumentLayout(document));
     }
-    // The ones made here go here; the edit's first one goes as the edit lets go of it.
+    // The ones made here are freed elsewhere; the edit's first one goes as the edit lets go of it.
     const bool made = old->parent() == edit;
     document->setParent(edit);
     edit->setDocument(document);
-    if (made) delete old;
+    if (made) freeElsewhere(old);
 }
 
 void VersionHistoryView::updateButtons()
 {
     const bool hasSelection = m_model.selected().has_value();
-    m_delete->setEnabled(hasSelection && !m_restoring);
-    m_restore->setEnabled(hasSelection && !m_restoring);
+    m_delete->setEnabled(hasSelection && !m_restoring && !m_deleting);
+    m_restore->setEnabled(hasSelection && !m_restoring && !m_deleting);
 }
 
 void VersionHistoryView::showError(const QString& message)
@@ -592,15 +670,32 @@ void VersionHistoryView::snapshotNow()
 
 void VersionHistoryView::deleteSelected()
 {
-    QString error;
-    m_model.deleteSelected(&error);
+    if (m_deleting) return;
+    auto work = m_model.deleteWork();
+    if (!work) return;
+    // After the snapshots under way, on their thread: removing a long version's file and
+    // waiting for a snapshot being written would hold up the window.
+    m_deleting = true;
+    updateButtons();
+    auto deleted = std::make_shared<VersionHistoryModel::Deleted>();
+    VersionSnapshots::after([deleted, work = std::move(work)] { *deleted = work(); },
+                            [self = QPointer<VersionHistoryView>(this), deleted] {
+                                if (self) self->deleteLanded(*deleted);
+                            });
+}
+
+void VersionHistoryView::deleteLanded(const VersionHistoryModel::Deleted& deleted)
+{
+    m_deleting = false;
+    if (m_closed) return;
+    m_model.deleteLanded(deleted);
     fillList();
-    showError(error);
+    showError(deleted.error);
 }
 
 void VersionHistoryView::restoreSelected()
 {
-    if (!m_model.selected() || m_restoring) return;
+    if (!m_model.selected() || m_restoring || m_deleting) return;
     m_restoring = true;
     updateButtons();
     withCurrentText([this] {

@@ -38,6 +38,7 @@ public:
     // The same with the current text still to come, as a copy's pieces (takeCurrentText).
     VersionHistoryView(const QString& filePath, OnRestore onRestore, std::function<void()> onClose,
                        QWidget* parent = nullptr);
+    ~VersionHistoryView() override;
     // The document's text, in pieces with LF breaks and `fileText` to give it the file's own;
     // joined and measured on another thread. Snapshot Now and Restore wait for it.
     void takeCurrentText(QList<QString> pieces, std::function<QString(const QString&)> fileText);
@@ -73,10 +74,11 @@ private:
     void fillList();
     void showPreview();
     // Takes `document` (null when the version could not be read).
-    void previewLanded(const VersionHistoryModel::Preview& preview, QTextDocument* document);
+    void previewLanded(bool readable, LineDiff::Counts counts, QTextDocument* document);
     void showDocument(QPlainTextEdit* edit, QTextDocument* document);
     void currentTextLanded(VersionHistoryModel::Measured current);
     void restoreLanded(const VersionHistoryModel::Restore& restore);
+    void deleteLanded(const VersionHistoryModel::Deleted& deleted);
     // Runs `action` now, or once the current text has landed (after those asked for before it).
     void withCurrentText(std::function<void()> action);
     void updateButtons();
@@ -92,6 +94,7 @@ private:
     bool m_filling = false;
     bool m_closed = false;
     bool m_restoring = false;
+    bool m_deleting = false;                     // on the snapshots' thread
     QList<std::function<void()>> m_afterCurrent; // in the order asked for
     // The preview asked for last (its version and mode), whether it has landed, and the flag
     // that stops it when another is asked for.

@@ -13,10 +13,16 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QTest>
 #include <QTextBlock>
+#include <QThread>
+#include <QThreadPool>
 #include <QToolButton>
 #include <QTreeWidget>
+
+#include <atomic>
+#include <memory>
 
 namespace {
 const QDateTime kT0 = QDateTime::fromSecsSinceEpoch(1'700'000'000);
@@ -25,6 +31,43 @@ const QDateTime kT0 = QDateTime::fromSecsSinceEpoch(1'700'000'000);
 bool previewShown(const VersionHistoryView& view)
 {
     return QTest::qWaitFor([&] { return view.previewIndex() == 2 || !view.countsText().isEmpty(); });
+}
+
+// Waits until what the pool threads were given is done, then hands the window's thread what
+// they sent it: what would land has landed.
+void landWhatWasMade()
+{
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::sendPostedEvents();
+}
+
+// Keeps every pool thread busy until it goes, so that what is given to the pool meanwhile waits.
+class PoolHeld {
+public:
+    PoolHeld()
+    {
+        for (int i = 0; i < m_threads; ++i) QThreadPool::globalInstance()->start([this] { m_gate.acquire(); });
+    }
+    ~PoolHeld() { m_gate.release(m_threads); }
+
+private:
+    const int m_threads = QThreadPool::globalInstance()->maxThreadCount();
+    QSemaphore m_gate;
+};
+
+// The thread `object` is destroyed on, once it is.
+std::shared_ptr<std::atomic<QThread*>> destroyedOn(QObject* object)
+{
+    auto thread = std::make_shared<std::atomic<QThread*>>(nullptr);
+    QObject::connect(object, &QObject::destroyed, [thread] { *thread = QThread::currentThread(); });
+    return thread;
+}
+
+QTextDocument* shownDocument(const VersionHistoryView& view)
+{
+    for (auto* edit : view.findChildren<QPlainTextEdit*>())
+        if (!edit->toPlainText().isEmpty()) return edit->document();
+    return nullptr;
 }
 } // namespace
 
@@ -67,7 +110,9 @@ TEST_F(VersionHistoryViewTest, EmptyHistorySnapshotsThenPreviewsDiffAndFullText)
 
     // Deleting every version leads back to the empty state.
     other.deleteSelected();
+    VersionSnapshots::finish();
     other.deleteSelected();
+    VersionSnapshots::finish();
     EXPECT_EQ(other.bodyIndex(), 1);
     EXPECT_FALSE(other.deleteButton()->isEnabled());
 }
@@ -84,22 +129,73 @@ TEST_F(VersionHistoryViewTest, RowsShowAtOnceAndOnlyTheLastPickedRowsDiffLands)
     EXPECT_EQ(view.countsText(), "");
     EXPECT_EQ(view.previewText(), "");
 
-    // The older row picked before the newer one's diff landed: only the older one's shows.
-    view.list()->setCurrentRow(1);
+    // The newer row's diff is made and on its way when the older row is picked: it lands on
+    // nothing, and the older one's shows once made.
+    QThreadPool::globalInstance()->waitForDone();
+    {
+        PoolHeld held;
+        view.list()->setCurrentRow(1);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(view.countsText(), "");
+        EXPECT_EQ(view.previewText(), "");
+    }
     ASSERT_TRUE(previewShown(view));
-    QTest::qWait(50); // what else was under way has landed too
     EXPECT_EQ(view.countsText(), QString("+2 \u22121"));
     EXPECT_EQ(view.previewText(), QString("   a\n\u2212  B\n+  b\n+  c"));
 
-    // Closed, and gone, while a diff is made: nothing lands.
+    // Closed, and gone, while a diff is on its way: nothing lands.
     view.list()->setCurrentRow(0);
+    QThreadPool::globalInstance()->waitForDone();
     view.reject();
-    QTest::qWait(50);
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(view.previewText(), "");
     auto* gone = new VersionHistoryView(doc, "a", nullptr, nullptr);
     gone->list()->setCurrentRow(1);
+    QThreadPool::globalInstance()->waitForDone();
     delete gone;
-    QTest::qWait(50);
+    landWhatWasMade();
+}
+
+TEST_F(VersionHistoryViewTest, PreviewsAndDeletesLeaveTheWindowsThreadFree)
+{
+    const QString doc = makeFile("n.md");
+    ASSERT_TRUE(VersionStore::snapshot("a\nB", doc, kT0));
+    ASSERT_TRUE(VersionStore::snapshot("a\nb\nc\nd", doc, kT0.addSecs(1)));
+    auto* view = new VersionHistoryView(doc, "a\nb\nc", nullptr, nullptr);
+    ASSERT_TRUE(previewShown(*view));
+
+    // The preview let go of, by picking another row and by the sheet going, is freed on
+    // another thread (a long text's takes a tenth of a second and more).
+    const auto firstFreed = destroyedOn(shownDocument(*view));
+    view->list()->setCurrentRow(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return *firstFreed != nullptr; }));
+    EXPECT_NE(*firstFreed, QThread::currentThread());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->countsText() == QString("+2 \u22121"); }));
+
+    // A delete waits for no snapshot under way; the buttons wait for the delete.
+    QSemaphore going;
+    std::atomic_bool ended = false;
+    VersionSnapshots::after(
+        [&] {
+            going.tryAcquire(1, 10'000);
+            ended = true;
+        },
+        nullptr);
+    view->deleteSelected(); // the older version, picked
+    EXPECT_FALSE(ended);
+    EXPECT_FALSE(view->deleteButton()->isEnabled());
+    EXPECT_FALSE(view->restoreButton()->isEnabled());
+    going.release();
+    VersionSnapshots::finish();
+    ASSERT_EQ(VersionStore::list(doc).size(), 1);
+    EXPECT_EQ(view->list()->count(), 1);
+    EXPECT_TRUE(view->deleteButton()->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->countsText() == QString("+0 \u22121"); }));
+
+    const auto lastFreed = destroyedOn(shownDocument(*view));
+    delete view;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return *lastFreed != nullptr; }));
+    EXPECT_NE(*lastFreed, QThread::currentThread());
 }
 
 TEST_F(VersionHistoryViewTest, RestoreIsOneUndoableEditAfterASafetyCopy)
