@@ -1,5 +1,6 @@
 #include "editor/ui/LongPaste.h"
 
+#include "editor/TextFind.h"
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/GhostText.h"
 #include "editor/ui/MarkdownTextView.h"
@@ -26,6 +27,13 @@ constexpr double partBudgetMs = 50;
 constexpr int firstPartUnits = 128 * 1024;
 constexpr int minPartUnits = 16 * 1024;
 constexpr int maxPartUnits = 4 * 1024 * 1024;
+// Replace All's edits and the parts of their undo and redo are small: as many go in a turn
+// of the event loop as fit this long, at most so many parts (or units of text replaced) of
+// them; the matches are read and joined a few at a time.
+constexpr int editsBudgetMs = 20;
+constexpr int maxPartsPerTurn = 64;
+constexpr int maxEditUnitsPerTurn = 1024 * 1024;
+constexpr qsizetype matchesPerRound = 64;
 // How often the bar follows the layout; a text made elsewhere shows the bar only when it
 // takes longer than a blink.
 constexpr int pollMs = 30;
@@ -44,7 +52,7 @@ LongPaste::LongPaste(MarkdownTextView* view)
         return t;
     };
     m_next = timer(0);
-    connect(m_next, &QTimer::timeout, this, [this] { putNext(m_units); });
+    connect(m_next, &QTimer::timeout, this, [this] { goOn(false); });
     m_poll = timer(pollMs);
     connect(m_poll, &QTimer::timeout, this, &LongPaste::check);
     m_barDelay = timer(barDelayMs);
@@ -179,6 +187,7 @@ void LongPaste::allPut()
     m_put = 0;
     m_putting = false;
     m_placing = true;
+    m_after = TextRange(m_end, 0);
     // Styled while the screen still shows its start: the caret arrives once the whole of it
     // is styled and placed, so that nothing above it grows or shrinks later (each change
     // above the caret's screen moves every line between) and it is laid out once.
@@ -188,14 +197,14 @@ void LongPaste::allPut()
 
 std::optional<LongPaste::Rest> LongPaste::rest() const
 {
-    if (!m_putting) return std::nullopt;
+    if (!m_putting || m_undoing || !m_matches.isEmpty()) return std::nullopt;
     return Rest{m_start + int(m_put), QStringView(m_text).sliced(m_put)};
 }
 
 bool LongPaste::putRest()
 {
     const bool held = m_holding;
-    while (m_putting) putNext(maxPartUnits);
+    while (m_putting) goOn(true);
     release();
     return !held;
 }
@@ -203,7 +212,7 @@ bool LongPaste::putRest()
 void LongPaste::putNow()
 {
     if (m_holding && m_wait) arrive(m_ticket, std::exchange(m_wait, nullptr)());
-    while (m_putting) putNext(maxPartUnits);
+    while (m_putting) goOn(true);
 }
 
 void LongPaste::finish()
@@ -236,11 +245,11 @@ void LongPaste::complete()
     m_placing = false;
     setReadOnly(m_wasReadOnly);
     // Only a text replaced from outside changes the document meanwhile: the caret stays then.
-    if (m_view->document()->revision() == m_revision) {
-        const int at = std::min(m_end, m_view->textLength());
+    if (m_after && m_view->document()->revision() == m_revision) {
+        const int at = std::min(m_after->end(), m_view->textLength());
         // Qt's cursor has the rest up to the caret laid out if the slices did not get there.
         m_view->coordinator()->styleAround(at);
-        m_view->setSelectedRange({at, 0});
+        m_view->setSelectedRange(*m_after);
     }
     end();
 }
@@ -250,12 +259,168 @@ void LongPaste::end()
     m_holding = m_putting = m_placing = false;
     m_wait = nullptr;
     m_text = QString();
+    m_matches.clear();
+    m_with = QString();
+    m_undoing.reset();
+    m_after.reset();
     m_next->stop();
     m_poll->stop();
     m_barDelay->stop();
     if (m_barPanel) m_barPanel->hide();
     setReadOnly(m_wasReadOnly);
     m_view->coordinator()->holdStyling(false);
+}
+
+void LongPaste::goOn(bool whole)
+{
+    if (m_undoing)
+        stepNext(whole);
+    else if (!m_matches.isEmpty())
+        putNextMatches(whole);
+    else
+        putNext(whole ? maxPartUnits : m_units);
+}
+
+void LongPaste::putEach(const QList<TextRange>& matches, const QString& with, std::optional<TextRange> select)
+{
+    if (isActive()) putRest();
+    if (matches.isEmpty() || m_view->isReadOnly()) return;
+    m_wasReadOnly = false;
+    m_view->ghost()->dismiss();
+    m_before = m_view->selectedRange();
+    if (!select) {
+        // The selection as it was, moved with the text before it (into a match: its start).
+        const auto moved = [&](int p) {
+            int shift = 0;
+            for (const TextRange& m : matches) {
+                if (m.location >= p) break;
+                if (m.end() > p) return m.location + shift;
+                shift += int(with.size()) - m.length;
+            }
+            return p + shift;
+        };
+        const int from = moved(m_before.location);
+        select = TextRange(from, moved(m_before.end()) - from);
+    }
+    m_matches = matches;
+    m_left = matches.size();
+    m_with = with;
+    m_start = matches.first().location;
+    m_putting = true;
+    setReadOnly(true);
+    m_view->coordinator()->holdStyling(true);
+    parkCaret(m_start);
+    m_after = select;
+    putNextMatches(false);
+}
+
+void LongPaste::putNextMatches(bool whole)
+{
+    QTextDocument* doc = m_view->document();
+    if (m_left < m_matches.size() && doc->revision() != m_revision) {
+        release(); // the document was replaced from outside
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const auto read = [this](TextRange r) { return m_view->copyOfRange(r); };
+    int parts = 0;
+    qsizetype units = 0;
+    // From the last match, so that those before stay where they were found; joined with
+    // their neighbours as Replace All joins them, a few at a time.
+    while (m_left > 0
+           && (whole || (clock.elapsed() < editsBudgetMs && parts < maxPartsPerTurn && units < maxEditUnitsPerTurn))) {
+        const qsizetype from = std::max<qsizetype>(0, m_left - matchesPerRound);
+        const QList<TextFind::Edit> edits = TextFind::replacements(m_matches.mid(from, m_left - from), m_with, read);
+        for (qsizetype i = edits.size() - 1; i >= 0; --i) {
+            const bool first = m_left == m_matches.size() && i == edits.size() - 1;
+            putMatchesEdit(edits[i].range, edits[i].replacement, first, from == 0 && i == 0);
+            units += edits[i].range.length + edits[i].replacement.size();
+            ++parts;
+        }
+        m_left = from;
+    }
+    m_revision = doc->revision();
+    if (m_left > 0) {
+        m_next->start();
+        return;
+    }
+    m_matches.clear();
+    m_with = QString();
+    allReplaced(m_after);
+}
+
+void LongPaste::putMatchesEdit(TextRange range, const QString& text, bool first, bool last)
+{
+    // Each an edit block of its own, heard as a change of its own; the part marks have undo
+    // and redo take them as one step, and in parts (stepParts).
+    QTextDocument* doc = m_view->document();
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    doc->appendUndoItem(first ? static_cast<QAbstractUndoItem*>(new SelectionMark(m_view, m_before))
+                              : new PartMark(m_view, PartMark::Start, m_start));
+    c.setPosition(range.location);
+    c.setPosition(range.end(), QTextCursor::KeepAnchor);
+    c.insertText(text);
+    doc->appendUndoItem(last ? static_cast<QAbstractUndoItem*>(new SelectionMark(m_view, std::nullopt))
+                             : new PartMark(m_view, PartMark::End, m_start));
+    c.endEditBlock();
+}
+
+void LongPaste::stepParts(bool undoing, int from)
+{
+    if (isActive()) return;
+    m_wasReadOnly = m_view->isReadOnly();
+    m_undoing = undoing;
+    m_putting = true;
+    m_start = std::clamp(from, 0, m_view->textLength());
+    setReadOnly(true);
+    m_view->coordinator()->holdStyling(true);
+    parkCaret(m_start);
+    m_revision = m_view->document()->revision();
+    m_next->start();
+}
+
+void LongPaste::parkCaret(int at)
+{
+    // (An edit far above the view would have everything between laid out again at once, and
+    // one above the caret the text moved up to it to find its line.)
+    QTextCursor caret(m_view->document());
+    caret.setPosition(at);
+    caret.setKeepPositionOnInsert(true);
+    m_view->setTextCursor(caret);
+}
+
+void LongPaste::stepNext(bool whole)
+{
+    if (m_view->document()->revision() != m_revision) {
+        release(); // the document was replaced from outside
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    bool more = true;
+    for (int parts = 0; more && (whole || (clock.elapsed() < editsBudgetMs && parts < maxPartsPerTurn)); ++parts)
+        more = m_view->stepPart(*m_undoing);
+    m_revision = m_view->document()->revision();
+    if (more) {
+        m_next->start();
+        return;
+    }
+    allReplaced(m_view->takeRestoredSelection());
+}
+
+void LongPaste::allReplaced(std::optional<TextRange> select)
+{
+    m_putting = false;
+    m_undoing.reset();
+    m_placing = true;
+    m_after = select;
+    const int n = m_view->textLength();
+    m_end = std::clamp(select ? select->end() : m_view->textCursor().position(), 0, n);
+    m_start = std::clamp(m_start, 0, m_end);
+    m_view->coordinator()->holdStyling(false);
+    check();
 }
 
 void LongPaste::setReadOnly(bool readOnly)

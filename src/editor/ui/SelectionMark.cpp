@@ -16,19 +16,20 @@ void SelectionMark::undo()
         m_after = m_view->selectedRange();
 }
 
-PartMark::PartMark(MarkdownTextView* view, Side side)
+PartMark::PartMark(MarkdownTextView* view, Side side, int slicedFrom)
     : m_view(view),
-      m_side(side)
+      m_side(side),
+      m_slicedFrom(slicedFrom)
 {}
 
 void PartMark::undo()
 {
-    if (m_view && m_side == Start) m_view->notePartStep(true);
+    if (m_view && m_side == Start) m_view->notePartStep(true, m_slicedFrom);
 }
 
 void PartMark::redo()
 {
-    if (m_view && m_side == End) m_view->notePartStep(false);
+    if (m_view && m_side == End) m_view->notePartStep(false, m_slicedFrom);
 }
 
 void SelectionMark::redo()

@@ -3,6 +3,7 @@
 #include "editor/GridEditing.h"
 #include "editor/TextFind.h"
 #include "editor/ui/GridTableInteraction.h"
+#include "editor/ui/KeptInput.h"
 #include "editor/ui/MarkdownEditorView.h"
 #include "editor/ui/MarkdownTextView.h"
 #include "platform/Settings.h"
@@ -204,6 +205,60 @@ TEST_F(FindBarTest, PreviousAndReplaceAllGoThroughALongTextInSlicesTouchingOnlyT
     EXPECT_EQ(text(), replaced);
     EXPECT_EQ(changes.size(), 2 * matches);
     for (const auto& [from, removed] : changes) EXPECT_LE(removed, int(QStringLiteral("needle").size())) << from;
+}
+
+// Replace All of a match on every line of a long text goes in a few edits at a time, the
+// window answering between them and the keys typed meanwhile going in after it, where the
+// caret is left; its undo and redo go the same way, each one step and byte for byte.
+TEST_F(FindBarTest, ManyMatchesAreReplacedUndoneAndRedoneInTurnsByteForByte)
+{
+    QString doc;
+    for (int i = 0; doc.size() < (2 << 20); ++i)
+        doc += i % 40 == 0  ? QStringLiteral("## A Pin heading %1\n\n").arg(i)
+               : i % 7 == 0 ? QStringLiteral("- a pin in a list, pin %1\n").arg(i)
+                            : QStringLiteral("Line %1 holds a pin, and *another pin*.\n").arg(i);
+    load(doc);
+    MarkdownTextView* tv = view->markdownTextView();
+    int turns = 0; // of the event loop
+    QTimer ticker;
+    ticker.setInterval(0);
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++turns; });
+    ticker.start();
+    QList<int> changedIn;
+    QObject::connect(tv->document(), &QTextDocument::contentsChange, bar, [&] { changedIn << turns; });
+    const auto done = [&] {
+        return QTest::qWaitFor(
+            [&] { return !bar->isReplacing() && !tv->isReadOnly() && !tv->keptInput()->isHolding(); }, 120000);
+    };
+
+    bar->perform(FindBar::ShowReplace);
+    bar->searchField()->setText("pin");
+    bar->replaceField()->setText(QString::fromUtf8("nail😀"));
+    bar->replaceAll();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !changedIn.isEmpty(); }));
+    QTest::keyClicks(tv, "X");
+    ASSERT_TRUE(done());
+    QString replaced = QString(doc).replace("pin", QString::fromUtf8("nail😀"), Qt::CaseInsensitive);
+    const int after = int(replaced.lastIndexOf(QString::fromUtf8("nail😀"))) + 6;
+    EXPECT_GT(changedIn.last(), changedIn.first());
+    replaced.insert(after, u'X');
+    EXPECT_TRUE(text() == replaced);
+    EXPECT_EQ(selection(), TextRange(after + 1, 0));
+
+    view->undo(); // the key
+    replaced.remove(after, 1);
+    ASSERT_TRUE(text() == replaced);
+    changedIn.clear();
+    view->undo();
+    ASSERT_TRUE(done());
+    EXPECT_GT(changedIn.last(), changedIn.first());
+    EXPECT_TRUE(text() == doc);
+    changedIn.clear();
+    view->redo();
+    ASSERT_TRUE(done());
+    EXPECT_GT(changedIn.last(), changedIn.first());
+    EXPECT_TRUE(text() == replaced);
+    EXPECT_EQ(selection(), TextRange(after, 0));
 }
 
 // After Replace All the text between the first and the last match is not left selected:
