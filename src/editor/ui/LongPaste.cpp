@@ -1,6 +1,5 @@
 #include "editor/ui/LongPaste.h"
 
-#include "editor/TextFind.h"
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/GhostText.h"
 #include "editor/ui/MarkdownTextView.h"
@@ -30,7 +29,7 @@ constexpr int maxPartUnits = 4 * 1024 * 1024;
 // Replace All's edits and the parts of their undo and redo are small: as many go in a turn
 // of the event loop as fit this long, at most so many parts (or units of text replaced) of
 // them; the matches are read and joined a few at a time.
-constexpr int editsBudgetMs = 20;
+constexpr int editsBudgetMs = 16;
 constexpr int maxPartsPerTurn = 64;
 constexpr int maxEditUnitsPerTurn = 1024 * 1024;
 constexpr qsizetype matchesPerRound = 64;
@@ -260,6 +259,7 @@ void LongPaste::end()
     m_wait = nullptr;
     m_text = QString();
     m_matches.clear();
+    m_edits.clear();
     m_with = QString();
     m_undoing.reset();
     m_after.reset();
@@ -304,11 +304,18 @@ void LongPaste::putEach(const QList<TextRange>& matches, const QString& with, st
     }
     m_matches = matches;
     m_left = matches.size();
+    m_edits.clear();
+    m_putAny = false;
     m_with = with;
     m_start = matches.first().location;
+    // Matches so close that their edits, joined, cover the stretch between the first and the
+    // last go in unstyled, and the slices style the text from the first on once all are in.
+    // Matches further apart change little of the text: restyling all of it after them would
+    // cost far more than restyling the lines around each as it goes in.
+    m_holdsStyling = (matches.last().end() - m_start) / matches.size() < TextFind::kJoinGap;
     m_putting = true;
     setReadOnly(true);
-    m_view->coordinator()->holdStyling(true);
+    m_view->coordinator()->holdStyling(m_holdsStyling);
     parkCaret(m_start);
     m_after = select;
     putNextMatches(false);
@@ -317,7 +324,7 @@ void LongPaste::putEach(const QList<TextRange>& matches, const QString& with, st
 void LongPaste::putNextMatches(bool whole)
 {
     QTextDocument* doc = m_view->document();
-    if (m_left < m_matches.size() && doc->revision() != m_revision) {
+    if (m_putAny && doc->revision() != m_revision) {
         release(); // the document was replaced from outside
         return;
     }
@@ -326,22 +333,25 @@ void LongPaste::putNextMatches(bool whole)
     const auto read = [this](TextRange r) { return m_view->copyOfRange(r); };
     int parts = 0;
     qsizetype units = 0;
+    if (!m_holdsStyling) m_view->coordinator()->beginEditsApart();
     // From the last match, so that those before stay where they were found; joined with
     // their neighbours as Replace All joins them, a few at a time.
-    while (m_left > 0
+    while ((m_left > 0 || !m_edits.isEmpty())
            && (whole || (clock.elapsed() < editsBudgetMs && parts < maxPartsPerTurn && units < maxEditUnitsPerTurn))) {
-        const qsizetype from = std::max<qsizetype>(0, m_left - matchesPerRound);
-        const QList<TextFind::Edit> edits = TextFind::replacements(m_matches.mid(from, m_left - from), m_with, read);
-        for (qsizetype i = edits.size() - 1; i >= 0; --i) {
-            const bool first = m_left == m_matches.size() && i == edits.size() - 1;
-            putMatchesEdit(edits[i].range, edits[i].replacement, first, from == 0 && i == 0);
-            units += edits[i].range.length + edits[i].replacement.size();
-            ++parts;
+        if (m_edits.isEmpty()) {
+            const qsizetype from = std::max<qsizetype>(0, m_left - matchesPerRound);
+            m_edits = TextFind::replacements(m_matches.mid(from, m_left - from), m_with, read);
+            m_left = from;
         }
-        m_left = from;
+        const TextFind::Edit edit = m_edits.takeLast();
+        putMatchesEdit(edit.range, edit.replacement, parts == 0 && !m_putAny, m_left == 0 && m_edits.isEmpty());
+        m_putAny = true;
+        units += edit.range.length + edit.replacement.size();
+        ++parts;
     }
+    if (!m_holdsStyling) m_view->coordinator()->endEditsApart();
     m_revision = doc->revision();
-    if (m_left > 0) {
+    if (m_left > 0 || !m_edits.isEmpty()) {
         m_next->start();
         return;
     }
@@ -358,24 +368,25 @@ void LongPaste::putMatchesEdit(TextRange range, const QString& text, bool first,
     QTextCursor c(doc);
     c.beginEditBlock();
     doc->appendUndoItem(first ? static_cast<QAbstractUndoItem*>(new SelectionMark(m_view, m_before))
-                              : new PartMark(m_view, PartMark::Start, m_start));
+                              : new PartMark(m_view, PartMark::Start, m_start, m_holdsStyling));
     c.setPosition(range.location);
     c.setPosition(range.end(), QTextCursor::KeepAnchor);
     c.insertText(text);
     doc->appendUndoItem(last ? static_cast<QAbstractUndoItem*>(new SelectionMark(m_view, std::nullopt))
-                             : new PartMark(m_view, PartMark::End, m_start));
+                             : new PartMark(m_view, PartMark::End, m_start, m_holdsStyling));
     c.endEditBlock();
 }
 
-void LongPaste::stepParts(bool undoing, int from)
+void LongPaste::stepParts(bool undoing, int from, bool holdStyling)
 {
     if (isActive()) return;
     m_wasReadOnly = m_view->isReadOnly();
     m_undoing = undoing;
     m_putting = true;
     m_start = std::clamp(from, 0, m_view->textLength());
+    m_holdsStyling = holdStyling;
     setReadOnly(true);
-    m_view->coordinator()->holdStyling(true);
+    m_view->coordinator()->holdStyling(holdStyling);
     parkCaret(m_start);
     m_revision = m_view->document()->revision();
     m_next->start();
@@ -400,8 +411,10 @@ void LongPaste::stepNext(bool whole)
     QElapsedTimer clock;
     clock.start();
     bool more = true;
+    if (!m_holdsStyling) m_view->coordinator()->beginEditsApart();
     for (int parts = 0; more && (whole || (clock.elapsed() < editsBudgetMs && parts < maxPartsPerTurn)); ++parts)
         more = m_view->stepPart(*m_undoing);
+    if (!m_holdsStyling) m_view->coordinator()->endEditsApart();
     m_revision = m_view->document()->revision();
     if (more) {
         m_next->start();

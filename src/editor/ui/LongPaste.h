@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/TextFind.h"
 #include "platform/TextRange.h"
 
 #include <QList>
@@ -82,8 +83,8 @@ public:
     // The parts of a step made in parts, after the one Qt has just undone (or redone): the
     // rest is undone (redone) a few at a time the same way, and the step's selection given
     // back once the text up to it is styled and placed.
-    // `from`: where the step's text starts.
-    void stepParts(bool undoing, int from);
+    // `from`: where the step's text starts; `holdStyling`: whether it was put in unstyled.
+    void stepParts(bool undoing, int from, bool holdStyling);
 
 private:
     // Puts the next part of the text in; the first replaces the target, the last closes
@@ -132,14 +133,20 @@ private:
     int m_revision = 0;
     // The selection given once the paste is styled and placed.
     std::optional<TextRange> m_after;
-    // putEach: the matches, how many of them (from the first) are still to be replaced, and
-    // by what; the opening part's selection mark gives back `m_before`.
+    // putEach: the matches, how many of them (from the first) are still to be made edits of,
+    // the edits made of them still to go in, whether any went in, and by what they are
+    // replaced; the opening part's selection mark gives back `m_before`.
     QList<TextRange> m_matches;
     qsizetype m_left = 0;
+    QList<TextFind::Edit> m_edits;
+    bool m_putAny = false;
     QString m_with;
     TextRange m_before;
     // stepParts: undoing (or redoing) parts of a step.
     std::optional<bool> m_undoing;
+    // Whether putEach or stepParts holds the styling until all is in (else each edit is
+    // restyled where it is, as an edit apart).
+    bool m_holdsStyling = false;
     QTimer* m_next = nullptr;
     QTimer* m_poll = nullptr;
     QTimer* m_barDelay = nullptr;

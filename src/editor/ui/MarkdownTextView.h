@@ -55,8 +55,9 @@ public:
     void restoreSelectionAfterStep(TextRange range);
     // Called by a step made in parts while Qt undoes (or redoes) one of them: another part
     // of the same step follows (`slicedFrom`, unless -1: of a step LongPaste made, whose text
-    // starts there, stepped through it in turns of the event loop).
-    void notePartStep(bool undoing, int slicedFrom);
+    // starts there, stepped through it in turns of the event loop, the styling held when
+    // `heldStyling`).
+    void notePartStep(bool undoing, int slicedFrom, bool heldStyling);
     // Undoes (redoes) the next part of such a step; true when another follows.
     bool stepPart(bool undoing);
     // The selection a step undone or redone gives back, taken (LongPaste sets it once the step
@@ -214,6 +215,7 @@ private:
     bool m_partFollows = false;
     bool m_steppingParts = false;
     int m_slicedFrom = -1; // the part that follows is of a step LongPaste made, starting there
+    bool m_slicedHeld = false;
     void stepParts(bool undoing);
     struct HeldLine {
         int position;

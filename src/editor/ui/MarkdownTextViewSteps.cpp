@@ -83,10 +83,11 @@ void MarkdownTextView::redo()
     holdCaretLine();
 }
 
-void MarkdownTextView::notePartStep(bool undoing, int slicedFrom)
+void MarkdownTextView::notePartStep(bool undoing, int slicedFrom, bool heldStyling)
 {
     m_partFollows = true;
     m_slicedFrom = slicedFrom;
+    m_slicedHeld = heldStyling;
     // A part undone from elsewhere (the context menu): the rest follows once control returns.
     if (!m_steppingParts)
         QMetaObject::invokeMethod(
@@ -115,7 +116,7 @@ void MarkdownTextView::stepParts(bool undoing)
     if (m_slicedFrom >= 0) {
         // Many parts: undone (redone) a few at a time, the window going on meanwhile.
         m_partFollows = false;
-        m_paste->stepParts(undoing, m_slicedFrom);
+        m_paste->stepParts(undoing, m_slicedFrom, m_slicedHeld);
         return;
     }
     // The parts after the first: each heard as a change of its own, far from one another and
