@@ -430,6 +430,8 @@ void LongPaste::allReplaced(std::optional<TextRange> select)
     m_placing = true;
     m_after = select;
     const int n = m_view->textLength();
+    // Qt moved the caret's anchor with the text put in where it waits: it waits there again.
+    parkCaret(std::min(m_start, n));
     m_end = std::clamp(select ? select->end() : m_view->textCursor().position(), 0, n);
     m_start = std::clamp(m_start, 0, m_end);
     m_view->coordinator()->holdStyling(false);
