@@ -344,12 +344,15 @@ void LongPaste::putNextMatches(bool whole)
             m_left = from;
         }
         const TextFind::Edit edit = m_edits.takeLast();
-        putMatchesEdit(edit.range, edit.replacement, parts == 0 && !m_putAny, m_left == 0 && m_edits.isEmpty());
+        if (!m_putAny) putMarks(new SelectionMark(m_view, m_before), PartMark::End);
+        putMatchesEdit(edit.range, edit.replacement);
+        if (m_left == 0 && m_edits.isEmpty()) putMarks(new SelectionMark(m_view, std::nullopt), PartMark::Start);
         m_putAny = true;
         units += edit.range.length + edit.replacement.size();
         ++parts;
     }
     if (!m_holdsStyling) m_view->coordinator()->endEditsApart();
+    reparkCaret();
     m_revision = doc->revision();
     if (m_left > 0 || !m_edits.isEmpty()) {
         m_next->start();
@@ -360,20 +363,32 @@ void LongPaste::putNextMatches(bool whole)
     allReplaced(m_after);
 }
 
-void LongPaste::putMatchesEdit(TextRange range, const QString& text, bool first, bool last)
+void LongPaste::putMatchesEdit(TextRange range, const QString& text)
 {
     // Each an edit block of its own, heard as a change of its own; the part marks have undo
     // and redo take them as one step, and in parts (stepParts).
     QTextDocument* doc = m_view->document();
     QTextCursor c(doc);
     c.beginEditBlock();
-    doc->appendUndoItem(first ? static_cast<QAbstractUndoItem*>(new SelectionMark(m_view, m_before))
-                              : new PartMark(m_view, PartMark::Start, m_start, m_holdsStyling));
+    doc->appendUndoItem(new PartMark(m_view, PartMark::Start, m_start, m_holdsStyling));
     c.setPosition(range.location);
     c.setPosition(range.end(), QTextCursor::KeepAnchor);
     c.insertText(text);
-    doc->appendUndoItem(last ? static_cast<QAbstractUndoItem*>(new SelectionMark(m_view, std::nullopt))
-                             : new PartMark(m_view, PartMark::End, m_start, m_holdsStyling));
+    doc->appendUndoItem(new PartMark(m_view, PartMark::End, m_start, m_holdsStyling));
+    c.endEditBlock();
+}
+
+void LongPaste::putMarks(QAbstractUndoItem* selection, PartMark::Side side)
+{
+    // The step opens and closes with a part of marks only: the text edit's own undo (or redo)
+    // takes that part and changes no text, so that every part that does goes through
+    // stepParts, the caret waiting and the styling held as when they were put in.
+    QTextDocument* doc = m_view->document();
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    if (side == PartMark::Start) doc->appendUndoItem(new PartMark(m_view, side, m_start, m_holdsStyling));
+    doc->appendUndoItem(selection);
+    if (side == PartMark::End) doc->appendUndoItem(new PartMark(m_view, side, m_start, m_holdsStyling));
     c.endEditBlock();
 }
 
@@ -402,6 +417,12 @@ void LongPaste::parkCaret(int at)
     m_view->setTextCursor(caret);
 }
 
+void LongPaste::reparkCaret()
+{
+    // Qt moves the caret's anchor with the text put in where it waits: it waits there again.
+    if (m_view->textCursor().hasSelection()) parkCaret(std::min(m_start, m_view->textLength()));
+}
+
 void LongPaste::stepNext(bool whole)
 {
     if (m_view->document()->revision() != m_revision) {
@@ -415,6 +436,7 @@ void LongPaste::stepNext(bool whole)
     for (int parts = 0; more && (whole || (clock.elapsed() < editsBudgetMs && parts < maxPartsPerTurn)); ++parts)
         more = m_view->stepPart(*m_undoing);
     if (!m_holdsStyling) m_view->coordinator()->endEditsApart();
+    reparkCaret();
     m_revision = m_view->document()->revision();
     if (more) {
         m_next->start();
@@ -430,8 +452,7 @@ void LongPaste::allReplaced(std::optional<TextRange> select)
     m_placing = true;
     m_after = select;
     const int n = m_view->textLength();
-    // Qt moved the caret's anchor with the text put in where it waits: it waits there again.
-    parkCaret(std::min(m_start, n));
+    reparkCaret();
     m_end = std::clamp(select ? select->end() : m_view->textCursor().position(), 0, n);
     m_start = std::clamp(m_start, 0, m_end);
     m_view->coordinator()->holdStyling(false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/TextFind.h"
+#include "editor/ui/SelectionMark.h"
 #include "platform/TextRange.h"
 
 #include <QList>
@@ -94,12 +95,15 @@ private:
     void goOn(bool whole);
     // The next matches of putEach, as many as the part's time lets.
     void putNextMatches(bool whole);
-    void putMatchesEdit(TextRange range, const QString& text, bool first, bool last);
+    void putMatchesEdit(TextRange range, const QString& text);
+    // A part of the step made of `selection` (its opening or closing mark) and a part mark.
+    void putMarks(QAbstractUndoItem* selection, PartMark::Side side);
     // The next parts of a step being undone or redone.
     void stepNext(bool whole);
     // The caret, and the view with it, wait where the text of the edits starts: the edits
     // below neither move it nor lay out the text between them and the view.
     void parkCaret(int at);
+    void reparkCaret();
     // The text of putEach or of the step is in: it waits to be styled and placed up to
     // where the selection goes.
     void allReplaced(std::optional<TextRange> select);
