@@ -49,7 +49,7 @@ bool MarkdownTextView::replaceMatches(const QList<TextRange>& matches, const QSt
 {
     // A few matches go in at once, each a change of its own. Many would hold the window for
     // as long as it takes to restyle and lay out the lines around each: they go in a few at a
-    // time, the styling held until all are in.
+    // time, the window going on between them (LongPaste::putEach).
     constexpr qsizetype atOnce = 32;
     if (isReadOnly() || matches.isEmpty()) return false;
     if (matches.size() <= atOnce) return EditorTextView::replaceMatches(matches, with, select);
