@@ -68,6 +68,17 @@ bool EditorController::replaceEach(const QList<TextFind::Edit>& edits, std::opti
     return true;
 }
 
+bool EditorController::replaceMatches(const QList<TextRange>& matches, const QString& with,
+                                      std::optional<TextRange> select)
+{
+    EditorTextView* view = textView();
+    if (!view || matches.isEmpty() || matches.first().location < 0) return false;
+    for (qsizetype i = 1; i < matches.size(); ++i)
+        if (matches[i].location < matches[i - 1].end()) return false;
+    if (view->textLength() < matches.last().end()) return false;
+    return view->replaceMatches(matches, with, select);
+}
+
 void EditorController::replaceSelection(const QString& text)
 {
     EditorTextView* view = textView();

@@ -53,6 +53,10 @@ public:
     // The same for several ranges at once (Replace All): one undoable edit, each range a
     // change of its own (EditorTextView::replaceRanges); false when nothing changed.
     bool replaceEach(const QList<TextFind::Edit>& edits, std::optional<TextRange> select = std::nullopt);
+    // Each of `matches` (in order and apart) replaced by `with`, one undoable edit; the view
+    // may take many in parts (EditorTextView::replaceMatches). False when nothing changes.
+    bool replaceMatches(const QList<TextRange>& matches, const QString& with,
+                        std::optional<TextRange> select = std::nullopt);
     void replaceSelection(const QString& text);
 
     void updateCounts();

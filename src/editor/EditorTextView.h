@@ -64,6 +64,17 @@ public:
         return replaceRange(span, with);
     }
 
+    // Replaces each of `matches` (in order and apart) by `with` as one undo step, then selects
+    // `select`; false, nothing changed, when the view takes no edit. A view may take many in
+    // parts, the window going on meanwhile; by default they go in at once, as replaceRanges.
+    virtual bool replaceMatches(const QList<TextRange>& matches, const QString& with, std::optional<TextRange> select)
+    {
+        const auto read = [this](TextRange range) { return copyOfRange(range); };
+        if (!replaceRanges(TextFind::replacements(matches, with, read))) return false;
+        if (select) setSelectedRange(*select);
+        return true;
+    }
+
     virtual void scrollRangeToVisible(TextRange range) = 0;
     // Scrolls the range's line near the top of the view (a heading chosen in the outline).
     virtual void scrollRangeToTop(TextRange range) { scrollRangeToVisible(range); }

@@ -294,16 +294,14 @@ void FindBar::replaceGathered(EditorTextView& view, const Replacing& r)
         view.beep();
         return;
     }
-    const auto read = [&view](TextRange range) { return view.copyOfRange(range); };
-    const QList<TextFind::Edit> edits = TextFind::replacements(r.matches, r.with, read);
     // The caret goes after the last replacement (a selection over everything in between would
     // be replaced by the next key typed), unless it was moved meanwhile.
     int shift = 0;
-    for (const TextFind::Edit& e : edits) shift += int(e.replacement.size()) - e.range.length;
-    const TextRange after(edits.last().range.end() + shift, 0);
+    for (const TextRange& m : r.matches) shift += int(r.with.size()) - m.length;
+    const TextRange after(r.matches.last().end() + shift, 0);
     const bool moved = view.selectedRange() != r.selection;
     // A view that takes no edits now (a long paste going in) says so.
-    if (!m_controller->replaceEach(edits, moved ? std::nullopt : std::optional<TextRange>(after))) {
+    if (!m_controller->replaceMatches(r.matches, r.with, moved ? std::nullopt : std::optional<TextRange>(after))) {
         view.beep();
         return;
     }

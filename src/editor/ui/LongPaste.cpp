@@ -26,6 +26,13 @@ constexpr double partBudgetMs = 50;
 constexpr int firstPartUnits = 128 * 1024;
 constexpr int minPartUnits = 16 * 1024;
 constexpr int maxPartUnits = 4 * 1024 * 1024;
+// Replace All's edits and the parts of their undo and redo are small: as many go in a turn
+// of the event loop as fit this long, at most so many parts (or units of text replaced) of
+// them; the matches are read and joined a few at a time.
+constexpr int editsBudgetMs = 16;
+constexpr int maxPartsPerTurn = 64;
+constexpr int maxEditUnitsPerTurn = 1024 * 1024;
+constexpr qsizetype matchesPerRound = 64;
 // How often the bar follows the layout; a text made elsewhere shows the bar only when it
 // takes longer than a blink.
 constexpr int pollMs = 30;
@@ -44,7 +51,7 @@ LongPaste::LongPaste(MarkdownTextView* view)
         return t;
     };
     m_next = timer(0);
-    connect(m_next, &QTimer::timeout, this, [this] { putNext(m_units); });
+    connect(m_next, &QTimer::timeout, this, [this] { goOn(false); });
     m_poll = timer(pollMs);
     connect(m_poll, &QTimer::timeout, this, &LongPaste::check);
     m_barDelay = timer(barDelayMs);
@@ -179,6 +186,7 @@ void LongPaste::allPut()
     m_put = 0;
     m_putting = false;
     m_placing = true;
+    m_after = TextRange(m_end, 0);
     // Styled while the screen still shows its start: the caret arrives once the whole of it
     // is styled and placed, so that nothing above it grows or shrinks later (each change
     // above the caret's screen moves every line between) and it is laid out once.
@@ -188,14 +196,14 @@ void LongPaste::allPut()
 
 std::optional<LongPaste::Rest> LongPaste::rest() const
 {
-    if (!m_putting) return std::nullopt;
+    if (!m_putting || m_undoing || !m_matches.isEmpty()) return std::nullopt;
     return Rest{m_start + int(m_put), QStringView(m_text).sliced(m_put)};
 }
 
 bool LongPaste::putRest()
 {
     const bool held = m_holding;
-    while (m_putting) putNext(maxPartUnits);
+    while (m_putting) goOn(true);
     release();
     return !held;
 }
@@ -203,7 +211,7 @@ bool LongPaste::putRest()
 void LongPaste::putNow()
 {
     if (m_holding && m_wait) arrive(m_ticket, std::exchange(m_wait, nullptr)());
-    while (m_putting) putNext(maxPartUnits);
+    while (m_putting) goOn(true);
 }
 
 void LongPaste::finish()
@@ -236,11 +244,11 @@ void LongPaste::complete()
     m_placing = false;
     setReadOnly(m_wasReadOnly);
     // Only a text replaced from outside changes the document meanwhile: the caret stays then.
-    if (m_view->document()->revision() == m_revision) {
-        const int at = std::min(m_end, m_view->textLength());
+    if (m_after && m_view->document()->revision() == m_revision) {
+        const int at = std::min(m_after->end(), m_view->textLength());
         // Qt's cursor has the rest up to the caret laid out if the slices did not get there.
         m_view->coordinator()->styleAround(at);
-        m_view->setSelectedRange({at, 0});
+        m_view->setSelectedRange(*m_after);
     }
     end();
 }
@@ -250,12 +258,205 @@ void LongPaste::end()
     m_holding = m_putting = m_placing = false;
     m_wait = nullptr;
     m_text = QString();
+    m_matches.clear();
+    m_edits.clear();
+    m_with = QString();
+    m_undoing.reset();
+    m_after.reset();
     m_next->stop();
     m_poll->stop();
     m_barDelay->stop();
     if (m_barPanel) m_barPanel->hide();
     setReadOnly(m_wasReadOnly);
     m_view->coordinator()->holdStyling(false);
+}
+
+void LongPaste::goOn(bool whole)
+{
+    if (m_undoing)
+        stepNext(whole);
+    else if (!m_matches.isEmpty())
+        putNextMatches(whole);
+    else
+        putNext(whole ? maxPartUnits : m_units);
+}
+
+void LongPaste::putEach(const QList<TextRange>& matches, const QString& with, std::optional<TextRange> select)
+{
+    if (isActive()) putRest();
+    if (matches.isEmpty() || m_view->isReadOnly()) return;
+    m_wasReadOnly = false;
+    m_view->ghost()->dismiss();
+    m_before = m_view->selectedRange();
+    if (!select) {
+        // The selection as it was, moved with the text before it (into a match: its start).
+        const auto moved = [&](int p) {
+            int shift = 0;
+            for (const TextRange& m : matches) {
+                if (m.location >= p) break;
+                if (m.end() > p) return m.location + shift;
+                shift += int(with.size()) - m.length;
+            }
+            return p + shift;
+        };
+        const int from = moved(m_before.location);
+        select = TextRange(from, moved(m_before.end()) - from);
+    }
+    m_matches = matches;
+    m_left = matches.size();
+    m_edits.clear();
+    m_putAny = false;
+    m_with = with;
+    m_start = matches.first().location;
+    // Matches so close that their edits, joined, cover the stretch between the first and the
+    // last go in unstyled, and the slices style the text from the first on once all are in.
+    // Matches further apart change little of the text: restyling all of it after them would
+    // cost far more than restyling the lines around each as it goes in.
+    m_holdsStyling = (matches.last().end() - m_start) / matches.size() < TextFind::kJoinGap;
+    m_putting = true;
+    setReadOnly(true);
+    m_view->coordinator()->holdStyling(m_holdsStyling);
+    parkCaret(m_start);
+    m_after = select;
+    putNextMatches(false);
+}
+
+void LongPaste::putNextMatches(bool whole)
+{
+    QTextDocument* doc = m_view->document();
+    if (m_putAny && doc->revision() != m_revision) {
+        release(); // the document was replaced from outside
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const auto read = [this](TextRange r) { return m_view->copyOfRange(r); };
+    int parts = 0;
+    qsizetype units = 0;
+    if (!m_holdsStyling) m_view->coordinator()->beginEditsApart();
+    // From the last match, so that those before stay where they were found; joined with
+    // their neighbours as Replace All joins them, a few at a time.
+    while ((m_left > 0 || !m_edits.isEmpty())
+           && (whole || (clock.elapsed() < editsBudgetMs && parts < maxPartsPerTurn && units < maxEditUnitsPerTurn))) {
+        if (m_edits.isEmpty()) {
+            const qsizetype from = std::max<qsizetype>(0, m_left - matchesPerRound);
+            m_edits = TextFind::replacements(m_matches.mid(from, m_left - from), m_with, read);
+            m_left = from;
+        }
+        const TextFind::Edit edit = m_edits.takeLast();
+        if (!m_putAny) putMarks(new SelectionMark(m_view, m_before), PartMark::End);
+        putMatchesEdit(edit.range, edit.replacement);
+        if (m_left == 0 && m_edits.isEmpty()) putMarks(new SelectionMark(m_view, std::nullopt), PartMark::Start);
+        m_putAny = true;
+        units += edit.range.length + edit.replacement.size();
+        ++parts;
+    }
+    if (!m_holdsStyling) m_view->coordinator()->endEditsApart();
+    reparkCaret();
+    m_revision = doc->revision();
+    if (m_left > 0 || !m_edits.isEmpty()) {
+        m_next->start();
+        return;
+    }
+    m_matches.clear();
+    m_with = QString();
+    allReplaced(m_after);
+}
+
+void LongPaste::putMatchesEdit(TextRange range, const QString& text)
+{
+    // Each an edit block of its own, heard as a change of its own; the part marks have undo
+    // and redo take them as one step, and in parts (stepParts).
+    QTextDocument* doc = m_view->document();
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    doc->appendUndoItem(new PartMark(m_view, PartMark::Start, m_start, m_holdsStyling));
+    c.setPosition(range.location);
+    c.setPosition(range.end(), QTextCursor::KeepAnchor);
+    c.insertText(text);
+    doc->appendUndoItem(new PartMark(m_view, PartMark::End, m_start, m_holdsStyling));
+    c.endEditBlock();
+}
+
+void LongPaste::putMarks(QAbstractUndoItem* selection, PartMark::Side side)
+{
+    // The step opens and closes with a part of marks only: the text edit's own undo (or redo)
+    // takes that part and changes no text, so that every part that does goes through
+    // stepParts, the caret waiting and the styling held as when they were put in.
+    QTextDocument* doc = m_view->document();
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    if (side == PartMark::Start) doc->appendUndoItem(new PartMark(m_view, side, m_start, m_holdsStyling));
+    doc->appendUndoItem(selection);
+    if (side == PartMark::End) doc->appendUndoItem(new PartMark(m_view, side, m_start, m_holdsStyling));
+    c.endEditBlock();
+}
+
+void LongPaste::stepParts(bool undoing, int from, bool holdStyling)
+{
+    if (isActive()) return;
+    m_wasReadOnly = m_view->isReadOnly();
+    m_undoing = undoing;
+    m_putting = true;
+    m_start = std::clamp(from, 0, m_view->textLength());
+    m_holdsStyling = holdStyling;
+    setReadOnly(true);
+    m_view->coordinator()->holdStyling(holdStyling);
+    parkCaret(m_start);
+    m_revision = m_view->document()->revision();
+    m_next->start();
+}
+
+void LongPaste::parkCaret(int at)
+{
+    // (An edit far above the view would have everything between laid out again at once, and
+    // one above the caret the text moved up to it to find its line.)
+    QTextCursor caret(m_view->document());
+    caret.setPosition(at);
+    caret.setKeepPositionOnInsert(true);
+    m_view->setTextCursor(caret);
+}
+
+void LongPaste::reparkCaret()
+{
+    // Qt moves the caret's anchor with the text put in where it waits: it waits there again.
+    if (m_view->textCursor().hasSelection()) parkCaret(std::min(m_start, m_view->textLength()));
+}
+
+void LongPaste::stepNext(bool whole)
+{
+    if (m_view->document()->revision() != m_revision) {
+        release(); // the document was replaced from outside
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    bool more = true;
+    if (!m_holdsStyling) m_view->coordinator()->beginEditsApart();
+    for (int parts = 0; more && (whole || (clock.elapsed() < editsBudgetMs && parts < maxPartsPerTurn)); ++parts)
+        more = m_view->stepPart(*m_undoing);
+    if (!m_holdsStyling) m_view->coordinator()->endEditsApart();
+    reparkCaret();
+    m_revision = m_view->document()->revision();
+    if (more) {
+        m_next->start();
+        return;
+    }
+    allReplaced(m_view->takeRestoredSelection());
+}
+
+void LongPaste::allReplaced(std::optional<TextRange> select)
+{
+    m_putting = false;
+    m_undoing.reset();
+    m_placing = true;
+    m_after = select;
+    const int n = m_view->textLength();
+    reparkCaret();
+    m_end = std::clamp(select ? select->end() : m_view->textCursor().position(), 0, n);
+    m_start = std::clamp(m_start, 0, m_end);
+    m_view->coordinator()->holdStyling(false);
+    check();
 }
 
 void LongPaste::setReadOnly(bool readOnly)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "editor/TextFind.h"
+#include "editor/ui/SelectionMark.h"
 #include "platform/TextRange.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -27,6 +30,9 @@ class QTimer;
 // is the text with the whole paste in it. A text still being made elsewhere (pasted HTML
 // converted on another thread) is waited for the same way: the view is held, then the text
 // arrives.
+// Replace All of many matches goes in the same way (putEach), and so do the undo and redo of
+// such a step (stepParts): each part an undo step of Qt's own that part marks join, so that
+// undone or redone it is taken part by part as well.
 class LongPaste : public QObject {
     Q_OBJECT
 public:
@@ -38,7 +44,8 @@ public:
 
     // A paste under way: the view takes no edits.
     bool isActive() const { return m_holding || m_putting || m_placing; }
-    // Its text is not all in the document yet (still being made, or going in).
+    // Its text is not all in the document yet (still being made, or going in, or the parts of
+    // a step still being undone or redone).
     bool isComing() const { return m_holding || m_putting; }
 
     // Holds the view until the text for `target` arrives; returns the paste's number.
@@ -70,10 +77,36 @@ public:
     // document was replaced from outside).
     void release();
 
+    // Replaces each of `matches` (in order and apart) by `with`, a few at a time from the
+    // last, as one undo step; then `select` is selected (by default the selection as it was,
+    // moved with the text), once the text up to it is styled and placed.
+    void putEach(const QList<TextRange>& matches, const QString& with, std::optional<TextRange> select);
+    // The parts of a step made in parts, after the one Qt has just undone (or redone): the
+    // rest is undone (redone) a few at a time the same way, and the step's selection given
+    // back once the text up to it is styled and placed.
+    // `from`: where the step's text starts; `holdStyling`: whether it was put in unstyled.
+    void stepParts(bool undoing, int from, bool holdStyling);
+
 private:
     // Puts the next part of the text in; the first replaces the target, the last closes
     // the undo step.
     void putNext(int units);
+    // The next part of whatever goes on, or all that is left of it (`whole`).
+    void goOn(bool whole);
+    // The next matches of putEach, as many as the part's time lets.
+    void putNextMatches(bool whole);
+    void putMatchesEdit(TextRange range, const QString& text);
+    // A part of the step made of `selection` (its opening or closing mark) and a part mark.
+    void putMarks(QAbstractUndoItem* selection, PartMark::Side side);
+    // The next parts of a step being undone or redone.
+    void stepNext(bool whole);
+    // The caret, and the view with it, wait where the text of the edits starts: the edits
+    // below neither move it nor lay out the text between them and the view.
+    void parkCaret(int at);
+    void reparkCaret();
+    // The text of putEach or of the step is in: it waits to be styled and placed up to
+    // where the selection goes.
+    void allReplaced(std::optional<TextRange> select);
     // How much of the text goes in next: about `units`, up to the end of a line.
     qsizetype partLength(int units) const;
     void insertPart(const QString& part, bool first, bool last);
@@ -102,6 +135,22 @@ private:
     int m_start = 0;
     int m_end = 0;
     int m_revision = 0;
+    // The selection given once the paste is styled and placed.
+    std::optional<TextRange> m_after;
+    // putEach: the matches, how many of them (from the first) are still to be made edits of,
+    // the edits made of them still to go in, whether any went in, and by what they are
+    // replaced; the opening part's selection mark gives back `m_before`.
+    QList<TextRange> m_matches;
+    qsizetype m_left = 0;
+    QList<TextFind::Edit> m_edits;
+    bool m_putAny = false;
+    QString m_with;
+    TextRange m_before;
+    // stepParts: undoing (or redoing) parts of a step.
+    std::optional<bool> m_undoing;
+    // Whether putEach or stepParts holds the styling until all is in (else each edit is
+    // restyled where it is, as an edit apart).
+    bool m_holdsStyling = false;
     QTimer* m_next = nullptr;
     QTimer* m_poll = nullptr;
     QTimer* m_barDelay = nullptr;

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class CompletionPopup;
 class QAction;
@@ -53,8 +54,15 @@ public:
     // afterwards, so the selection is set once the step is complete).
     void restoreSelectionAfterStep(TextRange range);
     // Called by a step made in parts while Qt undoes (or redoes) one of them: another part
-    // of the same step follows.
-    void notePartStep(bool undoing);
+    // of the same step follows (`slicedFrom`, unless -1: of a step LongPaste made, whose text
+    // starts there, stepped through it in turns of the event loop, the styling held when
+    // `heldStyling`).
+    void notePartStep(bool undoing, int slicedFrom, bool heldStyling);
+    // Undoes (redoes) the next part of such a step; true when another follows.
+    bool stepPart(bool undoing);
+    // The selection a step undone or redone gives back, taken (LongPaste sets it once the step
+    // is complete).
+    std::optional<TextRange> takeRestoredSelection() { return std::exchange(m_restoreSelection, std::nullopt); }
 
     // EditorTextView
     QString text() const override;
@@ -68,6 +76,8 @@ public:
     void setSelectedRange(TextRange range) override;
     bool replaceRange(TextRange range, const QString& replacement) override;
     bool replaceRanges(const QList<TextFind::Edit>& edits) override;
+    // Many matches go in through LongPaste, a few at a time.
+    bool replaceMatches(const QList<TextRange>& matches, const QString& with, std::optional<TextRange> select) override;
     // Replaces `range` as a paste does (LongPaste), once the view takes edits again; false
     // when the view takes no edit or input waits to go in ahead of it.
     bool pasteOver(TextRange range, const QString& text);
@@ -205,6 +215,8 @@ private:
     // Undoing or redoing a step made in parts: another part follows; the parts being stepped.
     bool m_partFollows = false;
     bool m_steppingParts = false;
+    int m_slicedFrom = -1; // the part that follows is of a step LongPaste made, starting there
+    bool m_slicedHeld = false;
     void stepParts(bool undoing);
     struct HeldLine {
         int position;

@@ -1,5 +1,6 @@
 // The edits a view makes in parts (Replace All's), and undo and redo, which take such parts
-// as one step and put the selection and the view back where the step left them.
+// as one step and put the selection and the view back where the step left them (the parts of
+// a step LongPaste made a few at a time, as they were made).
 #include "editor/ui/EditorCoordinator.h"
 #include "editor/ui/GhostText.h"
 #include "editor/ui/LongPaste.h"
@@ -43,6 +44,19 @@ bool MarkdownTextView::replaceRanges(const QList<TextFind::Edit>& edits)
     return true;
 }
 
+bool MarkdownTextView::replaceMatches(const QList<TextRange>& matches, const QString& with,
+                                      std::optional<TextRange> select)
+{
+    // A few matches go in at once, each a change of its own. Many would hold the window for
+    // as long as it takes to restyle and lay out the lines around each: they go in a few at a
+    // time, the window going on between them (LongPaste::putEach).
+    constexpr qsizetype atOnce = 32;
+    if (isReadOnly() || matches.isEmpty()) return false;
+    if (matches.size() <= atOnce) return EditorTextView::replaceMatches(matches, with, select);
+    m_paste->putEach(matches, with, select);
+    return true;
+}
+
 void MarkdownTextView::undo()
 {
     // Undo during a paste takes the paste back: one still being made is given up (nothing of
@@ -69,9 +83,11 @@ void MarkdownTextView::redo()
     holdCaretLine();
 }
 
-void MarkdownTextView::notePartStep(bool undoing)
+void MarkdownTextView::notePartStep(bool undoing, int slicedFrom, bool heldStyling)
 {
     m_partFollows = true;
+    m_slicedFrom = slicedFrom;
+    m_slicedHeld = heldStyling;
     // A part undone from elsewhere (the context menu): the rest follows once control returns.
     if (!m_steppingParts)
         QMetaObject::invokeMethod(
@@ -83,9 +99,26 @@ void MarkdownTextView::notePartStep(bool undoing)
             Qt::QueuedConnection);
 }
 
+bool MarkdownTextView::stepPart(bool undoing)
+{
+    m_partFollows = false;
+    m_steppingParts = true;
+    // No cursor follows the part: one placed where it is would have Qt lay out the text up
+    // to there.
+    undoing ? document()->undo() : document()->redo();
+    m_steppingParts = false;
+    return std::exchange(m_partFollows, false);
+}
+
 void MarkdownTextView::stepParts(bool undoing)
 {
     if (!m_partFollows) return;
+    if (m_slicedFrom >= 0) {
+        // Many parts: undone (redone) a few at a time, the window going on meanwhile.
+        m_partFollows = false;
+        m_paste->stepParts(undoing, m_slicedFrom, m_slicedHeld);
+        return;
+    }
     // The parts after the first: each heard as a change of its own, far from one another and
     // from the caret, which goes once the step is complete (its selection mark says where).
     m_steppingParts = true;
@@ -120,7 +153,8 @@ void MarkdownTextView::restoreSelectionAfterStep(TextRange range)
 
 void MarkdownTextView::applyRestoredSelection()
 {
-    if (!m_restoreSelection) return;
+    // A step still going in parts gives it once it is complete.
+    if (!m_restoreSelection || m_paste->isActive()) return;
     const TextRange r = *m_restoreSelection;
     m_restoreSelection.reset();
     setSelectedRange(r);

@@ -16,19 +16,21 @@ void SelectionMark::undo()
         m_after = m_view->selectedRange();
 }
 
-PartMark::PartMark(MarkdownTextView* view, Side side)
+PartMark::PartMark(MarkdownTextView* view, Side side, int slicedFrom, bool heldStyling)
     : m_view(view),
-      m_side(side)
+      m_side(side),
+      m_slicedFrom(slicedFrom),
+      m_heldStyling(heldStyling)
 {}
 
 void PartMark::undo()
 {
-    if (m_view && m_side == Start) m_view->notePartStep(true);
+    if (m_view && m_side == Start) m_view->notePartStep(true, m_slicedFrom, m_heldStyling);
 }
 
 void PartMark::redo()
 {
-    if (m_view && m_side == End) m_view->notePartStep(false);
+    if (m_view && m_side == End) m_view->notePartStep(false, m_slicedFrom, m_heldStyling);
 }
 
 void SelectionMark::redo()

@@ -34,11 +34,16 @@ private:
 class PartMark : public QAbstractUndoItem {
 public:
     enum Side { Start, End };
-    PartMark(MarkdownTextView* view, Side side);
+    // `slicedFrom`: where the text of a step LongPaste made starts (which none of its parts
+    // moves); its parts are undone and redone through it in turns of the event loop, with the
+    // styling held until all are in when `heldStyling`.
+    PartMark(MarkdownTextView* view, Side side, int slicedFrom = -1, bool heldStyling = false);
     void undo() override;
     void redo() override;
 
 private:
     QPointer<MarkdownTextView> m_view;
     Side m_side;
+    int m_slicedFrom;
+    bool m_heldStyling;
 };

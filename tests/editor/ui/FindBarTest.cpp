@@ -227,6 +227,74 @@ TEST_F(FindBarTest, KeysTypedWhileReplaceAllGathersFollowTheReplacements)
     EXPECT_EQ(text(), expected);
 }
 
+// Replace All of many matches goes in a few edits at a time, the window answering between
+// them and the keys typed meanwhile going in after it, where the caret is left; its undo and
+// redo go the same way, each one step and byte for byte. So for matches on every line of a
+// long text (put in unstyled, styled after) and for matches far apart (each styled as it
+// goes in).
+TEST_F(FindBarTest, ManyMatchesAreReplacedUndoneAndRedoneInTurnsByteForByte)
+{
+    QString dense;
+    for (int i = 0; dense.size() < (2 << 20); ++i)
+        dense += i % 40 == 0  ? QStringLiteral("## A Pin heading %1\n\n").arg(i)
+                 : i % 7 == 0 ? QStringLiteral("- a pin in a list, pin %1\n").arg(i)
+                              : QStringLiteral("Line %1 holds a pin, and *another pin*.\n").arg(i);
+    QString sparse;
+    for (int i = 0; i < 300; ++i)
+        sparse += QStringLiteral("Paragraph %1 with a pin.\n\n").arg(i) + QString(1500, u'w') + "\n\n";
+    MarkdownTextView* tv = view->markdownTextView();
+    int turns = 0; // of the event loop
+    QTimer ticker;
+    ticker.setInterval(0);
+    bool selectsWhileBusy = false; // the text between the parts, say
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        ++turns;
+        selectsWhileBusy = selectsWhileBusy || (tv->isReadOnly() && tv->textCursor().hasSelection());
+    });
+    ticker.start();
+    QList<int> changedIn;
+    QObject::connect(tv->document(), &QTextDocument::contentsChange, bar, [&] { changedIn << turns; });
+    const auto done = [&] {
+        return QTest::qWaitFor(
+            [&] { return !bar->isReplacing() && !tv->isReadOnly() && !tv->keptInput()->isHolding(); }, 120000);
+    };
+    bar->perform(FindBar::ShowReplace);
+    bar->searchField()->setText("pin");
+    bar->replaceField()->setText(QString::fromUtf8("nail😀"));
+
+    for (const QString& doc : {dense, sparse}) {
+        SCOPED_TRACE(doc.size());
+        load(doc);
+        changedIn.clear();
+        bar->replaceAll();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !changedIn.isEmpty(); }));
+        QTest::keyClicks(tv, "X");
+        ASSERT_TRUE(done());
+        QString replaced = QString(doc).replace("pin", QString::fromUtf8("nail😀"), Qt::CaseInsensitive);
+        const int after = int(replaced.lastIndexOf(QString::fromUtf8("nail😀"))) + 6;
+        EXPECT_GT(changedIn.last(), changedIn.first());
+        replaced.insert(after, u'X');
+        EXPECT_TRUE(text() == replaced);
+        EXPECT_EQ(selection(), TextRange(after + 1, 0));
+
+        view->undo(); // the key
+        replaced.remove(after, 1);
+        ASSERT_TRUE(text() == replaced);
+        changedIn.clear();
+        view->undo();
+        ASSERT_TRUE(done());
+        EXPECT_GT(changedIn.last(), changedIn.first());
+        EXPECT_TRUE(text() == doc);
+        changedIn.clear();
+        view->redo();
+        ASSERT_TRUE(done());
+        EXPECT_GT(changedIn.last(), changedIn.first());
+        EXPECT_TRUE(text() == replaced);
+        EXPECT_EQ(selection(), TextRange(after, 0));
+        EXPECT_FALSE(selectsWhileBusy);
+    }
+}
+
 // After Replace All the text between the first and the last match is not left selected:
 // closing the bar and typing goes on after the last replacement.
 TEST_F(FindBarTest, ReplaceAllLeavesACaretToTypeAt)
