@@ -391,6 +391,26 @@ void BM_ShellReplaceAll10000(benchmark::State& state)
 }
 BENCHMARK(BM_ShellReplaceAll10000)->Iterations(5)->Unit(benchmark::kMillisecond);
 
+// A window on `text` styled and laid out, its find bar set to replace "zephyrine" with
+// "breeze", the caret at the start: what the Replace All benchmarks click on.
+FindBar* replacingWindow(const QString& text, MarkdownTextView*& v)
+{
+    // A copy of its own, as a file read would give: sharing `text` would have the first edit
+    // copy the whole text.
+    DocumentWindow* w = window(QString(text.constData(), text.size()));
+    v = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
+    v->coordinator()->finishStyling();
+    v->pagedLayout()->finishLayout();
+    deliverFrame();
+    FindBar* bar = FindBar::of(w);
+    bar->showBar(true);
+    bar->searchField()->setText(QStringLiteral("zephyrine"));
+    bar->replaceField()->setText(QStringLiteral("breeze"));
+    v->setSelectedRange({0, 0});
+    deliverFrame();
+    return bar;
+}
+
 // Replace All of a rare word in a window on 20 MiB, styled and laid out: 25 matches spread
 // through the text, from the click to the painted frame with the replacements in, the window's
 // event loop served meanwhile. Reported: the longest it served nothing (the freeze a user
@@ -407,19 +427,8 @@ void BM_ReplaceAllRareLarge(benchmark::State& state)
     }
     QString expected = original;
     expected.replace(QStringLiteral("zephyrine"), QStringLiteral("breeze"), Qt::CaseInsensitive);
-    // A copy of its own, as a file read would give: sharing `original` would have the first
-    // edit copy the whole text.
-    DocumentWindow* w = window(QString(original.constData(), original.size()));
-    MarkdownTextView* v = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
-    v->coordinator()->finishStyling();
-    v->pagedLayout()->finishLayout();
-    deliverFrame();
-    FindBar* bar = FindBar::of(w);
-    bar->showBar(true);
-    bar->searchField()->setText(QStringLiteral("zephyrine"));
-    bar->replaceField()->setText(QStringLiteral("breeze"));
-    v->setSelectedRange({0, 0});
-    deliverFrame();
+    MarkdownTextView* v = nullptr;
+    FindBar* bar = replacingWindow(original, v);
     const auto settling = [v] { return v->coordinator()->isStylingPending() || v->pagedLayout()->isLayoutPending(); };
     double longestMs = 0, doneMs = 0, afterMs = 0, undoMs = 0, undoAfterMs = 0;
     bool replaced = false, undone = false;
@@ -484,17 +493,8 @@ void BM_ReplaceAllDenseLarge(benchmark::State& state)
     }
     QString expected = original;
     expected.replace(QStringLiteral("zephyrine"), QStringLiteral("breeze"), Qt::CaseInsensitive);
-    DocumentWindow* w = window(QString(original.constData(), original.size()));
-    MarkdownTextView* v = static_cast<MarkdownEditorView*>(w->editorHost())->markdownTextView();
-    v->coordinator()->finishStyling();
-    v->pagedLayout()->finishLayout();
-    deliverFrame();
-    FindBar* bar = FindBar::of(w);
-    bar->showBar(true);
-    bar->searchField()->setText(QStringLiteral("zephyrine"));
-    bar->replaceField()->setText(QStringLiteral("breeze"));
-    v->setSelectedRange({0, 0});
-    deliverFrame();
+    MarkdownTextView* v = nullptr;
+    FindBar* bar = replacingWindow(original, v);
     // Busy while a part is still to go in, or the text to be styled or laid out.
     const auto busy = [v] {
         return v->isReadOnly() || v->coordinator()->isStylingPending() || v->pagedLayout()->isLayoutPending();
