@@ -48,6 +48,13 @@ void AttributedText::sweepSets()
     m_sets.sweep(used);
 }
 
+bool AttributedText::moveGapToward(int position, int maxUnits)
+{
+    const bool text = m_text.moveGapToward(position, maxUnits);
+    const bool runs = m_runs.moveGapToward(m_runs.find(std::clamp(position, 0, m_text.length())), maxUnits / 4);
+    return text && runs;
+}
+
 TextRange AttributedText::clamp(TextRange r) const
 {
     const int len = m_text.length();

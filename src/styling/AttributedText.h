@@ -44,9 +44,15 @@ public:
     int gapsClosed() const { return m_text.gapsClosed(); }
 
     // A view of the whole text (length() units, absolute positions) that holds the right
-    // characters over [0, max(p, earlier calls' p)) until the next edit; beyond that it
-    // may show anything. Costs the distance from the last edit to `p`, not the length.
+    // characters over [0, max(p, earlier calls' p)) until the next edit or moveGapToward;
+    // beyond that it may show anything. Costs the distance from the last edit to `p`, not
+    // the length.
     QStringView textUpTo(int p) const { return m_text.textUpTo(p); }
+    // Moves the room for edits toward `position` (the characters' and the runs' alike), at
+    // most `maxUnits` characters and a quarter as many runs at a time; true once it is
+    // there (see TextGapBuffer::moveGapToward). What textUpTo gave before may then show
+    // anything.
+    bool moveGapToward(int position, int maxUnits);
     // Reading without moving anything: one character, a search for one character
     // (-1 when absent), and the position just after the `lines`-th line break at or
     // after `pos` (a CR LF counts once; length() when the text ends first).

@@ -7,6 +7,8 @@ void RunTable::reset(int length, Id attrs)
     m_runs.clear();
     m_runs.resize(17);
     m_runs[0] = Run{0, attrs};
+    m_uses.clear();
+    use(attrs);
     m_gapBegin = 1;
     m_gapEnd = m_runs.size();
     m_length = length;
@@ -56,6 +58,18 @@ void RunTable::moveGap(std::size_t to)
     m_gapEnd = to + g;
 }
 
+bool RunTable::moveGapToward(int to, int maxRuns)
+{
+    const std::size_t target = std::size_t(std::clamp(to, 0, count()));
+    const std::size_t step = std::size_t(std::max(1, maxRuns));
+    if (target + step >= m_gapBegin && target <= m_gapBegin + step) {
+        moveGap(target);
+        return true;
+    }
+    moveGap(target < m_gapBegin ? m_gapBegin - step : m_gapBegin + step);
+    return false;
+}
+
 void RunTable::resize(int last, int length)
 {
     moveGap(std::size_t(last));
@@ -65,6 +79,7 @@ void RunTable::resize(int last, int length)
 void RunTable::splice(int first, int last)
 {
     moveGap(std::size_t(last));
+    for (std::size_t k = std::size_t(first); k < std::size_t(last); ++k) release(m_runs[k].attrs);
     m_gapBegin = std::size_t(first);
     const std::size_t need = m_scratch.size();
     if (gapSize() < need) {
@@ -79,7 +94,10 @@ void RunTable::splice(int first, int last)
         m_runs = std::move(grown);
         m_gapEnd = m_gapBegin + gap;
     }
-    for (Run& r : m_scratch) m_runs[m_gapBegin++] = std::move(r);
+    for (Run& r : m_scratch) {
+        use(r.attrs);
+        m_runs[m_gapBegin++] = std::move(r);
+    }
     m_scratch.clear();
 }
 
@@ -94,7 +112,10 @@ void RunTable::mergeEqual(int first, int last)
     moveGap(std::size_t(last) + 1);
     std::size_t w = std::size_t(from);
     for (std::size_t j = std::size_t(from) + 1; j <= std::size_t(last); ++j) {
-        if (m_runs[w].attrs == m_runs[j].attrs) continue;
+        if (m_runs[w].attrs == m_runs[j].attrs) {
+            release(m_runs[j].attrs);
+            continue;
+        }
         if (++w != j) m_runs[w] = std::move(m_runs[j]);
     }
     m_gapBegin = w + 1;
@@ -102,6 +123,6 @@ void RunTable::mergeEqual(int first, int last)
 
 void RunTable::markUsed(std::vector<bool>& used) const
 {
-    for (std::size_t k = 0; k < m_gapBegin; ++k) used[m_runs[k].attrs] = true;
-    for (std::size_t k = m_gapEnd; k < m_runs.size(); ++k) used[m_runs[k].attrs] = true;
+    for (std::size_t id = 0; id < std::min(used.size(), m_uses.size()); ++id)
+        if (m_uses[id] > 0) used[id] = true;
 }

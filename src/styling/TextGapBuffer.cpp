@@ -3,6 +3,7 @@
 #include "platform/TextUtil.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 void TextGapBuffer::setText(const QString& text)
@@ -34,12 +35,30 @@ void TextGapBuffer::moveGap(int to) const
     m_gapAt = to;
 }
 
+bool TextGapBuffer::moveGapToward(int to, int maxUnits)
+{
+    to = std::clamp(to, 0, m_len);
+    if (m_gap == 0) {
+        if (m_len - to <= maxUnits) return true; // opened where the edit is, it moves little
+        // At the end the text only grows (a large buffer is grown in place).
+        const int room = this->room();
+        m_text.resize(qsizetype(m_len) + room);
+        std::fill(m_text.data() + m_len, m_text.data() + m_len + room, QChar());
+        m_gapAt = m_len;
+        m_gap = room;
+    }
+    if (std::abs(to - m_gapAt) <= maxUnits) {
+        moveGap(to);
+        return true;
+    }
+    moveGap(to < m_gapAt ? m_gapAt - maxUnits : m_gapAt + maxUnits);
+    return false;
+}
+
 void TextGapBuffer::replaceInGap(int a, int removed, QStringView replacement)
 {
     const int m = int(replacement.size());
-    // Room for a burst of typing, and proportional to the text so that growing it by
-    // pastes stays linear overall.
-    const int room = std::max(4096, m_len / 32);
+    const int room = this->room();
     if (m_gap == 0) {
         // Opening a gap moves the rest of the text once; edits near it then move little.
         m_text.resize(qsizetype(m_len) + room);

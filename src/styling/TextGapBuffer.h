@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
+
 // The characters of a styled text in a gap buffer: the unused room sits where the last
 // edit was, so an edit near it moves only the characters between the two. Reading through
 // textUpTo() moves the gap only as far as asked; string() closes it.
@@ -23,10 +25,15 @@ public:
     QString copyText() const;
     // Units [from, to) (clamped) as a new string, read on both sides of the gap.
     QString copyText(int from, int to) const;
+    // Brings the gap toward `to` by at most `maxUnits` characters moved, opening one at the end
+    // when there is none (which moves nothing); true once it is there. An edit far from the
+    // last one moves everything between at once: a caller about to edit far away in a long
+    // text moves it a part at a time first.
+    bool moveGapToward(int to, int maxUnits);
     // How often string() had to close a gap.
     int gapsClosed() const { return m_gapsClosed; }
     // A view of the whole text that holds the right characters over [0, max(p, earlier
-    // calls' p)) until the next edit; beyond that it may show anything.
+    // calls' p)) until the next edit or moveGapToward; beyond that it may show anything.
     QStringView textUpTo(int p) const;
 
     // Reading without moving anything: one character, a search for one character (-1 when
@@ -39,6 +46,9 @@ public:
 
 private:
     void moveGap(int to) const;
+    // The room a gap opens with: for a burst of typing, and proportional to the text so that
+    // growing it by pastes stays linear overall.
+    int room() const { return std::max(4096, m_len / 32); }
     void replaceInGap(int a, int removed, QStringView replacement);
 
     // m_len characters with a gap of m_gap unused ones at m_gapAt (no gap: m_text is

@@ -83,6 +83,11 @@ TEST(AttributedText, RandomEditsAgreeWithPerCharacterModel)
         }
         if (rng() % 7 == 0) t.beginEditing();
         if (rng() % 7 == 0) t.endEditing();
+        if (rng() % 5 == 0) {
+            // The room for edits brought elsewhere a few characters and runs at a time.
+            const int to = int(rng() % (t.length() + 1));
+            while (!t.moveGapToward(to, 8)) {}
+        }
         expectMatches(t, model);
         if (::testing::Test::HasFailure()) return;
     }
@@ -109,7 +114,7 @@ TEST(AttributedText, FreedAttributeSetsLeaveTheRunsThatStillUseTheirs)
     expectMatches(t, model);
 }
 
-// The characters live in a gap buffer: whatever the order of edits, partial views,
+// The characters live in a gap buffer: whatever the order of edits, gap moves, partial views,
 // searches and whole-string reads, every read agrees with a plain string, and a view
 // stays right over what it was asked for while later views reach further.
 TEST(AttributedText, GapBufferReadsAgreeWithAPlainString)
@@ -126,6 +131,13 @@ TEST(AttributedText, GapBufferReadsAgreeWithAPlainString)
         plain.replace(a, b - a, s);
         t.replaceCharacters(TextRange(a, b - a), s);
         ASSERT_EQ(t.length(), plain.size());
+        if (step % 5 == 0) {
+            // Readied for an edit far away a part at a time (the gap closed every 50 steps).
+            const int to = int(rng() % (plain.size() + 1));
+            int calls = 1;
+            while (!t.moveGapToward(to, 997)) ++calls;
+            ASSERT_LE(calls, plain.size() / 997 + 2);
+        }
         const int p = int(rng() % (plain.size() + 1));
         const QStringView near = t.textUpTo(p);
         ASSERT_EQ(near.size(), plain.size());

@@ -79,6 +79,15 @@ public:
     // While held, edits are mirrored but not styled and the idle slices style nothing: a
     // long paste goes in part by part unstyled. Released, the slices style what it left.
     void holdStyling(bool hold);
+    // While held, pairs the fences anew with the edits made since it was last asked. The
+    // storage tells only its last few hundred edits apart: many small edits held until the
+    // end (Replace All) would have the fences read again from the whole text at once, so
+    // the caller asks after each few of them.
+    void followFences() { m_styler.refreshFences(m_storage); }
+    // Readies the storage for edits at `position`, a few megabytes of its characters and runs
+    // moved per call: the first of many edits far from the last one would move all of them
+    // between at once (a hundred megabytes take longer than a frame). True once it is ready.
+    bool readyToEditAt(int position) { return m_storage.moveGapToward(position, 4 * 1024 * 1024); }
     // The formats the styled text gives `block`: what its layout shows when nothing
     // covers them.
     QList<QTextLayout::FormatRange> formatsOf(const QTextBlock& block);

@@ -263,6 +263,7 @@ void LongPaste::end()
     m_with = QString();
     m_undoing.reset();
     m_after.reset();
+    m_firstEdit = -1;
     m_next->stop();
     m_poll->stop();
     m_barDelay->stop();
@@ -308,6 +309,8 @@ void LongPaste::putEach(const QList<TextRange>& matches, const QString& with, st
     m_putAny = false;
     m_with = with;
     m_start = matches.first().location;
+    m_firstEdit = matches.last().location;
+    m_revision = m_view->document()->revision();
     // Matches so close that their edits, joined, cover the stretch between the first and the
     // last go in unstyled, and the slices style the text from the first on once all are in.
     // Matches further apart change little of the text: restyling all of it after them would
@@ -324,10 +327,11 @@ void LongPaste::putEach(const QList<TextRange>& matches, const QString& with, st
 void LongPaste::putNextMatches(bool whole)
 {
     QTextDocument* doc = m_view->document();
-    if (m_putAny && doc->revision() != m_revision) {
+    if (doc->revision() != m_revision) {
         release(); // the document was replaced from outside
         return;
     }
+    if (!readyForFirstEdit(whole)) return;
     QElapsedTimer clock;
     clock.start();
     const auto read = [this](TextRange r) { return m_view->copyOfRange(r); };
@@ -351,7 +355,7 @@ void LongPaste::putNextMatches(bool whole)
         units += edit.range.length + edit.replacement.size();
         ++parts;
     }
-    if (!m_holdsStyling) m_view->coordinator()->endEditsApart();
+    followEdits();
     reparkCaret();
     m_revision = doc->revision();
     if (m_left > 0 || !m_edits.isEmpty()) {
@@ -386,19 +390,23 @@ void LongPaste::putMarks(QAbstractUndoItem* selection, PartMark::Side side)
     QTextDocument* doc = m_view->document();
     QTextCursor c(doc);
     c.beginEditBlock();
-    if (side == PartMark::Start) doc->appendUndoItem(new PartMark(m_view, side, m_start, m_holdsStyling));
+    // Undone, the step starts with the edit at its first match; redone, with the one at its
+    // last (the text then is as it was when the matches were found).
+    if (side == PartMark::Start) doc->appendUndoItem(new PartMark(m_view, side, m_start, m_holdsStyling, m_start));
     doc->appendUndoItem(selection);
-    if (side == PartMark::End) doc->appendUndoItem(new PartMark(m_view, side, m_start, m_holdsStyling));
+    if (side == PartMark::End)
+        doc->appendUndoItem(new PartMark(m_view, side, m_start, m_holdsStyling, m_matches.last().location));
     c.endEditBlock();
 }
 
-void LongPaste::stepParts(bool undoing, int from, bool holdStyling)
+void LongPaste::stepParts(bool undoing, int from, bool holdStyling, int firstEdit)
 {
     if (isActive()) return;
     m_wasReadOnly = m_view->isReadOnly();
     m_undoing = undoing;
     m_putting = true;
     m_start = std::clamp(from, 0, m_view->textLength());
+    m_firstEdit = firstEdit;
     m_holdsStyling = holdStyling;
     setReadOnly(true);
     m_view->coordinator()->holdStyling(holdStyling);
@@ -429,13 +437,14 @@ void LongPaste::stepNext(bool whole)
         release(); // the document was replaced from outside
         return;
     }
+    if (!readyForFirstEdit(whole)) return;
     QElapsedTimer clock;
     clock.start();
     bool more = true;
     if (!m_holdsStyling) m_view->coordinator()->beginEditsApart();
     for (int parts = 0; more && (whole || (clock.elapsed() < editsBudgetMs && parts < maxPartsPerTurn)); ++parts)
         more = m_view->stepPart(*m_undoing);
-    if (!m_holdsStyling) m_view->coordinator()->endEditsApart();
+    followEdits();
     reparkCaret();
     m_revision = m_view->document()->revision();
     if (more) {
@@ -443,6 +452,26 @@ void LongPaste::stepNext(bool whole)
         return;
     }
     allReplaced(m_view->takeRestoredSelection());
+}
+
+bool LongPaste::readyForFirstEdit(bool whole)
+{
+    if (m_firstEdit < 0) return true;
+    if (!whole && !m_view->coordinator()->readyToEditAt(m_firstEdit)) {
+        m_next->start();
+        return false;
+    }
+    m_firstEdit = -1;
+    return true;
+}
+
+void LongPaste::followEdits()
+{
+    EditorCoordinator* coordinator = m_view->coordinator();
+    if (m_holdsStyling)
+        coordinator->followFences();
+    else
+        coordinator->endEditsApart();
 }
 
 void LongPaste::allReplaced(std::optional<TextRange> select)

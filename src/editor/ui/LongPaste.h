@@ -84,8 +84,9 @@ public:
     // The parts of a step made in parts, after the one Qt has just undone (or redone): the
     // rest is undone (redone) a few at a time the same way, and the step's selection given
     // back once the text up to it is styled and placed.
-    // `from`: where the step's text starts; `holdStyling`: whether it was put in unstyled.
-    void stepParts(bool undoing, int from, bool holdStyling);
+    // `from`: where the step's text starts; `holdStyling`: whether it was put in unstyled;
+    // `firstEdit`: where the first part edits the text (−1: not known).
+    void stepParts(bool undoing, int from, bool holdStyling, int firstEdit = -1);
 
 private:
     // Puts the next part of the text in; the first replaces the target, the last closes
@@ -104,6 +105,11 @@ private:
     // below neither move it nor lay out the text between them and the view.
     void parkCaret(int at);
     void reparkCaret();
+    // After a turn of edits: the fences follow them while the styling is held (else each
+    // was styled as an edit apart, which ends).
+    void followEdits();
+    // Whether the storage is ready for the first edit (else the next turn goes on readying it).
+    bool readyForFirstEdit(bool whole);
     // The text of putEach or of the step is in: it waits to be styled and placed up to
     // where the selection goes.
     void allReplaced(std::optional<TextRange> select);
@@ -148,6 +154,9 @@ private:
     TextRange m_before;
     // stepParts: undoing (or redoing) parts of a step.
     std::optional<bool> m_undoing;
+    // Where the first edit of putEach or stepParts goes (−1: none waits): the turns before
+    // it ready the storage for it, so that it does not move all the text between at once.
+    int m_firstEdit = -1;
     // Whether putEach or stepParts holds the styling until all is in (else each edit is
     // restyled where it is, as an edit apart).
     bool m_holdsStyling = false;

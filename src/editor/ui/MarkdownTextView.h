@@ -56,8 +56,8 @@ public:
     // Called by a step made in parts while Qt undoes (or redoes) one of them: another part
     // of the same step follows (`slicedFrom`, unless -1: of a step LongPaste made, whose text
     // starts there, stepped through it in turns of the event loop, the styling held when
-    // `heldStyling`).
-    void notePartStep(bool undoing, int slicedFrom, bool heldStyling);
+    // `heldStyling`, its first part editing at `firstEdit`).
+    void notePartStep(bool undoing, int slicedFrom, bool heldStyling, int firstEdit = -1);
     // Undoes (redoes) the next part of such a step; true when another follows.
     bool stepPart(bool undoing);
     // The selection a step undone or redone gives back, taken (LongPaste sets it once the step
@@ -217,6 +217,7 @@ private:
     bool m_steppingParts = false;
     int m_slicedFrom = -1; // the part that follows is of a step LongPaste made, starting there
     bool m_slicedHeld = false;
+    int m_slicedFirstEdit = -1;
     void stepParts(bool undoing);
     struct HeldLine {
         int position;

@@ -83,11 +83,12 @@ void MarkdownTextView::redo()
     holdCaretLine();
 }
 
-void MarkdownTextView::notePartStep(bool undoing, int slicedFrom, bool heldStyling)
+void MarkdownTextView::notePartStep(bool undoing, int slicedFrom, bool heldStyling, int firstEdit)
 {
     m_partFollows = true;
     m_slicedFrom = slicedFrom;
     m_slicedHeld = heldStyling;
+    m_slicedFirstEdit = firstEdit;
     // A part undone from elsewhere (the context menu): the rest follows once control returns.
     if (!m_steppingParts)
         QMetaObject::invokeMethod(
@@ -116,7 +117,7 @@ void MarkdownTextView::stepParts(bool undoing)
     if (m_slicedFrom >= 0) {
         // Many parts: undone (redone) a few at a time, the window going on meanwhile.
         m_partFollows = false;
-        m_paste->stepParts(undoing, m_slicedFrom, m_slicedHeld);
+        m_paste->stepParts(undoing, m_slicedFrom, m_slicedHeld, m_slicedFirstEdit);
         return;
     }
     // The parts after the first: each heard as a change of its own, far from one another and

@@ -16,21 +16,22 @@ void SelectionMark::undo()
         m_after = m_view->selectedRange();
 }
 
-PartMark::PartMark(MarkdownTextView* view, Side side, int slicedFrom, bool heldStyling)
+PartMark::PartMark(MarkdownTextView* view, Side side, int slicedFrom, bool heldStyling, int firstEdit)
     : m_view(view),
       m_side(side),
       m_slicedFrom(slicedFrom),
-      m_heldStyling(heldStyling)
+      m_heldStyling(heldStyling),
+      m_firstEdit(firstEdit)
 {}
 
 void PartMark::undo()
 {
-    if (m_view && m_side == Start) m_view->notePartStep(true, m_slicedFrom, m_heldStyling);
+    if (m_view && m_side == Start) m_view->notePartStep(true, m_slicedFrom, m_heldStyling, m_firstEdit);
 }
 
 void PartMark::redo()
 {
-    if (m_view && m_side == End) m_view->notePartStep(false, m_slicedFrom, m_heldStyling);
+    if (m_view && m_side == End) m_view->notePartStep(false, m_slicedFrom, m_heldStyling, m_firstEdit);
 }
 
 void SelectionMark::redo()

@@ -36,8 +36,10 @@ public:
     enum Side { Start, End };
     // `slicedFrom`: where the text of a step LongPaste made starts (which none of its parts
     // moves); its parts are undone and redone through it in turns of the event loop, with the
-    // styling held until all are in when `heldStyling`.
-    PartMark(MarkdownTextView* view, Side side, int slicedFrom = -1, bool heldStyling = false);
+    // styling held until all are in when `heldStyling`. `firstEdit`: where the first of the
+    // parts that this mark sets going (undone from a Start mark, redone from an End one)
+    // edits the text.
+    PartMark(MarkdownTextView* view, Side side, int slicedFrom = -1, bool heldStyling = false, int firstEdit = -1);
     void undo() override;
     void redo() override;
 
@@ -46,4 +48,5 @@ private:
     Side m_side;
     int m_slicedFrom;
     bool m_heldStyling;
+    int m_firstEdit;
 };
