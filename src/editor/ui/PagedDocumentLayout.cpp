@@ -263,7 +263,11 @@ void PagedDocumentLayout::relayoutAll()
 
 double PagedDocumentLayout::enoughBelow(double y) const
 {
-    return std::max(y, m_paintedBottom) + std::max(3 * m_metrics.stride, 4000.0);
+    const double pages = std::max(3 * m_metrics.stride, 4000.0);
+    // A change that far below the painted part (the parts of a Replace All going in from the
+    // last match) has nobody looking at the pages under it: they are left to the slices.
+    if (y > m_paintedBottom + pages) return y;
+    return std::max(y, m_paintedBottom) + pages;
 }
 
 void PagedDocumentLayout::finishLayout()
