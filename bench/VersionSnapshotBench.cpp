@@ -224,8 +224,9 @@ QString changedAt(QString text, double at, double changeAt, const QString& word)
 }
 
 // The history sheet of a long document of short lines (a preview's blocks and lines are what
-// take long to free) with three versions, all unlike the text and each other: opened (the newest version's diff shown), the oldest row picked, then the next,
-// each until its diff shows, then the sheet closed until it has gone. Each pick lets go of
+// take long to free) with three versions, all unlike the text and each other: opened (the
+// newest version's diff shown), the oldest row picked, then the next, each until its diff
+// shows, then the sheet closed until it has gone. Each pick lets go of
 // the preview shown before, and closing of the last one and of the sheet's copy of the text.
 // Reported: the longest the main thread is held up between two turns of its event loop.
 void BM_VersionHistoryPickRowsLarge(benchmark::State& state)

@@ -421,8 +421,8 @@ write("pipes.md", "|".join(["h"] * 10_001) + "\n" + "|".join(["-"] * 10_001) + "
 digits = "| " + " | ".join(str(c % 10) for c in range(1, 499))
 write("cells.md", "| " + " | ".join(f"h{c}" for c in range(500)) + " |\n" + "|---" * 500 + "|\n"
       + "".join(f"| r{r} {digits} | z{r} |\n" for r in range(2000)))
-# And one paragraph: a line of 500,000 "&", and one after a right-to-left word; 60,000 lines with no blank line between them; an
-# address of 100,000 characters.
+# And one paragraph: a line of 500,000 "&", and one after a right-to-left word; 60,000 lines
+# with no blank line between them; an address of 100,000 characters.
 write("amps.md", "&" * 500_000 + "\n")
 write("rtlamps.md", "\u05e9\u05dc\u05d5\u05dd " + "&" * 500_000 + "\n")
 write("lines.md", "".join(f"line {i}\n" for i in range(60_000)))
