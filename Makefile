@@ -68,8 +68,8 @@ translations: deps
 bench-deps:
 	@bash scripts/deps.sh libmd4c-dev libmd4c-html0-dev libcmark-gfm-dev libcmark-gfm-extensions-dev
 
-# The 100 MB case of the document-size benchmark takes about a minute and several GB:
-# it runs only with BW_BENCH_HUGE=1 (`BW_BENCH_HUGE=1 make bench`).
+# The 100 MB cases (document size, opening, autosave, Replace All of many matches) take
+# minutes and several GB: they run only with BW_BENCH_HUGE=1 (`BW_BENCH_HUGE=1 make bench`).
 bench: bench-deps build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bw_bench
 
