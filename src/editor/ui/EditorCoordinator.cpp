@@ -85,13 +85,15 @@ EditorCoordinator::EditorCoordinator(MarkdownTextView* view)
     m_sliceTimer->setInterval(0);
     connect(m_sliceTimer, &QTimer::timeout, this, [this] {
         if (m_stylingHeld) return;
-        // A slice that restyles text laid out already lays it out again too: the slices are
-        // sized to take about sliceMs each.
+        // The slices are sized to take about sliceMs each, from what the last ones over
+        // text like it took: a slice that restyles text laid out already lays it out again
+        // too. One cheap slice (blank lines) grows the next one no more than twice.
+        int& units = m_view->pagedLayout()->isPlaced(m_unstyledFrom) ? m_laidOutSliceUnits : m_sliceUnits;
         QElapsedTimer t;
         t.start();
-        styleSlice(m_sliceUnits);
+        styleSlice(units);
         const double ms = std::max(0.5, double(t.nsecsElapsed()) / 1e6);
-        m_sliceUnits = std::clamp(int(m_sliceUnits * sliceMs / ms), minSliceUnits, sliceUnits);
+        units = std::clamp(std::min(2 * units, int(units * sliceMs / ms)), minSliceUnits, sliceUnits);
     });
     connect(&SpellChecker::shared().events(), &SpellingEvents::accepted, this, &EditorCoordinator::respell);
 }
@@ -320,7 +322,7 @@ void EditorCoordinator::leaveForSlices(TextRange left, TextRange styled)
                             : TextRange::notFound();
     if (styled.location > m_unstyledFrom && styled.end() <= left.location) m_styledAhead = styled;
     // Text laid out already is laid out again as it is restyled: the slices start small.
-    m_sliceUnits = std::min(m_sliceUnits, 4 * minSliceUnits);
+    m_laidOutSliceUnits = std::min(m_laidOutSliceUnits, 4 * minSliceUnits);
     if (!m_stylingHeld) m_sliceTimer->start();
     m_view->pagedLayout()->setStyledUpTo(m_unstyledFrom);
 }
@@ -365,7 +367,7 @@ void EditorCoordinator::restyleAll()
     m_unstyledTo = -1;
     m_styledAhead = TextRange::notFound();
     // Text laid out already is laid out again as it is restyled: the slices start small.
-    m_sliceUnits = 4 * minSliceUnits;
+    m_laidOutSliceUnits = 4 * minSliceUnits;
     m_view->pagedLayout()->setStyledUpTo(0);
     const int from = shownFrom();
     styleAhead(from, from + firstScreenUnits(from));
@@ -561,6 +563,9 @@ void EditorCoordinator::holdStylingFrom(int from)
     m_unstyledFrom = m_unstyledFrom >= 0 ? std::min(m_unstyledFrom, line) : line;
     m_unstyledTo = -1;
     m_styledAhead = TextRange::notFound(); // the text it puts in may pair the fences below anew
+    // Released, the slices lay out again what they restyle of the text laid out: they start
+    // small there.
+    m_laidOutSliceUnits = std::min(m_laidOutSliceUnits, 4 * minSliceUnits);
 }
 
 void EditorCoordinator::styleAtTheEdit(const Edit& edit)

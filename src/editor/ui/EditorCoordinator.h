@@ -205,7 +205,10 @@ private:
     DocStats m_counts;
     bool m_countsValid = false;
     QTimer* m_sliceTimer = nullptr;
-    int m_sliceUnits = 48 * 1024; // the next idle slice's
+    // The next idle slice's size, learnt apart for text not laid out yet and for text laid
+    // out already, which is laid out again as it is restyled and costs several times more.
+    int m_sliceUnits = 48 * 1024;
+    int m_laidOutSliceUnits = 4 * 1024;
     std::optional<QString> m_loading;
     std::optional<DocStats> m_loadingCounts;
 };

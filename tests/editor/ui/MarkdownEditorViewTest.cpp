@@ -751,6 +751,41 @@ TEST_F(EditorViewTest, TheEndLaidOutAheadStaysWhereItLiesWhenAChangeReachesItsFi
     EXPECT_EQ(blocksApartFromAWholeLayout(tv()->text()), 0u);
 }
 
+// Text laid out already is laid out again as it is restyled, at several times the cost of
+// styling text not laid out yet. Released after edits made with the styling held (a long
+// Replace All), the first slice went over the laid-out top at the size the slices had grown
+// to over text not laid out: some 800 lines broken again in one turn (40 ms at 100 MiB).
+TEST_F(EditorViewTest, SlicesOverTextLaidOutAlreadyStartSmallAfterStylingWasHeld)
+{
+    view->loadText(longMarkdown(1024 * 1024));
+    tv()->coordinator()->finishStyling();
+    layout()->finishLayout();
+    // The first few hundred paragraphs changed, from the last to the first, as a Replace
+    // All puts its edits in.
+    tv()->coordinator()->holdStyling(true);
+    const QString text = tv()->text();
+    QList<int> lines;
+    for (qsizetype at = 0; lines.size() < 300; ++at) lines.append(int(at = text.indexOf(u"A line", at)));
+    QTextCursor c(tv()->document());
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        c.setPosition(lines[i]);
+        c.insertText(QStringLiteral("x"));
+    }
+    // What shows is styled ahead and painted before the slices go on.
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    tv()->coordinator()->holdStyling(false);
+    ASSERT_TRUE(tv()->coordinator()->isStylingPending());
+    const int from = tv()->coordinator()->styledUpTo();
+    qint64 broken = 0; // by the turn of the first slice
+    for (int turns = 0; tv()->coordinator()->styledUpTo() == from && turns < 100; ++turns) {
+        const qint64 before = layout()->linesBrokenCount();
+        QCoreApplication::processEvents();
+        broken = layout()->linesBrokenCount() - before;
+    }
+    EXPECT_GT(broken, 0);
+    EXPECT_LT(broken, 200);
+}
+
 // A fence line typed in the middle of a long text pairs every fence below it anew: each of its
 // keys paired them all again from the whole text and restyled everything to the end of the
 // text, holding the window for a second at 8 MB. The key reads nothing of the text far from
