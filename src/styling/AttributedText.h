@@ -42,6 +42,8 @@ public:
     QString copyText(int from, int to) const { return m_text.copyText(from, to); }
     // How often string() had to close a gap: what the keystroke path must never make it do.
     int gapsClosed() const { return m_text.gapsClosed(); }
+    // How many characters the gap has moved over: an edit costs the distance from the last.
+    qint64 unitsMoved() const { return m_text.unitsMoved(); }
 
     // A view of the whole text (length() units, absolute positions) that holds the right
     // characters over [0, max(p, earlier calls' p)) until the next edit or moveGapToward;

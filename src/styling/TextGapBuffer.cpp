@@ -27,6 +27,7 @@ void TextGapBuffer::replace(int at, int removed, QStringView replacement, const 
 void TextGapBuffer::moveGap(int to) const
 {
     if (m_gap == 0 || to == m_gapAt) return;
+    m_unitsMoved += std::abs(to - m_gapAt);
     QChar* d = m_text.data();
     if (to < m_gapAt)
         std::memmove(d + to + m_gap, d + to, std::size_t(m_gapAt - to) * sizeof(QChar));

@@ -30,8 +30,9 @@ public:
     // last one moves everything between at once: a caller about to edit far away in a long
     // text moves it a part at a time first.
     bool moveGapToward(int to, int maxUnits);
-    // How often string() had to close a gap.
+    // How often string() had to close a gap, and how many characters the gap has moved over.
     int gapsClosed() const { return m_gapsClosed; }
+    qint64 unitsMoved() const { return m_unitsMoved; }
     // A view of the whole text that holds the right characters over [0, max(p, earlier
     // calls' p)) until the next edit or moveGapToward; beyond that it may show anything.
     QStringView textUpTo(int p) const;
@@ -57,5 +58,6 @@ private:
     mutable int m_gapAt = 0;
     mutable int m_gap = 0;
     mutable int m_gapsClosed = 0;
+    mutable qint64 m_unitsMoved = 0;
     int m_len = 0;
 };

@@ -611,8 +611,13 @@ void EditorCoordinator::styleFirstScreen(int from, int added)
 
 void EditorCoordinator::beginEditsApart()
 {
-    const TextRange sel = m_view->selectedRange();
-    m_apartCaretLine = TextUtil::lineRange(through(sel.end()), sel);
+    // Read from a copy of its lines: reading it in place would bring the storage's gap to
+    // the caret, and the next edit, far from it, would move the gap all the way back.
+    const TextRange sel = clampToText(m_view->selectedRange());
+    const int start = sel.location > 0 ? m_storage.lastIndexOf(u'\n', sel.location - 1) + 1 : 0;
+    const QString lines = m_storage.copyText(start, m_storage.lineEndFrom(sel.end()));
+    const TextRange line = TextUtil::lineRange(lines, TextRange(sel.location - start, sel.length));
+    m_apartCaretLine = TextRange(start + line.location, line.length);
 }
 
 void EditorCoordinator::endEditsApart()

@@ -28,15 +28,16 @@ bool MarkdownTextView::replaceRanges(const QList<TextFind::Edit>& edits)
     // the end of the last, all of it restyled and laid out again); the marks have undo and
     // redo take all of them as one step.
     const qsizetype last = edits.size() - 1;
+    const bool apart = last > 0;
     for (qsizetype i = last; i >= 0; --i) {
         QTextCursor c(doc);
         c.beginEditBlock();
-        doc->appendUndoItem(i == last ? static_cast<QAbstractUndoItem*>(new SelectionMark(this, selectedRange()))
+        doc->appendUndoItem(i == last ? static_cast<QAbstractUndoItem*>(new SelectionMark(this, selectedRange(), apart))
                                       : new PartMark(this, PartMark::Start));
         c.setPosition(edits[i].range.location);
         c.setPosition(edits[i].range.end(), QTextCursor::KeepAnchor);
         c.insertText(edits[i].replacement);
-        doc->appendUndoItem(i == 0 ? static_cast<QAbstractUndoItem*>(new SelectionMark(this, std::nullopt))
+        doc->appendUndoItem(i == 0 ? static_cast<QAbstractUndoItem*>(new SelectionMark(this, std::nullopt, apart))
                                    : new PartMark(this, PartMark::End));
         c.endEditBlock();
     }
@@ -66,6 +67,7 @@ void MarkdownTextView::undo()
     m_partFollows = false;
     QTextEdit::undo();
     stepParts(true);
+    m_coordinator->endEditsApart(); // begun by the step's first part (SelectionMark)
     applyRestoredSelection();
     revealStepsCaret(viewTop);
     holdCaretLine();
@@ -78,6 +80,7 @@ void MarkdownTextView::redo()
     m_partFollows = false;
     QTextEdit::redo();
     stepParts(false);
+    m_coordinator->endEditsApart();
     applyRestoredSelection();
     revealStepsCaret(viewTop);
     holdCaretLine();
@@ -94,8 +97,10 @@ void MarkdownTextView::notePartStep(bool undoing, int slicedFrom, bool heldStyli
         QMetaObject::invokeMethod(
             this,
             [this, undoing] {
-                if (!m_partFollows) return;
-                undoing ? undo() : redo();
+                if (m_partFollows)
+                    undoing ? undo() : redo();
+                else
+                    m_coordinator->endEditsApart();
             },
             Qt::QueuedConnection);
 }

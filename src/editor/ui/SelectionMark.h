@@ -16,8 +16,9 @@ class MarkdownTextView;
 class SelectionMark : public QAbstractUndoItem {
 public:
     // `before`: the selection the step started from (the opening mark); nothing for the
-    // closing mark.
-    SelectionMark(MarkdownTextView* view, std::optional<TextRange> before);
+    // closing mark. `apart`: the step is made of parts apart from one another and from the
+    // caret (replaceRanges), and the one that comes first, undone or redone, is too.
+    SelectionMark(MarkdownTextView* view, std::optional<TextRange> before, bool apart = false);
     void undo() override;
     void redo() override;
 
@@ -25,6 +26,7 @@ private:
     QPointer<MarkdownTextView> m_view;
     std::optional<TextRange> m_before; // set on the opening mark only
     std::optional<TextRange> m_after;
+    bool m_apart = false;
 };
 
 // Joins the parts of a step made in parts (replaceRanges), each an undo step of Qt's own, so

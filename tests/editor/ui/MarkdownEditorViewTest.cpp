@@ -786,6 +786,29 @@ TEST_F(EditorViewTest, SlicesOverTextLaidOutAlreadyStartSmallAfterStylingWasHeld
     EXPECT_LT(broken, 200);
 }
 
+// A Replace All of a few matches through a long text, the caret at the end, undone and redone:
+// the first part styled the caret's line with it, bringing the storage's gap from the top of
+// the text to the caret and the next part all the way back (16 ms of 50 at 20 MiB). The gap
+// goes over the text about once.
+TEST_F(EditorViewTest, UndoingAndRedoingAReplaceAllFarFromTheCaretMovesTheGapOverTheTextOnce)
+{
+    view->loadText(longMarkdown(2 * 1024 * 1024));
+    tv()->coordinator()->finishStyling();
+    const int n = tv()->textLength();
+    QList<TextFind::Edit> edits;
+    for (int i = 1; i <= 10; ++i) edits << TextFind::Edit{{n / 11 * i, 4}, QStringLiteral("edit")};
+    tv()->setSelectedRange({n - 1, 0});
+    ASSERT_TRUE(tv()->replaceRanges(edits));
+    const AttributedText& storage = tv()->coordinator()->storage();
+    for (const bool undoing : {true, false}) {
+        tv()->setSelectedRange({n - 1, 0});
+        const qint64 before = storage.unitsMoved();
+        undoing ? tv()->undo() : tv()->redo();
+        EXPECT_LT(storage.unitsMoved() - before, n + n / 4) << undoing;
+    }
+    EXPECT_EQ(tv()->text().mid(n / 11, 4), QStringLiteral("edit"));
+}
+
 // A fence line typed in the middle of a long text pairs every fence below it anew: each of its
 // keys paired them all again from the whole text and restyled everything to the end of the
 // text, holding the window for a second at 8 MB. The key reads nothing of the text far from
