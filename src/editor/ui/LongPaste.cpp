@@ -33,6 +33,23 @@ constexpr int editsBudgetMs = 16;
 constexpr int maxPartsPerTurn = 64;
 constexpr int maxEditUnitsPerTurn = 1024 * 1024;
 constexpr qsizetype matchesPerRound = 64;
+
+// The edits of one turn: one more goes in only while one as long as the longest so far still
+// ends within the budget (a part redone takes 20 ms where the one before it took 6).
+class TurnBudget {
+public:
+    TurnBudget() { m_clock.start(); }
+    bool fits() const { return elapsedMs() + m_longestMs < editsBudgetMs; }
+    void editStarts() { m_editFrom = elapsedMs(); }
+    void editEnded() { m_longestMs = std::max(m_longestMs, elapsedMs() - m_editFrom); }
+
+private:
+    double elapsedMs() const { return double(m_clock.nsecsElapsed()) / 1e6; }
+    QElapsedTimer m_clock;
+    double m_editFrom = 0;
+    double m_longestMs = 0;
+};
+
 // How often the bar follows the layout; a text made elsewhere shows the bar only when it
 // takes longer than a blink.
 constexpr int pollMs = 30;
@@ -332,8 +349,7 @@ void LongPaste::putNextMatches(bool whole)
         return;
     }
     if (!readyForFirstEdit(whole)) return;
-    QElapsedTimer clock;
-    clock.start();
+    TurnBudget budget;
     const auto read = [this](TextRange r) { return m_view->copyOfRange(r); };
     int parts = 0;
     qsizetype units = 0;
@@ -341,7 +357,8 @@ void LongPaste::putNextMatches(bool whole)
     // From the last match, so that those before stay where they were found; joined with
     // their neighbours as Replace All joins them, a few at a time.
     while ((m_left > 0 || !m_edits.isEmpty())
-           && (whole || (clock.elapsed() < editsBudgetMs && parts < maxPartsPerTurn && units < maxEditUnitsPerTurn))) {
+           && (whole || (budget.fits() && parts < maxPartsPerTurn && units < maxEditUnitsPerTurn))) {
+        budget.editStarts();
         if (m_edits.isEmpty()) {
             const qsizetype from = std::max<qsizetype>(0, m_left - matchesPerRound);
             m_edits = TextFind::replacements(m_matches.mid(from, m_left - from), m_with, read);
@@ -354,6 +371,7 @@ void LongPaste::putNextMatches(bool whole)
         m_putAny = true;
         units += edit.range.length + edit.replacement.size();
         ++parts;
+        budget.editEnded();
     }
     followEdits();
     reparkCaret();
@@ -438,12 +456,14 @@ void LongPaste::stepNext(bool whole)
         return;
     }
     if (!readyForFirstEdit(whole)) return;
-    QElapsedTimer clock;
-    clock.start();
+    TurnBudget budget;
     bool more = true;
     if (!m_holdsStyling) m_view->coordinator()->beginEditsApart();
-    for (int parts = 0; more && (whole || (clock.elapsed() < editsBudgetMs && parts < maxPartsPerTurn)); ++parts)
+    for (int parts = 0; more && (whole || (budget.fits() && parts < maxPartsPerTurn)); ++parts) {
+        budget.editStarts();
         more = m_view->stepPart(*m_undoing);
+        budget.editEnded();
+    }
     followEdits();
     reparkCaret();
     m_revision = m_view->document()->revision();
