@@ -42,17 +42,19 @@ void landWhatWasMade()
 }
 
 // Keeps every pool thread busy until it goes, so that what is given to the pool meanwhile waits.
+// A holding task still queued behind a busy thread when it goes takes its permit later: the
+// gate outlives the holder (on a gate gone with it, that task waited for ever).
 class PoolHeld {
 public:
     PoolHeld()
     {
-        for (int i = 0; i < m_threads; ++i) QThreadPool::globalInstance()->start([this] { m_gate.acquire(); });
+        for (int i = 0; i < m_threads; ++i) QThreadPool::globalInstance()->start([gate = m_gate] { gate->acquire(); });
     }
-    ~PoolHeld() { m_gate.release(m_threads); }
+    ~PoolHeld() { m_gate->release(m_threads); }
 
 private:
     const int m_threads = QThreadPool::globalInstance()->maxThreadCount();
-    QSemaphore m_gate;
+    std::shared_ptr<QSemaphore> m_gate = std::make_shared<QSemaphore>();
 };
 
 // The thread `object` is destroyed on, once it is.
