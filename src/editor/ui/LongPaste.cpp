@@ -34,12 +34,14 @@ constexpr int maxPartsPerTurn = 64;
 constexpr int maxEditUnitsPerTurn = 1024 * 1024;
 constexpr qsizetype matchesPerRound = 64;
 
-// The edits of one turn: one more goes in only while one as long as the longest so far still
-// ends within the budget (a part redone takes 20 ms where the one before it took 6).
+// The edits of one turn: one more goes in while the turn is within its budget and one as long
+// as the longest so far would still end within twice that (a part redone takes 20 ms where
+// the one before it took 6). Held to the budget itself, turns of one part each would leave
+// the window's other work between them to double the whole.
 class TurnBudget {
 public:
     TurnBudget() { m_clock.start(); }
-    bool fits() const { return elapsedMs() + m_longestMs < editsBudgetMs; }
+    bool fits() const { return elapsedMs() < editsBudgetMs && elapsedMs() + m_longestMs < 2 * editsBudgetMs; }
     void editStarts() { m_editFrom = elapsedMs(); }
     void editEnded() { m_longestMs = std::max(m_longestMs, elapsedMs() - m_editFrom); }
 
