@@ -411,90 +411,13 @@ FindBar* replacingWindow(const QString& text, MarkdownTextView*& v)
     return bar;
 }
 
-// Replace All of a rare word in a window on 20 MiB, styled and laid out: 25 matches spread
-// through the text, from the click to the painted frame with the replacements in, the window's
-// event loop served meanwhile. Reported: the longest it served nothing (the freeze a user
-// sees) until then and after it until everything was styled and laid out again, the same for
-// the undo that follows, and whether that one undo gave the text back.
-void BM_ReplaceAllRareLarge(benchmark::State& state)
+// Replace All in a window on `original` styled and laid out, then its undo and its redo, each
+// served until the text is in and everything styled and laid out again. Reported: the longest
+// the window's event loop served nothing over all three (and over each), the time from the
+// click to the last edit in (`done_ms`), the same for the undo and the redo, and whether each
+// gave the text byte for byte.
+void replaceUndoRedo(benchmark::State& state, const QString& original)
 {
-    QString original = mixedDocument(qsizetype(20) << 20);
-    constexpr int kMatches = 25;
-    for (int i = kMatches - 1; i >= 0; --i) {
-        const qsizetype at =
-            original.indexOf(u'\n', original.size() / kMatches * i + original.size() / (2 * kMatches)) + 1;
-        original.insert(at, QStringLiteral("Zephyrine "));
-    }
-    QString expected = original;
-    expected.replace(QStringLiteral("zephyrine"), QStringLiteral("breeze"), Qt::CaseInsensitive);
-    MarkdownTextView* v = nullptr;
-    FindBar* bar = replacingWindow(original, v);
-    const auto settling = [v] { return v->coordinator()->isStylingPending() || v->pagedLayout()->isLayoutPending(); };
-    double longestMs = 0, doneMs = 0, afterMs = 0, undoMs = 0, undoAfterMs = 0;
-    bool replaced = false, undone = false;
-    for (auto _ : state) {
-        const std::uint64_t revision = v->textRevision();
-        QElapsedTimer t;
-        t.start();
-        bar->replaceAll();
-        qint64 last = t.nsecsElapsed();
-        longestMs = double(last) / 1e6;
-        serveWhile(
-            t, last, [&] { return v->textRevision() == revision; }, longestMs);
-        deliverFrame();
-        const qint64 framed = t.nsecsElapsed();
-        longestMs = std::max(longestMs, double(framed - last) / 1e6);
-        last = framed;
-        doneMs = double(framed) / 1e6;
-        serveWhile(t, last, settling, afterMs);
-        replaced = v->text() == expected;
-
-        t.restart();
-        v->undo();
-        deliverFrame();
-        last = t.nsecsElapsed();
-        undoMs = double(last) / 1e6;
-        serveWhile(t, last, settling, undoAfterMs);
-        undone = v->text() == original;
-    }
-    state.counters["longest_stall_ms"] = longestMs;
-    state.counters["replaced_to_frame_ms"] = doneMs;
-    state.counters["longest_stall_after_ms"] = afterMs;
-    state.counters["undo_stall_ms"] = undoMs;
-    state.counters["undo_longest_stall_after_ms"] = undoAfterMs;
-    state.counters["undone_in_one_step"] = undone ? 1 : 0;
-    if (!replaced) state.SkipWithError("the text was not replaced as expected");
-    closeWindows();
-}
-BENCHMARK(BM_ReplaceAllRareLarge)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-// Replace All of a word at the start of a line about every 400 units of a window on 20 MiB
-// styled and laid out (about 50,000 matches), then its undo and its redo, each served until
-// the text is in and everything styled and laid out again. Reported: the longest the window's
-// event loop served nothing over all three, the time from the click to the last edit in
-// (`done_ms`), the same for the undo and the redo, and whether each gave the text byte for
-// byte.
-void BM_ReplaceAllDenseLarge(benchmark::State& state)
-{
-    if (state.range(0) >= 100 && qEnvironmentVariableIsEmpty("BW_BENCH_HUGE")) {
-        state.SkipWithError("set BW_BENCH_HUGE=1 to run the 100 MiB case");
-        return;
-    }
-    const QString mixed = mixedDocument(qsizetype(state.range(0)) << 20);
-    QString original;
-    original.reserve(mixed.size() + mixed.size() / 32);
-    int matches = 0;
-    for (qsizetype from = 0; from < mixed.size();) {
-        const qsizetype lf = mixed.indexOf(u'\n', from + 200);
-        const qsizetype to = lf < 0 ? mixed.size() : lf + 1;
-        original += QStringView(mixed).sliced(from, to - from);
-        from = to;
-        // Not in front of a fence or a table row, which would change what the rest is.
-        if (to < mixed.size() && mixed[to] != u'`' && mixed[to] != u'|') {
-            original += QStringLiteral("Zephyrine ");
-            ++matches;
-        }
-    }
     QString expected = original;
     expected.replace(QStringLiteral("zephyrine"), QStringLiteral("breeze"), Qt::CaseInsensitive);
     MarkdownTextView* v = nullptr;
@@ -541,7 +464,6 @@ void BM_ReplaceAllDenseLarge(benchmark::State& state)
         redoMs = measure([v] { v->redo(); });
         redone = v->text() == expected;
     }
-    state.counters["matches"] = matches;
     state.counters["redo_longest_stall_ms"] = longestMs;
     state.counters["undo_longest_stall_ms"] = undoStallMs;
     state.counters["replace_longest_stall_ms"] = replaceStallMs;
@@ -555,6 +477,53 @@ void BM_ReplaceAllDenseLarge(benchmark::State& state)
                             : !undone ? "one undo did not give the text back"
                                       : "the redo did not replace the text again");
     closeWindows();
+}
+
+// Replace All of a rare word in a window on 20 MiB (or 100), 25 matches spread through the
+// text, then its undo and its redo, measured as replaceUndoRedo says.
+void BM_ReplaceAllRareLarge(benchmark::State& state)
+{
+    if (state.range(0) >= 100 && qEnvironmentVariableIsEmpty("BW_BENCH_HUGE")) {
+        state.SkipWithError("set BW_BENCH_HUGE=1 to run the 100 MiB case");
+        return;
+    }
+    QString original = mixedDocument(qsizetype(state.range(0)) << 20);
+    constexpr int kMatches = 25;
+    for (int i = kMatches - 1; i >= 0; --i) {
+        const qsizetype at =
+            original.indexOf(u'\n', original.size() / kMatches * i + original.size() / (2 * kMatches)) + 1;
+        original.insert(at, QStringLiteral("Zephyrine "));
+    }
+    replaceUndoRedo(state, original);
+    state.counters["matches"] = kMatches;
+}
+BENCHMARK(BM_ReplaceAllRareLarge)->Arg(20)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Replace All of a word at the start of a line about every 400 units of a window on 20 MiB
+// (or 100; about 50,000 matches), measured as replaceUndoRedo says.
+void BM_ReplaceAllDenseLarge(benchmark::State& state)
+{
+    if (state.range(0) >= 100 && qEnvironmentVariableIsEmpty("BW_BENCH_HUGE")) {
+        state.SkipWithError("set BW_BENCH_HUGE=1 to run the 100 MiB case");
+        return;
+    }
+    const QString mixed = mixedDocument(qsizetype(state.range(0)) << 20);
+    QString original;
+    original.reserve(mixed.size() + mixed.size() / 32);
+    int matches = 0;
+    for (qsizetype from = 0; from < mixed.size();) {
+        const qsizetype lf = mixed.indexOf(u'\n', from + 200);
+        const qsizetype to = lf < 0 ? mixed.size() : lf + 1;
+        original += QStringView(mixed).sliced(from, to - from);
+        from = to;
+        // Not in front of a fence or a table row, which would change what the rest is.
+        if (to < mixed.size() && mixed[to] != u'`' && mixed[to] != u'|') {
+            original += QStringLiteral("Zephyrine ");
+            ++matches;
+        }
+    }
+    replaceUndoRedo(state, original);
+    state.counters["matches"] = matches;
 }
 BENCHMARK(BM_ReplaceAllDenseLarge)->Arg(20)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -293,7 +293,9 @@ void LongPaste::end()
 
 void LongPaste::goOn(bool whole)
 {
-    if (m_undoing)
+    if (m_placing)
+        complete();
+    else if (m_undoing)
         stepNext(whole);
     else if (!m_matches.isEmpty())
         putNextMatches(whole);
@@ -330,17 +332,21 @@ void LongPaste::putEach(const QList<TextRange>& matches, const QString& with, st
     m_start = matches.first().location;
     m_firstEdit = matches.last().location;
     m_revision = m_view->document()->revision();
-    // Matches so close that their edits, joined, cover the stretch between the first and the
-    // last go in unstyled, and the slices style the text from the first on once all are in.
-    // Matches further apart change little of the text: restyling all of it after them would
-    // cost far more than restyling the lines around each as it goes in.
-    m_holdsStyling = (matches.last().end() - m_start) / matches.size() < TextFind::kJoinGap;
+    // Many matches so close that their edits, joined, cover the stretch between the first and
+    // the last go in unstyled, and the slices style the text from the first on once all are
+    // in. Matches further apart, or a few (on a long line), change little of the text:
+    // restyling all of it after them would cost far more than restyling the lines around each
+    // as it goes in.
+    m_holdsStyling =
+        matches.size() > kFewMatches && (matches.last().end() - m_start) / matches.size() < TextFind::kJoinGap;
     m_putting = true;
     setReadOnly(true);
     m_view->coordinator()->holdStyling(m_holdsStyling);
     parkCaret(m_start);
     m_after = select;
-    putNextMatches(false);
+    // The first edits in a turn of their own: the caller's turn (the find bar gathering the
+    // matches) has taken its share already.
+    m_next->start();
 }
 
 void LongPaste::putNextMatches(bool whole)
@@ -507,6 +513,13 @@ void LongPaste::allReplaced(std::optional<TextRange> select)
     m_end = std::clamp(select ? select->end() : m_view->textCursor().position(), 0, n);
     m_start = std::clamp(m_start, 0, m_end);
     m_view->coordinator()->holdStyling(false);
+    // Edits styled each as it went in leave nothing above the caret to grow later: it goes
+    // there in the next turn (placing it may lay some text out), shown once the layout gets
+    // there, as after any edit.
+    if (!m_holdsStyling) {
+        m_next->start();
+        return;
+    }
     check();
 }
 

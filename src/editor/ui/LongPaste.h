@@ -39,6 +39,8 @@ public:
     // Texts from this many UTF-16 units on are pasted this way; shorter ones at once.
     static constexpr int kLongUnits = 256 * 1024;
     static bool isLong(const QString& text) { return text.size() >= kLongUnits; }
+    // Replace All of up to this many matches may go in at once; more always go in turns.
+    static constexpr qsizetype kFewMatches = 32;
 
     explicit LongPaste(MarkdownTextView* view);
 
@@ -79,11 +81,12 @@ public:
 
     // Replaces each of `matches` (in order and apart) by `with`, a few at a time from the
     // last, as one undo step; then `select` is selected (by default the selection as it was,
-    // moved with the text), once the text up to it is styled and placed.
+    // moved with the text) once all are in, or, if they went in unstyled, once the text up to
+    // it is styled and placed.
     void putEach(const QList<TextRange>& matches, const QString& with, std::optional<TextRange> select);
     // The parts of a step made in parts, after the one Qt has just undone (or redone): the
     // rest is undone (redone) a few at a time the same way, and the step's selection given
-    // back once the text up to it is styled and placed.
+    // back as putEach gives its own.
     // `from`: where the step's text starts; `holdStyling`: whether it was put in unstyled;
     // `firstEdit`: where the first part edits the text (−1: not known).
     void stepParts(bool undoing, int from, bool holdStyling, int firstEdit = -1);
@@ -110,8 +113,8 @@ private:
     void followEdits();
     // Whether the storage is ready for the first edit (else the next turn goes on readying it).
     bool readyForFirstEdit(bool whole);
-    // The text of putEach or of the step is in: it waits to be styled and placed up to
-    // where the selection goes.
+    // The text of putEach or of the step is in: put in unstyled, it waits to be styled and
+    // placed up to where the selection goes.
     void allReplaced(std::optional<TextRange> select);
     // How much of the text goes in next: about `units`, up to the end of a line.
     qsizetype partLength(int units) const;

@@ -219,6 +219,8 @@ private:
     bool m_slicedHeld = false;
     int m_slicedFirstEdit = -1;
     void stepParts(bool undoing);
+    // Whether a few matches are little enough work to go in at once (replaceMatches).
+    bool fewMatchesAtOnce(const QList<TextRange>& matches);
     struct HeldLine {
         int position;
         int y; // in the viewport

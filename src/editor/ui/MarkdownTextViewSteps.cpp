@@ -7,6 +7,7 @@
 #include "editor/ui/MarkdownTextView.h"
 #include "editor/ui/SelectionMark.h"
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -48,14 +49,36 @@ bool MarkdownTextView::replaceRanges(const QList<TextFind::Edit>& edits)
 bool MarkdownTextView::replaceMatches(const QList<TextRange>& matches, const QString& with,
                                       std::optional<TextRange> select)
 {
-    // A few matches go in at once, each a change of its own. Many would hold the window for
-    // as long as it takes to restyle and lay out the lines around each: they go in a few at a
-    // time, the window going on between them (LongPaste::putEach).
-    constexpr qsizetype atOnce = 32;
+    // A few matches that are little work go in at once, each a change of its own. Others
+    // would hold the window for as long as it takes to restyle and lay out the lines around
+    // each and to move the storage's gap from one to the next: they go in a few at a time,
+    // the window going on between them (LongPaste::putEach), and are undone and redone so.
     if (isReadOnly() || matches.isEmpty()) return false;
-    if (matches.size() <= atOnce) return EditorTextView::replaceMatches(matches, with, select);
+    if (matches.size() <= LongPaste::kFewMatches && fewMatchesAtOnce(matches))
+        return EditorTextView::replaceMatches(matches, with, select);
     m_paste->putEach(matches, with, select);
     return true;
+}
+
+bool MarkdownTextView::fewMatchesAtOnce(const QList<TextRange>& matches)
+{
+    // Little work: the gap crosses a short stretch from the last match to the first, and the
+    // lines laid out again are short together (a line of a megabyte takes Qt a tenth of a
+    // second each time). The gap is brought toward the last match meanwhile; if it is still
+    // far, the turns bring it the rest of the way.
+    constexpr int stretchUnits = 1024 * 1024;
+    constexpr int lineUnits = 64 * 1024;
+    if (matches.last().end() - matches.first().location > stretchUnits) return false;
+    int lines = 0;
+    int lastBlock = -1;
+    for (const TextRange& m : matches) {
+        const QTextBlock block = document()->findBlock(m.location);
+        if (block.blockNumber() == lastBlock) continue;
+        lastBlock = block.blockNumber();
+        lines += block.length();
+        if (lines > lineUnits) return false;
+    }
+    return m_coordinator->readyToEditAt(matches.last().location);
 }
 
 void MarkdownTextView::undo()

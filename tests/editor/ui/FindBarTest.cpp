@@ -190,18 +190,22 @@ TEST_F(FindBarTest, PreviousAndReplaceAllGoThroughALongTextInSlicesTouchingOnlyT
     const int middle = int(doc.indexOf(u'\n', doc.size() / 2)) + 1;
     controller.replace({middle, 0}, "A needle.\n"); // typed while the matches are gathered
     const QString edited = text();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !bar->isReplacing(); }));
+    MarkdownTextView* tv = view->markdownTextView();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !bar->isReplacing() && !tv->isReadOnly(); }));
     EXPECT_EQ(text(), QString(edited).replace("needle", "pin"));
     const int matches = int(TextFind("needle").count(edited));
     EXPECT_EQ(changes.size(), 1 + matches);
     for (const auto& [from, removed] : changes) EXPECT_LE(removed, int(QStringLiteral("needle").size())) << from;
 
-    // Undone and redone the same way: a change for each match, one step.
+    // Undone and redone the same way: a change for each match, one step (in turns, the
+    // matches being far apart).
     const QString replaced = text();
     changes.clear();
     view->undo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tv->isReadOnly(); }));
     EXPECT_EQ(text(), edited);
     view->redo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tv->isReadOnly(); }));
     EXPECT_EQ(text(), replaced);
     EXPECT_EQ(changes.size(), 2 * matches);
     for (const auto& [from, removed] : changes) EXPECT_LE(removed, int(QStringLiteral("needle").size())) << from;

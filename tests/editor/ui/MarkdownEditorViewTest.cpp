@@ -809,6 +809,32 @@ TEST_F(EditorViewTest, UndoingAndRedoingAReplaceAllFarFromTheCaretMovesTheGapOve
     EXPECT_EQ(tv()->text().mid(n / 11, 4), QStringLiteral("edit"));
 }
 
+// A few matches close together on a long line are much work at once (each edit lays out the
+// whole line again) and go in turns; the styling is not held for them as for many matches
+// close together, which would have the whole text after them styled and laid out again.
+TEST_F(EditorViewTest, AFewMatchesOnALongLineGoInTurnsWithoutRestylingTheTextAfterThem)
+{
+    const QString line = QStringLiteral("word ").repeated(16 * 1024) + QStringLiteral("Zed and Zed and Zed ")
+                         + QStringLiteral("word ").repeated(4 * 1024) + u'\n';
+    const QString original = QStringLiteral("# Top\n\n") + line + u'\n' + longMarkdown(2 * 1024 * 1024);
+    view->loadText(original);
+    tv()->coordinator()->finishStyling();
+    layout()->finishLayout();
+    QList<TextRange> matches;
+    for (qsizetype at = 0; (at = original.indexOf(QStringLiteral("Zed"), at)) >= 0; at += 3)
+        matches.append(TextRange(int(at), 3));
+    const auto settled = [&] { return !tv()->isReadOnly(); };
+    ASSERT_TRUE(tv()->replaceMatches(matches, QStringLiteral("Zephyr"), std::nullopt));
+    ASSERT_TRUE(QTest::qWaitFor(settled, 20000));
+    EXPECT_FALSE(tv()->coordinator()->isStylingPending());
+    QString expected = original;
+    expected.replace(QStringLiteral("Zed"), QStringLiteral("Zephyr"));
+    EXPECT_EQ(tv()->text(), expected);
+    tv()->undo();
+    ASSERT_TRUE(QTest::qWaitFor(settled, 20000));
+    EXPECT_EQ(tv()->text(), original);
+}
+
 // A fence line typed in the middle of a long text pairs every fence below it anew: each of its
 // keys paired them all again from the whole text and restyled everything to the end of the
 // text, holding the window for a second at 8 MB. The key reads nothing of the text far from
